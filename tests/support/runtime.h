@@ -1,0 +1,33 @@
+// A throw-away copy of the game's runtime folders for tests and benchmarks.
+//
+// The game reads everything relative to the parent of its working folder
+// ("../gfx/", "../save/", "../config.ini"), so a test runs inside
+// <tmp>/bin with the generated art, fonts and sounds linked in beside it and
+// a save folder and settings file of its own. The player's real save files
+// are never touched.
+#pragma once
+
+#include <string>
+
+namespace testrt {
+
+// Creates the folder tree (once per process) and makes <tmp>/bin the
+// working folder. Called by the test main before any test runs.
+void setUp();
+
+// The root of the temporary tree (the parent of bin/).
+const std::string& root();
+
+// Empties save/ and writes config.ini with the given text; an empty text
+// removes config.ini altogether.
+void resetFiles(const std::string& configText = "[global]\nfirsttimeever=1\n");
+
+// Whole-file helpers for the files the game writes.
+std::string readFile(const std::string& path);
+void writeFile(const std::string& path, const std::string& text);
+bool fileExists(const std::string& path);
+
+// Where the generated pictures, fonts and sounds of the source tree are.
+std::string assetRoot();
+
+}  // namespace testrt
