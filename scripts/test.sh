@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: once in the normal build, once under
+# AddressSanitizer and UndefinedBehaviorSanitizer. Headless: no window, no sound.
+set -euo pipefail
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+export SDL_VIDEODRIVER="${SDL_VIDEODRIVER:-dummy}"
+export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
+
+bash "$ROOT/scripts/setup.sh"
+JOBS="$(nproc)"
+
+echo "== Tests =="
+(cd "$ROOT/build" && ctest --output-on-failure -j"$JOBS" --timeout 300)
+
+echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer =="
+cmake -S "$ROOT" -B "$ROOT/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DCORVALO_SANITIZE=ON -DCORVALO_BENCH=OFF >/dev/null
+cmake --build "$ROOT/build-sanitize" -j"$JOBS" --target corvalo_tests
+export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+(cd "$ROOT/build-sanitize" && ctest --output-on-failure -j"$JOBS" --timeout 600)
