@@ -18,7 +18,7 @@ PACKAGES=(
   libsdl1.2-dev libsdl-image1.2-dev libsdl-mixer1.2-dev libsdl-sge-dev
   libgtest-dev libbenchmark-dev
   python3 python3-pil python3-numpy
-  fonts-dejavu-core fonts-dseg fonts-liberation2
+  fonts-dejavu-core fonts-dejavu-extra fonts-dseg fonts-liberation2
 )
 
 install_missing() {

@@ -1,4 +1,7 @@
 #include "floor/machine_table.h"
+#include "poker/poker_machines.h"
+#include "machines/threereel/five_x.h"
+#include "machines/threereel/ten_x.h"
 
 // Machine headers are included here as each machine joins the floor.
 
@@ -8,15 +11,15 @@ namespace {
 // at a coin value; nullptr where the machine is not on the floor yet.
 using C = MachineCategory;
 
-const std::vector<MachineInfo> kMachines = {
+std::vector<MachineInfo> kMachines = {
     // id                       title                          category       creator
-    {"10sorbetter",            "10's or better",              C::Poker,      nullptr},
-    {"10x",                    "10X",                         C::ThreeReel,  nullptr},
-    {"4ofakind",               "4 of a Kind",                 C::Poker,      nullptr},
+    {"10sorbetter",            "10's or better",              C::Poker,      [](float d) -> Screen* { return new TensOrBetter(d); }},
+    {"10x",                    "10X",                         C::ThreeReel,  [](float d) -> Screen* { return new TenX(d); }},
+    {"4ofakind",               "4 of a Kind",                 C::Poker,      [](float d) -> Screen* { return new FourOfAKind(d); }},
     {"5linedouble",            "5 Ziro Dazuru Ruva",          C::Video,      nullptr},
     {"5linetriple",            "5 Zadi Zadare Vevi",          C::Video,      nullptr},
-    {"5x",                     "5X",                          C::ThreeReel,  nullptr},
-    {"allwild",                "All Wild",                    C::Poker,      nullptr},
+    {"5x",                     "5X",                          C::ThreeReel,  [](float d) -> Screen* { return new FiveX(d); }},
+    {"allwild",                "All Wild",                    C::Poker,      [](float d) -> Screen* { return new AllWild(d); }},
     {"baja7s",                 "Vedu 7'r",                    C::Video,      nullptr},
     {"balloonblitz",           "Ziriruv Uvove",               C::Video,      nullptr},
     {"balloonmania",           "Revevud Ivevi",               C::ThreeReel,  nullptr},
@@ -28,20 +31,20 @@ const std::vector<MachineInfo> kMachines = {
     {"cursed",                 "Cursed",                      C::ThreeReel,  nullptr},
     {"deepsea",                "Zora Vav Odiderevi",          C::Video,      nullptr},
     {"demoderby",              "Demolition Derby",            C::Specialty,  nullptr},
-    {"deuceswild",             "Deuces Wild",                 C::Poker,      nullptr},
+    {"deuceswild",             "Deuces Wild",                 C::Poker,      [](float d) -> Screen* { return new DeucesWild(d); }},
     {"doubledice",             "Rodozu Vada",                 C::ThreeReel,  nullptr},
     {"doubledicedeluxe",       "Revova Rove Ridovo",          C::ThreeReel,  nullptr},
     {"doubledicespinforcash",  "Vuzeda Zeva Zari raz Ezoz",   C::ThreeReel,  nullptr},
     {"doubledoubledice",       "Zuzuvo Dazozo Zevi",          C::ThreeReel,  nullptr},
-    {"doublepremium",          "Double Premium Poker",        C::Poker,      nullptr},
+    {"doublepremium",          "Double Premium Poker",        C::Poker,      [](float d) -> Screen* { return new DoublePremium(d); }},
     {"doubletriple",           "Vedizi Vazade",               C::ThreeReel,  nullptr},
-    {"doubleupbonus",          "Double Up Premium Poker",     C::Poker,      nullptr},
+    {"doubleupbonus",          "Double Up Premium Poker",     C::Poker,      [](float d) -> Screen* { return new DoubleUpBonus(d); }},
     {"dragonspin",             "Vevuri Zero",                 C::ThreeReel,  nullptr},
     {"egyptsprize",            "Rizad'a Zidud",               C::Video,      nullptr},
     {"gettinhot",              "Rareraz Ure",                 C::ThreeReel,  nullptr},
     {"holeinone",              "Daru Du Rir",                 C::ThreeReel,  nullptr},
-    {"jacksorbetter",          "Jacks or Better",             C::Poker,      nullptr},
-    {"jokerswild",             "Jokers Wild",                 C::Poker,      nullptr},
+    {"jacksorbetter",          "Jacks or Better",             C::Poker,      [](float d) -> Screen* { return new JacksOrBetter(d); }},
+    {"jokerswild",             "Jokers Wild",                 C::Poker,      [](float d) -> Screen* { return new JokersWild(d); }},
     {"magic",                  "Magic",                       C::Video,      nullptr},
     {"mardigras",              "Zuzod Uriz",                  C::Video,      nullptr},
     {"mountainclimber",        "Devizezu Dozozed",            C::ThreeReel,  nullptr},
@@ -51,7 +54,7 @@ const std::vector<MachineInfo> kMachines = {
     {"patriotwilddeluxe",      "Vevovev Ozov Ovevir",         C::ThreeReel,  nullptr},
     {"gloamerhouse",           "Gloamer House",               C::ThreeReel,  nullptr},
     {"shortcircuit",           "Zoruz Ivivede",               C::ThreeReel,  nullptr},
-    {"spinforcash",            "Spin for Cash",               C::Poker,      nullptr},
+    {"spinforcash",            "Spin for Cash",               C::Poker,      [](float d) -> Screen* { return new SpinForCash(d); }},
     {"super7s",                "Vuduv 7'a",                   C::ThreeReel,  nullptr},
     {"tripledice",             "Zivivo Vezo",                 C::ThreeReel,  nullptr},
     {"tripledicedeluxe",       "Vudozu Zuza Dadudu",          C::ThreeReel,  nullptr},
@@ -76,4 +79,14 @@ Screen* createMachine(const std::string& id, float denomination) {
     const MachineInfo* m = findMachine(id);
     if (!m || !m->create) return nullptr;
     return m->create(denomination);
+}
+
+MachineCreator replaceMachineCreator(const std::string& id, MachineCreator creator) {
+    for (MachineInfo& m : kMachines)
+        if (id == m.id) {
+            MachineCreator old = m.create;
+            m.create = creator;
+            return old;
+        }
+    return nullptr;
 }

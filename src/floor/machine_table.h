@@ -37,3 +37,7 @@ const MachineInfo* findMachine(const std::string& id);
 // Creates the machine with that id at that coin value; null when the id is
 // unknown or the machine is not built yet.
 Screen* createMachine(const std::string& id, float denomination);
+
+// Puts another creator in a machine's line and returns the one it had (null
+// for an unknown id). The tests use it to put stand-in machines on the floor.
+MachineCreator replaceMachineCreator(const std::string& id, MachineCreator creator);

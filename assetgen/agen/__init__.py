@@ -1,0 +1,1 @@
+"""Drawing, sound and font kinds used by the asset generator."""

@@ -1,0 +1,214 @@
+#!/usr/bin/python3
+"""Builds the game's pictures, sounds and fonts from the recipes in recipes/.
+
+    /usr/bin/python3 assetgen/generate.py --out <root>
+
+writes <root>/gfx, <root>/sounds and <root>/fonts. A recipe whose text (and
+the generator's code) is unchanged since the last run, and whose files are
+all present, is skipped; so a second run with nothing changed does nothing.
+See README.md for the recipe format."""
+import argparse
+import glob
+import hashlib
+import json
+import os
+import sys
+import time
+import traceback
+from multiprocessing import Pool
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, HERE)
+
+STAMP = os.path.join("gfx", ".assetgen-stamp.json")
+ROOTS = ("gfx/", "sounds/", "fonts/")
+
+_SAFE_BUILTINS = {n: __builtins__[n] if isinstance(__builtins__, dict) else getattr(__builtins__, n)
+                  for n in ("range", "len", "dict", "list", "tuple", "str", "int", "float", "enumerate", "zip",
+                            "min", "max", "abs", "round", "sorted", "reversed", "True", "False", "None")}
+
+
+def kinds():
+    from agen import pictures, sounds, fonts
+    k = {}
+    for mod in (pictures, sounds, fonts):
+        for name, v in mod.KINDS.items():
+            k[name] = v
+    return k
+
+
+def code_hash():
+    h = hashlib.sha256()
+    for p in sorted([os.path.join(HERE, "generate.py")] + glob.glob(os.path.join(HERE, "agen", "*.py"))):
+        with open(p, "rb") as f:
+            h.update(os.path.basename(p).encode() + b"\0" + f.read())
+    return h.hexdigest()
+
+
+def find_recipes():
+    files = glob.glob(os.path.join(HERE, "recipes", "**", "*.py"), recursive=True)
+    return sorted(f for f in files if os.path.basename(f) != "__init__.py")
+
+
+class Recipe:
+    def __init__(self, path):
+        self.path = path
+        self.name = os.path.relpath(path, os.path.join(HERE, "recipes"))
+        with open(path, "rb") as f:
+            self.text = f.read()
+        ns = {"__builtins__": _SAFE_BUILTINS}
+        try:
+            exec(compile(self.text, path, "exec"), ns)
+        except Exception as e:  # a broken recipe is reported with its name
+            raise SystemExit("assetgen: %s: %s" % (self.name, e))
+        self.folder = ns.get("FOLDER", "")
+        self.items = ns.get("ITEMS")
+        if not isinstance(self.items, list):
+            raise SystemExit("assetgen: %s: ITEMS must be a list" % self.name)
+
+    def item_folder(self, item):
+        d = item.get("dir", self.folder).strip("/") + "/"
+        if not d.startswith(ROOTS):
+            raise SystemExit("assetgen: %s: folder '%s' must be under gfx/, sounds/ or fonts/" % (self.name, d))
+        return d
+
+
+def plan(recipes, kindmap):
+    """[(recipe, index, item, folder, [relative outputs])] and a clash check."""
+    jobs = []
+    owner = {}
+    for r in recipes:
+        for i, item in enumerate(r.items):
+            if not isinstance(item, dict) or "kind" not in item:
+                raise SystemExit("assetgen: %s item %d: needs a 'kind'" % (r.name, i))
+            if item["kind"] not in kindmap:
+                raise SystemExit("assetgen: %s item %d: unknown kind '%s' (known: %s)"
+                                 % (r.name, i, item["kind"], ", ".join(sorted(kindmap))))
+            folder = r.item_folder(item)
+            try:
+                outs = [folder + o for o in kindmap[item["kind"]][0](item)]
+            except KeyError as e:
+                raise SystemExit("assetgen: %s item %d (%s): missing field %s" % (r.name, i, item["kind"], e))
+            for o in outs:
+                if o in owner:
+                    raise SystemExit("assetgen: %s is made twice: by %s and by %s" % (o, owner[o], r.name))
+                owner[o] = "%s item %d" % (r.name, i)
+            jobs.append((r, i, item, folder, outs))
+    return jobs
+
+
+def _run(job):
+    rname, i, item, folder, out_root = job
+    from agen.common import _font_cache  # noqa: F401  (fonts cached per worker)
+    try:
+        kindmap = kinds()
+        kindmap[item["kind"]][1](item, os.path.join(out_root, folder))
+        return None
+    except Exception:
+        tb = traceback.format_exc().strip().splitlines()
+        return "%s item %d (%s %s): %s\n    %s" % (rname, i, item.get("kind"), item.get("file", item.get("name", "")),
+                                                tb[-1], "\n    ".join(tb[-4:-1]))
+
+
+def _cost(item):
+    if item["kind"] == "anim":
+        return 1000 + int(item.get("frames", 1)) * 10
+    if item["kind"] in ("background", "panel", "page"):
+        return 500
+    return 1
+
+
+def main():
+    ap = argparse.ArgumentParser(description=__doc__.split("\n")[0])
+    ap.add_argument("--out", required=True, help="root folder that receives gfx/, sounds/ and fonts/")
+    ap.add_argument("--force", action="store_true", help="rebuild everything")
+    ap.add_argument("--list", action="store_true", help="print every file the recipes make, and stop")
+    ap.add_argument("--check", action="store_true", help="exit 1 when a file the recipes make is missing")
+    ap.add_argument("--jobs", type=int, default=0, help="worker processes (default: one per core)")
+    ap.add_argument("--quiet", action="store_true")
+    a = ap.parse_args()
+    out_root = os.path.abspath(a.out)
+    t0 = time.time()
+
+    kindmap = kinds()
+    recipes = [Recipe(p) for p in find_recipes()]
+    jobs = plan(recipes, kindmap)
+
+    if a.list:
+        for j in jobs:
+            for o in j[4]:
+                print(o)
+        return 0
+    if a.check:
+        missing = [o for j in jobs for o in j[4] if not os.path.exists(os.path.join(out_root, o))]
+        for m in missing:
+            print("missing: " + m)
+        return 1 if missing else 0
+
+    from agen.fonts import font_sources
+    chash = code_hash()
+    stamp_path = os.path.join(out_root, STAMP)
+    try:
+        with open(stamp_path) as f:
+            stamp = json.load(f)
+    except (OSError, ValueError):
+        stamp = {}
+
+    def recipe_hash(r):
+        h = hashlib.sha256(chash.encode())
+        h.update(r.text)
+        for item in r.items:
+            for src in font_sources(item):
+                st = os.stat(src)
+                h.update(("%s:%d" % (src, st.st_size)).encode())
+        return h.hexdigest()
+
+    hashes = {r.name: recipe_hash(r) for r in recipes}
+    todo = []
+    for j in jobs:
+        r = j[0]
+        fresh = (not a.force and stamp.get(r.name) == hashes[r.name]
+                 and all(os.path.exists(os.path.join(out_root, o)) for o in j[4]))
+        if not fresh:
+            todo.append(j)
+    if not todo:
+        if not a.quiet:
+            print("assetgen: up to date (%d recipes, %d files)" % (len(recipes), sum(len(j[4]) for j in jobs)))
+        return 0
+
+    stale = sorted({j[0].name for j in todo})
+    # stale recipes are remade whole, so a recipe's files always match its text
+    todo = [j for j in jobs if j[0].name in stale]
+    todo.sort(key=lambda j: -_cost(j[2]))
+    work = [(j[0].name, j[1], j[2], j[3], out_root) for j in todo]
+    for r in recipes:
+        if r.name in stale:
+            stamp.pop(r.name, None)
+    nproc = a.jobs or max(2, os.cpu_count() or 2)
+    errors = []
+    if nproc == 1 or len(work) < 4:
+        results = [_run(w) for w in work]
+    else:
+        with Pool(nproc) as pool:
+            results = list(pool.imap_unordered(_run, work, chunksize=1))
+    errors = [e for e in results if e]
+    failed = set()
+    for e in errors:
+        failed.add(e.split(" item ")[0])
+        sys.stderr.write("assetgen: failed: " + e + "\n")
+    for name in stale:
+        if name not in failed:
+            stamp[name] = hashes[name]
+    os.makedirs(os.path.dirname(stamp_path), exist_ok=True)
+    with open(stamp_path + ".tmp", "w") as f:
+        json.dump(stamp, f, indent=0, sort_keys=True)
+    os.replace(stamp_path + ".tmp", stamp_path)
+    if not a.quiet:
+        print("assetgen: remade %d recipes, %d files in %.1f s%s" % (
+            len(stale), sum(len(j[4]) for j in todo), time.time() - t0,
+            (" (%d failed)" % len(errors)) if errors else ""))
+    return 1 if errors else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,20 @@
+# TrueType faces under the names the game opens, and the LED signs' dot font.
+# source: a face's short name (see agen/common.py FACES) or a file name from
+# Debian's fonts-dejavu-core, fonts-dejavu-extra, fonts-dseg or fonts-liberation2.
+FOLDER = "fonts"
+ITEMS = [
+    # file                                   source face                          used for
+    dict(kind="font", file="led4.ttf",          source="DSEG7Classic-Bold.ttf"),     # three-reel credit/paid/bet meters
+    dict(kind="font", file="progressive2.ttf",  source="DSEG7Classic-Bold.ttf"),     # progressive jackpot meters
+    dict(kind="font", file="demoderby.ttf",     source="DSEG14Classic-Bold.ttf"),    # derby meters and win amounts
+    dict(kind="font", file="nickle3.ttf",       source="DejaVuSansCondensed-Bold.ttf"),  # video slot paid meter
+    dict(kind="font", file="nickle4.ttf",       source="DejaVuSansCondensed-Bold.ttf"),  # video slot small meters
+    dict(kind="font", file="poker2.ttf",        source="DejaVuSans-Bold.ttf"),       # video poker captions and meters
+    dict(kind="font", file="cashname.ttf",      source="DejaVuSans-Bold.ttf"),       # cashier and prize room texts
+    dict(kind="font", file="stats3.ttf",        source="LiberationSans-Bold.ttf"),   # statistics pages
+    dict(kind="font", file="insertmoney.ttf",   source="DejaVuSansMono.ttf"),        # money input field
+    dict(kind="font", file="crazydicebonus.ttf", source="DejaVuSerif-Bold.ttf"),     # dice bonus totals
+    dict(kind="font", file="deepseabonus.ttf",  source="DejaVuSerif-Bold.ttf"),      # deep sea bonus win
+    dict(kind="font", file="balloonbonus.ttf",  source="LiberationSans-Bold.ttf"),   # balloon bonus counters
+    dict(kind="ledfont", file="ledfont.def"),
+]

@@ -1,0 +1,73 @@
+# The right-button machine menu, and the machine name plates that the menu
+# and the statistics screen share. The panel (600 x 520) sits at (100, 40);
+# the coin-value tabs (56 x 30) at (10 + 58 i, 48) inside it, the category
+# tabs (140 x 30) at (10 + 146 i, 86), the machine plates (120 x 18) in three
+# columns of ten from (40, 132), 190 across and 34 down.
+# Each plate: <id>.png (everyday look), <id>_mo.png (under the mouse, also
+# the statistics screen's highlight) and <id>_disabled.png (not offered).
+FOLDER = "gfx/menu"
+
+MACHINES = [
+    ("10sorbetter", "10's or better"), ("10x", "10X"), ("4ofakind", "4 of a Kind"),
+    ("5linedouble", "5 Ziro Dazuru Ruva"), ("5linetriple", "5 Zadi Zadare Vevi"), ("5x", "5X"),
+    ("allwild", "All Wild"), ("baja7s", "Vedu 7'r"), ("balloonblitz", "Ziriruv Uvove"),
+    ("balloonmania", "Revevud Ivevi"), ("bitsnbytes", "Duri D Erore"), ("blackjack", "Blackjack"),
+    ("cashcow", "Vevu Ziz"), ("crazy8s", "Vozer 8'e"), ("crazydice", "Rerod Ozid"), ("cursed", "Cursed"),
+    ("deepsea", "Zora Vav Odiderevi"), ("demoderby", "Demolition Derby"), ("deuceswild", "Deuces Wild"),
+    ("doubledice", "Rodozu Vada"), ("doubledicedeluxe", "Revova Rove Ridovo"),
+    ("doubledicespinforcash", "Vuzeda Zeva Zari raz Ezoz"), ("doubledoubledice", "Zuzuvo Dazozo Zevi"),
+    ("doublepremium", "Double Premium Poker"), ("doubletriple", "Vedizi Vazade"),
+    ("doubleupbonus", "Double Up Premium Poker"), ("dragonspin", "Vevuri Zero"), ("egyptsprize", "Rizad'a Zidud"),
+    ("gettinhot", "Rareraz Ure"), ("holeinone", "Daru Du Rir"), ("jacksorbetter", "Jacks or Better"),
+    ("jokerswild", "Jokers Wild"), ("magic", "Magic"), ("mardigras", "Zuzod Uriz"),
+    ("mountainclimber", "Devizezu Dozozed"), ("patriotgames", "Zoredud Ozovu"),
+    ("patriotspinforcash", "Vazived Irud ovu Vize"), ("patriotwild", "Zezedor Ader"),
+    ("patriotwilddeluxe", "Vevovev Ozov Ovevir"), ("gloamerhouse", "Gloamer House"),
+    ("shortcircuit", "Zoruz Ivivede"), ("spinforcash", "Spin for Cash"), ("super7s", "Vuduv 7'a"),
+    ("tripledice", "Zivivo Vezo"), ("tripledicedeluxe", "Vudozu Zuza Dadudu"),
+    ("tripletriple", "Dedova Zirodu Dari"), ("wheelofcash", "Diviz av Ezed"), ("wildapple", "Ravo Zodar"),
+    ("wildsourapple", "Vozo Rizi Zedod"), ("zookeeper", "Zookeeper"),
+]
+
+# Coin-value tabs by the badge name the denomination table gives each value.
+COIN_TABS = [("1000", "$1000"), ("500", "$500"), ("100", "$100"), ("25", "$25"), ("5", "$5"), ("1", "$1"),
+             ("50_cent", "50\u00a2"), ("25_cent", "25\u00a2"), ("10_cent", "10\u00a2"), ("5_cent", "5\u00a2")]
+CATEGORY_TABS = [("threereel", "THREE-REEL"), ("video", "VIDEO"), ("poker", "POKER"), ("specialty", "SPECIALTY")]
+
+def frame(w, h, c):
+    return [{"box": [0, 0, w, h], "outline": c, "width": 1}]
+
+
+def tab(name, label, w, base):
+    """A tab's everyday look and its lit look (the chosen tab)."""
+    return [
+        {"kind": "text", "file": name + ".png", "size": [w, 30], "text": label, "text_size": 15, "bg": base,
+         "color": "cream", "elements": frame(w, 30, "darkgold")},
+        {"kind": "text", "file": name + "_mo.png", "size": [w, 30], "text": label, "text_size": 15, "bg": "gold",
+         "color": "ink", "elements": frame(w, 30, "lightgold")},
+    ]
+
+
+def plate(mid, title):
+    """A machine's name plate: everyday, under the mouse, not offered."""
+    return [
+        {"kind": "text", "file": mid + ".png", "size": [120, 18], "text": title, "text_size": 12,
+         "font": "condensed-bold", "bg": "burgundy", "color": "cream", "elements": frame(120, 18, "darkgold")},
+        {"kind": "text", "file": mid + "_mo.png", "size": [120, 18], "text": title, "text_size": 12,
+         "font": "condensed-bold", "bg": "gold", "color": "ink", "elements": frame(120, 18, "lightgold")},
+        {"kind": "text", "file": mid + "_disabled.png", "size": [120, 18], "text": title, "text_size": 12,
+         "font": "condensed-bold", "bg": "charcoal", "color": "grey", "elements": frame(120, 18, "darkgrey")},
+    ]
+
+
+ITEMS = [
+    {"kind": "panel", "file": "panel.png", "size": [600, 520], "title": "MACHINES", "title_y": 26,
+     "title_size": 28, "elements": [
+         {"box": [24, 124, 552, 352], "fill": "darkburgundy", "outline": "darkgold", "width": 1},
+         {"text": "Pick a coin value, a kind of machine, then the machine.", "at": [300, 486], "size": 13,
+          "color": "cream"},
+         {"text": "Click anywhere else to close the menu.", "at": [300, 504], "size": 12, "color": "parchment"},
+     ]},
+] + [item for (stem, label) in COIN_TABS for item in tab("tab_" + stem, label, 56, "darkgrey")
+] + [item for (stem, label) in CATEGORY_TABS for item in tab("tab_" + stem, label, 140, "navy")
+] + [item for (mid, title) in MACHINES for item in plate(mid, title)]

@@ -1,0 +1,334 @@
+# The prize room: its background, the purchase panel, the shelf arrows and,
+# for every prize, the button of the left column, the shelf picture, the
+# large picture and the description card.
+FOLDER = "gfx/trophy"
+
+# id, name shown, price in VIP points, a line about it
+PRIZES = [
+    ("keychain", "Key Chain", 10, "A gold-plated key ring for the lucky player."),
+    ("mug", "Coffee Mug", 100, "The casino mug, for the morning after."),
+    ("dartboard", "Dart Board", 150, "Regulation board with a set of darts."),
+    ("clock", "Wall Clock", 250, "Gold-rimmed clock. Time flies at the tables."),
+    ("lamp", "Desk Lamp", 400, "A brass lamp with a yellow shade."),
+    ("bsktball", "Basketball", 600, "Full-size leather basketball."),
+    ("archery", "Archery Set", 1000, "Recurve bow with a quiver of arrows."),
+    ("sunglasses", "Sunglasses", 1400, "Dark lenses in gold frames. Very cool."),
+    ("fishrod", "Fishing Rod", 2500, "Rod, reel and a lucky hook."),
+    ("deerhead", "Trophy Head", 4000, "A mounted stag for the den wall."),
+    ("stereo", "Stereo", 4900, "Boom box with twin speakers."),
+    ("canoe", "Canoe", 5500, "A red two-seater canoe with paddle."),
+    ("camera", "Camera", 6600, "A fine camera for your travels."),
+    ("golfclubs", "Golf Clubs", 9000, "A full bag of clubs."),
+    ("videocam", "Video Camera", 12000, "Record every big win."),
+    ("guitar", "Guitar", 18000, "Acoustic guitar with a warm tone."),
+    ("pooltable", "Pool Table", 40000, "Slate table with green felt."),
+    ("piano", "Grand Piano", 60000, "Polished black grand piano."),
+    ("paris", "Trip to Paris", 90000, "A week in Paris for two."),
+    ("art", "Fine Art", 106000, "An original landscape in a gold frame."),
+    ("moonrock", "Moon Rock", 114000, "A genuine piece of the moon."),
+    ("coins", "Rare Coins", 160000, "A collection of gold coins."),
+    ("truck", "Truck", 180000, "A big red pickup truck."),
+    ("car", "Sports Car", 240000, "A shiny red sports car."),
+    ("plane", "Airplane", 400000, "Your own private plane."),
+    ("house", "House", 800000, "A house with a red roof and a garden."),
+    ("yacht", "Yacht", 1600000, "Ocean-going sailing yacht."),
+    ("island", "Private Island", 10000000, "Palm trees, sand and no neighbours."),
+    ("copter", "Helicopter", 20000000, "Fly over the casino in style."),
+]
+# The jackpot car: won at the machines, never for sale.
+CAR = ("prgrssvcar", "Jackpot Car", 0, "Won on a car jackpot! Not for sale at any price.")
+
+# Unit circle at 30-degree steps (cos, sin), for the clock face.
+RIM = [(0.0, -1.0), (0.5, -0.866), (0.866, -0.5), (1.0, 0.0), (0.866, 0.5), (0.5, 0.866),
+       (0.0, 1.0), (-0.5, 0.866), (-0.866, 0.5), (-1.0, 0.0), (-0.866, -0.5), (-0.5, -0.866)]
+
+
+def C(cx, cy, r, fill=None, outline=None, width=1):
+    e = {"circle": [cx, cy, r], "width": width}
+    if fill:
+        e["fill"] = fill
+    if outline:
+        e["outline"] = outline
+    return e
+
+
+def P(pts, fill, outline=None):
+    e = {"polygon": pts, "fill": fill}
+    if outline:
+        e["outline"] = outline
+    return e
+
+
+def B(x, y, w, h, fill=None, outline=None, width=1, radius=0):
+    e = {"box": [x, y, w, h], "width": width}
+    if fill:
+        e["fill"] = fill
+    if outline:
+        e["outline"] = outline
+    if radius:
+        e["radius"] = radius
+    return e
+
+
+def L(x1, y1, x2, y2, color, width=2):
+    return {"line": [x1, y1, x2, y2], "color": color, "width": width}
+
+
+def S(glyph, x, y, w, h):
+    return {"symbol": glyph, "box": [x, y, w, h]}
+
+
+def clock_face():
+    out = [C(50, 50, 40, "gold", "darkgold", 3), C(50, 50, 34, "cream")]
+    for c, s in RIM:
+        out.append(L(50 + c * 28, 50 + s * 28, 50 + c * 32, 50 + s * 32, "ink", 3))
+    out += [L(50, 50, 50, 24, "ink", 4), L(50, 50, 68, 58, "ink", 3), C(50, 50, 3, "red")]
+    return out
+
+
+# Each prize drawn in a 100 x 100 square.
+DRAWINGS = {
+    "keychain": [C(30, 30, 18, None, "silver", 5), L(42, 42, 50, 50, "silver", 3),
+                 C(57, 57, 13, "gold", "darkgold", 2), C(57, 57, 4, "charcoal"),
+                 L(64, 64, 90, 90, "gold", 7), L(82, 82, 89, 75, "gold", 5), L(74, 74, 81, 67, "gold", 5)],
+    "mug": [B(25, 32, 45, 55, "red", "darkburgundy", 2, 5), C(75, 58, 14, None, "red", 6),
+            B(23, 28, 49, 8, "cream", "darkgold", 1, 3), L(36, 22, 39, 8, "silver", 2), L(50, 22, 47, 8, "silver", 2),
+            {"text": "777", "at": [47, 60], "size": 14, "color": "lightgold"}],
+    "dartboard": [C(50, 50, 42, "black"), C(50, 50, 37, "cream"), C(50, 50, 31, "red"), C(50, 50, 24, "cream"),
+                  C(50, 50, 17, "green"), C(50, 50, 10, "cream"), C(50, 50, 5, "red"),
+                  L(56, 44, 90, 10, "silver", 3), P([86, 6, 97, 3, 94, 14], "brightred")],
+    "clock": clock_face(),
+    "lamp": [C(50, 35, 30, [90, 80, 30]), P([30, 18, 70, 18, 84, 50, 16, 50], "yellow", "darkgold"),
+             L(50, 50, 50, 84, "darkgold", 5), B(32, 84, 36, 8, "darkgold", None, 1, 3)],
+    "bsktball": [C(50, 50, 40, "orange", "ink", 2), L(10, 50, 90, 50, "ink", 2), L(50, 10, 50, 90, "ink", 2),
+                 L(28, 17, 36, 35, "ink", 2), L(36, 35, 38, 50, "ink", 2), L(38, 50, 36, 65, "ink", 2),
+                 L(36, 65, 28, 83, "ink", 2), L(72, 17, 64, 35, "ink", 2), L(64, 35, 62, 50, "ink", 2),
+                 L(62, 50, 64, 65, "ink", 2), L(64, 65, 72, 83, "ink", 2)],
+    "archery": [L(40, 8, 26, 28, "wood", 5), L(26, 28, 21, 50, "wood", 5), L(21, 50, 26, 72, "wood", 5),
+                L(26, 72, 40, 92, "wood", 5), L(40, 8, 40, 92, "cream", 1), L(12, 50, 88, 50, "silver", 3),
+                P([88, 43, 99, 50, 88, 57], "grey"), P([12, 44, 20, 50, 12, 56, 6, 56, 14, 50, 6, 44], "red")],
+    "sunglasses": [C(31, 52, 18, "black", "gold", 3), C(69, 52, 18, "black", "gold", 3), L(46, 46, 54, 46, "gold", 3),
+                   L(14, 47, 4, 38, "gold", 3), L(86, 47, 96, 38, "gold", 3), L(24, 44, 31, 39, "grey", 2),
+                   L(62, 44, 69, 39, "grey", 2)],
+    "fishrod": [L(10, 90, 84, 10, "wood", 4), B(8, 78, 14, 14, "charcoal", None, 1, 3), C(27, 70, 8, "silver", "darkgrey", 2),
+                L(84, 10, 86, 58, "cream", 1), C(86, 63, 5, None, "silver", 2), S("fish", 52, 66, 34, 26)],
+    "deerhead": [P([30, 72, 70, 72, 62, 97, 38, 97], "wood", "brown"),
+                 P([40, 36, 60, 36, 58, 70, 50, 82, 42, 70], "brown", "ink"),
+                 P([40, 40, 26, 32, 38, 48], "brown", "ink"), P([60, 40, 74, 32, 62, 48], "brown", "ink"),
+                 L(44, 36, 36, 8, "parchment", 3), L(38, 20, 26, 12, "parchment", 3), L(40, 27, 28, 26, "parchment", 3),
+                 L(56, 36, 64, 8, "parchment", 3), L(62, 20, 74, 12, "parchment", 3), L(60, 27, 72, 26, "parchment", 3),
+                 C(45, 52, 2, "ink"), C(55, 52, 2, "ink"), C(50, 78, 3, "ink")],
+    "stereo": [L(30, 30, 30, 18, "silver", 3), L(70, 30, 70, 18, "silver", 3), L(30, 18, 70, 18, "silver", 3),
+               B(6, 30, 88, 46, "charcoal", "silver", 2, 4), C(24, 54, 15, "darkgrey", "silver", 2), C(24, 54, 6, "black"),
+               C(76, 54, 15, "darkgrey", "silver", 2), C(76, 54, 6, "black"), B(41, 38, 18, 10, "ledred"),
+               C(45, 62, 3, "silver"), C(55, 62, 3, "silver")],
+    "canoe": [L(0, 78, 100, 78, "lightblue", 2), L(10, 86, 90, 86, "lightblue", 2),
+              P([4, 55, 96, 55, 84, 72, 16, 72], "red", "darkburgundy"), L(10, 58, 90, 58, "cream", 2),
+              L(30, 22, 68, 78, "wood", 3), P([63, 72, 76, 86, 71, 92, 58, 78], "wood")],
+    "camera": [B(30, 26, 22, 12, "charcoal", None, 1, 3), B(12, 34, 76, 46, "charcoal", "darkgrey", 2, 6),
+               C(50, 57, 17, "grey", "silver", 3), C(50, 57, 9, "navy"), C(46, 53, 3, "lightblue"),
+               B(70, 39, 12, 7, "cream"), B(17, 29, 10, 5, "red")],
+    "golfclubs": [L(42, 42, 30, 8, "silver", 3), L(50, 42, 50, 5, "silver", 3), L(58, 42, 70, 8, "silver", 3),
+                  B(22, 3, 12, 7, "darkgrey"), C(50, 6, 6, "wood"), B(66, 3, 12, 7, "darkgrey"),
+                  B(33, 40, 34, 56, "red", "darkburgundy", 2, 8), B(33, 56, 34, 7, "cream"), L(36, 44, 36, 90, "darkburgundy", 3)],
+    "videocam": [C(30, 27, 11, "charcoal", "silver", 2), C(53, 27, 11, "charcoal", "silver", 2),
+                 B(12, 38, 58, 32, "darkgrey", "silver", 2, 5), B(70, 42, 16, 24, "charcoal"),
+                 C(88, 54, 11, "navy", "silver", 3), C(21, 46, 3, "brightred"), B(20, 70, 30, 10, "charcoal", None, 1, 3)],
+    "guitar": [B(46, 6, 8, 42, "brown"), B(43, 0, 14, 10, "darkgrey", None, 1, 2), C(50, 72, 23, "orange", "brown", 2),
+               C(50, 47, 16, "orange", "brown", 2), C(50, 72, 21, "orange"), C(50, 60, 6, "ink"), B(42, 80, 16, 4, "ink"),
+               L(48, 6, 48, 82, "cream", 1), L(52, 6, 52, 82, "cream", 1)],
+    "pooltable": [B(14, 70, 6, 20, "brown"), B(80, 70, 6, 20, "brown"), B(6, 30, 88, 44, "brown", "ink", 1, 5),
+                  B(13, 36, 74, 32, "felt"), C(14, 37, 4, "black"), C(50, 35, 4, "black"), C(86, 37, 4, "black"),
+                  C(14, 67, 4, "black"), C(50, 69, 4, "black"), C(86, 67, 4, "black"), C(66, 50, 3, "red"),
+                  C(71, 47, 3, "yellow"), C(71, 54, 3, "blue"), C(30, 52, 3, "white"), L(8, 58, 26, 53, "wood", 2)],
+    "piano": [B(14, 74, 6, 18, "black"), B(80, 74, 6, 18, "black"), P([10, 52, 20, 18, 70, 12, 90, 52], "black", "darkgrey"),
+              B(10, 52, 80, 22, "white", "black", 2)] +
+             [L(10 + 8 * k, 52, 10 + 8 * k, 74, "black", 1) for k in range(1, 10)] +
+             [B(16 + 8 * k, 52, 4, 12, "black") for k in range(0, 9) if k not in (2, 6)],
+    "paris": [C(50, 50, 44, [40, 60, 120]), P([50, 4, 54, 30, 60, 55, 74, 94, 61, 94, 50, 72, 39, 94, 26, 94, 40, 55, 46, 30],
+                                              "darkgrey", "ink"),
+              L(39, 55, 61, 55, "ink", 3), L(44, 30, 56, 30, "ink", 3), C(50, 84, 6, [40, 60, 120]),
+              C(78, 20, 4, "lightgold"), C(22, 26, 2, "lightgold"), C(84, 40, 2, "lightgold")],
+    "art": [B(12, 14, 76, 72, "gold", "darkgold", 3), B(20, 22, 60, 56, "sky"),
+            P([20, 62, 38, 44, 52, 58, 68, 40, 80, 52, 80, 78, 20, 78], "green"), C(66, 34, 7, "yellow"),
+            P([20, 70, 50, 64, 80, 72, 80, 78, 20, 78], "felt")],
+    "moonrock": [B(28, 80, 44, 10, "wood", "brown", 1, 2),
+                 P([20, 72, 14, 50, 30, 28, 55, 20, 76, 28, 89, 50, 82, 72, 55, 82], "silver", "darkgrey"),
+                 C(40, 45, 7, "grey"), C(63, 56, 9, "grey"), C(56, 33, 4, "grey"), C(32, 64, 4, "grey")],
+    "coins": [S("coin", 6, 48, 44, 44), S("coin", 30, 30, 44, 44), S("coin", 52, 10, 44, 44)],
+    "truck": [B(4, 30, 60, 40, "silver", "darkgrey", 2, 2), B(64, 40, 30, 30, "red", "darkburgundy", 2, 4),
+              B(74, 44, 15, 11, "lightblue"), B(90, 60, 8, 6, "yellow"), C(20, 72, 9, "black"), C(20, 72, 4, "grey"),
+              C(48, 72, 9, "black"), C(48, 72, 4, "grey"), C(80, 72, 9, "black"), C(80, 72, 4, "grey")],
+    "car": [P([4, 66, 8, 52, 28, 46, 40, 32, 68, 32, 80, 45, 96, 50, 96, 66], "red", "darkburgundy"),
+            P([43, 36, 55, 36, 55, 45, 34, 45], "lightblue"), P([58, 36, 66, 36, 75, 45, 58, 45], "lightblue"),
+            B(88, 53, 7, 5, "yellow"), C(26, 66, 10, "black"), C(26, 66, 4, "silver"), C(76, 66, 10, "black"),
+            C(76, 66, 4, "silver")],
+    "plane": [P([42, 48, 60, 48, 46, 14, 36, 14], "silver", "darkgrey"),
+              P([4, 50, 78, 44, 96, 50, 78, 56], "white", "grey"), P([42, 52, 60, 52, 46, 86, 36, 86], "silver", "darkgrey"),
+              P([4, 50, 10, 30, 18, 47], "red"), C(70, 50, 2, "navy"), C(62, 50, 2, "navy"), C(54, 50, 2, "navy"),
+              C(86, 50, 3, "navy")],
+    "house": [B(68, 18, 9, 20, "brown"), B(20, 46, 60, 46, "cream", "brown", 2), P([10, 49, 50, 14, 90, 49], "red", "darkburgundy"),
+              B(44, 64, 14, 28, "brown"), B(25, 56, 13, 13, "lightblue", "brown", 2), B(64, 56, 13, 13, "lightblue", "brown", 2),
+              B(0, 92, 100, 6, "green")],
+    "yacht": [L(0, 86, 100, 86, "lightblue", 2), L(50, 4, 50, 58, "darkgrey", 3), P([53, 8, 53, 54, 88, 54], "cream", "grey"),
+              P([47, 14, 47, 54, 20, 54], "white", "grey"), P([4, 64, 96, 64, 84, 80, 16, 80], "white", "navy"),
+              B(32, 56, 34, 9, "white", "navy", 1), L(16, 72, 84, 72, "blue", 2)],
+    "island": [C(82, 18, 9, "yellow"), B(0, 70, 100, 30, "sea"), P([12, 76, 28, 64, 72, 64, 88, 76], "parchment"),
+               L(48, 68, 51, 48, "wood", 5), L(51, 48, 57, 28, "wood", 5),
+               P([57, 28, 30, 30, 40, 22], "green"), P([57, 28, 84, 30, 74, 21], "green"),
+               P([57, 28, 34, 44, 40, 34], "green"), P([57, 28, 80, 44, 72, 34], "green"), P([57, 28, 58, 10, 50, 16], "green"),
+               L(4, 86, 30, 86, "lightblue", 2), L(60, 92, 92, 92, "lightblue", 2)],
+    "copter": [L(8, 28, 84, 28, "darkgrey", 3), L(44, 28, 44, 36, "darkgrey", 3), L(58, 52, 93, 46, "blue", 6),
+               C(93, 46, 7, None, "silver", 2), C(44, 55, 21, "blue", "navy", 2), P([30, 44, 44, 40, 44, 56, 26, 56], "lightblue"),
+               L(24, 82, 66, 82, "darkgrey", 3), L(34, 74, 32, 82, "darkgrey", 3), L(54, 74, 56, 82, "darkgrey", 3)],
+    "prgrssvcar": [C(50, 56, 44, [90, 70, 20]),
+                   P([3, 68, 6, 56, 24, 50, 38, 38, 62, 38, 78, 49, 97, 55, 97, 68], "gold", "darkgold"),
+                   P([41, 41, 54, 41, 54, 49, 33, 49], "lightblue"), P([57, 41, 62, 41, 73, 49, 57, 49], "lightblue"),
+                   L(8, 60, 94, 60, "red", 3), C(25, 68, 10, "black"), C(25, 68, 4, "silver"), C(77, 68, 10, "black"),
+                   C(77, 68, 4, "silver"), S("star", 40, 4, 20, 20)],
+}
+
+
+def place(elements, x0, y0, w, h):
+    """The elements of a 100 x 100 drawing fitted (centred) into a box."""
+    s = min(w, h) / 100.0
+    ox = x0 + (w - 100 * s) / 2
+    oy = y0 + (h - 100 * s) / 2
+
+    def px(v, k):
+        return round((ox if k % 2 == 0 else oy) + v * s)
+
+    out = []
+    for e in elements:
+        e = dict(e)
+        if "width" in e:
+            e["width"] = max(1, round(e["width"] * s))
+        if "circle" in e:
+            cx, cy, r = e["circle"]
+            e["circle"] = [round(ox + cx * s), round(oy + cy * s), max(1, round(r * s))]
+        elif "polygon" in e:
+            e["polygon"] = [px(v, k) for k, v in enumerate(e["polygon"])]
+        elif "line" in e:
+            e["line"] = [px(v, k) for k, v in enumerate(e["line"])]
+        elif "box" in e:
+            bx, by, bw, bh = e["box"]
+            e["box"] = [round(ox + bx * s), round(oy + by * s), max(1, round(bw * s)), max(1, round(bh * s))]
+            if "radius" in e:
+                e["radius"] = max(1, round(e["radius"] * s))
+        elif "text" in e:
+            e["at"] = [round(ox + e["at"][0] * s), round(oy + e["at"][1] * s)]
+            e["size"] = max(6, round(e["size"] * s))
+        out.append(e)
+    return out
+
+
+def points(n):
+    """12000 -> "12,000"."""
+    t = str(n)
+    out = ""
+    while len(t) > 3:
+        out = "," + t[-3:] + out
+        t = t[:-3]
+    return t + out
+
+
+def prize_items(pid, title, price, line, for_sale):
+    items = [
+        # Shelf place: 120 x 92, on the shelf's wood, with the name under it.
+        {"kind": "background", "file": pid + "small_std.png", "size": [120, 92], "style": "wood",
+         "elements": [{"box": [4, 3, 112, 70], "fill": [70, 40, 20]}] + place(DRAWINGS[pid], 8, 4, 104, 68) +
+                     [{"box": [2, 74, 116, 16], "fill": "darkburgundy", "outline": "gold"},
+                      {"text": title, "box": [2, 74, 116, 16], "size": 11, "color": "cream", "font": "condensed-bold"}]},
+        # Large picture at (185, 272): the prize under a spotlight in the display case.
+        {"kind": "background", "file": pid + "_big.png", "size": [340, 260], "style": "dark",
+         "elements": [C(170, 120, 112, [60, 50, 40]), C(170, 120, 100, [80, 66, 50])] +
+                     place(DRAWINGS[pid], 40, 8, 260, 210) +
+                     [{"box": [60, 222, 220, 30], "fill": "darkburgundy", "outline": "gold", "width": 2},
+                      {"text": title, "box": [60, 222, 220, 30], "size": 20, "color": "lightgold", "font": "serif-bold"}]},
+        # Description card at (536, 13).
+        {"kind": "panel", "file": pid + "_description.png", "size": [250, 135], "border": "gold",
+         "title": title, "title_y": 26, "title_size": 20,
+         "elements": [{"text": ("Price: " + points(price) + " VIP points") if for_sale else "Jackpot prize",
+                       "at": [125, 56], "size": 14, "color": "lightgold"},
+                      {"text": line, "box": [14, 68, 222, 56], "size": 13, "color": "cream", "font": "sans"}]},
+    ]
+    if for_sale:
+        # Button of the left column at (9, y): name and price; lit under the mouse.
+        items.append({"kind": "button", "name": pid, "states": ["std", "mo"], "size": [162, 18], "shape": "rect",
+                      "color": "burgundy", "rim": "darkgold", "bg": "charcoal",
+                      "label": title + "  " + points(price), "label_size": 12})
+    return items
+
+
+def arrow(direction, x, y):
+    """An arrow pointing up or down in a 50 x 40 box at (x, y)."""
+    if direction == "up":
+        pts = [x + 25, y + 8, x + 40, y + 28, x + 10, y + 28]
+    else:
+        pts = [x + 10, y + 12, x + 40, y + 12, x + 25, y + 32]
+    return [{"box": [x, y, 50, 40], "bevel": True, "fill": "burgundy"}, {"polygon": pts, "fill": "lightgold", "outline": "darkgold"}]
+
+
+def arrow_pressed(direction):
+    if direction == "up":
+        pts = [27, 10, 42, 30, 12, 30]
+    else:
+        pts = [12, 14, 42, 14, 27, 34]
+    return {"kind": "background", "file": direction + "_click.png", "size": [50, 40], "style": "plain",
+            "colors": ["darkburgundy", "darkburgundy"],
+            "elements": [{"box": [0, 0, 50, 40], "outline": "darkgold", "width": 2},
+                         {"polygon": pts, "fill": "yellow", "outline": "darkgold"}]}
+
+
+BACK = [
+    # left column of prizes on offer
+    {"box": [2, 2, 174, 596], "fill": "charcoal", "outline": "gold", "width": 2},
+    # VIP points and price windows: texts centred on x 437, baselines 35 and 73
+    {"text": "VIP POINTS", "at": [350, 28], "anchor": "rm", "size": 16, "color": "lightgold", "font": "serif-bold"},
+    {"box": [357, 9, 160, 34], "fill": "black", "outline": "gold", "width": 2},
+    {"text": "PRICE", "at": [350, 64], "anchor": "rm", "size": 16, "color": "lightgold", "font": "serif-bold"},
+    {"box": [357, 47, 160, 32], "fill": "black", "outline": "gold", "width": 2},
+    # welcome text in the middle (the purchase panel opens over it)
+    {"text": "PRIZE ROOM", "at": [352, 122], "size": 38, "color": "gold", "font": "serif-bold", "shadow": "black"},
+    {"text": "One VIP point for every dollar you bet.", "at": [352, 168], "size": 14, "color": "cream"},
+    {"text": "Click a prize on the left to buy it,", "at": [352, 196], "size": 14, "color": "cream"},
+    {"text": "or a prize on your shelf to admire it.", "at": [352, 218], "size": 14, "color": "cream"},
+    # display case for the large picture at (185, 272)
+    {"box": [180, 267, 350, 270], "fill": "black", "outline": "gold", "width": 3},
+    {"text": "Your prizes are shown here", "at": [355, 400], "size": 14, "color": "grey"},
+    # description card place at (536, 13)
+    {"box": [531, 8, 261, 145], "fill": "darkburgundy", "outline": "gold", "width": 2},
+    {"text": "Prize details", "at": [661, 80], "size": 14, "color": "grey"},
+    # the shelf: two columns of four places
+    {"box": [529, 154, 262, 392], "style": "wood", "border": "gold"},
+] + [{"box": [532 + 127 * c, 155 + d, 124, 4], "fill": "brown"} for c in (0, 1) for d in (96, 195, 292, 388)] + [
+    {"text": "YOUR SHELF", "at": [661, 548], "size": 11, "color": "grey"},
+] + arrow("up", 573, 549) + arrow("down", 699, 549) + [
+    {"box": [627, 556, 65, 28], "bevel": True, "fill": "red", "label": "LOBBY", "size": 14, "color": "cream"},
+]
+
+ITEMS = [
+    {"kind": "background", "file": "back.png", "size": [800, 600], "style": "gradient", "elements": BACK},
+    arrow_pressed("up"),
+    arrow_pressed("down"),
+    # Purchase panel at (177, 81); "yes" at (384, 86) and "no" at (442, 86)
+    # are (207, 5) and (265, 5) inside it.
+    {"kind": "panel", "file": "purchase.png", "size": [340, 170], "border": "gold",
+     "elements": [
+         {"text": "BUY?", "at": [24, 18], "anchor": "lm", "size": 20, "color": "lightgold", "font": "serif-bold"},
+         {"box": [207, 5, 52, 26], "bevel": True, "fill": "felt", "label": "YES", "size": 14, "color": "cream"},
+         {"box": [265, 5, 52, 26], "bevel": True, "fill": "red", "label": "NO", "size": 14, "color": "cream"},
+         {"text": "Trade your VIP points", "at": [170, 70], "size": 18, "color": "cream", "font": "serif-bold"},
+         {"text": "for this prize?", "at": [170, 96], "size": 18, "color": "cream", "font": "serif-bold"},
+         {"text": "The price is shown above.", "at": [170, 130], "size": 12, "color": "parchment"},
+         {"text": "Click YES to buy, anywhere else to keep your points.", "at": [170, 150], "size": 11,
+          "color": "parchment"},
+     ]},
+    {"kind": "button", "name": "yes", "states": ["mo"], "size": [52, 26], "shape": "round", "color": "green",
+     "bg": "burgundy", "label": "YES", "label_size": 14},
+    {"kind": "button", "name": "no", "states": ["mo"], "size": [52, 26], "shape": "round", "color": "brightred",
+     "bg": "burgundy", "label": "NO", "label_size": 14},
+]
+for _p in PRIZES:
+    ITEMS += prize_items(_p[0], _p[1], _p[2], _p[3], True)
+ITEMS += prize_items(CAR[0], CAR[1], CAR[2], CAR[3], False)

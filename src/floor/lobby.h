@@ -1,0 +1,48 @@
+// The casino floor: the lobby picture with one hot spot per machine, the
+// statistics and prize-room doors, the exit, and the LED message board over
+// the entrance. Clicking a machine sits the player down at it at a coin
+// value of 1.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "shell/screen.h"
+
+class LedSign;
+class Animation;
+
+// Where a machine stands on the lobby picture (its hot spot).
+struct LobbySpot {
+    const char* id;
+    int x, y, width, height;
+};
+// The fifty machine spots, one per machine of the table.
+const std::vector<LobbySpot>& lobbySpots();
+
+// The lobby's LED board: place and text.
+extern const int lobbySignX, lobbySignY, lobbySignWidth, lobbySignHeight;
+std::string lobbySignText();
+
+class Lobby : public Screen {
+public:
+    // Builds and draws the whole lobby; on the player's first visit it shows
+    // the help pages once.
+    Lobby();
+    ~Lobby() override;
+
+    void init() override;
+    void createButtons() override;
+    void tick() override;
+    void checkHover() override;
+    // "exit" ends the game, "stats" and "trophy" open those screens, a
+    // machine's spot starts that machine at coin value 1 (when it is built).
+    void handleButton(Widget* control) override;
+    void setHovered(Widget* control) override;
+    void redraw() override;
+    // The lobby's help pages, one after the other, each closed by a press.
+    void showHelp() override;
+
+    LedSign* sign;
+    Animation* lights;   // the chasing lights round the entrance sign
+};

@@ -1,0 +1,91 @@
+#include "floor/marquee.h"
+
+#include <cstdint>
+
+#include "floor/led_sign.h"
+#include "player/player.h"
+#include "shell/app.h"
+#include "shell/display.h"
+#include "shell/image.h"
+#include "shell/screen.h"
+#include "shell/sound.h"
+
+namespace {
+
+// Machines whose top glass carries a sign, by the sign's place on the glass.
+const char* const lowSignIds[] = {"tripletriple", "tripledicedeluxe", "shortcircuit", "super7s",
+                                  "doubledoubledice", "cashcow", "balloonmania", "gettinhot",
+                                  "dragonspin", "10x", "crazy8s", "demoderby",
+                                  "doubletriple", "blackjack"};
+const char* const wideSignIds[] = {"patriotgames", "holeinone", "bitsnbytes", "doubledicedeluxe",
+                                   "baja7s", "5linetriple", "5linedouble", "patriotwilddeluxe",
+                                   "patriotwild", "5x", "tripledice", "doubledice",
+                                   "wildsourapple", "wildapple", "cursed", "gloamerhouse",
+                                   "egyptsprize"};
+const char* const videoSignIds[] = {"mardigras", "magic", "balloonblitz", "zookeeper", "deepsea"};
+
+template <size_t N>
+bool listed(const char* const (&ids)[N], const std::string& id) {
+    for (const char* each : ids)
+        if (id == each) return true;
+    return false;
+}
+
+SDL_Rect place(int x, int y, int w, int h) {
+    SDL_Rect r = {static_cast<Sint16>(x), static_cast<Sint16>(y), static_cast<Uint16>(w), static_cast<Uint16>(h)};
+    return r;
+}
+
+}  // namespace
+
+bool marqueeSignPlace(const std::string& machineId, SDL_Rect& where) {
+    if (listed(lowSignIds, machineId)) {
+        where = place(200, 551, 200, 21);
+        return true;
+    }
+    if (listed(wideSignIds, machineId) || listed(videoSignIds, machineId)) {
+        where = place(192, 560, 208, 21);
+        return true;
+    }
+    return false;
+}
+
+std::string marqueeSignText(const Player& player) {
+    // The points show whole, cut toward zero.
+    uint32_t points = static_cast<uint32_t>(static_cast<int32_t>(player.vippoints));
+    return firstNameOf(player.name) + " " + lastNameOf(player.name) + " ----  You have " +
+           std::to_string(points) + " VIP Points  ----      Welcome to Corvalo Casino." +
+           "   Seafood Buffet only $9.95!    " + "   Visit the gift shop today!    ";
+}
+
+void showMarquee(Screen* screen, std::string panel) {
+    if (!screen || !screen->menuEnabled || !display || !display->screen) return;
+    display->saveScreen();
+    {
+        Image glass(screen->graphicsDir + panel + ".png", false, false);
+        if (glass.loaded) glass.blit(0, 0);
+    }
+    display->update();
+    if (soundPlayer) soundPlayer->play("whoosh.wav");
+
+    LedSign* sign = nullptr;
+    SDL_Rect where;
+    if (panel == "top" && currentPlayer && marqueeSignPlace(screen->name, where))
+        sign = new LedSign("../fonts/ledfont.def", marqueeSignText(*currentPlayer), 30, where.x, where.y, where.w,
+                           where.h, 168, 196, 11, 41, 72, 39);
+
+    bool closing = false;
+    while (!closing) {
+        SDL_Event event;
+        if (pollModalEvent(event) && (event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_KEYDOWN))
+            closing = true;
+        // A closed window ends the popup too; the game then shuts down.
+        if (quitRequested()) closing = true;
+        if (sign) sign->step();
+        display->update();
+    }
+    delete sign;
+    display->restoreScreen();
+    display->update();
+    if (soundPlayer) soundPlayer->play("whoosh.wav");
+}

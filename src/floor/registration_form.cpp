@@ -1,0 +1,233 @@
+#include "floor/registration_form.h"
+
+#include <sge.h>
+
+#include <cctype>
+
+#include "floor/cashier.h"
+#include "player/player.h"
+#include "shell/app.h"
+#include "shell/asset_log.h"
+#include "shell/config.h"
+#include "shell/display.h"
+#include "shell/image.h"
+#include "shell/sound.h"
+#include "shell/text_label.h"
+
+namespace {
+
+const char* const formPicture = "../gfx/cashier/form.png";
+const char* const titleMarkPicture = "../gfx/cashier/titlemark.png";
+const int formX = 200, formY = 120;
+
+SDL_Rect rect(int x, int y, int w, int h) {
+    SDL_Rect r = {static_cast<Sint16>(x), static_cast<Sint16>(y), static_cast<Uint16>(w), static_cast<Uint16>(h)};
+    return r;
+}
+
+bool inside(const SDL_Rect& r, int x, int y) { return x > r.x && x < r.x + r.w && y > r.y && y < r.y + r.h; }
+
+std::string lowered(const std::string& s) {
+    std::string out = s;
+    for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return out;
+}
+
+// The form while it is open: entries, the field being typed into, and the
+// message line.
+class Form {
+public:
+    Form() : focus(0), font(nullptr) {
+        noteAssetLoad(cashierFont);
+        font = sge_TTF_OpenFont(cashierFont, 18);
+    }
+    ~Form() {
+        if (font) sge_TTF_CloseFont(font);
+    }
+
+    // Runs until the player registers or cancels (or closes the window).
+    bool run();
+
+private:
+    void draw();
+    void text(const std::string& s, int x, int y, int size, Uint8 r, Uint8 g, Uint8 b);
+    // True when the form is to close; `registered` says how.
+    bool press(int x, int y, bool& registered);
+    bool key(const SDL_keysym& k, bool& registered);
+    bool submit();
+
+    Registration entries;
+    int focus;            // 0 first name, 1 last name
+    std::string message;  // shown in red under the hint
+    sge_TTFont* font;
+};
+
+void Form::text(const std::string& s, int x, int y, int size, Uint8 r, Uint8 g, Uint8 b) {
+    if (s.empty() || !font) return;
+    TextLabel label(font, size, s, x, y, 1, r, g, b);
+    label.draw();
+}
+
+void Form::draw() {
+    Image panel(formPicture, false, false);
+    if (panel.loaded) panel.blit(formX, formY);
+    for (int i = 0; i < 2; ++i) {
+        SDL_Rect f = formlayout::field(i);
+        std::string shown = i == 0 ? entries.firstName : entries.lastName;
+        if (i == focus) shown += "_";
+        text(shown, f.x + 8, f.y + f.h - 9, 18, 18, 12, 10);
+    }
+    if (entries.title != Title::None) {
+        Image mark(titleMarkPicture, true, false);
+        SDL_Rect t = formlayout::titleButton(static_cast<int>(entries.title) - 1);
+        if (mark.loaded) mark.blit(t.x, t.y);
+    }
+    text(message, formX + 200 - 180, formY + 262, 14, 196, 24, 32);
+    if (display) display->update();
+}
+
+bool Form::submit() {
+    message = registrationProblem(entries);
+    if (!message.empty()) {
+        if (soundPlayer) soundPlayer->play("buzz.wav");
+        return false;
+    }
+    registerPlayer(entries);
+    return true;
+}
+
+bool Form::press(int x, int y, bool& registered) {
+    for (int i = 0; i < 2; ++i)
+        if (inside(formlayout::field(i), x, y)) focus = i;
+    for (int i = 0; i < 3; ++i)
+        if (inside(formlayout::titleButton(i), x, y)) entries.title = static_cast<Title>(i + 1);
+    if (inside(formlayout::cancel(), x, y)) return true;
+    if (inside(formlayout::done(), x, y) && submit()) {
+        registered = true;
+        return true;
+    }
+    return false;
+}
+
+bool Form::key(const SDL_keysym& k, bool& registered) {
+    std::string& field = focus == 0 ? entries.firstName : entries.lastName;
+    switch (k.sym) {
+    case SDLK_ESCAPE:
+        return true;
+    case SDLK_BACKSPACE:
+        if (!field.empty()) field.erase(field.size() - 1);
+        return false;
+    case SDLK_TAB:
+        focus = 1 - focus;
+        return false;
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER:
+        if (focus == 0) {
+            focus = 1;
+            return false;
+        }
+        if (submit()) {
+            registered = true;
+            return true;
+        }
+        return false;
+    default:
+        break;
+    }
+    if (k.unicode == 0 || k.unicode > 0x7f) {
+        // Letters outside plain ASCII would not make a portable file name.
+        if (k.unicode > 0x7f) message = "Letters, digits, - and ' only.";
+        return false;
+    }
+    char c = static_cast<char>(k.unicode);
+    if (!isNameCharacter(c)) {
+        if (c >= 32) message = "Letters, digits, - and ' only.";
+        return false;
+    }
+    if (static_cast<int>(field.size()) >= maxNamePartLength) {
+        message = "At most 20 characters.";
+        return false;
+    }
+    field += c;
+    message.clear();
+    return false;
+}
+
+bool Form::run() {
+    if (!display) return false;
+    display->saveScreen();
+    draw();
+    bool registered = false;
+    bool closing = false;
+    while (!closing && !quitRequested()) {
+        SDL_Event event;
+        if (!pollModalEvent(event)) {
+            if (soundPlayer) soundPlayer->update();
+            continue;
+        }
+        if (event.type == SDL_MOUSEBUTTONDOWN && event.button.button == SDL_BUTTON_LEFT) {
+            closing = press(event.button.x, event.button.y, registered);
+            if (!closing) draw();
+        } else if (event.type == SDL_KEYDOWN) {
+            closing = key(event.key.keysym, registered);
+            if (!closing) draw();
+        }
+    }
+    display->restoreScreen();
+    display->update();
+    return registered;
+}
+
+}  // namespace
+
+bool isNameCharacter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '\'';
+}
+
+bool isValidNamePart(const std::string& part) {
+    if (part.empty() || static_cast<int>(part.size()) > maxNamePartLength) return false;
+    for (char c : part)
+        if (!isNameCharacter(c)) return false;
+    return true;
+}
+
+std::string registrationProblem(const Registration& entries) {
+    if (entries.firstName.empty()) return "Please enter a first name.";
+    if (!isValidNamePart(entries.firstName)) return "First name: letters, digits, - and ' (1 to 20).";
+    if (entries.lastName.empty()) return "Please enter a last name.";
+    if (!isValidNamePart(entries.lastName)) return "Last name: letters, digits, - and ' (1 to 20).";
+    if (entries.title == Title::None) return "Please choose a title.";
+    std::string wanted = lowered(entries.firstName + "_" + entries.lastName);
+    if (config)
+        for (const std::string& registered : config->players)
+            if (lowered(registered) == wanted) return "That name is already registered.";
+    return "";
+}
+
+std::string genderOf(Title title) { return title == Title::Mr ? "male" : "female"; }
+
+void registerPlayer(const Registration& entries) {
+    Player* fresh = new Player();
+    fresh->name = entries.firstName + "_" + entries.lastName;
+    fresh->gender = genderOf(entries.title);
+    // The old profile is saved as it goes; it must still be the current one then.
+    delete currentPlayer;
+    currentPlayer = fresh;
+    if (config) {
+        config->firstTimeEver = false;
+        config->lastPlayer = fresh->name;
+        config->players.push_back(fresh->name);
+    }
+}
+
+bool runRegistrationForm() {
+    Form form;
+    return form.run();
+}
+
+namespace formlayout {
+SDL_Rect field(int index) { return rect(formX + 150, formY + 70 + index * 48, 220, 32); }
+SDL_Rect titleButton(int index) { return rect(formX + 150 + index * 76, formY + 170, 68, 32); }
+SDL_Rect done() { return rect(formX + 60, formY + 290, 120, 38); }
+SDL_Rect cancel() { return rect(formX + 220, formY + 290, 120, 38); }
+}  // namespace formlayout

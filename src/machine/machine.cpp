@@ -1,0 +1,233 @@
+#include "machine/machine.h"
+
+#include <iostream>
+
+#include "floor/marquee.h"
+#include "machine/denomination.h"
+#include "player/machine_stats.h"
+#include "player/player.h"
+#include "shell/animation.h"
+#include "shell/display.h"
+#include "shell/image.h"
+#include "shell/mtrand.h"
+#include "shell/sound.h"
+#include "shell/text_label.h"
+#include "shell/util.h"
+
+namespace {
+
+void playSound(const char* name) {
+    if (soundPlayer) soundPlayer->play(name);
+}
+
+void setMeter(TextLabel* meter, int n) {
+    if (!meter) return;
+    meter->setText(intToString(n));
+    meter->draw();
+}
+
+}  // namespace
+
+Machine::Machine()
+    : spinning(false),
+      credits(0),
+      coins(0),
+      lines(0),
+      maxLines(1),
+      reelCount(0),
+      maxCoins(0),
+      win(0),
+      lastTick(0),
+      seconds(0),
+      payoutRatio(0.95f),
+      spinSoundChannel(nullptr),
+      creditMeter(nullptr),
+      paidMeter(nullptr),
+      betMeter(nullptr),
+      denomination(nullptr) {}
+
+Machine::~Machine() {
+    lastMachineId = name;
+    for (Animation* reel : reels) delete reel;
+    reels.clear();
+    delete creditMeter;
+    delete paidMeter;
+    delete betMeter;
+    creditMeter = paidMeter = betMeter = nullptr;
+    // Credits still in the machine go back to the player (cash-out and
+    // change have already moved theirs and left 0).
+    if (credits > 0) returnCreditsToPlayer(credits, denomination);
+}
+
+void Machine::init() {
+    Screen::init();
+    credits = 0;
+    lastTick = 0;
+    seconds = 0;
+    win = 0;
+    spinning = false;
+    spinSoundChannel = nullptr;
+    delete creditMeter;
+    delete paidMeter;
+    delete betMeter;
+    creditMeter = paidMeter = betMeter = nullptr;
+    placeReels();
+    createReels();
+}
+
+void Machine::handleEvent(const SDL_Event& event) {
+    Screen::handleEvent(event);
+    if (event.type != SDL_KEYDOWN) return;
+    // The hidden keys wait until the machine is idle: never in the middle
+    // of a spin or its settle.
+    if (spinning || !menuEnabled) return;
+    if (event.key.keysym.sym == SDLK_t)
+        payoutTest();
+    else if (event.key.keysym.sym == SDLK_y)
+        resetStats();
+}
+
+void Machine::createButtons() {
+    addButton(new Hotspot("top", 0, 0, screenWidth, 100));
+    addButton(new Hotspot("bottom", 0, screenHeight - 35, screenWidth, 35));
+}
+
+void Machine::tick() {
+    playClockTick(name, seconds, lastTick);
+    if (spinning) spinStep();
+    checkHover();
+}
+
+void Machine::checkHover() { Screen::checkHover(); }
+
+void Machine::setHovered(Widget* control) { Screen::setHovered(control); }
+
+void Machine::handleButton(Widget* control) {
+    if (!menuEnabled || !control) return;
+    if (control->name == "top" || control->name == "bottom") showMarquee(this, control->name);
+}
+
+int Machine::betAmount() const {
+    if (reelCount == 5) return coins * lines;
+    if (maxLines > 1) return lines;
+    return coins;
+}
+
+void Machine::pull() {
+    int bet = betAmount();
+    // A bet the credits don't cover (or no bet at all) starts nothing: no
+    // points, no sound, and the machine keeps taking input.
+    if (spinning || bet <= 0 || credits < bet) return;
+    if (currentPlayer) currentPlayer->vippoints = addCreditsToMoney(currentPlayer->vippoints, bet, denomination);
+    menuEnabled = false;
+    playSound("onepull.wav");
+    startSpin();
+    spin();
+}
+
+void Machine::startSpin() {
+    size_t count = reels.empty() ? static_cast<size_t>(reelCount > 0 ? reelCount : 0) : reels.size();
+    int now = static_cast<int>(SDL_GetTicks());
+    reelStartTimes.assign(count, now);
+    reelStopDelays.assign(count, 0);
+    int delay = 500;
+    for (size_t i = 0; i < count; ++i) {
+        delay += static_cast<int>(genrand() % 1000);
+        reelStopDelays[i] = delay;
+    }
+    spinning = true;
+}
+
+void Machine::spinStep() {
+    size_t count = reelStartTimes.size();
+    for (size_t i = 0; i < count && spinning; ++i) {
+        if (reelStartTimes[i] == -1) continue;
+        int elapsed = static_cast<int>(SDL_GetTicks() - static_cast<Uint32>(reelStartTimes[i]));
+        if (i < reelStopDelays.size() && elapsed >= reelStopDelays[i]) {
+            showStoppedReel(static_cast<int>(i));
+            playSound("slothit1.wav");
+            onReelStop(static_cast<int>(i));
+            reelStartTimes[i] = -1;
+            if (i + 1 == count) {
+                drawOverlay();
+                if (display) display->update();
+                settle();
+            }
+        } else if (i < reels.size() && reels[i]) {
+            reels[i]->update(false);
+        }
+    }
+    if (count == 0 && spinning) {
+        // A machine without reels has nothing to wait for.
+        drawOverlay();
+        settle();
+    }
+    drawOverlay();
+}
+
+void Machine::payoutTest() {
+    if (spinning || !menuEnabled) return;
+    int savedCoins = coins, savedLines = lines, savedWin = win;
+    std::cout << "Testing " << std::flush;
+    for (int i = 0; i < payoutTestPlays; ++i) {
+        coins = maxCoins;
+        lines = maxLines;
+        playRound();
+        std::cout << ".";
+    }
+    std::cout << " Done." << std::endl;
+    // The test leaves the player's bet as it found it.
+    coins = savedCoins;
+    lines = savedLines;
+    win = savedWin;
+    playSound("pop.wav");
+}
+
+void Machine::playRound() {
+    int bet = coins * lines;
+    if (bet <= 0 || credits < bet) return;
+    spin();
+    if (currentPlayer) currentPlayer->recordPlay(name, bet, win > 0 ? win : 0, coinValue());
+}
+
+void Machine::resetStats() {
+    if (currentPlayer) {
+        if (MachineStats* stats = currentPlayer->findStats(name)) {
+            stats->reset();
+            stats->id = name;
+        }
+    }
+    playSound("pop.wav");
+}
+
+void Machine::drawBackground() {
+    Image background(graphicsDir + "back.png");
+    background.blit(0, 0);
+}
+
+void Machine::showCredits(int n) { setMeter(creditMeter, n); }
+
+void Machine::showPaid(int n) { setMeter(paidMeter, n); }
+
+void Machine::showBet(int n) { setMeter(betMeter, n); }
+
+void Machine::showDenomination() {}
+
+void Machine::setDenomination(float value) {
+    if (denomination && denomination->value == value) return;
+    Denomination* record = findDenomination(value, name);
+    if (!record && value != 1.0f) record = findDenomination(1.0f, name);
+    // The 1.0 record offers every machine of the floor; one that is not
+    // listed anywhere still plays at 1.0.
+    if (!record) record = findDenominationValue(1.0f);
+    if (record) denomination = record;
+}
+
+void Machine::changeDenomination() {
+    returnCreditsToPlayer(credits, denomination);
+    showCredits(0);
+    if (Denomination* next = nextDenomination(name, denomination)) denomination = next;
+    showDenomination();
+}
+
+float Machine::coinValue() const { return denomination ? denomination->value : 0.0f; }

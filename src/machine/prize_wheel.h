@@ -1,0 +1,56 @@
+// The prize wheel: a modal bonus screen on which a looping frame animation
+// of a wheel spins at full speed, slows down in steps at a random pace and
+// stops; the frame it stops on names the prize (and, on wheels that have
+// them, a colour). The spin is shared by every machine that turns a wheel;
+// the plain bonus screen (one spin, no gamble) is the cash wheel's, which
+// the "wheelofcash" slot machine and the "spinforcash" poker machine run.
+#pragma once
+
+#include <SDL.h>
+
+#include <string>
+#include <vector>
+
+class Animation;
+
+// One run of frames on the wheel that stop on the same prize.
+struct WheelStop {
+    int firstFrame, lastFrame;  // inclusive
+    int prize;                  // coins
+    const char* colour;         // "red", "black", or "" on wheels without colours
+};
+
+struct PrizeWheelSpec {
+    std::string folder;     // "../gfx/bonus/<wheel>/": "bonus.png" and the wheel frames
+    std::string wheelName;  // animation name of the wheel frames
+    int frameCount;
+    int x, y;               // wheel position
+    int periodSpread;       // slow-down step period: (genrand() % spread + base) / 10 ms
+    int periodBase;
+    std::vector<WheelStop> stops;
+    bool prizeSoundAtStop;  // "birdclap.wav" at the end of a spin that won something
+};
+
+// The cash wheel: 40 frames at (219, 177) in "../gfx/bonus/wheelofcash/",
+// twenty prizes from 5 to 1000 coins.
+const PrizeWheelSpec& cashWheel();
+
+// The prize of a stop frame; 0 (and colour untouched) outside the table.
+int wheelPrizeAt(const PrizeWheelSpec& spec, int frame, std::string* colour = nullptr);
+
+// One spin of the wheel from wherever it stands. Sets prize (0 when the stop
+// frame is outside the table, with "Something went wrong with the wheel
+// bonus" on stdout) and, for a frame of the table, colour.
+void spinPrizeWheel(const PrizeWheelSpec& spec, Animation& wheel, int& prize, std::string& colour);
+
+// The opening of a wheel screen: saves the screen, shows the loading
+// picture, builds the wheel (40 frames a second), draws "bonus.png" and the
+// wheel's first frame and pauses a second. The caller owns the wheel.
+Animation* openWheelScreen(const PrizeWheelSpec& spec);
+
+// The cash wheel's whole bonus screen: open, one spin, a four-second pause,
+// the screen restored. Returns the prize in coins. Reads no input.
+int runCashWheelBonus();
+
+// Pauses of the wheel screens (SDL_Delay in the game; tests may shorten them).
+extern void (*wheelDelay)(Uint32 ms);

@@ -1,0 +1,156 @@
+// The single-payline three-reel machines: the family base that every one of
+// them derives from, and the arrow variant for the machines whose symbol sets
+// hold arrow symbols.
+//
+// A machine of the family declares its symbols, wild symbols and pay rules in
+// four hooks and picks a few sounds; the base does all of the play: bets,
+// the outcome draw over the pay rules, the reels, the settle with statistics
+// and count-up, the buttons, keys and help pages.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "machine/machine.h"
+#include "machine/three_reel_rules.h"
+
+class ThreeReelMachine : public Machine {
+public:
+    int wildChance;        // a wild shows on an eligible reel with chance 1 in this
+    bool multiplyByCoins;  // per-coin wins are multiplied by the coins bet
+    PayRule result;        // the outcome of the last pull
+    std::vector<PayRule> activeRules;  // the rules in play at the current bet, sorted, with their slices
+    std::vector<PayRule> payRules;     // the ordinary rules
+    std::vector<CoinPayRule> coinRules;  // rules of exactly one coin count
+    SymbolList symbols;                // owned, in declaration order
+    std::vector<WildSymbol*> wilds;    // owned
+
+    ThreeReelMachine();
+    ~ThreeReelMachine() override;
+
+    // The family set-up; a machine calls it from its own set-up once its id,
+    // coin limits, pay-out ratio, coin flag and denomination are set.
+    void init() override;
+    void handleEvent(const SDL_Event& event) override;
+    void createButtons() override;
+    void handleButton(Widget* control) override;
+    void redraw() override;
+    void showHelp() override;
+
+    void startSpin() override;
+    void spin() override;
+    void loadGraphics(const std::string& pictureName, int reel) override;
+    void showStoppedReel(int reel) override;
+    void drawOverlay() override;
+    void settle() override;
+    Uint32 drawStop() override;
+    void createReels() override;
+    void placeReels() override;
+    void createMeters() override;
+    void showDenomination() override;
+
+    // The machine's own definition.
+    virtual void declareSymbols() = 0;
+    virtual void buildPayTable() = 0;
+    virtual void buildExtraRules() = 0;
+    virtual void buildWildRules() = 0;
+
+    // ---- tables ------------------------------------------------------------
+    void addSymbol(const std::string& name, int variants);
+    void addArrowSymbol(const std::string& name, int variants, int kind);
+    // The declared symbol of that name ("yellowballoon" is looked up as
+    // "arrowup_yellowballoon"); null, with a line on stdout, when there is none.
+    Symbol* findSymbol(const std::string& name);
+    // A list of declared symbols by name; names that are not declared are
+    // reported by findSymbol and left out.
+    SymbolList symbolList(const std::vector<std::string>& names);
+
+    // Rule builders. Every builder leaves out the null entries of its list
+    // (names the machine never declared, already reported by findSymbol).
+    void addOneOfRule(const SymbolList& list, int award, float share);
+    void addTwoOfRule(const SymbolList& list, int award, float share);
+    void addThreeOfAKind(const SymbolList& list, int award, float share, int supersededFromCoins);
+    void addCoinThreeOfAKind(const SymbolList& list, int award, float share, int coins);
+    void addGroupRule(const SymbolList& list, int award, float share);
+    void addNoWildGroupRule(const SymbolList& list, int award);
+    void addCoinGroupRule(const SymbolList& list, int award, float share, int coins);
+    void addOneWithBlanksRule(const SymbolList& list, int award, int coinsArg, bool coinRule);
+    void addTwoWithBlankRule(const SymbolList& list, int award, int coinsArg, bool coinRule);
+    void addNoWildRule(const SymbolList& list, int award, int coinsArg, bool coinRule);
+    void addJackpotMovieRule(const SymbolList& list, int award, int coins);
+    void addProgressiveRule(const SymbolList& list, int award, int coins);
+
+    // ---- the draw ----------------------------------------------------------
+    // Rebuilds `activeRules` for the current coins: the rules in play, largest
+    // award first, each with its slice of draw numbers.
+    void buildActiveRules();
+    // How many draw numbers there are: 10000000 / payoutRatio.
+    Uint32 drawRange() const;
+    // A losing outcome: three non-wild symbols that no active rule pays.
+    void pickLosingReels();
+    bool anyRuleCovers(const PayRule& rule) const;
+    void randomSymbolOnEveryReel(int n);
+    void setReelSymbol(Symbol* symbol, int reel);
+
+    void deleteSymbols();
+    void deleteWilds();
+
+    // The bet controls ("betmax" / m, "betone" / n, "spin" / Return); each
+    // does nothing when the credits don't cover it.
+    void betMax();
+    void betOne();
+    void spinButton();
+
+    // Milliseconds between two steps of the count-up (200).
+    static int countUpDelay;
+
+    // The x of each reel's top-left corner (all at y 78).
+    static constexpr int reelX[3] = {176, 339, 507};
+    static constexpr int reelY = 78;
+
+    // Counts `win` up onto the credits with "digicnt.wav"; returns the
+    // number of steps it took.
+    int countUpWin();
+    // Credits back to the player's money and off to the lobby (or the cashier).
+    void cashOut(bool toCashier);
+
+    // Most steps a count-up takes: a win too large for it is paid with the
+    // last step.
+    static constexpr int countUpMaxSteps = 400;
+    // The count-up's step size once `paid` credits have been paid.
+    static int countUpStep(int paid);
+
+private:
+    // The tables the active rules were last built from (they never change
+    // after set-up, so the build is kept until the bet changes).
+    int activeCoins;
+    size_t activePayRules, activeCoinRules, activeSymbols;
+    bool activeValid;
+    // For machines of up to 64 symbols: per active rule and reel, the
+    // indexes (into `symbols`) of the symbols it accepts, one bit each, so
+    // the losing-outcome search can test a combination quickly.
+    std::vector<uint64_t> activeMasks;  // three per active rule
+    uint64_t wildNamedMask;
+    bool masksUsable;
+    void buildMasks();
+    bool anyActiveRuleAccepts(size_t i0, size_t i1, size_t i2) const;
+    // The symbols that losing reels may show: every declared symbol that is
+    // not named like a wild.
+    SymbolList losingSymbols;
+    size_t losingFromSymbols, losingFromWilds;
+    void refreshLosingSymbols();
+};
+
+// The family member for machines with arrow symbols: once the reels have
+// stopped and before the settle, every arrow shown plays its sound and flips
+// through its pictures 1 and 2.
+class ArrowThreeReelMachine : public ThreeReelMachine {
+public:
+    ArrowThreeReelMachine();
+    ~ArrowThreeReelMachine() override;
+
+    void spinStep() override;
+    virtual void animateArrows();
+    virtual void playArrowSound() = 0;
+};

@@ -1,0 +1,62 @@
+#include "machines/threereel/ten_x.h"
+
+#include "shell/sound.h"
+
+TenX::TenX(float denomination) {
+    configure(denomination);
+    if (soundPlayer) soundPlayer->play("5xintro.wav", false);
+}
+
+void TenX::configure(float value) {
+    name = "10x";
+    multiplyByCoins = true;
+    payoutRatio = 0.95f;
+    maxCoins = 3;
+    denomination = nullptr;
+    setDenomination(value);
+    init();
+    wildChance = 20;
+}
+
+void TenX::declareSymbols() {
+    addSymbol("blank", 9);
+    addSymbol("x", 2);
+    addSymbol("bar", 2);
+    addSymbol("2bar", 2);
+    addSymbol("3bar", 2);
+    addSymbol("10bar", 2);
+    addSymbol("wild", 2);
+}
+
+void TenX::buildWildRules() {
+    WildSymbol* wild = new WildSymbol();
+    wild->setMultiplier(10);
+    wild->name = "wild";
+    SymbolList except = symbolList({"wild"});
+    wild->addSubstitutesExcept(symbols, except);
+    wilds.push_back(wild);
+}
+
+void TenX::buildPayTable() {
+    SymbolList single = symbolList({"x"});
+    addOneOfRule(single, 2, 0.05f);
+    addTwoOfRule(single, 5, 0.25f);
+    addThreeOfAKind(single, 10, 0.05f, 0);
+    addGroupRule(symbolList({"bar", "2bar", "3bar", "10bar"}), 5, 0.2f);
+    addThreeOfAKind(symbolList({"bar"}), 10, 0.05f, 0);
+    addThreeOfAKind(symbolList({"2bar"}), 25, 0.1f, 0);
+    addThreeOfAKind(symbolList({"3bar"}), 40, 0.1f, 0);
+    addThreeOfAKind(symbolList({"10bar"}), 80, 0.15f, 0);
+    addNoWildRule(symbolList({"wild"}), 800, 3, false);
+}
+
+void TenX::buildExtraRules() { addNoWildRule(symbolList({"wild"}), 5000, 3, true); }
+
+void TenX::onReelStop(int reel) {
+    Symbol* s = result.chosenSymbol(reel);
+    if (s && s->name == "wild" && soundPlayer) soundPlayer->play("shimmer.wav", false);
+}
+
+void TenX::playWinSound() {
+    if (result.payKind == payWholeBet && soundPlayer) soundPlayer->play("5xintro.wav", false);
+}

@@ -1,0 +1,78 @@
+#include "player/jackpot_movies.h"
+
+#include <SDL.h>
+
+#include "player/player.h"
+#include "player/trophy_room.h"
+#include "shell/animation.h"
+#include "shell/display.h"
+
+namespace {
+
+const char* const movieFolder = "../gfx/jackpotmovies/";
+const int movieX = 200;
+const int movieY = 150;
+const int movieFps = 10;
+const Uint32 holdMs = 3000;
+
+// The movies take no input: clicks and keys wait in the queue for the
+// machine. Mouse motion is thrown away so that it cannot fill the queue and
+// crowd out what comes later, and a request to close the window is left in
+// the queue (the frame loop acts on it) and cuts the movie short.
+bool closeRequested() {
+    SDL_PumpEvents();
+    SDL_Event dropped[32];
+    while (SDL_PeepEvents(dropped, 32, SDL_GETEVENT, SDL_MOUSEMOTIONMASK) > 0) {
+    }
+    SDL_Event quit;
+    return SDL_PeepEvents(&quit, 1, SDL_PEEKEVENT, SDL_QUITMASK) > 0;
+}
+
+// One pass: frame 0 at once, then one frame per period, until the step past
+// the last frame. False when the window was closed meanwhile.
+bool playPass(Animation& movie) {
+    while (!movie.atEnd()) {
+        movie.update(false);
+        if (display) display->update();
+        if (closeRequested()) return false;
+        // Rest between frames, but wake in time for the next one.
+        Uint32 now = mediaTicks();
+        if (movie.lastStep + movie.framePeriod > now + 2) SDL_Delay(1);
+    }
+    return true;
+}
+
+// Keeps the last frame on the screen for the hold time.
+void hold() {
+    Uint32 start = mediaTicks();
+    while (mediaTicks() - start < holdMs) {
+        if (closeRequested()) return;
+        SDL_Delay(5);
+    }
+}
+
+void playMovie(const char* name, int frameCount, int passes) {
+    if (display) display->saveScreen();
+    Animation* movie = new Animation(movieFolder, name, frameCount, movieFps, movieX, movieY, animOnce, false, false);
+    bool watching = true;
+    for (int pass = 0; pass < passes && watching; ++pass) {
+        if (pass > 0) movie->rewind();
+        watching = playPass(*movie);
+    }
+    if (watching) hold();
+    delete movie;
+    if (display) {
+        display->restoreScreen();
+        display->update();
+    }
+}
+
+}  // namespace
+
+void playCarJackpotMovie(Screen*) {
+    // Every car jackpot is one more car, even for a player who has one.
+    if (currentPlayer) currentPlayer->trophies.push_back(carPrizeId);
+    playMovie("carjack", 21, 3);
+}
+
+void playJackpotMovie(Screen*) { playMovie("jackpot", 19, 1); }

@@ -1,0 +1,52 @@
+// One machine's win/loss record for a player, and the per-second clock that
+// counts the player's time at a machine.
+#pragma once
+
+#include <SDL.h>
+
+#include <string>
+#include <vector>
+
+class FileConfig;
+
+// The 50 machine ids, in the order of a player's records (and of the
+// statistics screen).
+const std::vector<std::string>& statsMachineIds();
+
+class MachineStats {
+public:
+    MachineStats();          // id "none", every figure 0
+
+    void reset();            // id "none", every figure 0
+    void addMinute();        // one more minute; 60 minutes make an hour
+
+    // Reads / writes this record's group (named by id) of a save file.
+    void load(FileConfig& file);
+    void save(FileConfig& file) const;
+
+    std::string id;
+    double totalwon;         // dollars won
+    double totalloss;        // dollars bet
+    int hours;
+    int minutes;             // 0..59
+    int spinswon;
+    int spinslost;
+    int winningstreak;
+    int losingstreak;
+    int largestsinglewin;    // coins
+    int numberofhighpays;
+    int numberoflowpays;
+};
+
+// A win of more than this many coins is a high pay; 1 up to it a low pay.
+constexpr int highPayThreshold = 20;
+
+// The playing-time clock: every machine screen calls this first thing in its
+// per-frame tick with its own counters (both start at 0 when the machine
+// opens). Counts at most one second per call, when more than 999 ms have
+// passed since lastTick; every 60 counted seconds add a minute to the
+// current player's record for machineId.
+void playClockTick(const std::string& machineId, int& seconds, Uint32& lastTick);
+void playClockTick(const std::string& machineId, int& seconds, int& lastTick);
+// The same with the tick count given (tests).
+void playClockTickAt(const std::string& machineId, int& seconds, Uint32& lastTick, Uint32 now);

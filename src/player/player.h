@@ -1,0 +1,72 @@
+// The player's profile: name, money, VIP points, first-visit flags, prizes,
+// the current winning and losing runs and one MachineStats record per
+// machine. Read from "../save/<name>.save" when created by name, written
+// back (whole or not at all) when destroyed.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "player/machine_stats.h"
+
+class Player {
+public:
+    // A registered player: loads the save file (missing: all defaults).
+    explicit Player(const std::string& name);
+    // A brand-new player (registration form): 2500.0 money, no file read.
+    Player();
+    // Sets this profile's firsttime flag and saves it.
+    virtual ~Player();
+
+    // The record of a machine; prints " Could not find stat: <id>" and
+    // returns null when there is none.
+    MachineStats* findStats(const std::string& machineId);
+
+    bool canAfford(double amount) const;   // money >= amount
+
+    // The statistics rule, once per play after the bet is taken and the win
+    // fixed: coinsBet = the whole bet in coins, coinsWon >= 0, coinValue the
+    // denomination's dollars per coin.
+    void recordPlay(const std::string& machineId, int coinsBet, int coinsWon, float coinValue);
+
+    // Save file: load() reads the profile and all records; save() writes
+    // them in one go (every other group and key of the file is kept) and
+    // then frees the records. Only the constructors and the destructor call
+    // these.
+    void load();
+    void save();
+
+    std::string name;
+    std::string gender;     // "male", "female" or "unknown"
+    double money;
+    double vippoints;
+    bool firsttime;
+    bool firsttimelobby;
+    bool firsttimeslot;
+    bool firsttimenickle;
+    bool firsttimepoker;
+    int winningRun;         // over all machines, not saved
+    int losingRun;
+    std::vector<MachineStats*> stats;       // owned, 50
+    std::vector<std::string> trophies;      // prize ids in the order won
+
+private:
+    void buildStats();
+    void freeStats();
+};
+
+extern Player* currentPlayer;
+
+// "first_last" -> "first" / "last" (split at the first '_'); a name without
+// '_' gives the whole name for both.
+std::string firstNameOf(const std::string& name);
+std::string lastNameOf(const std::string& name);
+
+// A player name the game accepts: a first and a last part joined by exactly
+// one '_', each part non-empty and made of letters, digits, '-' and '\''.
+// The registration form must only build names that pass this (they name the
+// save file).
+bool isValidPlayerName(const std::string& name);
+
+// "../save/" + name + ".save"
+std::string saveFileName(const std::string& name);

@@ -1,0 +1,501 @@
+#include "poker/video_poker.h"
+
+#include <climits>
+
+#include "floor/cashier.h"
+#include "floor/lobby.h"
+#include "machine/denomination.h"
+#include "machine/money_input.h"
+#include "player/machine_stats.h"
+#include "player/player.h"
+#include "shell/app.h"
+#include "shell/display.h"
+#include "shell/image.h"
+#include "shell/mtrand.h"
+#include "shell/sound.h"
+#include "shell/text_label.h"
+#include "shell/util.h"
+
+void (*pokerDelay)(Uint32 ms) = SDL_Delay;
+
+namespace {
+void sdlMouseState(int* x, int* y) { SDL_GetMouseState(x, y); }
+}  // namespace
+void (*pokerMouseState)(int* x, int* y) = sdlMouseState;
+
+const std::string pokerGfx = "../gfx/poker/";
+const std::string pokerButtonsGfx = "../gfx/pokerbuttons/";
+const std::string cardBackPicture = "../gfx/poker/backs/corvalo.png";
+
+namespace {
+
+const char* const kPokerFont = "../fonts/poker2.ttf";
+const SDL_Rect kWinnerArea = {186, 297, 326, 110};
+const int kHeldWidth = 70, kHeldHeight = 21;
+
+// Draws a picture file once at (x, y): no colour key, its own pixel format.
+void drawPicture(const std::string& file, int x, int y) {
+    Image picture(file, false, true);
+    if (picture.loaded) picture.blit(x, y);
+}
+
+void playSound(const char* name) {
+    if (soundPlayer) soundPlayer->play(name, false);
+}
+
+// Waits in a modal loop for a key or mouse-button press (a window-close
+// request ends the wait too, and is kept for the frame loop).
+void waitForPress() {
+    for (;;) {
+        SDL_Event event;
+        if (pollModalEvent(event)) {
+            if (event.type == SDL_KEYDOWN || event.type == SDL_MOUSEBUTTONDOWN) return;
+        } else if (quitRequested()) {
+            return;
+        }
+        if (display) display->update();
+        if (soundPlayer) soundPlayer->update();
+    }
+}
+
+}  // namespace
+
+int countUpStep(long long paid, long long remaining, long long total) {
+    long long step = paid < 20 ? 1 : paid < 100 ? 5 : paid < 1000 ? 10 : 100;
+    const long long bounded = (total + 199) / 200;
+    if (step < bounded) step = bounded;
+    if (step > remaining) step = remaining;
+    return static_cast<int>(step);
+}
+
+VideoPoker::VideoPoker()
+    : lastTick(0), seconds(0), credits(0), coinsBet(0), coinsPlayed(0), handOut(false),
+      winnerBackground(nullptr), creditMeter(nullptr), winnerPaidText(nullptr), coinsMeter(nullptr),
+      denominationText(nullptr), denomination(nullptr), deckSize(52) {
+    graphicsDir = "";
+    name = "";
+}
+
+VideoPoker::~VideoPoker() {
+    lastMachineId = name;
+    if (winnerBackground) SDL_FreeSurface(winnerBackground);
+    winnerBackground = nullptr;
+    deleteMeters();
+    freeDeck();
+    freeHeldBackgrounds();
+    if (credits > 0) returnCreditsToPlayer(credits, denomination);
+}
+
+void VideoPoker::init() {
+    Screen::init();
+    deckSize = 52;
+    lastTick = 0;
+    seconds = 0;
+    credits = 0;
+    coinsBet = 0;
+    coinsPlayed = 0;
+    handOut = false;
+    winnerBackground = nullptr;
+    graphicsDir = pokerGfx + name + "/";
+    redraw();
+    createMeters();
+    showDenomination();
+    setupCardPositions();
+    createButtons();
+    buildDeck();
+    saveHeldBackgrounds();
+    insertMoney();
+    if (currentPlayer && currentPlayer->firsttimepoker) {
+        showHelp();
+        currentPlayer->firsttimepoker = false;
+    }
+}
+
+// ---- cabinet ---------------------------------------------------------------
+
+void VideoPoker::setupCardPositions() {
+    const int cardX[5] = {190, 259, 328, 397, 466};
+    const int heldX[5] = {185, 256, 326, 396, 465};
+    for (int i = 0; i < 5; ++i) {
+        cardPositions.push_back(Point(320, cardX[i]));
+        heldPositions.push_back(Point(290, heldX[i]));
+    }
+}
+
+std::string VideoPoker::suitName(int suit) { return poker::suitName(suit); }
+
+int VideoPoker::suitNumber(const std::string& suitText) { return poker::suitNumber(suitText); }
+
+void VideoPoker::redraw() {
+    drawPicture(graphicsDir + "back.png", 0, 0);
+    {
+        TextLabel credit(kPokerFont, 14, "Credit", 249, 441, 5, 255, 255, 255, 0);
+        credit.draw();
+        TextLabel coins(kPokerFont, 14, "Coins In", 472, 441, 5, 255, 255, 255, 0);
+        coins.draw();
+    }
+    if (display) display->update();
+}
+
+void VideoPoker::createMeters() {
+    creditMeter = new TextLabel(kPokerFont, 14, "0", 249, 459, 5, 255, 255, 255, 0);
+    winnerPaidText = new TextLabel(kPokerFont, 12, "0", 190, 286, 1, 255, 255, 255, 0);
+    coinsMeter = new TextLabel(kPokerFont, 14, "0", 472, 459, 5, 255, 255, 255, 0);
+    denominationText = new TextLabel(kPokerFont, 28, "", 359, 447, 4, 255, 255, 255, 0);
+}
+
+void VideoPoker::deleteMeters() {
+    delete creditMeter;
+    delete winnerPaidText;
+    delete coinsMeter;
+    delete denominationText;
+    creditMeter = winnerPaidText = coinsMeter = denominationText = nullptr;
+}
+
+void VideoPoker::saveHeldBackgrounds() {
+    if (!display || !display->screen) return;
+    for (const Point& p : heldPositions) {
+        SDL_Rect area = {static_cast<Sint16>(p.second), static_cast<Sint16>(p.first), kHeldWidth, kHeldHeight};
+        heldBackgrounds.push_back(display->copyRegion(area));
+    }
+}
+
+void VideoPoker::freeHeldBackgrounds() {
+    for (SDL_Surface* s : heldBackgrounds)
+        if (s) SDL_FreeSurface(s);
+    heldBackgrounds.clear();
+}
+
+void VideoPoker::eraseHeldMarker(int position) {
+    if (!display || position >= static_cast<int>(heldBackgrounds.size()) || !heldBackgrounds[position]) return;
+    const Point& p = heldPositions[position];
+    SDL_Rect area = {static_cast<Sint16>(p.second), static_cast<Sint16>(p.first), kHeldWidth, kHeldHeight};
+    display->blit(heldBackgrounds[position], area);
+}
+
+void VideoPoker::createButtons() {
+    struct Spot { const char* name; int x, y; };
+    const Spot pictureButtons[] = {{"betmax", 593, 493}, {"deal", 546, 493}, {"hold4", 477, 494},
+                                   {"hold3", 425, 495},  {"hold2", 374, 495}, {"hold1", 322, 496},
+                                   {"hold0", 270, 496},  {"betone", 199, 494}, {"cashout", 144, 495},
+                                   {"change", 178, 461}};
+    for (const Spot& s : pictureButtons)
+        addButton(new Button(s.name, pokerButtonsGfx, s.x, s.y, false, false, true, false, false));
+    addButton(new Hotspot("coin", 559, 465, 39, 51));
+    addButton(new Hotspot("money", 522, 546, 114, 45));
+    for (int i = 0; i < 5 && i < static_cast<int>(cardPositions.size()); ++i)
+        addButton(new Hotspot("card" + intToString(i + 1), cardPositions[i].second, cardPositions[i].first, 62, 89));
+    addButton(new Hotspot("denomination", 331, 427, 55, 41));
+    addButton(new Hotspot("bottom", 119, 556, 522, 600));
+}
+
+void VideoPoker::tick() {
+    playClockTick(name, seconds, lastTick);
+    checkHover();
+}
+
+void VideoPoker::checkHover() { Screen::checkHover(); }
+
+void VideoPoker::setHovered(Widget* control) { Screen::setHovered(control); }
+
+void VideoPoker::showHelp() {
+    if (!display) return;
+    SDL_Surface* copy = display->copyScreen();
+    struct Page { const char* file; int x, y; };
+    const Page pages[] = {{"poker_1.png", 217, 241}, {"poker_2.png", 282, 220}, {"poker_3.png", 453, 218}};
+    for (const Page& page : pages) {
+        drawPicture("../gfx/help/" + std::string(page.file), page.x, page.y);
+        display->update();
+        waitForPress();
+        if (copy) display->blitFullScreen(copy);
+        display->update();
+        if (quitRequested()) break;
+    }
+    if (copy) SDL_FreeSurface(copy);
+}
+
+// ---- input -------------------------------------------------------------------
+
+int VideoPoker::coinsToDeal() const {
+    const int coins = coinsBet > 0 ? coinsBet : 1;
+    return credits >= coins ? coins : 0;
+}
+
+void VideoPoker::betOne() {
+    if (handOut || coinsBet > 4 || credits < coinsBet + 1) return;
+    ++coinsBet;
+    updateCreditMeter(credits - coinsBet);
+    updateCoinsMeter(coinsBet);
+}
+
+void VideoPoker::cashOut(const char* sound, bool toCashier) {
+    if (credits > 0) playSound(sound);
+    returnCreditsToPlayer(credits, denomination);
+    drawPicture("../gfx/help/loading.png", 277, 559);
+    if (display) display->update();
+    if (!next) next = toCashier ? static_cast<Screen*>(new Cashier()) : static_cast<Screen*>(new Lobby());
+}
+
+void VideoPoker::handleEvent(const SDL_Event& event) {
+    Screen::handleEvent(event);
+    if (!menuEnabled || event.type != SDL_KEYDOWN || next) return;
+    switch (event.key.keysym.sym) {
+    case SDLK_RETURN:
+        if (handOut) {
+            drawCards();
+        } else if (int coins = coinsToDeal()) {
+            deal(coins);
+        }
+        break;
+    case SDLK_m:
+        if (credits >= 5 && !handOut) deal(5);
+        break;
+    case SDLK_n:
+        betOne();
+        break;
+    case SDLK_ESCAPE:
+        cashOut("coindrp4.wav", false);
+        break;
+    default:
+        break;
+    }
+}
+
+void VideoPoker::handleButton(Widget* control) {
+    if (!menuEnabled || !control || next) return;
+    playSound("click3.wav");
+    const std::string& n = control->name;
+    if (n == "bottom") {
+        showBottomPanel();
+    } else if (n == "cashout") {
+        if (!handOut) cashOut("elecdrp3.wav", false);
+    } else if (n == "deal") {
+        if (handOut) drawCards();
+        else if (int coins = coinsToDeal()) deal(coins);
+    } else if (n == "betmax") {
+        if (credits >= 5 && !handOut) deal(5);
+    } else if (n == "betone") {
+        betOne();
+    } else if (n.size() == 5 && n.compare(0, 4, "hold") == 0 && n[4] >= '0' && n[4] <= '4') {
+        if (handOut) toggleHold(n[4] - '0');
+    } else if (n.size() == 5 && n.compare(0, 4, "card") == 0 && n[4] >= '1' && n[4] <= '5') {
+        if (handOut) toggleHold(n[4] - '1');
+    } else if (n == "change") {
+        if (!handOut) cashOut("elecdrp3.wav", true);
+    } else if (n == "denomination") {
+        if (!handOut) changeDenomination();
+    } else if (n == "coin" || n == "money") {
+        if (!handOut) {
+            insertMoney();
+            updateCreditMeter(credits);
+        }
+    }
+}
+
+// ---- deck and play cycle -----------------------------------------------------
+
+void VideoPoker::buildDeck() {
+    for (int suit = 0; suit < 4; ++suit) {
+        for (int rank = 2; rank <= 14; ++rank) {
+            Card* card = new Card;
+            card->suit = suit;
+            card->rank = rank;
+            deck.push_back(card);
+        }
+    }
+}
+
+void VideoPoker::freeDeck() {
+    for (Card* card : deck) delete card;
+    deck.clear();
+    hand.clear();
+}
+
+int VideoPoker::drawUndealtIndex() {
+    const int size = deckSize < static_cast<int>(deck.size()) ? deckSize : static_cast<int>(deck.size());
+    for (;;) {
+        const int r = static_cast<int>(genrand() % static_cast<uint32_t>(size));
+        if (!deck[r]->dealt) return r;
+    }
+}
+
+float VideoPoker::coinValue() const { return denomination ? denomination->value : 1.0f; }
+
+void VideoPoker::drawCardFace(const Card& card, const Point& at) {
+    drawPicture("../gfx/poker/cards/" + poker::rankName(card.rank) + "_" + suitName(card.suit) + ".png", at.second,
+                at.first);
+}
+
+void VideoPoker::deal(int coins) {
+    if (currentPlayer) currentPlayer->vippoints += coins * static_cast<double>(coinValue());
+    coinsPlayed = coins;
+    coinsBet = 0;
+    updateCreditMeter(credits - coins);
+    updateCoinsMeter(coins);
+    for (Card* card : deck) card->dealt = card->held = false;
+    hand.clear();
+    for (int i = 0; i < 5; ++i) {
+        Card* card = deck[drawUndealtIndex()];
+        card->dealt = true;
+        hand.push_back(card);
+    }
+    playSound("cardflip.wav");
+    if (winnerBackground && display) display->blit(winnerBackground, kWinnerArea);
+    showCardBacks();
+    pokerDelay(1000);
+    showHand();
+    handOut = true;
+}
+
+void VideoPoker::showHand() {
+    SoundClip flip("cardflip.wav", false, 1);
+    for (int i = 0; i < 5 && i < static_cast<int>(hand.size()); ++i) {
+        if (!hand[i]->held) flip.play(0, 0);
+        drawCardFace(*hand[i], cardPositions[i]);
+        if (display) display->update();
+        pokerDelay(200);
+    }
+    if (display) display->update();
+}
+
+void VideoPoker::toggleHold(int position) {
+    if (position < 0 || position >= static_cast<int>(hand.size())) return;
+    Card* card = hand[position];
+    if (card->held) {
+        card->held = false;
+        eraseHeldMarker(position);
+    } else {
+        card->held = true;
+        drawPicture(pokerGfx + "held.png", heldPositions[position].second, heldPositions[position].first);
+    }
+    if (display) display->update();
+}
+
+void VideoPoker::drawCards() {
+    if (!handOut) return;
+    handOut = false;
+    for (int i = 0; i < 5; ++i) {
+        eraseHeldMarker(i);
+        if (display) display->update();
+    }
+    for (int i = 0; i < static_cast<int>(hand.size()); ++i) {
+        if (hand[i]->held) continue;
+        Card* card = deck[drawUndealtIndex()];
+        card->dealt = true;
+        hand[i] = card;
+    }
+    showCardBacks();
+    pokerDelay(1000);
+    showHand();
+    settle(evaluateHand());
+}
+
+void VideoPoker::settle(int win) {
+    credits -= coinsPlayed;
+    if (win < 0) win = 0;
+    // The machine never holds more credits than an int can count.
+    const long long room = static_cast<long long>(INT_MAX) - (credits > 0 ? credits : 0);
+    if (win > room) win = static_cast<int>(room);
+    if (currentPlayer) currentPlayer->recordPlay(name, coinsPlayed, win, coinValue());
+    coinsPlayed = 0;
+    SoundClip* countSound = soundPlayer ? soundPlayer->play("pokerwin.wav", true) : nullptr;
+    long long paid = 0, remaining = win;
+    while (remaining > 0) {
+        const int step = countUpStep(paid, remaining, win);
+        remaining -= step;
+        paid += step;
+        credits += step;
+        updateCreditMeter(credits);
+        setWinnerPaid(static_cast<int>(paid));
+        pokerDelay(200);
+    }
+    if (countSound) countSound->halt();
+}
+
+void VideoPoker::showWinner() {
+    if (!display) return;
+    if (winnerBackground) SDL_FreeSurface(winnerBackground);
+    winnerBackground = display->copyRegion(kWinnerArea);
+    for (int i = 0; i < 3; ++i) {
+        if (winnerBackground) display->blit(winnerBackground, kWinnerArea);
+        display->update();
+        pokerDelay(250);
+        drawPicture(pokerGfx + "winner.png", 227, 343);
+        display->update();
+        pokerDelay(250);
+    }
+}
+
+int VideoPoker::payByTable(const poker::PayTable& table) {
+    const poker::Evaluation e = poker::evaluateHand(table, hand, coinsPlayed);
+    if (e.payPerCoin > 0) showWinner();
+    return e.payPerCoin * coinsPlayed;
+}
+
+void VideoPoker::drawCorvaloBacks() {
+    Image back(cardBackPicture, false, true);
+    if (back.loaded) {
+        for (int i = 0; i < static_cast<int>(hand.size()) && i < 5; ++i)
+            if (!hand[i]->held) back.blit(cardPositions[i].second, cardPositions[i].first);
+    }
+    if (display) display->update();
+}
+
+// ---- side panels ---------------------------------------------------------------
+
+void VideoPoker::insertMoney() {
+    MoneyInput popup(credits, denomination, pokerMoneyPopup);
+    updateCreditMeter(credits);
+    updateCoinsMeter(0);
+    setWinnerPaid(0);
+}
+
+void VideoPoker::setDenomination(float value) {
+    if (denomination && denomination->value == value) return;
+    denomination = findDenomination(value, name);
+    if (!denomination && value != 1.0f) setDenomination(1.0f);
+}
+
+void VideoPoker::changeDenomination() {
+    returnCreditsToPlayer(credits, denomination);
+    credits = 0;
+    updateCreditMeter(0);
+    if (Denomination* following = nextDenomination(name, denomination)) denomination = following;
+    showDenomination();
+}
+
+void VideoPoker::showDenomination() {
+    if (!denominationText) return;
+    denominationText->setText(floatToString(coinValue()));
+    denominationText->draw();
+}
+
+void VideoPoker::updateCreditMeter(int value) {
+    if (!creditMeter) return;
+    creditMeter->setText(intToString(value));
+    creditMeter->draw();
+}
+
+void VideoPoker::updateCoinsMeter(int value) {
+    if (!coinsMeter) return;
+    coinsMeter->setText(intToString(value));
+    coinsMeter->draw();
+}
+
+void VideoPoker::setWinnerPaid(int amount) {
+    if (!winnerPaidText) return;
+    winnerPaidText->setText("WINNER PAID: " + intToString(amount));
+    winnerPaidText->draw();
+}
+
+void VideoPoker::showBottomPanel() {
+    if (!menuEnabled || !display) return;
+    display->saveScreen();
+    drawPicture(graphicsDir + "bottom.png", 0, 0);
+    display->update();
+    playSound("whoosh.wav");
+    waitForPress();
+    display->restoreScreen();
+    display->update();
+    playSound("whoosh.wav");
+}

@@ -1,0 +1,122 @@
+// The video poker cabinet: the common screen of the nine single-hand
+// five-card draw machines. It owns the deck and the hand, the meters, the
+// buttons and keys, and the deal / hold / draw / settle cycle; a machine adds
+// its hand evaluation and its card backs.
+#pragma once
+
+#include <SDL.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "poker/card.h"
+#include "poker/hand_eval.h"
+#include "shell/screen.h"
+
+class TextLabel;
+class Denomination;
+
+// The blocking pause of the poker screens (card turns, count-up, flashes).
+// SDL_Delay in the game; tests may point it at something quicker.
+extern void (*pokerDelay)(Uint32 ms);
+// Where the mouse is when a modal poker part looks (SDL_GetMouseState in the
+// game; tests may script it).
+extern void (*pokerMouseState)(int* x, int* y);
+
+// Where the poker pictures live.
+extern const std::string pokerGfx;         // "../gfx/poker/"
+extern const std::string pokerButtonsGfx;  // "../gfx/pokerbuttons/"
+extern const std::string cardBackPicture;  // "../gfx/poker/backs/corvalo.png"
+
+// Count-up step after `paid` coins of a win of `total` coins, with `remaining`
+// still to pay: 1 up to 20 paid, 5 up to 100, 10 up to 1000, then 100; very
+// large wins take bigger steps so that no count-up runs past about 200 steps.
+int countUpStep(long long paid, long long remaining, long long total);
+
+class VideoPoker : public Screen {
+public:
+    typedef std::pair<int, int> Point;  // (y, x)
+
+    Uint32 lastTick;
+    int seconds;
+    int credits;
+    int coinsBet;
+    int coinsPlayed;
+    std::vector<Point> cardPositions;
+    std::vector<Point> heldPositions;
+    bool handOut;
+    std::vector<Card*> hand;
+    SDL_Surface* winnerBackground;
+    TextLabel* creditMeter;
+    TextLabel* winnerPaidText;
+    TextLabel* coinsMeter;
+    TextLabel* denominationText;
+    Denomination* denomination;
+    std::vector<SDL_Surface*> heldBackgrounds;
+    std::vector<Card*> deck;
+    int deckSize;
+
+    VideoPoker();
+    ~VideoPoker() override;
+
+    void init() override;
+    void handleEvent(const SDL_Event& event) override;
+    void createButtons() override;
+    void tick() override;
+    void checkHover() override;
+    void handleButton(Widget* control) override;
+    void setHovered(Widget* control) override;
+    void redraw() override;
+    void showHelp() override;
+
+    virtual void setupCardPositions();
+    virtual std::string suitName(int suit);
+    virtual int suitNumber(const std::string& name);
+    virtual void deal(int coins);
+    virtual void showHand();
+    virtual void toggleHold(int position);
+    virtual void drawCards();
+    virtual void settle(int win);
+    virtual void insertMoney();
+    virtual void showWinner();
+    // The win of the hand on the table in coins (pay per coin x coinsPlayed);
+    // calls showWinner when the hand pays.
+    virtual int evaluateHand() = 0;
+    // Card backs over every card of the hand that is not held.
+    virtual void showCardBacks() = 0;
+
+    // Side panels and meters.
+    void setDenomination(float value);
+    void changeDenomination();
+    void showDenomination();
+    void updateCreditMeter(int value);
+    void updateCoinsMeter(int value);
+    void setWinnerPaid(int amount);
+    void showBottomPanel();
+
+    // Deck handling.
+    void buildDeck();
+    void freeDeck();
+    // Index of an undealt card among the first deckSize, drawn by genrand.
+    int drawUndealtIndex();
+
+    // The coin value in dollars (1.0 without a record).
+    float coinValue() const;
+    // Draws a card face up at a (y, x) point.
+    void drawCardFace(const Card& card, const Point& at);
+
+protected:
+    // Helpers shared by the nine machines.
+    int payByTable(const poker::PayTable& table);  // classify `hand`, showWinner when it pays
+    void drawCorvaloBacks();                // the card back over every card not held
+    // The coins a deal with Return or "deal" plays (0: not enough credits).
+    int coinsToDeal() const;
+    void betOne();
+    void cashOut(const char* sound, bool toCashier);
+    void createMeters();
+    void deleteMeters();
+    void saveHeldBackgrounds();
+    void freeHeldBackgrounds();
+    void eraseHeldMarker(int position);
+};

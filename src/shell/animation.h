@@ -1,0 +1,77 @@
+// Frame animations: numbered pictures (name.png.0, name.png.1, ...) shown at
+// a fixed rate in one of four modes. Frames are shared between an animation
+// and its clones through the pictures' use counts. Animations don't run by
+// themselves: the owner calls update() each pass and then Display::update.
+#pragma once
+
+#include <SDL.h>
+
+#include <string>
+#include <vector>
+
+#include "shell/image.h"
+
+enum AnimationMode {
+    animLoop = 0,      // 0, 1, ..., n-1, 0, ...
+    animBackward = 1,  // n-1, ..., 0, n-1, ...
+    animShuffle = 2,   // each pass after the first in a fresh random order
+    animOnce = 3       // 0 .. n-1, then stays at the end
+};
+
+class Animation {
+public:
+    std::vector<Image*> frames;  // shared with clones (use counts)
+    // Place in frames: the frame shown last; frames.size() is the end (a
+    // once animation that has finished); -1 is before the first frame.
+    int position;
+    int frameIndex;   // frame number in loop-forward mode
+    int x, y;
+    int framePeriod;  // ms per frame, 1000 / fps
+    int mode;         // AnimationMode
+    Uint32 lastStep;  // tick of the last frame step; 0: not started
+    std::string name;
+
+    // An empty animation: add frames with addFrame, then setFps/setPosition/setMode.
+    Animation();
+    // Loads folder + name + ".png." + i for i < frameCount (missing frames are skipped).
+    Animation(const std::string& folder, const std::string& name, int frameCount, int fps, int x, int y,
+              int mode, bool colorKey = false, bool keepFormat = false);
+
+    virtual void load(const std::string& folder, const std::string& name, int frameCount, int fps, int x,
+                      int y, int mode, bool colorKey, bool keepFormat);
+    // Releases every frame: deletes the pictures no one else holds.
+    virtual ~Animation();
+    // Steps and draws a frame when one is due (always when force is set, and
+    // on the first update after setFps).
+    virtual void update(bool force = false);
+
+    void addFrame(Image* image);
+    void setPosition(int x, int y);
+    void setName(const std::string& name);
+    void setFps(int fps);
+    void setMode(int mode);
+    // A plain Animation sharing this one's frames; the caller owns it.
+    Animation* clone(const std::string& name, int fps, int x, int y, int mode);
+
+    // True when a once animation has played its last frame, and always for
+    // an animation without frames (there is nothing to wait for).
+    bool atEnd() const;
+    // Places the position before the first frame so a once animation plays again.
+    void rewind();
+    int frameCount() const { return static_cast<int>(frames.size()); }
+};
+
+// An animation that keeps the screen under its first frame and can put it back.
+class AnimatedSprite : public Animation {
+public:
+    SDL_Surface* background;  // owned; null when no frame loaded
+
+    // Loads like Animation (no colour key, file's own format), then copies
+    // the screen under the first frame (cropped at the left and top edges).
+    AnimatedSprite(const std::string& folder, const std::string& name, int frameCount, int fps, int x, int y,
+                   int mode);
+    ~AnimatedSprite() override;
+    void update(bool force = false) override;
+
+    void restoreBackground();
+};

@@ -1,0 +1,179 @@
+#include "shell/app.h"
+
+#include <sge.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+
+#include "floor/cashier.h"
+#include "floor/lobby.h"
+#include "machine/denomination.h"
+#include "machine/progressive.h"
+#include "player/player.h"
+#include "shell/config.h"
+#include "shell/display.h"
+#include "shell/mtrand.h"
+#include "shell/screen.h"
+#include "shell/sound.h"
+
+App* theApp = nullptr;
+
+namespace {
+
+// A window-close request seen by a modal loop while no App exists.
+bool quitSeenWithoutApp = false;
+
+}  // namespace
+
+App::App(Uint32 videoFlags) : screen(nullptr), quit(0) {
+    SDL_WM_SetCaption("Corvalo Slots", "Corvalo Slots");
+
+    sgenrand(static_cast<uint32_t>(std::time(nullptr)));
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+
+    config = new Config();
+
+    display = new Display(videoFlags);
+    if (!display->hasSurface()) {
+        // Nothing can be drawn without a screen: stop here, before any
+        // screen exists, and leave the settings and save files as they are.
+        delete display;
+        display = nullptr;
+        std::fflush(stdout);
+        SDL_Quit();
+        std::exit(1);
+    }
+
+    SDL_EnableUNICODE(1);
+
+    soundPlayer = new SoundPlayer();
+    soundPlayer->loadAmbientLoops();
+
+    if (sge_TTF_Init() != 0) {
+        std::fprintf(stderr, "TT error: %s\n", SDL_GetError());
+        std::exit(1);
+    }
+
+    buildDenominationTable();
+    seedProgressiveMeters();
+
+    if (config->firstTimeEver) {
+        soundPlayer->play("welcome.wav", false);
+        setScreen(new Cashier());
+    } else {
+        // The lobby's greeting plays over its ambient loop, started here so
+        // that the lobby's own set-up does not start it a second time.
+        if (soundPlayer->audioOpen && soundPlayer->lobbyLoop) soundPlayer->lobbyLoop->play(0, 0);
+        bool ambient = soundPlayer->ambientEnabled;
+        soundPlayer->ambientEnabled = false;
+        if (currentPlayer) currentPlayer->firsttime = false;
+        setScreen(new Lobby());
+        bool male = currentPlayer && currentPlayer->gender == "male";
+        soundPlayer->play(male ? "lobybaks.wav" : "lobybakm.wav", false);
+        // Ambient sound only comes back on when it was on: with the audio
+        // closed it never is.
+        soundPlayer->ambientEnabled = ambient;
+    }
+}
+
+App::~App() {
+    // The screen goes first: a machine hands its credits back to the player
+    // at its coin value, so the player and the denominations must still exist.
+    delete screen;
+    screen = nullptr;
+    freeDenominationTable();
+    clearProgressiveMeters();
+    delete config;          // writes the settings file, then saves the player
+    config = nullptr;
+    delete soundPlayer;
+    soundPlayer = nullptr;
+    delete display;
+    display = nullptr;
+}
+
+void App::setScreen(Screen* newScreen) {
+    delete screen;
+    screen = newScreen;
+}
+
+void App::pollEvent() {
+    SDL_Event event;
+    if (!SDL_PollEvent(&event)) return;
+    if (event.type == SDL_QUIT) {
+        quit = 1;
+        return;
+    }
+    if (event.type == SDL_KEYDOWN &&
+        (event.key.keysym.sym == SDLK_LALT || event.key.keysym.sym == SDLK_TAB)) {
+        return;
+    }
+    if (screen) screen->handleEvent(event);
+}
+
+void App::step() {
+    if (screen && screen->next) {
+        Screen* successor = screen->next;
+        delete screen;
+        screen = successor;
+    }
+    if (screen) screen->tick();
+    growProgressiveMeters();
+    if (display) display->update();
+    if (soundPlayer) soundPlayer->update();
+}
+
+bool parseCommandLine(int argc, char** argv, Uint32& videoFlags) {
+    videoFlags = SDL_ANYFORMAT;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "-fs") == 0) {
+            videoFlags ^= SDL_FULLSCREEN;
+        } else {
+            std::fprintf(stderr, "Usage: %s [-fs] \n", argc > 0 && argv[0] ? argv[0] : "");
+            return false;
+        }
+    }
+    return true;
+}
+
+int runFrameLoop() {
+    while (theApp && theApp->quit == 0) {
+        theApp->pollEvent();
+        theApp->step();
+    }
+    return 0;
+}
+
+int runGame(int argc, char** argv) {
+    Uint32 videoFlags = 0;
+    if (!parseCommandLine(argc, argv, videoFlags)) return 1;
+
+    if (SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO) < 0) {
+        if (SDL_Init(SDL_INIT_VIDEO) < 0) {
+            std::fprintf(stderr, "Couldn't initialize SDL: %s\n", SDL_GetError());
+        }
+    }
+
+    theApp = new App(videoFlags);
+    int status = runFrameLoop();
+    delete theApp;
+    theApp = nullptr;
+    std::fflush(stdout);
+    SDL_Quit();
+    return status;
+}
+
+bool pollModalEvent(SDL_Event& event) {
+    if (!SDL_PollEvent(&event)) return false;
+    if (event.type == SDL_QUIT) {
+        if (theApp) theApp->quit = 1;
+        else quitSeenWithoutApp = true;
+        return false;
+    }
+    return true;
+}
+
+bool quitRequested() {
+    return theApp ? theApp->quit != 0 : quitSeenWithoutApp;
+}

@@ -1,0 +1,56 @@
+// The application object and the program's start: command line, services,
+// the frame loop (one input event, then one frame, without sleeping) and the
+// orderly shut-down.
+#pragma once
+
+#include <SDL.h>
+
+class Screen;
+
+class App {
+public:
+    // Creates every service in order (settings and current player, display,
+    // sound, TrueType engine, denomination table, progressive meters) and
+    // installs the first screen: the cashier on the first run, else the
+    // lobby. Ends the process with status 1 when the video mode cannot be
+    // set or the TrueType engine fails.
+    explicit App(Uint32 videoFlags);
+    // Deletes the screen, empties the denomination table and meters, deletes
+    // the settings (which saves the player), the sound player and the display.
+    ~App();
+
+    // Deletes the current screen (if any) and makes the given one current.
+    void setScreen(Screen* newScreen);
+    // One frame: adopt screen->next, tick, grow meters, update the display,
+    // free stopped sounds.
+    void step();
+    // Takes at most one event: window close sets quit; Left-Alt and Tab key
+    // presses are dropped; everything else goes to the screen.
+    void pollEvent();
+
+    Screen* screen;   // owned
+    int quit;         // 1 ends the frame loop (the lobby's exit sets it)
+};
+
+extern App* theApp;
+
+// The video flags for a command line: SDL_ANYFORMAT, and each "-fs" toggles
+// SDL_FULLSCREEN. Returns false (after printing "Usage: <prog> [-fs] ") for
+// any other argument.
+bool parseCommandLine(int argc, char** argv, Uint32& videoFlags);
+
+// The frame loop over theApp until quit is set; returns the exit status (0).
+int runFrameLoop();
+
+// The whole program: command line, SDL start, App, frame loop, shut-down.
+// Returns the process exit status (1 for a bad command line).
+int runGame(int argc, char** argv);
+
+// For modal loops (menus, popups, bonus games, help pages): takes one
+// pending event. Returns true with the event in `event` when there is one
+// for the caller. A window-close request is never handed out and never
+// lost: it sets theApp->quit = 1 (the frame loop ends once the modal part
+// has returned) and the call returns false. Use quitRequested() to close a
+// modal part early when the player has closed the window.
+bool pollModalEvent(SDL_Event& event);
+bool quitRequested();

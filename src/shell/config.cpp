@@ -1,0 +1,71 @@
+#include "shell/config.h"
+
+#include "player/player.h"
+#include "shell/ini.h"
+
+const char* const configFileName = "../config.ini";
+Config* config = nullptr;
+
+std::vector<std::string> splitNames(const std::string& text) {
+    std::vector<std::string> names;
+    if (text.empty()) return names;
+    size_t start = 0;
+    for (;;) {
+        size_t comma = text.find(',', start);
+        if (comma == std::string::npos) {
+            names.push_back(text.substr(start));
+            break;
+        }
+        names.push_back(text.substr(start, comma - start));
+        start = comma + 1;
+    }
+    return names;
+}
+
+std::string joinNames(const std::vector<std::string>& names) {
+    std::string text;
+    for (size_t i = 0; i < names.size(); ++i) {
+        if (i) text += ',';
+        text += names[i];
+    }
+    return text;
+}
+
+Config::Config() : firstTimeEver(true), players(), lastPlayer("Quenmark") {
+    read();
+    if (!firstTimeEver) currentPlayer = new Player(lastPlayer);
+}
+
+Config::~Config() {
+    write();
+    // Whoever is current is saved, also when a first run ended with a
+    // player picked from the list rather than registered.
+    if (currentPlayer) {
+        delete currentPlayer;
+        currentPlayer = nullptr;
+    }
+}
+
+void Config::read() {
+    FileConfig file = FileConfig::fromFile(configFileName);
+    file.setCurrentPath("global");
+    for (const std::string& name : splitNames(file.readEntry("players", ""))) {
+        players.push_back(name);
+    }
+    lastPlayer = file.readEntry("lastplayer", "");
+    firstTimeEver = file.readEntry("firsttimeever", 0L) != 0;
+    // Without a usable last player there is no profile to open: start as a
+    // first run, on the cashier, where a player can register or be picked.
+    if (!firstTimeEver && !isValidPlayerName(lastPlayer)) firstTimeEver = true;
+}
+
+void Config::write() {
+    FileConfig file = FileConfig::fromFile(configFileName);
+    file.setCurrentPath("global");
+    file.writeEntry("players", joinNames(players));
+    file.writeEntry("lastplayer", currentPlayer ? currentPlayer->name : lastPlayer);
+    // Once a player is current the next start opens that player's lobby.
+    bool firstRun = firstTimeEver && currentPlayer == nullptr;
+    file.writeEntry("firsttimeever", firstRun ? 1L : 0L);
+    file.saveToFile(configFileName);
+}

@@ -1,0 +1,35 @@
+// The settings file "../config.ini": registered players, the last player
+// and the first-run flag, in the group [global] (keys players, lastplayer,
+// firsttimeever). Every other group and key in the file is kept.
+#pragma once
+
+#include <string>
+#include <vector>
+
+extern const char* const configFileName;   // "../config.ini"
+
+class Config {
+public:
+    // Reads the file; unless this is the first run, creates currentPlayer
+    // from lastPlayer. A lastplayer that is empty or not a valid player name
+    // (see isValidPlayerName in player/player.h) starts a first run.
+    Config();
+    // Writes the file, then deletes (and so saves) the current player.
+    ~Config();
+
+    void read();
+    // Writes the file whole or not at all. lastplayer is the current
+    // player's name, or lastPlayer when there is no current player.
+    void write();
+
+    bool firstTimeEver;                 // true: no player has registered yet
+    std::vector<std::string> players;   // registered names, in file order
+    std::string lastPlayer;             // the name read from lastplayer
+};
+
+extern Config* config;
+
+// Splits at every ',' keeping empty pieces ("a,,b" -> a, "", b); an empty
+// text gives no pieces. joinNames is the inverse.
+std::vector<std::string> splitNames(const std::string& text);
+std::string joinNames(const std::vector<std::string>& names);

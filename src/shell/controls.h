@@ -1,0 +1,111 @@
+// The clickable things of every screen. A screen keeps them in its list,
+// finds the one under the mouse with contains(), recognises it by name and
+// shows hover and press feedback through setState.
+#pragma once
+
+#include <SDL.h>
+
+#include <string>
+
+class Image;
+
+// Kind codes of the concrete controls.
+enum WidgetKind { widgetPlain = -1, widgetButton = 0, widgetHotspot = 1, widgetFlash = 2, widgetMenu = 3 };
+
+class Widget {
+public:
+    int kind;                 // WidgetKind
+    int state;                // visual state last recorded; -1: no special look
+    std::string name;         // what screens recognise the control by
+    int x, y;                 // top-left corner; -1, -1 by default
+    SDL_Surface* background;  // the screen under the control, owned, or null
+
+    Widget();
+    virtual ~Widget();
+    virtual int width() = 0;
+    virtual int height() = 0;
+    // The base only records the state.
+    virtual void setState(int state);
+    virtual void setSize(int width, int height) = 0;
+
+    void setName(const std::string& name);
+    void setPosition(int x, int y);
+    // Inside the rectangle, all four edges excluded.
+    bool contains(int x, int y);
+    void saveBackground();
+    // Hides a state picture: puts the saved screen back (and marks it changed).
+    void restoreBackground();
+};
+
+// An image button with normal ("_std"), pressed ("_click") and mouse-over
+// ("_mo") pictures, each optional. States: 0 normal, 1 mouse-over,
+// 2 pressed, 4 back to the screen picture, -1 no special look.
+class Button : public Widget {
+public:
+    Image* normal;     // null when not asked for or missing
+    Image* mouseOver;
+    Image* pressed;
+
+    // Build it over the finished screen picture: it copies the screen under it.
+    Button(const std::string& name, const std::string& folder, int x, int y, bool hasNormal, bool hasPressed,
+           bool hasMouseOver, bool colorKey = false, bool keepFormat = false);
+    ~Button() override;
+    int width() override;
+    int height() override;
+    void setState(int state) override;
+    void setSize(int width, int height) override;
+
+    void loadImages(const std::string& name, const std::string& folder, bool hasNormal, bool hasPressed,
+                    bool hasMouseOver, bool colorKey, bool keepFormat);
+};
+
+// A button that alternates between its flash picture (state 3) and the
+// screen picture (state 0) every `period` ms until it is pressed (state 2).
+class FlashButton : public Widget {
+public:
+    Image* pressedPicture;  // "_click"; null when missing
+    Image* flashPicture;    // "_flash"; null when missing
+    int period;             // ms; -1: no flashing
+    Uint32 lastToggle;      // 0: timing not started
+
+    FlashButton();  // "noname" at (0, 0), no pictures, no flashing
+    FlashButton(const std::string& name, const std::string& folder, int x, int y, bool colorKey,
+                bool keepFormat, int period, int initialState);
+    ~FlashButton() override;
+    int width() override;
+    int height() override;
+    void setState(int state) override;
+    void setSize(int width, int height) override;
+
+    // Called once per pass of the owner's loop.
+    void tick();
+    void setFlashPeriod(int period);
+};
+
+// A machine button of the pop-up machine menu: "../gfx/menu/<name>_disabled.png"
+// and "../gfx/menu/<name>_mo.png". States: -1 enabled (screen picture),
+// 1 mouse-over, 5 disabled.
+class MenuButton : public Widget {
+public:
+    Image* disabledPicture;
+    Image* mouseOverPicture;
+    bool enabled;
+
+    MenuButton(const std::string& name, int x, int y);
+    ~MenuButton() override;
+    int width() override;
+    int height() override;
+    void setState(int state) override;
+    void setSize(int width, int height) override;
+};
+
+// An invisible click rectangle.
+class Hotspot : public Widget {
+public:
+    int spotWidth, spotHeight;
+
+    Hotspot(const std::string& name, int x, int y, int width, int height);
+    int width() override;
+    int height() override;
+    void setSize(int width, int height) override;
+};

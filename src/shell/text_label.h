@@ -1,0 +1,52 @@
+// One line of TrueType text at an anchor point. The label keeps a copy of
+// the screen under its current text: changing the text first puts that copy
+// back, then measures and places the new text and copies the area under it.
+#pragma once
+
+#include <SDL.h>
+#include <sge.h>
+
+#include <string>
+
+class TextLabel {
+public:
+    std::string text;
+    bool ownsFont;             // the label opened the font and closes it
+    sge_TTFont* font;          // owned when ownsFont, else borrowed; may be null
+    SDL_Surface* background;   // the screen under the current text, owned, or null
+    int pointSize;
+    int left;                  // x the text is drawn at
+    int baseline;              // y of the baseline
+    int alpha;
+    int align;                 // 0..5, see layout()
+    Uint32 foregroundColour;   // screen pixel value
+    Uint32 backgroundColour;   // 0xRRGGBB of the saved background's top-left pixel
+    int anchorX, anchorY;
+    SDL_Rect extent;           // as the font measures the text
+
+    // Opens the font file at the point size (the label owns it). Nothing is drawn.
+    TextLabel(const std::string& fontFile, int pointSize, const std::string& text, int x, int y, int align,
+              Uint8 r, Uint8 g, Uint8 b, int alpha = 0);
+    // Borrows an open font; several labels may share one, each at its own size.
+    TextLabel(sge_TTFont* font, int pointSize, const std::string& text, int x, int y, int align, Uint8 r,
+              Uint8 g, Uint8 b, int alpha = 0);
+    // Closes an owned font and frees the background copy; the text stays on screen.
+    ~TextLabel();
+
+    void setup(const std::string& text, int x, int y, int align, Uint8 r, Uint8 g, Uint8 b, int alpha);
+    // Erases the old text and measures and places the new one (does not draw).
+    void setText(const std::string& text);
+    // Draws the current text and updates the display.
+    void draw();
+    // Puts the saved background back over the text (no display update).
+    void erase();
+    void setSize(int pointSize);
+    void measure();
+    // align: 0 left/top, 1 left/baseline, 2 right/top, 3 right/baseline,
+    // 4 centred both ways, 5 centred/baseline.
+    void layout();
+    void saveBackground();
+
+    // The text's area on the screen.
+    SDL_Rect area() const;
+};

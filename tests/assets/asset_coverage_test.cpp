@@ -1,0 +1,160 @@
+// The generated art covers the game: every screen and every built machine is
+// opened headless, walked through its help pages, marquee glass and the
+// machine menu, and then
+//  - every picture, font, sound and LED font it asked for must exist in the
+//    generated tree, and
+//  - it must not have printed a single "Couldn't Load" line.
+// A fixed list covers the files that a short visit doesn't reach (jackpot
+// movies, bonus-only sounds, the money popup's bills, every badge).
+// ASSET_LIST=1 in the environment prints every file a visit asked for.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "assets/asset_session.h"
+#include "shell/asset_log.h"
+#include "shell/screen.h"
+
+using assettest::Session;
+
+namespace {
+
+std::string joined(const std::vector<std::string>& lines) {
+    std::string s;
+    for (const std::string& l : lines) s += "  " + l + "\n";
+    return s;
+}
+
+// Opens a screen, exercises it and returns what it printed; the loaded-asset
+// log holds every file it asked for.
+std::string visit(Session& session, const std::string& what, bool& opened) {
+    clearLoadedAssets();
+    testing::internal::CaptureStdout();
+    Screen* s = session.open(what);
+    opened = s != nullptr;
+    if (s) {
+        session.exercise(s);
+        session.close(s);
+    }
+    return testing::internal::GetCapturedStdout();
+}
+
+void expectCovered(const std::string& what) {
+    Session session;
+    ASSERT_TRUE(session.ok()) << "headless session could not start";
+    bool opened = false;
+    std::string out = visit(session, what, opened);
+    ASSERT_TRUE(opened) << what << " is not built";
+    std::set<std::string> asked = loadedAssets();
+    EXPECT_GT(asked.size(), 0u) << what << " loaded nothing at all";
+    if (getenv("ASSET_LIST")) for (auto& a : asked) fprintf(stderr, "ASSET %s\n", a.c_str());
+    std::vector<std::string> missing = assettest::missingFiles(asked);
+    EXPECT_TRUE(missing.empty()) << what << " asks for files the generator doesn't make:\n" << joined(missing);
+}
+
+void expectNoLoadFailure(const std::string& what) {
+    Session session;
+    ASSERT_TRUE(session.ok()) << "headless session could not start";
+    bool opened = false;
+    std::string out = visit(session, what, opened);
+    ASSERT_TRUE(opened) << what << " is not built";
+    std::vector<std::string> failures = assettest::loadFailures(out);
+    EXPECT_TRUE(failures.empty()) << what << " printed:\n" << joined(failures);
+}
+
+}  // namespace
+
+// ---- the screens of the floor -------------------------------------------------------
+
+class ScreenAssets : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(ScreenAssets, EveryFileItAsksForIsGenerated) { expectCovered(GetParam()); }
+TEST_P(ScreenAssets, PrintsNoLoadFailure) { expectNoLoadFailure(GetParam()); }
+
+INSTANTIATE_TEST_SUITE_P(Floor, ScreenAssets, ::testing::Values("lobby", "cashier", "stats", "trophy"),
+                         [](const ::testing::TestParamInfo<std::string>& i) { return i.param; });
+
+// ---- every machine that is built ----------------------------------------------------
+
+class MachineAssets : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(MachineAssets, EveryFileItAsksForIsGenerated) { expectCovered(GetParam()); }
+TEST_P(MachineAssets, PrintsNoLoadFailure) { expectNoLoadFailure(GetParam()); }
+
+INSTANTIATE_TEST_SUITE_P(Built, MachineAssets, ::testing::ValuesIn(assettest::builtMachineIds()),
+                         [](const ::testing::TestParamInfo<std::string>& i) { return "m" + i.param; });
+GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(MachineAssets);
+
+// ---- files a short visit doesn't reach --------------------------------------------
+
+namespace {
+
+std::vector<std::string> numbered(const std::string& stem, int count) {
+    std::vector<std::string> v;
+    for (int i = 0; i < count; ++i) v.push_back(stem + std::to_string(i));
+    return v;
+}
+
+std::vector<std::string> fixedNames() {
+    std::vector<std::string> names = {
+        // fonts the code opens by name, and the LED signs' dot font
+        "../fonts/cashname.ttf", "../fonts/crazydicebonus.ttf", "../fonts/deepseabonus.ttf",
+        "../fonts/demoderby.ttf", "../fonts/insertmoney.ttf", "../fonts/led4.ttf", "../fonts/nickle3.ttf",
+        "../fonts/nickle4.ttf", "../fonts/poker2.ttf", "../fonts/progressive2.ttf", "../fonts/stats3.ttf",
+        "../fonts/balloonbonus.ttf", "../fonts/ledfont.def",
+        // the money popup and the help folder's shared pages
+        "../gfx/money/popup.png", "../gfx/help/loading.png",
+        // sounds of the shell and every machine's spin
+        "../sounds/welcome.wav", "../sounds/lobybaks.wav", "../sounds/lobybakm.wav", "../sounds/lobyneed.wav",
+        "../sounds/lobbysnd.wav", "../sounds/slotamb.wav", "../sounds/prize.wav", "../sounds/onepull.wav",
+        "../sounds/slothit1.wav", "../sounds/digicnt.wav", "../sounds/pop.wav", "../sounds/click3.wav",
+        "../sounds/coindrp4.wav", "../sounds/coinin1.wav", "../sounds/elecdrp3.wav", "../sounds/elecreel.wav",
+        "../sounds/yodel1.wav", "../sounds/yodel2.wav", "../sounds/yodel3.wav",
+    };
+    for (const char* value : {"5_cent", "10_cent", "25_cent", "50_cent", "1", "5", "25", "100", "500", "1000"}) {
+        names.push_back(std::string("../gfx/denominations/") + value + ".png");
+        names.push_back(std::string("../gfx/nickledenominations/") + value + ".png");
+    }
+    for (const std::string& f : numbered("../gfx/jackpotmovies/carjack.png.", 21)) names.push_back(f);
+    for (const std::string& f : numbered("../gfx/jackpotmovies/jackpot.png.", 19)) names.push_back(f);
+    for (const std::string& f : numbered("../gfx/money/bill.png.", 7)) names.push_back(f);
+    for (const std::string& f : numbered("../gfx/money/pokerbill.png.", 7)) names.push_back(f);
+    for (int i = 1; i <= 6; ++i) {
+        names.push_back("../gfx/help/slot_" + std::to_string(i) + ".png");
+        names.push_back("../gfx/help/nickel_" + std::to_string(i) + ".png");
+    }
+    for (int i = 1; i <= 9; ++i) names.push_back("../gfx/nicklepaylines/payline_" + std::to_string(i) + ".png");
+    for (const char* b : {"betmax", "betone", "cashout", "change", "spin"})
+        names.push_back(std::string("../gfx/machinebuttons/") + b + "_mo.png");
+    for (const char* b : {"betmax", "betone", "cashout", "cancel", "start", "change"})
+        names.push_back(std::string("../gfx/nickle5buttons/") + b + "_mo.png");
+    for (int i = 1; i <= 5; ++i) names.push_back("../gfx/nickle5buttons/play" + std::to_string(i) + "_click.png");
+    return names;
+}
+
+}  // namespace
+
+TEST(GeneratedTree, HoldsTheFilesNamedInTheCode) {
+    Session session;   // makes the working folder the game's bin/
+    ASSERT_TRUE(session.ok());
+    std::vector<std::string> names = fixedNames();
+    std::vector<std::string> missing = assettest::missingFiles(std::set<std::string>(names.begin(), names.end()));
+    EXPECT_TRUE(missing.empty()) << "not generated:\n" << joined(missing);
+}
+
+TEST(GeneratedTree, MissingFilesAreReported) {
+    // The check itself must see a missing file and must not report one that exists.
+    Session session;
+    ASSERT_TRUE(session.ok());
+    std::vector<std::string> missing =
+        assettest::missingFiles({"../gfx/help/loading.png", "../gfx/help/no-such-page.png"});
+    ASSERT_EQ(1u, missing.size());
+    EXPECT_EQ("../gfx/help/no-such-page.png", missing[0]);
+    std::vector<std::string> lines =
+        assettest::loadFailures("Opened audio\nCouldn't Load../gfx/x.png\nok\nCouldn't Load Sound File: ../sounds/y.wav\n");
+    ASSERT_EQ(2u, lines.size());
+    EXPECT_EQ("Couldn't Load../gfx/x.png", lines[0]);
+}

@@ -1,0 +1,180 @@
+// The LED signs: reading the dot font, laying the text out, scrolling one
+// dot column per period, wrapping round, and drawing the dots.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "floor/floor_fixture.h"
+#include "floor/led_sign.h"
+#include "floor/lobby.h"
+#include "floor/marquee.h"
+#include "player/player.h"
+#include "shell/display.h"
+#include "support/runtime.h"
+
+using namespace floortest;
+
+namespace {
+
+// Two narrow glyphs that are easy to tell apart: 'I' one lit column, 'L' an
+// upright and a foot; height 3, no spacing given (1).
+const char* const tinyFont =
+    "# a test font\n"
+    "height 3\n"
+    "\n"
+    "char 73\n"
+    "#\n"
+    "#\n"
+    "#\n"
+    "char 76\n"
+    "#.\n"
+    "#.\n"
+    "##\n"
+    "char 32\n"
+    "..\n"
+    "..\n"
+    "..\n";
+
+Uint32 fakeNow = 1000;
+Uint32 fakeClock() { return fakeNow; }
+
+class LedSignTest : public FloorTest {
+protected:
+    void SetUp() override {
+        FloorTest::SetUp();
+        fontPath = testrt::root() + "/tiny.def";
+        testrt::writeFile(fontPath, tinyFont);
+        savedClock = mediaTicks;
+        mediaTicks = fakeClock;
+        fakeNow = 1000;
+    }
+    void TearDown() override {
+        mediaTicks = savedClock;
+        FloorTest::TearDown();
+    }
+    std::string fontPath;
+    Uint32 (*savedClock)() = nullptr;
+};
+
+// The window's dots as text rows, '#' lit.
+std::string window(const LedSign& sign) {
+    std::string out;
+    for (int r = 0; r < sign.rows(); ++r) {
+        for (int c = 0; c < sign.columns(); ++c) out += sign.dotLit(c, r) ? '#' : '.';
+        out += '\n';
+    }
+    return out;
+}
+
+}  // namespace
+
+TEST(LedFontTest, ReadsGlyphsSpacingAndSkipsBrokenOnes) {
+    LedFont font;
+    ASSERT_TRUE(font.parse("height 2\nspacing 2\n"
+                           "char 65\n#.#\n###\n"
+                           "char 66\n##\n"        // one row short: dropped
+                           "char 67\n#\n##\n"     // ragged rows: dropped
+                           "# a comment between glyphs\n"
+                           "char 68\n#\n.\n"));
+    EXPECT_EQ(2, font.height);
+    EXPECT_EQ(2, font.spacing);
+    ASSERT_NE(nullptr, font.glyph('A'));
+    // Columns as bit sets, the top row in bit 0.
+    EXPECT_EQ((std::vector<Uint32>{3u, 2u, 3u}), *font.glyph('A'));
+    EXPECT_EQ(nullptr, font.glyph('B'));
+    EXPECT_EQ(nullptr, font.glyph('C'));
+    ASSERT_NE(nullptr, font.glyph('D'));
+    EXPECT_EQ((std::vector<Uint32>{1u}), *font.glyph('D'));
+
+    EXPECT_FALSE(font.parse("char 65\n#\n"));  // no height: nothing can be read
+    EXPECT_EQ(0, font.height);
+}
+
+TEST_F(LedSignTest, LaysTextOutAndScrollsOneColumnPerPeriodThenWraps) {
+    // 4 columns by 3 rows; "IL" is I, gap, L L, gap = 5 columns.
+    LedSign sign(fontPath, "IL", 50, 10, 10, 12, 9, 255, 0, 0, 40, 0, 0);
+    ASSERT_TRUE(sign.fontLoaded);
+    EXPECT_EQ(20u, sign.period);  // 1000 / 50
+    EXPECT_EQ(5, sign.textColumns());
+    EXPECT_EQ("#.#.\n#.#.\n#.##\n", window(sign));
+
+    sign.step();  // the first step draws without moving
+    EXPECT_EQ(0, sign.offset());
+    fakeNow += 19;
+    sign.step();
+    EXPECT_EQ(0, sign.offset());
+    fakeNow += 1;
+    sign.step();
+    EXPECT_EQ(1, sign.offset());
+    EXPECT_EQ(".#..\n.#..\n.##.\n", window(sign));
+
+    // One column per step however long the wait was.
+    fakeNow += 1000;
+    sign.step();
+    EXPECT_EQ(2, sign.offset());
+    // The end runs on into the beginning.
+    for (int i = 0; i < 2; ++i) {
+        fakeNow += 20;
+        sign.step();
+    }
+    EXPECT_EQ(4, sign.offset());
+    EXPECT_EQ(".#.#\n.#.#\n.#.#\n", window(sign));
+    fakeNow += 20;
+    sign.step();
+    EXPECT_EQ(0, sign.offset());
+}
+
+TEST_F(LedSignTest, ShortTextIsPaddedToTheWindowAndMissingCharactersShowAsSpaces) {
+    LedSign sign(fontPath, "I?", 30, 0, 0, 30, 9, 255, 0, 0, 40, 0, 0);
+    // 10 columns wide: the text (I, gap, '?' as a space of 2, gap) is padded to 10.
+    EXPECT_EQ(10, sign.textColumns());
+    EXPECT_EQ(33u, sign.period);
+    for (int c = 1; c < sign.columns(); ++c)
+        for (int r = 0; r < sign.rows(); ++r) EXPECT_FALSE(sign.dotLit(c, r)) << c << "," << r;
+    EXPECT_TRUE(sign.dotLit(0, 0));
+}
+
+TEST_F(LedSignTest, DrawsLitAndDarkDotsIntoItsRectangle) {
+    LedSign sign(fontPath, "IL", 30, 30, 40, 12, 9, 255, 0, 0, 0, 0, 255);
+    display->changedRects.clear();
+    sign.step();
+    ASSERT_FALSE(display->changedRects.empty());
+    SDL_Rect r = display->changedRects.back();
+    EXPECT_EQ(30, r.x);
+    EXPECT_EQ(40, r.y);
+    EXPECT_EQ(12, r.w);
+    EXPECT_EQ(9, r.h);
+    // Dot (0,0) is lit: red; dot (1,0) dark: blue; the gap between dots black.
+    EXPECT_EQ(display->mapColor(255, 0, 0), pixelAt(30, 40));
+    EXPECT_EQ(display->mapColor(0, 0, 255), pixelAt(33, 40));
+    EXPECT_EQ(display->mapColor(0, 0, 0), pixelAt(32, 40));
+}
+
+TEST_F(LedSignTest, MissingFontLeavesADarkSignThatStillSteps) {
+    testing::internal::CaptureStdout();
+    LedSign sign(testrt::root() + "/nofont.def", "HELLO", 30, 0, 0, 60, 21, 255, 0, 0, 40, 0, 0);
+    std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_FALSE(sign.fontLoaded);
+    EXPECT_NE(std::string::npos, out.find("nofont.def"));
+    sign.step();
+    fakeNow += 100;
+    sign.step();
+    for (int c = 0; c < sign.columns(); ++c)
+        for (int r = 0; r < sign.rows(); ++r) EXPECT_FALSE(sign.dotLit(c, r));
+}
+
+// The generated font carries every character the game's signs show.
+TEST_F(LedSignTest, GameFontCoversTheSignTexts) {
+    LedFont font;
+    ASSERT_TRUE(font.load("../fonts/ledfont.def"));
+    EXPECT_EQ(7, font.height);
+    Player p;
+    p.name = "Zoe-Ann_O'Hara9";
+    p.vippoints = 1234567;
+    std::string texts = marqueeSignText(p) + lobbySignText();
+    std::set<char> missing;
+    for (char c : texts)
+        if (!font.glyph(static_cast<unsigned char>(c))) missing.insert(c);
+    EXPECT_TRUE(missing.empty()) << std::string(missing.begin(), missing.end());
+}

@@ -1,0 +1,302 @@
+// The root machine's spin cycle, hidden keys, coin value changes and
+// clean-up, driven through a small machine that records what the root asks
+// of its family hooks.
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+
+#include <cstring>
+#include <new>
+#include <string>
+#include <vector>
+
+#include "machine/denomination.h"
+#include "machine/machine.h"
+#include "player/machine_stats.h"
+#include "player/player.h"
+#include "shell/mtrand.h"
+#include "shell/screen.h"
+
+namespace {
+
+// A machine whose hooks only note their calls; spin() pays `nextWin`.
+class ProbeMachine : public Machine {
+public:
+    std::vector<std::string> calls;
+    int spins = 0;
+    int settles = 0;
+    int nextWin = 0;
+
+    explicit ProbeMachine(const std::string& id, float value = 1.0f) {
+        name = id;
+        setDenomination(value);
+        init();
+        reelCount = 3;
+        maxLines = 1;
+        lines = 1;
+        maxCoins = 3;
+    }
+    void redraw() override {}
+    void spin() override {
+        ++spins;
+        win = nextWin;
+    }
+    void loadGraphics(const std::string&, int) override {}
+    void showStoppedReel(int reel) override { calls.push_back("stop" + std::to_string(reel)); }
+    void drawOverlay() override {}
+    void settle() override {
+        ++settles;
+        calls.push_back("settle");
+        spinning = false;
+        credits -= coins;
+        credits += win;
+        coins = 0;
+        menuEnabled = true;
+    }
+    Uint32 drawStop() override { return 0; }
+    void createReels() override {}
+    void placeReels() override { calls.push_back("placeReels"); }
+    void onReelStop(int reel) override { calls.push_back("hook" + std::to_string(reel)); }
+    void playWinSound() override {}
+    void createMeters() override {}
+};
+
+SDL_Event keyDown(SDLKey key) {
+    SDL_Event e{};
+    e.type = SDL_KEYDOWN;
+    e.key.type = SDL_KEYDOWN;
+    e.key.keysym.sym = key;
+    return e;
+}
+
+class MachineCore : public ::testing::Test {
+protected:
+    void SetUp() override {
+        sgenrand(4357);
+        buildDenominationTable();
+        currentPlayer = new Player();
+        currentPlayer->name = "probe_player";
+        currentPlayer->money = 100.0;
+    }
+    void TearDown() override {
+        delete currentPlayer;
+        currentPlayer = nullptr;
+        freeDenominationTable();
+    }
+};
+
+TEST_F(MachineCore, EveryFieldIsDefinedBeforeInit) {
+    // Construct in place over a buffer full of garbage: no field may keep it.
+    alignas(ProbeMachine) unsigned char buffer[sizeof(ProbeMachine)];
+    std::memset(buffer, 0xAB, sizeof(buffer));
+    struct Bare : Machine {
+        void redraw() override {}
+        void spin() override {}
+        void loadGraphics(const std::string&, int) override {}
+        void showStoppedReel(int) override {}
+        void drawOverlay() override {}
+        void settle() override {}
+        Uint32 drawStop() override { return 0; }
+        void createReels() override {}
+        void placeReels() override {}
+        void onReelStop(int) override {}
+        void playWinSound() override {}
+        void createMeters() override {}
+    };
+    static_assert(sizeof(Bare) <= sizeof(buffer), "buffer too small");
+    Bare* m = new (buffer) Bare();
+    EXPECT_FALSE(m->spinning);
+    EXPECT_EQ(m->credits, 0);
+    EXPECT_EQ(m->coins, 0);
+    EXPECT_EQ(m->lines, 0);
+    EXPECT_EQ(m->win, 0);
+    EXPECT_EQ(m->lastTick, 0);
+    EXPECT_EQ(m->seconds, 0);
+    EXPECT_EQ(m->maxCoins, 0);
+    EXPECT_EQ(m->reelCount, 0);
+    EXPECT_EQ(m->maxLines, 1);
+    EXPECT_FLOAT_EQ(m->payoutRatio, 0.95f);
+    EXPECT_EQ(m->spinSoundChannel, nullptr);
+    EXPECT_EQ(m->creditMeter, nullptr);
+    EXPECT_EQ(m->paidMeter, nullptr);
+    EXPECT_EQ(m->betMeter, nullptr);
+    EXPECT_EQ(m->denomination, nullptr);
+    EXPECT_TRUE(m->reels.empty());
+    EXPECT_TRUE(m->reelStartTimes.empty());
+    m->~Bare();
+}
+
+TEST_F(MachineCore, PullWithTooFewCreditsStartsNothing) {
+    ProbeMachine m("10x", 0.25f);
+    m.credits = 2;
+    m.coins = 3;
+    m.pull();
+    EXPECT_EQ(m.spins, 0);
+    EXPECT_FALSE(m.spinning);
+    EXPECT_TRUE(m.menuEnabled) << "a refused pull must leave the machine taking input";
+    EXPECT_DOUBLE_EQ(currentPlayer->vippoints, 0.0);
+
+    // No bet at all starts nothing either.
+    m.credits = 10;
+    m.coins = 0;
+    m.pull();
+    EXPECT_EQ(m.spins, 0);
+    EXPECT_TRUE(m.menuEnabled);
+}
+
+TEST_F(MachineCore, PullThatStartsEarnsPointsAndDrawsStopTimes) {
+    ProbeMachine m("10x", 0.25f);
+    m.credits = 3;
+    m.coins = 3;
+    m.pull();
+    EXPECT_EQ(m.spins, 1);
+    EXPECT_TRUE(m.spinning);
+    EXPECT_FALSE(m.menuEnabled);
+    EXPECT_DOUBLE_EQ(currentPlayer->vippoints, 0.75);
+    EXPECT_EQ(m.credits, 3) << "the pull takes no credits; the settle does";
+
+    ASSERT_EQ(m.reelStopDelays.size(), 3u);
+    EXPECT_GE(m.reelStopDelays[0], 500);
+    EXPECT_LT(m.reelStopDelays[0], 1500);
+    for (int i = 1; i < 3; ++i) {
+        EXPECT_GE(m.reelStopDelays[i], m.reelStopDelays[i - 1]);
+        EXPECT_LT(m.reelStopDelays[i], m.reelStopDelays[i - 1] + 1000);
+    }
+    // A second pull while the reels turn is ignored.
+    m.pull();
+    EXPECT_EQ(m.spins, 1);
+}
+
+TEST_F(MachineCore, ReelsStopInOrderAndSettleOnceAfterTheLast) {
+    ProbeMachine m("10x");
+    m.credits = 5;
+    m.coins = 1;
+    m.pull();
+    m.calls.clear();
+
+    // Reel 0 due, the others not yet.
+    int now = static_cast<int>(SDL_GetTicks());
+    m.reelStartTimes = {now - 5000, now, now};
+    m.reelStopDelays = {100, 60000, 60000};
+    m.spinStep();
+    EXPECT_EQ(m.calls, (std::vector<std::string>{"stop0", "hook0"}));
+    EXPECT_EQ(m.reelStartTimes[0], -1);
+
+    // Both remaining reels due in the same frame: 1 before 2, then one settle.
+    m.reelStartTimes[1] = now - 60000;
+    m.reelStartTimes[2] = now - 60000;
+    m.calls.clear();
+    m.spinStep();
+    EXPECT_EQ(m.calls, (std::vector<std::string>{"stop1", "hook1", "stop2", "hook2", "settle"}));
+    EXPECT_EQ(m.settles, 1);
+    EXPECT_FALSE(m.spinning);
+    m.tick();
+    EXPECT_EQ(m.settles, 1);
+}
+
+TEST_F(MachineCore, HiddenKeysWaitWhileTheMachineIsBusy) {
+    ProbeMachine m("10x");
+    MachineStats* stats = currentPlayer->findStats("10x");
+    ASSERT_NE(stats, nullptr);
+    stats->spinslost = 7;
+    m.credits = 50;
+    m.coins = 1;
+    m.pull();
+    ASSERT_TRUE(m.spinning);
+
+    m.handleEvent(keyDown(SDLK_t));
+    m.handleEvent(keyDown(SDLK_y));
+    EXPECT_EQ(m.spins, 1) << "no test plays while the reels turn";
+    EXPECT_EQ(stats->spinslost, 7) << "no statistics reset while the reels turn";
+
+    // The settle still running (reels stopped, input not back yet).
+    m.spinning = false;
+    m.handleEvent(keyDown(SDLK_y));
+    EXPECT_EQ(stats->spinslost, 7);
+
+    m.settle();
+    m.handleEvent(keyDown(SDLK_y));
+    EXPECT_EQ(stats->spinslost, 0);
+    EXPECT_EQ(stats->id, "10x");
+}
+
+TEST_F(MachineCore, PayoutTestRecordsTenThousandPlaysAndKeepsTheBet) {
+    ProbeMachine m("10x");
+    m.credits = 100;
+    m.coins = 2;
+    m.lines = 1;
+    m.nextWin = 0;
+    testing::internal::CaptureStdout();
+    m.handleEvent(keyDown(SDLK_t));
+    std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(m.spins, Machine::payoutTestPlays);
+    EXPECT_EQ(out.rfind("Testing ", 0), 0u);
+    EXPECT_NE(out.find(" Done.\n"), std::string::npos);
+    EXPECT_EQ(m.coins, 2) << "the test must leave the bet as it was";
+    EXPECT_EQ(m.lines, 1);
+    EXPECT_EQ(m.credits, 100);
+    MachineStats* stats = currentPlayer->findStats("10x");
+    ASSERT_NE(stats, nullptr);
+    EXPECT_EQ(stats->spinslost, Machine::payoutTestPlays);
+    // Each test play bets the full 3 coins at 1.0.
+    EXPECT_DOUBLE_EQ(stats->totalloss, 3.0 * Machine::payoutTestPlays);
+}
+
+TEST_F(MachineCore, ChangingDenominationReturnsTheCreditsExactly) {
+    ProbeMachine m("10x", 0.25f);
+    ASSERT_FLOAT_EQ(m.coinValue(), 0.25f);
+    m.credits = 12;
+    m.changeDenomination();
+    EXPECT_EQ(m.credits, 0);
+    EXPECT_DOUBLE_EQ(currentPlayer->money, 103.0);
+    EXPECT_FLOAT_EQ(m.coinValue(), 0.5f) << "next larger coin value";
+
+    // Round the whole table and back: every step moves 37 credits home.
+    std::vector<float> seen;
+    for (int i = 0; i < 10; ++i) {
+        m.credits = 37;
+        m.changeDenomination();
+        seen.push_back(m.coinValue());
+    }
+    EXPECT_EQ(seen.front(), 1.0f);
+    EXPECT_EQ(seen[5], 1000.0f);
+    EXPECT_EQ(seen[6], 0.05f) << "from the largest value it wraps to the smallest";
+    EXPECT_EQ(seen.back(), 0.5f);
+    // 37 coins at each of 0.5, 1, 5, 25, 100, 500, 1000, 0.05, 0.1, 0.25.
+    double expected = 103.0 + 37 * (0.5 + 1 + 5 + 25 + 100 + 500 + 1000 + 0.05 + 0.1 + 0.25);
+    EXPECT_EQ(toCents(currentPlayer->money), toCents(expected));
+    EXPECT_EQ(currentPlayer->money, fromCents(toCents(expected))) << "money stays a whole number of cents";
+}
+
+TEST_F(MachineCore, CoinValueFallsBackToOneWhereTheMachineIsNotOffered) {
+    ProbeMachine zoo("zookeeper", 25.0f);
+    EXPECT_FLOAT_EQ(zoo.coinValue(), 1.0f);
+    ProbeMachine poker("jacksorbetter", 0.05f);
+    EXPECT_FLOAT_EQ(poker.coinValue(), 1.0f);
+    ProbeMachine stranger("nosuchmachine", 5.0f);
+    EXPECT_FLOAT_EQ(stranger.coinValue(), 1.0f);
+    ProbeMachine zooNickel("zookeeper", 0.05f);
+    EXPECT_FLOAT_EQ(zooNickel.coinValue(), 0.05f);
+}
+
+TEST_F(MachineCore, LeavingReturnsCreditsAndNamesTheMachine) {
+    {
+        ProbeMachine m("10x", 0.25f);
+        m.credits = 37;
+    }
+    EXPECT_DOUBLE_EQ(currentPlayer->money, 109.25);
+    EXPECT_EQ(lastMachineId, "10x");
+
+    // With no player left (shut-down) the credits have nowhere to go.
+    Player* saved = currentPlayer;
+    currentPlayer = nullptr;
+    {
+        ProbeMachine m("5x", 1.0f);
+        m.credits = 10;
+    }
+    currentPlayer = saved;
+    EXPECT_DOUBLE_EQ(currentPlayer->money, 109.25);
+    EXPECT_EQ(lastMachineId, "5x");
+}
+
+}  // namespace

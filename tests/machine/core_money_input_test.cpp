@@ -1,0 +1,192 @@
+// The money popup: what a typed amount buys, what is refused, and the popup
+// itself driven with key presses.
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+#include <sge.h>
+
+#include <climits>
+#include <cmath>
+#include <string>
+
+#include "machine/denomination.h"
+#include "machine/money_input.h"
+#include "player/player.h"
+#include "shell/display.h"
+
+namespace {
+
+class MoneyInputCore : public ::testing::Test {
+protected:
+    void SetUp() override {
+        buildDenominationTable();
+        currentPlayer = new Player();
+        currentPlayer->name = "money_probe";
+    }
+    void TearDown() override {
+        delete currentPlayer;
+        currentPlayer = nullptr;
+        freeDenominationTable();
+    }
+    static const Denomination* at(float value) { return findDenominationValue(value); }
+};
+
+TEST_F(MoneyInputCore, OnlyPlainWholeNumbersAreAmounts) {
+    EXPECT_EQ(parseMoneyAmount("12"), 12);
+    EXPECT_EQ(parseMoneyAmount("  40 "), 40);
+    EXPECT_EQ(parseMoneyAmount("007"), 7);
+    EXPECT_EQ(parseMoneyAmount("0"), 0);
+    EXPECT_EQ(parseMoneyAmount("100000"), 100000);
+    for (const char* bad : {"", "   ", "abc", "12abc", "1 2", "-5", "+5", "1.5", "1e3", "$20",
+                            "99999999999999999999"})
+        EXPECT_EQ(parseMoneyAmount(bad), -1) << '"' << bad << '"';
+}
+
+TEST_F(MoneyInputCore, CreditsBoughtAtEachKindOfCoinValue) {
+    const double rich = 1e9;
+    EXPECT_EQ(moneyInputCredits(10, at(0.25f), rich), 40);
+    EXPECT_EQ(moneyInputCredits(1, at(0.25f), rich), 4);
+    EXPECT_EQ(moneyInputCredits(3, at(0.5f), rich), 6);
+    EXPECT_EQ(moneyInputCredits(1, at(0.1f), rich), 10);
+    EXPECT_EQ(moneyInputCredits(1, at(0.05f), rich), 20);
+    EXPECT_EQ(moneyInputCredits(7, at(5.0f), rich), 1);
+    EXPECT_EQ(moneyInputCredits(12, at(5.0f), rich), 2);
+    EXPECT_EQ(moneyInputCredits(999, at(500.0f), rich), 1);
+    EXPECT_EQ(moneyInputCredits(1, at(5.0f), rich), 0) << "less than one coin";
+    EXPECT_EQ(moneyInputCredits(499, at(500.0f), rich), 0);
+}
+
+TEST_F(MoneyInputCore, LimitsOfOneEntry) {
+    const double rich = 1e9;
+    EXPECT_EQ(moneyInputCredits(100000, at(1.0f), rich), 100000);
+    EXPECT_EQ(moneyInputCredits(100001, at(1.0f), rich), 0);
+    EXPECT_EQ(moneyInputCredits(25000, at(0.25f), rich), 100000);
+    EXPECT_EQ(moneyInputCredits(25001, at(0.25f), rich), 0) << "more than 100000 coins";
+    EXPECT_EQ(moneyInputCredits(0, at(1.0f), rich), 0);
+    EXPECT_EQ(moneyInputCredits(-5, at(1.0f), rich), 0);
+    EXPECT_EQ(moneyInputCredits(5, nullptr, rich), 0);
+    // The player's money: the whole of it is fine, a cent more is not.
+    EXPECT_EQ(moneyInputCredits(50, at(1.0f), 50.0), 50);
+    EXPECT_EQ(moneyInputCredits(50, at(1.0f), 49.99), 0);
+    EXPECT_EQ(moneyInputCredits(3, at(0.1f), 0.1 + 0.2 + 2.7), 30) << "float dust in the money is not a shortfall";
+    // A credit count near its limit is not overflowed; the limit is per entry.
+    EXPECT_EQ(moneyInputCredits(10, at(1.0f), rich, INT_MAX - 5), 0);
+    EXPECT_EQ(moneyInputCredits(10, at(1.0f), rich, 150000), 10);
+}
+
+TEST_F(MoneyInputCore, AcceptedAmountMovesExactCents) {
+    currentPlayer->money = 20.0;
+    int credits = 0;
+    EXPECT_EQ(acceptMoneyAmount(7, credits, at(5.0f)), 1);
+    EXPECT_EQ(credits, 1);
+    EXPECT_EQ(currentPlayer->money, 15.0) << "the part that buys no coin stays with the player";
+
+    // Spending it all to the cent leaves exactly zero, never a hair below.
+    currentPlayer->money = 0.1 + 0.2;  // 0.30000000000000004
+    credits = 0;
+    EXPECT_EQ(acceptMoneyAmount(1, credits, at(0.1f)), 0) << "cannot afford a dollar";
+    currentPlayer->money = 3.0;
+    EXPECT_EQ(acceptMoneyAmount(3, credits, at(0.1f)), 30);
+    EXPECT_EQ(currentPlayer->money, 0.0);
+    EXPECT_FALSE(std::signbit(currentPlayer->money));
+
+    // A refused amount moves nothing.
+    currentPlayer->money = 10.0;
+    credits = 4;
+    EXPECT_EQ(acceptMoneyAmount(11, credits, at(1.0f)), 0);
+    EXPECT_EQ(acceptMoneyAmount(-1, credits, at(1.0f)), 0);
+    EXPECT_EQ(credits, 4);
+    EXPECT_EQ(currentPlayer->money, 10.0);
+}
+
+TEST_F(MoneyInputCore, ManyDepositsAndCashOutsDoNotDrift) {
+    currentPlayer->money = 10000.0;
+    int credits = 0;
+    const Denomination* values[] = {at(0.05f), at(0.1f), at(0.25f), at(0.5f)};
+    for (int i = 0; i < 20000; ++i) {
+        const Denomination* d = values[i % 4];
+        ASSERT_GT(acceptMoneyAmount(1 + i % 9, credits, d), 0) << "round " << i << " money " << currentPlayer->money;
+        credits -= 1;  // one coin lost on the machine each round
+        returnCreditsToPlayer(credits, d);
+    }
+    // Lost: 5000 coins at each of 5, 10, 25 and 50 cents.
+    EXPECT_EQ(currentPlayer->money, 5500.0);
+    EXPECT_EQ(toCents(currentPlayer->money), 1000000 - 5000 * 90);
+}
+
+// The popup itself, typed into with pushed key presses.
+class MoneyPopup : public MoneyInputCore {
+protected:
+    void SetUp() override {
+        MoneyInputCore::SetUp();
+        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
+        ASSERT_EQ(sge_TTF_Init(), 0);
+        display = new Display(SDL_SWSURFACE);
+        ASSERT_TRUE(display->hasSurface());
+        SDL_EnableUNICODE(1);
+    }
+    void TearDown() override {
+        delete display;
+        display = nullptr;
+        SDL_Quit();
+        MoneyInputCore::TearDown();
+    }
+    static void type(const std::string& keys) {
+        for (char c : keys) press(static_cast<SDLKey>(c), static_cast<Uint16>(c));
+        press(SDLK_RETURN, '\r');
+    }
+    static void press(SDLKey key, Uint16 unicode) {
+        SDL_Event e{};
+        e.type = SDL_KEYDOWN;
+        e.key.type = SDL_KEYDOWN;
+        e.key.state = SDL_PRESSED;
+        e.key.keysym.sym = key;
+        e.key.keysym.unicode = unicode;
+        SDL_PushEvent(&e);
+        e.type = SDL_KEYUP;
+        e.key.type = SDL_KEYUP;
+        e.key.state = SDL_RELEASED;
+        SDL_PushEvent(&e);
+    }
+};
+
+TEST_F(MoneyPopup, TypedAmountBuysCreditsAndTheScreenComesBack) {
+    currentPlayer->money = 100.0;
+    SDL_FillRect(display->screen, nullptr, SDL_MapRGB(display->screen->format, 10, 120, 40));
+    Uint16 before = static_cast<Uint16*>(display->screen->pixels)[300 * (display->screen->pitch / 2) + 400];
+
+    int credits = 3;
+    type("20");
+    MoneyInput popup(credits, findDenominationValue(0.25f), reelMoneyPopup);
+    EXPECT_EQ(popup.typed, "20");
+    EXPECT_EQ(popup.creditsBought, 80);
+    EXPECT_EQ(credits, 83);
+    EXPECT_EQ(currentPlayer->money, 80.0);
+    Uint16 after = static_cast<Uint16*>(display->screen->pixels)[300 * (display->screen->pitch / 2) + 400];
+    EXPECT_EQ(after, before) << "the popup area is restored";
+    EXPECT_EQ(display->savedScreen, nullptr);
+}
+
+TEST_F(MoneyPopup, RefusedEntriesMoveNothing) {
+    currentPlayer->money = 100.0;
+    int credits = 0;
+    for (const char* entry : {"12abc", "", "500", "0"}) {
+        type(entry);
+        MoneyInput popup(credits, findDenominationValue(1.0f), pokerMoneyPopup);
+        EXPECT_EQ(popup.creditsBought, 0) << entry;
+    }
+    EXPECT_EQ(credits, 0);
+    EXPECT_EQ(currentPlayer->money, 100.0);
+
+    // Escape ends the field as no entry, even with digits typed.
+    for (char c : std::string("50")) press(static_cast<SDLKey>(c), static_cast<Uint16>(c));
+    press(SDLK_ESCAPE, 27);
+    testing::internal::CaptureStdout();
+    MoneyInput popup(credits, findDenominationValue(1.0f), reelMoneyPopup);
+    std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_NE(out.find("Money input setup failed"), std::string::npos);
+    EXPECT_EQ(popup.creditsBought, 0);
+    EXPECT_EQ(currentPlayer->money, 100.0);
+}
+
+}  // namespace

@@ -1,0 +1,339 @@
+// The three-reel outcome draw: slices of the draw numbers, wins, wild
+// substitution, losing outcomes, tables that would break it, and the
+// probabilities and return of a table computed exactly against a seeded
+// simulation.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "machine/three_reel_test_machine.h"
+#include "shell/mtrand.h"
+
+namespace {
+
+// ---- small tables -----------------------------------------------------------
+
+// Symbols a, b, c, blank, wild; the wild doubles and stands for all but "wild".
+void threeRuleTable(TableMachine& m) {
+    m.symbolsHook = [](TableMachine& t) {
+        for (const char* n : {"blank", "a", "b", "c", "wild"}) t.addSymbol(n, 1);
+    };
+    m.wildsHook = [](TableMachine& t) { t.addPlainWild(2); };
+    m.payHook = [](TableMachine& t) {
+        t.addThreeOfAKind(t.symbolList({"a"}), 10, 0.1f, 0);
+        t.addThreeOfAKind(t.symbolList({"b"}), 20, 0.1f, 0);
+        t.addNoWildRule(t.symbolList({"c"}), 40, -1, false);
+    };
+    m.define();
+}
+
+int ruleIndexOf(const TableMachine& m) {
+    for (size_t i = 0; i < m.activeRules.size(); ++i)
+        if (m.activeRules[i].rangeStart == m.result.rangeStart && m.result.matched) return static_cast<int>(i);
+    return -1;
+}
+
+}  // namespace
+
+TEST(ThreeReelDraw, DrawRangeFollowsThePayoutRatio) {
+    TableMachine m;
+    m.payoutRatio = 0.95f;
+    EXPECT_EQ(m.drawRange(), 10526315u);
+    m.payoutRatio = 0.5f;
+    EXPECT_EQ(m.drawRange(), 20000000u);
+    // Ratios no draw can use play at a ratio of 1, without dividing by zero.
+    for (float bad : {0.0f, -1.0f, 1e30f, std::nanf("")}) {
+        m.payoutRatio = bad;
+        EXPECT_EQ(m.drawRange(), 10000000u) << bad;
+    }
+    m.payoutRatio = 1e-6f;
+    EXPECT_GT(m.drawRange(), 0u);
+}
+
+TEST(ThreeReelDraw, TenXSlicesAtOneAndThreeCoins) {
+    TableMachine m;
+    defineTenXTable(m);
+    m.coins = 1;
+    m.buildActiveRules();
+    ASSERT_EQ(m.activeRules.size(), 24u);
+    EXPECT_EQ(m.activeRules.front().award, 800);
+    EXPECT_EQ(m.activeRules.front().rangeStart, 0);
+    EXPECT_EQ(m.activeRules.front().rangeEnd, 520);
+    EXPECT_EQ(m.activeRules.back().award, 2);
+    EXPECT_EQ(m.activeRules.back().rangeEnd, 1991159);
+    // Slices follow each other without gap or overlap.
+    for (size_t i = 1; i < m.activeRules.size(); ++i)
+        EXPECT_EQ(m.activeRules[i].rangeStart, m.activeRules[i - 1].rangeEnd + 1);
+    Reckoning r = reckon(m, 1);
+    EXPECT_NEAR(r.winProbability, 1991160.0 / 10526315.0, 1e-12);
+
+    m.coins = 3;
+    m.buildActiveRules();
+    ASSERT_EQ(m.activeRules.size(), 24u);
+    EXPECT_EQ(m.activeRules.front().award, 5000);
+    EXPECT_EQ(m.activeRules.front().payKind, payWholeBet);
+    EXPECT_EQ(m.activeRules.front().rangeEnd, 250);
+    EXPECT_EQ(m.activeRules.back().rangeEnd, 1990889);
+    for (const PayRule& rule : m.activeRules) EXPECT_NE(rule.award, 800);
+}
+
+TEST(ThreeReelDraw, SliceEdgesPickTheirRule) {
+    TableMachine m;
+    threeRuleTable(m);
+    m.coins = 1;
+    m.buildActiveRules();
+    ASSERT_EQ(m.activeRules.size(), 3u);
+    const int span = 3333333;
+    EXPECT_EQ(m.activeRules[0].rangeEnd, span / 40);
+    EXPECT_EQ(m.activeRules[1].rangeStart, span / 40 + 1);
+
+    m.forcedStop = m.activeRules[0].rangeEnd;
+    m.spin();
+    EXPECT_TRUE(m.result.matched);
+    EXPECT_EQ(m.result.award, 40);
+    EXPECT_EQ(m.win, 40);
+    m.forcedStop = m.activeRules[0].rangeEnd + 1;
+    m.spin();
+    EXPECT_EQ(m.result.award, 20);
+
+    // Beyond the last slice: a loss.
+    m.forcedStop = m.activeRules[2].rangeEnd + 1;
+    m.spin();
+    EXPECT_FALSE(m.result.matched);
+    EXPECT_EQ(m.result.award, 0);
+    EXPECT_EQ(m.win, 0);
+}
+
+TEST(ThreeReelDraw, WholeBetRuleBelowTheBetGetsAFullSpan) {
+    TableMachine m;
+    threeRuleTable(m);
+    m.payRules.clear();
+    m.addThreeOfAKind(m.symbolList({"a"}), 10, 0.1f, 0);
+    m.addCoinThreeOfAKind(m.symbolList({"b"}), 2, 0.1f, 3);  // pays 2 for 3 coins
+    m.coins = 3;
+    m.buildActiveRules();
+    ASSERT_EQ(m.activeRules.size(), 2u);
+    EXPECT_EQ(m.activeRules[0].award, 10);
+    EXPECT_EQ(m.activeRules[1].rangeEnd - m.activeRules[1].rangeStart + 1, 5000000 + 1);
+    // The same rule is not in play at other bets.
+    m.coins = 2;
+    m.buildActiveRules();
+    EXPECT_EQ(m.activeRules.size(), 1u);
+}
+
+TEST(ThreeReelDraw, CoinsMultiplyPerCoinWinsOnly) {
+    TableMachine m;
+    threeRuleTable(m);
+    m.wildChance = 1000000000;  // keep the wild out of this test
+    m.coins = 3;
+    m.buildActiveRules();
+    const PayRule* ten = nullptr;
+    for (const PayRule& r : m.activeRules) if (r.award == 10) ten = &r;
+    ASSERT_NE(ten, nullptr);
+    m.forcedStop = ten->rangeStart;
+    m.spin();
+    EXPECT_EQ(m.win, 30);
+
+    TableMachine t;
+    defineTenXTable(t);
+    t.coins = 3;
+    t.forcedStop = 0;  // the 5000 whole-bet rule at three coins
+    t.spin();
+    EXPECT_EQ(t.result.payKind, payWholeBet);
+    EXPECT_EQ(t.win, 5000);
+    for (int reel = 0; reel < 3; ++reel) EXPECT_EQ(t.result.chosenSymbol(reel)->name, "wild");
+
+    t.multiplyByCoins = false;
+    t.forcedStop = 520;  // the last of 800's numbers at one coin... at three it lies in the next slice
+    t.coins = 1;
+    t.forcedStop = 0;
+    t.spin();
+    EXPECT_EQ(t.win, 800);
+}
+
+TEST(ThreeReelDraw, WildSubstitution) {
+    TableMachine m;
+    threeRuleTable(m);
+    m.coins = 1;
+    m.wildChance = 1;  // every try succeeds
+    m.buildActiveRules();
+    // a a a: every reel eligible, but only two wilds, each doubling.
+    const PayRule* aaa = nullptr;
+    const PayRule* ccc = nullptr;
+    for (const PayRule& r : m.activeRules) {
+        if (r.award == 10) aaa = &r;
+        if (r.award == 40) ccc = &r;
+    }
+    ASSERT_TRUE(aaa && ccc);
+    m.forcedStop = aaa->rangeStart;
+    m.spin();
+    EXPECT_EQ(m.win, 40);
+    EXPECT_EQ(m.result.chosenSymbol(0), m.wilds[0]);
+    EXPECT_EQ(m.result.chosenSymbol(1), m.wilds[0]);
+    EXPECT_EQ(m.result.chosenSymbol(2)->name, "a");
+
+    // A no-wild rule is never substituted.
+    m.forcedStop = ccc->rangeStart;
+    m.spin();
+    EXPECT_EQ(m.win, 40);
+    for (int reel = 0; reel < 3; ++reel) EXPECT_EQ(m.result.chosenSymbol(reel)->name, "c");
+
+    // A symbol that the wild doesn't stand for stays.
+    m.wilds[0]->substituteList.clear();
+    m.forcedStop = aaa->rangeStart;
+    m.spin();
+    EXPECT_EQ(m.win, 10);
+    for (int reel = 0; reel < 3; ++reel) EXPECT_EQ(m.result.chosenSymbol(reel)->name, "a");
+}
+
+TEST(ThreeReelDraw, WildsOnlyOnTheRulesEligibleReel) {
+    TableMachine m;
+    m.symbolsHook = [](TableMachine& t) {
+        for (const char* n : {"blank", "a", "b", "wild"}) t.addSymbol(n, 1);
+    };
+    m.wildsHook = [](TableMachine& t) { t.addPlainWild(3); };
+    m.payHook = [](TableMachine& t) { t.addTwoOfRule(t.symbolList({"a"}), 5, 0.2f); };
+    m.define();
+    m.coins = 1;
+    m.wildChance = 1;
+    m.buildActiveRules();
+    ASSERT_EQ(m.activeRules.size(), 3u);
+    for (int k = 0; k < 3; ++k) {
+        m.forcedStop = m.activeRules[k].rangeStart;
+        m.spin();
+        EXPECT_EQ(m.win, 15);
+        int wildReel = -1;
+        for (int reel = 0; reel < 3; ++reel)
+            if (m.result.chosenSymbol(reel) == m.wilds[0]) wildReel = reel;
+        EXPECT_EQ(wildReel, k);
+    }
+}
+
+TEST(ThreeReelDraw, LosingReelsShowNoPayAndNoWild) {
+    TableMachine m;
+    defineTenXTable(m);
+    m.coins = 1;
+    m.forcedStop = 10000000;  // above every slice
+    sgenrand(99);
+    for (int i = 0; i < 2000; ++i) {
+        m.spin();
+        ASSERT_FALSE(m.result.matched);
+        ASSERT_EQ(m.win, 0);
+        ASSERT_EQ(m.result.chosen.size(), 3u);
+        for (Symbol* s : m.result.chosen) ASSERT_NE(s->name, "wild");
+        PayRule shown;
+        for (int reel = 0; reel < 3; ++reel) shown.addSymbol(reel, m.result.chosen[reel]);
+        shown.award = 0;
+        ASSERT_FALSE(m.anyRuleCovers(shown));
+    }
+}
+
+TEST(ThreeReelDraw, TablesThatCannotBeDrawnStillEnd) {
+    // No rule in play at this bet: every spin loses.
+    {
+        TableMachine m;
+        threeRuleTable(m);
+        m.payRules.clear();
+        m.coins = 2;
+        for (int i = 0; i < 100; ++i) m.spin();
+        EXPECT_TRUE(m.activeRules.empty());
+        EXPECT_EQ(m.win, 0);
+        EXPECT_EQ(m.result.chosen.size(), 3u);
+    }
+    // Every combination pays: the loss search ends all the same.
+    {
+        TableMachine m;
+        m.addSymbol("a", 1);
+        m.addSymbol("b", 1);
+        m.addGroupRule(m.symbols, 5, 0.1f);
+        m.addThreeOfAKind(m.symbolList({"a"}), 10, 0.1f, 0);
+        m.addThreeOfAKind(m.symbolList({"b"}), 10, 0.1f, 0);
+        m.coins = 1;
+        m.forcedStop = 10000000;
+        testing::internal::CaptureStdout();
+        m.spin();
+        std::string out = testing::internal::GetCapturedStdout();
+        EXPECT_NE(out.find("No losing combination"), std::string::npos);
+        EXPECT_EQ(m.win, 0);
+        EXPECT_FALSE(m.result.matched);
+    }
+    // Every symbol carries a wild's name; an award of 0; a wild chance of 0.
+    {
+        TableMachine m;
+        m.addSymbol("wild", 1);
+        m.addPlainWild(2);
+        m.wilds[0]->substituteList.push_back(m.symbols[0]);
+        m.addOneOfRule(m.symbolList({"wild"}), 0, 0.1f);  // "others" are empty: never shown
+        m.addThreeOfAKind(m.symbolList({"wild"}), 0, 0.1f, 0);
+        m.wildChance = 0;
+        m.coins = 1;
+        for (int i = 0; i < 50; ++i) m.spin();
+        EXPECT_EQ(m.win, 0);
+    }
+    // No symbols at all.
+    {
+        TableMachine m;
+        m.coins = 1;
+        m.spin();
+        EXPECT_EQ(m.win, 0);
+        EXPECT_TRUE(m.result.chosen.empty());
+    }
+}
+
+TEST(ThreeReelDraw, HugeWinsStayWithinACreditCount) {
+    TableMachine m;
+    m.addSymbol("a", 1);
+    m.addSymbol("blank", 1);
+    m.addPlainWild(1000);
+    m.addThreeOfAKind(m.symbolList({"a"}), 2000000000, 0.1f, 0);
+    m.coins = 3;
+    m.wildChance = 1;
+    m.forcedStop = 0;
+    m.spin();
+    EXPECT_EQ(m.win, 2147483647);
+}
+
+TEST(ThreeReelDraw, SimulationMatchesTheTablesExactly) {
+    // 10X at one coin (a million seeded pulls) and at three (400000): every
+    // rule comes up as often as its slice says, and the return per coin
+    // agrees with what the table implies, wild multipliers included.
+    for (int coins : {1, 3}) {
+        TableMachine m;
+        defineTenXTable(m);
+        m.coins = coins;
+        const Reckoning r = reckon(m, coins);
+        m.buildActiveRules();
+        ASSERT_EQ(m.activeRules.size(), r.slices.size());
+        for (size_t i = 0; i < r.slices.size(); ++i) {
+            EXPECT_EQ(m.activeRules[i].rangeStart, r.slices[i].start);
+            EXPECT_EQ(m.activeRules[i].rangeEnd, r.slices[i].end);
+        }
+
+        sgenrand(12345 + coins);
+        const int N = coins == 1 ? 1000000 : 400000;
+        std::vector<long long> hits(r.slices.size(), 0);
+        double sum = 0, sumSq = 0;
+        for (int i = 0; i < N; ++i) {
+            m.spin();
+            int k = ruleIndexOf(m);
+            if (k >= 0) ++hits[k];
+            sum += m.win;
+            sumSq += static_cast<double>(m.win) * m.win;
+        }
+        for (size_t i = 0; i < r.slices.size(); ++i) {
+            double p = r.slices[i].probability;
+            double sd = std::sqrt(N * p * (1 - p));
+            EXPECT_NEAR(static_cast<double>(hits[i]), N * p, 5 * sd + 1) << "rule " << i << " at " << coins;
+        }
+        double mean = sum / N;
+        double sd = std::sqrt(sumSq / N - mean * mean);
+        EXPECT_NEAR(mean / coins, r.expectedWin / coins, 5 * sd / std::sqrt(N) / coins) << coins << " coins";
+        // Before wilds the table returns the payout ratio.
+        double plain = 0;
+        for (size_t i = 0; i < r.slices.size(); ++i)
+            plain += r.slices[i].probability * m.activeRules[i].award *
+                     (m.activeRules[i].payKind == payWholeBet ? 1 : coins);
+        EXPECT_NEAR(plain / coins, 0.95, 0.003);
+    }
+}

@@ -1,0 +1,317 @@
+// A three-reel machine at play: bets and keys, the reels stopping, the
+// settle's order, progressive and car prizes, the count-up, the pay-out
+// test and the arrow animation.
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "machine/denomination.h"
+#include "machine/progressive.h"
+#include "machine/three_reel_test_machine.h"
+#include "player/player.h"
+#include "shell/display.h"
+#include "shell/mtrand.h"
+#include "support/runtime.h"
+
+namespace {
+
+Uint32 fastClock() {
+    static Uint32 now = 1000;
+    return now += 40;
+}
+
+SDL_Event keyDown(SDLKey key) {
+    SDL_Event e{};
+    e.type = SDL_KEYDOWN;
+    e.key.type = SDL_KEYDOWN;
+    e.key.keysym.sym = key;
+    return e;
+}
+
+class ThreeReelPlay : public ::testing::Test {
+protected:
+    TableMachine* m = nullptr;
+
+    void SetUp() override {
+        testrt::resetFiles();
+        ASSERT_EQ(0, SDL_Init(SDL_INIT_VIDEO)) << SDL_GetError();
+        display = new Display(SDL_ANYFORMAT);
+        ASSERT_TRUE(display->hasSurface());
+        sgenrand(2024);
+        buildDenominationTable();
+        seedProgressiveMeters();
+        currentPlayer = new Player();
+        currentPlayer->name = "Reel_Tester";
+        ThreeReelMachine::countUpDelay = 0;
+        m = new TableMachine();
+        defineTenXTable(*m);
+        m->setDenomination(0.25f);
+        m->menuEnabled = true;
+    }
+    void TearDown() override {
+        delete m;
+        delete currentPlayer;
+        currentPlayer = nullptr;
+        clearProgressiveMeters();
+        freeDenominationTable();
+        ThreeReelMachine::countUpDelay = 200;
+        mediaTicks = SDL_GetTicks;
+        delete display;
+        display = nullptr;
+        SDL_Quit();
+    }
+
+    MachineStats* stats() { return currentPlayer->findStats("10x"); }
+
+    // Lets the reels run out at once and steps until the settle is done.
+    void finishSpin() {
+        for (int& d : m->reelStopDelays) d = 0;
+        for (int i = 0; i < 10 && m->spinning; ++i) m->spinStep();
+    }
+
+    // The first active rule at the current coins with this award.
+    long long stopFor(int award) {
+        m->buildActiveRules();
+        for (const PayRule& r : m->activeRules)
+            if (r.award == award) return r.rangeStart;
+        return -1;
+    }
+};
+
+}  // namespace
+
+TEST_F(ThreeReelPlay, BetButtonsNeedTheCredits) {
+    const double points = currentPlayer->vippoints;
+    m->credits = 2;
+    m->betMax();  // three coins needed
+    EXPECT_EQ(m->coins, 0);
+    EXPECT_FALSE(m->spinning);
+    EXPECT_TRUE(m->menuEnabled);
+
+    m->spinButton();  // no coins bet
+    EXPECT_FALSE(m->spinning);
+
+    m->betOne();
+    m->betOne();
+    EXPECT_EQ(m->coins, 2);
+    m->betOne();  // needs a credit beyond the two bet
+    EXPECT_EQ(m->coins, 2);
+    EXPECT_EQ(m->credits, 2) << "betting takes no credits";
+
+    m->credits = 3;
+    m->betOne();
+    EXPECT_EQ(m->coins, 3);
+    m->credits = 10;
+    m->betOne();  // at the most coins nothing happens
+    EXPECT_EQ(m->coins, 3);
+
+    m->credits = 1;
+    m->coins = 2;
+    m->spinButton();  // the credits no longer cover the bet
+    EXPECT_FALSE(m->spinning);
+    EXPECT_TRUE(m->menuEnabled);
+    EXPECT_EQ(currentPlayer->vippoints, points);
+}
+
+TEST_F(ThreeReelPlay, KeysBetAndSpinOnlyWhileIdle) {
+    m->credits = 20;
+    m->handleEvent(keyDown(SDLK_n));
+    m->handleEvent(keyDown(SDLK_n));
+    EXPECT_EQ(m->coins, 2);
+    m->forcedStop = 10000000;  // a loss
+    m->handleEvent(keyDown(SDLK_RETURN));
+    EXPECT_TRUE(m->spinning);
+    EXPECT_FALSE(m->menuEnabled);
+    EXPECT_DOUBLE_EQ(currentPlayer->vippoints, 0.5);
+
+    // While the reels turn: no bets, no spins, no pay-out test, no reset.
+    m->handleEvent(keyDown(SDLK_m));
+    m->handleEvent(keyDown(SDLK_n));
+    m->handleEvent(keyDown(SDLK_t));
+    m->handleEvent(keyDown(SDLK_y));
+    EXPECT_EQ(m->coins, 2);
+    EXPECT_EQ(stats()->spinslost, 0);
+
+    finishSpin();
+    EXPECT_FALSE(m->spinning);
+    EXPECT_TRUE(m->menuEnabled);
+    EXPECT_EQ(m->credits, 18);
+    EXPECT_EQ(m->coins, 0);
+    EXPECT_EQ(stats()->spinslost, 1);
+
+    m->handleEvent(keyDown(SDLK_m));
+    EXPECT_TRUE(m->spinning);
+    EXPECT_EQ(m->coins, 3);
+    finishSpin();
+    EXPECT_EQ(m->credits, 15);
+}
+
+TEST_F(ThreeReelPlay, SettleTakesTheBetRecordsThenCountsTheWin) {
+    m->credits = 10;
+    m->coins = 2;
+    m->forcedStop = stopFor(80);  // three top bars, 80 a coin
+    m->wildChance = 1000000000;
+    m->spinButton();
+    ASSERT_TRUE(m->spinning);
+    EXPECT_EQ(m->win, 160);
+    finishSpin();
+
+    // Stops in reel order, the win sound before the bet is taken.
+    ASSERT_EQ(m->events.size(), 4u);
+    EXPECT_EQ(m->events[0], "stop0");
+    EXPECT_EQ(m->events[2], "stop2");
+    EXPECT_EQ(m->events[3], "winsound credits=10 win=160");
+    EXPECT_EQ(m->credits, 10 - 2 + 160);
+    EXPECT_EQ(m->win, 0);
+    EXPECT_EQ(m->coins, 0);
+    EXPECT_EQ(m->spinSoundChannel, nullptr);
+    MachineStats* s = stats();
+    EXPECT_EQ(s->spinswon, 1);
+    EXPECT_EQ(s->largestsinglewin, 160);
+    EXPECT_DOUBLE_EQ(s->totalloss, 0.5);
+    EXPECT_DOUBLE_EQ(s->totalwon, 40.0);
+    for (int reel = 0; reel < 3; ++reel) EXPECT_EQ(m->result.chosenSymbol(reel)->name, "10bar");
+}
+
+TEST_F(ThreeReelPlay, ProgressivePaysTheWholeMeterAndReseeds) {
+    m->coinRules.clear();
+    m->addProgressiveRule(m->symbolList({"wild"}), 5000, 3);
+    m->credits = 3;
+    m->coins = 3;
+    const int meter = progressiveIndex(m->denomination);
+    ASSERT_GE(meter, 0);
+    progressiveMeters[meter]->value = 2000.0;
+    const double other = progressiveMeters[(meter + 1) % 10]->value;
+    m->forcedStop = stopFor(5000);
+    m->spinButton();
+    EXPECT_EQ(m->result.payKind, payProgressive);
+    finishSpin();
+    EXPECT_EQ(m->credits, 8000);  // $2000 at 25 cents
+    EXPECT_EQ(stats()->largestsinglewin, 8000);
+    EXPECT_NE(progressiveMeters[meter]->value, 2000.0);
+    EXPECT_NE(progressiveMeters[(meter + 1) % 10]->value, other);
+}
+
+TEST_F(ThreeReelPlay, CarPrizeCountsNothingUp) {
+    mediaTicks = fastClock;
+    m->coinRules.clear();
+    m->addJackpotMovieRule(m->symbolList({"wild"}), 3000, 3);
+    m->credits = 5;
+    m->coins = 3;
+    m->forcedStop = stopFor(3000);
+    m->spinButton();
+    // The prize comes out of the draw like a per-coin win: 3000 times 3 coins.
+    EXPECT_EQ(m->win, 9000);
+    finishSpin();
+    EXPECT_EQ(m->credits, 2);
+    EXPECT_EQ(m->win, 9000);
+    EXPECT_EQ(stats()->largestsinglewin, 9000);
+    ASSERT_EQ(currentPlayer->trophies.size(), 1u);
+    EXPECT_EQ(currentPlayer->trophies[0], "prgrssvcar");
+    EXPECT_TRUE(m->menuEnabled);
+}
+
+TEST_F(ThreeReelPlay, CountUpStepsAndBounds) {
+    struct Case {
+        int win, steps;
+    } cases[] = {{1, 1}, {25, 21}, {1000, 126}, {1234, 129}};
+    for (const Case& c : cases) {
+        m->credits = 7;
+        m->win = c.win;
+        EXPECT_EQ(m->countUpWin(), c.steps) << c.win;
+        EXPECT_EQ(m->credits, 7 + c.win);
+        EXPECT_EQ(m->win, 0);
+    }
+    // A win of two billion ends after a bounded number of steps, all paid.
+    m->credits = 0;
+    m->win = 2000000000;
+    EXPECT_EQ(m->countUpWin(), ThreeReelMachine::countUpMaxSteps);
+    EXPECT_EQ(m->credits, 2000000000);
+    m->win = 0;
+    EXPECT_EQ(m->countUpWin(), 0);
+}
+
+TEST_F(ThreeReelPlay, CreditsNeverPassTheLargestCount) {
+    m->credits = INT_MAX - 2;
+    m->coins = 3;
+    m->forcedStop = stopFor(5000);
+    m->spinButton();
+    ASSERT_TRUE(m->spinning);
+    finishSpin();
+    EXPECT_EQ(m->credits, INT_MAX);
+}
+
+TEST_F(ThreeReelPlay, PayoutTestRecordsTenThousandPlaysAndKeepsTheBet) {
+    m->credits = 50;
+    m->coins = 1;
+    testing::internal::CaptureStdout();
+    m->handleEvent(keyDown(SDLK_t));
+    std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(out.substr(0, 8), "Testing ");
+    EXPECT_NE(out.find(" Done.\n"), std::string::npos);
+    MachineStats* s = stats();
+    EXPECT_EQ(s->spinswon + s->spinslost, 10000);
+    EXPECT_DOUBLE_EQ(s->totalloss, 10000 * 3 * 0.25);
+    // About 19 percent of the plays win.
+    EXPECT_NEAR(s->spinswon, 1892, 250);
+    EXPECT_EQ(m->coins, 1);
+    EXPECT_EQ(m->credits, 50);
+
+    m->handleEvent(keyDown(SDLK_y));
+    EXPECT_EQ(stats()->spinswon + stats()->spinslost, 0);
+}
+
+namespace {
+
+class ArrowMachine : public ArrowThreeReelMachine {
+public:
+    std::vector<std::string> drawn;
+    int arrowSounds = 0;
+    void declareSymbols() override {
+        addSymbol("blank", 1);
+        addSymbol("3bar", 1);
+        addArrowSymbol("arrowup_3bar", 1, symbolArrowUp);  // stops show picture 0
+    }
+    void buildPayTable() override { addGroupRule(symbolList({"3bar", "arrowup_3bar", "blank"}), 5, 0.1f); }
+    void buildExtraRules() override {}
+    void buildWildRules() override {}
+    void onReelStop(int) override {}
+    void playWinSound() override {}
+    void playArrowSound() override { ++arrowSounds; }
+    void loadGraphics(const std::string& picture, int reel) override {
+        drawn.push_back(std::to_string(reel) + ":" + picture);
+    }
+};
+
+}  // namespace
+
+TEST_F(ThreeReelPlay, ArrowsFlipBeforeTheSettle) {
+    ArrowMachine a;
+    a.name = "gettinhot";
+    a.setDenomination(1.0f);
+    a.reelCount = 3;
+    a.lines = 1;
+    a.maxCoins = 3;
+    a.menuEnabled = true;
+    a.declareSymbols();
+    a.buildPayTable();
+    a.credits = 10;
+    a.coins = 1;
+    a.spin();
+    // Put two arrows on reels 0 and 2 whatever was drawn.
+    Symbol* arrow = a.findSymbol("arrowup_3bar");
+    a.result.chosen = {arrow, a.findSymbol("blank"), arrow};
+    a.startSpin();
+    for (int& d : a.reelStopDelays) d = 0;
+    Uint32 before = SDL_GetTicks();
+    a.spinStep();
+    Uint32 took = SDL_GetTicks() - before;
+    EXPECT_FALSE(a.spinning);
+    EXPECT_EQ(a.arrowSounds, 2);
+    std::vector<std::string> frames;
+    for (const std::string& d : a.drawn)
+        if (d.find(".png.1") != std::string::npos || d.find(".png.2") != std::string::npos) frames.push_back(d);
+    EXPECT_EQ(frames, (std::vector<std::string>{"0:arrowup_3bar.png.1", "0:arrowup_3bar.png.2",
+                                                "2:arrowup_3bar.png.1", "2:arrowup_3bar.png.2"}));
+    EXPECT_GE(took, 500u + 4 * 66u);
+}

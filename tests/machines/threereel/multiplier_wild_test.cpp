@@ -1,0 +1,312 @@
+// 10X and 5X as the player meets them: opened from the machine table with
+// the money popup and the first-visit help pages, their tables, sounds and
+// prizes, the return they pay over many pulls, and leaving for the lobby.
+#include <gtest/gtest.h>
+#include <sge.h>
+
+#include "floor/machine_table.h"
+#include "machine/denomination.h"
+#include "machine/progressive.h"
+#include "machine/three_reel_test_machine.h"
+#include "machines/threereel/five_x.h"
+#include "machines/threereel/ten_x.h"
+#include "player/player.h"
+#include "shell/asset_log.h"
+#include "shell/display.h"
+#include "shell/mtrand.h"
+#include "shell/sound.h"
+#include "support/runtime.h"
+
+namespace {
+
+Uint32 fastClock() {
+    static Uint32 now = 1000;
+    return now += 40;
+}
+
+void push(SDL_Event e) { SDL_PushEvent(&e); }
+
+void press(SDLKey key, Uint16 unicode) {
+    SDL_Event e{};
+    e.type = SDL_KEYDOWN;
+    e.key.type = SDL_KEYDOWN;
+    e.key.state = SDL_PRESSED;
+    e.key.keysym.sym = key;
+    e.key.keysym.unicode = unicode;
+    push(e);
+    e.type = SDL_KEYUP;
+    e.key.type = SDL_KEYUP;
+    e.key.state = SDL_RELEASED;
+    push(e);
+}
+
+// What the money popup will read: dollars and Return.
+void typeDollars(const std::string& amount) {
+    for (char c : amount) press(static_cast<SDLKey>(c), static_cast<Uint16>(c));
+    press(SDLK_RETURN, '\r');
+}
+
+void click() {
+    SDL_Event e{};
+    e.type = SDL_MOUSEBUTTONDOWN;
+    e.button.type = SDL_MOUSEBUTTONDOWN;
+    e.button.button = SDL_BUTTON_LEFT;
+    e.button.x = 10;
+    e.button.y = 300;
+    push(e);
+}
+
+SDL_Event marker() {
+    SDL_Event e{};
+    e.type = SDL_USEREVENT;
+    e.user.code = 4242;
+    return e;
+}
+
+// Whether the marker is still waiting in the queue (and takes it out).
+bool markerQueued() {
+    SDL_Event e;
+    while (SDL_PollEvent(&e))
+        if (e.type == SDL_USEREVENT && e.user.code == 4242) return true;
+    return false;
+}
+
+class MultiplierWild : public ::testing::Test {
+protected:
+    void SetUp() override {
+        testrt::resetFiles();
+        ASSERT_EQ(0, SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO)) << SDL_GetError();
+        ASSERT_EQ(0, sge_TTF_Init());
+        SDL_EnableUNICODE(1);
+        display = new Display(SDL_SWSURFACE);
+        ASSERT_TRUE(display->hasSurface());
+        soundPlayer = new SoundPlayer();
+        sgenrand(777);
+        buildDenominationTable();
+        seedProgressiveMeters();
+        currentPlayer = new Player();
+        currentPlayer->name = "Wild_Tester";
+        currentPlayer->money = 500.0;
+        currentPlayer->firsttimelobby = false;
+        ThreeReelMachine::countUpDelay = 0;
+    }
+    void TearDown() override {
+        delete currentPlayer;
+        currentPlayer = nullptr;
+        clearProgressiveMeters();
+        freeDenominationTable();
+        ThreeReelMachine::countUpDelay = 200;
+        mediaTicks = SDL_GetTicks;
+        delete soundPlayer;
+        soundPlayer = nullptr;
+        delete display;
+        display = nullptr;
+        sge_TTF_Quit();
+        SDL_Quit();
+    }
+
+    // Opens a machine as the floor does, paying `dollars` in and clicking
+    // through any help pages.
+    template <class M>
+    M* open(float value, const std::string& dollars, int helpClicks = 0) {
+        typeDollars(dollars);
+        for (int i = 0; i < helpClicks; ++i) click();
+        return new M(value);
+    }
+
+    static void finishSpin(ThreeReelMachine& m) {
+        for (int& d : m.reelStopDelays) d = 0;
+        for (int i = 0; i < 10 && m.spinning; ++i) m.tick();
+    }
+
+    static bool heard(const std::string& sound) { return loadedAssets().count("../sounds/" + sound) > 0; }
+};
+
+}  // namespace
+
+TEST_F(MultiplierWild, OpensWithMoneyAndHelpPagesOnce) {
+    ASSERT_TRUE(currentPlayer->firsttimeslot);
+    push(marker());  // help pages would take it away
+    typeDollars("20");
+    for (int i = 0; i < 6; ++i) click();
+    Screen* s = createMachine("10x", 0.25f);
+    ASSERT_NE(s, nullptr);
+    TenX* m = dynamic_cast<TenX*>(s);
+    ASSERT_NE(m, nullptr);
+    EXPECT_EQ(m->credits, 80);
+    EXPECT_DOUBLE_EQ(currentPlayer->money, 480.0);
+    EXPECT_FALSE(currentPlayer->firsttimeslot);
+    EXPECT_FLOAT_EQ(m->denomination->value, 0.25f);
+    EXPECT_EQ(m->wildChance, 20);
+    EXPECT_EQ(m->maxCoins, 3);
+    EXPECT_TRUE(m->menuEnabled);
+    EXPECT_TRUE(heard("5xintro.wav"));
+    for (const char* page : {"slot_1.png", "slot_6.png"})
+        EXPECT_EQ(loadedAssets().count(std::string("../gfx/help/") + page), 1u) << page;
+    markerQueued();
+    delete s;
+    EXPECT_EQ(lastMachineId, "10x");
+    EXPECT_DOUBLE_EQ(currentPlayer->money, 500.0) << "credits go back on leaving";
+
+    // The next three-reel machine shows no help.
+    typeDollars("10");
+    push(marker());
+    FiveX* five = dynamic_cast<FiveX*>(createMachine("5x", 1.0f));
+    ASSERT_NE(five, nullptr);
+    EXPECT_EQ(five->credits, 10);
+    EXPECT_EQ(five->wildChance, 10);
+    EXPECT_TRUE(markerQueued()) << "no help page took the events";
+    delete five;
+}
+
+TEST_F(MultiplierWild, TablesOfTheTwins) {
+    currentPlayer->firsttimeslot = false;
+    TenX* ten = open<TenX>(1.0f, "5");
+    FiveX* five = open<FiveX>(1.0f, "5");
+    for (ThreeReelMachine* m : {static_cast<ThreeReelMachine*>(ten), static_cast<ThreeReelMachine*>(five)}) {
+        ASSERT_EQ(m->symbols.size(), 7u);
+        EXPECT_EQ(m->symbols[0]->name, "blank");
+        EXPECT_EQ(m->symbols[0]->variants, 9);
+        ASSERT_EQ(m->wilds.size(), 1u);
+        EXPECT_FALSE(m->wilds[0]->substitutes(m->findSymbol("wild")));
+        EXPECT_EQ(m->wilds[0]->substituteList.size(), 6u);
+        for (int coins = 1; coins <= 3; ++coins) {
+            m->coins = coins;
+            m->buildActiveRules();
+            EXPECT_EQ(m->activeRules.size(), 24u) << m->name << " at " << coins;
+        }
+        EXPECT_EQ(m->activeRules.front().award, m == ten ? 5000 : 3000);
+        EXPECT_EQ(m->activeRules.front().payKind, m == ten ? payWholeBet : payJackpotMovie);
+    }
+    EXPECT_EQ(ten->wilds[0]->multiplier, 10);
+    EXPECT_EQ(five->wilds[0]->multiplier, 5);
+    EXPECT_NE(ten->findSymbol("10bar"), nullptr);
+    EXPECT_NE(five->findSymbol("5bar"), nullptr);
+    EXPECT_NE(five->findSymbol("v"), nullptr);
+    delete ten;
+    delete five;
+}
+
+TEST_F(MultiplierWild, ReturnPerCoinMatchesTheTables) {
+    currentPlayer->firsttimeslot = false;
+    TenX* ten = open<TenX>(1.0f, "5");
+    FiveX* five = open<FiveX>(1.0f, "5");
+    for (ThreeReelMachine* m : {static_cast<ThreeReelMachine*>(ten), static_cast<ThreeReelMachine*>(five)}) {
+        for (int coins : {1, 2}) {
+            m->coins = coins;
+            const Reckoning r = reckon(*m, coins);
+            const int N = 300000;
+            double sum = 0, sumSq = 0;
+            for (int i = 0; i < N; ++i) {
+                m->spin();
+                sum += m->win;
+                sumSq += static_cast<double>(m->win) * m->win;
+            }
+            double mean = sum / N;
+            double se = std::sqrt((sumSq / N - mean * mean) / N);
+            EXPECT_NEAR(mean / coins, r.expectedWin / coins, 5 * se / coins) << m->name << " at " << coins;
+            // The wild lifts the return above the draw's 0.95.
+            EXPECT_GT(r.expectedWin / coins, 0.95);
+        }
+    }
+    delete ten;
+    delete five;
+}
+
+TEST_F(MultiplierWild, PlayThroughTheKeysWithSounds) {
+    currentPlayer->firsttimeslot = false;
+    TenX* m = open<TenX>(0.25f, "5");
+    ASSERT_EQ(m->credits, 20);
+    m->events();  // nothing queued is left behind
+    SDL_Event e{};
+    e.type = SDL_KEYDOWN;
+    e.key.keysym.sym = SDLK_m;
+    clearLoadedAssets();
+    m->handleEvent(e);
+    ASSERT_TRUE(m->spinning);
+    EXPECT_EQ(m->coins, 3);
+    const int won = m->win;
+    finishSpin(*m);
+    EXPECT_FALSE(m->spinning);
+    EXPECT_EQ(m->credits, 20 - 3 + won);
+    EXPECT_TRUE(heard("elecbuzz.wav"));
+    EXPECT_TRUE(heard("slothit1.wav"));
+    MachineStats* s = currentPlayer->findStats("10x");
+    EXPECT_EQ(s->spinswon + s->spinslost, 1);
+
+    // Pull until a reel stops on a wild: each such reel shimmers.
+    bool shimmered = false;
+    for (int i = 0; i < 3000 && !shimmered; ++i) {
+        m->credits = 100;
+        clearLoadedAssets();
+        m->handleEvent(e);
+        bool wildShown = false;
+        for (int reel = 0; reel < 3; ++reel)
+            wildShown = wildShown || m->result.chosenSymbol(reel)->name == "wild";
+        finishSpin(*m);
+        EXPECT_EQ(heard("shimmer.wav"), wildShown);
+        shimmered = wildShown;
+    }
+    EXPECT_TRUE(shimmered);
+    delete m;
+}
+
+TEST_F(MultiplierWild, TopPrizesAtThreeCoins) {
+    currentPlayer->firsttimeslot = false;
+    mediaTicks = fastClock;
+    // 10X: three wilds at three coins pay 5000 credits at once, with the win sound.
+    TenX* ten = open<TenX>(1.0f, "5");
+    ten->coins = 3;
+    int pulls = 0;
+    do {
+        ten->spin();
+    } while (ten->result.award != 5000 && ++pulls < 2000000);
+    ASSERT_EQ(ten->win, 5000);
+    EXPECT_EQ(ten->result.payKind, payWholeBet);
+    ten->credits = 3;
+    clearLoadedAssets();
+    ten->settle();
+    EXPECT_TRUE(heard("5xintro.wav"));
+    EXPECT_EQ(ten->credits, 5000);
+    delete ten;
+
+    // 5X: the car, with its movie, and no credits counted up.
+    FiveX* five = open<FiveX>(1.0f, "5");
+    five->coins = 3;
+    pulls = 0;
+    do {
+        five->spin();
+    } while (five->result.payKind != payJackpotMovie && ++pulls < 2000000);
+    ASSERT_EQ(five->result.payKind, payJackpotMovie);
+    five->credits = 3;
+    clearLoadedAssets();
+    five->settle();
+    EXPECT_FALSE(heard("5xintro.wav")) << "5X has no whole-bet win";
+    EXPECT_EQ(five->credits, 0);
+    ASSERT_EQ(currentPlayer->trophies.size(), 1u);
+    EXPECT_EQ(currentPlayer->trophies[0], "prgrssvcar");
+    EXPECT_TRUE(five->menuEnabled);
+    delete five;
+}
+
+TEST_F(MultiplierWild, CashOutToTheLobbyAndDenominationChange) {
+    currentPlayer->firsttimeslot = false;
+    TenX* m = open<TenX>(0.25f, "10");
+    ASSERT_EQ(m->credits, 40);
+    EXPECT_DOUBLE_EQ(currentPlayer->money, 490.0);
+    m->credits = 37;
+    m->handleButton(m->buttonNamed("denomination"));
+    EXPECT_DOUBLE_EQ(currentPlayer->money, 499.25);
+    EXPECT_EQ(m->credits, 0);
+    EXPECT_NE(m->denomination->value, 0.25f);
+
+    m->credits = 4;
+    const float value = m->denomination->value;
+    m->handleButton(m->buttonNamed("cashout"));
+    ASSERT_NE(m->next, nullptr);
+    EXPECT_EQ(m->next->name, "lobby");
+    EXPECT_EQ(m->credits, 0);
+    EXPECT_NEAR(currentPlayer->money, 499.25 + 4 * value, 1e-9);
+    delete m->next;
+    delete m;
+}

@@ -1,0 +1,187 @@
+// The player's save file: what goes in, what comes back, what survives.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "player/player.h"
+#include "shell/ini.h"
+#include "support/runtime.h"
+
+namespace {
+
+std::string savePath(const std::string& name) {
+    return testrt::root() + "/save/" + name + ".save";
+}
+
+FileConfig saved(const std::string& name, const std::string& group) {
+    FileConfig file = FileConfig::fromFile(savePath(name));
+    file.setCurrentPath(group);
+    return file;
+}
+
+}  // namespace
+
+TEST(PlayerSave, RoundTripKeepsProfileAndRecords) {
+    testrt::resetFiles();
+    Player* p = new Player();
+    p->name = "Ann_Lee";
+    p->gender = "female";
+    p->money = 123456.78;
+    p->vippoints = 1234.05;
+    p->firsttime = false;
+    p->firsttimelobby = false;
+    p->firsttimeslot = true;
+    p->firsttimenickle = false;
+    p->firsttimepoker = true;
+    p->trophies = {"lamp", "prgrssvcar", "lamp"};
+    p->winningRun = 4;
+    MachineStats* s = p->findStats("wheelofcash");
+    s->totalwon = 1.1;
+    s->totalloss = 0.3 - 0.1;
+    s->hours = 3;
+    s->minutes = 17;
+    s->spinswon = 11;
+    s->spinslost = 12;
+    s->winningstreak = 5;
+    s->losingstreak = 6;
+    s->largestsinglewin = 2000;
+    s->numberofhighpays = 7;
+    s->numberoflowpays = 8;
+    p->findStats("zookeeper")->spinslost = 99;
+    delete p;
+
+    Player back("Ann_Lee");
+    EXPECT_EQ(back.gender, "female");
+    EXPECT_EQ(back.money, 123456.78);   // exactly
+    EXPECT_EQ(back.vippoints, 1234.05);
+    EXPECT_TRUE(back.firsttime);        // always saved as set
+    EXPECT_FALSE(back.firsttimelobby);
+    EXPECT_TRUE(back.firsttimeslot);
+    EXPECT_FALSE(back.firsttimenickle);
+    EXPECT_TRUE(back.firsttimepoker);
+    EXPECT_EQ(back.trophies, (std::vector<std::string>{"lamp", "prgrssvcar", "lamp"}));
+    EXPECT_EQ(back.winningRun, 0);
+    EXPECT_EQ(back.losingRun, 0);
+    ASSERT_EQ(back.stats.size(), 50u);
+    const MachineStats* r = back.findStats("wheelofcash");
+    EXPECT_EQ(r->totalwon, 1.1);
+    EXPECT_EQ(r->totalloss, 0.3 - 0.1);
+    EXPECT_EQ(r->hours, 3);
+    EXPECT_EQ(r->minutes, 17);
+    EXPECT_EQ(r->spinswon, 11);
+    EXPECT_EQ(r->spinslost, 12);
+    EXPECT_EQ(r->winningstreak, 5);
+    EXPECT_EQ(r->losingstreak, 6);
+    EXPECT_EQ(r->largestsinglewin, 2000);
+    EXPECT_EQ(r->numberofhighpays, 7);
+    EXPECT_EQ(r->numberoflowpays, 8);
+    EXPECT_EQ(back.findStats("zookeeper")->spinslost, 99);
+
+    // The file itself: the player's group and the prize list as written.
+    FileConfig file = saved("Ann_Lee", "Ann_Lee");
+    EXPECT_EQ(file.readEntry("trophies", "?"), "lamp,prgrssvcar,lamp");
+    EXPECT_EQ(file.readEntry("firsttime", 0L), 1L);
+}
+
+TEST(PlayerSave, MissingFileLoadsDefaults) {
+    testrt::resetFiles();
+    {
+        Player p("Nobody_Here");
+        EXPECT_EQ(p.gender, "unknown");
+        EXPECT_EQ(p.money, 0.0);
+        EXPECT_EQ(p.vippoints, 0.0);
+        EXPECT_FALSE(p.firsttime || p.firsttimelobby || p.firsttimeslot || p.firsttimenickle || p.firsttimepoker);
+        EXPECT_TRUE(p.trophies.empty());
+        ASSERT_EQ(p.stats.size(), 50u);
+        EXPECT_EQ(p.stats[7]->id, "baja7s");
+        EXPECT_EQ(p.stats[7]->spinswon, 0);
+    }
+    // Destroying it created the file.
+    EXPECT_TRUE(testrt::fileExists(savePath("Nobody_Here")));
+}
+
+TEST(PlayerSave, PrizeListsAndFlagsAsWrittenByHand) {
+    testrt::resetFiles();
+    testrt::writeFile(savePath("Hand_Made"),
+                      "[Hand_Made]\n"
+                      "money=10\n"
+                      "firsttimelobby=7\n"
+                      "firsttimeslot=0\n"
+                      "trophies=a,,b,\n"
+                      "[deepsea]\n"
+                      "spinswon=3\n");
+    Player p("Hand_Made");
+    EXPECT_EQ(p.money, 10.0);
+    EXPECT_EQ(p.gender, "unknown");
+    EXPECT_TRUE(p.firsttimelobby);   // any non-zero number
+    EXPECT_FALSE(p.firsttimeslot);
+    EXPECT_FALSE(p.firsttimepoker);  // missing key
+    EXPECT_EQ(p.trophies, (std::vector<std::string>{"a", "", "b", ""}));
+    EXPECT_EQ(p.findStats("deepsea")->spinswon, 3);
+    EXPECT_EQ(p.findStats("magic")->spinswon, 0);   // no group: zeros
+    EXPECT_EQ(p.findStats("magic")->id, "magic");
+}
+
+TEST(PlayerSave, EmptyPrizeListAndUnknownGroupsSurvive) {
+    testrt::resetFiles();
+    testrt::writeFile(savePath("Keep_All"),
+                      "[Keep_All]\n"
+                      "gender=male\n"
+                      "nickname=Kip\n"
+                      "[retiredmachine]\n"
+                      "spinswon=42\n");
+    {
+        Player p("Keep_All");
+        EXPECT_EQ(p.gender, "male");
+        p.money = 5.5;
+    }
+    FileConfig file = saved("Keep_All", "Keep_All");
+    EXPECT_EQ(file.readEntry("nickname", ""), "Kip");
+    EXPECT_TRUE(file.hasEntry("trophies"));
+    EXPECT_EQ(file.readEntry("trophies", "?"), "");
+    EXPECT_EQ(file.readEntry("money", 0.0), 5.5);
+    file.setCurrentPath("retiredmachine");
+    EXPECT_EQ(file.readEntry("spinswon", 0L), 42L);
+
+    Player again("Keep_All");
+    EXPECT_TRUE(again.trophies.empty());
+}
+
+TEST(PlayerSave, DestructorSetsItsOwnFirstVisitFlag) {
+    testrt::resetFiles();
+    Player* current = new Player();
+    current->name = "Current_One";
+    current->firsttime = false;
+    currentPlayer = current;
+
+    Player* other = new Player();
+    other->name = "Other_One";
+    other->firsttime = false;
+    delete other;
+
+    EXPECT_FALSE(current->firsttime);   // the current player is left alone
+    EXPECT_EQ(saved("Other_One", "Other_One").readEntry("firsttime", 0L), 1L);
+    currentPlayer = nullptr;
+    delete current;
+}
+
+TEST(PlayerSave, UnwritableFolderKeepsGoing) {
+    testrt::resetFiles();
+    Player* p = new Player();
+    p->name = "Lost_Save";
+    ASSERT_EQ(system(("rm -rf '" + testrt::root() + "/save'").c_str()), 0);
+    testing::internal::CaptureStderr();
+    delete p;
+    std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("Lost_Save.save"), std::string::npos);
+    testrt::resetFiles();   // brings the folder back
+
+    // A name that would leave the save folder is never used as a path.
+    testing::internal::CaptureStderr();
+    {
+        Player bad("../config");
+        EXPECT_EQ(bad.stats.size(), 50u);
+    }
+    EXPECT_FALSE(testing::internal::GetCapturedStderr().empty());
+    EXPECT_FALSE(testrt::fileExists(testrt::root() + "/config.save"));
+}

@@ -1,0 +1,292 @@
+// The statistics screen: the figures of a page, opening on the machine last
+// left, stepping through the fifty machines, missing records, going back to
+// the lobby, and a session that survives a missing screen font.
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+#include <sge.h>
+
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+#include "floor/lobby.h"
+#include "floor/machine_table.h"
+#include "player/machine_stats.h"
+#include "player/player.h"
+#include "player/stats_screen.h"
+#include "shell/config.h"
+#include "shell/display.h"
+#include "shell/screen.h"
+#include "shell/sound.h"
+#include "support/runtime.h"
+
+namespace {
+
+class StatsScreenTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        testrt::resetFiles("[global]\nfirsttimeever=0\nplayers=Ann_Lee\nlastplayer=Ann_Lee\n");
+        ASSERT_EQ(0, SDL_Init(SDL_INIT_VIDEO));
+        display = new Display(SDL_SWSURFACE);
+        ASSERT_TRUE(display->hasSurface());
+        ASSERT_EQ(0, sge_TTF_Init());
+        soundPlayer = new SoundPlayer();
+        currentPlayer = new Player();
+        currentPlayer->name = "Ann_Lee";
+        currentPlayer->firsttimelobby = false;
+        lastMachineId.clear();
+    }
+    void TearDown() override {
+        delete currentPlayer;
+        currentPlayer = nullptr;
+        delete soundPlayer;
+        soundPlayer = nullptr;
+        delete display;
+        display = nullptr;
+        SDL_Quit();
+    }
+};
+
+Uint16 pixelAt(int x, int y) {
+    SDL_Surface* s = display->screen;
+    SDL_LockSurface(s);
+    Uint16 pixel = static_cast<Uint16*>(s->pixels)[y * s->pitch / 2 + x];
+    SDL_UnlockSurface(s);
+    return pixel;
+}
+
+MachineStats record(double won, double bet, int spinsWon, int spinsLost) {
+    MachineStats s;
+    s.id = "cursed";
+    s.totalwon = won;
+    s.totalloss = bet;
+    s.spinswon = spinsWon;
+    s.spinslost = spinsLost;
+    return s;
+}
+
+}  // namespace
+
+TEST(StatsFigures, EmptyRecordShowsZeroes) {
+    MachineStats s;
+    EXPECT_EQ("0", statTotalSpinsText(s));
+    EXPECT_EQ("$0", statTotalBetText(s));
+    EXPECT_EQ("$0", statAverageBetText(s));
+    EXPECT_EQ("$0", statWonLossText(s));
+    EXPECT_EQ("0%", statReturnPercentText(s));
+    EXPECT_EQ("$0", statPerHourText(s));
+    EXPECT_EQ("0%", statPercentWonText(s));
+    EXPECT_EQ("0%", statPercentLostText(s));
+    EXPECT_EQ("00:00:00", statTimePlayedText(s));
+    // A win with nothing bet has no return to speak of.
+    EXPECT_EQ("0%", statReturnPercentText(record(50, 0, 1, 0)));
+}
+
+TEST(StatsFigures, WinLossReturnAndPercentages) {
+    MachineStats s = record(45, 60, 5, 6);
+    s.winningstreak = 3;
+    s.losingstreak = 4;
+    s.largestsinglewin = 400;
+    s.numberofhighpays = 2;
+    s.numberoflowpays = 3;
+    EXPECT_EQ("11", statTotalSpinsText(s));
+    EXPECT_EQ("$60", statTotalBetText(s));
+    EXPECT_EQ("$5.45455", statAverageBetText(s));
+    EXPECT_EQ("$-15", statWonLossText(s));
+    EXPECT_EQ("75%", statReturnPercentText(s));
+    EXPECT_EQ("5", statSpinsWonText(s));
+    EXPECT_EQ("6", statSpinsLostText(s));
+    EXPECT_EQ("45.4545%", statPercentWonText(s));
+    EXPECT_EQ("54.5455%", statPercentLostText(s));
+    EXPECT_EQ("3", statWinningStreakText(s));
+    EXPECT_EQ("4", statLosingStreakText(s));
+    // The largest win is a coin count, shown as it is kept.
+    EXPECT_EQ("$400", statLargestWinText(s));
+    EXPECT_EQ("2", statHighPaysText(s));
+    EXPECT_EQ("3", statLowPaysText(s));
+
+    EXPECT_EQ("$2.5e+06", statTotalBetText(record(0, 2500000.0, 0, 1)));
+    EXPECT_EQ("$1234.5", statTotalBetText(record(0, 1234.5, 0, 1)));
+}
+
+TEST(StatsFigures, HourlyFigureAndTimePlayed) {
+    MachineStats s = record(0, 30, 0, 3);
+    s.minutes = 20;
+    EXPECT_EQ("$-90", statPerHourText(s));  // minutes scaled up to an hour
+    s = record(0, 120, 0, 3);
+    s.hours = 1;
+    s.minutes = 59;
+    EXPECT_EQ("$-120", statPerHourText(s));  // whole hours only, once there is one
+    s = record(90, 0, 3, 0);
+    s.hours = 2;
+    EXPECT_EQ("$45", statPerHourText(s));
+
+    s.hours = 3;
+    s.minutes = 7;
+    EXPECT_EQ("03:07:00", statTimePlayedText(s));
+    s.hours = 12;
+    s.minutes = 45;
+    EXPECT_EQ("12:45:00", statTimePlayedText(s));
+    s.hours = 123;
+    s.minutes = 5;
+    EXPECT_EQ("123:05:00", statTimePlayedText(s));
+}
+
+TEST(StatsFigures, PageLayout) {
+    MachineStats s = record(45, 60, 5, 6);
+    std::vector<StatsPageText> page = statsPageTexts(&s);
+    ASSERT_EQ(36u, page.size());  // 3 headings, the time, 16 labels, 16 values
+    auto find = [&page](const std::string& text) -> const StatsPageText* {
+        for (const StatsPageText& t : page)
+            if (t.text == text) return &t;
+        return nullptr;
+    };
+    const StatsPageText* time = find("00:00:00");
+    ASSERT_NE(nullptr, time);
+    EXPECT_EQ(317, time->x);
+    EXPECT_EQ(457, time->y);
+    EXPECT_EQ(15, time->pointSize);
+    // Dollar figures start a little further left than the plain ones.
+    const StatsPageText* avg = find("$5.45455");
+    ASSERT_NE(nullptr, avg);
+    EXPECT_EQ(380, avg->x);
+    EXPECT_EQ(181, avg->y);
+    EXPECT_EQ(12, avg->pointSize);
+    const StatsPageText* ret = find("75%");
+    ASSERT_NE(nullptr, ret);
+    EXPECT_EQ(390, ret->x);
+    EXPECT_EQ(214, ret->y);
+    // Headings first, all at 15 points, then everything at 12.
+    EXPECT_EQ("Win/Loss Stats", page[0].text);
+    for (size_t i = 0; i < page.size(); ++i) EXPECT_EQ(i < 4 ? 15 : 12, page[i].pointSize) << page[i].text;
+
+    // Without a record: headings and labels, no figures.
+    std::vector<StatsPageText> bare = statsPageTexts(nullptr);
+    EXPECT_EQ(19u, bare.size());
+    for (const StatsPageText& t : bare) EXPECT_EQ(t.x == 97 || t.pointSize == 15, true) << t.text;
+}
+
+TEST_F(StatsScreenTest, ControlsFollowTheMachineTable) {
+    StatsScreen screen;
+    ASSERT_EQ(53u, screen.buttons.size());
+    EXPECT_EQ("lobby", screen.buttons[0]->name);
+    EXPECT_EQ("previous", screen.buttons[1]->name);
+    EXPECT_EQ("next", screen.buttons[2]->name);
+    const auto& table = machineTable();
+    ASSERT_EQ(50u, table.size());
+    ASSERT_EQ(50u, screen.titles.size());
+    for (size_t i = 0; i < table.size(); ++i) {
+        EXPECT_EQ(table[i].id, screen.buttons[i + 3]->name);
+        EXPECT_EQ(table[i].title, screen.titles[i]);
+        // Every icon has a record to show.
+        EXPECT_NE(nullptr, currentPlayer->findStats(table[i].id)) << table[i].id;
+    }
+    EXPECT_EQ(52, screen.buttonIndex("zookeeper"));
+    EXPECT_EQ(0, screen.buttonIndex("nosuchmachine"));
+}
+
+TEST_F(StatsScreenTest, OpensWithoutPageUntilAMachineWasLeft) {
+    StatsScreen screen;
+    EXPECT_EQ("", screen.machineId);
+    // The page area stays as the background left it: no white panel.
+    Uint32 white = SDL_MapRGB(display->screen->format, 255, 255, 255);
+    EXPECT_NE(white, pixelAt(40, 70));
+    screen.showMachine("5x");
+    EXPECT_EQ(white, pixelAt(40, 70));
+    screen.machineId.clear();
+    screen.handleButton(screen.buttonNamed("next"));
+    screen.handleButton(screen.buttonNamed("previous"));
+    EXPECT_EQ("", screen.machineId);
+    EXPECT_EQ(nullptr, screen.next);
+}
+
+TEST_F(StatsScreenTest, OpensOnTheMachineLastLeftAndWrapsAround) {
+    lastMachineId = "cursed";
+    StatsScreen screen;
+    EXPECT_EQ("cursed", screen.machineId);
+    EXPECT_EQ("Cursed", screen.titles[screen.buttonIndex("cursed") - statsFirstIcon]);
+
+    Widget* next = screen.buttonNamed("next");
+    Widget* previous = screen.buttonNamed("previous");
+    screen.showMachine("zookeeper");
+    screen.handleButton(next);
+    EXPECT_EQ("10sorbetter", screen.machineId);
+    screen.handleButton(previous);
+    EXPECT_EQ("zookeeper", screen.machineId);
+    screen.showMachine("patriotwilddeluxe");
+    screen.handleButton(next);
+    EXPECT_EQ("gloamerhouse", screen.machineId);
+    screen.handleButton(next);
+    EXPECT_EQ("shortcircuit", screen.machineId);
+    // Fifty steps come back to the start.
+    for (int i = 0; i < 50; ++i) screen.handleButton(previous);
+    EXPECT_EQ("shortcircuit", screen.machineId);
+}
+
+TEST_F(StatsScreenTest, ClickOnAnIconShowsThatMachine) {
+    StatsScreen screen;
+    Widget* icon = screen.buttonNamed("deepsea");
+    ASSERT_NE(nullptr, icon);
+    ASSERT_GT(icon->width(), 2) << "menu icon picture missing";
+    SDL_WarpMouse(icon->x + icon->width() / 2, icon->y + icon->height() / 2);
+    SDL_Event press{};
+    press.type = SDL_MOUSEBUTTONDOWN;
+    press.button.button = SDL_BUTTON_LEFT;
+    press.button.state = SDL_PRESSED;
+    screen.handleEvent(press);
+    EXPECT_EQ("deepsea", screen.machineId);
+}
+
+TEST_F(StatsScreenTest, MissingRecordIsReportedAndNotRead) {
+    currentPlayer->findStats("magic")->reset();  // its id is now "none"
+    StatsScreen screen;
+    testing::internal::CaptureStdout();
+    screen.showMachine("magic");
+    std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_NE(std::string::npos, out.find(" Could not find stat: magic")) << out;
+    EXPECT_EQ("magic", screen.machineId);
+    // Stepping on works from there.
+    screen.handleButton(screen.buttonNamed("next"));
+    EXPECT_EQ("mardigras", screen.machineId);
+}
+
+TEST_F(StatsScreenTest, LobbyButtonReturnsToANewLobby) {
+    lastMachineId = "5x";
+    StatsScreen* screen = new StatsScreen();
+    screen->handleButton(screen->buttonNamed("lobby"));
+    ASSERT_NE(nullptr, screen->next);
+    EXPECT_EQ("lobby", screen->next->name);
+    EXPECT_NE(nullptr, dynamic_cast<Lobby*>(screen->next));
+    delete screen->next;
+    delete screen;
+}
+
+// Without its font the screen cannot be shown and the game ends, but the
+// settings and the player's profile are written first.
+TEST_F(StatsScreenTest, MissingFontEndsTheGameButKeepsTheSession) {
+    namespace fs = std::filesystem;
+    const std::string alt = testrt::root() + "/nofont";
+    fs::create_directories(alt + "/bin");
+    fs::create_directories(alt + "/save");
+    fs::create_directories(alt + "/fonts");
+    testrt::writeFile(alt + "/config.ini", "[global]\nfirsttimeever=0\nplayers=Ann_Lee\nlastplayer=Ann_Lee\n");
+
+    EXPECT_EXIT(
+        {
+            if (chdir((alt + "/bin").c_str()) != 0) std::exit(3);
+            delete currentPlayer;
+            currentPlayer = nullptr;
+            config = new Config();
+            if (!currentPlayer) std::exit(4);
+            currentPlayer->money = 1234.5;
+            currentPlayer->trophies.push_back("mug");
+            new StatsScreen();
+        },
+        testing::ExitedWithCode(1), "TT error: ");
+
+    std::string save = testrt::readFile(alt + "/save/Ann_Lee.save");
+    EXPECT_NE(std::string::npos, save.find("money=1234.5")) << save;
+    EXPECT_NE(std::string::npos, save.find("trophies=mug")) << save;
+    EXPECT_NE(std::string::npos, testrt::readFile(alt + "/config.ini").find("lastplayer=Ann_Lee"));
+}

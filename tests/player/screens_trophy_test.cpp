@@ -1,0 +1,287 @@
+// The prize room (what is on offer, buying with VIP points, the scrolling
+// shelf) and the jackpot movies (the car prize, the screen put back).
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+#include <sge.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "player/jackpot_movies.h"
+#include "player/player.h"
+#include "player/trophy_room.h"
+#include "shell/app.h"
+#include "shell/display.h"
+#include "shell/screen.h"
+#include "shell/sound.h"
+#include "shell/text_label.h"
+#include "support/runtime.h"
+
+namespace {
+
+class PrizeRoomTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        testrt::resetFiles("[global]\nfirsttimeever=0\nplayers=Ann_Lee\nlastplayer=Ann_Lee\n");
+        ASSERT_EQ(0, SDL_Init(SDL_INIT_VIDEO));
+        display = new Display(SDL_SWSURFACE);
+        ASSERT_TRUE(display->hasSurface());
+        ASSERT_EQ(0, sge_TTF_Init());
+        soundPlayer = new SoundPlayer();
+        currentPlayer = new Player();
+        currentPlayer->name = "Ann_Lee";
+        currentPlayer->firsttimelobby = false;
+    }
+    void TearDown() override {
+        delete currentPlayer;
+        currentPlayer = nullptr;
+        delete soundPlayer;
+        soundPlayer = nullptr;
+        delete display;
+        display = nullptr;
+        SDL_Quit();
+    }
+
+    // Saves the profile the way the game does (by destroying it) and returns the file.
+    std::string saveAndRead() {
+        delete currentPlayer;
+        currentPlayer = nullptr;
+        return testrt::readFile(testrt::root() + "/save/Ann_Lee.save");
+    }
+
+    static std::vector<std::string> names(const TrophyRoom& room, bool shelf) {
+        std::vector<std::string> out;
+        for (Widget* w : room.buttons)
+            if ((w->name.find("small") != std::string::npos) == shelf) out.push_back(w->name);
+        return out;
+    }
+
+    static void pressAt(int x, int y) {
+        SDL_WarpMouse(x, y);
+        SDL_Event press{};
+        press.type = SDL_MOUSEBUTTONDOWN;
+        press.button.button = SDL_BUTTON_LEFT;
+        press.button.state = SDL_PRESSED;
+        press.button.x = x;
+        press.button.y = y;
+        SDL_PushEvent(&press);
+    }
+    // The panel's "yes" and "no" (both about 50 by 24 from their corner).
+    static void answerYes() { pressAt(384 + 20, 86 + 10); }
+    static void answerNo() { pressAt(442 + 20, 86 + 10); }
+};
+
+std::vector<Uint16> screenPixels() {
+    SDL_Surface* s = display->screen;
+    SDL_LockSurface(s);
+    std::vector<Uint16> pixels(static_cast<Uint16*>(s->pixels),
+                               static_cast<Uint16*>(s->pixels) + s->h * s->pitch / 2);
+    SDL_UnlockSurface(s);
+    return pixels;
+}
+
+// A clock that moves 50 ms each time it is read, so the movies run in a blink.
+Uint32 fakeNow = 1;
+Uint32 fastClock() { return fakeNow += 50; }
+
+}  // namespace
+
+TEST(PrizeTable, PricesRiseWithTheList) {
+    ASSERT_EQ(static_cast<size_t>(prizeCount), prizeIds.size());
+    EXPECT_EQ(0, prizeIndex("keychain"));
+    EXPECT_EQ(28, prizeIndex("copter"));
+    EXPECT_EQ(-1, prizeIndex(carPrizeId));
+    for (int i = 1; i < prizeCount; ++i) {
+        EXPECT_GT(prizePrices[i], prizePrices[i - 1]);
+        EXPECT_GT(prizeIconY[i], prizeIconY[i - 1]);
+    }
+}
+
+TEST_F(PrizeRoomTest, OffersWhatThePointsCoverWhenTheRoomOpens) {
+    currentPlayer->vippoints = 9.99;
+    {
+        TrophyRoom room;
+        EXPECT_EQ("9", room.vipText->text);
+        EXPECT_EQ("0", room.priceText->text);
+        std::vector<std::string> controls = names(room, false);
+        EXPECT_EQ((std::vector<std::string>{"up", "down", "lobby"}), controls);
+    }
+    currentPlayer->vippoints = 500;
+    TrophyRoom room;
+    std::vector<std::string> controls = names(room, false);
+    EXPECT_EQ((std::vector<std::string>{"keychain", "mug", "dartboard", "clock", "lamp", "up", "down", "lobby"}),
+              controls);
+    EXPECT_EQ("trophy", room.name);
+    room.handleButton(room.buttonNamed("lobby"));
+    ASSERT_NE(nullptr, room.next);
+    EXPECT_EQ("lobby", room.next->name);
+    delete room.next;
+    room.next = nullptr;
+}
+
+TEST_F(PrizeRoomTest, BuyingWithExactlyEnoughPointsIsSavedWithTheProfile) {
+    currentPlayer->vippoints = 10;
+    TrophyRoom room;
+    Widget* keychain = room.buttonNamed("keychain");
+    ASSERT_NE(nullptr, keychain);
+    answerYes();
+    room.handleButton(keychain);
+    EXPECT_EQ(0.0, currentPlayer->vippoints);
+    EXPECT_EQ((std::vector<std::string>{"keychain"}), currentPlayer->trophies);
+    EXPECT_EQ("0", room.vipText->text);
+    EXPECT_EQ("0", room.priceText->text);
+    EXPECT_EQ((std::vector<std::string>{"keychainsmall"}), names(room, true));
+
+    // Owned now: another click does nothing, not even open the panel.
+    answerYes();
+    room.handleButton(keychain);
+    EXPECT_EQ(1u, currentPlayer->trophies.size());
+    SDL_Event leftover;
+    while (SDL_PollEvent(&leftover)) {
+    }
+
+    std::string save = saveAndRead();
+    EXPECT_NE(std::string::npos, save.find("trophies=keychain\n")) << save;
+    EXPECT_NE(std::string::npos, save.find("vippoints=0\n")) << save;
+}
+
+TEST_F(PrizeRoomTest, PointsSpentElsewhereBuyNothing) {
+    currentPlayer->vippoints = 500;
+    TrophyRoom room;
+    answerYes();
+    room.handleButton(room.buttonNamed("lamp"));
+    EXPECT_EQ(100.0, currentPlayer->vippoints);
+    // The clock stays on offer for the rest of the visit, but 100 points don't buy it.
+    Widget* clock = room.buttonNamed("clock");
+    ASSERT_NE(nullptr, clock);
+    answerYes();
+    room.handleButton(clock);
+    EXPECT_EQ("250", room.priceText->text);
+    EXPECT_EQ(100.0, currentPlayer->vippoints);
+    // "no" and a press beside the panel leave everything as it was.
+    answerNo();
+    room.handleButton(room.buttonNamed("mug"));
+    pressAt(20, 590);
+    room.handleButton(room.buttonNamed("mug"));
+    EXPECT_EQ(100.0, currentPlayer->vippoints);
+    EXPECT_EQ((std::vector<std::string>{"lamp"}), currentPlayer->trophies);
+
+    std::string save = saveAndRead();
+    EXPECT_NE(std::string::npos, save.find("trophies=lamp\n")) << save;
+    EXPECT_NE(std::string::npos, save.find("vippoints=100\n")) << save;
+}
+
+TEST_F(PrizeRoomTest, ClosingTheWindowDuringThePurchaseIsNotLost) {
+    currentPlayer->vippoints = 1000;
+    TrophyRoom room;
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+    room.handleButton(room.buttonNamed("mug"));
+    EXPECT_TRUE(quitRequested());
+    EXPECT_TRUE(currentPlayer->trophies.empty());
+    EXPECT_EQ(1000.0, currentPlayer->vippoints);
+}
+
+TEST_F(PrizeRoomTest, ShelfScrollsTwoAtATimeAndStopsAtBothEnds) {
+    for (int i = 0; i < 8; ++i) currentPlayer->trophies.push_back(prizeIds[i]);
+    currentPlayer->trophies.push_back(carPrizeId);  // nine owned
+    TrophyRoom room;
+    std::vector<std::string> shelf = names(room, true);
+    ASSERT_EQ(8u, shelf.size());
+    EXPECT_EQ("keychainsmall", shelf.front());
+    EXPECT_EQ("sunglassessmall", shelf.back());
+
+    Widget* up = room.buttonNamed("up");
+    Widget* down = room.buttonNamed("down");
+    room.handleButton(up);  // already at the top
+    EXPECT_EQ(0, room.shelfOffset);
+
+    // The mouse rests on a shelf prize while the shelf moves: the room must
+    // not keep pointing at the deleted control.
+    room.setHovered(room.buttonNamed("keychainsmall"));
+    room.handleButton(down);
+    EXPECT_EQ(2, room.shelfOffset);
+    EXPECT_EQ(nullptr, room.hovered);
+    shelf = names(room, true);
+    ASSERT_EQ(7u, shelf.size());
+    EXPECT_EQ("dartboardsmall", shelf.front());
+    EXPECT_EQ(std::string(carPrizeId) + "small", shelf.back());
+    Widget* last = room.buttonNamed(std::string(carPrizeId) + "small");
+    ASSERT_NE(nullptr, last);
+    EXPECT_EQ(534, last->x);  // place 6: left column, bottom row
+    EXPECT_EQ(451, last->y);
+
+    room.handleButton(down);  // nothing lies beyond the shelf now
+    EXPECT_EQ(2, room.shelfOffset);
+    room.handleButton(up);
+    room.handleButton(up);
+    EXPECT_EQ(0, room.shelfOffset);
+    EXPECT_EQ(8u, names(room, true).size());
+    // Clicking a shelf prize only shows its pictures.
+    room.handleButton(room.buttonNamed("mugsmall"));
+    EXPECT_EQ(9u, currentPlayer->trophies.size());
+}
+
+TEST_F(PrizeRoomTest, EmptyShelfDoesNotMove) {
+    TrophyRoom room;
+    room.handleButton(room.buttonNamed("down"));
+    room.handleButton(room.buttonNamed("up"));
+    EXPECT_EQ(0, room.shelfOffset);
+    EXPECT_TRUE(names(room, true).empty());
+}
+
+TEST_F(PrizeRoomTest, CarMovieGivesTheCarEachTimeAndPutsTheScreenBack) {
+    mediaTicks = fastClock;
+    TrophyRoom room;  // any screen to play over
+    std::vector<Uint16> before = screenPixels();
+    playCarJackpotMovie(&room);
+    EXPECT_EQ(before, screenPixels());
+    playCarJackpotMovie(&room);
+    EXPECT_EQ((std::vector<std::string>{carPrizeId, carPrizeId}), currentPlayer->trophies);
+
+    // Two cars stand on the shelf of a room opened afterwards.
+    TrophyRoom after;
+    EXPECT_EQ(2u, names(after, true).size());
+    std::string save = saveAndRead();
+    EXPECT_NE(std::string::npos, save.find("trophies=prgrssvcar,prgrssvcar\n")) << save;
+    mediaTicks = SDL_GetTicks;
+}
+
+TEST_F(PrizeRoomTest, PlainMovieGivesNothingAndLeavesInputWaiting) {
+    mediaTicks = fastClock;
+    TrophyRoom room;
+    std::vector<Uint16> before = screenPixels();
+    SDL_Event key{};
+    key.type = SDL_KEYDOWN;
+    key.key.keysym.sym = SDLK_RETURN;
+    SDL_PushEvent(&key);
+    playJackpotMovie(&room);
+    EXPECT_EQ(before, screenPixels());
+    EXPECT_TRUE(currentPlayer->trophies.empty());
+    // The key press made during the movie is still there for the machine.
+    SDL_Event got;
+    ASSERT_EQ(1, SDL_PollEvent(&got));
+    EXPECT_EQ(SDL_KEYDOWN, got.type);
+    mediaTicks = SDL_GetTicks;
+}
+
+TEST_F(PrizeRoomTest, ClosingTheWindowCutsAMovieShortAndStaysQueued) {
+    // Real clock: without the close request this would take about 9.5 s.
+    TrophyRoom room;
+    std::vector<Uint16> before = screenPixels();
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+    Uint32 start = SDL_GetTicks();
+    playCarJackpotMovie(&room);
+    EXPECT_LT(SDL_GetTicks() - start, 1000u);
+    EXPECT_EQ(before, screenPixels());
+    EXPECT_EQ(1u, currentPlayer->trophies.size());  // the car is won all the same
+    SDL_Event got;
+    ASSERT_EQ(1, SDL_PollEvent(&got));
+    EXPECT_EQ(SDL_QUIT, got.type);
+}

@@ -1,0 +1,303 @@
+// The poker cabinet played end to end: the nine machines from the factory,
+// deal / hold / draw / settle, keys and buttons, coin values, leaving.
+#include <climits>
+#include <algorithm>
+#include <cmath>
+
+#include "poker/pay_tables.h"
+#include "poker/poker_fixture.h"
+#include "shell/text_label.h"
+#include "shell/util.h"
+
+using namespace pokertest;
+
+namespace {
+
+struct MachineFacts {
+    const char* id;
+    const char* intro;
+    int deckSize;
+};
+const MachineFacts kMachines[] = {
+    {"10sorbetter", "poker3.wav", 52}, {"4ofakind", "poker1.wav", 52},      {"allwild", "poker7.wav", 54},
+    {"deuceswild", "poker3.wav", 52},  {"doublepremium", "poker8.wav", 52}, {"doubleupbonus", "poker2.wav", 52},
+    {"jacksorbetter", "poker5.wav", 52}, {"jokerswild", "poker4.wav", 54}, {"spinforcash", "poker2.wav", 52},
+};
+
+void click(VideoPoker& m, int x, int y) {
+    SDL_WarpMouse(static_cast<Uint16>(x), static_cast<Uint16>(y));
+    SDL_Event e{};
+    e.type = SDL_MOUSEBUTTONDOWN;
+    e.button.type = SDL_MOUSEBUTTONDOWN;
+    e.button.button = SDL_BUTTON_LEFT;
+    e.button.x = static_cast<Uint16>(x);
+    e.button.y = static_cast<Uint16>(y);
+    m.handleEvent(e);
+}
+
+}  // namespace
+
+TEST_F(PokerTest, TheFactoryBuildsAllNineMachines) {
+    for (const MachineFacts& f : kMachines) {
+        clearLoadedAssets();
+        const double before = currentPlayer->money;
+        VideoPoker* m = open<VideoPoker>(f.id, "20", 0.25f);
+        ASSERT_NE(m, nullptr);
+        EXPECT_EQ(m->name, f.id);
+        EXPECT_EQ(m->graphicsDir, std::string("../gfx/poker/") + f.id + "/");
+        EXPECT_EQ(m->deckSize, f.deckSize) << f.id;
+        ASSERT_EQ(static_cast<int>(m->deck.size()), f.deckSize);
+        for (int i = 52; i < f.deckSize; ++i) {
+            EXPECT_EQ(m->deck[i]->rank, 0) << "joker";
+            EXPECT_EQ(m->deck[i]->suit, 0) << "jokers are hearts";
+        }
+        EXPECT_FLOAT_EQ(m->coinValue(), 0.25f);
+        EXPECT_EQ(m->credits, 80) << "20 dollars at 25 cents";
+        EXPECT_DOUBLE_EQ(currentPlayer->money, before - 20.0);
+        EXPECT_TRUE(assetTried("../sounds/" + std::string(f.intro))) << f.id;
+        EXPECT_TRUE(assetTried(std::string("../gfx/poker/") + f.id + "/back.png"));
+        EXPECT_EQ(m->buttons.size(), 19u);
+        delete m;
+        EXPECT_EQ(lastMachineId, f.id);
+        EXPECT_DOUBLE_EQ(currentPlayer->money, before) << "leaving pays the credits back";
+    }
+}
+
+TEST_F(PokerTest, PokerIsNeverOfferedAtFiveCents) {
+    VideoPoker* m = open<VideoPoker>("jacksorbetter", "1", 0.05f);
+    EXPECT_FLOAT_EQ(m->coinValue(), 1.0f);
+    EXPECT_EQ(m->credits, 1);
+    delete m;
+}
+
+TEST_F(PokerTest, DealHoldDrawAndSettleByTheTable) {
+    const poker::PayTable& table = *poker::payTableFor("jacksorbetter");
+    for (uint32_t seed : {1u, 2u, 3u, 4u, 5u, 6u}) {
+        sgenrand(seed);
+        JacksOrBetter* m = open<JacksOrBetter>("jacksorbetter", "20");
+        const double vip = currentPlayer->vippoints;
+        m->handleEvent(keyEvent(SDLK_n));
+        m->handleEvent(keyEvent(SDLK_n));
+        EXPECT_EQ(m->coinsBet, 2);
+        EXPECT_EQ(m->creditMeter->text, "18");
+        m->handleEvent(keyEvent(SDLK_RETURN));
+        ASSERT_TRUE(m->handOut);
+        EXPECT_EQ(m->coinsPlayed, 2);
+        EXPECT_EQ(m->coinsBet, 0);
+        EXPECT_EQ(m->credits, 20) << "the bet is taken by the settle";
+        EXPECT_DOUBLE_EQ(currentPlayer->vippoints, vip + 2.0);
+        ASSERT_EQ(m->hand.size(), 5u);
+        for (size_t i = 0; i < 5; ++i)
+            for (size_t j = i + 1; j < 5; ++j) EXPECT_NE(m->hand[i], m->hand[j]);
+
+        // Hold the first card by clicking it and the third by its hold button.
+        click(*m, 190 + 10, 320 + 10);
+        click(*m, 374 + 10, 495 + 10);
+        EXPECT_TRUE(m->hand[0]->held);
+        EXPECT_TRUE(m->hand[2]->held);
+        EXPECT_FALSE(m->hand[1]->held);
+        Card* kept0 = m->hand[0];
+        Card* kept2 = m->hand[2];
+        std::vector<Card*> first = m->hand;
+
+        pauses.clear();
+        m->handleEvent(keyEvent(SDLK_RETURN));
+        EXPECT_FALSE(m->handOut);
+        EXPECT_EQ(m->hand[0], kept0);
+        EXPECT_EQ(m->hand[2], kept2);
+        for (int i : {1, 3, 4})
+            for (Card* old : first) EXPECT_NE(m->hand[i], old) << "a discarded card never comes back";
+        const int perCoin = poker::evaluateHand(table, m->hand, 2).payPerCoin;
+        EXPECT_EQ(m->credits, 18 + 2 * perCoin) << "seed " << seed;
+        EXPECT_EQ(m->coinsPlayed, 0);
+        MachineStats* s = currentPlayer->findStats("jacksorbetter");
+        ASSERT_NE(s, nullptr);
+        EXPECT_DOUBLE_EQ(s->totalloss, 2.0);
+        EXPECT_EQ(s->spinswon + s->spinslost, 1);
+        EXPECT_EQ(s->spinswon, perCoin > 0 ? 1 : 0);
+        delete m;
+        s->reset();
+    }
+}
+
+TEST_F(PokerTest, KeysAndButtonsKeepToTheirStates) {
+    JacksOrBetter* m = open<JacksOrBetter>("jacksorbetter", "6");
+    // Bet one stops at five coins and never bets more than the credits.
+    for (int i = 0; i < 7; ++i) m->handleEvent(keyEvent(SDLK_n));
+    EXPECT_EQ(m->coinsBet, 5);
+    EXPECT_EQ(m->coinsMeter->text, "5");
+    // Holds do nothing without a hand out.
+    click(*m, 270 + 10, 496 + 10);
+    EXPECT_FALSE(m->handOut);
+    // Bet max deals five coins whatever was bet.
+    click(*m, 593 + 10, 493 + 10);
+    ASSERT_TRUE(m->handOut);
+    EXPECT_EQ(m->coinsPlayed, 5);
+    EXPECT_EQ(m->creditMeter->text, "1");
+    // With a hand out: cash-out, bet-one and the coin value do nothing.
+    Denomination* before = m->denomination;
+    click(*m, 144 + 10, 495 + 10);
+    click(*m, 331 + 10, 427 + 10);
+    m->handleEvent(keyEvent(SDLK_n));
+    EXPECT_EQ(m->next, nullptr);
+    EXPECT_EQ(m->denomination, before);
+    EXPECT_EQ(m->coinsBet, 0);
+    // The deal button draws.
+    click(*m, 546 + 10, 493 + 10);
+    EXPECT_FALSE(m->handOut);
+    const int left = m->credits;
+    if (left < 5) {
+        m->handleEvent(keyEvent(SDLK_m));
+        EXPECT_FALSE(m->handOut) << "bet max needs five credits";
+    }
+    delete m;
+}
+
+TEST_F(PokerTest, NothingIsDealtWithoutCredits) {
+    JacksOrBetter* m = open<JacksOrBetter>("jacksorbetter", "0");
+    EXPECT_EQ(m->credits, 0);
+    m->handleEvent(keyEvent(SDLK_RETURN));
+    m->handleEvent(keyEvent(SDLK_m));
+    click(*m, 546 + 10, 493 + 10);
+    EXPECT_FALSE(m->handOut);
+    EXPECT_EQ(m->coinsPlayed, 0);
+    delete m;
+}
+
+TEST_F(PokerTest, EscapeWithAHandOutCashesOutEverything) {
+    JacksOrBetter* m = open<JacksOrBetter>("jacksorbetter", "10", 0.25f);
+    const double money = currentPlayer->money;
+    m->handleEvent(keyEvent(SDLK_m));
+    ASSERT_TRUE(m->handOut);
+    m->handleEvent(keyEvent(SDLK_ESCAPE));
+    EXPECT_EQ(m->credits, 0);
+    EXPECT_DOUBLE_EQ(currentPlayer->money, money + 10.0);
+    ASSERT_NE(m->next, nullptr);
+    EXPECT_EQ(m->next->name, "lobby");
+    delete m->next;
+    delete m;
+}
+
+TEST_F(PokerTest, CoinValueChangeReturnsCreditsAndMovesUp) {
+    JacksOrBetter* m = open<JacksOrBetter>("jacksorbetter", "3", 0.25f);
+    EXPECT_EQ(m->credits, 12);
+    const double money = currentPlayer->money;
+    click(*m, 331 + 10, 427 + 10);
+    EXPECT_EQ(m->credits, 0);
+    EXPECT_DOUBLE_EQ(currentPlayer->money, money + 3.0);
+    EXPECT_FLOAT_EQ(m->coinValue(), nextDenomination("jacksorbetter", findDenomination(0.25f, "jacksorbetter"))->value);
+    EXPECT_GT(m->coinValue(), 0.25f);
+    EXPECT_EQ(m->denominationText->text, floatToString(m->coinValue()));
+    // From the largest offered value the next press wraps to the smallest.
+    float largest = 0, smallest = 1e9f;
+    for (Denomination* d : denominationTable)
+        if (d->offers("jacksorbetter")) {
+            largest = std::max(largest, d->value);
+            smallest = std::min(smallest, d->value);
+        }
+    m->setDenomination(largest);
+    m->changeDenomination();
+    EXPECT_FLOAT_EQ(m->coinValue(), smallest);
+    delete m;
+}
+
+TEST_F(PokerTest, LeavingWithSevenCreditsAtAQuarter) {
+    JacksOrBetter* m = open<JacksOrBetter>("jacksorbetter", "0", 0.25f);
+    m->credits = 7;
+    const double money = currentPlayer->money;
+    delete m;
+    EXPECT_DOUBLE_EQ(currentPlayer->money, money + 1.75);
+    EXPECT_EQ(lastMachineId, "jacksorbetter");
+}
+
+TEST_F(PokerTest, SettleCountsUpAndRecordsPays) {
+    JacksOrBetter* m = open<JacksOrBetter>("jacksorbetter", "100");
+    MachineStats* s = currentPlayer->findStats("jacksorbetter");
+    m->coinsPlayed = 5;
+    pauses.clear();
+    m->settle(25);
+    EXPECT_EQ(m->credits, 120);
+    EXPECT_EQ(pauses.size(), 21u) << "twenty steps of 1 and one of 5";
+    EXPECT_EQ(m->winnerPaidText->text, "WINNER PAID: 25");
+    EXPECT_EQ(s->numberofhighpays, 1);
+    m->coinsPlayed = 1;
+    m->settle(20);
+    EXPECT_EQ(s->numberoflowpays, 1) << "exactly 20 is a low pay";
+    m->coinsPlayed = 1;
+    m->settle(0);
+    EXPECT_EQ(m->winnerPaidText->text, "WINNER PAID: 20") << "a loss leaves the last amount paid";
+    EXPECT_EQ(s->spinswon, 2);
+    EXPECT_EQ(s->spinslost, 1);
+    EXPECT_EQ(s->largestsinglewin, 25);
+    EXPECT_EQ(m->credits, 120 - 1 + 20 - 1);
+    delete m;
+}
+
+TEST(PokerCountUp, StepsOfTheCountUp) {
+    auto steps = [](long long win, std::vector<int>* sizes = nullptr) {
+        long long paid = 0, remaining = win, n = 0;
+        while (remaining > 0) {
+            const int step = countUpStep(paid, remaining, win);
+            if (sizes) sizes->push_back(step);
+            paid += step;
+            remaining -= step;
+            ++n;
+        }
+        EXPECT_EQ(paid, win);
+        return n;
+    };
+    EXPECT_EQ(steps(25), 21);
+    std::vector<int> sizes;
+    EXPECT_EQ(steps(1003, &sizes), 20 + 16 + 90 + 1);
+    EXPECT_EQ(sizes.back(), 3);
+    EXPECT_EQ(steps(5000), 20 + 16 + 90 + 40);  // the largest hand keeps its steps
+    EXPECT_LE(steps(INT_MAX), 201) << "a huge win counts up in bounded time";
+    EXPECT_LE(steps(123456789), 201);
+}
+
+TEST_F(PokerTest, AWinNeverOverflowsTheCredits) {
+    JacksOrBetter* m = open<JacksOrBetter>("jacksorbetter", "0");
+    m->credits = INT_MAX - 3;
+    m->coinsPlayed = 1;
+    m->settle(1000);
+    EXPECT_EQ(m->credits, INT_MAX);
+    delete m;
+}
+
+TEST_F(PokerTest, PayingHandShowsTheWinnerAndTheNextDealErasesIt) {
+    DoublePremium* m = open<DoublePremium>("doublepremium", "100");
+    setHand(*m, {{10, 0}, {11, 0}, {12, 0}, {13, 0}, {14, 0}});
+    m->coinsPlayed = 5;
+    clearLoadedAssets();
+    EXPECT_EQ(m->evaluateHand(), 5000);
+    EXPECT_NE(m->winnerBackground, nullptr);
+    EXPECT_TRUE(assetTried("../gfx/poker/winner.png"));
+    setHand(*m, {{14, 0}, {2, 1}, {3, 2}, {4, 3}, {5, 0}});
+    m->coinsPlayed = 1;
+    EXPECT_EQ(m->evaluateHand(), 5) << "A-2-3-4-5 is a straight";
+    setHand(*m, {{13, 0}, {2, 1}, {3, 2}, {4, 3}, {14, 0}});
+    clearLoadedAssets();
+    EXPECT_EQ(m->evaluateHand(), 0);
+    EXPECT_FALSE(assetTried("../gfx/poker/winner.png"));
+    delete m;
+}
+
+TEST_F(PokerTest, WildMachinesLeaveTheDeckAsItWas) {
+    for (const char* id : {"allwild", "jokerswild", "deuceswild"}) {
+        VideoPoker* m = open<VideoPoker>(id, "10");
+        std::vector<std::pair<int, int>> faces;
+        for (Card* c : m->deck) faces.push_back({c->rank, c->suit});
+        if (std::string(id) == "deuceswild")
+            setHand(*m, {{2, 0}, {2, 1}, {2, 2}, {13, 1}, {14, 1}});
+        else
+            setHand(*m, {{0, 0}, {0, 0}, {2, 2}, {9, 1}, {4, 3}});
+        m->coinsPlayed = 5;
+        const int win = m->evaluateHand();
+        EXPECT_GT(win, 0) << id;
+        for (size_t i = 0; i < m->deck.size(); ++i) {
+            EXPECT_EQ(m->deck[i]->rank, faces[i].first) << id;
+            EXPECT_EQ(m->deck[i]->suit, faces[i].second) << id;
+        }
+        delete m;
+    }
+}

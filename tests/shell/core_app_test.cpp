@@ -1,0 +1,330 @@
+// The application object: command line, start-up, the frame loop, screen
+// switches, window close and the orderly shut-down.
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "floor/cashier.h"
+#include "player/player.h"
+#include "shell/app.h"
+#include "shell/asset_log.h"
+#include "shell/config.h"
+#include "shell/display.h"
+#include "shell/ini.h"
+#include "shell/screen.h"
+#include "shell/sound.h"
+#include "support/runtime.h"
+
+namespace {
+
+std::vector<std::string> journal;   // what the probe screens did, in order
+
+// A bare screen that writes down what reaches it.
+class ProbeScreen : public Screen {
+public:
+    explicit ProbeScreen(const std::string& tag_, double moneyOnExit_ = 0.0)
+        : tag(tag_), moneyOnExit(moneyOnExit_) {
+        name = "probe";
+        journal.push_back(tag + " built");
+    }
+    ~ProbeScreen() override {
+        // Like a machine handing its credits back when it closes.
+        if (currentPlayer) currentPlayer->money += moneyOnExit;
+        journal.push_back(tag + " deleted");
+    }
+    void handleEvent(const SDL_Event& event) override {
+        events.push_back(event);
+        if (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_n && successorTag.size()) {
+            next = new ProbeScreen(successorTag);
+        }
+    }
+    void createButtons() override {}
+    void tick() override { ++ticks; journal.push_back(tag + " tick"); }
+    void checkHover() override {}
+    void handleButton(Widget*) override {}
+    void setHovered(Widget*) override {}
+    void redraw() override {}
+
+    std::string tag;
+    double moneyOnExit;
+    std::string successorTag;
+    std::vector<SDL_Event> events;
+    int ticks = 0;
+};
+
+void pushKey(Uint8 type, SDLKey key) {
+    SDL_Event e{};
+    e.type = type;
+    e.key.type = type;
+    e.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+    e.key.keysym.sym = key;
+    SDL_PushEvent(&e);
+}
+
+void pushQuit() {
+    SDL_Event e{};
+    e.type = SDL_QUIT;
+    SDL_PushEvent(&e);
+}
+
+const char* const savedPlayer = "[global]\nplayers=Dee_Vee\nlastplayer=Dee_Vee\nfirsttimeever=0\n";
+
+void writeSave(const std::string& name, const std::string& gender, double money) {
+    testrt::writeFile(testrt::root() + "/save/" + name + ".save",
+                      "[" + name + "]\ngender=" + gender + "\nmoney=" + exactDoubleText(money) +
+                          "\nfirsttime=1\nfirsttimelobby=0\n");
+}
+
+// Starts the App as the program would, then puts a probe screen in front.
+ProbeScreen* startApp(const std::string& configText) {
+    testrt::resetFiles(configText);
+    Cashier::firstRunDelayMs = 0;
+    SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO);
+    theApp = new App(SDL_ANYFORMAT);
+    ProbeScreen* probe = new ProbeScreen("A");
+    theApp->setScreen(probe);
+    SDL_Event drain;
+    while (SDL_PollEvent(&drain)) {}
+    journal.clear();
+    return probe;
+}
+
+void stopApp() {
+    delete theApp;
+    theApp = nullptr;
+    SDL_Quit();
+}
+
+}  // namespace
+
+TEST(CoreApp, CommandLine) {
+    Uint32 flags = 0;
+    char prog[] = "corvalo";
+    char fs[] = "-fs";
+    char other[] = "-window";
+
+    char* none[] = {prog};
+    ASSERT_TRUE(parseCommandLine(1, none, flags));
+    EXPECT_EQ(flags, static_cast<Uint32>(SDL_ANYFORMAT));
+    char* one[] = {prog, fs};
+    ASSERT_TRUE(parseCommandLine(2, one, flags));
+    EXPECT_EQ(flags, static_cast<Uint32>(SDL_ANYFORMAT | SDL_FULLSCREEN));
+    char* two[] = {prog, fs, fs};
+    ASSERT_TRUE(parseCommandLine(3, two, flags));
+    EXPECT_EQ(flags, static_cast<Uint32>(SDL_ANYFORMAT));
+    char* three[] = {prog, fs, fs, fs};
+    ASSERT_TRUE(parseCommandLine(4, three, flags));
+    EXPECT_EQ(flags & SDL_FULLSCREEN, static_cast<Uint32>(SDL_FULLSCREEN));
+
+    // Anything else: the usage text, status 1, nothing started.
+    char* bad[] = {prog, fs, other};
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(runGame(3, bad), 1);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Usage: corvalo [-fs] \n");
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_EVERYTHING), 0u);
+    EXPECT_EQ(theApp, nullptr);
+    EXPECT_EQ(config, nullptr);
+}
+
+TEST(CoreApp, TabAndLeftAltPressesNeverReachTheScreen) {
+    ProbeScreen* probe = startApp(savedPlayer);
+    pushKey(SDL_KEYDOWN, SDLK_TAB);
+    pushKey(SDL_KEYDOWN, SDLK_LALT);
+    pushKey(SDL_KEYUP, SDLK_TAB);
+    pushKey(SDL_KEYUP, SDLK_LALT);
+    pushKey(SDL_KEYDOWN, SDLK_RALT);
+    pushKey(SDL_KEYDOWN, SDLK_a);
+    for (int i = 0; i < 6; ++i) theApp->pollEvent();
+    ASSERT_EQ(probe->events.size(), 4u);
+    EXPECT_EQ(probe->events[0].type, SDL_KEYUP);
+    EXPECT_EQ(probe->events[0].key.keysym.sym, SDLK_TAB);
+    EXPECT_EQ(probe->events[1].key.keysym.sym, SDLK_LALT);
+    EXPECT_EQ(probe->events[2].key.keysym.sym, SDLK_RALT);
+    EXPECT_EQ(probe->events[3].key.keysym.sym, SDLK_a);
+    // One event per pass: with nothing queued a pass hands out nothing.
+    theApp->pollEvent();
+    EXPECT_EQ(probe->events.size(), 4u);
+    EXPECT_EQ(theApp->quit, 0);
+    stopApp();
+}
+
+TEST(CoreApp, WindowCloseEndsTheLoopAfterThatPassesStep) {
+    ProbeScreen* probe = startApp(savedPlayer);
+    pushKey(SDL_KEYDOWN, SDLK_a);
+    pushQuit();
+    pushKey(SDL_KEYDOWN, SDLK_b);   // never taken: the loop has ended
+    EXPECT_EQ(runFrameLoop(), 0);
+    EXPECT_EQ(theApp->quit, 1);
+    EXPECT_EQ(probe->ticks, 2);     // the key's pass and the close's pass
+    ASSERT_EQ(probe->events.size(), 1u);
+    EXPECT_EQ(probe->events[0].key.keysym.sym, SDLK_a);
+    stopApp();
+}
+
+TEST(CoreApp, NextScreenIsAdoptedInTheFollowingStep) {
+    ProbeScreen* probe = startApp(savedPlayer);
+    probe->successorTag = "B";
+    pushKey(SDL_KEYDOWN, SDLK_n);
+    theApp->pollEvent();
+    ASSERT_NE(probe->next, nullptr);
+    EXPECT_EQ(theApp->screen, probe);
+    theApp->step();
+    EXPECT_EQ(journal, (std::vector<std::string>{"B built", "A deleted", "B tick"}));
+    ASSERT_NE(theApp->screen, nullptr);
+    EXPECT_EQ(static_cast<ProbeScreen*>(theApp->screen)->tag, "B");
+    EXPECT_EQ(theApp->screen->next, nullptr);
+    theApp->step();
+    EXPECT_EQ(journal.back(), "B tick");
+    stopApp();
+}
+
+TEST(CoreApp, FirstRunStartsAtTheCashierWithTheWelcome) {
+    testrt::resetFiles("[global]\nfirsttimeever=1\n");
+    Cashier::firstRunDelayMs = 0;
+    clearLoadedAssets();
+    SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO);
+    theApp = new App(SDL_ANYFORMAT);
+    ASSERT_NE(theApp->screen, nullptr);
+    EXPECT_EQ(theApp->screen->name, "cashier");
+    EXPECT_EQ(currentPlayer, nullptr);
+    EXPECT_TRUE(config->firstTimeEver);
+    EXPECT_EQ(loadedAssets().count("../sounds/welcome.wav"), 1u);
+    ASSERT_NE(display, nullptr);
+    EXPECT_EQ(display->screen->w, 800);
+    EXPECT_EQ(display->screen->format->BitsPerPixel, 16);
+
+    // Closed before anyone registered: a valid settings file, status 0.
+    theApp->setScreen(new ProbeScreen("A"));
+    pushQuit();
+    EXPECT_EQ(runFrameLoop(), 0);
+    stopApp();
+    FileConfig file = FileConfig::fromFile(testrt::root() + "/config.ini");
+    file.setCurrentPath("global");
+    EXPECT_EQ(file.readEntry("firsttimeever", 0L), 1L);
+    EXPECT_TRUE(file.hasEntry("players"));
+    EXPECT_TRUE(file.hasEntry("lastplayer"));
+    EXPECT_EQ(config, nullptr);
+    EXPECT_EQ(soundPlayer, nullptr);
+    EXPECT_EQ(display, nullptr);
+}
+
+TEST(CoreApp, LaterRunsStartInTheLobbyWithAGreetingByGender) {
+    struct Case { const char* gender; const char* greeting; };
+    const Case cases[] = {{"male", "lobybaks.wav"}, {"female", "lobybakm.wav"}, {"unknown", "lobybakm.wav"}};
+    for (const Case& c : cases) {
+        testrt::resetFiles(savedPlayer);
+        writeSave("Dee_Vee", c.gender, 100.0);
+        clearLoadedAssets();
+        SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO);
+        theApp = new App(SDL_ANYFORMAT);
+        ASSERT_NE(theApp->screen, nullptr);
+        EXPECT_EQ(theApp->screen->name, "lobby");
+        ASSERT_NE(currentPlayer, nullptr);
+        EXPECT_FALSE(currentPlayer->firsttime);
+        EXPECT_EQ(loadedAssets().count(std::string("../sounds/") + c.greeting), 1u) << c.gender;
+        if (soundPlayer->audioOpen) {
+            EXPECT_TRUE(soundPlayer->ambientEnabled);
+        }
+        theApp->setScreen(new ProbeScreen("A"));
+        stopApp();
+    }
+}
+
+TEST(CoreApp, ShutDownReturnsCreditsBeforeSavingThePlayer) {
+    ProbeScreen* probe = startApp(savedPlayer);
+    ASSERT_NE(currentPlayer, nullptr);
+    currentPlayer->money = 100.0;
+    probe->moneyOnExit = 23.45;
+    pushQuit();
+    EXPECT_EQ(runFrameLoop(), 0);
+    stopApp();
+    EXPECT_EQ(currentPlayer, nullptr);
+    FileConfig save = FileConfig::fromFile(testrt::root() + "/save/Dee_Vee.save");
+    save.setCurrentPath("Dee_Vee");
+    EXPECT_DOUBLE_EQ(save.readEntry("money", 0.0), 123.45);
+    EXPECT_EQ(save.readEntry("firsttime", 0L), 1L);
+    FileConfig cfg = FileConfig::fromFile(testrt::root() + "/config.ini");
+    cfg.setCurrentPath("global");
+    EXPECT_EQ(cfg.readEntry("lastplayer", ""), "Dee_Vee");
+    EXPECT_EQ(cfg.readEntry("firsttimeever", 9L), 0L);
+}
+
+TEST(CoreApp, ModalLoopsKeepAWindowClose) {
+    ProbeScreen* probe = startApp(savedPlayer);
+    pushKey(SDL_KEYDOWN, SDLK_a);
+    pushQuit();
+    pushKey(SDL_KEYDOWN, SDLK_b);
+    SDL_Event e;
+    ASSERT_TRUE(pollModalEvent(e));
+    EXPECT_EQ(e.key.keysym.sym, SDLK_a);
+    EXPECT_FALSE(quitRequested());
+    EXPECT_FALSE(pollModalEvent(e));   // the close is not handed out ...
+    EXPECT_TRUE(quitRequested());      // ... but kept for the frame loop
+    ASSERT_TRUE(pollModalEvent(e));
+    EXPECT_EQ(e.key.keysym.sym, SDLK_b);
+    EXPECT_FALSE(pollModalEvent(e));
+    // Back in the frame loop, the game ends.
+    EXPECT_EQ(runFrameLoop(), 0);
+    EXPECT_EQ(probe->ticks, 0);        // quit was already set: no pass ran
+    stopApp();
+}
+
+TEST(CoreApp, WholeProgramRunsAndEndsWithStatusZero) {
+    testrt::resetFiles(savedPlayer);
+    writeSave("Dee_Vee", "male", 40.0);
+    std::thread closer([] {
+        // Wait for the App to exist and its first screen to run, then close the window.
+        for (int i = 0; i < 400 && !(theApp && theApp->screen); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        pushQuit();
+    });
+    char prog[] = "corvalo";
+    char* argv[] = {prog};
+    int status = runGame(1, argv);
+    closer.join();
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(theApp, nullptr);
+    FileConfig save = FileConfig::fromFile(testrt::root() + "/save/Dee_Vee.save");
+    save.setCurrentPath("Dee_Vee");
+    EXPECT_EQ(save.readEntry("money", 0.0), 40.0);
+    EXPECT_EQ(save.readEntry("gender", ""), "male");
+}
+
+TEST(CoreApp, UnusableVideoModeStopsWithStatusOne) {
+    testrt::resetFiles(savedPlayer);
+    std::string before = testrt::readFile(testrt::root() + "/config.ini");
+    EXPECT_EXIT(
+        {
+            setenv("SDL_VIDEODRIVER", "nosuchdriver", 1);
+            char prog[] = "corvalo";
+            char* argv[] = {prog};
+            runGame(1, argv);
+            std::exit(0);
+        },
+        testing::ExitedWithCode(1), "Couldn't initialize SDL");
+    EXPECT_EQ(testrt::readFile(testrt::root() + "/config.ini"), before);
+}
+
+TEST(CoreApp, RunsWithoutASoundCard) {
+    setenv("SDL_AUDIODRIVER", "nosuchdriver", 1);
+    testing::internal::CaptureStderr();
+    ProbeScreen* probe = startApp(savedPlayer);
+    std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("Couldn't open audio: "), std::string::npos);
+    ASSERT_NE(soundPlayer, nullptr);
+    EXPECT_FALSE(soundPlayer->audioOpen);
+    EXPECT_FALSE(soundPlayer->ambientEnabled);   // never switched on silently
+    SoundClip* hum = soundPlayer->play("slotspin.wav", true);
+    for (int i = 0; i < 5; ++i) theApp->step();
+    hum->halt();                                 // still a live clip
+    pushQuit();
+    EXPECT_EQ(runFrameLoop(), 0);
+    EXPECT_EQ(probe->ticks, 6);
+    stopApp();
+}

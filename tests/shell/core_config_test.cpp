@@ -1,0 +1,156 @@
+// The settings file: players list, last player, first run, and everything
+// else in the file left alone.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "player/player.h"
+#include "shell/config.h"
+#include "shell/ini.h"
+#include "support/runtime.h"
+
+namespace {
+
+std::string configPath() { return testrt::root() + "/config.ini"; }
+
+FileConfig writtenGlobal() {
+    FileConfig file = FileConfig::fromFile(configPath());
+    file.setCurrentPath("global");
+    return file;
+}
+
+}  // namespace
+
+TEST(CoreConfig, PlayersListReadsAndWritesBackUnchanged) {
+    struct Case { const char* text; std::vector<std::string> names; };
+    const Case cases[] = {
+        {"first_one,second_two", {"first_one", "second_two"}},
+        {"a,,b", {"a", "", "b"}},
+        {",x,", {"", "x", ""}},
+        {"", {}},
+    };
+    for (const Case& c : cases) {
+        testrt::resetFiles(std::string("[global]\nplayers=") + c.text + "\nfirsttimeever=1\n");
+        Config* cfg = new Config();
+        EXPECT_EQ(cfg->players, c.names) << c.text;
+        EXPECT_TRUE(cfg->firstTimeEver);
+        EXPECT_EQ(currentPlayer, nullptr);
+        delete cfg;
+        EXPECT_EQ(writtenGlobal().readEntry("players", "?"), c.text);
+        EXPECT_EQ(joinNames(splitNames(c.text)), c.text);
+    }
+}
+
+TEST(CoreConfig, LastPlayerOpensThatProfile) {
+    testrt::resetFiles("[global]\nplayers=Ann_Lee\nlastplayer=Ann_Lee\nfirsttimeever=0\n");
+    testrt::writeFile(testrt::root() + "/save/Ann_Lee.save", "[Ann_Lee]\nmoney=77.5\ngender=female\n");
+    config = new Config();
+    EXPECT_FALSE(config->firstTimeEver);
+    ASSERT_NE(currentPlayer, nullptr);
+    EXPECT_EQ(currentPlayer->name, "Ann_Lee");
+    EXPECT_EQ(currentPlayer->money, 77.5);
+
+    // The cashier switches players: the file names the new one at shut-down
+    // even though lastPlayer still holds the name read at start.
+    delete currentPlayer;
+    currentPlayer = new Player("Bo_Ray");
+    config->players.push_back("Bo_Ray");
+    currentPlayer->money = 12.25;
+    delete config;
+    config = nullptr;
+    EXPECT_EQ(currentPlayer, nullptr);
+
+    FileConfig file = writtenGlobal();
+    EXPECT_EQ(file.readEntry("lastplayer", ""), "Bo_Ray");
+    EXPECT_EQ(file.readEntry("players", ""), "Ann_Lee,Bo_Ray");
+    EXPECT_EQ(file.readEntry("firsttimeever", 9L), 0L);
+    // The current player was saved after the settings were written.
+    FileConfig save = FileConfig::fromFile(testrt::root() + "/save/Bo_Ray.save");
+    save.setCurrentPath("Bo_Ray");
+    EXPECT_EQ(save.readEntry("money", 0.0), 12.25);
+}
+
+TEST(CoreConfig, FirstRunWithoutAUsableLastPlayer) {
+    // A missing file, a missing or empty lastplayer, or a name that is not a
+    // player name: no profile to open, so the cashier comes first.
+    const char* files[] = {
+        "",
+        "[global]\nfirsttimeever=0\n",
+        "[global]\nlastplayer=\nfirsttimeever=0\n",
+        "[global]\nlastplayer=../../etc/passwd\nfirsttimeever=0\n",
+        "[global]\nlastplayer=NoUnderscore\n",
+    };
+    for (const char* text : files) {
+        testrt::resetFiles(text);
+        Config cfg;
+        EXPECT_TRUE(cfg.firstTimeEver) << text;
+        EXPECT_EQ(currentPlayer, nullptr) << text;
+    }
+    // Hand-written spacing still reads.
+    testrt::resetFiles("[global]\n lastplayer = Cy_Dee \n firsttimeever = 0\n");
+    Config cfg;
+    EXPECT_FALSE(cfg.firstTimeEver);
+    ASSERT_NE(currentPlayer, nullptr);
+    EXPECT_EQ(currentPlayer->name, "Cy_Dee");
+}
+
+TEST(CoreConfig, ShutDownBeforeAnyoneRegisteredWritesAValidFile) {
+    testrt::resetFiles("[global]\nfirsttimeever=1\n");
+    {
+        Config cfg;
+        EXPECT_EQ(cfg.lastPlayer, "");
+    }
+    FileConfig file = writtenGlobal();
+    EXPECT_EQ(file.readEntry("firsttimeever", 0L), 1L);
+    EXPECT_TRUE(file.hasEntry("players"));
+    EXPECT_EQ(file.readEntry("players", "?"), "");
+    EXPECT_EQ(file.readEntry("lastplayer", "?"), "");
+    // And it starts a first run again.
+    Config again;
+    EXPECT_TRUE(again.firstTimeEver);
+}
+
+TEST(CoreConfig, RegistrationThenShutDown) {
+    testrt::resetFiles("[global]\nfirsttimeever=1\n");
+    config = new Config();
+    // What the registration form does.
+    Player* fresh = new Player();
+    fresh->name = "New_Comer";
+    fresh->gender = "male";
+    currentPlayer = fresh;
+    config->firstTimeEver = false;
+    config->lastPlayer = fresh->name;
+    config->players.push_back(fresh->name);
+    delete config;
+    config = nullptr;
+
+    FileConfig file = writtenGlobal();
+    EXPECT_EQ(file.readEntry("firsttimeever", 9L), 0L);
+    EXPECT_EQ(file.readEntry("lastplayer", ""), "New_Comer");
+    Config next;
+    ASSERT_NE(currentPlayer, nullptr);
+    EXPECT_EQ(currentPlayer->gender, "male");
+    EXPECT_EQ(currentPlayer->money, 2500.0);
+}
+
+TEST(CoreConfig, UnknownGroupsAndKeysSurvive) {
+    testrt::resetFiles(
+        "# settings\n"
+        "[global]\n"
+        "players=Ann_Lee\n"
+        "volume=7\n"
+        "lastplayer=Ann_Lee\n"
+        "firsttimeever=0\n"
+        "[window]\n"
+        "x=10\n");
+    { Config cfg; }
+    std::string text = testrt::readFile(configPath());
+    EXPECT_NE(text.find("# settings"), std::string::npos);
+    FileConfig file = writtenGlobal();
+    EXPECT_EQ(file.readEntry("volume", 0L), 7L);
+    file.setCurrentPath("window");
+    EXPECT_EQ(file.readEntry("x", 0L), 10L);
+    // The three known keys in their order.
+    EXPECT_LT(text.find("players="), text.find("lastplayer="));
+    EXPECT_LT(text.find("lastplayer="), text.find("firsttimeever="));
+}

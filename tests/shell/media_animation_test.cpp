@@ -1,0 +1,255 @@
+// Frame animations: the four play modes, frame timing by the tick clock,
+// shared frames between clones, missing frames and animated sprites.
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <vector>
+
+#include "shell/animation.h"
+#include "shell/display.h"
+#include "shell/media_fixture.h"
+#include "shell/mtrand.h"
+
+using namespace mediatest;
+
+namespace {
+
+const int AX = 100, AY = 100;
+
+class MediaAnimation : public MediaTest {
+protected:
+    // Frames "<name>.png.i" of 10x10, frame i coloured red = 8 * i so the
+    // frame on the screen can be read back.
+    void writeFrames(const std::string& name, int count, const std::set<int>& skip = {}) {
+        for (int i = 0; i < count; ++i)
+            if (!skip.count(i)) writePicture(pictureDir() + name + ".png." + std::to_string(i), 10, 10,
+                                             Colour{Uint8(8 * i), 0, 255});
+    }
+    // Number of the frame shown at the animation's place; -1 when none.
+    int shownFrame(int x = AX, int y = AY) {
+        Colour c = screenRGB(x, y);
+        if (c.b == 0) return -1;
+        return c.r >> 3;
+    }
+    // Steps the clock by one period and updates; returns the frame drawn or -1.
+    int step(Animation& a, Uint32 ms) {
+        fakeNow += ms;
+        fillRect(AX, AY, 10, 10, Colour{0, 0, 0});
+        display->changedRects.clear();
+        a.update();
+        return display->changedRects.empty() ? -1 : shownFrame(a.x, a.y);
+    }
+};
+
+}  // namespace
+
+TEST_F(MediaAnimation, OncePlaysEveryFrameAtItsPeriodThenEnds) {
+    writeFrames("once", 7);
+    Animation a(pictureDir(), "once", 7, 20, AX, AY, animOnce);
+    ASSERT_EQ(7, a.frameCount());
+    EXPECT_EQ(50, a.framePeriod);
+    EXPECT_EQ("once", a.name);
+    EXPECT_FALSE(a.atEnd());
+
+    std::vector<int> shown;
+    shown.push_back(step(a, 0));  // the first update draws at once
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(-1, step(a, 49)) << "not due yet";
+        shown.push_back(step(a, 1));
+    }
+    EXPECT_EQ((std::vector<int>{0, 1, 2, 3, 4, 5, 6}), shown);
+    EXPECT_FALSE(a.atEnd());
+    EXPECT_EQ(-1, step(a, 50));  // moves to the end without drawing
+    EXPECT_TRUE(a.atEnd());
+    EXPECT_EQ(-1, step(a, 50));
+    EXPECT_TRUE(a.atEnd());
+
+    a.rewind();
+    shown.clear();
+    for (int i = 0; i < 7; ++i) shown.push_back(step(a, 50));
+    EXPECT_EQ((std::vector<int>{0, 1, 2, 3, 4, 5, 6}), shown);
+}
+
+TEST_F(MediaAnimation, WaitingForTheLastFrameEndsByTheClock) {
+    writeFrames("wait", 3);
+    Animation a(pictureDir(), "wait", 3, 40, AX, AY, animOnce);
+    int passes = 0;
+    while (!a.atEnd() && passes < 1000) {
+        a.update();
+        display->update();
+        fakeNow += 5;
+        ++passes;
+    }
+    EXPECT_TRUE(a.atEnd());
+    // 3 frames plus the step to the end, 25 ms apart at 5 ms a pass.
+    EXPECT_EQ(16, passes);
+}
+
+TEST_F(MediaAnimation, EmptyAnimationIsFinishedAndHarmless) {
+    testing::internal::CaptureStdout();
+    Animation a(pictureDir(), "absent", 4, 10, AX, AY, animOnce);
+    std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(4, std::count(out.begin(), out.end(), '\n'));
+    EXPECT_EQ(0, a.frameCount());
+    EXPECT_TRUE(a.atEnd());
+    a.rewind();
+    EXPECT_TRUE(a.atEnd());  // a wait loop on it ends at once
+    for (int mode = 0; mode < 4; ++mode) {
+        a.setMode(mode);
+        a.update(true);
+        fakeNow += 500;
+        a.update();
+    }
+    EXPECT_TRUE(display->changedRects.empty());
+
+    Animation* copy = a.clone("copy", 10, 0, 0, animLoop);
+    EXPECT_EQ(0, copy->frameCount());
+    delete copy;
+
+    Animation blank;
+    EXPECT_TRUE(blank.atEnd());
+    blank.update();
+    EXPECT_TRUE(display->changedRects.empty());
+
+    testing::internal::CaptureStdout();
+    AnimatedSprite sprite(pictureDir(), "absent", 2, 10, AX, AY, animLoop);
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(nullptr, sprite.background);
+    sprite.restoreBackground();
+    EXPECT_TRUE(display->changedRects.empty());
+}
+
+TEST_F(MediaAnimation, LoopForwardAndBackwardOrders) {
+    writeFrames("loop", 4);
+    Animation fwd(pictureDir(), "loop", 4, 10, AX, AY, animLoop);
+    std::vector<int> shown;
+    for (int i = 0; i < 6; ++i) shown.push_back(step(fwd, 100));
+    EXPECT_EQ((std::vector<int>{1, 2, 3, 0, 1, 2}), shown);
+    EXPECT_EQ(2, fwd.frameIndex);
+
+    writeFrames("back", 20);
+    Animation back(pictureDir(), "back", 20, 10, AX, AY, animBackward);
+    EXPECT_EQ(18, step(back, 100));
+    for (int i = 17; i >= 0; --i) EXPECT_EQ(i, step(back, 100));
+    EXPECT_EQ(19, step(back, 100));
+    EXPECT_EQ(18, step(back, 100));
+}
+
+TEST_F(MediaAnimation, ForceAndNewFrameRateRestartTheTiming) {
+    writeFrames("force", 5);
+    Animation a(pictureDir(), "force", 5, 10, AX, AY, animLoop);
+    EXPECT_EQ(1, step(a, 0));
+    EXPECT_EQ(-1, step(a, 30));
+    fakeNow += 10;
+    a.update(true);  // steps though only 40 ms passed
+    EXPECT_EQ(2, shownFrame());
+    EXPECT_EQ(-1, step(a, 99));  // the period counts from the forced step
+    EXPECT_EQ(3, step(a, 1));
+
+    a.setFps(1);
+    EXPECT_EQ(1000, a.framePeriod);
+    EXPECT_EQ(4, step(a, 1));  // steps at once after setFps
+    EXPECT_EQ(-1, step(a, 999));
+    EXPECT_EQ(0, step(a, 1));
+
+    // A late update is not made up for.
+    a.setFps(10);
+    step(a, 0);
+    EXPECT_NE(-1, step(a, 350));
+    EXPECT_EQ(-1, step(a, 50));
+}
+
+TEST_F(MediaAnimation, ShuffledLoopVisitsEveryFrameEachPass) {
+    writeFrames("one", 1);
+    Animation single(pictureDir(), "one", 1, 10, AX, AY, animShuffle);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(0, step(single, 100));
+
+    writeFrames("mix", 6);
+    sgenrand(4357);
+    Animation a(pictureDir(), "mix", 6, 10, AX, AY, animShuffle);
+    const int start = a.position;
+    ASSERT_GE(start, 0);
+    ASSERT_LT(start, 6);
+    // The first pass runs in load order from the random start.
+    for (int i = start + 1; i < 6; ++i) EXPECT_EQ(i, step(a, 100));
+    // Then passes in fresh orders, each frame once per pass.
+    std::vector<std::vector<int>> passes;
+    for (int p = 0; p < 4; ++p) {
+        std::vector<int> pass;
+        for (int i = 0; i < 6; ++i) pass.push_back(step(a, 100));
+        std::vector<int> sorted = pass;
+        std::sort(sorted.begin(), sorted.end());
+        EXPECT_EQ((std::vector<int>{0, 1, 2, 3, 4, 5}), sorted);
+        passes.push_back(pass);
+    }
+    EXPECT_FALSE(passes[0] == passes[1] && passes[1] == passes[2] && passes[2] == passes[3]);
+}
+
+TEST_F(MediaAnimation, MissingFramesAreSkippedInOrder) {
+    writeFrames("gap", 7, {2, 5});
+    testing::internal::CaptureStdout();
+    Animation a(pictureDir(), "gap", 7, 20, AX, AY, animOnce);
+    std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_NE(std::string::npos, out.find("Couldn't Load" + pictureDir() + "gap.png.2\n"));
+    EXPECT_NE(std::string::npos, out.find("Couldn't Load" + pictureDir() + "gap.png.5\n"));
+    ASSERT_EQ(5, a.frameCount());
+    std::vector<int> shown;
+    while (!a.atEnd()) {
+        int f = step(a, 50);
+        if (f >= 0) shown.push_back(f);
+    }
+    EXPECT_EQ((std::vector<int>{0, 1, 3, 4, 6}), shown);
+}
+
+TEST_F(MediaAnimation, ClonesShareFramesUntilTheLastHolderGoes) {
+    writeFrames("reel", 3);
+    Animation* original = new Animation(pictureDir(), "reel", 3, 10, AX, AY, animLoop);
+    Animation* a = original->clone("reel1", 20, 200, 100, animBackward);
+    Animation* b = original->clone("reel2", 40, 300, 100, animOnce);
+    ASSERT_EQ(3, a->frameCount());
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(original->frames[i], a->frames[i]);
+        EXPECT_EQ(original->frames[i], b->frames[i]);
+        EXPECT_EQ(3, original->frames[i]->uses);
+    }
+    EXPECT_EQ("reel1", a->name);
+    EXPECT_EQ(50, a->framePeriod);
+    EXPECT_EQ(animOnce, b->mode);
+    EXPECT_EQ(-1, b->position);
+    EXPECT_EQ(2, a->position);
+
+    delete original;
+    EXPECT_EQ(2, a->frames[0]->uses);
+    a->update();
+    EXPECT_EQ(1, shownFrame(200, 100));
+    delete a;
+    EXPECT_EQ(1, b->frames[0]->uses);
+    b->update();
+    EXPECT_EQ(0, shownFrame(300, 100));
+    delete b;
+}
+
+TEST_F(MediaAnimation, AnimatedSpriteKeepsTheVisibleBackground) {
+    writeFrames("car", 2);
+    fillRect(0, 200, 30, 10, Colour{0, 255, 0});
+    AnimatedSprite car(pictureDir(), "car", 2, 10, -4, 200, animLoop);
+    ASSERT_NE(nullptr, car.background);
+    EXPECT_EQ(6, car.background->w);  // frame width 10 less the 4 columns off screen
+    EXPECT_EQ(10, car.background->h);
+    EXPECT_EQ(24, car.frames[0]->surface->format->BitsPerPixel);  // kept in its own format
+
+    Animation* plain = car.clone("copy", 10, 0, 0, animLoop);
+    EXPECT_EQ(nullptr, dynamic_cast<AnimatedSprite*>(plain));
+    delete plain;
+
+    car.update();
+    EXPECT_EQ(0, screenRGB(0, 200).g);
+    display->changedRects.clear();
+    car.restoreBackground();
+    EXPECT_TRUE(areaIs(0, 200, 30, 10, Colour{0, 255, 0}));
+    ASSERT_EQ(1u, display->changedRects.size());
+    EXPECT_EQ(0, display->changedRects[0].x);
+    EXPECT_EQ(6, display->changedRects[0].w);
+}
