@@ -31,7 +31,9 @@ LED_HEADER = """\
 # LED sign dot-matrix font.
 #
 # Plain text, read line by line:
-#   - a line starting with '#' is a comment; blank lines are ignored;
+#   - a line starting with '#' is a comment, except the `height` lines that
+#     follow a "char" line, which are always the glyph's rows;
+#   - blank lines are ignored;
 #   - "height N" gives the number of dot rows of every glyph (7 here);
 #   - "spacing N" gives the dark dot columns the sign puts after each glyph (1);
 #   - "char C" starts a glyph for the character with decimal code C (32..126);

@@ -580,6 +580,87 @@ def render_anim(item, folder):
         save_png(img, os.path.join(folder, "%s.png.%d" % (item["name"], i)))
 
 
+# The three-reel cabinet: every single-line three-reel machine has the same
+# places for its reels, meters, badge, coin slot, bill slot and buttons; only
+# its colours, title and pay table differ.
+THREEREEL = dict(
+    reels=[(176, 78), (339, 78), (507, 78)],
+    meters=[("PAID", 40, 344, 132, 46), ("CREDITS", 180, 344, 136, 46), ("BET", 580, 344, 90, 46)],
+    badge=(333, 287, 141, 86),
+    coin=(446, 371, 60, 34),
+    bill=(621, 473, 179, 99),
+    buttons=[("change", 31, 401, 70, 45, "CHANGE", "burgundy"), ("cashout", 106, 401, 72, 45, "CASH\nOUT", "burgundy"),
+             ("betone", 183, 401, 80, 45, "BET\nONE", "darkfelt"), ("spin", 268, 402, 100, 45, "SPIN", "red"),
+             ("betmax", 649, 399, 90, 45, "BET\nMAX", "darkfelt")],
+)
+
+
+def cabinet_image(item):
+    """back.png of a three-reel machine (family "threereel")."""
+    w, h = 800, 600
+    L = THREEREEL
+    rw, rh = item.get("reel_size", [150, 174])
+    colors = item.get("colors", ["burgundy", "darkburgundy"])
+    img = new_image((w, h))
+    paint_surface(img, (0, 0, w, h), "gradient", colors, _seed(item.get("file"), "cab"))
+    d = ImageDraw.Draw(img)
+    # the glass at the top (the "top" marquee spot) with the machine's title
+    glass = colour(item.get("glass", "black"))
+    d.rectangle((0, 0, w - 1, 70), fill=glass)
+    draw_elements(img, [dict(lights=[8, 6, w - 16, 58], step=28, r=4)])
+    d = ImageDraw.Draw(img)
+    draw_text(d, (w / 2, 36), item.get("title", ""), item.get("title_font", "serif-bold"), 40,
+              item.get("title_color", "lightgold"), shadow="black", outline=item.get("title_outline"), max_w=w - 120, max_h=46)
+    # the reel window
+    x0, y0 = L["reels"][0]
+    x1 = L["reels"][-1][0] + rw
+    d.rounded_rectangle((x0 - 22, y0 - 10, x1 + 22, y0 + rh + 10), 10, fill=colour("black"),
+                        outline=colour("gold"), width=4)
+    for (rx, ry) in L["reels"]:
+        d.rectangle((rx - 3, ry - 3, rx + rw + 2, ry + rh + 2), fill=colour("darkgold"))
+        d.rectangle((rx, ry, rx + rw - 1, ry + rh - 1), fill=colour(item.get("reel_bg", "cream")))
+    # side panels: the machine's pay table or its own words
+    for side, lines in (("left", item.get("left", [])), ("right", item.get("right", []))):
+        if not lines:
+            continue
+        bx = 6 if side == "left" else x1 + 28
+        bw = x0 - 30 if side == "left" else w - bx - 6
+        d.rounded_rectangle((bx, 82, bx + bw, 330), 8, fill=darker(colors[-1], 0.4), outline=colour("gold"), width=2)
+        y = 96
+        for line in lines:
+            txt, col = (line, "cream") if isinstance(line, str) else (line[0], line[1])
+            draw_text(d, (bx + bw / 2, y), txt, "condensed-bold", 14, col, anchor="mm", max_w=bw - 8)
+            y += 19
+    # meters
+    for (label, mx, my, mw, mh) in L["meters"]:
+        draw_elements(img, [dict(meter=[mx, my, mw, mh], label=label, size=12)])
+    d = ImageDraw.Draw(img)
+    # the badge's frame, the coin slot and the bill slot
+    bx, by, bw, bh = L["badge"]
+    d.rectangle((bx - 3, by - 3, bx + bw + 2, by + bh + 2), fill=colour("black"), outline=colour("gold"), width=2)
+    cx, cy, cw, ch = L["coin"]
+    d.rounded_rectangle((cx, cy, cx + cw - 1, cy + ch - 1), 6, fill=colour("silver"), outline=colour("darkgrey"), width=2)
+    d.rectangle((cx + cw / 2 - 3, cy + 6, cx + cw / 2 + 3, cy + ch - 7), fill=colour("black"))
+    draw_text(d, (cx + cw / 2, cy - 7), "COINS", "sans-bold", 10, "gold")
+    mx, my, mw, mh = L["bill"]
+    d.rounded_rectangle((mx + 6, my + 8, mx + mw - 8, my + mh - 8), 8, fill=colour("charcoal"), outline=colour("silver"), width=3)
+    d.rectangle((mx + 24, my + 40, mx + mw - 26, my + 48), fill=colour("black"))
+    draw_text(d, (mx + mw / 2, my + 24), "INSERT BILLS", "sans-bold", 13, "lightgold")
+    draw_text(d, (mx + mw / 2, my + 66), "click to add money", "sans", 11, "cream")
+    # the buttons' everyday look (their mouse-over pictures light them up)
+    for (name, bx, by, bw, bh, label, col) in L["buttons"]:
+        img.paste(button_image(dict(name=name, size=[bw, bh], label=label, color=col, shape="rect",
+                                    label_size=22 if name == "spin" else 14, text="parchment"), "std"), (bx, by))
+    draw_elements(img, item.get("elements"))
+    return img
+
+
+def render_cabinet(item, folder):
+    if item.get("family", "threereel") != "threereel":
+        raise ValueError("cabinet family '%s' is not known" % item.get("family"))
+    save_png(cabinet_image(item), os.path.join(folder, item.get("file", "back.png")))
+
+
 def payline_image(item):
     """A pay line drawn over the reels: a thick line through `points` on a
     fully transparent background (RGBA), with the line's number in a disc at
@@ -627,4 +708,5 @@ KINDS = {
     "digits": (digits_outputs, render_digits),
     "anim": (anim_outputs, render_anim),
     "payline": (single, render_payline),
+    "cabinet": (lambda item: [item.get("file", "back.png")], render_cabinet),
 }

@@ -417,10 +417,13 @@ SOUND_KINDS = {"click": k_click, "tick": k_tick, "chime": k_chime, "jingle": k_j
                "fx": k_fx, "mix": k_mix}
 
 
-def write_wav(samples, path, peak=0.7):
+def write_wav(samples, path, peak=0.7, loudness=0.2):
+    """Normalises to the peak, but no louder than the given RMS level, so
+    buzzy square and saw clips don't drown the bells."""
     m = float(np.max(np.abs(samples))) if len(samples) else 0.0
     if m > 0:
-        samples = samples * (peak / m)
+        rms = float(np.sqrt(np.mean(samples ** 2))) or m
+        samples = samples * min(peak / m, loudness / rms)
     data = np.clip(np.round(samples * 32767), -32768, 32767).astype("<i2").tobytes()
     os.makedirs(os.path.dirname(path), exist_ok=True)
     tmp = path + ".tmp"

@@ -21,7 +21,7 @@ ITEMS = [
          swell=6),                                                                              # LOOP prize room, stats
     dict(kind="fx",     file="onepull.wav",  preset="ratchet", length=0.35),                   # every pull
     dict(kind="click",  file="slothit1.wav", pitch=700, length=0.09, thud=True),               # a reel stops
-    dict(kind="loop",   file="digicnt.wav",  length=1.0, notes=["C5"], ticks=16, pitch=2400),  # count-up ticks (loops)
+    dict(kind="loop",   file="digicnt.wav",  length=0.1, notes=["C5"], ticks=1, pitch=2400),   # one count-up tick; looped it ticks 10 a second
     dict(kind="fx",     file="pop.wav",      preset="pop", length=0.1),
     dict(kind="click",  file="click3.wav",   pitch=1500, length=0.04),                         # button click
     dict(kind="click",  file="pick.wav",     pitch=2200, length=0.05),

@@ -302,7 +302,6 @@ BACK = [
     # the shelf: two columns of four places
     {"box": [529, 154, 262, 392], "style": "wood", "border": "gold"},
 ] + [{"box": [532 + 127 * c, 155 + d, 124, 4], "fill": "brown"} for c in (0, 1) for d in (96, 195, 292, 388)] + [
-    {"text": "YOUR SHELF", "at": [661, 548], "size": 11, "color": "grey"},
 ] + arrow("up", 573, 549) + arrow("down", 699, 549) + [
     {"box": [627, 556, 65, 28], "bevel": True, "fill": "red", "label": "LOBBY", "size": 14, "color": "cream"},
 ]

@@ -117,9 +117,13 @@ void MoneyInput::run(int& credits, const Denomination* denomination, const Money
 
     // The text field runs its own input loop until Return. Escape and a
     // window-close request end it as no entry.
+    // Typed characters come from the key events' Unicode translation. The
+    // text is solid black on white (SGE counts alpha as opacity).
+    int unicodeWas = SDL_EnableUNICODE(1);
     char buffer[moneyInputMaxChars + 1] = {0};
     int result = sge_tt_input(display->screen, font, buffer, SGE_IBG, 0, moneyInputMaxChars, kFieldX, kFieldY, 0, 0,
-                              0, 255, 255, 255, 0);
+                              0, 255, 255, 255, SDL_ALPHA_OPAQUE);
+    SDL_EnableUNICODE(unicodeWas);
     if (result < 0) {
         std::cout << "Money input setup failed" << std::endl;
         buffer[0] = '\0';

@@ -4,14 +4,12 @@
 #include <sge.h>
 
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 
 #include "floor/lobby.h"
 #include "floor/machine_table.h"
 #include "player/player.h"
+#include "shell/app.h"
 #include "shell/asset_log.h"
-#include "shell/config.h"
 #include "shell/controls.h"
 #include "shell/display.h"
 #include "shell/image.h"
@@ -71,22 +69,6 @@ std::string twoDigits(int value) {
     std::string text = longToString(value);
     if (value <= 9) text = "0" + text;
     return text;
-}
-
-// The session must survive a start-up failure of this screen: the settings
-// and the player's profile are written before the process ends.
-void saveSessionAndExit(int status) {
-    if (config) {
-        delete config;  // writes the settings, then deletes (and so saves) the player
-        config = nullptr;
-    }
-    if (currentPlayer) {
-        delete currentPlayer;
-        currentPlayer = nullptr;
-    }
-    std::fflush(stdout);
-    std::fflush(stderr);
-    std::exit(status);
 }
 
 }  // namespace
@@ -205,7 +187,9 @@ void StatsScreen::init() {
     }
     if (!font) {
         std::fprintf(stderr, "TT error: %s\n", SDL_GetError());
-        saveSessionAndExit(1);
+        // The game cannot go on without this screen's font, but the
+        // player's session is written before the process ends.
+        exitAfterSaving(1);
     }
 
     createButtons();

@@ -77,9 +77,11 @@ void TrophyRoom::init() {
     name = "trophy";
     Screen::init();
     redraw();
+    // The two texts' boxes overlap a little: the price is made after the VIP
+    // points are on the screen, so what it saves under itself is up to date.
     vipText = new TextLabel(cashFont, 20, vipPointsText(), 437, 35, 5, 255, 255, 255, 0);
-    priceText = new TextLabel(cashFont, 20, "0", 437, 73, 5, 255, 255, 255, 0);
     vipText->draw();
+    priceText = new TextLabel(cashFont, 20, "0", 437, 73, 5, 255, 255, 255, 0);
     priceText->draw();
     createButtons();
 }
@@ -241,6 +243,9 @@ void TrophyRoom::runPurchaseDialogue(const std::string& id) {
         Widget* choice = findButtonAt(x, y, choices);
         if (choice && choice->name == "yes" && currentPlayer && currentPlayer->vippoints >= price) {
             currentPlayer->vippoints -= price;
+            // Take the price away before the points change (its saved
+            // background holds the old points), then draw both anew.
+            priceText->setText("");
             vipText->setText(vipPointsText());
             vipText->draw();
             priceText->setText("0");

@@ -75,7 +75,7 @@ void DoubleUpBonus::offerDoubleUp(int& amount) {
         if (amount > doubleUpLimit()) return;
         SDL_Surface* copy = display ? display->copyScreen() : nullptr;
         drawOwnFormat(graphicsDir + "doubleup.png", 227, 343);
-        TextLabel* offer = new TextLabel("../fonts/poker2.ttf", 12,
+        TextLabel* offer = offerText = new TextLabel("../fonts/poker2.ttf", 12,
                                          "DOUBLE UP TO " + longToString(2L * amount) + "?", 350, 286, 1, 255, 255,
                                          255, 0);
         offer->draw();
@@ -138,6 +138,7 @@ void DoubleUpBonus::offerDoubleUp(int& amount) {
         }
         offer->erase();
         delete offer;
+        offerText = nullptr;
         if (amount > 0 && !declined) {
             if (copy) SDL_FreeSurface(copy);
             continue;

@@ -52,6 +52,8 @@ class DoubleUpBonus : public VideoPoker {
     // The largest amount that may still be offered for doubling: doubling
     // it keeps the machine's credits within an int.
     int doubleUpLimit() const;
+
+    TextLabel* offerText = nullptr;  // the "DOUBLE UP TO ...?" line while an offer is open
 };
 
 #undef CORVALO_POKER_MACHINE_BODY

@@ -62,8 +62,11 @@ void waitForPress() {
 
 int countUpStep(long long paid, long long remaining, long long total) {
     long long step = paid < 20 ? 1 : paid < 100 ? 5 : paid < 1000 ? 10 : 100;
-    const long long bounded = (total + 199) / 200;
-    if (step < bounded) step = bounded;
+    // Past any single hand's win (a doubled-up one), count in at most 200 steps.
+    if (total > 20000) {
+        const long long bounded = (total + 199) / 200;
+        if (step < bounded) step = bounded;
+    }
     if (step > remaining) step = remaining;
     return static_cast<int>(step);
 }

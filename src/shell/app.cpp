@@ -177,3 +177,14 @@ bool pollModalEvent(SDL_Event& event) {
 bool quitRequested() {
     return theApp ? theApp->quit != 0 : quitSeenWithoutApp;
 }
+
+void exitAfterSaving(int status) {
+    if (config) {
+        config->write();
+    }
+    delete currentPlayer;     // saves the profile
+    currentPlayer = nullptr;
+    std::fflush(stdout);
+    std::fflush(stderr);
+    std::exit(status);
+}

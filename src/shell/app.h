@@ -54,3 +54,9 @@ int runGame(int argc, char** argv);
 // modal part early when the player has closed the window.
 bool pollModalEvent(SDL_Event& event);
 bool quitRequested();
+
+// For the few failures that must end the game at once (a font that cannot be
+// opened): writes the settings file and saves the current player, then ends
+// the process with the given status. Credits still on a machine are not
+// returned; call it only where the game cannot go on.
+[[noreturn]] void exitAfterSaving(int status);

@@ -123,7 +123,6 @@ protected:
         ASSERT_EQ(sge_TTF_Init(), 0);
         display = new Display(SDL_SWSURFACE);
         ASSERT_TRUE(display->hasSurface());
-        SDL_EnableUNICODE(1);
     }
     void TearDown() override {
         delete display;

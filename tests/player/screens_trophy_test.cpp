@@ -83,6 +83,15 @@ std::vector<Uint16> screenPixels() {
     return pixels;
 }
 
+std::vector<Uint16> screenArea(int x, int y, int w, int h) {
+    std::vector<Uint16> all = screenPixels();
+    int stride = display->screen->pitch / 2;
+    std::vector<Uint16> out;
+    for (int row = y; row < y + h; ++row)
+        out.insert(out.end(), all.begin() + row * stride + x, all.begin() + row * stride + x + w);
+    return out;
+}
+
 // A clock that moves 50 ms each time it is read, so the movies run in a blink.
 Uint32 fakeNow = 1;
 Uint32 fastClock() { return fakeNow += 50; }
@@ -134,6 +143,13 @@ TEST_F(PrizeRoomTest, BuyingWithExactlyEnoughPointsIsSavedWithTheProfile) {
     EXPECT_EQ("0", room.vipText->text);
     EXPECT_EQ("0", room.priceText->text);
     EXPECT_EQ((std::vector<std::string>{"keychainsmall"}), names(room, true));
+    // The two figures sit close together: after the purchase they look just
+    // as in a room opened afresh with the same points.
+    std::vector<Uint16> figures = screenArea(300, 0, 230, 82);
+    {
+        TrophyRoom fresh;
+        EXPECT_EQ(screenArea(300, 0, 230, 82), figures);
+    }
 
     // Owned now: another click does nothing, not even open the panel.
     answerYes();

@@ -76,6 +76,9 @@ TEST_F(PokerTest, DealHoldDrawAndSettleByTheTable) {
         sgenrand(seed);
         JacksOrBetter* m = open<JacksOrBetter>("jacksorbetter", "20");
         const double vip = currentPlayer->vippoints;
+        MachineStats* s = currentPlayer->findStats("jacksorbetter");
+        ASSERT_NE(s, nullptr);
+        const MachineStats was = *s;
         m->handleEvent(keyEvent(SDLK_n));
         m->handleEvent(keyEvent(SDLK_n));
         EXPECT_EQ(m->coinsBet, 2);
@@ -110,13 +113,11 @@ TEST_F(PokerTest, DealHoldDrawAndSettleByTheTable) {
         const int perCoin = poker::evaluateHand(table, m->hand, 2).payPerCoin;
         EXPECT_EQ(m->credits, 18 + 2 * perCoin) << "seed " << seed;
         EXPECT_EQ(m->coinsPlayed, 0);
-        MachineStats* s = currentPlayer->findStats("jacksorbetter");
-        ASSERT_NE(s, nullptr);
-        EXPECT_DOUBLE_EQ(s->totalloss, 2.0);
-        EXPECT_EQ(s->spinswon + s->spinslost, 1);
-        EXPECT_EQ(s->spinswon, perCoin > 0 ? 1 : 0);
+        EXPECT_DOUBLE_EQ(s->totalloss - was.totalloss, 2.0);
+        EXPECT_DOUBLE_EQ(s->totalwon - was.totalwon, 2.0 * perCoin);
+        EXPECT_EQ(s->spinswon - was.spinswon, perCoin > 0 ? 1 : 0);
+        EXPECT_EQ(s->spinslost - was.spinslost, perCoin > 0 ? 0 : 1);
         delete m;
-        s->reset();
     }
 }
 

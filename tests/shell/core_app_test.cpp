@@ -328,3 +328,22 @@ TEST(CoreApp, RunsWithoutASoundCard) {
     EXPECT_EQ(probe->ticks, 6);
     stopApp();
 }
+
+TEST(CoreApp, ExitAfterSavingKeepsTheSession) {
+    testrt::resetFiles(savedPlayer);
+    writeSave("Dee_Vee", "female", 10.0);
+    EXPECT_EXIT(
+        {
+            config = new Config();
+            currentPlayer->money = 99.5;
+            config->players.push_back("Eve_Ell");
+            exitAfterSaving(1);
+        },
+        testing::ExitedWithCode(1), "");
+    FileConfig save = FileConfig::fromFile(testrt::root() + "/save/Dee_Vee.save");
+    save.setCurrentPath("Dee_Vee");
+    EXPECT_EQ(save.readEntry("money", 0.0), 99.5);
+    FileConfig cfg = FileConfig::fromFile(testrt::root() + "/config.ini");
+    cfg.setCurrentPath("global");
+    EXPECT_EQ(cfg.readEntry("players", ""), "Dee_Vee,Eve_Ell");
+}

@@ -1,0 +1,111 @@
+# "10x": the cabinet (back.png), the reel strip frames b.png.0-19 (all three
+# reels share them), the symbols as they stop (130 x 176, one per reel
+# window) and the two sounds 10X and 5X share: the intro / top-prize jingle
+# and the shimmer of a wild stopping.
+FOLDER = "gfx/10x"
+
+ITEMS = [
+    dict(kind="background", file="back.png", size=[800, 600], style="cabinet", border=True,
+         title="10X", title_size=58, title_y=46, title_color="gold",
+         elements=[
+             # marquee strip across the top glass
+             dict(lights=[150, 6, 500, 86], step=22, r=4, on="yellow", off="darkgold"),
+             # reel windows (reels at x 176, 339, 507, y 78; 130 x 176 each)
+             dict(box=[164, 70, 482, 192], fill="black", outline="gold", width=3, radius=6),
+             dict(box=[172, 74, 138, 184], fill="cream", outline="darkgold", width=2),
+             dict(box=[335, 74, 138, 184], fill="cream", outline="darkgold", width=2),
+             dict(box=[503, 74, 138, 184], fill="cream", outline="darkgold", width=2),
+             # pay table on the right glass
+             dict(box=[650, 70, 142, 262], fill="darkburgundy", outline="gold", width=2, radius=6),
+             dict(text="PAYS PER COIN", at=[721, 86], anchor="mm", size=12, color="lightgold", font="sans-bold"),
+             dict(text="WILD WILD WILD", at=[658, 108], anchor="ls", size=11, color="cream", font="sans-bold"),
+             dict(text="800", at=[786, 108], anchor="rs", size=12, color="gold", font="sans-bold"),
+             dict(text="3 10X BAR", at=[658, 130], anchor="ls", size=11, color="cream", font="sans-bold"),
+             dict(text="80", at=[786, 130], anchor="rs", size=12, color="gold", font="sans-bold"),
+             dict(text="3 TRIPLE BAR", at=[658, 152], anchor="ls", size=11, color="cream", font="sans-bold"),
+             dict(text="40", at=[786, 152], anchor="rs", size=12, color="gold", font="sans-bold"),
+             dict(text="3 DOUBLE BAR", at=[658, 174], anchor="ls", size=11, color="cream", font="sans-bold"),
+             dict(text="25", at=[786, 174], anchor="rs", size=12, color="gold", font="sans-bold"),
+             dict(text="3 BAR", at=[658, 196], anchor="ls", size=11, color="cream", font="sans-bold"),
+             dict(text="10", at=[786, 196], anchor="rs", size=12, color="gold", font="sans-bold"),
+             dict(text="3 X", at=[658, 218], anchor="ls", size=11, color="cream", font="sans-bold"),
+             dict(text="10", at=[786, 218], anchor="rs", size=12, color="gold", font="sans-bold"),
+             dict(text="ANY 3 BARS", at=[658, 240], anchor="ls", size=11, color="cream", font="sans-bold"),
+             dict(text="5", at=[786, 240], anchor="rs", size=12, color="gold", font="sans-bold"),
+             dict(text="2 X", at=[658, 262], anchor="ls", size=11, color="cream", font="sans-bold"),
+             dict(text="5", at=[786, 262], anchor="rs", size=12, color="gold", font="sans-bold"),
+             dict(text="1 X", at=[658, 284], anchor="ls", size=11, color="cream", font="sans-bold"),
+             dict(text="2", at=[786, 284], anchor="rs", size=12, color="gold", font="sans-bold"),
+             dict(text="WILD = 10 TIMES", at=[721, 312], anchor="mm", size=12, color="yellow", font="sans-bold"),
+             # the top prize on the left glass
+             dict(box=[8, 70, 148, 262], fill="darkburgundy", outline="gold", width=2, radius=6),
+             dict(symbol="wild", box=[32, 84, 100, 90], sub="10X"),
+             dict(text="3 WILDS", at=[82, 196], anchor="mm", size=16, color="cream", font="sans-bold"),
+             dict(text="AT 3 COINS", at=[82, 218], anchor="mm", size=14, color="cream", font="sans-bold"),
+             dict(text="PAY", at=[82, 244], anchor="mm", size=14, color="cream", font="sans-bold"),
+             dict(text="5000", at=[82, 282], anchor="mm", size=34, color="gold", font="serif-bold",
+                  outline="black"),
+             dict(text="CREDITS", at=[82, 312], anchor="mm", size=13, color="lightgold", font="sans-bold"),
+             # meters: paid (right edge 168), credits (right edge 312), bet (centred on 625)
+             dict(meter=[36, 344, 138, 46], label="PAID", ghost="8888"),
+             dict(meter=[180, 344, 138, 46], label="CREDITS", ghost="8888"),
+             dict(meter=[584, 344, 82, 46], label="BET", ghost="8"),
+             # the badge sits at (334, 288); the coin slot at (446, 371)
+             dict(box=[330, 284, 147, 92], fill="black", outline="gold", width=2, radius=6),
+             dict(box=[482, 372, 24, 32], fill="charcoal", outline="gold", width=2, radius=3),
+             dict(line=[494, 378, 494, 398], color="black", width=3),
+             dict(text="COIN", at=[462, 392], anchor="mm", size=11, color="lightgold", font="sans-bold"),
+             # the buttons' normal look (their mouse-over pictures are the same size)
+             dict(box=[31, 401, 70, 45], bevel=True, fill="darkburgundy", label="CHANGE", size=12, color="cream"),
+             dict(box=[106, 401, 72, 45], bevel=True, fill="darkburgundy", label="CASH OUT", size=12, color="cream"),
+             dict(box=[183, 401, 80, 45], bevel=True, fill="darkfelt", label="BET ONE", size=13, color="cream"),
+             dict(box=[268, 402, 100, 45], bevel=True, fill="burgundy", label="SPIN", size=20, color="lightgold"),
+             dict(box=[649, 399, 90, 45], bevel=True, fill="darkfelt", label="BET MAX", size=13, color="cream"),
+             # the bill acceptor (the "money" spot at 621, 473)
+             dict(box=[628, 478, 164, 82], fill="charcoal", outline="gold", width=2, radius=6),
+             dict(box=[650, 520, 120, 10], fill="black"),
+             dict(text="INSERT BILLS", at=[710, 500], anchor="mm", size=14, color="lightgold", font="sans-bold"),
+             # bottom glass
+             dict(box=[0, 566, 800, 34], fill="darkburgundy", outline="gold", width=2),
+             dict(text="WILDS MULTIPLY WINS BY 10", at=[400, 583], anchor="mm", size=14, color="gold",
+                  font="serif-bold"),
+         ]),
+
+    # spinning reel: the symbols scroll past, blurred
+    dict(kind="anim", name="b", frames=20, effect="reel", size=[130, 176],
+         symbols=["blank", dict(glyph="text", label="X", color="red"), "bar1", "bar2", "bar3",
+                  dict(glyph="bar", bars=1, label="10X", color="purple"), dict(glyph="wild", sub="10X")]),
+
+    # the symbols as they stop; several pictures of one symbol look alike
+    dict(kind="symbol", file="blank.png.0", size=[130, 176], glyph="blank", bg="cream"),
+    dict(kind="symbol", file="blank.png.1", size=[130, 176], glyph="blank", bg=[250, 244, 226]),
+    dict(kind="symbol", file="blank.png.2", size=[130, 176], glyph="blank", bg=[248, 240, 220]),
+    dict(kind="symbol", file="blank.png.3", size=[130, 176], glyph="blank", bg="cream"),
+    dict(kind="symbol", file="blank.png.4", size=[130, 176], glyph="blank", bg=[250, 244, 226]),
+    dict(kind="symbol", file="blank.png.5", size=[130, 176], glyph="blank", bg=[248, 240, 220]),
+    dict(kind="symbol", file="blank.png.6", size=[130, 176], glyph="blank", bg="cream"),
+    dict(kind="symbol", file="blank.png.7", size=[130, 176], glyph="blank", bg=[250, 244, 226]),
+    dict(kind="symbol", file="blank.png.8", size=[130, 176], glyph="blank", bg=[248, 240, 220]),
+    dict(kind="symbol", file="x.png.0", size=[130, 176], glyph="text", label="X", color="red", bg="cream"),
+    dict(kind="symbol", file="x.png.1", size=[130, 176], glyph="text", label="X", color="brightred",
+         bg=[250, 244, 226]),
+    dict(kind="symbol", file="bar.png.0", size=[130, 176], glyph="bar", bars=1, bg="cream"),
+    dict(kind="symbol", file="bar.png.1", size=[130, 176], glyph="bar", bars=1, bg=[250, 244, 226]),
+    dict(kind="symbol", file="2bar.png.0", size=[130, 176], glyph="bar", bars=2, color="blue", bg="cream"),
+    dict(kind="symbol", file="2bar.png.1", size=[130, 176], glyph="bar", bars=2, color="blue",
+         bg=[250, 244, 226]),
+    dict(kind="symbol", file="3bar.png.0", size=[130, 176], glyph="bar", bars=3, color="red", bg="cream"),
+    dict(kind="symbol", file="3bar.png.1", size=[130, 176], glyph="bar", bars=3, color="red",
+         bg=[250, 244, 226]),
+    dict(kind="symbol", file="10bar.png.0", size=[130, 176], glyph="bar", bars=1, label="10X", color="purple",
+         bg="cream"),
+    dict(kind="symbol", file="10bar.png.1", size=[130, 176], glyph="bar", bars=1, label="10X", color="purple",
+         bg=[250, 244, 226]),
+    dict(kind="symbol", file="wild.png.0", size=[130, 176], glyph="wild", sub="10X", bg="cream"),
+    dict(kind="symbol", file="wild.png.1", size=[130, 176], glyph="wild", sub="10X", color="orange", bg="cream"),
+
+    # sounds of both twins (5X plays them too)
+    dict(kind="jingle", dir="sounds", file="5xintro.wav", notes="C5 E5 G5 C6:2 - G5 C6:3", tempo=9, wave="bell"),
+    dict(kind="jingle", dir="sounds", file="shimmer.wav", notes="E6 G6 B6 E7 G7 B7", tempo=24, wave="bell",
+         volume=0.5),
+]

@@ -1,0 +1,171 @@
+// The cashier's desk: switching and deleting players, the last player
+// deleted, drawing funds, the low-money reminder, the sound switch and the
+// way to the lobby.
+#include <gtest/gtest.h>
+
+#include "floor/cashier.h"
+#include "floor/floor_fixture.h"
+#include "floor/lobby.h"
+#include "floor/registration_form.h"
+#include "player/player.h"
+#include "shell/asset_log.h"
+#include "shell/config.h"
+#include "shell/sound.h"
+#include "support/runtime.h"
+
+using namespace floortest;
+
+namespace {
+
+class CashierTest : public FloorTest {
+protected:
+    // Clicks a control of the cashier the way a player does.
+    void click(Cashier& desk, const SDL_Rect& r) {
+        moveMouse(r.x + r.w / 2, r.y + r.h / 2);
+        pushPress(r.x + r.w / 2, r.y + r.h / 2);
+        SDL_Event e;
+        ASSERT_TRUE(SDL_PollEvent(&e));
+        desk.handleEvent(e);
+    }
+    bool heard(const std::string& clip) { return loadedAssets().count("../sounds/" + clip) > 0; }
+};
+
+}  // namespace
+
+TEST_F(CashierTest, PickingANameSavesTheOldPlayerAndLoadsTheNewOne) {
+    Cashier desk;
+    ASSERT_NE(nullptr, desk.buttonNamed("name1"));
+    currentPlayer->money = 777.0;
+    click(desk, cashierlayout::nameRow(1));
+    ASSERT_NE(nullptr, currentPlayer);
+    EXPECT_EQ("Bob_Ray", currentPlayer->name);
+    EXPECT_DOUBLE_EQ(30.0, currentPlayer->money);
+    EXPECT_EQ("male", currentPlayer->gender);
+    EXPECT_NE(std::string::npos, readSave("Ann_Lee").find("money=777"));
+    // Picking the current player again changes nothing.
+    Player* bob = currentPlayer;
+    click(desk, cashierlayout::nameRow(1));
+    EXPECT_EQ(bob, currentPlayer);
+    EXPECT_EQ(nullptr, desk.next);
+}
+
+TEST_F(CashierTest, DeletingTheCurrentPlayerKeepsHisFileAndOpensTheFirstRemaining) {
+    Cashier desk;
+    desk.switchToPlayer("Bob_Ray");
+    currentPlayer->money = 99.0;
+    click(desk, cashierlayout::control("delete"));
+    EXPECT_EQ((std::vector<std::string>{"Ann_Lee"}), config->players);
+    ASSERT_NE(nullptr, currentPlayer);
+    EXPECT_EQ("Ann_Lee", currentPlayer->name);
+    EXPECT_TRUE(testrt::fileExists(testrt::root() + "/save/Bob_Ray.save"));
+    EXPECT_NE(std::string::npos, readSave("Bob_Ray").find("money=99"));
+    // Only Ann's row is left.
+    EXPECT_NE(nullptr, desk.buttonNamed("name0"));
+    EXPECT_EQ(nullptr, desk.buttonNamed("name1"));
+}
+
+TEST_F(CashierTest, DeletingTheLastPlayerReturnsToTheFirstRun) {
+    Cashier desk;
+    desk.deleteCurrentPlayer();  // Ann goes, Bob is current
+    ASSERT_EQ("Bob_Ray", currentPlayer->name);
+    pushKey(SDLK_ESCAPE);  // the registration form comes up: leave it
+    desk.deleteCurrentPlayer();
+    EXPECT_EQ(nullptr, currentPlayer);
+    EXPECT_TRUE(config->players.empty());
+    EXPECT_TRUE(config->firstTimeEver);
+    EXPECT_EQ(0, pendingEvents());  // the form took the Escape
+
+    // No one to play as: nothing to delete, no funds, and the floor stays
+    // shut; "lobby" offers the form instead.
+    desk.deleteCurrentPlayer();
+    desk.drawAdditionalFunds();
+    pushKey(SDLK_ESCAPE);
+    desk.goToLobby();
+    EXPECT_EQ(nullptr, desk.next);
+    EXPECT_EQ(0, pendingEvents());
+
+    // Registering from there opens the floor to the new player.
+    typeText("Eve");
+    pushKey(SDLK_TAB);
+    typeText("Ng");
+    pushClick(formlayout::titleButton(2));
+    pushClick(formlayout::done());
+    desk.goToLobby();
+    ASSERT_NE(nullptr, currentPlayer);
+    EXPECT_EQ("Eve_Ng", currentPlayer->name);
+    EXPECT_FALSE(config->firstTimeEver);
+    ASSERT_NE(nullptr, desk.next);
+    EXPECT_EQ("lobby", desk.next->name);
+    delete desk.next;
+    desk.next = nullptr;
+}
+
+TEST_F(CashierTest, FirstRunDeskOpensTheFormOnItsFirstFrameOnly) {
+    delete config;
+    currentPlayer = nullptr;
+    testrt::resetFiles("[global]\nfirsttimeever=1\n");
+    config = new Config();
+    ASSERT_EQ(nullptr, currentPlayer);
+    Cashier desk;
+    pushKey(SDLK_ESCAPE);
+    desk.tick();
+    EXPECT_EQ(0, pendingEvents());
+    pushKey(SDLK_ESCAPE);
+    desk.tick();  // not offered twice
+    EXPECT_EQ(2, pendingEvents());
+}
+
+TEST_F(CashierTest, DrawingFundsAddsAThousandDollars) {
+    Cashier desk;
+    currentPlayer->money = 0.1;
+    click(desk, cashierlayout::control("funds"));
+    EXPECT_DOUBLE_EQ(1000.1, currentPlayer->money);
+    EXPECT_TRUE(heard("cashreg.wav"));
+}
+
+TEST_F(CashierTest, RemindsAPlayerShortOfMoneyOnlyBelowFifty) {
+    currentPlayer->money = 50.0;
+    { Cashier desk; }
+    EXPECT_FALSE(heard("lobyneed.wav"));
+    currentPlayer->money = 49.99;
+    { Cashier desk; }
+    EXPECT_TRUE(heard("lobyneed.wav"));
+}
+
+TEST_F(CashierTest, SoundSwitchAndTheWayToTheLobby) {
+    Cashier desk;
+    click(desk, cashierlayout::control("soundoff"));
+    EXPECT_FALSE(soundPlayer->ambientEnabled);
+    click(desk, cashierlayout::control("soundon"));
+    EXPECT_TRUE(soundPlayer->ambientEnabled);
+
+    soundPlayer->ambientOff();
+    currentPlayer->firsttime = true;
+    currentPlayer->firsttimelobby = false;
+    click(desk, cashierlayout::control("lobby"));
+    EXPECT_TRUE(soundPlayer->ambientEnabled);
+    EXPECT_FALSE(currentPlayer->firsttime);
+    ASSERT_NE(nullptr, desk.next);
+    EXPECT_NE(nullptr, dynamic_cast<Lobby*>(desk.next));
+    delete desk.next;
+    desk.next = nullptr;
+
+    // Input disabled: the desk ignores its buttons.
+    desk.menuEnabled = false;
+    click(desk, cashierlayout::control("lobby"));
+    EXPECT_EQ(nullptr, desk.next);
+}
+
+TEST_F(CashierTest, LongListsScroll) {
+    for (int i = 0; i < 10; ++i) config->players.push_back("P" + std::to_string(i) + "_X");
+    config->players.push_back("bad,name");  // not a proper name: not listed
+    Cashier desk;
+    EXPECT_NE(nullptr, desk.buttonNamed("name7"));
+    EXPECT_EQ(nullptr, desk.buttonNamed("name8"));
+    for (int i = 0; i < 10; ++i) click(desk, cashierlayout::control("down"));
+    EXPECT_EQ(4, desk.listTop);  // 12 proper names, 8 shown
+    click(desk, cashierlayout::nameRow(7));
+    EXPECT_EQ("P9_X", currentPlayer->name);
+    click(desk, cashierlayout::control("up"));
+    EXPECT_EQ(3, desk.listTop);
+}
