@@ -25,7 +25,9 @@ ROOTS = ("gfx/", "sounds/", "fonts/")
 
 _SAFE_BUILTINS = {n: __builtins__[n] if isinstance(__builtins__, dict) else getattr(__builtins__, n)
                   for n in ("range", "len", "dict", "list", "tuple", "str", "int", "float", "enumerate", "zip",
-                            "min", "max", "abs", "round", "sorted", "reversed", "True", "False", "None")}
+                            "min", "max", "abs", "round", "sorted", "reversed", "True", "False", "None",
+                            "isinstance", "any", "all", "sum", "map", "filter", "set", "bool")}
+_SAFE_BUILTINS["__import__"] = lambda *a, **k: _recipe_import(*a, **k)
 
 
 def kinds():
@@ -37,9 +39,32 @@ def kinds():
     return k
 
 
+def helper_files():
+    """Shared helper modules of the recipes: recipes/**/_*.py. A recipe may
+    import them by name (`from _poker_cabinet import cabinet`); they are not
+    recipes themselves."""
+    return sorted(glob.glob(os.path.join(HERE, "recipes", "**", "_*.py"), recursive=True))
+
+
+def _recipe_import(name, globals=None, locals=None, fromlist=(), level=0):
+    """The only import a recipe can do: a helper module of the recipes folder."""
+    import importlib.util
+    for p in helper_files():
+        if os.path.splitext(os.path.basename(p))[0] == name:
+            if name in sys.modules and getattr(sys.modules[name], "__file__", None) == p:
+                return sys.modules[name]
+            spec = importlib.util.spec_from_file_location(name, p)
+            mod = importlib.util.module_from_spec(spec)
+            mod.__dict__["__builtins__"] = _SAFE_BUILTINS
+            spec.loader.exec_module(mod)
+            sys.modules[name] = mod
+            return mod
+    raise ImportError("a recipe can only import the helper modules recipes/_*.py, not '%s'" % name)
+
+
 def code_hash():
     h = hashlib.sha256()
-    for p in sorted([os.path.join(HERE, "generate.py")] + glob.glob(os.path.join(HERE, "agen", "*.py"))):
+    for p in sorted([os.path.join(HERE, "generate.py")] + glob.glob(os.path.join(HERE, "agen", "*.py"))) + helper_files():
         with open(p, "rb") as f:
             h.update(os.path.basename(p).encode() + b"\0" + f.read())
     return h.hexdigest()
@@ -47,7 +72,7 @@ def code_hash():
 
 def find_recipes():
     files = glob.glob(os.path.join(HERE, "recipes", "**", "*.py"), recursive=True)
-    return sorted(f for f in files if os.path.basename(f) != "__init__.py")
+    return sorted(f for f in files if not os.path.basename(f).startswith("_"))
 
 
 class Recipe:
@@ -125,6 +150,9 @@ def main():
     ap.add_argument("--list", action="store_true", help="print every file the recipes make, and stop")
     ap.add_argument("--check", action="store_true", help="exit 1 when a file the recipes make is missing")
     ap.add_argument("--jobs", type=int, default=0, help="worker processes (default: one per core)")
+    ap.add_argument("--prune", action="store_true",
+                    help="also delete files under gfx/, sounds/ and fonts/ that no recipe makes (left over from "
+                         "renamed or removed recipes)")
     ap.add_argument("--quiet", action="store_true")
     a = ap.parse_args()
     out_root = os.path.abspath(a.out)
@@ -144,6 +172,17 @@ def main():
         for m in missing:
             print("missing: " + m)
         return 1 if missing else 0
+
+    if a.prune:
+        made = {o for j in jobs for o in j[4]}
+        for top in ("gfx", "sounds", "fonts"):
+            for base, _, names in os.walk(os.path.join(out_root, top)):
+                for n in names:
+                    rel = os.path.relpath(os.path.join(base, n), out_root).replace(os.sep, "/")
+                    if rel not in made and rel != STAMP.replace(os.sep, "/"):
+                        os.remove(os.path.join(base, n))
+                        if not a.quiet:
+                            print("assetgen: removed " + rel)
 
     from agen.fonts import font_sources
     chash = code_hash()

@@ -180,10 +180,14 @@ def bevel_box(draw, box, fill, light=None, dark=None, width=2, radius=0, outline
 
 
 def save_png(img, path):
-    """Writes the picture with no metadata, so the bytes depend only on the pixels."""
+    """Writes the picture with no metadata, so the bytes depend only on the
+    pixels. RGBA pictures keep their alpha (for pictures the game keeps in
+    their own format); everything else is stored as RGB."""
     os.makedirs(os.path.dirname(path), exist_ok=True)
     tmp = path + ".tmp"
-    img.convert("RGB").save(tmp, format="PNG", optimize=False, compress_level=6)
+    if img.mode != "RGBA":
+        img = img.convert("RGB")
+    img.save(tmp, format="PNG", optimize=False, compress_level=6)
     os.replace(tmp, path)
 
 

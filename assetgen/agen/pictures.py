@@ -7,7 +7,7 @@ import numpy as np
 from PIL import Image, ImageDraw, ImageEnhance, ImageFilter
 from .common import (colour, mix, lighter, darker, new_image, draw_text, vgradient, bevel_box,
                      save_png, apply_key, PALETTE, font, fit_font)
-from .symbols import render_glyph, render_card
+from .symbols import render_glyph, render_card, GLYPHS, ALIASES
 
 
 def _seed(*parts):
@@ -74,7 +74,19 @@ def draw_elements(img, elements, seed=0):
     """The drawn elements of a background or panel, in order (see README)."""
     d = ImageDraw.Draw(img)
     for i, e in enumerate(elements or []):
-        if "box" in e and "symbol" not in e and "card" not in e and "text" not in e:
+        if "symbol" in e or "card" in e:
+            x, y, w, h = e["box"]
+            if "symbol" in e:
+                g = render_glyph(e["symbol"], int(w), int(h), e)
+            else:
+                g = render_card(e["card"], int(w), int(h), e)
+            mask = g
+            if e.get("hard"):
+                # no blending at the edge (for colour-keyed pictures: no key-coloured fringe)
+                mask = g.getchannel("A").point(lambda v: 255 if v >= 128 else 0)
+            img.paste(g.convert("RGB") if e.get("hard") else g, (int(x), int(y)), mask)
+            d = ImageDraw.Draw(img)
+        elif "box" in e and "text" not in e:
             x, y, w, h = e["box"]
             if e.get("style"):
                 paint_surface(img, (x, y, x + w, y + h), e["style"], e.get("colors"), seed + i, e.get("border"))
@@ -115,14 +127,6 @@ def draw_elements(img, elements, seed=0):
             cx, cy, r = e["circle"]
             d.ellipse((cx - r, cy - r, cx + r, cy + r), fill=colour(e["fill"]) if e.get("fill") else None,
                       outline=colour(e["outline"]) if e.get("outline") else None, width=e.get("width", 1))
-        elif "symbol" in e or "card" in e:
-            x, y, w, h = e["box"]
-            if "symbol" in e:
-                g = render_glyph(e["symbol"], int(w), int(h), e)
-            else:
-                g = render_card(e["card"], int(w), int(h), e)
-            img.paste(g, (int(x), int(y)), g)
-            d = ImageDraw.Draw(img)
         elif "polygon" in e:
             pts = e["polygon"]
             d.polygon([(pts[k], pts[k + 1]) for k in range(0, len(pts), 2)], fill=colour(e.get("fill", "gold")),
@@ -303,6 +307,8 @@ def render_button(item, folder):
 
 def _on_background(rgba, item):
     w, h = rgba.size
+    if item.get("alpha"):
+        return rgba   # transparent round the glyph
     bg = item.get("bg", "cream")
     if item.get("key"):
         base = Image.new("RGB", (w, h), (0, 0, 0))
@@ -320,10 +326,22 @@ def _on_background(rgba, item):
 def symbol_image(item):
     w, h = _size(item, (120, 90))
     pad = item.get("pad", 0.08)
+    if item.get("arrow"):
+        pad = max(pad, 0.2)
     gw, gh = max(1, int(w * (1 - 2 * pad))), max(1, int(h * (1 - 2 * pad)))
     g = render_glyph(item.get("glyph", "token"), gw, gh, item)
     full = Image.new("RGBA", (w, h), (0, 0, 0, 0))
     full.paste(g, ((w - gw) // 2, (h - gh) // 2), g)
+    if item.get("arrow"):
+        # an arrow beside the symbol; pictures 1 and 2 move it on (the arrow animation)
+        a = max(8, int(min(w, h) * 0.22))
+        step = int(item.get("arrow_step", 0))
+        up = item["arrow"] == "up"
+        dy = (-1 if up else 1) * step * int(h * 0.12)
+        arrow = render_glyph("arrow", a, a, dict(dir=item["arrow"], color=item.get("arrow_color", "orange")))
+        y = (h - a) // 2 + dy
+        full.paste(arrow, (w - a, y), arrow)
+        full.paste(arrow, (0, y), arrow)
     return _on_background(full, item)
 
 
@@ -531,9 +549,10 @@ def reel_strip(item):
     return strip, cell
 
 
-def reel_frame(item, i, n):
+def reel_frame(item, i, n, strip=None):
     w, h = _size(item, (120, 180))
-    strip, cell = reel_strip(item)
+    if strip is None:
+        strip, _ = reel_strip(item)
     total = strip.size[1]
     # wrap the strip so a window can start anywhere
     tall = Image.new("RGB", (w, total + h))
@@ -569,9 +588,12 @@ def render_anim(item, folder):
     base = None
     if eff not in ("jackpot", "reel", "frames", "text"):
         base = single_image(item["base"], item["name"])
+    strip = reel_strip(item)[0] if eff == "reel" else None   # drawn once, scrolled in every frame
     for i in range(n):
         if eff == "text":
             img = single_image(_fill_text(item["base"], i, n), "%s.%d" % (item["name"], i))
+        elif eff == "reel":
+            img = reel_frame(item, i, n, strip)
         else:
             img = anim_frame(item, i, n, base)
         if item.get("key"):
@@ -581,84 +603,333 @@ def render_anim(item, folder):
 
 
 # The three-reel cabinet: every single-line three-reel machine has the same
-# places for its reels, meters, badge, coin slot, bill slot and buttons; only
-# its colours, title and pay table differ.
-THREEREEL = dict(
-    reels=[(176, 78), (339, 78), (507, 78)],
-    meters=[("PAID", 40, 344, 132, 46), ("CREDITS", 180, 344, 136, 46), ("BET", 580, 344, 90, 46)],
-    badge=(333, 287, 141, 86),
-    coin=(446, 371, 60, 34),
-    bill=(621, 473, 179, 99),
-    buttons=[("change", 31, 401, 70, 45, "CHANGE", "burgundy"), ("cashout", 106, 401, 72, 45, "CASH\nOUT", "burgundy"),
-             ("betone", 183, 401, 80, 45, "BET\nONE", "darkfelt"), ("spin", 268, 402, 100, 45, "SPIN", "red"),
-             ("betmax", 649, 399, 90, 45, "BET\nMAX", "darkfelt")],
-)
+# places for its reels (130 x 176 at x 176, 339, 507, y 78), meters, badge,
+# coin slot, bill slot and buttons; only its colours, title, pay table and
+# feature panel differ.
+def cabinet_elements(item):
+    rows = item.get("pays", [])
+    els = [
+        dict(lights=[150, 6, 500, 86], step=22, r=4, on="yellow", off="darkgold"),
+        dict(box=[164, 70, 482, 192], fill="black", outline="gold", width=3, radius=6),
+        dict(box=[172, 74, 138, 184], fill=item.get("reel_bg", "cream"), outline="darkgold", width=2),
+        dict(box=[335, 74, 138, 184], fill=item.get("reel_bg", "cream"), outline="darkgold", width=2),
+        dict(box=[503, 74, 138, 184], fill=item.get("reel_bg", "cream"), outline="darkgold", width=2),
+        # pay table on the right glass
+        dict(box=[650, 70, 142, 262], fill=item.get("panel", "darkburgundy"), outline="gold", width=2, radius=6),
+        dict(text=item.get("pays_title", "PAYS PER COIN"), at=[721, 86], anchor="mm", size=12, color="lightgold",
+             font="sans-bold"),
+    ]
+    pitch = min(22, 200 // max(1, len(rows)))
+    for k, (label, amount) in enumerate(rows):
+        y = 108 + k * pitch
+        els.append(dict(text=str(label), at=[658, y], anchor="ls", size=11, color="cream", font="sans-bold", max_w=96))
+        els.append(dict(text=str(amount), at=[786, y], anchor="rs", size=12, color="gold", font="sans-bold"))
+    if item.get("pays_note"):
+        els.append(dict(text=item["pays_note"], at=[721, 316], anchor="mm", size=12, color="yellow", font="sans-bold",
+                        max_w=134))
+    # the feature on the left glass: a symbol and a few words
+    f = item.get("feature", {})
+    els.append(dict(box=[8, 70, 148, 262], fill=item.get("panel", "darkburgundy"), outline="gold", width=2, radius=6))
+    if f.get("symbol"):
+        name = f["symbol"]
+        if name in GLYPHS or name in ALIASES:
+            sym = dict(symbol=name)
+        else:
+            # a symbol of the machine: drawn as its reels show it
+            look = symbol_look(item, name, 0)
+            sym = dict(look, symbol=look.pop("glyph", "token"))
+            sym.pop("glyph", None)
+        sym.update(f.get("symbol_params", {}))
+        sym["box"] = [32, 84, 100, 90]
+        els.append(sym)
+    y = 196
+    for line in f.get("lines", []):
+        els.append(dict(text=line, at=[82, y], anchor="mm", size=15, color="cream", font="sans-bold", max_w=138))
+        y += 22
+    if f.get("big"):
+        els.append(dict(text=str(f["big"]), at=[82, 282], anchor="mm", size=34, color="gold", font="serif-bold",
+                        outline="black", max_w=138))
+    if f.get("under"):
+        els.append(dict(text=f["under"], at=[82, 312], anchor="mm", size=13, color="lightgold", font="sans-bold",
+                        max_w=138))
+    els += [
+        dict(meter=[36, 344, 138, 46], label="PAID", ghost="8888"),
+        dict(meter=[180, 344, 138, 46], label="CREDITS", ghost="8888"),
+        dict(meter=[584, 344, 82, 46], label="BET", ghost="8"),
+        dict(box=[330, 284, 147, 92], fill="black", outline="gold", width=2, radius=6),
+        dict(box=[482, 372, 24, 32], fill="charcoal", outline="gold", width=2, radius=3),
+        dict(line=[494, 378, 494, 398], color="black", width=3),
+        dict(text="COIN", at=[462, 392], anchor="mm", size=11, color="lightgold", font="sans-bold"),
+        dict(box=[31, 401, 70, 45], bevel=True, fill="darkburgundy", label="CHANGE", size=12, color="cream"),
+        dict(box=[106, 401, 72, 45], bevel=True, fill="darkburgundy", label="CASH OUT", size=12, color="cream"),
+        dict(box=[183, 401, 80, 45], bevel=True, fill="darkfelt", label="BET ONE", size=13, color="cream"),
+        dict(box=[268, 402, 100, 45], bevel=True, fill="burgundy", label="SPIN", size=20, color="lightgold"),
+        dict(box=[649, 399, 90, 45], bevel=True, fill="darkfelt", label="BET MAX", size=13, color="cream"),
+        dict(box=[628, 478, 164, 82], fill="charcoal", outline="gold", width=2, radius=6),
+        dict(box=[650, 520, 120, 10], fill="black"),
+        dict(text="INSERT BILLS", at=[710, 500], anchor="mm", size=14, color="lightgold", font="sans-bold"),
+        dict(box=[0, 566, 800, 34], fill=item.get("panel", "darkburgundy"), outline="gold", width=2),
+        dict(text=item.get("bottom", ""), at=[400, 583], anchor="mm", size=14, color="gold", font="serif-bold",
+             max_w=780),
+    ]
+    return els + list(item.get("elements", []))
+
+
+# The video slot cabinet: five reels of three rows (100 x 234 at x 150, 250,
+# 350, 450, 550, y 65), the nickel button panel, the meters across the top
+# (bet, last bet, credits; values drawn from the given x on baseline ~42), the
+# paid meter centred on (642, 377), the small badge at (666, 222), the coin
+# slot at (499, 390) and the bill slot at (590, 503).
+VIDEO_PANEL = [("betone", 3, 446, 60, 40, "BET ONE", "red"), ("betmax", 67, 447, 94, 40, "BET MAX", "red"),
+               ("change", 75, 414, 45, 30, "CHANGE", "burgundy"), ("cashout", 122, 414, 45, 30, "CASH OUT", "burgundy"),
+               ("start", 584, 448, 92, 40, "START", "red"), ("cancel", 680, 440, 90, 40, "CANCEL", "burgundy")]
+VIDEO_LINES = [165, 240, 315, 390, 464]
+
+
+def video_cabinet_elements(item):
+    meters = item.get("meters", dict(bet=[195, 42], lastbet=[421, 42], credits=[590, 42], paid=[642, 377]))
+    panel = item.get("panel", "darkburgundy")
+    els = [dict(box=[0, 0, 800, 56], fill=panel, outline="gold", width=2)]
+    for key, label in (("bet", "BET"), ("lastbet", "LAST BET"), ("credits", "CREDITS")):
+        x, y = meters[key]
+        els += [dict(box=[x - 4, y - 20, 96, 26], fill="black", outline="gold", width=1),
+                dict(text=label, at=[x - 10, y], anchor="rs", size=13, color="lightgold", font="sans-bold")]
+    px, py = meters["paid"]
+    els += [dict(box=[px - 72, py - 36, 144, 46], fill="black", outline="gold", width=2),
+            dict(text="PAID", at=[px, py - 42], anchor="ms", size=12, color="lightgold", font="sans-bold"),
+            dict(box=[136, 57, 521, 250], fill="black", outline="gold", width=3, radius=4)]
+    for k in range(5):
+        els.append(dict(box=[150 + 100 * k, 65, 100, 234], fill=item.get("reel_bg", "cream")))
+    els += [dict(box=[661, 217, 75, 48], fill="black", outline="gold", width=2, radius=4),
+            dict(box=[499, 390, 54, 30], fill="charcoal", outline="gold", width=2, radius=4),
+            dict(line=[526, 395, 526, 415], color="black", width=3),
+            dict(text="COIN", at=[526, 386], anchor="ms", size=10, color="lightgold", font="sans-bold"),
+            dict(box=[596, 508, 158, 76], fill="charcoal", outline="gold", width=2, radius=6),
+            dict(box=[616, 546, 118, 9], fill="black"),
+            dict(text="INSERT BILLS", at=[675, 528], size=13, color="lightgold", font="sans-bold"),
+            dict(text=item.get("title", ""), at=[350, 330], size=item.get("title_size", 30), color="gold",
+                 font=item.get("title_font", "serif-bold"), shadow="black", max_w=410, max_h=40),
+            dict(text=item.get("bottom", ""), at=[300, 520], size=14, color="cream", font="sans-bold", max_w=560)]
+    for (name, x, y, w, h, label, col) in VIDEO_PANEL:
+        els.append(dict(box=[x, y, w, h], bevel=True, fill=col, label=label, size=11 if w < 60 else 13, color="cream"))
+    counts = item.get("line_buttons", [1, 2, 3, 4, 5])
+    for x, n in zip(VIDEO_LINES, counts):
+        els.append(dict(box=[x, 446 if x != 315 else 445, 72, 40], bevel=True, fill="darkfelt",
+                        label="%d LINE%s" % (n, "" if n == 1 else "S"), size=12, color="cream"))
+    return els + list(item.get("elements", []))
 
 
 def cabinet_image(item):
-    """back.png of a three-reel machine (family "threereel")."""
-    w, h = 800, 600
-    L = THREEREEL
-    rw, rh = item.get("reel_size", [150, 174])
-    colors = item.get("colors", ["burgundy", "darkburgundy"])
-    img = new_image((w, h))
-    paint_surface(img, (0, 0, w, h), "gradient", colors, _seed(item.get("file"), "cab"))
-    d = ImageDraw.Draw(img)
-    # the glass at the top (the "top" marquee spot) with the machine's title
-    glass = colour(item.get("glass", "black"))
-    d.rectangle((0, 0, w - 1, 70), fill=glass)
-    draw_elements(img, [dict(lights=[8, 6, w - 16, 58], step=28, r=4)])
-    d = ImageDraw.Draw(img)
-    draw_text(d, (w / 2, 36), item.get("title", ""), item.get("title_font", "serif-bold"), 40,
-              item.get("title_color", "lightgold"), shadow="black", outline=item.get("title_outline"), max_w=w - 120, max_h=46)
-    # the reel window
-    x0, y0 = L["reels"][0]
-    x1 = L["reels"][-1][0] + rw
-    d.rounded_rectangle((x0 - 22, y0 - 10, x1 + 22, y0 + rh + 10), 10, fill=colour("black"),
-                        outline=colour("gold"), width=4)
-    for (rx, ry) in L["reels"]:
-        d.rectangle((rx - 3, ry - 3, rx + rw + 2, ry + rh + 2), fill=colour("darkgold"))
-        d.rectangle((rx, ry, rx + rw - 1, ry + rh - 1), fill=colour(item.get("reel_bg", "cream")))
-    # side panels: the machine's pay table or its own words
-    for side, lines in (("left", item.get("left", [])), ("right", item.get("right", []))):
-        if not lines:
-            continue
-        bx = 6 if side == "left" else x1 + 28
-        bw = x0 - 30 if side == "left" else w - bx - 6
-        d.rounded_rectangle((bx, 82, bx + bw, 330), 8, fill=darker(colors[-1], 0.4), outline=colour("gold"), width=2)
-        y = 96
-        for line in lines:
-            txt, col = (line, "cream") if isinstance(line, str) else (line[0], line[1])
-            draw_text(d, (bx + bw / 2, y), txt, "condensed-bold", 14, col, anchor="mm", max_w=bw - 8)
-            y += 19
-    # meters
-    for (label, mx, my, mw, mh) in L["meters"]:
-        draw_elements(img, [dict(meter=[mx, my, mw, mh], label=label, size=12)])
-    d = ImageDraw.Draw(img)
-    # the badge's frame, the coin slot and the bill slot
-    bx, by, bw, bh = L["badge"]
-    d.rectangle((bx - 3, by - 3, bx + bw + 2, by + bh + 2), fill=colour("black"), outline=colour("gold"), width=2)
-    cx, cy, cw, ch = L["coin"]
-    d.rounded_rectangle((cx, cy, cx + cw - 1, cy + ch - 1), 6, fill=colour("silver"), outline=colour("darkgrey"), width=2)
-    d.rectangle((cx + cw / 2 - 3, cy + 6, cx + cw / 2 + 3, cy + ch - 7), fill=colour("black"))
-    draw_text(d, (cx + cw / 2, cy - 7), "COINS", "sans-bold", 10, "gold")
-    mx, my, mw, mh = L["bill"]
-    d.rounded_rectangle((mx + 6, my + 8, mx + mw - 8, my + mh - 8), 8, fill=colour("charcoal"), outline=colour("silver"), width=3)
-    d.rectangle((mx + 24, my + 40, mx + mw - 26, my + 48), fill=colour("black"))
-    draw_text(d, (mx + mw / 2, my + 24), "INSERT BILLS", "sans-bold", 13, "lightgold")
-    draw_text(d, (mx + mw / 2, my + 66), "click to add money", "sans", 11, "cream")
-    # the buttons' everyday look (their mouse-over pictures light them up)
-    for (name, bx, by, bw, bh, label, col) in L["buttons"]:
-        img.paste(button_image(dict(name=name, size=[bw, bh], label=label, color=col, shape="rect",
-                                    label_size=22 if name == "spin" else 14, text="parchment"), "std"), (bx, by))
-    draw_elements(img, item.get("elements"))
-    return img
+    """back.png of a single-line three-reel machine or of a video slot."""
+    if item.get("family") == "video":
+        bg = dict(size=[800, 600], style="gradient", colors=item.get("colors", ["burgundy", "darkburgundy"]),
+                  elements=video_cabinet_elements(item))
+        return background_image(bg, "video" + str(item.get("title")))
+    prog = item.get("progressive")
+    els = cabinet_elements(item)
+    if prog:
+        # the progressive amount is written in green centred on (438, 52)
+        els += [dict(box=[338, 34, 200, 38], fill="black", outline="gold", width=2, radius=4),
+                dict(text=prog if isinstance(prog, str) else "PROGRESSIVE", at=[262, 53], anchor="mm", size=13,
+                     color="lightgold", font="sans-bold")]
+    bg = dict(size=[800, 600], style="cabinet", border=True, colors=item.get("colors"),
+              title=item.get("title", ""), title_size=item.get("title_size", 30 if prog else 58),
+              title_y=18 if prog else 46,
+              title_color=item.get("title_color", "gold"), title_font=item.get("title_font", "serif-bold"),
+              elements=els)
+    return background_image(bg, item.get("file", "back.png") + str(item.get("title")))
 
 
 def render_cabinet(item, folder):
-    if item.get("family", "threereel") != "threereel":
+    if item.get("family", "threereel") not in ("threereel", "video"):
         raise ValueError("cabinet family '%s' is not known" % item.get("family"))
     save_png(cabinet_image(item), os.path.join(folder, item.get("file", "back.png")))
+
+
+# A machine's symbol set: every symbol's pictures (name.png.0 ... name.png.n-1)
+# and the spinning-reel frames made from the same symbols.
+DEFAULT_LOOKS = {
+    "blank": dict(glyph="blank"),
+    "bar": dict(glyph="bar1"), "1bar": dict(glyph="bar1"), "2bar": dict(glyph="bar2", color="blue"),
+    "3bar": dict(glyph="bar3", color="red"),
+    "7": dict(glyph="redseven"), "seven": dict(glyph="redseven"), "blue7": dict(glyph="blueseven"),
+    "red7": dict(glyph="redseven"), "white7": dict(glyph="whiteseven"), "gold7": dict(glyph="goldseven"),
+    "wild": dict(glyph="wild"), "doublewild": dict(glyph="wild", sub="2X"), "triplewild": dict(glyph="wild", sub="3X"),
+    "dice": dict(glyph="dice", face=[5, 6, 4, 3, 2, 1]), "gold": dict(glyph="coin"),
+    "cherry": dict(glyph="cherry"), "cherries": dict(glyph="cherry"), "bell": dict(glyph="bell"),
+    "star": dict(glyph="star"), "heart": dict(glyph="heart"), "diamond": dict(glyph="gem"),
+    "apple": dict(glyph="apple"), "lemon": dict(glyph="lemon"), "orange": dict(glyph="orange"),
+    "plum": dict(glyph="plum"), "melon": dict(glyph="melon"), "grapes": dict(glyph="grapes"),
+    "horseshoe": dict(glyph="horseshoe"), "crown": dict(glyph="crown"), "clover": dict(glyph="clover"),
+    "flag": dict(glyph="flag"), "flame": dict(glyph="flame"), "fire": dict(glyph="flame"),
+    "balloon": dict(glyph="balloon"), "fish": dict(glyph="fish"), "ball": dict(glyph="ball"),
+    "up": dict(glyph="arrow", dir="up"), "down": dict(glyph="arrow", dir="down"),
+    "arrowup": dict(glyph="arrow", dir="up"), "arrowdown": dict(glyph="arrow", dir="down"),
+    # coloured bars and sevens
+    "barred": dict(glyph="bar1", color="red"), "2barwhite": dict(glyph="bar2", color="white", label="BAR"),
+    "3barblue": dict(glyph="bar3", color="blue"), "blueseven": dict(glyph="blueseven"),
+    "redseven": dict(glyph="redseven"), "whiteseven": dict(glyph="whiteseven"),
+    "silver7": dict(glyph="seven", color="silver", outline="charcoal"), "green7": dict(glyph="seven", color="green"),
+    "super7": dict(glyph="seven", color="gold", outline="red", label="7"),
+    "wildoff": dict(glyph="wild", color="silver", text="darkgrey"),
+    "spin": dict(glyph="token", label="SPIN", shape="circle", color="red", text="lightgold"),
+    "bonus": dict(glyph="token", label="BONUS", shape="oval", color="purple", text="lightgold"),
+    "blueballoon": dict(glyph="balloon", color="blue"), "redballoon": dict(glyph="balloon", color="red"),
+    "greenballoon": dict(glyph="balloon", color="green"), "yellowballoon": dict(glyph="balloon", color="yellow"),
+}
+_TINTS = ["cream", [250, 244, 226], [248, 240, 220], [252, 246, 232]]
+
+
+def symbol_look(item, name, k):
+    """Glyph parameters of picture k of a symbol: the recipe's `looks` first,
+    then the default look of that name, else a token with the name on it. A
+    list value (e.g. dice faces) gives each picture its own."""
+    looks = item.get("looks", {})
+    arrow = None
+    if name not in looks and name.startswith("arrow") and "_" in name:
+        # an arrow form of a symbol: "arrowup_bar", "arrowup1_yellowballoon", "arrowdown_3bar"
+        head, base = name.split("_", 1)
+        arrow = "down" if head.startswith("arrowdown") else "up"
+        look = symbol_look(item, base, k)
+        look.update(arrow=arrow, arrow_step=k)
+        return look
+    look = dict(DEFAULT_LOOKS.get(name, dict(glyph="token", label=name.upper())))
+    look.update(looks.get(name, {}))
+    out = {}
+    for key, v in look.items():
+        out[key] = v[k % len(v)] if isinstance(v, list) and key not in ("colors",) else v
+    return out
+
+
+def reelpictures_outputs(item):
+    outs = ["%s.png.0" % n for n in item["pictures"]]
+    if item.get("reel", True):
+        outs += ["%s.png.%d" % (item.get("reel_name", "b"), i) for i in range(int(item.get("reel_frames", 20)))]
+    return outs
+
+
+def render_reelpictures(item, folder):
+    """The reel pictures of a multi-row reel: a picture named "top_middle_bottom"
+    shows those three symbols from the top down (file name + ".png.0")."""
+    w, h = item.get("size", [100, 234])
+    rows = 3
+    cell = h // rows
+    for k, name in enumerate(item["pictures"]):
+        img = new_image((w, h), item.get("bg", "cream"))
+        for r, sym in enumerate(name.split("_")[:rows]):
+            look = symbol_look(item, sym, 0)
+            sub = dict(look, kind="symbol", size=[w, cell], pad=item.get("pad", 0.08), alpha=True)
+            g = symbol_image(sub)
+            img.paste(g, (0, r * cell + (h - cell * rows) // 2), g)
+        d = ImageDraw.Draw(img)
+        for r in range(1, rows):
+            d.line([(0, r * cell), (w, r * cell)], fill=colour(item.get("rule", "parchment")), width=1)
+        save_png(img, os.path.join(folder, "%s.png.0" % name))
+    if item.get("reel", True):
+        syms = []
+        for name in item["pictures"]:
+            for sym in name.split("_"):
+                if sym not in syms:
+                    syms.append(sym)
+        strip = [symbol_look(item, sym, 0) for sym in syms]
+        render_anim(dict(name=item.get("reel_name", "b"), frames=int(item.get("reel_frames", 20)), effect="reel",
+                         size=[w, h], symbols=strip, cell=cell, bg=item.get("bg", "cream"), blur=item.get("blur", 6)),
+                    folder)
+
+
+def symbolset_outputs(item):
+    outs = []
+    for name, count in item["symbols"]:
+        outs += ["%s.png.%d" % (name, k) for k in range(int(count))]
+    if item.get("reel", True):
+        outs += ["%s.png.%d" % (item.get("reel_name", "b"), i) for i in range(int(item.get("reel_frames", 20)))]
+    return outs
+
+
+def render_symbolset(item, folder):
+    size = item.get("size", [130, 176])
+    for name, count in item["symbols"]:
+        for k in range(int(count)):
+            look = symbol_look(item, name, k)
+            sub = dict(look, kind="symbol", file="%s.png.%d" % (name, k), size=size,
+                       bg=look.get("bg", item.get("bg", _TINTS[k % len(_TINTS)])), pad=item.get("pad", 0.1))
+            if item.get("key"):
+                sub["key"] = True
+            save_png(symbol_image(sub), os.path.join(folder, sub["file"]))
+    if item.get("reel", True):
+        strip = []
+        for name, count in item["symbols"]:
+            if name != "blank" or not item.get("reel_skip_blank", False):
+                strip.append(symbol_look(item, name, 0))
+        reel = dict(name=item.get("reel_name", "b"), frames=int(item.get("reel_frames", 20)), effect="reel",
+                    size=size, symbols=item.get("reel_symbols", strip), bg=item.get("bg", "cream"),
+                    blur=item.get("blur", 6))
+        render_anim(reel, folder)
+
+
+# A prize wheel that turns one slice per frame: frame i shows slice i at the
+# top (under the pointer of the bonus screen). Neighbouring slices with the
+# same label and colour form one wider field.
+def wheel_outputs(item):
+    return ["%s.png.%d" % (item["name"], i) for i in range(len(item["slices"]))]
+
+
+def wheel_frame(item, i):
+    slices = item["slices"]
+    n = len(slices)
+    size = int(item.get("size", [360, 360])[0])
+    ss = 2
+    S = size * ss
+    img = Image.new("RGBA", (S, S), (0, 0, 0, 0))
+    d = ImageDraw.Draw(img)
+    c = S / 2
+    r = S / 2 - ss * 2
+    step = 360.0 / n
+    # runs of equal slices
+    runs = []
+    k = 0
+    while k < n:
+        j = k
+        while j + 1 < n and list(slices[j + 1]) == list(slices[k]):
+            j += 1
+        runs.append((k, j))
+        k = j + 1
+    if len(runs) > 1 and list(slices[runs[0][0]]) == list(slices[runs[-1][0]]):
+        # a field across the seam between the last slice and the first
+        last = runs.pop()
+        runs[0] = (last[0] - n, runs[0][1])
+    rim = colour(item.get("rim", "gold"))
+    d.ellipse((0, 0, S - 1, S - 1), fill=rim + (255,))
+    for (a, b) in runs:
+        label, col = slices[a][0], slices[a][1]
+        # slice i is centred on the top (-90 degrees) in frame i
+        start = -90 + (a - i) * step - step / 2
+        end = -90 + (b - i) * step + step / 2
+        d.pieslice((ss * 2, ss * 2, S - ss * 2, S - ss * 2), start, end, fill=colour(col) + (255,),
+                   outline=rim + (255,), width=ss * 2)
+        mid = math.radians((start + end) / 2)
+        tx, ty = c + r * 0.68 * math.cos(mid), c + r * 0.68 * math.sin(mid)
+        f = font("sans-bold", int(S * item.get("label_scale", 0.055)))
+        txt = Image.new("RGBA", (int(r * 0.7), int(S * 0.1)), (0, 0, 0, 0))
+        ImageDraw.Draw(txt).text((txt.size[0] / 2, txt.size[1] / 2), str(label), font=f, anchor="mm",
+                                 fill=colour(item.get("text", "white")) + (255,))
+        rot = txt.rotate(-math.degrees(mid), expand=True, resample=Image.BICUBIC)
+        img.paste(rot, (int(tx - rot.size[0] / 2), int(ty - rot.size[1] / 2)), rot)
+    hub = S * 0.09
+    d.ellipse((c - hub, c - hub, c + hub, c + hub), fill=rim + (255,), outline=darker(rim, 0.4) + (255,), width=ss * 2)
+    small = img.resize((size, size), Image.LANCZOS)
+    if item.get("key", True):
+        base = Image.new("RGB", (size, size), (0, 0, 0))
+        base.paste(small, (0, 0), small)
+        return apply_key(base, small.getchannel("A"))
+    base = new_image((size, size), item.get("bg", "black"))
+    base.paste(small, (0, 0), small)
+    return base
+
+
+def render_wheel(item, folder):
+    for i in range(len(item["slices"])):
+        save_png(wheel_frame(item, i), os.path.join(folder, "%s.png.%d" % (item["name"], i)))
 
 
 def payline_image(item):
@@ -709,4 +980,7 @@ KINDS = {
     "anim": (anim_outputs, render_anim),
     "payline": (single, render_payline),
     "cabinet": (lambda item: [item.get("file", "back.png")], render_cabinet),
+    "symbolset": (symbolset_outputs, render_symbolset),
+    "wheel": (wheel_outputs, render_wheel),
+    "reelpictures": (reelpictures_outputs, render_reelpictures),
 }

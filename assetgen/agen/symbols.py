@@ -348,6 +348,31 @@ def g_fish(d, W, H, p):
     d.ellipse((cx - s * 0.25, cy - s * 0.05, cx - s * 0.2, cy), fill=_c("black"))
 
 
+def g_climber(d, W, H, p):
+    """A little mountaineer; `pose` 0-7 swings the arms and legs."""
+    k = int(p.get("pose", 0)) % 8
+    sw = math.sin(k * math.pi / 4)
+    col = _c(p.get("color", "red"))
+    skin = _c("parchment")
+    lw = max(2, int(W * 0.09))
+    hx, hy, hr = W * 0.5, H * 0.14, W * 0.14
+    neck, hip = (W * 0.5, H * 0.26), (W * 0.5, H * 0.6)
+    d.rectangle((W * 0.52, H * 0.28, W * 0.78, H * 0.52), fill=_c("brown"))          # backpack
+    d.line([neck, hip], fill=col, width=lw * 2)                                       # body
+    for s_ in (1, -1):
+        d.line([(W * 0.5, H * 0.32), (W * (0.5 + 0.3 * s_), H * (0.42 - 0.14 * sw * s_))], fill=col, width=lw)
+        d.line([hip, (W * (0.5 + 0.22 * s_), H * (0.95 - 0.1 * sw * s_))], fill=_c("navy"), width=lw)
+    d.ellipse((hx - hr, hy - hr, hx + hr, hy + hr), fill=skin)
+    d.pieslice((hx - hr, hy - hr * 1.2, hx + hr, hy + hr * 0.6), 180, 360, fill=_c("yellow"))   # helmet
+    d.line([(W * 0.8, H * 0.1), (W * 0.8, H * 0.55)], fill=_c("charcoal"), width=max(1, lw // 2))  # axe
+
+
+def g_pennant(d, W, H, p):
+    """A checkpoint flag on a pole."""
+    d.line([(W * 0.15, H * 0.05), (W * 0.15, H * 0.98)], fill=_c("charcoal"), width=max(2, int(W * 0.08)))
+    d.polygon([(W * 0.2, H * 0.05), (W * 0.95, H * 0.22), (W * 0.2, H * 0.42)], fill=_c(p.get("color", "red")))
+
+
 def g_token(d, W, H, p):
     """A plain named symbol: a rounded token with a label. shape: round|oval|box|diamond|circle."""
     col = p.get("color", "burgundy")
@@ -393,7 +418,7 @@ GLYPHS = {
     "bell": g_bell, "suit": g_suit, "heart": g_heart, "diamond": g_diamond, "fruit": g_fruit,
     "grapes": g_grapes, "horseshoe": g_horseshoe, "coin": g_coin, "crown": g_crown, "clover": g_clover,
     "flag": g_flag, "arrow": g_arrow, "flame": g_flame, "ball": g_ball, "balloon": g_balloon,
-    "fish": g_fish, "token": g_token, "text": g_text, "blank": g_blank,
+    "fish": g_fish, "climber": g_climber, "pennant": g_pennant, "token": g_token, "text": g_text, "blank": g_blank,
 }
 
 # Short names that set glyph parameters, so a recipe can say glyph="bar3".

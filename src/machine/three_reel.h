@@ -83,8 +83,12 @@ public:
 
     // ---- the draw ----------------------------------------------------------
     // Rebuilds `activeRules` for the current coins: the rules in play, largest
-    // award first, each with its slice of draw numbers.
+    // award first, each with its slice of draw numbers. The tables don't
+    // change after set-up, so the build is kept until the bet (or the number
+    // of rules or symbols) changes; a machine that edits its rules in place
+    // later calls invalidateActiveRules.
     void buildActiveRules();
+    void invalidateActiveRules() { activeValid = false; }
     // How many draw numbers there are: 10000000 / payoutRatio.
     Uint32 drawRange() const;
     // A losing outcome: three non-wild symbols that no active rule pays.

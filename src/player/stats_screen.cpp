@@ -260,7 +260,7 @@ int StatsScreen::buttonIndex(const std::string& controlName) {
 
 std::string StatsScreen::nextMachine() {
     int p = buttonIndex(machineId);
-    if (p == 0) return "";
+    if (p < statsFirstIcon) return "";  // no machine page on the screen
     int last = static_cast<int>(buttons.size()) - 1;
     if (p >= last) return buttons[statsFirstIcon]->name;
     return buttons[p + 1]->name;
@@ -268,7 +268,7 @@ std::string StatsScreen::nextMachine() {
 
 std::string StatsScreen::previousMachine() {
     int p = buttonIndex(machineId);
-    if (p == 0) return "";
+    if (p < statsFirstIcon) return "";  // no machine page on the screen
     int last = static_cast<int>(buttons.size()) - 1;
     if (p <= statsFirstIcon) return buttons[last]->name;
     return buttons[p - 1]->name;

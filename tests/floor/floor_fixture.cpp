@@ -41,11 +41,27 @@ StandInLine::StandInLine(const std::string& machineId) : id(machineId) {
 
 StandInLine::~StandInLine() { replaceMachineCreator(id, before); }
 
+namespace {
+// A modal loop waiting for input that never comes would hang the test; the
+// watchdog closes the window instead, which ends every modal part.
+SDL_TimerID watchdog = nullptr;
+volatile bool watchdogFired = false;
+Uint32 fireWatchdog(Uint32, void*) {
+    watchdogFired = true;
+    SDL_Event e{};
+    e.type = SDL_QUIT;
+    SDL_PushEvent(&e);
+    return 0;
+}
+}  // namespace
+
 void FloorTest::SetUp() {
     testrt::resetFiles(configText());
     writeSave("Ann_Lee", "female", 500.0);
     writeSave("Bob_Ray", "male", 30.0);
-    ASSERT_EQ(0, SDL_Init(SDL_INIT_VIDEO));
+    ASSERT_EQ(0, SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER));
+    watchdogFired = false;
+    watchdog = SDL_AddTimer(5000, fireWatchdog, nullptr);
     display = new Display(SDL_SWSURFACE);
     ASSERT_TRUE(display->hasSurface());
     ASSERT_EQ(0, sge_TTF_Init());
@@ -59,6 +75,8 @@ void FloorTest::SetUp() {
 }
 
 void FloorTest::TearDown() {
+    SDL_RemoveTimer(watchdog);
+    EXPECT_FALSE(watchdogFired) << "a modal loop waited for input that never came";
     dropEvents();
     delete config;  // writes the settings and saves the current player
     config = nullptr;

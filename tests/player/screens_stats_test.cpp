@@ -164,7 +164,7 @@ TEST(StatsFigures, PageLayout) {
     // Without a record: headings and labels, no figures.
     std::vector<StatsPageText> bare = statsPageTexts(nullptr);
     EXPECT_EQ(19u, bare.size());
-    for (const StatsPageText& t : bare) EXPECT_EQ(t.x == 97 || t.pointSize == 15, true) << t.text;
+    for (const StatsPageText& t : bare) EXPECT_TRUE(t.x == 97 || t.pointSize == 15) << t.text;
 }
 
 TEST_F(StatsScreenTest, ControlsFollowTheMachineTable) {

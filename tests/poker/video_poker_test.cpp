@@ -6,6 +6,8 @@
 
 #include "poker/pay_tables.h"
 #include "poker/poker_fixture.h"
+#include "shell/app.h"
+#include "support/runtime.h"
 #include "shell/text_label.h"
 #include "shell/util.h"
 
@@ -301,4 +303,64 @@ TEST_F(PokerTest, WildMachinesLeaveTheDeckAsItWas) {
         }
         delete m;
     }
+}
+
+TEST_F(PokerTest, FirstVisitHelpAndEveryFileTheCabinetLoadsIsThere) {
+    // A window close seen earlier in this process would cut the help short.
+    if (quitRequested()) GTEST_SKIP() << "a window close is pending in this process";
+    currentPlayer->firsttimepoker = true;
+    typeMoney("20");
+    for (int page = 0; page < 3; ++page) pushKey(SDLK_SPACE, ' ');
+    Screen* s = createMachine("allwild", 1.0f);
+    VideoPoker* m = dynamic_cast<VideoPoker*>(s);
+    ASSERT_NE(m, nullptr);
+    EXPECT_FALSE(currentPlayer->firsttimepoker);
+    EXPECT_TRUE(assetTried("../gfx/help/poker_3.png"));
+    m->handleEvent(keyEvent(SDLK_m));
+    click(*m, 190 + 10, 320 + 10);
+    m->handleEvent(keyEvent(SDLK_RETURN));
+    pushKey(SDLK_SPACE, ' ');
+    click(*m, 300, 580);  // the bottom panel, closed by the key press
+    EXPECT_TRUE(assetTried("../gfx/poker/allwild/bottom.png"));
+    delete m;
+    int tried = 0;
+    for (const std::string& path : loadedAssets()) {
+        if (path.compare(0, 3, "../") != 0) continue;
+        ++tried;
+        EXPECT_TRUE(testrt::fileExists(path)) << path;
+    }
+    EXPECT_GT(tried, 20);
+}
+
+namespace {
+std::vector<Uint16> screenArea(int x, int y, int w, int h) {
+    std::vector<Uint16> out;
+    const Uint16* px = static_cast<const Uint16*>(display->screen->pixels);
+    const int pitch = display->screen->pitch / 2;
+    for (int j = y; j < y + h; ++j)
+        for (int i = x; i < x + w; ++i) out.push_back(px[j * pitch + i]);
+    return out;
+}
+}  // namespace
+
+TEST_F(PokerTest, HoldMarkerComesAndGoesCleanly) {
+    JacksOrBetter* m = open<JacksOrBetter>("jacksorbetter", "5");
+    m->handleEvent(keyEvent(SDLK_m));
+    ASSERT_TRUE(m->handOut);
+    EXPECT_EQ(m->creditMeter->text, "0") << "five coins dealt from five credits";
+    const std::vector<Uint16> empty = screenArea(326, 290, 70, 21);
+    click(*m, 328 + 10, 320 + 10);
+    EXPECT_TRUE(m->hand[2]->held);
+    EXPECT_NE(screenArea(326, 290, 70, 21), empty) << "the held marker shows";
+    click(*m, 328 + 10, 320 + 10);
+    EXPECT_FALSE(m->hand[2]->held);
+    EXPECT_EQ(screenArea(326, 290, 70, 21), empty) << "and leaves the marker area exactly as it was";
+    // Hold everything: the draw replaces nothing.
+    for (int i = 0; i < 5; ++i) m->toggleHold(i);
+    const std::vector<Card*> dealt = m->hand;
+    m->drawCards();
+    EXPECT_EQ(m->hand, dealt);
+    const int perCoin = poker::evaluateHand(*poker::payTableFor("jacksorbetter"), dealt, 5).payPerCoin;
+    EXPECT_EQ(m->credits, 5 * perCoin);
+    delete m;
 }

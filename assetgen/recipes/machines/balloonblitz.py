@@ -1,0 +1,49 @@
+# "balloonblitz" (Ziriruv Uvove): five-reel video slot of the fairground:
+# boxes, darts, clowns, cash registers, cars, targets and the bullseye.
+FOLDER = "gfx/balloonblitz"
+_PRIZE = dict(glyph="token", shape="round", border="gold", text="lightgold")
+LOOKS = {"box": dict(_PRIZE, label="BOX", color="brown"), "2box": dict(_PRIZE, label="2 BOX", color="brown"),
+         "3box": dict(_PRIZE, label="3 BOX", color="brown"), "dart": dict(glyph="arrow", dir="right", color="red"),
+         "clown": dict(_PRIZE, label="CLOWN", shape="circle", color="purple"),
+         "register": dict(_PRIZE, label="$$$", color="felt"), "car": dict(_PRIZE, label="CAR", color="red"),
+         "target": dict(glyph="ball", color="red", dimples=False, label="O", text="white"),
+         "bullseye": dict(_PRIZE, label="BULLS\nEYE", shape="circle", color="red", border="white", text="white")}
+PICTURES = ("2box_target_dart 2box_dart_box 3box_target_car 3box_car_target box_clown_3box box_register_clown "
+            "target_2box_dart target_car_2box target_dart_box car_2box_target car_target_2box clown_3box_target "
+            "clown_3box_car dart_box_clown dart_box_register register_clown_3box box_bullseye_3box bullseye_car_2box "
+            "bullseye_clown_3box clown_3box_bullseye dart_bullseye_register").split()
+LINES = [(1, 105, 161), (2, 102, 95), (3, 103, 228), (4, 103, 49), (5, 101, 284)]
+ITEMS = [
+    dict(kind="cabinet", family="video", title="ZIRIRUV UVOVE", colors=["sky", "navy"], panel="navy",
+         meters=dict(bet=[194, 41], lastbet=[417, 41], credits=[589, 41], paid=[155, 399]),
+         bottom="THREE BULLSEYES START THE BALLOON BONUS"),
+    dict(kind="reelpictures", pictures=PICTURES, looks=LOOKS),
+] + [
+    dict(kind="text", file="linenumber%d.png" % n, size=[34, 26], text=str(n), bg="red", color="white",
+         text_size=18) for (n, x, y) in LINES
+] + [
+    # the balloon bonus: 32 balloons (66 x 80) on a grid; a popped balloon shows
+    # the background under it. balloons.png is the background with every balloon
+    # drawn in place; each balloon copies its own rectangle from it.
+    dict(kind="background", dir="gfx/bonus/balloonblitz", file=f, style="sky", colors=["lightblue", "sky"],
+         border=True, title="POP THE BALLOONS!", title_size=34, title_y=40,
+         subtitle="Pop until you hit a BUST", subtitle_at=[400, 92], subtitle_size=18,
+         elements=[dict(box=[386, 502, 160, 44], fill="cream", outline="navy", width=3, radius=6),
+                   dict(text="TOTAL", at=[340, 524], size=16, color="navy", font="sans-bold")] +
+                  ([dict(symbol="balloon", box=[x, y, 66, 80], hard=False,
+                         color=["red", "blue", "green", "yellow", "orange", "purple", "pink", "brightred"][(i + j) % 8])
+                    for j, y in enumerate([140, 235, 322, 409])
+                    for i, x in enumerate([71, 144, 214, 286, 357, 430, 503, 575])] if f == "balloons.png" else []))
+    for f in ("bonus.png", "balloons.png")
+] + [
+    dict(kind="background", dir="gfx/bonus/balloonblitz", file="register.png", size=[220, 190], style="plain",
+         colors=["sky", "sky"],
+         elements=[dict(box=[20, 60, 180, 110], bevel=True, fill="silver"),
+                   dict(box=[40, 20, 140, 46], fill="charcoal", outline="black", width=2),
+                   dict(text="$", at=[110, 43], size=30, color="green", font="serif-bold"),
+                   dict(box=[30, 150, 160, 30], bevel=True, fill="grey", label="CASH", size=14, color="black")]),
+    dict(kind="background", dir="gfx/bonus/balloonblitz", file="tab.png", size=[100, 100], style="plain",
+         colors=["cream", "cream"],
+         elements=[dict(box=[0, 0, 100, 100], outline="navy", width=3),
+                   dict(text="YOU GOT", at=[50, 18], size=13, color="navy", font="sans-bold")]),
+]

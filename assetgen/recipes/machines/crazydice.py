@@ -1,0 +1,34 @@
+# "crazydice" (Rerod Ozid): cherries, bars, pigs, and a die on the third
+# reel that starts the dice bonus.
+FOLDER = "gfx/crazydice"
+ITEMS = [
+    dict(kind="cabinet", title="REROD OZID", colors=["pink", "purple"], panel="purple",
+         pays=[["3 PIGS (3 COINS)", 500], ["3 PIGS", 100], ["3 SEVENS", 50], ["3 TRIPLE BAR", 30],
+               ["3 DOUBLE BAR", 20], ["3 BAR", 10], ["3 CHERRIES", 10], ["ANY 3 BARS", 5], ["2 CHERRIES", 5],
+               ["1 CHERRY", 2]],
+         feature=dict(symbol="dice5", lines=["THE DIE STARTS", "THE DICE BONUS"], big="ROLL!"),
+         bottom="ROLL THE CRAZY DICE"),
+    dict(kind="symbolset", symbols=[["blank", 11], ["cherry", 2], ["bar", 2], ["2bar", 2], ["3bar", 1], ["7", 1],
+                                    ["pig", 2], ["dice", 1]],
+         looks=dict(pig=dict(glyph="token", label="PIG", shape="oval", color="pink", border="brown", text="brown"),
+                    dice=dict(glyph="dice", face=[6], color="red", pip="white"))),
+
+    # the dice bonus: a background and each die's six faces, colour-keyed and
+    # drawn at (0, 0), so each picture puts its die at its own place
+    dict(kind="background", dir="gfx/bonus/crazydice", file="bonus.png", style="felt", border=True,
+         elements=[dict(box=[40, 20, 720, 90], fill="darkfelt", outline="gold", width=2, radius=8),
+                   dict(box=[130, 200, 220, 220], fill="darkfelt", outline="gold", width=3, radius=12),
+                   dict(box=[450, 200, 220, 220], fill="darkfelt", outline="gold", width=3, radius=12),
+                   dict(text="ROLL THE CRAZY DICE!", at=[400, 470], size=34, font="serif-bold", color="lightgold",
+                        shadow="black"),
+                   dict(text="The two faces added up multiply your win", at=[400, 515], size=18, color="cream")]),
+]
+# each die's six faces, colour-keyed and drawn at (0, 0): the picture's size
+# puts the die in its box on the bonus picture
+ITEMS += [
+    dict(kind="background", dir="gfx/bonus/crazydice", file="%s_%s.png" % (face, side), key=True,
+         size=[x + 200, 410], style="plain", colors=["key", "key"],
+         elements=[dict(symbol="dice", face=n, box=[x, 210, 200, 200], hard=True, color="cream")])
+    for side, x in (("left", 140), ("right", 460))
+    for n, face in enumerate(("one", "two", "three", "four", "five", "six"), 1)
+]

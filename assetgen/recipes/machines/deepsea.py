@@ -1,0 +1,57 @@
+# "deepsea" (Zora Vav Odiderevi): five-reel video slot under the sea.
+FOLDER = "gfx/deepsea"
+_SEA = dict(glyph="token", shape="oval", border="lightblue", text="white")
+LOOKS = {"shell": dict(_SEA, label="SHELL", color="pink"), "star": dict(glyph="star", color="orange"),
+         "crab": dict(_SEA, label="CRAB", color="red"), "lobster": dict(_SEA, label="LOBSTER", color="brightred"),
+         "fish": dict(glyph="fish", color="yellow"), "mermaid": dict(_SEA, label="MERMAID", color="green"),
+         "shark": dict(_SEA, label="SHARK", color="grey"), "marlin": dict(glyph="fish", color="blue"),
+         "swordfish": dict(glyph="fish", color="purple")}
+PICTURES = ("crab_fish_mermaid crab_marlin_star crab_shell_marlin fish_crab_shell fish_marlin_shark fish_mermaid_crab "
+            "lobster_shark_shell lobster_star_shell lobster_swordfish_mermaid marlin_shark_lobster marlin_star_lobster "
+            "marlin_swordfish_fish mermaid_crab_marlin mermaid_lobster_swordfish mermaid_star_shark shark_lobster_star "
+            "shark_shell_fish shark_swordfish_crab shell_fish_crab shell_marlin_swordfish shell_mermaid_lobster "
+            "star_lobster_shark star_shark_swordfish star_shell_mermaid swordfish_crab_fish swordfish_fish_marlin "
+            "swordfish_mermaid_star").split()
+LINES = [(1, 89, 172), (2, 87, 122), (3, 86, 220), (4, 86, 67), (5, 86, 276)]
+ITEMS = [
+    dict(kind="cabinet", family="video", title="ZORA VAV ODIDEREVI", colors=["sea", "navy"], panel="navy",
+         meters=dict(bet=[197, 42], lastbet=[423, 42], credits=[591, 42], paid=[642, 376]),
+         bottom="CATCH THE BIG ONE IN THE DEEP-SEA BONUS"),
+    dict(kind="reelpictures", pictures=PICTURES, looks=LOOKS, bg="lightblue"),
+] + [
+    dict(kind="text", file="linenumber%d.png" % n, size=[34, 26], text=str(n), bg="sea", color="white",
+         text_size=18) for (n, x, y) in LINES
+] + [
+    # the deep-sea bonus: five fish to pick from, their mouths (shown and hidden
+    # at random), ripples, the catch of each fish for each prize (6 frames drawn
+    # at (x, 0)) and the prize pictures drawn at (621, 0)
+    dict(kind="background", dir="gfx/bonus/deepsea", file="bonus.png", style="sea", colors=["sea", "navy"],
+         title="PICK A FISH!", title_size=36, title_y=330, title_color="lightgold",
+         elements=[dict(symbol="fish", box=[82, 80, 160, 150], color="yellow"),
+                   dict(symbol="fish", box=[183, 90, 160, 150], color="orange"),
+                   dict(symbol="fish", box=[295, 70, 160, 150], color="red"),
+                   dict(symbol="fish", box=[405, 60, 160, 150], color="blue"),
+                   dict(symbol="fish", box=[555, 100, 160, 150], color="green"),
+                   dict(box=[0, 520, 800, 80], fill="brown")]),
+] + [
+    dict(kind="symbol", dir="gfx/bonus/deepsea", file="%s_mouth_o.png" % c, size=[30, 22], glyph="token", label="O",
+         shape="oval", color="black", border=c, text=c, bg="sea")
+    for c in ("blue", "green", "orange", "red", "yellow")
+] + [
+    dict(kind="anim", dir="gfx/bonus/deepsea", name="10x_ripple", frames=3, effect="text",
+         base=dict(kind="background", size=[60, 16], style="plain", colors=["sea", "sea"],
+                   elements=[dict(line=[4, 8, 56, 8], color="lightblue", width=2)])),
+] + [
+    dict(kind="anim", dir="gfx/bonus/deepsea", name=c + suffix, frames=6, effect="slide", **{"from": "top"},
+         base=dict(kind="symbol", size=[220, 300], glyph=glyph, bg="sea", color=col, label=label, shape="oval",
+                   border="white", text="white"))
+    for c in ("blue", "green", "orange", "red", "yellow")
+    for suffix, glyph, col, label in (("_sink", "token", "grey", "A SINK!"), ("_tire", "token", "black", "A TIRE!"),
+                                      ("_ten_marlin", "fish", "blue", None), ("_25_marlin", "fish", "navy", None),
+                                      ("_50_marlin", "fish", "purple", None),
+                                      ("_mermaid", "token", "green", "MERMAID!"))
+] + [
+    dict(kind="text", dir="gfx/bonus/deepsea", file="%s.png" % m, size=[179, 110], text=m.upper(), bg_style="gold",
+         color="red", outline="black", text_size=64)
+    for m in ("3x", "5x", "10x", "25x", "50x", "100x")
+]

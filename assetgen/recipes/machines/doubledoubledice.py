@@ -1,0 +1,15 @@
+# "doubledoubledice" (Zuzuvo Dazozo Zevi): dice three-reel machine; a wild
+# multiplies the win by 4.
+FOLDER = "gfx/doubledoubledice"
+ITEMS = [
+    dict(kind="cabinet", title="ZUZUVO DAZOZO ZEVI", colors=["darkfelt", "black"], panel="darkfelt",
+         pays=[["WILD WILD WILD", 1000], ["3 SEVENS", 50], ["3 TRIPLE BAR", 30], ["3 DOUBLE BAR", 20],
+               ["3 BAR", 10], ["3 DICE", 10], ["ANY 3 BARS", 5], ["2 DICE", 5], ["1 DICE", 3]],
+         pays_note="WILD = 4 TIMES",
+         feature=dict(symbol="wild", symbol_params=dict(sub="4X"), lines=["3 WILDS", "AT 3 COINS"], big="20000",
+                      under="FOR THE BET"),
+         bottom="WILDS MULTIPLY EVERY WIN BY FOUR"),
+    dict(kind="symbolset", symbols=[["blank", 13], ["dice", 3], ["bar", 2], ["2bar", 2], ["3bar", 2], ["7", 2],
+                                    ["wild", 2]],
+         looks=dict(wild=dict(sub="4X"))),
+]

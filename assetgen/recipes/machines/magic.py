@@ -1,0 +1,54 @@
+# "magic" (Magic): five-reel video slot of a magic show: doves, rabbits,
+# hankies, flowers, stars, the cards and the magic hat.
+FOLDER = "gfx/magic"
+_CARD = dict(glyph="token", shape="round", color="white", border="navy", text="navy")
+_TRICK = dict(glyph="token", shape="oval", border="gold", text="white")
+LOOKS = {"aces": dict(_CARD, label="A"), "kings": dict(_CARD, label="K", text="red"),
+         "queens": dict(_CARD, label="Q", text="red"), "dove": dict(_TRICK, label="DOVE", color="lightblue"),
+         "rabbit": dict(_TRICK, label="RABBIT", color="grey"), "hanky": dict(_TRICK, label="HANKY", color="red"),
+         "flowers": dict(_TRICK, label="FLOWERS", color="pink"), "stars": dict(glyph="star", color="gold"),
+         "magic": dict(glyph="token", label="MAGIC", shape="circle", color="black", border="gold", text="lightgold")}
+PICTURES = ("aces_dove_queens aces_hanky_dove aces_stars_queens dove_kings_magic dove_queens_stars dove_rabbit_magic "
+            "flowers_aces_dove flowers_aces_stars flowers_dove_rabbit hanky_dove_kings hanky_flowers_aces "
+            "hanky_kings_magic kings_flowers_dove kings_magic_flowers kings_magic_stars magic_aces_hanky "
+            "magic_flowers_aces magic_stars_rabbit queens_hanky_flowers queens_kings_flowers queens_stars_rabbit "
+            "rabbit_hanky_kings rabbit_magic_aces rabbit_queens_hanky stars_queens_kings stars_rabbit_hanky "
+            "stars_rabbit_queens").split()
+LINES = [(1, 110, 167), (2, 105, 110), (3, 105, 220), (4, 104, 59), (5, 104, 280)]
+ITEMS = [
+    dict(kind="cabinet", family="video", title="MAGIC", colors=["navy", "black"], panel="navy",
+         meters=dict(bet=[195, 42], lastbet=[421, 42], credits=[590, 42], paid=[643, 377]),
+         bottom="THE MAGIC HAT HIDES A BONUS"),
+    dict(kind="reelpictures", pictures=PICTURES, looks=LOOKS),
+] + [
+    dict(kind="text", file="linenumber%d.png" % n, size=[32, 26], text=str(n), bg="navy", color="lightgold",
+         text_size=18) for (n, x, y) in LINES
+] + [
+    # the magic hat bonus: five hats, a star burst and six prizes coming out of
+    # the picked hat, and the multiplier picture at (191, 4)
+    dict(kind="background", dir="gfx/bonus/magic", file="bonus.png", style="plain", colors=["purple", "purple"],
+         title="PICK A HAT!", title_size=40, title_y=60, title_color="lightgold",
+         elements=[dict(box=[0, 540, 800, 60], fill="darkburgundy"),
+                   dict(lights=[10, 8, 780, 100], step=30, r=5)]),
+] + [
+    dict(kind="symbol", dir="gfx/bonus/magic", file="%d_std.png" % n, size=[110, 120], glyph="token", label="?",
+         shape="box", color="black", border="gold", text="lightgold", bg="purple")
+    for n in range(1, 6)
+] + [
+    dict(kind="anim", dir="gfx/bonus/magic", name="hat_stars", frames=7, effect="grow",
+         base=dict(kind="symbol", size=[260, 200], glyph="star", color="yellow", bg="purple"), bg="purple"),
+] + [
+    dict(kind="anim", dir="gfx/bonus/magic", name=name, frames=n, effect="grow", bg="purple",
+         base=dict(kind="symbol", size=size, glyph="token", label=label, shape="oval", color=col, border="white",
+                   text="white", bg="purple"))
+    for name, n, size, label, col in (("chief", 28, [300, 340], "CHIEF", "red"),
+                                      ("small_flower", 9, [200, 200], "FLOWER", "pink"),
+                                      ("bigflow", 9, [300, 300], "BIG\nFLOWERS", "pink"),
+                                      ("small_bunny", 13, [120, 96], "BUNNY", "grey"),
+                                      ("med_bunny", 7, [160, 150], "BUNNY", "grey"),
+                                      ("bigbunny", 17, [220, 250], "BIG\nBUNNY!", "silver"))
+] + [
+    dict(kind="text", dir="gfx/bonus/magic", file="%s.png" % m, size=[160, 90], text=m.upper(), bg="purple",
+         color="lightgold", outline="black", text_size=56)
+    for m in ("3x", "5x", "10x", "25x", "50x", "100x")
+]

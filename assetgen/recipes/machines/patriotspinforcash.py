@@ -1,0 +1,37 @@
+# "patriotspinforcash" (Vazived Irud ovu Vize): the patriot symbols, a wild,
+# and SPIN on the third reel for the prize wheel.
+FOLDER = "gfx/patriotspinforcash"
+ITEMS = [
+    dict(kind="cabinet", title="VAZIVED IRUD OVU VIZE", colors=["red", "navy"], title_size=44,
+         pays=[["RED WHITE BLUE 7s", "TOP"], ["3 SEVENS ONE COLOUR", "BIG"], ["3 BARS ONE COLOUR", "PAYS"],
+               ["BAR + 7 SAME COLOUR", 2]],
+         pays_title="RED WHITE BLUE",
+         feature=dict(symbol="spin", lines=["SPIN ON REEL 3", "AT 3 COINS"], big="WHEEL", under="SPINS FOR CASH"),
+         bottom="SPIN ON THE THIRD REEL SPINS THE PRIZE WHEEL"),
+    dict(kind="symbolset", symbols=[["blank", 13], ["barred", 2], ["2barwhite", 2], ["3barblue", 2], ["blueseven", 2],
+                                    ["redseven", 1], ["whiteseven", 1], ["wild", 2], ["spin", 1]]),
+
+    # the prize-wheel bonus: background, 24 wheel frames "patspin" at (217, 81),
+    # the red/black gamble buttons at (513, 533) / (632, 533) and collect at (572, 533)
+    dict(kind="background", dir="gfx/bonus/patriotspinforcash", file="bonus.png", style="blue", border=True,
+         title="STARS AND STRIPES WHEEL", title_size=32, title_y=34,
+         elements=[dict(circle=[400, 264, 192], fill="navy", outline="white", width=4),
+                   dict(polygon=[384, 70, 416, 70, 400, 98], fill="white", outline="red"),
+                   dict(box=[503, 520, 196, 64], fill="black", outline="gold", width=2, radius=6),
+                   dict(text="DOUBLE OR NOTHING: PICK A COLOUR", at=[330, 552], size=14, color="cream"),
+                   dict(box=[513, 533, 56, 40], bevel=True, fill="red", label="RED", size=12),
+                   dict(box=[572, 533, 56, 40], bevel=True, fill="darkgold", label="TAKE", size=12),
+                   dict(box=[632, 533, 56, 40], bevel=True, fill="charcoal", label="BLACK", size=12)]),
+    dict(kind="wheel", dir="gfx/bonus/patriotspinforcash", name="patspin", size=[366, 366], rim="white",
+         slices=[["25", "black"], ["20", "red"], ["20", "red"], ["50", "black"], ["50", "black"], ["100", "red"],
+                 ["100", "red"], ["10", "black"], ["10", "black"], ["10", "black"], ["500", "red"], ["500", "red"],
+                 ["15", "black"], ["15", "black"], ["15", "black"], ["2500", "red"], ["2500", "red"],
+                 ["150", "black"], ["150", "black"], ["30", "red"], ["30", "red"], ["30", "red"], ["25", "black"],
+                 ["25", "black"]]),
+    dict(kind="button", dir="gfx/bonus/patriotspinforcash", name="red", states=["click", "flash"],
+         size=[56, 40], label="RED", color="red", shape="rect"),
+    dict(kind="button", dir="gfx/bonus/patriotspinforcash", name="black", states=["click", "flash"],
+         size=[56, 40], label="BLACK", color="charcoal", shape="rect"),
+    dict(kind="button", dir="gfx/bonus/patriotspinforcash", name="collect", states=["click"],
+         size=[56, 40], label="TAKE", color="darkgold", shape="rect"),
+]

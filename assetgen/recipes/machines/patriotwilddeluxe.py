@@ -1,0 +1,16 @@
+# "patriotwilddeluxe" (Vevovev Ozov Ovevir): the patriot symbols with arrow
+# bars and a wild.
+FOLDER = "gfx/patriotwilddeluxe"
+ITEMS = [
+    dict(kind="cabinet", title="VEVOVEV OZOV OVEVIR", colors=["navy", "red"], panel="navy",
+         pays=[["RED WHITE BLUE 7s", "TOP"], ["3 SEVENS ONE COLOUR", "BIG"], ["3 BARS ONE COLOUR", "PAYS"],
+               ["BAR + 7 SAME COLOUR", 2]],
+         pays_title="RED WHITE BLUE",
+         feature=dict(symbol="flag", symbol_params=dict(style="stripes"), lines=["ARROWS MOVE", "THE BARS"],
+                      big="WILD"),
+         bottom="ARROW BARS COUNT AS THEIR COLOUR"),
+    dict(kind="symbolset", symbols=[["blank", 8], ["barred", 1], ["2barwhite", 1], ["3barblue", 1], ["blue7", 1],
+                                    ["red7", 1], ["white7", 1], ["arrowdown_3barblue", 3], ["arrowdown_barred", 3],
+                                    ["arrowup_2barwhite", 3], ["arrowup_3barblue", 3], ["arrowup_barred", 3],
+                                    ["wild", 2]]),
+]

@@ -1,0 +1,27 @@
+# "zookeeper" (Zookeeper): five-reel video slot with zoo animals and card
+# ranks. Reel pictures show three symbols top to bottom; the line numbers
+# light up beside the reels as lines are played.
+FOLDER = "gfx/zookeeper"
+_CARD = dict(glyph="token", shape="round", color="white", border="navy", text="navy")
+_ANIMAL = dict(glyph="token", shape="oval", border="gold", text="lightgold")
+LOOKS = {"9": dict(_CARD, label="9"), "10": dict(_CARD, label="10"), "jack": dict(_CARD, label="J"),
+         "queen": dict(_CARD, label="Q", text="red"), "king": dict(_CARD, label="K", text="red"),
+         "ape": dict(_ANIMAL, label="APE", color="brown"), "giraffe": dict(_ANIMAL, label="GIRAFFE", color="orange"),
+         "lion": dict(_ANIMAL, label="LION", color="darkgold"), "zebra": dict(_ANIMAL, label="ZEBRA", color="charcoal")}
+PICTURES = ("10_9_queen 10_ape_king 10_king_9 10_king_jack 10_zebra_queen 9_10_king 9_giraffe_queen 9_jack_lion "
+            "9_king_lion 9_lion_ape 9_queen_jack ape_9_king ape_king_jack ape_queen_giraffe giraffe_jack_10 "
+            "giraffe_queen_lion giraffe_zebra_jack jack_10_zebra jack_ape_9 jack_king_10 jack_lion_king jack_zebra_10 "
+            "king_10_9 king_9_lion king_jack_king king_jack_zebra king_lion_giraffe king_queen_queen lion_10_ape "
+            "lion_ape_queen lion_giraffe_jack lion_king_queen queen_9_10 queen_9_giraffe queen_giraffe_zebra "
+            "queen_jack_10 queen_lion_10 queen_queen_9 zebra_10_king zebra_jack_ape zebra_queen_9").split()
+# line-number pictures at their places left of the reels
+LINES = [(1, 98, 165), (2, 94, 113), (3, 94, 219), (4, 93, 65), (5, 93, 274)]
+ITEMS = [
+    dict(kind="cabinet", family="video", title="ZOOKEEPER", colors=["felt", "darkfelt"], panel="darkfelt",
+         meters=dict(bet=[196, 42], lastbet=[422, 42], credits=[592, 42], paid=[641, 378]),
+         bottom="FIVE REELS, FIVE LINES: LINE UP THE ANIMALS"),
+    dict(kind="reelpictures", pictures=PICTURES, looks=LOOKS),
+] + [
+    dict(kind="text", file="linenumber%d.png" % n, size=[34, 26], text=str(n), bg="red", color="white",
+         text_size=18) for (n, x, y) in LINES
+]

@@ -1,0 +1,138 @@
+// The lobby: where the machines stand, what a click on one starts, the
+// doors, and the help pages of a first visit.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "floor/floor_fixture.h"
+#include "floor/led_sign.h"
+#include "floor/lobby.h"
+#include "player/player.h"
+#include "shell/display.h"
+
+using namespace floortest;
+
+namespace {
+
+bool overlap(int ax, int ay, int aw, int ah, int bx, int by, int bw, int bh) {
+    return ax < bx + bw && bx < ax + aw && ay < by + bh && by < ay + ah;
+}
+
+class LobbyTest : public FloorTest {
+protected:
+    void click(Lobby& lobby, int x, int y) {
+        moveMouse(x, y);
+        pushPress(x, y);
+        SDL_Event e;
+        ASSERT_TRUE(SDL_PollEvent(&e));
+        lobby.handleEvent(e);
+    }
+    void clickSpot(Lobby& lobby, const std::string& id) {
+        for (const LobbySpot& s : lobbySpots())
+            if (id == s.id) return click(lobby, s.x + s.width / 2, s.y + s.height / 2);
+        FAIL() << "no spot for " << id;
+    }
+};
+
+}  // namespace
+
+TEST(LobbySpots, EveryMachineStandsOnTheFloorOnceAndApart) {
+    const std::vector<LobbySpot>& spots = lobbySpots();
+    ASSERT_EQ(50u, spots.size());
+    std::set<std::string> ids;
+    for (const MachineInfo& m : machineTable()) ids.insert(m.id);
+    for (size_t i = 0; i < spots.size(); ++i) {
+        const LobbySpot& s = spots[i];
+        EXPECT_EQ(1u, ids.erase(s.id)) << s.id;
+        // On the floor: under the LED board, above the doors.
+        EXPECT_GE(s.x, 0);
+        EXPECT_LE(s.x + s.width, 800);
+        EXPECT_GE(s.y, lobbySignY + lobbySignHeight);
+        EXPECT_LE(s.y + s.height, 554);
+        for (size_t j = 0; j < i; ++j)
+            EXPECT_FALSE(overlap(s.x, s.y, s.width, s.height, spots[j].x, spots[j].y, spots[j].width,
+                                 spots[j].height))
+                << s.id << " / " << spots[j].id;
+    }
+    EXPECT_TRUE(ids.empty());
+}
+
+TEST_F(LobbyTest, ClickingABuiltMachineStartsItAtOneDollar) {
+    StandInLine line("mardigras");
+    Lobby lobby;
+    EXPECT_EQ("lobby", lobby.name);
+    EXPECT_NE(nullptr, lobby.sign);
+    clickSpot(lobby, "mardigras");
+    ASSERT_NE(nullptr, lobby.next);
+    StandIn* machine = dynamic_cast<StandIn*>(lobby.next);
+    ASSERT_NE(nullptr, machine);
+    EXPECT_EQ("mardigras", machine->name);
+    EXPECT_FLOAT_EQ(1.0f, machine->value);
+    // Once a successor is named, another click changes nothing.
+    clickSpot(lobby, "mardigras");
+    EXPECT_EQ(1, StandIn::built);
+    delete lobby.next;
+    lobby.next = nullptr;
+}
+
+TEST_F(LobbyTest, MachinesNotBuiltAndDisabledInputDoNothing) {
+    MachineCreator creator = replaceMachineCreator("zookeeper", nullptr);
+    Lobby lobby;
+    clickSpot(lobby, "zookeeper");
+    EXPECT_EQ(nullptr, lobby.next);
+    replaceMachineCreator("zookeeper", creator);
+
+    StandInLine line("magic");
+    lobby.menuEnabled = false;
+    clickSpot(lobby, "magic");
+    EXPECT_EQ(nullptr, lobby.next);
+    // Between cabinets there is nothing to click.
+    lobby.menuEnabled = true;
+    click(lobby, 14 + 74, 150);
+    EXPECT_EQ(nullptr, lobby.next);
+}
+
+TEST_F(LobbyTest, DoorsLeadToTheStatisticsAndThePrizeRoom) {
+    Lobby lobby;
+    Widget* stats = lobby.buttonNamed("stats");
+    Widget* trophy = lobby.buttonNamed("trophy");
+    ASSERT_NE(nullptr, stats);
+    ASSERT_NE(nullptr, trophy);
+    ASSERT_NE(nullptr, lobby.buttonNamed("exit"));
+    click(lobby, stats->x + 20, stats->y + 20);
+    ASSERT_NE(nullptr, lobby.next);
+    EXPECT_EQ("stats", lobby.next->name);
+    delete lobby.next;
+    lobby.next = nullptr;
+    click(lobby, trophy->x + 20, trophy->y + 20);
+    ASSERT_NE(nullptr, lobby.next);
+    EXPECT_EQ("trophy", lobby.next->name);
+    delete lobby.next;
+    lobby.next = nullptr;
+}
+
+TEST_F(LobbyTest, HelpPagesShowOnTheFirstVisitOnly) {
+    currentPlayer->firsttimelobby = true;
+    pushKey(SDLK_SPACE);       // page one (its key-up is dropped by page two)
+    pushPress(10, 10);         // page two
+    pushPress(20, 20);         // left for the lobby
+    {
+        Lobby lobby;
+        EXPECT_FALSE(currentPlayer->firsttimelobby);
+    }
+    EXPECT_EQ(1, pendingEvents());
+    {
+        Lobby again;
+    }
+    EXPECT_EQ(1, pendingEvents());
+}
+
+TEST_F(LobbyTest, SignGreetsThePlayerAndScrolls) {
+    Lobby lobby;
+    EXPECT_NE(std::string::npos, lobby.sign->text.find("Welcome to Corvalo Casino, Ann!"));
+    EXPECT_NE(std::string::npos, lobby.sign->text.find("Seafood Buffet"));
+    int start = lobby.sign->offset();
+    SDL_Delay(lobby.sign->period + 5);
+    lobby.tick();
+    EXPECT_EQ(start + 1, lobby.sign->offset());
+}
