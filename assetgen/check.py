@@ -7,7 +7,8 @@ looks at the result.
 - both builds are byte for byte the same (no timestamps, fixed seeds);
 - a second run over an unchanged tree does nothing and touches no file;
 - every file the recipes name exists; pictures open and have the size their
-  recipe asks for; colour-keyed pictures have the key colour top-left;
+  recipe asks for; colour-keyed pictures have the key colour top-left; a
+  button's state pictures differ from each other;
 - every sound is a 22050 Hz, 16-bit, mono WAV with sound in it, and the loops
   meet themselves at the seam without a click;
 - the LED font has a 7-row glyph for every printable character.
@@ -106,6 +107,8 @@ def main():
                             failures.append("%s: clicks at the loop seam" % where)
                 elif o.endswith(".def"):
                     failures += check_ledfont(p)
+            if item["kind"] == "button" and len(outs) > 1:
+                failures += check_button_states(a, recipe.name, i, outs)
     if failures:
         print("assetgen check: %d problem(s)" % len(failures))
         for f in failures:
@@ -113,6 +116,17 @@ def main():
         return 1
     print("assetgen check: %d recipes, %d files, all good" % (len(recipes), sum(len(j[4]) for j in jobs)))
     return 0
+
+
+def check_button_states(root, recipe, i, outs):
+    """A button's state pictures must look different from each other."""
+    bad = []
+    pics = [np.asarray(Image.open(os.path.join(root, o)).convert("RGB")).astype(np.int16) for o in outs]
+    for x in range(len(pics)):
+        for y in range(x + 1, len(pics)):
+            if pics[x].shape == pics[y].shape and np.abs(pics[x] - pics[y]).mean() < 3.0:
+                bad.append("%s item %d: %s and %s look the same" % (recipe, i, outs[x], outs[y]))
+    return bad
 
 
 def check_ledfont(path):

@@ -124,7 +124,6 @@ def plan(recipes, kindmap):
 
 def _run(job):
     rname, i, item, folder, out_root = job
-    from agen.common import _font_cache  # noqa: F401  (fonts cached per worker)
     try:
         kindmap = kinds()
         kindmap[item["kind"]][1](item, os.path.join(out_root, folder))

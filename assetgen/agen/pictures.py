@@ -4,7 +4,7 @@ import hashlib
 import math
 import os
 import numpy as np
-from PIL import Image, ImageDraw, ImageEnhance, ImageFilter
+from PIL import Image, ImageDraw, ImageEnhance
 from .common import (colour, mix, lighter, darker, new_image, draw_text, vgradient, bevel_box,
                      save_png, apply_key, PALETTE, font, fit_font)
 from .symbols import render_glyph, render_card, GLYPHS, ALIASES
@@ -530,9 +530,6 @@ def anim_frame(item, i, n, base):
     if eff == "frames":
         # every frame given as its own picture recipe
         return single_image(item["frame_items"][i % len(item["frame_items"])], "%s.%d" % (item["name"], i))
-    if eff == "text":
-        # the base recipe with {i} / {n} in its text fields filled per frame
-        return None
     raise ValueError("unknown animation effect '%s'" % eff)
 
 
@@ -565,7 +562,8 @@ def reel_frame(item, i, n, strip=None):
     win = tall.crop((0, off, w, off + h))
     blur = item.get("blur", 6)
     if blur:
-        win = win.filter(ImageFilter.BoxBlur(0)).resize((w, max(1, h // blur)), Image.BILINEAR).resize((w, h), Image.BILINEAR)
+        # motion blur along the reel: squash the rows together and stretch them back
+        win = win.resize((w, max(1, h // blur)), Image.BILINEAR).resize((w, h), Image.BILINEAR)
     shade = np.asarray(win).astype(np.float32)
     yy = np.linspace(-1, 1, h)[:, None, None]
     shade *= (1 - 0.45 * yy ** 2)
@@ -766,7 +764,7 @@ DEFAULT_LOOKS = {
     "up": dict(glyph="arrow", dir="up"), "down": dict(glyph="arrow", dir="down"),
     "arrowup": dict(glyph="arrow", dir="up"), "arrowdown": dict(glyph="arrow", dir="down"),
     # coloured bars and sevens
-    "barred": dict(glyph="bar1", color="red"), "2barwhite": dict(glyph="bar2", color="white", label="BAR"),
+    "barred": dict(glyph="bar1", color="red"), "2barwhite": dict(glyph="bar2", color="white", text="red"),
     "3barblue": dict(glyph="bar3", color="blue"), "blueseven": dict(glyph="blueseven"),
     "redseven": dict(glyph="redseven"), "whiteseven": dict(glyph="whiteseven"),
     "silver7": dict(glyph="seven", color="silver", outline="charcoal"), "green7": dict(glyph="seven", color="green"),

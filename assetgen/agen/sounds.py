@@ -170,9 +170,6 @@ def k_jingle(item):
                 else:
                     parts.append((tm, tone(f, dur * 0.95, wk, attack=0.01) * 0.35))
         tm += dur
-    if item.get("bass"):
-        for name, beats in parse_notes(item["bass"]):
-            pass
     return mixdown(parts)
 
 

@@ -3,7 +3,7 @@ down for smooth edges. Each glyph draws into an RGBA canvas; the caller puts
 it on a background colour or on the colour key."""
 import math
 from PIL import Image, ImageDraw
-from .common import colour, lighter, darker, font, fit_font, PALETTE
+from .common import colour, lighter, darker, font, fit_font
 
 SS = 4  # supersampling factor
 
@@ -55,7 +55,7 @@ def g_bar(d, W, H, p):
         x0 = (W - bw) / 2
         d.rounded_rectangle((x0, y, x0 + bw, y + bh), radius=bh * 0.2, fill=_c("gold"))
         d.rounded_rectangle((x0 + SS * 2, y + SS * 2, x0 + bw - SS * 2, y + bh - SS * 2), radius=bh * 0.18, fill=_c(col))
-        _text(d, (W / 2, y + bh / 2), txt, "sans-bold", bh * 0.72, "cream", max_w=bw * 0.8)
+        _text(d, (W / 2, y + bh / 2), txt, "sans-bold", bh * 0.72, p.get("text", "cream"), max_w=bw * 0.8)
         y += bh + gap
 
 
@@ -508,5 +508,6 @@ def render_card(card, w, h, params=None):
     else:
         _suit(d, suit, W * 0.56, H * 0.56, H * 0.42, col)
         if rank != "A":
-            _text(d, (W * 0.56, H * 0.58), rank, "sans-bold", H * 0.16, "white" if True else col, max_w=W * 0.3)
+            # the rank again, in white on the big suit
+            _text(d, (W * 0.56, H * 0.58), rank, "sans-bold", H * 0.16, "white", max_w=W * 0.3)
     return img.resize((w, h), Image.LANCZOS)

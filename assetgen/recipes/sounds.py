@@ -12,7 +12,7 @@ ITEMS = [
     # ---- shell, floor and every machine -------------------------------------------------
     dict(kind="jingle", file="welcome.wav",  notes="C5 E5 G5 C6:2 G5 C6+E6:4", tempo=7),       # first run
     dict(kind="jingle", file="lobybaks.wav", notes="G4 C5 E5 G5:3", tempo=7),                   # greeting (male)
-    dict(kind="jingle", file="lobybakm.wav", notes="E5 G5 C6 E6:3", tempo=7),                   # greeting (female, other)
+    dict(kind="jingle", file="lobybakm.wav", notes="E5 G5 C6 E6:3", tempo=7),                   # greeting (others)
     dict(kind="loop",   file="lobbysnd.wav", length=8.0, chords=[["C3", "E3", "G3", "B3"], ["F3", "A3", "C4", "E4"]],
          murmur=0.25, swell=4),                                                                 # LOOP lobby
     dict(kind="loop",   file="slotamb.wav",  length=6.0, chords=[["D3", "A3", "F#4"], ["G3", "D4", "B4"]],
@@ -21,7 +21,8 @@ ITEMS = [
          swell=6),                                                                              # LOOP prize room, stats
     dict(kind="fx",     file="onepull.wav",  preset="ratchet", length=0.35),                   # every pull
     dict(kind="click",  file="slothit1.wav", pitch=700, length=0.09, thud=True),               # a reel stops
-    dict(kind="loop",   file="digicnt.wav",  length=0.1, notes=["C5"], ticks=1, pitch=2400),   # one count-up tick; looped it ticks 10 a second
+    # one count-up tick; played looping it ticks ten times a second
+    dict(kind="loop",   file="digicnt.wav",  length=0.1, notes=["C5"], ticks=1, pitch=2400),
     dict(kind="fx",     file="pop.wav",      preset="pop", length=0.1),
     dict(kind="click",  file="click3.wav",   pitch=1500, length=0.04),                         # button click
     dict(kind="click",  file="pick.wav",     pitch=2200, length=0.05),

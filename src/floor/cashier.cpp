@@ -128,7 +128,7 @@ void Cashier::redraw() {
         drawText(font, longToString(static_cast<long>(currentPlayer->vippoints)), accountX, 248, 20, 250, 222,
                  120);
     } else {
-        drawText(font, "Nobody yet: please register.", 405, 204, 16, 246, 236, 206);
+        drawText(font, "(nobody yet)", accountX, 160, 18, 246, 236, 206);
     }
     if (font) sge_TTF_CloseFont(font);
     if (display) display->update();

@@ -55,7 +55,10 @@ std::vector<LobbySpot> buildSpots() {
 bool waitForPress() {
     while (!quitRequested()) {
         SDL_Event event;
-        if (!pollModalEvent(event)) continue;
+        if (!pollModalEvent(event)) {
+            SDL_Delay(1);
+            continue;
+        }
         if (event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_KEYDOWN) return true;
     }
     return false;
@@ -136,9 +139,9 @@ void Lobby::handleButton(Widget* control) {
     if (n == "exit") {
         if (theApp) theApp->quit = 1;
     } else if (n == "stats") {
-        next = new StatsScreen();
+        if (currentPlayer) next = new StatsScreen();
     } else if (n == "trophy") {
-        next = new TrophyRoom();
+        if (currentPlayer) next = new TrophyRoom();
     } else if (currentPlayer && findMachine(n)) {
         next = createMachine(n, 1.0f);  // stays null for a machine not on the floor yet
     }

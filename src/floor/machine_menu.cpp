@@ -198,6 +198,7 @@ void Menu::run() {
         SDL_Event event;
         if (!pollModalEvent(event)) {
             if (soundPlayer) soundPlayer->update();
+            SDL_Delay(1);  // nothing to do until the mouse moves
             continue;
         }
         if (event.type == SDL_MOUSEMOTION) {

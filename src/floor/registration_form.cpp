@@ -75,14 +75,14 @@ void Form::draw() {
         SDL_Rect f = formlayout::field(i);
         std::string shown = i == 0 ? entries.firstName : entries.lastName;
         if (i == focus) shown += "_";
-        text(shown, f.x + 8, f.y + f.h - 9, 18, 18, 12, 10);
+        text(shown, f.x + 8, f.y + 24, 16, 18, 12, 10);
     }
     if (entries.title != Title::None) {
         Image mark(titleMarkPicture, true, false);
         SDL_Rect t = formlayout::titleButton(static_cast<int>(entries.title) - 1);
         if (mark.loaded) mark.blit(t.x, t.y);
     }
-    text(message, formX + 200 - 180, formY + 262, 14, 196, 24, 32);
+    text(message, formX + 20, formY + 262, 14, 255, 200, 60);
     if (display) display->update();
 }
 
@@ -163,6 +163,7 @@ bool Form::run() {
         SDL_Event event;
         if (!pollModalEvent(event)) {
             if (soundPlayer) soundPlayer->update();
+            SDL_Delay(1);  // nothing to do until the player types or clicks
             continue;
         }
         if (event.type == SDL_MOUSEBUTTONDOWN && event.button.button == SDL_BUTTON_LEFT) {

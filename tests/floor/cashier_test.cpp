@@ -105,21 +105,6 @@ TEST_F(CashierTest, DeletingTheLastPlayerReturnsToTheFirstRun) {
     desk.next = nullptr;
 }
 
-TEST_F(CashierTest, FirstRunDeskOpensTheFormOnItsFirstFrameOnly) {
-    delete config;
-    currentPlayer = nullptr;
-    testrt::resetFiles("[global]\nfirsttimeever=1\n");
-    config = new Config();
-    ASSERT_EQ(nullptr, currentPlayer);
-    Cashier desk;
-    pushKey(SDLK_ESCAPE);
-    desk.tick();
-    EXPECT_EQ(1, pendingEvents());  // the Escape went to the form, its key-up is left
-    pushKey(SDLK_ESCAPE);
-    desk.tick();  // not offered twice
-    EXPECT_EQ(3, pendingEvents());
-}
-
 TEST_F(CashierTest, DrawingFundsAddsAThousandDollars) {
     Cashier desk;
     currentPlayer->money = 0.1;

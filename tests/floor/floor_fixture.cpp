@@ -55,13 +55,23 @@ Uint32 fireWatchdog(Uint32, void*) {
 }
 }  // namespace
 
+void startWatchdog() {
+    watchdogFired = false;
+    watchdog = SDL_AddTimer(5000, fireWatchdog, nullptr);
+}
+
+bool stopWatchdog() {
+    SDL_RemoveTimer(watchdog);
+    watchdog = nullptr;
+    return watchdogFired;
+}
+
 void FloorTest::SetUp() {
     testrt::resetFiles(configText());
     writeSave("Ann_Lee", "female", 500.0);
     writeSave("Bob_Ray", "male", 30.0);
     ASSERT_EQ(0, SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER));
-    watchdogFired = false;
-    watchdog = SDL_AddTimer(5000, fireWatchdog, nullptr);
+    startWatchdog();
     display = new Display(SDL_SWSURFACE);
     ASSERT_TRUE(display->hasSurface());
     ASSERT_EQ(0, sge_TTF_Init());
@@ -75,8 +85,7 @@ void FloorTest::SetUp() {
 }
 
 void FloorTest::TearDown() {
-    SDL_RemoveTimer(watchdog);
-    EXPECT_FALSE(watchdogFired) << "a modal loop waited for input that never came";
+    EXPECT_FALSE(stopWatchdog()) << "a modal loop waited for input that never came";
     dropEvents();
     delete config;  // writes the settings and saves the current player
     config = nullptr;

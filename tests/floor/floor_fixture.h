@@ -46,6 +46,12 @@ private:
     MachineCreator before;
 };
 
+// A modal loop waiting for input that never comes would hang a test: the
+// watchdog closes the window after 5 s instead, which ends every modal part.
+// SDL's timer must be started. stopWatchdog says whether it fired.
+void startWatchdog();
+bool stopWatchdog();
+
 class FloorTest : public ::testing::Test {
 protected:
     // The settings file the test starts from; override before SetUp runs.

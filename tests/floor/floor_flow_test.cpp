@@ -23,11 +23,13 @@ class FloorFlowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         Cashier::firstRunDelayMs = 0;
-        ASSERT_EQ(0, SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO));
+        ASSERT_EQ(0, SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO | SDL_INIT_TIMER));
+        startWatchdog();
         dropEvents();
         clearLoadedAssets();
     }
     void TearDown() override {
+        EXPECT_FALSE(stopWatchdog()) << "a modal loop waited for input that never came";
         delete theApp;
         theApp = nullptr;
         SDL_Quit();
@@ -78,10 +80,9 @@ TEST_F(FloorFlowTest, FirstRunRegistersAtTheCashierThenWalksTheFloor) {
 
     // To the floor; the first visit shows the two help pages.
     clickControl(theApp->screen->buttonNamed("lobby"));
-    runFrames(1);
     pushPress(1, 1);
     pushPress(1, 1);
-    runFrames(3);
+    runFrames(5);
     ASSERT_NE(nullptr, dynamic_cast<Lobby*>(theApp->screen));
     EXPECT_FALSE(currentPlayer->firsttimelobby);
     EXPECT_TRUE(loadedAssets().count("../gfx/help/lobby_2.png"));

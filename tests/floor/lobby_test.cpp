@@ -126,13 +126,3 @@ TEST_F(LobbyTest, HelpPagesShowOnTheFirstVisitOnly) {
     }
     EXPECT_EQ(1, pendingEvents());
 }
-
-TEST_F(LobbyTest, SignGreetsThePlayerAndScrolls) {
-    Lobby lobby;
-    EXPECT_NE(std::string::npos, lobby.sign->text.find("Welcome to Corvalo Casino, Ann!"));
-    EXPECT_NE(std::string::npos, lobby.sign->text.find("Seafood Buffet"));
-    int start = lobby.sign->offset();
-    SDL_Delay(lobby.sign->period + 5);
-    lobby.tick();
-    EXPECT_EQ(start + 1, lobby.sign->offset());
-}

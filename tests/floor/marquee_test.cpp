@@ -33,16 +33,11 @@ TEST(MarqueeSign, PlaceDependsOnTheMachine) {
     EXPECT_EQ(551, r.y);
     EXPECT_EQ(200, r.w);
     EXPECT_EQ(21, r.h);
-    for (const char* id : {"5x", "magic", "gloamerhouse", "deepsea"}) {
-        ASSERT_TRUE(marqueeSignPlace(id, r)) << id;
-        EXPECT_EQ(192, r.x);
-        EXPECT_EQ(560, r.y);
-        EXPECT_EQ(208, r.w);
-        EXPECT_EQ(21, r.h);
-    }
-    for (const char* id : {"mountainclimber", "crazydice", "doubledicespinforcash", "patriotspinforcash",
-                           "wheelofcash", "jacksorbetter"})
-        EXPECT_FALSE(marqueeSignPlace(id, r)) << id;
+    ASSERT_TRUE(marqueeSignPlace("magic", r));
+    EXPECT_EQ(192, r.x);
+    EXPECT_EQ(560, r.y);
+    EXPECT_EQ(208, r.w);
+    EXPECT_FALSE(marqueeSignPlace("mountainclimber", r));
 }
 
 TEST(MarqueeSign, GreetsByNameWithWholeVipPoints) {

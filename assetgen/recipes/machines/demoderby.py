@@ -24,7 +24,8 @@ LOOKS = {"tire": dict(_TOKEN, label="TIRE", shape="circle", color="black", borde
 ITEMS = [
     dict(kind="background", file="back.png", style="dark", colors=["charcoal", "black"], border=True,
          elements=[dict(box=[160, 8, 265, 450], fill="black", outline="gold", width=3, radius=6)] +
-                  [dict(box=[x - 1, y - 1, 77, 85], fill="cream", outline="darkgold") for y in ROWS_Y for x in REELS_X] +
+                  [dict(box=[x - 1, y - 1, 77, 85], fill="cream", outline="darkgold")
+                   for y in ROWS_Y for x in REELS_X] +
                   [dict(text="PLAY %d" % (k + 1), at=[100, y + 42], size=14, color="lightgold", font="sans-bold")
                    for k, y in enumerate(ROWS_Y)] +
                   [dict(box=[432, y + 24, 44, 20], fill="cream", outline="navy") for y in ROWS_Y] +

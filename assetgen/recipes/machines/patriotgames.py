@@ -2,8 +2,8 @@
 FOLDER = "gfx/patriotgames"
 ITEMS = [
     dict(kind="cabinet", title="ZOREDUD OZOVU", colors=["navy", "darkburgundy"], panel="navy",
-         pays=[["RED WHITE BLUE 7s", "TOP"], ["3 SEVENS ONE COLOUR", "BIG"], ["3 BARS ONE COLOUR", "PAYS"],
-               ["BAR + 7 SAME COLOUR", 2]],
+         pays=[["3 RED 7s", 300], ["3 WHITE 7s", 200], ["3 BLUE 7s", 150], ["3 BLUE BARS", 40],
+               ["3 WHITE BARS", 25], ["3 RED BARS", 10], ["BAR + 7 ONE COLOUR", 2], ["3 BLANKS", 1]],
          pays_title="RED WHITE BLUE",
          feature=dict(symbol="flag", symbol_params=dict(style="stripes"), lines=["RED, WHITE", "AND BLUE"],
                       big="7 7 7"),

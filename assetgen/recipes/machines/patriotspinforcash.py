@@ -3,8 +3,9 @@
 FOLDER = "gfx/patriotspinforcash"
 ITEMS = [
     dict(kind="cabinet", title="VAZIVED IRUD OVU VIZE", colors=["red", "navy"], title_size=44,
-         pays=[["RED WHITE BLUE 7s", "TOP"], ["3 SEVENS ONE COLOUR", "BIG"], ["3 BARS ONE COLOUR", "PAYS"],
-               ["BAR + 7 SAME COLOUR", 2]],
+         pays=[["WILD WILD WILD", 1500], ["3 RED 7s", 200], ["3 WHITE 7s", 150], ["3 BLUE 7s", 100],
+               ["3 BLUE BARS", 30], ["3 WHITE BARS", 20], ["3 RED BARS", 10], ["BAR + 7 ONE COLOUR", 2],
+               ["3 BLANKS", 1]],
          pays_title="RED WHITE BLUE",
          feature=dict(symbol="spin", lines=["SPIN ON REEL 3", "AT 3 COINS"], big="WHEEL", under="SPINS FOR CASH"),
          bottom="SPIN ON THE THIRD REEL SPINS THE PRIZE WHEEL"),

@@ -3,8 +3,9 @@
 FOLDER = "gfx/patriotwilddeluxe"
 ITEMS = [
     dict(kind="cabinet", title="VEVOVEV OZOV OVEVIR", colors=["navy", "red"], panel="navy",
-         pays=[["RED WHITE BLUE 7s", "TOP"], ["3 SEVENS ONE COLOUR", "BIG"], ["3 BARS ONE COLOUR", "PAYS"],
-               ["BAR + 7 SAME COLOUR", 2]],
+         pays=[["WILD WILD WILD", 500], ["3 RED 7s", 300], ["3 WHITE 7s", 200], ["3 BLUE 7s", 150],
+               ["3 BLUE BARS", 40], ["3 WHITE BARS", 25], ["3 RED BARS", 10], ["BAR + 7 ONE COLOUR", 2],
+               ["3 BLANKS", 1]],
          pays_title="RED WHITE BLUE",
          feature=dict(symbol="flag", symbol_params=dict(style="stripes"), lines=["ARROWS MOVE", "THE BARS"],
                       big="WILD"),

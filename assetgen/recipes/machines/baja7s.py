@@ -1,0 +1,14 @@
+# "baja7s" (Vedu 7'r): three-line three-reel machine; the baja seven stands
+# for the other symbols in three of a kind.
+from _multiline import machine
+
+FOLDER = "gfx/baja7s"
+ITEMS = machine(
+    FOLDER, "VEDU 7'R", ["orange", "darkburgundy"],
+    pictures="2bar_blank_7 3bar_blank_7 3bar_blank_baja7 3bar_blank_cherry 7_blank_3bar 7_blank_blank "
+             "baja7_blank_3bar baja7_blank_bar bar_blank_2bar bar_blank_cherry blank_2bar_blank blank_3bar_blank "
+             "blank_7_blank blank_baja7_blank blank_bar_blank blank_blank_baja7 blank_cherry_blank cherry_blank_2bar "
+             "cherry_blank_bar".split(),
+    looks=dict(baja7=dict(glyph="seven", color="orange", outline="navy")),
+    lines=[(1, 20, 141), (2, 21, 80), (3, 20, 204)],
+    bottom="THE BAJA SEVEN COMPLETES ANY THREE OF A KIND")

@@ -1,0 +1,18 @@
+# "egyptsprize" (Rizad'a Zidud): three-line three-reel machine of ancient
+# Egypt with a progressive jackpot for three tuts.
+from _multiline import machine
+
+FOLDER = "gfx/egyptsprize"
+ITEMS = machine(
+    FOLDER, "RIZAD'A ZIDUD", ["gold", "brown"],
+    pictures="2bar_blank_tablet 3bar_blank_2bar 3bar_blank_pyramid bar_blank_2bar bar_blank_tut blank_2bar_blank "
+             "blank_3bar_blank blank_bar_blank blank_pyramid_blank blank_tablet_blank blank_tut_blank "
+             "pyramid_blank_bar pyramid_blank_blank tablet_blank_3bar tablet_blank_pyramid tut_blank_3bar "
+             "tut_blank_tablet".split(),
+    looks=dict(tut=dict(glyph="crown", color="gold"),
+               pyramid=dict(glyph="token", label="^", shape="diamond", color="darkgold", border="brown",
+                            text="brown"),
+               tablet=dict(glyph="token", label="TABLET", shape="box", color="parchment", border="brown",
+                           text="brown")),
+    lines=[(1, 20, 148), (2, 20, 93), (3, 19, 202)],
+    bottom="THREE TUTS WIN THE PROGRESSIVE")
