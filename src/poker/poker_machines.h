@@ -7,44 +7,110 @@
 
 #include "poker/video_poker.h"
 
-#define CORVALO_POKER_MACHINE_BODY(Class)   \
-public:                                     \
-    explicit Class(float denomination);     \
-    ~Class() override;                      \
-    void configure(float denomination);     \
-    void setupCardPositions() override;     \
-    int evaluateHand() override;            \
+class TensOrBetter : public VideoPoker {
+public:
+    explicit TensOrBetter(float denomination);
+    ~TensOrBetter() override;
+    void configure(float denomination);
+    void setupCardPositions() override;
+    int evaluateHand() override;
     void showCardBacks() override;
+};
 
-class TensOrBetter : public VideoPoker { CORVALO_POKER_MACHINE_BODY(TensOrBetter) };
-class JacksOrBetter : public VideoPoker { CORVALO_POKER_MACHINE_BODY(JacksOrBetter) };
-class FourOfAKind : public VideoPoker { CORVALO_POKER_MACHINE_BODY(FourOfAKind) };
-class DoublePremium : public VideoPoker { CORVALO_POKER_MACHINE_BODY(DoublePremium) };
+class JacksOrBetter : public VideoPoker {
+public:
+    explicit JacksOrBetter(float denomination);
+    ~JacksOrBetter() override;
+    void configure(float denomination);
+    void setupCardPositions() override;
+    int evaluateHand() override;
+    void showCardBacks() override;
+};
 
-class SpinForCash : public VideoPoker { CORVALO_POKER_MACHINE_BODY(SpinForCash) };
+class FourOfAKind : public VideoPoker {
+public:
+    explicit FourOfAKind(float denomination);
+    ~FourOfAKind() override;
+    void configure(float denomination);
+    void setupCardPositions() override;
+    int evaluateHand() override;
+    void showCardBacks() override;
+};
+
+class DoublePremium : public VideoPoker {
+public:
+    explicit DoublePremium(float denomination);
+    ~DoublePremium() override;
+    void configure(float denomination);
+    void setupCardPositions() override;
+    int evaluateHand() override;
+    void showCardBacks() override;
+};
+
+// Jacks or Better pays; a full house or better at five coins turns the cash wheel.
+class SpinForCash : public VideoPoker {
+public:
+    explicit SpinForCash(float denomination);
+    ~SpinForCash() override;
+    void configure(float denomination);
+    void setupCardPositions() override;
+    int evaluateHand() override;
+    void showCardBacks() override;
+};
 
 // The wild-card machines keep the state of their last search.
 class AllWild : public VideoPoker {
-    CORVALO_POKER_MACHINE_BODY(AllWild)
-    int bestScore = 0;
-    bool wildAtPosition[5] = {false, false, false, false, false};
-    int wildCount = 0;
-};
-class DeucesWild : public VideoPoker {
-    CORVALO_POKER_MACHINE_BODY(DeucesWild)
-    int bestScore = 0;
-    bool wildAtPosition[5] = {false, false, false, false, false};
-    int wildCount = 0;
-};
-class JokersWild : public VideoPoker {
-    CORVALO_POKER_MACHINE_BODY(JokersWild)
+public:
+    explicit AllWild(float denomination);
+    ~AllWild() override;
+    void configure(float denomination);
+    void setupCardPositions() override;
+    int evaluateHand() override;
+    void showCardBacks() override;
+
     int bestScore = 0;
     bool wildAtPosition[5] = {false, false, false, false, false};
     int wildCount = 0;
 };
 
+class DeucesWild : public VideoPoker {
+public:
+    explicit DeucesWild(float denomination);
+    ~DeucesWild() override;
+    void configure(float denomination);
+    void setupCardPositions() override;
+    int evaluateHand() override;
+    void showCardBacks() override;
+
+    int bestScore = 0;
+    bool wildAtPosition[5] = {false, false, false, false, false};
+    int wildCount = 0;
+};
+
+class JokersWild : public VideoPoker {
+public:
+    explicit JokersWild(float denomination);
+    ~JokersWild() override;
+    void configure(float denomination);
+    void setupCardPositions() override;
+    int evaluateHand() override;
+    void showCardBacks() override;
+
+    int bestScore = 0;
+    bool wildAtPosition[5] = {false, false, false, false, false};
+    int wildCount = 0;
+};
+
+// Double Premium pays, and every win may be doubled up against the dealer's card.
 class DoubleUpBonus : public VideoPoker {
-    CORVALO_POKER_MACHINE_BODY(DoubleUpBonus)
+public:
+    explicit DoubleUpBonus(float denomination);
+    ~DoubleUpBonus() override;
+    void configure(float denomination);
+    void setupCardPositions() override;
+    int evaluateHand() override;
+    void showCardBacks() override;
+
     // Offers the amount again and again; leaves in it what the player takes home.
     void offerDoubleUp(int& amount);
     // One card game against the dealer's card: 2 x stake, the stake, or 0.
@@ -55,8 +121,6 @@ class DoubleUpBonus : public VideoPoker {
 
     TextLabel* offerText = nullptr;  // the "DOUBLE UP TO ...?" line while an offer is open
 };
-
-#undef CORVALO_POKER_MACHINE_BODY
 
 // Shared by the machines' set-up: the two jokers of a wild deck.
 void addJokers(VideoPoker& machine);
