@@ -51,9 +51,11 @@ def _cabinet_front():
     for x in (190, 259, 328, 397, 466):
         els.append(dict(box=[x, 320, 62, 89], outline="felt", width=1, radius=4))
     els += [
-        dict(box=[205, 424, 88, 40], fill="black", outline="gold", width=2),     # credit meter
-        dict(box=[428, 424, 88, 40], fill="black", outline="gold", width=2),     # coins-in meter
-        dict(box=[329, 425, 59, 60], fill="navy", outline="gold", width=2),      # coin value
+        # Sized for the game's text (14 pt captions and meters, the coin
+        # value at 28 pt): "Coins In", an eight-digit credit count, "0.25".
+        dict(box=[197, 418, 104, 46], fill="black", outline="gold", width=2),    # credit meter
+        dict(box=[420, 418, 104, 46], fill="black", outline="gold", width=2),    # coins-in meter
+        dict(box=[309, 421, 100, 56], fill="navy", outline="gold", width=2),     # coin value
     ]
     for name, x, y, w, label, col in BUTTONS:
         els.append(dict(box=[x, y, w, 34], bevel=True, fill=col, label=label, size=10, color="cream"))

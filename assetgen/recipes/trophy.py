@@ -254,9 +254,11 @@ def prize_items(pid, title, price, line, for_sale):
     ]
     if for_sale:
         # Button of the left column at (9, y): name and price; lit under the mouse.
+        # One type size down the whole column: the largest at which names with
+        # descenders ("Key Chain", "Sunglasses") still fit the 18-pixel button.
         items.append({"kind": "button", "name": pid, "states": ["std", "mo"], "size": [162, 18], "shape": "rect",
                       "color": "burgundy", "rim": "darkgold", "bg": "charcoal",
-                      "label": title + "  " + points(price), "label_size": 12})
+                      "label": title + "  " + points(price), "label_size": 8.4})
     return items
 
 

@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <iostream>
 
 #include "floor/lobby.h"
 #include "floor/registration_form.h"
 #include "machine/denomination.h"
 #include "player/player.h"
+#include "shell/asset_log.h"
 #include "shell/config.h"
 #include "shell/display.h"
 #include "shell/image.h"
@@ -19,6 +21,44 @@ const char* const cashierFont = "../fonts/cashname.ttf";
 const double additionalFunds = 1000.0;
 const double lowMoneyWarning = 50.0;
 int Cashier::firstRunDelayMs = 6000;
+
+sge_TTFont* openCashierFont(int size) {
+    noteAssetLoad(cashierFont);
+    // The TrueType opener falls over on a file that isn't there: look first.
+    SDL_RWops* probe = SDL_RWFromFile(cashierFont, "rb");
+    if (!probe) {
+        std::cout << "Couldn't Load" << cashierFont << std::endl;
+        return nullptr;
+    }
+    SDL_RWclose(probe);
+    return sge_TTF_OpenFont(cashierFont, size);
+}
+
+namespace {
+
+int textWidth(sge_TTFont* font, int size, const std::string& s) {
+    sge_TTF_SetFontSize(font, size);
+    std::vector<char> buffer(s.begin(), s.end());
+    buffer.push_back('\0');
+    return sge_TTF_TextSize(font, buffer.data()).w;
+}
+
+}  // namespace
+
+FittedText fitText(sge_TTFont* font, const std::string& text, int size, int smallest, int maxWidth, bool keepEnd) {
+    FittedText out = {text, size};
+    if (!font || text.empty()) return out;
+    if (smallest > size) smallest = size;
+    for (out.size = size; out.size > smallest; --out.size)
+        if (textWidth(font, out.size, text) <= maxWidth) return out;
+    if (textWidth(font, out.size, text) <= maxWidth) return out;
+    // Still too wide at the smallest size: cut it down behind "...".
+    for (size_t keep = text.size(); keep-- > 0;) {
+        out.text = keepEnd ? "..." + text.substr(text.size() - keep) : text.substr(0, keep) + "...";
+        if (textWidth(font, out.size, out.text) <= maxWidth) return out;
+    }
+    return out;
+}
 
 namespace {
 
@@ -41,6 +81,8 @@ const Place deskButtons[] = {
 
 const int nameRowX = 45, nameRowY = 150, nameRowW = 290, nameRowH = 38, nameRowStep = 42;
 const int accountX = 540;  // where the account's values start
+const int accountWidth = 210;  // room for them, up to the panel's frame
+const int smallestText = 11;   // long names shrink down to this size, then are cut
 
 // The registered names the desk can open: those that make a proper save-file name.
 std::vector<std::string> listedPlayers() {
@@ -61,9 +103,13 @@ std::string dollars(double amount) {
     return buf;
 }
 
-void drawText(sge_TTFont* font, const std::string& s, int x, int y, int size, Uint8 r, Uint8 g, Uint8 b) {
+// Draws a line of text, made to fit into maxWidth pixels.
+void drawText(sge_TTFont* font, const std::string& s, int x, int y, int size, int maxWidth, Uint8 r, Uint8 g,
+              Uint8 b) {
     if (!font || s.empty()) return;
-    TextLabel label(font, size, s, x, y, 1, r, g, b);
+    FittedText fitted = fitText(font, s, size, smallestText, maxWidth);
+    sge_TTF_SetFontSize(font, fitted.size);
+    TextLabel label(font, fitted.size, fitted.text, x, y, 1, r, g, b);
     label.draw();
 }
 
@@ -112,7 +158,7 @@ void Cashier::redraw() {
     int maxTop = std::max(0, static_cast<int>(names.size()) - visibleNames);
     listTop = std::min(std::max(listTop, 0), maxTop);
 
-    sge_TTFont* font = sge_TTF_OpenFont(cashierFont, 18);
+    sge_TTFont* font = openCashierFont(18);
     for (int i = 0; i < visibleNames && listTop + i < static_cast<int>(names.size()); ++i) {
         const std::string& n = names[listTop + i];
         SDL_Rect row = cashierlayout::nameRow(i);
@@ -120,15 +166,15 @@ void Cashier::redraw() {
             Image bar(graphicsDir + "namebar.png", false, false);
             if (bar.loaded) bar.blit(row.x, row.y);
         }
-        drawText(font, shownName(n), row.x + 12, row.y + 26, 18, 246, 236, 206);
+        drawText(font, shownName(n), row.x + 12, row.y + 26, 18, row.w - 24, 246, 236, 206);
     }
     if (currentPlayer) {
-        drawText(font, shownName(currentPlayer->name), accountX, 160, 20, 250, 222, 120);
-        drawText(font, dollars(currentPlayer->money), accountX, 204, 20, 250, 222, 120);
-        drawText(font, longToString(static_cast<long>(currentPlayer->vippoints)), accountX, 248, 20, 250, 222,
-                 120);
+        drawText(font, shownName(currentPlayer->name), accountX, 160, 20, accountWidth, 250, 222, 120);
+        drawText(font, dollars(currentPlayer->money), accountX, 204, 20, accountWidth, 250, 222, 120);
+        drawText(font, longToString(static_cast<long>(currentPlayer->vippoints)), accountX, 248, 20, accountWidth,
+                 250, 222, 120);
     } else {
-        drawText(font, "(nobody yet)", accountX, 160, 18, 246, 236, 206);
+        drawText(font, "(nobody yet)", accountX, 160, 18, accountWidth, 246, 236, 206);
     }
     if (font) sge_TTF_CloseFont(font);
     if (display) display->update();
@@ -226,7 +272,10 @@ void Cashier::deleteCurrentPlayer() {
     std::vector<std::string> names = listedPlayers();
     if (names.empty()) {
         // Nobody left: back to the state of the very first run.
-        if (config) config->firstTimeEver = true;
+        if (config) {
+            config->firstTimeEver = true;
+            config->lastPlayer.clear();
+        }
         listTop = 0;
         rebuild();
         formOffered = true;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <SDL.h>
+#include <sge.h>
 
 #include <string>
 #include <vector>
@@ -13,6 +14,20 @@
 
 // The typeface of the cashier's window and its registration form.
 extern const char* const cashierFont;
+
+// Opens the cashier's typeface at a point size; null (reported) when the
+// file is missing.
+sge_TTFont* openCashierFont(int size);
+
+// A line of text made to fit a width: the point size steps down from the
+// wanted size to `smallest`; a text still too wide then loses characters
+// (at its end, or at its front when keepEnd is set) behind "...".
+struct FittedText {
+    std::string text;
+    int size;
+};
+FittedText fitText(sge_TTFont* font, const std::string& text, int size, int smallest, int maxWidth,
+                   bool keepEnd = false);
 
 // Dollars one press of "draw additional funds" puts into the player's money.
 extern const double additionalFunds;

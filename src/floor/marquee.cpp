@@ -51,8 +51,11 @@ bool marqueeSignPlace(const std::string& machineId, SDL_Rect& where) {
 }
 
 std::string marqueeSignText(const Player& player) {
-    // The points show whole, cut toward zero.
-    uint32_t points = static_cast<uint32_t>(static_cast<int32_t>(player.vippoints));
+    // The points show whole, cut toward zero (held to what 32 bits can count).
+    double vip = player.vippoints;
+    if (!(vip > INT32_MIN)) vip = INT32_MIN;
+    if (vip > INT32_MAX) vip = INT32_MAX;
+    uint32_t points = static_cast<uint32_t>(static_cast<int32_t>(vip));
     return firstNameOf(player.name) + " " + lastNameOf(player.name) + " ----  You have " +
            std::to_string(points) + " VIP Points  ----      Welcome to Corvalo Casino." +
            "   Seafood Buffet only $9.95!    " + "   Visit the gift shop today!    ";

@@ -7,7 +7,6 @@
 #include "floor/cashier.h"
 #include "player/player.h"
 #include "shell/app.h"
-#include "shell/asset_log.h"
 #include "shell/config.h"
 #include "shell/display.h"
 #include "shell/image.h"
@@ -18,7 +17,7 @@ namespace {
 
 const char* const formPicture = "../gfx/cashier/form.png";
 const char* const titleMarkPicture = "../gfx/cashier/titlemark.png";
-const int formX = 200, formY = 120;
+const int formX = 200, formY = 120, formWidth = 400;
 
 SDL_Rect rect(int x, int y, int w, int h) {
     SDL_Rect r = {static_cast<Sint16>(x), static_cast<Sint16>(y), static_cast<Uint16>(w), static_cast<Uint16>(h)};
@@ -37,10 +36,7 @@ std::string lowered(const std::string& s) {
 // message line.
 class Form {
 public:
-    Form() : focus(0), font(nullptr) {
-        noteAssetLoad(cashierFont);
-        font = sge_TTF_OpenFont(cashierFont, 18);
-    }
+    Form() : focus(0), font(openCashierFont(18)) {}
     ~Form() {
         if (font) sge_TTF_CloseFont(font);
     }
@@ -50,7 +46,9 @@ public:
 
 private:
     void draw();
-    void text(const std::string& s, int x, int y, int size, Uint8 r, Uint8 g, Uint8 b);
+    // Draws a line of text made to fit into maxWidth pixels (keepEnd: a cut
+    // text keeps its end, where the typing goes on).
+    void text(const std::string& s, int x, int y, int size, int maxWidth, bool keepEnd, Uint8 r, Uint8 g, Uint8 b);
     // True when the form is to close; `registered` says how.
     bool press(int x, int y, bool& registered);
     bool key(const SDL_keysym& k, bool& registered);
@@ -62,9 +60,12 @@ private:
     sge_TTFont* font;
 };
 
-void Form::text(const std::string& s, int x, int y, int size, Uint8 r, Uint8 g, Uint8 b) {
+void Form::text(const std::string& s, int x, int y, int size, int maxWidth, bool keepEnd, Uint8 r, Uint8 g,
+                Uint8 b) {
     if (s.empty() || !font) return;
-    TextLabel label(font, size, s, x, y, 1, r, g, b);
+    FittedText fitted = fitText(font, s, size, 10, maxWidth, keepEnd);
+    sge_TTF_SetFontSize(font, fitted.size);
+    TextLabel label(font, fitted.size, fitted.text, x, y, 1, r, g, b);
     label.draw();
 }
 
@@ -75,14 +76,14 @@ void Form::draw() {
         SDL_Rect f = formlayout::field(i);
         std::string shown = i == 0 ? entries.firstName : entries.lastName;
         if (i == focus) shown += "_";
-        text(shown, f.x + 8, f.y + 24, 16, 18, 12, 10);
+        text(shown, f.x + 8, f.y + 24, 16, f.w - 16, i == focus, 18, 12, 10);
     }
     if (entries.title != Title::None) {
         Image mark(titleMarkPicture, true, false);
         SDL_Rect t = formlayout::titleButton(static_cast<int>(entries.title) - 1);
         if (mark.loaded) mark.blit(t.x, t.y);
     }
-    text(message, formX + 20, formY + 262, 14, 255, 200, 60);
+    text(message, formX + 20, formY + 262, 14, formWidth - 40, false, 255, 200, 60);
     if (display) display->update();
 }
 

@@ -1,20 +1,16 @@
 #include "player/machine_stats.h"
 
+#include "floor/machine_table.h"
 #include "player/player.h"
 #include "shell/ini.h"
 
 const std::vector<std::string>& statsMachineIds() {
-    static const std::vector<std::string> ids = {
-        "10sorbetter", "10x", "4ofakind", "5linedouble", "5linetriple", "5x", "allwild",
-        "baja7s", "balloonblitz", "balloonmania", "bitsnbytes", "blackjack", "cashcow",
-        "crazy8s", "crazydice", "cursed", "deepsea", "demoderby", "deuceswild", "doubledice",
-        "doubledicedeluxe", "doubledicespinforcash", "doubledoubledice", "doublepremium",
-        "doubletriple", "doubleupbonus", "dragonspin", "egyptsprize", "gettinhot", "holeinone",
-        "jacksorbetter", "jokerswild", "magic", "mardigras", "mountainclimber", "patriotgames",
-        "patriotspinforcash", "patriotwild", "patriotwilddeluxe", "gloamerhouse",
-        "shortcircuit", "spinforcash", "super7s", "tripledice", "tripledicedeluxe",
-        "tripletriple", "wheelofcash", "wildapple", "wildsourapple", "zookeeper",
-    };
+    // The machines of the floor's table, in its order.
+    static const std::vector<std::string> ids = [] {
+        std::vector<std::string> all;
+        for (const MachineInfo& m : machineTable()) all.push_back(m.id);
+        return all;
+    }();
     return ids;
 }
 

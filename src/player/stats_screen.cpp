@@ -61,7 +61,9 @@ int spinsOf(const MachineStats& s) { return s.spinswon + s.spinslost; }
 std::string percentOfSpins(int part, const MachineStats& s) {
     int spins = spinsOf(s);
     float q = 0.0f;
-    if (spins > 0) q = static_cast<float>(part) / static_cast<float>(spins) * 100.0f;
+    // Worked out in double and only then kept as a float: a float quotient
+    // can be off by one in the last digit shown (21 of 23 is 91.3043%).
+    if (spins > 0) q = static_cast<float>(static_cast<double>(part) / spins * 100.0);
     return floatToString(q) + "%";
 }
 

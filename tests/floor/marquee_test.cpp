@@ -50,6 +50,9 @@ TEST(MarqueeSign, GreetsByNameWithWholeVipPoints) {
     p.name = "Solo";
     p.vippoints = 0.5;
     EXPECT_EQ(0u, marqueeSignText(p).find("Solo Solo ----  You have 0 VIP"));
+    // Far beyond what 32 bits count: held at the largest whole number.
+    p.vippoints = 5e12;
+    EXPECT_EQ(0u, marqueeSignText(p).find("Solo Solo ----  You have 2147483647 VIP"));
 }
 
 TEST_F(MarqueeTest, OpensOverTheMachineAndGivesItBackOnAPress) {

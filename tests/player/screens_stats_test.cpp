@@ -99,6 +99,11 @@ TEST(StatsFigures, WinLossReturnAndPercentages) {
     EXPECT_EQ("6", statSpinsLostText(s));
     EXPECT_EQ("45.4545%", statPercentWonText(s));
     EXPECT_EQ("54.5455%", statPercentLostText(s));
+    // The share is taken in full precision and only then kept as a float, so
+    // the last digit shown is the right one.
+    EXPECT_EQ("91.3043%", statPercentWonText(record(0, 23, 21, 2)));
+    EXPECT_EQ("48.6486%", statPercentWonText(record(0, 37, 18, 19)));
+    EXPECT_EQ("51.3514%", statPercentLostText(record(0, 37, 18, 19)));
     EXPECT_EQ("3", statWinningStreakText(s));
     EXPECT_EQ("4", statLosingStreakText(s));
     // The largest win is a coin count, shown as it is kept.

@@ -1,0 +1,131 @@
+// The demolition derby machine: a screen of its own with three reels and up
+// to five plays per game. A game is one bet: the first spin turns the bottom
+// row to a line that never pays, the player holds reels, and the respin fills
+// every play row (held reels carry their symbol up into each row) and settles
+// each row by the derby's pay table. Play 1 is the bottom row, play 5 the top.
+//
+// The spin, the respin and the settlement run to their end inside the button
+// press that starts them; the money popup and the attract screen are modal.
+#pragma once
+
+#include <SDL.h>
+
+#include <string>
+#include <vector>
+
+#include "shell/screen.h"
+
+class Button;
+class Denomination;
+class TextLabel;
+class Animation;
+
+// Pauses of the derby's timed steps (flash, count-up, settle); SDL_Delay.
+// Tests point it at a function of their own.
+extern void (*derbyDelay)(Uint32 ms);
+
+// One line: three symbol names, reels 1 to 3 from left to right.
+typedef std::vector<std::string> DerbyLine;
+
+// Top-left corner of a symbol window (y first, as the layout table lists it).
+struct DerbyPoint {
+    int y;
+    int x;
+};
+
+// The most a game can win: five plays of five coins on three flags.
+constexpr int derbyTopGameWin = 5 * 5 * 400;
+
+// The typed money entry as a whole number of dollars: its leading whole
+// number (spaces and one sign allowed before it, anything may follow), 0
+// when the text starts with no number. Values too large for any acceptable
+// entry come back as 100001 or -100001, so they are refused like any other
+// amount out of range.
+long long derbyMoneyAmount(const std::string& text);
+
+// One turning window of the respin.
+class DerbyReelSpin {
+public:
+    DerbyReelSpin(Animation* animation, int line, int reel);
+    virtual ~DerbyReelSpin();
+
+    Animation* animation;  // owned; the window's turning frames
+    bool stopped;          // the reel has stopped and its symbol is drawn
+    bool waiting;          // not yet given its start time and duration
+    Uint32 startTime;      // ms
+    int duration;          // ms from startTime to the stop
+    int line;              // play row, 0 to 4
+    int reel;              // 0 to 2
+};
+
+class DemoDerby : public Screen {
+public:
+    explicit DemoDerby(float coinValue);
+    ~DemoDerby() override;
+
+    void handleEvent(const SDL_Event& event) override;
+    void createButtons() override;
+    void tick() override;
+    void checkHover() override;
+    void handleButton(Widget* control) override;
+    void setHovered(Widget* control) override;
+    void redraw() override;
+    void showHelp() override;  // the derby has no help pages
+
+    // Set-up (the constructor's work) and layout.
+    void configure(float coinValue);
+    void placeReels();
+    void createMeters();
+    void deleteMeters();
+    void showCredits(int n);
+    void showPaid(int n);
+    void showBets();
+
+    // Coin value: the record of that value offered for the derby, else 1.0.
+    void setDenomination(float value);
+    void drawDenominationBadge();
+    void changeDenomination();
+
+    // Symbols and drawing.
+    static std::string symbolName(int index);
+    void drawSymbol(int row, int reel, const DerbyLine& line);
+    void drawRandomFaces();
+
+    // A game.
+    static std::string pickSymbol();
+    void spin();
+    void flashHeldReels();
+    void respin();
+
+    // Pays. linePay plays the winning class's sound; linePayOf only judges.
+    int linePay(const DerbyLine& line);
+    static int linePayOf(const DerbyLine& line, const char** sound = nullptr);
+    void payout();
+
+    // Cash-out steps shared by "cashout" and "change".
+    void cashOut();
+    void toggleHold(int reel);
+
+    void insertMoney();
+    void showAttract(const std::string& panel);
+
+    Uint32 lastTick;
+    int seconds;
+    bool respinPending;
+    bool held[3];
+    int credits;
+    int plays;
+    int coins;
+    int betPlays;
+    int betCoins;
+    Button* holdButtons[3];
+    TextLabel* creditMeter;
+    TextLabel* paidMeter;
+    TextLabel* betMeters[5];
+    std::vector<std::vector<DerbyPoint>> reelPositions;
+    Denomination* denomination;
+    std::vector<DerbyLine> lines;
+
+    // The windows in the order the last respin stopped them (row, reel).
+    std::vector<std::pair<int, int>> stopOrder;
+};
