@@ -83,11 +83,38 @@ def render_ledfont(item, folder):
     os.replace(path + ".tmp", path)
 
 
+def condense_font(src, dst, factor):
+    """Writes a copy of a TrueType face squeezed sideways by `factor`, for
+    meters whose boxes are narrower than the face's digits."""
+    from fontTools.ttLib import TTFont
+    from fontTools.pens.ttGlyphPen import TTGlyphPen
+    from fontTools.pens.transformPen import TransformPen
+
+    face = TTFont(src, recalcTimestamp=False)
+    glyf = face["glyf"]
+    glyph_set = face.getGlyphSet()
+    squeezed = {}
+    for name in face.getGlyphOrder():
+        pen = TTGlyphPen(glyph_set)
+        glyph_set[name].draw(TransformPen(pen, (factor, 0, 0, 1, 0, 0)))
+        squeezed[name] = pen.glyph()
+    for name, glyph in squeezed.items():
+        glyf[name] = glyph
+    hmtx = face["hmtx"]
+    for name, (advance, lsb) in list(hmtx.metrics.items()):
+        hmtx.metrics[name] = (int(round(advance * factor)), int(round(lsb * factor)))
+    face["hhea"].advanceWidthMax = int(round(face["hhea"].advanceWidthMax * factor))
+    face.save(dst)
+
+
 def render_font(item, folder):
     src = find_font_file(item["source"])
     os.makedirs(folder, exist_ok=True)
     dst = os.path.join(folder, item["file"])
-    shutil.copyfile(src, dst + ".tmp")
+    if item.get("condense"):
+        condense_font(src, dst + ".tmp", float(item["condense"]))
+    else:
+        shutil.copyfile(src, dst + ".tmp")
     os.replace(dst + ".tmp", dst)
 
 

@@ -55,7 +55,7 @@ def _cabinet_front():
         # value at 28 pt): "Coins In", an eight-digit credit count, "0.25".
         dict(box=[197, 418, 104, 46], fill="black", outline="gold", width=2),    # credit meter
         dict(box=[420, 418, 104, 46], fill="black", outline="gold", width=2),    # coins-in meter
-        dict(box=[309, 421, 100, 56], fill="navy", outline="gold", width=2),     # coin value
+        dict(box=[309, 430, 100, 58], fill="navy", outline="gold", width=2),     # coin value
     ]
     for name, x, y, w, label, col in BUTTONS:
         els.append(dict(box=[x, y, w, 34], bevel=True, fill=col, label=label, size=10, color="cream"))

@@ -4,12 +4,12 @@
 FOLDER = "fonts"
 ITEMS = [
     # file                                   source face                          used for
-    dict(kind="font", file="led4.ttf",          source="DSEG7Classic-Bold.ttf"),     # three-reel credit/paid/bet meters
+    dict(kind="font", file="led4.ttf",          source="DSEG7Classic-Bold.ttf", condense=0.6),  # three-reel meters: squeezed so six digits fit a meter box
     dict(kind="font", file="progressive2.ttf",  source="DSEG7Classic-Bold.ttf"),     # progressive jackpot meters
     dict(kind="font", file="demoderby.ttf",     source="DSEG14Classic-Bold.ttf"),    # derby meters and win amounts
     dict(kind="font", file="nickle3.ttf",       source="DejaVuSansCondensed-Bold.ttf"),  # video slot paid meter
     dict(kind="font", file="nickle4.ttf",       source="DejaVuSansCondensed-Bold.ttf"),  # video slot small meters
-    dict(kind="font", file="poker2.ttf",        source="DejaVuSans-Bold.ttf"),       # video poker captions and meters
+    dict(kind="font", file="poker2.ttf",        source="LiberationSans-Bold.ttf"),      # video poker captions and meters
     dict(kind="font", file="cashname.ttf",      source="DejaVuSans-Bold.ttf"),       # cashier and prize room texts
     dict(kind="font", file="stats3.ttf",        source="LiberationSans-Bold.ttf"),   # statistics pages
     dict(kind="font", file="insertmoney.ttf",   source="DejaVuSansMono.ttf"),        # money input field

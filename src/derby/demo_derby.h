@@ -43,6 +43,9 @@ constexpr int derbyTopGameWin = 5 * 5 * 400;
 // amount out of range.
 long long derbyMoneyAmount(const std::string& text);
 
+// The attract screen's LED sign text for a player.
+std::string derbySignText(const std::string& playerName, double vippoints);
+
 // One turning window of the respin.
 class DerbyReelSpin {
 public:

@@ -1,4 +1,5 @@
 #include "floor/machine_table.h"
+#include "derby/demo_derby.h"
 #include "poker/poker_machines.h"
 #include "machines/threereel/five_x.h"
 #include "machines/threereel/ten_x.h"
@@ -30,7 +31,7 @@ std::vector<MachineInfo> kMachines = {
     {"crazydice",              "Rerod Ozid",                  C::ThreeReel,  nullptr},
     {"cursed",                 "Cursed",                      C::ThreeReel,  nullptr},
     {"deepsea",                "Zora Vav Odiderevi",          C::Video,      nullptr},
-    {"demoderby",              "Demolition Derby",            C::Specialty,  nullptr},
+    {"demoderby",              "Demolition Derby",            C::Specialty,  [](float d) -> Screen* { return new DemoDerby(d); }},
     {"deuceswild",             "Deuces Wild",                 C::Poker,      [](float d) -> Screen* { return new DeucesWild(d); }},
     {"doubledice",             "Rodozu Vada",                 C::ThreeReel,  nullptr},
     {"doubledicedeluxe",       "Revova Rove Ridovo",          C::ThreeReel,  nullptr},
