@@ -292,11 +292,29 @@ TEST_F(MultiplierWild, CashOutToTheLobbyAndDenominationChange) {
     TenX* m = open<TenX>(0.25f, "10");
     ASSERT_EQ(m->credits, 40);
     EXPECT_DOUBLE_EQ(currentPlayer->money, 490.0);
+    // Where "bottom" and "money" overlap, the bottom glass wins; the buttons
+    // are as large as their mouse-over pictures.
+    EXPECT_EQ(m->buttonAt(700, 568)->name, "bottom");
+    EXPECT_EQ(m->buttonAt(700, 500)->name, "money");
+    EXPECT_EQ(m->buttonAt(690, 420)->name, "betmax");
+    EXPECT_EQ(m->buttonAt(300, 420)->name, "spin");
     m->credits = 37;
     m->handleButton(m->buttonNamed("denomination"));
     EXPECT_DOUBLE_EQ(currentPlayer->money, 499.25);
     EXPECT_EQ(m->credits, 0);
     EXPECT_NE(m->denomination->value, 0.25f);
+
+    // Page Up and Page Down show the glass until the next click.
+    for (SDLKey key : {SDLK_PAGEUP, SDLK_PAGEDOWN}) {
+        clearLoadedAssets();
+        click();
+        SDL_Event e{};
+        e.type = SDL_KEYDOWN;
+        e.key.keysym.sym = key;
+        m->handleEvent(e);
+        EXPECT_EQ(loadedAssets().count(key == SDLK_PAGEUP ? "../gfx/10x/top.png" : "../gfx/10x/bottom.png"), 1u);
+        EXPECT_TRUE(m->menuEnabled);
+    }
 
     m->credits = 4;
     const float value = m->denomination->value;
@@ -307,4 +325,13 @@ TEST_F(MultiplierWild, CashOutToTheLobbyAndDenominationChange) {
     EXPECT_NEAR(currentPlayer->money, 499.25 + 4 * value, 1e-9);
     delete m->next;
     delete m;
+
+    // "change" leaves for the cashier.
+    FiveX* five = open<FiveX>(1.0f, "1");
+    five->handleButton(five->buttonNamed("change"));
+    ASSERT_NE(five->next, nullptr);
+    EXPECT_EQ(five->next->name, "cashier");
+    EXPECT_EQ(five->credits, 0);
+    delete five->next;
+    delete five;
 }
