@@ -3,6 +3,25 @@
 #include "poker/poker_machines.h"
 #include "machines/threereel/five_x.h"
 #include "machines/threereel/ten_x.h"
+#include "machines/threereel/wild_apple.h"
+#include "machines/threereel/gloamer_house.h"
+#include "machines/threereel/cursed.h"
+#include "machines/threereel/blackjack.h"
+#include "machines/threereel/dragon_spin.h"
+#include "machines/threereel/crazy8s.h"
+#include "machines/threereel/wild_sour_apple.h"
+#include "machines/threereel/super7s.h"
+#include "machines/threereel/triple_triple.h"
+#include "machines/threereel/triple_dice.h"
+#include "machines/threereel/double_triple.h"
+#include "machines/threereel/double_double_dice.h"
+#include "machines/threereel/double_dice.h"
+#include "machines/threereel/double_dice_spin_for_cash.h"
+#include "machines/threereel/wheel_of_cash.h"
+#include "machines/threereel/gettin_hot.h"
+#include "machines/threereel/triple_dice_deluxe.h"
+#include "machines/threereel/double_dice_deluxe.h"
+#include "machines/threereel/balloon_mania.h"
 
 // Machine headers are included here as each machine joins the floor.
 
@@ -23,26 +42,26 @@ std::vector<MachineInfo> kMachines = {
     {"allwild",                "All Wild",                    C::Poker,      [](float d) -> Screen* { return new AllWild(d); }},
     {"baja7s",                 "Vedu 7'r",                    C::Video,      nullptr},
     {"balloonblitz",           "Ziriruv Uvove",               C::Video,      nullptr},
-    {"balloonmania",           "Revevud Ivevi",               C::ThreeReel,  nullptr},
+    {"balloonmania",           "Revevud Ivevi",               C::ThreeReel,  [](float d) -> Screen* { return new BalloonMania(d); }},
     {"bitsnbytes",             "Duri D Erore",                C::Video,      nullptr},
-    {"blackjack",              "Blackjack",                   C::ThreeReel,  nullptr},
+    {"blackjack",              "Blackjack",                   C::ThreeReel,  [](float d) -> Screen* { return new Blackjack(d); }},
     {"cashcow",                "Vevu Ziz",                    C::Video,      nullptr},
-    {"crazy8s",                "Vozer 8'e",                   C::ThreeReel,  nullptr},
+    {"crazy8s",                "Vozer 8'e",                   C::ThreeReel,  [](float d) -> Screen* { return new Crazy8s(d); }},
     {"crazydice",              "Rerod Ozid",                  C::ThreeReel,  nullptr},
-    {"cursed",                 "Cursed",                      C::ThreeReel,  nullptr},
+    {"cursed",                 "Cursed",                      C::ThreeReel,  [](float d) -> Screen* { return new Cursed(d); }},
     {"deepsea",                "Zora Vav Odiderevi",          C::Video,      nullptr},
     {"demoderby",              "Demolition Derby",            C::Specialty,  [](float d) -> Screen* { return new DemoDerby(d); }},
     {"deuceswild",             "Deuces Wild",                 C::Poker,      [](float d) -> Screen* { return new DeucesWild(d); }},
-    {"doubledice",             "Rodozu Vada",                 C::ThreeReel,  nullptr},
-    {"doubledicedeluxe",       "Revova Rove Ridovo",          C::ThreeReel,  nullptr},
-    {"doubledicespinforcash",  "Vuzeda Zeva Zari raz Ezoz",   C::ThreeReel,  nullptr},
-    {"doubledoubledice",       "Zuzuvo Dazozo Zevi",          C::ThreeReel,  nullptr},
+    {"doubledice",             "Rodozu Vada",                 C::ThreeReel,  [](float d) -> Screen* { return new DoubleDice(d); }},
+    {"doubledicedeluxe",       "Revova Rove Ridovo",          C::ThreeReel,  [](float d) -> Screen* { return new DoubleDiceDeluxe(d); }},
+    {"doubledicespinforcash",  "Vuzeda Zeva Zari raz Ezoz",   C::ThreeReel,  [](float d) -> Screen* { return new DoubleDiceSpinForCash(d); }},
+    {"doubledoubledice",       "Zuzuvo Dazozo Zevi",          C::ThreeReel,  [](float d) -> Screen* { return new DoubleDoubleDice(d); }},
     {"doublepremium",          "Double Premium Poker",        C::Poker,      [](float d) -> Screen* { return new DoublePremium(d); }},
-    {"doubletriple",           "Vedizi Vazade",               C::ThreeReel,  nullptr},
+    {"doubletriple",           "Vedizi Vazade",               C::ThreeReel,  [](float d) -> Screen* { return new DoubleTriple(d); }},
     {"doubleupbonus",          "Double Up Premium Poker",     C::Poker,      [](float d) -> Screen* { return new DoubleUpBonus(d); }},
-    {"dragonspin",             "Vevuri Zero",                 C::ThreeReel,  nullptr},
+    {"dragonspin",             "Vevuri Zero",                 C::ThreeReel,  [](float d) -> Screen* { return new DragonSpin(d); }},
     {"egyptsprize",            "Rizad'a Zidud",               C::Video,      nullptr},
-    {"gettinhot",              "Rareraz Ure",                 C::ThreeReel,  nullptr},
+    {"gettinhot",              "Rareraz Ure",                 C::ThreeReel,  [](float d) -> Screen* { return new GettinHot(d); }},
     {"holeinone",              "Daru Du Rir",                 C::ThreeReel,  nullptr},
     {"jacksorbetter",          "Jacks or Better",             C::Poker,      [](float d) -> Screen* { return new JacksOrBetter(d); }},
     {"jokerswild",             "Jokers Wild",                 C::Poker,      [](float d) -> Screen* { return new JokersWild(d); }},
@@ -53,16 +72,16 @@ std::vector<MachineInfo> kMachines = {
     {"patriotspinforcash",     "Vazived Irud ovu Vize",       C::ThreeReel,  nullptr},
     {"patriotwild",            "Zezedor Ader",                C::ThreeReel,  nullptr},
     {"patriotwilddeluxe",      "Vevovev Ozov Ovevir",         C::ThreeReel,  nullptr},
-    {"gloamerhouse",           "Gloamer House",               C::ThreeReel,  nullptr},
+    {"gloamerhouse",           "Gloamer House",               C::ThreeReel,  [](float d) -> Screen* { return new GloamerHouse(d); }},
     {"shortcircuit",           "Zoruz Ivivede",               C::ThreeReel,  nullptr},
     {"spinforcash",            "Spin for Cash",               C::Poker,      [](float d) -> Screen* { return new SpinForCash(d); }},
-    {"super7s",                "Vuduv 7'a",                   C::ThreeReel,  nullptr},
-    {"tripledice",             "Zivivo Vezo",                 C::ThreeReel,  nullptr},
-    {"tripledicedeluxe",       "Vudozu Zuza Dadudu",          C::ThreeReel,  nullptr},
-    {"tripletriple",           "Dedova Zirodu Dari",          C::ThreeReel,  nullptr},
-    {"wheelofcash",            "Diviz av Ezed",               C::ThreeReel,  nullptr},
-    {"wildapple",              "Ravo Zodar",                  C::ThreeReel,  nullptr},
-    {"wildsourapple",          "Vozo Rizi Zedod",             C::ThreeReel,  nullptr},
+    {"super7s",                "Vuduv 7'a",                   C::ThreeReel,  [](float d) -> Screen* { return new Super7s(d); }},
+    {"tripledice",             "Zivivo Vezo",                 C::ThreeReel,  [](float d) -> Screen* { return new TripleDice(d); }},
+    {"tripledicedeluxe",       "Vudozu Zuza Dadudu",          C::ThreeReel,  [](float d) -> Screen* { return new TripleDiceDeluxe(d); }},
+    {"tripletriple",           "Dedova Zirodu Dari",          C::ThreeReel,  [](float d) -> Screen* { return new TripleTriple(d); }},
+    {"wheelofcash",            "Diviz av Ezed",               C::ThreeReel,  [](float d) -> Screen* { return new WheelOfCash(d); }},
+    {"wildapple",              "Ravo Zodar",                  C::ThreeReel,  [](float d) -> Screen* { return new WildApple(d); }},
+    {"wildsourapple",          "Vozo Rizi Zedod",             C::ThreeReel,  [](float d) -> Screen* { return new WildSourApple(d); }},
     {"zookeeper",              "Zookeeper",                   C::Video,      nullptr},
 };
 

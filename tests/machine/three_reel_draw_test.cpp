@@ -144,10 +144,12 @@ TEST(ThreeReelDraw, CoinsMultiplyPerCoinWinsOnly) {
     EXPECT_EQ(t.win, 5000);
     for (int reel = 0; reel < 3; ++reel) EXPECT_EQ(t.result.chosenSymbol(reel)->name, "wild");
 
+    // Three wilds at two coins: 800 a coin, or 800 once on a machine that
+    // does not multiply by the coins.
+    t.coins = 2;
+    t.spin();
+    EXPECT_EQ(t.win, 1600);
     t.multiplyByCoins = false;
-    t.forcedStop = 520;  // the last of 800's numbers at one coin... at three it lies in the next slice
-    t.coins = 1;
-    t.forcedStop = 0;
     t.spin();
     EXPECT_EQ(t.win, 800);
 }

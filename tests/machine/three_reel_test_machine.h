@@ -17,8 +17,6 @@ public:
     std::vector<std::string> events;  // what the hooks saw, in order
     long long forcedStop = -1;        // when 0 or more, the draw number of every spin
 
-    using ThreeReelMachine::countUpWin;
-
     TableMachine() {
         name = "10x";  // a machine id the player's statistics know
         reelCount = 3;

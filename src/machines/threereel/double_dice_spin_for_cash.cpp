@@ -1,0 +1,107 @@
+#include "machines/threereel/double_dice_spin_for_cash.h"
+
+#include <climits>
+
+#include "machines/threereel/gamble_wheel.h"
+#include "shell/mtrand.h"
+#include "shell/sound.h"
+
+DoubleDiceSpinForCash::DoubleDiceSpinForCash(float denomination) : bonusPending(false) {
+    configure(denomination);
+    if (soundPlayer) soundPlayer->play("doubint.wav", false);
+}
+
+void DoubleDiceSpinForCash::configure(float value) {
+    name = "doubledicespinforcash";
+    multiplyByCoins = true;
+    payoutRatio = 0.95f;
+    maxCoins = 3;
+    denomination = nullptr;
+    setDenomination(value);
+    init();
+    bonusPending = false;
+}
+
+void DoubleDiceSpinForCash::declareSymbols() {
+    addSymbol("blank", 12);
+    addSymbol("gold", 2);
+    addSymbol("bar", 2);
+    addSymbol("2bar", 2);
+    addSymbol("3bar", 2);
+    addSymbol("7", 2);
+    addSymbol("wild", 2);
+    addSymbol("spin", 1);
+}
+
+// The doubling wild, and "spin" as a wild that stands in for nothing: that
+// keeps it out of every drawn outcome, so it comes only through the spin hook.
+void DoubleDiceSpinForCash::buildWildRules() {
+    const SymbolList except = symbolList({"wild", "spin"});
+    WildSymbol* wild = new WildSymbol();
+    wild->setMultiplier(2);
+    wild->name = "wild";
+    wild->addSubstitutesExcept(symbols, except);
+    wilds.push_back(wild);
+    WildSymbol* spinSymbol = new WildSymbol();
+    spinSymbol->setMultiplier(1);
+    spinSymbol->name = "spin";
+    wilds.push_back(spinSymbol);
+}
+
+void DoubleDiceSpinForCash::buildPayTable() {
+    const SymbolList gold = symbolList({"gold"});
+    addOneOfRule(gold, 2, 0.05f);
+    addTwoOfRule(gold, 5, 0.25f);
+    addThreeOfAKind(gold, 10, 0.05f, 0);
+    addGroupRule(symbolList({"bar", "2bar", "3bar"}), 5, 0.2f);
+    addThreeOfAKind(symbolList({"bar"}), 10, 0.05f, 0);
+    addThreeOfAKind(symbolList({"2bar"}), 20, 0.1f, 0);
+    addThreeOfAKind(symbolList({"3bar"}), 30, 0.1f, 0);
+    addThreeOfAKind(symbolList({"7"}), 50, 0.15f, 0);
+    addNoWildRule(symbolList({"wild"}), 500, -1, false);
+}
+
+void DoubleDiceSpinForCash::buildExtraRules() {}
+
+void DoubleDiceSpinForCash::spin() {
+    ThreeReelMachine::spin();
+    if (genrand() % 50 == 0) {
+        if (Symbol* s = findSymbol("spin")) {
+            if (result.chosen.size() > 2) result.chosen[2] = s;
+        }
+        if (coins == maxCoins) {
+            win = 0;
+            bonusPending = true;
+        }
+    }
+    // At full bet a line pays two coins' worth.
+    if (coins == maxCoins && result.payKind != payWholeBet && coins > 0) win = (win / coins) * 2;
+}
+
+void DoubleDiceSpinForCash::settle() {
+    if (spinSoundChannel) {
+        spinSoundChannel->halt();
+        spinSoundChannel = nullptr;
+    }
+    if (bonusPending) {
+        const long long total = static_cast<long long>(win) + runWheelBonus();
+        win = total > INT_MAX ? INT_MAX : static_cast<int>(total);
+        bonusPending = false;
+    }
+    ThreeReelMachine::settle();
+}
+
+int DoubleDiceSpinForCash::runWheelBonus() { return runGambleWheelBonus(diceWheel()); }
+
+void DoubleDiceSpinForCash::spinWheel(Animation& wheel, int& prize, std::string& colour) {
+    spinPrizeWheel(diceWheel(), wheel, prize, colour);
+}
+
+void DoubleDiceSpinForCash::onReelStop(int reel) {
+    Symbol* s = result.chosenSymbol(reel);
+    if (s && s->name == "spin" && soundPlayer) soundPlayer->play("holeinone.wav", false);
+}
+
+void DoubleDiceSpinForCash::playWinSound() {
+    if (win > 200 && soundPlayer) soundPlayer->play("doubjack.wav", false);
+}

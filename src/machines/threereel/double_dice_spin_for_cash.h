@@ -1,0 +1,34 @@
+// Vuzeda Zeva Zari raz Ezoz ("doubledicespinforcash"): a dice machine whose
+// wild doubles a win. One spin in fifty a "spin" symbol takes the third
+// reel; at three coins it replaces the line's pay with the dice wheel and
+// its red/black gamble. At three coins every line pays two coins' worth.
+#pragma once
+
+#include <string>
+
+#include "machine/three_reel.h"
+
+class Animation;
+
+class DoubleDiceSpinForCash : public ThreeReelMachine {
+public:
+    bool bonusPending;  // the wheel turns at this spin's settle
+
+    explicit DoubleDiceSpinForCash(float denomination);
+
+    void configure(float denomination);
+
+    void declareSymbols() override;
+    void buildWildRules() override;
+    void buildPayTable() override;
+    void buildExtraRules() override;
+    void spin() override;
+    void settle() override;
+    void onReelStop(int reel) override;
+    void playWinSound() override;
+
+    // The wheel screen with the gamble; returns the bank in coins.
+    int runWheelBonus();
+    // One turn of the dice wheel from where it stands: prize and colour of the stop.
+    void spinWheel(Animation& wheel, int& prize, std::string& colour);
+};

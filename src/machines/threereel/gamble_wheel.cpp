@@ -1,0 +1,115 @@
+#include "machines/threereel/gamble_wheel.h"
+
+#include <climits>
+#include <vector>
+
+#include "shell/animation.h"
+#include "shell/app.h"
+#include "shell/controls.h"
+#include "shell/display.h"
+#include "shell/screen.h"
+#include "shell/sound.h"
+
+namespace {
+
+void mousePosition(int* x, int* y) { SDL_GetMouseState(x, y); }
+
+void play(const char* sound) {
+    if (soundPlayer) soundPlayer->play(sound, false);
+}
+
+}  // namespace
+
+void (*gamblePointer)(int* x, int* y) = mousePosition;
+
+const PrizeWheelSpec& diceWheel() {
+    static const PrizeWheelSpec spec = [] {
+        PrizeWheelSpec s;
+        s.folder = "../gfx/bonus/doubledicespinforcash/";
+        s.wheelName = "dicespin";
+        s.frameCount = 24;
+        s.x = 217;
+        s.y = 81;
+        s.periodSpread = 10000;
+        s.periodBase = 8000;
+        s.stops = {
+            {0, 0, 25, "black"},    {1, 2, 20, "red"},      {3, 5, 50, "black"},  {6, 7, 100, "red"},
+            {8, 10, 10, "black"},   {11, 12, 500, "red"},   {13, 15, 15, "black"}, {16, 17, 2500, "red"},
+            {18, 20, 150, "black"}, {21, 21, 30, "red"},    {22, 23, 25, "black"},
+        };
+        s.prizeSoundAtStop = false;  // the gamble screen claps itself
+        return s;
+    }();
+    return spec;
+}
+
+int doubledBank(int bank) { return bank > INT_MAX / 2 ? INT_MAX : bank * 2; }
+
+int runGambleWheelBonus(const PrizeWheelSpec& spec) {
+    Animation* wheel = openWheelScreen(spec);
+
+    std::string colour = "red";
+    int prize = 0;
+    spinPrizeWheel(spec, *wheel, prize, colour);
+    int bank = prize;
+    if (bank > 0) play("birdclap.wav");
+
+    FlashButton* red = new FlashButton("red", spec.folder, 491, 533, false, true, 500, 0);
+    FlashButton* black = new FlashButton("black", spec.folder, 611, 533, false, true, 500, 3);
+    Button* collect = new Button("collect", spec.folder, 551, 533, false, true, false, false, true);
+    const std::vector<Widget*> controls = {red, black, collect};
+
+    SoundClip* music = new SoundClip("wheeloop.wav", true, 1);
+    music->play(0, 0);
+
+    bool playing = true;
+    while (playing) {
+        red->tick();
+        black->tick();
+        SDL_Event event;
+        if (!pollModalEvent(event)) {
+            // A closed window keeps what the player has won so far.
+            if (quitRequested()) break;
+            continue;
+        }
+        if (event.type != SDL_MOUSEBUTTONDOWN) continue;
+        int mx = 0, my = 0;
+        gamblePointer(&mx, &my);
+        Widget* hit = Screen::findButtonAt(mx, my, controls);
+        if (!hit) continue;
+        if (hit == collect) {
+            black->setState(0);
+            red->setState(0);
+            collect->setState(2);
+            playing = false;
+            continue;
+        }
+        const bool onRed = hit == red;
+        (onRed ? red : black)->setState(3);
+        (onRed ? black : red)->setState(0);
+        int spinPrize = 0;
+        wheel->setFps(40);
+        music->halt();
+        play("ohh.wav");
+        spinPrizeWheel(spec, *wheel, spinPrize, colour);
+        if (colour == (onRed ? "red" : "black")) {
+            bank = doubledBank(bank);
+            black->setState(0);
+            red->setState(3);
+            music->play(0, 0);
+            play("birdclap.wav");
+        } else {
+            bank = 0;
+            playing = false;
+        }
+    }
+
+    music->halt();
+    delete music;
+    delete wheel;
+    for (Widget* control : controls) delete control;
+    if (bank > 0) play("doubintr.wav");
+    if (!quitRequested()) wheelDelay(4000);
+    if (display) display->restoreScreen();
+    return bank;
+}

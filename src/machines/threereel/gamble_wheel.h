@@ -1,0 +1,28 @@
+// The dice wheel with the red/black gamble: the wheel turns once for a
+// prize, then the player may stake the bank on red or black as often as he
+// likes (a right colour doubles it, a wrong one loses it) or collect it.
+// The spin and the opening of the screen are the prize wheel's
+// (machine/prize_wheel.h); this file adds the dice wheel's table and the
+// gamble.
+#pragma once
+
+#include <string>
+
+#include "machine/prize_wheel.h"
+
+class Animation;
+
+// The dice wheel: 24 frames at (217, 81) in "../gfx/bonus/doubledicespinforcash/".
+const PrizeWheelSpec& diceWheel();
+
+// Where the pointer is when a button goes down (SDL_GetMouseState in the
+// game; tests point it elsewhere, as the dummy video driver has no mouse).
+extern void (*gamblePointer)(int* x, int* y);
+
+// The whole gamble screen on the given wheel; returns the bank in coins
+// (0 after a lost gamble). A window close collects the bank and ends the
+// screen at once; the close itself stays pending for the frame loop.
+int runGambleWheelBonus(const PrizeWheelSpec& spec);
+
+// Doubles a bank, stopping at the largest int.
+int doubledBank(int bank);

@@ -1,0 +1,40 @@
+// Small helpers the single-line machines share for their sound hooks: what
+// the reels show after a spin, and a one-shot sound.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "machine/three_reel.h"
+#include "shell/sound.h"
+
+// Whether the reel shows a symbol of exactly that name (a wild the machine
+// put there included).
+inline bool reelShows(const ThreeReelMachine& m, int reel, const std::string& symbolName) {
+    const Symbol* s = m.result.chosenSymbol(reel);
+    return s && s->name == symbolName;
+}
+
+// Whether all three reels show that symbol.
+inline bool allReelsShow(const ThreeReelMachine& m, const std::string& symbolName) {
+    for (int reel = 0; reel < 3; ++reel)
+        if (!reelShows(m, reel, symbolName)) return false;
+    return true;
+}
+
+// Plays a clip once; the clip is not kept.
+inline void playOnce(const char* file) {
+    if (soundPlayer) soundPlayer->play(file, false);
+}
+
+// Appends a wild of that name and multiplier standing in for every declared
+// symbol except those named.
+inline WildSymbol* addWild(ThreeReelMachine& m, const std::string& wildName, int multiplier,
+                           const std::vector<std::string>& except) {
+    WildSymbol* wild = new WildSymbol();
+    wild->setMultiplier(multiplier);
+    wild->name = wildName;
+    wild->addSubstitutesExcept(m.symbols, m.symbolList(except));
+    m.wilds.push_back(wild);
+    return wild;
+}

@@ -1,0 +1,101 @@
+#include "machines/threereel/wheel_of_cash.h"
+
+#include "machine/prize_wheel.h"
+#include "shell/mtrand.h"
+#include "shell/sound.h"
+
+WheelOfCash::WheelOfCash(float denomination) : bonusPending(false) {
+    configure(denomination);
+    if (soundPlayer) soundPlayer->play("whelintr.wav", false);
+}
+
+void WheelOfCash::configure(float value) {
+    name = "wheelofcash";
+    multiplyByCoins = false;
+    payoutRatio = 0.95f;
+    maxCoins = 3;
+    denomination = nullptr;
+    setDenomination(value);
+    init();
+    bonusPending = false;
+}
+
+void WheelOfCash::declareSymbols() {
+    addSymbol("blank", 10);
+    addSymbol("bar", 2);
+    addSymbol("2bar", 2);
+    addSymbol("3bar", 2);
+    addSymbol("coins", 2);
+    addSymbol("money", 2);
+    addSymbol("spin", 1);
+}
+
+// "spin" is named as a wild that stands in for nothing, so no drawn outcome
+// ever shows it: it comes only through the spin hook.
+void WheelOfCash::buildWildRules() {
+    WildSymbol* spinSymbol = new WildSymbol();
+    spinSymbol->setMultiplier(1);
+    spinSymbol->name = "spin";
+    wilds.push_back(spinSymbol);
+}
+
+// Every line pays its award for the whole bet, at the coin counts listed.
+void WheelOfCash::buildPayTable() {
+    const SymbolList blank = symbolList({"blank"});
+    const SymbolList bars = symbolList({"bar", "2bar", "3bar"});
+    for (int c = 1; c <= 3; ++c) addCoinThreeOfAKind(blank, 2, 0.08f, c);
+    for (int c = 1; c <= 3; ++c) addCoinGroupRule(bars, 5, 0.08f, c);
+    static const struct {
+        const char* symbol;
+        int award;
+    } kBarLines[] = {{"bar", 20}, {"2bar", 40}, {"3bar", 60}};
+    for (const auto& line : kBarLines) {
+        const SymbolList one = symbolList({line.symbol});
+        for (int c = 1; c <= 3; ++c) addCoinThreeOfAKind(one, line.award, 0.08f, c);
+    }
+}
+
+void WheelOfCash::buildExtraRules() {
+    const SymbolList cash = symbolList({"coins", "money"});
+    for (int c = 2; c <= 3; ++c) addCoinGroupRule(cash, 100, 0.05f, c);
+    const SymbolList coinsSymbol = symbolList({"coins"});
+    for (int c = 2; c <= 3; ++c) addCoinThreeOfAKind(coinsSymbol, 150, 0.04f, c);
+    const SymbolList money = symbolList({"money"});
+    for (int c = 2; c <= 3; ++c) addCoinThreeOfAKind(money, 500, 0.02f, c);
+}
+
+void WheelOfCash::spin() {
+    ThreeReelMachine::spin();
+    if (genrand() % 40 == 0) {
+        if (Symbol* s = findSymbol("spin")) {
+            if (result.chosen.size() > 2) result.chosen[2] = s;
+        }
+        if (coins == maxCoins) bonusPending = true;
+    }
+    // Every rule here pays for the whole bet, so this never changes a win;
+    // it is the family's three-coin step that the wheel machines share.
+    if (coins == maxCoins && result.payKind != payWholeBet && coins > 0) win = (win / coins) * 2;
+}
+
+void WheelOfCash::settle() {
+    if (spinSoundChannel) {
+        spinSoundChannel->halt();
+        spinSoundChannel = nullptr;
+    }
+    if (bonusPending) {
+        win += runWheelBonus();
+        bonusPending = false;
+    }
+    ThreeReelMachine::settle();
+}
+
+int WheelOfCash::runWheelBonus() { return runCashWheelBonus(); }
+
+void WheelOfCash::onReelStop(int reel) {
+    Symbol* s = result.chosenSymbol(reel);
+    if (s && s->name == "spin" && soundPlayer) soundPlayer->play("fanfare.wav", false);
+}
+
+void WheelOfCash::playWinSound() {
+    if (win > 99 && soundPlayer) soundPlayer->play("wheeljack.wav", false);
+}

@@ -1,0 +1,27 @@
+// Diviz av Ezed ("wheelofcash"): every line pays its award for the whole
+// bet. One spin in forty a "spin" symbol takes the third reel; at three
+// coins that adds a turn of the cash wheel to the line's pay.
+#pragma once
+
+#include "machine/three_reel.h"
+
+class WheelOfCash : public ThreeReelMachine {
+public:
+    bool bonusPending;  // the wheel turns at this spin's settle
+
+    explicit WheelOfCash(float denomination);
+
+    void configure(float denomination);
+
+    void declareSymbols() override;
+    void buildWildRules() override;
+    void buildPayTable() override;
+    void buildExtraRules() override;
+    void spin() override;
+    void settle() override;
+    void onReelStop(int reel) override;
+    void playWinSound() override;
+
+    // The cash wheel's screen; returns the prize in coins.
+    int runWheelBonus();
+};

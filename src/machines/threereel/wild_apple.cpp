@@ -1,0 +1,72 @@
+#include "machines/threereel/wild_apple.h"
+
+#include "machines/threereel/reel_checks.h"
+#include "player/jackpot_movies.h"
+
+WildApple::WildApple(float denomination) {
+    configure(denomination);
+    playOnce("waintro.wav");
+}
+
+void WildApple::configure(float value) {
+    name = "wildapple";
+    multiplyByCoins = true;
+    payoutRatio = 0.95f;
+    maxCoins = 3;
+    denomination = nullptr;
+    setDenomination(value);
+    init();
+    progressive.create(denomination);
+    wildChance = 3;
+}
+
+void WildApple::tick() {
+    progressive.update(denomination);
+    ThreeReelMachine::tick();
+}
+
+void WildApple::declareSymbols() {
+    addSymbol("blank", 10);
+    addSymbol("apple", 3);
+    addSymbol("bar", 3);
+    addSymbol("2bar", 2);
+    addSymbol("3bar", 2);
+    addSymbol("7", 2);
+    addSymbol("wild", 2);
+    addSymbol("wildoff", 4);
+}
+
+// "wild" doubles a win; "wildoff" shows in its place and leaves the win alone.
+void WildApple::buildWildRules() {
+    addWild(*this, "wild", 2, {"wild", "wildoff"});
+    addWild(*this, "wildoff", 1, {"wild", "wildoff"});
+}
+
+void WildApple::buildPayTable() {
+    SymbolList apple = symbolList({"apple"});
+    addOneOfRule(apple, 2, 0.05f);
+    addTwoOfRule(apple, 5, 0.25f);
+    addThreeOfAKind(apple, 10, 0.05f, 0);
+    addGroupRule(symbolList({"bar", "2bar", "3bar"}), 5, 0.2f);
+    addThreeOfAKind(symbolList({"bar"}), 10, 0.05f, 0);
+    addThreeOfAKind(symbolList({"2bar"}), 20, 0.1f, 0);
+    addThreeOfAKind(symbolList({"3bar"}), 30, 0.1f, 0);
+    addThreeOfAKind(symbolList({"7"}), 50, 0.15f, 0);
+    addNoWildRule(symbolList({"wildoff"}), 500, -1, false);
+    addProgressiveRule(symbolList({"wild"}), 5000, 3);
+}
+
+void WildApple::buildExtraRules() {}
+
+void WildApple::onReelStop(int reel) {
+    if (reelShows(*this, reel, "wild")) playOnce("apple.wav");
+}
+
+void WildApple::playWinSound() {
+    if (result.payKind == payProgressive) {
+        playJackpotMovie(this);
+        playOnce("wajackpt.wav");
+    }
+    if (allReelsShow(*this, "wild") || allReelsShow(*this, "wildoff")) playOnce("wajackpt.wav");
+    else if (allReelsShow(*this, "7")) playOnce("waintro.wav");
+}

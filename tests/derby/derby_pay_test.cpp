@@ -1,0 +1,283 @@
+// The derby's pay table and the settlement of a finished game: marks, the
+// car jackpot, the bet, the statistics and the count-up.
+#include <algorithm>
+#include <map>
+
+#include "derby/derby_fixture.h"
+#include "shell/app.h"
+
+using namespace derbytest;
+
+namespace {
+
+struct PayCase {
+    DerbyLine line;
+    int pay;
+    const char* sound;  // null: silent
+};
+
+const PayCase kPays[] = {
+    {{"flag", "flag", "flag"}, 400, "racejack.wav"},
+    {{"trophy", "trophy", "trophy"}, 150, nullptr},
+    {{"car", "car", "car"}, 75, "carcrash.wav"},
+    {{"3bar", "3bar", "3bar"}, 30, "race1.wav"},
+    {{"2bar", "2bar", "2bar"}, 20, nullptr},
+    {{"bar", "bar", "bar"}, 10, nullptr},
+    {{"3bar", "3bar", "2bar"}, 5, "enginrev.wav"},
+    {{"bar", "2bar", "3bar"}, 5, "enginrev.wav"},
+    {{"2bar", "bar", "bar"}, 5, "enginrev.wav"},
+    {{"3tire", "3tire", "3tire"}, 4, "shrtcrash.wav"},
+    {{"2tire", "2tire", "2tire"}, 3, nullptr},
+    {{"tire", "tire", "tire"}, 2, nullptr},
+    {{"tire", "tire", "2tire"}, 1, nullptr},
+    {{"3tire", "2tire", "tire"}, 1, nullptr},
+    // Anything else pays nothing.
+    {{"flag", "flag", "trophy"}, 0, nullptr},
+    {{"bar", "2bar", "3tire"}, 0, nullptr},
+    {{"bar", "2bar", "tire"}, 0, nullptr},
+    {{"car", "car", "flag"}, 0, nullptr},
+    {{"tire", "tire", "car"}, 0, nullptr},
+    {{"trophy", "bar", "bar"}, 0, nullptr},
+    {{"Flag", "flag", "flag"}, 0, nullptr},  // names are exact
+};
+
+// A finished game on the machine, as the respin leaves it.
+void setGame(DemoDerby& d, int coins, const std::vector<DerbyLine>& lines) {
+    d.betPlays = static_cast<int>(lines.size());
+    d.betCoins = coins;
+    d.lines = lines;
+}
+
+const DerbyLine kLoser = {"flag", "car", "tire"};
+
+}  // namespace
+
+TEST(DerbyPayTable, EveryLineIsPaidByTheTable) {
+    for (const PayCase& c : kPays) {
+        const char* sound = "unset";
+        EXPECT_EQ(DemoDerby::linePayOf(c.line, &sound), c.pay) << c.line[0] << " " << c.line[1] << " " << c.line[2];
+        if (c.sound)
+            EXPECT_STREQ(sound, c.sound) << c.line[0] << " " << c.line[1] << " " << c.line[2];
+        else
+            EXPECT_EQ(sound, nullptr) << c.line[0] << " " << c.line[1] << " " << c.line[2];
+    }
+}
+
+TEST(DerbyPayTable, OnlyThreeAlikeAndSingleClassMixesPay) {
+    // Over all 729 lines: a line pays exactly when its three symbols are the
+    // same, or all three are bars, or all three are tires.
+    auto bar = [](const std::string& s) { return s == "bar" || s == "2bar" || s == "3bar"; };
+    auto tire = [](const std::string& s) { return s == "tire" || s == "2tire" || s == "3tire"; };
+    int paying = 0;
+    for (int a = 0; a < 9; ++a)
+        for (int b = 0; b < 9; ++b)
+            for (int c = 0; c < 9; ++c) {
+                DerbyLine l = {DemoDerby::symbolName(a), DemoDerby::symbolName(b), DemoDerby::symbolName(c)};
+                bool same = l[0] == l[1] && l[1] == l[2];
+                bool pays = same || (bar(l[0]) && bar(l[1]) && bar(l[2])) || (tire(l[0]) && tire(l[1]) && tire(l[2]));
+                int pay = DemoDerby::linePayOf(l);
+                EXPECT_EQ(pay > 0, pays) << l[0] << " " << l[1] << " " << l[2];
+                if (pays && !same) EXPECT_EQ(pay, bar(l[0]) ? 5 : 1);
+                paying += pay > 0;
+            }
+    // 9 three-alike lines, 24 unequal bar mixes, 24 unequal tire mixes.
+    EXPECT_EQ(paying, 9 + 24 + 24);
+    EXPECT_EQ(DemoDerby::symbolName(9), "");
+    EXPECT_EQ(DemoDerby::symbolName(-1), "");
+}
+
+TEST(DerbyPayTable, TheSymbolDrawFollowsTheWeights) {
+    const std::map<std::string, int> weights = {{"flag", 4},  {"trophy", 5}, {"car", 6},
+                                                {"3bar", 8},  {"2bar", 10},  {"bar", 12},
+                                                {"3tire", 15}, {"2tire", 15}, {"tire", 25}};
+    sgenrand(99);
+    std::map<std::string, int> seen;
+    const int draws = 200000;
+    for (int i = 0; i < draws; ++i) ++seen[DemoDerby::pickSymbol()];
+    EXPECT_EQ(seen.size(), 9u);
+    for (const auto& w : weights)
+        EXPECT_NEAR(seen[w.first] * 100.0 / draws, w.second, 0.35) << w.first;
+}
+
+TEST_F(DerbyTest, LinePaySoundsTheWinningClass) {
+    DemoDerby* d = open();
+    clearLoadedAssets();
+    EXPECT_EQ(d->linePay({"3bar", "3bar", "2bar"}), 5);
+    EXPECT_TRUE(assetTried("../sounds/enginrev.wav"));
+    clearLoadedAssets();
+    EXPECT_EQ(d->linePay({"2tire", "2tire", "2tire"}), 3);
+    EXPECT_EQ(d->linePay({"flag", "flag", "trophy"}), 0);
+    for (const std::string& s : loadedAssets()) EXPECT_EQ(s.find("../sounds/"), std::string::npos) << s;
+    delete d;
+}
+
+TEST_F(DerbyTest, SettlementPaysEveryRowTimesTheCoins) {
+    DemoDerby* d = open("100");
+    ASSERT_EQ(d->credits, 100);
+    const MachineStats was = stats();
+    // 3 plays of 2 coins: 30 + 0 + 1 per coin.
+    setGame(*d, 2, {{"3bar", "3bar", "3bar"}, kLoser, {"tire", "2tire", "tire"}});
+    clearLoadedAssets();
+    d->payout();
+    EXPECT_EQ(d->credits, 100 - 6 + 62);
+    EXPECT_EQ(d->paidMeter->text, "62");
+    EXPECT_EQ(d->creditMeter->text, "156");
+    EXPECT_TRUE(assetTried("../gfx/demoderby/win.png"));
+    EXPECT_TRUE(assetTried("../sounds/race1.wav"));
+    EXPECT_TRUE(assetTried("../sounds/digicnt.wav"));
+    const MachineStats& s = stats();
+    EXPECT_EQ(s.spinswon, was.spinswon + 1);
+    EXPECT_EQ(s.spinslost, was.spinslost);
+    EXPECT_DOUBLE_EQ(s.totalloss, was.totalloss + 6.0);
+    EXPECT_DOUBLE_EQ(s.totalwon, was.totalwon + 62.0);
+    EXPECT_EQ(s.largestsinglewin, 62);
+    EXPECT_EQ(s.numberofhighpays, was.numberofhighpays + 1);
+    // 62 counts 10 five times, then 1 twelve times; one pause each, then the second's rest.
+    EXPECT_EQ(countPauses(200), 5 + 12);
+    EXPECT_EQ(countPauses(1000), 1);
+    EXPECT_EQ(d->plays, 1) << "the player's own choice is left alone";
+    delete d;
+}
+
+TEST_F(DerbyTest, SettlementRemovesTheMarksAgain) {
+    DemoDerby* d = open("100");
+    SDL_Rect area = {172, 15, 241, 433};
+    SDL_Surface* before = display->copyRegion(area);
+    setGame(*d, 5, {{"flag", "flag", "flag"}, {"car", "car", "car"}});
+    d->payout();
+    SDL_Surface* after = display->copyRegion(area);
+    ASSERT_NE(before, nullptr);
+    ASSERT_NE(after, nullptr);
+    SDL_LockSurface(before);
+    SDL_LockSurface(after);
+    bool same = true;
+    for (int y = 0; y < area.h && same; ++y)
+        same = std::equal(static_cast<Uint8*>(before->pixels) + y * before->pitch,
+                          static_cast<Uint8*>(before->pixels) + y * before->pitch + area.w * 2,
+                          static_cast<Uint8*>(after->pixels) + y * after->pitch);
+    SDL_UnlockSurface(before);
+    SDL_UnlockSurface(after);
+    EXPECT_TRUE(same) << "the reels look as before the marks";
+    SDL_FreeSurface(before);
+    SDL_FreeSurface(after);
+    EXPECT_EQ(d->credits, 100 - 10 + 2000 + 375);
+    delete d;
+}
+
+TEST_F(DerbyTest, CountUpStepsFromLargeToSmall) {
+    // 2000 counts 1000, nine 100s, nine 10s and ten 1s; 1000 starts with
+    // 100s; 16 counts 10 and six 1s; 15 counts fifteen 1s.
+    struct Game {
+        int coins;
+        std::vector<DerbyLine> rows;
+        int total, steps;
+    };
+    const Game games[] = {
+        {5, {{"flag", "flag", "flag"}}, 2000, 29},
+        {5, {{"trophy", "trophy", "trophy"}, {"3bar", "3bar", "3bar"}, {"2bar", "2bar", "2bar"}}, 1000, 28},
+        {1, {{"bar", "bar", "bar"}, {"bar", "2bar", "bar"}, {"tire", "2tire", "tire"}}, 16, 7},
+        {1, {{"bar", "bar", "bar"}, {"bar", "2bar", "bar"}}, 15, 15},
+    };
+    for (const Game& g : games) {
+        DemoDerby* d = open("100");
+        setGame(*d, g.coins, g.rows);
+        pauses.clear();
+        d->payout();
+        EXPECT_EQ(countPauses(200), g.steps) << g.total;
+        EXPECT_EQ(d->paidMeter->text, std::to_string(g.total));
+        EXPECT_EQ(d->credits, 100 - g.coins * static_cast<int>(g.rows.size()) + g.total);
+        delete d;
+    }
+}
+
+TEST_F(DerbyTest, ALosingGameCountsAsLostAndShowsTheDebitedCredits) {
+    DemoDerby* d = open("50");
+    d->showPaid(77);
+    const MachineStats was = stats();
+    currentPlayer->losingRun = 2;
+    currentPlayer->winningRun = 4;
+    setGame(*d, 2, {kLoser, kLoser, kLoser});
+    clearLoadedAssets();
+    d->payout();
+    EXPECT_EQ(d->credits, 44);
+    EXPECT_EQ(d->creditMeter->text, "44");
+    EXPECT_EQ(d->paidMeter->text, "77") << "a losing game leaves the paid meter";
+    EXPECT_EQ(countPauses(200), 0);
+    EXPECT_EQ(countPauses(1000), 1);
+    EXPECT_FALSE(assetTried("../gfx/demoderby/win.png"));
+    const MachineStats& s = stats();
+    EXPECT_EQ(s.spinslost, was.spinslost + 1);
+    EXPECT_EQ(currentPlayer->winningRun, 0);
+    EXPECT_EQ(currentPlayer->losingRun, 3);
+    EXPECT_EQ(s.losingstreak, std::max(was.losingstreak, 3));
+    EXPECT_DOUBLE_EQ(s.totalloss, was.totalloss + 6.0);
+    EXPECT_EQ(s.numberoflowpays + s.numberofhighpays, was.numberoflowpays + was.numberofhighpays);
+    delete d;
+}
+
+TEST_F(DerbyTest, LowAndHighPaysSplitAtTwentyCoins) {
+    DemoDerby* d = open("100", 0.25f);
+    const MachineStats was = stats();
+    setGame(*d, 5, {{"3tire", "3tire", "3tire"}});  // 20 coins
+    d->payout();
+    EXPECT_EQ(stats().numberoflowpays, was.numberoflowpays + 1);
+    EXPECT_EQ(stats().numberofhighpays, was.numberofhighpays);
+    setGame(*d, 1, {{"2bar", "2bar", "2bar"}, {"tire", "tire", "2tire"}});  // 21 coins
+    d->payout();
+    EXPECT_EQ(stats().numberofhighpays, was.numberofhighpays + 1);
+    EXPECT_DOUBLE_EQ(stats().totalwon, was.totalwon + (20 + 21) * 0.25);
+    EXPECT_DOUBLE_EQ(stats().totalloss, was.totalloss + (5 + 2) * 0.25);
+    EXPECT_EQ(stats().largestsinglewin, 21);
+    delete d;
+}
+
+TEST_F(DerbyTest, ThreeFlagsOnPlayFiveAtFiveCoinsWinTheCarInsteadOfCoins) {
+    DemoDerby* d = open("100");
+    const MachineStats was = stats();
+    const size_t prizes = currentPlayer->trophies.size();
+    setGame(*d, 5, {{"3bar", "3bar", "3bar"}, kLoser, kLoser, kLoser, {"flag", "flag", "flag"}});
+    clearLoadedAssets();
+    d->payout();
+    ASSERT_EQ(currentPlayer->trophies.size(), prizes + 1);
+    EXPECT_EQ(currentPlayer->trophies.back(), "prgrssvcar");
+    EXPECT_TRUE(assetTried("../sounds/racejack.wav"));
+    EXPECT_TRUE(assetTried("../gfx/jackpotmovies/carjack.png.0"));
+    EXPECT_EQ(d->credits, 75) << "the bet is taken, the marked row is not paid";
+    EXPECT_EQ(countPauses(200), 0) << "no count-up";
+    EXPECT_EQ(stats().spinslost, was.spinslost + 1);
+    EXPECT_DOUBLE_EQ(stats().totalwon, was.totalwon);
+    delete d;
+}
+
+TEST_F(DerbyTest, ThreeFlagsPayCoinsAnywhereElse) {
+    DemoDerby* d = open("100");
+    const size_t prizes = currentPlayer->trophies.size();
+    // Play 5 at four coins: 1600.
+    setGame(*d, 4, {kLoser, kLoser, kLoser, kLoser, {"flag", "flag", "flag"}});
+    d->payout();
+    EXPECT_EQ(d->credits, 100 - 20 + 1600);
+    // Plays 1 to 4 at five coins: 2000 each, no movie.
+    setGame(*d, 5, {{"flag", "flag", "flag"}, {"flag", "flag", "flag"}, {"flag", "flag", "flag"},
+                    {"flag", "flag", "flag"}, kLoser});
+    d->payout();
+    EXPECT_EQ(d->credits, 1680 - 25 + 8000);
+    EXPECT_EQ(currentPlayer->trophies.size(), prizes);
+    delete d;
+}
+
+TEST_F(DerbyTest, CountUpThrowsAwayOneWaitingEventPerStepButKeepsAWindowClose) {
+    DemoDerby* d = open("100");
+    setGame(*d, 1, {{"bar", "bar", "bar"}, {"bar", "2bar", "bar"}, {"tire", "2tire", "tire"}});  // 16: seven steps
+    for (int i = 0; i < 10; ++i) pushEventOfType(SDL_MOUSEMOTION);
+    d->payout();
+    EXPECT_EQ(pendingEvents(), 10 - 7);
+    drainEvents();
+
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+    setGame(*d, 1, {{"tire", "tire", "2tire"}});
+    d->payout();
+    EXPECT_TRUE(quitRequested()) << "the request to close the window is not lost";
+    delete d;
+}
