@@ -1,30 +1,106 @@
-# Shared look of the multi-line three-reel machines (three reels, each showing
-# a three-row reel picture). The family's layout is set here once: change
-# REEL_X / REEL_Y / REEL_SIZE when the family places its reels elsewhere.
-# (Rows of 60 from y 72: the line numbers sit beside them, and a progressive
-# amount fits above the reels at (438, 52).)
+# Shared look of the multi-line three-reel machines: three reels, each
+# showing a three-row reel picture (130 x 180, rows of 60) at x 176/339/507,
+# y 72, in the three-reel cabinet (same meters, badge, coin and bill slots and
+# buttons as the single-line machines). The pay lines themselves are drawn by
+# the game across the window from x 162 to x 651 through the reel centres,
+# in these colours, line 1 first; the line-number pictures (28 x 24, no key)
+# stand at the machine's places on the left glass, and a guide on the glass
+# leads from each to where its line enters the window.
 REEL_X = [176, 339, 507]
 REEL_Y = 72
 REEL_SIZE = [130, 180]
+ROW = 60
+LINE_COLOURS = [[230, 30, 30], [250, 200, 0], [40, 190, 60], [40, 120, 255], [220, 60, 220]]
+LABEL_SIZE = [28, 24]
+WINDOW = [158, 64, 498, 196]          # frame round the reels (lines run inside it)
 
 
-def machine(folder, title, colors, pictures, looks, lines, bottom=""):
+def _row_y(row):
+    return REEL_Y + row * ROW + ROW // 2
+
+
+def _cabinet(title, pays, pays_note, feature, bottom, lines, progressive):
+    panel = "darkburgundy"
+    els = [dict(lights=[150, 4, 500, 56], step=22, r=4, on="yellow", off="darkgold")] if not progressive else []
+    # the reel window
+    els += [dict(box=WINDOW, fill="black", outline="gold", width=3, radius=6)]
+    els += [dict(box=[x - 2, REEL_Y - 2, REEL_SIZE[0] + 4, REEL_SIZE[1] + 4], fill="cream", outline="darkgold",
+                 width=2) for x in REEL_X]
+    # the line numbers' glass on the left and a guide from each number to its line
+    els += [dict(box=[2, 30, 154, 264], fill=[24, 10, 14], outline="gold", width=2, radius=6)]
+    for (n, x, y, row) in lines:
+        c = LINE_COLOURS[(n - 1) % 5]
+        sx, sy = x + LABEL_SIZE[0], y + LABEL_SIZE[1] // 2
+        els += [dict(line=[sx, sy, WINDOW[0] + 2, _row_y(row)], color=c, width=3),
+                dict(box=[x - 3, y - 3, LABEL_SIZE[0] + 6, LABEL_SIZE[1] + 6], fill="black", outline="gold",
+                     width=1, radius=3)]
+    # pay table on the right glass
+    els += [dict(box=[660, 30, 134, 272], fill=panel, outline="gold", width=2, radius=6),
+            dict(text="PAYS PER LINE", at=[727, 46], anchor="mm", size=12, color="lightgold", font="sans-bold")]
+    pitch = min(21, 224 // max(1, len(pays)))
+    for k, (label, amount) in enumerate(pays):
+        y = 70 + k * pitch
+        room = 114 - 9 * len(str(amount))   # the label stops short of the amount
+        els += [dict(text=str(label), at=[666, y], anchor="ls", size=11, color="cream", font="sans-bold", max_w=room),
+                dict(text=str(amount), at=[788, y], anchor="rs", size=12, color="gold", font="sans-bold")]
+    if pays_note:
+        els.append(dict(text=pays_note, at=[727, 290], anchor="mm", size=11, color="yellow", font="sans-bold",
+                        max_w=126))
+    # the feature under the reels, left of the badge and clear of the lowest line numbers
+    if feature:
+        els.append(dict(box=[70, 266, 248, 56], fill=panel, outline="gold", width=2, radius=6))
+        for k, text in enumerate(feature[:2]):
+            els.append(dict(text=text, at=[194, 283 + 22 * k], anchor="mm", size=14, color="cream" if k else "gold",
+                            font="sans-bold", max_w=236))
+    els += [dict(box=[482, 266, 170, 56], fill=panel, outline="gold", width=2, radius=6),
+            dict(text="BET ONE: ONE MORE LINE", at=[567, 283], anchor="mm", size=11, color="cream", font="sans-bold",
+                 max_w=160),
+            dict(text="BET MAX: ALL %d LINES" % len(lines), at=[567, 305], anchor="mm", size=11, color="cream",
+                 font="sans-bold", max_w=160)]
+    if progressive:
+        els += [dict(text="PROGRESSIVE JACKPOT", at=[438, 14], anchor="mm", size=12, color="lightgold",
+                     font="sans-bold"),
+                dict(box=[318, 26, 240, 40], fill="black", outline="gold", width=2, radius=4)]
+    # meters, badge, coin slot, buttons, bill acceptor, bottom glass: as on every three-reel cabinet
+    els += [
+        dict(meter=[36, 344, 138, 46], label="PAID", ghost="8888"),
+        dict(meter=[180, 344, 138, 46], label="CREDITS", ghost="8888"),
+        dict(meter=[584, 344, 82, 46], label="BET", ghost="8"),
+        dict(box=[330, 284, 147, 92], fill="black", outline="gold", width=2, radius=6),
+        dict(box=[482, 372, 24, 32], fill="charcoal", outline="gold", width=2, radius=3),
+        dict(line=[494, 378, 494, 398], color="black", width=3),
+        dict(text="COIN", at=[462, 392], anchor="mm", size=11, color="lightgold", font="sans-bold"),
+        dict(box=[31, 401, 70, 45], bevel=True, fill="darkburgundy", label="CHANGE", size=12, color="cream"),
+        dict(box=[106, 401, 72, 45], bevel=True, fill="darkburgundy", label="CASH OUT", size=12, color="cream"),
+        dict(box=[183, 401, 80, 45], bevel=True, fill="darkfelt", label="BET ONE", size=13, color="cream"),
+        dict(box=[268, 402, 100, 45], bevel=True, fill="burgundy", label="SPIN", size=20, color="lightgold"),
+        dict(box=[649, 399, 90, 45], bevel=True, fill="darkfelt", label="BET MAX", size=13, color="cream"),
+        dict(box=[628, 478, 164, 82], fill="charcoal", outline="gold", width=2, radius=6),
+        dict(box=[650, 520, 120, 10], fill="black"),
+        dict(text="INSERT BILLS", at=[710, 500], anchor="mm", size=14, color="lightgold", font="sans-bold"),
+        dict(box=[0, 566, 800, 34], fill=panel, outline="gold", width=2),
+        dict(text=bottom, at=[400, 583], anchor="mm", size=14, color="gold", font="serif-bold", max_w=780),
+    ]
+    # the title on the top glass (beside the jackpot meter on a progressive machine)
+    if progressive:
+        els.append(dict(text=title, box=[162, 2, 150, 62], size=26, color="gold", font="serif-bold", shadow="black"))
+    else:
+        els.append(dict(text=title, box=[170, 8, 460, 50], size=34, color="gold", font="serif-bold", shadow="black"))
+    return els
+
+
+def machine(folder, title, colors, pictures, looks, lines, pays, pays_note="", feature=None, bottom="",
+            progressive=False):
     """Items of one multi-line machine: back.png, every reel picture
     (<top>_<middle>_<bottom>.png.0), the spinning frames b.png.0-19 and the
-    line-number pictures at their places."""
-    w, h = REEL_SIZE
-    x0, x1 = REEL_X[0], REEL_X[-1] + w
-    elements = [dict(box=[x0 - 14, REEL_Y - 8, x1 - x0 + 28, h + 16], fill="black", outline="gold", width=3,
-                     radius=6)]
-    elements += [dict(box=[x, REEL_Y, w, h], fill="cream") for x in REEL_X]
-    elements += [dict(box=[x - 4, y - 2, 36, 28], fill="black", outline="gold") for (n, x, y) in lines]
-    elements += [dict(text=title, at=[400, REEL_Y + h + 40], size=40, font="serif-bold", color="gold",
-                      shadow="black", max_w=600),
-                 dict(text=bottom, at=[400, REEL_Y + h + 80], size=16, color="cream", max_w=700)]
+    line-number pictures. `lines` = [(number, x, y, row where it enters), ...]
+    as the machine places its line numbers; `pays` = [[label, amount], ...]."""
     items = [
-        dict(kind="background", file="back.png", style="cabinet", border=True, colors=colors, elements=elements),
-        dict(kind="reelpictures", pictures=pictures, looks=looks, size=REEL_SIZE),
+        dict(kind="background", file="back.png", style="cabinet", border=True, colors=colors,
+             elements=_cabinet(title, pays, pays_note, feature, bottom, lines, progressive)),
+        dict(kind="reelpictures", pictures=pictures, looks=looks, size=REEL_SIZE, rule="parchment"),
     ]
-    items += [dict(kind="text", file="linenumber%d.png" % n, size=[28, 24], text=str(n), bg="red", color="white",
-                   text_size=16) for (n, x, y) in lines]
+    items += [dict(kind="text", file="linenumber%d.png" % n, size=LABEL_SIZE, text=str(n),
+                   bg=LINE_COLOURS[(n - 1) % 5], color="white", outline="black", text_size=18)
+              for (n, x, y, row) in lines]
     return items

@@ -69,6 +69,14 @@ def sign_window(mid):
     return [{"box": [x - 6, y - 6, w + 12, h + 12], "fill": "black", "outline": "gold", "width": 3, "radius": 3}]
 
 
+def hint_place(mid):
+    """Centre of the "press a key" hint: beside the LED sign where there is one
+    (the sign runs along the bottom edge), else centred at the foot."""
+    if mid in LOW_SIGN or mid in WIDE_SIGN:
+        return [600, 570]
+    return [400, 588]
+
+
 def glyph_row(glyphs, y, size):
     els = []
     for k, g in enumerate(glyphs):
@@ -88,7 +96,8 @@ def top(mid, title, family, glyphs):
         {"text": "CORVALO CASINO", "at": [400, 236], "size": 26, "color": "cream", "font": "serif-bold",
          "shadow": "black"},
     ] + glyph_row(glyphs, 290, 120) + [
-        {"text": "Press a key or click to return to the machine", "at": [400, 588], "size": 11, "color": "parchment"},
+        {"text": "Press a key or click to return to the machine", "at": hint_place(mid), "size": 11,
+         "color": "parchment", "max_w": 300},
     ] + sign_window(mid)
     return {"kind": "background", "file": "top.png", "dir": "gfx/" + mid, "size": [800, 600],
             "style": STYLE[family], "elements": els}

@@ -36,10 +36,13 @@ public:
     void tick() override;
     void checkHover() override;
     // "exit" ends the game, "stats" and "trophy" open those screens, a
-    // machine's spot starts that machine at coin value 1 (when it is built).
+    // machine's spot starts that machine at coin value 1 (when it is built;
+    // a machine not on the floor yet only buzzes).
     void handleButton(Widget* control) override;
     void setHovered(Widget* control) override;
     void redraw() override;
+    // Shades the cabinets of machines that are not on the floor yet.
+    void dimClosedMachines();
     // The lobby's help pages, one after the other, each closed by a press.
     void showHelp() override;
 

@@ -3,6 +3,16 @@
 #include "poker/poker_machines.h"
 #include "machines/threereel/five_x.h"
 #include "machines/threereel/ten_x.h"
+#include "machines/threereel/mountain_climber.h"
+#include "machines/threereel/hole_in_one.h"
+#include "machines/threereel/short_circuit.h"
+#include "machines/video/baja_7s.h"
+#include "machines/video/bits_n_bytes.h"
+#include "machines/video/cash_cow.h"
+#include "machines/video/egypts_prize.h"
+#include "machines/video/five_line_double.h"
+#include "machines/video/five_line_triple.h"
+#include "machines/threereel/crazy_dice.h"
 #include "machines/threereel/wild_apple.h"
 #include "machines/threereel/gloamer_house.h"
 #include "machines/threereel/cursed.h"
@@ -23,6 +33,10 @@
 #include "machines/threereel/double_dice_deluxe.h"
 #include "machines/threereel/balloon_mania.h"
 
+#include "machines/patriot/patriot_games.h"
+#include "machines/patriot/patriot_wild.h"
+#include "machines/patriot/patriot_wild_deluxe.h"
+
 // Machine headers are included here as each machine joins the floor.
 
 namespace {
@@ -36,18 +50,18 @@ std::vector<MachineInfo> kMachines = {
     {"10sorbetter",            "10's or better",              C::Poker,      [](float d) -> Screen* { return new TensOrBetter(d); }},
     {"10x",                    "10X",                         C::ThreeReel,  [](float d) -> Screen* { return new TenX(d); }},
     {"4ofakind",               "4 of a Kind",                 C::Poker,      [](float d) -> Screen* { return new FourOfAKind(d); }},
-    {"5linedouble",            "5 Ziro Dazuru Ruva",          C::Video,      nullptr},
-    {"5linetriple",            "5 Zadi Zadare Vevi",          C::Video,      nullptr},
+    {"5linedouble",            "5 Ziro Dazuru Ruva",          C::Video,      [](float d) -> Screen* { return new FiveLineDouble(d); }},
+    {"5linetriple",            "5 Zadi Zadare Vevi",          C::Video,      [](float d) -> Screen* { return new FiveLineTriple(d); }},
     {"5x",                     "5X",                          C::ThreeReel,  [](float d) -> Screen* { return new FiveX(d); }},
     {"allwild",                "All Wild",                    C::Poker,      [](float d) -> Screen* { return new AllWild(d); }},
-    {"baja7s",                 "Vedu 7'r",                    C::Video,      nullptr},
+    {"baja7s",                 "Vedu 7'r",                    C::Video,      [](float d) -> Screen* { return new Baja7s(d); }},
     {"balloonblitz",           "Ziriruv Uvove",               C::Video,      nullptr},
     {"balloonmania",           "Revevud Ivevi",               C::ThreeReel,  [](float d) -> Screen* { return new BalloonMania(d); }},
-    {"bitsnbytes",             "Duri D Erore",                C::Video,      nullptr},
+    {"bitsnbytes",             "Duri D Erore",                C::Video,      [](float d) -> Screen* { return new BitsNBytes(d); }},
     {"blackjack",              "Blackjack",                   C::ThreeReel,  [](float d) -> Screen* { return new Blackjack(d); }},
-    {"cashcow",                "Vevu Ziz",                    C::Video,      nullptr},
+    {"cashcow",                "Vevu Ziz",                    C::Video,      [](float d) -> Screen* { return new CashCow(d); }},
     {"crazy8s",                "Vozer 8'e",                   C::ThreeReel,  [](float d) -> Screen* { return new Crazy8s(d); }},
-    {"crazydice",              "Rerod Ozid",                  C::ThreeReel,  nullptr},
+    {"crazydice",              "Rerod Ozid",                  C::ThreeReel,  [](float d) -> Screen* { return new CrazyDice(d); }},
     {"cursed",                 "Cursed",                      C::ThreeReel,  [](float d) -> Screen* { return new Cursed(d); }},
     {"deepsea",                "Zora Vav Odiderevi",          C::Video,      nullptr},
     {"demoderby",              "Demolition Derby",            C::Specialty,  [](float d) -> Screen* { return new DemoDerby(d); }},
@@ -60,20 +74,20 @@ std::vector<MachineInfo> kMachines = {
     {"doubletriple",           "Vedizi Vazade",               C::ThreeReel,  [](float d) -> Screen* { return new DoubleTriple(d); }},
     {"doubleupbonus",          "Double Up Premium Poker",     C::Poker,      [](float d) -> Screen* { return new DoubleUpBonus(d); }},
     {"dragonspin",             "Vevuri Zero",                 C::ThreeReel,  [](float d) -> Screen* { return new DragonSpin(d); }},
-    {"egyptsprize",            "Rizad'a Zidud",               C::Video,      nullptr},
+    {"egyptsprize",            "Rizad'a Zidud",               C::Video,      [](float d) -> Screen* { return new EgyptsPrize(d); }},
     {"gettinhot",              "Rareraz Ure",                 C::ThreeReel,  [](float d) -> Screen* { return new GettinHot(d); }},
-    {"holeinone",              "Daru Du Rir",                 C::ThreeReel,  nullptr},
+    {"holeinone",              "Daru Du Rir",                 C::ThreeReel,  [](float d) -> Screen* { return new HoleInOne(d); }},
     {"jacksorbetter",          "Jacks or Better",             C::Poker,      [](float d) -> Screen* { return new JacksOrBetter(d); }},
     {"jokerswild",             "Jokers Wild",                 C::Poker,      [](float d) -> Screen* { return new JokersWild(d); }},
     {"magic",                  "Magic",                       C::Video,      nullptr},
     {"mardigras",              "Zuzod Uriz",                  C::Video,      nullptr},
-    {"mountainclimber",        "Devizezu Dozozed",            C::ThreeReel,  nullptr},
-    {"patriotgames",           "Zoredud Ozovu",               C::ThreeReel,  nullptr},
+    {"mountainclimber",        "Devizezu Dozozed",            C::ThreeReel,  [](float d) -> Screen* { return new MountainClimber(d); }},
+    {"patriotgames",           "Zoredud Ozovu",               C::ThreeReel,  [](float d) -> Screen* { return new PatriotGames(d); }},
     {"patriotspinforcash",     "Vazived Irud ovu Vize",       C::ThreeReel,  nullptr},
-    {"patriotwild",            "Zezedor Ader",                C::ThreeReel,  nullptr},
-    {"patriotwilddeluxe",      "Vevovev Ozov Ovevir",         C::ThreeReel,  nullptr},
+    {"patriotwild",            "Zezedor Ader",                C::ThreeReel,  [](float d) -> Screen* { return new PatriotWild(d); }},
+    {"patriotwilddeluxe",      "Vevovev Ozov Ovevir",         C::ThreeReel,  [](float d) -> Screen* { return new PatriotWildDeluxe(d); }},
     {"gloamerhouse",           "Gloamer House",               C::ThreeReel,  [](float d) -> Screen* { return new GloamerHouse(d); }},
-    {"shortcircuit",           "Zoruz Ivivede",               C::ThreeReel,  nullptr},
+    {"shortcircuit",           "Zoruz Ivivede",               C::ThreeReel,  [](float d) -> Screen* { return new ShortCircuit(d); }},
     {"spinforcash",            "Spin for Cash",               C::Poker,      [](float d) -> Screen* { return new SpinForCash(d); }},
     {"super7s",                "Vuduv 7'a",                   C::ThreeReel,  [](float d) -> Screen* { return new Super7s(d); }},
     {"tripledice",             "Zivivo Vezo",                 C::ThreeReel,  [](float d) -> Screen* { return new TripleDice(d); }},

@@ -12,6 +12,7 @@
 #include "machine/machine.h"
 #include "player/player.h"
 #include "shell/animation.h"
+#include "shell/app.h"
 #include "shell/asset_log.h"
 #include "shell/display.h"
 #include "shell/image.h"
@@ -105,10 +106,19 @@ void MoneyInput::run(int& credits, const Denomination* denomination, const Money
         display->saveScreen();
 
     noteAssetLoad(kFont);
-    sge_TTFont* font = sge_TTF_OpenFont(kFont, kFontSize);
+    sge_TTFont* font = nullptr;
+    // The TrueType opener falls over on a missing file: look for it first.
+    if (SDL_RWops* probe = SDL_RWFromFile(kFont, "rb")) {
+        SDL_RWclose(probe);
+        font = sge_TTF_OpenFont(kFont, kFontSize);
+    }
     if (!font) {
         std::fprintf(stderr, "TT error: %s\n", SDL_GetError());
-        std::exit(1);
+        if (ownCopy) SDL_FreeSurface(ownCopy);
+        // The game ends here: what is on the machine goes back to the
+        // player, and the profile is saved, before the process exits.
+        returnCreditsToPlayer(credits, denomination);
+        exitAfterSaving(1);
     }
 
     Image* popup = new Image(kPopupPicture);

@@ -11,6 +11,7 @@
 #include "shell/image.h"
 #include "shell/mtrand.h"
 #include "shell/sound.h"
+#include "shell/util.h"
 
 int ReelMachine::countUpDelay = 120;
 
@@ -222,6 +223,10 @@ ReelSymbolList ReelMachine::symbolsOnLine(const Payline& line) const {
 }
 
 int ReelMachine::payForLine(const ReelSymbolList& onLine, int lineNumber) {
+    // Highest award first (a table built after the set-up is put in order here).
+    if (!std::is_sorted(linePays.begin(), linePays.end(),
+                        [](const LinePay* a, const LinePay* b) { return a->award > b->award; }))
+        sortLinePays();
     for (LinePay* p : linePays) {
         if (!p->allowsLine(lineNumber) || !p->accepts(onLine)) continue;
         return adjustLinePay(onLine, p);
@@ -230,9 +235,6 @@ int ReelMachine::payForLine(const ReelSymbolList& onLine, int lineNumber) {
 }
 
 void ReelMachine::evaluateLines() {
-    if (!std::is_sorted(linePays.begin(), linePays.end(),
-                        [](const LinePay* a, const LinePay* b) { return a->award > b->award; }))
-        sortLinePays();
     win = 0;
     lineSymbols.clear();
     for (Payline* line : paylines) line->hit = false;

@@ -137,8 +137,9 @@ TEST_F(DerbyTest, BetOneCountsUpAndWraps) {
 
     // It looks only at credits > coins: the bet may outgrow the credits.
     DemoDerby* f = open("3");
-    press(*f, "betone");
     press(*f, "play5");
+    press(*f, "betone");
+    EXPECT_EQ(f->creditMeter->text, "-2");
     press(*f, "betone");
     EXPECT_EQ(f->plays, 5);
     EXPECT_EQ(f->coins, 2);

@@ -2,12 +2,14 @@
 // doors, and the help pages of a first visit.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <set>
 
 #include "floor/floor_fixture.h"
 #include "floor/led_sign.h"
 #include "floor/lobby.h"
 #include "player/player.h"
+#include "shell/asset_log.h"
 #include "shell/display.h"
 
 using namespace floortest;
@@ -90,6 +92,46 @@ TEST_F(LobbyTest, MachinesNotBuiltAndDisabledInputDoNothing) {
     lobby.menuEnabled = true;
     click(lobby, 14 + 74, 150);
     EXPECT_EQ(nullptr, lobby.next);
+}
+
+// Sum of the red, green and blue levels over a machine's spot on the screen.
+long spotBrightness(const std::string& id) {
+    SDL_Surface* s = display->screen;
+    long sum = 0;
+    for (const LobbySpot& spot : lobbySpots()) {
+        if (id != spot.id) continue;
+        SDL_LockSurface(s);
+        for (int y = spot.y; y < spot.y + spot.height; ++y)
+            for (int x = spot.x; x < spot.x + spot.width; ++x) {
+                Uint8* p = static_cast<Uint8*>(s->pixels) + y * s->pitch + x * s->format->BytesPerPixel;
+                Uint32 pixel = 0;
+                std::memcpy(&pixel, p, s->format->BytesPerPixel);
+                Uint8 r = 0, g = 0, b = 0;
+                SDL_GetRGB(pixel, s->format, &r, &g, &b);
+                sum += r + g + b;
+            }
+        SDL_UnlockSurface(s);
+    }
+    return sum;
+}
+
+TEST_F(LobbyTest, MachinesNotOnTheFloorYetAreShadedAndBuzz) {
+    long open = 0;
+    {
+        StandInLine line("zookeeper");
+        Lobby lobby;
+        open = spotBrightness("zookeeper");
+    }
+    MachineCreator creator = replaceMachineCreator("zookeeper", nullptr);
+    Lobby lobby;
+    long closed = spotBrightness("zookeeper");
+    EXPECT_GT(open, 0);
+    EXPECT_LT(closed, open * 3 / 4);
+    clearLoadedAssets();
+    clickSpot(lobby, "zookeeper");
+    EXPECT_EQ(nullptr, lobby.next);
+    EXPECT_EQ(1u, loadedAssets().count("../sounds/buzz.wav"));
+    replaceMachineCreator("zookeeper", creator);
 }
 
 TEST_F(LobbyTest, DoorsLeadToTheStatisticsAndThePrizeRoom) {

@@ -5,14 +5,19 @@
 #include <SDL.h>
 #include <sge.h>
 
+#include <unistd.h>
+
 #include <climits>
 #include <cmath>
+#include <filesystem>
 #include <string>
 
 #include "machine/denomination.h"
 #include "machine/money_input.h"
 #include "player/player.h"
+#include "shell/config.h"
 #include "shell/display.h"
+#include "support/runtime.h"
 
 namespace {
 
@@ -186,6 +191,36 @@ TEST_F(MoneyPopup, RefusedEntriesMoveNothing) {
     EXPECT_NE(out.find("Money input setup failed"), std::string::npos);
     EXPECT_EQ(popup.creditsBought, 0);
     EXPECT_EQ(currentPlayer->money, 100.0);
+}
+
+// Without its font the popup cannot be shown and the game ends with
+// "TT error", but the credits on the machine go back to the player and the
+// profile and settings are written first.
+TEST_F(MoneyPopup, MissingFontEndsTheGameButKeepsThePlayersMoney) {
+    namespace fs = std::filesystem;
+    const std::string alt = testrt::root() + "/nomoneyfont";
+    fs::create_directories(alt + "/bin");
+    fs::create_directories(alt + "/save");
+    fs::create_directories(alt + "/fonts");
+    testrt::writeFile(alt + "/config.ini", "[global]\nfirsttimeever=0\nplayers=Ann_Lee\nlastplayer=Ann_Lee\n");
+
+    EXPECT_EXIT(
+        {
+            if (chdir((alt + "/bin").c_str()) != 0) std::exit(3);
+            delete currentPlayer;
+            currentPlayer = nullptr;
+            config = new Config();
+            if (!currentPlayer) std::exit(4);
+            currentPlayer->money = 100.5;
+            int credits = 40;
+            MoneyInput popup(credits, findDenominationValue(0.25f), reelMoneyPopup);
+            std::exit(5);  // not reached: the popup cannot go on without its font
+        },
+        testing::ExitedWithCode(1), "TT error: ");
+
+    std::string save = testrt::readFile(alt + "/save/Ann_Lee.save");
+    EXPECT_NE(std::string::npos, save.find("money=110.5")) << save;
+    EXPECT_NE(std::string::npos, testrt::readFile(alt + "/config.ini").find("lastplayer=Ann_Lee"));
 }
 
 }  // namespace

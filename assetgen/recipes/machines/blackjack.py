@@ -4,7 +4,7 @@ FOLDER = "gfx/blackjack"
 _HAND = dict(glyph="token", shape="round", color="white", border="black", text="black")
 ITEMS = [
     dict(kind="cabinet", title="BLACKJACK", colors=["felt", "darkfelt"], panel="darkfelt", progressive=True,
-         pays=[["3 WILDS (3 COINS)", "PROG."], ["WILD WILD WILD", 500], ["3 TWENTIES", 30], ["3 NINETEENS", 20],
+         pays=[["3 WILDS, 3 COINS", "JP"], ["WILD WILD WILD", 500], ["3 TWENTIES", 30], ["3 NINETEENS", 20],
                ["3 CHIPS", 10], ["3 EIGHTEENS", 10], ["3 SEVENTEENS", 5], ["2 CHIPS", 5], ["1 CHIP", 2]],
          feature=dict(symbol="wild", lines=["3 WILDS AT", "3 COINS WIN"], big="JACKPOT"),
          bottom="THREE WILDS AT THREE COINS WIN THE PROGRESSIVE"),

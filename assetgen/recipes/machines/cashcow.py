@@ -10,5 +10,9 @@ ITEMS = machine(
     looks=dict(cow=dict(glyph="token", label="COW", shape="oval", color="white", border="black", text="black"),
                milk=dict(glyph="token", label="MILK", shape="round", color="white", border="lightblue",
                          text="navy")),
-    lines=[(1, 19, 148), (2, 21, 86), (3, 19, 210)],
+    lines=[(1, 19, 148, 1), (2, 21, 86, 0), (3, 19, 210, 2)],
+    pays=[["3 WILDS", 500], ["3 COWS", 50], ["3 TRIPLE BAR", 30], ["3 DOUBLE BAR", 20], ["3 BAR", 10],
+          ["3 MILK", 10], ["ANY 3 BARS", 5], ["2 MILK", 5], ["1 MILK", 2]],
+    pays_note="WILD JOINS ANY 3",
+    feature=["THREE WILDS PAY 500 ON ANY LINE", "THE WILD COMPLETES ANY THREE"],
     bottom="THE WILD COW STANDS IN FOR EVERY SYMBOL")

@@ -5,67 +5,167 @@ FOLDER = "gfx/demoderby"
 
 REELS_X = [172, 255, 339]
 ROWS_Y = [366, 279, 191, 103, 15]          # play 1 (bottom) to play 5
-# name, x, y, w, h, label: the buttons' mouse-over pictures (colour-keyed); back.png
-# shows their everyday look at the same places
-BUTTONS = [("change", 173, 471, 30, 14, "CHG"), ("cashout", 205, 471, 30, 14, "OUT"),
-           ("betmax", 156, 477, 62, 22, "MAX"), ("betone", 115, 477, 40, 22, "+1"),
-           ("play1", 221, 477, 46, 22, "1"), ("play2", 271, 478, 46, 22, "2"), ("play3", 319, 478, 46, 22, "3"),
-           ("play4", 370, 477, 46, 22, "4"), ("play5", 418, 477, 46, 22, "5"), ("start", 495, 483, 58, 26, "START"),
-           ("cancel", 560, 473, 58, 26, "CANCEL"), ("respin", 427, 442, 60, 24, "RESPIN")]
+FACE_TOP, FACE_BOTTOM = 485, 509           # the button row's faces, whatever a button's top
+
+# name, left, top, width, label. A button's picture reaches from its top down
+# to the row's bottom; above the row's faces it is transparent (colour key),
+# so the change and cash-out tabs can sit over the row.
+ROW = [("betone", 115, 477, 40, "BET 1"), ("betmax", 156, 477, 62, "BET MAX"),
+       ("play1", 221, 477, 46, "1 PLAY"), ("play2", 271, 478, 46, "2 PLAYS"), ("play3", 319, 478, 46, "3 PLAYS"),
+       ("play4", 370, 477, 46, "4 PLAYS"), ("play5", 418, 477, 46, "5 PLAYS"),
+       ("start", 495, 483, 58, "START"), ("cancel", 560, 473, 58, "CANCEL")]
+# name, left, top, width, height, label: buttons drawn whole
+TABS = [("change", 173, 471, 30, 14, "CHG"), ("cashout", 205, 471, 30, 14, "OUT"),
+        ("respin", 427, 442, 60, 24, "RESPIN")]
 HOLDS = [("hold1", 174, 449), ("hold2", 254, 449), ("hold3", 340, 449)]
 
-_TOKEN = dict(glyph="token", shape="round", border="gold", text="white")
-LOOKS = {"tire": dict(_TOKEN, label="TIRE", shape="circle", color="black", border="grey"),
-         "2tire": dict(_TOKEN, label="2 TIRES", color="charcoal", border="grey"),
-         "3tire": dict(_TOKEN, label="3 TIRES", color="darkgrey", border="grey"),
-         "car": dict(_TOKEN, label="CAR", color="red"), "flag": dict(glyph="flag", style="checker"),
-         "trophy": dict(glyph="crown", color="gold")}
+PAYS = [("flag", "FLAG FLAG FLAG", 400), ("trophy", "TROPHY x3", 150), ("car", "CAR CAR CAR", 75),
+        ("3bar", "3BAR x3", 30), ("2bar", "2BAR x3", 20), ("bar", "BAR x3", 10), ("", "ANY 3 BARS", 5),
+        ("3tire", "3 TIRES x3", 4), ("2tire", "2 TIRES x3", 3), ("tire", "TIRE x3", 2), ("", "ANY 3 TIRES", 1)]
+
+
+def row_face(name, x, y, w, lit):
+    """A row button: transparent down to the faces, then a bevelled face."""
+    return [dict(box=[x, FACE_TOP, w, FACE_BOTTOM - FACE_TOP], bevel=True,
+                 fill="brightred" if lit else "burgundy", label=label_of(name), size=10,
+                 color="lightgold" if lit else "cream")]
+
+
+def label_of(name):
+    for n, x, y, w, label in ROW:
+        if n == name:
+            return label
+    for n, x, y, w, h, label in TABS:
+        if n == name:
+            return label
+    return name.upper()
+
+
+def tire(cx, cy, r):
+    return [dict(circle=[cx, cy, r], fill="black", outline="darkgrey", width=2),
+            dict(circle=[cx, cy, int(r * 0.78)], outline="charcoal", width=2),
+            dict(circle=[cx, cy, int(r * 0.5)], fill="grey", outline="silver", width=1),
+            dict(circle=[cx, cy, max(2, int(r * 0.18))], fill="charcoal")]
+
+
+def car(dx, dy, s=1.0, color="red"):
+    def p(*pts):
+        return [v * s + (dx if k % 2 == 0 else dy) for k, v in enumerate(pts)]
+    return [dict(polygon=p(2, 30, 8, 20, 20, 18, 28, 6, 50, 6, 60, 18, 70, 21, 72, 34, 2, 34), fill=color,
+                 outline="black"),
+            dict(polygon=p(31, 9, 44, 9, 44, 18, 26, 18), fill="lightblue", outline="black"),
+            dict(polygon=p(47, 9, 50, 9, 56, 18, 47, 18), fill="lightblue", outline="black"),
+            dict(line=p(34, 22, 40, 28) + [], color="black", width=1),
+            dict(line=p(40, 28, 37, 33), color="black", width=1)] + \
+        tire(int(dx + 17 * s), int(dy + 34 * s), int(9 * s)) + tire(int(dx + 57 * s), int(dy + 34 * s), int(9 * s))
+
+
+def trophy():
+    return [dict(circle=[16, 27, 9], outline="darkgold", width=4), dict(circle=[59, 27, 9], outline="darkgold", width=4),
+            dict(polygon=[14, 10, 61, 10, 55, 38, 45, 47, 30, 47, 20, 38], fill="gold", outline="darkgold"),
+            dict(polygon=[22, 14, 30, 14, 30, 38, 26, 36], fill="lightgold"),
+            dict(box=[33, 47, 9, 11], fill="darkgold"),
+            dict(box=[23, 58, 29, 6], fill="gold", outline="darkgold"),
+            dict(box=[17, 64, 41, 10], fill="brown", outline="black"),
+            dict(text="1", at=[40, 27], size=18, font="serif-bold", color="darkburgundy")]
+
+
+def symbol(file, elements):
+    return dict(kind="background", file=file, size=[75, 83], style="plain", colors=["cream", "cream"],
+                elements=[dict(box=[0, 0, 75, 83], outline="darkgold", width=1)] + elements)
+
+
+def paytable(x, y, w, size=13, pitch=24):
+    els = [dict(box=[x, y, w, pitch * len(PAYS) + 34], fill="black", outline="gold", width=2, radius=6),
+           dict(text="PAYS PER COIN", at=[x + w // 2, y + 16], size=size, color="lightgold", font="sans-bold")]
+    for i, (sym, label, pay) in enumerate(PAYS):
+        ty = y + 40 + i * pitch
+        els.append(dict(text=label, at=[x + 10, ty], anchor="lm", size=size - 2,
+                        color="gold" if pay >= 75 else "cream", font="condensed-bold"))
+        els.append(dict(text=str(pay), at=[x + w - 10, ty], anchor="rm", size=size, color="lightgold",
+                        font="sans-bold"))
+    return els
+
+
+BACK = (
+    [dict(box=[160, 8, 265, 450], fill="black", outline="gold", width=3, radius=6)] +
+    [dict(box=[x - 1, y - 1, 77, 85], fill="cream", outline="darkgold") for y in ROWS_Y for x in REELS_X] +
+    [dict(text="PLAY %d" % (k + 1), at=[92, y + 42], size=15, color="lightgold", font="sans-bold")
+     for k, y in enumerate(ROWS_Y)] +
+    [dict(box=[432, y + 24, 44, 20], fill="cream", outline="navy") for y in ROWS_Y] +
+    [dict(text="BET", at=[454, y + 18], size=9, color="lightgold", font="sans-bold") for y in ROWS_Y] +
+    [dict(text="DEMOLITION", at=[610, 34], size=30, font="serif-bold", color="red", outline="black"),
+     dict(text="DERBY", at=[610, 76], size=40, font="serif-bold", color="lightgold", outline="black"),
+     dict(box=[524, 142, 73, 46], fill="black", outline="gold", width=2, radius=4),
+     dict(text="COIN", at=[560, 200], size=10, color="lightgold"),
+     dict(meter=[484, 308, 116, 28], label="CREDITS", size=12, color="lightgold"),
+     dict(meter=[484, 403, 116, 28], label="PAID", size=12, color="lightgold"),
+     # the coin slot and the bill slot
+     dict(box=[555, 449, 32, 22], fill="charcoal", outline="gold", width=2, radius=3),
+     dict(box=[563, 455, 16, 10], fill="black"),
+     dict(text="COINS", at=[540, 460], anchor="rm", size=9, color="lightgold"),
+     dict(box=[514, 532, 95, 32], fill="charcoal", outline="gold", width=2, radius=4),
+     dict(box=[524, 544, 75, 8], fill="black"),
+     dict(text="INSERT BILLS", at=[561, 574], size=9, color="lightgold"),
+     dict(text="change / cash out", at=[168, 478], anchor="rm", size=9, color="lightgold"),
+     dict(text="HOLD the reels of play 1, then RESPIN", at=[293, 524], size=11, color="cream"),
+     dict(text="THREE FLAGS ON PLAY 5 AT 5 COINS WIN THE CAR!", at=[400, 584], size=14,
+          color="gold", font="serif-bold")] +
+    paytable(612, 120, 172) +
+    [dict(box=[x, FACE_TOP, w, FACE_BOTTOM - FACE_TOP], bevel=True, fill="burgundy", label=label, size=10,
+          color="cream") for (name, x, y, w, label) in ROW] +
+    [dict(box=[x, y, w, h], bevel=True, fill="burgundy" if name == "respin" else "darkburgundy", label=label,
+          size=10 if name == "respin" else 8, color="cream") for (name, x, y, w, h, label) in TABS] +
+    [dict(box=[x, y, 72, 16], bevel=True, fill="navy", label="HOLD", size=10, color="cream")
+     for (name, x, y) in HOLDS]
+)
 
 ITEMS = [
     dict(kind="background", file="back.png", style="dark", colors=["charcoal", "black"], border=True,
-         elements=[dict(box=[160, 8, 265, 450], fill="black", outline="gold", width=3, radius=6)] +
-                  [dict(box=[x - 1, y - 1, 77, 85], fill="cream", outline="darkgold")
-                   for y in ROWS_Y for x in REELS_X] +
-                  [dict(text="PLAY %d" % (k + 1), at=[100, y + 42], size=14, color="lightgold", font="sans-bold")
-                   for k, y in enumerate(ROWS_Y)] +
-                  [dict(box=[432, y + 24, 44, 20], fill="cream", outline="navy") for y in ROWS_Y] +
-                  [dict(text="DEMOLITION", at=[620, 40], size=34, font="serif-bold", color="red", outline="black"),
-                   dict(text="DERBY", at=[620, 84], size=40, font="serif-bold", color="lightgold", outline="black"),
-                   dict(box=[524, 142, 73, 46], fill="black", outline="gold", width=2, radius=4),
-                   dict(box=[482, 306, 120, 30], fill="black", outline="gold", width=2),
-                   dict(text="CREDITS", at=[542, 300], anchor="ms", size=12, color="lightgold"),
-                   dict(box=[482, 401, 120, 30], fill="black", outline="gold", width=2),
-                   dict(text="PAID", at=[542, 396], anchor="ms", size=12, color="lightgold"),
-                   dict(box=[555, 449, 32, 22], fill="charcoal", outline="gold", width=2, radius=3),
-                   dict(box=[514, 532, 95, 32], fill="charcoal", outline="gold", width=2, radius=4),
-                   dict(text="BILLS", at=[561, 548], size=12, color="lightgold"),
-                   dict(text="THREE FLAGS ON PLAY 5 AT 5 COINS WIN THE CAR!", at=[400, 585], size=14,
-                        color="gold", font="serif-bold")] +
-                  [dict(box=[x, y, w, h], bevel=True, fill="burgundy", label=label, size=10, color="cream")
-                   for (name, x, y, w, h, label) in sorted(BUTTONS, key=lambda b: b[0] in ("change", "cashout"))] +
-                  [dict(box=[x, y, 72, 16], bevel=True, fill="navy", label="HOLD", size=10, color="cream")
-                   for (name, x, y) in HOLDS]),
-    dict(kind="symbolset", size=[75, 83], reel_frames=34, looks=LOOKS,
-         symbols=[["2bar", 1], ["2tire", 1], ["3bar", 1], ["3tire", 1], ["bar", 1], ["car", 1], ["flag", 1],
-                  ["tire", 1], ["trophy", 1]]),
-    dict(kind="text", file="win.png", size=[60, 22], text="WIN", bg="red", color="lightgold", text_size=16),
+         elements=BACK),
+    # the bars and the flag come from the shared looks; their set also makes the turning frames b.png.0-33
+    dict(kind="symbolset", size=[75, 83], reel_frames=34,
+         looks={"flag": dict(glyph="flag", style="checker")},
+         symbols=[["2bar", 1], ["3bar", 1], ["bar", 1], ["flag", 1]]),
+    symbol("tire.png.0", tire(37, 41, 31)),
+    symbol("2tire.png.0", tire(37, 22, 18) + tire(37, 61, 18)),
+    symbol("3tire.png.0", tire(21, 58, 16) + tire(54, 58, 16) + tire(37, 26, 16)),
+    symbol("car.png.0", car(1, 20)),
+    symbol("trophy.png.0", trophy()),
+    dict(kind="text", file="win.png", size=[60, 22], text="WIN!", bg="red", color="lightgold", text_size=15,
+         elements=[dict(box=[0, 0, 60, 22], outline="lightgold", width=2)]),
 ] + [
-    dict(kind="button", name=name, states=["mo"], size=[w, h], label=label, color="red", key=True, shape="rect",
-         label_size=12) for (name, x, y, w, h, label) in BUTTONS
+    # mouse-over looks: the row buttons lit, over the key colour above their faces
+    dict(kind="background", file=name + "_mo.png", size=[w, FACE_BOTTOM - y], style="plain", colors=["key", "key"],
+         key=True, elements=[dict(box=[0, FACE_TOP - y, w, FACE_BOTTOM - FACE_TOP], bevel=True, fill="brightred",
+                                  label=label, size=10, color="lightgold")])
+    for (name, x, y, w, label) in ROW
 ] + [
-    dict(kind="button", name=name, states=["click"], size=[72, 16], label="HELD", color="yellow", text="black",
-         key=True, shape="rect", label_size=11) for (name, x, y) in HOLDS
+    dict(kind="background", file=name + "_mo.png", size=[w, h], style="plain", colors=["key", "key"], key=True,
+         elements=[dict(box=[0, 0, w, h], bevel=True, fill="brightred", label=label,
+                        size=10 if name == "respin" else 8, color="lightgold")])
+    for (name, x, y, w, h, label) in TABS
+] + [
+    dict(kind="background", file=name + "_click.png", size=[72, 16], style="plain", colors=["key", "key"], key=True,
+         elements=[dict(box=[0, 0, 72, 16], bevel=True, fill="yellow", label="HELD", size=10, color="black")])
+    for (name, x, y) in HOLDS
 ] + [
     # the attract panels; the top one leaves room for the LED sign at (200, 551), 200 x 21
     dict(kind="background", file="top.png", style="dark", border=True, title="DEMOLITION DERBY", title_size=54,
-         title_y=90, title_color="red",
-         subtitle="Crash your way to the car!", subtitle_at=[400, 160],
-         elements=[dict(symbol="flag", box=[90, 220, 200, 200]), dict(symbol="flag", box=[510, 220, 200, 200]),
-                   dict(box=[195, 546, 210, 31], fill="black", outline="gold", width=2),
-                   dict(text="CLICK TO PLAY", at=[400, 480], size=26, color="lightgold", font="sans-bold")]),
+         title_y=80, title_color="red",
+         subtitle="Crash your way to the car!", subtitle_at=[400, 150],
+         elements=[dict(symbol="flag", box=[70, 200, 170, 170], style="checker"),
+                   dict(symbol="flag", box=[560, 200, 170, 170], style="checker")] +
+                  car(290, 230, 3.0, "red") +
+                  [dict(text="CLICK OR PRESS A KEY TO PLAY", at=[400, 470], size=24, color="lightgold",
+                        font="sans-bold"),
+                   dict(box=[194, 545, 212, 33], fill="black", outline="gold", width=2)]),
     dict(kind="background", file="bottom.png", style="dark", border=True, title="HOW THE DERBY PAYS", title_size=40,
-         lines=["Bet one to five coins on one to five plays.", "Play 1 spins first; hold its reels and RESPIN.",
-                "Every play then shows its own three symbols.", "Three alike pay; three flags on play 5",
-                "at five coins win the car.", "", ["Click to play", "lightgold"]],
-         text_size=22, text_x=400, text_align="center"),
+         title_y=50,
+         lines=["Bet 1 to 5 coins on 1 to 5 plays.", "Play 1 spins first.", "HOLD the reels you like,",
+                "then RESPIN: the held reels", "carry into every play.", "",
+                ["Three flags on play 5", "lightgold"], ["at five coins win the car!", "lightgold"]],
+         text_size=19, text_x=50, text_top=100, text_align="left",
+         elements=paytable(500, 90, 270, size=15, pitch=32) + car(110, 400, 2.2, "red") +
+                  [dict(text="Click or press a key to play", at=[400, 560], size=18, color="lightgold")]),
 ]

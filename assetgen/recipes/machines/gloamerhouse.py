@@ -3,9 +3,10 @@
 FOLDER = "gfx/gloamerhouse"
 ITEMS = [
     dict(kind="cabinet", title="GLOAMER HOUSE", colors=["purple", "black"], panel="darkburgundy", progressive=True,
-         pays=[["3 GLOAMERS (3 COINS)", "PROG."], ["3 SEVENS", "BIG"], ["3 TRIPLE BAR", "PAYS"],
-               ["3 BLANKS", 2]],
-         pays_title="PAYS BY THE BET",
+         pays=[["3 GLOAMERS, 3 COINS", "JP"], ["3 GLOAMERS, 2 COINS", 200], ["3 SEVENS, 3 COINS", 300],
+               ["3 SEVENS, 2 COINS", 150], ["ANY 7/G, 3 COINS", 200], ["ANY 7/G, 2 COINS", 100],
+               ["3 TRIPLE BAR", 60], ["3 DOUBLE BAR", 40], ["3 BAR", 20], ["ANY 3 BARS", 5], ["3 BLANKS", 2]],
+         pays_title="PAYS FOR THE BET",
          feature=dict(symbol="gloamer", symbol_params=dict(glyph="token", label="G", shape="circle",
                                                            color="navy", border="violet", text="lightgold"),
                       lines=["3 GLOAMERS AT", "3 COINS WIN"], big="JACKPOT"),

@@ -1,11 +1,11 @@
 # "patriotspinforcash" (Vazived Irud ovu Vize): the patriot symbols, a wild,
 # and SPIN on the third reel for the prize wheel.
+from _patriot import patriot_pays
+
 FOLDER = "gfx/patriotspinforcash"
 ITEMS = [
     dict(kind="cabinet", title="VAZIVED IRUD OVU VIZE", colors=["red", "navy"], title_size=44,
-         pays=[["WILD WILD WILD", 1500], ["3 RED 7s", 200], ["3 WHITE 7s", 150], ["3 BLUE 7s", 100],
-               ["3 BLUE BARS", 30], ["3 WHITE BARS", 20], ["3 RED BARS", 10], ["BAR + 7 ONE COLOUR", 2],
-               ["3 BLANKS", 1]],
+         pays=patriot_pays(500, [10, 20, 30], [200, 150, 100], 1500),
          pays_title="RED WHITE BLUE",
          feature=dict(symbol="spin", lines=["SPIN ON REEL 3", "AT 3 COINS"], big="WHEEL", under="SPINS FOR CASH"),
          bottom="SPIN ON THE THIRD REEL SPINS THE PRIZE WHEEL"),

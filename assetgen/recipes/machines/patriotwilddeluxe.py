@@ -1,13 +1,13 @@
 # "patriotwilddeluxe" (Vevovev Ozov Ovevir): the patriot symbols with arrow
 # bars and a wild.
+from _patriot import patriot_pays
+
 FOLDER = "gfx/patriotwilddeluxe"
 ITEMS = [
-    dict(kind="cabinet", title="VEVOVEV OZOV OVEVIR", colors=["navy", "red"], panel="navy",
-         pays=[["WILD WILD WILD", 500], ["3 RED 7s", 300], ["3 WHITE 7s", 200], ["3 BLUE 7s", 150],
-               ["3 BLUE BARS", 40], ["3 WHITE BARS", 25], ["3 RED BARS", 10], ["BAR + 7 ONE COLOUR", 2],
-               ["3 BLANKS", 1]],
+    dict(kind="cabinet", title="VEVOVEV OZOV OVEVIR", title_size=44, colors=["navy", "red"], panel="navy",
+         pays=patriot_pays(300, [10, 25, 40], [300, 200, 150], 500),
          pays_title="RED WHITE BLUE",
-         feature=dict(symbol="flag", symbol_params=dict(style="stripes"), lines=["ARROWS MOVE", "THE BARS"],
+         feature=dict(symbol="flag", symbol_params=dict(style="stripes"), lines=["ARROW BARS", "PAY AS BARS"],
                       big="WILD"),
          bottom="ARROW BARS COUNT AS THEIR COLOUR"),
     dict(kind="symbolset", symbols=[["blank", 8], ["barred", 1], ["2barwhite", 1], ["3barblue", 1], ["blue7", 1],

@@ -3,10 +3,10 @@
 FOLDER = "gfx/tripletriple"
 ITEMS = [
     dict(kind="cabinet", title="DEDOVA ZIRODU DARI", colors=["red", "darkburgundy"],
-         pays=[["WILD WILD WILD", 1000], ["3 SEVENS", 50], ["3 TRIPLE BAR", 30], ["3 DOUBLE BAR", 20],
+         pays=[["3 WILDS, 1-2 COINS", 20000], ["3 SEVENS", 50], ["3 TRIPLE BAR", 30], ["3 DOUBLE BAR", 20],
                ["3 BAR", 10], ["3 DICE", 10], ["ANY 3 BARS", 5], ["2 DICE", 5], ["1 DICE", 2]],
          pays_note="WILD = 9 TIMES",
-         feature=dict(symbol="wild", symbol_params=dict(sub="9X"), lines=["3 WILDS", "AT 3 COINS"], big="20000",
+         feature=dict(symbol="wild", symbol_params=dict(sub="9X"), lines=["3 WILDS AT", "1 OR 2 COINS"], big="20000",
                       under="PER COIN"),
          bottom="WILDS MULTIPLY EVERY WIN BY NINE"),
     dict(kind="symbolset", symbols=[["blank", 11], ["dice", 3], ["bar", 2], ["2bar", 2], ["3bar", 2], ["7", 3],

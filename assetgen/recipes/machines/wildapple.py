@@ -3,9 +3,10 @@
 FOLDER = "gfx/wildapple"
 ITEMS = [
     dict(kind="cabinet", title="RAVO ZODAR", colors=["red", "darkburgundy"], progressive=True,
-         pays=[["3 WILDS (3 COINS)", "PROG."], ["3 SPENT WILDS", 500], ["3 SEVENS", 50], ["3 TRIPLE BAR", 30],
+         pays=[["3 WILDS, 3 COINS", "JP"], ["3 SPENT WILDS", 500], ["3 SEVENS", 50], ["3 TRIPLE BAR", 30],
                ["3 DOUBLE BAR", 20], ["3 BAR", 10], ["3 APPLES", 10], ["ANY 3 BARS", 5], ["2 APPLES", 5],
                ["1 APPLE", 2]],
+         pays_note="WILD = 2 TIMES",
          feature=dict(symbol="apple", lines=["3 WILDS AT", "3 COINS WIN"], big="JACKPOT"),
          bottom="THREE WILDS AT THREE COINS WIN THE PROGRESSIVE"),
     dict(kind="symbolset", symbols=[["blank", 10], ["apple", 3], ["bar", 3], ["2bar", 2], ["3bar", 2], ["7", 2],

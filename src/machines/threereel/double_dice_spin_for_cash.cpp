@@ -94,7 +94,7 @@ void DoubleDiceSpinForCash::settle() {
 int DoubleDiceSpinForCash::runWheelBonus() { return runGambleWheelBonus(diceWheel()); }
 
 void DoubleDiceSpinForCash::spinWheel(Animation& wheel, int& prize, std::string& colour) {
-    spinPrizeWheel(diceWheel(), wheel, prize, colour);
+    gambleSpin(diceWheel(), wheel, prize, colour);
 }
 
 void DoubleDiceSpinForCash::onReelStop(int reel) {

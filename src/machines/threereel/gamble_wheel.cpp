@@ -21,6 +21,7 @@ void play(const char* sound) {
 }  // namespace
 
 void (*gamblePointer)(int* x, int* y) = mousePosition;
+void (*gambleSpin)(const PrizeWheelSpec&, Animation&, int&, std::string&) = spinPrizeWheel;
 
 const PrizeWheelSpec& diceWheel() {
     static const PrizeWheelSpec spec = [] {
@@ -50,7 +51,7 @@ int runGambleWheelBonus(const PrizeWheelSpec& spec) {
 
     std::string colour = "red";
     int prize = 0;
-    spinPrizeWheel(spec, *wheel, prize, colour);
+    gambleSpin(spec, *wheel, prize, colour);
     int bank = prize;
     if (bank > 0) play("birdclap.wav");
 
@@ -91,7 +92,7 @@ int runGambleWheelBonus(const PrizeWheelSpec& spec) {
         wheel->setFps(40);
         music->halt();
         play("ohh.wav");
-        spinPrizeWheel(spec, *wheel, spinPrize, colour);
+        gambleSpin(spec, *wheel, spinPrize, colour);
         if (colour == (onRed ? "red" : "black")) {
             bank = doubledBank(bank);
             black->setState(0);

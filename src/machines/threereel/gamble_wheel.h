@@ -19,6 +19,9 @@ const PrizeWheelSpec& diceWheel();
 // game; tests point it elsewhere, as the dummy video driver has no mouse).
 extern void (*gamblePointer)(int* x, int* y);
 
+// One turn of the wheel (spinPrizeWheel in the game; tests script the stops).
+extern void (*gambleSpin)(const PrizeWheelSpec& spec, Animation& wheel, int& prize, std::string& colour);
+
 // The whole gamble screen on the given wheel; returns the bank in coins
 // (0 after a lost gamble). A window close collects the bank and ends the
 // screen at once; the close itself stays pending for the frame loop.

@@ -22,6 +22,7 @@ class ArrowMachines : public bonustest::MachineTest {};
 // Simulated return per pull at `coins` against the table's reckoning.
 void expectReturnMatchesTable(ThreeReelMachine& m, int coins, int pulls) {
     m.coins = coins;
+    bonustest::MachineTest::substitutingWildFirst(m);
     const Reckoning r = reckon(m, coins);
     double sum = 0, sumSq = 0;
     for (int i = 0; i < pulls; ++i) {

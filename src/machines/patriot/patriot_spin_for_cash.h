@@ -1,0 +1,43 @@
+// Vazived Irud ovu Vize ("patriotspinforcash"): the patriot symbols with a
+// plain wild. One spin in fifty a "spin" symbol takes the third reel; at
+// three coins it replaces the spin's pay with the stars-and-stripes prize
+// wheel and its red/black gamble. At three coins every line pays two coins'
+// worth, so the third coin buys only the chance at the wheel.
+#pragma once
+
+#include <string>
+
+#include "machine/three_reel.h"
+
+class Animation;
+struct PrizeWheelSpec;
+
+class PatriotSpinForCash : public ThreeReelMachine {
+public:
+    bool bonusPending;  // the wheel turns at this spin's settle
+
+    explicit PatriotSpinForCash(float denomination);
+    ~PatriotSpinForCash() override;
+
+    void configure(float denomination);
+
+    void declareSymbols() override;
+    void buildWildRules() override;
+    void buildPayTable() override;
+    void buildExtraRules() override;
+    void spin() override;
+    void settle() override;
+    void onReelStop(int reel) override;
+    void playWinSound() override;
+
+    void addMixedPays();
+
+    // The wheel screen with the gamble; returns the prize in credits.
+    int runWheelBonus();
+    // One turn of the wheel from where it stands: prize and colour of the stop.
+    void spinWheel(Animation& wheel, int& prize, std::string& colour);
+};
+
+// The stars-and-stripes wheel: 24 frames at (217, 81) in
+// "../gfx/bonus/patriotspinforcash/", ten fields alternately black and red.
+const PrizeWheelSpec& patriotWheel();

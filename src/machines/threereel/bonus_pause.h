@@ -1,0 +1,7 @@
+// The pauses of the blocking bonus sequences (dice, climb, golf shots):
+// SDL_Delay in the game; tests point it at a function that returns at once.
+#pragma once
+
+#include <SDL.h>
+
+extern void (*bonusPause)(Uint32 ms);

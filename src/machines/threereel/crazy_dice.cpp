@@ -1,0 +1,110 @@
+#include "machines/threereel/crazy_dice.h"
+
+#include <climits>
+
+#include "machines/threereel/bonus_pause.h"
+#include "shell/display.h"
+#include "shell/mtrand.h"
+#include "shell/sound.h"
+
+CrazyDice::CrazyDice(float denomination) : bonusPending(false) {
+    configure(denomination);
+    if (soundPlayer) soundPlayer->play("jazzintr.wav", false);
+}
+
+void CrazyDice::configure(float value) {
+    name = "crazydice";
+    multiplyByCoins = true;
+    payoutRatio = 0.95f;
+    maxCoins = 3;
+    denomination = nullptr;
+    setDenomination(value);
+    init();
+    bonusPending = false;
+}
+
+void CrazyDice::declareSymbols() {
+    addSymbol("blank", 11);
+    addSymbol("cherry", 2);
+    addSymbol("bar", 2);
+    addSymbol("2bar", 2);
+    addSymbol("3bar", 1);
+    addSymbol("7", 1);
+    addSymbol("pig", 2);
+    addSymbol("dice", 1);
+}
+
+// "dice" is named as a wild that stands in for nothing: no drawn outcome
+// shows it; the bonus puts it on the third reel itself.
+void CrazyDice::buildWildRules() {
+    WildSymbol* die = new WildSymbol();
+    die->setMultiplier(1);
+    die->name = "dice";
+    wilds.push_back(die);
+}
+
+void CrazyDice::buildPayTable() {
+    const SymbolList cherry = symbolList({"cherry"});
+    addOneOfRule(cherry, 2, 0.05f);
+    addTwoOfRule(cherry, 5, 0.25f);
+    addThreeOfAKind(cherry, 10, 0.05f, 0);
+    addGroupRule(symbolList({"bar", "2bar", "3bar"}), 5, 0.2f);
+    addThreeOfAKind(symbolList({"bar"}), 10, 0.05f, 0);
+    addThreeOfAKind(symbolList({"2bar"}), 20, 0.1f, 0);
+    addThreeOfAKind(symbolList({"3bar"}), 30, 0.1f, 0);
+    addThreeOfAKind(symbolList({"7"}), 50, 0.15f, 0);
+    addThreeOfAKind(symbolList({"pig"}), 100, 0.05f, 3);
+}
+
+void CrazyDice::buildExtraRules() { addCoinThreeOfAKind(symbolList({"pig"}), 500, 0.05f, 3); }
+
+void CrazyDice::spin() {
+    ThreeReelMachine::spin();
+    // At full bet a line pays two coins' worth.
+    if (coins == maxCoins && result.payKind != payWholeBet && coins > 0) win = (win / coins) * 2;
+}
+
+void CrazyDice::settle() {
+    if (spinSoundChannel) {
+        spinSoundChannel->halt();
+        spinSoundChannel = nullptr;
+    }
+    const Uint32 r = genrand();
+    if (r % 20 == 0 && win > 0 && coins == maxCoins) {
+        // The third reel turns back through the spinning frames onto the die.
+        bonusPause(1000);
+        loadGraphics("b.png.3", 2);
+        if (display) display->update();
+        bonusPause(50);
+        for (const char* frame : {"b.png.2", "b.png.1", "b.png.0"}) {
+            loadGraphics(frame, 2);
+            drawOverlay();
+            if (display) display->update();
+            bonusPause(50);
+        }
+        Symbol* die = findSymbol("dice");
+        if (die && result.chosen.size() > 2) {
+            result.chosen[2] = die;
+            setReelSymbol(die, 2);
+        }
+        drawOverlay();
+        if (soundPlayer) soundPlayer->play("dice2.wav", false);
+        if (display) display->update();
+        bonusPending = true;
+    }
+    if (bonusPending) {
+        const long long multiplied = static_cast<long long>(runDiceBonus()) * win;
+        win = multiplied > INT_MAX ? INT_MAX : static_cast<int>(multiplied);
+        bonusPending = false;
+    }
+    ThreeReelMachine::settle();
+}
+
+void CrazyDice::onReelStop(int reel) {
+    Symbol* s = result.chosenSymbol(reel);
+    if (s && s->name == "pig" && soundPlayer) soundPlayer->play("pigrunt.wav", false);
+}
+
+void CrazyDice::playWinSound() {
+    if (result.payKind == payWholeBet && soundPlayer) soundPlayer->play("jazzy.wav", false);
+}

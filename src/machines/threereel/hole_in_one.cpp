@@ -1,0 +1,158 @@
+#include "machines/threereel/hole_in_one.h"
+
+#include <string>
+
+#include "machines/threereel/bonus_pause.h"
+#include "shell/animation.h"
+#include "shell/display.h"
+#include "shell/sound.h"
+
+namespace {
+
+// How far each shot's ball flies (its last ball frame) and its clap.
+struct Shot {
+    const char* symbol;
+    int lastBallFrame;
+    const char* clap;
+};
+const Shot kShots[] = {
+    {"bogie", 13, "bogyclap.wav"},
+    {"par", 7, "parclap.wav"},
+    {"birdie", 2, "birdclap.wav"},
+    {"holeinone", 0, "hlinone2.wav"},
+};
+
+const Shot* shotFor(const Symbol* s) {
+    for (const Shot& shot : kShots)
+        if (s && s->name == shot.symbol) return &shot;
+    return nullptr;
+}
+
+void play(const char* sound) {
+    if (soundPlayer) soundPlayer->play(sound, false);
+}
+
+}  // namespace
+
+HoleInOne::HoleInOne(float denomination) {
+    configure(denomination);
+    play("holeintr.wav");
+}
+
+void HoleInOne::configure(float value) {
+    name = "holeinone";
+    multiplyByCoins = true;
+    payoutRatio = 0.95f;
+    maxCoins = 3;
+    denomination = nullptr;
+    setDenomination(value);
+    init();
+}
+
+void HoleInOne::declareSymbols() {
+    addSymbol("blank", 12);
+    addSymbol("cherry", 3);
+    addArrowSymbol("birdie", 3, shotKind);
+    addArrowSymbol("bogie", 2, shotKind);
+    addArrowSymbol("par", 3, shotKind);
+    addSymbol("ball", 2);
+    addArrowSymbol("holeinone", 2, shotKind);
+    addSymbol("wild", 2);
+}
+
+void HoleInOne::buildWildRules() {
+    WildSymbol* wild = new WildSymbol();
+    wild->setMultiplier(1);
+    wild->name = "wild";
+    wild->addSubstitutesExcept(symbols, symbolList({"wild"}));
+    wilds.push_back(wild);
+}
+
+void HoleInOne::buildPayTable() {
+    const SymbolList cherry = symbolList({"cherry"});
+    addTwoOfRule(cherry, 5, 0.05f);
+    addGroupRule(symbolList({"bogie", "par", "birdie", "holeinone"}), 5, 0.05f);
+    addThreeOfAKind(symbolList({"bogie"}), 10, 0.2f, 0);
+    addThreeOfAKind(cherry, 10, 0.05f, 0);
+    addThreeOfAKind(symbolList({"par"}), 20, 0.1f, 0);
+    addThreeOfAKind(symbolList({"birdie"}), 30, 0.1f, 0);
+    addThreeOfAKind(symbolList({"ball"}), 50, 0.15f, 0);
+    addThreeOfAKind(symbolList({"holeinone"}), 1000, 0.15f, 3);
+}
+
+void HoleInOne::buildExtraRules() { addCoinThreeOfAKind(symbolList({"holeinone"}), 5000, 0.1f, 3); }
+
+// The family's reel stops with the pay line drawn after every reel, and the
+// golf shots before the settle when every reel shows a shot or the wild.
+void HoleInOne::spinStep() {
+    const int now = static_cast<int>(SDL_GetTicks());
+    const int count = static_cast<int>(reelStartTimes.size());
+    for (int i = 0; i < count; ++i) {
+        if (reelStartTimes[i] == -1) continue;
+        if (now - reelStartTimes[i] >= reelStopDelays[i]) {
+            showStoppedReel(i);
+            play("slothit1.wav");
+            onReelStop(i);
+            reelStartTimes[i] = -1;
+            drawOverlay();
+            if (display) display->update();
+            if (i == count - 1) {
+                bool allShots = true;
+                for (int reel = 0; reel < 3; ++reel) {
+                    Symbol* s = result.chosenSymbol(reel);
+                    allShots = allShots && s && (s->kind == shotKind || s->name == "wild");
+                }
+                if (allShots) playShotAnimation();
+                settle();
+            }
+        } else if (i < static_cast<int>(reels.size()) && reels[i]) {
+            reels[i]->update(false);
+        }
+    }
+    drawOverlay();
+}
+
+void HoleInOne::playShotAnimation() {
+    if (spinSoundChannel) {
+        spinSoundChannel->halt();
+        spinSoundChannel = nullptr;
+    }
+    bool first = true;
+    for (int reel = 0; reel < 3; ++reel) {
+        Symbol* s = result.chosenSymbol(reel);
+        if (!s || s->kind != shotKind) continue;
+        const Shot* shot = shotFor(s);
+        if (first) {
+            bonusPause(500);
+            first = false;
+        }
+        play("golfclub.wav");
+        playBallAnimation(shot ? shot->lastBallFrame : 20, reel);
+        for (int k = 0; k < 4; ++k) {
+            loadGraphics(s->name + "anim.png." + std::to_string(k), reel);
+            drawOverlay();
+            if (display) display->update();
+            bonusPause(66);
+        }
+        if (shot) play(shot->clap);
+        bonusPause(1000);
+    }
+}
+
+void HoleInOne::playBallAnimation(int lastFrame, int reel) {
+    for (int k = 19; k >= lastFrame; --k) {
+        loadGraphics("ballanim.png." + std::to_string(k), reel);
+        drawOverlay();
+        if (display) display->update();
+        bonusPause(66);
+    }
+}
+
+void HoleInOne::onReelStop(int reel) {
+    Symbol* s = result.chosenSymbol(reel);
+    if (s && s->name == "wild") play("ohh.wav");
+}
+
+void HoleInOne::playWinSound() {
+    if (result.payKind == payWholeBet) play("hlinone2.wav");
+}

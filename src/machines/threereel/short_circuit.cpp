@@ -1,0 +1,115 @@
+#include "machines/threereel/short_circuit.h"
+
+#include "shell/animation.h"
+#include "shell/display.h"
+#include "shell/mtrand.h"
+#include "shell/sound.h"
+
+ShortCircuit::ShortCircuit(float denomination) : respinCount(0) {
+    configure(denomination);
+    if (soundPlayer) soundPlayer->play("thunder.wav", false);
+}
+
+void ShortCircuit::configure(float value) {
+    name = "shortcircuit";
+    multiplyByCoins = true;
+    payoutRatio = 0.95f;
+    maxCoins = 3;
+    denomination = nullptr;
+    setDenomination(value);
+    init();
+    respinCount = 0;
+}
+
+void ShortCircuit::declareSymbols() {
+    addSymbol("blank", 10);
+    addSymbol("bar", 1);
+    addSymbol("2bar", 1);
+    addSymbol("3bar", 1);
+    addSymbol("7", 1);
+    addSymbol("wild", 2);
+}
+
+void ShortCircuit::buildWildRules() {
+    WildSymbol* wild = new WildSymbol();
+    wild->setMultiplier(1);
+    wild->name = "wild";
+    wild->addSubstitutesExcept(symbols, symbolList({"wild"}));
+    wilds.push_back(wild);
+}
+
+void ShortCircuit::buildPayTable() {
+    const SymbolList wild = symbolList({"wild"});
+    addOneWithBlanksRule(wild, 3, -1, false);
+    addTwoWithBlankRule(wild, 6, -1, false);
+    addNoWildRule(wild, 500, 3, false);
+    addGroupRule(symbolList({"bar", "2bar", "3bar"}), 6, 0.2f);
+    addThreeOfAKind(symbolList({"bar"}), 10, 0.05f, 0);
+    addThreeOfAKind(symbolList({"2bar"}), 20, 0.1f, 0);
+    addThreeOfAKind(symbolList({"3bar"}), 40, 0.1f, 0);
+    addThreeOfAKind(symbolList({"7"}), 80, 0.15f, 0);
+}
+
+void ShortCircuit::buildExtraRules() { addNoWildRule(symbolList({"wild"}), 2000, 3, true); }
+
+// The family's reel stops, and after the settle of a winning spin the
+// chance of a free re-spin: the outcome stays as drawn, so the reels stop
+// on the same symbols and the same win is counted up again, with no bet.
+void ShortCircuit::spinStep() {
+    const int now = static_cast<int>(SDL_GetTicks());
+    const int count = static_cast<int>(reelStartTimes.size());
+    for (int i = 0; i < count; ++i) {
+        if (reelStartTimes[i] == -1) continue;
+        if (now - reelStartTimes[i] >= reelStopDelays[i]) {
+            showStoppedReel(i);
+            if (soundPlayer) soundPlayer->play("slothit1.wav", false);
+            onReelStop(i);
+            reelStartTimes[i] = -1;
+            if (i == count - 1) {
+                drawOverlay();
+                if (display) display->update();
+                const int won = win;
+                settle();
+                win = won;
+                if (result.award > 0) {
+                    if (genrand() % 3 == 0 && respinCount <= 4) {
+                        if (soundPlayer) soundPlayer->play("sparks.wav", false);
+                        menuEnabled = false;
+                        startSpin();
+                        menuEnabled = true;
+                        ++respinCount;
+                    } else {
+                        respinCount = 0;
+                    }
+                }
+            }
+        } else if (i < static_cast<int>(reels.size()) && reels[i]) {
+            reels[i]->update(false);
+        }
+    }
+    drawOverlay();
+}
+
+void ShortCircuit::onReelStop(int reel) {
+    Symbol* s = result.chosenSymbol(reel);
+    if (s && s->name == "wild" && soundPlayer) soundPlayer->play("shrtthun.wav", false);
+}
+
+void ShortCircuit::playWinSound() {
+    if (!soundPlayer) return;
+    if (result.payKind == payWholeBet) {
+        soundPlayer->play("techjack.wav", false);
+        return;
+    }
+    for (const char* name : {"3bar", "7"}) {
+        bool all = true;
+        for (int reel = 0; reel < 3 && all; ++reel) {
+            Symbol* s = result.chosenSymbol(reel);
+            all = s && s->name == name;
+        }
+        if (all) {
+            soundPlayer->play("techintr.wav", false);
+            return;
+        }
+    }
+}

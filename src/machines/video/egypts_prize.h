@@ -1,0 +1,30 @@
+// Rizad'a Zidud: three-line machine of ancient Egypt. Three tuts on a played
+// line win the progressive jackpot of the coin value, whose amount shows
+// over the reels and is redrawn every frame.
+#pragma once
+
+#include "machine/multi_line.h"
+
+class TextLabel;
+
+class EgyptsPrize : public MultiLineMachine {
+public:
+    TextLabel* progressiveText;  // owned: the jackpot amount over the reels
+
+    explicit EgyptsPrize(float denomination);
+    ~EgyptsPrize() override;
+    void configure(float denomination);
+
+    void tick() override;
+    void playWinSound() override;
+    void onReelStop(int reel) override;
+    int adjustLinePay(const ReelSymbolList& lineSymbols, LinePay* linePay) override;
+    void buildLinePays() override;
+    void buildReelGraphics() override;
+    void declareSymbols() override;
+    void buildPaylines() override;
+    void loadPaylineImages() override;
+
+    // "$" and the progressive amount of the coin value, as the meter shows it.
+    std::string progressiveCaption() const;
+};

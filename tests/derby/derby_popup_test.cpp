@@ -1,0 +1,206 @@
+// The derby's money popup (what an entry buys) and its attract screen.
+#include <climits>
+#include <cstring>
+
+#include "derby/derby_fixture.h"
+#include "shell/app.h"
+
+using namespace derbytest;
+
+TEST(DerbyMoneyEntry, TheLeadingWholeNumberCounts) {
+    EXPECT_EQ(derbyMoneyAmount("12"), 12);
+    EXPECT_EQ(derbyMoneyAmount("12abc"), 12);
+    EXPECT_EQ(derbyMoneyAmount("  40"), 40);
+    EXPECT_EQ(derbyMoneyAmount("7.99"), 7);
+    EXPECT_EQ(derbyMoneyAmount(""), 0);
+    EXPECT_EQ(derbyMoneyAmount("abc"), 0);
+    EXPECT_EQ(derbyMoneyAmount("-5"), -5);
+    EXPECT_EQ(derbyMoneyAmount("+9"), 9);
+    EXPECT_EQ(derbyMoneyAmount("100000"), 100000);
+    // Far too large for any entry: stays out of range instead of wrapping.
+    EXPECT_GT(derbyMoneyAmount("99999999999999999999"), 100000);
+    EXPECT_LT(derbyMoneyAmount("-99999999999999999999"), 0);
+}
+
+class DerbyMoneyTest : public DerbyTest {
+protected:
+    // Types an amount into the popup of a machine at the given coin value.
+    int insert(DemoDerby& d, const std::string& typed, float value) {
+        d.denomination = findDenominationValue(value);
+        EXPECT_NE(d.denomination, nullptr);
+        int before = d.credits;
+        typeMoney(typed);
+        d.insertMoney();
+        return d.credits - before;
+    }
+};
+
+TEST_F(DerbyMoneyTest, RefusedEntriesBuyNothingButStillPlayTheBill) {
+    DemoDerby* d = open("0");
+    const double money = currentPlayer->money;
+    for (const char* typed : {"", "abc", "-5", "0"}) {
+        clearLoadedAssets();
+        EXPECT_EQ(insert(*d, typed, 1.0f), 0) << typed;
+        EXPECT_TRUE(assetTried("../gfx/money/pokerbill.png.0")) << typed;
+        EXPECT_TRUE(assetTried("../sounds/coinin1.wav"));
+    }
+    EXPECT_DOUBLE_EQ(currentPlayer->money, money);
+    EXPECT_EQ(insert(*d, "12 dollars", 1.0f), 12);
+    delete d;
+}
+
+TEST_F(DerbyMoneyTest, LimitsOfOneEntry) {
+    currentPlayer->money = 300000.0;
+    DemoDerby* d = open("0");
+    EXPECT_EQ(insert(*d, "100001", 1.0f), 0);
+    EXPECT_EQ(insert(*d, "100000", 1.0f), 100000);
+    EXPECT_EQ(insert(*d, "25001", 0.25f), 0) << "100004 coins";
+    EXPECT_EQ(insert(*d, "25000", 0.25f), 100000);
+    EXPECT_EQ(insert(*d, "1", 0.25f), 4);
+    EXPECT_DOUBLE_EQ(currentPlayer->money, 300000.0 - 100000 - 25000 - 1);
+    EXPECT_EQ(d->credits, 200004) << "the limit is per entry";
+    delete d;
+}
+
+TEST_F(DerbyMoneyTest, LargeCoinsBuyWholeCoinsOnly) {
+    currentPlayer->money = 2000.0;
+    DemoDerby* d = open("0");
+    const double money = currentPlayer->money;
+    EXPECT_EQ(insert(*d, "3", 5.0f), 0);
+    EXPECT_EQ(insert(*d, "7", 5.0f), 1);
+    EXPECT_DOUBLE_EQ(currentPlayer->money, money - 5.0);
+    EXPECT_EQ(insert(*d, "499", 500.0f), 0);
+    EXPECT_EQ(insert(*d, "999", 500.0f), 1);
+    EXPECT_DOUBLE_EQ(currentPlayer->money, money - 505.0);
+    delete d;
+}
+
+TEST_F(DerbyMoneyTest, TheWholePurseCanGoIn) {
+    currentPlayer->money = 40.0;
+    DemoDerby* d = open("41");
+    EXPECT_EQ(d->credits, 0) << "more than the player has";
+    EXPECT_EQ(insert(*d, "40", 1.0f), 40);
+    EXPECT_DOUBLE_EQ(currentPlayer->money, 0.0);
+    delete d;
+}
+
+TEST_F(DerbyMoneyTest, CreditsNeverRunPastTheLargestCount) {
+    currentPlayer->money = 1e9;
+    DemoDerby* d = open("0");
+    d->credits = INT_MAX - derbyTopGameWin - 50;
+    EXPECT_EQ(insert(*d, "51", 1.0f), 0) << "no room left for the top win";
+    EXPECT_EQ(insert(*d, "50", 1.0f), 50);
+    d->credits = 0;  // don't pay the test's billions into the purse
+    delete d;
+}
+
+TEST_F(DerbyMoneyTest, TheScreenIsPutBackAfterThePopup) {
+    DemoDerby* d = open("0");
+    SDL_Rect area = {232, 222, 336, 156};
+    SDL_Surface* before = display->copyRegion(area);
+    typeMoney("5");
+    d->insertMoney();
+    SDL_Surface* after = display->copyRegion(area);
+    SDL_LockSurface(before);
+    SDL_LockSurface(after);
+    bool same = true;
+    for (int y = 0; y < area.h && same; ++y)
+        same = memcmp(static_cast<Uint8*>(before->pixels) + y * before->pitch,
+                      static_cast<Uint8*>(after->pixels) + y * after->pitch, area.w * 2) == 0;
+    SDL_UnlockSurface(before);
+    SDL_UnlockSurface(after);
+    EXPECT_TRUE(same);
+    SDL_FreeSurface(before);
+    SDL_FreeSurface(after);
+    delete d;
+}
+
+TEST_F(DerbyTest, TheMoneyControlsOpenThePopup) {
+    DemoDerby* d = open("10");
+    typeMoney("5");
+    press(*d, "coin");
+    EXPECT_EQ(d->credits, 15);
+    EXPECT_EQ(d->creditMeter->text, "15");
+    typeMoney("5");
+    press(*d, "money");
+    EXPECT_EQ(d->creditMeter->text, "20");
+    delete d;
+}
+
+TEST(DerbySign, ShowsTheNameAndWholeVipPoints) {
+    EXPECT_EQ(derbySignText("Dana_Derby", 1234.9),
+              "Dana Derby ----  You have 1234 VIP Points  ----      Welcome to Corvalo Casino."
+              "   Seafood Buffet only $9.95!       Visit the gift shop today!    ");
+    EXPECT_NE(derbySignText("Dana_Derby", 0.5).find("You have 0 VIP"), std::string::npos);
+}
+
+TEST_F(DerbyTest, AttractScreenLastsUntilAPressAndPutsTheScreenBack) {
+    DemoDerby* d = open("10");
+    SDL_Surface* before = display->copyScreen();
+    // Motion and releases don't end it; the key press does; what follows stays queued.
+    pushEventOfType(SDL_MOUSEMOTION);
+    pushKey(SDLK_a, 'a', SDL_KEYUP);
+    pushEventOfType(SDL_MOUSEBUTTONUP);
+    pushKey(SDLK_a, 'a');
+    pushEventOfType(SDL_MOUSEBUTTONDOWN);
+    clearLoadedAssets();
+    d->showAttract("bottom");
+    SDL_Event left{};
+    ASSERT_TRUE(SDL_PollEvent(&left));
+    EXPECT_EQ(left.type, SDL_MOUSEBUTTONDOWN) << "the press after the key stays queued";
+    EXPECT_FALSE(SDL_PollEvent(&left));
+    EXPECT_TRUE(assetTried("../gfx/demoderby/bottom.png"));
+    EXPECT_FALSE(assetTried("../fonts/ledfont.def")) << "the bottom panel has no sign";
+    EXPECT_TRUE(assetTried("../sounds/whoosh.wav"));
+    SDL_Surface* after = display->copyScreen();
+    SDL_LockSurface(before);
+    SDL_LockSurface(after);
+    EXPECT_EQ(memcmp(before->pixels, after->pixels, before->pitch * before->h), 0);
+    SDL_UnlockSurface(before);
+    SDL_UnlockSurface(after);
+    SDL_FreeSurface(before);
+    SDL_FreeSurface(after);
+
+    drainEvents();
+    pushEventOfType(SDL_MOUSEBUTTONDOWN);
+    clearLoadedAssets();
+    d->showAttract("top");
+    EXPECT_TRUE(assetTried("../gfx/demoderby/top.png"));
+    EXPECT_TRUE(assetTried("../fonts/ledfont.def"));
+    delete d;
+}
+
+TEST_F(DerbyTest, PageKeysOpenTheAttractScreenInBothStates) {
+    DemoDerby* d = open("10");
+    press(*d, "betone");
+    press(*d, "start");
+    ASSERT_TRUE(d->respinPending);
+    pushEventOfType(SDL_MOUSEBUTTONDOWN);
+    clearLoadedAssets();
+    SDL_Event key{};
+    key.type = SDL_KEYDOWN;
+    key.key.keysym.sym = SDLK_PAGEUP;
+    d->handleEvent(key);
+    EXPECT_TRUE(assetTried("../gfx/demoderby/top.png"));
+    pushEventOfType(SDL_MOUSEBUTTONDOWN);
+    key.key.keysym.sym = SDLK_PAGEDOWN;
+    d->handleEvent(key);
+    EXPECT_TRUE(assetTried("../gfx/demoderby/bottom.png"));
+    // No other key does anything, and keys don't click.
+    clearLoadedAssets();
+    key.key.keysym.sym = SDLK_RETURN;
+    d->handleEvent(key);
+    EXPECT_TRUE(loadedAssets().empty());
+    EXPECT_TRUE(d->respinPending);
+    delete d;
+}
+
+TEST_F(DerbyTest, AWindowCloseEndsTheAttractScreenAndIsKept) {
+    DemoDerby* d = open("10");
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+    d->showAttract("top");
+    EXPECT_TRUE(quitRequested());
+    delete d;
+}

@@ -1,0 +1,365 @@
+// The reel layer and the multi-line family without a screen: the weighted
+// draw of the reel pictures, the pay-table builders, line evaluation with
+// line restrictions and the adjustment hook, and the settle's order.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "machine/denomination.h"
+#include "machine/multi_line.h"
+#include "player/machine_stats.h"
+#include "player/player.h"
+#include "shell/mtrand.h"
+
+namespace {
+
+// A multi-line machine whose tables are whatever the test declares; never
+// put on the screen.
+class LineTableMachine : public MultiLineMachine {
+public:
+    std::function<int(const ReelSymbolList&, LinePay*)> adjust;
+    std::deque<long> forcedStops;   // draw numbers handed out first
+    std::vector<long> totalsSeen;   // drawTotal at each draw
+    std::vector<std::string> events;
+
+    LineTableMachine() {
+        name = "5linedouble";  // an id the player's statistics know
+        reelCount = 3;
+        maxLines = 5;
+        maxCoins = 5;
+        coins = 1;
+        menuEnabled = true;
+    }
+    ReelSymbolList list(const std::vector<std::string>& names) { return symbolList(names); }
+
+    Uint32 drawStop() override {
+        totalsSeen.push_back(drawTotal);
+        if (!forcedStops.empty()) {
+            long s = forcedStops.front();
+            forcedStops.pop_front();
+            return static_cast<Uint32>(s);
+        }
+        return ReelMachine::drawStop();
+    }
+    int adjustLinePay(const ReelSymbolList& l, LinePay* p) override { return adjust ? adjust(l, p) : p->award; }
+    void buildLinePays() override {}
+    void buildReelGraphics() override {}
+    void declareSymbols() override {}
+    void buildPaylines() override {}
+    void loadPaylineImages() override {}
+    void onReelStop(int reel) override { events.push_back("stop" + std::to_string(reel)); }
+    void playWinSound() override {
+        events.push_back("winsound credits=" + std::to_string(credits) + " win=" + std::to_string(win));
+    }
+
+    void stopOn(const std::vector<std::string>& pictures) {
+        chosenGraphics.clear();
+        for (const std::string& p : pictures)
+            for (ReelGraphic* g : reelGraphics)
+                if (g->name == p) chosenGraphics.push_back(g);
+        ASSERT_EQ(chosenGraphics.size(), pictures.size());
+    }
+};
+
+// A small dice-like table: the wild joins every three of a kind; three
+// wilds pay 100 on line 2 only.
+void defineSmallTable(LineTableMachine& m) {
+    m.addSymbol("blank", 0);
+    m.addSymbol("gold", 4);
+    m.addSymbol("bar", 2);
+    m.addSymbol("2bar", 2);
+    m.addSymbol("wild", 10);
+    m.addReelGraphics({"gold_blank_bar", "bar_blank_wild", "blank_2bar_blank", "wild_gold_blank", "blank_wild_2bar"});
+    addLinePayRows(m, {
+                          {LineRule::OneOf, {"gold"}, 2, -1},
+                          {LineRule::TwoOf, {"gold", "wild"}, 5, -1},
+                          {LineRule::ThreeOfAKind, {"gold", "wild"}, 10, -1},
+                          {LineRule::SymbolPlus, {"bar", "2bar", "wild"}, 4, -1},
+                          {LineRule::ThreeOfAKind, {"bar", "wild"}, 20, -1},
+                          {LineRule::ThreeOfAKind, {"wild"}, 100, 2},
+                      });
+    addPaylineRows(m, {{1, {1, 1, 1}, 0, 0}, {2, {0, 0, 0}, 0, 0}, {3, {2, 2, 2}, 0, 0},
+                       {4, {2, 1, 0}, 0, 0}, {5, {0, 1, 2}, 0, 0}});
+}
+
+int payOf(LineTableMachine& m, const std::vector<std::string>& names, int line = 1) {
+    return m.payForLine(m.list(names), line);
+}
+
+}  // namespace
+
+TEST(ReelRecords, PictureNamesLinkTheirRowsAndReportUnknownParts) {
+    LineTableMachine m;
+    m.addSymbol("blank", 0);
+    m.addSymbol("bar", 3);
+    testing::internal::CaptureStdout();
+    ReelGraphic good("bar_blank_bar", m.symbols);
+    ReelGraphic bad("bar_cherry_blank", m.symbols);
+    ReelSymbol* missing = m.findSymbol("cherry");
+    std::string out = testing::internal::GetCapturedStdout();
+
+    ASSERT_EQ(good.symbols.size(), 3u);
+    EXPECT_EQ(good.symbolAt(0)->name, "bar");
+    EXPECT_EQ(good.symbolAt(1)->name, "blank");
+    EXPECT_EQ(good.baseWeight(), 6);
+    EXPECT_EQ(good.drawShare(), 10000 / 6 + 1);
+
+    // The unknown part is left out: the picture has two rows, and reading a
+    // third gives nothing instead of another row's symbol.
+    ASSERT_EQ(bad.symbols.size(), 2u);
+    EXPECT_EQ(bad.symbolAt(2), nullptr);
+    EXPECT_EQ(bad.symbolAt(-1), nullptr);
+    EXPECT_EQ(missing, nullptr);
+    EXPECT_NE(out.find("The ReelGraphic bar_cherry_blank is probably named incorrectly. Wasn't able to find cherry"),
+              std::string::npos);
+    EXPECT_NE(out.find(" Could not find symbol: cherry"), std::string::npos);
+
+    // A picture whose symbols weigh nothing gets no draw numbers.
+    ReelGraphic blanks("blank_blank_blank", m.symbols);
+    EXPECT_EQ(blanks.drawShare(), 0);
+}
+
+TEST(ReelRecords, LinePayListsAndLineRestriction) {
+    LineTableMachine m;
+    m.addSymbol("a", 1);
+    m.addSymbol("b", 1);
+    m.addSymbol("c", 1);
+    LinePay p;
+    p.line = 3;
+    p.addSymbols(0, m.list({"a"}));
+    p.addSymbolsExcept(1, m.list({"a"}), m.symbols);
+    p.addSymbols(2, m.list({"a", "c"}));
+    ASSERT_EQ(p.reels.size(), 3u);
+    EXPECT_EQ(p.reels[1].size(), 2u);
+    EXPECT_TRUE(p.accepts(m.list({"a", "b", "c"})));
+    EXPECT_FALSE(p.accepts(m.list({"a", "a", "c"})));
+    EXPECT_FALSE(p.accepts({m.symbols[0], nullptr, m.symbols[0]})) << "a missing row matches nothing";
+    EXPECT_TRUE(p.allowsLine(3));
+    EXPECT_FALSE(p.allowsLine(1));
+}
+
+TEST(ReelDraw, RangesFollowTheWeightsAndADrawnPictureWeighsFiveTimesMore) {
+    LineTableMachine m;
+    m.addSymbol("blank", 0);
+    m.addSymbol("a", 1);
+    m.addSymbol("b", 4);
+    m.addReelGraphics({"a_blank_blank", "blank_blank_blank", "b_blank_blank"});
+    // Reel 0: a has 10001 numbers, the blank picture none, b 2501.
+    // Stop 10000 is a's last number; a then weighs 5 (2001 numbers) and
+    // stop 2001 is b's first; b then weighs 20 (501 numbers).
+    m.forcedStops = {10000, 2001, 0};
+    m.drawReels();
+    ASSERT_EQ(m.chosenGraphics.size(), 3u);
+    EXPECT_EQ(m.chosenGraphics[0]->name, "a_blank_blank");
+    EXPECT_EQ(m.chosenGraphics[1]->name, "b_blank_blank");
+    EXPECT_EQ(m.chosenGraphics[2]->name, "a_blank_blank");
+    EXPECT_EQ(m.totalsSeen, (std::vector<long>{12502, 4502, 2502}));
+
+    // The next spin starts from the base weights again.
+    m.forcedStops = {10001};
+    m.drawReels();
+    EXPECT_EQ(m.chosenGraphics[0]->name, "b_blank_blank");
+    EXPECT_EQ(m.totalsSeen[3], 12502);
+}
+
+TEST(ReelDraw, SeededDrawsMatchTheChances) {
+    LineTableMachine m;
+    m.addSymbol("blank", 0);
+    m.addSymbol("a", 1);
+    m.addSymbol("b", 4);
+    m.addReelGraphics({"a_blank_blank", "b_blank_blank"});
+    sgenrand(77);
+    const int n = 40000;
+    int firstA = 0, secondAAfterA = 0, firstAcount = 0;
+    for (int i = 0; i < n; ++i) {
+        m.drawReels();
+        if (m.chosenGraphics[0]->name == "a_blank_blank") {
+            ++firstA;
+            ++firstAcount;
+            if (m.chosenGraphics[1]->name == "a_blank_blank") ++secondAAfterA;
+        }
+    }
+    // a: 10001 of 12502 numbers on reel 0; after a, 2001 of 4502 on reel 1.
+    const double pA = 10001.0 / 12502.0, pAA = 2001.0 / 4502.0;
+    EXPECT_NEAR(firstA / double(n), pA, 4 * std::sqrt(pA * (1 - pA) / n));
+    EXPECT_NEAR(secondAAfterA / double(firstAcount), pAA, 4 * std::sqrt(pAA * (1 - pAA) / firstAcount));
+}
+
+TEST(MultiLineBuilders, OneTwoThreeAndMixedRules) {
+    LineTableMachine m;
+    defineSmallTable(m);
+    // 3 one-of + 3 two-of + 1 + 3 x 3 mixed + 1 + 1 records.
+    EXPECT_EQ(m.linePays.size(), 18u);
+
+    EXPECT_EQ(payOf(m, {"gold", "blank", "bar"}), 2);
+    EXPECT_EQ(payOf(m, {"bar", "bar", "gold"}), 2);
+    EXPECT_EQ(payOf(m, {"gold", "gold", "blank"}), 5);
+    EXPECT_EQ(payOf(m, {"gold", "wild", "blank"}), 5) << "the wild joins the two-of list";
+    EXPECT_EQ(payOf(m, {"wild", "blank", "gold"}), 5);
+    EXPECT_EQ(payOf(m, {"gold", "blank", "gold"}), 5) << "first and third reel";
+    EXPECT_EQ(payOf(m, {"gold", "gold", "wild"}), 10);
+    EXPECT_EQ(payOf(m, {"bar", "2bar", "2bar"}), 4) << "mixed bars";
+    EXPECT_EQ(payOf(m, {"2bar", "wild", "bar"}), 4);
+    EXPECT_EQ(payOf(m, {"2bar", "2bar", "2bar"}), 0) << "the mixed rule never takes three alike";
+    EXPECT_EQ(payOf(m, {"bar", "wild", "bar"}), 20) << "the highest award that matches pays";
+    EXPECT_EQ(payOf(m, {"wild", "blank", "blank"}), 0);
+    EXPECT_EQ(payOf(m, {"blank", "blank", "blank"}), 0);
+}
+
+TEST(MultiLineBuilders, RestrictedCombinationPaysOnlyOnItsLine) {
+    LineTableMachine m;
+    defineSmallTable(m);
+    EXPECT_EQ(payOf(m, {"wild", "wild", "wild"}, 2), 100);
+    // Elsewhere the next lower combination that takes three wilds pays.
+    EXPECT_EQ(payOf(m, {"wild", "wild", "wild"}, 1), 20);
+    EXPECT_EQ(payOf(m, {"wild", "wild", "wild"}, 5), 20);
+}
+
+TEST(MultiLineEvaluation, OnlyPlayedLinesPayAndHitFlagsFollow) {
+    LineTableMachine m;
+    defineSmallTable(m);
+    // Top row: wild wild wild (line 2); middle: gold 2bar wild; bottom: blank
+    // blank 2bar.
+    m.stopOn({"wild_gold_blank", "wild_gold_blank", "bar_blank_wild"});
+    m.lines = 1;
+    m.evaluateLines();
+    // Line 1 (middle): gold gold blank = 5.
+    EXPECT_EQ(m.win, 5);
+    ASSERT_EQ(m.lineSymbols.size(), 1u);
+    EXPECT_EQ(m.lineSymbols[0][2]->name, "blank");
+    EXPECT_TRUE(m.paylines[0]->hit);
+    EXPECT_FALSE(m.paylines[1]->hit) << "line 2 is not played";
+
+    m.lines = 3;
+    m.evaluateLines();
+    // + line 2 (top: wild wild bar -> bar three of a kind 20) + line 3
+    // (bottom: blank blank wild = 0).
+    EXPECT_EQ(m.win, 25);
+    EXPECT_TRUE(m.paylines[1]->hit);
+    EXPECT_FALSE(m.paylines[2]->hit);
+    EXPECT_EQ(m.lineSymbols.size(), 3u);
+
+    // More coins per line multiply the whole win.
+    m.coins = 3;
+    m.evaluateLines();
+    EXPECT_EQ(m.win, 75);
+}
+
+TEST(MultiLineEvaluation, AdjustmentHookSeesTheLineAndItsCombination) {
+    LineTableMachine m;
+    defineSmallTable(m);
+    // Double per wild on the line, as the dice machines do.
+    m.adjust = [](const ReelSymbolList& line, LinePay* p) {
+        int wilds = countOnLine(line, "wild");
+        return wilds == 1 ? p->award * 2 : wilds == 2 ? p->award * 4 : p->award;
+    };
+    EXPECT_EQ(payOf(m, {"gold", "wild", "blank"}), 10);
+    EXPECT_EQ(payOf(m, {"wild", "wild", "gold"}), 40);
+    EXPECT_EQ(payOf(m, {"wild", "wild", "wild"}, 2), 100) << "three wilds are not multiplied";
+    // A hook that pays 0 leaves the line unhit.
+    m.adjust = [](const ReelSymbolList&, LinePay*) { return 0; };
+    m.stopOn({"wild_gold_blank", "wild_gold_blank", "bar_blank_wild"});
+    m.lines = 2;
+    m.evaluateLines();
+    EXPECT_EQ(m.win, 0);
+    EXPECT_FALSE(m.paylines[0]->hit);
+}
+
+class MultiLineSettle : public ::testing::Test {
+protected:
+    LineTableMachine* m = nullptr;
+    void SetUp() override {
+        buildDenominationTable();
+        currentPlayer = new Player();
+        currentPlayer->name = "Line_Tester";
+        ReelMachine::countUpDelay = 0;
+        m = new LineTableMachine();
+        defineSmallTable(*m);
+        m->setDenomination(0.25f);
+    }
+    void TearDown() override {
+        delete m;
+        delete currentPlayer;
+        currentPlayer = nullptr;
+        freeDenominationTable();
+        ReelMachine::countUpDelay = 120;
+    }
+};
+
+TEST_F(MultiLineSettle, BetTakenPlayRecordedWinCountedLinesCleared) {
+    m->credits = 40;
+    m->lines = 3;
+    m->coins = 1;
+    m->menuEnabled = false;
+    m->spinning = true;
+    m->stopOn({"wild_gold_blank", "wild_gold_blank", "bar_blank_wild"});
+    m->evaluateLines();
+    ASSERT_EQ(m->win, 25);
+    m->settle();
+
+    // The win sound sees the win before the bet is taken.
+    ASSERT_EQ(m->events.size(), 1u);
+    EXPECT_EQ(m->events[0], "winsound credits=40 win=25");
+    EXPECT_EQ(m->credits, 40 - 3 + 25);
+    EXPECT_EQ(m->lines, 0);
+    EXPECT_EQ(m->coins, 1);
+    EXPECT_TRUE(m->menuEnabled);
+    EXPECT_FALSE(m->spinning);
+    MachineStats* s = currentPlayer->findStats("5linedouble");
+    ASSERT_NE(s, nullptr);
+    EXPECT_DOUBLE_EQ(s->totalloss, 0.75);
+    EXPECT_DOUBLE_EQ(s->totalwon, 6.25);
+    EXPECT_EQ(s->spinswon, 1);
+}
+
+TEST_F(MultiLineSettle, BettingLinesNeedsTheCredits) {
+    const double points = currentPlayer->vippoints;
+    m->credits = 2;
+    m->betMax();  // five credits needed
+    EXPECT_EQ(m->lines, 0);
+    EXPECT_FALSE(m->spinning);
+    m->spinButton();  // no line bet
+    EXPECT_FALSE(m->spinning);
+    m->betOne();
+    m->betOne();
+    m->betOne();  // a third line needs a third credit
+    EXPECT_EQ(m->lines, 2);
+    EXPECT_EQ(m->credits, 2) << "betting takes nothing yet";
+    EXPECT_EQ(currentPlayer->vippoints, points);
+
+    m->credits = 10;
+    for (int i = 0; i < 6; ++i) m->betOne();
+    EXPECT_EQ(m->lines, 5) << "no more lines than the machine has";
+}
+
+TEST_F(MultiLineSettle, ASpinPlaysThroughToTheSettle) {
+    m->credits = 10;
+    sgenrand(5);
+    m->betMax();
+    ASSERT_TRUE(m->spinning);
+    EXPECT_FALSE(m->menuEnabled);
+    EXPECT_EQ(m->lines, 5);
+    EXPECT_EQ(m->chosenGraphics.size(), 3u) << "the outcome is drawn at the pull";
+    EXPECT_DOUBLE_EQ(currentPlayer->vippoints, 5 * 0.25);
+    const int expectedWin = m->win;
+    for (int& d : m->reelStopDelays) d = 0;
+    for (int i = 0; i < 5 && m->spinning; ++i) m->spinStep();
+    EXPECT_FALSE(m->spinning);
+    EXPECT_EQ(m->events[0], "stop0");
+    EXPECT_EQ(m->events[2], "stop2");
+    EXPECT_EQ(m->credits, 10 - 5 + expectedWin);
+    EXPECT_EQ(m->lines, 0);
+}
+
+TEST_F(MultiLineSettle, HugeWinsStopAtTheLargestCreditCount) {
+    m->credits = 2147483000;
+    m->lines = 1;
+    m->coins = 1;
+    m->win = 5000;
+    m->settle();
+    EXPECT_EQ(m->credits, 2147483647);
+}

@@ -1,0 +1,194 @@
+// Rerod Ozid: its table, the two-coins'-worth pay at three coins, the dice
+// bonus that one winning full-bet spin in twenty starts, and the dice
+// screen itself.
+#include <cmath>
+#include <cstring>
+#include <set>
+
+#include "floor/machine_table.h"
+#include "machine/three_reel_test_machine.h"
+#include "machines/threereel/bonus_machine_fixture.h"
+#include "machines/threereel/bonus_pause.h"
+#include "machines/threereel/crazy_dice.h"
+
+using bonustest::heard;
+
+namespace {
+
+class CrazyDiceTest : public bonustest::MachineTest {
+protected:
+    void SetUp() override {
+        bonustest::MachineTest::SetUp();
+        bonusPause = bonustest::noDelay;
+    }
+    void TearDown() override {
+        bonusPause = SDL_Delay;
+        bonustest::MachineTest::TearDown();
+    }
+};
+
+// A copy of the whole screen, to compare before and after a bonus.
+std::vector<Uint8> screenBytes() {
+    SDL_Surface* s = SDL_GetVideoSurface();
+    std::vector<Uint8> out;
+    if (!s) return out;
+    SDL_LockSurface(s);
+    const Uint8* p = static_cast<const Uint8*>(s->pixels);
+    out.assign(p, p + s->pitch * s->h);
+    SDL_UnlockSurface(s);
+    return out;
+}
+
+}  // namespace
+
+TEST_F(CrazyDiceTest, OnTheFloorWithItsTable) {
+    bonustest::typeDollars("5");
+    CrazyDice* m = dynamic_cast<CrazyDice*>(createMachine("crazydice", 1.0f));
+    ASSERT_NE(m, nullptr);
+    EXPECT_TRUE(heard("jazzintr.wav"));
+    EXPECT_FALSE(m->bonusPending);
+    EXPECT_EQ(m->symbols.size(), 8u);
+    ASSERT_EQ(m->wilds.size(), 1u);
+    EXPECT_EQ(m->wilds[0]->name, "dice");
+    EXPECT_TRUE(m->wilds[0]->substituteList.empty());
+
+    EXPECT_EQ(pays(*m, 1, {"cherry", "blank", "7"}), 2);
+    EXPECT_EQ(pays(*m, 1, {"cherry", "cherry", "bar"}), 5);
+    EXPECT_EQ(pays(*m, 1, {"cherry", "cherry", "cherry"}), 10);
+    EXPECT_EQ(pays(*m, 1, {"3bar", "bar", "2bar"}), 5);
+    EXPECT_EQ(pays(*m, 1, {"bar", "bar", "bar"}), 10);
+    EXPECT_EQ(pays(*m, 1, {"2bar", "2bar", "2bar"}), 20);
+    EXPECT_EQ(pays(*m, 1, {"3bar", "3bar", "3bar"}), 30);
+    EXPECT_EQ(pays(*m, 1, {"7", "7", "7"}), 50);
+    EXPECT_EQ(pays(*m, 1, {"pig", "pig", "pig"}), 100);
+    EXPECT_EQ(pays(*m, 2, {"pig", "pig", "pig"}), 200);
+    EXPECT_EQ(pays(*m, 3, {"pig", "pig", "pig"}), 500);
+    EXPECT_EQ(pays(*m, 1, {"pig", "pig", "blank"}), 0);
+    delete m;
+}
+
+TEST_F(CrazyDiceTest, ThreeCoinsPayTwoCoinsWorthAndReturnMatchesTheTable) {
+    CrazyDice* m = open<CrazyDice>();
+    for (int coins = 1; coins <= 3; ++coins) {
+        m->coins = coins;
+        const Reckoning r = reckon(*m, coins);
+        double table = r.expectedWin;
+        if (coins == 3) {
+            // The pigs' 500 stands; every per-coin line pays 2 coins' worth.
+            const double pig = r.slices.front().probability * 500;
+            ASSERT_DOUBLE_EQ(r.slices.front().expectedWin, 500);
+            table = (table - pig) * 2.0 / 3.0 + pig;
+        }
+        const int N = 150000;
+        double sum = 0, sumSq = 0;
+        for (int i = 0; i < N; ++i) {
+            m->spin();
+            if (m->result.matched) {
+                const int expected = m->result.payKind == payWholeBet ? m->result.award
+                                                                       : m->result.award * (coins == 3 ? 2 : coins);
+                ASSERT_EQ(m->win, expected);
+            } else {
+                ASSERT_EQ(m->win, 0);
+            }
+            for (int reel = 0; reel < 3; ++reel) ASSERT_NE(m->result.chosenSymbol(reel)->name, "dice");
+            sum += m->win;
+            sumSq += static_cast<double>(m->win) * m->win;
+        }
+        const double mean = sum / N, se = std::sqrt((sumSq / N - mean * mean) / N);
+        EXPECT_NEAR(mean, table, 5 * se) << coins;
+        std::printf("crazydice at %d: table %.4f measured %.4f per coin (dice bonus not counted)\n", coins,
+                    table / coins, mean / coins);
+    }
+    delete m;
+}
+
+TEST_F(CrazyDiceTest, DiceScreenAddsTwoFacesAndRestoresTheScreen) {
+    CrazyDice* m = open<CrazyDice>();
+    const std::vector<Uint8> before = screenBytes();
+    std::set<int> seen;
+    for (int i = 0; i < 12; ++i) {
+        clearLoadedAssets();
+        const int x = m->runDiceBonus();
+        EXPECT_GE(x, 2);
+        EXPECT_LE(x, 12);
+        seen.insert(x);
+        EXPECT_TRUE(heard("tympani.wav"));
+        EXPECT_TRUE(heard("orchit1.wav") && heard("orchit2.wav") && heard("orchit3.wav"));
+        EXPECT_EQ(heard("jazzy.wav"), x > 8) << x;
+        EXPECT_TRUE(bonustest::loadedPicture("../gfx/bonus/crazydice/six_right.png"));
+        EXPECT_TRUE(screenBytes() == before) << "the machine's screen comes back unchanged";
+    }
+    EXPECT_GE(seen.size(), 3u);
+    delete m;
+}
+
+TEST_F(CrazyDiceTest, BonusOnlyForAWinAtFullBet) {
+    CrazyDice* m = open<CrazyDice>();
+    m->coins = 3;
+    do m->spin();
+    while (!m->result.matched || m->result.payKind == payWholeBet);
+    const PayRule winning = m->result;
+    const int line = m->win;
+
+    // One or two coins, or no win: never, whatever the draw.
+    for (int i = 0; i < 150; ++i) {
+        m->result = winning;
+        m->coins = 1 + i % 2;
+        m->win = line;
+        m->credits = 100;
+        clearLoadedAssets();
+        m->settle();
+        ASSERT_FALSE(heard("dice2.wav"));
+        m->coins = 3;
+        m->win = 0;
+        m->settle();
+        ASSERT_FALSE(heard("dice2.wav"));
+    }
+
+    // A win at three coins: about one settle in twenty puts the die on the
+    // third reel and multiplies the win by the thrown sum.
+    int settles = 0;
+    bool bonus = false;
+    while (!bonus && settles < 400) {
+        ++settles;
+        m->result = winning;
+        m->coins = 3;
+        m->win = line;
+        m->credits = 100;
+        clearLoadedAssets();
+        m->settle();
+        bonus = heard("dice2.wav");
+    }
+    ASSERT_TRUE(bonus);
+    EXPECT_EQ(m->result.chosenSymbol(2)->name, "dice");
+    EXPECT_TRUE(bonustest::loadedPicture("../gfx/crazydice/b.png.3"));
+    EXPECT_FALSE(m->bonusPending);
+    const int gained = m->credits - 97;
+    ASSERT_EQ(gained % line, 0);
+    EXPECT_GE(gained / line, 2);
+    EXPECT_LE(gained / line, 12);
+    EXPECT_EQ(m->coins, 0);
+    delete m;
+}
+
+TEST_F(CrazyDiceTest, PigsGruntAndThreePigsPlayJazz) {
+    CrazyDice* m = open<CrazyDice>(1.0f, "50");
+    bool grunted = false;
+    for (int i = 0; i < 500 && !grunted; ++i) {
+        clearLoadedAssets();
+        pullAndSettle(*m, 1);
+        int pigs = 0;
+        for (int reel = 0; reel < 3; ++reel) pigs += m->result.chosenSymbol(reel)->name == "pig";
+        EXPECT_EQ(heard("pigrunt.wav"), pigs > 0);
+        grunted = pigs > 0;
+    }
+    EXPECT_TRUE(grunted);
+    m->result.payKind = payPerCoin;
+    clearLoadedAssets();
+    m->playWinSound();
+    EXPECT_FALSE(heard("jazzy.wav"));
+    m->result.payKind = payWholeBet;
+    m->playWinSound();
+    EXPECT_TRUE(heard("jazzy.wav"));
+    delete m;
+}

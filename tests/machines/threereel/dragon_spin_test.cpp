@@ -1,0 +1,122 @@
+// Vevuri Zero: its table, and the third reel that spins again on the first
+// three-reel win of a visit, played through the real reel-stop steps.
+#include "machines/threereel/dragon_spin.h"
+#include "machines/threereel/table_checks.h"
+
+using namespace tablecheck;
+
+namespace {
+
+typedef std::vector<int> Pays;
+
+class DragonSpinTest : public MachineFixture {
+protected:
+    void SetUp() override {
+        MachineFixture::SetUp();
+        DragonSpin::pauseMs = 0;
+    }
+    void TearDown() override {
+        DragonSpin::pauseMs = 1000;
+        MachineFixture::TearDown();
+    }
+};
+
+}  // namespace
+
+TEST_F(DragonSpinTest, Table) {
+    DragonSpin* m = open<DragonSpin>();
+    EXPECT_EQ(symbolTable(*m), "blank:10 thing:2 bar:2 2bar:2 3bar:2 bonus:2 wild:2");
+    EXPECT_EQ(wildTable(*m), "wild x1 not wild");
+    EXPECT_EQ(m->maxCoins, 2);
+    EXPECT_FALSE(m->dragonSpun);
+    EXPECT_EQ(paysFor(*m, 1, {"thing", "blank", "bar"}), Pays{2});
+    EXPECT_EQ(paysFor(*m, 2, {"thing", "thing", "blank"}), Pays{10});
+    EXPECT_EQ(paysFor(*m, 1, {"thing", "thing", "thing"}), Pays{20});
+    EXPECT_EQ(paysFor(*m, 1, {"2bar", "bar", "3bar"}), Pays{5});
+    EXPECT_EQ(paysFor(*m, 1, {"bar", "bar", "bar"}), Pays{20});
+    EXPECT_EQ(paysFor(*m, 1, {"2bar", "2bar", "2bar"}), Pays{30});
+    EXPECT_EQ(paysFor(*m, 2, {"3bar", "3bar", "3bar"}), Pays{100});
+    EXPECT_EQ(paysFor(*m, 2, {"bonus", "bonus", "bonus"}), Pays{200});
+    EXPECT_EQ(paysFor(*m, 2, {"wild", "wild", "wild"}), Pays{1000});
+    checkReturn(*m, 150000);
+    delete m;
+}
+
+TEST_F(DragonSpinTest, ThirdReelSpinsAgainOnceAVisit) {
+    DragonSpin* m = open<DragonSpin>(1.0f, "100");
+    ASSERT_EQ(m->credits, 100);
+    SDL_Event key{};
+    key.type = SDL_KEYDOWN;
+    key.key.keysym.sym = SDLK_n;  // one coin
+    SDL_Event spin = key;
+    spin.key.keysym.sym = SDLK_RETURN;
+
+    int respins = 0;
+    for (int pull = 0; pull < 400 && respins == 0; ++pull) {
+        m->credits = 100;
+        m->handleEvent(key);
+        m->handleEvent(spin);
+        ASSERT_TRUE(m->spinning);
+        const bool takesIt = m->result.matched && m->result.reelCount == 3;
+        const int won = m->win;
+        clearLoadedAssets();
+        finishSpin(*m);
+        ASSERT_FALSE(m->spinning);
+        EXPECT_EQ(heard("yeo.wav"), takesIt);
+        EXPECT_EQ(m->dragonSpun, takesIt);
+        EXPECT_EQ(m->credits, 100 - 1 + won);
+        if (takesIt) {
+            ++respins;
+            // The blank shown on the third reel before it spins again (no
+            // three-reel win shows a blank otherwise).
+            bool blankShown = false;
+            for (const std::string& path : loadedAssets())
+                blankShown = blankShown || path.rfind("../gfx/dragonspin/blank.png.", 0) == 0;
+            EXPECT_TRUE(blankShown);
+            EXPECT_EQ(m->spinSoundChannel, nullptr);
+        }
+    }
+    ASSERT_EQ(respins, 1);
+
+    // Never again on this visit.
+    for (int pull = 0; pull < 200; ++pull) {
+        m->credits = 100;
+        m->handleEvent(key);
+        m->handleEvent(spin);
+        clearLoadedAssets();
+        finishSpin(*m);
+        EXPECT_FALSE(heard("yeo.wav"));
+    }
+    delete m;
+
+    // A new visit starts afresh.
+    DragonSpin* again = open<DragonSpin>();
+    EXPECT_FALSE(again->dragonSpun);
+    delete again;
+}
+
+TEST_F(DragonSpinTest, Sounds) {
+    DragonSpin* m = open<DragonSpin>();
+    for (const char* top : {"3bar", "bonus"}) {
+        ASSERT_TRUE(spinUntil(*m, 2, [top](ThreeReelMachine& t) { return shows(t, top, top, top); }));
+        clearLoadedAssets();
+        m->playWinSound();
+        EXPECT_TRUE(heard("dragonin.wav")) << top;
+        EXPECT_FALSE(heard("dragonjk.wav")) << top;
+    }
+    ASSERT_TRUE(spinUntil(*m, 1, [](ThreeReelMachine& t) { return shows(t, "wild", "wild", "wild"); }));
+    EXPECT_EQ(m->win, 500);
+    clearLoadedAssets();
+    m->playWinSound();
+    EXPECT_TRUE(heard("dragonjk.wav"));
+    m->onReelStop(2);
+    EXPECT_TRUE(heard("gong.wav"));
+    ASSERT_TRUE(spinUntil(*m, 1, [](ThreeReelMachine& t) { return shows(t, "bar", "bar", "bar"); }));
+    clearLoadedAssets();
+    m->playWinSound();
+    m->onReelStop(0);
+    EXPECT_FALSE(heard("dragonin.wav"));
+    EXPECT_FALSE(heard("dragonjk.wav"));
+    EXPECT_FALSE(heard("gong.wav"));
+    delete m;
+}

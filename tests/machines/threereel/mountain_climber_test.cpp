@@ -1,0 +1,256 @@
+// Devizezu Dozozed: its table and return, the climb symbols that only
+// losing spins show, the climb bonus along the path, the period of twenty
+// spins with its end-of-period pay, and the reset button.
+#include <cmath>
+
+#include "floor/machine_table.h"
+#include "machine/three_reel_test_machine.h"
+#include "machines/threereel/bonus_machine_fixture.h"
+#include "machines/threereel/bonus_pause.h"
+#include "machines/threereel/mountain_climber.h"
+
+using bonustest::heard;
+using bonustest::loadedPicture;
+
+namespace {
+
+class MountainClimberTest : public bonustest::MachineTest {
+public:
+    void SetUp() override {
+        bonustest::MachineTest::SetUp();
+        bonusPause = bonustest::noDelay;
+    }
+    void TearDown() override {
+        bonusPause = SDL_Delay;
+        bonustest::MachineTest::TearDown();
+    }
+};
+
+std::string bonusPicture(const std::string& name) { return "../gfx/bonus/mountainclimber/" + name; }
+
+bool anyYodel() { return heard("yodel1.wav") || heard("yodel2.wav") || heard("yodel3.wav"); }
+
+}  // namespace
+
+TEST_F(MountainClimberTest, OnTheFloorWithItsTable) {
+    bonustest::typeDollars("5");
+    MountainClimber* m = dynamic_cast<MountainClimber*>(createMachine("mountainclimber", 1.0f));
+    ASSERT_NE(m, nullptr);
+    EXPECT_TRUE(heard("mounintr.wav"));
+    EXPECT_EQ(m->climbPath.size(), 111u);
+    EXPECT_EQ(m->climbPath[0], std::make_pair(444, 200)) << "stored y first";
+    EXPECT_EQ(m->climbPath[97], std::make_pair(46, 392));
+    EXPECT_EQ(m->climbPath[98], std::make_pair(39, 397));
+    EXPECT_EQ(m->climbPath[110], std::make_pair(17, 454));
+    EXPECT_FALSE(m->bonusPending);
+    EXPECT_EQ(m->height + m->spinCount + m->climbPoints + m->climberFrame, 0);
+    ASSERT_NE(m->buttonNamed("reset"), nullptr);
+    EXPECT_EQ(m->buttons.back()->name, "reset");
+    ASSERT_EQ(m->wilds.size(), 2u);
+    EXPECT_TRUE(m->wilds[0]->substituteList.empty() && m->wilds[1]->substituteList.empty());
+
+    EXPECT_EQ(pays(*m, 1, {"cherry", "blank", "bar"}), 2);
+    EXPECT_EQ(pays(*m, 1, {"cherry", "cherry", "bar"}), 5);
+    EXPECT_EQ(pays(*m, 1, {"cherry", "cherry", "cherry"}), 10);
+    EXPECT_EQ(pays(*m, 1, {"bar", "mbar", "3bar"}), 5);
+    EXPECT_EQ(pays(*m, 1, {"mbar", "mbar", "mbar"}), 50);
+    EXPECT_EQ(pays(*m, 1, {"mountain", "mountain", "mountain"}), 100);
+    EXPECT_EQ(pays(*m, 2, {"mbar", "mountain", "mbar"}), 150);
+    EXPECT_EQ(pays(*m, 1, {"pic", "pic", "pic"}), 500);
+    EXPECT_EQ(pays(*m, 2, {"pic", "pic", "pic"}), 1000);
+    EXPECT_EQ(pays(*m, 3, {"pic", "pic", "pic"}), 2500);
+    delete m;
+}
+
+TEST_F(MountainClimberTest, ClimbSymbolsOnlyOnLosingSpinsAndTheReturn) {
+    MountainClimber* m = open<MountainClimber>();
+    for (int coins : {1, 3}) {
+        m->coins = coins;
+        const Reckoning r = reckon(*m, coins);
+        const int N = 150000;
+        double sum = 0, sumSq = 0;
+        long long losingReels = 0, ones = 0, twos = 0;
+        for (int i = 0; i < N; ++i) {
+            m->climbPoints = 0;
+            m->bonusPending = false;
+            m->spin();
+            int points = 0;
+            for (int reel = 0; reel < 3; ++reel) {
+                const std::string& n = m->result.chosenSymbol(reel)->name;
+                points += n == "climb" ? 1 : n == "2climb" ? 2 : 0;
+                if (!m->result.matched) {
+                    ++losingReels;
+                    ones += n == "climb";
+                    twos += n == "2climb";
+                }
+            }
+            if (m->result.matched) {
+                ASSERT_EQ(points, 0) << "a winning spin shows no climb symbol";
+            }
+            ASSERT_EQ(m->climbPoints, points);
+            ASSERT_EQ(m->bonusPending, points > 0);
+            sum += m->win;
+            sumSq += static_cast<double>(m->win) * m->win;
+        }
+        EXPECT_NEAR(static_cast<double>(ones) / losingReels, 1 / 14.0, 0.004);
+        EXPECT_NEAR(static_cast<double>(twos) / losingReels, 13 / 196.0, 0.004);
+        const double mean = sum / N, se = std::sqrt((sumSq / N - mean * mean) / N);
+        EXPECT_NEAR(mean, r.expectedWin, 5 * se) << coins;
+        std::printf("mountainclimber at %d: table %.4f measured %.4f per coin (climb not counted)\n", coins,
+                    r.expectedWin / coins, mean / coins);
+    }
+    delete m;
+}
+
+TEST_F(MountainClimberTest, OnePointFromTheFoot) {
+    MountainClimber* m = open<MountainClimber>();
+    m->climbPoints = 1;
+    clearLoadedAssets();
+    EXPECT_EQ(m->runClimbBonus(), 0);
+    EXPECT_EQ(m->height, 6);
+    EXPECT_EQ(m->climberFrame, 6);
+    EXPECT_EQ(m->climbPoints, 0);
+    for (int f = 1; f <= 6; ++f) EXPECT_TRUE(loadedPicture(bonusPicture("climber.png." + std::to_string(f)))) << f;
+    EXPECT_FALSE(loadedPicture(bonusPicture("climber.png.7")));
+    EXPECT_TRUE(loadedPicture(bonusPicture("bonus.png")));
+    EXPECT_TRUE(anyYodel());
+    delete m;
+}
+
+TEST_F(MountainClimberTest, SummitAndPeriodPays) {
+    MountainClimber* m = open<MountainClimber>();
+    // Past the summit: 100, and the climb starts over.
+    m->height = 100;
+    m->spinCount = 5;
+    m->climbPoints = 2;
+    EXPECT_EQ(m->runClimbBonus(), 100);
+    EXPECT_EQ(m->height, 0);
+    EXPECT_EQ(m->spinCount, 0);
+
+    // Height 95 on the period's twentieth spin: 50 at once.
+    m->height = 95;
+    m->spinCount = 20;
+    m->climbPoints = 1;
+    EXPECT_EQ(m->runClimbBonus(), 50);
+    EXPECT_EQ(m->height, 0);
+
+    // On the nineteenth: nothing yet, the climber stays at 101.
+    m->height = 95;
+    m->spinCount = 19;
+    m->climbPoints = 1;
+    EXPECT_EQ(m->runClimbBonus(), 0);
+    EXPECT_EQ(m->height, 101);
+    EXPECT_EQ(m->spinCount, 19);
+
+    // Above 83 at the period's end: 20.
+    m->height = 80;
+    m->spinCount = 20;
+    m->climbPoints = 1;
+    EXPECT_EQ(m->runClimbBonus(), 20);
+
+    // The smaller climber from 97 on: the first step shows frame 0 at 98.
+    m->height = 97;
+    m->spinCount = 0;
+    m->climbPoints = 1;
+    clearLoadedAssets();
+    m->runClimbBonus();
+    EXPECT_TRUE(loadedPicture(bonusPicture("scaled1climber.png.0")));
+    EXPECT_EQ(m->height, 103);
+    m->climbPoints = 1;
+    clearLoadedAssets();
+    m->runClimbBonus();
+    EXPECT_TRUE(loadedPicture(bonusPicture("scaled2climber.png.0")));
+    EXPECT_TRUE(loadedPicture(bonusPicture("scaled2climber.png.1")));
+    EXPECT_EQ(m->height, 109);
+    EXPECT_EQ(m->climberFrame, 1);
+    delete m;
+}
+
+TEST_F(MountainClimberTest, TheSpinThatEndsAPeriod) {
+    MountainClimber* m = open<MountainClimber>();
+    m->coins = 1;
+    struct Case {
+        int height, extra;
+    } cases[] = {{98, 50}, {84, 20}, {97, 20}, {83, 0}};
+    for (const Case& c : cases) {
+        // Spins until one wins, so the pay is the line's and the extra.
+        m->height = c.height;
+        m->spinCount = 20;
+        clearLoadedAssets();
+        m->spin();
+        const int line = m->result.matched ? m->result.award * static_cast<int>(wildFactor(*m)) : 0;
+        EXPECT_EQ(m->win, line + c.extra) << c.height;
+        EXPECT_EQ(m->height, 0);
+        EXPECT_EQ(m->climberFrame, 0);
+        EXPECT_EQ(m->spinCount, 1);
+        EXPECT_EQ(loadedPicture(bonusPicture("bonus.png")), c.extra > 0) << "the mountain shows when it pays";
+    }
+    // The twentieth spin of a period is not yet the end.
+    m->height = 98;
+    m->spinCount = 19;
+    m->spin();
+    EXPECT_EQ(m->height, 98);
+    EXPECT_EQ(m->spinCount, 20);
+    delete m;
+}
+
+TEST_F(MountainClimberTest, BonusRunsInTheSettleAndResetButton) {
+    MountainClimber* m = open<MountainClimber>(1.0f, "50");
+    bool climbed = false;
+    for (int i = 0; i < 200 && !climbed; ++i) {
+        m->credits = 100;
+        m->coins = 1;
+        m->pull();
+        const bool pending = m->bonusPending;
+        const int points = m->climbPoints;
+        const int won = m->win;
+        clearLoadedAssets();
+        finishSpin(*m);
+        EXPECT_EQ(anyYodel(), pending);
+        EXPECT_FALSE(m->bonusPending);
+        EXPECT_EQ(m->climbPoints, 0);
+        if (pending) {
+            EXPECT_EQ(m->height, 6 * points);
+            EXPECT_EQ(m->credits, 100 - 1 + won);
+            climbed = true;
+        }
+    }
+    EXPECT_TRUE(climbed);
+
+    // While the reels turn the button changes nothing; afterwards it resets.
+    Widget* reset = m->buttonNamed("reset");
+    m->spinCount = 7;
+    m->menuEnabled = false;
+    m->handleButton(reset);
+    EXPECT_EQ(m->spinCount, 7);
+    m->menuEnabled = true;
+    clearLoadedAssets();
+    m->handleButton(reset);
+    EXPECT_EQ(m->spinCount, 0);
+    EXPECT_EQ(m->height, 0);
+    EXPECT_TRUE(loadedPicture(bonusPicture("climber.png.0")));
+    EXPECT_TRUE(heard("click3.wav"));
+    delete m;
+}
+
+TEST_F(MountainClimberTest, PicSoundsAndJackpot) {
+    MountainClimber* m = open<MountainClimber>(1.0f, "50");
+    bool picked = false;
+    for (int i = 0; i < 600 && !picked; ++i) {
+        clearLoadedAssets();
+        pullAndSettle(*m, 1);
+        bool pic = false;
+        for (int reel = 0; reel < 3; ++reel) pic = pic || m->result.chosenSymbol(reel)->name == "pic";
+        EXPECT_EQ(heard("pick.wav"), pic);
+        picked = pic;
+    }
+    EXPECT_TRUE(picked);
+    m->result.payKind = payPerCoin;
+    clearLoadedAssets();
+    m->playWinSound();
+    EXPECT_FALSE(heard("mounjack.wav"));
+    m->result.payKind = payWholeBet;
+    m->playWinSound();
+    EXPECT_TRUE(heard("mounjack.wav"));
+    delete m;
+}

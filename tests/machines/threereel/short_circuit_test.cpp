@@ -1,0 +1,143 @@
+// Zoruz Ivivede: its table and return, and the free re-spins after a win:
+// same symbols, same win again, no bet, at most five in a row.
+#include <cmath>
+
+#include "floor/machine_table.h"
+#include "machine/three_reel_test_machine.h"
+#include "machines/threereel/bonus_machine_fixture.h"
+#include "machines/threereel/short_circuit.h"
+
+using bonustest::heard;
+
+namespace {
+
+class ShortCircuitTest : public bonustest::MachineTest {};
+
+}  // namespace
+
+TEST_F(ShortCircuitTest, OnTheFloorWithItsTable) {
+    bonustest::typeDollars("5");
+    ShortCircuit* m = dynamic_cast<ShortCircuit*>(createMachine("shortcircuit", 1.0f));
+    ASSERT_NE(m, nullptr);
+    EXPECT_TRUE(heard("thunder.wav"));
+    EXPECT_EQ(m->respinCount, 0);
+    EXPECT_EQ(m->symbols.size(), 6u);
+    EXPECT_EQ(m->wilds[0]->multiplier, 1);
+    EXPECT_EQ(pays(*m, 2, {"wild", "blank", "blank"}), 6);
+    EXPECT_EQ(pays(*m, 1, {"blank", "wild", "wild"}), 6);
+    EXPECT_EQ(pays(*m, 3, {"wild", "blank", "wild"}), 18);
+    EXPECT_EQ(pays(*m, 1, {"wild", "wild", "wild"}), 500);
+    EXPECT_EQ(pays(*m, 2, {"wild", "wild", "wild"}), 1000);
+    EXPECT_EQ(pays(*m, 3, {"wild", "wild", "wild"}), 2000);
+    EXPECT_EQ(pays(*m, 1, {"bar", "3bar", "bar"}), 6);
+    EXPECT_EQ(pays(*m, 1, {"bar", "bar", "bar"}), 10);
+    EXPECT_EQ(pays(*m, 1, {"2bar", "2bar", "2bar"}), 20);
+    EXPECT_EQ(pays(*m, 3, {"3bar", "3bar", "3bar"}), 120);
+    EXPECT_EQ(pays(*m, 1, {"7", "7", "7"}), 80);
+    EXPECT_EQ(pays(*m, 1, {"7", "bar", "blank"}), 0);
+
+    for (int coins : {1, 3}) {
+        m->coins = coins;
+        const Reckoning r = reckon(*m, coins);
+        const int N = 150000;
+        double sum = 0, sumSq = 0;
+        for (int i = 0; i < N; ++i) {
+            m->spin();
+            sum += m->win;
+            sumSq += static_cast<double>(m->win) * m->win;
+        }
+        const double mean = sum / N, se = std::sqrt((sumSq / N - mean * mean) / N);
+        EXPECT_NEAR(mean, r.expectedWin, 5 * se) << coins;
+        // Every win is paid 1 + 1/3 + ... + 1/3^5 times on average.
+        double chain = 1;
+        for (int k = 1; k <= 5; ++k) chain += std::pow(1.0 / 3, k);
+        std::printf("shortcircuit at %d: table %.4f measured %.4f per coin before re-spins, %.4f with them\n",
+                    coins, r.expectedWin / coins, mean / coins, chain * r.expectedWin / coins);
+    }
+    delete m;
+}
+
+TEST_F(ShortCircuitTest, FreeRespinsRepeatTheWin) {
+    ShortCircuit* m = open<ShortCircuit>(1.0f, "50");
+    int chains = 0, longest = 0, respinsTotal = 0, winners = 0;
+    for (int i = 0; i < 3000 && (chains < 3 || longest < 2); ++i) {
+        m->credits = 100;
+        m->coins = 2;
+        m->pull();
+        const PayRule drawn = m->result;
+        const int won = m->win;
+        const double points = currentPlayer->vippoints;
+        // The pull's own settle, then every free re-spin to the end.
+        int respins = -1;
+        do {
+            ++respins;
+            for (int& d : m->reelStopDelays) d = 0;
+            for (int k = 0; k < 10 && m->spinning; ++k) m->tick();
+            ASSERT_LE(respins, 5) << "no sixth re-spin";
+            if (m->spinning) {
+                EXPECT_TRUE(heard("sparks.wav"));
+                EXPECT_TRUE(m->menuEnabled);
+                EXPECT_EQ(m->respinCount, respins + 1);
+            }
+            clearLoadedAssets();
+        } while (m->spinning);
+        EXPECT_EQ(m->respinCount, 0);
+        EXPECT_DOUBLE_EQ(currentPlayer->vippoints, points) << "re-spins earn no points";
+        for (int reel = 0; reel < 3; ++reel) EXPECT_EQ(m->result.chosenSymbol(reel), drawn.chosenSymbol(reel));
+        EXPECT_EQ(m->credits, 100 - 2 + won * (1 + respins)) << "the same win each time, one bet";
+        if (won == 0) {
+            EXPECT_EQ(respins, 0) << "a losing spin never sparks";
+        }
+        if (won > 0) ++winners;
+        if (respins > 0) ++chains;
+        respinsTotal += respins;
+        longest = std::max(longest, respins);
+    }
+    EXPECT_GE(chains, 3);
+    EXPECT_GE(longest, 2);
+    std::printf("shortcircuit: %d winning pulls, %d chains, %d re-spins, longest %d\n", winners, chains,
+                respinsTotal, longest);
+    delete m;
+}
+
+TEST_F(ShortCircuitTest, Sounds) {
+    ShortCircuit* m = open<ShortCircuit>(1.0f, "50");
+    bool wildHeard = false;
+    for (int i = 0; i < 2000 && !wildHeard; ++i) {
+        clearLoadedAssets();
+        m->credits = 100;
+        m->coins = 1;
+        m->pull();
+        bool wild = false;
+        for (int reel = 0; reel < 3; ++reel) wild = wild || m->result.chosenSymbol(reel)->name == "wild";
+        for (int& d : m->reelStopDelays) d = 0;
+        m->tick();
+        EXPECT_EQ(heard("shrtthun.wav"), wild);
+        wildHeard = wild;
+        while (m->spinning) {
+            for (int& d : m->reelStopDelays) d = 0;
+            m->tick();
+        }
+    }
+    EXPECT_TRUE(wildHeard);
+
+    // Three 7s or three 3bars: the intro; three wilds at three coins: the jackpot.
+    m->coins = 1;
+    for (const char* name : {"7", "3bar"}) {
+        do m->spin();
+        while (m->result.chosenSymbol(0)->name != name || m->result.chosenSymbol(1)->name != name ||
+               m->result.chosenSymbol(2)->name != name);
+        clearLoadedAssets();
+        m->playWinSound();
+        EXPECT_TRUE(heard("techintr.wav")) << name;
+    }
+    do m->spin();
+    while (m->result.award != 10);
+    clearLoadedAssets();
+    m->playWinSound();
+    EXPECT_FALSE(heard("techintr.wav"));
+    m->result.payKind = payWholeBet;
+    m->playWinSound();
+    EXPECT_TRUE(heard("techjack.wav"));
+    delete m;
+}

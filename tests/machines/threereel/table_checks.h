@@ -1,0 +1,261 @@
+// Shared checks for the single-line machines' tests: a headless fixture that
+// opens a machine as the floor does, what a combination pays at a bet, the
+// exact return of a table (several wilds included) and a seeded simulation.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <sge.h>
+
+#include <algorithm>
+#include <cmath>
+#include <iostream>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "machine/denomination.h"
+#include "machine/progressive.h"
+#include "machine/three_reel.h"
+#include "player/player.h"
+#include "shell/asset_log.h"
+#include "shell/display.h"
+#include "shell/mtrand.h"
+#include "shell/sound.h"
+#include "support/runtime.h"
+
+namespace tablecheck {
+
+inline Uint32 fastClock() {
+    static Uint32 now = 1000;
+    return now += 40;
+}
+
+inline void press(SDLKey key, Uint16 unicode) {
+    SDL_Event e{};
+    e.type = SDL_KEYDOWN;
+    e.key.type = SDL_KEYDOWN;
+    e.key.state = SDL_PRESSED;
+    e.key.keysym.sym = key;
+    e.key.keysym.unicode = unicode;
+    SDL_PushEvent(&e);
+    e.type = SDL_KEYUP;
+    e.key.type = SDL_KEYUP;
+    e.key.state = SDL_RELEASED;
+    SDL_PushEvent(&e);
+}
+
+// What the money popup reads: dollars, then Return.
+inline void typeDollars(const std::string& amount) {
+    for (char c : amount) press(static_cast<SDLKey>(c), static_cast<Uint16>(c));
+    press(SDLK_RETURN, '\r');
+}
+
+inline bool heard(const std::string& sound) { return loadedAssets().count("../sounds/" + sound) > 0; }
+
+// Special pays in paysFor's answer.
+const int carPrize = -2;
+const int progressivePrize = -3;
+
+// What the active rules at `coins` pay for three symbols (before wilds):
+// credits for the spin, or carPrize / progressivePrize; each distinct pay of
+// the rules that accept the combination, sorted (a mixed group is accepted
+// by several rules of one pay).
+inline std::vector<int> paysFor(ThreeReelMachine& m, int coins, const std::vector<std::string>& names) {
+    m.coins = coins;
+    m.buildActiveRules();
+    std::vector<Symbol*> shown;
+    for (const std::string& n : names) shown.push_back(m.findSymbol(n));
+    std::vector<int> out;
+    for (const PayRule& r : m.activeRules) {
+        if (r.rangeStart < 0) continue;
+        bool all = true;
+        for (int reel = 0; reel < 3; ++reel) all = all && r.accepts(reel, shown[reel]);
+        if (!all) continue;
+        if (r.payKind == payJackpotMovie) out.push_back(carPrize);
+        else if (r.payKind == payProgressive) out.push_back(progressivePrize);
+        else if (m.multiplyByCoins && r.payKind != payWholeBet) out.push_back(r.award * coins);
+        else out.push_back(r.award);
+    }
+    std::sort(out.begin(), out.end());
+    out.erase(std::unique(out.begin(), out.end()), out.end());
+    return out;
+}
+
+// "name:pictures" for every declared symbol, in order; arrows marked ^ or v.
+inline std::string symbolTable(const ThreeReelMachine& m) {
+    std::ostringstream out;
+    for (const Symbol* s : m.symbols) {
+        out << (out.tellp() > 0 ? " " : "") << s->name << ":" << s->variants;
+        if (s->kind == symbolArrowUp) out << "^";
+        if (s->kind == symbolArrowDown) out << "v";
+    }
+    return out.str();
+}
+
+// "name x<multiplier> for <n>" for every wild, with the symbols it won't take.
+inline std::string wildTable(ThreeReelMachine& m) {
+    std::ostringstream out;
+    for (const WildSymbol* w : m.wilds) {
+        out << (out.tellp() > 0 ? "; " : "") << w->name << " x" << w->multiplier << " not";
+        for (const Symbol* s : m.symbols)
+            if (!w->substitutes(s)) out << " " << s->name;
+    }
+    return out.str();
+}
+
+// The expected win of one spin at `coins`, worked out from the active rules
+// alone: each rule's slice of the draw numbers, the uniform pick of each
+// reel's symbol, and the wild step (per eligible reel, one wild tried among
+// those that take the symbol, chance 1 in wildChance, two at most).
+inline double expectedWin(ThreeReelMachine& m, int coins) {
+    m.coins = coins;
+    m.buildActiveRules();
+    const double range = static_cast<double>(m.drawRange());
+    double total = 0;
+    for (const PayRule& r : m.activeRules) {
+        if (r.rangeStart < 0) continue;
+        const double p = (r.rangeEnd - r.rangeStart + 1) / range;
+        double weight[3] = {1, 0, 0};  // expected product of multipliers, by substitutions so far
+        if (!r.noWild && !m.wilds.empty() && m.wildChance >= 1) {
+            for (int reel = 0; reel < 3; ++reel) {
+                if (!r.reelBit(reel)) continue;
+                const SymbolList& list = r.accepted[reel];
+                double q = 0, qm = 0;
+                for (const Symbol* s : list) {
+                    int takers = 0, sum = 0;
+                    for (const WildSymbol* w : m.wilds)
+                        if (w->substitutes(s)) ++takers, sum += w->multiplier;
+                    if (!takers) continue;
+                    q += 1.0 / list.size() / m.wildChance;
+                    qm += static_cast<double>(sum) / takers / list.size() / m.wildChance;
+                }
+                double next[3] = {0, 0, weight[2]};
+                for (int c = 0; c < 2; ++c) {
+                    next[c] += weight[c] * (1 - q);
+                    next[c + 1] += weight[c] * qm;
+                }
+                std::copy(next, next + 3, weight);
+            }
+        }
+        double perSpin = r.award * (weight[0] + weight[1] + weight[2]);
+        if (m.multiplyByCoins && r.payKind != payWholeBet) perSpin *= coins;
+        total += p * perSpin;
+    }
+    return total;
+}
+
+struct Simulated {
+    double mean, standardError;
+};
+
+inline Simulated simulate(ThreeReelMachine& m, int coins, int pulls) {
+    m.coins = coins;
+    double sum = 0, sumSq = 0;
+    for (int i = 0; i < pulls; ++i) {
+        m.spin();
+        sum += m.win;
+        sumSq += static_cast<double>(m.win) * m.win;
+    }
+    const double mean = sum / pulls;
+    return {mean, std::sqrt(std::max(0.0, sumSq / pulls - mean * mean) / pulls)};
+}
+
+// Pulls (draws only, no reels) until the outcome satisfies `pred`.
+template <class Pred>
+bool spinUntil(ThreeReelMachine& m, int coins, Pred pred, int maxPulls = 3000000) {
+    m.coins = coins;
+    for (int i = 0; i < maxPulls; ++i) {
+        m.spin();
+        if (pred(m)) return true;
+    }
+    return false;
+}
+
+inline bool shows(const ThreeReelMachine& m, const char* a, const char* b, const char* c) {
+    const char* names[3] = {a, b, c};
+    for (int reel = 0; reel < 3; ++reel) {
+        const Symbol* s = m.result.chosenSymbol(reel);
+        if (!s || s->name != names[reel]) return false;
+    }
+    return true;
+}
+
+// Stops the reels of a running spin at once, frame by frame, settle included.
+inline void finishSpin(ThreeReelMachine& m) {
+    for (int i = 0; i < 20 && m.spinning; ++i) {
+        for (int& d : m.reelStopDelays) d = 0;
+        m.tick();
+    }
+}
+
+class MachineFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        testrt::resetFiles();
+        ASSERT_EQ(0, SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO)) << SDL_GetError();
+        ASSERT_EQ(0, sge_TTF_Init());
+        SDL_EnableUNICODE(1);
+        display = new Display(SDL_SWSURFACE);
+        ASSERT_TRUE(display->hasSurface());
+        soundPlayer = new SoundPlayer();
+        sgenrand(4321);
+        buildDenominationTable();
+        seedProgressiveMeters();
+        currentPlayer = new Player();
+        currentPlayer->name = "Reel_Tester";
+        currentPlayer->money = 1000.0;
+        currentPlayer->firsttimelobby = false;
+        currentPlayer->firsttimeslot = false;
+        ThreeReelMachine::countUpDelay = 0;
+        mediaTicks = fastClock;
+    }
+    void TearDown() override {
+        delete currentPlayer;
+        currentPlayer = nullptr;
+        clearProgressiveMeters();
+        freeDenominationTable();
+        ThreeReelMachine::countUpDelay = 200;
+        mediaTicks = SDL_GetTicks;
+        delete soundPlayer;
+        soundPlayer = nullptr;
+        delete display;
+        display = nullptr;
+        SDL_Quit();
+    }
+
+    // Opens a machine as the floor does, paying `dollars` in.
+    template <class M>
+    M* open(float value = 1.0f, const std::string& dollars = "20") {
+        typeDollars(dollars);
+        return new M(value);
+    }
+
+    // The table's exact return against a seeded run, at every bet.
+    static void checkReturn(ThreeReelMachine& m, int pulls) {
+        for (int coins = 1; coins <= m.maxCoins; ++coins) {
+            const double exact = expectedWin(m, coins);
+            const Simulated run = simulate(m, coins, pulls);
+            EXPECT_NEAR(run.mean, exact, 5 * run.standardError + 1e-9) << m.name << " at " << coins << " coins";
+            std::cout << "  return per coin " << m.name << " at " << coins << ": table " << exact / coins
+                      << ", run " << run.mean / coins << std::endl;
+        }
+    }
+};
+
+}  // namespace tablecheck
+
+namespace tablecheck {
+
+// The product of the multipliers of the wilds the family put on the reels.
+inline int wildProduct(const ThreeReelMachine& m) {
+    int product = 1;
+    for (int reel = 0; reel < 3; ++reel) {
+        const Symbol* s = m.result.chosenSymbol(reel);
+        for (const WildSymbol* w : m.wilds)
+            if (s == w) product *= w->multiplier;
+    }
+    return product;
+}
+
+}  // namespace tablecheck

@@ -1,0 +1,359 @@
+// The two wheel machines: Diviz av Ezed with the cash wheel on top of the
+// line's pay, and the dice machine whose wheel replaces the line's pay and
+// is followed by the red/black gamble. Tables, the spin hooks, returns,
+// the gamble screen's rules and the bonus inside a settle.
+#include <climits>
+#include <cmath>
+#include <deque>
+#include <set>
+#include <utility>
+
+#include "floor/machine_table.h"
+#include "machine/three_reel_test_machine.h"
+#include "machines/threereel/bonus_machine_fixture.h"
+#include "machines/threereel/double_dice_spin_for_cash.h"
+#include "machines/threereel/gamble_wheel.h"
+#include "machines/threereel/wheel_of_cash.h"
+#include "shell/app.h"
+
+using bonustest::heard;
+
+namespace {
+
+// Scripted wheel stops and pointer positions for the gamble screen.
+std::deque<std::pair<int, std::string>> scriptedStops;
+int spinsTaken = 0;
+std::deque<std::pair<int, int>> pointerAt;
+
+void scriptedSpin(const PrizeWheelSpec&, Animation&, int& prize, std::string& colour) {
+    ++spinsTaken;
+    ASSERT_FALSE(scriptedStops.empty()) << "a spin nobody asked for";
+    prize = scriptedStops.front().first;
+    if (!scriptedStops.front().second.empty()) colour = scriptedStops.front().second;
+    scriptedStops.pop_front();
+}
+
+void scriptedPointer(int* x, int* y) {
+    if (pointerAt.empty()) {
+        *x = *y = 0;
+        return;
+    }
+    *x = pointerAt.front().first;
+    *y = pointerAt.front().second;
+    pointerAt.pop_front();
+}
+
+const std::pair<int, int> kRed{510, 550}, kBlack{630, 550}, kCollect{570, 550}, kNowhere{100, 100};
+
+// A press: the pointer is read when the gamble takes the event.
+void press(std::pair<int, int> where) {
+    pointerAt.push_back(where);
+    bonustest::pushMouse(SDL_MOUSEBUTTONDOWN, where.first, where.second);
+}
+
+// Empties the queue without the modal poll (so a guard close stays unseen).
+void drainEvents() {
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) {
+    }
+}
+
+class WheelMachines : public bonustest::MachineTest {
+protected:
+    void SetUp() override {
+        bonustest::MachineTest::SetUp();
+        scriptedStops.clear();
+        pointerAt.clear();
+        spinsTaken = 0;
+    }
+    void TearDown() override {
+        gambleSpin = spinPrizeWheel;
+        bonustest::MachineTest::TearDown();
+    }
+    void script(std::initializer_list<std::pair<int, std::string>> stops) {
+        gambleSpin = scriptedSpin;
+        gamblePointer = scriptedPointer;
+        scriptedStops.assign(stops.begin(), stops.end());
+    }
+};
+
+double simulatedReturn(ThreeReelMachine& m, int coins, int pulls, double* se) {
+    m.coins = coins;
+    double sum = 0, sumSq = 0;
+    for (int i = 0; i < pulls; ++i) {
+        m.spin();
+        sum += m.win;
+        sumSq += static_cast<double>(m.win) * m.win;
+    }
+    const double mean = sum / pulls;
+    *se = std::sqrt((sumSq / pulls - mean * mean) / pulls);
+    return mean;
+}
+
+}  // namespace
+
+TEST_F(WheelMachines, OnTheFloor) {
+    bonustest::typeDollars("5");
+    WheelOfCash* w = dynamic_cast<WheelOfCash*>(createMachine("wheelofcash", 1.0f));
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(heard("whelintr.wav"));
+    EXPECT_FALSE(w->multiplyByCoins);
+    EXPECT_FALSE(w->bonusPending);
+    EXPECT_EQ(w->maxCoins, 3);
+    EXPECT_EQ(w->symbols.size(), 7u);
+    ASSERT_EQ(w->wilds.size(), 1u);
+    EXPECT_EQ(w->wilds[0]->name, "spin");
+    EXPECT_TRUE(w->wilds[0]->substituteList.empty());
+    EXPECT_EQ(w->credits, 5);
+    delete w;
+
+    bonustest::typeDollars("5");
+    DoubleDiceSpinForCash* d = dynamic_cast<DoubleDiceSpinForCash*>(createMachine("doubledicespinforcash", 1.0f));
+    ASSERT_NE(d, nullptr);
+    EXPECT_TRUE(heard("doubint.wav"));
+    EXPECT_TRUE(d->multiplyByCoins);
+    EXPECT_FALSE(d->bonusPending);
+    EXPECT_EQ(d->symbols.size(), 8u);
+    ASSERT_EQ(d->wilds.size(), 2u);
+    EXPECT_EQ(d->wilds[0]->multiplier, 2);
+    EXPECT_FALSE(d->wilds[0]->substitutes(d->findSymbol("spin")));
+    EXPECT_TRUE(d->wilds[0]->substitutes(d->findSymbol("blank")));
+    EXPECT_TRUE(d->wilds[1]->substituteList.empty());
+    delete d;
+}
+
+TEST_F(WheelMachines, CashWheelPayTable) {
+    WheelOfCash* w = open<WheelOfCash>();
+    for (int coins = 1; coins <= 3; ++coins) {
+        EXPECT_EQ(pays(*w, coins, {"3bar", "3bar", "3bar"}), 60);
+        EXPECT_EQ(pays(*w, coins, {"2bar", "2bar", "2bar"}), 40);
+        EXPECT_EQ(pays(*w, coins, {"bar", "bar", "bar"}), 20);
+        EXPECT_EQ(pays(*w, coins, {"bar", "3bar", "2bar"}), 5);
+        EXPECT_EQ(pays(*w, coins, {"blank", "blank", "blank"}), 2);
+        EXPECT_EQ(pays(*w, coins, {"money", "money", "money"}), coins == 1 ? 0 : 500);
+        EXPECT_EQ(pays(*w, coins, {"coins", "coins", "coins"}), coins == 1 ? 0 : 150);
+        EXPECT_EQ(pays(*w, coins, {"money", "coins", "money"}), coins == 1 ? 0 : 100);
+        EXPECT_EQ(pays(*w, coins, {"money", "bar", "bar"}), 0);
+    }
+    delete w;
+
+    DoubleDiceSpinForCash* d = open<DoubleDiceSpinForCash>();
+    EXPECT_EQ(pays(*d, 1, {"gold", "blank", "7"}), 2);
+    EXPECT_EQ(pays(*d, 1, {"gold", "gold", "7"}), 5);
+    EXPECT_EQ(pays(*d, 1, {"gold", "gold", "gold"}), 10);
+    EXPECT_EQ(pays(*d, 2, {"bar", "2bar", "3bar"}), 10);
+    EXPECT_EQ(pays(*d, 1, {"2bar", "2bar", "2bar"}), 20);
+    EXPECT_EQ(pays(*d, 1, {"3bar", "3bar", "3bar"}), 30);
+    EXPECT_EQ(pays(*d, 2, {"7", "7", "7"}), 100);
+    EXPECT_EQ(pays(*d, 1, {"wild", "wild", "wild"}), 500);
+    EXPECT_EQ(pays(*d, 2, {"wild", "wild", "wild"}), 1000);
+    delete d;
+}
+
+// The spin hooks: one spin in fifty (forty) shows "spin" on the third reel;
+// at three coins the dice machine then pays nothing from the line and arms
+// the wheel, and every other line pays two coins' worth.
+TEST_F(WheelMachines, SpinHooks) {
+    DoubleDiceSpinForCash* d = open<DoubleDiceSpinForCash>();
+    WheelOfCash* w = open<WheelOfCash>();
+    const int N = 60000;
+    for (int coins = 1; coins <= 3; ++coins) {
+        int diceSpins = 0, cashSpins = 0;
+        d->coins = w->coins = coins;
+        for (int i = 0; i < N; ++i) {
+            d->bonusPending = false;
+            d->spin();
+            const bool spinShown = d->result.chosenSymbol(2)->name == "spin";
+            for (int reel = 0; reel < 2; ++reel) ASSERT_NE(d->result.chosenSymbol(reel)->name, "spin");
+            const long long line = d->result.matched ? d->result.award * bonustest::MachineTest::wildFactor(*d) : 0;
+            if (spinShown) ++diceSpins;
+            if (coins == 3 && spinShown) {
+                EXPECT_EQ(d->win, 0);
+                EXPECT_TRUE(d->bonusPending);
+            } else if (spinShown && d->result.matched) {
+                // "spin" may have covered a doubling wild on the third reel.
+                const long long w = d->win, unit = line * coins;
+                EXPECT_TRUE(w == unit || w == 2 * unit) << w << " for " << unit;
+                EXPECT_FALSE(d->bonusPending);
+            } else {
+                EXPECT_EQ(d->win, line * (coins == 3 ? 2 : coins));
+                EXPECT_FALSE(d->bonusPending);
+            }
+
+            w->bonusPending = false;
+            w->spin();
+            const bool cashSpin = w->result.chosenSymbol(2)->name == "spin";
+            if (cashSpin) ++cashSpins;
+            EXPECT_EQ(w->win, w->result.matched ? w->result.award : 0) << "whole-bet lines pay as drawn";
+            EXPECT_EQ(w->bonusPending, cashSpin && coins == 3);
+        }
+        EXPECT_NEAR(diceSpins, N / 50.0, 5 * std::sqrt(N / 50.0));
+        EXPECT_NEAR(cashSpins, N / 40.0, 5 * std::sqrt(N / 40.0));
+    }
+    // Two 7s and a wild at three coins: 50 x 2 (wild) x 2 (three coins).
+    d->coins = 3;
+    bool seen = false;
+    for (int i = 0; i < 400000 && !seen; ++i) {
+        d->spin();
+        if (d->result.award == 50 && d->result.chosenSymbol(2)->name != "spin" &&
+            bonustest::MachineTest::wildFactor(*d) == 2) {
+            EXPECT_EQ(d->win, 200);
+            seen = true;
+        }
+    }
+    EXPECT_TRUE(seen);
+    delete d;
+    delete w;
+}
+
+TEST_F(WheelMachines, ReturnPerCoinMatchesTheTables) {
+    DoubleDiceSpinForCash* d = open<DoubleDiceSpinForCash>();
+    WheelOfCash* w = open<WheelOfCash>();
+    for (int coins = 1; coins <= 3; ++coins) {
+        double se = 0;
+        // The dice machine: at three coins the line pays two coins' worth
+        // and the one spin in fifty that shows "spin" pays nothing.
+        substitutingWildFirst(*d);
+        double table = reckon(*d, coins).expectedWin;
+        if (coins == 3) table *= (2.0 / 3.0) * (49.0 / 50.0);
+        double measured = simulatedReturn(*d, coins, 150000, &se);
+        EXPECT_NEAR(measured, table, 5 * se) << "dice machine at " << coins;
+        std::printf("doubledicespinforcash at %d: table %.4f measured %.4f per coin (wheel not counted)\n", coins,
+                    table / coins, measured / coins);
+        table = reckon(*w, coins).expectedWin;
+        measured = simulatedReturn(*w, coins, 150000, &se);
+        EXPECT_NEAR(measured, table, 5 * se) << "cash wheel machine at " << coins;
+        std::printf("wheelofcash at %d: table %.4f measured %.4f per coin (wheel not counted)\n", coins,
+                    table / coins, measured / coins);
+    }
+    delete d;
+    delete w;
+}
+
+TEST_F(WheelMachines, DiceWheelTable) {
+    const PrizeWheelSpec& spec = diceWheel();
+    EXPECT_EQ(spec.frameCount, 24);
+    std::string colour = "none";
+    EXPECT_EQ(wheelPrizeAt(spec, 0, &colour), 25);
+    EXPECT_EQ(colour, "black");
+    EXPECT_EQ(wheelPrizeAt(spec, 21, &colour), 30);
+    EXPECT_EQ(colour, "red");
+    EXPECT_EQ(wheelPrizeAt(spec, 17, &colour), 2500);
+    EXPECT_EQ(wheelPrizeAt(spec, 20, &colour), 150);
+    EXPECT_EQ(colour, "black");
+    for (int frame = 0; frame < 24; ++frame) EXPECT_GT(wheelPrizeAt(spec, frame), 0) << frame;
+    EXPECT_EQ(wheelPrizeAt(spec, 24, &colour), 0);
+    EXPECT_EQ(colour, "black") << "a frame outside the table leaves the colour";
+    EXPECT_EQ(doubledBank(500), 1000);
+    EXPECT_EQ(doubledBank(INT_MAX / 2 + 1), INT_MAX);
+}
+
+TEST_F(WheelMachines, GambleDoublesLosesAndCollects) {
+    // Collect at once: the first prize, with the clap and the closing sound.
+    script({{500, "red"}});
+    press(kCollect);
+    bonustest::pushQuit();  // a guard: only seen if the screen wrongly waits on
+    clearLoadedAssets();
+    EXPECT_EQ(runGambleWheelBonus(diceWheel()), 500);
+    EXPECT_EQ(spinsTaken, 1);
+    EXPECT_TRUE(heard("birdclap.wav"));
+    EXPECT_TRUE(heard("doubintr.wav"));
+    EXPECT_FALSE(quitRequested());
+    drainEvents();
+
+    // Two won gambles on 500 return 2000; presses elsewhere, releases,
+    // motion and keys change nothing.
+    script({{500, "black"}, {25, "black"}, {2500, "red"}});
+    press(kNowhere);
+    bonustest::pushMouse(SDL_MOUSEBUTTONUP, kRed.first, kRed.second);
+    bonustest::pushKey(SDLK_r, 'r');
+    press(kBlack);
+    press(kRed);
+    press(kCollect);
+    bonustest::pushQuit();
+    EXPECT_EQ(runGambleWheelBonus(diceWheel()), 2000);
+    EXPECT_EQ(spinsTaken, 4);
+    EXPECT_FALSE(quitRequested());
+    drainEvents();
+
+    // A lost gamble: nothing, no closing sound, and the screen ends there.
+    script({{100, "red"}, {10, "black"}});
+    press(kRed);
+    press(kCollect);
+    clearLoadedAssets();
+    EXPECT_EQ(runGambleWheelBonus(diceWheel()), 0);
+    EXPECT_TRUE(heard("ohh.wav"));
+    EXPECT_FALSE(heard("doubintr.wav"));
+    SDL_Event left;
+    EXPECT_EQ(SDL_PollEvent(&left), 1) << "the collect after the loss is not taken";
+    drainEvents();
+}
+
+TEST_F(WheelMachines, WindowCloseDuringTheGambleKeepsTheBank) {
+    script({{150, "black"}, {20, "red"}});
+    press(kRed);
+    bonustest::pushQuit();
+    press(kCollect);
+    EXPECT_EQ(runGambleWheelBonus(diceWheel()), 300);
+    EXPECT_TRUE(quitRequested()) << "the close reaches the frame loop";
+    drainEvents();
+}
+
+TEST_F(WheelMachines, BonusInsideTheSettle) {
+    DoubleDiceSpinForCash* d = open<DoubleDiceSpinForCash>();
+    script({{150, "black"}, {20, "black"}});
+    press(kBlack);
+    press(kCollect);
+    d->credits = 10;
+    d->coins = 3;
+    d->win = 0;
+    d->bonusPending = true;
+    d->result.reset();
+    clearLoadedAssets();
+    d->settle();
+    EXPECT_FALSE(d->bonusPending);
+    EXPECT_EQ(d->credits, 10 - 3 + 300);
+    EXPECT_TRUE(heard("doubjack.wav")) << "300 is above 200";
+    delete d;
+
+    // The cash wheel: the line's pay and the wheel's prize together.
+    WheelOfCash* w = open<WheelOfCash>();
+    w->credits = 10;
+    w->coins = 3;
+    w->spin();
+    while (!w->result.matched) w->spin();
+    const int line = w->win;
+    w->bonusPending = true;
+    clearLoadedAssets();
+    w->settle();
+    EXPECT_FALSE(w->bonusPending);
+    const int prize = w->credits - (10 - 3 + line);
+    std::set<int> prizes;
+    for (const WheelStop& s : cashWheel().stops) prizes.insert(s.prize);
+    EXPECT_EQ(prizes.count(prize), 1u) << prize;
+    EXPECT_TRUE(heard("birdclap.wav"));
+    EXPECT_EQ(heard("wheeljack.wav"), line + prize > 99);
+    delete w;
+}
+
+TEST_F(WheelMachines, SpinSymbolSoundsWhenItsReelStops) {
+    DoubleDiceSpinForCash* d = open<DoubleDiceSpinForCash>(1.0f, "50");
+    WheelOfCash* w = open<WheelOfCash>(1.0f, "50");
+    bool diceHeard = false, cashHeard = false;
+    for (int i = 0; i < 600 && !(diceHeard && cashHeard); ++i) {
+        clearLoadedAssets();
+        pullAndSettle(*d, 1);
+        const bool dSpin = d->result.chosenSymbol(2)->name == "spin";
+        EXPECT_EQ(heard("holeinone.wav"), dSpin);
+        diceHeard = diceHeard || dSpin;
+        clearLoadedAssets();
+        pullAndSettle(*w, 2);
+        const bool wSpin = w->result.chosenSymbol(2)->name == "spin";
+        EXPECT_EQ(heard("fanfare.wav"), wSpin);
+        cashHeard = cashHeard || wSpin;
+    }
+    EXPECT_TRUE(diceHeard);
+    EXPECT_TRUE(cashHeard);
+    delete d;
+    delete w;
+}
