@@ -34,6 +34,7 @@
 #include "machines/threereel/balloon_mania.h"
 
 #include "machines/patriot/patriot_games.h"
+#include "machines/patriot/patriot_spin_for_cash.h"
 #include "machines/patriot/patriot_wild.h"
 #include "machines/patriot/patriot_wild_deluxe.h"
 
@@ -83,7 +84,7 @@ std::vector<MachineInfo> kMachines = {
     {"mardigras",              "Zuzod Uriz",                  C::Video,      nullptr},
     {"mountainclimber",        "Devizezu Dozozed",            C::ThreeReel,  [](float d) -> Screen* { return new MountainClimber(d); }},
     {"patriotgames",           "Zoredud Ozovu",               C::ThreeReel,  [](float d) -> Screen* { return new PatriotGames(d); }},
-    {"patriotspinforcash",     "Vazived Irud ovu Vize",       C::ThreeReel,  nullptr},
+    {"patriotspinforcash",     "Vazived Irud ovu Vize",       C::ThreeReel,  [](float d) -> Screen* { return new PatriotSpinForCash(d); }},
     {"patriotwild",            "Zezedor Ader",                C::ThreeReel,  [](float d) -> Screen* { return new PatriotWild(d); }},
     {"patriotwilddeluxe",      "Vevovev Ozov Ovevir",         C::ThreeReel,  [](float d) -> Screen* { return new PatriotWildDeluxe(d); }},
     {"gloamerhouse",           "Gloamer House",               C::ThreeReel,  [](float d) -> Screen* { return new GloamerHouse(d); }},

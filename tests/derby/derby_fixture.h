@@ -6,6 +6,7 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 #include <sge.h>
+#include <unistd.h>
 
 #include <string>
 #include <vector>
@@ -79,6 +80,8 @@ inline void drainEvents() {
 class DerbyTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        // A test that waits for input that never comes fails instead of hanging.
+        alarm(60);
         sgenrand(4357);
         ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO), 0) << SDL_GetError();
         ASSERT_EQ(sge_TTF_Init(), 0);
@@ -90,6 +93,10 @@ protected:
         currentPlayer->name = "Dana_Derby";
         currentPlayer->money = 1000.0;
         currentPlayer->vippoints = 0.0;
+        // A first visit would open the lobby's help pages, which wait for a press.
+        currentPlayer->firsttime = false;
+        currentPlayer->firsttimelobby = false;
+        currentPlayer->firsttimeslot = false;
         mediaTicks = movingClock;
         derbyDelay = recordPause;
         pauses.clear();
@@ -108,6 +115,7 @@ protected:
         mediaTicks = SDL_GetTicks;
         derbyDelay = SDL_Delay;
         SDL_Quit();
+        alarm(0);
     }
 
     // The derby from the floor's factory with `money` dollars typed into its popup.

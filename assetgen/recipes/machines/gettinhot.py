@@ -3,7 +3,7 @@
 FOLDER = "gfx/gettinhot"
 ITEMS = [
     dict(kind="cabinet", title="RARERAZ URE", colors=["orange", "darkburgundy"],
-         pays=[["WILD WILD WILD", 1500], ["3 SEVENS", 80], ["3 TRIPLE BAR", 40], ["3 DOUBLE BAR", 25],
+         pays=[["WILD WILD WILD", 1500], ["3 SEVENS (3 COINS)", 400], ["3 SEVENS", 80], ["3 TRIPLE BAR", 40], ["3 DOUBLE BAR", 25],
                ["3 BAR", 10], ["ANY 3 BARS", 5], ["2 WILDS + BLANK", 5], ["1 WILD + BLANKS", 2]],
          feature=dict(symbol="flame", lines=["3 WILDS AT", "3 COINS PAY"], big="5000", under="FOR THE BET"),
          bottom="ARROWS HEAT UP THE REELS"),

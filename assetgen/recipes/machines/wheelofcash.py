@@ -3,10 +3,11 @@
 FOLDER = "gfx/wheelofcash"
 ITEMS = [
     dict(kind="cabinet", title="DIVIZ AV EZED", colors=["darkfelt", "black"], panel="darkfelt",
-         pays=[["3 MONEY", "BIG"], ["3 COINS", "PAYS"], ["3 TRIPLE BAR", "PAYS"], ["3 BAR", "PAYS"]],
-         pays_title="SEE THE WHEEL",
+         pays=[["3 MONEY *", 500], ["3 COINS *", 150], ["COINS + MONEY *", 100],
+               ["3 TRIPLE BAR", 60], ["3 DOUBLE BAR", 40], ["3 BAR", 20], ["ANY 3 BARS", 5], ["3 BLANKS", 2]],
+         pays_title="PAYS PER BET",
          feature=dict(symbol="spin", lines=["SPIN ON REEL 3", "AT 3 COINS"], big="WHEEL", under="SPINS FOR CASH"),
-         bottom="SPIN ON THE THIRD REEL AT THREE COINS SPINS THE WHEEL"),
+         bottom="* AT 2 OR 3 COINS  -  SPIN ON REEL 3 AT 3 COINS TURNS THE WHEEL"),
     dict(kind="symbolset", symbols=[["blank", 10], ["bar", 2], ["2bar", 2], ["3bar", 2], ["coins", 2], ["money", 2],
                                     ["spin", 1]],
          looks=dict(coins=dict(glyph="coin", label="$"),

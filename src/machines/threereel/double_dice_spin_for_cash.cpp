@@ -78,6 +78,11 @@ void DoubleDiceSpinForCash::spin() {
     if (coins == maxCoins && result.payKind != payWholeBet && coins > 0) win = (win / coins) * 2;
 }
 
+void DoubleDiceSpinForCash::payoutTest() {
+    ThreeReelMachine::payoutTest();
+    bonusPending = false;
+}
+
 void DoubleDiceSpinForCash::settle() {
     if (spinSoundChannel) {
         spinSoundChannel->halt();

@@ -24,6 +24,9 @@ public:
     void buildExtraRules() override;
     void spin() override;
     void settle() override;
+    // The hidden pay-out test spins without settling: a bonus it arms is
+    // dropped afterwards, so the next real spin does not inherit it.
+    void payoutTest() override;
     void onReelStop(int reel) override;
     void playWinSound() override;
 

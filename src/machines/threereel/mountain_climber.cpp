@@ -114,6 +114,12 @@ void MountainClimber::spin() {
     }
 }
 
+void MountainClimber::payoutTest() {
+    ThreeReelMachine::payoutTest();
+    bonusPending = false;
+    climbPoints = 0;
+}
+
 void MountainClimber::settle() {
     if (spinSoundChannel) {
         spinSoundChannel->halt();

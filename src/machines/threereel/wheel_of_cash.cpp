@@ -77,6 +77,11 @@ void WheelOfCash::spin() {
     if (coins == maxCoins && result.payKind != payWholeBet && coins > 0) win = (win / coins) * 2;
 }
 
+void WheelOfCash::payoutTest() {
+    ThreeReelMachine::payoutTest();
+    bonusPending = false;
+}
+
 void WheelOfCash::settle() {
     if (spinSoundChannel) {
         spinSoundChannel->halt();

@@ -8,6 +8,7 @@
 #include <sge.h>
 
 #include <algorithm>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -70,6 +71,11 @@ inline void pushQuit() {
 
 inline bool heard(const std::string& sound) { return loadedAssets().count("../sounds/" + sound) > 0; }
 inline bool loadedPicture(const std::string& path) { return loadedAssets().count(path) > 0; }
+
+// Every file asked for since the log was cleared is in the generated tree.
+inline void expectEveryLoadedFileExists() {
+    for (const std::string& path : loadedAssets()) EXPECT_TRUE(std::ifstream(path).good()) << path << " is missing";
+}
 
 class MachineTest : public ::testing::Test {
 public:

@@ -114,6 +114,7 @@ TEST_F(MountainClimberTest, OnePointFromTheFoot) {
     EXPECT_FALSE(loadedPicture(bonusPicture("climber.png.7")));
     EXPECT_TRUE(loadedPicture(bonusPicture("bonus.png")));
     EXPECT_TRUE(anyYodel());
+    bonustest::expectEveryLoadedFileExists();
     delete m;
 }
 
@@ -163,6 +164,7 @@ TEST_F(MountainClimberTest, SummitAndPeriodPays) {
     EXPECT_TRUE(loadedPicture(bonusPicture("scaled2climber.png.1")));
     EXPECT_EQ(m->height, 109);
     EXPECT_EQ(m->climberFrame, 1);
+    bonustest::expectEveryLoadedFileExists();
     delete m;
 }
 
@@ -252,5 +254,14 @@ TEST_F(MountainClimberTest, PicSoundsAndJackpot) {
     m->result.payKind = payWholeBet;
     m->playWinSound();
     EXPECT_TRUE(heard("mounjack.wav"));
+    delete m;
+}
+
+TEST_F(MountainClimberTest, PayoutTestLeavesNoClimbArmed) {
+    MountainClimber* m = open<MountainClimber>();
+    m->credits = 100;
+    m->payoutTest();
+    EXPECT_FALSE(m->bonusPending);
+    EXPECT_EQ(m->climbPoints, 0);
     delete m;
 }

@@ -289,6 +289,21 @@ TEST_F(WheelMachines, GambleDoublesLosesAndCollects) {
     drainEvents();
 }
 
+TEST_F(WheelMachines, RealWheelThenCollect) {
+    gamblePointer = scriptedPointer;
+    press(kCollect);
+    clearLoadedAssets();
+    const int bank = runGambleWheelBonus(diceWheel());
+    std::set<int> prizes;
+    for (const WheelStop& s : diceWheel().stops) prizes.insert(s.prize);
+    EXPECT_EQ(prizes.count(bank), 1u) << bank;
+    EXPECT_TRUE(heard("wheelseq.wav"));
+    EXPECT_TRUE(heard("birdclap.wav"));
+    for (const char* picture : {"bonus.png", "dicespin.png.23", "red_flash.png", "black_click.png", "collect_click.png"})
+        EXPECT_TRUE(bonustest::loadedPicture(std::string("../gfx/bonus/doubledicespinforcash/") + picture)) << picture;
+    bonustest::expectEveryLoadedFileExists();
+}
+
 TEST_F(WheelMachines, WindowCloseDuringTheGambleKeepsTheBank) {
     script({{150, "black"}, {20, "red"}});
     press(kRed);
@@ -333,6 +348,7 @@ TEST_F(WheelMachines, BonusInsideTheSettle) {
     EXPECT_EQ(prizes.count(prize), 1u) << prize;
     EXPECT_TRUE(heard("birdclap.wav"));
     EXPECT_EQ(heard("wheeljack.wav"), line + prize > 99);
+    bonustest::expectEveryLoadedFileExists();
     delete w;
 }
 
@@ -354,6 +370,23 @@ TEST_F(WheelMachines, SpinSymbolSoundsWhenItsReelStops) {
     }
     EXPECT_TRUE(diceHeard);
     EXPECT_TRUE(cashHeard);
+    delete d;
+    delete w;
+}
+
+// The hidden pay-out test spins at full bet without settling: a wheel it
+// arms must not turn at the player's next real spin.
+TEST_F(WheelMachines, PayoutTestLeavesNoBonusArmed) {
+    DoubleDiceSpinForCash* d = open<DoubleDiceSpinForCash>();
+    WheelOfCash* w = open<WheelOfCash>();
+    for (ThreeReelMachine* m : std::vector<ThreeReelMachine*>{d, w}) {
+        m->credits = 100;
+        m->coins = 1;
+        m->payoutTest();
+        EXPECT_EQ(m->coins, 1) << "the bet comes back";
+    }
+    EXPECT_FALSE(d->bonusPending);
+    EXPECT_FALSE(w->bonusPending);
     delete d;
     delete w;
 }

@@ -1,0 +1,219 @@
+#include "machines/patriot/patriot_spin_for_cash.h"
+
+#include <climits>
+#include <vector>
+
+#include "machine/prize_wheel.h"
+#include "machines/patriot/patriot_family.h"
+#include "machines/threereel/gamble_wheel.h"
+#include "shell/animation.h"
+#include "shell/app.h"
+#include "shell/controls.h"
+#include "shell/display.h"
+#include "shell/mtrand.h"
+#include "shell/screen.h"
+#include "shell/sound.h"
+
+const PrizeWheelSpec& patriotWheel() {
+    static const PrizeWheelSpec spec = [] {
+        PrizeWheelSpec s;
+        s.folder = "../gfx/bonus/patriotspinforcash/";
+        s.wheelName = "patspin";
+        s.frameCount = 24;
+        s.x = 217;
+        s.y = 81;
+        s.periodSpread = 10000;
+        s.periodBase = 8000;
+        // The 25 field spans the seam between the last frame and the first.
+        s.stops = {
+            {0, 0, 25, "black"},    {1, 2, 20, "red"},     {3, 4, 50, "black"},  {5, 6, 100, "red"},
+            {7, 9, 10, "black"},    {10, 11, 500, "red"},  {12, 14, 15, "black"}, {15, 16, 2500, "red"},
+            {17, 18, 150, "black"}, {19, 21, 30, "red"},   {22, 23, 25, "black"},
+        };
+        s.prizeSoundAtStop = false;  // the gamble screen claps itself
+        return s;
+    }();
+    return spec;
+}
+
+namespace {
+
+void play(const char* sound) {
+    if (soundPlayer) soundPlayer->play(sound, false);
+}
+
+}  // namespace
+
+PatriotSpinForCash::PatriotSpinForCash(float denomination) : bonusPending(false) {
+    configure(denomination);
+    if (soundPlayer) soundPlayer->play("patshrt.wav", false);
+}
+
+PatriotSpinForCash::~PatriotSpinForCash() {}
+
+void PatriotSpinForCash::configure(float value) {
+    name = "patriotspinforcash";
+    multiplyByCoins = true;
+    payoutRatio = 0.95f;
+    maxCoins = 3;
+    denomination = nullptr;
+    setDenomination(value);
+    init();
+    bonusPending = false;
+}
+
+void PatriotSpinForCash::declareSymbols() {
+    addSymbol("blank", 13);
+    addSymbol("barred", 2);
+    addSymbol("2barwhite", 2);
+    addSymbol("3barblue", 2);
+    addSymbol("blueseven", 2);
+    addSymbol("redseven", 1);
+    addSymbol("whiteseven", 1);
+    addSymbol("wild", 2);
+    addSymbol("spin", 1);
+}
+
+// The plain wild, and "spin" as a wild that stands in for nothing: that keeps
+// it out of every drawn outcome, so it comes only through the spin hook.
+void PatriotSpinForCash::buildWildRules() {
+    WildSymbol* wild = new WildSymbol();
+    wild->setMultiplier(1);
+    wild->addSubstitutesExcept(symbols, symbolList({"wild", "spin"}));
+    wilds.push_back(wild);
+    WildSymbol* spinSymbol = new WildSymbol();
+    spinSymbol->setMultiplier(1);
+    spinSymbol->name = "spin";
+    wilds.push_back(spinSymbol);
+}
+
+void PatriotSpinForCash::buildPayTable() {
+    addThreeOfAKind(symbolList({"blank"}), 1, 0.05f, 0);
+    addGroupRule(symbolList({"3barblue", "blueseven"}), 2, 0.25f);
+    addGroupRule(symbolList({"2barwhite", "whiteseven"}), 2, 0.25f);
+    addGroupRule(symbolList({"barred", "redseven"}), 2, 0.25f);
+    addThreeOfAKind(symbolList({"barred"}), 10, 0.05f, 0);
+    addThreeOfAKind(symbolList({"2barwhite"}), 20, 0.05f, 0);
+    addThreeOfAKind(symbolList({"3barblue"}), 30, 0.1f, 0);
+    addThreeOfAKind(symbolList({"blueseven"}), 100, 0.1f, 0);
+    addThreeOfAKind(symbolList({"whiteseven"}), 150, 0.1f, 0);
+    addThreeOfAKind(symbolList({"redseven"}), 200, 0.1f, 0);
+    addNoWildRule(symbolList({"wild"}), 1500, -1, false);
+    addMixedPays();
+}
+
+void PatriotSpinForCash::addMixedPays() {
+    patriot::addMixedPayList(*this, {{"redseven", "whiteseven", "blueseven"}, 500, -1, false});
+}
+
+void PatriotSpinForCash::buildExtraRules() {}
+
+void PatriotSpinForCash::spin() {
+    ThreeReelMachine::spin();
+    // One spin in fifty the third reel stops on "spin", whatever was drawn;
+    // at full bet that trades the spin's pay for the wheel.
+    if (genrand() % 50 == 0) {
+        if (Symbol* s = findSymbol("spin")) {
+            if (result.chosen.size() > 2) result.chosen[2] = s;
+        }
+        if (coins == maxCoins) {
+            win = 0;
+            bonusPending = true;
+        }
+    }
+    // At full bet a line pays two coins' worth.
+    if (coins == maxCoins && coins > 0 && result.payKind != payWholeBet) win = win / coins * 2;
+}
+
+void PatriotSpinForCash::settle() {
+    // The reel sound stops before the wheel screen opens.
+    if (spinSoundChannel) {
+        spinSoundChannel->halt();
+        spinSoundChannel = nullptr;
+    }
+    if (bonusPending) {
+        const long long total = static_cast<long long>(win) + runWheelBonus();
+        win = total > INT_MAX ? INT_MAX : static_cast<int>(total);
+        bonusPending = false;
+    }
+    ThreeReelMachine::settle();
+}
+
+// The wheel turns once for a prize; then the player may stake it on red or
+// black as often as the chosen colour comes up (each doubles it, a miss
+// loses it) or collect it.
+int PatriotSpinForCash::runWheelBonus() {
+    Animation* wheel = openWheelScreen(patriotWheel());
+
+    std::string colour = "red";
+    int prize = 0;
+    spinWheel(*wheel, prize, colour);
+    if (prize > 0) play("birdclap.wav");
+
+    const std::string& folder = patriotWheel().folder;
+    FlashButton* red = new FlashButton("red", folder, 513, 533, false, true, 500, 0);
+    FlashButton* black = new FlashButton("black", folder, 632, 533, false, true, 500, 3);
+    Button* collect = new Button("collect", folder, 572, 533, false, true, false, false, true);
+    const std::vector<Widget*> controls = {red, black, collect};
+
+    SoundClip* music = new SoundClip("wheeloop.wav", true, 1);
+    music->play(0, 0);
+
+    bool playing = true;
+    while (playing) {
+        red->tick();
+        black->tick();
+        SDL_Event event;
+        if (!pollModalEvent(event)) {
+            // A closed window keeps what the player has won so far.
+            if (quitRequested()) break;
+            continue;
+        }
+        if (event.type != SDL_MOUSEBUTTONDOWN) continue;
+        int mx = 0, my = 0;
+        gamblePointer(&mx, &my);
+        Widget* hit = Screen::findButtonAt(mx, my, controls);
+        if (!hit) continue;
+        if (hit == collect) {
+            black->setState(0);
+            red->setState(0);
+            collect->setState(2);
+            playing = false;
+            continue;
+        }
+        const bool onRed = hit == red;
+        (onRed ? red : black)->setState(3);
+        (onRed ? black : red)->setState(0);
+        int landed = 0;  // only the colour of a gamble spin counts
+        wheel->setFps(40);
+        music->halt();
+        play("ohh.wav");
+        spinWheel(*wheel, landed, colour);
+        if (colour == (onRed ? "red" : "black")) {
+            prize = doubledBank(prize);
+            black->setState(0);
+            red->setState(3);
+            music->play(0, 0);
+            play("birdclap.wav");
+        } else {
+            prize = 0;
+            playing = false;
+        }
+    }
+
+    music->halt();
+    delete music;
+    delete wheel;
+    for (Widget* control : controls) delete control;
+    if (!quitRequested()) wheelDelay(4000);
+    if (display) display->restoreScreen();
+    return prize;
+}
+
+void PatriotSpinForCash::spinWheel(Animation& wheel, int& prize, std::string& colour) {
+    gambleSpin(patriotWheel(), wheel, prize, colour);
+}
+
+void PatriotSpinForCash::onReelStop(int reel) { patriot::playStopSound(result.chosenSymbol(reel), true); }
+
+void PatriotSpinForCash::playWinSound() { patriot::playWinSound(win); }
