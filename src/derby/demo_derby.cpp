@@ -86,6 +86,12 @@ DemoDerby::~DemoDerby() {
     // its credits; cash-out, change and a coin-value change have already
     // moved them. Whole cents, so money never drifts.
     if (credits > 0) returnCreditsToPlayer(credits, denomination);
+    // A game left before its respin was never bet (its credits just went
+    // back): the VIP points its first spin gave go back too.
+    if (respinPending && currentPlayer && denomination) {
+        currentPlayer->vippoints -= betPlays * betCoins * static_cast<double>(denomination->value);
+        if (currentPlayer->vippoints < 0) currentPlayer->vippoints = 0;
+    }
     lines.clear();
     reelPositions.clear();
 }

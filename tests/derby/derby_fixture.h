@@ -72,6 +72,19 @@ inline int pendingEvents() {
     return SDL_PeepEvents(all, 64, SDL_PEEKEVENT, SDL_ALLEVENTS);
 }
 
+// The screen's pixels in an area, row by row (to compare before and after).
+inline std::vector<Uint8> screenPixels(SDL_Rect area) {
+    SDL_Surface* s = display->screen;
+    std::vector<Uint8> pixels;
+    SDL_LockSurface(s);
+    for (int y = area.y; y < area.y + area.h; ++y) {
+        const Uint8* row = static_cast<const Uint8*>(s->pixels) + y * s->pitch + area.x * s->format->BytesPerPixel;
+        pixels.insert(pixels.end(), row, row + area.w * s->format->BytesPerPixel);
+    }
+    SDL_UnlockSurface(s);
+    return pixels;
+}
+
 inline void drainEvents() {
     SDL_Event e;
     while (SDL_PollEvent(&e)) {}

@@ -1,6 +1,5 @@
 // The derby's money popup (what an entry buys) and its attract screen.
 #include <climits>
-#include <cstring>
 
 #include "derby/derby_fixture.h"
 #include "shell/app.h"
@@ -96,22 +95,11 @@ TEST_F(DerbyMoneyTest, CreditsNeverRunPastTheLargestCount) {
 
 TEST_F(DerbyMoneyTest, TheScreenIsPutBackAfterThePopup) {
     DemoDerby* d = open("0");
-    SDL_Rect area = {232, 222, 336, 156};
-    SDL_Surface* before = display->copyRegion(area);
+    const SDL_Rect whole = {0, 0, 800, 600};
+    const std::vector<Uint8> before = screenPixels(whole);
     typeMoney("5");
     d->insertMoney();
-    SDL_Surface* after = display->copyRegion(area);
-    SDL_LockSurface(before);
-    SDL_LockSurface(after);
-    bool same = true;
-    for (int y = 0; y < area.h && same; ++y)
-        same = memcmp(static_cast<Uint8*>(before->pixels) + y * before->pitch,
-                      static_cast<Uint8*>(after->pixels) + y * after->pitch, area.w * 2) == 0;
-    SDL_UnlockSurface(before);
-    SDL_UnlockSurface(after);
-    EXPECT_TRUE(same);
-    SDL_FreeSurface(before);
-    SDL_FreeSurface(after);
+    EXPECT_TRUE(screenPixels(whole) == before);
     delete d;
 }
 
@@ -136,7 +124,8 @@ TEST(DerbySign, ShowsTheNameAndWholeVipPoints) {
 
 TEST_F(DerbyTest, AttractScreenLastsUntilAPressAndPutsTheScreenBack) {
     DemoDerby* d = open("10");
-    SDL_Surface* before = display->copyScreen();
+    const SDL_Rect whole = {0, 0, 800, 600};
+    const std::vector<Uint8> before = screenPixels(whole);
     // Motion and releases don't end it; the key press does; what follows stays queued.
     pushEventOfType(SDL_MOUSEMOTION);
     pushKey(SDLK_a, 'a', SDL_KEYUP);
@@ -152,14 +141,7 @@ TEST_F(DerbyTest, AttractScreenLastsUntilAPressAndPutsTheScreenBack) {
     EXPECT_TRUE(assetTried("../gfx/demoderby/bottom.png"));
     EXPECT_FALSE(assetTried("../fonts/ledfont.def")) << "the bottom panel has no sign";
     EXPECT_TRUE(assetTried("../sounds/whoosh.wav"));
-    SDL_Surface* after = display->copyScreen();
-    SDL_LockSurface(before);
-    SDL_LockSurface(after);
-    EXPECT_EQ(memcmp(before->pixels, after->pixels, before->pitch * before->h), 0);
-    SDL_UnlockSurface(before);
-    SDL_UnlockSurface(after);
-    SDL_FreeSurface(before);
-    SDL_FreeSurface(after);
+    EXPECT_TRUE(screenPixels(whole) == before) << "the derby is back as it was";
 
     drainEvents();
     pushEventOfType(SDL_MOUSEBUTTONDOWN);
@@ -202,5 +184,20 @@ TEST_F(DerbyTest, AWindowCloseEndsTheAttractScreenAndIsKept) {
     SDL_PushEvent(&quit);
     d->showAttract("top");
     EXPECT_TRUE(quitRequested());
+    delete d;
+}
+
+TEST_F(DerbyMoneyTest, AWindowCloseInTheFieldIsHandedBackToTheGame) {
+    DemoDerby* d = open("10");
+    const double money = currentPlayer->money;
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+    d->insertMoney();
+    EXPECT_EQ(d->credits, 10);
+    EXPECT_DOUBLE_EQ(currentPlayer->money, money);
+    SDL_Event back{};
+    ASSERT_TRUE(SDL_PollEvent(&back));
+    EXPECT_EQ(back.type, SDL_QUIT) << "the frame loop still sees the request";
     delete d;
 }

@@ -5,7 +5,8 @@ FOLDER = "gfx/demoderby"
 
 REELS_X = [172, 255, 339]
 ROWS_Y = [366, 279, 191, 103, 15]          # play 1 (bottom) to play 5
-FACE_TOP, FACE_BOTTOM = 485, 509           # the button row's faces, whatever a button's top
+FACE_TOP, FACE_BOTTOM = 485, 509
+WINDOW = [38, 56, 98]                      # the symbol windows' night-blue ground: the yellow win amounts read on it           # the button row's faces, whatever a button's top
 
 # name, left, top, width, label. A button's picture reaches from its top down
 # to the row's bottom; above the row's faces it is transparent (colour key),
@@ -70,8 +71,16 @@ def trophy():
             dict(text="1", at=[40, 27], size=18, font="serif-bold", color="darkburgundy")]
 
 
+def flag():
+    """A chequered flag on a pole, waving a little (each column a step lower)."""
+    checks = [dict(box=[17 + 10 * c, 12 + 9 * r + (c % 2), 10, 9], fill="white" if (r + c) % 2 else "black")
+              for r in range(4) for c in range(5)]
+    return [dict(box=[10, 8, 6, 68], fill="silver", outline="darkgrey"), dict(circle=[13, 8, 4], fill="gold")] + \
+        checks + [dict(box=[16, 11, 52, 39], outline="charcoal", width=1)]
+
+
 def symbol(file, elements):
-    return dict(kind="background", file=file, size=[75, 83], style="plain", colors=["cream", "cream"],
+    return dict(kind="background", file=file, size=[75, 83], style="gradient", colors=[[58, 80, 130], WINDOW],
                 elements=[dict(box=[0, 0, 75, 83], outline="darkgold", width=1)] + elements)
 
 
@@ -89,7 +98,7 @@ def paytable(x, y, w, size=13, pitch=24):
 
 BACK = (
     [dict(box=[160, 8, 265, 450], fill="black", outline="gold", width=3, radius=6)] +
-    [dict(box=[x - 1, y - 1, 77, 85], fill="cream", outline="darkgold") for y in ROWS_Y for x in REELS_X] +
+    [dict(box=[x - 1, y - 1, 77, 85], fill=WINDOW, outline="darkgold") for y in ROWS_Y for x in REELS_X] +
     [dict(text="PLAY %d" % (k + 1), at=[92, y + 42], size=15, color="lightgold", font="sans-bold")
      for k, y in enumerate(ROWS_Y)] +
     [dict(box=[432, y + 24, 44, 20], fill="cream", outline="navy") for y in ROWS_Y] +
@@ -123,10 +132,10 @@ BACK = (
 ITEMS = [
     dict(kind="background", file="back.png", style="dark", colors=["charcoal", "black"], border=True,
          elements=BACK),
-    # the bars and the flag come from the shared looks; their set also makes the turning frames b.png.0-33
-    dict(kind="symbolset", size=[75, 83], reel_frames=34,
-         looks={"flag": dict(glyph="flag", style="checker")},
-         symbols=[["2bar", 1], ["3bar", 1], ["bar", 1], ["flag", 1]]),
+    # the bars come from the shared looks; their set also makes the turning frames b.png.0-33
+    dict(kind="symbolset", size=[75, 83], reel_frames=34, bg=WINDOW,
+         symbols=[["2bar", 1], ["3bar", 1], ["bar", 1]]),
+    symbol("flag.png.0", flag()),
     symbol("tire.png.0", tire(37, 41, 31)),
     symbol("2tire.png.0", tire(37, 22, 18) + tire(37, 61, 18)),
     symbol("3tire.png.0", tire(21, 58, 16) + tire(54, 58, 16) + tire(37, 26, 16)),
