@@ -12,6 +12,7 @@
 #include "machines/video/egypts_prize.h"
 #include "machines/video/five_line_double.h"
 #include "machines/video/five_line_triple.h"
+#include "machines/video/zookeeper.h"
 #include "machines/threereel/crazy_dice.h"
 #include "machines/threereel/wild_apple.h"
 #include "machines/threereel/gloamer_house.h"
@@ -97,7 +98,7 @@ std::vector<MachineInfo> kMachines = {
     {"wheelofcash",            "Diviz av Ezed",               C::ThreeReel,  [](float d) -> Screen* { return new WheelOfCash(d); }},
     {"wildapple",              "Ravo Zodar",                  C::ThreeReel,  [](float d) -> Screen* { return new WildApple(d); }},
     {"wildsourapple",          "Vozo Rizi Zedod",             C::ThreeReel,  [](float d) -> Screen* { return new WildSourApple(d); }},
-    {"zookeeper",              "Zookeeper",                   C::Video,      nullptr},
+    {"zookeeper",              "Zookeeper",                   C::Video,      [](float d) -> Screen* { return new Zookeeper(d); }},
 };
 
 }  // namespace

@@ -4,36 +4,12 @@
 
 #include <algorithm>
 
-#include "floor/cashier.h"
-#include "floor/lobby.h"
-#include "floor/marquee.h"
-#include "machine/denomination.h"
-#include "machine/money_input.h"
+#include "machine/slot_cabinet.h"
 #include "player/player.h"
-#include "shell/animation.h"
-#include "shell/app.h"
-#include "shell/controls.h"
 #include "shell/display.h"
-#include "shell/image.h"
 #include "shell/sound.h"
-#include "shell/text_label.h"
 
 namespace {
-
-void playSound(const char* file) {
-    if (soundPlayer) soundPlayer->play(file, false);
-}
-
-struct HelpPage {
-    const char* file;
-    int x, y;
-};
-
-// The slot machines' help pages (shared with the single-line machines).
-const HelpPage helpPages[6] = {
-    {"slot_1.png", 309, 172}, {"slot_2.png", 290, 29}, {"slot_3.png", 157, 201},
-    {"slot_4.png", 200, 17},  {"slot_5.png", 200, 386}, {"slot_6.png", 71, 165},
-};
 
 // Colour of each pay line on the glass (the line-number pictures match).
 struct LineColour {
@@ -92,24 +68,11 @@ void MultiLineMachine::placeReels() {
     for (int x : reelX) reelPositions.push_back(std::make_pair(reelY, x));
 }
 
-void MultiLineMachine::createReels() {
-    Animation* first = new Animation(graphicsDir, "b", 20, 40, reelX[0], reelY, animBackward, false, false);
-    reels.push_back(first);
-    reels.push_back(first->clone("c", 39, reelX[1], reelY, animBackward));
-    reels.push_back(first->clone("d", 39, reelX[2], reelY, animBackward));
-}
+void MultiLineMachine::createReels() { createSlotCabinetReels(*this, reelX, reelY); }
 
-void MultiLineMachine::createMeters() {
-    creditMeter = new TextLabel("../fonts/led4.ttf", 35, "0", 312, 382, 3, 255, 0, 0, 0);
-    paidMeter = new TextLabel("../fonts/led4.ttf", 35, "0", 168, 382, 3, 255, 0, 0, 0);
-    betMeter = new TextLabel("../fonts/led4.ttf", 35, "0", 625, 382, 5, 255, 0, 0, 0);
-}
+void MultiLineMachine::createMeters() { createSlotCabinetMeters(*this); }
 
-void MultiLineMachine::showDenomination() {
-    if (!denomination) return;
-    Image badge("../gfx/denominations/" + denomination->picture, false, true);
-    if (badge.loaded) badge.blit(334, 288);
-}
+void MultiLineMachine::showDenomination() { showSlotCabinetBadge(*this); }
 
 // ---- the pay lines on the glass ------------------------------------------------
 
@@ -140,15 +103,7 @@ void MultiLineMachine::drawOverlay() { drawPaylines(); }
 
 void MultiLineMachine::createButtons() {
     Machine::createButtons();
-    const std::string folder = "../gfx/machinebuttons/";
-    addButton(new Button("betmax", folder, 649, 399, false, false, true, false, true));
-    addButton(new Button("betone", folder, 183, 401, false, false, true, false, true));
-    addButton(new Button("cashout", folder, 106, 401, false, false, true, false, true));
-    addButton(new Button("change", folder, 31, 401, false, false, true, false, true));
-    addButton(new Button("spin", folder, 268, 402, false, false, true, false, true));
-    addButton(new Hotspot("coin", 446, 371, 60, 34));
-    addButton(new Hotspot("money", 621, 473, 179, 99));
-    addButton(new Hotspot("denomination", 333, 288, 139, 84));
+    addSlotCabinetButtons(*this);
 }
 
 void MultiLineMachine::betOne() {
@@ -178,77 +133,17 @@ void MultiLineMachine::spinButton() {
 
 void MultiLineMachine::handleButton(Widget* control) {
     Machine::handleButton(control);
-    if (!menuEnabled || !control) return;
-    playSound("click3.wav");
-    const std::string& n = control->name;
-    if (n == "betmax") {
-        betMax();
-    } else if (n == "betone") {
-        betOne();
-    } else if (n == "spin") {
-        spinButton();
-    } else if (n == "cashout") {
-        cashOut(false);
-    } else if (n == "change") {
-        cashOut(true);
-    } else if (n == "coin" || n == "money") {
-        MoneyInput popup(this);
-        showCredits(credits);
-    } else if (n == "denomination") {
-        changeDenomination();
-    }
+    runSlotCabinetButton(*this, control);
 }
 
 void MultiLineMachine::handleEvent(const SDL_Event& event) {
     Machine::handleEvent(event);
-    if (!menuEnabled || event.type != SDL_KEYDOWN) return;
-    switch (event.key.keysym.sym) {
-        case SDLK_RETURN: spinButton(); break;
-        case SDLK_m: betMax(); break;
-        case SDLK_n: betOne(); break;
-        case SDLK_ESCAPE: cashOut(false); break;
-        case SDLK_PAGEUP: showMarquee(this, "top"); break;
-        case SDLK_PAGEDOWN: showMarquee(this, "bottom"); break;
-        default: break;
-    }
+    runSlotCabinetKey(*this, event);
 }
 
-void MultiLineMachine::cashOut(bool toCashier) {
-    if (next) return;  // already leaving
-    if (credits > 0) playSound("coindrp4.wav");
-    returnCreditsToPlayer(credits, denomination);
-    Image loading("../gfx/help/loading.png", false, true);
-    if (loading.loaded) loading.blit(277, 559);
-    if (display) display->update();
-    if (toCashier)
-        next = new Cashier();
-    else
-        next = new Lobby();
-}
+void MultiLineMachine::cashOut(bool toCashier) { leaveSlotCabinet(*this, toCashier); }
 
-void MultiLineMachine::showHelp() {
-    if (!display) return;
-    display->saveScreen();
-    for (int i = 0; i < 6; ++i) {
-        {
-            Image page(std::string("../gfx/help/") + helpPages[i].file, false, true);
-            if (page.loaded) page.blit(helpPages[i].x, helpPages[i].y);
-        }
-        display->update();
-        SDL_Event event;
-        for (;;) {
-            if (pollModalEvent(event)) {
-                if (event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_KEYDOWN) break;
-            } else if (quitRequested()) {
-                break;  // the window is closing: nobody is left to click through
-            }
-        }
-        if (quitRequested()) break;
-        if (i < 5) display->drawSavedScreen();
-    }
-    display->restoreScreen();
-    display->update();
-}
+void MultiLineMachine::showHelp() { showSlotHelpPages(); }
 
 // ---- the spin --------------------------------------------------------------------
 

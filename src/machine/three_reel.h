@@ -32,6 +32,10 @@ public:
     // The family set-up; a machine calls it from its own set-up once its id,
     // coin limits, pay-out ratio, coin flag and denomination are set.
     void init() override;
+    // A machine's own set-up in one call: its id, the most coins a pull
+    // takes, whether per-coin wins grow with the bet and the pay-out ratio,
+    // then the coin value and the family set-up (init).
+    void setUpMachine(const std::string& id, int mostCoins, bool perCoin, float value, float ratio = 0.95f);
     void handleEvent(const SDL_Event& event) override;
     void createButtons() override;
     void handleButton(Widget* control) override;
@@ -118,6 +122,14 @@ public:
     int countUpWin();
     // Credits back to the player's money and off to the lobby (or the cashier).
     void cashOut(bool toCashier);
+
+    // Silences the looping reel sound, if it still plays.
+    void stopSpinSound();
+    // Puts the declared symbol `name` on `reel` of the outcome (nothing when
+    // it is not declared or the outcome has no such reel); returns it.
+    Symbol* placeOnReel(const std::string& name, int reel);
+    // At the full bet a per-coin line pays two coins' worth.
+    void payTwoCoinsWorthAtFullBet();
 
     // Most steps a count-up takes: a win too large for it is paid with the
     // last step.

@@ -8,13 +8,7 @@ BalloonMania::BalloonMania(float denomination) {
 }
 
 void BalloonMania::configure(float value) {
-    name = "balloonmania";
-    multiplyByCoins = true;
-    payoutRatio = 0.95f;
-    maxCoins = 3;
-    denomination = nullptr;
-    setDenomination(value);
-    init();
+    setUpMachine("balloonmania", 3, true, value);
 }
 
 void BalloonMania::declareSymbols() {

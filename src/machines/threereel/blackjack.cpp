@@ -9,13 +9,7 @@ Blackjack::Blackjack(float denomination) {
 }
 
 void Blackjack::configure(float value) {
-    name = "blackjack";
-    multiplyByCoins = true;
-    payoutRatio = 0.95f;
-    maxCoins = 3;
-    denomination = nullptr;
-    setDenomination(value);
-    init();
+    setUpMachine("blackjack", 3, true, value);
     progressive.create(denomination);
     wildChance = 3;
 }

@@ -8,13 +8,7 @@ Crazy8s::Crazy8s(float denomination) {
 }
 
 void Crazy8s::configure(float value) {
-    name = "crazy8s";
-    multiplyByCoins = true;
-    payoutRatio = 0.95f;
-    maxCoins = 3;
-    denomination = nullptr;
-    setDenomination(value);
-    init();
+    setUpMachine("crazy8s", 3, true, value);
 }
 
 void Crazy8s::declareSymbols() {

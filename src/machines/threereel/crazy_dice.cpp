@@ -13,13 +13,7 @@ CrazyDice::CrazyDice(float denomination) : bonusPending(false) {
 }
 
 void CrazyDice::configure(float value) {
-    name = "crazydice";
-    multiplyByCoins = true;
-    payoutRatio = 0.95f;
-    maxCoins = 3;
-    denomination = nullptr;
-    setDenomination(value);
-    init();
+    setUpMachine("crazydice", 3, true, value);
     bonusPending = false;
 }
 
@@ -61,14 +55,11 @@ void CrazyDice::buildExtraRules() { addCoinThreeOfAKind(symbolList({"pig"}), 500
 void CrazyDice::spin() {
     ThreeReelMachine::spin();
     // At full bet a line pays two coins' worth.
-    if (coins == maxCoins && result.payKind != payWholeBet && coins > 0) win = (win / coins) * 2;
+    payTwoCoinsWorthAtFullBet();
 }
 
 void CrazyDice::settle() {
-    if (spinSoundChannel) {
-        spinSoundChannel->halt();
-        spinSoundChannel = nullptr;
-    }
+    stopSpinSound();
     const Uint32 r = genrand();
     if (r % 20 == 0 && win > 0 && coins == maxCoins) {
         // The third reel turns back through the spinning frames onto the die.
@@ -82,11 +73,7 @@ void CrazyDice::settle() {
             if (display) display->update();
             bonusPause(50);
         }
-        Symbol* die = findSymbol("dice");
-        if (die && result.chosen.size() > 2) {
-            result.chosen[2] = die;
-            setReelSymbol(die, 2);
-        }
+        setReelSymbol(placeOnReel("dice", 2), 2);
         drawOverlay();
         if (soundPlayer) soundPlayer->play("dice2.wav", false);
         if (display) display->update();

@@ -9,13 +9,7 @@ Cursed::Cursed(float denomination) {
 }
 
 void Cursed::configure(float value) {
-    name = "cursed";
-    multiplyByCoins = true;
-    payoutRatio = 0.95f;
-    maxCoins = 3;
-    denomination = nullptr;
-    setDenomination(value);
-    init();
+    setUpMachine("cursed", 3, true, value);
     progressive.create(denomination);
 }
 

@@ -8,13 +8,7 @@ DoubleDice::DoubleDice(float denomination) {
 }
 
 void DoubleDice::configure(float value) {
-    name = "doubledice";
-    multiplyByCoins = true;
-    payoutRatio = 0.95f;
-    maxCoins = 2;
-    denomination = nullptr;
-    setDenomination(value);
-    init();
+    setUpMachine("doubledice", 2, true, value);
 }
 
 void DoubleDice::declareSymbols() {

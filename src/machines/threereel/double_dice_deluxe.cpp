@@ -8,13 +8,7 @@ DoubleDiceDeluxe::DoubleDiceDeluxe(float denomination) {
 }
 
 void DoubleDiceDeluxe::configure(float value) {
-    name = "doubledicedeluxe";
-    multiplyByCoins = true;
-    payoutRatio = 0.95f;
-    maxCoins = 3;
-    denomination = nullptr;
-    setDenomination(value);
-    init();
+    setUpMachine("doubledicedeluxe", 3, true, value);
 }
 
 // No blank: every losing spin shows three symbols no rule pays.

@@ -12,13 +12,7 @@ DoubleDiceSpinForCash::DoubleDiceSpinForCash(float denomination) : bonusPending(
 }
 
 void DoubleDiceSpinForCash::configure(float value) {
-    name = "doubledicespinforcash";
-    multiplyByCoins = true;
-    payoutRatio = 0.95f;
-    maxCoins = 3;
-    denomination = nullptr;
-    setDenomination(value);
-    init();
+    setUpMachine("doubledicespinforcash", 3, true, value);
     bonusPending = false;
 }
 
@@ -66,16 +60,14 @@ void DoubleDiceSpinForCash::buildExtraRules() {}
 void DoubleDiceSpinForCash::spin() {
     ThreeReelMachine::spin();
     if (genrand() % 50 == 0) {
-        if (Symbol* s = findSymbol("spin")) {
-            if (result.chosen.size() > 2) result.chosen[2] = s;
-        }
+        placeOnReel("spin", 2);
         if (coins == maxCoins) {
             win = 0;
             bonusPending = true;
         }
     }
     // At full bet a line pays two coins' worth.
-    if (coins == maxCoins && result.payKind != payWholeBet && coins > 0) win = (win / coins) * 2;
+    payTwoCoinsWorthAtFullBet();
 }
 
 void DoubleDiceSpinForCash::payoutTest() {
@@ -84,10 +76,7 @@ void DoubleDiceSpinForCash::payoutTest() {
 }
 
 void DoubleDiceSpinForCash::settle() {
-    if (spinSoundChannel) {
-        spinSoundChannel->halt();
-        spinSoundChannel = nullptr;
-    }
+    stopSpinSound();
     if (bonusPending) {
         const long long total = static_cast<long long>(win) + runWheelBonus();
         win = total > INT_MAX ? INT_MAX : static_cast<int>(total);

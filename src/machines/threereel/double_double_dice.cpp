@@ -8,13 +8,7 @@ DoubleDoubleDice::DoubleDoubleDice(float denomination) {
 }
 
 void DoubleDoubleDice::configure(float value) {
-    name = "doubledoubledice";
-    multiplyByCoins = true;
-    payoutRatio = 0.95f;
-    maxCoins = 3;
-    denomination = nullptr;
-    setDenomination(value);
-    init();
+    setUpMachine("doubledoubledice", 3, true, value);
     wildChance = 20;
 }
 

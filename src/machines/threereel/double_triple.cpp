@@ -8,13 +8,7 @@ DoubleTriple::DoubleTriple(float denomination) {
 }
 
 void DoubleTriple::configure(float value) {
-    name = "doubletriple";
-    multiplyByCoins = true;
-    payoutRatio = 0.95f;
-    maxCoins = 3;
-    denomination = nullptr;
-    setDenomination(value);
-    init();
+    setUpMachine("doubletriple", 3, true, value);
 }
 
 void DoubleTriple::declareSymbols() {

@@ -13,13 +13,7 @@ DragonSpin::DragonSpin(float denomination) : dragonSpun(false) {
 }
 
 void DragonSpin::configure(float value) {
-    name = "dragonspin";
-    multiplyByCoins = true;
-    payoutRatio = 0.95f;
-    maxCoins = 2;
-    denomination = nullptr;
-    setDenomination(value);
-    init();
+    setUpMachine("dragonspin", 2, true, value);
     dragonSpun = false;
 }
 
@@ -79,10 +73,7 @@ void DragonSpin::spinStep() {
         }
         if (result.matched && !dragonSpun && result.reelCount == 3) {
             playOnce("yeo.wav");
-            if (spinSoundChannel) {
-                spinSoundChannel->halt();
-                spinSoundChannel = nullptr;
-            }
+            stopSpinSound();
             setReelSymbol(findSymbol("blank"), i);
             drawOverlay();
             if (display) display->update();

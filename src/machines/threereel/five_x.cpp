@@ -8,13 +8,7 @@ FiveX::FiveX(float denomination) {
 }
 
 void FiveX::configure(float value) {
-    name = "5x";
-    multiplyByCoins = true;
-    payoutRatio = 0.95f;
-    maxCoins = 3;
-    denomination = nullptr;
-    setDenomination(value);
-    init();
+    setUpMachine("5x", 3, true, value);
     wildChance = 10;
 }
 

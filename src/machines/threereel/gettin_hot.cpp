@@ -8,13 +8,7 @@ GettinHot::GettinHot(float denomination) {
 }
 
 void GettinHot::configure(float value) {
-    name = "gettinhot";
-    multiplyByCoins = true;
-    payoutRatio = 0.95f;
-    maxCoins = 3;
-    denomination = nullptr;
-    setDenomination(value);
-    init();
+    setUpMachine("gettinhot", 3, true, value);
 }
 
 void GettinHot::declareSymbols() {

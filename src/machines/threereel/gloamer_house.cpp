@@ -9,13 +9,7 @@ GloamerHouse::GloamerHouse(float denomination) {
 }
 
 void GloamerHouse::configure(float value) {
-    name = "gloamerhouse";
-    multiplyByCoins = false;
-    payoutRatio = 0.95f;
-    maxCoins = 3;
-    denomination = nullptr;
-    setDenomination(value);
-    init();
+    setUpMachine("gloamerhouse", 3, false, value);
     progressive.create(denomination);
 }
 

@@ -40,13 +40,7 @@ HoleInOne::HoleInOne(float denomination) {
 }
 
 void HoleInOne::configure(float value) {
-    name = "holeinone";
-    multiplyByCoins = true;
-    payoutRatio = 0.95f;
-    maxCoins = 3;
-    denomination = nullptr;
-    setDenomination(value);
-    init();
+    setUpMachine("holeinone", 3, true, value);
 }
 
 void HoleInOne::declareSymbols() {
@@ -113,10 +107,7 @@ void HoleInOne::spinStep() {
 }
 
 void HoleInOne::playShotAnimation() {
-    if (spinSoundChannel) {
-        spinSoundChannel->halt();
-        spinSoundChannel = nullptr;
-    }
+    stopSpinSound();
     bool first = true;
     for (int reel = 0; reel < 3; ++reel) {
         Symbol* s = result.chosenSymbol(reel);

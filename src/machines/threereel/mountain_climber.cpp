@@ -14,13 +14,7 @@ MountainClimber::MountainClimber(float denomination)
 }
 
 void MountainClimber::configure(float value) {
-    name = "mountainclimber";
-    multiplyByCoins = true;
-    payoutRatio = 0.95f;
-    maxCoins = 3;
-    denomination = nullptr;
-    setDenomination(value);
-    init();
+    setUpMachine("mountainclimber", 3, true, value);
     bonusPending = false;
     climberFrame = height = spinCount = climbPoints = 0;
     buildClimbPath();
@@ -121,10 +115,7 @@ void MountainClimber::payoutTest() {
 }
 
 void MountainClimber::settle() {
-    if (spinSoundChannel) {
-        spinSoundChannel->halt();
-        spinSoundChannel = nullptr;
-    }
+    stopSpinSound();
     if (bonusPending) {
         const long long total = static_cast<long long>(win) + runClimbBonus();
         win = total > INT_MAX ? INT_MAX : static_cast<int>(total);

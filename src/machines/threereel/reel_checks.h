@@ -38,3 +38,14 @@ inline WildSymbol* addWild(ThreeReelMachine& m, const std::string& wildName, int
     m.wilds.push_back(wild);
     return wild;
 }
+
+// The apple machines' sounds: "apple.wav" as a wild lands; after the spin
+// "wajackpt.wav" for three wilds, lit or spent, "waintro.wav" for three 7s.
+inline void playAppleStopSound(const ThreeReelMachine& m, int reel) {
+    if (reelShows(m, reel, "wild")) playOnce("apple.wav");
+}
+
+inline void playAppleLineSound(const ThreeReelMachine& m) {
+    if (allReelsShow(m, "wild") || allReelsShow(m, "wildoff")) playOnce("wajackpt.wav");
+    else if (allReelsShow(m, "7")) playOnce("waintro.wav");
+}

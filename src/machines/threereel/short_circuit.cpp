@@ -11,13 +11,7 @@ ShortCircuit::ShortCircuit(float denomination) : respinCount(0) {
 }
 
 void ShortCircuit::configure(float value) {
-    name = "shortcircuit";
-    multiplyByCoins = true;
-    payoutRatio = 0.95f;
-    maxCoins = 3;
-    denomination = nullptr;
-    setDenomination(value);
-    init();
+    setUpMachine("shortcircuit", 3, true, value);
     respinCount = 0;
 }
 

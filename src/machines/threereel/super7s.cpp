@@ -8,13 +8,7 @@ Super7s::Super7s(float denomination) {
 }
 
 void Super7s::configure(float value) {
-    name = "super7s";
-    multiplyByCoins = false;
-    payoutRatio = 0.95f;
-    maxCoins = 3;
-    denomination = nullptr;
-    setDenomination(value);
-    init();
+    setUpMachine("super7s", 3, false, value);
 }
 
 void Super7s::declareSymbols() {

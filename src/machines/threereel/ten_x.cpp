@@ -8,13 +8,7 @@ TenX::TenX(float denomination) {
 }
 
 void TenX::configure(float value) {
-    name = "10x";
-    multiplyByCoins = true;
-    payoutRatio = 0.95f;
-    maxCoins = 3;
-    denomination = nullptr;
-    setDenomination(value);
-    init();
+    setUpMachine("10x", 3, true, value);
     wildChance = 20;
 }
 

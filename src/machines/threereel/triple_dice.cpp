@@ -8,13 +8,7 @@ TripleDice::TripleDice(float denomination) {
 }
 
 void TripleDice::configure(float value) {
-    name = "tripledice";
-    multiplyByCoins = true;
-    payoutRatio = 0.5f;
-    maxCoins = 3;
-    denomination = nullptr;
-    setDenomination(value);
-    init();
+    setUpMachine("tripledice", 3, true, value, 0.5f);
 }
 
 void TripleDice::declareSymbols() {

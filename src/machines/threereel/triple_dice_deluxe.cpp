@@ -8,13 +8,7 @@ TripleDiceDeluxe::TripleDiceDeluxe(float denomination) {
 }
 
 void TripleDiceDeluxe::configure(float value) {
-    name = "tripledicedeluxe";
-    multiplyByCoins = true;
-    payoutRatio = 0.95f;
-    maxCoins = 3;
-    denomination = nullptr;
-    setDenomination(value);
-    init();
+    setUpMachine("tripledicedeluxe", 3, true, value);
 }
 
 // There is no arrow-down double bar.

@@ -8,13 +8,7 @@ TripleTriple::TripleTriple(float denomination) {
 }
 
 void TripleTriple::configure(float value) {
-    name = "tripletriple";
-    multiplyByCoins = true;
-    payoutRatio = 0.95f;
-    maxCoins = 3;
-    denomination = nullptr;
-    setDenomination(value);
-    init();
+    setUpMachine("tripletriple", 3, true, value);
     wildChance = 20;
 }
 

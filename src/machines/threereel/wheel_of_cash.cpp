@@ -10,13 +10,7 @@ WheelOfCash::WheelOfCash(float denomination) : bonusPending(false) {
 }
 
 void WheelOfCash::configure(float value) {
-    name = "wheelofcash";
-    multiplyByCoins = false;
-    payoutRatio = 0.95f;
-    maxCoins = 3;
-    denomination = nullptr;
-    setDenomination(value);
-    init();
+    setUpMachine("wheelofcash", 3, false, value);
     bonusPending = false;
 }
 
@@ -67,14 +61,12 @@ void WheelOfCash::buildExtraRules() {
 void WheelOfCash::spin() {
     ThreeReelMachine::spin();
     if (genrand() % 40 == 0) {
-        if (Symbol* s = findSymbol("spin")) {
-            if (result.chosen.size() > 2) result.chosen[2] = s;
-        }
+        placeOnReel("spin", 2);
         if (coins == maxCoins) bonusPending = true;
     }
     // Every rule here pays for the whole bet, so this never changes a win;
     // it is the family's three-coin step that the wheel machines share.
-    if (coins == maxCoins && result.payKind != payWholeBet && coins > 0) win = (win / coins) * 2;
+    payTwoCoinsWorthAtFullBet();
 }
 
 void WheelOfCash::payoutTest() {
@@ -83,10 +75,7 @@ void WheelOfCash::payoutTest() {
 }
 
 void WheelOfCash::settle() {
-    if (spinSoundChannel) {
-        spinSoundChannel->halt();
-        spinSoundChannel = nullptr;
-    }
+    stopSpinSound();
     if (bonusPending) {
         win += runWheelBonus();
         bonusPending = false;

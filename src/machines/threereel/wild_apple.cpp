@@ -9,13 +9,7 @@ WildApple::WildApple(float denomination) {
 }
 
 void WildApple::configure(float value) {
-    name = "wildapple";
-    multiplyByCoins = true;
-    payoutRatio = 0.95f;
-    maxCoins = 3;
-    denomination = nullptr;
-    setDenomination(value);
-    init();
+    setUpMachine("wildapple", 3, true, value);
     progressive.create(denomination);
     wildChance = 3;
 }
@@ -58,15 +52,12 @@ void WildApple::buildPayTable() {
 
 void WildApple::buildExtraRules() {}
 
-void WildApple::onReelStop(int reel) {
-    if (reelShows(*this, reel, "wild")) playOnce("apple.wav");
-}
+void WildApple::onReelStop(int reel) { playAppleStopSound(*this, reel); }
 
 void WildApple::playWinSound() {
     if (result.payKind == payProgressive) {
         playJackpotMovie(this);
         playOnce("wajackpt.wav");
     }
-    if (allReelsShow(*this, "wild") || allReelsShow(*this, "wildoff")) playOnce("wajackpt.wav");
-    else if (allReelsShow(*this, "7")) playOnce("waintro.wav");
+    playAppleLineSound(*this);
 }

@@ -8,13 +8,7 @@ WildSourApple::WildSourApple(float denomination) {
 }
 
 void WildSourApple::configure(float value) {
-    name = "wildsourapple";
-    multiplyByCoins = true;
-    payoutRatio = 0.95f;
-    maxCoins = 3;
-    denomination = nullptr;
-    setDenomination(value);
-    init();
+    setUpMachine("wildsourapple", 3, true, value);
     wildChance = 3;
 }
 
@@ -51,11 +45,8 @@ void WildSourApple::buildPayTable() {
 // Three wilds at three coins: the car.
 void WildSourApple::buildExtraRules() { addJackpotMovieRule(symbolList({"wild"}), 3000, 3); }
 
-void WildSourApple::onReelStop(int reel) {
-    if (reelShows(*this, reel, "wild")) playOnce("apple.wav");
-}
+void WildSourApple::onReelStop(int reel) { playAppleStopSound(*this, reel); }
 
 void WildSourApple::playWinSound() {
-    if (allReelsShow(*this, "wild") || allReelsShow(*this, "wildoff")) playOnce("wajackpt.wav");
-    else if (allReelsShow(*this, "7")) playOnce("waintro.wav");
+    playAppleLineSound(*this);
 }

@@ -5,63 +5,27 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <sge.h>
 
 #include <algorithm>
 #include <fstream>
 #include <string>
 #include <vector>
 
-#include "machine/denomination.h"
-#include "machine/progressive.h"
 #include "machine/prize_wheel.h"
 #include "machine/three_reel.h"
-#include "player/player.h"
+#include "machines/threereel/bonus_pause.h"
 #include "shell/asset_log.h"
-#include "shell/display.h"
-#include "shell/mtrand.h"
-#include "shell/sound.h"
-#include "support/runtime.h"
+#include "three_reel_session.h"
 
 namespace bonustest {
 
-// A clock that runs 40 ms a call, so timed steps end without waiting.
-inline Uint32 fastClock() {
-    static Uint32 now = 1000;
-    return now += 40;
-}
+using reelsession::fastClock;
+using reelsession::heard;
+using reelsession::pushKey;
+using reelsession::pushMouse;
+using reelsession::typeDollars;
 
 inline void noDelay(Uint32) {}
-
-inline void pushKey(SDLKey key, Uint16 unicode) {
-    SDL_Event e{};
-    e.type = SDL_KEYDOWN;
-    e.key.type = SDL_KEYDOWN;
-    e.key.state = SDL_PRESSED;
-    e.key.keysym.sym = key;
-    e.key.keysym.unicode = unicode;
-    SDL_PushEvent(&e);
-    e.type = SDL_KEYUP;
-    e.key.type = SDL_KEYUP;
-    e.key.state = SDL_RELEASED;
-    SDL_PushEvent(&e);
-}
-
-// What the money popup reads: dollars and Return.
-inline void typeDollars(const std::string& amount) {
-    for (char c : amount) pushKey(static_cast<SDLKey>(c), static_cast<Uint16>(c));
-    pushKey(SDLK_RETURN, '\r');
-}
-
-inline void pushMouse(Uint8 type, int x, int y) {
-    SDL_Event e{};
-    e.type = type;
-    e.button.type = type;
-    e.button.button = SDL_BUTTON_LEFT;
-    e.button.x = static_cast<Uint16>(x);
-    e.button.y = static_cast<Uint16>(y);
-    SDL_PushEvent(&e);
-}
 
 inline void pushQuit() {
     SDL_Event e{};
@@ -69,7 +33,6 @@ inline void pushQuit() {
     SDL_PushEvent(&e);
 }
 
-inline bool heard(const std::string& sound) { return loadedAssets().count("../sounds/" + sound) > 0; }
 inline bool loadedPicture(const std::string& path) { return loadedAssets().count(path) > 0; }
 
 // Every file asked for since the log was cleared is in the generated tree.
@@ -77,55 +40,19 @@ inline void expectEveryLoadedFileExists() {
     for (const std::string& path : loadedAssets()) EXPECT_TRUE(std::ifstream(path).good()) << path << " is missing";
 }
 
-class MachineTest : public ::testing::Test {
+class MachineTest : public reelsession::ThreeReelSession {
 public:
     void SetUp() override {
-        testrt::resetFiles();
-        ASSERT_EQ(0, SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO)) << SDL_GetError();
-        ASSERT_EQ(0, sge_TTF_Init());
-        SDL_EnableUNICODE(1);
-        display = new Display(SDL_SWSURFACE);
-        ASSERT_TRUE(display->hasSurface());
-        soundPlayer = new SoundPlayer();
-        sgenrand(4321);
-        buildDenominationTable();
-        seedProgressiveMeters();
-        currentPlayer = new Player();
-        currentPlayer->name = "Bonus_Tester";
-        currentPlayer->money = 500.0;
-        currentPlayer->firsttimelobby = false;
-        currentPlayer->firsttimeslot = false;
-        ThreeReelMachine::countUpDelay = 0;
-        mediaTicks = fastClock;
+        startSession({"Bonus_Tester", 500.0, 4321, true, true});
         wheelDelay = noDelay;
     }
     void TearDown() override {
-        delete currentPlayer;
-        currentPlayer = nullptr;
-        clearProgressiveMeters();
-        freeDenominationTable();
-        ThreeReelMachine::countUpDelay = 200;
-        mediaTicks = SDL_GetTicks;
         wheelDelay = SDL_Delay;
-        delete soundPlayer;
-        soundPlayer = nullptr;
-        delete display;
-        display = nullptr;
-        SDL_Quit();
+        reelsession::ThreeReelSession::TearDown();
     }
 
-    // Opens a machine as the floor does, with `dollars` paid in.
-    template <class M>
-    static M* open(float value = 1.0f, const std::string& dollars = "20") {
-        typeDollars(dollars);
-        return new M(value);
-    }
-
-    // Lets the reels stop at once and runs the frames up to the settle.
-    static void finishSpin(ThreeReelMachine& m) {
-        for (int& d : m.reelStopDelays) d = 0;
-        for (int i = 0; i < 10 && m.spinning; ++i) m.tick();
-    }
+    using reelsession::ThreeReelSession::open;
+    static void finishSpin(ThreeReelMachine& m) { reelsession::finishSpin(m); }
 
     // Pulls at `coins` coins (credits topped up) and runs the spin to its end.
     static void pullAndSettle(ThreeReelMachine& m, int coins) {
@@ -174,6 +101,19 @@ public:
             for (const WildSymbol* w : m.wilds)
                 if (m.result.chosenSymbol(reel) == w) f *= w->multiplier;
         return f;
+    }
+};
+
+// For the machines whose bonus screens pause between steps: no pauses.
+class BonusScreenTest : public MachineTest {
+public:
+    void SetUp() override {
+        MachineTest::SetUp();
+        bonusPause = noDelay;
+    }
+    void TearDown() override {
+        bonusPause = SDL_Delay;
+        MachineTest::TearDown();
     }
 };
 

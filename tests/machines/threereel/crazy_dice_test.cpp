@@ -15,17 +15,7 @@ using bonustest::heard;
 
 namespace {
 
-class CrazyDiceTest : public bonustest::MachineTest {
-protected:
-    void SetUp() override {
-        bonustest::MachineTest::SetUp();
-        bonusPause = bonustest::noDelay;
-    }
-    void TearDown() override {
-        bonusPause = SDL_Delay;
-        bonustest::MachineTest::TearDown();
-    }
-};
+class CrazyDiceTest : public bonustest::BonusScreenTest {};
 
 // A copy of the whole screen, to compare before and after a bonus.
 std::vector<Uint8> screenBytes() {

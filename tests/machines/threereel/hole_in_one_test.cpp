@@ -13,17 +13,8 @@ using bonustest::loadedPicture;
 
 namespace {
 
-class HoleInOneTest : public bonustest::MachineTest {
+class HoleInOneTest : public bonustest::BonusScreenTest {
 protected:
-    void SetUp() override {
-        bonustest::MachineTest::SetUp();
-        bonusPause = bonustest::noDelay;
-    }
-    void TearDown() override {
-        bonusPause = SDL_Delay;
-        bonustest::MachineTest::TearDown();
-    }
-
     // Pulls at `coins`, then makes the outcome the active rule of that
     // award whose first reel accepts `first`, showing `shown`.
     static void pullWith(HoleInOne& m, int coins, int award, const char* first,

@@ -14,17 +14,7 @@ using bonustest::loadedPicture;
 
 namespace {
 
-class MountainClimberTest : public bonustest::MachineTest {
-public:
-    void SetUp() override {
-        bonustest::MachineTest::SetUp();
-        bonusPause = bonustest::noDelay;
-    }
-    void TearDown() override {
-        bonusPause = SDL_Delay;
-        bonustest::MachineTest::TearDown();
-    }
-};
+class MountainClimberTest : public bonustest::BonusScreenTest {};
 
 std::string bonusPicture(const std::string& name) { return "../gfx/bonus/mountainclimber/" + name; }
 

@@ -15,36 +15,15 @@
 #include "shell/display.h"
 #include "shell/mtrand.h"
 #include "shell/sound.h"
-#include "support/runtime.h"
+#include "three_reel_session.h"
 
 namespace {
 
-Uint32 fastClock() {
-    static Uint32 now = 1000;
-    return now += 40;
-}
+using reelsession::fastClock;
+using reelsession::heard;
+using reelsession::typeDollars;
 
 void push(SDL_Event e) { SDL_PushEvent(&e); }
-
-void press(SDLKey key, Uint16 unicode) {
-    SDL_Event e{};
-    e.type = SDL_KEYDOWN;
-    e.key.type = SDL_KEYDOWN;
-    e.key.state = SDL_PRESSED;
-    e.key.keysym.sym = key;
-    e.key.keysym.unicode = unicode;
-    push(e);
-    e.type = SDL_KEYUP;
-    e.key.type = SDL_KEYUP;
-    e.key.state = SDL_RELEASED;
-    push(e);
-}
-
-// What the money popup will read: dollars and Return.
-void typeDollars(const std::string& amount) {
-    for (char c : amount) press(static_cast<SDLKey>(c), static_cast<Uint16>(c));
-    press(SDLK_RETURN, '\r');
-}
 
 void click() {
     SDL_Event e{};
@@ -71,54 +50,12 @@ bool markerQueued() {
     return false;
 }
 
-class MultiplierWild : public ::testing::Test {
+class MultiplierWild : public reelsession::ThreeReelSession {
 protected:
-    void SetUp() override {
-        testrt::resetFiles();
-        ASSERT_EQ(0, SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO)) << SDL_GetError();
-        ASSERT_EQ(0, sge_TTF_Init());
-        SDL_EnableUNICODE(1);
-        display = new Display(SDL_SWSURFACE);
-        ASSERT_TRUE(display->hasSurface());
-        soundPlayer = new SoundPlayer();
-        sgenrand(777);
-        buildDenominationTable();
-        seedProgressiveMeters();
-        currentPlayer = new Player();
-        currentPlayer->name = "Wild_Tester";
-        currentPlayer->money = 500.0;
-        currentPlayer->firsttimelobby = false;
-        ThreeReelMachine::countUpDelay = 0;
-    }
-    void TearDown() override {
-        delete currentPlayer;
-        currentPlayer = nullptr;
-        clearProgressiveMeters();
-        freeDenominationTable();
-        ThreeReelMachine::countUpDelay = 200;
-        mediaTicks = SDL_GetTicks;
-        delete soundPlayer;
-        soundPlayer = nullptr;
-        delete display;
-        display = nullptr;
-        SDL_Quit();
-    }
+    // The help pages are still ahead of this player.
+    void SetUp() override { startSession({"Wild_Tester", 500.0, 777, false, false}); }
 
-    // Opens a machine as the floor does, paying `dollars` in and clicking
-    // through any help pages.
-    template <class M>
-    M* open(float value, const std::string& dollars, int helpClicks = 0) {
-        typeDollars(dollars);
-        for (int i = 0; i < helpClicks; ++i) click();
-        return new M(value);
-    }
-
-    static void finishSpin(ThreeReelMachine& m) {
-        for (int& d : m.reelStopDelays) d = 0;
-        for (int i = 0; i < 10 && m.spinning; ++i) m.tick();
-    }
-
-    static bool heard(const std::string& sound) { return loadedAssets().count("../sounds/" + sound) > 0; }
+    static void finishSpin(ThreeReelMachine& m) { reelsession::finishSpin(m); }
 };
 
 }  // namespace

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <sge.h>
 
 #include <algorithm>
 #include <cmath>
@@ -14,44 +13,17 @@
 #include <string>
 #include <vector>
 
-#include "machine/denomination.h"
-#include "machine/progressive.h"
 #include "machine/three_reel.h"
-#include "player/player.h"
-#include "shell/asset_log.h"
-#include "shell/display.h"
-#include "shell/mtrand.h"
-#include "shell/sound.h"
-#include "support/runtime.h"
+#include "three_reel_session.h"
 
 namespace tablecheck {
 
-inline Uint32 fastClock() {
-    static Uint32 now = 1000;
-    return now += 40;
-}
+using reelsession::fastClock;
+using reelsession::finishSpin;
+using reelsession::heard;
+using reelsession::typeDollars;
 
-inline void press(SDLKey key, Uint16 unicode) {
-    SDL_Event e{};
-    e.type = SDL_KEYDOWN;
-    e.key.type = SDL_KEYDOWN;
-    e.key.state = SDL_PRESSED;
-    e.key.keysym.sym = key;
-    e.key.keysym.unicode = unicode;
-    SDL_PushEvent(&e);
-    e.type = SDL_KEYUP;
-    e.key.type = SDL_KEYUP;
-    e.key.state = SDL_RELEASED;
-    SDL_PushEvent(&e);
-}
-
-// What the money popup reads: dollars, then Return.
-inline void typeDollars(const std::string& amount) {
-    for (char c : amount) press(static_cast<SDLKey>(c), static_cast<Uint16>(c));
-    press(SDLK_RETURN, '\r');
-}
-
-inline bool heard(const std::string& sound) { return loadedAssets().count("../sounds/" + sound) > 0; }
+inline void press(SDLKey key, Uint16 unicode) { reelsession::pushKey(key, unicode); }
 
 // Special pays in paysFor's answer.
 const int carPrize = -2;
@@ -181,55 +153,9 @@ inline bool shows(const ThreeReelMachine& m, const char* a, const char* b, const
     return true;
 }
 
-// Stops the reels of a running spin at once, frame by frame, settle included.
-inline void finishSpin(ThreeReelMachine& m) {
-    for (int i = 0; i < 20 && m.spinning; ++i) {
-        for (int& d : m.reelStopDelays) d = 0;
-        m.tick();
-    }
-}
-
-class MachineFixture : public ::testing::Test {
+class MachineFixture : public reelsession::ThreeReelSession {
 protected:
-    void SetUp() override {
-        testrt::resetFiles();
-        ASSERT_EQ(0, SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO)) << SDL_GetError();
-        ASSERT_EQ(0, sge_TTF_Init());
-        SDL_EnableUNICODE(1);
-        display = new Display(SDL_SWSURFACE);
-        ASSERT_TRUE(display->hasSurface());
-        soundPlayer = new SoundPlayer();
-        sgenrand(4321);
-        buildDenominationTable();
-        seedProgressiveMeters();
-        currentPlayer = new Player();
-        currentPlayer->name = "Reel_Tester";
-        currentPlayer->money = 1000.0;
-        currentPlayer->firsttimelobby = false;
-        currentPlayer->firsttimeslot = false;
-        ThreeReelMachine::countUpDelay = 0;
-        mediaTicks = fastClock;
-    }
-    void TearDown() override {
-        delete currentPlayer;
-        currentPlayer = nullptr;
-        clearProgressiveMeters();
-        freeDenominationTable();
-        ThreeReelMachine::countUpDelay = 200;
-        mediaTicks = SDL_GetTicks;
-        delete soundPlayer;
-        soundPlayer = nullptr;
-        delete display;
-        display = nullptr;
-        SDL_Quit();
-    }
-
-    // Opens a machine as the floor does, paying `dollars` in.
-    template <class M>
-    M* open(float value = 1.0f, const std::string& dollars = "20") {
-        typeDollars(dollars);
-        return new M(value);
-    }
+    void SetUp() override { startSession({"Reel_Tester", 1000.0, 4321, true, true}); }
 
     // The table's exact return against a seeded run, at every bet.
     static void checkReturn(ThreeReelMachine& m, int pulls) {

@@ -1,0 +1,109 @@
+// The slot cabinet's pieces shared by the three-reel families.
+#include "machine/slot_cabinet.h"
+
+#include "floor/cashier.h"
+#include "floor/lobby.h"
+#include "floor/marquee.h"
+#include "machine/denomination.h"
+#include "machine/money_input.h"
+#include "shell/animation.h"
+#include "shell/app.h"
+#include "shell/display.h"
+#include "shell/image.h"
+#include "shell/sound.h"
+#include "shell/text_label.h"
+
+namespace {
+
+struct HelpPage {
+    const char* file;
+    int x, y;
+};
+
+const HelpPage helpPages[6] = {
+    {"slot_1.png", 309, 172}, {"slot_2.png", 290, 29}, {"slot_3.png", 157, 201},
+    {"slot_4.png", 200, 17},  {"slot_5.png", 200, 386}, {"slot_6.png", 71, 165},
+};
+
+void playSound(const char* file) {
+    if (soundPlayer) soundPlayer->play(file, false);
+}
+
+}  // namespace
+
+void addSlotCabinetButtons(Machine& machine) {
+    const std::string folder = "../gfx/machinebuttons/";
+    machine.addButton(new Button("betmax", folder, 649, 399, false, false, true, false, true));
+    machine.addButton(new Button("betone", folder, 183, 401, false, false, true, false, true));
+    machine.addButton(new Button("cashout", folder, 106, 401, false, false, true, false, true));
+    machine.addButton(new Button("change", folder, 31, 401, false, false, true, false, true));
+    machine.addButton(new Button("spin", folder, 268, 402, false, false, true, false, true));
+    machine.addButton(new Hotspot("coin", 446, 371, 60, 34));
+    machine.addButton(new Hotspot("money", 621, 473, 179, 99));
+    machine.addButton(new Hotspot("denomination", 333, 288, 139, 84));
+}
+
+void createSlotCabinetMeters(Machine& machine) {
+    machine.creditMeter = new TextLabel("../fonts/led4.ttf", 35, "0", 312, 382, 3, 255, 0, 0, 0);
+    machine.paidMeter = new TextLabel("../fonts/led4.ttf", 35, "0", 168, 382, 3, 255, 0, 0, 0);
+    machine.betMeter = new TextLabel("../fonts/led4.ttf", 35, "0", 625, 382, 5, 255, 0, 0, 0);
+}
+
+void showSlotCabinetBadge(const Machine& machine) {
+    if (!machine.denomination) return;
+    Image badge("../gfx/denominations/" + machine.denomination->picture, false, true);
+    if (badge.loaded) badge.blit(334, 288);
+}
+
+void createSlotCabinetReels(Machine& machine, const int reelX[3], int reelY) {
+    Animation* first = new Animation(machine.graphicsDir, "b", 20, 40, reelX[0], reelY, animBackward, false, false);
+    machine.reels.push_back(first);
+    machine.reels.push_back(first->clone("c", 39, reelX[1], reelY, animBackward));
+    machine.reels.push_back(first->clone("d", 39, reelX[2], reelY, animBackward));
+}
+
+void showSlotHelpPages() {
+    if (!display) return;
+    display->saveScreen();
+    for (int i = 0; i < 6; ++i) {
+        {
+            Image page(std::string("../gfx/help/") + helpPages[i].file, false, true);
+            if (page.loaded) page.blit(helpPages[i].x, helpPages[i].y);
+        }
+        display->update();
+        SDL_Event event;
+        for (;;) {
+            if (pollModalEvent(event)) {
+                if (event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_KEYDOWN) break;
+            } else if (quitRequested()) {
+                break;  // the window is closing: nobody is left to click through
+            }
+        }
+        if (quitRequested()) break;
+        if (i < 5) display->drawSavedScreen();
+    }
+    display->restoreScreen();
+    display->update();
+}
+
+void leaveSlotCabinet(Machine& machine, bool toCashier) {
+    if (machine.next) return;  // already leaving
+    if (machine.credits > 0) playSound("coindrp4.wav");
+    returnCreditsToPlayer(machine.credits, machine.denomination);
+    Image loading("../gfx/help/loading.png", false, true);
+    if (loading.loaded) loading.blit(277, 559);
+    if (display) display->update();
+    if (toCashier)
+        machine.next = new Cashier();
+    else
+        machine.next = new Lobby();
+}
+
+void insertSlotMoney(Machine& machine) {
+    MoneyInput popup(&machine);
+    machine.showCredits(machine.credits);
+}
+
+void playSlotClick() { playSound("click3.wav"); }
+
+void showSlotMarquee(Machine& machine, bool top) { showMarquee(&machine, top ? "top" : "bottom"); }

@@ -1,0 +1,27 @@
+// Zookeeper: five-reel video slot of card ranks and zoo animals. Two to five
+// of a kind from the left pay on the played lines; the zebra pays only as a
+// scatter, on two or more reels anywhere, as a multiple of the whole bet.
+#pragma once
+
+#include "machine/video_slot.h"
+
+class Zookeeper : public VideoSlotMachine {
+public:
+    explicit Zookeeper(float denomination);
+    ~Zookeeper() override;
+    void configure(float denomination);
+
+    void onReelStop(int) override {}
+    void playWinSound() override;
+    void createMeters() override;
+    int adjustLinePay(const ReelSymbolList& lineSymbols, LinePay* linePay) override;
+    void buildLinePays() override;
+    void buildReelGraphics() override;
+    void declareSymbols() override;
+    void buildPaylines() override;
+    void loadPaylineImages() override;
+    void afterEvaluate(const std::vector<ReelGraphic*>& chosen) override;
+
+    // The zebra scatter's multiple of the whole bet for that many zebra reels.
+    static int scatterFactor(int zebraReels);
+};

@@ -1,0 +1,126 @@
+// The headless session every three-reel machine test runs in: display,
+// sound player, denominations, progressive meters and a player with money,
+// key presses for the money popup, machines opened as the floor opens them,
+// and spins run to their end.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <sge.h>
+
+#include <string>
+
+#include "machine/denomination.h"
+#include "machine/progressive.h"
+#include "machine/three_reel.h"
+#include "player/player.h"
+#include "shell/asset_log.h"
+#include "shell/display.h"
+#include "shell/mtrand.h"
+#include "shell/sound.h"
+#include "support/runtime.h"
+
+namespace reelsession {
+
+// A clock that runs 40 ms a call, so timed steps end without waiting.
+inline Uint32 fastClock() {
+    static Uint32 now = 1000;
+    return now += 40;
+}
+
+inline void pushKey(SDLKey key, Uint16 unicode) {
+    SDL_Event e{};
+    e.type = SDL_KEYDOWN;
+    e.key.type = SDL_KEYDOWN;
+    e.key.state = SDL_PRESSED;
+    e.key.keysym.sym = key;
+    e.key.keysym.unicode = unicode;
+    SDL_PushEvent(&e);
+    e.type = SDL_KEYUP;
+    e.key.type = SDL_KEYUP;
+    e.key.state = SDL_RELEASED;
+    SDL_PushEvent(&e);
+}
+
+// What the money popup reads: dollars, then Return.
+inline void typeDollars(const std::string& amount) {
+    for (char c : amount) pushKey(static_cast<SDLKey>(c), static_cast<Uint16>(c));
+    pushKey(SDLK_RETURN, '\r');
+}
+
+inline void pushMouse(Uint8 type, int x, int y) {
+    SDL_Event e{};
+    e.type = type;
+    e.button.type = type;
+    e.button.button = SDL_BUTTON_LEFT;
+    e.button.x = static_cast<Uint16>(x);
+    e.button.y = static_cast<Uint16>(y);
+    SDL_PushEvent(&e);
+}
+
+inline bool heard(const std::string& sound) { return loadedAssets().count("../sounds/" + sound) > 0; }
+
+// Lets the reels stop at once and runs the frames up to the settle.
+inline void finishSpin(ThreeReelMachine& m) {
+    for (int i = 0; i < 20 && m.spinning; ++i) {
+        for (int& d : m.reelStopDelays) d = 0;
+        m.tick();
+    }
+}
+
+// Who plays in a session, and how.
+struct SessionPlayer {
+    const char* name;
+    double money;
+    unsigned long seed;
+    bool helpSeen;   // the first-visit help pages are already behind the player
+    bool fastClock;  // timed steps run on fastClock
+};
+
+class ThreeReelSession : public ::testing::Test {
+protected:
+    // Opens the session; call from SetUp.
+    void startSession(const SessionPlayer& who) {
+        testrt::resetFiles();
+        ASSERT_EQ(0, SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO)) << SDL_GetError();
+        ASSERT_EQ(0, sge_TTF_Init());
+        SDL_EnableUNICODE(1);
+        display = new Display(SDL_SWSURFACE);
+        ASSERT_TRUE(display->hasSurface());
+        soundPlayer = new SoundPlayer();
+        sgenrand(who.seed);
+        buildDenominationTable();
+        seedProgressiveMeters();
+        currentPlayer = new Player();
+        currentPlayer->name = who.name;
+        currentPlayer->money = who.money;
+        currentPlayer->firsttimelobby = false;
+        if (who.helpSeen) currentPlayer->firsttimeslot = false;
+        ThreeReelMachine::countUpDelay = 0;
+        if (who.fastClock) mediaTicks = fastClock;
+    }
+
+    void TearDown() override {
+        delete currentPlayer;
+        currentPlayer = nullptr;
+        clearProgressiveMeters();
+        freeDenominationTable();
+        ThreeReelMachine::countUpDelay = 200;
+        mediaTicks = SDL_GetTicks;
+        delete soundPlayer;
+        soundPlayer = nullptr;
+        delete display;
+        display = nullptr;
+        SDL_Quit();
+    }
+
+    // Opens a machine as the floor does, paying `dollars` in and clicking
+    // through `helpClicks` help pages.
+    template <class M>
+    static M* open(float value = 1.0f, const std::string& dollars = "20", int helpClicks = 0) {
+        typeDollars(dollars);
+        for (int i = 0; i < helpClicks; ++i) pushMouse(SDL_MOUSEBUTTONDOWN, 10, 300);
+        return new M(value);
+    }
+};
+
+}  // namespace reelsession

@@ -1,0 +1,112 @@
+// The return reckoning walks 41^5 reel outcomes: optimise this file even in
+// a debug build so the suite stays fast.
+#pragma GCC optimize("O2")
+
+#include "video_fixture.h"
+
+namespace videotest {
+
+namespace {
+
+struct Walk {
+    const ReturnTable& t;
+    size_t n;
+    int lineCount;
+    std::vector<int> drawn;      // times each picture was drawn so far
+    std::vector<long> share;     // current draw numbers of each picture
+    long total;                  // sum of share
+    int picks[5];
+    double sum = 0, sumSq = 0;
+    int scatterFactor[6];
+
+    explicit Walk(const ReturnTable& table) : t(table), n(table.pictures.size()), lineCount(int(table.lines.size())) {
+        drawn.assign(n, 0);
+        share.resize(n);
+        total = 0;
+        for (size_t i = 0; i < n; ++i) {
+            share[i] = shareOf(t.weights[i]);
+            total += share[i];
+        }
+        for (int z = 0; z <= 5; ++z) scatterFactor[z] = t.factor ? t.factor(z) : 0;
+    }
+
+    static long shareOf(long w) { return w > 0 ? 10000 / w + 1 : 0; }
+
+    void take(size_t g) {
+        long w = t.weights[g];
+        for (int k = 0; k <= drawn[g]; ++k) w *= 5;
+        total -= share[g];
+        share[g] = shareOf(w);
+        total += share[g];
+        ++drawn[g];
+    }
+    void putBack(size_t g) {
+        --drawn[g];
+        long w = t.weights[g];
+        for (int k = 0; k < drawn[g]; ++k) w *= 5;
+        total -= share[g];
+        share[g] = shareOf(w);
+        total += share[g];
+    }
+
+    bool hasScatter(size_t g) const {
+        const auto& p = t.pictures[g];
+        return t.scatter >= 0 && (p[0] == t.scatter || p[1] == t.scatter || p[2] == t.scatter);
+    }
+
+    // The four first reels are drawn; the fifth is summed here.
+    void last(double p, int zebras) {
+        long fixed = 0;
+        int open[9], openSym[9], openCount = 0;
+        for (int l = 0; l < lineCount; ++l) {
+            const auto& rows = t.lines[size_t(l)];
+            const int s = t.pictures[size_t(picks[0])][size_t(rows[0])];
+            int run = 1;
+            while (run < 4 && t.pictures[size_t(picks[run])][size_t(rows[size_t(run)])] == s) ++run;
+            if (run == 4) {
+                open[openCount] = rows[4];
+                openSym[openCount++] = s;
+            } else {
+                fixed += t.pay[size_t(s)][size_t(run)];
+            }
+        }
+        const double tot = double(total);
+        for (size_t g = 0; g < n; ++g) {
+            const double q = p * double(share[g]) / tot;
+            if (q == 0) continue;
+            long win = fixed;
+            for (int k = 0; k < openCount; ++k)
+                win += t.pay[size_t(openSym[k])][t.pictures[g][size_t(open[k])] == openSym[k] ? 5 : 4];
+            win += long(lineCount) * scatterFactor[zebras + (hasScatter(g) ? 1 : 0)];
+            sum += q * double(win);
+            sumSq += q * double(win) * double(win);
+        }
+    }
+
+    void reel(int k, double p, int zebras) {
+        if (k == 4) {
+            last(p, zebras);
+            return;
+        }
+        const double tot = double(total);
+        for (size_t g = 0; g < n; ++g) {
+            const double q = p * double(share[g]) / tot;
+            if (q == 0) continue;
+            picks[k] = int(g);
+            take(g);
+            reel(k + 1, q, zebras + (hasScatter(g) ? 1 : 0));
+            putBack(g);
+        }
+    }
+};
+
+}  // namespace
+
+void exactReturn(const ReturnTable& t, double& mean, double& variance) {
+    Walk walk(t);
+    walk.reel(0, 1.0, 0);
+    mean = walk.sum;
+    variance = walk.sumSq - walk.sum * walk.sum;
+}
+
+}  // namespace videotest

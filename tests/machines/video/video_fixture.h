@@ -1,0 +1,135 @@
+// Shared by the video slot tests: opens a machine headless as the floor does
+// (100 credits typed into the money popup), sets reels to chosen pictures,
+// reads the sounds a step starts, and reckons a machine's exact return from
+// its reel tables.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <functional>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "assets/asset_session.h"
+#include "machine/video_slot.h"
+#include "shell/asset_log.h"
+#include "shell/controls.h"
+#include "shell/mtrand.h"
+#include "shell/sound.h"
+
+namespace videotest {
+
+inline std::vector<std::string> words(const std::string& text) {
+    std::istringstream in(text);
+    std::vector<std::string> out;
+    std::string w;
+    while (in >> w) out.push_back(w);
+    return out;
+}
+
+class VideoFixture : public ::testing::Test {
+protected:
+    assettest::Session* session = nullptr;
+    VideoSlotMachine* m = nullptr;
+
+    void SetUp() override {
+        session = new assettest::Session();
+        ASSERT_TRUE(session->ok());
+        ReelMachine::countUpDelay = 0;
+        VideoSlotMachine::flashDelay = 0;
+    }
+    void TearDown() override {
+        if (m) session->close(m);
+        delete session;
+    }
+
+    void open(const std::string& id) {
+        testing::internal::CaptureStdout();
+        m = dynamic_cast<VideoSlotMachine*>(session->open(id));
+        std::string out = testing::internal::GetCapturedStdout();
+        ASSERT_NE(m, nullptr) << id;
+        EXPECT_EQ(out.find("Could not find symbol"), std::string::npos) << out;
+        EXPECT_EQ(out.find("Couldn't Load"), std::string::npos) << out;
+    }
+
+    Widget* control(const std::string& name) {
+        for (Widget* w : m->buttons)
+            if (w->name == name) return w;
+        ADD_FAILURE() << "no control " << name;
+        return nullptr;
+    }
+    void click(const std::string& name) {
+        if (Widget* w = control(name)) m->handleButton(w);
+    }
+    void key(SDLKey sym) {
+        SDL_Event e{};
+        e.type = SDL_KEYDOWN;
+        e.key.keysym.sym = sym;
+        m->handleEvent(e);
+    }
+
+    // The pay per coin of one line showing these symbols ("ape ape ape 9 9").
+    int pay(const std::string& line, int number = 1) { return m->payForLine(m->symbolList(words(line)), number); }
+
+    // The five reels stop on these pictures; the lines played and the coins
+    // per line are evaluated as a spin would, the machine's hook included.
+    void stopOn(const std::string& pictures, int played, int coinsPerLine) {
+        m->chosenGraphics.clear();
+        for (const std::string& p : words(pictures))
+            for (ReelGraphic* g : m->reelGraphics)
+                if (g->name == p) m->chosenGraphics.push_back(g);
+        ASSERT_EQ(m->chosenGraphics.size(), 5u) << pictures;
+        m->lines = played;
+        m->coins = coinsPerLine;
+        m->evaluateLines();
+        m->afterEvaluate(m->chosenGraphics);
+    }
+
+    // The sound files a step starts (each name once) and how many clips began.
+    std::set<std::string> soundsDuring(const std::function<void()>& step, int* started = nullptr) {
+        soundPlayer->update();
+        clearLoadedAssets();
+        const size_t before = soundPlayer->clips.size();
+        step();
+        std::set<std::string> names;
+        for (const std::string& p : loadedAssets())
+            if (p.find("../sounds/") == 0) names.insert(p.substr(10));
+        if (started) *started = static_cast<int>(soundPlayer->clips.size() - before);
+        return names;
+    }
+
+    // Runs the frame loop's machine step until the spin has settled.
+    void finishSpin() {
+        for (int& d : m->reelStopDelays) d = 0;  // the reels stop at once
+        for (int i = 0; i < 2000 && m->spinning; ++i) {
+            m->tick();
+            SDL_Delay(2);
+        }
+        ASSERT_FALSE(m->spinning);
+    }
+};
+
+// What the return reckoning needs to know of a machine whose pays are
+// exactly N of one symbol from the left: each picture's three symbols (as
+// indexes), each picture's base weight, pay[symbol][N] per coin, and a
+// scatter symbol paying factor(reels) times the whole bet.
+struct ReturnTable {
+    std::vector<std::array<int, 3>> pictures;
+    std::vector<long> weights;
+    std::vector<std::array<int, 6>> pay;
+    int scatter = -1;
+    std::function<int(int)> factor;
+    std::vector<std::array<int, 5>> lines;  // rows per reel
+};
+
+// Mean and variance of a spin's win at every line and one coin, enumerated
+// over every five pictures with the draw's chances: a picture gets
+// trunc(10000 / weight) + 1 numbers, its weight five times as much for each
+// time it was drawn already in the spin.
+void exactReturn(const ReturnTable& t, double& mean, double& variance);
+
+}  // namespace videotest

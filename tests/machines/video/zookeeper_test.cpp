@@ -1,0 +1,163 @@
+// Zookeeper: its tables, line pays by the of-a-kind rules, the zebra
+// scatter, its win sounds, and its return per coin from the reel tables
+// against seeded spins.
+#include <cmath>
+#include <iostream>
+
+#include "machines/video/zookeeper.h"
+#include "video_fixture.h"
+
+using videotest::VideoFixture;
+
+namespace {
+
+class ZookeeperTest : public VideoFixture {
+protected:
+    void SetUp() override {
+        VideoFixture::SetUp();
+        open("zookeeper");
+    }
+};
+
+TEST_F(ZookeeperTest, StartsHeadlessWithItsTables) {
+    ASSERT_NE(m, nullptr);
+    EXPECT_EQ(m->name, "zookeeper");
+    EXPECT_EQ(m->maxCoins, 9);
+    EXPECT_EQ(m->maxLines, 5);
+    EXPECT_EQ(m->reelCount, 5);
+    EXPECT_EQ(m->coins, 0);
+    EXPECT_EQ(m->lines, 0);
+    EXPECT_EQ(m->symbols.size(), 9u);
+    EXPECT_EQ(m->reelGraphics.size(), 41u);
+    EXPECT_EQ(m->paylines.size(), 5u);
+    EXPECT_EQ(m->paylineImages.size(), 5u);
+    // 9, 10, jack, queen, king: 2 to 5; ape, giraffe: 3 to 5; lion 2 to 5.
+    EXPECT_EQ(m->linePays.size(), 5u * 4 + 2 * 3 + 4);
+    for (ReelGraphic* g : m->reelGraphics) EXPECT_EQ(g->symbols.size(), 3u) << g->name;
+    // The commonest picture is the one with the lightest weight.
+    EXPECT_EQ(m->reelGraphics[18]->name, "jack_ape_9");
+    EXPECT_EQ(m->reelGraphics[18]->baseWeight(), 3);
+}
+
+TEST_F(ZookeeperTest, LinesPayExactlyNOfAKindFromTheLeft) {
+    ASSERT_NE(m, nullptr);
+    EXPECT_EQ(pay("9 9 zebra 9 9"), 2) << "the zebra ends the run of nines";
+    EXPECT_EQ(pay("9 9 9 10 10"), 10);
+    EXPECT_EQ(pay("queen queen queen queen jack"), 75);
+    EXPECT_EQ(pay("king king king king king"), 500);
+    EXPECT_EQ(pay("ape ape 9 9 9"), 0) << "two apes pay nothing";
+    EXPECT_EQ(pay("giraffe giraffe 9 9 9"), 0);
+    EXPECT_EQ(pay("ape ape ape jack jack"), 500);
+    EXPECT_EQ(pay("giraffe giraffe giraffe giraffe 9"), 1250);
+    EXPECT_EQ(pay("lion lion 9 lion lion"), 100);
+    EXPECT_EQ(pay("lion lion lion lion lion"), 3000);
+    EXPECT_EQ(pay("zebra zebra zebra zebra zebra"), 0) << "the zebra has no line pay";
+    EXPECT_EQ(pay("9 10 9 9 9"), 0) << "the run counts from the leftmost reel";
+    EXPECT_EQ(pay("jack jack jack jack jack", 5), 250) << "every line pays";
+}
+
+TEST_F(ZookeeperTest, ZebraScatterPaysTheWholeBetTimesItsFactor) {
+    ASSERT_NE(m, nullptr);
+    // Zebras on reels 2 and 5 only, in rows no line of 1 reads: 3 coins x 5 lines x 2.
+    stopOn("10_9_queen jack_10_zebra 9_10_king 9_jack_lion zebra_queen_9", 5, 3);
+    const int lineWins = m->win - 30;
+    EXPECT_TRUE(m->scatterWin);
+    m->evaluateLines();
+    EXPECT_EQ(lineWins, m->win) << "the scatter comes on top of the line wins";
+
+    // A single zebra pays nothing and sets no scatter.
+    stopOn("10_zebra_queen 10_9_queen 9_10_king 9_jack_lion king_10_9", 5, 3);
+    EXPECT_FALSE(m->scatterWin);
+    m->afterEvaluate(m->chosenGraphics);
+    const int withHook = m->win;
+    m->evaluateLines();
+    EXPECT_EQ(withHook, m->win);
+
+    // Five zebra reels at 9 coins on 5 lines: 250 x 45 on top of the lines.
+    stopOn("zebra_10_king zebra_jack_ape zebra_queen_9 jack_zebra_10 queen_giraffe_zebra", 5, 9);
+    const int all = m->win;
+    m->evaluateLines();
+    EXPECT_EQ(all - m->win, 250 * 45);
+
+    // No line played: no pay, but the scatter still counts for its sound.
+    stopOn("zebra_10_king zebra_jack_ape 9_10_king 9_jack_lion king_10_9", 0, 1);
+    EXPECT_EQ(m->win, 0);
+    EXPECT_TRUE(m->scatterWin);
+    EXPECT_EQ(Zookeeper::scatterFactor(3), 10);
+    EXPECT_EQ(Zookeeper::scatterFactor(4), 50);
+    EXPECT_EQ(Zookeeper::scatterFactor(1), 0);
+}
+
+TEST_F(ZookeeperTest, FiveApesAtNineCoinsAndWinSounds) {
+    ASSERT_NE(m, nullptr);
+    // Apes on the middle row of every reel: line 1 reads five apes.
+    stopOn("10_ape_king jack_ape_9 lion_ape_queen jack_ape_9 10_ape_king", 1, 9);
+    EXPECT_EQ(m->win, 5000 * 9);
+    EXPECT_TRUE(m->paylines[0]->hit);
+
+    // Tens across the top on lines 2 (and line 4 starts 10 at the top, then row 1).
+    stopOn("10_9_queen 10_king_9 10_king_jack 10_ape_king 10_9_queen", 2, 1);
+    int started = 0;
+    auto sounds = soundsDuring([&] { m->playWinSound(); }, &started);
+    EXPECT_EQ(sounds, std::set<std::string>{"ape.wav"});
+    EXPECT_EQ(started, 1);
+
+    // Two zebra reels and three giraffes on the middle row of line 1.
+    stopOn("9_giraffe_queen 9_giraffe_queen 9_giraffe_queen jack_zebra_10 10_zebra_queen", 1, 1);
+    EXPECT_TRUE(m->scatterWin);
+    sounds = soundsDuring([&] { m->playWinSound(); }, &started);
+    EXPECT_EQ(sounds, std::set<std::string>{"stampede.wav"});
+    EXPECT_EQ(started, 2) << "one for the scatter, one for the giraffes";
+
+    // Five lions pay 3000 per coin and sound nothing.
+    stopOn("9_lion_ape 9_lion_ape 9_lion_ape 9_lion_ape 9_lion_ape", 1, 1);
+    EXPECT_EQ(m->win, 3000);
+    sounds = soundsDuring([&] { m->playWinSound(); }, &started);
+    EXPECT_TRUE(sounds.empty());
+    EXPECT_EQ(started, 0);
+}
+
+TEST_F(ZookeeperTest, ReturnPerCoinFromTheTablesMatchesSeededSpins) {
+    ASSERT_NE(m, nullptr);
+    videotest::ReturnTable t;
+    auto index = [&](const ReelSymbol* s) {
+        for (size_t i = 0; i < m->symbols.size(); ++i)
+            if (m->symbols[i] == s) return int(i);
+        return -1;
+    };
+    for (ReelGraphic* g : m->reelGraphics) {
+        t.pictures.push_back({index(g->symbols[0]), index(g->symbols[1]), index(g->symbols[2])});
+        t.weights.push_back(g->baseWeight());
+    }
+    // The pay table as the machine's rules give it, by symbol name.
+    const std::vector<std::pair<std::string, std::array<int, 6>>> pays = {
+        {"9", {0, 0, 2, 10, 75, 250}},       {"10", {0, 0, 2, 10, 75, 250}},
+        {"jack", {0, 0, 5, 10, 75, 250}},    {"queen", {0, 0, 5, 10, 75, 250}},
+        {"king", {0, 0, 10, 20, 100, 500}},  {"lion", {0, 0, 100, 300, 1000, 3000}},
+        {"giraffe", {0, 0, 0, 400, 1250, 4000}}, {"ape", {0, 0, 0, 500, 1500, 5000}},
+        {"zebra", {0, 0, 0, 0, 0, 0}},
+    };
+    t.pay.resize(m->symbols.size());
+    for (const auto& p : pays) t.pay[size_t(index(m->findSymbol(p.first)))] = p.second;
+    t.scatter = index(m->findSymbol("zebra"));
+    t.factor = [](int z) { return z == 2 ? 2 : z == 3 ? 10 : z == 4 ? 50 : z == 5 ? 250 : 0; };
+    t.lines = {{1, 1, 1, 1, 1}, {0, 0, 0, 0, 0}, {2, 2, 2, 2, 2}, {0, 1, 2, 1, 0}, {2, 1, 0, 1, 2}};
+
+    double mean = 0, variance = 0;
+    videotest::exactReturn(t, mean, variance);
+    std::cout << "zookeeper: return per coin from the tables " << mean / 5 << std::endl;
+
+    sgenrand(20261206);
+    const int spins = 40000;
+    double total = 0;
+    for (int i = 0; i < spins; ++i) {
+        m->lines = 5;
+        m->coins = 1;
+        m->spin();
+        total += m->win;
+    }
+    std::cout << "zookeeper: return per coin over " << spins << " seeded spins " << total / spins / 5 << std::endl;
+    EXPECT_NEAR(total / spins, mean, 5 * std::sqrt(variance / spins));
+}
+
+}  // namespace
