@@ -33,25 +33,12 @@ const std::vector<PaylineRow> paylineTable = {
 
 }  // namespace
 
-int wildMultipliedPay(const ReelSymbolList& lineSymbols, int award, double base) {
-    int wilds = countOnLine(lineSymbols, "wild");
-    if (wilds == 1) return static_cast<int>(award * base);
-    if (wilds == 2) return static_cast<int>(award * base * base);
-    return award;
-}
-
-FiveLineDouble::FiveLineDouble(float denomination) {
+FiveLineDouble::FiveLineDouble(float denomination) : FiveLineWildMachine(2.0, payTable, paylineTable) {
     configure(denomination);
     if (soundPlayer) soundPlayer->play("newintr.wav", false);
 }
 
-void FiveLineDouble::configure(float value) {
-    name = "5linedouble";
-    denomination = nullptr;
-    setDenomination(value);
-    init();
-    maxCoins = 5;
-}
+void FiveLineDouble::configure(float value) { configureAs("5linedouble", value); }
 
 void FiveLineDouble::declareSymbols() {
     addSymbol("blank", 0);
@@ -66,20 +53,4 @@ void FiveLineDouble::buildReelGraphics() {
     addReelGraphics({"2bar_blank_bar", "2bar_blank_wild", "3bar_blank_gold", "bar_blank_3bar", "blank_2bar_blank",
                      "blank_3bar_blank", "blank_bar_blank", "blank_blank_bar", "blank_gold_blank", "blank_wild_blank",
                      "gold_blank_2bar", "gold_blank_wild", "wild_blank_2bar", "wild_blank_blank"});
-}
-
-void FiveLineDouble::buildLinePays() { addLinePayRows(*this, payTable); }
-
-void FiveLineDouble::buildPaylines() { addPaylineRows(*this, paylineTable); }
-
-void FiveLineDouble::loadPaylineImages() { loadPaylineRowImages(*this, paylineTable); }
-
-int FiveLineDouble::adjustLinePay(const ReelSymbolList& lineSymbols, LinePay* linePay) {
-    return wildMultipliedPay(lineSymbols, linePay->award, 2.0);
-}
-
-void FiveLineDouble::onReelStop(int) {}
-
-void FiveLineDouble::playWinSound() {
-    if (win > 100 && soundPlayer) soundPlayer->play("newjack2.wav", false);
 }

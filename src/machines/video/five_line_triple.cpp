@@ -1,6 +1,5 @@
 #include "machines/video/five_line_triple.h"
 
-#include "machines/video/five_line_double.h"
 #include "shell/sound.h"
 
 namespace {
@@ -33,18 +32,12 @@ const std::vector<PaylineRow> paylineTable = {
 
 }  // namespace
 
-FiveLineTriple::FiveLineTriple(float denomination) {
+FiveLineTriple::FiveLineTriple(float denomination) : FiveLineWildMachine(3.0, payTable, paylineTable) {
     configure(denomination);
     if (soundPlayer) soundPlayer->play("newintr.wav", false);
 }
 
-void FiveLineTriple::configure(float value) {
-    name = "5linetriple";
-    denomination = nullptr;
-    setDenomination(value);
-    init();
-    maxCoins = 5;
-}
+void FiveLineTriple::configure(float value) { configureAs("5linetriple", value); }
 
 void FiveLineTriple::declareSymbols() {
     addSymbol("blank", 0);
@@ -63,20 +56,4 @@ void FiveLineTriple::buildReelGraphics() {
                      "dice_blank_3bar", "wild_blank_3bar", "wild_blank_bar", "wild_blank_dice", "3bar_blank_blank",
                      "7_blank_blank", "bar_blank_blank", "blank_blank_2bar", "blank_blank_3bar", "blank_blank_7",
                      "blank_blank_bar", "dice_blank_blank"});
-}
-
-void FiveLineTriple::buildLinePays() { addLinePayRows(*this, payTable); }
-
-void FiveLineTriple::buildPaylines() { addPaylineRows(*this, paylineTable); }
-
-void FiveLineTriple::loadPaylineImages() { loadPaylineRowImages(*this, paylineTable); }
-
-int FiveLineTriple::adjustLinePay(const ReelSymbolList& lineSymbols, LinePay* linePay) {
-    return wildMultipliedPay(lineSymbols, linePay->award, 3.0);
-}
-
-void FiveLineTriple::onReelStop(int) {}
-
-void FiveLineTriple::playWinSound() {
-    if (win > 100 && soundPlayer) soundPlayer->play("newjack2.wav", false);
 }

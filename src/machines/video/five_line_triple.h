@@ -2,19 +2,13 @@
 // a line's pay (two wilds: nine times); dice play the single-symbol pays.
 #pragma once
 
-#include "machine/multi_line.h"
+#include "machines/video/five_line_wild.h"
 
-class FiveLineTriple : public MultiLineMachine {
+class FiveLineTriple : public FiveLineWildMachine {
 public:
     explicit FiveLineTriple(float denomination);
     void configure(float denomination);
 
-    void onReelStop(int reel) override;
-    void playWinSound() override;
-    int adjustLinePay(const ReelSymbolList& lineSymbols, LinePay* linePay) override;
-    void buildLinePays() override;
     void buildReelGraphics() override;
     void declareSymbols() override;
-    void buildPaylines() override;
-    void loadPaylineImages() override;
 };
