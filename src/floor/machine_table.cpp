@@ -13,6 +13,7 @@
 #include "machines/video/five_line_double.h"
 #include "machines/video/five_line_triple.h"
 #include "machines/video/zookeeper.h"
+#include "machines/video/mardi_gras.h"
 #include "machines/threereel/crazy_dice.h"
 #include "machines/threereel/wild_apple.h"
 #include "machines/threereel/gloamer_house.h"
@@ -82,7 +83,7 @@ std::vector<MachineInfo> kMachines = {
     {"jacksorbetter",          "Jacks or Better",             C::Poker,      [](float d) -> Screen* { return new JacksOrBetter(d); }},
     {"jokerswild",             "Jokers Wild",                 C::Poker,      [](float d) -> Screen* { return new JokersWild(d); }},
     {"magic",                  "Magic",                       C::Video,      nullptr},
-    {"mardigras",              "Zuzod Uriz",                  C::Video,      nullptr},
+    {"mardigras",              "Zuzod Uriz",                  C::Video,      [](float d) -> Screen* { return new MardiGras(d); }},
     {"mountainclimber",        "Devizezu Dozozed",            C::ThreeReel,  [](float d) -> Screen* { return new MountainClimber(d); }},
     {"patriotgames",           "Zoredud Ozovu",               C::ThreeReel,  [](float d) -> Screen* { return new PatriotGames(d); }},
     {"patriotspinforcash",     "Vazived Irud ovu Vize",       C::ThreeReel,  [](float d) -> Screen* { return new PatriotSpinForCash(d); }},

@@ -36,31 +36,33 @@ MultiLineMachine::~MultiLineMachine() {}
 
 // ---- set-up ------------------------------------------------------------------
 
-void MultiLineMachine::init() {
-    maxLines = 5;
-    reelCount = 3;
-    ReelMachine::init();
-    coins = 1;
-    lines = 0;
-    showPaylines(0);
+namespace {
+
+// The set-up both line counts share, once maxLines is set; `mostCoins`, when
+// above 0, replaces the coin limit the reel layer set.
+void openLineCabinet(MultiLineMachine& m, int mostCoins) {
+    m.reelCount = 3;
+    m.ReelMachine::init();
+    if (mostCoins > 0) m.maxCoins = mostCoins;
+    m.coins = 1;
+    m.lines = 0;
+    m.showPaylines(0);
     if (currentPlayer && currentPlayer->firsttimeslot) {
-        showHelp();
+        m.showHelp();
         currentPlayer->firsttimeslot = false;
     }
 }
 
+}  // namespace
+
+void MultiLineMachine::init() {
+    maxLines = 5;
+    openLineCabinet(*this, 0);
+}
+
 void MultiLineMachine::setupB() {
     maxLines = 3;
-    reelCount = 3;
-    ReelMachine::init();
-    maxCoins = 3;
-    coins = 1;
-    lines = 0;
-    showPaylines(0);
-    if (currentPlayer && currentPlayer->firsttimeslot) {
-        showHelp();
-        currentPlayer->firsttimeslot = false;
-    }
+    openLineCabinet(*this, 3);
 }
 
 void MultiLineMachine::placeReels() {

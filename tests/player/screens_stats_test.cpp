@@ -20,31 +20,15 @@
 #include "shell/screen.h"
 #include "shell/sound.h"
 #include "support/runtime.h"
+#include "player_screen_session.h"
 
 namespace {
 
-class StatsScreenTest : public ::testing::Test {
+class StatsScreenTest : public PlayerScreenSession {
 protected:
     void SetUp() override {
-        testrt::resetFiles("[global]\nfirsttimeever=0\nplayers=Ann_Lee\nlastplayer=Ann_Lee\n");
-        ASSERT_EQ(0, SDL_Init(SDL_INIT_VIDEO));
-        display = new Display(SDL_SWSURFACE);
-        ASSERT_TRUE(display->hasSurface());
-        ASSERT_EQ(0, sge_TTF_Init());
-        soundPlayer = new SoundPlayer();
-        currentPlayer = new Player();
-        currentPlayer->name = "Ann_Lee";
-        currentPlayer->firsttimelobby = false;
+        PlayerScreenSession::SetUp();
         lastMachineId.clear();
-    }
-    void TearDown() override {
-        delete currentPlayer;
-        currentPlayer = nullptr;
-        delete soundPlayer;
-        soundPlayer = nullptr;
-        delete display;
-        display = nullptr;
-        SDL_Quit();
     }
 };
 

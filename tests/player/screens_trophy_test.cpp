@@ -19,32 +19,12 @@
 #include "shell/sound.h"
 #include "shell/text_label.h"
 #include "support/runtime.h"
+#include "player_screen_session.h"
 
 namespace {
 
-class PrizeRoomTest : public ::testing::Test {
+class PrizeRoomTest : public PlayerScreenSession {
 protected:
-    void SetUp() override {
-        testrt::resetFiles("[global]\nfirsttimeever=0\nplayers=Ann_Lee\nlastplayer=Ann_Lee\n");
-        ASSERT_EQ(0, SDL_Init(SDL_INIT_VIDEO));
-        display = new Display(SDL_SWSURFACE);
-        ASSERT_TRUE(display->hasSurface());
-        ASSERT_EQ(0, sge_TTF_Init());
-        soundPlayer = new SoundPlayer();
-        currentPlayer = new Player();
-        currentPlayer->name = "Ann_Lee";
-        currentPlayer->firsttimelobby = false;
-    }
-    void TearDown() override {
-        delete currentPlayer;
-        currentPlayer = nullptr;
-        delete soundPlayer;
-        soundPlayer = nullptr;
-        delete display;
-        display = nullptr;
-        SDL_Quit();
-    }
-
     // Saves the profile the way the game does (by destroying it) and returns the file.
     std::string saveAndRead() {
         delete currentPlayer;

@@ -1,48 +1,24 @@
 #include "machines/patriot/patriot_spin_for_cash.h"
 
 #include <climits>
-#include <vector>
 
 #include "machine/prize_wheel.h"
 #include "machines/patriot/patriot_family.h"
 #include "machines/threereel/gamble_wheel.h"
-#include "shell/animation.h"
-#include "shell/app.h"
-#include "shell/controls.h"
-#include "shell/display.h"
 #include "shell/mtrand.h"
-#include "shell/screen.h"
 #include "shell/sound.h"
 
 const PrizeWheelSpec& patriotWheel() {
-    static const PrizeWheelSpec spec = [] {
-        PrizeWheelSpec s;
-        s.folder = "../gfx/bonus/patriotspinforcash/";
-        s.wheelName = "patspin";
-        s.frameCount = 24;
-        s.x = 217;
-        s.y = 81;
-        s.periodSpread = 10000;
-        s.periodBase = 8000;
-        // The 25 field spans the seam between the last frame and the first.
-        s.stops = {
+    // The 25 field spans the seam between the last frame and the first.
+    static const PrizeWheelSpec spec = gambleWheelSpec(
+        "../gfx/bonus/patriotspinforcash/", "patspin",
+        {
             {0, 0, 25, "black"},    {1, 2, 20, "red"},     {3, 4, 50, "black"},  {5, 6, 100, "red"},
             {7, 9, 10, "black"},    {10, 11, 500, "red"},  {12, 14, 15, "black"}, {15, 16, 2500, "red"},
             {17, 18, 150, "black"}, {19, 21, 30, "red"},   {22, 23, 25, "black"},
-        };
-        s.prizeSoundAtStop = false;  // the gamble screen claps itself
-        return s;
-    }();
+        });
     return spec;
 }
-
-namespace {
-
-void play(const char* sound) {
-    if (soundPlayer) soundPlayer->play(sound, false);
-}
-
-}  // namespace
 
 PatriotSpinForCash::PatriotSpinForCash(float denomination) : bonusPending(false) {
     configure(denomination);
@@ -141,73 +117,11 @@ void PatriotSpinForCash::settle() {
 
 // The wheel turns once for a prize; then the player may stake it on red or
 // black as often as the chosen colour comes up (each doubles it, a miss
-// loses it) or collect it.
+// loses it) or collect it. The buttons sit a little right of the dice
+// machine's, and the screen closes without a tune.
 int PatriotSpinForCash::runWheelBonus() {
-    Animation* wheel = openWheelScreen(patriotWheel());
-
-    std::string colour = "red";
-    int prize = 0;
-    spinWheel(*wheel, prize, colour);
-    if (prize > 0) play("birdclap.wav");
-
-    const std::string& folder = patriotWheel().folder;
-    FlashButton* red = new FlashButton("red", folder, 513, 533, false, true, 500, 0);
-    FlashButton* black = new FlashButton("black", folder, 632, 533, false, true, 500, 3);
-    Button* collect = new Button("collect", folder, 572, 533, false, true, false, false, true);
-    const std::vector<Widget*> controls = {red, black, collect};
-
-    SoundClip* music = new SoundClip("wheeloop.wav", true, 1);
-    music->play(0, 0);
-
-    bool playing = true;
-    while (playing) {
-        red->tick();
-        black->tick();
-        SDL_Event event;
-        if (!pollModalEvent(event)) {
-            // A closed window keeps what the player has won so far.
-            if (quitRequested()) break;
-            continue;
-        }
-        if (event.type != SDL_MOUSEBUTTONDOWN) continue;
-        int mx = 0, my = 0;
-        gamblePointer(&mx, &my);
-        Widget* hit = Screen::findButtonAt(mx, my, controls);
-        if (!hit) continue;
-        if (hit == collect) {
-            black->setState(0);
-            red->setState(0);
-            collect->setState(2);
-            playing = false;
-            continue;
-        }
-        const bool onRed = hit == red;
-        (onRed ? red : black)->setState(3);
-        (onRed ? black : red)->setState(0);
-        int landed = 0;  // only the colour of a gamble spin counts
-        wheel->setFps(40);
-        music->halt();
-        play("ohh.wav");
-        spinWheel(*wheel, landed, colour);
-        if (colour == (onRed ? "red" : "black")) {
-            prize = doubledBank(prize);
-            black->setState(0);
-            red->setState(3);
-            music->play(0, 0);
-            play("birdclap.wav");
-        } else {
-            prize = 0;
-            playing = false;
-        }
-    }
-
-    music->halt();
-    delete music;
-    delete wheel;
-    for (Widget* control : controls) delete control;
-    if (!quitRequested()) wheelDelay(4000);
-    if (display) display->restoreScreen();
-    return prize;
+    static const GambleLayout layout{513, 572, 632, 533, nullptr};
+    return runGambleWheelBonus(patriotWheel(), layout);
 }
 
 void PatriotSpinForCash::spinWheel(Animation& wheel, int& prize, std::string& colour) {

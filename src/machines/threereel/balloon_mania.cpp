@@ -1,5 +1,6 @@
 #include "machines/threereel/balloon_mania.h"
 
+#include "machines/threereel/reel_checks.h"
 #include "shell/sound.h"
 
 BalloonMania::BalloonMania(float denomination) {
@@ -26,17 +27,9 @@ void BalloonMania::declareSymbols() {
 // The wild stands in for everything else. The yellow balloons are wilds that
 // stand in for nothing: that keeps them off the reels of a losing spin.
 void BalloonMania::buildWildRules() {
-    WildSymbol* wild = new WildSymbol();
-    wild->setMultiplier(1);
-    wild->name = "wild";
-    wild->addSubstitutesExcept(symbols, symbolList({"wild"}));
-    wilds.push_back(wild);
-    for (const char* balloon : {"arrowup_yellowballoon", "arrowup1_yellowballoon", "arrowup2_yellowballoon"}) {
-        WildSymbol* w = new WildSymbol();
-        w->setMultiplier(1);
-        w->name = balloon;
-        wilds.push_back(w);
-    }
+    addWild(*this, "wild", 1, {"wild"});
+    for (const char* balloon : {"arrowup_yellowballoon", "arrowup1_yellowballoon", "arrowup2_yellowballoon"})
+        addInertWild(*this, balloon);
 }
 
 void BalloonMania::buildPayTable() {

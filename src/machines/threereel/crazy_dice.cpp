@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "machines/threereel/bonus_pause.h"
+#include "machines/threereel/reel_checks.h"
 #include "shell/display.h"
 #include "shell/mtrand.h"
 #include "shell/sound.h"
@@ -31,10 +32,7 @@ void CrazyDice::declareSymbols() {
 // "dice" is named as a wild that stands in for nothing: no drawn outcome
 // shows it; the bonus puts it on the third reel itself.
 void CrazyDice::buildWildRules() {
-    WildSymbol* die = new WildSymbol();
-    die->setMultiplier(1);
-    die->name = "dice";
-    wilds.push_back(die);
+    addInertWild(*this, "dice");
 }
 
 void CrazyDice::buildPayTable() {

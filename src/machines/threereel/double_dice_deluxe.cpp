@@ -1,5 +1,6 @@
 #include "machines/threereel/double_dice_deluxe.h"
 
+#include "machines/threereel/reel_checks.h"
 #include "shell/sound.h"
 
 DoubleDiceDeluxe::DoubleDiceDeluxe(float denomination) {
@@ -28,11 +29,7 @@ void DoubleDiceDeluxe::declareSymbols() {
 }
 
 void DoubleDiceDeluxe::buildWildRules() {
-    WildSymbol* wild = new WildSymbol();
-    wild->setMultiplier(2);
-    wild->name = "wild";
-    wild->addSubstitutesExcept(symbols, symbolList({"wild"}));
-    wilds.push_back(wild);
+    addWild(*this, "wild", 2, {"wild"});
 }
 
 void DoubleDiceDeluxe::buildPayTable() {

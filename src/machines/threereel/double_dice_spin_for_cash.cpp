@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "machines/threereel/gamble_wheel.h"
+#include "machines/threereel/reel_checks.h"
 #include "shell/mtrand.h"
 #include "shell/sound.h"
 
@@ -30,16 +31,8 @@ void DoubleDiceSpinForCash::declareSymbols() {
 // The doubling wild, and "spin" as a wild that stands in for nothing: that
 // keeps it out of every drawn outcome, so it comes only through the spin hook.
 void DoubleDiceSpinForCash::buildWildRules() {
-    const SymbolList except = symbolList({"wild", "spin"});
-    WildSymbol* wild = new WildSymbol();
-    wild->setMultiplier(2);
-    wild->name = "wild";
-    wild->addSubstitutesExcept(symbols, except);
-    wilds.push_back(wild);
-    WildSymbol* spinSymbol = new WildSymbol();
-    spinSymbol->setMultiplier(1);
-    spinSymbol->name = "spin";
-    wilds.push_back(spinSymbol);
+    addWild(*this, "wild", 2, {"wild", "spin"});
+    addInertWild(*this, "spin");
 }
 
 void DoubleDiceSpinForCash::buildPayTable() {
@@ -85,7 +78,7 @@ void DoubleDiceSpinForCash::settle() {
     ThreeReelMachine::settle();
 }
 
-int DoubleDiceSpinForCash::runWheelBonus() { return runGambleWheelBonus(diceWheel()); }
+int DoubleDiceSpinForCash::runWheelBonus() { return runGambleWheelBonus(diceWheel(), diceGamble()); }
 
 void DoubleDiceSpinForCash::spinWheel(Animation& wheel, int& prize, std::string& colour) {
     gambleSpin(diceWheel(), wheel, prize, colour);

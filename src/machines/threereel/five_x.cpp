@@ -1,5 +1,6 @@
 #include "machines/threereel/five_x.h"
 
+#include "machines/threereel/reel_checks.h"
 #include "shell/sound.h"
 
 FiveX::FiveX(float denomination) {
@@ -23,12 +24,7 @@ void FiveX::declareSymbols() {
 }
 
 void FiveX::buildWildRules() {
-    WildSymbol* wild = new WildSymbol();
-    wild->setMultiplier(5);
-    wild->name = "wild";
-    SymbolList except = symbolList({"wild"});
-    wild->addSubstitutesExcept(symbols, except);
-    wilds.push_back(wild);
+    addWild(*this, "wild", 5, {"wild"});
 }
 
 void FiveX::buildPayTable() {

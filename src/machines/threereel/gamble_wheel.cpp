@@ -1,6 +1,7 @@
 #include "machines/threereel/gamble_wheel.h"
 
 #include <climits>
+#include <utility>
 #include <vector>
 
 #include "shell/animation.h"
@@ -23,30 +24,40 @@ void play(const char* sound) {
 void (*gamblePointer)(int* x, int* y) = mousePosition;
 void (*gambleSpin)(const PrizeWheelSpec&, Animation&, int&, std::string&) = spinPrizeWheel;
 
+PrizeWheelSpec gambleWheelSpec(const std::string& folder, const std::string& wheelName,
+                               std::vector<WheelStop> stops) {
+    PrizeWheelSpec s;
+    s.folder = folder;
+    s.wheelName = wheelName;
+    s.frameCount = 24;
+    s.x = 217;
+    s.y = 81;
+    s.periodSpread = 10000;
+    s.periodBase = 8000;
+    s.stops = std::move(stops);
+    s.prizeSoundAtStop = false;
+    return s;
+}
+
 const PrizeWheelSpec& diceWheel() {
-    static const PrizeWheelSpec spec = [] {
-        PrizeWheelSpec s;
-        s.folder = "../gfx/bonus/doubledicespinforcash/";
-        s.wheelName = "dicespin";
-        s.frameCount = 24;
-        s.x = 217;
-        s.y = 81;
-        s.periodSpread = 10000;
-        s.periodBase = 8000;
-        s.stops = {
+    static const PrizeWheelSpec spec = gambleWheelSpec(
+        "../gfx/bonus/doubledicespinforcash/", "dicespin",
+        {
             {0, 0, 25, "black"},    {1, 2, 20, "red"},      {3, 5, 50, "black"},  {6, 7, 100, "red"},
             {8, 10, 10, "black"},   {11, 12, 500, "red"},   {13, 15, 15, "black"}, {16, 17, 2500, "red"},
             {18, 20, 150, "black"}, {21, 21, 30, "red"},    {22, 23, 25, "black"},
-        };
-        s.prizeSoundAtStop = false;  // the gamble screen claps itself
-        return s;
-    }();
+        });
     return spec;
+}
+
+const GambleLayout& diceGamble() {
+    static const GambleLayout layout{491, 551, 611, 533, "doubintr.wav"};
+    return layout;
 }
 
 int doubledBank(int bank) { return bank > INT_MAX / 2 ? INT_MAX : bank * 2; }
 
-int runGambleWheelBonus(const PrizeWheelSpec& spec) {
+int runGambleWheelBonus(const PrizeWheelSpec& spec, const GambleLayout& layout) {
     Animation* wheel = openWheelScreen(spec);
 
     std::string colour = "red";
@@ -55,9 +66,9 @@ int runGambleWheelBonus(const PrizeWheelSpec& spec) {
     int bank = prize;
     if (bank > 0) play("birdclap.wav");
 
-    FlashButton* red = new FlashButton("red", spec.folder, 491, 533, false, true, 500, 0);
-    FlashButton* black = new FlashButton("black", spec.folder, 611, 533, false, true, 500, 3);
-    Button* collect = new Button("collect", spec.folder, 551, 533, false, true, false, false, true);
+    FlashButton* red = new FlashButton("red", spec.folder, layout.redX, layout.y, false, true, 500, 0);
+    FlashButton* black = new FlashButton("black", spec.folder, layout.blackX, layout.y, false, true, 500, 3);
+    Button* collect = new Button("collect", spec.folder, layout.collectX, layout.y, false, true, false, false, true);
     const std::vector<Widget*> controls = {red, black, collect};
 
     SoundClip* music = new SoundClip("wheeloop.wav", true, 1);
@@ -109,7 +120,7 @@ int runGambleWheelBonus(const PrizeWheelSpec& spec) {
     delete music;
     delete wheel;
     for (Widget* control : controls) delete control;
-    if (bank > 0) play("doubintr.wav");
+    if (bank > 0 && layout.closingSound) play(layout.closingSound);
     if (!quitRequested()) wheelDelay(4000);
     if (display) display->restoreScreen();
     return bank;

@@ -7,10 +7,16 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "machine/prize_wheel.h"
 
 class Animation;
+
+// A wheel made for the gamble: 24 frames at (217, 81), slowing in steps of
+// 80 to 180 ms, and no clap at the stop (the gamble screen claps itself).
+PrizeWheelSpec gambleWheelSpec(const std::string& folder, const std::string& wheelName,
+                               std::vector<WheelStop> stops);
 
 // The dice wheel: 24 frames at (217, 81) in "../gfx/bonus/doubledicespinforcash/".
 const PrizeWheelSpec& diceWheel();
@@ -22,10 +28,24 @@ extern void (*gamblePointer)(int* x, int* y);
 // One turn of the wheel (spinPrizeWheel in the game; tests script the stops).
 extern void (*gambleSpin)(const PrizeWheelSpec& spec, Animation& wheel, int& prize, std::string& colour);
 
+// What sets one machine's gamble screen apart: where its red, collect and
+// black buttons sit (one row; the pictures are in the wheel's folder) and
+// the tune it plays when the player leaves with a bank.
+struct GambleLayout {
+    int redX;
+    int collectX;
+    int blackX;
+    int y;
+    const char* closingSound;  // null: the screen closes quietly
+};
+
+// The dice machine's buttons, with "doubintr.wav" on leaving with a bank.
+const GambleLayout& diceGamble();
+
 // The whole gamble screen on the given wheel; returns the bank in coins
 // (0 after a lost gamble). A window close collects the bank and ends the
 // screen at once; the close itself stays pending for the frame loop.
-int runGambleWheelBonus(const PrizeWheelSpec& spec);
+int runGambleWheelBonus(const PrizeWheelSpec& spec, const GambleLayout& layout);
 
 // Doubles a bank, stopping at the largest int.
 int doubledBank(int bank);

@@ -1,5 +1,6 @@
 #include "machines/threereel/gettin_hot.h"
 
+#include "machines/threereel/reel_checks.h"
 #include "shell/sound.h"
 
 GettinHot::GettinHot(float denomination) {
@@ -26,11 +27,7 @@ void GettinHot::declareSymbols() {
 }
 
 void GettinHot::buildWildRules() {
-    WildSymbol* wild = new WildSymbol();
-    wild->setMultiplier(1);
-    wild->name = "wild";
-    wild->addSubstitutesExcept(symbols, symbolList({"wild"}));
-    wilds.push_back(wild);
+    addWild(*this, "wild", 1, {"wild"});
 }
 
 void GettinHot::buildPayTable() {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "machines/threereel/bonus_pause.h"
+#include "machines/threereel/reel_checks.h"
 #include "shell/animation.h"
 #include "shell/display.h"
 #include "shell/sound.h"
@@ -55,11 +56,7 @@ void HoleInOne::declareSymbols() {
 }
 
 void HoleInOne::buildWildRules() {
-    WildSymbol* wild = new WildSymbol();
-    wild->setMultiplier(1);
-    wild->name = "wild";
-    wild->addSubstitutesExcept(symbols, symbolList({"wild"}));
-    wilds.push_back(wild);
+    addWild(*this, "wild", 1, {"wild"});
 }
 
 void HoleInOne::buildPayTable() {

@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "machines/threereel/bonus_pause.h"
+#include "machines/threereel/reel_checks.h"
 #include "shell/controls.h"
 #include "shell/mtrand.h"
 #include "shell/sound.h"
@@ -37,12 +38,7 @@ void MountainClimber::declareSymbols() {
 // The climb symbols are named as wilds that stand in for nothing, so no
 // drawn outcome shows them: only the spin hook puts them on a losing reel.
 void MountainClimber::buildWildRules() {
-    for (const char* climbSymbol : {"climb", "2climb"}) {
-        WildSymbol* w = new WildSymbol();
-        w->setMultiplier(1);
-        w->name = climbSymbol;
-        wilds.push_back(w);
-    }
+    for (const char* climbSymbol : {"climb", "2climb"}) addInertWild(*this, climbSymbol);
 }
 
 void MountainClimber::buildPayTable() {

@@ -39,6 +39,17 @@ inline WildSymbol* addWild(ThreeReelMachine& m, const std::string& wildName, int
     return wild;
 }
 
+// Appends a wild of that name that stands in for nothing: it keeps the
+// symbol out of every drawn outcome, so only the machine's own hooks put it
+// on a reel.
+inline WildSymbol* addInertWild(ThreeReelMachine& m, const std::string& wildName) {
+    WildSymbol* wild = new WildSymbol();
+    wild->setMultiplier(1);
+    wild->name = wildName;
+    m.wilds.push_back(wild);
+    return wild;
+}
+
 // The apple machines' sounds: "apple.wav" as a wild lands; after the spin
 // "wajackpt.wav" for three wilds, lit or spent, "waintro.wav" for three 7s.
 inline void playAppleStopSound(const ThreeReelMachine& m, int reel) {

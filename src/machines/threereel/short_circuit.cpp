@@ -1,5 +1,6 @@
 #include "machines/threereel/short_circuit.h"
 
+#include "machines/threereel/reel_checks.h"
 #include "shell/animation.h"
 #include "shell/display.h"
 #include "shell/mtrand.h"
@@ -25,11 +26,7 @@ void ShortCircuit::declareSymbols() {
 }
 
 void ShortCircuit::buildWildRules() {
-    WildSymbol* wild = new WildSymbol();
-    wild->setMultiplier(1);
-    wild->name = "wild";
-    wild->addSubstitutesExcept(symbols, symbolList({"wild"}));
-    wilds.push_back(wild);
+    addWild(*this, "wild", 1, {"wild"});
 }
 
 void ShortCircuit::buildPayTable() {

@@ -1,5 +1,6 @@
 #include "machines/threereel/ten_x.h"
 
+#include "machines/threereel/reel_checks.h"
 #include "shell/sound.h"
 
 TenX::TenX(float denomination) {
@@ -23,12 +24,7 @@ void TenX::declareSymbols() {
 }
 
 void TenX::buildWildRules() {
-    WildSymbol* wild = new WildSymbol();
-    wild->setMultiplier(10);
-    wild->name = "wild";
-    SymbolList except = symbolList({"wild"});
-    wild->addSubstitutesExcept(symbols, except);
-    wilds.push_back(wild);
+    addWild(*this, "wild", 10, {"wild"});
 }
 
 void TenX::buildPayTable() {

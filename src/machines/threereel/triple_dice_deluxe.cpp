@@ -1,5 +1,6 @@
 #include "machines/threereel/triple_dice_deluxe.h"
 
+#include "machines/threereel/reel_checks.h"
 #include "shell/sound.h"
 
 TripleDiceDeluxe::TripleDiceDeluxe(float denomination) {
@@ -27,11 +28,7 @@ void TripleDiceDeluxe::declareSymbols() {
 }
 
 void TripleDiceDeluxe::buildWildRules() {
-    WildSymbol* wild = new WildSymbol();
-    wild->setMultiplier(3);
-    wild->name = "wild";
-    wild->addSubstitutesExcept(symbols, symbolList({"wild"}));
-    wilds.push_back(wild);
+    addWild(*this, "wild", 3, {"wild"});
 }
 
 void TripleDiceDeluxe::buildPayTable() {

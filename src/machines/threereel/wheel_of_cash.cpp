@@ -1,6 +1,7 @@
 #include "machines/threereel/wheel_of_cash.h"
 
 #include "machine/prize_wheel.h"
+#include "machines/threereel/reel_checks.h"
 #include "shell/mtrand.h"
 #include "shell/sound.h"
 
@@ -27,10 +28,7 @@ void WheelOfCash::declareSymbols() {
 // "spin" is named as a wild that stands in for nothing, so no drawn outcome
 // ever shows it: it comes only through the spin hook.
 void WheelOfCash::buildWildRules() {
-    WildSymbol* spinSymbol = new WildSymbol();
-    spinSymbol->setMultiplier(1);
-    spinSymbol->name = "spin";
-    wilds.push_back(spinSymbol);
+    addInertWild(*this, "spin");
 }
 
 // Every line pays its award for the whole bet, at the coin counts listed.

@@ -9,9 +9,9 @@ int wildMultipliedPay(const ReelSymbolList& lineSymbols, int award, double base)
     return award;
 }
 
-FiveLineWildMachine::FiveLineWildMachine(double wildBase, const std::vector<LinePayRow>& payTable,
+FiveLineWildMachine::FiveLineWildMachine(double base, const std::vector<LinePayRow>& payTable,
                                          const std::vector<PaylineRow>& paylineTable)
-    : wildBase(wildBase), payTable(payTable), paylineTable(paylineTable) {}
+    : wildBase(base), linePayRows(payTable), paylineRows(paylineTable) {}
 
 void FiveLineWildMachine::configureAs(const std::string& id, float value) {
     name = id;
@@ -21,11 +21,11 @@ void FiveLineWildMachine::configureAs(const std::string& id, float value) {
     maxCoins = 5;
 }
 
-void FiveLineWildMachine::buildLinePays() { addLinePayRows(*this, payTable); }
+void FiveLineWildMachine::buildLinePays() { addLinePayRows(*this, linePayRows); }
 
-void FiveLineWildMachine::buildPaylines() { addPaylineRows(*this, paylineTable); }
+void FiveLineWildMachine::buildPaylines() { addPaylineRows(*this, paylineRows); }
 
-void FiveLineWildMachine::loadPaylineImages() { loadPaylineRowImages(*this, paylineTable); }
+void FiveLineWildMachine::loadPaylineImages() { loadPaylineRowImages(*this, paylineRows); }
 
 int FiveLineWildMachine::adjustLinePay(const ReelSymbolList& lineSymbols, LinePay* linePay) {
     return wildMultipliedPay(lineSymbols, linePay->award, wildBase);

@@ -17,7 +17,7 @@ public:
                         const std::vector<PaylineRow>& paylineTable);
 
     // The twin's set-up: its id, the coin value, the five-line set-up, then
-    // five coins a line. "newintr.wav" greets the player.
+    // five coins a line.
     void configureAs(const std::string& id, float value);
 
     void onReelStop(int reel) override;
@@ -29,8 +29,8 @@ public:
 
 private:
     double wildBase;
-    const std::vector<LinePayRow>& payTable;
-    const std::vector<PaylineRow>& paylineTable;
+    const std::vector<LinePayRow>& linePayRows;
+    const std::vector<PaylineRow>& paylineRows;
 };
 
 // The twins' line pay: the award times base^n for one or two wilds on the

@@ -254,7 +254,7 @@ TEST_F(WheelMachines, GambleDoublesLosesAndCollects) {
     press(kCollect);
     bonustest::pushQuit();  // a guard: only seen if the screen wrongly waits on
     clearLoadedAssets();
-    EXPECT_EQ(runGambleWheelBonus(diceWheel()), 500);
+    EXPECT_EQ(runGambleWheelBonus(diceWheel(), diceGamble()), 500);
     EXPECT_EQ(spinsTaken, 1);
     EXPECT_TRUE(heard("birdclap.wav"));
     EXPECT_TRUE(heard("doubintr.wav"));
@@ -271,7 +271,7 @@ TEST_F(WheelMachines, GambleDoublesLosesAndCollects) {
     press(kRed);
     press(kCollect);
     bonustest::pushQuit();
-    EXPECT_EQ(runGambleWheelBonus(diceWheel()), 2000);
+    EXPECT_EQ(runGambleWheelBonus(diceWheel(), diceGamble()), 2000);
     EXPECT_EQ(spinsTaken, 4);
     EXPECT_FALSE(quitRequested());
     drainEvents();
@@ -281,7 +281,7 @@ TEST_F(WheelMachines, GambleDoublesLosesAndCollects) {
     press(kRed);
     press(kCollect);
     clearLoadedAssets();
-    EXPECT_EQ(runGambleWheelBonus(diceWheel()), 0);
+    EXPECT_EQ(runGambleWheelBonus(diceWheel(), diceGamble()), 0);
     EXPECT_TRUE(heard("ohh.wav"));
     EXPECT_FALSE(heard("doubintr.wav"));
     SDL_Event left;
@@ -293,7 +293,7 @@ TEST_F(WheelMachines, RealWheelThenCollect) {
     gamblePointer = scriptedPointer;
     press(kCollect);
     clearLoadedAssets();
-    const int bank = runGambleWheelBonus(diceWheel());
+    const int bank = runGambleWheelBonus(diceWheel(), diceGamble());
     std::set<int> prizes;
     for (const WheelStop& s : diceWheel().stops) prizes.insert(s.prize);
     EXPECT_EQ(prizes.count(bank), 1u) << bank;
@@ -309,7 +309,7 @@ TEST_F(WheelMachines, WindowCloseDuringTheGambleKeepsTheBank) {
     press(kRed);
     bonustest::pushQuit();
     press(kCollect);
-    EXPECT_EQ(runGambleWheelBonus(diceWheel()), 300);
+    EXPECT_EQ(runGambleWheelBonus(diceWheel(), diceGamble()), 300);
     EXPECT_TRUE(quitRequested()) << "the close reaches the frame loop";
     drainEvents();
 }

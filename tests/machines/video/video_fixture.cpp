@@ -54,8 +54,74 @@ struct Walk {
         return t.scatter >= 0 && (p[0] == t.scatter || p[1] == t.scatter || p[2] == t.scatter);
     }
 
+    // A line's pay per coin with a wild: the highest award among the runs
+    // from the left (each symbol with the wild, and the wild alone), doubled
+    // when the wild is in that run.
+    long wildLinePay(const int* x) const {
+        long best = 0;
+        bool doubled = false;
+        for (size_t s = 0; s < t.pay.size(); ++s) {
+            if (int(s) == t.scatter) continue;
+            int run = 0;
+            bool withWild = false;
+            while (run < 5 && (x[run] == int(s) || (int(s) != t.wild && x[run] == t.wild))) {
+                withWild = withWild || x[run] == t.wild;
+                ++run;
+            }
+            const long award = t.pay[s][size_t(run)];
+            if (award > best) {
+                best = award;
+                doubled = withWild;
+            }
+        }
+        return doubled ? 2 * best : best;
+    }
+
+    // Every line of five symbols, paid once up front: index x0..x4 in base
+    // of the symbol count.
+    std::vector<long> wildPays;
+
+    void lastWithWild(double p, int zebras) {
+        const size_t k = t.pay.size();
+        if (wildPays.empty()) {
+            size_t all = k * k * k * k * k;
+            wildPays.resize(all);
+            for (size_t i = 0; i < all; ++i) {
+                int x[5];
+                size_t rest = i;
+                for (int r = 4; r >= 0; --r) {
+                    x[r] = int(rest % k);
+                    rest /= k;
+                }
+                wildPays[i] = wildLinePay(x);
+            }
+        }
+        size_t prefix[9];
+        for (int l = 0; l < lineCount; ++l) {
+            const auto& rows = t.lines[size_t(l)];
+            size_t idx = 0;
+            for (int r = 0; r < 4; ++r) idx = idx * k + size_t(t.pictures[size_t(picks[r])][size_t(rows[size_t(r)])]);
+            prefix[l] = idx * k;
+        }
+        const double tot = double(total);
+        for (size_t g = 0; g < n; ++g) {
+            const double q = p * double(share[g]) / tot;
+            if (q == 0) continue;
+            long win = 0;
+            for (int l = 0; l < lineCount; ++l)
+                win += wildPays[prefix[l] + size_t(t.pictures[g][size_t(t.lines[size_t(l)][4])])];
+            win += long(lineCount) * scatterFactor[zebras + (hasScatter(g) ? 1 : 0)];
+            sum += q * double(win);
+            sumSq += q * double(win) * double(win);
+        }
+    }
+
     // The four first reels are drawn; the fifth is summed here.
     void last(double p, int zebras) {
+        if (t.wild >= 0) {
+            lastWithWild(p, zebras);
+            return;
+        }
         long fixed = 0;
         int open[9], openSym[9], openCount = 0;
         for (int l = 0; l < lineCount; ++l) {

@@ -124,6 +124,10 @@ struct ReturnTable {
     int scatter = -1;
     std::function<int(int)> factor;
     std::vector<std::array<int, 5>> lines;  // rows per reel
+    // A wild symbol (-1: none) that stands for every symbol with a pay row
+    // but the scatter, and doubles the pay of a run it is part of; its own
+    // row pays runs of wilds alone.
+    int wild = -1;
 };
 
 // Mean and variance of a spin's win at every line and one coin, enumerated
