@@ -14,6 +14,8 @@
 #include "machines/video/five_line_triple.h"
 #include "machines/video/zookeeper.h"
 #include "machines/video/mardi_gras.h"
+#include "machines/video/magic.h"
+#include "machines/video/balloon_blitz.h"
 #include "machines/threereel/crazy_dice.h"
 #include "machines/threereel/wild_apple.h"
 #include "machines/threereel/gloamer_house.h"
@@ -58,7 +60,7 @@ std::vector<MachineInfo> kMachines = {
     {"5x",                     "5X",                          C::ThreeReel,  [](float d) -> Screen* { return new FiveX(d); }},
     {"allwild",                "All Wild",                    C::Poker,      [](float d) -> Screen* { return new AllWild(d); }},
     {"baja7s",                 "Vedu 7'r",                    C::Video,      [](float d) -> Screen* { return new Baja7s(d); }},
-    {"balloonblitz",           "Ziriruv Uvove",               C::Video,      nullptr},
+    {"balloonblitz",           "Ziriruv Uvove",               C::Video,      [](float d) -> Screen* { return new BalloonBlitz(d); }},
     {"balloonmania",           "Revevud Ivevi",               C::ThreeReel,  [](float d) -> Screen* { return new BalloonMania(d); }},
     {"bitsnbytes",             "Duri D Erore",                C::Video,      [](float d) -> Screen* { return new BitsNBytes(d); }},
     {"blackjack",              "Blackjack",                   C::ThreeReel,  [](float d) -> Screen* { return new Blackjack(d); }},
@@ -82,7 +84,7 @@ std::vector<MachineInfo> kMachines = {
     {"holeinone",              "Daru Du Rir",                 C::ThreeReel,  [](float d) -> Screen* { return new HoleInOne(d); }},
     {"jacksorbetter",          "Jacks or Better",             C::Poker,      [](float d) -> Screen* { return new JacksOrBetter(d); }},
     {"jokerswild",             "Jokers Wild",                 C::Poker,      [](float d) -> Screen* { return new JokersWild(d); }},
-    {"magic",                  "Magic",                       C::Video,      nullptr},
+    {"magic",                  "Magic",                       C::Video,      [](float d) -> Screen* { return new Magic(d); }},
     {"mardigras",              "Zuzod Uriz",                  C::Video,      [](float d) -> Screen* { return new MardiGras(d); }},
     {"mountainclimber",        "Devizezu Dozozed",            C::ThreeReel,  [](float d) -> Screen* { return new MountainClimber(d); }},
     {"patriotgames",           "Zoredud Ozovu",               C::ThreeReel,  [](float d) -> Screen* { return new PatriotGames(d); }},

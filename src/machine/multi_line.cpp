@@ -65,10 +65,7 @@ void MultiLineMachine::setupB() {
     openLineCabinet(*this, 3);
 }
 
-void MultiLineMachine::placeReels() {
-    reelPositions.clear();
-    for (int x : reelX) reelPositions.push_back(std::make_pair(reelY, x));
-}
+void MultiLineMachine::placeReels() { placeSlotCabinetReels(*this, reelX, reelY); }
 
 void MultiLineMachine::createReels() { createSlotCabinetReels(*this, reelX, reelY); }
 

@@ -55,6 +55,11 @@ void showSlotCabinetBadge(const Machine& machine) {
     if (badge.loaded) badge.blit(334, 288);
 }
 
+void placeSlotCabinetReels(Machine& machine, const int reelX[3], int reelY) {
+    machine.reelPositions.clear();
+    for (int i = 0; i < 3; ++i) machine.reelPositions.push_back(std::make_pair(reelY, reelX[i]));
+}
+
 void createSlotCabinetReels(Machine& machine, const int reelX[3], int reelY) {
     Animation* first = new Animation(machine.graphicsDir, "b", 20, 40, reelX[0], reelY, animBackward, false, false);
     machine.reels.push_back(first);

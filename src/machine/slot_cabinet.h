@@ -17,6 +17,8 @@ void addSlotCabinetButtons(Machine& machine);
 void createSlotCabinetMeters(Machine& machine);
 // The coin-value badge of the machine's denomination (nothing without one).
 void showSlotCabinetBadge(const Machine& machine);
+// The reel positions, stored as (y, x): x reelX, y reelY.
+void placeSlotCabinetReels(Machine& machine, const int reelX[3], int reelY);
 // Three reel animations ("b", then clones "c" and "d") at x reelX, y reelY.
 void createSlotCabinetReels(Machine& machine, const int reelX[3], int reelY);
 // The six slot help pages, one a click or key press, then the screen back.

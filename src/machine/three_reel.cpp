@@ -88,10 +88,7 @@ void ThreeReelMachine::setUpMachine(const std::string& id, int mostCoins, bool p
 
 // ---- reels, meters, badge ----------------------------------------------------
 
-void ThreeReelMachine::placeReels() {
-    reelPositions.clear();
-    for (int i = 0; i < 3; ++i) reelPositions.push_back(std::make_pair(reelY, reelX[i]));
-}
+void ThreeReelMachine::placeReels() { placeSlotCabinetReels(*this, reelX, reelY); }
 
 void ThreeReelMachine::createReels() { createSlotCabinetReels(*this, reelX, reelY); }
 
@@ -211,6 +208,29 @@ int ThreeReelMachine::countUpWin() {
     return steps;
 }
 
+bool ThreeReelMachine::stopDueReels(bool overlayEachStop) {
+    const int now = static_cast<int>(SDL_GetTicks());
+    const int count = static_cast<int>(reelStartTimes.size());
+    bool lastStopped = false;
+    for (int i = 0; i < count; ++i) {
+        if (reelStartTimes[i] == -1) continue;
+        if (now - reelStartTimes[i] >= reelStopDelays[i]) {
+            showStoppedReel(i);
+            playSound("slothit1.wav");
+            onReelStop(i);
+            reelStartTimes[i] = -1;
+            if (overlayEachStop) {
+                drawOverlay();
+                if (display) display->update();
+            }
+            if (i == count - 1) lastStopped = true;
+        } else if (i < static_cast<int>(reels.size()) && reels[i]) {
+            reels[i]->update(false);
+        }
+    }
+    return lastStopped;
+}
+
 void ThreeReelMachine::stopSpinSound() {
     if (spinSoundChannel) {
         spinSoundChannel->halt();
@@ -264,24 +284,11 @@ ArrowThreeReelMachine::ArrowThreeReelMachine() {}
 ArrowThreeReelMachine::~ArrowThreeReelMachine() {}
 
 void ArrowThreeReelMachine::spinStep() {
-    const int now = static_cast<int>(SDL_GetTicks());
-    const int count = static_cast<int>(reelStartTimes.size());
-    for (int i = 0; i < count; ++i) {
-        if (reelStartTimes[i] == -1) continue;
-        if (now - reelStartTimes[i] >= reelStopDelays[i]) {
-            showStoppedReel(i);
-            playSound("slothit1.wav");
-            onReelStop(i);
-            reelStartTimes[i] = -1;
-            if (i == count - 1) {
-                drawOverlay();
-                if (display) display->update();
-                animateArrows();
-                settle();
-            }
-        } else if (i < static_cast<int>(reels.size()) && reels[i]) {
-            reels[i]->update(false);
-        }
+    if (stopDueReels()) {
+        drawOverlay();
+        if (display) display->update();
+        animateArrows();
+        settle();
     }
     drawOverlay();
 }

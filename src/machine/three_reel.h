@@ -123,6 +123,11 @@ public:
     // Credits back to the player's money and off to the lobby (or the cashier).
     void cashOut(bool toCashier);
 
+    // One frame of the reel stops as the family plays them: every reel whose
+    // delay has passed shows its outcome with "slothit1.wav" and onReelStop
+    // (with `overlayEachStop`, the pay line is redrawn on the screen after
+    // each); the others turn on. True when the last reel stopped this frame.
+    bool stopDueReels(bool overlayEachStop = false);
     // Silences the looping reel sound, if it still plays.
     void stopSpinSound();
     // Puts the declared symbol `name` on `reel` of the outcome (nothing when

@@ -295,21 +295,8 @@ void StatsScreen::handleButton(Widget* control) {
 
 void StatsScreen::tick() { checkHover(); }
 
-void StatsScreen::checkHover() {
-    if (hoverCounter >= hoverCheckInterval) {
-        hoverCounter = 0;
-        int x = 0, y = 0;
-        SDL_GetMouseState(&x, &y);
-        Widget* c = buttonAt(x, y);
-        if (c != hovered) setHovered(c);
-    }
-    ++hoverCounter;
-}
+void StatsScreen::checkHover() { Screen::checkHover(); }
 
-void StatsScreen::setHovered(Widget* control) {
-    if (hovered) hovered->setState(-1);
-    if (control) control->setState(1);
-    hovered = control;
-}
+void StatsScreen::setHovered(Widget* control) { Screen::setHovered(control); }
 
 void StatsScreen::showHelp() {}

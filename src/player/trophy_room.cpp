@@ -140,16 +140,7 @@ void TrophyRoom::addShelfIcon(const std::string& id, int place) {
 
 void TrophyRoom::tick() { checkHover(); }
 
-void TrophyRoom::checkHover() {
-    if (hoverCounter >= hoverCheckInterval) {
-        hoverCounter = 0;
-        int x = 0, y = 0;
-        SDL_GetMouseState(&x, &y);
-        Widget* c = buttonAt(x, y);
-        if (c != hovered) setHovered(c);
-    }
-    ++hoverCounter;
-}
+void TrophyRoom::checkHover() { Screen::checkHover(); }
 
 void TrophyRoom::setHovered(Widget* control) {
     if (hovered && !isShelfName(hovered->name)) hovered->setState(0);

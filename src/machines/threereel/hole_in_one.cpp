@@ -76,29 +76,14 @@ void HoleInOne::buildExtraRules() { addCoinThreeOfAKind(symbolList({"holeinone"}
 // The family's reel stops with the pay line drawn after every reel, and the
 // golf shots before the settle when every reel shows a shot or the wild.
 void HoleInOne::spinStep() {
-    const int now = static_cast<int>(SDL_GetTicks());
-    const int count = static_cast<int>(reelStartTimes.size());
-    for (int i = 0; i < count; ++i) {
-        if (reelStartTimes[i] == -1) continue;
-        if (now - reelStartTimes[i] >= reelStopDelays[i]) {
-            showStoppedReel(i);
-            play("slothit1.wav");
-            onReelStop(i);
-            reelStartTimes[i] = -1;
-            drawOverlay();
-            if (display) display->update();
-            if (i == count - 1) {
-                bool allShots = true;
-                for (int reel = 0; reel < 3; ++reel) {
-                    Symbol* s = result.chosenSymbol(reel);
-                    allShots = allShots && s && (s->kind == shotKind || s->name == "wild");
-                }
-                if (allShots) playShotAnimation();
-                settle();
-            }
-        } else if (i < static_cast<int>(reels.size()) && reels[i]) {
-            reels[i]->update(false);
+    if (stopDueReels(true)) {
+        bool allShots = true;
+        for (int reel = 0; reel < 3; ++reel) {
+            Symbol* s = result.chosenSymbol(reel);
+            allShots = allShots && s && (s->kind == shotKind || s->name == "wild");
         }
+        if (allShots) playShotAnimation();
+        settle();
     }
     drawOverlay();
 }

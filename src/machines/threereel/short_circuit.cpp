@@ -1,7 +1,6 @@
 #include "machines/threereel/short_circuit.h"
 
 #include "machines/threereel/reel_checks.h"
-#include "shell/animation.h"
 #include "shell/display.h"
 #include "shell/mtrand.h"
 #include "shell/sound.h"
@@ -47,35 +46,22 @@ void ShortCircuit::buildExtraRules() { addNoWildRule(symbolList({"wild"}), 2000,
 // chance of a free re-spin: the outcome stays as drawn, so the reels stop
 // on the same symbols and the same win is counted up again, with no bet.
 void ShortCircuit::spinStep() {
-    const int now = static_cast<int>(SDL_GetTicks());
-    const int count = static_cast<int>(reelStartTimes.size());
-    for (int i = 0; i < count; ++i) {
-        if (reelStartTimes[i] == -1) continue;
-        if (now - reelStartTimes[i] >= reelStopDelays[i]) {
-            showStoppedReel(i);
-            if (soundPlayer) soundPlayer->play("slothit1.wav", false);
-            onReelStop(i);
-            reelStartTimes[i] = -1;
-            if (i == count - 1) {
-                drawOverlay();
-                if (display) display->update();
-                const int won = win;
-                settle();
-                win = won;
-                if (result.award > 0) {
-                    if (genrand() % 3 == 0 && respinCount <= 4) {
-                        if (soundPlayer) soundPlayer->play("sparks.wav", false);
-                        menuEnabled = false;
-                        startSpin();
-                        menuEnabled = true;
-                        ++respinCount;
-                    } else {
-                        respinCount = 0;
-                    }
-                }
+    if (stopDueReels()) {
+        drawOverlay();
+        if (display) display->update();
+        const int won = win;
+        settle();
+        win = won;
+        if (result.award > 0) {
+            if (genrand() % 3 == 0 && respinCount <= 4) {
+                if (soundPlayer) soundPlayer->play("sparks.wav", false);
+                menuEnabled = false;
+                startSpin();
+                menuEnabled = true;
+                ++respinCount;
+            } else {
+                respinCount = 0;
             }
-        } else if (i < static_cast<int>(reels.size()) && reels[i]) {
-            reels[i]->update(false);
         }
     }
     drawOverlay();

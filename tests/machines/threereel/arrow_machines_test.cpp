@@ -24,14 +24,8 @@ void expectReturnMatchesTable(ThreeReelMachine& m, int coins, int pulls) {
     m.coins = coins;
     bonustest::MachineTest::substitutingWildFirst(m);
     const Reckoning r = reckon(m, coins);
-    double sum = 0, sumSq = 0;
-    for (int i = 0; i < pulls; ++i) {
-        m.spin();
-        sum += m.win;
-        sumSq += static_cast<double>(m.win) * m.win;
-    }
-    const double mean = sum / pulls;
-    const double se = std::sqrt((sumSq / pulls - mean * mean) / pulls);
+    const reelsession::Simulated run = reelsession::simulate(m, coins, pulls);
+    const double mean = run.mean, se = run.standardError;
     EXPECT_NEAR(mean, r.expectedWin, 5 * se + 1e-9) << m.name << " at " << coins << " coins";
     std::printf("%s at %d coins: table %.4f, measured %.4f per coin\n", m.name.c_str(), coins,
                 r.expectedWin / coins, mean / coins);

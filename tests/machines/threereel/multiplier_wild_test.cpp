@@ -132,14 +132,8 @@ TEST_F(MultiplierWild, ReturnPerCoinMatchesTheTables) {
             m->coins = coins;
             const Reckoning r = reckon(*m, coins);
             const int N = 300000;
-            double sum = 0, sumSq = 0;
-            for (int i = 0; i < N; ++i) {
-                m->spin();
-                sum += m->win;
-                sumSq += static_cast<double>(m->win) * m->win;
-            }
-            double mean = sum / N;
-            double se = std::sqrt((sumSq / N - mean * mean) / N);
+            const reelsession::Simulated run = reelsession::simulate(*m, coins, N);
+            const double mean = run.mean, se = run.standardError;
             EXPECT_NEAR(mean / coins, r.expectedWin / coins, 5 * se / coins) << m->name << " at " << coins;
             // The wild lifts the return above the draw's 0.95.
             EXPECT_GT(r.expectedWin / coins, 0.95);

@@ -40,13 +40,8 @@ TEST_F(ShortCircuitTest, OnTheFloorWithItsTable) {
         m->coins = coins;
         const Reckoning r = reckon(*m, coins);
         const int N = 150000;
-        double sum = 0, sumSq = 0;
-        for (int i = 0; i < N; ++i) {
-            m->spin();
-            sum += m->win;
-            sumSq += static_cast<double>(m->win) * m->win;
-        }
-        const double mean = sum / N, se = std::sqrt((sumSq / N - mean * mean) / N);
+        const reelsession::Simulated run = reelsession::simulate(*m, coins, N);
+        const double mean = run.mean, se = run.standardError;
         EXPECT_NEAR(mean, r.expectedWin, 5 * se) << coins;
         // Every win is paid 1 + 1/3 + ... + 1/3^5 times on average.
         double chain = 1;

@@ -21,6 +21,8 @@ namespace tablecheck {
 using reelsession::fastClock;
 using reelsession::finishSpin;
 using reelsession::heard;
+using reelsession::Simulated;
+using reelsession::simulate;
 using reelsession::typeDollars;
 
 inline void press(SDLKey key, Uint16 unicode) { reelsession::pushKey(key, unicode); }
@@ -115,22 +117,6 @@ inline double expectedWin(ThreeReelMachine& m, int coins) {
         total += p * perSpin;
     }
     return total;
-}
-
-struct Simulated {
-    double mean, standardError;
-};
-
-inline Simulated simulate(ThreeReelMachine& m, int coins, int pulls) {
-    m.coins = coins;
-    double sum = 0, sumSq = 0;
-    for (int i = 0; i < pulls; ++i) {
-        m.spin();
-        sum += m.win;
-        sumSq += static_cast<double>(m.win) * m.win;
-    }
-    const double mean = sum / pulls;
-    return {mean, std::sqrt(std::max(0.0, sumSq / pulls - mean * mean) / pulls)};
 }
 
 // Pulls (draws only, no reels) until the outcome satisfies `pred`.

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 #include <sge.h>
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "machine/denomination.h"
@@ -65,6 +67,23 @@ inline void finishSpin(ThreeReelMachine& m) {
         for (int& d : m.reelStopDelays) d = 0;
         m.tick();
     }
+}
+
+// The mean win of `pulls` draws at `coins` (no reels), with its standard error.
+struct Simulated {
+    double mean, standardError;
+};
+
+inline Simulated simulate(ThreeReelMachine& m, int coins, int pulls) {
+    m.coins = coins;
+    double sum = 0, sumSq = 0;
+    for (int i = 0; i < pulls; ++i) {
+        m.spin();
+        sum += m.win;
+        sumSq += static_cast<double>(m.win) * m.win;
+    }
+    const double mean = sum / pulls;
+    return {mean, std::sqrt(std::max(0.0, sumSq / pulls - mean * mean) / pulls)};
 }
 
 // Who plays in a session, and how.

@@ -78,16 +78,9 @@ protected:
 };
 
 double simulatedReturn(ThreeReelMachine& m, int coins, int pulls, double* se) {
-    m.coins = coins;
-    double sum = 0, sumSq = 0;
-    for (int i = 0; i < pulls; ++i) {
-        m.spin();
-        sum += m.win;
-        sumSq += static_cast<double>(m.win) * m.win;
-    }
-    const double mean = sum / pulls;
-    *se = std::sqrt((sumSq / pulls - mean * mean) / pulls);
-    return mean;
+    const reelsession::Simulated run = reelsession::simulate(m, coins, pulls);
+    *se = run.standardError;
+    return run.mean;
 }
 
 }  // namespace

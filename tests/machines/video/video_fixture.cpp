@@ -57,6 +57,13 @@ struct Walk {
     // A line's pay per coin with a wild: the highest award among the runs
     // from the left (each symbol with the wild, and the wild alone), doubled
     // when the wild is in that run.
+    bool standsIn(int s) const {
+        if (t.wildOnly.empty()) return true;
+        for (int w : t.wildOnly)
+            if (w == s) return true;
+        return false;
+    }
+
     long wildLinePay(const int* x) const {
         long best = 0;
         bool doubled = false;
@@ -64,7 +71,8 @@ struct Walk {
             if (int(s) == t.scatter) continue;
             int run = 0;
             bool withWild = false;
-            while (run < 5 && (x[run] == int(s) || (int(s) != t.wild && x[run] == t.wild))) {
+            const bool joins = int(s) != t.wild && standsIn(int(s));
+            while (run < 5 && (x[run] == int(s) || (joins && x[run] == t.wild))) {
                 withWild = withWild || x[run] == t.wild;
                 ++run;
             }

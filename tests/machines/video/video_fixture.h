@@ -128,6 +128,7 @@ struct ReturnTable {
     // but the scatter, and doubles the pay of a run it is part of; its own
     // row pays runs of wilds alone.
     int wild = -1;
+    std::vector<int> wildOnly;  // the symbols the wild stands in for (empty: all)
 };
 
 // Mean and variance of a spin's win at every line and one coin, enumerated

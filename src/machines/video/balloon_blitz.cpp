@@ -1,0 +1,154 @@
+#include "machines/video/balloon_blitz.h"
+
+#include "shell/sound.h"
+
+namespace {
+
+const std::vector<std::pair<const char*, int>> symbolTable = {
+    {"box", 1},       {"2box", 2}, {"3box", 3},    {"dart", 5},     {"clown", 10},
+    {"register", 23}, {"car", 30}, {"target", 50}, {"bullseye", 7},
+};
+
+const std::vector<std::string> reelPictures = {
+    "2box_target_dart",    "2box_dart_box",      "3box_target_car",      "3box_car_target",   "box_clown_3box",
+    "box_register_clown",  "target_2box_dart",   "target_car_2box",      "target_dart_box",   "car_2box_target",
+    "car_target_2box",     "clown_3box_target",  "clown_3box_car",       "dart_box_clown",    "dart_box_register",
+    "register_clown_3box", "box_bullseye_3box",  "bullseye_car_2box",    "bullseye_clown_3box",
+    "clown_3box_bullseye", "dart_bullseye_register",
+};
+
+// Pays per coin for two to five of a kind from the left; a target stands
+// in for the register and the car, and doubles any line it is part of.
+const std::vector<OfAKindRow> payTable = {
+    //                          one two three four  five
+    {{"box"},                 {0,  2,  5,    15,   75}},
+    {{"2box"},                {0,  5,  10,   25,   100}},
+    {{"3box"},                {0,  5,  10,   50,   150}},
+    {{"dart"},                {0,  0,  15,   60,   200}},
+    {{"clown"},               {0,  0,  25,   150,  275}},
+    {{"register", "target"},  {0,  0,  50,   100,  500}},
+    {{"car", "target"},       {0,  0,  60,   500,  2500}},
+    {{"target"},              {0,  0,  75,   1000, 5000}},
+};
+
+struct LineRow {
+    int number;
+    std::vector<int> rows;
+    int labelX, labelY;
+};
+
+const std::vector<LineRow> paylineTable = {
+    {1, {1, 1, 1, 1, 1}, 105, 161}, {2, {0, 0, 0, 0, 0}, 102, 95}, {3, {2, 2, 2, 2, 2}, 103, 228},
+    {4, {0, 1, 2, 1, 0}, 103, 49},  {5, {2, 1, 0, 1, 2}, 101, 284},
+};
+
+// Scatter for 3, 4 and 5 bullseye reels: times the coins per line, or fixed
+// credits at the largest bet.
+const int scatterTimesCoins[6] = {0, 0, 0, 15, 35, 60};
+const int scatterAtMaxBet[6] = {0, 0, 0, 200, 600, 1500};
+
+const std::vector<std::pair<const char*, const char*>> lineSounds = {
+    {"register", "cashopen.wav"}, {"target", "circus.wav"}, {"car", "circintr.wav"},
+};
+
+void playSound(const char* file) {
+    if (soundPlayer) soundPlayer->play(file, false);
+}
+
+}  // namespace
+
+BalloonBlitz::BalloonBlitz(float denomination) : bonusPending(false) {
+    configure(denomination);
+    playSound("circintr.wav");
+}
+
+BalloonBlitz::~BalloonBlitz() {}
+
+void BalloonBlitz::configure(float value) {
+    name = "balloonblitz";
+    denomination = nullptr;
+    setDenomination(value);
+    init();
+    maxCoins = 9;
+    bonusPending = false;
+}
+
+void BalloonBlitz::declareSymbols() {
+    for (const auto& s : symbolTable) addSymbol(s.first, s.second);
+}
+
+void BalloonBlitz::buildReelGraphics() { addReelGraphics(reelPictures); }
+
+void BalloonBlitz::buildLinePays() { addOfAKindRows(*this, payTable); }
+
+void BalloonBlitz::buildPaylines() {
+    for (const LineRow& l : paylineTable) addPayline(l.number, l.rows);
+}
+
+void BalloonBlitz::loadPaylineImages() {
+    for (const LineRow& l : paylineTable)
+        addPaylineImage("linenumber" + std::to_string(l.number) + ".png", l.labelX, l.labelY);
+}
+
+void BalloonBlitz::createMeters() { createVideoMeters({589, 41, 155, 399, 194, 41, 417, 41}); }
+
+int BalloonBlitz::adjustLinePay(const ReelSymbolList& lineSymbols, LinePay* linePay) {
+    for (int k = 0; k < linePay->count && k < static_cast<int>(lineSymbols.size()); ++k)
+        if (lineSymbols[static_cast<size_t>(k)] && lineSymbols[static_cast<size_t>(k)]->name == "target")
+            return 2 * linePay->award;
+    return linePay->award;
+}
+
+int BalloonBlitz::bullseyeCount(const std::vector<ReelGraphic*>& chosen) {
+    int count = 0;
+    for (const ReelGraphic* g : chosen) {
+        bool shows = false;
+        if (g)
+            for (const ReelSymbol* s : g->symbols) shows = shows || (s && s->name == "bullseye");
+        if (shows)
+            ++count;
+        else if (count <= 2)
+            count = 0;
+    }
+    return count > 5 ? 5 : count;
+}
+
+void BalloonBlitz::afterEvaluate(const std::vector<ReelGraphic*>& chosen) {
+    const int count = bullseyeCount(chosen);
+    if (count >= 3) bonusPending = true;
+    const int scatter = (coins == maxCoins && lines == maxLines) ? scatterAtMaxBet[count]
+                                                                 : coins * scatterTimesCoins[count];
+    const long long total = static_cast<long long>(win) + scatter;
+    win = total > 2147483647LL ? 2147483647 : static_cast<int>(total);
+}
+
+void BalloonBlitz::settle() {
+    if (spinSoundChannel) {
+        spinSoundChannel->halt();
+        spinSoundChannel = nullptr;
+    }
+    if (bonusPending) {
+        const long long total = static_cast<long long>(win) + runBalloonBonus();
+        win = total > 2147483647LL ? 2147483647 : static_cast<int>(total);
+        bonusPending = false;
+    }
+    VideoSlotMachine::settle();
+}
+
+void BalloonBlitz::payoutTest() {
+    VideoSlotMachine::payoutTest();
+    // The test plays are never settled: a bonus they won must not fall to
+    // the player's next spin.
+    bonusPending = false;
+}
+
+void BalloonBlitz::playWinSound() {
+    for (const ReelSymbolList& line : lineSymbols) {
+        if (line.size() < 3 || !line[0] || line[0] != line[1] || line[1] != line[2]) continue;
+        for (const auto& s : lineSounds)
+            if (line[0]->name == s.first) {
+                playSound(s.second);
+                break;
+            }
+    }
+}

@@ -1,0 +1,181 @@
+// The balloon bonus: 32 balloons, 26 with cash and 6 with a bust. Each click
+// pops one and adds its cash; the first bust ends the game and shows the rest.
+#include <algorithm>
+#include <string>
+
+#include "machines/video/balloon_blitz.h"
+#include "machines/video/bonus_prize.h"
+#include "shell/app.h"
+#include "shell/display.h"
+#include "shell/image.h"
+#include "shell/mtrand.h"
+#include "shell/screen.h"
+#include "shell/sound.h"
+#include "shell/text_label.h"
+#include "shell/util.h"
+
+namespace {
+
+const char* const folder = "../gfx/bonus/balloonblitz/";
+const char* const font = "../fonts/balloonbonus.ttf";
+const int columnX[8] = {71, 144, 214, 286, 357, 430, 503, 575};
+const int rowY[4] = {140, 235, 322, 409};
+const int balloonWidth = 66, balloonHeight = 80;
+
+void playSound(const char* file) {
+    if (soundPlayer) soundPlayer->play(file, false);
+}
+
+std::string balloonText(int value) { return value == 0 ? "BUST!" : std::to_string(value); }
+
+// A text that stays on the screen.
+void stamp(const std::string& text, int size, int x, int y) {
+    TextLabel label(font, size, text, x, y, 4, 0, 0, 0, 0);
+    label.draw();
+}
+
+bool drawing() { return display && display->hasSurface(); }
+
+}  // namespace
+
+Balloon::Balloon(int bx, int by) : Hotspot("ball", bx, by, balloonWidth, balloonHeight), popped(false), value(-1) {}
+
+Balloon::~Balloon() {}
+
+int BalloonBlitz::randomBalloonCash() {
+    const int perLine = coins > 0 ? coins : 1;
+    return 5 * (perLine + static_cast<int>(genrand() % static_cast<unsigned>(4 * perLine)));
+}
+
+void BalloonBlitz::createBalloons(std::vector<Balloon*>& list) {
+    const int big = (genrand() % 2 == 1) ? 1000 : 1500;
+    std::vector<int> values(32, 0);
+    for (int i = 6; i < 32; ++i) values[static_cast<size_t>(i)] = i == 10 ? big : randomBalloonCash();
+    for (int i = 1; i < 32; ++i)
+        std::swap(values[static_cast<size_t>(i)], values[randomBelow(static_cast<unsigned>(i + 1))]);
+    size_t next = 0;
+    for (int y : rowY)
+        for (int x : columnX) {
+            Balloon* b = new Balloon(x, y);
+            if (drawing()) b->saveBackground();
+            b->value = values[next++];
+            list.push_back(b);
+        }
+}
+
+void BalloonBlitz::drawBalloon(Balloon* balloon, Image* layer, bool whole) {
+    if (!drawing()) return;
+    if (whole) {
+        if (!layer || !layer->surface) return;
+        SDL_Rect from = {static_cast<Sint16>(balloon->x), static_cast<Sint16>(balloon->y), balloonWidth,
+                         balloonHeight};
+        SDL_Rect to = from;
+        SDL_BlitSurface(layer->surface, &from, display->screen, &to);
+    } else {
+        balloon->restoreBackground();
+        display->update();
+    }
+}
+
+void BalloonBlitz::showCashTab(int amount) {
+    if (!drawing()) {
+        videoBonusPause(1000);
+        playSound("cashrng2.wav");
+        return;
+    }
+    SDL_Rect area = {665, 351, 100, 100};
+    SDL_Surface* under = display->copyRegion(area);
+    {
+        Image tab(std::string(folder) + "tab.png", false, true);
+        if (tab.loaded) tab.blit(665, 351);
+    }
+    stamp(balloonText(amount), 17, 713, 401);
+    display->update();
+    videoBonusPause(1000);
+    playSound("cashrng2.wav");
+    if (under) {
+        display->blit(under, area);
+        SDL_FreeSurface(under);
+    }
+    display->update();
+}
+
+bool BalloonBlitz::popBalloon(Balloon* balloon, int& total) {
+    playSound("balpop.wav");
+    balloon->popped = true;
+    total += balloon->value;
+    const bool bust = balloon->value == 0;
+    if (bust) {
+        playSound("balletgo.wav");
+        videoBonusPause(2000);
+        playSound("cashopen.wav");
+    }
+    if (drawing()) stamp(balloonText(balloon->value), 17, balloon->x + 33, balloon->y + 40);
+    showCashTab(balloon->value);
+    return bust;
+}
+
+int BalloonBlitz::runBalloonBonus() {
+    SoundClip music("circus.wav", false, 1);
+    music.play(0, 0);
+    if (drawing()) {
+        display->saveScreen();
+        {
+            Image loading("../gfx/help/loading.png", false, true);
+            if (loading.loaded) loading.blit(277, 559);
+        }
+        display->update();
+        Image back(std::string(folder) + "bonus.png", false, false);
+        if (back.loaded) back.blit(0, 0);
+        Image reg(std::string(folder) + "register.png", false, true);
+        if (reg.loaded) reg.blit(575, 394);
+    }
+    std::vector<Balloon*> balloons;
+    createBalloons(balloons);
+    Image* layer = drawing() ? new Image(std::string(folder) + "balloons.png", false, false) : nullptr;
+    for (Balloon* b : balloons) drawBalloon(b, layer, true);
+    if (drawing()) display->update();
+
+    int total = 0;
+    bool over = false;
+    TextLabel* totalText = drawing() ? new TextLabel(font, 30, "0", 466, 524, 4, 0, 0, 0, 0) : nullptr;
+    std::vector<Widget*> spots(balloons.begin(), balloons.end());
+    while (!over) {
+        SDL_Event event;
+        if (pollModalEvent(event)) {
+            if (event.type == SDL_MOUSEBUTTONDOWN) {
+                auto* b = static_cast<Balloon*>(Screen::findButtonAt(event.button.x, event.button.y, spots));
+                if (b && !b->popped) {
+                    drawBalloon(b, layer, false);
+                    over = popBalloon(b, total);
+                    if (totalText) {
+                        totalText->setText(std::to_string(total));
+                        totalText->draw();
+                    }
+                }
+            }
+        } else if (quitRequested()) {
+            break;  // the window is closing: the cash popped so far is paid
+        }
+        if (soundPlayer) soundPlayer->update();
+    }
+
+    if (drawing()) {
+        for (Balloon* b : balloons) {
+            if (b->popped) continue;
+            b->restoreBackground();
+            stamp(balloonText(b->value), 17, b->x + 33, b->y + 40);
+        }
+        display->update();
+    }
+    if (music.isPlaying()) music.halt();
+    delete layer;
+    for (Balloon* b : balloons) delete b;
+    if (!quitRequested()) videoBonusPause(3000);
+    if (drawing()) {
+        display->restoreScreen();
+        display->update();
+    }
+    delete totalText;
+    return total;
+}
