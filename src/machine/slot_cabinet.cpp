@@ -1,6 +1,8 @@
 // The slot cabinet's pieces shared by the three-reel families.
 #include "machine/slot_cabinet.h"
 
+#include <utility>
+
 #include "floor/cashier.h"
 #include "floor/lobby.h"
 #include "floor/marquee.h"

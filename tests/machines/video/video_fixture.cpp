@@ -49,6 +49,13 @@ struct Walk {
         total += share[g];
     }
 
+    // The scatter count after one more reel.
+    int counted(int before, size_t g) const {
+        if (hasScatter(g)) return before + 1;
+        return t.scatterInARow && before <= 2 ? 0 : before;
+    }
+    long scatterWin(int count) const { return (t.scatterInARow ? 1 : long(lineCount)) * scatterFactor[count]; }
+
     bool hasScatter(size_t g) const {
         const auto& p = t.pictures[g];
         return t.scatter >= 0 && (p[0] == t.scatter || p[1] == t.scatter || p[2] == t.scatter);
@@ -118,7 +125,7 @@ struct Walk {
             long win = 0;
             for (int l = 0; l < lineCount; ++l)
                 win += wildPays[prefix[l] + size_t(t.pictures[g][size_t(t.lines[size_t(l)][4])])];
-            win += long(lineCount) * scatterFactor[zebras + (hasScatter(g) ? 1 : 0)];
+            win += scatterWin(counted(zebras, g));
             sum += q * double(win);
             sumSq += q * double(win) * double(win);
         }
@@ -151,7 +158,7 @@ struct Walk {
             long win = fixed;
             for (int k = 0; k < openCount; ++k)
                 win += t.pay[size_t(openSym[k])][t.pictures[g][size_t(open[k])] == openSym[k] ? 5 : 4];
-            win += long(lineCount) * scatterFactor[zebras + (hasScatter(g) ? 1 : 0)];
+            win += scatterWin(counted(zebras, g));
             sum += q * double(win);
             sumSq += q * double(win) * double(win);
         }
@@ -168,7 +175,7 @@ struct Walk {
             if (q == 0) continue;
             picks[k] = int(g);
             take(g);
-            reel(k + 1, q, zebras + (hasScatter(g) ? 1 : 0));
+            reel(k + 1, q, counted(zebras, g));
             putBack(g);
         }
     }

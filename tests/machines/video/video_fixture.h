@@ -129,6 +129,10 @@ struct ReturnTable {
     // row pays runs of wilds alone.
     int wild = -1;
     std::vector<int> wildOnly;  // the symbols the wild stands in for (empty: all)
+    // Scatter reels counted in a row from the left (a gap before the third
+    // starts the count again), and paid factor(count) once rather than on
+    // every line.
+    bool scatterInARow = false;
 };
 
 // Mean and variance of a spin's win at every line and one coin, enumerated

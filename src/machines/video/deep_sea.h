@@ -1,0 +1,43 @@
+// Zora Vav Odiderevi: the deep-sea video slot. Four small creatures and the
+// marlin (for which the mermaid stands in) pay on the lines; a shark,
+// swordfish or fish on three reels in a row opens the fishing bonus.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "machine/video_slot.h"
+
+// One prize of the fishing bonus.
+struct DeepSeaBonusRecord {
+    int multiplier;
+    std::string prizePicture;  // "3x" ... "100x"
+    std::string fishSuffix;    // appended to the fish's colour: the catch animation
+};
+
+class DeepSea : public VideoSlotMachine {
+public:
+    int bonusStake;       // credits per unit of the bonus multiplier
+    bool bonusTriggered;  // the bonus is due when this spin settles
+
+    explicit DeepSea(float denomination);
+    ~DeepSea() override;
+    void configure(float denomination);
+
+    void settle() override;
+    void payoutTest() override;
+    void onReelStop(int) override {}
+    void playWinSound() override;
+    void createMeters() override;
+    int adjustLinePay(const ReelSymbolList& lineSymbols, LinePay* linePay) override;
+    void buildLinePays() override;
+    void buildReelGraphics() override;
+    void declareSymbols() override;
+    void buildPaylines() override;
+    void loadPaylineImages() override;
+    void afterEvaluate(const std::vector<ReelGraphic*>& chosen) override;
+
+    // The fishing bonus: the player clicks a fish; returns the multiplier.
+    int runDeepSeaBonus();
+    static void buildBonusPrizes(std::vector<DeepSeaBonusRecord*>& prizes);
+};

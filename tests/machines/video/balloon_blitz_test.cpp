@@ -1,0 +1,201 @@
+// Ziriruv Uvove: the target's stand-in and doubling, the bullseye count and
+// scatter, the balloon bonus on a seeded generator, and the return per coin
+// from the reel tables against seeded spins.
+#include <algorithm>
+#include <cmath>
+#include <iostream>
+
+#include "machines/video/balloon_blitz.h"
+#include "machines/video/bonus_prize.h"
+#include "video_fixture.h"
+
+using videotest::VideoFixture;
+
+namespace {
+
+void noPause(Uint32) {}
+
+class BalloonBlitzTest : public VideoFixture {
+protected:
+    BalloonBlitz* bb = nullptr;
+    void SetUp() override {
+        VideoFixture::SetUp();
+        open("balloonblitz");
+        bb = dynamic_cast<BalloonBlitz*>(m);
+        videoBonusPause = noPause;
+    }
+    void TearDown() override {
+        videoBonusPause = SDL_Delay;
+        VideoFixture::TearDown();
+    }
+    int countFor(const std::string& pattern) {
+        std::vector<ReelGraphic*> chosen;
+        for (const std::string& w : videotest::words(pattern))
+            for (ReelGraphic* g : m->reelGraphics)
+                if (g->name == (w == "B" ? "box_bullseye_3box" : "box_clown_3box")) chosen.push_back(g);
+        return BalloonBlitz::bullseyeCount(chosen);
+    }
+    std::vector<int> valuesFor(uint32_t seed) {
+        sgenrand(seed);
+        std::vector<Balloon*> list;
+        bb->createBalloons(list);
+        std::vector<int> values;
+        for (Balloon* b : list) {
+            values.push_back(b->value);
+            delete b;
+        }
+        return values;
+    }
+};
+
+TEST_F(BalloonBlitzTest, TargetStandsInAndDoubles) {
+    ASSERT_NE(bb, nullptr);
+    EXPECT_EQ(m->maxCoins, 9);
+    EXPECT_EQ(m->reelGraphics.size(), 21u);
+    EXPECT_EQ(m->linePays.size(), 27u);
+    EXPECT_EQ(pay("target target target box box"), 150);
+    EXPECT_EQ(pay("car target car dart box"), 120);
+    EXPECT_EQ(pay("register register register target box"), 200);
+    EXPECT_EQ(pay("3box 3box box box box"), 5);
+    EXPECT_EQ(pay("box box dart dart dart"), 2);
+    EXPECT_EQ(pay("bullseye bullseye bullseye bullseye bullseye"), 0);
+    EXPECT_EQ(pay("dart dart box box box"), 0) << "two darts pay nothing";
+    EXPECT_EQ(pay("target target target target target"), 10000);
+}
+
+TEST_F(BalloonBlitzTest, BullseyesCountInARowAndPayTheScatter) {
+    ASSERT_NE(bb, nullptr);
+    EXPECT_EQ(countFor("B B B - B"), 4);
+    EXPECT_EQ(countFor("B B - B B"), 2);
+    EXPECT_EQ(countFor("- - B B B"), 3);
+
+    const std::string four = "box_bullseye_3box bullseye_car_2box bullseye_clown_3box box_clown_3box dart_bullseye_register";
+    stopOn(four, 5, 9);
+    EXPECT_TRUE(bb->bonusPending);
+    const int withScatter = m->win;
+    m->evaluateLines();
+    EXPECT_EQ(withScatter - m->win, 600);
+    bb->bonusPending = false;
+
+    stopOn("box_bullseye_3box bullseye_car_2box bullseye_clown_3box box_clown_3box box_clown_3box", 4, 9);
+    const int three = m->win;
+    m->evaluateLines();
+    EXPECT_EQ(three - m->win, 135) << "9 x 15 below the largest bet";
+    EXPECT_TRUE(bb->bonusPending);
+}
+
+TEST_F(BalloonBlitzTest, BalloonsHoldSixBustsOneBigPrizeAndBetSizedCash) {
+    ASSERT_NE(bb, nullptr);
+    for (int coinsPerLine : {1, 9}) {
+        m->coins = coinsPerLine;
+        const std::vector<int> values = valuesFor(77);
+        ASSERT_EQ(values.size(), 32u);
+        EXPECT_EQ(std::count(values.begin(), values.end(), 0), 6);
+        EXPECT_EQ(std::count_if(values.begin(), values.end(), [](int v) { return v == 1000 || v == 1500; }), 1);
+        for (int v : values) {
+            if (v == 0 || v == 1000 || v == 1500) continue;
+            EXPECT_GE(v, 5 * coinsPerLine);
+            EXPECT_LE(v, 25 * coinsPerLine - 5);
+            EXPECT_EQ(v % 5, 0);
+        }
+        EXPECT_EQ(values, valuesFor(77)) << "the same random state gives the same balloons";
+    }
+}
+
+TEST_F(BalloonBlitzTest, BonusPaysThePoppedCashUpToTheFirstBust) {
+    ASSERT_NE(bb, nullptr);
+    m->coins = 2;
+    const std::vector<int> values = valuesFor(31);
+    size_t cash = 0, bust = 0;
+    while (values[cash] == 0) ++cash;
+    while (values[bust] != 0) ++bust;
+    auto centre = [](size_t i, int& x, int& y) {
+        const int xs[8] = {71, 144, 214, 286, 357, 430, 503, 575};
+        const int ys[4] = {140, 235, 322, 409};
+        x = xs[i % 8] + 33;
+        y = ys[i / 8] + 40;
+    };
+    int x, y;
+    assettest::flushEvents();
+    SDL_PumpEvents();
+    centre(cash, x, y);
+    assettest::queueKey(SDLK_ESCAPE, 27);       // dropped
+    assettest::queueClick(x - 33, y - 40);      // the balloon's edge pixel: nothing
+    assettest::queueClick(x, y);                // cash
+    assettest::queueClick(x, y);                // popped already: nothing
+    centre(bust, x, y);
+    assettest::queueClick(x, y);                // bust
+    sgenrand(31);
+    EXPECT_EQ(bb->runBalloonBonus(), values[cash]);
+}
+
+TEST_F(BalloonBlitzTest, BonusRunsInTheSettleOnASpinWithoutLineWin) {
+    ASSERT_NE(bb, nullptr);
+    stopOn("box_bullseye_3box bullseye_car_2box bullseye_clown_3box box_clown_3box box_clown_3box", 1, 1);
+    ASSERT_TRUE(bb->bonusPending);
+    const int scatterOnly = m->win;
+    EXPECT_EQ(scatterOnly, 15);
+    m->credits = 10;
+    const std::vector<int> values = valuesFor(5);
+    size_t bust = 0;
+    while (values[bust] != 0) ++bust;
+    assettest::flushEvents();
+    SDL_PumpEvents();
+    assettest::queueClick(300, 20);  // above the balloons: nothing
+    const int xs[8] = {71, 144, 214, 286, 357, 430, 503, 575};
+    const int ys[4] = {140, 235, 322, 409};
+    assettest::queueClick(xs[bust % 8] + 33, ys[bust / 8] + 40);
+    sgenrand(5);
+    m->settle();
+    EXPECT_FALSE(bb->bonusPending);
+    EXPECT_EQ(m->credits, 10 - 1 + scatterOnly) << "a first-click bust adds nothing";
+}
+
+TEST_F(BalloonBlitzTest, ReturnPerCoinFromTheTablesMatchesSeededSpins) {
+    ASSERT_NE(bb, nullptr);
+    videotest::ReturnTable t;
+    auto index = [&](const std::string& name) {
+        for (size_t i = 0; i < m->symbols.size(); ++i)
+            if (m->symbols[i]->name == name) return int(i);
+        return -1;
+    };
+    for (ReelGraphic* g : m->reelGraphics) {
+        t.pictures.push_back({index(g->symbols[0]->name), index(g->symbols[1]->name), index(g->symbols[2]->name)});
+        t.weights.push_back(g->baseWeight());
+    }
+    const std::vector<std::pair<std::string, std::array<int, 6>>> pays = {
+        {"box", {0, 0, 2, 5, 15, 75}},          {"2box", {0, 0, 5, 10, 25, 100}},  {"3box", {0, 0, 5, 10, 50, 150}},
+        {"dart", {0, 0, 0, 15, 60, 200}},       {"clown", {0, 0, 0, 25, 150, 275}},
+        {"register", {0, 0, 0, 50, 100, 500}},  {"car", {0, 0, 0, 60, 500, 2500}},
+        {"target", {0, 0, 0, 75, 1000, 5000}},  {"bullseye", {0, 0, 0, 0, 0, 0}},
+    };
+    t.pay.resize(m->symbols.size());
+    for (const auto& p : pays) t.pay[size_t(index(p.first))] = p.second;
+    t.wild = index("target");
+    t.wildOnly = {index("register"), index("car")};
+    t.scatter = index("bullseye");
+    t.scatterInARow = true;
+    // One coin a line below the largest bet: 15, 35, 60 credits for 3, 4, 5.
+    t.factor = [](int c) { return c == 3 ? 15 : c == 4 ? 35 : c >= 5 ? 60 : 0; };
+    t.lines = {{1, 1, 1, 1, 1}, {0, 0, 0, 0, 0}, {2, 2, 2, 2, 2}, {0, 1, 2, 1, 0}, {2, 1, 0, 1, 2}};
+
+    double mean = 0, variance = 0;
+    videotest::exactReturn(t, mean, variance);
+    std::cout << "balloonblitz: return per coin (no bonus) from the tables " << mean / 5 << std::endl;
+
+    sgenrand(20261206);
+    const int spins = 30000;
+    double total = 0;
+    for (int i = 0; i < spins; ++i) {
+        m->lines = 5;
+        m->coins = 1;
+        m->spin();
+        total += m->win;
+    }
+    bb->bonusPending = false;
+    std::cout << "balloonblitz: return per coin (no bonus) over " << spins << " seeded spins " << total / spins / 5
+              << std::endl;
+    EXPECT_NEAR(total / spins, mean, 5 * std::sqrt(variance / spins));
+}
+
+}  // namespace
