@@ -16,6 +16,7 @@
 #include "machines/video/mardi_gras.h"
 #include "machines/video/magic.h"
 #include "machines/video/balloon_blitz.h"
+#include "machines/video/deep_sea.h"
 #include "machines/threereel/crazy_dice.h"
 #include "machines/threereel/wild_apple.h"
 #include "machines/threereel/gloamer_house.h"
@@ -68,7 +69,7 @@ std::vector<MachineInfo> kMachines = {
     {"crazy8s",                "Vozer 8'e",                   C::ThreeReel,  [](float d) -> Screen* { return new Crazy8s(d); }},
     {"crazydice",              "Rerod Ozid",                  C::ThreeReel,  [](float d) -> Screen* { return new CrazyDice(d); }},
     {"cursed",                 "Cursed",                      C::ThreeReel,  [](float d) -> Screen* { return new Cursed(d); }},
-    {"deepsea",                "Zora Vav Odiderevi",          C::Video,      nullptr},
+    {"deepsea",                "Zora Vav Odiderevi",          C::Video,      [](float d) -> Screen* { return new DeepSea(d); }},
     {"demoderby",              "Demolition Derby",            C::Specialty,  [](float d) -> Screen* { return new DemoDerby(d); }},
     {"deuceswild",             "Deuces Wild",                 C::Poker,      [](float d) -> Screen* { return new DeucesWild(d); }},
     {"doubledice",             "Rodozu Vada",                 C::ThreeReel,  [](float d) -> Screen* { return new DoubleDice(d); }},

@@ -6,8 +6,8 @@ LOOKS = {"box": dict(_PRIZE, label="BOX", color="brown"), "2box": dict(_PRIZE, l
          "3box": dict(_PRIZE, label="3 BOX", color="brown"), "dart": dict(glyph="arrow", dir="right", color="red"),
          "clown": dict(_PRIZE, label="CLOWN", shape="circle", color="purple"),
          "register": dict(_PRIZE, label="$$$", color="felt"), "car": dict(_PRIZE, label="CAR", color="red"),
-         "target": dict(glyph="ball", color="red", dimples=False, label="O", text="white"),
-         "bullseye": dict(_PRIZE, label="BULLS\nEYE", shape="circle", color="red", border="white", text="white")}
+         "target": dict(_PRIZE, label="TARGET", shape="oval", color="red", border="white", text="white"),
+         "bullseye": dict(_PRIZE, label="BULLSEYE", shape="oval", color="white", border="red", text="red")}
 PICTURES = ("2box_target_dart 2box_dart_box 3box_target_car 3box_car_target box_clown_3box box_register_clown "
             "target_2box_dart target_car_2box target_dart_box car_2box_target car_target_2box clown_3box_target "
             "clown_3box_car dart_box_clown dart_box_register register_clown_3box box_bullseye_3box bullseye_car_2box "
@@ -28,8 +28,8 @@ ITEMS = [
     dict(kind="background", dir="gfx/bonus/balloonblitz", file=f, style="sky", colors=["lightblue", "sky"],
          border=True, title="POP THE BALLOONS!", title_size=34, title_y=40,
          subtitle="Pop until you hit a BUST", subtitle_at=[400, 92], subtitle_size=18,
-         elements=[dict(box=[386, 502, 160, 44], fill="cream", outline="navy", width=3, radius=6),
-                   dict(text="TOTAL", at=[340, 524], size=16, color="navy", font="sans-bold")] +
+         elements=[dict(box=[376, 504, 180, 62], fill="cream", outline="navy", width=3, radius=6),
+                   dict(text="TOTAL", at=[330, 535], size=16, color="navy", font="sans-bold")] +
                   ([dict(symbol="balloon", box=[x, y, 66, 80], hard=False,
                          color=["red", "blue", "green", "yellow", "orange", "purple", "pink", "brightred"][(i + j) % 8])
                     for j, y in enumerate([140, 235, 322, 409])

@@ -27,7 +27,7 @@ ITEMS = [
     # the magic hat bonus: five hats, a star burst and six prizes coming out of
     # the picked hat, and the multiplier picture at (191, 4)
     dict(kind="background", dir="gfx/bonus/magic", file="bonus.png", style="plain", colors=["purple", "purple"],
-         title="PICK A HAT!", title_size=40, title_y=60, title_color="lightgold",
+         title="PICK A HAT!", title_size=40, title_y=170, title_color="lightgold",
          elements=[dict(box=[0, 540, 800, 60], fill="darkburgundy"),
                    dict(lights=[10, 8, 780, 100], step=30, r=5)]),
 ] + [

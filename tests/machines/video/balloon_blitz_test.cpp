@@ -126,7 +126,11 @@ TEST_F(BalloonBlitzTest, BonusPaysThePoppedCashUpToTheFirstBust) {
     centre(bust, x, y);
     assettest::queueClick(x, y);                // bust
     sgenrand(31);
-    EXPECT_EQ(bb->runBalloonBonus(), values[cash]);
+    testing::internal::CaptureStdout();
+    const int total = bb->runBalloonBonus();
+    const std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(out.find("Couldn't Load"), std::string::npos) << out;
+    EXPECT_EQ(total, values[cash]);
 }
 
 TEST_F(BalloonBlitzTest, BonusRunsInTheSettleOnASpinWithoutLineWin) {

@@ -126,10 +126,27 @@ TEST_F(MagicTest, HatBonusPaysMultiplierTimesStakeInTheSettle) {
     assettest::queueClick(340, 450);        // hat 3
     const int stake = magic->bonusStake;
     EXPECT_EQ(stake, 15);
+    testing::internal::CaptureStdout();
     m->settle();
+    const std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(out.find("Couldn't Load"), std::string::npos) << out;
     EXPECT_FALSE(magic->bonusTriggered);
     EXPECT_EQ(magic->bonusStake, 0);
     EXPECT_EQ(m->credits, 10 - 1 + expected * stake);
+}
+
+TEST_F(MagicTest, ClosingTheWindowDuringTheHatsStillPaysTheBonus) {
+    ASSERT_NE(magic, nullptr);
+    assettest::flushEvents();
+    SDL_PumpEvents();
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+    sgenrand(9);
+    const int expected = bonusMultipliers[prizeFor(genrand() % 101)];
+    sgenrand(9);
+    EXPECT_EQ(magic->runHatBonus(), expected) << "the prize is drawn and paid, not lost";
+    EXPECT_TRUE(quitRequested()) << "the close is kept for the frame loop";
 }
 
 TEST_F(MagicTest, PayoutTestArmsNoBonusForTheNextSpin) {

@@ -89,7 +89,7 @@ struct Walk {
                 doubled = withWild;
             }
         }
-        return doubled ? 2 * best : best;
+        return doubled && t.wildDoubles ? 2 * best : best;
     }
 
     // Every line of five symbols, paid once up front: index x0..x4 in base

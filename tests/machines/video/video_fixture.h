@@ -129,6 +129,7 @@ struct ReturnTable {
     // row pays runs of wilds alone.
     int wild = -1;
     std::vector<int> wildOnly;  // the symbols the wild stands in for (empty: all)
+    bool wildDoubles = true;    // a run with the wild in it pays twice
     // Scatter reels counted in a row from the left (a gap before the third
     // starts the count again), and paid factor(count) once rather than on
     // every line.

@@ -1,0 +1,202 @@
+// The fishing bonus: five fish over the deep; the player clicks one, a prize
+// is drawn, the catch comes up and the amount won blinks.
+#include <string>
+
+#include "machines/video/bonus_prize.h"
+#include "machines/video/deep_sea.h"
+#include "shell/animation.h"
+#include "shell/app.h"
+#include "shell/controls.h"
+#include "shell/display.h"
+#include "shell/image.h"
+#include "shell/mtrand.h"
+#include "shell/screen.h"
+#include "shell/sound.h"
+#include "shell/text_label.h"
+
+namespace {
+
+const std::string folder = "../gfx/bonus/deepsea/";
+
+struct Fish {
+    const char* colour;
+    int mouthX, mouthY;
+    int spotX, spotY, spotW, spotH;
+    int catchX;
+    const char* evenClip;
+    const char* oddClip;
+};
+
+// In the order the mouths are made.
+const Fish fishes[5] = {
+    {"blue", 475, 81, 431, 38, 108, 238, 220, "dpsebaby.wav", "dpseoooo.wav"},
+    {"green", 570, 112, 557, 91, 151, 190, 547, "dpsegotm.wav", "dpsebig1.wav"},
+    {"orange", 182, 145, 215, 50, 96, 236, 70, "dpsegot.wav", "dpseyall.wav"},
+    {"red", 337, 98, 319, 40, 111, 238, 72, "skincaug.wav", "skindont.wav"},
+    {"yellow", 131, 118, 107, 50, 109, 205, 0, "dpsegot1.wav", "dpsehold.wav"},
+};
+// The click areas are made blue, red, yellow, orange, green.
+const int spotOrder[5] = {0, 3, 4, 2, 1};
+
+struct Ripple {
+    int x, y, movedOn;
+};
+const Ripple ripples[5] = {{348, 375, 1}, {210, 456, 2}, {14, 329, 1}, {88, 370, 0}, {660, 376, 0}};
+
+const char* const cheers[4] = {"dpsedooz.wav", "dpsehuge.wav", "dpsentb.wav", "skinwow.wav"};
+
+void playSound(const char* file) {
+    if (soundPlayer) soundPlayer->play(file, false);
+}
+
+const Fish& fishNamed(const std::string& colour) {
+    for (const Fish& f : fishes)
+        if (colour == f.colour) return f;
+    return fishes[0];
+}
+
+}  // namespace
+
+void DeepSea::buildBonusPrizes(std::vector<DeepSeaBonusRecord*>& prizes) {
+    const char* suffixes[6] = {"_sink", "_tire", "_ten_marlin", "_25_marlin", "_50_marlin", "_mermaid"};
+    for (int i = 0; i < 6; ++i)
+        prizes.push_back(new DeepSeaBonusRecord{bonusMultipliers[i], std::to_string(bonusMultipliers[i]) + "x",
+                                                suffixes[i]});
+}
+
+int DeepSea::runDeepSeaBonus() {
+    SoundClip* splash = soundPlayer ? soundPlayer->play("splash2.wav", true) : nullptr;
+    if (soundPlayer) soundPlayer->play("dpseacom1.wav", false);
+    SoundClip* music = soundPlayer ? soundPlayer->play("dpseabonus.wav", true) : nullptr;
+    const bool drawing = display && display->hasSurface();
+    if (drawing) {
+        display->saveScreen();
+        {
+            Image loading("../gfx/help/loading.png", false, true);
+            if (loading.loaded) loading.blit(277, 559);
+        }
+        display->update();
+        {
+            Image back(folder + "bonus.png", false, false);
+            if (back.loaded) back.blit(0, 0);
+        }
+        display->update();
+    }
+    std::vector<Sprite*> mouths;
+    std::vector<AnimatedSprite*> waves;
+    if (drawing) {
+        for (const Fish& f : fishes)
+            mouths.push_back(new Sprite(folder + f.colour + "_mouth_o.png", false, true, f.mouthX, f.mouthY));
+    }
+    std::vector<DeepSeaBonusRecord*> prizes;
+    buildBonusPrizes(prizes);
+    if (drawing) {
+        for (const Ripple& r : ripples) {
+            AnimatedSprite* w = new AnimatedSprite(folder, "10x_ripple", 3, 3, r.x, r.y, animLoop);
+            // Moved on without being drawn; never past the frames it has.
+            if (w->frameCount() > 0) {
+                w->position = (r.movedOn - 1) % w->frameCount();
+                w->frameIndex = w->position;
+            }
+            waves.push_back(w);
+        }
+    }
+    std::vector<Widget*> spots;
+    for (int i : spotOrder) {
+        const Fish& f = fishes[i];
+        spots.push_back(new Hotspot(f.colour, f.spotX, f.spotY, f.spotW, f.spotH));
+    }
+
+    Uint32 mouthTimer = mediaTicks(), rippleTimer = mouthTimer;
+    int result = 1;
+    bool caught = false;
+    while (!caught) {
+        SDL_Event event;
+        Widget* picked = nullptr;
+        if (pollModalEvent(event)) {
+            if (event.type == SDL_MOUSEBUTTONDOWN) picked = Screen::findButtonAt(event.button.x, event.button.y, spots);
+        } else if (quitRequested()) {
+            // The window is closing: the prize is drawn unseen and paid.
+            result = prizes[static_cast<size_t>(drawBonusMultiplier())]->multiplier;
+            break;
+        } else if (drawing) {
+            const Uint32 now = mediaTicks();
+            if (now - mouthTimer > 500) {
+                for (Sprite* m : mouths) {
+                    if (genrand() % 3 == 0)
+                        m->draw();
+                    else
+                        m->restoreBackground();
+                }
+                mouthTimer = now;
+            }
+            if (now - rippleTimer > 333) {
+                for (AnimatedSprite* w : waves) w->restoreBackground();
+                for (AnimatedSprite* w : waves) w->update(true);
+                rippleTimer = now;
+            }
+        }
+        if (picked) {
+            const Fish& fish = fishNamed(picked->name);
+            const DeepSeaBonusRecord* prize = prizes[static_cast<size_t>(drawBonusMultiplier())];
+            result = prize->multiplier;
+            caught = true;
+            Animation* haul =
+                drawing ? new Animation(folder, fish.colour + prize->fishSuffix, 6, 10, fish.catchX, 0, animOnce, false,
+                                        true)
+                        : nullptr;
+            playSound(genrand() % 2 == 0 ? fish.evenClip : fish.oddClip);
+            videoBonusPause(1500);
+            if (haul) {
+                haul->position = 0;  // the first frame is never shown
+                Uint32 start = mediaTicks();
+                while (!haul->frames.empty() && haul->position < haul->frameCount() - 1 && !quitRequested()) {
+                    if (mediaTicks() - start > 100) {
+                        haul->update(true);
+                        start = mediaTicks();
+                    }
+                    display->update();
+                }
+            }
+            videoBonusPause(1000);
+            delete haul;
+            playSound(prize->multiplier <= 9 ? "wawawahh.wav" : cheers[genrand() % 4]);
+            if (drawing) {
+                {
+                    Image picture(folder + prize->prizePicture + ".png", false, true);
+                    if (picture.loaded) picture.blit(621, 0);
+                }
+                display->update();
+            }
+            videoBonusPause(3000);
+            if (drawing) {
+                TextLabel amount("../fonts/deepseabonus.ttf", 80, std::to_string(bonusStake * prize->multiplier), 400,
+                                 485, 4, 255, 255, 255, 0);
+                const Uint32 start = mediaTicks();
+                while (mediaTicks() - start < 3000 && !quitRequested()) {
+                    amount.draw();
+                    videoBonusPause(500);
+                    amount.erase();
+                    display->update();
+                    videoBonusPause(500);
+                }
+                amount.draw();
+            }
+        }
+        if (soundPlayer) soundPlayer->update();
+        if (drawing) display->update();
+    }
+
+    for (Sprite* m : mouths) delete m;
+    for (DeepSeaBonusRecord* p : prizes) delete p;
+    for (AnimatedSprite* w : waves) delete w;
+    for (Widget* s : spots) delete s;
+    if (!quitRequested()) videoBonusPause(3000);
+    if (drawing) {
+        display->restoreScreen();
+        display->update();
+    }
+    if (music) music->halt();
+    if (splash) splash->halt();
+    return result;
+}
