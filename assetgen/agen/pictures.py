@@ -613,21 +613,21 @@ def cabinet_elements(item):
         dict(box=[335, 74, 138, 184], fill=item.get("reel_bg", "cream"), outline="darkgold", width=2),
         dict(box=[503, 74, 138, 184], fill=item.get("reel_bg", "cream"), outline="darkgold", width=2),
         # pay table on the right glass
-        dict(box=[650, 70, 142, 262], fill=item.get("panel", "darkburgundy"), outline="gold", width=2, radius=6),
+        dict(box=[650, 70, 142, 246], fill=item.get("panel", "darkburgundy"), outline="gold", width=2, radius=6),
         dict(text=item.get("pays_title", "PAYS PER COIN"), at=[721, 86], anchor="mm", size=12, color="lightgold",
              font="sans-bold"),
     ]
-    pitch = min(22, 200 // max(1, len(rows)))
+    pitch = min(22, 186 // max(1, len(rows)))
     for k, (label, amount) in enumerate(rows):
         y = 108 + k * pitch
         els.append(dict(text=str(label), at=[658, y], anchor="ls", size=11, color="cream", font="sans-bold", max_w=96))
         els.append(dict(text=str(amount), at=[786, y], anchor="rs", size=12, color="gold", font="sans-bold"))
     if item.get("pays_note"):
-        els.append(dict(text=item["pays_note"], at=[721, 316], anchor="mm", size=12, color="yellow", font="sans-bold",
+        els.append(dict(text=item["pays_note"], at=[721, 303], anchor="mm", size=12, color="yellow", font="sans-bold",
                         max_w=134))
     # the feature on the left glass: a symbol and a few words
     f = item.get("feature", {})
-    els.append(dict(box=[8, 70, 148, 262], fill=item.get("panel", "darkburgundy"), outline="gold", width=2, radius=6))
+    els.append(dict(box=[8, 70, 148, 246], fill=item.get("panel", "darkburgundy"), outline="gold", width=2, radius=6))
     if f.get("symbol"):
         name = f["symbol"]
         if name in GLYPHS or name in ALIASES:
@@ -645,15 +645,16 @@ def cabinet_elements(item):
         els.append(dict(text=line, at=[82, y], anchor="mm", size=15, color="cream", font="sans-bold", max_w=138))
         y += 22
     if f.get("big"):
-        els.append(dict(text=str(f["big"]), at=[82, 282], anchor="mm", size=34, color="gold", font="serif-bold",
+        els.append(dict(text=str(f["big"]), at=[82, 272], anchor="mm", size=34, color="gold", font="serif-bold",
                         outline="black", max_w=138))
     if f.get("under"):
-        els.append(dict(text=f["under"], at=[82, 312], anchor="mm", size=13, color="lightgold", font="sans-bold",
+        els.append(dict(text=f["under"], at=[82, 301], anchor="mm", size=13, color="lightgold", font="sans-bold",
                         max_w=138))
     els += [
-        dict(meter=[36, 344, 138, 46], label="PAID", ghost="8888"),
-        dict(meter=[180, 344, 138, 46], label="CREDITS", ghost="8888"),
-        dict(meter=[584, 344, 82, 46], label="BET", ghost="8"),
+        # the meters' digits stand about 47 px tall on the baseline y 382
+        dict(meter=[36, 331, 138, 59], label="PAID"),
+        dict(meter=[180, 331, 138, 59], label="CREDITS"),
+        dict(meter=[584, 331, 82, 59], label="BET"),
         dict(box=[330, 284, 147, 92], fill="black", outline="gold", width=2, radius=6),
         dict(box=[482, 372, 24, 32], fill="charcoal", outline="gold", width=2, radius=3),
         dict(line=[494, 378, 494, 398], color="black", width=3),
@@ -726,13 +727,14 @@ def cabinet_image(item):
     prog = item.get("progressive")
     els = cabinet_elements(item)
     if prog:
-        # the progressive amount is written in green centred on (438, 52)
-        els += [dict(box=[338, 34, 200, 38], fill="black", outline="gold", width=2, radius=4),
+        # the progressive amount is written in green centred on (438, 52);
+        # its digits stand about 40 px tall, from y 32 down to 72
+        els += [dict(box=[338, 29, 200, 45], fill="black", outline="gold", width=2, radius=4),
                 dict(text=prog if isinstance(prog, str) else "PROGRESSIVE", at=[262, 53], anchor="mm", size=13,
                      color="lightgold", font="sans-bold")]
     bg = dict(size=[800, 600], style="cabinet", border=True, colors=item.get("colors"),
-              title=item.get("title", ""), title_size=item.get("title_size", 30 if prog else 58),
-              title_y=18 if prog else 46,
+              title=item.get("title", ""), title_size=item.get("title_size", 26 if prog else 58),
+              title_y=15 if prog else 46,
               title_color=item.get("title_color", "gold"), title_font=item.get("title_font", "serif-bold"),
               elements=els)
     return background_image(bg, item.get("file", "back.png") + str(item.get("title")))

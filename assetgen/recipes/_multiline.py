@@ -48,14 +48,14 @@ def _cabinet(title, pays, pays_note, feature, bottom, lines, progressive):
                         max_w=126))
     # the feature under the reels, left of the badge and clear of the lowest line numbers
     if feature:
-        els.append(dict(box=[70, 266, 248, 56], fill=panel, outline="gold", width=2, radius=6))
+        els.append(dict(box=[70, 266, 248, 50], fill=panel, outline="gold", width=2, radius=6))
         for k, text in enumerate(feature[:2]):
-            els.append(dict(text=text, at=[194, 283 + 22 * k], anchor="mm", size=14, color="cream" if k else "gold",
+            els.append(dict(text=text, at=[194, 281 + 20 * k], anchor="mm", size=14, color="cream" if k else "gold",
                             font="sans-bold", max_w=236))
-    els += [dict(box=[482, 266, 170, 56], fill=panel, outline="gold", width=2, radius=6),
-            dict(text="BET ONE: ONE MORE LINE", at=[567, 283], anchor="mm", size=11, color="cream", font="sans-bold",
+    els += [dict(box=[482, 266, 170, 50], fill=panel, outline="gold", width=2, radius=6),
+            dict(text="BET ONE: ONE MORE LINE", at=[567, 281], anchor="mm", size=11, color="cream", font="sans-bold",
                  max_w=160),
-            dict(text="BET MAX: ALL %d LINES" % len(lines), at=[567, 305], anchor="mm", size=11, color="cream",
+            dict(text="BET MAX: ALL %d LINES" % len(lines), at=[567, 301], anchor="mm", size=11, color="cream",
                  font="sans-bold", max_w=160)]
     if progressive:
         els += [dict(text="PROGRESSIVE JACKPOT", at=[438, 14], anchor="mm", size=12, color="lightgold",
@@ -63,9 +63,10 @@ def _cabinet(title, pays, pays_note, feature, bottom, lines, progressive):
                 dict(box=[318, 26, 240, 40], fill="black", outline="gold", width=2, radius=4)]
     # meters, badge, coin slot, buttons, bill acceptor, bottom glass: as on every three-reel cabinet
     els += [
-        dict(meter=[36, 344, 138, 46], label="PAID", ghost="8888"),
-        dict(meter=[180, 344, 138, 46], label="CREDITS", ghost="8888"),
-        dict(meter=[584, 344, 82, 46], label="BET", ghost="8"),
+        # the meters' digits stand about 47 px tall on the baseline y 382
+        dict(meter=[36, 331, 138, 59], label="PAID"),
+        dict(meter=[180, 331, 138, 59], label="CREDITS"),
+        dict(meter=[584, 331, 82, 59], label="BET"),
         dict(box=[330, 284, 147, 92], fill="black", outline="gold", width=2, radius=6),
         dict(box=[482, 372, 24, 32], fill="charcoal", outline="gold", width=2, radius=3),
         dict(line=[494, 378, 494, 398], color="black", width=3),

@@ -4,11 +4,18 @@ FOLDER = "gfx/crazy8s"
 _EIGHT = dict(glyph="seven", label="8", outline="black")
 ITEMS = [
     dict(kind="cabinet", title="VOZER 8'E", colors=["charcoal", "black"], panel="charcoal",
-         pays=[["3 BLUE 8s (3 COINS)", 5000], ["3 GREEN 8s (3 COINS)", 4000], ["3 YELLOW 8s (3 COINS)", 3000],
-               ["3 OF ONE 8", 1000], ["3 MIXED EIGHTS", 250], ["3 TRIPLE BAR", 30], ["3 DOUBLE BAR", 20],
+         pays=[["3 OF ONE 8 *", 1000], ["3 MIXED EIGHTS", 250], ["3 TRIPLE BAR", 30], ["3 DOUBLE BAR", 20],
                ["3 BAR", 10], ["ANY 3 BARS", 5], ["2 EIGHTS + BLANK", 5], ["1 EIGHT + BLANKS", 2]],
          feature=dict(symbol="seven", symbol_params=dict(label="8", color="blue", outline="black"),
                       lines=["3 BLUE EIGHTS", "AT 3 COINS"], big="5000"),
+         elements=[
+             # at three coins three of one eight may pay a whole-bet amount instead
+             dict(box=[20, 458, 590, 96], fill="charcoal", outline="gold", width=2, radius=6),
+             dict(text="* AT 3 COINS, 3 OF ONE 8 MAY PAY FOR THE BET:", at=[315, 476], anchor="mm", size=14,
+                  color="lightgold", font="sans-bold"),
+             dict(text="YELLOW 3000     GREEN 4000     BLUE 5000", at=[315, 508], anchor="mm", size=16,
+                  color="cream", font="sans-bold"),
+         ],
          bottom="CRAZY EIGHTS"),
     dict(kind="symbolset", symbols=[["blank", 9], ["bar", 2], ["2bar", 2], ["3bar", 2], ["yellow", 2], ["green", 2],
                                     ["blue", 2]],

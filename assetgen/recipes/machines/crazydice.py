@@ -3,11 +3,14 @@
 FOLDER = "gfx/crazydice"
 ITEMS = [
     dict(kind="cabinet", title="REROD OZID", colors=["pink", "purple"], panel="purple",
-         pays=[["3 PIGS (3 COINS)", 500], ["3 PIGS", 100], ["3 SEVENS", 50], ["3 TRIPLE BAR", 30],
+         pays=[["3 PIGS", 100], ["3 SEVENS", 50], ["3 TRIPLE BAR", 30],
                ["3 DOUBLE BAR", 20], ["3 BAR", 10], ["3 CHERRIES", 10], ["ANY 3 BARS", 5], ["2 CHERRIES", 5],
                ["1 CHERRY", 2]],
          feature=dict(symbol="dice5", lines=["THE DIE STARTS", "THE DICE BONUS"], big="ROLL!"),
-         bottom="ROLL THE CRAZY DICE"),
+         bottom="ROLL THE CRAZY DICE",
+         elements=[dict(text=line, at=[721, 280 + 13 * k], anchor="mm", size=11, color="yellow",
+                        font="sans-bold", max_w=134)
+                   for k, line in enumerate(["AT 3 COINS: 3 PIGS", "PAY 500 FOR THE BET,", "OTHERS AS 2 COINS"])]),
     dict(kind="symbolset", symbols=[["blank", 11], ["cherry", 2], ["bar", 2], ["2bar", 2], ["3bar", 1], ["7", 1],
                                     ["pig", 2], ["dice", 1]],
          looks=dict(pig=dict(glyph="token", label="PIG", shape="oval", color="pink", border="brown", text="brown"),

@@ -4,9 +4,20 @@ FOLDER = "gfx/cursed"
 ITEMS = [
     dict(kind="cabinet", title="CURSED", colors=["charcoal", "black"], panel="charcoal", progressive=True,
          title_font="serif-italic",
-         pays=[["3 CURSES, 3 COINS", "JP"], ["3 CURSES", 500], ["3 GREEN 7s", 300], ["3 BLUE 7s", 200],
-               ["3 SILVER 7s", 100], ["ANY 3 SEVENS", 40], ["3 TRIPLE BAR", 30], ["3 DOUBLE BAR", 20],
-               ["3 BAR", 10], ["3 GHOSTS", 10]],
+         pays=[["3 CURSES, 3 COINS", "JP"], ["3 CURSES", 500], ["3 GREEN 7s *", 300], ["3 BLUE 7s *", 200],
+               ["3 SILVER 7s *", 100], ["ANY 3 SEVENS", 40], ["3 TRIPLE BAR", 30], ["3 DOUBLE BAR", 20],
+               ["3 BAR", 10], ["3 GHOSTS", 10], ["ANY 3 BARS", 5], ["2 GHOSTS", 5], ["1 GHOST", 3]],
+         pays_note="* AT 1 COIN",
+         elements=[
+             # matching sevens at two and three coins pay for the whole bet
+             dict(box=[20, 458, 590, 96], fill="charcoal", outline="gold", width=2, radius=6),
+             dict(text="3 MATCHING SEVENS PAY FOR THE BET", at=[315, 476], anchor="mm", size=14,
+                  color="lightgold", font="sans-bold"),
+             dict(text="2 COINS:  SILVER 150   BLUE 250   GREEN 350", at=[315, 504], anchor="mm", size=15,
+                  color="cream", font="sans-bold"),
+             dict(text="3 COINS:  SILVER 200   BLUE 300   GREEN 400", at=[315, 530], anchor="mm", size=15,
+                  color="cream", font="sans-bold"),
+         ],
          feature=dict(symbol="cursed", symbol_params=dict(glyph="token", label="CURSE", shape="diamond",
                                                           color="black", border="violet", text="violet"),
                       lines=["3 CURSES AT", "3 COINS WIN"], big="JACKPOT"),

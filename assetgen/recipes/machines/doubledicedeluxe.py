@@ -6,7 +6,7 @@ ITEMS = [
          pays=[["WILD WILD WILD", 800], ["3 SEVENS", 80], ["3 TRIPLE BAR", 40], ["3 DOUBLE BAR", 25],
                ["3 BAR", 10], ["3 GOLD DICE", 10], ["ANY 3 BARS", 5], ["2 GOLD DICE", 5], ["1 GOLD DIE", 2]],
          feature=dict(symbol="gold", lines=["3 WILDS AT", "3 COINS PAY"], big="5000", under="FOR THE BET"),
-         bottom="ARROWS PUSH THE BARS ALONG"),
+         bottom="A WILD THAT STANDS IN DOUBLES THE WIN"),
     dict(kind="symbolset", symbols=[["gold", 2], ["bar", 1], ["2bar", 1], ["3bar", 1], ["7", 1], ["wild", 1],
                                     ["arrowdown_2bar", 3], ["arrowdown_3bar", 3], ["arrowdown_bar", 3],
                                     ["arrowup_2bar", 3], ["arrowup_3bar", 3], ["arrowup_bar", 3]],

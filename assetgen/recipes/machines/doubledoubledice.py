@@ -3,11 +3,19 @@
 FOLDER = "gfx/doubledoubledice"
 ITEMS = [
     dict(kind="cabinet", title="ZUZUVO DAZOZO ZEVI", colors=["darkfelt", "black"], panel="darkfelt",
-         pays=[["WILD WILD WILD", 1000], ["3 SEVENS", 50], ["3 TRIPLE BAR", 30], ["3 DOUBLE BAR", 20],
+         pays=[["3 WILDS *", 1000], ["3 SEVENS", 50], ["3 TRIPLE BAR", 30], ["3 DOUBLE BAR", 20],
                ["3 BAR", 10], ["3 DICE", 10], ["ANY 3 BARS", 5], ["2 DICE", 5], ["1 DICE", 3]],
          pays_note="WILD = 4 TIMES",
          feature=dict(symbol="wild", symbol_params=dict(sub="4X"), lines=["3 WILDS", "AT 3 COINS"], big="20000",
                       under="FOR THE BET"),
+         elements=[
+             dict(box=[20, 458, 590, 96], fill="darkfelt", outline="gold", width=2, radius=6),
+             dict(text="* THREE WILDS", at=[315, 476], anchor="mm", size=14, color="lightgold",
+                  font="sans-bold"),
+             dict(text="1 COIN: 1000 A COIN", at=[315, 504], anchor="mm", size=15, color="cream", font="sans-bold"),
+             dict(text="FOR THE BET:  2 COINS 5000     3 COINS 20000", at=[315, 530], anchor="mm", size=15,
+                  color="cream", font="sans-bold"),
+         ],
          bottom="WILDS MULTIPLY EVERY WIN BY FOUR"),
     dict(kind="symbolset", symbols=[["blank", 13], ["dice", 3], ["bar", 2], ["2bar", 2], ["3bar", 2], ["7", 2],
                                     ["wild", 2]],

@@ -3,11 +3,20 @@
 FOLDER = "gfx/doubletriple"
 ITEMS = [
     dict(kind="cabinet", title="VEDIZI VAZADE", colors=["purple", "black"], panel="darkburgundy",
-         pays=[["3 TRIPLE WILDS", 2000], ["3 DOUBLE WILDS", 1000], ["3 TRIPLE BAR", 40], ["3 DOUBLE BAR", 25],
+         pays=[["3 x3 WILDS *", 2000], ["3 x2 WILDS *", 1000], ["3 TRIPLE BAR", 40], ["3 DOUBLE BAR", 25],
                ["3 BAR", 10], ["2 WILDS + BLANK", 10], ["ANY 3 BARS", 6], ["1 WILD + BLANKS", 3]],
          pays_note="WILDS x2 AND x3",
          feature=dict(symbol="wild", symbol_params=dict(sub="3X"), lines=["3 TRIPLE WILDS", "AT 3 COINS"],
                       big="7500", under="FOR THE BET"),
+         elements=[
+             dict(box=[20, 458, 590, 96], fill="darkburgundy", outline="gold", width=2, radius=6),
+             dict(text="* PER COIN AT 1 OR 2 COINS", at=[315, 476], anchor="mm", size=14, color="lightgold",
+                  font="sans-bold"),
+             dict(text="AT 3 COINS, FOR THE BET:", at=[315, 504], anchor="mm", size=15, color="cream",
+                  font="sans-bold"),
+             dict(text="3 TRIPLE WILDS 7500     3 DOUBLE WILDS 3500", at=[315, 530], anchor="mm", size=15,
+                  color="cream", font="sans-bold"),
+         ],
          bottom="DOUBLE AND TRIPLE WILDS MULTIPLY THE WIN"),
     dict(kind="symbolset", symbols=[["blank", 13], ["bar", 3], ["2bar", 3], ["3bar", 3], ["doublewild", 2],
                                     ["triplewild", 2]]),

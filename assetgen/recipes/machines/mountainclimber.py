@@ -4,12 +4,16 @@ FOLDER = "gfx/mountainclimber"
 _CLIMB = dict(glyph="arrow", dir="up", color="orange", label="CLIMB")
 ITEMS = [
     dict(kind="cabinet", title="DEVIZEZU DOZOZED", colors=["sky", "navy"], panel="navy",
-         pays=[["3 PEAKS (3 COINS)", 2500], ["3 PEAKS", 500], ["3 MOUNTAINS", 100], ["MOUNTAIN/M-BAR MIX", 75],
+         pays=[["3 PEAKS", 500], ["3 MOUNTAINS", 100], ["MOUNTAIN/M-BAR MIX", 75],
                ["3 M-BARS", 50], ["3 TRIPLE BAR", 30], ["3 DOUBLE BAR", 20], ["3 BAR", 10], ["3 CHERRIES", 10],
-               ["ANY 3 BARS", 5]],
+               ["ANY 3 BARS", 5], ["2 CHERRIES", 5], ["1 CHERRY", 2]],
          feature=dict(symbol="climb", lines=["CLIMB SYMBOLS", "START THE CLIMB"], big="BONUS"),
          bottom="CLIMB THE MOUNTAIN FOR A BONUS",
-         elements=[dict(box=[688, 329, 60, 26], bevel=True, fill="navy", label="RESET", size=11)]),
+         elements=[dict(box=[688, 329, 60, 26], bevel=True, fill="navy", label="RESET", size=11)] +
+                  [dict(text="3 PEAKS AT 3 COINS:", at=[721, 286], anchor="mm", size=11, color="yellow",
+                        font="sans-bold", max_w=134),
+                   dict(text="2500 FOR THE BET", at=[721, 302], anchor="mm", size=11, color="yellow",
+                        font="sans-bold", max_w=134)]),
     dict(kind="symbolset", symbols=[["blank", 8], ["cherry", 2], ["bar", 2], ["2bar", 2], ["3bar", 2], ["mbar", 2],
                                     ["mountain", 2], ["pic", 2], ["climb", 4], ["2climb", 2]],
          looks=dict(mbar=dict(glyph="bar", bars=1, label="M-BAR", color="navy"),

@@ -6,7 +6,7 @@ ITEMS = [
          pays=[["WILD WILD WILD", 800], ["3 SEVENS", 80], ["3 TRIPLE BAR", 40], ["3 DOUBLE BAR", 25],
                ["3 BAR", 10], ["ANY 3 BARS", 5], ["2 WILDS + BLANK", 5], ["1 WILD + BLANKS", 2]],
          feature=dict(symbol="wild", lines=["3 WILDS AT", "3 COINS PAY"], big="5000", under="FOR THE BET"),
-         bottom="ARROWS PUSH THE BARS ALONG"),
+         bottom="A WILD THAT STANDS IN TRIPLES THE WIN"),
     dict(kind="symbolset", symbols=[["blank", 8], ["bar", 1], ["2bar", 1], ["3bar", 1], ["7", 1], ["wild", 1],
                                     ["arrowdown_3bar", 3], ["arrowdown_bar", 3], ["arrowup_2bar", 3],
                                     ["arrowup_3bar", 3], ["arrowup_bar", 3]]),

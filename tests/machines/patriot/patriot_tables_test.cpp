@@ -177,23 +177,32 @@ TEST_F(PatriotTables, MixedListOrderAndFlags) {
             for (const Symbol* s : m->payRules[base + entry].accepted[reel]) out.insert(s->name);
             return out;
         };
-        const std::set<std::string> red = d.arrowBars
-                                              ? std::set<std::string>{"barred", "arrowdown_barred", "arrowup_barred"}
-                                              : std::set<std::string>{"barred"};
-        const std::set<std::string> white = d.arrowBars ? std::set<std::string>{"2barwhite", "arrowup_2barwhite"}
-                                                        : std::set<std::string>{"2barwhite"};
-        const std::set<std::string> blueSeven{d.sevens[2]}, whiteSeven{d.sevens[1]};
-        EXPECT_EQ(names(0, 0), red);
-        EXPECT_EQ(names(0, 1), red);
-        EXPECT_EQ(names(0, 2), white);
-        EXPECT_EQ(m->payRules[base].award, 5);
-        EXPECT_EQ(m->payRules[base + 4].award, 50);
-        EXPECT_EQ(names(24, 2), blueSeven);
-        EXPECT_EQ(m->payRules[base + 24].award, 20);
-        EXPECT_EQ(m->payRules[base + 34].award, d.topMixed);
-        EXPECT_EQ(names(53, 0), blueSeven);
-        EXPECT_EQ(names(53, 2), whiteSeven);
-        EXPECT_EQ(m->payRules[base + 53].award, 80);
+        // Every entry written out: a capital letter is that colour's bar
+        // (with its arrow pictures on the deluxe), a small one its seven.
+        static const char* const entries[54] = {
+            "RRW", "RRB", "RWR", "RWW", "RWB", "RBR", "RBW", "RBB", "WRR", "WRW", "WRB", "WWR",
+            "WWB", "WBR", "WBW", "WBB", "BRR", "BRW", "BRB", "BWR", "BWW", "BWB", "BBR", "BBW",
+            "RWb", "Rwb", "RwB", "rwB", "rWB", "rWb",
+            "rrw", "rrb", "rwr", "rww", "rwb", "rbr", "rbw", "rbb", "wrr", "wrw", "wrb", "wwr",
+            "wwb", "wbr", "wbw", "wbb", "brr", "brw", "brb", "bwr", "bww", "bwb", "bbr", "bbw",
+        };
+        auto wanted = [&](char code) {
+            const char* bars[3] = {"barred", "2barwhite", "3barblue"};
+            const int colour = (code == 'R' || code == 'r') ? 0 : (code == 'W' || code == 'w') ? 1 : 2;
+            if (code >= 'a') return std::set<std::string>{d.sevens[colour]};
+            std::set<std::string> out{bars[colour]};
+            if (d.arrowBars) {
+                out.insert(std::string("arrowup_") + bars[colour]);
+                if (colour != 1) out.insert(std::string("arrowdown_") + bars[colour]);
+            }
+            return out;
+        };
+        for (size_t i = 0; i < 54; ++i) {
+            for (int reel = 0; reel < 3; ++reel)
+                EXPECT_EQ(names(i, reel), wanted(entries[i][reel])) << d.id << " entry " << i << " reel " << reel;
+            const int award = i == 4 ? 50 : i == 34 ? d.topMixed : i < 24 ? 5 : i < 30 ? 20 : 80;
+            EXPECT_EQ(m->payRules[base + i].award, award) << d.id << " entry " << i;
+        }
         for (size_t i = 0; i < 54; ++i) {
             const PayRule& r = m->payRules[base + i];
             EXPECT_EQ(r.wildReels, 0u) << d.id << " entry " << i;

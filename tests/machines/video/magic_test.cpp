@@ -48,6 +48,18 @@ protected:
     }
 };
 
+TEST_F(MagicTest, OfferedAtItsSixCoinValuesAndOpensAtOneElsewhere) {
+    ASSERT_NE(m, nullptr);
+    EXPECT_EQ(offeredValues("magic"), (std::vector<float>{100, 5, 1, 0.25f, 0.1f, 0.05f}));
+    // Not a half-dollar machine: asked for 0.50 it plays at 1.00.
+    m->denomination = nullptr;
+    m->setDenomination(0.5f);
+    ASSERT_NE(m->denomination, nullptr);
+    EXPECT_EQ(m->denomination->value, 1.0f);
+    m->setDenomination(0.25f);
+    EXPECT_EQ(m->denomination->value, 0.25f);
+}
+
 TEST_F(MagicTest, RabbitStandsInForFlowersAndStarsAndDoubles) {
     ASSERT_NE(magic, nullptr);
     EXPECT_EQ(m->maxCoins, 9);

@@ -34,6 +34,16 @@ TEST_F(MardiGrasTest, StartsHeadlessWithNineLinesOfFiveCoins) {
     for (const char* n : {"play1", "play3", "play5", "play7", "play9"}) EXPECT_NE(control(n), nullptr) << n;
 }
 
+TEST_F(MardiGrasTest, OfferedAtItsSixCoinValuesAndOpensAtOneElsewhere) {
+    ASSERT_NE(m, nullptr);
+    EXPECT_EQ(offeredValues("mardigras"), (std::vector<float>{100, 5, 1, 0.5f, 0.25f, 0.05f}));
+    // No dime play: asked for 0.10 it plays at 1.00.
+    m->denomination = nullptr;
+    m->setDenomination(0.1f);
+    ASSERT_NE(m->denomination, nullptr);
+    EXPECT_EQ(m->denomination->value, 1.0f);
+}
+
 TEST_F(MardiGrasTest, NineLinePanelFollowsTheCredits) {
     ASSERT_NE(m, nullptr);
     m->coins = 3;

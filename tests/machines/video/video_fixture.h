@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "assets/asset_session.h"
+#include "machine/denomination.h"
 #include "machine/video_slot.h"
 #include "shell/asset_log.h"
 #include "shell/controls.h"
@@ -54,6 +55,14 @@ protected:
         ASSERT_NE(m, nullptr) << id;
         EXPECT_EQ(out.find("Could not find symbol"), std::string::npos) << out;
         EXPECT_EQ(out.find("Couldn't Load"), std::string::npos) << out;
+    }
+
+    // The coin values the floor offers a machine at, largest first.
+    static std::vector<float> offeredValues(const std::string& id) {
+        std::vector<float> values;
+        for (Denomination* d : denominationTable)
+            if (d->offers(id)) values.push_back(d->value);
+        return values;
     }
 
     Widget* control(const std::string& name) {
