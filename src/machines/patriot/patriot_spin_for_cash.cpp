@@ -101,6 +101,11 @@ void PatriotSpinForCash::spin() {
     if (coins == maxCoins && coins > 0 && result.payKind != payWholeBet) win = win / coins * 2;
 }
 
+void PatriotSpinForCash::payoutTest() {
+    ThreeReelMachine::payoutTest();
+    bonusPending = false;
+}
+
 void PatriotSpinForCash::settle() {
     // The reel sound stops before the wheel screen opens.
     if (spinSoundChannel) {

@@ -27,6 +27,9 @@ public:
     void buildExtraRules() override;
     void spin() override;
     void settle() override;
+    // The hidden pay-out test spins at full bet without settling: a wheel
+    // it arms must not turn at the player's next real pull.
+    void payoutTest() override;
     void onReelStop(int reel) override;
     void playWinSound() override;
 

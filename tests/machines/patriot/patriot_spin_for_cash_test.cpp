@@ -266,6 +266,25 @@ TEST_F(PatriotSpinForCashTest, BonusInsideTheSettle) {
     EXPECT_EQ(spinsTaken, 4);
 }
 
+// The hidden pay-out test spins thousands of times at full bet without a
+// settle: the wheel it arms on the way must not turn at the next real pull.
+TEST_F(PatriotSpinForCashTest, PayoutTestLeavesNoWheelArmed) {
+    auto m = openMachine();
+    ASSERT_TRUE(m);
+    script({});
+    m->credits = 100;
+    m->coins = 1;
+    m->payoutTest();
+    EXPECT_EQ(m->coins, 1);
+    EXPECT_FALSE(m->bonusPending);
+    pushPress(collect);  // ends a wheel that wrongly turns
+    m->spinning = true;
+    m->win = 0;
+    m->settle();
+    EXPECT_EQ(spinsTaken, 0);
+    EXPECT_EQ(m->credits, 99);
+}
+
 // A reel that stops on "spin" plays its sound after the reel stop; a wild
 // sparkles.
 TEST_F(PatriotSpinForCashTest, ReelStopSounds) {
