@@ -88,8 +88,9 @@ protected:
                 EXPECT_FALSE(rowSet.count(a) && !perCoin.count(a)) << m->name << ": " << a << " in a per-coin row";
                 EXPECT_TRUE(printed(texts, a)) << m->name << ": the whole-bet " << a << " is not on the glass";
             }
-            if (!wholeBet.empty())
+            if (!wholeBet.empty()) {
                 EXPECT_NE(texts.find("FOR THE BET"), std::string::npos) << m->name;
+            }
         } else {
             EXPECT_EQ(rowSet, wholeBet) << m->name;
         }
