@@ -86,6 +86,7 @@ VideoPoker::~VideoPoker() {
     deleteMeters();
     freeDeck();
     freeHeldBackgrounds();
+    forfeitHand();
     if (credits > 0) returnCreditsToPlayer(credits, denomination);
 }
 
@@ -231,7 +232,16 @@ void VideoPoker::betOne() {
     updateCoinsMeter(coinsBet);
 }
 
+void VideoPoker::forfeitHand() {
+    if (!handOut) return;
+    handOut = false;
+    credits -= coinsPlayed;
+    if (currentPlayer) currentPlayer->recordPlay(name, coinsPlayed, 0, coinValue());
+    coinsPlayed = 0;
+}
+
 void VideoPoker::cashOut(const char* sound, bool toCashier) {
+    forfeitHand();
     if (credits > 0) playSound(sound);
     returnCreditsToPlayer(credits, denomination);
     drawPicture("../gfx/help/loading.png", 277, 559);

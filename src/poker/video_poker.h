@@ -115,6 +115,9 @@ protected:
     int coinsToDeal() const;
     void betOne();
     void cashOut(const char* sound, bool toCashier);
+    // A hand still on the glass when the player leaves is lost: its coins
+    // were staked at the deal, so they are taken and the play recorded.
+    void forfeitHand();
     void createMeters();
     void deleteMeters();
     void saveHeldBackgrounds();

@@ -167,18 +167,33 @@ TEST_F(PokerTest, NothingIsDealtWithoutCredits) {
     delete m;
 }
 
-TEST_F(PokerTest, EscapeWithAHandOutCashesOutEverything) {
+TEST_F(PokerTest, LeavingWithAHandOutLosesThatHand) {
+    // Escape: the five coins of the hand on the glass are lost, the rest is paid out.
     JacksOrBetter* m = open<JacksOrBetter>("jacksorbetter", "10", 0.25f);
     const double money = currentPlayer->money;
     m->handleEvent(keyEvent(SDLK_m));
     ASSERT_TRUE(m->handOut);
     m->handleEvent(keyEvent(SDLK_ESCAPE));
     EXPECT_EQ(m->credits, 0);
-    EXPECT_DOUBLE_EQ(currentPlayer->money, money + 10.0);
+    EXPECT_DOUBLE_EQ(currentPlayer->money, money + 8.75);
+    MachineStats* record = currentPlayer->findStats("jacksorbetter");
+    ASSERT_NE(record, nullptr);
+    EXPECT_EQ(record->spinslost, 1);
+    EXPECT_DOUBLE_EQ(record->totalloss, 1.25);
     ASSERT_NE(m->next, nullptr);
     EXPECT_EQ(m->next->name, "lobby");
     delete m->next;
     delete m;
+
+    // Leaving another way (the machine menu, a closed window) ends in the
+    // destructor: the same hand is lost there, once.
+    m = open<JacksOrBetter>("jacksorbetter", "10", 0.25f);
+    const double before = currentPlayer->money;
+    m->handleEvent(keyEvent(SDLK_m));
+    ASSERT_TRUE(m->handOut);
+    delete m;
+    EXPECT_DOUBLE_EQ(currentPlayer->money, before + 8.75);
+    EXPECT_EQ(record->spinslost, 2);
 }
 
 TEST_F(PokerTest, CoinValueChangeReturnsCreditsAndMovesUp) {
