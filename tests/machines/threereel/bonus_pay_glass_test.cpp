@@ -12,6 +12,7 @@
 
 #include "machines/threereel/balloon_mania.h"
 #include "machines/threereel/bonus_machine_fixture.h"
+#include "machines/threereel/pay_glass.h"
 #include "machines/threereel/crazy_dice.h"
 #include "machines/threereel/double_dice_deluxe.h"
 #include "machines/threereel/double_dice_spin_for_cash.h"
@@ -24,28 +25,8 @@
 
 namespace {
 
-// The cabinet item of the machine's recipe, up to its symbol set.
-std::string cabinetOf(const std::string& id) {
-    std::ifstream in(std::string(CORVALO_ROOT) + "/assetgen/recipes/machines/" + id + ".py");
-    std::stringstream all;
-    all << in.rdbuf();
-    const std::string text = all.str();
-    const size_t start = text.find("kind=\"cabinet\"");
-    if (start == std::string::npos) return "";
-    return text.substr(start, text.find("kind=\"symbolset\"", start) - start);
-}
-
-// The amounts of the pay rows (["label", amount]).
-std::multiset<int> rowAmounts(const std::string& cabinet) {
-    std::multiset<int> out;
-    const size_t pays = cabinet.find("pays=[");
-    if (pays == std::string::npos) return out;
-    const std::string rows = cabinet.substr(pays, cabinet.find("]],", pays) + 2 - pays);
-    static const std::regex row("\\[\\s*\"[^\"]*\"\\s*,\\s*(\\d+)\\s*\\]");
-    for (std::sregex_iterator it(rows.begin(), rows.end(), row), end; it != end; ++it)
-        out.insert(std::stoi((*it)[1].str()));
-    return out;
-}
+const auto cabinetOf = payglass::cabinetRecipe;
+const auto rowAmounts = payglass::payRowAmounts;
 
 // Every quoted text of the glass that is not a pay row's label.
 std::string otherTexts(const std::string& cabinet) {

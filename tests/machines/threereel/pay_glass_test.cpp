@@ -16,6 +16,7 @@
 #include "machines/threereel/dragon_spin.h"
 #include "machines/threereel/gloamer_house.h"
 #include "machines/threereel/super7s.h"
+#include "machines/threereel/pay_glass.h"
 #include "machines/threereel/table_checks.h"
 #include "machines/threereel/triple_dice.h"
 #include "machines/threereel/triple_triple.h"
@@ -26,30 +27,11 @@ using namespace tablecheck;
 
 namespace {
 
-// The cabinet item of a machine's art recipe: its text from kind="cabinet"
-// up to the next item.
-std::string cabinetRecipe(const std::string& id) {
-    std::ifstream in(std::string(CORVALO_ROOT) + "/assetgen/recipes/machines/" + id + ".py");
-    std::stringstream all;
-    all << in.rdbuf();
-    const std::string text = all.str();
-    const size_t start = text.find("kind=\"cabinet\"");
-    if (start == std::string::npos) return "";
-    const size_t end = text.find("kind=\"symbolset\"", start);
-    return text.substr(start, end == std::string::npos ? std::string::npos : end - start);
-}
+using payglass::cabinetRecipe;
 
-// The numeric amounts of the glass's pay rows ([label, amount]).
 std::set<int> payRowAmounts(const std::string& cabinet) {
-    std::set<int> out;
-    const size_t pays = cabinet.find("pays=[");
-    if (pays == std::string::npos) return out;
-    const size_t end = cabinet.find("]],", pays);
-    const std::string rows = cabinet.substr(pays, end == std::string::npos ? std::string::npos : end + 2 - pays);
-    static const std::regex row("\\[\\s*\"[^\"]*\"\\s*,\\s*(\\d+)\\s*\\]");
-    for (std::sregex_iterator it(rows.begin(), rows.end(), row), none; it != none; ++it)
-        out.insert(std::stoi((*it)[1].str()));
-    return out;
+    const std::multiset<int> rows = payglass::payRowAmounts(cabinet);
+    return std::set<int>(rows.begin(), rows.end());
 }
 
 // Every whole number printed in a text of the glass (labels, feature panel,
