@@ -47,7 +47,8 @@ const SDL_Rect reelArea = {138, 57, 517, 250};
 constexpr int VideoSlotMachine::reelX[5];
 int VideoSlotMachine::flashDelay = 200;
 
-VideoSlotMachine::VideoSlotMachine() : lastBetLabel(nullptr), savedReelArea(nullptr), scatterWin(false) {}
+VideoSlotMachine::VideoSlotMachine(const VideoSlotTables& machineTables)
+    : tables(machineTables), lastBetLabel(nullptr), savedReelArea(nullptr), scatterWin(false) {}
 
 VideoSlotMachine::~VideoSlotMachine() {
     delete lastBetLabel;
@@ -74,6 +75,33 @@ void VideoSlotMachine::init() {
         currentPlayer->firsttimenickle = false;
     }
 }
+
+void VideoSlotMachine::configureAs(const std::string& id, float value, int coinsPerLine) {
+    name = id;
+    denomination = nullptr;
+    setDenomination(value);
+    init();
+    maxCoins = coinsPerLine;
+}
+
+void VideoSlotMachine::declareSymbols() {
+    for (const auto& s : *tables.symbols) addSymbol(s.first, s.second);
+}
+
+void VideoSlotMachine::buildReelGraphics() { addReelGraphics(*tables.reelPictures); }
+
+void VideoSlotMachine::buildLinePays() { addOfAKindRows(*this, *tables.pays); }
+
+void VideoSlotMachine::buildPaylines() {
+    for (const VideoPayline& l : *tables.paylines) addPayline(l.number, l.rows);
+}
+
+void VideoSlotMachine::loadPaylineImages() {
+    for (const VideoPayline& l : *tables.paylines)
+        addPaylineImage("linenumber" + std::to_string(l.number) + ".png", l.labelX, l.labelY);
+}
+
+void VideoSlotMachine::createMeters() { createVideoMeters(tables.meters); }
 
 void VideoSlotMachine::placeReels() {
     reelPositions.clear();
@@ -306,7 +334,68 @@ void VideoSlotMachine::flashWinningLines() {
     }
 }
 
+void VideoSlotMachine::stopSpinSound() {
+    if (spinSoundChannel) {
+        spinSoundChannel->halt();
+        spinSoundChannel = nullptr;
+    }
+}
+
+void VideoSlotMachine::addToWin(long long amount) {
+    const long long total = static_cast<long long>(win) + amount;
+    win = total > 2147483647LL ? 2147483647 : static_cast<int>(total);
+}
+
+bool VideoSlotMachine::atLargestBet() const { return coins == maxCoins && lines == maxLines; }
+
+int VideoSlotMachine::reelsInARow(const std::vector<ReelGraphic*>& chosen, const std::string& symbolName) {
+    int count = 0;
+    for (const ReelGraphic* g : chosen) {
+        bool shows = false;
+        if (g)
+            for (const ReelSymbol* s : g->symbols) shows = shows || (s && s->name == symbolName);
+        if (shows)
+            ++count;
+        else if (count <= 2)
+            count = 0;
+    }
+    return count > 5 ? 5 : count;
+}
+
+int VideoSlotMachine::adjustLinePay(const ReelSymbolList& lineSymbols, LinePay* linePay) {
+    if (!tables.doubler) return linePay->award;
+    for (int k = 0; k < linePay->count && k < static_cast<int>(lineSymbols.size()); ++k)
+        if (lineSymbols[static_cast<size_t>(k)] && lineSymbols[static_cast<size_t>(k)]->name == tables.doubler)
+            return 2 * linePay->award;
+    return linePay->award;
+}
+
+void VideoSlotMachine::playWinSound() {
+    if (scatterWin && tables.scatterSound) playSound(tables.scatterSound);
+    if (!tables.lineSounds) return;
+    for (const ReelSymbolList& line : lineSymbols) {
+        if (line.size() < 3 || !line[0] || line[0] != line[1] || line[1] != line[2]) continue;
+        for (const auto& s : *tables.lineSounds)
+            if (line[0]->name == s.first) {
+                playSound(s.second);
+                break;
+            }
+    }
+}
+
+void VideoSlotMachine::payoutTest() {
+    ReelMachine::payoutTest();
+    // The test plays are never settled: a bonus they won must not fall to
+    // the player's next spin.
+    clearBonus();
+}
+
 void VideoSlotMachine::settle() {
+    if (hasBonusGame()) {
+        stopSpinSound();
+        addToWin(playBonus());
+        clearBonus();
+    }
     flashWinningLines();
     ReelMachine::settle();
     showLastBet(coins * lines);

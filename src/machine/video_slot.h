@@ -2,13 +2,14 @@
 // pay lines, coins per line times lines played, the nickel panel of line
 // buttons, the winning lines flashed after each spin, the last bet shown.
 //
-// A machine of the family declares its tables in the reel layer's hooks and
-// adds its scatter pays or bonus triggers in afterEvaluate. Its set-up names
-// the machine, sets the denomination, calls init() and then sets maxCoins
-// (and maxLines for a nine-line machine).
+// A machine of the family hands its tables to the constructor (the reel
+// layer's hooks build from them) and adds its scatter pays or bonus triggers
+// in afterEvaluate. Its set-up is configureAs (and maxLines for a nine-line
+// machine).
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "machine/reel_machine.h"
@@ -24,14 +25,46 @@ struct VideoMeterPoints {
     int lastBetX, lastBetY;
 };
 
+// One row of a video pay table: a symbol list and its award for 1 to 5 of
+// a kind from the left (0: that count doesn't pay).
+struct OfAKindRow {
+    std::vector<std::string> symbols;
+    int pays[5];  // one, two, three, four, five of a kind
+};
+
+// One pay line: the row it takes on each reel and where its number stands.
+struct VideoPayline {
+    int number;
+    std::vector<int> rows;
+    int labelX, labelY;
+};
+
+// What a video slot is built from. The lists are the machine's own tables,
+// kept for its life.
+struct VideoSlotTables {
+    const std::vector<std::pair<const char*, int>>* symbols;  // name, rarity value
+    const std::vector<std::string>* reelPictures;
+    const std::vector<OfAKindRow>* pays;
+    const std::vector<VideoPayline>* paylines;
+    VideoMeterPoints meters;
+    const char* doubler;  // a symbol that doubles any line pay it is part of, or null
+    // Three of a kind from the left of a symbol sounds its file, every such line.
+    const std::vector<std::pair<const char*, const char*>>* lineSounds;
+    const char* scatterSound;  // sounds when a scatter paid, or null
+};
+
 class VideoSlotMachine : public ReelMachine {
 public:
+    VideoSlotTables tables;
     TextLabel* lastBetLabel;    // owned: the bet of the last settled spin
     SDL_Surface* savedReelArea; // owned: the reels before the winning lines were drawn
     bool scatterWin;            // set by a machine's afterEvaluate when a scatter paid
 
-    VideoSlotMachine();
+    explicit VideoSlotMachine(const VideoSlotTables& tables);
     ~VideoSlotMachine() override;
+
+    // Names the machine, sets the coin value, sets up, then the coins a line.
+    void configureAs(const std::string& id, float value, int coinsPerLine);
 
     void init() override;
     void handleEvent(const SDL_Event& event) override;
@@ -46,6 +79,25 @@ public:
     void placeReels() override;
     void showDenomination() override;
     void betOne() override;
+    void payoutTest() override;  // then forgets any bonus the test plays won
+
+    // ---- built from the tables ----------------------------------------------
+    void declareSymbols() override;
+    void buildReelGraphics() override;
+    void buildLinePays() override;
+    void buildPaylines() override;
+    void loadPaylineImages() override;
+    void createMeters() override;
+    void onReelStop(int) override {}
+    int adjustLinePay(const ReelSymbolList& lineSymbols, LinePay* linePay) override;
+    void playWinSound() override;
+
+    // ---- a bonus game after the spin ------------------------------------------
+    // A machine with one stops the reel sound as the spin settles, then plays
+    // the bonus (credits won, 0 when none is due) and forgets it.
+    virtual bool hasBonusGame() const { return false; }
+    virtual long long playBonus() { return 0; }
+    virtual void clearBonus() {}
 
     // After every outcome draw, with the picture each reel stopped on.
     virtual void afterEvaluate(const std::vector<ReelGraphic*>& chosen) = 0;
@@ -54,6 +106,14 @@ public:
     // Every control whose name holds "play" goes back to the screen picture.
     void clearPlayButtons();
     void flashWinningLines();
+    void stopSpinSound();
+    // Adds to this spin's win, held at the largest int.
+    void addToWin(long long amount);
+    // Every line played at the most coins.
+    bool atLargestBet() const;
+    // Reels showing the symbol in a row from the left (a gap before the
+    // third starts the count again), at most 5.
+    static int reelsInARow(const std::vector<ReelGraphic*>& chosen, const std::string& symbolName);
 
     // ---- pay-table builders: exactly N of the list from the left ----------
     void addOneOfAKind(const ReelSymbolList& list, int award);
@@ -86,13 +146,6 @@ public:
     static constexpr int reelY = 65;
     // Milliseconds of each half of a winning line's flash.
     static int flashDelay;
-};
-
-// One row of a video pay table: a symbol list and its award for 1 to 5 of
-// a kind from the left (0: that count doesn't pay).
-struct OfAKindRow {
-    std::vector<std::string> symbols;
-    int pays[5];  // one, two, three, four, five of a kind
 };
 
 void addOfAKindRows(VideoSlotMachine& machine, const std::vector<OfAKindRow>& rows);

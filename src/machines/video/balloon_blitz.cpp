@@ -31,13 +31,7 @@ const std::vector<OfAKindRow> payTable = {
     {{"target"},              {0,  0,  75,   1000, 5000}},
 };
 
-struct LineRow {
-    int number;
-    std::vector<int> rows;
-    int labelX, labelY;
-};
-
-const std::vector<LineRow> paylineTable = {
+const std::vector<VideoPayline> paylineTable = {
     {1, {1, 1, 1, 1, 1}, 105, 161}, {2, {0, 0, 0, 0, 0}, 102, 95}, {3, {2, 2, 2, 2, 2}, 103, 228},
     {4, {0, 1, 2, 1, 0}, 103, 49},  {5, {2, 1, 0, 1, 2}, 101, 284},
 };
@@ -51,13 +45,16 @@ const std::vector<std::pair<const char*, const char*>> lineSounds = {
     {"register", "cashopen.wav"}, {"target", "circus.wav"}, {"car", "circintr.wav"},
 };
 
+const VideoSlotTables machineTables = {&symbolTable, &reelPictures, &payTable, &paylineTable,
+    {589, 41, 155, 399, 194, 41, 417, 41}, "target", &lineSounds, nullptr};
+
 void playSound(const char* file) {
     if (soundPlayer) soundPlayer->play(file, false);
 }
 
 }  // namespace
 
-BalloonBlitz::BalloonBlitz(float denomination) : bonusPending(false) {
+BalloonBlitz::BalloonBlitz(float denomination) : VideoSlotMachine(machineTables), bonusPending(false) {
     configure(denomination);
     playSound("circintr.wav");
 }
@@ -65,90 +62,18 @@ BalloonBlitz::BalloonBlitz(float denomination) : bonusPending(false) {
 BalloonBlitz::~BalloonBlitz() {}
 
 void BalloonBlitz::configure(float value) {
-    name = "balloonblitz";
-    denomination = nullptr;
-    setDenomination(value);
-    init();
-    maxCoins = 9;
+    configureAs("balloonblitz", value, 9);
     bonusPending = false;
 }
 
-void BalloonBlitz::declareSymbols() {
-    for (const auto& s : symbolTable) addSymbol(s.first, s.second);
-}
-
-void BalloonBlitz::buildReelGraphics() { addReelGraphics(reelPictures); }
-
-void BalloonBlitz::buildLinePays() { addOfAKindRows(*this, payTable); }
-
-void BalloonBlitz::buildPaylines() {
-    for (const LineRow& l : paylineTable) addPayline(l.number, l.rows);
-}
-
-void BalloonBlitz::loadPaylineImages() {
-    for (const LineRow& l : paylineTable)
-        addPaylineImage("linenumber" + std::to_string(l.number) + ".png", l.labelX, l.labelY);
-}
-
-void BalloonBlitz::createMeters() { createVideoMeters({589, 41, 155, 399, 194, 41, 417, 41}); }
-
-int BalloonBlitz::adjustLinePay(const ReelSymbolList& lineSymbols, LinePay* linePay) {
-    for (int k = 0; k < linePay->count && k < static_cast<int>(lineSymbols.size()); ++k)
-        if (lineSymbols[static_cast<size_t>(k)] && lineSymbols[static_cast<size_t>(k)]->name == "target")
-            return 2 * linePay->award;
-    return linePay->award;
-}
-
-int BalloonBlitz::bullseyeCount(const std::vector<ReelGraphic*>& chosen) {
-    int count = 0;
-    for (const ReelGraphic* g : chosen) {
-        bool shows = false;
-        if (g)
-            for (const ReelSymbol* s : g->symbols) shows = shows || (s && s->name == "bullseye");
-        if (shows)
-            ++count;
-        else if (count <= 2)
-            count = 0;
-    }
-    return count > 5 ? 5 : count;
-}
+int BalloonBlitz::bullseyeCount(const std::vector<ReelGraphic*>& chosen) { return reelsInARow(chosen, "bullseye"); }
 
 void BalloonBlitz::afterEvaluate(const std::vector<ReelGraphic*>& chosen) {
     const int count = bullseyeCount(chosen);
     if (count >= 3) bonusPending = true;
-    const int scatter = (coins == maxCoins && lines == maxLines) ? scatterAtMaxBet[count]
-                                                                 : coins * scatterTimesCoins[count];
-    const long long total = static_cast<long long>(win) + scatter;
-    win = total > 2147483647LL ? 2147483647 : static_cast<int>(total);
+    addToWin(atLargestBet() ? scatterAtMaxBet[count] : coins * scatterTimesCoins[count]);
 }
 
-void BalloonBlitz::settle() {
-    if (spinSoundChannel) {
-        spinSoundChannel->halt();
-        spinSoundChannel = nullptr;
-    }
-    if (bonusPending) {
-        const long long total = static_cast<long long>(win) + runBalloonBonus();
-        win = total > 2147483647LL ? 2147483647 : static_cast<int>(total);
-        bonusPending = false;
-    }
-    VideoSlotMachine::settle();
-}
+long long BalloonBlitz::playBonus() { return bonusPending ? runBalloonBonus() : 0; }
 
-void BalloonBlitz::payoutTest() {
-    VideoSlotMachine::payoutTest();
-    // The test plays are never settled: a bonus they won must not fall to
-    // the player's next spin.
-    bonusPending = false;
-}
-
-void BalloonBlitz::playWinSound() {
-    for (const ReelSymbolList& line : lineSymbols) {
-        if (line.size() < 3 || !line[0] || line[0] != line[1] || line[1] != line[2]) continue;
-        for (const auto& s : lineSounds)
-            if (line[0]->name == s.first) {
-                playSound(s.second);
-                break;
-            }
-    }
-}
+void BalloonBlitz::clearBonus() { bonusPending = false; }

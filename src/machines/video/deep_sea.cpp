@@ -32,16 +32,18 @@ const std::vector<OfAKindRow> payTable = {
     {{"mermaid"},            {2,  30, 75,   250, 500}},
 };
 
-struct LineRow {
-    int number;
-    std::vector<int> rows;
-    int labelX, labelY;
-};
-
-const std::vector<LineRow> paylineTable = {
+const std::vector<VideoPayline> paylineTable = {
     {1, {1, 1, 1, 1, 1}, 89, 172}, {2, {0, 0, 0, 0, 0}, 87, 122}, {3, {2, 2, 2, 2, 2}, 86, 220},
     {4, {0, 1, 2, 1, 0}, 86, 67},  {5, {2, 1, 0, 1, 2}, 86, 276},
 };
+
+// Three of a kind from the left of these symbols sounds on every such line.
+const std::vector<std::pair<const char*, const char*>> lineSounds = {
+    {"marlin", "dpseafx1.wav"}, {"lobster", "dpseafx2.wav"},
+};
+
+const VideoSlotTables machineTables = {&symbolTable, &reelPictures, &payTable, &paylineTable,
+    {591, 42, 642, 376, 197, 42, 423, 42}, nullptr, &lineSounds, "jaws.wav"};
 
 void playSound(const char* file) {
     if (soundPlayer) soundPlayer->play(file, false);
@@ -49,7 +51,7 @@ void playSound(const char* file) {
 
 }  // namespace
 
-DeepSea::DeepSea(float denomination) : bonusStake(0), bonusTriggered(false) {
+DeepSea::DeepSea(float denomination) : VideoSlotMachine(machineTables), bonusStake(0), bonusTriggered(false) {
     configure(denomination);
     playSound("dpseintr.wav");
 }
@@ -58,50 +60,13 @@ DeepSea::~DeepSea() {}
 
 void DeepSea::configure(float value) {
     bonusStake = 0;
-    name = "deepsea";
-    denomination = nullptr;
-    setDenomination(value);
-    init();
-    maxCoins = 9;
+    configureAs("deepsea", value, 9);
     bonusTriggered = false;
 }
 
-void DeepSea::declareSymbols() {
-    for (const auto& s : symbolTable) addSymbol(s.first, s.second);
-}
-
-void DeepSea::buildReelGraphics() { addReelGraphics(reelPictures); }
-
-void DeepSea::buildLinePays() { addOfAKindRows(*this, payTable); }
-
-void DeepSea::buildPaylines() {
-    for (const LineRow& l : paylineTable) addPayline(l.number, l.rows);
-}
-
-void DeepSea::loadPaylineImages() {
-    for (const LineRow& l : paylineTable)
-        addPaylineImage("linenumber" + std::to_string(l.number) + ".png", l.labelX, l.labelY);
-}
-
-void DeepSea::createMeters() { createVideoMeters({591, 42, 642, 376, 197, 42, 423, 42}); }
-
-int DeepSea::adjustLinePay(const ReelSymbolList&, LinePay* linePay) { return linePay->award; }
-
 void DeepSea::afterEvaluate(const std::vector<ReelGraphic*>& chosen) {
     scatterWin = false;
-    const char* big[3] = {"shark", "swordfish", "fish"};
-    int count[3] = {0, 0, 0};
-    for (const ReelGraphic* g : chosen) {
-        for (int k = 0; k < 3; ++k) {
-            bool shows = false;
-            if (g)
-                for (const ReelSymbol* s : g->symbols) shows = shows || (s && s->name == big[k]);
-            if (shows)
-                ++count[k];
-            else if (count[k] < 3)
-                count[k] = 0;
-        }
-    }
+    const int count[3] = {reelsInARow(chosen, "shark"), reelsInARow(chosen, "swordfish"), reelsInARow(chosen, "fish")};
     if (count[0] >= 3) {
         bonusTriggered = true;
         bonusStake = coins * (count[0] == 3 ? 20 : count[0] == 4 ? 30 : 40);
@@ -114,35 +79,11 @@ void DeepSea::afterEvaluate(const std::vector<ReelGraphic*>& chosen) {
     }
 }
 
-void DeepSea::settle() {
-    if (spinSoundChannel) {
-        spinSoundChannel->halt();
-        spinSoundChannel = nullptr;
-    }
-    if (bonusTriggered) {
-        const long long total = static_cast<long long>(win) + static_cast<long long>(runDeepSeaBonus()) * bonusStake;
-        win = total > 2147483647LL ? 2147483647 : static_cast<int>(total);
-        bonusStake = 0;
-        bonusTriggered = false;
-    }
-    VideoSlotMachine::settle();
+long long DeepSea::playBonus() {
+    return bonusTriggered ? static_cast<long long>(runDeepSeaBonus()) * bonusStake : 0;
 }
 
-void DeepSea::payoutTest() {
-    VideoSlotMachine::payoutTest();
-    // The test plays are never settled: a bonus they won must not fall to
-    // the player's next spin.
+void DeepSea::clearBonus() {
     bonusTriggered = false;
     bonusStake = 0;
-}
-
-void DeepSea::playWinSound() {
-    if (scatterWin) playSound("jaws.wav");
-    for (const ReelSymbolList& line : lineSymbols) {
-        if (line.size() < 3 || !line[0] || line[0] != line[1] || line[1] != line[2]) continue;
-        if (line[0]->name == "marlin")
-            playSound("dpseafx1.wav");
-        else if (line[0]->name == "lobster")
-            playSound("dpseafx2.wav");
-    }
 }

@@ -33,13 +33,7 @@ const std::vector<OfAKindRow> payTable = {
     {{"rabbit"},            {0,  0,  75,   1000, 5000}},
 };
 
-struct LineRow {
-    int number;
-    std::vector<int> rows;
-    int labelX, labelY;
-};
-
-const std::vector<LineRow> paylineTable = {
+const std::vector<VideoPayline> paylineTable = {
     {1, {1, 1, 1, 1, 1}, 110, 167}, {2, {0, 0, 0, 0, 0}, 105, 110}, {3, {2, 2, 2, 2, 2}, 105, 220},
     {4, {0, 1, 2, 1, 0}, 104, 59},  {5, {2, 1, 0, 1, 2}, 104, 280},
 };
@@ -54,13 +48,16 @@ const std::vector<std::pair<const char*, const char*>> lineSounds = {
     {"kings", "magicfx2.wav"}, {"rabbit", "magicjak.wav"},
 };
 
+const VideoSlotTables machineTables = {&symbolTable, &reelPictures, &payTable, &paylineTable,
+    {590, 42, 643, 377, 195, 42, 421, 42}, "rabbit", &lineSounds, nullptr};
+
 void playSound(const char* file) {
     if (soundPlayer) soundPlayer->play(file, false);
 }
 
 }  // namespace
 
-Magic::Magic(float denomination) : bonusStake(0), bonusTriggered(false) {
+Magic::Magic(float denomination) : VideoSlotMachine(machineTables), bonusStake(0), bonusTriggered(false) {
     configure(denomination);
     playSound("magicint.wav");
 }
@@ -69,92 +66,24 @@ Magic::~Magic() {}
 
 void Magic::configure(float value) {
     bonusStake = 0;
-    name = "magic";
-    denomination = nullptr;
-    setDenomination(value);
-    init();
-    maxCoins = 9;
+    configureAs("magic", value, 9);
     bonusTriggered = false;
 }
 
-void Magic::declareSymbols() {
-    for (const auto& s : symbolTable) addSymbol(s.first, s.second);
-}
-
-void Magic::buildReelGraphics() { addReelGraphics(reelPictures); }
-
-void Magic::buildLinePays() { addOfAKindRows(*this, payTable); }
-
-void Magic::buildPaylines() {
-    for (const LineRow& l : paylineTable) addPayline(l.number, l.rows);
-}
-
-void Magic::loadPaylineImages() {
-    for (const LineRow& l : paylineTable)
-        addPaylineImage("linenumber" + std::to_string(l.number) + ".png", l.labelX, l.labelY);
-}
-
-void Magic::createMeters() { createVideoMeters({590, 42, 643, 377, 195, 42, 421, 42}); }
-
-int Magic::adjustLinePay(const ReelSymbolList& lineSymbols, LinePay* linePay) {
-    for (int k = 0; k < linePay->count && k < static_cast<int>(lineSymbols.size()); ++k)
-        if (lineSymbols[static_cast<size_t>(k)] && lineSymbols[static_cast<size_t>(k)]->name == "rabbit")
-            return 2 * linePay->award;
-    return linePay->award;
-}
-
-int Magic::hankyCount(const std::vector<ReelGraphic*>& chosen) {
-    int count = 0;
-    for (const ReelGraphic* g : chosen) {
-        bool hanky = false;
-        if (g)
-            for (const ReelSymbol* s : g->symbols) hanky = hanky || (s && s->name == "hanky");
-        if (hanky)
-            ++count;
-        else if (count <= 2)
-            count = 0;
-    }
-    return count > 5 ? 5 : count;
-}
+int Magic::hankyCount(const std::vector<ReelGraphic*>& chosen) { return reelsInARow(chosen, "hanky"); }
 
 void Magic::afterEvaluate(const std::vector<ReelGraphic*>& chosen) {
     const int count = hankyCount(chosen);
     if (count >= 3) bonusTriggered = true;
-    if (coins == maxCoins && lines == maxLines)
+    if (atLargestBet())
         bonusStake = stakeAtMaxBet[count];
     else
         bonusStake = coins * stakeTimesCoins[count];
 }
 
-void Magic::settle() {
-    if (spinSoundChannel) {
-        spinSoundChannel->halt();
-        spinSoundChannel = nullptr;
-    }
-    if (bonusTriggered) {
-        const long long total = static_cast<long long>(win) + static_cast<long long>(runHatBonus()) * bonusStake;
-        win = total > 2147483647LL ? 2147483647 : static_cast<int>(total);
-        bonusStake = 0;
-        bonusTriggered = false;
-    }
-    VideoSlotMachine::settle();
-}
+long long Magic::playBonus() { return bonusTriggered ? static_cast<long long>(runHatBonus()) * bonusStake : 0; }
 
-void Magic::payoutTest() {
-    VideoSlotMachine::payoutTest();
-    // The test plays are never settled: a bonus they won must not fall to
-    // the player's next spin.
+void Magic::clearBonus() {
     bonusTriggered = false;
     bonusStake = 0;
-}
-
-void Magic::playWinSound() {
-    for (const ReelSymbolList& line : lineSymbols) {
-        if (line.size() < 3 || !line[0] || line[0] != line[1] || line[1] != line[2]) continue;
-        for (const auto& s : lineSounds)
-            if (line[0]->name == s.first) {
-                playSound(s.second);
-                break;
-            }
-    }
 }

@@ -32,17 +32,9 @@ public:
     ~Magic() override;
     void configure(float denomination);
 
-    void settle() override;
-    void payoutTest() override;
-    void onReelStop(int) override {}
-    void playWinSound() override;
-    void createMeters() override;
-    int adjustLinePay(const ReelSymbolList& lineSymbols, LinePay* linePay) override;
-    void buildLinePays() override;
-    void buildReelGraphics() override;
-    void declareSymbols() override;
-    void buildPaylines() override;
-    void loadPaylineImages() override;
+    bool hasBonusGame() const override { return true; }
+    long long playBonus() override;
+    void clearBonus() override;
     void afterEvaluate(const std::vector<ReelGraphic*>& chosen) override;
 
     // The hat bonus: the player picks one of five hats; returns the multiplier.

@@ -32,13 +32,7 @@ const std::vector<OfAKindRow> payTable = {
     {{"mask"},            {0,  0,  75,   1000, 10000}},
 };
 
-struct LineRow {
-    int number;
-    std::vector<int> rows;
-    int labelX, labelY;
-};
-
-const std::vector<LineRow> paylineTable = {
+const std::vector<VideoPayline> paylineTable = {
     {1, {1, 1, 1, 1, 1}, 105, 169}, {2, {0, 0, 0, 0, 0}, 101, 107}, {3, {2, 2, 2, 2, 2}, 100, 233},
     {4, {0, 1, 2, 1, 0}, 101, 55},  {5, {2, 1, 0, 1, 2}, 99, 292},  {6, {0, 1, 1, 1, 2}, 88, 80},
     {7, {2, 1, 1, 1, 0}, 84, 265},  {8, {1, 1, 0, 1, 1}, 87, 137},  {9, {1, 1, 2, 1, 1}, 84, 200},
@@ -54,13 +48,16 @@ const std::vector<std::pair<const char*, const char*>> lineSounds = {
     {"mask", "dixie.wav"}, {"flag", "mgfx1.wav"}, {"ace", "mgfx3.wav"},
 };
 
+const VideoSlotTables machineTables = {&symbolTable, &reelPictures, &payTable, &paylineTable,
+    {588, 41, 642, 381, 190, 41, 416, 41}, "mask", &lineSounds, "mgfx4.wav"};
+
 void playSound(const char* file) {
     if (soundPlayer) soundPlayer->play(file, false);
 }
 
 }  // namespace
 
-MardiGras::MardiGras(float denomination) {
+MardiGras::MardiGras(float denomination) : VideoSlotMachine(machineTables) {
     configure(denomination);
     playSound("dixishrt.wav");
 }
@@ -68,64 +65,21 @@ MardiGras::MardiGras(float denomination) {
 MardiGras::~MardiGras() {}
 
 void MardiGras::configure(float value) {
-    name = "mardigras";
-    denomination = nullptr;
-    setDenomination(value);
-    init();
-    maxCoins = 5;
+    configureAs("mardigras", value, 5);
     maxLines = 9;
 }
 
 void MardiGras::createButtons() { createPanel("../gfx/nickle9buttons/", {1, 3, 5, 7, 9}); }
 
-void MardiGras::declareSymbols() {
-    for (const auto& s : symbolTable) addSymbol(s.first, s.second);
-}
-
-void MardiGras::buildReelGraphics() { addReelGraphics(reelPictures); }
-
-void MardiGras::buildLinePays() { addOfAKindRows(*this, payTable); }
-
-void MardiGras::buildPaylines() {
-    for (const LineRow& l : paylineTable) addPayline(l.number, l.rows);
-}
-
-void MardiGras::loadPaylineImages() {
-    for (const LineRow& l : paylineTable)
-        addPaylineImage("linenumber" + std::to_string(l.number) + ".png", l.labelX, l.labelY);
-}
-
-void MardiGras::createMeters() { createVideoMeters({588, 41, 642, 381, 190, 41, 416, 41}); }
-
-int MardiGras::adjustLinePay(const ReelSymbolList& lineSymbols, LinePay* linePay) {
-    for (int k = 0; k < linePay->count && k < static_cast<int>(lineSymbols.size()); ++k)
-        if (lineSymbols[static_cast<size_t>(k)] && lineSymbols[static_cast<size_t>(k)]->name == "mask")
-            return 2 * linePay->award;
-    return linePay->award;
-}
-
 int MardiGras::scatterPay(int scatterReels) const {
     const int n = scatterReels > 5 ? 5 : scatterReels;
     if (n < 2) return 0;
-    if (coins == maxCoins && lines == maxLines) return scatterAtMaxBet[n];
+    if (atLargestBet()) return scatterAtMaxBet[n];
     return coins * lines * scatterTimesBet[n];
 }
 
 void MardiGras::afterEvaluate(const std::vector<ReelGraphic*>& chosen) {
     const int n = reelsShowing(chosen, "scatter");
     scatterWin = n >= 2;
-    const long long total = static_cast<long long>(win) + scatterPay(n);
-    win = total > 2147483647LL ? 2147483647 : static_cast<int>(total);
-}
-
-void MardiGras::playWinSound() {
-    if (scatterWin) playSound("mgfx4.wav");
-    for (const ReelSymbolList& line : lineSymbols) {
-        if (line.size() < 3 || !line[0] || line[0] != line[1] || line[1] != line[2]) continue;
-        for (const auto& s : lineSounds)
-            if (line[0]->name == s.first) {
-                playSound(s.second);
-                break;
-            }
-    }
+    addToWin(scatterPay(n));
 }

@@ -12,15 +12,6 @@ public:
     void configure(float denomination);
 
     void createButtons() override;  // the nine-line panel
-    void onReelStop(int) override {}
-    void playWinSound() override;
-    void createMeters() override;
-    int adjustLinePay(const ReelSymbolList& lineSymbols, LinePay* linePay) override;
-    void buildLinePays() override;
-    void buildReelGraphics() override;
-    void declareSymbols() override;
-    void buildPaylines() override;
-    void loadPaylineImages() override;
     void afterEvaluate(const std::vector<ReelGraphic*>& chosen) override;
 
     // The scatter pay in credits for that many scatter reels at the current bet.

@@ -34,13 +34,7 @@ const std::vector<std::string> reelPictures = {
     "zebra_10_king", "zebra_jack_ape", "zebra_queen_9",
 };
 
-struct LineRow {
-    int number;
-    std::vector<int> rows;
-    int labelX, labelY;
-};
-
-const std::vector<LineRow> paylineTable = {
+const std::vector<VideoPayline> paylineTable = {
     {1, {1, 1, 1, 1, 1}, 98, 165}, {2, {0, 0, 0, 0, 0}, 94, 113}, {3, {2, 2, 2, 2, 2}, 94, 219},
     {4, {0, 1, 2, 1, 0}, 93, 65},  {5, {2, 1, 0, 1, 2}, 93, 274},
 };
@@ -50,13 +44,16 @@ const std::vector<std::pair<const char*, const char*>> lineSounds = {
     {"10", "ape.wav"}, {"9", "chimp.wav"}, {"giraffe", "stampede.wav"},
 };
 
+const VideoSlotTables machineTables = {&symbolTable, &reelPictures, &payTable, &paylineTable,
+    {592, 42, 641, 378, 196, 42, 422, 42}, nullptr, &lineSounds, "stampede.wav"};
+
 void playSound(const char* file) {
     if (soundPlayer) soundPlayer->play(file, false);
 }
 
 }  // namespace
 
-Zookeeper::Zookeeper(float denomination) {
+Zookeeper::Zookeeper(float denomination) : VideoSlotMachine(machineTables) {
     configure(denomination);
     playSound("zoointr.wav");
 }
@@ -64,33 +61,8 @@ Zookeeper::Zookeeper(float denomination) {
 Zookeeper::~Zookeeper() {}
 
 void Zookeeper::configure(float value) {
-    name = "zookeeper";
-    denomination = nullptr;
-    setDenomination(value);
-    init();
-    maxCoins = 9;
+    configureAs("zookeeper", value, 9);
 }
-
-void Zookeeper::declareSymbols() {
-    for (const auto& s : symbolTable) addSymbol(s.first, s.second);
-}
-
-void Zookeeper::buildReelGraphics() { addReelGraphics(reelPictures); }
-
-void Zookeeper::buildLinePays() { addOfAKindRows(*this, payTable); }
-
-void Zookeeper::buildPaylines() {
-    for (const LineRow& l : paylineTable) addPayline(l.number, l.rows);
-}
-
-void Zookeeper::loadPaylineImages() {
-    for (const LineRow& l : paylineTable)
-        addPaylineImage("linenumber" + std::to_string(l.number) + ".png", l.labelX, l.labelY);
-}
-
-void Zookeeper::createMeters() { createVideoMeters({592, 42, 641, 378, 196, 42, 422, 42}); }
-
-int Zookeeper::adjustLinePay(const ReelSymbolList&, LinePay* linePay) { return linePay->award; }
 
 int Zookeeper::scatterFactor(int zebraReels) {
     switch (zebraReels) {
@@ -105,16 +77,5 @@ int Zookeeper::scatterFactor(int zebraReels) {
 void Zookeeper::afterEvaluate(const std::vector<ReelGraphic*>& chosen) {
     const int zebras = reelsShowing(chosen, "zebra");
     scatterWin = zebras >= 2;
-    const long long scatter = static_cast<long long>(coins) * lines * scatterFactor(zebras);
-    const long long total = static_cast<long long>(win) + scatter;
-    win = total > 2147483647LL ? 2147483647 : static_cast<int>(total);
-}
-
-void Zookeeper::playWinSound() {
-    if (scatterWin) playSound("stampede.wav");
-    for (const ReelSymbolList& line : lineSymbols) {
-        if (line.size() < 3 || !line[0] || line[0] != line[1] || line[1] != line[2]) continue;
-        for (const auto& s : lineSounds)
-            if (line[0]->name == s.first) playSound(s.second);
-    }
+    addToWin(static_cast<long long>(coins) * lines * scatterFactor(zebras));
 }

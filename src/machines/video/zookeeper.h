@@ -11,15 +11,6 @@ public:
     ~Zookeeper() override;
     void configure(float denomination);
 
-    void onReelStop(int) override {}
-    void playWinSound() override;
-    void createMeters() override;
-    int adjustLinePay(const ReelSymbolList& lineSymbols, LinePay* linePay) override;
-    void buildLinePays() override;
-    void buildReelGraphics() override;
-    void declareSymbols() override;
-    void buildPaylines() override;
-    void loadPaylineImages() override;
     void afterEvaluate(const std::vector<ReelGraphic*>& chosen) override;
 
     // The zebra scatter's multiple of the whole bet for that many zebra reels.

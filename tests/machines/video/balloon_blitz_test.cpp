@@ -157,49 +157,21 @@ TEST_F(BalloonBlitzTest, BonusRunsInTheSettleOnASpinWithoutLineWin) {
 
 TEST_F(BalloonBlitzTest, ReturnPerCoinFromTheTablesMatchesSeededSpins) {
     ASSERT_NE(bb, nullptr);
-    videotest::ReturnTable t;
-    auto index = [&](const std::string& name) {
-        for (size_t i = 0; i < m->symbols.size(); ++i)
-            if (m->symbols[i]->name == name) return int(i);
-        return -1;
-    };
-    for (ReelGraphic* g : m->reelGraphics) {
-        t.pictures.push_back({index(g->symbols[0]->name), index(g->symbols[1]->name), index(g->symbols[2]->name)});
-        t.weights.push_back(g->baseWeight());
-    }
-    const std::vector<std::pair<std::string, std::array<int, 6>>> pays = {
+    videotest::ReturnTable t = returnTable({
         {"box", {0, 0, 2, 5, 15, 75}},          {"2box", {0, 0, 5, 10, 25, 100}},  {"3box", {0, 0, 5, 10, 50, 150}},
         {"dart", {0, 0, 0, 15, 60, 200}},       {"clown", {0, 0, 0, 25, 150, 275}},
         {"register", {0, 0, 0, 50, 100, 500}},  {"car", {0, 0, 0, 60, 500, 2500}},
         {"target", {0, 0, 0, 75, 1000, 5000}},  {"bullseye", {0, 0, 0, 0, 0, 0}},
-    };
-    t.pay.resize(m->symbols.size());
-    for (const auto& p : pays) t.pay[size_t(index(p.first))] = p.second;
-    t.wild = index("target");
-    t.wildOnly = {index("register"), index("car")};
-    t.scatter = index("bullseye");
+    });
+    t.wild = symbolIndex("target");
+    t.wildOnly = {symbolIndex("register"), symbolIndex("car")};
+    t.scatter = symbolIndex("bullseye");
     t.scatterInARow = true;
     // One coin a line below the largest bet: 15, 35, 60 credits for 3, 4, 5.
     t.factor = [](int c) { return c == 3 ? 15 : c == 4 ? 35 : c >= 5 ? 60 : 0; };
     t.lines = {{1, 1, 1, 1, 1}, {0, 0, 0, 0, 0}, {2, 2, 2, 2, 2}, {0, 1, 2, 1, 0}, {2, 1, 0, 1, 2}};
 
-    double mean = 0, variance = 0;
-    videotest::exactReturn(t, mean, variance);
-    std::cout << "balloonblitz: return per coin (no bonus) from the tables " << mean / 5 << std::endl;
-
-    sgenrand(20261206);
-    const int spins = 30000;
-    double total = 0;
-    for (int i = 0; i < spins; ++i) {
-        m->lines = 5;
-        m->coins = 1;
-        m->spin();
-        total += m->win;
-    }
-    bb->bonusPending = false;
-    std::cout << "balloonblitz: return per coin (no bonus) over " << spins << " seeded spins " << total / spins / 5
-              << std::endl;
-    EXPECT_NEAR(total / spins, mean, 5 * std::sqrt(variance / spins));
+    expectReturnMatchesSpins(t, "balloonblitz", 30000);
 }
 
 }  // namespace

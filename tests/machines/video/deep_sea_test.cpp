@@ -10,32 +10,18 @@
 #include "shell/display.h"
 #include "video_fixture.h"
 
-using videotest::VideoFixture;
+using videotest::BonusFixture;
+using videotest::prizeFor;
 
 namespace {
 
-Uint32 fakeNow = 1000;
-Uint32 fakeTicks() { return fakeNow += 5; }
-void fakePause(Uint32 ms) { fakeNow += ms; }
-
-int prizeFor(unsigned r) { return r == 0 ? 5 : r <= 2 ? 4 : r <= 6 ? 3 : r <= 14 ? 2 : r <= 55 ? 1 : 0; }
-
-class DeepSeaTest : public VideoFixture {
+class DeepSeaTest : public BonusFixture {
 protected:
     DeepSea* sea = nullptr;
-    Uint32 (*savedTicks)() = nullptr;
     void SetUp() override {
-        VideoFixture::SetUp();
+        BonusFixture::SetUp();
         open("deepsea");
         sea = dynamic_cast<DeepSea*>(m);
-        savedTicks = mediaTicks;
-        mediaTicks = fakeTicks;
-        videoBonusPause = fakePause;
-    }
-    void TearDown() override {
-        mediaTicks = savedTicks;
-        videoBonusPause = SDL_Delay;
-        VideoFixture::TearDown();
     }
     // S: a picture with a shark, F: with a fish (no shark), -: neither big fish.
     void reels(const std::string& pattern, int coinsPerLine) {
@@ -126,44 +112,17 @@ TEST_F(DeepSeaTest, PayoutTestArmsNoBonusForTheNextSpin) {
 
 TEST_F(DeepSeaTest, ReturnPerCoinFromTheTablesMatchesSeededSpins) {
     ASSERT_NE(sea, nullptr);
-    videotest::ReturnTable t;
-    auto index = [&](const std::string& name) {
-        for (size_t i = 0; i < m->symbols.size(); ++i)
-            if (m->symbols[i]->name == name) return int(i);
-        return -1;
-    };
-    for (ReelGraphic* g : m->reelGraphics) {
-        t.pictures.push_back({index(g->symbols[0]->name), index(g->symbols[1]->name), index(g->symbols[2]->name)});
-        t.weights.push_back(g->baseWeight());
-    }
-    const std::vector<std::pair<std::string, std::array<int, 6>>> pays = {
+    videotest::ReturnTable t = returnTable({
         {"shell", {0, 0, 0, 5, 10, 15}},      {"star", {0, 0, 0, 10, 20, 30}},     {"crab", {0, 0, 0, 10, 15, 20}},
         {"lobster", {0, 0, 0, 25, 30, 50}},   {"marlin", {0, 2, 25, 50, 75, 250}}, {"mermaid", {0, 2, 30, 75, 250, 500}},
         {"fish", {0, 0, 0, 0, 0, 0}},         {"shark", {0, 0, 0, 0, 0, 0}},       {"swordfish", {0, 0, 0, 0, 0, 0}},
-    };
-    t.pay.resize(m->symbols.size());
-    for (const auto& p : pays) t.pay[size_t(index(p.first))] = p.second;
-    t.wild = index("mermaid");
-    t.wildOnly = {index("marlin")};
+    });
+    t.wild = symbolIndex("mermaid");
+    t.wildOnly = {symbolIndex("marlin")};
     t.wildDoubles = false;
     t.lines = {{1, 1, 1, 1, 1}, {0, 0, 0, 0, 0}, {2, 2, 2, 2, 2}, {0, 1, 2, 1, 0}, {2, 1, 0, 1, 2}};
 
-    double mean = 0, variance = 0;
-    videotest::exactReturn(t, mean, variance);
-    std::cout << "deepsea: line return per coin from the tables " << mean / 5 << std::endl;
-
-    sgenrand(20261206);
-    const int spins = 30000;
-    double total = 0;
-    for (int i = 0; i < spins; ++i) {
-        m->lines = 5;
-        m->coins = 1;
-        m->spin();
-        total += m->win;
-    }
-    sea->bonusTriggered = false;
-    std::cout << "deepsea: line return per coin over " << spins << " seeded spins " << total / spins / 5 << std::endl;
-    EXPECT_NEAR(total / spins, mean, 5 * std::sqrt(variance / spins));
+    expectReturnMatchesSpins(t, "deepsea", 30000);
 }
 
 }  // namespace

@@ -10,33 +10,18 @@
 #include "shell/display.h"
 #include "video_fixture.h"
 
-using videotest::VideoFixture;
+using videotest::BonusFixture;
+using videotest::prizeFor;
 
 namespace {
 
-Uint32 fakeNow = 1000;
-Uint32 fakeTicks() { return fakeNow += 5; }
-void fakePause(Uint32 ms) { fakeNow += ms; }
-
-// The prize index the draw gives for r = genrand() % 101.
-int prizeFor(unsigned r) { return r == 0 ? 5 : r <= 2 ? 4 : r <= 6 ? 3 : r <= 14 ? 2 : r <= 55 ? 1 : 0; }
-
-class MagicTest : public VideoFixture {
+class MagicTest : public BonusFixture {
 protected:
     Magic* magic = nullptr;
-    Uint32 (*savedTicks)() = nullptr;
     void SetUp() override {
-        VideoFixture::SetUp();
+        BonusFixture::SetUp();
         open("magic");
         magic = dynamic_cast<Magic*>(m);
-        savedTicks = mediaTicks;
-        mediaTicks = fakeTicks;
-        videoBonusPause = fakePause;
-    }
-    void TearDown() override {
-        mediaTicks = savedTicks;
-        videoBonusPause = SDL_Delay;
-        VideoFixture::TearDown();
     }
     // Pictures with (H) or without (-) a hanky, by a pattern like "H H - H H".
     int countFor(const std::string& pattern) {
@@ -190,48 +175,21 @@ TEST_F(MagicTest, LineSounds) {
 
 TEST_F(MagicTest, ReturnPerCoinFromTheTablesMatchesSeededSpins) {
     ASSERT_NE(magic, nullptr);
-    videotest::ReturnTable t;
-    auto index = [&](const std::string& name) {
-        for (size_t i = 0; i < m->symbols.size(); ++i)
-            if (m->symbols[i]->name == name) return int(i);
-        return -1;
-    };
-    for (ReelGraphic* g : m->reelGraphics) {
-        t.pictures.push_back({index(g->symbols[0]->name), index(g->symbols[1]->name), index(g->symbols[2]->name)});
-        t.weights.push_back(g->baseWeight());
-    }
-    const std::vector<std::pair<std::string, std::array<int, 6>>> pays = {
+    videotest::ReturnTable t = returnTable({
         {"magic", {0, 0, 2, 5, 15, 75}},       {"queens", {0, 0, 5, 10, 25, 100}}, {"kings", {0, 0, 0, 10, 50, 150}},
         {"aces", {0, 0, 0, 15, 60, 200}},      {"dove", {0, 0, 0, 25, 150, 275}},
         {"flowers", {0, 0, 0, 50, 200, 500}},  {"stars", {0, 0, 0, 60, 500, 2500}},
         {"rabbit", {0, 0, 0, 75, 1000, 5000}}, {"hanky", {0, 0, 0, 0, 0, 0}},
-    };
-    t.pay.resize(m->symbols.size());
-    for (const auto& p : pays) t.pay[size_t(index(p.first))] = p.second;
+    });
     // The rabbit stands in only for flowers and stars: model the others as
     // symbols it can't join by giving them their own rows in the check below.
-    t.wild = index("rabbit");
-    t.wildOnly = {index("flowers"), index("stars")};
-    t.scatter = index("hanky");  // pays no line, and no scatter here
+    t.wild = symbolIndex("rabbit");
+    t.wildOnly = {symbolIndex("flowers"), symbolIndex("stars")};
+    t.scatter = symbolIndex("hanky");  // pays no line, and no scatter here
     t.factor = [](int) { return 0; };
     t.lines = {{1, 1, 1, 1, 1}, {0, 0, 0, 0, 0}, {2, 2, 2, 2, 2}, {0, 1, 2, 1, 0}, {2, 1, 0, 1, 2}};
 
-    double mean = 0, variance = 0;
-    videotest::exactReturn(t, mean, variance);
-    std::cout << "magic: line return per coin from the tables " << mean / 5 << std::endl;
-
-    sgenrand(20261206);
-    const int spins = 30000;
-    double total = 0;
-    for (int i = 0; i < spins; ++i) {
-        m->lines = 5;
-        m->coins = 1;
-        m->spin();
-        total += m->win;
-    }
-    magic->bonusTriggered = false;
-    std::cout << "magic: line return per coin over " << spins << " seeded spins " << total / spins / 5 << std::endl;
-    EXPECT_NEAR(total / spins, mean, 5 * std::sqrt(variance / spins));
+    expectReturnMatchesSpins(t, "magic", 30000);
 }
 
 }  // namespace

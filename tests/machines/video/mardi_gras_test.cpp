@@ -150,45 +150,19 @@ TEST_F(MardiGrasTest, LineSounds) {
 
 TEST_F(MardiGrasTest, ReturnPerCoinFromTheTablesMatchesSeededSpins) {
     ASSERT_NE(m, nullptr);
-    videotest::ReturnTable t;
-    auto index = [&](const std::string& name) {
-        for (size_t i = 0; i < m->symbols.size(); ++i)
-            if (m->symbols[i]->name == name) return int(i);
-        return -1;
-    };
-    for (ReelGraphic* g : m->reelGraphics) {
-        t.pictures.push_back({index(g->symbols[0]->name), index(g->symbols[1]->name), index(g->symbols[2]->name)});
-        t.weights.push_back(g->baseWeight());
-    }
-    const std::vector<std::pair<std::string, std::array<int, 6>>> pays = {
+    videotest::ReturnTable t = returnTable({
         {"trumpet", {0, 0, 2, 5, 15, 75}},  {"10", {0, 0, 5, 10, 25, 100}},   {"jack", {0, 0, 0, 10, 50, 150}},
         {"queen", {0, 0, 0, 15, 60, 200}},  {"king", {0, 0, 0, 25, 75, 275}}, {"ace", {0, 0, 0, 50, 100, 500}},
         {"flag", {0, 0, 0, 60, 100, 2500}}, {"mask", {0, 0, 0, 75, 1000, 10000}}, {"scatter", {0, 0, 0, 0, 0, 0}},
-    };
-    t.pay.resize(m->symbols.size());
-    for (const auto& p : pays) t.pay[size_t(index(p.first))] = p.second;
-    t.scatter = index("scatter");
-    t.wild = index("mask");
+    });
+    t.scatter = symbolIndex("scatter");
+    t.wild = symbolIndex("mask");
     // One coin on nine lines: the scatter pays 5, 15, 35, 60 times the bet.
     t.factor = [](int z) { return z == 2 ? 5 : z == 3 ? 15 : z == 4 ? 35 : z == 5 ? 60 : 0; };
     t.lines = {{1, 1, 1, 1, 1}, {0, 0, 0, 0, 0}, {2, 2, 2, 2, 2}, {0, 1, 2, 1, 0}, {2, 1, 0, 1, 2},
                {0, 1, 1, 1, 2}, {2, 1, 1, 1, 0}, {1, 1, 0, 1, 1}, {1, 1, 2, 1, 1}};
 
-    double mean = 0, variance = 0;
-    videotest::exactReturn(t, mean, variance);
-    std::cout << "mardigras: return per coin from the tables " << mean / 9 << std::endl;
-
-    sgenrand(20261206);
-    const int spins = 30000;
-    double total = 0;
-    for (int i = 0; i < spins; ++i) {
-        m->lines = 9;
-        m->coins = 1;
-        m->spin();
-        total += m->win;
-    }
-    std::cout << "mardigras: return per coin over " << spins << " seeded spins " << total / spins / 9 << std::endl;
-    EXPECT_NEAR(total / spins, mean, 5 * std::sqrt(variance / spins));
+    expectReturnMatchesSpins(t, "mardigras", 30000);
 }
 
 }  // namespace

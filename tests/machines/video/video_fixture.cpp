@@ -6,6 +6,8 @@
 
 namespace videotest {
 
+Uint32 BonusFixture::fakeNow = 1000;
+
 namespace {
 
 struct Walk {

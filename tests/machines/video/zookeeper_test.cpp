@@ -119,45 +119,19 @@ TEST_F(ZookeeperTest, FiveApesAtNineCoinsAndWinSounds) {
 
 TEST_F(ZookeeperTest, ReturnPerCoinFromTheTablesMatchesSeededSpins) {
     ASSERT_NE(m, nullptr);
-    videotest::ReturnTable t;
-    auto index = [&](const ReelSymbol* s) {
-        for (size_t i = 0; i < m->symbols.size(); ++i)
-            if (m->symbols[i] == s) return int(i);
-        return -1;
-    };
-    for (ReelGraphic* g : m->reelGraphics) {
-        t.pictures.push_back({index(g->symbols[0]), index(g->symbols[1]), index(g->symbols[2])});
-        t.weights.push_back(g->baseWeight());
-    }
     // The pay table as the machine's rules give it, by symbol name.
-    const std::vector<std::pair<std::string, std::array<int, 6>>> pays = {
+    videotest::ReturnTable t = returnTable({
         {"9", {0, 0, 2, 10, 75, 250}},       {"10", {0, 0, 2, 10, 75, 250}},
         {"jack", {0, 0, 5, 10, 75, 250}},    {"queen", {0, 0, 5, 10, 75, 250}},
         {"king", {0, 0, 10, 20, 100, 500}},  {"lion", {0, 0, 100, 300, 1000, 3000}},
         {"giraffe", {0, 0, 0, 400, 1250, 4000}}, {"ape", {0, 0, 0, 500, 1500, 5000}},
         {"zebra", {0, 0, 0, 0, 0, 0}},
-    };
-    t.pay.resize(m->symbols.size());
-    for (const auto& p : pays) t.pay[size_t(index(m->findSymbol(p.first)))] = p.second;
-    t.scatter = index(m->findSymbol("zebra"));
+    });
+    t.scatter = symbolIndex("zebra");
     t.factor = [](int z) { return z == 2 ? 2 : z == 3 ? 10 : z == 4 ? 50 : z == 5 ? 250 : 0; };
     t.lines = {{1, 1, 1, 1, 1}, {0, 0, 0, 0, 0}, {2, 2, 2, 2, 2}, {0, 1, 2, 1, 0}, {2, 1, 0, 1, 2}};
 
-    double mean = 0, variance = 0;
-    videotest::exactReturn(t, mean, variance);
-    std::cout << "zookeeper: return per coin from the tables " << mean / 5 << std::endl;
-
-    sgenrand(20261206);
-    const int spins = 40000;
-    double total = 0;
-    for (int i = 0; i < spins; ++i) {
-        m->lines = 5;
-        m->coins = 1;
-        m->spin();
-        total += m->win;
-    }
-    std::cout << "zookeeper: return per coin over " << spins << " seeded spins " << total / spins / 5 << std::endl;
-    EXPECT_NEAR(total / spins, mean, 5 * std::sqrt(variance / spins));
+    expectReturnMatchesSpins(t, "zookeeper", 40000);
 }
 
 }  // namespace
