@@ -2,6 +2,7 @@
 
 #include <sge.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -24,6 +25,22 @@ namespace {
 
 // A window-close request seen by a modal loop while no App exists.
 bool quitSeenWithoutApp = false;
+
+// Set by SIGTERM / SIGINT. The library's own handler for these pushes a quit
+// event from inside the signal handler, which can deadlock on the event
+// queue's lock; ours only sets this flag, and the frame loop and the modal
+// loops turn it into an orderly quit (so the player is saved).
+volatile std::sig_atomic_t stopSignalled = 0;
+
+void onStopSignal(int) { stopSignalled = 1; }
+
+// True (once the flag is seen) when a stop signal has arrived; sets quit.
+bool takeStopSignal() {
+    if (!stopSignalled) return false;
+    if (theApp) theApp->quit = 1;
+    else quitSeenWithoutApp = true;
+    return true;
+}
 
 }  // namespace
 
@@ -99,6 +116,7 @@ void App::setScreen(Screen* newScreen) {
 }
 
 void App::pollEvent() {
+    if (takeStopSignal()) return;
     SDL_Event event;
     if (!SDL_PollEvent(&event)) return;
     if (event.type == SDL_QUIT) {
@@ -155,6 +173,7 @@ int runGame(int argc, char** argv) {
         }
     }
 
+    installStopSignalHandlers();
     theApp = new App(videoFlags);
     int status = runFrameLoop();
     delete theApp;
@@ -164,7 +183,14 @@ int runGame(int argc, char** argv) {
     return status;
 }
 
+void installStopSignalHandlers() {
+    stopSignalled = 0;
+    std::signal(SIGTERM, onStopSignal);
+    std::signal(SIGINT, onStopSignal);
+}
+
 bool pollModalEvent(SDL_Event& event) {
+    if (takeStopSignal()) return false;
     if (!SDL_PollEvent(&event)) return false;
     if (event.type == SDL_QUIT) {
         if (theApp) theApp->quit = 1;
@@ -175,6 +201,7 @@ bool pollModalEvent(SDL_Event& event) {
 }
 
 bool quitRequested() {
+    takeStopSignal();
     return theApp ? theApp->quit != 0 : quitSeenWithoutApp;
 }
 

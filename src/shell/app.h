@@ -52,8 +52,13 @@ int runGame(int argc, char** argv);
 // lost: it sets theApp->quit = 1 (the frame loop ends once the modal part
 // has returned) and the call returns false. Use quitRequested() to close a
 // modal part early when the player has closed the window.
+// SIGTERM and SIGINT (a logout, a kill, Ctrl-C) count as a window close.
 bool pollModalEvent(SDL_Event& event);
 bool quitRequested();
+
+// Makes SIGTERM and SIGINT request an orderly quit (the player is saved) at
+// the next event poll. runGame installs them after SDL has started.
+void installStopSignalHandlers();
 
 // For the few failures that must end the game at once (a font that cannot be
 // opened): writes the settings file and saves the current player, then ends

@@ -5,6 +5,7 @@
 #include <SDL.h>
 
 #include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <string>
 #include <thread>
@@ -273,6 +274,35 @@ TEST(CoreApp, ModalLoopsKeepAWindowClose) {
     EXPECT_EQ(runFrameLoop(), 0);
     EXPECT_EQ(probe->ticks, 0);        // quit was already set: no pass ran
     stopApp();
+}
+
+TEST(CoreApp, StopSignalsQuitInOrderAndSaveThePlayer) {
+    ProbeScreen* probe = startApp(savedPlayer);
+    currentPlayer->money = 77.25;
+    installStopSignalHandlers();
+
+    // A SIGTERM while a modal part runs ends it like a window close ...
+    std::raise(SIGTERM);
+    SDL_Event e;
+    EXPECT_FALSE(pollModalEvent(e));
+    EXPECT_TRUE(quitRequested());
+    // ... and the frame loop then ends without another pass.
+    EXPECT_EQ(runFrameLoop(), 0);
+    EXPECT_EQ(probe->ticks, 0);
+    stopApp();
+    FileConfig save = FileConfig::fromFile(testrt::root() + "/save/Dee_Vee.save");
+    save.setCurrentPath("Dee_Vee");
+    EXPECT_DOUBLE_EQ(save.readEntry("money", 0.0), 77.25);
+
+    // In the frame loop itself (SIGINT too), the next poll sets quit.
+    probe = startApp(savedPlayer);
+    installStopSignalHandlers();
+    std::raise(SIGINT);
+    theApp->pollEvent();
+    EXPECT_EQ(theApp->quit, 1);
+    stopApp();
+    std::signal(SIGTERM, SIG_DFL);
+    std::signal(SIGINT, SIG_DFL);
 }
 
 TEST(CoreApp, WholeProgramRunsAndEndsWithStatusZero) {

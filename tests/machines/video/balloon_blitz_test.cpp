@@ -2,8 +2,6 @@
 // scatter, the balloon bonus on a seeded generator, and the return per coin
 // from the reel tables against seeded spins.
 #include <algorithm>
-#include <cmath>
-#include <iostream>
 
 #include "machines/video/balloon_blitz.h"
 #include "machines/video/bonus_prize.h"

@@ -2,8 +2,6 @@
 // runs that open the bonus and their stakes, the fishing bonus on a seeded
 // generator, and the return of the lines from the reel tables against
 // seeded spins.
-#include <cmath>
-#include <iostream>
 
 #include "machines/video/bonus_prize.h"
 #include "machines/video/deep_sea.h"

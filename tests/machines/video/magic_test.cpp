@@ -1,8 +1,6 @@
 // Magic: the rabbit's stand-in and doubling, the hanky count and stakes, the
 // hat bonus on a seeded generator, and the return of the line pays from the
 // reel tables against seeded spins.
-#include <cmath>
-#include <iostream>
 
 #include "machines/video/bonus_prize.h"
 #include "machines/video/magic.h"

@@ -1,8 +1,6 @@
 // Zuzod Uriz: the nine-line panel, the mask's doubling, the scatter's pays,
 // the win sounds, and the return per coin from the reel tables against
 // seeded spins.
-#include <cmath>
-#include <iostream>
 
 #include "machines/video/mardi_gras.h"
 #include "shell/text_label.h"

@@ -1,8 +1,6 @@
 // Zookeeper: its tables, line pays by the of-a-kind rules, the zebra
 // scatter, its win sounds, and its return per coin from the reel tables
 // against seeded spins.
-#include <cmath>
-#include <iostream>
 
 #include "machines/video/zookeeper.h"
 #include "video_fixture.h"
