@@ -11,11 +11,6 @@ using namespace derbytest;
 
 namespace {
 
-const char* const kControlOrder[] = {
-    "change", "cashout", "betmax", "betone", "play1", "play2", "play3", "play4", "play5", "start", "cancel", "respin",
-    "denomination", "top", "bottom", "money", "coin", "holdframe1", "holdframe2", "holdframe3", "hold1", "hold2",
-    "hold3"};
-
 std::vector<std::string> betMeterTexts(DemoDerby& d) {
     std::vector<std::string> t;
     for (TextLabel* m : d.betMeters) t.push_back(m->text);
@@ -29,54 +24,26 @@ void holdReels(DemoDerby& d, std::initializer_list<int> reels) {
 
 }  // namespace
 
-TEST_F(DerbyTest, OpensWithTheMoneyPopupAndFreshMeters) {
+TEST_F(DerbyTest, OpensWithTheMoneyPopupAndLeavingGivesTheCreditsBack) {
     const double money = currentPlayer->money;
     DemoDerby* d = open("20", 0.25f);
-    EXPECT_EQ(d->name, "demoderby");
-    EXPECT_EQ(d->graphicsDir, "../gfx/demoderby/");
     EXPECT_FLOAT_EQ(d->denomination->value, 0.25f);
     EXPECT_EQ(d->credits, 80);
     EXPECT_DOUBLE_EQ(currentPlayer->money, money - 20.0);
     EXPECT_EQ(d->creditMeter->text, "80");
     EXPECT_EQ(d->paidMeter->text, "0");
     EXPECT_EQ(betMeterTexts(*d), std::vector<std::string>(5, "0"));
-    EXPECT_EQ(d->plays, 1);
-    EXPECT_EQ(d->coins, 0);
-    EXPECT_FALSE(d->respinPending);
-    EXPECT_TRUE(d->menuEnabled);
-    EXPECT_TRUE(assetTried("../gfx/demoderby/back.png"));
-    EXPECT_TRUE(assetTried("../gfx/nickledenominations/25_cent.png"));
     EXPECT_TRUE(assetTried("../gfx/money/popup.png"));
-    EXPECT_TRUE(assetTried("../sounds/raceint.wav"));
     delete d;
     EXPECT_EQ(lastMachineId, "demoderby");
-}
+    EXPECT_DOUBLE_EQ(currentPlayer->money, money);
 
-TEST_F(DerbyTest, ControlsAndWindowsLieWhereTheLayoutSays) {
-    DemoDerby* d = open();
-    ASSERT_EQ(d->buttons.size(), 23u);
-    for (size_t i = 0; i < 23; ++i) EXPECT_EQ(d->buttons[i]->name, kControlOrder[i]) << i;
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(d->holdButtons[i], d->buttonNamed("hold" + std::to_string(i + 1)));
-    // Every button has its picture, hence an area to click.
-    for (size_t i = 0; i < 12; ++i) EXPECT_GT(d->buttons[i]->width(), 0) << d->buttons[i]->name;
-    for (int i = 0; i < 3; ++i) EXPECT_GT(d->holdButtons[i]->width(), 0);
-    Widget* top = d->buttonNamed("top");
-    EXPECT_EQ(top->width(), 800);
-    EXPECT_EQ(top->height(), 40);
-    Widget* bottom = d->buttonNamed("bottom");
-    EXPECT_EQ(bottom->y, 565);
-    EXPECT_EQ(bottom->height(), 35);
-    // The hold frames come before the hold buttons where they overlap.
-    EXPECT_EQ(d->buttonAt(210, 400)->name, "holdframe1");
-    EXPECT_EQ(d->buttonAt(540, 160)->name, "denomination");
-    EXPECT_EQ(d->buttonAt(400, 20)->name, "top");
-    // Windows: play 1 at the bottom, y first.
-    ASSERT_EQ(d->reelPositions.size(), 5u);
-    EXPECT_EQ(d->reelPositions[0][0].y, 366);
-    EXPECT_EQ(d->reelPositions[0][2].x, 339);
-    EXPECT_EQ(d->reelPositions[4][1].y, 15);
-    EXPECT_EQ(d->reelPositions[4][1].x, 255);
-    delete d;
+    // Shut-down order of a session without a player: nothing is touched.
+    DemoDerby* e = open("3", 0.25f);
+    Player* p = currentPlayer;
+    currentPlayer = nullptr;
+    delete e;
+    currentPlayer = p;
 }
 
 TEST_F(DerbyTest, AnUnofferedCoinValueFallsBackToOneDollar) {
@@ -88,20 +55,6 @@ TEST_F(DerbyTest, AnUnofferedCoinValueFallsBackToOneDollar) {
     EXPECT_FLOAT_EQ(five->denomination->value, 5.0f);
     EXPECT_EQ(five->credits, 2) << "12 dollars buy two five-dollar coins";
     delete five;
-}
-
-TEST_F(DerbyTest, LeavingAnotherWayGivesTheCreditsBack) {
-    DemoDerby* d = open("3", 0.25f);  // 12 credits
-    const double money = currentPlayer->money;
-    delete d;
-    EXPECT_DOUBLE_EQ(currentPlayer->money, money + 3.0);
-
-    // Shut-down order of a session without a player: nothing is touched.
-    DemoDerby* e = open("3", 0.25f);
-    Player* p = currentPlayer;
-    currentPlayer = nullptr;
-    delete e;
-    currentPlayer = p;
 }
 
 TEST_F(DerbyTest, LeavingDuringAPendingGameReturnsItsBetAndItsPoints) {
@@ -142,12 +95,7 @@ TEST_F(DerbyTest, BetOneCountsUpAndWraps) {
     EXPECT_EQ(d->coins, 5);
     press(*d, "betone");
     EXPECT_EQ(d->coins, 1) << "five wraps to one";
-    EXPECT_EQ(d->creditMeter->text, "5");
     delete d;
-
-    DemoDerby* e = open("5");
-    for (int i = 0; i < 6; ++i) press(*e, "betone");
-    EXPECT_EQ(e->coins, 5) << "5 credits are not more than 5 coins";
 
     // It looks only at credits > coins: the bet may outgrow the credits.
     DemoDerby* f = open("3");
@@ -161,7 +109,6 @@ TEST_F(DerbyTest, BetOneCountsUpAndWraps) {
     press(*f, "start");
     EXPECT_FALSE(f->respinPending) << "start waits until the bet fits";
     delete f;
-    delete e;
 }
 
 TEST_F(DerbyTest, PlayButtonsNeedTheBetToFit) {
@@ -175,14 +122,8 @@ TEST_F(DerbyTest, PlayButtonsNeedTheBetToFit) {
     EXPECT_EQ(d->creditMeter->text, "1");
     EXPECT_EQ(betMeterTexts(*d), (std::vector<std::string>{"2", "2", "0", "0", "0"}));
     press(*d, "cancel");
-    EXPECT_EQ(d->plays, 1);
     EXPECT_EQ(d->coins, 0);
     EXPECT_EQ(d->creditMeter->text, "5");
-    for (const char* p : {"play1", "play2", "play3", "play4", "play5"}) {
-        press(*d, p);
-        EXPECT_EQ(d->plays, p[4] - '0');
-    }
-    EXPECT_EQ(betMeterTexts(*d), std::vector<std::string>(5, "0"));
     press(*d, "start");
     EXPECT_FALSE(d->respinPending) << "no coins, no spin";
     delete d;
@@ -209,20 +150,6 @@ TEST_F(DerbyTest, TheFirstSpinNeverPaysAndTakesNothing) {
     delete d;
 }
 
-TEST_F(DerbyTest, SpinWithoutABetDoesNothing) {
-    DemoDerby* d = open("20");
-    clearLoadedAssets();
-    d->spin();
-    d->plays = 0;
-    d->coins = 3;
-    d->spin();
-    EXPECT_FALSE(d->respinPending);
-    EXPECT_DOUBLE_EQ(currentPlayer->vippoints, 0.0);
-    EXPECT_TRUE(d->lines.empty());
-    EXPECT_TRUE(loadedAssets().empty()) << "no sound, no picture";
-    delete d;
-}
-
 TEST_F(DerbyTest, HoldsToggleFromTheButtonAndTheFrame) {
     DemoDerby* d = open("20");
     press(*d, "hold2");
@@ -239,11 +166,6 @@ TEST_F(DerbyTest, HoldsToggleFromTheButtonAndTheFrame) {
     press(*d, "holdframe2");
     EXPECT_TRUE(d->held[1]);
     EXPECT_EQ(d->holdButtons[1]->state, 2) << "the frame shows the hold on the button";
-    EXPECT_EQ(d->buttonNamed("holdframe2")->state, -1);
-    // The hover leaves a held reel's look alone.
-    d->setHovered(d->holdButtons[1]);
-    d->setHovered(nullptr);
-    EXPECT_TRUE(d->held[1]);
     delete d;
 }
 
@@ -289,15 +211,9 @@ TEST_F(DerbyTest, RespinWithEveryReelHeldRepeatsTheFirstLine) {
     EXPECT_TRUE(assetTried("../sounds/race2.wav"));
     EXPECT_FALSE(assetTried("../sounds/slothit1.wav"));
     EXPECT_EQ(d->credits, 100 - 6) << "the first line never pays, so neither do its copies";
-    for (bool h : d->held) EXPECT_TRUE(h) << "holds stay until the next spin";
-    for (Widget* w : d->buttons) EXPECT_EQ(w->state, 4);
-
     // The next game starts with every hold released.
     press(*d, "start");
     for (bool h : d->held) EXPECT_FALSE(h);
-    press(*d, "hold1");
-    EXPECT_TRUE(d->held[0]);
-    EXPECT_EQ(d->holdButtons[0]->state, 2);
     delete d;
 }
 
@@ -309,7 +225,9 @@ TEST_F(DerbyTest, RespinTurnsTheFreeReelsInRowOrder) {
     const DerbyLine first = d->lines[0];
     holdReels(*d, {2});
     pauses.clear();
+    const double vip = currentPlayer->vippoints;
     press(*d, "respin");
+    EXPECT_DOUBLE_EQ(currentPlayer->vippoints, vip) << "points come with the first spin only";
     const std::vector<std::pair<int, int>> order = {{0, 0}, {0, 2}, {1, 0}, {1, 2}};
     EXPECT_EQ(d->stopOrder, order);
     EXPECT_EQ(countPauses(50), 2 * 2);
@@ -321,33 +239,6 @@ TEST_F(DerbyTest, RespinTurnsTheFreeReelsInRowOrder) {
     }
     EXPECT_EQ(d->credits, 100 - 2 + won);
     delete d;
-}
-
-TEST_F(DerbyTest, RespinWithoutHoldsTurnsEveryWindowOfTheGame) {
-    for (uint32_t seed : {3u, 8u, 21u}) {
-        sgenrand(seed);
-        DemoDerby* d = open("200");
-        press(*d, "betmax");
-        ASSERT_TRUE(d->respinPending);
-        pauses.clear();
-        const double vip = currentPlayer->vippoints;
-        press(*d, "respin");
-        EXPECT_EQ(d->stopOrder.size(), 15u);
-        EXPECT_EQ(countPauses(50), 0) << "nothing flashes";
-        EXPECT_DOUBLE_EQ(currentPlayer->vippoints, vip) << "points come with the first spin only";
-        ASSERT_EQ(d->lines.size(), 5u);
-        int won = 0;
-        for (int i = 0; i < 5; ++i) {
-            int pay = DemoDerby::linePayOf(d->lines[i]);
-            if (i == 4 && pay == 400) {
-                won = 0;
-                break;
-            }
-            won += pay * 5;
-        }
-        EXPECT_EQ(d->credits, 200 - 25 + won) << "seed " << seed;
-        delete d;
-    }
 }
 
 TEST_F(DerbyTest, ChangingTheCoinValueReturnsTheCredits) {
@@ -362,14 +253,11 @@ TEST_F(DerbyTest, ChangingTheCoinValueReturnsTheCredits) {
     EXPECT_EQ(d->creditMeter->text, "0");
     EXPECT_FLOAT_EQ(d->denomination->value, 0.5f);
     EXPECT_EQ(d->coins, 1) << "the bet stays";
-    EXPECT_TRUE(assetTried("../gfx/nickledenominations/50_cent.png"));
     // Round the values offered for the derby: 1, 5, then back to 5 cents.
-    press(*d, "denomination");
-    EXPECT_FLOAT_EQ(d->denomination->value, 1.0f);
-    press(*d, "denomination");
-    EXPECT_FLOAT_EQ(d->denomination->value, 5.0f);
-    press(*d, "denomination");
-    EXPECT_FLOAT_EQ(d->denomination->value, 0.05f);
+    for (float next : {1.0f, 5.0f, 0.05f}) {
+        press(*d, "denomination");
+        EXPECT_FLOAT_EQ(d->denomination->value, next);
+    }
     delete d;
 }
 
@@ -378,10 +266,7 @@ TEST_F(DerbyTest, CashOutAndChangeMoveTheCreditsThenLeave) {
     const double money = currentPlayer->money;
     clearLoadedAssets();
     press(*d, "cashout");
-    EXPECT_FALSE(assetTried("../sounds/elecdrp3.wav"));
     EXPECT_DOUBLE_EQ(currentPlayer->money, money);
-    EXPECT_TRUE(assetTried("../gfx/help/loading.png"));
-    ASSERT_NE(d->next, nullptr);
     EXPECT_NE(dynamic_cast<Lobby*>(d->next), nullptr);
     delete d->next;
     delete d;
@@ -390,9 +275,7 @@ TEST_F(DerbyTest, CashOutAndChangeMoveTheCreditsThenLeave) {
     ASSERT_EQ(e->credits, 140);
     const double before = currentPlayer->money;
     press(*e, "change");
-    EXPECT_TRUE(assetTried("../sounds/elecdrp3.wav"));
     EXPECT_DOUBLE_EQ(currentPlayer->money, before + 7.0);
-    EXPECT_EQ(e->credits, 0);
     EXPECT_NE(dynamic_cast<Cashier*>(e->next), nullptr);
     delete e->next;
     delete e;

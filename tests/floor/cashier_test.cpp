@@ -21,14 +21,7 @@ namespace {
 
 class CashierTest : public FloorTest {
 protected:
-    // Clicks a control of the cashier the way a player does.
-    void click(Cashier& desk, const SDL_Rect& r) {
-        moveMouse(r.x + r.w / 2, r.y + r.h / 2);
-        pushPress(r.x + r.w / 2, r.y + r.h / 2);
-        SDL_Event e;
-        ASSERT_TRUE(SDL_PollEvent(&e));
-        desk.handleEvent(e);
-    }
+    void click(Cashier& desk, const SDL_Rect& r) { clickAt(desk, r.x + r.w / 2, r.y + r.h / 2); }
     bool heard(const std::string& clip) { return loadedAssets().count("../sounds/" + clip) > 0; }
 };
 
@@ -113,21 +106,15 @@ TEST_F(CashierTest, DeletingTheLastPlayerReturnsToTheFirstRun) {
     desk.next = nullptr;
 }
 
-TEST_F(CashierTest, DrawingFundsAddsAThousandDollars) {
-    Cashier desk;
-    currentPlayer->money = 0.1;
-    click(desk, cashierlayout::control("funds"));
-    EXPECT_DOUBLE_EQ(1000.1, currentPlayer->money);
-    EXPECT_TRUE(heard("cashreg.wav"));
-}
-
-TEST_F(CashierTest, RemindsAPlayerShortOfMoneyOnlyBelowFifty) {
+TEST_F(CashierTest, FundsAndTheLowMoneyReminderBelowFifty) {
     currentPlayer->money = 50.0;
     { Cashier desk; }
     EXPECT_FALSE(heard("lobyneed.wav"));
-    currentPlayer->money = 49.99;
-    { Cashier desk; }
+    currentPlayer->money = 0.1;
+    Cashier desk;
     EXPECT_TRUE(heard("lobyneed.wav"));
+    click(desk, cashierlayout::control("funds"));
+    EXPECT_DOUBLE_EQ(1000.1, currentPlayer->money);
 }
 
 TEST_F(CashierTest, SoundSwitchAndTheWayToTheLobby) {

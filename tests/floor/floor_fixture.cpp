@@ -166,6 +166,14 @@ void moveMouse(int x, int y) {
     dropEvents();
 }
 
+void clickAt(Screen& screen, int x, int y) {
+    moveMouse(x, y);
+    pushPress(x, y);
+    SDL_Event e;
+    ASSERT_TRUE(SDL_PollEvent(&e));
+    screen.handleEvent(e);
+}
+
 int pendingEvents() {
     SDL_PumpEvents();
     SDL_Event peek[64];

@@ -76,6 +76,8 @@ void pushClick(const SDL_Rect& r, Uint8 button = SDL_BUTTON_LEFT);
 // Moves the mouse there (as Screen::handleEvent reads the mouse position)
 // and empties the queue of the motion that causes.
 void moveMouse(int x, int y);
+// A left press at a point, handed straight to the screen as SDL delivers it.
+void clickAt(Screen& screen, int x, int y);
 int pendingEvents();
 void dropEvents();
 

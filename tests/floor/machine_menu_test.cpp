@@ -3,8 +3,6 @@
 // the times it does not open at all.
 #include <gtest/gtest.h>
 
-#include <set>
-
 #include "floor/floor_fixture.h"
 #include "floor/machine_menu.h"
 #include "machine/denomination.h"
@@ -16,14 +14,6 @@ using namespace floortest;
 using namespace machinemenu;
 
 namespace {
-
-bool overlap(const SDL_Rect& a, const SDL_Rect& b) {
-    return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
-}
-
-bool inside(const SDL_Rect& outer, const SDL_Rect& r) {
-    return r.x >= outer.x && r.y >= outer.y && r.x + r.w <= outer.x + outer.w && r.y + r.h <= outer.y + outer.h;
-}
 
 int categoryIndex(MachineCategory c) {
     for (int i = 0; i < 4; ++i)
@@ -72,29 +62,6 @@ protected:
 };
 
 }  // namespace
-
-TEST_F(MenuTest, LayoutListsEveryMachineOnceAndKeepsButtonsApart) {
-    ASSERT_EQ(10u, denominationTable.size());
-    std::set<std::string> seen;
-    for (MachineCategory c : categories) {
-        std::vector<const MachineInfo*> list = machinesIn(c);
-        for (size_t i = 0; i < list.size(); ++i) {
-            EXPECT_TRUE(seen.insert(list[i]->id).second) << list[i]->id;
-            SDL_Rect r = machineButtonRect(static_cast<int>(i));
-            EXPECT_TRUE(inside(panelRect(), r)) << list[i]->id;
-            for (int t = 0; t < 4; ++t) EXPECT_FALSE(overlap(r, categoryTabRect(t)));
-            for (size_t j = 0; j < i; ++j) EXPECT_FALSE(overlap(r, machineButtonRect(static_cast<int>(j))));
-        }
-    }
-    EXPECT_EQ(machineTable().size(), seen.size());
-    for (int i = 0; i < 10; ++i) {
-        EXPECT_TRUE(inside(panelRect(), denominationTabRect(i)));
-        for (int t = 0; t < 4; ++t) EXPECT_FALSE(overlap(denominationTabRect(i), categoryTabRect(t)));
-        if (i) {
-            EXPECT_FALSE(overlap(denominationTabRect(i), denominationTabRect(i - 1)));
-        }
-    }
-}
 
 TEST_F(MenuTest, ChoosingAMachineStartsItAtTheTabsCoinValue) {
     std::string id;

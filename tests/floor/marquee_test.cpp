@@ -26,20 +26,6 @@ void pushRaw(Uint8 type) {
 
 }  // namespace
 
-TEST(MarqueeSign, PlaceDependsOnTheMachine) {
-    SDL_Rect r;
-    ASSERT_TRUE(marqueeSignPlace("10x", r));
-    EXPECT_EQ(200, r.x);
-    EXPECT_EQ(551, r.y);
-    EXPECT_EQ(200, r.w);
-    EXPECT_EQ(21, r.h);
-    ASSERT_TRUE(marqueeSignPlace("magic", r));
-    EXPECT_EQ(192, r.x);
-    EXPECT_EQ(560, r.y);
-    EXPECT_EQ(208, r.w);
-    EXPECT_FALSE(marqueeSignPlace("mountainclimber", r));
-}
-
 TEST(MarqueeSign, GreetsByNameWithWholeVipPoints) {
     Player p;
     p.name = "Ann_Lee_Jr";

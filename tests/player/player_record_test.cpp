@@ -26,28 +26,14 @@ struct CurrentPlayer {
 
 }  // namespace
 
-TEST(PlayerRecord, NewProfileDefaults) {
+TEST(PlayerRecord, NewProfileStartsWithMoneyHelpAndARecordPerMachine) {
     Player p;
-    EXPECT_EQ(p.gender, "unknown");
-    EXPECT_EQ(p.money, 2500.0);
-    EXPECT_EQ(p.vippoints, 0.0);
-    EXPECT_TRUE(p.firsttime && p.firsttimelobby && p.firsttimeslot && p.firsttimenickle && p.firsttimepoker);
-    EXPECT_EQ(p.winningRun, 0);
-    EXPECT_EQ(p.losingRun, 0);
-    EXPECT_TRUE(p.trophies.empty());
-    ASSERT_EQ(p.stats.size(), 50u);
-    const auto& ids = statsMachineIds();
-    for (size_t i = 0; i < ids.size(); ++i) {
-        const MachineStats* s = p.stats[i];
-        EXPECT_EQ(s->id, ids[i]);
-        EXPECT_EQ(s->totalwon + s->totalloss, 0.0);
-        EXPECT_EQ(s->hours + s->minutes + s->spinswon + s->spinslost + s->winningstreak +
-                      s->losingstreak + s->largestsinglewin + s->numberofhighpays + s->numberoflowpays,
-                  0);
-    }
-    EXPECT_EQ(ids.front(), "10sorbetter");
-    EXPECT_EQ(ids.back(), "zookeeper");
     p.name = "Defaults_Only";   // keep the save away from other tests' names
+    EXPECT_EQ(p.money, 2500.0);
+    EXPECT_TRUE(p.firsttime && p.firsttimelobby && p.firsttimeslot && p.firsttimenickle && p.firsttimepoker);
+    const auto& ids = statsMachineIds();
+    ASSERT_EQ(p.stats.size(), ids.size());
+    for (size_t i = 0; i < ids.size(); ++i) EXPECT_EQ(p.stats[i]->id, ids[i]);
 }
 
 TEST(PlayerRecord, AffordNamesAndValidity) {
@@ -58,11 +44,8 @@ TEST(PlayerRecord, AffordNamesAndValidity) {
     EXPECT_FALSE(p.canAfford(100.01));
     EXPECT_TRUE(p.canAfford(0.0));
 
-    EXPECT_EQ(firstNameOf("Ann_Lee"), "Ann");
-    EXPECT_EQ(lastNameOf("Ann_Lee"), "Lee");
     EXPECT_EQ(firstNameOf("Ann_Lee_Jr"), "Ann");
     EXPECT_EQ(lastNameOf("Ann_Lee_Jr"), "Lee_Jr");
-    EXPECT_EQ(firstNameOf("Solo"), "Solo");
     EXPECT_EQ(lastNameOf("Solo"), "Solo");
 
     EXPECT_TRUE(isValidPlayerName("Ann_Lee"));
@@ -79,7 +62,6 @@ TEST(PlayerRecord, AffordNamesAndValidity) {
 
 TEST(PlayerRecord, MinutesRollIntoHoursAndResetHidesTheRecord) {
     MachineStats s;
-    EXPECT_EQ(s.id, "none");
     s.minutes = 59;
     s.addMinute();
     EXPECT_EQ(s.hours, 1);
@@ -100,11 +82,6 @@ TEST(PlayerRecord, MinutesRollIntoHoursAndResetHidesTheRecord) {
     testing::internal::CaptureStdout();
     EXPECT_EQ(p.findStats("cashcow"), nullptr);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), " Could not find stat: cashcow\n");
-    rec->id = "cashcow";
-    EXPECT_EQ(p.findStats("cashcow"), rec);
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(p.findStats("CashCow"), nullptr);   // case-sensitive
-    testing::internal::GetCapturedStdout();
 }
 
 TEST(PlayerRecord, RunsAndStreaksOverASequence) {
@@ -142,6 +119,12 @@ TEST(PlayerRecord, RunsAndStreaksOverASequence) {
     EXPECT_EQ(player->findStats("deepsea")->winningstreak, 3);
     EXPECT_EQ(other->winningstreak, 2);
     EXPECT_EQ(other->losingstreak, 4);   // a longest run is never shortened
+
+    // An unknown machine records nothing, runs included.
+    testing::internal::CaptureStdout();
+    player->recordPlay("nosuchmachine", 1, 10, 1.0f);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), " Could not find stat: nosuchmachine\n");
+    EXPECT_EQ(player->winningRun, 3);
 }
 
 TEST(PlayerRecord, DollarsLargestWinAndPayClasses) {
@@ -172,16 +155,6 @@ TEST(PlayerRecord, DollarsLargestWinAndPayClasses) {
     EXPECT_EQ(player->vippoints, 0.0);
 }
 
-TEST(PlayerRecord, UnknownMachineRecordsNothing) {
-    CurrentPlayer player;
-    player->recordPlay("baja7s", 1, 0, 1.0f);
-    testing::internal::CaptureStdout();
-    player->recordPlay("nosuchmachine", 1, 10, 1.0f);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), " Could not find stat: nosuchmachine\n");
-    EXPECT_EQ(player->losingRun, 1);   // runs untouched too
-    EXPECT_EQ(player->winningRun, 0);
-}
-
 TEST(PlayerRecord, ClockCountsOneSecondPerFrameAndWholeMinutes) {
     CurrentPlayer player;
     MachineStats* s = player->findStats("super7s");
@@ -191,7 +164,6 @@ TEST(PlayerRecord, ClockCountsOneSecondPerFrameAndWholeMinutes) {
     // The first frame at a machine counts a second at once.
     playClockTickAt("super7s", seconds, last, 5000);
     EXPECT_EQ(seconds, 1);
-    EXPECT_EQ(last, 5000u);
     // Within the same second nothing counts, however many frames.
     playClockTickAt("super7s", seconds, last, 5999);
     EXPECT_EQ(seconds, 1);
@@ -207,19 +179,7 @@ TEST(PlayerRecord, ClockCountsOneSecondPerFrameAndWholeMinutes) {
     EXPECT_EQ(seconds, 0);
     EXPECT_EQ(s->minutes, 1);
 
-    // A whole hour of further play turns the 60th minute into an hour.
-    s->minutes = 58;
-    for (int i = 0; i < 120; ++i) playClockTickAt("super7s", seconds, last, now += 1000);
-    EXPECT_EQ(s->hours, 1);
-    EXPECT_EQ(s->minutes, 0);
-
-    // Other machines' records stay as they were; an unknown id adds nothing.
     EXPECT_EQ(player->findStats("cashcow")->minutes, 0);
-    seconds = 59;
-    testing::internal::CaptureStdout();
-    playClockTickAt("nosuchmachine", seconds, last, now += 1000);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), " Could not find stat: nosuchmachine\n");
-    EXPECT_EQ(seconds, 0);
 
     // With no current player the clock still runs and touches nothing.
     Player* keep = currentPlayer;

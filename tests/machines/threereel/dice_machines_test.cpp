@@ -1,6 +1,6 @@
 // The five dice-theme machines: their tables as a player reads them off the
-// glass, the wild multipliers, the top prizes at each bet, the win sounds
-// and the return of each table against a seeded run.
+// glass, the wild multipliers, the top prizes at each bet and the return
+// of each table against a seeded run.
 #include "machines/threereel/double_dice.h"
 #include "machines/threereel/double_double_dice.h"
 #include "machines/threereel/double_triple.h"
@@ -30,37 +30,15 @@ class DiceMachines : public MachineFixture {};
 
 }  // namespace
 
-TEST_F(DiceMachines, SymbolsAndWilds) {
-    DoubleDice* dd = open<DoubleDice>();
-    EXPECT_EQ(symbolTable(*dd), "blank:13 gold:3 bar:2 2bar:2 3bar:2 7:2 wild:2");
-    EXPECT_EQ(wildTable(*dd), "wild x2 not wild");
-    EXPECT_EQ(dd->maxCoins, 2);
-    EXPECT_EQ(dd->wildChance, 5);
-    delete dd;
-
-    DoubleDoubleDice* ddd = open<DoubleDoubleDice>();
-    EXPECT_EQ(symbolTable(*ddd), "blank:13 dice:3 bar:2 2bar:2 3bar:2 7:2 wild:2");
-    EXPECT_EQ(wildTable(*ddd), "wild x4 not wild");
-    EXPECT_EQ(ddd->wildChance, 20);
-    delete ddd;
-
-    DoubleTriple* dt = open<DoubleTriple>();
-    EXPECT_EQ(symbolTable(*dt), "blank:13 bar:3 2bar:3 3bar:3 doublewild:2 triplewild:2");
-    EXPECT_EQ(wildTable(*dt), "doublewild x2 not doublewild triplewild; triplewild x3 not doublewild triplewild");
-    delete dt;
-
-    TripleDice* td = open<TripleDice>();
-    EXPECT_EQ(symbolTable(*td), "blank:11 bar:2 2bar:2 3bar:2 7:3 wild:2");
-    EXPECT_EQ(wildTable(*td), "wild x3 not wild");
-    EXPECT_FLOAT_EQ(td->payoutRatio, 0.5f);
-    EXPECT_EQ(td->drawRange(), 20000000u) << "half the usual hit rate";
-    delete td;
-
-    TripleTriple* tt = open<TripleTriple>();
-    EXPECT_EQ(symbolTable(*tt), "blank:11 dice:3 bar:2 2bar:2 3bar:2 7:3 wild:2");
-    EXPECT_EQ(wildTable(*tt), "wild x9 not wild");
-    EXPECT_EQ(tt->wildChance, 20);
-    delete tt;
+TEST_F(DiceMachines, WildMultipliersAndTheTripleDiceHitRate) {
+    std::vector<ThreeReelMachine*> machines = {open<DoubleDice>(), open<DoubleDoubleDice>(), open<DoubleTriple>(),
+                                               open<TripleDice>(), open<TripleTriple>()};
+    const char* wilds[] = {"wild x2 not wild", "wild x4 not wild",
+                           "doublewild x2 not doublewild triplewild; triplewild x3 not doublewild triplewild",
+                           "wild x3 not wild", "wild x9 not wild"};
+    for (size_t i = 0; i < machines.size(); ++i) EXPECT_EQ(wildTable(*machines[i]), wilds[i]) << machines[i]->name;
+    EXPECT_EQ(machines[3]->drawRange(), 20000000u) << "half the usual hit rate";
+    for (ThreeReelMachine* m : machines) delete m;
 }
 
 TEST_F(DiceMachines, PayTables) {
@@ -150,46 +128,6 @@ TEST_F(DiceMachines, WildsMultiplyAWin) {
     delete tt;
 }
 
-TEST_F(DiceMachines, WinSounds) {
-    struct Threshold {
-        ThreeReelMachine* m;
-        int above;
-        const char* sound;
-    };
-    std::vector<Threshold> cases = {{open<DoubleDice>(), 200, "doubjack.wav"},
-                                    {open<DoubleDoubleDice>(), 250, "newjack3.wav"},
-                                    {open<TripleDice>(), 200, "3dicejack.wav"},
-                                    {open<TripleTriple>(), 250, "newjack3.wav"}};
-    for (const Threshold& t : cases) {
-        const int above = t.above;
-        ASSERT_TRUE(spinUntil(*t.m, t.m->maxCoins, [above](ThreeReelMachine& m) {
-            return m.win > above && m.result.payKind != payJackpotMovie;
-        })) << t.m->name;
-        clearLoadedAssets();
-        t.m->playWinSound();
-        EXPECT_TRUE(heard(t.sound)) << t.m->name;
-        ASSERT_TRUE(spinUntil(*t.m, 1, [above](ThreeReelMachine& m) { return m.win > 0 && m.win <= above; }));
-        clearLoadedAssets();
-        t.m->playWinSound();
-        EXPECT_FALSE(heard(t.sound)) << t.m->name << " win " << t.m->win;
-        delete t.m;
-    }
-
-    // Vedizi Vazade: "jazzy" only for the whole-bet pays at three coins.
-    DoubleTriple* dt = open<DoubleTriple>();
-    ASSERT_TRUE(spinUntil(*dt, 3, [](ThreeReelMachine& m) { return m.result.payKind == payWholeBet; }));
-    clearLoadedAssets();
-    dt->playWinSound();
-    EXPECT_TRUE(heard("jazzy.wav"));
-    EXPECT_FALSE(heard("jazzintr.wav"));
-    ASSERT_TRUE(spinUntil(*dt, 3, [](ThreeReelMachine& m) { return m.result.payKind == payPerCoin && m.win > 200; }));
-    clearLoadedAssets();
-    dt->playWinSound();
-    EXPECT_FALSE(heard("jazzy.wav"));
-    EXPECT_TRUE(heard("jazzintr.wav"));
-    delete dt;
-}
-
 TEST_F(DiceMachines, TopPrizesAtFullBet) {
     // Rodozu Vada at two coins: the car, with no credits counted up.
     DoubleDice* dd = open<DoubleDice>();
@@ -214,16 +152,9 @@ TEST_F(DiceMachines, TopPrizesAtFullBet) {
     delete ddd;
 }
 
-TEST_F(DiceMachines, ReturnOfTheDoubles) {
-    std::vector<ThreeReelMachine*> machines = {open<DoubleDice>(), open<DoubleDoubleDice>(), open<DoubleTriple>()};
-    for (ThreeReelMachine* m : machines) {
-        checkReturn(*m, 150000);
-        delete m;
-    }
-}
-
-TEST_F(DiceMachines, ReturnOfTheTriples) {
-    std::vector<ThreeReelMachine*> machines = {open<TripleDice>(), open<TripleTriple>()};
+TEST_F(DiceMachines, ReturnMatchesTheTables) {
+    std::vector<ThreeReelMachine*> machines = {open<DoubleDice>(), open<DoubleDoubleDice>(), open<DoubleTriple>(),
+                                               open<TripleDice>(), open<TripleTriple>()};
     for (ThreeReelMachine* m : machines) {
         checkReturn(*m, 150000);
         delete m;

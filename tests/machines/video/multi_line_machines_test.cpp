@@ -1,69 +1,27 @@
 // The six multi-line machines as the floor builds them (headless): their
 // tables, pays by their rules, sound hooks, and each machine's return per
 // coin computed exactly from its reel tables against a seeded simulation.
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <functional>
 #include <set>
-#include <sstream>
 #include <string>
-#include <vector>
 
-#include "assets/asset_session.h"
 #include "floor/machine_table.h"
-#include "machine/denomination.h"
 #include "machine/multi_line.h"
 #include "machine/progressive.h"
 #include "machines/video/egypts_prize.h"
 #include "player/player.h"
-#include "shell/asset_log.h"
-#include "shell/mtrand.h"
-#include "shell/sound.h"
 #include "shell/util.h"
+#include "video_fixture.h"
 
 namespace {
 
-std::vector<std::string> words(const std::string& text) {
-    std::istringstream in(text);
-    std::vector<std::string> out;
-    std::string w;
-    while (in >> w) out.push_back(w);
-    return out;
-}
-
-class MultiLineMachines : public ::testing::Test {
+class MultiLineMachines : public videotest::ReelFixture<MultiLineMachine> {
 protected:
-    assettest::Session* session = nullptr;
-    MultiLineMachine* m = nullptr;
-
-    void SetUp() override {
-        session = new assettest::Session();
-        ASSERT_TRUE(session->ok());
-        ReelMachine::countUpDelay = 0;
-    }
-    void TearDown() override {
-        if (m) session->close(m);
-        delete session;
-        ReelMachine::countUpDelay = 120;
-    }
-
-    void open(const std::string& id) {
-        testing::internal::CaptureStdout();
-        m = dynamic_cast<MultiLineMachine*>(session->open(id));
-        std::string out = testing::internal::GetCapturedStdout();
-        ASSERT_NE(m, nullptr) << id;
-        EXPECT_EQ(out.find("Could not find symbol"), std::string::npos) << out;
-        EXPECT_EQ(out.find("probably named incorrectly"), std::string::npos) << out;
-    }
-
-    // The pay of one line showing these symbols ("gold wild blank").
-    int pay(const std::string& line, int number = 1) { return m->payForLine(m->symbolList(words(line)), number); }
-
     // The reels stop on these pictures; `played` lines are evaluated.
     void stopOn(const std::string& pictures, int played) {
         m->chosenGraphics.clear();
-        for (const std::string& p : words(pictures))
+        for (const std::string& p : videotest::words(pictures))
             for (ReelGraphic* g : m->reelGraphics)
                 if (g->name == p) m->chosenGraphics.push_back(g);
         ASSERT_EQ(m->chosenGraphics.size(), 3u) << pictures;
@@ -72,22 +30,10 @@ protected:
         m->evaluateLines();
     }
 
-    // Sounds started by `step` (the names noted, and how many clips began).
-    int soundsDuring(const std::function<void()>& step, std::set<std::string>* names = nullptr) {
-        soundPlayer->update();
-        clearLoadedAssets();
-        size_t before = soundPlayer->clips.size();
-        step();
-        if (names)
-            for (const std::string& p : loadedAssets())
-                if (p.find("../sounds/") == 0) names->insert(p.substr(10));
-        return static_cast<int>(soundPlayer->clips.size() - before);
-    }
-    bool played(const std::function<void()>& step, const std::string& sound, int* count = nullptr) {
-        std::set<std::string> names;
-        int n = soundsDuring(step, &names);
-        if (count) *count = n;
-        return names.count(sound) > 0;
+    // Whether `step` starts this sound (and only it, when `only`).
+    bool played(const std::function<void()>& step, const std::string& sound, bool only = false) {
+        const std::set<std::string> names = soundsDuring(step);
+        return names.count(sound) > 0 && (!only || names.size() == 1);
     }
 
     // Mean and variance of a spin's win at every line and one coin,
@@ -162,40 +108,18 @@ protected:
 }  // namespace
 
 TEST_F(MultiLineMachines, EachStartsHeadlessWithItsTables) {
-    struct Expect {
-        const char* id;
-        int lines, maxCoins;
-        size_t symbols, pictures, pays;
-    };
-    // Pay records: one-of 3, two-of 3, three of a kind 1, mixed 3 per symbol.
-    const Expect all[] = {
-        {"5linedouble", 5, 5, 6, 14, 3 + 3 + 1 + 12 + 3 + 5},
-        {"5linetriple", 5, 5, 7, 27, 3 + 3 + 1 + 12 + 4 + 5},
-        {"bitsnbytes", 5, 5, 6, 16, 3 + 3 + 1 + 9 + 3},
-        {"baja7s", 3, 3, 7, 19, 25},
-        {"cashcow", 3, 3, 7, 18, 24},
-        {"egyptsprize", 3, 3, 7, 17, 3 + 3 + 1 + 9 + 5},
-    };
-    for (const Expect& e : all) {
-        open(e.id);
+    const std::pair<const char*, int> all[] = {{"5linedouble", 5}, {"5linetriple", 5}, {"bitsnbytes", 5},
+                                               {"baja7s", 3},      {"cashcow", 3},     {"egyptsprize", 3}};
+    for (const auto& e : all) {
+        open(e.first);
         if (!m) return;
-        SCOPED_TRACE(e.id);
-        EXPECT_EQ(m->name, e.id);
-        EXPECT_EQ(m->maxLines, e.lines);
-        EXPECT_EQ(m->maxCoins, e.maxCoins);
-        EXPECT_EQ(m->reelCount, 3);
-        EXPECT_EQ(m->coins, 1);
-        EXPECT_EQ(m->lines, 0);
+        SCOPED_TRACE(e.first);
+        EXPECT_EQ(m->maxLines, e.second);
         EXPECT_EQ(m->credits, 100) << "the money popup took the typed 100 dollars";
-        EXPECT_EQ(m->symbols.size(), e.symbols);
-        EXPECT_EQ(m->reelGraphics.size(), e.pictures);
-        EXPECT_EQ(m->linePays.size(), e.pays);
-        EXPECT_EQ(m->paylines.size(), static_cast<size_t>(e.lines));
-        EXPECT_EQ(m->paylineImages.size(), static_cast<size_t>(e.lines));
+        EXPECT_EQ(m->paylineImages.size(), static_cast<size_t>(e.second));
         for (ReelGraphic* g : m->reelGraphics) EXPECT_EQ(g->symbols.size(), 3u) << g->name;
         for (size_t i = 1; i < m->linePays.size(); ++i)
             EXPECT_GE(m->linePays[i - 1]->award, m->linePays[i]->award) << "highest award first";
-        EXPECT_TRUE(m->menuEnabled);
         session->close(m);
         m = nullptr;
     }
@@ -214,6 +138,12 @@ TEST_F(MultiLineMachines, FiveLineDoubleDoublesPerWild) {
     EXPECT_EQ(pay("wild wild bar"), 40);
     EXPECT_EQ(pay("wild wild 3bar"), 160);
     for (int line = 1; line <= 5; ++line) EXPECT_EQ(pay("wild wild wild", line), 500 * line);
+
+    // The big-win tune plays above a hundred.
+    m->win = 100;
+    EXPECT_FALSE(played([&] { m->playWinSound(); }, "newjack2.wav"));
+    m->win = 101;
+    EXPECT_TRUE(played([&] { m->playWinSound(); }, "newjack2.wav"));
 }
 
 TEST_F(MultiLineMachines, FiveLineTripleTriplesPerWild) {
@@ -228,14 +158,6 @@ TEST_F(MultiLineMachines, FiveLineTripleTriplesPerWild) {
     EXPECT_EQ(pay("wild wild 7"), 720);
     EXPECT_EQ(pay("7 7 7"), 80);
     for (int line = 1; line <= 5; ++line) EXPECT_EQ(pay("wild wild wild", line), 500 * line);
-}
-
-TEST_F(MultiLineMachines, FiveLineWinSoundAboveAHundred) {
-    open("5linedouble");
-    m->win = 100;
-    EXPECT_FALSE(played([&] { m->playWinSound(); }, "newjack2.wav"));
-    m->win = 101;
-    EXPECT_TRUE(played([&] { m->playWinSound(); }, "newjack2.wav"));
 }
 
 TEST_F(MultiLineMachines, BitsNBytesPaysAndRingsForPlayedLinesOfOnes) {
@@ -312,9 +234,7 @@ TEST_F(MultiLineMachines, CashCowWildsAndSounds) {
     // A jackpot plays only its own sound, even with a 3bar line.
     stopOn("blank_3bar_blank blank_3bar_blank blank_3bar_blank", 1);
     m->win = 530;
-    std::set<std::string> names;
-    soundsDuring([&] { m->playWinSound(); }, &names);
-    EXPECT_EQ(names, std::set<std::string>{"cowsjack.wav"});
+    EXPECT_TRUE(played([&] { m->playWinSound(); }, "cowsjack.wav", true));
 
     // A wild moos only on a played row.
     stopOn("blank_wild_blank 3bar_blank_wild blank_blank_milk", 1);

@@ -64,16 +64,18 @@ struct ReturnTable {
 // time it was drawn already in the spin.
 void exactReturn(const ReturnTable& t, double& mean, double& variance);
 
-class VideoFixture : public ::testing::Test {
+// A reel machine opened as the floor opens it, read through its pay rules
+// and the sounds its steps start.
+template <class M>
+class ReelFixture : public ::testing::Test {
 protected:
     assettest::Session* session = nullptr;
-    VideoSlotMachine* m = nullptr;
+    M* m = nullptr;
 
     void SetUp() override {
         session = new assettest::Session();
         ASSERT_TRUE(session->ok());
         ReelMachine::countUpDelay = 0;
-        VideoSlotMachine::flashDelay = 0;
     }
     void TearDown() override {
         if (m) session->close(m);
@@ -82,11 +84,35 @@ protected:
 
     void open(const std::string& id) {
         testing::internal::CaptureStdout();
-        m = dynamic_cast<VideoSlotMachine*>(session->open(id));
+        m = dynamic_cast<M*>(session->open(id));
         std::string out = testing::internal::GetCapturedStdout();
         ASSERT_NE(m, nullptr) << id;
-        EXPECT_EQ(out.find("Could not find symbol"), std::string::npos) << out;
-        EXPECT_EQ(out.find("Couldn't Load"), std::string::npos) << out;
+        for (const char* fault : {"Could not find symbol", "probably named incorrectly", "Couldn't Load"})
+            EXPECT_EQ(out.find(fault), std::string::npos) << out;
+    }
+
+    // The pay per coin of one line showing these symbols ("ape ape ape 9 9").
+    int pay(const std::string& line, int number = 1) { return m->payForLine(m->symbolList(words(line)), number); }
+
+    // The sound files a step starts (each name once) and how many clips began.
+    std::set<std::string> soundsDuring(const std::function<void()>& step, int* started = nullptr) {
+        soundPlayer->update();
+        clearLoadedAssets();
+        const size_t before = soundPlayer->clips.size();
+        step();
+        std::set<std::string> names;
+        for (const std::string& p : loadedAssets())
+            if (p.find("../sounds/") == 0) names.insert(p.substr(10));
+        if (started) *started = static_cast<int>(soundPlayer->clips.size() - before);
+        return names;
+    }
+};
+
+class VideoFixture : public ReelFixture<VideoSlotMachine> {
+protected:
+    void SetUp() override {
+        ReelFixture::SetUp();
+        VideoSlotMachine::flashDelay = 0;
     }
 
     // The coin values the floor offers a machine at, largest first.
@@ -106,16 +132,6 @@ protected:
     void click(const std::string& name) {
         if (Widget* w = control(name)) m->handleButton(w);
     }
-    void key(SDLKey sym) {
-        SDL_Event e{};
-        e.type = SDL_KEYDOWN;
-        e.key.keysym.sym = sym;
-        m->handleEvent(e);
-    }
-
-    // The pay per coin of one line showing these symbols ("ape ape ape 9 9").
-    int pay(const std::string& line, int number = 1) { return m->payForLine(m->symbolList(words(line)), number); }
-
     // The five reels stop on these pictures; the lines played and the coins
     // per line are evaluated as a spin would, the machine's hook included.
     void stopOn(const std::string& pictures, int played, int coinsPerLine) {
@@ -128,19 +144,6 @@ protected:
         m->coins = coinsPerLine;
         m->evaluateLines();
         m->afterEvaluate(m->chosenGraphics);
-    }
-
-    // The sound files a step starts (each name once) and how many clips began.
-    std::set<std::string> soundsDuring(const std::function<void()>& step, int* started = nullptr) {
-        soundPlayer->update();
-        clearLoadedAssets();
-        const size_t before = soundPlayer->clips.size();
-        step();
-        std::set<std::string> names;
-        for (const std::string& p : loadedAssets())
-            if (p.find("../sounds/") == 0) names.insert(p.substr(10));
-        if (started) *started = static_cast<int>(soundPlayer->clips.size() - before);
-        return names;
     }
 
     // The index of the named symbol in the machine's list (-1: none).
