@@ -729,11 +729,16 @@ def cabinet_image(item):
     if prog:
         # the progressive amount is written in green centred on (438, 52);
         # its digits stand about 40 px tall, from y 32 down to 72
+        # so the machine's name goes in the band left of that window and the
+        # window's label in the band right of it
         els += [dict(box=[338, 29, 200, 45], fill="black", outline="gold", width=2, radius=4),
-                dict(text=prog if isinstance(prog, str) else "PROGRESSIVE", at=[262, 53], anchor="mm", size=13,
-                     color="lightgold", font="sans-bold")]
+                dict(text=prog if isinstance(prog, str) else "PROGRESSIVE", at=[592, 53], anchor="mm", size=12,
+                     color="lightgold", font="sans-bold", max_w=92),
+                dict(text=item.get("title", ""), at=[246, 52], anchor="mm", size=item.get("title_size", 30),
+                     color=item.get("title_color", "gold"), font=item.get("title_font", "serif-bold"),
+                     shadow="black", max_w=164, max_h=38)]
     bg = dict(size=[800, 600], style="cabinet", border=True, colors=item.get("colors"),
-              title=item.get("title", ""), title_size=item.get("title_size", 26 if prog else 58),
+              title="" if prog else item.get("title", ""), title_size=item.get("title_size", 58),
               title_y=15 if prog else 46,
               title_color=item.get("title_color", "gold"), title_font=item.get("title_font", "serif-bold"),
               elements=els)
