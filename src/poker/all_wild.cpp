@@ -1,6 +1,5 @@
 #include "poker/poker_machines.h"
 
-#include "poker/pay_tables.h"
 #include "shell/sound.h"
 
 AllWild::AllWild(float denomination) {
@@ -10,36 +9,4 @@ AllWild::AllWild(float denomination) {
 
 AllWild::~AllWild() {}
 
-void AllWild::configure(float denomination) {
-    name = "allwild";
-    this->denomination = nullptr;
-    setDenomination(denomination);
-    VideoPoker::init();
-    addJokers(*this);
-}
-
-void AllWild::setupCardPositions() { VideoPoker::setupCardPositions(); }
-
-void AllWild::showCardBacks() { drawCorvaloBacks(); }
-
-int AllWild::evaluateHand() {
-    if (hand.size() < 5) return 0;
-    poker::WildSearch search(*poker::payTableFor(name), coinsPlayed);
-    const Card* five[5] = {hand[0], hand[1], hand[2], hand[3], hand[4]};
-    search.run(five);
-    wildCount = search.wildCount;
-    for (int i = 0; i < 5; ++i) wildAtPosition[i] = search.wildAtPosition[i];
-    if (search.bestScore > 0) showWinner();
-    bestScore = search.bestScore * coinsPlayed;
-    return bestScore;
-}
-
-void addJokers(VideoPoker& machine) {
-    for (int i = 0; i < 2; ++i) {
-        Card* joker = new Card;
-        joker->suit = 0;
-        joker->rank = poker::kJoker;
-        machine.deck.push_back(joker);
-    }
-    machine.deckSize = 54;
-}
+void AllWild::configure(float denomination) { configureWild("allwild", denomination, true); }

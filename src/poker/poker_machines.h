@@ -58,47 +58,41 @@ public:
     void showCardBacks() override;
 };
 
-// The wild-card machines keep the state of their last search.
-class AllWild : public VideoPoker {
+// The wild-card machines search every value of their wild cards for the best
+// hand on their pay table, and keep the state of the last search.
+class WildPoker : public VideoPoker {
+public:
+    int evaluateHand() override;
+    void showCardBacks() override;
+
+    // Takes the machine id and denomination and deals a fresh deck, with
+    // two jokers added when the machine plays them.
+    void configureWild(const char* id, float denomination, bool withJokers);
+
+    int bestScore = 0;
+    bool wildAtPosition[5] = {false, false, false, false, false};
+    int wildCount = 0;
+};
+
+class AllWild : public WildPoker {
 public:
     explicit AllWild(float denomination);
     ~AllWild() override;
     void configure(float denomination);
-    void setupCardPositions() override;
-    int evaluateHand() override;
-    void showCardBacks() override;
-
-    int bestScore = 0;
-    bool wildAtPosition[5] = {false, false, false, false, false};
-    int wildCount = 0;
 };
 
-class DeucesWild : public VideoPoker {
+class DeucesWild : public WildPoker {
 public:
     explicit DeucesWild(float denomination);
     ~DeucesWild() override;
     void configure(float denomination);
-    void setupCardPositions() override;
-    int evaluateHand() override;
-    void showCardBacks() override;
-
-    int bestScore = 0;
-    bool wildAtPosition[5] = {false, false, false, false, false};
-    int wildCount = 0;
 };
 
-class JokersWild : public VideoPoker {
+class JokersWild : public WildPoker {
 public:
     explicit JokersWild(float denomination);
     ~JokersWild() override;
     void configure(float denomination);
-    void setupCardPositions() override;
-    int evaluateHand() override;
-    void showCardBacks() override;
-
-    int bestScore = 0;
-    bool wildAtPosition[5] = {false, false, false, false, false};
-    int wildCount = 0;
 };
 
 // Double Premium pays, and every win may be doubled up against the dealer's card.

@@ -86,6 +86,49 @@ void addMixedPayList(ThreeReelMachine& m, const MixedPayOptions& o) {
     });
 }
 
+void addColourLines(ThreeReelMachine& m, const ColourLines& lines) {
+    m.addThreeOfAKind(m.symbolList({"blank"}), 1, 0.05f, 0);
+    for (int colour = colourCount - 1; colour >= 0; --colour) {
+        std::vector<std::string> names = lines.bars[colour];
+        names.push_back(lines.sevens[colour]);
+        m.addGroupRule(m.symbolList(names), 2, 0.25f);
+    }
+    for (int colour = 0; colour < colourCount; ++colour)
+        m.addThreeOfAKind(m.symbolList(lines.bars[colour]), lines.barPays[colour], colour == 2 ? 0.1f : 0.05f, 0);
+    for (int colour = colourCount - 1; colour >= 0; --colour)
+        m.addThreeOfAKind(m.symbolList({lines.sevens[colour]}), lines.sevenPays[colour], 0.1f, 0);
+}
+
+ColourLines plainColourLines(const int (&barPays)[colourCount], const int (&sevenPays)[colourCount]) {
+    ColourLines lines{{{bars[0]}, {bars[1]}, {bars[2]}}, {"redseven", "whiteseven", "blueseven"}, {}, {}};
+    for (int colour = 0; colour < colourCount; ++colour) {
+        lines.barPays[colour] = barPays[colour];
+        lines.sevenPays[colour] = sevenPays[colour];
+    }
+    return lines;
+}
+
+void addWild(ThreeReelMachine& m, int multiplier, const std::vector<std::string>& except) {
+    WildSymbol* wild = new WildSymbol();
+    wild->setMultiplier(multiplier);
+    wild->addSubstitutesExcept(m.symbols, m.symbolList(except));
+    m.wilds.push_back(wild);
+}
+
+void configureMachine(ThreeReelMachine& m, const char* id, int maxCoins, float value) {
+    m.name = id;
+    m.multiplyByCoins = true;
+    m.payoutRatio = 0.95f;
+    m.maxCoins = maxCoins;
+    m.denomination = nullptr;
+    m.setDenomination(value);
+    m.init();
+}
+
+void playIntroSound() {
+    if (soundPlayer) soundPlayer->play("patshrt.wav", false);
+}
+
 void playWinSound(int win) {
     if (!soundPlayer) return;
     if (win > 80) soundPlayer->play("patjack.wav", false);

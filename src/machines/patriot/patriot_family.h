@@ -34,6 +34,35 @@ std::vector<std::string> barNames(int colour, bool arrowBars);
 // machine's top award). No reel of a mixed rule takes a wild.
 void addMixedPayList(ThreeReelMachine& machine, const MixedPayOptions& options);
 
+// The lines every patriot pay table opens with, from blanks up to three
+// red sevens. Colours are listed red, white, blue.
+struct ColourLines {
+    std::vector<std::string> bars[colourCount];  // the names a bar position takes
+    const char* sevens[colourCount];
+    int barPays[colourCount];
+    int sevenPays[colourCount];
+};
+
+// Appends, in this order: three blanks (1); any bar or seven of one colour,
+// blue, white then red (2); three of each bar, red, white then blue; three
+// of each seven, blue, white then red.
+void addColourLines(ThreeReelMachine& machine, const ColourLines& lines);
+
+// The lines of the machines with one picture per bar and the "...seven"
+// sevens; pays listed red, white, blue.
+ColourLines plainColourLines(const int (&barPays)[colourCount], const int (&sevenPays)[colourCount]);
+
+// A wild that stands in for every symbol but the given ones, multiplying
+// the win each time it does.
+void addWild(ThreeReelMachine& machine, int multiplier, const std::vector<std::string>& except);
+
+// The set-up every patriot machine shares: per-coin wins, a 95% return, at
+// most `maxCoins` coins, then the denomination and the reels and rules.
+void configureMachine(ThreeReelMachine& machine, const char* id, int maxCoins, float denomination);
+
+// The short patriot tune each machine plays as it opens.
+void playIntroSound();
+
 // The win sounds of the family: over 80 credits the jackpot tune, over 10
 // the short one, else nothing.
 void playWinSound(int win);

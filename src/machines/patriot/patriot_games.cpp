@@ -1,23 +1,16 @@
 #include "machines/patriot/patriot_games.h"
 
 #include "machines/patriot/patriot_family.h"
-#include "shell/sound.h"
 
 PatriotGames::PatriotGames(float denomination) {
     configure(denomination);
-    if (soundPlayer) soundPlayer->play("patshrt.wav", false);
+    patriot::playIntroSound();
 }
 
 PatriotGames::~PatriotGames() {}
 
 void PatriotGames::configure(float value) {
-    name = "patriotgames";
-    multiplyByCoins = true;
-    payoutRatio = 0.95f;
-    maxCoins = 2;
-    denomination = nullptr;
-    setDenomination(value);
-    init();
+    patriot::configureMachine(*this, "patriotgames", 2, value);
 }
 
 void PatriotGames::declareSymbols() {
@@ -33,16 +26,7 @@ void PatriotGames::declareSymbols() {
 void PatriotGames::buildWildRules() {}
 
 void PatriotGames::buildPayTable() {
-    addThreeOfAKind(symbolList({"blank"}), 1, 0.05f, 0);
-    addGroupRule(symbolList({"3barblue", "blueseven"}), 2, 0.25f);
-    addGroupRule(symbolList({"2barwhite", "whiteseven"}), 2, 0.25f);
-    addGroupRule(symbolList({"barred", "redseven"}), 2, 0.25f);
-    addThreeOfAKind(symbolList({"barred"}), 10, 0.05f, 0);
-    addThreeOfAKind(symbolList({"2barwhite"}), 25, 0.05f, 0);
-    addThreeOfAKind(symbolList({"3barblue"}), 40, 0.1f, 0);
-    addThreeOfAKind(symbolList({"blueseven"}), 150, 0.1f, 0);
-    addThreeOfAKind(symbolList({"whiteseven"}), 200, 0.1f, 0);
-    addThreeOfAKind(symbolList({"redseven"}), 300, 0.1f, 0);
+    patriot::addColourLines(*this, patriot::plainColourLines({10, 25, 40}, {300, 200, 150}));
     addMixedPays();
 }
 

@@ -22,19 +22,13 @@ const PrizeWheelSpec& patriotWheel() {
 
 PatriotSpinForCash::PatriotSpinForCash(float denomination) : bonusPending(false) {
     configure(denomination);
-    if (soundPlayer) soundPlayer->play("patshrt.wav", false);
+    patriot::playIntroSound();
 }
 
 PatriotSpinForCash::~PatriotSpinForCash() {}
 
 void PatriotSpinForCash::configure(float value) {
-    name = "patriotspinforcash";
-    multiplyByCoins = true;
-    payoutRatio = 0.95f;
-    maxCoins = 3;
-    denomination = nullptr;
-    setDenomination(value);
-    init();
+    patriot::configureMachine(*this, "patriotspinforcash", 3, value);
     bonusPending = false;
 }
 
@@ -53,10 +47,7 @@ void PatriotSpinForCash::declareSymbols() {
 // The plain wild, and "spin" as a wild that stands in for nothing: that keeps
 // it out of every drawn outcome, so it comes only through the spin hook.
 void PatriotSpinForCash::buildWildRules() {
-    WildSymbol* wild = new WildSymbol();
-    wild->setMultiplier(1);
-    wild->addSubstitutesExcept(symbols, symbolList({"wild", "spin"}));
-    wilds.push_back(wild);
+    patriot::addWild(*this, 1, {"wild", "spin"});
     WildSymbol* spinSymbol = new WildSymbol();
     spinSymbol->setMultiplier(1);
     spinSymbol->name = "spin";
@@ -64,16 +55,7 @@ void PatriotSpinForCash::buildWildRules() {
 }
 
 void PatriotSpinForCash::buildPayTable() {
-    addThreeOfAKind(symbolList({"blank"}), 1, 0.05f, 0);
-    addGroupRule(symbolList({"3barblue", "blueseven"}), 2, 0.25f);
-    addGroupRule(symbolList({"2barwhite", "whiteseven"}), 2, 0.25f);
-    addGroupRule(symbolList({"barred", "redseven"}), 2, 0.25f);
-    addThreeOfAKind(symbolList({"barred"}), 10, 0.05f, 0);
-    addThreeOfAKind(symbolList({"2barwhite"}), 20, 0.05f, 0);
-    addThreeOfAKind(symbolList({"3barblue"}), 30, 0.1f, 0);
-    addThreeOfAKind(symbolList({"blueseven"}), 100, 0.1f, 0);
-    addThreeOfAKind(symbolList({"whiteseven"}), 150, 0.1f, 0);
-    addThreeOfAKind(symbolList({"redseven"}), 200, 0.1f, 0);
+    patriot::addColourLines(*this, patriot::plainColourLines({10, 20, 30}, {200, 150, 100}));
     addNoWildRule(symbolList({"wild"}), 1500, -1, false);
     addMixedPays();
 }

@@ -1,23 +1,16 @@
 #include "machines/patriot/patriot_wild.h"
 
 #include "machines/patriot/patriot_family.h"
-#include "shell/sound.h"
 
 PatriotWild::PatriotWild(float denomination) {
     configure(denomination);
-    if (soundPlayer) soundPlayer->play("patshrt.wav", false);
+    patriot::playIntroSound();
 }
 
 PatriotWild::~PatriotWild() {}
 
 void PatriotWild::configure(float value) {
-    name = "patriotwild";
-    multiplyByCoins = true;
-    payoutRatio = 0.95f;
-    maxCoins = 2;
-    denomination = nullptr;
-    setDenomination(value);
-    init();
+    patriot::configureMachine(*this, "patriotwild", 2, value);
 }
 
 void PatriotWild::declareSymbols() {
@@ -31,24 +24,10 @@ void PatriotWild::declareSymbols() {
     addSymbol("wild", 2);
 }
 
-void PatriotWild::buildWildRules() {
-    WildSymbol* wild = new WildSymbol();
-    wild->setMultiplier(2);
-    wild->addSubstitutesExcept(symbols, symbolList({"wild"}));
-    wilds.push_back(wild);
-}
+void PatriotWild::buildWildRules() { patriot::addWild(*this, 2, {"wild"}); }
 
 void PatriotWild::buildPayTable() {
-    addThreeOfAKind(symbolList({"blank"}), 1, 0.05f, 0);
-    addGroupRule(symbolList({"3barblue", "blueseven"}), 2, 0.25f);
-    addGroupRule(symbolList({"2barwhite", "whiteseven"}), 2, 0.25f);
-    addGroupRule(symbolList({"barred", "redseven"}), 2, 0.25f);
-    addThreeOfAKind(symbolList({"barred"}), 10, 0.05f, 0);
-    addThreeOfAKind(symbolList({"2barwhite"}), 25, 0.05f, 0);
-    addThreeOfAKind(symbolList({"3barblue"}), 40, 0.1f, 0);
-    addThreeOfAKind(symbolList({"blueseven"}), 150, 0.1f, 0);
-    addThreeOfAKind(symbolList({"whiteseven"}), 200, 0.1f, 0);
-    addThreeOfAKind(symbolList({"redseven"}), 300, 0.1f, 0);
+    patriot::addColourLines(*this, patriot::plainColourLines({10, 25, 40}, {300, 200, 150}));
     addNoWildRule(symbolList({"wild"}), 500, -1, false);
     addMixedPays();
 }

@@ -5,19 +5,13 @@
 
 PatriotWildDeluxe::PatriotWildDeluxe(float denomination) {
     configure(denomination);
-    if (soundPlayer) soundPlayer->play("patshrt.wav", false);
+    patriot::playIntroSound();
 }
 
 PatriotWildDeluxe::~PatriotWildDeluxe() {}
 
 void PatriotWildDeluxe::configure(float value) {
-    name = "patriotwilddeluxe";
-    multiplyByCoins = true;
-    payoutRatio = 0.95f;
-    maxCoins = 2;
-    denomination = nullptr;
-    setDenomination(value);
-    init();
+    patriot::configureMachine(*this, "patriotwilddeluxe", 2, value);
     wildChance = 3;
 }
 
@@ -37,27 +31,18 @@ void PatriotWildDeluxe::declareSymbols() {
     addSymbol("wild", 2);
 }
 
-void PatriotWildDeluxe::buildWildRules() {
-    WildSymbol* wild = new WildSymbol();
-    wild->setMultiplier(1);
-    wild->addSubstitutesExcept(symbols, symbolList({"wild"}));
-    wilds.push_back(wild);
-}
+void PatriotWildDeluxe::buildWildRules() { patriot::addWild(*this, 1, {"wild"}); }
 
 // A bar and its arrow pictures count as that bar. The white bar's arrow
 // stands twice in the white lists, so it shows as often as the plain bar
 // and the seven together.
 void PatriotWildDeluxe::buildPayTable() {
-    addThreeOfAKind(symbolList({"blank"}), 1, 0.05f, 0);
-    addGroupRule(symbolList({"arrowup_3barblue", "arrowdown_3barblue", "3barblue", "blue7"}), 2, 0.25f);
-    addGroupRule(symbolList({"arrowup_2barwhite", "arrowup_2barwhite", "2barwhite", "white7"}), 2, 0.25f);
-    addGroupRule(symbolList({"arrowup_barred", "arrowdown_barred", "barred", "red7"}), 2, 0.25f);
-    addThreeOfAKind(symbolList({"arrowup_barred", "arrowdown_barred", "barred"}), 10, 0.05f, 0);
-    addThreeOfAKind(symbolList({"arrowup_2barwhite", "arrowup_2barwhite", "2barwhite"}), 25, 0.05f, 0);
-    addThreeOfAKind(symbolList({"arrowup_3barblue", "arrowdown_3barblue", "3barblue"}), 40, 0.1f, 0);
-    addThreeOfAKind(symbolList({"blue7"}), 150, 0.1f, 0);
-    addThreeOfAKind(symbolList({"white7"}), 200, 0.1f, 0);
-    addThreeOfAKind(symbolList({"red7"}), 300, 0.1f, 0);
+    patriot::addColourLines(*this, {{{"arrowup_barred", "arrowdown_barred", "barred"},
+                                     {"arrowup_2barwhite", "arrowup_2barwhite", "2barwhite"},
+                                     {"arrowup_3barblue", "arrowdown_3barblue", "3barblue"}},
+                                    {"red7", "white7", "blue7"},
+                                    {10, 25, 40},
+                                    {300, 200, 150}});
     addNoWildRule(symbolList({"wild"}), 500, -1, false);
     addMixedPays();
 }
