@@ -70,10 +70,51 @@ def paint_surface(img, box, style="felt", colors=None, seed=0, border=None):
         d.rectangle((x0 + 7, y0 + 7, x1 - 8, y1 - 8), outline=darker(bc, 0.3), width=1)
 
 
+def slot_panel_elements(panel="darkburgundy", bottom=""):
+    """The lower half of every three-reel cabinet (single-line and multi-line):
+    meters, badge window, coin slot, the five buttons' normal look, the bill
+    acceptor and the bottom glass, where the game places them."""
+    return [
+        # the meters' digits stand about 47 px tall on the baseline y 382
+        dict(meter=[36, 331, 138, 59], label="PAID"),
+        dict(meter=[180, 331, 138, 59], label="CREDITS"),
+        dict(meter=[584, 331, 82, 59], label="BET"),
+        # the badge sits at (334, 288); the coin slot at (446, 371)
+        dict(box=[330, 284, 147, 92], fill="black", outline="gold", width=2, radius=6),
+        dict(box=[482, 372, 24, 32], fill="charcoal", outline="gold", width=2, radius=3),
+        dict(line=[494, 378, 494, 398], color="black", width=3),
+        dict(text="COIN", at=[462, 392], anchor="mm", size=11, color="lightgold", font="sans-bold"),
+        # the buttons' normal look (their mouse-over pictures are the same size)
+        dict(box=[31, 401, 70, 45], bevel=True, fill="darkburgundy", label="CHANGE", size=12, color="cream"),
+        dict(box=[106, 401, 72, 45], bevel=True, fill="darkburgundy", label="CASH OUT", size=12, color="cream"),
+        dict(box=[183, 401, 80, 45], bevel=True, fill="darkfelt", label="BET ONE", size=13, color="cream"),
+        dict(box=[268, 402, 100, 45], bevel=True, fill="burgundy", label="SPIN", size=20, color="lightgold"),
+        dict(box=[649, 399, 90, 45], bevel=True, fill="darkfelt", label="BET MAX", size=13, color="cream"),
+        # the bill acceptor (the "money" spot at 621, 473)
+        dict(box=[628, 478, 164, 82], fill="charcoal", outline="gold", width=2, radius=6),
+        dict(box=[650, 520, 120, 10], fill="black"),
+        dict(text="INSERT BILLS", at=[710, 500], anchor="mm", size=14, color="lightgold", font="sans-bold"),
+        # bottom glass
+        dict(box=[0, 566, 800, 34], fill=panel, outline="gold", width=2),
+        dict(text=bottom, at=[400, 583], anchor="mm", size=14, color="gold", font="serif-bold", max_w=780),
+    ]
+
+
+def expand_elements(elements):
+    """Elements with every `slot_panel` element replaced by what it stands for."""
+    out = []
+    for e in elements or []:
+        if "slot_panel" in e:
+            out += slot_panel_elements(e.get("panel", "darkburgundy"), e.get("bottom", ""))
+        else:
+            out.append(e)
+    return out
+
+
 def draw_elements(img, elements, seed=0):
     """The drawn elements of a background or panel, in order (see README)."""
     d = ImageDraw.Draw(img)
-    for i, e in enumerate(elements or []):
+    for i, e in enumerate(expand_elements(elements)):
         if "symbol" in e or "card" in e:
             x, y, w, h = e["box"]
             if "symbol" in e:
@@ -650,27 +691,7 @@ def cabinet_elements(item):
     if f.get("under"):
         els.append(dict(text=f["under"], at=[82, 301], anchor="mm", size=13, color="lightgold", font="sans-bold",
                         max_w=138))
-    els += [
-        # the meters' digits stand about 47 px tall on the baseline y 382
-        dict(meter=[36, 331, 138, 59], label="PAID"),
-        dict(meter=[180, 331, 138, 59], label="CREDITS"),
-        dict(meter=[584, 331, 82, 59], label="BET"),
-        dict(box=[330, 284, 147, 92], fill="black", outline="gold", width=2, radius=6),
-        dict(box=[482, 372, 24, 32], fill="charcoal", outline="gold", width=2, radius=3),
-        dict(line=[494, 378, 494, 398], color="black", width=3),
-        dict(text="COIN", at=[462, 392], anchor="mm", size=11, color="lightgold", font="sans-bold"),
-        dict(box=[31, 401, 70, 45], bevel=True, fill="darkburgundy", label="CHANGE", size=12, color="cream"),
-        dict(box=[106, 401, 72, 45], bevel=True, fill="darkburgundy", label="CASH OUT", size=12, color="cream"),
-        dict(box=[183, 401, 80, 45], bevel=True, fill="darkfelt", label="BET ONE", size=13, color="cream"),
-        dict(box=[268, 402, 100, 45], bevel=True, fill="burgundy", label="SPIN", size=20, color="lightgold"),
-        dict(box=[649, 399, 90, 45], bevel=True, fill="darkfelt", label="BET MAX", size=13, color="cream"),
-        dict(box=[628, 478, 164, 82], fill="charcoal", outline="gold", width=2, radius=6),
-        dict(box=[650, 520, 120, 10], fill="black"),
-        dict(text="INSERT BILLS", at=[710, 500], anchor="mm", size=14, color="lightgold", font="sans-bold"),
-        dict(box=[0, 566, 800, 34], fill=item.get("panel", "darkburgundy"), outline="gold", width=2),
-        dict(text=item.get("bottom", ""), at=[400, 583], anchor="mm", size=14, color="gold", font="serif-bold",
-             max_w=780),
-    ]
+    els += slot_panel_elements(item.get("panel", "darkburgundy"), item.get("bottom", ""))
     return els + list(item.get("elements", []))
 
 

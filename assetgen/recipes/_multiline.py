@@ -62,26 +62,7 @@ def _cabinet(title, pays, pays_note, feature, bottom, lines, progressive):
                      font="sans-bold"),
                 dict(box=[318, 26, 240, 40], fill="black", outline="gold", width=2, radius=4)]
     # meters, badge, coin slot, buttons, bill acceptor, bottom glass: as on every three-reel cabinet
-    els += [
-        # the meters' digits stand about 47 px tall on the baseline y 382
-        dict(meter=[36, 331, 138, 59], label="PAID"),
-        dict(meter=[180, 331, 138, 59], label="CREDITS"),
-        dict(meter=[584, 331, 82, 59], label="BET"),
-        dict(box=[330, 284, 147, 92], fill="black", outline="gold", width=2, radius=6),
-        dict(box=[482, 372, 24, 32], fill="charcoal", outline="gold", width=2, radius=3),
-        dict(line=[494, 378, 494, 398], color="black", width=3),
-        dict(text="COIN", at=[462, 392], anchor="mm", size=11, color="lightgold", font="sans-bold"),
-        dict(box=[31, 401, 70, 45], bevel=True, fill="darkburgundy", label="CHANGE", size=12, color="cream"),
-        dict(box=[106, 401, 72, 45], bevel=True, fill="darkburgundy", label="CASH OUT", size=12, color="cream"),
-        dict(box=[183, 401, 80, 45], bevel=True, fill="darkfelt", label="BET ONE", size=13, color="cream"),
-        dict(box=[268, 402, 100, 45], bevel=True, fill="burgundy", label="SPIN", size=20, color="lightgold"),
-        dict(box=[649, 399, 90, 45], bevel=True, fill="darkfelt", label="BET MAX", size=13, color="cream"),
-        dict(box=[628, 478, 164, 82], fill="charcoal", outline="gold", width=2, radius=6),
-        dict(box=[650, 520, 120, 10], fill="black"),
-        dict(text="INSERT BILLS", at=[710, 500], anchor="mm", size=14, color="lightgold", font="sans-bold"),
-        dict(box=[0, 566, 800, 34], fill=panel, outline="gold", width=2),
-        dict(text=bottom, at=[400, 583], anchor="mm", size=14, color="gold", font="serif-bold", max_w=780),
-    ]
+    els.append(dict(slot_panel=True, panel=panel, bottom=bottom))
     # the title on the top glass (beside the jackpot meter on a progressive machine)
     if progressive:
         els.append(dict(text=title, box=[162, 2, 150, 62], size=26, color="gold", font="serif-bold", shadow="black"))

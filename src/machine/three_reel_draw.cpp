@@ -141,26 +141,17 @@ void ThreeReelMachine::addOneOfRule(const SymbolList& list, int award, float sha
 void ThreeReelMachine::addTwoOfRule(const SymbolList& list, int award, float share) {
     const SymbolList L = withoutNulls(list);
     SymbolList others = without(without(symbols, L), wildNamedSymbols(*this));
-    PayRule rule;
     // L/L/O wild 0; O/L/L wild 1; L/O/L wild 2.
-    rule.reset();
-    rule.setAward(award);
-    rule.share = share;
-    fillReels(rule, L, L, others);
-    rule.setReelBit(0);
-    payRules.push_back(rule);
-    rule.reset();
-    rule.setAward(award);
-    rule.share = share;
-    fillReels(rule, others, L, L);
-    rule.setReelBit(1);
-    payRules.push_back(rule);
-    rule.reset();
-    rule.setAward(award);
-    rule.share = share;
-    fillReels(rule, L, others, L);
-    rule.setReelBit(2);
-    payRules.push_back(rule);
+    const SymbolList* layouts[3][3] = {{&L, &L, &others}, {&others, &L, &L}, {&L, &others, &L}};
+    for (int bit = 0; bit < 3; ++bit) {
+        PayRule rule;
+        rule.reset();
+        rule.setAward(award);
+        rule.share = share;
+        fillReels(rule, *layouts[bit][0], *layouts[bit][1], *layouts[bit][2]);
+        rule.setReelBit(bit);
+        payRules.push_back(rule);
+    }
 }
 
 void ThreeReelMachine::addThreeOfAKind(const SymbolList& list, int award, float share, int supersededFromCoins) {

@@ -44,29 +44,8 @@ ITEMS = [
              dict(text="THE CAR", at=[82, 252], anchor="mm", size=22, color="gold", font="serif-bold",
                   outline="black"),
              dict(text="JACKPOT", at=[82, 286], anchor="mm", size=13, color="lightgold", font="sans-bold"),
-             # meters: paid (right edge 168), credits (right edge 312), bet (centred on 625)
-             dict(meter=[36, 328, 138, 64], label="PAID"),
-             dict(meter=[180, 328, 138, 64], label="CREDITS"),
-             dict(meter=[588, 328, 74, 64], label="BET"),
-             # the badge sits at (334, 288); the coin slot at (446, 371)
-             dict(box=[330, 284, 147, 92], fill="black", outline="gold", width=2, radius=6),
-             dict(box=[482, 372, 24, 32], fill="charcoal", outline="gold", width=2, radius=3),
-             dict(line=[494, 378, 494, 398], color="black", width=3),
-             dict(text="COIN", at=[462, 392], anchor="mm", size=11, color="lightgold", font="sans-bold"),
-             # the buttons' normal look (their mouse-over pictures are the same size)
-             dict(box=[31, 401, 70, 45], bevel=True, fill="darkburgundy", label="CHANGE", size=12, color="cream"),
-             dict(box=[106, 401, 72, 45], bevel=True, fill="darkburgundy", label="CASH OUT", size=12, color="cream"),
-             dict(box=[183, 401, 80, 45], bevel=True, fill="darkfelt", label="BET ONE", size=13, color="cream"),
-             dict(box=[268, 402, 100, 45], bevel=True, fill="burgundy", label="SPIN", size=20, color="lightgold"),
-             dict(box=[649, 399, 90, 45], bevel=True, fill="darkfelt", label="BET MAX", size=13, color="cream"),
-             # the bill acceptor (the "money" spot at 621, 473)
-             dict(box=[628, 478, 164, 82], fill="charcoal", outline="gold", width=2, radius=6),
-             dict(box=[650, 520, 120, 10], fill="black"),
-             dict(text="INSERT BILLS", at=[710, 500], anchor="mm", size=14, color="lightgold", font="sans-bold"),
-             # bottom glass
-             dict(box=[0, 566, 800, 34], fill="darkburgundy", outline="gold", width=2),
-             dict(text="WILDS MULTIPLY WINS BY 5", at=[400, 583], anchor="mm", size=14, color="gold",
-                  font="serif-bold"),
+             # meters, badge, coin slot, buttons, bill acceptor and bottom glass of every three-reel cabinet
+             dict(slot_panel=True, panel="darkburgundy", bottom="WILDS MULTIPLY WINS BY 5"),
          ]),
 
     # spinning reel: the symbols scroll past, blurred
