@@ -17,11 +17,6 @@
 
 namespace {
 
-struct HelpPage {
-    const char* file;
-    int x, y;
-};
-
 const HelpPage helpPages[6] = {
     {"slot_1.png", 309, 172}, {"slot_2.png", 290, 29}, {"slot_3.png", 157, 201},
     {"slot_4.png", 200, 17},  {"slot_5.png", 200, 386}, {"slot_6.png", 71, 165},
@@ -69,13 +64,13 @@ void createSlotCabinetReels(Machine& machine, const int reelX[3], int reelY) {
     machine.reels.push_back(first->clone("d", 39, reelX[2], reelY, animBackward));
 }
 
-void showSlotHelpPages() {
+void showHelpPages(const HelpPage* pages, int count) {
     if (!display) return;
     display->saveScreen();
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < count; ++i) {
         {
-            Image page(std::string("../gfx/help/") + helpPages[i].file, false, true);
-            if (page.loaded) page.blit(helpPages[i].x, helpPages[i].y);
+            Image page(std::string("../gfx/help/") + pages[i].file, false, true);
+            if (page.loaded) page.blit(pages[i].x, pages[i].y);
         }
         display->update();
         SDL_Event event;
@@ -84,14 +79,18 @@ void showSlotHelpPages() {
                 if (event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_KEYDOWN) break;
             } else if (quitRequested()) {
                 break;  // the window is closing: nobody is left to click through
+            } else {
+                SDL_Delay(5);
             }
         }
         if (quitRequested()) break;
-        if (i < 5) display->drawSavedScreen();
+        if (i < count - 1) display->drawSavedScreen();
     }
     display->restoreScreen();
     display->update();
 }
+
+void showSlotHelpPages() { showHelpPages(helpPages, 6); }
 
 void leaveSlotCabinet(Machine& machine, bool toCashier) {
     if (machine.next) return;  // already leaving

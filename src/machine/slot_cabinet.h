@@ -21,7 +21,15 @@ void showSlotCabinetBadge(const Machine& machine);
 void placeSlotCabinetReels(Machine& machine, const int reelX[3], int reelY);
 // Three reel animations ("b", then clones "c" and "d") at x reelX, y reelY.
 void createSlotCabinetReels(Machine& machine, const int reelX[3], int reelY);
-// The six slot help pages, one a click or key press, then the screen back.
+// One page of a machine family's help: a picture in "../gfx/help/" and where it goes.
+struct HelpPage {
+    const char* file;
+    int x, y;
+};
+// Help pages shown one a click or key press over the saved screen, which comes
+// back at the end; a window close ends them early.
+void showHelpPages(const HelpPage* pages, int count);
+// The six slot help pages.
 void showSlotHelpPages();
 // Credits back to the player's money, the loading picture, and off to the
 // lobby (or the cashier). Nothing happens when the machine is already leaving.

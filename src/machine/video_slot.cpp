@@ -9,6 +9,7 @@
 #include "floor/marquee.h"
 #include "machine/denomination.h"
 #include "machine/money_input.h"
+#include "machine/slot_cabinet.h"
 #include "player/player.h"
 #include "shell/animation.h"
 #include "shell/app.h"
@@ -29,7 +30,7 @@ struct Spot {
     int x, y;
 };
 
-const Spot helpPages[6] = {
+const HelpPage helpPages[6] = {
     {"nickel_1.png", 223, 192}, {"nickel_2.png", 239, 170}, {"nickel_3.png", 6, 287},
     {"nickel_4.png", 200, 17},  {"nickel_5.png", 200, 386}, {"nickel_6.png", 510, 185},
 };
@@ -266,31 +267,7 @@ void VideoSlotMachine::handleEvent(const SDL_Event& event) {
     }
 }
 
-void VideoSlotMachine::showHelp() {
-    if (!display) return;
-    display->saveScreen();
-    for (int i = 0; i < 6; ++i) {
-        {
-            Image page(std::string("../gfx/help/") + helpPages[i].file, false, true);
-            if (page.loaded) page.blit(helpPages[i].x, helpPages[i].y);
-        }
-        display->update();
-        SDL_Event event;
-        for (;;) {
-            if (pollModalEvent(event)) {
-                if (event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_KEYDOWN) break;
-            } else if (quitRequested()) {
-                break;  // the window is closing: nobody is left to click through
-            } else {
-                SDL_Delay(5);
-            }
-        }
-        if (quitRequested()) break;
-        if (i < 5) display->drawSavedScreen();
-    }
-    display->restoreScreen();
-    display->update();
-}
+void VideoSlotMachine::showHelp() { showHelpPages(helpPages, 6); }
 
 // ---- the spin --------------------------------------------------------------------
 
