@@ -1,13 +1,12 @@
 # "magic" (Magic): five-reel video slot of a magic show: doves, rabbits,
 # hankies, flowers, stars, the cards and the magic hat.
 FOLDER = "gfx/magic"
-_CARD = dict(glyph="token", shape="round", color="white", border="navy", text="navy")
-_TRICK = dict(glyph="token", shape="oval", border="gold", text="white")
-LOOKS = {"aces": dict(_CARD, label="A"), "kings": dict(_CARD, label="K", text="red"),
-         "queens": dict(_CARD, label="Q", text="red"), "dove": dict(_TRICK, label="DOVE", color="lightblue"),
-         "rabbit": dict(_TRICK, label="RABBIT", color="grey"), "hanky": dict(_TRICK, label="HANKY", color="red"),
-         "flowers": dict(_TRICK, label="FLOWERS", color="pink"), "stars": dict(glyph="star", color="gold"),
-         "magic": dict(glyph="token", label="MAGIC", shape="circle", color="black", border="gold", text="lightgold")}
+LOOKS = {"aces": dict(glyph="rank", label="A", suit="S"), "kings": dict(glyph="rank", label="K", suit="H"),
+         "queens": dict(glyph="rank", label="Q", suit="D"), "dove": dict(glyph="emoji", emoji="dove"),
+         "rabbit": dict(glyph="emoji", emoji="rabbit"), "hanky": dict(glyph="emoji", emoji="scarf"),
+         "flowers": dict(glyph="emoji", emoji="flowers"), "stars": dict(glyph="star", color="gold"),
+         "magic": dict(glyph="emoji", emoji="tophat", ring="purple")}
+LEAD = "magic"   # the lobby's picture of this machine
 PICTURES = ("aces_dove_queens aces_hanky_dove aces_stars_queens dove_kings_magic dove_queens_stars dove_rabbit_magic "
             "flowers_aces_dove flowers_aces_stars flowers_dove_rabbit hanky_dove_kings hanky_flowers_aces "
             "hanky_kings_magic kings_flowers_dove kings_magic_flowers kings_magic_stars magic_aces_hanky "
