@@ -21,6 +21,9 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 
 STAMP = os.path.join("gfx", ".assetgen-stamp.json")
+# The recipes folder; --recipes points it elsewhere (the generator's own tests
+# build small recipe sets of their own).
+RECIPES = os.path.join(HERE, "recipes")
 ROOTS = ("gfx/", "sounds/", "fonts/")
 
 _SAFE_BUILTINS = {n: __builtins__[n] if isinstance(__builtins__, dict) else getattr(__builtins__, n)
@@ -43,7 +46,7 @@ def helper_files():
     """Shared helper modules of the recipes: recipes/**/_*.py. A recipe may
     import them by name (`from _poker_cabinet import cabinet`); they are not
     recipes themselves."""
-    return sorted(glob.glob(os.path.join(HERE, "recipes", "**", "_*.py"), recursive=True))
+    return sorted(glob.glob(os.path.join(RECIPES, "**", "_*.py"), recursive=True))
 
 
 def _recipe_import(name, globals=None, locals=None, fromlist=(), level=0):
@@ -71,14 +74,14 @@ def code_hash():
 
 
 def find_recipes():
-    files = glob.glob(os.path.join(HERE, "recipes", "**", "*.py"), recursive=True)
+    files = glob.glob(os.path.join(RECIPES, "**", "*.py"), recursive=True)
     return sorted(f for f in files if not os.path.basename(f).startswith("_"))
 
 
 class Recipe:
     def __init__(self, path):
         self.path = path
-        self.name = os.path.relpath(path, os.path.join(HERE, "recipes"))
+        self.name = os.path.relpath(path, RECIPES)
         with open(path, "rb") as f:
             self.text = f.read()
         ns = {"__builtins__": _SAFE_BUILTINS}
@@ -128,7 +131,7 @@ def _run(job):
         kindmap = kinds()
         kindmap[item["kind"]][1](item, os.path.join(out_root, folder))
         return None
-    except Exception:
+    except (Exception, SystemExit):   # SystemExit too: a worker that exits leaves the pool waiting forever
         tb = traceback.format_exc().strip().splitlines()
         return "%s item %d (%s %s): %s\n    %s" % (rname, i, item.get("kind"), item.get("file", item.get("name", "")),
                                                 tb[-1], "\n    ".join(tb[-4:-1]))
@@ -153,7 +156,11 @@ def main():
                     help="also delete files under gfx/, sounds/ and fonts/ that no recipe makes (left over from "
                          "renamed or removed recipes)")
     ap.add_argument("--quiet", action="store_true")
+    ap.add_argument("--recipes", help="recipes folder (default: recipes/ beside this script)")
     a = ap.parse_args()
+    global RECIPES
+    if a.recipes:
+        RECIPES = os.path.abspath(a.recipes)
     out_root = os.path.abspath(a.out)
     t0 = time.time()
 
@@ -195,8 +202,12 @@ def main():
     def recipe_hash(r):
         h = hashlib.sha256(chash.encode())
         h.update(r.text)
-        for item in r.items:
-            for src in font_sources(item):
+        for i, item in enumerate(r.items):
+            try:
+                sources = font_sources(item)
+            except SystemExit as e:
+                raise SystemExit("assetgen: %s item %d: %s" % (r.name, i, str(e).replace("assetgen: ", "")))
+            for src in sources:
                 st = os.stat(src)
                 h.update(("%s:%d" % (src, st.st_size)).encode())
         return h.hexdigest()
