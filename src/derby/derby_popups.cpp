@@ -21,16 +21,6 @@
 
 namespace {
 
-const char* const kMoneyFont = "../fonts/insertmoney.ttf";
-const int kMoneyFontSize = 12;
-const char* const kPopupPicture = "../gfx/money/popup.png";
-const int kPopupX = 232, kPopupY = 222;
-const int kFieldX = 268, kFieldY = 333;
-const int kFieldLength = 20;
-const int kBillX = 531, kBillY = 566;
-// The bill takes 350 ms; this only guards against a clock that stands still.
-const Uint32 kBillTimeLimit = 3000;
-
 const char* const kLedFont = "../fonts/ledfont.def";
 
 void playSound(const char* name) {
@@ -56,78 +46,11 @@ long long derbyMoneyAmount(const std::string& text) {
 }
 
 void DemoDerby::insertMoney() {
-    playSound("coinin1.wav");
-    if (!display || !display->hasSurface()) {
-        playSound("coinin1.wav");
-        return;
-    }
-    SDL_Surface* kept = display->copyScreen();
-
-    noteAssetLoad(kMoneyFont);
-    sge_TTFont* font = nullptr;
-    // The TrueType opener falls over on a missing file: look first.
-    if (SDL_RWops* probe = SDL_RWFromFile(kMoneyFont, "rb")) {
-        SDL_RWclose(probe);
-        font = sge_TTF_OpenFont(kMoneyFont, kMoneyFontSize);
-    }
-    if (!font) {
-        std::fprintf(stderr, "TT error: %s\n", SDL_GetError());
-        if (kept) SDL_FreeSurface(kept);
-        // The game ends here: what is on the machine goes back to the player first.
-        returnCreditsToPlayer(credits, denomination);
-        exitAfterSaving(1);
-    }
-
-    Image* popup = new Image(kPopupPicture, false, false);
-    if (popup->loaded) popup->blit(kPopupX, kPopupY);
-    display->update();
-
-    // Typed characters come from the key events' Unicode translation; SGE
-    // counts the alpha as opacity, so the text is drawn solid.
-    int unicodeWas = SDL_EnableUNICODE(1);
-    char buffer[kFieldLength + 1] = {0};
-    int result = sge_tt_input(display->screen, font, buffer, SGE_IBG, 0, kFieldLength, kFieldX, kFieldY, 0, 0, 0,
-                              255, 255, 255, SDL_ALPHA_OPAQUE);
-    SDL_EnableUNICODE(unicodeWas);
-    if (result < 0) {
-        std::cout << "Money input setup failed" << std::endl;
-        if (result == -1) {
-            // The field took a window-close request: hand it back to the game.
-            SDL_Event quit;
-            quit.type = SDL_QUIT;
-            SDL_PushEvent(&quit);
-        }
-    }
-    buffer[kFieldLength] = '\0';
-    long long amount = derbyMoneyAmount(buffer);
-    delete popup;
-    sge_TTF_CloseFont(font);
-
-    // Leave room on the machine for the largest win of a game, so the
+    // Room is kept on the machine for the largest win of a game, so the
     // credits can never run past the largest whole number.
-    int held = credits > INT_MAX - derbyTopGameWin ? INT_MAX : credits + derbyTopGameWin;
-    if (currentPlayer && denomination) {
-        int bought = moneyInputCredits(amount, denomination, currentPlayer->money, held);
-        if (bought > 0) {
-            credits += bought;
-            currentPlayer->money = fromCents(toCents(currentPlayer->money) - bought * denomination->cents());
-        }
-    }
-
-    {
-        Animation bill("../gfx/money/", "pokerbill", 7, 20, kBillX, kBillY, animOnce, true, false);
-        Uint32 start = mediaTicks();
-        while (!bill.atEnd() && mediaTicks() - start < kBillTimeLimit) {
-            bill.update(false);
-            display->update();
-        }
-    }
-
-    if (kept) {
-        display->blitFullScreen(kept);
-        SDL_FreeSurface(kept);
-    }
-    playSound("coinin1.wav");
+    static const MoneyPopupStyle derbyMoneyPopup = {"pokerbill", 531, 566, true, true,
+                                                    derbyMoneyAmount, true, derbyTopGameWin};
+    takeMoney(derbyMoneyPopup);
 }
 
 std::string derbySignText(const std::string& playerName, double vippoints) {

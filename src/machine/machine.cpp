@@ -4,6 +4,7 @@
 
 #include "machine/marquee.h"
 #include "machine/denomination.h"
+#include "machine/money_input.h"
 #include "player/machine_stats.h"
 #include "player/player.h"
 #include "shell/animation.h"
@@ -30,7 +31,6 @@ void setMeter(TextLabel* meter, int n) {
 
 Machine::Machine()
     : spinning(false),
-      credits(0),
       coins(0),
       lines(0),
       maxLines(1),
@@ -43,8 +43,7 @@ Machine::Machine()
       spinSoundChannel(nullptr),
       creditMeter(nullptr),
       paidMeter(nullptr),
-      betMeter(nullptr),
-      denomination(nullptr) {}
+      betMeter(nullptr) {}
 
 Machine::~Machine() {
     lastMachineId = name;
@@ -54,9 +53,6 @@ Machine::~Machine() {
     delete paidMeter;
     delete betMeter;
     creditMeter = paidMeter = betMeter = nullptr;
-    // Credits still in the machine go back to the player (cash-out and
-    // change have already moved theirs and left 0).
-    if (credits > 0) returnCreditsToPlayer(credits, denomination);
 }
 
 void Machine::init() {
@@ -118,7 +114,7 @@ void Machine::pull() {
     // A bet the credits don't cover (or no bet at all) starts nothing: no
     // points, no sound, and the machine keeps taking input.
     if (spinning || bet <= 0 || credits < bet) return;
-    if (currentPlayer) currentPlayer->vippoints = addCreditsToMoney(currentPlayer->vippoints, bet, denomination);
+    addVipPoints(bet);
     menuEnabled = false;
     playSound("onepull.wav");
     startSpin();
@@ -224,10 +220,31 @@ void Machine::setDenomination(float value) {
 }
 
 void Machine::changeDenomination() {
-    returnCreditsToPlayer(credits, denomination);
+    nextCoinValue(name);
     showCredits(0);
-    if (Denomination* next = nextDenomination(name, denomination)) denomination = next;
     showDenomination();
 }
 
-float Machine::coinValue() const { return denomination ? denomination->value : 0.0f; }
+void Machine::insertMoney() {
+    takeMoney(reelMoneyPopup);
+    showCredits(credits);
+}
+
+void Machine::cashOut(bool toCashier, const char* sound) { leave(*this, sound, toCashier); }
+
+const CountUpStyle Machine::countUpStyle = {stepByPaid, "digicnt.wav", nullptr, countUpMaxSteps, true};
+
+int Machine::countUpWin(int pauseMs) {
+    if (win <= 0) return 0;
+    const long long whole = win;
+    win = 0;
+    return countUp(
+        whole, countUpStyle,
+        [this](int paid) {
+            showCredits(credits);
+            showPaid(paid);
+        },
+        [pauseMs] {
+            if (pauseMs > 0) SDL_Delay(static_cast<Uint32>(pauseMs));
+        });
+}

@@ -9,7 +9,7 @@
 #include <iostream>
 
 #include "machine/denomination.h"
-#include "machine/machine.h"
+#include "player/money.h"
 #include "player/player.h"
 #include "shell/animation.h"
 #include "shell/app.h"
@@ -18,8 +18,8 @@
 #include "shell/image.h"
 #include "shell/sound.h"
 
-const MoneyPopupStyle reelMoneyPopup = {"bill", 658, 553, false, false};
-const MoneyPopupStyle pokerMoneyPopup = {"pokerbill", 544, 576, true, true};
+const MoneyPopupStyle reelMoneyPopup = {"bill", 658, 553, false, false, parseMoneyAmount, false, 0};
+const MoneyPopupStyle pokerMoneyPopup = {"pokerbill", 544, 576, true, true, parseMoneyAmount, false, 0};
 
 namespace {
 
@@ -59,7 +59,7 @@ int moneyInputCredits(long long amount, const Denomination* denomination, double
     long long coinCents = denomination->cents();
     if (coinCents <= 0) return 0;
     long long amountCents = amount * 100;
-    long long moneyCents = toCents(money);
+    long long moneyCents = Money::dollars(money).inCents();
     if (moneyCents < amountCents) return 0;  // the player can't pay it
     // 1 to 100000 coins' worth, both ends included.
     if (amountCents < coinCents || amountCents > moneyInputMaxCredits * coinCents) return 0;
@@ -72,17 +72,15 @@ int moneyInputCredits(long long amount, const Denomination* denomination, double
     return static_cast<int>(bought);
 }
 
-int acceptMoneyAmount(long long amount, int& credits, const Denomination* denomination) {
+int acceptMoneyAmount(long long amount, int& credits, const Denomination* denomination, int headroom) {
     if (!currentPlayer) return 0;
-    int bought = moneyInputCredits(amount, denomination, currentPlayer->money, credits);
+    const int held = credits > INT_MAX - headroom ? INT_MAX : credits + headroom;
+    int bought = moneyInputCredits(amount, denomination, currentPlayer->money, held);
     if (bought <= 0) return 0;
     credits += bought;
-    currentPlayer->money = fromCents(toCents(currentPlayer->money) - bought * denomination->cents());
+    Money price = Money::cents(denomination->cents()) * bought;
+    currentPlayer->money = (Money::dollars(currentPlayer->money) - price).inDollars();
     return bought;
-}
-
-MoneyInput::MoneyInput(Machine* machine) : amount(-1), creditsBought(0) {
-    if (machine) run(machine->credits, machine->denomination, reelMoneyPopup);
 }
 
 MoneyInput::MoneyInput(int& credits, const Denomination* denomination, const MoneyPopupStyle& style)
@@ -136,7 +134,7 @@ void MoneyInput::run(int& credits, const Denomination* denomination, const Money
     SDL_EnableUNICODE(unicodeWas);
     if (result < 0) {
         std::cout << "Money input setup failed" << std::endl;
-        buffer[0] = '\0';
+        if (!style.keepTextOnFailure) buffer[0] = '\0';
         if (result == -1) {
             // The field swallowed a window-close request: hand it back to the game.
             SDL_Event quit;
@@ -144,19 +142,20 @@ void MoneyInput::run(int& credits, const Denomination* denomination, const Money
             SDL_PushEvent(&quit);
         }
     }
+    buffer[moneyInputMaxChars] = '\0';
     typed = buffer;
-    amount = parseMoneyAmount(typed);
+    amount = style.parse(typed);
     delete popup;
     sge_TTF_CloseFont(font);
 
-    creditsBought = acceptMoneyAmount(amount, credits, denomination);
+    creditsBought = acceptMoneyAmount(amount, credits, denomination, style.headroom);
 
     // The bill going into the machine, played once to its last frame.
     {
         Animation bill(kBillFolder, style.billName, kBillFrames, kBillFps, style.billX, style.billY, animOnce,
                        style.billColorKey, false);
-        Uint32 start = SDL_GetTicks();
-        while (!bill.atEnd() && SDL_GetTicks() - start < kBillTimeLimit) {
+        Uint32 start = mediaTicks();
+        while (!bill.atEnd() && mediaTicks() - start < kBillTimeLimit) {
             bill.update(false);
             display->update();
         }

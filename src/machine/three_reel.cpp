@@ -66,8 +66,7 @@ void ThreeReelMachine::init() {
     showBet(0);
     showPaid(0);
 
-    MoneyInput popup(this);
-    showCredits(credits);
+    insertMoney();
 
     if (currentPlayer && currentPlayer->firsttimeslot) {
         showHelp();
@@ -164,7 +163,6 @@ void ThreeReelMachine::handleEvent(const SDL_Event& event) {
     runSlotCabinetKey(*this, event);
 }
 
-void ThreeReelMachine::cashOut(bool toCashier) { leaveSlotCabinet(*this, toCashier); }
 
 void ThreeReelMachine::showHelp() { showSlotHelpPages(); }
 
@@ -173,39 +171,6 @@ void ThreeReelMachine::showHelp() { showSlotHelpPages(); }
 void ThreeReelMachine::startSpin() {
     spinSoundChannel = soundPlayer ? soundPlayer->play("elecbuzz.wav", true) : nullptr;
     Machine::startSpin();
-}
-
-int ThreeReelMachine::countUpStep(int paid) {
-    if (paid > 999) return 100;
-    if (paid > 99) return 10;
-    if (paid > 19) return 5;
-    return 1;
-}
-
-int ThreeReelMachine::countUpWin() {
-    if (win <= 0) return 0;
-    SoundClip* clip = new SoundClip("digicnt.wav", false, 1);
-    int paid = 0;
-    int steps = 0;
-    while (win > 0) {
-        int step = countUpStep(paid);
-        // A win too large to count up in reasonable time is paid whole by
-        // the last step.
-        if (steps == countUpMaxSteps - 1) step = win;
-        if (step > win) step = win;
-        win -= step;
-        paid += step;
-        credits += step;
-        ++steps;
-        showCredits(credits);
-        showPaid(paid);
-        clip->play(0, 0);
-        if (countUpDelay > 0) SDL_Delay(countUpDelay);
-        SDL_Event dropped;
-        pollModalEvent(dropped);
-    }
-    delete clip;
-    return steps;
 }
 
 bool ThreeReelMachine::stopDueReels(bool overlayEachStop) {

@@ -117,11 +117,9 @@ public:
     static constexpr int reelX[3] = {176, 339, 507};
     static constexpr int reelY = 78;
 
-    // Counts `win` up onto the credits with "digicnt.wav"; returns the
-    // number of steps it took.
-    int countUpWin();
-    // Credits back to the player's money and off to the lobby (or the cashier).
-    void cashOut(bool toCashier);
+    // Counts `win` up onto the credits (Machine::countUpWin with this
+    // family's pause); returns the number of steps it took.
+    int countUpWin() { return Machine::countUpWin(countUpDelay); }
 
     // One frame of the reel stops as the family plays them: every reel whose
     // delay has passed shows its outcome with "slothit1.wav" and onReelStop
@@ -135,12 +133,6 @@ public:
     Symbol* placeOnReel(const std::string& name, int reel);
     // At the full bet a per-coin line pays two coins' worth.
     void payTwoCoinsWorthAtFullBet();
-
-    // Most steps a count-up takes: a win too large for it is paid with the
-    // last step.
-    static constexpr int countUpMaxSteps = 400;
-    // The count-up's step size once `paid` credits have been paid.
-    static int countUpStep(int paid);
 
 private:
     // The tables the active rules were last built from (they never change

@@ -210,19 +210,6 @@ void VideoSlotMachine::chooseLines(Widget* button, int count) {
     showBet(coins * count);
 }
 
-void VideoSlotMachine::cashOut(bool toCashier, const char* sound) {
-    if (next) return;  // already leaving
-    if (credits > 0) playSound(sound);
-    returnCreditsToPlayer(credits, denomination);
-    Image loading("../gfx/help/loading.png", false, true);
-    if (loading.loaded) loading.blit(277, 559);
-    if (display) display->update();
-    if (toCashier)
-        next = cashierScreen();
-    else
-        next = lobbyScreen();
-}
-
 void VideoSlotMachine::handleButton(Widget* control) {
     Machine::handleButton(control);
     if (!menuEnabled || !control) return;
@@ -241,8 +228,7 @@ void VideoSlotMachine::handleButton(Widget* control) {
         showBet(0);
         showCredits(credits);
     } else if (n == "coin" || n == "money") {
-        MoneyInput popup(this);
-        showCredits(credits);
+        insertMoney();
     } else if (n == "denomination") {
         changeDenomination();
     } else if (n == "cashout") {

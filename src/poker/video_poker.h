@@ -12,6 +12,7 @@
 
 #include "poker/card.h"
 #include "poker/hand_eval.h"
+#include "machine/bank.h"
 #include "shell/screen.h"
 
 class TextLabel;
@@ -35,13 +36,12 @@ extern const std::string cardBackPicture;  // "../gfx/poker/backs/corvalo.png"
 // runs past about 200 steps.
 int countUpStep(long long paid, long long remaining, long long total);
 
-class VideoPoker : public Screen {
+class VideoPoker : public Screen, public Bank {
 public:
     typedef std::pair<int, int> Point;  // (y, x)
 
     Uint32 lastTick;
     int seconds;
-    int credits;
     int coinsBet;
     int coinsPlayed;
     std::vector<Point> cardPositions;
@@ -53,7 +53,6 @@ public:
     TextLabel* winnerPaidText;
     TextLabel* coinsMeter;
     TextLabel* denominationText;
-    Denomination* denomination;
     std::vector<SDL_Surface*> heldBackgrounds;
     std::vector<Card*> deck;
     int deckSize;
@@ -102,8 +101,6 @@ public:
     // Index of an undealt card among the first deckSize, drawn by genrand.
     int drawUndealtIndex();
 
-    // The coin value in dollars (1.0 without a record).
-    float coinValue() const;
     // Draws a card face up at a (y, x) point.
     void drawCardFace(const Card& card, const Point& at);
 

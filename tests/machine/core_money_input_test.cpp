@@ -14,6 +14,7 @@
 
 #include "machine/denomination.h"
 #include "machine/money_input.h"
+#include "player/money.h"
 #include "player/player.h"
 #include "player/config.h"
 #include "shell/display.h"
@@ -114,7 +115,7 @@ TEST_F(MoneyInputCore, ManyDepositsAndCashOutsDoNotDrift) {
     }
     // Lost: 5000 coins at each of 5, 10, 25 and 50 cents.
     EXPECT_EQ(currentPlayer->money, 5500.0);
-    EXPECT_EQ(toCents(currentPlayer->money), 1000000 - 5000 * 90);
+    EXPECT_EQ(Money::dollars(currentPlayer->money).inCents(), 1000000 - 5000 * 90);
 }
 
 // The popup itself, typed into with pushed key presses.
