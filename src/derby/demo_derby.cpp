@@ -7,7 +7,6 @@
 #include "player/player.h"
 #include "shell/controls.h"
 #include "shell/display.h"
-#include "shell/routes.h"
 #include "shell/image.h"
 #include "shell/mtrand.h"
 #include "shell/sound.h"
@@ -146,17 +145,9 @@ void DemoDerby::deleteMeters() {
     }
 }
 
-void DemoDerby::showCredits(int n) {
-    if (!creditMeter) return;
-    creditMeter->setText(intToString(n));
-    creditMeter->draw();
-}
+void DemoDerby::showCredits(int n) { showNumber(creditMeter, n); }
 
-void DemoDerby::showPaid(int n) {
-    if (!paidMeter) return;
-    paidMeter->setText(intToString(n));
-    paidMeter->draw();
-}
+void DemoDerby::showPaid(int n) { showNumber(paidMeter, n); }
 
 void DemoDerby::showBets() {
     for (int i = 0; i < 5; ++i) {
@@ -183,10 +174,7 @@ void DemoDerby::drawDenominationBadge() {
 
 void DemoDerby::changeDenomination() {
     nextCoinValue(name);
-    if (creditMeter) {
-        creditMeter->setText("0");
-        creditMeter->draw();
-    }
+    showCredits(0);
     drawDenominationBadge();
     if (display) display->update();
 }

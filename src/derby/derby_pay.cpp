@@ -124,14 +124,11 @@ void DemoDerby::payout() {
     if (currentPlayer && denomination) currentPlayer->recordPlay(name, bet, total, denomination->value);
 
     // Count-up: large steps first, one click of the counter each.
-    static const CountUpStyle derbyCountUp = {derbyCountUpStep, "digicnt.wav", nullptr, 0, true};
-    countUp(
-        total, derbyCountUp,
-        [this](int paid) {
-            showCredits(credits);
-            showPaid(paid);
-        },
-        [] { derbyDelay(200); });
+    const CountUpStyle style = {derbyCountUpStep, "digicnt.wav", nullptr, 0, true, derbyDelay, 200};
+    countUp(total, style, [this](int paid) {
+        showCredits(credits);
+        showPaid(paid);
+    });
 
     derbyDelay(1000);
     if (saved && display) {

@@ -2,21 +2,12 @@
 // machine) and the attract screen with its LED sign.
 #include "derby/demo_derby.h"
 
-#include <sge.h>
-
-#include <climits>
-#include <cstdio>
-#include <iostream>
-
-#include "shell/led_sign.h"
-#include "machine/denomination.h"
 #include "machine/money_input.h"
 #include "player/player.h"
-#include "shell/animation.h"
 #include "shell/app.h"
-#include "shell/asset_log.h"
 #include "shell/display.h"
 #include "shell/image.h"
+#include "shell/led_sign.h"
 #include "shell/sound.h"
 
 namespace {

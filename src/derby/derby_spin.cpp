@@ -2,7 +2,6 @@
 // row, the flash of the held reels and the respin of every play row.
 #include "derby/demo_derby.h"
 
-#include "machine/denomination.h"
 #include "player/player.h"
 #include "shell/animation.h"
 #include "shell/controls.h"

@@ -59,8 +59,7 @@ void Bank::addVipPoints(long long coins) {
     currentPlayer->vippoints = points > Money() ? points.inDollars() : 0.0;
 }
 
-int Bank::countUp(long long win, const CountUpStyle& style, const std::function<void(int paid)>& show,
-                  const std::function<void()>& pause) {
+int Bank::countUp(long long win, const CountUpStyle& style, const std::function<void(int paid)>& show) {
     SoundClip* click = style.clickSound ? new SoundClip(style.clickSound, false, 1) : nullptr;
     SoundClip* loop = style.loopSound && soundPlayer ? soundPlayer->play(style.loopSound, true) : nullptr;
     long long paid = 0, remaining = win;
@@ -76,7 +75,7 @@ int Bank::countUp(long long win, const CountUpStyle& style, const std::function<
         ++steps;
         show(paid > INT_MAX ? INT_MAX : static_cast<int>(paid));
         if (click) click->play(0, 0);
-        pause();
+        if (style.pauseMs > 0) style.pause(style.pauseMs);
         if (style.dropEvents) {
             SDL_Event dropped;
             pollModalEvent(dropped);  // input waits; a window close is kept for later

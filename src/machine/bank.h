@@ -6,6 +6,8 @@
 // pauses, meters) come in as parameters.
 #pragma once
 
+#include <SDL.h>
+
 #include <functional>
 #include <string>
 
@@ -24,6 +26,8 @@ struct CountUpStyle {
     const char* loopSound;   // a clip looped through the whole count, or null
     int maxSteps;            // the last step allowed pays the rest; 0: no limit
     bool dropEvents;         // one waiting input event is dropped after each step
+    void (*pause)(Uint32 ms);  // the wait after each step
+    Uint32 pauseMs;            // its length; 0: no wait
 };
 
 // The reel machines' step: 1 until 20 are paid, 5 until 100, 10 until 1000,
@@ -60,7 +64,6 @@ public:
     // (or fall back by it for a negative count, never below 0).
     void addVipPoints(long long coins);
     // Counts `win` credits onto the credits in the style's steps: after each
-    // step `show(paid)`, the click, then `pause()`. Returns the steps.
-    int countUp(long long win, const CountUpStyle& style, const std::function<void(int paid)>& show,
-                const std::function<void()>& pause);
+    // step `show(paid)`, the click, then the pause. Returns the steps.
+    int countUp(long long win, const CountUpStyle& style, const std::function<void(int paid)>& show);
 };

@@ -2,8 +2,8 @@
 
 #include <iostream>
 
-#include "machine/marquee.h"
 #include "machine/denomination.h"
+#include "machine/marquee.h"
 #include "machine/money_input.h"
 #include "player/machine_stats.h"
 #include "player/player.h"
@@ -19,12 +19,6 @@ namespace {
 
 void playSound(const char* name) {
     if (soundPlayer) soundPlayer->play(name);
-}
-
-void setMeter(TextLabel* meter, int n) {
-    if (!meter) return;
-    meter->setText(intToString(n));
-    meter->draw();
 }
 
 }  // namespace
@@ -201,11 +195,11 @@ void Machine::drawBackground() {
     background.blit(0, 0);
 }
 
-void Machine::showCredits(int n) { setMeter(creditMeter, n); }
+void Machine::showCredits(int n) { showNumber(creditMeter, n); }
 
-void Machine::showPaid(int n) { setMeter(paidMeter, n); }
+void Machine::showPaid(int n) { showNumber(paidMeter, n); }
 
-void Machine::showBet(int n) { setMeter(betMeter, n); }
+void Machine::showBet(int n) { showNumber(betMeter, n); }
 
 void Machine::showDenomination() {}
 
@@ -232,19 +226,14 @@ void Machine::insertMoney() {
 
 void Machine::cashOut(bool toCashier, const char* sound) { leave(*this, sound, toCashier); }
 
-const CountUpStyle Machine::countUpStyle = {stepByPaid, "digicnt.wav", nullptr, countUpMaxSteps, true};
-
 int Machine::countUpWin(int pauseMs) {
     if (win <= 0) return 0;
     const long long whole = win;
     win = 0;
-    return countUp(
-        whole, countUpStyle,
-        [this](int paid) {
-            showCredits(credits);
-            showPaid(paid);
-        },
-        [pauseMs] {
-            if (pauseMs > 0) SDL_Delay(static_cast<Uint32>(pauseMs));
-        });
+    const CountUpStyle style = {stepByPaid, "digicnt.wav", nullptr, countUpMaxSteps, true,
+                                SDL_Delay, static_cast<Uint32>(pauseMs > 0 ? pauseMs : 0)};
+    return countUp(whole, style, [this](int paid) {
+        showCredits(credits);
+        showPaid(paid);
+    });
 }

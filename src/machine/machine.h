@@ -127,8 +127,6 @@ public:
     // steps.
     int countUpWin(int pauseMs);
 
-    // The count-up of the reel families: steps by what is paid, "digicnt.wav".
-    static const CountUpStyle countUpStyle;
     // Most steps a count-up takes; a larger win is paid whole by the last one.
     static constexpr int countUpMaxSteps = 400;
 

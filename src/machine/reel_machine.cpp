@@ -4,7 +4,6 @@
 #include <iostream>
 #include <limits>
 
-#include "machine/money_input.h"
 #include "player/player.h"
 #include "shell/app.h"
 #include "shell/display.h"

@@ -3,12 +3,10 @@
 
 #include <utility>
 
-#include "machine/marquee.h"
 #include "machine/denomination.h"
-#include "machine/money_input.h"
+#include "machine/marquee.h"
 #include "shell/animation.h"
 #include "shell/app.h"
-#include "shell/routes.h"
 #include "shell/display.h"
 #include "shell/image.h"
 #include "shell/sound.h"

@@ -4,9 +4,8 @@
 
 #include <limits>
 
-#include "machine/money_input.h"
-#include "machine/slot_cabinet.h"
 #include "machine/progressive.h"
+#include "machine/slot_cabinet.h"
 #include "player/jackpot_movies.h"
 #include "player/player.h"
 #include "shell/animation.h"

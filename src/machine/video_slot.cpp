@@ -4,14 +4,12 @@
 
 #include <cstdlib>
 
-#include "machine/marquee.h"
 #include "machine/denomination.h"
-#include "machine/money_input.h"
+#include "machine/marquee.h"
 #include "machine/slot_cabinet.h"
 #include "player/player.h"
 #include "shell/animation.h"
 #include "shell/app.h"
-#include "shell/routes.h"
 #include "shell/controls.h"
 #include "shell/display.h"
 #include "shell/image.h"

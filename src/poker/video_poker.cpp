@@ -7,7 +7,6 @@
 #include "player/machine_stats.h"
 #include "player/player.h"
 #include "shell/app.h"
-#include "shell/routes.h"
 #include "shell/display.h"
 #include "shell/image.h"
 #include "shell/mtrand.h"
@@ -403,14 +402,11 @@ void VideoPoker::settle(int win) {
     if (win > room) win = static_cast<int>(room);
     if (currentPlayer) currentPlayer->recordPlay(name, coinsPlayed, win, coinValue());
     coinsPlayed = 0;
-    static const CountUpStyle pokerCountUp = {countUpStep, nullptr, "pokerwin.wav", 0, false};
-    countUp(
-        win, pokerCountUp,
-        [this](int paid) {
-            updateCreditMeter(credits);
-            setWinnerPaid(paid);
-        },
-        [] { pokerDelay(200); });
+    const CountUpStyle style = {countUpStep, nullptr, "pokerwin.wav", 0, false, pokerDelay, 200};
+    countUp(win, style, [this](int paid) {
+        updateCreditMeter(credits);
+        setWinnerPaid(paid);
+    });
 }
 
 void VideoPoker::showWinner() {
@@ -469,17 +465,9 @@ void VideoPoker::showDenomination() {
     denominationText->draw();
 }
 
-void VideoPoker::updateCreditMeter(int value) {
-    if (!creditMeter) return;
-    creditMeter->setText(intToString(value));
-    creditMeter->draw();
-}
+void VideoPoker::updateCreditMeter(int value) { showNumber(creditMeter, value); }
 
-void VideoPoker::updateCoinsMeter(int value) {
-    if (!coinsMeter) return;
-    coinsMeter->setText(intToString(value));
-    coinsMeter->draw();
-}
+void VideoPoker::updateCoinsMeter(int value) { showNumber(coinsMeter, value); }
 
 void VideoPoker::setWinnerPaid(int amount) {
     if (!winnerPaidText) return;

@@ -10,9 +10,9 @@
 #include <utility>
 #include <vector>
 
+#include "machine/bank.h"
 #include "poker/card.h"
 #include "poker/hand_eval.h"
-#include "machine/bank.h"
 #include "shell/screen.h"
 
 class TextLabel;
