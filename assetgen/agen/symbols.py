@@ -571,6 +571,21 @@ def g_pharaoh(d, W, H, p):
     d.ellipse((cx - s * 0.045, cy - s * 0.36, cx + s * 0.045, cy - s * 0.26), fill=_c("red"))
 
 
+
+def g_tire(d, W, H, p):
+    """An old car tyre: black rubber with tread, a grey rim."""
+    s = min(W, H)
+    cx, cy, r = W / 2, H / 2, s * 0.44
+    d.ellipse((cx - r, cy - r, cx + r, cy + r), fill=_c("charcoal"))
+    for k in range(24):
+        a = math.radians(k * 15)
+        x, y = cx + r * 0.93 * math.cos(a), cy + r * 0.93 * math.sin(a)
+        d.ellipse((x - s * 0.025, y - s * 0.025, x + s * 0.025, y + s * 0.025), fill=_c("black"))
+    d.ellipse((cx - r * 0.8, cy - r * 0.8, cx + r * 0.8, cy + r * 0.8), outline=_c("darkgrey"), width=SS * 2)
+    d.ellipse((cx - r * 0.5, cy - r * 0.5, cx + r * 0.5, cy + r * 0.5), fill=_c("silver"))
+    d.ellipse((cx - r * 0.4, cy - r * 0.4, cx + r * 0.4, cy + r * 0.4), fill=_c("grey"))
+    d.ellipse((cx - r * 0.12, cy - r * 0.12, cx + r * 0.12, cy + r * 0.12), fill=_c("darkgrey"))
+
 def g_token(d, W, H, p):
     """A plain named symbol: a rounded token with a label. shape: round|oval|box|diamond|circle."""
     col = p.get("color", "burgundy")
@@ -618,7 +633,7 @@ GLYPHS = {
     "flag": g_flag, "arrow": g_arrow, "flame": g_flame, "ball": g_ball, "balloon": g_balloon,
     "fish": g_fish, "climber": g_climber, "pennant": g_pennant, "token": g_token, "text": g_text, "blank": g_blank,
     "rank": g_rank, "chip": g_chip, "target": g_target, "dart": g_dart, "register": g_register,
-    "pyramid": g_pyramid, "tablet": g_tablet, "pharaoh": g_pharaoh,
+    "pyramid": g_pyramid, "tablet": g_tablet, "pharaoh": g_pharaoh, "tire": g_tire,
 }
 
 # Short names that set glyph parameters, so a recipe can say glyph="bar3".
@@ -672,7 +687,7 @@ EMOJI = {
     "ring": "\U0001F48D", "bell": "\U0001F514", "star": "\u2B50", "lightning": "\u26A1", "crown": "\U0001F451",
     "clover": "\U0001F340", "eagle": "\U0001F985", "liberty": "\U0001F5FD",
     "rocket": "\U0001F680", "magicwand": "\U0001FA84", "crystalball": "\U0001F52E", "bomb": "\U0001F4A3",
-    "sparkles": "\u2728",
+    "sparkles": "\u2728", "tap": "\U0001F6B0",
 }
 
 _emoji_font = None
@@ -683,8 +698,8 @@ def emoji_font():
     global _emoji_font
     if _emoji_font is None:
         if not os.path.exists(EMOJI_FONT):
-            raise SystemExit("assetgen: the colour emoji font %s is missing: install the Debian package "
-                             "fonts-noto-color-emoji (scripts/setup.sh does)" % EMOJI_FONT)
+            raise RuntimeError("the colour emoji font %s is missing: install the Debian package "
+                               "fonts-noto-color-emoji (scripts/setup.sh does)" % EMOJI_FONT)
         _emoji_font = ImageFont.truetype(EMOJI_FONT, EMOJI_SIZE)
     return _emoji_font
 

@@ -33,25 +33,10 @@ MACHINES = [
     ("spinforcash", "Spin for Cash", "poker"), ("demoderby", "Demolition Derby", "specialty"),
 ]
 
+from _machine_art import icon
+
 # Cabinet colour by kind of machine.
 CABINET = {"threereel": "red", "video": "blue", "poker": "felt", "specialty": "orange"}
-
-
-def icon(mid):
-    """The picture on a cabinet's screen: the machine's own lead symbol (its
-    recipe's LEAD), drawn from the machine's own table of looks, or a glyph
-    the recipe gives in full."""
-    m = __import__("machines." + mid)
-    lead = m.LEAD
-    if isinstance(lead, dict):
-        e = dict(lead)
-        return dict(e, symbol=e.pop("glyph"))
-    looks = {}
-    for item in m.ITEMS:
-        if item.get("kind") in ("symbolset", "reelpictures"):
-            looks = item.get("looks", {})
-            break
-    return {"symbol": lead, "looks": looks}
 
 
 def two_lines(title):

@@ -43,13 +43,14 @@ ITEMS = [
                    elements=[dict(line=[4, 8, 56, 8], color="lightblue", width=2)])),
 ] + [
     dict(kind="anim", dir="gfx/bonus/deepsea", name=c + suffix, frames=6, effect="slide", **{"from": "top"},
-         base=dict(kind="symbol", size=[220, 300], glyph=glyph, bg="sea", color=col, label=label, shape="oval",
-                   border="white", text="white"))
+         base=dict(look, kind="symbol", size=[220, 300], bg="sea"))
     for c in ("blue", "green", "orange", "red", "yellow")
-    for suffix, glyph, col, label in (("_sink", "token", "grey", "A SINK!"), ("_tire", "token", "black", "A TIRE!"),
-                                      ("_ten_marlin", "fish", "blue", None), ("_25_marlin", "fish", "navy", None),
-                                      ("_50_marlin", "fish", "purple", None),
-                                      ("_mermaid", "token", "green", "MERMAID!"))
+    for suffix, look in (("_sink", dict(glyph="emoji", emoji="tap", caption="A SINK!", plate="navy")),
+                         ("_tire", dict(glyph="tire")),
+                         ("_ten_marlin", dict(glyph="fish", bill="sail", color="blue")),
+                         ("_25_marlin", dict(glyph="fish", bill="sail", color="navy")),
+                         ("_50_marlin", dict(glyph="fish", bill="sail", color="purple")),
+                         ("_mermaid", dict(glyph="emoji", emoji="mermaid", caption="MERMAID!", plate="navy")))
 ] + [
     dict(kind="text", dir="gfx/bonus/deepsea", file="%s.png" % m, size=[179, 110], text=m.upper(), bg_style="gold",
          color="red", outline="black", text_size=64)

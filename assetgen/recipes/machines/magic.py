@@ -30,22 +30,22 @@ ITEMS = [
          elements=[dict(box=[0, 540, 800, 60], fill="darkburgundy"),
                    dict(lights=[10, 8, 780, 100], step=30, r=5)]),
 ] + [
-    dict(kind="symbol", dir="gfx/bonus/magic", file="%d_std.png" % n, size=[110, 120], glyph="token", label="?",
-         shape="box", color="black", border="gold", text="lightgold", bg="purple")
+    dict(kind="symbol", dir="gfx/bonus/magic", file="%d_std.png" % n, size=[110, 120], glyph="emoji", emoji="tophat",
+         bg="purple")
     for n in range(1, 6)
 ] + [
     dict(kind="anim", dir="gfx/bonus/magic", name="hat_stars", frames=7, effect="grow",
          base=dict(kind="symbol", size=[260, 200], glyph="star", color="yellow", bg="purple"), bg="purple"),
 ] + [
     dict(kind="anim", dir="gfx/bonus/magic", name=name, frames=n, effect="grow", bg="purple",
-         base=dict(kind="symbol", size=size, glyph="token", label=label, shape="oval", color=col, border="white",
-                   text="white", bg="purple"))
-    for name, n, size, label, col in (("chief", 28, [300, 340], "CHIEF", "red"),
-                                      ("small_flower", 9, [200, 200], "FLOWER", "pink"),
-                                      ("bigflow", 9, [300, 300], "BIG\nFLOWERS", "pink"),
-                                      ("small_bunny", 13, [120, 96], "BUNNY", "grey"),
-                                      ("med_bunny", 7, [160, 150], "BUNNY", "grey"),
-                                      ("bigbunny", 17, [220, 250], "BIG\nBUNNY!", "silver"))
+         base=dict(kind="symbol", size=size, glyph="emoji", emoji=emoji, caption=caption, plate="darkburgundy",
+                   bg="purple"))
+    for name, n, size, emoji, caption in (("chief", 28, [300, 340], "scarf", None),
+                                          ("small_flower", 9, [200, 200], "flower", None),
+                                          ("bigflow", 9, [300, 300], "flowers", "BIG FLOWERS"),
+                                          ("small_bunny", 13, [120, 96], "rabbit", None),
+                                          ("med_bunny", 7, [160, 150], "rabbit", None),
+                                          ("bigbunny", 17, [220, 250], "bunny", "BIG BUNNY!"))
 ] + [
     dict(kind="text", dir="gfx/bonus/magic", file="%s.png" % m, size=[160, 90], text=m.upper(), bg="purple",
          color="lightgold", outline="black", text_size=56)
