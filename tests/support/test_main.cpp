@@ -11,5 +11,6 @@ int main(int argc, char** argv) {
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     testing::InitGoogleTest(&argc, argv);
     testrt::setUp();
+    testrt::keepGlobalState();
     return RUN_ALL_TESTS();
 }
