@@ -46,9 +46,27 @@ def helper_files():
     return sorted(glob.glob(os.path.join(HERE, "recipes", "**", "_*.py"), recursive=True))
 
 
+# Machine recipes another recipe read while it was loaded (their text is part
+# of that recipe's hash).
+_read_recipes = []
+
+
 def _recipe_import(name, globals=None, locals=None, fromlist=(), level=0):
-    """The only import a recipe can do: a helper module of the recipes folder."""
+    """The only imports a recipe can do: a helper module of the recipes folder,
+    or a machine's recipe as "machines.<id>" (to read its names, e.g. the
+    lobby reads each machine's LEAD symbol and its looks)."""
     import importlib.util
+    if name.startswith("machines."):
+        p = os.path.join(HERE, "recipes", "machines", name.split(".", 1)[1] + ".py")
+        if not os.path.exists(p):
+            raise ImportError("no machine recipe '%s'" % name)
+        _read_recipes.append(p)
+        with open(p, "rb") as f:
+            ns = {"__builtins__": _SAFE_BUILTINS}
+            exec(compile(f.read(), p, "exec"), ns)
+        mod = type(sys)(name)
+        mod.__dict__.update(ns)
+        return mod
     for p in helper_files():
         if os.path.splitext(os.path.basename(p))[0] == name:
             if name in sys.modules and getattr(sys.modules[name], "__file__", None) == p:
@@ -82,10 +100,12 @@ class Recipe:
         with open(path, "rb") as f:
             self.text = f.read()
         ns = {"__builtins__": _SAFE_BUILTINS}
+        del _read_recipes[:]
         try:
             exec(compile(self.text, path, "exec"), ns)
         except Exception as e:  # a broken recipe is reported with its name
             raise SystemExit("assetgen: %s: %s" % (self.name, e))
+        self.reads = sorted(set(_read_recipes))
         self.folder = ns.get("FOLDER", "")
         self.items = ns.get("ITEMS")
         if not isinstance(self.items, list):
@@ -195,6 +215,9 @@ def main():
     def recipe_hash(r):
         h = hashlib.sha256(chash.encode())
         h.update(r.text)
+        for p in r.reads:
+            with open(p, "rb") as f:
+                h.update(f.read())
         for item in r.items:
             for src in font_sources(item):
                 st = os.stat(src)

@@ -89,8 +89,8 @@ DemoDerby::~DemoDerby() {
     // A game left before its respin was never bet (its credits just went
     // back): the VIP points its first spin gave go back too.
     if (respinPending && currentPlayer && denomination) {
-        currentPlayer->vippoints -= betPlays * betCoins * static_cast<double>(denomination->value);
-        if (currentPlayer->vippoints < 0) currentPlayer->vippoints = 0;
+        const long long left = toCents(currentPlayer->vippoints) - creditsToCents(betPlays * betCoins, denomination);
+        currentPlayer->vippoints = left > 0 ? fromCents(left) : 0.0;
     }
     lines.clear();
     reelPositions.clear();

@@ -208,11 +208,17 @@ TEST_F(MountainClimberTest, BonusRunsInTheSettleAndResetButton) {
     delete m;
 }
 
-TEST_F(MountainClimberTest, PayoutTestLeavesNoClimbArmed) {
+TEST_F(MountainClimberTest, PayoutTestLeavesTheClimbAsItFoundIt) {
     MountainClimber* m = open<MountainClimber>();
     m->credits = 100;
+    m->height = 98;
+    m->spinCount = 17;
+    m->climberFrame = 3;
     m->payoutTest();
     EXPECT_FALSE(m->bonusPending);
     EXPECT_EQ(m->climbPoints, 0);
+    EXPECT_EQ(m->height, 98);
+    EXPECT_EQ(m->spinCount, 17);
+    EXPECT_EQ(m->climberFrame, 3);
     delete m;
 }
