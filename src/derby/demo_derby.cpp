@@ -2,13 +2,12 @@
 // per-frame tick.
 #include "derby/demo_derby.h"
 
-#include "floor/cashier.h"
-#include "floor/lobby.h"
 #include "machine/denomination.h"
 #include "player/machine_stats.h"
 #include "player/player.h"
 #include "shell/controls.h"
 #include "shell/display.h"
+#include "shell/routes.h"
 #include "shell/image.h"
 #include "shell/mtrand.h"
 #include "shell/sound.h"
@@ -263,8 +262,7 @@ void DemoDerby::handleButton(Widget* control) {
 
     if (which == "cashout" || which == "change") {
         cashOut();
-        if (which == "cashout") next = new Lobby();
-        else next = new Cashier();
+        next = which == "cashout" ? lobbyScreen() : cashierScreen();
     } else if (which == "betmax") {
         if (credits >= 25) {
             plays = coins = 5;

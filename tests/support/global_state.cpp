@@ -1,8 +1,9 @@
 // Every test leaves the process as it found it: the environment, the sound
-// folder, the timing and pointer hooks, the floor's remembered tabs and
-// machine creators, and the SDL event queue. One listener saves them when a
-// test (or a whole suite) starts and puts them back when it ends, so the
-// test program passes as one process as well as one test at a time.
+// folder, the timing and pointer hooks, the game's hooks and routes, the
+// floor's remembered tabs and machine creators, and the SDL event queue.
+// One listener saves them when a test (or a whole suite) starts and puts
+// them back when it ends, so the test program passes as one process as well
+// as one test at a time.
 #include <gtest/gtest.h>
 
 #include <SDL.h>
@@ -13,7 +14,7 @@
 
 #include "floor/cashier.h"
 #include "floor/machine_menu.h"
-#include "floor/machine_table.h"
+#include "game/machine_factory.h"
 #include "machine/prize_wheel.h"
 #include "machine/reel_machine.h"
 #include "machine/three_reel.h"
@@ -24,9 +25,11 @@
 #include "machines/video/bonus_prize.h"
 #include "derby/demo_derby.h"
 #include "poker/video_poker.h"
+#include "player/machine_table.h"
 #include "player/player.h"
 #include "shell/app.h"
 #include "shell/display.h"
+#include "shell/routes.h"
 #include "shell/screen.h"
 #include "shell/sound.h"
 
@@ -44,6 +47,8 @@ struct Saved {
     void (*gambleWheel)(const PrizeWheelSpec&, Animation&, int&, std::string&);
     Uint32 (*ticks)();
     App* app;
+    AppHooks hooks;
+    Routes ways;
     Player* player;
     std::vector<MachineCreator> creators;
 
@@ -74,8 +79,13 @@ struct Saved {
         ticks = mediaTicks;
         app = theApp;
         player = currentPlayer;
+        hooks = appHooks;
+        ways = routes;
         creators.clear();
-        for (const MachineInfo& m : machineTable()) creators.push_back(m.create);
+        for (const MachineInfo& m : machineTable()) {
+            creators.push_back(replaceMachineCreator(m.id, nullptr));
+            replaceMachineCreator(m.id, creators.back());
+        }
     }
 
     void restore() const {
@@ -109,6 +119,8 @@ struct Saved {
         pokerMouseState = pokerMouse;
         gambleSpin = gambleWheel;
         mediaTicks = ticks;
+        appHooks = hooks;
+        routes = ways;
         for (size_t i = 0; i < creators.size(); ++i) replaceMachineCreator(machineTable()[i].id, creators[i]);
         clearQuitRequest();
         // Events a test pushed and never read.

@@ -3,7 +3,8 @@
 // spins with its end-of-period pay, and the reset button.
 #include <cmath>
 
-#include "floor/machine_table.h"
+#include "game/machine_factory.h"
+#include "player/machine_table.h"
 #include "machine/three_reel_test_machine.h"
 #include "machines/threereel/bonus_machine_fixture.h"
 #include "machines/threereel/bonus_pause.h"
