@@ -19,6 +19,15 @@ int stepByPaid(long long paid, long long remaining, long long) {
     return static_cast<int>(step < remaining ? step : remaining);
 }
 
+int countUpStep(long long paid, long long remaining, long long total) {
+    long long step = stepByPaid(paid, remaining, total);
+    if (total > 20000) {
+        const long long bounded = (total + 199) / 200;
+        if (step < bounded) step = bounded;
+    }
+    return static_cast<int>(step < remaining ? step : remaining);
+}
+
 Bank::Bank() : credits(0), denomination(nullptr) {}
 
 Bank::~Bank() {

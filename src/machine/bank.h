@@ -30,9 +30,12 @@ struct CountUpStyle {
     Uint32 pauseMs;            // its length; 0: no wait
 };
 
-// The reel machines' step: 1 until 20 are paid, 5 until 100, 10 until 1000,
-// then 100; cut to what is left.
+// The common step: 1 until 20 are paid, 5 until 100, 10 until 1000, then
+// 100; cut to what is left.
 int stepByPaid(long long paid, long long remaining, long long total);
+// The same, but a win above 20000 coins (a progressive meter, a doubled-up
+// hand) takes bigger steps, so that its count-up ends within about 200.
+int countUpStep(long long paid, long long remaining, long long total);
 
 class Bank {
 public:

@@ -159,8 +159,11 @@ void Machine::payoutTest() {
     if (spinning || !menuEnabled) return;
     int savedCoins = coins, savedLines = lines, savedWin = win;
     std::cout << "Testing " << std::flush;
+    // Each test play bets what bet max bets: one coin a line on the
+    // multi-line machines of three reels, the most coins elsewhere.
+    const bool oneCoinPerLine = reelCount != 5 && maxLines > 1;
     for (int i = 0; i < payoutTestPlays; ++i) {
-        coins = maxCoins;
+        coins = oneCoinPerLine ? 1 : maxCoins;
         lines = maxLines;
         playRound();
         std::cout << ".";
@@ -226,11 +229,11 @@ void Machine::insertMoney() {
 
 void Machine::cashOut(bool toCashier, const char* sound) { leave(*this, sound, toCashier); }
 
-int Machine::countUpWin(int pauseMs) {
+int Machine::countUpWin(int (*step)(long long, long long, long long), int maxSteps, int pauseMs) {
     if (win <= 0) return 0;
     const long long whole = win;
     win = 0;
-    const CountUpStyle style = {stepByPaid, "digicnt.wav", nullptr, countUpMaxSteps, true,
+    const CountUpStyle style = {step, "digicnt.wav", nullptr, maxSteps, true,
                                 SDL_Delay, static_cast<Uint32>(pauseMs > 0 ? pauseMs : 0)};
     return countUp(whole, style, [this](int paid) {
         showCredits(credits);

@@ -82,7 +82,7 @@ public:
     // (picture, "slothit1.wav", onReelStop) and settles after the last one;
     // turning reels move on.
     virtual void spinStep();
-    // Hidden key t: 10000 test plays at the full bet, recorded in the
+    // Hidden key t: 10000 test plays at the bet of bet max, recorded in the
     // player's statistics, with progress on the standard output. The bet is
     // put back afterwards.
     virtual void payoutTest();
@@ -122,13 +122,11 @@ public:
     // Cash-out with `sound` (when there are credits), then off to the lobby
     // (or the cashier); nothing when the machine is already leaving.
     void cashOut(bool toCashier, const char* sound = "coindrp4.wav");
-    // Counts `win` up onto the credits with "digicnt.wav" (the credit and
-    // paid meters after each step, then a pause of `pauseMs`); returns the
-    // steps.
-    int countUpWin(int pauseMs);
+    // Counts `win` up onto the credits with "digicnt.wav" in the family's
+    // steps (at most `maxSteps`, 0: no limit; the credit and paid meters
+    // after each, then a pause of `pauseMs`); returns the steps.
+    int countUpWin(int (*step)(long long, long long, long long), int maxSteps, int pauseMs);
 
-    // Most steps a count-up takes; a larger win is paid whole by the last one.
-    static constexpr int countUpMaxSteps = 400;
 
     // Number of test plays the pay-out test runs.
     static constexpr int payoutTestPlays = 10000;

@@ -123,7 +123,9 @@ public:
     // Table helpers for the hooks.
     void addReelGraphics(const std::vector<std::string>& names);
     void addPayline(int number, const std::vector<int>& rows);
-    void addPaylineImage(const std::string& file, int x, int y);
+    // A line-number picture from the machine's folder, no colour key; kept in
+    // its own pixel format unless told otherwise (the video slots convert).
+    void addPaylineImage(const std::string& file, int x, int y, bool keepFormat = true);
 
     // ---- play ---------------------------------------------------------------
     // The outcome of a pull: one picture per reel by weight, then the lines.
@@ -143,9 +145,9 @@ public:
     // Draws the first n line-number pictures and erases the others, for
     // 1 <= n <= maxLines; any other n changes nothing.
     void showPaylines(int n);
-    // Counts `win` onto the credits (Machine::countUpWin with this family's
-    // pause); returns the steps.
-    int countUpWin() { return Machine::countUpWin(countUpDelay); }
+    // Counts `win` onto the credits; a win too large for 400 steps is paid
+    // whole by the last one. Returns the steps.
+    int countUpWin() { return Machine::countUpWin(stepByPaid, 400, countUpDelay); }
 
     // Milliseconds between two steps of the count-up.
     static int countUpDelay;

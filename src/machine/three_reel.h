@@ -117,9 +117,9 @@ public:
     static constexpr int reelX[3] = {176, 339, 507};
     static constexpr int reelY = 78;
 
-    // Counts `win` up onto the credits (Machine::countUpWin with this
-    // family's pause); returns the number of steps it took.
-    int countUpWin() { return Machine::countUpWin(countUpDelay); }
+    // Counts `win` up onto the credits (bigger steps above 20000 coins);
+    // returns the number of steps it took.
+    int countUpWin() { return Machine::countUpWin(countUpStep, 0, countUpDelay); }
 
     // One frame of the reel stops as the family plays them: every reel whose
     // delay has passed shows its outcome with "slothit1.wav" and onReelStop

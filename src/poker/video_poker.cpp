@@ -58,17 +58,6 @@ void waitForPress() {
 
 }  // namespace
 
-int countUpStep(long long paid, long long remaining, long long total) {
-    long long step = stepByPaid(paid, remaining, total);
-    // Past any single hand's win (a doubled-up one), count in at most 200 steps.
-    if (total > 20000) {
-        const long long bounded = (total + 199) / 200;
-        if (step < bounded) step = bounded;
-    }
-    if (step > remaining) step = remaining;
-    return static_cast<int>(step);
-}
-
 VideoPoker::VideoPoker()
     : lastTick(0), seconds(0), coinsBet(0), coinsPlayed(0), handOut(false),
       winnerBackground(nullptr), creditMeter(nullptr), winnerPaidText(nullptr), coinsMeter(nullptr),
@@ -442,6 +431,8 @@ void VideoPoker::drawCorvaloBacks() {
 
 void VideoPoker::insertMoney() {
     takeMoney(pokerMoneyPopup);
+    // The meters start over with no coins bet, and so does the bet.
+    coinsBet = 0;
     updateCreditMeter(credits);
     updateCoinsMeter(0);
     setWinnerPaid(0);

@@ -30,12 +30,6 @@ extern const std::string pokerGfx;         // "../gfx/poker/"
 extern const std::string pokerButtonsGfx;  // "../gfx/pokerbuttons/"
 extern const std::string cardBackPicture;  // "../gfx/poker/backs/corvalo.png"
 
-// Count-up step after `paid` coins of a win of `total` coins, with `remaining`
-// still to pay: 1 up to 20 paid, 5 up to 100, 10 up to 1000, then 100; very
-// wins above 20000 (doubled-up ones) take bigger steps so that no count-up
-// runs past about 200 steps.
-int countUpStep(long long paid, long long remaining, long long total);
-
 class VideoPoker : public Screen, public Bank {
 public:
     typedef std::pair<int, int> Point;  // (y, x)
