@@ -126,9 +126,10 @@ def _run(job):
     rname, i, item, folder, out_root = job
     try:
         kindmap = kinds()
+        os.environ["ASSETGEN_ITEM"] = "%s item %d (%s)" % (rname, i, item.get("file", item.get("name", "")))
         kindmap[item["kind"]][1](item, os.path.join(out_root, folder))
         return None
-    except Exception:
+    except (Exception, SystemExit):   # a worker must report, not leave the pool waiting
         tb = traceback.format_exc().strip().splitlines()
         return "%s item %d (%s %s): %s\n    %s" % (rname, i, item.get("kind"), item.get("file", item.get("name", "")),
                                                 tb[-1], "\n    ".join(tb[-4:-1]))

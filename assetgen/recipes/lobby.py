@@ -64,9 +64,9 @@ def cabinet(i, machine):
         {"box": [x, y, 72, 82], "fill": CABINET[kind], "outline": "gold", "width": 2, "radius": 7},
         {"box": [x + 8, y + 6, 56, 34], "fill": "cream", "outline": "darkgold", "width": 2},
         {"symbol": glyphs[(i * 7 + (i // 10) * 3) % len(glyphs)], "box": [x + 22, y + 8, 28, 30]},
-        {"box": [x + 4, y + 44, 64, 34], "fill": "charcoal", "radius": 4},
-        {"text": two_lines(title), "box": [x + 5, y + 45, 62, 32], "size": 12, "color": "lightgold",
-         "font": "condensed-bold"},
+        {"box": [x + 3, y + 43, 66, 36], "fill": "charcoal", "radius": 4},
+        {"text": two_lines(title), "box": [x + 3, y + 44, 66, 34], "size": 12, "color": "lightgold",
+         "font": "liberation"},
     ]
 
 
