@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "game/game.h"
 #include "support/runtime.h"
 
 int main(int argc, char** argv) {
@@ -11,5 +12,7 @@ int main(int argc, char** argv) {
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     testing::InitGoogleTest(&argc, argv);
     testrt::setUp();
+    installGame();  // the routes and hooks the program itself installs
+    testrt::keepGlobalState();
     return RUN_ALL_TESTS();
 }
