@@ -6,6 +6,7 @@
 #include "player/trophy_room.h"
 #include "shell/animation.h"
 #include "shell/display.h"
+#include "shell/waiting.h"
 
 namespace {
 
@@ -17,15 +18,14 @@ const Uint32 holdMs = 3000;
 
 // The movies take no input: clicks and keys wait in the queue for the
 // machine. Mouse motion is thrown away so that it cannot fill the queue and
-// crowd out what comes later, and a request to close the window is left in
-// the queue (the frame loop acts on it) and cuts the movie short.
+// crowd out what comes later, and a request to close the window (or a stop
+// signal) cuts the movie short; the frame loop then ends the game.
 bool closeRequested() {
     SDL_PumpEvents();
     SDL_Event dropped[32];
     while (SDL_PeepEvents(dropped, 32, SDL_GETEVENT, SDL_MOUSEMOTIONMASK) > 0) {
     }
-    SDL_Event quit;
-    return SDL_PeepEvents(&quit, 1, SDL_PEEKEVENT, SDL_QUITMASK) > 0;
+    return quitRequestedOrQueued();
 }
 
 // One pass: frame 0 at once, then one frame per period, until the step past
@@ -37,18 +37,14 @@ bool playPass(Animation& movie) {
         if (closeRequested()) return false;
         // Rest between frames, but wake in time for the next one.
         Uint32 now = mediaTicks();
-        if (movie.lastStep + movie.framePeriod > now + 2) SDL_Delay(1);
+        if (movie.lastStep + movie.framePeriod > now + 2) restBriefly();
     }
     return true;
 }
 
 // Keeps the last frame on the screen for the hold time.
 void hold() {
-    Uint32 start = mediaTicks();
-    while (mediaTicks() - start < holdMs) {
-        if (closeRequested()) return;
-        SDL_Delay(5);
-    }
+    if (!closeRequested()) modalPause(holdMs);
 }
 
 void playMovie(const char* name, int frameCount, int passes) {

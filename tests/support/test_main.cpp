@@ -4,12 +4,28 @@
 
 #include <cstdlib>
 
+#include "shell/app.h"
+#include "shell/waiting.h"
 #include "support/runtime.h"
+
+namespace {
+
+// Every test starts without a quit left over from the one before.
+class ForgetQuits : public testing::EmptyTestEventListener {
+    void OnTestEnd(const testing::TestInfo&) override { forgetQuitRequests(); }
+};
+
+void noRest(Uint32) {}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     setenv("SDL_VIDEODRIVER", "dummy", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     testing::InitGoogleTest(&argc, argv);
     testrt::setUp();
+    // Tests never sleep: a loop with nothing to do goes straight on.
+    idleRest = noRest;
+    testing::UnitTest::GetInstance()->listeners().Append(new ForgetQuits);
     return RUN_ALL_TESTS();
 }

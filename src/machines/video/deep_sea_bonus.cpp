@@ -13,6 +13,7 @@
 #include "shell/screen.h"
 #include "shell/sound.h"
 #include "shell/text_label.h"
+#include "shell/waiting.h"
 
 namespace {
 
@@ -113,7 +114,7 @@ int DeepSea::runDeepSeaBonus() {
     while (!caught) {
         SDL_Event event;
         Widget* picked = nullptr;
-        if (pollModalEvent(event)) {
+        if (waitModalEvent(event)) {
             if (event.type == SDL_MOUSEBUTTONDOWN) picked = Screen::findButtonAt(event.button.x, event.button.y, spots);
         } else if (quitRequested()) {
             // The window is closing: the prize is drawn unseen and paid.
@@ -156,6 +157,7 @@ int DeepSea::runDeepSeaBonus() {
                         start = mediaTicks();
                     }
                     display->update();
+                    restBriefly();
                 }
             }
             videoBonusPause(1000);
