@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <iostream>
 
-#include "floor/led_sign.h"
+#include "shell/led_sign.h"
 #include "machine/denomination.h"
 #include "machine/money_input.h"
 #include "player/player.h"

@@ -51,8 +51,9 @@ std::string DemoDerby::pickSymbol() {
 
 void DemoDerby::spin() {
     if (plays <= 0 || coins <= 0) return;
+    // In whole cents, as the reel machines add them.
     if (currentPlayer && denomination)
-        currentPlayer->vippoints += plays * coins * static_cast<double>(denomination->value);
+        currentPlayer->vippoints = addCreditsToMoney(currentPlayer->vippoints, plays * coins, denomination);
     betPlays = plays;
     betCoins = coins;
     held[0] = held[1] = held[2] = false;

@@ -7,7 +7,7 @@
 #include "floor/cashier.h"
 #include "player/player.h"
 #include "shell/app.h"
-#include "shell/config.h"
+#include "player/config.h"
 #include "shell/display.h"
 #include "shell/image.h"
 #include "shell/sound.h"

@@ -2,7 +2,7 @@
 
 #include <iostream>
 
-#include "floor/marquee.h"
+#include "machine/marquee.h"
 #include "machine/denomination.h"
 #include "player/machine_stats.h"
 #include "player/player.h"

@@ -3,13 +3,12 @@
 
 #include <utility>
 
-#include "floor/cashier.h"
-#include "floor/lobby.h"
-#include "floor/marquee.h"
+#include "machine/marquee.h"
 #include "machine/denomination.h"
 #include "machine/money_input.h"
 #include "shell/animation.h"
 #include "shell/app.h"
+#include "shell/routes.h"
 #include "shell/display.h"
 #include "shell/image.h"
 #include "shell/sound.h"
@@ -99,9 +98,9 @@ void leaveSlotCabinet(Machine& machine, bool toCashier) {
     if (loading.loaded) loading.blit(277, 559);
     if (display) display->update();
     if (toCashier)
-        machine.next = new Cashier();
+        machine.next = cashierScreen();
     else
-        machine.next = new Lobby();
+        machine.next = lobbyScreen();
 }
 
 void insertSlotMoney(Machine& machine) {

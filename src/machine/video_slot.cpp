@@ -4,15 +4,14 @@
 
 #include <cstdlib>
 
-#include "floor/cashier.h"
-#include "floor/lobby.h"
-#include "floor/marquee.h"
+#include "machine/marquee.h"
 #include "machine/denomination.h"
 #include "machine/money_input.h"
 #include "machine/slot_cabinet.h"
 #include "player/player.h"
 #include "shell/animation.h"
 #include "shell/app.h"
+#include "shell/routes.h"
 #include "shell/controls.h"
 #include "shell/display.h"
 #include "shell/image.h"
@@ -220,9 +219,9 @@ void VideoSlotMachine::cashOut(bool toCashier, const char* sound) {
     if (loading.loaded) loading.blit(277, 559);
     if (display) display->update();
     if (toCashier)
-        next = new Cashier();
+        next = cashierScreen();
     else
-        next = new Lobby();
+        next = lobbyScreen();
 }
 
 void VideoSlotMachine::handleButton(Widget* control) {

@@ -1,6 +1,6 @@
 #include "player/machine_stats.h"
 
-#include "floor/machine_table.h"
+#include "player/machine_table.h"
 #include "player/player.h"
 #include "shell/ini.h"
 

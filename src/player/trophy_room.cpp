@@ -2,9 +2,9 @@
 
 #include <SDL.h>
 
-#include "floor/lobby.h"
 #include "player/player.h"
 #include "shell/app.h"
+#include "shell/routes.h"
 #include "shell/controls.h"
 #include "shell/display.h"
 #include "shell/image.h"
@@ -157,7 +157,7 @@ void TrophyRoom::handleButton(Widget* control) {
     int owned = currentPlayer ? static_cast<int>(currentPlayer->trophies.size()) : 0;
 
     if (which == "lobby") {
-        next = new Lobby();
+        next = lobbyScreen();
     } else if (which == "up") {
         control->setState(2);
         if (shelfOffset > 0) {

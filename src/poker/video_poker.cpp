@@ -2,13 +2,12 @@
 
 #include <climits>
 
-#include "floor/cashier.h"
-#include "floor/lobby.h"
 #include "machine/denomination.h"
 #include "machine/money_input.h"
 #include "player/machine_stats.h"
 #include "player/player.h"
 #include "shell/app.h"
+#include "shell/routes.h"
 #include "shell/display.h"
 #include "shell/image.h"
 #include "shell/mtrand.h"
@@ -247,7 +246,7 @@ void VideoPoker::cashOut(const char* sound, bool toCashier) {
     returnCreditsToPlayer(credits, denomination);
     drawPicture("../gfx/help/loading.png", 277, 559);
     if (display) display->update();
-    if (!next) next = toCashier ? static_cast<Screen*>(new Cashier()) : static_cast<Screen*>(new Lobby());
+    if (!next) next = toCashier ? cashierScreen() : lobbyScreen();
 }
 
 void VideoPoker::handleEvent(const SDL_Event& event) {

@@ -8,12 +8,6 @@
 #include <cstring>
 #include <ctime>
 
-#include "floor/cashier.h"
-#include "floor/lobby.h"
-#include "machine/denomination.h"
-#include "machine/progressive.h"
-#include "player/player.h"
-#include "shell/config.h"
 #include "shell/display.h"
 #include "shell/mtrand.h"
 #include "shell/screen.h"
@@ -21,15 +15,16 @@
 #include "shell/waiting.h"
 
 App* theApp = nullptr;
+AppHooks appHooks;
 
 namespace {
 
 // A window-close request seen by a modal loop while no App exists.
 bool quitSeenWithoutApp = false;
 
-// Set by SIGTERM, SIGINT, SIGHUP and SIGQUIT. The library's own handler for these pushes a quit
-// event from inside the signal handler, which can deadlock on the event
-// queue's lock; ours only sets this flag, and the frame loop and the modal
+// Set by SIGTERM, SIGINT, SIGHUP and SIGQUIT. The library's own handler
+// for these pushes a quit event from inside the signal handler, which can
+// deadlock on the event queue's lock; ours only sets this flag, and the frame loop and the modal
 // loops turn it into an orderly quit (so the player is saved).
 volatile std::sig_atomic_t stopSignalled = 0;
 
@@ -54,8 +49,6 @@ App::App(Uint32 videoFlags) : screen(nullptr), quit(0) {
     sgenrand(static_cast<uint32_t>(std::time(nullptr)));
     std::srand(static_cast<unsigned>(std::time(nullptr)));
 
-    config = new Config();
-
     display = new Display(videoFlags);
     if (!display->hasSurface()) {
         // Nothing can be drawn without a screen: stop here, before any
@@ -77,37 +70,15 @@ App::App(Uint32 videoFlags) : screen(nullptr), quit(0) {
         std::exit(1);
     }
 
-    buildDenominationTable();
-    seedProgressiveMeters();
-
-    if (config->firstTimeEver) {
-        soundPlayer->play("welcome.wav", false);
-        setScreen(new Cashier());
-    } else {
-        // The lobby's greeting plays over its ambient loop, started here so
-        // that the lobby's own set-up does not start it a second time.
-        if (soundPlayer->audioOpen && soundPlayer->lobbyLoop) soundPlayer->lobbyLoop->play(0, 0);
-        bool ambient = soundPlayer->ambientEnabled;
-        soundPlayer->ambientEnabled = false;
-        if (currentPlayer) currentPlayer->firsttime = false;
-        setScreen(new Lobby());
-        bool male = currentPlayer && currentPlayer->gender == "male";
-        soundPlayer->play(male ? "lobybaks.wav" : "lobybakm.wav", false);
-        // Ambient sound only comes back on when it was on: with the audio
-        // closed it never is.
-        soundPlayer->ambientEnabled = ambient;
-    }
+    if (appHooks.start) screen = appHooks.start();
 }
 
 App::~App() {
     // The screen goes first: a machine hands its credits back to the player
-    // at its coin value, so the player and the denominations must still exist.
+    // at its coin value, so the game's services must still exist.
     delete screen;
     screen = nullptr;
-    freeDenominationTable();
-    clearProgressiveMeters();
-    delete config;          // writes the settings file, then saves the player
-    config = nullptr;
+    if (appHooks.stop) appHooks.stop();
     delete soundPlayer;
     soundPlayer = nullptr;
     delete display;
@@ -142,7 +113,7 @@ void App::step() {
         screen = successor;
     }
     if (screen) screen->tick();
-    growProgressiveMeters();
+    if (appHooks.frame) appHooks.frame();
     if (display) display->update();
     if (soundPlayer) soundPlayer->update();
 }
@@ -227,11 +198,7 @@ bool quitRequestedOrQueued() {
 }
 
 void exitAfterSaving(int status) {
-    if (config) {
-        config->write();
-    }
-    delete currentPlayer;     // saves the profile
-    currentPlayer = nullptr;
+    if (appHooks.save) appHooks.save();
     std::fflush(stdout);
     std::fflush(stderr);
     std::exit(status);

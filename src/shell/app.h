@@ -5,24 +5,43 @@
 
 #include <SDL.h>
 
+#include <functional>
+
 class Screen;
+
+// What the game adds to the application object. The shell knows nothing of
+// the game: the game's composition root (game/game.cpp) fills these once,
+// before the App is made.
+struct AppHooks {
+    // After display, sound and TrueType have started: the game's own
+    // services, and the first screen it returns.
+    std::function<Screen*()> start;
+    // Once a frame, after the screen's tick.
+    std::function<void()> frame;
+    // At shut-down, after the last screen is deleted and before the sound
+    // player and the display go.
+    std::function<void()> stop;
+    // For exitAfterSaving: writes what must not be lost.
+    std::function<void()> save;
+};
+
+extern AppHooks appHooks;
 
 class App {
 public:
-    // Creates every service in order (settings and current player, display,
-    // sound, TrueType engine, denomination table, progressive meters) and
-    // installs the first screen: the cashier on the first run, else the
-    // lobby. Ends the process with status 1 when the video mode cannot be
-    // set or the TrueType engine fails.
+    // Starts the services in order (display, sound, TrueType engine), then
+    // the game's start hook, whose screen becomes the first. Ends the process
+    // with status 1 when the video mode cannot be set or the TrueType engine
+    // fails.
     explicit App(Uint32 videoFlags);
-    // Deletes the screen, empties the denomination table and meters, deletes
-    // the settings (which saves the player), the sound player and the display.
+    // Deletes the screen, runs the game's stop hook, then deletes the sound
+    // player and the display.
     ~App();
 
     // Deletes the current screen (if any) and makes the given one current.
     void setScreen(Screen* newScreen);
-    // One frame: adopt screen->next, tick, grow meters, update the display,
-    // free stopped sounds.
+    // One frame: adopt screen->next, tick, the game's frame hook, update the
+    // display, free stopped sounds.
     void step();
     // Takes at most one event: window close sets quit; Left-Alt and Tab key
     // presses are dropped; everything else goes to the screen. False when
@@ -75,7 +94,7 @@ void forgetQuitRequests();
 void installStopSignalHandlers();
 
 // For the few failures that must end the game at once (a font that cannot be
-// opened): writes the settings file and saves the current player, then ends
-// the process with the given status. Credits still on a machine are not
+// opened): runs the game's save hook (the settings file and the current
+// player), then ends the process with the given status. Credits still on a machine are not
 // returned; call it only where the game cannot go on.
 [[noreturn]] void exitAfterSaving(int status);

@@ -185,7 +185,10 @@ TEST_F(ThreeReelPlay, CarPrizeCountsNothingUp) {
     finishSpin();
     EXPECT_EQ(m->credits, 2);
     EXPECT_EQ(m->win, 9000);
-    EXPECT_EQ(stats()->largestsinglewin, 9000);
+    // The statistics record what was paid in credits: nothing, a lost play.
+    EXPECT_EQ(stats()->largestsinglewin, 0);
+    EXPECT_DOUBLE_EQ(stats()->totalwon, 0.0);
+    EXPECT_EQ(stats()->spinslost, 1);
     ASSERT_EQ(currentPlayer->trophies.size(), 1u);
     EXPECT_EQ(currentPlayer->trophies[0], "prgrssvcar");
     EXPECT_TRUE(m->menuEnabled);

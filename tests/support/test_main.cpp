@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "game/game.h"
 #include "shell/app.h"
 #include "shell/waiting.h"
 #include "support/runtime.h"
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     testing::InitGoogleTest(&argc, argv);
     testrt::setUp();
+    installGame();  // the routes and hooks the program itself installs
     // Tests never sleep: a loop with nothing to do goes straight on.
     idleRest = noRest;
     testing::UnitTest::GetInstance()->listeners().Append(new ForgetQuits);

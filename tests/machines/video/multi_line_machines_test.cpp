@@ -6,7 +6,7 @@
 #include <set>
 #include <string>
 
-#include "floor/machine_table.h"
+#include "player/machine_table.h"
 #include "machine/multi_line.h"
 #include "machine/progressive.h"
 #include "machines/video/egypts_prize.h"

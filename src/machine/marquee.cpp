@@ -1,8 +1,8 @@
-#include "floor/marquee.h"
+#include "machine/marquee.h"
 
 #include <cstdint>
 
-#include "floor/led_sign.h"
+#include "shell/led_sign.h"
 #include "player/player.h"
 #include "shell/app.h"
 #include "shell/display.h"
