@@ -184,11 +184,6 @@ bool quitRequested() {
 }
 
 
-void forgetQuitRequests() {
-    stopSignalled = 0;
-    quitSeenWithoutApp = false;
-}
-
 bool quitRequestedOrQueued() {
     if (quitRequested()) return true;
     if (!SDL_WasInit(SDL_INIT_VIDEO)) return false;
@@ -202,4 +197,9 @@ void exitAfterSaving(int status) {
     std::fflush(stdout);
     std::fflush(stderr);
     std::exit(status);
+}
+
+void clearQuitRequest() {
+    quitSeenWithoutApp = false;
+    stopSignalled = 0;
 }

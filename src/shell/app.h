@@ -84,10 +84,6 @@ bool quitRequested();
 // no events (movies, timed pauses), so that they also end promptly.
 bool quitRequestedOrQueued();
 
-// Forgets a stop signal, and a window close seen while no App existed: for
-// a program that runs one game session after another (the tests).
-void forgetQuitRequests();
-
 // Makes SIGTERM, SIGINT, SIGHUP and SIGQUIT request an orderly quit (the
 // player is saved) at the next event poll. runGame installs them after SDL
 // has started.
@@ -98,3 +94,7 @@ void installStopSignalHandlers();
 // player), then ends the process with the given status. Credits still on a machine are not
 // returned; call it only where the game cannot go on.
 [[noreturn]] void exitAfterSaving(int status);
+
+// Forgets a window close seen while no App existed (a test's next session
+// starts with no quit pending).
+void clearQuitRequest();

@@ -5,16 +5,10 @@
 #include <cstdlib>
 
 #include "game/game.h"
-#include "shell/app.h"
 #include "shell/waiting.h"
 #include "support/runtime.h"
 
 namespace {
-
-// Every test starts without a quit left over from the one before.
-class ForgetQuits : public testing::EmptyTestEventListener {
-    void OnTestEnd(const testing::TestInfo&) override { forgetQuitRequests(); }
-};
 
 void noRest(Uint32) {}
 
@@ -28,6 +22,6 @@ int main(int argc, char** argv) {
     installGame();  // the routes and hooks the program itself installs
     // Tests never sleep: a loop with nothing to do goes straight on.
     idleRest = noRest;
-    testing::UnitTest::GetInstance()->listeners().Append(new ForgetQuits);
+    testrt::keepGlobalState();
     return RUN_ALL_TESTS();
 }
