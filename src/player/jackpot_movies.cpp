@@ -16,17 +16,11 @@ const int movieY = 150;
 const int movieFps = 10;
 const Uint32 holdMs = 3000;
 
-// The movies take no input: clicks and keys wait in the queue for the
-// machine. Mouse motion is thrown away so that it cannot fill the queue and
-// crowd out what comes later, and a request to close the window (or a stop
-// signal) cuts the movie short; the frame loop then ends the game.
-bool closeRequested() {
-    SDL_PumpEvents();
-    SDL_Event dropped[32];
-    while (SDL_PeepEvents(dropped, 32, SDL_GETEVENT, SDL_MOUSEMOTIONMASK) > 0) {
-    }
-    return quitRequestedOrQueued();
-}
+// The movies take no event off the queue, mouse motion included: clicks,
+// keys and moves wait there for the machine. A request to close the window
+// is only looked at (the frame loop acts on it) and, like a stop signal,
+// cuts the movie short.
+bool closeRequested() { return quitRequestedOrQueued(); }
 
 // One pass: frame 0 at once, then one frame per period, until the step past
 // the last frame. False when the window was closed meanwhile.
