@@ -9,6 +9,8 @@
 #include "shell/image.h"
 #include "shell/led_sign.h"
 #include "shell/sound.h"
+#include "shell/text_field.h"
+#include "shell/waiting.h"
 
 namespace {
 
@@ -76,7 +78,7 @@ void DemoDerby::showAttract(const std::string& panel) {
     bool ending = false;
     while (!ending) {
         SDL_Event event;
-        if (pollModalEvent(event) && (event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_KEYDOWN)) ending = true;
+        if (waitModalEvent(event) && (event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_KEYDOWN)) ending = true;
         if (quitRequested()) ending = true;
         if (sign) sign->step();
         display->update();

@@ -9,6 +9,7 @@
 #include "shell/image.h"
 #include "shell/mtrand.h"
 #include "shell/sound.h"
+#include "shell/waiting.h"
 
 namespace {
 
@@ -92,6 +93,7 @@ void DemoDerby::spin() {
             }
         }
         updateDisplay();
+        restBriefly();
     }
     if (reelSound) reelSound->halt();
     for (Animation* a : turning) delete a;

@@ -14,6 +14,7 @@
 #include "shell/sound.h"
 #include "shell/text_label.h"
 #include "shell/util.h"
+#include "shell/waiting.h"
 
 namespace {
 
@@ -117,7 +118,7 @@ void Machine::pull() {
 
 void Machine::startSpin() {
     size_t count = reels.empty() ? static_cast<size_t>(reelCount > 0 ? reelCount : 0) : reels.size();
-    int now = static_cast<int>(SDL_GetTicks());
+    int now = static_cast<int>(mediaTicks());
     reelStartTimes.assign(count, now);
     reelStopDelays.assign(count, 0);
     int delay = 500;
@@ -132,7 +133,7 @@ void Machine::spinStep() {
     size_t count = reelStartTimes.size();
     for (size_t i = 0; i < count && spinning; ++i) {
         if (reelStartTimes[i] == -1) continue;
-        int elapsed = static_cast<int>(SDL_GetTicks() - static_cast<Uint32>(reelStartTimes[i]));
+        int elapsed = static_cast<int>(mediaTicks() - static_cast<Uint32>(reelStartTimes[i]));
         if (i < reelStopDelays.size() && elapsed >= reelStopDelays[i]) {
             showStoppedReel(static_cast<int>(i));
             playSound("slothit1.wav");
@@ -234,7 +235,7 @@ int Machine::countUpWin(int (*step)(long long, long long, long long), int maxSte
     const long long whole = win;
     win = 0;
     const CountUpStyle style = {step, "digicnt.wav", nullptr, maxSteps, true,
-                                SDL_Delay, static_cast<Uint32>(pauseMs > 0 ? pauseMs : 0)};
+                                modalPause, static_cast<Uint32>(pauseMs > 0 ? pauseMs : 0)};
     return countUp(whole, style, [this](int paid) {
         showCredits(credits);
         showPaid(paid);

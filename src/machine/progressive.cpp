@@ -6,6 +6,7 @@
 #include "machine/denomination.h"
 #include "player/money.h"
 #include "shell/mtrand.h"
+#include "shell/display.h"
 
 std::vector<ProgressiveMeter*> progressiveMeters;
 
@@ -45,7 +46,7 @@ void seedProgressiveMeters() {
         progressiveMeters.push_back(new ProgressiveMeter(seed.base + genrand() % seed.span, 1.0));
 }
 
-void growProgressiveMeters() { growProgressiveMetersAt(SDL_GetTicks()); }
+void growProgressiveMeters() { growProgressiveMetersAt(mediaTicks()); }
 
 void growProgressiveMetersAt(Uint32 now) {
     if (!growthStarted) {

@@ -11,6 +11,7 @@
 #include "shell/mtrand.h"
 #include "shell/sound.h"
 #include "shell/util.h"
+#include "shell/waiting.h"
 
 int ReelMachine::countUpDelay = 120;
 

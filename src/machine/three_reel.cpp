@@ -13,6 +13,7 @@
 #include "shell/display.h"
 #include "shell/image.h"
 #include "shell/sound.h"
+#include "shell/waiting.h"
 
 int ThreeReelMachine::countUpDelay = 200;
 
@@ -173,7 +174,7 @@ void ThreeReelMachine::startSpin() {
 }
 
 bool ThreeReelMachine::stopDueReels(bool overlayEachStop) {
-    const int now = static_cast<int>(SDL_GetTicks());
+    const int now = static_cast<int>(mediaTicks());
     const int count = static_cast<int>(reelStartTimes.size());
     bool lastStopped = false;
     for (int i = 0; i < count; ++i) {
@@ -266,7 +267,7 @@ void ArrowThreeReelMachine::animateArrows() {
         Symbol* s = result.chosenSymbol(reel);
         if (!s || (s->kind != symbolArrowUp && s->kind != symbolArrowDown)) continue;
         if (first) {
-            SDL_Delay(500);
+            modalPause(500);
             first = false;
         }
         playArrowSound();
@@ -274,7 +275,7 @@ void ArrowThreeReelMachine::animateArrows() {
             loadGraphics(s->name + ".png." + std::to_string(k), reel);
             drawOverlay();
             if (display) display->update();
-            SDL_Delay(66);
+            modalPause(66);
         }
     }
 }
