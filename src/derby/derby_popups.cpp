@@ -111,6 +111,7 @@ void DemoDerby::insertMoney() {
         if (bought > 0) {
             credits += bought;
             currentPlayer->money = fromCents(toCents(currentPlayer->money) - bought * denomination->cents());
+            currentPlayer->saveNow();
         }
     }
 

@@ -154,7 +154,12 @@ Denomination* nextDenomination(const std::string& machineId, const Denomination*
 }
 
 long long toCents(double dollars) {
+    // Beyond any amount the game holds (10^12): kept far inside what whole
+    // cents can count, so sums of cents cannot overflow.
+    const double limit = 1e15;
     if (!std::isfinite(dollars)) return 0;
+    if (dollars > limit) dollars = limit;
+    if (dollars < -limit) dollars = -limit;
     return std::llround(dollars * 100.0);
 }
 
@@ -171,6 +176,9 @@ double addCreditsToMoney(double money, long long credits, const Denomination* de
 
 void returnCreditsToPlayer(int& credits, const Denomination* denomination) {
     if (!currentPlayer || !denomination) return;
-    if (credits > 0) currentPlayer->money = addCreditsToMoney(currentPlayer->money, credits, denomination);
+    if (credits > 0) {
+        currentPlayer->money = addCreditsToMoney(currentPlayer->money, credits, denomination);
+        currentPlayer->saveNow();
+    }
     credits = 0;
 }

@@ -78,6 +78,7 @@ int acceptMoneyAmount(long long amount, int& credits, const Denomination* denomi
     if (bought <= 0) return 0;
     credits += bought;
     currentPlayer->money = fromCents(toCents(currentPlayer->money) - bought * denomination->cents());
+    currentPlayer->saveNow();
     return bought;
 }
 

@@ -135,6 +135,8 @@ void App::step() {
         Screen* successor = screen->next;
         delete screen;
         screen = successor;
+        // A screen left (a machine's credits are back in the profile by now).
+        if (currentPlayer) currentPlayer->saveNow();
     }
     if (screen) screen->tick();
     growProgressiveMeters();

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "shell/ini.h"
 #include "support/runtime.h"
 
 int main(int argc, char** argv) {
@@ -11,5 +12,6 @@ int main(int argc, char** argv) {
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     testing::InitGoogleTest(&argc, argv);
     testrt::setUp();
+    syncWritesToDisk = false;   // throw-away files need not reach the disk
     return RUN_ALL_TESTS();
 }
