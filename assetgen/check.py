@@ -58,57 +58,77 @@ def loop_seam_ok(samples):
     return seam <= max(np.max(steps) * 1.05, 64)
 
 
-def main():
-    failures = []
-    kindmap = generate.kinds()
+def planned():
+    """(recipes, jobs) of the recipes folder, as generate.py plans them."""
     recipes = [generate.Recipe(p) for p in generate.find_recipes()]
-    jobs = generate.plan(recipes, kindmap)
+    return recipes, generate.plan(recipes, generate.kinds())
+
+
+def compare_builds(a, b):
+    """Problems that tell two builds of the same recipes apart."""
+    da, db = tree_digest(a), tree_digest(b)
+    diff = sorted(k for k in set(da) | set(db) if da.get(k) != db.get(k))
+    return ["builds differ: " + ", ".join(diff[:20])] if diff else []
+
+
+def check_rerun(root):
+    """A second run over an unchanged tree must do nothing and touch no file."""
+    failures = []
+    files = tree_digest(root)
+    before = {k: os.stat(os.path.join(root, k)).st_mtime_ns for k in files}
+    r = subprocess.run([sys.executable, os.path.join(HERE, "generate.py"), "--out", root],
+                       capture_output=True, text=True)
+    if "up to date" not in r.stdout:
+        failures.append("second run did work: " + r.stdout.strip())
+    after = {k: os.stat(os.path.join(root, k)).st_mtime_ns for k in files}
+    if before != after:
+        failures.append("second run touched files")
+    return failures
+
+
+def check_tree(root, jobs):
+    """Problems in a generated tree: missing files, wrong sizes, missing
+    colour keys, bad WAVs, loops that click, a malformed LED font, button
+    states that look alike."""
+    failures = []
+    for (recipe, i, item, folder, outs) in jobs:
+        for o in outs:
+            p = os.path.join(root, o)
+            where = "%s item %d: %s" % (recipe.name, i, o)
+            if not os.path.exists(p):
+                failures.append("missing " + where)
+                continue
+            if ".png" in o:
+                im = Image.open(p)
+                im.load()
+                if "size" in item and item["kind"] not in ("digits",) and tuple(im.size) != tuple(item["size"]):
+                    failures.append("%s is %s, recipe says %s" % (where, im.size, item["size"]))
+                if item.get("key") and im.convert("RGB").getpixel((0, 0)) != (255, 0, 255):
+                    failures.append("%s: colour-keyed but the top-left pixel is not the key" % where)
+            elif o.endswith(".wav"):
+                with wave.open(p) as w:
+                    if (w.getframerate(), w.getsampwidth(), w.getnchannels()) != (22050, 2, 1):
+                        failures.append("%s: not 22050 Hz 16-bit mono" % where)
+                        continue
+                    data = np.frombuffer(w.readframes(w.getnframes()), dtype="<i2")
+                if len(data) == 0 or np.max(np.abs(data.astype(np.int32))) < 500:
+                    failures.append("%s: silent" % where)
+                elif item["kind"] == "loop" or item.get("preset") == "hum":
+                    if not loop_seam_ok(data):
+                        failures.append("%s: clicks at the loop seam" % where)
+            elif o.endswith(".def"):
+                failures += check_ledfont(p)
+        if item["kind"] == "button" and len(outs) > 1:
+            failures += check_button_states(root, recipe.name, i, outs)
+    return failures
+
+
+def main():
+    recipes, jobs = planned()
     with tempfile.TemporaryDirectory() as a, tempfile.TemporaryDirectory() as b:
         run(a)
         run(b, "--jobs", "1")
-        da, db = tree_digest(a), tree_digest(b)
-        diff = sorted(k for k in set(da) | set(db) if da.get(k) != db.get(k))
-        if diff:
-            failures.append("builds differ: " + ", ".join(diff[:20]))
-
-        before = {k: os.stat(os.path.join(a, k)).st_mtime_ns for k in da}
-        r = subprocess.run([sys.executable, os.path.join(HERE, "generate.py"), "--out", a],
-                           capture_output=True, text=True)
-        if "up to date" not in r.stdout:
-            failures.append("second run did work: " + r.stdout.strip())
-        after = {k: os.stat(os.path.join(a, k)).st_mtime_ns for k in da}
-        if before != after:
-            failures.append("second run touched files")
-
-        for (recipe, i, item, folder, outs) in jobs:
-            for o in outs:
-                p = os.path.join(a, o)
-                where = "%s item %d: %s" % (recipe.name, i, o)
-                if not os.path.exists(p):
-                    failures.append("missing " + where)
-                    continue
-                if ".png" in o:
-                    im = Image.open(p)
-                    im.load()
-                    if "size" in item and item["kind"] not in ("digits",) and tuple(im.size) != tuple(item["size"]):
-                        failures.append("%s is %s, recipe says %s" % (where, im.size, item["size"]))
-                    if item.get("key") and im.convert("RGB").getpixel((0, 0)) != (255, 0, 255):
-                        failures.append("%s: colour-keyed but the top-left pixel is not the key" % where)
-                elif o.endswith(".wav"):
-                    with wave.open(p) as w:
-                        if (w.getframerate(), w.getsampwidth(), w.getnchannels()) != (22050, 2, 1):
-                            failures.append("%s: not 22050 Hz 16-bit mono" % where)
-                            continue
-                        data = np.frombuffer(w.readframes(w.getnframes()), dtype="<i2")
-                    if len(data) == 0 or np.max(np.abs(data.astype(np.int32))) < 500:
-                        failures.append("%s: silent" % where)
-                    elif item["kind"] == "loop" or item.get("preset") == "hum":
-                        if not loop_seam_ok(data):
-                            failures.append("%s: clicks at the loop seam" % where)
-                elif o.endswith(".def"):
-                    failures += check_ledfont(p)
-            if item["kind"] == "button" and len(outs) > 1:
-                failures += check_button_states(a, recipe.name, i, outs)
+        failures = compare_builds(a, b) + check_rerun(a) + check_tree(a, jobs)
     if failures:
         print("assetgen check: %d problem(s)" % len(failures))
         for f in failures:
@@ -130,6 +150,7 @@ def check_button_states(root, recipe, i, outs):
 
 
 def check_ledfont(path):
+    """Problems in the LED signs' font file (format in README.md)."""
     bad = []
     height = None
     glyphs = {}
@@ -151,6 +172,8 @@ def check_ledfont(path):
                 code = int(line.split()[1])
                 rows = []
                 glyphs[code] = rows
+            else:   # a glyph row too many, or a line the game would not understand
+                bad.append("ledfont.def: stray line %r after glyph %s" % (line, code))
     if height != 7:
         bad.append("ledfont.def: height is %s" % height)
     for c in range(32, 127):

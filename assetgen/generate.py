@@ -21,6 +21,9 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 
 STAMP = os.path.join("gfx", ".assetgen-stamp.json")
+# The recipes folder; --recipes points it elsewhere (the generator's own tests
+# build small recipe sets of their own).
+RECIPES = os.path.join(HERE, "recipes")
 ROOTS = ("gfx/", "sounds/", "fonts/")
 
 _SAFE_BUILTINS = {n: __builtins__[n] if isinstance(__builtins__, dict) else getattr(__builtins__, n)
@@ -43,12 +46,30 @@ def helper_files():
     """Shared helper modules of the recipes: recipes/**/_*.py. A recipe may
     import them by name (`from _poker_cabinet import cabinet`); they are not
     recipes themselves."""
-    return sorted(glob.glob(os.path.join(HERE, "recipes", "**", "_*.py"), recursive=True))
+    return sorted(glob.glob(os.path.join(RECIPES, "**", "_*.py"), recursive=True))
+
+
+# Machine recipes another recipe read while it was loaded (their text is part
+# of that recipe's hash).
+_read_recipes = []
 
 
 def _recipe_import(name, globals=None, locals=None, fromlist=(), level=0):
-    """The only import a recipe can do: a helper module of the recipes folder."""
+    """The only imports a recipe can do: a helper module of the recipes folder,
+    or a machine's recipe as "machines.<id>" (to read its names, e.g. the
+    lobby reads each machine's LEAD symbol and its looks)."""
     import importlib.util
+    if name.startswith("machines."):
+        p = os.path.join(RECIPES, "machines", name.split(".", 1)[1] + ".py")
+        if not os.path.exists(p):
+            raise ImportError("no machine recipe '%s'" % name)
+        _read_recipes.append(p)
+        with open(p, "rb") as f:
+            ns = {"__builtins__": _SAFE_BUILTINS}
+            exec(compile(f.read(), p, "exec"), ns)
+        mod = type(sys)(name)
+        mod.__dict__.update(ns)
+        return mod
     for p in helper_files():
         if os.path.splitext(os.path.basename(p))[0] == name:
             if name in sys.modules and getattr(sys.modules[name], "__file__", None) == p:
@@ -71,21 +92,23 @@ def code_hash():
 
 
 def find_recipes():
-    files = glob.glob(os.path.join(HERE, "recipes", "**", "*.py"), recursive=True)
+    files = glob.glob(os.path.join(RECIPES, "**", "*.py"), recursive=True)
     return sorted(f for f in files if not os.path.basename(f).startswith("_"))
 
 
 class Recipe:
     def __init__(self, path):
         self.path = path
-        self.name = os.path.relpath(path, os.path.join(HERE, "recipes"))
+        self.name = os.path.relpath(path, RECIPES)
         with open(path, "rb") as f:
             self.text = f.read()
         ns = {"__builtins__": _SAFE_BUILTINS}
+        del _read_recipes[:]
         try:
             exec(compile(self.text, path, "exec"), ns)
         except Exception as e:  # a broken recipe is reported with its name
             raise SystemExit("assetgen: %s: %s" % (self.name, e))
+        self.reads = sorted(set(_read_recipes))
         self.folder = ns.get("FOLDER", "")
         self.items = ns.get("ITEMS")
         if not isinstance(self.items, list):
@@ -128,7 +151,7 @@ def _run(job):
         kindmap = kinds()
         kindmap[item["kind"]][1](item, os.path.join(out_root, folder))
         return None
-    except Exception:
+    except (Exception, SystemExit):   # SystemExit too: a worker that exits leaves the pool waiting forever
         tb = traceback.format_exc().strip().splitlines()
         return "%s item %d (%s %s): %s\n    %s" % (rname, i, item.get("kind"), item.get("file", item.get("name", "")),
                                                 tb[-1], "\n    ".join(tb[-4:-1]))
@@ -153,7 +176,11 @@ def main():
                     help="also delete files under gfx/, sounds/ and fonts/ that no recipe makes (left over from "
                          "renamed or removed recipes)")
     ap.add_argument("--quiet", action="store_true")
+    ap.add_argument("--recipes", help="recipes folder (default: recipes/ beside this script)")
     a = ap.parse_args()
+    global RECIPES
+    if a.recipes:
+        RECIPES = os.path.abspath(a.recipes)
     out_root = os.path.abspath(a.out)
     t0 = time.time()
 
@@ -195,8 +222,15 @@ def main():
     def recipe_hash(r):
         h = hashlib.sha256(chash.encode())
         h.update(r.text)
-        for item in r.items:
-            for src in font_sources(item):
+        for p in r.reads:
+            with open(p, "rb") as f:
+                h.update(f.read())
+        for i, item in enumerate(r.items):
+            try:
+                sources = font_sources(item)
+            except SystemExit as e:
+                raise SystemExit("assetgen: %s item %d: %s" % (r.name, i, str(e).replace("assetgen: ", "")))
+            for src in sources:
                 st = os.stat(src)
                 h.update(("%s:%d" % (src, st.st_size)).encode())
         return h.hexdigest()

@@ -18,7 +18,7 @@ PACKAGES=(
   libsdl1.2-dev libsdl-image1.2-dev libsdl-mixer1.2-dev libsdl-sge-dev
   libgtest-dev libbenchmark-dev
   python3 python3-pil python3-numpy python3-fonttools
-  fonts-dejavu-core fonts-dejavu-extra fonts-dseg fonts-liberation2
+  fonts-dejavu-core fonts-dejavu-extra fonts-dseg fonts-liberation2 fonts-noto-color-emoji
 )
 
 install_missing() {

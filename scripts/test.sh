@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: once in the normal build, once under
-# AddressSanitizer and UndefinedBehaviorSanitizer. Headless: no window, no sound.
+# Builds everything and runs every test: the art generator's own tests, then the
+# game's tests once in the normal build and once under AddressSanitizer and
+# UndefinedBehaviorSanitizer. Headless: no window, no sound.
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 export SDL_VIDEODRIVER="${SDL_VIDEODRIVER:-dummy}"
@@ -8,6 +9,9 @@ export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
 
 bash "$ROOT/scripts/setup.sh"
 JOBS="$(nproc)"
+
+echo "== Art generator tests =="
+/usr/bin/python3 "$ROOT/assetgen/tests/run.py"
 
 echo "== Tests =="
 (cd "$ROOT/build" && ctest --output-on-failure -j"$JOBS" --timeout 300)

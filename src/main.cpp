@@ -3,8 +3,10 @@
 
 #include <cstdlib>
 
+#include "game/game.h"
 #include "shell/app.h"
 
 int main(int argc, char** argv) {
+    installGame();
     std::exit(runGame(argc, argv));
 }

@@ -7,7 +7,7 @@ import numpy as np
 from PIL import Image, ImageDraw, ImageEnhance
 from .common import (colour, mix, lighter, darker, new_image, draw_text, vgradient, bevel_box,
                      save_png, apply_key, PALETTE, font, fit_font)
-from .symbols import render_glyph, render_card, GLYPHS, ALIASES
+from .symbols import render_glyph, render_card, GLYPHS, ALIASES, PICTURE_GLYPHS
 
 
 def _seed(*parts):
@@ -118,7 +118,8 @@ def draw_elements(img, elements, seed=0):
         if "symbol" in e or "card" in e:
             x, y, w, h = e["box"]
             if "symbol" in e:
-                g = render_glyph(e["symbol"], int(w), int(h), e)
+                look = machine_symbol(e["symbol"], e)
+                g = render_glyph(look.pop("glyph"), int(w), int(h), look)
             else:
                 g = render_card(e["card"], int(w), int(h), e)
             mask = g
@@ -670,14 +671,8 @@ def cabinet_elements(item):
     f = item.get("feature", {})
     els.append(dict(box=[8, 70, 148, 246], fill=item.get("panel", "darkburgundy"), outline="gold", width=2, radius=6))
     if f.get("symbol"):
-        name = f["symbol"]
-        if name in GLYPHS or name in ALIASES:
-            sym = dict(symbol=name)
-        else:
-            # a symbol of the machine: drawn as its reels show it
-            look = symbol_look(item, name, 0)
-            sym = dict(look, symbol=look.pop("glyph", "token"))
-            sym.pop("glyph", None)
+        # a glyph, or a symbol of the machine drawn as its reels show it
+        sym = dict(symbol=f["symbol"], looks=item.get("looks", {}))
         sym.update(f.get("symbol_params", {}))
         sym["box"] = [32, 84, 100, 90]
         els.append(sym)
@@ -819,12 +814,30 @@ def symbol_look(item, name, k):
         look = symbol_look(item, base, k)
         look.update(arrow=arrow, arrow_step=k)
         return look
-    look = dict(DEFAULT_LOOKS.get(name, dict(glyph="token", label=name.upper())))
+    if name in DEFAULT_LOOKS:
+        look = dict(DEFAULT_LOOKS[name])
+    elif "glyph" in looks.get(name, {}):
+        look = {}
+    else:
+        look = dict(glyph="token", label=name.upper())
     look.update(looks.get(name, {}))
     out = {}
     for key, v in look.items():
         out[key] = v[k % len(v)] if isinstance(v, list) and key not in ("colors",) else v
     return out
+
+
+def machine_symbol(name, e):
+    """Glyph fields of a `symbol` element: a glyph by name with the element's
+    fields, or else a symbol drawn as a machine's reels show it, from the
+    element's `looks` (the machine's table) and the shared looks."""
+    own = "looks" in e and (name in e["looks"] or name in DEFAULT_LOOKS)
+    if not own and (name in GLYPHS or name in ALIASES or name in PICTURE_GLYPHS):
+        return dict(e, glyph=name)
+    look = symbol_look(e, name, 0)
+    look.setdefault("glyph", "token")
+    look.update({k: v for k, v in e.items() if k not in ("symbol", "looks", "box", "glyph")})
+    return look
 
 
 def reelpictures_outputs(item):

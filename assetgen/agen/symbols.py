@@ -2,7 +2,8 @@
 down for smooth edges. Each glyph draws into an RGBA canvas; the caller puts
 it on a background colour or on the colour key."""
 import math
-from PIL import Image, ImageDraw
+import os
+from PIL import Image, ImageDraw, ImageFilter, ImageFont
 from .common import colour, lighter, darker, font, fit_font
 
 SS = 4  # supersampling factor
@@ -342,6 +343,26 @@ def g_fish(d, W, H, p):
     s = min(W, H)
     col = p.get("color", "orange")
     cx, cy = W / 2 - s * 0.06, H / 2
+    bill = p.get("bill")   # "sword" (swordfish) or "sail" (marlin: a spear and a tall fin)
+    if bill:
+        # a long fish: slimmer body, the bill forward, crescent tail
+        s = min(W, H * 1.25)
+        cx = W / 2 + s * 0.06
+        if bill == "sail":
+            d.polygon([(cx - s * 0.22, cy - s * 0.1), (cx - s * 0.12, cy - s * 0.36), (cx + s * 0.16, cy - s * 0.28),
+                       (cx + s * 0.2, cy - s * 0.1)], fill=_c(darker(col, 0.35)))
+        else:
+            d.polygon([(cx - s * 0.1, cy - s * 0.1), (cx - s * 0.02, cy - s * 0.3), (cx + s * 0.06, cy - s * 0.1)],
+                      fill=_c(darker(col, 0.35)))
+        d.polygon([(cx + s * 0.3, cy), (cx + s * 0.46, cy - s * 0.24), (cx + s * 0.4, cy), (cx + s * 0.46, cy + s * 0.24)],
+                  fill=_c(darker(col, 0.2)))
+        d.line([(cx - s * 0.3, cy - s * 0.01), (W / 2 - s * 0.5, cy - s * 0.04)], fill=_c(darker(col, 0.3)),
+               width=int(s * (0.035 if bill == "sword" else 0.025)))
+        d.ellipse((cx - s * 0.36, cy - s * 0.13, cx + s * 0.34, cy + s * 0.13), fill=_c(col))
+        d.chord((cx - s * 0.36, cy - s * 0.13, cx + s * 0.34, cy + s * 0.13), 0, 180, fill=_c(lighter(col, 0.55)))
+        d.ellipse((cx - s * 0.27, cy - s * 0.07, cx - s * 0.19, cy + s * 0.01), fill=_c("white"))
+        d.ellipse((cx - s * 0.25, cy - s * 0.05, cx - s * 0.21, cy - s * 0.01), fill=_c("black"))
+        return
     d.polygon([(cx + s * 0.26, cy), (cx + s * 0.48, cy - s * 0.2), (cx + s * 0.48, cy + s * 0.2)], fill=_c(darker(col, 0.2)))
     d.ellipse((cx - s * 0.4, cy - s * 0.22, cx + s * 0.32, cy + s * 0.22), fill=_c(col))
     d.ellipse((cx - s * 0.28, cy - s * 0.08, cx - s * 0.18, cy + s * 0.02), fill=_c("white"))
@@ -372,6 +393,198 @@ def g_pennant(d, W, H, p):
     d.line([(W * 0.15, H * 0.05), (W * 0.15, H * 0.98)], fill=_c("charcoal"), width=max(2, int(W * 0.08)))
     d.polygon([(W * 0.2, H * 0.05), (W * 0.95, H * 0.22), (W * 0.2, H * 0.42)], fill=_c(p.get("color", "red")))
 
+
+
+def g_rank(d, W, H, p):
+    """A card rank on the reels (9, 10, J, Q, K, A): a small upright card with
+    the rank big and its suit under it."""
+    suit = p.get("suit", "S")
+    col = p.get("color", "red" if suit in "HD" else "black")
+    ch = H * 0.94
+    cw = min(W * 0.94, ch * 0.74)
+    x0, y0 = (W - cw) / 2, (H - ch) / 2
+    rad = cw * 0.12
+    d.rounded_rectangle((x0 + SS * 2, y0 + SS * 3, x0 + cw + SS * 2, y0 + ch + SS * 3), radius=rad, fill=_c("black", 90))
+    d.rounded_rectangle((x0, y0, x0 + cw, y0 + ch), radius=rad, fill=_c(p.get("border", "gold")))
+    m = max(SS * 2, cw * 0.05)
+    d.rounded_rectangle((x0 + m, y0 + m, x0 + cw - m, y0 + ch - m), radius=rad * 0.8, fill=_c("white"))
+    label = str(p.get("label", "A"))
+    _text(d, (W / 2, y0 + ch * 0.4), label, "serif-bold", ch * 0.5, col, max_w=cw * 0.84)
+    _suit(d, suit, W / 2, y0 + ch * 0.78, ch * 0.26, col)
+
+
+def g_chip(d, W, H, p):
+    """A casino chip: a coloured disc with white edge inserts and a label."""
+    s = min(W, H)
+    col = p.get("color", "red")
+    cx, cy, r = W / 2, H / 2, s * 0.44
+    d.ellipse((cx - r + SS * 2, cy - r + SS * 3, cx + r + SS * 2, cy + r + SS * 3), fill=_c("black", 90))
+    d.ellipse((cx - r, cy - r, cx + r, cy + r), fill=_c(darker(col, 0.3)))
+    d.ellipse((cx - r * 0.95, cy - r * 0.95, cx + r * 0.95, cy + r * 0.95), fill=_c(col))
+    for k in range(8):
+        a = k * 45
+        d.pieslice((cx - r * 0.95, cy - r * 0.95, cx + r * 0.95, cy + r * 0.95), a - 9, a + 9, fill=_c("white"))
+    d.ellipse((cx - r * 0.72, cy - r * 0.72, cx + r * 0.72, cy + r * 0.72), fill=_c(col))
+    d.ellipse((cx - r * 0.62, cy - r * 0.62, cx + r * 0.62, cy + r * 0.62), outline=_c("white"), width=SS * 2)
+    _text(d, (cx, cy), p.get("label", "$"), "serif-bold", r * 0.8, p.get("text", "white"), max_w=r * 1.1)
+
+
+def g_target(d, W, H, p):
+    """A fairground target: red and white rings."""
+    s = min(W, H)
+    cx, cy = W / 2, H / 2
+    d.ellipse((cx - s * 0.46 + SS * 2, cy - s * 0.46 + SS * 3, cx + s * 0.46 + SS * 2, cy + s * 0.46 + SS * 3),
+              fill=_c("black", 90))
+    for k, c in enumerate(("red", "white", "red", "white", "red")):
+        r = s * 0.46 * (1 - k * 0.19)
+        d.ellipse((cx - r, cy - r, cx + r, cy + r), fill=_c(p.get("color", "red") if c == "red" else "white"),
+                  outline=_c(darker("red", 0.3)) if k == 0 else None, width=SS)
+
+
+def g_dart(d, W, H, p):
+    """A dart flying to the right: steel point, coloured barrel, three-part flight."""
+    s = min(W, H)
+    col = p.get("color", "red")
+    cy = H / 2
+    x0, x1 = W / 2 - s * 0.48, W / 2 + s * 0.48
+    d.polygon([(x1, cy), (x1 - s * 0.22, cy - s * 0.035), (x1 - s * 0.22, cy + s * 0.035)], fill=_c("silver"))
+    d.rounded_rectangle((x1 - s * 0.5, cy - s * 0.07, x1 - s * 0.2, cy + s * 0.07), radius=s * 0.05, fill=_c("charcoal"))
+    for k in range(4):
+        x = x1 - s * (0.46 - 0.07 * k)
+        d.line([(x, cy - s * 0.07), (x, cy + s * 0.07)], fill=_c("grey"), width=SS * 2)
+    d.rectangle((x0 + s * 0.12, cy - s * 0.02, x1 - s * 0.48, cy + s * 0.02), fill=_c("darkgrey"))
+    for sgn in (-1, 1):
+        d.polygon([(x0 + s * 0.36, cy), (x0 + s * 0.12, cy + sgn * s * 0.2), (x0, cy + sgn * s * 0.2),
+                   (x0 + s * 0.08, cy)], fill=_c(col), outline=_c(darker(col, 0.4)))
+    d.polygon([(x0 + s * 0.36, cy - s * 0.025), (x0 + s * 0.02, cy - s * 0.03), (x0 + s * 0.02, cy + s * 0.03),
+               (x0 + s * 0.36, cy + s * 0.025)], fill=_c(lighter(col, 0.3)))
+
+
+def g_register(d, W, H, p):
+    """A cash register: the price display, the keys and the open drawer."""
+    s = min(W, H)
+    col = p.get("color", "gold")
+    cx, cy = W / 2, H / 2
+    d.rounded_rectangle((cx - s * 0.12, cy - s * 0.44, cx + s * 0.3, cy - s * 0.2), radius=s * 0.03,
+                        fill=_c("charcoal"))
+    d.rectangle((cx - s * 0.07, cy - s * 0.4, cx + s * 0.25, cy - s * 0.25), fill=_c("green"))
+    _text(d, (cx + s * 0.09, cy - s * 0.325), "$", "sans-bold", s * 0.14, "black")
+    d.polygon([(cx - s * 0.38, cy - s * 0.14), (cx + s * 0.38, cy - s * 0.14), (cx + s * 0.46, cy + s * 0.22),
+               (cx - s * 0.46, cy + s * 0.22)], fill=_c(darker(col, 0.3)))
+    d.polygon([(cx - s * 0.36, cy - s * 0.12), (cx + s * 0.36, cy - s * 0.12), (cx + s * 0.43, cy + s * 0.19),
+               (cx - s * 0.43, cy + s * 0.19)], fill=_c(col))
+    for j in range(3):
+        for i in range(5):
+            x = cx - s * 0.28 + i * s * 0.14 + j * s * 0.0
+            y = cy - s * 0.06 + j * s * 0.085
+            d.ellipse((x - s * 0.04, y - s * 0.03, x + s * 0.04, y + s * 0.03), fill=_c("cream"),
+                      outline=_c(darker(col, 0.5)))
+    d.rectangle((cx - s * 0.48, cy + s * 0.22, cx + s * 0.48, cy + s * 0.42), fill=_c(darker(col, 0.45)))
+    d.rectangle((cx - s * 0.44, cy + s * 0.25, cx + s * 0.44, cy + s * 0.39), fill=_c(darker(col, 0.15)))
+    d.rectangle((cx - s * 0.1, cy + s * 0.3, cx + s * 0.1, cy + s * 0.34), fill=_c(darker(col, 0.6)))
+
+
+def g_pyramid(d, W, H, p):
+    """A pyramid on the sand under the sun."""
+    s = min(W, H)
+    cx, cy = W / 2, H / 2
+    d.ellipse((cx + s * 0.2, cy - s * 0.46, cx + s * 0.42, cy - s * 0.24), fill=_c("orange"))
+    d.rectangle((cx - s * 0.5, cy + s * 0.3, cx + s * 0.5, cy + s * 0.42), fill=_c("parchment"))
+    top, l, r, base = (cx - s * 0.04, cy - s * 0.36), cx - s * 0.48, cx + s * 0.44, cy + s * 0.32
+    d.polygon([top, (l, base), (cx + s * 0.06, base)], fill=_c("lightgold"))
+    d.polygon([top, (cx + s * 0.06, base), (r, base)], fill=_c("darkgold"))
+    for k in range(1, 6):
+        y = top[1] + (base - top[1]) * k / 6
+        t = (y - top[1]) / (base - top[1])
+        d.line([(top[0] + (l - top[0]) * t, y), (top[0] + (cx + s * 0.06 - top[0]) * t, y)], fill=_c("gold"), width=SS)
+        d.line([(top[0] + (cx + s * 0.06 - top[0]) * t, y), (top[0] + (r - top[0]) * t, y)],
+               fill=_c(darker("darkgold", 0.25)), width=SS)
+
+
+def g_tablet(d, W, H, p):
+    """A stone tablet carved with picture writing."""
+    s = min(W, H)
+    cx, cy = W / 2, H / 2
+    th = H * 0.88
+    tw = min(W * 0.86, th * 0.72)
+    x0, y0 = cx - tw / 2, cy - th / 2
+    stone = p.get("color", "parchment")
+    d.rounded_rectangle((x0 + SS * 2, y0 + SS * 3, x0 + tw + SS * 2, y0 + th + SS * 3), radius=tw * 0.3,
+                        fill=_c("black", 90))
+    d.rounded_rectangle((x0, y0, x0 + tw, y0 + th), radius=tw * 0.3, fill=_c(darker(stone, 0.35)))
+    d.rounded_rectangle((x0 + SS * 2, y0 + SS * 2, x0 + tw - SS * 2, y0 + th - SS * 2), radius=tw * 0.28,
+                        fill=_c(stone))
+    ink = _c(p.get("text", "brown"))
+    lw = max(SS, int(s * 0.025))
+    # three rows: an eye, an ankh and a bird; waves; a sun and two reeds
+    ex, ey = cx - tw * 0.18, y0 + th * 0.22
+    d.ellipse((ex - tw * 0.14, ey - th * 0.05, ex + tw * 0.14, ey + th * 0.05), outline=ink, width=lw)
+    d.ellipse((ex - tw * 0.04, ey - th * 0.04, ex + tw * 0.04, ey + th * 0.04), fill=ink)
+    ax, ay = cx + tw * 0.2, y0 + th * 0.22
+    d.ellipse((ax - tw * 0.07, ay - th * 0.1, ax + tw * 0.07, ay), outline=ink, width=lw)
+    d.line([(ax, ay), (ax, ay + th * 0.13)], fill=ink, width=lw)
+    d.line([(ax - tw * 0.1, ay + th * 0.03), (ax + tw * 0.1, ay + th * 0.03)], fill=ink, width=lw)
+    for k in range(3):
+        y = y0 + th * (0.47 + 0.04 * (k % 2))
+        x = cx - tw * 0.3 + k * tw * 0.2
+        d.line([(x, y), (x + tw * 0.1, y - th * 0.04), (x + tw * 0.2, y)], fill=ink, width=lw)
+    sx, sy = cx - tw * 0.18, y0 + th * 0.72
+    d.ellipse((sx - tw * 0.09, sy - tw * 0.09, sx + tw * 0.09, sy + tw * 0.09), outline=ink, width=lw)
+    d.ellipse((sx - tw * 0.025, sy - tw * 0.025, sx + tw * 0.025, sy + tw * 0.025), fill=ink)
+    for k in (0, 1):
+        x = cx + tw * (0.12 + 0.14 * k)
+        d.line([(x, sy + th * 0.08), (x, sy - th * 0.08)], fill=ink, width=lw)
+        d.ellipse((x - tw * 0.04, sy - th * 0.11, x + tw * 0.04, sy - th * 0.05), fill=ink)
+
+
+def g_pharaoh(d, W, H, p):
+    """The boy king's golden mask: striped headdress, gold face, braided beard."""
+    s = min(W, H)
+    cx, cy = W / 2, H / 2
+    gc = p.get("color", "gold")
+    gold, blue = _c(gc), _c(p.get("stripe", "navy"))
+    # headdress: a dome over the brow, falling in two wide lappets to the shoulders
+    d.ellipse((cx - s * 0.3, cy - s * 0.48, cx + s * 0.3, cy - s * 0.02), fill=blue)
+    d.polygon([(cx - s * 0.3, cy - s * 0.26), (cx + s * 0.3, cy - s * 0.26), (cx + s * 0.46, cy + s * 0.4),
+               (cx - s * 0.46, cy + s * 0.4)], fill=blue)
+    lw = max(SS, int(s * 0.035))
+    for k in range(-4, 5):
+        d.line([(cx + k * s * 0.06, cy - s * 0.46), (cx + k * s * 0.105, cy + s * 0.39)], fill=gold, width=lw)
+    d.arc((cx - s * 0.3, cy - s * 0.48, cx + s * 0.3, cy - s * 0.02), 180, 360, fill=gold, width=lw)
+    # face
+    face = _c(lighter(gc, 0.25))
+    d.rounded_rectangle((cx - s * 0.2, cy - s * 0.3, cx + s * 0.2, cy + s * 0.2), radius=s * 0.14, fill=face)
+    d.rectangle((cx - s * 0.21, cy - s * 0.31, cx + s * 0.21, cy - s * 0.24), fill=blue)
+    for sgn in (-1, 1):
+        ex = cx + sgn * s * 0.09
+        d.polygon([(ex - s * 0.07, cy - s * 0.11), (ex + s * 0.07, cy - s * 0.11), (ex + sgn * s * 0.1, cy - s * 0.08),
+                   (ex, cy - s * 0.06)], fill=_c("ink"))
+        d.ellipse((ex - s * 0.025, cy - s * 0.12, ex + s * 0.025, cy - s * 0.07), fill=_c("white"))
+        d.line([(ex - s * 0.07, cy - s * 0.17), (ex + s * 0.07, cy - s * 0.17)], fill=_c("ink"), width=SS * 2)
+    d.line([(cx, cy - s * 0.06), (cx - s * 0.02, cy + s * 0.04)], fill=_c(darker(gc, 0.3)), width=SS * 2)
+    d.line([(cx - s * 0.07, cy + s * 0.11), (cx + s * 0.07, cy + s * 0.11)], fill=_c("darkburgundy"), width=SS * 3)
+    # the braided beard and the cobra on the brow
+    d.rounded_rectangle((cx - s * 0.05, cy + s * 0.2, cx + s * 0.05, cy + s * 0.42), radius=s * 0.03, fill=blue)
+    for k in range(4):
+        y = cy + s * (0.23 + 0.05 * k)
+        d.line([(cx - s * 0.05, y), (cx + s * 0.05, y)], fill=gold, width=SS)
+    d.ellipse((cx - s * 0.045, cy - s * 0.36, cx + s * 0.045, cy - s * 0.26), fill=_c("red"))
+
+
+
+def g_tire(d, W, H, p):
+    """An old car tyre: black rubber with tread, a grey rim."""
+    s = min(W, H)
+    cx, cy, r = W / 2, H / 2, s * 0.44
+    d.ellipse((cx - r, cy - r, cx + r, cy + r), fill=_c("charcoal"))
+    for k in range(24):
+        a = math.radians(k * 15)
+        x, y = cx + r * 0.93 * math.cos(a), cy + r * 0.93 * math.sin(a)
+        d.ellipse((x - s * 0.025, y - s * 0.025, x + s * 0.025, y + s * 0.025), fill=_c("black"))
+    d.ellipse((cx - r * 0.8, cy - r * 0.8, cx + r * 0.8, cy + r * 0.8), outline=_c("darkgrey"), width=SS * 2)
+    d.ellipse((cx - r * 0.5, cy - r * 0.5, cx + r * 0.5, cy + r * 0.5), fill=_c("silver"))
+    d.ellipse((cx - r * 0.4, cy - r * 0.4, cx + r * 0.4, cy + r * 0.4), fill=_c("grey"))
+    d.ellipse((cx - r * 0.12, cy - r * 0.12, cx + r * 0.12, cy + r * 0.12), fill=_c("darkgrey"))
 
 def g_token(d, W, H, p):
     """A plain named symbol: a rounded token with a label. shape: round|oval|box|diamond|circle."""
@@ -419,6 +632,8 @@ GLYPHS = {
     "grapes": g_grapes, "horseshoe": g_horseshoe, "coin": g_coin, "crown": g_crown, "clover": g_clover,
     "flag": g_flag, "arrow": g_arrow, "flame": g_flame, "ball": g_ball, "balloon": g_balloon,
     "fish": g_fish, "climber": g_climber, "pennant": g_pennant, "token": g_token, "text": g_text, "blank": g_blank,
+    "rank": g_rank, "chip": g_chip, "target": g_target, "dart": g_dart, "register": g_register,
+    "pyramid": g_pyramid, "tablet": g_tablet, "pharaoh": g_pharaoh, "tire": g_tire,
 }
 
 # Short names that set glyph parameters, so a recipe can say glyph="bar3".
@@ -438,6 +653,182 @@ ALIASES = {
 }
 
 
+# ---- full-colour drawings from the colour emoji font ----
+# Debian's fonts-noto-color-emoji: a bitmap font whose pictures are 136 x 128
+# at 109 px. A picture is cut to its outline once per process and scaled to
+# the box; the house style adds a soft drop shadow (and, if asked, a ring
+# behind it or a caption plate under it).
+EMOJI_FONT = "/usr/share/fonts/truetype/noto/NotoColorEmoji.ttf"
+EMOJI_SIZE = 109
+
+# Names the recipes use for the pictures (a recipe may also give the character).
+EMOJI = {
+    "ape": "\U0001F98D", "monkey": "\U0001F412", "giraffe": "\U0001F992", "lion": "\U0001F981",
+    "zebra": "\U0001F993", "elephant": "\U0001F418", "cow": "\U0001F404", "cowface": "\U0001F42E",
+    "pig": "\U0001F437", "dove": "\U0001F54A", "rabbit": "\U0001F407", "bunny": "\U0001F430",
+    "scarf": "\U0001F9E3", "flowers": "\U0001F490", "flower": "\U0001F33A", "tophat": "\U0001F3A9",
+    "trumpet": "\U0001F3BA", "mask": "\U0001F3AD", "shell": "\U0001F41A", "crab": "\U0001F980",
+    "lobster": "\U0001F99E", "fish": "\U0001F41F", "tropicalfish": "\U0001F420", "mermaid": "\U0001F9DC",
+    "shark": "\U0001F988", "gift": "\U0001F381", "clown": "\U0001F921", "car": "\U0001F697",
+    "racecar": "\U0001F3CE", "bullseye": "\U0001F3AF", "moneybag": "\U0001F4B0", "milk": "\U0001F95B",
+    "ghost": "\U0001F47B", "skull": "\U0001F480", "dragon": "\U0001F409", "dragonface": "\U0001F432",
+    "bird": "\U0001F426", "golfer": "\U0001F3CC", "golfflag": "\u26F3", "tree": "\U0001F333",
+    "mountain": "\u26F0", "snowmountain": "\U0001F3D4", "climber": "\U0001F9D7", "dusk": "\U0001F306",
+    "computer": "\U0001F5A5", "bulb": "\U0001F4A1", "cherries": "\U0001F352", "greenapple": "\U0001F34F",
+    "redapple": "\U0001F34E", "dice": "\U0001F3B2", "fire": "\U0001F525", "joker": "\U0001F0CF",
+    "checkflag": "\U0001F3C1", "slot": "\U0001F3B0", "balloon": "\U0001F388", "coin": "\U0001FA99",
+    "dollar": "\U0001F4B5", "key": "\U0001F511", "mug": "\u2615", "lamp": "\U0001FA94", "clock": "\U0001F570",
+    "basketball": "\U0001F3C0", "bow": "\U0001F3F9", "sunglasses": "\U0001F576", "fishingpole": "\U0001F3A3",
+    "deer": "\U0001F98C", "radio": "\U0001F4FB", "canoe": "\U0001F6F6", "camera": "\U0001F4F7",
+    "videocamera": "\U0001F4F9", "guitar": "\U0001F3B8", "billiards": "\U0001F3B1", "piano": "\U0001F3B9",
+    "tower": "\U0001F5FC", "painting": "\U0001F5BC", "moon": "\U0001F311", "rock": "\U0001FAA8",
+    "truck": "\U0001F6FB", "plane": "\U0001F6E9", "house": "\U0001F3E1", "yacht": "\u26F5",
+    "island": "\U0001F3DD", "helicopter": "\U0001F681", "trophy": "\U0001F3C6", "gem": "\U0001F48E",
+    "ring": "\U0001F48D", "bell": "\U0001F514", "star": "\u2B50", "lightning": "\u26A1", "crown": "\U0001F451",
+    "clover": "\U0001F340", "eagle": "\U0001F985", "liberty": "\U0001F5FD",
+    "rocket": "\U0001F680", "magicwand": "\U0001FA84", "crystalball": "\U0001F52E", "bomb": "\U0001F4A3",
+    "sparkles": "\u2728", "tap": "\U0001F6B0",
+}
+
+_emoji_font = None
+_emoji_cache = {}
+
+
+def emoji_font():
+    global _emoji_font
+    if _emoji_font is None:
+        if not os.path.exists(EMOJI_FONT):
+            raise RuntimeError("the colour emoji font %s is missing: install the Debian package "
+                               "fonts-noto-color-emoji (scripts/setup.sh does)" % EMOJI_FONT)
+        _emoji_font = ImageFont.truetype(EMOJI_FONT, EMOJI_SIZE)
+    return _emoji_font
+
+
+def emoji_picture(name):
+    """The font's picture of an emoji (by name or character), cut to its outline (RGBA)."""
+    ch = EMOJI.get(name, name)
+    if ch not in _emoji_cache:
+        f = emoji_font()
+        img = Image.new("RGBA", (160, 160), (0, 0, 0, 0))
+        ImageDraw.Draw(img).text((12, 16), ch, font=f, embedded_color=True)
+        box = img.getchannel("A").point(lambda v: 255 if v > 8 else 0).getbbox()
+        if box is None:
+            raise ValueError("emoji '%s' is not in the colour emoji font" % name)
+        _emoji_cache[ch] = img.crop(box)
+    return _emoji_cache[ch]
+
+
+def _fit(pic, w, h):
+    k = min(w / pic.size[0], h / pic.size[1])
+    return pic.resize((max(1, round(pic.size[0] * k)), max(1, round(pic.size[1] * k))), Image.LANCZOS)
+
+
+def _with_shadow(pic, strength=0.5):
+    """The picture over a soft shadow below and right of it, on a slightly larger canvas."""
+    s = max(pic.size)
+    off, blur = max(1, round(s * 0.035)), max(1, s * 0.03)
+    m = off + int(blur * 2) + 1
+    out = Image.new("RGBA", (pic.size[0] + 2 * m, pic.size[1] + 2 * m), (0, 0, 0, 0))
+    a = pic.getchannel("A").point(lambda v: int(v * strength))
+    sh = Image.new("RGBA", out.size, (0, 0, 0, 0))
+    sh.paste(Image.new("RGBA", pic.size, (20, 10, 8, 255)), (m + off, m + off), a)
+    sh = sh.filter(ImageFilter.GaussianBlur(blur))
+    out.alpha_composite(sh)
+    out.alpha_composite(pic, (m, m))
+    return out, m
+
+
+# Where the copies of a picture go when it shows more than one: (centre x,
+# centre y, size), all as parts of the box; back ones first.
+_CLUSTERS = {1: [(0.5, 0.5, 1.0)], 2: [(0.37, 0.4, 0.74), (0.63, 0.6, 0.74)],
+             3: [(0.3, 0.34, 0.6), (0.7, 0.34, 0.6), (0.5, 0.66, 0.6)]}
+
+
+def render_emoji(w, h, p):
+    """glyph "emoji": `emoji` (a name from EMOJI or the character), `scale`
+    (part of the box, 1), `count` (1-3 copies), `flip`, `shadow` (true),
+    `ring` (a colour: a gold-rimmed disc behind), `caption` (a word on a plate
+    under the picture, `caption_color`, `plate`), `sub` (a small badge, e.g. "2X")."""
+    out = Image.new("RGBA", (w, h), (0, 0, 0, 0))
+    cap = p.get("caption")
+    ah = h - int(h * 0.26) if cap else h
+    scale = float(p.get("scale", 1.0))
+    if p.get("ring"):
+        ring, d = _canvas(w, ah)
+        s = min(w, ah) * SS
+        r = s * 0.48
+        cx, cy = w * SS / 2, ah * SS / 2
+        d.ellipse((cx - r, cy - r, cx + r, cy + r), fill=_c(p.get("rim", "gold")))
+        d.ellipse((cx - r * 0.9, cy - r * 0.9, cx + r * 0.9, cy + r * 0.9), fill=_c(p["ring"]))
+        out.alpha_composite(ring.resize((w, ah), Image.LANCZOS))
+        scale *= 0.72
+    pic = emoji_picture(p.get("emoji", "?"))
+    if p.get("flip"):
+        pic = pic.transpose(Image.FLIP_LEFT_RIGHT)
+    for (fx, fy, fs) in _CLUSTERS[max(1, min(3, int(p.get("count", 1))))]:
+        one = _fit(pic, max(1, w * scale * fs * 0.94), max(1, ah * scale * fs * 0.94))
+        if p.get("shadow", True):
+            one, m = _with_shadow(one)
+        else:
+            m = 0
+        x = round(w * (0.5 + (fx - 0.5) * scale) - one.size[0] / 2)
+        y = round(ah * (0.5 + (fy - 0.5) * scale) - one.size[1] / 2)
+        layer = Image.new("RGBA", (w, h), (0, 0, 0, 0))
+        layer.paste(one, (x, y))
+        out.alpha_composite(layer)
+    if cap or p.get("sub"):
+        over, d = _canvas(w, h)
+        W, H = w * SS, h * SS
+        if cap:
+            ph = H * 0.24
+            d.rounded_rectangle((W * 0.04, H - ph, W * 0.96, H - SS), radius=ph * 0.3, fill=_c(p.get("plate_rim", "gold")))
+            d.rounded_rectangle((W * 0.04 + SS * 2, H - ph + SS * 2, W * 0.96 - SS * 2, H - SS * 3), radius=ph * 0.25,
+                                fill=_c(p.get("plate", "darkburgundy")))
+            _text(d, (W / 2, H - ph / 2 - SS), str(cap), "sans-bold", ph * 0.66, p.get("caption_color", "lightgold"),
+                  max_w=W * 0.84)
+        if p.get("sub"):
+            r = min(W, ah * SS) * 0.2
+            cx, cy = W - r - SS, r + SS
+            d.ellipse((cx - r, cy - r, cx + r, cy + r), fill=_c("gold"))
+            d.ellipse((cx - r * 0.86, cy - r * 0.86, cx + r * 0.86, cy + r * 0.86), fill=_c(p.get("sub_color", "red")))
+            _text(d, (cx, cy), str(p["sub"]), "sans-bold", r * 0.95, "white", max_w=r * 1.5)
+        out.alpha_composite(over.resize((w, h), Image.LANCZOS))
+    return out
+
+
+def render_hand(w, h, p):
+    """glyph "hand": a blackjack hand, `cards` ["KS", "7H"] fanned, with its
+    total `label` on a chip-like disc."""
+    out = Image.new("RGBA", (w, h), (0, 0, 0, 0))
+    cards = p.get("cards", ["KS", "AH"])
+    ch = int(h * 0.78)
+    cw = int(ch * 0.72)
+    n = len(cards)
+    for k, card in enumerate(cards):
+        c = render_card(card, cw, ch)
+        angle = (k - (n - 1) / 2) * -14
+        c = c.rotate(angle, resample=Image.BICUBIC, expand=True)
+        x = round(w / 2 - c.size[0] / 2 + (k - (n - 1) / 2) * cw * 0.42)
+        y = round(h * 0.44 - c.size[1] / 2)
+        layer = Image.new("RGBA", (w, h), (0, 0, 0, 0))
+        layer.paste(c, (x, y))
+        out.alpha_composite(layer)
+    if p.get("label"):
+        disc, d = _canvas(w, h)
+        W, H = w * SS, h * SS
+        r = min(W, H) * 0.19
+        cx, cy = W / 2, H - r - SS
+        d.ellipse((cx - r, cy - r, cx + r, cy + r), fill=_c("gold"))
+        d.ellipse((cx - r * 0.86, cy - r * 0.86, cx + r * 0.86, cy + r * 0.86), fill=_c(p.get("color", "black")))
+        _text(d, (cx, cy), str(p["label"]), "sans-bold", r * 1.0, p.get("text", "lightgold"), max_w=r * 1.5)
+        out.alpha_composite(disc.resize((w, h), Image.LANCZOS))
+    return out
+
+
+# Glyphs drawn from pictures rather than shapes: (w, h, params) -> RGBA.
+PICTURE_GLYPHS = {"emoji": render_emoji, "hand": render_hand}
+
+
 def render_glyph(glyph, w, h, params):
     """RGBA picture of the glyph at size w x h."""
     params = {k: v for k, v in (params or {}).items() if v is not None}
@@ -446,8 +837,11 @@ def render_glyph(glyph, w, h, params):
         for k, v in extra.items():
             params.setdefault(k, v)
         glyph = g
+    if glyph in PICTURE_GLYPHS:
+        return PICTURE_GLYPHS[glyph](w, h, params)
     if glyph not in GLYPHS:
-        raise ValueError("unknown glyph '%s' (known: %s)" % (glyph, ", ".join(sorted(list(GLYPHS) + list(ALIASES)))))
+        raise ValueError("unknown glyph '%s' (known: %s)" % (glyph, ", ".join(sorted(list(GLYPHS) + list(ALIASES)
+                                                                                   + list(PICTURE_GLYPHS)))))
     img, d = _canvas(w, h)
     GLYPHS[glyph](d, w * SS, h * SS, params)
     return img.resize((w, h), Image.LANCZOS)

@@ -33,14 +33,10 @@ MACHINES = [
     ("spinforcash", "Spin for Cash", "poker"), ("demoderby", "Demolition Derby", "specialty"),
 ]
 
-# Cabinet colour and the picture on its screen, by kind of machine.
+from _machine_art import icon
+
+# Cabinet colour by kind of machine.
 CABINET = {"threereel": "red", "video": "blue", "poker": "felt", "specialty": "orange"}
-GLYPHS = {
-    "threereel": ["seven", "cherry", "bar", "bell", "dice", "star", "wild", "diamond", "horseshoe", "crown"],
-    "video": ["balloon", "fish", "gem", "star", "coin", "clover"],
-    "poker": ["spade", "hearts", "diamonds", "club"],
-    "specialty": ["flag"],
-}
 
 
 def two_lines(title):
@@ -58,14 +54,13 @@ def two_lines(title):
 def cabinet(i, machine):
     mid, title, kind = machine
     x, y = 14 + (i % 10) * 78, 112 + (i // 10) * 88
-    glyphs = GLYPHS[kind]
     return [
         {"box": [x + 2, y + 4, 70, 80], "fill": "black"},                       # shadow on the carpet
         {"box": [x, y, 72, 82], "fill": CABINET[kind], "outline": "gold", "width": 2, "radius": 7},
-        {"box": [x + 8, y + 6, 56, 34], "fill": "cream", "outline": "darkgold", "width": 2},
-        {"symbol": glyphs[(i * 7 + (i // 10) * 3) % len(glyphs)], "box": [x + 22, y + 8, 28, 30]},
-        {"box": [x + 4, y + 44, 64, 34], "fill": "charcoal", "radius": 4},
-        {"text": two_lines(title), "box": [x + 5, y + 45, 62, 32], "size": 12, "color": "lightgold",
+        {"box": [x + 5, y + 4, 62, 43], "fill": "cream", "outline": "darkgold", "width": 2},
+        dict(icon(mid), box=[x + 8, y + 6, 56, 39]),
+        {"box": [x + 4, y + 50, 64, 29], "fill": "charcoal", "radius": 4},
+        {"text": two_lines(title), "box": [x + 5, y + 50, 62, 29], "size": 11, "color": "lightgold",
          "font": "condensed-bold"},
     ]
 

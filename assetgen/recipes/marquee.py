@@ -2,50 +2,52 @@
 # machine's own folder, shown full screen by the marquee popup. The top glass
 # of a machine with an LED sign has the sign's window drawn round the place
 # where the game runs the sign.
+from _machine_art import glass
+
 FOLDER = "gfx"
 
 REEL_MACHINES = [
-    # id, title, family, glyphs on the glass
-    ("10x", "10X", "threereel", ["seven", "bar", "wild"]),
-    ("5x", "5X", "threereel", ["seven", "bar", "wild"]),
-    ("balloonmania", "Revevud Ivevi", "threereel", ["balloon", "bar", "seven"]),
-    ("blackjack", "Blackjack", "threereel", ["spade", "club", "hearts"]),
-    ("crazy8s", "Vozer 8'e", "threereel", ["bar", "seven", "star"]),
-    ("crazydice", "Rerod Ozid", "threereel", ["dice", "dice", "bar"]),
-    ("cursed", "Cursed", "threereel", ["flame", "star", "bar"]),
-    ("doubledice", "Rodozu Vada", "threereel", ["dice", "bar", "dice"]),
-    ("doubledicedeluxe", "Revova Rove Ridovo", "threereel", ["dice", "star", "dice"]),
-    ("doubledicespinforcash", "Vuzeda Zeva Zari raz Ezoz", "threereel", ["dice", "coin", "dice"]),
-    ("doubledoubledice", "Zuzuvo Dazozo Zevi", "threereel", ["dice", "dice", "dice"]),
-    ("doubletriple", "Vedizi Vazade", "threereel", ["bar", "wild", "bar"]),
-    ("dragonspin", "Vevuri Zero", "threereel", ["flame", "gem", "flame"]),
-    ("gettinhot", "Rareraz Ure", "threereel", ["flame", "seven", "flame"]),
-    ("holeinone", "Daru Du Rir", "threereel", ["ball", "flag", "ball"]),
-    ("mountainclimber", "Devizezu Dozozed", "threereel", ["star", "flag", "star"]),
-    ("patriotgames", "Zoredud Ozovu", "threereel", ["redseven", "whiteseven", "blueseven"]),
-    ("patriotspinforcash", "Vazived Irud ovu Vize", "threereel", ["redseven", "coin", "blueseven"]),
-    ("patriotwild", "Zezedor Ader", "threereel", ["redseven", "wild", "blueseven"]),
-    ("patriotwilddeluxe", "Vevovev Ozov Ovevir", "threereel", ["redseven", "star", "blueseven"]),
-    ("gloamerhouse", "Gloamer House", "threereel", ["crown", "seven", "crown"]),
-    ("shortcircuit", "Zoruz Ivivede", "threereel", ["star", "bar", "star"]),
-    ("super7s", "Vuduv 7'a", "threereel", ["seven", "seven", "seven"]),
-    ("tripledice", "Zivivo Vezo", "threereel", ["dice", "bar", "dice"]),
-    ("tripledicedeluxe", "Vudozu Zuza Dadudu", "threereel", ["dice", "star", "dice"]),
-    ("tripletriple", "Dedova Zirodu Dari", "threereel", ["bar", "seven", "bar"]),
-    ("wheelofcash", "Diviz av Ezed", "threereel", ["coin", "star", "coin"]),
-    ("wildapple", "Ravo Zodar", "threereel", ["apple", "wild", "apple"]),
-    ("wildsourapple", "Vozo Rizi Zedod", "threereel", ["apple", "lemon", "apple"]),
-    ("5linedouble", "5 Ziro Dazuru Ruva", "video", ["bar", "seven", "cherry"]),
-    ("5linetriple", "5 Zadi Zadare Vevi", "video", ["bar", "seven", "cherry"]),
-    ("baja7s", "Vedu 7'r", "video", ["seven", "star", "seven"]),
-    ("balloonblitz", "Ziriruv Uvove", "video", ["balloon", "balloon", "balloon"]),
-    ("bitsnbytes", "Duri D Erore", "video", ["gem", "star", "gem"]),
-    ("cashcow", "Vevu Ziz", "video", ["coin", "clover", "coin"]),
-    ("deepsea", "Zora Vav Odiderevi", "video", ["fish", "gem", "fish"]),
-    ("egyptsprize", "Rizad'a Zidud", "video", ["crown", "gem", "crown"]),
-    ("magic", "Magic", "video", ["star", "crown", "star"]),
-    ("mardigras", "Zuzod Uriz", "video", ["gem", "crown", "gem"]),
-    ("zookeeper", "Zookeeper", "video", ["clover", "star", "clover"]),
+    # id, title, family (the glass shows the machine's own symbols: _machine_art.glass)
+    ("10x", "10X", "threereel"),
+    ("5x", "5X", "threereel"),
+    ("balloonmania", "Revevud Ivevi", "threereel"),
+    ("blackjack", "Blackjack", "threereel"),
+    ("crazy8s", "Vozer 8'e", "threereel"),
+    ("crazydice", "Rerod Ozid", "threereel"),
+    ("cursed", "Cursed", "threereel"),
+    ("doubledice", "Rodozu Vada", "threereel"),
+    ("doubledicedeluxe", "Revova Rove Ridovo", "threereel"),
+    ("doubledicespinforcash", "Vuzeda Zeva Zari raz Ezoz", "threereel"),
+    ("doubledoubledice", "Zuzuvo Dazozo Zevi", "threereel"),
+    ("doubletriple", "Vedizi Vazade", "threereel"),
+    ("dragonspin", "Vevuri Zero", "threereel"),
+    ("gettinhot", "Rareraz Ure", "threereel"),
+    ("holeinone", "Daru Du Rir", "threereel"),
+    ("mountainclimber", "Devizezu Dozozed", "threereel"),
+    ("patriotgames", "Zoredud Ozovu", "threereel"),
+    ("patriotspinforcash", "Vazived Irud ovu Vize", "threereel"),
+    ("patriotwild", "Zezedor Ader", "threereel"),
+    ("patriotwilddeluxe", "Vevovev Ozov Ovevir", "threereel"),
+    ("gloamerhouse", "Gloamer House", "threereel"),
+    ("shortcircuit", "Zoruz Ivivede", "threereel"),
+    ("super7s", "Vuduv 7'a", "threereel"),
+    ("tripledice", "Zivivo Vezo", "threereel"),
+    ("tripledicedeluxe", "Vudozu Zuza Dadudu", "threereel"),
+    ("tripletriple", "Dedova Zirodu Dari", "threereel"),
+    ("wheelofcash", "Diviz av Ezed", "threereel"),
+    ("wildapple", "Ravo Zodar", "threereel"),
+    ("wildsourapple", "Vozo Rizi Zedod", "threereel"),
+    ("5linedouble", "5 Ziro Dazuru Ruva", "video"),
+    ("5linetriple", "5 Zadi Zadare Vevi", "video"),
+    ("baja7s", "Vedu 7'r", "video"),
+    ("balloonblitz", "Ziriruv Uvove", "video"),
+    ("bitsnbytes", "Duri D Erore", "video"),
+    ("cashcow", "Vevu Ziz", "video"),
+    ("deepsea", "Zora Vav Odiderevi", "video"),
+    ("egyptsprize", "Rizad'a Zidud", "video"),
+    ("magic", "Magic", "video"),
+    ("mardigras", "Zuzod Uriz", "video"),
+    ("zookeeper", "Zookeeper", "video"),
 ]
 
 # Where the LED sign runs on the top glass.
@@ -77,17 +79,17 @@ def hint_place(mid):
     return [400, 588]
 
 
-def glyph_row(glyphs, y, size):
+def glyph_row(mid, y, size):
     els = []
-    for k, g in enumerate(glyphs):
+    for k, e in enumerate(glass(mid)):
         cx = 400 + (k - 1) * (size + 60)
         els.append({"box": [cx - size // 2 - 8, y - 8, size + 16, size + 16], "fill": "cream", "outline": "gold",
                     "width": 3, "radius": 10})
-        els.append({"symbol": g, "box": [cx - size // 2, y, size, size]})
+        els.append(dict(e, box=[cx - size // 2, y, size, size]))
     return els
 
 
-def top(mid, title, family, glyphs):
+def top(mid, title, family):
     els = [
         {"lights": [30, 30, 740, 480], "step": 28, "r": 6},
         {"box": [70, 70, 660, 130], "fill": "black", "outline": "gold", "width": 4, "radius": 14},
@@ -95,7 +97,7 @@ def top(mid, title, family, glyphs):
          "shadow": "darkburgundy", "outline": "darkgold"},
         {"text": "CORVALO CASINO", "at": [400, 236], "size": 26, "color": "cream", "font": "serif-bold",
          "shadow": "black"},
-    ] + glyph_row(glyphs, 290, 120) + [
+    ] + glyph_row(mid, 290, 120) + [
         {"text": "Press a key or click to return to the machine", "at": hint_place(mid), "size": 11,
          "color": "parchment", "max_w": 300},
     ] + sign_window(mid)
@@ -103,12 +105,12 @@ def top(mid, title, family, glyphs):
             "style": STYLE[family], "elements": els}
 
 
-def bottom(mid, title, family, glyphs):
+def bottom(mid, title, family):
     els = [
         {"box": [40, 40, 720, 520], "style": "dark", "border": "gold"},
         {"text": title, "box": [80, 70, 640, 80], "size": 52, "color": "lightgold", "font": "serif-bold",
          "shadow": "black"},
-    ] + glyph_row(glyphs, 200, 90) + [
+    ] + glyph_row(mid, 200, 90) + [
         {"text": "Every dollar you bet earns a VIP point.", "at": [400, 380], "size": 22, "color": "cream"},
         {"text": "Spend your points in the prize room.", "at": [400, 416], "size": 22, "color": "cream"},
         {"text": "CORVALO CASINO", "at": [400, 490], "size": 30, "color": "gold", "font": "serif-bold",

@@ -2,20 +2,20 @@
 // per-frame tick.
 #include "derby/demo_derby.h"
 
-#include "floor/cashier.h"
-#include "floor/lobby.h"
 #include "machine/denomination.h"
 #include "player/machine_stats.h"
 #include "player/player.h"
 #include "shell/controls.h"
 #include "shell/display.h"
+#include "shell/routes.h"
 #include "shell/image.h"
 #include "shell/mtrand.h"
 #include "shell/sound.h"
 #include "shell/text_label.h"
 #include "shell/util.h"
+#include "shell/waiting.h"
 
-void (*derbyDelay)(Uint32 ms) = SDL_Delay;
+void (*derbyDelay)(Uint32 ms) = modalPause;
 
 namespace {
 
@@ -89,8 +89,8 @@ DemoDerby::~DemoDerby() {
     // A game left before its respin was never bet (its credits just went
     // back): the VIP points its first spin gave go back too.
     if (respinPending && currentPlayer && denomination) {
-        currentPlayer->vippoints -= betPlays * betCoins * static_cast<double>(denomination->value);
-        if (currentPlayer->vippoints < 0) currentPlayer->vippoints = 0;
+        const long long left = toCents(currentPlayer->vippoints) - creditsToCents(betPlays * betCoins, denomination);
+        currentPlayer->vippoints = left > 0 ? fromCents(left) : 0.0;
     }
     lines.clear();
     reelPositions.clear();
@@ -263,8 +263,7 @@ void DemoDerby::handleButton(Widget* control) {
 
     if (which == "cashout" || which == "change") {
         cashOut();
-        if (which == "cashout") next = new Lobby();
-        else next = new Cashier();
+        next = which == "cashout" ? lobbyScreen() : cashierScreen();
     } else if (which == "betmax") {
         if (credits >= 25) {
             plays = coins = 5;

@@ -10,6 +10,7 @@
 #include "shell/image.h"
 #include "shell/mtrand.h"
 #include "shell/sound.h"
+#include "shell/waiting.h"
 
 namespace {
 
@@ -50,8 +51,9 @@ std::string DemoDerby::pickSymbol() {
 
 void DemoDerby::spin() {
     if (plays <= 0 || coins <= 0) return;
+    // In whole cents, as the reel machines add them.
     if (currentPlayer && denomination)
-        currentPlayer->vippoints += plays * coins * static_cast<double>(denomination->value);
+        currentPlayer->vippoints = addCreditsToMoney(currentPlayer->vippoints, plays * coins, denomination);
     betPlays = plays;
     betCoins = coins;
     held[0] = held[1] = held[2] = false;
@@ -94,6 +96,7 @@ void DemoDerby::spin() {
             }
         }
         updateDisplay();
+        restBriefly();
     }
     if (reelSound) reelSound->halt();
     for (Animation* a : turning) delete a;

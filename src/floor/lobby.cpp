@@ -1,7 +1,7 @@
 #include "floor/lobby.h"
 
-#include "floor/led_sign.h"
-#include "floor/machine_table.h"
+#include "shell/led_sign.h"
+#include "player/machine_table.h"
 #include "player/player.h"
 #include "player/stats_screen.h"
 #include "player/trophy_room.h"
@@ -9,7 +9,9 @@
 #include "shell/app.h"
 #include "shell/display.h"
 #include "shell/image.h"
+#include "shell/routes.h"
 #include "shell/sound.h"
+#include "shell/waiting.h"
 
 const int lobbySignX = 100, lobbySignY = 70, lobbySignWidth = 600, lobbySignHeight = 27;
 
@@ -56,10 +58,7 @@ std::vector<LobbySpot> buildSpots() {
 bool waitForPress() {
     while (!quitRequested()) {
         SDL_Event event;
-        if (!pollModalEvent(event)) {
-            SDL_Delay(1);
-            continue;
-        }
+        if (!waitModalEvent(event)) continue;
         if (event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_KEYDOWN) return true;
     }
     return false;
@@ -106,29 +105,7 @@ void Lobby::init() {
 void Lobby::redraw() {
     Image back(graphicsDir + "back.png", false, false);
     if (back.loaded) back.blit(0, 0);
-    dimClosedMachines();
     if (display) display->update();
-}
-
-// Cabinets whose machine is not on the floor yet are shaded, so that the
-// player can tell them from the ones that open.
-void Lobby::dimClosedMachines() {
-    if (!display || !display->screen) return;
-    SDL_Surface* shade = nullptr;
-    for (const LobbySpot& s : lobbySpots()) {
-        const MachineInfo* m = findMachine(s.id);
-        if (!m || m->create) continue;
-        if (!shade) {
-            shade = SDL_CreateRGBSurface(SDL_SWSURFACE, spotW, spotH, 16, 0, 0, 0, 0);
-            if (!shade) return;
-            SDL_FillRect(shade, nullptr, SDL_MapRGB(shade->format, 0, 0, 0));
-            SDL_SetAlpha(shade, SDL_SRCALPHA, 150);
-        }
-        SDL_Rect at = {static_cast<Sint16>(s.x), static_cast<Sint16>(s.y), static_cast<Uint16>(s.width),
-                       static_cast<Uint16>(s.height)};
-        display->blit(shade, at);
-    }
-    if (shade) SDL_FreeSurface(shade);
 }
 
 void Lobby::createButtons() {
@@ -166,8 +143,7 @@ void Lobby::handleButton(Widget* control) {
     } else if (n == "trophy") {
         if (currentPlayer) next = new TrophyRoom();
     } else if (currentPlayer && findMachine(n)) {
-        next = createMachine(n, 1.0f);  // stays null for a machine not on the floor yet
-        if (!next && soundPlayer) soundPlayer->play("buzz.wav", false);
+        next = machineScreen(n, 1.0f);
     }
 }
 

@@ -41,8 +41,6 @@ public:
     void handleButton(Widget* control) override;
     void setHovered(Widget* control) override;
     void redraw() override;
-    // Shades the cabinets of machines that are not on the floor yet.
-    void dimClosedMachines();
     // The lobby's help pages, one after the other, each closed by a press.
     void showHelp() override;
 

@@ -4,12 +4,15 @@
 #include <string>
 
 #include "machine/denomination.h"
+#include "player/machine_table.h"
 #include "player/player.h"
 #include "shell/app.h"
 #include "shell/display.h"
 #include "shell/image.h"
+#include "shell/routes.h"
 #include "shell/screen.h"
 #include "shell/sound.h"
+#include "shell/waiting.h"
 
 namespace machinemenu {
 
@@ -54,7 +57,7 @@ SDL_Rect machineButtonRect(int i) {
 }
 
 bool playableAt(const MachineInfo& machine, float value) {
-    return machine.create != nullptr && findDenomination(value, machine.id) != nullptr;
+    return findDenomination(value, machine.id) != nullptr;
 }
 
 }  // namespace machinemenu
@@ -176,10 +179,10 @@ bool Menu::press(int x, int y) {
     float value = denominationTable[denomTab]->value;
     // The chosen machine draws itself over everything: the kept screen is not needed.
     display->freeSavedScreen();
-    Screen* machine = createMachine(chosen->name, value);
+    Screen* machine = machineScreen(chosen->name, value);
     if (!machine) {
-        // Only a machine with a creator gets an enabled button; should one
-        // still fail, the screen draws itself again.
+        // Should the game build no machine for the button, the screen
+        // draws itself again.
         screen->redraw();
         display->update();
         return true;
@@ -196,9 +199,8 @@ void Menu::run() {
     bool closing = false;
     while (!closing && !quitRequested()) {
         SDL_Event event;
-        if (!pollModalEvent(event)) {
+        if (!waitModalEvent(event)) {
             if (soundPlayer) soundPlayer->update();
-            SDL_Delay(1);  // nothing to do until the mouse moves
             continue;
         }
         if (event.type == SDL_MOUSEMOTION) {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "floor/machine_table.h"
+#include "player/machine_table.h"
 
 class Screen;
 

@@ -7,11 +7,12 @@
 #include "floor/cashier.h"
 #include "player/player.h"
 #include "shell/app.h"
-#include "shell/config.h"
+#include "player/config.h"
 #include "shell/display.h"
 #include "shell/image.h"
 #include "shell/sound.h"
 #include "shell/text_label.h"
+#include "shell/waiting.h"
 
 namespace {
 
@@ -173,9 +174,8 @@ bool Form::run() {
     bool closing = false;
     while (!closing && !quitRequested()) {
         SDL_Event event;
-        if (!pollModalEvent(event)) {
+        if (!waitModalEvent(event)) {
             if (soundPlayer) soundPlayer->update();
-            SDL_Delay(1);  // nothing to do until the player types or clicks
             continue;
         }
         if (event.type == SDL_MOUSEBUTTONDOWN && event.button.button == SDL_BUTTON_LEFT) {

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <iostream>
 
-#include "floor/machine_table.h"
+#include "player/machine_table.h"
 #include "player/player.h"
 
 DenominationTable denominationTable;

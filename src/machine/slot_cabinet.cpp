@@ -3,17 +3,17 @@
 
 #include <utility>
 
-#include "floor/cashier.h"
-#include "floor/lobby.h"
-#include "floor/marquee.h"
+#include "machine/marquee.h"
 #include "machine/denomination.h"
 #include "machine/money_input.h"
 #include "shell/animation.h"
 #include "shell/app.h"
+#include "shell/routes.h"
 #include "shell/display.h"
 #include "shell/image.h"
 #include "shell/sound.h"
 #include "shell/text_label.h"
+#include "shell/waiting.h"
 
 namespace {
 
@@ -75,12 +75,10 @@ void showHelpPages(const HelpPage* pages, int count) {
         display->update();
         SDL_Event event;
         for (;;) {
-            if (pollModalEvent(event)) {
+            if (waitModalEvent(event)) {
                 if (event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_KEYDOWN) break;
             } else if (quitRequested()) {
                 break;  // the window is closing: nobody is left to click through
-            } else {
-                SDL_Delay(5);
             }
         }
         if (quitRequested()) break;
@@ -100,9 +98,9 @@ void leaveSlotCabinet(Machine& machine, bool toCashier) {
     if (loading.loaded) loading.blit(277, 559);
     if (display) display->update();
     if (toCashier)
-        machine.next = new Cashier();
+        machine.next = cashierScreen();
     else
-        machine.next = new Lobby();
+        machine.next = lobbyScreen();
 }
 
 void insertSlotMoney(Machine& machine) {

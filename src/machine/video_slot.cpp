@@ -4,20 +4,20 @@
 
 #include <cstdlib>
 
-#include "floor/cashier.h"
-#include "floor/lobby.h"
-#include "floor/marquee.h"
+#include "machine/marquee.h"
 #include "machine/denomination.h"
 #include "machine/money_input.h"
 #include "machine/slot_cabinet.h"
 #include "player/player.h"
 #include "shell/animation.h"
 #include "shell/app.h"
+#include "shell/routes.h"
 #include "shell/controls.h"
 #include "shell/display.h"
 #include "shell/image.h"
 #include "shell/sound.h"
 #include "shell/text_label.h"
+#include "shell/waiting.h"
 
 namespace {
 
@@ -99,7 +99,7 @@ void VideoSlotMachine::buildPaylines() {
 
 void VideoSlotMachine::loadPaylineImages() {
     for (const VideoPayline& l : *tables.paylines)
-        addPaylineImage("linenumber" + std::to_string(l.number) + ".png", l.labelX, l.labelY);
+        addPaylineImage("linenumber" + std::to_string(l.number) + ".png", l.labelX, l.labelY, false);
 }
 
 void VideoSlotMachine::createMeters() { createVideoMeters(tables.meters); }
@@ -219,9 +219,9 @@ void VideoSlotMachine::cashOut(bool toCashier, const char* sound) {
     if (loading.loaded) loading.blit(277, 559);
     if (display) display->update();
     if (toCashier)
-        next = new Cashier();
+        next = cashierScreen();
     else
-        next = new Lobby();
+        next = lobbyScreen();
 }
 
 void VideoSlotMachine::handleButton(Widget* control) {
@@ -301,10 +301,10 @@ void VideoSlotMachine::flashWinningLines() {
         for (int k = 0; k < 2; ++k) {
             if (picture.loaded) picture.blit(at.x, at.y);
             display->update();
-            if (flashDelay > 0) SDL_Delay(static_cast<Uint32>(flashDelay));
+            if (flashDelay > 0) modalPause(static_cast<Uint32>(flashDelay));
             display->drawSavedScreen();
             display->update();
-            if (flashDelay > 0) SDL_Delay(static_cast<Uint32>(flashDelay));
+            if (flashDelay > 0) modalPause(static_cast<Uint32>(flashDelay));
         }
         if (picture.loaded) picture.blit(at.x, at.y);
         display->freeSavedScreen();

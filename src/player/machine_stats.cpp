@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "floor/machine_table.h"
+#include "player/machine_table.h"
 #include "player/player.h"
 #include "shell/ini.h"
 

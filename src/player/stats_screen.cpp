@@ -5,10 +5,10 @@
 
 #include <cstdio>
 
-#include "floor/lobby.h"
-#include "floor/machine_table.h"
+#include "player/machine_table.h"
 #include "player/player.h"
 #include "shell/app.h"
+#include "shell/routes.h"
 #include "shell/asset_log.h"
 #include "shell/controls.h"
 #include "shell/display.h"
@@ -283,7 +283,7 @@ void StatsScreen::handleButton(Widget* control) {
     const std::string& which = control->name;
     if (which == "lobby") {
         control->setState(2);
-        next = new Lobby();
+        next = lobbyScreen();
     } else if (which == "next" || which == "previous") {
         control->setState(2);
         std::string id = which == "next" ? nextMachine() : previousMachine();

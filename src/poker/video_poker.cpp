@@ -2,21 +2,21 @@
 
 #include <climits>
 
-#include "floor/cashier.h"
-#include "floor/lobby.h"
 #include "machine/denomination.h"
 #include "machine/money_input.h"
 #include "player/machine_stats.h"
 #include "player/player.h"
 #include "shell/app.h"
+#include "shell/routes.h"
 #include "shell/display.h"
 #include "shell/image.h"
 #include "shell/mtrand.h"
 #include "shell/sound.h"
 #include "shell/text_label.h"
 #include "shell/util.h"
+#include "shell/waiting.h"
 
-void (*pokerDelay)(Uint32 ms) = SDL_Delay;
+void (*pokerDelay)(Uint32 ms) = modalPause;
 
 namespace {
 void sdlMouseState(int* x, int* y) { SDL_GetMouseState(x, y); }
@@ -48,7 +48,7 @@ void playSound(const char* name) {
 void waitForPress() {
     for (;;) {
         SDL_Event event;
-        if (pollModalEvent(event)) {
+        if (waitModalEvent(event)) {
             if (event.type == SDL_KEYDOWN || event.type == SDL_MOUSEBUTTONDOWN) return;
         } else if (quitRequested()) {
             return;
@@ -246,7 +246,7 @@ void VideoPoker::cashOut(const char* sound, bool toCashier) {
     returnCreditsToPlayer(credits, denomination);
     drawPicture("../gfx/help/loading.png", 277, 559);
     if (display) display->update();
-    if (!next) next = toCashier ? static_cast<Screen*>(new Cashier()) : static_cast<Screen*>(new Lobby());
+    if (!next) next = toCashier ? cashierScreen() : lobbyScreen();
 }
 
 void VideoPoker::handleEvent(const SDL_Event& event) {
@@ -458,6 +458,8 @@ void VideoPoker::drawCorvaloBacks() {
 
 void VideoPoker::insertMoney() {
     MoneyInput popup(credits, denomination, pokerMoneyPopup);
+    // The meters start over with no coins bet, and so does the bet.
+    coinsBet = 0;
     updateCreditMeter(credits);
     updateCoinsMeter(0);
     setWinnerPaid(0);

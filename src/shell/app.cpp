@@ -8,27 +8,23 @@
 #include <cstring>
 #include <ctime>
 
-#include "floor/cashier.h"
-#include "floor/lobby.h"
-#include "machine/denomination.h"
-#include "machine/progressive.h"
-#include "player/player.h"
-#include "shell/config.h"
 #include "shell/display.h"
 #include "shell/mtrand.h"
 #include "shell/screen.h"
 #include "shell/sound.h"
+#include "shell/waiting.h"
 
 App* theApp = nullptr;
+AppHooks appHooks;
 
 namespace {
 
 // A window-close request seen by a modal loop while no App exists.
 bool quitSeenWithoutApp = false;
 
-// Set by SIGTERM / SIGINT. The library's own handler for these pushes a quit
-// event from inside the signal handler, which can deadlock on the event
-// queue's lock; ours only sets this flag, and the frame loop and the modal
+// Set by SIGTERM, SIGINT, SIGHUP and SIGQUIT. The library's own handler
+// for these pushes a quit event from inside the signal handler, which can
+// deadlock on the event queue's lock; ours only sets this flag, and the frame loop and the modal
 // loops turn it into an orderly quit (so the player is saved).
 volatile std::sig_atomic_t stopSignalled = 0;
 
@@ -45,12 +41,13 @@ bool takeStopSignal() {
 }  // namespace
 
 App::App(Uint32 videoFlags) : screen(nullptr), quit(0) {
+    // The first screen may already wait for the player (the cashier's
+    // first-run welcome): a window close or stop signal then is this App's.
+    theApp = this;
     SDL_WM_SetCaption("Corvalo Slots", "Corvalo Slots");
 
     sgenrand(static_cast<uint32_t>(std::time(nullptr)));
     std::srand(static_cast<unsigned>(std::time(nullptr)));
-
-    config = new Config();
 
     display = new Display(videoFlags);
     if (!display->hasSurface()) {
@@ -73,37 +70,15 @@ App::App(Uint32 videoFlags) : screen(nullptr), quit(0) {
         std::exit(1);
     }
 
-    buildDenominationTable();
-    seedProgressiveMeters();
-
-    if (config->firstTimeEver) {
-        soundPlayer->play("welcome.wav", false);
-        setScreen(new Cashier());
-    } else {
-        // The lobby's greeting plays over its ambient loop, started here so
-        // that the lobby's own set-up does not start it a second time.
-        if (soundPlayer->audioOpen && soundPlayer->lobbyLoop) soundPlayer->lobbyLoop->play(0, 0);
-        bool ambient = soundPlayer->ambientEnabled;
-        soundPlayer->ambientEnabled = false;
-        if (currentPlayer) currentPlayer->firsttime = false;
-        setScreen(new Lobby());
-        bool male = currentPlayer && currentPlayer->gender == "male";
-        soundPlayer->play(male ? "lobybaks.wav" : "lobybakm.wav", false);
-        // Ambient sound only comes back on when it was on: with the audio
-        // closed it never is.
-        soundPlayer->ambientEnabled = ambient;
-    }
+    if (appHooks.start) screen = appHooks.start();
 }
 
 App::~App() {
     // The screen goes first: a machine hands its credits back to the player
-    // at its coin value, so the player and the denominations must still exist.
+    // at its coin value, so the game's services must still exist.
     delete screen;
     screen = nullptr;
-    freeDenominationTable();
-    clearProgressiveMeters();
-    delete config;          // writes the settings file, then saves the player
-    config = nullptr;
+    if (appHooks.stop) appHooks.stop();
     delete soundPlayer;
     soundPlayer = nullptr;
     delete display;
@@ -115,19 +90,20 @@ void App::setScreen(Screen* newScreen) {
     screen = newScreen;
 }
 
-void App::pollEvent() {
-    if (takeStopSignal()) return;
+bool App::pollEvent() {
+    if (takeStopSignal()) return true;
     SDL_Event event;
-    if (!SDL_PollEvent(&event)) return;
+    if (!SDL_PollEvent(&event)) return false;
     if (event.type == SDL_QUIT) {
         quit = 1;
-        return;
+        return true;
     }
     if (event.type == SDL_KEYDOWN &&
         (event.key.keysym.sym == SDLK_LALT || event.key.keysym.sym == SDLK_TAB)) {
-        return;
+        return true;
     }
     if (screen) screen->handleEvent(event);
+    return true;
 }
 
 void App::step() {
@@ -135,11 +111,10 @@ void App::step() {
         Screen* successor = screen->next;
         delete screen;
         screen = successor;
-        // A screen left (a machine's credits are back in the profile by now).
-        if (currentPlayer) currentPlayer->saveNow();
+        if (appHooks.screenLeft) appHooks.screenLeft();
     }
     if (screen) screen->tick();
-    growProgressiveMeters();
+    if (appHooks.frame) appHooks.frame();
     if (display) display->update();
     if (soundPlayer) soundPlayer->update();
 }
@@ -159,8 +134,11 @@ bool parseCommandLine(int argc, char** argv, Uint32& videoFlags) {
 
 int runFrameLoop() {
     while (theApp && theApp->quit == 0) {
-        theApp->pollEvent();
+        bool eventTaken = theApp->pollEvent();
         theApp->step();
+        // Nothing happened: give the processor back until the next pass.
+        // Everything timed goes by the clock, so it keeps its times.
+        if (!eventTaken && theApp && theApp->quit == 0) restBriefly();
     }
     return 0;
 }
@@ -187,8 +165,7 @@ int runGame(int argc, char** argv) {
 
 void installStopSignalHandlers() {
     stopSignalled = 0;
-    std::signal(SIGTERM, onStopSignal);
-    std::signal(SIGINT, onStopSignal);
+    for (int stop : {SIGTERM, SIGINT, SIGHUP, SIGQUIT}) std::signal(stop, onStopSignal);
 }
 
 bool pollModalEvent(SDL_Event& event) {
@@ -207,13 +184,23 @@ bool quitRequested() {
     return theApp ? theApp->quit != 0 : quitSeenWithoutApp;
 }
 
+
+bool quitRequestedOrQueued() {
+    if (quitRequested()) return true;
+    if (!SDL_WasInit(SDL_INIT_VIDEO)) return false;
+    SDL_PumpEvents();
+    SDL_Event close;
+    return SDL_PeepEvents(&close, 1, SDL_PEEKEVENT, SDL_QUITMASK) > 0;
+}
+
 void exitAfterSaving(int status) {
-    if (config) {
-        config->write();
-    }
-    delete currentPlayer;     // saves the profile
-    currentPlayer = nullptr;
+    if (appHooks.save) appHooks.save();
     std::fflush(stdout);
     std::fflush(stderr);
     std::exit(status);
+}
+
+void clearQuitRequest() {
+    quitSeenWithoutApp = false;
+    stopSignalled = 0;
 }

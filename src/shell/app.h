@@ -1,32 +1,54 @@
 // The application object and the program's start: command line, services,
-// the frame loop (one input event, then one frame, without sleeping) and the
-// orderly shut-down.
+// the frame loop (one input event, then one frame, and a short rest when
+// nothing happened) and the orderly shut-down.
 #pragma once
 
 #include <SDL.h>
 
+#include <functional>
+
 class Screen;
+
+// What the game adds to the application object. The shell knows nothing of
+// the game: the game's composition root (game/game.cpp) fills these once,
+// before the App is made.
+struct AppHooks {
+    // After display, sound and TrueType have started: the game's own
+    // services, and the first screen it returns.
+    std::function<Screen*()> start;
+    // Once a frame, after the screen's tick.
+    std::function<void()> frame;
+    // When the frame step has replaced the screen by its successor.
+    std::function<void()> screenLeft;
+    // At shut-down, after the last screen is deleted and before the sound
+    // player and the display go.
+    std::function<void()> stop;
+    // For exitAfterSaving: writes what must not be lost.
+    std::function<void()> save;
+};
+
+extern AppHooks appHooks;
 
 class App {
 public:
-    // Creates every service in order (settings and current player, display,
-    // sound, TrueType engine, denomination table, progressive meters) and
-    // installs the first screen: the cashier on the first run, else the
-    // lobby. Ends the process with status 1 when the video mode cannot be
-    // set or the TrueType engine fails.
+    // Starts the services in order (display, sound, TrueType engine), then
+    // the game's start hook, whose screen becomes the first. Ends the process
+    // with status 1 when the video mode cannot be set or the TrueType engine
+    // fails.
     explicit App(Uint32 videoFlags);
-    // Deletes the screen, empties the denomination table and meters, deletes
-    // the settings (which saves the player), the sound player and the display.
+    // Deletes the screen, runs the game's stop hook, then deletes the sound
+    // player and the display.
     ~App();
 
     // Deletes the current screen (if any) and makes the given one current.
     void setScreen(Screen* newScreen);
-    // One frame: adopt screen->next, tick, grow meters, update the display,
-    // free stopped sounds.
+    // One frame: adopt screen->next (then the screenLeft hook), tick, the game's frame hook, update the
+    // display, free stopped sounds.
     void step();
     // Takes at most one event: window close sets quit; Left-Alt and Tab key
-    // presses are dropped; everything else goes to the screen.
-    void pollEvent();
+    // presses are dropped; everything else goes to the screen. False when
+    // no event was waiting.
+    bool pollEvent();
 
     Screen* screen;   // owned
     int quit;         // 1 ends the frame loop (the lobby's exit sets it)
@@ -40,6 +62,7 @@ extern App* theApp;
 bool parseCommandLine(int argc, char** argv, Uint32& videoFlags);
 
 // The frame loop over theApp until quit is set; returns the exit status (0).
+// A pass that found no event ends with a short rest (shell/waiting.h).
 int runFrameLoop();
 
 // The whole program: command line, SDL start, App, frame loop, shut-down.
@@ -52,16 +75,28 @@ int runGame(int argc, char** argv);
 // lost: it sets theApp->quit = 1 (the frame loop ends once the modal part
 // has returned) and the call returns false. Use quitRequested() to close a
 // modal part early when the player has closed the window.
-// SIGTERM and SIGINT (a logout, a kill, Ctrl-C) count as a window close.
+// SIGTERM, SIGINT, SIGHUP and SIGQUIT (a logout, a kill, Ctrl-C) count as a
+// window close. Loops that wait for the player use waitModalEvent
+// (shell/waiting.h), which also rests when nothing is waiting.
 bool pollModalEvent(SDL_Event& event);
+// True once the window was closed or a stop signal came.
 bool quitRequested();
+// The same, and a window close still waiting in the queue behind other
+// events counts too (it stays there for the frame loop): for parts that read
+// no events (movies, timed pauses), so that they also end promptly.
+bool quitRequestedOrQueued();
 
-// Makes SIGTERM and SIGINT request an orderly quit (the player is saved) at
-// the next event poll. runGame installs them after SDL has started.
+// Makes SIGTERM, SIGINT, SIGHUP and SIGQUIT request an orderly quit (the
+// player is saved) at the next event poll. runGame installs them after SDL
+// has started.
 void installStopSignalHandlers();
 
 // For the few failures that must end the game at once (a font that cannot be
-// opened): writes the settings file and saves the current player, then ends
-// the process with the given status. Credits still on a machine are not
+// opened): runs the game's save hook (the settings file and the current
+// player), then ends the process with the given status. Credits still on a machine are not
 // returned; call it only where the game cannot go on.
 [[noreturn]] void exitAfterSaving(int status);
+
+// Forgets a window close seen while no App existed (a test's next session
+// starts with no quit pending).
+void clearQuitRequest();

@@ -2,11 +2,18 @@
 
 #include <algorithm>
 
-#include "floor/machine_menu.h"
+#include "shell/routes.h"
 #include "shell/sound.h"
 
 const int hoverCheckInterval = 50;
 std::string lastMachineId;
+Routes routes;
+
+Screen* lobbyScreen() { return routes.lobby ? routes.lobby() : nullptr; }
+Screen* cashierScreen() { return routes.cashier ? routes.cashier() : nullptr; }
+Screen* machineScreen(const std::string& id, float denomination) {
+    return routes.machine ? routes.machine(id, denomination) : nullptr;
+}
 
 Screen::Screen() : hoverCounter(0), menuEnabled(false), hovered(nullptr), next(nullptr) {}
 
@@ -24,7 +31,7 @@ void Screen::init() {
 void Screen::handleEvent(const SDL_Event& event) {
     if (event.type != SDL_MOUSEBUTTONDOWN) return;
     if (event.button.button == SDL_BUTTON_RIGHT && menuEnabled) {
-        showMachineMenu(this);
+        if (routes.menu) routes.menu(this);
         return;
     }
     int mx = 0, my = 0;

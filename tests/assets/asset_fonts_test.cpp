@@ -9,7 +9,7 @@
 #include <string>
 
 #include "assets/asset_session.h"
-#include "floor/led_sign.h"
+#include "shell/led_sign.h"
 
 TEST(GeneratedFonts, LedFontCoversPrintableAsciiAtSevenRows) {
     assettest::Session session;   // working folder = the game's bin/

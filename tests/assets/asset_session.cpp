@@ -10,15 +10,16 @@
 #include "floor/cashier.h"
 #include "floor/lobby.h"
 #include "floor/machine_menu.h"
-#include "floor/machine_table.h"
-#include "floor/marquee.h"
+#include "game/machine_factory.h"
+#include "player/machine_table.h"
+#include "machine/marquee.h"
 #include "machine/denomination.h"
 #include "machine/machine.h"
 #include "machine/progressive.h"
 #include "player/player.h"
 #include "player/stats_screen.h"
 #include "player/trophy_room.h"
-#include "shell/config.h"
+#include "player/config.h"
 #include "shell/display.h"
 #include "shell/screen.h"
 #include "shell/sound.h"
@@ -184,8 +185,7 @@ std::vector<std::string> loadFailures(const std::string& output) {
 
 std::vector<std::string> builtMachineIds() {
     std::vector<std::string> ids;
-    for (const MachineInfo& m : machineTable())
-        if (m.create) ids.push_back(m.id);
+    for (const MachineInfo& m : machineTable()) ids.push_back(m.id);
     return ids;
 }
 

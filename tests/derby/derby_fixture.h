@@ -12,7 +12,8 @@
 #include <vector>
 
 #include "derby/demo_derby.h"
-#include "floor/machine_table.h"
+#include "game/machine_factory.h"
+#include "player/machine_table.h"
 #include "machine/denomination.h"
 #include "player/player.h"
 #include "shell/asset_log.h"

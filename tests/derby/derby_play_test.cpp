@@ -58,14 +58,12 @@ TEST_F(DerbyTest, AnUnofferedCoinValueFallsBackToOneDollar) {
 }
 
 TEST_F(DerbyTest, LeavingDuringAPendingGameReturnsItsBetAndItsPoints) {
-    DemoDerby* d = open("10", 0.25f);  // 40 credits
+    DemoDerby* d = open("10", 0.10f);  // 100 credits
     const double money = currentPlayer->money;
     currentPlayer->vippoints = 7.0;
-    press(*d, "betone");
-    press(*d, "play4");
-    press(*d, "start");
+    press(*d, "betmax");  // 5 plays of 5 coins
     ASSERT_TRUE(d->respinPending);
-    EXPECT_DOUBLE_EQ(currentPlayer->vippoints, 8.0);
+    EXPECT_EQ(currentPlayer->vippoints, 9.5) << "points in whole cents";
     delete d;  // as when the machine menu replaces it
     EXPECT_DOUBLE_EQ(currentPlayer->money, money + 10.0);
     EXPECT_DOUBLE_EQ(currentPlayer->vippoints, 7.0);

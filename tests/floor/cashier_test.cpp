@@ -10,7 +10,7 @@
 #include "floor/registration_form.h"
 #include "player/player.h"
 #include "shell/asset_log.h"
-#include "shell/config.h"
+#include "player/config.h"
 #include "shell/image.h"
 #include "shell/sound.h"
 #include "support/runtime.h"

@@ -9,7 +9,7 @@
 #include "floor/floor_fixture.h"
 #include "floor/lobby.h"
 #include "floor/machine_menu.h"
-#include "floor/marquee.h"
+#include "machine/marquee.h"
 #include "floor/registration_form.h"
 #include "machine/denomination.h"
 #include "player/player.h"

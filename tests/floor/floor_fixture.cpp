@@ -5,7 +5,7 @@
 #include "floor/cashier.h"
 #include "machine/denomination.h"
 #include "player/player.h"
-#include "shell/config.h"
+#include "player/config.h"
 #include "shell/display.h"
 #include "shell/ini.h"
 #include "shell/sound.h"

@@ -10,7 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "floor/machine_table.h"
+#include "game/machine_factory.h"
+#include "player/machine_table.h"
 #include "shell/screen.h"
 
 namespace floortest {

@@ -12,7 +12,7 @@
 #include "player/player.h"
 #include "shell/app.h"
 #include "shell/asset_log.h"
-#include "shell/config.h"
+#include "player/config.h"
 #include "support/runtime.h"
 
 using namespace floortest;

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "floor/floor_fixture.h"
-#include "floor/led_sign.h"
+#include "shell/led_sign.h"
 #include "floor/lobby.h"
-#include "floor/marquee.h"
+#include "machine/marquee.h"
 #include "player/player.h"
 #include "shell/display.h"
 #include "support/runtime.h"

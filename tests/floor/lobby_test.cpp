@@ -5,7 +5,7 @@
 #include <set>
 
 #include "floor/floor_fixture.h"
-#include "floor/led_sign.h"
+#include "shell/led_sign.h"
 #include "floor/lobby.h"
 #include "player/player.h"
 #include "shell/asset_log.h"
@@ -79,41 +79,6 @@ TEST_F(LobbyTest, DisabledInputAndEmptyFloorDoNothing) {
     lobby.menuEnabled = true;
     clickAt(lobby, 14 + 74, 150);
     EXPECT_EQ(nullptr, lobby.next);
-}
-
-// Sum of the red, green and blue levels over a machine's spot on the screen.
-long spotBrightness(const std::string& id) {
-    const std::vector<Uint16> screen = screenPixels();
-    long sum = 0;
-    for (const LobbySpot& spot : lobbySpots()) {
-        if (id != spot.id) continue;
-        for (int y = spot.y; y < spot.y + spot.height; ++y)
-            for (int x = spot.x; x < spot.x + spot.width; ++x) {
-                Uint8 r = 0, g = 0, b = 0;
-                SDL_GetRGB(screen[y * 800 + x], display->screen->format, &r, &g, &b);
-                sum += r + g + b;
-            }
-    }
-    return sum;
-}
-
-TEST_F(LobbyTest, MachinesNotOnTheFloorYetAreShadedAndBuzz) {
-    long open = 0;
-    {
-        StandInLine line("zookeeper");
-        Lobby lobby;
-        open = spotBrightness("zookeeper");
-    }
-    MachineCreator creator = replaceMachineCreator("zookeeper", nullptr);
-    Lobby lobby;
-    long closed = spotBrightness("zookeeper");
-    EXPECT_GT(open, 0);
-    EXPECT_LT(closed, open * 3 / 4);
-    clearLoadedAssets();
-    clickSpot(lobby, "zookeeper");
-    EXPECT_EQ(nullptr, lobby.next);
-    EXPECT_EQ(1u, loadedAssets().count("../sounds/buzz.wav"));
-    replaceMachineCreator("zookeeper", creator);
 }
 
 TEST_F(LobbyTest, DoorsLeadToTheStatisticsAndThePrizeRoom) {

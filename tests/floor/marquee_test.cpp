@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "floor/floor_fixture.h"
-#include "floor/marquee.h"
+#include "machine/marquee.h"
 #include "player/player.h"
 #include "shell/app.h"
 #include "shell/asset_log.h"

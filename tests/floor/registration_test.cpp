@@ -6,7 +6,7 @@
 #include "floor/registration_form.h"
 #include "player/player.h"
 #include "shell/app.h"
-#include "shell/config.h"
+#include "player/config.h"
 #include "support/runtime.h"
 
 using namespace floortest;

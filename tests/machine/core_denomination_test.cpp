@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "floor/machine_table.h"
+#include "player/machine_table.h"
 #include "machine/denomination.h"
 #include "player/player.h"
 

@@ -15,7 +15,7 @@
 #include "machine/denomination.h"
 #include "machine/money_input.h"
 #include "player/player.h"
-#include "shell/config.h"
+#include "player/config.h"
 #include "shell/display.h"
 #include "machines/threereel/three_reel_session.h"
 #include "support/runtime.h"

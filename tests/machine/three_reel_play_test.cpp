@@ -185,7 +185,10 @@ TEST_F(ThreeReelPlay, CarPrizeCountsNothingUp) {
     finishSpin();
     EXPECT_EQ(m->credits, 2);
     EXPECT_EQ(m->win, 9000);
-    EXPECT_EQ(stats()->largestsinglewin, 9000);
+    // The statistics record what was paid in credits: nothing, a lost play.
+    EXPECT_EQ(stats()->largestsinglewin, 0);
+    EXPECT_DOUBLE_EQ(stats()->totalwon, 0.0);
+    EXPECT_EQ(stats()->spinslost, 1);
     ASSERT_EQ(currentPlayer->trophies.size(), 1u);
     EXPECT_EQ(currentPlayer->trophies[0], "prgrssvcar");
     EXPECT_TRUE(m->menuEnabled);
@@ -194,7 +197,7 @@ TEST_F(ThreeReelPlay, CarPrizeCountsNothingUp) {
 TEST_F(ThreeReelPlay, CountUpStepsAndBounds) {
     struct Case {
         int win, steps;
-    } cases[] = {{1, 1}, {25, 21}, {1000, 126}, {1234, 129}};
+    } cases[] = {{1, 1}, {25, 21}, {1000, 126}, {1234, 129}, {20000, 316}, {20001, 199}};
     for (const Case& c : cases) {
         m->credits = 7;
         m->win = c.win;
@@ -205,7 +208,7 @@ TEST_F(ThreeReelPlay, CountUpStepsAndBounds) {
     // A win of two billion ends after a bounded number of steps, all paid.
     m->credits = 0;
     m->win = 2000000000;
-    EXPECT_EQ(m->countUpWin(), ThreeReelMachine::countUpMaxSteps);
+    EXPECT_EQ(m->countUpWin(), 200);
     EXPECT_EQ(m->credits, 2000000000);
     m->win = 0;
     EXPECT_EQ(m->countUpWin(), 0);

@@ -11,11 +11,11 @@
 #include <unistd.h>
 
 #include "floor/lobby.h"
-#include "floor/machine_table.h"
+#include "player/machine_table.h"
 #include "player/machine_stats.h"
 #include "player/player.h"
 #include "player/stats_screen.h"
-#include "shell/config.h"
+#include "player/config.h"
 #include "shell/display.h"
 #include "shell/screen.h"
 #include "shell/sound.h"

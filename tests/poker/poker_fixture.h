@@ -13,7 +13,8 @@
 #include <utility>
 #include <vector>
 
-#include "floor/machine_table.h"
+#include "game/machine_factory.h"
+#include "player/machine_table.h"
 #include "machine/denomination.h"
 #include "machine/prize_wheel.h"
 #include "player/player.h"

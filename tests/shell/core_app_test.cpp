@@ -13,7 +13,7 @@
 #include "player/player.h"
 #include "shell/app.h"
 #include "shell/asset_log.h"
-#include "shell/config.h"
+#include "player/config.h"
 #include "shell/display.h"
 #include "shell/ini.h"
 #include "shell/screen.h"

@@ -4,14 +4,26 @@
 
 #include <cstdlib>
 
+#include "game/game.h"
 #include "shell/ini.h"
+#include "shell/waiting.h"
 #include "support/runtime.h"
+
+namespace {
+
+void noRest(Uint32) {}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     setenv("SDL_VIDEODRIVER", "dummy", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     testing::InitGoogleTest(&argc, argv);
     testrt::setUp();
+    installGame();  // the routes and hooks the program itself installs
+    // Tests never sleep: a loop with nothing to do goes straight on.
+    idleRest = noRest;
     syncWritesToDisk = false;   // throw-away files need not reach the disk
+    testrt::keepGlobalState();
     return RUN_ALL_TESTS();
 }

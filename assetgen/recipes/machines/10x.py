@@ -3,6 +3,7 @@
 # window) and the two sounds 10X and 5X share: the intro / top-prize jingle
 # and the shimmer of a wild stopping.
 FOLDER = "gfx/10x"
+LEAD = dict(glyph="wild", sub="10X")   # the lobby's picture of this machine
 
 ITEMS = [
     dict(kind="background", file="back.png", size=[800, 600], style="cabinet", border=True,

@@ -3,6 +3,7 @@
 from _multiline import machine
 
 FOLDER = "gfx/5linedouble"
+LEAD = "gold"   # the lobby's picture of this machine
 ITEMS = machine(
     FOLDER, "5 ZIRO DAZURU RUVA", ["navy", "black"],
     pictures=["2bar_blank_bar", "2bar_blank_wild", "3bar_blank_gold", "bar_blank_3bar", "blank_2bar_blank",

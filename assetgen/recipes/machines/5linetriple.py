@@ -3,6 +3,7 @@
 from _multiline import machine
 
 FOLDER = "gfx/5linetriple"
+LEAD = "dice"   # the lobby's picture of this machine
 ITEMS = machine(
     FOLDER, "5 ZADI ZADARE VEVI", ["purple", "black"],
     pictures=["2bar_blank_bar", "2bar_blank_blank", "3bar_blank_7", "7_blank_2bar", "7_blank_dice", "bar_blank_3bar",

@@ -1,6 +1,7 @@
 # "5x": the cabinet (back.png), the reel strip frames b.png.0-19 and the
 # symbols as they stop (130 x 176). Its sounds are those of 10X (10x.py).
 FOLDER = "gfx/5x"
+LEAD = dict(glyph="wild", sub="5X")   # the lobby's picture of this machine
 
 ITEMS = [
     dict(kind="background", file="back.png", size=[800, 600], style="cabinet", border=True,

@@ -3,6 +3,7 @@
 from _multiline import machine
 
 FOLDER = "gfx/baja7s"
+LEAD = "baja7"   # the lobby's picture of this machine
 ITEMS = machine(
     FOLDER, "VEDU 7'R", ["orange", "darkburgundy"],
     pictures="2bar_blank_7 3bar_blank_7 3bar_blank_baja7 3bar_blank_cherry 7_blank_3bar 7_blank_blank "

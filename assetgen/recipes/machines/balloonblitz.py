@@ -1,13 +1,12 @@
 # "balloonblitz" (Ziriruv Uvove): five-reel video slot of the fairground:
 # boxes, darts, clowns, cash registers, cars, targets and the bullseye.
 FOLDER = "gfx/balloonblitz"
-_PRIZE = dict(glyph="token", shape="round", border="gold", text="lightgold")
-LOOKS = {"box": dict(_PRIZE, label="BOX", color="brown"), "2box": dict(_PRIZE, label="2 BOX", color="brown"),
-         "3box": dict(_PRIZE, label="3 BOX", color="brown"), "dart": dict(glyph="arrow", dir="right", color="red"),
-         "clown": dict(_PRIZE, label="CLOWN", shape="circle", color="purple"),
-         "register": dict(_PRIZE, label="$$$", color="felt"), "car": dict(_PRIZE, label="CAR", color="red"),
-         "target": dict(_PRIZE, label="TARGET", shape="oval", color="red", border="white", text="white"),
-         "bullseye": dict(_PRIZE, label="BULLSEYE", shape="oval", color="white", border="red", text="red")}
+LOOKS = {"box": dict(glyph="emoji", emoji="gift"), "2box": dict(glyph="emoji", emoji="gift", count=2),
+         "3box": dict(glyph="emoji", emoji="gift", count=3), "dart": dict(glyph="dart", color="red"),
+         "clown": dict(glyph="emoji", emoji="clown"), "register": dict(glyph="register"),
+         "car": dict(glyph="emoji", emoji="car"), "target": dict(glyph="target"),
+         "bullseye": dict(glyph="emoji", emoji="bullseye")}
+LEAD = "clown"   # the lobby's picture of this machine
 PICTURES = ("2box_target_dart 2box_dart_box 3box_target_car 3box_car_target box_clown_3box box_register_clown "
             "target_2box_dart target_car_2box target_dart_box car_2box_target car_target_2box clown_3box_target "
             "clown_3box_car dart_box_clown dart_box_register register_clown_3box box_bullseye_3box bullseye_car_2box "

@@ -1,6 +1,7 @@
 # "balloonmania" (Revevud Ivevi): circus balloons; the yellow balloon only
 # comes as arrow symbols that float up.
 FOLDER = "gfx/balloonmania"
+LEAD = "yellowballoon"   # the lobby's picture of this machine
 ITEMS = [
     dict(kind="cabinet", title="REVEVUD IVEVI", colors=["sky", "navy"], panel="navy",
          pays=[["WILD WILD WILD", 500], ["3 SEVENS", 50], ["3 GREEN BALLOONS", 30], ["3 BLUE BALLOONS", 20],

@@ -3,6 +3,7 @@ from _multiline import machine
 
 _BITS = dict(glyph="token", shape="box", color="black", border="green", text="green", face="mono")
 FOLDER = "gfx/bitsnbytes"
+LEAD = "1"   # the lobby's picture of this machine
 ITEMS = machine(
     FOLDER, "DURI D ERORE", ["darkfelt", "black"],
     pictures="0_blank_1 0_blank_1110 1001_blank_1 1001_blank_wild 1110_blank_0 1110_blank_1001 1_blank_0 "

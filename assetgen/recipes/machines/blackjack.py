@@ -1,16 +1,18 @@
 # "blackjack": card-table three-reel machine with a progressive jackpot for
 # three wilds at three coins.
 FOLDER = "gfx/blackjack"
-_HAND = dict(glyph="token", shape="round", color="white", border="black", text="black")
+_HAND = dict(glyph="hand")
+LOOKS = {"chips": dict(glyph="chip", label="$", color=["red", "blue", "green", "charcoal", "purple"]),
+         "17": dict(_HAND, label="17", cards=[["KS", "7H"]]), "18": dict(_HAND, label="18", cards=[["QD", "8C"]]),
+         "19": dict(_HAND, label="19", cards=[["JH", "9S"]]), "20": dict(_HAND, label="20", cards=[["KC", "QH"]])}
+LEAD = "20"   # the lobby's picture of this machine
 ITEMS = [
-    dict(kind="cabinet", title="BLACKJACK", colors=["felt", "darkfelt"], panel="darkfelt", progressive=True,
+    dict(kind="cabinet", looks=LOOKS, title="BLACKJACK", colors=["felt", "darkfelt"], panel="darkfelt", progressive=True,
          pays=[["3 WILDS, 3 COINS", "JP"], ["WILD WILD WILD", 500], ["3 TWENTIES", 30], ["3 NINETEENS", 20],
                ["3 CHIPS", 10], ["3 EIGHTEENS", 10], ["3 SEVENTEENS", 5], ["2 CHIPS", 5], ["1 CHIP", 2]],
          feature=dict(symbol="wild", lines=["3 WILDS AT", "3 COINS WIN"], big="JACKPOT"),
          bottom="THREE WILDS AT THREE COINS WIN THE PROGRESSIVE"),
     dict(kind="symbolset", symbols=[["blank", 9], ["chips", 5], ["17", 2], ["18", 2], ["19", 2], ["20", 2],
                                     ["wild", 2]],
-         looks={"chips": dict(glyph="coin", label="$", color=["red", "blue", "green", "charcoal", "purple"]),
-                "17": dict(_HAND, label="17"), "18": dict(_HAND, label="18"), "19": dict(_HAND, label="19"),
-                "20": dict(_HAND, label="20", text="red")}),
+         looks=LOOKS),
 ]

@@ -1,6 +1,7 @@
 # "crazy8s" (Vozer 8'e): three coloured eights that pay with blanks, mixed
 # and matched.
 FOLDER = "gfx/crazy8s"
+LEAD = "blue"   # the lobby's picture of this machine
 _EIGHT = dict(glyph="seven", label="8", outline="black")
 ITEMS = [
     dict(kind="cabinet", title="VOZER 8'E", colors=["charcoal", "black"], panel="charcoal",

@@ -1,8 +1,11 @@
 # "crazydice" (Rerod Ozid): cherries, bars, pigs, and a die on the third
 # reel that starts the dice bonus.
 FOLDER = "gfx/crazydice"
+LOOKS = dict(pig=dict(glyph="emoji", emoji="pig"),
+             dice=dict(glyph="dice", face=[6], color="red", pip="white"))
+LEAD = "pig"   # the lobby's picture of this machine
 ITEMS = [
-    dict(kind="cabinet", title="REROD OZID", colors=["pink", "purple"], panel="purple",
+    dict(kind="cabinet", looks=LOOKS, title="REROD OZID", colors=["pink", "purple"], panel="purple",
          pays=[["3 PIGS", 100], ["3 SEVENS", 50], ["3 TRIPLE BAR", 30],
                ["3 DOUBLE BAR", 20], ["3 BAR", 10], ["3 CHERRIES", 10], ["ANY 3 BARS", 5], ["2 CHERRIES", 5],
                ["1 CHERRY", 2]],
@@ -13,8 +16,7 @@ ITEMS = [
                    for k, line in enumerate(["AT 3 COINS: 3 PIGS", "PAY 500 FOR THE BET,", "OTHERS AS 2 COINS"])]),
     dict(kind="symbolset", symbols=[["blank", 11], ["cherry", 2], ["bar", 2], ["2bar", 2], ["3bar", 1], ["7", 1],
                                     ["pig", 2], ["dice", 1]],
-         looks=dict(pig=dict(glyph="token", label="PIG", shape="oval", color="pink", border="brown", text="brown"),
-                    dice=dict(glyph="dice", face=[6], color="red", pip="white"))),
+         looks=LOOKS),
 
     # the dice bonus: a background and each die's six faces, colour-keyed and
     # drawn at (0, 0), so each picture puts its die at its own place

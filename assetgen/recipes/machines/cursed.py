@@ -1,8 +1,11 @@
 # "cursed": a haunted three-reel machine with arrow symbols and a
 # progressive jackpot for three curses at three coins.
 FOLDER = "gfx/cursed"
+LOOKS = dict(cursed=dict(glyph="emoji", emoji="skull", ring="black", rim="violet"),
+             thing=dict(glyph="emoji", emoji="ghost"))
+LEAD = "cursed"   # the lobby's picture of this machine
 ITEMS = [
-    dict(kind="cabinet", title="CURSED", colors=["charcoal", "black"], panel="charcoal", progressive=True,
+    dict(kind="cabinet", looks=LOOKS, title="CURSED", colors=["charcoal", "black"], panel="charcoal", progressive=True,
          title_font="serif-italic",
          pays=[["3 CURSES, 3 COINS", "JP"], ["3 CURSES", 500], ["3 GREEN 7s *", 300], ["3 BLUE 7s *", 200],
                ["3 SILVER 7s *", 100], ["ANY 3 SEVENS", 40], ["3 TRIPLE BAR", 30], ["3 DOUBLE BAR", 20],
@@ -18,17 +21,12 @@ ITEMS = [
              dict(text="3 COINS:  SILVER 200   BLUE 300   GREEN 400", at=[315, 530], anchor="mm", size=15,
                   color="cream", font="sans-bold"),
          ],
-         feature=dict(symbol="cursed", symbol_params=dict(glyph="token", label="CURSE", shape="diamond",
-                                                          color="black", border="violet", text="violet"),
-                      lines=["3 CURSES AT", "3 COINS WIN"], big="JACKPOT"),
+         feature=dict(symbol="cursed", lines=["3 CURSES AT", "3 COINS WIN"], big="JACKPOT"),
          bottom="BEWARE THE ARROWS ... AND THE CURSE"),
     dict(kind="symbolset", symbols=[["blank", 8], ["cursed", 2], ["bar", 1], ["2bar", 1], ["3bar", 1],
                                     ["silver7", 1], ["blue7", 2], ["green7", 1], ["thing", 1],
                                     ["arrowdown_2bar", 3], ["arrowdown_bar", 3], ["arrowdown_green7", 3],
                                     ["arrowup_2bar", 3], ["arrowup_3bar", 3], ["arrowup_bar", 3],
                                     ["arrowup_silver7", 3], ["arrowup_thing", 3]],
-         looks=dict(cursed=dict(glyph="token", label="CURSE", shape="diamond", color="black", border="violet",
-                                text="violet"),
-                    thing=dict(glyph="token", label="BOO!", shape="oval", color="white", border="grey",
-                               text="black"))),
+         looks=LOOKS),
 ]

@@ -1,11 +1,11 @@
 # "deepsea" (Zora Vav Odiderevi): five-reel video slot under the sea.
 FOLDER = "gfx/deepsea"
-_SEA = dict(glyph="token", shape="oval", border="lightblue", text="white")
-LOOKS = {"shell": dict(_SEA, label="SHELL", color="pink"), "star": dict(glyph="star", color="orange"),
-         "crab": dict(_SEA, label="CRAB", color="red"), "lobster": dict(_SEA, label="LOBSTER", color="brightred"),
-         "fish": dict(glyph="fish", color="yellow"), "mermaid": dict(_SEA, label="MERMAID", color="green"),
-         "shark": dict(_SEA, label="SHARK", color="grey"), "marlin": dict(glyph="fish", color="blue"),
-         "swordfish": dict(glyph="fish", color="purple")}
+LOOKS = {"shell": dict(glyph="emoji", emoji="shell"), "star": dict(glyph="star", color="orange"),
+         "crab": dict(glyph="emoji", emoji="crab"), "lobster": dict(glyph="emoji", emoji="lobster"),
+         "fish": dict(glyph="emoji", emoji="tropicalfish"), "mermaid": dict(glyph="emoji", emoji="mermaid"),
+         "shark": dict(glyph="emoji", emoji="shark"), "marlin": dict(glyph="fish", bill="sail", color="blue"),
+         "swordfish": dict(glyph="fish", bill="sword", color="darkgrey")}
+LEAD = "mermaid"   # the lobby's picture of this machine
 PICTURES = ("crab_fish_mermaid crab_marlin_star crab_shell_marlin fish_crab_shell fish_marlin_shark fish_mermaid_crab "
             "lobster_shark_shell lobster_star_shell lobster_swordfish_mermaid marlin_shark_lobster marlin_star_lobster "
             "marlin_swordfish_fish mermaid_crab_marlin mermaid_lobster_swordfish mermaid_star_shark shark_lobster_star "
@@ -43,13 +43,14 @@ ITEMS = [
                    elements=[dict(line=[4, 8, 56, 8], color="lightblue", width=2)])),
 ] + [
     dict(kind="anim", dir="gfx/bonus/deepsea", name=c + suffix, frames=6, effect="slide", **{"from": "top"},
-         base=dict(kind="symbol", size=[220, 300], glyph=glyph, bg="sea", color=col, label=label, shape="oval",
-                   border="white", text="white"))
+         base=dict(look, kind="symbol", size=[220, 300], bg="sea"))
     for c in ("blue", "green", "orange", "red", "yellow")
-    for suffix, glyph, col, label in (("_sink", "token", "grey", "A SINK!"), ("_tire", "token", "black", "A TIRE!"),
-                                      ("_ten_marlin", "fish", "blue", None), ("_25_marlin", "fish", "navy", None),
-                                      ("_50_marlin", "fish", "purple", None),
-                                      ("_mermaid", "token", "green", "MERMAID!"))
+    for suffix, look in (("_sink", dict(glyph="emoji", emoji="tap", caption="A SINK!", plate="navy")),
+                         ("_tire", dict(glyph="tire")),
+                         ("_ten_marlin", dict(glyph="fish", bill="sail", color="blue")),
+                         ("_25_marlin", dict(glyph="fish", bill="sail", color="navy")),
+                         ("_50_marlin", dict(glyph="fish", bill="sail", color="purple")),
+                         ("_mermaid", dict(glyph="emoji", emoji="mermaid", caption="MERMAID!", plate="navy")))
 ] + [
     dict(kind="text", dir="gfx/bonus/deepsea", file="%s.png" % m, size=[179, 110], text=m.upper(), bg_style="gold",
          color="red", outline="black", text_size=64)

@@ -2,6 +2,7 @@
 # three reels (symbol windows 75 x 83), the button row, the hold buttons, the
 # meters, the win mark, the reel-spin frames and the two attract panels.
 FOLDER = "gfx/demoderby"
+LEAD = dict(glyph="emoji", emoji="racecar")   # the lobby's picture of this machine
 
 REELS_X = [172, 255, 339]
 ROWS_Y = [366, 279, 191, 103, 15]          # play 1 (bottom) to play 5

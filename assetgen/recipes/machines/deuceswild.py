@@ -2,6 +2,7 @@
 from _poker_cabinet import cabinet
 
 FOLDER = "gfx/poker/deuceswild"
+LEAD = dict(glyph="hand", cards=["2S", "2H"])   # the lobby's picture of this machine
 ROWS = [
     ['Natural Royal Flush', 500, 4000],
     ['Four Deuces', 100],

@@ -1,6 +1,7 @@
 # "doubledice" (Rodozu Vada): dice-theme three-reel machine; a wild doubles
 # the win. Symbols with their picture counts, the cabinet and its pay glass.
 FOLDER = "gfx/doubledice"
+LEAD = "gold"   # the lobby's picture of this machine
 ITEMS = [
     dict(kind="cabinet", title="RODOZU VADA", colors=["navy", "black"], panel="navy",
          pays=[["WILD WILD WILD", 800], ["3 SEVENS", 80], ["3 TRIPLE BAR", 40], ["3 DOUBLE BAR", 25],

@@ -1,6 +1,7 @@
 # "doubledicedeluxe" (Revova Rove Ridovo): gold dice and arrow bars; no
 # blank symbol.
 FOLDER = "gfx/doubledicedeluxe"
+LEAD = "gold"   # the lobby's picture of this machine
 ITEMS = [
     dict(kind="cabinet", title="REVOVA ROVE RIDOVO", colors=["navy", "black"], panel="navy",
          pays=[["WILD WILD WILD", 800], ["3 SEVENS", 80], ["3 TRIPLE BAR", 40], ["3 DOUBLE BAR", 25],

@@ -1,6 +1,7 @@
 # "doubledicespinforcash" (Vuzeda Zeva Zari raz Ezoz): dice machine whose
 # SPIN symbol on the third reel starts the cash wheel at three coins.
 FOLDER = "gfx/doubledicespinforcash"
+LEAD = "gold"   # the lobby's picture of this machine
 ITEMS = [
     dict(kind="cabinet", title="VUZEDA ZEVA ZARI RAZ EZOZ", colors=["burgundy", "black"], title_size=40,
          pays=[["WILD WILD WILD", 500], ["3 SEVENS", 50], ["3 TRIPLE BAR", 30], ["3 DOUBLE BAR", 20],

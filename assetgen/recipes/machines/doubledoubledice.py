@@ -1,6 +1,7 @@
 # "doubledoubledice" (Zuzuvo Dazozo Zevi): dice three-reel machine; a wild
 # multiplies the win by 4.
 FOLDER = "gfx/doubledoubledice"
+LEAD = "dice"   # the lobby's picture of this machine
 ITEMS = [
     dict(kind="cabinet", title="ZUZUVO DAZOZO ZEVI", colors=["darkfelt", "black"], panel="darkfelt",
          pays=[["3 WILDS *", 1000], ["3 SEVENS", 50], ["3 TRIPLE BAR", 30], ["3 DOUBLE BAR", 20],

@@ -1,6 +1,7 @@
 # "doubletriple" (Vedizi Vazade): two wilds, one doubling and one tripling
 # the win; they also pay with blanks.
 FOLDER = "gfx/doubletriple"
+LEAD = "doublewild"   # the lobby's picture of this machine
 ITEMS = [
     dict(kind="cabinet", title="VEDIZI VAZADE", colors=["purple", "black"], panel="darkburgundy",
          pays=[["3 x3 WILDS *", 2000], ["3 x2 WILDS *", 1000], ["3 TRIPLE BAR", 40], ["3 DOUBLE BAR", 25],

@@ -2,6 +2,7 @@
 from _poker_cabinet import cabinet, natural
 
 FOLDER = "gfx/poker/doubleupbonus"
+LEAD = dict(glyph="hand", cards=["AS", "AD"])   # the lobby's picture of this machine
 ITEMS = cabinet("Double Up Premium Poker",
                 natural(500, 1000, 100, [["Four of a Kind", 50]], 20, 15, 5, 3, 2, "Jacks or Better"),
                 "Double up any win: beat the dealer's card!")

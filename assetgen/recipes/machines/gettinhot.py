@@ -1,6 +1,7 @@
 # "gettinhot" (Rareraz Ure): hot bars with arrow forms, and a wild that pays
 # with blanks.
 FOLDER = "gfx/gettinhot"
+LEAD = dict(glyph="flame")   # the lobby's picture of this machine
 ITEMS = [
     dict(kind="cabinet", title="RARERAZ URE", colors=["orange", "darkburgundy"],
          pays=[["WILD WILD WILD", 1500], ["3 SEVENS", 80], ["3 TRIPLE BAR", 40], ["3 DOUBLE BAR", 25],

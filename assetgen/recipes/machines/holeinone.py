@@ -1,17 +1,20 @@
 # "holeinone" (Daru Du Rir): golf; shot symbols play a golf shot.
 FOLDER = "gfx/holeinone"
-_SHOT = dict(glyph="token", shape="round", color="felt", border="white", text="white")
+_SHOT = dict(glyph="emoji", plate="darkfelt", caption_color="white")
+LOOKS = dict(birdie=dict(_SHOT, emoji="bird", caption="BIRDIE"), bogie=dict(_SHOT, emoji="tree", caption="BOGIE"),
+             par=dict(_SHOT, emoji="golfer", caption="PAR"),
+             holeinone=dict(_SHOT, emoji="golfflag", caption="HOLE IN ONE", plate="red",
+                           caption_color="lightgold"))
+LEAD = "holeinone"   # the lobby's picture of this machine
 ITEMS = [
-    dict(kind="cabinet", title="DARU DU RIR", colors=["lightfelt", "darkfelt"], panel="darkfelt",
+    dict(kind="cabinet", looks=LOOKS, title="DARU DU RIR", colors=["lightfelt", "darkfelt"], panel="darkfelt",
          pays=[["3 HOLES IN ONE", 1000], ["3 BALLS", 50], ["3 BIRDIES", 30], ["3 PARS", 20], ["3 BOGIES", 10],
                ["3 CHERRIES", 10], ["ANY 3 SHOTS", 5], ["2 CHERRIES", 5]],
-         feature=dict(symbol="ball", lines=["3 HOLES IN ONE", "AT 3 COINS"], big="5000", under="FOR THE BET"),
+         feature=dict(symbol="holeinone", lines=["3 HOLES IN ONE", "AT 3 COINS"], big="5000", under="FOR THE BET"),
          bottom="FORE!"),
     dict(kind="symbolset", symbols=[["blank", 12], ["cherry", 3], ["birdie", 3], ["bogie", 2], ["par", 3],
                                     ["ball", 2], ["holeinone", 2], ["wild", 2]],
-         looks=dict(birdie=dict(_SHOT, label="BIRDIE"), bogie=dict(_SHOT, label="BOGIE", color="brown"),
-                    par=dict(_SHOT, label="PAR", color="darkfelt"),
-                    holeinone=dict(_SHOT, label="HOLE\nIN ONE", color="red", border="gold", text="lightgold"))),
+         looks=LOOKS),
 
 ] + [
     # the golf shot shown on a reel: the ball rolling in (ballanim.png.19 down

@@ -2,6 +2,7 @@
 from _poker_cabinet import cabinet
 
 FOLDER = "gfx/poker/jokerswild"
+LEAD = dict(glyph="hand", cards=["JOKER", "JOKER"])   # the lobby's picture of this machine
 ROWS = [
     ['Natural Royal Flush', 500, 5000],
     ['Five of a Kind', 200],

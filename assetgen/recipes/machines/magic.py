@@ -1,13 +1,12 @@
 # "magic" (Magic): five-reel video slot of a magic show: doves, rabbits,
 # hankies, flowers, stars, the cards and the magic hat.
 FOLDER = "gfx/magic"
-_CARD = dict(glyph="token", shape="round", color="white", border="navy", text="navy")
-_TRICK = dict(glyph="token", shape="oval", border="gold", text="white")
-LOOKS = {"aces": dict(_CARD, label="A"), "kings": dict(_CARD, label="K", text="red"),
-         "queens": dict(_CARD, label="Q", text="red"), "dove": dict(_TRICK, label="DOVE", color="lightblue"),
-         "rabbit": dict(_TRICK, label="RABBIT", color="grey"), "hanky": dict(_TRICK, label="HANKY", color="red"),
-         "flowers": dict(_TRICK, label="FLOWERS", color="pink"), "stars": dict(glyph="star", color="gold"),
-         "magic": dict(glyph="token", label="MAGIC", shape="circle", color="black", border="gold", text="lightgold")}
+LOOKS = {"aces": dict(glyph="rank", label="A", suit="S"), "kings": dict(glyph="rank", label="K", suit="H"),
+         "queens": dict(glyph="rank", label="Q", suit="D"), "dove": dict(glyph="emoji", emoji="dove"),
+         "rabbit": dict(glyph="emoji", emoji="rabbit"), "hanky": dict(glyph="emoji", emoji="scarf"),
+         "flowers": dict(glyph="emoji", emoji="flowers"), "stars": dict(glyph="star", color="gold"),
+         "magic": dict(glyph="emoji", emoji="tophat", ring="purple")}
+LEAD = "magic"   # the lobby's picture of this machine
 PICTURES = ("aces_dove_queens aces_hanky_dove aces_stars_queens dove_kings_magic dove_queens_stars dove_rabbit_magic "
             "flowers_aces_dove flowers_aces_stars flowers_dove_rabbit hanky_dove_kings hanky_flowers_aces "
             "hanky_kings_magic kings_flowers_dove kings_magic_flowers kings_magic_stars magic_aces_hanky "
@@ -31,22 +30,22 @@ ITEMS = [
          elements=[dict(box=[0, 540, 800, 60], fill="darkburgundy"),
                    dict(lights=[10, 8, 780, 100], step=30, r=5)]),
 ] + [
-    dict(kind="symbol", dir="gfx/bonus/magic", file="%d_std.png" % n, size=[110, 120], glyph="token", label="?",
-         shape="box", color="black", border="gold", text="lightgold", bg="purple")
+    dict(kind="symbol", dir="gfx/bonus/magic", file="%d_std.png" % n, size=[110, 120], glyph="emoji", emoji="tophat",
+         bg="purple")
     for n in range(1, 6)
 ] + [
     dict(kind="anim", dir="gfx/bonus/magic", name="hat_stars", frames=7, effect="grow",
          base=dict(kind="symbol", size=[260, 200], glyph="star", color="yellow", bg="purple"), bg="purple"),
 ] + [
     dict(kind="anim", dir="gfx/bonus/magic", name=name, frames=n, effect="grow", bg="purple",
-         base=dict(kind="symbol", size=size, glyph="token", label=label, shape="oval", color=col, border="white",
-                   text="white", bg="purple"))
-    for name, n, size, label, col in (("chief", 28, [300, 340], "CHIEF", "red"),
-                                      ("small_flower", 9, [200, 200], "FLOWER", "pink"),
-                                      ("bigflow", 9, [300, 300], "BIG\nFLOWERS", "pink"),
-                                      ("small_bunny", 13, [120, 96], "BUNNY", "grey"),
-                                      ("med_bunny", 7, [160, 150], "BUNNY", "grey"),
-                                      ("bigbunny", 17, [220, 250], "BIG\nBUNNY!", "silver"))
+         base=dict(kind="symbol", size=size, glyph="emoji", emoji=emoji, caption=caption, plate="darkburgundy",
+                   bg="purple"))
+    for name, n, size, emoji, caption in (("chief", 28, [300, 340], "scarf", None),
+                                          ("small_flower", 9, [200, 200], "flower", None),
+                                          ("bigflow", 9, [300, 300], "flowers", "BIG FLOWERS"),
+                                          ("small_bunny", 13, [120, 96], "rabbit", None),
+                                          ("med_bunny", 7, [160, 150], "rabbit", None),
+                                          ("bigbunny", 17, [220, 250], "bunny", "BIG BUNNY!"))
 ] + [
     dict(kind="text", dir="gfx/bonus/magic", file="%s.png" % m, size=[160, 90], text=m.upper(), bg="purple",
          color="lightgold", outline="black", text_size=56)

@@ -1,13 +1,15 @@
 # "mardigras" (Zuzod Uriz): the nine-line video slot: trumpets, cards, flags,
 # the wild mask and the scatter.
 FOLDER = "gfx/mardigras"
-_CARD = dict(glyph="token", shape="round", color="white", border="purple", text="purple")
-LOOKS = {"10": dict(_CARD, label="10"), "jack": dict(_CARD, label="J"), "queen": dict(_CARD, label="Q", text="red"),
-         "king": dict(_CARD, label="K", text="red"), "ace": dict(_CARD, label="A", text="black"),
-         "trumpet": dict(glyph="token", label="TRUMPET", shape="oval", color="darkgold", text="white"),
+_CARD = dict(glyph="rank", border="purple")
+LOOKS = {"10": dict(_CARD, label="10", suit="C"), "jack": dict(_CARD, label="J", suit="D"),
+         "queen": dict(_CARD, label="Q", suit="H"), "king": dict(_CARD, label="K", suit="S"),
+         "ace": dict(_CARD, label="A", suit="H"),
+         "trumpet": dict(glyph="emoji", emoji="trumpet"),
          "flag": dict(glyph="flag", style="plain", color="purple"),
-         "mask": dict(glyph="token", label="MASK", shape="diamond", color="purple", border="gold", text="lightgold"),
+         "mask": dict(glyph="emoji", emoji="mask", ring="purple"),
          "scatter": dict(glyph="star", color="green", label="$")}
+LEAD = "mask"   # the lobby's picture of this machine
 PICTURES = ("10_jack_queen 10_scatter_ace 10_scatter_flag ace_10_jack ace_trumpet_king ace_10_scatter flag_10_scatter "
             "flag_ace_10 flag_king_trumpet jack_flag_king jack_mask_trumpet jack_queen_mask king_jack_mask "
             "king_queen_mask king_trumpet_ace mask_jack_flag mask_scatter_queen queen_king_jack queen_mask_jack "

@@ -1,9 +1,13 @@
 # "mountainclimber" (Devizezu Dozozed): mountains, and climb symbols that
 # start the mountain climb bonus.
 FOLDER = "gfx/mountainclimber"
-_CLIMB = dict(glyph="arrow", dir="up", color="orange", label="CLIMB")
+_CLIMB = dict(glyph="emoji", emoji="climber")
+LOOKS = dict(mbar=dict(glyph="bar", bars=1, label="M-BAR", color="navy"),
+             mountain=dict(glyph="emoji", emoji="mountain"), pic=dict(glyph="emoji", emoji="snowmountain"),
+             climb=_CLIMB, **{"2climb": dict(_CLIMB, sub="2X")})
+LEAD = "pic"   # the lobby's picture of this machine
 ITEMS = [
-    dict(kind="cabinet", title="DEVIZEZU DOZOZED", colors=["sky", "navy"], panel="navy",
+    dict(kind="cabinet", looks=LOOKS, title="DEVIZEZU DOZOZED", colors=["sky", "navy"], panel="navy",
          pays=[["3 PEAKS", 500], ["3 MOUNTAINS", 100], ["MOUNTAIN/M-BAR MIX", 75],
                ["3 M-BARS", 50], ["3 TRIPLE BAR", 30], ["3 DOUBLE BAR", 20], ["3 BAR", 10], ["3 CHERRIES", 10],
                ["ANY 3 BARS", 5], ["2 CHERRIES", 5], ["1 CHERRY", 2]],
@@ -16,12 +20,7 @@ ITEMS = [
                         font="sans-bold", max_w=134)]),
     dict(kind="symbolset", symbols=[["blank", 8], ["cherry", 2], ["bar", 2], ["2bar", 2], ["3bar", 2], ["mbar", 2],
                                     ["mountain", 2], ["pic", 2], ["climb", 4], ["2climb", 2]],
-         looks=dict(mbar=dict(glyph="bar", bars=1, label="M-BAR", color="navy"),
-                    mountain=dict(glyph="token", label="^", shape="diamond", color="grey", border="white",
-                                  text="white"),
-                    pic=dict(glyph="token", label="PEAK", shape="diamond", color="white", border="navy",
-                             text="navy"),
-                    climb=_CLIMB, **{"2climb": dict(_CLIMB, label="2X", color="red")})),
+         looks=LOOKS),
     # the "reset" button's pressed look (its everyday look is on back.png)
     dict(kind="button", name="reset", states=["click"], size=[60, 26], label="RESET", color="navy", shape="rect"),
 

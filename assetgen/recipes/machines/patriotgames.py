@@ -2,6 +2,7 @@
 from _patriot import patriot_pays
 
 FOLDER = "gfx/patriotgames"
+LEAD = dict(glyph="flag", style="stripes")   # the lobby's picture of this machine
 ITEMS = [
     dict(kind="cabinet", title="ZOREDUD OZOVU", colors=["navy", "darkburgundy"], panel="navy",
          pays=patriot_pays(400, [10, 25, 40], [300, 200, 150]),

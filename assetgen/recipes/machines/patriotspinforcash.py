@@ -3,6 +3,7 @@
 from _patriot import patriot_pays
 
 FOLDER = "gfx/patriotspinforcash"
+LEAD = "blueseven"   # the lobby's picture of this machine
 ITEMS = [
     dict(kind="cabinet", title="VAZIVED IRUD OVU VIZE", colors=["red", "navy"], title_size=44,
          pays=patriot_pays(500, [10, 20, 30], [200, 150, 100], 1500),

@@ -2,6 +2,7 @@
 from _patriot import patriot_pays
 
 FOLDER = "gfx/patriotwild"
+LEAD = "wild"   # the lobby's picture of this machine
 ITEMS = [
     dict(kind="cabinet", title="ZEZEDOR ADER", colors=["blue", "navy"], panel="navy",
          pays=patriot_pays(300, [10, 25, 40], [300, 200, 150], 500),

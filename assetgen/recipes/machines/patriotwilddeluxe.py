@@ -3,6 +3,7 @@
 from _patriot import patriot_pays
 
 FOLDER = "gfx/patriotwilddeluxe"
+LEAD = dict(glyph="flag", style="stripes")   # the lobby's picture of this machine
 ITEMS = [
     dict(kind="cabinet", title="VEVOVEV OZOV OVEVIR", title_size=44, colors=["navy", "red"], panel="navy",
          pays=patriot_pays(300, [10, 25, 40], [300, 200, 150], 500),

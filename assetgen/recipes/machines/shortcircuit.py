@@ -1,6 +1,7 @@
 # "shortcircuit" (Zoruz Ivivede): an electric machine whose winning spins
 # may spark a free re-spin.
 FOLDER = "gfx/shortcircuit"
+LEAD = "wild"   # the lobby's picture of this machine
 ITEMS = [
     dict(kind="cabinet", title="ZORUZ IVIVEDE", colors=["navy", "black"], panel="navy",
          pays=[["WILD WILD WILD", 500], ["3 SEVENS", 80], ["3 TRIPLE BAR", 40], ["3 DOUBLE BAR", 20],

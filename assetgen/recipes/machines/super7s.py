@@ -1,6 +1,7 @@
 # "super7s" (Vuduv 7'a): sevens and super sevens; every pay holds at its
 # own coin count.
 FOLDER = "gfx/super7s"
+LEAD = "super7"   # the lobby's picture of this machine
 ITEMS = [
     dict(kind="cabinet", title="VUDUV 7'A", colors=["red", "black"],
          pays=[["3 SUPER 7s (3 COINS)", 500], ["3 SEVENS (3 COINS)", 300], ["ANY 7s (3 COINS)", 200],

@@ -1,5 +1,6 @@
 # "tripledice" (Zivivo Vezo): a wild triples the win and pays with blanks.
 FOLDER = "gfx/tripledice"
+LEAD = "wild"   # the lobby's picture of this machine
 ITEMS = [
     dict(kind="cabinet", title="ZIVIVO VEZO", colors=["sea", "navy"], panel="navy",
          pays=[["WILD WILD WILD", 800], ["3 SEVENS", 80], ["3 TRIPLE BAR", 40], ["3 DOUBLE BAR", 25],

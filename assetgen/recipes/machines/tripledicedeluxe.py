@@ -1,6 +1,7 @@
 # "tripledicedeluxe" (Vudozu Zuza Dadudu): arrow bars, and a wild that pays
 # with blanks.
 FOLDER = "gfx/tripledicedeluxe"
+LEAD = "wild"   # the lobby's picture of this machine
 ITEMS = [
     dict(kind="cabinet", title="VUDOZU ZUZA DADUDU", colors=["sea", "black"], panel="navy",
          pays=[["WILD WILD WILD", 800], ["3 SEVENS", 80], ["3 TRIPLE BAR", 40], ["3 DOUBLE BAR", 25],

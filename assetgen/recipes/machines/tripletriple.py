@@ -1,6 +1,7 @@
 # "tripletriple" (Dedova Zirodu Dari): dice three-reel machine; a wild
 # multiplies the win by 9.
 FOLDER = "gfx/tripletriple"
+LEAD = "wild"   # the lobby's picture of this machine
 ITEMS = [
     dict(kind="cabinet", title="DEDOVA ZIRODU DARI", colors=["red", "darkburgundy"],
          pays=[["3 WILDS *", 20000], ["3 SEVENS", 50], ["3 TRIPLE BAR", 30], ["3 DOUBLE BAR", 20],

@@ -1,6 +1,7 @@
 # "wildapple" (Ravo Zodar): apples and a wild; three wilds at three coins win
 # the progressive.
 FOLDER = "gfx/wildapple"
+LEAD = "apple"   # the lobby's picture of this machine
 ITEMS = [
     dict(kind="cabinet", title="RAVO ZODAR", colors=["red", "darkburgundy"], progressive=True,
          pays=[["3 WILDS, 3 COINS", "JP"], ["3 SPENT WILDS", 500], ["3 SEVENS", 50], ["3 TRIPLE BAR", 30],

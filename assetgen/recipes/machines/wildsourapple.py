@@ -1,6 +1,7 @@
 # "wildsourapple" (Vozo Rizi Zedod): apples, and a wild that sometimes
 # shows as a spent ("off") wild.
 FOLDER = "gfx/wildsourapple"
+LEAD = "apple"   # the lobby's picture of this machine
 ITEMS = [
     dict(kind="cabinet", title="VOZO RIZI ZEDOD", colors=["felt", "darkfelt"], panel="darkfelt",
          pays=[["WILD WILD WILD", 1000], ["3 SPENT WILDS", 500], ["3 SEVENS", 50], ["3 TRIPLE BAR", 30],

@@ -2,12 +2,12 @@
 # ranks. Reel pictures show three symbols top to bottom; the line numbers
 # light up beside the reels as lines are played.
 FOLDER = "gfx/zookeeper"
-_CARD = dict(glyph="token", shape="round", color="white", border="navy", text="navy")
-_ANIMAL = dict(glyph="token", shape="oval", border="gold", text="lightgold")
-LOOKS = {"9": dict(_CARD, label="9"), "10": dict(_CARD, label="10"), "jack": dict(_CARD, label="J"),
-         "queen": dict(_CARD, label="Q", text="red"), "king": dict(_CARD, label="K", text="red"),
-         "ape": dict(_ANIMAL, label="APE", color="brown"), "giraffe": dict(_ANIMAL, label="GIRAFFE", color="orange"),
-         "lion": dict(_ANIMAL, label="LION", color="darkgold"), "zebra": dict(_ANIMAL, label="ZEBRA", color="charcoal")}
+LOOKS = {"9": dict(glyph="rank", label="9", suit="C"), "10": dict(glyph="rank", label="10", suit="D"),
+         "jack": dict(glyph="rank", label="J", suit="S"), "queen": dict(glyph="rank", label="Q", suit="H"),
+         "king": dict(glyph="rank", label="K", suit="D"),
+         "ape": dict(glyph="emoji", emoji="ape"), "giraffe": dict(glyph="emoji", emoji="giraffe"),
+         "lion": dict(glyph="emoji", emoji="lion"), "zebra": dict(glyph="emoji", emoji="zebra")}
+LEAD = "lion"   # the lobby's picture of this machine
 PICTURES = ("10_9_queen 10_ape_king 10_king_9 10_king_jack 10_zebra_queen 9_10_king 9_giraffe_queen 9_jack_lion "
             "9_king_lion 9_lion_ape 9_queen_jack ape_9_king ape_king_jack ape_queen_giraffe giraffe_jack_10 "
             "giraffe_queen_lion giraffe_zebra_jack jack_10_zebra jack_ape_9 jack_king_10 jack_lion_king jack_zebra_10 "

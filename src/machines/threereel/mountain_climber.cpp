@@ -9,7 +9,7 @@
 #include "shell/sound.h"
 
 MountainClimber::MountainClimber(float denomination)
-    : bonusPending(false), climberFrame(0), height(0), spinCount(0), climbPoints(0) {
+    : bonusPending(false), climberFrame(0), height(0), spinCount(0), climbPoints(0), testPlaying(false) {
     configure(denomination);
     if (soundPlayer) soundPlayer->play("mounintr.wav", false);
 }
@@ -70,6 +70,7 @@ void MountainClimber::handleButton(Widget* control) {
 
 void MountainClimber::spin() {
     ThreeReelMachine::spin();
+    if (testPlaying) return;  // test plays leave the climb alone
 
     const int counted = spinCount++;
     if (counted == periodSpins) {
@@ -105,9 +106,9 @@ void MountainClimber::spin() {
 }
 
 void MountainClimber::payoutTest() {
+    testPlaying = true;
     ThreeReelMachine::payoutTest();
-    bonusPending = false;
-    climbPoints = 0;
+    testPlaying = false;
 }
 
 void MountainClimber::settle() {

@@ -24,6 +24,7 @@ public:
     int height;          // index into climbPath
     int spinCount;       // spins counted in the current period
     int climbPoints;     // points of the current spin; steps once the bonus has begun
+    bool testPlaying;    // the hidden pay-out test is running
 
     explicit MountainClimber(float denomination);
 
@@ -36,8 +37,8 @@ public:
     void handleButton(Widget* control) override;
     void spin() override;
     void settle() override;
-    // The hidden pay-out test spins without settling: a bonus it arms is
-    // dropped afterwards, so the next real spin does not inherit it.
+    // The hidden pay-out test plays the reels alone: its spins neither count
+    // towards a climb period nor arm a climb, so the climb stays as it was.
     void payoutTest() override;
     void onReelStop(int reel) override;
     void playWinSound() override;

@@ -45,6 +45,9 @@ void ShortCircuit::buildExtraRules() { addNoWildRule(symbolList({"wild"}), 2000,
 // The family's reel stops, and after the settle of a winning spin the
 // chance of a free re-spin: the outcome stays as drawn, so the reels stop
 // on the same symbols and the same win is counted up again, with no bet.
+// The machine stays locked while a re-spin turns (its win is still to be
+// counted up at the coin value it was won at); the settle that ends the
+// last re-spin unlocks it.
 void ShortCircuit::spinStep() {
     if (stopDueReels()) {
         drawOverlay();
@@ -57,7 +60,6 @@ void ShortCircuit::spinStep() {
                 if (soundPlayer) soundPlayer->play("sparks.wav", false);
                 menuEnabled = false;
                 startSpin();
-                menuEnabled = true;
                 ++respinCount;
             } else {
                 respinCount = 0;

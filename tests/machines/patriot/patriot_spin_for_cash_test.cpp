@@ -5,7 +5,8 @@
 #include <memory>
 #include <utility>
 
-#include "floor/machine_table.h"
+#include "game/machine_factory.h"
+#include "player/machine_table.h"
 #include "machine/prize_wheel.h"
 #include "machines/patriot/patriot_spin_for_cash.h"
 #include "machines/threereel/gamble_wheel.h"

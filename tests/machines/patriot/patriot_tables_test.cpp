@@ -5,7 +5,8 @@
 #include <memory>
 #include <set>
 
-#include "floor/machine_table.h"
+#include "game/machine_factory.h"
+#include "player/machine_table.h"
 #include "machines/patriot/patriot_family.h"
 #include "machines/patriot/patriot_games.h"
 #include "machines/patriot/patriot_wild.h"

@@ -5,7 +5,8 @@
 #include <cstring>
 #include <set>
 
-#include "floor/machine_table.h"
+#include "game/machine_factory.h"
+#include "player/machine_table.h"
 #include "machine/three_reel_test_machine.h"
 #include "machines/threereel/bonus_machine_fixture.h"
 #include "machines/threereel/bonus_pause.h"

@@ -3,7 +3,8 @@
 // spins with its end-of-period pay, and the reset button.
 #include <cmath>
 
-#include "floor/machine_table.h"
+#include "game/machine_factory.h"
+#include "player/machine_table.h"
 #include "machine/three_reel_test_machine.h"
 #include "machines/threereel/bonus_machine_fixture.h"
 #include "machines/threereel/bonus_pause.h"
@@ -208,11 +209,17 @@ TEST_F(MountainClimberTest, BonusRunsInTheSettleAndResetButton) {
     delete m;
 }
 
-TEST_F(MountainClimberTest, PayoutTestLeavesNoClimbArmed) {
+TEST_F(MountainClimberTest, PayoutTestLeavesTheClimbAsItFoundIt) {
     MountainClimber* m = open<MountainClimber>();
     m->credits = 100;
+    m->height = 98;
+    m->spinCount = 17;
+    m->climberFrame = 3;
     m->payoutTest();
     EXPECT_FALSE(m->bonusPending);
     EXPECT_EQ(m->climbPoints, 0);
+    EXPECT_EQ(m->height, 98);
+    EXPECT_EQ(m->spinCount, 17);
+    EXPECT_EQ(m->climberFrame, 3);
     delete m;
 }

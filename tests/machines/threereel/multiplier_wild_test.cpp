@@ -4,7 +4,8 @@
 #include <gtest/gtest.h>
 #include <sge.h>
 
-#include "floor/machine_table.h"
+#include "game/machine_factory.h"
+#include "player/machine_table.h"
 #include "machine/denomination.h"
 #include "machine/progressive.h"
 #include "machine/three_reel_test_machine.h"

@@ -2,7 +2,8 @@
 // same symbols, same win again, no bet, at most five in a row.
 #include <cmath>
 
-#include "floor/machine_table.h"
+#include "game/machine_factory.h"
+#include "player/machine_table.h"
 #include "machine/three_reel_test_machine.h"
 #include "machines/threereel/bonus_machine_fixture.h"
 #include "machines/threereel/short_circuit.h"
@@ -52,12 +53,44 @@ TEST_F(ShortCircuitTest, OnTheFloorWithItsTable) {
     delete m;
 }
 
+namespace {
+
+// While a re-spin turns the machine is locked: no control, key or menu may
+// move money or change the coin value before its win is counted.
+void tryEveryControl(ShortCircuit& m) {
+    for (const char* name :
+         {"betmax", "betone", "spin", "cashout", "change", "coin", "money", "denomination", "top", "bottom"}) {
+        bonustest::pushKey(SDLK_RETURN, '\r');  // would close a popup that wrongly opened
+        m.handleButton(m.buttonNamed(name));
+    }
+    for (SDLKey key : {SDLK_RETURN, SDLK_m, SDLK_n, SDLK_ESCAPE, SDLK_PAGEUP, SDLK_PAGEDOWN, SDLK_t, SDLK_y}) {
+        bonustest::pushKey(SDLK_RETURN, '\r');
+        SDL_Event e{};
+        e.type = SDL_KEYDOWN;
+        e.key.keysym.sym = key;
+        m.handleEvent(e);
+    }
+    SDL_Event right{};
+    right.type = SDL_MOUSEBUTTONDOWN;
+    right.button.button = SDL_BUTTON_RIGHT;
+    right.button.x = 400;
+    right.button.y = 300;
+    bonustest::pushKey(SDLK_ESCAPE, 27);
+    m.handleEvent(right);
+    SDL_Event drop;
+    while (SDL_PollEvent(&drop)) {
+    }
+}
+
+}  // namespace
+
 TEST_F(ShortCircuitTest, FreeRespinsRepeatTheWin) {
     ShortCircuit* m = open<ShortCircuit>(1.0f, "50");
     int chains = 0, longest = 0, respinsTotal = 0, winners = 0;
     for (int i = 0; i < 3000 && (chains < 3 || longest < 2); ++i) {
         m->credits = 100;
         m->coins = 2;
+        const double money = currentPlayer->money;
         m->pull();
         const PayRule drawn = m->result;
         const int won = m->win;
@@ -67,19 +100,25 @@ TEST_F(ShortCircuitTest, FreeRespinsRepeatTheWin) {
         do {
             ++respins;
             for (int& d : m->reelStopDelays) d = 0;
-            for (int k = 0; k < 10 && m->spinning; ++k) m->tick();
+            const int chain = m->respinCount;  // one spin at a time, however fast the clock
+            for (int k = 0; k < 10 && m->spinning && m->respinCount == chain; ++k) m->tick();
             ASSERT_LE(respins, 5) << "no sixth re-spin";
             if (m->spinning) {
                 EXPECT_TRUE(heard("sparks.wav"));
-                EXPECT_TRUE(m->menuEnabled);
+                EXPECT_FALSE(m->menuEnabled);
                 EXPECT_EQ(m->respinCount, respins + 1);
+                tryEveryControl(*m);
+                ASSERT_EQ(m->next, nullptr);
             }
             clearLoadedAssets();
         } while (m->spinning);
+        EXPECT_TRUE(m->menuEnabled);
         EXPECT_EQ(m->respinCount, 0);
         EXPECT_DOUBLE_EQ(currentPlayer->vippoints, points) << "re-spins earn no points";
         for (int reel = 0; reel < 3; ++reel) EXPECT_EQ(m->result.chosenSymbol(reel), drawn.chosenSymbol(reel));
         EXPECT_EQ(m->credits, 100 - 2 + won * (1 + respins)) << "the same win each time, one bet";
+        EXPECT_DOUBLE_EQ(currentPlayer->money + m->credits * m->coinValue(), money + m->credits)
+            << "money and credits conserved at one coin value";
         if (won == 0) {
             EXPECT_EQ(respins, 0) << "a losing spin never sparks";
         }

@@ -2,7 +2,8 @@
 // machine table, with its intro sound after the money popup,
 // a full-bet pull through the keys settled onto the credits, and its credits
 // back in the player's money when it is left.
-#include "floor/machine_table.h"
+#include "game/machine_factory.h"
+#include "player/machine_table.h"
 #include "machines/threereel/table_checks.h"
 
 using namespace tablecheck;

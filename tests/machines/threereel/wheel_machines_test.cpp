@@ -8,7 +8,8 @@
 #include <set>
 #include <utility>
 
-#include "floor/machine_table.h"
+#include "game/machine_factory.h"
+#include "player/machine_table.h"
 #include "machine/three_reel_test_machine.h"
 #include "machines/threereel/bonus_machine_fixture.h"
 #include "machines/threereel/double_dice_spin_for_cash.h"

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "player/player.h"
-#include "shell/config.h"
+#include "player/config.h"
 #include "shell/ini.h"
 #include "support/runtime.h"
 

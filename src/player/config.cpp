@@ -1,4 +1,4 @@
-#include "shell/config.h"
+#include "player/config.h"
 
 #include "player/player.h"
 #include "shell/ini.h"

@@ -1,4 +1,4 @@
-#include "floor/led_sign.h"
+#include "shell/led_sign.h"
 
 #include <cstdio>
 #include <fstream>

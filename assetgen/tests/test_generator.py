@@ -1,0 +1,127 @@
+"""The generator itself: the whole recipe set builds the same bytes twice and
+passes check.py's checks; a recipe mistake stops it with the recipe named; the
+LED font checker rejects what the game would misread."""
+import os
+import subprocess
+import sys
+import tempfile
+import textwrap
+import unittest
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+ASSETGEN = os.path.dirname(HERE)
+sys.path.insert(0, ASSETGEN)
+
+import check  # noqa: E402
+from agen.fonts import ledfont_text  # noqa: E402
+
+GENERATE = os.path.join(ASSETGEN, "generate.py")
+
+
+def generate(out, *extra, timeout=300):
+    return subprocess.run([sys.executable, GENERATE, "--out", out, "--quiet", *extra],
+                          capture_output=True, text=True, timeout=timeout)
+
+
+class WholeSet(unittest.TestCase):
+    """Two fresh builds with different worker counts (so one picture's
+    randomness cannot leak into another's through a shared process)."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.dirs = [tempfile.TemporaryDirectory(prefix="assetgen-") for _ in range(2)]
+        cls.a, cls.b = (d.name for d in cls.dirs)
+        half = max(2, (os.cpu_count() or 2) // 2)
+        runs = [subprocess.Popen([sys.executable, GENERATE, "--out", out, "--quiet", "--jobs", str(jobs)],
+                                 stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
+                for out, jobs in ((cls.a, half), (cls.b, half - 1))]
+        cls.outputs = [r.communicate(timeout=600)[0] for r in runs]
+        cls.codes = [r.returncode for r in runs]
+
+    @classmethod
+    def tearDownClass(cls):
+        for d in cls.dirs:
+            d.cleanup()
+
+    def setUp(self):
+        self.assertEqual([0, 0], self.codes, "generate.py failed:\n" + "\n".join(self.outputs))
+
+    def test_builds_are_byte_identical(self):
+        self.assertEqual([], check.compare_builds(self.a, self.b))
+
+    def test_second_run_does_nothing(self):
+        self.assertEqual([], check.check_rerun(self.b))
+
+    def test_every_file_is_made_as_its_recipe_says(self):
+        _, jobs = check.planned()
+        self.assertEqual([], check.check_tree(self.a, jobs))
+
+
+class RecipeMistakes(unittest.TestCase):
+    """A broken recipe stops the generator with a non-zero exit that names the
+    recipe and what it got wrong (and never hangs the worker pool)."""
+
+    CASES = {
+        "a font copied from a file no package installs": (
+            {"bad.py": 'FOLDER = "fonts"\nITEMS = [dict(kind="font", file="x.ttf", source="no-such-face.ttf")]'},
+            ["bad.py", "no-such-face.ttf"]),
+        "a picture drawn in a face that isn't there": (
+            {"bad.py": 'FOLDER = "gfx/t"\nITEMS = [dict(kind="text", file="t.png", text="HI", font="noface")]',
+             **{"ok%d.py" % i: 'FOLDER = "gfx/t"\nITEMS = [dict(kind="click", dir="sounds", file="c%d.wav")]' % i
+                for i in range(4)}},
+            ["bad.py item 0", "noface"]),
+        "an import of a helper that doesn't exist": (
+            {"bad.py": 'from _nowhere import cabinet\nFOLDER = "gfx/t"\nITEMS = []'},
+            ["bad.py", "_nowhere"]),
+        "two recipes making the same file": (
+            {"one.py": 'FOLDER = "sounds"\nITEMS = [dict(kind="click", file="c.wav")]',
+             "two.py": 'FOLDER = "sounds"\nITEMS = [dict(kind="tick", file="c.wav")]'},
+            ["sounds/c.wav", "one.py", "two.py"]),
+        "a folder outside the game's tree": (
+            {"bad.py": 'FOLDER = "pictures"\nITEMS = [dict(kind="click", file="c.wav")]'},
+            ["bad.py", "pictures"]),
+    }
+
+    def test_each_mistake_is_reported(self):
+        for what, (files, words) in self.CASES.items():
+            with self.subTest(what), tempfile.TemporaryDirectory() as recipes, \
+                    tempfile.TemporaryDirectory() as out:
+                for name, text in files.items():
+                    with open(os.path.join(recipes, name), "w") as f:
+                        f.write(textwrap.dedent(text) + "\n")
+                r = generate(out, "--recipes", recipes, "--jobs", "2", timeout=60)
+                self.assertNotEqual(0, r.returncode, r.stdout)
+                for w in words:
+                    self.assertIn(w, r.stderr + r.stdout)
+
+
+class LedFontChecker(unittest.TestCase):
+    """The checker reads the file as the signs do: rows that start with '#'
+    are rows, and a glyph with a row too many or too few is caught."""
+
+    def check(self, text):
+        with tempfile.NamedTemporaryFile("w", suffix=".def") as f:
+            f.write(text)
+            f.flush()
+            return check.check_ledfont(f.name)
+
+    def test_generated_font_passes_and_broken_ones_fail(self):
+        good = ledfont_text()
+        self.assertIn("\n#", good.split("char 65\n")[1][:40])   # 'A' has rows starting with '#'
+        self.assertEqual([], self.check(good))
+        a = "char 65\n.###.\n#...#\n#...#\n#...#\n#####\n#...#\n#...#\n"
+        broken = {
+            "row too many": good.replace(a, a + ".....\n"),
+            "row too few": good.replace(a, a.replace("#####\n", "")),
+            "ragged rows": good.replace(a, a.replace(".###.", ".###")),
+            "glyph missing": good.replace(a, ""),
+            "wrong height": good.replace("height 7", "height 8"),
+        }
+        for what, text in broken.items():
+            with self.subTest(what):
+                self.assertNotEqual(good, text)
+                self.assertNotEqual([], self.check(text))
+
+
+if __name__ == "__main__":
+    unittest.main()

@@ -1,0 +1,71 @@
+#include "game/game.h"
+
+#include "floor/cashier.h"
+#include "floor/lobby.h"
+#include "floor/machine_menu.h"
+#include "game/machine_factory.h"
+#include "machine/denomination.h"
+#include "machine/progressive.h"
+#include "player/config.h"
+#include "player/player.h"
+#include "shell/app.h"
+#include "shell/routes.h"
+#include "shell/sound.h"
+
+namespace {
+
+// Settings (and with them the last player), tables and meters, then the
+// first screen: the cashier on the first run, else the lobby.
+Screen* startGame() {
+    config = new Config();
+    buildDenominationTable();
+    seedProgressiveMeters();
+
+    if (config->firstTimeEver) {
+        soundPlayer->play("welcome.wav", false);
+        return new Cashier();
+    }
+    // The lobby's greeting plays over its ambient loop, started here so
+    // that the lobby's own set-up does not start it a second time.
+    if (soundPlayer->audioOpen && soundPlayer->lobbyLoop) soundPlayer->lobbyLoop->play(0, 0);
+    bool ambient = soundPlayer->ambientEnabled;
+    soundPlayer->ambientEnabled = false;
+    if (currentPlayer) currentPlayer->firsttime = false;
+    Screen* lobby = new Lobby();
+    bool male = currentPlayer && currentPlayer->gender == "male";
+    soundPlayer->play(male ? "lobybaks.wav" : "lobybakm.wav", false);
+    // Ambient sound only comes back on when it was on: with the audio
+    // closed it never is.
+    soundPlayer->ambientEnabled = ambient;
+    return lobby;
+}
+
+void stopGame() {
+    freeDenominationTable();
+    clearProgressiveMeters();
+    delete config;  // writes the settings file, then saves the player
+    config = nullptr;
+}
+
+void saveGame() {
+    if (config) config->write();
+    delete currentPlayer;  // saves the profile
+    currentPlayer = nullptr;
+}
+
+}  // namespace
+
+void installGame() {
+    appHooks.start = startGame;
+    appHooks.frame = growProgressiveMeters;
+    // A screen left (a machine's credits are back in the profile by now).
+    appHooks.screenLeft = [] {
+        if (currentPlayer) currentPlayer->saveNow();
+    };
+    appHooks.stop = stopGame;
+    appHooks.save = saveGame;
+    routes.lobby = [] { return static_cast<Screen*>(new Lobby()); };
+    routes.cashier = [] { return static_cast<Screen*>(new Cashier()); };
+    routes.machine = createMachine;
+    routes.menu = showMachineMenu;
+}
