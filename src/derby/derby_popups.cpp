@@ -108,7 +108,7 @@ void DemoDerby::insertMoney() {
     {
         Animation bill("../gfx/money/", "pokerbill", 7, 20, kBillX, kBillY, animOnce, true, false);
         Uint32 start = mediaTicks();
-        while (!bill.atEnd() && mediaTicks() - start < kBillTimeLimit) {
+        while (!bill.atEnd() && mediaTicks() - start < kBillTimeLimit && !quitRequested()) {
             bill.update(false);
             display->update();
             restBriefly();

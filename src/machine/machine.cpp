@@ -13,6 +13,7 @@
 #include "shell/sound.h"
 #include "shell/text_label.h"
 #include "shell/util.h"
+#include "shell/waiting.h"
 
 namespace {
 
@@ -153,8 +154,9 @@ void Machine::spinStep() {
                 if (display) display->update();
                 settle();
             }
-        } else if (i < reels.size() && reels[i]) {
-            reels[i]->update(false);
+        } else {
+            if (i < reelStopDelays.size()) wakeBy(static_cast<Uint32>(reelStartTimes[i] + reelStopDelays[i]));
+            if (i < reels.size() && reels[i]) reels[i]->update(false);
         }
     }
     if (count == 0 && spinning) {
