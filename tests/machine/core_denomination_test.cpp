@@ -8,6 +8,7 @@
 
 #include "player/machine_table.h"
 #include "machine/denomination.h"
+#include "player/money.h"
 #include "player/player.h"
 
 namespace {
@@ -24,38 +25,6 @@ protected:
         return values;
     }
 };
-
-TEST_F(DenominationCore, TenRecordsLargestFirstInWholeCents) {
-    ASSERT_EQ(denominationTable.size(), 10u);
-    const float values[] = {1000, 500, 100, 25, 5, 1, 0.5f, 0.25f, 0.1f, 0.05f};
-    const long long cents[] = {100000, 50000, 10000, 2500, 500, 100, 50, 25, 10, 5};
-    for (int i = 0; i < 10; ++i) {
-        EXPECT_EQ(denominationTable[i]->value, values[i]);
-        EXPECT_EQ(denominationTable[i]->cents(), cents[i]);
-    }
-    // Building again replaces the records instead of adding ten more.
-    buildDenominationTable();
-    EXPECT_EQ(denominationTable.size(), 10u);
-}
-
-TEST_F(DenominationCore, OfferListsFollowTheFloor) {
-    Denomination* one = findDenominationValue(1.0f);
-    Denomination* nickel = findDenominationValue(0.05f);
-    ASSERT_NE(one, nullptr);
-    ASSERT_NE(nickel, nullptr);
-    EXPECT_EQ(one->machineIds.size(), machineTable().size());
-    for (const MachineInfo& m : machineTable()) {
-        EXPECT_TRUE(one->offers(m.id)) << m.id << " must play at 1.0";
-        EXPECT_GE(offeredValues(m.id).size(), 2u) << m.id << " should offer a choice of coin values";
-        if (m.category == MachineCategory::Poker) {
-            EXPECT_FALSE(nickel->offers(m.id)) << m.id;
-        }
-    }
-    EXPECT_EQ(offeredValues("zookeeper"), (std::vector<float>{100, 5, 1, 0.5f, 0.25f, 0.1f, 0.05f}));
-    // Lists keep the machine table's order.
-    const std::vector<std::string>& ids = one->machineIds;
-    for (size_t i = 0; i < ids.size(); ++i) EXPECT_EQ(ids[i], machineTable()[i].id);
-}
 
 TEST_F(DenominationCore, NextDenominationStepsUpAndWraps) {
     // A machine offered everywhere walks 0.05, 0.1, ... 1000 and back to 0.05.
@@ -86,11 +55,11 @@ TEST_F(DenominationCore, MoneyMovesInWholeCentsWithoutDrift) {
     const Denomination* nickel = findDenominationValue(0.05f);
     const Denomination* dime = findDenominationValue(0.1f);
     // 0.1 + 0.2 style float error in the starting amount is absorbed.
-    double money = 0.1 + 0.2;
-    for (int i = 0; i < 100000; ++i) money = addCreditsToMoney(money, 3, (i % 2) ? nickel : dime);
+    Money money = Money::dollars(0.1 + 0.2);
+    for (int i = 0; i < 100000; ++i) money = money + Money::cents(((i % 2) ? nickel : dime)->cents()) * 3;
     // 50000 x 0.30 + 50000 x 0.15 on top of 0.30.
-    EXPECT_EQ(money, 22500.30);
-    EXPECT_EQ(toCents(money), 2250030);
+    EXPECT_EQ(money.inDollars(), 22500.30);
+    EXPECT_EQ(money.inCents(), 2250030);
 
     // Cash-out of 37 credits at 0.25 adds exactly 9.25.
     Player* saved = currentPlayer;
