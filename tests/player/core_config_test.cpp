@@ -2,6 +2,7 @@
 // else in the file left alone.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
 #include "player/player.h"
@@ -85,5 +86,21 @@ TEST(CoreConfig, FirstRunWithoutAUsableLastPlayer) {
         Config cfg;
         EXPECT_TRUE(cfg.firstTimeEver) << text;
         EXPECT_EQ(currentPlayer, nullptr) << text;
+    }
+}
+
+TEST(CoreConfig, StartUpRemovesOnlyStaleTemporariesOfItsOwnFiles) {
+    testrt::resetFiles();
+    const std::string root = testrt::root();
+    const std::string stale[] = {root + "/config.ini.tmp999999999", root + "/save/Ann_Lee.save.tmp999999999"};
+    const std::string kept[] = {root + "/notes.txt.tmp999999999", root + "/save/Ann_Lee.save.tmp1",  // pid 1 runs
+                                root + "/save/Ann_Lee.save.tmpx"};
+    for (const std::string& path : stale) testrt::writeFile(path, "half");
+    for (const std::string& path : kept) testrt::writeFile(path, "other");
+    { Config cfg; }
+    for (const std::string& path : stale) EXPECT_FALSE(testrt::fileExists(path)) << path;
+    for (const std::string& path : kept) {
+        EXPECT_TRUE(testrt::fileExists(path)) << path;
+        std::remove(path.c_str());
     }
 }
