@@ -52,11 +52,11 @@ def plate(mid, title):
     """A machine's name plate: everyday, under the mouse, not offered."""
     return [
         {"kind": "text", "file": mid + ".png", "size": [120, 18], "text": title, "text_size": 12,
-         "font": "condensed-bold", "bg": "burgundy", "color": "cream", "elements": frame(120, 18, "darkgold")},
+         "font": "liberation", "bg": "burgundy", "color": "cream", "elements": frame(120, 18, "darkgold")},
         {"kind": "text", "file": mid + "_mo.png", "size": [120, 18], "text": title, "text_size": 12,
-         "font": "condensed-bold", "bg": "gold", "color": "ink", "elements": frame(120, 18, "lightgold")},
+         "font": "liberation", "bg": "gold", "color": "ink", "elements": frame(120, 18, "lightgold")},
         {"kind": "text", "file": mid + "_disabled.png", "size": [120, 18], "text": title, "text_size": 12,
-         "font": "condensed-bold", "bg": "charcoal", "color": "grey", "elements": frame(120, 18, "darkgrey")},
+         "font": "liberation", "bg": "charcoal", "color": [150, 150, 150], "elements": frame(120, 18, "darkgrey")},
     ]
 
 

@@ -256,7 +256,7 @@ BACK = [
     {"text": "Click a prize on your shelf to see it here", "at": [355, 400], "size": 14, "color": "silver"},
     # description card place at (536, 13)
     {"box": [531, 8, 261, 145], "fill": "darkburgundy", "outline": "gold", "width": 2},
-    {"text": "Prize details", "at": [661, 80], "size": 14, "color": "grey"},
+    {"text": "Prize details", "at": [661, 80], "size": 14, "color": "silver"},
     # the shelf: two columns of four places
     {"box": [529, 154, 262, 392], "style": "wood", "border": "gold"},
 ] + [{"box": [532 + 127 * c, 155 + d, 124, 4], "fill": "brown"} for c in (0, 1) for d in (96, 195, 292, 388)] + [

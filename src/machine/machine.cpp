@@ -127,7 +127,7 @@ void Machine::pull() {
 
 void Machine::startSpin() {
     size_t count = reels.empty() ? static_cast<size_t>(reelCount > 0 ? reelCount : 0) : reels.size();
-    int now = static_cast<int>(SDL_GetTicks());
+    int now = static_cast<int>(mediaTicks());
     reelStartTimes.assign(count, now);
     reelStopDelays.assign(count, 0);
     int delay = 500;
@@ -142,7 +142,7 @@ void Machine::spinStep() {
     size_t count = reelStartTimes.size();
     for (size_t i = 0; i < count && spinning; ++i) {
         if (reelStartTimes[i] == -1) continue;
-        int elapsed = static_cast<int>(SDL_GetTicks() - static_cast<Uint32>(reelStartTimes[i]));
+        int elapsed = static_cast<int>(mediaTicks() - static_cast<Uint32>(reelStartTimes[i]));
         if (i < reelStopDelays.size() && elapsed >= reelStopDelays[i]) {
             showStoppedReel(static_cast<int>(i));
             playSound("slothit1.wav");
@@ -169,8 +169,11 @@ void Machine::payoutTest() {
     if (spinning || !menuEnabled) return;
     int savedCoins = coins, savedLines = lines, savedWin = win;
     std::cout << "Testing " << std::flush;
+    // Each test play bets what bet max bets: one coin a line on the
+    // multi-line machines of three reels, the most coins elsewhere.
+    const bool oneCoinPerLine = reelCount != 5 && maxLines > 1;
     for (int i = 0; i < payoutTestPlays; ++i) {
-        coins = maxCoins;
+        coins = oneCoinPerLine ? 1 : maxCoins;
         lines = maxLines;
         playRound();
         std::cout << ".";

@@ -12,6 +12,7 @@
 #include "shell/mtrand.h"
 #include "shell/sound.h"
 #include "shell/util.h"
+#include "shell/waiting.h"
 
 int ReelMachine::countUpDelay = 120;
 
@@ -175,8 +176,8 @@ void ReelMachine::addPayline(int number, const std::vector<int>& rows) {
     paylines.push_back(line);
 }
 
-void ReelMachine::addPaylineImage(const std::string& file, int x, int y) {
-    paylineImages.push_back(new Sprite(graphicsDir + file, false, true, x, y));
+void ReelMachine::addPaylineImage(const std::string& file, int x, int y, bool keepFormat) {
+    paylineImages.push_back(new Sprite(graphicsDir + file, false, keepFormat, x, y));
 }
 
 void ReelMachine::sortLinePays() {
@@ -287,7 +288,7 @@ int ReelMachine::countUpWin() {
         showCredits(credits);
         showPaid(paid);
         clip.play(0, 0);
-        if (countUpDelay > 0) SDL_Delay(static_cast<Uint32>(countUpDelay));
+        if (countUpDelay > 0) modalPause(static_cast<Uint32>(countUpDelay));
         SDL_Event dropped;
         pollModalEvent(dropped);  // input waits; a window close is kept for later
     }

@@ -14,6 +14,7 @@
 #include "shell/display.h"
 #include "shell/image.h"
 #include "shell/sound.h"
+#include "shell/waiting.h"
 
 int ThreeReelMachine::countUpDelay = 200;
 
@@ -175,23 +176,25 @@ void ThreeReelMachine::startSpin() {
     Machine::startSpin();
 }
 
-int ThreeReelMachine::countUpStep(int paid) {
-    if (paid > 999) return 100;
-    if (paid > 99) return 10;
-    if (paid > 19) return 5;
-    return 1;
+int ThreeReelMachine::countUpStep(int paid, int total) {
+    int step = paid > 999 ? 100 : paid > 99 ? 10 : paid > 19 ? 5 : 1;
+    // Above any win of the tables (a progressive meter) the steps grow so
+    // that the count-up ends within about 200 of them.
+    if (total > countUpBigWin) {
+        const int bounded = static_cast<int>((static_cast<long long>(total) + 199) / 200);
+        if (step < bounded) step = bounded;
+    }
+    return step;
 }
 
 int ThreeReelMachine::countUpWin() {
     if (win <= 0) return 0;
     SoundClip* clip = new SoundClip("digicnt.wav", false, 1);
+    const int total = win;
     int paid = 0;
     int steps = 0;
     while (win > 0) {
-        int step = countUpStep(paid);
-        // A win too large to count up in reasonable time is paid whole by
-        // the last step.
-        if (steps == countUpMaxSteps - 1) step = win;
+        int step = countUpStep(paid, total);
         if (step > win) step = win;
         win -= step;
         paid += step;
@@ -200,7 +203,7 @@ int ThreeReelMachine::countUpWin() {
         showCredits(credits);
         showPaid(paid);
         clip->play(0, 0);
-        if (countUpDelay > 0) SDL_Delay(countUpDelay);
+        if (countUpDelay > 0) modalPause(static_cast<Uint32>(countUpDelay));
         SDL_Event dropped;
         pollModalEvent(dropped);
     }
@@ -209,7 +212,7 @@ int ThreeReelMachine::countUpWin() {
 }
 
 bool ThreeReelMachine::stopDueReels(bool overlayEachStop) {
-    const int now = static_cast<int>(SDL_GetTicks());
+    const int now = static_cast<int>(mediaTicks());
     const int count = static_cast<int>(reelStartTimes.size());
     bool lastStopped = false;
     for (int i = 0; i < count; ++i) {
@@ -302,7 +305,7 @@ void ArrowThreeReelMachine::animateArrows() {
         Symbol* s = result.chosenSymbol(reel);
         if (!s || (s->kind != symbolArrowUp && s->kind != symbolArrowDown)) continue;
         if (first) {
-            SDL_Delay(500);
+            modalPause(500);
             first = false;
         }
         playArrowSound();
@@ -310,7 +313,7 @@ void ArrowThreeReelMachine::animateArrows() {
             loadGraphics(s->name + ".png." + std::to_string(k), reel);
             drawOverlay();
             if (display) display->update();
-            SDL_Delay(66);
+            modalPause(66);
         }
     }
 }
