@@ -1,6 +1,9 @@
 // Speed of the poker hand evaluation: every five-card hand of a natural
-// machine, and the worst wild-card search (three wild cards).
+// machine, the worst wild-card search (three wild cards), and every deal of
+// the deuce and all-wild decks counted by hand.
 #include <benchmark/benchmark.h>
+
+#include <vector>
 
 #include "poker/hand_eval.h"
 #include "poker/pay_tables.h"
@@ -47,6 +50,54 @@ void BM_ThreeWildSearch(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ThreeWildSearch)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// Every deal of a wild machine's deck, counted by the hand the search
+// reports. Deals differ only in their ordinary cards and in how many wild
+// cards they hold, so each set of ordinary cards is searched once and
+// counted for every choice of that many wild cards. Figures: deuces wild
+// four of a kind 31552 and full house 12672 of 2598960 deals; all wild
+// straight 109068 and three of a kind 570900 of 3162510.
+void BM_WildDealCounts(benchmark::State& state) {
+    const char* machine = state.range(0) == 0 ? "deuceswild" : "allwild";
+    const poker::PayTable& table = *poker::payTableFor(machine);
+    const int wildCards = table.wild == poker::WildKind::Deuces ? 4 : 6;
+    std::vector<Card> ordinary;
+    for (int s = 0; s < 4; ++s)
+        for (int r = 2; r <= 14; ++r)
+            if (!poker::isWild(table.wild, r)) ordinary.push_back({s, r, false, false});
+    auto choose = [](int n, int k) {
+        long long c = 1;
+        for (int i = 1; i <= k; ++i) c = c * (n - k + i) / i;
+        return k < 0 || k > n ? 0LL : c;
+    };
+    for (auto _ : state) {
+        long long counts[static_cast<int>(poker::Hand::Count)] = {0};
+        const int n = static_cast<int>(ordinary.size());
+        for (int k = 0; k <= 5 && k <= wildCards; ++k) {
+            const int m = 5 - k;
+            int pick[5] = {0, 1, 2, 3, 4};
+            for (;;) {
+                Card cards[5];
+                const Card* five[5];
+                for (int i = 0; i < 5; ++i) {
+                    // The deuce stands for any wild card: each is tried as every card.
+                    cards[i] = i < m ? ordinary[static_cast<size_t>(pick[i])] : Card{0, 2, false, false};
+                    five[i] = &cards[i];
+                }
+                poker::WildSearch search(table, 1);
+                counts[static_cast<int>(search.run(five).hand)] += choose(wildCards, k);
+                int i = m - 1;
+                while (i >= 0 && pick[i] == n - m + i) --i;
+                if (i < 0) break;
+                ++pick[i];
+                for (int j = i + 1; j < m; ++j) pick[j] = pick[j - 1] + 1;
+            }
+        }
+        for (int h = 1; h < static_cast<int>(poker::Hand::Count); ++h)
+            if (counts[h]) state.counters[poker::handName(static_cast<poker::Hand>(h))] = static_cast<double>(counts[h]);
+    }
+}
+BENCHMARK(BM_WildDealCounts)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kSecond);
 
 }  // namespace
 

@@ -698,8 +698,8 @@ def emoji_font():
     global _emoji_font
     if _emoji_font is None:
         if not os.path.exists(EMOJI_FONT):
-            raise SystemExit("assetgen: the colour emoji font %s is missing: install the Debian package "
-                             "fonts-noto-color-emoji (scripts/setup.sh does)" % EMOJI_FONT)
+            raise RuntimeError("the colour emoji font %s is missing: install the Debian package "
+                               "fonts-noto-color-emoji (scripts/setup.sh does)" % EMOJI_FONT)
         _emoji_font = ImageFont.truetype(EMOJI_FONT, EMOJI_SIZE)
     return _emoji_font
 

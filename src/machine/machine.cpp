@@ -169,8 +169,11 @@ void Machine::payoutTest() {
     if (spinning || !menuEnabled) return;
     int savedCoins = coins, savedLines = lines, savedWin = win;
     std::cout << "Testing " << std::flush;
+    // Each test play bets what bet max bets: one coin a line on the
+    // multi-line machines of three reels, the most coins elsewhere.
+    const bool oneCoinPerLine = reelCount != 5 && maxLines > 1;
     for (int i = 0; i < payoutTestPlays; ++i) {
-        coins = maxCoins;
+        coins = oneCoinPerLine ? 1 : maxCoins;
         lines = maxLines;
         playRound();
         std::cout << ".";

@@ -83,7 +83,7 @@ public:
     // (picture, "slothit1.wav", onReelStop) and settles after the last one;
     // turning reels move on.
     virtual void spinStep();
-    // Hidden key t: 10000 test plays at the full bet, recorded in the
+    // Hidden key t: 10000 test plays at the bet of bet max, recorded in the
     // player's statistics, with progress on the standard output. The bet is
     // put back afterwards.
     virtual void payoutTest();

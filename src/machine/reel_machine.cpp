@@ -175,8 +175,8 @@ void ReelMachine::addPayline(int number, const std::vector<int>& rows) {
     paylines.push_back(line);
 }
 
-void ReelMachine::addPaylineImage(const std::string& file, int x, int y) {
-    paylineImages.push_back(new Sprite(graphicsDir + file, false, true, x, y));
+void ReelMachine::addPaylineImage(const std::string& file, int x, int y, bool keepFormat) {
+    paylineImages.push_back(new Sprite(graphicsDir + file, false, keepFormat, x, y));
 }
 
 void ReelMachine::sortLinePays() {

@@ -123,7 +123,9 @@ public:
     // Table helpers for the hooks.
     void addReelGraphics(const std::vector<std::string>& names);
     void addPayline(int number, const std::vector<int>& rows);
-    void addPaylineImage(const std::string& file, int x, int y);
+    // A line-number picture from the machine's folder, no colour key; kept in
+    // its own pixel format unless told otherwise (the video slots convert).
+    void addPaylineImage(const std::string& file, int x, int y, bool keepFormat = true);
 
     // ---- play ---------------------------------------------------------------
     // The outcome of a pull: one picture per reel by weight, then the lines.

@@ -175,23 +175,25 @@ void ThreeReelMachine::startSpin() {
     Machine::startSpin();
 }
 
-int ThreeReelMachine::countUpStep(int paid) {
-    if (paid > 999) return 100;
-    if (paid > 99) return 10;
-    if (paid > 19) return 5;
-    return 1;
+int ThreeReelMachine::countUpStep(int paid, int total) {
+    int step = paid > 999 ? 100 : paid > 99 ? 10 : paid > 19 ? 5 : 1;
+    // Above any win of the tables (a progressive meter) the steps grow so
+    // that the count-up ends within about 200 of them.
+    if (total > countUpBigWin) {
+        const int bounded = static_cast<int>((static_cast<long long>(total) + 199) / 200);
+        if (step < bounded) step = bounded;
+    }
+    return step;
 }
 
 int ThreeReelMachine::countUpWin() {
     if (win <= 0) return 0;
     SoundClip* clip = new SoundClip("digicnt.wav", false, 1);
+    const int total = win;
     int paid = 0;
     int steps = 0;
     while (win > 0) {
-        int step = countUpStep(paid);
-        // A win too large to count up in reasonable time is paid whole by
-        // the last step.
-        if (steps == countUpMaxSteps - 1) step = win;
+        int step = countUpStep(paid, total);
         if (step > win) step = win;
         win -= step;
         paid += step;

@@ -136,11 +136,11 @@ public:
     // At the full bet a per-coin line pays two coins' worth.
     void payTwoCoinsWorthAtFullBet();
 
-    // Most steps a count-up takes: a win too large for it is paid with the
-    // last step.
-    static constexpr int countUpMaxSteps = 400;
-    // The count-up's step size once `paid` credits have been paid.
-    static int countUpStep(int paid);
+    // Wins above this many coins count up in bigger steps (about 200 in all).
+    static constexpr int countUpBigWin = 20000;
+    // The count-up's step size once `paid` of `total` credits have been paid:
+    // 1 up to 20 paid, 5 up to 100, 10 up to 1000, then 100.
+    static int countUpStep(int paid, int total);
 
 private:
     // The tables the active rules were last built from (they never change

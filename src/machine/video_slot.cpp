@@ -98,7 +98,7 @@ void VideoSlotMachine::buildPaylines() {
 
 void VideoSlotMachine::loadPaylineImages() {
     for (const VideoPayline& l : *tables.paylines)
-        addPaylineImage("linenumber" + std::to_string(l.number) + ".png", l.labelX, l.labelY);
+        addPaylineImage("linenumber" + std::to_string(l.number) + ".png", l.labelX, l.labelY, false);
 }
 
 void VideoSlotMachine::createMeters() { createVideoMeters(tables.meters); }

@@ -15,15 +15,11 @@ const int movieY = 150;
 const int movieFps = 10;
 const Uint32 holdMs = 3000;
 
-// The movies take no input: clicks and keys wait in the queue for the
-// machine. Mouse motion is thrown away so that it cannot fill the queue and
-// crowd out what comes later, and a request to close the window is left in
-// the queue (the frame loop acts on it) and cuts the movie short.
+// The movies take no event off the queue, mouse motion included: clicks,
+// keys and moves wait there for the machine. A request to close the window
+// is only looked at (the frame loop acts on it) and cuts the movie short.
 bool closeRequested() {
     SDL_PumpEvents();
-    SDL_Event dropped[32];
-    while (SDL_PeepEvents(dropped, 32, SDL_GETEVENT, SDL_MOUSEMOTIONMASK) > 0) {
-    }
     SDL_Event quit;
     return SDL_PeepEvents(&quit, 1, SDL_PEEKEVENT, SDL_QUITMASK) > 0;
 }

@@ -100,11 +100,26 @@ int WildSearch::scoreHand() {
     return e.payPerCoin;
 }
 
+int WildSearch::lineOf(Hand hand) const {
+    for (size_t i = 0; i < table_.cascade.size(); ++i)
+        if (table_.cascade[i].hand == hand) return static_cast<int>(i);
+    return static_cast<int>(table_.cascade.size());
+}
+
+// Keeps the trial just scored when it pays more, or as much from an earlier
+// line of the pay table (a deuce that makes four of a kind or a full house,
+// both paying 4, makes four of a kind).
+void WildSearch::keepBest(int score) {
+    if (score > bestScore || (score == bestScore && score > 0 && lineOf(lastHand_) < lineOf(bestHand))) {
+        bestScore = score;
+        bestHand = lastHand_;
+    }
+}
+
 void WildSearch::tryWilds(int p) {
     if (!wildAtPosition[p]) {
         if (p == 4) {
-            const int score = scoreHand();
-            if (score > bestScore) { bestScore = score; bestHand = lastHand_; }
+            keepBest(scoreHand());
         } else {
             tryWilds(p + 1);
         }
@@ -116,8 +131,7 @@ void WildSearch::tryWilds(int p) {
             suit_[p] = s;
             rank_[p] = r;
             if (p == 4) {
-                const int score = scoreHand();
-                if (score > bestScore) { bestScore = score; bestHand = lastHand_; }
+                keepBest(scoreHand());
             } else {
                 tryWilds(p + 1);
             }

@@ -71,7 +71,8 @@ struct Evaluation {
 Evaluation payFor(const PayTable& table, const HandShape& shape, int coins);
 
 // The exhaustive wild-card search over a hand: every wild card tried as
-// every one of the 52 ordinary cards, the best pay kept. Works on its own
+// every one of the 52 ordinary cards, the best pay kept (on equal pay, the
+// hand of the earlier pay-table line). Works on its own
 // copy of the faces, so the cards themselves never change.
 class WildSearch {
 public:
@@ -90,6 +91,10 @@ public:
     void tryWilds(int p);
     // The pay per coin of the faces as they stand in the search.
     int scoreHand();
+    // Of two trials that pay the same, the hand of the earlier pay-table
+    // line is the one reported.
+    void keepBest(int score);
+    int lineOf(Hand hand) const;
 
 private:
     const PayTable& table_;

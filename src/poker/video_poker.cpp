@@ -457,6 +457,8 @@ void VideoPoker::drawCorvaloBacks() {
 
 void VideoPoker::insertMoney() {
     MoneyInput popup(credits, denomination, pokerMoneyPopup);
+    // The meters start over with no coins bet, and so does the bet.
+    coinsBet = 0;
     updateCreditMeter(credits);
     updateCoinsMeter(0);
     setWinnerPaid(0);

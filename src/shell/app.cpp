@@ -182,3 +182,8 @@ void exitAfterSaving(int status) {
     std::fflush(stderr);
     std::exit(status);
 }
+
+void clearQuitRequest() {
+    quitSeenWithoutApp = false;
+    stopSignalled = 0;
+}

@@ -84,3 +84,7 @@ void installStopSignalHandlers();
 // player), then ends the process with the given status. Credits still on a machine are not
 // returned; call it only where the game cannot go on.
 [[noreturn]] void exitAfterSaving(int status);
+
+// Forgets a window close seen while no App existed (a test's next session
+// starts with no quit pending).
+void clearQuitRequest();

@@ -8,7 +8,7 @@
 TextLabel::TextLabel(const std::string& fontFile, int size, const std::string& initialText, int x, int y, int al,
                      Uint8 r, Uint8 g, Uint8 b, int a)
     : ownsFont(true), font(nullptr), background(nullptr), pointSize(size), left(0), baseline(0), alpha(a),
-      align(al), foregroundColour(0), backgroundColour(0), anchorX(x), anchorY(y), extent{0, 0, 0, 0} {
+      align(al), ascent(0), foregroundColour(0), backgroundColour(0), anchorX(x), anchorY(y), extent{0, 0, 0, 0} {
     noteAssetLoad(fontFile);
     // The TrueType opener falls over on a file that isn't there: look first.
     if (SDL_RWops* probe = SDL_RWFromFile(fontFile.c_str(), "rb")) {
@@ -21,7 +21,7 @@ TextLabel::TextLabel(const std::string& fontFile, int size, const std::string& i
 TextLabel::TextLabel(sge_TTFont* sharedFont, int size, const std::string& initialText, int x, int y, int al,
                      Uint8 r, Uint8 g, Uint8 b, int a)
     : ownsFont(false), font(sharedFont), background(nullptr), pointSize(size), left(0), baseline(0), alpha(a),
-      align(al), foregroundColour(0), backgroundColour(0), anchorX(x), anchorY(y), extent{0, 0, 0, 0} {
+      align(al), ascent(0), foregroundColour(0), backgroundColour(0), anchorX(x), anchorY(y), extent{0, 0, 0, 0} {
     setup(initialText, x, y, al, r, g, b, a);
 }
 
@@ -41,7 +41,9 @@ void TextLabel::setup(const std::string& initialText, int x, int y, int al, Uint
 }
 
 SDL_Rect TextLabel::area() const {
-    SDL_Rect r = {Sint16(left), Sint16(baseline - extent.h - extent.y), extent.w, extent.h};
+    // Where the renderer puts the text: the font's ascent above the baseline
+    // down through its descent, so the saved copy covers every pixel drawn.
+    SDL_Rect r = {Sint16(left), Sint16(baseline - ascent), extent.w, extent.h};
     return r;
 }
 
@@ -93,6 +95,7 @@ void TextLabel::measure() {
     std::vector<char> buffer(text.begin(), text.end());
     buffer.push_back('\0');
     extent = sge_TTF_TextSize(font, buffer.data());
+    ascent = sge_TTF_FontAscent(font);
     layout();
 }
 

@@ -19,6 +19,7 @@ public:
     int baseline;              // y of the baseline
     int alpha;
     int align;                 // 0..5, see layout()
+    int ascent;                // the font's ascent when the text was measured
     Uint32 foregroundColour;   // screen pixel value
     Uint32 backgroundColour;   // 0xRRGGBB of the saved background's top-left pixel
     int anchorX, anchorY;

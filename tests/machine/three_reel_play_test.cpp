@@ -197,7 +197,7 @@ TEST_F(ThreeReelPlay, CarPrizeCountsNothingUp) {
 TEST_F(ThreeReelPlay, CountUpStepsAndBounds) {
     struct Case {
         int win, steps;
-    } cases[] = {{1, 1}, {25, 21}, {1000, 126}, {1234, 129}};
+    } cases[] = {{1, 1}, {25, 21}, {1000, 126}, {1234, 129}, {20000, 316}, {20001, 199}};
     for (const Case& c : cases) {
         m->credits = 7;
         m->win = c.win;
@@ -208,7 +208,7 @@ TEST_F(ThreeReelPlay, CountUpStepsAndBounds) {
     // A win of two billion ends after a bounded number of steps, all paid.
     m->credits = 0;
     m->win = 2000000000;
-    EXPECT_EQ(m->countUpWin(), ThreeReelMachine::countUpMaxSteps);
+    EXPECT_EQ(m->countUpWin(), 200);
     EXPECT_EQ(m->credits, 2000000000);
     m->win = 0;
     EXPECT_EQ(m->countUpWin(), 0);

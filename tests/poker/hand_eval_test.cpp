@@ -19,6 +19,12 @@ int payPerCoin(const std::string& machine, const std::string& text, int coins) {
     return evaluateHand(*payTableFor(machine), h.ptrs(), coins).payPerCoin;
 }
 
+// The hand the search reports (at one coin).
+Hand handOf(const std::string& machine, const std::string& text) {
+    TextHand h(text);
+    return evaluateHand(*payTableFor(machine), h.ptrs(), 1).hand;
+}
+
 // The win in coins at a number of coins played.
 int win(const std::string& machine, const std::string& text, int coins) {
     return payPerCoin(machine, text, coins) * coins;
@@ -92,6 +98,8 @@ TEST(PokerWildCards, AllWild) {
     EXPECT_EQ(payPerCoin("allwild", "2H 5S 6S 7S 8S", 1), 17);
     EXPECT_EQ(payPerCoin("allwild", "XH AS 3C 4D 5H", 1), 1);     // joker fills the wheel
     EXPECT_EQ(payPerCoin("allwild", "XH 7S 7C 7D 3H", 1), 7);
+    // Trips of fives are tried first; the straight pays as much from an earlier line.
+    EXPECT_EQ(handOf("allwild", "2C XH 5S 6H 9D"), Hand::Straight);
 }
 
 TEST(PokerWildCards, DeucesWild) {
@@ -101,6 +109,7 @@ TEST(PokerWildCards, DeucesWild) {
     EXPECT_EQ(payPerCoin("deuceswild", "2H 2S 2C AS AH", 1), 10);  // five aces
     EXPECT_EQ(payPerCoin("deuceswild", "2H 7S 7C 7D KH", 1), 4);
     EXPECT_EQ(payPerCoin("deuceswild", "2H 7S 7C KD KH", 1), 4);   // full house
+    EXPECT_EQ(handOf("deuceswild", "2H 2S 5C KD KH"), Hand::FourOfAKind);  // not the full house found first
     EXPECT_EQ(payPerCoin("deuceswild", "KH KS 5C 5D 9H", 1), 0);   // two pair pays nothing
     EXPECT_EQ(payPerCoin("deuceswild", "2H 9S 5C JD KH", 1), 0);   // a pair pays nothing
     EXPECT_EQ(payPerCoin("deuceswild", "2H AS 3S 4S 5S", 1), 8);   // suited wheel

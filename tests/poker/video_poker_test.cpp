@@ -124,6 +124,11 @@ TEST_F(PokerTest, KeysAndButtonsKeepToTheirStates) {
     for (int i = 0; i < 7; ++i) m->handleEvent(keyEvent(SDLK_n));
     EXPECT_EQ(m->coinsBet, 5);
     EXPECT_EQ(m->coinsMeter->text, "5");
+    // After the money popup the meter and the bet agree: no coins in.
+    typeMoney("0");
+    click(*m, 559 + 10, 465 + 10);
+    EXPECT_EQ(m->coinsMeter->text, "0");
+    EXPECT_EQ(m->coinsBet, 0);
     // Holds do nothing without a hand out.
     click(*m, 270 + 10, 496 + 10);
     EXPECT_FALSE(m->handOut);

@@ -85,6 +85,7 @@ TEST(CoreSound, ClosedAudioIsSilentAndSafe) {
     EXPECT_EQ(hum->chunk, nullptr);
     delete soundPlayer;
     soundPlayer = nullptr;
+    SDL_Quit();
 }
 
 TEST(CoreSound, OpensMonoAndReportsMissingFiles) {

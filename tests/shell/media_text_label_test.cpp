@@ -56,6 +56,16 @@ TEST_F(MediaTextLabel, RightAlignedTextEndsAtTheAnchor) {
 }
 
 TEST_F(MediaTextLabel, ChangingTheTextErasesTheOldOne) {
+    {
+        // Digits that sit on the baseline (a video slot meter): a shorter
+        // number leaves no sliver of the longer one.
+        TextLabel meter("../fonts/nickle4.ttf", 14, "730", 500, 500, 3, 255, 255, 255);
+        meter.draw();
+        meter.setText("73");
+        meter.draw();
+        meter.setText("");
+        EXPECT_EQ(0, inkedScreen());
+    }
     TextLabel label(fontFile, 24, "8888", 100, 100, 0, 255, 255, 255);
     label.draw();
     ASSERT_GT(inkedScreen(), 0);

@@ -27,6 +27,10 @@ std::string readFile(const std::string& path);
 void writeFile(const std::string& path, const std::string& text);
 bool fileExists(const std::string& path);
 
+// Saves the process-wide state every test may touch when a test or suite
+// starts and puts it back when it ends (see global_state.cpp).
+void keepGlobalState();
+
 // Where the generated pictures, fonts and sounds of the source tree are.
 std::string assetRoot();
 

@@ -13,5 +13,6 @@ int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
     testrt::setUp();
     installGame();  // the routes and hooks the program itself installs
+    testrt::keepGlobalState();
     return RUN_ALL_TESTS();
 }

@@ -8,6 +8,8 @@
 
 #include "machine/video_slot.h"
 
+class AnimatedSprite;
+
 // One prize of the fishing bonus.
 struct DeepSeaBonusRecord {
     int multiplier;
@@ -32,4 +34,7 @@ public:
     // The fishing bonus: the player clicks a fish; returns the multiplier.
     int runDeepSeaBonus();
     static void buildBonusPrizes(std::vector<DeepSeaBonusRecord*>& prizes);
+    // The bonus screen's five ripples, each moved on by its own number of
+    // frames (not drawn yet); the caller owns them.
+    static void buildRipples(std::vector<AnimatedSprite*>& waves);
 };

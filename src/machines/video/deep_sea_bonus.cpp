@@ -64,6 +64,19 @@ void DeepSea::buildBonusPrizes(std::vector<DeepSeaBonusRecord*>& prizes) {
                                                 suffixes[i]});
 }
 
+void DeepSea::buildRipples(std::vector<AnimatedSprite*>& waves) {
+    for (const Ripple& r : ripples) {
+        AnimatedSprite* w = new AnimatedSprite(folder, "10x_ripple", 3, 3, r.x, r.y, animLoop);
+        // Moved on without being drawn, from the first frame; never past
+        // the frames it has.
+        if (w->frameCount() > 0) {
+            w->position = r.movedOn % w->frameCount();
+            w->frameIndex = w->position;
+        }
+        waves.push_back(w);
+    }
+}
+
 int DeepSea::runDeepSeaBonus() {
     SoundClip* splash = soundPlayer ? soundPlayer->play("splash2.wav", true) : nullptr;
     if (soundPlayer) soundPlayer->play("dpseacom1.wav", false);
@@ -90,17 +103,7 @@ int DeepSea::runDeepSeaBonus() {
     }
     std::vector<DeepSeaBonusRecord*> prizes;
     buildBonusPrizes(prizes);
-    if (drawing) {
-        for (const Ripple& r : ripples) {
-            AnimatedSprite* w = new AnimatedSprite(folder, "10x_ripple", 3, 3, r.x, r.y, animLoop);
-            // Moved on without being drawn; never past the frames it has.
-            if (w->frameCount() > 0) {
-                w->position = (r.movedOn - 1) % w->frameCount();
-                w->frameIndex = w->position;
-            }
-            waves.push_back(w);
-        }
-    }
+    if (drawing) buildRipples(waves);
     std::vector<Widget*> spots;
     for (int i : spotOrder) {
         const Fish& f = fishes[i];

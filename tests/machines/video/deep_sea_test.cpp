@@ -5,6 +5,7 @@
 
 #include "machines/video/bonus_prize.h"
 #include "machines/video/deep_sea.h"
+#include "shell/animation.h"
 #include "shell/display.h"
 #include "video_fixture.h"
 
@@ -91,6 +92,17 @@ TEST_F(DeepSeaTest, FishingBonusPaysTheDrawnMultiplierTimesTheStake) {
     EXPECT_FALSE(sea->bonusTriggered);
     EXPECT_EQ(sea->bonusStake, 0);
     EXPECT_EQ(m->credits, 50 - 2 + lineWin + expected * 60);
+}
+
+TEST_F(DeepSeaTest, RipplesStartAsManyFramesOnAsTheyWereMoved) {
+    std::vector<AnimatedSprite*> waves;
+    DeepSea::buildRipples(waves);
+    std::vector<int> at;
+    for (AnimatedSprite* w : waves) {
+        at.push_back(w->position);
+        delete w;
+    }
+    EXPECT_EQ(at, (std::vector<int>{1, 2, 1, 0, 0}));
 }
 
 TEST_F(DeepSeaTest, PayoutTestArmsNoBonusForTheNextSpin) {

@@ -120,6 +120,11 @@ TEST_F(MultiLineMachines, EachStartsHeadlessWithItsTables) {
         for (ReelGraphic* g : m->reelGraphics) EXPECT_EQ(g->symbols.size(), 3u) << g->name;
         for (size_t i = 1; i < m->linePays.size(); ++i)
             EXPECT_GE(m->linePays[i - 1]->award, m->linePays[i]->award) << "highest award first";
+        // The hidden pay-out test bets what bet max bets: one coin a line.
+        testing::internal::CaptureStdout();
+        m->payoutTest();
+        testing::internal::GetCapturedStdout();
+        EXPECT_DOUBLE_EQ(currentPlayer->findStats(e.first)->totalloss, e.second * Machine::payoutTestPlays);
         session->close(m);
         m = nullptr;
     }
