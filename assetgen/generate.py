@@ -149,6 +149,7 @@ def _run(job):
     rname, i, item, folder, out_root = job
     try:
         kindmap = kinds()
+        os.environ["ASSETGEN_ITEM"] = "%s item %d (%s)" % (rname, i, item.get("file", item.get("name", "")))
         kindmap[item["kind"]][1](item, os.path.join(out_root, folder))
         return None
     except (Exception, SystemExit):   # SystemExit too: a worker that exits leaves the pool waiting forever

@@ -1,5 +1,7 @@
 """Palette, fonts and small drawing helpers shared by every picture kind."""
+import math
 import os
+import numpy as np
 from PIL import Image, ImageDraw, ImageFont
 
 # One palette for the whole casino. Recipes name these colours; a recipe may
@@ -14,6 +16,7 @@ PALETTE = {
     "gold": (214, 172, 52),
     "lightgold": (250, 222, 120),
     "darkgold": (140, 104, 24),
+    "bronze": (112, 82, 18),
     "burgundy": (104, 14, 30),
     "darkburgundy": (58, 6, 16),
     "red": (196, 24, 32),
@@ -125,29 +128,188 @@ def fit_font(draw, text, face, size, max_w, max_h=None, min_size=7):
     return font(face, min_size)
 
 
-def draw_text(draw, xy, text, face="sans-bold", size=16, fill="cream", anchor="mm",
-              shadow=None, outline=None, max_w=None, max_h=None, align="center"):
-    """Text with optional drop shadow and outline; shrinks to max_w/max_h when given."""
-    if text is None or text == "":
+# Every text the pictures carry is drawn by draw_text, which knows the box the
+# text must stay in and checks what it drew: the letters (with their shadow
+# and outline) inside the box, a size no smaller than MIN_TEXT_SIZE, and a
+# contrast of at least MIN_CONTRAST against what is behind the letters.
+MIN_TEXT_SIZE = 9
+MIN_CONTRAST = 4.5
+
+
+class TextError(ValueError):
+    """A text that does not fit its box or cannot be read on its background."""
+
+
+def _fail(message):
+    """Raises TextError; with ASSETGEN_TEXT_REPORT set it only prints the
+    finding and goes on (to see every finding of a run at once)."""
+    if os.environ.get("ASSETGEN_TEXT_REPORT"):
+        print("TEXT: %s: %s" % (os.environ.get("ASSETGEN_ITEM", ""), message), flush=True)
         return
-    text = str(text)
-    f = fit_font(draw, text, face, size, max_w or 10 ** 6, max_h) if (max_w or max_h) else font(face, int(size))
-    x, y = xy
-    multi = "\n" in text
-    kw = dict(font=f, anchor=anchor)
-    if multi:
+    raise TextError(message)
+
+
+def luminance(rgb):
+    """Relative luminance (0 dark .. 1 white) of colours given as an (..., 3) array of 0-255."""
+    c = np.asarray(rgb, dtype=np.float64) / 255.0
+    c = np.where(c <= 0.04045, c / 12.92, ((c + 0.055) / 1.055) ** 2.4)
+    return c[..., 0] * 0.2126 + c[..., 1] * 0.7152 + c[..., 2] * 0.0722
+
+
+def contrast(a, b):
+    """Contrast ratio (1 .. 21) between two colours."""
+    la, lb = float(luminance(colour(a))), float(luminance(colour(b)))
+    return (max(la, lb) + 0.05) / (min(la, lb) + 0.05)
+
+
+def _ink_box(draw, xy, text, f, anchor, align, shadow, outline):
+    """Pixels the text covers at xy, with its outline and shadow."""
+    if "\n" in text:
+        l, t, r, b = draw.multiline_textbbox(xy, text, font=f, anchor=anchor, align=align)
+    else:
+        l, t, r, b = draw.textbbox(xy, text, font=f, anchor=anchor)
+    if outline:
+        l, t, r, b = l - 1, t - 1, r + 1, b + 1
+    if shadow:
+        r, b = r + 2, b + 2
+    return l, t, r, b
+
+
+def _anchor_kw(text, anchor, align):
+    kw = dict(anchor=anchor)
+    if "\n" in text:
         kw["align"] = align
         if anchor[1] in "sd":
             kw["anchor"] = anchor[0] + "d"
         elif anchor[1] not in "ma":
             kw["anchor"] = anchor[0] + "a"
-    fn = draw.multiline_text if multi else draw.text
+    return kw
+
+
+def text_box(xy, anchor, max_w, max_h, picture):
+    """The box of a text placed at xy by anchor: max_w / max_h round the
+    anchor point (the side the anchor names), else the whole picture."""
+    x, y = xy
+    pw, ph = picture
+    x0, y0, x1, y1 = 0, 0, pw, ph
+    if max_w:
+        h = anchor[0]
+        x0, x1 = (x, x + max_w) if h == "l" else (x - max_w, x) if h == "r" else (x - max_w / 2, x + max_w / 2)
+    if max_h:
+        v = anchor[1]
+        y0, y1 = (y, y + max_h) if v in "at" else (y - max_h, y) if v in "sdb" else (y - max_h / 2, y + max_h / 2)
+    return (max(0, x0), max(0, y0), min(pw, x1), min(ph, y1))
+
+
+def _inside(ink, box):
+    # a letter's side bearing may reach a pixel past the anchor
+    return ink[0] >= box[0] - 1.5 and ink[1] >= box[1] - 1.5 and ink[2] <= box[2] + 1.5 and ink[3] <= box[3] + 1.5
+
+
+def fit_size(draw, text, face, size, xy, anchor, box, shadow=None, outline=None, align="center",
+             min_size=MIN_TEXT_SIZE, centred=False):
+    """Largest size, not above size, at which the text drawn at xy stays in box
+    (centred: at which its letters are no larger than the box); TextError when
+    that would take a size under min_size."""
+    text = str(text)
+    kw = _anchor_kw(text, anchor, align)
+    s = int(size)
+    while s >= min_size:
+        ink = _ink_box(draw, xy, text, font(face, s), kw["anchor"], align, shadow, outline)
+        if centred:
+            if ink[2] - ink[0] <= box[2] - box[0] + 1 and ink[3] - ink[1] <= box[3] - box[1] + 1:
+                return s
+        elif _inside(ink, box):
+            return s
+        s -= 1
+    _fail("text %r does not fit its box %s at %d px or more" % (text, [int(v) for v in box], min_size))
+    return min_size
+
+
+def check_contrast(img, text, f, xy, kw, fill, where):
+    """Fails when the letters about to be drawn with fill stand out less than
+    MIN_CONTRAST from the pixels under them (shadow and outline included).
+    The darkest / lightest twentieth of those pixels may fall short (the
+    anti-aliased rims of other drawing)."""
+    if img.mode != "RGB":
+        return
+    l, t, r, b = [int(math.floor(v)) for v in where[:2]] + [int(math.ceil(v)) for v in where[2:]]
+    l, t, r, b = max(0, l), max(0, t), min(img.size[0], r), min(img.size[1], b)
+    if r <= l or b <= t:
+        return
+    mask = Image.new("L", (r - l, b - t), 0)
+    md = ImageDraw.Draw(mask)
+    fn = md.multiline_text if "\n" in text else md.text
+    fn((xy[0] - l, xy[1] - t), text, fill=255, font=f, **kw)
+    m = np.asarray(mask) >= 160
+    if not m.any():
+        return
+    under = np.asarray(img.crop((l, t, r, b)))[m]
+    under = under[~np.all(under == PALETTE["key"], axis=1)]   # the key shows whatever is behind the picture
+    if not len(under):
+        return
+    lf = float(luminance(colour(fill)))
+    lb = luminance(under)
+    ratio = (np.maximum(lf, lb) + 0.05) / (np.minimum(lf, lb) + 0.05)
+    worst = float(np.percentile(ratio, 5))
+    if worst < MIN_CONTRAST:
+        bad = under[int(np.argmin(np.abs(ratio - worst)))]
+        _fail("text %r: contrast %.2f:1 of %s on %s is below %.1f:1"
+                        % (text, worst, list(colour(fill)), [int(v) for v in bad], MIN_CONTRAST))
+
+
+def draw_text(draw, xy, text, face="sans-bold", size=16, fill="cream", anchor="mm",
+              shadow=None, outline=None, max_w=None, max_h=None, align="center", box=None, fit=None,
+              check=True):
+    """Text with optional drop shadow and outline, in a box: `box` (x0, y0, x1,
+    y1), else max_w / max_h round the anchor, else the whole picture. With a
+    box or a max_w / max_h it shrinks to fit (not under MIN_TEXT_SIZE); a text
+    that still leaves its box, or that is too faint on what is behind it,
+    raises TextError. `fit` = "ink" centres the letters themselves in the box."""
+    if text is None or text == "":
+        return
+    text = str(text)
+    img = draw._image
+    if box is None:
+        box = text_box(xy, anchor, max_w, max_h, img.size)
+    x, y = xy
+    kw = _anchor_kw(text, anchor, align)
+    if max_w or max_h or fit:
+        s = fit_size(draw, text, face, size, xy, anchor, box, shadow, outline, align, centred=fit == "ink")
+    else:
+        s = int(size)
+        if s < MIN_TEXT_SIZE:
+            _fail("text %r: %d px is below the smallest size, %d px" % (text, s, MIN_TEXT_SIZE))
+    f = font(face, s)
+    if fit == "ink":
+        l, t, r, b = _ink_box(draw, xy, text, f, kw["anchor"], align, shadow, outline)
+        x += (box[0] + box[2]) / 2 - (l + r) / 2
+        y += (box[1] + box[3]) / 2 - (t + b) / 2
+        x, y = round(x), round(y)
+    ink = _ink_box(draw, (x, y), text, f, kw["anchor"], align, shadow, outline)
+    if check and not _inside(ink, box):
+        _fail("text %r at %d px leaves its box %s: %s" % (text, s, [int(v) for v in box],
+                                                                   [int(v) for v in ink]))
+    fn = draw.multiline_text if "\n" in text else draw.text
+    kw["font"] = f
     if shadow:
         fn((x + 2, y + 2), text, fill=colour(shadow), **kw)
     if outline:
         for dx, dy in ((-1, 0), (1, 0), (0, -1), (0, 1), (-1, -1), (1, 1), (-1, 1), (1, -1)):
             fn((x + dx, y + dy), text, fill=colour(outline), **kw)
+    if check:
+        check_contrast(img, text, f, (x, y), {k: v for k, v in kw.items() if k != "font"}, fill, ink)
     fn((x, y), text, fill=colour(fill), **kw)
+    return s
+
+
+def table_size(draw, rows, face, size, min_size=MIN_TEXT_SIZE):
+    """One size for a table of texts: the largest, not above size, at which
+    every row fits its own box. rows: [(text, xy, anchor, box), ...]."""
+    s = int(size)
+    for text, xy, anchor, box in rows:
+        s = min(s, fit_size(draw, text, face, s, xy, anchor, box, min_size=min_size))
+    return s
 
 
 def vgradient(img, box, top, bottom):

@@ -6,7 +6,7 @@ import os
 import numpy as np
 from PIL import Image, ImageDraw, ImageEnhance
 from .common import (colour, mix, lighter, darker, new_image, draw_text, vgradient, bevel_box,
-                     save_png, apply_key, PALETTE, font, fit_font)
+                     save_png, apply_key, PALETTE, font, fit_font, table_size, MIN_TEXT_SIZE)
 from .symbols import render_glyph, render_card, GLYPHS, ALIASES, PICTURE_GLYPHS
 
 
@@ -83,7 +83,7 @@ def slot_panel_elements(panel="darkburgundy", bottom=""):
         dict(box=[330, 284, 147, 92], fill="black", outline="gold", width=2, radius=6),
         dict(box=[482, 372, 24, 32], fill="charcoal", outline="gold", width=2, radius=3),
         dict(line=[494, 378, 494, 398], color="black", width=3),
-        dict(text="COIN", at=[462, 392], anchor="mm", size=11, color="lightgold", font="sans-bold"),
+        dict(text="COIN", at=[462, 392], anchor="mm", size=11, color="lightgold", font="sans-bold", outline="black"),
         # the buttons' normal look (their mouse-over pictures are the same size)
         dict(box=[31, 401, 70, 45], bevel=True, fill="darkburgundy", label="CHANGE", size=12, color="cream"),
         dict(box=[106, 401, 72, 45], bevel=True, fill="darkburgundy", label="CASH OUT", size=12, color="cream"),
@@ -96,7 +96,8 @@ def slot_panel_elements(panel="darkburgundy", bottom=""):
         dict(text="INSERT BILLS", at=[710, 500], anchor="mm", size=14, color="lightgold", font="sans-bold"),
         # bottom glass
         dict(box=[0, 566, 800, 34], fill=panel, outline="gold", width=2),
-        dict(text=bottom, at=[400, 583], anchor="mm", size=14, color="gold", font="serif-bold", max_w=780),
+        dict(text=bottom, at=[400, 583], anchor="mm", size=14, color="gold", font="serif-bold", max_w=780,
+             outline="black"),
     ]
 
 
@@ -106,6 +107,9 @@ def expand_elements(elements):
     for e in elements or []:
         if "slot_panel" in e:
             out += slot_panel_elements(e.get("panel", "darkburgundy"), e.get("bottom", ""))
+        elif "pays" in e:
+            out += pay_rows(e["pays"], e["at"][0], e["right"], e["at"][1], e.get("pitch", 20), e.get("size", 11),
+                            e.get("font", "condensed-bold"), e.get("color", "cream"), e.get("amount_color", "lightgold"))
         else:
             out.append(e)
     return out
@@ -144,25 +148,26 @@ def draw_elements(img, elements, seed=0):
                     d.rectangle((x, y, x + w - 1, y + h - 1), **kw)
             if e.get("label"):
                 draw_text(d, (x + w / 2, y + h / 2), e["label"], e.get("font", "sans-bold"), e.get("size", min(h * 0.55, 28)),
-                          e.get("color", "cream"), max_w=w - 6, max_h=h - 4, shadow=e.get("shadow"))
+                          e.get("color", "cream"), shadow=e.get("shadow"), box=(x + 3, y + 2, x + w - 3, y + h - 2),
+                          fit="ink")
         elif "meter" in e:
             x, y, w, h = e["meter"]
             d.rectangle((x - 2, y - 2, x + w + 1, y + h + 1), fill=colour(e.get("frame", "gold")))
             d.rectangle((x, y, x + w - 1, y + h - 1), fill=colour(e.get("fill", "black")))
             if e.get("label"):
                 draw_text(d, (x + w / 2, y - 4), e["label"], "sans-bold", e.get("size", 13), e.get("color", "gold"),
-                          anchor="ms", max_w=w + 40)
+                          anchor="ms", max_w=w + 40, outline=e.get("outline", "black"))
             if e.get("ghost"):
                 draw_text(d, (x + w - 6, y + h / 2), e["ghost"], "led", int(h * 0.6), "ledoff", anchor="rm")
         elif "text" in e:
-            at = e.get("at")
+            at, box, fit = e.get("at"), None, None
             if at is None and "box" in e:
+                # centred in its box, the letters themselves
                 bx, by, bw, bh = e["box"]
-                at = (bx + bw / 2, by + bh / 2)
-                e = dict(e, max_w=e.get("max_w", bw - 4), max_h=e.get("max_h", bh - 2))
+                at, box, fit = (bx + bw / 2, by + bh / 2), (bx, by, bx + bw, by + bh), "ink"
             draw_text(d, at, e["text"], e.get("font", "sans-bold"), e.get("size", 20), e.get("color", "cream"),
                       anchor=e.get("anchor", "mm"), shadow=e.get("shadow"), outline=e.get("outline"),
-                      max_w=e.get("max_w"), max_h=e.get("max_h"), align=e.get("align", "center"))
+                      max_w=e.get("max_w"), max_h=e.get("max_h"), align=e.get("align", "center"), box=box, fit=fit)
         elif "line" in e:
             d.line([tuple(e["line"][:2]), tuple(e["line"][2:4])], fill=colour(e.get("color", "gold")), width=e.get("width", 2))
         elif "circle" in e:
@@ -195,8 +200,14 @@ def title_block(img, item, w, h):
     if item.get("title"):
         ty = item.get("title_y", min(60, h * 0.16) if not item.get("lines") else min(40, h * 0.12))
         at = item.get("title_at", (w / 2, ty))
+        box, fit = None, None
+        if item.get("title_box"):
+            # the title's own band (clear of marquee lights and frames)
+            bx, by, bw, bh = item["title_box"]
+            at, box, fit = (bx + bw / 2, by + bh / 2), (bx, by, bx + bw, by + bh), "ink"
         draw_text(d, at, item["title"], item.get("title_font", "serif-bold"), item.get("title_size", max(14, min(56, h // 9))),
-                  item.get("title_color", "gold"), shadow="black", max_w=w - 24)
+                  item.get("title_color", "gold"), shadow="black", outline=item.get("title_outline", "black"), max_w=w - 24,
+                  box=box, fit=fit)
     if item.get("subtitle"):
         at = item.get("subtitle_at", (w / 2, item.get("title_y", min(60, h * 0.16)) + item.get("title_size", 40) * 0.9))
         draw_text(d, at, item["subtitle"], "sans-bold", item.get("subtitle_size", max(11, min(24, h // 20))),
@@ -646,6 +657,31 @@ def render_anim(item, folder):
 # places for its reels (130 x 176 at x 176, 339, 507, y 78), meters, badge,
 # coin slot, bill slot and buttons; only its colours, title, pay table and
 # feature panel differ.
+def pay_rows(rows, left, right, top, pitch, size=11, face="condensed-bold", label_color="cream", amount_color="lightgold"):
+    """A pay table's rows, labels from `left` and amounts right-aligned on
+    `right`, baselines `pitch` apart from `top`, every text of the table at
+    one size: the largest at which the longest label still clears the widest
+    amount (a table that would need less than the smallest size fails)."""
+    d = ImageDraw.Draw(new_image((1, 1)))
+    amounts = [str(r[1]) for r in rows]
+
+    def layout(s):
+        aw = max([d.textbbox((0, 0), a, font=font(face, s))[2] for a in amounts] or [0])
+        return [(str(r[0]), (left, top + k * pitch), "ls", (left, 0, right - aw - 6, 10 ** 4))
+                for k, r in enumerate(rows)]
+    s = int(size)
+    while s > MIN_TEXT_SIZE and table_size(d, layout(s), face, s, min_size=1) < s:
+        s -= 1
+    boxes = layout(s)
+    s = table_size(d, boxes, face, s)
+    els = []
+    for (label, at, _, box), amount in zip(boxes, amounts):
+        els.append(dict(text=label, at=list(at), anchor="ls", size=s, color=label_color, font=face,
+                        max_w=box[2] - left))
+        els.append(dict(text=amount, at=[right, at[1]], anchor="rs", size=s, color=amount_color, font=face))
+    return els
+
+
 def cabinet_elements(item):
     rows = item.get("pays", [])
     els = [
@@ -660,13 +696,10 @@ def cabinet_elements(item):
              font="sans-bold"),
     ]
     pitch = min(22, 186 // max(1, len(rows)))
-    for k, (label, amount) in enumerate(rows):
-        y = 108 + k * pitch
-        els.append(dict(text=str(label), at=[658, y], anchor="ls", size=11, color="cream", font="sans-bold", max_w=96))
-        els.append(dict(text=str(amount), at=[786, y], anchor="rs", size=12, color="gold", font="sans-bold"))
+    els += pay_rows(rows, 658, 786, 108, pitch, item.get("pays_size", 11))
     if item.get("pays_note"):
-        els.append(dict(text=item["pays_note"], at=[721, 303], anchor="mm", size=12, color="yellow", font="sans-bold",
-                        max_w=134))
+        els.append(dict(text=item["pays_note"], at=[721, 303], anchor="mm", size=12, color="yellow",
+                        font="condensed-bold", max_w=134))
     # the feature on the left glass: a symbol and a few words
     f = item.get("feature", {})
     els.append(dict(box=[8, 70, 148, 246], fill=item.get("panel", "darkburgundy"), outline="gold", width=2, radius=6))
@@ -696,7 +729,7 @@ def cabinet_elements(item):
 # paid meter centred on (642, 377), the small badge at (666, 222), the coin
 # slot at (499, 390) and the bill slot at (590, 503).
 VIDEO_PANEL = [("betone", 3, 446, 60, 40, "BET ONE", "red"), ("betmax", 67, 447, 94, 40, "BET MAX", "red"),
-               ("change", 75, 414, 45, 30, "CHANGE", "burgundy"), ("cashout", 122, 414, 45, 30, "CASH OUT", "burgundy"),
+               ("change", 75, 414, 45, 30, "CHANGE", "burgundy"), ("cashout", 122, 414, 45, 30, "CASH\nOUT", "burgundy"),
                ("start", 584, 448, 92, 40, "START", "red"), ("cancel", 680, 440, 90, 40, "CANCEL", "burgundy")]
 VIDEO_LINES = [165, 240, 315, 390, 464]
 
@@ -723,10 +756,11 @@ def video_cabinet_elements(item):
             dict(box=[616, 546, 118, 9], fill="black"),
             dict(text="INSERT BILLS", at=[675, 528], size=13, color="lightgold", font="sans-bold"),
             dict(text=item.get("title", ""), at=[350, 330], size=item.get("title_size", 30), color="gold",
-                 font=item.get("title_font", "serif-bold"), shadow="black", max_w=410, max_h=40),
+                 font=item.get("title_font", "serif-bold"), shadow="black", outline="black", max_w=410, max_h=40),
             dict(text=item.get("bottom", ""), at=[300, 520], size=14, color="cream", font="sans-bold", max_w=560)]
     for (name, x, y, w, h, label, col) in VIDEO_PANEL:
-        els.append(dict(box=[x, y, w, h], bevel=True, fill=col, label=label, size=11 if w < 60 else 13, color="cream"))
+        els.append(dict(box=[x, y, w, h], bevel=True, fill=col, label=label, size=11 if w < 60 else 13, color="cream",
+                        font="condensed-bold" if w < 60 else "sans-bold"))
     counts = item.get("line_buttons", [1, 2, 3, 4, 5])
     for x, n in zip(VIDEO_LINES, counts):
         els.append(dict(box=[x, 446 if x != 315 else 445, 72, 40], bevel=True, fill="darkfelt",
@@ -752,10 +786,10 @@ def cabinet_image(item):
                      color="lightgold", font="sans-bold", max_w=92),
                 dict(text=item.get("title", ""), at=[246, 52], anchor="mm", size=item.get("title_size", 30),
                      color=item.get("title_color", "gold"), font=item.get("title_font", "serif-bold"),
-                     shadow="black", max_w=164, max_h=38)]
+                     shadow="black", outline="black", max_w=164, max_h=38)]
     bg = dict(size=[800, 600], style="cabinet", border=True, colors=item.get("colors"),
               title="" if prog else item.get("title", ""), title_size=item.get("title_size", 58),
-              title_y=15 if prog else 46,
+              title_y=15 if prog else 46, title_box=[160, 13, 480, 55], title_outline="black",
               title_color=item.get("title_color", "gold"), title_font=item.get("title_font", "serif-bold"),
               elements=els)
     return background_image(bg, item.get("file", "back.png") + str(item.get("title")))

@@ -37,12 +37,7 @@ def _cabinet(title, pays, pays_note, feature, bottom, lines, progressive):
     # pay table on the right glass
     els += [dict(box=[660, 30, 134, 272], fill=panel, outline="gold", width=2, radius=6),
             dict(text="PAYS PER LINE", at=[727, 46], anchor="mm", size=12, color="lightgold", font="sans-bold")]
-    pitch = min(21, 224 // max(1, len(pays)))
-    for k, (label, amount) in enumerate(pays):
-        y = 70 + k * pitch
-        room = 114 - 9 * len(str(amount))   # the label stops short of the amount
-        els += [dict(text=str(label), at=[666, y], anchor="ls", size=11, color="cream", font="sans-bold", max_w=room),
-                dict(text=str(amount), at=[788, y], anchor="rs", size=12, color="gold", font="sans-bold")]
+    els.append(dict(pays=pays, at=[666, 70], right=788, pitch=min(21, 224 // max(1, len(pays)))))
     if pays_note:
         els.append(dict(text=pays_note, at=[727, 290], anchor="mm", size=11, color="yellow", font="sans-bold",
                         max_w=126))
@@ -58,16 +53,19 @@ def _cabinet(title, pays, pays_note, feature, bottom, lines, progressive):
             dict(text="BET MAX: ALL %d LINES" % len(lines), at=[567, 301], anchor="mm", size=11, color="cream",
                  font="sans-bold", max_w=160)]
     if progressive:
-        els += [dict(text="PROGRESSIVE JACKPOT", at=[438, 14], anchor="mm", size=12, color="lightgold",
+        els += [dict(text="PROGRESSIVE JACKPOT", at=[438, 14], anchor="mm", size=12, color="lightgold", outline="black",
                      font="sans-bold"),
                 dict(box=[318, 26, 240, 40], fill="black", outline="gold", width=2, radius=4)]
     # meters, badge, coin slot, buttons, bill acceptor, bottom glass: as on every three-reel cabinet
     els.append(dict(slot_panel=True, panel=panel, bottom=bottom))
     # the title on the top glass (beside the jackpot meter on a progressive machine)
     if progressive:
-        els.append(dict(text=title, box=[162, 2, 150, 62], size=26, color="gold", font="serif-bold", shadow="black"))
+        els.append(dict(text=title, box=[162, 2, 150, 62], size=26, color="gold", font="serif-bold", shadow="black",
+                        outline="black"))
     else:
-        els.append(dict(text=title, box=[170, 8, 460, 50], size=34, color="gold", font="serif-bold", shadow="black"))
+        # inside the marquee lights, above the reel window
+        els.append(dict(text=title, box=[160, 10, 480, 44], size=34, color="gold", font="serif-bold", shadow="black",
+                        outline="black"))
     return els
 
 

@@ -15,9 +15,9 @@ COLUMNS = [350, 425, 500, 575, 650]   # right edges of the 1..5 coin columns
 # name, x, y, width, label, colour. The "_mo" pictures (poker.py) match them.
 BUTTONS = [
     ["betmax", 593, 493, 50, "BET\nMAX", "burgundy"], ["deal", 546, 493, 44, "DEAL", "burgundy"],
-    ["hold4", 477, 494, 48, "HOLD", "darkgold"], ["hold3", 425, 495, 48, "HOLD", "darkgold"],
-    ["hold2", 374, 495, 48, "HOLD", "darkgold"], ["hold1", 322, 496, 48, "HOLD", "darkgold"],
-    ["hold0", 270, 496, 48, "HOLD", "darkgold"], ["betone", 199, 494, 48, "BET\nONE", "burgundy"],
+    ["hold4", 477, 494, 48, "HOLD", "bronze"], ["hold3", 425, 495, 48, "HOLD", "bronze"],
+    ["hold2", 374, 495, 48, "HOLD", "bronze"], ["hold1", 322, 496, 48, "HOLD", "bronze"],
+    ["hold0", 270, 496, 48, "HOLD", "bronze"], ["betone", 199, 494, 48, "BET\nONE", "burgundy"],
     ["cashout", 144, 495, 50, "CASH\nOUT", "navy"],
 ]
 
@@ -60,7 +60,7 @@ def _cabinet_front():
     for name, x, y, w, label, col in BUTTONS:
         els.append(dict(box=[x, y, w, 34], bevel=True, fill=col, label=label, size=10, color="cream"))
     els += [
-        dict(box=[178, 461, 44, 26], bevel=True, fill="purple", label="CHANGE", size=8, color="cream"),
+        dict(box=[178, 461, 44, 26], bevel=True, fill="purple", label="CHANGE", size=10, color="cream", font="condensed-bold"),
         dict(box=[561, 452, 35, 38], fill="charcoal", outline="silver", width=2, radius=4),   # coin slot
         dict(box=[575, 457, 7, 28], fill="black"),
         dict(box=[522, 546, 114, 45], fill="charcoal", outline="silver", width=2, radius=4),  # bill acceptor

@@ -5,7 +5,7 @@ FOLDER = "gfx/denominations"
 VALUES = [
     # file           label    colour
     ("1000.png",     "$1000", "purple"),
-    ("500.png",      "$500",  "violet"),
+    ("500.png",      "$500",  "sea"),
     ("100.png",      "$100",  "navy"),
     ("25.png",       "$25",   "blue"),
     ("5.png",        "$5",    "darkburgundy"),

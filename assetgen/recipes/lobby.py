@@ -59,9 +59,9 @@ def cabinet(i, machine):
         {"box": [x, y, 72, 82], "fill": CABINET[kind], "outline": "gold", "width": 2, "radius": 7},
         {"box": [x + 5, y + 4, 62, 43], "fill": "cream", "outline": "darkgold", "width": 2},
         dict(icon(mid), box=[x + 8, y + 6, 56, 39]),
-        {"box": [x + 4, y + 50, 64, 29], "fill": "charcoal", "radius": 4},
-        {"text": two_lines(title), "box": [x + 5, y + 50, 62, 29], "size": 11, "color": "lightgold",
-         "font": "condensed-bold"},
+        {"box": [x + 3, y + 49, 66, 31], "fill": "charcoal", "radius": 4},
+        {"text": two_lines(title), "box": [x + 3, y + 50, 66, 29], "size": 11, "color": "lightgold",
+         "font": "liberation"},
     ]
 
 

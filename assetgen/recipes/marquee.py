@@ -94,7 +94,7 @@ def top(mid, title, family):
         {"lights": [30, 30, 740, 480], "step": 28, "r": 6},
         {"box": [70, 70, 660, 130], "fill": "black", "outline": "gold", "width": 4, "radius": 14},
         {"text": title, "box": [84, 78, 632, 114], "size": 72, "color": "lightgold", "font": "serif-bold",
-         "shadow": "darkburgundy", "outline": "darkgold"},
+         "shadow": "black", "outline": "darkburgundy"},
         {"text": "CORVALO CASINO", "at": [400, 236], "size": 26, "color": "cream", "font": "serif-bold",
          "shadow": "black"},
     ] + glyph_row(mid, 290, 120) + [

@@ -56,9 +56,9 @@ def tab(name, label, w, base):
 def plate(mid, title):
     """A machine's name plate: everyday, under the mouse, not offered."""
     looks = [("", "burgundy", "cream", "darkgold"), ("_mo", "gold", "ink", "lightgold"),
-             ("_disabled", "charcoal", "grey", "darkgrey")]
+             ("_disabled", "charcoal", [150, 150, 150], "darkgrey")]
     return [{"kind": "text", "file": mid + suffix + ".png", "size": [PLATE_W, 18], "text": title, "text_size": 12,
-             "font": "condensed-bold", "bg": bg, "color": ink, "elements": frame(PLATE_W, 18, rim)}
+             "font": "liberation", "bg": bg, "color": ink, "elements": frame(PLATE_W, 18, rim)}
             for suffix, bg, ink, rim in looks]
 
 

@@ -11,13 +11,13 @@ W, H = 336, 156
 def bill(w, h):
     """A green banknote of w x h pixels."""
     return {
-        "kind": "background", "size": [w, h], "style": "plain", "colors": ["green", "green"],
+        "kind": "background", "size": [w, h], "style": "plain", "colors": ["lightfelt", "lightfelt"],
         "elements": [
             {"box": [2, 2, w - 4, h - 4], "outline": "darkfelt", "width": 2},
-            {"circle": [w // 2, h // 2, max(4, h // 2 - 5)], "fill": "lightfelt", "outline": "darkfelt"},
+            {"circle": [w // 2, h // 2, max(4, h // 2 - 5)], "fill": "cream", "outline": "darkfelt"},
             {"text": "$", "at": [w // 2, h // 2], "size": max(9, h - 12), "color": "darkfelt"},
-            {"text": "100", "at": [max(14, w // 7), h // 2], "size": max(8, h // 3), "color": "cream"},
-            {"text": "100", "at": [w - max(14, w // 7), h // 2], "size": max(8, h // 3), "color": "cream"},
+            {"text": "100", "at": [max(14, w // 7), h // 2], "size": max(9, h // 3), "color": "white", "outline": "darkfelt"},
+            {"text": "100", "at": [w - max(14, w // 7), h // 2], "size": max(9, h // 3), "color": "white", "outline": "darkfelt"},
         ],
     }
 

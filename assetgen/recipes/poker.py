@@ -23,9 +23,9 @@ ITEMS += [
 ]
 
 # Lit looks of the cabinet's buttons (the cabinet picture shows the plain ones).
-LIT = {"burgundy": "red", "darkgold": "gold", "navy": "blue"}
+LIT = {"burgundy": "red", "bronze": "gold", "navy": "blue"}
 ITEMS += [dict(kind="button", dir="gfx/pokerbuttons", name=b[0], states=["mo"], size=[b[3], 34], label=b[4],
-               label_size=10, color=LIT[b[5]], text="black" if b[5] == "darkgold" else "cream", shape="rect")
+               label_size=10, color=LIT[b[5]], text="black" if b[5] == "bronze" else "cream", shape="rect")
           for b in BUTTONS]
 ITEMS.append(dict(kind="button", dir="gfx/pokerbuttons", name="change", states=["mo"], size=[44, 26],
                   label="CHANGE", label_size=9, color="purple", text="cream", shape="rect"))

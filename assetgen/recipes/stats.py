@@ -42,7 +42,7 @@ def name_plate(mid, x, y):
     w = 114
     return [{"box": [x, y - TOP, w, 18], "fill": "darkburgundy", "outline": "darkgold"},
             {"text": TITLES[mid], "box": [x + 2, y - TOP, w - 4, 18], "size": 11, "color": "cream",
-             "font": "condensed-bold"}]
+             "font": "liberation"}]
 
 
 def nav_button(label, x, y, w):

@@ -250,10 +250,10 @@ BACK = [
     {"text": "or a prize on your shelf to admire it.", "at": [352, 218], "size": 14, "color": "cream"},
     # display case for the large picture at (185, 272)
     {"box": [180, 267, 350, 270], "fill": "black", "outline": "gold", "width": 3},
-    {"text": "Your prizes are shown here", "at": [355, 400], "size": 14, "color": "grey"},
+    {"text": "Your prizes are shown here", "at": [355, 400], "size": 14, "color": "silver"},
     # description card place at (536, 13)
     {"box": [531, 8, 261, 145], "fill": "darkburgundy", "outline": "gold", "width": 2},
-    {"text": "Prize details", "at": [661, 80], "size": 14, "color": "grey"},
+    {"text": "Prize details", "at": [661, 80], "size": 14, "color": "silver"},
     # the shelf: two columns of four places
     {"box": [529, 154, 262, 392], "style": "wood", "border": "gold"},
 ] + [{"box": [532 + 127 * c, 155 + d, 124, 4], "fill": "brown"} for c in (0, 1) for d in (96, 195, 292, 388)] + [

@@ -13,8 +13,9 @@
 #include "shell/sound.h"
 #include "shell/text_label.h"
 #include "shell/util.h"
+#include "shell/waiting.h"
 
-void (*derbyDelay)(Uint32 ms) = SDL_Delay;
+void (*derbyDelay)(Uint32 ms) = modalPause;
 
 namespace {
 

@@ -20,7 +20,7 @@ class Denomination;
 class TextLabel;
 class Animation;
 
-// Pauses of the derby's timed steps (flash, count-up, settle); SDL_Delay.
+// Pauses of the derby's timed steps (flash, count-up, settle); modalPause.
 // Tests point it at a function of their own.
 extern void (*derbyDelay)(Uint32 ms);
 

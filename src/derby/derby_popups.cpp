@@ -18,6 +18,8 @@
 #include "shell/display.h"
 #include "shell/image.h"
 #include "shell/sound.h"
+#include "shell/text_field.h"
+#include "shell/waiting.h"
 
 namespace {
 
@@ -82,24 +84,13 @@ void DemoDerby::insertMoney() {
     if (popup->loaded) popup->blit(kPopupX, kPopupY);
     display->update();
 
-    // Typed characters come from the key events' Unicode translation; SGE
-    // counts the alpha as opacity, so the text is drawn solid.
-    int unicodeWas = SDL_EnableUNICODE(1);
-    char buffer[kFieldLength + 1] = {0};
-    int result = sge_tt_input(display->screen, font, buffer, SGE_IBG, 0, kFieldLength, kFieldX, kFieldY, 0, 0, 0,
-                              255, 255, 255, SDL_ALPHA_OPAQUE);
-    SDL_EnableUNICODE(unicodeWas);
-    if (result < 0) {
-        std::cout << "Money input setup failed" << std::endl;
-        if (result == -1) {
-            // The field took a window-close request: hand it back to the game.
-            SDL_Event quit;
-            quit.type = SDL_QUIT;
-            SDL_PushEvent(&quit);
-        }
-    }
-    buffer[kFieldLength] = '\0';
-    long long amount = derbyMoneyAmount(buffer);
+    // The text is drawn solid black on white. A window close or a stop
+    // signal ends the entry; the game then shuts down.
+    std::string entry;
+    int result = readTextField(font, entry, kFieldLength, kFieldX, kFieldY, SDL_Color{0, 0, 0, 0},
+                               SDL_Color{255, 255, 255, 0}, SDL_ALPHA_OPAQUE);
+    if (result < 0) std::cout << "Money input setup failed" << std::endl;
+    long long amount = derbyMoneyAmount(entry);
     delete popup;
     sge_TTF_CloseFont(font);
 
@@ -120,6 +111,7 @@ void DemoDerby::insertMoney() {
         while (!bill.atEnd() && mediaTicks() - start < kBillTimeLimit) {
             bill.update(false);
             display->update();
+            restBriefly();
         }
     }
 
@@ -162,7 +154,7 @@ void DemoDerby::showAttract(const std::string& panel) {
     bool ending = false;
     while (!ending) {
         SDL_Event event;
-        if (pollModalEvent(event) && (event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_KEYDOWN)) ending = true;
+        if (waitModalEvent(event) && (event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_KEYDOWN)) ending = true;
         if (quitRequested()) ending = true;
         if (sign) sign->step();
         display->update();

@@ -10,6 +10,7 @@
 #include "shell/image.h"
 #include "shell/mtrand.h"
 #include "shell/sound.h"
+#include "shell/waiting.h"
 
 namespace {
 
@@ -95,6 +96,7 @@ void DemoDerby::spin() {
             }
         }
         updateDisplay();
+        restBriefly();
     }
     if (reelSound) reelSound->halt();
     for (Animation* a : turning) delete a;

@@ -16,6 +16,7 @@
 #include "shell/sound.h"
 #include "shell/text_label.h"
 #include "shell/util.h"
+#include "shell/waiting.h"
 
 const char* const cashierFont = "../fonts/cashname.ttf";
 const double additionalFunds = 1000.0;
@@ -144,7 +145,7 @@ void Cashier::init() {
     createButtons();
     if (config && config->firstTimeEver) {
         // The welcome plays out before the desk opens.
-        SDL_Delay(firstRunDelayMs);
+        modalPause(firstRunDelayMs);
     } else if (currentPlayer && currentPlayer->money < lowMoneyWarning && soundPlayer) {
         soundPlayer->play("lobyneed.wav");
     }

@@ -11,6 +11,7 @@
 #include "shell/image.h"
 #include "shell/routes.h"
 #include "shell/sound.h"
+#include "shell/waiting.h"
 
 const int lobbySignX = 100, lobbySignY = 70, lobbySignWidth = 600, lobbySignHeight = 27;
 
@@ -57,10 +58,7 @@ std::vector<LobbySpot> buildSpots() {
 bool waitForPress() {
     while (!quitRequested()) {
         SDL_Event event;
-        if (!pollModalEvent(event)) {
-            SDL_Delay(1);
-            continue;
-        }
+        if (!waitModalEvent(event)) continue;
         if (event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_KEYDOWN) return true;
     }
     return false;

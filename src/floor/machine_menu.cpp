@@ -12,6 +12,7 @@
 #include "shell/routes.h"
 #include "shell/screen.h"
 #include "shell/sound.h"
+#include "shell/waiting.h"
 
 namespace machinemenu {
 
@@ -198,9 +199,8 @@ void Menu::run() {
     bool closing = false;
     while (!closing && !quitRequested()) {
         SDL_Event event;
-        if (!pollModalEvent(event)) {
+        if (!waitModalEvent(event)) {
             if (soundPlayer) soundPlayer->update();
-            SDL_Delay(1);  // nothing to do until the mouse moves
             continue;
         }
         if (event.type == SDL_MOUSEMOTION) {

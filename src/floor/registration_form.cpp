@@ -12,6 +12,7 @@
 #include "shell/image.h"
 #include "shell/sound.h"
 #include "shell/text_label.h"
+#include "shell/waiting.h"
 
 namespace {
 
@@ -162,9 +163,8 @@ bool Form::run() {
     bool closing = false;
     while (!closing && !quitRequested()) {
         SDL_Event event;
-        if (!pollModalEvent(event)) {
+        if (!waitModalEvent(event)) {
             if (soundPlayer) soundPlayer->update();
-            SDL_Delay(1);  // nothing to do until the player types or clicks
             continue;
         }
         if (event.type == SDL_MOUSEBUTTONDOWN && event.button.button == SDL_BUTTON_LEFT) {

@@ -127,7 +127,7 @@ void Machine::pull() {
 
 void Machine::startSpin() {
     size_t count = reels.empty() ? static_cast<size_t>(reelCount > 0 ? reelCount : 0) : reels.size();
-    int now = static_cast<int>(SDL_GetTicks());
+    int now = static_cast<int>(mediaTicks());
     reelStartTimes.assign(count, now);
     reelStopDelays.assign(count, 0);
     int delay = 500;
@@ -142,7 +142,7 @@ void Machine::spinStep() {
     size_t count = reelStartTimes.size();
     for (size_t i = 0; i < count && spinning; ++i) {
         if (reelStartTimes[i] == -1) continue;
-        int elapsed = static_cast<int>(SDL_GetTicks() - static_cast<Uint32>(reelStartTimes[i]));
+        int elapsed = static_cast<int>(mediaTicks() - static_cast<Uint32>(reelStartTimes[i]));
         if (i < reelStopDelays.size() && elapsed >= reelStopDelays[i]) {
             showStoppedReel(static_cast<int>(i));
             playSound("slothit1.wav");

@@ -9,6 +9,7 @@
 #include "shell/image.h"
 #include "shell/screen.h"
 #include "shell/sound.h"
+#include "shell/waiting.h"
 
 namespace {
 
@@ -80,7 +81,7 @@ void showMarquee(Screen* screen, std::string panel) {
     bool closing = false;
     while (!closing) {
         SDL_Event event;
-        if (pollModalEvent(event) && (event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_KEYDOWN))
+        if (waitModalEvent(event) && (event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_KEYDOWN))
             closing = true;
         // A closed window ends the popup too; the game then shuts down.
         if (quitRequested()) closing = true;

@@ -17,6 +17,8 @@
 #include "shell/display.h"
 #include "shell/image.h"
 #include "shell/sound.h"
+#include "shell/text_field.h"
+#include "shell/waiting.h"
 
 const MoneyPopupStyle reelMoneyPopup = {"bill", 658, 553, false, false};
 const MoneyPopupStyle pokerMoneyPopup = {"pokerbill", 544, 576, true, true};
@@ -125,26 +127,17 @@ void MoneyInput::run(int& credits, const Denomination* denomination, const Money
     popup->blit(kPopupX, kPopupY);
     display->update();
 
-    // The text field runs its own input loop until Return. Escape and a
-    // window-close request end it as no entry.
-    // Typed characters come from the key events' Unicode translation. The
-    // text is solid black on white (SGE counts alpha as opacity).
-    int unicodeWas = SDL_EnableUNICODE(1);
-    char buffer[moneyInputMaxChars + 1] = {0};
-    int result = sge_tt_input(display->screen, font, buffer, SGE_IBG, 0, moneyInputMaxChars, kFieldX, kFieldY, 0, 0,
-                              0, 255, 255, 255, SDL_ALPHA_OPAQUE);
-    SDL_EnableUNICODE(unicodeWas);
+    // The text field runs its own input loop until Return. Escape, a window
+    // close and a stop signal end it as no entry. The text is solid black
+    // on white.
+    std::string entry;
+    int result = readTextField(font, entry, moneyInputMaxChars, kFieldX, kFieldY, SDL_Color{0, 0, 0, 0},
+                               SDL_Color{255, 255, 255, 0}, SDL_ALPHA_OPAQUE);
     if (result < 0) {
         std::cout << "Money input setup failed" << std::endl;
-        buffer[0] = '\0';
-        if (result == -1) {
-            // The field swallowed a window-close request: hand it back to the game.
-            SDL_Event quit;
-            quit.type = SDL_QUIT;
-            SDL_PushEvent(&quit);
-        }
+        entry.clear();
     }
-    typed = buffer;
+    typed = entry;
     amount = parseMoneyAmount(typed);
     delete popup;
     sge_TTF_CloseFont(font);
@@ -155,10 +148,11 @@ void MoneyInput::run(int& credits, const Denomination* denomination, const Money
     {
         Animation bill(kBillFolder, style.billName, kBillFrames, kBillFps, style.billX, style.billY, animOnce,
                        style.billColorKey, false);
-        Uint32 start = SDL_GetTicks();
-        while (!bill.atEnd() && SDL_GetTicks() - start < kBillTimeLimit) {
+        Uint32 start = mediaTicks();
+        while (!bill.atEnd() && mediaTicks() - start < kBillTimeLimit) {
             bill.update(false);
             display->update();
+            restBriefly();
         }
     }
 

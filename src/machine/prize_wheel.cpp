@@ -7,8 +7,9 @@
 #include "shell/image.h"
 #include "shell/mtrand.h"
 #include "shell/sound.h"
+#include "shell/waiting.h"
 
-void (*wheelDelay)(Uint32 ms) = SDL_Delay;
+void (*wheelDelay)(Uint32 ms) = modalPause;
 
 const PrizeWheelSpec& cashWheel() {
     static const PrizeWheelSpec spec = [] {
@@ -42,14 +43,16 @@ void spinPrizeWheel(const PrizeWheelSpec& spec, Animation& wheel, int& prize, st
     const Uint32 period = (genrand() % static_cast<uint32_t>(spec.periodSpread) + spec.periodBase) / 10;
     const Uint32 start = mediaTicks();
     SoundClip* sequence = soundPlayer ? soundPlayer->play("wheelseq.wav", false) : nullptr;
+    // A window close or stop signal stops the wheel where it stands.
     do {
         wheel.update(false);
         if (display) display->update();
-    } while (mediaTicks() - start < 2000);
+        restBriefly();
+    } while (mediaTicks() - start < 2000 && !quitRequestedOrQueued());
 
     Uint32 last = mediaTicks(), now = last;
     int rate = 25;
-    while (rate > 5) {
+    while (rate > 5 && !quitRequestedOrQueued()) {
         if (now - last > period) {
             rate -= 4;
             wheel.setFps(rate);
@@ -58,6 +61,7 @@ void spinPrizeWheel(const PrizeWheelSpec& spec, Animation& wheel, int& prize, st
         now = mediaTicks();
         wheel.update(false);
         if (display) display->update();
+        restBriefly();
     }
     if (sequence) sequence->halt();
 

@@ -52,5 +52,5 @@ Animation* openWheelScreen(const PrizeWheelSpec& spec);
 // the screen restored. Returns the prize in coins. Reads no input.
 int runCashWheelBonus();
 
-// Pauses of the wheel screens (SDL_Delay in the game; tests may shorten them).
+// Pauses of the wheel screens (modalPause in the game; tests may shorten them).
 extern void (*wheelDelay)(Uint32 ms);

@@ -5,6 +5,7 @@
 
 #include "machine/denomination.h"
 #include "shell/mtrand.h"
+#include "shell/display.h"
 
 std::vector<ProgressiveMeter*> progressiveMeters;
 
@@ -44,7 +45,7 @@ void seedProgressiveMeters() {
         progressiveMeters.push_back(new ProgressiveMeter(seed.base + genrand() % seed.span, 1.0));
 }
 
-void growProgressiveMeters() { growProgressiveMetersAt(SDL_GetTicks()); }
+void growProgressiveMeters() { growProgressiveMetersAt(mediaTicks()); }
 
 void growProgressiveMetersAt(Uint32 now) {
     if (!growthStarted) {

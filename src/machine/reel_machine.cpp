@@ -12,6 +12,7 @@
 #include "shell/mtrand.h"
 #include "shell/sound.h"
 #include "shell/util.h"
+#include "shell/waiting.h"
 
 int ReelMachine::countUpDelay = 120;
 
@@ -287,7 +288,7 @@ int ReelMachine::countUpWin() {
         showCredits(credits);
         showPaid(paid);
         clip.play(0, 0);
-        if (countUpDelay > 0) SDL_Delay(static_cast<Uint32>(countUpDelay));
+        if (countUpDelay > 0) modalPause(static_cast<Uint32>(countUpDelay));
         SDL_Event dropped;
         pollModalEvent(dropped);  // input waits; a window close is kept for later
     }

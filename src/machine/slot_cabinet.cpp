@@ -13,6 +13,7 @@
 #include "shell/image.h"
 #include "shell/sound.h"
 #include "shell/text_label.h"
+#include "shell/waiting.h"
 
 namespace {
 
@@ -74,12 +75,10 @@ void showHelpPages(const HelpPage* pages, int count) {
         display->update();
         SDL_Event event;
         for (;;) {
-            if (pollModalEvent(event)) {
+            if (waitModalEvent(event)) {
                 if (event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_KEYDOWN) break;
             } else if (quitRequested()) {
                 break;  // the window is closing: nobody is left to click through
-            } else {
-                SDL_Delay(5);
             }
         }
         if (quitRequested()) break;

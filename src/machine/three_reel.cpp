@@ -14,6 +14,7 @@
 #include "shell/display.h"
 #include "shell/image.h"
 #include "shell/sound.h"
+#include "shell/waiting.h"
 
 int ThreeReelMachine::countUpDelay = 200;
 
@@ -202,7 +203,7 @@ int ThreeReelMachine::countUpWin() {
         showCredits(credits);
         showPaid(paid);
         clip->play(0, 0);
-        if (countUpDelay > 0) SDL_Delay(countUpDelay);
+        if (countUpDelay > 0) modalPause(static_cast<Uint32>(countUpDelay));
         SDL_Event dropped;
         pollModalEvent(dropped);
     }
@@ -211,7 +212,7 @@ int ThreeReelMachine::countUpWin() {
 }
 
 bool ThreeReelMachine::stopDueReels(bool overlayEachStop) {
-    const int now = static_cast<int>(SDL_GetTicks());
+    const int now = static_cast<int>(mediaTicks());
     const int count = static_cast<int>(reelStartTimes.size());
     bool lastStopped = false;
     for (int i = 0; i < count; ++i) {
@@ -304,7 +305,7 @@ void ArrowThreeReelMachine::animateArrows() {
         Symbol* s = result.chosenSymbol(reel);
         if (!s || (s->kind != symbolArrowUp && s->kind != symbolArrowDown)) continue;
         if (first) {
-            SDL_Delay(500);
+            modalPause(500);
             first = false;
         }
         playArrowSound();
@@ -312,7 +313,7 @@ void ArrowThreeReelMachine::animateArrows() {
             loadGraphics(s->name + ".png." + std::to_string(k), reel);
             drawOverlay();
             if (display) display->update();
-            SDL_Delay(66);
+            modalPause(66);
         }
     }
 }

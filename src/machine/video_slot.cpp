@@ -17,6 +17,7 @@
 #include "shell/image.h"
 #include "shell/sound.h"
 #include "shell/text_label.h"
+#include "shell/waiting.h"
 
 namespace {
 
@@ -300,10 +301,10 @@ void VideoSlotMachine::flashWinningLines() {
         for (int k = 0; k < 2; ++k) {
             if (picture.loaded) picture.blit(at.x, at.y);
             display->update();
-            if (flashDelay > 0) SDL_Delay(static_cast<Uint32>(flashDelay));
+            if (flashDelay > 0) modalPause(static_cast<Uint32>(flashDelay));
             display->drawSavedScreen();
             display->update();
-            if (flashDelay > 0) SDL_Delay(static_cast<Uint32>(flashDelay));
+            if (flashDelay > 0) modalPause(static_cast<Uint32>(flashDelay));
         }
         if (picture.loaded) picture.blit(at.x, at.y);
         display->freeSavedScreen();

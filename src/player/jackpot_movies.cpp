@@ -6,6 +6,7 @@
 #include "player/trophy_room.h"
 #include "shell/animation.h"
 #include "shell/display.h"
+#include "shell/waiting.h"
 
 namespace {
 
@@ -17,12 +18,9 @@ const Uint32 holdMs = 3000;
 
 // The movies take no event off the queue, mouse motion included: clicks,
 // keys and moves wait there for the machine. A request to close the window
-// is only looked at (the frame loop acts on it) and cuts the movie short.
-bool closeRequested() {
-    SDL_PumpEvents();
-    SDL_Event quit;
-    return SDL_PeepEvents(&quit, 1, SDL_PEEKEVENT, SDL_QUITMASK) > 0;
-}
+// is only looked at (the frame loop acts on it) and, like a stop signal,
+// cuts the movie short.
+bool closeRequested() { return quitRequestedOrQueued(); }
 
 // One pass: frame 0 at once, then one frame per period, until the step past
 // the last frame. False when the window was closed meanwhile.
@@ -33,18 +31,14 @@ bool playPass(Animation& movie) {
         if (closeRequested()) return false;
         // Rest between frames, but wake in time for the next one.
         Uint32 now = mediaTicks();
-        if (movie.lastStep + movie.framePeriod > now + 2) SDL_Delay(1);
+        if (movie.lastStep + movie.framePeriod > now + 2) restBriefly();
     }
     return true;
 }
 
 // Keeps the last frame on the screen for the hold time.
 void hold() {
-    Uint32 start = mediaTicks();
-    while (mediaTicks() - start < holdMs) {
-        if (closeRequested()) return;
-        SDL_Delay(5);
-    }
+    if (!closeRequested()) modalPause(holdMs);
 }
 
 void playMovie(const char* name, int frameCount, int passes) {

@@ -11,6 +11,7 @@
 #include "shell/sound.h"
 #include "shell/text_label.h"
 #include "shell/util.h"
+#include "shell/waiting.h"
 
 const std::vector<std::string> prizeIds = {
     "keychain", "mug",      "dartboard", "clock",    "lamp",  "bsktball",  "archery", "sunglasses",
@@ -200,11 +201,10 @@ void TrophyRoom::runPurchaseDialogue(const std::string& id) {
     if (display) display->update();
 
     Widget* lit = nullptr;
-    int emptyPasses = 0;
     bool pressed = false;
     while (!pressed) {
         SDL_Event event;
-        if (pollModalEvent(event)) {
+        if (waitModalEvent(event)) {
             // Only a mouse press closes the panel; everything else is dropped.
             if (event.type == SDL_MOUSEBUTTONDOWN) pressed = true;
             continue;
@@ -212,20 +212,16 @@ void TrophyRoom::runPurchaseDialogue(const std::string& id) {
         // The window was closed: leave the panel without buying; the game
         // ends once the room is back.
         if (quitRequested()) break;
-        if (emptyPasses > 199) {
-            emptyPasses = 0;
-            int x = 0, y = 0;
-            SDL_GetMouseState(&x, &y);
-            Widget* under = findButtonAt(x, y, choices);
-            if (under != lit) {
-                if (lit) lit->setState(-1);
-                if (under) under->setState(1);
-                lit = under;
-            }
+        // Nothing waiting (after a short rest): a look at the mouse.
+        int x = 0, y = 0;
+        SDL_GetMouseState(&x, &y);
+        Widget* under = findButtonAt(x, y, choices);
+        if (under != lit) {
+            if (lit) lit->setState(-1);
+            if (under) under->setState(1);
+            lit = under;
         }
-        ++emptyPasses;
         if (display) display->update();
-        SDL_Delay(1);
     }
 
     if (pressed) {

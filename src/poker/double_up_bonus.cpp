@@ -9,6 +9,7 @@
 #include "shell/sound.h"
 #include "shell/text_label.h"
 #include "shell/util.h"
+#include "shell/waiting.h"
 
 namespace {
 
@@ -92,11 +93,10 @@ void DoubleUpBonus::offerDoubleUp(int& amount) {
         for (Widget* c : controls) clickable = clickable || c->width() > 0;
 
         bool answered = false, declined = false;
-        int idle = 0;
         Widget* under = nullptr;
         while (!answered) {
             SDL_Event event;
-            if (pollModalEvent(event)) {
+            if (waitModalEvent(event)) {
                 if (event.type == SDL_MOUSEBUTTONDOWN) {
                     int mx = 0, my = 0;
                     pokerMouseState(&mx, &my);
@@ -117,18 +117,15 @@ void DoubleUpBonus::offerDoubleUp(int& amount) {
                 // The window is closing: the player keeps what stands.
                 answered = declined = true;
             } else {
-                if (idle > 199) {
-                    int mx = 0, my = 0;
-                    pokerMouseState(&mx, &my);
-                    idle = 0;
-                    Widget* found = Screen::findButtonAt(mx, my, controls);
-                    if (found != under) {
-                        if (under && under->state != 0) under->setState(-1);
-                        if (found && found->state != 0) found->setState(1);
-                        under = found;
-                    }
+                // Nothing waiting (after a short rest): a look at the mouse.
+                int mx = 0, my = 0;
+                pokerMouseState(&mx, &my);
+                Widget* found = Screen::findButtonAt(mx, my, controls);
+                if (found != under) {
+                    if (under && under->state != 0) under->setState(-1);
+                    if (found && found->state != 0) found->setState(1);
+                    under = found;
                 }
-                ++idle;
             }
             passEnd();
         }
@@ -174,8 +171,13 @@ int DoubleUpBonus::playDoubleUp(int stake) {
 
     int picked = -1;
     while (picked < 0) {
+        if (quitRequested()) {
+            // The window is closing before a card was picked: the stake stands.
+            for (Widget* spot : spots) delete spot;
+            return stake;
+        }
         SDL_Event event;
-        if (pollModalEvent(event) && event.type == SDL_MOUSEBUTTONDOWN) {
+        if (waitModalEvent(event) && event.type == SDL_MOUSEBUTTONDOWN) {
             int mx = 0, my = 0;
             pokerMouseState(&mx, &my);
             if (Widget* spot = Screen::findButtonAt(mx, my, spots)) {

@@ -14,8 +14,9 @@
 #include "shell/sound.h"
 #include "shell/text_label.h"
 #include "shell/util.h"
+#include "shell/waiting.h"
 
-void (*pokerDelay)(Uint32 ms) = SDL_Delay;
+void (*pokerDelay)(Uint32 ms) = modalPause;
 
 namespace {
 void sdlMouseState(int* x, int* y) { SDL_GetMouseState(x, y); }
@@ -47,7 +48,7 @@ void playSound(const char* name) {
 void waitForPress() {
     for (;;) {
         SDL_Event event;
-        if (pollModalEvent(event)) {
+        if (waitModalEvent(event)) {
             if (event.type == SDL_KEYDOWN || event.type == SDL_MOUSEBUTTONDOWN) return;
         } else if (quitRequested()) {
             return;

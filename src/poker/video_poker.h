@@ -18,7 +18,7 @@ class TextLabel;
 class Denomination;
 
 // The blocking pause of the poker screens (card turns, count-up, flashes).
-// SDL_Delay in the game; tests may point it at something quicker.
+// modalPause in the game; tests may point it at something quicker.
 extern void (*pokerDelay)(Uint32 ms);
 // Where the mouse is when a modal poker part looks (SDL_GetMouseState in the
 // game; tests may script it).

@@ -12,6 +12,7 @@
 #include "shell/mtrand.h"
 #include "shell/screen.h"
 #include "shell/sound.h"
+#include "shell/waiting.h"
 
 App* theApp = nullptr;
 AppHooks appHooks;
@@ -21,9 +22,9 @@ namespace {
 // A window-close request seen by a modal loop while no App exists.
 bool quitSeenWithoutApp = false;
 
-// Set by SIGTERM / SIGINT. The library's own handler for these pushes a quit
-// event from inside the signal handler, which can deadlock on the event
-// queue's lock; ours only sets this flag, and the frame loop and the modal
+// Set by SIGTERM, SIGINT, SIGHUP and SIGQUIT. The library's own handler
+// for these pushes a quit event from inside the signal handler, which can
+// deadlock on the event queue's lock; ours only sets this flag, and the frame loop and the modal
 // loops turn it into an orderly quit (so the player is saved).
 volatile std::sig_atomic_t stopSignalled = 0;
 
@@ -40,6 +41,9 @@ bool takeStopSignal() {
 }  // namespace
 
 App::App(Uint32 videoFlags) : screen(nullptr), quit(0) {
+    // The first screen may already wait for the player (the cashier's
+    // first-run welcome): a window close or stop signal then is this App's.
+    theApp = this;
     SDL_WM_SetCaption("Corvalo Slots", "Corvalo Slots");
 
     sgenrand(static_cast<uint32_t>(std::time(nullptr)));
@@ -86,19 +90,20 @@ void App::setScreen(Screen* newScreen) {
     screen = newScreen;
 }
 
-void App::pollEvent() {
-    if (takeStopSignal()) return;
+bool App::pollEvent() {
+    if (takeStopSignal()) return true;
     SDL_Event event;
-    if (!SDL_PollEvent(&event)) return;
+    if (!SDL_PollEvent(&event)) return false;
     if (event.type == SDL_QUIT) {
         quit = 1;
-        return;
+        return true;
     }
     if (event.type == SDL_KEYDOWN &&
         (event.key.keysym.sym == SDLK_LALT || event.key.keysym.sym == SDLK_TAB)) {
-        return;
+        return true;
     }
     if (screen) screen->handleEvent(event);
+    return true;
 }
 
 void App::step() {
@@ -128,8 +133,11 @@ bool parseCommandLine(int argc, char** argv, Uint32& videoFlags) {
 
 int runFrameLoop() {
     while (theApp && theApp->quit == 0) {
-        theApp->pollEvent();
+        bool eventTaken = theApp->pollEvent();
         theApp->step();
+        // Nothing happened: give the processor back until the next pass.
+        // Everything timed goes by the clock, so it keeps its times.
+        if (!eventTaken && theApp && theApp->quit == 0) restBriefly();
     }
     return 0;
 }
@@ -156,8 +164,7 @@ int runGame(int argc, char** argv) {
 
 void installStopSignalHandlers() {
     stopSignalled = 0;
-    std::signal(SIGTERM, onStopSignal);
-    std::signal(SIGINT, onStopSignal);
+    for (int stop : {SIGTERM, SIGINT, SIGHUP, SIGQUIT}) std::signal(stop, onStopSignal);
 }
 
 bool pollModalEvent(SDL_Event& event) {
@@ -174,6 +181,15 @@ bool pollModalEvent(SDL_Event& event) {
 bool quitRequested() {
     takeStopSignal();
     return theApp ? theApp->quit != 0 : quitSeenWithoutApp;
+}
+
+
+bool quitRequestedOrQueued() {
+    if (quitRequested()) return true;
+    if (!SDL_WasInit(SDL_INIT_VIDEO)) return false;
+    SDL_PumpEvents();
+    SDL_Event close;
+    return SDL_PeepEvents(&close, 1, SDL_PEEKEVENT, SDL_QUITMASK) > 0;
 }
 
 void exitAfterSaving(int status) {

@@ -1,6 +1,6 @@
 // The application object and the program's start: command line, services,
-// the frame loop (one input event, then one frame, without sleeping) and the
-// orderly shut-down.
+// the frame loop (one input event, then one frame, and a short rest when
+// nothing happened) and the orderly shut-down.
 #pragma once
 
 #include <SDL.h>
@@ -44,8 +44,9 @@ public:
     // display, free stopped sounds.
     void step();
     // Takes at most one event: window close sets quit; Left-Alt and Tab key
-    // presses are dropped; everything else goes to the screen.
-    void pollEvent();
+    // presses are dropped; everything else goes to the screen. False when
+    // no event was waiting.
+    bool pollEvent();
 
     Screen* screen;   // owned
     int quit;         // 1 ends the frame loop (the lobby's exit sets it)
@@ -59,6 +60,7 @@ extern App* theApp;
 bool parseCommandLine(int argc, char** argv, Uint32& videoFlags);
 
 // The frame loop over theApp until quit is set; returns the exit status (0).
+// A pass that found no event ends with a short rest (shell/waiting.h).
 int runFrameLoop();
 
 // The whole program: command line, SDL start, App, frame loop, shut-down.
@@ -71,12 +73,20 @@ int runGame(int argc, char** argv);
 // lost: it sets theApp->quit = 1 (the frame loop ends once the modal part
 // has returned) and the call returns false. Use quitRequested() to close a
 // modal part early when the player has closed the window.
-// SIGTERM and SIGINT (a logout, a kill, Ctrl-C) count as a window close.
+// SIGTERM, SIGINT, SIGHUP and SIGQUIT (a logout, a kill, Ctrl-C) count as a
+// window close. Loops that wait for the player use waitModalEvent
+// (shell/waiting.h), which also rests when nothing is waiting.
 bool pollModalEvent(SDL_Event& event);
+// True once the window was closed or a stop signal came.
 bool quitRequested();
+// The same, and a window close still waiting in the queue behind other
+// events counts too (it stays there for the frame loop): for parts that read
+// no events (movies, timed pauses), so that they also end promptly.
+bool quitRequestedOrQueued();
 
-// Makes SIGTERM and SIGINT request an orderly quit (the player is saved) at
-// the next event poll. runGame installs them after SDL has started.
+// Makes SIGTERM, SIGINT, SIGHUP and SIGQUIT request an orderly quit (the
+// player is saved) at the next event poll. runGame installs them after SDL
+// has started.
 void installStopSignalHandlers();
 
 // For the few failures that must end the game at once (a font that cannot be

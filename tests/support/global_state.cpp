@@ -32,6 +32,7 @@
 #include "shell/routes.h"
 #include "shell/screen.h"
 #include "shell/sound.h"
+#include "shell/waiting.h"
 
 extern char** environ;
 
@@ -46,6 +47,7 @@ struct Saved {
     void (*gamblePoint)(int*, int*), (*pokerMouse)(int*, int*);
     void (*gambleWheel)(const PrizeWheelSpec&, Animation&, int&, std::string&);
     Uint32 (*ticks)();
+    void (*rest)(Uint32);
     App* app;
     AppHooks hooks;
     Routes ways;
@@ -77,6 +79,7 @@ struct Saved {
         pokerMouse = pokerMouseState;
         gambleWheel = gambleSpin;
         ticks = mediaTicks;
+        rest = idleRest;
         app = theApp;
         player = currentPlayer;
         hooks = appHooks;
@@ -119,6 +122,7 @@ struct Saved {
         pokerMouseState = pokerMouse;
         gambleSpin = gambleWheel;
         mediaTicks = ticks;
+        idleRest = rest;
         appHooks = hooks;
         routes = ways;
         for (size_t i = 0; i < creators.size(); ++i) replaceMachineCreator(machineTable()[i].id, creators[i]);

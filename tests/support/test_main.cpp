@@ -5,7 +5,14 @@
 #include <cstdlib>
 
 #include "game/game.h"
+#include "shell/waiting.h"
 #include "support/runtime.h"
+
+namespace {
+
+void noRest(Uint32) {}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     setenv("SDL_VIDEODRIVER", "dummy", 0);
@@ -13,6 +20,8 @@ int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
     testrt::setUp();
     installGame();  // the routes and hooks the program itself installs
+    // Tests never sleep: a loop with nothing to do goes straight on.
+    idleRest = noRest;
     testrt::keepGlobalState();
     return RUN_ALL_TESTS();
 }

@@ -26,7 +26,7 @@ ITEMS = [
     # drawn in place; each balloon copies its own rectangle from it.
     dict(kind="background", dir="gfx/bonus/balloonblitz", file=f, style="sky", colors=["lightblue", "sky"],
          border=True, title="POP THE BALLOONS!", title_size=34, title_y=40,
-         subtitle="Pop until you hit a BUST", subtitle_at=[400, 92], subtitle_size=18,
+         subtitle="Pop until you hit a BUST", subtitle_at=[400, 92], subtitle_size=18, text_color="navy",
          elements=[dict(box=[376, 504, 180, 62], fill="cream", outline="navy", width=3, radius=6),
                    dict(text="TOTAL", at=[330, 535], size=16, color="navy", font="sans-bold")] +
                   ([dict(symbol="balloon", box=[x, y, 66, 80], hard=False,

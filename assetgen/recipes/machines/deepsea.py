@@ -53,6 +53,6 @@ ITEMS = [
                          ("_mermaid", dict(glyph="emoji", emoji="mermaid", caption="MERMAID!", plate="navy")))
 ] + [
     dict(kind="text", dir="gfx/bonus/deepsea", file="%s.png" % m, size=[179, 110], text=m.upper(), bg_style="gold",
-         color="red", outline="black", text_size=64)
+         color="brightred", outline="black", text_size=64)
     for m in ("3x", "5x", "10x", "25x", "50x", "100x")
 ]

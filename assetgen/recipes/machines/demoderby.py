@@ -29,7 +29,7 @@ PAYS = [("flag", "FLAG FLAG FLAG", 400), ("trophy", "TROPHY x3", 150), ("car", "
 def row_face(name, x, y, w, lit):
     """A row button: transparent down to the faces, then a bevelled face."""
     return [dict(box=[x, FACE_TOP, w, FACE_BOTTOM - FACE_TOP], bevel=True,
-                 fill="brightred" if lit else "burgundy", label=label_of(name), size=10,
+                 fill="red" if lit else "burgundy", label=label_of(name), size=10,
                  color="lightgold" if lit else "cream")]
 
 
@@ -104,7 +104,7 @@ BACK = (
      for k, y in enumerate(ROWS_Y)] +
     [dict(box=[432, y + 24, 44, 20], fill="cream", outline="navy") for y in ROWS_Y] +
     [dict(text="BET", at=[454, y + 18], size=9, color="lightgold", font="sans-bold") for y in ROWS_Y] +
-    [dict(text="DEMOLITION", at=[610, 34], size=30, font="serif-bold", color="red", outline="black"),
+    [dict(text="DEMOLITION", at=[610, 34], size=30, font="serif-bold", color="brightred", outline="black"),
      dict(text="DERBY", at=[610, 76], size=40, font="serif-bold", color="lightgold", outline="black"),
      dict(box=[524, 142, 73, 46], fill="black", outline="gold", width=2, radius=4),
      dict(text="COIN", at=[560, 200], size=10, color="lightgold"),
@@ -125,7 +125,7 @@ BACK = (
     [dict(box=[x, FACE_TOP, w, FACE_BOTTOM - FACE_TOP], bevel=True, fill="burgundy", label=label, size=10,
           color="cream") for (name, x, y, w, label) in ROW] +
     [dict(box=[x, y, w, h], bevel=True, fill="burgundy" if name == "respin" else "darkburgundy", label=label,
-          size=10 if name == "respin" else 8, color="cream") for (name, x, y, w, h, label) in TABS] +
+          size=10 if name == "respin" else 9, color="cream", font="condensed-bold") for (name, x, y, w, h, label) in TABS] +
     [dict(box=[x, y, 72, 16], bevel=True, fill="navy", label="HOLD", size=10, color="cream")
      for (name, x, y) in HOLDS]
 )
@@ -147,13 +147,13 @@ ITEMS = [
 ] + [
     # mouse-over looks: the row buttons lit, over the key colour above their faces
     dict(kind="background", file=name + "_mo.png", size=[w, FACE_BOTTOM - y], style="plain", colors=["key", "key"],
-         key=True, elements=[dict(box=[0, FACE_TOP - y, w, FACE_BOTTOM - FACE_TOP], bevel=True, fill="brightred",
+         key=True, elements=[dict(box=[0, FACE_TOP - y, w, FACE_BOTTOM - FACE_TOP], bevel=True, fill="red",
                                   label=label, size=10, color="lightgold")])
     for (name, x, y, w, label) in ROW
 ] + [
     dict(kind="background", file=name + "_mo.png", size=[w, h], style="plain", colors=["key", "key"], key=True,
-         elements=[dict(box=[0, 0, w, h], bevel=True, fill="brightred", label=label,
-                        size=10 if name == "respin" else 8, color="lightgold")])
+         elements=[dict(box=[0, 0, w, h], bevel=True, fill="red", label=label,
+                        size=10 if name == "respin" else 9, color="lightgold", font="condensed-bold")])
     for (name, x, y, w, h, label) in TABS
 ] + [
     dict(kind="background", file=name + "_click.png", size=[72, 16], style="plain", colors=["key", "key"], key=True,
@@ -162,7 +162,7 @@ ITEMS = [
 ] + [
     # the attract panels; the top one leaves room for the LED sign at (200, 551), 200 x 21
     dict(kind="background", file="top.png", style="dark", border=True, title="DEMOLITION DERBY", title_size=54,
-         title_y=80, title_color="red",
+         title_y=80, title_color="brightred",
          subtitle="Crash your way to the car!", subtitle_at=[400, 150],
          elements=[dict(symbol="flag", box=[70, 200, 170, 170], style="checker"),
                    dict(symbol="flag", box=[560, 200, 170, 170], style="checker")] +

@@ -26,7 +26,7 @@ ITEMS = [
                    dict(box=[480, 520, 200, 64], fill="black", outline="gold", width=2, radius=6),
                    dict(text="DOUBLE OR NOTHING: PICK A COLOUR", at=[330, 552], size=14, color="cream"),
                    dict(box=[491, 533, 56, 40], bevel=True, fill="red", label="RED", size=12),
-                   dict(box=[551, 533, 56, 40], bevel=True, fill="darkgold", label="TAKE", size=12),
+                   dict(box=[551, 533, 56, 40], bevel=True, fill="bronze", label="TAKE", size=12),
                    dict(box=[611, 533, 56, 40], bevel=True, fill="charcoal", label="BLACK", size=12)]),
     dict(kind="wheel", dir="gfx/bonus/doubledicespinforcash", name="dicespin", size=[366, 366],
          slices=[["25", "black"], ["20", "red"], ["20", "red"], ["50", "black"], ["50", "black"], ["50", "black"],

@@ -8,7 +8,7 @@ LOOKS = dict(mbar=dict(glyph="bar", bars=1, label="M-BAR", color="navy"),
 LEAD = "pic"   # the lobby's picture of this machine
 ITEMS = [
     dict(kind="cabinet", looks=LOOKS, title="DEVIZEZU DOZOZED", colors=["sky", "navy"], panel="navy",
-         pays=[["3 PEAKS", 500], ["3 MOUNTAINS", 100], ["MOUNTAIN/M-BAR MIX", 75],
+         pays=[["3 PEAKS", 500], ["3 MOUNTAINS", 100], ["MOUNTAIN+M-BAR", 75],
                ["3 M-BARS", 50], ["3 TRIPLE BAR", 30], ["3 DOUBLE BAR", 20], ["3 BAR", 10], ["3 CHERRIES", 10],
                ["ANY 3 BARS", 5], ["2 CHERRIES", 5], ["1 CHERRY", 2]],
          feature=dict(symbol="climb", lines=["CLIMB SYMBOLS", "START THE CLIMB"], big="BONUS"),
@@ -37,7 +37,7 @@ ITEMS = [
                    dict(text="Summit: 100   High camp: 50   Camp: 20", at=[170, 100], size=14, color="navy",
                         max_w=280),
                    dict(box=[488, 512, 120, 48], fill="cream", outline="navy", width=3, radius=6),
-                   dict(text="SPINS", at=[548, 506], size=12, color="navy")]),
+                   dict(text="SPINS", at=[548, 506], size=12, color="white", outline="navy")]),
     dict(kind="symbol", dir="gfx/bonus/mountainclimber", file="flag.png", size=[18, 26], glyph="pennant",
          alpha=True, pad=0),
 ] + [

@@ -22,7 +22,7 @@ ITEMS = [
                    dict(box=[503, 520, 196, 64], fill="black", outline="gold", width=2, radius=6),
                    dict(text="DOUBLE OR NOTHING: PICK A COLOUR", at=[330, 552], size=14, color="cream"),
                    dict(box=[513, 533, 56, 40], bevel=True, fill="red", label="RED", size=12),
-                   dict(box=[572, 533, 56, 40], bevel=True, fill="darkgold", label="TAKE", size=12),
+                   dict(box=[572, 533, 56, 40], bevel=True, fill="bronze", label="TAKE", size=12),
                    dict(box=[632, 533, 56, 40], bevel=True, fill="charcoal", label="BLACK", size=12)]),
     dict(kind="wheel", dir="gfx/bonus/patriotspinforcash", name="patspin", size=[366, 366], rim="white",
          slices=[["25", "black"], ["20", "red"], ["20", "red"], ["50", "black"], ["50", "black"], ["100", "red"],

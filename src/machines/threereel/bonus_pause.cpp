@@ -1,3 +1,5 @@
 #include "machines/threereel/bonus_pause.h"
 
-void (*bonusPause)(Uint32 ms) = SDL_Delay;
+#include "shell/waiting.h"
+
+void (*bonusPause)(Uint32 ms) = modalPause;

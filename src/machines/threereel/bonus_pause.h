@@ -1,5 +1,6 @@
 // The pauses of the blocking bonus sequences (dice, climb, golf shots):
-// SDL_Delay in the game; tests point it at a function that returns at once.
+// modalPause in the game (it ends early on a quit); tests point it at a
+// function that returns at once.
 #pragma once
 
 #include <SDL.h>

@@ -12,6 +12,7 @@
 #include "shell/mtrand.h"
 #include "shell/sound.h"
 #include "shell/text_label.h"
+#include "shell/waiting.h"
 
 namespace {
 
@@ -90,7 +91,8 @@ int CrazyDice::runDiceBonus() {
 
     if (soundPlayer) soundPlayer->play("tympani.wav", false);
     Uint32 lastStep = mediaTicks();
-    while (right->speed > 5) {
+    // A window close or stop signal leaves the dice where they lie.
+    while (right->speed > 5 && !quitRequestedOrQueued()) {
         if (mediaTicks() - lastStep > 1000) {
             left->slow();
             right->slow();
@@ -99,6 +101,7 @@ int CrazyDice::runDiceBonus() {
         left->pass();
         right->pass();
         if (display) display->update();
+        restBriefly();
     }
 
     const int leftFace = left->throwValue + 1, rightFace = right->throwValue + 1;

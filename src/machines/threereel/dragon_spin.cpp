@@ -4,6 +4,7 @@
 #include "shell/animation.h"
 #include "shell/display.h"
 #include "shell/mtrand.h"
+#include "shell/waiting.h"
 
 int DragonSpin::pauseMs = 1000;
 
@@ -56,7 +57,7 @@ void DragonSpin::playWinSound() {
 // The family's reel stops, except that the last reel of the first
 // three-reel win of the visit lands on a blank and spins once more.
 void DragonSpin::spinStep() {
-    const int now = static_cast<int>(SDL_GetTicks());
+    const int now = static_cast<int>(mediaTicks());
     const int count = static_cast<int>(reelStartTimes.size());
     for (int i = 0; i < count && spinning; ++i) {
         if (reelStartTimes[i] == -1) continue;
@@ -77,8 +78,8 @@ void DragonSpin::spinStep() {
             setReelSymbol(findSymbol("blank"), i);
             drawOverlay();
             if (display) display->update();
-            SDL_Delay(pauseMs);
-            reelStartTimes[i] = static_cast<int>(SDL_GetTicks());
+            modalPause(pauseMs);
+            reelStartTimes[i] = static_cast<int>(mediaTicks());
             reelStopDelays[i] = static_cast<int>(genrand() % 1000) + 500;
             dragonSpun = true;
         } else {

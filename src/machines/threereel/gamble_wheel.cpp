@@ -10,6 +10,7 @@
 #include "shell/display.h"
 #include "shell/screen.h"
 #include "shell/sound.h"
+#include "shell/waiting.h"
 
 namespace {
 
@@ -79,7 +80,7 @@ int runGambleWheelBonus(const PrizeWheelSpec& spec, const GambleLayout& layout) 
         red->tick();
         black->tick();
         SDL_Event event;
-        if (!pollModalEvent(event)) {
+        if (!waitModalEvent(event)) {
             // A closed window keeps what the player has won so far.
             if (quitRequested()) break;
             continue;

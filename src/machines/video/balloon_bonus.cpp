@@ -13,6 +13,7 @@
 #include "shell/sound.h"
 #include "shell/text_label.h"
 #include "shell/util.h"
+#include "shell/waiting.h"
 
 namespace {
 
@@ -142,7 +143,7 @@ int BalloonBlitz::runBalloonBonus() {
     std::vector<Widget*> spots(balloons.begin(), balloons.end());
     while (!over) {
         SDL_Event event;
-        if (pollModalEvent(event)) {
+        if (waitModalEvent(event)) {
             if (event.type == SDL_MOUSEBUTTONDOWN) {
                 auto* b = static_cast<Balloon*>(Screen::findButtonAt(event.button.x, event.button.y, spots));
                 if (b && !b->popped) {

@@ -11,5 +11,6 @@ constexpr int bonusMultipliers[6] = {3, 5, 10, 25, 50, 100};
 // for 3x, 5x, 10x, 25x, 50x and 100x.
 int drawBonusMultiplier();
 
-// SDL_Delay in the game; tests point it at a function of their own.
+// modalPause in the game (it ends early on a quit); tests point it at a
+// function of their own.
 extern void (*videoBonusPause)(Uint32 ms);

@@ -13,6 +13,7 @@
 #include "shell/screen.h"
 #include "shell/sound.h"
 #include "shell/text_label.h"
+#include "shell/waiting.h"
 
 namespace {
 
@@ -116,7 +117,7 @@ int DeepSea::runDeepSeaBonus() {
     while (!caught) {
         SDL_Event event;
         Widget* picked = nullptr;
-        if (pollModalEvent(event)) {
+        if (waitModalEvent(event)) {
             if (event.type == SDL_MOUSEBUTTONDOWN) picked = Screen::findButtonAt(event.button.x, event.button.y, spots);
         } else if (quitRequested()) {
             // The window is closing: the prize is drawn unseen and paid.
@@ -159,6 +160,7 @@ int DeepSea::runDeepSeaBonus() {
                         start = mediaTicks();
                     }
                     display->update();
+                    restBriefly();
                 }
             }
             videoBonusPause(1000);

@@ -11,6 +11,7 @@
 #include "shell/image.h"
 #include "shell/screen.h"
 #include "shell/sound.h"
+#include "shell/waiting.h"
 
 namespace {
 
@@ -63,6 +64,7 @@ void playThrough(Animation& anim, SDL_Surface* behind) {
         }
         display->update();
         if (quitRequested()) break;
+        restBriefly();
     }
 }
 
@@ -113,7 +115,7 @@ int Magic::runHatBonus() {
     while (result == 0) {
         SDL_Event event;
         Widget* picked = nullptr;
-        if (pollModalEvent(event)) {
+        if (waitModalEvent(event)) {
             if (event.type == SDL_MOUSEBUTTONDOWN) picked = Screen::findButtonAt(event.button.x, event.button.y, hats);
         } else if (quitRequested()) {
             // The window is closing: the prize is drawn unseen and paid.
