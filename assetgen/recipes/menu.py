@@ -2,8 +2,8 @@
 # and the statistics screen share. The panel (600 x 520) sits at (100, 40);
 # the coin-value tabs (56 x 30) at (10 + 58 i, 48) inside it, the category
 # tabs (140 x 30) at (10 + 146 i, 86), the machine plates in three columns of
-# ten from (40, 132), 190 across and 34 down. A plate is 114 x 18: the
-# statistics screen lights the same pictures in a column at x 683, and 114
+# ten from (40, 132), 190 across and 34 down. A plate is 117 x 18: the
+# statistics screen lights the same pictures in a column at x 683, and 117
 # is what fits there on an 800-wide screen.
 # Each plate: <id>.png (everyday look), <id>_mo.png (under the mouse, also
 # the statistics screen's highlight) and <id>_disabled.png (not offered).
@@ -36,7 +36,7 @@ COIN_TABS = [("1000", "$1000"), ("500", "$500"), ("100", "$100"), ("25", "$25"),
              ("50_cent", "50\u00a2"), ("25_cent", "25\u00a2"), ("10_cent", "10\u00a2"), ("5_cent", "5\u00a2")]
 CATEGORY_TABS = [("threereel", "THREE-REEL"), ("video", "VIDEO"), ("poker", "POKER"), ("specialty", "SPECIALTY")]
 
-PLATE_W = 114
+PLATE_W = 117
 
 
 def frame(w, h, c):

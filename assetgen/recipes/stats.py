@@ -38,8 +38,8 @@ RIGHT = ["5x", "10x", "doubledice", "doubledicedeluxe", "tripledice", "tripledic
 
 def name_plate(mid, x, y):
     """A machine's name where its icon stands, as wide as the menu's plates
-    that light it (114 x 18)."""
-    w = 114
+    that light it (117 x 18, up to the screen edge)."""
+    w = 117
     return [{"box": [x, y - TOP, w, 18], "fill": "darkburgundy", "outline": "darkgold"},
             {"text": TITLES[mid], "box": [x + 2, y - TOP, w - 4, 18], "size": 11, "color": "cream",
              "font": "liberation"}]
