@@ -25,38 +25,6 @@ protected:
     }
 };
 
-TEST_F(DenominationCore, TenRecordsLargestFirstInWholeCents) {
-    ASSERT_EQ(denominationTable.size(), 10u);
-    const float values[] = {1000, 500, 100, 25, 5, 1, 0.5f, 0.25f, 0.1f, 0.05f};
-    const long long cents[] = {100000, 50000, 10000, 2500, 500, 100, 50, 25, 10, 5};
-    for (int i = 0; i < 10; ++i) {
-        EXPECT_EQ(denominationTable[i]->value, values[i]);
-        EXPECT_EQ(denominationTable[i]->cents(), cents[i]);
-    }
-    // Building again replaces the records instead of adding ten more.
-    buildDenominationTable();
-    EXPECT_EQ(denominationTable.size(), 10u);
-}
-
-TEST_F(DenominationCore, OfferListsFollowTheFloor) {
-    Denomination* one = findDenominationValue(1.0f);
-    Denomination* nickel = findDenominationValue(0.05f);
-    ASSERT_NE(one, nullptr);
-    ASSERT_NE(nickel, nullptr);
-    EXPECT_EQ(one->machineIds.size(), machineTable().size());
-    for (const MachineInfo& m : machineTable()) {
-        EXPECT_TRUE(one->offers(m.id)) << m.id << " must play at 1.0";
-        EXPECT_GE(offeredValues(m.id).size(), 2u) << m.id << " should offer a choice of coin values";
-        if (m.category == MachineCategory::Poker) {
-            EXPECT_FALSE(nickel->offers(m.id)) << m.id;
-        }
-    }
-    EXPECT_EQ(offeredValues("zookeeper"), (std::vector<float>{100, 5, 1, 0.5f, 0.25f, 0.1f, 0.05f}));
-    // Lists keep the machine table's order.
-    const std::vector<std::string>& ids = one->machineIds;
-    for (size_t i = 0; i < ids.size(); ++i) EXPECT_EQ(ids[i], machineTable()[i].id);
-}
-
 TEST_F(DenominationCore, NextDenominationStepsUpAndWraps) {
     // A machine offered everywhere walks 0.05, 0.1, ... 1000 and back to 0.05.
     const Denomination* d = findDenomination(0.05f, "10x");

@@ -86,26 +86,6 @@ protected:
     }
 };
 
-TEST_F(MachineCore, EveryFieldIsDefinedBeforeInit) {
-    // Construct in place over a buffer full of garbage: no field may keep it.
-    alignas(ProbeMachine) unsigned char buffer[sizeof(ProbeMachine)];
-    std::memset(buffer, 0xAB, sizeof(buffer));
-    ProbeMachine* m = new (buffer) ProbeMachine();
-    EXPECT_FALSE(m->spinning);
-    EXPECT_EQ(m->credits, 0);
-    EXPECT_EQ(m->coins, 0);
-    EXPECT_EQ(m->win, 0);
-    EXPECT_EQ(m->reelCount, 0);
-    EXPECT_EQ(m->spinSoundChannel, nullptr);
-    EXPECT_EQ(m->creditMeter, nullptr);
-    EXPECT_EQ(m->paidMeter, nullptr);
-    EXPECT_EQ(m->betMeter, nullptr);
-    EXPECT_EQ(m->denomination, nullptr);
-    EXPECT_TRUE(m->reels.empty());
-    EXPECT_TRUE(m->reelStartTimes.empty());
-    m->~ProbeMachine();
-}
-
 TEST_F(MachineCore, PullWithTooFewCreditsStartsNothing) {
     ProbeMachine m("10x", 0.25f);
     m.credits = 2;

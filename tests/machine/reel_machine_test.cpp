@@ -302,27 +302,3 @@ TEST_F(MultiLineSettle, HugeWinsStopAtTheLargestCreditCount) {
     m->settle();
     EXPECT_EQ(m->credits, 2147483647);
 }
-
-TEST_F(MultiLineSettle, KeysBetAndSpinOnlyWhileIdle) {
-    auto key = [](SDLKey k) {
-        SDL_Event e{};
-        e.type = SDL_KEYDOWN;
-        e.key.type = SDL_KEYDOWN;
-        e.key.keysym.sym = k;
-        return e;
-    };
-    m->credits = 20;
-    m->handleEvent(key(SDLK_n));
-    m->handleEvent(key(SDLK_n));
-    EXPECT_EQ(m->lines, 2);
-    m->menuEnabled = false;  // a settle is under way
-    m->handleEvent(key(SDLK_n));
-    m->handleEvent(key(SDLK_RETURN));
-    EXPECT_EQ(m->lines, 2);
-    EXPECT_FALSE(m->spinning);
-    m->menuEnabled = true;
-    sgenrand(9);
-    m->handleEvent(key(SDLK_RETURN));
-    EXPECT_TRUE(m->spinning);
-    EXPECT_EQ(m->betAmount(), 2) << "one coin on each of the two lines";
-}

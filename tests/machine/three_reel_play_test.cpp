@@ -153,25 +153,6 @@ TEST_F(ThreeReelPlay, SettleTakesTheBetRecordsThenCountsTheWin) {
     for (int reel = 0; reel < 3; ++reel) EXPECT_EQ(m->result.chosenSymbol(reel)->name, "10bar");
 }
 
-TEST_F(ThreeReelPlay, ProgressivePaysTheWholeMeterAndReseeds) {
-    m->coinRules.clear();
-    m->addProgressiveRule(m->symbolList({"wild"}), 5000, 3);
-    m->credits = 3;
-    m->coins = 3;
-    const int meter = progressiveIndex(m->denomination);
-    ASSERT_GE(meter, 0);
-    progressiveMeters[meter]->value = 2000.0;
-    const double other = progressiveMeters[(meter + 1) % 10]->value;
-    m->forcedStop = stopFor(5000);
-    m->spinButton();
-    EXPECT_EQ(m->result.payKind, payProgressive);
-    finishSpin();
-    EXPECT_EQ(m->credits, 8000);  // $2000 at 25 cents
-    EXPECT_EQ(stats()->largestsinglewin, 8000);
-    EXPECT_NE(progressiveMeters[meter]->value, 2000.0);
-    EXPECT_NE(progressiveMeters[(meter + 1) % 10]->value, other);
-}
-
 TEST_F(ThreeReelPlay, CarPrizeCountsNothingUp) {
     mediaTicks = fastClock;
     m->coinRules.clear();

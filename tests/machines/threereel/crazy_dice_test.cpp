@@ -32,28 +32,6 @@ std::vector<Uint8> screenBytes() {
 
 }  // namespace
 
-TEST_F(CrazyDiceTest, OnTheFloorWithItsTable) {
-    bonustest::typeDollars("5");
-    CrazyDice* m = dynamic_cast<CrazyDice*>(createMachine("crazydice", 1.0f));
-    ASSERT_NE(m, nullptr);
-    EXPECT_TRUE(heard("jazzintr.wav"));
-    EXPECT_FALSE(m->bonusPending);
-
-    EXPECT_EQ(pays(*m, 1, {"cherry", "blank", "7"}), 2);
-    EXPECT_EQ(pays(*m, 1, {"cherry", "cherry", "bar"}), 5);
-    EXPECT_EQ(pays(*m, 1, {"cherry", "cherry", "cherry"}), 10);
-    EXPECT_EQ(pays(*m, 1, {"3bar", "bar", "2bar"}), 5);
-    EXPECT_EQ(pays(*m, 1, {"bar", "bar", "bar"}), 10);
-    EXPECT_EQ(pays(*m, 1, {"2bar", "2bar", "2bar"}), 20);
-    EXPECT_EQ(pays(*m, 1, {"3bar", "3bar", "3bar"}), 30);
-    EXPECT_EQ(pays(*m, 1, {"7", "7", "7"}), 50);
-    EXPECT_EQ(pays(*m, 1, {"pig", "pig", "pig"}), 100);
-    EXPECT_EQ(pays(*m, 2, {"pig", "pig", "pig"}), 200);
-    EXPECT_EQ(pays(*m, 3, {"pig", "pig", "pig"}), 500);
-    EXPECT_EQ(pays(*m, 1, {"pig", "pig", "blank"}), 0);
-    delete m;
-}
-
 TEST_F(CrazyDiceTest, ThreeCoinsPayTwoCoinsWorthAndReturnMatchesTheTable) {
     CrazyDice* m = open<CrazyDice>();
     for (int coins = 1; coins <= 3; ++coins) {

@@ -23,24 +23,6 @@ protected:
 
 }  // namespace
 
-TEST_F(DragonSpinTest, Table) {
-    DragonSpin* m = open<DragonSpin>();
-    EXPECT_EQ(wildTable(*m), "wild x1 not wild");
-    EXPECT_EQ(m->maxCoins, 2);
-    EXPECT_FALSE(m->dragonSpun);
-    EXPECT_EQ(paysFor(*m, 1, {"thing", "blank", "bar"}), Pays{2});
-    EXPECT_EQ(paysFor(*m, 2, {"thing", "thing", "blank"}), Pays{10});
-    EXPECT_EQ(paysFor(*m, 1, {"thing", "thing", "thing"}), Pays{20});
-    EXPECT_EQ(paysFor(*m, 1, {"2bar", "bar", "3bar"}), Pays{5});
-    EXPECT_EQ(paysFor(*m, 1, {"bar", "bar", "bar"}), Pays{20});
-    EXPECT_EQ(paysFor(*m, 1, {"2bar", "2bar", "2bar"}), Pays{30});
-    EXPECT_EQ(paysFor(*m, 2, {"3bar", "3bar", "3bar"}), Pays{100});
-    EXPECT_EQ(paysFor(*m, 2, {"bonus", "bonus", "bonus"}), Pays{200});
-    EXPECT_EQ(paysFor(*m, 2, {"wild", "wild", "wild"}), Pays{1000});
-    checkReturn(*m, 150000);
-    delete m;
-}
-
 TEST_F(DragonSpinTest, ThirdReelSpinsAgainOnceAVisit) {
     DragonSpin* m = open<DragonSpin>(1.0f, "100");
     ASSERT_EQ(m->credits, 100);

@@ -44,49 +44,6 @@ std::string ball(int k) { return "../gfx/holeinone/ballanim.png." + std::to_stri
 
 }  // namespace
 
-TEST_F(HoleInOneTest, OnTheFloorWithItsTableAndReturn) {
-    bonustest::typeDollars("5");
-    HoleInOne* m = dynamic_cast<HoleInOne*>(createMachine("holeinone", 1.0f));
-    ASSERT_NE(m, nullptr);
-    EXPECT_TRUE(heard("holeintr.wav"));
-    EXPECT_EQ(pays(*m, 1, {"cherry", "blank", "blank"}), 0) << "a single cherry pays nothing";
-    EXPECT_EQ(pays(*m, 1, {"cherry", "blank", "cherry"}), 5);
-    EXPECT_EQ(pays(*m, 1, {"cherry", "cherry", "cherry"}), 10);
-    EXPECT_EQ(pays(*m, 2, {"bogie", "par", "holeinone"}), 10);
-    EXPECT_EQ(pays(*m, 1, {"bogie", "bogie", "bogie"}), 10);
-    EXPECT_EQ(pays(*m, 1, {"par", "par", "par"}), 20);
-    EXPECT_EQ(pays(*m, 3, {"birdie", "birdie", "birdie"}), 90);
-    EXPECT_EQ(pays(*m, 1, {"ball", "ball", "ball"}), 50);
-    EXPECT_EQ(pays(*m, 1, {"holeinone", "holeinone", "holeinone"}), 1000);
-    EXPECT_EQ(pays(*m, 2, {"holeinone", "holeinone", "holeinone"}), 2000);
-    EXPECT_EQ(pays(*m, 3, {"holeinone", "holeinone", "holeinone"}), 5000);
-
-    for (int coins : {1, 3}) {
-        m->coins = coins;
-        const Reckoning r = reckon(*m, coins);
-        const int N = 150000;
-        double sum = 0, sumSq = 0;
-        for (int i = 0; i < N; ++i) {
-            m->spin();
-            if (!m->result.matched) {
-                bool allShots = true;
-                for (int reel = 0; reel < 3; ++reel) {
-                    Symbol* s = m->result.chosenSymbol(reel);
-                    allShots = allShots && (s->kind == HoleInOne::shotKind || s->name == "wild");
-                }
-                ASSERT_FALSE(allShots) << "a losing spin never plays a shot";
-            }
-            sum += m->win;
-            sumSq += static_cast<double>(m->win) * m->win;
-        }
-        const double mean = sum / N, se = std::sqrt((sumSq / N - mean * mean) / N);
-        EXPECT_NEAR(mean, r.expectedWin, 5 * se) << coins;
-        std::printf("holeinone at %d: table %.4f measured %.4f per coin\n", coins, r.expectedWin / coins,
-                    mean / coins);
-    }
-    delete m;
-}
-
 TEST_F(HoleInOneTest, ThreeBogiesPlayThreeShortShots) {
     HoleInOne* m = open<HoleInOne>(1.0f, "50");
     pullWith(*m, 2, 10, "bogie", {"bogie", "bogie", "bogie"});

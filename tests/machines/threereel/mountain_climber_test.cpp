@@ -23,25 +23,6 @@ bool anyYodel() { return heard("yodel1.wav") || heard("yodel2.wav") || heard("yo
 
 }  // namespace
 
-TEST_F(MountainClimberTest, OnTheFloorWithItsTable) {
-    bonustest::typeDollars("5");
-    MountainClimber* m = dynamic_cast<MountainClimber*>(createMachine("mountainclimber", 1.0f));
-    ASSERT_NE(m, nullptr);
-    EXPECT_TRUE(heard("mounintr.wav"));
-    EXPECT_EQ(m->height + m->spinCount + m->climbPoints + m->climberFrame, 0);
-    EXPECT_EQ(pays(*m, 1, {"cherry", "blank", "bar"}), 2);
-    EXPECT_EQ(pays(*m, 1, {"cherry", "cherry", "bar"}), 5);
-    EXPECT_EQ(pays(*m, 1, {"cherry", "cherry", "cherry"}), 10);
-    EXPECT_EQ(pays(*m, 1, {"bar", "mbar", "3bar"}), 5);
-    EXPECT_EQ(pays(*m, 1, {"mbar", "mbar", "mbar"}), 50);
-    EXPECT_EQ(pays(*m, 1, {"mountain", "mountain", "mountain"}), 100);
-    EXPECT_EQ(pays(*m, 2, {"mbar", "mountain", "mbar"}), 150);
-    EXPECT_EQ(pays(*m, 1, {"pic", "pic", "pic"}), 500);
-    EXPECT_EQ(pays(*m, 2, {"pic", "pic", "pic"}), 1000);
-    EXPECT_EQ(pays(*m, 3, {"pic", "pic", "pic"}), 2500);
-    delete m;
-}
-
 TEST_F(MountainClimberTest, ClimbSymbolsOnlyOnLosingSpinsAndTheReturn) {
     MountainClimber* m = open<MountainClimber>();
     for (int coins : {1, 3}) {

@@ -16,43 +16,6 @@ class ShortCircuitTest : public bonustest::MachineTest {};
 
 }  // namespace
 
-TEST_F(ShortCircuitTest, OnTheFloorWithItsTable) {
-    bonustest::typeDollars("5");
-    ShortCircuit* m = dynamic_cast<ShortCircuit*>(createMachine("shortcircuit", 1.0f));
-    ASSERT_NE(m, nullptr);
-    EXPECT_TRUE(heard("thunder.wav"));
-    EXPECT_EQ(m->respinCount, 0);
-    EXPECT_EQ(m->symbols.size(), 6u);
-    EXPECT_EQ(m->wilds[0]->multiplier, 1);
-    EXPECT_EQ(pays(*m, 2, {"wild", "blank", "blank"}), 6);
-    EXPECT_EQ(pays(*m, 1, {"blank", "wild", "wild"}), 6);
-    EXPECT_EQ(pays(*m, 3, {"wild", "blank", "wild"}), 18);
-    EXPECT_EQ(pays(*m, 1, {"wild", "wild", "wild"}), 500);
-    EXPECT_EQ(pays(*m, 2, {"wild", "wild", "wild"}), 1000);
-    EXPECT_EQ(pays(*m, 3, {"wild", "wild", "wild"}), 2000);
-    EXPECT_EQ(pays(*m, 1, {"bar", "3bar", "bar"}), 6);
-    EXPECT_EQ(pays(*m, 1, {"bar", "bar", "bar"}), 10);
-    EXPECT_EQ(pays(*m, 1, {"2bar", "2bar", "2bar"}), 20);
-    EXPECT_EQ(pays(*m, 3, {"3bar", "3bar", "3bar"}), 120);
-    EXPECT_EQ(pays(*m, 1, {"7", "7", "7"}), 80);
-    EXPECT_EQ(pays(*m, 1, {"7", "bar", "blank"}), 0);
-
-    for (int coins : {1, 3}) {
-        m->coins = coins;
-        const Reckoning r = reckon(*m, coins);
-        const int N = 150000;
-        const reelsession::Simulated run = reelsession::simulate(*m, coins, N);
-        const double mean = run.mean, se = run.standardError;
-        EXPECT_NEAR(mean, r.expectedWin, 5 * se) << coins;
-        // Every win is paid 1 + 1/3 + ... + 1/3^5 times on average.
-        double chain = 1;
-        for (int k = 1; k <= 5; ++k) chain += std::pow(1.0 / 3, k);
-        std::printf("shortcircuit at %d: table %.4f measured %.4f per coin before re-spins, %.4f with them\n",
-                    coins, r.expectedWin / coins, mean / coins, chain * r.expectedWin / coins);
-    }
-    delete m;
-}
-
 namespace {
 
 // While a re-spin turns the machine is locked: no control, key or menu may

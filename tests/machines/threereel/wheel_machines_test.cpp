@@ -78,54 +78,7 @@ protected:
     }
 };
 
-double simulatedReturn(ThreeReelMachine& m, int coins, int pulls, double* se) {
-    const reelsession::Simulated run = reelsession::simulate(m, coins, pulls);
-    *se = run.standardError;
-    return run.mean;
-}
-
 }  // namespace
-
-TEST_F(WheelMachines, OpenFromTheTableWithTheirIntros) {
-    const std::pair<const char*, const char*> machines[] = {{"wheelofcash", "whelintr.wav"},
-                                                            {"doubledicespinforcash", "doubint.wav"}};
-    for (const auto& entry : machines) {
-        bonustest::typeDollars("5");
-        ThreeReelMachine* m = dynamic_cast<ThreeReelMachine*>(createMachine(entry.first, 1.0f));
-        ASSERT_NE(m, nullptr) << entry.first;
-        EXPECT_TRUE(heard(entry.second)) << entry.first;
-        EXPECT_EQ(m->credits, 5);
-        delete m;
-    }
-}
-
-TEST_F(WheelMachines, CashWheelPayTable) {
-    WheelOfCash* w = open<WheelOfCash>();
-    for (int coins = 1; coins <= 3; ++coins) {
-        EXPECT_EQ(pays(*w, coins, {"3bar", "3bar", "3bar"}), 60);
-        EXPECT_EQ(pays(*w, coins, {"2bar", "2bar", "2bar"}), 40);
-        EXPECT_EQ(pays(*w, coins, {"bar", "bar", "bar"}), 20);
-        EXPECT_EQ(pays(*w, coins, {"bar", "3bar", "2bar"}), 5);
-        EXPECT_EQ(pays(*w, coins, {"blank", "blank", "blank"}), 2);
-        EXPECT_EQ(pays(*w, coins, {"money", "money", "money"}), coins == 1 ? 0 : 500);
-        EXPECT_EQ(pays(*w, coins, {"coins", "coins", "coins"}), coins == 1 ? 0 : 150);
-        EXPECT_EQ(pays(*w, coins, {"money", "coins", "money"}), coins == 1 ? 0 : 100);
-        EXPECT_EQ(pays(*w, coins, {"money", "bar", "bar"}), 0);
-    }
-    delete w;
-
-    DoubleDiceSpinForCash* d = open<DoubleDiceSpinForCash>();
-    EXPECT_EQ(pays(*d, 1, {"gold", "blank", "7"}), 2);
-    EXPECT_EQ(pays(*d, 1, {"gold", "gold", "7"}), 5);
-    EXPECT_EQ(pays(*d, 1, {"gold", "gold", "gold"}), 10);
-    EXPECT_EQ(pays(*d, 2, {"bar", "2bar", "3bar"}), 10);
-    EXPECT_EQ(pays(*d, 1, {"2bar", "2bar", "2bar"}), 20);
-    EXPECT_EQ(pays(*d, 1, {"3bar", "3bar", "3bar"}), 30);
-    EXPECT_EQ(pays(*d, 2, {"7", "7", "7"}), 100);
-    EXPECT_EQ(pays(*d, 1, {"wild", "wild", "wild"}), 500);
-    EXPECT_EQ(pays(*d, 2, {"wild", "wild", "wild"}), 1000);
-    delete d;
-}
 
 // The spin hooks: one spin in fifty (forty) shows "spin" on the third reel;
 // at three coins the dice machine then pays nothing from the line and arms
@@ -181,48 +134,6 @@ TEST_F(WheelMachines, SpinHooks) {
     EXPECT_TRUE(seen);
     delete d;
     delete w;
-}
-
-TEST_F(WheelMachines, ReturnPerCoinMatchesTheTables) {
-    DoubleDiceSpinForCash* d = open<DoubleDiceSpinForCash>();
-    WheelOfCash* w = open<WheelOfCash>();
-    for (int coins = 1; coins <= 3; ++coins) {
-        double se = 0;
-        // The dice machine: at three coins the line pays two coins' worth
-        // and the one spin in fifty that shows "spin" pays nothing.
-        substitutingWildFirst(*d);
-        double table = reckon(*d, coins).expectedWin;
-        if (coins == 3) table *= (2.0 / 3.0) * (49.0 / 50.0);
-        double measured = simulatedReturn(*d, coins, 150000, &se);
-        EXPECT_NEAR(measured, table, 5 * se) << "dice machine at " << coins;
-        std::printf("doubledicespinforcash at %d: table %.4f measured %.4f per coin (wheel not counted)\n", coins,
-                    table / coins, measured / coins);
-        table = reckon(*w, coins).expectedWin;
-        measured = simulatedReturn(*w, coins, 150000, &se);
-        EXPECT_NEAR(measured, table, 5 * se) << "cash wheel machine at " << coins;
-        std::printf("wheelofcash at %d: table %.4f measured %.4f per coin (wheel not counted)\n", coins,
-                    table / coins, measured / coins);
-    }
-    delete d;
-    delete w;
-}
-
-TEST_F(WheelMachines, DiceWheelTable) {
-    const PrizeWheelSpec& spec = diceWheel();
-    EXPECT_EQ(spec.frameCount, 24);
-    std::string colour = "none";
-    EXPECT_EQ(wheelPrizeAt(spec, 0, &colour), 25);
-    EXPECT_EQ(colour, "black");
-    EXPECT_EQ(wheelPrizeAt(spec, 21, &colour), 30);
-    EXPECT_EQ(colour, "red");
-    EXPECT_EQ(wheelPrizeAt(spec, 17, &colour), 2500);
-    EXPECT_EQ(wheelPrizeAt(spec, 20, &colour), 150);
-    EXPECT_EQ(colour, "black");
-    for (int frame = 0; frame < 24; ++frame) EXPECT_GT(wheelPrizeAt(spec, frame), 0) << frame;
-    EXPECT_EQ(wheelPrizeAt(spec, 24, &colour), 0);
-    EXPECT_EQ(colour, "black") << "a frame outside the table leaves the colour";
-    EXPECT_EQ(doubledBank(500), 1000);
-    EXPECT_EQ(doubledBank(INT_MAX / 2 + 1), INT_MAX);
 }
 
 TEST_F(WheelMachines, GambleDoublesLosesAndCollects) {

@@ -31,18 +31,6 @@ protected:
     }
 };
 
-TEST_F(DeepSeaTest, LinePaysWithTheMermaidForTheMarlin) {
-    ASSERT_NE(sea, nullptr);
-    EXPECT_EQ(pay("mermaid mermaid mermaid mermaid mermaid"), 500);
-    EXPECT_EQ(pay("marlin marlin marlin marlin marlin"), 250);
-    EXPECT_EQ(pay("mermaid marlin shell shell shell"), 25);
-    EXPECT_EQ(pay("mermaid mermaid shell star star"), 30);
-    EXPECT_EQ(pay("marlin shell shell shell shell"), 2);
-    EXPECT_EQ(pay("shell shell shell star star"), 5);
-    EXPECT_EQ(pay("shell shell star star star"), 0);
-    EXPECT_EQ(pay("shark shark shark shark shark"), 0);
-}
-
 TEST_F(DeepSeaTest, BigFishRunsOpenTheBonusWithTheirStake) {
     ASSERT_NE(sea, nullptr);
     reels("S S S - -", 1);
@@ -115,21 +103,6 @@ TEST_F(DeepSeaTest, PayoutTestArmsNoBonusForTheNextSpin) {
     m->payoutTest();
     testing::internal::GetCapturedStdout();
     EXPECT_FALSE(sea->bonusTriggered);
-}
-
-TEST_F(DeepSeaTest, ReturnPerCoinFromTheTablesMatchesSeededSpins) {
-    ASSERT_NE(sea, nullptr);
-    videotest::ReturnTable t = returnTable({
-        {"shell", {0, 0, 0, 5, 10, 15}},      {"star", {0, 0, 0, 10, 20, 30}},     {"crab", {0, 0, 0, 10, 15, 20}},
-        {"lobster", {0, 0, 0, 25, 30, 50}},   {"marlin", {0, 2, 25, 50, 75, 250}}, {"mermaid", {0, 2, 30, 75, 250, 500}},
-        {"fish", {0, 0, 0, 0, 0, 0}},         {"shark", {0, 0, 0, 0, 0, 0}},       {"swordfish", {0, 0, 0, 0, 0, 0}},
-    });
-    t.wild = symbolIndex("mermaid");
-    t.wildOnly = {symbolIndex("marlin")};
-    t.wildDoubles = false;
-    t.lines = {{1, 1, 1, 1, 1}, {0, 0, 0, 0, 0}, {2, 2, 2, 2, 2}, {0, 1, 2, 1, 0}, {2, 1, 0, 1, 2}};
-
-    expectReturnMatchesSpins(t, "deepsea", 30000);
 }
 
 }  // namespace

@@ -18,16 +18,6 @@ protected:
     }
 };
 
-TEST_F(MardiGrasTest, OfferedAtItsSixCoinValuesAndOpensAtOneElsewhere) {
-    ASSERT_NE(m, nullptr);
-    EXPECT_EQ(offeredValues("mardigras"), (std::vector<float>{100, 5, 1, 0.5f, 0.25f, 0.05f}));
-    // No dime play: asked for 0.10 it plays at 1.00.
-    m->denomination = nullptr;
-    m->setDenomination(0.1f);
-    ASSERT_NE(m->denomination, nullptr);
-    EXPECT_EQ(m->denomination->value, 1.0f);
-}
-
 TEST_F(MardiGrasTest, NineLinePanelFollowsTheCredits) {
     ASSERT_NE(m, nullptr);
     m->coins = 3;
@@ -54,21 +44,6 @@ TEST_F(MardiGrasTest, NineLinePanelFollowsTheCredits) {
     EXPECT_EQ(m->lines, 9);
     EXPECT_EQ(m->creditMeter->text, "0");
     finishSpin();
-}
-
-TEST_F(MardiGrasTest, MaskStandsInAndDoubles) {
-    ASSERT_NE(m, nullptr);
-    EXPECT_EQ(pay("mask king king king 10"), 150);
-    EXPECT_EQ(pay("king mask king king king"), 550);
-    EXPECT_EQ(pay("jack jack mask mask mask"), 300);
-    EXPECT_EQ(pay("mask mask mask mask 10"), 2000);
-    EXPECT_EQ(pay("mask mask mask mask mask"), 20000);
-    EXPECT_EQ(pay("mask mask mask trumpet trumpet"), 150);
-    EXPECT_EQ(pay("mask trumpet 10 10 10"), 4);
-    EXPECT_EQ(pay("trumpet trumpet jack scatter mask"), 2);
-    EXPECT_EQ(pay("scatter mask mask mask mask"), 0);
-    EXPECT_EQ(pay("flag flag flag flag flag", 9), 2500);
-    EXPECT_EQ(pay("jack jack queen queen queen"), 0);
 }
 
 TEST_F(MardiGrasTest, ScatterPaysByReelsAndBet) {
@@ -102,41 +77,6 @@ TEST_F(MardiGrasTest, ScatterPaysByReelsAndBet) {
     EXPECT_EQ(m->win, 0);
     auto sounds = soundsDuring([&] { m->playWinSound(); });
     EXPECT_EQ(sounds, std::set<std::string>{"mgfx4.wav"});
-}
-
-TEST_F(MardiGrasTest, LineSounds) {
-    ASSERT_NE(m, nullptr);
-    // Aces on the middle row of reels 1-3 (line 1), anything after; scatters on reels 2 and 4.
-    stopOn("flag_ace_10 scatter_ace_trumpet flag_ace_10 10_scatter_ace jack_flag_king", 1, 1);
-    int started = 0;
-    auto sounds = soundsDuring([&] { m->playWinSound(); }, &started);
-    EXPECT_EQ(sounds, (std::set<std::string>{"mgfx3.wav", "mgfx4.wav"}));
-    // Flags across the top: line 2 only.
-    stopOn("flag_ace_10 flag_king_trumpet flag_10_scatter 10_jack_queen 10_jack_queen", 2, 1);
-    sounds = soundsDuring([&] { m->playWinSound(); }, &started);
-    EXPECT_EQ(sounds, std::set<std::string>{"mgfx1.wav"});
-    EXPECT_EQ(started, 1);
-    // A mask then two aces plays nothing.
-    stopOn("mask_jack_flag ace_10_jack ace_trumpet_king 10_jack_queen 10_jack_queen", 2, 1);
-    sounds = soundsDuring([&] { m->playWinSound(); }, &started);
-    EXPECT_TRUE(sounds.empty());
-}
-
-TEST_F(MardiGrasTest, ReturnPerCoinFromTheTablesMatchesSeededSpins) {
-    ASSERT_NE(m, nullptr);
-    videotest::ReturnTable t = returnTable({
-        {"trumpet", {0, 0, 2, 5, 15, 75}},  {"10", {0, 0, 5, 10, 25, 100}},   {"jack", {0, 0, 0, 10, 50, 150}},
-        {"queen", {0, 0, 0, 15, 60, 200}},  {"king", {0, 0, 0, 25, 75, 275}}, {"ace", {0, 0, 0, 50, 100, 500}},
-        {"flag", {0, 0, 0, 60, 100, 2500}}, {"mask", {0, 0, 0, 75, 1000, 10000}}, {"scatter", {0, 0, 0, 0, 0, 0}},
-    });
-    t.scatter = symbolIndex("scatter");
-    t.wild = symbolIndex("mask");
-    // One coin on nine lines: the scatter pays 5, 15, 35, 60 times the bet.
-    t.factor = [](int z) { return z == 2 ? 5 : z == 3 ? 15 : z == 4 ? 35 : z == 5 ? 60 : 0; };
-    t.lines = {{1, 1, 1, 1, 1}, {0, 0, 0, 0, 0}, {2, 2, 2, 2, 2}, {0, 1, 2, 1, 0}, {2, 1, 0, 1, 2},
-               {0, 1, 1, 1, 2}, {2, 1, 1, 1, 0}, {1, 1, 0, 1, 1}, {1, 1, 2, 1, 1}};
-
-    expectReturnMatchesSpins(t, "mardigras", 30000);
 }
 
 }  // namespace

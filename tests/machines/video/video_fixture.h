@@ -1,7 +1,6 @@
 // Shared by the video slot tests: opens a machine headless as the floor does
 // (100 credits typed into the money popup), sets reels to chosen pictures,
-// reads the sounds a step starts, and reckons a machine's exact return from
-// its reel tables.
+// and reads the sounds a step starts.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -34,35 +33,6 @@ inline std::vector<std::string> words(const std::string& text) {
     while (in >> w) out.push_back(w);
     return out;
 }
-
-// What the return reckoning needs to know of a machine whose pays are
-// exactly N of one symbol from the left: each picture's three symbols (as
-// indexes), each picture's base weight, pay[symbol][N] per coin, and a
-// scatter symbol paying factor(reels) times the whole bet.
-struct ReturnTable {
-    std::vector<std::array<int, 3>> pictures;
-    std::vector<long> weights;
-    std::vector<std::array<int, 6>> pay;
-    int scatter = -1;
-    std::function<int(int)> factor;
-    std::vector<std::array<int, 5>> lines;  // rows per reel
-    // A wild symbol (-1: none) that stands for every symbol with a pay row
-    // but the scatter, and doubles the pay of a run it is part of; its own
-    // row pays runs of wilds alone.
-    int wild = -1;
-    std::vector<int> wildOnly;  // the symbols the wild stands in for (empty: all)
-    bool wildDoubles = true;    // a run with the wild in it pays twice
-    // Scatter reels counted in a row from the left (a gap before the third
-    // starts the count again), and paid factor(count) once rather than on
-    // every line.
-    bool scatterInARow = false;
-};
-
-// Mean and variance of a spin's win at every line and one coin, enumerated
-// over every five pictures with the draw's chances: a picture gets
-// trunc(10000 / weight) + 1 numbers, its weight five times as much for each
-// time it was drawn already in the spin.
-void exactReturn(const ReturnTable& t, double& mean, double& variance);
 
 // A reel machine opened as the floor opens it, read through its pay rules
 // and the sounds its steps start.
@@ -146,49 +116,6 @@ protected:
         m->afterEvaluate(m->chosenGraphics);
     }
 
-    // The index of the named symbol in the machine's list (-1: none).
-    int symbolIndex(const std::string& name) const {
-        for (size_t i = 0; i < m->symbols.size(); ++i)
-            if (m->symbols[i]->name == name) return int(i);
-        return -1;
-    }
-
-    // A return table of the machine's pictures and their weights, with these
-    // pays per coin by symbol name (pay[N] for N of a kind; others pay nothing).
-    ReturnTable returnTable(const std::vector<std::pair<std::string, std::array<int, 6>>>& pays) const {
-        ReturnTable t;
-        for (ReelGraphic* g : m->reelGraphics) {
-            t.pictures.push_back({symbolIndex(g->symbols[0]->name), symbolIndex(g->symbols[1]->name),
-                                  symbolIndex(g->symbols[2]->name)});
-            t.weights.push_back(g->baseWeight());
-        }
-        t.pay.resize(m->symbols.size());
-        for (const auto& p : pays) t.pay[size_t(symbolIndex(p.first))] = p.second;
-        return t;
-    }
-
-    // The return of one coin on every line of t, reckoned from the tables,
-    // against that many seeded spins (a bonus they won is forgotten, not played).
-    void expectReturnMatchesSpins(const ReturnTable& t, const std::string& label, int spins) {
-        const int lineCount = int(t.lines.size());
-        double mean = 0, variance = 0;
-        exactReturn(t, mean, variance);
-        std::cout << label << ": return per coin from the tables " << mean / lineCount << std::endl;
-
-        sgenrand(20261206);
-        double total = 0;
-        for (int i = 0; i < spins; ++i) {
-            m->lines = lineCount;
-            m->coins = 1;
-            m->spin();
-            total += m->win;
-        }
-        m->clearBonus();
-        std::cout << label << ": return per coin over " << spins << " seeded spins " << total / spins / lineCount
-                  << std::endl;
-        EXPECT_NEAR(total / spins, mean, 5 * std::sqrt(variance / spins));
-    }
-
     // Runs the frame loop's machine step until the spin has settled.
     void finishSpin() {
         for (int& d : m->reelStopDelays) d = 0;  // the reels stop at once
@@ -204,7 +131,7 @@ protected:
 // media clock moves it 5 ms, each pause moves it on at once.
 class BonusFixture : public VideoFixture {
 protected:
-    static Uint32 fakeNow;
+    inline static Uint32 fakeNow = 1000;
     static Uint32 fakeTicks() { return fakeNow += 5; }
     static void fakePause(Uint32 ms) { fakeNow += ms; }
     Uint32 (*savedTicks)() = nullptr;
