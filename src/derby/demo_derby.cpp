@@ -7,7 +7,6 @@
 #include "player/player.h"
 #include "shell/controls.h"
 #include "shell/display.h"
-#include "shell/routes.h"
 #include "shell/image.h"
 #include "shell/mtrand.h"
 #include "shell/sound.h"
@@ -49,9 +48,9 @@ DerbyReelSpin::DerbyReelSpin(Animation* a, int row, int r)
     : animation(a), stopped(false), waiting(true), startTime(0), duration(0), line(row), reel(r) {}
 
 DemoDerby::DemoDerby(float coinValue)
-    : lastTick(0), seconds(0), respinPending(false), held{false, false, false}, credits(0), plays(1), coins(0),
+    : lastTick(0), seconds(0), respinPending(false), held{false, false, false}, plays(1), coins(0),
       betPlays(0), betCoins(0), holdButtons{nullptr, nullptr, nullptr}, creditMeter(nullptr), paidMeter(nullptr),
-      betMeters{nullptr, nullptr, nullptr, nullptr, nullptr}, denomination(nullptr) {
+      betMeters{nullptr, nullptr, nullptr, nullptr, nullptr} {
     configure(coinValue);
     playSound("raceint.wav");
 }
@@ -82,16 +81,9 @@ void DemoDerby::configure(float coinValue) {
 DemoDerby::~DemoDerby() {
     lastMachineId = name;
     deleteMeters();
-    // A machine left through the machine menu (or at shut-down) still holds
-    // its credits; cash-out, change and a coin-value change have already
-    // moved them. Whole cents, so money never drifts.
-    if (credits > 0) returnCreditsToPlayer(credits, denomination);
-    // A game left before its respin was never bet (its credits just went
-    // back): the VIP points its first spin gave go back too.
-    if (respinPending && currentPlayer && denomination) {
-        const long long left = toCents(currentPlayer->vippoints) - creditsToCents(betPlays * betCoins, denomination);
-        currentPlayer->vippoints = left > 0 ? fromCents(left) : 0.0;
-    }
+    // A game left before its respin was never bet (the bank returns its
+    // credits): the VIP points its first spin gave go back too.
+    if (respinPending) addVipPoints(-static_cast<long long>(betPlays) * betCoins);
     lines.clear();
     reelPositions.clear();
 }
@@ -154,17 +146,9 @@ void DemoDerby::deleteMeters() {
     }
 }
 
-void DemoDerby::showCredits(int n) {
-    if (!creditMeter) return;
-    creditMeter->setText(intToString(n));
-    creditMeter->draw();
-}
+void DemoDerby::showCredits(int n) { showNumber(creditMeter, n); }
 
-void DemoDerby::showPaid(int n) {
-    if (!paidMeter) return;
-    paidMeter->setText(intToString(n));
-    paidMeter->draw();
-}
+void DemoDerby::showPaid(int n) { showNumber(paidMeter, n); }
 
 void DemoDerby::showBets() {
     for (int i = 0; i < 5; ++i) {
@@ -190,12 +174,8 @@ void DemoDerby::drawDenominationBadge() {
 }
 
 void DemoDerby::changeDenomination() {
-    returnCreditsToPlayer(credits, denomination);
-    if (creditMeter) {
-        creditMeter->setText("0");
-        creditMeter->draw();
-    }
-    if (Denomination* nextValue = nextDenomination(name, denomination)) denomination = nextValue;
+    nextCoinValue(name);
+    showCredits(0);
     drawDenominationBadge();
     if (display) display->update();
 }
@@ -262,8 +242,7 @@ void DemoDerby::handleButton(Widget* control) {
     }
 
     if (which == "cashout" || which == "change") {
-        cashOut();
-        next = which == "cashout" ? lobbyScreen() : cashierScreen();
+        leave(*this, "elecdrp3.wav", which == "change");
     } else if (which == "betmax") {
         if (credits >= 25) {
             plays = coins = 5;
@@ -313,11 +292,3 @@ void DemoDerby::toggleHold(int reel) {
     }
 }
 
-void DemoDerby::cashOut() {
-    if (credits > 0) playSound("elecdrp3.wav");
-    returnCreditsToPlayer(credits, denomination);
-    Image* loading = new Image("../gfx/help/loading.png", false, true);
-    if (loading->loaded) loading->blit(277, 559);
-    delete loading;
-    if (display) display->update();
-}

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "machine/bank.h"
 #include "shell/screen.h"
 
 class Button;
@@ -61,7 +62,7 @@ public:
     int reel;              // 0 to 2
 };
 
-class DemoDerby : public Screen {
+class DemoDerby : public Screen, public Bank {
 public:
     explicit DemoDerby(float coinValue);
     ~DemoDerby() override;
@@ -105,8 +106,6 @@ public:
     static int linePayOf(const DerbyLine& line, const char** sound = nullptr);
     void payout();
 
-    // Cash-out steps shared by "cashout" and "change".
-    void cashOut();
     void toggleHold(int reel);
 
     void insertMoney();
@@ -116,7 +115,6 @@ public:
     int seconds;
     bool respinPending;
     bool held[3];
-    int credits;
     int plays;
     int coins;
     int betPlays;
@@ -126,7 +124,6 @@ public:
     TextLabel* paidMeter;
     TextLabel* betMeters[5];
     std::vector<std::vector<DerbyPoint>> reelPositions;
-    Denomination* denomination;
     std::vector<DerbyLine> lines;
 
     // The windows in the order the last respin stopped them (row, reel).

@@ -54,6 +54,12 @@ void updateDisplay() {
     if (display) display->update();
 }
 
+// The derby counts large steps first: 1000 while more than 1000 is left, 100
+// while more than 100, 10 while more than 15, then ones.
+int derbyCountUpStep(long long, long long remaining, long long) {
+    return remaining > 1000 ? 1000 : remaining > 100 ? 100 : remaining > 15 ? 10 : 1;
+}
+
 }  // namespace
 
 int DemoDerby::linePayOf(const DerbyLine& line, const char** sound) {
@@ -118,23 +124,11 @@ void DemoDerby::payout() {
     if (currentPlayer && denomination) currentPlayer->recordPlay(name, bet, total, denomination->value);
 
     // Count-up: large steps first, one click of the counter each.
-    SoundClip* counter = new SoundClip("digicnt.wav", false, 1);
-    int paid = 0;
-    int remaining = total;
-    while (remaining > 0) {
-        int step = remaining > 1000 ? 1000 : remaining > 100 ? 100 : remaining > 15 ? 10 : 1;
-        remaining -= step;
-        paid += step;
-        credits = credits > INT_MAX - step ? INT_MAX : credits + step;
+    const CountUpStyle style = {derbyCountUpStep, "digicnt.wav", nullptr, 0, true, derbyDelay, 200};
+    countUp(total, style, [this](int paid) {
         showCredits(credits);
         showPaid(paid);
-        counter->play(0, 0);
-        derbyDelay(200);
-        // One waiting event is thrown away per step (a window-close request is kept).
-        SDL_Event dropped;
-        pollModalEvent(dropped);
-    }
-    delete counter;
+    });
 
     derbyDelay(1000);
     if (saved && display) {

@@ -2,7 +2,6 @@
 // row, the flash of the held reels and the respin of every play row.
 #include "derby/demo_derby.h"
 
-#include "machine/denomination.h"
 #include "player/player.h"
 #include "shell/animation.h"
 #include "shell/controls.h"
@@ -51,9 +50,7 @@ std::string DemoDerby::pickSymbol() {
 
 void DemoDerby::spin() {
     if (plays <= 0 || coins <= 0) return;
-    // In whole cents, as the reel machines add them.
-    if (currentPlayer && denomination)
-        currentPlayer->vippoints = addCreditsToMoney(currentPlayer->vippoints, plays * coins, denomination);
+    addVipPoints(plays * coins);
     betPlays = plays;
     betCoins = coins;
     held[0] = held[1] = held[2] = false;

@@ -8,9 +8,10 @@
 #include "floor/lobby.h"
 #include "floor/registration_form.h"
 #include "machine/denomination.h"
+#include "player/config.h"
+#include "player/money.h"
 #include "player/player.h"
 #include "shell/asset_log.h"
-#include "player/config.h"
 #include "shell/display.h"
 #include "shell/image.h"
 #include "shell/sound.h"
@@ -289,7 +290,7 @@ void Cashier::deleteCurrentPlayer() {
 
 void Cashier::drawAdditionalFunds() {
     if (!currentPlayer) return;
-    currentPlayer->money = fromCents(toCents(currentPlayer->money) + toCents(additionalFunds));
+    currentPlayer->money = (Money::dollars(currentPlayer->money) + Money::dollars(additionalFunds)).inDollars();
     if (soundPlayer) soundPlayer->play("cashreg.wav");
     rebuild();
 }

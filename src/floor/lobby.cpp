@@ -1,6 +1,5 @@
 #include "floor/lobby.h"
 
-#include "shell/led_sign.h"
 #include "player/machine_table.h"
 #include "player/player.h"
 #include "player/stats_screen.h"
@@ -9,6 +8,7 @@
 #include "shell/app.h"
 #include "shell/display.h"
 #include "shell/image.h"
+#include "shell/led_sign.h"
 #include "shell/routes.h"
 #include "shell/sound.h"
 #include "shell/waiting.h"

@@ -5,9 +5,9 @@
 #include <cctype>
 
 #include "floor/cashier.h"
+#include "player/config.h"
 #include "player/player.h"
 #include "shell/app.h"
-#include "player/config.h"
 #include "shell/display.h"
 #include "shell/image.h"
 #include "shell/sound.h"

@@ -43,8 +43,8 @@
 #include "machines/video/magic.h"
 #include "machines/video/mardi_gras.h"
 #include "machines/video/zookeeper.h"
-#include "poker/poker_machines.h"
 #include "player/machine_table.h"
+#include "poker/poker_machines.h"
 
 namespace {
 

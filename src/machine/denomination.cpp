@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "player/machine_table.h"
+#include "player/money.h"
 #include "player/player.h"
 
 DenominationTable denominationTable;
@@ -153,24 +154,11 @@ Denomination* nextDenomination(const std::string& machineId, const Denomination*
     return above ? above : smallest;
 }
 
-long long toCents(double dollars) {
-    if (!std::isfinite(dollars)) return 0;
-    return std::llround(dollars * 100.0);
-}
-
-double fromCents(long long cents) { return static_cast<double>(cents) / 100.0; }
-
-long long creditsToCents(long long credits, const Denomination* denomination) {
-    if (!denomination || credits <= 0) return 0;
-    return credits * denomination->cents();
-}
-
-double addCreditsToMoney(double money, long long credits, const Denomination* denomination) {
-    return fromCents(toCents(money) + creditsToCents(credits, denomination));
-}
-
 void returnCreditsToPlayer(int& credits, const Denomination* denomination) {
     if (!currentPlayer || !denomination) return;
-    if (credits > 0) currentPlayer->money = addCreditsToMoney(currentPlayer->money, credits, denomination);
+    if (credits > 0) {
+        Money worth = Money::cents(denomination->cents()) * credits;
+        currentPlayer->money = (Money::dollars(currentPlayer->money) + worth).inDollars();
+    }
     credits = 0;
 }

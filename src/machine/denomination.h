@@ -6,8 +6,8 @@
 // global list of records in descending order of value.
 //
 // Money (the player's dollars) and credits (whole coins on a machine) are
-// exchanged in whole cents through the helpers below, so that money never
-// drifts by float error however often it moves back and forth.
+// exchanged in whole cents (player/money.h), so that money never drifts by
+// float error however often it moves back and forth.
 #pragma once
 
 #include <string>
@@ -50,18 +50,6 @@ Denomination* findDenominationValue(float value);
 // null when the machine is offered nowhere.
 Denomination* nextDenomination(const std::string& machineId, const Denomination* current);
 
-// ---- money in whole cents ------------------------------------------------
-
-// Dollars to whole cents, rounded to the nearest cent.
-long long toCents(double dollars);
-// Whole cents to dollars.
-double fromCents(long long cents);
-// What `credits` coins are worth, in whole cents (0 for no record or credits <= 0).
-long long creditsToCents(long long credits, const Denomination* denomination);
-// Adds the worth of `credits` coins to a money amount, in whole cents. The
-// result is always a whole number of cents and never below 0 when the
-// starting amount was not.
-double addCreditsToMoney(double money, long long credits, const Denomination* denomination);
 // Moves a machine's credits back to the current player's money at the coin
 // value and sets the credits to 0. With no current player or no record the
 // credits stay where they are.

@@ -2,8 +2,9 @@
 
 #include <iostream>
 
-#include "machine/marquee.h"
 #include "machine/denomination.h"
+#include "machine/marquee.h"
+#include "machine/money_input.h"
 #include "player/machine_stats.h"
 #include "player/player.h"
 #include "shell/animation.h"
@@ -13,6 +14,7 @@
 #include "shell/sound.h"
 #include "shell/text_label.h"
 #include "shell/util.h"
+#include "shell/waiting.h"
 
 namespace {
 
@@ -20,17 +22,10 @@ void playSound(const char* name) {
     if (soundPlayer) soundPlayer->play(name);
 }
 
-void setMeter(TextLabel* meter, int n) {
-    if (!meter) return;
-    meter->setText(intToString(n));
-    meter->draw();
-}
-
 }  // namespace
 
 Machine::Machine()
     : spinning(false),
-      credits(0),
       coins(0),
       lines(0),
       maxLines(1),
@@ -43,8 +38,7 @@ Machine::Machine()
       spinSoundChannel(nullptr),
       creditMeter(nullptr),
       paidMeter(nullptr),
-      betMeter(nullptr),
-      denomination(nullptr) {}
+      betMeter(nullptr) {}
 
 Machine::~Machine() {
     lastMachineId = name;
@@ -54,9 +48,6 @@ Machine::~Machine() {
     delete paidMeter;
     delete betMeter;
     creditMeter = paidMeter = betMeter = nullptr;
-    // Credits still in the machine go back to the player (cash-out and
-    // change have already moved theirs and left 0).
-    if (credits > 0) returnCreditsToPlayer(credits, denomination);
 }
 
 void Machine::init() {
@@ -118,7 +109,7 @@ void Machine::pull() {
     // A bet the credits don't cover (or no bet at all) starts nothing: no
     // points, no sound, and the machine keeps taking input.
     if (spinning || bet <= 0 || credits < bet) return;
-    if (currentPlayer) currentPlayer->vippoints = addCreditsToMoney(currentPlayer->vippoints, bet, denomination);
+    addVipPoints(bet);
     menuEnabled = false;
     playSound("onepull.wav");
     startSpin();
@@ -208,11 +199,11 @@ void Machine::drawBackground() {
     background.blit(0, 0);
 }
 
-void Machine::showCredits(int n) { setMeter(creditMeter, n); }
+void Machine::showCredits(int n) { showNumber(creditMeter, n); }
 
-void Machine::showPaid(int n) { setMeter(paidMeter, n); }
+void Machine::showPaid(int n) { showNumber(paidMeter, n); }
 
-void Machine::showBet(int n) { setMeter(betMeter, n); }
+void Machine::showBet(int n) { showNumber(betMeter, n); }
 
 void Machine::showDenomination() {}
 
@@ -227,10 +218,26 @@ void Machine::setDenomination(float value) {
 }
 
 void Machine::changeDenomination() {
-    returnCreditsToPlayer(credits, denomination);
+    nextCoinValue(name);
     showCredits(0);
-    if (Denomination* next = nextDenomination(name, denomination)) denomination = next;
     showDenomination();
 }
 
-float Machine::coinValue() const { return denomination ? denomination->value : 0.0f; }
+void Machine::insertMoney() {
+    takeMoney(reelMoneyPopup);
+    showCredits(credits);
+}
+
+void Machine::cashOut(bool toCashier, const char* sound) { leave(*this, sound, toCashier); }
+
+int Machine::countUpWin(int (*step)(long long, long long, long long), int maxSteps, int pauseMs) {
+    if (win <= 0) return 0;
+    const long long whole = win;
+    win = 0;
+    const CountUpStyle style = {step, "digicnt.wav", nullptr, maxSteps, true,
+                                modalPause, static_cast<Uint32>(pauseMs > 0 ? pauseMs : 0)};
+    return countUp(whole, style, [this](int paid) {
+        showCredits(credits);
+        showPaid(paid);
+    });
+}

@@ -21,6 +21,7 @@
 #include <utility>
 #include <vector>
 
+#include "machine/bank.h"
 #include "shell/screen.h"
 
 class Animation;
@@ -28,10 +29,9 @@ class TextLabel;
 class SoundClip;
 class Denomination;
 
-class Machine : public Screen {
+class Machine : public Screen, public Bank {
 public:
     bool spinning;            // reels turning: tick() runs spinStep()
-    int credits;              // whole coins in the machine
     int coins;                // coins bet (per line on the line machines)
     int lines;                // lines played
     int maxLines;             // 1 on the single-line machines
@@ -49,11 +49,10 @@ public:
     TextLabel* creditMeter;            // owned, made by createMeters
     TextLabel* paidMeter;
     TextLabel* betMeter;
-    Denomination* denomination;        // the record played at (in denominationTable, not owned)
 
     Machine();
-    // Leaves the id in lastMachineId, deletes reels and meters and returns
-    // any credits to the current player at the coin value.
+    // Leaves the id in lastMachineId and deletes reels and meters; the bank
+    // returns any credits to the current player at the coin value.
     ~Machine() override;
 
     // Screen set-up under the machine id, every counter and the meters
@@ -118,8 +117,16 @@ public:
     // The "denomination" control: credits back to the player's money, the
     // next coin value offered for this machine, the badge redrawn.
     void changeDenomination();
-    // The coin value in dollars (0 without a record).
-    float coinValue() const;
+    // The money prompt over the cabinet; the credit meter shows the result.
+    void insertMoney();
+    // Cash-out with `sound` (when there are credits), then off to the lobby
+    // (or the cashier); nothing when the machine is already leaving.
+    void cashOut(bool toCashier, const char* sound = "coindrp4.wav");
+    // Counts `win` up onto the credits with "digicnt.wav" in the family's
+    // steps (at most `maxSteps`, 0: no limit; the credit and paid meters
+    // after each, then a pause of `pauseMs`); returns the steps.
+    int countUpWin(int (*step)(long long, long long, long long), int maxSteps, int pauseMs);
+
 
     // Number of test plays the pay-out test runs.
     static constexpr int payoutTestPlays = 10000;

@@ -2,11 +2,11 @@
 
 #include <cstdint>
 
-#include "shell/led_sign.h"
 #include "player/player.h"
 #include "shell/app.h"
 #include "shell/display.h"
 #include "shell/image.h"
+#include "shell/led_sign.h"
 #include "shell/screen.h"
 #include "shell/sound.h"
 #include "shell/waiting.h"

@@ -9,7 +9,7 @@
 #include <iostream>
 
 #include "machine/denomination.h"
-#include "machine/machine.h"
+#include "player/money.h"
 #include "player/player.h"
 #include "shell/animation.h"
 #include "shell/app.h"
@@ -20,8 +20,8 @@
 #include "shell/text_field.h"
 #include "shell/waiting.h"
 
-const MoneyPopupStyle reelMoneyPopup = {"bill", 658, 553, false, false};
-const MoneyPopupStyle pokerMoneyPopup = {"pokerbill", 544, 576, true, true};
+const MoneyPopupStyle reelMoneyPopup = {"bill", 658, 553, false, false, parseMoneyAmount, false, 0};
+const MoneyPopupStyle pokerMoneyPopup = {"pokerbill", 544, 576, true, true, parseMoneyAmount, false, 0};
 
 namespace {
 
@@ -61,7 +61,7 @@ int moneyInputCredits(long long amount, const Denomination* denomination, double
     long long coinCents = denomination->cents();
     if (coinCents <= 0) return 0;
     long long amountCents = amount * 100;
-    long long moneyCents = toCents(money);
+    long long moneyCents = Money::dollars(money).inCents();
     if (moneyCents < amountCents) return 0;  // the player can't pay it
     // 1 to 100000 coins' worth, both ends included.
     if (amountCents < coinCents || amountCents > moneyInputMaxCredits * coinCents) return 0;
@@ -74,17 +74,15 @@ int moneyInputCredits(long long amount, const Denomination* denomination, double
     return static_cast<int>(bought);
 }
 
-int acceptMoneyAmount(long long amount, int& credits, const Denomination* denomination) {
+int acceptMoneyAmount(long long amount, int& credits, const Denomination* denomination, int headroom) {
     if (!currentPlayer) return 0;
-    int bought = moneyInputCredits(amount, denomination, currentPlayer->money, credits);
+    const int held = credits > INT_MAX - headroom ? INT_MAX : credits + headroom;
+    int bought = moneyInputCredits(amount, denomination, currentPlayer->money, held);
     if (bought <= 0) return 0;
     credits += bought;
-    currentPlayer->money = fromCents(toCents(currentPlayer->money) - bought * denomination->cents());
+    Money price = Money::cents(denomination->cents()) * bought;
+    currentPlayer->money = (Money::dollars(currentPlayer->money) - price).inDollars();
     return bought;
-}
-
-MoneyInput::MoneyInput(Machine* machine) : amount(-1), creditsBought(0) {
-    if (machine) run(machine->credits, machine->denomination, reelMoneyPopup);
 }
 
 MoneyInput::MoneyInput(int& credits, const Denomination* denomination, const MoneyPopupStyle& style)
@@ -135,14 +133,14 @@ void MoneyInput::run(int& credits, const Denomination* denomination, const Money
                                SDL_Color{255, 255, 255, 0}, SDL_ALPHA_OPAQUE);
     if (result < 0) {
         std::cout << "Money input setup failed" << std::endl;
-        entry.clear();
+        if (!style.keepTextOnFailure) entry.clear();
     }
     typed = entry;
-    amount = parseMoneyAmount(typed);
+    amount = style.parse(typed);
     delete popup;
     sge_TTF_CloseFont(font);
 
-    creditsBought = acceptMoneyAmount(amount, credits, denomination);
+    creditsBought = acceptMoneyAmount(amount, credits, denomination, style.headroom);
 
     // The bill going into the machine, played once to its last frame.
     {

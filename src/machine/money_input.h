@@ -5,24 +5,24 @@
 // back as it was, "coinin1.wav" again. It does not redraw any meter: the
 // caller shows the new credits itself.
 //
-// Reel machines use it as
-//     MoneyInput popup(this);
-//     showCredits(credits);
-// (or simply `MoneyInput(this);`). Machines with a cabinet of their own
-// (video poker) pass their credits, coin value and popup look instead.
+// Every cabinet opens it through its bank (Bank::takeMoney) with a look of
+// its own.
 #pragma once
 
 #include <string>
 
-class Machine;
 class Denomination;
 
-// Where and how the popup draws its bill animation and keeps the screen.
+// Where and how the popup draws its bill animation and keeps the screen, and
+// how it reads the typed text.
 struct MoneyPopupStyle {
     const char* billName;  // frames "../gfx/money/" + billName + ".png.0" .. ".png.6"
     int billX, billY;      // top-left corner of the bill animation
     bool billColorKey;     // top-left pixel of the frames transparent
     bool ownScreenCopy;    // keep the screen in a copy of its own instead of the display's saved copy
+    long long (*parse)(const std::string& text);  // the typed text as dollars
+    bool keepTextOnFailure;  // a field that fails still yields what was typed (else nothing)
+    int headroom;            // credits kept free above those held, for the largest win
 };
 
 // The reel machines' popup: bill "bill" at (658, 553), no colour key, display save/restore.
@@ -48,16 +48,15 @@ long long parseMoneyAmount(const std::string& text);
 // `creditsHeld` would overflow a credit count.
 int moneyInputCredits(long long amount, const Denomination* denomination, double money, int creditsHeld = 0);
 
-// Takes a typed amount: when it is acceptable (see above) the credits it buys
-// are added to `credits` and their price, in whole cents, is taken from the
-// current player's money. Returns the credits bought (0: nothing moved).
-int acceptMoneyAmount(long long amount, int& credits, const Denomination* denomination);
+// Takes a typed amount: when it is acceptable (see above, with `headroom`
+// credits counted as held beside `credits`) the credits it buys are added to
+// `credits` and their price, in whole cents, is taken from the current
+// player's money. Returns the credits bought (0: nothing moved).
+int acceptMoneyAmount(long long amount, int& credits, const Denomination* denomination, int headroom = 0);
 
 class MoneyInput {
 public:
-    // The reel machines' popup on that machine's credits and coin value.
-    explicit MoneyInput(Machine* machine);
-    // The popup on any credit count and coin value, with the given look.
+    // The popup on a cabinet's credits and coin value, with the given look.
     MoneyInput(int& credits, const Denomination* denomination, const MoneyPopupStyle& style);
 
     std::string typed;  // the text the player entered ("" when the field failed)

@@ -140,7 +140,6 @@ void MultiLineMachine::handleEvent(const SDL_Event& event) {
     runSlotCabinetKey(*this, event);
 }
 
-void MultiLineMachine::cashOut(bool toCashier) { leaveSlotCabinet(*this, toCashier); }
 
 void MultiLineMachine::showHelp() { showSlotHelpPages(); }
 

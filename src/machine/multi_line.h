@@ -46,8 +46,6 @@ public:
     void betMax();
     // "spin" / Return: spins the lines bet when the credits cover them.
     void spinButton();
-    // Credits back to the player's money and off to the lobby (or cashier).
-    void cashOut(bool toCashier);
 
     // ---- pay-table builders -------------------------------------------------
     // The list on one reel, any other symbol on the two others (3 records).

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "machine/denomination.h"
+#include "player/money.h"
 #include "shell/mtrand.h"
 #include "shell/display.h"
 
@@ -84,6 +85,6 @@ int progressiveCoins(const Denomination* denomination) {
     // Whole cents on both sides: $100 at 0.05 is 10000 / 5 = 2000 coins,
     // where the float quotient would truncate to 1999.
     if (dollars >= static_cast<double>(INT_MAX) * static_cast<double>(coinCents) / 100.0) return INT_MAX;
-    long long coins = toCents(dollars) / coinCents;
+    long long coins = Money::dollars(dollars).inCents() / coinCents;
     return coins > INT_MAX ? INT_MAX : static_cast<int>(coins);
 }

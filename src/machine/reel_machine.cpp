@@ -4,7 +4,6 @@
 #include <iostream>
 #include <limits>
 
-#include "machine/money_input.h"
 #include "player/player.h"
 #include "shell/app.h"
 #include "shell/display.h"
@@ -117,8 +116,7 @@ void ReelMachine::init() {
     showCredits(0);
     showBet(0);
     showPaid(0);
-    MoneyInput popup(this);
-    showCredits(credits);
+    insertMoney();
 }
 
 void ReelMachine::redraw() {
@@ -272,28 +270,6 @@ void ReelMachine::showPaylines(int n) {
 }
 
 // ---- settle ----------------------------------------------------------------------
-
-int ReelMachine::countUpWin() {
-    if (win <= 0) return 0;
-    SoundClip clip("digicnt.wav", false, 1);
-    int paid = 0;
-    int steps = 0;
-    while (win > 0) {
-        int step = paid > 999 ? 100 : paid > 99 ? 10 : paid > 19 ? 5 : 1;
-        if (steps == countUpMaxSteps - 1 || step > win) step = win;
-        win -= step;
-        paid += step;
-        credits += step;
-        ++steps;
-        showCredits(credits);
-        showPaid(paid);
-        clip.play(0, 0);
-        if (countUpDelay > 0) modalPause(static_cast<Uint32>(countUpDelay));
-        SDL_Event dropped;
-        pollModalEvent(dropped);  // input waits; a window close is kept for later
-    }
-    return steps;
-}
 
 void ReelMachine::settle() {
     spinning = false;

@@ -145,13 +145,12 @@ public:
     // Draws the first n line-number pictures and erases the others, for
     // 1 <= n <= maxLines; any other n changes nothing.
     void showPaylines(int n);
-    // Counts `win` onto the credits with "digicnt.wav"; returns the steps.
-    int countUpWin();
+    // Counts `win` onto the credits; a win too large for 400 steps is paid
+    // whole by the last one. Returns the steps.
+    int countUpWin() { return Machine::countUpWin(stepByPaid, 400, countUpDelay); }
 
     // Milliseconds between two steps of the count-up.
     static int countUpDelay;
-    // Most steps a count-up takes; a larger win is paid whole by the last one.
-    static constexpr int countUpMaxSteps = 400;
 
 protected:
     void sortLinePays();

@@ -3,12 +3,10 @@
 
 #include <utility>
 
-#include "machine/marquee.h"
 #include "machine/denomination.h"
-#include "machine/money_input.h"
+#include "machine/marquee.h"
 #include "shell/animation.h"
 #include "shell/app.h"
-#include "shell/routes.h"
 #include "shell/display.h"
 #include "shell/image.h"
 #include "shell/sound.h"
@@ -89,24 +87,6 @@ void showHelpPages(const HelpPage* pages, int count) {
 }
 
 void showSlotHelpPages() { showHelpPages(helpPages, 6); }
-
-void leaveSlotCabinet(Machine& machine, bool toCashier) {
-    if (machine.next) return;  // already leaving
-    if (machine.credits > 0) playSound("coindrp4.wav");
-    returnCreditsToPlayer(machine.credits, machine.denomination);
-    Image loading("../gfx/help/loading.png", false, true);
-    if (loading.loaded) loading.blit(277, 559);
-    if (display) display->update();
-    if (toCashier)
-        machine.next = cashierScreen();
-    else
-        machine.next = lobbyScreen();
-}
-
-void insertSlotMoney(Machine& machine) {
-    MoneyInput popup(&machine);
-    machine.showCredits(machine.credits);
-}
 
 void playSlotClick() { playSound("click3.wav"); }
 

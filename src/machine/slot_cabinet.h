@@ -31,11 +31,6 @@ struct HelpPage {
 void showHelpPages(const HelpPage* pages, int count);
 // The six slot help pages.
 void showSlotHelpPages();
-// Credits back to the player's money, the loading picture, and off to the
-// lobby (or the cashier). Nothing happens when the machine is already leaving.
-void leaveSlotCabinet(Machine& machine, bool toCashier);
-// The money popup over the cabinet; the credit meter shows the result.
-void insertSlotMoney(Machine& machine);
 // The button click sound.
 void playSlotClick();
 
@@ -57,7 +52,7 @@ void runSlotCabinetButton(SlotMachine& machine, Widget* control) {
     } else if (n == "change") {
         machine.cashOut(true);
     } else if (n == "coin" || n == "money") {
-        insertSlotMoney(machine);
+        machine.insertMoney();
     } else if (n == "denomination") {
         machine.changeDenomination();
     }

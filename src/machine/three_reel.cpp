@@ -4,9 +4,8 @@
 
 #include <limits>
 
-#include "machine/money_input.h"
-#include "machine/slot_cabinet.h"
 #include "machine/progressive.h"
+#include "machine/slot_cabinet.h"
 #include "player/jackpot_movies.h"
 #include "player/player.h"
 #include "shell/animation.h"
@@ -67,8 +66,7 @@ void ThreeReelMachine::init() {
     showBet(0);
     showPaid(0);
 
-    MoneyInput popup(this);
-    showCredits(credits);
+    insertMoney();
 
     if (currentPlayer && currentPlayer->firsttimeslot) {
         showHelp();
@@ -165,7 +163,6 @@ void ThreeReelMachine::handleEvent(const SDL_Event& event) {
     runSlotCabinetKey(*this, event);
 }
 
-void ThreeReelMachine::cashOut(bool toCashier) { leaveSlotCabinet(*this, toCashier); }
 
 void ThreeReelMachine::showHelp() { showSlotHelpPages(); }
 
@@ -174,41 +171,6 @@ void ThreeReelMachine::showHelp() { showSlotHelpPages(); }
 void ThreeReelMachine::startSpin() {
     spinSoundChannel = soundPlayer ? soundPlayer->play("elecbuzz.wav", true) : nullptr;
     Machine::startSpin();
-}
-
-int ThreeReelMachine::countUpStep(int paid, int total) {
-    int step = paid > 999 ? 100 : paid > 99 ? 10 : paid > 19 ? 5 : 1;
-    // Above any win of the tables (a progressive meter) the steps grow so
-    // that the count-up ends within about 200 of them.
-    if (total > countUpBigWin) {
-        const int bounded = static_cast<int>((static_cast<long long>(total) + 199) / 200);
-        if (step < bounded) step = bounded;
-    }
-    return step;
-}
-
-int ThreeReelMachine::countUpWin() {
-    if (win <= 0) return 0;
-    SoundClip* clip = new SoundClip("digicnt.wav", false, 1);
-    const int total = win;
-    int paid = 0;
-    int steps = 0;
-    while (win > 0) {
-        int step = countUpStep(paid, total);
-        if (step > win) step = win;
-        win -= step;
-        paid += step;
-        credits += step;
-        ++steps;
-        showCredits(credits);
-        showPaid(paid);
-        clip->play(0, 0);
-        if (countUpDelay > 0) modalPause(static_cast<Uint32>(countUpDelay));
-        SDL_Event dropped;
-        pollModalEvent(dropped);
-    }
-    delete clip;
-    return steps;
 }
 
 bool ThreeReelMachine::stopDueReels(bool overlayEachStop) {

@@ -117,11 +117,9 @@ public:
     static constexpr int reelX[3] = {176, 339, 507};
     static constexpr int reelY = 78;
 
-    // Counts `win` up onto the credits with "digicnt.wav"; returns the
-    // number of steps it took.
-    int countUpWin();
-    // Credits back to the player's money and off to the lobby (or the cashier).
-    void cashOut(bool toCashier);
+    // Counts `win` up onto the credits (bigger steps above 20000 coins);
+    // returns the number of steps it took.
+    int countUpWin() { return Machine::countUpWin(countUpStep, 0, countUpDelay); }
 
     // One frame of the reel stops as the family plays them: every reel whose
     // delay has passed shows its outcome with "slothit1.wav" and onReelStop
@@ -135,12 +133,6 @@ public:
     Symbol* placeOnReel(const std::string& name, int reel);
     // At the full bet a per-coin line pays two coins' worth.
     void payTwoCoinsWorthAtFullBet();
-
-    // Wins above this many coins count up in bigger steps (about 200 in all).
-    static constexpr int countUpBigWin = 20000;
-    // The count-up's step size once `paid` of `total` credits have been paid:
-    // 1 up to 20 paid, 5 up to 100, 10 up to 1000, then 100.
-    static int countUpStep(int paid, int total);
 
 private:
     // The tables the active rules were last built from (they never change

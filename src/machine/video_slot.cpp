@@ -4,14 +4,12 @@
 
 #include <cstdlib>
 
-#include "machine/marquee.h"
 #include "machine/denomination.h"
-#include "machine/money_input.h"
+#include "machine/marquee.h"
 #include "machine/slot_cabinet.h"
 #include "player/player.h"
 #include "shell/animation.h"
 #include "shell/app.h"
-#include "shell/routes.h"
 #include "shell/controls.h"
 #include "shell/display.h"
 #include "shell/image.h"
@@ -211,19 +209,6 @@ void VideoSlotMachine::chooseLines(Widget* button, int count) {
     showBet(coins * count);
 }
 
-void VideoSlotMachine::cashOut(bool toCashier, const char* sound) {
-    if (next) return;  // already leaving
-    if (credits > 0) playSound(sound);
-    returnCreditsToPlayer(credits, denomination);
-    Image loading("../gfx/help/loading.png", false, true);
-    if (loading.loaded) loading.blit(277, 559);
-    if (display) display->update();
-    if (toCashier)
-        next = cashierScreen();
-    else
-        next = lobbyScreen();
-}
-
 void VideoSlotMachine::handleButton(Widget* control) {
     Machine::handleButton(control);
     if (!menuEnabled || !control) return;
@@ -242,8 +227,7 @@ void VideoSlotMachine::handleButton(Widget* control) {
         showBet(0);
         showCredits(credits);
     } else if (n == "coin" || n == "money") {
-        MoneyInput popup(this);
-        showCredits(credits);
+        insertMoney();
     } else if (n == "denomination") {
         changeDenomination();
     } else if (n == "cashout") {

@@ -140,7 +140,6 @@ public:
     // A line button: plays that many lines when the credits cover them.
     void chooseLines(Widget* button, int count);
     // Credits back to the player's money and off to the lobby (or cashier).
-    void cashOut(bool toCashier, const char* sound);
 
     static constexpr int reelX[5] = {150, 250, 350, 450, 550};
     static constexpr int reelY = 65;

@@ -4,10 +4,10 @@
 
 #include "player/player.h"
 #include "shell/app.h"
-#include "shell/routes.h"
 #include "shell/controls.h"
 #include "shell/display.h"
 #include "shell/image.h"
+#include "shell/routes.h"
 #include "shell/sound.h"
 #include "shell/text_label.h"
 #include "shell/util.h"

@@ -7,7 +7,6 @@
 #include "player/machine_stats.h"
 #include "player/player.h"
 #include "shell/app.h"
-#include "shell/routes.h"
 #include "shell/display.h"
 #include "shell/image.h"
 #include "shell/mtrand.h"
@@ -60,21 +59,10 @@ void waitForPress() {
 
 }  // namespace
 
-int countUpStep(long long paid, long long remaining, long long total) {
-    long long step = paid < 20 ? 1 : paid < 100 ? 5 : paid < 1000 ? 10 : 100;
-    // Past any single hand's win (a doubled-up one), count in at most 200 steps.
-    if (total > 20000) {
-        const long long bounded = (total + 199) / 200;
-        if (step < bounded) step = bounded;
-    }
-    if (step > remaining) step = remaining;
-    return static_cast<int>(step);
-}
-
 VideoPoker::VideoPoker()
-    : lastTick(0), seconds(0), credits(0), coinsBet(0), coinsPlayed(0), handOut(false),
+    : lastTick(0), seconds(0), coinsBet(0), coinsPlayed(0), handOut(false),
       winnerBackground(nullptr), creditMeter(nullptr), winnerPaidText(nullptr), coinsMeter(nullptr),
-      denominationText(nullptr), denomination(nullptr), deckSize(52) {
+      denominationText(nullptr), deckSize(52) {
     graphicsDir = "";
     name = "";
 }
@@ -87,7 +75,6 @@ VideoPoker::~VideoPoker() {
     freeDeck();
     freeHeldBackgrounds();
     forfeitHand();
-    if (credits > 0) returnCreditsToPlayer(credits, denomination);
 }
 
 void VideoPoker::init() {
@@ -242,11 +229,7 @@ void VideoPoker::forfeitHand() {
 
 void VideoPoker::cashOut(const char* sound, bool toCashier) {
     forfeitHand();
-    if (credits > 0) playSound(sound);
-    returnCreditsToPlayer(credits, denomination);
-    drawPicture("../gfx/help/loading.png", 277, 559);
-    if (display) display->update();
-    if (!next) next = toCashier ? cashierScreen() : lobbyScreen();
+    leave(*this, sound, toCashier);
 }
 
 void VideoPoker::handleEvent(const SDL_Event& event) {
@@ -332,15 +315,13 @@ int VideoPoker::drawUndealtIndex() {
     }
 }
 
-float VideoPoker::coinValue() const { return denomination ? denomination->value : 1.0f; }
-
 void VideoPoker::drawCardFace(const Card& card, const Point& at) {
     drawPicture("../gfx/poker/cards/" + poker::rankName(card.rank) + "_" + suitName(card.suit) + ".png", at.second,
                 at.first);
 }
 
 void VideoPoker::deal(int coins) {
-    if (currentPlayer) currentPlayer->vippoints += coins * static_cast<double>(coinValue());
+    addVipPoints(coins);
     coinsPlayed = coins;
     coinsBet = 0;
     updateCreditMeter(credits - coins);
@@ -411,18 +392,11 @@ void VideoPoker::settle(int win) {
     if (win > room) win = static_cast<int>(room);
     if (currentPlayer) currentPlayer->recordPlay(name, coinsPlayed, win, coinValue());
     coinsPlayed = 0;
-    SoundClip* countSound = soundPlayer ? soundPlayer->play("pokerwin.wav", true) : nullptr;
-    long long paid = 0, remaining = win;
-    while (remaining > 0) {
-        const int step = countUpStep(paid, remaining, win);
-        remaining -= step;
-        paid += step;
-        credits += step;
+    const CountUpStyle style = {countUpStep, nullptr, "pokerwin.wav", 0, false, pokerDelay, 200};
+    countUp(win, style, [this](int paid) {
         updateCreditMeter(credits);
-        setWinnerPaid(static_cast<int>(paid));
-        pokerDelay(200);
-    }
-    if (countSound) countSound->halt();
+        setWinnerPaid(paid);
+    });
 }
 
 void VideoPoker::showWinner() {
@@ -457,7 +431,7 @@ void VideoPoker::drawCorvaloBacks() {
 // ---- side panels ---------------------------------------------------------------
 
 void VideoPoker::insertMoney() {
-    MoneyInput popup(credits, denomination, pokerMoneyPopup);
+    takeMoney(pokerMoneyPopup);
     // The meters start over with no coins bet, and so does the bet.
     coinsBet = 0;
     updateCreditMeter(credits);
@@ -472,10 +446,8 @@ void VideoPoker::setDenomination(float value) {
 }
 
 void VideoPoker::changeDenomination() {
-    returnCreditsToPlayer(credits, denomination);
-    credits = 0;
+    nextCoinValue(name);
     updateCreditMeter(0);
-    if (Denomination* following = nextDenomination(name, denomination)) denomination = following;
     showDenomination();
 }
 
@@ -485,17 +457,9 @@ void VideoPoker::showDenomination() {
     denominationText->draw();
 }
 
-void VideoPoker::updateCreditMeter(int value) {
-    if (!creditMeter) return;
-    creditMeter->setText(intToString(value));
-    creditMeter->draw();
-}
+void VideoPoker::updateCreditMeter(int value) { showNumber(creditMeter, value); }
 
-void VideoPoker::updateCoinsMeter(int value) {
-    if (!coinsMeter) return;
-    coinsMeter->setText(intToString(value));
-    coinsMeter->draw();
-}
+void VideoPoker::updateCoinsMeter(int value) { showNumber(coinsMeter, value); }
 
 void VideoPoker::setWinnerPaid(int amount) {
     if (!winnerPaidText) return;

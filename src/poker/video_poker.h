@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "machine/bank.h"
 #include "poker/card.h"
 #include "poker/hand_eval.h"
 #include "shell/screen.h"
@@ -29,19 +30,12 @@ extern const std::string pokerGfx;         // "../gfx/poker/"
 extern const std::string pokerButtonsGfx;  // "../gfx/pokerbuttons/"
 extern const std::string cardBackPicture;  // "../gfx/poker/backs/corvalo.png"
 
-// Count-up step after `paid` coins of a win of `total` coins, with `remaining`
-// still to pay: 1 up to 20 paid, 5 up to 100, 10 up to 1000, then 100; very
-// wins above 20000 (doubled-up ones) take bigger steps so that no count-up
-// runs past about 200 steps.
-int countUpStep(long long paid, long long remaining, long long total);
-
-class VideoPoker : public Screen {
+class VideoPoker : public Screen, public Bank {
 public:
     typedef std::pair<int, int> Point;  // (y, x)
 
     Uint32 lastTick;
     int seconds;
-    int credits;
     int coinsBet;
     int coinsPlayed;
     std::vector<Point> cardPositions;
@@ -53,7 +47,6 @@ public:
     TextLabel* winnerPaidText;
     TextLabel* coinsMeter;
     TextLabel* denominationText;
-    Denomination* denomination;
     std::vector<SDL_Surface*> heldBackgrounds;
     std::vector<Card*> deck;
     int deckSize;
@@ -102,8 +95,6 @@ public:
     // Index of an undealt card among the first deckSize, drawn by genrand.
     int drawUndealtIndex();
 
-    // The coin value in dollars (1.0 without a record).
-    float coinValue() const;
     // Draws a card face up at a (y, x) point.
     void drawCardFace(const Card& card, const Point& at);
 

@@ -4,6 +4,7 @@
 
 #include "shell/asset_log.h"
 #include "shell/display.h"
+#include "shell/util.h"
 
 TextLabel::TextLabel(const std::string& fontFile, int size, const std::string& initialText, int x, int y, int al,
                      Uint8 r, Uint8 g, Uint8 b, int a)
@@ -119,4 +120,10 @@ void TextLabel::saveBackground() {
     if (!font || !display || !display->screen || extent.w == 0 || extent.h == 0) return;
     background = display->copyRegion(area());
     backgroundColour = display->surfaceKeyColor(background);
+}
+
+void showNumber(TextLabel* label, int n) {
+    if (!label) return;
+    label->setText(intToString(n));
+    label->draw();
 }

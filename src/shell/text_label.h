@@ -51,3 +51,7 @@ public:
     // The text's area on the screen.
     SDL_Rect area() const;
 };
+
+// A meter: sets the label's text to the number and draws it (nothing for a
+// null label).
+void showNumber(TextLabel* label, int n);

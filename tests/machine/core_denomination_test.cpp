@@ -8,6 +8,7 @@
 
 #include "player/machine_table.h"
 #include "machine/denomination.h"
+#include "player/money.h"
 #include "player/player.h"
 
 namespace {
@@ -54,11 +55,11 @@ TEST_F(DenominationCore, MoneyMovesInWholeCentsWithoutDrift) {
     const Denomination* nickel = findDenominationValue(0.05f);
     const Denomination* dime = findDenominationValue(0.1f);
     // 0.1 + 0.2 style float error in the starting amount is absorbed.
-    double money = 0.1 + 0.2;
-    for (int i = 0; i < 100000; ++i) money = addCreditsToMoney(money, 3, (i % 2) ? nickel : dime);
+    Money money = Money::dollars(0.1 + 0.2);
+    for (int i = 0; i < 100000; ++i) money = money + Money::cents(((i % 2) ? nickel : dime)->cents()) * 3;
     // 50000 x 0.30 + 50000 x 0.15 on top of 0.30.
-    EXPECT_EQ(money, 22500.30);
-    EXPECT_EQ(toCents(money), 2250030);
+    EXPECT_EQ(money.inDollars(), 22500.30);
+    EXPECT_EQ(money.inCents(), 2250030);
 
     // Cash-out of 37 credits at 0.25 adds exactly 9.25.
     Player* saved = currentPlayer;

@@ -224,8 +224,8 @@ TEST_F(MachineCore, ChangingDenominationReturnsTheCreditsExactly) {
     EXPECT_EQ(seen.back(), 0.5f);
     // 37 coins at each of 0.5, 1, 5, 25, 100, 500, 1000, 0.05, 0.1, 0.25.
     double expected = 103.0 + 37 * (0.5 + 1 + 5 + 25 + 100 + 500 + 1000 + 0.05 + 0.1 + 0.25);
-    EXPECT_EQ(toCents(currentPlayer->money), toCents(expected));
-    EXPECT_EQ(currentPlayer->money, fromCents(toCents(expected))) << "money stays a whole number of cents";
+    EXPECT_EQ(Money::dollars(currentPlayer->money), Money::dollars(expected));
+    EXPECT_EQ(currentPlayer->money, Money::dollars(expected).inDollars()) << "money stays a whole number of cents";
 }
 
 TEST_F(MachineCore, CoinValueFallsBackToOneWhereTheMachineIsNotOffered) {

@@ -1,0 +1,96 @@
+#include "machine/bank.h"
+
+#include <SDL.h>
+
+#include <climits>
+
+#include "machine/denomination.h"
+#include "machine/money_input.h"
+#include "player/player.h"
+#include "shell/app.h"
+#include "shell/display.h"
+#include "shell/image.h"
+#include "shell/routes.h"
+#include "shell/screen.h"
+#include "shell/sound.h"
+
+int stepByPaid(long long paid, long long remaining, long long) {
+    long long step = paid > 999 ? 100 : paid > 99 ? 10 : paid > 19 ? 5 : 1;
+    return static_cast<int>(step < remaining ? step : remaining);
+}
+
+int countUpStep(long long paid, long long remaining, long long total) {
+    long long step = stepByPaid(paid, remaining, total);
+    if (total > 20000) {
+        const long long bounded = (total + 199) / 200;
+        if (step < bounded) step = bounded;
+    }
+    return static_cast<int>(step < remaining ? step : remaining);
+}
+
+Bank::Bank() : credits(0), denomination(nullptr) {}
+
+Bank::~Bank() {
+    if (credits > 0) returnCredits();
+}
+
+float Bank::coinValue() const { return denomination ? denomination->value : 0.0f; }
+
+Money Bank::worth(long long coins) const {
+    return denomination ? Money::cents(denomination->cents()) * coins : Money();
+}
+
+void Bank::returnCredits() { returnCreditsToPlayer(credits, denomination); }
+
+int Bank::takeMoney(const MoneyPopupStyle& style) {
+    MoneyInput popup(credits, denomination, style);
+    return popup.creditsBought;
+}
+
+void Bank::leave(Screen& screen, const char* sound, bool toCashier) {
+    if (screen.next) return;  // already leaving
+    if (credits > 0 && soundPlayer) soundPlayer->play(sound);
+    returnCredits();
+    Image loading("../gfx/help/loading.png", false, true);
+    if (loading.loaded) loading.blit(277, 559);
+    if (display) display->update();
+    screen.next = toCashier ? cashierScreen() : lobbyScreen();
+}
+
+void Bank::nextCoinValue(const std::string& machineId) {
+    returnCredits();
+    if (Denomination* next = nextDenomination(machineId, denomination)) denomination = next;
+}
+
+void Bank::addVipPoints(long long coins) {
+    if (!currentPlayer || !denomination) return;
+    Money points = Money::dollars(currentPlayer->vippoints) + worth(coins);
+    currentPlayer->vippoints = points > Money() ? points.inDollars() : 0.0;
+}
+
+int Bank::countUp(long long win, const CountUpStyle& style, const std::function<void(int paid)>& show) {
+    SoundClip* click = style.clickSound ? new SoundClip(style.clickSound, false, 1) : nullptr;
+    SoundClip* loop = style.loopSound && soundPlayer ? soundPlayer->play(style.loopSound, true) : nullptr;
+    long long paid = 0, remaining = win;
+    int steps = 0;
+    while (remaining > 0) {
+        long long step = style.step(paid, remaining, win);
+        // A win too large to count up in reasonable time is paid whole by
+        // the last step.
+        if (style.maxSteps > 0 && steps == style.maxSteps - 1) step = remaining;
+        remaining -= step;
+        paid += step;
+        credits = credits > INT_MAX - step ? INT_MAX : static_cast<int>(credits + step);
+        ++steps;
+        show(paid > INT_MAX ? INT_MAX : static_cast<int>(paid));
+        if (click) click->play(0, 0);
+        if (style.pauseMs > 0) style.pause(style.pauseMs);
+        if (style.dropEvents) {
+            SDL_Event dropped;
+            pollModalEvent(dropped);  // input waits; a window close is kept for later
+        }
+    }
+    if (loop) loop->halt();
+    delete click;
+    return steps;
+}
