@@ -173,7 +173,7 @@ void Cashier::redraw() {
     if (currentPlayer) {
         drawText(font, shownName(currentPlayer->name), accountX, 160, 20, accountWidth, 250, 222, 120);
         drawText(font, dollars(currentPlayer->money), accountX, 204, 20, accountWidth, 250, 222, 120);
-        drawText(font, longToString(static_cast<long>(currentPlayer->vippoints)), accountX, 248, 20, accountWidth,
+        drawText(font, longToString(wholeAmount(currentPlayer->vippoints)), accountX, 248, 20, accountWidth,
                  250, 222, 120);
     } else {
         drawText(font, "(nobody yet)", accountX, 160, 18, accountWidth, 246, 236, 206);

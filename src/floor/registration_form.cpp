@@ -58,6 +58,7 @@ private:
     Registration entries;
     int focus;            // 0 first name, 1 last name
     std::string message;  // shown in red under the hint
+    std::string reopening;  // the saved profile "done" has offered to reopen
     sge_TTFont* font;
 };
 
@@ -94,6 +95,14 @@ bool Form::submit() {
         if (soundPlayer) soundPlayer->play("buzz.wav");
         return false;
     }
+    // A name with a save file takes that profile back, never a fresh one:
+    // the first "done" says so, the second reopens it.
+    std::string saved = savedProfileFor(entries);
+    if (!saved.empty() && saved != reopening) {
+        reopening = saved;
+        message = firstNameOf(saved) + " " + lastNameOf(saved) + " has a saved profile: Done reopens it.";
+        return false;
+    }
     registerPlayer(entries);
     return true;
 }
@@ -118,6 +127,7 @@ bool Form::key(const SDL_keysym& k, bool& registered) {
         return true;
     case SDLK_BACKSPACE:
         if (!field.empty()) field.erase(field.size() - 1);
+        reopening.clear();
         return false;
     case SDLK_TAB:
         focus = 1 - focus;
@@ -152,6 +162,7 @@ bool Form::key(const SDL_keysym& k, bool& registered) {
     }
     field += c;
     message.clear();
+    reopening.clear();
     return false;
 }
 
@@ -208,17 +219,31 @@ std::string registrationProblem(const Registration& entries) {
 
 std::string genderOf(Title title) { return title == Title::Mr ? "male" : "female"; }
 
+std::string savedProfileFor(const Registration& entries) {
+    return existingSaveName(entries.firstName + "_" + entries.lastName);
+}
+
 void registerPlayer(const Registration& entries) {
-    Player* fresh = new Player();
-    fresh->name = entries.firstName + "_" + entries.lastName;
-    fresh->gender = genderOf(entries.title);
-    // The old profile is saved as it goes; it must still be the current one then.
+    // The old profile is saved as it goes; it must still be the current one
+    // then, and its file is complete before another profile is read.
     delete currentPlayer;
+    currentPlayer = nullptr;
+    std::string saved = savedProfileFor(entries);
+    Player* fresh;
+    if (!saved.empty()) {
+        fresh = new Player(saved);
+    } else {
+        fresh = new Player();
+        fresh->name = entries.firstName + "_" + entries.lastName;
+        fresh->gender = genderOf(entries.title);
+    }
     currentPlayer = fresh;
+    fresh->saveNow();
     if (config) {
         config->firstTimeEver = false;
         config->lastPlayer = fresh->name;
         config->players.push_back(fresh->name);
+        config->write();
     }
 }
 

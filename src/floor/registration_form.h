@@ -31,9 +31,14 @@ std::string registrationProblem(const Registration& entries);
 // "male" for Mr, "female" for Mrs and Ms.
 std::string genderOf(Title title);
 
+// The name of a save file that the entries would take (the same name in any
+// case, see existingSaveName); empty when the name is free.
+std::string savedProfileFor(const Registration& entries);
+
 // Makes the registered player current: saves and drops the old profile,
-// creates the new one and records it in the settings. The entries must pass
-// registrationProblem.
+// creates the new one (or, when a save file of that name exists, reopens it
+// as it stands), records it in the settings and writes both files. The
+// entries must pass registrationProblem.
 void registerPlayer(const Registration& entries);
 
 // Runs the modal form over the current screen (keeps and restores it).

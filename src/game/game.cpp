@@ -58,6 +58,10 @@ void saveGame() {
 void installGame() {
     appHooks.start = startGame;
     appHooks.frame = growProgressiveMeters;
+    // A screen left (a machine's credits are back in the profile by now).
+    appHooks.screenLeft = [] {
+        if (currentPlayer) currentPlayer->saveNow();
+    };
     appHooks.stop = stopGame;
     appHooks.save = saveGame;
     routes.lobby = [] { return static_cast<Screen*>(new Lobby()); };

@@ -159,6 +159,7 @@ void returnCreditsToPlayer(int& credits, const Denomination* denomination) {
     if (credits > 0) {
         Money worth = Money::cents(denomination->cents()) * credits;
         currentPlayer->money = (Money::dollars(currentPlayer->money) + worth).inDollars();
+        currentPlayer->saveNow();
     }
     credits = 0;
 }

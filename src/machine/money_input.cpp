@@ -82,6 +82,7 @@ int acceptMoneyAmount(long long amount, int& credits, const Denomination* denomi
     credits += bought;
     Money price = Money::cents(denomination->cents()) * bought;
     currentPlayer->money = (Money::dollars(currentPlayer->money) - price).inDollars();
+    currentPlayer->saveNow();
     return bought;
 }
 

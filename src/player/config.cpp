@@ -31,7 +31,9 @@ std::string joinNames(const std::vector<std::string>& names) {
     return text;
 }
 
-Config::Config() : firstTimeEver(true), players(), lastPlayer("Quenmark") {
+Config::Config() : firstTimeEver(true), players(), lastPlayer("Quenmark"), fileWritable(true) {
+    removeStaleTempFiles("..", {"config.ini"});
+    removeStaleTempFiles("../save", {".save"});
     read();
     if (!firstTimeEver) currentPlayer = new Player(lastPlayer);
 }
@@ -47,7 +49,9 @@ Config::~Config() {
 }
 
 void Config::read() {
-    FileConfig file = FileConfig::fromFile(configFileName);
+    FileStatus status;
+    FileConfig file = FileConfig::fromFile(configFileName, &status);
+    fileWritable = status != FileStatus::Unusable;
     file.setCurrentPath("global");
     for (const std::string& name : splitNames(file.readEntry("players", ""))) {
         players.push_back(name);
@@ -60,7 +64,13 @@ void Config::read() {
 }
 
 void Config::write() {
-    FileConfig file = FileConfig::fromFile(configFileName);
+    if (!fileWritable) return;
+    FileStatus status;
+    FileConfig file = FileConfig::fromFile(configFileName, &status);
+    if (status == FileStatus::Unusable) {
+        fileWritable = false;
+        return;
+    }
     file.setCurrentPath("global");
     file.writeEntry("players", joinNames(players));
     file.writeEntry("lastplayer", currentPlayer ? currentPlayer->name : lastPlayer);

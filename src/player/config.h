@@ -10,13 +10,17 @@ extern const char* const configFileName;   // "../config.ini"
 
 class Config {
 public:
-    // Reads the file; unless this is the first run, creates currentPlayer
+    // Removes the temporary files an abrupt end left beside the settings
+    // file and the save files; reads the file; unless this is the first
+    // run, creates currentPlayer
     // from lastPlayer. A lastplayer that is empty or not a valid player name
     // (see isValidPlayerName in player/player.h) starts a first run.
     Config();
     // Writes the file, then deletes (and so saves) the current player.
     ~Config();
 
+    // A file that exists but cannot be read or parsed is reported; what
+    // could be read is used, and the file is never written over.
     void read();
     // Writes the file whole or not at all. lastplayer is the current
     // player's name, or lastPlayer when there is no current player.
@@ -25,6 +29,7 @@ public:
     bool firstTimeEver;                 // true: no player has registered yet
     std::vector<std::string> players;   // registered names, in file order
     std::string lastPlayer;             // the name read from lastplayer
+    bool fileWritable;                  // false: the file could not be read
 };
 
 extern Config* config;

@@ -1,5 +1,9 @@
 #include "player/machine_stats.h"
 
+#include <climits>
+#include <cmath>
+#include <cstdio>
+
 #include "player/machine_table.h"
 #include "player/player.h"
 #include "shell/ini.h"
@@ -12,6 +16,35 @@ const std::vector<std::string>& statsMachineIds() {
         return all;
     }();
     return ids;
+}
+
+namespace {
+
+double withinBounds(const FileConfig& file, const std::string& key, double value, double top) {
+    double kept = std::isnan(value) || value < 0 ? 0.0 : (value > top ? top : value);
+    if (kept != value)
+        std::fprintf(stderr, "[%s] %s=%.17g is out of range: %.17g used\n", file.currentPath().c_str(), key.c_str(),
+                     value, kept);
+    return kept;
+}
+
+}  // namespace
+
+double readAmount(const FileConfig& file, const std::string& key) {
+    return withinBounds(file, key, file.readEntry(key, 0.0), maxAmount);
+}
+
+int readCount(const FileConfig& file, const std::string& key) {
+    return static_cast<int>(withinBounds(file, key, static_cast<double>(file.readEntry(key, 0L)), INT_MAX));
+}
+
+long wholeAmount(double amount) {
+    if (!(amount > 0)) return 0;
+    return static_cast<long>(amount < maxAmount ? amount : maxAmount);
+}
+
+void countOne(int& counter) {
+    if (counter < INT_MAX) ++counter;
 }
 
 MachineStats::MachineStats() {
@@ -35,7 +68,7 @@ void MachineStats::reset() {
 
 void MachineStats::addMinute() {
     if (minutes >= 59) {
-        ++hours;
+        countOne(hours);
         minutes = 0;
     } else {
         ++minutes;
@@ -44,17 +77,17 @@ void MachineStats::addMinute() {
 
 void MachineStats::load(FileConfig& file) {
     file.setCurrentPath(id);
-    totalwon = file.readEntry("totalwon", 0.0);
-    totalloss = file.readEntry("totalloss", 0.0);
-    hours = static_cast<int>(file.readEntry("hours", 0L));
-    minutes = static_cast<int>(file.readEntry("minutes", 0L));
-    spinswon = static_cast<int>(file.readEntry("spinswon", 0L));
-    spinslost = static_cast<int>(file.readEntry("spinslost", 0L));
-    winningstreak = static_cast<int>(file.readEntry("winningstreak", 0L));
-    losingstreak = static_cast<int>(file.readEntry("losingstreak", 0L));
-    largestsinglewin = static_cast<int>(file.readEntry("largestsinglewin", 0L));
-    numberofhighpays = static_cast<int>(file.readEntry("numberofhighpays", 0L));
-    numberoflowpays = static_cast<int>(file.readEntry("numberoflowpays", 0L));
+    totalwon = readAmount(file, "totalwon");
+    totalloss = readAmount(file, "totalloss");
+    hours = readCount(file, "hours");
+    minutes = readCount(file, "minutes");
+    spinswon = readCount(file, "spinswon");
+    spinslost = readCount(file, "spinslost");
+    winningstreak = readCount(file, "winningstreak");
+    losingstreak = readCount(file, "losingstreak");
+    largestsinglewin = readCount(file, "largestsinglewin");
+    numberofhighpays = readCount(file, "numberofhighpays");
+    numberoflowpays = readCount(file, "numberoflowpays");
 }
 
 void MachineStats::save(FileConfig& file) const {

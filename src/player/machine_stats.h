@@ -38,6 +38,20 @@ public:
     int numberoflowpays;
 };
 
+// Numbers of a save file. Amounts (money, VIP points, the records' dollar
+// totals) lie in [0, maxAmount] and counters in [0, INT_MAX]: a value
+// outside is brought to the nearest bound, and a value that is no number
+// reads as 0; either is reported on stderr. Arithmetic on counters stops
+// at INT_MAX.
+constexpr double maxAmount = 1e12;
+double readAmount(const FileConfig& file, const std::string& key);
+int readCount(const FileConfig& file, const std::string& key);
+// An amount shown as a whole number: the fraction dropped, kept within
+// [0, maxAmount] (so NaN and huge values convert safely).
+long wholeAmount(double amount);
+// counter + 1, but never past INT_MAX.
+void countOne(int& counter);
+
 // A win of more than this many coins is a high pay; 1 up to it a low pay.
 constexpr int highPayThreshold = 20;
 

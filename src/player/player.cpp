@@ -1,5 +1,7 @@
 #include "player/player.h"
 
+#include <dirent.h>
+
 #include <cctype>
 #include <iostream>
 
@@ -32,6 +34,24 @@ bool isValidPlayerName(const std::string& name) {
     return true;
 }
 
+std::string existingSaveName(const std::string& name) {
+    auto lowered = [](std::string s) {
+        for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return s;
+    };
+    const std::string wanted = lowered(name) + ".save";
+    std::string found;
+    if (DIR* dir = opendir("../save")) {
+        while (dirent* entry = readdir(dir)) {
+            std::string file = entry->d_name;
+            std::string player = file.size() > 5 ? file.substr(0, file.size() - 5) : "";
+            if (found.empty() && lowered(file) == wanted && isValidPlayerName(player)) found = player;
+        }
+        closedir(dir);
+    }
+    return found;
+}
+
 namespace {
 
 // The name becomes part of a path: refuse names that would leave the save
@@ -45,14 +65,14 @@ bool usableAsFileName(const std::string& name) {
 Player::Player(const std::string& name_)
     : name(name_), gender("unknown"), money(0.0), vippoints(0.0),
       firsttime(true), firsttimelobby(true), firsttimeslot(true),
-      firsttimenickle(true), firsttimepoker(true), winningRun(0), losingRun(0) {
+      firsttimenickle(true), firsttimepoker(true), winningRun(0), losingRun(0), fileWritable(true) {
     load();
 }
 
 Player::Player()
     : name("unknown"), gender("unknown"), money(2500.0), vippoints(0.0),
       firsttime(true), firsttimelobby(true), firsttimeslot(true),
-      firsttimenickle(true), firsttimepoker(true), winningRun(0), losingRun(0) {
+      firsttimenickle(true), firsttimepoker(true), winningRun(0), losingRun(0), fileWritable(true) {
     buildStats();
 }
 
@@ -85,11 +105,16 @@ void Player::load() {
         buildStats();
         return;
     }
-    FileConfig file = FileConfig::fromFile(saveFileName(name));
+    FileStatus status;
+    FileConfig file = FileConfig::fromFile(saveFileName(name), &status);
+    if (status == FileStatus::Unusable) {
+        fileWritable = false;
+        std::cerr << "The profile of " << name << " will not be saved: its save file could not be read" << std::endl;
+    }
     file.setCurrentPath(name);
     gender = file.readEntry("gender", gender);
-    money = file.readEntry("money", 0.0);
-    vippoints = file.readEntry("vippoints", 0.0);
+    money = readAmount(file, "money");
+    vippoints = readAmount(file, "vippoints");
     firsttime = file.readEntry("firsttime", 0L) != 0;
     firsttimelobby = file.readEntry("firsttimelobby", 0L) != 0;
     firsttimeslot = file.readEntry("firsttimeslot", 0L) != 0;
@@ -114,20 +139,38 @@ void Player::load() {
 }
 
 void Player::save() {
+    writeFile(firsttime);
+    freeStats();
+}
+
+void Player::saveNow() {
+    // The file always holds the cashier's first-visit flag set, as the
+    // destructor writes it.
+    writeFile(true);
+}
+
+void Player::writeFile(bool firsttimeFlag) {
     if (!usableAsFileName(name)) {
         std::cerr << "Not a usable player name: \"" << name << "\"" << std::endl;
-        freeStats();
         return;
     }
+    if (!fileWritable) return;
     // Start from the file as it is, so groups and keys the game does not
-    // write survive; write everything; replace the file in one go.
+    // write survive; write everything; replace the file in one go. A file
+    // that has become unreadable since is left alone.
     std::string fileName = saveFileName(name);
-    FileConfig file = FileConfig::fromFile(fileName);
+    FileStatus status;
+    FileConfig file = FileConfig::fromFile(fileName, &status);
+    if (status == FileStatus::Unusable) {
+        fileWritable = false;
+        std::cerr << "The profile of " << name << " is not saved: its save file could not be read" << std::endl;
+        return;
+    }
     file.setCurrentPath(name);
     file.writeEntry("gender", gender);
     file.writeEntry("money", money);
     file.writeEntry("vippoints", vippoints);
-    file.writeEntry("firsttime", firsttime ? 1L : 0L);
+    file.writeEntry("firsttime", firsttimeFlag ? 1L : 0L);
     file.writeEntry("firsttimelobby", firsttimelobby ? 1L : 0L);
     file.writeEntry("firsttimeslot", firsttimeslot ? 1L : 0L);
     file.writeEntry("firsttimenickle", firsttimenickle ? 1L : 0L);
@@ -140,7 +183,6 @@ void Player::save() {
     file.writeEntry("trophies", prizes);
     for (const MachineStats* record : stats) record->save(file);
     file.saveToFile(fileName);
-    freeStats();
 }
 
 MachineStats* Player::findStats(const std::string& machineId) {
@@ -159,19 +201,19 @@ void Player::recordPlay(const std::string& machineId, int coinsBet, int coinsWon
     MachineStats* record = findStats(machineId);
     if (!record) return;
     if (coinsWon <= 0) {
-        ++record->spinslost;
+        countOne(record->spinslost);
         winningRun = 0;
-        ++losingRun;
+        countOne(losingRun);
         if (losingRun > record->losingstreak) record->losingstreak = losingRun;
     } else {
-        ++record->spinswon;
+        countOne(record->spinswon);
         losingRun = 0;
-        ++winningRun;
+        countOne(winningRun);
         if (winningRun > record->winningstreak) record->winningstreak = winningRun;
     }
     record->totalloss += coinsBet * coinValue;
     record->totalwon += coinsWon * coinValue;
     if (coinsWon > record->largestsinglewin) record->largestsinglewin = coinsWon;
-    if (coinsWon > highPayThreshold) ++record->numberofhighpays;
-    else if (coinsWon > 0) ++record->numberoflowpays;
+    if (coinsWon > highPayThreshold) countOne(record->numberofhighpays);
+    else if (coinsWon > 0) countOne(record->numberoflowpays);
 }

@@ -1,7 +1,8 @@
 // The player's profile: name, money, VIP points, first-visit flags, prizes,
 // the current winning and losing runs and one MachineStats record per
 // machine. Read from "../save/<name>.save" when created by name, written
-// back (whole or not at all) when destroyed.
+// back (whole or not at all) when destroyed and whenever saveNow is called.
+// A save file that exists but cannot be read is never written over.
 #pragma once
 
 #include <string>
@@ -11,7 +12,8 @@
 
 class Player {
 public:
-    // A registered player: loads the save file (missing: all defaults).
+    // A registered player: loads the save file (missing: all defaults; one
+    // that cannot be read or parsed: what could be read, and saving is off).
     explicit Player(const std::string& name);
     // A brand-new player (registration form): 2500.0 money, no file read.
     Player();
@@ -35,6 +37,11 @@ public:
     // these.
     void load();
     void save();
+    // Writes the profile to its file now, as the destructor would, and
+    // keeps playing on: called whenever money moves between the profile and
+    // a machine, a screen is left, a prize is bought and a player registers,
+    // so that an abrupt end loses at most what is on a machine.
+    void saveNow();
 
     std::string name;
     std::string gender;     // "male", "female" or "unknown"
@@ -49,8 +56,12 @@ public:
     int losingRun;
     std::vector<MachineStats*> stats;       // owned, 50
     std::vector<std::string> trophies;      // prize ids in the order won
+    // False when the save file existed but could not be read or parsed:
+    // then it is left as it is, whatever happens to this profile.
+    bool fileWritable;
 
 private:
+    void writeFile(bool firsttimeFlag);
     void buildStats();
     void freeStats();
 };
@@ -70,3 +81,7 @@ bool isValidPlayerName(const std::string& name);
 
 // "../save/" + name + ".save"
 std::string saveFileName(const std::string& name);
+
+// The player name of a save file in "../save/" whose name equals name
+// without regard to letter case; empty when there is none.
+std::string existingSaveName(const std::string& name);

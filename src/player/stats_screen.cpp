@@ -56,14 +56,15 @@ bool iconPlace(const std::string& id, int& x, int& y) {
     return false;
 }
 
-int spinsOf(const MachineStats& s) { return s.spinswon + s.spinslost; }
+// Two counters of up to INT_MAX each: their sum needs more than an int.
+long long spinsOf(const MachineStats& s) { return static_cast<long long>(s.spinswon) + s.spinslost; }
 
 std::string percentOfSpins(int part, const MachineStats& s) {
-    int spins = spinsOf(s);
+    long long spins = spinsOf(s);
     float q = 0.0f;
     // Worked out in double and only then kept as a float: a float quotient
     // can be off by one in the last digit shown (21 of 23 is 91.3043%).
-    if (spins > 0) q = static_cast<float>(static_cast<double>(part) / spins * 100.0);
+    if (spins > 0) q = static_cast<float>(static_cast<double>(part) / static_cast<double>(spins) * 100.0);
     return floatToString(q) + "%";
 }
 
@@ -77,14 +78,14 @@ std::string twoDigits(int value) {
 
 // ---------------------------------------------------------------- figures
 
-std::string statTotalSpinsText(const MachineStats& s) { return intToString(spinsOf(s)); }
+std::string statTotalSpinsText(const MachineStats& s) { return longToString(static_cast<long>(spinsOf(s))); }
 
 std::string statTotalBetText(const MachineStats& s) { return "$" + doubleToString(s.totalloss); }
 
 std::string statAverageBetText(const MachineStats& s) {
-    int spins = spinsOf(s);
+    long long spins = spinsOf(s);
     float a = 0.0f;
-    if (spins > 0) a = static_cast<float>(s.totalloss / spins);
+    if (spins > 0) a = static_cast<float>(s.totalloss / static_cast<double>(spins));
     return "$" + floatToString(a);
 }
 

@@ -49,7 +49,7 @@ bool owns(const std::string& id) {
 double vipPoints() { return currentPlayer ? currentPlayer->vippoints : 0.0; }
 
 // VIP points are shown as a whole number, the fraction dropped.
-std::string vipPointsText() { return longToString(static_cast<long>(vipPoints())); }
+std::string vipPointsText() { return longToString(wholeAmount(vipPoints())); }
 
 // Draws a picture of the room's folder at (x, y) when it loads.
 void drawPicture(const std::string& file, int x, int y) {
@@ -238,6 +238,7 @@ void TrophyRoom::runPurchaseDialogue(const std::string& id) {
             priceText->setText("0");
             priceText->draw();
             currentPlayer->trophies.push_back(id);
+            currentPlayer->saveNow();
             removeShelf();
             createShelf();
             if (display) display->update();

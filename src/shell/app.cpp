@@ -111,6 +111,7 @@ void App::step() {
         Screen* successor = screen->next;
         delete screen;
         screen = successor;
+        if (appHooks.screenLeft) appHooks.screenLeft();
     }
     if (screen) screen->tick();
     if (appHooks.frame) appHooks.frame();

@@ -18,6 +18,8 @@ struct AppHooks {
     std::function<Screen*()> start;
     // Once a frame, after the screen's tick.
     std::function<void()> frame;
+    // When the frame step has replaced the screen by its successor.
+    std::function<void()> screenLeft;
     // At shut-down, after the last screen is deleted and before the sound
     // player and the display go.
     std::function<void()> stop;
@@ -40,7 +42,7 @@ public:
 
     // Deletes the current screen (if any) and makes the given one current.
     void setScreen(Screen* newScreen);
-    // One frame: adopt screen->next, tick, the game's frame hook, update the
+    // One frame: adopt screen->next (then the screenLeft hook), tick, the game's frame hook, update the
     // display, free stopped sounds.
     void step();
     // Takes at most one event: window close sets quit; Left-Alt and Tab key

@@ -1,5 +1,7 @@
 #include "shell/ini.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -9,14 +11,17 @@
 #include <iostream>
 #include <sstream>
 
+#include <dirent.h>
+#include <fcntl.h>
+#include <signal.h>
 #include <unistd.h>
 
 namespace {
 
 std::string trim(const std::string& s) {
     size_t b = 0, e = s.size();
-    while (b < e && (s[b] == ' ' || s[b] == '\t')) ++b;
-    while (e > b && (s[e - 1] == ' ' || s[e - 1] == '\t')) --e;
+    while (b < e && (s[b] == ' ' || s[b] == '\t' || s[b] == '\r')) ++b;
+    while (e > b && (s[e - 1] == ' ' || s[e - 1] == '\t' || s[e - 1] == '\r')) --e;
     return s.substr(b, e - b);
 }
 
@@ -76,57 +81,73 @@ std::string exactDoubleText(double value) {
 }
 
 FileConfig::FileConfig() {
-    groups.push_back(Group{"", {}});
+    groups.push_back(Group{"", "", {}});
 }
 
 FileConfig::FileConfig(std::istream& in) : FileConfig() {
     if (in) parse(in);
 }
 
-FileConfig FileConfig::fromFile(const std::string& path) {
-    std::ifstream in(path.c_str());
-    return FileConfig(in);
+FileConfig FileConfig::fromFile(const std::string& path, FileStatus* status) {
+    FileStatus found = FileStatus::Read;
+    std::string text;
+    std::string trouble;
+    FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) {
+        if (errno == ENOENT || errno == ENOTDIR) found = FileStatus::Missing;
+        else trouble = std::strerror(errno);
+    } else {
+        char buffer[4096];
+        size_t got;
+        while ((got = std::fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, got);
+        if (std::ferror(f)) trouble = std::strerror(errno ? errno : EIO);
+        std::fclose(f);
+    }
+    FileConfig config;
+    if (trouble.empty() && found == FileStatus::Read) {
+        std::istringstream in(text);
+        config.parse(in);
+        trouble = config.parseProblem;
+    }
+    if (!trouble.empty()) {
+        found = FileStatus::Unusable;
+        std::fprintf(stderr, "Couldn't read %s (%s): it is left as it is\n", path.c_str(), trouble.c_str());
+    }
+    if (status) *status = found;
+    return config;
 }
 
 void FileConfig::parse(std::istream& in) {
     Group* group = &groups[0];
     std::string line;
+    int number = 0;
     while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+        ++number;
+        // What a line says ignores the spaces, tabs and carriage returns
+        // around it; the line itself is kept as it was read.
         std::string t = trim(line);
-        if (t.empty()) continue;
-        if (t[0] == '#' || t[0] == ';') {
-            group->lines.push_back(Line{true, t, ""});
-            continue;
-        }
-        if (t[0] == '[' && t.back() == ']') {
-            std::string name = trim(t.substr(1, t.size() - 2));
-            group = nullptr;
-            for (auto& g : groups) {
-                if (g.name == name) group = &g;
-            }
-            if (!group) {
-                groups.push_back(Group{name, {}});
-                group = &groups.back();
-            }
+        bool bad = line.find('\0') != std::string::npos;
+        if (!bad && (t.empty() || t[0] == '#' || t[0] == ';')) {
+            group->lines.push_back(Line{false, line, false, "", ""});
             continue;
         }
         size_t eq = t.find('=');
-        if (eq == std::string::npos) {
-            // Not a key line: keep it as it stood.
-            group->lines.push_back(Line{true, t, ""});
+        if (!bad && t[0] == '[') {
+            bad = t.back() != ']';
+            if (!bad) {
+                groups.push_back(Group{trim(t.substr(1, t.size() - 2)), line, {}});
+                group = &groups.back();
+                continue;
+            }
+        } else if (!bad && eq != std::string::npos && eq > 0) {
+            std::string key = trim(t.substr(0, eq));
+            // The last line of a key counts; an earlier one is kept as it stood.
+            if (Line* earlier = findLive(group->name, key)) earlier->entry = false;
+            group->lines.push_back(Line{true, line, false, key, decodeValue(t.substr(eq + 1))});
             continue;
         }
-        std::string key = trim(t.substr(0, eq));
-        std::string value = decodeValue(t.substr(eq + 1));
-        bool replaced = false;
-        for (auto& l : group->lines) {
-            if (!l.comment && l.key == key) {
-                l.value = value;
-                replaced = true;
-            }
-        }
-        if (!replaced) group->lines.push_back(Line{false, key, value});
+        if (parseProblem.empty()) parseProblem = "line " + std::to_string(number) + " is not an INI line";
+        group->lines.push_back(Line{false, line, false, "", ""});
     }
 }
 
@@ -141,14 +162,18 @@ bool FileConfig::hasGroup(const std::string& group) const {
     return false;
 }
 
-const FileConfig::Line* FileConfig::find(const std::string& key) const {
-    for (const auto& g : groups) {
-        if (g.name != current) continue;
-        for (const auto& l : g.lines) {
-            if (!l.comment && l.key == key) return &l;
+FileConfig::Line* FileConfig::findLive(const std::string& group, const std::string& key) {
+    for (auto& g : groups) {
+        if (g.name != group) continue;
+        for (auto& l : g.lines) {
+            if (l.entry && l.key == key) return &l;
         }
     }
     return nullptr;
+}
+
+const FileConfig::Line* FileConfig::find(const std::string& key) const {
+    return const_cast<FileConfig*>(this)->findLive(current, key);
 }
 
 bool FileConfig::hasEntry(const std::string& key) const {
@@ -164,14 +189,29 @@ std::string FileConfig::readEntry(const std::string& key, const char* def) const
     return readEntry(key, std::string(def ? def : ""));
 }
 
-long FileConfig::readEntry(const std::string& key, long def) const {
+const std::string* FileConfig::numberText(const std::string& key) const {
     const Line* l = find(key);
-    if (!l) return def;
-    const char* s = l->value.c_str();
-    char* end = nullptr;
+    return l ? &l->value : nullptr;
+}
+
+void FileConfig::reportBadNumber(const std::string& key, const std::string& text, const char* kind) const {
+    std::fprintf(stderr, "[%s] %s=%s is not %s: ignored\n", current.c_str(), key.c_str(), text.c_str(), kind);
+}
+
+long FileConfig::readEntry(const std::string& key, long def) const {
+    const std::string* text = numberText(key);
+    if (!text) return def;
+    // An optional sign and decimal digits, nothing else.
+    const char* s = text->c_str();
+    const char* digits = s + (*s == '-' || *s == '+');
+    bool plain = *digits != '\0';
+    for (const char* c = digits; *c; ++c) plain = plain && std::isdigit(static_cast<unsigned char>(*c));
     errno = 0;
-    long v = std::strtol(s, &end, 10);
-    if (end == s || errno == ERANGE) return def;
+    long v = plain ? std::strtol(s, nullptr, 10) : 0;
+    if (!plain || errno == ERANGE) {
+        reportBadNumber(key, *text, "a whole number");
+        return def;
+    }
     return v;
 }
 
@@ -180,34 +220,55 @@ long FileConfig::readEntry(const std::string& key, int def) const {
 }
 
 double FileConfig::readEntry(const std::string& key, double def) const {
-    const Line* l = find(key);
-    if (!l) return def;
-    const char* s = l->value.c_str();
-    char* end = nullptr;
-    double v = std::strtod(s, &end);
-    if (end == s) return def;
+    const std::string* text = numberText(key);
+    if (!text) return def;
+    // Decimal only: digits with an optional point and exponent. No hex
+    // floats, no "inf" or "nan", nothing after the number.
+    const char* c = text->c_str();
+    if (*c == '-' || *c == '+') ++c;
+    int mantissa = 0;
+    while (std::isdigit(static_cast<unsigned char>(*c))) ++c, ++mantissa;
+    if (*c == '.') {
+        ++c;
+        while (std::isdigit(static_cast<unsigned char>(*c))) ++c, ++mantissa;
+    }
+    bool plain = mantissa > 0;
+    if (plain && (*c == 'e' || *c == 'E')) {
+        ++c;
+        if (*c == '-' || *c == '+') ++c;
+        plain = std::isdigit(static_cast<unsigned char>(*c));
+        while (std::isdigit(static_cast<unsigned char>(*c))) ++c;
+    }
+    plain = plain && *c == '\0';
+    double v = plain ? std::strtod(text->c_str(), nullptr) : 0.0;
+    if (!plain || !std::isfinite(v)) {
+        reportBadNumber(key, *text, "a finite decimal number");
+        return def;
+    }
     return v;
 }
 
 void FileConfig::writeEntry(const std::string& key, const std::string& value) {
+    if (Line* l = findLive(current, key)) {
+        if (l->value != value) {
+            l->value = value;
+            l->rewrite = true;
+        }
+        return;
+    }
+    // A new key goes at the end of the group's last section, before the
+    // blank lines that part it from the next group.
     Group* group = nullptr;
     for (auto& g : groups) {
-        if (g.name == current) {
-            group = &g;
-            break;
-        }
+        if (g.name == current) group = &g;
     }
     if (!group) {
-        groups.push_back(Group{current, {}});
+        groups.push_back(Group{current, "", {}});
         group = &groups.back();
     }
-    for (auto& l : group->lines) {
-        if (!l.comment && l.key == key) {
-            l.value = value;
-            return;
-        }
-    }
-    group->lines.push_back(Line{false, key, value});
+    auto at = group->lines.end();
+    while (at != group->lines.begin() && !(at - 1)->entry && trim((at - 1)->raw).empty()) --at;
+    group->lines.insert(at, Line{true, "", true, key, value});
 }
 
 void FileConfig::writeEntry(const std::string& key, const char* value) {
@@ -228,15 +289,21 @@ void FileConfig::writeEntry(const std::string& key, double value) {
 
 std::string FileConfig::toString() const {
     std::string out;
-    bool first = true;
-    for (const auto& g : groups) {
-        if (g.name.empty() && g.lines.empty()) continue;
-        if (!first) out += '\n';
-        first = false;
-        if (!g.name.empty() || &g != &groups[0]) out += "[" + g.name + "]\n";
+    for (size_t i = 0; i < groups.size(); ++i) {
+        const Group& g = groups[i];
+        if (i > 0) {
+            if (g.header.empty()) {
+                // A group the game adds: one blank line before it.
+                if (!out.empty() && out.compare(out.size() - std::min<size_t>(out.size(), 2), 2, "\n\n") != 0)
+                    out += '\n';
+                out += "[" + g.name + "]\n";
+            } else {
+                out += g.header + "\n";
+            }
+        }
         for (const auto& l : g.lines) {
-            if (l.comment) out += l.key + "\n";
-            else out += l.key + "=" + encodeValue(l.value) + "\n";
+            if (l.rewrite) out += l.key + "=" + encodeValue(l.value) + "\n";
+            else out += l.raw + "\n";
         }
     }
     return out;
@@ -252,6 +319,18 @@ bool FileConfig::saveToFile(const std::string& path) const {
     return writeFileAtomically(path, toString());
 }
 
+namespace {
+
+std::string folderOf(const std::string& path) {
+    size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+}  // namespace
+
+bool syncWritesToDisk = true;
+
 bool writeFileAtomically(const std::string& path, const std::string& text) {
     std::string temp = path + ".tmp" + std::to_string(static_cast<long>(getpid()));
     FILE* f = std::fopen(temp.c_str(), "wb");
@@ -259,18 +338,49 @@ bool writeFileAtomically(const std::string& path, const std::string& text) {
         std::fprintf(stderr, "Couldn't write %s: %s\n", path.c_str(), std::strerror(errno));
         return false;
     }
-    bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size();
-    ok = (std::fflush(f) == 0) && ok;
-    int err = errno;
-    ok = (std::fclose(f) == 0) && ok;
-    if (ok && std::rename(temp.c_str(), path.c_str()) != 0) {
-        err = errno;
-        ok = false;
-    }
-    if (!ok) {
+    int err = 0;
+    if (std::fwrite(text.data(), 1, text.size(), f) != text.size() || std::fflush(f) != 0 ||
+        (syncWritesToDisk && fsync(fileno(f)) != 0))
+        err = errno ? errno : EIO;
+    if (std::fclose(f) != 0 && !err) err = errno ? errno : EIO;
+    if (!err && std::rename(temp.c_str(), path.c_str()) != 0) err = errno;
+    if (err) {
         std::remove(temp.c_str());
-        std::fprintf(stderr, "Couldn't write %s: %s\n", path.c_str(), std::strerror(err ? err : EIO));
+        std::fprintf(stderr, "Couldn't write %s: %s\n", path.c_str(), std::strerror(err));
         return false;
     }
+    // The rename itself must reach the disk too.
+    int folder = syncWritesToDisk ? open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY) : -1;
+    if (folder >= 0) {
+        fsync(folder);
+        close(folder);
+    }
     return true;
+}
+
+void removeStaleTempFiles(const std::string& folder, const std::vector<std::string>& suffixes) {
+    DIR* dir = opendir(folder.c_str());
+    if (!dir) return;
+    std::vector<std::string> stale;
+    while (dirent* entry = readdir(dir)) {
+        std::string name = entry->d_name;
+        size_t mark = name.rfind(".tmp");
+        if (mark == std::string::npos || mark + 4 >= name.size()) continue;
+        std::string pid = name.substr(mark + 4);
+        if (pid.size() > 9 || pid.find_first_not_of("0123456789") != std::string::npos) continue;
+        std::string target = name.substr(0, mark);
+        bool ours = false;
+        for (const std::string& suffix : suffixes)
+            ours = ours || (target.size() >= suffix.size() &&
+                            target.compare(target.size() - suffix.size(), suffix.size(), suffix) == 0);
+        if (!ours) continue;
+        long owner = std::atol(pid.c_str());
+        // A file of a game that still runs is that game's business.
+        bool running = owner > 0 && owner != static_cast<long>(getpid()) &&
+                       (kill(static_cast<pid_t>(owner), 0) == 0 || errno == EPERM);
+        if (running) continue;
+        stale.push_back(folder + "/" + name);
+    }
+    closedir(dir);
+    for (const std::string& path : stale) std::remove(path.c_str());
 }

@@ -1,18 +1,29 @@
 // The INI files of the game: the settings file "../config.ini" and the
 // players' save files.
 //
-// A FileConfig holds every group and key of a file in the order read (new
-// groups and keys are appended), so groups and keys the game does not know
-// survive a rewrite. Syntax: "[group]" lines, "key=value" lines, lines
-// starting with '#' or ';' are comments (kept). Values are trimmed; a value
-// written with surrounding spaces or special characters is quoted ("...",
-// with \" \\ \n \r escapes) so that it reads back exactly. Doubles are
-// written with as many digits as they need to read back to the same value.
+// A FileConfig holds every line of a file in the order read (new groups and
+// keys are appended), so groups and keys the game does not know survive a
+// rewrite, and every line the game does not change is written back byte for
+// byte. Syntax: "[group]" lines, "key=value" lines, blank lines and lines
+// starting with '#' or ';' (comments). Any other line makes the file
+// unusable (see FileStatus). A key given twice in a group: the last one
+// counts. Values are trimmed; a value written with surrounding spaces or
+// special characters is quoted ("...", with \" \\ \n \r escapes) so that it
+// reads back exactly. Doubles are written with as many digits as they need
+// to read back to the same value. Numbers are read strictly: the whole value
+// must be a plain decimal number, else the default is used and the value is
+// reported on stderr.
 #pragma once
 
 #include <iosfwd>
 #include <string>
 #include <vector>
+
+// What reading a file found. Only a file that does not exist reads as
+// empty; one that exists but cannot be read, or holds a line that is not
+// INI, is Unusable: the configuration holds what could be read, and the
+// file must not be written over.
+enum class FileStatus { Missing, Read, Unusable };
 
 class FileConfig {
 public:
@@ -21,8 +32,12 @@ public:
                                            // stream that failed to open gives
                                            // an empty configuration
 
-    // Parses a file; a missing or unreadable file gives an empty configuration.
-    static FileConfig fromFile(const std::string& path);
+    // Reads and parses a file. An unusable file is reported on stderr (one
+    // line naming the file and what is wrong).
+    static FileConfig fromFile(const std::string& path, FileStatus* status = nullptr);
+
+    // Empty when every line parsed; else what the first bad line was.
+    const std::string& problem() const { return parseProblem; }
 
     // Selects the group that readEntry/writeEntry work on; writing creates it.
     void setCurrentPath(const std::string& group);
@@ -57,24 +72,45 @@ public:
 
 private:
     struct Line {
-        bool comment;        // a comment or blank line kept as it stood
-        std::string key;     // comment: the whole line
+        bool entry;          // a key line that counts; else kept as it stood
+        std::string raw;     // the line as read, without its '\n'
+        bool rewrite;        // entry changed (or new): written as key=value
+        std::string key;
         std::string value;
     };
     struct Group {
         std::string name;
+        std::string header;  // the "[name]" line as read; empty: a new group
         std::vector<Line> lines;
     };
-    std::vector<Group> groups;   // groups[0] is the nameless group before any [group]
+    // groups[0] is the nameless group before any [group]; a name may come
+    // back further down the file, and then has more than one Group.
+    std::vector<Group> groups;
     std::string current;
+    std::string parseProblem;
 
     const Line* find(const std::string& key) const;
+    Line* findLive(const std::string& group, const std::string& key);
     void parse(std::istream& in);
+    // The text of a number entry, or null when absent.
+    const std::string* numberText(const std::string& key) const;
+    void reportBadNumber(const std::string& key, const std::string& text, const char* kind) const;
 };
 
-// Writes text to path whole or not at all (temporary file + rename). On
-// failure prints one line to stderr naming the file and returns false.
+// Writes text to path whole or not at all: a temporary file beside it
+// (path + ".tmp" + process id), flushed to the disk, renamed over path, and
+// the folder flushed too. On failure prints one line to stderr naming the
+// file and returns false.
 bool writeFileAtomically(const std::string& path, const std::string& text);
+
+// Whether writeFileAtomically waits for the disk (true in the game; the
+// tests, which write thousands of throw-away files, turn it off).
+extern bool syncWritesToDisk;
+
+// Removes the temporary files writeFileAtomically leaves when the process
+// dies between writing and renaming: in folder, every "<name>.tmp<pid>"
+// whose <name> ends in one of the suffixes and whose process is gone.
+void removeStaleTempFiles(const std::string& folder, const std::vector<std::string>& suffixes);
 
 // The text form of a double that reads back to exactly the same value.
 std::string exactDoubleText(double value);

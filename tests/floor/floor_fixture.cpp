@@ -57,7 +57,7 @@ Uint32 fireWatchdog(Uint32, void*) {
 
 void startWatchdog() {
     watchdogFired = false;
-    watchdog = SDL_AddTimer(5000, fireWatchdog, nullptr);
+    watchdog = SDL_AddTimer(60000, fireWatchdog, nullptr);
 }
 
 bool stopWatchdog() {

@@ -48,7 +48,8 @@ private:
 };
 
 // A modal loop waiting for input that never comes would hang a test: the
-// watchdog closes the window after 5 s instead, which ends every modal part.
+// watchdog closes the window after 60 s instead (long enough for a slow
+// sanitizer build: it catches hangs, not slowness), which ends every modal part.
 // SDL's timer must be started. stopWatchdog says whether it fired.
 void startWatchdog();
 bool stopWatchdog();

@@ -28,6 +28,7 @@ protected:
         buildDenominationTable();
         currentPlayer = new Player();
         currentPlayer->name = "money_probe";
+        currentPlayer->fileWritable = false;   // thousands of moves: no file each time
     }
     void TearDown() override {
         delete currentPlayer;

@@ -2,6 +2,7 @@
 // else in the file left alone.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
 #include "player/player.h"
@@ -125,4 +126,20 @@ TEST(CoreConfig, UnknownGroupsAndKeysSurvive) {
     EXPECT_EQ(file.readEntry("volume", 0L), 7L);
     file.setCurrentPath("window");
     EXPECT_EQ(file.readEntry("x", 0L), 10L);
+}
+
+TEST(CoreConfig, StartUpRemovesOnlyStaleTemporariesOfItsOwnFiles) {
+    testrt::resetFiles();
+    const std::string root = testrt::root();
+    const std::string stale[] = {root + "/config.ini.tmp999999999", root + "/save/Ann_Lee.save.tmp999999999"};
+    const std::string kept[] = {root + "/notes.txt.tmp999999999", root + "/save/Ann_Lee.save.tmp1",  // pid 1 runs
+                                root + "/save/Ann_Lee.save.tmpx"};
+    for (const std::string& path : stale) testrt::writeFile(path, "half");
+    for (const std::string& path : kept) testrt::writeFile(path, "other");
+    { Config cfg; }
+    for (const std::string& path : stale) EXPECT_FALSE(testrt::fileExists(path)) << path;
+    for (const std::string& path : kept) {
+        EXPECT_TRUE(testrt::fileExists(path)) << path;
+        std::remove(path.c_str());
+    }
 }

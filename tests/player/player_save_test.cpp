@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "machine/denomination.h"
+#include "machine/money_input.h"
 #include "player/player.h"
 #include "shell/ini.h"
 #include "support/runtime.h"
@@ -163,4 +165,21 @@ TEST(PlayerSave, NameOutsideTheSaveFolderIsNeverUsedAsAPath) {
     }
     EXPECT_FALSE(testing::internal::GetCapturedStderr().empty());
     EXPECT_FALSE(testrt::fileExists(testrt::root() + "/config.save"));
+}
+
+TEST(PlayerSave, MoneyMovesReachTheFileAtOnce) {
+    testrt::resetFiles();
+    buildDenominationTable();
+    currentPlayer = new Player();
+    currentPlayer->name = "Sam_Save";
+    const Denomination* dollar = findDenominationValue(1.0f);
+    int credits = 0;
+    EXPECT_EQ(acceptMoneyAmount(40, credits, dollar), 40);
+    EXPECT_EQ(saved("Sam_Save", "Sam_Save").readEntry("money", 0.0), 2460.0);
+    credits = 15;
+    returnCreditsToPlayer(credits, dollar);
+    EXPECT_EQ(saved("Sam_Save", "Sam_Save").readEntry("money", 0.0), 2475.0);
+    delete currentPlayer;
+    currentPlayer = nullptr;
+    freeDenominationTable();
 }

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "game/game.h"
+#include "shell/ini.h"
 #include "shell/waiting.h"
 #include "support/runtime.h"
 
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
     installGame();  // the routes and hooks the program itself installs
     // Tests never sleep: a loop with nothing to do goes straight on.
     idleRest = noRest;
+    syncWritesToDisk = false;   // throw-away files need not reach the disk
     testrt::keepGlobalState();
     return RUN_ALL_TESTS();
 }
