@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <climits>
+#include <memory>
 
 #include "machine/denomination.h"
 #include "machine/money_input.h"
@@ -69,7 +70,8 @@ void Bank::addVipPoints(long long coins) {
 }
 
 int Bank::countUp(long long win, const CountUpStyle& style, const std::function<void(int paid)>& show) {
-    SoundClip* click = style.clickSound ? new SoundClip(style.clickSound, false, 1) : nullptr;
+    std::unique_ptr<SoundClip> click;
+    if (style.clickSound) click = std::make_unique<SoundClip>(style.clickSound, false, 1);
     SoundClip* loop = style.loopSound && soundPlayer ? soundPlayer->play(style.loopSound, true) : nullptr;
     long long paid = 0, remaining = win;
     int steps = 0;
@@ -91,6 +93,5 @@ int Bank::countUp(long long win, const CountUpStyle& style, const std::function<
         }
     }
     if (loop) loop->halt();
-    delete click;
     return steps;
 }

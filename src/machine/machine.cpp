@@ -35,19 +35,12 @@ Machine::Machine()
       lastTick(0),
       seconds(0),
       payoutRatio(0.95f),
-      spinSoundChannel(nullptr),
-      creditMeter(nullptr),
-      paidMeter(nullptr),
-      betMeter(nullptr) {}
+      spinSoundChannel(nullptr) {}
 
 Machine::~Machine() {
     lastMachineId = name;
     for (Animation* reel : reels) delete reel;
     reels.clear();
-    delete creditMeter;
-    delete paidMeter;
-    delete betMeter;
-    creditMeter = paidMeter = betMeter = nullptr;
 }
 
 void Machine::init() {
@@ -58,10 +51,9 @@ void Machine::init() {
     win = 0;
     spinning = false;
     spinSoundChannel = nullptr;
-    delete creditMeter;
-    delete paidMeter;
-    delete betMeter;
-    creditMeter = paidMeter = betMeter = nullptr;
+    creditMeter.reset();
+    paidMeter.reset();
+    betMeter.reset();
     placeReels();
     createReels();
 }
@@ -199,11 +191,11 @@ void Machine::drawBackground() {
     background.blit(0, 0);
 }
 
-void Machine::showCredits(int n) { showNumber(creditMeter, n); }
+void Machine::showCredits(int n) { showNumber(creditMeter.get(), n); }
 
-void Machine::showPaid(int n) { showNumber(paidMeter, n); }
+void Machine::showPaid(int n) { showNumber(paidMeter.get(), n); }
 
-void Machine::showBet(int n) { showNumber(betMeter, n); }
+void Machine::showBet(int n) { showNumber(betMeter.get(), n); }
 
 void Machine::showDenomination() {}
 

@@ -13,7 +13,7 @@ namespace {
 
 std::vector<std::string> betMeterTexts(DemoDerby& d) {
     std::vector<std::string> t;
-    for (TextLabel* m : d.betMeters) t.push_back(m->text);
+    for (const auto& m : d.betMeters) t.push_back(m->text);
     return t;
 }
 

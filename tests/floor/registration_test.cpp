@@ -94,3 +94,32 @@ TEST_F(RegistrationTest, ClosingTheWindowEndsTheFormAndIsNotLost) {
     EXPECT_TRUE(quitRequested());
     EXPECT_EQ(2u, config->players.size());
 }
+
+TEST_F(RegistrationTest, ANameWithASaveFileReopensThatProfileAsItStands) {
+    // Deleted at the cashier (or lost from the settings): the file is still there.
+    writeSave("Cy_Dee", "female", 77.0);
+    const std::string before = readSave("Cy_Dee");
+    typeText("cy");
+    pushKey(SDLK_TAB);
+    typeText("DEE");
+    pushClick(formlayout::titleButton(0));
+    pushClick(formlayout::done());   // the form says so and stays open
+    pushClick(formlayout::cancel());
+    EXPECT_FALSE(runRegistrationForm());
+    EXPECT_EQ("Ann_Lee", currentPlayer->name);
+
+    typeText("cy");
+    pushKey(SDLK_TAB);
+    typeText("DEE");
+    pushClick(formlayout::titleButton(0));
+    pushClick(formlayout::done());
+    pushClick(formlayout::done());   // reopens it
+    ASSERT_TRUE(runRegistrationForm());
+    EXPECT_EQ("Cy_Dee", currentPlayer->name);
+    EXPECT_EQ(77.0, currentPlayer->money);
+    EXPECT_EQ("female", currentPlayer->gender);
+    EXPECT_EQ("Cy_Dee", config->players.back());
+    EXPECT_EQ(before.substr(0, before.find("money")), readSave("Cy_Dee").substr(0, before.find("money")));
+    EXPECT_NE(std::string::npos, readSave("Cy_Dee").find("money=77\n"));
+    EXPECT_NE(std::string::npos, testrt::readFile(testrt::root() + "/config.ini").find("Cy_Dee"));
+}

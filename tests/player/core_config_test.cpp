@@ -143,3 +143,18 @@ TEST(CoreConfig, StartUpRemovesOnlyStaleTemporariesOfItsOwnFiles) {
         std::remove(path.c_str());
     }
 }
+
+TEST(CoreConfig, AFileThatCannotBeParsedKeepsItsPlayersAndIsNeverWrittenOver) {
+    const std::string text = "[global]\nplayers=Ann_Lee,Bo_Ray\nlastplayer=Ann_Lee\nfirsttimeever=0\n<<garbage>>\n";
+    testrt::resetFiles(text);
+    testing::internal::CaptureStderr();
+    {
+        Config cfg;
+        EXPECT_EQ(cfg.players, (std::vector<std::string>{"Ann_Lee", "Bo_Ray"}));
+        ASSERT_NE(currentPlayer, nullptr);
+        cfg.players.push_back("Cy_Dee");
+        cfg.write();
+    }
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("config.ini"), std::string::npos);
+    EXPECT_EQ(testrt::readFile(configPath()), text);
+}

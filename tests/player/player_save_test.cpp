@@ -1,11 +1,16 @@
 // The player's save file: what goes in, what comes back, what survives.
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cmath>
+#include <filesystem>
 #include <string>
 
 #include "machine/denomination.h"
 #include "machine/money_input.h"
+#include "player/money.h"
 #include "player/player.h"
+#include "player/stats_screen.h"
 #include "shell/ini.h"
 #include "support/runtime.h"
 
@@ -182,4 +187,60 @@ TEST(PlayerSave, MoneyMovesReachTheFileAtOnce) {
     delete currentPlayer;
     currentPlayer = nullptr;
     freeDenominationTable();
+}
+
+TEST(PlayerSave, AFileThatCannotBeReadIsNeverWrittenOver) {
+    testrt::resetFiles();
+    const std::string path = savePath("Kim_Ko");
+    const std::string unparsable = "[Kim_Ko]\nmoney=812.5\nthis is no ini line\n";
+    testing::internal::CaptureStderr();
+    for (int way = 0; way < 3; ++way) {
+        testrt::resetFiles();
+        if (way == 0) testrt::writeFile(path, unparsable);
+        if (way == 1) std::filesystem::create_directories(path + "/inner");
+        {
+            Player p("Kim_Ko");
+            EXPECT_EQ(p.money, way == 0 ? 812.5 : 0.0) << way;   // what could be read
+            // way 2: readable at first, spoilt while the game runs.
+            if (way == 2) testrt::writeFile(path, unparsable);
+            p.money = 1.0;
+            p.saveNow();
+        }
+        if (way == 1) {
+            EXPECT_TRUE(testrt::fileExists(path + "/inner"));
+        } else {
+            EXPECT_EQ(testrt::readFile(path), unparsable) << way;
+        }
+    }
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("Kim_Ko.save"), std::string::npos);
+}
+
+TEST(PlayerSave, NumbersOutOfRangeAreBroughtWithinAndCountersStopAtTheTop) {
+    testrt::resetFiles();
+    testrt::writeFile(savePath("Big_Num"),
+                      "[Big_Num]\nmoney=1e300\nvippoints=nan\n"
+                      "[deepsea]\nspinswon=99999999999\nspinslost=2147483647\nlosingstreak=2147483647\n"
+                      "hours=1234.56abc\nminutes=-3\ntotalloss=-1\n");
+    testing::internal::CaptureStderr();
+    Player* p = new Player("Big_Num");
+    std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("money"), std::string::npos);
+    EXPECT_NE(err.find("vippoints"), std::string::npos);
+    EXPECT_EQ(p->money, maxAmount);
+    EXPECT_EQ(p->vippoints, 0.0);
+    MachineStats* s = p->findStats("deepsea");
+    EXPECT_EQ(s->spinswon, INT_MAX);
+    EXPECT_EQ(s->hours + s->minutes, 0);
+    EXPECT_EQ(s->totalloss, 0.0);
+    EXPECT_EQ(statTotalSpinsText(*s), "4294967294");
+    p->losingRun = INT_MAX;
+    p->recordPlay("deepsea", 1, 0, 1.0f);
+    EXPECT_EQ(s->spinslost, INT_MAX);
+    EXPECT_EQ(s->losingstreak, INT_MAX);
+    EXPECT_EQ(wholeAmount(std::nan("")), 0);
+    EXPECT_EQ(wholeAmount(1e300), 1000000000000L);
+    // Amounts far past any the game holds still convert to positive cents.
+    EXPECT_GT((Money::dollars(1e300) + Money::cents(500)).inCents(), 0);
+    delete p;
+    EXPECT_EQ(saved("Big_Num", "deepsea").readEntry("spinslost", 0L), 2147483647L);
 }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <cstdio>
 #include <cstdlib>
 #include <sstream>
 #include <string>
@@ -132,4 +133,56 @@ TEST(CoreIni, FilesAreReplacedWholeOrNotAtAll) {
     EXPECT_TRUE(testrt::fileExists(blocked + "/inner"));
     for (const auto& entry : std::filesystem::directory_iterator(dir))
         EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << entry.path();
+}
+
+TEST(CoreIni, LinesNotChangedKeepEveryByte) {
+    const std::string text = "# note\r\r\r\n[g]\r\nkey = one \r\n\n  other=2\nkey=two\n; end\r\n";
+    FileConfig file = parse(text);
+    file.setCurrentPath("g");
+    EXPECT_EQ(file.readEntry("key", ""), "two");   // the last one counts
+    file.writeEntry("key", std::string("two"));    // the same value: no change
+    EXPECT_EQ(file.toString(), text);
+    file.writeEntry("other", 3L);
+    file.writeEntry("new", 4L);
+    EXPECT_EQ(file.toString(), "# note\r\r\r\n[g]\r\nkey = one \r\n\nother=3\nkey=two\n; end\r\nnew=4\n");
+}
+
+TEST(CoreIni, NumbersAreWholeAndPlainOrNotTakenAtAll) {
+    struct Row { const char* text; long whole; double real; };
+    const Row rows[] = {
+        {"12", 12, 12.0},        {" -7 ", -7, -7.0},     {"1234.56abc", 99, 99.0}, {"1.5", 99, 1.5},
+        {"0x1p3", 99, 99.0},     {"nan", 99, 99.0},      {"inf", 99, 99.0},        {"1e999", 99, 99.0},
+        {"2.5e3", 99, 2500.0},   {"", 99, 99.0},         {"99999999999999999999", 99, 1e20}, {".5", 99, 0.5},
+    };
+    testing::internal::CaptureStderr();
+    for (const Row& row : rows) {
+        FileConfig file = parse(std::string("[g]\nn=") + row.text + "\n");
+        file.setCurrentPath("g");
+        EXPECT_EQ(file.readEntry("n", 99L), row.whole) << row.text;
+        EXPECT_EQ(file.readEntry("n", 99.0), row.real) << row.text;
+    }
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("1234.56abc"), std::string::npos);
+}
+
+TEST(CoreIni, OnlyAMissingFileReadsAsEmpty) {
+    const std::string dir = testrt::root() + "/save";
+    FileStatus status;
+    FileConfig::fromFile(dir + "/nothing.ini", &status);
+    EXPECT_EQ(status, FileStatus::Missing);
+    testrt::writeFile(dir + "/good.ini", "[g]\nk=1\n");
+    FileConfig::fromFile(dir + "/good.ini", &status);
+    EXPECT_EQ(status, FileStatus::Read);
+    // A folder where the file should be cannot be read; a line that is no
+    // INI line cannot be parsed (what parsed is still there).
+    testrt::writeFile(dir + "/bad.ini", "[g]\nk=1\nnot ini\n");
+    testing::internal::CaptureStderr();
+    FileConfig::fromFile(dir, &status);
+    EXPECT_EQ(status, FileStatus::Unusable);
+    FileConfig bad = FileConfig::fromFile(dir + "/bad.ini", &status);
+    EXPECT_EQ(status, FileStatus::Unusable);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("bad.ini"), std::string::npos);
+    bad.setCurrentPath("g");
+    EXPECT_EQ(bad.readEntry("k", 0L), 1L);
+    std::remove((dir + "/good.ini").c_str());
+    std::remove((dir + "/bad.ini").c_str());
 }
