@@ -136,8 +136,9 @@ void Machine::spinStep() {
                 if (display) display->update();
                 settle();
             }
-        } else if (i < reels.size() && reels[i]) {
-            reels[i]->update(false);
+        } else {
+            if (i < reelStopDelays.size()) wakeBy(static_cast<Uint32>(reelStartTimes[i] + reelStopDelays[i]));
+            if (i < reels.size() && reels[i]) reels[i]->update(false);
         }
     }
     if (count == 0 && spinning) {
