@@ -155,11 +155,7 @@ void DemoDerby::showBets() {
 
 // ---- coin value -------------------------------------------------------------
 
-void DemoDerby::setDenomination(float value) {
-    if (denomination && denomination->value == value) return;
-    denomination = findDenomination(value, name);
-    if (!denomination && value != 1.0f) setDenomination(1.0f);
-}
+void DemoDerby::setDenomination(float value) { chooseCoinValue(name, value); }
 
 void DemoDerby::drawDenominationBadge() {
     if (!denomination) return;

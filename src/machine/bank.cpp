@@ -41,6 +41,16 @@ Money Bank::worth(long long coins) const {
     return denomination ? Money::cents(denomination->cents()) * coins : Money();
 }
 
+void Bank::chooseCoinValue(const std::string& machineId, float value) {
+    if (denomination && denomination->value == value) return;
+    Denomination* record = findDenomination(value, machineId);
+    if (!record && value != 1.0f) record = findDenomination(1.0f, machineId);
+    // The 1.0 record offers every machine of the floor; one that is not
+    // listed anywhere still plays at 1.0.
+    if (!record) record = findDenominationValue(1.0f);
+    if (record) denomination = record;
+}
+
 void Bank::returnCredits() { returnCreditsToPlayer(credits, denomination); }
 
 int Bank::takeMoney(const MoneyPopupStyle& style) {

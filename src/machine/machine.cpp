@@ -200,15 +200,7 @@ void Machine::showBet(int n) { showNumber(betMeter.get(), n); }
 
 void Machine::showDenomination() {}
 
-void Machine::setDenomination(float value) {
-    if (denomination && denomination->value == value) return;
-    Denomination* record = findDenomination(value, name);
-    if (!record && value != 1.0f) record = findDenomination(1.0f, name);
-    // The 1.0 record offers every machine of the floor; one that is not
-    // listed anywhere still plays at 1.0.
-    if (!record) record = findDenominationValue(1.0f);
-    if (record) denomination = record;
-}
+void Machine::setDenomination(float value) { chooseCoinValue(name, value); }
 
 void Machine::changeDenomination() {
     nextCoinValue(name);

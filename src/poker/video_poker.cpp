@@ -437,11 +437,7 @@ void VideoPoker::insertMoney() {
     setWinnerPaid(0);
 }
 
-void VideoPoker::setDenomination(float value) {
-    if (denomination && denomination->value == value) return;
-    denomination = findDenomination(value, name);
-    if (!denomination && value != 1.0f) setDenomination(1.0f);
-}
+void VideoPoker::setDenomination(float value) { chooseCoinValue(name, value); }
 
 void VideoPoker::changeDenomination() {
     nextCoinValue(name);
