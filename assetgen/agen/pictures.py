@@ -6,7 +6,8 @@ import os
 import numpy as np
 from PIL import Image, ImageDraw, ImageEnhance
 from .common import (colour, mix, lighter, darker, new_image, draw_text, vgradient, bevel_box,
-                     save_png, apply_key, PALETTE, font, fit_font, table_size, MIN_TEXT_SIZE)
+                     save_png, apply_key, PALETTE, font, fit_font, table_size, fit_size, text_box,
+                     MIN_TEXT_SIZE)
 from .symbols import render_glyph, render_card, GLYPHS, ALIASES, PICTURE_GLYPHS
 
 
@@ -115,10 +116,34 @@ def expand_elements(elements):
     return out
 
 
+def _text_place(e, size):
+    """(anchor point, box, centred) of a text element in a picture of that size."""
+    if e.get("at") is None and "box" in e:
+        bx, by, bw, bh = e["box"]
+        return (bx + bw / 2, by + bh / 2), (bx, by, bx + bw, by + bh), True
+    anchor = e.get("anchor", "mm")
+    return tuple(e["at"]), text_box(e["at"], anchor, e.get("max_w"), e.get("max_h"), size), False
+
+
+def one_size_per_table(img, elements):
+    """Text elements that name the same `table` are drawn at one size: the
+    largest at which every one of them fits its own box."""
+    d = ImageDraw.Draw(img)
+    sizes = {}
+    for e in elements:
+        if "text" in e and e.get("table"):
+            at, box, centred = _text_place(e, img.size)
+            s = min(sizes.get(e["table"], 10 ** 4), int(e.get("size", 20)))
+            sizes[e["table"]] = fit_size(d, e["text"], e.get("font", "sans-bold"), s, at, e.get("anchor", "mm"),
+                                         box, e.get("shadow"), e.get("outline"), e.get("align", "center"),
+                                         centred=centred)
+    return [dict(e, size=sizes[e["table"]]) if "text" in e and e.get("table") else e for e in elements]
+
+
 def draw_elements(img, elements, seed=0):
     """The drawn elements of a background or panel, in order (see README)."""
     d = ImageDraw.Draw(img)
-    for i, e in enumerate(expand_elements(elements)):
+    for i, e in enumerate(one_size_per_table(img, expand_elements(elements))):
         if "symbol" in e or "card" in e:
             x, y, w, h = e["box"]
             if "symbol" in e:

@@ -49,7 +49,8 @@ def g_bar(d, W, H, p):
     col = p.get("color", "black")
     txt = p.get("label", "BAR")
     bw, gap = W * 0.8, H * 0.04
-    bh = min(H * 0.26, (H * 0.86 - gap * (n - 1)) / n)
+    # as tall as the cell allows, up to the shape of a bar (a wide, short cell gets fat bars)
+    bh = min(bw * 0.44, (H * 0.9 - gap * (n - 1)) / n)
     total = n * bh + (n - 1) * gap
     y = (H - total) / 2
     for _ in range(n):

@@ -77,7 +77,9 @@ def machine(folder, title, colors, pictures, looks, lines, pays, pays_note="", f
     as the machine places its line numbers; `pays` = [[label, amount], ...]."""
     items = [
         dict(kind="background", file="back.png", style="cabinet", border=True, colors=colors,
-             elements=_cabinet(title, pays, pays_note, feature, bottom, lines, progressive)),
+             elements=_cabinet(title, pays, pays_note, feature, bottom, lines, progressive),
+             # the table again on the bottom glass (the marquee), with the words under it
+             glass=dict(title=title, pays=pays, lines=[pays_note] + list(feature or []) + [bottom])),
         dict(kind="reelpictures", pictures=pictures, looks=looks, size=REEL_SIZE, rule="parchment"),
     ]
     items += [dict(kind="text", file="linenumber%d.png" % n, size=LABEL_SIZE, text=str(n),

@@ -3,6 +3,7 @@
 # of a machine with an LED sign has the sign's window drawn round the place
 # where the game runs the sign.
 from _machine_art import glass
+from _pay_glass import glass as pay_glass
 
 FOLDER = "gfx"
 
@@ -106,19 +107,8 @@ def top(mid, title, family):
 
 
 def bottom(mid, title, family):
-    els = [
-        {"box": [40, 40, 720, 520], "style": "dark", "border": "gold"},
-        {"text": title, "box": [80, 70, 640, 80], "size": 52, "color": "lightgold", "font": "serif-bold",
-         "shadow": "black"},
-    ] + glyph_row(mid, 200, 90) + [
-        {"text": "Every dollar you bet earns a VIP point.", "at": [400, 380], "size": 22, "color": "cream"},
-        {"text": "Spend your points in the prize room.", "at": [400, 416], "size": 22, "color": "cream"},
-        {"text": "CORVALO CASINO", "at": [400, 490], "size": 30, "color": "gold", "font": "serif-bold",
-         "shadow": "black"},
-        {"text": "Press a key or click to return to the machine", "at": [400, 585], "size": 11, "color": "parchment"},
-    ]
-    return {"kind": "background", "file": "bottom.png", "dir": "gfx/" + mid, "size": [800, 600],
-            "style": STYLE[family], "elements": els}
+    """The bottom glass: the machine's pay table."""
+    return pay_glass(mid, title, STYLE[family])
 
 
 ITEMS = [top(*m) for m in REEL_MACHINES] + [bottom(*m) for m in REEL_MACHINES]

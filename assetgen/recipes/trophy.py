@@ -238,6 +238,9 @@ def arrow_pressed(direction):
 BACK = [
     # left column of prizes on offer
     {"box": [2, 2, 174, 596], "fill": "charcoal", "outline": "gold", "width": 2},
+    # seen only while no prize is on offer: the cheapest prize's button covers it
+    {"text": "Bet to earn VIP points", "box": [9, 9, 162, 18], "size": 12, "color": "lightgold",
+     "font": "condensed-bold"},
     # VIP points and price windows: texts centred on x 437, baselines 35 and 73
     {"text": "VIP POINTS", "at": [350, 28], "anchor": "rm", "size": 16, "color": "lightgold", "font": "serif-bold"},
     {"box": [357, 9, 160, 34], "fill": "black", "outline": "gold", "width": 2},
@@ -250,7 +253,7 @@ BACK = [
     {"text": "or a prize on your shelf to admire it.", "at": [352, 218], "size": 14, "color": "cream"},
     # display case for the large picture at (185, 272)
     {"box": [180, 267, 350, 270], "fill": "black", "outline": "gold", "width": 3},
-    {"text": "Your prizes are shown here", "at": [355, 400], "size": 14, "color": "silver"},
+    {"text": "Click a prize on your shelf to see it here", "at": [355, 400], "size": 14, "color": "silver"},
     # description card place at (536, 13)
     {"box": [531, 8, 261, 145], "fill": "darkburgundy", "outline": "gold", "width": 2},
     {"text": "Prize details", "at": [661, 80], "size": 14, "color": "silver"},

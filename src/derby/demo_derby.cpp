@@ -49,8 +49,7 @@ DerbyReelSpin::DerbyReelSpin(Animation* a, int row, int r)
 
 DemoDerby::DemoDerby(float coinValue)
     : lastTick(0), seconds(0), respinPending(false), held{false, false, false}, plays(1), coins(0),
-      betPlays(0), betCoins(0), holdButtons{nullptr, nullptr, nullptr}, creditMeter(nullptr), paidMeter(nullptr),
-      betMeters{nullptr, nullptr, nullptr, nullptr, nullptr} {
+      betPlays(0), betCoins(0), holdButtons{nullptr, nullptr, nullptr} {
     configure(coinValue);
     playSound("raceint.wav");
 }
@@ -130,25 +129,21 @@ void DemoDerby::showHelp() {}
 // ---- meters -----------------------------------------------------------------
 
 void DemoDerby::createMeters() {
-    creditMeter = new TextLabel(kMeterFont, 15, "0", 542, 329, 5, 255, 231, 37, 0);
-    paidMeter = new TextLabel(kMeterFont, 15, "0", 542, 424, 5, 255, 231, 37, 0);
-    for (int i = 0; i < 5; ++i) betMeters[i] = new TextLabel(kMeterFont, 10, "0", 436, kBetMeterY[i], 1, 0, 0, 200, 0);
+    creditMeter = std::make_unique<TextLabel>(kMeterFont, 15, "0", 542, 329, 5, 255, 231, 37, 0);
+    paidMeter = std::make_unique<TextLabel>(kMeterFont, 15, "0", 542, 424, 5, 255, 231, 37, 0);
+    for (int i = 0; i < 5; ++i)
+        betMeters[i] = std::make_unique<TextLabel>(kMeterFont, 10, "0", 436, kBetMeterY[i], 1, 0, 0, 200, 0);
 }
 
 void DemoDerby::deleteMeters() {
-    delete creditMeter;
-    creditMeter = nullptr;
-    delete paidMeter;
-    paidMeter = nullptr;
-    for (TextLabel*& m : betMeters) {
-        delete m;
-        m = nullptr;
-    }
+    creditMeter.reset();
+    paidMeter.reset();
+    for (std::unique_ptr<TextLabel>& meter : betMeters) meter.reset();
 }
 
-void DemoDerby::showCredits(int n) { showNumber(creditMeter, n); }
+void DemoDerby::showCredits(int n) { showNumber(creditMeter.get(), n); }
 
-void DemoDerby::showPaid(int n) { showNumber(paidMeter, n); }
+void DemoDerby::showPaid(int n) { showNumber(paidMeter.get(), n); }
 
 void DemoDerby::showBets() {
     for (int i = 0; i < 5; ++i) {
@@ -160,11 +155,7 @@ void DemoDerby::showBets() {
 
 // ---- coin value -------------------------------------------------------------
 
-void DemoDerby::setDenomination(float value) {
-    if (denomination && denomination->value == value) return;
-    denomination = findDenomination(value, name);
-    if (!denomination && value != 1.0f) setDenomination(1.0f);
-}
+void DemoDerby::setDenomination(float value) { chooseCoinValue(name, value); }
 
 void DemoDerby::drawDenominationBadge() {
     if (!denomination) return;

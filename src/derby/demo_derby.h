@@ -10,6 +10,7 @@
 
 #include <SDL.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -120,9 +121,9 @@ public:
     int betPlays;
     int betCoins;
     Button* holdButtons[3];
-    TextLabel* creditMeter;
-    TextLabel* paidMeter;
-    TextLabel* betMeters[5];
+    std::unique_ptr<TextLabel> creditMeter;
+    std::unique_ptr<TextLabel> paidMeter;
+    std::unique_ptr<TextLabel> betMeters[5];
     std::vector<std::vector<DerbyPoint>> reelPositions;
     std::vector<DerbyLine> lines;
 

@@ -107,12 +107,10 @@ void DemoDerby::payout() {
         }
         int won = pay * betCoins;
         if (won <= 0) continue;
-        Image* mark = new Image(graphicsDir + "win.png", false, true);
-        if (mark->loaded) mark->blit(kMarkX, kMarkY[i]);
-        TextLabel* amount = new TextLabel(kMeterFont, 25, intToString(won), kAmountX, kAmountY[i], 1, 255, 231, 37, 0);
-        amount->draw();
-        delete amount;
-        delete mark;
+        Image mark(graphicsDir + "win.png", false, true);
+        if (mark.loaded) mark.blit(kMarkX, kMarkY[i]);
+        TextLabel amount(kMeterFont, 25, intToString(won), kAmountX, kAmountY[i], 1, 255, 231, 37, 0);
+        amount.draw();
         total += won;
     }
 

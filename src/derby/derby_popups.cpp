@@ -9,7 +9,6 @@
 #include "shell/image.h"
 #include "shell/led_sign.h"
 #include "shell/sound.h"
-#include "shell/text_field.h"
 #include "shell/waiting.h"
 
 namespace {

@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <climits>
+#include <memory>
 
 #include "machine/denomination.h"
 #include "machine/money_input.h"
@@ -40,6 +41,16 @@ Money Bank::worth(long long coins) const {
     return denomination ? Money::cents(denomination->cents()) * coins : Money();
 }
 
+void Bank::chooseCoinValue(const std::string& machineId, float value) {
+    if (denomination && denomination->value == value) return;
+    Denomination* record = findDenomination(value, machineId);
+    if (!record && value != 1.0f) record = findDenomination(1.0f, machineId);
+    // The 1.0 record offers every machine of the floor; one that is not
+    // listed anywhere still plays at 1.0.
+    if (!record) record = findDenominationValue(1.0f);
+    if (record) denomination = record;
+}
+
 void Bank::returnCredits() { returnCreditsToPlayer(credits, denomination); }
 
 int Bank::takeMoney(const MoneyPopupStyle& style) {
@@ -69,7 +80,8 @@ void Bank::addVipPoints(long long coins) {
 }
 
 int Bank::countUp(long long win, const CountUpStyle& style, const std::function<void(int paid)>& show) {
-    SoundClip* click = style.clickSound ? new SoundClip(style.clickSound, false, 1) : nullptr;
+    std::unique_ptr<SoundClip> click;
+    if (style.clickSound) click = std::make_unique<SoundClip>(style.clickSound, false, 1);
     SoundClip* loop = style.loopSound && soundPlayer ? soundPlayer->play(style.loopSound, true) : nullptr;
     long long paid = 0, remaining = win;
     int steps = 0;
@@ -91,6 +103,5 @@ int Bank::countUp(long long win, const CountUpStyle& style, const std::function<
         }
     }
     if (loop) loop->halt();
-    delete click;
     return steps;
 }

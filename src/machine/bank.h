@@ -51,6 +51,9 @@ public:
     // What `coins` coins are worth at the coin value.
     Money worth(long long coins) const;
 
+    // Plays at the record of that coin value offering the machine (nothing
+    // changes when the current one has that value), else at 1.0.
+    void chooseCoinValue(const std::string& machineId, float value);
     // The credits go back to the player's money at the coin value; credits 0.
     void returnCredits();
     // The money prompt with the cabinet's look: typed dollars onto the

@@ -35,19 +35,12 @@ Machine::Machine()
       lastTick(0),
       seconds(0),
       payoutRatio(0.95f),
-      spinSoundChannel(nullptr),
-      creditMeter(nullptr),
-      paidMeter(nullptr),
-      betMeter(nullptr) {}
+      spinSoundChannel(nullptr) {}
 
 Machine::~Machine() {
     lastMachineId = name;
     for (Animation* reel : reels) delete reel;
     reels.clear();
-    delete creditMeter;
-    delete paidMeter;
-    delete betMeter;
-    creditMeter = paidMeter = betMeter = nullptr;
 }
 
 void Machine::init() {
@@ -58,10 +51,9 @@ void Machine::init() {
     win = 0;
     spinning = false;
     spinSoundChannel = nullptr;
-    delete creditMeter;
-    delete paidMeter;
-    delete betMeter;
-    creditMeter = paidMeter = betMeter = nullptr;
+    creditMeter.reset();
+    paidMeter.reset();
+    betMeter.reset();
     placeReels();
     createReels();
 }
@@ -144,8 +136,9 @@ void Machine::spinStep() {
                 if (display) display->update();
                 settle();
             }
-        } else if (i < reels.size() && reels[i]) {
-            reels[i]->update(false);
+        } else {
+            if (i < reelStopDelays.size()) wakeBy(static_cast<Uint32>(reelStartTimes[i] + reelStopDelays[i]));
+            if (i < reels.size() && reels[i]) reels[i]->update(false);
         }
     }
     if (count == 0 && spinning) {
@@ -199,23 +192,15 @@ void Machine::drawBackground() {
     background.blit(0, 0);
 }
 
-void Machine::showCredits(int n) { showNumber(creditMeter, n); }
+void Machine::showCredits(int n) { showNumber(creditMeter.get(), n); }
 
-void Machine::showPaid(int n) { showNumber(paidMeter, n); }
+void Machine::showPaid(int n) { showNumber(paidMeter.get(), n); }
 
-void Machine::showBet(int n) { showNumber(betMeter, n); }
+void Machine::showBet(int n) { showNumber(betMeter.get(), n); }
 
 void Machine::showDenomination() {}
 
-void Machine::setDenomination(float value) {
-    if (denomination && denomination->value == value) return;
-    Denomination* record = findDenomination(value, name);
-    if (!record && value != 1.0f) record = findDenomination(1.0f, name);
-    // The 1.0 record offers every machine of the floor; one that is not
-    // listed anywhere still plays at 1.0.
-    if (!record) record = findDenominationValue(1.0f);
-    if (record) denomination = record;
-}
+void Machine::setDenomination(float value) { chooseCoinValue(name, value); }
 
 void Machine::changeDenomination() {
     nextCoinValue(name);

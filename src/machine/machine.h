@@ -17,6 +17,7 @@
 
 #include <SDL.h>
 
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -46,9 +47,9 @@ public:
     std::vector<int> reelStopDelays;   // ms after the start at which the reel stops
     std::vector<Animation*> reels;     // the spinning reel animations, owned
     SoundClip* spinSoundChannel;       // looping reel sound while it plays, or null (the sound player owns it)
-    TextLabel* creditMeter;            // owned, made by createMeters
-    TextLabel* paidMeter;
-    TextLabel* betMeter;
+    std::unique_ptr<TextLabel> creditMeter;  // made by createMeters
+    std::unique_ptr<TextLabel> paidMeter;
+    std::unique_ptr<TextLabel> betMeter;
 
     Machine();
     // Leaves the id in lastMachineId and deletes reels and meters; the bank

@@ -148,7 +148,7 @@ void MoneyInput::run(int& credits, const Denomination* denomination, const Money
         Animation bill(kBillFolder, style.billName, kBillFrames, kBillFps, style.billX, style.billY, animOnce,
                        style.billColorKey, false);
         Uint32 start = mediaTicks();
-        while (!bill.atEnd() && mediaTicks() - start < kBillTimeLimit) {
+        while (!bill.atEnd() && mediaTicks() - start < kBillTimeLimit && !quitRequested()) {
             bill.update(false);
             display->update();
             restBriefly();

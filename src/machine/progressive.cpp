@@ -7,6 +7,7 @@
 #include "player/money.h"
 #include "shell/mtrand.h"
 #include "shell/display.h"
+#include "shell/waiting.h"
 
 std::vector<ProgressiveMeter*> progressiveMeters;
 
@@ -52,10 +53,15 @@ void growProgressiveMetersAt(Uint32 now) {
     if (!growthStarted) {
         growthStarted = true;
         lastGrowth = now;
+        wakeBy(now + 1000);
         return;
     }
-    if (now - lastGrowth <= 999) return;
+    if (now - lastGrowth <= 999) {
+        wakeBy(lastGrowth + 1000);
+        return;
+    }
     lastGrowth = now;
+    wakeBy(now + 1000);
     for (ProgressiveMeter* meter : progressiveMeters) meter->value += meter->increment;
 }
 

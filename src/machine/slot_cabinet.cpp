@@ -39,9 +39,9 @@ void addSlotCabinetButtons(Machine& machine) {
 }
 
 void createSlotCabinetMeters(Machine& machine) {
-    machine.creditMeter = new TextLabel("../fonts/led4.ttf", 35, "0", 312, 382, 3, 255, 0, 0, 0);
-    machine.paidMeter = new TextLabel("../fonts/led4.ttf", 35, "0", 168, 382, 3, 255, 0, 0, 0);
-    machine.betMeter = new TextLabel("../fonts/led4.ttf", 35, "0", 625, 382, 5, 255, 0, 0, 0);
+    machine.creditMeter = std::make_unique<TextLabel>("../fonts/led4.ttf", 35, "0", 312, 382, 3, 255, 0, 0, 0);
+    machine.paidMeter = std::make_unique<TextLabel>("../fonts/led4.ttf", 35, "0", 168, 382, 3, 255, 0, 0, 0);
+    machine.betMeter = std::make_unique<TextLabel>("../fonts/led4.ttf", 35, "0", 625, 382, 5, 255, 0, 0, 0);
 }
 
 void showSlotCabinetBadge(const Machine& machine) {

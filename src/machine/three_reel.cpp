@@ -189,8 +189,9 @@ bool ThreeReelMachine::stopDueReels(bool overlayEachStop) {
                 if (display) display->update();
             }
             if (i == count - 1) lastStopped = true;
-        } else if (i < static_cast<int>(reels.size()) && reels[i]) {
-            reels[i]->update(false);
+        } else {
+            wakeBy(static_cast<Uint32>(reelStartTimes[i] + reelStopDelays[i]));
+            if (i < static_cast<int>(reels.size()) && reels[i]) reels[i]->update(false);
         }
     }
     return lastStopped;

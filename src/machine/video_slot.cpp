@@ -115,9 +115,9 @@ void VideoSlotMachine::createReels() {
 }
 
 void VideoSlotMachine::createVideoMeters(const VideoMeterPoints& at) {
-    creditMeter = new TextLabel("../fonts/nickle4.ttf", 14, "0", at.creditX, at.creditY, 1, 255, 0, 0, 0);
-    paidMeter = new TextLabel("../fonts/nickle3.ttf", 32, "0", at.paidX, at.paidY, 5, 255, 0, 0, 0);
-    betMeter = new TextLabel("../fonts/nickle4.ttf", 14, "0", at.betX, at.betY, 1, 255, 0, 0, 0);
+    creditMeter = std::make_unique<TextLabel>("../fonts/nickle4.ttf", 14, "0", at.creditX, at.creditY, 1, 255, 0, 0, 0);
+    paidMeter = std::make_unique<TextLabel>("../fonts/nickle3.ttf", 32, "0", at.paidX, at.paidY, 5, 255, 0, 0, 0);
+    betMeter = std::make_unique<TextLabel>("../fonts/nickle4.ttf", 14, "0", at.betX, at.betY, 1, 255, 0, 0, 0);
     delete lastBetLabel;
     lastBetLabel = new TextLabel("../fonts/nickle4.ttf", 14, "0", at.lastBetX, at.lastBetY, 1, 255, 0, 0, 0);
 }

@@ -61,8 +61,7 @@ void waitForPress() {
 
 VideoPoker::VideoPoker()
     : lastTick(0), seconds(0), coinsBet(0), coinsPlayed(0), handOut(false),
-      winnerBackground(nullptr), creditMeter(nullptr), winnerPaidText(nullptr), coinsMeter(nullptr),
-      denominationText(nullptr), deckSize(52) {
+      winnerBackground(nullptr), deckSize(52) {
     graphicsDir = "";
     name = "";
 }
@@ -129,18 +128,17 @@ void VideoPoker::redraw() {
 }
 
 void VideoPoker::createMeters() {
-    creditMeter = new TextLabel(kPokerFont, 14, "0", 249, 459, 5, 255, 255, 255, 0);
-    winnerPaidText = new TextLabel(kPokerFont, 12, "0", 190, 286, 1, 255, 255, 255, 0);
-    coinsMeter = new TextLabel(kPokerFont, 14, "0", 472, 459, 5, 255, 255, 255, 0);
-    denominationText = new TextLabel(kPokerFont, 28, "", 359, 447, 4, 255, 255, 255, 0);
+    creditMeter = std::make_unique<TextLabel>(kPokerFont, 14, "0", 249, 459, 5, 255, 255, 255, 0);
+    winnerPaidText = std::make_unique<TextLabel>(kPokerFont, 12, "0", 190, 286, 1, 255, 255, 255, 0);
+    coinsMeter = std::make_unique<TextLabel>(kPokerFont, 14, "0", 472, 459, 5, 255, 255, 255, 0);
+    denominationText = std::make_unique<TextLabel>(kPokerFont, 28, "", 359, 447, 4, 255, 255, 255, 0);
 }
 
 void VideoPoker::deleteMeters() {
-    delete creditMeter;
-    delete winnerPaidText;
-    delete coinsMeter;
-    delete denominationText;
-    creditMeter = winnerPaidText = coinsMeter = denominationText = nullptr;
+    creditMeter.reset();
+    winnerPaidText.reset();
+    coinsMeter.reset();
+    denominationText.reset();
 }
 
 void VideoPoker::saveHeldBackgrounds() {
@@ -439,11 +437,7 @@ void VideoPoker::insertMoney() {
     setWinnerPaid(0);
 }
 
-void VideoPoker::setDenomination(float value) {
-    if (denomination && denomination->value == value) return;
-    denomination = findDenomination(value, name);
-    if (!denomination && value != 1.0f) setDenomination(1.0f);
-}
+void VideoPoker::setDenomination(float value) { chooseCoinValue(name, value); }
 
 void VideoPoker::changeDenomination() {
     nextCoinValue(name);
@@ -457,9 +451,9 @@ void VideoPoker::showDenomination() {
     denominationText->draw();
 }
 
-void VideoPoker::updateCreditMeter(int value) { showNumber(creditMeter, value); }
+void VideoPoker::updateCreditMeter(int value) { showNumber(creditMeter.get(), value); }
 
-void VideoPoker::updateCoinsMeter(int value) { showNumber(coinsMeter, value); }
+void VideoPoker::updateCoinsMeter(int value) { showNumber(coinsMeter.get(), value); }
 
 void VideoPoker::setWinnerPaid(int amount) {
     if (!winnerPaidText) return;

@@ -6,6 +6,7 @@
 
 #include <SDL.h>
 
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -43,10 +44,10 @@ public:
     bool handOut;
     std::vector<Card*> hand;
     SDL_Surface* winnerBackground;
-    TextLabel* creditMeter;
-    TextLabel* winnerPaidText;
-    TextLabel* coinsMeter;
-    TextLabel* denominationText;
+    std::unique_ptr<TextLabel> creditMeter;
+    std::unique_ptr<TextLabel> winnerPaidText;
+    std::unique_ptr<TextLabel> coinsMeter;
+    std::unique_ptr<TextLabel> denominationText;
     std::vector<SDL_Surface*> heldBackgrounds;
     std::vector<Card*> deck;
     int deckSize;

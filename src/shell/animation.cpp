@@ -3,6 +3,7 @@
 #include "shell/display.h"
 #include "shell/mtrand.h"
 #include "shell/util.h"
+#include "shell/waiting.h"
 
 Animation::Animation()
     : position(0), frameIndex(0), x(0), y(0), framePeriod(1000), mode(animLoop), lastStep(0) {}
@@ -79,9 +80,13 @@ void Animation::setMode(int playMode) {
 
 void Animation::update(bool force) {
     Uint32 now = mediaTicks();
-    if (!force && lastStep != 0 && now - lastStep < Uint32(framePeriod)) return;
+    if (!force && lastStep != 0 && now - lastStep < Uint32(framePeriod)) {
+        wakeBy(lastStep + Uint32(framePeriod));
+        return;
+    }
     lastStep = now;
     if (frames.empty()) return;  // nothing to step through or draw
+    if (mode != animOnce || position < frameCount()) wakeBy(now + Uint32(framePeriod));
 
     const int count = frameCount();
     switch (mode) {

@@ -102,6 +102,9 @@ bool App::pollEvent() {
         (event.key.keysym.sym == SDLK_LALT || event.key.keysym.sym == SDLK_TAB)) {
         return true;
     }
+    // The mouse moved: the screen looks at it for hover effects in this
+    // very frame rather than at its next counted look.
+    if (event.type == SDL_MOUSEMOTION && screen) screen->hoverCounter = hoverCheckInterval;
     if (screen) screen->handleEvent(event);
     return true;
 }
@@ -138,7 +141,7 @@ int runFrameLoop() {
         theApp->step();
         // Nothing happened: give the processor back until the next pass.
         // Everything timed goes by the clock, so it keeps its times.
-        if (!eventTaken && theApp && theApp->quit == 0) restBriefly();
+        if (!eventTaken && theApp && theApp->quit == 0) restUntilDue();
     }
     return 0;
 }

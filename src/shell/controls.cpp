@@ -4,6 +4,7 @@
 
 #include "shell/display.h"
 #include "shell/image.h"
+#include "shell/waiting.h"
 
 namespace {
 
@@ -175,10 +176,15 @@ void FlashButton::tick() {
     const Uint32 now = mediaTicks();
     if (lastToggle == 0) {
         lastToggle = now;
+        wakeBy(now + Uint32(period));
         return;
     }
-    if (now - lastToggle < Uint32(period)) return;
+    if (now - lastToggle < Uint32(period)) {
+        wakeBy(lastToggle + Uint32(period));
+        return;
+    }
     lastToggle = now;
+    wakeBy(now + Uint32(period));
     if (state == 3)
         setState(0);
     else if (state == 0)

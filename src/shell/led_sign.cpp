@@ -7,6 +7,7 @@
 
 #include "shell/asset_log.h"
 #include "shell/display.h"
+#include "shell/waiting.h"
 
 namespace {
 
@@ -162,11 +163,16 @@ void LedSign::step() {
     if (!drawn) {
         drawn = true;
         lastDraw = now;
+        wakeBy(now + period);
         draw();
         return;
     }
-    if (now - lastDraw < period) return;
+    if (now - lastDraw < period) {
+        wakeBy(lastDraw + period);
+        return;
+    }
     lastDraw = now;
+    wakeBy(now + period);
     scroll = (scroll + 1) % static_cast<int>(layout.size());
     draw();
 }

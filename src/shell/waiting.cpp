@@ -4,11 +4,33 @@
 
 void (*idleRest)(Uint32 ms) = SDL_Delay;
 
+namespace {
+
+bool wakeTold = false;
+Uint32 wakeAt = 0;
+
+}  // namespace
+
+void wakeBy(Uint32 when) {
+    if (!wakeTold || static_cast<Sint32>(when - wakeAt) < 0) wakeAt = when;
+    wakeTold = true;
+}
+
+void restUntilDue() {
+    Uint32 ms = longestRestMs;
+    if (wakeTold) {
+        const Sint32 left = static_cast<Sint32>(wakeAt - mediaTicks());
+        ms = left < 1 ? 1 : static_cast<Uint32>(left) < longestRestMs ? static_cast<Uint32>(left) : longestRestMs;
+    }
+    wakeTold = false;
+    idleRest(ms);
+}
+
 void restBriefly() { idleRest(1); }
 
 bool waitModalEvent(SDL_Event& event) {
     if (pollModalEvent(event)) return true;
-    restBriefly();
+    restUntilDue();
     return false;
 }
 

@@ -1,12 +1,14 @@
 // How the game waits: the frame loop and every modal part (menus, popups,
 // help pages, bonus games, movies, count-ups) wait in the same way. A pass
-// that finds nothing to do rests the processor for a millisecond; a window
-// close or a stop signal sets the quit flag (shell/app.h), which every modal
-// part checks through quitRequested() to close early, keeping what the player
-// has won so far, after which the game shuts down in order and saves.
+// that finds no input rests the processor until the next timed thing is due
+// (each tells when, through wakeBy), at most 10 ms; loops that play an
+// animation through rest a millisecond a pass. A window close or a stop
+// signal sets the quit flag (shell/app.h), which every modal part checks
+// through quitRequested() to close early, keeping what the player has won
+// so far, after which the game shuts down in order and saves.
 //
-// Everything timed compares mediaTicks() values (display.h), so a rest
-// delays an animation by no more than the rest itself.
+// Everything timed compares mediaTicks() values (display.h) and says when
+// it is next due, so a rest never makes it late.
 #pragma once
 
 #include <SDL.h>
@@ -18,11 +20,24 @@
 // clock on.
 extern void (*idleRest)(Uint32 ms);
 
-// idleRest(1): what a loop does after a pass that found nothing to do.
+// Longest rest while waiting for input: the most a click waits to be seen.
+constexpr Uint32 longestRestMs = 10;
+
+// A timed thing (an animation frame, a flashing button, the LED sign, a reel
+// stop, the meters) says at what mediaTicks() time it is next due. The
+// earliest time told since the last rest bounds the next one.
+void wakeBy(Uint32 when);
+
+// The rest of a pass that found no input: until the earliest time told to
+// wakeBy (at least 1 ms), at most longestRestMs; then the times are
+// forgotten (every pass tells them anew).
+void restUntilDue();
+
+// idleRest(1): a pass of a loop that plays an animation through.
 void restBriefly();
 
 // For loops that wait for the player: pollModalEvent, and when nothing is
-// waiting for the caller, a brief rest before returning false.
+// waiting for the caller, restUntilDue() before returning false.
 bool waitModalEvent(SDL_Event& event);
 
 // A timed pause of a modal part (a movie's hold, a bonus game's steps, a

@@ -114,27 +114,6 @@ TEST_F(LedSignTest, LaysTextOutAndScrollsOneColumnPerPeriodThenWraps) {
     EXPECT_EQ(0, sign.offset());
 }
 
-TEST_F(LedSignTest, ShortTextIsPaddedToTheWindowAndMissingCharactersShowAsSpaces) {
-    LedSign sign(fontPath, "I?", 30, 0, 0, 30, 9, 255, 0, 0, 40, 0, 0);
-    // 10 columns wide: the text (I, gap, '?' as a space of 2, gap) is padded to 10.
-    EXPECT_EQ(10, sign.textColumns());
-    EXPECT_EQ(33u, sign.period);
-    for (int c = 1; c < sign.columns(); ++c)
-        for (int r = 0; r < sign.rows(); ++r) EXPECT_FALSE(sign.dotLit(c, r)) << c << "," << r;
-    EXPECT_TRUE(sign.dotLit(0, 0));
-}
-
-TEST_F(LedSignTest, DrawsLitAndDarkDots) {
-    LedSign sign(fontPath, "IL", 30, 30, 40, 12, 9, 255, 0, 0, 0, 0, 255);
-    display->changedRects.clear();
-    sign.step();
-    ASSERT_FALSE(display->changedRects.empty());
-    // Dot (0,0) is lit: red; dot (1,0) dark: blue; the gap between dots black.
-    EXPECT_EQ(display->mapColor(255, 0, 0), pixelAt(30, 40));
-    EXPECT_EQ(display->mapColor(0, 0, 255), pixelAt(33, 40));
-    EXPECT_EQ(display->mapColor(0, 0, 0), pixelAt(32, 40));
-}
-
 TEST_F(LedSignTest, MissingFontLeavesADarkSignThatStillSteps) {
     testing::internal::CaptureStdout();
     LedSign sign(testrt::root() + "/nofont.def", "HELLO", 30, 0, 0, 60, 21, 255, 0, 0, 40, 0, 0);

@@ -15,10 +15,6 @@ using namespace floortest;
 
 namespace {
 
-bool overlap(int ax, int ay, int aw, int ah, int bx, int by, int bw, int bh) {
-    return ax < bx + bw && bx < ax + aw && ay < by + bh && by < ay + ah;
-}
-
 class LobbyTest : public FloorTest {
 protected:
     void clickSpot(Lobby& lobby, const std::string& id) {
@@ -29,27 +25,6 @@ protected:
 };
 
 }  // namespace
-
-TEST(LobbySpots, EveryMachineStandsOnTheFloorOnceAndApart) {
-    const std::vector<LobbySpot>& spots = lobbySpots();
-    ASSERT_EQ(50u, spots.size());
-    std::set<std::string> ids;
-    for (const MachineInfo& m : machineTable()) ids.insert(m.id);
-    for (size_t i = 0; i < spots.size(); ++i) {
-        const LobbySpot& s = spots[i];
-        EXPECT_EQ(1u, ids.erase(s.id)) << s.id;
-        // On the floor: under the LED board, above the doors.
-        EXPECT_GE(s.x, 0);
-        EXPECT_LE(s.x + s.width, 800);
-        EXPECT_GE(s.y, lobbySignY + lobbySignHeight);
-        EXPECT_LE(s.y + s.height, 554);
-        for (size_t j = 0; j < i; ++j)
-            EXPECT_FALSE(overlap(s.x, s.y, s.width, s.height, spots[j].x, spots[j].y, spots[j].width,
-                                 spots[j].height))
-                << s.id << " / " << spots[j].id;
-    }
-    EXPECT_TRUE(ids.empty());
-}
 
 TEST_F(LobbyTest, ClickingABuiltMachineStartsItAtOneDollar) {
     StandInLine line("mardigras");

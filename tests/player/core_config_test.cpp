@@ -89,45 +89,6 @@ TEST(CoreConfig, FirstRunWithoutAUsableLastPlayer) {
     }
 }
 
-TEST(CoreConfig, RegistrationThenShutDown) {
-    testrt::resetFiles("[global]\nfirsttimeever=1\n");
-    config = new Config();
-    // What the registration form does.
-    Player* fresh = new Player();
-    fresh->name = "New_Comer";
-    fresh->gender = "male";
-    currentPlayer = fresh;
-    config->firstTimeEver = false;
-    config->lastPlayer = fresh->name;
-    config->players.push_back(fresh->name);
-    delete config;
-    config = nullptr;
-
-    FileConfig file = writtenGlobal();
-    EXPECT_EQ(file.readEntry("firsttimeever", 9L), 0L);
-    EXPECT_EQ(file.readEntry("lastplayer", ""), "New_Comer");
-    Config next;
-    ASSERT_NE(currentPlayer, nullptr);
-    EXPECT_EQ(currentPlayer->gender, "male");
-    EXPECT_EQ(currentPlayer->money, 2500.0);
-}
-
-TEST(CoreConfig, UnknownGroupsAndKeysSurvive) {
-    testrt::resetFiles(
-        "[global]\n"
-        "players=Ann_Lee\n"
-        "volume=7\n"
-        "lastplayer=Ann_Lee\n"
-        "firsttimeever=0\n"
-        "[window]\n"
-        "x=10\n");
-    { Config cfg; }
-    FileConfig file = writtenGlobal();
-    EXPECT_EQ(file.readEntry("volume", 0L), 7L);
-    file.setCurrentPath("window");
-    EXPECT_EQ(file.readEntry("x", 0L), 10L);
-}
-
 TEST(CoreConfig, StartUpRemovesOnlyStaleTemporariesOfItsOwnFiles) {
     testrt::resetFiles();
     const std::string root = testrt::root();

@@ -26,16 +26,6 @@ struct CurrentPlayer {
 
 }  // namespace
 
-TEST(PlayerRecord, NewProfileStartsWithMoneyHelpAndARecordPerMachine) {
-    Player p;
-    p.name = "Defaults_Only";   // keep the save away from other tests' names
-    EXPECT_EQ(p.money, 2500.0);
-    EXPECT_TRUE(p.firsttime && p.firsttimelobby && p.firsttimeslot && p.firsttimenickle && p.firsttimepoker);
-    const auto& ids = statsMachineIds();
-    ASSERT_EQ(p.stats.size(), ids.size());
-    for (size_t i = 0; i < ids.size(); ++i) EXPECT_EQ(p.stats[i]->id, ids[i]);
-}
-
 TEST(PlayerRecord, AffordNamesAndValidity) {
     Player p;
     p.name = "Cash_Test";

@@ -118,31 +118,6 @@ TEST(PlayerSave, PrizeListsAndFlagsAsWrittenByHand) {
     EXPECT_EQ(p.findStats("magic")->id, "magic");
 }
 
-TEST(PlayerSave, EmptyPrizeListAndUnknownGroupsSurvive) {
-    testrt::resetFiles();
-    testrt::writeFile(savePath("Keep_All"),
-                      "[Keep_All]\n"
-                      "gender=male\n"
-                      "nickname=Kip\n"
-                      "[retiredmachine]\n"
-                      "spinswon=42\n");
-    {
-        Player p("Keep_All");
-        EXPECT_EQ(p.gender, "male");
-        p.money = 5.5;
-    }
-    FileConfig file = saved("Keep_All", "Keep_All");
-    EXPECT_EQ(file.readEntry("nickname", ""), "Kip");
-    EXPECT_TRUE(file.hasEntry("trophies"));
-    EXPECT_EQ(file.readEntry("trophies", "?"), "");
-    EXPECT_EQ(file.readEntry("money", 0.0), 5.5);
-    file.setCurrentPath("retiredmachine");
-    EXPECT_EQ(file.readEntry("spinswon", 0L), 42L);
-
-    Player again("Keep_All");
-    EXPECT_TRUE(again.trophies.empty());
-}
-
 TEST(PlayerSave, DestructorSetsItsOwnFirstVisitFlag) {
     testrt::resetFiles();
     Player* current = new Player();

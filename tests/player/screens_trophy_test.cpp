@@ -163,46 +163,6 @@ TEST_F(PrizeRoomTest, ClosingTheWindowDuringThePurchaseIsNotLost) {
     EXPECT_EQ(1000.0, currentPlayer->vippoints);
 }
 
-TEST_F(PrizeRoomTest, ShelfScrollsTwoAtATimeAndStopsAtBothEnds) {
-    {
-        TrophyRoom empty;   // an empty shelf doesn't move
-        empty.handleButton(empty.buttonNamed("down"));
-        EXPECT_EQ(0, empty.shelfOffset);
-    }
-    for (int i = 0; i < 8; ++i) currentPlayer->trophies.push_back(prizeIds[i]);
-    currentPlayer->trophies.push_back(carPrizeId);  // nine owned
-    TrophyRoom room;
-    std::vector<std::string> shelf = names(room, true);
-    ASSERT_EQ(8u, shelf.size());
-    EXPECT_EQ("keychainsmall", shelf.front());
-
-    Widget* up = room.buttonNamed("up");
-    Widget* down = room.buttonNamed("down");
-    room.handleButton(up);  // already at the top
-    EXPECT_EQ(0, room.shelfOffset);
-
-    // The mouse rests on a shelf prize while the shelf moves: the room must
-    // not keep pointing at the deleted control.
-    room.setHovered(room.buttonNamed("keychainsmall"));
-    room.handleButton(down);
-    EXPECT_EQ(2, room.shelfOffset);
-    EXPECT_EQ(nullptr, room.hovered);
-    shelf = names(room, true);
-    ASSERT_EQ(7u, shelf.size());
-    EXPECT_EQ("dartboardsmall", shelf.front());
-    EXPECT_EQ(std::string(carPrizeId) + "small", shelf.back());
-
-    room.handleButton(down);  // nothing lies beyond the shelf now
-    EXPECT_EQ(2, room.shelfOffset);
-    room.handleButton(up);
-    room.handleButton(up);
-    EXPECT_EQ(0, room.shelfOffset);
-    EXPECT_EQ(8u, names(room, true).size());
-    // Clicking a shelf prize only shows its pictures.
-    room.handleButton(room.buttonNamed("mugsmall"));
-    EXPECT_EQ(9u, currentPlayer->trophies.size());
-}
-
 TEST_F(PrizeRoomTest, CarMovieGivesTheCarEachTimeAndPutsTheScreenBack) {
     mediaTicks = fastClock;
     TrophyRoom room;  // any screen to play over
@@ -217,28 +177,6 @@ TEST_F(PrizeRoomTest, CarMovieGivesTheCarEachTimeAndPutsTheScreenBack) {
     EXPECT_EQ(2u, names(after, true).size());
     std::string save = saveAndRead();
     EXPECT_NE(std::string::npos, save.find("trophies=prgrssvcar,prgrssvcar\n")) << save;
-    mediaTicks = SDL_GetTicks;
-}
-
-TEST_F(PrizeRoomTest, PlainMovieGivesNothingAndLeavesInputWaiting) {
-    mediaTicks = fastClock;
-    TrophyRoom room;
-    std::vector<Uint16> before = screenArea();
-    SDL_Event motion{}, key{};
-    motion.type = SDL_MOUSEMOTION;
-    SDL_PushEvent(&motion);
-    key.type = SDL_KEYDOWN;
-    key.key.keysym.sym = SDLK_RETURN;
-    SDL_PushEvent(&key);
-    playJackpotMovie(&room);
-    EXPECT_EQ(before, screenArea());
-    EXPECT_TRUE(currentPlayer->trophies.empty());
-    // What was done during the movie is all still there for the machine.
-    SDL_Event got;
-    ASSERT_EQ(1, SDL_PollEvent(&got));
-    EXPECT_EQ(SDL_MOUSEMOTION, got.type);
-    ASSERT_EQ(1, SDL_PollEvent(&got));
-    EXPECT_EQ(SDL_KEYDOWN, got.type);
     mediaTicks = SDL_GetTicks;
 }
 

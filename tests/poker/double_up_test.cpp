@@ -70,17 +70,6 @@ TEST_F(DoubleUp, CardGameComparesRanksOnly) {
     EXPECT_EQ(outcomes, (std::set<int>{0, 10, 20})) << "wins, ties and losses all came up";
 }
 
-TEST_F(DoubleUp, DecliningKeepsTheWin) {
-    pushKey(SDLK_y);  // keys are not answers while the buttons can be clicked
-    pushClick(kNoX, kNoY);
-    int amount = 5;
-    m->offerDoubleUp(amount);
-    EXPECT_EQ(amount, 5);
-    ASSERT_EQ(offers.size(), 1u);
-    EXPECT_EQ(offers[0], "DOUBLE UP TO 10?");
-    EXPECT_EQ(m->winnerPaidText->text, "WINNER PAID: 5");
-}
-
 TEST_F(DoubleUp, TwoWonGamesThenNo) {
     // Seed 1 deals winners to place 2 in the first two card games.
     sgenrand(1);

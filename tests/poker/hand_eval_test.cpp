@@ -8,16 +8,12 @@
 #include "poker/hand_eval.h"
 #include "poker/pay_tables.h"
 #include "poker/hand_text.h"
+#include "player/machine_table.h"
 
 using namespace poker;
 using pokertest::TextHand;
 
 namespace {
-
-int payPerCoin(const std::string& machine, const std::string& text, int coins) {
-    TextHand h(text);
-    return evaluateHand(*payTableFor(machine), h.ptrs(), coins).payPerCoin;
-}
 
 // The hand the search reports (at one coin).
 Hand handOf(const std::string& machine, const std::string& text) {
@@ -25,107 +21,55 @@ Hand handOf(const std::string& machine, const std::string& text) {
     return evaluateHand(*payTableFor(machine), h.ptrs(), 1).hand;
 }
 
-// The win in coins at a number of coins played.
-int win(const std::string& machine, const std::string& text, int coins) {
-    return payPerCoin(machine, text, coins) * coins;
+// Coins paid at one and at five coins over a fixed run of seeded deals from
+// the machine's pack (jokers in it where they are wild), every tenth deal a
+// royal flush so that the five-coin royal pay counts too.
+std::string dealtPays(const PayTable& t, const std::string& id) {
+    std::vector<Card> pack;
+    for (int s = 0; s < 4; ++s)
+        for (int r = 2; r <= 14; ++r) pack.push_back({s, r, false, false});
+    if (t.wild == WildKind::Jokers || t.wild == WildKind::DeucesAndJokers) pack.push_back({0, 0, false, false});
+    std::mt19937 rng(20261206);
+    long long one = 0, five = 0;
+    for (int deal = 0; deal < 5000; ++deal) {
+        std::shuffle(pack.begin(), pack.end(), rng);
+        TextHand h(deal % 10 == 0 ? "10S JS QS KS AS" : "");
+        if (deal % 10) h.cards.assign(pack.begin(), pack.begin() + 5);
+        one += evaluateHand(t, h.ptrs(), 1).payPerCoin;
+        five += evaluateHand(t, h.ptrs(), 5).payPerCoin * 5;
+    }
+    return id + ": " + std::to_string(one) + " / " + std::to_string(five);
 }
-
-struct NaturalCase {
-    const char* hand;
-    int tens, jacks, fours, premium;  // pay per coin at one coin
-};
-
-const NaturalCase kNatural[] = {
-    {"10H JH QH KH AH", 250, 250, 375, 500},   // royal flush
-    {"9S 10S JS QS KS", 50, 50, 75, 100},      // straight flush, not a royal
-    {"AS 2S 3S 4S 5S", 50, 50, 75, 100},       // suited wheel: straight flush
-    {"AH AS AC AD 3H", 25, 25, 80, 50},
-    {"KH KS KC KD 3H", 25, 25, 40, 50},
-    {"10H 10S 10C 10D 3H", 25, 25, 25, 50},
-    {"AH AS AC KD KH", 9, 8, 8, 20},           // full house, never three of a kind
-    {"2H 7H 9H JH KH", 6, 6, 6, 15},
-    {"5H 6S 7C 8D 9H", 4, 4, 4, 5},
-    {"AH 2S 3C 4D 5H", 4, 4, 4, 5},            // wheel: straight with the ace low
-    {"10H JS QC KD AH", 4, 4, 4, 5},
-    {"7H 7S 7C KD 2H", 3, 2, 2, 3},
-    {"7H 7S KC KD 2H", 1, 2, 2, 2},
-    {"JH JS 3C 5D 8H", 1, 1, 1, 1},
-    {"AH AS 3C 5D 8H", 1, 1, 1, 1},
-    {"10H 10S 3C 5D 8H", 1, 0, 0, 0},
-    {"9H 9S 3C 5D 8H", 0, 0, 0, 0},
-    {"2H 5S 8C JD KH", 0, 0, 0, 0},
-    {"KH AS 2C 3D 4H", 0, 0, 0, 0},            // K-A-2-3-4 wraps: no straight
-};
 
 }  // namespace
 
-TEST(PokerPayTables, NaturalMachinesAtOneAndFiveCoins) {
-    const std::map<std::string, int NaturalCase::*> machines = {
-        {"10sorbetter", &NaturalCase::tens},    {"jacksorbetter", &NaturalCase::jacks},
-        {"spinforcash", &NaturalCase::jacks},   {"4ofakind", &NaturalCase::fours},
-        {"doublepremium", &NaturalCase::premium}, {"doubleupbonus", &NaturalCase::premium}};
-    for (const auto& m : machines) {
-        for (const NaturalCase& c : kNatural) {
-            const int perCoin = c.*(m.second);
-            SCOPED_TRACE(m.first + ": " + c.hand);
-            EXPECT_EQ(win(m.first, c.hand, 1), perCoin);
-            EXPECT_EQ(win(m.first, c.hand, 3), perCoin * 3);
-            if (std::string(c.hand) != "10H JH QH KH AH") {
-                EXPECT_EQ(win(m.first, c.hand, 5), perCoin * 5);
-            }
-        }
-    }
+// One golden line per machine: any change to a pay table, its order, the
+// pairs it pays, the royal at five coins or the wild cards moves it.
+TEST(PokerPayTables, EveryMachinePaysWhatItsTableSays) {
+    const std::vector<std::string> golden = {
+        "10sorbetter: 126475 / 2507375",
+        "4ofakind: 188913 / 1257065",
+        "allwild: 252135 / 2510675",
+        "deuceswild: 251255 / 2006275",
+        "doublepremium: 251752 / 2508760",
+        "doubleupbonus: 251752 / 2508760",
+        "jacksorbetter: 126413 / 2507065",
+        "jokerswild: 251375 / 2506875",
+        "spinforcash: 126413 / 2507065",
+    };
+    std::vector<std::string> got;
+    for (const MachineInfo& info : machineTable())
+        if (info.category == MachineCategory::Poker) got.push_back(dealtPays(*payTableFor(info.id), info.id));
+    std::string all;
+    for (const std::string& g : got) all += "        \"" + g + "\",\n";
+    EXPECT_EQ(golden, got) << all;
 }
 
-TEST(PokerPayTables, RoyalFlushFiveCoinValueIsPerCoin) {
-    const char* royal = "QD 10D AD JD KD";
-    EXPECT_EQ(win("jacksorbetter", royal, 5), 5000);
-    EXPECT_EQ(win("jacksorbetter", royal, 4), 1000);
-    EXPECT_EQ(win("4ofakind", royal, 5), 2500);
-    EXPECT_EQ(win("allwild", royal, 5), 5000);
-    EXPECT_EQ(win("allwild", royal, 1), 500);
-    EXPECT_EQ(win("deuceswild", royal, 5), 4000);
-    EXPECT_EQ(win("jokerswild", royal, 5), 5000);
-}
-
-TEST(PokerWildCards, AllWild) {
-    EXPECT_EQ(payPerCoin("allwild", "2H 2S XH 2C 7D", 1), 200);   // four wild cards
-    EXPECT_EQ(payPerCoin("allwild", "2C 9S 9H KD 5C", 1), 1);     // three of a kind
-    EXPECT_EQ(payPerCoin("allwild", "XH 9S 9H KD KC", 1), 3);     // full house
-    EXPECT_EQ(payPerCoin("allwild", "9S 9H KD KC 5H", 1), 0);     // two pair pays nothing
-    EXPECT_EQ(payPerCoin("allwild", "2H 10S JS QS KS", 5), 50);   // wild royal
-    EXPECT_EQ(payPerCoin("allwild", "2H XH AS AH AD", 1), 200);   // five aces
-    EXPECT_EQ(payPerCoin("allwild", "2H 5S 6S 7S 8S", 1), 17);
-    EXPECT_EQ(payPerCoin("allwild", "XH AS 3C 4D 5H", 1), 1);     // joker fills the wheel
-    EXPECT_EQ(payPerCoin("allwild", "XH 7S 7C 7D 3H", 1), 7);
-    // Trips of fives are tried first; the straight pays as much from an earlier line.
+// The search pays the best hand; where two hands pay alike, the one shown is
+// the first the table lists.
+TEST(PokerWildCards, ReportedHandOfEqualPays) {
     EXPECT_EQ(handOf("allwild", "2C XH 5S 6H 9D"), Hand::Straight);
-}
-
-TEST(PokerWildCards, DeucesWild) {
-    EXPECT_EQ(payPerCoin("deuceswild", "2H 2S 2C 2D 9H", 1), 100);
-    EXPECT_EQ(win("deuceswild", "10S JS QS KS AS", 5), 4000);
-    EXPECT_EQ(payPerCoin("deuceswild", "2H 2S 2C KS AS", 1), 20);  // wild royal
-    EXPECT_EQ(payPerCoin("deuceswild", "2H 2S 2C AS AH", 1), 10);  // five aces
-    EXPECT_EQ(payPerCoin("deuceswild", "2H 7S 7C 7D KH", 1), 4);
-    EXPECT_EQ(payPerCoin("deuceswild", "2H 7S 7C KD KH", 1), 4);   // full house
-    EXPECT_EQ(handOf("deuceswild", "2H 2S 5C KD KH"), Hand::FourOfAKind);  // not the full house found first
-    EXPECT_EQ(payPerCoin("deuceswild", "KH KS 5C 5D 9H", 1), 0);   // two pair pays nothing
-    EXPECT_EQ(payPerCoin("deuceswild", "2H 9S 5C JD KH", 1), 0);   // a pair pays nothing
-    EXPECT_EQ(payPerCoin("deuceswild", "2H AS 3S 4S 5S", 1), 8);   // suited wheel
-    EXPECT_EQ(payPerCoin("deuceswild", "2H AS 3C 4S 5S", 1), 2);   // wheel straight
-}
-
-TEST(PokerWildCards, JokersWild) {
-    EXPECT_EQ(payPerCoin("jokerswild", "10H JH QH KH XH", 1), 100);
-    EXPECT_EQ(win("jokerswild", "10H JH QH KH AH", 5), 5000);
-    EXPECT_EQ(payPerCoin("jokerswild", "XH KS KH 7D 4C", 1), 2);
-    EXPECT_EQ(payPerCoin("jokerswild", "XH KS 7H 4D 2C", 1), 1);   // pair of kings
-    EXPECT_EQ(payPerCoin("jokerswild", "QS QH 3C 5D 8S", 1), 0);
-    EXPECT_EQ(payPerCoin("jokerswild", "QS QH 3C 3D 8S", 1), 1);   // two pair
-    EXPECT_EQ(payPerCoin("jokerswild", "XH XH AS AD AC", 1), 200);
-    EXPECT_EQ(payPerCoin("jokerswild", "XH AS 2C 3D 4H", 1), 3);   // wheel with the joker
-    EXPECT_EQ(payPerCoin("jokerswild", "XH 2S 3S 4S 5S", 1), 50);  // joker as the ace or the six
+    EXPECT_EQ(handOf("deuceswild", "2H 2S 5C KD KH"), Hand::FourOfAKind);
 }
 
 // ---- An independent brute-force reference for the wild-card search ----

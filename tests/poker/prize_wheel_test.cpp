@@ -5,14 +5,6 @@
 
 using namespace pokertest;
 
-TEST(PrizeWheel, CashWheelPrizesByFramePair) {
-    const int prizes[20] = {400, 5, 250, 25, 500, 50, 100, 15, 300, 10,
-                            200, 50, 30, 1000, 10, 100, 25, 150, 75, 600};
-    for (int f = 0; f < 40; ++f) EXPECT_EQ(wheelPrizeAt(cashWheel(), f), prizes[f / 2]) << f;
-    EXPECT_EQ(wheelPrizeAt(cashWheel(), 40), 0);
-    EXPECT_EQ(wheelPrizeAt(cashWheel(), -1), 0);
-}
-
 TEST_F(PokerTest, CashWheelBonusPaysWhereItStopsAndRestoresTheScreen) {
     SDL_FillRect(display->screen, nullptr, SDL_MapRGB(display->screen->format, 20, 90, 40));
     const Uint16 before = static_cast<Uint16*>(display->screen->pixels)[358 * (display->screen->pitch / 2) + 400];

@@ -39,34 +39,6 @@ void click(VideoPoker& m, int x, int y) {
 
 }  // namespace
 
-TEST_F(PokerTest, TheFactoryBuildsAllNineMachines) {
-    for (const MachineFacts& f : kMachines) {
-        clearLoadedAssets();
-        const double before = currentPlayer->money;
-        VideoPoker* m = open<VideoPoker>(f.id, "20", 0.25f);
-        ASSERT_NE(m, nullptr);
-        ASSERT_EQ(static_cast<int>(m->deck.size()), f.deckSize);
-        for (int i = 52; i < f.deckSize; ++i) {
-            EXPECT_EQ(m->deck[i]->rank, 0) << "joker";
-            EXPECT_EQ(m->deck[i]->suit, 0) << "jokers are hearts";
-        }
-        EXPECT_FLOAT_EQ(m->coinValue(), 0.25f);
-        EXPECT_EQ(m->credits, 80) << "20 dollars at 25 cents";
-        EXPECT_DOUBLE_EQ(currentPlayer->money, before - 20.0);
-        EXPECT_TRUE(assetTried("../sounds/" + std::string(f.intro))) << f.id;
-        delete m;
-        EXPECT_EQ(lastMachineId, f.id);
-        EXPECT_DOUBLE_EQ(currentPlayer->money, before) << "leaving pays the credits back";
-    }
-}
-
-TEST_F(PokerTest, PokerIsNeverOfferedAtFiveCents) {
-    VideoPoker* m = open<VideoPoker>("jacksorbetter", "1", 0.05f);
-    EXPECT_FLOAT_EQ(m->coinValue(), 1.0f);
-    EXPECT_EQ(m->credits, 1);
-    delete m;
-}
-
 TEST_F(PokerTest, DealHoldDrawAndSettleByTheTable) {
     const poker::PayTable& table = *poker::payTableFor("jacksorbetter");
     for (uint32_t seed : {1u, 2u, 3u, 4u}) {
@@ -303,57 +275,4 @@ TEST_F(PokerTest, WildMachinesLeaveTheDeckAsItWas) {
         }
         delete m;
     }
-}
-
-TEST_F(PokerTest, FirstVisitHelpAndEveryFileTheCabinetLoadsIsThere) {
-    // A window close seen earlier in this process would cut the help short.
-    if (quitRequested()) GTEST_SKIP() << "a window close is pending in this process";
-    currentPlayer->firsttimepoker = true;
-    typeMoney("20");
-    for (int page = 0; page < 3; ++page) pushKey(SDLK_SPACE, ' ');
-    Screen* s = createMachine("allwild", 1.0f);
-    VideoPoker* m = dynamic_cast<VideoPoker*>(s);
-    ASSERT_NE(m, nullptr);
-    EXPECT_FALSE(currentPlayer->firsttimepoker);
-    EXPECT_TRUE(assetTried("../gfx/help/poker_3.png"));
-    m->handleEvent(keyEvent(SDLK_m));
-    click(*m, 190 + 10, 320 + 10);
-    m->handleEvent(keyEvent(SDLK_RETURN));
-    pushKey(SDLK_SPACE, ' ');
-    click(*m, 300, 580);  // the bottom panel, closed by the key press
-    EXPECT_TRUE(assetTried("../gfx/poker/allwild/bottom.png"));
-    delete m;
-    int tried = 0;
-    for (const std::string& path : loadedAssets()) {
-        if (path.compare(0, 3, "../") != 0) continue;
-        ++tried;
-        EXPECT_TRUE(testrt::fileExists(path)) << path;
-    }
-    EXPECT_GT(tried, 20);
-}
-
-namespace {
-std::vector<Uint16> screenArea(int x, int y, int w, int h) {
-    std::vector<Uint16> out;
-    const Uint16* px = static_cast<const Uint16*>(display->screen->pixels);
-    const int pitch = display->screen->pitch / 2;
-    for (int j = y; j < y + h; ++j)
-        for (int i = x; i < x + w; ++i) out.push_back(px[j * pitch + i]);
-    return out;
-}
-}  // namespace
-
-TEST_F(PokerTest, HoldMarkerComesAndGoesCleanly) {
-    JacksOrBetter* m = open<JacksOrBetter>("jacksorbetter", "5");
-    m->handleEvent(keyEvent(SDLK_m));
-    ASSERT_TRUE(m->handOut);
-    EXPECT_EQ(m->creditMeter->text, "0") << "five coins dealt from five credits";
-    const std::vector<Uint16> empty = screenArea(326, 290, 70, 21);
-    click(*m, 328 + 10, 320 + 10);
-    EXPECT_TRUE(m->hand[2]->held);
-    EXPECT_NE(screenArea(326, 290, 70, 21), empty) << "the held marker shows";
-    click(*m, 328 + 10, 320 + 10);
-    EXPECT_FALSE(m->hand[2]->held);
-    EXPECT_EQ(screenArea(326, 290, 70, 21), empty) << "and leaves the marker area exactly as it was";
-    delete m;
 }

@@ -126,47 +126,6 @@ TEST(CoreSound, AmbientLoopsOnChannelZeroByScreenName) {
     EXPECT_EQ(Mix_Playing(0), 0);
 }
 
-TEST(CoreSound, FullChannelsLeaveAClipSilentAndHarmless) {
-    OpenPlayer player;
-    ASSERT_TRUE(soundPlayer->audioOpen);
-    soundPlayer->loadAmbientLoops();
-    soundPlayer->setAmbient("lobby");
-
-    SoundClip* first = nullptr;
-    for (int i = 0; i < 15; ++i) {
-        SoundClip* c = soundPlayer->play("long.wav");
-        EXPECT_EQ(c->channel, i + 1);
-        if (!first) first = c;
-    }
-    SoundClip* extra = soundPlayer->play("long.wav");
-    EXPECT_EQ(extra->channel, -1);
-    EXPECT_FALSE(extra->isPlaying());
-    // Halting it must not silence everything else (channel -1 = all).
-    extra->halt();
-    EXPECT_NE(Mix_Playing(0), 0);
-    EXPECT_TRUE(first->isPlaying());
-    EXPECT_EQ(Mix_Playing(-1), 16);
-
-    // The silent one-shot is freed at the next update; the others stay.
-    soundPlayer->update();
-    EXPECT_EQ(soundPlayer->clips.size(), 15u);
-
-    // A looping clip that found no channel stays valid until halted.
-    SoundClip* hum = soundPlayer->play("long.wav", true);
-    EXPECT_EQ(hum->channel, -1);
-    soundPlayer->update();
-    soundPlayer->update();
-    EXPECT_EQ(soundPlayer->clips.size(), 16u);
-    hum->halt();
-    EXPECT_EQ(Mix_Playing(-1), 16);
-    soundPlayer->update();
-    EXPECT_EQ(soundPlayer->clips.size(), 15u);
-
-    // With the ambient sound off, a further clip takes channel 0.
-    soundPlayer->ambientOff();
-    EXPECT_EQ(soundPlayer->play("long.wav")->channel, 0);
-}
-
 TEST(CoreSound, FinishedClipsAreFreed) {
     OpenPlayer player;
     ASSERT_TRUE(soundPlayer->audioOpen);

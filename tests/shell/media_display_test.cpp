@@ -75,18 +75,6 @@ TEST_F(MediaDisplay, ClipsToTheScreenKeepingSizeAtTheNearEdges) {
     EXPECT_TRUE(display->changedRects.empty());
 }
 
-TEST_F(MediaDisplay, BlitAddsTheUnclippedDestination) {
-    SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, 30, 30, 16, 0, 0, 0, 0);
-    SDL_FillRect(s, nullptr, SDL_MapRGB(s->format, 255, 255, 255));
-    SDL_Rect at = R(780, 10, 30, 30);
-    display->blit(s, at);
-    ASSERT_EQ(1u, display->changedRects.size());
-    expectRect(display->changedRects[0], 780, 10, 30, 30);
-    expectRect(at, 780, 10, 30, 30);  // the caller's rectangle is left alone
-    EXPECT_TRUE(areaIs(780, 10, 20, 30, Colour{255, 255, 255}));
-    SDL_FreeSurface(s);
-}
-
 TEST_F(MediaDisplay, SaveAndRestoreBringTheScreenBack) {
     fillRect(100, 100, 50, 50, Colour{255, 0, 0});
     display->saveScreen();
@@ -126,20 +114,6 @@ TEST_F(MediaDisplay, SaveAndRestoreBringTheScreenBack) {
     EXPECT_TRUE(areaIs(0, 0, 800, 600, Colour{0, 255, 0}));
     display->freeSavedScreen();
     EXPECT_EQ(nullptr, display->savedScreen);
-}
-
-TEST_F(MediaDisplay, KeyColourIsTheTopLeftPixel) {
-    fillRect(0, 0, 1, 1, Colour{255, 0, 255});
-    EXPECT_EQ(0xFF00FFu, display->screenKeyColor());
-
-    // An 8-bit picture reads its palette entry, not four pixels at once.
-    SDL_Surface* indexed = SDL_CreateRGBSurface(SDL_SWSURFACE, 4, 1, 8, 0, 0, 0, 0);
-    SDL_Color palette[2] = {{10, 20, 30, 0}, {200, 100, 50, 0}};
-    SDL_SetColors(indexed, palette, 0, 2);
-    static_cast<Uint8*>(indexed->pixels)[0] = 1;
-    static_cast<Uint8*>(indexed->pixels)[1] = 255;
-    EXPECT_EQ(0xC86432u, display->surfaceKeyColor(indexed));
-    SDL_FreeSurface(indexed);
 }
 
 TEST(MediaDisplayNoVideo, FailedModeReportsAndLeavesNoSurface) {

@@ -37,24 +37,6 @@ TEST_F(MediaImage, MissingFileReportsAndStaysEmpty) {
     EXPECT_TRUE(display->changedRects.empty());
 }
 
-TEST_F(MediaImage, LoadsAndConvertsToTheDisplayFormat) {
-    const std::string path = pictureDir() + "plain.bmp";
-    writePicture(path, 40, 30, Colour{0, 255, 0});
-    Image converted(path);
-    ASSERT_TRUE(converted.loaded);
-    EXPECT_EQ(16, converted.surface->format->BitsPerPixel);
-
-    Image kept(path, false, true);
-    ASSERT_TRUE(kept.loaded);
-    EXPECT_EQ(24, kept.surface->format->BitsPerPixel);
-
-    converted.blit(100, 200);
-    ASSERT_EQ(1u, display->changedRects.size());
-    EXPECT_TRUE(rectsEqual(SDL_Rect{100, 200, 40, 30}, display->changedRects[0]));
-    EXPECT_TRUE(areaIs(100, 200, 40, 30, Colour{0, 255, 0}));
-    EXPECT_TRUE(areaIs(99, 200, 1, 30, Colour{0, 0, 0}));
-}
-
 TEST_F(MediaImage, CropsAtTheLeftAndTopEdges) {
     const std::string path = pictureDir() + "columns.bmp";
     writeColumnPicture(path, 50, 20);
@@ -86,51 +68,4 @@ TEST_F(MediaImage, CropsAtTheLeftAndTopEdges) {
     picture.blit(-50, 100);
     picture.blit(100, -20);
     EXPECT_TRUE(display->changedRects.empty());
-}
-
-TEST_F(MediaImage, ColourKeyMakesTheCornerColourTransparent) {
-    const std::string path = pictureDir() + "keyed.bmp";
-    // Magenta corner, the rest white.
-    writePicture(path, 10, 10, Colour{255, 255, 255}, Colour{255, 0, 255});
-    fillScreen(Colour{0, 0, 255});
-
-    Image keyed(path, true);
-    keyed.blit(100, 100);
-    EXPECT_EQ(0, screenRGB(100, 100).r);  // corner left out: blue shows
-    EXPECT_TRUE(areaIs(101, 100, 9, 10, Colour{255, 255, 255}));
-
-    Image opaque(path, false);
-    opaque.blit(200, 100);
-    Colour c = screenRGB(200, 100);
-    EXPECT_GT(c.r, 240);
-    EXPECT_EQ(0, c.g);
-}
-
-TEST_F(MediaImage, SpriteEraseRestoresTheScene) {
-    const std::string path = pictureDir() + "sprite.bmp";
-    writePicture(path, 20, 20, Colour{255, 255, 0});
-    // A scene with some detail under the sprite.
-    fillRect(300, 300, 10, 40, Colour{255, 0, 0});
-    Sprite sprite(path, false, false, 295, 305);
-    ASSERT_NE(nullptr, sprite.background);
-
-    sprite.draw();
-    EXPECT_TRUE(areaIs(295, 305, 20, 20, Colour{255, 255, 0}));
-    ASSERT_EQ(1u, display->changedRects.size());
-    SDL_Rect drawn = display->changedRects[0];
-    display->update();
-
-    sprite.restoreBackground();
-    ASSERT_EQ(1u, display->changedRects.size());
-    EXPECT_TRUE(rectsEqual(drawn, display->changedRects[0]));
-    EXPECT_TRUE(areaIs(300, 305, 10, 20, Colour{255, 0, 0}));
-    EXPECT_TRUE(areaIs(295, 305, 5, 20, Colour{0, 0, 0}));
-    EXPECT_TRUE(areaIs(310, 305, 5, 20, Colour{0, 0, 0}));
-
-    // A scene change while hidden: a fresh copy is erased to the new scene.
-    fillRect(295, 305, 20, 20, Colour{0, 255, 0});
-    sprite.saveBackground();
-    sprite.draw();
-    sprite.restoreBackground();
-    EXPECT_TRUE(areaIs(295, 305, 20, 20, Colour{0, 255, 0}));
 }

@@ -119,30 +119,6 @@ TEST_F(MediaScreen, RightPressGoesToTheControlOnlyWhileInputIsOff) {
     EXPECT_TRUE(s.pressed.empty());
 }
 
-TEST_F(MediaScreen, HoverCheckLooksEveryFiftiethCall) {
-    TestScreen s;
-    Widget* hoverButton = s.buttonNamed("hover");
-    ASSERT_NE(nullptr, hoverButton);
-    moveMouse(110, 110);
-    for (int i = 0; i < 50; ++i) s.tick();
-    EXPECT_TRUE(s.hoverCalls.empty());
-    s.tick();  // the 51st call looks
-    ASSERT_EQ(1u, s.hoverCalls.size());
-    EXPECT_EQ(hoverButton, s.hovered);
-    EXPECT_EQ(1, hoverButton->state);
-    EXPECT_TRUE(areaIs(101, 101, 38, 18, Colour{255, 255, 0}));
-
-    // Same control: no new call. Moving off: the next look clears it.
-    for (int i = 0; i < 50; ++i) s.tick();
-    EXPECT_EQ(1u, s.hoverCalls.size());
-    moveMouse(700, 20);
-    for (int i = 0; i < 50; ++i) s.tick();
-    ASSERT_EQ(2u, s.hoverCalls.size());
-    EXPECT_EQ(nullptr, s.hovered);
-    EXPECT_EQ(-1, hoverButton->state);
-    EXPECT_TRUE(areaIs(100, 100, 40, 20, Colour{0, 0, 128}));
-}
-
 TEST_F(MediaScreen, RemovingTheHoveredControlForgetsIt) {
     TestScreen s;
     Widget* first = s.buttonNamed("first");

@@ -5,6 +5,15 @@
 FOLDER = "gfx/10x"
 LEAD = dict(glyph="wild", sub="10X")   # the lobby's picture of this machine
 
+
+# The bottom glass (the marquee): the pay table with the symbols as pictures.
+GLASS = dict(title="10X", pays=[["3 WILDS", 800, "wild wild wild"], ["3 10X BAR", 80, "10bar 10bar 10bar"],
+                                ["3 TRIPLE BAR", 40], ["3 DOUBLE BAR", 25], ["3 BAR", 10], ["3 X", 10, "x x x"],
+                                ["ANY 3 BARS", 5], ["2 X", 5, "x x"], ["1 X", 2, "x"]],
+             lines=["A WILD STANDS IN AND MULTIPLIES THE WIN BY 10", "3 WILDS AT 3 COINS PAY 5000 CREDITS"],
+             looks={"x": dict(glyph="text", label="X", color="red"), "wild": dict(glyph="wild", sub="10X"),
+                    "10bar": dict(glyph="bar", bars=1, label="10X", color="purple")})
+
 ITEMS = [
     dict(kind="background", file="back.png", size=[800, 600], style="cabinet", border=True,
          title="10X", title_size=58, title_y=46, title_color="gold",

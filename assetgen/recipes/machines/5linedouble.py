@@ -11,7 +11,7 @@ ITEMS = machine(
               "gold_blank_2bar", "gold_blank_wild", "wild_blank_2bar", "wild_blank_blank"],
     looks=dict(gold=dict(glyph="dice", face=6, color="gold")),
     lines=[(1, 10, 145, 1), (2, 15, 91, 0), (3, 11, 200, 2), (4, 36, 251, 2), (5, 37, 41, 0)],
-    pays=[['3 WILDS', '500xLINE'], ['3 TRIPLE BAR', 40], ['3 DOUBLE BAR', 25], ['3 BAR', 10], ['3 GOLD', 10], ['ANY 3 BARS', 5], ['2 GOLD', 5], ['1 GOLD', 2]],
+    pays=[['3 WILDS (N = LINE)', '500xN'], ['3 TRIPLE BAR', 40], ['3 DOUBLE BAR', 25], ['3 BAR', 10], ['3 GOLD', 10], ['ANY 3 BARS', 5], ['2 GOLD', 5], ['1 GOLD', 2]],
     pays_note="WILD = 2 TIMES",
     feature=["EVERY WILD DOUBLES THE LINE", "3 WILDS PAY 500 TIMES THE LINE NUMBER"],
     bottom="TWO WILDS ON A LINE PAY FOUR TIMES")

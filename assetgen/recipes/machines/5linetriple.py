@@ -14,7 +14,7 @@ ITEMS = machine(
               "dice_blank_blank"],
     looks=dict(dice=dict(glyph="dice", face=5, color="red", pip="white")),
     lines=[(1, 13, 147, 1), (2, 13, 95, 0), (3, 12, 205, 2), (4, 32, 253, 2), (5, 34, 43, 0)],
-    pays=[['3 WILDS', '500xLINE'], ['3 SEVENS', 80], ['3 TRIPLE BAR', 40], ['3 DOUBLE BAR', 25], ['3 BAR', 10], ['3 DICE', 10], ['ANY 3 BARS', 5], ['2 DICE', 5], ['1 DICE', 2]],
+    pays=[['3 WILDS (N = LINE)', '500xN'], ['3 SEVENS', 80], ['3 TRIPLE BAR', 40], ['3 DOUBLE BAR', 25], ['3 BAR', 10], ['3 DICE', 10], ['ANY 3 BARS', 5], ['2 DICE', 5], ['1 DICE', 2]],
     pays_note="WILD = 3 TIMES",
     feature=["EVERY WILD TRIPLES THE LINE", "3 WILDS PAY 500 TIMES THE LINE NUMBER"],
     bottom="TWO WILDS ON A LINE PAY NINE TIMES")

@@ -12,7 +12,7 @@ ITEMS = machine(
              "cherry_blank_bar".split(),
     looks=dict(baja7=dict(glyph="seven", color="orange", outline="navy")),
     lines=[(1, 20, 141, 1), (2, 21, 80, 0), (3, 20, 204, 2)],
-    pays=[["3 BAJA 7 LINE 3", 2500], ["3 BAJA 7 LINE 1", 500], ["3 SEVENS", 50], ["3 TRIPLE BAR", 30],
+    pays=[["3 BAJA 7 LINE 3", 2500, "baja7 baja7 baja7"], ["3 BAJA 7 LINE 1", 500, "baja7 baja7 baja7"], ["3 SEVENS", 50], ["3 TRIPLE BAR", 30],
           ["3 DOUBLE BAR", 20], ["3 BAR", 10], ["3 CHERRIES", 10], ["ANY 3 BARS", 5], ["2 CHERRIES", 5],
           ["1 CHERRY", 2]],
     pays_note="BAJA 7 JOINS ANY 3",

@@ -12,6 +12,16 @@ PICTURES = ("2box_target_dart 2box_dart_box 3box_target_car 3box_car_target box_
             "clown_3box_car dart_box_clown dart_box_register register_clown_3box box_bullseye_3box bullseye_car_2box "
             "bullseye_clown_3box clown_3box_bullseye dart_bullseye_register").split()
 LINES = [(1, 105, 161), (2, 102, 95), (3, 103, 228), (4, 103, 49), (5, 101, 284)]
+
+# The bottom glass (the marquee): per coin on a line, 1 to 5 in a row from the left.
+GLASS = dict(unit="PAYS PER COIN ON A LINE, SYMBOLS IN A ROW FROM THE LEFT", pays=[
+    ["box", [0, 2, 5, 15, 75]], ["2box", [0, 5, 10, 25, 100]], ["3box", [0, 5, 10, 50, 150]],
+    ["dart", [0, 0, 15, 60, 200]], ["clown", [0, 0, 25, 150, 275]], ["register target", [0, 0, 50, 100, 500]],
+    ["car target", [0, 0, 60, 500, 2500]], ["target", [0, 0, 75, 1000, 5000]]],
+    lines=["THE TARGET STANDS IN FOR THE REGISTER AND THE CAR AND DOUBLES THE LINE",
+           "3, 4 OR 5 BULLSEYES IN A ROW PAY 15, 35 OR 60 x COINS (200, 600, 1500 AT THE FULL BET)",
+           "AND START THE BALLOON BONUS"])
+
 ITEMS = [
     dict(kind="cabinet", family="video", title="ZIRIRUV UVOVE", colors=["sky", "navy"], panel="navy",
          meters=dict(bet=[194, 41], lastbet=[417, 41], credits=[589, 41], paid=[155, 399]),

@@ -12,8 +12,8 @@ ITEMS = machine(
     looks={"0": dict(_BITS, label="0"), "1": dict(_BITS, label="1"), "1001": dict(_BITS, label="1001"),
            "1110": dict(_BITS, label="1110"), "wild": dict(glyph="wild", color="green", text="black")},
     lines=[(1, 15, 149, 1), (2, 13, 97, 0), (3, 14, 205, 2), (4, 36, 46, 2), (5, 32, 258, 0)],
-    pays=[["3 ONES", 80], ["3 1110", 40], ["3 1001", 25], ["3 ZEROS", 10], ["ANY 3 NIBBLES", 5],
-          ["2 ZEROS", 5], ["1 ZERO", 2]],
+    pays=[["3 ONES", 80, "1 1 1"], ["3 1110", 40], ["3 1001", 25], ["3 ZEROS", 10, "0 0 0"], ["ANY 3 NIBBLES", 5, "1110 1001 1110"],
+          ["2 ZEROS", 5, "0 0"], ["1 ZERO", 2, "0"]],
     pays_note="WILD STANDS IN",
     feature=["THE WILD STANDS IN FOR ANY SYMBOL", "THREE ONES PAY 80 ON EVERY LINE"],
     bottom="ONES AND ZEROS PAY ON FIVE LINES")

@@ -8,8 +8,8 @@ LOOKS = {"chips": dict(glyph="chip", label="$", color=["red", "blue", "green", "
 LEAD = "20"   # the lobby's picture of this machine
 ITEMS = [
     dict(kind="cabinet", looks=LOOKS, title="BLACKJACK", colors=["felt", "darkfelt"], panel="darkfelt", progressive=True,
-         pays=[["3 WILDS, 3 COINS", "JP"], ["WILD WILD WILD", 500], ["3 TWENTIES", 30], ["3 NINETEENS", 20],
-               ["3 CHIPS", 10], ["3 EIGHTEENS", 10], ["3 SEVENTEENS", 5], ["2 CHIPS", 5], ["1 CHIP", 2]],
+         pays=[["3 WILDS, 3 COINS", "JP"], ["WILD WILD WILD", 500], ["3 TWENTIES", 30, "20 20 20"], ["3 NINETEENS", 20, "19 19 19"],
+               ["3 CHIPS", 10], ["3 EIGHTEENS", 10, "18 18 18"], ["3 SEVENTEENS", 5, "17 17 17"], ["2 CHIPS", 5], ["1 CHIP", 2, "chips"]],
          feature=dict(symbol="wild", lines=["3 WILDS AT", "3 COINS WIN"], big="JACKPOT"),
          bottom="THREE WILDS AT THREE COINS WIN THE PROGRESSIVE"),
     dict(kind="symbolset", symbols=[["blank", 9], ["chips", 5], ["17", 2], ["18", 2], ["19", 2], ["20", 2],

@@ -5,8 +5,8 @@ LEAD = "blue"   # the lobby's picture of this machine
 _EIGHT = dict(glyph="seven", label="8", outline="black")
 ITEMS = [
     dict(kind="cabinet", title="VOZER 8'E", colors=["charcoal", "black"], panel="charcoal",
-         pays=[["3 OF ONE 8 *", 1000], ["3 MIXED EIGHTS", 250], ["3 TRIPLE BAR", 30], ["3 DOUBLE BAR", 20],
-               ["3 BAR", 10], ["ANY 3 BARS", 5], ["2 EIGHTS + BLANK", 5], ["1 EIGHT + BLANKS", 2]],
+         pays=[["3 OF ONE 8 *", 1000, "blue blue blue"], ["3 MIXED EIGHTS", 250, "yellow green blue"], ["3 TRIPLE BAR", 30], ["3 DOUBLE BAR", 20],
+               ["3 BAR", 10], ["ANY 3 BARS", 5], ["2 EIGHTS + BLANK", 5, "yellow green blank"], ["1 EIGHT + BLANKS", 2, "blue blank blank"]],
          feature=dict(symbol="seven", symbol_params=dict(label="8", color="blue", outline="black"),
                       lines=["3 BLUE EIGHTS", "AT 3 COINS"], big="5000"),
          elements=[

@@ -7,9 +7,9 @@ LEAD = "cursed"   # the lobby's picture of this machine
 ITEMS = [
     dict(kind="cabinet", looks=LOOKS, title="CURSED", colors=["charcoal", "black"], panel="charcoal", progressive=True,
          title_font="serif-italic",
-         pays=[["3 CURSES, 3 COINS", "JP"], ["3 CURSES", 500], ["3 GREEN 7s *", 300], ["3 BLUE 7s *", 200],
-               ["3 SILVER 7s *", 100], ["ANY 3 SEVENS", 40], ["3 TRIPLE BAR", 30], ["3 DOUBLE BAR", 20],
-               ["3 BAR", 10], ["3 GHOSTS", 10], ["ANY 3 BARS", 5], ["2 GHOSTS", 5], ["1 GHOST", 3]],
+         pays=[["3 CURSES, 3 COINS", "JP", "cursed cursed cursed"], ["3 CURSES", 500, "cursed cursed cursed"], ["3 GREEN 7s *", 300], ["3 BLUE 7s *", 200],
+               ["3 SILVER 7s *", 100], ["ANY 3 SEVENS", 40, "silver7 blue7 green7"], ["3 TRIPLE BAR", 30], ["3 DOUBLE BAR", 20],
+               ["3 BAR", 10], ["3 GHOSTS", 10, "thing thing thing"], ["ANY 3 BARS", 5], ["2 GHOSTS", 5, "thing thing"], ["1 GHOST", 3, "thing"]],
          pays_note="* AT 1 COIN",
          elements=[
              # matching sevens at two and three coins pay for the whole bet

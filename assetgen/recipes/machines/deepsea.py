@@ -13,6 +13,16 @@ PICTURES = ("crab_fish_mermaid crab_marlin_star crab_shell_marlin fish_crab_shel
             "star_lobster_shark star_shark_swordfish star_shell_mermaid swordfish_crab_fish swordfish_fish_marlin "
             "swordfish_mermaid_star").split()
 LINES = [(1, 89, 172), (2, 87, 122), (3, 86, 220), (4, 86, 67), (5, 86, 276)]
+
+# The bottom glass (the marquee): per coin on a line, 1 to 5 in a row from the left.
+GLASS = dict(unit="PAYS PER COIN ON A LINE, SYMBOLS IN A ROW FROM THE LEFT", pays=[
+    ["shell", [0, 0, 5, 10, 15]], ["star", [0, 0, 10, 20, 30]], ["crab", [0, 0, 10, 15, 20]],
+    ["lobster", [0, 0, 25, 30, 50]], ["marlin", [2, 0, 0, 0, 0]], ["marlin mermaid", [0, 25, 50, 75, 250]],
+    ["mermaid", [2, 30, 75, 250, 500]]],
+    lines=["THE MERMAID STANDS IN FOR THE MARLIN",
+           "3, 4 OR 5 SHARKS IN A ROW: THE FISHING BONUS AT 20, 30 OR 40 x COINS",
+           "3 SWORDFISH OR 3 FISH IN A ROW: THE FISHING BONUS AT 20 x COINS"])
+
 ITEMS = [
     dict(kind="cabinet", family="video", title="ZORA VAV ODIDEREVI", colors=["sea", "navy"], panel="navy",
          meters=dict(bet=[197, 42], lastbet=[423, 42], credits=[591, 42], paid=[642, 376]),

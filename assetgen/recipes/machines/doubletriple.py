@@ -4,8 +4,8 @@ FOLDER = "gfx/doubletriple"
 LEAD = "doublewild"   # the lobby's picture of this machine
 ITEMS = [
     dict(kind="cabinet", title="VEDIZI VAZADE", colors=["purple", "black"], panel="darkburgundy",
-         pays=[["3 x3 WILDS *", 2000], ["3 x2 WILDS *", 1000], ["3 TRIPLE BAR", 40], ["3 DOUBLE BAR", 25],
-               ["3 BAR", 10], ["2 WILDS + BLANK", 10], ["ANY 3 BARS", 6], ["1 WILD + BLANKS", 3]],
+         pays=[["3 x3 WILDS *", 2000, "triplewild triplewild triplewild"], ["3 x2 WILDS *", 1000, "doublewild doublewild doublewild"], ["3 TRIPLE BAR", 40], ["3 DOUBLE BAR", 25],
+               ["3 BAR", 10], ["2 WILDS + BLANK", 10, "doublewild triplewild blank"], ["ANY 3 BARS", 6], ["1 WILD + BLANKS", 3, "triplewild blank blank"]],
          pays_note="WILDS x2 AND x3",
          feature=dict(symbol="wild", symbol_params=dict(sub="3X"), lines=["3 TRIPLE WILDS", "AT 3 COINS"],
                       big="7500", under="FOR THE BET"),

@@ -8,8 +8,8 @@ LOOKS = dict(birdie=dict(_SHOT, emoji="bird", caption="BIRDIE"), bogie=dict(_SHO
 LEAD = "holeinone"   # the lobby's picture of this machine
 ITEMS = [
     dict(kind="cabinet", looks=LOOKS, title="DARU DU RIR", colors=["lightfelt", "darkfelt"], panel="darkfelt",
-         pays=[["3 HOLES IN ONE", 1000], ["3 BALLS", 50], ["3 BIRDIES", 30], ["3 PARS", 20], ["3 BOGIES", 10],
-               ["3 CHERRIES", 10], ["ANY 3 SHOTS", 5], ["2 CHERRIES", 5]],
+         pays=[["3 HOLES IN ONE", 1000, "holeinone holeinone holeinone"], ["3 BALLS", 50], ["3 BIRDIES", 30], ["3 PARS", 20], ["3 BOGIES", 10],
+               ["3 CHERRIES", 10], ["ANY 3 SHOTS", 5, "birdie par bogie"], ["2 CHERRIES", 5]],
          feature=dict(symbol="holeinone", lines=["3 HOLES IN ONE", "AT 3 COINS"], big="5000", under="FOR THE BET"),
          bottom="FORE!"),
     dict(kind="symbolset", symbols=[["blank", 12], ["cherry", 3], ["birdie", 3], ["bogie", 2], ["par", 3],

@@ -14,6 +14,16 @@ PICTURES = ("aces_dove_queens aces_hanky_dove aces_stars_queens dove_kings_magic
             "rabbit_hanky_kings rabbit_magic_aces rabbit_queens_hanky stars_queens_kings stars_rabbit_hanky "
             "stars_rabbit_queens").split()
 LINES = [(1, 110, 167), (2, 105, 110), (3, 105, 220), (4, 104, 59), (5, 104, 280)]
+
+# The bottom glass (the marquee): per coin on a line, 1 to 5 in a row from the left.
+GLASS = dict(unit="PAYS PER COIN ON A LINE, SYMBOLS IN A ROW FROM THE LEFT", pays=[
+    ["magic", [0, 2, 5, 15, 75]], ["queens", [0, 5, 10, 25, 100]], ["kings", [0, 0, 10, 50, 150]],
+    ["aces", [0, 0, 15, 60, 200]], ["dove", [0, 0, 25, 150, 275]], ["flowers rabbit", [0, 0, 50, 200, 500]],
+    ["stars rabbit", [0, 0, 60, 500, 2500]], ["rabbit", [0, 0, 75, 1000, 5000]]],
+    lines=["THE RABBIT STANDS IN FOR FLOWERS AND STARS AND DOUBLES THE LINE",
+           "3, 4 OR 5 HANKIES IN A ROW: PICK A HAT FOR A MULTIPLIER",
+           "HAT BONUS: 15, 35 OR 60 x COINS A LINE; AT THE FULL BET 200, 600 OR 1500"])
+
 ITEMS = [
     dict(kind="cabinet", family="video", title="MAGIC", colors=["navy", "black"], panel="navy",
          meters=dict(bet=[195, 42], lastbet=[421, 42], credits=[590, 42], paid=[643, 377]),

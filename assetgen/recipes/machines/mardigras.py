@@ -17,6 +17,16 @@ PICTURES = ("10_jack_queen 10_scatter_ace 10_scatter_flag ace_10_jack ace_trumpe
             "trumpet_king_queen").split()
 LINES = [(1, 105, 169), (2, 101, 107), (3, 100, 233), (4, 101, 55), (5, 99, 292), (6, 88, 80), (7, 84, 265),
          (8, 87, 137), (9, 84, 200)]
+
+# The bottom glass (the marquee): per coin on a line, 1 to 5 in a row from the left.
+GLASS = dict(unit="PAYS PER COIN ON A LINE, SYMBOLS IN A ROW FROM THE LEFT", pays=[
+    ["trumpet mask", [0, 2, 5, 15, 75]], ["10 mask", [0, 5, 10, 25, 100]], ["jack mask", [0, 0, 10, 50, 150]],
+    ["queen mask", [0, 0, 15, 60, 200]], ["king mask", [0, 0, 25, 75, 275]], ["ace mask", [0, 0, 50, 100, 500]],
+    ["flag mask", [0, 0, 60, 100, 2500]], ["mask", [0, 0, 75, 1000, 10000]]],
+    lines=["THE MASK STANDS IN FOR EVERY SYMBOL AND DOUBLES THE LINE",
+           "SCATTERS PAY ANYWHERE: 2, 3, 4 OR 5 PAY 5, 15, 35 OR 60 x THE BET",
+           "AT THE FULL BET SCATTERS PAY 250, 750, 1600 OR 5000"])
+
 ITEMS = [
     dict(kind="cabinet", family="video", title="ZUZOD URIZ", colors=["purple", "black"], panel="purple",
          meters=dict(bet=[190, 41], lastbet=[416, 41], credits=[588, 41], paid=[642, 381]),

@@ -8,8 +8,8 @@ LOOKS = dict(mbar=dict(glyph="bar", bars=1, label="M-BAR", color="navy"),
 LEAD = "pic"   # the lobby's picture of this machine
 ITEMS = [
     dict(kind="cabinet", looks=LOOKS, title="DEVIZEZU DOZOZED", colors=["sky", "navy"], panel="navy",
-         pays=[["3 PEAKS", 500], ["3 MOUNTAINS", 100], ["MOUNTAIN+M-BAR", 75],
-               ["3 M-BARS", 50], ["3 TRIPLE BAR", 30], ["3 DOUBLE BAR", 20], ["3 BAR", 10], ["3 CHERRIES", 10],
+         pays=[["3 PEAKS", 500, "pic pic pic"], ["3 MOUNTAINS", 100], ["MOUNTAIN+M-BAR", 75, "mountain mbar mountain"],
+               ["3 M-BARS", 50, "mbar mbar mbar"], ["3 TRIPLE BAR", 30], ["3 DOUBLE BAR", 20], ["3 BAR", 10], ["3 CHERRIES", 10],
                ["ANY 3 BARS", 5], ["2 CHERRIES", 5], ["1 CHERRY", 2]],
          feature=dict(symbol="climb", lines=["CLIMB SYMBOLS", "START THE CLIMB"], big="BONUS"),
          bottom="CLIMB THE MOUNTAIN FOR A BONUS",

@@ -6,7 +6,7 @@ FOLDER = "gfx/patriotwilddeluxe"
 LEAD = dict(glyph="flag", style="stripes")   # the lobby's picture of this machine
 ITEMS = [
     dict(kind="cabinet", title="VEVOVEV OZOV OVEVIR", title_size=44, colors=["navy", "red"], panel="navy",
-         pays=patriot_pays(300, [10, 25, 40], [300, 200, 150], 500),
+         pays=patriot_pays(300, [10, 25, 40], [300, 200, 150], 500, ("red7", "white7", "blue7")),
          pays_title="RED WHITE BLUE",
          feature=dict(symbol="flag", symbol_params=dict(style="stripes"), lines=["ARROW BARS", "PAY AS BARS"],
                       big="WILD"),

@@ -6,7 +6,7 @@ LOOKS = dict(coins=dict(glyph="coin", label="$"),
 LEAD = "money"   # the lobby's picture of this machine
 ITEMS = [
     dict(kind="cabinet", looks=LOOKS, title="DIVIZ AV EZED", colors=["darkfelt", "black"], panel="darkfelt",
-         pays=[["3 MONEY *", 500], ["3 COINS *", 150], ["COINS + MONEY *", 100],
+         pays=[["3 MONEY *", 500], ["3 COINS *", 150], ["COINS + MONEY *", 100, "coins money coins"],
                ["3 TRIPLE BAR", 60], ["3 DOUBLE BAR", 40], ["3 BAR", 20], ["ANY 3 BARS", 5], ["3 BLANKS", 2]],
          pays_title="PAYS PER BET",
          feature=dict(symbol="spin", lines=["SPIN ON REEL 3", "AT 3 COINS"], big="WHEEL", under="SPINS FOR CASH"),

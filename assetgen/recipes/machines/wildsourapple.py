@@ -4,7 +4,7 @@ FOLDER = "gfx/wildsourapple"
 LEAD = "apple"   # the lobby's picture of this machine
 ITEMS = [
     dict(kind="cabinet", title="VOZO RIZI ZEDOD", colors=["felt", "darkfelt"], panel="darkfelt",
-         pays=[["WILD WILD WILD", 1000], ["3 SPENT WILDS", 500], ["3 SEVENS", 50], ["3 TRIPLE BAR", 30],
+         pays=[["WILD WILD WILD", 1000], ["3 SPENT WILDS", 500, "wildoff wildoff wildoff"], ["3 SEVENS", 50], ["3 TRIPLE BAR", 30],
                ["3 DOUBLE BAR", 20], ["3 BAR", 10], ["3 APPLES", 10], ["ANY 3 BARS", 5], ["2 APPLES", 5],
                ["1 APPLE", 2]],
          feature=dict(symbol="apple", lines=["3 WILDS", "AT 3 COINS"], big="CAR", under="WIN THE CAR!"),

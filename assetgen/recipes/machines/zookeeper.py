@@ -16,6 +16,14 @@ PICTURES = ("10_9_queen 10_ape_king 10_king_9 10_king_jack 10_zebra_queen 9_10_k
             "queen_jack_10 queen_lion_10 queen_queen_9 zebra_10_king zebra_jack_ape zebra_queen_9").split()
 # line-number pictures at their places left of the reels
 LINES = [(1, 98, 165), (2, 94, 113), (3, 94, 219), (4, 93, 65), (5, 93, 274)]
+
+# The bottom glass (the marquee): per coin on a line, 1 to 5 in a row from the left.
+GLASS = dict(unit="PAYS PER COIN ON A LINE, SYMBOLS IN A ROW FROM THE LEFT", pays=[
+    ["9", [0, 2, 10, 75, 250]], ["10", [0, 2, 10, 75, 250]], ["jack", [0, 5, 10, 75, 250]],
+    ["queen", [0, 5, 10, 75, 250]], ["king", [0, 10, 20, 100, 500]], ["ape", [0, 0, 500, 1500, 5000]],
+    ["giraffe", [0, 0, 400, 1250, 4000]], ["lion", [0, 100, 300, 1000, 3000]]],
+    lines=["ZEBRAS PAY ANYWHERE: 2, 3, 4 OR 5 REELS PAY 2, 10, 50 OR 250 x THE BET"])
+
 ITEMS = [
     dict(kind="cabinet", family="video", title="ZOOKEEPER", colors=["felt", "darkfelt"], panel="darkfelt",
          meters=dict(bet=[196, 42], lastbet=[422, 42], credits=[592, 42], paid=[641, 378]),

@@ -62,6 +62,8 @@ void DragonSpin::spinStep() {
     for (int i = 0; i < count && spinning; ++i) {
         if (reelStartTimes[i] == -1) continue;
         if (i >= static_cast<int>(reelStopDelays.size()) || now - reelStartTimes[i] < reelStopDelays[i]) {
+            if (i < static_cast<int>(reelStopDelays.size()))
+                wakeBy(static_cast<Uint32>(reelStartTimes[i] + reelStopDelays[i]));
             if (i < static_cast<int>(reels.size()) && reels[i]) reels[i]->update(false);
             continue;
         }

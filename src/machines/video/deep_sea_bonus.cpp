@@ -139,6 +139,8 @@ int DeepSea::runDeepSeaBonus() {
                 for (AnimatedSprite* w : waves) w->update(true);
                 rippleTimer = now;
             }
+            wakeBy(mouthTimer + 501);
+            wakeBy(rippleTimer + 334);
         }
         if (picked) {
             const Fish& fish = fishNamed(picked->name);

@@ -23,14 +23,15 @@ inline std::string cabinetRecipe(const std::string& id) {
     return text.substr(start, end == std::string::npos ? std::string::npos : end - start);
 }
 
-// The amounts of the glass's pay rows (["label", amount]), repeats kept.
+// The amounts of the glass's pay rows, repeats kept.
 inline std::multiset<int> payRowAmounts(const std::string& cabinet) {
     std::multiset<int> out;
     const size_t pays = cabinet.find("pays=[");
     if (pays == std::string::npos) return out;
     const size_t end = cabinet.find("]],", pays);
     const std::string rows = cabinet.substr(pays, end == std::string::npos ? std::string::npos : end + 2 - pays);
-    static const std::regex row("\\[\\s*\"[^\"]*\"\\s*,\\s*(\\d+)\\s*\\]");
+    // ["label", amount] or ["label", amount, "the symbols the bottom glass shows"]
+    static const std::regex row("\\[\\s*\"[^\"]*\"\\s*,\\s*(\\d+)\\s*(?:,\\s*\"[^\"]*\"\\s*)?\\]");
     for (std::sregex_iterator it(rows.begin(), rows.end(), row), none; it != none; ++it)
         out.insert(std::stoi((*it)[1].str()));
     return out;

@@ -1,0 +1,212 @@
+// How much of a processor the game takes while nothing happens, and how
+// soon hover feedback follows the mouse.
+//
+//   CPU (counter cpu_percent: processor time per wall time, all threads) for
+//   about 1.5 s each of the lobby at rest, a machine at rest and a help page
+//   waiting for a click, and for one whole reel spin from pull to settle
+//   (which also reports its length, spin_ms). Each runs with the game's
+//   rests (rest:1) and without any (rest:0: the loops as they were before
+//   they rested; its timed pauses then wait busily). Goal: under 2% of one
+//   core at rest, no slower spin.
+//   Hover latency (hover_ms): from the mouse coming to rest on a lobby
+//   machine right after a hover look (the worst case) to the machine's
+//   hover look; goal under 60 ms.
+#include <benchmark/benchmark.h>
+
+#include <SDL.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <ctime>
+
+#include "game/game.h"
+#include "game/machine_factory.h"
+#include "machine/machine.h"
+#include "machine/slot_cabinet.h"
+#include "shell/app.h"
+#include "shell/mtrand.h"
+#include "shell/screen.h"
+#include "shell/waiting.h"
+#include "support/runtime.h"
+
+namespace {
+
+const char* const settings = "[global]\nplayers=Rest_Bench\nlastplayer=Rest_Bench\nfirsttimeever=0\n";
+const Uint32 windowMs = 1500;
+
+void prepareRuntime() {
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    testrt::setUp();
+    installGame();
+    testrt::resetFiles(settings);
+    testrt::writeFile(testrt::root() + "/save/Rest_Bench.save",
+                      "[Rest_Bench]\ngender=male\nmoney=5000\nfirsttimelobby=0\nfirsttimeslot=0\n");
+}
+
+void startApp() {
+    SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO);
+    theApp = new App(SDL_ANYFORMAT);
+}
+
+void stopApp() {
+    delete theApp;
+    theApp = nullptr;
+    SDL_Quit();
+}
+
+double processSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
+
+double wallSeconds() {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+// The frame loop's and the modal loops' rest, watched: it ends the loop
+// being measured when its time is up or its condition is met, and else
+// rests as the game does (or, for rest:0, not at all, as the loops were).
+bool resting = true;
+Uint32 until = 0;
+bool (*done)() = nullptr;
+
+void watchedRest(Uint32 ms) {
+    if (theApp && (SDL_GetTicks() >= until || (done && done()))) {
+        theApp->quit = 1;
+        return;
+    }
+    if (resting) SDL_Delay(ms);
+}
+
+// Runs `loop` until it returns (its end is set by watchedRest) and records
+// the processor time it took per wall second.
+template <typename Loop>
+void measure(benchmark::State& state, Loop loop) {
+    resting = state.range(0) != 0;
+    idleRest = watchedRest;
+    double cpu = 0, wall = 0;
+    for (auto _ : state) {
+        theApp->quit = 0;
+        until = SDL_GetTicks() + windowMs;
+        const double c0 = processSeconds(), w0 = wallSeconds();
+        loop();
+        cpu += processSeconds() - c0;
+        wall += wallSeconds() - w0;
+    }
+    theApp->quit = 0;
+    idleRest = SDL_Delay;
+    done = nullptr;
+    state.counters["cpu_percent"] = 100.0 * cpu / wall;
+}
+
+void pushReturn() {
+    SDL_Event e{};
+    e.type = SDL_KEYDOWN;
+    e.key.keysym.sym = SDLK_RETURN;
+    e.key.keysym.unicode = '\r';
+    SDL_PushEvent(&e);
+}
+
+// The 10X machine with 500 credits, its entry prompt answered with Return.
+Machine* openMachine() {
+    pushReturn();
+    Screen* machine = createMachine("10x", 1.0f);
+    theApp->setScreen(machine);
+    auto* m = static_cast<Machine*>(machine);
+    m->credits = 500;
+    return m;
+}
+
+void BM_LobbyAtRest(benchmark::State& state) {
+    prepareRuntime();
+    startApp();
+    measure(state, [] { runFrameLoop(); });
+    stopApp();
+}
+BENCHMARK(BM_LobbyAtRest)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_MachineAtRest(benchmark::State& state) {
+    prepareRuntime();
+    startApp();
+    openMachine();
+    measure(state, [] { runFrameLoop(); });
+    stopApp();
+}
+BENCHMARK(BM_MachineAtRest)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+Machine* spinning = nullptr;
+
+void BM_ReelSpin(benchmark::State& state) {
+    prepareRuntime();
+    startApp();
+    spinning = openMachine();
+    double spinMs = 0;
+    measure(state, [&] {
+        sgenrand(7);
+        std::srand(7);
+        spinning->coins = 1;
+        spinning->pull();
+        done = [] { return !spinning->spinning; };
+        until = SDL_GetTicks() + 20000;
+        const Uint32 start = SDL_GetTicks();
+        runFrameLoop();
+        spinMs += SDL_GetTicks() - start;
+    });
+    state.counters["spin_ms"] = spinMs / static_cast<double>(state.iterations());
+    stopApp();
+}
+BENCHMARK(BM_ReelSpin)->Arg(0)->Arg(1)->Iterations(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_HelpPageWaiting(benchmark::State& state) {
+    prepareRuntime();
+    startApp();
+    openMachine();
+    measure(state, [] { showSlotHelpPages(); });
+    stopApp();
+}
+BENCHMARK(BM_HelpPageWaiting)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+Widget* hoverTarget = nullptr;
+
+void BM_HoverLatency(benchmark::State& state) {
+    prepareRuntime();
+    startApp();
+    Screen* lobby = theApp->screen;
+    hoverTarget = lobby->buttons.empty() ? nullptr : lobby->buttons.front();
+    if (!hoverTarget) {
+        state.SkipWithError("the lobby has no controls");
+        stopApp();
+        return;
+    }
+    idleRest = watchedRest;
+    resting = true;
+    double worst = 0;
+    for (auto _ : state) {
+        // Away from every control, then onto the machine just after a look.
+        SDL_WarpMouse(0, 0);
+        lobby->setHovered(nullptr);
+        SDL_Event e;
+        while (SDL_PollEvent(&e)) {
+        }
+        lobby->hoverCounter = 1;
+        SDL_WarpMouse(static_cast<Uint16>(hoverTarget->x + hoverTarget->width() / 2),
+                      static_cast<Uint16>(hoverTarget->y + hoverTarget->height() / 2));
+        done = [] { return theApp->screen->hovered == hoverTarget; };
+        until = SDL_GetTicks() + 1000;
+        theApp->quit = 0;
+        const double start = wallSeconds();
+        runFrameLoop();
+        const double ms = (wallSeconds() - start) * 1000.0;
+        if (ms > worst) worst = ms;
+    }
+    theApp->quit = 0;
+    idleRest = SDL_Delay;
+    done = nullptr;
+    state.counters["hover_ms"] = worst;
+    stopApp();
+}
+BENCHMARK(BM_HoverLatency)->Iterations(10)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace

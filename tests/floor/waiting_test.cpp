@@ -1,0 +1,248 @@
+// How the game waits. A stop signal while any part of the game waits for
+// the player (or plays something out) ends that part at once; the game then
+// shuts down in order, with exit status 0, and the player's money is saved.
+// And resting between passes never makes a timed thing late.
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <csignal>
+#include <functional>
+#include <string>
+
+#include "derby/demo_derby.h"
+#include "floor/cashier.h"
+#include "floor/lobby.h"
+#include "floor/machine_menu.h"
+#include "floor/registration_form.h"
+#include "game/machine_factory.h"
+#include "machine/denomination.h"
+#include "machine/machine.h"
+#include "machine/marquee.h"
+#include "machine/money_input.h"
+#include "machine/prize_wheel.h"
+#include "machine/slot_cabinet.h"
+#include "machines/threereel/crazy_dice.h"
+#include "machines/threereel/gamble_wheel.h"
+#include "machines/threereel/hole_in_one.h"
+#include "machines/threereel/mountain_climber.h"
+#include "machines/video/balloon_blitz.h"
+#include "machines/video/deep_sea.h"
+#include "machines/video/magic.h"
+#include "player/config.h"
+#include "player/jackpot_movies.h"
+#include "player/player.h"
+#include "player/trophy_room.h"
+#include "poker/poker_machines.h"
+#include "shell/animation.h"
+#include "shell/app.h"
+#include "shell/display.h"
+#include "shell/ini.h"
+#include "shell/led_sign.h"
+#include "shell/waiting.h"
+#include "support/runtime.h"
+
+namespace {
+
+void noRest(Uint32) {}
+
+// The first rest of the game from now on raises SIGTERM.
+void raiseStop(Uint32) {
+    std::raise(SIGTERM);
+    idleRest = noRest;
+}
+
+void armStop() {
+    installStopSignalHandlers();
+    idleRest = raiseStop;
+}
+
+// A machine made current, its entry prompt answered with Return.
+template <class M>
+M* enter(const char* id) {
+    SDL_Event e{};
+    e.type = SDL_KEYDOWN;
+    e.key.keysym.sym = SDLK_RETURN;
+    e.key.keysym.unicode = '\r';
+    SDL_PushEvent(&e);
+    Screen* machine = createMachine(id, 1.0f);
+    theApp->setScreen(machine);
+    return dynamic_cast<M*>(machine);
+}
+
+struct ModalPart {
+    const char* name;
+    std::function<void()> open;  // makes what it needs, armStop(), then opens the part
+};
+
+std::ostream& operator<<(std::ostream& out, const ModalPart& part) { return out << part.name; }
+
+// The game as the program starts it, in the lobby, for a player who has
+// seen every help page.
+void startGame() {
+    testrt::resetFiles("[global]\nplayers=Stop_Here\nlastplayer=Stop_Here\nfirsttimeever=0\n");
+    testrt::writeFile(testrt::root() + "/save/Stop_Here.save",
+                      "[Stop_Here]\ngender=female\nmoney=40\nfirsttimelobby=0\nfirsttimeslot=0\n"
+                      "firsttimenickle=0\nfirsttimepoker=0\n");
+    Cashier::firstRunDelayMs = 0;
+    SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO);
+    theApp = new App(SDL_ANYFORMAT);
+}
+
+class StopSignal : public testing::TestWithParam<ModalPart> {};
+
+TEST_P(StopSignal, EndsThePartAndTheGameSavingThePlayer) {
+    startGame();
+    currentPlayer->money = 321.25;
+
+    GetParam().open();
+    EXPECT_TRUE(quitRequested()) << "the part saw no stop signal";
+    EXPECT_EQ(runFrameLoop(), 0);
+    delete theApp;
+    theApp = nullptr;
+    SDL_Quit();
+    for (int stop : {SIGTERM, SIGINT, SIGHUP, SIGQUIT}) std::signal(stop, SIG_DFL);
+
+    FileConfig save = FileConfig::fromFile(testrt::root() + "/save/Stop_Here.save");
+    save.setCurrentPath("Stop_Here");
+    EXPECT_GE(save.readEntry("money", 0.0), 321.25) << "what the player had is saved";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryModalPart, StopSignal,
+    testing::Values(
+        ModalPart{"money_prompt", [] {
+                      int credits = 0;
+                      armStop();
+                      MoneyInput(credits, findDenominationValue(1.0f), reelMoneyPopup);
+                  }},
+        ModalPart{"help_pages", [] { enter<Screen>("10x"); armStop(); showSlotHelpPages(); }},
+        ModalPart{"marquee", [] {
+                      Screen* m = enter<Screen>("10x");
+                      armStop();
+                      showMarquee(m, "top");
+                  }},
+        ModalPart{"machine_menu", [] { armStop(); showMachineMenu(theApp->screen); }},
+        ModalPart{"registration_form", [] { armStop(); runRegistrationForm(); }},
+        ModalPart{"purchase_dialogue", [] {
+                      TrophyRoom* room = new TrophyRoom();
+                      theApp->setScreen(room);
+                      armStop();
+                      room->runPurchaseDialogue(prizeIds.front());
+                  }},
+        ModalPart{"movie", [] { armStop(); playJackpotMovie(nullptr); }},
+        ModalPart{"double_up_offer", [] {
+                      DoubleUpBonus* m = enter<DoubleUpBonus>("doubleupbonus");
+                      int amount = 10;
+                      armStop();
+                      m->offerDoubleUp(amount);
+                  }},
+        ModalPart{"double_up_pick", [] {
+                      DoubleUpBonus* m = enter<DoubleUpBonus>("doubleupbonus");
+                      armStop();
+                      EXPECT_EQ(m->playDoubleUp(10), 10) << "the stake stands";
+                  }},
+        ModalPart{"cash_wheel", [] { armStop(); runCashWheelBonus(); }},
+        ModalPart{"wheel_gamble", [] { armStop(); runGambleWheelBonus(diceWheel(), diceGamble()); }},
+        ModalPart{"dice_bonus", [] { CrazyDice* m = enter<CrazyDice>("crazydice"); armStop(); m->runDiceBonus(); }},
+        ModalPart{"golf_shot", [] { HoleInOne* m = enter<HoleInOne>("holeinone"); armStop(); m->playBallAnimation(0, 0); }},
+        ModalPart{"mountain_climb", [] {
+                      MountainClimber* m = enter<MountainClimber>("mountainclimber");
+                      armStop();
+                      m->runClimbBonus();
+                  }},
+        ModalPart{"balloons", [] { BalloonBlitz* m = enter<BalloonBlitz>("balloonblitz"); armStop(); m->runBalloonBonus(); }},
+        ModalPart{"deep_sea", [] { DeepSea* m = enter<DeepSea>("deepsea"); armStop(); m->runDeepSeaBonus(); }},
+        ModalPart{"magic_hat", [] { Magic* m = enter<Magic>("magic"); armStop(); m->runHatBonus(); }},
+        ModalPart{"derby_prompt", [] { DemoDerby* m = enter<DemoDerby>("demoderby"); armStop(); m->insertMoney(); }},
+        ModalPart{"derby_attract", [] { DemoDerby* m = enter<DemoDerby>("demoderby"); armStop(); m->showAttract("top"); }},
+        ModalPart{"cashier_first_run", [] {
+                      config->firstTimeEver = true;
+                      Cashier::firstRunDelayMs = 6000;
+                      armStop();
+                      theApp->setScreen(new Cashier());
+                  }}),
+    [](const testing::TestParamInfo<ModalPart>& info) { return std::string(info.param.name); });
+
+// A clock that moves only while the game rests, and what is seen at each rest.
+Uint32 fakeNow = 5000;
+Uint32 fakeClock() { return fakeNow; }
+std::function<void()> atRest;
+Uint32 longestRest = 0;
+
+void restOnFakeClock(Uint32 ms) {
+    atRest();
+    longestRest = std::max(longestRest, ms);
+    fakeNow += ms;
+}
+
+// Each time a value changes, the clock has moved on by exactly `period`.
+struct Cadence {
+    Uint32 period, lastSeen = 0, changes = 0;
+    long long last = -1;
+    void see(long long value) {
+        if (value == last) return;
+        if (last != -1) {
+            EXPECT_EQ(fakeNow - lastSeen, period) << "step " << changes;
+        }
+        last = value;
+        lastSeen = fakeNow;
+        ++changes;
+    }
+};
+
+TEST(Waiting, RestsNeverMakeAReelFrameAReelStopOrTheLedSignLate) {
+    startGame();
+    mediaTicks = fakeClock;
+    idleRest = restOnFakeClock;
+    longestRest = 0;
+
+    // The lobby's sign scrolls one column a period, however long the rests.
+    LedSign* sign = static_cast<Lobby*>(theApp->screen)->sign;
+    ASSERT_NE(sign, nullptr);
+    Cadence scroll{sign->period};
+    const Uint32 signEnd = fakeNow + 40 * sign->period;
+    atRest = [&] {
+        scroll.see(sign->offset());
+        if (fakeNow >= signEnd) theApp->quit = 1;
+    };
+    runFrameLoop();
+    EXPECT_GE(scroll.changes, 38u);
+
+    // A spin: every reel frame one frame period after the last, every reel
+    // stop at its start plus its delay.
+    atRest = [] {};
+    theApp->quit = 0;
+    Machine* m = enter<Machine>("10x");
+    m->credits = 100;
+    m->coins = 1;
+    m->pull();
+    ASSERT_TRUE(m->spinning);
+    const std::vector<int> starts = m->reelStartTimes, delays = m->reelStopDelays;
+    std::vector<Cadence> frames;
+    for (Animation* reel : m->reels) frames.push_back(Cadence{static_cast<Uint32>(reel->framePeriod)});
+    std::vector<bool> stopped(starts.size(), false);
+    atRest = [&] {
+        for (size_t i = 0; i < starts.size(); ++i) {
+            if (m->reelStartTimes[i] != -1) {
+                frames[i].see(m->reels[i]->lastStep);
+            } else if (!stopped[i]) {
+                stopped[i] = true;
+                EXPECT_EQ(fakeNow, static_cast<Uint32>(starts[i] + delays[i])) << "reel " << i;
+            }
+        }
+        if (!m->spinning) theApp->quit = 1;
+    };
+    runFrameLoop();
+    for (size_t i = 0; i < frames.size(); ++i) EXPECT_GE(frames[i].changes, 10u) << "reel " << i;
+    EXPECT_EQ(std::count(stopped.begin(), stopped.end(), true), static_cast<long>(stopped.size()));
+    EXPECT_GT(longestRest, 1u) << "the game rested longer than a millisecond where it could";
+
+    delete theApp;
+    theApp = nullptr;
+    SDL_Quit();
+    atRest = nullptr;
+}
+
+}  // namespace

@@ -1,0 +1,83 @@
+// Plays a machine of any family the way the player does, for the tests that
+// run whole sessions: full-bet plays run to their end, with presses queued
+// for any bonus game or gamble they open.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+
+#include "assets/asset_session.h"
+#include "derby/demo_derby.h"
+#include "machine/machine.h"
+#include "machine/prize_wheel.h"
+#include "machine/reel_machine.h"
+#include "machine/three_reel.h"
+#include "machine/video_slot.h"
+#include "machines/threereel/bonus_pause.h"
+#include "machines/threereel/dragon_spin.h"
+#include "machines/video/bonus_prize.h"
+#include "poker/video_poker.h"
+#include "shell/app.h"
+
+namespace gameplay {
+
+inline void noDelay(Uint32) {}
+
+// Every pause of the machines and their bonus games over at once.
+inline void noWaiting() {
+    bonusPause = videoBonusPause = wheelDelay = derbyDelay = pokerDelay = noDelay;
+    ThreeReelMachine::countUpDelay = ReelMachine::countUpDelay = VideoSlotMachine::flashDelay = DragonSpin::pauseMs = 0;
+}
+
+inline void key(Screen& s, SDLKey sym) {
+    SDL_Event e{};
+    e.type = SDL_KEYDOWN;
+    e.key.type = SDL_KEYDOWN;
+    e.key.state = SDL_PRESSED;
+    e.key.keysym.sym = sym;
+    s.handleEvent(e);
+}
+
+// What a bonus game or gamble may wait for: presses all over the screen,
+// then a window close in case none of them was the one it wanted.
+inline void queuePressesForBonuses() {
+    assettest::flushEvents();
+    for (int y = 100; y <= 550; y += 75)
+        for (int x = 60; x <= 740; x += 85) {
+            SDL_Event e{};
+            e.type = SDL_MOUSEBUTTONDOWN;
+            e.button.type = SDL_MOUSEBUTTONDOWN;
+            e.button.button = SDL_BUTTON_LEFT;
+            e.button.state = SDL_PRESSED;
+            e.button.x = static_cast<Uint16>(x);
+            e.button.y = static_cast<Uint16>(y);
+            SDL_PushEvent(&e);
+        }
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+}
+
+// One full-bet play the way the player makes it, run to its end.
+inline void playOnce(Screen& s) {
+    queuePressesForBonuses();
+    if (auto* m = dynamic_cast<Machine*>(&s)) {
+        key(s, SDLK_m);
+        for (int i = 0; i < 200 && m->spinning; ++i) {
+            for (int& d : m->reelStopDelays) d = 0;
+            m->tick();
+        }
+        ASSERT_FALSE(m->spinning) << s.name;
+    } else if (auto* p = dynamic_cast<VideoPoker*>(&s)) {
+        key(s, SDLK_m);
+        if (p->handOut) key(s, SDLK_RETURN);
+    } else if (auto* d = dynamic_cast<DemoDerby*>(&s)) {
+        for (const char* control : {"betmax", "start", "respin"})
+            if (Widget* w = d->buttonNamed(control)) d->handleButton(w);
+    }
+    clearQuitRequest();
+    assettest::flushEvents();
+}
+
+}  // namespace gameplay

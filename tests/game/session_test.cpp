@@ -1,0 +1,101 @@
+// A real session on one machine of each family, through the application
+// object as the program runs it: money onto the machine, seeded full-bet
+// plays (bonus games and gambles included where they come up), a window close
+// with credits still on the machine, and a restart that reads the save file
+// back: money, VIP points and the machine's record exactly as they were.
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+
+#include <string>
+
+#include "game/play.h"
+#include "player/machine_stats.h"
+#include "player/player.h"
+#include "shell/app.h"
+#include "shell/display.h"
+#include "shell/mtrand.h"
+#include "shell/routes.h"
+#include "support/runtime.h"
+
+namespace {
+
+Uint32 fastClock() {
+    static Uint32 now = 1000;
+    return now += 40;
+}
+
+void startGame() {
+    SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO);
+    mediaTicks = fastClock;
+    theApp = new App(SDL_ANYFORMAT);
+    assettest::flushEvents();
+}
+
+void stopGame() {
+    delete theApp;
+    theApp = nullptr;
+    SDL_Quit();
+}
+
+class GameSession : public ::testing::TestWithParam<const char*> {};
+
+}  // namespace
+
+TEST_P(GameSession, MoneyPointsAndRecordSurviveAShutDownWithCreditsOnTheMachine) {
+    const std::string id = GetParam();
+    testrt::resetFiles("[global]\nplayers=Ses_Sion\nlastplayer=Ses_Sion\nfirsttimeever=0\n");
+    testrt::writeFile(testrt::root() + "/save/Ses_Sion.save",
+                      "[Ses_Sion]\ngender=female\nmoney=1000\nvippoints=12.5\nfirsttime=0\nfirsttimelobby=0\n"
+                      "firsttimeslot=0\nfirsttimenickle=0\nfirsttimepoker=0\n");
+    startGame();
+    ASSERT_NE(currentPlayer, nullptr);
+    gameplay::noWaiting();
+
+    // Into the machine from the lobby, with $300 typed into its money prompt.
+    for (char c : std::string("300")) assettest::queueKey(c, static_cast<unsigned short>(c));
+    assettest::queueKey(SDLK_RETURN, '\r');
+    theApp->screen->next = machineScreen(id, 1.0f);
+    theApp->step();
+    Bank* bank = dynamic_cast<Bank*>(theApp->screen);
+    ASSERT_NE(bank, nullptr) << id;
+    EXPECT_EQ(bank->credits, 300);
+    EXPECT_DOUBLE_EQ(currentPlayer->money, 700.0);
+
+    sgenrand(20261206);
+    for (int round = 0; round < 25; ++round) {
+        gameplay::playOnce(*theApp->screen);
+        theApp->step();
+    }
+    const MachineStats played = *currentPlayer->findStats(id);
+    EXPECT_GT(played.totalloss, 0.0) << id;
+    EXPECT_GT(currentPlayer->vippoints, 12.5);
+    const double money = currentPlayer->money + bank->worth(bank->credits).inDollars();
+    const double points = currentPlayer->vippoints;
+
+    // The window closes with the credits on the machine.
+    SDL_Event close{};
+    close.type = SDL_QUIT;
+    SDL_PushEvent(&close);
+    EXPECT_EQ(runFrameLoop(), 0);
+    stopGame();
+    ASSERT_EQ(currentPlayer, nullptr);
+
+    startGame();
+    ASSERT_NE(currentPlayer, nullptr);
+    EXPECT_EQ(currentPlayer->name, "Ses_Sion");
+    EXPECT_DOUBLE_EQ(currentPlayer->money, money);
+    EXPECT_DOUBLE_EQ(currentPlayer->vippoints, points);
+    const MachineStats* back = currentPlayer->findStats(id);
+    ASSERT_NE(back, nullptr);
+    EXPECT_DOUBLE_EQ(back->totalwon, played.totalwon);
+    EXPECT_DOUBLE_EQ(back->totalloss, played.totalloss);
+    EXPECT_EQ(back->spinswon, played.spinswon);
+    EXPECT_EQ(back->spinslost, played.spinslost);
+    EXPECT_DOUBLE_EQ(back->largestsinglewin, played.largestsinglewin);
+    stopGame();
+}
+
+INSTANTIATE_TEST_SUITE_P(OneOfEachFamily, GameSession,
+                         ::testing::Values("wheelofcash", "egyptsprize", "balloonblitz", "jacksorbetter",
+                                           "patriotspinforcash", "demoderby"));
