@@ -63,22 +63,6 @@ TEST_F(MountainClimberTest, ClimbSymbolsOnlyOnLosingSpinsAndTheReturn) {
     delete m;
 }
 
-TEST_F(MountainClimberTest, OnePointFromTheFoot) {
-    MountainClimber* m = open<MountainClimber>();
-    m->climbPoints = 1;
-    clearLoadedAssets();
-    EXPECT_EQ(m->runClimbBonus(), 0);
-    EXPECT_EQ(m->height, 6);
-    EXPECT_EQ(m->climberFrame, 6);
-    EXPECT_EQ(m->climbPoints, 0);
-    for (int f = 1; f <= 6; ++f) EXPECT_TRUE(loadedPicture(bonusPicture("climber.png." + std::to_string(f)))) << f;
-    EXPECT_FALSE(loadedPicture(bonusPicture("climber.png.7")));
-    EXPECT_TRUE(loadedPicture(bonusPicture("bonus.png")));
-    EXPECT_TRUE(anyYodel());
-    bonustest::expectEveryLoadedFileExists();
-    delete m;
-}
-
 TEST_F(MountainClimberTest, SummitAndPeriodPays) {
     MountainClimber* m = open<MountainClimber>();
     // Past the summit: 100, and the climb starts over.
