@@ -26,30 +26,6 @@ struct CurrentPlayer {
 
 }  // namespace
 
-TEST(PlayerRecord, AffordNamesAndValidity) {
-    Player p;
-    p.name = "Cash_Test";
-    p.money = 100.0;
-    EXPECT_TRUE(p.canAfford(100.0));
-    EXPECT_FALSE(p.canAfford(100.01));
-    EXPECT_TRUE(p.canAfford(0.0));
-
-    EXPECT_EQ(firstNameOf("Ann_Lee_Jr"), "Ann");
-    EXPECT_EQ(lastNameOf("Ann_Lee_Jr"), "Lee_Jr");
-    EXPECT_EQ(lastNameOf("Solo"), "Solo");
-
-    EXPECT_TRUE(isValidPlayerName("Ann_Lee"));
-    EXPECT_TRUE(isValidPlayerName("Mary-Jo_O'Neil2"));
-    EXPECT_FALSE(isValidPlayerName(""));
-    EXPECT_FALSE(isValidPlayerName("Solo"));
-    EXPECT_FALSE(isValidPlayerName("_Lee"));
-    EXPECT_FALSE(isValidPlayerName("Ann_"));
-    EXPECT_FALSE(isValidPlayerName("Ann_Lee_Jr"));
-    EXPECT_FALSE(isValidPlayerName("Ann Marie_Lee"));
-    EXPECT_FALSE(isValidPlayerName("../x_y"));
-    EXPECT_FALSE(isValidPlayerName("a/b_c"));
-}
-
 TEST(PlayerRecord, MinutesRollIntoHoursAndResetHidesTheRecord) {
     MachineStats s;
     s.minutes = 59;
