@@ -6,7 +6,9 @@
 
 #include "player/machine_table.h"
 #include "player/player.h"
+#include "shell/display.h"
 #include "shell/ini.h"
+#include "shell/waiting.h"
 
 const std::vector<std::string>& statsMachineIds() {
     // The machines of the floor's table, in its order.
@@ -106,7 +108,10 @@ void MachineStats::save(FileConfig& file) const {
 }
 
 void playClockTickAt(const std::string& machineId, int& seconds, Uint32& lastTick, Uint32 now) {
-    if (now - lastTick <= 999) return;
+    if (now - lastTick <= 999) {
+        wakeBy(lastTick + 1000);  // the game's rest keeps each second exact
+        return;
+    }
     ++seconds;
     if (seconds > 59) {
         MachineStats* record = currentPlayer ? currentPlayer->findStats(machineId) : nullptr;
@@ -114,10 +119,11 @@ void playClockTickAt(const std::string& machineId, int& seconds, Uint32& lastTic
         seconds = 0;
     }
     lastTick = now;
+    wakeBy(now + 1000);
 }
 
 void playClockTick(const std::string& machineId, int& seconds, Uint32& lastTick) {
-    playClockTickAt(machineId, seconds, lastTick, SDL_GetTicks());
+    playClockTickAt(machineId, seconds, lastTick, mediaTicks());
 }
 
 void playClockTick(const std::string& machineId, int& seconds, int& lastTick) {

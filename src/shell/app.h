@@ -46,8 +46,9 @@ public:
     // display, free stopped sounds.
     void step();
     // Takes at most one event: window close sets quit; Left-Alt and Tab key
-    // presses are dropped; everything else goes to the screen. False when
-    // no event was waiting.
+    // presses are dropped; everything else goes to the screen (after mouse
+    // motion, its next hover check looks at the mouse). False when no event
+    // was waiting.
     bool pollEvent();
 
     Screen* screen;   // owned

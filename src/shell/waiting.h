@@ -2,10 +2,10 @@
 // help pages, bonus games, movies, count-ups) wait in the same way. A pass
 // that finds no input rests the processor until the next timed thing is due
 // (each tells when, through wakeBy), at most 10 ms; loops that play an
-// animation through rest a millisecond a pass. A window
-// close or a stop signal sets the quit flag (shell/app.h), which every modal
-// part checks through quitRequested() to close early, keeping what the player
-// has won so far, after which the game shuts down in order and saves.
+// animation through rest a millisecond a pass. A window close or a stop
+// signal sets the quit flag (shell/app.h), which every modal part checks
+// through quitRequested() to close early, keeping what the player has won
+// so far, after which the game shuts down in order and saves.
 //
 // Everything timed compares mediaTicks() values (display.h) and says when
 // it is next due, so a rest never makes it late.
