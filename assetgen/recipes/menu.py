@@ -1,8 +1,10 @@
 # The right-button machine menu, and the machine name plates that the menu
 # and the statistics screen share. The panel (600 x 520) sits at (100, 40);
 # the coin-value tabs (56 x 30) at (10 + 58 i, 48) inside it, the category
-# tabs (140 x 30) at (10 + 146 i, 86), the machine plates (120 x 18) in three
-# columns of ten from (40, 132), 190 across and 34 down.
+# tabs (140 x 30) at (10 + 146 i, 86), the machine plates in three columns of
+# ten from (40, 132), 190 across and 34 down. A plate is 117 x 18: the
+# statistics screen lights the same pictures in a column at x 683, and 117
+# is what fits there on an 800-wide screen.
 # Each plate: <id>.png (everyday look), <id>_mo.png (under the mouse, also
 # the statistics screen's highlight) and <id>_disabled.png (not offered).
 FOLDER = "gfx/menu"
@@ -34,6 +36,9 @@ COIN_TABS = [("1000", "$1000"), ("500", "$500"), ("100", "$100"), ("25", "$25"),
              ("50_cent", "50\u00a2"), ("25_cent", "25\u00a2"), ("10_cent", "10\u00a2"), ("5_cent", "5\u00a2")]
 CATEGORY_TABS = [("threereel", "THREE-REEL"), ("video", "VIDEO"), ("poker", "POKER"), ("specialty", "SPECIALTY")]
 
+PLATE_W = 117
+
+
 def frame(w, h, c):
     return [{"box": [0, 0, w, h], "outline": c, "width": 1}]
 
@@ -50,14 +55,11 @@ def tab(name, label, w, base):
 
 def plate(mid, title):
     """A machine's name plate: everyday, under the mouse, not offered."""
-    return [
-        {"kind": "text", "file": mid + ".png", "size": [120, 18], "text": title, "text_size": 12,
-         "font": "liberation", "bg": "burgundy", "color": "cream", "elements": frame(120, 18, "darkgold")},
-        {"kind": "text", "file": mid + "_mo.png", "size": [120, 18], "text": title, "text_size": 12,
-         "font": "liberation", "bg": "gold", "color": "ink", "elements": frame(120, 18, "lightgold")},
-        {"kind": "text", "file": mid + "_disabled.png", "size": [120, 18], "text": title, "text_size": 12,
-         "font": "liberation", "bg": "charcoal", "color": [150, 150, 150], "elements": frame(120, 18, "darkgrey")},
-    ]
+    looks = [("", "burgundy", "cream", "darkgold"), ("_mo", "gold", "ink", "lightgold"),
+             ("_disabled", "charcoal", [150, 150, 150], "darkgrey")]
+    return [{"kind": "text", "file": mid + suffix + ".png", "size": [PLATE_W, 18], "text": title, "text_size": 12,
+             "font": "liberation", "bg": bg, "color": ink, "elements": frame(PLATE_W, 18, rim)}
+            for suffix, bg, ink, rim in looks]
 
 
 ITEMS = [

@@ -37,8 +37,9 @@ RIGHT = ["5x", "10x", "doubledice", "doubledicedeluxe", "tripledice", "tripledic
 
 
 def name_plate(mid, x, y):
-    """A machine's name where its icon stands (120 x 18, cut at the screen edge)."""
-    w = min(120, 800 - x)
+    """A machine's name where its icon stands, as wide as the menu's plates
+    that light it (117 x 18, up to the screen edge)."""
+    w = 117
     return [{"box": [x, y - TOP, w, 18], "fill": "darkburgundy", "outline": "darkgold"},
             {"text": TITLES[mid], "box": [x + 2, y - TOP, w - 4, 18], "size": 11, "color": "cream",
              "font": "liberation"}]

@@ -1,0 +1,415 @@
+#!/usr/bin/python3
+"""A look at the whole game as a player sees it.
+
+    /usr/bin/python3 scripts/tour.py [--out DIR] [--workers N] [--only ID,ID]
+
+Runs the real game in a virtual X display (Xvfb) and drives it with xdotool:
+registers a first player at the cashier's desk, walks the floor (its help
+pages, the machine menu's tabs, the statistics page, the prize room), then
+visits every machine on the floor: money in, one play, the top and bottom
+glass (Page Up, Page Down), out again. Every step is a screenshot in DIR
+(default /tmp/corvalo-tour); DIR/contact-sheet.png lays them all out with
+their names, and DIR/problems.txt lists the "Couldn't Load" lines the game
+printed and machines the tour could not finish.
+
+The game runs on a copy of the runtime tree in a temporary folder (bin/ with
+the program, gfx/ fonts/ sounds/ linked, a fresh save/ and config.ini), so a
+real player's files are never touched. Machines are shared out among
+--workers displays running at the same time, each on its own copy."""
+import argparse
+import os
+import re
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+PACKAGES = {"Xvfb": "xvfb", "xdotool": "xdotool", "xwd": "x11-apps"}
+CONVERT = "/usr/bin/convert"   # the real one (a stand-in may sit earlier on the PATH)
+SCREEN = (800, 600)
+REST = (400, 2)                # where the mouse waits: no button lights up there on any screen
+
+# The lobby's cabinets: five rows of ten, three-reel slots first, then the
+# video slots, the poker machines and the derby, each group in table order.
+SPOT_LEFT, SPOT_TOP, SPOT_STEP_X, SPOT_STEP_Y = 14, 112, 78, 88
+CATEGORY_ORDER = ["ThreeReel", "Video", "Poker", "Specialty"]
+
+
+def ensure_tools():
+    missing = sorted({pkg for tool, pkg in PACKAGES.items() if not shutil.which(tool)} |
+                     ({"imagemagick"} if not os.path.exists(CONVERT) else set()))
+    if not missing:
+        return
+    if os.geteuid() != 0:
+        sys.exit("tour: missing %s; install them (as root): apt-get install %s" % (missing, " ".join(missing)))
+    print("tour: installing " + " ".join(missing), flush=True)
+    subprocess.run(["apt-get", "update", "-qq"], check=True)
+    subprocess.run(["apt-get", "install", "-y", "-qq", *missing], check=True,
+                   env=dict(os.environ, DEBIAN_FRONTEND="noninteractive"), stdout=subprocess.DEVNULL)
+
+
+def ensure_game():
+    if not (os.path.exists(os.path.join(ROOT, "bin", "corvalo_slots")) and
+            os.path.isdir(os.path.join(ROOT, "gfx"))):
+        subprocess.run(["bash", os.path.join(ROOT, "scripts", "setup.sh")], check=True)
+
+
+def sources():
+    for base, _, files in os.walk(os.path.join(ROOT, "src")):
+        for f in sorted(files):
+            if f.endswith((".cpp", ".h")):
+                with open(os.path.join(base, f)) as fh:
+                    yield fh.read()
+
+
+def floor_machines():
+    """[(id, family, (x, y) of its cabinet in the lobby)] in lobby order,
+    read from the sources: the machine table (id, title, category) and the
+    class each id builds. The family is the category, or "VideoSlot" for a
+    five-reel video slot (it has help pages of its own)."""
+    table, classes, videos = [], {}, set()
+    for text in sources():
+        table += re.findall(r'\{"(\w+)",\s*"[^"]*",\s*C::(\w+)', text)
+        classes.update(re.findall(r'\{"(\w+)",\s*build<(\w+)>', text))
+        classes.update(re.findall(r'\{"(\w+)",.*?new (\w+)\(d\)', text))
+        videos |= set(re.findall(r"class (\w+) : public VideoSlotMachine", text))
+    if len(table) < 40:
+        sys.exit("tour: found only %d machines in the sources: has the machine table moved?" % len(table))
+    machines = []
+    for cat in CATEGORY_ORDER:
+        for mid, c in table:
+            if c == cat:
+                i = len(machines)
+                spot = (SPOT_LEFT + (i % 10) * SPOT_STEP_X + 36, SPOT_TOP + (i // 10) * SPOT_STEP_Y + 41)
+                machines.append((mid, "VideoSlot" if classes.get(mid) in videos else c, spot))
+    return machines
+
+
+def runtime_tree(where, from_tree=None):
+    """A runtime tree in `where`: bin/ with the program, the generated
+    folders linked, and a fresh save/ and config.ini (or a copy of
+    from_tree's)."""
+    os.makedirs(os.path.join(where, "bin"))
+    shutil.copy2(os.path.join(ROOT, "bin", "corvalo_slots"), os.path.join(where, "bin"))
+    for d in ("gfx", "fonts", "sounds"):
+        os.symlink(os.path.join(ROOT, d), os.path.join(where, d))
+    if from_tree:
+        shutil.copytree(os.path.join(from_tree, "save"), os.path.join(where, "save"))
+        shutil.copy2(os.path.join(from_tree, "config.ini"), where)
+    else:
+        os.makedirs(os.path.join(where, "save"))
+        with open(os.path.join(where, "config.ini"), "w") as f:
+            f.write("[global]\nfirsttimeever=1\n")
+    return where
+
+
+class Display:
+    """One virtual screen with the game on it."""
+
+    def __init__(self, number, shots, problems):
+        self.number = number
+        self.env = dict(os.environ, DISPLAY=":%d" % number, SDL_AUDIODRIVER="dummy")
+        self.env.pop("SDL_VIDEODRIVER", None)
+        self.shots = shots
+        self.problems = problems
+        self.xvfb = subprocess.Popen(["Xvfb", ":%d" % number, "-screen", "0", "%dx%dx24" % SCREEN, "-nolisten", "tcp"],
+                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        for _ in range(100):
+            if os.path.exists("/tmp/.X11-unix/X%d" % number):
+                break
+            time.sleep(0.05)
+        self.game = None
+        self.log = None
+
+    def close(self):
+        self.stop_game()
+        self.xvfb.terminate()
+        self.xvfb.wait()
+
+    def xdo(self, *args):
+        subprocess.run(["xdotool", *map(str, args)], env=self.env, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL, timeout=20)
+
+    def start_game(self, tree, label):
+        self.log = open(os.path.join(self.shots, "log-%s.txt" % label), "w")
+        self.game = subprocess.Popen([os.path.join(tree, "bin", "corvalo_slots")], cwd=os.path.join(tree, "bin"),
+                                     env=self.env, stdout=self.log, stderr=subprocess.STDOUT)
+        r = subprocess.run(["xdotool", "search", "--sync", "--name", "Corvalo Slots"], env=self.env,
+                           capture_output=True, text=True, timeout=30)
+        wid = r.stdout.split()[0]
+        self.xdo("windowfocus", wid)
+        self.rest()
+
+    def stop_game(self):
+        """Ends the game the way a stop signal does: it saves and quits."""
+        if self.game and self.game.poll() is None:
+            self.game.send_signal(signal.SIGTERM)
+            try:
+                self.game.wait(timeout=15)
+            except subprocess.TimeoutExpired:
+                self.game.kill()
+                self.game.wait()
+        self.game = None
+        if self.log:
+            self.log.close()
+            with open(self.log.name) as f:
+                for line in f:
+                    if "Couldn't Load" in line or "TT error" in line:
+                        self.problems.append("%s: %s" % (os.path.basename(self.log.name), line.strip()))
+            self.log = None
+
+    def rest(self):
+        self.xdo("mousemove", *REST)
+
+    def key(self, *keys, wait=0.4):
+        for k in keys:
+            self.xdo("key", k)
+            time.sleep(0.08)
+        time.sleep(wait)
+
+    def type(self, text, wait=0.3):
+        self.xdo("type", "--delay", 60, text)
+        time.sleep(wait)
+
+    def click(self, x, y, button=1, wait=0.5):
+        self.xdo("mousemove", x, y)
+        time.sleep(0.1)
+        self.xdo("click", button)
+        time.sleep(0.05)
+        self.rest()
+        time.sleep(wait)
+
+    def shot(self, name):
+        path = os.path.join(self.shots, name + ".png")
+        xwd = subprocess.run(["xwd", "-root", "-silent", "-display", ":%d" % self.number], capture_output=True,
+                             timeout=20).stdout
+        subprocess.run([CONVERT, "xwd:-", path], input=xwd, timeout=20, check=True)
+        return path
+
+
+def walk_floor(d, tree, machines):
+    """Registration, the desk, the floor and its pages; then one machine of
+    each family, so that their first-visit help pages are seen (and done
+    with, for the machine visits that follow)."""
+    d.start_game(tree, "floor")
+    time.sleep(7.5)   # the welcome plays out before the desk opens
+    d.shot("00-cashier-form")
+    d.type("Tour")
+    d.key("Return")
+    d.type("Guest")
+    d.click(200 + 150 + 34, 120 + 170 + 16)   # title: Mr
+    d.shot("01-cashier-form-filled")
+    d.key("Return", wait=1.0)
+    d.click(575, 426)   # additional funds, twice: fifty machines to visit
+    d.click(575, 426)
+    d.shot("02-cashier")
+    d.click(575, 533, wait=1.5)   # to the lobby: two help pages first
+    d.shot("03-lobby-help-1")
+    d.key("space", wait=0.6)
+    d.shot("04-lobby-help-2")
+    d.key("space", wait=1.0)
+    d.shot("05-lobby")
+    d.click(110, 574, wait=1.5)
+    d.shot("06-stats")
+    d.click(43 + 20, 493 + 10, wait=1.5)
+    d.click(310, 574, wait=1.5)
+    d.shot("08-prizes")
+    d.click(627 + 30, 556 + 14, wait=1.5)
+    d.click(400, 300, button=3, wait=1.0)
+    d.shot("09-menu-threereel")
+    for i, stem in enumerate(["video", "poker", "specialty"], start=1):
+        d.click(100 + 10 + i * 146 + 70, 40 + 86 + 15, wait=0.6)
+        d.shot("%02d-menu-%s" % (9 + i, stem))
+    d.click(10, 10, wait=0.8)   # off the panel: closes the menu
+    by_category = {}
+    for m in machines:
+        by_category.setdefault(m[1], m)
+    n = 13
+    for cat, pages in (("ThreeReel", 6), ("VideoSlot", 6), ("Poker", 3)):
+        mid, _, spot = by_category[cat]
+        d.click(*spot, wait=1.5)
+        d.type("100")
+        d.key("Return", wait=1.0)
+        for p in range(pages):
+            d.shot("%02d-help-%s-%d" % (n, cat.lower(), p + 1))
+            n += 1
+            d.key("space", wait=0.6)
+        d.key("Escape", wait=1.5)
+    d.shot("%02d-lobby-again" % n)
+    d.stop_game()
+
+
+def closing_walk(d, tree):
+    """The pages that need a played game: a machine's statistics, and the
+    prize room with points enough to buy (the points are written into the
+    save file first)."""
+    d.start_game(tree, "closing")
+    time.sleep(1.0)
+    d.click(110, 574, wait=1.5)
+    d.click(683 + 50, 80 + 9, wait=1.0)     # 10X, top of the right column
+    d.shot("30-stats-10x")
+    d.click(408 + 20, 493 + 20, wait=1.0)   # next
+    d.shot("31-stats-next")
+    d.click(43 + 20, 493 + 20, wait=1.5)
+    d.stop_game()
+    for name in os.listdir(os.path.join(tree, "save")):
+        path = os.path.join(tree, "save", name)
+        with open(path) as f:
+            text = f.read()
+        with open(path, "w") as f:
+            f.write(re.sub(r"(?m)^vippoints=.*$", "vippoints=250000", text))
+    d.start_game(tree, "prizes")
+    time.sleep(1.0)
+    d.click(310, 574, wait=1.5)
+    d.shot("32-prizes-on-offer")
+    n = 33
+    for y in (9, 248, 348):                 # the key chain, the golf clubs, the piano
+        d.click(9 + 80, y + 9, wait=0.8)
+        d.shot("%02d-prizes-buy" % n)
+        n += 1
+        d.click(384 + 20, 86 + 10, wait=1.0)  # yes
+    d.shot("%02d-prizes-shelf" % n)
+    d.click(534 + 60, 158 + 45, wait=1.0)   # the first prize on the shelf
+    d.shot("%02d-prizes-admire" % (n + 1))
+    d.stop_game()
+
+
+def visit(d, tree, machine, index):
+    """One machine: money in, one play, both glasses, out."""
+    mid, cat, spot = machine
+    tag = "m%02d-%s" % (index, mid)
+    d.start_game(tree, tag)
+    time.sleep(1.0)
+    d.click(*spot, wait=1.2)
+    if index == 0:
+        d.shot(tag + "-0-money")
+    d.type("100")
+    d.key("Return", wait=1.2)
+    d.shot(tag + "-1-open")
+    if cat == "Specialty":
+        d.click(156 + 15, 477 + 10, wait=6.0)   # bet max: five plays at five coins
+        d.shot(tag + "-2-play")
+        d.click(427 + 20, 442 + 10, wait=9.0)   # respin
+        d.shot(tag + "-3-respin")
+        time.sleep(3.0)
+    elif cat == "Poker":
+        d.key("m", wait=1.5)
+        d.shot(tag + "-2-deal")
+        d.key("Return", wait=2.0)
+        d.shot(tag + "-3-draw")
+    else:
+        d.key("m", wait=4.5)
+        d.shot(tag + "-2-play")
+    if cat == "Poker":
+        d.click(380, 585, wait=0.8)   # the bottom glass
+        d.shot(tag + "-5-bottom")
+        d.key("space", wait=0.6)
+    else:
+        d.key("Prior", wait=0.8)
+        d.shot(tag + "-4-top")
+        d.key("space", wait=0.6)
+        d.key("Next", wait=0.8)
+        d.shot(tag + "-5-bottom")
+        d.key("space", wait=0.6)
+    if cat == "Specialty":
+        d.click(205 + 12, 471 + 8, wait=1.5)   # cash out
+    else:
+        d.key("Escape", wait=1.5)
+    d.shot(tag + "-6-left")
+    d.stop_game()
+
+
+def contact_sheet(shots, out, columns=8, tile=(320, 240)):
+    """All screenshots, in name order, on one sheet with their names."""
+    from PIL import Image, ImageDraw, ImageFont
+    names = sorted(f for f in os.listdir(shots) if f.endswith(".png") and f != os.path.basename(out))
+    label_h, gap = 18, 6
+    cell = (tile[0] + gap, tile[1] + label_h + gap)
+    rows = (len(names) + columns - 1) // columns
+    sheet = Image.new("RGB", (columns * cell[0] + gap, rows * cell[1] + gap), (32, 32, 32))
+    draw = ImageDraw.Draw(sheet)
+    try:
+        font = ImageFont.truetype("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", 13)
+    except OSError:
+        font = ImageFont.load_default()
+    for i, n in enumerate(names):
+        x, y = gap + (i % columns) * cell[0], gap + (i // columns) * cell[1]
+        with Image.open(os.path.join(shots, n)) as im:
+            sheet.paste(im.convert("RGB").resize(tile, Image.LANCZOS), (x, y))
+        draw.text((x + 2, y + tile[1] + 2), n[:-4], fill=(240, 240, 240), font=font)
+    sheet.save(out)
+
+
+def main():
+    ap = argparse.ArgumentParser(description=__doc__.split("\n")[0])
+    ap.add_argument("--out", default="/tmp/corvalo-tour")
+    ap.add_argument("--workers", type=int, default=4)
+    ap.add_argument("--only", default="", help="comma-separated machine ids (default: every machine on the floor)")
+    a = ap.parse_args()
+    ensure_tools()
+    ensure_game()
+    t0 = time.time()
+    shots = os.path.abspath(a.out)
+    shutil.rmtree(shots, ignore_errors=True)
+    os.makedirs(shots)
+    machines = floor_machines()
+    order = {m[0]: i for i, m in enumerate(machines)}
+    todo = [m for m in machines if not a.only or m[0] in a.only.split(",")]
+    problems = []
+    base = 90 + os.getpid() % 500   # display numbers of this run
+    with tempfile.TemporaryDirectory(prefix="corvalo-tour-") as tmp:
+        first = runtime_tree(os.path.join(tmp, "floor"))
+        d = Display(base, shots, problems)
+        try:
+            walk_floor(d, first, machines)
+        finally:
+            d.close()
+        print("tour: floor done in %.0f s" % (time.time() - t0), flush=True)
+
+        queue = list(todo)
+        lock = threading.Lock()
+
+        def worker(w):
+            tree = runtime_tree(os.path.join(tmp, "w%d" % w), from_tree=first)
+            disp = Display(base + 1 + w, shots, problems)
+            try:
+                while True:
+                    with lock:
+                        if not queue:
+                            return
+                        m = queue.pop(0)
+                    try:
+                        visit(disp, tree, m, order[m[0]])
+                    except Exception as e:   # noqa: BLE001 -- one machine's trouble ends only its visit
+                        problems.append("%s: the visit stopped: %s" % (m[0], e))
+                        disp.stop_game()
+            finally:
+                disp.close()
+
+        threads = [threading.Thread(target=worker, args=(w,)) for w in range(max(1, a.workers))]
+        for t in threads:
+            t.start()
+        for t in threads:
+            t.join()
+        d = Display(base, shots, problems)
+        try:
+            closing_walk(d, os.path.join(tmp, "w0"))
+        finally:
+            d.close()
+    print("tour: %d machines visited in %.0f s" % (len(todo), time.time() - t0), flush=True)
+    with open(os.path.join(shots, "problems.txt"), "w") as f:
+        f.write("".join(p + "\n" for p in problems))
+    sheet = os.path.join(shots, "contact-sheet.png")
+    contact_sheet(shots, sheet)
+    for p in problems:
+        print("tour: " + p)
+    print("tour: %s (%d screenshots, %d problems)" % (sheet, len(os.listdir(shots)), len(problems)))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
