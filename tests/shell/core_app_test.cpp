@@ -110,25 +110,17 @@ void stopApp() {
 }  // namespace
 
 TEST(CoreApp, CommandLine) {
+    char prog[] = "corvalo", fs[] = "-fs", other[] = "-window";
+    char* argv[] = {prog, fs, fs};
     Uint32 flags = 0;
-    char prog[] = "corvalo";
-    char fs[] = "-fs";
-    char other[] = "-window";
-
-    char* none[] = {prog};
-    ASSERT_TRUE(parseCommandLine(1, none, flags));
-    EXPECT_EQ(flags, static_cast<Uint32>(SDL_ANYFORMAT));
-    char* one[] = {prog, fs};
-    ASSERT_TRUE(parseCommandLine(2, one, flags));
-    EXPECT_EQ(flags, static_cast<Uint32>(SDL_ANYFORMAT | SDL_FULLSCREEN));
-    char* two[] = {prog, fs, fs};
-    ASSERT_TRUE(parseCommandLine(3, two, flags));
-    EXPECT_EQ(flags, static_cast<Uint32>(SDL_ANYFORMAT));
-
+    for (int argc : {1, 2, 3}) {  // a second -fs switches back
+        ASSERT_TRUE(parseCommandLine(argc, argv, flags));
+        EXPECT_EQ(flags, static_cast<Uint32>(argc == 2 ? SDL_ANYFORMAT | SDL_FULLSCREEN : SDL_ANYFORMAT)) << argc;
+    }
     // Anything else: the usage text, status 1, nothing started.
-    char* bad[] = {prog, fs, other};
+    argv[2] = other;
     testing::internal::CaptureStderr();
-    EXPECT_EQ(runGame(3, bad), 1);
+    EXPECT_EQ(runGame(3, argv), 1);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "Usage: corvalo [-fs] \n");
     EXPECT_EQ(SDL_WasInit(SDL_INIT_EVERYTHING), 0u);
     EXPECT_EQ(theApp, nullptr);
@@ -143,16 +135,12 @@ TEST(CoreApp, TabAndLeftAltPressesNeverReachTheScreen) {
     pushKey(SDL_KEYUP, SDLK_LALT);
     pushKey(SDL_KEYDOWN, SDLK_RALT);
     pushKey(SDL_KEYDOWN, SDLK_a);
-    for (int i = 0; i < 6; ++i) theApp->pollEvent();
-    ASSERT_EQ(probe->events.size(), 4u);
-    EXPECT_EQ(probe->events[0].type, SDL_KEYUP);
-    EXPECT_EQ(probe->events[0].key.keysym.sym, SDLK_TAB);
-    EXPECT_EQ(probe->events[1].key.keysym.sym, SDLK_LALT);
-    EXPECT_EQ(probe->events[2].key.keysym.sym, SDLK_RALT);
-    EXPECT_EQ(probe->events[3].key.keysym.sym, SDLK_a);
     // One event per pass: with nothing queued a pass hands out nothing.
-    theApp->pollEvent();
-    EXPECT_EQ(probe->events.size(), 4u);
+    for (int i = 0; i < 7; ++i) theApp->pollEvent();
+    std::vector<int> got;
+    for (const SDL_Event& e : probe->events) got.push_back(e.type * 1000 + e.key.keysym.sym);
+    EXPECT_EQ(got, (std::vector<int>{SDL_KEYUP * 1000 + SDLK_TAB, SDL_KEYUP * 1000 + SDLK_LALT,
+                                     SDL_KEYDOWN * 1000 + SDLK_RALT, SDL_KEYDOWN * 1000 + SDLK_a}));
     EXPECT_EQ(theApp->quit, 0);
     stopApp();
 }
@@ -185,27 +173,15 @@ TEST(CoreApp, NextScreenIsAdoptedInTheFollowingStep) {
     stopApp();
 }
 
-TEST(CoreApp, FirstRunStartsAtTheCashierWithTheWelcome) {
-    testrt::resetFiles("[global]\nfirsttimeever=1\n");
-    Cashier::firstRunDelayMs = 0;
-    clearLoadedAssets();
-    SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO);
-    theApp = new App(SDL_ANYFORMAT);
-    ASSERT_NE(theApp->screen, nullptr);
-    EXPECT_EQ(theApp->screen->name, "cashier");
+TEST(CoreApp, ClosedBeforeAnyoneRegisteredWritesAValidSettingsFile) {
+    startApp("[global]\nfirsttimeever=1\n");
     EXPECT_EQ(currentPlayer, nullptr);
-    EXPECT_TRUE(config->firstTimeEver);
-    EXPECT_EQ(loadedAssets().count("../sounds/welcome.wav"), 1u);
-
-    // Closed before anyone registered: a valid settings file, status 0.
-    theApp->setScreen(new ProbeScreen("A"));
     pushQuit();
     EXPECT_EQ(runFrameLoop(), 0);
     stopApp();
     FileConfig file = fileGroup("/config.ini", "global");
     EXPECT_EQ(file.readEntry("firsttimeever", 0L), 1L);
-    EXPECT_TRUE(file.hasEntry("players"));
-    EXPECT_TRUE(file.hasEntry("lastplayer"));
+    EXPECT_TRUE(file.hasEntry("players") && file.hasEntry("lastplayer"));
     EXPECT_EQ(config, nullptr);
     EXPECT_EQ(soundPlayer, nullptr);
     EXPECT_EQ(display, nullptr);
@@ -270,31 +246,13 @@ TEST(CoreApp, ModalLoopsKeepAWindowClose) {
     stopApp();
 }
 
-TEST(CoreApp, StopSignalsQuitInOrderAndSaveThePlayer) {
-    ProbeScreen* probe = startApp(savedPlayer);
-    currentPlayer->money = 77.25;
-    installStopSignalHandlers();
-
-    // A SIGTERM while a modal part runs ends it like a window close ...
-    std::raise(SIGTERM);
-    SDL_Event e;
-    EXPECT_FALSE(pollModalEvent(e));
-    EXPECT_TRUE(quitRequested());
-    // ... and the frame loop then ends without another pass.
-    EXPECT_EQ(runFrameLoop(), 0);
-    EXPECT_EQ(probe->ticks, 0);
-    stopApp();
-    FileConfig save = fileGroup("/save/Dee_Vee.save", "Dee_Vee");
-    EXPECT_DOUBLE_EQ(save.readEntry("money", 0.0), 77.25);
-
-    // In the frame loop itself (SIGINT too), the next poll sets quit.
-    probe = startApp(savedPlayer);
+TEST(CoreApp, AStopSignalInTheFrameLoopEndsItAtTheNextPoll) {
+    startApp(savedPlayer);
     installStopSignalHandlers();
     std::raise(SIGINT);
     theApp->pollEvent();
     EXPECT_EQ(theApp->quit, 1);
     stopApp();
-    std::signal(SIGTERM, SIG_DFL);
     std::signal(SIGINT, SIG_DFL);
 }
 
