@@ -806,15 +806,21 @@ def cabinet_image(item):
         # its digits stand about 40 px tall, from y 32 down to 72
         # so the machine's name goes in the band left of that window and the
         # window's label in the band right of it
+        # (name and label each on a dark glass of its own, readable on any cabinet colour)
         els += [dict(box=[338, 29, 200, 45], fill="black", outline="gold", width=2, radius=4),
+                dict(box=[544, 39, 96, 28], fill="black", outline="gold", width=1, radius=4),
                 dict(text=prog if isinstance(prog, str) else "PROGRESSIVE", at=[592, 53], anchor="mm", size=12,
-                     color="lightgold", font="sans-bold", max_w=92),
-                dict(text=item.get("title", ""), at=[246, 52], anchor="mm", size=item.get("title_size", 30),
+                     color="lightgold", font="sans-bold", max_w=88),
+                dict(box=[162, 29, 170, 45], fill="black", outline="gold", width=2, radius=4),
+                dict(text=item.get("title", ""), at=[247, 52], anchor="mm", size=item.get("title_size", 30),
                      color=item.get("title_color", "gold"), font=item.get("title_font", "serif-bold"),
-                     shadow="black", outline="black", max_w=164, max_h=38)]
+                     shadow="black", outline="black", max_w=160, max_h=38)]
+    else:
+        # the name's dark glass inside the marquee lights, above the reel window
+        els.insert(1, dict(box=[158, 12, 484, 55], fill="black", outline="gold", width=2, radius=8))
     bg = dict(size=[800, 600], style="cabinet", border=True, colors=item.get("colors"),
               title="" if prog else item.get("title", ""), title_size=item.get("title_size", 58),
-              title_y=15 if prog else 46, title_box=[160, 13, 480, 55], title_outline="black",
+              title_y=15 if prog else 46, title_box=[166, 15, 468, 49], title_outline="black",
               title_color=item.get("title_color", "gold"), title_font=item.get("title_font", "serif-bold"),
               elements=els)
     return background_image(bg, item.get("file", "back.png") + str(item.get("title")))
