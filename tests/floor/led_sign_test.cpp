@@ -113,31 +113,3 @@ TEST_F(LedSignTest, LaysTextOutAndScrollsOneColumnPerPeriodThenWraps) {
     sign.step();
     EXPECT_EQ(0, sign.offset());
 }
-
-TEST_F(LedSignTest, MissingFontLeavesADarkSignThatStillSteps) {
-    testing::internal::CaptureStdout();
-    LedSign sign(testrt::root() + "/nofont.def", "HELLO", 30, 0, 0, 60, 21, 255, 0, 0, 40, 0, 0);
-    std::string out = testing::internal::GetCapturedStdout();
-    EXPECT_FALSE(sign.fontLoaded);
-    EXPECT_NE(std::string::npos, out.find("nofont.def"));
-    sign.step();
-    fakeNow += 100;
-    sign.step();
-    for (int c = 0; c < sign.columns(); ++c)
-        for (int r = 0; r < sign.rows(); ++r) EXPECT_FALSE(sign.dotLit(c, r));
-}
-
-// The generated font carries every character the game's signs show.
-TEST_F(LedSignTest, GameFontCoversTheSignTexts) {
-    LedFont font;
-    ASSERT_TRUE(font.load("../fonts/ledfont.def"));
-    EXPECT_EQ(7, font.height);
-    Player p;
-    p.name = "Zoe-Ann_O'Hara9";
-    p.vippoints = 1234567;
-    std::string texts = marqueeSignText(p) + lobbySignText();
-    std::set<char> missing;
-    for (char c : texts)
-        if (!font.glyph(static_cast<unsigned char>(c))) missing.insert(c);
-    EXPECT_TRUE(missing.empty()) << std::string(missing.begin(), missing.end());
-}
