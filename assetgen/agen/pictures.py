@@ -6,8 +6,8 @@ import os
 import numpy as np
 from PIL import Image, ImageDraw, ImageEnhance
 from .common import (colour, mix, lighter, darker, new_image, draw_text, vgradient, bevel_box,
-                     save_png, apply_key, PALETTE, font, fit_font, table_size, fit_size, text_box,
-                     MIN_TEXT_SIZE)
+                     save_png, apply_key, PALETTE, font, fit_font, table_size, fit_size, text_box, check_pair, contrast,
+                     MIN_TEXT_SIZE, MIN_CONTRAST)
 from .symbols import render_glyph, render_card, GLYPHS, ALIASES, PICTURE_GLYPHS
 
 
@@ -313,6 +313,9 @@ def button_image(item, state):
     if state == "mo" or state == "flash":
         base = lighter(base, 0.3)
         text = colour(item.get("lit_text", "lightgold" if state == "mo" else "white"))
+        if "lit_text" not in item and contrast(text, base) < MIN_CONTRAST:
+            # a light face takes the darkest type, a dark one the lightest
+            text = max((text, colour("white"), colour("ink")), key=lambda c: contrast(c, base))
     elif state == "disabled":
         g = int(sum(base) / 3 * 0.5 + 50)
         base = (g, g, g)
@@ -358,6 +361,7 @@ def button_image(item, state):
                                 max(0, r - ss * 4), fill=mix(base, (255, 255, 255), 0.12) + (255,))
     label = item.get("label", item["name"].upper())
     if label:
+        check_pair(label, text, base, "on the button")
         f = fit_font(d, label, item.get("font", "sans-bold"), item.get("label_size", int(h * 0.48)) * ss,
                      W - ss * 14, H - ss * 10)
         cx, cy = W / 2 + off, H / 2 + off
@@ -469,6 +473,7 @@ def text_image(item):
     d = ImageDraw.Draw(img)
     if item.get("key"):
         # hard-edged text on the key colour: draw on a mask, then fill
+        check_pair(item.get("text", ""), item.get("color", "gold"), item.get("outline", "black"), "outlined in")
         mask = Image.new("L", (w, h), 0)
         md = ImageDraw.Draw(mask)
         f = fit_font(md, item.get("text", ""), item.get("font", "sans-bold"), item.get("text_size", int(h * 0.7)), w - 4, h - 2)
@@ -1006,6 +1011,7 @@ def wheel_frame(item, i):
     d.ellipse((0, 0, S - 1, S - 1), fill=rim + (255,))
     for (a, b) in runs:
         label, col = slices[a][0], slices[a][1]
+        check_pair(label, item.get("text", "white"), col, "on its slice")
         # slice i is centred on the top (-90 degrees) in frame i
         start = -90 + (a - i) * step - step / 2
         end = -90 + (b - i) * step + step / 2

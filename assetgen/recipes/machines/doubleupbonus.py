@@ -21,6 +21,6 @@ ITEMS = cabinet('Double Up Premium Poker', ROWS,
 ITEMS += [
     dict(kind="text", file="doubleup.png", text="DOUBLE UP?", size=[244, 56], font="serif-bold", text_size=34,
          color="lightgold", bg="navy", shadow="black", elements=[dict(box=[1, 1, 242, 54], outline="gold", width=3)]),
-    dict(kind="button", name="yes", states=["std"], size=[90, 30], label="YES", color="green", text="cream", shape="rect"),
+    dict(kind="button", name="yes", states=["std"], size=[90, 30], label="YES", color="felt", text="cream", shape="rect"),
     dict(kind="button", name="no", states=["std"], size=[90, 30], label="NO", color="red", text="cream", shape="rect"),
 ]
