@@ -785,8 +785,10 @@ def video_cabinet_elements(item):
             dict(box=[596, 508, 158, 76], fill="charcoal", outline="gold", width=2, radius=6),
             dict(box=[616, 546, 118, 9], fill="black"),
             dict(text="INSERT BILLS", at=[675, 528], size=13, color="lightgold", font="sans-bold"),
-            dict(text=item.get("title", ""), at=[350, 330], size=item.get("title_size", 30), color="gold",
-                 font=item.get("title_font", "serif-bold"), shadow="black", outline="black", max_w=410, max_h=40),
+            # the name on a dark glass of its own under the reels
+            dict(box=[140, 310, 420, 34], fill="black", outline="gold", width=2, radius=6),
+            dict(text=item.get("title", ""), at=[350, 327], size=item.get("title_size", 30), color="gold",
+                 font=item.get("title_font", "serif-bold"), shadow="black", outline="black", max_w=404, max_h=30),
             dict(text=item.get("bottom", ""), at=[300, 520], size=14, color="cream", font="sans-bold", max_w=560)]
     for (name, x, y, w, h, label, col) in VIDEO_PANEL:
         els.append(dict(box=[x, y, w, h], bevel=True, fill=col, label=label, size=11 if w < 60 else 13, color="cream",
