@@ -333,19 +333,23 @@ def glass(d, show, name):
     bonus takes no keys: when the screen did not change, wait and try once
     more."""
     from PIL import Image, ImageChops, ImageStat
-    before = d.shot(name)
-    for attempt in range(2):
-        show()
-        path = d.shot(name)
-        with Image.open(before) as a, Image.open(path) as b:
-            changed = sum(ImageStat.Stat(ImageChops.difference(a.convert("RGB"), b.convert("RGB"))).mean) / 3 > 20
-        if changed:
-            d.key("space", wait=0.6)
-            return
-        if not attempt:
-            time.sleep(5.0)
-            before = d.shot(name)
-    d.problems.append("%s: the screen did not change (kept as it was)" % name)
+    before = d.shot("before-" + name)
+    try:
+        for attempt in range(2):
+            show()
+            path = d.shot(name)
+            with Image.open(before) as a, Image.open(path) as b:
+                diff = ImageChops.difference(a.convert("RGB"), b.convert("RGB"))
+                changed = sum(ImageStat.Stat(diff).mean) / 3 > 20
+            if changed:
+                d.key("space", wait=0.6)
+                return
+            if not attempt:
+                time.sleep(5.0)
+                d.shot("before-" + name)
+        d.problems.append("%s: the screen did not change (kept as it was)" % name)
+    finally:
+        os.remove(before)
 
 
 def on_floor(path):
