@@ -258,6 +258,15 @@ def check_contrast(img, text, f, xy, kw, fill, where):
                         % (text, worst, list(colour(fill)), [int(v) for v in bad], MIN_CONTRAST))
 
 
+def check_pair(text, fill, background, where=""):
+    """The contrast check for a text drawn on one known colour (a button's
+    face, a wheel's slice) rather than sampled from the picture."""
+    ratio = contrast(fill, background)
+    if ratio < MIN_CONTRAST:
+        _fail("text %r: contrast %.2f:1 of %s %s %s is below %.1f:1"
+              % (str(text), ratio, list(colour(fill)), where, list(colour(background)), MIN_CONTRAST))
+
+
 def draw_text(draw, xy, text, face="sans-bold", size=16, fill="cream", anchor="mm",
               shadow=None, outline=None, max_w=None, max_h=None, align="center", box=None, fit=None,
               check=True):

@@ -6,8 +6,8 @@ import os
 import numpy as np
 from PIL import Image, ImageDraw, ImageEnhance
 from .common import (colour, mix, lighter, darker, new_image, draw_text, vgradient, bevel_box,
-                     save_png, apply_key, PALETTE, font, fit_font, table_size, fit_size, text_box,
-                     MIN_TEXT_SIZE)
+                     save_png, apply_key, PALETTE, font, fit_font, table_size, fit_size, text_box, check_pair, contrast,
+                     MIN_TEXT_SIZE, MIN_CONTRAST)
 from .symbols import render_glyph, render_card, GLYPHS, ALIASES, PICTURE_GLYPHS
 
 
@@ -313,6 +313,9 @@ def button_image(item, state):
     if state == "mo" or state == "flash":
         base = lighter(base, 0.3)
         text = colour(item.get("lit_text", "lightgold" if state == "mo" else "white"))
+        if "lit_text" not in item and contrast(text, base) < MIN_CONTRAST:
+            # a light face takes the darkest type, a dark one the lightest
+            text = max((text, colour("white"), colour("ink")), key=lambda c: contrast(c, base))
     elif state == "disabled":
         g = int(sum(base) / 3 * 0.5 + 50)
         base = (g, g, g)
@@ -358,6 +361,7 @@ def button_image(item, state):
                                 max(0, r - ss * 4), fill=mix(base, (255, 255, 255), 0.12) + (255,))
     label = item.get("label", item["name"].upper())
     if label:
+        check_pair(label, text, base, "on the button")
         f = fit_font(d, label, item.get("font", "sans-bold"), item.get("label_size", int(h * 0.48)) * ss,
                      W - ss * 14, H - ss * 10)
         cx, cy = W / 2 + off, H / 2 + off
@@ -469,6 +473,7 @@ def text_image(item):
     d = ImageDraw.Draw(img)
     if item.get("key"):
         # hard-edged text on the key colour: draw on a mask, then fill
+        check_pair(item.get("text", ""), item.get("color", "gold"), item.get("outline", "black"), "outlined in")
         mask = Image.new("L", (w, h), 0)
         md = ImageDraw.Draw(mask)
         f = fit_font(md, item.get("text", ""), item.get("font", "sans-bold"), item.get("text_size", int(h * 0.7)), w - 4, h - 2)
@@ -780,8 +785,10 @@ def video_cabinet_elements(item):
             dict(box=[596, 508, 158, 76], fill="charcoal", outline="gold", width=2, radius=6),
             dict(box=[616, 546, 118, 9], fill="black"),
             dict(text="INSERT BILLS", at=[675, 528], size=13, color="lightgold", font="sans-bold"),
-            dict(text=item.get("title", ""), at=[350, 330], size=item.get("title_size", 30), color="gold",
-                 font=item.get("title_font", "serif-bold"), shadow="black", outline="black", max_w=410, max_h=40),
+            # the name on a dark glass of its own under the reels
+            dict(box=[140, 310, 420, 34], fill="black", outline="gold", width=2, radius=6),
+            dict(text=item.get("title", ""), at=[350, 327], size=item.get("title_size", 30), color="gold",
+                 font=item.get("title_font", "serif-bold"), shadow="black", outline="black", max_w=404, max_h=30),
             dict(text=item.get("bottom", ""), at=[300, 520], size=14, color="cream", font="sans-bold", max_w=560)]
     for (name, x, y, w, h, label, col) in VIDEO_PANEL:
         els.append(dict(box=[x, y, w, h], bevel=True, fill=col, label=label, size=11 if w < 60 else 13, color="cream",
@@ -806,15 +813,21 @@ def cabinet_image(item):
         # its digits stand about 40 px tall, from y 32 down to 72
         # so the machine's name goes in the band left of that window and the
         # window's label in the band right of it
+        # (name and label each on a dark glass of its own, readable on any cabinet colour)
         els += [dict(box=[338, 29, 200, 45], fill="black", outline="gold", width=2, radius=4),
+                dict(box=[544, 39, 96, 28], fill="black", outline="gold", width=1, radius=4),
                 dict(text=prog if isinstance(prog, str) else "PROGRESSIVE", at=[592, 53], anchor="mm", size=12,
-                     color="lightgold", font="sans-bold", max_w=92),
-                dict(text=item.get("title", ""), at=[246, 52], anchor="mm", size=item.get("title_size", 30),
+                     color="lightgold", font="sans-bold", max_w=88),
+                dict(box=[162, 29, 170, 45], fill="black", outline="gold", width=2, radius=4),
+                dict(text=item.get("title", ""), at=[247, 52], anchor="mm", size=item.get("title_size", 30),
                      color=item.get("title_color", "gold"), font=item.get("title_font", "serif-bold"),
-                     shadow="black", outline="black", max_w=164, max_h=38)]
+                     shadow="black", outline="black", max_w=160, max_h=38)]
+    else:
+        # the name's dark glass inside the marquee lights, above the reel window
+        els.insert(1, dict(box=[158, 12, 484, 55], fill="black", outline="gold", width=2, radius=8))
     bg = dict(size=[800, 600], style="cabinet", border=True, colors=item.get("colors"),
               title="" if prog else item.get("title", ""), title_size=item.get("title_size", 58),
-              title_y=15 if prog else 46, title_box=[160, 13, 480, 55], title_outline="black",
+              title_y=15 if prog else 46, title_box=[166, 15, 468, 49], title_outline="black",
               title_color=item.get("title_color", "gold"), title_font=item.get("title_font", "serif-bold"),
               elements=els)
     return background_image(bg, item.get("file", "back.png") + str(item.get("title")))
@@ -1000,6 +1013,7 @@ def wheel_frame(item, i):
     d.ellipse((0, 0, S - 1, S - 1), fill=rim + (255,))
     for (a, b) in runs:
         label, col = slices[a][0], slices[a][1]
+        check_pair(label, item.get("text", "white"), col, "on its slice")
         # slice i is centred on the top (-90 degrees) in frame i
         start = -90 + (a - i) * step - step / 2
         end = -90 + (b - i) * step + step / 2

@@ -53,19 +53,22 @@ def _cabinet(title, pays, pays_note, feature, bottom, lines, progressive):
             dict(text="BET MAX: ALL %d LINES" % len(lines), at=[567, 301], anchor="mm", size=11, color="cream",
                  font="sans-bold", max_w=160)]
     if progressive:
-        els += [dict(text="PROGRESSIVE JACKPOT", at=[438, 14], anchor="mm", size=12, color="lightgold", outline="black",
+        els += [dict(box=[338, 4, 200, 20], fill="black", outline="gold", width=1, radius=4),
+                dict(text="PROGRESSIVE JACKPOT", at=[438, 14], anchor="mm", size=12, color="lightgold", outline="black",
                      font="sans-bold"),
                 dict(box=[318, 26, 240, 40], fill="black", outline="gold", width=2, radius=4)]
     # meters, badge, coin slot, buttons, bill acceptor, bottom glass: as on every three-reel cabinet
     els.append(dict(slot_panel=True, panel=panel, bottom=bottom))
     # the title on the top glass (beside the jackpot meter on a progressive machine)
     if progressive:
-        els.append(dict(text=title, box=[162, 2, 150, 62], size=26, color="gold", font="serif-bold", shadow="black",
-                        outline="black"))
+        els += [dict(box=[160, 4, 154, 58], fill="black", outline="gold", width=2, radius=6),
+                dict(text=title, box=[164, 7, 146, 52], size=26, color="gold", font="serif-bold", shadow="black",
+                     outline="black")]
     else:
         # inside the marquee lights, above the reel window
-        els.append(dict(text=title, box=[160, 10, 480, 44], size=34, color="gold", font="serif-bold", shadow="black",
-                        outline="black"))
+        els += [dict(box=[158, 11, 484, 43], fill="black", outline="gold", width=2, radius=8),
+                dict(text=title, box=[166, 13, 468, 39], size=34, color="gold", font="serif-bold", shadow="black",
+                     outline="black")]
     return els
 
 

@@ -106,6 +106,22 @@ def table_of(mid):
     assert False, "machine '%s' has no pay table for its glass" % mid
 
 
+def _two_lines(label):
+    """A long label broken in two at its natural break (", ", " (", " + "),
+    else at the space nearest its middle."""
+    if len(label) <= 14:
+        return label
+    for mark, keep in ((", ", ","), (" (", " ("), (" + ", " +")):
+        k = label.find(mark)
+        if k > 0:
+            return label[:k] + keep.rstrip(" (").rstrip() + "\n" + label[k + len(mark) - (1 if keep == " (" else 0):]
+    spaces = [k for k, c in enumerate(label) if c == " "]
+    if not spaces:
+        return label
+    k = min(spaces, key=lambda k: abs(2 * k - len(label)))   # the space nearest the middle
+    return label[:k] + "\n" + label[k + 1:]
+
+
 def _tile(symbol, looks, x, y, s):
     return [{"box": [x, y, s, s], "fill": "cream", "outline": "darkgold", "width": 1, "radius": 4},
             {"symbol": symbol, "looks": looks, "box": [x + 2, y + 2, s - 4, s - 4]}]
@@ -138,8 +154,9 @@ def reel_rows(mid, rows, looks, names, h):
         for j, sym in enumerate(syms):
             els += _tile(sym, looks, x + j * (s + 4), y, s)
         left = x + 3 * (s + 4) + 6
-        els.append({"text": label, "at": [left, y + s // 2], "anchor": "lm", "size": 16, "color": "cream",
-                    "font": "condensed-bold", "max_w": x + cw - 98 - left, "table": "labels"})
+        els.append({"text": _two_lines(label), "at": [left, y + s // 2], "anchor": "lm", "size": 16,
+                    "color": "cream", "font": "condensed-bold", "max_w": x + cw - 98 - left, "max_h": s,
+                    "align": "left", "table": "labels"})
         els.append({"text": _amount(amount), "at": [x + cw, y + s // 2], "anchor": "rm", "size": 22,
                     "color": "lightgold", "font": "serif-bold", "max_w": 92, "table": "amounts"})
     return els
@@ -190,11 +207,11 @@ def glass(mid, name, style):
         {"text": unit, "box": [40, 80, 720, 24], "size": 18, "color": "yellow", "font": "sans-bold"},
     ]
     # the rows take what the lines under them leave
-    h = min(AREA[3], 556 - AREA[1] - 24 - 22 * len(lines))
+    h = min(AREA[3], 548 - AREA[1] - 30 - 22 * len(lines))
     table = video_rows(rows, looks, h) if video else reel_rows(mid, rows, looks, names, h)
     els += table
     top = _bottom(table) + 20
-    pitch = min(30, (556 - top) // max(1, len(lines)))
+    pitch = min(30, (548 - top - 6) // max(1, len(lines)))   # clear of the glass's frame
     els += [{"line": [60, top, 740, top], "color": "darkgold", "width": 2}]
     for k, line in enumerate(lines):
         els.append({"text": line, "at": [400, top + 6 + k * pitch + pitch // 2], "anchor": "mm", "size": 18,

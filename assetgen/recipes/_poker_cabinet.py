@@ -1,5 +1,6 @@
 # Shared builders of the video poker art: the cabinet (back.png) and bottom
-# panel of a poker machine from its pay table, the natural-hand pay rows,
+# panel of a poker machine from its pay table (each machine's ROWS: hand,
+# pay per coin, and the royal's pay at five coins),
 # and the cash wheel's segment drawing.
 #
 # Cabinet layout (screen points the game uses): card places at x 190, 259,
@@ -20,13 +21,6 @@ BUTTONS = [
     ["hold0", 270, 496, 48, "HOLD", "bronze"], ["betone", 199, 494, 48, "BET\nONE", "burgundy"],
     ["cashout", 144, 495, 50, "CASH\nOUT", "navy"],
 ]
-
-
-def natural(royal, royal5, straight_flush, fours, full_house, flush, straight, three, two_pair, pair):
-    """Pay rows of a machine without wild cards. fours: list of [name, pay]."""
-    return ([["Royal Flush", royal, royal5 * 5], ["Straight Flush", straight_flush]] + fours +
-            [["Full House", full_house], ["Flush", flush], ["Straight", straight],
-             ["Three of a Kind", three], ["Two Pair", two_pair], [pair, 1]])
 
 
 def _pay_glass(rows):

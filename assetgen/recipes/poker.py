@@ -23,7 +23,7 @@ ITEMS += [
 ]
 
 # Lit looks of the cabinet's buttons (the cabinet picture shows the plain ones).
-LIT = {"burgundy": "red", "bronze": "gold", "navy": "blue"}
+LIT = {"burgundy": "red", "bronze": "gold", "navy": "navy"}
 ITEMS += [dict(kind="button", dir="gfx/pokerbuttons", name=b[0], states=["mo"], size=[b[3], 34], label=b[4],
                label_size=10, color=LIT[b[5]], text="black" if b[5] == "bronze" else "cream", shape="rect")
           for b in BUTTONS]

@@ -2,6 +2,7 @@
 
 #include <sge.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -141,7 +142,19 @@ int runFrameLoop() {
         theApp->step();
         // Nothing happened: give the processor back until the next pass.
         // Everything timed goes by the clock, so it keeps its times.
-        if (!eventTaken && theApp && theApp->quit == 0) restUntilDue();
+        if (!eventTaken && theApp && theApp->quit == 0) {
+            // The hover look counts passes: at rest each millisecond counts
+            // as one, so a control that comes under a still mouse lights up
+            // about as soon as it did when the loop never rested.
+            Screen* current = theApp->screen;
+            if (current) {
+                const int passesToLook = std::max(1, hoverCheckInterval - current->hoverCounter);
+                wakeBy(mediaTicks() + static_cast<Uint32>(passesToLook));
+            }
+            const Uint32 rested = restUntilDue();
+            if (current && theApp->screen == current && rested > 1)
+                current->hoverCounter += static_cast<int>(rested) - 1;
+        }
     }
     return 0;
 }

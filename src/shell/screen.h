@@ -11,8 +11,9 @@
 
 #include "shell/controls.h"
 
-// The hover check looks at the mouse only every this many calls, and in the
-// frame after the mouse moved (App::pollEvent).
+// The hover check looks at the mouse only every this many calls (a rest of
+// the frame loop counts as one a millisecond), and in the frame after the
+// mouse moved (App::pollEvent).
 extern const int hoverCheckInterval;
 
 // Id of the machine last left (empty until one was); machines set it in their destructor.

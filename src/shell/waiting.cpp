@@ -16,14 +16,17 @@ void wakeBy(Uint32 when) {
     wakeTold = true;
 }
 
-void restUntilDue() {
+Uint32 restUntilDue() {
     Uint32 ms = longestRestMs;
     if (wakeTold) {
         const Sint32 left = static_cast<Sint32>(wakeAt - mediaTicks());
         ms = left < 1 ? 1 : static_cast<Uint32>(left) < longestRestMs ? static_cast<Uint32>(left) : longestRestMs;
     }
     wakeTold = false;
+    const Uint32 before = mediaTicks();
     idleRest(ms);
+    const Uint32 took = mediaTicks() - before;
+    return took > 0 ? took : 1;
 }
 
 void restBriefly() { idleRest(1); }

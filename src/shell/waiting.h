@@ -30,8 +30,9 @@ void wakeBy(Uint32 when);
 
 // The rest of a pass that found no input: until the earliest time told to
 // wakeBy (at least 1 ms), at most longestRestMs; then the times are
-// forgotten (every pass tells them anew).
-void restUntilDue();
+// forgotten (every pass tells them anew). Returns the milliseconds of
+// mediaTicks() the rest took, at least 1.
+Uint32 restUntilDue();
 
 // idleRest(1): a pass of a loop that plays an animation through.
 void restBriefly();

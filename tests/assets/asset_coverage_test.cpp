@@ -1,17 +1,16 @@
-// The generated art covers the game: every screen and every built machine is
-// opened headless, walked through its help pages, marquee glass and the
-// machine menu, and then
-//  - every picture, font, sound and LED font it asked for must exist in the
-//    generated tree, and
-//  - it must not have printed a single "Couldn't Load" line.
-// A fixed list covers the files that a short visit doesn't reach (jackpot
-// movies, bonus-only sounds, the money popup's bills, every badge).
+// The generated art covers the game: every screen and every machine is
+// opened headless and walked through (see Session::exercise); every file it
+// asked for must exist and it must not print a single "Couldn't Load" line.
+// A fixed list covers what a short visit doesn't reach (the jackpot movies,
+// the money popup's bills, the help pages, every coin-value badge).
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "assets/asset_session.h"
+#include "player/machine_table.h"
 #include "shell/asset_log.h"
 #include "shell/screen.h"
 
@@ -25,103 +24,64 @@ std::string joined(const std::vector<std::string>& lines) {
     return s;
 }
 
-// Opens a screen, exercises it, and checks that every file it asked for is
-// generated and that it printed no "Couldn't Load" line.
-void expectCovered(const std::string& what) {
+std::vector<std::string> everyScreen() {
+    std::vector<std::string> all = {"lobby", "cashier", "stats", "trophy"};
+    for (const MachineInfo& m : machineTable()) all.push_back(m.id);
+    return all;
+}
+
+class Assets : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(Assets, EveryFileItAsksForIsGeneratedAndLoads) {
     Session session;
     ASSERT_TRUE(session.ok()) << "headless session could not start";
     clearLoadedAssets();
     testing::internal::CaptureStdout();
-    Screen* s = session.open(what);
-    const bool opened = s != nullptr;
+    Screen* s = session.open(GetParam());
     if (s) {
         session.exercise(s);
         session.close(s);
     }
-    std::string out = testing::internal::GetCapturedStdout();
-    ASSERT_TRUE(opened) << what << " is not built";
-    std::set<std::string> asked = loadedAssets();
-    EXPECT_GT(asked.size(), 0u) << what << " loaded nothing at all";
-    std::vector<std::string> missing = assettest::missingFiles(asked);
-    EXPECT_TRUE(missing.empty()) << what << " asks for files the generator doesn't make:\n" << joined(missing);
-    std::vector<std::string> failures = assettest::loadFailures(out);
-    EXPECT_TRUE(failures.empty()) << what << " printed:\n" << joined(failures);
+    std::istringstream out(testing::internal::GetCapturedStdout());
+    ASSERT_NE(s, nullptr) << "not built";
+    EXPECT_GT(loadedAssets().size(), 0u);
+    EXPECT_EQ("", joined(assettest::missingFiles(loadedAssets()))) << "asked for but not generated";
+    std::string failures;
+    for (std::string line; std::getline(out, line);)
+        if (line.find("Couldn't Load") != std::string::npos) failures += line + "\n";
+    EXPECT_EQ("", failures);
 }
 
-}  // namespace
+INSTANTIATE_TEST_SUITE_P(Game, Assets, ::testing::ValuesIn(everyScreen()),
+                         [](const ::testing::TestParamInfo<std::string>& i) { return "s" + i.param; });
 
-// ---- the screens of the floor -------------------------------------------------------
-
-class ScreenAssets : public ::testing::TestWithParam<std::string> {};
-
-TEST_P(ScreenAssets, EveryFileItAsksForIsGeneratedAndLoads) { expectCovered(GetParam()); }
-
-INSTANTIATE_TEST_SUITE_P(Floor, ScreenAssets, ::testing::Values("lobby", "cashier", "stats", "trophy"),
-                         [](const ::testing::TestParamInfo<std::string>& i) { return i.param; });
-
-// ---- every machine that is built ----------------------------------------------------
-
-class MachineAssets : public ::testing::TestWithParam<std::string> {};
-
-TEST_P(MachineAssets, EveryFileItAsksForIsGeneratedAndLoads) { expectCovered(GetParam()); }
-
-INSTANTIATE_TEST_SUITE_P(Built, MachineAssets, ::testing::ValuesIn(assettest::builtMachineIds()),
-                         [](const ::testing::TestParamInfo<std::string>& i) { return "m" + i.param; });
-GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(MachineAssets);
-
-// ---- files a short visit doesn't reach --------------------------------------------
-
-namespace {
-
-std::vector<std::string> numbered(const std::string& stem, int count) {
-    std::vector<std::string> v;
-    for (int i = 0; i < count; ++i) v.push_back(stem + std::to_string(i));
-    return v;
-}
-
-std::vector<std::string> fixedNames() {
-    std::vector<std::string> names = {
-        // fonts the code opens by name, and the LED signs' dot font
-        "../fonts/cashname.ttf", "../fonts/crazydicebonus.ttf", "../fonts/deepseabonus.ttf",
-        "../fonts/demoderby.ttf", "../fonts/insertmoney.ttf", "../fonts/led4.ttf", "../fonts/nickle3.ttf",
-        "../fonts/nickle4.ttf", "../fonts/poker2.ttf", "../fonts/progressive2.ttf", "../fonts/stats3.ttf",
-        "../fonts/balloonbonus.ttf", "../fonts/ledfont.def",
-        // the money popup and the help folder's shared pages
-        "../gfx/money/popup.png", "../gfx/help/loading.png",
-        // sounds of the shell and every machine's spin
-        "../sounds/welcome.wav", "../sounds/lobybaks.wav", "../sounds/lobybakm.wav", "../sounds/lobyneed.wav",
-        "../sounds/lobbysnd.wav", "../sounds/slotamb.wav", "../sounds/prize.wav", "../sounds/onepull.wav",
-        "../sounds/slothit1.wav", "../sounds/digicnt.wav", "../sounds/pop.wav", "../sounds/click3.wav",
-        "../sounds/coindrp4.wav", "../sounds/coinin1.wav", "../sounds/elecdrp3.wav", "../sounds/elecreel.wav",
-        "../sounds/yodel1.wav", "../sounds/yodel2.wav", "../sounds/yodel3.wav",
-    };
-    for (const char* value : {"5_cent", "10_cent", "25_cent", "50_cent", "1", "5", "25", "100", "500", "1000"}) {
-        names.push_back(std::string("../gfx/denominations/") + value + ".png");
-        names.push_back(std::string("../gfx/nickledenominations/") + value + ".png");
-    }
-    for (const std::string& f : numbered("../gfx/jackpotmovies/carjack.png.", 21)) names.push_back(f);
-    for (const std::string& f : numbered("../gfx/jackpotmovies/jackpot.png.", 19)) names.push_back(f);
-    for (const std::string& f : numbered("../gfx/money/bill.png.", 7)) names.push_back(f);
-    for (const std::string& f : numbered("../gfx/money/pokerbill.png.", 7)) names.push_back(f);
-    for (int i = 1; i <= 6; ++i) {
-        names.push_back("../gfx/help/slot_" + std::to_string(i) + ".png");
-        names.push_back("../gfx/help/nickel_" + std::to_string(i) + ".png");
-    }
-    for (int i = 1; i <= 9; ++i) names.push_back("../gfx/nicklepaylines/payline_" + std::to_string(i) + ".png");
-    for (const char* b : {"betmax", "betone", "cashout", "change", "spin"})
-        names.push_back(std::string("../gfx/machinebuttons/") + b + "_mo.png");
-    for (const char* b : {"betmax", "betone", "cashout", "cancel", "start", "change"})
-        names.push_back(std::string("../gfx/nickle5buttons/") + b + "_mo.png");
-    for (int i = 1; i <= 5; ++i) names.push_back("../gfx/nickle5buttons/play" + std::to_string(i) + "_click.png");
-    return names;
-}
-
-}  // namespace
-
-TEST(GeneratedTree, HoldsTheFilesNamedInTheCode) {
-    Session session;   // makes the working folder the game's bin/
+TEST(GeneratedTree, HoldsTheFilesAShortVisitDoesNotReach) {
+    Session session;  // makes the working folder the game's bin/
     ASSERT_TRUE(session.ok());
-    std::vector<std::string> names = fixedNames();
-    std::vector<std::string> missing = assettest::missingFiles(std::set<std::string>(names.begin(), names.end()));
-    EXPECT_TRUE(missing.empty()) << "not generated:\n" << joined(missing);
+    std::set<std::string> names = {"../gfx/money/popup.png", "../gfx/help/loading.png"};
+    auto frames = [&](const std::string& stem, int from, int to, const std::string& tail = "") {
+        for (int i = from; i <= to; ++i) names.insert(stem + std::to_string(i) + tail);
+    };
+    frames("../gfx/jackpotmovies/carjack.png.", 0, 20);
+    frames("../gfx/jackpotmovies/jackpot.png.", 0, 18);
+    frames("../gfx/money/bill.png.", 0, 6);
+    frames("../gfx/money/pokerbill.png.", 0, 6);
+    frames("../gfx/help/slot_", 1, 6, ".png");
+    frames("../gfx/help/nickel_", 1, 6, ".png");
+    frames("../gfx/nicklepaylines/payline_", 1, 9, ".png");
+    frames("../gfx/nickle5buttons/play", 1, 5, "_click.png");
+    for (const char* value : {"5_cent", "10_cent", "25_cent", "50_cent", "1", "5", "25", "100", "500", "1000"})
+        for (const char* dir : {"denominations/", "nickledenominations/"})
+            names.insert(std::string("../gfx/") + dir + value + ".png");
+    for (const char* b : {"betmax", "betone", "cashout", "change", "spin"})
+        names.insert(std::string("../gfx/machinebuttons/") + b + "_mo.png");
+    for (const char* b : {"betmax", "betone", "cashout", "cancel", "start", "change"})
+        names.insert(std::string("../gfx/nickle5buttons/") + b + "_mo.png");
+    for (const char* clip : {"welcome", "lobybaks", "lobybakm", "lobyneed", "lobbysnd", "slotamb", "prize", "onepull",
+                             "slothit1", "digicnt", "pop", "click3", "coindrp4", "coinin1", "elecdrp3", "elecreel",
+                             "yodel1", "yodel2", "yodel3"})
+        names.insert(std::string("../sounds/") + clip + ".wav");
+    EXPECT_EQ("", joined(assettest::missingFiles(names))) << "not generated";
 }
+
+}  // namespace

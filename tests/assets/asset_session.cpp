@@ -1,25 +1,23 @@
 #include "assets/asset_session.h"
 
 #include <SDL.h>
-#include <SDL_mixer.h>
 #include <sge.h>
 
-#include <sstream>
 #include <unistd.h>
 
 #include "floor/cashier.h"
 #include "floor/lobby.h"
 #include "floor/machine_menu.h"
+#include "floor/registration_form.h"
 #include "game/machine_factory.h"
-#include "player/machine_table.h"
-#include "machine/marquee.h"
 #include "machine/denomination.h"
 #include "machine/machine.h"
+#include "machine/marquee.h"
 #include "machine/progressive.h"
+#include "player/config.h"
 #include "player/player.h"
 #include "player/stats_screen.h"
 #include "player/trophy_room.h"
-#include "player/config.h"
 #include "shell/display.h"
 #include "shell/screen.h"
 #include "shell/sound.h"
@@ -29,14 +27,13 @@ namespace assettest {
 
 namespace {
 
-// Every modal part ends on a press; each waits for at most one at a time, so
-// a handful queued up front closes any of them.
-void queuePresses(int n) {
+void click(const SDL_Rect& r) { queueClick(r.x + r.w / 2, r.y + r.h / 2); }
+// Every modal part ends on a press and waits for one at a time.
+void presses(int n) {
     for (int i = 0; i < n; ++i) queueClick(5, 5);
 }
 
-// The session's clock runs ahead 40 ms per call, so timed modal parts
-// (bill animations, count-ups) finish without waiting.
+// Runs ahead 40 ms a call, so timed parts (bills, count-ups) finish at once.
 Uint32 fastClock() {
     static Uint32 now = 1000;
     return now += 40;
@@ -46,29 +43,25 @@ Uint32 fastClock() {
 
 void queueKey(int sym, unsigned short unicode) {
     SDL_Event e{};
-    e.type = SDL_KEYDOWN;
-    e.key.type = SDL_KEYDOWN;
+    e.type = e.key.type = SDL_KEYDOWN;
     e.key.state = SDL_PRESSED;
     e.key.keysym.sym = static_cast<SDLKey>(sym);
     e.key.keysym.unicode = unicode;
     SDL_PushEvent(&e);
-    e.type = SDL_KEYUP;
-    e.key.type = SDL_KEYUP;
+    e.type = e.key.type = SDL_KEYUP;
     e.key.state = SDL_RELEASED;
     SDL_PushEvent(&e);
 }
 
 void queueClick(int x, int y) {
     SDL_Event e{};
-    e.type = SDL_MOUSEBUTTONDOWN;
-    e.button.type = SDL_MOUSEBUTTONDOWN;
+    e.type = e.button.type = SDL_MOUSEBUTTONDOWN;
     e.button.button = SDL_BUTTON_LEFT;
     e.button.state = SDL_PRESSED;
     e.button.x = static_cast<Uint16>(x);
     e.button.y = static_cast<Uint16>(y);
     SDL_PushEvent(&e);
-    e.type = SDL_MOUSEBUTTONUP;
-    e.button.type = SDL_MOUSEBUTTONUP;
+    e.type = e.button.type = SDL_MOUSEBUTTONUP;
     e.button.state = SDL_RELEASED;
     SDL_PushEvent(&e);
 }
@@ -91,11 +84,8 @@ Session::Session() {
     config = new Config();
     if (!currentPlayer) return;
     currentPlayer->money = 5000.0;
-    currentPlayer->firsttime = false;
-    currentPlayer->firsttimelobby = false;
-    currentPlayer->firsttimeslot = false;
-    currentPlayer->firsttimenickle = false;
-    currentPlayer->firsttimepoker = false;
+    currentPlayer->firsttime = currentPlayer->firsttimelobby = currentPlayer->firsttimeslot = false;
+    currentPlayer->firsttimenickle = currentPlayer->firsttimepoker = false;
     buildDenominationTable();
     seedProgressiveMeters();
     mediaTicks = fastClock;
@@ -104,10 +94,9 @@ Session::Session() {
 
 Session::~Session() {
     flushEvents();
-    mediaTicks = SDL_GetTicks;
     clearProgressiveMeters();
     freeDenominationTable();
-    delete config;   // saves the player into the test's own save folder
+    delete config;  // saves the player into the test's own save folder
     config = nullptr;
     currentPlayer = nullptr;
     delete soundPlayer;
@@ -125,14 +114,13 @@ Screen* Session::open(const std::string& what) {
     } else if (what == "cashier") {
         s = new Cashier();
     } else if (what == "stats") {
-        lastMachineId = "10x";   // open on a page
+        lastMachineId = "10x";  // open on a page
         s = new StatsScreen();
     } else if (what == "trophy") {
         s = new TrophyRoom();
     } else {
         // A machine asks for money as it opens: type an amount for it.
-        for (char c : std::string("100")) queueKey(c, static_cast<unsigned short>(c));
-        queueKey(SDLK_RETURN, '\r');
+        for (int c : {'1', '0', '0', '\r'}) queueKey(c, static_cast<unsigned short>(c));
         s = createMachine(what, 1.0f);
     }
     flushEvents();
@@ -141,20 +129,30 @@ Screen* Session::open(const std::string& what) {
 
 void Session::exercise(Screen* screen) {
     for (int i = 0; i < 60; ++i) screen->tick();
-    queuePresses(12);
+    presses(12);
     screen->showHelp();
     flushEvents();
     if (dynamic_cast<Machine*>(screen)) {
-        queuePresses(2);
-        showMarquee(screen, "top");
+        for (const char* glass : {"top", "bottom"}) {
+            presses(2);
+            showMarquee(screen, glass);
+            flushEvents();
+        }
+    }
+    if (dynamic_cast<Cashier*>(screen)) {
+        click(formlayout::titleButton(1));
+        click(formlayout::done());  // refused: no name yet
+        queueKey(SDLK_ESCAPE, 27);
+        runRegistrationForm();
         flushEvents();
-        queuePresses(2);
-        showMarquee(screen, "bottom");
-        flushEvents();
+    }
+    if (screen->name == "lobby") {
+        for (int t = 0; t < static_cast<int>(denominationTable.size()); ++t) click(machinemenu::denominationTabRect(t));
+        for (int c = 0; c < 4; ++c) click(machinemenu::categoryTabRect(c));
     }
     bool enabled = screen->menuEnabled;
     screen->menuEnabled = true;
-    queuePresses(1);
+    queueClick(799, 599);
     showMachineMenu(screen);
     flushEvents();
     screen->menuEnabled = enabled;
@@ -172,21 +170,6 @@ std::vector<std::string> missingFiles(const std::set<std::string>& paths) {
     for (const std::string& p : paths)
         if (access(p.c_str(), R_OK) != 0) missing.push_back(p);
     return missing;
-}
-
-std::vector<std::string> loadFailures(const std::string& output) {
-    std::vector<std::string> lines;
-    std::istringstream in(output);
-    std::string line;
-    while (std::getline(in, line))
-        if (line.find("Couldn't Load") != std::string::npos) lines.push_back(line);
-    return lines;
-}
-
-std::vector<std::string> builtMachineIds() {
-    std::vector<std::string> ids;
-    for (const MachineInfo& m : machineTable()) ids.push_back(m.id);
-    return ids;
 }
 
 }  // namespace assettest

@@ -40,25 +40,6 @@ TEST_F(DerbyMoneyTest, RefusedEntriesBuyNothingButStillPlayTheBill) {
     delete d;
 }
 
-TEST_F(DerbyMoneyTest, LimitsOfOneEntry) {
-    currentPlayer->money = 300000.0;
-    DemoDerby* d = open("0");
-    EXPECT_EQ(insert(*d, "100001", 1.0f), 0);
-    EXPECT_EQ(insert(*d, "100000", 1.0f), 100000);
-    EXPECT_EQ(insert(*d, "25001", 0.25f), 0) << "100004 coins";
-    EXPECT_EQ(insert(*d, "25000", 0.25f), 100000);
-    EXPECT_EQ(insert(*d, "1", 0.25f), 4);
-    EXPECT_DOUBLE_EQ(currentPlayer->money, 300000.0 - 100000 - 25000 - 1);
-    EXPECT_EQ(d->credits, 200004) << "the limit is per entry";
-    // The whole purse can go in, but not a dollar more.
-    currentPlayer->money = 40.0;
-    EXPECT_EQ(insert(*d, "41", 1.0f), 0);
-    EXPECT_EQ(insert(*d, "40", 1.0f), 40);
-    EXPECT_DOUBLE_EQ(currentPlayer->money, 0.0);
-    d->credits = 0;
-    delete d;
-}
-
 TEST_F(DerbyMoneyTest, CreditsNeverRunPastTheLargestCount) {
     currentPlayer->money = 1e9;
     DemoDerby* d = open("0");

@@ -27,9 +27,8 @@ protected:
 
 }  // namespace
 
-TEST_F(CashierTest, PickingANameSavesTheOldPlayerAndLoadsTheNewOne) {
+TEST_F(CashierTest, PickingANameSavesTheOldPlayerAndDeletingKeepsTheFile) {
     Cashier desk;
-    ASSERT_NE(nullptr, desk.buttonNamed("name1"));
     currentPlayer->money = 777.0;
     click(desk, cashierlayout::nameRow(1));
     ASSERT_NE(nullptr, currentPlayer);
@@ -42,19 +41,14 @@ TEST_F(CashierTest, PickingANameSavesTheOldPlayerAndLoadsTheNewOne) {
     click(desk, cashierlayout::nameRow(1));
     EXPECT_EQ(bob, currentPlayer);
     EXPECT_EQ(nullptr, desk.next);
-}
 
-TEST_F(CashierTest, DeletingTheCurrentPlayerKeepsHisFileAndOpensTheFirstRemaining) {
-    Cashier desk;
-    desk.switchToPlayer("Bob_Ray");
+    // Deleting him keeps his file and opens the first remaining player.
     currentPlayer->money = 99.0;
     click(desk, cashierlayout::control("delete"));
     EXPECT_EQ((std::vector<std::string>{"Ann_Lee"}), config->players);
     ASSERT_NE(nullptr, currentPlayer);
     EXPECT_EQ("Ann_Lee", currentPlayer->name);
-    EXPECT_TRUE(testrt::fileExists(testrt::root() + "/save/Bob_Ray.save"));
     EXPECT_NE(std::string::npos, readSave("Bob_Ray").find("money=99"));
-    // Only Ann's row is left.
     EXPECT_NE(nullptr, desk.buttonNamed("name0"));
     EXPECT_EQ(nullptr, desk.buttonNamed("name1"));
 }
@@ -88,10 +82,7 @@ TEST_F(CashierTest, DeletingTheLastPlayerReturnsToTheFirstRun) {
     dropEvents();
 
     // Registering from there opens the floor to the new player.
-    typeText("Eve");
-    pushKey(SDLK_TAB);
-    typeText("Ng");
-    pushClick(formlayout::titleButton(2));
+    enterName("Eve", "Ng", 2);
     pushClick(formlayout::done());
     pushPress(1, 1);  // the new player's first lobby visit: two help pages
     pushPress(1, 1);
@@ -106,39 +97,33 @@ TEST_F(CashierTest, DeletingTheLastPlayerReturnsToTheFirstRun) {
     desk.next = nullptr;
 }
 
-TEST_F(CashierTest, FundsAndTheLowMoneyReminderBelowFifty) {
+TEST_F(CashierTest, FundsTheLowMoneyReminderTheSoundSwitchAndTheWayToTheLobby) {
     currentPlayer->money = 50.0;
     { Cashier desk; }
     EXPECT_FALSE(heard("lobyneed.wav"));
     currentPlayer->money = 0.1;
     Cashier desk;
-    EXPECT_TRUE(heard("lobyneed.wav"));
+    EXPECT_TRUE(heard("lobyneed.wav"));  // below fifty
     click(desk, cashierlayout::control("funds"));
     EXPECT_DOUBLE_EQ(1000.1, currentPlayer->money);
-}
 
-TEST_F(CashierTest, SoundSwitchAndTheWayToTheLobby) {
-    Cashier desk;
     click(desk, cashierlayout::control("soundoff"));
     EXPECT_FALSE(soundPlayer->ambientEnabled);
     click(desk, cashierlayout::control("soundon"));
     EXPECT_TRUE(soundPlayer->ambientEnabled);
-
-    soundPlayer->ambientOff();
+    soundPlayer->ambientOff();  // going to the lobby switches it back on
     currentPlayer->firsttime = true;
-    currentPlayer->firsttimelobby = false;
-    click(desk, cashierlayout::control("lobby"));
-    EXPECT_TRUE(soundPlayer->ambientEnabled);
-    EXPECT_FALSE(currentPlayer->firsttime);
-    ASSERT_NE(nullptr, desk.next);
-    EXPECT_NE(nullptr, dynamic_cast<Lobby*>(desk.next));
-    delete desk.next;
-    desk.next = nullptr;
-
     // Input disabled: the desk ignores its buttons.
     desk.menuEnabled = false;
     click(desk, cashierlayout::control("lobby"));
     EXPECT_EQ(nullptr, desk.next);
+    desk.menuEnabled = true;
+    click(desk, cashierlayout::control("lobby"));
+    EXPECT_TRUE(soundPlayer->ambientEnabled);
+    EXPECT_FALSE(currentPlayer->firsttime);
+    EXPECT_NE(nullptr, dynamic_cast<Lobby*>(desk.next));
+    delete desk.next;
+    desk.next = nullptr;
 }
 
 namespace {

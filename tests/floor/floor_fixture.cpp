@@ -3,57 +3,55 @@
 #include <sge.h>
 
 #include "floor/cashier.h"
+#include "floor/registration_form.h"
 #include "machine/denomination.h"
-#include "player/player.h"
 #include "player/config.h"
+#include "player/player.h"
 #include "shell/display.h"
-#include "shell/ini.h"
 #include "shell/sound.h"
 #include "support/runtime.h"
 
 namespace floortest {
 
-const char* const twoPlayers = "[global]\nfirsttimeever=0\nplayers=Ann_Lee,Bob_Ray\nlastplayer=Ann_Lee\n";
-
 int StandIn::built = 0;
-int StandIn::alive = 0;
 
 StandIn::StandIn(const std::string& id, float v) : value(v) {
     name = id;
     Screen::init();
     ++built;
-    ++alive;
 }
 
-StandIn::~StandIn() { --alive; }
-
 namespace {
-// One creator per id would need a lambda per id; the stand-in looks the id
-// up from the line that is being built instead.
-std::string pendingId;
-Screen* makeStandIn(float value) { return new StandIn(pendingId, value); }
-}  // namespace
 
-StandInLine::StandInLine(const std::string& machineId) : id(machineId) {
-    pendingId = machineId;
-    before = replaceMachineCreator(id, makeStandIn);
-}
+std::string standInId;
+Screen* makeStandIn(float value) { return new StandIn(standInId, value); }
 
-StandInLine::~StandInLine() { replaceMachineCreator(id, before); }
-
-namespace {
-// A modal loop waiting for input that never comes would hang the test; the
-// watchdog closes the window instead, which ends every modal part.
 SDL_TimerID watchdog = nullptr;
 volatile bool watchdogFired = false;
 Uint32 fireWatchdog(Uint32, void*) {
     watchdogFired = true;
-    SDL_Event e{};
-    e.type = SDL_QUIT;
-    SDL_PushEvent(&e);
+    pushQuit();
     return 0;
 }
+
+void push(SDL_Event e) { SDL_PushEvent(&e); }
+
+void pushButton(Uint8 type, int x, int y, Uint8 button) {
+    SDL_Event e{};
+    e.type = e.button.type = type;
+    e.button.button = button;
+    e.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
+    e.button.x = static_cast<Uint16>(x);
+    e.button.y = static_cast<Uint16>(y);
+    push(e);
+}
+
 }  // namespace
+
+void standInFor(const std::string& id) {
+    standInId = id;
+    replaceMachineCreator(id, makeStandIn);
+}
 
 void startWatchdog() {
     watchdogFired = false;
@@ -64,6 +62,10 @@ bool stopWatchdog() {
     SDL_RemoveTimer(watchdog);
     watchdog = nullptr;
     return watchdogFired;
+}
+
+std::string FloorTest::configText() {
+    return "[global]\nfirsttimeever=0\nplayers=Ann_Lee,Bob_Ray\nlastplayer=Ann_Lee\n";
 }
 
 void FloorTest::SetUp() {
@@ -98,67 +100,51 @@ void FloorTest::TearDown() {
     SDL_Quit();
 }
 
-void writeSave(const std::string& name, const std::string& gender, double money, bool firstLobby) {
+void writeSave(const std::string& name, const std::string& gender, double money) {
     testrt::writeFile(testrt::root() + "/save/" + name + ".save",
-                      "[" + name + "]\ngender=" + gender + "\nmoney=" + std::to_string(money) +
-                          "\nfirsttimelobby=" + (firstLobby ? "1" : "0") + "\n");
+                      "[" + name + "]\ngender=" + gender + "\nmoney=" + std::to_string(money) + "\nfirsttimelobby=0\n");
 }
 
 std::string readSave(const std::string& name) { return testrt::readFile(testrt::root() + "/save/" + name + ".save"); }
 
 void pushKey(SDLKey key, Uint16 unicode) {
     SDL_Event e{};
-    e.type = SDL_KEYDOWN;
-    e.key.type = SDL_KEYDOWN;
+    e.type = e.key.type = SDL_KEYDOWN;
     e.key.state = SDL_PRESSED;
     e.key.keysym.sym = key;
     e.key.keysym.unicode = unicode;
-    SDL_PushEvent(&e);
-    e.type = SDL_KEYUP;
-    e.key.type = SDL_KEYUP;
+    push(e);
+    e.type = e.key.type = SDL_KEYUP;
     e.key.state = SDL_RELEASED;
-    SDL_PushEvent(&e);
+    push(e);
 }
 
 void typeText(const std::string& text) {
-    for (char c : text) {
-        SDLKey sym = (c >= 'A' && c <= 'Z') ? static_cast<SDLKey>(c - 'A' + 'a') : static_cast<SDLKey>(c);
-        pushKey(sym, static_cast<Uint16>(static_cast<unsigned char>(c)));
-    }
-}
-
-static void pushButton(Uint8 type, int x, int y, Uint8 button) {
-    SDL_Event e{};
-    e.type = type;
-    e.button.type = type;
-    e.button.button = button;
-    e.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
-    e.button.x = static_cast<Uint16>(x);
-    e.button.y = static_cast<Uint16>(y);
-    SDL_PushEvent(&e);
+    for (char c : text)
+        pushKey(static_cast<SDLKey>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c),
+                static_cast<Uint16>(static_cast<unsigned char>(c)));
 }
 
 void pushPress(int x, int y, Uint8 button) { pushButton(SDL_MOUSEBUTTONDOWN, x, y, button); }
-void pushRelease(int x, int y, Uint8 button) { pushButton(SDL_MOUSEBUTTONUP, x, y, button); }
+void pushRelease(int x, int y) { pushButton(SDL_MOUSEBUTTONUP, x, y, SDL_BUTTON_LEFT); }
 
 void pushMotion(int x, int y) {
     SDL_Event e{};
-    e.type = SDL_MOUSEMOTION;
-    e.motion.type = SDL_MOUSEMOTION;
+    e.type = e.motion.type = SDL_MOUSEMOTION;
     e.motion.x = static_cast<Uint16>(x);
     e.motion.y = static_cast<Uint16>(y);
-    SDL_PushEvent(&e);
+    push(e);
 }
 
 void pushQuit() {
     SDL_Event e{};
     e.type = SDL_QUIT;
-    SDL_PushEvent(&e);
+    push(e);
 }
 
-void pushClick(const SDL_Rect& r, Uint8 button) {
-    pushPress(r.x + r.w / 2, r.y + r.h / 2, button);
-    pushRelease(r.x + r.w / 2, r.y + r.h / 2, button);
+void pushClick(const SDL_Rect& r) {
+    pushPress(r.x + r.w / 2, r.y + r.h / 2);
+    pushRelease(r.x + r.w / 2, r.y + r.h / 2);
 }
 
 void moveMouse(int x, int y) {
@@ -172,6 +158,13 @@ void clickAt(Screen& screen, int x, int y) {
     SDL_Event e;
     ASSERT_TRUE(SDL_PollEvent(&e));
     screen.handleEvent(e);
+}
+
+void enterName(const std::string& first, const std::string& last, int title) {
+    typeText(first);
+    pushKey(SDLK_TAB);
+    typeText(last);
+    pushClick(formlayout::titleButton(title));
 }
 
 int pendingEvents() {
@@ -188,20 +181,14 @@ void dropEvents() {
 
 std::vector<Uint16> screenPixels() {
     SDL_Surface* s = display->screen;
-    std::vector<Uint16> out(static_cast<size_t>(s->w) * s->h);
+    std::vector<Uint16> out;
     SDL_LockSurface(s);
-    for (int y = 0; y < s->h; ++y)
-        for (int x = 0; x < s->w; ++x) out[y * s->w + x] = static_cast<Uint16*>(s->pixels)[y * s->pitch / 2 + x];
+    for (int y = 0; y < s->h; ++y) {
+        const Uint16* row = static_cast<const Uint16*>(s->pixels) + y * s->pitch / 2;
+        out.insert(out.end(), row, row + s->w);
+    }
     SDL_UnlockSurface(s);
     return out;
-}
-
-Uint16 pixelAt(int x, int y) {
-    SDL_Surface* s = display->screen;
-    SDL_LockSurface(s);
-    Uint16 p = static_cast<Uint16*>(s->pixels)[y * s->pitch / 2 + x];
-    SDL_UnlockSurface(s);
-    return p;
 }
 
 }  // namespace floortest

@@ -1,6 +1,5 @@
 // The game end to end on the floor: the first run through the cashier and
-// the registration into the lobby and out through the exit, and a later run
-// that opens on the lobby.
+// the registration into the lobby and out through the exit.
 #include <gtest/gtest.h>
 
 #include <SDL.h>
@@ -67,10 +66,7 @@ TEST_F(FloorFlowTest, FirstRunRegistersAtTheCashierThenWalksTheFloor) {
     dropEvents();
 
     // The first frame brings up the form.
-    typeText("Kim");
-    pushKey(SDLK_TAB);
-    typeText("Park");
-    pushClick(formlayout::titleButton(0));
+    enterName("Kim", "Park", 0);
     pushClick(formlayout::done());
     theApp->step();
     ASSERT_NE(nullptr, currentPlayer);
@@ -97,15 +93,4 @@ TEST_F(FloorFlowTest, FirstRunRegistersAtTheCashierThenWalksTheFloor) {
     EXPECT_NE(std::string::npos, settings.find("Kim_Park"));
     EXPECT_NE(std::string::npos, settings.find("firsttimeever=0"));
     EXPECT_NE(std::string::npos, readSave("Kim_Park").find("gender=male"));
-}
-
-TEST_F(FloorFlowTest, LaterRunOpensOnTheLobbyWithoutHelp) {
-    testrt::resetFiles("[global]\nfirsttimeever=0\nplayers=Liz_Ho\nlastplayer=Liz_Ho\n");
-    writeSave("Liz_Ho", "female", 40.0);
-    theApp = new App(SDL_SWSURFACE);
-    Lobby* lobby = dynamic_cast<Lobby*>(theApp->screen);
-    ASSERT_NE(nullptr, lobby);
-    EXPECT_TRUE(loadedAssets().count("../sounds/lobybakm.wav"));
-    EXPECT_FALSE(loadedAssets().count("../gfx/help/lobby_1.png"));
-    EXPECT_EQ(50 + 3, static_cast<int>(lobby->buttons.size()));
 }

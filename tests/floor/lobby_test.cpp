@@ -1,8 +1,5 @@
-// The lobby: where the machines stand, what a click on one starts, the
-// doors, and the help pages of a first visit.
+// The lobby: what a click on a machine starts, and the doors.
 #include <gtest/gtest.h>
-
-#include <set>
 
 #include "floor/floor_fixture.h"
 #include "shell/led_sign.h"
@@ -15,24 +12,27 @@ using namespace floortest;
 
 namespace {
 
-class LobbyTest : public FloorTest {
-protected:
-    void clickSpot(Lobby& lobby, const std::string& id) {
-        for (const LobbySpot& s : lobbySpots())
-            if (id == s.id) return clickAt(lobby, s.x + s.width / 2, s.y + s.height / 2);
-        FAIL() << "no spot for " << id;
-    }
-};
+void clickSpot(Lobby& lobby, const std::string& id) {
+    for (const LobbySpot& s : lobbySpots())
+        if (id == s.id) return clickAt(lobby, s.x + s.width / 2, s.y + s.height / 2);
+    FAIL() << "no spot for " << id;
+}
+
+class LobbyTest : public FloorTest {};
 
 }  // namespace
 
-TEST_F(LobbyTest, ClickingABuiltMachineStartsItAtOneDollar) {
-    StandInLine line("mardigras");
+TEST_F(LobbyTest, AMachineStartsAtOneDollarAndTheDoorsLeadOn) {
+    standInFor("mardigras");
     Lobby lobby;
-    EXPECT_EQ("lobby", lobby.name);
-    EXPECT_NE(nullptr, lobby.sign);
+    // Input disabled, or between cabinets: nothing.
+    lobby.menuEnabled = false;
     clickSpot(lobby, "mardigras");
-    ASSERT_NE(nullptr, lobby.next);
+    lobby.menuEnabled = true;
+    clickAt(lobby, 14 + 74, 150);
+    EXPECT_EQ(nullptr, lobby.next);
+
+    clickSpot(lobby, "mardigras");
     StandIn* machine = dynamic_cast<StandIn*>(lobby.next);
     ASSERT_NE(nullptr, machine);
     EXPECT_EQ("mardigras", machine->name);
@@ -42,25 +42,9 @@ TEST_F(LobbyTest, ClickingABuiltMachineStartsItAtOneDollar) {
     EXPECT_EQ(1, StandIn::built);
     delete lobby.next;
     lobby.next = nullptr;
-}
 
-TEST_F(LobbyTest, DisabledInputAndEmptyFloorDoNothing) {
-    StandInLine line("magic");
-    Lobby lobby;
-    lobby.menuEnabled = false;
-    clickSpot(lobby, "magic");
-    EXPECT_EQ(nullptr, lobby.next);
-    // Between cabinets there is nothing to click.
-    lobby.menuEnabled = true;
-    clickAt(lobby, 14 + 74, 150);
-    EXPECT_EQ(nullptr, lobby.next);
-}
-
-TEST_F(LobbyTest, DoorsLeadToTheStatisticsAndThePrizeRoom) {
-    Lobby lobby;
     for (const char* door : {"stats", "trophy"}) {
         Widget* w = lobby.buttonNamed(door);
-        ASSERT_NE(nullptr, w);
         clickAt(lobby, w->x + 20, w->y + 20);
         ASSERT_NE(nullptr, lobby.next);
         EXPECT_EQ(door, lobby.next->name);

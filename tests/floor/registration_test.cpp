@@ -55,52 +55,39 @@ TEST_F(RegistrationTest, TypingANewPlayerInMakesHimCurrentAndSavesTheOldOne) {
     EXPECT_NE(std::string::npos, readSave("Ann_Lee").find("money=321"));
 }
 
-TEST_F(RegistrationTest, ARegisteredNameIsRefusedAndCancelChangesNothing) {
+TEST_F(RegistrationTest, ARegisteredNameIsRefusedAndCancelEscapeOrACloseChangeNothing) {
     Player* before = currentPlayer;
     typeText("bob");
     pushKey(SDLK_RETURN);  // on to the last name
     typeText("RAY");
     pushClick(formlayout::titleButton(2));
-    pushKey(SDLK_RETURN);  // refused: Bob Ray is registered
+    pushKey(SDLK_RETURN);           // refused: Bob Ray is registered
     pushClick(formlayout::done());  // refused again
     pushClick(formlayout::cancel());
     EXPECT_FALSE(runRegistrationForm());
-    EXPECT_EQ(before, currentPlayer);
-    EXPECT_EQ((std::vector<std::string>{"Ann_Lee", "Bob_Ray"}), config->players);
-
-    // Escape leaves the form as well.
     typeText("Cy");
     pushKey(SDLK_ESCAPE);
     EXPECT_FALSE(runRegistrationForm());
-    EXPECT_EQ(2u, config->players.size());
-}
-
-TEST_F(RegistrationTest, ClosingTheWindowEndsTheFormAndIsNotLost) {
     typeText("Di");
     pushQuit();
     typeText("xx");  // never read: the form has closed
     EXPECT_FALSE(runRegistrationForm());
     EXPECT_TRUE(quitRequested());
-    EXPECT_EQ(2u, config->players.size());
+    EXPECT_EQ(before, currentPlayer);
+    EXPECT_EQ((std::vector<std::string>{"Ann_Lee", "Bob_Ray"}), config->players);
 }
 
 TEST_F(RegistrationTest, ANameWithASaveFileReopensThatProfileAsItStands) {
     // Deleted at the cashier (or lost from the settings): the file is still there.
     writeSave("Cy_Dee", "female", 77.0);
     const std::string before = readSave("Cy_Dee");
-    typeText("cy");
-    pushKey(SDLK_TAB);
-    typeText("DEE");
-    pushClick(formlayout::titleButton(0));
+    enterName("cy", "DEE", 0);
     pushClick(formlayout::done());   // the form says so and stays open
     pushClick(formlayout::cancel());
     EXPECT_FALSE(runRegistrationForm());
     EXPECT_EQ("Ann_Lee", currentPlayer->name);
 
-    typeText("cy");
-    pushKey(SDLK_TAB);
-    typeText("DEE");
-    pushClick(formlayout::titleButton(0));
+    enterName("cy", "DEE", 0);
     pushClick(formlayout::done());
     pushClick(formlayout::done());   // reopens it
     ASSERT_TRUE(runRegistrationForm());

@@ -154,32 +154,6 @@ TEST_F(MachineCore, ReelsStopInOrderAndSettleOnceAfterTheLast) {
     EXPECT_EQ(m.settles, 1);
 }
 
-TEST_F(MachineCore, HiddenKeysWaitWhileTheMachineIsBusy) {
-    ProbeMachine m("10x");
-    MachineStats* stats = currentPlayer->findStats("10x");
-    ASSERT_NE(stats, nullptr);
-    stats->spinslost = 7;
-    m.credits = 50;
-    m.coins = 1;
-    m.pull();
-    ASSERT_TRUE(m.spinning);
-
-    m.handleEvent(keyDown(SDLK_t));
-    m.handleEvent(keyDown(SDLK_y));
-    EXPECT_EQ(m.spins, 1) << "no test plays while the reels turn";
-    EXPECT_EQ(stats->spinslost, 7) << "no statistics reset while the reels turn";
-
-    // The settle still running (reels stopped, input not back yet).
-    m.spinning = false;
-    m.handleEvent(keyDown(SDLK_y));
-    EXPECT_EQ(stats->spinslost, 7);
-
-    m.settle();
-    m.handleEvent(keyDown(SDLK_y));
-    EXPECT_EQ(stats->spinslost, 0);
-    EXPECT_EQ(stats->id, "10x");
-}
-
 TEST_F(MachineCore, PayoutTestRecordsTenThousandPlaysAndKeepsTheBet) {
     ProbeMachine m("10x");
     m.credits = 100;
@@ -226,17 +200,6 @@ TEST_F(MachineCore, ChangingDenominationReturnsTheCreditsExactly) {
     double expected = 103.0 + 37 * (0.5 + 1 + 5 + 25 + 100 + 500 + 1000 + 0.05 + 0.1 + 0.25);
     EXPECT_EQ(Money::dollars(currentPlayer->money), Money::dollars(expected));
     EXPECT_EQ(currentPlayer->money, Money::dollars(expected).inDollars()) << "money stays a whole number of cents";
-}
-
-TEST_F(MachineCore, CoinValueFallsBackToOneWhereTheMachineIsNotOffered) {
-    ProbeMachine zoo("zookeeper", 25.0f);
-    EXPECT_FLOAT_EQ(zoo.coinValue(), 1.0f);
-    ProbeMachine poker("jacksorbetter", 0.05f);
-    EXPECT_FLOAT_EQ(poker.coinValue(), 1.0f);
-    ProbeMachine stranger("nosuchmachine", 5.0f);
-    EXPECT_FLOAT_EQ(stranger.coinValue(), 1.0f);
-    ProbeMachine zooNickel("zookeeper", 0.05f);
-    EXPECT_FLOAT_EQ(zooNickel.coinValue(), 0.05f);
 }
 
 TEST_F(MachineCore, LeavingReturnsCreditsAndNamesTheMachine) {

@@ -29,18 +29,6 @@ protected:
     }
 };
 
-TEST_F(ProgressiveCore, ReseedingDrawsNewValuesFromTheGenerator) {
-    sgenrand(99);
-    seedProgressiveMeters();
-    std::vector<double> first = values();
-    seedProgressiveMeters();
-    EXPECT_NE(values(), first);
-    EXPECT_EQ(progressiveMeters.size(), 10u);
-    sgenrand(99);
-    seedProgressiveMeters();
-    EXPECT_EQ(values(), first) << "the same seed gives the same meters";
-}
-
 TEST_F(ProgressiveCore, GrowsOneDollarPerSecondAtMost) {
     std::vector<double> start = values();
     auto grownBy = [&](double d) {

@@ -86,10 +86,6 @@ void defineSmallTable(LineTableMachine& m) {
                        {4, {2, 1, 0}, 0, 0}, {5, {0, 1, 2}, 0, 0}});
 }
 
-int payOf(LineTableMachine& m, const std::vector<std::string>& names, int line = 1) {
-    return m.payForLine(m.list(names), line);
-}
-
 }  // namespace
 
 TEST(ReelRecords, PictureNamesLinkTheirRowsAndReportUnknownParts) {
@@ -147,36 +143,6 @@ TEST(ReelDraw, RangesFollowTheWeightsAndADrawnPictureWeighsFiveTimesMore) {
     EXPECT_EQ(m.totalsSeen[3], 12502);
 }
 
-TEST(MultiLineBuilders, OneTwoThreeAndMixedRules) {
-    LineTableMachine m;
-    defineSmallTable(m);
-    // 3 one-of + 3 two-of + 1 + 3 x 3 mixed + 1 + 1 records.
-    EXPECT_EQ(m.linePays.size(), 18u);
-
-    EXPECT_EQ(payOf(m, {"gold", "blank", "bar"}), 2);
-    EXPECT_EQ(payOf(m, {"bar", "bar", "gold"}), 2);
-    EXPECT_EQ(payOf(m, {"gold", "gold", "blank"}), 5);
-    EXPECT_EQ(payOf(m, {"gold", "wild", "blank"}), 5) << "the wild joins the two-of list";
-    EXPECT_EQ(payOf(m, {"wild", "blank", "gold"}), 5);
-    EXPECT_EQ(payOf(m, {"gold", "blank", "gold"}), 5) << "first and third reel";
-    EXPECT_EQ(payOf(m, {"gold", "gold", "wild"}), 10);
-    EXPECT_EQ(payOf(m, {"bar", "2bar", "2bar"}), 4) << "mixed bars";
-    EXPECT_EQ(payOf(m, {"2bar", "wild", "bar"}), 4);
-    EXPECT_EQ(payOf(m, {"2bar", "2bar", "2bar"}), 0) << "the mixed rule never takes three alike";
-    EXPECT_EQ(payOf(m, {"bar", "wild", "bar"}), 20) << "the highest award that matches pays";
-    EXPECT_EQ(payOf(m, {"wild", "blank", "blank"}), 0);
-    EXPECT_EQ(payOf(m, {"blank", "blank", "blank"}), 0);
-}
-
-TEST(MultiLineBuilders, RestrictedCombinationPaysOnlyOnItsLine) {
-    LineTableMachine m;
-    defineSmallTable(m);
-    EXPECT_EQ(payOf(m, {"wild", "wild", "wild"}, 2), 100);
-    // Elsewhere the next lower combination that takes three wilds pays.
-    EXPECT_EQ(payOf(m, {"wild", "wild", "wild"}, 1), 20);
-    EXPECT_EQ(payOf(m, {"wild", "wild", "wild"}, 5), 20);
-}
-
 TEST(MultiLineEvaluation, OnlyPlayedLinesPayAndHitFlagsFollow) {
     LineTableMachine m;
     defineSmallTable(m);
@@ -205,26 +171,6 @@ TEST(MultiLineEvaluation, OnlyPlayedLinesPayAndHitFlagsFollow) {
     m.coins = 3;
     m.evaluateLines();
     EXPECT_EQ(m.win, 75);
-}
-
-TEST(MultiLineEvaluation, AdjustmentHookSeesTheLineAndItsCombination) {
-    LineTableMachine m;
-    defineSmallTable(m);
-    // Double per wild on the line, as the dice machines do.
-    m.adjust = [](const ReelSymbolList& line, LinePay* p) {
-        int wilds = countOnLine(line, "wild");
-        return wilds == 1 ? p->award * 2 : wilds == 2 ? p->award * 4 : p->award;
-    };
-    EXPECT_EQ(payOf(m, {"gold", "wild", "blank"}), 10);
-    EXPECT_EQ(payOf(m, {"wild", "wild", "gold"}), 40);
-    EXPECT_EQ(payOf(m, {"wild", "wild", "wild"}, 2), 100) << "three wilds are not multiplied";
-    // A hook that pays 0 leaves the line unhit.
-    m.adjust = [](const ReelSymbolList&, LinePay*) { return 0; };
-    m.stopOn({"wild_gold_blank", "wild_gold_blank", "bar_blank_wild"});
-    m.lines = 2;
-    m.evaluateLines();
-    EXPECT_EQ(m.win, 0);
-    EXPECT_FALSE(m.paylines[0]->hit);
 }
 
 class MultiLineSettle : public ::testing::Test {
@@ -272,26 +218,6 @@ TEST_F(MultiLineSettle, BetTakenPlayRecordedWinCountedLinesCleared) {
     EXPECT_DOUBLE_EQ(s->totalloss, 0.75);
     EXPECT_DOUBLE_EQ(s->totalwon, 6.25);
     EXPECT_EQ(s->spinswon, 1);
-}
-
-TEST_F(MultiLineSettle, BettingLinesNeedsTheCredits) {
-    const double points = currentPlayer->vippoints;
-    m->credits = 2;
-    m->betMax();  // five credits needed
-    EXPECT_EQ(m->lines, 0);
-    EXPECT_FALSE(m->spinning);
-    m->spinButton();  // no line bet
-    EXPECT_FALSE(m->spinning);
-    m->betOne();
-    m->betOne();
-    m->betOne();  // a third line needs a third credit
-    EXPECT_EQ(m->lines, 2);
-    EXPECT_EQ(m->credits, 2) << "betting takes nothing yet";
-    EXPECT_EQ(currentPlayer->vippoints, points);
-
-    m->credits = 10;
-    for (int i = 0; i < 6; ++i) m->betOne();
-    EXPECT_EQ(m->lines, 5) << "no more lines than the machine has";
 }
 
 TEST_F(MultiLineSettle, HugeWinsStopAtTheLargestCreditCount) {

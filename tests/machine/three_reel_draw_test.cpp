@@ -30,21 +30,6 @@ void threeRuleTable(TableMachine& m) {
 
 }  // namespace
 
-TEST(ThreeReelDraw, DrawRangeFollowsThePayoutRatio) {
-    TableMachine m;
-    m.payoutRatio = 0.95f;
-    EXPECT_EQ(m.drawRange(), 10526315u);
-    m.payoutRatio = 0.5f;
-    EXPECT_EQ(m.drawRange(), 20000000u);
-    // Ratios no draw can use play at a ratio of 1, without dividing by zero.
-    for (float bad : {0.0f, -1.0f, 1e30f, std::nanf("")}) {
-        m.payoutRatio = bad;
-        EXPECT_EQ(m.drawRange(), 10000000u) << bad;
-    }
-    m.payoutRatio = 1e-6f;
-    EXPECT_GT(m.drawRange(), 0u);
-}
-
 TEST(ThreeReelDraw, SliceEdgesPickTheirRule) {
     TableMachine m;
     threeRuleTable(m);
@@ -87,73 +72,6 @@ TEST(ThreeReelDraw, WholeBetRuleBelowTheBetGetsAFullSpan) {
     m.coins = 2;
     m.buildActiveRules();
     EXPECT_EQ(m.activeRules.size(), 1u);
-}
-
-TEST(ThreeReelDraw, CoinsMultiplyPerCoinWinsOnly) {
-    TableMachine m;
-    threeRuleTable(m);
-    m.wildChance = 1000000000;  // keep the wild out of this test
-    m.coins = 3;
-    m.buildActiveRules();
-    const PayRule* ten = nullptr;
-    for (const PayRule& r : m.activeRules) if (r.award == 10) ten = &r;
-    ASSERT_NE(ten, nullptr);
-    m.forcedStop = ten->rangeStart;
-    m.spin();
-    EXPECT_EQ(m.win, 30);
-
-    TableMachine t;
-    defineTenXTable(t);
-    t.coins = 3;
-    t.forcedStop = 0;  // the 5000 whole-bet rule at three coins
-    t.spin();
-    EXPECT_EQ(t.result.payKind, payWholeBet);
-    EXPECT_EQ(t.win, 5000);
-    for (int reel = 0; reel < 3; ++reel) EXPECT_EQ(t.result.chosenSymbol(reel)->name, "wild");
-
-    // Three wilds at two coins: 800 a coin, or 800 once on a machine that
-    // does not multiply by the coins.
-    t.coins = 2;
-    t.spin();
-    EXPECT_EQ(t.win, 1600);
-    t.multiplyByCoins = false;
-    t.spin();
-    EXPECT_EQ(t.win, 800);
-}
-
-TEST(ThreeReelDraw, WildSubstitution) {
-    TableMachine m;
-    threeRuleTable(m);
-    m.coins = 1;
-    m.wildChance = 1;  // every try succeeds
-    m.buildActiveRules();
-    // a a a: every reel eligible, but only two wilds, each doubling.
-    const PayRule* aaa = nullptr;
-    const PayRule* ccc = nullptr;
-    for (const PayRule& r : m.activeRules) {
-        if (r.award == 10) aaa = &r;
-        if (r.award == 40) ccc = &r;
-    }
-    ASSERT_TRUE(aaa && ccc);
-    m.forcedStop = aaa->rangeStart;
-    m.spin();
-    EXPECT_EQ(m.win, 40);
-    EXPECT_EQ(m.result.chosenSymbol(0), m.wilds[0]);
-    EXPECT_EQ(m.result.chosenSymbol(1), m.wilds[0]);
-    EXPECT_EQ(m.result.chosenSymbol(2)->name, "a");
-
-    // A no-wild rule is never substituted.
-    m.forcedStop = ccc->rangeStart;
-    m.spin();
-    EXPECT_EQ(m.win, 40);
-    for (int reel = 0; reel < 3; ++reel) EXPECT_EQ(m.result.chosenSymbol(reel)->name, "c");
-
-    // A symbol that the wild doesn't stand for stays.
-    m.wilds[0]->substituteList.clear();
-    m.forcedStop = aaa->rangeStart;
-    m.spin();
-    EXPECT_EQ(m.win, 10);
-    for (int reel = 0; reel < 3; ++reel) EXPECT_EQ(m.result.chosenSymbol(reel)->name, "a");
 }
 
 TEST(ThreeReelDraw, LosingReelsShowNoPayAndNoWild) {

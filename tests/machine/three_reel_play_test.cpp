@@ -60,39 +60,6 @@ protected:
 
 }  // namespace
 
-TEST_F(ThreeReelPlay, BetButtonsNeedTheCredits) {
-    const double points = currentPlayer->vippoints;
-    m->credits = 2;
-    m->betMax();  // three coins needed
-    EXPECT_EQ(m->coins, 0);
-    EXPECT_FALSE(m->spinning);
-    EXPECT_TRUE(m->menuEnabled);
-
-    m->spinButton();  // no coins bet
-    EXPECT_FALSE(m->spinning);
-
-    m->betOne();
-    m->betOne();
-    EXPECT_EQ(m->coins, 2);
-    m->betOne();  // needs a credit beyond the two bet
-    EXPECT_EQ(m->coins, 2);
-    EXPECT_EQ(m->credits, 2) << "betting takes no credits";
-
-    m->credits = 3;
-    m->betOne();
-    EXPECT_EQ(m->coins, 3);
-    m->credits = 10;
-    m->betOne();  // at the most coins nothing happens
-    EXPECT_EQ(m->coins, 3);
-
-    m->credits = 1;
-    m->coins = 2;
-    m->spinButton();  // the credits no longer cover the bet
-    EXPECT_FALSE(m->spinning);
-    EXPECT_TRUE(m->menuEnabled);
-    EXPECT_EQ(currentPlayer->vippoints, points);
-}
-
 TEST_F(ThreeReelPlay, KeysBetAndSpinOnlyWhileIdle) {
     m->credits = 20;
     m->handleEvent(keyDown(SDLK_n));
@@ -228,34 +195,3 @@ public:
 };
 
 }  // namespace
-
-TEST_F(ThreeReelPlay, ArrowsFlipBeforeTheSettle) {
-    ArrowMachine a;
-    a.name = "gettinhot";
-    a.setDenomination(1.0f);
-    a.reelCount = 3;
-    a.lines = 1;
-    a.maxCoins = 3;
-    a.menuEnabled = true;
-    a.declareSymbols();
-    a.buildPayTable();
-    a.credits = 10;
-    a.coins = 1;
-    a.spin();
-    // Put two arrows on reels 0 and 2 whatever was drawn.
-    Symbol* arrow = a.findSymbol("arrowup_3bar");
-    a.result.chosen = {arrow, a.findSymbol("blank"), arrow};
-    a.startSpin();
-    for (int& d : a.reelStopDelays) d = 0;
-    Uint32 before = SDL_GetTicks();
-    a.spinStep();
-    Uint32 took = SDL_GetTicks() - before;
-    EXPECT_FALSE(a.spinning);
-    EXPECT_EQ(a.arrowSounds, 2);
-    std::vector<std::string> frames;
-    for (const std::string& d : a.drawn)
-        if (d.find(".png.1") != std::string::npos || d.find(".png.2") != std::string::npos) frames.push_back(d);
-    EXPECT_EQ(frames, (std::vector<std::string>{"0:arrowup_3bar.png.1", "0:arrowup_3bar.png.2",
-                                                "2:arrowup_3bar.png.1", "2:arrowup_3bar.png.2"}));
-    EXPECT_GE(took, 500u + 4 * 66u);
-}

@@ -117,39 +117,6 @@ TEST_F(VideoSlotTest, BetMaxNeedsTheWholeBetThenSpinsAndSettles) {
     EXPECT_EQ(m->lines, 5);
 }
 
-TEST_F(VideoSlotTest, WinningLinesStayDrawnUntilTheNextSpin) {
-    ASSERT_NE(m, nullptr);
-    // Three apes across the middle (line 1), two jacks on top (line 2), two
-    // nines along the bottom (line 3).
-    stopOn("jack_ape_9 jack_ape_9 lion_ape_queen 9_10_king 10_9_queen", 3, 2);
-    for (int i = 0; i < 3; ++i) ASSERT_TRUE(m->paylines[size_t(i)]->hit) << i;
-    const int won = m->win;
-    EXPECT_EQ(won, 2 * (500 + 5 + 2));
-    m->credits = 10;
-    m->settle();
-    EXPECT_EQ(m->credits, 10 - 6 + won);
-    EXPECT_EQ(m->lastBetLabel->text, "6");
-    EXPECT_NE(m->savedReelArea, nullptr);
-    m->startSpin();
-    EXPECT_EQ(m->savedReelArea, nullptr) << "the next spin puts the reels back";
-    m->spinning = false;
-}
-
-TEST_F(VideoSlotTest, EscapeAndChangeReturnTheCredits) {
-    ASSERT_NE(m, nullptr);
-    const double before = currentPlayer->money;
-    m->credits = 30;  // at a coin value of 1
-    key(SDLK_ESCAPE);
-    EXPECT_EQ(m->credits, 0);
-    EXPECT_DOUBLE_EQ(currentPlayer->money, before + 30);
-    EXPECT_NE(dynamic_cast<Lobby*>(m->next), nullptr);
-    delete m->next;
-    m->next = nullptr;
-    // "change" goes to the cashier even with no credits left.
-    click("change");
-    EXPECT_NE(dynamic_cast<Cashier*>(m->next), nullptr);
-}
-
 TEST_F(VideoSlotTest, PayoutTestLeavesTheBetAndMenuAsFound) {
     ASSERT_NE(m, nullptr);
     m->credits = 1000;

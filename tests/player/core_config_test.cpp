@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <string>
 
-#include "player/player.h"
 #include "player/config.h"
+#include "player/player.h"
 #include "shell/ini.h"
 #include "support/runtime.h"
 
@@ -14,9 +14,9 @@ namespace {
 
 std::string configPath() { return testrt::root() + "/config.ini"; }
 
-FileConfig writtenGlobal() {
+FileConfig written(const std::string& group = "global") {
     FileConfig file = FileConfig::fromFile(configPath());
-    file.setCurrentPath("global");
+    file.setCurrentPath(group);
     return file;
 }
 
@@ -24,26 +24,21 @@ FileConfig writtenGlobal() {
 
 TEST(CoreConfig, PlayersListReadsAndWritesBackUnchanged) {
     struct Case { const char* text; std::vector<std::string> names; };
-    const Case cases[] = {
-        {"first_one,second_two", {"first_one", "second_two"}},
-        {"a,,b", {"a", "", "b"}},
-        {",x,", {"", "x", ""}},
-        {"", {}},
-    };
+    const Case cases[] = {{"first_one,second_two", {"first_one", "second_two"}}, {"a,,b", {"a", "", "b"}},
+                          {",x,", {"", "x", ""}}, {"", {}}};
     for (const Case& c : cases) {
         testrt::resetFiles(std::string("[global]\nplayers=") + c.text + "\nfirsttimeever=1\n");
-        Config* cfg = new Config();
-        EXPECT_EQ(cfg->players, c.names) << c.text;
-        EXPECT_TRUE(cfg->firstTimeEver);
-        EXPECT_EQ(currentPlayer, nullptr);
-        delete cfg;
-        EXPECT_EQ(writtenGlobal().readEntry("players", "?"), c.text);
-        EXPECT_EQ(joinNames(splitNames(c.text)), c.text);
+        {
+            Config cfg;
+            EXPECT_EQ(cfg.players, c.names) << c.text;
+            EXPECT_EQ(currentPlayer, nullptr);
+        }
+        EXPECT_EQ(written().readEntry("players", "?"), c.text);
     }
 }
 
-TEST(CoreConfig, LastPlayerOpensThatProfile) {
-    testrt::resetFiles("[global]\nplayers=Ann_Lee\nlastplayer=Ann_Lee\nfirsttimeever=0\n");
+TEST(CoreConfig, LastPlayerOpensThatProfileAndUnknownKeysSurvive) {
+    testrt::resetFiles("[global]\nplayers=Ann_Lee\nvolume=7\nlastplayer=Ann_Lee\nfirsttimeever=0\n[window]\nx=10\n");
     testrt::writeFile(testrt::root() + "/save/Ann_Lee.save", "[Ann_Lee]\nmoney=77.5\ngender=female\n");
     config = new Config();
     EXPECT_FALSE(config->firstTimeEver);
@@ -61,10 +56,12 @@ TEST(CoreConfig, LastPlayerOpensThatProfile) {
     config = nullptr;
     EXPECT_EQ(currentPlayer, nullptr);
 
-    FileConfig file = writtenGlobal();
+    FileConfig file = written();
     EXPECT_EQ(file.readEntry("lastplayer", ""), "Bo_Ray");
     EXPECT_EQ(file.readEntry("players", ""), "Ann_Lee,Bo_Ray");
     EXPECT_EQ(file.readEntry("firsttimeever", 9L), 0L);
+    EXPECT_EQ(file.readEntry("volume", 0L), 7L);
+    EXPECT_EQ(written("window").readEntry("x", 0L), 10L);
     // The current player was saved after the settings were written.
     FileConfig save = FileConfig::fromFile(testrt::root() + "/save/Bo_Ray.save");
     save.setCurrentPath("Bo_Ray");
@@ -74,14 +71,9 @@ TEST(CoreConfig, LastPlayerOpensThatProfile) {
 TEST(CoreConfig, FirstRunWithoutAUsableLastPlayer) {
     // A missing file, a missing or empty lastplayer, or a name that is not a
     // player name: no profile to open, so the cashier comes first.
-    const char* files[] = {
-        "",
-        "[global]\nfirsttimeever=0\n",
-        "[global]\nlastplayer=\nfirsttimeever=0\n",
-        "[global]\nlastplayer=../../etc/passwd\nfirsttimeever=0\n",
-        "[global]\nlastplayer=NoUnderscore\n",
-    };
-    for (const char* text : files) {
+    for (const char* text : {"", "[global]\nfirsttimeever=0\n", "[global]\nlastplayer=\nfirsttimeever=0\n",
+                             "[global]\nlastplayer=../../etc/passwd\nfirsttimeever=0\n",
+                             "[global]\nlastplayer=NoUnderscore\n"}) {
         testrt::resetFiles(text);
         Config cfg;
         EXPECT_TRUE(cfg.firstTimeEver) << text;

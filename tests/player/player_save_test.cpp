@@ -82,7 +82,7 @@ TEST(PlayerSave, RoundTripKeepsProfileAndRecords) {
     EXPECT_EQ(file.readEntry("firsttime", 0L), 1L);
 }
 
-TEST(PlayerSave, MissingFileLoadsDefaults) {
+TEST(PlayerSave, MissingFileLoadsDefaultsAndAHandWrittenFileIsReadAndKept) {
     testrt::resetFiles();
     {
         Player p("Nobody_Here");
@@ -90,50 +90,47 @@ TEST(PlayerSave, MissingFileLoadsDefaults) {
         EXPECT_EQ(p.money, 0.0);
         EXPECT_FALSE(p.firsttime || p.firsttimelobby || p.firsttimeslot || p.firsttimenickle || p.firsttimepoker);
         EXPECT_TRUE(p.trophies.empty());
-        ASSERT_EQ(p.stats.size(), 50u);
     }
-    // Destroying it created the file.
-    EXPECT_TRUE(testrt::fileExists(savePath("Nobody_Here")));
-}
+    EXPECT_TRUE(testrt::fileExists(savePath("Nobody_Here")));  // destroying it made the file
 
-TEST(PlayerSave, PrizeListsAndFlagsAsWrittenByHand) {
-    testrt::resetFiles();
     testrt::writeFile(savePath("Hand_Made"),
-                      "[Hand_Made]\n"
-                      "money=10\n"
-                      "firsttimelobby=7\n"
-                      "firsttimeslot=0\n"
-                      "trophies=a,,b,\n"
-                      "[deepsea]\n"
-                      "spinswon=3\n");
-    Player p("Hand_Made");
-    EXPECT_EQ(p.money, 10.0);
-    EXPECT_EQ(p.gender, "unknown");
-    EXPECT_TRUE(p.firsttimelobby);   // any non-zero number
-    EXPECT_FALSE(p.firsttimeslot);
-    EXPECT_FALSE(p.firsttimepoker);  // missing key
-    EXPECT_EQ(p.trophies, (std::vector<std::string>{"a", "", "b", ""}));
-    EXPECT_EQ(p.findStats("deepsea")->spinswon, 3);
-    EXPECT_EQ(p.findStats("magic")->spinswon, 0);   // no group: zeros
-    EXPECT_EQ(p.findStats("magic")->id, "magic");
+                      "[Hand_Made]\nmoney=10\nnickname=Kip\nfirsttimelobby=7\nfirsttimeslot=0\ntrophies=a,,b,\n"
+                      "[deepsea]\nspinswon=3\n[retiredmachine]\nspinswon=42\n");
+    {
+        Player p("Hand_Made");
+        EXPECT_EQ(p.money, 10.0);
+        EXPECT_TRUE(p.firsttimelobby);   // any non-zero number
+        EXPECT_FALSE(p.firsttimeslot);
+        EXPECT_FALSE(p.firsttimepoker);  // missing key
+        EXPECT_EQ(p.trophies, (std::vector<std::string>{"a", "", "b", ""}));
+        EXPECT_EQ(p.findStats("deepsea")->spinswon, 3);
+        EXPECT_EQ(p.findStats("magic")->spinswon, 0);  // no group: zeros
+        p.money = 5.5;
+        p.trophies.clear();
+    }
+    FileConfig file = saved("Hand_Made", "Hand_Made");
+    EXPECT_EQ(file.readEntry("nickname", ""), "Kip");
+    EXPECT_TRUE(file.hasEntry("trophies"));
+    EXPECT_EQ(file.readEntry("trophies", "?"), "");
+    EXPECT_EQ(file.readEntry("money", 0.0), 5.5);
+    EXPECT_EQ(saved("Hand_Made", "retiredmachine").readEntry("spinswon", 0L), 42L);
+    EXPECT_TRUE(Player("Hand_Made").trophies.empty());
 }
 
 TEST(PlayerSave, DestructorSetsItsOwnFirstVisitFlag) {
     testrt::resetFiles();
-    Player* current = new Player();
-    current->name = "Current_One";
-    current->firsttime = false;
-    currentPlayer = current;
-
-    Player* other = new Player();
-    other->name = "Other_One";
-    other->firsttime = false;
-    delete other;
-
-    EXPECT_FALSE(current->firsttime);   // the current player is left alone
+    Player current;
+    current.name = "Current_One";
+    current.firsttime = false;
+    currentPlayer = &current;
+    {
+        Player other;
+        other.name = "Other_One";
+        other.firsttime = false;
+    }
+    EXPECT_FALSE(current.firsttime);  // the current player is left alone
     EXPECT_EQ(saved("Other_One", "Other_One").readEntry("firsttime", 0L), 1L);
     currentPlayer = nullptr;
-    delete current;
 }
 
 TEST(PlayerSave, NameOutsideTheSaveFolderIsNeverUsedAsAPath) {

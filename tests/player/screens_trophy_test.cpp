@@ -30,10 +30,11 @@ protected:
         return testrt::readFile(testrt::root() + "/save/Ann_Lee.save");
     }
 
-    static std::vector<std::string> names(const TrophyRoom& room, bool shelf) {
-        std::vector<std::string> out;
+    // The room's controls, or the prizes on its shelf, in order.
+    static std::string names(const TrophyRoom& room, bool shelf) {
+        std::string out;
         for (Widget* w : room.buttons)
-            if ((w->name.find("small") != std::string::npos) == shelf) out.push_back(w->name);
+            if ((w->name.find("small") != std::string::npos) == shelf) out += w->name + " ";
         return out;
     }
 
@@ -71,39 +72,24 @@ Uint32 fastClock() { return fakeNow += 50; }
 
 }  // namespace
 
-TEST_F(PrizeRoomTest, OffersWhatThePointsCoverWhenTheRoomOpens) {
+TEST_F(PrizeRoomTest, OffersWhatThePointsCoverAndBuyingWithExactlyEnoughIsSaved) {
     currentPlayer->vippoints = 9.99;
     {
         TrophyRoom room;
         EXPECT_EQ("9", room.vipText->text);
-        EXPECT_EQ("0", room.priceText->text);
-        std::vector<std::string> controls = names(room, false);
-        EXPECT_EQ((std::vector<std::string>{"up", "down", "lobby"}), controls);
+        EXPECT_EQ("up down lobby ", names(room, false));
     }
-    currentPlayer->vippoints = 500;
-    TrophyRoom room;
-    std::vector<std::string> controls = names(room, false);
-    EXPECT_EQ((std::vector<std::string>{"keychain", "mug", "dartboard", "clock", "lamp", "up", "down", "lobby"}),
-              controls);
-    room.handleButton(room.buttonNamed("lobby"));
-    ASSERT_NE(nullptr, room.next);
-    EXPECT_EQ("lobby", room.next->name);
-    delete room.next;
-    room.next = nullptr;
-}
-
-TEST_F(PrizeRoomTest, BuyingWithExactlyEnoughPointsIsSavedWithTheProfile) {
     currentPlayer->vippoints = 10;
     TrophyRoom room;
+    EXPECT_EQ("keychain up down lobby ", names(room, false));
     Widget* keychain = room.buttonNamed("keychain");
-    ASSERT_NE(nullptr, keychain);
     answerYes();
     room.handleButton(keychain);
     EXPECT_EQ(0.0, currentPlayer->vippoints);
     EXPECT_EQ((std::vector<std::string>{"keychain"}), currentPlayer->trophies);
     EXPECT_EQ("0", room.vipText->text);
     EXPECT_EQ("0", room.priceText->text);
-    EXPECT_EQ((std::vector<std::string>{"keychainsmall"}), names(room, true));
+    EXPECT_EQ("keychainsmall ", names(room, true));
     // The two figures sit close together: after the purchase they look just
     // as in a room opened afresh with the same points.
     std::vector<Uint16> figures = screenArea(300, 0, 230, 82);
@@ -111,6 +97,17 @@ TEST_F(PrizeRoomTest, BuyingWithExactlyEnoughPointsIsSavedWithTheProfile) {
         TrophyRoom fresh;
         EXPECT_EQ(screenArea(300, 0, 230, 82), figures);
     }
+    currentPlayer->vippoints = 500;
+    {
+        TrophyRoom rich;
+        EXPECT_EQ("keychain mug dartboard clock lamp up down lobby ", names(rich, false));
+        rich.handleButton(rich.buttonNamed("lobby"));
+        ASSERT_NE(nullptr, rich.next);
+        EXPECT_EQ("lobby", rich.next->name);
+        delete rich.next;
+        rich.next = nullptr;
+    }
+    currentPlayer->vippoints = 0;
 
     // Owned now: another click does nothing, not even open the panel.
     answerYes();
@@ -125,24 +122,26 @@ TEST_F(PrizeRoomTest, BuyingWithExactlyEnoughPointsIsSavedWithTheProfile) {
     EXPECT_NE(std::string::npos, save.find("vippoints=0\n")) << save;
 }
 
-TEST_F(PrizeRoomTest, PointsSpentElsewhereBuyNothing) {
+TEST_F(PrizeRoomTest, PointsSpentElsewhereBuyNothingAndAWindowCloseCancels) {
     currentPlayer->vippoints = 500;
     TrophyRoom room;
     answerYes();
     room.handleButton(room.buttonNamed("lamp"));
     EXPECT_EQ(100.0, currentPlayer->vippoints);
     // The clock stays on offer for the rest of the visit, but 100 points don't buy it.
-    Widget* clock = room.buttonNamed("clock");
-    ASSERT_NE(nullptr, clock);
     answerYes();
-    room.handleButton(clock);
+    room.handleButton(room.buttonNamed("clock"));
     EXPECT_EQ("250", room.priceText->text);
-    EXPECT_EQ(100.0, currentPlayer->vippoints);
-    // "no" and a press beside the panel leave everything as it was.
+    // "no", a press beside the panel and a closed window leave everything as it was.
     answerNo();
     room.handleButton(room.buttonNamed("mug"));
     pressAt(20, 590);
     room.handleButton(room.buttonNamed("mug"));
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+    room.handleButton(room.buttonNamed("mug"));
+    EXPECT_TRUE(quitRequested());
     EXPECT_EQ(100.0, currentPlayer->vippoints);
     EXPECT_EQ((std::vector<std::string>{"lamp"}), currentPlayer->trophies);
 
@@ -151,48 +150,75 @@ TEST_F(PrizeRoomTest, PointsSpentElsewhereBuyNothing) {
     EXPECT_NE(std::string::npos, save.find("vippoints=100\n")) << save;
 }
 
-TEST_F(PrizeRoomTest, ClosingTheWindowDuringThePurchaseIsNotLost) {
-    currentPlayer->vippoints = 1000;
+TEST_F(PrizeRoomTest, ShelfScrollsTwoAtATimeAndStopsAtBothEnds) {
+    {
+        TrophyRoom empty;  // an empty shelf doesn't move
+        empty.handleButton(empty.buttonNamed("down"));
+        EXPECT_EQ(0, empty.shelfOffset);
+    }
+    for (int i = 0; i < 8; ++i) currentPlayer->trophies.push_back(prizeIds[i]);
+    currentPlayer->trophies.push_back(carPrizeId);  // nine owned
     TrophyRoom room;
-    SDL_Event quit{};
-    quit.type = SDL_QUIT;
-    SDL_PushEvent(&quit);
-    room.handleButton(room.buttonNamed("mug"));
-    EXPECT_TRUE(quitRequested());
-    EXPECT_TRUE(currentPlayer->trophies.empty());
-    EXPECT_EQ(1000.0, currentPlayer->vippoints);
+    Widget* up = room.buttonNamed("up");
+    Widget* down = room.buttonNamed("down");
+    room.handleButton(up);  // already at the top
+    EXPECT_EQ(0, room.shelfOffset);
+
+    // The mouse rests on a shelf prize while the shelf moves: the room must
+    // not keep pointing at the deleted control.
+    room.setHovered(room.buttonNamed("keychainsmall"));
+    room.handleButton(down);
+    EXPECT_EQ(2, room.shelfOffset);
+    EXPECT_EQ(nullptr, room.hovered);
+    EXPECT_EQ("dartboardsmall clocksmall lampsmall bsktballsmall archerysmall sunglassessmall prgrssvcarsmall ",
+              names(room, true));
+
+    room.handleButton(down);  // nothing lies beyond the shelf now
+    EXPECT_EQ(2, room.shelfOffset);
+    room.handleButton(up);
+    room.handleButton(up);
+    EXPECT_EQ(0, room.shelfOffset);
+    // Clicking a shelf prize only shows its pictures.
+    room.handleButton(room.buttonNamed("mugsmall"));
+    EXPECT_EQ(9u, currentPlayer->trophies.size());
 }
 
-TEST_F(PrizeRoomTest, CarMovieGivesTheCarEachTimeAndPutsTheScreenBack) {
+TEST_F(PrizeRoomTest, MoviesPutTheScreenBackAndOnlyTheCarMovieGivesAPrize) {
     mediaTicks = fastClock;
     TrophyRoom room;  // any screen to play over
     std::vector<Uint16> before = screenArea();
+    // What is done during a movie is all still there for the machine.
+    SDL_Event motion{}, key{};
+    motion.type = SDL_MOUSEMOTION;
+    key.type = SDL_KEYDOWN;
+    SDL_PushEvent(&motion);
+    SDL_PushEvent(&key);
+    playJackpotMovie(&room);
+    EXPECT_EQ(before, screenArea());
+    EXPECT_TRUE(currentPlayer->trophies.empty());
+    SDL_Event got;
+    ASSERT_EQ(1, SDL_PollEvent(&got));
+    EXPECT_EQ(SDL_MOUSEMOTION, got.type);
+    ASSERT_EQ(1, SDL_PollEvent(&got));
+    EXPECT_EQ(SDL_KEYDOWN, got.type);
+
     playCarJackpotMovie(&room);
     EXPECT_EQ(before, screenArea());
-    playCarJackpotMovie(&room);
-    EXPECT_EQ((std::vector<std::string>{carPrizeId, carPrizeId}), currentPlayer->trophies);
-
-    // Two cars stand on the shelf of a room opened afterwards.
-    TrophyRoom after;
-    EXPECT_EQ(2u, names(after, true).size());
-    std::string save = saveAndRead();
-    EXPECT_NE(std::string::npos, save.find("trophies=prgrssvcar,prgrssvcar\n")) << save;
-    mediaTicks = SDL_GetTicks;
-}
-
-TEST_F(PrizeRoomTest, ClosingTheWindowCutsAMovieShortAndStaysQueued) {
-    // Real clock: without the close request this would take about 9.5 s.
-    TrophyRoom room;
-    std::vector<Uint16> before = screenArea();
+    // A closed window cuts the movie short (it runs about 9.5 s) and stays
+    // queued; the car is won all the same.
     SDL_Event quit{};
     quit.type = SDL_QUIT;
     SDL_PushEvent(&quit);
-    Uint32 start = SDL_GetTicks();
+    const Uint32 start = fakeNow;
     playCarJackpotMovie(&room);
-    EXPECT_LT(SDL_GetTicks() - start, 1000u);
+    EXPECT_LT(fakeNow - start, 1000u);
     EXPECT_EQ(before, screenArea());
-    EXPECT_EQ(1u, currentPlayer->trophies.size());  // the car is won all the same
-    SDL_Event got;
     ASSERT_EQ(1, SDL_PollEvent(&got));
     EXPECT_EQ(SDL_QUIT, got.type);
+    EXPECT_EQ((std::vector<std::string>{carPrizeId, carPrizeId}), currentPlayer->trophies);
+
+    TrophyRoom after;
+    EXPECT_EQ("prgrssvcarsmall prgrssvcarsmall ", names(after, true));
+    std::string save = saveAndRead();
+    EXPECT_NE(std::string::npos, save.find("trophies=prgrssvcar,prgrssvcar\n")) << save;
 }

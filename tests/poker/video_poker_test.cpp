@@ -90,55 +90,6 @@ TEST_F(PokerTest, DealHoldDrawAndSettleByTheTable) {
     }
 }
 
-TEST_F(PokerTest, KeysAndButtonsKeepToTheirStates) {
-    JacksOrBetter* m = open<JacksOrBetter>("jacksorbetter", "6");
-    // Bet one stops at five coins and never bets more than the credits.
-    for (int i = 0; i < 7; ++i) m->handleEvent(keyEvent(SDLK_n));
-    EXPECT_EQ(m->coinsBet, 5);
-    EXPECT_EQ(m->coinsMeter->text, "5");
-    // After the money popup the meter and the bet agree: no coins in.
-    typeMoney("0");
-    click(*m, 559 + 10, 465 + 10);
-    EXPECT_EQ(m->coinsMeter->text, "0");
-    EXPECT_EQ(m->coinsBet, 0);
-    // Holds do nothing without a hand out.
-    click(*m, 270 + 10, 496 + 10);
-    EXPECT_FALSE(m->handOut);
-    // Bet max deals five coins whatever was bet.
-    click(*m, 593 + 10, 493 + 10);
-    ASSERT_TRUE(m->handOut);
-    EXPECT_EQ(m->coinsPlayed, 5);
-    EXPECT_EQ(m->creditMeter->text, "1");
-    // With a hand out: cash-out, bet-one and the coin value do nothing.
-    Denomination* before = m->denomination;
-    click(*m, 144 + 10, 495 + 10);
-    click(*m, 331 + 10, 427 + 10);
-    m->handleEvent(keyEvent(SDLK_n));
-    EXPECT_EQ(m->next, nullptr);
-    EXPECT_EQ(m->denomination, before);
-    EXPECT_EQ(m->coinsBet, 0);
-    // The deal button draws.
-    click(*m, 546 + 10, 493 + 10);
-    EXPECT_FALSE(m->handOut);
-    const int left = m->credits;
-    if (left < 5) {
-        m->handleEvent(keyEvent(SDLK_m));
-        EXPECT_FALSE(m->handOut) << "bet max needs five credits";
-    }
-    delete m;
-}
-
-TEST_F(PokerTest, NothingIsDealtWithoutCredits) {
-    JacksOrBetter* m = open<JacksOrBetter>("jacksorbetter", "0");
-    EXPECT_EQ(m->credits, 0);
-    m->handleEvent(keyEvent(SDLK_RETURN));
-    m->handleEvent(keyEvent(SDLK_m));
-    click(*m, 546 + 10, 493 + 10);
-    EXPECT_FALSE(m->handOut);
-    EXPECT_EQ(m->coinsPlayed, 0);
-    delete m;
-}
-
 TEST_F(PokerTest, LeavingWithAHandOutLosesThatHand) {
     // Escape: the five coins of the hand on the glass are lost, the rest is paid out.
     JacksOrBetter* m = open<JacksOrBetter>("jacksorbetter", "10", 0.25f);
@@ -168,29 +119,6 @@ TEST_F(PokerTest, LeavingWithAHandOutLosesThatHand) {
     EXPECT_EQ(record->spinslost, 2);
 }
 
-TEST_F(PokerTest, CoinValueChangeReturnsCreditsAndMovesUp) {
-    JacksOrBetter* m = open<JacksOrBetter>("jacksorbetter", "3", 0.25f);
-    EXPECT_EQ(m->credits, 12);
-    const double money = currentPlayer->money;
-    click(*m, 331 + 10, 427 + 10);
-    EXPECT_EQ(m->credits, 0);
-    EXPECT_DOUBLE_EQ(currentPlayer->money, money + 3.0);
-    EXPECT_FLOAT_EQ(m->coinValue(), nextDenomination("jacksorbetter", findDenomination(0.25f, "jacksorbetter"))->value);
-    EXPECT_GT(m->coinValue(), 0.25f);
-    EXPECT_EQ(m->denominationText->text, floatToString(m->coinValue()));
-    // From the largest offered value the next press wraps to the smallest.
-    float largest = 0, smallest = 1e9f;
-    for (Denomination* d : denominationTable)
-        if (d->offers("jacksorbetter")) {
-            largest = std::max(largest, d->value);
-            smallest = std::min(smallest, d->value);
-        }
-    m->setDenomination(largest);
-    m->changeDenomination();
-    EXPECT_FLOAT_EQ(m->coinValue(), smallest);
-    delete m;
-}
-
 TEST_F(PokerTest, SettleCountsUpRecordsPaysAndCapsTheCredits) {
     JacksOrBetter* m = open<JacksOrBetter>("jacksorbetter", "100");
     MachineStats* s = currentPlayer->findStats("jacksorbetter");
@@ -216,44 +144,6 @@ TEST_F(PokerTest, SettleCountsUpRecordsPaysAndCapsTheCredits) {
     m->coinsPlayed = 1;
     m->settle(1000);
     EXPECT_EQ(m->credits, INT_MAX);
-    delete m;
-}
-
-TEST(PokerCountUp, StepsOfTheCountUp) {
-    auto steps = [](long long win, std::vector<int>* sizes = nullptr) {
-        long long paid = 0, remaining = win, n = 0;
-        while (remaining > 0) {
-            const int step = countUpStep(paid, remaining, win);
-            if (sizes) sizes->push_back(step);
-            paid += step;
-            remaining -= step;
-            ++n;
-        }
-        EXPECT_EQ(paid, win);
-        return n;
-    };
-    EXPECT_EQ(steps(25), 21);
-    std::vector<int> sizes;
-    EXPECT_EQ(steps(1003, &sizes), 20 + 16 + 90 + 1);
-    EXPECT_EQ(sizes.back(), 3);
-    EXPECT_EQ(steps(5000), 20 + 16 + 90 + 40);  // the largest hand keeps its steps
-    EXPECT_LE(steps(INT_MAX), 201) << "a huge win counts up in bounded time";
-    EXPECT_LE(steps(123456789), 201);
-}
-
-TEST_F(PokerTest, PayingHandShowsTheWinnerAndTheNextDealErasesIt) {
-    DoublePremium* m = open<DoublePremium>("doublepremium", "100");
-    setHand(*m, {{10, 0}, {11, 0}, {12, 0}, {13, 0}, {14, 0}});
-    m->coinsPlayed = 5;
-    clearLoadedAssets();
-    EXPECT_EQ(m->evaluateHand(), 5000);
-    EXPECT_NE(m->winnerBackground, nullptr);
-    EXPECT_TRUE(assetTried("../gfx/poker/winner.png"));
-    m->coinsPlayed = 1;
-    setHand(*m, {{13, 0}, {2, 1}, {3, 2}, {4, 3}, {14, 0}});
-    clearLoadedAssets();
-    EXPECT_EQ(m->evaluateHand(), 0);
-    EXPECT_FALSE(assetTried("../gfx/poker/winner.png"));
     delete m;
 }
 

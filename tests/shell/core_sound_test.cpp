@@ -88,53 +88,73 @@ TEST(CoreSound, ClosedAudioIsSilentAndSafe) {
     SDL_Quit();
 }
 
-TEST(CoreSound, OpensMonoAndReportsMissingFiles) {
+TEST(CoreSound, OpensMonoReportsMissingFilesAndLoopsAmbientOnChannelZero) {
     OpenPlayer player;
     ASSERT_TRUE(soundPlayer->audioOpen) << "the dummy audio driver should open";
     EXPECT_EQ(player.opened, "Opened audio at 22050 Hz 16 bit mono\n");
+    soundPlayer->setAmbient("lobby");  // before loading: nothing
+    EXPECT_EQ(Mix_Playing(0), 0);
+
+    soundPlayer->loadAmbientLoops();
+    ASSERT_TRUE(soundPlayer->ambientEnabled);
+    soundPlayer->setAmbient("lobby");
+    EXPECT_EQ(Mix_GetChunk(0), soundPlayer->lobbyLoop->chunk);
+    soundPlayer->setAmbient("trophy");
+    EXPECT_EQ(Mix_GetChunk(0), soundPlayer->prizeLoop->chunk);
+    soundPlayer->setAmbient("cashcow");
+    EXPECT_EQ(Mix_GetChunk(0), soundPlayer->slotLoop->chunk);
+    EXPECT_TRUE(soundPlayer->slotLoop->isPlaying());
+    soundPlayer->ambientOff();
+    soundPlayer->setAmbient("lobby");  // stays off until switched back on
+    EXPECT_EQ(Mix_Playing(0), 0);
 
     soundDir = "../sounds/";
     testing::internal::CaptureStdout();
     SoundClip* clip = soundPlayer->play("nosuchclip.wav");
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "Couldn't Load Sound File: ../sounds/nosuchclip.wav\n");
-    ASSERT_NE(clip, nullptr);
     EXPECT_EQ(clip->chunk, nullptr);
     EXPECT_EQ(soundPlayer->clips.size(), 1u);
     soundPlayer->update();
     EXPECT_TRUE(soundPlayer->clips.empty());
 }
 
-TEST(CoreSound, AmbientLoopsOnChannelZeroByScreenName) {
+TEST(CoreSound, FullChannelsLeaveAClipSilentAndHarmless) {
     OpenPlayer player;
     ASSERT_TRUE(soundPlayer->audioOpen);
-    soundPlayer->setAmbient("lobby");   // before loading: nothing
-    EXPECT_EQ(Mix_Playing(0), 0);
-
     soundPlayer->loadAmbientLoops();
-    ASSERT_TRUE(soundPlayer->ambientEnabled);
     soundPlayer->setAmbient("lobby");
-    EXPECT_TRUE(soundPlayer->lobbyLoop->isPlaying());
-    EXPECT_EQ(Mix_GetChunk(0), soundPlayer->lobbyLoop->chunk);
-    soundPlayer->setAmbient("trophy");
-    EXPECT_EQ(Mix_GetChunk(0), soundPlayer->prizeLoop->chunk);
-    soundPlayer->setAmbient("cashcow");
-    EXPECT_EQ(Mix_GetChunk(0), soundPlayer->slotLoop->chunk);
 
-    soundPlayer->ambientOff();
-    EXPECT_EQ(Mix_Playing(0), 0);
-    soundPlayer->setAmbient("lobby");   // stays off until switched back on
-    EXPECT_EQ(Mix_Playing(0), 0);
-}
-
-TEST(CoreSound, FinishedClipsAreFreed) {
-    OpenPlayer player;
-    ASSERT_TRUE(soundPlayer->audioOpen);
-    SoundClip* blip = soundPlayer->play("blip.wav");
-    EXPECT_GE(blip->channel, 1);
-    Uint32 start = SDL_GetTicks();
-    while (!soundPlayer->clips.empty() && SDL_GetTicks() - start < 2000) {
-        soundPlayer->update();
-        SDL_Delay(5);
+    SoundClip* first = nullptr;
+    for (int i = 0; i < 15; ++i) {
+        SoundClip* c = soundPlayer->play("long.wav");
+        EXPECT_EQ(c->channel, i + 1);
+        if (!first) first = c;
     }
-    EXPECT_TRUE(soundPlayer->clips.empty());
+    SoundClip* extra = soundPlayer->play("long.wav");
+    EXPECT_EQ(extra->channel, -1);
+    EXPECT_FALSE(extra->isPlaying());
+    // Halting it must not silence everything else (channel -1 = all).
+    extra->halt();
+    EXPECT_NE(Mix_Playing(0), 0);
+    EXPECT_TRUE(first->isPlaying());
+    EXPECT_EQ(Mix_Playing(-1), 16);
+
+    // The silent (finished) one-shot is freed at the next update; the others stay.
+    soundPlayer->update();
+    EXPECT_EQ(soundPlayer->clips.size(), 15u);
+
+    // A looping clip that found no channel stays valid until halted.
+    SoundClip* hum = soundPlayer->play("long.wav", true);
+    EXPECT_EQ(hum->channel, -1);
+    soundPlayer->update();
+    soundPlayer->update();
+    EXPECT_EQ(soundPlayer->clips.size(), 16u);
+    hum->halt();
+    EXPECT_EQ(Mix_Playing(-1), 16);
+    soundPlayer->update();
+    EXPECT_EQ(soundPlayer->clips.size(), 15u);
+
+    // With the ambient sound off, a further clip takes channel 0.
+    soundPlayer->ambientOff();
+    EXPECT_EQ(soundPlayer->play("long.wav")->channel, 0);
 }

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <iostream>
+#include <string>
 
 #include "shell/display.h"
 #include "shell/media_fixture.h"
@@ -15,95 +15,56 @@ namespace {
 
 SDL_Rect R(int x, int y, int w, int h) { return SDL_Rect{Sint16(x), Sint16(y), Uint16(w), Uint16(h)}; }
 
-void expectRect(const SDL_Rect& got, int x, int y, int w, int h) {
-    EXPECT_EQ(x, got.x);
-    EXPECT_EQ(y, got.y);
-    EXPECT_EQ(w, got.w);
-    EXPECT_EQ(h, got.h);
+std::string text(const SDL_Rect& r) {
+    return std::to_string(r.x) + "," + std::to_string(r.y) + " " + std::to_string(r.w) + "x" + std::to_string(r.h);
 }
 
 class MediaDisplay : public MediaTest {};
 
 }  // namespace
 
-TEST_F(MediaDisplay, ChangedListMergesEqualAndContainedRectangles) {
-    display->addDirtyRect(R(10, 10, 50, 50));
-    display->addDirtyRect(R(10, 10, 50, 50));
-    ASSERT_EQ(1u, display->changedRects.size());
-
-    // A smaller rectangle inside a listed one adds nothing.
-    display->addDirtyRect(R(20, 20, 5, 5));
-    ASSERT_EQ(1u, display->changedRects.size());
-
-    // Overlapping without containment: both kept, in the order added.
-    display->addDirtyRect(R(40, 40, 50, 50));
-    ASSERT_EQ(2u, display->changedRects.size());
-    expectRect(display->changedRects[0], 10, 10, 50, 50);
-    expectRect(display->changedRects[1], 40, 40, 50, 50);
-
-    // Equal edges count as contained.
-    EXPECT_TRUE(rectContains(R(0, 0, 100, 100), R(90, 90, 10, 10)));
+TEST_F(MediaDisplay, ChangedListMergesAndClipsToTheScreen) {
+    // Equal and contained rectangles add nothing; overlapping ones are kept in order.
+    for (SDL_Rect r : {R(10, 10, 50, 50), R(10, 10, 50, 50), R(20, 20, 5, 5), R(40, 40, 50, 50)})
+        display->addDirtyRect(r);
+    std::string list;
+    for (const SDL_Rect& r : display->changedRects) list += text(r) + " | ";
+    EXPECT_EQ("10,10 50x50 | 40,40 50x50 | ", list);
+    EXPECT_TRUE(rectContains(R(0, 0, 100, 100), R(90, 90, 10, 10)));  // equal edges count
     EXPECT_FALSE(rectContains(R(0, 0, 100, 100), R(90, 90, 11, 10)));
-}
 
-TEST_F(MediaDisplay, ClipsToTheScreenKeepingSizeAtTheNearEdges) {
-    SDL_Rect r = R(790, 590, 20, 20);
-    display->clipToScreen(r);
-    expectRect(r, 790, 590, 10, 10);
-
-    r = R(-5, -5, 20, 20);
-    display->clipToScreen(r);
-    expectRect(r, 0, 0, 20, 20);
-
-    r = R(-100, 10, 1000, 20);
-    display->clipToScreen(r);
-    expectRect(r, 0, 10, 800, 20);
-
-    // Wholly beyond the right or bottom edge: nothing left to send.
-    r = R(850, 10, 20, 20);
-    display->clipToScreen(r);
-    EXPECT_EQ(0, r.w);
-    r = R(10, 600, 20, 20);
-    display->clipToScreen(r);
-    EXPECT_EQ(0, r.h);
-
-    // update() sends them, skipping what lies off screen, and empties the list.
-    display->addDirtyRect(R(790, 590, 20, 20));
-    display->addDirtyRect(R(-5, -5, 20, 20));
+    // Clipped at the far edges, kept whole at the near ones; wholly beyond: empty.
+    std::string clipped;
+    for (SDL_Rect r : {R(790, 590, 20, 20), R(-5, -5, 20, 20), R(-100, 10, 1000, 20), R(850, 10, 20, 20),
+                       R(10, 600, 20, 20)}) {
+        display->clipToScreen(r);
+        clipped += text(r) + " | ";
+    }
+    EXPECT_EQ("790,590 10x10 | 0,0 20x20 | 0,10 800x20 | 850,10 0x20 | 10,600 20x0 | ", clipped);
     display->addDirtyRect(R(900, 700, 20, 20));
     display->update();
     EXPECT_TRUE(display->changedRects.empty());
 }
 
-TEST_F(MediaDisplay, SaveAndRestoreBringTheScreenBack) {
+TEST_F(MediaDisplay, SaveAndRestoreBringTheScreenBackOnceAndNest) {
     fillRect(100, 100, 50, 50, Colour{255, 0, 0});
     display->saveScreen();
     fillScreen(Colour{0, 0, 255});
     display->changedRects.clear();
-
     display->restoreScreen();
     EXPECT_TRUE(areaIs(100, 100, 50, 50, Colour{255, 0, 0}));
     EXPECT_TRUE(areaIs(0, 0, 100, 100, Colour{0, 0, 0}));
     ASSERT_EQ(1u, display->changedRects.size());
-    expectRect(display->changedRects[0], 0, 0, 800, 600);
+    EXPECT_EQ("0,0 800x600", text(display->changedRects[0]));
     EXPECT_EQ(nullptr, display->savedScreen);
 
-    // Without a saved copy nothing is drawn but the screen is still marked.
-    fillScreen(Colour{0, 0, 255});
-    display->update();
-    display->restoreScreen();
-    EXPECT_TRUE(areaIs(0, 0, 800, 600, Colour{0, 0, 255}));
-    ASSERT_EQ(1u, display->changedRects.size());
-
-    // Saving again replaces the outer copy.
-    fillScreen(Colour{255, 0, 0});
-    display->saveScreen();
+    // Saving again replaces the outer copy: the outer restore has nothing left.
     fillScreen(Colour{0, 255, 0});
-    display->saveScreen();  // an inner popup
+    display->saveScreen();
+    display->saveScreen();
     fillScreen(Colour{0, 0, 255});
-    display->restoreScreen();  // inner restore: green again
-    EXPECT_TRUE(areaIs(0, 0, 800, 600, Colour{0, 255, 0}));
-    display->restoreScreen();  // outer restore has nothing left
+    display->restoreScreen();
+    display->restoreScreen();
     EXPECT_TRUE(areaIs(0, 0, 800, 600, Colour{0, 255, 0}));
 
     // drawSavedScreen keeps the copy for another wipe.
@@ -116,14 +77,24 @@ TEST_F(MediaDisplay, SaveAndRestoreBringTheScreenBack) {
     EXPECT_EQ(nullptr, display->savedScreen);
 }
 
+TEST_F(MediaDisplay, KeyColourIsTheTopLeftPixel) {
+    fillRect(0, 0, 1, 1, Colour{255, 0, 255});
+    EXPECT_EQ(0xFF00FFu, display->screenKeyColor());
+    // An 8-bit picture reads its palette entry, not four pixels at once.
+    SDL_Surface* indexed = SDL_CreateRGBSurface(SDL_SWSURFACE, 4, 1, 8, 0, 0, 0, 0);
+    SDL_Color palette[2] = {{10, 20, 30, 0}, {200, 100, 50, 0}};
+    SDL_SetColors(indexed, palette, 0, 2);
+    static_cast<Uint8*>(indexed->pixels)[0] = 1;
+    static_cast<Uint8*>(indexed->pixels)[1] = 255;
+    EXPECT_EQ(0xC86432u, display->surfaceKeyColor(indexed));
+    SDL_FreeSurface(indexed);
+}
+
 TEST(MediaDisplayNoVideo, FailedModeReportsAndLeavesNoSurface) {
-    // A video driver that doesn't exist: the mode can't be set.
-    std::string driver = getenv("SDL_VIDEODRIVER") ? getenv("SDL_VIDEODRIVER") : "";
     setenv("SDL_VIDEODRIVER", "no-such-driver", 1);
     testing::internal::CaptureStdout();
     Display d(SDL_ANYFORMAT);
     std::string out = testing::internal::GetCapturedStdout();
-    setenv("SDL_VIDEODRIVER", driver.c_str(), 1);
     EXPECT_FALSE(d.hasSurface());
     EXPECT_EQ(0u, out.find("Couldn't allocate screen buffer(s). SDL error"));
     // Nothing else may fall over without a surface.

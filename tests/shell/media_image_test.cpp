@@ -14,29 +14,6 @@ namespace {
 class MediaImage : public MediaTest {};
 }  // namespace
 
-TEST_F(MediaImage, MissingFileReportsAndStaysEmpty) {
-    const std::string path = pictureDir() + "nothing_here.png";
-    clearLoadedAssets();
-    testing::internal::CaptureStdout();
-    Image picture(path);
-    std::string out = testing::internal::GetCapturedStdout();
-    EXPECT_EQ("Couldn't Load" + path + "\n", out);
-    EXPECT_FALSE(picture.loaded);
-    EXPECT_EQ(nullptr, picture.surface);
-    EXPECT_EQ(0, picture.width());
-    EXPECT_EQ(1u, loadedAssets().count(path));
-
-    // Drawing an empty picture touches nothing.
-    picture.blit(10, 10);
-    EXPECT_TRUE(display->changedRects.empty());
-
-    Sprite sprite(path, false, false, 5, 5);
-    EXPECT_EQ(nullptr, sprite.background);
-    sprite.draw();
-    sprite.restoreBackground();
-    EXPECT_TRUE(display->changedRects.empty());
-}
-
 TEST_F(MediaImage, CropsAtTheLeftAndTopEdges) {
     const std::string path = pictureDir() + "columns.bmp";
     writeColumnPicture(path, 50, 20);

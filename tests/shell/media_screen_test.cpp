@@ -118,35 +118,3 @@ TEST_F(MediaScreen, RightPressGoesToTheControlOnlyWhileInputIsOff) {
     s.handleEvent(press(SDL_BUTTON_RIGHT));
     EXPECT_TRUE(s.pressed.empty());
 }
-
-TEST_F(MediaScreen, RemovingTheHoveredControlForgetsIt) {
-    TestScreen s;
-    Widget* first = s.buttonNamed("first");
-    s.setHovered(first);
-    ASSERT_EQ(first, s.hovered);
-
-    s.deleteButton(first);
-    EXPECT_EQ(nullptr, s.hovered);
-    EXPECT_EQ(nullptr, s.buttonNamed("first"));
-    EXPECT_EQ(2u, s.buttons.size());
-    // A later look where both lay finds "second" without touching the deleted one.
-    moveMouse(375, 375);
-    for (int i = 0; i < 51; ++i) s.tick();
-    EXPECT_EQ(s.buttonNamed("second"), s.hovered);
-
-    // A control deleted by its owner's own means is forgotten first.
-    Widget* second = s.buttonNamed("second");
-    s.forgetButton(second);
-    EXPECT_EQ(nullptr, s.hovered);
-
-    s.deleteButton(nullptr);  // not in the list: nothing happens
-    EXPECT_EQ(2u, s.buttons.size());
-
-    s.setHovered(second);
-    s.clearButtons();
-    EXPECT_TRUE(s.buttons.empty());
-    EXPECT_EQ(nullptr, s.hovered);
-    moveMouse(420, 420);
-    s.handleEvent(press(SDL_BUTTON_LEFT));
-    EXPECT_TRUE(s.pressed.empty());
-}

@@ -39,22 +39,6 @@ protected:
 
 }  // namespace
 
-TEST_F(MediaTextLabel, RightAlignedTextEndsAtTheAnchor) {
-    TextLabel label(fontFile, 24, "1", 500, 300, 3, 255, 255, 0);
-    ASSERT_NE(nullptr, label.font);
-    EXPECT_EQ(500, label.left + label.extent.w);
-    label.setText("123456");
-    EXPECT_EQ(500, label.left + label.extent.w);
-    EXPECT_EQ(300, label.baseline);
-
-    EXPECT_EQ(0, inkedScreen());  // nothing drawn until draw()
-    label.draw();
-    int ink = inked(label.area());
-    EXPECT_GT(ink, 0);
-    EXPECT_EQ(ink, inkedScreen());  // all of it inside the text's area
-    EXPECT_TRUE(display->changedRects.empty());
-}
-
 TEST_F(MediaTextLabel, ChangingTheTextErasesTheOldOne) {
     {
         // Digits that sit on the baseline (a video slot meter): a shorter

@@ -17,7 +17,7 @@ ITEMS = [
              dict(text="YELLOW 3000     GREEN 4000     BLUE 5000", at=[315, 508], anchor="mm", size=16,
                   color="cream", font="sans-bold"),
          ],
-         bottom="CRAZY EIGHTS"),
+         bottom="ONE COLOUR OF EIGHT ON ALL THREE REELS PAYS THE MOST"),
     dict(kind="symbolset", symbols=[["blank", 9], ["bar", 2], ["2bar", 2], ["3bar", 2], ["yellow", 2], ["green", 2],
                                     ["blue", 2]],
          looks=dict(yellow=dict(_EIGHT, color="yellow"), green=dict(_EIGHT, color="green"),

@@ -39,5 +39,5 @@ ITEMS = [
     dict(kind="button", dir="gfx/bonus/doubledicespinforcash", name="black", states=["click", "flash"],
          size=[56, 40], label="BLACK", color="charcoal", shape="rect"),
     dict(kind="button", dir="gfx/bonus/doubledicespinforcash", name="collect", states=["click"],
-         size=[56, 40], label="TAKE", color="darkgold", shape="rect"),
+         size=[56, 40], label="TAKE", color="bronze", shape="rect"),
 ]

@@ -1,16 +1,26 @@
 # The "doubleupbonus" video poker cabinet: pay table on the glass, and the bottom panel.
-from _poker_cabinet import cabinet, natural
+from _poker_cabinet import cabinet
 
 FOLDER = "gfx/poker/doubleupbonus"
 LEAD = dict(glyph="hand", cards=["AS", "AD"])   # the lobby's picture of this machine
-ITEMS = cabinet("Double Up Premium Poker",
-                natural(500, 1000, 100, [["Four of a Kind", 50]], 20, 15, 5, 3, 2, "Jacks or Better"),
+ROWS = [
+    ['Royal Flush', 500, 5000],
+    ['Straight Flush', 100],
+    ['Four of a Kind', 50],
+    ['Full House', 20],
+    ['Flush', 15],
+    ['Straight', 5],
+    ['Three of a Kind', 3],
+    ['Two Pair', 2],
+    ['Jacks or Better', 1],
+]
+ITEMS = cabinet('Double Up Premium Poker', ROWS,
                 "Double up any win: beat the dealer's card!")
 
 # The double-up offer (at 227, 343) and its answers (at 271, 435 and 396, 435).
 ITEMS += [
     dict(kind="text", file="doubleup.png", text="DOUBLE UP?", size=[244, 56], font="serif-bold", text_size=34,
          color="lightgold", bg="navy", shadow="black", elements=[dict(box=[1, 1, 242, 54], outline="gold", width=3)]),
-    dict(kind="button", name="yes", states=["std"], size=[90, 30], label="YES", color="green", text="cream", shape="rect"),
+    dict(kind="button", name="yes", states=["std"], size=[90, 30], label="YES", color="felt", text="cream", shape="rect"),
     dict(kind="button", name="no", states=["std"], size=[90, 30], label="NO", color="red", text="cream", shape="rect"),
 ]

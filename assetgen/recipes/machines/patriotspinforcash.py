@@ -35,5 +35,5 @@ ITEMS = [
     dict(kind="button", dir="gfx/bonus/patriotspinforcash", name="black", states=["click", "flash"],
          size=[56, 40], label="BLACK", color="charcoal", shape="rect"),
     dict(kind="button", dir="gfx/bonus/patriotspinforcash", name="collect", states=["click"],
-         size=[56, 40], label="TAKE", color="darkgold", shape="rect"),
+         size=[56, 40], label="TAKE", color="bronze", shape="rect"),
 ]

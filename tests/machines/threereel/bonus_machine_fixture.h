@@ -54,13 +54,6 @@ public:
     using reelsession::ThreeReelSession::open;
     static void finishSpin(ThreeReelMachine& m) { reelsession::finishSpin(m); }
 
-    // Pulls at `coins` coins (credits topped up) and runs the spin to its end.
-    static void pullAndSettle(ThreeReelMachine& m, int coins) {
-        m.credits = std::max(m.credits, 100);
-        m.coins = coins;
-        m.pull();
-        finishSpin(m);
-    }
 
     // What the three symbols pay at `coins`, by the rules in play there (0
     // when none accepts them). Every rule accepting them must agree.
@@ -86,13 +79,6 @@ public:
         return best < 0 ? 0 : best;
     }
 
-    // The family shuffles the wild list at every winning spin; the table
-    // reckoning reads the first wild, so put the one that stands in for
-    // something first (these machines have one such wild).
-    static void substitutingWildFirst(ThreeReelMachine& m) {
-        std::stable_partition(m.wilds.begin(), m.wilds.end(),
-                              [](const WildSymbol* w) { return !w->substituteList.empty(); });
-    }
 
     // The product of the multipliers of the wilds the result shows.
     static long long wildFactor(const ThreeReelMachine& m) {

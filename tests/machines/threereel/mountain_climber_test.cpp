@@ -63,22 +63,6 @@ TEST_F(MountainClimberTest, ClimbSymbolsOnlyOnLosingSpinsAndTheReturn) {
     delete m;
 }
 
-TEST_F(MountainClimberTest, OnePointFromTheFoot) {
-    MountainClimber* m = open<MountainClimber>();
-    m->climbPoints = 1;
-    clearLoadedAssets();
-    EXPECT_EQ(m->runClimbBonus(), 0);
-    EXPECT_EQ(m->height, 6);
-    EXPECT_EQ(m->climberFrame, 6);
-    EXPECT_EQ(m->climbPoints, 0);
-    for (int f = 1; f <= 6; ++f) EXPECT_TRUE(loadedPicture(bonusPicture("climber.png." + std::to_string(f)))) << f;
-    EXPECT_FALSE(loadedPicture(bonusPicture("climber.png.7")));
-    EXPECT_TRUE(loadedPicture(bonusPicture("bonus.png")));
-    EXPECT_TRUE(anyYodel());
-    bonustest::expectEveryLoadedFileExists();
-    delete m;
-}
-
 TEST_F(MountainClimberTest, SummitAndPeriodPays) {
     MountainClimber* m = open<MountainClimber>();
     // Past the summit: 100, and the climb starts over.
@@ -120,34 +104,6 @@ TEST_F(MountainClimberTest, SummitAndPeriodPays) {
     EXPECT_EQ(m->height, 109);
     EXPECT_EQ(m->climberFrame, 1);
     bonustest::expectEveryLoadedFileExists();
-    delete m;
-}
-
-TEST_F(MountainClimberTest, TheSpinThatEndsAPeriod) {
-    MountainClimber* m = open<MountainClimber>();
-    m->coins = 1;
-    struct Case {
-        int height, extra;
-    } cases[] = {{98, 50}, {84, 20}, {97, 20}, {83, 0}};
-    for (const Case& c : cases) {
-        // Spins until one wins, so the pay is the line's and the extra.
-        m->height = c.height;
-        m->spinCount = 20;
-        clearLoadedAssets();
-        m->spin();
-        const int line = m->result.matched ? m->result.award * static_cast<int>(wildFactor(*m)) : 0;
-        EXPECT_EQ(m->win, line + c.extra) << c.height;
-        EXPECT_EQ(m->height, 0);
-        EXPECT_EQ(m->climberFrame, 0);
-        EXPECT_EQ(m->spinCount, 1);
-        EXPECT_EQ(loadedPicture(bonusPicture("bonus.png")), c.extra > 0) << "the mountain shows when it pays";
-    }
-    // The twentieth spin of a period is not yet the end.
-    m->height = 98;
-    m->spinCount = 19;
-    m->spin();
-    EXPECT_EQ(m->height, 98);
-    EXPECT_EQ(m->spinCount, 20);
     delete m;
 }
 

@@ -10,13 +10,26 @@
 
 namespace payglass {
 
+// A recipe file of the art generator ("machines/magic", "_patriot").
+inline std::string recipeText(const std::string& name) {
+    std::ifstream in(std::string(CORVALO_ROOT) + "/assetgen/recipes/" + name + ".py");
+    std::stringstream all;
+    all << in.rdbuf();
+    return all.str();
+}
+
+// The whole numbers of a text that stand in the pattern's first group.
+inline std::multiset<int> numbers(const std::string& text, const std::regex& pattern) {
+    std::multiset<int> out;
+    for (std::sregex_iterator it(text.begin(), text.end(), pattern), none; it != none; ++it)
+        out.insert(std::stoi((*it)[1].str()));
+    return out;
+}
+
 // The cabinet item of a machine's art recipe: its text from kind="cabinet"
 // up to the symbol set that follows it.
 inline std::string cabinetRecipe(const std::string& id) {
-    std::ifstream in(std::string(CORVALO_ROOT) + "/assetgen/recipes/machines/" + id + ".py");
-    std::stringstream all;
-    all << in.rdbuf();
-    const std::string text = all.str();
+    const std::string text = recipeText("machines/" + id);
     const size_t start = text.find("kind=\"cabinet\"");
     if (start == std::string::npos) return "";
     const size_t end = text.find("kind=\"symbolset\"", start);
@@ -25,16 +38,13 @@ inline std::string cabinetRecipe(const std::string& id) {
 
 // The amounts of the glass's pay rows, repeats kept.
 inline std::multiset<int> payRowAmounts(const std::string& cabinet) {
-    std::multiset<int> out;
     const size_t pays = cabinet.find("pays=[");
-    if (pays == std::string::npos) return out;
+    if (pays == std::string::npos) return {};
     const size_t end = cabinet.find("]],", pays);
     const std::string rows = cabinet.substr(pays, end == std::string::npos ? std::string::npos : end + 2 - pays);
     // ["label", amount] or ["label", amount, "the symbols the bottom glass shows"]
     static const std::regex row("\\[\\s*\"[^\"]*\"\\s*,\\s*(\\d+)\\s*(?:,\\s*\"[^\"]*\"\\s*)?\\]");
-    for (std::sregex_iterator it(rows.begin(), rows.end(), row), none; it != none; ++it)
-        out.insert(std::stoi((*it)[1].str()));
-    return out;
+    return numbers(rows, row);
 }
 
 }  // namespace payglass

@@ -56,27 +56,7 @@ inline std::vector<int> paysFor(ThreeReelMachine& m, int coins, const std::vecto
     return out;
 }
 
-// "name:pictures" for every declared symbol, in order; arrows marked ^ or v.
-inline std::string symbolTable(const ThreeReelMachine& m) {
-    std::ostringstream out;
-    for (const Symbol* s : m.symbols) {
-        out << (out.tellp() > 0 ? " " : "") << s->name << ":" << s->variants;
-        if (s->kind == symbolArrowUp) out << "^";
-        if (s->kind == symbolArrowDown) out << "v";
-    }
-    return out.str();
-}
 
-// "name x<multiplier> for <n>" for every wild, with the symbols it won't take.
-inline std::string wildTable(ThreeReelMachine& m) {
-    std::ostringstream out;
-    for (const WildSymbol* w : m.wilds) {
-        out << (out.tellp() > 0 ? "; " : "") << w->name << " x" << w->multiplier << " not";
-        for (const Symbol* s : m.symbols)
-            if (!w->substitutes(s)) out << " " << s->name;
-    }
-    return out.str();
-}
 
 // The expected win of one spin at `coins`, worked out from the active rules
 // alone: each rule's slice of the draw numbers, the uniform pick of each
@@ -142,32 +122,6 @@ inline bool shows(const ThreeReelMachine& m, const char* a, const char* b, const
 class MachineFixture : public reelsession::ThreeReelSession {
 protected:
     void SetUp() override { startSession({"Reel_Tester", 1000.0, 4321, true, true}); }
-
-    // The table's exact return against a seeded run, at every bet.
-    static void checkReturn(ThreeReelMachine& m, int pulls) {
-        for (int coins = 1; coins <= m.maxCoins; ++coins) {
-            const double exact = expectedWin(m, coins);
-            const Simulated run = simulate(m, coins, pulls);
-            EXPECT_NEAR(run.mean, exact, 5 * run.standardError + 1e-9) << m.name << " at " << coins << " coins";
-            std::cout << "  return per coin " << m.name << " at " << coins << ": table " << exact / coins
-                      << ", run " << run.mean / coins << std::endl;
-        }
-    }
 };
-
-}  // namespace tablecheck
-
-namespace tablecheck {
-
-// The product of the multipliers of the wilds the family put on the reels.
-inline int wildProduct(const ThreeReelMachine& m) {
-    int product = 1;
-    for (int reel = 0; reel < 3; ++reel) {
-        const Symbol* s = m.result.chosenSymbol(reel);
-        for (const WildSymbol* w : m.wilds)
-            if (s == w) product *= w->multiplier;
-    }
-    return product;
-}
 
 }  // namespace tablecheck

@@ -177,21 +177,6 @@ TEST_F(WheelMachines, GambleDoublesLosesAndCollects) {
     drainEvents();
 }
 
-TEST_F(WheelMachines, RealWheelThenCollect) {
-    gamblePointer = scriptedPointer;
-    press(kCollect);
-    clearLoadedAssets();
-    const int bank = runGambleWheelBonus(diceWheel(), diceGamble());
-    std::set<int> prizes;
-    for (const WheelStop& s : diceWheel().stops) prizes.insert(s.prize);
-    EXPECT_EQ(prizes.count(bank), 1u) << bank;
-    EXPECT_TRUE(heard("wheelseq.wav"));
-    EXPECT_TRUE(heard("birdclap.wav"));
-    for (const char* picture : {"bonus.png", "dicespin.png.23", "red_flash.png", "black_click.png", "collect_click.png"})
-        EXPECT_TRUE(bonustest::loadedPicture(std::string("../gfx/bonus/doubledicespinforcash/") + picture)) << picture;
-    bonustest::expectEveryLoadedFileExists();
-}
-
 TEST_F(WheelMachines, WindowCloseDuringTheGambleKeepsTheBank) {
     script({{150, "black"}, {20, "red"}});
     press(kRed);

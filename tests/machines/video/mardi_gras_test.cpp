@@ -18,34 +18,6 @@ protected:
     }
 };
 
-TEST_F(MardiGrasTest, NineLinePanelFollowsTheCredits) {
-    ASSERT_NE(m, nullptr);
-    m->coins = 3;
-    m->credits = 20;
-    click("play7");
-    EXPECT_EQ(m->lines, 0) << "7 lines of 3 coins need 21";
-    click("play5");
-    EXPECT_EQ(m->lines, 5);
-    click("play9");
-    EXPECT_EQ(m->lines, 5);
-    m->coins = 0;
-    click("play9");
-    EXPECT_EQ(m->lines, 9) << "with no coins every line button is taken";
-    EXPECT_EQ(control("play9")->state, 2);
-
-    // Bet max is five coins on nine lines.
-    m->credits = 44;
-    click("betmax");
-    EXPECT_FALSE(m->spinning);
-    m->credits = 45;
-    click("betmax");
-    EXPECT_TRUE(m->spinning);
-    EXPECT_EQ(m->coins, 5);
-    EXPECT_EQ(m->lines, 9);
-    EXPECT_EQ(m->creditMeter->text, "0");
-    finishSpin();
-}
-
 TEST_F(MardiGrasTest, ScatterPaysByReelsAndBet) {
     ASSERT_NE(m, nullptr);
     // Scatters on the top row of reel 1 and the bottom row of reel 3.
