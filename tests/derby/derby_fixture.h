@@ -22,6 +22,7 @@
 #include "shell/mtrand.h"
 #include "shell/sound.h"
 #include "shell/text_label.h"
+#include "support/headless.h"
 
 namespace derbytest {
 
@@ -40,37 +41,16 @@ inline int countPauses(Uint32 ms) {
     return n;
 }
 
-inline void pushKey(SDLKey key, Uint16 unicode = 0, Uint8 type = SDL_KEYDOWN) {
-    SDL_Event e{};
-    e.type = type;
-    e.key.type = type;
-    e.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
-    e.key.keysym.sym = key;
-    e.key.keysym.unicode = unicode;
-    SDL_PushEvent(&e);
-}
+using testrt::drainEvents;
+using testrt::pendingEvents;
+using testrt::pushKey;
+using testrt::typeMoney;
 
 inline void pushEventOfType(Uint8 type) {
+    if (type == SDL_MOUSEBUTTONDOWN || type == SDL_MOUSEBUTTONUP) return testrt::pushClick(10, 10, type);
     SDL_Event e{};
     e.type = type;
-    if (type == SDL_MOUSEBUTTONDOWN || type == SDL_MOUSEBUTTONUP) {
-        e.button.type = type;
-        e.button.button = SDL_BUTTON_LEFT;
-        e.button.x = e.button.y = 10;
-    }
     SDL_PushEvent(&e);
-}
-
-// Types an amount into the money popup that opens next.
-inline void typeMoney(const std::string& amount) {
-    for (char c : amount) pushKey(static_cast<SDLKey>(c), static_cast<Uint16>(c));
-    pushKey(SDLK_RETURN, '\r');
-}
-
-inline int pendingEvents() {
-    SDL_PumpEvents();
-    SDL_Event all[64];
-    return SDL_PeepEvents(all, 64, SDL_PEEKEVENT, SDL_ALLEVENTS);
 }
 
 // The screen's pixels in an area, row by row (to compare before and after).
@@ -86,49 +66,19 @@ inline std::vector<Uint8> screenPixels(SDL_Rect area) {
     return pixels;
 }
 
-inline void drainEvents() {
-    SDL_Event e;
-    while (SDL_PollEvent(&e)) {}
-}
-
 class DerbyTest : public ::testing::Test {
 protected:
     void SetUp() override {
         // A test that waits for input that never comes fails instead of hanging.
         alarm(60);
         sgenrand(4357);
-        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO), 0) << SDL_GetError();
-        ASSERT_EQ(sge_TTF_Init(), 0);
-        display = new Display(SDL_SWSURFACE);
-        ASSERT_TRUE(display->hasSurface());
-        soundPlayer = new SoundPlayer();
-        buildDenominationTable();
-        currentPlayer = new Player();
-        currentPlayer->name = "Dana_Derby";
-        currentPlayer->money = 1000.0;
-        currentPlayer->vippoints = 0.0;
-        // A first visit would open the lobby's help pages, which wait for a press.
-        currentPlayer->firsttime = false;
-        currentPlayer->firsttimelobby = false;
-        currentPlayer->firsttimeslot = false;
+        ASSERT_TRUE(testrt::startHeadless("Dana_Derby", 1000.0)) << SDL_GetError();
         mediaTicks = movingClock;
         derbyDelay = recordPause;
         pauses.clear();
-        clearLoadedAssets();
-        drainEvents();
     }
     void TearDown() override {
-        drainEvents();
-        delete currentPlayer;
-        currentPlayer = nullptr;
-        freeDenominationTable();
-        delete soundPlayer;
-        soundPlayer = nullptr;
-        delete display;
-        display = nullptr;
-        mediaTicks = SDL_GetTicks;
-        derbyDelay = SDL_Delay;
-        SDL_Quit();
+        testrt::stopHeadless();
         alarm(0);
     }
 

@@ -23,6 +23,7 @@
 #include "shell/display.h"
 #include "shell/mtrand.h"
 #include "shell/sound.h"
+#include "support/headless.h"
 
 namespace pokertest {
 
@@ -52,25 +53,11 @@ inline void scriptedMouse(int* x, int* y) {
 
 inline void pushClick(int x, int y) {
     mousePoints.push_back({x, y});
-    SDL_Event e{};
-    e.type = SDL_MOUSEBUTTONDOWN;
-    e.button.type = SDL_MOUSEBUTTONDOWN;
-    e.button.button = SDL_BUTTON_LEFT;
-    e.button.state = SDL_PRESSED;
-    e.button.x = static_cast<Uint16>(x);
-    e.button.y = static_cast<Uint16>(y);
-    SDL_PushEvent(&e);
+    testrt::pushClick(x, y);
 }
 
-inline void pushKey(SDLKey key, Uint16 unicode = 0) {
-    SDL_Event e{};
-    e.type = SDL_KEYDOWN;
-    e.key.type = SDL_KEYDOWN;
-    e.key.state = SDL_PRESSED;
-    e.key.keysym.sym = key;
-    e.key.keysym.unicode = unicode;
-    SDL_PushEvent(&e);
-}
+using testrt::pushKey;
+using testrt::typeMoney;
 
 inline SDL_Event keyEvent(SDLKey key) {
     SDL_Event e{};
@@ -80,15 +67,8 @@ inline SDL_Event keyEvent(SDLKey key) {
     return e;
 }
 
-// Types an amount into the money popup that opens with the machine.
-inline void typeMoney(const std::string& amount) {
-    for (char c : amount) pushKey(static_cast<SDLKey>(c), static_cast<Uint16>(c));
-    pushKey(SDLK_RETURN, '\r');
-}
-
 inline void drainEvents() {
-    SDL_Event e;
-    while (SDL_PollEvent(&e)) {}
+    testrt::drainEvents();
     mousePoints.clear();
 }
 
@@ -96,35 +76,16 @@ class PokerTest : public ::testing::Test {
 protected:
     void SetUp() override {
         sgenrand(4357);
-        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
-        ASSERT_EQ(sge_TTF_Init(), 0);
-        display = new Display(SDL_SWSURFACE);
-        ASSERT_TRUE(display->hasSurface());
-        SDL_EnableUNICODE(1);
-        soundPlayer = new SoundPlayer();
-        buildDenominationTable();
-        currentPlayer = new Player();
-        currentPlayer->name = "poker_probe";
-        currentPlayer->money = 1000.0;
-        currentPlayer->firsttimepoker = false;
-        currentPlayer->firsttimelobby = false;
+        ASSERT_TRUE(testrt::startHeadless("poker_probe", 1000.0, false)) << SDL_GetError();
         mediaTicks = movingClock;
         pokerDelay = recordPause;
         wheelDelay = recordPause;
         pokerMouseState = scriptedMouse;
-        clearLoadedAssets();
     }
     void TearDown() override {
-        drainEvents();
         onMouseLook = nullptr;
-        delete currentPlayer;
-        currentPlayer = nullptr;
-        freeDenominationTable();
-        delete soundPlayer;
-        soundPlayer = nullptr;
-        delete display;
-        display = nullptr;
-        SDL_Quit();
+        drainEvents();
+        testrt::stopHeadless();
     }
 
     // A machine from the floor's factory with `money` dollars put in.

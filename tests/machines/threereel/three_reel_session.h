@@ -19,6 +19,7 @@
 #include "shell/display.h"
 #include "shell/mtrand.h"
 #include "shell/sound.h"
+#include "support/headless.h"
 #include "support/runtime.h"
 
 namespace reelsession {
@@ -29,35 +30,10 @@ inline Uint32 fastClock() {
     return now += 40;
 }
 
-inline void pushKey(SDLKey key, Uint16 unicode) {
-    SDL_Event e{};
-    e.type = SDL_KEYDOWN;
-    e.key.type = SDL_KEYDOWN;
-    e.key.state = SDL_PRESSED;
-    e.key.keysym.sym = key;
-    e.key.keysym.unicode = unicode;
-    SDL_PushEvent(&e);
-    e.type = SDL_KEYUP;
-    e.key.type = SDL_KEYUP;
-    e.key.state = SDL_RELEASED;
-    SDL_PushEvent(&e);
-}
-
-// What the money popup reads: dollars, then Return.
-inline void typeDollars(const std::string& amount) {
-    for (char c : amount) pushKey(static_cast<SDLKey>(c), static_cast<Uint16>(c));
-    pushKey(SDLK_RETURN, '\r');
-}
-
-inline void pushMouse(Uint8 type, int x, int y) {
-    SDL_Event e{};
-    e.type = type;
-    e.button.type = type;
-    e.button.button = SDL_BUTTON_LEFT;
-    e.button.x = static_cast<Uint16>(x);
-    e.button.y = static_cast<Uint16>(y);
-    SDL_PushEvent(&e);
-}
+using testrt::pushKey;
+using testrt::typeMoney;
+inline void typeDollars(const std::string& amount) { typeMoney(amount); }
+inline void pushMouse(Uint8 type, int x, int y) { testrt::pushClick(x, y, type); }
 
 inline bool heard(const std::string& sound) { return loadedAssets().count("../sounds/" + sound) > 0; }
 
@@ -100,36 +76,17 @@ protected:
     // Opens the session; call from SetUp.
     void startSession(const SessionPlayer& who) {
         testrt::resetFiles();
-        ASSERT_EQ(0, SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO)) << SDL_GetError();
-        ASSERT_EQ(0, sge_TTF_Init());
-        SDL_EnableUNICODE(1);
-        display = new Display(SDL_SWSURFACE);
-        ASSERT_TRUE(display->hasSurface());
-        soundPlayer = new SoundPlayer();
+        ASSERT_TRUE(testrt::startHeadless(who.name, who.money)) << SDL_GetError();
         sgenrand(who.seed);
-        buildDenominationTable();
         seedProgressiveMeters();
-        currentPlayer = new Player();
-        currentPlayer->name = who.name;
-        currentPlayer->money = who.money;
-        currentPlayer->firsttimelobby = false;
-        if (who.helpSeen) currentPlayer->firsttimeslot = false;
+        currentPlayer->firsttimeslot = !who.helpSeen;
         ThreeReelMachine::countUpDelay = 0;
         if (who.fastClock) mediaTicks = fastClock;
     }
 
     void TearDown() override {
-        delete currentPlayer;
-        currentPlayer = nullptr;
         clearProgressiveMeters();
-        freeDenominationTable();
-        ThreeReelMachine::countUpDelay = 200;
-        mediaTicks = SDL_GetTicks;
-        delete soundPlayer;
-        soundPlayer = nullptr;
-        delete display;
-        display = nullptr;
-        SDL_Quit();
+        testrt::stopHeadless();
     }
 
     // Opens a machine as the floor does, paying `dollars` in and clicking
