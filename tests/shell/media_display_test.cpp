@@ -3,7 +3,6 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "shell/display.h"
@@ -23,16 +22,7 @@ class MediaDisplay : public MediaTest {};
 
 }  // namespace
 
-TEST_F(MediaDisplay, ChangedListMergesAndClipsToTheScreen) {
-    // Equal and contained rectangles add nothing; overlapping ones are kept in order.
-    for (SDL_Rect r : {R(10, 10, 50, 50), R(10, 10, 50, 50), R(20, 20, 5, 5), R(40, 40, 50, 50)})
-        display->addDirtyRect(r);
-    std::string list;
-    for (const SDL_Rect& r : display->changedRects) list += text(r) + " | ";
-    EXPECT_EQ("10,10 50x50 | 40,40 50x50 | ", list);
-    EXPECT_TRUE(rectContains(R(0, 0, 100, 100), R(90, 90, 10, 10)));  // equal edges count
-    EXPECT_FALSE(rectContains(R(0, 0, 100, 100), R(90, 90, 11, 10)));
-
+TEST_F(MediaDisplay, ChangedRectanglesAreClippedToTheScreen) {
     // Clipped at the far edges, kept whole at the near ones; wholly beyond: empty.
     std::string clipped;
     for (SDL_Rect r : {R(790, 590, 20, 20), R(-5, -5, 20, 20), R(-100, 10, 1000, 20), R(850, 10, 20, 20),
@@ -88,20 +78,4 @@ TEST_F(MediaDisplay, KeyColourIsTheTopLeftPixel) {
     static_cast<Uint8*>(indexed->pixels)[1] = 255;
     EXPECT_EQ(0xC86432u, display->surfaceKeyColor(indexed));
     SDL_FreeSurface(indexed);
-}
-
-TEST(MediaDisplayNoVideo, FailedModeReportsAndLeavesNoSurface) {
-    setenv("SDL_VIDEODRIVER", "no-such-driver", 1);
-    testing::internal::CaptureStdout();
-    Display d(SDL_ANYFORMAT);
-    std::string out = testing::internal::GetCapturedStdout();
-    EXPECT_FALSE(d.hasSurface());
-    EXPECT_EQ(0u, out.find("Couldn't allocate screen buffer(s). SDL error"));
-    // Nothing else may fall over without a surface.
-    d.addDirtyRect(SDL_Rect{0, 0, 10, 10});
-    d.update();
-    d.saveScreen();
-    d.restoreScreen();
-    EXPECT_EQ(0u, d.mapColor(1, 2, 3));
-    EXPECT_EQ(0u, d.screenKeyColor());
 }
