@@ -118,11 +118,7 @@ INSTANTIATE_TEST_SUITE_P(
                       MoneyInput(credits, findDenominationValue(1.0f), reelMoneyPopup);
                   }},
         ModalPart{"help_pages", [] { enter<Screen>("10x"); armStop(); showSlotHelpPages(); }},
-        ModalPart{"marquee", [] {
-                      Screen* m = enter<Screen>("10x");
-                      armStop();
-                      showMarquee(m, "top");
-                  }},
+        ModalPart{"marquee", [] { Screen* m = enter<Screen>("10x"); armStop(); showMarquee(m, "top"); }},
         ModalPart{"machine_menu", [] { armStop(); showMachineMenu(theApp->screen); }},
         ModalPart{"registration_form", [] { armStop(); runRegistrationForm(); }},
         ModalPart{"purchase_dialogue", [] {

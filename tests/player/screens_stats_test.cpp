@@ -92,15 +92,8 @@ TEST(StatsFigures, EveryFigureOfAPage) {
     for (const StatsPageText& t : bare) EXPECT_TRUE(shows(page, t.text)) << t.text;
 }
 
-TEST_F(StatsScreenTest, EveryMachineHasAnIconTheFirstPageWaitsForOne) {
+TEST_F(StatsScreenTest, TheFirstPageWaitsForAMachineToBeLeftOrClicked) {
     StatsScreen screen;
-    const auto& table = machineTable();
-    ASSERT_EQ(table.size(), screen.titles.size());
-    for (size_t i = 0; i < table.size(); ++i) {
-        EXPECT_NE(nullptr, screen.buttonNamed(table[i].id)) << table[i].id;
-        EXPECT_EQ(table[i].title, screen.titles[i]);
-        EXPECT_NE(nullptr, currentPlayer->findStats(table[i].id)) << table[i].id;
-    }
     // No machine left yet: no page, and the arrows have nothing to step from.
     EXPECT_EQ("", screen.machineId);
     screen.handleButton(screen.buttonNamed("next"));

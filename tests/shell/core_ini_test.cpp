@@ -81,7 +81,7 @@ TEST(CoreIni, ValuesReadBackExactly) {
     EXPECT_NE(file.toString().find("d0=123456.78\n"), std::string::npos);
 }
 
-TEST(CoreIni, FilesAreReplacedWholeOrNotAtAll) {
+TEST(CoreIni, FilesAreReplacedWholeOrNotAtAllAndOnlyAMissingOneReadsAsEmpty) {
     const std::string dir = testrt::root() + "/save";
     const std::string path = dir + "/atomic.ini";
     FileConfig file;
@@ -89,10 +89,24 @@ TEST(CoreIni, FilesAreReplacedWholeOrNotAtAll) {
     file.writeEntry("k", std::string("one"));
     ASSERT_TRUE(file.saveToFile(path));
     EXPECT_EQ(testrt::readFile(path), "[g]\nk=one\n");
+    FileStatus status;
+    FileConfig::fromFile(path, &status);
+    EXPECT_EQ(status, FileStatus::Read);
 
-    // A missing file parses as empty.
-    FileConfig none = FileConfig::fromFile(dir + "/nothing.ini");
-    EXPECT_EQ(none.toString(), "");
+    // Only a missing file reads as empty: a folder where the file should be
+    // cannot be read, a line that is no INI line cannot be parsed (what
+    // parsed is still there).
+    EXPECT_EQ(FileConfig::fromFile(dir + "/nothing.ini", &status).toString(), "");
+    EXPECT_EQ(status, FileStatus::Missing);
+    testrt::writeFile(dir + "/bad.ini", "[g]\nk=1\nnot ini\n");
+    testing::internal::CaptureStderr();
+    FileConfig::fromFile(dir, &status);
+    EXPECT_EQ(status, FileStatus::Unusable);
+    FileConfig bad = FileConfig::fromFile(dir + "/bad.ini", &status);
+    EXPECT_EQ(status, FileStatus::Unusable);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("bad.ini"), std::string::npos);
+    bad.setCurrentPath("g");
+    EXPECT_EQ(bad.readEntry("k", 0L), 1L);
 
     // A folder that does not exist: one line on stderr, false, nothing made.
     testing::internal::CaptureStderr();
@@ -140,27 +154,4 @@ TEST(CoreIni, NumbersAreWholeAndPlainOrNotTakenAtAll) {
         EXPECT_EQ(file.readEntry("n", 99.0), row.real) << row.text;
     }
     EXPECT_NE(testing::internal::GetCapturedStderr().find("1234.56abc"), std::string::npos);
-}
-
-TEST(CoreIni, OnlyAMissingFileReadsAsEmpty) {
-    const std::string dir = testrt::root() + "/save";
-    FileStatus status;
-    FileConfig::fromFile(dir + "/nothing.ini", &status);
-    EXPECT_EQ(status, FileStatus::Missing);
-    testrt::writeFile(dir + "/good.ini", "[g]\nk=1\n");
-    FileConfig::fromFile(dir + "/good.ini", &status);
-    EXPECT_EQ(status, FileStatus::Read);
-    // A folder where the file should be cannot be read; a line that is no
-    // INI line cannot be parsed (what parsed is still there).
-    testrt::writeFile(dir + "/bad.ini", "[g]\nk=1\nnot ini\n");
-    testing::internal::CaptureStderr();
-    FileConfig::fromFile(dir, &status);
-    EXPECT_EQ(status, FileStatus::Unusable);
-    FileConfig bad = FileConfig::fromFile(dir + "/bad.ini", &status);
-    EXPECT_EQ(status, FileStatus::Unusable);
-    EXPECT_NE(testing::internal::GetCapturedStderr().find("bad.ini"), std::string::npos);
-    bad.setCurrentPath("g");
-    EXPECT_EQ(bad.readEntry("k", 0L), 1L);
-    std::remove((dir + "/good.ini").c_str());
-    std::remove((dir + "/bad.ini").c_str());
 }

@@ -29,13 +29,6 @@ void writePicture(const std::string& path, int w, int h, Colour fill) {
     save(s, path);
 }
 
-void writePicture(const std::string& path, int w, int h, Colour fill, Colour corner) {
-    SDL_Surface* s = makeSurface(w, h);
-    SDL_FillRect(s, nullptr, SDL_MapRGB(s->format, fill.r, fill.g, fill.b));
-    putRGB(s, 0, 0, corner);
-    save(s, path);
-}
-
 void writeColumnPicture(const std::string& path, int w, int h) {
     SDL_Surface* s = makeSurface(w, h);
     for (int x = 0; x < w; ++x)

@@ -23,10 +23,8 @@ struct Colour {
     Uint8 r, g, b;
 };
 
-// Writes a w x h picture filled with `fill`; when `corner` is given, the
-// top-left pixel gets that colour, and `mark` paints column `markColumn`.
+// Writes a w x h picture filled with `fill`.
 void writePicture(const std::string& path, int w, int h, Colour fill);
-void writePicture(const std::string& path, int w, int h, Colour fill, Colour corner);
 // A picture whose every column has its own colour (red = column number), to
 // check which part of a picture landed where.
 void writeColumnPicture(const std::string& path, int w, int h);
