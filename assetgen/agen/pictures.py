@@ -1062,6 +1062,7 @@ def payline_image(item):
         r = int(item.get("disc", 0)) * ss
         for (x, y) in (pts[0], pts[-1]):
             if r:
+                check_pair(item["label"], "white", darker(col, 0.6), "on its disc")
                 d.ellipse((x - r, y - r, x + r, y + r), fill=darker(col, 0.6) + (255,), outline=col + (255,), width=ss)
                 d.text((x, y), str(item["label"]), font=font("sans-bold", int(r * 1.2)), anchor="mm", fill=(255, 255, 255, 255))
     return img.resize((w, h), Image.LANCZOS)

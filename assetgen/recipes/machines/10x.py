@@ -16,10 +16,11 @@ GLASS = dict(title="10X", pays=[["3 WILDS", 800, "wild wild wild"], ["3 10X BAR"
 
 ITEMS = [
     dict(kind="background", file="back.png", size=[800, 600], style="cabinet", border=True,
-         title="10X", title_size=58, title_y=46, title_color="gold",
+         title="10X", title_size=46, title_box=[166, 15, 468, 49], title_color="gold",
          elements=[
              # marquee strip across the top glass
              dict(lights=[150, 6, 500, 86], step=22, r=4, on="yellow", off="darkgold"),
+             dict(box=[158, 12, 484, 55], fill="black", outline="gold", width=2, radius=8),
              # reel windows (reels at x 176, 339, 507, y 78; 130 x 176 each)
              dict(box=[164, 70, 482, 192], fill="black", outline="gold", width=3, radius=6),
              dict(box=[172, 74, 138, 184], fill="cream", outline="darkgold", width=2),
@@ -28,24 +29,7 @@ ITEMS = [
              # pay table on the right glass
              dict(box=[650, 70, 142, 250], fill="darkburgundy", outline="gold", width=2, radius=6),
              dict(text="PAYS PER COIN", at=[721, 86], anchor="mm", size=12, color="lightgold", font="sans-bold"),
-             dict(text="3 WILDS", at=[658, 108], anchor="ls", size=11, color="cream", font="sans-bold"),
-             dict(text="800", at=[786, 108], anchor="rs", size=12, color="gold", font="sans-bold"),
-             dict(text="3 10X BAR", at=[658, 130], anchor="ls", size=11, color="cream", font="sans-bold"),
-             dict(text="80", at=[786, 130], anchor="rs", size=12, color="gold", font="sans-bold"),
-             dict(text="3 TRIPLE BAR", at=[658, 152], anchor="ls", size=11, color="cream", font="sans-bold"),
-             dict(text="40", at=[786, 152], anchor="rs", size=12, color="gold", font="sans-bold"),
-             dict(text="3 DOUBLE BAR", at=[658, 174], anchor="ls", size=11, color="cream", font="sans-bold"),
-             dict(text="25", at=[786, 174], anchor="rs", size=12, color="gold", font="sans-bold"),
-             dict(text="3 BAR", at=[658, 196], anchor="ls", size=11, color="cream", font="sans-bold"),
-             dict(text="10", at=[786, 196], anchor="rs", size=12, color="gold", font="sans-bold"),
-             dict(text="3 X", at=[658, 218], anchor="ls", size=11, color="cream", font="sans-bold"),
-             dict(text="10", at=[786, 218], anchor="rs", size=12, color="gold", font="sans-bold"),
-             dict(text="ANY 3 BARS", at=[658, 240], anchor="ls", size=11, color="cream", font="sans-bold"),
-             dict(text="5", at=[786, 240], anchor="rs", size=12, color="gold", font="sans-bold"),
-             dict(text="2 X", at=[658, 262], anchor="ls", size=11, color="cream", font="sans-bold"),
-             dict(text="5", at=[786, 262], anchor="rs", size=12, color="gold", font="sans-bold"),
-             dict(text="1 X", at=[658, 284], anchor="ls", size=11, color="cream", font="sans-bold"),
-             dict(text="2", at=[786, 284], anchor="rs", size=12, color="gold", font="sans-bold"),
+             dict(pays=GLASS["pays"], at=[658, 108], right=786, pitch=22, size=12),
              dict(text="WILD = 10 TIMES", at=[721, 304], anchor="mm", size=12, color="yellow", font="sans-bold"),
              # the top prize on the left glass
              dict(box=[8, 70, 148, 236], fill="darkburgundy", outline="gold", width=2, radius=6),
