@@ -37,6 +37,7 @@ REST = (400, 2)                # where the mouse waits: no button lights up ther
 # video slots, the poker machines and the derby, each group in table order.
 SPOT_LEFT, SPOT_TOP, SPOT_STEP_X, SPOT_STEP_Y = 14, 112, 78, 88
 CATEGORY_ORDER = ["ThreeReel", "Video", "Poker", "Specialty"]
+LOBBY_SHOT = None              # the lobby as the floor walk left it, to tell the floor from a machine
 
 
 def ensure_tools():
@@ -239,7 +240,8 @@ def walk_floor(d, tree, machines):
             n += 1
             d.key("space", wait=0.6)
         d.key("Escape", wait=1.5)
-    d.shot("%02d-lobby-again" % n)
+    global LOBBY_SHOT
+    LOBBY_SHOT = d.shot("%02d-lobby-again" % n)
     d.stop_game()
 
 
@@ -297,30 +299,69 @@ def visit(d, tree, machine, index):
         d.shot(tag + "-3-respin")
         time.sleep(3.0)
     elif cat == "Poker":
-        d.key("m", wait=1.5)
+        d.key("m", wait=2.0)
         d.shot(tag + "-2-deal")
-        d.key("Return", wait=2.0)
+        d.key("Return", wait=3.0)
         d.shot(tag + "-3-draw")
     else:
         d.key("m", wait=4.5)
         d.shot(tag + "-2-play")
     if cat == "Poker":
-        d.click(380, 585, wait=0.8)   # the bottom glass
-        d.shot(tag + "-5-bottom")
-        d.key("space", wait=0.6)
+        glass(d, lambda: d.click(380, 585, wait=0.8), tag + "-5-bottom")   # the hand ranks
     else:
-        d.key("Prior", wait=0.8)
-        d.shot(tag + "-4-top")
-        d.key("space", wait=0.6)
-        d.key("Next", wait=0.8)
-        d.shot(tag + "-5-bottom")
-        d.key("space", wait=0.6)
-    if cat == "Specialty":
-        d.click(205 + 12, 471 + 8, wait=1.5)   # cash out
-    else:
-        d.key("Escape", wait=1.5)
-    d.shot(tag + "-6-left")
+        glass(d, lambda: d.key("Prior", wait=0.8), tag + "-4-top")
+        glass(d, lambda: d.key("Next", wait=0.8), tag + "-5-bottom")
+    for attempt in range(2):   # a long win still counting up takes no keys: wait and try again
+        if cat == "Specialty":
+            d.click(205 + 12, 471 + 8, wait=1.5)   # cash out
+        else:
+            d.key("Escape", wait=1.5)
+        left = d.shot(tag + "-6-left")
+        if on_floor(left) or attempt:
+            break
+        time.sleep(6.0)
     d.stop_game()
+    if on_floor(left):
+        os.remove(left)   # the floor again: nothing new to look at
+    else:
+        d.problems.append("%s: still on the machine after cashing out (kept %s)" % (mid, os.path.basename(left)))
+
+
+def glass(d, show, name):
+    """Opens a glass (or a machine's rules page) over the whole screen,
+    shoots it and closes it. A machine still counting a win or running a
+    bonus takes no keys: when the screen did not change, wait and try once
+    more."""
+    from PIL import Image, ImageChops, ImageStat
+    before = d.shot("before-" + name)
+    try:
+        for attempt in range(2):
+            show()
+            path = d.shot(name)
+            with Image.open(before) as a, Image.open(path) as b:
+                diff = ImageChops.difference(a.convert("RGB"), b.convert("RGB"))
+                changed = sum(ImageStat.Stat(diff).mean) / 3 > 20
+            if changed:
+                d.key("space", wait=0.6)
+                return
+            if not attempt:
+                time.sleep(5.0)
+                d.shot("before-" + name)
+        d.problems.append("%s: the screen did not change (kept as it was)" % name)
+    finally:
+        os.remove(before)
+
+
+def on_floor(path):
+    """True when a screenshot shows the lobby: its bottom bar (the doors and
+    the caption) is the one in the floor walk's last lobby screenshot."""
+    from PIL import Image, ImageChops, ImageStat
+    if not LOBBY_SHOT:
+        return False
+    with Image.open(path) as shot, Image.open(LOBBY_SHOT) as lobby:
+        bar = (0, 552, 800, 600)
+        diff = ImageChops.difference(shot.convert("RGB").crop(bar), lobby.convert("RGB").crop(bar))
+        return sum(ImageStat.Stat(diff).mean) / 3 < 8
 
 
 def contact_sheet(shots, out, columns=8, tile=(320, 240)):
