@@ -78,34 +78,25 @@ TEST_F(MediaControls, HoverLightsAndClearsPressStaysUntilReleased) {
     EXPECT_TRUE(areaIs(200, 100, 40, 20, sceneColour));
 }
 
-TEST_F(MediaControls, FlashButtonTogglesByThePeriod) {
+TEST_F(MediaControls, FlashButtonTogglesByThePeriodUntilPressedOrStopped) {
     FlashButton f("gamble", pictureDir(), 300, 300, false, true, 500, 3);
     EXPECT_TRUE(areaIs(300, 300, 30, 30, flashColour));  // the initial state is drawn
-
-    f.tick();  // starts the timing only
-    EXPECT_EQ(3, f.state);
-    fakeNow += 499;
-    f.tick();
-    EXPECT_EQ(3, f.state);
-    fakeNow += 1;
-    f.tick();
-    EXPECT_EQ(0, f.state);
-    EXPECT_TRUE(areaIs(300, 300, 30, 30, sceneColour));
-    fakeNow += 600;
-    f.tick();
-    EXPECT_EQ(3, f.state);
-
-    f.setState(2);
-    EXPECT_TRUE(areaIs(300, 300, 30, 30, pressColour));
-    for (int i = 0; i < 3; ++i) {
-        fakeNow += 500;
+    // The first tick starts the timing only.
+    std::string states;
+    for (Uint32 wait : {0, 499, 1, 600}) {
+        fakeNow += wait;
         f.tick();
+        states += std::to_string(f.state);
     }
-    EXPECT_EQ(2, f.state);
-
-    f.setState(0);
-    f.setFlashPeriod(-1);
-    fakeNow += 5000;
-    f.tick();
-    EXPECT_EQ(0, f.state);
+    EXPECT_EQ("3303", states);
+    f.setState(2);  // pressed: no more flashing
+    EXPECT_TRUE(areaIs(300, 300, 30, 30, pressColour));
+    for (int stopped : {0, 1}) {
+        if (stopped) f.setState(0), f.setFlashPeriod(-1);
+        for (int i = 0; i < 3; ++i) {
+            fakeNow += 500;
+            f.tick();
+        }
+        EXPECT_EQ(stopped ? 0 : 2, f.state);
+    }
 }
