@@ -56,30 +56,23 @@ TEST(PlayerSave, RoundTripKeepsProfileAndRecords) {
     p->findStats("zookeeper")->spinslost = 99;
     delete p;
 
+    // The player's group as written (the cashier's first-visit flag always set).
+    const std::string text = testrt::readFile(savePath("Ann_Lee"));
+    EXPECT_EQ(text.substr(0, text.find("\n[")),
+              "[Ann_Lee]\ngender=female\nmoney=123456.78\nvippoints=1234.05\nfirsttime=1\nfirsttimelobby=0\n"
+              "firsttimeslot=1\nfirsttimenickle=0\nfirsttimepoker=1\ntrophies=lamp,prgrssvcar,lamp\n");
+
     Player back("Ann_Lee");
-    EXPECT_EQ(back.gender, "female");
-    EXPECT_EQ(back.money, 123456.78);   // exactly
+    EXPECT_EQ(back.money, 123456.78);  // exactly
     EXPECT_EQ(back.vippoints, 1234.05);
-    EXPECT_TRUE(back.firsttime);        // always saved as set
-    EXPECT_FALSE(back.firsttimelobby);
-    EXPECT_TRUE(back.firsttimeslot);
-    EXPECT_FALSE(back.firsttimenickle);
-    EXPECT_TRUE(back.firsttimepoker);
     EXPECT_EQ(back.trophies, (std::vector<std::string>{"lamp", "prgrssvcar", "lamp"}));
-    EXPECT_EQ(back.winningRun, 0);
-    EXPECT_EQ(back.losingRun, 0);
-    ASSERT_EQ(back.stats.size(), 50u);
+    EXPECT_EQ(back.winningRun + back.losingRun, 0);
     const MachineStats* r = back.findStats("wheelofcash");
     EXPECT_EQ(r->totalwon, 1.1);
     EXPECT_EQ(r->totalloss, 0.3 - 0.1);
     value = 2000;
     for (auto field : countFields) EXPECT_EQ(r->*field, value++);
     EXPECT_EQ(back.findStats("zookeeper")->spinslost, 99);
-
-    // The file itself: the player's group and the prize list as written.
-    FileConfig file = saved("Ann_Lee", "Ann_Lee");
-    EXPECT_EQ(file.readEntry("trophies", "?"), "lamp,prgrssvcar,lamp");
-    EXPECT_EQ(file.readEntry("firsttime", 0L), 1L);
 }
 
 TEST(PlayerSave, MissingFileLoadsDefaultsAndAHandWrittenFileIsReadAndKept) {
