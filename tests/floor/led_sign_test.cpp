@@ -1,5 +1,5 @@
-// The LED signs: reading the dot font, laying the text out, scrolling one
-// dot column per period and wrapping round.
+// The LED signs: laying the text out, scrolling one dot column per period
+// and wrapping round, and a sign whose font is missing.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -46,28 +46,6 @@ std::string window(const LedSign& sign) {
 }
 
 }  // namespace
-
-TEST(LedFontTest, ReadsGlyphsSpacingAndSkipsBrokenOnes) {
-    LedFont font;
-    ASSERT_TRUE(font.parse("height 2\nspacing 2\n"
-                           "char 65\n#.#\n###\n"
-                           "char 66\n##\n"        // one row short: dropped
-                           "char 67\n#\n##\n"     // ragged rows: dropped
-                           "# a comment between glyphs\n"
-                           "char 68\n#\n.\n"));
-    EXPECT_EQ(2, font.height);
-    EXPECT_EQ(2, font.spacing);
-    ASSERT_NE(nullptr, font.glyph('A'));
-    // Columns as bit sets, the top row in bit 0.
-    EXPECT_EQ((std::vector<Uint32>{3u, 2u, 3u}), *font.glyph('A'));
-    EXPECT_EQ(nullptr, font.glyph('B'));
-    EXPECT_EQ(nullptr, font.glyph('C'));
-    ASSERT_NE(nullptr, font.glyph('D'));
-    EXPECT_EQ((std::vector<Uint32>{1u}), *font.glyph('D'));
-
-    EXPECT_FALSE(font.parse("char 65\n#\n"));  // no height: nothing can be read
-    EXPECT_EQ(0, font.height);
-}
 
 TEST_F(LedSignTest, LaysTextOutAndScrollsOneColumnPerPeriodThenWraps) {
     // 4 columns by 3 rows; "IL" is I, gap, L L, gap = 5 columns.
