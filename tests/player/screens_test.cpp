@@ -19,15 +19,25 @@
 #include "player/player.h"
 #include "player/stats_screen.h"
 #include "player/trophy_room.h"
-#include "player_screen_session.h"
 #include "shell/app.h"
 #include "shell/display.h"
 #include "shell/screen.h"
 #include "shell/sound.h"
 #include "shell/text_label.h"
+#include "support/headless.h"
 #include "support/runtime.h"
 
 namespace {
+
+// Ann_Lee signed in (her first visits behind her), a headless display and sound.
+class PlayerScreenSession : public ::testing::Test {
+protected:
+    void SetUp() override {
+        testrt::resetFiles("[global]\nfirsttimeever=0\nplayers=Ann_Lee\nlastplayer=Ann_Lee\n");
+        ASSERT_TRUE(testrt::startHeadless("Ann_Lee", 2500.0, false));
+    }
+    void TearDown() override { testrt::stopHeadless(); }
+};
 
 class StatsScreenTest : public PlayerScreenSession {
 protected:

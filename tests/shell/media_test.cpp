@@ -7,19 +7,97 @@
 #include <sge.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 
 #include "shell/animation.h"
 #include "shell/asset_log.h"
 #include "shell/controls.h"
 #include "shell/display.h"
+#include "support/runtime.h"
 #include "shell/image.h"
-#include "shell/media_fixture.h"
 #include "shell/mtrand.h"
 #include "shell/screen.h"
 #include "shell/text_label.h"
 
-using namespace mediatest;
+namespace {
+
+// A headless 800x600 display, a clock the test moves by hand, and pictures
+// of the test's own.
+Uint32 fakeNow = 1000;
+Uint32 fakeClock() { return fakeNow; }
+std::string pictureDir() { return testrt::root() + "/mediatest/"; }
+
+struct Colour {
+    Uint8 r, g, b;
+};
+
+// A w x h picture; each pixel's colour given by `at`.
+template <class F>
+void writePicture(const std::string& path, int w, int h, F at) {
+    SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 24, 0x0000ff, 0x00ff00, 0xff0000, 0);
+    for (int x = 0; x < w; ++x)
+        for (int y = 0; y < h; ++y) {
+            Colour c = at(x, y);
+            SDL_Rect r = {Sint16(x), Sint16(y), 1, 1};
+            SDL_FillRect(s, &r, SDL_MapRGB(s->format, c.r, c.g, c.b));
+        }
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    ASSERT_EQ(0, SDL_SaveBMP(s, path.c_str())) << path;
+    SDL_FreeSurface(s);
+}
+void writePicture(const std::string& path, int w, int h, Colour fill) {
+    writePicture(path, w, h, [fill](int, int) { return fill; });
+}
+// Every column its own colour (red = 4 x column), to tell which part landed where.
+void writeColumnPicture(const std::string& path, int w, int h) {
+    writePicture(path, w, h, [](int x, int y) { return Colour{Uint8(x * 4), Uint8(y * 4), 200}; });
+}
+
+Uint32 screenPixel(int x, int y) {
+    SDL_Surface* s = display->screen;
+    return reinterpret_cast<const Uint16*>(static_cast<const Uint8*>(s->pixels) + y * s->pitch)[x];
+}
+
+Colour screenRGB(int x, int y) {
+    Colour c{0, 0, 0};
+    SDL_GetRGB(screenPixel(x, y), display->screen->format, &c.r, &c.g, &c.b);
+    return c;
+}
+
+void fillRect(int x, int y, int w, int h, Colour c) {
+    SDL_Rect r = {Sint16(x), Sint16(y), Uint16(w), Uint16(h)};
+    SDL_FillRect(display->screen, &r, display->mapColor(c.r, c.g, c.b));
+}
+void fillScreen(Colour c) { fillRect(0, 0, screenWidth, screenHeight, c); }
+
+// True when every pixel of the area has the colour (as the 16-bit screen stores it).
+bool areaIs(int x, int y, int w, int h, Colour c) {
+    for (int yy = y; yy < y + h; ++yy)
+        for (int xx = x; xx < x + w; ++xx)
+            if (screenPixel(xx, yy) != display->mapColor(c.r, c.g, c.b)) return false;
+    return true;
+}
+
+class MediaTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(0, SDL_Init(SDL_INIT_VIDEO)) << SDL_GetError();
+        display = new Display(SDL_ANYFORMAT);
+        ASSERT_TRUE(display->hasSurface());
+        ASSERT_EQ(16, display->screen->format->BitsPerPixel);
+        fakeNow = 1000;
+        mediaTicks = fakeClock;
+        fillScreen(Colour{0, 0, 0});
+    }
+    void TearDown() override {
+        delete display;
+        display = nullptr;
+        SDL_Quit();
+    }
+};
+
+}  // namespace
 
 namespace {
 
