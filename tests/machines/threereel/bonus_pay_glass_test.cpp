@@ -76,6 +76,7 @@ protected:
             EXPECT_EQ(rowSet, wholeBet) << m->name;
         }
         EXPECT_EQ(texts.find("AS 2 COINS") != std::string::npos, twoCoinsWorthAtFullBet) << m->name;
+        payglass::expectOwnSymbols(cabinet, m->symbols, m->name);
         delete m;
     }
 };

@@ -2,6 +2,8 @@
 // cabinet item drawn on back.png, and the amounts of its pay rows.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <fstream>
 #include <regex>
 #include <set>
@@ -45,6 +47,19 @@ inline std::multiset<int> payRowAmounts(const std::string& cabinet) {
     // ["label", amount] or ["label", amount, "the symbols the bottom glass shows"]
     static const std::regex row("\\[\\s*\"[^\"]*\"\\s*,\\s*(\\d+)\\s*(?:,\\s*\"[^\"]*\"\\s*)?\\]");
     return numbers(rows, row);
+}
+
+// The symbols a glass row shows as pictures ([label, amount, "wild wild
+// wild"]) are the machine's own.
+template <class Symbols>
+void expectOwnSymbols(const std::string& recipe, const Symbols& symbols, const std::string& id) {
+    std::set<std::string> names;
+    for (const auto* s : symbols) names.insert(s->name);
+    static const std::regex shown("\\[\\s*['\"][^'\"]*['\"]\\s*,\\s*['\"]?\\w+['\"]?\\s*,\\s*\"([^\"]+)\"\\s*\\]");
+    for (std::sregex_iterator it(recipe.begin(), recipe.end(), shown), none; it != none; ++it) {
+        std::istringstream words((*it)[1].str());
+        for (std::string w; words >> w;) EXPECT_TRUE(names.count(w)) << id << " glass shows " << w;
+    }
 }
 
 }  // namespace payglass

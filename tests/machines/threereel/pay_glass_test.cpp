@@ -116,6 +116,7 @@ protected:
             EXPECT_TRUE(rows.count(a) || (a >= 100 && printed.count(a))) << m->name << " pays " << a;
         for (int a : rows) EXPECT_TRUE(amounts.count(a)) << m->name << " glass lists " << a;
         // A machine that never multiplies by the bet says its pays are for the bet.
+        payglass::expectOwnSymbols(cabinet, m->symbols, m->name);
         const bool forTheBet = cabinet.find("pays_title=\"PAYS FOR THE BET\"") != std::string::npos;
         EXPECT_EQ(forTheBet, !m->multiplyByCoins) << m->name;
         delete m;
@@ -129,6 +130,7 @@ protected:
         for (const LinePay* p : m->linePays) awards.insert(p->award);
         if (recipe.find("\"JACKPOT\"]") != std::string::npos) awards.erase(std::prev(awards.end()));
         EXPECT_EQ(lineRowAmounts(recipe, m->maxLines), awards) << m->name;
+        payglass::expectOwnSymbols(recipe, m->symbols, m->name);
         delete m;
     }
 
