@@ -21,6 +21,7 @@
 #include "shell/display.h"
 #include "shell/screen.h"
 #include "shell/sound.h"
+#include "support/headless.h"
 #include "support/runtime.h"
 
 namespace assettest {
@@ -42,35 +43,16 @@ Uint32 fastClock() {
 }  // namespace
 
 void queueKey(int sym, unsigned short unicode) {
-    SDL_Event e{};
-    e.type = e.key.type = SDL_KEYDOWN;
-    e.key.state = SDL_PRESSED;
-    e.key.keysym.sym = static_cast<SDLKey>(sym);
-    e.key.keysym.unicode = unicode;
-    SDL_PushEvent(&e);
-    e.type = e.key.type = SDL_KEYUP;
-    e.key.state = SDL_RELEASED;
-    SDL_PushEvent(&e);
+    testrt::pushKey(static_cast<SDLKey>(sym), unicode, SDL_KEYDOWN);
+    testrt::pushKey(static_cast<SDLKey>(sym), unicode, SDL_KEYUP);
 }
 
 void queueClick(int x, int y) {
-    SDL_Event e{};
-    e.type = e.button.type = SDL_MOUSEBUTTONDOWN;
-    e.button.button = SDL_BUTTON_LEFT;
-    e.button.state = SDL_PRESSED;
-    e.button.x = static_cast<Uint16>(x);
-    e.button.y = static_cast<Uint16>(y);
-    SDL_PushEvent(&e);
-    e.type = e.button.type = SDL_MOUSEBUTTONUP;
-    e.button.state = SDL_RELEASED;
-    SDL_PushEvent(&e);
+    testrt::pushClick(x, y, SDL_MOUSEBUTTONDOWN);
+    testrt::pushClick(x, y, SDL_MOUSEBUTTONUP);
 }
 
-void flushEvents() {
-    SDL_Event e;
-    while (SDL_PollEvent(&e)) {
-    }
-}
+void flushEvents() { testrt::drainEvents(); }
 
 Session::Session() {
     testrt::resetFiles("[global]\nfirsttimeever=0\nplayers=Asset_Tester\nlastplayer=Asset_Tester\n");

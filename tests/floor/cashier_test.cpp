@@ -1,16 +1,19 @@
-// The cashier's desk: switching and deleting players, the last player
-// deleted, drawing funds, the low-money reminder, the sound switch and the
-// way to the lobby.
+// The cashier's desk and the registration form: switching and deleting
+// players, the last player deleted, funds and the low-money reminder, what a
+// name may hold and what the form refuses; and the first run end to end,
+// through the cashier and the registration into the lobby and out.
 #include <gtest/gtest.h>
 #include <sge.h>
+#include <SDL.h>
 
 #include "floor/cashier.h"
 #include "floor/floor_fixture.h"
 #include "floor/lobby.h"
 #include "floor/registration_form.h"
-#include "player/player.h"
-#include "shell/asset_log.h"
 #include "player/config.h"
+#include "player/player.h"
+#include "shell/app.h"
+#include "shell/asset_log.h"
 #include "shell/image.h"
 #include "shell/sound.h"
 #include "support/runtime.h"
@@ -156,4 +159,172 @@ TEST_F(CashierNoLastPlayerTest, AListedPlayerCanBePickedInsteadOfRegistering) {
     std::string settings = testrt::readFile(testrt::root() + "/config.ini");
     EXPECT_NE(std::string::npos, settings.find("lastplayer=Bob_Ray"));
     EXPECT_NE(std::string::npos, settings.find("firsttimeever=0"));
+}
+
+class RegistrationTest : public FloorTest {};
+
+TEST_F(RegistrationTest, FormSaysWhatIsWrongWithTheEntries) {
+    Registration r;
+    EXPECT_EQ("Please enter a first name.", registrationProblem(r));
+    r.firstName = "Ann";
+    EXPECT_EQ("Please enter a last name.", registrationProblem(r));
+    r.lastName = "Le e";
+    EXPECT_NE(std::string::npos, registrationProblem(r).find("Last name"));
+    r.lastName = "Wu";
+    EXPECT_EQ("Please choose a title.", registrationProblem(r));
+    r.title = Title::Mrs;
+    EXPECT_EQ("", registrationProblem(r));
+    // Already registered, in any spelling of case: it would take over that save file.
+    r.lastName = "LEE";
+    EXPECT_EQ("That name is already registered.", registrationProblem(r));
+}
+
+TEST_F(RegistrationTest, TypingANewPlayerInMakesHimCurrentAndSavesTheOldOne) {
+    ASSERT_NE(nullptr, currentPlayer);
+    currentPlayer->money = 321.0;
+    // Characters the form does not take are dropped; so is a 21st character.
+    typeText("Jo n_/,");
+    pushKey(SDLK_TAB);
+    typeText("Smith-O'Neil");
+    typeText("abcdefghij");  // 22 characters typed, 20 kept
+    pushKey(SDLK_BACKSPACE);
+    pushClick(formlayout::titleButton(0));
+    pushClick(formlayout::done());
+    ASSERT_TRUE(runRegistrationForm());
+    EXPECT_EQ(1, pendingEvents());  // the release of "done" is left for the screen
+
+    ASSERT_NE(nullptr, currentPlayer);
+    EXPECT_EQ("Jon_Smith-O'Neilabcdefg", currentPlayer->name);
+    EXPECT_EQ("male", currentPlayer->gender);
+    EXPECT_DOUBLE_EQ(2500.0, currentPlayer->money);
+    EXPECT_TRUE(isValidPlayerName(currentPlayer->name));
+    EXPECT_EQ((std::vector<std::string>{"Ann_Lee", "Bob_Ray", "Jon_Smith-O'Neilabcdefg"}), config->players);
+    EXPECT_EQ("Jon_Smith-O'Neilabcdefg", config->lastPlayer);
+    EXPECT_FALSE(config->firstTimeEver);
+    // Ann was saved as she went.
+    EXPECT_NE(std::string::npos, readSave("Ann_Lee").find("money=321"));
+}
+
+TEST_F(RegistrationTest, ARegisteredNameIsRefusedAndCancelEscapeOrACloseChangeNothing) {
+    Player* before = currentPlayer;
+    typeText("bob");
+    pushKey(SDLK_RETURN);  // on to the last name
+    typeText("RAY");
+    pushClick(formlayout::titleButton(2));
+    pushKey(SDLK_RETURN);           // refused: Bob Ray is registered
+    pushClick(formlayout::done());  // refused again
+    pushClick(formlayout::cancel());
+    EXPECT_FALSE(runRegistrationForm());
+    typeText("Cy");
+    pushKey(SDLK_ESCAPE);
+    EXPECT_FALSE(runRegistrationForm());
+    typeText("Di");
+    pushQuit();
+    typeText("xx");  // never read: the form has closed
+    EXPECT_FALSE(runRegistrationForm());
+    EXPECT_TRUE(quitRequested());
+    EXPECT_EQ(before, currentPlayer);
+    EXPECT_EQ((std::vector<std::string>{"Ann_Lee", "Bob_Ray"}), config->players);
+}
+
+TEST_F(RegistrationTest, ANameWithASaveFileReopensThatProfileAsItStands) {
+    // Deleted at the cashier (or lost from the settings): the file is still there.
+    writeSave("Cy_Dee", "female", 77.0);
+    const std::string before = readSave("Cy_Dee");
+    enterName("cy", "DEE", 0);
+    pushClick(formlayout::done());   // the form says so and stays open
+    pushClick(formlayout::cancel());
+    EXPECT_FALSE(runRegistrationForm());
+    EXPECT_EQ("Ann_Lee", currentPlayer->name);
+
+    enterName("cy", "DEE", 0);
+    pushClick(formlayout::done());
+    pushClick(formlayout::done());   // reopens it
+    ASSERT_TRUE(runRegistrationForm());
+    EXPECT_EQ("Cy_Dee", currentPlayer->name);
+    EXPECT_EQ(77.0, currentPlayer->money);
+    EXPECT_EQ("female", currentPlayer->gender);
+    EXPECT_EQ("Cy_Dee", config->players.back());
+    EXPECT_EQ(before.substr(0, before.find("money")), readSave("Cy_Dee").substr(0, before.find("money")));
+    EXPECT_NE(std::string::npos, readSave("Cy_Dee").find("money=77\n"));
+    EXPECT_NE(std::string::npos, testrt::readFile(testrt::root() + "/config.ini").find("Cy_Dee"));
+}
+
+namespace {
+
+class FloorFlowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Cashier::firstRunDelayMs = 0;
+        ASSERT_EQ(0, SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO | SDL_INIT_TIMER));
+        startWatchdog();
+        dropEvents();
+        clearLoadedAssets();
+    }
+    void TearDown() override {
+        EXPECT_FALSE(stopWatchdog()) << "a modal loop waited for input that never came";
+        delete theApp;
+        theApp = nullptr;
+        SDL_Quit();
+    }
+    // Hands every queued event to the game, one per frame as the loop does.
+    void runFrames(int n) {
+        for (int i = 0; i < n && !theApp->quit; ++i) {
+            theApp->pollEvent();
+            theApp->step();
+        }
+    }
+    void clickControl(Widget* w) {
+        ASSERT_NE(nullptr, w);
+        moveMouse(w->x + w->width() / 2, w->y + w->height() / 2);
+        pushPress(w->x + w->width() / 2, w->y + w->height() / 2);
+        pushRelease(w->x + w->width() / 2, w->y + w->height() / 2);
+    }
+};
+
+}  // namespace
+
+TEST_F(FloorFlowTest, FirstRunRegistersAtTheCashierThenWalksTheFloor) {
+    testrt::resetFiles("[global]\nfirsttimeever=1\n");
+    theApp = new App(SDL_SWSURFACE);
+    ASSERT_NE(nullptr, dynamic_cast<Cashier*>(theApp->screen));
+    EXPECT_EQ(nullptr, currentPlayer);
+    EXPECT_TRUE(loadedAssets().count("../sounds/welcome.wav"));
+
+    // Nobody registered: the right button reaches no machine.
+    moveMouse(400, 300);
+    pushPress(400, 300, SDL_BUTTON_RIGHT);
+    pushPress(790, 590);  // would close a menu, had one opened
+    theApp->pollEvent();
+    EXPECT_EQ(1, pendingEvents());
+    dropEvents();
+
+    // The first frame brings up the form.
+    enterName("Kim", "Park", 0);
+    pushClick(formlayout::done());
+    theApp->step();
+    ASSERT_NE(nullptr, currentPlayer);
+    EXPECT_EQ("Kim_Park", currentPlayer->name);
+    EXPECT_EQ("male", currentPlayer->gender);
+    dropEvents();
+
+    // To the floor; the first visit shows the two help pages.
+    clickControl(theApp->screen->buttonNamed("lobby"));
+    pushPress(1, 1);
+    pushPress(1, 1);
+    runFrames(5);
+    ASSERT_NE(nullptr, dynamic_cast<Lobby*>(theApp->screen));
+    EXPECT_FALSE(currentPlayer->firsttimelobby);
+    EXPECT_TRUE(loadedAssets().count("../gfx/help/lobby_2.png"));
+
+    clickControl(theApp->screen->buttonNamed("exit"));
+    runFrames(4);
+    EXPECT_EQ(1, theApp->quit);
+    delete theApp;
+    theApp = nullptr;
+
+    std::string settings = testrt::readFile(testrt::root() + "/config.ini");
+    EXPECT_NE(std::string::npos, settings.find("Kim_Park"));
+    EXPECT_NE(std::string::npos, settings.find("firsttimeever=0"));
+    EXPECT_NE(std::string::npos, readSave("Kim_Park").find("gender=male"));
 }

@@ -136,12 +136,6 @@ void pushMotion(int x, int y) {
     push(e);
 }
 
-void pushQuit() {
-    SDL_Event e{};
-    e.type = SDL_QUIT;
-    push(e);
-}
-
 void pushClick(const SDL_Rect& r) {
     pushPress(r.x + r.w / 2, r.y + r.h / 2);
     pushRelease(r.x + r.w / 2, r.y + r.h / 2);
@@ -165,18 +159,6 @@ void enterName(const std::string& first, const std::string& last, int title) {
     pushKey(SDLK_TAB);
     typeText(last);
     pushClick(formlayout::titleButton(title));
-}
-
-int pendingEvents() {
-    SDL_PumpEvents();
-    SDL_Event peek[64];
-    return SDL_PeepEvents(peek, 64, SDL_PEEKEVENT, SDL_ALLEVENTS);
-}
-
-void dropEvents() {
-    SDL_Event e;
-    while (SDL_PollEvent(&e)) {
-    }
 }
 
 std::vector<Uint16> screenPixels() {

@@ -12,6 +12,7 @@
 #include "game/machine_factory.h"
 #include "player/machine_table.h"
 #include "shell/screen.h"
+#include "support/headless.h"
 
 namespace floortest {
 
@@ -58,7 +59,9 @@ void typeText(const std::string& text);
 void pushPress(int x, int y, Uint8 button = SDL_BUTTON_LEFT);
 void pushRelease(int x, int y);
 void pushMotion(int x, int y);
-void pushQuit();
+using testrt::pendingEvents;
+using testrt::pushQuit;
+inline void dropEvents() { testrt::drainEvents(); }
 // A left click in the middle of a rectangle (press and release).
 void pushClick(const SDL_Rect& r);
 // Moves the mouse there and empties the queue of the motion that causes.
@@ -67,8 +70,6 @@ void moveMouse(int x, int y);
 void clickAt(Screen& screen, int x, int y);
 // Types a name into the registration form and picks a title (0 Mr, 1 Mrs, 2 Ms).
 void enterName(const std::string& first, const std::string& last, int title);
-int pendingEvents();
-void dropEvents();
 
 // The whole screen's pixels, to compare before and after a popup.
 std::vector<Uint16> screenPixels();

@@ -1,12 +1,19 @@
-// The lobby: what a click on a machine starts, and the doors.
+// The lobby and what hangs over the floor: a click on a machine starts it at
+// one dollar, the doors lead on, the marquee popup opens over a machine and
+// gives it back, and the LED signs scroll one dot column per period.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "floor/floor_fixture.h"
-#include "shell/led_sign.h"
 #include "floor/lobby.h"
+#include "machine/marquee.h"
 #include "player/player.h"
+#include "shell/app.h"
 #include "shell/asset_log.h"
 #include "shell/display.h"
+#include "shell/led_sign.h"
+#include "support/runtime.h"
 
 using namespace floortest;
 
@@ -51,4 +58,114 @@ TEST_F(LobbyTest, AMachineStartsAtOneDollarAndTheDoorsLeadOn) {
         delete lobby.next;
         lobby.next = nullptr;
     }
+}
+
+namespace {
+
+class MarqueeTest : public FloorTest {};
+
+bool loaded(const std::string& path) { return loadedAssets().count(path) > 0; }
+
+}  // namespace
+
+TEST_F(MarqueeTest, OpensOverTheMachineAndGivesItBackOnAPressOrAClose) {
+    StandIn machine("10x", 1.0f);
+    std::vector<Uint16> before = screenPixels();
+    clearLoadedAssets();
+    // Motion, a button release and a key release do not close it; the key press does.
+    pushMotion(5, 5);
+    pushRelease(5, 5);
+    pushKey(SDLK_a);     // the press closes it ...
+    pushRelease(5, 5);  // ... and the key-up and this are left for the machine
+    showMarquee(&machine, "bottom");
+    EXPECT_EQ(2, pendingEvents());
+    dropEvents();
+    EXPECT_TRUE(before == screenPixels());
+    EXPECT_TRUE(loaded("../gfx/10x/bottom.png"));
+    EXPECT_TRUE(loaded("../sounds/whoosh.wav"));
+    EXPECT_FALSE(loaded("../fonts/ledfont.def"));  // no sign on the bottom glass
+
+    pushPress(1, 1);
+    showMarquee(&machine, "top");
+    EXPECT_TRUE(loaded("../gfx/10x/top.png"));
+    EXPECT_TRUE(loaded("../fonts/ledfont.def"));
+    EXPECT_TRUE(before == screenPixels());
+
+    pushQuit();
+    showMarquee(&machine, "top");
+    EXPECT_TRUE(quitRequested());
+    EXPECT_TRUE(before == screenPixels());
+}
+
+namespace {
+
+// Two narrow glyphs that are easy to tell apart: 'I' one lit column, 'L' an
+// upright and a foot; height 3, no spacing given (1).
+const char* const tinyFont =
+    "# a test font\nheight 3\n\n"
+    "char 73\n#\n#\n#\n"
+    "char 76\n#.\n#.\n##\n"
+    "char 32\n..\n..\n..\n";
+
+Uint32 fakeNow = 1000;
+Uint32 fakeClock() { return fakeNow; }
+
+class LedSignTest : public FloorTest {
+protected:
+    void SetUp() override {
+        FloorTest::SetUp();
+        testrt::writeFile(fontPath, tinyFont);
+        mediaTicks = fakeClock;
+        fakeNow = 1000;
+    }
+    const std::string fontPath = testrt::root() + "/tiny.def";
+};
+
+// The window's dots as text rows, '#' lit.
+std::string window(const LedSign& sign) {
+    std::string out;
+    for (int r = 0; r < sign.rows(); ++r) {
+        for (int c = 0; c < sign.columns(); ++c) out += sign.dotLit(c, r) ? '#' : '.';
+        out += '\n';
+    }
+    return out;
+}
+
+}  // namespace
+
+TEST_F(LedSignTest, LaysTextOutAndScrollsOneColumnPerPeriodThenWraps) {
+    // 4 columns by 3 rows; "IL" is I, gap, L L, gap = 5 columns.
+    LedSign sign(fontPath, "IL", 50, 10, 10, 12, 9, 255, 0, 0, 40, 0, 0);
+    ASSERT_TRUE(sign.fontLoaded);
+    EXPECT_EQ(20u, sign.period);  // 1000 / 50
+    EXPECT_EQ(5, sign.textColumns());
+    EXPECT_EQ("#.#.\n#.#.\n#.##\n", window(sign));
+    // The first step draws without moving; then one column per period, and
+    // one only however long the wait was; the end runs on into the beginning.
+    std::string offsets;
+    for (Uint32 wait : {0, 19, 1, 1000, 20, 20}) {
+        fakeNow += wait;
+        sign.step();
+        offsets += std::to_string(sign.offset());
+        if (sign.offset() == 1) {
+            EXPECT_EQ(".#..\n.#..\n.##.\n", window(sign));
+        }
+    }
+    EXPECT_EQ(".#.#\n.#.#\n.#.#\n", window(sign));
+    fakeNow += 20;
+    sign.step();
+    EXPECT_EQ("001234", offsets);
+    EXPECT_EQ(0, sign.offset());
+}
+
+TEST_F(LedSignTest, MissingFontLeavesADarkSignThatStillSteps) {
+    testing::internal::CaptureStdout();
+    LedSign sign(testrt::root() + "/nofont.def", "HELLO", 30, 0, 0, 15, 9, 255, 0, 0, 40, 0, 0);
+    EXPECT_NE(std::string::npos, testing::internal::GetCapturedStdout().find("nofont.def"));
+    EXPECT_FALSE(sign.fontLoaded);
+    sign.step();
+    fakeNow += 100;
+    sign.step();
+    EXPECT_GT(sign.columns(), 0);
+    EXPECT_EQ(std::string::npos, window(sign).find('#'));
 }

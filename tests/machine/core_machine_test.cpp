@@ -14,6 +14,7 @@
 #include "machine/machine.h"
 #include "player/machine_stats.h"
 #include "player/player.h"
+#include "shell/display.h"
 #include "shell/mtrand.h"
 #include "shell/screen.h"
 
@@ -135,7 +136,7 @@ TEST_F(MachineCore, ReelsStopInOrderAndSettleOnceAfterTheLast) {
     m.calls.clear();
 
     // Reel 0 due, the others not yet.
-    int now = static_cast<int>(SDL_GetTicks());
+    int now = static_cast<int>(mediaTicks());
     m.reelStartTimes = {now - 5000, now, now};
     m.reelStopDelays = {100, 60000, 60000};
     m.spinStep();

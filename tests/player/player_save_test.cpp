@@ -1,13 +1,18 @@
-// The player's save file: what goes in, what comes back, what survives.
+// The player's files: the save file (what goes in, what comes back, what
+// survives), the settings file (players list, last player, first run,
+// everything else left alone) and the profile in memory (names, the
+// statistics rule after each play, the playing-time clock).
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <cmath>
+#include <cstdio>
 #include <filesystem>
 #include <string>
 
 #include "machine/denomination.h"
 #include "machine/money_input.h"
+#include "player/config.h"
 #include "player/money.h"
 #include "player/player.h"
 #include "player/stats_screen.h"
@@ -56,30 +61,23 @@ TEST(PlayerSave, RoundTripKeepsProfileAndRecords) {
     p->findStats("zookeeper")->spinslost = 99;
     delete p;
 
+    // The player's group as written (the cashier's first-visit flag always set).
+    const std::string text = testrt::readFile(savePath("Ann_Lee"));
+    EXPECT_EQ(text.substr(0, text.find("\n[")),
+              "[Ann_Lee]\ngender=female\nmoney=123456.78\nvippoints=1234.05\nfirsttime=1\nfirsttimelobby=0\n"
+              "firsttimeslot=1\nfirsttimenickle=0\nfirsttimepoker=1\ntrophies=lamp,prgrssvcar,lamp\n");
+
     Player back("Ann_Lee");
-    EXPECT_EQ(back.gender, "female");
-    EXPECT_EQ(back.money, 123456.78);   // exactly
+    EXPECT_EQ(back.money, 123456.78);  // exactly
     EXPECT_EQ(back.vippoints, 1234.05);
-    EXPECT_TRUE(back.firsttime);        // always saved as set
-    EXPECT_FALSE(back.firsttimelobby);
-    EXPECT_TRUE(back.firsttimeslot);
-    EXPECT_FALSE(back.firsttimenickle);
-    EXPECT_TRUE(back.firsttimepoker);
     EXPECT_EQ(back.trophies, (std::vector<std::string>{"lamp", "prgrssvcar", "lamp"}));
-    EXPECT_EQ(back.winningRun, 0);
-    EXPECT_EQ(back.losingRun, 0);
-    ASSERT_EQ(back.stats.size(), 50u);
+    EXPECT_EQ(back.winningRun + back.losingRun, 0);
     const MachineStats* r = back.findStats("wheelofcash");
     EXPECT_EQ(r->totalwon, 1.1);
     EXPECT_EQ(r->totalloss, 0.3 - 0.1);
     value = 2000;
     for (auto field : countFields) EXPECT_EQ(r->*field, value++);
     EXPECT_EQ(back.findStats("zookeeper")->spinslost, 99);
-
-    // The file itself: the player's group and the prize list as written.
-    FileConfig file = saved("Ann_Lee", "Ann_Lee");
-    EXPECT_EQ(file.readEntry("trophies", "?"), "lamp,prgrssvcar,lamp");
-    EXPECT_EQ(file.readEntry("firsttime", 0L), 1L);
 }
 
 TEST(PlayerSave, MissingFileLoadsDefaultsAndAHandWrittenFileIsReadAndKept) {
@@ -215,4 +213,240 @@ TEST(PlayerSave, NumbersOutOfRangeAreBroughtWithinAndCountersStopAtTheTop) {
     EXPECT_GT((Money::dollars(1e300) + Money::cents(500)).inCents(), 0);
     delete p;
     EXPECT_EQ(saved("Big_Num", "deepsea").readEntry("spinslost", 0L), 2147483647L);
+}
+
+namespace {
+
+std::string configPath() { return testrt::root() + "/config.ini"; }
+
+FileConfig written(const std::string& group = "global") {
+    FileConfig file = FileConfig::fromFile(configPath());
+    file.setCurrentPath(group);
+    return file;
+}
+
+}  // namespace
+
+TEST(CoreConfig, PlayersListReadsAndWritesBackUnchanged) {
+    struct Case { const char* text; std::vector<std::string> names; };
+    const Case cases[] = {{"first_one,second_two", {"first_one", "second_two"}}, {"a,,b", {"a", "", "b"}},
+                          {",x,", {"", "x", ""}}, {"", {}}};
+    for (const Case& c : cases) {
+        testrt::resetFiles(std::string("[global]\nplayers=") + c.text + "\nfirsttimeever=1\n");
+        {
+            Config cfg;
+            EXPECT_EQ(cfg.players, c.names) << c.text;
+            EXPECT_EQ(currentPlayer, nullptr);
+        }
+        EXPECT_EQ(written().readEntry("players", "?"), c.text);
+    }
+}
+
+TEST(CoreConfig, LastPlayerOpensThatProfileAndUnknownKeysSurvive) {
+    testrt::resetFiles("[global]\nplayers=Ann_Lee\nvolume=7\nlastplayer=Ann_Lee\nfirsttimeever=0\n[window]\nx=10\n");
+    testrt::writeFile(testrt::root() + "/save/Ann_Lee.save", "[Ann_Lee]\nmoney=77.5\ngender=female\n");
+    config = new Config();
+    EXPECT_FALSE(config->firstTimeEver);
+    ASSERT_NE(currentPlayer, nullptr);
+    EXPECT_EQ(currentPlayer->name, "Ann_Lee");
+    EXPECT_EQ(currentPlayer->money, 77.5);
+
+    // The cashier switches players: the file names the new one at shut-down
+    // even though lastPlayer still holds the name read at start.
+    delete currentPlayer;
+    currentPlayer = new Player("Bo_Ray");
+    config->players.push_back("Bo_Ray");
+    currentPlayer->money = 12.25;
+    delete config;
+    config = nullptr;
+    EXPECT_EQ(currentPlayer, nullptr);
+
+    FileConfig file = written();
+    EXPECT_EQ(file.readEntry("lastplayer", ""), "Bo_Ray");
+    EXPECT_EQ(file.readEntry("players", ""), "Ann_Lee,Bo_Ray");
+    EXPECT_EQ(file.readEntry("firsttimeever", 9L), 0L);
+    EXPECT_EQ(file.readEntry("volume", 0L), 7L);
+    EXPECT_EQ(written("window").readEntry("x", 0L), 10L);
+    // The current player was saved after the settings were written.
+    FileConfig save = FileConfig::fromFile(testrt::root() + "/save/Bo_Ray.save");
+    save.setCurrentPath("Bo_Ray");
+    EXPECT_EQ(save.readEntry("money", 0.0), 12.25);
+}
+
+TEST(CoreConfig, FirstRunWithoutAUsableLastPlayer) {
+    // A missing file, a missing or empty lastplayer, or a name that is not a
+    // player name: no profile to open, so the cashier comes first.
+    for (const char* text : {"", "[global]\nfirsttimeever=0\n", "[global]\nlastplayer=\nfirsttimeever=0\n",
+                             "[global]\nlastplayer=../../etc/passwd\nfirsttimeever=0\n",
+                             "[global]\nlastplayer=NoUnderscore\n"}) {
+        testrt::resetFiles(text);
+        Config cfg;
+        EXPECT_TRUE(cfg.firstTimeEver) << text;
+        EXPECT_EQ(currentPlayer, nullptr) << text;
+    }
+}
+
+TEST(CoreConfig, StartUpRemovesOnlyStaleTemporariesOfItsOwnFiles) {
+    testrt::resetFiles();
+    const std::string root = testrt::root();
+    const std::string stale[] = {root + "/config.ini.tmp999999999", root + "/save/Ann_Lee.save.tmp999999999"};
+    const std::string kept[] = {root + "/notes.txt.tmp999999999", root + "/save/Ann_Lee.save.tmp1",  // pid 1 runs
+                                root + "/save/Ann_Lee.save.tmpx"};
+    for (const std::string& path : stale) testrt::writeFile(path, "half");
+    for (const std::string& path : kept) testrt::writeFile(path, "other");
+    { Config cfg; }
+    for (const std::string& path : stale) EXPECT_FALSE(testrt::fileExists(path)) << path;
+    for (const std::string& path : kept) {
+        EXPECT_TRUE(testrt::fileExists(path)) << path;
+        std::remove(path.c_str());
+    }
+}
+
+TEST(CoreConfig, AFileThatCannotBeParsedKeepsItsPlayersAndIsNeverWrittenOver) {
+    const std::string text = "[global]\nplayers=Ann_Lee,Bo_Ray\nlastplayer=Ann_Lee\nfirsttimeever=0\n<<garbage>>\n";
+    testrt::resetFiles(text);
+    testing::internal::CaptureStderr();
+    {
+        Config cfg;
+        EXPECT_EQ(cfg.players, (std::vector<std::string>{"Ann_Lee", "Bo_Ray"}));
+        ASSERT_NE(currentPlayer, nullptr);
+        cfg.players.push_back("Cy_Dee");
+        cfg.write();
+    }
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("config.ini"), std::string::npos);
+    EXPECT_EQ(testrt::readFile(configPath()), text);
+}
+
+namespace {
+
+// A fresh profile made current for the test; deleted (and so saved into the
+// test's private save folder) at the end.
+class PlayerRecord : public ::testing::Test {
+protected:
+    void SetUp() override {
+        testrt::resetFiles();
+        currentPlayer = player = new Player();
+        player->name = "Test_Player";
+    }
+    void TearDown() override {
+        delete player;
+        currentPlayer = nullptr;
+    }
+    // Plays `n` times on `id` at `coins` a play, each winning `won` coins.
+    void play(const char* id, int n, int coins, int won, float value = 1.0f) {
+        for (int i = 0; i < n; ++i) player->recordPlay(id, coins, won, value);
+    }
+    Player* player = nullptr;
+};
+
+}  // namespace
+
+TEST_F(PlayerRecord, NewProfileNamesAndTheMinuteCounter) {
+    Player p;
+    p.name = "Defaults_Only";
+    EXPECT_EQ(p.money, 2500.0);
+    EXPECT_TRUE(p.firsttime && p.firsttimelobby && p.firsttimeslot && p.firsttimenickle && p.firsttimepoker);
+    const auto& ids = statsMachineIds();
+    ASSERT_EQ(p.stats.size(), ids.size());
+    for (size_t i = 0; i < ids.size(); ++i) EXPECT_EQ(p.stats[i]->id, ids[i]);
+    p.money = 100.0;
+    EXPECT_TRUE(p.canAfford(100.0));
+    EXPECT_FALSE(p.canAfford(100.01));
+
+    EXPECT_EQ(firstNameOf("Ann_Lee_Jr") + "|" + lastNameOf("Ann_Lee_Jr") + "|" + lastNameOf("Solo"), "Ann|Lee_Jr|Solo");
+    EXPECT_TRUE(isValidPlayerName("Mary-Jo_O'Neil2"));
+    for (const char* bad : {"", "Solo", "_Lee", "Ann_", "Ann_Lee_Jr", "Ann Marie_Lee", "../x_y", "a/b_c"})
+        EXPECT_FALSE(isValidPlayerName(bad)) << bad;
+
+    MachineStats s;
+    s.minutes = 59;
+    s.addMinute();
+    EXPECT_EQ(s.hours * 100 + s.minutes, 100);
+    s.addMinute();
+    EXPECT_EQ(s.hours * 100 + s.minutes, 101);
+    // A reset record is hidden.
+    p.findStats("cashcow")->reset();
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(p.findStats("cashcow"), nullptr);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), " Could not find stat: cashcow\n");
+}
+
+TEST_F(PlayerRecord, RunsAndStreaksOverASequence) {
+    play("baja7s", 2, 1, 0);
+    play("baja7s", 1, 1, 5);
+    play("baja7s", 1, 1, 0);
+    MachineStats* s = player->findStats("baja7s");
+    EXPECT_EQ(s->spinslost, 3);
+    EXPECT_EQ(s->spinswon, 1);
+    EXPECT_EQ(s->losingstreak, 2);
+    EXPECT_EQ(s->winningstreak, 1);
+    EXPECT_EQ(player->losingRun, 1);
+    EXPECT_EQ(player->winningRun, 0);
+    EXPECT_DOUBLE_EQ(s->totalloss, 4.0);  // every play bets, won or lost
+    EXPECT_DOUBLE_EQ(s->totalwon, 5.0);
+
+    // Runs belong to the player: they carry over to the next machine.
+    play("baja7s", 2, 1, 0);
+    play("cashcow", 1, 1, 0);
+    MachineStats* other = player->findStats("cashcow");
+    EXPECT_EQ(other->spinslost, 1);
+    EXPECT_EQ(other->losingstreak, 4);
+    EXPECT_EQ(s->losingstreak, 3);
+
+    // A win ends the losing run; winning runs carry over as well.
+    play("cashcow", 2, 2, 3);
+    play("deepsea", 1, 2, 1);
+    EXPECT_EQ(player->losingRun, 0);
+    EXPECT_EQ(player->winningRun, 3);
+    EXPECT_EQ(player->findStats("deepsea")->winningstreak, 3);
+    EXPECT_EQ(other->winningstreak, 2);
+    EXPECT_EQ(other->losingstreak, 4);  // a longest run is never shortened
+
+    // An unknown machine records nothing, runs included.
+    testing::internal::CaptureStdout();
+    play("nosuchmachine", 1, 1, 10);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), " Could not find stat: nosuchmachine\n");
+    EXPECT_EQ(player->winningRun, 3);
+}
+
+TEST_F(PlayerRecord, DollarsLargestWinAndPayClasses) {
+    play("tripledice", 1, 3, 0, 0.25f);
+    MachineStats* s = player->findStats("tripledice");
+    EXPECT_NEAR(s->totalloss, 0.75, 1e-9);
+    EXPECT_EQ(s->numberofhighpays + s->numberoflowpays, 0);  // a lost play counts in neither
+    play("tripledice", 1, 1, 500, 0.05f);
+    play("tripledice", 1, 1, 40, 0.05f);
+    EXPECT_NEAR(s->totalwon, 27.0, 1e-5);
+    EXPECT_EQ(s->largestsinglewin, 500);  // coins, and only the largest
+    for (int won : {21, 20, 19, 1}) play("tripledice", 1, 1, won);  // more than 20 is a high pay
+    EXPECT_EQ(s->numberofhighpays, 3);
+    EXPECT_EQ(s->numberoflowpays, 3);
+    EXPECT_EQ(s->spinswon, 6);
+    EXPECT_EQ(s->spinslost, 1);
+    // Money and VIP points are the machines' business, not the rule's.
+    EXPECT_EQ(player->money, 2500.0);
+    EXPECT_EQ(player->vippoints, 0.0);
+}
+
+TEST_F(PlayerRecord, ClockCountsOneSecondPerFrameAndWholeMinutes) {
+    MachineStats* s = player->findStats("super7s");
+    int seconds = 0;
+    Uint32 last = 0;
+    // The first frame counts a second at once; frames within that second
+    // nothing; a long stall (a bonus game) one second only.
+    for (Uint32 at : {5000u, 5999u, 65000u}) playClockTickAt("super7s", seconds, last, at);
+    EXPECT_EQ(seconds, 2);
+    Uint32 now = 65000;
+    for (int i = 0; i < 57; ++i) playClockTickAt("super7s", seconds, last, now += 1000);
+    EXPECT_EQ(seconds * 100 + s->minutes, 5900);
+    playClockTickAt("super7s", seconds, last, now += 1000);
+    EXPECT_EQ(seconds * 100 + s->minutes, 1);
+    EXPECT_EQ(player->findStats("cashcow")->minutes, 0);
+
+    // With no current player the clock still runs and touches nothing.
+    currentPlayer = nullptr;
+    seconds = 59;
+    playClockTickAt("super7s", seconds, last, now += 1000);
+    EXPECT_EQ(seconds, 0);
+    EXPECT_EQ(s->minutes, 1);
 }

@@ -1,19 +1,21 @@
-// The application object: command line, start-up, the frame loop, screen
-// switches, window close and the orderly shut-down.
+// The application object (command line, start-up, the frame loop, screen
+// switches and the orderly shut-down) and the sound player (channels, freeing
+// stopped clips, and staying safe with no sound card).
 #include <gtest/gtest.h>
-
 #include <SDL.h>
+#include <SDL_mixer.h>
 
 #include <csignal>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "floor/cashier.h"
+#include "player/config.h"
 #include "player/player.h"
 #include "shell/app.h"
 #include "shell/asset_log.h"
-#include "player/config.h"
 #include "shell/display.h"
 #include "shell/ini.h"
 #include "shell/screen.h"
@@ -137,38 +139,16 @@ TEST(CoreApp, FrameLoopHandsOutOneEventAPassAndEndsAfterTheClosesPass) {
     stopApp();
 }
 
-TEST(CoreApp, ClosedBeforeAnyoneRegisteredWritesAValidSettingsFile) {
-    startApp("[global]\nfirsttimeever=1\n");
-    EXPECT_EQ(currentPlayer, nullptr);
-    pushQuit();
-    EXPECT_EQ(runFrameLoop(), 0);
-    stopApp();
-    FileConfig file = fileGroup("/config.ini", "global");
-    EXPECT_EQ(file.readEntry("firsttimeever", 0L), 1L);
-    EXPECT_TRUE(file.hasEntry("players") && file.hasEntry("lastplayer"));
-    EXPECT_EQ(config, nullptr);
-    EXPECT_EQ(soundPlayer, nullptr);
-    EXPECT_EQ(display, nullptr);
-}
-
 TEST(CoreApp, LaterRunsStartInTheLobbyWithAGreetingByGender) {
-    struct Case { const char* gender; const char* greeting; };
-    const Case cases[] = {{"male", "lobybaks.wav"}, {"female", "lobybakm.wav"}, {"unknown", "lobybakm.wav"}};
-    for (const Case& c : cases) {
+    for (auto [gender, greeting] : {std::pair{"male", "lobybaks"}, {"female", "lobybakm"}, {"unknown", "lobybakm"}}) {
         testrt::resetFiles(savedPlayer);
-        writeSave(c.gender, 100.0);
+        writeSave(gender, 100.0);
         clearLoadedAssets();
         SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO);
         theApp = new App(SDL_ANYFORMAT);
-        ASSERT_NE(theApp->screen, nullptr);
         EXPECT_EQ(theApp->screen->name, "lobby");
-        ASSERT_NE(currentPlayer, nullptr);
         EXPECT_FALSE(currentPlayer->firsttime);
-        EXPECT_EQ(loadedAssets().count(std::string("../sounds/") + c.greeting), 1u) << c.gender;
-        if (soundPlayer->audioOpen) {
-            EXPECT_TRUE(soundPlayer->ambientEnabled);
-        }
-        theApp->setScreen(new ProbeScreen("A"));
+        EXPECT_EQ(loadedAssets().count(std::string("../sounds/") + greeting + ".wav"), 1u) << gender;
         stopApp();
     }
 }
@@ -181,34 +161,13 @@ TEST(CoreApp, ShutDownReturnsCreditsBeforeSavingThePlayer) {
     pushQuit();
     EXPECT_EQ(runFrameLoop(), 0);
     stopApp();
-    EXPECT_EQ(currentPlayer, nullptr);
+    EXPECT_TRUE(!currentPlayer && !config && !soundPlayer && !display);
     FileConfig save = fileGroup("/save/Dee_Vee.save", "Dee_Vee");
     EXPECT_DOUBLE_EQ(save.readEntry("money", 0.0), 123.45);
     EXPECT_EQ(save.readEntry("firsttime", 0L), 1L);
     FileConfig cfg = fileGroup("/config.ini", "global");
     EXPECT_EQ(cfg.readEntry("lastplayer", ""), "Dee_Vee");
     EXPECT_EQ(cfg.readEntry("firsttimeever", 9L), 0L);
-}
-
-TEST(CoreApp, ModalLoopsKeepAWindowClose) {
-    startApp(savedPlayer);
-    pushKey(SDL_KEYDOWN, SDLK_a);
-    pushQuit();
-    pushKey(SDL_KEYDOWN, SDLK_b);
-    SDL_Event e;
-    ASSERT_TRUE(pollModalEvent(e));
-    EXPECT_EQ(e.key.keysym.sym, SDLK_a);
-    EXPECT_FALSE(quitRequested());
-    EXPECT_FALSE(pollModalEvent(e));   // the close is not handed out ...
-    EXPECT_TRUE(quitRequested());      // ... but kept for the frame loop
-    ASSERT_TRUE(pollModalEvent(e));
-    EXPECT_EQ(e.key.keysym.sym, SDLK_b);
-    EXPECT_FALSE(pollModalEvent(e));
-    // Back in the frame loop, the game ends.
-    journal.clear();
-    EXPECT_EQ(runFrameLoop(), 0);
-    EXPECT_EQ(journal, "");  // quit was already set: no pass ran
-    stopApp();
 }
 
 TEST(CoreApp, AStopSignalInTheFrameLoopEndsItAtTheNextPoll) {
@@ -251,4 +210,151 @@ TEST(CoreApp, ExitAfterSavingKeepsTheSession) {
     EXPECT_EQ(save.readEntry("money", 0.0), 99.5);
     FileConfig cfg = fileGroup("/config.ini", "global");
     EXPECT_EQ(cfg.readEntry("players", ""), "Dee_Vee,Eve_Ell");
+}
+
+namespace {
+
+// A silent mono 16-bit WAV of the given length.
+void writeWav(const std::string& path, int milliseconds) {
+    const uint32_t rate = 22050;
+    const uint32_t samples = rate * static_cast<uint32_t>(milliseconds) / 1000;
+    const uint32_t dataBytes = samples * 2;
+    std::string w;
+    auto u32 = [&w](uint32_t v) { for (int i = 0; i < 4; ++i) w += static_cast<char>((v >> (8 * i)) & 0xff); };
+    auto u16 = [&w](uint16_t v) { w += static_cast<char>(v & 0xff); w += static_cast<char>(v >> 8); };
+    w += "RIFF"; u32(36 + dataBytes); w += "WAVE";
+    w += "fmt "; u32(16); u16(1); u16(1); u32(rate); u32(rate * 2); u16(2); u16(16);
+    w += "data"; u32(dataBytes);
+    w.append(dataBytes, '\0');
+    testrt::writeFile(path, w);
+}
+
+// A sound folder of our own with long clips under every name used here.
+void useTestSounds() {
+    std::string dir = testrt::root() + "/testsounds/";
+    system(("mkdir -p '" + dir + "'").c_str());
+    for (const char* name : {"long.wav", "lobbysnd.wav", "slotamb.wav", "prize.wav"}) writeWav(dir + name, 4000);
+    writeWav(dir + "blip.wav", 30);
+    soundDir = dir;
+}
+
+struct OpenPlayer {
+    OpenPlayer() {
+        useTestSounds();
+        SDL_Init(SDL_INIT_AUDIO);
+        testing::internal::CaptureStdout();
+        soundPlayer = new SoundPlayer();
+        opened = testing::internal::GetCapturedStdout();
+    }
+    ~OpenPlayer() {
+        delete soundPlayer;
+        soundPlayer = nullptr;
+        SDL_Quit();
+    }
+    std::string opened;
+};
+
+}  // namespace
+
+TEST(CoreSound, ClosedAudioIsSilentAndSafe) {
+    setenv("SDL_AUDIODRIVER", "nosuchdriver", 1);
+    useTestSounds();
+    testing::internal::CaptureStderr();
+    soundPlayer = new SoundPlayer();
+    std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(err.rfind("Couldn't open audio: ", 0), 0u) << err;
+    EXPECT_FALSE(soundPlayer->audioOpen);
+
+    soundPlayer->loadAmbientLoops();
+    EXPECT_FALSE(soundPlayer->ambientEnabled);
+    EXPECT_EQ(soundPlayer->lobbyLoop, nullptr);
+    soundPlayer->setAmbient("lobby");
+    soundPlayer->ambientOff();
+
+    // A machine keeps its looping reel hum across frames and halts it later:
+    // the clip must still be there after any number of updates.
+    SoundClip* hum = soundPlayer->play("long.wav", true);
+    SoundClip* once = soundPlayer->play("blip.wav");
+    ASSERT_NE(hum, nullptr);
+    ASSERT_NE(once, nullptr);
+    for (int i = 0; i < 3; ++i) soundPlayer->update();
+    EXPECT_FALSE(hum->isPlaying());
+    hum->halt();
+    once->halt();
+    EXPECT_EQ(hum->channel, -1);
+    EXPECT_EQ(hum->chunk, nullptr);
+    delete soundPlayer;
+    soundPlayer = nullptr;
+    SDL_Quit();
+}
+
+TEST(CoreSound, OpensMonoReportsMissingFilesAndLoopsAmbientOnChannelZero) {
+    OpenPlayer player;
+    ASSERT_TRUE(soundPlayer->audioOpen) << "the dummy audio driver should open";
+    EXPECT_EQ(player.opened, "Opened audio at 22050 Hz 16 bit mono\n");
+    soundPlayer->setAmbient("lobby");  // before loading: nothing
+    EXPECT_EQ(Mix_Playing(0), 0);
+
+    soundPlayer->loadAmbientLoops();
+    ASSERT_TRUE(soundPlayer->ambientEnabled);
+    soundPlayer->setAmbient("lobby");
+    EXPECT_EQ(Mix_GetChunk(0), soundPlayer->lobbyLoop->chunk);
+    soundPlayer->setAmbient("trophy");
+    EXPECT_EQ(Mix_GetChunk(0), soundPlayer->prizeLoop->chunk);
+    soundPlayer->setAmbient("cashcow");
+    EXPECT_EQ(Mix_GetChunk(0), soundPlayer->slotLoop->chunk);
+    EXPECT_TRUE(soundPlayer->slotLoop->isPlaying());
+    soundPlayer->ambientOff();
+    soundPlayer->setAmbient("lobby");  // stays off until switched back on
+    EXPECT_EQ(Mix_Playing(0), 0);
+
+    soundDir = "../sounds/";
+    testing::internal::CaptureStdout();
+    SoundClip* clip = soundPlayer->play("nosuchclip.wav");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Couldn't Load Sound File: ../sounds/nosuchclip.wav\n");
+    EXPECT_EQ(clip->chunk, nullptr);
+    EXPECT_EQ(soundPlayer->clips.size(), 1u);
+    soundPlayer->update();
+    EXPECT_TRUE(soundPlayer->clips.empty());
+}
+
+TEST(CoreSound, FullChannelsLeaveAClipSilentAndHarmless) {
+    OpenPlayer player;
+    ASSERT_TRUE(soundPlayer->audioOpen);
+    soundPlayer->loadAmbientLoops();
+    soundPlayer->setAmbient("lobby");
+
+    SoundClip* first = nullptr;
+    for (int i = 0; i < 15; ++i) {
+        SoundClip* c = soundPlayer->play("long.wav");
+        EXPECT_EQ(c->channel, i + 1);
+        if (!first) first = c;
+    }
+    SoundClip* extra = soundPlayer->play("long.wav");
+    EXPECT_EQ(extra->channel, -1);
+    EXPECT_FALSE(extra->isPlaying());
+    // Halting it must not silence everything else (channel -1 = all).
+    extra->halt();
+    EXPECT_NE(Mix_Playing(0), 0);
+    EXPECT_TRUE(first->isPlaying());
+    EXPECT_EQ(Mix_Playing(-1), 16);
+
+    // The silent (finished) one-shot is freed at the next update; the others stay.
+    soundPlayer->update();
+    EXPECT_EQ(soundPlayer->clips.size(), 15u);
+
+    // A looping clip that found no channel stays valid until halted.
+    SoundClip* hum = soundPlayer->play("long.wav", true);
+    EXPECT_EQ(hum->channel, -1);
+    soundPlayer->update();
+    soundPlayer->update();
+    EXPECT_EQ(soundPlayer->clips.size(), 16u);
+    hum->halt();
+    EXPECT_EQ(Mix_Playing(-1), 16);
+    soundPlayer->update();
+    EXPECT_EQ(soundPlayer->clips.size(), 15u);
+
+    // With the ambient sound off, a further clip takes channel 0.
+    soundPlayer->ambientOff();
+    EXPECT_EQ(soundPlayer->play("long.wav")->channel, 0);
 }

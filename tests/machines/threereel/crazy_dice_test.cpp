@@ -1,13 +1,11 @@
-// Rerod Ozid: its table, the two-coins'-worth pay at three coins, the dice
+// Rerod Ozid: the two-coins'-worth pay at three coins, the dice
 // bonus that one winning full-bet spin in twenty starts, and the dice
 // screen itself.
-#include <cmath>
 #include <cstring>
 #include <set>
 
 #include "game/machine_factory.h"
 #include "player/machine_table.h"
-#include "machine/three_reel_test_machine.h"
 #include "machines/threereel/bonus_machine_fixture.h"
 #include "machines/threereel/bonus_pause.h"
 #include "machines/threereel/crazy_dice.h"
@@ -32,37 +30,18 @@ std::vector<Uint8> screenBytes() {
 
 }  // namespace
 
-TEST_F(CrazyDiceTest, ThreeCoinsPayTwoCoinsWorthAndReturnMatchesTheTable) {
+// Whole-bet lines pay as drawn; per-coin lines pay by the coins, but two
+// coins' worth at three; the reels never show the dice.
+TEST_F(CrazyDiceTest, ThreeCoinsPayTwoCoinsWorth) {
     CrazyDice* m = open<CrazyDice>();
     for (int coins = 1; coins <= 3; ++coins) {
         m->coins = coins;
-        const Reckoning r = reckon(*m, coins);
-        double table = r.expectedWin;
-        if (coins == 3) {
-            // The pigs' 500 stands; every per-coin line pays 2 coins' worth.
-            const double pig = r.slices.front().probability * 500;
-            ASSERT_DOUBLE_EQ(r.slices.front().expectedWin, 500);
-            table = (table - pig) * 2.0 / 3.0 + pig;
-        }
-        const int N = 150000;
-        double sum = 0, sumSq = 0;
-        for (int i = 0; i < N; ++i) {
+        for (int i = 0; i < 20000; ++i) {
             m->spin();
-            if (m->result.matched) {
-                const int expected = m->result.payKind == payWholeBet ? m->result.award
-                                                                       : m->result.award * (coins == 3 ? 2 : coins);
-                ASSERT_EQ(m->win, expected);
-            } else {
-                ASSERT_EQ(m->win, 0);
-            }
+            const int perCoin = m->result.award * (coins == 3 ? 2 : coins);
+            ASSERT_EQ(m->win, !m->result.matched ? 0 : m->result.payKind == payWholeBet ? m->result.award : perCoin);
             for (int reel = 0; reel < 3; ++reel) ASSERT_NE(m->result.chosenSymbol(reel)->name, "dice");
-            sum += m->win;
-            sumSq += static_cast<double>(m->win) * m->win;
         }
-        const double mean = sum / N, se = std::sqrt((sumSq / N - mean * mean) / N);
-        EXPECT_NEAR(mean, table, 5 * se) << coins;
-        std::printf("crazydice at %d: table %.4f measured %.4f per coin (dice bonus not counted)\n", coins,
-                    table / coins, mean / coins);
     }
     delete m;
 }

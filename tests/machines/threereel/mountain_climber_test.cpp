@@ -1,11 +1,8 @@
-// Devizezu Dozozed: its table and return, the climb symbols that only
+// Devizezu Dozozed: the climb symbols that only
 // losing spins show, the climb bonus along the path, the period of twenty
 // spins with its end-of-period pay, and the reset button.
-#include <cmath>
-
 #include "game/machine_factory.h"
 #include "player/machine_table.h"
-#include "machine/three_reel_test_machine.h"
 #include "machines/threereel/bonus_machine_fixture.h"
 #include "machines/threereel/bonus_pause.h"
 #include "machines/threereel/mountain_climber.h"
@@ -23,13 +20,11 @@ bool anyYodel() { return heard("yodel1.wav") || heard("yodel2.wav") || heard("yo
 
 }  // namespace
 
-TEST_F(MountainClimberTest, ClimbSymbolsOnlyOnLosingSpinsAndTheReturn) {
+TEST_F(MountainClimberTest, ClimbSymbolsOnlyOnLosingSpins) {
     MountainClimber* m = open<MountainClimber>();
     for (int coins : {1, 3}) {
         m->coins = coins;
-        const Reckoning r = reckon(*m, coins);
         const int N = 150000;
-        double sum = 0, sumSq = 0;
         long long losingReels = 0, ones = 0, twos = 0;
         for (int i = 0; i < N; ++i) {
             m->climbPoints = 0;
@@ -50,15 +45,9 @@ TEST_F(MountainClimberTest, ClimbSymbolsOnlyOnLosingSpinsAndTheReturn) {
             }
             ASSERT_EQ(m->climbPoints, points);
             ASSERT_EQ(m->bonusPending, points > 0);
-            sum += m->win;
-            sumSq += static_cast<double>(m->win) * m->win;
         }
         EXPECT_NEAR(static_cast<double>(ones) / losingReels, 1 / 14.0, 0.004);
         EXPECT_NEAR(static_cast<double>(twos) / losingReels, 13 / 196.0, 0.004);
-        const double mean = sum / N, se = std::sqrt((sumSq / N - mean * mean) / N);
-        EXPECT_NEAR(mean, r.expectedWin, 5 * se) << coins;
-        std::printf("mountainclimber at %d: table %.4f measured %.4f per coin (climb not counted)\n", coins,
-                    r.expectedWin / coins, mean / coins);
     }
     delete m;
 }

@@ -1,0 +1,528 @@
+// The media layer: the display's clipping and saved screen, pictures cropped
+// at the edges and colour-keyed, frame animations by the tick clock, on-screen
+// controls and the screen base's press dispatch, TrueType labels, and missing
+// pictures left harmless.
+#include <SDL.h>
+#include <gtest/gtest.h>
+#include <sge.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+
+#include "shell/animation.h"
+#include "shell/asset_log.h"
+#include "shell/controls.h"
+#include "shell/display.h"
+#include "support/runtime.h"
+#include "shell/image.h"
+#include "shell/mtrand.h"
+#include "shell/screen.h"
+#include "shell/text_label.h"
+
+namespace {
+
+// A headless 800x600 display, a clock the test moves by hand, and pictures
+// of the test's own.
+Uint32 fakeNow = 1000;
+Uint32 fakeClock() { return fakeNow; }
+std::string pictureDir() { return testrt::root() + "/mediatest/"; }
+
+struct Colour {
+    Uint8 r, g, b;
+};
+
+// A w x h picture; each pixel's colour given by `at`.
+template <class F>
+void writePicture(const std::string& path, int w, int h, F at) {
+    SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 24, 0x0000ff, 0x00ff00, 0xff0000, 0);
+    for (int x = 0; x < w; ++x)
+        for (int y = 0; y < h; ++y) {
+            Colour c = at(x, y);
+            SDL_Rect r = {Sint16(x), Sint16(y), 1, 1};
+            SDL_FillRect(s, &r, SDL_MapRGB(s->format, c.r, c.g, c.b));
+        }
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    ASSERT_EQ(0, SDL_SaveBMP(s, path.c_str())) << path;
+    SDL_FreeSurface(s);
+}
+void writePicture(const std::string& path, int w, int h, Colour fill) {
+    writePicture(path, w, h, [fill](int, int) { return fill; });
+}
+// Every column its own colour (red = 4 x column), to tell which part landed where.
+void writeColumnPicture(const std::string& path, int w, int h) {
+    writePicture(path, w, h, [](int x, int y) { return Colour{Uint8(x * 4), Uint8(y * 4), 200}; });
+}
+
+Uint32 screenPixel(int x, int y) {
+    SDL_Surface* s = display->screen;
+    return reinterpret_cast<const Uint16*>(static_cast<const Uint8*>(s->pixels) + y * s->pitch)[x];
+}
+
+Colour screenRGB(int x, int y) {
+    Colour c{0, 0, 0};
+    SDL_GetRGB(screenPixel(x, y), display->screen->format, &c.r, &c.g, &c.b);
+    return c;
+}
+
+void fillRect(int x, int y, int w, int h, Colour c) {
+    SDL_Rect r = {Sint16(x), Sint16(y), Uint16(w), Uint16(h)};
+    SDL_FillRect(display->screen, &r, display->mapColor(c.r, c.g, c.b));
+}
+void fillScreen(Colour c) { fillRect(0, 0, screenWidth, screenHeight, c); }
+
+// True when every pixel of the area has the colour (as the 16-bit screen stores it).
+bool areaIs(int x, int y, int w, int h, Colour c) {
+    for (int yy = y; yy < y + h; ++yy)
+        for (int xx = x; xx < x + w; ++xx)
+            if (screenPixel(xx, yy) != display->mapColor(c.r, c.g, c.b)) return false;
+    return true;
+}
+
+class MediaTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(0, SDL_Init(SDL_INIT_VIDEO)) << SDL_GetError();
+        display = new Display(SDL_ANYFORMAT);
+        ASSERT_TRUE(display->hasSurface());
+        ASSERT_EQ(16, display->screen->format->BitsPerPixel);
+        fakeNow = 1000;
+        mediaTicks = fakeClock;
+        fillScreen(Colour{0, 0, 0});
+    }
+    void TearDown() override {
+        delete display;
+        display = nullptr;
+        SDL_Quit();
+    }
+};
+
+}  // namespace
+
+namespace {
+
+SDL_Rect R(int x, int y, int w, int h) { return SDL_Rect{Sint16(x), Sint16(y), Uint16(w), Uint16(h)}; }
+
+std::string text(const SDL_Rect& r) {
+    return std::to_string(r.x) + "," + std::to_string(r.y) + " " + std::to_string(r.w) + "x" + std::to_string(r.h);
+}
+
+class MediaDisplay : public MediaTest {};
+
+}  // namespace
+
+TEST_F(MediaDisplay, ChangedRectanglesAreClippedToTheScreen) {
+    // Clipped at the far edges, kept whole at the near ones; wholly beyond: empty.
+    std::string clipped;
+    for (SDL_Rect r : {R(790, 590, 20, 20), R(-5, -5, 20, 20), R(-100, 10, 1000, 20), R(850, 10, 20, 20),
+                       R(10, 600, 20, 20)}) {
+        display->clipToScreen(r);
+        clipped += text(r) + " | ";
+    }
+    EXPECT_EQ("790,590 10x10 | 0,0 20x20 | 0,10 800x20 | 850,10 0x20 | 10,600 20x0 | ", clipped);
+    display->addDirtyRect(R(900, 700, 20, 20));
+    display->update();
+    EXPECT_TRUE(display->changedRects.empty());
+}
+
+TEST_F(MediaDisplay, SaveAndRestoreBringTheScreenBackOnceAndNest) {
+    fillRect(100, 100, 50, 50, Colour{255, 0, 0});
+    display->saveScreen();
+    fillScreen(Colour{0, 0, 255});
+    display->changedRects.clear();
+    display->restoreScreen();
+    EXPECT_TRUE(areaIs(100, 100, 50, 50, Colour{255, 0, 0}));
+    EXPECT_TRUE(areaIs(0, 0, 100, 100, Colour{0, 0, 0}));
+    ASSERT_EQ(1u, display->changedRects.size());
+    EXPECT_EQ("0,0 800x600", text(display->changedRects[0]));
+    EXPECT_EQ(nullptr, display->savedScreen);
+
+    // Saving again replaces the outer copy: the outer restore has nothing left.
+    fillScreen(Colour{0, 255, 0});
+    display->saveScreen();
+    display->saveScreen();
+    fillScreen(Colour{0, 0, 255});
+    display->restoreScreen();
+    display->restoreScreen();
+    EXPECT_TRUE(areaIs(0, 0, 800, 600, Colour{0, 255, 0}));
+
+    // drawSavedScreen keeps the copy for another wipe.
+    display->saveScreen();
+    fillScreen(Colour{0, 0, 255});
+    display->drawSavedScreen();
+    EXPECT_NE(nullptr, display->savedScreen);
+    EXPECT_TRUE(areaIs(0, 0, 800, 600, Colour{0, 255, 0}));
+    display->freeSavedScreen();
+    EXPECT_EQ(nullptr, display->savedScreen);
+}
+
+TEST_F(MediaDisplay, KeyColourIsTheTopLeftPixel) {
+    fillRect(0, 0, 1, 1, Colour{255, 0, 255});
+    EXPECT_EQ(0xFF00FFu, display->screenKeyColor());
+    // An 8-bit picture reads its palette entry, not four pixels at once.
+    SDL_Surface* indexed = SDL_CreateRGBSurface(SDL_SWSURFACE, 4, 1, 8, 0, 0, 0, 0);
+    SDL_Color palette[2] = {{10, 20, 30, 0}, {200, 100, 50, 0}};
+    SDL_SetColors(indexed, palette, 0, 2);
+    static_cast<Uint8*>(indexed->pixels)[0] = 1;
+    static_cast<Uint8*>(indexed->pixels)[1] = 255;
+    EXPECT_EQ(0xC86432u, display->surfaceKeyColor(indexed));
+    SDL_FreeSurface(indexed);
+}
+
+namespace {
+class MediaImage : public MediaTest {};
+}  // namespace
+
+TEST_F(MediaImage, CropsAtTheLeftAndTopEdges) {
+    const std::string path = pictureDir() + "columns.bmp";
+    writeColumnPicture(path, 50, 20);
+    Image picture(path);
+    ASSERT_TRUE(picture.loaded);
+
+    picture.blit(-10, 20);
+    ASSERT_EQ(1u, display->changedRects.size());
+    EXPECT_EQ(0, display->changedRects[0].x);
+    EXPECT_EQ(40, display->changedRects[0].w);
+    // Screen column 0 shows picture column 10 (red 40), column 39 shows 49.
+    Colour first = screenRGB(0, 20);
+    Colour last = screenRGB(39, 20);
+    EXPECT_NEAR(40, first.r, 8);
+    EXPECT_NEAR(196, last.r, 8);
+    EXPECT_EQ(0, screenRGB(40, 20).b);  // nothing past the cropped width
+
+    display->changedRects.clear();
+    picture.blit(30, -5);
+    ASSERT_EQ(1u, display->changedRects.size());
+    EXPECT_EQ(30, display->changedRects[0].x);
+    EXPECT_EQ(0, display->changedRects[0].y);
+    EXPECT_EQ(15, display->changedRects[0].h);
+    // Screen row 0 shows picture row 5 (green 20).
+    EXPECT_NEAR(20, screenRGB(30, 0).g, 8);
+
+    // Wholly off the left or top: nothing drawn, nothing marked.
+    display->changedRects.clear();
+    picture.blit(-50, 100);
+    picture.blit(100, -20);
+    EXPECT_TRUE(display->changedRects.empty());
+}
+
+namespace {
+
+const int AX = 100, AY = 100;
+
+class MediaAnimation : public MediaTest {
+protected:
+    // Frames "<name>.png.i" of 10x10, frame i coloured red = 8 * i so the
+    // frame on the screen can be read back.
+    void writeFrames(const std::string& name, int count) {
+        for (int i = 0; i < count; ++i)
+            writePicture(pictureDir() + name + ".png." + std::to_string(i), 10, 10, Colour{Uint8(8 * i), 0, 255});
+    }
+    // The frames drawn by `steps` updates `ms` apart, "." for an update that drew nothing.
+    std::string run(Animation& a, int steps, Uint32 ms) {
+        std::string out;
+        for (int i = 0; i < steps; ++i) {
+            fakeNow += ms;
+            fillRect(a.x, a.y, 10, 10, Colour{0, 0, 0});
+            display->changedRects.clear();
+            a.update();
+            out += display->changedRects.empty() ? "." : std::to_string(screenRGB(a.x, a.y).r >> 3);
+            out += " ";
+        }
+        return out;
+    }
+};
+
+}  // namespace
+
+TEST_F(MediaAnimation, EachModeStepsOneFrameAPeriodInItsOrder) {
+    writeFrames("f", 20);
+    // Once at 20 frames a second: the first update draws at once, 49 ms is not yet due.
+    Animation once(pictureDir(), "f", 7, 20, AX, AY, animOnce);
+    EXPECT_EQ("0 ", run(once, 1, 0));
+    EXPECT_EQ(". ", run(once, 1, 49));
+    EXPECT_EQ("1 ", run(once, 1, 1));
+    EXPECT_EQ("2 3 4 5 6 ", run(once, 5, 50));
+    EXPECT_FALSE(once.atEnd());
+    EXPECT_EQ(". ", run(once, 1, 50));  // moves to the end without drawing
+    EXPECT_TRUE(once.atEnd());
+    once.rewind();
+    EXPECT_EQ("0 1 2 3 4 5 6 ", run(once, 7, 50));
+
+    Animation loop(pictureDir(), "f", 4, 10, AX, AY, animLoop);
+    EXPECT_EQ("1 2 3 0 1 2 ", run(loop, 6, 100));
+    Animation back(pictureDir(), "f", 20, 10, AX, AY, animBackward);
+    EXPECT_EQ("18 17 16 15 14 13 12 11 10 9 8 7 6 5 4 3 2 1 0 19 18 ", run(back, 21, 100));
+
+    // Shuffled: the first pass in load order from a random start, then
+    // passes in fresh orders, each frame once a pass.
+    sgenrand(4357);
+    Animation mix(pictureDir(), "f", 6, 10, AX, AY, animShuffle);
+    std::string first;
+    for (int i = mix.position + 1; i < 6; ++i) first += std::to_string(i) + " ";
+    EXPECT_EQ(first, run(mix, 5 - mix.position, 100));
+    std::string passes[3];
+    for (std::string& pass : passes) {
+        pass = run(mix, 6, 100);
+        std::string sorted = pass;
+        std::sort(sorted.begin(), sorted.end());
+        EXPECT_EQ("      012345", sorted);
+    }
+    EXPECT_FALSE(passes[0] == passes[1] && passes[1] == passes[2]);
+}
+
+TEST_F(MediaAnimation, ClonesShareFramesUntilTheLastHolderGoes) {
+    writeFrames("reel", 3);
+    Animation* original = new Animation(pictureDir(), "reel", 3, 10, AX, AY, animLoop);
+    Animation* a = original->clone("reel1", 20, 200, 100, animBackward);
+    Animation* b = original->clone("reel2", 40, 300, 100, animOnce);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(original->frames[i], b->frames[i]);
+        EXPECT_EQ(3, original->frames[i]->uses);
+    }
+    delete original;
+    EXPECT_EQ("1 ", run(*a, 1, 0));
+    delete a;
+    EXPECT_EQ(1, b->frames[0]->uses);
+    EXPECT_EQ("0 ", run(*b, 1, 0));
+    delete b;
+}
+
+TEST_F(MediaAnimation, MissingPicturesAreReportedAndDrawNothing) {
+    testing::internal::CaptureStdout();
+    Image picture(pictureDir() + "none.png");
+    Sprite sprite(pictureDir() + "none.png", false, false, 5, 5);
+    Animation empty(pictureDir(), "none", 4, 10, AX, AY, animOnce);
+    AnimatedSprite car(pictureDir(), "none", 2, 10, AX, AY, animLoop);
+    std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(8, std::count(out.begin(), out.end(), '\n'));
+    EXPECT_EQ(0u, out.find("Couldn't Load" + pictureDir() + "none.png\n"));
+    EXPECT_TRUE(empty.atEnd());  // a wait loop on it ends at once
+    picture.blit(10, 10);
+    sprite.draw();
+    sprite.restoreBackground();
+    for (int mode = 0; mode < 4; ++mode) {
+        empty.setMode(mode);
+        empty.update(true);
+    }
+    Animation* copy = empty.clone("copy", 10, 0, 0, animLoop);
+    copy->update();
+    delete copy;
+    car.update();
+    car.restoreBackground();
+    EXPECT_TRUE(display->changedRects.empty());
+}
+
+namespace {
+
+const Colour sceneColour{0, 0, 128};
+const Colour hoverColour{255, 255, 0};
+const Colour pressColour{255, 0, 0};
+const Colour flashColour{0, 255, 0};
+
+class MediaControls : public MediaTest {
+protected:
+    void SetUp() override {
+        MediaTest::SetUp();
+        fillScreen(sceneColour);
+        writePicture(pictureDir() + "hover_mo.png", 40, 20, hoverColour);
+        writePicture(pictureDir() + "press_click.png", 40, 20, pressColour);
+        writePicture(pictureDir() + "gamble_click.png", 30, 30, pressColour);
+        writePicture(pictureDir() + "gamble_flash.png", 30, 30, flashColour);
+    }
+    // Marks the list so a later check can tell whether update() ran.
+    void markList() {
+        display->update();
+        display->addDirtyRect(SDL_Rect{700, 500, 1, 1});
+    }
+    bool updated() { return display->changedRects.empty(); }
+};
+
+}  // namespace
+
+TEST_F(MediaControls, ContainsExcludesAllFourEdgesAndAButtonWithoutPicturesIsHarmless) {
+    Hotspot spot("area", 10, 20, 100, 40);
+    EXPECT_TRUE(spot.contains(11, 21) && spot.contains(109, 59));
+    for (auto [x, y] : {std::pair{10, 30}, {110, 30}, {50, 20}, {50, 60}}) EXPECT_FALSE(spot.contains(x, y)) << x << "," << y;
+    spot.setSize(5, 5);
+    EXPECT_FALSE(spot.contains(50, 30));
+
+    testing::internal::CaptureStdout();
+    Button b("nothing", pictureDir(), 10, 10, true, true, true);
+    std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_NE(std::string::npos, out.find("Couldn't Load" + pictureDir() + "nothing_std.png"));
+    EXPECT_EQ(0, b.width());
+    for (int s : {-1, 0, 1, 2, 3, 4, 5}) b.setState(s);
+    EXPECT_FALSE(b.contains(11, 11));
+}
+
+TEST_F(MediaControls, HoverLightsAndClearsPressStaysUntilReleased) {
+    Button b("hover", pictureDir(), 100, 100, false, false, true);
+    b.setState(1);
+    EXPECT_TRUE(areaIs(100, 100, 40, 20, hoverColour));
+    b.setState(-1);
+    EXPECT_TRUE(areaIs(100, 100, 40, 20, sceneColour));
+    // No pressed picture: state 2 shows nothing and isn't recorded.
+    b.setState(2);
+    EXPECT_EQ(-1, b.state);
+    // The same state again does not update the display.
+    b.setState(1);
+    markList();
+    b.setState(1);
+    EXPECT_FALSE(updated());
+
+    Button p("press", pictureDir(), 200, 100, false, true, false);
+    p.setState(2);
+    EXPECT_TRUE(areaIs(200, 100, 40, 20, pressColour));
+    p.setState(-1);  // the hover protocol leaves a pressed look alone
+    EXPECT_TRUE(areaIs(200, 100, 40, 20, pressColour));
+    p.setState(4);  // released
+    EXPECT_EQ(4, p.state);
+    EXPECT_TRUE(areaIs(200, 100, 40, 20, sceneColour));
+}
+
+TEST_F(MediaControls, FlashButtonTogglesByThePeriodUntilPressedOrStopped) {
+    FlashButton f("gamble", pictureDir(), 300, 300, false, true, 500, 3);
+    EXPECT_TRUE(areaIs(300, 300, 30, 30, flashColour));  // the initial state is drawn
+    // The first tick starts the timing only.
+    std::string states;
+    for (Uint32 wait : {0, 499, 1, 600}) {
+        fakeNow += wait;
+        f.tick();
+        states += std::to_string(f.state);
+    }
+    EXPECT_EQ("3303", states);
+    f.setState(2);  // pressed: no more flashing
+    EXPECT_TRUE(areaIs(300, 300, 30, 30, pressColour));
+    for (int stopped : {0, 1}) {
+        if (stopped) f.setState(0), f.setFlashPeriod(-1);
+        for (int i = 0; i < 3; ++i) {
+            fakeNow += 500;
+            f.tick();
+        }
+        EXPECT_EQ(stopped ? 0 : 2, f.state);
+    }
+}
+
+namespace {
+
+class TestScreen : public Screen {
+public:
+    std::string pressed;
+
+    TestScreen() {
+        name = "testroom";
+        Screen::init();
+        createButtons();
+    }
+    void createButtons() override {
+        addButton(new Hotspot("one", 100, 100, 40, 20));
+        addButton(new Hotspot("first", 300, 300, 100, 100));
+        addButton(new Hotspot("second", 350, 350, 100, 100));  // under "first" in part
+    }
+    void tick() override {}
+    void checkHover() override {}
+    void handleButton(Widget* control) override { pressed += control->name + " "; }
+    void setHovered(Widget*) override {}
+    void redraw() override {}
+};
+
+class MediaScreen : public MediaTest {};
+
+}  // namespace
+
+TEST_F(MediaScreen, APressReachesTheControlUnderTheMouse) {
+    TestScreen s;
+    struct Press { int x, y; Uint8 type, button; bool menuEnabled; };
+    const Press presses[] = {
+        // Any button but the right; the mouse state counts, not the event's place (0, 0).
+        {110, 110, SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, true},
+        {110, 110, SDL_MOUSEBUTTONDOWN, SDL_BUTTON_MIDDLE, true},
+        {110, 110, SDL_MOUSEBUTTONDOWN, SDL_BUTTON_WHEELUP, true},
+        {110, 110, SDL_MOUSEBUTTONDOWN, SDL_BUTTON_WHEELDOWN, true},
+        // The right button only while input is off: otherwise it is the machine menu's.
+        {110, 110, SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT, false},
+        {110, 110, SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT, true},
+        // Overlap: the control added first wins.
+        {375, 375, SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, true},
+        {420, 420, SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, true},
+        // On an edge, on no control, or not a press: nothing.
+        {300, 320, SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, true},
+        {700, 20, SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, true},
+        {110, 110, SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, true},
+        {110, 110, SDL_MOUSEMOTION, 0, true},
+    };
+    for (const Press& p : presses) {
+        SDL_WarpMouse(Uint16(p.x), Uint16(p.y));
+        SDL_PumpEvents();
+        SDL_Event e{};
+        e.type = p.type;
+        e.button.button = p.button;
+        s.menuEnabled = p.menuEnabled;
+        s.handleEvent(e);
+    }
+    EXPECT_EQ("one one one one one first second ", s.pressed);
+}
+
+namespace {
+
+const char* const fontFile = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+const Colour scene{0, 0, 255};
+
+class MediaTextLabel : public MediaTest {
+protected:
+    void SetUp() override {
+        MediaTest::SetUp();
+        ASSERT_EQ(0, sge_TTF_Init());
+        fillScreen(scene);
+    }
+    // Pixels of the area that no longer show the scene.
+    int inked(const SDL_Rect& r) {
+        int n = 0;
+        const Uint32 bg = display->mapColor(scene.r, scene.g, scene.b);
+        for (int y = r.y; y < r.y + r.h; ++y)
+            for (int x = r.x; x < r.x + r.w; ++x)
+                if (screenPixel(x, y) != bg) ++n;
+        return n;
+    }
+    int inkedScreen() { return inked(SDL_Rect{0, 0, 800, 600}); }
+};
+
+}  // namespace
+
+TEST_F(MediaTextLabel, ChangingTheTextErasesTheOldOne) {
+    {
+        // Digits that sit on the baseline (a video slot meter): a shorter
+        // number leaves no sliver of the longer one.
+        TextLabel meter("../fonts/nickle4.ttf", 14, "730", 500, 500, 3, 255, 255, 255);
+        meter.draw();
+        meter.setText("73");
+        meter.draw();
+        meter.setText("");
+        EXPECT_EQ(0, inkedScreen());
+    }
+    TextLabel label(fontFile, 24, "8888", 100, 100, 0, 255, 255, 255);
+    label.draw();
+    ASSERT_GT(inkedScreen(), 0);
+    EXPECT_EQ((scene.r << 16) | (scene.g << 8) | scene.b, int(label.backgroundColour));
+
+    label.setText("1");
+    EXPECT_EQ(0, inkedScreen());
+    label.draw();
+    const int one = inkedScreen();
+
+    // The same text again restores and re-saves the same area: same pixels.
+    SDL_Rect before = label.area();
+    label.setText("1");
+    EXPECT_EQ(0, inkedScreen());
+    label.draw();
+    EXPECT_EQ(one, inkedScreen());
+    EXPECT_TRUE(rectsEqual(before, label.area()));
+
+    // Destroying the label leaves its text on the screen.
+    auto* other = new TextLabel(fontFile, 24, "VIP", 300, 300, 0, 255, 255, 255);
+    other->draw();
+    const int ink = inkedScreen();
+    delete other;
+    EXPECT_EQ(ink, inkedScreen());
+}
