@@ -19,6 +19,7 @@
 #include "shell/display.h"
 #include "shell/screen.h"
 #include "shell/sound.h"
+#include "support/headless.h"
 #include "support/runtime.h"
 
 namespace {
@@ -47,20 +48,6 @@ public:
     std::string tag;
 };
 
-void pushKey(Uint8 type, SDLKey key) {
-    SDL_Event e{};
-    e.type = e.key.type = type;
-    e.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
-    e.key.keysym.sym = key;
-    SDL_PushEvent(&e);
-}
-
-void pushQuit() {
-    SDL_Event e{};
-    e.type = SDL_QUIT;
-    SDL_PushEvent(&e);
-}
-
 const char* const savedPlayer = "[global]\nplayers=Dee_Vee\nlastplayer=Dee_Vee\nfirsttimeever=0\n";
 
 // Starts the App as the program would, then puts a probe screen in front.
@@ -70,9 +57,7 @@ void startApp(const std::string& configText) {
     SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO);
     theApp = new App(SDL_ANYFORMAT);
     theApp->setScreen(new ProbeScreen("A"));
-    SDL_Event drain;
-    while (SDL_PollEvent(&drain)) {
-    }
+    testrt::drainEvents();
     journal.clear();
 }
 
@@ -105,11 +90,11 @@ TEST(CoreApp, CommandLine) {
 TEST(CoreApp, FrameLoopHandsOutOneEventAPassAndEndsAfterTheClosesPass) {
     startApp(savedPlayer);
     // Tab and left Alt presses never reach the screen; their releases do.
-    for (SDLKey key : {SDLK_TAB, SDLK_LALT}) pushKey(SDL_KEYDOWN, key);
-    for (SDLKey key : {SDLK_TAB, SDLK_LALT}) pushKey(SDL_KEYUP, key);
-    for (SDLKey key : {SDLK_RALT, SDLK_n}) pushKey(SDL_KEYDOWN, key);
-    pushQuit();
-    pushKey(SDL_KEYDOWN, SDLK_b);  // never taken: the loop has ended
+    for (SDLKey key : {SDLK_TAB, SDLK_LALT}) testrt::pushKey(key, 0, SDL_KEYDOWN);
+    for (SDLKey key : {SDLK_TAB, SDLK_LALT}) testrt::pushKey(key, 0, SDL_KEYUP);
+    for (SDLKey key : {SDLK_RALT, SDLK_n}) testrt::pushKey(key, 0, SDL_KEYDOWN);
+    testrt::pushQuit();
+    testrt::pushKey(SDLK_b, 0, SDL_KEYDOWN);  // never taken: the loop has ended
     EXPECT_EQ(runFrameLoop(), 0);
     EXPECT_EQ(theApp->quit, 1);
     // A successor is adopted by the step of the pass that named it.
