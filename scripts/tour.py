@@ -303,6 +303,8 @@ def visit(d, tree, machine, index):
         d.shot(tag + "-2-deal")
         d.key("Return", wait=3.0)
         d.shot(tag + "-3-draw")
+        if mid == "doubleupbonus":
+            d.click(396 + 30, 435 + 10, wait=1.0)   # "no" to a double-up offer (nothing there without one)
     else:
         d.key("m", wait=4.5)
         d.shot(tag + "-2-play")
@@ -413,6 +415,7 @@ def main():
 
         queue = list(todo)
         lock = threading.Lock()
+        mine = [queue.pop(0)] if queue else []   # the first machine is played on worker 0, whose save the closing walk reads
 
         def worker(w):
             tree = runtime_tree(os.path.join(tmp, "w%d" % w), from_tree=first)
@@ -420,9 +423,12 @@ def main():
             try:
                 while True:
                     with lock:
-                        if not queue:
+                        if w == 0 and mine:
+                            m = mine.pop()
+                        elif not queue:
                             return
-                        m = queue.pop(0)
+                        else:
+                            m = queue.pop(0)
                     try:
                         visit(disp, tree, m, order[m[0]])
                     except Exception as e:   # noqa: BLE001 -- one machine's trouble ends only its visit

@@ -50,6 +50,8 @@ def _cabinet_front():
         dict(box=[197, 418, 104, 46], fill="black", outline="gold", width=2),    # credit meter
         dict(box=[420, 418, 104, 46], fill="black", outline="gold", width=2),    # coins-in meter
         dict(box=[309, 430, 100, 58], fill="navy", outline="gold", width=2),     # coin value
+        # the game writes the bare value ("1", "0.25") above this
+        dict(text="$ PER COIN", at=[359, 478], anchor="mm", size=10, color="lightgold", font="sans-bold"),
     ]
     for name, x, y, w, label, col in BUTTONS:
         els.append(dict(box=[x, y, w, 34], bevel=True, fill=col, label=label, size=10, color="cream"))

@@ -190,7 +190,6 @@ protected:
         delete currentPlayer;
         currentPlayer = nullptr;
         freeDenominationTable();
-        ReelMachine::countUpDelay = 120;
     }
 };
 

@@ -86,14 +86,15 @@ def symbol(file, elements):
 
 
 def paytable(x, y, w, size=13, pitch=24):
-    els = [dict(box=[x, y, w, pitch * len(PAYS) + 34], fill="black", outline="gold", width=2, radius=6),
+    gap = max(0, pitch - 24) // 2   # a wider pitch leaves more room under the heading
+    els = [dict(box=[x, y, w, pitch * len(PAYS) + 34 + gap], fill="black", outline="gold", width=2, radius=6),
            dict(text="PAYS PER COIN", at=[x + w // 2, y + 16], size=size, color="lightgold", font="sans-bold")]
     for i, (sym, label, pay) in enumerate(PAYS):
-        ty = y + 40 + i * pitch
-        els.append(dict(text=label, at=[x + 10, ty], anchor="lm", size=size - 2,
-                        color="gold" if pay >= 75 else "cream", font="condensed-bold"))
+        ty = y + 40 + gap + i * pitch
+        els.append(dict(text=label, at=[x + 10, ty], anchor="lm", size=size - 2, max_w=w - 80,
+                        color="gold" if pay >= 75 else "cream", font="condensed-bold", table="labels"))
         els.append(dict(text=str(pay), at=[x + w - 10, ty], anchor="rm", size=size, color="lightgold",
-                        font="sans-bold"))
+                        font="sans-bold", table="amounts"))
     return els
 
 
@@ -176,6 +177,6 @@ ITEMS = [
                 "then RESPIN: the held reels", "carry into every play.", "",
                 ["Three flags on play 5", "lightgold"], ["at five coins win the car!", "lightgold"]],
          text_size=19, text_x=50, text_top=100, text_align="left",
-         elements=paytable(500, 90, 270, size=15, pitch=32) + car(110, 400, 2.2, "red") +
+         elements=paytable(410, 84, 360, size=20, pitch=35) + car(110, 400, 2.2, "red") +
                   [dict(text="Click or press a key to play", at=[400, 560], size=18, color="lightgold")]),
 ]

@@ -17,10 +17,12 @@ ROWS = [
 ITEMS = cabinet('Double Up Premium Poker', ROWS,
                 "Double up any win: beat the dealer's card!")
 
-# The double-up offer (at 227, 343) and its answers (at 271, 435 and 396, 435).
+# The double-up offer (at 227, 343, across the dealt cards: a slim band, so
+# the cards' corners above and below it still show) and its answers (at
+# 271, 435 and 396, 435).
 ITEMS += [
-    dict(kind="text", file="doubleup.png", text="DOUBLE UP?", size=[244, 56], font="serif-bold", text_size=34,
-         color="lightgold", bg="navy", shadow="black", elements=[dict(box=[1, 1, 242, 54], outline="gold", width=3)]),
+    dict(kind="text", file="doubleup.png", text="DOUBLE UP?", size=[244, 32], font="serif-bold", text_size=24,
+         color="lightgold", bg="navy", shadow="black", elements=[dict(box=[1, 1, 242, 30], outline="gold", width=2)]),
     dict(kind="button", name="yes", states=["std"], size=[90, 30], label="YES", color="felt", text="cream", shape="rect"),
     dict(kind="button", name="no", states=["std"], size=[90, 30], label="NO", color="red", text="cream", shape="rect"),
 ]

@@ -63,11 +63,6 @@ protected:
         spinsTaken = 0;
         spunSpec = nullptr;
     }
-    void TearDown() override {
-        gambleSpin = spinPrizeWheel;
-        wheelDelay = SDL_Delay;
-        tablecheck::MachineFixture::TearDown();
-    }
     void script(std::initializer_list<int> frames) {
         gambleSpin = scriptedSpin;
         gamblePointer = scriptedPointer;

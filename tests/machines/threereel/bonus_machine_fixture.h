@@ -46,39 +46,9 @@ public:
         startSession({"Bonus_Tester", 500.0, 4321, true, true});
         wheelDelay = noDelay;
     }
-    void TearDown() override {
-        wheelDelay = SDL_Delay;
-        reelsession::ThreeReelSession::TearDown();
-    }
 
     using reelsession::ThreeReelSession::open;
     static void finishSpin(ThreeReelMachine& m) { reelsession::finishSpin(m); }
-
-
-    // What the three symbols pay at `coins`, by the rules in play there (0
-    // when none accepts them). Every rule accepting them must agree.
-    static int pays(ThreeReelMachine& m, int coins, const std::vector<std::string>& names) {
-        m.coins = coins;
-        m.buildActiveRules();
-        Symbol* s[3];
-        for (int i = 0; i < 3; ++i) {
-            s[i] = nullptr;
-            for (Symbol* d : m.symbols)
-                if (d->name == names[i]) s[i] = d;
-            if (!s[i]) ADD_FAILURE() << "no symbol " << names[i];
-        }
-        int best = -1, worst = -1;
-        for (const PayRule& r : m.activeRules) {
-            if (!r.accepts(0, s[0]) || !r.accepts(1, s[1]) || !r.accepts(2, s[2])) continue;
-            int award = r.award;
-            if (m.multiplyByCoins && r.payKind != payWholeBet) award *= coins;
-            best = std::max(best, award);
-            worst = worst < 0 ? award : std::min(worst, award);
-        }
-        EXPECT_EQ(best, worst) << "two rules pay " << names[0] << " " << names[1] << " " << names[2] << " differently";
-        return best < 0 ? 0 : best;
-    }
-
 
     // The product of the multipliers of the wilds the result shows.
     static long long wildFactor(const ThreeReelMachine& m) {
@@ -96,10 +66,6 @@ public:
     void SetUp() override {
         MachineTest::SetUp();
         bonusPause = noDelay;
-    }
-    void TearDown() override {
-        bonusPause = SDL_Delay;
-        MachineTest::TearDown();
     }
 };
 

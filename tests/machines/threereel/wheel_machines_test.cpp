@@ -67,10 +67,6 @@ protected:
         pointerAt.clear();
         spinsTaken = 0;
     }
-    void TearDown() override {
-        gambleSpin = spinPrizeWheel;
-        bonustest::MachineTest::TearDown();
-    }
     void script(std::initializer_list<std::pair<int, std::string>> stops) {
         gambleSpin = scriptedSpin;
         gamblePointer = scriptedPointer;

@@ -22,10 +22,6 @@ protected:
         bb = dynamic_cast<BalloonBlitz*>(m);
         videoBonusPause = noPause;
     }
-    void TearDown() override {
-        videoBonusPause = SDL_Delay;
-        VideoFixture::TearDown();
-    }
     int countFor(const std::string& pattern) {
         std::vector<ReelGraphic*> chosen;
         for (const std::string& w : videotest::words(pattern))

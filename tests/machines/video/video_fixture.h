@@ -131,18 +131,11 @@ protected:
     inline static Uint32 fakeNow = 1000;
     static Uint32 fakeTicks() { return fakeNow += 5; }
     static void fakePause(Uint32 ms) { fakeNow += ms; }
-    Uint32 (*savedTicks)() = nullptr;
 
     void SetUp() override {
         VideoFixture::SetUp();
-        savedTicks = mediaTicks;
         mediaTicks = fakeTicks;
         videoBonusPause = fakePause;
-    }
-    void TearDown() override {
-        mediaTicks = savedTicks;
-        videoBonusPause = SDL_Delay;
-        VideoFixture::TearDown();
     }
 };
 
