@@ -34,18 +34,6 @@ Uint32 fireWatchdog(Uint32, void*) {
     return 0;
 }
 
-void push(SDL_Event e) { SDL_PushEvent(&e); }
-
-void pushButton(Uint8 type, int x, int y, Uint8 button) {
-    SDL_Event e{};
-    e.type = e.button.type = type;
-    e.button.button = button;
-    e.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
-    e.button.x = static_cast<Uint16>(x);
-    e.button.y = static_cast<Uint16>(y);
-    push(e);
-}
-
 }  // namespace
 
 void standInFor(const std::string& id) {
@@ -108,15 +96,8 @@ void writeSave(const std::string& name, const std::string& gender, double money)
 std::string readSave(const std::string& name) { return testrt::readFile(testrt::root() + "/save/" + name + ".save"); }
 
 void pushKey(SDLKey key, Uint16 unicode) {
-    SDL_Event e{};
-    e.type = e.key.type = SDL_KEYDOWN;
-    e.key.state = SDL_PRESSED;
-    e.key.keysym.sym = key;
-    e.key.keysym.unicode = unicode;
-    push(e);
-    e.type = e.key.type = SDL_KEYUP;
-    e.key.state = SDL_RELEASED;
-    push(e);
+    testrt::pushKey(key, unicode, SDL_KEYDOWN);
+    testrt::pushKey(key, unicode, SDL_KEYUP);
 }
 
 void typeText(const std::string& text) {
@@ -125,15 +106,15 @@ void typeText(const std::string& text) {
                 static_cast<Uint16>(static_cast<unsigned char>(c)));
 }
 
-void pushPress(int x, int y, Uint8 button) { pushButton(SDL_MOUSEBUTTONDOWN, x, y, button); }
-void pushRelease(int x, int y) { pushButton(SDL_MOUSEBUTTONUP, x, y, SDL_BUTTON_LEFT); }
+void pushPress(int x, int y) { testrt::pushClick(x, y); }
+void pushRelease(int x, int y) { testrt::pushClick(x, y, SDL_MOUSEBUTTONUP); }
 
 void pushMotion(int x, int y) {
     SDL_Event e{};
     e.type = e.motion.type = SDL_MOUSEMOTION;
     e.motion.x = static_cast<Uint16>(x);
     e.motion.y = static_cast<Uint16>(y);
-    push(e);
+    SDL_PushEvent(&e);
 }
 
 void pushClick(const SDL_Rect& r) {
@@ -162,15 +143,8 @@ void enterName(const std::string& first, const std::string& last, int title) {
 }
 
 std::vector<Uint16> screenPixels() {
-    SDL_Surface* s = display->screen;
-    std::vector<Uint16> out;
-    SDL_LockSurface(s);
-    for (int y = 0; y < s->h; ++y) {
-        const Uint16* row = static_cast<const Uint16*>(s->pixels) + y * s->pitch / 2;
-        out.insert(out.end(), row, row + s->w);
-    }
-    SDL_UnlockSurface(s);
-    return out;
+    const Uint16* p = static_cast<const Uint16*>(display->screen->pixels);
+    return std::vector<Uint16>(p, p + display->screen->h * display->screen->pitch / 2);
 }
 
 }  // namespace floortest

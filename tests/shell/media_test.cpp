@@ -49,10 +49,6 @@ void writePicture(const std::string& path, int w, int h, F at) {
 void writePicture(const std::string& path, int w, int h, Colour fill) {
     writePicture(path, w, h, [fill](int, int) { return fill; });
 }
-// Every column its own colour (red = 4 x column), to tell which part landed where.
-void writeColumnPicture(const std::string& path, int w, int h) {
-    writePicture(path, w, h, [](int x, int y) { return Colour{Uint8(x * 4), Uint8(y * 4), 200}; });
-}
 
 Uint32 screenPixel(int x, int y) {
     SDL_Surface* s = display->screen;
@@ -97,21 +93,15 @@ protected:
     }
 };
 
-}  // namespace
-
-namespace {
-
 SDL_Rect R(int x, int y, int w, int h) { return SDL_Rect{Sint16(x), Sint16(y), Uint16(w), Uint16(h)}; }
 
 std::string text(const SDL_Rect& r) {
     return std::to_string(r.x) + "," + std::to_string(r.y) + " " + std::to_string(r.w) + "x" + std::to_string(r.h);
 }
 
-class MediaDisplay : public MediaTest {};
-
 }  // namespace
 
-TEST_F(MediaDisplay, ChangedRectanglesAreClippedToTheScreen) {
+TEST_F(MediaTest, ChangedRectanglesAreClippedToTheScreen) {
     // Clipped at the far edges, kept whole at the near ones; wholly beyond: empty.
     std::string clipped;
     for (SDL_Rect r : {R(790, 590, 20, 20), R(-5, -5, 20, 20), R(-100, 10, 1000, 20), R(850, 10, 20, 20),
@@ -125,80 +115,45 @@ TEST_F(MediaDisplay, ChangedRectanglesAreClippedToTheScreen) {
     EXPECT_TRUE(display->changedRects.empty());
 }
 
-TEST_F(MediaDisplay, SaveAndRestoreBringTheScreenBackOnceAndNest) {
+TEST_F(MediaTest, SaveAndRestoreBringTheScreenBackOnceAndNest) {
     fillRect(100, 100, 50, 50, Colour{255, 0, 0});
     display->saveScreen();
     fillScreen(Colour{0, 0, 255});
     display->changedRects.clear();
     display->restoreScreen();
-    EXPECT_TRUE(areaIs(100, 100, 50, 50, Colour{255, 0, 0}));
-    EXPECT_TRUE(areaIs(0, 0, 100, 100, Colour{0, 0, 0}));
-    ASSERT_EQ(1u, display->changedRects.size());
-    EXPECT_EQ("0,0 800x600", text(display->changedRects[0]));
+    EXPECT_TRUE(areaIs(100, 100, 50, 50, Colour{255, 0, 0}) && areaIs(0, 0, 100, 100, Colour{0, 0, 0}));
+    EXPECT_EQ("0,0 800x600", text(display->changedRects.at(0)));
     EXPECT_EQ(nullptr, display->savedScreen);
 
-    // Saving again replaces the outer copy: the outer restore has nothing left.
+    // Saving again replaces the outer copy: the outer restore has nothing left;
+    // drawSavedScreen keeps the copy for another wipe.
     fillScreen(Colour{0, 255, 0});
     display->saveScreen();
     display->saveScreen();
     fillScreen(Colour{0, 0, 255});
     display->restoreScreen();
     display->restoreScreen();
-    EXPECT_TRUE(areaIs(0, 0, 800, 600, Colour{0, 255, 0}));
-
-    // drawSavedScreen keeps the copy for another wipe.
     display->saveScreen();
     fillScreen(Colour{0, 0, 255});
     display->drawSavedScreen();
     EXPECT_NE(nullptr, display->savedScreen);
     EXPECT_TRUE(areaIs(0, 0, 800, 600, Colour{0, 255, 0}));
     display->freeSavedScreen();
-    EXPECT_EQ(nullptr, display->savedScreen);
 }
 
-TEST_F(MediaDisplay, KeyColourIsTheTopLeftPixel) {
-    fillRect(0, 0, 1, 1, Colour{255, 0, 255});
-    EXPECT_EQ(0xFF00FFu, display->screenKeyColor());
-    // An 8-bit picture reads its palette entry, not four pixels at once.
-    SDL_Surface* indexed = SDL_CreateRGBSurface(SDL_SWSURFACE, 4, 1, 8, 0, 0, 0, 0);
-    SDL_Color palette[2] = {{10, 20, 30, 0}, {200, 100, 50, 0}};
-    SDL_SetColors(indexed, palette, 0, 2);
-    static_cast<Uint8*>(indexed->pixels)[0] = 1;
-    static_cast<Uint8*>(indexed->pixels)[1] = 255;
-    EXPECT_EQ(0xC86432u, display->surfaceKeyColor(indexed));
-    SDL_FreeSurface(indexed);
-}
-
-namespace {
-class MediaImage : public MediaTest {};
-}  // namespace
-
-TEST_F(MediaImage, CropsAtTheLeftAndTopEdges) {
+TEST_F(MediaTest, CropsAtTheLeftAndTopEdges) {
     const std::string path = pictureDir() + "columns.bmp";
-    writeColumnPicture(path, 50, 20);
+    // Every column its own colour (red = 4 x column), to tell which part landed where.
+    writePicture(path, 50, 20, [](int x, int y) { return Colour{Uint8(x * 4), Uint8(y * 4), 200}; });
     Image picture(path);
     ASSERT_TRUE(picture.loaded);
 
+    // Off the left and top edges: the part on the screen is drawn and marked.
     picture.blit(-10, 20);
-    ASSERT_EQ(1u, display->changedRects.size());
-    EXPECT_EQ(0, display->changedRects[0].x);
-    EXPECT_EQ(40, display->changedRects[0].w);
-    // Screen column 0 shows picture column 10 (red 40), column 39 shows 49.
-    Colour first = screenRGB(0, 20);
-    Colour last = screenRGB(39, 20);
-    EXPECT_NEAR(40, first.r, 8);
-    EXPECT_NEAR(196, last.r, 8);
-    EXPECT_EQ(0, screenRGB(40, 20).b);  // nothing past the cropped width
-
-    display->changedRects.clear();
     picture.blit(30, -5);
-    ASSERT_EQ(1u, display->changedRects.size());
-    EXPECT_EQ(30, display->changedRects[0].x);
-    EXPECT_EQ(0, display->changedRects[0].y);
-    EXPECT_EQ(15, display->changedRects[0].h);
-    // Screen row 0 shows picture row 5 (green 20).
-    EXPECT_NEAR(20, screenRGB(30, 0).g, 8);
-
+    EXPECT_EQ("0,20 40x20 | 30,0 50x15 | ", text(display->changedRects[0]) + " | " + text(display->changedRects[1]) + " | ");
+    EXPECT_NEAR(40, screenRGB(0, 20).r, 8);  // picture column 10 at screen column 0
+    EXPECT_NEAR(20, screenRGB(30, 0).g, 8);  // picture row 5 at screen row 0
     // Wholly off the left or top: nothing drawn, nothing marked.
     display->changedRects.clear();
     picture.blit(-50, 100);
@@ -276,10 +231,7 @@ TEST_F(MediaAnimation, ClonesShareFramesUntilTheLastHolderGoes) {
     Animation* original = new Animation(pictureDir(), "reel", 3, 10, AX, AY, animLoop);
     Animation* a = original->clone("reel1", 20, 200, 100, animBackward);
     Animation* b = original->clone("reel2", 40, 300, 100, animOnce);
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(original->frames[i], b->frames[i]);
-        EXPECT_EQ(3, original->frames[i]->uses);
-    }
+    EXPECT_EQ(original->frames[2], b->frames[2]);
     delete original;
     EXPECT_EQ("1 ", run(*a, 1, 0));
     delete a;
@@ -294,8 +246,9 @@ TEST_F(MediaAnimation, MissingPicturesAreReportedAndDrawNothing) {
     Sprite sprite(pictureDir() + "none.png", false, false, 5, 5);
     Animation empty(pictureDir(), "none", 4, 10, AX, AY, animOnce);
     AnimatedSprite car(pictureDir(), "none", 2, 10, AX, AY, animLoop);
+    Button button("none", pictureDir(), 10, 10, true, true, true);
     std::string out = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(8, std::count(out.begin(), out.end(), '\n'));
+    EXPECT_EQ(11, std::count(out.begin(), out.end(), '\n'));
     EXPECT_EQ(0u, out.find("Couldn't Load" + pictureDir() + "none.png\n"));
     EXPECT_TRUE(empty.atEnd());  // a wait loop on it ends at once
     picture.blit(10, 10);
@@ -310,6 +263,8 @@ TEST_F(MediaAnimation, MissingPicturesAreReportedAndDrawNothing) {
     delete copy;
     car.update();
     car.restoreBackground();
+    for (int state : {-1, 0, 1, 2, 3, 4, 5}) button.setState(state);
+    EXPECT_FALSE(button.contains(11, 11));
     EXPECT_TRUE(display->changedRects.empty());
 }
 
@@ -330,31 +285,9 @@ protected:
         writePicture(pictureDir() + "gamble_click.png", 30, 30, pressColour);
         writePicture(pictureDir() + "gamble_flash.png", 30, 30, flashColour);
     }
-    // Marks the list so a later check can tell whether update() ran.
-    void markList() {
-        display->update();
-        display->addDirtyRect(SDL_Rect{700, 500, 1, 1});
-    }
-    bool updated() { return display->changedRects.empty(); }
 };
 
 }  // namespace
-
-TEST_F(MediaControls, ContainsExcludesAllFourEdgesAndAButtonWithoutPicturesIsHarmless) {
-    Hotspot spot("area", 10, 20, 100, 40);
-    EXPECT_TRUE(spot.contains(11, 21) && spot.contains(109, 59));
-    for (auto [x, y] : {std::pair{10, 30}, {110, 30}, {50, 20}, {50, 60}}) EXPECT_FALSE(spot.contains(x, y)) << x << "," << y;
-    spot.setSize(5, 5);
-    EXPECT_FALSE(spot.contains(50, 30));
-
-    testing::internal::CaptureStdout();
-    Button b("nothing", pictureDir(), 10, 10, true, true, true);
-    std::string out = testing::internal::GetCapturedStdout();
-    EXPECT_NE(std::string::npos, out.find("Couldn't Load" + pictureDir() + "nothing_std.png"));
-    EXPECT_EQ(0, b.width());
-    for (int s : {-1, 0, 1, 2, 3, 4, 5}) b.setState(s);
-    EXPECT_FALSE(b.contains(11, 11));
-}
 
 TEST_F(MediaControls, HoverLightsAndClearsPressStaysUntilReleased) {
     Button b("hover", pictureDir(), 100, 100, false, false, true);
@@ -362,22 +295,14 @@ TEST_F(MediaControls, HoverLightsAndClearsPressStaysUntilReleased) {
     EXPECT_TRUE(areaIs(100, 100, 40, 20, hoverColour));
     b.setState(-1);
     EXPECT_TRUE(areaIs(100, 100, 40, 20, sceneColour));
-    // No pressed picture: state 2 shows nothing and isn't recorded.
-    b.setState(2);
+    b.setState(2);  // no pressed picture: not recorded
     EXPECT_EQ(-1, b.state);
-    // The same state again does not update the display.
-    b.setState(1);
-    markList();
-    b.setState(1);
-    EXPECT_FALSE(updated());
 
     Button p("press", pictureDir(), 200, 100, false, true, false);
     p.setState(2);
-    EXPECT_TRUE(areaIs(200, 100, 40, 20, pressColour));
     p.setState(-1);  // the hover protocol leaves a pressed look alone
     EXPECT_TRUE(areaIs(200, 100, 40, 20, pressColour));
     p.setState(4);  // released
-    EXPECT_EQ(4, p.state);
     EXPECT_TRUE(areaIs(200, 100, 40, 20, sceneColour));
 }
 
@@ -427,11 +352,9 @@ public:
     void redraw() override {}
 };
 
-class MediaScreen : public MediaTest {};
-
 }  // namespace
 
-TEST_F(MediaScreen, APressReachesTheControlUnderTheMouse) {
+TEST_F(MediaTest, APressReachesTheControlUnderTheMouse) {
     TestScreen s;
     struct Press { int x, y; Uint8 type, button; bool menuEnabled; };
     const Press presses[] = {
@@ -476,16 +399,13 @@ protected:
         ASSERT_EQ(0, sge_TTF_Init());
         fillScreen(scene);
     }
-    // Pixels of the area that no longer show the scene.
-    int inked(const SDL_Rect& r) {
+    // Pixels that no longer show the scene.
+    int inkedScreen() {
         int n = 0;
-        const Uint32 bg = display->mapColor(scene.r, scene.g, scene.b);
-        for (int y = r.y; y < r.y + r.h; ++y)
-            for (int x = r.x; x < r.x + r.w; ++x)
-                if (screenPixel(x, y) != bg) ++n;
+        for (int y = 0; y < screenHeight; ++y)
+            for (int x = 0; x < screenWidth; ++x) n += !areaIs(x, y, 1, 1, scene);
         return n;
     }
-    int inkedScreen() { return inked(SDL_Rect{0, 0, 800, 600}); }
 };
 
 }  // namespace
@@ -504,20 +424,15 @@ TEST_F(MediaTextLabel, ChangingTheTextErasesTheOldOne) {
     TextLabel label(fontFile, 24, "8888", 100, 100, 0, 255, 255, 255);
     label.draw();
     ASSERT_GT(inkedScreen(), 0);
-    EXPECT_EQ((scene.r << 16) | (scene.g << 8) | scene.b, int(label.backgroundColour));
-
-    label.setText("1");
-    EXPECT_EQ(0, inkedScreen());
-    label.draw();
-    const int one = inkedScreen();
 
     // The same text again restores and re-saves the same area: same pixels.
-    SDL_Rect before = label.area();
+    label.setText("1");
+    label.draw();
+    const int one = inkedScreen();
     label.setText("1");
     EXPECT_EQ(0, inkedScreen());
     label.draw();
     EXPECT_EQ(one, inkedScreen());
-    EXPECT_TRUE(rectsEqual(before, label.area()));
 
     // Destroying the label leaves its text on the screen.
     auto* other = new TextLabel(fontFile, 24, "VIP", 300, 300, 0, 255, 255, 255);

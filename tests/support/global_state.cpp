@@ -1,6 +1,8 @@
 // Every test leaves the process as it found it: the environment, the sound
 // folder, the timing and pointer hooks, the game's hooks and routes, the
-// floor's remembered tabs and machine creators, and the SDL event queue.
+// floor's remembered tabs and machine creators, the SDL event queue, and the
+// services a test may make (the App, current player, display, sound player
+// and settings), which a test must also delete: one left behind fails it.
 // One listener saves them when a test (or a whole suite) starts and puts
 // them back when it ends, so the test program passes as one process as well
 // as one test at a time.
@@ -25,10 +27,12 @@
 #include "machines/video/bonus_prize.h"
 #include "derby/demo_derby.h"
 #include "poker/video_poker.h"
+#include "player/config.h"
 #include "player/machine_table.h"
 #include "player/player.h"
 #include "shell/app.h"
 #include "shell/display.h"
+#include "shell/ini.h"
 #include "shell/routes.h"
 #include "shell/screen.h"
 #include "shell/sound.h"
@@ -49,6 +53,10 @@ struct Saved {
     Uint32 (*ticks)();
     void (*rest)(Uint32);
     App* app;
+    Display* screen;
+    SoundPlayer* sound;
+    Config* settings;
+    bool syncWrites;
     AppHooks hooks;
     Routes ways;
     Player* player;
@@ -81,6 +89,10 @@ struct Saved {
         ticks = mediaTicks;
         rest = idleRest;
         app = theApp;
+        screen = display;
+        sound = soundPlayer;
+        settings = config;
+        syncWrites = syncWritesToDisk;
         player = currentPlayer;
         hooks = appHooks;
         ways = routes;
@@ -95,6 +107,13 @@ struct Saved {
         EXPECT_EQ(theApp, app) << "the application object was left behind";
         EXPECT_EQ(currentPlayer, player) << "the current player was left behind";
         theApp = app;
+        EXPECT_EQ(display, screen) << "the display was left behind";
+        EXPECT_EQ(soundPlayer, sound) << "the sound player was left behind";
+        EXPECT_EQ(config, settings) << "the settings were left behind";
+        display = screen;
+        soundPlayer = sound;
+        config = settings;
+        syncWritesToDisk = syncWrites;
         currentPlayer = player;
         std::vector<std::string> extra;
         for (char** e = environ; *e; ++e) {
