@@ -8,6 +8,7 @@
 #include <SDL.h>
 
 #include "assets/asset_session.h"
+#include "support/headless.h"
 #include "derby/demo_derby.h"
 #include "machine/machine.h"
 #include "machine/prize_wheel.h"
@@ -30,14 +31,7 @@ inline void noWaiting() {
     ThreeReelMachine::countUpDelay = ReelMachine::countUpDelay = VideoSlotMachine::flashDelay = DragonSpin::pauseMs = 0;
 }
 
-inline void key(Screen& s, SDLKey sym) {
-    SDL_Event e{};
-    e.type = SDL_KEYDOWN;
-    e.key.type = SDL_KEYDOWN;
-    e.key.state = SDL_PRESSED;
-    e.key.keysym.sym = sym;
-    s.handleEvent(e);
-}
+inline void key(Screen& s, SDLKey sym) { s.handleEvent(testrt::keyEvent(sym)); }
 
 // What a bonus game or gamble may wait for: presses all over the screen,
 // then a window close in case none of them was the one it wanted.

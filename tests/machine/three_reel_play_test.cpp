@@ -11,19 +11,12 @@
 #include "player/player.h"
 #include "shell/display.h"
 #include "shell/mtrand.h"
+#include "support/headless.h"
 #include "machines/threereel/three_reel_session.h"
 
 namespace {
 
 using reelsession::fastClock;
-
-SDL_Event keyDown(SDLKey key) {
-    SDL_Event e{};
-    e.type = SDL_KEYDOWN;
-    e.key.type = SDL_KEYDOWN;
-    e.key.keysym.sym = key;
-    return e;
-}
 
 class ThreeReelPlay : public reelsession::ThreeReelSession {
 protected:
@@ -62,20 +55,20 @@ protected:
 
 TEST_F(ThreeReelPlay, KeysBetAndSpinOnlyWhileIdle) {
     m->credits = 20;
-    m->handleEvent(keyDown(SDLK_n));
-    m->handleEvent(keyDown(SDLK_n));
+    m->handleEvent(testrt::keyEvent(SDLK_n));
+    m->handleEvent(testrt::keyEvent(SDLK_n));
     EXPECT_EQ(m->coins, 2);
     m->forcedStop = 10000000;  // a loss
-    m->handleEvent(keyDown(SDLK_RETURN));
+    m->handleEvent(testrt::keyEvent(SDLK_RETURN));
     EXPECT_TRUE(m->spinning);
     EXPECT_FALSE(m->menuEnabled);
     EXPECT_DOUBLE_EQ(currentPlayer->vippoints, 0.5);
 
     // While the reels turn: no bets, no spins, no pay-out test, no reset.
-    m->handleEvent(keyDown(SDLK_m));
-    m->handleEvent(keyDown(SDLK_n));
-    m->handleEvent(keyDown(SDLK_t));
-    m->handleEvent(keyDown(SDLK_y));
+    m->handleEvent(testrt::keyEvent(SDLK_m));
+    m->handleEvent(testrt::keyEvent(SDLK_n));
+    m->handleEvent(testrt::keyEvent(SDLK_t));
+    m->handleEvent(testrt::keyEvent(SDLK_y));
     EXPECT_EQ(m->coins, 2);
     EXPECT_EQ(stats()->spinslost, 0);
 
@@ -86,7 +79,7 @@ TEST_F(ThreeReelPlay, KeysBetAndSpinOnlyWhileIdle) {
     EXPECT_EQ(m->coins, 0);
     EXPECT_EQ(stats()->spinslost, 1);
 
-    m->handleEvent(keyDown(SDLK_m));
+    m->handleEvent(testrt::keyEvent(SDLK_m));
     EXPECT_TRUE(m->spinning);
     EXPECT_EQ(m->coins, 3);
     finishSpin();
@@ -171,27 +164,3 @@ TEST_F(ThreeReelPlay, CreditsNeverPassTheLargestCount) {
     finishSpin();
     EXPECT_EQ(m->credits, INT_MAX);
 }
-
-namespace {
-
-class ArrowMachine : public ArrowThreeReelMachine {
-public:
-    std::vector<std::string> drawn;
-    int arrowSounds = 0;
-    void declareSymbols() override {
-        addSymbol("blank", 1);
-        addSymbol("3bar", 1);
-        addArrowSymbol("arrowup_3bar", 1, symbolArrowUp);  // stops show picture 0
-    }
-    void buildPayTable() override { addGroupRule(symbolList({"3bar", "arrowup_3bar", "blank"}), 5, 0.1f); }
-    void buildExtraRules() override {}
-    void buildWildRules() override {}
-    void onReelStop(int) override {}
-    void playWinSound() override {}
-    void playArrowSound() override { ++arrowSounds; }
-    void loadGraphics(const std::string& picture, int reel) override {
-        drawn.push_back(std::to_string(reel) + ":" + picture);
-    }
-};
-
-}  // namespace

@@ -19,12 +19,7 @@ protected:
         VideoFixture::SetUp();
         open("zookeeper");
     }
-    void key(SDLKey sym) {
-        SDL_Event e{};
-        e.type = SDL_KEYDOWN;
-        e.key.keysym.sym = sym;
-        m->handleEvent(e);
-    }
+    void key(SDLKey sym) { m->handleEvent(testrt::keyEvent(sym)); }
     int creditShown() { return std::stoi(m->creditMeter->text); }
     int betShown() { return std::stoi(m->betMeter->text); }
 };

@@ -80,9 +80,6 @@ TEST_F(DoubleUp, TwoWonGamesThenNo) {
     pushClick(kHold2X, kHold2Y);  // the third hold button answers no
     int amount = 10;
     m->offerDoubleUp(amount);
-    int expected = 10;
-    for (auto g : games) expected = expectedGame(g.first, g.second, expected);
-    EXPECT_EQ(amount, expected);
     ASSERT_EQ(games.size(), 2u);
     EXPECT_EQ(amount, 40);
     EXPECT_EQ(offers, (std::vector<std::string>{"DOUBLE UP TO 20?", "DOUBLE UP TO 40?", "DOUBLE UP TO 80?"}));

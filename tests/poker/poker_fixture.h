@@ -59,13 +59,7 @@ inline void pushClick(int x, int y) {
 using testrt::pushKey;
 using testrt::typeMoney;
 
-inline SDL_Event keyEvent(SDLKey key) {
-    SDL_Event e{};
-    e.type = SDL_KEYDOWN;
-    e.key.type = SDL_KEYDOWN;
-    e.key.keysym.sym = key;
-    return e;
-}
+using testrt::keyEvent;
 
 inline void drainEvents() {
     testrt::drainEvents();

@@ -15,17 +15,6 @@ using namespace pokertest;
 
 namespace {
 
-struct MachineFacts {
-    const char* id;
-    const char* intro;
-    int deckSize;
-};
-const MachineFacts kMachines[] = {
-    {"10sorbetter", "poker3.wav", 52}, {"4ofakind", "poker1.wav", 52},      {"allwild", "poker7.wav", 54},
-    {"deuceswild", "poker3.wav", 52},  {"doublepremium", "poker8.wav", 52}, {"doubleupbonus", "poker2.wav", 52},
-    {"jacksorbetter", "poker5.wav", 52}, {"jokerswild", "poker4.wav", 54}, {"spinforcash", "poker2.wav", 52},
-};
-
 void click(VideoPoker& m, int x, int y) {
     SDL_WarpMouse(static_cast<Uint16>(x), static_cast<Uint16>(y));
     SDL_Event e{};

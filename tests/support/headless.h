@@ -9,6 +9,15 @@
 
 namespace testrt {
 
+// A key press handed straight to a screen's handleEvent.
+inline SDL_Event keyEvent(SDLKey key) {
+    SDL_Event e{};
+    e.type = e.key.type = SDL_KEYDOWN;
+    e.key.state = SDL_PRESSED;
+    e.key.keysym.sym = key;
+    return e;
+}
+
 void pushKey(SDLKey key, Uint16 unicode = 0, Uint8 type = SDL_KEYDOWN);
 void pushClick(int x, int y, Uint8 type = SDL_MOUSEBUTTONDOWN);
 void pushQuit();

@@ -28,10 +28,7 @@ void tryEveryControl(ShortCircuit& m) {
     }
     for (SDLKey key : {SDLK_RETURN, SDLK_m, SDLK_n, SDLK_ESCAPE, SDLK_PAGEUP, SDLK_PAGEDOWN, SDLK_t, SDLK_y}) {
         bonustest::pushKey(SDLK_RETURN, '\r');
-        SDL_Event e{};
-        e.type = SDL_KEYDOWN;
-        e.key.keysym.sym = key;
-        m.handleEvent(e);
+        m.handleEvent(testrt::keyEvent(key));
     }
     SDL_Event right{};
     right.type = SDL_MOUSEBUTTONDOWN;

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "assets/asset_session.h"
+#include "support/headless.h"
 #include "machine/denomination.h"
 #include "machine/video_slot.h"
 #include "machines/video/bonus_prize.h"
