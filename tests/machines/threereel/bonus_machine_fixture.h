@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -27,18 +26,9 @@ using reelsession::typeDollars;
 
 inline void noDelay(Uint32) {}
 
-inline void pushQuit() {
-    SDL_Event e{};
-    e.type = SDL_QUIT;
-    SDL_PushEvent(&e);
-}
+using testrt::pushQuit;
 
 inline bool loadedPicture(const std::string& path) { return loadedAssets().count(path) > 0; }
-
-// Every file asked for since the log was cleared is in the generated tree.
-inline void expectEveryLoadedFileExists() {
-    for (const std::string& path : loadedAssets()) EXPECT_TRUE(std::ifstream(path).good()) << path << " is missing";
-}
 
 class MachineTest : public reelsession::ThreeReelSession {
 public:

@@ -36,13 +36,6 @@ TEST_F(MardiGrasTest, ScatterPaysByReelsAndBet) {
     const int five = m->win;
     m->evaluateLines();
     EXPECT_EQ(five - m->win, 60);
-    m->coins = 5;
-    m->lines = 9;
-    auto* mg = dynamic_cast<MardiGras*>(m);
-    ASSERT_NE(mg, nullptr);
-    EXPECT_EQ(mg->scatterPay(5), 5000);
-    EXPECT_EQ(mg->scatterPay(3), 750);
-    EXPECT_EQ(mg->scatterPay(1), 0);
 
     // No line played: nothing paid, the scatter sound all the same.
     stopOn(two, 0, 1);
