@@ -271,7 +271,6 @@ TEST_F(MediaAnimation, MissingPicturesAreReportedAndDrawNothing) {
 namespace {
 
 const Colour sceneColour{0, 0, 128};
-const Colour hoverColour{255, 255, 0};
 const Colour pressColour{255, 0, 0};
 const Colour flashColour{0, 255, 0};
 
@@ -280,31 +279,12 @@ protected:
     void SetUp() override {
         MediaTest::SetUp();
         fillScreen(sceneColour);
-        writePicture(pictureDir() + "hover_mo.png", 40, 20, hoverColour);
-        writePicture(pictureDir() + "press_click.png", 40, 20, pressColour);
         writePicture(pictureDir() + "gamble_click.png", 30, 30, pressColour);
         writePicture(pictureDir() + "gamble_flash.png", 30, 30, flashColour);
     }
 };
 
 }  // namespace
-
-TEST_F(MediaControls, HoverLightsAndClearsPressStaysUntilReleased) {
-    Button b("hover", pictureDir(), 100, 100, false, false, true);
-    b.setState(1);
-    EXPECT_TRUE(areaIs(100, 100, 40, 20, hoverColour));
-    b.setState(-1);
-    EXPECT_TRUE(areaIs(100, 100, 40, 20, sceneColour));
-    b.setState(2);  // no pressed picture: not recorded
-    EXPECT_EQ(-1, b.state);
-
-    Button p("press", pictureDir(), 200, 100, false, true, false);
-    p.setState(2);
-    p.setState(-1);  // the hover protocol leaves a pressed look alone
-    EXPECT_TRUE(areaIs(200, 100, 40, 20, pressColour));
-    p.setState(4);  // released
-    EXPECT_TRUE(areaIs(200, 100, 40, 20, sceneColour));
-}
 
 TEST_F(MediaControls, FlashButtonTogglesByThePeriodUntilPressedOrStopped) {
     FlashButton f("gamble", pictureDir(), 300, 300, false, true, 500, 3);
