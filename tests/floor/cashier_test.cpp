@@ -1,6 +1,6 @@
 // The cashier's desk and the registration form: switching and deleting
 // players, the last player deleted, funds and the low-money reminder, what a
-// name may hold and what the form refuses; and the first run of the game.
+// name may hold and what the form refuses.
 #include <gtest/gtest.h>
 #include <sge.h>
 #include <SDL.h>
@@ -231,50 +231,4 @@ TEST_F(RegistrationTest, ANameWithASaveFileReopensThatProfileAsItStands) {
     EXPECT_EQ("Cy_Dee 77 female", currentPlayer->name + " " + doubleToString(currentPlayer->money) + " " + currentPlayer->gender);
     EXPECT_EQ("Cy_Dee", config->players.back());
     EXPECT_EQ(before.substr(0, before.find("money")), readSave("Cy_Dee").substr(0, before.find("money")));
-}
-
-namespace {
-
-class FloorFlowTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        Cashier::firstRunDelayMs = 0;
-        ASSERT_EQ(0, SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO | SDL_INIT_TIMER));
-        startWatchdog();
-        dropEvents();
-        clearLoadedAssets();
-    }
-    void TearDown() override {
-        EXPECT_FALSE(stopWatchdog()) << "a modal loop waited for input that never came";
-        delete theApp;
-        theApp = nullptr;
-        SDL_Quit();
-    }
-};
-
-}  // namespace
-
-TEST_F(FloorFlowTest, FirstRunStartsAtTheCashierAndRegistersOnTheFirstFrame) {
-    testrt::resetFiles("[global]\nfirsttimeever=1\n");
-    theApp = new App(SDL_SWSURFACE);
-    ASSERT_NE(nullptr, dynamic_cast<Cashier*>(theApp->screen));
-    EXPECT_EQ(nullptr, currentPlayer);
-    EXPECT_TRUE(loadedAssets().count("../sounds/welcome.wav"));
-
-    // The first frame brings up the form.
-    enterName("Kim", "Park", 0);
-    pushClick(formlayout::done());
-    theApp->step();
-    ASSERT_NE(nullptr, currentPlayer);
-    EXPECT_EQ("Kim_Park", currentPlayer->name);
-    dropEvents();
-    pushQuit();
-    EXPECT_EQ(0, runFrameLoop());
-    delete theApp;
-    theApp = nullptr;
-
-    std::string settings = testrt::readFile(testrt::root() + "/config.ini");
-    EXPECT_NE(std::string::npos, settings.find("Kim_Park"));
-    EXPECT_NE(std::string::npos, settings.find("firsttimeever=0"));
-    EXPECT_NE(std::string::npos, readSave("Kim_Park").find("gender=male"));
 }

@@ -103,16 +103,17 @@ TEST(CoreApp, FrameLoopHandsOutOneEventAPassAndEndsAfterTheClosesPass) {
     stopApp();
 }
 
-TEST(CoreApp, LaterRunsStartInTheLobbyWithAGreetingByGender) {
-    for (auto [gender, greeting] : {std::pair{"male", "lobybaks"}, {"female", "lobybakm"}, {"unknown", "lobybakm"}}) {
-        testrt::resetFiles(savedPlayer);
+TEST(CoreApp, TheFirstRunStartsAtTheCashierLaterOnesInTheLobbyWithAGreetingByGender) {
+    for (auto [gender, greeting] : {std::pair{"", "welcome"}, {"male", "lobybaks"}, {"female", "lobybakm"},
+                                    {"unknown", "lobybakm"}}) {
+        testrt::resetFiles(*gender ? savedPlayer : "[global]\nfirsttimeever=1\n");
         testrt::writeFile(testrt::root() + "/save/Dee_Vee.save",
                           std::string("[Dee_Vee]\ngender=") + gender + "\nfirsttime=1\nfirsttimelobby=0\n");
         clearLoadedAssets();
         SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO);
         theApp = new App(SDL_ANYFORMAT);
-        EXPECT_EQ(theApp->screen->name, "lobby");
-        EXPECT_FALSE(currentPlayer->firsttime);
+        EXPECT_EQ(theApp->screen->name, *gender ? "lobby" : "cashier");
+        EXPECT_TRUE(*gender ? !currentPlayer->firsttime : !currentPlayer);
         EXPECT_EQ(loadedAssets().count(std::string("../sounds/") + greeting + ".wav"), 1u) << gender;
         stopApp();
     }
