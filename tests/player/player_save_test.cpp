@@ -199,18 +199,23 @@ FileConfig written() {
 
 }  // namespace
 
-TEST(CoreConfig, PlayersListReadsAndWritesBackUnchanged) {
-    struct Case { const char* text; std::vector<std::string> names; };
-    const Case cases[] = {{"first_one,second_two", {"first_one", "second_two"}}, {"a,,b", {"a", "", "b"}},
-                          {",x,", {"", "x", ""}}, {"", {}}};
+TEST(CoreConfig, PlayersListWritesBackUnchangedAndNoUsableLastPlayerIsAFirstRun) {
+    // Players lists read and written back as they were; a missing file, a
+    // missing or empty lastplayer, or a name that is not a player name: no
+    // profile to open, so the cashier comes first.
+    struct Case { const char* players; std::vector<std::string> names; const char* rest; };
+    const Case cases[] = {{"first_one,second_two", {"first_one", "second_two"}, ""}, {"a,,b", {"a", "", "b"}, ""},
+                          {",x,", {"", "x", ""}, ""}, {"", {}, ""}, {"", {}, "lastplayer=\nfirsttimeever=0\n"},
+                          {"", {}, "firsttimeever=0\n"}, {"", {}, "lastplayer=../../etc/passwd\nfirsttimeever=0\n"},
+                          {"", {}, "lastplayer=NoUnderscore\n"}};
     for (const Case& c : cases) {
-        testrt::resetFiles(std::string("[global]\nplayers=") + c.text + "\nfirsttimeever=1\n");
+        testrt::resetFiles(std::string("[global]\nplayers=") + c.players + "\n" + c.rest);
         {
             Config cfg;
-            EXPECT_EQ(cfg.players, c.names) << c.text;
-            EXPECT_EQ(currentPlayer, nullptr);
+            EXPECT_EQ(cfg.players, c.names) << c.players;
+            EXPECT_TRUE(cfg.firstTimeEver && !currentPlayer) << c.rest;
         }
-        EXPECT_EQ(written().readEntry("players", "?"), c.text);
+        EXPECT_EQ(written().readEntry("players", "?"), c.players);
     }
 }
 
@@ -237,19 +242,6 @@ TEST(CoreConfig, LastPlayerOpensThatProfileAndUnknownKeysSurvive) {
     FileConfig save = FileConfig::fromFile(testrt::root() + "/save/Bo_Ray.save");
     save.setCurrentPath("Bo_Ray");
     EXPECT_EQ(save.readEntry("money", 0.0), 12.25);
-}
-
-TEST(CoreConfig, FirstRunWithoutAUsableLastPlayer) {
-    // A missing file, a missing or empty lastplayer, or a name that is not a
-    // player name: no profile to open, so the cashier comes first.
-    for (const char* text : {"", "[global]\nfirsttimeever=0\n", "[global]\nlastplayer=\nfirsttimeever=0\n",
-                             "[global]\nlastplayer=../../etc/passwd\nfirsttimeever=0\n",
-                             "[global]\nlastplayer=NoUnderscore\n"}) {
-        testrt::resetFiles(text);
-        Config cfg;
-        EXPECT_TRUE(cfg.firstTimeEver) << text;
-        EXPECT_EQ(currentPlayer, nullptr) << text;
-    }
 }
 
 TEST(CoreConfig, StartUpRemovesOnlyStaleTemporariesOfItsOwnFiles) {
