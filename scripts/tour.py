@@ -293,20 +293,24 @@ def visit(d, tree, machine, index):
     d.key("Return", wait=1.2)
     d.shot(tag + "-1-open")
     if cat == "Specialty":
-        d.click(156 + 15, 477 + 10, wait=6.0)   # bet max: five plays at five coins
+        d.click(156 + 15, 477 + 10, wait=1.0)   # bet max: five plays at five coins
+        wait_steady(d, tag)
         d.shot(tag + "-2-play")
-        d.click(427 + 20, 442 + 10, wait=9.0)   # respin
+        d.click(427 + 20, 442 + 10, wait=1.0)   # respin
+        wait_steady(d, tag)
         d.shot(tag + "-3-respin")
-        time.sleep(3.0)
     elif cat == "Poker":
-        d.key("m", wait=2.0)
+        d.key("m", wait=0.5)
+        wait_steady(d, tag)
         d.shot(tag + "-2-deal")
-        d.key("Return", wait=3.0)
+        d.key("Return", wait=0.5)
+        wait_steady(d, tag)
         d.shot(tag + "-3-draw")
         if mid == "doubleupbonus":
             d.click(396 + 30, 435 + 10, wait=1.0)   # "no" to a double-up offer (nothing there without one)
     else:
-        d.key("m", wait=4.5)
+        d.key("m", wait=1.0)
+        wait_steady(d, tag)
         d.shot(tag + "-2-play")
     if cat == "Poker":
         glass(d, lambda: d.click(380, 585, wait=0.8), tag + "-5-bottom")   # the hand ranks
@@ -327,6 +331,29 @@ def visit(d, tree, machine, index):
         os.remove(left)   # the floor again: nothing new to look at
     else:
         d.problems.append("%s: still on the machine after cashing out (kept %s)" % (mid, os.path.basename(left)))
+
+
+def wait_steady(d, name, limit=20.0):
+    """Waits until two screenshots 0.6 s apart are alike: the reels have
+    stopped and a win has finished counting up onto the meters (a machine
+    takes no keys before that)."""
+    from PIL import Image, ImageChops, ImageStat
+    a = d.shot("steady-a-" + name)
+    b = None
+    start = time.time()
+    try:
+        while time.time() - start < limit:
+            time.sleep(0.6)
+            b = d.shot("steady-b-" + name)
+            with Image.open(a) as x, Image.open(b) as y:
+                diff = ImageChops.difference(x.convert("RGB"), y.convert("RGB"))
+                if sum(ImageStat.Stat(diff).mean) / 3 < 0.3:
+                    return
+            os.replace(b, a)
+    finally:
+        for f in (a, b):
+            if f and os.path.exists(f):
+                os.remove(f)
 
 
 def glass(d, show, name):

@@ -688,7 +688,7 @@ EMOJI = {
     "ring": "\U0001F48D", "bell": "\U0001F514", "star": "\u2B50", "lightning": "\u26A1", "crown": "\U0001F451",
     "clover": "\U0001F340", "eagle": "\U0001F985", "liberty": "\U0001F5FD",
     "rocket": "\U0001F680", "magicwand": "\U0001FA84", "crystalball": "\U0001F52E", "bomb": "\U0001F4A3",
-    "sparkles": "\u2728", "tap": "\U0001F6B0",
+    "sparkles": "\u2728", "tap": "\U0001F6B0", "pine": "\U0001F332", "tent": "\u26FA",
 }
 
 _emoji_font = None
