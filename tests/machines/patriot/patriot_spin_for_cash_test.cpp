@@ -10,6 +10,7 @@
 #include "machine/prize_wheel.h"
 #include "machines/patriot/patriot_spin_for_cash.h"
 #include "machines/threereel/gamble_wheel.h"
+#include "machines/threereel/bonus_machine_fixture.h"
 #include "machines/threereel/table_checks.h"
 #include "shell/animation.h"
 
@@ -42,22 +43,10 @@ void scriptedPointer(int* x, int* y) {
 // The gamble buttons under the patriot wheel (inside their pictures).
 const std::pair<int, int> red{520, 545}, black{640, 545}, collect{580, 545};
 
-void noDelay(Uint32) {}
-
-// The product of the multipliers of the wilds a result shows.
-long long wildFactor(const ThreeReelMachine& m) {
-    long long f = 1;
-    for (int reel = 0; reel < 3; ++reel)
-        for (const WildSymbol* w : m.wilds)
-            if (m.result.chosenSymbol(reel) == w) f *= w->multiplier;
-    return f;
-}
-
-class PatriotSpinForCashTest : public tablecheck::MachineFixture {
+class PatriotSpinForCashTest : public bonustest::MachineTest {
 protected:
     void SetUp() override {
-        tablecheck::MachineFixture::SetUp();
-        wheelDelay = noDelay;
+        bonustest::MachineTest::SetUp();
         scriptedFrames.clear();
         pointerAt.clear();
         spinsTaken = 0;
@@ -91,7 +80,7 @@ TEST_F(PatriotSpinForCashTest, SpinTriggerAndFullBetPay) {
             m->spin();
             for (int reel = 0; reel < 2; ++reel) ASSERT_NE(m->result.chosenSymbol(reel)->name, "spin");
             const bool trigger = m->result.chosenSymbol(2)->name == "spin";
-            const long long drawn = m->result.matched ? m->result.award * wildFactor(*m) : 0;
+            const long long drawn = m->result.matched ? m->result.award * bonustest::MachineTest::wildFactor(*m) : 0;
             if (trigger) {
                 ++triggers;
                 if (m->result.matched) ++winningTriggers;

@@ -53,11 +53,7 @@ void press(std::pair<int, int> where) {
 }
 
 // Empties the queue without the modal poll (so a guard close stays unseen).
-void drainEvents() {
-    SDL_Event e;
-    while (SDL_PollEvent(&e)) {
-    }
-}
+using testrt::drainEvents;
 
 class WheelMachines : public bonustest::MachineTest {
 protected:
