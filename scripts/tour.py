@@ -307,7 +307,9 @@ def visit(d, tree, machine, index):
         wait_steady(d, tag)
         d.shot(tag + "-3-draw")
         if mid == "doubleupbonus":
-            d.click(396 + 30, 435 + 10, wait=1.0)   # "no" to a double-up offer (nothing there without one)
+            for _ in range(2):   # "no" to a double-up offer, which follows the winner banner (nothing there without one)
+                time.sleep(2.0)
+                d.click(396 + 30, 435 + 10, wait=0.5)
     else:
         d.key("m", wait=1.0)
         wait_steady(d, tag)

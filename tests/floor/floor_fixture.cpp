@@ -41,17 +41,6 @@ void standInFor(const std::string& id) {
     replaceMachineCreator(id, makeStandIn);
 }
 
-void startWatchdog() {
-    watchdogFired = false;
-    watchdog = SDL_AddTimer(60000, fireWatchdog, nullptr);
-}
-
-bool stopWatchdog() {
-    SDL_RemoveTimer(watchdog);
-    watchdog = nullptr;
-    return watchdogFired;
-}
-
 std::string FloorTest::configText() {
     return "[global]\nfirsttimeever=0\nplayers=Ann_Lee,Bob_Ray\nlastplayer=Ann_Lee\n";
 }
@@ -61,7 +50,8 @@ void FloorTest::SetUp() {
     writeSave("Ann_Lee", "female", 500.0);
     writeSave("Bob_Ray", "male", 30.0);
     ASSERT_EQ(0, SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER));
-    startWatchdog();
+    watchdogFired = false;
+    watchdog = SDL_AddTimer(60000, fireWatchdog, nullptr);
     display = new Display(SDL_SWSURFACE);
     ASSERT_TRUE(display->hasSurface());
     ASSERT_EQ(0, sge_TTF_Init());
@@ -75,7 +65,8 @@ void FloorTest::SetUp() {
 }
 
 void FloorTest::TearDown() {
-    EXPECT_FALSE(stopWatchdog()) << "a modal loop waited for input that never came";
+    SDL_RemoveTimer(watchdog);
+    EXPECT_FALSE(watchdogFired) << "a modal loop waited for input that never came";
     dropEvents();
     delete config;  // writes the settings and saves the current player
     config = nullptr;
@@ -105,9 +96,6 @@ void typeText(const std::string& text) {
         pushKey(static_cast<SDLKey>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c),
                 static_cast<Uint16>(static_cast<unsigned char>(c)));
 }
-
-void pushPress(int x, int y) { testrt::pushClick(x, y); }
-void pushRelease(int x, int y) { testrt::pushClick(x, y, SDL_MOUSEBUTTONUP); }
 
 void pushMotion(int x, int y) {
     SDL_Event e{};

@@ -35,13 +35,9 @@ public:
 // keeper puts the real machine back).
 void standInFor(const std::string& id);
 
-// A modal loop waiting for input that never comes would hang a test: the
-// watchdog closes the window after 60 s instead (it catches hangs, not
-// slowness), which ends every modal part. stopWatchdog says whether it fired.
-void startWatchdog();
-bool stopWatchdog();
-
-// Ann_Lee (current, $500) and Bob_Ray ($30), both with save files.
+// Ann_Lee (current, $500) and Bob_Ray ($30), both with save files. A modal
+// loop waiting for input that never comes would hang a test: a watchdog
+// closes the window after 60 s instead, which ends every modal part.
 class FloorTest : public ::testing::Test {
 protected:
     // The settings file the test starts from; override before SetUp runs.
@@ -53,16 +49,16 @@ protected:
 void writeSave(const std::string& name, const std::string& gender, double money);
 std::string readSave(const std::string& name);
 
-// Events as SDL delivers them.
+// Events as SDL delivers them: a key pressed and released, typed text, a
+// left press or release, a left click in the middle of a rectangle.
 void pushKey(SDLKey key, Uint16 unicode = 0);
 void typeText(const std::string& text);
-void pushPress(int x, int y);
-void pushRelease(int x, int y);
+inline void pushPress(int x, int y) { testrt::pushClick(x, y); }
+inline void pushRelease(int x, int y) { testrt::pushClick(x, y, SDL_MOUSEBUTTONUP); }
 void pushMotion(int x, int y);
 using testrt::pendingEvents;
 using testrt::pushQuit;
 inline void dropEvents() { testrt::drainEvents(); }
-// A left click in the middle of a rectangle (press and release).
 void pushClick(const SDL_Rect& r);
 // Moves the mouse there and empties the queue of the motion that causes.
 void moveMouse(int x, int y);

@@ -41,6 +41,7 @@
 #include "shell/ini.h"
 #include "shell/led_sign.h"
 #include "shell/waiting.h"
+#include "support/headless.h"
 #include "support/runtime.h"
 
 namespace {
@@ -61,11 +62,7 @@ void armStop() {
 // A machine made current, its entry prompt answered with Return.
 template <class M>
 M* enter(const char* id) {
-    SDL_Event e{};
-    e.type = SDL_KEYDOWN;
-    e.key.keysym.sym = SDLK_RETURN;
-    e.key.keysym.unicode = '\r';
-    SDL_PushEvent(&e);
+    testrt::pushKey(SDLK_RETURN, '\r');
     Screen* machine = createMachine(id, 1.0f);
     theApp->setScreen(machine);
     return dynamic_cast<M*>(machine);

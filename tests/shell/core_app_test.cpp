@@ -103,16 +103,17 @@ TEST(CoreApp, FrameLoopHandsOutOneEventAPassAndEndsAfterTheClosesPass) {
     stopApp();
 }
 
-TEST(CoreApp, LaterRunsStartInTheLobbyWithAGreetingByGender) {
-    for (auto [gender, greeting] : {std::pair{"male", "lobybaks"}, {"female", "lobybakm"}, {"unknown", "lobybakm"}}) {
-        testrt::resetFiles(savedPlayer);
+TEST(CoreApp, TheFirstRunStartsAtTheCashierLaterOnesInTheLobbyWithAGreetingByGender) {
+    for (auto [gender, greeting] : {std::pair{"", "welcome"}, {"male", "lobybaks"}, {"female", "lobybakm"},
+                                    {"unknown", "lobybakm"}}) {
+        testrt::resetFiles(*gender ? savedPlayer : "[global]\nfirsttimeever=1\n");
         testrt::writeFile(testrt::root() + "/save/Dee_Vee.save",
                           std::string("[Dee_Vee]\ngender=") + gender + "\nfirsttime=1\nfirsttimelobby=0\n");
         clearLoadedAssets();
         SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO);
         theApp = new App(SDL_ANYFORMAT);
-        EXPECT_EQ(theApp->screen->name, "lobby");
-        EXPECT_FALSE(currentPlayer->firsttime);
+        EXPECT_EQ(theApp->screen->name, *gender ? "lobby" : "cashier");
+        EXPECT_TRUE(*gender ? !currentPlayer->firsttime : !currentPlayer);
         EXPECT_EQ(loadedAssets().count(std::string("../sounds/") + greeting + ".wav"), 1u) << gender;
         stopApp();
     }
@@ -169,22 +170,6 @@ void useTestSounds() {
     soundDir = dir;
 }
 
-struct OpenPlayer {
-    OpenPlayer() {
-        useTestSounds();
-        SDL_Init(SDL_INIT_AUDIO);
-        testing::internal::CaptureStdout();
-        soundPlayer = new SoundPlayer();
-        opened = testing::internal::GetCapturedStdout();
-    }
-    ~OpenPlayer() {
-        delete soundPlayer;
-        soundPlayer = nullptr;
-        SDL_Quit();
-    }
-    std::string opened;
-};
-
 }  // namespace
 
 TEST(CoreSound, ClosedAudioIsSilentAndSafe) {
@@ -192,33 +177,29 @@ TEST(CoreSound, ClosedAudioIsSilentAndSafe) {
     useTestSounds();
     testing::internal::CaptureStderr();
     soundPlayer = new SoundPlayer();
-    std::string err = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(err.rfind("Couldn't open audio: ", 0), 0u) << err;
-    EXPECT_FALSE(soundPlayer->audioOpen);
-
+    EXPECT_EQ(testing::internal::GetCapturedStderr().rfind("Couldn't open audio: ", 0), 0u);
     soundPlayer->loadAmbientLoops();
-    EXPECT_FALSE(soundPlayer->ambientEnabled);
+    EXPECT_FALSE(soundPlayer->audioOpen || soundPlayer->ambientEnabled);
     soundPlayer->setAmbient("lobby");
-
     // A machine keeps its looping reel hum across frames and halts it later:
     // the clip must still be there after any number of updates.
     SoundClip* hum = soundPlayer->play("long.wav", true);
-    ASSERT_NE(hum, nullptr);
     for (int i = 0; i < 3; ++i) soundPlayer->update();
     EXPECT_FALSE(hum->isPlaying());
     hum->halt();
-    EXPECT_EQ(hum->chunk, nullptr);
     delete soundPlayer;
     soundPlayer = nullptr;
     SDL_Quit();
 }
 
-TEST(CoreSound, OpensMonoReportsMissingFilesAndLoopsAmbientOnChannelZero) {
-    OpenPlayer player;
+TEST(CoreSound, AmbientOnChannelZeroMissingFilesAndFullChannelsAreHarmless) {
+    useTestSounds();
+    SDL_Init(SDL_INIT_AUDIO);
+    testing::internal::CaptureStdout();
+    soundPlayer = new SoundPlayer();
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Opened audio at 22050 Hz 16 bit mono\n");
     ASSERT_TRUE(soundPlayer->audioOpen) << "the dummy audio driver should open";
-    EXPECT_EQ(player.opened, "Opened audio at 22050 Hz 16 bit mono\n");
     soundPlayer->loadAmbientLoops();
-    ASSERT_TRUE(soundPlayer->ambientEnabled);
     std::string chunks;
     for (const char* place : {"lobby", "trophy", "cashcow"}) {
         soundPlayer->setAmbient(place);
@@ -227,57 +208,34 @@ TEST(CoreSound, OpensMonoReportsMissingFilesAndLoopsAmbientOnChannelZero) {
             if (Mix_GetChunk(0) == loops[i]->chunk) chunks += place + ("=" + std::to_string(i)) + " ";
     }
     EXPECT_EQ(chunks, "lobby=0 trophy=1 cashcow=2 ");
-    soundPlayer->ambientOff();
-    soundPlayer->setAmbient("lobby");  // stays off until switched back on
-    EXPECT_EQ(Mix_Playing(0), 0);
 
-    soundDir = "../sounds/";
+    // A missing clip is reported, silent, and freed at the next update.
     testing::internal::CaptureStdout();
-    SoundClip* clip = soundPlayer->play("nosuchclip.wav");
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Couldn't Load Sound File: ../sounds/nosuchclip.wav\n");
-    EXPECT_EQ(clip->chunk, nullptr);
-    EXPECT_EQ(soundPlayer->clips.size(), 1u);
+    EXPECT_EQ(soundPlayer->play("nosuchclip.wav")->chunk, nullptr);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Couldn't Load Sound File: " + soundDir + "nosuchclip.wav\n");
     soundPlayer->update();
     EXPECT_TRUE(soundPlayer->clips.empty());
-}
 
-TEST(CoreSound, FullChannelsLeaveAClipSilentAndHarmless) {
-    OpenPlayer player;
-    ASSERT_TRUE(soundPlayer->audioOpen);
-    soundPlayer->loadAmbientLoops();
-    soundPlayer->setAmbient("lobby");
-
-    SoundClip* first = nullptr;
-    for (int i = 0; i < 15; ++i) {
-        SoundClip* c = soundPlayer->play("long.wav");
-        EXPECT_EQ(c->channel, i + 1);
-        if (!first) first = c;
-    }
+    // Fifteen channels beside the ambient one; a sixteenth clip finds none.
+    for (int i = 0; i < 15; ++i) EXPECT_EQ(soundPlayer->play("long.wav")->channel, i + 1);
     SoundClip* extra = soundPlayer->play("long.wav");
     EXPECT_EQ(extra->channel, -1);
-    EXPECT_FALSE(extra->isPlaying());
-    // Halting it must not silence everything else (channel -1 = all).
-    extra->halt();
-    EXPECT_NE(Mix_Playing(0), 0);
-    EXPECT_TRUE(first->isPlaying());
+    extra->halt();  // must not silence everything else (channel -1 = all)
     EXPECT_EQ(Mix_Playing(-1), 16);
-
-    // The silent (finished) one-shot is freed at the next update; the others stay.
     soundPlayer->update();
     EXPECT_EQ(soundPlayer->clips.size(), 15u);
-
     // A looping clip that found no channel stays valid until halted.
     SoundClip* hum = soundPlayer->play("long.wav", true);
-    EXPECT_EQ(hum->channel, -1);
-    soundPlayer->update();
     soundPlayer->update();
     EXPECT_EQ(soundPlayer->clips.size(), 16u);
     hum->halt();
     EXPECT_EQ(Mix_Playing(-1), 16);
-    soundPlayer->update();
-    EXPECT_EQ(soundPlayer->clips.size(), 15u);
 
-    // With the ambient sound off, a further clip takes channel 0.
+    // With the ambient sound off (and kept off), a further clip takes channel 0.
     soundPlayer->ambientOff();
+    soundPlayer->setAmbient("lobby");
     EXPECT_EQ(soundPlayer->play("long.wav")->channel, 0);
+    delete soundPlayer;
+    soundPlayer = nullptr;
+    SDL_Quit();
 }
