@@ -267,25 +267,10 @@ TEST_F(MediaAnimation, MissingPicturesAreReportedAndDrawNothing) {
     EXPECT_TRUE(display->changedRects.empty());
 }
 
-namespace {
-
-const Colour sceneColour{0, 0, 128};
-const Colour pressColour{255, 0, 0};
-const Colour flashColour{0, 255, 0};
-
-class MediaControls : public MediaTest {
-protected:
-    void SetUp() override {
-        MediaTest::SetUp();
-        fillScreen(sceneColour);
-        writePicture(pictureDir() + "gamble_click.png", 30, 30, pressColour);
-        writePicture(pictureDir() + "gamble_flash.png", 30, 30, flashColour);
-    }
-};
-
-}  // namespace
-
-TEST_F(MediaControls, FlashButtonTogglesByThePeriodUntilPressedOrStopped) {
+TEST_F(MediaTest, FlashButtonTogglesByThePeriodUntilPressedOrStopped) {
+    const Colour pressColour{255, 0, 0}, flashColour{0, 255, 0};
+    writePicture(pictureDir() + "gamble_click.png", 30, 30, pressColour);
+    writePicture(pictureDir() + "gamble_flash.png", 30, 30, flashColour);
     FlashButton f("gamble", pictureDir(), 300, 300, false, true, 500, 3);
     EXPECT_TRUE(areaIs(300, 300, 30, 30, flashColour));  // the initial state is drawn
     // The first tick starts the timing only.
