@@ -74,25 +74,6 @@ TEST(ThreeReelDraw, WholeBetRuleBelowTheBetGetsAFullSpan) {
     EXPECT_EQ(m.activeRules.size(), 1u);
 }
 
-TEST(ThreeReelDraw, LosingReelsShowNoPayAndNoWild) {
-    TableMachine m;
-    defineTenXTable(m);
-    m.coins = 1;
-    m.forcedStop = 10000000;  // above every slice
-    sgenrand(99);
-    for (int i = 0; i < 2000; ++i) {
-        m.spin();
-        ASSERT_FALSE(m.result.matched);
-        ASSERT_EQ(m.win, 0);
-        ASSERT_EQ(m.result.chosen.size(), 3u);
-        for (Symbol* s : m.result.chosen) ASSERT_NE(s->name, "wild");
-        PayRule shown;
-        for (int reel = 0; reel < 3; ++reel) shown.addSymbol(reel, m.result.chosen[reel]);
-        shown.award = 0;
-        ASSERT_FALSE(m.anyRuleCovers(shown));
-    }
-}
-
 TEST(ThreeReelDraw, TablesThatCannotBeDrawnStillEnd) {
     // No rule in play at this bet: every spin loses.
     {

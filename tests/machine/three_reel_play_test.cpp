@@ -7,7 +7,7 @@
 
 #include "machine/denomination.h"
 #include "machine/progressive.h"
-#include "machine/three_reel_test_machine.h"
+#include "machines/threereel/ten_x.h"
 #include "player/player.h"
 #include "shell/display.h"
 #include "shell/mtrand.h"
@@ -18,15 +18,28 @@ namespace {
 
 using reelsession::fastClock;
 
+// The 10X machine with its reel stops and win sound noted, and the draw
+// number of every spin chosen by the test when forcedStop is 0 or more.
+class NotedTenX : public TenX {
+public:
+    std::vector<std::string> events;
+    long long forcedStop = -1;
+    NotedTenX() : TenX(0.25f) {}
+    Uint32 drawStop() override { return forcedStop >= 0 ? static_cast<Uint32>(forcedStop) : TenX::drawStop(); }
+    void onReelStop(int reel) override { events.push_back("stop" + std::to_string(reel)); }
+    void playWinSound() override {
+        events.push_back("winsound credits=" + std::to_string(credits) + " win=" + std::to_string(win));
+    }
+};
+
 class ThreeReelPlay : public reelsession::ThreeReelSession {
 protected:
-    TableMachine* m = nullptr;
+    NotedTenX* m = nullptr;
 
     void SetUp() override {
         startSession({"Reel_Tester", 0.0, 2024, true, false});
-        m = new TableMachine();
-        defineTenXTable(*m);
-        m->setDenomination(0.25f);
+        reelsession::typeDollars("0");
+        m = new NotedTenX();
         m->menuEnabled = true;
     }
     void TearDown() override {
@@ -163,4 +176,20 @@ TEST_F(ThreeReelPlay, CreditsNeverPassTheLargestCount) {
     ASSERT_TRUE(m->spinning);
     finishSpin();
     EXPECT_EQ(m->credits, INT_MAX);
+}
+
+TEST_F(ThreeReelPlay, LosingReelsShowNoPayAndNoWild) {
+    m->coins = 1;
+    m->forcedStop = 10000000;  // above every slice
+    for (int i = 0; i < 2000; ++i) {
+        m->spin();
+        ASSERT_FALSE(m->result.matched);
+        ASSERT_EQ(m->win, 0);
+        ASSERT_EQ(m->result.chosen.size(), 3u);
+        for (Symbol* s : m->result.chosen) ASSERT_NE(s->name, "wild");
+        PayRule shown;
+        for (int reel = 0; reel < 3; ++reel) shown.addSymbol(reel, m->result.chosen[reel]);
+        shown.award = 0;
+        ASSERT_FALSE(m->anyRuleCovers(shown));
+    }
 }
