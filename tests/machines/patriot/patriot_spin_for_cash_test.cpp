@@ -22,7 +22,8 @@ namespace {
 std::deque<int> scriptedFrames;
 int spinsTaken = 0;
 const PrizeWheelSpec* spunSpec = nullptr;
-std::deque<std::pair<int, int>> pointerAt;
+using bonustest::pointerAt;
+using bonustest::scriptedPointer;
 
 void scriptedSpin(const PrizeWheelSpec& spec, Animation&, int& prize, std::string& colour) {
     ++spinsTaken;
@@ -30,14 +31,6 @@ void scriptedSpin(const PrizeWheelSpec& spec, Animation&, int& prize, std::strin
     ASSERT_FALSE(scriptedFrames.empty()) << "a spin nobody asked for";
     prize = wheelPrizeAt(spec, scriptedFrames.front(), &colour);
     scriptedFrames.pop_front();
-}
-
-void scriptedPointer(int* x, int* y) {
-    *x = *y = 0;
-    if (pointerAt.empty()) return;
-    *x = pointerAt.front().first;
-    *y = pointerAt.front().second;
-    pointerAt.pop_front();
 }
 
 // The gamble buttons under the patriot wheel (inside their pictures).

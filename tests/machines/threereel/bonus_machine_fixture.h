@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <deque>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -29,6 +31,16 @@ inline void noDelay(Uint32) {}
 using testrt::pushQuit;
 
 inline bool loadedPicture(const std::string& path) { return loadedAssets().count(path) > 0; }
+
+// Pointer positions the gamble screen reads, one per press; (0, 0) after.
+inline std::deque<std::pair<int, int>> pointerAt;
+inline void scriptedPointer(int* x, int* y) {
+    *x = *y = 0;
+    if (pointerAt.empty()) return;
+    *x = pointerAt.front().first;
+    *y = pointerAt.front().second;
+    pointerAt.pop_front();
+}
 
 class MachineTest : public reelsession::ThreeReelSession {
 public:

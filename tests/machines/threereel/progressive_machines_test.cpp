@@ -13,8 +13,6 @@ using namespace tablecheck;
 
 namespace {
 
-typedef std::vector<int> Pays;
-
 class ProgressiveMachines : public MachineFixture {};
 
 TextLabel* label(ThreeReelMachine* m) {

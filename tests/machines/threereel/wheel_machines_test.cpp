@@ -24,7 +24,8 @@ namespace {
 // Scripted wheel stops and pointer positions for the gamble screen.
 std::deque<std::pair<int, std::string>> scriptedStops;
 int spinsTaken = 0;
-std::deque<std::pair<int, int>> pointerAt;
+using bonustest::pointerAt;
+using bonustest::scriptedPointer;
 
 void scriptedSpin(const PrizeWheelSpec&, Animation&, int& prize, std::string& colour) {
     ++spinsTaken;
@@ -32,16 +33,6 @@ void scriptedSpin(const PrizeWheelSpec&, Animation&, int& prize, std::string& co
     prize = scriptedStops.front().first;
     if (!scriptedStops.front().second.empty()) colour = scriptedStops.front().second;
     scriptedStops.pop_front();
-}
-
-void scriptedPointer(int* x, int* y) {
-    if (pointerAt.empty()) {
-        *x = *y = 0;
-        return;
-    }
-    *x = pointerAt.front().first;
-    *y = pointerAt.front().second;
-    pointerAt.pop_front();
 }
 
 const std::pair<int, int> kRed{510, 550}, kBlack{630, 550}, kCollect{570, 550}, kNowhere{100, 100};
