@@ -28,10 +28,6 @@ TEST_F(VideoSlotTest, OpensWithNoBetAndStartDoesNothing) {
     ASSERT_NE(m, nullptr);
     EXPECT_EQ(m->credits, 100);
     EXPECT_EQ(m->lastBetLabel->text, "0");
-    for (Sprite* number : m->paylineImages) {
-        ASSERT_TRUE(number->loaded);
-        EXPECT_EQ(number->surface->format->BitsPerPixel, display->screen->format->BitsPerPixel) << "display format";
-    }
     click("start");
     key(SDLK_RETURN);
     EXPECT_FALSE(m->spinning);
