@@ -1,11 +1,6 @@
-// The three-reel outcome draw: slices of the draw numbers, wins, wild
-// substitution, losing outcomes, tables that would break it, and the
-// probabilities and return of a table computed exactly against a seeded
-// simulation.
+// The three-reel outcome draw: slices of the draw numbers, a whole-bet
+// rule's span, and tables that would break it.
 #include <gtest/gtest.h>
-
-#include <algorithm>
-#include <cmath>
 
 #include "machine/three_reel_test_machine.h"
 #include "shell/mtrand.h"

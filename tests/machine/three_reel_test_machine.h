@@ -3,8 +3,6 @@
 // so the rules, the draw and the settle can be driven directly.
 #pragma once
 
-#include <algorithm>
-#include <cmath>
 #include <functional>
 #include <string>
 #include <vector>
@@ -14,7 +12,6 @@
 class TableMachine : public ThreeReelMachine {
 public:
     std::function<void(TableMachine&)> symbolsHook, wildsHook, payHook, extraHook;
-    std::vector<std::string> events;  // what the hooks saw, in order
     long long forcedStop = -1;        // when 0 or more, the draw number of every spin
 
     TableMachine() {
@@ -47,10 +44,8 @@ public:
     void buildExtraRules() override {
         if (extraHook) extraHook(*this);
     }
-    void onReelStop(int reel) override { events.push_back("stop" + std::to_string(reel)); }
-    void playWinSound() override {
-        events.push_back("winsound credits=" + std::to_string(credits) + " win=" + std::to_string(win));
-    }
+    void onReelStop(int) override {}
+    void playWinSound() override {}
 
     Uint32 drawStop() override {
         return forcedStop >= 0 ? static_cast<Uint32>(forcedStop) : ThreeReelMachine::drawStop();

@@ -4,7 +4,6 @@
 
 #include "game/machine_factory.h"
 #include "player/machine_table.h"
-#include "machine/three_reel_test_machine.h"
 #include "machines/threereel/bonus_machine_fixture.h"
 #include "machines/threereel/bonus_pause.h"
 #include "machines/threereel/hole_in_one.h"
