@@ -20,7 +20,6 @@
 #include <cstdlib>
 #include <ctime>
 
-#include "game/game.h"
 #include "game/machine_factory.h"
 #include "machine/machine.h"
 #include "machine/slot_cabinet.h"
@@ -28,33 +27,12 @@
 #include "shell/mtrand.h"
 #include "shell/screen.h"
 #include "shell/waiting.h"
+#include "bench_app.h"
 #include "support/runtime.h"
 
 namespace {
 
-const char* const settings = "[global]\nplayers=Rest_Bench\nlastplayer=Rest_Bench\nfirsttimeever=0\n";
 const Uint32 windowMs = 1500;
-
-void prepareRuntime() {
-    setenv("SDL_VIDEODRIVER", "dummy", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-    testrt::setUp();
-    installGame();
-    testrt::resetFiles(settings);
-    testrt::writeFile(testrt::root() + "/save/Rest_Bench.save",
-                      "[Rest_Bench]\ngender=male\nmoney=5000\nfirsttimelobby=0\nfirsttimeslot=0\n");
-}
-
-void startApp() {
-    SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO);
-    theApp = new App(SDL_ANYFORMAT);
-}
-
-void stopApp() {
-    delete theApp;
-    theApp = nullptr;
-    SDL_Quit();
-}
 
 double processSeconds() {
     timespec t{};
@@ -121,27 +99,27 @@ Machine* openMachine() {
 }
 
 void BM_LobbyAtRest(benchmark::State& state) {
-    prepareRuntime();
-    startApp();
+    benchapp::prepareRuntime("Rest_Bench", "5000");
+    benchapp::startApp();
     measure(state, [] { runFrameLoop(); });
-    stopApp();
+    benchapp::stopApp();
 }
 BENCHMARK(BM_LobbyAtRest)->ArgName("rest")->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_MachineAtRest(benchmark::State& state) {
-    prepareRuntime();
-    startApp();
+    benchapp::prepareRuntime("Rest_Bench", "5000");
+    benchapp::startApp();
     openMachine();
     measure(state, [] { runFrameLoop(); });
-    stopApp();
+    benchapp::stopApp();
 }
 BENCHMARK(BM_MachineAtRest)->ArgName("rest")->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 Machine* spinning = nullptr;
 
 void BM_ReelSpin(benchmark::State& state) {
-    prepareRuntime();
-    startApp();
+    benchapp::prepareRuntime("Rest_Bench", "5000");
+    benchapp::startApp();
     spinning = openMachine();
     double spinMs = 0;
     measure(state, [&] {
@@ -156,16 +134,16 @@ void BM_ReelSpin(benchmark::State& state) {
         spinMs += SDL_GetTicks() - start;
     });
     state.counters["spin_ms"] = spinMs / static_cast<double>(state.iterations());
-    stopApp();
+    benchapp::stopApp();
 }
 BENCHMARK(BM_ReelSpin)->ArgName("rest")->Arg(0)->Arg(1)->Iterations(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_HelpPageWaiting(benchmark::State& state) {
-    prepareRuntime();
-    startApp();
+    benchapp::prepareRuntime("Rest_Bench", "5000");
+    benchapp::startApp();
     openMachine();
     measure(state, [] { showSlotHelpPages(); });
-    stopApp();
+    benchapp::stopApp();
 }
 BENCHMARK(BM_HelpPageWaiting)->ArgName("rest")->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -175,13 +153,13 @@ Widget* hoverTarget = nullptr;
 // machine comes under a mouse that stands still (no event: only the
 // counted hover look finds it).
 void BM_HoverLatency(benchmark::State& state) {
-    prepareRuntime();
-    startApp();
+    benchapp::prepareRuntime("Rest_Bench", "5000");
+    benchapp::startApp();
     Screen* lobby = theApp->screen;
     hoverTarget = lobby->buttons.empty() ? nullptr : lobby->buttons.front();
     if (!hoverTarget) {
         state.SkipWithError("the lobby has no controls");
-        stopApp();
+        benchapp::stopApp();
         return;
     }
     idleRest = watchedRest;
@@ -212,7 +190,7 @@ void BM_HoverLatency(benchmark::State& state) {
     idleRest = SDL_Delay;
     done = nullptr;
     state.counters["hover_ms"] = worst;
-    stopApp();
+    benchapp::stopApp();
 }
 BENCHMARK(BM_HoverLatency)->ArgName("moved")->Arg(0)->Arg(1)->Iterations(10)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -14,31 +14,11 @@
 #include "player/player.h"
 #include "shell/app.h"
 #include "shell/screen.h"
+#include "bench_app.h"
 #include "support/runtime.h"
 
 namespace {
 
-const char* const settings = "[global]\nplayers=Bench_Mark\nlastplayer=Bench_Mark\nfirsttimeever=0\n";
-
-void prepareRuntime() {
-    setenv("SDL_VIDEODRIVER", "dummy", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-    testrt::setUp();
-    testrt::resetFiles(settings);
-    testrt::writeFile(testrt::root() + "/save/Bench_Mark.save",
-                      "[Bench_Mark]\ngender=male\nmoney=500\nfirsttimelobby=0\nfirsttimeslot=0\n");
-}
-
-void startApp() {
-    SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO);
-    theApp = new App(SDL_ANYFORMAT);
-}
-
-void stopApp() {
-    delete theApp;
-    theApp = nullptr;
-    SDL_Quit();
-}
 
 class EmptyScreen : public Screen {
 public:
@@ -52,41 +32,39 @@ public:
 };
 
 void BM_StartUpToFirstFrame(benchmark::State& state) {
-    prepareRuntime();
+    benchapp::prepareRuntime("Bench_Mark", "500");
     for (auto _ : state) {
-        startApp();
+        benchapp::startApp();
         theApp->pollEvent();
         theApp->step();
         state.PauseTiming();
-        stopApp();
-        testrt::resetFiles(settings);
-        testrt::writeFile(testrt::root() + "/save/Bench_Mark.save",
-                          "[Bench_Mark]\ngender=male\nmoney=500\nfirsttimelobby=0\n");
+        benchapp::stopApp();
+        benchapp::writeProfile("Bench_Mark", "500");
         state.ResumeTiming();
     }
 }
 BENCHMARK(BM_StartUpToFirstFrame)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 void BM_IdleFrameOverLobby(benchmark::State& state) {
-    prepareRuntime();
-    startApp();
+    benchapp::prepareRuntime("Bench_Mark", "500");
+    benchapp::startApp();
     for (auto _ : state) {
         theApp->pollEvent();
         theApp->step();
     }
-    stopApp();
+    benchapp::stopApp();
 }
 BENCHMARK(BM_IdleFrameOverLobby)->Unit(benchmark::kMicrosecond);
 
 void BM_IdleFrameOverEmptyScreen(benchmark::State& state) {
-    prepareRuntime();
-    startApp();
+    benchapp::prepareRuntime("Bench_Mark", "500");
+    benchapp::startApp();
     theApp->setScreen(new EmptyScreen());
     for (auto _ : state) {
         theApp->pollEvent();
         theApp->step();
     }
-    stopApp();
+    benchapp::stopApp();
 }
 BENCHMARK(BM_IdleFrameOverEmptyScreen)->Unit(benchmark::kMicrosecond);
 
