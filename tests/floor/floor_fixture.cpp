@@ -9,6 +9,7 @@
 #include "player/player.h"
 #include "shell/display.h"
 #include "shell/sound.h"
+#include "support/headless.h"
 #include "support/runtime.h"
 
 namespace floortest {
@@ -71,12 +72,7 @@ void FloorTest::TearDown() {
     delete config;  // writes the settings and saves the current player
     config = nullptr;
     currentPlayer = nullptr;
-    freeDenominationTable();
-    delete soundPlayer;
-    soundPlayer = nullptr;
-    delete display;
-    display = nullptr;
-    SDL_Quit();
+    testrt::stopHeadless();
 }
 
 void writeSave(const std::string& name, const std::string& gender, double money) {

@@ -133,20 +133,10 @@ TEST_F(MoneyPopup, TypedAmountBuysCreditsAndTheScreenComesBack) {
 // "TT error", but the credits on the machine go back to the player and the
 // profile and settings are written first.
 TEST_F(MoneyPopup, MissingFontEndsTheGameButKeepsThePlayersMoney) {
-    namespace fs = std::filesystem;
-    const std::string alt = testrt::root() + "/nomoneyfont";
-    fs::create_directories(alt + "/bin");
-    fs::create_directories(alt + "/save");
-    fs::create_directories(alt + "/fonts");
-    testrt::writeFile(alt + "/config.ini", "[global]\nfirsttimeever=0\nplayers=Ann_Lee\nlastplayer=Ann_Lee\n");
-
+    const std::string alt = testrt::makeFontlessRuntime("nomoneyfont");
     EXPECT_EXIT(
         {
-            if (chdir((alt + "/bin").c_str()) != 0) std::exit(3);
-            delete currentPlayer;
-            currentPlayer = nullptr;
-            config = new Config();
-            if (!currentPlayer) std::exit(4);
+            testrt::openFontlessRuntime(alt);
             currentPlayer->money = 100.5;
             int credits = 40;
             MoneyInput popup(credits, findDenominationValue(0.25f), reelMoneyPopup);

@@ -131,18 +131,10 @@ TEST_F(StatsScreenTest, OpensOnTheMachineLastLeftOrClickedWrapsAroundAndGoesBack
 // Without its font the screen cannot be shown and the game ends, but the
 // settings and the player's profile are written first.
 TEST_F(StatsScreenTest, MissingFontEndsTheGameButKeepsTheSession) {
-    namespace fs = std::filesystem;
-    const std::string alt = testrt::root() + "/nofont";
-    for (const char* dir : {"/bin", "/save", "/fonts"}) fs::create_directories(alt + dir);
-    testrt::writeFile(alt + "/config.ini", "[global]\nfirsttimeever=0\nplayers=Ann_Lee\nlastplayer=Ann_Lee\n");
-
+    const std::string alt = testrt::makeFontlessRuntime("nofont");
     EXPECT_EXIT(
         {
-            if (chdir((alt + "/bin").c_str()) != 0) std::exit(3);
-            delete currentPlayer;
-            currentPlayer = nullptr;
-            config = new Config();
-            if (!currentPlayer) std::exit(4);
+            testrt::openFontlessRuntime(alt);
             currentPlayer->money = 1234.5;
             currentPlayer->trophies.push_back("mug");
             new StatsScreen();

@@ -8,6 +8,9 @@
 #include <filesystem>
 #include <unistd.h>
 
+#include "player/config.h"
+#include "player/player.h"
+
 namespace fs = std::filesystem;
 
 namespace testrt {
@@ -69,5 +72,20 @@ void writeFile(const std::string& path, const std::string& text) {
 }
 
 bool fileExists(const std::string& path) { return fs::exists(path); }
+
+std::string makeFontlessRuntime(const std::string& name) {
+    const std::string tree = root() + "/" + name;
+    for (const char* dir : {"/bin", "/save", "/fonts"}) std::filesystem::create_directories(tree + dir);
+    writeFile(tree + "/config.ini", "[global]\nfirsttimeever=0\nplayers=Ann_Lee\nlastplayer=Ann_Lee\n");
+    return tree;
+}
+
+void openFontlessRuntime(const std::string& tree) {
+    if (chdir((tree + "/bin").c_str()) != 0) std::exit(3);
+    delete currentPlayer;
+    currentPlayer = nullptr;
+    config = new Config();
+    if (!currentPlayer) std::exit(4);
+}
 
 }  // namespace testrt

@@ -31,6 +31,14 @@ bool fileExists(const std::string& path);
 // starts and puts it back when it ends (see global_state.cpp).
 void keepGlobalState();
 
+// For the paths that must end the game when a font is missing: a runtime
+// tree <root>/<name> with no fonts whose settings name Ann_Lee as the last
+// player. Returns its root.
+std::string makeFontlessRuntime(const std::string& name);
+// Inside a death test: moves into that tree's bin/ and loads its settings
+// and player as the game does (exits 3 or 4 when it cannot).
+void openFontlessRuntime(const std::string& tree);
+
 // Where the generated pictures, fonts and sounds of the source tree are.
 std::string assetRoot();
 
