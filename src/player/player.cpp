@@ -1,5 +1,7 @@
 #include "player/player.h"
 
+#include "player/config.h"
+
 #include <dirent.h>
 
 #include <cctype>
@@ -121,19 +123,7 @@ void Player::load() {
     firsttimenickle = file.readEntry("firsttimenickle", 0L) != 0;
     firsttimepoker = file.readEntry("firsttimepoker", 0L) != 0;
     trophies.clear();
-    std::string prizes = file.readEntry("trophies", "");
-    if (!prizes.empty()) {
-        size_t start = 0;
-        for (;;) {
-            size_t comma = prizes.find(',', start);
-            if (comma == std::string::npos) {
-                trophies.push_back(prizes.substr(start));
-                break;
-            }
-            trophies.push_back(prizes.substr(start, comma - start));
-            start = comma + 1;
-        }
-    }
+    for (const std::string& prize : splitNames(file.readEntry("trophies", ""))) trophies.push_back(prize);
     buildStats();
     for (MachineStats* record : stats) record->load(file);
 }
