@@ -1,62 +1,36 @@
-// Shared checks for the single-line machines' tests: a headless fixture that
-// opens a machine as the floor does, what a combination pays at a bet, the
-// exact return of a table (several wilds included) and a seeded simulation.
+// The one fixture of the single-line machines' tests: a headless session
+// whose bonus screens, wheels and re-spins never pause, machines opened as
+// the floor opens them (by class or by id), the exact return of a table
+// (several wilds included) and what a spin's shown symbols multiply by.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
-#include <iostream>
-#include <set>
-#include <sstream>
 #include <string>
-#include <vector>
 
+#include "game/machine_factory.h"
+#include "machine/prize_wheel.h"
 #include "machine/three_reel.h"
+#include "machines/threereel/bonus_pause.h"
+#include "machines/threereel/dragon_spin.h"
+#include "shell/asset_log.h"
 #include "three_reel_session.h"
 
 namespace tablecheck {
 
 using reelsession::fastClock;
-using reelsession::finishSpin;
 using reelsession::heard;
+using reelsession::pushKey;
+using reelsession::pushMouse;
 using reelsession::Simulated;
 using reelsession::simulate;
 using reelsession::typeDollars;
+using testrt::pushQuit;
 
-inline void press(SDLKey key, Uint16 unicode) { reelsession::pushKey(key, unicode); }
+inline bool loadedPicture(const std::string& path) { return loadedAssets().count(path) > 0; }
 
-// Special pays in paysFor's answer.
-const int carPrize = -2;
-const int progressivePrize = -3;
-
-// What the active rules at `coins` pay for three symbols (before wilds):
-// credits for the spin, or carPrize / progressivePrize; each distinct pay of
-// the rules that accept the combination, sorted (a mixed group is accepted
-// by several rules of one pay).
-inline std::vector<int> paysFor(ThreeReelMachine& m, int coins, const std::vector<std::string>& names) {
-    m.coins = coins;
-    m.buildActiveRules();
-    std::vector<Symbol*> shown;
-    for (const std::string& n : names) shown.push_back(m.findSymbol(n));
-    std::vector<int> out;
-    for (const PayRule& r : m.activeRules) {
-        if (r.rangeStart < 0) continue;
-        bool all = true;
-        for (int reel = 0; reel < 3; ++reel) all = all && r.accepts(reel, shown[reel]);
-        if (!all) continue;
-        if (r.payKind == payJackpotMovie) out.push_back(carPrize);
-        else if (r.payKind == payProgressive) out.push_back(progressivePrize);
-        else if (m.multiplyByCoins && r.payKind != payWholeBet) out.push_back(r.award * coins);
-        else out.push_back(r.award);
-    }
-    std::sort(out.begin(), out.end());
-    out.erase(std::unique(out.begin(), out.end()), out.end());
-    return out;
-}
-
-
+inline void noDelay(Uint32) {}
 
 // The expected win of one spin at `coins`, worked out from the active rules
 // alone: each rule's slice of the draw numbers, the uniform pick of each
@@ -99,29 +73,33 @@ inline double expectedWin(ThreeReelMachine& m, int coins) {
     return total;
 }
 
-// Pulls (draws only, no reels) until the outcome satisfies `pred`.
-template <class Pred>
-bool spinUntil(ThreeReelMachine& m, int coins, Pred pred, int maxPulls = 3000000) {
-    m.coins = coins;
-    for (int i = 0; i < maxPulls; ++i) {
-        m.spin();
-        if (pred(m)) return true;
-    }
-    return false;
-}
-
-inline bool shows(const ThreeReelMachine& m, const char* a, const char* b, const char* c) {
-    const char* names[3] = {a, b, c};
-    for (int reel = 0; reel < 3; ++reel) {
-        const Symbol* s = m.result.chosenSymbol(reel);
-        if (!s || s->name != names[reel]) return false;
-    }
-    return true;
-}
-
 class MachineFixture : public reelsession::ThreeReelSession {
 protected:
-    void SetUp() override { startSession({"Reel_Tester", 1000.0, 4321, true, true}); }
+    void SetUp() override {
+        startSession({"Reel_Tester", 1000.0, 4321, true, true});
+        bonusPause = noDelay;
+        wheelDelay = noDelay;
+        DragonSpin::pauseMs = 0;
+    }
+
+    using reelsession::ThreeReelSession::open;
+
+    // Opens the machine with that id as the floor does, paying `dollars` in.
+    static ThreeReelMachine* openId(const std::string& id, float value = 1.0f, const std::string& dollars = "20") {
+        typeDollars(dollars);
+        return dynamic_cast<ThreeReelMachine*>(createMachine(id, value));
+    }
+
+    static void finishSpin(ThreeReelMachine& m) { reelsession::finishSpin(m); }
+
+    // The product of the multipliers of the wilds the result shows.
+    static long long wildFactor(const ThreeReelMachine& m) {
+        long long f = 1;
+        for (int reel = 0; reel < 3; ++reel)
+            for (const WildSymbol* w : m.wilds)
+                if (m.result.chosenSymbol(reel) == w) f *= w->multiplier;
+        return f;
+    }
 };
 
 }  // namespace tablecheck
