@@ -1,9 +1,9 @@
 // The arrow machine Balloon Mania: its wild and its yellow balloons (wilds
 // that stand in for nothing) never show on a losing spin.
 #include "machines/threereel/balloon_mania.h"
-#include "machines/threereel/table_checks.h"
+#include "machines/threereel/three_reel_session.h"
 
-using namespace tablecheck;
+using namespace reelsession;
 
 namespace {
 

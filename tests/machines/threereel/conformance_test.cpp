@@ -6,9 +6,9 @@
 #include <cstdio>
 
 #include "player/machine_table.h"
-#include "machines/threereel/table_checks.h"
+#include "machines/threereel/three_reel_session.h"
 
-using namespace tablecheck;
+using namespace reelsession;
 
 namespace {
 

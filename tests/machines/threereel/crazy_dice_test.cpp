@@ -4,9 +4,9 @@
 #include <set>
 
 #include "machines/threereel/crazy_dice.h"
-#include "machines/threereel/table_checks.h"
+#include "machines/threereel/three_reel_session.h"
 
-using namespace tablecheck;
+using namespace reelsession;
 
 namespace {
 

@@ -1,9 +1,9 @@
 // Vevuri Zero: the third reel that spins again on the first three-reel win
 // of a visit, played through the real reel-stop steps.
 #include "machines/threereel/dragon_spin.h"
-#include "machines/threereel/table_checks.h"
+#include "machines/threereel/three_reel_session.h"
 
-using namespace tablecheck;
+using namespace reelsession;
 
 namespace {
 

@@ -1,9 +1,9 @@
 // Daru Du Rir: the golf shots played out on the reels before the settle
 // when every reel shows a shot or the wild.
 #include "machines/threereel/hole_in_one.h"
-#include "machines/threereel/table_checks.h"
+#include "machines/threereel/three_reel_session.h"
 
-using namespace tablecheck;
+using namespace reelsession;
 
 namespace {
 

@@ -1,10 +1,10 @@
 // Devizezu Dozozed: the climb symbols that only
 // losing spins show, the climb bonus along the path, the period of twenty
 // spins with its end-of-period pay, and the reset button.
-#include "machines/threereel/table_checks.h"
+#include "machines/threereel/three_reel_session.h"
 #include "machines/threereel/mountain_climber.h"
 
-using namespace tablecheck;
+using namespace reelsession;
 
 namespace {
 

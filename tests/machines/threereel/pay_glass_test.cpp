@@ -15,11 +15,11 @@
 #include "game/machine_factory.h"
 #include "machine/multi_line.h"
 #include "machine/video_slot.h"
-#include "machines/threereel/table_checks.h"
+#include "machines/threereel/three_reel_session.h"
 #include "player/machine_table.h"
 #include "poker/pay_tables.h"
 
-using namespace tablecheck;
+using namespace reelsession;
 
 namespace {
 

@@ -4,12 +4,12 @@
 #include "machines/threereel/blackjack.h"
 #include "machines/threereel/cursed.h"
 #include "machines/threereel/gloamer_house.h"
-#include "machines/threereel/table_checks.h"
+#include "machines/threereel/three_reel_session.h"
 #include "machines/threereel/wild_apple.h"
 #include "shell/text_label.h"
 #include "shell/util.h"
 
-using namespace tablecheck;
+using namespace reelsession;
 
 namespace {
 

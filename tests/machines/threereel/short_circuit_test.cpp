@@ -1,9 +1,9 @@
 // Zoruz Ivivede: the free re-spins after a win: same symbols, same win
 // again, no bet, at most five in a row, and the machine locked meanwhile.
 #include "machines/threereel/short_circuit.h"
-#include "machines/threereel/table_checks.h"
+#include "machines/threereel/three_reel_session.h"
 
-using namespace tablecheck;
+using namespace reelsession;
 
 namespace {
 

@@ -11,13 +11,13 @@
 #include "machines/threereel/crazy_dice.h"
 #include "machines/threereel/double_dice_spin_for_cash.h"
 #include "machines/threereel/gamble_wheel.h"
-#include "machines/threereel/table_checks.h"
+#include "machines/threereel/three_reel_session.h"
 #include "machines/threereel/wheel_of_cash.h"
 #include "shell/animation.h"
 #include "shell/app.h"
 #include "shell/display.h"
 
-using namespace tablecheck;
+using namespace reelsession;
 
 namespace {
 
