@@ -13,7 +13,6 @@
 #include "player/machine_stats.h"
 #include "player/player.h"
 #include "shell/display.h"
-#include "shell/mtrand.h"
 #include "support/headless.h"
 
 namespace {
@@ -58,18 +57,8 @@ public:
 
 class MachineCore : public ::testing::Test {
 protected:
-    void SetUp() override {
-        sgenrand(4357);
-        buildDenominationTable();
-        currentPlayer = new Player();
-        currentPlayer->name = "probe_player";
-        currentPlayer->money = 100.0;
-    }
-    void TearDown() override {
-        delete currentPlayer;
-        currentPlayer = nullptr;
-        freeDenominationTable();
-    }
+    void SetUp() override { ASSERT_TRUE(testrt::startHeadless("probe_player", 100.0, false)); }
+    void TearDown() override { testrt::stopHeadless(); }
 };
 
 TEST_F(MachineCore, PullNeedsTheWholeBetThenEarnsPointsAndDrawsStopTimes) {

@@ -11,6 +11,7 @@
 #include "machine/multi_line.h"
 #include "player/machine_stats.h"
 #include "player/player.h"
+#include "support/headless.h"
 
 namespace {
 
@@ -159,9 +160,7 @@ class MultiLineSettle : public ::testing::Test {
 protected:
     LineTableMachine* m = nullptr;
     void SetUp() override {
-        buildDenominationTable();
-        currentPlayer = new Player();
-        currentPlayer->name = "Line_Tester";
+        ASSERT_TRUE(testrt::startHeadless("Line_Tester", 0.0, false));
         ReelMachine::countUpDelay = 0;
         m = new LineTableMachine();
         defineSmallTable(*m);
@@ -169,9 +168,7 @@ protected:
     }
     void TearDown() override {
         delete m;
-        delete currentPlayer;
-        currentPlayer = nullptr;
-        freeDenominationTable();
+        testrt::stopHeadless();
     }
 };
 
