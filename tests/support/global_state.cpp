@@ -10,6 +10,7 @@
 
 #include <SDL.h>
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -42,109 +43,44 @@ extern char** environ;
 
 namespace {
 
-struct Saved {
-    std::map<std::string, std::string> env;
-    std::string soundFolder, lastMachine;
-    int denominationTab, categoryTab;
-    int threeReelCountUp, reelCountUp, flash, dragonPause, firstRunDelay;
-    void (*bonus)(Uint32), (*videoBonus)(Uint32), (*wheel)(Uint32), (*derby)(Uint32), (*poker)(Uint32);
-    void (*gamblePoint)(int*, int*), (*pokerMouse)(int*, int*);
-    void (*gambleWheel)(const PrizeWheelSpec&, Animation&, int&, std::string&);
-    Uint32 (*ticks)();
-    void (*rest)(Uint32);
-    App* app;
-    Display* screen;
-    SoundPlayer* sound;
-    Config* settings;
-    bool syncWrites;
-    AppHooks hooks;
-    Routes ways;
-    Player* player;
-    std::vector<MachineCreator> creators;
-
+// The saved values, each with the way to put it back.
+class Saved {
+public:
     void take() {
-        env.clear();
-        for (char** e = environ; *e; ++e) {
-            std::string entry = *e;
-            size_t eq = entry.find('=');
-            if (eq != std::string::npos) env[entry.substr(0, eq)] = entry.substr(eq + 1);
-        }
-        soundFolder = soundDir;
-        lastMachine = lastMachineId;
-        denominationTab = machinemenu::lastDenominationTab;
-        categoryTab = machinemenu::lastCategoryTab;
-        threeReelCountUp = ThreeReelMachine::countUpDelay;
-        reelCountUp = ReelMachine::countUpDelay;
-        flash = VideoSlotMachine::flashDelay;
-        dragonPause = DragonSpin::pauseMs;
-        firstRunDelay = Cashier::firstRunDelayMs;
-        bonus = bonusPause;
-        videoBonus = videoBonusPause;
-        wheel = wheelDelay;
-        derby = derbyDelay;
-        poker = pokerDelay;
-        gamblePoint = gamblePointer;
-        pokerMouse = pokerMouseState;
-        gambleWheel = gambleSpin;
-        ticks = mediaTicks;
-        rest = idleRest;
-        app = theApp;
-        screen = display;
-        sound = soundPlayer;
-        settings = config;
-        syncWrites = syncWritesToDisk;
-        player = currentPlayer;
-        hooks = appHooks;
-        ways = routes;
-        creators.clear();
-        for (const MachineInfo& m : machineTable()) {
-            creators.push_back(replaceMachineCreator(m.id, nullptr));
-            replaceMachineCreator(m.id, creators.back());
-        }
+        undo.clear();
+        keepService(theApp, "the application object");
+        keepService(currentPlayer, "the current player");
+        keepService(display, "the display");
+        keepService(soundPlayer, "the sound player");
+        keepService(config, "the settings");
+        keep(syncWritesToDisk);
+        keep(soundDir);
+        keep(lastMachineId);
+        keep(machinemenu::lastDenominationTab);
+        keep(machinemenu::lastCategoryTab);
+        keep(ThreeReelMachine::countUpDelay);
+        keep(ReelMachine::countUpDelay);
+        keep(VideoSlotMachine::flashDelay);
+        keep(DragonSpin::pauseMs);
+        keep(Cashier::firstRunDelayMs);
+        keep(bonusPause);
+        keep(videoBonusPause);
+        keep(wheelDelay);
+        keep(derbyDelay);
+        keep(pokerDelay);
+        keep(gamblePointer);
+        keep(pokerMouseState);
+        keep(gambleSpin);
+        keep(mediaTicks);
+        keep(idleRest);
+        keep(appHooks);
+        keep(routes);
+        keepEnvironment();
+        keepMachineCreators();
     }
 
     void restore() const {
-        EXPECT_EQ(theApp, app) << "the application object was left behind";
-        EXPECT_EQ(currentPlayer, player) << "the current player was left behind";
-        theApp = app;
-        EXPECT_EQ(display, screen) << "the display was left behind";
-        EXPECT_EQ(soundPlayer, sound) << "the sound player was left behind";
-        EXPECT_EQ(config, settings) << "the settings were left behind";
-        display = screen;
-        soundPlayer = sound;
-        config = settings;
-        syncWritesToDisk = syncWrites;
-        currentPlayer = player;
-        std::vector<std::string> extra;
-        for (char** e = environ; *e; ++e) {
-            std::string entry = *e;
-            std::string key = entry.substr(0, entry.find('='));
-            if (!env.count(key)) extra.push_back(key);
-        }
-        for (const std::string& key : extra) unsetenv(key.c_str());
-        for (const auto& [key, value] : env) setenv(key.c_str(), value.c_str(), 1);
-        soundDir = soundFolder;
-        lastMachineId = lastMachine;
-        machinemenu::lastDenominationTab = denominationTab;
-        machinemenu::lastCategoryTab = categoryTab;
-        ThreeReelMachine::countUpDelay = threeReelCountUp;
-        ReelMachine::countUpDelay = reelCountUp;
-        VideoSlotMachine::flashDelay = flash;
-        DragonSpin::pauseMs = dragonPause;
-        Cashier::firstRunDelayMs = firstRunDelay;
-        bonusPause = bonus;
-        videoBonusPause = videoBonus;
-        wheelDelay = wheel;
-        derbyDelay = derby;
-        pokerDelay = poker;
-        gamblePointer = gamblePoint;
-        pokerMouseState = pokerMouse;
-        gambleSpin = gambleWheel;
-        mediaTicks = ticks;
-        idleRest = rest;
-        appHooks = hooks;
-        routes = ways;
-        for (size_t i = 0; i < creators.size(); ++i) replaceMachineCreator(machineTable()[i].id, creators[i]);
+        for (const std::function<void()>& putBack : undo) putBack();
         clearQuitRequest();
         // Events a test pushed and never read.
         if (SDL_WasInit(SDL_INIT_VIDEO)) {
@@ -152,6 +88,53 @@ struct Saved {
             while (SDL_PollEvent(&e)) {
             }
         }
+    }
+
+private:
+    std::vector<std::function<void()>> undo;
+
+    template <class T>
+    void keep(T& global) {
+        undo.push_back([&global, value = global] { global = value; });
+    }
+
+    // A service a test makes must also be deleted by it.
+    template <class T>
+    void keepService(T*& service, const char* what) {
+        undo.push_back([&service, value = service, what] {
+            EXPECT_EQ(service, value) << what << " was left behind";
+            service = value;
+        });
+    }
+
+    void keepEnvironment() {
+        std::map<std::string, std::string> env;
+        for (char** e = environ; *e; ++e) {
+            std::string entry = *e;
+            size_t eq = entry.find('=');
+            if (eq != std::string::npos) env[entry.substr(0, eq)] = entry.substr(eq + 1);
+        }
+        undo.push_back([env] {
+            std::vector<std::string> extra;
+            for (char** e = environ; *e; ++e) {
+                std::string entry = *e;
+                std::string key = entry.substr(0, entry.find('='));
+                if (!env.count(key)) extra.push_back(key);
+            }
+            for (const std::string& key : extra) unsetenv(key.c_str());
+            for (const auto& [key, value] : env) setenv(key.c_str(), value.c_str(), 1);
+        });
+    }
+
+    void keepMachineCreators() {
+        std::vector<MachineCreator> creators;
+        for (const MachineInfo& m : machineTable()) {
+            creators.push_back(replaceMachineCreator(m.id, nullptr));
+            replaceMachineCreator(m.id, creators.back());
+        }
+        undo.push_back([creators] {
+            for (size_t i = 0; i < creators.size(); ++i) replaceMachineCreator(machineTable()[i].id, creators[i]);
+        });
     }
 };
 

@@ -16,14 +16,17 @@ namespace fs = std::filesystem;
 namespace testrt {
 
 namespace {
-std::string g_root;
-}
 
+std::string g_root;
+
+// Where the generated pictures, fonts and sounds of the source tree are.
 std::string assetRoot() {
     const char* env = std::getenv("CORVALO_ASSETS");
     if (env && *env) return env;
     return CORVALO_ROOT;
 }
+
+}  // namespace
 
 const std::string& root() { return g_root; }
 

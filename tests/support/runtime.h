@@ -39,7 +39,4 @@ std::string makeFontlessRuntime(const std::string& name);
 // and player as the game does (exits 3 or 4 when it cannot).
 void openFontlessRuntime(const std::string& tree);
 
-// Where the generated pictures, fonts and sounds of the source tree are.
-std::string assetRoot();
-
 }  // namespace testrt
