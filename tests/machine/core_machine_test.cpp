@@ -1,12 +1,10 @@
-// The root machine's spin cycle, hidden keys, coin value changes and
-// clean-up, driven through a small machine that records what the root asks
-// of its family hooks.
+// The root machine's spin cycle, VIP points, hidden keys, coin value
+// changes and clean-up, driven through a small machine that records what the
+// root asks of its family hooks.
 #include <gtest/gtest.h>
 
 #include <SDL.h>
 
-#include <cstring>
-#include <new>
 #include <string>
 #include <vector>
 
@@ -15,21 +13,17 @@
 #include "player/machine_stats.h"
 #include "player/player.h"
 #include "shell/display.h"
-#include "shell/mtrand.h"
 #include "support/headless.h"
-#include "shell/screen.h"
 
 namespace {
 
-// A machine whose hooks only note their calls; spin() pays `nextWin`.
+// A machine whose hooks only note their calls; its spins never win.
 class ProbeMachine : public Machine {
 public:
     std::vector<std::string> calls;
     int spins = 0;
     int settles = 0;
-    int nextWin = 0;
 
-    ProbeMachine() = default;  // fields as the root leaves them, before any set-up
     explicit ProbeMachine(const std::string& id, float value = 1.0f) {
         name = id;
         setDenomination(value);
@@ -42,7 +36,7 @@ public:
     void redraw() override {}
     void spin() override {
         ++spins;
-        win = nextWin;
+        win = 0;
     }
     void loadGraphics(const std::string&, int) override {}
     void showStoppedReel(int reel) override { calls.push_back("stop" + std::to_string(reel)); }
@@ -51,14 +45,11 @@ public:
         ++settles;
         calls.push_back("settle");
         spinning = false;
-        credits -= coins;
-        credits += win;
-        coins = 0;
         menuEnabled = true;
     }
     Uint32 drawStop() override { return 0; }
     void createReels() override {}
-    void placeReels() override { calls.push_back("placeReels"); }
+    void placeReels() override {}
     void onReelStop(int reel) override { calls.push_back("hook" + std::to_string(reel)); }
     void playWinSound() override {}
     void createMeters() override {}
@@ -66,40 +57,22 @@ public:
 
 class MachineCore : public ::testing::Test {
 protected:
-    void SetUp() override {
-        sgenrand(4357);
-        buildDenominationTable();
-        currentPlayer = new Player();
-        currentPlayer->name = "probe_player";
-        currentPlayer->money = 100.0;
-    }
-    void TearDown() override {
-        delete currentPlayer;
-        currentPlayer = nullptr;
-        freeDenominationTable();
-    }
+    void SetUp() override { ASSERT_TRUE(testrt::startHeadless("probe_player", 100.0, false)); }
+    void TearDown() override { testrt::stopHeadless(); }
 };
 
-TEST_F(MachineCore, PullWithTooFewCreditsStartsNothing) {
+TEST_F(MachineCore, PullNeedsTheWholeBetThenEarnsPointsAndDrawsStopTimes) {
     ProbeMachine m("10x", 0.25f);
-    m.credits = 2;
-    m.coins = 3;
-    m.pull();
-    EXPECT_EQ(m.spins, 0);
-    EXPECT_FALSE(m.spinning);
-    EXPECT_TRUE(m.menuEnabled) << "a refused pull must leave the machine taking input";
+    // Too few credits for the bet, or no bet at all: nothing starts.
+    for (int coins : {3, 0}) {
+        m.credits = 2;
+        m.coins = coins;
+        m.pull();
+        EXPECT_EQ(m.spins, 0) << coins;
+        EXPECT_TRUE(m.menuEnabled) << "a refused pull must leave the machine taking input";
+    }
     EXPECT_DOUBLE_EQ(currentPlayer->vippoints, 0.0);
 
-    // No bet at all starts nothing either.
-    m.credits = 10;
-    m.coins = 0;
-    m.pull();
-    EXPECT_EQ(m.spins, 0);
-    EXPECT_TRUE(m.menuEnabled);
-}
-
-TEST_F(MachineCore, PullThatStartsEarnsPointsAndDrawsStopTimes) {
-    ProbeMachine m("10x", 0.25f);
     m.credits = 3;
     m.coins = 3;
     m.pull();
@@ -121,6 +94,15 @@ TEST_F(MachineCore, PullThatStartsEarnsPointsAndDrawsStopTimes) {
     EXPECT_EQ(m.spins, 1);
 }
 
+TEST_F(MachineCore, VipPointsGrowInWholeCentsAndNeverGoBelowZero) {
+    ProbeMachine m("10x", 0.1f);
+    currentPlayer->vippoints = 0.1 + 0.2;  // float dust from an older profile is absorbed
+    for (int i = 0; i < 1000; ++i) m.addVipPoints(3);
+    EXPECT_EQ(currentPlayer->vippoints, 300.3);
+    m.addVipPoints(-100000);
+    EXPECT_EQ(currentPlayer->vippoints, 0.0);
+}
+
 TEST_F(MachineCore, ReelsStopInOrderAndSettleOnceAfterTheLast) {
     ProbeMachine m("10x");
     m.credits = 5;
@@ -134,7 +116,6 @@ TEST_F(MachineCore, ReelsStopInOrderAndSettleOnceAfterTheLast) {
     m.reelStopDelays = {100, 60000, 60000};
     m.spinStep();
     EXPECT_EQ(m.calls, (std::vector<std::string>{"stop0", "hook0"}));
-    EXPECT_EQ(m.reelStartTimes[0], -1);
 
     // Both remaining reels due in the same frame: 1 before 2, then one settle.
     m.reelStartTimes[1] = now - 60000;
@@ -153,7 +134,6 @@ TEST_F(MachineCore, PayoutTestRecordsTenThousandPlaysAndKeepsTheBet) {
     m.credits = 100;
     m.coins = 2;
     m.lines = 1;
-    m.nextWin = 0;
     testing::internal::CaptureStdout();
     m.handleEvent(testrt::keyEvent(SDLK_t));
     std::string out = testing::internal::GetCapturedStdout();
@@ -170,7 +150,7 @@ TEST_F(MachineCore, PayoutTestRecordsTenThousandPlaysAndKeepsTheBet) {
     EXPECT_DOUBLE_EQ(stats->totalloss, 3.0 * Machine::payoutTestPlays);
 }
 
-TEST_F(MachineCore, ChangingDenominationReturnsTheCreditsExactly) {
+TEST_F(MachineCore, ChangingTheCoinValueReturnsTheCreditsExactly) {
     ProbeMachine m("10x", 0.25f);
     ASSERT_FLOAT_EQ(m.coinValue(), 0.25f);
     m.credits = 12;
@@ -178,7 +158,27 @@ TEST_F(MachineCore, ChangingDenominationReturnsTheCreditsExactly) {
     EXPECT_EQ(m.credits, 0);
     EXPECT_DOUBLE_EQ(currentPlayer->money, 103.0);
     EXPECT_FLOAT_EQ(m.coinValue(), 0.5f) << "next larger coin value";
+    // Without a coin value nothing moves and the credits stay.
+    int credits = 5;
+    returnCreditsToPlayer(credits, nullptr);
+    EXPECT_EQ(credits, 5);
+    EXPECT_DOUBLE_EQ(currentPlayer->money, 103.0);
+}
 
+TEST_F(MachineCore, NextCoinValueStepsUpThroughTheOfferedOnesAndWraps) {
+    for (const char* id : {"10x", "zookeeper", "jacksorbetter"}) {
+        std::vector<float> offered;  // ascending; the table runs from 1000 down
+        for (auto it = denominationTable.rbegin(); it != denominationTable.rend(); ++it)
+            if ((*it)->offers(id)) offered.push_back((*it)->value);
+        ASSERT_GT(offered.size(), 1u) << id;
+        const Denomination* d = nextDenomination(id, nullptr);
+        for (size_t i = 0; i <= offered.size(); ++i) {
+            ASSERT_NE(d, nullptr) << id;
+            EXPECT_EQ(d->value, offered[i % offered.size()]) << id << " step " << i;
+            d = nextDenomination(id, d);
+        }
+    }
+    EXPECT_EQ(nextDenomination("nosuchmachine", nullptr), nullptr);
 }
 
 // Leaving hands the credits back (the money conservation test counts them);

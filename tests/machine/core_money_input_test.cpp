@@ -1,23 +1,16 @@
-// The money popup: what a typed amount buys, what is refused, and the popup
-// itself driven with key presses.
+// The money popup: what a typed amount buys, what is refused, and what
+// happens to the credits when the popup cannot be shown.
 #include <gtest/gtest.h>
-
-#include <SDL.h>
-#include <sge.h>
-
-#include <unistd.h>
 
 #include <climits>
 #include <cmath>
-#include <filesystem>
+#include <cstdlib>
 #include <string>
 
 #include "machine/denomination.h"
 #include "machine/money_input.h"
 #include "player/player.h"
-#include "player/config.h"
-#include "shell/display.h"
-#include "machines/threereel/three_reel_session.h"
+#include "support/headless.h"
 #include "support/runtime.h"
 
 namespace {
@@ -25,16 +18,10 @@ namespace {
 class MoneyInputCore : public ::testing::Test {
 protected:
     void SetUp() override {
-        buildDenominationTable();
-        currentPlayer = new Player();
-        currentPlayer->name = "money_probe";
-        currentPlayer->fileWritable = false;   // thousands of moves: no file each time
+        ASSERT_TRUE(testrt::startHeadless("money_probe", 0.0, false));
+        currentPlayer->fileWritable = false;
     }
-    void TearDown() override {
-        delete currentPlayer;
-        currentPlayer = nullptr;
-        freeDenominationTable();
-    }
+    void TearDown() override { testrt::stopHeadless(); }
     static const Denomination* at(float value) { return findDenominationValue(value); }
 };
 
@@ -92,47 +79,10 @@ TEST_F(MoneyInputCore, AcceptedAmountMovesExactCents) {
     EXPECT_EQ(currentPlayer->money, 10.0);
 }
 
-// The popup itself, typed into with pushed key presses.
-class MoneyPopup : public MoneyInputCore {
-protected:
-    void SetUp() override {
-        MoneyInputCore::SetUp();
-        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
-        ASSERT_EQ(sge_TTF_Init(), 0);
-        display = new Display(SDL_SWSURFACE);
-        ASSERT_TRUE(display->hasSurface());
-    }
-    void TearDown() override {
-        delete display;
-        display = nullptr;
-        SDL_Quit();
-        MoneyInputCore::TearDown();
-    }
-    static void type(const std::string& keys) { reelsession::typeDollars(keys); }
-    static void press(SDLKey key, Uint16 unicode) { reelsession::pushKey(key, unicode); }
-};
-
-TEST_F(MoneyPopup, TypedAmountBuysCreditsAndTheScreenComesBack) {
-    currentPlayer->money = 100.0;
-    SDL_FillRect(display->screen, nullptr, SDL_MapRGB(display->screen->format, 10, 120, 40));
-    Uint16 before = static_cast<Uint16*>(display->screen->pixels)[300 * (display->screen->pitch / 2) + 400];
-
-    int credits = 3;
-    type("20");
-    MoneyInput popup(credits, findDenominationValue(0.25f), reelMoneyPopup);
-    EXPECT_EQ(popup.typed, "20");
-    EXPECT_EQ(popup.creditsBought, 80);
-    EXPECT_EQ(credits, 83);
-    EXPECT_EQ(currentPlayer->money, 80.0);
-    Uint16 after = static_cast<Uint16*>(display->screen->pixels)[300 * (display->screen->pitch / 2) + 400];
-    EXPECT_EQ(after, before) << "the popup area is restored";
-    EXPECT_EQ(display->savedScreen, nullptr);
-}
-
 // Without its font the popup cannot be shown and the game ends with
 // "TT error", but the credits on the machine go back to the player and the
 // profile and settings are written first.
-TEST_F(MoneyPopup, MissingFontEndsTheGameButKeepsThePlayersMoney) {
+TEST_F(MoneyInputCore, MissingFontEndsTheGameButKeepsThePlayersMoney) {
     const std::string alt = testrt::makeFontlessRuntime("nomoneyfont");
     EXPECT_EXIT(
         {

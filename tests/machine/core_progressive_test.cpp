@@ -1,8 +1,7 @@
-// The progressive meters: start values, growth once a second, reseeding,
-// and paying a meter out in whole coins.
+// The progressive meters: growth once a second, the meter of each coin
+// value, and paying a meter out in whole coins.
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <vector>
 
 #include "machine/denomination.h"
@@ -55,7 +54,7 @@ TEST_F(ProgressiveCore, GrowsOneDollarPerSecondAtMost) {
     EXPECT_TRUE(grownBy(1));
 }
 
-TEST_F(ProgressiveCore, ValuePicksTheMeterByBadge) {
+TEST_F(ProgressiveCore, EachCoinValueHasItsMeterPaidInWholeCoins) {
     for (int i = 0; i < 10; ++i) progressiveMeters[i]->value = 1000.0 + i;
     EXPECT_EQ(progressiveValue(findDenominationValue(0.05f)), 1000.0);
     EXPECT_EQ(progressiveValue(findDenominationValue(1.0f)), 1004.0);
@@ -63,6 +62,9 @@ TEST_F(ProgressiveCore, ValuePicksTheMeterByBadge) {
     Denomination odd(2.0f, "2.png");
     EXPECT_EQ(progressiveValue(&odd), 0.0);
     EXPECT_EQ(progressiveValue(nullptr), 0.0);
+    // $100 at 0.05 is 2000 coins, not the 1999 a float quotient gives.
+    progressiveMeters[0]->value = 100.0;
+    EXPECT_EQ(progressiveCoins(findDenominationValue(0.05f)), 2000);
     clearProgressiveMeters();
     EXPECT_EQ(progressiveValue(findDenominationValue(1.0f)), 0.0);
 }

