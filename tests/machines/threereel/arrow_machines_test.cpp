@@ -1,21 +1,13 @@
-// The arrow machines (balloonmania, doubledicedeluxe, tripledicedeluxe,
-// gettinhot): their pay tables at one and three coins, the return they pay
-// against what their tables promise, and the arrow step after the reels stop.
-#include <cmath>
-
-#include "machine/three_reel_test_machine.h"
+// The arrow machine Balloon Mania: its wild and its yellow balloons (wilds
+// that stand in for nothing) never show on a losing spin.
 #include "machines/threereel/balloon_mania.h"
-#include "machines/threereel/bonus_machine_fixture.h"
-#include "machines/threereel/double_dice_deluxe.h"
-#include "machines/threereel/gettin_hot.h"
-#include "machines/threereel/triple_dice_deluxe.h"
+#include "machines/threereel/three_reel_session.h"
 
-using bonustest::heard;
-using bonustest::loadedPicture;
+using namespace reelsession;
 
 namespace {
 
-class ArrowMachines : public bonustest::MachineTest {};
+class ArrowMachines : public MachineFixture {};
 
 }  // namespace
 

@@ -1,20 +1,16 @@
-// Rerod Ozid: the two-coins'-worth pay at three coins, the dice
-// bonus that one winning full-bet spin in twenty starts, and the dice
-// screen itself.
+// Rerod Ozid: the dice bonus that one winning full-bet spin in twenty
+// starts, and the dice screen itself.
 #include <cstring>
 #include <set>
 
-#include "game/machine_factory.h"
-#include "player/machine_table.h"
-#include "machines/threereel/bonus_machine_fixture.h"
-#include "machines/threereel/bonus_pause.h"
 #include "machines/threereel/crazy_dice.h"
+#include "machines/threereel/three_reel_session.h"
 
-using bonustest::heard;
+using namespace reelsession;
 
 namespace {
 
-class CrazyDiceTest : public bonustest::BonusScreenTest {};
+class CrazyDiceTest : public MachineFixture {};
 
 // A copy of the whole screen, to compare before and after a bonus.
 std::vector<Uint8> screenBytes() {
@@ -30,22 +26,6 @@ std::vector<Uint8> screenBytes() {
 
 }  // namespace
 
-// Whole-bet lines pay as drawn; per-coin lines pay by the coins, but two
-// coins' worth at three; the reels never show the dice.
-TEST_F(CrazyDiceTest, ThreeCoinsPayTwoCoinsWorth) {
-    CrazyDice* m = open<CrazyDice>();
-    for (int coins = 1; coins <= 3; ++coins) {
-        m->coins = coins;
-        for (int i = 0; i < 20000; ++i) {
-            m->spin();
-            const int perCoin = m->result.award * (coins == 3 ? 2 : coins);
-            ASSERT_EQ(m->win, !m->result.matched ? 0 : m->result.payKind == payWholeBet ? m->result.award : perCoin);
-            for (int reel = 0; reel < 3; ++reel) ASSERT_NE(m->result.chosenSymbol(reel)->name, "dice");
-        }
-    }
-    delete m;
-}
-
 TEST_F(CrazyDiceTest, DiceScreenAddsTwoFacesAndRestoresTheScreen) {
     CrazyDice* m = open<CrazyDice>();
     const std::vector<Uint8> before = screenBytes();
@@ -59,7 +39,7 @@ TEST_F(CrazyDiceTest, DiceScreenAddsTwoFacesAndRestoresTheScreen) {
         EXPECT_TRUE(heard("tympani.wav"));
         EXPECT_TRUE(heard("orchit1.wav") && heard("orchit2.wav") && heard("orchit3.wav"));
         EXPECT_EQ(heard("jazzy.wav"), x > 8) << x;
-        EXPECT_TRUE(bonustest::loadedPicture("../gfx/bonus/crazydice/six_right.png"));
+        EXPECT_TRUE(loadedPicture("../gfx/bonus/crazydice/six_right.png"));
         EXPECT_TRUE(screenBytes() == before) << "the machine's screen comes back unchanged";
     }
     EXPECT_GE(seen.size(), 3u);
@@ -105,7 +85,7 @@ TEST_F(CrazyDiceTest, BonusOnlyForAWinAtFullBet) {
     }
     ASSERT_TRUE(bonus);
     EXPECT_EQ(m->result.chosenSymbol(2)->name, "dice");
-    EXPECT_TRUE(bonustest::loadedPicture("../gfx/crazydice/b.png.3"));
+    EXPECT_TRUE(loadedPicture("../gfx/crazydice/b.png.3"));
     EXPECT_FALSE(m->bonusPending);
     const int gained = m->credits - 97;
     ASSERT_EQ(gained % line, 0);

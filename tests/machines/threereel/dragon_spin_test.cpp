@@ -1,41 +1,26 @@
-// Vevuri Zero: its table, and the third reel that spins again on the first
-// three-reel win of a visit, played through the real reel-stop steps.
+// Vevuri Zero: the third reel that spins again on the first three-reel win
+// of a visit, played through the real reel-stop steps.
 #include "machines/threereel/dragon_spin.h"
-#include "machines/threereel/table_checks.h"
+#include "machines/threereel/three_reel_session.h"
 
-using namespace tablecheck;
+using namespace reelsession;
 
 namespace {
 
-typedef std::vector<int> Pays;
-
-class DragonSpinTest : public MachineFixture {
-protected:
-    void SetUp() override {
-        MachineFixture::SetUp();
-        DragonSpin::pauseMs = 0;
-    }
-    void TearDown() override {
-        DragonSpin::pauseMs = 1000;
-        MachineFixture::TearDown();
-    }
-};
+class DragonSpinTest : public MachineFixture {};
 
 }  // namespace
 
 TEST_F(DragonSpinTest, ThirdReelSpinsAgainOnceAVisit) {
     DragonSpin* m = open<DragonSpin>(1.0f, "100");
     ASSERT_EQ(m->credits, 100);
-    SDL_Event key{};
-    key.type = SDL_KEYDOWN;
-    key.key.keysym.sym = SDLK_n;  // one coin
-    SDL_Event spin = key;
-    spin.key.keysym.sym = SDLK_RETURN;
+    const SDL_Event oneCoin = testrt::keyEvent(SDLK_n);
+    const SDL_Event spin = testrt::keyEvent(SDLK_RETURN);
 
     int respins = 0;
     for (int pull = 0; pull < 400 && respins == 0; ++pull) {
         m->credits = 100;
-        m->handleEvent(key);
+        m->handleEvent(oneCoin);
         m->handleEvent(spin);
         ASSERT_TRUE(m->spinning);
         const bool takesIt = m->result.matched && m->result.reelCount == 3;
@@ -62,7 +47,7 @@ TEST_F(DragonSpinTest, ThirdReelSpinsAgainOnceAVisit) {
     // Never again on this visit.
     for (int pull = 0; pull < 200; ++pull) {
         m->credits = 100;
-        m->handleEvent(key);
+        m->handleEvent(oneCoin);
         m->handleEvent(spin);
         clearLoadedAssets();
         finishSpin(*m);

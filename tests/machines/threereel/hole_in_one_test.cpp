@@ -1,19 +1,13 @@
-// Daru Du Rir: its table and return, and the golf shots played out on the
-// reels before the settle when every reel shows a shot or the wild.
-#include <cmath>
-
-#include "game/machine_factory.h"
-#include "player/machine_table.h"
-#include "machines/threereel/bonus_machine_fixture.h"
-#include "machines/threereel/bonus_pause.h"
+// Daru Du Rir: the golf shots played out on the reels before the settle
+// when every reel shows a shot or the wild.
 #include "machines/threereel/hole_in_one.h"
+#include "machines/threereel/three_reel_session.h"
 
-using bonustest::heard;
-using bonustest::loadedPicture;
+using namespace reelsession;
 
 namespace {
 
-class HoleInOneTest : public bonustest::BonusScreenTest {
+class HoleInOneTest : public MachineFixture {
 protected:
     // Pulls at `coins`, then makes the outcome the active rule of that
     // award whose first reel accepts `first`, showing `shown`.

@@ -1,18 +1,14 @@
 // Devizezu Dozozed: the climb symbols that only
 // losing spins show, the climb bonus along the path, the period of twenty
 // spins with its end-of-period pay, and the reset button.
-#include "game/machine_factory.h"
-#include "player/machine_table.h"
-#include "machines/threereel/bonus_machine_fixture.h"
-#include "machines/threereel/bonus_pause.h"
+#include "machines/threereel/three_reel_session.h"
 #include "machines/threereel/mountain_climber.h"
 
-using bonustest::heard;
-using bonustest::loadedPicture;
+using namespace reelsession;
 
 namespace {
 
-class MountainClimberTest : public bonustest::BonusScreenTest {};
+class MountainClimberTest : public MachineFixture {};
 
 std::string bonusPicture(const std::string& name) { return "../gfx/bonus/mountainclimber/" + name; }
 
