@@ -197,6 +197,7 @@ TEST_F(PrizeRoomTest, OffersWhatThePointsCoverAndBuyingWithExactlyEnoughIsSaved)
     // Owned now: another click does nothing, not even open the panel.
     answerYes();
     room.handleButton(keychain);
+    EXPECT_EQ(1, testrt::pendingEvents());
     testrt::drainEvents();
 
     currentPlayer->vippoints = 500;
