@@ -161,10 +161,7 @@ protected:
 
     static void pressAt(int x, int y) {
         SDL_WarpMouse(x, y);
-        SDL_Event press{};
-        press.type = SDL_MOUSEBUTTONDOWN;
-        press.button.button = SDL_BUTTON_LEFT;
-        SDL_PushEvent(&press);
+        testrt::pushClick(x, y);
     }
     // The panel's "yes" and "no" (both about 50 by 24 from their corner).
     static void answerYes() { pressAt(384 + 20, 86 + 10); }
