@@ -113,36 +113,30 @@ TEST(MultiLineEvaluation, OnlyPlayedLinesPayAndCoinsMultiply) {
 
 class MultiLineSettle : public ::testing::Test {
 protected:
-    LineTableMachine* m = nullptr;
-    void SetUp() override {
-        ASSERT_TRUE(testrt::startHeadless("Line_Tester", 0.0, false));
-        ReelMachine::countUpDelay = 0;
-        m = new LineTableMachine();
-        defineSmallTable(*m);
-        m->setDenomination(0.25f);
-    }
-    void TearDown() override {
-        delete m;
-        testrt::stopHeadless();
-    }
+    void SetUp() override { ASSERT_TRUE(testrt::startHeadless("Line_Tester", 0.0, false)); }
+    void TearDown() override { testrt::stopHeadless(); }
 };
 
 TEST_F(MultiLineSettle, BetTakenPlayRecordedWinCountedLinesClearedCreditsBounded) {
-    m->credits = 40;
-    m->lines = 3;
-    m->coins = 1;
-    m->menuEnabled = false;
-    m->spinning = true;
-    m->stopOn({"wild_gold_blank", "wild_gold_blank", "bar_blank_wild"});
-    m->evaluateLines();
-    ASSERT_EQ(m->win, 25);
-    m->settle();
+    ReelMachine::countUpDelay = 0;
+    LineTableMachine m;
+    defineSmallTable(m);
+    m.setDenomination(0.25f);
+    m.credits = 40;
+    m.lines = 3;
+    m.coins = 1;
+    m.menuEnabled = false;
+    m.spinning = true;
+    m.stopOn({"wild_gold_blank", "wild_gold_blank", "bar_blank_wild"});
+    m.evaluateLines();
+    ASSERT_EQ(m.win, 25);
+    m.settle();
 
-    EXPECT_EQ(m->credits, 40 - 3 + 25);
-    EXPECT_EQ(m->lines, 0);
-    EXPECT_EQ(m->coins, 1);
-    EXPECT_TRUE(m->menuEnabled);
-    EXPECT_FALSE(m->spinning);
+    EXPECT_EQ(m.credits, 40 - 3 + 25);
+    EXPECT_EQ(m.lines, 0);
+    EXPECT_EQ(m.coins, 1);
+    EXPECT_TRUE(m.menuEnabled);
+    EXPECT_FALSE(m.spinning);
     MachineStats* s = currentPlayer->findStats("5linedouble");
     ASSERT_NE(s, nullptr);
     EXPECT_DOUBLE_EQ(s->totalloss, 0.75);
@@ -150,9 +144,9 @@ TEST_F(MultiLineSettle, BetTakenPlayRecordedWinCountedLinesClearedCreditsBounded
     EXPECT_EQ(s->spinswon, 1);
 
     // A huge win stops at the largest credit count.
-    m->credits = 2147483000;
-    m->lines = 1;
-    m->win = 5000;
-    m->settle();
-    EXPECT_EQ(m->credits, 2147483647);
+    m.credits = 2147483000;
+    m.lines = 1;
+    m.win = 5000;
+    m.settle();
+    EXPECT_EQ(m.credits, 2147483647);
 }

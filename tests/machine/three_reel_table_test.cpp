@@ -43,8 +43,7 @@ TEST(ThreeReelRules, GroupRulesAcceptExactlyTheMixedCombinations) {
 
 TEST(ThreeReelRules, UndeclaredNamesAreLeftOutOfRules) {
     TableMachine m;
-    threeRuleTable(m);
-    m.payRules.clear();
+    m.addSymbol("a", 1);
     testing::internal::CaptureStdout();
     SymbolList list{m.findSymbol("a"), m.findSymbol("nosuch")};
     std::string out = testing::internal::GetCapturedStdout();
