@@ -3,14 +3,13 @@
 // fuzzOneInput takes any bytes, so a fuzzing engine can drive it as well.
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <filesystem>
 #include <random>
 #include <string>
 
 #include "player/config.h"
-#include "player/money.h"
 #include "player/player.h"
+#include "player/save_files.h"
 #include "player/stats_screen.h"
 #include "shell/ini.h"
 #include "support/runtime.h"
@@ -19,7 +18,7 @@ namespace {
 
 const char* const fuzzName = "Fuzz_Me";
 
-std::string savePath() { return testrt::root() + "/save/" + fuzzName + ".save"; }
+std::string savePath() { return savefiles::savePath(fuzzName); }
 std::string configPath() { return testrt::root() + "/config.ini"; }
 
 bool unusable(const std::string& path) {
@@ -39,10 +38,7 @@ void fuzzOneInput(const std::string& bytes) {
     testing::internal::CaptureStderr();
 
     Player* p = new Player(fuzzName);
-    for (double amount : {p->money, p->vippoints}) {
-        EXPECT_TRUE(amount >= 0 && amount <= maxAmount) << amount;
-        EXPECT_GE((Money::dollars(amount) + Money::cents(100000) * INT_MAX).inCents(), 0);
-    }
+    for (double amount : {p->money, p->vippoints}) EXPECT_TRUE(amount >= 0 && amount <= maxAmount) << amount;
     EXPECT_EQ(p->stats.size(), 50u);
     for (MachineStats* s : p->stats) {
         for (int n : {s->hours, s->minutes, s->spinswon, s->spinslost, s->winningstreak, s->losingstreak,
@@ -58,19 +54,14 @@ void fuzzOneInput(const std::string& bytes) {
     if (badSave) {
         EXPECT_EQ(testrt::readFile(savePath()), bytes);
     } else {
-        // What was written reads back the same, and once read back writes
-        // out the same again.
-        for (int round = 0; round < 2; ++round) {
-            const std::string written = testrt::readFile(savePath());
-            Player* again = new Player(fuzzName);
-            EXPECT_EQ(again->money, money);
-            EXPECT_EQ(again->vippoints, points);
-            EXPECT_GE(again->findStats("deepsea")->spinswon, 1);
-            delete again;
-            if (round == 1) {
-                EXPECT_EQ(testrt::readFile(savePath()), written);
-            }
-        }
+        // What was written reads back the same and writes out the same again.
+        const std::string written = testrt::readFile(savePath());
+        Player* again = new Player(fuzzName);
+        EXPECT_EQ(again->money, money);
+        EXPECT_EQ(again->vippoints, points);
+        EXPECT_GE(again->findStats("deepsea")->spinswon, 1);
+        delete again;
+        EXPECT_EQ(testrt::readFile(savePath()), written);
     }
 
     { Config settings; }

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <random>
-#include <sstream>
 
 #include "poker/hand_eval.h"
 #include "poker/pay_tables.h"
@@ -12,25 +11,6 @@
 using namespace poker;
 
 namespace {
-
-// Cards written as text: "AH KS 10D 2C XH" (rank 2-10, J, Q, K, A, or X for
-// a joker; suit H, S, C, D).
-std::vector<Card> cardsOf(const std::string& text) {
-    std::vector<Card> cards;
-    std::istringstream in(text);
-    std::string t;
-    while (in >> t) {
-        const std::string rank = t.substr(0, t.size() - 1);
-        const size_t face = std::string("JQKA").find(rank);
-        Card c;
-        c.suit = static_cast<int>(std::string("HSCD").find(t.back()));
-        if (rank == "X") c.rank = kJoker;
-        else if (face != std::string::npos) c.rank = kJack + static_cast<int>(face);
-        else c.rank = std::stoi(rank);
-        cards.push_back(c);
-    }
-    return cards;
-}
 
 std::vector<Card*> pointersTo(std::vector<Card>& cards) {
     std::vector<Card*> p;
@@ -48,7 +28,7 @@ std::string dealtPays(const PayTable& t, const std::string& id) {
     for (int s = 0; s < 4; ++s)
         for (int r = 2; r <= kAce; ++r) pack.push_back({s, r, false, false});
     if (t.wild == WildKind::Jokers || t.wild == WildKind::DeucesAndJokers) pack.insert(pack.end(), 2, Card{0, kJoker});
-    std::vector<Card> royal = cardsOf("10S JS QS KS AS");
+    std::vector<Card> royal = {{1, 10}, {1, kJack}, {1, kQueen}, {1, kKing}, {1, kAce}};  // spades
     std::mt19937 rng(20261206);
     long long one = 0, five = 0;
     for (int deal = 0; deal < 5000; ++deal) {
@@ -88,9 +68,10 @@ TEST(PokerPayTables, EveryMachinePaysWhatItsTableSays) {
 // The search pays the best hand; where two hands pay alike, the one shown is
 // the first the table lists.
 TEST(PokerWildCards, ReportedHandOfEqualPays) {
-    std::vector<Card> straight = cardsOf("2C XH 5S 6H 9D");
+    // Suits: 0 hearts, 1 spades, 2 clubs, 3 diamonds.
+    std::vector<Card> straight = {{2, 2}, {0, kJoker}, {1, 5}, {0, 6}, {3, 9}};
     EXPECT_EQ(evaluateHand(*payTableFor("allwild"), pointersTo(straight), 1).hand, Hand::Straight);
-    std::vector<Card> four = cardsOf("2H 2S 5C KD KH");
+    std::vector<Card> four = {{0, 2}, {1, 2}, {2, 5}, {3, kKing}, {0, kKing}};
     EXPECT_EQ(evaluateHand(*payTableFor("deuceswild"), pointersTo(four), 1).hand, Hand::FourOfAKind);
 }
 

