@@ -216,9 +216,9 @@ TEST_F(MachineCore, LeavingWithNoPlayerNamesTheMachine) {
 
 TEST_F(MachineCore, MoneyAmountsAreOnlyPlainWholeNumbers) {
     const std::pair<const char*, int> typed[] = {
-        {"12", 12},  {"  40 ", 40}, {"007", 7},  {"0", 0},    {"100000", 100000}, {"", -1},   {"   ", -1},
-        {"abc", -1}, {"12abc", -1}, {"1 2", -1}, {"-5", -1},  {"+5", -1},         {"1.5", -1}, {"1e3", -1},
-        {"$20", -1}, {"99999999999999999999", -1},
+        {"12", 12}, {"  40 ", 40}, {"007", 7}, {"0", 0}, {"100000", 100000},
+        {"", -1}, {"   ", -1}, {"abc", -1}, {"12abc", -1}, {"1 2", -1}, {"-5", -1}, {"+5", -1}, {"1.5", -1},
+        {"1e3", -1}, {"$20", -1}, {"99999999999999999999", -1},
     };
     for (const auto& [text, amount] : typed) EXPECT_EQ(parseMoneyAmount(text), amount) << '"' << text << '"';
 }
