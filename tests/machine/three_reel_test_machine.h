@@ -12,10 +12,8 @@ public:
     TableMachine() {
         name = "10x";  // a machine id the player's statistics know
         reelCount = 3;
-        maxLines = 1;
         lines = 1;
         maxCoins = 3;
-        payoutRatio = 0.95f;
         multiplyByCoins = true;
     }
 

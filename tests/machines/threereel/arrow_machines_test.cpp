@@ -17,12 +17,11 @@ TEST_F(ArrowMachines, LosingSpinsShowNoWildOrYellowBalloon) {
         b->coins = coins;
         for (int i = 0; i < 4000; ++i) {
             b->spin();
-            if (!b->result.matched) {
-                EXPECT_EQ(b->win, 0);
-                for (int reel = 0; reel < 3; ++reel) {
-                    const std::string& n = b->result.chosenSymbol(reel)->name;
-                    EXPECT_TRUE(n != "wild" && n.find("yellowballoon") == std::string::npos) << n;
-                }
+            if (b->result.matched) continue;
+            EXPECT_EQ(b->win, 0);
+            for (int reel = 0; reel < 3; ++reel) {
+                const std::string& n = b->result.chosenSymbol(reel)->name;
+                EXPECT_TRUE(n != "wild" && n.find("yellowballoon") == std::string::npos) << n;
             }
         }
     }

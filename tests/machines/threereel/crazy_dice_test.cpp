@@ -54,35 +54,26 @@ TEST_F(CrazyDiceTest, BonusOnlyForAWinAtFullBet) {
     const PayRule winning = m->result;
     const int line = m->win;
 
-    // One or two coins, or no win: never, whatever the draw.
-    for (int i = 0; i < 150; ++i) {
+    // Settles that line at `coins` with `won` to pay; true when the die came.
+    auto settleWith = [&](int coins, int won) {
         m->result = winning;
-        m->coins = 1 + i % 2;
-        m->win = line;
+        m->coins = coins;
+        m->win = won;
         m->credits = 100;
         clearLoadedAssets();
         m->settle();
-        ASSERT_FALSE(heard("dice2.wav"));
-        m->coins = 3;
-        m->win = 0;
-        m->settle();
-        ASSERT_FALSE(heard("dice2.wav"));
+        return heard("dice2.wav");
+    };
+    // One or two coins, or no win: never, whatever the draw.
+    for (int i = 0; i < 150; ++i) {
+        ASSERT_FALSE(settleWith(1 + i % 2, line));
+        ASSERT_FALSE(settleWith(3, 0));
     }
 
     // A win at three coins: about one settle in twenty puts the die on the
     // third reel and multiplies the win by the thrown sum.
-    int settles = 0;
     bool bonus = false;
-    while (!bonus && settles < 400) {
-        ++settles;
-        m->result = winning;
-        m->coins = 3;
-        m->win = line;
-        m->credits = 100;
-        clearLoadedAssets();
-        m->settle();
-        bonus = heard("dice2.wav");
-    }
+    for (int settles = 0; settles < 400 && !bonus; ++settles) bonus = settleWith(3, line);
     ASSERT_TRUE(bonus);
     EXPECT_EQ(m->result.chosenSymbol(2)->name, "dice");
     EXPECT_TRUE(loadedPicture("../gfx/crazydice/b.png.3"));

@@ -116,6 +116,8 @@ void checkGlass(ThreeReelMachine& m, const std::string& cabinet, bool twoCoinsWo
     for (int a : rows) EXPECT_TRUE(inRows.count(a)) << "the glass lists " << a;
     for (int a : m.multiplyByCoins ? wholeBet : std::set<int>{}) {
         EXPECT_TRUE(printed(texts, a) && (perCoin.count(a) || !rows.count(a))) << "the whole-bet " << a << " in a row";
+        const std::regex saysHow("FOR THE BET|COINS: [^\\n]*PAY " + std::to_string(a));
+        EXPECT_TRUE(std::regex_search(texts, saysHow)) << "the glass says " << a << " pays for the bet";
     }
     EXPECT_EQ(texts.find("AS 2 COINS") != std::string::npos, twoCoinsWorthAtFullBet);
     expectOwnSymbols(cabinet, m.symbols, m.name);
@@ -124,8 +126,8 @@ void checkGlass(ThreeReelMachine& m, const std::string& cabinet, bool twoCoinsWo
 // The credits a line machine's glass rows name; a row "500xN" pays 500
 // times the line number, on every line.
 std::set<int> lineRowAmounts(const std::string& recipe, int lines) {
-    const size_t at = recipe.find("pays=[");
-    const std::string rows = recipe.substr(at, recipe.find("]],", at) + 2 - at);
+    const auto [at, length] = payRows(recipe);
+    const std::string rows = recipe.substr(at, length);
     static const std::regex row("\\[\\s*['\"][^'\"]*['\"]\\s*,\\s*['\"]?(\\d+)(xN)?");
     std::set<int> out;
     for (std::sregex_iterator it(rows.begin(), rows.end(), row), none; it != none; ++it)

@@ -1,6 +1,7 @@
 // The four progressive machines: the green jackpot amount above the reels
 // follows the coin value, and three of the top symbol at full bet pay the
 // meter with the machine's movie and sound, and every meter starts again.
+#include "machine/denomination.h"
 #include "machines/threereel/blackjack.h"
 #include "machines/threereel/cursed.h"
 #include "machines/threereel/gloamer_house.h"
@@ -15,42 +16,40 @@ namespace {
 
 class ProgressiveMachines : public MachineFixture {};
 
-TextLabel* label(ThreeReelMachine* m) {
-    if (Blackjack* b = dynamic_cast<Blackjack*>(m)) return b->progressive.progressiveText;
-    if (Cursed* c = dynamic_cast<Cursed*>(m)) return c->progressive.progressiveText;
-    if (GloamerHouse* g = dynamic_cast<GloamerHouse*>(m)) return g->progressive.progressiveText;
-    if (WildApple* w = dynamic_cast<WildApple*>(m)) return w->progressive.progressiveText;
-    return nullptr;
+template <class M>
+TextLabel* labelOf(ThreeReelMachine* m) {
+    return static_cast<M*>(m)->progressive.progressiveText;
 }
 
 struct Progressive {
     const char* id;
     const char* top;
     const char* sound;
+    TextLabel* (*label)(ThreeReelMachine*);
 };
 
 }  // namespace
 
 TEST_F(ProgressiveMachines, AmountFollowsTheCoinValueAndTheJackpotPaysTheMeter) {
-    const Progressive machines[] = {{"blackjack", "wild", "bjdrum.wav"},
-                                    {"cursed", "cursed", "horror.wav"},
-                                    {"gloamerhouse", "gloamer", "techjack.wav"},
-                                    {"wildapple", "wild", "wajackpt.wav"}};
+    const Progressive machines[] = {{"blackjack", "wild", "bjdrum.wav", labelOf<Blackjack>},
+                                    {"cursed", "cursed", "horror.wav", labelOf<Cursed>},
+                                    {"gloamerhouse", "gloamer", "techjack.wav", labelOf<GloamerHouse>},
+                                    {"wildapple", "wild", "wajackpt.wav", labelOf<WildApple>}};
     for (const Progressive& p : machines) {
         SCOPED_TRACE(p.id);
         ThreeReelMachine* m = openId(p.id, 0.25f);
-        ASSERT_NE(label(m), nullptr);
-        EXPECT_EQ(label(m)->text, doubleToString(progressiveValue(m->denomination)));
+        ASSERT_NE(p.label(m), nullptr);
+        EXPECT_EQ(p.label(m)->text, doubleToString(progressiveValue(m->denomination)));
         m->tick();
-        EXPECT_EQ(label(m)->text, "$" + doubleToString(progressiveValue(m->denomination)));
+        EXPECT_EQ(p.label(m)->text, "$" + doubleToString(progressiveValue(m->denomination)));
 
         // Another coin value shows its own meter at the next frame.
-        const std::string before = label(m)->text;
+        const std::string before = p.label(m)->text;
         m->handleButton(m->buttonNamed("denomination"));
         ASSERT_NE(m->denomination->value, 0.25f);
         m->tick();
-        EXPECT_EQ(label(m)->text, "$" + doubleToString(progressiveValue(m->denomination)));
-        EXPECT_NE(label(m)->text, before);
+        EXPECT_EQ(p.label(m)->text, "$" + doubleToString(progressiveValue(m->denomination)));
+        EXPECT_NE(p.label(m)->text, before);
 
         m->coins = 3;
         for (int pulls = 0; pulls < 3000000 && m->result.payKind != payProgressive; ++pulls) m->spin();

@@ -6,14 +6,12 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <sge.h>
 
 #include <algorithm>
 #include <cmath>
 #include <string>
 
 #include "game/machine_factory.h"
-#include "machine/denomination.h"
 #include "machine/prize_wheel.h"
 #include "machine/progressive.h"
 #include "machine/three_reel.h"
@@ -23,7 +21,6 @@
 #include "shell/asset_log.h"
 #include "shell/display.h"
 #include "shell/mtrand.h"
-#include "shell/sound.h"
 #include "support/headless.h"
 #include "support/runtime.h"
 
@@ -37,8 +34,7 @@ inline Uint32 fastClock() {
 
 using testrt::pushKey;
 using testrt::pushQuit;
-using testrt::typeMoney;
-inline void typeDollars(const std::string& amount) { typeMoney(amount); }
+inline void typeDollars(const std::string& amount) { testrt::typeMoney(amount); }
 inline void pushMouse(Uint8 type, int x, int y) { testrt::pushClick(x, y, type); }
 
 inline bool heard(const std::string& sound) { return loadedAssets().count("../sounds/" + sound) > 0; }
