@@ -17,25 +17,20 @@ namespace {
 // The 10X table, written out as the machine writes it (the real machine
 // would need a screen).
 void defineTenXTable(TableMachine& m) {
-    m.symbolsHook = [](TableMachine& t) {
-        t.addSymbol("blank", 9);
-        for (const char* n : {"x", "bar", "2bar", "3bar", "10bar", "wild"}) t.addSymbol(n, 2);
-    };
-    m.wildsHook = [](TableMachine& t) { t.addPlainWild(10); };
-    m.payHook = [](TableMachine& t) {
-        SymbolList x = t.symbolList({"x"});
-        t.addOneOfRule(x, 2, 0.05f);
-        t.addTwoOfRule(x, 5, 0.25f);
-        t.addThreeOfAKind(x, 10, 0.05f, 0);
-        t.addGroupRule(t.symbolList({"bar", "2bar", "3bar", "10bar"}), 5, 0.2f);
-        t.addThreeOfAKind(t.symbolList({"bar"}), 10, 0.05f, 0);
-        t.addThreeOfAKind(t.symbolList({"2bar"}), 25, 0.1f, 0);
-        t.addThreeOfAKind(t.symbolList({"3bar"}), 40, 0.1f, 0);
-        t.addThreeOfAKind(t.symbolList({"10bar"}), 80, 0.15f, 0);
-        t.addNoWildRule(t.symbolList({"wild"}), 800, 3, false);
-    };
-    m.extraHook = [](TableMachine& t) { t.addNoWildRule(t.symbolList({"wild"}), 5000, 3, true); };
-    m.define();
+    m.addSymbol("blank", 9);
+    for (const char* n : {"x", "bar", "2bar", "3bar", "10bar", "wild"}) m.addSymbol(n, 2);
+    m.addPlainWild(10);
+    SymbolList x = m.symbolList({"x"});
+    m.addOneOfRule(x, 2, 0.05f);
+    m.addTwoOfRule(x, 5, 0.25f);
+    m.addThreeOfAKind(x, 10, 0.05f, 0);
+    m.addGroupRule(m.symbolList({"bar", "2bar", "3bar", "10bar"}), 5, 0.2f);
+    m.addThreeOfAKind(m.symbolList({"bar"}), 10, 0.05f, 0);
+    m.addThreeOfAKind(m.symbolList({"2bar"}), 25, 0.1f, 0);
+    m.addThreeOfAKind(m.symbolList({"3bar"}), 40, 0.1f, 0);
+    m.addThreeOfAKind(m.symbolList({"10bar"}), 80, 0.15f, 0);
+    m.addNoWildRule(m.symbolList({"wild"}), 800, 3, false);
+    m.addNoWildRule(m.symbolList({"wild"}), 5000, 3, true);
     m.wildChance = 20;
 }
 

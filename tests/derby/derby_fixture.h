@@ -1,11 +1,9 @@
-// A headless derby for the machine tests: display, fonts, sound on the dummy
-// driver, coin values and a player; pauses that take no time (but are
-// recorded) and a clock that moves on by itself.
+// A headless derby for the machine tests: the shared headless game, pauses
+// that take no time (but are recorded) and a clock that moves on by itself.
 #pragma once
 
 #include <SDL.h>
 #include <gtest/gtest.h>
-#include <sge.h>
 #include <unistd.h>
 
 #include <string>
@@ -13,14 +11,12 @@
 
 #include "derby/demo_derby.h"
 #include "game/machine_factory.h"
-#include "player/machine_table.h"
 #include "machine/denomination.h"
 #include "player/player.h"
+#include "shell/app.h"
 #include "shell/asset_log.h"
-#include "shell/controls.h"
 #include "shell/display.h"
 #include "shell/mtrand.h"
-#include "shell/sound.h"
 #include "shell/text_label.h"
 #include "support/headless.h"
 
@@ -41,30 +37,14 @@ inline int countPauses(Uint32 ms) {
     return n;
 }
 
-using testrt::drainEvents;
-using testrt::pendingEvents;
-using testrt::pushKey;
-using testrt::typeMoney;
-
-inline void pushEventOfType(Uint8 type) {
-    if (type == SDL_MOUSEBUTTONDOWN || type == SDL_MOUSEBUTTONUP) return testrt::pushClick(10, 10, type);
-    SDL_Event e{};
-    e.type = type;
-    SDL_PushEvent(&e);
+// The whole screen's pixels (to compare before and after).
+inline std::vector<Uint8> screenPixels() {
+    const SDL_Surface* s = display->screen;
+    const Uint8* p = static_cast<const Uint8*>(s->pixels);
+    return std::vector<Uint8>(p, p + s->pitch * s->h);
 }
 
-// The screen's pixels in an area, row by row (to compare before and after).
-inline std::vector<Uint8> screenPixels(SDL_Rect area) {
-    SDL_Surface* s = display->screen;
-    std::vector<Uint8> pixels;
-    SDL_LockSurface(s);
-    for (int y = area.y; y < area.y + area.h; ++y) {
-        const Uint8* row = static_cast<const Uint8*>(s->pixels) + y * s->pitch + area.x * s->format->BytesPerPixel;
-        pixels.insert(pixels.end(), row, row + area.w * s->format->BytesPerPixel);
-    }
-    SDL_UnlockSurface(s);
-    return pixels;
-}
+inline bool assetTried(const std::string& path) { return loadedAssets().count(path) > 0; }
 
 class DerbyTest : public ::testing::Test {
 protected:
@@ -84,12 +64,10 @@ protected:
 
     // The derby from the floor's factory with `money` dollars typed into its popup.
     DemoDerby* open(const std::string& money = "20", float value = 1.0f) {
-        typeMoney(money);
-        Screen* s = createMachine("demoderby", value);
-        EXPECT_NE(s, nullptr);
-        DemoDerby* d = dynamic_cast<DemoDerby*>(s);
+        testrt::typeMoney(money);
+        DemoDerby* d = dynamic_cast<DemoDerby*>(createMachine("demoderby", value));
         EXPECT_NE(d, nullptr);
-        drainEvents();
+        testrt::drainEvents();
         return d;
     }
 
@@ -99,7 +77,6 @@ protected:
         d.handleButton(w);
     }
 
-    static bool assetTried(const std::string& path) { return loadedAssets().count(path) > 0; }
     static MachineStats& stats() { return *currentPlayer->findStats("demoderby"); }
 };
 

@@ -1,10 +1,8 @@
 // The derby's pay table and the settlement of a finished game: marks, the
-// car jackpot, the bet, the statistics and the count-up.
-#include <algorithm>
+// car jackpot, the bet, the record and the count-up.
 #include <map>
 
 #include "derby/derby_fixture.h"
-#include "shell/app.h"
 
 using namespace derbytest;
 
@@ -39,56 +37,36 @@ TEST(DerbyPayTable, LinePaysAndTheSymbolDraw) {
     EXPECT_EQ(counts, "2bar:9973 2tire:15048 3bar:7994 3tire:15122 bar:11895 car:5961 flag:3901 tire:25033 trophy:5073 ");
 }
 
-TEST_F(DerbyTest, SettlementPaysEveryRowTimesTheCoins) {
+TEST_F(DerbyTest, SettlementPaysEveryRowTimesTheCoinsAndShowsTheDebitedCredits) {
     DemoDerby* d = open("100");
-    ASSERT_EQ(d->credits, 100);
-    const MachineStats was = stats();
-    // 3 plays of 2 coins: 30 + 0 + 1 per coin.
-    setGame(*d, 2, {{"3bar", "3bar", "3bar"}, kLoser, {"tire", "2tire", "tire"}});
-    clearLoadedAssets();
-    d->payout();
-    EXPECT_EQ(d->credits, 100 - 6 + 62);
-    EXPECT_EQ(d->paidMeter->text, "62");
-    EXPECT_EQ(d->creditMeter->text, "156");
-    EXPECT_TRUE(assetTried("../gfx/demoderby/win.png"));
-    EXPECT_TRUE(assetTried("../sounds/race1.wav"));
-    EXPECT_TRUE(assetTried("../sounds/digicnt.wav"));
-    const MachineStats& s = stats();
-    EXPECT_EQ(s.spinswon, was.spinswon + 1);
-    EXPECT_EQ(s.spinslost, was.spinslost);
-    EXPECT_DOUBLE_EQ(s.totalloss, was.totalloss + 6.0);
-    EXPECT_DOUBLE_EQ(s.totalwon, was.totalwon + 62.0);
-    EXPECT_EQ(s.largestsinglewin, 62);
-    EXPECT_EQ(s.numberofhighpays, was.numberofhighpays + 1);
-    // 62 counts 10 five times, then 1 twelve times; one pause each, then the second's rest.
-    EXPECT_EQ(countPauses(200), 5 + 12);
-    EXPECT_EQ(countPauses(1000), 1);
+    struct Row {
+        std::vector<DerbyLine> lines;
+        int credits, won, countSteps;
+    };
+    // At 2 coins a play: 30 + 0 + 1 per coin, 62 counted 10 five times, then 1 twelve times;
+    // a game that wins nothing; three flags on play five, paid in coins below five coins.
+    const Row rows[] = {{{{"3bar", "3bar", "3bar"}, kLoser, {"tire", "2tire", "tire"}}, 100 - 6 + 62, 62, 5 + 12},
+                        {{kLoser, kLoser, kLoser}, 156 - 6, 0, 0},
+                        {{kLoser, kLoser, kLoser, kLoser, {"flag", "flag", "flag"}}, 150 - 10 + 800, 800, 7 + 9 + 10}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE("won " + std::to_string(row.won));
+        const MachineStats was = stats();
+        d->showPaid(77);
+        setGame(*d, 2, row.lines);
+        pauses.clear();
+        clearLoadedAssets();
+        d->payout();
+        EXPECT_EQ(d->credits, row.credits);
+        EXPECT_EQ(d->creditMeter->text, std::to_string(row.credits));
+        EXPECT_EQ(d->paidMeter->text, std::to_string(row.won > 0 ? row.won : 77)) << "a loss leaves the paid meter";
+        EXPECT_EQ(assetTried("../gfx/demoderby/win.png"), row.won > 0);
+        EXPECT_TRUE(row.won == 0 || assetTried("../sounds/digicnt.wav")) << "a win counts up with its click";
+        EXPECT_EQ(countPauses(200), row.countSteps);
+        EXPECT_EQ(countPauses(1000), 1);
+        EXPECT_DOUBLE_EQ(stats().totalloss, was.totalloss + 2.0 * row.lines.size());
+        EXPECT_DOUBLE_EQ(stats().totalwon, was.totalwon + row.won);
+    }
     EXPECT_EQ(d->plays, 1) << "the player's own choice is left alone";
-    delete d;
-}
-
-TEST_F(DerbyTest, ALosingGameCountsAsLostAndShowsTheDebitedCredits) {
-    DemoDerby* d = open("50");
-    d->showPaid(77);
-    const MachineStats was = stats();
-    currentPlayer->losingRun = 2;
-    currentPlayer->winningRun = 4;
-    setGame(*d, 2, {kLoser, kLoser, kLoser});
-    clearLoadedAssets();
-    d->payout();
-    EXPECT_EQ(d->credits, 44);
-    EXPECT_EQ(d->creditMeter->text, "44");
-    EXPECT_EQ(d->paidMeter->text, "77") << "a losing game leaves the paid meter";
-    EXPECT_EQ(countPauses(200), 0);
-    EXPECT_EQ(countPauses(1000), 1);
-    EXPECT_FALSE(assetTried("../gfx/demoderby/win.png"));
-    const MachineStats& s = stats();
-    EXPECT_EQ(s.spinslost, was.spinslost + 1);
-    EXPECT_EQ(currentPlayer->winningRun, 0);
-    EXPECT_EQ(currentPlayer->losingRun, 3);
-    EXPECT_EQ(s.losingstreak, std::max(was.losingstreak, 3));
-    EXPECT_DOUBLE_EQ(s.totalloss, was.totalloss + 6.0);
-    EXPECT_EQ(s.numberoflowpays + s.numberofhighpays, was.numberoflowpays + was.numberofhighpays);
     delete d;
 }
 
@@ -114,14 +92,12 @@ TEST_F(DerbyTest, ThreeFlagsOnPlayFiveAtFiveCoinsWinTheCarInsteadOfCoins) {
 TEST_F(DerbyTest, CountUpThrowsAwayOneWaitingEventPerStepButKeepsAWindowClose) {
     DemoDerby* d = open("100");
     setGame(*d, 1, {{"bar", "bar", "bar"}, {"bar", "2bar", "bar"}, {"tire", "2tire", "tire"}});  // 16: seven steps
-    for (int i = 0; i < 10; ++i) pushEventOfType(SDL_MOUSEMOTION);
+    for (int i = 0; i < 10; ++i) testrt::pushClick(10, 10, SDL_MOUSEBUTTONUP);
     d->payout();
-    EXPECT_EQ(pendingEvents(), 10 - 7);
-    drainEvents();
+    EXPECT_EQ(testrt::pendingEvents(), 10 - 7);
+    testrt::drainEvents();
 
-    SDL_Event quit{};
-    quit.type = SDL_QUIT;
-    SDL_PushEvent(&quit);
+    testrt::pushQuit();
     setGame(*d, 1, {{"tire", "tire", "2tire"}});
     d->payout();
     EXPECT_TRUE(quitRequested()) << "the request to close the window is not lost";

@@ -1,22 +1,8 @@
-// The derby played from its controls: opening and leaving, the bet controls
-// of the idle machine, the first spin, holds, the respin and the coin value.
-#include <algorithm>
-
+// The derby played from its controls: leaving with a game pending, the
+// first spin, the controls while a respin is pending, holds and the respin.
 #include "derby/derby_fixture.h"
-#include "floor/cashier.h"
-#include "floor/lobby.h"
-#include "shell/app.h"
 
 using namespace derbytest;
-
-namespace {
-
-// Releases and holds the given reels (1 to 3) of a pending game.
-void holdReels(DemoDerby& d, std::initializer_list<int> reels) {
-    for (int r : reels) d.handleButton(d.buttonNamed("hold" + std::to_string(r)));
-}
-
-}  // namespace
 
 TEST_F(DerbyTest, LeavingDuringAPendingGameReturnsItsBetAndItsPoints) {
     DemoDerby* d = open("10", 0.10f);  // 100 credits
@@ -40,8 +26,6 @@ TEST_F(DerbyTest, TheFirstSpinNeverPaysAndTakesNothing) {
         const double vip = currentPlayer->vippoints;
         d->spin();
         ASSERT_TRUE(d->respinPending);
-        EXPECT_EQ(d->betPlays, 3);
-        EXPECT_EQ(d->betCoins, 2);
         EXPECT_DOUBLE_EQ(currentPlayer->vippoints, vip + 1.5);
         ASSERT_EQ(d->lines.size(), 1u);
         EXPECT_EQ(DemoDerby::linePayOf(d->lines[0]), 0) << "seed " << seed;
@@ -81,17 +65,14 @@ TEST_F(DerbyTest, RespinWithEveryReelHeldRepeatsTheFirstLine) {
     press(*d, "start");
     ASSERT_TRUE(d->respinPending);
     const DerbyLine first = d->lines[0];
-    holdReels(*d, {1, 2, 3});
+    for (const char* reel : {"hold1", "hold2", "hold3"}) press(*d, reel);
     pauses.clear();
     clearLoadedAssets();
     press(*d, "respin");
     EXPECT_FALSE(d->respinPending);
-    ASSERT_EQ(d->lines.size(), 3u);
-    for (const DerbyLine& l : d->lines) EXPECT_EQ(l, first);
+    EXPECT_EQ(d->lines, std::vector<DerbyLine>(3, first));
     EXPECT_TRUE(d->stopOrder.empty()) << "no reel turns";
     EXPECT_EQ(countPauses(50), 3 * 3 * 2) << "two flash pictures per window";
-    EXPECT_TRUE(assetTried("../sounds/race2.wav"));
-    EXPECT_FALSE(assetTried("../sounds/slothit1.wav"));
     EXPECT_EQ(d->credits, 100 - 6) << "the first line never pays, so neither do its copies";
     // The next game starts with every hold released.
     press(*d, "start");

@@ -2,28 +2,26 @@
 #include <climits>
 
 #include "derby/derby_fixture.h"
-#include "shell/app.h"
 
 using namespace derbytest;
 
-class DerbyMoneyTest : public DerbyTest {
-protected:
-    // Types an amount into the popup of a machine at the given coin value.
-    int insert(DemoDerby& d, const std::string& typed, float value) {
-        d.denomination = findDenominationValue(value);
-        EXPECT_NE(d.denomination, nullptr);
-        int before = d.credits;
-        typeMoney(typed);
-        d.insertMoney();
-        return d.credits - before;
-    }
-};
+namespace {
 
-TEST_F(DerbyMoneyTest, RefusedEntriesBuyNothingButStillPlayTheBill) {
+// Types an amount into the popup of a machine at the given coin value; the credits it bought.
+int insert(DemoDerby& d, const std::string& typed, float value) {
+    d.denomination = findDenominationValue(value);
+    const int before = d.credits;
+    testrt::typeMoney(typed);
+    d.insertMoney();
+    return d.credits - before;
+}
+
+}  // namespace
+
+TEST_F(DerbyTest, RefusedEntriesBuyNothingButStillPlayTheBill) {
     DemoDerby* d = open("0");
     const double money = currentPlayer->money;
-    const SDL_Rect whole = {0, 0, 800, 600};
-    const std::vector<Uint8> before = screenPixels(whole);
+    const std::vector<Uint8> before = screenPixels();
     for (const char* typed : {"", "abc", "-5", "0"}) {
         clearLoadedAssets();
         EXPECT_EQ(insert(*d, typed, 1.0f), 0) << typed;
@@ -31,7 +29,7 @@ TEST_F(DerbyMoneyTest, RefusedEntriesBuyNothingButStillPlayTheBill) {
         EXPECT_TRUE(assetTried("../sounds/coinin1.wav"));
     }
     EXPECT_DOUBLE_EQ(currentPlayer->money, money);
-    EXPECT_TRUE(screenPixels(whole) == before) << "the screen is put back after the popup";
+    EXPECT_TRUE(screenPixels() == before) << "the screen is put back after the popup";
     EXPECT_EQ(insert(*d, "12 dollars", 1.0f), 12);
     // Large coins buy whole coins only.
     EXPECT_EQ(insert(*d, "3", 5.0f), 0);
@@ -40,7 +38,7 @@ TEST_F(DerbyMoneyTest, RefusedEntriesBuyNothingButStillPlayTheBill) {
     delete d;
 }
 
-TEST_F(DerbyMoneyTest, CreditsNeverRunPastTheLargestCount) {
+TEST_F(DerbyTest, CreditsNeverRunPastTheLargestCount) {
     currentPlayer->money = 1e9;
     DemoDerby* d = open("0");
     d->credits = INT_MAX - derbyTopGameWin - 50;
@@ -50,16 +48,25 @@ TEST_F(DerbyMoneyTest, CreditsNeverRunPastTheLargestCount) {
     delete d;
 }
 
+TEST_F(DerbyTest, AWindowCloseInTheMoneyFieldEndsItAndIsKeptForTheGame) {
+    DemoDerby* d = open("10");
+    const double money = currentPlayer->money;
+    testrt::pushQuit();
+    d->insertMoney();
+    EXPECT_EQ(d->credits, 10);
+    EXPECT_DOUBLE_EQ(currentPlayer->money, money);
+    EXPECT_TRUE(quitRequested()) << "the frame loop still sees the request";
+    delete d;
+}
+
 TEST_F(DerbyTest, AttractScreenLastsUntilAPressAndPutsTheScreenBack) {
     DemoDerby* d = open("10");
-    const SDL_Rect whole = {0, 0, 800, 600};
-    const std::vector<Uint8> before = screenPixels(whole);
-    // Motion and releases don't end it; the key press does; what follows stays queued.
-    pushEventOfType(SDL_MOUSEMOTION);
-    pushKey(SDLK_a, 'a', SDL_KEYUP);
-    pushEventOfType(SDL_MOUSEBUTTONUP);
-    pushKey(SDLK_a, 'a');
-    pushEventOfType(SDL_MOUSEBUTTONDOWN);
+    const std::vector<Uint8> before = screenPixels();
+    // Releases don't end it; the key press does; what follows stays queued.
+    testrt::pushKey(SDLK_a, 'a', SDL_KEYUP);
+    testrt::pushClick(10, 10, SDL_MOUSEBUTTONUP);
+    testrt::pushKey(SDLK_a, 'a');
+    testrt::pushClick(10, 10);
     clearLoadedAssets();
     d->showAttract("bottom");
     SDL_Event left{};
@@ -69,31 +76,17 @@ TEST_F(DerbyTest, AttractScreenLastsUntilAPressAndPutsTheScreenBack) {
     EXPECT_TRUE(assetTried("../gfx/demoderby/bottom.png"));
     EXPECT_FALSE(assetTried("../fonts/ledfont.def")) << "the bottom panel has no sign";
     EXPECT_TRUE(assetTried("../sounds/whoosh.wav"));
-    EXPECT_TRUE(screenPixels(whole) == before) << "the derby is back as it was";
+    EXPECT_TRUE(screenPixels() == before) << "the derby is back as it was";
 
-    drainEvents();
-    pushEventOfType(SDL_MOUSEBUTTONDOWN);
+    testrt::pushClick(10, 10);
     clearLoadedAssets();
     d->showAttract("top");
     EXPECT_TRUE(assetTried("../gfx/demoderby/top.png"));
     EXPECT_TRUE(assetTried("../fonts/ledfont.def"));
 
     // A window close ends it too, and is kept for the frame loop.
-    pushEventOfType(SDL_QUIT);
+    testrt::pushQuit();
     d->showAttract("top");
     EXPECT_TRUE(quitRequested());
-    delete d;
-}
-
-TEST_F(DerbyMoneyTest, AWindowCloseInTheFieldEndsItAndIsKeptForTheGame) {
-    DemoDerby* d = open("10");
-    const double money = currentPlayer->money;
-    SDL_Event quit{};
-    quit.type = SDL_QUIT;
-    SDL_PushEvent(&quit);
-    d->insertMoney();
-    EXPECT_EQ(d->credits, 10);
-    EXPECT_DOUBLE_EQ(currentPlayer->money, money);
-    EXPECT_TRUE(quitRequested()) << "the frame loop still sees the request";
     delete d;
 }

@@ -9,7 +9,6 @@
 #include "player/player.h"
 #include "shell/display.h"
 #include "shell/sound.h"
-#include "support/headless.h"
 #include "support/runtime.h"
 
 namespace floortest {
@@ -62,13 +61,13 @@ void FloorTest::SetUp() {
     config = new Config();
     Cashier::firstRunDelayMs = 0;
     StandIn::built = 0;
-    dropEvents();
+    testrt::drainEvents();
 }
 
 void FloorTest::TearDown() {
     SDL_RemoveTimer(watchdog);
     EXPECT_FALSE(watchdogFired) << "a modal loop waited for input that never came";
-    dropEvents();
+    testrt::drainEvents();
     delete config;  // writes the settings and saves the current player
     config = nullptr;
     currentPlayer = nullptr;
@@ -80,7 +79,16 @@ void writeSave(const std::string& name, const std::string& gender, double money)
                       "[" + name + "]\ngender=" + gender + "\nmoney=" + std::to_string(money) + "\nfirsttimelobby=0\n");
 }
 
-std::string readSave(const std::string& name) { return testrt::readFile(testrt::root() + "/save/" + name + ".save"); }
+std::unique_ptr<Screen> takeNext(Screen& screen) {
+    std::unique_ptr<Screen> next(screen.next);
+    screen.next = nullptr;
+    return next;
+}
+
+std::string nextName(Screen& screen) {
+    std::unique_ptr<Screen> next = takeNext(screen);
+    return next ? next->name : "";
+}
 
 void pushKey(SDLKey key, Uint16 unicode) {
     testrt::pushKey(key, unicode, SDL_KEYDOWN);
@@ -108,7 +116,7 @@ void pushClick(const SDL_Rect& r) {
 
 void moveMouse(int x, int y) {
     SDL_WarpMouse(static_cast<Uint16>(x), static_cast<Uint16>(y));
-    dropEvents();
+    testrt::drainEvents();
 }
 
 void clickAt(Screen& screen, int x, int y) {

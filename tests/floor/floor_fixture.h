@@ -6,6 +6,7 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -47,7 +48,6 @@ protected:
 };
 
 void writeSave(const std::string& name, const std::string& gender, double money);
-std::string readSave(const std::string& name);
 
 // Events as SDL delivers them: a key pressed and released, typed text, a
 // left press or release, a left click in the middle of a rectangle.
@@ -58,8 +58,11 @@ inline void pushRelease(int x, int y) { testrt::pushClick(x, y, SDL_MOUSEBUTTONU
 void pushMotion(int x, int y);
 using testrt::pendingEvents;
 using testrt::pushQuit;
-inline void dropEvents() { testrt::drainEvents(); }
 void pushClick(const SDL_Rect& r);
+// Takes the screen a screen named to follow it: the test owns it now.
+std::unique_ptr<Screen> takeNext(Screen& screen);
+// The name of that screen ("" when none was named), which is then deleted.
+std::string nextName(Screen& screen);
 // Moves the mouse there and empties the queue of the motion that causes.
 void moveMouse(int x, int y);
 // A left press at a point, handed straight to the screen.

@@ -33,12 +33,12 @@
 #include "player/config.h"
 #include "player/jackpot_movies.h"
 #include "player/player.h"
+#include "player/save_files.h"
 #include "player/trophy_room.h"
 #include "poker/poker_machines.h"
 #include "shell/animation.h"
 #include "shell/app.h"
 #include "shell/display.h"
-#include "shell/ini.h"
 #include "shell/led_sign.h"
 #include "shell/waiting.h"
 #include "support/headless.h"
@@ -79,7 +79,7 @@ std::ostream& operator<<(std::ostream& out, const ModalPart& part) { return out 
 // seen every help page.
 void startGame() {
     testrt::resetFiles("[global]\nplayers=Stop_Here\nlastplayer=Stop_Here\nfirsttimeever=0\n");
-    testrt::writeFile(testrt::root() + "/save/Stop_Here.save",
+    testrt::writeFile(savefiles::savePath("Stop_Here"),
                       "[Stop_Here]\ngender=female\nmoney=40\nfirsttimelobby=0\nfirsttimeslot=0\n"
                       "firsttimenickle=0\nfirsttimepoker=0\n");
     Cashier::firstRunDelayMs = 0;
@@ -101,9 +101,7 @@ TEST_P(StopSignal, EndsThePartAndTheGameSavingThePlayer) {
     SDL_Quit();
     for (int stop : {SIGTERM, SIGINT, SIGHUP, SIGQUIT}) std::signal(stop, SIG_DFL);
 
-    FileConfig save = FileConfig::fromFile(testrt::root() + "/save/Stop_Here.save");
-    save.setCurrentPath("Stop_Here");
-    EXPECT_GE(save.readEntry("money", 0.0), 321.25) << "what the player had is saved";
+    EXPECT_GE(savefiles::savedMoney("Stop_Here"), 321.25) << "what the player had is saved";
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -38,19 +38,8 @@ inline void key(Screen& s, SDLKey sym) { s.handleEvent(testrt::keyEvent(sym)); }
 inline void queuePressesForBonuses() {
     assettest::flushEvents();
     for (int y = 100; y <= 550; y += 75)
-        for (int x = 60; x <= 740; x += 85) {
-            SDL_Event e{};
-            e.type = SDL_MOUSEBUTTONDOWN;
-            e.button.type = SDL_MOUSEBUTTONDOWN;
-            e.button.button = SDL_BUTTON_LEFT;
-            e.button.state = SDL_PRESSED;
-            e.button.x = static_cast<Uint16>(x);
-            e.button.y = static_cast<Uint16>(y);
-            SDL_PushEvent(&e);
-        }
-    SDL_Event quit{};
-    quit.type = SDL_QUIT;
-    SDL_PushEvent(&quit);
+        for (int x = 60; x <= 740; x += 85) testrt::pushClick(x, y);
+    testrt::pushQuit();
 }
 
 // One full-bet play the way the player makes it, run to its end.

@@ -12,6 +12,7 @@
 #include "game/play.h"
 #include "player/machine_stats.h"
 #include "player/player.h"
+#include "player/save_files.h"
 #include "shell/app.h"
 #include "shell/asset_log.h"
 #include "shell/display.h"
@@ -46,7 +47,7 @@ class GameSession : public ::testing::TestWithParam<const char*> {};
 TEST_P(GameSession, MoneyPointsAndRecordSurviveAShutDownWithCreditsOnTheMachine) {
     const std::string id = GetParam();
     testrt::resetFiles("[global]\nplayers=Ses_Sion\nlastplayer=Ses_Sion\nfirsttimeever=0\n");
-    testrt::writeFile(testrt::root() + "/save/Ses_Sion.save",
+    testrt::writeFile(savefiles::savePath("Ses_Sion"),
                       "[Ses_Sion]\ngender=female\nmoney=1000\nvippoints=12.5\nfirsttime=0\nfirsttimelobby=0\n"
                       "firsttimeslot=0\nfirsttimenickle=0\nfirsttimepoker=0\n");
     startGame();
@@ -80,9 +81,7 @@ TEST_P(GameSession, MoneyPointsAndRecordSurviveAShutDownWithCreditsOnTheMachine)
     const double points = currentPlayer->vippoints;
 
     // The window closes with the credits on the machine.
-    SDL_Event close{};
-    close.type = SDL_QUIT;
-    SDL_PushEvent(&close);
+    testrt::pushQuit();
     EXPECT_EQ(runFrameLoop(), 0);
     stopGame();
     ASSERT_EQ(currentPlayer, nullptr);

@@ -1,35 +1,36 @@
-// The root machine's spin cycle, hidden keys, coin value changes and
-// clean-up, driven through a small machine that records what the root asks
-// of its family hooks.
+// The machine layer without a family: the root machine's spin cycle, VIP
+// points, hidden keys, coin value changes and clean-up (driven through a
+// small machine that records what the root asks of its family hooks), the
+// money popup's amounts, and the progressive meters.
 #include <gtest/gtest.h>
 
 #include <SDL.h>
 
-#include <cstring>
-#include <new>
+#include <climits>
+#include <cmath>
+#include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "machine/denomination.h"
 #include "machine/machine.h"
+#include "machine/money_input.h"
+#include "machine/progressive.h"
 #include "player/machine_stats.h"
 #include "player/player.h"
 #include "shell/display.h"
-#include "shell/mtrand.h"
 #include "support/headless.h"
-#include "shell/screen.h"
+#include "support/runtime.h"
 
 namespace {
 
-// A machine whose hooks only note their calls; spin() pays `nextWin`.
+// A machine whose hooks only note their calls; its spins never win.
 class ProbeMachine : public Machine {
 public:
     std::vector<std::string> calls;
     int spins = 0;
-    int settles = 0;
-    int nextWin = 0;
 
-    ProbeMachine() = default;  // fields as the root leaves them, before any set-up
     explicit ProbeMachine(const std::string& id, float value = 1.0f) {
         name = id;
         setDenomination(value);
@@ -42,23 +43,19 @@ public:
     void redraw() override {}
     void spin() override {
         ++spins;
-        win = nextWin;
+        win = 0;
     }
     void loadGraphics(const std::string&, int) override {}
     void showStoppedReel(int reel) override { calls.push_back("stop" + std::to_string(reel)); }
     void drawOverlay() override {}
     void settle() override {
-        ++settles;
         calls.push_back("settle");
         spinning = false;
-        credits -= coins;
-        credits += win;
-        coins = 0;
         menuEnabled = true;
     }
     Uint32 drawStop() override { return 0; }
     void createReels() override {}
-    void placeReels() override { calls.push_back("placeReels"); }
+    void placeReels() override {}
     void onReelStop(int reel) override { calls.push_back("hook" + std::to_string(reel)); }
     void playWinSound() override {}
     void createMeters() override {}
@@ -66,40 +63,40 @@ public:
 
 class MachineCore : public ::testing::Test {
 protected:
+    void SetUp() override { ASSERT_TRUE(testrt::startHeadless("probe_player", 100.0, false)); }
+    void TearDown() override { testrt::stopHeadless(); }
+    static const Denomination* at(float value) { return findDenominationValue(value); }
+};
+
+class ProgressiveCore : public MachineCore {
+protected:
     void SetUp() override {
-        sgenrand(4357);
-        buildDenominationTable();
-        currentPlayer = new Player();
-        currentPlayer->name = "probe_player";
-        currentPlayer->money = 100.0;
+        MachineCore::SetUp();
+        seedProgressiveMeters();
     }
     void TearDown() override {
-        delete currentPlayer;
-        currentPlayer = nullptr;
-        freeDenominationTable();
+        clearProgressiveMeters();
+        MachineCore::TearDown();
+    }
+    static std::vector<double> meterValues() {
+        std::vector<double> v;
+        for (ProgressiveMeter* m : progressiveMeters) v.push_back(m->value);
+        return v;
     }
 };
 
-TEST_F(MachineCore, PullWithTooFewCreditsStartsNothing) {
+TEST_F(MachineCore, PullNeedsTheWholeBetThenEarnsPointsAndDrawsStopTimes) {
     ProbeMachine m("10x", 0.25f);
-    m.credits = 2;
-    m.coins = 3;
-    m.pull();
-    EXPECT_EQ(m.spins, 0);
-    EXPECT_FALSE(m.spinning);
-    EXPECT_TRUE(m.menuEnabled) << "a refused pull must leave the machine taking input";
+    // Too few credits for the bet, or no bet at all: nothing starts.
+    for (int coins : {3, 0}) {
+        m.credits = 2;
+        m.coins = coins;
+        m.pull();
+        EXPECT_EQ(m.spins, 0) << coins;
+        EXPECT_TRUE(m.menuEnabled) << "a refused pull must leave the machine taking input";
+    }
     EXPECT_DOUBLE_EQ(currentPlayer->vippoints, 0.0);
 
-    // No bet at all starts nothing either.
-    m.credits = 10;
-    m.coins = 0;
-    m.pull();
-    EXPECT_EQ(m.spins, 0);
-    EXPECT_TRUE(m.menuEnabled);
-}
-
-TEST_F(MachineCore, PullThatStartsEarnsPointsAndDrawsStopTimes) {
-    ProbeMachine m("10x", 0.25f);
     m.credits = 3;
     m.coins = 3;
     m.pull();
@@ -121,6 +118,15 @@ TEST_F(MachineCore, PullThatStartsEarnsPointsAndDrawsStopTimes) {
     EXPECT_EQ(m.spins, 1);
 }
 
+TEST_F(MachineCore, VipPointsGrowInWholeCentsAndNeverGoBelowZero) {
+    ProbeMachine m("10x", 0.1f);
+    currentPlayer->vippoints = 0.1 + 0.2;  // float dust from an older profile is absorbed
+    for (int i = 0; i < 1000; ++i) m.addVipPoints(3);
+    EXPECT_EQ(currentPlayer->vippoints, 300.3);
+    m.addVipPoints(-100000);
+    EXPECT_EQ(currentPlayer->vippoints, 0.0);
+}
+
 TEST_F(MachineCore, ReelsStopInOrderAndSettleOnceAfterTheLast) {
     ProbeMachine m("10x");
     m.credits = 5;
@@ -134,7 +140,6 @@ TEST_F(MachineCore, ReelsStopInOrderAndSettleOnceAfterTheLast) {
     m.reelStopDelays = {100, 60000, 60000};
     m.spinStep();
     EXPECT_EQ(m.calls, (std::vector<std::string>{"stop0", "hook0"}));
-    EXPECT_EQ(m.reelStartTimes[0], -1);
 
     // Both remaining reels due in the same frame: 1 before 2, then one settle.
     m.reelStartTimes[1] = now - 60000;
@@ -142,10 +147,6 @@ TEST_F(MachineCore, ReelsStopInOrderAndSettleOnceAfterTheLast) {
     m.calls.clear();
     m.spinStep();
     EXPECT_EQ(m.calls, (std::vector<std::string>{"stop1", "hook1", "stop2", "hook2", "settle"}));
-    EXPECT_EQ(m.settles, 1);
-    EXPECT_FALSE(m.spinning);
-    m.tick();
-    EXPECT_EQ(m.settles, 1);
 }
 
 TEST_F(MachineCore, PayoutTestRecordsTenThousandPlaysAndKeepsTheBet) {
@@ -153,13 +154,11 @@ TEST_F(MachineCore, PayoutTestRecordsTenThousandPlaysAndKeepsTheBet) {
     m.credits = 100;
     m.coins = 2;
     m.lines = 1;
-    m.nextWin = 0;
     testing::internal::CaptureStdout();
     m.handleEvent(testrt::keyEvent(SDLK_t));
     std::string out = testing::internal::GetCapturedStdout();
     EXPECT_EQ(m.spins, Machine::payoutTestPlays);
-    EXPECT_EQ(out.rfind("Testing ", 0), 0u);
-    EXPECT_NE(out.find(" Done.\n"), std::string::npos);
+    EXPECT_EQ(out, "Testing " + std::string(Machine::payoutTestPlays, '.') + " Done.\n");
     EXPECT_EQ(m.coins, 2) << "the test must leave the bet as it was";
     EXPECT_EQ(m.lines, 1);
     EXPECT_EQ(m.credits, 100);
@@ -170,7 +169,7 @@ TEST_F(MachineCore, PayoutTestRecordsTenThousandPlaysAndKeepsTheBet) {
     EXPECT_DOUBLE_EQ(stats->totalloss, 3.0 * Machine::payoutTestPlays);
 }
 
-TEST_F(MachineCore, ChangingDenominationReturnsTheCreditsExactly) {
+TEST_F(MachineCore, ChangingTheCoinValueReturnsTheCreditsExactly) {
     ProbeMachine m("10x", 0.25f);
     ASSERT_FLOAT_EQ(m.coinValue(), 0.25f);
     m.credits = 12;
@@ -178,7 +177,27 @@ TEST_F(MachineCore, ChangingDenominationReturnsTheCreditsExactly) {
     EXPECT_EQ(m.credits, 0);
     EXPECT_DOUBLE_EQ(currentPlayer->money, 103.0);
     EXPECT_FLOAT_EQ(m.coinValue(), 0.5f) << "next larger coin value";
+    // Without a coin value nothing moves and the credits stay.
+    int credits = 5;
+    returnCreditsToPlayer(credits, nullptr);
+    EXPECT_EQ(credits, 5);
+    EXPECT_DOUBLE_EQ(currentPlayer->money, 103.0);
+}
 
+TEST_F(MachineCore, NextCoinValueStepsUpThroughTheOfferedOnesAndWraps) {
+    for (const char* id : {"10x", "zookeeper", "jacksorbetter"}) {
+        std::vector<float> offered;  // ascending; the table runs from 1000 down
+        for (auto it = denominationTable.rbegin(); it != denominationTable.rend(); ++it)
+            if ((*it)->offers(id)) offered.push_back((*it)->value);
+        ASSERT_GT(offered.size(), 1u) << id;
+        const Denomination* d = nextDenomination(id, nullptr);
+        for (size_t i = 0; i <= offered.size(); ++i) {
+            ASSERT_NE(d, nullptr) << id;
+            EXPECT_EQ(d->value, offered[i % offered.size()]) << id << " step " << i;
+            d = nextDenomination(id, d);
+        }
+    }
+    EXPECT_EQ(nextDenomination("nosuchmachine", nullptr), nullptr);
 }
 
 // Leaving hands the credits back (the money conservation test counts them);
@@ -193,6 +212,118 @@ TEST_F(MachineCore, LeavingWithNoPlayerNamesTheMachine) {
     currentPlayer = saved;
     EXPECT_DOUBLE_EQ(currentPlayer->money, 100.0);
     EXPECT_EQ(lastMachineId, "5x");
+}
+
+TEST_F(MachineCore, MoneyAmountsAreOnlyPlainWholeNumbers) {
+    const std::pair<const char*, int> typed[] = {
+        {"12", 12}, {"  40 ", 40}, {"007", 7}, {"0", 0}, {"100000", 100000},
+        {"", -1}, {"   ", -1}, {"abc", -1}, {"12abc", -1}, {"1 2", -1}, {"-5", -1}, {"+5", -1}, {"1.5", -1},
+        {"1e3", -1}, {"$20", -1}, {"99999999999999999999", -1},
+    };
+    for (const auto& [text, amount] : typed) EXPECT_EQ(parseMoneyAmount(text), amount) << '"' << text << '"';
+}
+
+TEST_F(MachineCore, MoneyEntryLimits) {
+    const double rich = 1e9;
+    EXPECT_EQ(moneyInputCredits(100000, at(1.0f), rich), 100000);
+    EXPECT_EQ(moneyInputCredits(100001, at(1.0f), rich), 0);
+    EXPECT_EQ(moneyInputCredits(25000, at(0.25f), rich), 100000);
+    EXPECT_EQ(moneyInputCredits(25001, at(0.25f), rich), 0) << "more than 100000 coins";
+    EXPECT_EQ(moneyInputCredits(0, at(1.0f), rich), 0);
+    EXPECT_EQ(moneyInputCredits(5, nullptr, rich), 0);
+    // The player's money: the whole of it is fine, a cent more is not.
+    EXPECT_EQ(moneyInputCredits(50, at(1.0f), 50.0), 50);
+    EXPECT_EQ(moneyInputCredits(50, at(1.0f), 49.99), 0);
+    EXPECT_EQ(moneyInputCredits(3, at(0.1f), 0.1 + 0.2 + 2.7), 30) << "float dust in the money is not a shortfall";
+    // A credit count near its limit is not overflowed; the limit is per entry.
+    EXPECT_EQ(moneyInputCredits(10, at(1.0f), rich, INT_MAX - 5), 0);
+    EXPECT_EQ(moneyInputCredits(10, at(1.0f), rich, 150000), 10);
+}
+
+TEST_F(MachineCore, AcceptedMoneyMovesExactCents) {
+    currentPlayer->money = 20.0;
+    int credits = 0;
+    EXPECT_EQ(acceptMoneyAmount(7, credits, at(5.0f)), 1);
+    EXPECT_EQ(credits, 1);
+    EXPECT_EQ(currentPlayer->money, 15.0) << "the part that buys no coin stays with the player";
+
+    // Spending it all to the cent leaves exactly zero, never a hair below.
+    currentPlayer->money = 0.1 + 0.2;  // 0.30000000000000004
+    credits = 0;
+    EXPECT_EQ(acceptMoneyAmount(1, credits, at(0.1f)), 0) << "cannot afford a dollar";
+    currentPlayer->money = 3.0;
+    EXPECT_EQ(acceptMoneyAmount(3, credits, at(0.1f)), 30);
+    EXPECT_EQ(currentPlayer->money, 0.0);
+    EXPECT_FALSE(std::signbit(currentPlayer->money));
+
+    // A refused amount moves nothing.
+    currentPlayer->money = 10.0;
+    credits = 4;
+    EXPECT_EQ(acceptMoneyAmount(11, credits, at(1.0f)), 0);
+    EXPECT_EQ(acceptMoneyAmount(-1, credits, at(1.0f)), 0);
+    EXPECT_EQ(credits, 4);
+    EXPECT_EQ(currentPlayer->money, 10.0);
+}
+
+// Without its font the popup cannot be shown and the game ends with
+// "TT error", but the credits on the machine go back to the player and the
+// profile and settings are written first.
+TEST_F(MachineCore, MoneyPopupWithoutItsFontEndsTheGameButKeepsThePlayersMoney) {
+    const std::string alt = testrt::makeFontlessRuntime("nomoneyfont");
+    EXPECT_EXIT(
+        {
+            testrt::openFontlessRuntime(alt);
+            currentPlayer->money = 100.5;
+            int credits = 40;
+            MoneyInput popup(credits, findDenominationValue(0.25f), reelMoneyPopup);
+            std::exit(5);  // not reached: the popup cannot go on without its font
+        },
+        testing::ExitedWithCode(1), "TT error: ");
+
+    std::string save = testrt::readFile(alt + "/save/Ann_Lee.save");
+    EXPECT_NE(std::string::npos, save.find("money=110.5")) << save;
+    EXPECT_NE(std::string::npos, testrt::readFile(alt + "/config.ini").find("lastplayer=Ann_Lee"));
+}
+
+TEST_F(ProgressiveCore, GrowsOneDollarPerSecondAtMost) {
+    std::vector<double> start = meterValues();
+    auto grownBy = [&](double d) {
+        for (size_t i = 0; i < start.size(); ++i)
+            if (progressiveMeters[i]->value != start[i] + d) return false;
+        return true;
+    };
+    growProgressiveMetersAt(5000);  // first call only starts the clock
+    EXPECT_TRUE(grownBy(0));
+    growProgressiveMetersAt(5999);  // 999 ms: not yet
+    EXPECT_TRUE(grownBy(0));
+    growProgressiveMetersAt(6000);
+    EXPECT_TRUE(grownBy(1));
+    growProgressiveMetersAt(6500);
+    EXPECT_TRUE(grownBy(1));
+    growProgressiveMetersAt(60000);  // a long stall still counts one second
+    EXPECT_TRUE(grownBy(2));
+    // The clock survives a reseed: the next second is timed from 60000.
+    seedProgressiveMeters();
+    start = meterValues();
+    growProgressiveMetersAt(60900);
+    EXPECT_TRUE(grownBy(0));
+    growProgressiveMetersAt(61001);
+    EXPECT_TRUE(grownBy(1));
+}
+
+TEST_F(ProgressiveCore, EachCoinValueHasItsMeterPaidInWholeCoins) {
+    for (int i = 0; i < 10; ++i) progressiveMeters[i]->value = 1000.0 + i;
+    EXPECT_EQ(progressiveValue(findDenominationValue(0.05f)), 1000.0);
+    EXPECT_EQ(progressiveValue(findDenominationValue(1.0f)), 1004.0);
+    EXPECT_EQ(progressiveValue(findDenominationValue(1000.0f)), 1009.0);
+    Denomination odd(2.0f, "2.png");
+    EXPECT_EQ(progressiveValue(&odd), 0.0);
+    EXPECT_EQ(progressiveValue(nullptr), 0.0);
+    // $100 at 0.05 is 2000 coins, not the 1999 a float quotient gives.
+    progressiveMeters[0]->value = 100.0;
+    EXPECT_EQ(progressiveCoins(findDenominationValue(0.05f)), 2000);
+    clearProgressiveMeters();
+    EXPECT_EQ(progressiveValue(findDenominationValue(1.0f)), 0.0);
 }
 
 }  // namespace

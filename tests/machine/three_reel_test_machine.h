@@ -1,49 +1,26 @@
 // A three-reel machine for the family's tests: its tables are whatever the
-// test declares, and it is never put on the screen (no set-up, no popup),
-// so the rules, the draw and the settle can be driven directly.
+// test adds, and it is never put on the screen (no set-up, no popup), so the
+// rules, the draw and the settle can be driven directly.
 #pragma once
-
-#include <functional>
-#include <string>
-#include <vector>
 
 #include "machine/three_reel.h"
 
 class TableMachine : public ThreeReelMachine {
 public:
-    std::function<void(TableMachine&)> symbolsHook, wildsHook, payHook, extraHook;
-    long long forcedStop = -1;        // when 0 or more, the draw number of every spin
+    long long forcedStop = -1;  // when 0 or more, the draw number of every spin
 
     TableMachine() {
         name = "10x";  // a machine id the player's statistics know
         reelCount = 3;
-        maxLines = 1;
         lines = 1;
         maxCoins = 3;
-        payoutRatio = 0.95f;
         multiplyByCoins = true;
     }
 
-    // Runs the definition hooks in the family's order.
-    void define() {
-        declareSymbols();
-        buildWildRules();
-        buildPayTable();
-        buildExtraRules();
-    }
-
-    void declareSymbols() override {
-        if (symbolsHook) symbolsHook(*this);
-    }
-    void buildWildRules() override {
-        if (wildsHook) wildsHook(*this);
-    }
-    void buildPayTable() override {
-        if (payHook) payHook(*this);
-    }
-    void buildExtraRules() override {
-        if (extraHook) extraHook(*this);
-    }
+    void declareSymbols() override {}
+    void buildWildRules() override {}
+    void buildPayTable() override {}
+    void buildExtraRules() override {}
     void onReelStop(int) override {}
     void playWinSound() override {}
 

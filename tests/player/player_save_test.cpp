@@ -1,13 +1,14 @@
 // The player's files: the save file (what goes in, what comes back, what
 // survives), the settings file (players list, last player, first run,
-// everything else left alone) and the profile in memory (names, the
-// statistics rule after each play, the playing-time clock).
+// everything else left alone), both when hostile, and the profile in memory
+// (names, the statistics rule after each play, the playing-time clock).
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <random>
 #include <string>
 
 #include "machine/denomination.h"
@@ -15,28 +16,22 @@
 #include "player/config.h"
 #include "player/money.h"
 #include "player/player.h"
+#include "player/save_files.h"
 #include "player/stats_screen.h"
-#include "shell/ini.h"
 #include "shell/util.h"
 #include "support/runtime.h"
 
-namespace {
+using savefiles::saved;
+using savefiles::savedMoney;
+using savefiles::savePath;
 
-std::string savePath(const std::string& name) {
-    return testrt::root() + "/save/" + name + ".save";
-}
+namespace {
 
 // Every whole-number field of a machine record.
 int MachineStats::* const countFields[] = {
     &MachineStats::hours,         &MachineStats::minutes,      &MachineStats::spinswon,
     &MachineStats::spinslost,     &MachineStats::winningstreak, &MachineStats::losingstreak,
     &MachineStats::largestsinglewin, &MachineStats::numberofhighpays, &MachineStats::numberoflowpays};
-
-FileConfig saved(const std::string& name, const std::string& group) {
-    FileConfig file = FileConfig::fromFile(savePath(name));
-    file.setCurrentPath(group);
-    return file;
-}
 
 }  // namespace
 
@@ -123,10 +118,10 @@ TEST(PlayerSave, MoneyMovesReachTheFileAtOnce) {
     const Denomination* dollar = findDenominationValue(1.0f);
     int credits = 0;
     EXPECT_EQ(acceptMoneyAmount(40, credits, dollar), 40);
-    EXPECT_EQ(saved("Sam_Save", "Sam_Save").readEntry("money", 0.0), 2460.0);
+    EXPECT_EQ(savedMoney("Sam_Save"), 2460.0);
     credits = 15;
     returnCreditsToPlayer(credits, dollar);
-    EXPECT_EQ(saved("Sam_Save", "Sam_Save").readEntry("money", 0.0), 2475.0);
+    EXPECT_EQ(savedMoney("Sam_Save"), 2475.0);
     delete currentPlayer;
     currentPlayer = nullptr;
     freeDenominationTable();
@@ -214,7 +209,7 @@ TEST(CoreConfig, PlayersListWritesBackUnchangedAndNoUsableLastPlayerIsAFirstRun)
 
 TEST(CoreConfig, LastPlayerOpensThatProfileAndUnknownKeysSurvive) {
     testrt::resetFiles("[global]\nplayers=Ann_Lee\nvolume=7\nlastplayer=Ann_Lee\nfirsttimeever=0\n[window]\nx=10\n");
-    testrt::writeFile(testrt::root() + "/save/Ann_Lee.save", "[Ann_Lee]\nmoney=77.5\ngender=female\n");
+    testrt::writeFile(savePath("Ann_Lee"), "[Ann_Lee]\nmoney=77.5\ngender=female\n");
     config = new Config();
     ASSERT_NE(currentPlayer, nullptr);
     EXPECT_EQ(currentPlayer->name + doubleToString(currentPlayer->money), "Ann_Lee77.5");
@@ -232,9 +227,7 @@ TEST(CoreConfig, LastPlayerOpensThatProfileAndUnknownKeysSurvive) {
     EXPECT_EQ(testrt::readFile(configPath()),
               "[global]\nplayers=Ann_Lee,Bo_Ray\nvolume=7\nlastplayer=Bo_Ray\nfirsttimeever=0\n[window]\nx=10\n");
     // The current player was saved after the settings were written.
-    FileConfig save = FileConfig::fromFile(testrt::root() + "/save/Bo_Ray.save");
-    save.setCurrentPath("Bo_Ray");
-    EXPECT_EQ(save.readEntry("money", 0.0), 12.25);
+    EXPECT_EQ(savedMoney("Bo_Ray"), 12.25);
 }
 
 TEST(CoreConfig, StartUpRemovesOnlyStaleTemporariesOfItsOwnFiles) {
@@ -305,11 +298,7 @@ protected:
 TEST_F(PlayerRecord, NewProfileNamesAndTheMinuteCounter) {
     Player p;
     p.name = "Defaults_Only";
-    EXPECT_EQ(p.money, 2500.0);
     EXPECT_TRUE(p.firsttime && p.firsttimelobby && p.firsttimeslot && p.firsttimenickle && p.firsttimepoker);
-    EXPECT_EQ(p.stats.back()->id, statsMachineIds().back());
-    p.money = 100.0;
-    EXPECT_TRUE(p.canAfford(100.0) && !p.canAfford(100.01));
 
     EXPECT_EQ(firstNameOf("Ann_Lee_Jr") + "|" + lastNameOf("Ann_Lee_Jr") + "|" + lastNameOf("Solo"), "Ann|Lee_Jr|Solo");
     EXPECT_TRUE(isValidPlayerName("Mary-Jo_O'Neil2"));
@@ -378,4 +367,98 @@ TEST_F(PlayerRecord, ClockCountsOneSecondPerFrameAndWholeMinutes) {
     playClockTickAt("super7s", seconds, last, now += 1000);
     EXPECT_EQ(seconds, 0);
     EXPECT_EQ(s->minutes, 1);
+}
+
+namespace {
+
+const char* const fuzzName = "Fuzz_Me";
+
+bool unusable(const std::string& path) {
+    FileStatus status;
+    testing::internal::CaptureStderr();
+    FileConfig::fromFile(path, &status);
+    testing::internal::GetCapturedStderr();
+    return status == FileStatus::Unusable;
+}
+
+// Hostile save and settings files: the seed files under fuzz_corpus/ and a
+// few hundred mutants of them go through everything such a file meets. This
+// takes any bytes, so a fuzzing engine can drive it as well: the same bytes
+// as the player's save file and as the settings file.
+void fuzzOneInput(const std::string& bytes) {
+    testrt::resetFiles(bytes);
+    testrt::writeFile(savePath(fuzzName), bytes);
+    const bool badSave = unusable(savePath(fuzzName));
+    const bool badConfig = unusable(configPath());
+    testing::internal::CaptureStderr();
+
+    Player* p = new Player(fuzzName);
+    for (double amount : {p->money, p->vippoints}) EXPECT_TRUE(amount >= 0 && amount <= maxAmount) << amount;
+    EXPECT_EQ(p->stats.size(), 50u);
+    for (MachineStats* s : p->stats) {
+        for (int n : {s->hours, s->minutes, s->spinswon, s->spinslost, s->winningstreak, s->losingstreak,
+                      s->largestsinglewin, s->numberofhighpays, s->numberoflowpays})
+            EXPECT_GE(n, 0);
+        for (double total : {s->totalwon, s->totalloss}) EXPECT_TRUE(total >= 0 && total <= maxAmount);
+        statsPageTexts(s);
+    }
+    p->recordPlay("deepsea", 500, 1000, 0.05f);
+    p->findStats("deepsea")->addMinute();
+    const double money = p->money, points = p->vippoints;
+    delete p;
+    if (badSave) {
+        EXPECT_EQ(testrt::readFile(savePath(fuzzName)), bytes);
+    } else {
+        // What was written reads back the same and writes out the same again.
+        const std::string written = testrt::readFile(savePath(fuzzName));
+        Player* again = new Player(fuzzName);
+        EXPECT_EQ(again->money, money);
+        EXPECT_EQ(again->vippoints, points);
+        EXPECT_GE(again->findStats("deepsea")->spinswon, 1);
+        delete again;
+        EXPECT_EQ(testrt::readFile(savePath(fuzzName)), written);
+    }
+
+    { Config settings; }
+    if (badConfig) {
+        EXPECT_EQ(testrt::readFile(configPath()), bytes);
+    }
+    EXPECT_EQ(currentPlayer, nullptr);
+    testing::internal::GetCapturedStderr();
+}
+
+// Small changes of the kinds that broke files before: stray carriage
+// returns, NULs, brackets, huge, negative and non-decimal numbers.
+std::string mutant(std::string text, std::mt19937& random) {
+    static const char* const pieces[] = {"\r", "\n", "=", "[", "]", "" /* a NUL */, "-", "9", ".",
+                                         "e", "1e300", "nan", "-1", "99999999999", "0x1p3", "2147483647",
+                                         "\r\r\r\n", "\n[deepsea]\nspinslost=", "\nmoney=", "\"", ","};
+    int edits = 1 + random() % 4;
+    for (int i = 0; i < edits; ++i) {
+        size_t at = text.empty() ? 0 : random() % text.size();
+        std::string piece = pieces[random() % (sizeof pieces / sizeof *pieces)];
+        if (piece.empty()) piece = std::string(1, '\0');
+        switch (random() % 3) {
+            case 0: text.insert(at, piece); break;
+            case 1: text.replace(at, 1, piece); break;
+            default: text.erase(at, random() % 8);
+        }
+    }
+    return text;
+}
+
+}  // namespace
+
+TEST(SaveFileFuzz, SeedsAndTheirMutantsKeepEveryPromise) {
+    std::mt19937 random(20261206);
+    int inputs = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(std::string(CORVALO_ROOT) + "/tests/player/fuzz_corpus")) {
+        const std::string seed = testrt::readFile(entry.path().string());
+        ASSERT_FALSE(seed.empty()) << entry.path();
+        fuzzOneInput(seed);
+        for (int i = 0; i < 40; ++i, ++inputs) fuzzOneInput(mutant(seed, random));
+        ++inputs;
+    }
+    EXPECT_GE(inputs, 120);
+    testrt::resetFiles();
 }

@@ -3,8 +3,6 @@
 #include <set>
 
 #include "poker/poker_fixture.h"
-#include "shell/app.h"
-#include "shell/text_label.h"
 
 using namespace pokertest;
 
@@ -13,14 +11,8 @@ namespace {
 // Screen points inside the offer's answers and the card places.
 const int kYesX = 271 + 10, kYesY = 435 + 10;
 const int kNoX = 396 + 10, kNoY = 435 + 10;
-const int kHold0X = 270 + 10, kHold0Y = 496 + 10;
-const int kHold2X = 374 + 10, kHold2Y = 495 + 10;
 int placeX(int place) { return 190 + 69 * (place - 1) + 10; }  // places 1..5
 const int kPlaceY = 320 + 10;
-
-int expectedGame(int dealer, int mine, int stake) {
-    return mine > dealer ? 2 * stake : mine == dealer ? stake : 0;
-}
 
 class DoubleUp : public PokerTest {
 protected:
@@ -28,24 +20,18 @@ protected:
         PokerTest::SetUp();
         m = open<DoubleUpBonus>("doubleupbonus", "100");
         ASSERT_NE(m, nullptr);
-        // A look at a card place is a pick in a card game; any other is an answer to an offer.
+        // A look anywhere but at a card place answers an offer: note the offer shown then.
         onMouseLook = [this] {
-            if (mousePoints.empty()) return;
-            if (mousePoints.front().second == kPlaceY) {
-                if (m->hand.size() == 5) games.push_back({m->hand[0]->rank, m->hand[1]->rank});
-            } else if (m->offerText) {
+            if (!mousePoints.empty() && mousePoints.front().second != kPlaceY && m->offerText)
                 offers.push_back(m->offerText->text);
-            }
         };
     }
     void TearDown() override {
-        onMouseLook = nullptr;
         delete m;
         PokerTest::TearDown();
     }
     DoubleUpBonus* m = nullptr;
     std::vector<std::string> offers;
-    std::vector<std::pair<int, int>> games;  // (dealer's rank, picked rank) at each pick of place 2
 };
 
 }  // namespace
@@ -59,7 +45,8 @@ TEST_F(DoubleUp, CardGameComparesRanksOnly) {
         pushClick(placeX(3), kPlaceY);
         const int result = m->playDoubleUp(10);
         ASSERT_EQ(m->hand.size(), 5u);
-        EXPECT_EQ(result, expectedGame(m->hand[0]->rank, m->hand[2]->rank, 10)) << "seed " << seed;
+        const int dealer = m->hand[0]->rank, mine = m->hand[2]->rank;
+        EXPECT_EQ(result, mine > dealer ? 20 : mine == dealer ? 10 : 0) << "seed " << seed;
         outcomes.insert(result);
         EXPECT_TRUE(assetTried(poker::cardPicture(*m->hand[2]))) << "the picked card turns up";
         EXPECT_FALSE(assetTried(poker::cardPicture(*m->hand[1])));
@@ -70,39 +57,33 @@ TEST_F(DoubleUp, CardGameComparesRanksOnly) {
     EXPECT_EQ(outcomes, (std::set<int>{0, 10, 20})) << "wins, ties and losses all came up";
 }
 
-TEST_F(DoubleUp, TwoWonGamesThenNo) {
+TEST_F(DoubleUp, WinsDoubleUntilANoAndALossEndsAtOnce) {
     // Seed 1 deals winners to place 2 in the first two card games.
     sgenrand(1);
     pushClick(kYesX, kYesY);
     pushClick(placeX(2), kPlaceY);
-    pushClick(kHold0X, kHold0Y);  // the first hold button answers yes too
+    pushClick(270 + 10, 496 + 10);  // the first hold button answers yes too
     pushClick(placeX(2), kPlaceY);
-    pushClick(kHold2X, kHold2Y);  // the third hold button answers no
+    pushClick(374 + 10, 495 + 10);  // the third hold button answers no
     int amount = 10;
     m->offerDoubleUp(amount);
-    ASSERT_EQ(games.size(), 2u);
     EXPECT_EQ(amount, 40);
     EXPECT_EQ(offers, (std::vector<std::string>{"DOUBLE UP TO 20?", "DOUBLE UP TO 40?", "DOUBLE UP TO 80?"}));
-}
 
-TEST_F(DoubleUp, ALostGameEndsAtOnce) {
-    // Seed 4 deals a loser to place 2.
+    // Seed 4 deals a loser to place 2: no further offer.
     sgenrand(4);
+    offers.clear();
     pushClick(kYesX, kYesY);
     pushClick(placeX(2), kPlaceY);
     pushClick(kNoX, kNoY);  // never needed
-    int amount = 10;
+    amount = 10;
     m->offerDoubleUp(amount);
-    ASSERT_EQ(games.size(), 1u);
-    EXPECT_LT(games[0].second, games[0].first);
     EXPECT_EQ(amount, 0);
     EXPECT_EQ(offers.size(), 1u);
 }
 
 TEST_F(DoubleUp, WindowCloseDuringTheOfferKeepsTheWinAndTheQuit) {
-    SDL_Event quit{};
-    quit.type = SDL_QUIT;
-    SDL_PushEvent(&quit);
+    testrt::pushQuit();
     int amount = 7;
     m->offerDoubleUp(amount);
     EXPECT_EQ(amount, 7);
@@ -148,28 +129,21 @@ TEST_F(PokerTest, SpinForCashTurnsTheWheelOnAFullHouseAtFiveCoins) {
     for (const WheelStop& s : cashWheel().stops) prizes.insert(s.prize);
     SpinForCash* m = open<SpinForCash>("spinforcash", "100");
     const std::vector<std::pair<int, int>> fullHouse = {{9, 0}, {9, 1}, {9, 2}, {4, 3}, {4, 0}};
-
-    setHand(*m, fullHouse);
-    m->coinsPlayed = 4;
-    clearLoadedAssets();
-    EXPECT_EQ(m->evaluateHand(), 32);
-    EXPECT_FALSE(assetTried("../gfx/bonus/wheelofcash/bonus.png"));
-
-    setHand(*m, {{2, 0}, {6, 0}, {9, 0}, {11, 0}, {13, 0}});
-    m->coinsPlayed = 5;
-    EXPECT_EQ(m->evaluateHand(), 30) << "a flush never turns the wheel";
-    EXPECT_FALSE(assetTried("../gfx/bonus/wheelofcash/bonus.png"));
-
-    setHand(*m, fullHouse);
-    m->coinsPlayed = 5;
-    const int win = m->evaluateHand();
-    EXPECT_TRUE(assetTried("../gfx/bonus/wheelofcash/bonus.png"));
-    EXPECT_TRUE(assetTried("../sounds/wheelseq.wav"));
-    EXPECT_TRUE(prizes.count(win - 40)) << win;
-    EXPECT_TRUE(assetTried("../sounds/birdclap.wav"));
-
-    setHand(*m, {{10, 1}, {11, 1}, {12, 1}, {13, 1}, {14, 1}});
-    const int royal = m->evaluateHand();
-    EXPECT_TRUE(prizes.count(royal - 5000)) << royal;
+    const struct {
+        std::vector<std::pair<int, int>> hand;
+        int coins, pay;
+        bool wheel;
+    } rows[] = {{fullHouse, 4, 32, false},
+                {{{2, 0}, {6, 0}, {9, 0}, {11, 0}, {13, 0}}, 5, 30, false},  // a flush never turns it
+                {fullHouse, 5, 40, true},
+                {{{10, 1}, {11, 1}, {12, 1}, {13, 1}, {14, 1}}, 5, 5000, true}};
+    for (const auto& row : rows) {
+        setHand(*m, row.hand);
+        m->coinsPlayed = row.coins;
+        clearLoadedAssets();
+        const int win = m->evaluateHand();
+        EXPECT_EQ(assetTried("../gfx/bonus/wheelofcash/bonus.png"), row.wheel) << row.pay;
+        EXPECT_TRUE(row.wheel ? prizes.count(win - row.pay) > 0 : win == row.pay) << row.pay << ": " << win;
+    }
     delete m;
 }

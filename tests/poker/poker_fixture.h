@@ -1,11 +1,10 @@
-// A headless poker cabinet for the machine tests: display, fonts, coin
-// values and a player, pauses that take no time, a clock that moves on by
+// A headless poker cabinet for the machine tests: the shared headless game,
+// pauses that take no time (but are recorded), a clock that moves on by
 // itself, and a mouse whose clicks the test scripts.
 #pragma once
 
 #include <SDL.h>
 #include <gtest/gtest.h>
-#include <sge.h>
 
 #include <deque>
 #include <functional>
@@ -14,15 +13,14 @@
 #include <vector>
 
 #include "game/machine_factory.h"
-#include "player/machine_table.h"
-#include "machine/denomination.h"
 #include "machine/prize_wheel.h"
 #include "player/player.h"
 #include "poker/poker_machines.h"
+#include "shell/app.h"
 #include "shell/asset_log.h"
 #include "shell/display.h"
 #include "shell/mtrand.h"
-#include "shell/sound.h"
+#include "shell/text_label.h"
 #include "support/headless.h"
 
 namespace pokertest {
@@ -56,15 +54,7 @@ inline void pushClick(int x, int y) {
     testrt::pushClick(x, y);
 }
 
-using testrt::pushKey;
-using testrt::typeMoney;
-
-using testrt::keyEvent;
-
-inline void drainEvents() {
-    testrt::drainEvents();
-    mousePoints.clear();
-}
+inline bool assetTried(const std::string& path) { return loadedAssets().count(path) > 0; }
 
 class PokerTest : public ::testing::Test {
 protected:
@@ -75,42 +65,31 @@ protected:
         pokerDelay = recordPause;
         wheelDelay = recordPause;
         pokerMouseState = scriptedMouse;
+        pauses.clear();
     }
     void TearDown() override {
         onMouseLook = nullptr;
-        drainEvents();
+        mousePoints.clear();
         testrt::stopHeadless();
     }
 
     // A machine from the floor's factory with `money` dollars put in.
     template <class T>
     T* open(const std::string& id, const std::string& money = "20", float value = 1.0f) {
-        typeMoney(money);
-        Screen* s = createMachine(id, value);
-        EXPECT_NE(s, nullptr) << id;
-        T* m = dynamic_cast<T*>(s);
+        testrt::typeMoney(money);
+        T* m = dynamic_cast<T*>(createMachine(id, value));
         EXPECT_NE(m, nullptr) << id;
         return m;
     }
-
-    static bool assetTried(const std::string& path) { return loadedAssets().count(path) > 0; }
 };
 
 // Puts the deck's cards of the given faces into the machine's hand, as a deal would.
 inline void setHand(VideoPoker& m, const std::vector<std::pair<int, int>>& faces) {
     for (Card* c : m.deck) c->dealt = c->held = false;
     m.hand.clear();
-    std::vector<bool> used(m.deck.size(), false);
-    for (auto f : faces) {  // (rank, suit)
-        for (size_t i = 0; i < m.deck.size(); ++i) {
-            if (!used[i] && m.deck[i]->rank == f.first && m.deck[i]->suit == f.second) {
-                used[i] = true;
-                m.deck[i]->dealt = true;
-                m.hand.push_back(m.deck[i]);
-                break;
-            }
-        }
-    }
+    for (auto f : faces)  // (rank, suit)
+        for (Card* c : m.deck)
+            if (c->rank == f.first && c->suit == f.second) m.hand.push_back(c);
     ASSERT_EQ(m.hand.size(), 5u);
 }
 

@@ -5,11 +5,10 @@
 // pay table, wild rule, share or pay-out ratio moves one of them.
 #include <cstdio>
 
-#include "game/machine_factory.h"
 #include "player/machine_table.h"
-#include "machines/threereel/table_checks.h"
+#include "machines/threereel/three_reel_session.h"
 
-using namespace tablecheck;
+using namespace reelsession;
 
 namespace {
 
@@ -70,13 +69,14 @@ class ThreeReelConformance : public MachineFixture {};
 
 }  // namespace
 
+// Each machine's figures against its golden row; then the draw itself: a
+// seeded run at one coin lands within five standard errors of the exact
+// return.
 TEST_F(ThreeReelConformance, EveryMachineReturnsWhatItsTablesSay) {
     size_t checked = 0;
     for (const MachineInfo& info : machineTable()) {
         if (info.category != MachineCategory::ThreeReel) continue;
-        typeDollars("0");
-        Screen* screen = createMachine(info.id, 1.0f);
-        auto* m = dynamic_cast<ThreeReelMachine*>(screen);
+        ThreeReelMachine* m = openId(info.id, 1.0f, "0");
         ASSERT_NE(m, nullptr) << info.id;
         const std::string figures = tableFigures(*m);
         const Golden* row = nullptr;
@@ -84,22 +84,10 @@ TEST_F(ThreeReelConformance, EveryMachineReturnsWhatItsTablesSay) {
             if (info.id == std::string(g.id)) row = &g;
         EXPECT_TRUE(row && figures == row->figures) << "    {\"" << info.id << "\", \"" << figures << "\"},";
         checked += row != nullptr;
-        delete screen;
-    }
-    EXPECT_EQ(checked, sizeof golden / sizeof golden[0]);
-}
-
-// The draw itself against those numbers: a seeded run of every machine at
-// one coin lands within five standard errors of the exact return.
-TEST_F(ThreeReelConformance, SeededPullsAgreeWithTheTables) {
-    for (const Golden& g : golden) {
-        typeDollars("0");
-        Screen* screen = createMachine(g.id, 1.0f);
-        auto* m = dynamic_cast<ThreeReelMachine*>(screen);
-        ASSERT_NE(m, nullptr) << g.id;
         const double exact = expectedWin(*m, 1);
         const Simulated run = simulate(*m, 1, 200000);
-        EXPECT_NEAR(run.mean, exact, 5 * run.standardError + 1e-9) << g.id;
-        delete screen;
+        EXPECT_NEAR(run.mean, exact, 5 * run.standardError + 1e-9) << info.id;
+        delete m;
     }
+    EXPECT_EQ(checked, sizeof golden / sizeof golden[0]);
 }

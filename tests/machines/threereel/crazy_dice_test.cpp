@@ -1,20 +1,16 @@
-// Rerod Ozid: the two-coins'-worth pay at three coins, the dice
-// bonus that one winning full-bet spin in twenty starts, and the dice
-// screen itself.
+// Rerod Ozid: the dice bonus that one winning full-bet spin in twenty
+// starts, and the dice screen itself.
 #include <cstring>
 #include <set>
 
-#include "game/machine_factory.h"
-#include "player/machine_table.h"
-#include "machines/threereel/bonus_machine_fixture.h"
-#include "machines/threereel/bonus_pause.h"
 #include "machines/threereel/crazy_dice.h"
+#include "machines/threereel/three_reel_session.h"
 
-using bonustest::heard;
+using namespace reelsession;
 
 namespace {
 
-class CrazyDiceTest : public bonustest::BonusScreenTest {};
+class CrazyDiceTest : public MachineFixture {};
 
 // A copy of the whole screen, to compare before and after a bonus.
 std::vector<Uint8> screenBytes() {
@@ -30,22 +26,6 @@ std::vector<Uint8> screenBytes() {
 
 }  // namespace
 
-// Whole-bet lines pay as drawn; per-coin lines pay by the coins, but two
-// coins' worth at three; the reels never show the dice.
-TEST_F(CrazyDiceTest, ThreeCoinsPayTwoCoinsWorth) {
-    CrazyDice* m = open<CrazyDice>();
-    for (int coins = 1; coins <= 3; ++coins) {
-        m->coins = coins;
-        for (int i = 0; i < 20000; ++i) {
-            m->spin();
-            const int perCoin = m->result.award * (coins == 3 ? 2 : coins);
-            ASSERT_EQ(m->win, !m->result.matched ? 0 : m->result.payKind == payWholeBet ? m->result.award : perCoin);
-            for (int reel = 0; reel < 3; ++reel) ASSERT_NE(m->result.chosenSymbol(reel)->name, "dice");
-        }
-    }
-    delete m;
-}
-
 TEST_F(CrazyDiceTest, DiceScreenAddsTwoFacesAndRestoresTheScreen) {
     CrazyDice* m = open<CrazyDice>();
     const std::vector<Uint8> before = screenBytes();
@@ -59,7 +39,7 @@ TEST_F(CrazyDiceTest, DiceScreenAddsTwoFacesAndRestoresTheScreen) {
         EXPECT_TRUE(heard("tympani.wav"));
         EXPECT_TRUE(heard("orchit1.wav") && heard("orchit2.wav") && heard("orchit3.wav"));
         EXPECT_EQ(heard("jazzy.wav"), x > 8) << x;
-        EXPECT_TRUE(bonustest::loadedPicture("../gfx/bonus/crazydice/six_right.png"));
+        EXPECT_TRUE(loadedPicture("../gfx/bonus/crazydice/six_right.png"));
         EXPECT_TRUE(screenBytes() == before) << "the machine's screen comes back unchanged";
     }
     EXPECT_GE(seen.size(), 3u);
@@ -74,38 +54,29 @@ TEST_F(CrazyDiceTest, BonusOnlyForAWinAtFullBet) {
     const PayRule winning = m->result;
     const int line = m->win;
 
-    // One or two coins, or no win: never, whatever the draw.
-    for (int i = 0; i < 150; ++i) {
+    // Settles that line at `coins` with `won` to pay; true when the die came.
+    auto settleWith = [&](int coins, int won) {
         m->result = winning;
-        m->coins = 1 + i % 2;
-        m->win = line;
+        m->coins = coins;
+        m->win = won;
         m->credits = 100;
         clearLoadedAssets();
         m->settle();
-        ASSERT_FALSE(heard("dice2.wav"));
-        m->coins = 3;
-        m->win = 0;
-        m->settle();
-        ASSERT_FALSE(heard("dice2.wav"));
+        return heard("dice2.wav");
+    };
+    // One or two coins, or no win: never, whatever the draw.
+    for (int i = 0; i < 150; ++i) {
+        ASSERT_FALSE(settleWith(1 + i % 2, line));
+        ASSERT_FALSE(settleWith(3, 0));
     }
 
     // A win at three coins: about one settle in twenty puts the die on the
     // third reel and multiplies the win by the thrown sum.
-    int settles = 0;
     bool bonus = false;
-    while (!bonus && settles < 400) {
-        ++settles;
-        m->result = winning;
-        m->coins = 3;
-        m->win = line;
-        m->credits = 100;
-        clearLoadedAssets();
-        m->settle();
-        bonus = heard("dice2.wav");
-    }
+    for (int settles = 0; settles < 400 && !bonus; ++settles) bonus = settleWith(3, line);
     ASSERT_TRUE(bonus);
     EXPECT_EQ(m->result.chosenSymbol(2)->name, "dice");
-    EXPECT_TRUE(bonustest::loadedPicture("../gfx/crazydice/b.png.3"));
+    EXPECT_TRUE(loadedPicture("../gfx/crazydice/b.png.3"));
     EXPECT_FALSE(m->bonusPending);
     const int gained = m->credits - 97;
     ASSERT_EQ(gained % line, 0);

@@ -1,24 +1,18 @@
-// Daru Du Rir: its table and return, and the golf shots played out on the
-// reels before the settle when every reel shows a shot or the wild.
-#include <cmath>
-
-#include "game/machine_factory.h"
-#include "player/machine_table.h"
-#include "machines/threereel/bonus_machine_fixture.h"
-#include "machines/threereel/bonus_pause.h"
+// Daru Du Rir: the golf shots played out on the reels before the settle
+// when every reel shows a shot or the wild (the ball's flight, the shots'
+// claps and pictures), and no shot for any other win.
 #include "machines/threereel/hole_in_one.h"
+#include "machines/threereel/three_reel_session.h"
 
-using bonustest::heard;
-using bonustest::loadedPicture;
+using namespace reelsession;
 
 namespace {
 
-class HoleInOneTest : public bonustest::BonusScreenTest {
+class HoleInOneTest : public MachineFixture {
 protected:
     // Pulls at `coins`, then makes the outcome the active rule of that
-    // award whose first reel accepts `first`, showing `shown`.
-    static void pullWith(HoleInOne& m, int coins, int award, const char* first,
-                         const std::vector<std::string>& shown) {
+    // award whose first reel accepts the first symbol, showing `shown`.
+    static void pullWith(HoleInOne& m, int coins, int award, const std::vector<std::string>& shown) {
         m.credits = 100;
         m.coins = coins;
         m.pull();
@@ -26,7 +20,7 @@ protected:
         m.buildActiveRules();
         const PayRule* wanted = nullptr;
         for (const PayRule& r : m.activeRules)
-            if (r.award == award && r.accepts(0, m.findSymbol(first))) wanted = &r;
+            if (r.award == award && r.accepts(0, m.findSymbol(shown[0]))) wanted = &r;
         ASSERT_NE(wanted, nullptr);
         m.result = *wanted;
         m.result.matched = true;
@@ -39,56 +33,40 @@ protected:
     }
 };
 
-std::string ball(int k) { return "../gfx/holeinone/ballanim.png." + std::to_string(k); }
+struct Shots {
+    int coins, award;
+    std::vector<std::string> shown;
+    int firstBallFrame;  // the ball's frames from here to 19 are drawn, none before
+    std::vector<std::string> heard, silent, pictures;
+    int credits;
+};
 
 }  // namespace
 
-TEST_F(HoleInOneTest, ThreeBogiesPlayThreeShortShots) {
+TEST_F(HoleInOneTest, ShotsForTheShownSymbolsBeforeTheSettle) {
+    const Shots cases[] = {
+        {2, 10, {"bogie", "bogie", "bogie"}, 13, {"golfclub.wav", "bogyclap.wav"}, {"parclap.wav"},
+         {"bogieanim.png.0", "bogieanim.png.1", "bogieanim.png.2", "bogieanim.png.3"}, 100 - 2 + 20},
+        {1, 5, {"par", "wild", "birdie"}, 2, {"ohh.wav", "parclap.wav", "birdclap.wav"}, {"bogyclap.wav"}, {},
+         100 - 1 + 5},
+        {1, 5, {"cherry", "cherry", "blank"}, 20, {}, {"golfclub.wav"}, {}, 100 - 1 + 5},
+        {3, 5000, {"holeinone", "holeinone", "holeinone"}, 0, {"hlinone2.wav"}, {}, {"holeinoneanim.png.3"},
+         100 - 3 + 5000},
+    };
     HoleInOne* m = open<HoleInOne>(1.0f, "50");
-    pullWith(*m, 2, 10, "bogie", {"bogie", "bogie", "bogie"});
-    clearLoadedAssets();
-    finishSpin(*m);
-    EXPECT_FALSE(m->spinning);
-    for (int k = 13; k <= 19; ++k) EXPECT_TRUE(loadedPicture(ball(k))) << k;
-    EXPECT_FALSE(loadedPicture(ball(12)));
-    for (int k = 0; k < 4; ++k) EXPECT_TRUE(loadedPicture("../gfx/holeinone/bogieanim.png." + std::to_string(k)));
-    EXPECT_TRUE(heard("golfclub.wav"));
-    EXPECT_TRUE(heard("bogyclap.wav"));
-    EXPECT_FALSE(heard("parclap.wav"));
-    EXPECT_EQ(m->credits, 100 - 2 + 20);
-    delete m;
-}
-
-TEST_F(HoleInOneTest, WildReelIsSkippedAndCherriesPlayNoShot) {
-    HoleInOne* m = open<HoleInOne>(1.0f, "50");
-    pullWith(*m, 1, 5, "par", {"par", "wild", "birdie"});
-    clearLoadedAssets();
-    finishSpin(*m);
-    EXPECT_TRUE(heard("ohh.wav"));
-    EXPECT_TRUE(heard("parclap.wav"));
-    EXPECT_TRUE(heard("birdclap.wav"));
-    EXPECT_FALSE(heard("bogyclap.wav"));
-    EXPECT_TRUE(loadedPicture(ball(2)));
-    EXPECT_FALSE(loadedPicture(ball(1)));
-    EXPECT_EQ(m->credits, 100 - 1 + 5);
-
-    pullWith(*m, 1, 5, "cherry", {"cherry", "cherry", "blank"});
-    clearLoadedAssets();
-    finishSpin(*m);
-    EXPECT_FALSE(heard("golfclub.wav"));
-    EXPECT_FALSE(loadedPicture(ball(19)));
-    EXPECT_EQ(m->credits, 100 - 1 + 5);
-    delete m;
-}
-
-TEST_F(HoleInOneTest, ThreeHolesInOneAtThreeCoins) {
-    HoleInOne* m = open<HoleInOne>(1.0f, "50");
-    pullWith(*m, 3, 5000, "holeinone", {"holeinone", "holeinone", "holeinone"});
-    clearLoadedAssets();
-    finishSpin(*m);
-    for (int k = 0; k <= 19; ++k) EXPECT_TRUE(loadedPicture(ball(k))) << k;
-    EXPECT_TRUE(loadedPicture("../gfx/holeinone/holeinoneanim.png.3"));
-    EXPECT_TRUE(heard("hlinone2.wav"));
-    EXPECT_EQ(m->credits, 100 - 3 + 5000);
+    for (const Shots& c : cases) {
+        SCOPED_TRACE(c.shown[0] + " " + c.shown[1] + " " + c.shown[2]);
+        pullWith(*m, c.coins, c.award, c.shown);
+        clearLoadedAssets();
+        finishSpin(*m);
+        EXPECT_FALSE(m->spinning);
+        for (int k = 0; k <= 19; ++k) {
+            EXPECT_EQ(loadedPicture("../gfx/holeinone/ballanim.png." + std::to_string(k)), k >= c.firstBallFrame) << k;
+        }
+        for (const std::string& p : c.pictures) EXPECT_TRUE(loadedPicture("../gfx/holeinone/" + p)) << p;
+        for (const std::string& s : c.heard) EXPECT_TRUE(heard(s)) << s;
+        for (const std::string& s : c.silent) EXPECT_FALSE(heard(s)) << s;
+        EXPECT_EQ(m->credits, c.credits);
+    }
     delete m;
 }

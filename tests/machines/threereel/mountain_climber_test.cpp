@@ -1,20 +1,14 @@
-// Devizezu Dozozed: the climb symbols that only
-// losing spins show, the climb bonus along the path, the period of twenty
-// spins with its end-of-period pay, and the reset button.
-#include "game/machine_factory.h"
-#include "player/machine_table.h"
-#include "machines/threereel/bonus_machine_fixture.h"
-#include "machines/threereel/bonus_pause.h"
+// Devizezu Dozozed: the climb symbols that only losing spins show, the climb
+// bonus along the path, the period of twenty spins with its end-of-period
+// pay, and the reset button.
+#include "machines/threereel/three_reel_session.h"
 #include "machines/threereel/mountain_climber.h"
 
-using bonustest::heard;
-using bonustest::loadedPicture;
+using namespace reelsession;
 
 namespace {
 
-class MountainClimberTest : public bonustest::BonusScreenTest {};
-
-std::string bonusPicture(const std::string& name) { return "../gfx/bonus/mountainclimber/" + name; }
+class MountainClimberTest : public MachineFixture {};
 
 bool anyYodel() { return heard("yodel1.wav") || heard("yodel2.wav") || heard("yodel3.wav"); }
 
@@ -34,15 +28,11 @@ TEST_F(MountainClimberTest, ClimbSymbolsOnlyOnLosingSpins) {
             for (int reel = 0; reel < 3; ++reel) {
                 const std::string& n = m->result.chosenSymbol(reel)->name;
                 points += n == "climb" ? 1 : n == "2climb" ? 2 : 0;
-                if (!m->result.matched) {
-                    ++losingReels;
-                    ones += n == "climb";
-                    twos += n == "2climb";
-                }
+                ones += n == "climb";
+                twos += n == "2climb";
             }
-            if (m->result.matched) {
-                ASSERT_EQ(points, 0) << "a winning spin shows no climb symbol";
-            }
+            ASSERT_TRUE(points == 0 || !m->result.matched) << "a winning spin shows no climb symbol";
+            losingReels += m->result.matched ? 0 : 3;
             ASSERT_EQ(m->climbPoints, points);
             ASSERT_EQ(m->bonusPending, points > 0);
         }
@@ -52,30 +42,23 @@ TEST_F(MountainClimberTest, ClimbSymbolsOnlyOnLosingSpins) {
     delete m;
 }
 
+// Past the summit: 100, and the climb starts over. Height 95 on the
+// period's twentieth spin: 50 at once; on the nineteenth: nothing yet, the
+// climber stays at 101.
 TEST_F(MountainClimberTest, SummitAndPeriodPays) {
+    struct Climb {
+        int height, spinCount, points, pay, heightAfter, spinCountAfter;
+    };
+    const Climb climbs[] = {{100, 5, 2, 100, 0, 0}, {95, 20, 1, 50, 0, 0}, {95, 19, 1, 0, 101, 19}};
     MountainClimber* m = open<MountainClimber>();
-    // Past the summit: 100, and the climb starts over.
-    m->height = 100;
-    m->spinCount = 5;
-    m->climbPoints = 2;
-    EXPECT_EQ(m->runClimbBonus(), 100);
-    EXPECT_EQ(m->height, 0);
-    EXPECT_EQ(m->spinCount, 0);
-
-    // Height 95 on the period's twentieth spin: 50 at once.
-    m->height = 95;
-    m->spinCount = 20;
-    m->climbPoints = 1;
-    EXPECT_EQ(m->runClimbBonus(), 50);
-    EXPECT_EQ(m->height, 0);
-
-    // On the nineteenth: nothing yet, the climber stays at 101.
-    m->height = 95;
-    m->spinCount = 19;
-    m->climbPoints = 1;
-    EXPECT_EQ(m->runClimbBonus(), 0);
-    EXPECT_EQ(m->height, 101);
-    EXPECT_EQ(m->spinCount, 19);
+    for (const Climb& c : climbs) {
+        m->height = c.height;
+        m->spinCount = c.spinCount;
+        m->climbPoints = c.points;
+        EXPECT_EQ(m->runClimbBonus(), c.pay) << c.height << " " << c.spinCount;
+        EXPECT_EQ(m->height, c.heightAfter);
+        EXPECT_EQ(m->spinCount, c.spinCountAfter);
+    }
     delete m;
 }
 
@@ -113,7 +96,7 @@ TEST_F(MountainClimberTest, BonusRunsInTheSettleAndResetButton) {
     m->handleButton(reset);
     EXPECT_EQ(m->spinCount, 0);
     EXPECT_EQ(m->height, 0);
-    EXPECT_TRUE(loadedPicture(bonusPicture("climber.png.0")));
+    EXPECT_TRUE(loadedPicture("../gfx/bonus/mountainclimber/climber.png.0"));
     EXPECT_TRUE(heard("click3.wav"));
     delete m;
 }

@@ -1,33 +1,24 @@
-// Zoruz Ivivede: its table and return, and the free re-spins after a win:
-// same symbols, same win again, no bet, at most five in a row.
-#include <cmath>
-
-#include "game/machine_factory.h"
-#include "player/machine_table.h"
-#include "machine/three_reel_test_machine.h"
-#include "machines/threereel/bonus_machine_fixture.h"
+// Zoruz Ivivede: the free re-spins after a win: same symbols, same win
+// again, no bet, at most five in a row, and the machine locked meanwhile.
 #include "machines/threereel/short_circuit.h"
+#include "machines/threereel/three_reel_session.h"
 
-using bonustest::heard;
-
-namespace {
-
-class ShortCircuitTest : public bonustest::MachineTest {};
-
-}  // namespace
+using namespace reelsession;
 
 namespace {
+
+class ShortCircuitTest : public MachineFixture {};
 
 // While a re-spin turns the machine is locked: no control, key or menu may
 // move money or change the coin value before its win is counted.
 void tryEveryControl(ShortCircuit& m) {
     for (const char* name :
          {"betmax", "betone", "spin", "cashout", "change", "coin", "money", "denomination", "top", "bottom"}) {
-        bonustest::pushKey(SDLK_RETURN, '\r');  // would close a popup that wrongly opened
+        pushKey(SDLK_RETURN, '\r');  // would close a popup that wrongly opened
         m.handleButton(m.buttonNamed(name));
     }
     for (SDLKey key : {SDLK_RETURN, SDLK_m, SDLK_n, SDLK_ESCAPE, SDLK_PAGEUP, SDLK_PAGEDOWN, SDLK_t, SDLK_y}) {
-        bonustest::pushKey(SDLK_RETURN, '\r');
+        pushKey(SDLK_RETURN, '\r');
         m.handleEvent(testrt::keyEvent(key));
     }
     SDL_Event right{};
@@ -35,18 +26,16 @@ void tryEveryControl(ShortCircuit& m) {
     right.button.button = SDL_BUTTON_RIGHT;
     right.button.x = 400;
     right.button.y = 300;
-    bonustest::pushKey(SDLK_ESCAPE, 27);
+    pushKey(SDLK_ESCAPE, 27);
     m.handleEvent(right);
-    SDL_Event drop;
-    while (SDL_PollEvent(&drop)) {
-    }
+    testrt::drainEvents();
 }
 
 }  // namespace
 
 TEST_F(ShortCircuitTest, FreeRespinsRepeatTheWin) {
     ShortCircuit* m = open<ShortCircuit>(1.0f, "50");
-    int chains = 0, longest = 0, respinsTotal = 0, winners = 0;
+    int chains = 0, longest = 0;
     for (int i = 0; i < 3000 && (chains < 3 || longest < 2); ++i) {
         m->credits = 100;
         m->coins = 2;
@@ -82,14 +71,10 @@ TEST_F(ShortCircuitTest, FreeRespinsRepeatTheWin) {
         if (won == 0) {
             EXPECT_EQ(respins, 0) << "a losing spin never sparks";
         }
-        if (won > 0) ++winners;
-        if (respins > 0) ++chains;
-        respinsTotal += respins;
+        chains += respins > 0;
         longest = std::max(longest, respins);
     }
     EXPECT_GE(chains, 3);
     EXPECT_GE(longest, 2);
-    std::printf("shortcircuit: %d winning pulls, %d chains, %d re-spins, longest %d\n", winners, chains,
-                respinsTotal, longest);
     delete m;
 }

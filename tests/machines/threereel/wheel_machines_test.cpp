@@ -1,31 +1,31 @@
-// The two wheel machines: Diviz av Ezed with the cash wheel on top of the
-// line's pay, and the dice machine whose wheel replaces the line's pay and
-// is followed by the red/black gamble. Tables, the spin hooks, returns,
-// the gamble screen's rules and the bonus inside a settle.
-#include <climits>
+// The wheel and dice machines: the spin hooks that put a bonus symbol on the
+// third reel and the pay at full bet; the red/black gamble screen of the dice
+// wheel; the bonus inside a settle; the patriot wheel's real spin; and the
+// hidden pay-out test, which arms no bonus.
 #include <cmath>
 #include <deque>
 #include <set>
 #include <utility>
 
-#include "game/machine_factory.h"
-#include "player/machine_table.h"
-#include "machine/three_reel_test_machine.h"
-#include "machines/threereel/bonus_machine_fixture.h"
+#include "machines/patriot/patriot_spin_for_cash.h"
+#include "machines/threereel/crazy_dice.h"
 #include "machines/threereel/double_dice_spin_for_cash.h"
 #include "machines/threereel/gamble_wheel.h"
+#include "machines/threereel/three_reel_session.h"
 #include "machines/threereel/wheel_of_cash.h"
+#include "shell/animation.h"
 #include "shell/app.h"
+#include "shell/display.h"
 
-using bonustest::heard;
+using namespace reelsession;
 
 namespace {
 
-// Scripted wheel stops and pointer positions for the gamble screen.
+// Scripted wheel stops, and the pointer positions the gamble screen reads
+// (one per press; (0, 0) after).
 std::deque<std::pair<int, std::string>> scriptedStops;
+std::deque<std::pair<int, int>> pointerAt;
 int spinsTaken = 0;
-using bonustest::pointerAt;
-using bonustest::scriptedPointer;
 
 void scriptedSpin(const PrizeWheelSpec&, Animation&, int& prize, std::string& colour) {
     ++spinsTaken;
@@ -35,105 +35,126 @@ void scriptedSpin(const PrizeWheelSpec&, Animation&, int& prize, std::string& co
     scriptedStops.pop_front();
 }
 
+void scriptedPointer(int* x, int* y) {
+    *x = *y = 0;
+    if (pointerAt.empty()) return;
+    *x = pointerAt.front().first;
+    *y = pointerAt.front().second;
+    pointerAt.pop_front();
+}
+
 const std::pair<int, int> kRed{510, 550}, kBlack{630, 550}, kCollect{570, 550}, kNowhere{100, 100};
 
 // A press: the pointer is read when the gamble takes the event.
 void press(std::pair<int, int> where) {
     pointerAt.push_back(where);
-    bonustest::pushMouse(SDL_MOUSEBUTTONDOWN, where.first, where.second);
+    pushMouse(SDL_MOUSEBUTTONDOWN, where.first, where.second);
 }
 
-// Empties the queue without the modal poll (so a guard close stays unseen).
-using testrt::drainEvents;
+template <class M>
+bool& pendingOf(ThreeReelMachine& m) {
+    return static_cast<M&>(m).bonusPending;
+}
 
-class WheelMachines : public bonustest::MachineTest {
+// A machine's spin hook: the symbol it puts on the third reel one spin in
+// `oneIn` (0: the reels never show it), whether at full bet it then takes
+// the line's pay away, and whether a full-bet line pays two coins' worth.
+struct Hook {
+    const char* id;
+    const char* symbol;
+    int oneIn;
+    bool replacesLine;
+    bool twoCoinsWorth;
+    bool& (*pending)(ThreeReelMachine&);
+};
+
+const Hook hooks[] = {
+    {"doubledicespinforcash", "spin", 50, true, true, pendingOf<DoubleDiceSpinForCash>},
+    {"patriotspinforcash", "spin", 50, true, true, pendingOf<PatriotSpinForCash>},
+    {"wheelofcash", "spin", 40, false, false, pendingOf<WheelOfCash>},
+    {"crazydice", "dice", 0, false, true, pendingOf<CrazyDice>},
+};
+
+class WheelMachines : public MachineFixture {
 protected:
-    void SetUp() override {
-        bonustest::MachineTest::SetUp();
-        scriptedStops.clear();
-        pointerAt.clear();
-        spinsTaken = 0;
-    }
     void script(std::initializer_list<std::pair<int, std::string>> stops) {
         gambleSpin = scriptedSpin;
         gamblePointer = scriptedPointer;
         scriptedStops.assign(stops.begin(), stops.end());
+        pointerAt.clear();
+        spinsTaken = 0;
     }
 };
 
 }  // namespace
 
-// The spin hooks: one spin in fifty (forty) shows "spin" on the third reel;
-// at three coins the dice machine then pays nothing from the line and arms
-// the wheel, and every other line pays two coins' worth.
-TEST_F(WheelMachines, SpinHooks) {
-    DoubleDiceSpinForCash* d = open<DoubleDiceSpinForCash>();
-    WheelOfCash* w = open<WheelOfCash>();
+// The hook shows only on the third reel and arms the bonus at full bet
+// alone, winning line or not. Otherwise whole-bet lines pay as drawn and
+// per-coin lines by the coins bet.
+TEST_F(WheelMachines, SpinHooksAndTheFullBetPay) {
     const int N = 60000;
-    for (int coins = 1; coins <= 3; ++coins) {
-        int diceSpins = 0, cashSpins = 0;
-        d->coins = w->coins = coins;
-        for (int i = 0; i < N; ++i) {
-            d->bonusPending = false;
-            d->spin();
-            const bool spinShown = d->result.chosenSymbol(2)->name == "spin";
-            for (int reel = 0; reel < 2; ++reel) ASSERT_NE(d->result.chosenSymbol(reel)->name, "spin");
-            const long long line = d->result.matched ? d->result.award * bonustest::MachineTest::wildFactor(*d) : 0;
-            if (spinShown) ++diceSpins;
-            if (coins == 3 && spinShown) {
-                EXPECT_EQ(d->win, 0);
-                EXPECT_TRUE(d->bonusPending);
-            } else if (spinShown && d->result.matched) {
-                // "spin" may have covered a doubling wild on the third reel.
-                const long long w = d->win, unit = line * coins;
-                EXPECT_TRUE(w == unit || w == 2 * unit) << w << " for " << unit;
-                EXPECT_FALSE(d->bonusPending);
-            } else {
-                EXPECT_EQ(d->win, line * (coins == 3 ? 2 : coins));
-                EXPECT_FALSE(d->bonusPending);
+    for (const Hook& h : hooks) {
+        SCOPED_TRACE(h.id);
+        ThreeReelMachine* m = openId(h.id);
+        long long topWild = 1;
+        for (const WildSymbol* w : m->wilds) topWild = std::max<long long>(topWild, w->multiplier);
+        for (int coins = 1; coins <= 3; ++coins) {
+            m->coins = coins;
+            int shown = 0, winningShown = 0;
+            for (int i = 0; i < N; ++i) {
+                h.pending(*m) = false;
+                m->spin();
+                for (int reel = 0; reel < 2; ++reel) ASSERT_NE(m->result.chosenSymbol(reel)->name, h.symbol);
+                const bool hook = m->result.chosenSymbol(2)->name == h.symbol;
+                shown += hook;
+                winningShown += hook && m->result.matched;
+                ASSERT_EQ(h.pending(*m), hook && coins == 3);
+                const long long drawn = m->result.matched ? m->result.award * wildFactor(*m) : 0;
+                const bool forTheBet = !m->multiplyByCoins || m->result.payKind == payWholeBet;
+                const long long pay = forTheBet ? drawn : drawn * (coins == 3 && h.twoCoinsWorth ? 2 : coins);
+                if (hook && coins == 3 && h.replacesLine) {
+                    ASSERT_EQ(m->win, 0);
+                } else if (hook) {
+                    ASSERT_TRUE(m->win == pay || m->win == pay * topWild) << m->win << ": the hook covered a wild";
+                } else {
+                    ASSERT_EQ(m->win, pay);
+                }
             }
-
-            w->bonusPending = false;
-            w->spin();
-            const bool cashSpin = w->result.chosenSymbol(2)->name == "spin";
-            if (cashSpin) ++cashSpins;
-            EXPECT_EQ(w->win, w->result.matched ? w->result.award : 0) << "whole-bet lines pay as drawn";
-            EXPECT_EQ(w->bonusPending, cashSpin && coins == 3);
+            const double expected = h.oneIn ? N / h.oneIn : 0;
+            EXPECT_NEAR(shown, expected, 5 * std::sqrt(expected)) << coins;
+            EXPECT_EQ(winningShown > 0, h.oneIn > 0) << coins;
         }
-        EXPECT_NEAR(diceSpins, N / 50.0, 5 * std::sqrt(N / 50.0));
-        EXPECT_NEAR(cashSpins, N / 40.0, 5 * std::sqrt(N / 40.0));
+        delete m;
     }
-    delete d;
-    delete w;
 }
 
 TEST_F(WheelMachines, GambleDoublesLosesAndCollects) {
     // Collect at once: the first prize, with the clap and the closing sound.
     script({{500, "red"}});
     press(kCollect);
-    bonustest::pushQuit();  // a guard: only seen if the screen wrongly waits on
+    pushQuit();  // a guard: only seen if the screen wrongly waits on
     clearLoadedAssets();
     EXPECT_EQ(runGambleWheelBonus(diceWheel(), diceGamble()), 500);
     EXPECT_EQ(spinsTaken, 1);
     EXPECT_TRUE(heard("birdclap.wav"));
     EXPECT_TRUE(heard("doubintr.wav"));
     EXPECT_FALSE(quitRequested());
-    drainEvents();
+    testrt::drainEvents();  // without the modal poll, so a guard close stays unseen
 
     // Two won gambles on 500 return 2000; presses elsewhere, releases,
     // motion and keys change nothing.
     script({{500, "black"}, {25, "black"}, {2500, "red"}});
     press(kNowhere);
-    bonustest::pushMouse(SDL_MOUSEBUTTONUP, kRed.first, kRed.second);
-    bonustest::pushKey(SDLK_r, 'r');
+    pushMouse(SDL_MOUSEBUTTONUP, kRed.first, kRed.second);
+    pushKey(SDLK_r, 'r');
     press(kBlack);
     press(kRed);
     press(kCollect);
-    bonustest::pushQuit();
+    pushQuit();
     EXPECT_EQ(runGambleWheelBonus(diceWheel(), diceGamble()), 2000);
-    EXPECT_EQ(spinsTaken, 4);
+    EXPECT_EQ(spinsTaken, 3);
     EXPECT_FALSE(quitRequested());
-    drainEvents();
+    testrt::drainEvents();
 
     // A lost gamble: nothing, no closing sound, and the screen ends there.
     script({{100, "red"}, {10, "black"}});
@@ -145,17 +166,16 @@ TEST_F(WheelMachines, GambleDoublesLosesAndCollects) {
     EXPECT_FALSE(heard("doubintr.wav"));
     SDL_Event left;
     EXPECT_EQ(SDL_PollEvent(&left), 1) << "the collect after the loss is not taken";
-    drainEvents();
-}
+    testrt::drainEvents();
 
-TEST_F(WheelMachines, WindowCloseDuringTheGambleKeepsTheBank) {
+    // A window close during the gamble keeps the bank and reaches the frame loop.
     script({{150, "black"}, {20, "red"}});
     press(kRed);
-    bonustest::pushQuit();
+    pushQuit();
     press(kCollect);
     EXPECT_EQ(runGambleWheelBonus(diceWheel(), diceGamble()), 300);
-    EXPECT_TRUE(quitRequested()) << "the close reaches the frame loop";
-    drainEvents();
+    EXPECT_TRUE(quitRequested());
+    testrt::drainEvents();
 }
 
 TEST_F(WheelMachines, BonusInsideTheSettle) {
@@ -179,8 +199,8 @@ TEST_F(WheelMachines, BonusInsideTheSettle) {
     WheelOfCash* w = open<WheelOfCash>();
     w->credits = 10;
     w->coins = 3;
-    w->spin();
-    while (!w->result.matched) w->spin();
+    do w->spin();
+    while (!w->result.matched);
     const int line = w->win;
     w->bonusPending = true;
     clearLoadedAssets();
@@ -195,19 +215,37 @@ TEST_F(WheelMachines, BonusInsideTheSettle) {
     delete w;
 }
 
-// The hidden pay-out test spins at full bet without settling: a wheel it
-// arms must not turn at the player's next real spin.
+// The patriot wheel turned for real (under a fast clock) stops on a frame
+// and pays that frame.
+TEST_F(WheelMachines, PatriotWheelPaysItsStopFrame) {
+    PatriotSpinForCash* m = open<PatriotSpinForCash>();
+    Animation* wheel = openWheelScreen(patriotWheel());
+    ASSERT_EQ(wheel->frameCount(), 24);
+    for (int i = 0; i < 3; ++i) {
+        int prize = -1;
+        std::string colour = "none";
+        wheel->setFps(40);
+        m->spinWheel(*wheel, prize, colour);
+        std::string want;
+        EXPECT_EQ(prize, wheelPrizeAt(patriotWheel(), wheel->frameIndex, &want));
+        EXPECT_GT(prize, 0);
+        EXPECT_EQ(colour, want);
+    }
+    delete wheel;
+    display->restoreScreen();
+    delete m;
+}
+
+// The hidden pay-out test spins at full bet without settling: a bonus it
+// arms must not start at the player's next real spin.
 TEST_F(WheelMachines, PayoutTestLeavesNoBonusArmed) {
-    DoubleDiceSpinForCash* d = open<DoubleDiceSpinForCash>();
-    WheelOfCash* w = open<WheelOfCash>();
-    for (ThreeReelMachine* m : std::vector<ThreeReelMachine*>{d, w}) {
+    for (const Hook& h : hooks) {
+        ThreeReelMachine* m = openId(h.id);
         m->credits = 100;
         m->coins = 1;
         m->payoutTest();
-        EXPECT_EQ(m->coins, 1) << "the bet comes back";
+        EXPECT_EQ(m->coins, 1) << h.id << ": the bet comes back";
+        EXPECT_FALSE(h.pending(*m)) << h.id;
+        delete m;
     }
-    EXPECT_FALSE(d->bonusPending);
-    EXPECT_FALSE(w->bonusPending);
-    delete d;
-    delete w;
 }

@@ -1,0 +1,460 @@
+// The casino floor's screens. The cashier's desk and the registration form:
+// switching and deleting players, the last player deleted, funds and the
+// low-money reminder, what a name may hold and what the form refuses. The
+// lobby: a click on a machine starts it at one dollar and the doors lead on.
+// What opens over the floor: the marquee popup over a machine, the LED signs
+// scrolling one dot column per period, and the right-button machine menu that
+// starts a machine at the chosen tab's coin value, ignores what starts nothing
+// and opens only while there is someone to play.
+#include <gtest/gtest.h>
+#include <SDL.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <tuple>
+
+#include "floor/cashier.h"
+#include "floor/floor_fixture.h"
+#include "floor/lobby.h"
+#include "floor/machine_menu.h"
+#include "floor/registration_form.h"
+#include "machine/denomination.h"
+#include "machine/marquee.h"
+#include "player/config.h"
+#include "player/player.h"
+#include "player/save_files.h"
+#include "shell/app.h"
+#include "shell/asset_log.h"
+#include "shell/display.h"
+#include "shell/led_sign.h"
+#include "shell/sound.h"
+#include "shell/util.h"
+#include "support/runtime.h"
+
+using namespace floortest;
+using savefiles::savedMoney;
+
+namespace {
+
+class CashierTest : public FloorTest {
+protected:
+    void click(Cashier& desk, const SDL_Rect& r) { clickAt(desk, r.x + r.w / 2, r.y + r.h / 2); }
+    bool heard(const std::string& clip) { return loadedAssets().count("../sounds/" + clip) > 0; }
+};
+
+}  // namespace
+
+TEST_F(CashierTest, PickingSavesTheOldPlayerDeletingKeepsTheFileAndTheLastOneGoneIsAFirstRun) {
+    Cashier desk;
+    currentPlayer->money = 777.0;
+    click(desk, cashierlayout::nameRow(1));
+    ASSERT_NE(nullptr, currentPlayer);
+    EXPECT_EQ("Bob_Ray 30 male", currentPlayer->name + " " + doubleToString(currentPlayer->money) + " " + currentPlayer->gender);
+    EXPECT_EQ(777.0, savedMoney("Ann_Lee"));
+    // Picking the current player again changes nothing.
+    Player* bob = currentPlayer;
+    click(desk, cashierlayout::nameRow(1));
+    EXPECT_EQ(bob, currentPlayer);
+    EXPECT_EQ(nullptr, desk.next);
+
+    // Deleting him keeps his file and opens the first remaining player.
+    currentPlayer->money = 99.0;
+    click(desk, cashierlayout::control("delete"));
+    EXPECT_EQ((std::vector<std::string>{"Ann_Lee"}), config->players);
+    EXPECT_EQ("Ann_Lee", currentPlayer->name);
+    EXPECT_EQ(99.0, savedMoney("Bob_Ray"));
+    EXPECT_NE(nullptr, desk.buttonNamed("name0"));
+    EXPECT_EQ(nullptr, desk.buttonNamed("name1"));
+
+    // Deleting the last one brings up the registration form (left with
+    // Escape) and makes the next run the very first one.
+    pushKey(SDLK_ESCAPE);
+    desk.deleteCurrentPlayer();
+    EXPECT_TRUE(!currentPlayer && config->players.empty() && config->firstTimeEver);
+    config->write();
+    EXPECT_EQ("[global]\nfirsttimeever=1\nplayers=\nlastplayer=\n", testrt::readFile(testrt::root() + "/config.ini"));
+    EXPECT_EQ(1, pendingEvents());  // the form took the Escape; its key-up is left
+    testrt::drainEvents();
+
+    // No one to play as: nothing to delete, no funds, and the floor stays
+    // shut; "lobby" offers the form instead.
+    desk.deleteCurrentPlayer();
+    desk.drawAdditionalFunds();
+    pushKey(SDLK_ESCAPE);
+    desk.goToLobby();
+    EXPECT_EQ(nullptr, desk.next);
+    EXPECT_EQ(1, pendingEvents());
+    testrt::drainEvents();
+
+    // Registering from there opens the floor to the new player.
+    enterName("Eve", "Ng", 2);
+    pushClick(formlayout::done());
+    pushPress(1, 1);  // the new player's first lobby visit: two help pages
+    pushPress(1, 1);
+    desk.goToLobby();
+    EXPECT_EQ(0, pendingEvents());
+    ASSERT_NE(nullptr, currentPlayer);
+    EXPECT_EQ("Eve_Ng", currentPlayer->name);
+    EXPECT_EQ("lobby", nextName(desk));
+}
+
+TEST_F(CashierTest, FundsTheLowMoneyReminderTheSoundSwitchAndTheWayToTheLobby) {
+    currentPlayer->money = 50.0;
+    { Cashier desk; }
+    EXPECT_FALSE(heard("lobyneed.wav"));
+    currentPlayer->money = 0.1;
+    Cashier desk;
+    EXPECT_TRUE(heard("lobyneed.wav"));  // below fifty
+    click(desk, cashierlayout::control("funds"));
+    EXPECT_DOUBLE_EQ(1000.1, currentPlayer->money);
+
+    std::string sound;
+    for (const char* button : {"soundoff", "soundon"}) {
+        click(desk, cashierlayout::control(button));
+        sound += soundPlayer->ambientEnabled ? "on " : "off ";
+    }
+    EXPECT_EQ("off on ", sound);
+    soundPlayer->ambientOff();  // going to the lobby switches it back on
+    currentPlayer->firsttime = true;
+    // Input disabled: the desk ignores its buttons.
+    desk.menuEnabled = false;
+    click(desk, cashierlayout::control("lobby"));
+    EXPECT_EQ(nullptr, desk.next);
+    desk.menuEnabled = true;
+    click(desk, cashierlayout::control("lobby"));
+    EXPECT_TRUE(soundPlayer->ambientEnabled && !currentPlayer->firsttime);
+    EXPECT_EQ("lobby", nextName(desk));
+}
+
+namespace {
+// Players are listed but the last one is unknown: the game starts as a first run.
+class CashierNoLastPlayerTest : public CashierTest {
+protected:
+    std::string configText() override { return "[global]\nfirsttimeever=0\nplayers=Ann_Lee,Bob_Ray\nlastplayer=\n"; }
+};
+}  // namespace
+
+TEST_F(CashierNoLastPlayerTest, AListedPlayerCanBePickedInsteadOfRegistering) {
+    ASSERT_EQ(nullptr, currentPlayer);
+    ASSERT_TRUE(config->firstTimeEver);
+    Cashier desk;
+    pushKey(SDLK_ESCAPE);  // the form offered on the first frame: not now
+    desk.tick();
+    testrt::drainEvents();
+    EXPECT_EQ(nullptr, currentPlayer);
+    pushKey(SDLK_ESCAPE);
+    desk.tick();  // offered once only: this key stays unread
+    EXPECT_EQ(2, pendingEvents());
+    testrt::drainEvents();
+
+    click(desk, cashierlayout::nameRow(1));
+    ASSERT_NE(nullptr, currentPlayer);
+    EXPECT_EQ("Bob_Ray", currentPlayer->name);
+    config->write();
+    EXPECT_EQ("[global]\nfirsttimeever=0\nplayers=Ann_Lee,Bob_Ray\nlastplayer=Bob_Ray\n",
+              testrt::readFile(testrt::root() + "/config.ini"));
+}
+
+class RegistrationTest : public FloorTest {};
+
+TEST_F(RegistrationTest, FormSaysWhatIsWrongWithTheEntries) {
+    Registration r;
+    std::string problems;
+    for (auto [first, last, title] : {std::tuple{"", "", Title::None}, {"Ann", "", Title::None}, {"Ann", "Le e", Title::None},
+                                      {"Ann", "Wu", Title::None}, {"Ann", "Wu", Title::Mrs}, {"Ann", "LEE", Title::Mrs}}) {
+        r.firstName = first, r.lastName = last, r.title = title;
+        problems += registrationProblem(r) + "|";
+    }
+    // Already registered, in any spelling of case: it would take over that save file.
+    EXPECT_EQ("Please enter a first name.|Please enter a last name.|Last name: letters, digits, - and ' (1 to 20).|"
+              "Please choose a title.||That name is already registered.|", problems);
+}
+
+TEST_F(RegistrationTest, TypingANewPlayerInMakesHimCurrentAndSavesTheOldOne) {
+    ASSERT_NE(nullptr, currentPlayer);
+    currentPlayer->money = 321.0;
+    // Characters the form does not take are dropped; so is a 21st character.
+    typeText("Jo n_/,");
+    pushKey(SDLK_TAB);
+    typeText("Smith-O'Neil");
+    typeText("abcdefghij");  // 22 characters typed, 20 kept
+    pushKey(SDLK_BACKSPACE);
+    pushClick(formlayout::titleButton(0));
+    pushClick(formlayout::done());
+    ASSERT_TRUE(runRegistrationForm());
+    EXPECT_EQ(1, pendingEvents());  // the release of "done" is left for the screen
+
+    ASSERT_NE(nullptr, currentPlayer);
+    EXPECT_EQ("Jon_Smith-O'Neilabcdefg male 2500", currentPlayer->name + " " + currentPlayer->gender + " " + doubleToString(currentPlayer->money));
+    EXPECT_EQ((std::vector<std::string>{"Ann_Lee", "Bob_Ray", "Jon_Smith-O'Neilabcdefg"}), config->players);
+    EXPECT_EQ("Jon_Smith-O'Neilabcdefg", config->lastPlayer);
+    // Ann was saved as she went.
+    EXPECT_EQ(321.0, savedMoney("Ann_Lee"));
+}
+
+TEST_F(RegistrationTest, ARegisteredNameIsRefusedAndCancelOrEscapeChangeNothing) {
+    Player* before = currentPlayer;
+    typeText("bob");
+    pushKey(SDLK_RETURN);  // on to the last name
+    typeText("RAY");
+    pushClick(formlayout::titleButton(2));
+    pushKey(SDLK_RETURN);           // refused: Bob Ray is registered
+    pushClick(formlayout::done());  // refused again
+    pushClick(formlayout::cancel());
+    EXPECT_FALSE(runRegistrationForm());
+    typeText("Cy");
+    pushKey(SDLK_ESCAPE);
+    EXPECT_FALSE(runRegistrationForm());
+    EXPECT_EQ(before, currentPlayer);
+    EXPECT_EQ((std::vector<std::string>{"Ann_Lee", "Bob_Ray"}), config->players);
+}
+
+TEST_F(RegistrationTest, ANameWithASaveFileReopensThatProfileAsItStands) {
+    // Deleted at the cashier (or lost from the settings): the file is still there.
+    writeSave("Cy_Dee", "female", 77.0);
+    enterName("cy", "DEE", 0);
+    pushClick(formlayout::done());   // the form says so and stays open
+    pushClick(formlayout::done());   // reopens it
+    ASSERT_TRUE(runRegistrationForm());
+    EXPECT_EQ(1, pendingEvents());
+    EXPECT_EQ("Cy_Dee 77 female", currentPlayer->name + " " + doubleToString(currentPlayer->money) + " " + currentPlayer->gender);
+    EXPECT_EQ("Cy_Dee", config->players.back());
+    EXPECT_EQ(77.0, savedMoney("Cy_Dee"));
+}
+
+namespace {
+
+void clickSpot(Lobby& lobby, const std::string& id) {
+    for (const LobbySpot& s : lobbySpots())
+        if (id == s.id) return clickAt(lobby, s.x + s.width / 2, s.y + s.height / 2);
+    FAIL() << "no spot for " << id;
+}
+
+using LobbyTest = FloorTest;
+using MarqueeTest = FloorTest;
+
+bool loaded(const std::string& path) { return loadedAssets().count(path) > 0; }
+
+}  // namespace
+
+TEST_F(LobbyTest, AMachineStartsAtOneDollarAndTheDoorsLeadOn) {
+    standInFor("mardigras");
+    Lobby lobby;
+    // Input disabled, or between cabinets: nothing.
+    lobby.menuEnabled = false;
+    clickSpot(lobby, "mardigras");
+    lobby.menuEnabled = true;
+    clickAt(lobby, 14 + 74, 150);
+    EXPECT_EQ(nullptr, lobby.next);
+
+    clickSpot(lobby, "mardigras");
+    clickSpot(lobby, "mardigras");  // once a successor is named, another click changes nothing
+    std::unique_ptr<Screen> next = takeNext(lobby);
+    StandIn* machine = dynamic_cast<StandIn*>(next.get());
+    ASSERT_NE(nullptr, machine);
+    EXPECT_EQ("mardigras 1 1", machine->name + " " + doubleToString(machine->value) + " " + std::to_string(StandIn::built));
+
+    for (const char* door : {"stats", "trophy"}) {
+        Widget* w = lobby.buttonNamed(door);
+        clickAt(lobby, w->x + 20, w->y + 20);
+        EXPECT_EQ(door, nextName(lobby));
+    }
+}
+
+TEST_F(MarqueeTest, OpensOverTheMachineAndGivesItBackOnAPressOrAClose) {
+    StandIn machine("10x", 1.0f);
+    std::vector<Uint16> before = screenPixels();
+    clearLoadedAssets();
+    // Motion, a button release and a key release do not close it; the key press does.
+    pushMotion(5, 5);
+    pushRelease(5, 5);
+    pushKey(SDLK_a);     // the press closes it ...
+    pushRelease(5, 5);  // ... and the key-up and this are left for the machine
+    showMarquee(&machine, "bottom");
+    EXPECT_EQ(2, pendingEvents());
+    testrt::drainEvents();
+    EXPECT_TRUE(before == screenPixels());
+    EXPECT_TRUE(loaded("../gfx/10x/bottom.png") && loaded("../sounds/whoosh.wav"));
+    EXPECT_FALSE(loaded("../fonts/ledfont.def"));  // no sign on the bottom glass
+
+    pushPress(1, 1);
+    showMarquee(&machine, "top");
+    EXPECT_TRUE(loaded("../gfx/10x/top.png") && loaded("../fonts/ledfont.def"));
+
+    pushQuit();
+    showMarquee(&machine, "top");
+    EXPECT_TRUE(quitRequested());
+    EXPECT_TRUE(before == screenPixels());
+}
+
+namespace {
+
+// Two narrow glyphs that are easy to tell apart: 'I' one lit column, 'L' an
+// upright and a foot; height 3, no spacing given (1).
+const char* const tinyFont =
+    "# a test font\nheight 3\n\n"
+    "char 73\n#\n#\n#\n"
+    "char 76\n#.\n#.\n##\n"
+    "char 32\n..\n..\n..\n";
+
+Uint32 fakeNow = 1000;
+Uint32 fakeClock() { return fakeNow; }
+
+class LedSignTest : public FloorTest {
+protected:
+    void SetUp() override {
+        FloorTest::SetUp();
+        testrt::writeFile(fontPath, tinyFont);
+        mediaTicks = fakeClock;
+        fakeNow = 1000;
+    }
+    const std::string fontPath = testrt::root() + "/tiny.def";
+};
+
+// The window's dots as text rows, '#' lit.
+std::string window(const LedSign& sign) {
+    std::string out;
+    for (int r = 0; r < sign.rows(); ++r) {
+        for (int c = 0; c < sign.columns(); ++c) out += sign.dotLit(c, r) ? '#' : '.';
+        out += '\n';
+    }
+    return out;
+}
+
+}  // namespace
+
+TEST_F(LedSignTest, LaysTextOutScrollsOneColumnPerPeriodWrapsAndStaysDarkWithoutAFont) {
+    // 4 columns by 3 rows; "IL" is I, gap, L L, gap = 5 columns.
+    LedSign sign(fontPath, "IL", 50, 10, 10, 12, 9, 255, 0, 0, 40, 0, 0);
+    ASSERT_TRUE(sign.fontLoaded);
+    EXPECT_EQ("#.#.\n#.#.\n#.##\n", window(sign));
+    // The first step draws without moving; then one column per period, and
+    // one only however long the wait was; the end runs on into the beginning.
+    std::string offsets;
+    for (Uint32 wait : {0, 19, 1, 1000, 20, 20}) {
+        fakeNow += wait;
+        sign.step();
+        offsets += std::to_string(sign.offset());
+    }
+    EXPECT_EQ(".#.#\n.#.#\n.#.#\n", window(sign));
+    fakeNow += 20;
+    sign.step();
+    EXPECT_EQ("0012340", offsets + std::to_string(sign.offset()));
+
+    // Without its font the sign stays dark and still steps.
+    testing::internal::CaptureStdout();
+    LedSign dark(testrt::root() + "/nofont.def", "HELLO", 30, 0, 0, 15, 9, 255, 0, 0, 40, 0, 0);
+    testing::internal::GetCapturedStdout();
+    dark.step();
+    fakeNow += 100;
+    dark.step();
+    EXPECT_EQ("...\n", window(dark).substr(0, 3) + "\n");
+    EXPECT_EQ(std::string::npos, window(dark).find('#'));
+}
+
+namespace {
+
+using namespace machinemenu;
+
+class MenuTest : public FloorTest {
+protected:
+    void SetUp() override {
+        FloorTest::SetUp();
+        lastDenominationTab = -1;
+        lastCategoryTab = 0;
+        host = new StandIn("host", 1.0f);
+        // Something on the screen for the menu to cover and give back.
+        SDL_Rect band = {0, 200, 800, 100};
+        SDL_FillRect(display->screen, &band, display->mapColor(200, 100, 0));
+        display->update();
+    }
+    void TearDown() override {
+        delete host->next;
+        delete host;
+        FloorTest::TearDown();
+    }
+    StandIn* host = nullptr;
+};
+
+}  // namespace
+
+TEST_F(MenuTest, ChoosingAMachineStartsItAtTheTabsCoinValue) {
+    // A machine offered at some value other than 1.0, on its tabs.
+    int tab = 0;
+    while (denominationTable[tab]->value == 1.0f || denominationTable[tab]->machineIds.empty()) ++tab;
+    const std::string id = denominationTable[tab]->machineIds.front();
+    standInFor(id);
+    const MachineCategory category = findMachine(id)->category;
+    const int cat = static_cast<int>(std::find(categories, categories + 4, category) - categories);
+    std::vector<const MachineInfo*> list = machinesIn(category);
+    const int index = static_cast<int>(std::find(list.begin(), list.end(), findMachine(id)) - list.begin());
+
+    pushClick(denominationTabRect(tab));
+    pushClick(categoryTabRect(cat));
+    pushMotion(5, 5);
+    pushClick(machineButtonRect(index));
+    showMachineMenu(host);
+
+    StandIn* machine = dynamic_cast<StandIn*>(host->next);
+    ASSERT_NE(nullptr, machine);
+    EXPECT_EQ(id, machine->name);
+    EXPECT_EQ(denominationTable[tab]->value, machine->value);
+    EXPECT_EQ(1, pendingEvents());  // the release of the choosing click is the screen's
+    // The next opening starts on the tabs chosen last.
+    EXPECT_EQ(tab, lastDenominationTab);
+    EXPECT_EQ(cat, lastCategoryTab);
+}
+
+TEST_F(MenuTest, WhatStartsNoMachineKeepsOrClosesTheMenuAndGivesTheScreenBack) {
+    std::vector<Uint16> before = screenPixels();
+    // A three-reel machine not offered at some tab's coin value.
+    int tab = 0, index = 1;
+    std::vector<const MachineInfo*> list = machinesIn(MachineCategory::ThreeReel);
+    while (denominationTable[tab]->offers(list[index]->id))
+        if (++index == static_cast<int>(list.size())) index = 1, ++tab;
+    standInFor(list[index]->id);
+    EXPECT_FALSE(playableAt(*list[index], denominationTable[tab]->value));
+
+    pushClick(denominationTabRect(tab));
+    pushClick(machineButtonRect(index));  // not offered here: nothing
+    pushPress(790, 590);                  // no button: the menu closes
+    pushRelease(790, 590);
+    showMachineMenu(host);
+    EXPECT_EQ(nullptr, host->next);
+    EXPECT_EQ(1, StandIn::built);  // the host only
+    EXPECT_EQ(1, pendingEvents());
+    EXPECT_TRUE(before == screenPixels());
+    testrt::drainEvents();
+
+    // A right press opens it only while input is enabled ...
+    moveMouse(400, 300);
+    SDL_Event right{};
+    right.type = SDL_MOUSEBUTTONDOWN;
+    right.button.button = SDL_BUTTON_RIGHT;
+    for (bool enabled : {true, false}) {
+        host->menuEnabled = enabled;
+        pushPress(790, 590);
+        host->handleEvent(right);
+        EXPECT_EQ(enabled ? 0 : 1, pendingEvents()) << enabled;  // the open menu takes the closing press
+        testrt::drainEvents();
+    }
+    host->menuEnabled = true;
+    // ... and someone is registered.
+    Player* player = currentPlayer;
+    currentPlayer = nullptr;
+    pushPress(790, 590);
+    showMachineMenu(host);
+    currentPlayer = player;
+    EXPECT_EQ(1, pendingEvents());
+    testrt::drainEvents();
+
+    // Closing the window closes it and is kept.
+    before = screenPixels();
+    pushClick(categoryTabRect(2));
+    pushQuit();
+    showMachineMenu(host);
+    EXPECT_TRUE(quitRequested());
+    EXPECT_EQ(nullptr, host->next);
+    EXPECT_TRUE(before == screenPixels());
+}

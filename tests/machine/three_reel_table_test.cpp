@@ -1,0 +1,123 @@
+// The three-reel machines' rule builders and outcome draw against small
+// hand-made tables: which combinations a rule accepts, the slices of the
+// draw numbers, a whole-bet rule's span, and tables that would break it.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "machine/three_reel_test_machine.h"
+
+namespace {
+
+// Symbols a, b, c, blank, wild; the wild doubles and stands for all but "wild".
+void threeRuleTable(TableMachine& m) {
+    for (const char* n : {"blank", "a", "b", "c", "wild"}) m.addSymbol(n, 1);
+    m.addPlainWild(2);
+    m.addThreeOfAKind(m.symbolList({"a"}), 10, 0.1f, 0);
+    m.addThreeOfAKind(m.symbolList({"b"}), 20, 0.1f, 0);
+    m.addNoWildRule(m.symbolList({"c"}), 40, -1, false);
+}
+
+}  // namespace
+
+TEST(ThreeReelRules, GroupRulesAcceptExactlyTheMixedCombinations) {
+    TableMachine m;
+    for (const char* n : {"p", "q", "r", "s"}) m.addSymbol(n, 1);
+    m.addGroupRule(m.symbols, 5, 0.2f);
+    int covered = 0;
+    for (Symbol* a : m.symbols)
+        for (Symbol* b : m.symbols)
+            for (Symbol* c : m.symbols) {
+                PayRule probe;
+                probe.addSymbol(0, a);
+                probe.addSymbol(1, b);
+                probe.addSymbol(2, c);
+                bool any = false;
+                for (const PayRule& r : m.payRules) any = any || probe.coversChosen(r);
+                bool allSame = a == b && b == c;
+                EXPECT_EQ(any, !allSame) << a->name << b->name << c->name;
+                covered += any;
+            }
+    EXPECT_EQ(covered, 64 - 4);
+}
+
+TEST(ThreeReelRules, UndeclaredNamesAreLeftOutOfRules) {
+    TableMachine m;
+    m.addSymbol("a", 1);
+    testing::internal::CaptureStdout();
+    SymbolList list{m.findSymbol("a"), m.findSymbol("nosuch")};
+    std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(out, " Could not find symbol: nosuch\n");
+    m.addThreeOfAKind(list, 10, 0.1f, 0);
+    for (const SymbolList& reel : m.payRules[0].accepted) {
+        ASSERT_EQ(reel.size(), 1u);
+        EXPECT_NE(reel[0], nullptr);
+    }
+    // A rule whose every name was unknown keeps empty lists and cannot be shown.
+    m.addThreeOfAKind(SymbolList{nullptr}, 10, 0.1f, 0);
+    EXPECT_FALSE(m.payRules[1].showable(3));
+}
+
+TEST(ThreeReelDraw, SliceEdgesPickTheirRule) {
+    TableMachine m;
+    threeRuleTable(m);
+    m.coins = 1;
+    m.buildActiveRules();
+    ASSERT_EQ(m.activeRules.size(), 3u);
+
+    m.forcedStop = m.activeRules[0].rangeEnd;
+    m.spin();
+    EXPECT_TRUE(m.result.matched);
+    EXPECT_EQ(m.win, 40);
+    m.forcedStop = m.activeRules[0].rangeEnd + 1;
+    m.spin();
+    EXPECT_EQ(m.result.award, 20);
+
+    // Beyond the last slice: a loss.
+    m.forcedStop = m.activeRules[2].rangeEnd + 1;
+    m.spin();
+    EXPECT_FALSE(m.result.matched);
+    EXPECT_EQ(m.win, 0);
+}
+
+TEST(ThreeReelDraw, TablesThatCannotBeDrawnStillEnd) {
+    struct Table {
+        const char* what;
+        void (*build)(TableMachine&);
+        const char* said;  // what the draw must print, if anything
+    } tables[] = {
+        {"no rule in play at this bet", [](TableMachine& m) {
+             threeRuleTable(m);
+             m.payRules.clear();
+         }, ""},
+        {"every combination pays", [](TableMachine& m) {
+             m.addSymbol("a", 1);
+             m.addSymbol("b", 1);
+             m.addGroupRule(m.symbols, 5, 0.1f);
+             m.addThreeOfAKind(m.symbolList({"a"}), 10, 0.1f, 0);
+             m.addThreeOfAKind(m.symbolList({"b"}), 10, 0.1f, 0);
+             m.forcedStop = 10000000;
+         }, " No losing combination on 10x\n"},
+        {"every symbol named like a wild, awards of 0, no wild chance", [](TableMachine& m) {
+             m.addSymbol("wild", 1);
+             m.addPlainWild(2);
+             m.wilds[0]->substituteList.push_back(m.symbols[0]);
+             m.addOneOfRule(m.symbolList({"wild"}), 0, 0.1f);  // "others" are empty: never shown
+             m.addThreeOfAKind(m.symbolList({"wild"}), 0, 0.1f, 0);
+             m.wildChance = 0;
+         }, ""},
+        {"no symbols", [](TableMachine&) {}, ""},
+    };
+    for (const Table& t : tables) {
+        TableMachine m;
+        t.build(m);
+        m.coins = 1;
+        testing::internal::CaptureStdout();
+        for (int i = 0; i < 50; ++i) m.spin();
+        const std::string out = testing::internal::GetCapturedStdout();
+        EXPECT_EQ(m.win, 0) << t.what;
+        EXPECT_FALSE(m.result.matched) << t.what;
+        EXPECT_EQ(m.result.chosen.size(), m.symbols.empty() ? 0u : 3u) << t.what;
+        EXPECT_NE(out.find(t.said), std::string::npos) << t.what << ": " << out;
+    }
+}

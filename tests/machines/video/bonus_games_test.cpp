@@ -1,0 +1,132 @@
+// The video slots' bonus games, played in the settle of a spin that armed
+// them with the player's input queued: what they pay, what they ignore, how
+// they end and what a window close does; and the prize draw they share.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "shell/app.h"
+#include "video_fixture.h"
+
+using videotest::armedStake;
+
+namespace {
+
+using BonusGames = videotest::VideoFixture;
+
+// Runs a step that shows a bonus game: every picture it asks for loads.
+void expectAllLoads(const std::function<void()>& step) {
+    testing::internal::CaptureStdout();
+    step();
+    const std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(out.find("Couldn't Load"), std::string::npos) << out;
+}
+
+// Clicks balloon i (eight to a row, four rows), by default in its middle.
+void clickBalloon(size_t i, int dx = 33, int dy = 40) {
+    const int xs[8] = {71, 144, 214, 286, 357, 430, 503, 575};
+    const int ys[4] = {140, 235, 322, 409};
+    assettest::queueClick(xs[i % 8] + dx, ys[i / 8] + dy);
+}
+
+// A pick-one bonus armed by a spin, and the input its screen is given.
+struct PickOne {
+    const char* id;
+    const char* pictures;
+    int lines, coins;
+    SDLKey ignored;
+    int missX, missY;  // a click on nothing to pick
+    int pickX, pickY;
+};
+
+const PickOne pickOnes[] = {
+    // Three hankies on a spin that won no line, 1 coin on 1 line: a stake of 15; hat 3 picked.
+    {"magic", "aces_hanky_dove hanky_dove_kings magic_aces_hanky aces_dove_queens aces_dove_queens", 1, 1, SDLK_SPACE,
+     10, 10, 340, 450},
+    // Sharks on reels 1 to 4 at 2 coins, with a line win: a stake of 60; the red fish picked.
+    {"deepsea", "mermaid_star_shark mermaid_star_shark mermaid_star_shark mermaid_star_shark crab_marlin_star", 1, 2,
+     SDLK_ESCAPE, 20, 500, 380, 150},
+};
+
+}  // namespace
+
+// Each prize index over a seeded run of draws: about 45, 41, 8, 4, 2 and 1 in 101.
+TEST(BonusPrizeDraw, FavoursTheSmallMultipliers) {
+    sgenrand(2026);
+    int counts[6] = {};
+    for (int i = 0; i < 101000; ++i) ++counts[drawBonusMultiplier()];
+    std::string seen;
+    for (int c : counts) seen += std::to_string(c) + " ";
+    EXPECT_EQ(seen, "45104 40812 8088 3947 2041 1008 ");
+}
+
+TEST_F(BonusGames, PickOneBonusesPayTheDrawnMultiplierTimesTheStake) {
+    for (const PickOne& row : pickOnes) {
+        SCOPED_TRACE(row.id);
+        open(row.id);
+        stopOn(row.pictures, row.lines, row.coins);
+        const int stake = armedStake(m);
+        ASSERT_GT(stake, 0);
+        const int lineWin = m->win;
+        sgenrand(4242);
+        const int expected = bonusMultipliers[drawBonusMultiplier()] * stake;
+        sgenrand(4242);
+        m->credits = 50;
+        assettest::flushEvents();
+        assettest::queueKey(row.ignored, 0);
+        assettest::queueClick(row.missX, row.missY);
+        assettest::queueClick(row.pickX, row.pickY);
+        expectAllLoads([&] { m->settle(); });
+        EXPECT_EQ(armedStake(m), -1);
+        EXPECT_EQ(m->credits, 50 - row.lines * row.coins + lineWin + expected);
+    }
+}
+
+TEST_F(BonusGames, BalloonsPayThePoppedCashUpToTheFirstBust) {
+    open("balloonblitz");
+    // Three bullseye reels on a spin that won no line: the scatter at 1 coin on 1 line.
+    stopOn("box_bullseye_3box bullseye_car_2box bullseye_clown_3box box_clown_3box box_clown_3box", 1, 1);
+    ASSERT_EQ(armedStake(m), 0);
+    const int scatter = m->win;
+    sgenrand(31);
+    std::vector<Balloon*> balloons;
+    dynamic_cast<BalloonBlitz*>(m)->createBalloons(balloons);
+    size_t cash = 0, bust = 0;
+    while (balloons[cash]->value == 0) ++cash;
+    while (balloons[bust]->value != 0) ++bust;
+    const int cashValue = balloons[cash]->value;
+    for (Balloon* b : balloons) delete b;
+    m->credits = 10;
+    assettest::flushEvents();
+    assettest::queueKey(SDLK_ESCAPE, 27);  // dropped
+    clickBalloon(cash, 0, 0);              // the balloon's edge pixel: nothing
+    clickBalloon(cash);                    // cash
+    clickBalloon(cash);                    // popped already: nothing
+    clickBalloon(bust);                    // bust: the bonus ends
+    sgenrand(31);
+    expectAllLoads([&] { m->settle(); });
+    EXPECT_EQ(armedStake(m), -1);
+    EXPECT_EQ(m->credits, 10 - 1 + scatter + cashValue);
+}
+
+TEST_F(BonusGames, ClosingTheWindowDuringTheHatsStillPaysTheBonus) {
+    open("magic");
+    testrt::pushQuit();
+    sgenrand(9);
+    const int expected = bonusMultipliers[drawBonusMultiplier()];
+    sgenrand(9);
+    EXPECT_EQ(dynamic_cast<Magic*>(m)->runHatBonus(), expected) << "the prize is drawn and paid, not lost";
+    EXPECT_TRUE(quitRequested()) << "the close is kept for the frame loop";
+}
+
+TEST_F(BonusGames, PayoutTestArmsNoBonusForTheNextSpin) {
+    open("magic");
+    m->credits = 100000;
+    m->coins = 1;
+    m->lines = 1;
+    sgenrand(5);
+    testing::internal::CaptureStdout();
+    m->payoutTest();
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(armedStake(m), -1);
+}

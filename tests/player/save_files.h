@@ -1,0 +1,22 @@
+// The files a profile lives in, read back the way the tests look at them.
+#pragma once
+
+#include <string>
+
+#include "shell/ini.h"
+#include "support/runtime.h"
+
+namespace savefiles {
+
+inline std::string savePath(const std::string& name) { return testrt::root() + "/save/" + name + ".save"; }
+
+// One group of a player's save file as it stands on disk.
+inline FileConfig saved(const std::string& name, const std::string& group) {
+    FileConfig file = FileConfig::fromFile(savePath(name));
+    file.setCurrentPath(group);
+    return file;
+}
+
+inline double savedMoney(const std::string& name) { return saved(name, name).readEntry("money", -1.0); }
+
+}  // namespace savefiles
