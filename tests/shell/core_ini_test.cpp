@@ -72,7 +72,8 @@ TEST(CoreIni, FilesAreReplacedWholeOrNotAtAll) {
 }
 
 TEST(CoreIni, RewriteKeepsEveryByteOfLinesNotChangedAndUnknownGroups) {
-    const std::string text = "# note\r\r\r\n[g]\r\nkey = one \r\n\n  other=2\nkey = two\r\n; end\r\n\n[extra]\n; x\nk=v\n";
+    const std::string text =
+        "# note\r\r\r\n[g]\r\nkey = one \r\n\n  other=2\nkey = two\r\n; end\r\n\n[extra]\n; x\nk=v\n";
     FileConfig file = parse(text);
     file.setCurrentPath("g");
     EXPECT_EQ(file.readEntry("key", ""), "two");   // the last one counts, trimmed

@@ -46,9 +46,6 @@ void writePicture(const std::string& path, int w, int h, F at) {
     ASSERT_EQ(0, SDL_SaveBMP(s, path.c_str())) << path;
     SDL_FreeSurface(s);
 }
-void writePicture(const std::string& path, int w, int h, Colour fill) {
-    writePicture(path, w, h, [fill](int, int) { return fill; });
-}
 
 Uint32 screenPixel(int x, int y) {
     SDL_Surface* s = display->screen;
@@ -165,7 +162,8 @@ protected:
     // frame on the screen can be read back.
     void writeFrames(const std::string& name, int count) {
         for (int i = 0; i < count; ++i)
-            writePicture(pictureDir() + name + ".png." + std::to_string(i), 10, 10, Colour{Uint8(8 * i), 0, 255});
+            writePicture(pictureDir() + name + ".png." + std::to_string(i), 10, 10,
+                         [i](int, int) { return Colour{Uint8(8 * i), 0, 255}; });
     }
     // The frames drawn by `steps` updates `ms` apart, "." for an update that drew nothing.
     std::string run(Animation& a, int steps, Uint32 ms) {
@@ -261,8 +259,8 @@ TEST_F(MediaAnimation, MissingPicturesAreReportedAndDrawNothing) {
 
 TEST_F(MediaTest, FlashButtonTogglesByThePeriodUntilPressedOrStopped) {
     const Colour pressColour{255, 0, 0}, flashColour{0, 255, 0};
-    writePicture(pictureDir() + "gamble_click.png", 30, 30, pressColour);
-    writePicture(pictureDir() + "gamble_flash.png", 30, 30, flashColour);
+    writePicture(pictureDir() + "gamble_click.png", 30, 30, [&](int, int) { return pressColour; });
+    writePicture(pictureDir() + "gamble_flash.png", 30, 30, [&](int, int) { return flashColour; });
     FlashButton f("gamble", pictureDir(), 300, 300, false, true, 500, 3);
     EXPECT_TRUE(areaIs(300, 300, 30, 30, flashColour));  // the initial state is drawn
     // The first tick starts the timing only.
