@@ -6,10 +6,8 @@
 #include <SDL_mixer.h>
 
 #include <csignal>
-#include <cstdint>
 #include <cstdlib>
 #include <string>
-#include <vector>
 
 #include "floor/cashier.h"
 #include "player/config.h"
@@ -146,35 +144,13 @@ TEST(CoreApp, UnusableVideoModeStopsWithStatusOne) {
 
 namespace {
 
-// A silent mono 16-bit WAV of the given length.
-void writeWav(const std::string& path, int milliseconds) {
-    const uint32_t rate = 22050;
-    const uint32_t samples = rate * static_cast<uint32_t>(milliseconds) / 1000;
-    const uint32_t dataBytes = samples * 2;
-    std::string w;
-    auto u32 = [&w](uint32_t v) { for (int i = 0; i < 4; ++i) w += static_cast<char>((v >> (8 * i)) & 0xff); };
-    auto u16 = [&w](uint16_t v) { w += static_cast<char>(v & 0xff); w += static_cast<char>(v >> 8); };
-    w += "RIFF"; u32(36 + dataBytes); w += "WAVE";
-    w += "fmt "; u32(16); u16(1); u16(1); u32(rate); u32(rate * 2); u16(2); u16(16);
-    w += "data"; u32(dataBytes);
-    w.append(dataBytes, '\0');
-    testrt::writeFile(path, w);
-}
-
-// A sound folder of our own with long clips under every name used here.
-void useTestSounds() {
-    std::string dir = testrt::root() + "/testsounds/";
-    system(("mkdir -p '" + dir + "'").c_str());
-    for (const char* name : {"long.wav", "lobbysnd.wav", "slotamb.wav", "prize.wav"}) writeWav(dir + name, 4000);
-    writeWav(dir + "blip.wav", 30);
-    soundDir = dir;
-}
+// A generated clip six seconds long: it outlasts everything a test does with it.
+const char* const longClip = "dpseabonus.wav";
 
 }  // namespace
 
 TEST(CoreSound, ClosedAudioIsSilentAndSafe) {
     setenv("SDL_AUDIODRIVER", "nosuchdriver", 1);
-    useTestSounds();
     testing::internal::CaptureStderr();
     soundPlayer = new SoundPlayer();
     EXPECT_EQ(testing::internal::GetCapturedStderr().rfind("Couldn't open audio: ", 0), 0u);
@@ -183,7 +159,7 @@ TEST(CoreSound, ClosedAudioIsSilentAndSafe) {
     soundPlayer->setAmbient("lobby");
     // A machine keeps its looping reel hum across frames and halts it later:
     // the clip must still be there after any number of updates.
-    SoundClip* hum = soundPlayer->play("long.wav", true);
+    SoundClip* hum = soundPlayer->play(longClip, true);
     for (int i = 0; i < 3; ++i) soundPlayer->update();
     EXPECT_FALSE(hum->isPlaying());
     hum->halt();
@@ -193,7 +169,6 @@ TEST(CoreSound, ClosedAudioIsSilentAndSafe) {
 }
 
 TEST(CoreSound, AmbientOnChannelZeroMissingFilesAndFullChannelsAreHarmless) {
-    useTestSounds();
     SDL_Init(SDL_INIT_AUDIO);
     testing::internal::CaptureStdout();
     soundPlayer = new SoundPlayer();
@@ -217,15 +192,15 @@ TEST(CoreSound, AmbientOnChannelZeroMissingFilesAndFullChannelsAreHarmless) {
     EXPECT_TRUE(soundPlayer->clips.empty());
 
     // Fifteen channels beside the ambient one; a sixteenth clip finds none.
-    for (int i = 0; i < 15; ++i) EXPECT_EQ(soundPlayer->play("long.wav")->channel, i + 1);
-    SoundClip* extra = soundPlayer->play("long.wav");
+    for (int i = 0; i < 15; ++i) EXPECT_EQ(soundPlayer->play(longClip)->channel, i + 1);
+    SoundClip* extra = soundPlayer->play(longClip);
     EXPECT_EQ(extra->channel, -1);
     extra->halt();  // must not silence everything else (channel -1 = all)
     EXPECT_EQ(Mix_Playing(-1), 16);
     soundPlayer->update();
     EXPECT_EQ(soundPlayer->clips.size(), 15u);
     // A looping clip that found no channel stays valid until halted.
-    SoundClip* hum = soundPlayer->play("long.wav", true);
+    SoundClip* hum = soundPlayer->play(longClip, true);
     soundPlayer->update();
     EXPECT_EQ(soundPlayer->clips.size(), 16u);
     hum->halt();
@@ -234,7 +209,7 @@ TEST(CoreSound, AmbientOnChannelZeroMissingFilesAndFullChannelsAreHarmless) {
     // With the ambient sound off (and kept off), a further clip takes channel 0.
     soundPlayer->ambientOff();
     soundPlayer->setAmbient("lobby");
-    EXPECT_EQ(soundPlayer->play("long.wav")->channel, 0);
+    EXPECT_EQ(soundPlayer->play(longClip)->channel, 0);
     delete soundPlayer;
     soundPlayer = nullptr;
     SDL_Quit();

@@ -11,7 +11,6 @@
 #include <SDL.h>
 
 #include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -108,21 +107,14 @@ private:
     }
 
     void keepEnvironment() {
-        std::map<std::string, std::string> env;
-        for (char** e = environ; *e; ++e) {
-            std::string entry = *e;
-            size_t eq = entry.find('=');
-            if (eq != std::string::npos) env[entry.substr(0, eq)] = entry.substr(eq + 1);
-        }
-        undo.push_back([env] {
-            std::vector<std::string> extra;
-            for (char** e = environ; *e; ++e) {
-                std::string entry = *e;
-                std::string key = entry.substr(0, entry.find('='));
-                if (!env.count(key)) extra.push_back(key);
+        std::vector<std::string> entries;
+        for (char** e = environ; *e; ++e) entries.push_back(*e);
+        undo.push_back([entries] {
+            clearenv();
+            for (const std::string& entry : entries) {
+                const size_t eq = entry.find('=');
+                if (eq != std::string::npos) setenv(entry.substr(0, eq).c_str(), entry.c_str() + eq + 1, 1);
             }
-            for (const std::string& key : extra) unsetenv(key.c_str());
-            for (const auto& [key, value] : env) setenv(key.c_str(), value.c_str(), 1);
         });
     }
 
