@@ -43,6 +43,14 @@ protected:
     bool heard(const std::string& clip) { return loadedAssets().count("../sounds/" + clip) > 0; }
 };
 
+// Players are listed but the last one is unknown: the game starts as a first run.
+class CashierNoLastPlayerTest : public CashierTest {
+protected:
+    std::string configText() override { return "[global]\nfirsttimeever=0\nplayers=Ann_Lee,Bob_Ray\nlastplayer=\n"; }
+};
+
+using RegistrationTest = FloorTest;
+
 }  // namespace
 
 TEST_F(CashierTest, PickingSavesTheOldPlayerDeletingKeepsTheFileAndTheLastOneGoneIsAFirstRun) {
@@ -127,14 +135,6 @@ TEST_F(CashierTest, FundsTheLowMoneyReminderTheSoundSwitchAndTheWayToTheLobby) {
     EXPECT_EQ("lobby", nextName(desk));
 }
 
-namespace {
-// Players are listed but the last one is unknown: the game starts as a first run.
-class CashierNoLastPlayerTest : public CashierTest {
-protected:
-    std::string configText() override { return "[global]\nfirsttimeever=0\nplayers=Ann_Lee,Bob_Ray\nlastplayer=\n"; }
-};
-}  // namespace
-
 TEST_F(CashierNoLastPlayerTest, AListedPlayerCanBePickedInsteadOfRegistering) {
     ASSERT_EQ(nullptr, currentPlayer);
     ASSERT_TRUE(config->firstTimeEver);
@@ -155,8 +155,6 @@ TEST_F(CashierNoLastPlayerTest, AListedPlayerCanBePickedInsteadOfRegistering) {
     EXPECT_EQ("[global]\nfirsttimeever=0\nplayers=Ann_Lee,Bob_Ray\nlastplayer=Bob_Ray\n",
               testrt::readFile(testrt::root() + "/config.ini"));
 }
-
-class RegistrationTest : public FloorTest {};
 
 TEST_F(RegistrationTest, FormSaysWhatIsWrongWithTheEntries) {
     Registration r;

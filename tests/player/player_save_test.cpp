@@ -33,6 +33,14 @@ int MachineStats::* const countFields[] = {
     &MachineStats::spinslost,     &MachineStats::winningstreak, &MachineStats::losingstreak,
     &MachineStats::largestsinglewin, &MachineStats::numberofhighpays, &MachineStats::numberoflowpays};
 
+std::string configPath() { return testrt::root() + "/config.ini"; }
+
+FileConfig written() {
+    FileConfig file = FileConfig::fromFile(configPath());
+    file.setCurrentPath("global");
+    return file;
+}
+
 }  // namespace
 
 TEST(PlayerSave, RoundTripKeepsProfileAndRecords) {
@@ -174,18 +182,6 @@ TEST(PlayerSave, NumbersOutOfRangeAreBroughtWithinAndCountersStopAtTheTop) {
     delete p;
     EXPECT_EQ(saved("Big_Num", "deepsea").readEntry("spinslost", 0L), 2147483647L);
 }
-
-namespace {
-
-std::string configPath() { return testrt::root() + "/config.ini"; }
-
-FileConfig written() {
-    FileConfig file = FileConfig::fromFile(configPath());
-    file.setCurrentPath("global");
-    return file;
-}
-
-}  // namespace
 
 TEST(CoreConfig, PlayersListWritesBackUnchangedAndNoUsableLastPlayerIsAFirstRun) {
     // Players lists read and written back as they were; a missing file, a
