@@ -75,17 +75,10 @@ Session::Session() {
 }
 
 Session::~Session() {
-    flushEvents();
     clearProgressiveMeters();
-    freeDenominationTable();
     delete config;  // saves the player into the test's own save folder
     config = nullptr;
-    currentPlayer = nullptr;
-    delete soundPlayer;
-    soundPlayer = nullptr;
-    delete display;
-    display = nullptr;
-    SDL_Quit();
+    testrt::stopHeadless();  // coin values, sound, display and SDL
 }
 
 Screen* Session::open(const std::string& what) {
