@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the art generator's own tests, then the
-# game's tests once in the normal build and once under AddressSanitizer and
-# UndefinedBehaviorSanitizer. Headless: no window, no sound.
+# game's tests in the normal build (under CTest, then all in one process) and
+# once under AddressSanitizer and UndefinedBehaviorSanitizer. Headless: no window, no sound.
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 export SDL_VIDEODRIVER="${SDL_VIDEODRIVER:-dummy}"
@@ -15,6 +15,11 @@ echo "== Art generator tests =="
 
 echo "== Tests =="
 (cd "$ROOT/build" && ctest --output-on-failure -j"$JOBS" --timeout 300)
+
+echo "== The whole test program as one process =="
+# Every test must leave the process as it found it, so the program also
+# passes when all tests share one process, in a shuffled order.
+(cd "$ROOT/build" && ./corvalo_tests --gtest_brief=1 --gtest_shuffle --gtest_random_seed=2026)
 
 echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer =="
 cmake -S "$ROOT" -B "$ROOT/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DCORVALO_SANITIZE=ON -DCORVALO_BENCH=OFF >/dev/null
