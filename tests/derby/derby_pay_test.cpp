@@ -26,7 +26,8 @@ TEST(DerbyPayTable, LinePaysAndTheSymbolDraw) {
     for (int a = 0; a < 9; ++a)
         for (int b = 0; b < 9; ++b)
             for (int c = 0; c < 9; ++c)
-                total += DemoDerby::linePayOf({DemoDerby::symbolName(a), DemoDerby::symbolName(b), DemoDerby::symbolName(c)});
+                total += DemoDerby::linePayOf(
+                    {DemoDerby::symbolName(a), DemoDerby::symbolName(b), DemoDerby::symbolName(c)});
     EXPECT_EQ(total, 838);
     EXPECT_EQ(DemoDerby::linePayOf({"Flag", "flag", "flag"}), 0) << "names are exact";
     sgenrand(99);
@@ -34,7 +35,8 @@ TEST(DerbyPayTable, LinePaysAndTheSymbolDraw) {
     for (int i = 0; i < 100000; ++i) ++seen[DemoDerby::pickSymbol()];
     std::string counts;
     for (const auto& s : seen) counts += s.first + ":" + std::to_string(s.second) + " ";
-    EXPECT_EQ(counts, "2bar:9973 2tire:15048 3bar:7994 3tire:15122 bar:11895 car:5961 flag:3901 tire:25033 trophy:5073 ");
+    EXPECT_EQ(counts,
+              "2bar:9973 2tire:15048 3bar:7994 3tire:15122 bar:11895 car:5961 flag:3901 tire:25033 trophy:5073 ");
 }
 
 TEST_F(DerbyTest, SettlementPaysEveryRowTimesTheCoinsAndShowsTheDebitedCredits) {

@@ -5,11 +5,7 @@
 
 using namespace reelsession;
 
-namespace {
-
-class ArrowMachines : public MachineFixture {};
-
-}  // namespace
+using ArrowMachines = MachineFixture;
 
 TEST_F(ArrowMachines, LosingSpinsShowNoWildOrYellowBalloon) {
     BalloonMania* b = open<BalloonMania>();

@@ -33,8 +33,7 @@ TEST_F(CrazyDiceTest, DiceScreenAddsTwoFacesAndRestoresTheScreen) {
     for (int i = 0; i < 12; ++i) {
         clearLoadedAssets();
         const int x = m->runDiceBonus();
-        EXPECT_GE(x, 2);
-        EXPECT_LE(x, 12);
+        EXPECT_TRUE(x >= 2 && x <= 12) << x;
         seen.insert(x);
         EXPECT_TRUE(heard("tympani.wav"));
         EXPECT_TRUE(heard("orchit1.wav") && heard("orchit2.wav") && heard("orchit3.wav"));
@@ -80,8 +79,7 @@ TEST_F(CrazyDiceTest, BonusOnlyForAWinAtFullBet) {
     EXPECT_FALSE(m->bonusPending);
     const int gained = m->credits - 97;
     ASSERT_EQ(gained % line, 0);
-    EXPECT_GE(gained / line, 2);
-    EXPECT_LE(gained / line, 12);
+    EXPECT_TRUE(gained / line >= 2 && gained / line <= 12) << gained / line;
     EXPECT_EQ(m->coins, 0);
     delete m;
 }

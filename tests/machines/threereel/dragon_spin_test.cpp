@@ -5,11 +5,7 @@
 
 using namespace reelsession;
 
-namespace {
-
-class DragonSpinTest : public MachineFixture {};
-
-}  // namespace
+using DragonSpinTest = MachineFixture;
 
 TEST_F(DragonSpinTest, ThirdReelSpinsAgainOnceAVisit) {
     DragonSpin* m = open<DragonSpin>(1.0f, "100");
