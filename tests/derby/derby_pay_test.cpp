@@ -40,7 +40,7 @@ TEST(DerbyPayTable, LinePaysAndTheSymbolDraw) {
 }
 
 TEST_F(DerbyTest, SettlementPaysEveryRowTimesTheCoinsAndShowsTheDebitedCredits) {
-    DemoDerby* d = open("100");
+    std::unique_ptr<DemoDerby> d(open("100"));
     struct Row {
         std::vector<DerbyLine> lines;
         int credits, won, countSteps;
@@ -69,11 +69,10 @@ TEST_F(DerbyTest, SettlementPaysEveryRowTimesTheCoinsAndShowsTheDebitedCredits) 
         EXPECT_DOUBLE_EQ(stats().totalwon, was.totalwon + row.won);
     }
     EXPECT_EQ(d->plays, 1) << "the player's own choice is left alone";
-    delete d;
 }
 
 TEST_F(DerbyTest, ThreeFlagsOnPlayFiveAtFiveCoinsWinTheCarInsteadOfCoins) {
-    DemoDerby* d = open("100");
+    std::unique_ptr<DemoDerby> d(open("100"));
     mediaTicks = [] { return clockNow += 100; };  // the movie runs by the clock
     const MachineStats was = stats();
     const size_t prizes = currentPlayer->trophies.size();
@@ -88,11 +87,10 @@ TEST_F(DerbyTest, ThreeFlagsOnPlayFiveAtFiveCoinsWinTheCarInsteadOfCoins) {
     EXPECT_EQ(countPauses(200), 0) << "no count-up";
     EXPECT_EQ(stats().spinslost, was.spinslost + 1);
     EXPECT_DOUBLE_EQ(stats().totalwon, was.totalwon);
-    delete d;
 }
 
 TEST_F(DerbyTest, CountUpThrowsAwayOneWaitingEventPerStepButKeepsAWindowClose) {
-    DemoDerby* d = open("100");
+    std::unique_ptr<DemoDerby> d(open("100"));
     setGame(*d, 1, {{"bar", "bar", "bar"}, {"bar", "2bar", "bar"}, {"tire", "2tire", "tire"}});  // 16: seven steps
     for (int i = 0; i < 10; ++i) testrt::pushClick(10, 10, SDL_MOUSEBUTTONUP);
     d->payout();
@@ -103,5 +101,4 @@ TEST_F(DerbyTest, CountUpThrowsAwayOneWaitingEventPerStepButKeepsAWindowClose) {
     setGame(*d, 1, {{"tire", "tire", "2tire"}});
     d->payout();
     EXPECT_TRUE(quitRequested()) << "the request to close the window is not lost";
-    delete d;
 }

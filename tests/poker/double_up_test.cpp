@@ -128,7 +128,7 @@ TEST_F(DoubleUp, DrawWithAWinOffersAndSettlesTheAnswer) {
 TEST_F(PokerTest, SpinForCashTurnsTheWheelOnAFullHouseAtFiveCoins) {
     std::set<int> prizes;
     for (const WheelStop& s : cashWheel().stops) prizes.insert(s.prize);
-    SpinForCash* m = open<SpinForCash>("spinforcash", "100");
+    std::unique_ptr<SpinForCash> m(open<SpinForCash>("spinforcash", "100"));
     const std::vector<std::pair<int, int>> fullHouse = {{9, 0}, {9, 1}, {9, 2}, {4, 3}, {4, 0}};
     const struct {
         std::vector<std::pair<int, int>> hand;
@@ -146,7 +146,6 @@ TEST_F(PokerTest, SpinForCashTurnsTheWheelOnAFullHouseAtFiveCoins) {
         EXPECT_EQ(assetTried("../gfx/bonus/wheelofcash/bonus.png"), row.wheel) << row.pay;
         EXPECT_TRUE(row.wheel ? prizes.count(win - row.pay) > 0 : win == row.pay) << row.pay << ": " << win;
     }
-    delete m;
 }
 
 TEST_F(PokerTest, CashWheelBonusPaysWhereItStopsAndRestoresTheScreen) {

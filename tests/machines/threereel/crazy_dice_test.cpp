@@ -27,7 +27,7 @@ std::vector<Uint8> screenBytes() {
 }  // namespace
 
 TEST_F(CrazyDiceTest, DiceScreenAddsTwoFacesAndRestoresTheScreen) {
-    CrazyDice* m = open<CrazyDice>();
+    std::unique_ptr<CrazyDice> m(open<CrazyDice>());
     const std::vector<Uint8> before = screenBytes();
     std::set<int> seen;
     for (int i = 0; i < 12; ++i) {
@@ -42,11 +42,10 @@ TEST_F(CrazyDiceTest, DiceScreenAddsTwoFacesAndRestoresTheScreen) {
         EXPECT_TRUE(screenBytes() == before) << "the machine's screen comes back unchanged";
     }
     EXPECT_GE(seen.size(), 3u);
-    delete m;
 }
 
 TEST_F(CrazyDiceTest, BonusOnlyForAWinAtFullBet) {
-    CrazyDice* m = open<CrazyDice>();
+    std::unique_ptr<CrazyDice> m(open<CrazyDice>());
     m->coins = 3;
     do m->spin();
     while (!m->result.matched || m->result.payKind == payWholeBet);
@@ -81,5 +80,4 @@ TEST_F(CrazyDiceTest, BonusOnlyForAWinAtFullBet) {
     ASSERT_EQ(gained % line, 0);
     EXPECT_TRUE(gained / line >= 2 && gained / line <= 12) << gained / line;
     EXPECT_EQ(m->coins, 0);
-    delete m;
 }

@@ -46,7 +46,6 @@ TEST_F(DragonSpinTest, ThirdReelSpinsAgainOnceAVisit) {
     delete m;
 
     // A new visit starts afresh.
-    DragonSpin* again = open<DragonSpin>();
+    std::unique_ptr<DragonSpin> again(open<DragonSpin>());
     EXPECT_FALSE(again->dragonSpun);
-    delete again;
 }

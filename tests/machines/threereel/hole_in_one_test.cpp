@@ -53,7 +53,7 @@ TEST_F(HoleInOneTest, ShotsForTheShownSymbolsBeforeTheSettle) {
         {3, 5000, {"holeinone", "holeinone", "holeinone"}, 0, {"hlinone2.wav"}, {}, {"holeinoneanim.png.3"},
          100 - 3 + 5000},
     };
-    HoleInOne* m = open<HoleInOne>(1.0f, "50");
+    std::unique_ptr<HoleInOne> m(open<HoleInOne>(1.0f, "50"));
     for (const Shots& c : cases) {
         SCOPED_TRACE(c.shown[0] + " " + c.shown[1] + " " + c.shown[2]);
         pullWith(*m, c.coins, c.award, c.shown);
@@ -68,5 +68,4 @@ TEST_F(HoleInOneTest, ShotsForTheShownSymbolsBeforeTheSettle) {
         for (const std::string& s : c.silent) EXPECT_FALSE(heard(s)) << s;
         EXPECT_EQ(m->credits, c.credits);
     }
-    delete m;
 }
