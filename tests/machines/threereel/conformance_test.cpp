@@ -76,7 +76,7 @@ TEST_F(ThreeReelConformance, EveryMachineReturnsWhatItsTablesSay) {
     size_t checked = 0;
     for (const MachineInfo& info : machineTable()) {
         if (info.category != MachineCategory::ThreeReel) continue;
-        ThreeReelMachine* m = openId(info.id, 1.0f, "0");
+        ThreeReelMachine* m = openMachine<ThreeReelMachine>(info.id, "0");
         ASSERT_NE(m, nullptr) << info.id;
         const std::string figures = tableFigures(*m);
         const Golden* row = nullptr;

@@ -48,7 +48,7 @@ const std::pair<int, int> kRed{510, 550}, kBlack{630, 550}, kCollect{570, 550}, 
 // A press: the pointer is read when the gamble takes the event.
 void press(std::pair<int, int> where) {
     pointerAt.push_back(where);
-    pushMouse(SDL_MOUSEBUTTONDOWN, where.first, where.second);
+    pushClick(where.first, where.second);
 }
 
 template <class M>
@@ -95,7 +95,7 @@ TEST_F(WheelMachines, SpinHooksAndTheFullBetPay) {
     const int N = 60000;
     for (const Hook& h : hooks) {
         SCOPED_TRACE(h.id);
-        ThreeReelMachine* m = openId(h.id);
+        ThreeReelMachine* m = openMachine<ThreeReelMachine>(h.id);
         long long topWild = 1;
         for (const WildSymbol* w : m->wilds) topWild = std::max<long long>(topWild, w->multiplier);
         for (int coins = 1; coins <= 3; ++coins) {
@@ -145,7 +145,7 @@ TEST_F(WheelMachines, GambleDoublesLosesAndCollects) {
     // motion and keys change nothing.
     script({{500, "black"}, {25, "black"}, {2500, "red"}});
     press(kNowhere);
-    pushMouse(SDL_MOUSEBUTTONUP, kRed.first, kRed.second);
+    pushClick(kRed.first, kRed.second, SDL_MOUSEBUTTONUP);
     pushKey(SDLK_r, 'r');
     press(kBlack);
     press(kRed);
@@ -240,7 +240,7 @@ TEST_F(WheelMachines, PatriotWheelPaysItsStopFrame) {
 // arms must not start at the player's next real spin.
 TEST_F(WheelMachines, PayoutTestLeavesNoBonusArmed) {
     for (const Hook& h : hooks) {
-        ThreeReelMachine* m = openId(h.id);
+        ThreeReelMachine* m = openMachine<ThreeReelMachine>(h.id);
         m->credits = 100;
         m->coins = 1;
         m->payoutTest();
