@@ -82,15 +82,7 @@ TEST_F(DoubleUp, WinsDoubleUntilANoAndALossEndsAtOnce) {
     EXPECT_EQ(offers.size(), 1u);
 }
 
-TEST_F(DoubleUp, WindowCloseDuringTheOfferKeepsTheWinAndTheQuit) {
-    testrt::pushQuit();
-    int amount = 7;
-    m->offerDoubleUp(amount);
-    EXPECT_EQ(amount, 7);
-    EXPECT_TRUE(quitRequested()) << "the close request is kept for the frame loop";
-}
-
-TEST_F(DoubleUp, OffersStopBeforeCreditsCouldOverflow) {
+TEST_F(DoubleUp, OffersStopBeforeCreditsCouldOverflowOrAtAWindowClose) {
     m->credits = INT_MAX - 100;
     int amount = 60;  // doubling would pass the largest credit count
     m->offerDoubleUp(amount);
@@ -101,6 +93,12 @@ TEST_F(DoubleUp, OffersStopBeforeCreditsCouldOverflow) {
     amount = 40;
     m->offerDoubleUp(amount);
     EXPECT_EQ(offers.size(), 1u);
+
+    testrt::pushQuit();
+    amount = 7;
+    m->offerDoubleUp(amount);
+    EXPECT_EQ(amount, 7);
+    EXPECT_TRUE(quitRequested()) << "the close request is kept for the frame loop";
 }
 
 TEST_F(DoubleUp, DrawWithAWinOffersAndSettlesTheAnswer) {
