@@ -71,7 +71,7 @@ TEST_F(ThreeReelConformance, EveryMachineReturnsWhatItsTablesSay) {
     std::string figures;
     for (const MachineInfo& info : machineTable()) {
         if (info.category != MachineCategory::ThreeReel) continue;
-        std::unique_ptr<ThreeReelMachine> m(openId(info.id, 1.0f, "0"));
+        std::unique_ptr<ThreeReelMachine> m(openMachine<ThreeReelMachine>(info.id, "0"));
         ASSERT_NE(m, nullptr) << info.id;
         figures += std::string(info.id) + " " + tableFigures(*m) + "\n";
         const double exact = expectedWin(*m, 1);

@@ -105,6 +105,6 @@ TEST_F(MountainClimberTest, BonusRunsInTheSettleAndResetButton) {
     m->handleButton(reset);
     EXPECT_EQ(m->spinCount, 0);
     EXPECT_EQ(m->height, 0);
-    EXPECT_TRUE(loadedPicture("../gfx/bonus/mountainclimber/climber.png.0"));
+    EXPECT_TRUE(assetTried("../gfx/bonus/mountainclimber/climber.png.0"));
     EXPECT_TRUE(heard("click3.wav"));
 }

@@ -49,7 +49,7 @@ const std::pair<int, int> kRed{510, 550}, kBlack{630, 550}, kCollect{570, 550}, 
 // A press: the pointer is read when the gamble takes the event.
 void press(std::pair<int, int> where) {
     pointerAt.push_back(where);
-    pushMouse(SDL_MOUSEBUTTONDOWN, where.first, where.second);
+    pushClick(where.first, where.second);
 }
 
 template <class M>
@@ -106,7 +106,7 @@ TEST_F(WheelMachines, SpinHooksAndTheFullBetPay) {
     const int N = 60000;
     for (const Hook& h : hooks) {
         SCOPED_TRACE(h.id);
-        std::unique_ptr<ThreeReelMachine> m(openId(h.id));
+        std::unique_ptr<ThreeReelMachine> m(openMachine<ThreeReelMachine>(h.id));
         long long topWild = 1;
         for (const WildSymbol* w : m->wilds) topWild = std::max<long long>(topWild, w->multiplier);
         for (int coins = 1; coins <= 3; ++coins) {
@@ -163,7 +163,7 @@ TEST_F(WheelMachines, GambleDoublesLosesAndCollects) {
         std::istringstream input(g.input);
         for (std::string e; input >> e;) {
             if (e == "quit") pushQuit();
-            else if (e == "release") pushMouse(SDL_MOUSEBUTTONUP, kRed.first, kRed.second);
+            else if (e == "release") pushClick(kRed.first, kRed.second, SDL_MOUSEBUTTONUP);
             else if (e == "key") pushKey(SDLK_r, 'r');
             else press(e == "red" ? kRed : e == "black" ? kBlack : e == "collect" ? kCollect : kNowhere);
         }
