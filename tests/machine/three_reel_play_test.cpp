@@ -25,19 +25,19 @@ public:
     }
 };
 
-class ThreeReelPlay : public reelsession::ThreeReelSession {
+class ThreeReelPlay : public reelsession::MachineFixture {
 protected:
     NotedTenX* m = nullptr;
 
     void SetUp() override {
-        startSession({"Reel_Tester", 0.0, 2024, true, true});
-        reelsession::typeDollars("0");
+        startSession(0.0, 2024);
+        testrt::typeMoney("0");
         m = new NotedTenX();
         m->menuEnabled = true;
     }
     void TearDown() override {
         delete m;
-        reelsession::ThreeReelSession::TearDown();
+        reelsession::MachineFixture::TearDown();
     }
 
     MachineStats* stats() { return currentPlayer->findStats("10x"); }

@@ -18,7 +18,7 @@ class DoubleUp : public PokerTest {
 protected:
     void SetUp() override {
         PokerTest::SetUp();
-        m = open<DoubleUpBonus>("doubleupbonus", "100");
+        m = openMachine<DoubleUpBonus>("doubleupbonus", "100");
         ASSERT_NE(m, nullptr);
         // A look anywhere but at a card place answers an offer: note the offer shown then.
         onMouseLook = [this] {
@@ -41,8 +41,8 @@ TEST_F(DoubleUp, CardGameComparesRanksOnly) {
     for (uint32_t seed = 1; seed <= 80; ++seed) {
         sgenrand(seed);
         clearLoadedAssets();
-        pushClick(placeX(1), kPlaceY);  // the dealer's card: nothing happens
-        pushClick(placeX(3), kPlaceY);
+        scriptedClick(placeX(1), kPlaceY);  // the dealer's card: nothing happens
+        scriptedClick(placeX(3), kPlaceY);
         const int result = m->playDoubleUp(10);
         ASSERT_EQ(m->hand.size(), 5u);
         const int dealer = m->hand[0]->rank, mine = m->hand[2]->rank;
@@ -60,11 +60,11 @@ TEST_F(DoubleUp, CardGameComparesRanksOnly) {
 TEST_F(DoubleUp, WinsDoubleUntilANoAndALossEndsAtOnce) {
     // Seed 1 deals winners to place 2 in the first two card games.
     sgenrand(1);
-    pushClick(kYesX, kYesY);
-    pushClick(placeX(2), kPlaceY);
-    pushClick(270 + 10, 496 + 10);  // the first hold button answers yes too
-    pushClick(placeX(2), kPlaceY);
-    pushClick(374 + 10, 495 + 10);  // the third hold button answers no
+    scriptedClick(kYesX, kYesY);
+    scriptedClick(placeX(2), kPlaceY);
+    scriptedClick(270 + 10, 496 + 10);  // the first hold button answers yes too
+    scriptedClick(placeX(2), kPlaceY);
+    scriptedClick(374 + 10, 495 + 10);  // the third hold button answers no
     int amount = 10;
     m->offerDoubleUp(amount);
     EXPECT_EQ(amount, 40);
@@ -73,34 +73,32 @@ TEST_F(DoubleUp, WinsDoubleUntilANoAndALossEndsAtOnce) {
     // Seed 4 deals a loser to place 2: no further offer.
     sgenrand(4);
     offers.clear();
-    pushClick(kYesX, kYesY);
-    pushClick(placeX(2), kPlaceY);
-    pushClick(kNoX, kNoY);  // never needed
+    scriptedClick(kYesX, kYesY);
+    scriptedClick(placeX(2), kPlaceY);
+    scriptedClick(kNoX, kNoY);  // never needed
     amount = 10;
     m->offerDoubleUp(amount);
     EXPECT_EQ(amount, 0);
     EXPECT_EQ(offers.size(), 1u);
 }
 
-TEST_F(DoubleUp, WindowCloseDuringTheOfferKeepsTheWinAndTheQuit) {
-    testrt::pushQuit();
-    int amount = 7;
-    m->offerDoubleUp(amount);
-    EXPECT_EQ(amount, 7);
-    EXPECT_TRUE(quitRequested()) << "the close request is kept for the frame loop";
-}
-
-TEST_F(DoubleUp, OffersStopBeforeCreditsCouldOverflow) {
+TEST_F(DoubleUp, OffersStopBeforeCreditsCouldOverflowOrAtAWindowClose) {
     m->credits = INT_MAX - 100;
     int amount = 60;  // doubling would pass the largest credit count
     m->offerDoubleUp(amount);
     EXPECT_EQ(amount, 60);
     EXPECT_TRUE(offers.empty());
     EXPECT_EQ(m->winnerPaidText->text, "WINNER PAID: 60");
-    pushClick(kNoX, kNoY);
+    scriptedClick(kNoX, kNoY);
     amount = 40;
     m->offerDoubleUp(amount);
     EXPECT_EQ(offers.size(), 1u);
+
+    testrt::pushQuit();
+    amount = 7;
+    m->offerDoubleUp(amount);
+    EXPECT_EQ(amount, 7);
+    EXPECT_TRUE(quitRequested()) << "the close request is kept for the frame loop";
 }
 
 TEST_F(DoubleUp, DrawWithAWinOffersAndSettlesTheAnswer) {
@@ -110,7 +108,7 @@ TEST_F(DoubleUp, DrawWithAWinOffersAndSettlesTheAnswer) {
     setHand(*m, {{11, 0}, {11, 1}, {4, 2}, {7, 3}, {9, 0}});
     for (Card* c : m->hand) c->held = true;
     m->handOut = true;
-    pushClick(kNoX, kNoY);
+    scriptedClick(kNoX, kNoY);
     m->drawCards();
     EXPECT_EQ(offers, (std::vector<std::string>{"DOUBLE UP TO 10?"}));
     EXPECT_EQ(m->credits, credits - 5 + 5);
@@ -127,7 +125,7 @@ TEST_F(DoubleUp, DrawWithAWinOffersAndSettlesTheAnswer) {
 TEST_F(PokerTest, SpinForCashTurnsTheWheelOnAFullHouseAtFiveCoins) {
     std::set<int> prizes;
     for (const WheelStop& s : cashWheel().stops) prizes.insert(s.prize);
-    SpinForCash* m = open<SpinForCash>("spinforcash", "100");
+    SpinForCash* m = openMachine<SpinForCash>("spinforcash", "100");
     const std::vector<std::pair<int, int>> fullHouse = {{9, 0}, {9, 1}, {9, 2}, {4, 3}, {4, 0}};
     const struct {
         std::vector<std::pair<int, int>> hand;

@@ -13,7 +13,7 @@ TEST_F(PokerTest, DealHoldDrawAndSettleByTheTable) {
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.first) + " seed " + std::to_string(row.second));
         sgenrand(row.second);
-        VideoPoker* m = open<VideoPoker>(row.first, "20");
+        VideoPoker* m = openMachine<VideoPoker>(row.first, "20");
         const double vip = currentPlayer->vippoints;
         MachineStats* s = currentPlayer->findStats(row.first);
         ASSERT_NE(s, nullptr);
@@ -57,7 +57,7 @@ TEST_F(PokerTest, DealHoldDrawAndSettleByTheTable) {
 
 TEST_F(PokerTest, LeavingWithAHandOutLosesThatHand) {
     // Escape: the five coins of the hand on the glass are lost, the rest is paid out.
-    JacksOrBetter* m = open<JacksOrBetter>("jacksorbetter", "10", 0.25f);
+    JacksOrBetter* m = openMachine<JacksOrBetter>("jacksorbetter", "10", 0.25f);
     const double money = currentPlayer->money;
     m->handleEvent(testrt::keyEvent(SDLK_m));
     ASSERT_TRUE(m->handOut);
@@ -73,7 +73,7 @@ TEST_F(PokerTest, LeavingWithAHandOutLosesThatHand) {
 
     // Leaving another way (the machine menu, a closed window) ends in the
     // destructor: the same hand is lost there, once.
-    m = open<JacksOrBetter>("jacksorbetter", "10", 0.25f);
+    m = openMachine<JacksOrBetter>("jacksorbetter", "10", 0.25f);
     const double before = currentPlayer->money;
     m->handleEvent(testrt::keyEvent(SDLK_m));
     delete m;
@@ -82,7 +82,7 @@ TEST_F(PokerTest, LeavingWithAHandOutLosesThatHand) {
 }
 
 TEST_F(PokerTest, SettleCountsUpRecordsPaysAndCapsTheCredits) {
-    JacksOrBetter* m = open<JacksOrBetter>("jacksorbetter", "100");
+    JacksOrBetter* m = openMachine<JacksOrBetter>("jacksorbetter", "100");
     m->coinsPlayed = 5;
     m->settle(25);
     EXPECT_EQ(m->credits, 120);

@@ -39,7 +39,7 @@ TEST_F(CrazyDiceTest, DiceScreenAddsTwoFacesAndRestoresTheScreen) {
         EXPECT_TRUE(heard("tympani.wav"));
         EXPECT_TRUE(heard("orchit1.wav") && heard("orchit2.wav") && heard("orchit3.wav"));
         EXPECT_EQ(heard("jazzy.wav"), x > 8) << x;
-        EXPECT_TRUE(loadedPicture("../gfx/bonus/crazydice/six_right.png"));
+        EXPECT_TRUE(assetTried("../gfx/bonus/crazydice/six_right.png"));
         EXPECT_TRUE(screenBytes() == before) << "the machine's screen comes back unchanged";
     }
     EXPECT_GE(seen.size(), 3u);
@@ -76,7 +76,7 @@ TEST_F(CrazyDiceTest, BonusOnlyForAWinAtFullBet) {
     for (int settles = 0; settles < 400 && !bonus; ++settles) bonus = settleWith(3, line);
     ASSERT_TRUE(bonus);
     EXPECT_EQ(m->result.chosenSymbol(2)->name, "dice");
-    EXPECT_TRUE(loadedPicture("../gfx/crazydice/b.png.3"));
+    EXPECT_TRUE(assetTried("../gfx/crazydice/b.png.3"));
     EXPECT_FALSE(m->bonusPending);
     const int gained = m->credits - 97;
     ASSERT_EQ(gained % line, 0);

@@ -61,9 +61,9 @@ TEST_F(HoleInOneTest, ShotsForTheShownSymbolsBeforeTheSettle) {
         finishSpin(*m);
         EXPECT_FALSE(m->spinning);
         for (int k = 0; k <= 19; ++k) {
-            EXPECT_EQ(loadedPicture("../gfx/holeinone/ballanim.png." + std::to_string(k)), k >= c.firstBallFrame) << k;
+            EXPECT_EQ(assetTried("../gfx/holeinone/ballanim.png." + std::to_string(k)), k >= c.firstBallFrame) << k;
         }
-        for (const std::string& p : c.pictures) EXPECT_TRUE(loadedPicture("../gfx/holeinone/" + p)) << p;
+        for (const std::string& p : c.pictures) EXPECT_TRUE(assetTried("../gfx/holeinone/" + p)) << p;
         for (const std::string& s : c.heard) EXPECT_TRUE(heard(s)) << s;
         for (const std::string& s : c.silent) EXPECT_FALSE(heard(s)) << s;
         EXPECT_EQ(m->credits, c.credits);

@@ -175,7 +175,7 @@ TEST_F(PayGlass, EveryReelMachineGlassListsItsPays) {
     for (const MachineInfo& info : machineTable()) {
         if (info.category != MachineCategory::ThreeReel && info.category != MachineCategory::Video) continue;
         SCOPED_TRACE(info.id);
-        typeDollars("0");
+        typeMoney("0");
         Screen* screen = createMachine(info.id, 1.0f);
         const std::string cabinet = cabinetRecipe(info.id);
         auto* m = dynamic_cast<ThreeReelMachine*>(screen);

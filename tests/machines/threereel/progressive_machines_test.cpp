@@ -37,7 +37,7 @@ TEST_F(ProgressiveMachines, AmountFollowsTheCoinValueAndTheJackpotPaysTheMeter) 
                                     {"wildapple", "wild", "wajackpt.wav", labelOf<WildApple>}};
     for (const Progressive& p : machines) {
         SCOPED_TRACE(p.id);
-        ThreeReelMachine* m = openId(p.id, 0.25f);
+        ThreeReelMachine* m = openMachine<ThreeReelMachine>(p.id, "20", 0.25f);
         ASSERT_NE(p.label(m), nullptr);
         EXPECT_EQ(p.label(m)->text, doubleToString(progressiveValue(m->denomination)));
         m->tick();

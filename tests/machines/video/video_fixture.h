@@ -1,7 +1,6 @@
 // Shared by the video slot tests: a machine opened headless as the floor
-// opens it (100 credits typed into its money prompt, see assettest::Session),
-// its reels stopped on chosen pictures, and its bonus games run with every
-// pause over at once.
+// opens it (100 credits typed into its money prompt, see assettest::Session,
+// every pause over at once) and its reels stopped on chosen pictures.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -21,20 +20,13 @@
 
 namespace videotest {
 
-inline void noPause(Uint32) {}
-
 template <class M>
 class ReelFixture : public ::testing::Test {
 protected:
     assettest::Session session;
     M* m = nullptr;
 
-    void SetUp() override {
-        ASSERT_TRUE(session.ok());
-        ReelMachine::countUpDelay = 0;
-        VideoSlotMachine::flashDelay = 0;
-        videoBonusPause = noPause;
-    }
+    void SetUp() override { ASSERT_TRUE(session.ok()); }
     void TearDown() override { close(); }
 
     // Opens a machine in place of the one open.
