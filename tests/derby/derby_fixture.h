@@ -37,12 +37,6 @@ protected:
         return d;
     }
 
-    static void press(DemoDerby& d, const std::string& control) {
-        Widget* w = d.buttonNamed(control);
-        ASSERT_NE(w, nullptr) << control;
-        d.handleButton(w);
-    }
-
     static MachineStats& stats() { return *currentPlayer->findStats("demoderby"); }
 };
 

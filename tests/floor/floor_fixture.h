@@ -18,15 +18,9 @@ namespace floortest {
 using namespace testrt;
 
 // A machine screen that only remembers the coin value it was built at.
-class StandIn : public Screen {
+class StandIn : public BareScreen {
 public:
     StandIn(const std::string& id, float value);
-    void createButtons() override {}
-    void tick() override {}
-    void checkHover() override {}
-    void handleButton(Widget*) override {}
-    void setHovered(Widget*) override {}
-    void redraw() override {}
 
     float value;
     static int built;

@@ -31,11 +31,7 @@ inline void playOnce(Screen& s) {
     queuePressesForBonuses();
     if (auto* m = dynamic_cast<Machine*>(&s)) {
         key(s, SDLK_m);
-        for (int i = 0; i < 200 && m->spinning; ++i) {
-            for (int& d : m->reelStopDelays) d = 0;
-            m->tick();
-        }
-        ASSERT_FALSE(m->spinning) << s.name;
+        testrt::finishSpin(*m);
     } else if (auto* p = dynamic_cast<VideoPoker*>(&s)) {
         key(s, SDLK_m);
         if (p->handOut) key(s, SDLK_RETURN);

@@ -69,7 +69,7 @@ TEST_F(ThreeReelPlay, KeysBetAndSpinOnlyWhileIdle) {
     EXPECT_EQ(m->coins, 2);
     EXPECT_EQ(stats()->spinslost, 0);
 
-    reelsession::finishSpin(*m);
+    testrt::finishSpin(*m);
     EXPECT_TRUE(m->menuEnabled);
     EXPECT_EQ(m->credits, 18);
     EXPECT_EQ(m->coins, 0);
@@ -78,7 +78,7 @@ TEST_F(ThreeReelPlay, KeysBetAndSpinOnlyWhileIdle) {
     // Bet max bets three coins and spins.
     key(SDLK_m);
     EXPECT_TRUE(m->spinning);
-    reelsession::finishSpin(*m);
+    testrt::finishSpin(*m);
     EXPECT_EQ(m->credits, 15);
 }
 
@@ -90,7 +90,7 @@ TEST_F(ThreeReelPlay, SettleTakesTheBetRecordsThenCountsTheWin) {
     m->spinButton();
     ASSERT_TRUE(m->spinning);
     EXPECT_EQ(m->win, 160);
-    reelsession::finishSpin(*m);
+    testrt::finishSpin(*m);
 
     // The win sound before the bet is taken.
     EXPECT_EQ(m->events, std::vector<std::string>{"winsound credits=10 win=160"});
@@ -115,7 +115,7 @@ TEST_F(ThreeReelPlay, CarPrizeCountsNothingUp) {
     m->spinButton();
     // The prize comes out of the draw like a per-coin win: 3000 times 3 coins.
     EXPECT_EQ(m->win, 9000);
-    reelsession::finishSpin(*m);
+    testrt::finishSpin(*m);
     EXPECT_EQ(m->credits, 2);
     // The statistics record what was paid in credits: nothing, a lost play.
     EXPECT_EQ(stats()->largestsinglewin, 0);
@@ -144,7 +144,7 @@ TEST_F(ThreeReelPlay, CreditsNeverPassTheLargestCount) {
     m->forcedStop = stopFor(5000);
     m->spinButton();
     ASSERT_TRUE(m->spinning);
-    reelsession::finishSpin(*m);
+    testrt::finishSpin(*m);
     EXPECT_EQ(m->credits, INT_MAX);
 }
 

@@ -21,10 +21,10 @@ TEST_F(VideoSlotTest, LineButtonsBetOneAndCancelFollowTheCredits) {
     ASSERT_NE(m, nullptr);
     m->credits = 5;
     m->coins = 2;
-    click("play3");
+    testrt::press(*m, "play3");
     EXPECT_EQ(m->lines, 0) << "3 lines of 2 coins need 6 credits";
     m->credits = 6;
-    click("play3");
+    testrt::press(*m, "play3");
     EXPECT_EQ(m->lines, 3);
     EXPECT_EQ(m->betMeter->text, "6");
 
@@ -39,11 +39,11 @@ TEST_F(VideoSlotTest, LineButtonsBetOneAndCancelFollowTheCredits) {
     EXPECT_EQ(m->coins, 9);
     EXPECT_EQ(m->creditMeter->text, "0");
     EXPECT_EQ(m->betMeter->text, "45");
-    click("betone");
+    testrt::press(*m, "betone");
     EXPECT_EQ(m->coins, 1);
 
     // Cancel clears the coins, not the lines.
-    click("cancel");
+    testrt::press(*m, "cancel");
     EXPECT_EQ(m->coins, 0);
     EXPECT_EQ(m->lines, 5);
     EXPECT_EQ(m->creditMeter->text, "45");
@@ -51,9 +51,9 @@ TEST_F(VideoSlotTest, LineButtonsBetOneAndCancelFollowTheCredits) {
 
 TEST_F(VideoSlotTest, BetMaxNeedsTheWholeBetThenSpinsAndSettles) {
     ASSERT_NE(m, nullptr);
-    click("play2");
+    testrt::press(*m, "play2");
     m->credits = 44;
-    click("betmax");
+    testrt::press(*m, "betmax");
     EXPECT_FALSE(m->spinning);
     EXPECT_EQ(m->lines, 2);
 
@@ -65,9 +65,9 @@ TEST_F(VideoSlotTest, BetMaxNeedsTheWholeBetThenSpinsAndSettles) {
     EXPECT_EQ(m->coins, 9);
     EXPECT_EQ(m->lines, 5);
     const int won = m->win;
-    click("cashout");
+    testrt::press(*m, "cashout");
     EXPECT_EQ(m->next, nullptr) << "clicks wait while the reels turn";
-    finishSpin();
+    testrt::finishSpin(*m);
     EXPECT_TRUE(m->menuEnabled);
     EXPECT_EQ(m->credits, won) << "the bet is taken and the win counted on";
     EXPECT_EQ(m->lastBetLabel->text, "45");

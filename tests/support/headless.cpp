@@ -148,6 +148,20 @@ int countPauses(Uint32 ms) {
     return n;
 }
 
+void press(Screen& s, const std::string& control) {
+    Widget* w = s.buttonNamed(control);
+    ASSERT_NE(w, nullptr) << control;
+    s.handleButton(w);
+}
+
+void finishSpin(Machine& m) {
+    for (int i = 0; i < 2000 && m.spinning; ++i) {
+        for (int& d : m.reelStopDelays) d = 0;
+        m.tick();  // the clock moves on by itself
+    }
+    EXPECT_FALSE(m.spinning) << m.name;
+}
+
 bool assetTried(const std::string& path) { return loadedAssets().count(path) > 0; }
 
 std::vector<Uint8> screenPixels() {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "game/machine_factory.h"
+#include "machine/machine.h"
 #include "shell/asset_log.h"
 #include "shell/display.h"
 #include "shell/screen.h"
@@ -25,6 +26,17 @@ inline SDL_Event keyEvent(SDLKey key) {
     e.key.keysym.sym = key;
     return e;
 }
+
+// A screen with nothing on it: the hooks every screen must have do nothing.
+class BareScreen : public Screen {
+public:
+    void createButtons() override {}
+    void tick() override {}
+    void checkHover() override {}
+    void handleButton(Widget*) override {}
+    void setHovered(Widget*) override {}
+    void redraw() override {}
+};
 
 // Single events as SDL delivers them.
 void pushKey(SDLKey key, Uint16 unicode = 0, Uint8 type = SDL_KEYDOWN);
@@ -72,6 +84,11 @@ bool startHeadless(const std::string& player, double money, bool withAudio = tru
 bool startFromSettings(bool withAudio = true);
 // Undoes either; the settings are written and the player saved.
 void stopHeadless();
+
+// Hands the screen's control of that name to it, as a click on it would.
+void press(Screen& s, const std::string& control);
+// Lets the reels stop at once and runs the machine's frames until the spin has settled.
+void finishSpin(Machine& m);
 
 // A machine from the floor's factory with `dollars` typed into its money prompt.
 template <class T = Screen>

@@ -21,14 +21,6 @@ namespace reelsession {
 
 using namespace testrt;
 
-// Lets the reels stop at once and runs the frames up to the settle.
-inline void finishSpin(ThreeReelMachine& m) {
-    for (int i = 0; i < 20 && m.spinning; ++i) {
-        for (int& d : m.reelStopDelays) d = 0;
-        m.tick();
-    }
-}
-
 // The mean win of `pulls` draws at `coins` (no reels), with its standard error.
 struct Simulated {
     double mean, standardError;

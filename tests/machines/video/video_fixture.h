@@ -56,25 +56,7 @@ protected:
     }
 };
 
-class VideoFixture : public ReelFixture<VideoSlotMachine> {
-protected:
-    Widget* control(const std::string& name) {
-        for (Widget* w : m->buttons)
-            if (w->name == name) return w;
-        ADD_FAILURE() << "no control " << name;
-        return nullptr;
-    }
-    void click(const std::string& name) {
-        if (Widget* w = control(name)) m->handleButton(w);
-    }
-
-    // Runs the frame loop's machine step until the spin has settled.
-    void finishSpin() {
-        for (int& d : m->reelStopDelays) d = 0;  // the reels stop at once
-        for (int i = 0; i < 2000 && m->spinning; ++i) m->tick();  // the session's clock moves on by itself
-        ASSERT_FALSE(m->spinning);
-    }
-};
+using VideoFixture = ReelFixture<VideoSlotMachine>;
 
 // The stake of the bonus game the last spin armed (the balloons have none:
 // 0), or -1 when none is armed.
