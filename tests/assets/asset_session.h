@@ -1,6 +1,6 @@
-// A headless game session for the art-coverage tests: display, sound (on the
-// dummy audio driver, so clips are really loaded), TrueType engine, settings
-// with a registered player, denomination table and progressive meters.
+// A headless game session for the art-coverage tests: the shared headless
+// game with sound (on the dummy audio driver, so clips are really loaded),
+// settings with a registered player, and progressive meters.
 #pragma once
 
 #include <set>
@@ -30,12 +30,6 @@ public:
 private:
     bool ok_ = false;
 };
-
-// Queued input for modal parts: a key press and release (with its typed
-// character) and a left click (press and release) at a point.
-void queueKey(int sym, unsigned short unicode);
-void queueClick(int x, int y);
-void flushEvents();
 
 // The paths among `paths` (relative to the working folder) that don't exist.
 std::vector<std::string> missingFiles(const std::set<std::string>& paths);

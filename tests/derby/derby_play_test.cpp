@@ -18,9 +18,7 @@ TEST_F(DerbyTest, LeavingDuringAPendingGameReturnsItsBetAndItsPoints) {
 
 TEST_F(DerbyTest, TheFirstSpinNeverPaysAndTakesNothing) {
     DemoDerby* d = open("400", 0.25f);
-    press(*d, "betone");
-    press(*d, "betone");
-    press(*d, "play3");
+    for (const char* c : {"betone", "betone", "play3"}) press(*d, c);
     for (uint32_t seed = 1; seed <= 40; ++seed) {
         sgenrand(seed);
         const double vip = currentPlayer->vippoints;
@@ -59,10 +57,7 @@ TEST_F(DerbyTest, OnlyHoldsRespinAndAttractWorkWhileARespinIsPending) {
 
 TEST_F(DerbyTest, RespinWithEveryReelHeldRepeatsTheFirstLine) {
     DemoDerby* d = open("100");
-    press(*d, "betone");
-    press(*d, "betone");
-    press(*d, "play3");
-    press(*d, "start");
+    for (const char* c : {"betone", "betone", "play3", "start"}) press(*d, c);
     ASSERT_TRUE(d->respinPending);
     const DerbyLine first = d->lines[0];
     for (const char* reel : {"hold1", "hold2", "hold3"}) press(*d, reel);

@@ -30,7 +30,6 @@ class MoneyConservation : public ::testing::TestWithParam<std::string> {};
 TEST_P(MoneyConservation, PlaysMoveExactlyWhatTheyPaidLessWhatTheyBet) {
     assettest::Session session;
     ASSERT_TRUE(session.ok());
-    noWaiting();
 
     const std::string id = GetParam();
     Screen* screen = session.open(id);

@@ -7,36 +7,20 @@
 
 #include <SDL.h>
 
-#include "assets/asset_session.h"
 #include "support/headless.h"
 #include "derby/demo_derby.h"
 #include "machine/machine.h"
-#include "machine/prize_wheel.h"
-#include "machine/reel_machine.h"
-#include "machine/three_reel.h"
-#include "machine/video_slot.h"
-#include "machines/threereel/bonus_pause.h"
-#include "machines/threereel/dragon_spin.h"
-#include "machines/video/bonus_prize.h"
 #include "poker/video_poker.h"
 #include "shell/app.h"
 
 namespace gameplay {
-
-inline void noDelay(Uint32) {}
-
-// Every pause of the machines and their bonus games over at once.
-inline void noWaiting() {
-    bonusPause = videoBonusPause = wheelDelay = derbyDelay = pokerDelay = noDelay;
-    ThreeReelMachine::countUpDelay = ReelMachine::countUpDelay = VideoSlotMachine::flashDelay = DragonSpin::pauseMs = 0;
-}
 
 inline void key(Screen& s, SDLKey sym) { s.handleEvent(testrt::keyEvent(sym)); }
 
 // What a bonus game or gamble may wait for: presses all over the screen,
 // then a window close in case none of them was the one it wanted.
 inline void queuePressesForBonuses() {
-    assettest::flushEvents();
+    testrt::drainEvents();
     for (int y = 100; y <= 550; y += 75)
         for (int x = 60; x <= 740; x += 85) testrt::pushClick(x, y);
     testrt::pushQuit();
@@ -47,11 +31,7 @@ inline void playOnce(Screen& s) {
     queuePressesForBonuses();
     if (auto* m = dynamic_cast<Machine*>(&s)) {
         key(s, SDLK_m);
-        for (int i = 0; i < 200 && m->spinning; ++i) {
-            for (int& d : m->reelStopDelays) d = 0;
-            m->tick();
-        }
-        ASSERT_FALSE(m->spinning) << s.name;
+        testrt::finishSpin(*m);
     } else if (auto* p = dynamic_cast<VideoPoker*>(&s)) {
         key(s, SDLK_m);
         if (p->handOut) key(s, SDLK_RETURN);
@@ -60,7 +40,7 @@ inline void playOnce(Screen& s) {
             if (Widget* w = d->buttonNamed(control)) d->handleButton(w);
     }
     clearQuitRequest();
-    assettest::flushEvents();
+    testrt::drainEvents();
 }
 
 }  // namespace gameplay

@@ -22,16 +22,11 @@
 
 namespace {
 
-Uint32 fastClock() {
-    static Uint32 now = 1000;
-    return now += 40;
-}
-
 void startGame() {
     SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO);
-    mediaTicks = fastClock;
+    mediaTicks = testrt::fastClock;
     theApp = new App(SDL_ANYFORMAT);
-    assettest::flushEvents();
+    testrt::drainEvents();
 }
 
 void stopGame() {
@@ -52,11 +47,10 @@ TEST_P(GameSession, MoneyPointsAndRecordSurviveAShutDownWithCreditsOnTheMachine)
                       "firsttimeslot=0\nfirsttimenickle=0\nfirsttimepoker=0\n");
     startGame();
     ASSERT_NE(currentPlayer, nullptr);
-    gameplay::noWaiting();
+    testrt::noPauses();
 
     // Into the machine from the lobby, with $300 typed into its money prompt.
-    for (char c : std::string("300")) assettest::queueKey(c, static_cast<unsigned short>(c));
-    assettest::queueKey(SDLK_RETURN, '\r');
+    testrt::typeText("300\r");
     theApp->screen->next = machineScreen(id, 1.0f);
     theApp->step();
     Bank* bank = dynamic_cast<Bank*>(theApp->screen);

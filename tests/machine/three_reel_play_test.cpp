@@ -27,19 +27,19 @@ public:
     }
 };
 
-class ThreeReelPlay : public reelsession::ThreeReelSession {
+class ThreeReelPlay : public reelsession::MachineFixture {
 protected:
     NotedTenX* m = nullptr;
 
     void SetUp() override {
-        startSession({"Reel_Tester", 0.0, 2024, true, true});
-        reelsession::typeDollars("0");
+        startSession(0.0, 2024);
+        testrt::typeMoney("0");
         m = new NotedTenX();
         m->menuEnabled = true;
     }
     void TearDown() override {
         delete m;
-        reelsession::ThreeReelSession::TearDown();
+        reelsession::MachineFixture::TearDown();
     }
 
     // The machine's money and the player's record of its plays, in one line.
@@ -78,14 +78,14 @@ TEST_F(ThreeReelPlay, KeysBetAndSpinOnlyWhileIdle) {
     for (SDLKey k : {SDLK_m, SDLK_n, SDLK_t, SDLK_y}) key(k);
     EXPECT_EQ(ledger(), "credits=20 coins=2 won=0 lost=0 largest=0 bet=$0 paid=$0");
 
-    reelsession::finishSpin(*m);
+    testrt::finishSpin(*m);
     EXPECT_TRUE(m->menuEnabled);
     EXPECT_EQ(ledger(), "credits=18 coins=0 won=0 lost=1 largest=0 bet=$0.5 paid=$0");
 
     // Bet max bets three coins and spins.
     key(SDLK_m);
     EXPECT_TRUE(m->spinning);
-    reelsession::finishSpin(*m);
+    testrt::finishSpin(*m);
     EXPECT_EQ(m->credits, 15);
 }
 
@@ -97,7 +97,7 @@ TEST_F(ThreeReelPlay, SettleTakesTheBetRecordsThenCountsTheWin) {
     m->spinButton();
     ASSERT_TRUE(m->spinning);
     EXPECT_EQ(m->win, 160);
-    reelsession::finishSpin(*m);
+    testrt::finishSpin(*m);
 
     // The win sound before the bet is taken.
     EXPECT_EQ(m->events, std::vector<std::string>{"winsound credits=10 win=160"});
@@ -115,7 +115,7 @@ TEST_F(ThreeReelPlay, CarPrizeCountsNothingUp) {
     m->spinButton();
     // The prize comes out of the draw like a per-coin win: 3000 times 3 coins.
     EXPECT_EQ(m->win, 9000);
-    reelsession::finishSpin(*m);
+    testrt::finishSpin(*m);
     // The statistics record what was paid in credits: nothing, a lost play.
     EXPECT_EQ(ledger(), "credits=2 coins=0 won=0 lost=1 largest=0 bet=$0.75 paid=$0");
     EXPECT_EQ(currentPlayer->trophies, std::vector<std::string>{"prgrssvcar"});
@@ -141,7 +141,7 @@ TEST_F(ThreeReelPlay, CreditsNeverPassTheLargestCount) {
     m->forcedStop = stopFor(5000);
     m->spinButton();
     ASSERT_TRUE(m->spinning);
-    reelsession::finishSpin(*m);
+    testrt::finishSpin(*m);
     EXPECT_EQ(m->credits, INT_MAX);
 }
 

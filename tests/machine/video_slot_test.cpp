@@ -26,10 +26,10 @@ TEST_F(VideoSlotTest, LineButtonsBetOneAndCancelFollowTheCredits) {
     ASSERT_NE(m, nullptr);
     m->credits = 5;
     m->coins = 2;
-    click("play3");
+    testrt::press(*m, "play3");
     EXPECT_EQ(m->lines, 0) << "3 lines of 2 coins need 6 credits";
     m->credits = 6;
-    click("play3");
+    testrt::press(*m, "play3");
     EXPECT_EQ(m->lines, 3);
     EXPECT_EQ(m->betMeter->text, "6");
 
@@ -42,19 +42,19 @@ TEST_F(VideoSlotTest, LineButtonsBetOneAndCancelFollowTheCredits) {
     m->credits = 45;
     key(SDLK_n);
     EXPECT_EQ(panel(), "coins=9 lines=5 credit=0 bet=45");
-    click("betone");
+    testrt::press(*m, "betone");
     EXPECT_EQ(m->coins, 1);
 
     // Cancel clears the coins, not the lines.
-    click("cancel");
+    testrt::press(*m, "cancel");
     EXPECT_EQ(panel(), "coins=0 lines=5 credit=45 bet=0");
 }
 
 TEST_F(VideoSlotTest, BetMaxNeedsTheWholeBetThenSpinsAndSettles) {
     ASSERT_NE(m, nullptr);
-    click("play2");
+    testrt::press(*m, "play2");
     m->credits = 44;
-    click("betmax");
+    testrt::press(*m, "betmax");
     EXPECT_FALSE(m->spinning);
     EXPECT_EQ(m->lines, 2);
 
@@ -65,9 +65,9 @@ TEST_F(VideoSlotTest, BetMaxNeedsTheWholeBetThenSpinsAndSettles) {
     EXPECT_FALSE(m->menuEnabled);
     EXPECT_EQ(panel(), "coins=9 lines=5 credit=0 bet=45");
     const int won = m->win;
-    click("cashout");
+    testrt::press(*m, "cashout");
     EXPECT_EQ(m->next, nullptr) << "clicks wait while the reels turn";
-    finishSpin();
+    testrt::finishSpin(*m);
     EXPECT_TRUE(m->menuEnabled);
     EXPECT_EQ(m->credits, won) << "the bet is taken and the win counted on";
     EXPECT_EQ(m->lastBetLabel->text, "45");

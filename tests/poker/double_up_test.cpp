@@ -1,8 +1,11 @@
-// The double-up game of "doubleupbonus" and the cash wheel of "spinforcash".
+// The double-up game of "doubleupbonus" and the cash wheel of "spinforcash":
+// a whole wheel screen, the frame it stops on, and a wheel whose pictures are
+// missing.
 #include <climits>
 #include <set>
 
 #include "poker/poker_fixture.h"
+#include "shell/animation.h"
 
 using namespace pokertest;
 
@@ -18,7 +21,7 @@ class DoubleUp : public PokerTest {
 protected:
     void SetUp() override {
         PokerTest::SetUp();
-        m = open<DoubleUpBonus>("doubleupbonus", "100");
+        m = openMachine<DoubleUpBonus>("doubleupbonus", "100");
         ASSERT_NE(m, nullptr);
         // A look anywhere but at a card place answers an offer: note the offer shown then.
         onMouseLook = [this] {
@@ -41,8 +44,8 @@ TEST_F(DoubleUp, CardGameComparesRanksOnly) {
     for (uint32_t seed = 1; seed <= 80; ++seed) {
         sgenrand(seed);
         clearLoadedAssets();
-        pushClick(placeX(1), kPlaceY);  // the dealer's card: nothing happens
-        pushClick(placeX(3), kPlaceY);
+        scriptedClick(placeX(1), kPlaceY);  // the dealer's card: nothing happens
+        scriptedClick(placeX(3), kPlaceY);
         const int result = m->playDoubleUp(10);
         ASSERT_EQ(m->hand.size(), 5u);
         const int dealer = m->hand[0]->rank, mine = m->hand[2]->rank;
@@ -60,11 +63,11 @@ TEST_F(DoubleUp, CardGameComparesRanksOnly) {
 TEST_F(DoubleUp, WinsDoubleUntilANoAndALossEndsAtOnce) {
     // Seed 1 deals winners to place 2 in the first two card games.
     sgenrand(1);
-    pushClick(kYesX, kYesY);
-    pushClick(placeX(2), kPlaceY);
-    pushClick(270 + 10, 496 + 10);  // the first hold button answers yes too
-    pushClick(placeX(2), kPlaceY);
-    pushClick(374 + 10, 495 + 10);  // the third hold button answers no
+    scriptedClick(kYesX, kYesY);
+    scriptedClick(placeX(2), kPlaceY);
+    scriptedClick(270 + 10, 496 + 10);  // the first hold button answers yes too
+    scriptedClick(placeX(2), kPlaceY);
+    scriptedClick(374 + 10, 495 + 10);  // the third hold button answers no
     int amount = 10;
     m->offerDoubleUp(amount);
     EXPECT_EQ(amount, 40);
@@ -73,34 +76,32 @@ TEST_F(DoubleUp, WinsDoubleUntilANoAndALossEndsAtOnce) {
     // Seed 4 deals a loser to place 2: no further offer.
     sgenrand(4);
     offers.clear();
-    pushClick(kYesX, kYesY);
-    pushClick(placeX(2), kPlaceY);
-    pushClick(kNoX, kNoY);  // never needed
+    scriptedClick(kYesX, kYesY);
+    scriptedClick(placeX(2), kPlaceY);
+    scriptedClick(kNoX, kNoY);  // never needed
     amount = 10;
     m->offerDoubleUp(amount);
     EXPECT_EQ(amount, 0);
     EXPECT_EQ(offers.size(), 1u);
 }
 
-TEST_F(DoubleUp, WindowCloseDuringTheOfferKeepsTheWinAndTheQuit) {
-    testrt::pushQuit();
-    int amount = 7;
-    m->offerDoubleUp(amount);
-    EXPECT_EQ(amount, 7);
-    EXPECT_TRUE(quitRequested()) << "the close request is kept for the frame loop";
-}
-
-TEST_F(DoubleUp, OffersStopBeforeCreditsCouldOverflow) {
+TEST_F(DoubleUp, OffersStopBeforeCreditsCouldOverflowOrAtAWindowClose) {
     m->credits = INT_MAX - 100;
     int amount = 60;  // doubling would pass the largest credit count
     m->offerDoubleUp(amount);
     EXPECT_EQ(amount, 60);
     EXPECT_TRUE(offers.empty());
     EXPECT_EQ(m->winnerPaidText->text, "WINNER PAID: 60");
-    pushClick(kNoX, kNoY);
+    scriptedClick(kNoX, kNoY);
     amount = 40;
     m->offerDoubleUp(amount);
     EXPECT_EQ(offers.size(), 1u);
+
+    testrt::pushQuit();
+    amount = 7;
+    m->offerDoubleUp(amount);
+    EXPECT_EQ(amount, 7);
+    EXPECT_TRUE(quitRequested()) << "the close request is kept for the frame loop";
 }
 
 TEST_F(DoubleUp, DrawWithAWinOffersAndSettlesTheAnswer) {
@@ -110,7 +111,7 @@ TEST_F(DoubleUp, DrawWithAWinOffersAndSettlesTheAnswer) {
     setHand(*m, {{11, 0}, {11, 1}, {4, 2}, {7, 3}, {9, 0}});
     for (Card* c : m->hand) c->held = true;
     m->handOut = true;
-    pushClick(kNoX, kNoY);
+    scriptedClick(kNoX, kNoY);
     m->drawCards();
     EXPECT_EQ(offers, (std::vector<std::string>{"DOUBLE UP TO 10?"}));
     EXPECT_EQ(m->credits, credits - 5 + 5);
@@ -127,7 +128,7 @@ TEST_F(DoubleUp, DrawWithAWinOffersAndSettlesTheAnswer) {
 TEST_F(PokerTest, SpinForCashTurnsTheWheelOnAFullHouseAtFiveCoins) {
     std::set<int> prizes;
     for (const WheelStop& s : cashWheel().stops) prizes.insert(s.prize);
-    SpinForCash* m = open<SpinForCash>("spinforcash", "100");
+    std::unique_ptr<SpinForCash> m(openMachine<SpinForCash>("spinforcash", "100"));
     const std::vector<std::pair<int, int>> fullHouse = {{9, 0}, {9, 1}, {9, 2}, {4, 3}, {4, 0}};
     const struct {
         std::vector<std::pair<int, int>> hand;
@@ -145,5 +146,37 @@ TEST_F(PokerTest, SpinForCashTurnsTheWheelOnAFullHouseAtFiveCoins) {
         EXPECT_EQ(assetTried("../gfx/bonus/wheelofcash/bonus.png"), row.wheel) << row.pay;
         EXPECT_TRUE(row.wheel ? prizes.count(win - row.pay) > 0 : win == row.pay) << row.pay << ": " << win;
     }
-    delete m;
+}
+
+TEST_F(PokerTest, CashWheelBonusPaysWhereItStopsAndRestoresTheScreen) {
+    SDL_FillRect(display->screen, nullptr, SDL_MapRGB(display->screen->format, 20, 90, 40));
+    const Uint16 before = static_cast<Uint16*>(display->screen->pixels)[358 * (display->screen->pitch / 2) + 400];
+    sgenrand(99);
+    const int prize = runCashWheelBonus();
+    EXPECT_GE(prize, 5);
+    EXPECT_EQ(pauses, (std::vector<Uint32>{1000, 4000}));
+    EXPECT_TRUE(assetTried("../sounds/wheelseq.wav"));
+    const Uint16 after = static_cast<Uint16*>(display->screen->pixels)[358 * (display->screen->pitch / 2) + 400];
+    EXPECT_EQ(after, before);
+    EXPECT_EQ(display->savedScreen, nullptr);
+}
+
+TEST_F(PokerTest, SpinEndsOnTheFrameItShowsOrOnNothingWithoutPictures) {
+    for (const char* folder : {"", "../gfx/bonus/nowhere/"}) {
+        PrizeWheelSpec spec = cashWheel();
+        if (*folder) spec.folder = folder;
+        Animation wheel(spec.folder, spec.wheelName, 40, 1, 219, 177, 0, true, false);
+        for (uint32_t seed : {5u, 6u, 7u}) {
+            sgenrand(seed);
+            wheel.setFps(40);
+            int prize = -1;
+            std::string colour;
+            testing::internal::CaptureStdout();
+            spinPrizeWheel(spec, wheel, prize, colour);
+            const std::string said = testing::internal::GetCapturedStdout();
+            const bool complained = said.find("Something went wrong") != std::string::npos;
+            EXPECT_EQ(prize, *folder ? 0 : wheelPrizeAt(spec, wheel.frameIndex)) << folder;
+            EXPECT_EQ(prize > 0, !complained) << folder;
+        }
+    }
 }

@@ -1,6 +1,6 @@
-// A headless poker cabinet for the machine tests: the shared headless game,
-// pauses that take no time (but are recorded), a clock that moves on by
-// itself, and a mouse whose clicks the test scripts.
+// A headless poker cabinet for the machine tests: the shared headless game
+// with its pauses recorded and its clock moving on by itself, and a mouse
+// whose clicks the test scripts.
 #pragma once
 
 #include <SDL.h>
@@ -8,31 +8,20 @@
 
 #include <deque>
 #include <functional>
-#include <string>
 #include <utility>
 #include <vector>
 
-#include "game/machine_factory.h"
 #include "machine/prize_wheel.h"
 #include "player/player.h"
 #include "poker/poker_machines.h"
 #include "shell/app.h"
-#include "shell/asset_log.h"
-#include "shell/display.h"
 #include "shell/mtrand.h"
 #include "shell/text_label.h"
 #include "support/headless.h"
 
 namespace pokertest {
 
-inline Uint32 clockNow = 1000;
-inline Uint32 movingClock() { return clockNow += 3; }
-
-inline std::vector<Uint32> pauses;
-inline void recordPause(Uint32 ms) {
-    pauses.push_back(ms);
-    clockNow += ms;
-}
+using namespace testrt;
 
 // Scripted mouse: each look takes the next point; the hook runs first so a
 // test can see the machine at the moment of the click.
@@ -49,37 +38,26 @@ inline void scriptedMouse(int* x, int* y) {
     mousePoints.pop_front();
 }
 
-inline void pushClick(int x, int y) {
+// A press at a point, where the scripted mouse will be when it is read.
+inline void scriptedClick(int x, int y) {
     mousePoints.push_back({x, y});
-    testrt::pushClick(x, y);
+    pushClick(x, y);
 }
-
-inline bool assetTried(const std::string& path) { return loadedAssets().count(path) > 0; }
 
 class PokerTest : public ::testing::Test {
 protected:
     void SetUp() override {
         sgenrand(4357);
-        ASSERT_TRUE(testrt::startHeadless("poker_probe", 1000.0, false)) << SDL_GetError();
+        ASSERT_TRUE(startHeadless("poker_probe", 1000.0, false)) << SDL_GetError();
         mediaTicks = movingClock;
-        pokerDelay = recordPause;
-        wheelDelay = recordPause;
+        pokerDelay = wheelDelay = recordPause;
         pokerMouseState = scriptedMouse;
         pauses.clear();
     }
     void TearDown() override {
         onMouseLook = nullptr;
         mousePoints.clear();
-        testrt::stopHeadless();
-    }
-
-    // A machine from the floor's factory with `money` dollars put in.
-    template <class T>
-    T* open(const std::string& id, const std::string& money = "20", float value = 1.0f) {
-        testrt::typeMoney(money);
-        T* m = dynamic_cast<T*>(createMachine(id, value));
-        EXPECT_NE(m, nullptr) << id;
-        return m;
+        stopHeadless();
     }
 };
 

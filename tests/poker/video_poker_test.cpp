@@ -13,7 +13,7 @@ TEST_F(PokerTest, DealHoldDrawAndSettleByTheTable) {
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.first) + " seed " + std::to_string(row.second));
         sgenrand(row.second);
-        VideoPoker* m = open<VideoPoker>(row.first, "20");
+        std::unique_ptr<VideoPoker> m(openMachine<VideoPoker>(row.first, "20"));
         const double vip = currentPlayer->vippoints;
         MachineStats* s = currentPlayer->findStats(row.first);
         ASSERT_NE(s, nullptr);
@@ -51,13 +51,12 @@ TEST_F(PokerTest, DealHoldDrawAndSettleByTheTable) {
         EXPECT_EQ(m->credits, 18 + 2 * perCoin);
         EXPECT_DOUBLE_EQ(s->totalloss - was.totalloss, 2.0);
         EXPECT_DOUBLE_EQ(s->totalwon - was.totalwon, 2.0 * perCoin);
-        delete m;
     }
 }
 
 TEST_F(PokerTest, LeavingWithAHandOutLosesThatHand) {
     // Escape: the five coins of the hand on the glass are lost, the rest is paid out.
-    JacksOrBetter* m = open<JacksOrBetter>("jacksorbetter", "10", 0.25f);
+    JacksOrBetter* m = openMachine<JacksOrBetter>("jacksorbetter", "10", 0.25f);
     const double money = currentPlayer->money;
     m->handleEvent(testrt::keyEvent(SDLK_m));
     ASSERT_TRUE(m->handOut);
@@ -73,7 +72,7 @@ TEST_F(PokerTest, LeavingWithAHandOutLosesThatHand) {
 
     // Leaving another way (the machine menu, a closed window) ends in the
     // destructor: the same hand is lost there, once.
-    m = open<JacksOrBetter>("jacksorbetter", "10", 0.25f);
+    m = openMachine<JacksOrBetter>("jacksorbetter", "10", 0.25f);
     const double before = currentPlayer->money;
     m->handleEvent(testrt::keyEvent(SDLK_m));
     delete m;
@@ -82,7 +81,7 @@ TEST_F(PokerTest, LeavingWithAHandOutLosesThatHand) {
 }
 
 TEST_F(PokerTest, SettleCountsUpRecordsPaysAndCapsTheCredits) {
-    JacksOrBetter* m = open<JacksOrBetter>("jacksorbetter", "100");
+    std::unique_ptr<JacksOrBetter> m(openMachine<JacksOrBetter>("jacksorbetter", "100"));
     m->coinsPlayed = 5;
     m->settle(25);
     EXPECT_EQ(m->credits, 120);
@@ -97,5 +96,4 @@ TEST_F(PokerTest, SettleCountsUpRecordsPaysAndCapsTheCredits) {
     m->coinsPlayed = 1;
     m->settle(1000);
     EXPECT_EQ(m->credits, INT_MAX);
-    delete m;
 }

@@ -24,7 +24,7 @@ namespace {
 std::string journal;  // what the probe screens did, in order
 
 // A bare screen that writes down what reaches it; 'n' makes it name a successor.
-class ProbeScreen : public Screen {
+class ProbeScreen : public testrt::BareScreen {
 public:
     explicit ProbeScreen(const std::string& tag_) : tag(tag_) {
         name = "probe";
@@ -35,12 +35,7 @@ public:
         journal += tag + (e.type == SDL_KEYDOWN ? " down " : " up ") + SDL_GetKeyName(e.key.keysym.sym) + ", ";
         if (e.type == SDL_KEYDOWN && e.key.keysym.sym == SDLK_n) next = new ProbeScreen("B");
     }
-    void createButtons() override {}
     void tick() override { journal += tag + " tick, "; }
-    void checkHover() override {}
-    void handleButton(Widget*) override {}
-    void setHovered(Widget*) override {}
-    void redraw() override {}
 
     std::string tag;
 };

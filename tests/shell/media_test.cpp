@@ -14,6 +14,7 @@
 #include "shell/asset_log.h"
 #include "shell/controls.h"
 #include "shell/display.h"
+#include "support/headless.h"
 #include "support/runtime.h"
 #include "shell/image.h"
 #include "shell/mtrand.h"
@@ -280,7 +281,7 @@ TEST_F(MediaTest, FlashButtonTogglesByThePeriodUntilPressedOrStopped) {
 
 namespace {
 
-class TestScreen : public Screen {
+class TestScreen : public testrt::BareScreen {
 public:
     std::string pressed;
 
@@ -294,11 +295,7 @@ public:
         addButton(new Hotspot("first", 300, 300, 100, 100));
         addButton(new Hotspot("second", 350, 350, 100, 100));  // under "first" in part
     }
-    void tick() override {}
-    void checkHover() override {}
     void handleButton(Widget* control) override { pressed += control->name + " "; }
-    void setHovered(Widget*) override {}
-    void redraw() override {}
 };
 
 }  // namespace

@@ -1,8 +1,7 @@
-// The headless session every three-reel machine test runs in: display,
-// sound player, denominations, progressive meters and a player with money,
-// key presses for the money popup, machines opened as the floor opens them
-// (by class or by id), spins run to their end, the exact return of a table
-// (several wilds included) and a seeded simulation of it.
+// The headless session every three-reel machine test runs in: the shared
+// headless game with progressive meters, machines opened as the floor opens
+// them, spins run to their end, the exact return of a table (several wilds
+// included) and a seeded simulation of it.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,44 +10,16 @@
 #include <cmath>
 #include <string>
 
-#include "game/machine_factory.h"
-#include "machine/prize_wheel.h"
 #include "machine/progressive.h"
 #include "machine/three_reel.h"
-#include "machines/threereel/bonus_pause.h"
-#include "machines/threereel/dragon_spin.h"
 #include "player/player.h"
-#include "shell/asset_log.h"
-#include "shell/display.h"
 #include "shell/mtrand.h"
 #include "support/headless.h"
 #include "support/runtime.h"
 
 namespace reelsession {
 
-// A clock that runs 40 ms a call, so timed steps end without waiting.
-inline Uint32 fastClock() {
-    static Uint32 now = 1000;
-    return now += 40;
-}
-
-using testrt::pushKey;
-using testrt::pushQuit;
-inline void typeDollars(const std::string& amount) { testrt::typeMoney(amount); }
-inline void pushMouse(Uint8 type, int x, int y) { testrt::pushClick(x, y, type); }
-
-inline bool heard(const std::string& sound) { return loadedAssets().count("../sounds/" + sound) > 0; }
-inline bool loadedPicture(const std::string& path) { return loadedAssets().count(path) > 0; }
-
-inline void noDelay(Uint32) {}
-
-// Lets the reels stop at once and runs the frames up to the settle.
-inline void finishSpin(ThreeReelMachine& m) {
-    for (int i = 0; i < 20 && m.spinning; ++i) {
-        for (int& d : m.reelStopDelays) d = 0;
-        m.tick();
-    }
-}
+using namespace testrt;
 
 // The mean win of `pulls` draws at `coins` (no reels), with its standard error.
 struct Simulated {
@@ -117,56 +88,26 @@ inline long long wildFactor(const ThreeReelMachine& m) {
     return f;
 }
 
-// Who plays in a session, and how.
-struct SessionPlayer {
-    const char* name;
-    double money;
-    unsigned long seed;
-    bool helpSeen;   // the first-visit help pages are already behind the player
-    bool fastClock;  // timed steps run on fastClock
-};
-
-class ThreeReelSession : public ::testing::Test {
+// A player with $1000 (seed 4321) whose first visits are behind him; timed
+// steps run on the fast clock and every pause is over at once.
+class MachineFixture : public ::testing::Test {
 protected:
-    // Opens the session; call from SetUp.
-    void startSession(const SessionPlayer& who) {
-        testrt::resetFiles();
-        ASSERT_TRUE(testrt::startHeadless(who.name, who.money)) << SDL_GetError();
-        sgenrand(who.seed);
-        seedProgressiveMeters();
-        currentPlayer->firsttimeslot = !who.helpSeen;
-        ThreeReelMachine::countUpDelay = 0;
-        if (who.fastClock) mediaTicks = fastClock;
-    }
+    void SetUp() override { startSession(1000.0, 4321); }
+    void TearDown() override { stopHeadless(); }
 
-    void TearDown() override {
-        clearProgressiveMeters();
-        testrt::stopHeadless();
+    void startSession(double money, unsigned long seed) {
+        resetFiles();
+        ASSERT_TRUE(startHeadless("Reel_Tester", money)) << SDL_GetError();
+        sgenrand(seed);
+        seedProgressiveMeters();
+        mediaTicks = fastClock;
     }
 
     // Opens a machine as the floor does, paying `dollars` in.
     template <class M>
     static M* open(float value = 1.0f, const std::string& dollars = "20") {
-        typeDollars(dollars);
+        typeMoney(dollars);
         return new M(value);
-    }
-
-    // The same, by machine id.
-    static ThreeReelMachine* openId(const std::string& id, float value = 1.0f, const std::string& dollars = "20") {
-        typeDollars(dollars);
-        return dynamic_cast<ThreeReelMachine*>(createMachine(id, value));
-    }
-};
-
-// The single-line machines' own tests: bonus screens, wheels and the dragon's
-// re-spin never pause.
-class MachineFixture : public ThreeReelSession {
-protected:
-    void SetUp() override {
-        startSession({"Reel_Tester", 1000.0, 4321, true, true});
-        bonusPause = noDelay;
-        wheelDelay = noDelay;
-        DragonSpin::pauseMs = 0;
     }
 };
 

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <deque>
 #include <set>
+#include <sstream>
 #include <utility>
 
 #include "machines/patriot/patriot_spin_for_cash.h"
@@ -48,7 +49,7 @@ const std::pair<int, int> kRed{510, 550}, kBlack{630, 550}, kCollect{570, 550}, 
 // A press: the pointer is read when the gamble takes the event.
 void press(std::pair<int, int> where) {
     pointerAt.push_back(where);
-    pushMouse(SDL_MOUSEBUTTONDOWN, where.first, where.second);
+    pushClick(where.first, where.second);
 }
 
 template <class M>
@@ -75,9 +76,19 @@ const Hook hooks[] = {
     {"crazydice", "dice", 0, false, true, pendingOf<CrazyDice>},
 };
 
+// A gamble screen given its wheel stops and the player's input: presses on
+// red, black, collect or elsewhere, a release, a key, a window close.
+struct Gamble {
+    std::vector<std::pair<int, std::string>> stops;
+    const char* input;
+    int bank;
+    std::vector<std::string> heard, silent;
+    bool quit;
+};
+
 class WheelMachines : public MachineFixture {
 protected:
-    void script(std::initializer_list<std::pair<int, std::string>> stops) {
+    void script(const std::vector<std::pair<int, std::string>>& stops) {
         gambleSpin = scriptedSpin;
         gamblePointer = scriptedPointer;
         scriptedStops.assign(stops.begin(), stops.end());
@@ -95,7 +106,7 @@ TEST_F(WheelMachines, SpinHooksAndTheFullBetPay) {
     const int N = 60000;
     for (const Hook& h : hooks) {
         SCOPED_TRACE(h.id);
-        ThreeReelMachine* m = openId(h.id);
+        std::unique_ptr<ThreeReelMachine> m(openMachine<ThreeReelMachine>(h.id));
         long long topWild = 1;
         for (const WildSymbol* w : m->wilds) topWild = std::max<long long>(topWild, w->multiplier);
         for (int coins = 1; coins <= 3; ++coins) {
@@ -124,58 +135,48 @@ TEST_F(WheelMachines, SpinHooksAndTheFullBetPay) {
             EXPECT_NEAR(shown, expected, 5 * std::sqrt(expected)) << coins;
             EXPECT_EQ(winningShown > 0, h.oneIn > 0) << coins;
         }
-        delete m;
+        // The hidden pay-out test spins at full bet without settling: a bonus
+        // it arms must not start at the player's next real spin.
+        m->credits = 100;
+        m->coins = 1;
+        m->payoutTest();
+        EXPECT_EQ(m->coins, 1) << "the bet comes back";
+        EXPECT_FALSE(h.pending(*m));
     }
 }
 
 TEST_F(WheelMachines, GambleDoublesLosesAndCollects) {
-    // Collect at once: the first prize, with the clap and the closing sound.
-    script({{500, "red"}});
-    press(kCollect);
-    pushQuit();  // a guard: only seen if the screen wrongly waits on
-    clearLoadedAssets();
-    EXPECT_EQ(runGambleWheelBonus(diceWheel(), diceGamble()), 500);
-    EXPECT_EQ(spinsTaken, 1);
-    EXPECT_TRUE(heard("birdclap.wav"));
-    EXPECT_TRUE(heard("doubintr.wav"));
-    EXPECT_FALSE(quitRequested());
-    testrt::drainEvents();  // without the modal poll, so a guard close stays unseen
-
-    // Two won gambles on 500 return 2000; presses elsewhere, releases,
-    // motion and keys change nothing.
-    script({{500, "black"}, {25, "black"}, {2500, "red"}});
-    press(kNowhere);
-    pushMouse(SDL_MOUSEBUTTONUP, kRed.first, kRed.second);
-    pushKey(SDLK_r, 'r');
-    press(kBlack);
-    press(kRed);
-    press(kCollect);
-    pushQuit();
-    EXPECT_EQ(runGambleWheelBonus(diceWheel(), diceGamble()), 2000);
-    EXPECT_EQ(spinsTaken, 3);
-    EXPECT_FALSE(quitRequested());
-    testrt::drainEvents();
-
-    // A lost gamble: nothing, no closing sound, and the screen ends there.
-    script({{100, "red"}, {10, "black"}});
-    press(kRed);
-    press(kCollect);
-    clearLoadedAssets();
-    EXPECT_EQ(runGambleWheelBonus(diceWheel(), diceGamble()), 0);
-    EXPECT_TRUE(heard("ohh.wav"));
-    EXPECT_FALSE(heard("doubintr.wav"));
-    SDL_Event left;
-    EXPECT_EQ(SDL_PollEvent(&left), 1) << "the collect after the loss is not taken";
-    testrt::drainEvents();
-
-    // A window close during the gamble keeps the bank and reaches the frame loop.
-    script({{150, "black"}, {20, "red"}});
-    press(kRed);
-    pushQuit();
-    press(kCollect);
-    EXPECT_EQ(runGambleWheelBonus(diceWheel(), diceGamble()), 300);
-    EXPECT_TRUE(quitRequested());
-    testrt::drainEvents();
+    const Gamble gambles[] = {
+        // Collect at once: the first prize, with the clap and the closing sound.
+        {{{500, "red"}}, "collect quit", 500, {"birdclap.wav", "doubintr.wav"}, {}, false},
+        // Two won gambles on 500; presses elsewhere, releases and keys change nothing.
+        {{{500, "black"}, {25, "black"}, {2500, "red"}}, "nowhere release key black red collect quit", 2000, {}, {},
+         false},
+        // A lost gamble: nothing, no closing sound, and the screen ends there.
+        {{{100, "red"}, {10, "black"}}, "red collect", 0, {"ohh.wav"}, {"doubintr.wav"}, false},
+        // A window close during the gamble keeps the bank and reaches the frame loop.
+        {{{150, "black"}, {20, "red"}}, "red quit collect", 300, {}, {}, true},
+    };
+    for (const Gamble& g : gambles) {
+        SCOPED_TRACE(g.input);
+        script(g.stops);
+        std::istringstream input(g.input);
+        for (std::string e; input >> e;) {
+            if (e == "quit") pushQuit();
+            else if (e == "release") pushClick(kRed.first, kRed.second, SDL_MOUSEBUTTONUP);
+            else if (e == "key") pushKey(SDLK_r, 'r');
+            else press(e == "red" ? kRed : e == "black" ? kBlack : e == "collect" ? kCollect : kNowhere);
+        }
+        clearLoadedAssets();
+        EXPECT_EQ(runGambleWheelBonus(diceWheel(), diceGamble()), g.bank);
+        EXPECT_EQ(spinsTaken, static_cast<int>(g.stops.size()));
+        for (const std::string& s : g.heard) EXPECT_TRUE(heard(s)) << s;
+        for (const std::string& s : g.silent) EXPECT_FALSE(heard(s)) << s;
+        EXPECT_EQ(quitRequested(), g.quit);
+        // Polled without the modal poll, so a close left over stays unseen.
+        EXPECT_EQ(testrt::pendingEvents(), 1) << "what follows the screen's end is left queued";
+        testrt::drainEvents();
+    }
 }
 
 TEST_F(WheelMachines, BonusInsideTheSettle) {
@@ -196,7 +197,7 @@ TEST_F(WheelMachines, BonusInsideTheSettle) {
     delete d;
 
     // The cash wheel: the line's pay and the wheel's prize together.
-    WheelOfCash* w = open<WheelOfCash>();
+    std::unique_ptr<WheelOfCash> w(open<WheelOfCash>());
     w->credits = 10;
     w->coins = 3;
     do w->spin();
@@ -212,13 +213,12 @@ TEST_F(WheelMachines, BonusInsideTheSettle) {
     EXPECT_EQ(prizes.count(prize), 1u) << prize;
     EXPECT_TRUE(heard("birdclap.wav"));
     EXPECT_EQ(heard("wheeljack.wav"), line + prize > 99);
-    delete w;
 }
 
 // The patriot wheel turned for real (under a fast clock) stops on a frame
 // and pays that frame.
 TEST_F(WheelMachines, PatriotWheelPaysItsStopFrame) {
-    PatriotSpinForCash* m = open<PatriotSpinForCash>();
+    std::unique_ptr<PatriotSpinForCash> m(open<PatriotSpinForCash>());
     Animation* wheel = openWheelScreen(patriotWheel());
     ASSERT_EQ(wheel->frameCount(), 24);
     for (int i = 0; i < 3; ++i) {
@@ -233,19 +233,4 @@ TEST_F(WheelMachines, PatriotWheelPaysItsStopFrame) {
     }
     delete wheel;
     display->restoreScreen();
-    delete m;
-}
-
-// The hidden pay-out test spins at full bet without settling: a bonus it
-// arms must not start at the player's next real spin.
-TEST_F(WheelMachines, PayoutTestLeavesNoBonusArmed) {
-    for (const Hook& h : hooks) {
-        ThreeReelMachine* m = openId(h.id);
-        m->credits = 100;
-        m->coins = 1;
-        m->payoutTest();
-        EXPECT_EQ(m->coins, 1) << h.id << ": the bet comes back";
-        EXPECT_FALSE(h.pending(*m)) << h.id;
-        delete m;
-    }
 }

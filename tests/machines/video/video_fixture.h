@@ -1,7 +1,6 @@
 // Shared by the video slot tests: a machine opened headless as the floor
-// opens it (100 credits typed into its money prompt, see assettest::Session),
-// its reels stopped on chosen pictures, and its bonus games run with every
-// pause over at once.
+// opens it (100 credits typed into its money prompt, see assettest::Session,
+// every pause over at once) and its reels stopped on chosen pictures.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -21,20 +20,13 @@
 
 namespace videotest {
 
-inline void noPause(Uint32) {}
-
 template <class M>
 class ReelFixture : public ::testing::Test {
 protected:
     assettest::Session session;
     M* m = nullptr;
 
-    void SetUp() override {
-        ASSERT_TRUE(session.ok());
-        ReelMachine::countUpDelay = 0;
-        VideoSlotMachine::flashDelay = 0;
-        videoBonusPause = noPause;
-    }
+    void SetUp() override { ASSERT_TRUE(session.ok()); }
     void TearDown() override { close(); }
 
     // Opens a machine in place of the one open.
@@ -64,25 +56,7 @@ protected:
     }
 };
 
-class VideoFixture : public ReelFixture<VideoSlotMachine> {
-protected:
-    Widget* control(const std::string& name) {
-        for (Widget* w : m->buttons)
-            if (w->name == name) return w;
-        ADD_FAILURE() << "no control " << name;
-        return nullptr;
-    }
-    void click(const std::string& name) {
-        if (Widget* w = control(name)) m->handleButton(w);
-    }
-
-    // Runs the frame loop's machine step until the spin has settled.
-    void finishSpin() {
-        for (int& d : m->reelStopDelays) d = 0;  // the reels stop at once
-        for (int i = 0; i < 2000 && m->spinning; ++i) m->tick();  // the session's clock moves on by itself
-        ASSERT_FALSE(m->spinning);
-    }
-};
+using VideoFixture = ReelFixture<VideoSlotMachine>;
 
 // The stake of the bonus game the last spin armed (the balloons have none:
 // 0), or -1 when none is armed.
