@@ -59,6 +59,13 @@ void armStop() {
     idleRest = raiseStop;
 }
 
+// The screen a modal part is opened on, once the stop signal is armed.
+template <class M>
+M* armed(M* screen) {
+    armStop();
+    return screen;
+}
+
 // A machine made current, its entry prompt answered with Return.
 template <class M>
 M* enter(const char* id) {
@@ -112,42 +119,34 @@ INSTANTIATE_TEST_SUITE_P(
                       armStop();
                       MoneyInput(credits, findDenominationValue(1.0f), reelMoneyPopup);
                   }},
-        ModalPart{"help_pages", [] { enter<Screen>("10x"); armStop(); showSlotHelpPages(); }},
-        ModalPart{"marquee", [] { Screen* m = enter<Screen>("10x"); armStop(); showMarquee(m, "top"); }},
-        ModalPart{"machine_menu", [] { armStop(); showMachineMenu(theApp->screen); }},
+        ModalPart{"help_pages", [] { armed(enter<Screen>("10x")); showSlotHelpPages(); }},
+        ModalPart{"marquee", [] { showMarquee(armed(enter<Screen>("10x")), "top"); }},
+        ModalPart{"machine_menu", [] { showMachineMenu(armed(theApp->screen)); }},
         ModalPart{"registration_form", [] { armStop(); runRegistrationForm(); }},
         ModalPart{"purchase_dialogue", [] {
                       TrophyRoom* room = new TrophyRoom();
                       theApp->setScreen(room);
-                      armStop();
-                      room->runPurchaseDialogue(prizeIds.front());
+                      armed(room)->runPurchaseDialogue(prizeIds.front());
                   }},
         ModalPart{"movie", [] { armStop(); playJackpotMovie(nullptr); }},
         ModalPart{"double_up_offer", [] {
-                      DoubleUpBonus* m = enter<DoubleUpBonus>("doubleupbonus");
                       int amount = 10;
-                      armStop();
-                      m->offerDoubleUp(amount);
+                      armed(enter<DoubleUpBonus>("doubleupbonus"))->offerDoubleUp(amount);
                   }},
         ModalPart{"double_up_pick", [] {
-                      DoubleUpBonus* m = enter<DoubleUpBonus>("doubleupbonus");
-                      armStop();
+                      DoubleUpBonus* m = armed(enter<DoubleUpBonus>("doubleupbonus"));
                       EXPECT_EQ(m->playDoubleUp(10), 10) << "the stake stands";
                   }},
         ModalPart{"cash_wheel", [] { armStop(); runCashWheelBonus(); }},
         ModalPart{"wheel_gamble", [] { armStop(); runGambleWheelBonus(diceWheel(), diceGamble()); }},
-        ModalPart{"dice_bonus", [] { CrazyDice* m = enter<CrazyDice>("crazydice"); armStop(); m->runDiceBonus(); }},
-        ModalPart{"golf_shot", [] { HoleInOne* m = enter<HoleInOne>("holeinone"); armStop(); m->playBallAnimation(0, 0); }},
-        ModalPart{"mountain_climb", [] {
-                      MountainClimber* m = enter<MountainClimber>("mountainclimber");
-                      armStop();
-                      m->runClimbBonus();
-                  }},
-        ModalPart{"balloons", [] { BalloonBlitz* m = enter<BalloonBlitz>("balloonblitz"); armStop(); m->runBalloonBonus(); }},
-        ModalPart{"deep_sea", [] { DeepSea* m = enter<DeepSea>("deepsea"); armStop(); m->runDeepSeaBonus(); }},
-        ModalPart{"magic_hat", [] { Magic* m = enter<Magic>("magic"); armStop(); m->runHatBonus(); }},
-        ModalPart{"derby_prompt", [] { DemoDerby* m = enter<DemoDerby>("demoderby"); armStop(); m->insertMoney(); }},
-        ModalPart{"derby_attract", [] { DemoDerby* m = enter<DemoDerby>("demoderby"); armStop(); m->showAttract("top"); }},
+        ModalPart{"dice_bonus", [] { armed(enter<CrazyDice>("crazydice"))->runDiceBonus(); }},
+        ModalPart{"golf_shot", [] { armed(enter<HoleInOne>("holeinone"))->playBallAnimation(0, 0); }},
+        ModalPart{"mountain_climb", [] { armed(enter<MountainClimber>("mountainclimber"))->runClimbBonus(); }},
+        ModalPart{"balloons", [] { armed(enter<BalloonBlitz>("balloonblitz"))->runBalloonBonus(); }},
+        ModalPart{"deep_sea", [] { armed(enter<DeepSea>("deepsea"))->runDeepSeaBonus(); }},
+        ModalPart{"magic_hat", [] { armed(enter<Magic>("magic"))->runHatBonus(); }},
+        ModalPart{"derby_prompt", [] { armed(enter<DemoDerby>("demoderby"))->insertMoney(); }},
+        ModalPart{"derby_attract", [] { armed(enter<DemoDerby>("demoderby"))->showAttract("top"); }},
         ModalPart{"cashier_first_run", [] {
                       config->firstTimeEver = true;
                       Cashier::firstRunDelayMs = 6000;
