@@ -13,7 +13,7 @@ TEST_F(PokerTest, DealHoldDrawAndSettleByTheTable) {
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.first) + " seed " + std::to_string(row.second));
         sgenrand(row.second);
-        VideoPoker* m = openMachine<VideoPoker>(row.first, "20");
+        std::unique_ptr<VideoPoker> m(openMachine<VideoPoker>(row.first, "20"));
         const double vip = currentPlayer->vippoints;
         MachineStats* s = currentPlayer->findStats(row.first);
         ASSERT_NE(s, nullptr);
@@ -51,7 +51,6 @@ TEST_F(PokerTest, DealHoldDrawAndSettleByTheTable) {
         EXPECT_EQ(m->credits, 18 + 2 * perCoin);
         EXPECT_DOUBLE_EQ(s->totalloss - was.totalloss, 2.0);
         EXPECT_DOUBLE_EQ(s->totalwon - was.totalwon, 2.0 * perCoin);
-        delete m;
     }
 }
 
@@ -82,7 +81,7 @@ TEST_F(PokerTest, LeavingWithAHandOutLosesThatHand) {
 }
 
 TEST_F(PokerTest, SettleCountsUpRecordsPaysAndCapsTheCredits) {
-    JacksOrBetter* m = openMachine<JacksOrBetter>("jacksorbetter", "100");
+    std::unique_ptr<JacksOrBetter> m(openMachine<JacksOrBetter>("jacksorbetter", "100"));
     m->coinsPlayed = 5;
     m->settle(25);
     EXPECT_EQ(m->credits, 120);
@@ -97,5 +96,4 @@ TEST_F(PokerTest, SettleCountsUpRecordsPaysAndCapsTheCredits) {
     m->coinsPlayed = 1;
     m->settle(1000);
     EXPECT_EQ(m->credits, INT_MAX);
-    delete m;
 }

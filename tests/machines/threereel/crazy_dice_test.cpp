@@ -27,14 +27,13 @@ std::vector<Uint8> screenBytes() {
 }  // namespace
 
 TEST_F(CrazyDiceTest, DiceScreenAddsTwoFacesAndRestoresTheScreen) {
-    CrazyDice* m = open<CrazyDice>();
+    std::unique_ptr<CrazyDice> m(open<CrazyDice>());
     const std::vector<Uint8> before = screenBytes();
     std::set<int> seen;
     for (int i = 0; i < 12; ++i) {
         clearLoadedAssets();
         const int x = m->runDiceBonus();
-        EXPECT_GE(x, 2);
-        EXPECT_LE(x, 12);
+        EXPECT_TRUE(x >= 2 && x <= 12) << x;
         seen.insert(x);
         EXPECT_TRUE(heard("tympani.wav"));
         EXPECT_TRUE(heard("orchit1.wav") && heard("orchit2.wav") && heard("orchit3.wav"));
@@ -43,11 +42,10 @@ TEST_F(CrazyDiceTest, DiceScreenAddsTwoFacesAndRestoresTheScreen) {
         EXPECT_TRUE(screenBytes() == before) << "the machine's screen comes back unchanged";
     }
     EXPECT_GE(seen.size(), 3u);
-    delete m;
 }
 
 TEST_F(CrazyDiceTest, BonusOnlyForAWinAtFullBet) {
-    CrazyDice* m = open<CrazyDice>();
+    std::unique_ptr<CrazyDice> m(open<CrazyDice>());
     m->coins = 3;
     do m->spin();
     while (!m->result.matched || m->result.payKind == payWholeBet);
@@ -80,8 +78,6 @@ TEST_F(CrazyDiceTest, BonusOnlyForAWinAtFullBet) {
     EXPECT_FALSE(m->bonusPending);
     const int gained = m->credits - 97;
     ASSERT_EQ(gained % line, 0);
-    EXPECT_GE(gained / line, 2);
-    EXPECT_LE(gained / line, 12);
+    EXPECT_TRUE(gained / line >= 2 && gained / line <= 12) << gained / line;
     EXPECT_EQ(m->coins, 0);
-    delete m;
 }

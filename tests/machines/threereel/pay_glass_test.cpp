@@ -6,7 +6,6 @@
 // coins' worth at three coins say so. Then the bottom glasses of the line
 // and video machines, the poker cabinets and the derby.
 #include <algorithm>
-#include <fstream>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -25,10 +24,7 @@ namespace {
 
 // A recipe file of the art generator ("machines/magic", "_patriot").
 std::string recipeText(const std::string& name) {
-    std::ifstream in(std::string(CORVALO_ROOT) + "/assetgen/recipes/" + name + ".py");
-    std::stringstream all;
-    all << in.rdbuf();
-    return all.str();
+    return testrt::readFile(std::string(CORVALO_ROOT) + "/assetgen/recipes/" + name + ".py");
 }
 
 // The whole numbers of a text that stand in the pattern's first group.
@@ -76,7 +72,8 @@ std::string otherTexts(std::string cabinet) {
     if (at != std::string::npos) cabinet.erase(at, length);
     std::string out;
     static const std::regex quoted("\"([^\"]*)\"");
-    for (std::sregex_iterator q(cabinet.begin(), cabinet.end(), quoted), end; q != end; ++q) out += (*q)[1].str() + "\n";
+    for (std::sregex_iterator q(cabinet.begin(), cabinet.end(), quoted), end; q != end; ++q)
+        out += (*q)[1].str() + "\n";
     return out;
 }
 
