@@ -1,6 +1,5 @@
 // Rerod Ozid: the dice bonus that one winning full-bet spin in twenty
 // starts, and the dice screen itself.
-#include <cstring>
 #include <set>
 
 #include "machines/threereel/crazy_dice.h"
@@ -8,27 +7,11 @@
 
 using namespace reelsession;
 
-namespace {
-
-class CrazyDiceTest : public MachineFixture {};
-
-// A copy of the whole screen, to compare before and after a bonus.
-std::vector<Uint8> screenBytes() {
-    SDL_Surface* s = SDL_GetVideoSurface();
-    std::vector<Uint8> out;
-    if (!s) return out;
-    SDL_LockSurface(s);
-    const Uint8* p = static_cast<const Uint8*>(s->pixels);
-    out.assign(p, p + s->pitch * s->h);
-    SDL_UnlockSurface(s);
-    return out;
-}
-
-}  // namespace
+using CrazyDiceTest = MachineFixture;
 
 TEST_F(CrazyDiceTest, DiceScreenAddsTwoFacesAndRestoresTheScreen) {
     std::unique_ptr<CrazyDice> m(open<CrazyDice>());
-    const std::vector<Uint8> before = screenBytes();
+    const std::vector<Uint8> before = screenPixels();
     std::set<int> seen;
     for (int i = 0; i < 12; ++i) {
         clearLoadedAssets();
@@ -39,7 +22,7 @@ TEST_F(CrazyDiceTest, DiceScreenAddsTwoFacesAndRestoresTheScreen) {
         EXPECT_TRUE(heard("orchit1.wav") && heard("orchit2.wav") && heard("orchit3.wav"));
         EXPECT_EQ(heard("jazzy.wav"), x > 8) << x;
         EXPECT_TRUE(assetTried("../gfx/bonus/crazydice/six_right.png"));
-        EXPECT_TRUE(screenBytes() == before) << "the machine's screen comes back unchanged";
+        EXPECT_TRUE(screenPixels() == before) << "the machine's screen comes back unchanged";
     }
     EXPECT_GE(seen.size(), 3u);
 }

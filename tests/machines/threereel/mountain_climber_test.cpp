@@ -95,14 +95,13 @@ TEST_F(MountainClimberTest, BonusRunsInTheSettleAndResetButton) {
     EXPECT_TRUE(climbed);
 
     // While the reels turn the button changes nothing; afterwards it resets.
-    Widget* reset = m->buttonNamed("reset");
     m->spinCount = 7;
     m->menuEnabled = false;
-    m->handleButton(reset);
+    press(*m, "reset");
     EXPECT_EQ(m->spinCount, 7);
     m->menuEnabled = true;
     clearLoadedAssets();
-    m->handleButton(reset);
+    press(*m, "reset");
     EXPECT_EQ(m->spinCount, 0);
     EXPECT_EQ(m->height, 0);
     EXPECT_TRUE(assetTried("../gfx/bonus/mountainclimber/climber.png.0"));
