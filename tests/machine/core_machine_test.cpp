@@ -68,23 +68,6 @@ protected:
     static const Denomination* at(float value) { return findDenominationValue(value); }
 };
 
-class ProgressiveCore : public MachineCore {
-protected:
-    void SetUp() override {
-        MachineCore::SetUp();
-        seedProgressiveMeters();
-    }
-    void TearDown() override {
-        clearProgressiveMeters();
-        MachineCore::TearDown();
-    }
-    static std::vector<double> meterValues() {
-        std::vector<double> v;
-        for (ProgressiveMeter* m : progressiveMeters) v.push_back(m->value);
-        return v;
-    }
-};
-
 TEST_F(MachineCore, PullNeedsTheWholeBetThenEarnsPointsAndDrawsStopTimes) {
     ProbeMachine m("10x", 0.25f);
     // Too few credits for the bet, or no bet at all: nothing starts.
@@ -210,16 +193,15 @@ TEST_F(MachineCore, NextCoinValueStepsUpThroughTheOfferedOnesAndWraps) {
     EXPECT_EQ(nextDenomination("nosuchmachine", nullptr), nullptr);
 }
 
-TEST_F(MachineCore, MoneyAmountsAreOnlyPlainWholeNumbers) {
+TEST_F(MachineCore, MoneyAmountsArePlainWholeNumbersWithinTheEntryLimits) {
     const std::pair<const char*, int> typed[] = {
         {"12", 12}, {"  40 ", 40}, {"007", 7}, {"0", 0}, {"100000", 100000},
         {"", -1}, {"   ", -1}, {"abc", -1}, {"12abc", -1}, {"1 2", -1}, {"-5", -1}, {"+5", -1}, {"1.5", -1},
         {"1e3", -1}, {"$20", -1}, {"99999999999999999999", -1},
     };
     for (const auto& [text, amount] : typed) EXPECT_EQ(parseMoneyAmount(text), amount) << '"' << text << '"';
-}
 
-TEST_F(MachineCore, MoneyEntryLimits) {
+    // At most 100000 coins an entry, and no more than the player's money.
     const double rich = 1e9;
     EXPECT_EQ(moneyInputCredits(100000, at(1.0f), rich), 100000);
     EXPECT_EQ(moneyInputCredits(100001, at(1.0f), rich), 0);
@@ -281,7 +263,13 @@ TEST_F(MachineCore, MoneyPopupWithoutItsFontEndsTheGameButKeepsThePlayersMoney) 
     EXPECT_NE(std::string::npos, testrt::readFile(alt + "/config.ini").find("lastplayer=Ann_Lee"));
 }
 
-TEST_F(ProgressiveCore, GrowsOneDollarPerSecondAtMost) {
+TEST_F(MachineCore, ProgressiveMetersGrowADollarASecondAtMostAndPayInWholeCoins) {
+    seedProgressiveMeters();
+    auto meterValues = [] {
+        std::vector<double> v;
+        for (ProgressiveMeter* meter : progressiveMeters) v.push_back(meter->value);
+        return v;
+    };
     std::vector<double> start = meterValues();
     auto grownBy = [&](double d) {
         for (size_t i = 0; i < start.size(); ++i)
@@ -300,9 +288,8 @@ TEST_F(ProgressiveCore, GrowsOneDollarPerSecondAtMost) {
         growProgressiveMetersAt(now);
         EXPECT_TRUE(grownBy(dollars)) << now;
     }
-}
 
-TEST_F(ProgressiveCore, EachCoinValueHasItsMeterPaidInWholeCoins) {
+    // Each coin value has its meter.
     for (int i = 0; i < 10; ++i) progressiveMeters[i]->value = 1000.0 + i;
     EXPECT_EQ(progressiveValue(findDenominationValue(0.05f)), 1000.0);
     EXPECT_EQ(progressiveValue(findDenominationValue(1.0f)), 1004.0);

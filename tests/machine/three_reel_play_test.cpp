@@ -122,7 +122,7 @@ TEST_F(ThreeReelPlay, CarPrizeCountsNothingUp) {
     EXPECT_TRUE(m->menuEnabled);
 }
 
-TEST_F(ThreeReelPlay, CountUpStepsAndBounds) {
+TEST_F(ThreeReelPlay, CountUpStepsAndTheLargestCreditCount) {
     struct Case {
         int win, steps;
     } cases[] = {{1, 1}, {25, 21}, {1000, 126}, {1234, 129}, {20000, 316}, {20001, 199}, {2000000000, 200}, {0, 0}};
@@ -133,9 +133,8 @@ TEST_F(ThreeReelPlay, CountUpStepsAndBounds) {
         EXPECT_EQ(m->credits, 7 + c.win);
         EXPECT_EQ(m->win, 0);
     }
-}
 
-TEST_F(ThreeReelPlay, CreditsNeverPassTheLargestCount) {
+    // A win on top of nearly the largest credit count stops there.
     m->credits = INT_MAX - 2;
     m->coins = 3;
     m->forcedStop = stopFor(5000);

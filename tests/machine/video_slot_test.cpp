@@ -13,6 +13,7 @@ protected:
     void SetUp() override {
         VideoFixture::SetUp();
         open("zookeeper");
+        ASSERT_NE(m, nullptr);
     }
     void key(SDLKey sym) { m->handleEvent(testrt::keyEvent(sym)); }
     // The bet and the meters as the player sees them.
@@ -23,7 +24,6 @@ protected:
 };
 
 TEST_F(VideoSlotTest, LineButtonsBetOneAndCancelFollowTheCredits) {
-    ASSERT_NE(m, nullptr);
     m->credits = 5;
     m->coins = 2;
     testrt::press(*m, "play3");
@@ -51,7 +51,6 @@ TEST_F(VideoSlotTest, LineButtonsBetOneAndCancelFollowTheCredits) {
 }
 
 TEST_F(VideoSlotTest, BetMaxNeedsTheWholeBetThenSpinsAndSettles) {
-    ASSERT_NE(m, nullptr);
     testrt::press(*m, "play2");
     m->credits = 44;
     testrt::press(*m, "betmax");

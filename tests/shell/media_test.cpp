@@ -100,7 +100,7 @@ std::string text(const SDL_Rect& r) {
 
 }  // namespace
 
-TEST_F(MediaTest, ChangedRectanglesAreClippedToTheScreen) {
+TEST_F(MediaTest, ChangedRectanglesAndPicturesAreClippedToTheScreen) {
     // Clipped at the far edges, kept whole at the near ones; wholly beyond: empty.
     std::string clipped;
     for (SDL_Rect r : {R(790, 590, 20, 20), R(-5, -5, 20, 20), R(-100, 10, 1000, 20), R(850, 10, 20, 20),
@@ -109,6 +109,23 @@ TEST_F(MediaTest, ChangedRectanglesAreClippedToTheScreen) {
         clipped += text(r) + " | ";
     }
     EXPECT_EQ("790,590 10x10 | 0,0 20x20 | 0,10 800x20 | 850,10 0x20 | 10,600 20x0 | ", clipped);
+
+    // A picture off the left and top edges: the part on the screen is drawn and marked.
+    const std::string path = pictureDir() + "columns.bmp";
+    // Every column its own colour (red = 4 x column), to tell which part landed where.
+    writePicture(path, 50, 20, [](int x, int y) { return Colour{Uint8(x * 4), Uint8(y * 4), 200}; });
+    Image picture(path);
+    ASSERT_TRUE(picture.loaded);
+    picture.blit(-10, 20);
+    picture.blit(30, -5);
+    EXPECT_EQ("0,20 40x20 | 30,0 50x15", text(display->changedRects.at(0)) + " | " + text(display->changedRects.at(1)));
+    EXPECT_NEAR(40, screenRGB(0, 20).r, 8);  // picture column 10 at screen column 0
+    EXPECT_NEAR(20, screenRGB(30, 0).g, 8);  // picture row 5 at screen row 0
+    // Wholly off the left or top: nothing drawn, nothing marked.
+    display->changedRects.clear();
+    picture.blit(-50, 100);
+    picture.blit(100, -20);
+    EXPECT_TRUE(display->changedRects.empty());
 }
 
 TEST_F(MediaTest, SaveAndRestoreBringTheScreenBackOnce) {
@@ -129,26 +146,6 @@ TEST_F(MediaTest, SaveAndRestoreBringTheScreenBackOnce) {
     EXPECT_NE(nullptr, display->savedScreen);
     EXPECT_TRUE(areaIs(0, 0, 800, 600, Colour{0, 255, 0}));
     display->freeSavedScreen();
-}
-
-TEST_F(MediaTest, CropsAtTheLeftAndTopEdges) {
-    const std::string path = pictureDir() + "columns.bmp";
-    // Every column its own colour (red = 4 x column), to tell which part landed where.
-    writePicture(path, 50, 20, [](int x, int y) { return Colour{Uint8(x * 4), Uint8(y * 4), 200}; });
-    Image picture(path);
-    ASSERT_TRUE(picture.loaded);
-
-    // Off the left and top edges: the part on the screen is drawn and marked.
-    picture.blit(-10, 20);
-    picture.blit(30, -5);
-    EXPECT_EQ("0,20 40x20 | 30,0 50x15", text(display->changedRects.at(0)) + " | " + text(display->changedRects.at(1)));
-    EXPECT_NEAR(40, screenRGB(0, 20).r, 8);  // picture column 10 at screen column 0
-    EXPECT_NEAR(20, screenRGB(30, 0).g, 8);  // picture row 5 at screen row 0
-    // Wholly off the left or top: nothing drawn, nothing marked.
-    display->changedRects.clear();
-    picture.blit(-50, 100);
-    picture.blit(100, -20);
-    EXPECT_TRUE(display->changedRects.empty());
 }
 
 namespace {
