@@ -80,8 +80,6 @@ struct ModalPart {
     std::function<void()> open;  // makes what it needs, armStop(), then opens the part
 };
 
-std::ostream& operator<<(std::ostream& out, const ModalPart& part) { return out << part.name; }
-
 // The game as the program starts it, in the lobby, for a player who has
 // seen every help page.
 void startGame() {

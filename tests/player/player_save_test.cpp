@@ -70,7 +70,7 @@ TEST(PlayerSave, RoundTripKeepsProfileAndRecords) {
     EXPECT_EQ(testrt::readFile(savePath("Ann_Lee")), text);
 }
 
-TEST(PlayerSave, MissingFileLoadsDefaultsAndAHandWrittenFileIsReadAndKept) {
+TEST(PlayerSave, MissingFileLoadsDefaultsABadNameIsNoPathAndAHandWrittenFileIsReadAndKept) {
     testrt::resetFiles();
     {
         Player p("Nobody_Here");
@@ -78,6 +78,14 @@ TEST(PlayerSave, MissingFileLoadsDefaultsAndAHandWrittenFileIsReadAndKept) {
         EXPECT_FALSE(p.firsttime || p.firsttimelobby || p.firsttimeslot || p.firsttimenickle || p.firsttimepoker);
     }
     EXPECT_TRUE(testrt::fileExists(savePath("Nobody_Here")));  // destroying it made the file
+    // A name that would leave the save folder is never used as a path.
+    testing::internal::CaptureStderr();
+    {
+        Player bad("../config");
+        EXPECT_EQ(bad.stats.size(), 50u);
+    }
+    EXPECT_FALSE(testing::internal::GetCapturedStderr().empty());
+    EXPECT_FALSE(testrt::fileExists(testrt::root() + "/config.save"));
 
     testrt::writeFile(savePath("Hand_Made"),
                       "[Hand_Made]\nmoney=10\nnickname=Kip\nfirsttimelobby=7\nfirsttimeslot=0\ntrophies=a,,b,\n"
@@ -96,17 +104,6 @@ TEST(PlayerSave, MissingFileLoadsDefaultsAndAHandWrittenFileIsReadAndKept) {
     EXPECT_EQ(file.readEntry("nickname", "") + file.readEntry("trophies", "?") + file.readEntry("money", ""), "Kip5.5");
     EXPECT_EQ(saved("Hand_Made", "retiredmachine").readEntry("spinswon", 0L), 42L);
     EXPECT_TRUE(Player("Hand_Made").trophies.empty());
-}
-
-TEST(PlayerSave, NameOutsideTheSaveFolderIsNeverUsedAsAPath) {
-    testrt::resetFiles();
-    testing::internal::CaptureStderr();
-    {
-        Player bad("../config");
-        EXPECT_EQ(bad.stats.size(), 50u);
-    }
-    EXPECT_FALSE(testing::internal::GetCapturedStderr().empty());
-    EXPECT_FALSE(testrt::fileExists(testrt::root() + "/config.save"));
 }
 
 TEST(PlayerSave, MoneyMovesReachTheFileAtOnce) {
