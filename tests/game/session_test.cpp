@@ -23,16 +23,8 @@
 namespace {
 
 void startGame() {
-    SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO);
     mediaTicks = testrt::fastClock;
-    theApp = new App(SDL_ANYFORMAT);
-    testrt::drainEvents();
-}
-
-void stopGame() {
-    delete theApp;
-    theApp = nullptr;
-    SDL_Quit();
+    testrt::startGame();
 }
 
 class GameSession : public ::testing::TestWithParam<const char*> {};
@@ -77,7 +69,7 @@ TEST_P(GameSession, MoneyPointsAndRecordSurviveAShutDownWithCreditsOnTheMachine)
     // The window closes with the credits on the machine.
     testrt::pushQuit();
     EXPECT_EQ(runFrameLoop(), 0);
-    stopGame();
+    testrt::stopGame();
     ASSERT_EQ(currentPlayer, nullptr);
 
     startGame();
@@ -92,7 +84,7 @@ TEST_P(GameSession, MoneyPointsAndRecordSurviveAShutDownWithCreditsOnTheMachine)
     EXPECT_EQ(back->spinswon, played.spinswon);
     EXPECT_EQ(back->spinslost, played.spinslost);
     EXPECT_DOUBLE_EQ(back->largestsinglewin, played.largestsinglewin);
-    stopGame();
+    testrt::stopGame();
 }
 
 INSTANTIATE_TEST_SUITE_P(OneOfEachFamily, GameSession,

@@ -27,6 +27,7 @@
 #include "player/config.h"
 #include "player/player.h"
 #include "poker/video_poker.h"
+#include "shell/app.h"
 #include "shell/asset_log.h"
 #include "shell/display.h"
 #include "shell/screen.h"
@@ -252,6 +253,22 @@ inline void stopHeadless() {
     soundPlayer = nullptr;
     delete display;
     display = nullptr;
+    SDL_Quit();
+}
+
+// The game as the program starts it: the App (with sound) over the settings
+// file, the cashier's first-run pause over. stopGame deletes it, which saves
+// the player.
+inline void startGame() {
+    Cashier::firstRunDelayMs = 0;
+    SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO);
+    theApp = new App(SDL_ANYFORMAT);
+    drainEvents();
+}
+
+inline void stopGame() {
+    delete theApp;
+    theApp = nullptr;
     SDL_Quit();
 }
 
