@@ -9,7 +9,6 @@
 
 #include <string>
 
-#include "game/play.h"
 #include "player/machine_stats.h"
 #include "player/player.h"
 #include "player/save_files.h"
@@ -18,6 +17,7 @@
 #include "shell/display.h"
 #include "shell/mtrand.h"
 #include "shell/routes.h"
+#include "support/headless.h"
 #include "support/runtime.h"
 
 namespace {
@@ -54,7 +54,7 @@ TEST_P(GameSession, MoneyPointsAndRecordSurviveAShutDownWithCreditsOnTheMachine)
     sgenrand(8);
     clearLoadedAssets();
     for (int round = 0; round < 25; ++round) {
-        gameplay::playOnce(*theApp->screen);
+        testrt::playOnce(*theApp->screen);
         theApp->step();
     }
     bool bonusShown = false;

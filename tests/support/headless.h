@@ -256,6 +256,29 @@ inline void stopHeadless() {
     SDL_Quit();
 }
 
+// One full-bet play of a machine of any family the way the player makes it,
+// run to its end, with presses all over the screen queued for any bonus game
+// or gamble it opens, then a window close in case none of them was the one it
+// wanted.
+inline void playOnce(Screen& s) {
+    drainEvents();
+    for (int y = 100; y <= 550; y += 75)
+        for (int x = 60; x <= 740; x += 85) pushClick(x, y);
+    pushQuit();
+    if (auto* m = dynamic_cast<Machine*>(&s)) {
+        s.handleEvent(keyEvent(SDLK_m));
+        finishSpin(*m);
+    } else if (auto* p = dynamic_cast<VideoPoker*>(&s)) {
+        s.handleEvent(keyEvent(SDLK_m));
+        if (p->handOut) s.handleEvent(keyEvent(SDLK_RETURN));
+    } else if (auto* d = dynamic_cast<DemoDerby*>(&s)) {
+        for (const char* control : {"betmax", "start", "respin"})
+            if (Widget* w = d->buttonNamed(control)) d->handleButton(w);
+    }
+    clearQuitRequest();
+    drainEvents();
+}
+
 // The game as the program starts it: the App (with sound) over the settings
 // file, the cashier's first-run pause over. stopGame deletes it, which saves
 // the player.
