@@ -1,7 +1,8 @@
 // What the game tests share: input events queued for the game to read, pauses
-// that take no time, clocks that move on by themselves, and a headless game
+// that take no time, clocks that move on by themselves, a headless game
 // (display, TrueType, sound on the dummy driver, coin values and a player)
-// with a machine opened as the floor opens it.
+// with a machine opened as the floor opens it and played as the player plays,
+// and the whole game as the program starts it.
 #pragma once
 
 #include <SDL.h>
