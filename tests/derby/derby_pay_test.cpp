@@ -26,7 +26,8 @@ TEST(DerbyPayTable, LinePaysAndTheSymbolDraw) {
     for (int a = 0; a < 9; ++a)
         for (int b = 0; b < 9; ++b)
             for (int c = 0; c < 9; ++c)
-                total += DemoDerby::linePayOf({DemoDerby::symbolName(a), DemoDerby::symbolName(b), DemoDerby::symbolName(c)});
+                total += DemoDerby::linePayOf(
+                    {DemoDerby::symbolName(a), DemoDerby::symbolName(b), DemoDerby::symbolName(c)});
     EXPECT_EQ(total, 838);
     EXPECT_EQ(DemoDerby::linePayOf({"Flag", "flag", "flag"}), 0) << "names are exact";
     sgenrand(99);
@@ -34,11 +35,12 @@ TEST(DerbyPayTable, LinePaysAndTheSymbolDraw) {
     for (int i = 0; i < 100000; ++i) ++seen[DemoDerby::pickSymbol()];
     std::string counts;
     for (const auto& s : seen) counts += s.first + ":" + std::to_string(s.second) + " ";
-    EXPECT_EQ(counts, "2bar:9973 2tire:15048 3bar:7994 3tire:15122 bar:11895 car:5961 flag:3901 tire:25033 trophy:5073 ");
+    EXPECT_EQ(counts,
+              "2bar:9973 2tire:15048 3bar:7994 3tire:15122 bar:11895 car:5961 flag:3901 tire:25033 trophy:5073 ");
 }
 
 TEST_F(DerbyTest, SettlementPaysEveryRowTimesTheCoinsAndShowsTheDebitedCredits) {
-    DemoDerby* d = open("100");
+    std::unique_ptr<DemoDerby> d(open("100"));
     struct Row {
         std::vector<DerbyLine> lines;
         int credits, won, countSteps;
@@ -67,11 +69,10 @@ TEST_F(DerbyTest, SettlementPaysEveryRowTimesTheCoinsAndShowsTheDebitedCredits) 
         EXPECT_DOUBLE_EQ(stats().totalwon, was.totalwon + row.won);
     }
     EXPECT_EQ(d->plays, 1) << "the player's own choice is left alone";
-    delete d;
 }
 
 TEST_F(DerbyTest, ThreeFlagsOnPlayFiveAtFiveCoinsWinTheCarInsteadOfCoins) {
-    DemoDerby* d = open("100");
+    std::unique_ptr<DemoDerby> d(open("100"));
     mediaTicks = [] { return clockNow += 100; };  // the movie runs by the clock
     const MachineStats was = stats();
     const size_t prizes = currentPlayer->trophies.size();
@@ -86,11 +87,10 @@ TEST_F(DerbyTest, ThreeFlagsOnPlayFiveAtFiveCoinsWinTheCarInsteadOfCoins) {
     EXPECT_EQ(countPauses(200), 0) << "no count-up";
     EXPECT_EQ(stats().spinslost, was.spinslost + 1);
     EXPECT_DOUBLE_EQ(stats().totalwon, was.totalwon);
-    delete d;
 }
 
 TEST_F(DerbyTest, CountUpThrowsAwayOneWaitingEventPerStepButKeepsAWindowClose) {
-    DemoDerby* d = open("100");
+    std::unique_ptr<DemoDerby> d(open("100"));
     setGame(*d, 1, {{"bar", "bar", "bar"}, {"bar", "2bar", "bar"}, {"tire", "2tire", "tire"}});  // 16: seven steps
     for (int i = 0; i < 10; ++i) testrt::pushClick(10, 10, SDL_MOUSEBUTTONUP);
     d->payout();
@@ -101,5 +101,4 @@ TEST_F(DerbyTest, CountUpThrowsAwayOneWaitingEventPerStepButKeepsAWindowClose) {
     setGame(*d, 1, {{"tire", "tire", "2tire"}});
     d->payout();
     EXPECT_TRUE(quitRequested()) << "the request to close the window is not lost";
-    delete d;
 }

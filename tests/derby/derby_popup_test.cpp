@@ -22,7 +22,7 @@ int insert(DemoDerby& d, const std::string& typed, float value) {
 // coins only; no entry takes the credits past room for the top win; a window
 // close ends the field and is kept for the game.
 TEST_F(DerbyTest, EntriesBuyWholeCoinsWithinTheLargestCount) {
-    DemoDerby* d = open("0");
+    std::unique_ptr<DemoDerby> d(open("0"));
     const double money = currentPlayer->money;
     const std::vector<Uint8> before = screenPixels();
     for (const char* typed : {"", "abc", "-5", "0"}) {
@@ -49,11 +49,10 @@ TEST_F(DerbyTest, EntriesBuyWholeCoinsWithinTheLargestCount) {
     EXPECT_EQ(d->credits, 7);
     EXPECT_DOUBLE_EQ(currentPlayer->money, 1e9 - 50);
     EXPECT_TRUE(quitRequested()) << "the frame loop still sees the request";
-    delete d;
 }
 
 TEST_F(DerbyTest, AttractScreenLastsUntilAPressAndPutsTheScreenBack) {
-    DemoDerby* d = open("10");
+    std::unique_ptr<DemoDerby> d(open("10"));
     const std::vector<Uint8> before = screenPixels();
     // Releases don't end it; the key press does; what follows stays queued.
     testrt::pushKey(SDLK_a, 'a', SDL_KEYUP);
@@ -81,5 +80,4 @@ TEST_F(DerbyTest, AttractScreenLastsUntilAPressAndPutsTheScreenBack) {
     testrt::pushQuit();
     d->showAttract("top");
     EXPECT_TRUE(quitRequested());
-    delete d;
 }

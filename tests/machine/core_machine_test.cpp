@@ -106,12 +106,13 @@ TEST_F(MachineCore, PullNeedsTheWholeBetThenEarnsPointsAndDrawsStopTimes) {
     EXPECT_DOUBLE_EQ(currentPlayer->vippoints, 0.75);
     EXPECT_EQ(m.credits, 3) << "the pull takes no credits; the settle does";
 
+    // The first reel stops within 0.5-1.5 s, each later one within a second after the one before.
     ASSERT_EQ(m.reelStopDelays.size(), 3u);
-    EXPECT_GE(m.reelStopDelays[0], 500);
-    EXPECT_LT(m.reelStopDelays[0], 1500);
-    for (int i = 1; i < 3; ++i) {
-        EXPECT_GE(m.reelStopDelays[i], m.reelStopDelays[i - 1]);
-        EXPECT_LT(m.reelStopDelays[i], m.reelStopDelays[i - 1] + 1000);
+    int earliest = 500;
+    for (int delay : m.reelStopDelays) {
+        EXPECT_GE(delay, earliest);
+        EXPECT_LT(delay, earliest + 1000);
+        earliest = delay;
     }
     // A second pull while the reels turn is ignored.
     m.pull();
@@ -156,20 +157,21 @@ TEST_F(MachineCore, PayoutTestRecordsTenThousandPlaysAndKeepsTheBet) {
     m.lines = 1;
     testing::internal::CaptureStdout();
     m.handleEvent(testrt::keyEvent(SDLK_t));
-    std::string out = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(m.spins, Machine::payoutTestPlays);
-    EXPECT_EQ(out, "Testing " + std::string(Machine::payoutTestPlays, '.') + " Done.\n");
-    EXPECT_EQ(m.coins, 2) << "the test must leave the bet as it was";
-    EXPECT_EQ(m.lines, 1);
-    EXPECT_EQ(m.credits, 100);
+    const std::string dots(Machine::payoutTestPlays, '.');
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Testing " + dots + " Done.\n");
     MachineStats* stats = currentPlayer->findStats("10x");
     ASSERT_NE(stats, nullptr);
-    EXPECT_EQ(stats->spinslost, Machine::payoutTestPlays);
-    // Each test play bets the full 3 coins at 1.0.
-    EXPECT_DOUBLE_EQ(stats->totalloss, 3.0 * Machine::payoutTestPlays);
+    // Each test play bets the full 3 coins at 1.0; the bet and credits stay as they were.
+    const std::string state = std::to_string(m.spins) + " spins, " + std::to_string(stats->spinslost) + " lost, " +
+                              std::to_string(stats->totalloss) + " paid; coins " + std::to_string(m.coins) +
+                              " lines " + std::to_string(m.lines) + " credits " + std::to_string(m.credits);
+    EXPECT_EQ(state, "10000 spins, 10000 lost, 30000.000000 paid; coins 2 lines 1 credits 100");
 }
 
-TEST_F(MachineCore, ChangingTheCoinValueReturnsTheCreditsExactly) {
+// The credits go back to the player when the coin value changes or the
+// machine is left (the money conservation test counts those); with no coin
+// value, or no player left (shut-down), they have nowhere to go.
+TEST_F(MachineCore, CreditsGoBackExactlyWhenTheCoinValueChangesOrTheMachineIsLeft) {
     ProbeMachine m("10x", 0.25f);
     ASSERT_FLOAT_EQ(m.coinValue(), 0.25f);
     m.credits = 12;
@@ -177,11 +179,19 @@ TEST_F(MachineCore, ChangingTheCoinValueReturnsTheCreditsExactly) {
     EXPECT_EQ(m.credits, 0);
     EXPECT_DOUBLE_EQ(currentPlayer->money, 103.0);
     EXPECT_FLOAT_EQ(m.coinValue(), 0.5f) << "next larger coin value";
-    // Without a coin value nothing moves and the credits stay.
     int credits = 5;
     returnCreditsToPlayer(credits, nullptr);
     EXPECT_EQ(credits, 5);
+
+    Player* saved = currentPlayer;
+    currentPlayer = nullptr;
+    {
+        ProbeMachine left("5x", 1.0f);
+        left.credits = 10;
+    }
+    currentPlayer = saved;
     EXPECT_DOUBLE_EQ(currentPlayer->money, 103.0);
+    EXPECT_EQ(lastMachineId, "5x");
 }
 
 TEST_F(MachineCore, NextCoinValueStepsUpThroughTheOfferedOnesAndWraps) {
@@ -198,20 +208,6 @@ TEST_F(MachineCore, NextCoinValueStepsUpThroughTheOfferedOnesAndWraps) {
         }
     }
     EXPECT_EQ(nextDenomination("nosuchmachine", nullptr), nullptr);
-}
-
-// Leaving hands the credits back (the money conservation test counts them);
-// with no player left (shut-down) they have nowhere to go.
-TEST_F(MachineCore, LeavingWithNoPlayerNamesTheMachine) {
-    Player* saved = currentPlayer;
-    currentPlayer = nullptr;
-    {
-        ProbeMachine m("5x", 1.0f);
-        m.credits = 10;
-    }
-    currentPlayer = saved;
-    EXPECT_DOUBLE_EQ(currentPlayer->money, 100.0);
-    EXPECT_EQ(lastMachineId, "5x");
 }
 
 TEST_F(MachineCore, MoneyAmountsAreOnlyPlainWholeNumbers) {
@@ -292,23 +288,18 @@ TEST_F(ProgressiveCore, GrowsOneDollarPerSecondAtMost) {
             if (progressiveMeters[i]->value != start[i] + d) return false;
         return true;
     };
-    growProgressiveMetersAt(5000);  // first call only starts the clock
-    EXPECT_TRUE(grownBy(0));
-    growProgressiveMetersAt(5999);  // 999 ms: not yet
-    EXPECT_TRUE(grownBy(0));
-    growProgressiveMetersAt(6000);
-    EXPECT_TRUE(grownBy(1));
-    growProgressiveMetersAt(6500);
-    EXPECT_TRUE(grownBy(1));
-    growProgressiveMetersAt(60000);  // a long stall still counts one second
-    EXPECT_TRUE(grownBy(2));
+    // The first call only starts the clock; 999 ms is not yet a second; a long stall still counts one second.
+    for (auto [now, dollars] : {std::pair{5000u, 0}, {5999u, 0}, {6000u, 1}, {6500u, 1}, {60000u, 2}}) {
+        growProgressiveMetersAt(now);
+        EXPECT_TRUE(grownBy(dollars)) << now;
+    }
     // The clock survives a reseed: the next second is timed from 60000.
     seedProgressiveMeters();
     start = meterValues();
-    growProgressiveMetersAt(60900);
-    EXPECT_TRUE(grownBy(0));
-    growProgressiveMetersAt(61001);
-    EXPECT_TRUE(grownBy(1));
+    for (auto [now, dollars] : {std::pair{60900u, 0}, {61001u, 1}}) {
+        growProgressiveMetersAt(now);
+        EXPECT_TRUE(grownBy(dollars)) << now;
+    }
 }
 
 TEST_F(ProgressiveCore, EachCoinValueHasItsMeterPaidInWholeCoins) {

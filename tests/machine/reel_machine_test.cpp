@@ -3,6 +3,8 @@
 // and the settle.
 #include <gtest/gtest.h>
 
+#include <iomanip>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -94,21 +96,17 @@ TEST(MultiLineEvaluation, OnlyPlayedLinesPayAndCoinsMultiply) {
     // Top row: wild wild wild (line 2); middle: gold 2bar wild; bottom: blank
     // blank 2bar.
     m.stopOn({"wild_gold_blank", "wild_gold_blank", "bar_blank_wild"});
-    m.lines = 1;
-    m.evaluateLines();
-    // Line 1 (middle): gold gold blank = 5.
-    EXPECT_EQ(m.win, 5);
-
-    m.lines = 3;
-    m.evaluateLines();
-    // + line 2 (top: wild wild bar -> bar three of a kind 20) + line 3
-    // (bottom: blank blank wild = 0).
-    EXPECT_EQ(m.win, 25);
-
-    // More coins per line multiply the whole win.
-    m.coins = 3;
-    m.evaluateLines();
-    EXPECT_EQ(m.win, 75);
+    // Line 1 (middle): gold gold blank = 5; + line 2 (top: wild wild bar -> bar
+    // three of a kind 20) + line 3 (bottom: blank blank wild = 0); more coins
+    // per line multiply the whole win.
+    std::string wins;
+    for (auto [lines, coins] : {std::pair{1, 1}, {3, 1}, {3, 3}}) {
+        m.lines = lines;
+        m.coins = coins;
+        m.evaluateLines();
+        wins += std::to_string(m.win) + " ";
+    }
+    EXPECT_EQ(wins, "5 25 75 ");
 }
 
 class MultiLineSettle : public ::testing::Test {
@@ -132,16 +130,13 @@ TEST_F(MultiLineSettle, BetTakenPlayRecordedWinCountedLinesClearedCreditsBounded
     ASSERT_EQ(m.win, 25);
     m.settle();
 
-    EXPECT_EQ(m.credits, 40 - 3 + 25);
-    EXPECT_EQ(m.lines, 0);
-    EXPECT_EQ(m.coins, 1);
-    EXPECT_TRUE(m.menuEnabled);
-    EXPECT_FALSE(m.spinning);
-    MachineStats* s = currentPlayer->findStats("5linedouble");
+    const MachineStats* s = currentPlayer->findStats("5linedouble");
     ASSERT_NE(s, nullptr);
-    EXPECT_DOUBLE_EQ(s->totalloss, 0.75);
-    EXPECT_DOUBLE_EQ(s->totalwon, 6.25);
-    EXPECT_EQ(s->spinswon, 1);
+    std::ostringstream state;
+    state << std::setprecision(17) << "credits=" << m.credits << " lines=" << m.lines << " coins=" << m.coins
+          << " idle=" << (m.menuEnabled && !m.spinning) << " won=" << s->spinswon << " bet=$" << s->totalloss
+          << " paid=$" << s->totalwon;
+    EXPECT_EQ(state.str(), "credits=62 lines=0 coins=1 idle=1 won=1 bet=$0.75 paid=$6.25");
 
     // A huge win stops at the largest credit count.
     m.credits = 2147483000;

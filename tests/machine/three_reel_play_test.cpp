@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <iomanip>
+#include <sstream>
 
 #include "machines/threereel/ten_x.h"
 #include "machines/threereel/three_reel_session.h"
@@ -40,7 +42,15 @@ protected:
         reelsession::MachineFixture::TearDown();
     }
 
-    MachineStats* stats() { return currentPlayer->findStats("10x"); }
+    // The machine's money and the player's record of its plays, in one line.
+    std::string ledger() {
+        const MachineStats* s = currentPlayer->findStats("10x");
+        std::ostringstream out;
+        out << std::setprecision(17) << "credits=" << m->credits << " coins=" << m->coins
+            << " won=" << s->spinswon << " lost=" << s->spinslost << " largest=" << s->largestsinglewin
+            << " bet=$" << s->totalloss << " paid=$" << s->totalwon;
+        return out.str();
+    }
     void key(SDLKey sym) { m->handleEvent(testrt::keyEvent(sym)); }
 
     // The first active rule at the current coins with this award.
@@ -66,14 +76,11 @@ TEST_F(ThreeReelPlay, KeysBetAndSpinOnlyWhileIdle) {
 
     // While the reels turn: no bets, no spins, no pay-out test, no reset.
     for (SDLKey k : {SDLK_m, SDLK_n, SDLK_t, SDLK_y}) key(k);
-    EXPECT_EQ(m->coins, 2);
-    EXPECT_EQ(stats()->spinslost, 0);
+    EXPECT_EQ(ledger(), "credits=20 coins=2 won=0 lost=0 largest=0 bet=$0 paid=$0");
 
     testrt::finishSpin(*m);
     EXPECT_TRUE(m->menuEnabled);
-    EXPECT_EQ(m->credits, 18);
-    EXPECT_EQ(m->coins, 0);
-    EXPECT_EQ(stats()->spinslost, 1);
+    EXPECT_EQ(ledger(), "credits=18 coins=0 won=0 lost=1 largest=0 bet=$0.5 paid=$0");
 
     // Bet max bets three coins and spins.
     key(SDLK_m);
@@ -94,15 +101,8 @@ TEST_F(ThreeReelPlay, SettleTakesTheBetRecordsThenCountsTheWin) {
 
     // The win sound before the bet is taken.
     EXPECT_EQ(m->events, std::vector<std::string>{"winsound credits=10 win=160"});
-    EXPECT_EQ(m->credits, 10 - 2 + 160);
-    EXPECT_EQ(m->win, 0);
-    EXPECT_EQ(m->coins, 0);
+    EXPECT_EQ(ledger(), "credits=168 coins=0 won=1 lost=0 largest=160 bet=$0.5 paid=$40");
     EXPECT_EQ(m->spinSoundChannel, nullptr);
-    MachineStats* s = stats();
-    EXPECT_EQ(s->spinswon, 1);
-    EXPECT_EQ(s->largestsinglewin, 160);
-    EXPECT_DOUBLE_EQ(s->totalloss, 0.5);
-    EXPECT_DOUBLE_EQ(s->totalwon, 40.0);
     for (int reel = 0; reel < 3; ++reel) EXPECT_EQ(m->result.chosenSymbol(reel)->name, "10bar");
 }
 
@@ -116,11 +116,8 @@ TEST_F(ThreeReelPlay, CarPrizeCountsNothingUp) {
     // The prize comes out of the draw like a per-coin win: 3000 times 3 coins.
     EXPECT_EQ(m->win, 9000);
     testrt::finishSpin(*m);
-    EXPECT_EQ(m->credits, 2);
     // The statistics record what was paid in credits: nothing, a lost play.
-    EXPECT_EQ(stats()->largestsinglewin, 0);
-    EXPECT_DOUBLE_EQ(stats()->totalwon, 0.0);
-    EXPECT_EQ(stats()->spinslost, 1);
+    EXPECT_EQ(ledger(), "credits=2 coins=0 won=0 lost=1 largest=0 bet=$0.75 paid=$0");
     EXPECT_EQ(currentPlayer->trophies, std::vector<std::string>{"prgrssvcar"});
     EXPECT_TRUE(m->menuEnabled);
 }

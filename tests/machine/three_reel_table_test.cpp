@@ -65,19 +65,15 @@ TEST(ThreeReelDraw, SliceEdgesPickTheirRule) {
     m.buildActiveRules();
     ASSERT_EQ(m.activeRules.size(), 3u);
 
-    m.forcedStop = m.activeRules[0].rangeEnd;
-    m.spin();
-    EXPECT_TRUE(m.result.matched);
-    EXPECT_EQ(m.win, 40);
-    m.forcedStop = m.activeRules[0].rangeEnd + 1;
-    m.spin();
-    EXPECT_EQ(m.result.award, 20);
-
-    // Beyond the last slice: a loss.
-    m.forcedStop = m.activeRules[2].rangeEnd + 1;
-    m.spin();
-    EXPECT_FALSE(m.result.matched);
-    EXPECT_EQ(m.win, 0);
+    m.wildChance = 0;  // no wilds shown: the win is the award
+    // The last number of the first slice, the first of the second, and beyond the last slice: a loss.
+    std::string drawn;
+    for (long long stop : {m.activeRules[0].rangeEnd, m.activeRules[0].rangeEnd + 1, m.activeRules[2].rangeEnd + 1}) {
+        m.forcedStop = stop;
+        m.spin();
+        drawn += std::to_string(m.result.matched) + "/" + std::to_string(m.win) + " ";
+    }
+    EXPECT_EQ(drawn, "1/40 1/20 0/0 ");
 }
 
 TEST(ThreeReelDraw, TablesThatCannotBeDrawnStillEnd) {

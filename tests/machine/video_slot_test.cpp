@@ -15,6 +15,11 @@ protected:
         open("zookeeper");
     }
     void key(SDLKey sym) { m->handleEvent(testrt::keyEvent(sym)); }
+    // The bet and the meters as the player sees them.
+    std::string panel() {
+        return "coins=" + std::to_string(m->coins) + " lines=" + std::to_string(m->lines) +
+               " credit=" + m->creditMeter->text + " bet=" + m->betMeter->text;
+    }
 };
 
 TEST_F(VideoSlotTest, LineButtonsBetOneAndCancelFollowTheCredits) {
@@ -36,17 +41,13 @@ TEST_F(VideoSlotTest, LineButtonsBetOneAndCancelFollowTheCredits) {
     EXPECT_EQ(m->coins, 8);
     m->credits = 45;
     key(SDLK_n);
-    EXPECT_EQ(m->coins, 9);
-    EXPECT_EQ(m->creditMeter->text, "0");
-    EXPECT_EQ(m->betMeter->text, "45");
+    EXPECT_EQ(panel(), "coins=9 lines=5 credit=0 bet=45");
     testrt::press(*m, "betone");
     EXPECT_EQ(m->coins, 1);
 
     // Cancel clears the coins, not the lines.
     testrt::press(*m, "cancel");
-    EXPECT_EQ(m->coins, 0);
-    EXPECT_EQ(m->lines, 5);
-    EXPECT_EQ(m->creditMeter->text, "45");
+    EXPECT_EQ(panel(), "coins=0 lines=5 credit=45 bet=0");
 }
 
 TEST_F(VideoSlotTest, BetMaxNeedsTheWholeBetThenSpinsAndSettles) {
@@ -62,8 +63,7 @@ TEST_F(VideoSlotTest, BetMaxNeedsTheWholeBetThenSpinsAndSettles) {
     key(SDLK_m);
     ASSERT_TRUE(m->spinning);
     EXPECT_FALSE(m->menuEnabled);
-    EXPECT_EQ(m->coins, 9);
-    EXPECT_EQ(m->lines, 5);
+    EXPECT_EQ(panel(), "coins=9 lines=5 credit=0 bet=45");
     const int won = m->win;
     testrt::press(*m, "cashout");
     EXPECT_EQ(m->next, nullptr) << "clicks wait while the reels turn";
@@ -71,8 +71,7 @@ TEST_F(VideoSlotTest, BetMaxNeedsTheWholeBetThenSpinsAndSettles) {
     EXPECT_TRUE(m->menuEnabled);
     EXPECT_EQ(m->credits, won) << "the bet is taken and the win counted on";
     EXPECT_EQ(m->lastBetLabel->text, "45");
-    EXPECT_EQ(m->coins, 9);
-    EXPECT_EQ(m->lines, 5);
+    EXPECT_EQ(panel(), "coins=9 lines=5 credit=" + std::to_string(won) + " bet=45");
 }
 
 }  // namespace

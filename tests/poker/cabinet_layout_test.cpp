@@ -26,7 +26,8 @@ std::string offTheBox(const SDL_Surface* back, const TextLabel& label) {
     if (left < 0 || right >= back->w || top < 0 || bottom >= back->h) return "off the picture";
     const Uint16 fill = pixelAt(back, r.x + r.w / 2, (top + bottom) / 2);
     for (int y = top; y <= bottom; ++y)
-        if (pixelAt(back, left, y) != fill || pixelAt(back, right, y) != fill) return "side edge at y " + intToString(y);
+        if (pixelAt(back, left, y) != fill || pixelAt(back, right, y) != fill)
+            return "side edge at y " + intToString(y);
     for (int x = left; x <= right; ++x)
         if (pixelAt(back, x, top) != fill) return "top edge at x " + intToString(x);
     return "";
@@ -43,8 +44,8 @@ struct Text {
 TEST_F(PokerTest, CabinetTextsFitTheirBoxes) {
     const char* const font = "../fonts/poker2.ttf";
     // The captions, the widest credit count and coins in, and every coin value.
-    std::vector<Text> texts = {
-        {14, "Credit", 249, 441, 5}, {14, "Coins In", 472, 441, 5}, {14, "88888888", 249, 459, 5}, {14, "5", 472, 459, 5}};
+    std::vector<Text> texts = {{14, "Credit", 249, 441, 5}, {14, "Coins In", 472, 441, 5},
+                               {14, "88888888", 249, 459, 5}, {14, "5", 472, 459, 5}};
     for (Denomination* d : denominationTable)
         if (d->offers("jacksorbetter")) texts.push_back({28, floatToString(d->value), 359, 447, 4});
     ASSERT_GE(texts.size(), 9u);

@@ -13,7 +13,7 @@ TEST_F(PokerTest, DealHoldDrawAndSettleByTheTable) {
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.first) + " seed " + std::to_string(row.second));
         sgenrand(row.second);
-        VideoPoker* m = openMachine<VideoPoker>(row.first, "20");
+        std::unique_ptr<VideoPoker> m(openMachine<VideoPoker>(row.first, "20"));
         const double vip = currentPlayer->vippoints;
         MachineStats* s = currentPlayer->findStats(row.first);
         ASSERT_NE(s, nullptr);
@@ -22,13 +22,12 @@ TEST_F(PokerTest, DealHoldDrawAndSettleByTheTable) {
         for (int i = 0; i < 3; ++i) m->handleEvent(testrt::keyEvent(SDLK_n));
         EXPECT_EQ(m->coinsMeter->text, "3");
         testrt::typeMoney("0");
-        m->handleButton(m->buttonNamed("money"));
+        press(*m, "money");
         EXPECT_EQ(m->coinsBet, 0);
         EXPECT_EQ(m->coinsMeter->text, "0");
         EXPECT_EQ(m->creditMeter->text, "20");
 
-        m->handleEvent(testrt::keyEvent(SDLK_n));
-        m->handleEvent(testrt::keyEvent(SDLK_n));
+        for (int i = 0; i < 2; ++i) m->handleEvent(testrt::keyEvent(SDLK_n));
         EXPECT_EQ(m->creditMeter->text, "18");
         m->handleEvent(testrt::keyEvent(SDLK_RETURN));
         ASSERT_TRUE(m->handOut);
@@ -38,8 +37,8 @@ TEST_F(PokerTest, DealHoldDrawAndSettleByTheTable) {
         ASSERT_EQ(m->hand.size(), 5u);
 
         // Hold the first card by the card itself and the third by its hold button.
-        m->handleButton(m->buttonNamed("card1"));
-        m->handleButton(m->buttonNamed("hold2"));
+        press(*m, "card1");
+        press(*m, "hold2");
         const std::vector<Card*> first = m->hand;
         m->handleEvent(testrt::keyEvent(SDLK_RETURN));
         EXPECT_FALSE(m->handOut);
@@ -51,7 +50,6 @@ TEST_F(PokerTest, DealHoldDrawAndSettleByTheTable) {
         EXPECT_EQ(m->credits, 18 + 2 * perCoin);
         EXPECT_DOUBLE_EQ(s->totalloss - was.totalloss, 2.0);
         EXPECT_DOUBLE_EQ(s->totalwon - was.totalwon, 2.0 * perCoin);
-        delete m;
     }
 }
 
@@ -82,7 +80,7 @@ TEST_F(PokerTest, LeavingWithAHandOutLosesThatHand) {
 }
 
 TEST_F(PokerTest, SettleCountsUpRecordsPaysAndCapsTheCredits) {
-    JacksOrBetter* m = openMachine<JacksOrBetter>("jacksorbetter", "100");
+    std::unique_ptr<JacksOrBetter> m(openMachine<JacksOrBetter>("jacksorbetter", "100"));
     m->coinsPlayed = 5;
     m->settle(25);
     EXPECT_EQ(m->credits, 120);
@@ -97,5 +95,4 @@ TEST_F(PokerTest, SettleCountsUpRecordsPaysAndCapsTheCredits) {
     m->coinsPlayed = 1;
     m->settle(1000);
     EXPECT_EQ(m->credits, INT_MAX);
-    delete m;
 }

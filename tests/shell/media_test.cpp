@@ -77,6 +77,7 @@ class MediaTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_EQ(0, SDL_Init(SDL_INIT_VIDEO)) << SDL_GetError();
+        ASSERT_EQ(0, sge_TTF_Init());
         display = new Display(SDL_ANYFORMAT);
         ASSERT_TRUE(display->hasSurface());
         ASSERT_EQ(16, display->screen->format->BitsPerPixel);
@@ -140,7 +141,7 @@ TEST_F(MediaTest, CropsAtTheLeftAndTopEdges) {
     // Off the left and top edges: the part on the screen is drawn and marked.
     picture.blit(-10, 20);
     picture.blit(30, -5);
-    EXPECT_EQ("0,20 40x20 | 30,0 50x15 | ", text(display->changedRects[0]) + " | " + text(display->changedRects[1]) + " | ");
+    EXPECT_EQ("0,20 40x20 | 30,0 50x15", text(display->changedRects.at(0)) + " | " + text(display->changedRects.at(1)));
     EXPECT_NEAR(40, screenRGB(0, 20).r, 8);  // picture column 10 at screen column 0
     EXPECT_NEAR(20, screenRGB(30, 0).g, 8);  // picture row 5 at screen row 0
     // Wholly off the left or top: nothing drawn, nothing marked.
@@ -334,25 +335,18 @@ namespace {
 const char* const fontFile = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 const Colour scene{0, 0, 255};
 
-class MediaTextLabel : public MediaTest {
-protected:
-    void SetUp() override {
-        MediaTest::SetUp();
-        ASSERT_EQ(0, sge_TTF_Init());
-        fillScreen(scene);
-    }
-    // Pixels that no longer show the scene.
-    int inkedScreen() {
-        int n = 0;
-        for (int y = 0; y < screenHeight; ++y)
-            for (int x = 0; x < screenWidth; ++x) n += !areaIs(x, y, 1, 1, scene);
-        return n;
-    }
-};
+// Pixels that no longer show the scene.
+int inkedScreen() {
+    int n = 0;
+    for (int y = 0; y < screenHeight; ++y)
+        for (int x = 0; x < screenWidth; ++x) n += !areaIs(x, y, 1, 1, scene);
+    return n;
+}
 
 }  // namespace
 
-TEST_F(MediaTextLabel, ChangingTheTextErasesTheOldOne) {
+TEST_F(MediaTest, ChangingALabelsTextErasesTheOldOne) {
+    fillScreen(scene);
     {
         // Digits that sit on the baseline (a video slot meter): a shorter
         // number leaves no sliver of the longer one.

@@ -1,20 +1,38 @@
 // What the game tests share: input events queued for the game to read, pauses
-// that take no time, clocks that move on by themselves, and a headless game
+// that take no time, clocks that move on by themselves, a headless game
 // (display, TrueType, sound on the dummy driver, coin values and a player)
-// with a machine opened as the floor opens it.
+// with a machine opened as the floor opens it and played as the player plays,
+// and the whole game as the program starts it.
 #pragma once
 
 #include <SDL.h>
 #include <gtest/gtest.h>
+#include <sge.h>
 
 #include <string>
 #include <vector>
 
+#include "derby/demo_derby.h"
+#include "floor/cashier.h"
 #include "game/machine_factory.h"
+#include "machine/denomination.h"
 #include "machine/machine.h"
+#include "machine/prize_wheel.h"
+#include "machine/progressive.h"
+#include "machine/reel_machine.h"
+#include "machine/three_reel.h"
+#include "machine/video_slot.h"
+#include "machines/threereel/bonus_pause.h"
+#include "machines/threereel/dragon_spin.h"
+#include "machines/video/bonus_prize.h"
+#include "player/config.h"
+#include "player/player.h"
+#include "poker/video_poker.h"
+#include "shell/app.h"
 #include "shell/asset_log.h"
 #include "shell/display.h"
 #include "shell/screen.h"
+#include "shell/sound.h"
 
 namespace testrt {
 
@@ -39,56 +57,244 @@ public:
 };
 
 // Single events as SDL delivers them.
-void pushKey(SDLKey key, Uint16 unicode = 0, Uint8 type = SDL_KEYDOWN);
-void pushClick(int x, int y, Uint8 type = SDL_MOUSEBUTTONDOWN);
-void pushMotion(int x, int y);
-void pushQuit();
-// A key pressed and released; a left press and release at a point or in the
-// middle of a rectangle; text typed key by key (letters as their lower-case keys).
-void tapKey(SDLKey key, Uint16 unicode = 0);
-void tapClick(int x, int y);
-void tapClick(const SDL_Rect& r);
-void typeText(const std::string& text);
+inline void pushKey(SDLKey key, Uint16 unicode = 0, Uint8 type = SDL_KEYDOWN) {
+    SDL_Event e{};
+    e.type = e.key.type = type;
+    e.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+    e.key.keysym.sym = key;
+    e.key.keysym.unicode = unicode;
+    SDL_PushEvent(&e);
+}
+
+inline void pushClick(int x, int y, Uint8 type = SDL_MOUSEBUTTONDOWN) {
+    SDL_Event e{};
+    e.type = e.button.type = type;
+    e.button.button = SDL_BUTTON_LEFT;
+    e.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
+    e.button.x = static_cast<Uint16>(x);
+    e.button.y = static_cast<Uint16>(y);
+    SDL_PushEvent(&e);
+}
+
+inline void pushMotion(int x, int y) {
+    SDL_Event e{};
+    e.type = e.motion.type = SDL_MOUSEMOTION;
+    e.motion.x = static_cast<Uint16>(x);
+    e.motion.y = static_cast<Uint16>(y);
+    SDL_PushEvent(&e);
+}
+
+inline void pushQuit() {
+    SDL_Event e{};
+    e.type = SDL_QUIT;
+    SDL_PushEvent(&e);
+}
+
+// A key pressed and released.
+inline void tapKey(SDLKey key, Uint16 unicode = 0) {
+    pushKey(key, unicode, SDL_KEYDOWN);
+    pushKey(key, unicode, SDL_KEYUP);
+}
+
+// A left press and release at a point, or in the middle of a rectangle.
+inline void tapClick(int x, int y) {
+    pushClick(x, y, SDL_MOUSEBUTTONDOWN);
+    pushClick(x, y, SDL_MOUSEBUTTONUP);
+}
+
+inline void tapClick(const SDL_Rect& r) { tapClick(r.x + r.w / 2, r.y + r.h / 2); }
+
+// Text typed key by key, letters as their lower-case keys.
+inline void typeText(const std::string& text) {
+    for (char c : text)
+        tapKey(static_cast<SDLKey>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c),
+               static_cast<Uint16>(static_cast<unsigned char>(c)));
+}
+
 // Dollars typed into the money prompt that opens next, then Return.
-void typeMoney(const std::string& amount);
-void drainEvents();
-int pendingEvents();
+inline void typeMoney(const std::string& amount) {
+    for (char c : amount) pushKey(static_cast<SDLKey>(c), static_cast<Uint16>(c));
+    pushKey(SDLK_RETURN, '\r');
+}
+
+inline void drainEvents() {
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) {
+    }
+}
+
+inline int pendingEvents() {
+    SDL_PumpEvents();
+    SDL_Event all[64];
+    return SDL_PeepEvents(all, 64, SDL_PEEKEVENT, SDL_ALLEVENTS);
+}
+
+inline void noDelay(Uint32) {}
 
 // Every pause of the machines, their bonus games and the cashier over at once.
-void noPauses();
+inline void noPauses() {
+    bonusPause = videoBonusPause = wheelDelay = derbyDelay = pokerDelay = noDelay;
+    ThreeReelMachine::countUpDelay = ReelMachine::countUpDelay = VideoSlotMachine::flashDelay = DragonSpin::pauseMs = 0;
+    Cashier::firstRunDelayMs = 0;
+}
+
 // A clock that runs 40 ms a look, so timed steps end without waiting.
-Uint32 fastClock();
+inline Uint32 fastClock() {
+    static Uint32 now = 1000;
+    return now += 40;
+}
+
 // A clock that moves on 3 ms a look, and pauses that take no time but are
 // recorded and move that clock on by their length.
-extern Uint32 clockNow;
-extern std::vector<Uint32> pauses;
-Uint32 movingClock();
-void recordPause(Uint32 ms);
-int countPauses(Uint32 ms);
+inline Uint32 clockNow = 1000;
+inline std::vector<Uint32> pauses;
+
+inline Uint32 movingClock() { return clockNow += 3; }
+
+inline void recordPause(Uint32 ms) {
+    pauses.push_back(ms);
+    clockNow += ms;
+}
+
+inline int countPauses(Uint32 ms) {
+    int n = 0;
+    for (Uint32 p : pauses) n += p == ms;
+    return n;
+}
 
 // Whether the game asked for the file (a path as the game names it) or the
 // sound clip since the game started.
-bool assetTried(const std::string& path);
+inline bool assetTried(const std::string& path) { return loadedAssets().count(path) > 0; }
 inline bool heard(const std::string& clip) { return assetTried("../sounds/" + clip); }
 
 // The whole screen's pixels, to compare before and after.
-std::vector<Uint8> screenPixels();
-
-// Starts the services (audio too when `withAudio`) with a new player whose
-// first visits are behind him, every pause over; false when SDL or the
-// display cannot start. A watchdog closes the window after 60 s, which ends
-// every modal part, and fails the test: one waited for input that never came.
-bool startHeadless(const std::string& player, double money, bool withAudio = true);
-// The same with the settings (config.ini) and its last player, read from his
-// save file as at start-up.
-bool startFromSettings(bool withAudio = true);
-// Undoes either; the settings are written and the player saved.
-void stopHeadless();
+inline std::vector<Uint8> screenPixels() {
+    const SDL_Surface* s = display->screen;
+    const Uint8* p = static_cast<const Uint8*>(s->pixels);
+    return std::vector<Uint8>(p, p + s->pitch * s->h);
+}
 
 // Hands the screen's control of that name to it, as a click on it would.
-void press(Screen& s, const std::string& control);
+inline void press(Screen& s, const std::string& control) {
+    Widget* w = s.buttonNamed(control);
+    ASSERT_NE(w, nullptr) << control;
+    s.handleButton(w);
+}
+
 // Lets the reels stop at once and runs the machine's frames until the spin has settled.
-void finishSpin(Machine& m);
+inline void finishSpin(Machine& m) {
+    for (int i = 0; i < 2000 && m.spinning; ++i) {
+        for (int& d : m.reelStopDelays) d = 0;
+        m.tick();  // the clock moves on by itself
+    }
+    EXPECT_FALSE(m.spinning) << m.name;
+}
+
+// A watchdog closes the window after 60 s, which ends every modal part, and
+// fails the test: one waited for input that never came.
+inline SDL_TimerID watchdog = nullptr;
+inline volatile bool watchdogFired = false;
+
+inline Uint32 fireWatchdog(Uint32, void*) {
+    watchdogFired = true;
+    pushQuit();
+    return 0;
+}
+
+// Starts the services (audio too when `withAudio`) with the watchdog and
+// every pause over; false when SDL or the display cannot start.
+inline bool startServices(bool withAudio) {
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | (withAudio ? SDL_INIT_AUDIO : 0)) != 0) return false;
+    watchdogFired = false;
+    watchdog = SDL_AddTimer(60000, fireWatchdog, nullptr);
+    if (sge_TTF_Init() != 0) return false;
+    display = new Display(SDL_SWSURFACE);
+    if (!display->hasSurface()) return false;
+    SDL_EnableUNICODE(1);
+    soundPlayer = new SoundPlayer();
+    buildDenominationTable();
+    noPauses();
+    clearLoadedAssets();
+    drainEvents();
+    return true;
+}
+
+// The services with a new player whose first visits are behind him.
+inline bool startHeadless(const std::string& player, double money, bool withAudio = true) {
+    if (!startServices(withAudio)) return false;
+    currentPlayer = new Player();
+    currentPlayer->name = player;
+    currentPlayer->money = money;
+    currentPlayer->firsttime = currentPlayer->firsttimelobby = currentPlayer->firsttimeslot = false;
+    currentPlayer->firsttimenickle = currentPlayer->firsttimepoker = false;
+    return true;
+}
+
+// The services with the settings (config.ini) and its last player, read
+// from his save file as at start-up.
+inline bool startFromSettings(bool withAudio = true) {
+    if (!startServices(withAudio)) return false;
+    config = new Config();
+    return true;
+}
+
+// Undoes either; the settings are written and the player saved.
+inline void stopHeadless() {
+    SDL_RemoveTimer(watchdog);
+    watchdog = nullptr;
+    EXPECT_FALSE(watchdogFired) << "a modal loop waited for input that never came";
+    drainEvents();
+    clearProgressiveMeters();
+    delete config;  // writes the settings and saves the current player
+    config = nullptr;
+    delete currentPlayer;
+    currentPlayer = nullptr;
+    freeDenominationTable();
+    delete soundPlayer;
+    soundPlayer = nullptr;
+    delete display;
+    display = nullptr;
+    SDL_Quit();
+}
+
+// One full-bet play of a machine of any family the way the player makes it,
+// run to its end, with presses all over the screen queued for any bonus game
+// or gamble it opens, then a window close in case none of them was the one it
+// wanted.
+inline void playOnce(Screen& s) {
+    drainEvents();
+    for (int y = 100; y <= 550; y += 75)
+        for (int x = 60; x <= 740; x += 85) pushClick(x, y);
+    pushQuit();
+    if (auto* m = dynamic_cast<Machine*>(&s)) {
+        s.handleEvent(keyEvent(SDLK_m));
+        finishSpin(*m);
+    } else if (auto* p = dynamic_cast<VideoPoker*>(&s)) {
+        s.handleEvent(keyEvent(SDLK_m));
+        if (p->handOut) s.handleEvent(keyEvent(SDLK_RETURN));
+    } else if (auto* d = dynamic_cast<DemoDerby*>(&s)) {
+        for (const char* control : {"betmax", "start", "respin"})
+            if (Widget* w = d->buttonNamed(control)) d->handleButton(w);
+    }
+    clearQuitRequest();
+    drainEvents();
+}
+
+// The game as the program starts it: the App (with sound) over the settings
+// file, the cashier's first-run pause over. stopGame deletes it, which saves
+// the player.
+inline void startGame() {
+    Cashier::firstRunDelayMs = 0;
+    SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO);
+    theApp = new App(SDL_ANYFORMAT);
+    drainEvents();
+}
+
+inline void stopGame() {
+    delete theApp;
+    theApp = nullptr;
+    SDL_Quit();
+}
 
 // A machine from the floor's factory with `dollars` typed into its money prompt.
 template <class T = Screen>

@@ -5,14 +5,10 @@
 
 using namespace reelsession;
 
-namespace {
-
-class ArrowMachines : public MachineFixture {};
-
-}  // namespace
+using ArrowMachines = MachineFixture;
 
 TEST_F(ArrowMachines, LosingSpinsShowNoWildOrYellowBalloon) {
-    BalloonMania* b = open<BalloonMania>();
+    std::unique_ptr<BalloonMania> b(open<BalloonMania>());
     for (int coins = 1; coins <= 3; ++coins) {
         b->coins = coins;
         for (int i = 0; i < 4000; ++i) {
@@ -25,5 +21,4 @@ TEST_F(ArrowMachines, LosingSpinsShowNoWildOrYellowBalloon) {
             }
         }
     }
-    delete b;
 }

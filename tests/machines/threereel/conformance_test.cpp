@@ -71,13 +71,12 @@ TEST_F(ThreeReelConformance, EveryMachineReturnsWhatItsTablesSay) {
     std::string figures;
     for (const MachineInfo& info : machineTable()) {
         if (info.category != MachineCategory::ThreeReel) continue;
-        ThreeReelMachine* m = openMachine<ThreeReelMachine>(info.id, "0");
+        std::unique_ptr<ThreeReelMachine> m(openMachine<ThreeReelMachine>(info.id, "0"));
         ASSERT_NE(m, nullptr) << info.id;
         figures += std::string(info.id) + " " + tableFigures(*m) + "\n";
         const double exact = expectedWin(*m, 1);
         const Simulated run = simulate(*m, 1, 200000);
         EXPECT_NEAR(run.mean, exact, 5 * run.standardError + 1e-9) << info.id;
-        delete m;
     }
     EXPECT_EQ(figures, golden);
 }

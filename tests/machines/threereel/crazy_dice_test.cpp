@@ -1,6 +1,5 @@
 // Rerod Ozid: the dice bonus that one winning full-bet spin in twenty
 // starts, and the dice screen itself.
-#include <cstring>
 #include <set>
 
 #include "machines/threereel/crazy_dice.h"
@@ -8,46 +7,28 @@
 
 using namespace reelsession;
 
-namespace {
-
-class CrazyDiceTest : public MachineFixture {};
-
-// A copy of the whole screen, to compare before and after a bonus.
-std::vector<Uint8> screenBytes() {
-    SDL_Surface* s = SDL_GetVideoSurface();
-    std::vector<Uint8> out;
-    if (!s) return out;
-    SDL_LockSurface(s);
-    const Uint8* p = static_cast<const Uint8*>(s->pixels);
-    out.assign(p, p + s->pitch * s->h);
-    SDL_UnlockSurface(s);
-    return out;
-}
-
-}  // namespace
+using CrazyDiceTest = MachineFixture;
 
 TEST_F(CrazyDiceTest, DiceScreenAddsTwoFacesAndRestoresTheScreen) {
-    CrazyDice* m = open<CrazyDice>();
-    const std::vector<Uint8> before = screenBytes();
+    std::unique_ptr<CrazyDice> m(open<CrazyDice>());
+    const std::vector<Uint8> before = screenPixels();
     std::set<int> seen;
     for (int i = 0; i < 12; ++i) {
         clearLoadedAssets();
         const int x = m->runDiceBonus();
-        EXPECT_GE(x, 2);
-        EXPECT_LE(x, 12);
+        EXPECT_TRUE(x >= 2 && x <= 12) << x;
         seen.insert(x);
         EXPECT_TRUE(heard("tympani.wav"));
         EXPECT_TRUE(heard("orchit1.wav") && heard("orchit2.wav") && heard("orchit3.wav"));
         EXPECT_EQ(heard("jazzy.wav"), x > 8) << x;
         EXPECT_TRUE(assetTried("../gfx/bonus/crazydice/six_right.png"));
-        EXPECT_TRUE(screenBytes() == before) << "the machine's screen comes back unchanged";
+        EXPECT_TRUE(screenPixels() == before) << "the machine's screen comes back unchanged";
     }
     EXPECT_GE(seen.size(), 3u);
-    delete m;
 }
 
 TEST_F(CrazyDiceTest, BonusOnlyForAWinAtFullBet) {
-    CrazyDice* m = open<CrazyDice>();
+    std::unique_ptr<CrazyDice> m(open<CrazyDice>());
     m->coins = 3;
     do m->spin();
     while (!m->result.matched || m->result.payKind == payWholeBet);
@@ -80,8 +61,6 @@ TEST_F(CrazyDiceTest, BonusOnlyForAWinAtFullBet) {
     EXPECT_FALSE(m->bonusPending);
     const int gained = m->credits - 97;
     ASSERT_EQ(gained % line, 0);
-    EXPECT_GE(gained / line, 2);
-    EXPECT_LE(gained / line, 12);
+    EXPECT_TRUE(gained / line >= 2 && gained / line <= 12) << gained / line;
     EXPECT_EQ(m->coins, 0);
-    delete m;
 }

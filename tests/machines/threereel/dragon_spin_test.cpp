@@ -5,11 +5,7 @@
 
 using namespace reelsession;
 
-namespace {
-
-class DragonSpinTest : public MachineFixture {};
-
-}  // namespace
+using DragonSpinTest = MachineFixture;
 
 TEST_F(DragonSpinTest, ThirdReelSpinsAgainOnceAVisit) {
     DragonSpin* m = open<DragonSpin>(1.0f, "100");
@@ -50,7 +46,6 @@ TEST_F(DragonSpinTest, ThirdReelSpinsAgainOnceAVisit) {
     delete m;
 
     // A new visit starts afresh.
-    DragonSpin* again = open<DragonSpin>();
+    std::unique_ptr<DragonSpin> again(open<DragonSpin>());
     EXPECT_FALSE(again->dragonSpun);
-    delete again;
 }

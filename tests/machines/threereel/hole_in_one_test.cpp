@@ -8,30 +8,26 @@ using namespace reelsession;
 
 namespace {
 
-class HoleInOneTest : public MachineFixture {
-protected:
-    // Pulls at `coins`, then makes the outcome the active rule of that
-    // award whose first reel accepts the first symbol, showing `shown`.
-    static void pullWith(HoleInOne& m, int coins, int award, const std::vector<std::string>& shown) {
-        m.credits = 100;
-        m.coins = coins;
-        m.pull();
-        ASSERT_TRUE(m.spinning);
-        m.buildActiveRules();
-        const PayRule* wanted = nullptr;
-        for (const PayRule& r : m.activeRules)
-            if (r.award == award && r.accepts(0, m.findSymbol(shown[0]))) wanted = &r;
-        ASSERT_NE(wanted, nullptr);
-        m.result = *wanted;
-        m.result.matched = true;
-        m.result.chosen.clear();
-        for (const std::string& n : shown) {
-            Symbol* s = n == "wild" ? m.wilds[0] : m.findSymbol(n);
-            m.result.chosen.push_back(s);
-        }
-        m.win = award * (m.result.payKind == payWholeBet ? 1 : coins);
-    }
-};
+using HoleInOneTest = MachineFixture;
+
+// Pulls at `coins`, then makes the outcome the active rule of that award
+// whose first reel accepts the first symbol, showing `shown`.
+void pullWith(HoleInOne& m, int coins, int award, const std::vector<std::string>& shown) {
+    m.credits = 100;
+    m.coins = coins;
+    m.pull();
+    ASSERT_TRUE(m.spinning);
+    m.buildActiveRules();
+    const PayRule* wanted = nullptr;
+    for (const PayRule& r : m.activeRules)
+        if (r.award == award && r.accepts(0, m.findSymbol(shown[0]))) wanted = &r;
+    ASSERT_NE(wanted, nullptr);
+    m.result = *wanted;
+    m.result.matched = true;
+    m.result.chosen.clear();
+    for (const std::string& n : shown) m.result.chosen.push_back(n == "wild" ? m.wilds[0] : m.findSymbol(n));
+    m.win = award * (m.result.payKind == payWholeBet ? 1 : coins);
+}
 
 struct Shots {
     int coins, award;
@@ -53,7 +49,7 @@ TEST_F(HoleInOneTest, ShotsForTheShownSymbolsBeforeTheSettle) {
         {3, 5000, {"holeinone", "holeinone", "holeinone"}, 0, {"hlinone2.wav"}, {}, {"holeinoneanim.png.3"},
          100 - 3 + 5000},
     };
-    HoleInOne* m = open<HoleInOne>(1.0f, "50");
+    std::unique_ptr<HoleInOne> m(open<HoleInOne>(1.0f, "50"));
     for (const Shots& c : cases) {
         SCOPED_TRACE(c.shown[0] + " " + c.shown[1] + " " + c.shown[2]);
         pullWith(*m, c.coins, c.award, c.shown);
@@ -68,5 +64,4 @@ TEST_F(HoleInOneTest, ShotsForTheShownSymbolsBeforeTheSettle) {
         for (const std::string& s : c.silent) EXPECT_FALSE(heard(s)) << s;
         EXPECT_EQ(m->credits, c.credits);
     }
-    delete m;
 }

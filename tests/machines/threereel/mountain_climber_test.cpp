@@ -6,16 +6,10 @@
 
 using namespace reelsession;
 
-namespace {
-
-class MountainClimberTest : public MachineFixture {};
-
-bool anyYodel() { return heard("yodel1.wav") || heard("yodel2.wav") || heard("yodel3.wav"); }
-
-}  // namespace
+using MountainClimberTest = MachineFixture;
 
 TEST_F(MountainClimberTest, ClimbSymbolsOnlyOnLosingSpins) {
-    MountainClimber* m = open<MountainClimber>();
+    std::unique_ptr<MountainClimber> m(open<MountainClimber>());
     for (int coins : {1, 3}) {
         m->coins = coins;
         const int N = 150000;
@@ -39,7 +33,6 @@ TEST_F(MountainClimberTest, ClimbSymbolsOnlyOnLosingSpins) {
         EXPECT_NEAR(static_cast<double>(ones) / losingReels, 1 / 14.0, 0.004);
         EXPECT_NEAR(static_cast<double>(twos) / losingReels, 13 / 196.0, 0.004);
     }
-    delete m;
 }
 
 // Past the summit: 100, and the climb starts over. Height 95 on the
@@ -50,7 +43,7 @@ TEST_F(MountainClimberTest, SummitAndPeriodPays) {
         int height, spinCount, points, pay, heightAfter, spinCountAfter;
     };
     const Climb climbs[] = {{100, 5, 2, 100, 0, 0}, {95, 20, 1, 50, 0, 0}, {95, 19, 1, 0, 101, 19}};
-    MountainClimber* m = open<MountainClimber>();
+    std::unique_ptr<MountainClimber> m(open<MountainClimber>());
     for (const Climb& c : climbs) {
         m->height = c.height;
         m->spinCount = c.spinCount;
@@ -70,11 +63,10 @@ TEST_F(MountainClimberTest, SummitAndPeriodPays) {
     EXPECT_EQ(m->height, 98);
     EXPECT_EQ(m->spinCount, 17);
     EXPECT_EQ(m->climberFrame, 3);
-    delete m;
 }
 
 TEST_F(MountainClimberTest, BonusRunsInTheSettleAndResetButton) {
-    MountainClimber* m = open<MountainClimber>(1.0f, "50");
+    std::unique_ptr<MountainClimber> m(open<MountainClimber>(1.0f, "50"));
     bool climbed = false;
     for (int i = 0; i < 200 && !climbed; ++i) {
         m->credits = 100;
@@ -85,7 +77,7 @@ TEST_F(MountainClimberTest, BonusRunsInTheSettleAndResetButton) {
         const int won = m->win;
         clearLoadedAssets();
         finishSpin(*m);
-        EXPECT_EQ(anyYodel(), pending);
+        EXPECT_EQ(heard("yodel1.wav") || heard("yodel2.wav") || heard("yodel3.wav"), pending);
         EXPECT_FALSE(m->bonusPending);
         EXPECT_EQ(m->climbPoints, 0);
         if (pending) {
@@ -97,17 +89,15 @@ TEST_F(MountainClimberTest, BonusRunsInTheSettleAndResetButton) {
     EXPECT_TRUE(climbed);
 
     // While the reels turn the button changes nothing; afterwards it resets.
-    Widget* reset = m->buttonNamed("reset");
     m->spinCount = 7;
     m->menuEnabled = false;
-    m->handleButton(reset);
+    press(*m, "reset");
     EXPECT_EQ(m->spinCount, 7);
     m->menuEnabled = true;
     clearLoadedAssets();
-    m->handleButton(reset);
+    press(*m, "reset");
     EXPECT_EQ(m->spinCount, 0);
     EXPECT_EQ(m->height, 0);
     EXPECT_TRUE(assetTried("../gfx/bonus/mountainclimber/climber.png.0"));
     EXPECT_TRUE(heard("click3.wav"));
-    delete m;
 }

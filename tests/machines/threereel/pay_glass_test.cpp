@@ -6,7 +6,6 @@
 // coins' worth at three coins say so. Then the bottom glasses of the line
 // and video machines, the poker cabinets and the derby.
 #include <algorithm>
-#include <fstream>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -25,10 +24,7 @@ namespace {
 
 // A recipe file of the art generator ("machines/magic", "_patriot").
 std::string recipeText(const std::string& name) {
-    std::ifstream in(std::string(CORVALO_ROOT) + "/assetgen/recipes/" + name + ".py");
-    std::stringstream all;
-    all << in.rdbuf();
-    return all.str();
+    return testrt::readFile(std::string(CORVALO_ROOT) + "/assetgen/recipes/" + name + ".py");
 }
 
 // The whole numbers of a text that stand in the pattern's first group.
@@ -76,7 +72,8 @@ std::string otherTexts(std::string cabinet) {
     if (at != std::string::npos) cabinet.erase(at, length);
     std::string out;
     static const std::regex quoted("\"([^\"]*)\"");
-    for (std::sregex_iterator q(cabinet.begin(), cabinet.end(), quoted), end; q != end; ++q) out += (*q)[1].str() + "\n";
+    for (std::sregex_iterator q(cabinet.begin(), cabinet.end(), quoted), end; q != end; ++q)
+        out += (*q)[1].str() + "\n";
     return out;
 }
 
@@ -176,15 +173,14 @@ TEST_F(PayGlass, EveryReelMachineGlassListsItsPays) {
         if (info.category != MachineCategory::ThreeReel && info.category != MachineCategory::Video) continue;
         SCOPED_TRACE(info.id);
         typeMoney("0");
-        Screen* screen = createMachine(info.id, 1.0f);
+        std::unique_ptr<Screen> screen(createMachine(info.id, 1.0f));
         const std::string cabinet = cabinetRecipe(info.id);
-        auto* m = dynamic_cast<ThreeReelMachine*>(screen);
+        auto* m = dynamic_cast<ThreeReelMachine*>(screen.get());
         // 10X and 5X show their pays on the bottom glass, not the cabinet.
         if (m && !cabinet.empty()) checkGlass(*m, cabinet, twoCoinsWorth.count(info.id) > 0);
-        if (auto* line = dynamic_cast<MultiLineMachine*>(screen)) checkLineGlass(*line);
-        if (auto* video = dynamic_cast<VideoSlotMachine*>(screen)) checkVideoGlass(*video);
+        if (auto* line = dynamic_cast<MultiLineMachine*>(screen.get())) checkLineGlass(*line);
+        if (auto* video = dynamic_cast<VideoSlotMachine*>(screen.get())) checkVideoGlass(*video);
         checked += !m || !cabinet.empty();
-        delete screen;
     }
     EXPECT_EQ(checked, 38);
 }

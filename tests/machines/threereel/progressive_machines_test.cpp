@@ -17,15 +17,15 @@ namespace {
 class ProgressiveMachines : public MachineFixture {};
 
 template <class M>
-TextLabel* labelOf(ThreeReelMachine* m) {
-    return static_cast<M*>(m)->progressive.progressiveText;
+TextLabel* labelOf(ThreeReelMachine& m) {
+    return static_cast<M&>(m).progressive.progressiveText;
 }
 
 struct Progressive {
     const char* id;
     const char* top;
     const char* sound;
-    TextLabel* (*label)(ThreeReelMachine*);
+    TextLabel* (*label)(ThreeReelMachine&);
 };
 
 }  // namespace
@@ -37,19 +37,19 @@ TEST_F(ProgressiveMachines, AmountFollowsTheCoinValueAndTheJackpotPaysTheMeter) 
                                     {"wildapple", "wild", "wajackpt.wav", labelOf<WildApple>}};
     for (const Progressive& p : machines) {
         SCOPED_TRACE(p.id);
-        ThreeReelMachine* m = openMachine<ThreeReelMachine>(p.id, "20", 0.25f);
-        ASSERT_NE(p.label(m), nullptr);
-        EXPECT_EQ(p.label(m)->text, doubleToString(progressiveValue(m->denomination)));
+        std::unique_ptr<ThreeReelMachine> m(openMachine<ThreeReelMachine>(p.id, "20", 0.25f));
+        ASSERT_NE(p.label(*m), nullptr);
+        EXPECT_EQ(p.label(*m)->text, doubleToString(progressiveValue(m->denomination)));
         m->tick();
-        EXPECT_EQ(p.label(m)->text, "$" + doubleToString(progressiveValue(m->denomination)));
+        EXPECT_EQ(p.label(*m)->text, "$" + doubleToString(progressiveValue(m->denomination)));
 
         // Another coin value shows its own meter at the next frame.
-        const std::string before = p.label(m)->text;
+        const std::string before = p.label(*m)->text;
         m->handleButton(m->buttonNamed("denomination"));
         ASSERT_NE(m->denomination->value, 0.25f);
         m->tick();
-        EXPECT_EQ(p.label(m)->text, "$" + doubleToString(progressiveValue(m->denomination)));
-        EXPECT_NE(p.label(m)->text, before);
+        EXPECT_EQ(p.label(*m)->text, "$" + doubleToString(progressiveValue(m->denomination)));
+        EXPECT_NE(p.label(*m)->text, before);
 
         m->coins = 3;
         for (int pulls = 0; pulls < 3000000 && m->result.payKind != payProgressive; ++pulls) m->spin();
@@ -74,6 +74,5 @@ TEST_F(ProgressiveMachines, AmountFollowsTheCoinValueAndTheJackpotPaysTheMeter) 
         MachineStats* s = currentPlayer->findStats(m->name);
         ASSERT_NE(s, nullptr);
         EXPECT_EQ(s->spinswon, 1);
-        delete m;
     }
 }

@@ -34,7 +34,7 @@ void tryEveryControl(ShortCircuit& m) {
 }  // namespace
 
 TEST_F(ShortCircuitTest, FreeRespinsRepeatTheWin) {
-    ShortCircuit* m = open<ShortCircuit>(1.0f, "50");
+    std::unique_ptr<ShortCircuit> m(open<ShortCircuit>(1.0f, "50"));
     int chains = 0, longest = 0;
     for (int i = 0; i < 3000 && (chains < 3 || longest < 2); ++i) {
         m->credits = 100;
@@ -76,5 +76,4 @@ TEST_F(ShortCircuitTest, FreeRespinsRepeatTheWin) {
     }
     EXPECT_GE(chains, 3);
     EXPECT_GE(longest, 2);
-    delete m;
 }

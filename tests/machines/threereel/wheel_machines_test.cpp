@@ -106,7 +106,7 @@ TEST_F(WheelMachines, SpinHooksAndTheFullBetPay) {
     const int N = 60000;
     for (const Hook& h : hooks) {
         SCOPED_TRACE(h.id);
-        ThreeReelMachine* m = openMachine<ThreeReelMachine>(h.id);
+        std::unique_ptr<ThreeReelMachine> m(openMachine<ThreeReelMachine>(h.id));
         long long topWild = 1;
         for (const WildSymbol* w : m->wilds) topWild = std::max<long long>(topWild, w->multiplier);
         for (int coins = 1; coins <= 3; ++coins) {
@@ -142,13 +142,13 @@ TEST_F(WheelMachines, SpinHooksAndTheFullBetPay) {
         m->payoutTest();
         EXPECT_EQ(m->coins, 1) << "the bet comes back";
         EXPECT_FALSE(h.pending(*m));
-        delete m;
     }
 }
 
 TEST_F(WheelMachines, GambleDoublesLosesAndCollects) {
     const Gamble gambles[] = {
-        // Collect at once: the first prize, with the clap and the closing sound.
+        // Collect at once: the first prize, with the clap and the closing sound;
+        // a close queued after the screen's end is a guard, only seen if it waits on.
         {{{500, "red"}}, "collect quit", 500, {"birdclap.wav", "doubintr.wav"}, {}, false},
         // Two won gambles on 500; presses elsewhere, releases and keys change nothing.
         {{{500, "black"}, {25, "black"}, {2500, "red"}}, "nowhere release key black red collect quit", 2000, {}, {},
@@ -198,7 +198,7 @@ TEST_F(WheelMachines, BonusInsideTheSettle) {
     delete d;
 
     // The cash wheel: the line's pay and the wheel's prize together.
-    WheelOfCash* w = open<WheelOfCash>();
+    std::unique_ptr<WheelOfCash> w(open<WheelOfCash>());
     w->credits = 10;
     w->coins = 3;
     do w->spin();
@@ -214,13 +214,12 @@ TEST_F(WheelMachines, BonusInsideTheSettle) {
     EXPECT_EQ(prizes.count(prize), 1u) << prize;
     EXPECT_TRUE(heard("birdclap.wav"));
     EXPECT_EQ(heard("wheeljack.wav"), line + prize > 99);
-    delete w;
 }
 
 // The patriot wheel turned for real (under a fast clock) stops on a frame
 // and pays that frame.
 TEST_F(WheelMachines, PatriotWheelPaysItsStopFrame) {
-    PatriotSpinForCash* m = open<PatriotSpinForCash>();
+    std::unique_ptr<PatriotSpinForCash> m(open<PatriotSpinForCash>());
     Animation* wheel = openWheelScreen(patriotWheel());
     ASSERT_EQ(wheel->frameCount(), 24);
     for (int i = 0; i < 3; ++i) {
@@ -235,5 +234,4 @@ TEST_F(WheelMachines, PatriotWheelPaysItsStopFrame) {
     }
     delete wheel;
     display->restoreScreen();
-    delete m;
 }

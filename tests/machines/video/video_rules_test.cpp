@@ -80,8 +80,7 @@ using MultiLineMachines = videotest::ReelFixture<MultiLineMachine>;
 
 TEST_F(VideoRules, ScattersAndBonusesOnChosenStops) {
     for (const Stop& row : stops) {
-        SCOPED_TRACE(std::string(row.id) + " " + row.pictures + " at " + std::to_string(row.lines) + " x " +
-                     std::to_string(row.coins));
+        SCOPED_TRACE(testing::Message() << row.id << " " << row.pictures << " at " << row.lines << " x " << row.coins);
         if (!m || m->name != row.id) open(row.id);
         stopOn(row.pictures, row.lines, row.coins);
         const int total = m->win;
