@@ -26,7 +26,6 @@ protected:
         ASSERT_TRUE(startHeadless("Dana_Derby", 1000.0)) << SDL_GetError();
         mediaTicks = movingClock;
         derbyDelay = recordPause;
-        pauses.clear();
     }
     void TearDown() override { stopHeadless(); }
 

@@ -16,8 +16,10 @@ TEST_F(DerbyTest, LeavingDuringAPendingGameReturnsItsBetAndItsPoints) {
     EXPECT_DOUBLE_EQ(currentPlayer->vippoints, 7.0);
 }
 
-TEST_F(DerbyTest, TheFirstSpinNeverPaysAndTakesNothing) {
-    DemoDerby* d = open("400", 0.25f);
+// The first spin never pays and takes nothing; a respin with every reel
+// held then repeats its line on every play.
+TEST_F(DerbyTest, TheFirstSpinNeverPaysAndAFullyHeldRespinRepeatsIt) {
+    std::unique_ptr<DemoDerby> d(open("400", 0.25f));
     for (const char* c : {"betone", "betone", "play3"}) press(*d, c);
     for (uint32_t seed = 1; seed <= 40; ++seed) {
         sgenrand(seed);
@@ -30,11 +32,26 @@ TEST_F(DerbyTest, TheFirstSpinNeverPaysAndTakesNothing) {
         EXPECT_EQ(d->credits, 1600);
         d->respinPending = false;
     }
-    delete d;
+
+    press(*d, "start");
+    ASSERT_TRUE(d->respinPending);
+    const DerbyLine first = d->lines[0];
+    for (const char* reel : {"hold1", "hold2", "hold3"}) press(*d, reel);
+    pauses.clear();
+    clearLoadedAssets();
+    press(*d, "respin");
+    EXPECT_FALSE(d->respinPending);
+    EXPECT_EQ(d->lines, std::vector<DerbyLine>(3, first));
+    EXPECT_TRUE(d->stopOrder.empty()) << "no reel turns";
+    EXPECT_EQ(countPauses(50), 3 * 3 * 2) << "two flash pictures per window";
+    EXPECT_EQ(d->credits, 1600 - 6) << "the first line never pays, so neither do its copies";
+    // The next game starts with every hold released.
+    press(*d, "start");
+    for (bool h : d->held) EXPECT_FALSE(h);
 }
 
 TEST_F(DerbyTest, OnlyHoldsRespinAndAttractWorkWhileARespinIsPending) {
-    DemoDerby* d = open("40");
+    std::unique_ptr<DemoDerby> d(open("40"));
     press(*d, "betone");
     press(*d, "start");
     ASSERT_TRUE(d->respinPending);
@@ -52,25 +69,4 @@ TEST_F(DerbyTest, OnlyHoldsRespinAndAttractWorkWhileARespinIsPending) {
     EXPECT_DOUBLE_EQ(currentPlayer->money, money);
     EXPECT_FLOAT_EQ(d->denomination->value, value);
     EXPECT_TRUE(d->respinPending);
-    delete d;
-}
-
-TEST_F(DerbyTest, RespinWithEveryReelHeldRepeatsTheFirstLine) {
-    DemoDerby* d = open("100");
-    for (const char* c : {"betone", "betone", "play3", "start"}) press(*d, c);
-    ASSERT_TRUE(d->respinPending);
-    const DerbyLine first = d->lines[0];
-    for (const char* reel : {"hold1", "hold2", "hold3"}) press(*d, reel);
-    pauses.clear();
-    clearLoadedAssets();
-    press(*d, "respin");
-    EXPECT_FALSE(d->respinPending);
-    EXPECT_EQ(d->lines, std::vector<DerbyLine>(3, first));
-    EXPECT_TRUE(d->stopOrder.empty()) << "no reel turns";
-    EXPECT_EQ(countPauses(50), 3 * 3 * 2) << "two flash pictures per window";
-    EXPECT_EQ(d->credits, 100 - 6) << "the first line never pays, so neither do its copies";
-    // The next game starts with every hold released.
-    press(*d, "start");
-    for (bool h : d->held) EXPECT_FALSE(h);
-    delete d;
 }

@@ -56,8 +56,6 @@ std::string who() {
     return currentPlayer->name + " " + doubleToString(currentPlayer->money) + " " + currentPlayer->gender;
 }
 
-bool loaded(const std::string& path) { return loadedAssets().count(path) > 0; }
-
 }  // namespace
 
 TEST_F(CashierTest, PickingSavesTheOldPlayerDeletingKeepsTheFileAndTheLastOneGoneIsAFirstRun) {
@@ -115,10 +113,10 @@ TEST_F(CashierTest, PickingSavesTheOldPlayerDeletingKeepsTheFileAndTheLastOneGon
 TEST_F(CashierTest, FundsTheLowMoneyReminderTheSoundSwitchAndTheWayToTheLobby) {
     currentPlayer->money = 50.0;
     { Cashier desk; }
-    EXPECT_FALSE(loaded("../sounds/lobyneed.wav"));
+    EXPECT_FALSE(heard("lobyneed.wav"));
     currentPlayer->money = 0.1;
     Cashier desk;
-    EXPECT_TRUE(loaded("../sounds/lobyneed.wav"));  // below fifty
+    EXPECT_TRUE(heard("lobyneed.wav"));  // below fifty
     click(desk, cashierlayout::control("funds"));
     EXPECT_DOUBLE_EQ(1000.1, currentPlayer->money);
 
@@ -275,12 +273,12 @@ TEST_F(MarqueeTest, OpensOverTheMachineAndGivesItBackOnAPressOrAClose) {
     EXPECT_EQ(2, pendingEvents());
     testrt::drainEvents();
     EXPECT_TRUE(before == screenPixels());
-    EXPECT_TRUE(loaded("../gfx/10x/bottom.png") && loaded("../sounds/whoosh.wav"));
-    EXPECT_FALSE(loaded("../fonts/ledfont.def"));  // no sign on the bottom glass
+    EXPECT_TRUE(assetTried("../gfx/10x/bottom.png") && heard("whoosh.wav"));
+    EXPECT_FALSE(assetTried("../fonts/ledfont.def"));  // no sign on the bottom glass
 
     pushClick(1, 1);
     showMarquee(&machine, "top");
-    EXPECT_TRUE(loaded("../gfx/10x/top.png") && loaded("../fonts/ledfont.def"));
+    EXPECT_TRUE(assetTried("../gfx/10x/top.png") && assetTried("../fonts/ledfont.def"));
 
     pushQuit();
     showMarquee(&machine, "top");

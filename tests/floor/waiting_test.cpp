@@ -80,8 +80,6 @@ struct ModalPart {
     std::function<void()> open;  // makes what it needs, armStop(), then opens the part
 };
 
-std::ostream& operator<<(std::ostream& out, const ModalPart& part) { return out << part.name; }
-
 // The game as the program starts it, in the lobby, for a player who has
 // seen every help page.
 void startGame() {
@@ -89,9 +87,7 @@ void startGame() {
     testrt::writeFile(savefiles::savePath("Stop_Here"),
                       "[Stop_Here]\ngender=female\nmoney=40\nfirsttimelobby=0\nfirsttimeslot=0\n"
                       "firsttimenickle=0\nfirsttimepoker=0\n");
-    Cashier::firstRunDelayMs = 0;
-    SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO);
-    theApp = new App(SDL_ANYFORMAT);
+    testrt::startGame();
 }
 
 class StopSignal : public testing::TestWithParam<ModalPart> {};
@@ -103,9 +99,7 @@ TEST_P(StopSignal, EndsThePartAndTheGameSavingThePlayer) {
     GetParam().open();
     EXPECT_TRUE(quitRequested()) << "the part saw no stop signal";
     EXPECT_EQ(runFrameLoop(), 0);
-    delete theApp;
-    theApp = nullptr;
-    SDL_Quit();
+    testrt::stopGame();
     for (int stop : {SIGTERM, SIGINT, SIGHUP, SIGQUIT}) std::signal(stop, SIG_DFL);
 
     EXPECT_GE(savefiles::savedMoney("Stop_Here"), 321.25) << "what the player had is saved";
@@ -229,9 +223,7 @@ TEST(Waiting, RestsNeverMakeAReelFrameAReelStopOrTheLedSignLate) {
     EXPECT_EQ(std::count(stopped.begin(), stopped.end(), true), static_cast<long>(stopped.size()));
     EXPECT_GT(longestRest, 1u) << "the game rested longer than a millisecond where it could";
 
-    delete theApp;
-    theApp = nullptr;
-    SDL_Quit();
+    testrt::stopGame();
     atRest = nullptr;
 }
 

@@ -11,15 +11,13 @@
 #include <string>
 
 #include "assets/asset_session.h"
-#include "game/play.h"
 #include "player/machine_table.h"
 #include "player/money.h"
 #include "player/player.h"
 #include "shell/mtrand.h"
+#include "support/headless.h"
 
 namespace {
-
-using namespace gameplay;
 
 Money onHand(Bank& bank) { return Money::dollars(currentPlayer->money) + bank.worth(bank.credits); }
 
@@ -42,7 +40,7 @@ TEST_P(MoneyConservation, PlaysMoveExactlyWhatTheyPaidLessWhatTheyBet) {
     bank->credits += 2000;
     const Money start = onHand(*bank);
     sgenrand(static_cast<uint32_t>(std::hash<std::string>()(id)));
-    for (int round = 0; round < 60; ++round) playOnce(*screen);
+    for (int round = 0; round < 60; ++round) testrt::playOnce(*screen);
 
     MachineStats* record = currentPlayer->findStats(id);
     ASSERT_NE(record, nullptr);

@@ -9,7 +9,6 @@
 
 #include <string>
 
-#include "game/play.h"
 #include "player/machine_stats.h"
 #include "player/player.h"
 #include "player/save_files.h"
@@ -18,21 +17,14 @@
 #include "shell/display.h"
 #include "shell/mtrand.h"
 #include "shell/routes.h"
+#include "support/headless.h"
 #include "support/runtime.h"
 
 namespace {
 
 void startGame() {
-    SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO);
     mediaTicks = testrt::fastClock;
-    theApp = new App(SDL_ANYFORMAT);
-    testrt::drainEvents();
-}
-
-void stopGame() {
-    delete theApp;
-    theApp = nullptr;
-    SDL_Quit();
+    testrt::startGame();
 }
 
 class GameSession : public ::testing::TestWithParam<const char*> {};
@@ -62,7 +54,7 @@ TEST_P(GameSession, MoneyPointsAndRecordSurviveAShutDownWithCreditsOnTheMachine)
     sgenrand(8);
     clearLoadedAssets();
     for (int round = 0; round < 25; ++round) {
-        gameplay::playOnce(*theApp->screen);
+        testrt::playOnce(*theApp->screen);
         theApp->step();
     }
     bool bonusShown = false;
@@ -77,7 +69,7 @@ TEST_P(GameSession, MoneyPointsAndRecordSurviveAShutDownWithCreditsOnTheMachine)
     // The window closes with the credits on the machine.
     testrt::pushQuit();
     EXPECT_EQ(runFrameLoop(), 0);
-    stopGame();
+    testrt::stopGame();
     ASSERT_EQ(currentPlayer, nullptr);
 
     startGame();
@@ -92,7 +84,7 @@ TEST_P(GameSession, MoneyPointsAndRecordSurviveAShutDownWithCreditsOnTheMachine)
     EXPECT_EQ(back->spinswon, played.spinswon);
     EXPECT_EQ(back->spinslost, played.spinslost);
     EXPECT_DOUBLE_EQ(back->largestsinglewin, played.largestsinglewin);
-    stopGame();
+    testrt::stopGame();
 }
 
 INSTANTIATE_TEST_SUITE_P(OneOfEachFamily, GameSession,

@@ -15,7 +15,6 @@
 #include "player/stats_screen.h"
 #include "player/trophy_room.h"
 #include "shell/app.h"
-#include "shell/display.h"
 #include "shell/text_label.h"
 #include "support/headless.h"
 #include "support/runtime.h"
@@ -165,13 +164,6 @@ protected:
     static void answerNo() { pressAt(442 + 20, 86 + 10); }
 };
 
-// The screen's pixels.
-std::vector<Uint16> screenArea() {
-    SDL_Surface* s = display->screen;
-    const Uint16* p = static_cast<const Uint16*>(s->pixels);
-    return std::vector<Uint16>(p, p + s->h * s->pitch / 2);
-}
-
 // A clock that moves 50 ms each time it is read, so the movies run in a blink.
 Uint32 fakeNow = 1;
 Uint32 fastClock() { return fakeNow += 50; }
@@ -245,24 +237,24 @@ TEST_F(PrizeRoomTest, ShelfScrollsTwoAtATimeAndStopsAtBothEnds) {
 TEST_F(PrizeRoomTest, MoviesPutTheScreenBackAndOnlyTheCarMovieGivesAPrize) {
     mediaTicks = fastClock;
     TrophyRoom room;  // any screen to play over
-    std::vector<Uint16> before = screenArea();
+    const std::vector<Uint8> before = testrt::screenPixels();
     // What is done during a movie is all still there for the machine.
     testrt::pushKey(SDLK_a);
     playJackpotMovie(&room);
-    EXPECT_EQ(before, screenArea());
+    EXPECT_EQ(before, testrt::screenPixels());
     EXPECT_TRUE(currentPlayer->trophies.empty());
     EXPECT_EQ(1, testrt::pendingEvents());
     testrt::drainEvents();
 
     playCarJackpotMovie(&room);
-    EXPECT_EQ(before, screenArea());
+    EXPECT_EQ(before, testrt::screenPixels());
     // A closed window cuts the movie short (it runs about 9.5 s) and stays
     // queued; the car is won all the same.
     testrt::pushQuit();
     const Uint32 start = fakeNow;
     playCarJackpotMovie(&room);
     EXPECT_LT(fakeNow - start, 1000u);
-    EXPECT_EQ(before, screenArea());
+    EXPECT_EQ(before, testrt::screenPixels());
     EXPECT_EQ(1, testrt::pendingEvents());
     EXPECT_EQ((std::vector<std::string>{carPrizeId, carPrizeId}), currentPlayer->trophies);
     EXPECT_NE(std::string::npos, saveAndRead().find("trophies=prgrssvcar,prgrssvcar\n"));

@@ -52,7 +52,6 @@ protected:
         mediaTicks = movingClock;
         pokerDelay = wheelDelay = recordPause;
         pokerMouseState = scriptedMouse;
-        pauses.clear();
     }
     void TearDown() override {
         onMouseLook = nullptr;

@@ -22,13 +22,12 @@ TEST_F(PokerTest, DealHoldDrawAndSettleByTheTable) {
         for (int i = 0; i < 3; ++i) m->handleEvent(testrt::keyEvent(SDLK_n));
         EXPECT_EQ(m->coinsMeter->text, "3");
         testrt::typeMoney("0");
-        m->handleButton(m->buttonNamed("money"));
+        press(*m, "money");
         EXPECT_EQ(m->coinsBet, 0);
         EXPECT_EQ(m->coinsMeter->text, "0");
         EXPECT_EQ(m->creditMeter->text, "20");
 
-        m->handleEvent(testrt::keyEvent(SDLK_n));
-        m->handleEvent(testrt::keyEvent(SDLK_n));
+        for (int i = 0; i < 2; ++i) m->handleEvent(testrt::keyEvent(SDLK_n));
         EXPECT_EQ(m->creditMeter->text, "18");
         m->handleEvent(testrt::keyEvent(SDLK_RETURN));
         ASSERT_TRUE(m->handOut);
@@ -38,8 +37,8 @@ TEST_F(PokerTest, DealHoldDrawAndSettleByTheTable) {
         ASSERT_EQ(m->hand.size(), 5u);
 
         // Hold the first card by the card itself and the third by its hold button.
-        m->handleButton(m->buttonNamed("card1"));
-        m->handleButton(m->buttonNamed("hold2"));
+        press(*m, "card1");
+        press(*m, "hold2");
         const std::vector<Card*> first = m->hand;
         m->handleEvent(testrt::keyEvent(SDLK_RETURN));
         EXPECT_FALSE(m->handOut);

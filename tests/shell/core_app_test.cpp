@@ -45,18 +45,10 @@ const char* const savedPlayer = "[global]\nplayers=Dee_Vee\nlastplayer=Dee_Vee\n
 // Starts the App as the program would, then puts a probe screen in front.
 void startApp(const std::string& configText) {
     testrt::resetFiles(configText);
-    Cashier::firstRunDelayMs = 0;
-    SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO);
-    theApp = new App(SDL_ANYFORMAT);
+    testrt::startGame();
     theApp->setScreen(new ProbeScreen("A"));
     testrt::drainEvents();
     journal.clear();
-}
-
-void stopApp() {
-    delete theApp;
-    theApp = nullptr;
-    SDL_Quit();
 }
 
 }  // namespace
@@ -97,7 +89,7 @@ TEST(CoreApp, FrameLoopHandsOutOneEventAPassAndEndsAfterTheQuitOrAStopSignal) {
     std::raise(SIGINT);
     theApp->pollEvent();
     EXPECT_EQ(theApp->quit, 1);
-    stopApp();
+    testrt::stopGame();
     std::signal(SIGINT, SIG_DFL);
 }
 
@@ -108,12 +100,11 @@ TEST(CoreApp, TheFirstRunStartsAtTheCashierLaterOnesInTheLobbyWithAGreetingByGen
         testrt::writeFile(testrt::root() + "/save/Dee_Vee.save",
                           std::string("[Dee_Vee]\ngender=") + gender + "\nfirsttime=1\nfirsttimelobby=0\n");
         clearLoadedAssets();
-        SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO);
-        theApp = new App(SDL_ANYFORMAT);
+        testrt::startGame();
         EXPECT_EQ(theApp->screen->name, *gender ? "lobby" : "cashier");
         EXPECT_TRUE(*gender ? !currentPlayer->firsttime : !currentPlayer);
         EXPECT_EQ(loadedAssets().count(std::string("../sounds/") + greeting + ".wav"), 1u) << gender;
-        stopApp();
+        testrt::stopGame();
     }
 }
 

@@ -1,7 +1,8 @@
 // What the game tests share: input events queued for the game to read, pauses
-// that take no time, clocks that move on by themselves, and a headless game
+// that take no time, clocks that move on by themselves, a headless game
 // (display, TrueType, sound on the dummy driver, coin values and a player)
-// with a machine opened as the floor opens it.
+// with a machine opened as the floor opens it and played as the player plays,
+// and the whole game as the program starts it.
 #pragma once
 
 #include <SDL.h>
@@ -27,6 +28,7 @@
 #include "player/config.h"
 #include "player/player.h"
 #include "poker/video_poker.h"
+#include "shell/app.h"
 #include "shell/asset_log.h"
 #include "shell/display.h"
 #include "shell/screen.h"
@@ -252,6 +254,45 @@ inline void stopHeadless() {
     soundPlayer = nullptr;
     delete display;
     display = nullptr;
+    SDL_Quit();
+}
+
+// One full-bet play of a machine of any family the way the player makes it,
+// run to its end, with presses all over the screen queued for any bonus game
+// or gamble it opens, then a window close in case none of them was the one it
+// wanted.
+inline void playOnce(Screen& s) {
+    drainEvents();
+    for (int y = 100; y <= 550; y += 75)
+        for (int x = 60; x <= 740; x += 85) pushClick(x, y);
+    pushQuit();
+    if (auto* m = dynamic_cast<Machine*>(&s)) {
+        s.handleEvent(keyEvent(SDLK_m));
+        finishSpin(*m);
+    } else if (auto* p = dynamic_cast<VideoPoker*>(&s)) {
+        s.handleEvent(keyEvent(SDLK_m));
+        if (p->handOut) s.handleEvent(keyEvent(SDLK_RETURN));
+    } else if (auto* d = dynamic_cast<DemoDerby*>(&s)) {
+        for (const char* control : {"betmax", "start", "respin"})
+            if (Widget* w = d->buttonNamed(control)) d->handleButton(w);
+    }
+    clearQuitRequest();
+    drainEvents();
+}
+
+// The game as the program starts it: the App (with sound) over the settings
+// file, the cashier's first-run pause over. stopGame deletes it, which saves
+// the player.
+inline void startGame() {
+    Cashier::firstRunDelayMs = 0;
+    SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO);
+    theApp = new App(SDL_ANYFORMAT);
+    drainEvents();
+}
+
+inline void stopGame() {
+    delete theApp;
+    theApp = nullptr;
     SDL_Quit();
 }
 

@@ -6,13 +6,7 @@
 
 using namespace reelsession;
 
-namespace {
-
-class MountainClimberTest : public MachineFixture {};
-
-bool anyYodel() { return heard("yodel1.wav") || heard("yodel2.wav") || heard("yodel3.wav"); }
-
-}  // namespace
+using MountainClimberTest = MachineFixture;
 
 TEST_F(MountainClimberTest, ClimbSymbolsOnlyOnLosingSpins) {
     std::unique_ptr<MountainClimber> m(open<MountainClimber>());
@@ -83,7 +77,7 @@ TEST_F(MountainClimberTest, BonusRunsInTheSettleAndResetButton) {
         const int won = m->win;
         clearLoadedAssets();
         finishSpin(*m);
-        EXPECT_EQ(anyYodel(), pending);
+        EXPECT_EQ(heard("yodel1.wav") || heard("yodel2.wav") || heard("yodel3.wav"), pending);
         EXPECT_FALSE(m->bonusPending);
         EXPECT_EQ(m->climbPoints, 0);
         if (pending) {

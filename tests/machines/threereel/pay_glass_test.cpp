@@ -173,15 +173,14 @@ TEST_F(PayGlass, EveryReelMachineGlassListsItsPays) {
         if (info.category != MachineCategory::ThreeReel && info.category != MachineCategory::Video) continue;
         SCOPED_TRACE(info.id);
         typeMoney("0");
-        Screen* screen = createMachine(info.id, 1.0f);
+        std::unique_ptr<Screen> screen(createMachine(info.id, 1.0f));
         const std::string cabinet = cabinetRecipe(info.id);
-        auto* m = dynamic_cast<ThreeReelMachine*>(screen);
+        auto* m = dynamic_cast<ThreeReelMachine*>(screen.get());
         // 10X and 5X show their pays on the bottom glass, not the cabinet.
         if (m && !cabinet.empty()) checkGlass(*m, cabinet, twoCoinsWorth.count(info.id) > 0);
-        if (auto* line = dynamic_cast<MultiLineMachine*>(screen)) checkLineGlass(*line);
-        if (auto* video = dynamic_cast<VideoSlotMachine*>(screen)) checkVideoGlass(*video);
+        if (auto* line = dynamic_cast<MultiLineMachine*>(screen.get())) checkLineGlass(*line);
+        if (auto* video = dynamic_cast<VideoSlotMachine*>(screen.get())) checkVideoGlass(*video);
         checked += !m || !cabinet.empty();
-        delete screen;
     }
     EXPECT_EQ(checked, 38);
 }

@@ -147,7 +147,8 @@ TEST_F(WheelMachines, SpinHooksAndTheFullBetPay) {
 
 TEST_F(WheelMachines, GambleDoublesLosesAndCollects) {
     const Gamble gambles[] = {
-        // Collect at once: the first prize, with the clap and the closing sound.
+        // Collect at once: the first prize, with the clap and the closing sound;
+        // a close queued after the screen's end is a guard, only seen if it waits on.
         {{{500, "red"}}, "collect quit", 500, {"birdclap.wav", "doubintr.wav"}, {}, false},
         // Two won gambles on 500; presses elsewhere, releases and keys change nothing.
         {{{500, "black"}, {25, "black"}, {2500, "red"}}, "nowhere release key black red collect quit", 2000, {}, {},
