@@ -280,8 +280,7 @@ protected:
 }  // namespace
 
 TEST_F(PlayerRecord, NewProfileNamesAndTheMinuteCounter) {
-    Player p;
-    p.name = "Defaults_Only";
+    const Player& p = *player;  // a new profile: every first visit ahead
     EXPECT_TRUE(p.firsttime && p.firsttimelobby && p.firsttimeslot && p.firsttimenickle && p.firsttimepoker);
 
     EXPECT_EQ(firstNameOf("Ann_Lee_Jr") + "|" + lastNameOf("Ann_Lee_Jr") + "|" + lastNameOf("Solo"), "Ann|Lee_Jr|Solo");

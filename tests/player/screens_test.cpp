@@ -164,10 +164,6 @@ protected:
     static void answerNo() { pressAt(442 + 20, 86 + 10); }
 };
 
-// A clock that moves 50 ms each time it is read, so the movies run in a blink.
-Uint32 fakeNow = 1;
-Uint32 fastClock() { return fakeNow += 50; }
-
 }  // namespace
 
 TEST_F(PrizeRoomTest, OffersWhatThePointsCoverAndBuyingWithExactlyEnoughIsSaved) {
@@ -235,7 +231,7 @@ TEST_F(PrizeRoomTest, ShelfScrollsTwoAtATimeAndStopsAtBothEnds) {
 }
 
 TEST_F(PrizeRoomTest, MoviesPutTheScreenBackAndOnlyTheCarMovieGivesAPrize) {
-    mediaTicks = fastClock;
+    mediaTicks = testrt::fastClock;  // the movies run in a blink
     TrophyRoom room;  // any screen to play over
     const std::vector<Uint8> before = testrt::screenPixels();
     // What is done during a movie is all still there for the machine.
@@ -251,9 +247,9 @@ TEST_F(PrizeRoomTest, MoviesPutTheScreenBackAndOnlyTheCarMovieGivesAPrize) {
     // A closed window cuts the movie short (it runs about 9.5 s) and stays
     // queued; the car is won all the same.
     testrt::pushQuit();
-    const Uint32 start = fakeNow;
+    const Uint32 start = testrt::fastClock();
     playCarJackpotMovie(&room);
-    EXPECT_LT(fakeNow - start, 1000u);
+    EXPECT_LT(testrt::fastClock() - start, 1000u);
     EXPECT_EQ(before, testrt::screenPixels());
     EXPECT_EQ(1, testrt::pendingEvents());
     EXPECT_EQ((std::vector<std::string>{carPrizeId, carPrizeId}), currentPlayer->trophies);
