@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "machine/denomination.h"
 #include "machine/multi_line.h"
 #include "player/machine_stats.h"
 #include "player/player.h"

@@ -9,7 +9,6 @@
 #include "machines/threereel/ten_x.h"
 #include "machines/threereel/three_reel_session.h"
 #include "player/player.h"
-#include "shell/display.h"
 #include "support/headless.h"
 
 namespace {

@@ -24,7 +24,7 @@ TEST(ThreeReelRules, GroupRulesAcceptExactlyTheMixedCombinations) {
     TableMachine m;
     for (const char* n : {"p", "q", "r", "s"}) m.addSymbol(n, 1);
     m.addGroupRule(m.symbols, 5, 0.2f);
-    int covered = 0;
+    // Every one of the 64 combinations but the four of one symbol throughout.
     for (Symbol* a : m.symbols)
         for (Symbol* b : m.symbols)
             for (Symbol* c : m.symbols) {
@@ -34,11 +34,8 @@ TEST(ThreeReelRules, GroupRulesAcceptExactlyTheMixedCombinations) {
                 probe.addSymbol(2, c);
                 bool any = false;
                 for (const PayRule& r : m.payRules) any = any || probe.coversChosen(r);
-                bool allSame = a == b && b == c;
-                EXPECT_EQ(any, !allSame) << a->name << b->name << c->name;
-                covered += any;
+                EXPECT_EQ(any, !(a == b && b == c)) << a->name << b->name << c->name;
             }
-    EXPECT_EQ(covered, 64 - 4);
 }
 
 TEST(ThreeReelRules, UndeclaredNamesAreLeftOutOfRules) {

@@ -9,12 +9,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "floor/cashier.h"
 #include "player/player.h"
 #include "shell/app.h"
 #include "shell/asset_log.h"
-#include "shell/display.h"
-#include "shell/screen.h"
 #include "shell/sound.h"
 #include "support/headless.h"
 #include "support/runtime.h"
