@@ -68,7 +68,7 @@ protected:
     static const Denomination* at(float value) { return findDenominationValue(value); }
 };
 
-TEST_F(MachineCore, PullNeedsTheWholeBetThenEarnsPointsAndDrawsStopTimes) {
+TEST_F(MachineCore, PullNeedsTheWholeBetEarnsPointsThenTheReelsStopInOrderAndSettleOnce) {
     ProbeMachine m("10x", 0.25f);
     // Too few credits for the bet, or no bet at all: nothing starts.
     for (int coins : {3, 0}) {
@@ -100,25 +100,9 @@ TEST_F(MachineCore, PullNeedsTheWholeBetThenEarnsPointsAndDrawsStopTimes) {
     // A second pull while the reels turn is ignored.
     m.pull();
     EXPECT_EQ(m.spins, 1);
-}
-
-TEST_F(MachineCore, VipPointsGrowInWholeCentsAndNeverGoBelowZero) {
-    ProbeMachine m("10x", 0.1f);
-    currentPlayer->vippoints = 0.1 + 0.2;  // float dust from an older profile is absorbed
-    for (int i = 0; i < 1000; ++i) m.addVipPoints(3);
-    EXPECT_EQ(currentPlayer->vippoints, 300.3);
-    m.addVipPoints(-100000);
-    EXPECT_EQ(currentPlayer->vippoints, 0.0);
-}
-
-TEST_F(MachineCore, ReelsStopInOrderAndSettleOnceAfterTheLast) {
-    ProbeMachine m("10x");
-    m.credits = 5;
-    m.coins = 1;
-    m.pull();
-    m.calls.clear();
 
     // Reel 0 due, the others not yet.
+    m.calls.clear();
     int now = static_cast<int>(mediaTicks());
     m.reelStartTimes = {now - 5000, now, now};
     m.reelStopDelays = {100, 60000, 60000};
@@ -131,6 +115,15 @@ TEST_F(MachineCore, ReelsStopInOrderAndSettleOnceAfterTheLast) {
     m.calls.clear();
     m.spinStep();
     EXPECT_EQ(m.calls, (std::vector<std::string>{"stop1", "hook1", "stop2", "hook2", "settle"}));
+}
+
+TEST_F(MachineCore, VipPointsGrowInWholeCentsAndNeverGoBelowZero) {
+    ProbeMachine m("10x", 0.1f);
+    currentPlayer->vippoints = 0.1 + 0.2;  // float dust from an older profile is absorbed
+    for (int i = 0; i < 1000; ++i) m.addVipPoints(3);
+    EXPECT_EQ(currentPlayer->vippoints, 300.3);
+    m.addVipPoints(-100000);
+    EXPECT_EQ(currentPlayer->vippoints, 0.0);
 }
 
 TEST_F(MachineCore, PayoutTestRecordsTenThousandPlaysAndKeepsTheBet) {

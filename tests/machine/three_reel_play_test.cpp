@@ -59,6 +59,13 @@ protected:
             if (r.award == award) return r.rangeStart;
         return -1;
     }
+    // Bets `coins` out of `credits` and pulls, drawing that rule.
+    void spinFor(int award, int credits, int coins) {
+        m->credits = credits;
+        m->coins = coins;
+        m->forcedStop = stopFor(award);
+        m->spinButton();
+    }
 };
 
 }  // namespace
@@ -89,11 +96,8 @@ TEST_F(ThreeReelPlay, KeysBetAndSpinOnlyWhileIdle) {
 }
 
 TEST_F(ThreeReelPlay, SettleTakesTheBetRecordsThenCountsTheWin) {
-    m->credits = 10;
-    m->coins = 2;
-    m->forcedStop = stopFor(80);  // three top bars, 80 a coin
     m->wildChance = 1000000000;
-    m->spinButton();
+    spinFor(80, 10, 2);  // three top bars, 80 a coin
     ASSERT_TRUE(m->spinning);
     EXPECT_EQ(m->win, 160);
     testrt::finishSpin(*m);
@@ -108,10 +112,7 @@ TEST_F(ThreeReelPlay, SettleTakesTheBetRecordsThenCountsTheWin) {
 TEST_F(ThreeReelPlay, CarPrizeCountsNothingUp) {
     m->coinRules.clear();
     m->addJackpotMovieRule(m->symbolList({"wild"}), 3000, 3);
-    m->credits = 5;
-    m->coins = 3;
-    m->forcedStop = stopFor(3000);
-    m->spinButton();
+    spinFor(3000, 5, 3);
     // The prize comes out of the draw like a per-coin win: 3000 times 3 coins.
     EXPECT_EQ(m->win, 9000);
     testrt::finishSpin(*m);
@@ -134,10 +135,7 @@ TEST_F(ThreeReelPlay, CountUpStepsAndTheLargestCreditCount) {
     }
 
     // A win on top of nearly the largest credit count stops there.
-    m->credits = INT_MAX - 2;
-    m->coins = 3;
-    m->forcedStop = stopFor(5000);
-    m->spinButton();
+    spinFor(5000, INT_MAX - 2, 3);
     ASSERT_TRUE(m->spinning);
     testrt::finishSpin(*m);
     EXPECT_EQ(m->credits, INT_MAX);
