@@ -89,7 +89,14 @@ TEST(ReelRecords, UnknownPartsOfAPictureNameAreLeftOutAndReported) {
     EXPECT_EQ(ReelGraphic("blank_blank_blank", m.symbols).drawShare(), 0);
 }
 
-TEST(MultiLineEvaluation, OnlyPlayedLinesPayAndCoinsMultiply) {
+class MultiLineSettle : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(testrt::startHeadless("Line_Tester", 0.0, false)); }
+    void TearDown() override { testrt::stopHeadless(); }
+};
+
+TEST_F(MultiLineSettle, OnlyPlayedLinesPayThenTheBetIsTakenThePlayRecordedAndTheWinCounted) {
+    ReelMachine::countUpDelay = 0;
     LineTableMachine m;
     defineSmallTable(m);
     // Top row: wild wild wild (line 2); middle: gold 2bar wild; bottom: blank
@@ -99,34 +106,19 @@ TEST(MultiLineEvaluation, OnlyPlayedLinesPayAndCoinsMultiply) {
     // three of a kind 20) + line 3 (bottom: blank blank wild = 0); more coins
     // per line multiply the whole win.
     std::string wins;
-    for (auto [lines, coins] : {std::pair{1, 1}, {3, 1}, {3, 3}}) {
+    for (auto [lines, coins] : {std::pair{1, 1}, {3, 3}, {3, 1}}) {
         m.lines = lines;
         m.coins = coins;
         m.evaluateLines();
         wins += std::to_string(m.win) + " ";
     }
-    EXPECT_EQ(wins, "5 25 75 ");
-}
+    ASSERT_EQ(wins, "5 75 25 ");
 
-class MultiLineSettle : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(testrt::startHeadless("Line_Tester", 0.0, false)); }
-    void TearDown() override { testrt::stopHeadless(); }
-};
-
-TEST_F(MultiLineSettle, BetTakenPlayRecordedWinCountedLinesClearedCreditsBounded) {
-    ReelMachine::countUpDelay = 0;
-    LineTableMachine m;
-    defineSmallTable(m);
+    // Settling that last play of 3 lines of 1 coin at 0.25.
     m.setDenomination(0.25f);
     m.credits = 40;
-    m.lines = 3;
-    m.coins = 1;
     m.menuEnabled = false;
     m.spinning = true;
-    m.stopOn({"wild_gold_blank", "wild_gold_blank", "bar_blank_wild"});
-    m.evaluateLines();
-    ASSERT_EQ(m.win, 25);
     m.settle();
 
     const MachineStats* s = currentPlayer->findStats("5linedouble");

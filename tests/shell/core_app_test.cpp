@@ -50,7 +50,7 @@ void startApp(const std::string& configText) {
 
 }  // namespace
 
-TEST(CoreApp, CommandLine) {
+TEST(CoreApp, CommandLineSwitchesAndFailedStartsEndWithStatusOne) {
     char prog[] = "corvalo", fs[] = "-fs", other[] = "-window";
     char* argv[] = {prog, fs, fs};
     Uint32 flags = 0;
@@ -64,6 +64,18 @@ TEST(CoreApp, CommandLine) {
     EXPECT_EQ(runGame(3, argv), 1);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "Usage: corvalo [-fs] \n");
     EXPECT_EQ(SDL_WasInit(SDL_INIT_EVERYTHING), 0u);
+
+    // A video mode that cannot be set: status 1 too, with the settings file untouched.
+    testrt::resetFiles(savedPlayer);
+    const std::string before = testrt::readFile(testrt::root() + "/config.ini");
+    EXPECT_EXIT(
+        {
+            setenv("SDL_VIDEODRIVER", "nosuchdriver", 1);
+            runGame(1, argv);
+            std::exit(0);
+        },
+        testing::ExitedWithCode(1), "Couldn't initialize SDL");
+    EXPECT_EQ(testrt::readFile(testrt::root() + "/config.ini"), before);
 }
 
 TEST(CoreApp, FrameLoopHandsOutOneEventAPassAndEndsAfterTheQuitOrAStopSignal) {
@@ -103,21 +115,6 @@ TEST(CoreApp, TheFirstRunStartsAtTheCashierLaterOnesInTheLobbyWithAGreetingByGen
         EXPECT_EQ(loadedAssets().count(std::string("../sounds/") + greeting + ".wav"), 1u) << gender;
         testrt::stopGame();
     }
-}
-
-TEST(CoreApp, UnusableVideoModeStopsWithStatusOne) {
-    testrt::resetFiles(savedPlayer);
-    std::string before = testrt::readFile(testrt::root() + "/config.ini");
-    EXPECT_EXIT(
-        {
-            setenv("SDL_VIDEODRIVER", "nosuchdriver", 1);
-            char prog[] = "corvalo";
-            char* argv[] = {prog};
-            runGame(1, argv);
-            std::exit(0);
-        },
-        testing::ExitedWithCode(1), "Couldn't initialize SDL");
-    EXPECT_EQ(testrt::readFile(testrt::root() + "/config.ini"), before);
 }
 
 namespace {
