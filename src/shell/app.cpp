@@ -48,7 +48,6 @@ App::App(Uint32 videoFlags) : screen(nullptr), quit(0) {
     SDL_WM_SetCaption("Corvalo Slots", "Corvalo Slots");
 
     sgenrand(static_cast<uint32_t>(std::time(nullptr)));
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
 
     display = new Display(videoFlags);
     if (!display->hasSurface()) {
