@@ -240,8 +240,10 @@ void MoneyInput::run(int& credits, const Denomination* denomination, const Money
 }
 
 void MoneyInput::showRefusal(Image& popup, sge_TTFont* font, const std::string& text) {
-    // The popup's bottom line (the limits) gives way to the reason, in
-    // light gold on the panel's own colour.
+    // The popup drawn afresh (an empty field for the next try), its bottom
+    // line (the limits) giving way to the reason, in light gold on the
+    // panel's own colour.
+    popup.blit(kPopupX, kPopupY);
     SDL_Rect strip = {static_cast<Sint16>(kPopupX + kReasonInset), static_cast<Sint16>(kPopupY + kReasonTop),
                       static_cast<Uint16>(popup.width() - 2 * kReasonInset), static_cast<Uint16>(kReasonHeight)};
     Uint32 panel = 0;
