@@ -125,9 +125,9 @@ TEST(ThreeReelDraw, AtMostTwoWildsASpin) {
     m.addPlainWild(3);
     m.wilds[0]->substituteList.erase(std::find(m.wilds[0]->substituteList.begin(),
                                                m.wilds[0]->substituteList.end(), m.findSymbol("c")));
-    m.addThreeOfAKind(m.symbolList({"a"}), 10, 0.1f, 0);
+    m.addThreeOfAKind(m.symbolList({"a"}), 10, 0);
     m.addNoWildRule(m.symbolList({"a"}), 20, -1, false);
-    m.addThreeOfAKind(m.symbolList({"c"}), 40, 0.1f, 0);
+    m.addThreeOfAKind(m.symbolList({"c"}), 40, 0);
     m.wildChance = 1;
     const struct {
         int award, coins, win;
