@@ -39,7 +39,6 @@ Machine::Machine()
 
 Machine::~Machine() {
     lastMachineId = name;
-    for (Animation* reel : reels) delete reel;
     reels.clear();
 }
 
@@ -71,8 +70,8 @@ void Machine::handleEvent(const SDL_Event& event) {
 }
 
 void Machine::createButtons() {
-    addButton(new Hotspot("top", 0, 0, screenWidth, 100));
-    addButton(new Hotspot("bottom", 0, screenHeight - 35, screenWidth, 35));
+    add<Hotspot>("top", 0, 0, screenWidth, 100);
+    add<Hotspot>("bottom", 0, screenHeight - 35, screenWidth, 35);
 }
 
 void Machine::tick() {

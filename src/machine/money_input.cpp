@@ -100,7 +100,7 @@ void MoneyInput::run(int& credits, const Denomination* denomination, const Money
     }
 
     // Keep the machine's screen to put it back afterwards.
-    SDL_Surface* ownCopy = nullptr;
+    SurfacePtr ownCopy;
     if (style.ownScreenCopy)
         ownCopy = display->copyScreen();
     else
@@ -115,7 +115,7 @@ void MoneyInput::run(int& credits, const Denomination* denomination, const Money
     }
     if (!font) {
         std::fprintf(stderr, "TT error: %s\n", SDL_GetError());
-        if (ownCopy) SDL_FreeSurface(ownCopy);
+        ownCopy.reset();
         // The game ends here: what is on the machine goes back to the
         // player, and the profile is saved, before the process exits.
         returnCreditsToPlayer(credits, denomination);
@@ -157,8 +157,7 @@ void MoneyInput::run(int& credits, const Denomination* denomination, const Money
 
     if (style.ownScreenCopy) {
         if (ownCopy) {
-            display->blitFullScreen(ownCopy);
-            SDL_FreeSurface(ownCopy);
+            display->blitFullScreen(ownCopy.get());
         }
     } else {
         display->restoreScreen();

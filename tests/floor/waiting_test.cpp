@@ -70,9 +70,10 @@ M* armed(M* screen) {
 template <class M>
 M* enter(const char* id) {
     testrt::pushKey(SDLK_RETURN, '\r');
-    Screen* machine = createMachine(id, 1.0f);
-    theApp->setScreen(machine);
-    return dynamic_cast<M*>(machine);
+    std::unique_ptr<Screen> machine = createMachine(id, 1.0f);
+    M* entered = dynamic_cast<M*>(machine.get());
+    theApp->setScreen(std::move(machine));
+    return entered;
 }
 
 struct ModalPart {
@@ -115,12 +116,13 @@ INSTANTIATE_TEST_SUITE_P(
                   }},
         ModalPart{"help_pages", [] { armed(enter<Screen>("10x")); showSlotHelpPages(); }},
         ModalPart{"marquee", [] { showMarquee(armed(enter<Screen>("10x")), "top"); }},
-        ModalPart{"machine_menu", [] { showMachineMenu(armed(theApp->screen)); }},
+        ModalPart{"machine_menu", [] { showMachineMenu(armed(theApp->screen.get())); }},
         ModalPart{"registration_form", [] { armStop(); runRegistrationForm(); }},
         ModalPart{"purchase_dialogue", [] {
-                      TrophyRoom* room = new TrophyRoom();
-                      theApp->setScreen(room);
-                      armed(room)->runPurchaseDialogue(prizeIds.front());
+                      auto room = std::make_unique<TrophyRoom>();
+                      TrophyRoom* shown = room.get();
+                      theApp->setScreen(std::move(room));
+                      armed(shown)->runPurchaseDialogue(prizeIds.front());
                   }},
         ModalPart{"movie", [] { armStop(); playJackpotMovie(nullptr); }},
         ModalPart{"double_up_offer", [] {
@@ -145,7 +147,7 @@ INSTANTIATE_TEST_SUITE_P(
                       config->firstTimeEver = true;
                       Cashier::firstRunDelayMs = 6000;
                       armStop();
-                      theApp->setScreen(new Cashier());
+                      theApp->setScreen(std::make_unique<Cashier>());
                   }}),
     [](const testing::TestParamInfo<ModalPart>& info) { return std::string(info.param.name); });
 
@@ -183,7 +185,7 @@ TEST(Waiting, RestsNeverMakeAReelFrameAReelStopOrTheLedSignLate) {
     longestRest = 0;
 
     // The lobby's sign scrolls one column a period, however long the rests.
-    LedSign* sign = static_cast<Lobby*>(theApp->screen)->sign;
+    LedSign* sign = static_cast<Lobby*>(theApp->screen.get())->sign.get();
     ASSERT_NE(sign, nullptr);
     Cadence scroll{sign->period};
     const Uint32 signEnd = fakeNow + 40 * sign->period;
@@ -205,7 +207,7 @@ TEST(Waiting, RestsNeverMakeAReelFrameAReelStopOrTheLedSignLate) {
     ASSERT_TRUE(m->spinning);
     const std::vector<int> starts = m->reelStartTimes, delays = m->reelStopDelays;
     std::vector<Cadence> frames;
-    for (Animation* reel : m->reels) frames.push_back(Cadence{static_cast<Uint32>(reel->framePeriod)});
+    for (auto& reel : m->reels) frames.push_back(Cadence{static_cast<Uint32>(reel->framePeriod)});
     std::vector<bool> stopped(starts.size(), false);
     atRest = [&] {
         for (size_t i = 0; i < starts.size(); ++i) {
