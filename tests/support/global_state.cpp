@@ -1,5 +1,5 @@
 // Every test leaves the process as it found it: the environment, the sound
-// folder, the timing and pointer hooks, the game's hooks and routes, the
+// folder, the write faults, what is known of the files kept and the notice, the timing and pointer hooks, the game's hooks and routes, the
 // floor's remembered tabs and machine creators, the tests' recorded pauses
 // and their clock, the SDL event queue, and the services a test may make (the
 // App, current player, display, sound player and settings), which a test
@@ -28,11 +28,13 @@
 #include "derby/demo_derby.h"
 #include "poker/video_poker.h"
 #include "player/config.h"
+#include "player/keeping.h"
 #include "player/machine_table.h"
 #include "player/player.h"
 #include "shell/app.h"
 #include "shell/display.h"
 #include "shell/ini.h"
+#include "shell/notice.h"
 #include "shell/routes.h"
 #include "shell/screen.h"
 #include "shell/sound.h"
@@ -54,6 +56,9 @@ public:
         keepService(soundPlayer, "the sound player");
         keepService(config, "the settings");
         keep(syncWritesToDisk);
+        keep(writeFault);
+        keep(keeping);
+        keep(showNotice);
         keep(soundDir);
         keep(lastMachineId);
         keep(machinemenu::lastDenominationTab);
