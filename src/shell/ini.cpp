@@ -340,7 +340,7 @@ std::string folderOf(const std::string& path) {
 }  // namespace
 
 bool syncWritesToDisk = true;
-std::function<int(const std::string& step, const std::string& path)> writeFault;
+int (*writeFault)(WriteStep step) = nullptr;
 
 std::string plainErrorText(int error) {
     switch (error) {
@@ -358,22 +358,22 @@ std::string plainErrorText(int error) {
 }
 
 bool writeFileAtomically(const std::string& path, const std::string& text, int* error) {
-    auto fault = [&path](const char* step) { return writeFault ? writeFault(step, path) : 0; };
+    auto fault = [](WriteStep step) { return writeFault ? writeFault(step) : 0; };
     auto fail = [&path, error](int err) {
         std::fprintf(stderr, "Couldn't write %s: %s\n", path.c_str(), std::strerror(err));
         if (error) *error = err;
         return false;
     };
     std::string temp = path + ".tmp" + std::to_string(static_cast<long>(getpid()));
-    if (int err = fault("open")) return fail(err);
+    if (int err = fault(WriteStep::Open)) return fail(err);
     FILE* f = std::fopen(temp.c_str(), "wb");
     if (!f) return fail(errno);
-    int err = fault("write");
+    int err = fault(WriteStep::Write);
     if (!err && (std::fwrite(text.data(), 1, text.size(), f) != text.size() || std::fflush(f) != 0 ||
                  (syncWritesToDisk && fsync(fileno(f)) != 0)))
         err = errno ? errno : EIO;
     if (std::fclose(f) != 0 && !err) err = errno ? errno : EIO;
-    if (!err) err = fault("rename");
+    if (!err) err = fault(WriteStep::Rename);
     if (!err && std::rename(temp.c_str(), path.c_str()) != 0) err = errno;
     if (err) {
         std::remove(temp.c_str());

@@ -17,7 +17,6 @@
 // reported on stderr.
 #pragma once
 
-#include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -113,15 +112,18 @@ private:
 // false.
 bool writeFileAtomically(const std::string& path, const std::string& text, int* error = nullptr);
 
-// For tests: asked before each step of writeFileAtomically with the step's
-// name ("open", "write", "rename") and the target path. A nonzero return is
-// an error number: that step then fails as if the system had said so (ENOSPC
-// for a full disk). Empty: no faults.
-extern std::function<int(const std::string& step, const std::string& path)> writeFault;
-
 // Plain words for a system error number, as a player can read them ("the
 // disk is full", "permission denied").
 std::string plainErrorText(int error);
+
+// The steps of writeFileAtomically, for writeFault.
+enum class WriteStep { Open, Write, Rename };
+
+// Asked before each step of writeFileAtomically: a non-zero errno fails that
+// step as the system would (ENOSPC at Write: a full disk). Null in the game;
+// the tests point it at a function of their own, which may also end the
+// process there, as a kill between writing and renaming would.
+extern int (*writeFault)(WriteStep step);
 
 // Whether writeFileAtomically waits for the disk (true in the game; the
 // tests, which write thousands of throw-away files, turn it off).

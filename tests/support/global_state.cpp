@@ -1,6 +1,6 @@
 // Every test leaves the process as it found it: the environment, the sound
-// folder, the write faults, what is known of the files kept and the notice, the timing and pointer hooks, the game's hooks and routes, the
-// floor's remembered tabs and machine creators, the tests' recorded pauses
+// folder, what is known of the files kept, the notice, the timing and
+// pointer hooks, the game's hooks and routes, the floor's remembered tabs and machine creators, the tests' recorded pauses
 // and their clock, the SDL event queue, and the services a test may make (the
 // App, current player, display, sound player and settings), which a test
 // must also delete: one left behind fails it. One listener saves them when a
