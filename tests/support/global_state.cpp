@@ -1,10 +1,11 @@
 // Every test leaves the process as it found it: the environment, the sound
 // folder, what is known of the files kept, the notice, the timing and
-// pointer hooks, the game's hooks and routes, the floor's remembered tabs and machine creators, the tests' recorded pauses
-// and their clock, the SDL event queue, and the services a test may make (the
-// App, current player, display, sound player and settings), which a test
-// must also delete: one left behind fails it. One listener saves them when a
-// test (or a whole suite) starts and puts them back when it ends, so the test
+// pointer hooks, the game's hooks and routes, the floor's remembered tabs
+// and machine creators, the tests' recorded pauses and their clock, the SDL
+// event queue, and the services a test may make (the App, current player,
+// display, sound player and settings), which a test must also delete: one
+// left behind fails it. One listener saves them when a test (or a whole
+// suite) starts and puts them back when it ends, so the test
 // program passes as one process as well as one test at a time.
 #include <gtest/gtest.h>
 
