@@ -48,6 +48,6 @@ public:
     // (Re)builds the board with the current text.
     void makeSign();
 
-    LedSign* sign;
-    Animation* lights;   // the chasing lights round the entrance sign
+    std::unique_ptr<LedSign> sign;
+    std::unique_ptr<Animation> lights;  // the chasing lights round the entrance sign
 };

@@ -67,7 +67,7 @@ void noticePanel(const std::string& text, const std::string& fontFile) {
     SDL_Rect panel = {Sint16((screenWidth - panelW) / 2), Sint16((screenHeight - panelH) / 2), Uint16(panelW),
                       Uint16(panelH)};
     display->clipToScreen(panel);
-    SDL_Surface* under = display->copyRegion(panel);
+    SurfacePtr under = display->copyRegion(panel);
 
     // A dark red panel in a gold frame, cream text: read at a glance over any screen.
     fill(panel, display->mapColor(230, 190, 90));
@@ -93,8 +93,7 @@ void noticePanel(const std::string& text, const std::string& fontFile) {
         if (event.type == SDL_KEYDOWN || event.type == SDL_MOUSEBUTTONDOWN) break;
     }
     if (under) {
-        display->blit(under, panel);
-        SDL_FreeSurface(under);
+        display->blit(under.get(), panel);
         display->update();
     }
 }

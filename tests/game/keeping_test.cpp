@@ -176,7 +176,7 @@ TEST_F(Keeps, TheWindowTellsAtStartAndAtTheFirstFailedSaveAndShowsItOnTheBoardAn
     testrt::startGame();
     ASSERT_EQ(notices.size(), 1u);
     EXPECT_TRUE(says(notices[0], "save/Ann_Lee.save can't be read")) << notices[0];
-    Lobby* lobby = dynamic_cast<Lobby*>(theApp->screen);
+    Lobby* lobby = dynamic_cast<Lobby*>(theApp->screen.get());
     ASSERT_NE(lobby, nullptr);
     EXPECT_EQ(lobby->sign->text.rfind("PROGRESS NOT SAVED: save/Ann_Lee.save can't be read", 0), 0u) << lobby->sign->text;
     EXPECT_TRUE(says(caption(), "PROGRESS NOT SAVED")) << caption();
@@ -187,7 +187,7 @@ TEST_F(Keeps, TheWindowTellsAtStartAndAtTheFirstFailedSaveAndShowsItOnTheBoardAn
     notices.clear();
     testrt::writeFile(savePath("Ann_Lee"), annFile);
     testrt::startGame();
-    lobby = dynamic_cast<Lobby*>(theApp->screen);
+    lobby = dynamic_cast<Lobby*>(theApp->screen.get());
     ASSERT_NE(lobby, nullptr);
     EXPECT_TRUE(notices.empty());
     EXPECT_EQ(caption(), "Corvalo Slots");
