@@ -57,10 +57,20 @@ def g_bar(d, W, H, p):
     y = (H - total) / 2
     for _ in range(n):
         x0 = (W - bw) / 2
-        d.rounded_rectangle((x0, y, x0 + bw, y + bh), radius=bh * 0.2, fill=_c("gold"))
-        d.rounded_rectangle((x0 + SS * 2, y + SS * 2, x0 + bw - SS * 2, y + bh - SS * 2), radius=bh * 0.18, fill=_c(col))
-        _text(d, (W / 2, y + bh / 2), txt, "sans-bold", bh * (0.72 if bh > H * 0.2 else 0.8), p.get("text", "cream"),
-              max_w=bw * 0.8)
+        rim = SS * int(p.get("rim_width", 2))
+        d.rounded_rectangle((x0, y, x0 + bw, y + bh), radius=bh * 0.2, fill=_c(p.get("rim", "gold")))
+        d.rounded_rectangle((x0 + rim, y + rim, x0 + bw - rim, y + bh - rim), radius=bh * 0.18, fill=_c(col))
+        if p.get("peak"):
+            # a snow-capped peak on the bar in place of the word
+            ph, cx = bh * 0.7, W / 2
+            base, top = y + bh * 0.85, y + bh * 0.15
+            d.polygon([(cx - ph * 1.3, base), (cx, top), (cx + ph * 1.3, base)], fill=_c(p["peak"]))
+            d.polygon([(cx - ph * 0.42, top + ph * 0.32), (cx, top), (cx + ph * 0.42, top + ph * 0.32),
+                       (cx + ph * 0.14, top + ph * 0.24), (cx, top + ph * 0.36), (cx - ph * 0.16, top + ph * 0.22)],
+                      fill=_c("white"))
+        else:
+            _text(d, (W / 2, y + bh / 2), txt, "sans-bold", bh * (0.72 if bh > H * 0.2 else 0.8), p.get("text", "cream"),
+                  max_w=bw * 0.8)
         y += bh + gap
 
 
@@ -77,8 +87,12 @@ def g_seven(d, W, H, p):
         wide = tmp.resize((int(w0 * stretch), H), Image.LANCZOS)
         d._image.alpha_composite(wide, ((W - wide.size[0]) // 2, 0))
         return
-    _text(d, (W / 2, H / 2 + s * 0.02), p.get("label", "7"), "serif-bold", s * 0.9, col,
-          outline=p.get("outline", "gold"), ow=int(s * 0.04), max_w=W * 0.92)
+    if p.get("burst"):
+        # a blazing star behind the figure: the super seven
+        d.polygon(_star_points(W / 2, H / 2, s * 0.5, s * 0.32, n=14), fill=_c(p["burst"]))
+        d.polygon(_star_points(W / 2, H / 2, s * 0.4, s * 0.28, n=14), fill=_c(lighter(p["burst"], 0.35)))
+    _text(d, (W / 2, H / 2 + s * 0.02), p.get("label", "7"), "serif-bold", s * (0.78 if p.get("burst") else 0.9), col,
+          outline=p.get("outline", "gold"), ow=int(s * float(p.get("outline_width", 0.04))), max_w=W * 0.92)
 
 
 def g_dice(d, W, H, p):
@@ -300,8 +314,45 @@ def g_flag(d, W, H, p):
             for j in range(2):
                 x, y = fx0 + fw * (0.08 + 0.13 * i), fy0 + fh * (0.12 + 0.25 * j)
                 d.polygon(_star_points(x, y, s * 0.03, s * 0.012), fill=_c("white"))
+    elif style == "carnival":
+        # a waving flag of three bands (purple, green, gold) with a gold crown on the middle band
+        fw, fh = s * 0.78, s * 0.6
+        bands = p.get("bands", ["purple", "green", "gold"])
+        n = 24
+        for b, col in enumerate(bands):
+            top = [(fx0 + fw * i / n, fy0 + fh * b / 3 + math.sin(i / n * 2 * math.pi) * s * 0.04) for i in range(n + 1)]
+            bot = [(x, y + fh / 3 + SS) for (x, y) in top]
+            d.polygon(top + bot[::-1], fill=_c(col))
+        cx, cy = fx0 + fw * 0.5, fy0 + fh * 0.5 + math.sin(math.pi) * s * 0.04
+        c = s * 0.1
+        d.polygon([(cx - c, cy + c * 0.6), (cx - c, cy - c * 0.5), (cx - c * 0.5, cy), (cx, cy - c * 0.8),
+                   (cx + c * 0.5, cy), (cx + c, cy - c * 0.5), (cx + c, cy + c * 0.6)], fill=_c("gold"),
+                  outline=_c("darkgold"))
+        d.ellipse((pole_x - s * 0.05, H / 2 - s * 0.5, pole_x + s * 0.05, H / 2 - s * 0.4), fill=_c("gold"))
     else:
         d.rectangle((fx0, fy0, fx0 + fw, fy0 + fh), fill=_c(p.get("color", "red")))
+
+
+def g_prizewheel(d, W, H, p):
+    """A prize wheel: coloured slices round a gold hub, a gold rim with pegs,
+    and the pointer at the top."""
+    s = min(W, H)
+    cx, cy, r = W / 2, H / 2 + s * 0.04, s * 0.44
+    d.ellipse((cx - r, cy - r, cx + r, cy + r), fill=_c(p.get("rim", "gold")))
+    cols = p.get("slices", ["red", "cream", "blue", "gold", "green", "cream", "purple", "orange"])
+    ri = r * 0.88
+    for k, col in enumerate(cols):
+        a0 = k * 360 / len(cols) - 90
+        d.pieslice((cx - ri, cy - ri, cx + ri, cy + ri), a0, a0 + 360 / len(cols), fill=_c(col),
+                   outline=_c("darkgold"), width=SS)
+    for k in range(len(cols)):
+        a = math.radians(k * 360 / len(cols) - 90)
+        x, y = cx + r * 0.94 * math.cos(a), cy + r * 0.94 * math.sin(a)
+        d.ellipse((x - s * 0.025, y - s * 0.025, x + s * 0.025, y + s * 0.025), fill=_c("white"))
+    d.ellipse((cx - r * 0.2, cy - r * 0.2, cx + r * 0.2, cy + r * 0.2), fill=_c("gold"), outline=_c("darkgold"),
+              width=SS * 2)
+    d.polygon([(cx - s * 0.08, cy - r - s * 0.06), (cx + s * 0.08, cy - r - s * 0.06), (cx, cy - r + s * 0.1)],
+              fill=_c("red"), outline=_c("darkburgundy"))
 
 
 def g_arrow(d, W, H, p):
@@ -672,7 +723,7 @@ GLYPHS = {
     "grapes": g_grapes, "horseshoe": g_horseshoe, "coin": g_coin, "crown": g_crown, "clover": g_clover,
     "flag": g_flag, "arrow": g_arrow, "flame": g_flame, "ball": g_ball, "balloon": g_balloon,
     "fish": g_fish, "climber": g_climber, "pennant": g_pennant, "token": g_token, "text": g_text, "blank": g_blank,
-    "rank": g_rank, "chip": g_chip, "microchip": g_microchip, "target": g_target, "dart": g_dart, "register": g_register,
+    "rank": g_rank, "chip": g_chip, "microchip": g_microchip, "prizewheel": g_prizewheel, "target": g_target, "dart": g_dart, "register": g_register,
     "pyramid": g_pyramid, "tablet": g_tablet, "pharaoh": g_pharaoh, "tire": g_tire,
 }
 
@@ -682,7 +733,7 @@ ALIASES = {
     "singlebar": ("bar", {"bars": 1}), "doublebar": ("bar", {"bars": 2}), "triplebar": ("bar", {"bars": 3}),
     "seven": ("seven", {}), "redseven": ("seven", {"color": "red"}), "blueseven": ("seven", {"color": "blue"}),
     "goldseven": ("seven", {"color": "gold", "outline": "darkburgundy"}),
-    "whiteseven": ("seven", {"color": "white", "outline": "red"}),
+    "whiteseven": ("seven", {"color": "white", "outline": "red", "outline_width": 0.065}),
     "dice1": ("dice", {"face": 1}), "dice2": ("dice", {"face": 2}), "dice3": ("dice", {"face": 3}),
     "dice4": ("dice", {"face": 4}), "dice5": ("dice", {"face": 5}), "dice6": ("dice", {"face": 6}),
     "orange": ("fruit", {"fruit": "orange"}), "lemon": ("fruit", {"fruit": "lemon"}),
