@@ -348,7 +348,7 @@ def visit(d, tree, machine, index):
 BALLOONS = [(71 + 73 * (k % 8) + 33, 140 + 90 * (k // 8 % 4) + 40) for k in (9, 20, 3, 30, 14, 25, 6, 17, 28, 11)]
 BONUSES = [
     ("balloonblitz", 35, [(5, None)] + [(6 + 2 * i, p) for i, p in enumerate(BALLOONS)] + [(27, None), (31, None)]),
-    ("deepsea", None, [(5, None), (6, (140, 145)), (8, None), (11, None), (14, None), (17, None)]),
+    ("deepsea", 205, [(5, None), (6, (140, 145)), (8, None), (11, None), (14, None), (17, None)]),
     ("magic", 8, [(5, None), (6, (383, 498)), (8, None), (10, None), (13, None)]),
     ("mountainclimber", 2, [(4, None), (7, None), (10, None), (14, None), (18, None)]),
     ("crazydice", 27, [(4, None), (6, None), (8, None), (11, None), (14, None)]),
@@ -358,7 +358,7 @@ BONUSES = [
                                   (19, (621, 541)), (22, None)]),
     ("patriotspinforcash", 48, [(4, None), (7, None), (10, None), (13, None), (14, (523, 541)), (18, None),
                                 (19, (642, 541)), (22, None)]),
-    ("shortcircuit", None, [(3, None), (5, None), (7, None), (10, None)]),
+    ("shortcircuit", 6, [(3, None), (5, None), (7, None), (10, None)]),
     ("dragonspin", 1, [(3, None), (5, None), (7, None), (10, None)]),
     ("doubleupbonus", 5, [(4, None), (5, (301, 445)), (7, None), (8, (300, 540)), (10, None), (13, None)]),
 ]
