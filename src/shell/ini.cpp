@@ -330,19 +330,28 @@ std::string folderOf(const std::string& path) {
 }  // namespace
 
 bool syncWritesToDisk = true;
+int (*writeFault)(WriteStep step) = nullptr;
+
+namespace {
+
+int injectedFault(WriteStep step) { return writeFault ? writeFault(step) : 0; }
+
+}  // namespace
 
 bool writeFileAtomically(const std::string& path, const std::string& text) {
     std::string temp = path + ".tmp" + std::to_string(static_cast<long>(getpid()));
-    FILE* f = std::fopen(temp.c_str(), "wb");
+    const int openFault = injectedFault(WriteStep::Open);
+    FILE* f = openFault ? nullptr : std::fopen(temp.c_str(), "wb");
     if (!f) {
-        std::fprintf(stderr, "Couldn't write %s: %s\n", path.c_str(), std::strerror(errno));
+        std::fprintf(stderr, "Couldn't write %s: %s\n", path.c_str(), std::strerror(openFault ? openFault : errno));
         return false;
     }
-    int err = 0;
-    if (std::fwrite(text.data(), 1, text.size(), f) != text.size() || std::fflush(f) != 0 ||
-        (syncWritesToDisk && fsync(fileno(f)) != 0))
+    int err = injectedFault(WriteStep::Write);
+    if (!err && (std::fwrite(text.data(), 1, text.size(), f) != text.size() || std::fflush(f) != 0 ||
+                 (syncWritesToDisk && fsync(fileno(f)) != 0)))
         err = errno ? errno : EIO;
     if (std::fclose(f) != 0 && !err) err = errno ? errno : EIO;
+    if (!err) err = injectedFault(WriteStep::Rename);
     if (!err && std::rename(temp.c_str(), path.c_str()) != 0) err = errno;
     if (err) {
         std::remove(temp.c_str());

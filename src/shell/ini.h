@@ -103,6 +103,15 @@ private:
 // file and returns false.
 bool writeFileAtomically(const std::string& path, const std::string& text);
 
+// The steps of writeFileAtomically, for writeFault.
+enum class WriteStep { Open, Write, Rename };
+
+// Asked before each step of writeFileAtomically: a non-zero errno fails that
+// step as the system would (ENOSPC at Write: a full disk). Null in the game;
+// the tests point it at a function of their own, which may also end the
+// process there, as a kill between writing and renaming would.
+extern int (*writeFault)(WriteStep step);
+
 // Whether writeFileAtomically waits for the disk (true in the game; the
 // tests, which write thousands of throw-away files, turn it off).
 extern bool syncWritesToDisk;

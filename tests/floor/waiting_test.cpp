@@ -10,6 +10,7 @@
 #include <csignal>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "derby/demo_derby.h"
 #include "floor/cashier.h"
@@ -48,9 +49,10 @@ namespace {
 
 void noRest(Uint32) {}
 
-// The first rest of the game from now on raises SIGTERM.
+// The first rest of the game from now on raises this stop signal.
+int stopSignal = SIGTERM;
 void raiseStop(Uint32) {
-    std::raise(SIGTERM);
+    std::raise(stopSignal);
     idleRest = noRest;
 }
 
@@ -78,16 +80,27 @@ M* enter(const char* id) {
 struct ModalPart {
     const char* name;
     std::function<void()> open;  // makes what it needs, armStop(), then opens the part
+    int signal = SIGTERM;        // each of the stop signals ends some of them
 };
 
 // The game as the program starts it, in the lobby, for a player who has
 // seen every help page.
-void startGame() {
+void writeFiles() {
     testrt::resetFiles("[global]\nplayers=Stop_Here\nlastplayer=Stop_Here\nfirsttimeever=0\n");
     testrt::writeFile(savefiles::savePath("Stop_Here"),
                       "[Stop_Here]\ngender=female\nmoney=40\nfirsttimelobby=0\nfirsttimeslot=0\n"
                       "firsttimenickle=0\nfirsttimepoker=0\n");
+}
+
+void startGame() {
+    writeFiles();
     testrt::startGame();
+}
+
+int runGameAsProgram() {
+    char prog[] = "corvalo";
+    char* argv[] = {prog, nullptr};
+    return runGame(1, argv);
 }
 
 class StopSignal : public testing::TestWithParam<ModalPart> {};
@@ -95,7 +108,7 @@ class StopSignal : public testing::TestWithParam<ModalPart> {};
 TEST_P(StopSignal, EndsThePartAndTheGameSavingThePlayer) {
     startGame();
     currentPlayer->money = 321.25;
-
+    stopSignal = GetParam().signal;
     GetParam().open();
     EXPECT_TRUE(quitRequested()) << "the part saw no stop signal";
     EXPECT_EQ(runFrameLoop(), 0);
@@ -103,6 +116,23 @@ TEST_P(StopSignal, EndsThePartAndTheGameSavingThePlayer) {
     for (int stop : {SIGTERM, SIGINT, SIGHUP, SIGQUIT}) std::signal(stop, SIG_DFL);
 
     EXPECT_GE(savefiles::savedMoney("Stop_Here"), 321.25) << "what the player had is saved";
+}
+
+TEST(StopSignals, EachEndsTheProgramWithStatusZeroAndThePlayerSaved) {
+    for (int signal : {SIGTERM, SIGINT, SIGHUP, SIGQUIT}) {
+        writeFiles();
+        const std::string handWritten = testrt::readFile(savefiles::savePath("Stop_Here"));
+        stopSignal = signal;
+        EXPECT_EXIT(
+            {
+                idleRest = raiseStop;
+                std::exit(runGameAsProgram());
+            },
+            testing::ExitedWithCode(0), "")
+            << signal;
+        EXPECT_NE(testrt::readFile(savefiles::savePath("Stop_Here")), handWritten) << signal << ": not saved";
+        EXPECT_EQ(savefiles::savedMoney("Stop_Here"), 40.0) << signal;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -113,16 +143,16 @@ INSTANTIATE_TEST_SUITE_P(
                       armStop();
                       MoneyInput(credits, findDenominationValue(1.0f), reelMoneyPopup);
                   }},
-        ModalPart{"help_pages", [] { armed(enter<Screen>("10x")); showSlotHelpPages(); }},
+        ModalPart{"help_pages", [] { armed(enter<Screen>("10x")); showSlotHelpPages(); }, SIGHUP},
         ModalPart{"marquee", [] { showMarquee(armed(enter<Screen>("10x")), "top"); }},
-        ModalPart{"machine_menu", [] { showMachineMenu(armed(theApp->screen)); }},
-        ModalPart{"registration_form", [] { armStop(); runRegistrationForm(); }},
+        ModalPart{"machine_menu", [] { showMachineMenu(armed(theApp->screen)); }, SIGINT},
+        ModalPart{"registration_form", [] { armStop(); runRegistrationForm(); }, SIGQUIT},
         ModalPart{"purchase_dialogue", [] {
                       TrophyRoom* room = new TrophyRoom();
                       theApp->setScreen(room);
                       armed(room)->runPurchaseDialogue(prizeIds.front());
                   }},
-        ModalPart{"movie", [] { armStop(); playJackpotMovie(nullptr); }},
+        ModalPart{"movie", [] { armStop(); playJackpotMovie(nullptr); }, SIGHUP},
         ModalPart{"double_up_offer", [] {
                       int amount = 10;
                       armed(enter<DoubleUpBonus>("doubleupbonus"))->offerDoubleUp(amount);
@@ -131,9 +161,9 @@ INSTANTIATE_TEST_SUITE_P(
                       DoubleUpBonus* m = armed(enter<DoubleUpBonus>("doubleupbonus"));
                       EXPECT_EQ(m->playDoubleUp(10), 10) << "the stake stands";
                   }},
-        ModalPart{"cash_wheel", [] { armStop(); runCashWheelBonus(); }},
+        ModalPart{"cash_wheel", [] { armStop(); runCashWheelBonus(); }, SIGINT},
         ModalPart{"wheel_gamble", [] { armStop(); runGambleWheelBonus(diceWheel(), diceGamble()); }},
-        ModalPart{"dice_bonus", [] { armed(enter<CrazyDice>("crazydice"))->runDiceBonus(); }},
+        ModalPart{"dice_bonus", [] { armed(enter<CrazyDice>("crazydice"))->runDiceBonus(); }, SIGQUIT},
         ModalPart{"golf_shot", [] { armed(enter<HoleInOne>("holeinone"))->playBallAnimation(0, 0); }},
         ModalPart{"mountain_climb", [] { armed(enter<MountainClimber>("mountainclimber"))->runClimbBonus(); }},
         ModalPart{"balloons", [] { armed(enter<BalloonBlitz>("balloonblitz"))->runBalloonBonus(); }},
@@ -175,6 +205,74 @@ struct Cadence {
         ++changes;
     }
 };
+
+TEST(Waiting, ARestLastsUntilTheNextTimedThingAtMostTenMsAndAPauseEndsAtACloseOrAStopSignal) {
+    ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0);
+    mediaTicks = fakeClock;
+    idleRest = restOnFakeClock;
+    std::vector<Uint32> rests;
+    atRest = [&] { rests.push_back(fakeNow); };
+    const auto restsTaken = [&](const std::function<void()>& wait) {
+        rests.clear();
+        const Uint32 start = fakeNow;
+        wait();
+        std::vector<Uint32> lengths;
+        for (size_t i = 0; i < rests.size(); ++i) lengths.push_back((i + 1 < rests.size() ? rests[i + 1] : fakeNow) - rests[i]);
+        EXPECT_TRUE(rests.empty() || rests[0] == start);
+        return lengths;
+    };
+    using Rests = std::vector<Uint32>;
+    restUntilDue();  // forgets what earlier screens told
+    EXPECT_EQ(restsTaken([] { restUntilDue(); }), Rests{10});  // nothing timed
+    EXPECT_EQ(restsTaken([] { wakeBy(fakeNow + 500); restUntilDue(); }), Rests{10});
+    EXPECT_EQ(restsTaken([] { wakeBy(fakeNow + 7); wakeBy(fakeNow + 4); wakeBy(fakeNow + 9); restUntilDue(); }), Rests{4});
+    EXPECT_EQ(restsTaken([] { wakeBy(fakeNow - 5); restUntilDue(); }), Rests{1});  // already late
+    EXPECT_EQ(restsTaken([] { restUntilDue(); }), Rests{10}) << "the times told are forgotten after a rest";
+    EXPECT_EQ(restsTaken([] { modalPause(35); }), (Rests{10, 10, 10, 5}));
+
+    // A window close waiting behind other input ends a pause at once and stays queued.
+    testrt::tapKey(SDLK_a);
+    testrt::pushQuit();
+    EXPECT_EQ(restsTaken([] { modalPause(5000); }), Rests{});
+    EXPECT_EQ(testrt::pendingEvents(), 3);
+    testrt::drainEvents();
+    // A stop signal during a pause ends it after the rest it came in.
+    installStopSignalHandlers();
+    atRest = [&] {
+        rests.push_back(fakeNow);
+        if (rests.size() == 2) std::raise(SIGHUP);
+    };
+    EXPECT_EQ(restsTaken([] { modalPause(5000); }), (Rests{10, 10}));
+    EXPECT_TRUE(quitRequested());
+    std::signal(SIGHUP, SIG_DFL);
+    atRest = nullptr;
+    SDL_Quit();
+}
+
+TEST(Waiting, AControlComingUnderAStillMouseLightsUpAsSoonAtRestAsWithout) {
+    startGame();
+    mediaTicks = fakeClock;
+    idleRest = restOnFakeClock;
+    Screen* lobby = theApp->screen;
+    Widget* target = nullptr;
+    for (Widget* w : lobby->buttons)
+        if (!target && w->kind == widgetButton) target = w;
+    ASSERT_NE(target, nullptr);
+    const int x = target->x + target->width() / 2, y = target->y + target->height() / 2;
+    ASSERT_EQ(lobby->buttonAt(x, y), target);
+    SDL_WarpMouse(static_cast<Uint16>(x), static_cast<Uint16>(y));
+    testrt::drainEvents();  // no motion event: only the counted looks can see it
+    const Uint32 start = fakeNow;
+    atRest = [&] {
+        if (lobby->hovered == target || fakeNow - start > 5000) theApp->quit = 1;
+    };
+    runFrameLoop();
+    EXPECT_EQ(lobby->hovered, target);
+    EXPECT_EQ(target->state, 1);
+    EXPECT_LE(fakeNow - start, static_cast<Uint32>(hoverCheckInterval + 10)) << "one look every 50 ms at rest";
+    testrt::stopGame();
+    atRest = nullptr;
+}
 
 TEST(Waiting, RestsNeverMakeAReelFrameAReelStopOrTheLedSignLate) {
     startGame();

@@ -71,7 +71,16 @@ protected:
 }  // namespace
 
 TEST_F(ThreeReelPlay, KeysBetAndSpinOnlyWhileIdle) {
+    // Bet max needs three credits; bet one needs a credit beyond the bet and stops at three coins.
+    m->credits = 2;
+    key(SDLK_m);
+    for (int i = 0; i < 3; ++i) key(SDLK_n);
+    EXPECT_FALSE(m->spinning);
+    EXPECT_EQ(m->coins, 2);
     m->credits = 20;
+    for (int i = 0; i < 2; ++i) key(SDLK_n);
+    EXPECT_EQ(m->coins, 3) << "bet one never goes past the maximum";
+    m->coins = 0;
     key(SDLK_n);
     key(SDLK_n);
     EXPECT_EQ(m->coins, 2);

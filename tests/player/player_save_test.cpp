@@ -7,6 +7,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -17,6 +18,7 @@
 #include "player/player.h"
 #include "player/save_files.h"
 #include "player/stats_screen.h"
+#include "shell/ini.h"
 #include "shell/util.h"
 #include "support/runtime.h"
 
@@ -214,16 +216,34 @@ TEST(CoreConfig, LastPlayerOpensThatProfileAndUnknownKeysSurvive) {
     EXPECT_EQ(savedMoney("Bo_Ray"), 12.25);
 }
 
-TEST(CoreConfig, StartUpRemovesOnlyStaleTemporariesOfItsOwnFiles) {
+TEST(CoreConfig, AKillBetweenWriteAndRenameLosesNothingAndTheNextStartClearsUpOnlyItsOwnLeftovers) {
     testrt::resetFiles();
-    const std::string root = testrt::root();
-    const std::string stale[] = {root + "/config.ini.tmp999999999", root + "/save/Ann_Lee.save.tmp999999999"};
+    const std::string root = testrt::root(), save = savePath("Ann_Lee");
+    testrt::writeFile(save, "[Ann_Lee]\nmoney=12.5\n");
+    // The game is killed once the new file is written, before it replaces the old one.
+    EXPECT_EXIT(
+        {
+            writeFault = [](WriteStep step) { return step == WriteStep::Rename ? (std::_Exit(7), 0) : 0; };
+            Player ann("Ann_Lee");
+            ann.money = 99;
+            ann.saveNow();
+        },
+        testing::ExitedWithCode(7), "");
+    EXPECT_EQ(testrt::readFile(save), "[Ann_Lee]\nmoney=12.5\n");
+    std::vector<std::string> left;
+    for (const auto& entry : std::filesystem::directory_iterator(root + "/save")) left.push_back(entry.path());
+    ASSERT_EQ(left.size(), 2u);
+    const std::string temp = left[0] == save ? left[1] : left[0];
+    EXPECT_NE(testrt::readFile(temp).find("money=99"), std::string::npos);
+
+    const std::string stale = root + "/config.ini.tmp999999999";
     const std::string kept[] = {root + "/notes.txt.tmp999999999", root + "/save/Ann_Lee.save.tmp1",  // pid 1 runs
                                 root + "/save/Ann_Lee.save.tmpx"};
-    for (const std::string& path : stale) testrt::writeFile(path, "half");
+    testrt::writeFile(stale, "half");
     for (const std::string& path : kept) testrt::writeFile(path, "other");
     { Config cfg; }
-    for (const std::string& path : stale) EXPECT_FALSE(testrt::fileExists(path)) << path;
+    for (const std::string& path : {stale, temp}) EXPECT_FALSE(testrt::fileExists(path)) << path;
+    EXPECT_EQ(testrt::readFile(save), "[Ann_Lee]\nmoney=12.5\n");
     for (const std::string& path : kept) {
         EXPECT_TRUE(testrt::fileExists(path)) << path;
         std::remove(path.c_str());

@@ -54,6 +54,7 @@ public:
         keepService(soundPlayer, "the sound player");
         keepService(config, "the settings");
         keep(syncWritesToDisk);
+        keep(writeFault);
         keep(soundDir);
         keep(lastMachineId);
         keep(machinemenu::lastDenominationTab);
