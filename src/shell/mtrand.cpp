@@ -62,6 +62,12 @@ Twister shown(5489u ^ shownSeedOffset);
 
 }  // namespace
 
+uint32_t developmentSeed = 0;
+
+void openingDraws() {
+    if (developmentSeed != 0) sgenrand(developmentSeed);
+}
+
 void sgenrand(uint32_t seed) {
     outcomes.seed(seed);
     shown.seed(seed ^ shownSeedOffset);
