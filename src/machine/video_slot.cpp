@@ -272,7 +272,7 @@ void VideoSlotMachine::flashWinningLines() {
     if (!display || !display->hasSurface()) return;
     SDL_Rect area = reelArea;
     savedReelArea = display->copyRegion(area);
-    for (Payline* line : paylines) {
+    for (const auto& line : paylines) {
         if (line->number > lines || !line->hit) continue;
         Image picture("../gfx/nicklepaylines/payline_" + std::to_string(line->number) + ".png", false, true);
         if (line->number < 1 || line->number > 9) continue;
@@ -362,7 +362,7 @@ void VideoSlotMachine::settle() {
 
 void VideoSlotMachine::addOfAKind(int count, const ReelSymbolList& list, int award) {
     if (count < 1 || count > 5) return;
-    LinePay* p = new LinePay();
+    LinePay* p = addLinePay();
     p->setAward(award);
     p->count = count;
     for (int k = 0; k < 5; ++k) {
@@ -373,7 +373,6 @@ void VideoSlotMachine::addOfAKind(int count, const ReelSymbolList& list, int awa
         else
             p->addSymbols(k, symbols);
     }
-    linePays.push_back(p);
 }
 
 void VideoSlotMachine::addOneOfAKind(const ReelSymbolList& list, int award) { addOfAKind(1, list, award); }
