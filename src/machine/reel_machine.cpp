@@ -173,7 +173,9 @@ void ReelMachine::addPaylineImage(const std::string& file, int x, int y, bool ke
 
 void ReelMachine::sortLinePays() {
     std::stable_sort(linePays.begin(), linePays.end(),
-                     [](const std::unique_ptr<LinePay>& a, const std::unique_ptr<LinePay>& b) { return a->award > b->award; });
+                     [](const std::unique_ptr<LinePay>& a, const std::unique_ptr<LinePay>& b) {
+                         return a->award > b->award;
+                     });
 }
 
 // ---- the draw and the lines ------------------------------------------------------

@@ -47,11 +47,9 @@ constexpr int VideoSlotMachine::reelX[5];
 int VideoSlotMachine::flashDelay = 200;
 
 VideoSlotMachine::VideoSlotMachine(const VideoSlotTables& machineTables)
-    : tables(machineTables), lastBetLabel(nullptr), scatterWin(false) {}
+    : tables(machineTables), scatterWin(false) {}
 
-VideoSlotMachine::~VideoSlotMachine() {
-    delete lastBetLabel;
-}
+VideoSlotMachine::~VideoSlotMachine() = default;
 
 // ---- set-up ------------------------------------------------------------------
 
@@ -61,8 +59,7 @@ void VideoSlotMachine::init() {
     coins = 0;
     maxLines = 5;
     reelCount = 5;
-    delete lastBetLabel;
-    lastBetLabel = nullptr;
+    lastBetLabel.reset();
     savedReelArea.reset();
     ReelMachine::init();
     showLastBet(0);
@@ -116,8 +113,7 @@ void VideoSlotMachine::createVideoMeters(const VideoMeterPoints& at) {
     creditMeter = std::make_unique<TextLabel>("../fonts/nickle4.ttf", 14, "0", at.creditX, at.creditY, 1, 255, 0, 0, 0);
     paidMeter = std::make_unique<TextLabel>("../fonts/nickle3.ttf", 32, "0", at.paidX, at.paidY, 5, 255, 0, 0, 0);
     betMeter = std::make_unique<TextLabel>("../fonts/nickle4.ttf", 14, "0", at.betX, at.betY, 1, 255, 0, 0, 0);
-    delete lastBetLabel;
-    lastBetLabel = new TextLabel("../fonts/nickle4.ttf", 14, "0", at.lastBetX, at.lastBetY, 1, 255, 0, 0, 0);
+    lastBetLabel = std::make_unique<TextLabel>("../fonts/nickle4.ttf", 14, "0", at.lastBetX, at.lastBetY, 1, 255, 0, 0, 0);
 }
 
 void VideoSlotMachine::showLastBet(int amount) {
