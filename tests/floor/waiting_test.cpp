@@ -249,7 +249,7 @@ TEST(Waiting, ARestLastsUntilTheNextTimedThingAtMostTenMsAndAPauseEndsAtACloseOr
     SDL_Quit();
 }
 
-TEST(Waiting, AControlComingUnderAStillMouseLightsUpAsSoonAtRestAsWithout) {
+TEST(Waiting, AControlComingUnderAStillMouseLightsUpAsSoonAtRestAsWithoutAndTheExitEndsTheLoop) {
     startGame();
     mediaTicks = fakeClock;
     idleRest = restOnFakeClock;
@@ -270,6 +270,10 @@ TEST(Waiting, AControlComingUnderAStillMouseLightsUpAsSoonAtRestAsWithout) {
     EXPECT_EQ(lobby->hovered, target);
     EXPECT_EQ(target->state, 1);
     EXPECT_LE(fakeNow - start, static_cast<Uint32>(hoverCheckInterval + 10)) << "one look every 50 ms at rest";
+    // And the lobby's exit ends the frame loop.
+    theApp->quit = 0;
+    testrt::clickControl(*lobby, "exit");
+    EXPECT_EQ(theApp->quit, 1);
     testrt::stopGame();
     atRest = nullptr;
 }
