@@ -9,8 +9,9 @@ looks at the result.
 - every file the recipes name exists; pictures open and have the size their
   recipe asks for; colour-keyed pictures have the key colour top-left; a
   button's state pictures differ from each other;
-- every sound is a 22050 Hz, 16-bit, mono WAV with sound in it, and the loops
-  meet themselves at the seam without a click;
+- every sound is a 22050 Hz, 16-bit, mono WAV with sound in it; a clip that
+  doesn't loop ends in silence (no click when it stops); the loops meet
+  themselves at the seam without a click and at the same level;
 - the LED font has a 7-row glyph for every printable character.
 Exits 1 on the first kind of failure, with the offending files listed."""
 import hashlib
@@ -56,6 +57,26 @@ def loop_seam_ok(samples):
     steps = np.abs(np.diff(s))
     seam = abs(s[0] - s[-1])
     return seam <= max(np.max(steps) * 1.05, 64)
+
+
+def ends_quiet(samples):
+    """The last 2 ms of a clip stay under 5% of its peak: it fades out rather
+    than stopping mid-swing (which clicks)."""
+    s = np.abs(samples.astype(np.float64))
+    return np.max(s[-int(0.002 * 22050):]) <= 0.05 * max(np.max(s), 1)
+
+
+def loop_level_ok(samples):
+    """The 20 ms before the seam and the 20 ms after it are within 1.25 times
+    each other's level (RMS), and so are the last and the first millisecond:
+    played round, the loop neither swells nor dips nor ticks at its seam."""
+    s = samples.astype(np.float64)
+    floor = 0.002 * max(np.max(np.abs(s)), 1)
+    for w in (int(0.02 * 22050), int(0.001 * 22050)):
+        before, after = (np.sqrt(np.mean(x ** 2)) + floor for x in (s[-w:], s[:w]))
+        if max(before, after) > 1.25 * min(before, after):
+            return False
+    return True
 
 
 def planned():
@@ -116,6 +137,10 @@ def check_tree(root, jobs):
                 elif item["kind"] == "loop" or item.get("preset") == "hum":
                     if not loop_seam_ok(data):
                         failures.append("%s: clicks at the loop seam" % where)
+                    if not loop_level_ok(data):
+                        failures.append("%s: changes level across the loop seam" % where)
+                elif not ends_quiet(data):
+                    failures.append("%s: stops at full level (clicks): fade it out" % where)
             elif o.endswith(".def"):
                 failures += check_ledfont(p)
         if item["kind"] == "button" and len(outs) > 1:

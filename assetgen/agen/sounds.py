@@ -175,7 +175,11 @@ def k_jingle(item):
 
 def k_loop(item):
     """A soft ambient loop. Every partial and every swell makes a whole number of
-    cycles in the loop's length, so the seam is silent."""
+    cycles in the loop's length, so the seam is silent. The tones start at phase
+    0 and every swell, vibrato and gate is at its low point at the seam
+    (cosines), so the clip is mirrored there: the level just before the seam
+    is the level just after it, and the seam falls in a quiet moment. Ticks
+    sit in the middle of their gaps at the seam, not on it."""
     L = float(item.get("length", 4.0))
     t = _t(L)
     out = np.zeros(len(t))
@@ -202,14 +206,14 @@ def k_loop(item):
                 f = round(note_freq(note) * L) / L
                 out += wavefn(wk, 2 * np.pi * f * t)
     swell = item.get("swell", 2)
-    out *= 0.75 + 0.25 * np.sin(2 * np.pi * swell * t / L)
+    out *= 0.75 - 0.25 * np.cos(2 * np.pi * swell * t / L)
     if item.get("pulse"):
         # on/off gating a whole number of times per loop (buzzes, warbles)
         k = max(1, round(float(item["pulse"]) * L))
-        out *= 0.55 + 0.45 * np.sign(np.sin(2 * np.pi * k * t / L) + 1e-9)
+        out *= 0.55 - 0.45 * np.sign(np.cos(2 * np.pi * k * t / L) + 1e-9)
     if item.get("vibrato"):
         k = max(1, round(float(item["vibrato"]) * L))
-        out *= 0.7 + 0.3 * np.sin(2 * np.pi * k * t / L)
+        out *= 0.7 - 0.3 * np.cos(2 * np.pi * k * t / L)
     if item.get("ticks"):
         # a train of evenly spaced clicks (counters, ratchets); each ends before the next
         k = int(item["ticks"])
@@ -218,11 +222,14 @@ def k_loop(item):
         tick_train = np.zeros(n)
         for j in range(k):
             tick_train[j * per:j * per + len(tk)] += tk[:n - j * per]
-        out = out * float(item.get("bed", 0.0)) + tick_train
+        out = out * float(item.get("bed", 0.0)) + np.roll(tick_train, max(0, per - len(tk)) // 2)
     if item.get("murmur", 0):
-        # a room murmur: noise made periodic by wrapping a filtered block around the seam
+        # a room murmur: noise made periodic by filtering three copies and keeping
+        # the middle one (the filter looks ahead, so the last copy feeds the seam)
         nz = _rng(item).uniform(-1, 1, n)
-        nz = _lp_fast(np.concatenate([nz, nz]), 500)[n:2 * n]
+        nz = _lp_fast(np.concatenate([nz, nz, nz]), 500)[n:2 * n]
+        # mirrored about the seam like the tones, so it carries the same level across it
+        nz = (nz - np.roll(nz[::-1], 1)) / np.sqrt(2)
         out += nz * float(item["murmur"]) * 8
     return out
 
@@ -323,7 +330,9 @@ def _engine(item, L):
     t = _t(L)
     f = 50 + 90 * (t / L) ** 0.6
     ph = 2 * np.pi * np.cumsum(f) / RATE
-    return wavefn("saw", ph) * 0.7 + noise(item, L, 400, decay=0) * 0.5
+    # the engine dies away over the last third instead of stopping at full throttle
+    fade = np.clip((L - t) / (L / 3), 0, 1) ** 2
+    return (wavefn("saw", ph) * 0.7 + noise(item, L, 400, decay=0) * 0.5) * fade
 
 
 @fx("coin")
@@ -432,11 +441,25 @@ def write_wav(samples, path, peak=0.7, loudness=0.2):
     os.replace(tmp, path)
 
 
+END_FADE = 0.015   # seconds: every clip that doesn't loop ends in silence, never mid-swing
+
+
+def fade_out(s, seconds=END_FADE):
+    """The clip with its last `seconds` faded to silence (a raised cosine)."""
+    n = min(len(s), int(RATE * seconds))
+    if n > 1:
+        s = s.copy()
+        s[-n:] *= 0.5 + 0.5 * np.cos(np.pi * np.arange(1, n + 1) / n)
+    return s
+
+
 def render_sound(item, folder):
     fn = SOUND_KINDS[item["kind"]]
     s = fn(item)
     if item.get("repeat"):
         s = np.tile(s, int(item["repeat"]))
+    if item["kind"] != "loop" and item.get("preset") != "hum":
+        s = fade_out(s)
     peak = float(item.get("volume", 0.35 if item["kind"] == "loop" else 0.7))
     write_wav(s, os.path.join(folder, item["file"]), peak)
 

@@ -73,16 +73,19 @@ def _cabinet(title, pays, pays_note, feature, bottom, lines, progressive):
 
 
 def machine(folder, title, colors, pictures, looks, lines, pays, pays_note="", feature=None, bottom="",
-            progressive=False):
+            progressive=False, glass_lines=None):
     """Items of one multi-line machine: back.png, every reel picture
     (<top>_<middle>_<bottom>.png.0), the spinning frames b.png.0-19 and the
     line-number pictures. `lines` = [(number, x, y, row where it enters), ...]
-    as the machine places its line numbers; `pays` = [[label, amount], ...]."""
+    as the machine places its line numbers; `pays` = [[label, amount], ...];
+    `glass_lines` the lines under the table on the bottom glass (texts or
+    [text, "symbols"]), by default the pay note and the feature."""
     items = [
         dict(kind="background", file="back.png", style="cabinet", border=True, colors=colors,
              elements=_cabinet(title, pays, pays_note, feature, bottom, lines, progressive),
-             # the table again on the bottom glass (the marquee), with the words under it
-             glass=dict(title=title, pays=pays, lines=[pays_note] + list(feature or []) + [bottom])),
+             # the table again on the bottom glass (the marquee), with the rules under it
+             glass=dict(title=title, pays=pays,
+                        lines=glass_lines if glass_lines is not None else [pays_note] + list(feature or []))),
         dict(kind="reelpictures", pictures=pictures, looks=looks, size=REEL_SIZE, rule="parchment"),
     ]
     items += [dict(kind="text", file="linenumber%d.png" % n, size=LABEL_SIZE, text=str(n),

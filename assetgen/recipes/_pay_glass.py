@@ -15,7 +15,14 @@
 # BLANK"); a row whose symbols can't be told fails the recipe. A video row is
 # [symbol, [pays for 1, 2, 3, 4, 5 of a kind]] (0: that count doesn't pay).
 # The lines under the table tell the wilds, the scatters and the bonus, one
-# line each.
+# line each: a line is a text, or [text, "sym sym"] to show those symbols as
+# pictures before it (the symbol that stands in, scatters or starts a bonus).
+#
+# Every symbol on the machine's reels that pays, scatters or starts a bonus
+# must stand on the glass as a picture, in a row or on a line: the recipe
+# fails when one is missing. Only the blank and the symbols a machine names
+# in `QUIET` (on its reels, but paying nothing and starting nothing) may be
+# left out; an arrow form ("arrowup_bar") counts as its symbol.
 
 WORDS = {"SEVEN": "7", "SEVENS": "7", "TRIPLE BAR": "3bar", "DOUBLE BAR": "2bar", "BAR": "bar", "BARS": "bar",
          "BLANK": "blank", "BLANKS": "blank", "WILD": "wild", "WILDS": "wild", "CHERRY": "cherry",
@@ -73,7 +80,9 @@ def symbols_of(label, names):
     return [sym] * int(n) if sym else None
 
 
-def _feature_line(f):
+def _feature_line(f, names):
+    """The left glass's feature as one line, with its symbol's picture when
+    the symbol is one of the machine's own."""
     if not f:
         return ""
     words = " ".join(f.get("lines", []))
@@ -81,7 +90,15 @@ def _feature_line(f):
         words += ": " + str(f["big"])
     if f.get("under"):
         words += " - " + f["under"]
-    return words
+    sym = f.get("symbol")
+    return [words, sym] if isinstance(sym, str) and sym in names and not f.get("symbol_params") else words
+
+
+def line_parts(line):
+    """(text, [symbols]) of a glass line: a text or [text, "sym sym"]."""
+    if isinstance(line, (list, tuple)):
+        return str(line[0]), str(line[1]).split()
+    return str(line), []
 
 
 def table_of(mid):
@@ -95,7 +112,8 @@ def table_of(mid):
         return g.get("title"), g.get("unit", "PAYS PER COIN"), g["pays"], g.get("lines", []), looks, names
     for item in m.ITEMS:
         if item.get("kind") == "cabinet" and item.get("pays"):
-            lines = [item.get("pays_note", ""), _feature_line(item.get("feature")), item.get("bottom", "")]
+            # the cabinet's slogan (`bottom`) stays on the cabinet: the glass tells rules
+            lines = [item.get("pays_note", ""), _feature_line(item.get("feature"), names)]
             lines += [e["text"] for e in item.get("elements", []) if "text" in e]
             lines = item.get("glass_lines", lines)
             return (item["title"], item.get("pays_title", "PAYS PER COIN"), item["pays"],
@@ -195,9 +213,37 @@ def video_rows(rows, looks, h):
     return els
 
 
+def row_symbols(rows, names):
+    """The symbols a table's rows show as pictures."""
+    out = set()
+    for row in rows:
+        if isinstance(row[1], list):
+            out |= set(str(row[0]).split())
+        else:
+            out |= set(row[2].split() if len(row) > 2 else symbols_of(str(row[0]), names) or [])
+    return out
+
+
+def missing_pictures(mid, rows, lines, names):
+    """The machine's reel symbols that pay, scatter or start a bonus and that
+    the glass shows no picture of."""
+    m = _machine(mid)
+    _, reel = _looks_and_names(m)
+    def plain(syms):
+        return {n.split("_", 1)[1] if n.startswith("arrow") and "_" in n else n for n in syms}
+    need = plain(reel) - {"blank"} - set(m.__dict__.get("QUIET", []))
+    shown = row_symbols(rows, names)
+    for line in lines:
+        shown |= set(line_parts(line)[1])
+    return sorted(need - plain(shown))
+
+
 def glass(mid, name, style):
     """The bottom.png item of a machine called `name`."""
     title, unit, rows, lines, looks, names = table_of(mid)
+    missing = missing_pictures(mid, rows, lines, names)
+    assert not missing, ("the %s glass shows no picture of %s: a symbol that pays, scatters or starts a bonus "
+                         "stands on the glass in a row or on a line [text, \"symbol\"]" % (mid, ", ".join(missing)))
     title = title or name.upper()
     video = bool(rows) and isinstance(rows[0][1], list)
     els = [
@@ -211,11 +257,23 @@ def glass(mid, name, style):
     table = video_rows(rows, looks, h) if video else reel_rows(mid, rows, looks, names, h)
     els += table
     top = _bottom(table) + 20
-    pitch = min(30, (548 - top - 6) // max(1, len(lines)))   # clear of the glass's frame
+    parts = [line_parts(line) for line in lines]
+    pictured = any(syms for _, syms in parts)
+    pitch = min(38 if pictured else 30, (548 - top - 6) // max(1, len(lines)))   # clear of the glass's frame
     els += [{"line": [60, top, 740, top], "color": "darkgold", "width": 2}]
-    for k, line in enumerate(lines):
-        els.append({"text": line, "at": [400, top + 6 + k * pitch + pitch // 2], "anchor": "mm", "size": 18,
-                    "color": "cream", "font": "sans-bold", "max_w": 700, "max_h": pitch - 2, "table": "lines"})
+    t = pitch - 4
+    for k, (text, syms) in enumerate(parts):
+        y = top + 6 + k * pitch
+        x = 400 - (len(syms) * (t + 3) + 8) // 2 if syms else 400
+        for j, sym in enumerate(syms):
+            els += _tile(sym, looks, 60 + j * (t + 3), y + 2, t)
+        left = 60 + len(syms) * (t + 3) + 8
+        if syms:
+            els.append({"text": text, "at": [left, y + pitch // 2], "anchor": "lm", "size": 18, "color": "cream",
+                        "font": "sans-bold", "max_w": 740 - left, "max_h": pitch - 2, "table": "lines"})
+        else:
+            els.append({"text": text, "at": [x, y + pitch // 2], "anchor": "mm", "size": 18, "color": "cream",
+                        "font": "sans-bold", "max_w": 700, "max_h": pitch - 2, "table": "lines"})
     els.append({"text": "Press a key or click to return to the machine", "at": [400, 588], "size": 11,
                 "color": "parchment"})
     return {"kind": "background", "file": "bottom.png", "dir": "gfx/" + mid, "size": [800, 600],

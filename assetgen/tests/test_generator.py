@@ -95,6 +95,78 @@ class RecipeMistakes(unittest.TestCase):
                     self.assertIn(w, r.stderr + r.stdout)
 
 
+def build_recipes(files, helpers=()):
+    """Builds a recipes folder of `files` (name: text) plus copies of the
+    named helpers of the real one; returns the generator's result."""
+    with tempfile.TemporaryDirectory() as recipes, tempfile.TemporaryDirectory() as out:
+        for name, text in files.items():
+            os.makedirs(os.path.dirname(os.path.join(recipes, name)), exist_ok=True)
+            with open(os.path.join(recipes, name), "w") as f:
+                f.write(textwrap.dedent(text) + "\n")
+        for h in helpers:
+            with open(os.path.join(ASSETGEN, "recipes", h)) as src, open(os.path.join(recipes, h), "w") as f:
+                f.write(src.read())
+        return generate(out, "--recipes", recipes, "--jobs", "2", timeout=120)
+
+
+class GlassCheck(unittest.TestCase):
+    """A pay glass that leaves out the picture of a symbol on the reels that
+    pays, scatters or starts a bonus stops the build; one that shows it on a
+    rule line, or a symbol the machine names as paying nothing, passes."""
+
+    MACHINE = """
+        FOLDER = "gfx/toy"
+        GLASS = dict(pays=[["cherry", [0, 2, 5, 10, 20]], ["bell", [0, 0, 10, 20, 50]]], lines=%s)
+        QUIET = %s
+        ITEMS = [dict(kind="reelpictures", reel=False, size=[60, 90],
+                      pictures=["cherry_bell_star", "bell_star_blank", "cherry_blank_cloud"],
+                      looks=dict(cloud=dict(glyph="token", label="C")))]
+        """
+    GLASS = 'from _pay_glass import glass\nFOLDER = "gfx"\nITEMS = [glass("toy", "Toy", "blue")]'
+
+    def run_with(self, lines, quiet):
+        return build_recipes({"machines/toy.py": self.MACHINE % (lines, quiet), "glass.py": self.GLASS},
+                             helpers=["_pay_glass.py"])
+
+    def test_missing_picture_fails_and_a_pictured_line_passes(self):
+        r = self.run_with('["STARS PAY ANYWHERE"]', '["cloud"]')
+        self.assertNotEqual(0, r.returncode)
+        self.assertIn("glass.py", r.stderr + r.stdout)
+        self.assertIn("toy glass shows no picture of star", r.stderr + r.stdout)
+        r = self.run_with('[["STARS PAY ANYWHERE", "star"]]', '[]')
+        self.assertNotEqual(0, r.returncode)
+        self.assertIn("no picture of cloud", r.stderr + r.stdout)
+        r = self.run_with('[["STARS PAY ANYWHERE", "star"]]', '["cloud"]')
+        self.assertEqual(0, r.returncode, r.stderr + r.stdout)
+
+
+class SoundChecks(unittest.TestCase):
+    """check.py catches a clip that stops at full level and a loop whose
+    level jumps at the seam, and passes the generator's own clips of both
+    kinds (an engine rev, a yodel with vibrato, a ticking counter)."""
+
+    def test_clicks_and_seam_jumps_are_caught(self):
+        import numpy as np
+        from agen.sounds import fade_out, k_fx, k_loop
+        t = np.arange(22050) / 22050
+        tone = np.sin(2 * np.pi * 441 * t) * 20000
+        self.assertFalse(check.ends_quiet(tone.astype("<i2")))           # cut off mid-swing
+        self.assertTrue(check.ends_quiet(fade_out(tone).astype("<i2")))
+        rev = k_fx(dict(file="e.wav", preset="engine", length=1.0))
+        self.assertTrue(check.ends_quiet((rev / np.max(np.abs(rev)) * 20000).astype("<i2")))
+        swell = tone * (1 + t)                                           # half as loud at the end as at the start
+        self.assertFalse(check.loop_level_ok(swell.astype("<i2")))
+        self.assertTrue(check.loop_level_ok(tone.astype("<i2")))
+        for loop in (dict(file="y.wav", length=2.0, notes=["G4", "D5"], vibrato=6),
+                     dict(file="m.wav", length=3.0, chords=[["C3", "G3"], ["F3", "C4"]], murmur=1.0, swell=3),
+                     dict(file="c.wav", length=1.0, notes=["C4"], ticks=12, pitch=1800)):
+            with self.subTest(loop["file"]):
+                s = k_loop(loop)
+                s = (s / np.max(np.abs(s)) * 20000).astype("<i2")
+                self.assertTrue(check.loop_level_ok(s))
+                self.assertTrue(check.loop_seam_ok(s))
+
+
 class LedFontChecker(unittest.TestCase):
     """The checker reads the file as the signs do: rows that start with '#'
     are rows, and a glyph with a row too many or too few is caught."""

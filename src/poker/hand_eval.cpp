@@ -61,8 +61,8 @@ HandShape handShape(const int rank[5], const int suit[5], bool anyWild, int pair
         }
     }
     const bool distinct = hi >= 0 && pairs == 0 && !trips && s.quadRank == 0 && !s.has(Hand::FiveOfAKind);
-    const bool wheel = distinct && hi == kAce && counts[2] && counts[3] && counts[4] && counts[5];
-    const bool straight = distinct && (hi - lo == 4 || wheel);
+    // The ace counts high only: A-2-3-4-5 spans 12 and is no straight.
+    const bool straight = distinct && hi - lo == 4;
     const bool royalShape = distinct && hi - lo == 4 && oneSuit && hi == kAce && lo == 10;
 
     if (royalShape) s.holds |= anyWild ? bit(Hand::WildRoyalFlush) : bit(Hand::NaturalRoyalFlush);

@@ -18,7 +18,7 @@ enum class Hand : int {
     HighPair,           // a single pair at or above the table's lowest paying rank
     TwoPair,
     ThreeOfAKind,
-    Straight,           // five in sequence; A-2-3-4-5 counts, the ace low there only
+    Straight,           // five in sequence; the ace is high only, so A-2-3-4-5 is none
     Flush,
     FullHouse,
     FourOfAKind,

@@ -119,6 +119,7 @@ TEST_F(CashierTest, FundsTheLowMoneyReminderTheSoundSwitchAndTheWayToTheLobby) {
     EXPECT_TRUE(heard("lobyneed.wav"));  // below fifty
     click(desk, cashierlayout::control("funds"));
     EXPECT_DOUBLE_EQ(1000.1, currentPlayer->money);
+    EXPECT_DOUBLE_EQ(1000.1, savedMoney("Ann_Lee")) << "kept at once, while still at the desk";
 
     std::string sound;
     for (const char* button : {"soundoff", "soundon"}) {
@@ -368,7 +369,6 @@ protected:
         display->update();
     }
     void TearDown() override {
-        delete host->next;
         delete host;
         FloorTest::TearDown();
     }
@@ -394,7 +394,7 @@ TEST_F(MenuTest, ChoosingAMachineStartsItAtTheTabsCoinValue) {
     tapClick(machineButtonRect(index));
     showMachineMenu(host);
 
-    StandIn* machine = dynamic_cast<StandIn*>(host->next);
+    StandIn* machine = dynamic_cast<StandIn*>(host->next.get());
     ASSERT_NE(nullptr, machine);
     EXPECT_EQ(id, machine->name);
     EXPECT_EQ(denominationTable[tab]->value, machine->value);

@@ -11,8 +11,10 @@
 #include <string>
 
 #include "assets/asset_session.h"
+#include "machine/denomination.h"
 #include "player/machine_table.h"
 #include "player/money.h"
+#include "player/save_files.h"
 #include "player/player.h"
 #include "shell/mtrand.h"
 #include "support/headless.h"
@@ -57,3 +59,36 @@ INSTANTIATE_TEST_SUITE_P(EveryMachine, MoneyConservation, ::testing::ValuesIn([]
                              return ids;
                          }()),
                          [](const testing::TestParamInfo<std::string>& info) { return "m" + info.param; });
+
+// At each of the ten coin values a machine of every family is offered at:
+// $3001 typed into the money prompt buys the whole coins it pays for, the
+// dollars that buy no coin stay with the player, and a machine closed
+// without cash-out (a window close, the machine menu) hands every credit
+// back to the cent and writes the save file at once.
+TEST(CreditsOnClose, EveryCoinValueOfEveryFamily) {
+    const long long valueCents[] = {100000, 50000, 10000, 2500, 500, 100, 50, 25, 10, 5};
+    testrt::resetFiles();
+    ASSERT_TRUE(testrt::startHeadless("Coin_Closer", 5000.0, false));
+    for (const char* id : {"10x", "egyptsprize", "zookeeper", "jacksorbetter", "demoderby"}) {
+        int values = 0;
+        for (long long cents : valueCents) {
+            const Denomination* d = findDenominationValue(static_cast<float>(cents / 100.0));
+            ASSERT_NE(d, nullptr) << cents;
+            if (!d->offers(id)) continue;
+            ++values;
+            SCOPED_TRACE(std::string(id) + " at " + std::to_string(cents) + " cents");
+            Screen* screen = testrt::openMachine<Screen>(id, "3001", cents / 100.0f);
+            Bank* bank = dynamic_cast<Bank*>(screen);
+            ASSERT_NE(bank, nullptr);
+            const long long bought = 300100 / cents;
+            EXPECT_EQ(bank->credits, bought);
+            EXPECT_EQ(Money::dollars(currentPlayer->money).inCents(), 500000 - bought * cents);
+            delete screen;
+            EXPECT_EQ(Money::dollars(currentPlayer->money).inCents(), 500000);
+            EXPECT_EQ(savefiles::savedMoney("Coin_Closer"), 5000.0);
+            currentPlayer->money = 5000.0;
+        }
+        EXPECT_GE(values, 6) << id;
+    }
+    testrt::stopHeadless();
+}

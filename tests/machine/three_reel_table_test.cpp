@@ -3,6 +3,7 @@
 // draw numbers, a whole-bet rule's span, and tables that would break it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "machine/three_reel_test_machine.h"
@@ -112,5 +113,36 @@ TEST(ThreeReelDraw, TablesThatCannotBeDrawnStillEnd) {
         EXPECT_FALSE(m.result.matched) << t.what;
         EXPECT_EQ(m.result.chosen.size(), m.symbols.empty() ? 0u : 3u) << t.what;
         EXPECT_NE(out.find(t.said), std::string::npos) << t.what << ": " << out;
+    }
+}
+
+// A wild that always comes up shows on two reels at most, multiplies the
+// award by its multiplier once for each, and never shows on a rule that
+// takes no wild or on a symbol it does not stand for.
+TEST(ThreeReelDraw, AtMostTwoWildsASpin) {
+    TableMachine m;
+    for (const char* n : {"blank", "a", "c", "wild"}) m.addSymbol(n, 1);
+    m.addPlainWild(3);
+    m.wilds[0]->substituteList.erase(std::find(m.wilds[0]->substituteList.begin(),
+                                               m.wilds[0]->substituteList.end(), m.findSymbol("c")));
+    m.addThreeOfAKind(m.symbolList({"a"}), 10, 0.1f, 0);
+    m.addNoWildRule(m.symbolList({"a"}), 20, -1, false);
+    m.addThreeOfAKind(m.symbolList({"c"}), 40, 0.1f, 0);
+    m.wildChance = 1;
+    const struct {
+        int award, coins, win;
+        const char* shown;
+    } spins[] = {{10, 1, 90, "wild wild a"}, {10, 3, 270, "wild wild a"},
+                 {20, 2, 40, "a a a"},       {40, 1, 40, "c c c"}};
+    for (const auto& s : spins) {
+        m.coins = s.coins;
+        m.buildActiveRules();
+        for (const PayRule& r : m.activeRules)
+            if (r.award == s.award) m.forcedStop = r.rangeStart;
+        m.spin();
+        std::string shown;
+        for (int reel = 0; reel < 3; ++reel) shown += (reel ? " " : "") + m.result.chosenSymbol(reel)->name;
+        EXPECT_EQ(shown, s.shown) << s.award;
+        EXPECT_EQ(m.win, s.win) << s.award;
     }
 }

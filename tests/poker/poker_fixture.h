@@ -62,12 +62,27 @@ protected:
 
 // Puts the deck's cards of the given faces into the machine's hand, as a deal would.
 inline void setHand(VideoPoker& m, const std::vector<std::pair<int, int>>& faces) {
-    for (Card* c : m.deck) c->dealt = c->held = false;
+    for (auto& c : m.deck) c->dealt = c->held = false;
     m.hand.clear();
-    for (auto f : faces)  // (rank, suit)
-        for (Card* c : m.deck)
-            if (c->rank == f.first && c->suit == f.second) m.hand.push_back(c);
+    for (auto f : faces)  // (rank, suit); each deck card once, so two jokers are two cards
+        for (auto& c : m.deck)
+            if (c->rank == f.first && c->suit == f.second && !c->dealt) {
+                c->dealt = true;
+                m.hand.push_back(c.get());
+                break;
+            }
     ASSERT_EQ(m.hand.size(), 5u);
+}
+
+// The same from a written hand, "Th Jh Qh Kh Ah": ranks 2-9, T, J, Q, K, A or
+// X for a joker, suits h(earts) s(pades) c(lubs) d(iamonds).
+inline void setHand(VideoPoker& m, const std::string& cards) {
+    std::vector<std::pair<int, int>> faces;
+    for (size_t i = 0; i + 1 < cards.size(); i += 3) {
+        const int rank = static_cast<int>(std::string("X-23456789TJQKA").find(cards[i]));
+        faces.push_back({rank, static_cast<int>(std::string("hscd").find(cards[i + 1]))});
+    }
+    setHand(m, faces);
 }
 
 }  // namespace pokertest

@@ -66,7 +66,6 @@ TEST_F(PokerTest, LeavingWithAHandOutLosesThatHand) {
     EXPECT_DOUBLE_EQ(record->totalloss, 1.25);
     ASSERT_NE(m->next, nullptr);
     EXPECT_EQ(m->next->name, "lobby");
-    delete m->next;
     delete m;
 
     // Leaving another way (the machine menu, a closed window) ends in the
@@ -95,4 +94,23 @@ TEST_F(PokerTest, SettleCountsUpRecordsPaysAndCapsTheCredits) {
     m->coinsPlayed = 1;
     m->settle(1000);
     EXPECT_EQ(m->credits, INT_MAX);
+}
+
+// Bet one needs a credit beyond the bet and stops at five coins; bet max
+// needs five credits.
+TEST_F(PokerTest, BetsStopAtFiveCoinsAndAtTheCredits) {
+    std::unique_ptr<JacksOrBetter> m(openMachine<JacksOrBetter>("jacksorbetter", "4"));
+    for (int i = 0; i < 6; ++i) m->handleEvent(testrt::keyEvent(SDLK_n));
+    EXPECT_EQ(m->coinsBet, 4);
+    m->handleEvent(testrt::keyEvent(SDLK_m));
+    EXPECT_FALSE(m->handOut) << "four credits deal no five-coin hand";
+    m->credits = 9;
+    for (int i = 0; i < 3; ++i) m->handleEvent(testrt::keyEvent(SDLK_n));
+    EXPECT_EQ(m->coinsBet, 5);
+    EXPECT_EQ(m->coinsMeter->text, "5");
+    EXPECT_EQ(m->creditMeter->text, "4");
+    m->credits = 5;
+    m->handleEvent(testrt::keyEvent(SDLK_m));
+    EXPECT_TRUE(m->handOut);
+    EXPECT_EQ(m->coinsPlayed, 5);
 }

@@ -14,4 +14,6 @@ ITEMS = machine(
     pays=[['3 WILDS (N = LINE)', '500xN'], ['3 TRIPLE BAR', 40], ['3 DOUBLE BAR', 25], ['3 BAR', 10], ['3 GOLD', 10], ['ANY 3 BARS', 5], ['2 GOLD', 5], ['1 GOLD', 2]],
     pays_note="WILD = 2 TIMES",
     feature=["EVERY WILD DOUBLES THE LINE", "3 WILDS PAY 500 TIMES THE LINE NUMBER"],
-    bottom="TWO WILDS ON A LINE PAY FOUR TIMES")
+    bottom="TWO WILDS ON A LINE PAY FOUR TIMES",
+    glass_lines=[["EVERY WILD DOUBLES THE LINE: TWO WILDS ON A LINE PAY FOUR TIMES", "wild"],
+                 "3 WILDS PAY 500 TIMES THE LINE NUMBER"])

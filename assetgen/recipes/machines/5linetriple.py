@@ -17,4 +17,6 @@ ITEMS = machine(
     pays=[['3 WILDS (N = LINE)', '500xN'], ['3 SEVENS', 80], ['3 TRIPLE BAR', 40], ['3 DOUBLE BAR', 25], ['3 BAR', 10], ['3 DICE', 10], ['ANY 3 BARS', 5], ['2 DICE', 5], ['1 DICE', 2]],
     pays_note="WILD = 3 TIMES",
     feature=["EVERY WILD TRIPLES THE LINE", "3 WILDS PAY 500 TIMES THE LINE NUMBER"],
-    bottom="TWO WILDS ON A LINE PAY NINE TIMES")
+    bottom="TWO WILDS ON A LINE PAY NINE TIMES",
+    glass_lines=[["EVERY WILD TRIPLES THE LINE: TWO WILDS ON A LINE PAY NINE TIMES", "wild"],
+                 "3 WILDS PAY 500 TIMES THE LINE NUMBER"])

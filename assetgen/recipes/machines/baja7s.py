@@ -17,4 +17,6 @@ ITEMS = machine(
           ["1 CHERRY", 2]],
     pays_note="BAJA 7 JOINS ANY 3",
     feature=["THREE BAJA 7s ON LINE 3 PAY 2500", "ON LINE 1 THEY PAY 500"],
-    bottom="THE BAJA SEVEN COMPLETES ANY THREE OF A KIND")
+    bottom="THE BAJA SEVEN COMPLETES ANY THREE OF A KIND",
+    glass_lines=[["THE BAJA SEVEN COMPLETES ANY THREE OF A KIND", "baja7"],
+                 "THREE BAJA 7s PAY 2500 ON LINE 3, 500 ON LINE 1"])

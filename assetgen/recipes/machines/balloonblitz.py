@@ -18,9 +18,9 @@ GLASS = dict(unit="PAYS PER COIN ON A LINE, SYMBOLS IN A ROW FROM THE LEFT", pay
     ["box", [0, 2, 5, 15, 75]], ["2box", [0, 5, 10, 25, 100]], ["3box", [0, 5, 10, 50, 150]],
     ["dart", [0, 0, 15, 60, 200]], ["clown", [0, 0, 25, 150, 275]], ["register target", [0, 0, 50, 100, 500]],
     ["car target", [0, 0, 60, 500, 2500]], ["target", [0, 0, 75, 1000, 5000]]],
-    lines=["THE TARGET STANDS IN FOR THE REGISTER AND THE CAR AND DOUBLES THE LINE",
-           "3, 4 OR 5 BULLSEYES IN A ROW PAY 15, 35 OR 60 x COINS (200, 600, 1500 AT THE FULL BET)",
-           "AND START THE BALLOON BONUS"])
+    lines=[["THE TARGET STANDS IN FOR THE REGISTER AND THE CAR AND DOUBLES THE LINE", "target"],
+           ["3, 4 OR 5 BULLSEYES IN A ROW START THE BALLOON BONUS AND PAY", "bullseye"],
+           "15, 35 OR 60 x COINS A LINE; AT THE FULL BET 200, 600 OR 1500"])
 
 ITEMS = [
     dict(kind="cabinet", family="video", title="ZIRIRUV UVOVE", colors=["sky", "navy"], panel="navy",

@@ -16,4 +16,5 @@ ITEMS = machine(
           ["2 ZEROS", 5, "0 0"], ["1 ZERO", 2, "0"]],
     pays_note="WILD STANDS IN",
     feature=["THE WILD STANDS IN FOR ANY SYMBOL", "THREE ONES PAY 80 ON EVERY LINE"],
-    bottom="ONES AND ZEROS PAY ON FIVE LINES")
+    bottom="ONES AND ZEROS PAY ON FIVE LINES",
+    glass_lines=[["THE WILD STANDS IN FOR ANY SYMBOL", "wild"], "THREE ONES PAY 80 ON EVERY LINE"])

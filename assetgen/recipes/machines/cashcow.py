@@ -14,4 +14,5 @@ ITEMS = machine(
           ["3 MILK", 10], ["ANY 3 BARS", 5], ["2 MILK", 5], ["1 MILK", 2]],
     pays_note="WILD JOINS ANY 3",
     feature=["THREE WILDS PAY 500 ON ANY LINE", "THE WILD COMPLETES ANY THREE"],
-    bottom="MILK, BARS AND COWS PAY ON THREE LINES")
+    bottom="MILK, BARS AND COWS PAY ON THREE LINES",
+    glass_lines=[["THE WILD COMPLETES ANY THREE", "wild"], "THREE WILDS PAY 500 ON ANY LINE"])

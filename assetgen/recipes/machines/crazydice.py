@@ -9,7 +9,7 @@ ITEMS = [
          pays=[["3 PIGS", 100], ["3 SEVENS", 50], ["3 TRIPLE BAR", 30],
                ["3 DOUBLE BAR", 20], ["3 BAR", 10], ["3 CHERRIES", 10], ["ANY 3 BARS", 5], ["2 CHERRIES", 5],
                ["1 CHERRY", 2]],
-         feature=dict(symbol="dice5", lines=["THE DIE STARTS", "THE DICE BONUS"], big="ROLL!"),
+         feature=dict(symbol="dice", lines=["THE DIE STARTS", "THE DICE BONUS"], big="ROLL!"),
          bottom="ROLL THE CRAZY DICE",
          elements=[dict(text=line, at=[721, 280 + 13 * k], anchor="mm", size=11, color="yellow",
                         font="sans-bold", max_w=134)

@@ -19,9 +19,9 @@ GLASS = dict(unit="PAYS PER COIN ON A LINE, SYMBOLS IN A ROW FROM THE LEFT", pay
     ["shell", [0, 0, 5, 10, 15]], ["star", [0, 0, 10, 20, 30]], ["crab", [0, 0, 10, 15, 20]],
     ["lobster", [0, 0, 25, 30, 50]], ["marlin", [2, 0, 0, 0, 0]], ["marlin mermaid", [0, 25, 50, 75, 250]],
     ["mermaid", [2, 30, 75, 250, 500]]],
-    lines=["THE MERMAID STANDS IN FOR THE MARLIN",
-           "3, 4 OR 5 SHARKS IN A ROW: THE FISHING BONUS AT 20, 30 OR 40 x COINS",
-           "3 SWORDFISH OR 3 FISH IN A ROW: THE FISHING BONUS AT 20 x COINS"])
+    lines=[["THE MERMAID STANDS IN FOR THE MARLIN", "mermaid"],
+           ["3, 4 OR 5 SHARKS IN A ROW: THE FISHING BONUS AT 20, 30 OR 40 x COINS", "shark"],
+           ["3 SWORDFISH OR 3 FISH IN A ROW: THE FISHING BONUS AT 20 x COINS", "swordfish fish"]])
 
 ITEMS = [
     dict(kind="cabinet", family="video", title="ZORA VAV ODIDEREVI", colors=["sea", "navy"], panel="navy",

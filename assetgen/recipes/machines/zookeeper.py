@@ -22,7 +22,7 @@ GLASS = dict(unit="PAYS PER COIN ON A LINE, SYMBOLS IN A ROW FROM THE LEFT", pay
     ["9", [0, 2, 10, 75, 250]], ["10", [0, 2, 10, 75, 250]], ["jack", [0, 5, 10, 75, 250]],
     ["queen", [0, 5, 10, 75, 250]], ["king", [0, 10, 20, 100, 500]], ["ape", [0, 0, 500, 1500, 5000]],
     ["giraffe", [0, 0, 400, 1250, 4000]], ["lion", [0, 100, 300, 1000, 3000]]],
-    lines=["ZEBRAS PAY ANYWHERE: 2, 3, 4 OR 5 REELS PAY 2, 10, 50 OR 250 x THE BET"])
+    lines=[["ZEBRAS PAY ANYWHERE: 2, 3, 4 OR 5 REELS PAY 2, 10, 50 OR 250 x THE BET", "zebra"]])
 
 ITEMS = [
     dict(kind="cabinet", family="video", title="ZOOKEEPER", colors=["felt", "darkfelt"], panel="darkfelt",

@@ -235,3 +235,33 @@ TEST_F(WheelMachines, PatriotWheelPaysItsStopFrame) {
     delete wheel;
     display->restoreScreen();
 }
+
+// Every stop frame of the three wheels, from their prize cards: the prize and
+// the colour each frame gives, and nothing one frame past the wheel.
+TEST(PrizeWheels, EveryStopFramePaysItsPrize) {
+    const std::vector<int> cash = {400, 5, 250, 25, 500, 50, 100, 15, 300, 10, 200, 50, 30, 1000, 10, 100, 25, 150, 75, 600};
+    std::string want, got;
+    for (int frame = 0; frame <= 40; ++frame) {
+        want += std::to_string(frame < 40 ? cash[frame / 2] : 0) + " ";
+        got += std::to_string(wheelPrizeAt(cashWheel(), frame)) + " ";
+    }
+    EXPECT_EQ(got, want) << "cash wheel";
+    const struct {
+        const PrizeWheelSpec& spec;
+        const char* frames;  // prize and colour of frames 0 to 23, then frame 24
+    } gambles[] = {
+        {diceWheel(), "25b 20r 20r 50b 50b 50b 100r 100r 10b 10b 10b 500r 500r 15b 15b 15b 2500r 2500r "
+                      "150b 150b 150b 30r 25b 25b 0-"},
+        {patriotWheel(), "25b 20r 20r 50b 50b 100r 100r 10b 10b 10b 500r 500r 15b 15b 15b 2500r 2500r "
+                         "150b 150b 30r 30r 30r 25b 25b 0-"},
+    };
+    for (const auto& g : gambles) {
+        std::string seen;
+        for (int frame = 0; frame <= 24; ++frame) {
+            std::string colour = "-";
+            const int prize = wheelPrizeAt(g.spec, frame, &colour);
+            seen += std::to_string(prize) + (colour == "-" ? "-" : colour.substr(0, 1)) + " ";
+        }
+        EXPECT_EQ(seen, std::string(g.frames) + " ") << g.spec.folder;
+    }
+}

@@ -1,6 +1,7 @@
 // The video slots' bonus games, played in the settle of a spin that armed
 // them with the player's input queued: what they pay, what they ignore, how
 // they end and what a window close does; and the prize draw they share.
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -50,14 +51,23 @@ const PickOne pickOnes[] = {
 
 }  // namespace
 
-// Each prize index over a seeded run of draws: about 45, 41, 8, 4, 2 and 1 in 101.
-TEST(BonusPrizeDraw, FavoursTheSmallMultipliers) {
-    sgenrand(2026);
-    int counts[6] = {};
-    for (int i = 0; i < 101000; ++i) ++counts[drawBonusMultiplier()];
-    std::string seen;
-    for (int c : counts) seen += std::to_string(c) + " ";
-    EXPECT_EQ(seen, "45104 40812 8088 3947 2041 1008 ");
+// The draw takes one number below 101: 0 wins the 100x prize, 1-2 the 50x,
+// 3-6 the 25x, 7-14 the 10x, 15-55 the 5x and 56-100 the 3x. Every number
+// is met over the seeds, each against the prize its range gives.
+TEST(BonusPrizeDraw, EachNumberWinsThePrizeOfItsRange) {
+    const int upTo[6] = {100, 55, 14, 6, 2, 0};  // the largest number of each prize index
+    std::vector<bool> met(101, false);
+    for (uint32_t seed = 1; seed <= 3000 && !HasFailure(); ++seed) {
+        sgenrand(seed);
+        const int r = static_cast<int>(genrand() % 101);
+        sgenrand(seed);
+        const int index = drawBonusMultiplier();
+        ASSERT_TRUE(index >= 0 && index < 6) << index;
+        EXPECT_TRUE(r <= upTo[index] && (index == 5 || r > upTo[index + 1])) << r << " drew prize " << index;
+        met[r] = true;
+    }
+    EXPECT_EQ(std::count(met.begin(), met.end(), true), 101);
+    EXPECT_EQ(std::vector<int>(bonusMultipliers, bonusMultipliers + 6), (std::vector<int>{3, 5, 10, 25, 50, 100}));
 }
 
 TEST_F(BonusGames, PickOneBonusesPayTheDrawnMultiplierTimesTheStake) {
