@@ -39,12 +39,11 @@ struct Panel {
 
 void PrintTo(const Panel& panel, std::ostream* out) { *out << panel.id; }
 
+// A key by the name SDL gives it ("return", "page up", "m").
 SDLKey keyNamed(const std::string& name) {
-    if (name == "return") return SDLK_RETURN;
-    if (name == "escape") return SDLK_ESCAPE;
-    if (name == "pageup") return SDLK_PAGEUP;
-    if (name == "pagedown") return SDLK_PAGEDOWN;
-    return static_cast<SDLKey>(name[0]);
+    int k = 0;
+    while (k < SDLK_LAST && name != SDL_GetKeyName(static_cast<SDLKey>(k))) ++k;
+    return static_cast<SDLKey>(k);
 }
 
 class PanelTest : public testing::TestWithParam<Panel> {
@@ -58,9 +57,9 @@ protected:
 
     double paidSoFar = 0;  // dollars the machine's plays have paid, as recorded
 
-    // c credits, b bet, w a hand or respin waiting, $ the player's money, s
-    // his saved money, v the coin value, n the screen named next, p plays
-    // recorded. What plays won is taken back off the credits, so that the
+    // c credits, b bet, w a hand or respin waiting, $ the player's money (as
+    // saved), v the coin value, p plays recorded, > the screen named next.
+    // What plays won is taken back off the credits, so that the
     // table reads the same whatever the reels or cards showed.
     std::string after(Screen& s, Bank& bank) {
         const MachineStats* stats = currentPlayer->findStats(s.name);
@@ -70,15 +69,16 @@ protected:
         int bet = 0;
         bool waiting = false;
         if (auto* m = dynamic_cast<Machine*>(&s)) bet = m->betAmount();
-        if (auto* p = dynamic_cast<VideoPoker*>(&s)) bet = p->handOut ? p->coinsPlayed : p->coinsBet, waiting = p->handOut;
+        if (auto* p = dynamic_cast<VideoPoker*>(&s))
+            bet = p->handOut ? p->coinsPlayed : p->coinsBet, waiting = p->handOut;
         if (auto* d = dynamic_cast<DemoDerby*>(&s)) bet = d->plays * d->coins, waiting = d->respinPending;
+        EXPECT_EQ(savefiles::savedMoney("Pat_Panel"), currentPlayer->money) << "money moved but was not saved";
         char text[200];
-        std::snprintf(text, sizeof text, "c=%d b=%d%s $=%g s=%g v=%g n=%s p=%d", bank.credits, bet, waiting ? " w" : "",
-                      currentPlayer->money, savefiles::savedMoney("Pat_Panel"), bank.coinValue(),
-                      s.next ? s.next->name.c_str() : "", stats->spinswon + stats->spinslost);
+        std::snprintf(text, sizeof text, "c%d b%d%s $%g v%g p%d%s%s", bank.credits, bet, waiting ? " w" : "",
+                      currentPlayer->money, bank.coinValue(), stats->spinswon + stats->spinslost, s.next ? " >" : "",
+                      s.next ? s.next->name.c_str() : "");
         // The machine stays open after a way out, so the table can go on.
-        delete s.next;
-        s.next = nullptr;
+        s.next.reset();
         return text;
     }
 };
@@ -88,7 +88,7 @@ TEST_P(PanelTest, EveryControlDoesWhatItSays) {
     ASSERT_NE(s, nullptr);
     Bank* bank = dynamic_cast<Bank*>(s);
     drainEvents();
-    EXPECT_EQ(after(*s, *bank), "c=20 b=0 $=980 s=980 v=1 n= p=0");
+    EXPECT_EQ(after(*s, *bank), "c20 b0 $980 v1 p0");
     for (const Press& press : GetParam().presses) {
         const std::string answer = press.answer;
         const auto answerIt = [&] {
@@ -113,141 +113,78 @@ INSTANTIATE_TEST_SUITE_P(
     EveryFamily, PanelTest,
     testing::Values(
         Panel{"10x", {  // three reels, three coins at most
-            {"betone", "c=20 b=1 $=980 s=980 v=1 n= p=0"},
-            {"key:n", "c=20 b=2 $=980 s=980 v=1 n= p=0"},
-            {"key:n", "c=20 b=3 $=980 s=980 v=1 n= p=0"},
-            {"key:n", "c=20 b=3 $=980 s=980 v=1 n= p=0"},
-            {"spin", "c=17 b=0 $=980 s=980 v=1 n= p=1"},
-            {"key:return", "c=17 b=0 $=980 s=980 v=1 n= p=1"},  // nothing bet
-            {"key:n", "c=17 b=1 $=980 s=980 v=1 n= p=1"},
-            {"key:return", "c=16 b=0 $=980 s=980 v=1 n= p=2"},
-            {"betmax", "c=13 b=0 $=980 s=980 v=1 n= p=3"},
-            {"key:m", "c=10 b=0 $=980 s=980 v=1 n= p=4"},
-            {"coin", "c=15 b=0 $=975 s=975 v=1 n= p=4", "5"},
-            {"money", "c=20 b=0 $=970 s=970 v=1 n= p=4", "5"},
-            {"key:pageup", "c=20 b=0 $=970 s=970 v=1 n= p=4", "press"},
-            {"key:pagedown", "c=20 b=0 $=970 s=970 v=1 n= p=4", "press"},
-            {"top", "c=20 b=0 $=970 s=970 v=1 n= p=4", "press"},
-            {"bottom", "c=20 b=0 $=970 s=970 v=1 n= p=4", "press"},
-            {"key:y", "c=20 b=0 $=970 s=970 v=1 n= p=0"},  // the machine's record back to zero
-            {"denomination", "c=0 b=0 $=990 s=990 v=5 n= p=0"},
-            {"coin", "c=2 b=0 $=980 s=980 v=5 n= p=0", "10"},
-            {"cashout", "c=0 b=0 $=990 s=990 v=5 n=lobby p=0"},
-            {"money", "c=4 b=0 $=970 s=970 v=5 n= p=0", "20"},
-            {"change", "c=0 b=0 $=990 s=990 v=5 n=cashier p=0"},
-            {"money", "c=1 b=0 $=985 s=985 v=5 n= p=0", "5"},
-            {"key:escape", "c=0 b=0 $=990 s=990 v=5 n=lobby p=0"},
+            {"betone", "c20 b1 $980 v1 p0"}, {"key:n", "c20 b2 $980 v1 p0"}, {"key:n", "c20 b3 $980 v1 p0"},
+            {"key:n", "c20 b3 $980 v1 p0"}, {"spin", "c17 b0 $980 v1 p1"},
+            {"key:return", "c17 b0 $980 v1 p1"},  // nothing bet
+            {"key:n", "c17 b1 $980 v1 p1"}, {"key:return", "c16 b0 $980 v1 p2"}, {"betmax", "c13 b0 $980 v1 p3"},
+            {"key:m", "c10 b0 $980 v1 p4"}, {"coin", "c15 b0 $975 v1 p4", "5"}, {"money", "c20 b0 $970 v1 p4", "5"},
+            {"key:page up", "c20 b0 $970 v1 p4", "press"}, {"key:page down", "c20 b0 $970 v1 p4", "press"},
+            {"top", "c20 b0 $970 v1 p4", "press"}, {"bottom", "c20 b0 $970 v1 p4", "press"},
+            {"key:y", "c20 b0 $970 v1 p0"},  // the machine's record back to zero
+            {"denomination", "c0 b0 $990 v5 p0"}, {"coin", "c2 b0 $980 v5 p0", "10"},
+            {"cashout", "c0 b0 $990 v5 p0 >lobby"}, {"money", "c4 b0 $970 v5 p0", "20"},
+            {"change", "c0 b0 $990 v5 p0 >cashier"}, {"money", "c1 b0 $985 v5 p0", "5"},
+            {"key:escape", "c0 b0 $990 v5 p0 >lobby"},
         }},
         Panel{"cashcow", {  // three lines of one coin
-            {"coin", "c=25 b=0 $=975 s=975 v=1 n= p=0", "5"},
-            {"betone", "c=25 b=1 $=975 s=975 v=1 n= p=0"},
-            {"key:n", "c=25 b=2 $=975 s=975 v=1 n= p=0"},
-            {"key:n", "c=25 b=3 $=975 s=975 v=1 n= p=0"},
-            {"key:n", "c=25 b=3 $=975 s=975 v=1 n= p=0"},
-            {"spin", "c=22 b=0 $=975 s=975 v=1 n= p=1"},
-            {"key:return", "c=22 b=0 $=975 s=975 v=1 n= p=1"},
-            {"betmax", "c=19 b=0 $=975 s=975 v=1 n= p=2"},
-            {"key:m", "c=16 b=0 $=975 s=975 v=1 n= p=3"},
-            {"key:pageup", "c=16 b=0 $=975 s=975 v=1 n= p=3", "press"},
-            {"key:pagedown", "c=16 b=0 $=975 s=975 v=1 n= p=3", "press"},
-            {"denomination", "c=0 b=0 $=991 s=991 v=5 n= p=3"},
-            {"change", "c=0 b=0 $=991 s=991 v=5 n=cashier p=3"},
-            {"money", "c=1 b=0 $=986 s=986 v=5 n= p=3", "5"},
-            {"cashout", "c=0 b=0 $=991 s=991 v=5 n=lobby p=3"},
-            {"money", "c=1 b=0 $=986 s=986 v=5 n= p=3", "5"},
-            {"key:escape", "c=0 b=0 $=991 s=991 v=5 n=lobby p=3"},
+            {"coin", "c25 b0 $975 v1 p0", "5"}, {"betone", "c25 b1 $975 v1 p0"}, {"key:n", "c25 b2 $975 v1 p0"},
+            {"key:n", "c25 b3 $975 v1 p0"}, {"key:n", "c25 b3 $975 v1 p0"}, {"spin", "c22 b0 $975 v1 p1"},
+            {"key:return", "c22 b0 $975 v1 p1"}, {"betmax", "c19 b0 $975 v1 p2"}, {"key:m", "c16 b0 $975 v1 p3"},
+            {"key:page up", "c16 b0 $975 v1 p3", "press"}, {"key:page down", "c16 b0 $975 v1 p3", "press"},
+            {"denomination", "c0 b0 $991 v5 p3"}, {"change", "c0 b0 $991 v5 p3 >cashier"},
+            {"money", "c1 b0 $986 v5 p3", "5"}, {"cashout", "c0 b0 $991 v5 p3 >lobby"},
+            {"money", "c1 b0 $986 v5 p3", "5"}, {"key:escape", "c0 b0 $991 v5 p3 >lobby"},
         }},
         Panel{"zookeeper", {  // five lines of nine coins
-            {"play3", "c=20 b=0 $=980 s=980 v=1 n= p=0"},
-            {"betone", "c=20 b=3 $=980 s=980 v=1 n= p=0"},
-            {"key:n", "c=20 b=6 $=980 s=980 v=1 n= p=0"},
-            {"start", "c=14 b=6 $=980 s=980 v=1 n= p=1"},
-            {"key:return", "c=8 b=6 $=980 s=980 v=1 n= p=2"},
-            {"cancel", "c=8 b=0 $=980 s=980 v=1 n= p=2"},
-            {"start", "c=8 b=0 $=980 s=980 v=1 n= p=2"},
-            {"coin", "c=48 b=0 $=940 s=940 v=1 n= p=2", "40"},
-            {"betmax", "c=3 b=45 $=940 s=940 v=1 n= p=3"},
-            {"key:m", "c=3 b=45 $=940 s=940 v=1 n= p=3"},  // 45 credits needed
-            {"money", "c=5 b=45 $=938 s=938 v=1 n= p=3", "2"},
-            {"key:pageup", "c=5 b=45 $=938 s=938 v=1 n= p=3", "press"},
-            {"key:pagedown", "c=5 b=45 $=938 s=938 v=1 n= p=3", "press"},
-            {"denomination", "c=0 b=45 $=943 s=943 v=5 n= p=3"},
-            {"money", "c=1 b=45 $=938 s=938 v=5 n= p=3", "5"},
-            {"cashout", "c=0 b=45 $=943 s=943 v=5 n=lobby p=3"},
-            {"money", "c=1 b=45 $=938 s=938 v=5 n= p=3", "5"},
-            {"change", "c=0 b=45 $=943 s=943 v=5 n=cashier p=3"},
-            {"money", "c=1 b=45 $=938 s=938 v=5 n= p=3", "5"},
-            {"key:escape", "c=0 b=45 $=943 s=943 v=5 n=lobby p=3"},
+            {"play3", "c20 b0 $980 v1 p0"}, {"betone", "c20 b3 $980 v1 p0"}, {"key:n", "c20 b6 $980 v1 p0"},
+            {"start", "c14 b6 $980 v1 p1"}, {"key:return", "c8 b6 $980 v1 p2"}, {"cancel", "c8 b0 $980 v1 p2"},
+            {"start", "c8 b0 $980 v1 p2"}, {"coin", "c48 b0 $940 v1 p2", "40"}, {"betmax", "c3 b45 $940 v1 p3"},
+            {"key:m", "c3 b45 $940 v1 p3"},  // 45 credits needed
+            {"money", "c5 b45 $938 v1 p3", "2"}, {"key:page up", "c5 b45 $938 v1 p3", "press"},
+            {"key:page down", "c5 b45 $938 v1 p3", "press"}, {"denomination", "c0 b45 $943 v5 p3"},
+            {"money", "c1 b45 $938 v5 p3", "5"}, {"cashout", "c0 b45 $943 v5 p3 >lobby"},
+            {"money", "c1 b45 $938 v5 p3", "5"}, {"change", "c0 b45 $943 v5 p3 >cashier"},
+            {"money", "c1 b45 $938 v5 p3", "5"}, {"key:escape", "c0 b45 $943 v5 p3 >lobby"},
         }},
         Panel{"mardigras", {  // nine lines of five coins
-            {"betone", "c=20 b=0 $=980 s=980 v=1 n= p=0"},
-            {"play1", "c=20 b=1 $=980 s=980 v=1 n= p=0"},
-            {"play3", "c=20 b=3 $=980 s=980 v=1 n= p=0"},
-            {"play5", "c=20 b=5 $=980 s=980 v=1 n= p=0"},
-            {"play7", "c=20 b=7 $=980 s=980 v=1 n= p=0"},
-            {"play9", "c=20 b=9 $=980 s=980 v=1 n= p=0"},
-            {"start", "c=11 b=9 $=980 s=980 v=1 n= p=1"},
-            {"coin", "c=44 b=9 $=947 s=947 v=1 n= p=1", "33"},
-            {"betmax", "c=44 b=9 $=947 s=947 v=1 n= p=1"},  // 45 credits needed
-            {"money", "c=45 b=9 $=946 s=946 v=1 n= p=1", "1"},
-            {"betmax", "c=0 b=45 $=946 s=946 v=1 n= p=2"},
-            {"change", "c=0 b=45 $=946 s=946 v=1 n=cashier p=2"},
+            {"betone", "c20 b0 $980 v1 p0"}, {"play1", "c20 b1 $980 v1 p0"}, {"play3", "c20 b3 $980 v1 p0"},
+            {"play5", "c20 b5 $980 v1 p0"}, {"play7", "c20 b7 $980 v1 p0"}, {"play9", "c20 b9 $980 v1 p0"},
+            {"start", "c11 b9 $980 v1 p1"}, {"coin", "c44 b9 $947 v1 p1", "33"},
+            {"betmax", "c44 b9 $947 v1 p1"},  // 45 credits needed
+            {"money", "c45 b9 $946 v1 p1", "1"}, {"betmax", "c0 b45 $946 v1 p2"},
+            {"change", "c0 b45 $946 v1 p2 >cashier"},
         }},
         Panel{"jacksorbetter", {  // five coins at most, the bet taken when the hand is drawn
-            {"betone", "c=20 b=1 $=980 s=980 v=1 n= p=0"},
-            {"key:n", "c=20 b=2 $=980 s=980 v=1 n= p=0"},
-            {"deal", "c=20 b=2 w $=980 s=980 v=1 n= p=0"},
-            {"cashout", "c=20 b=2 w $=980 s=980 v=1 n= p=0"},  // not while a hand is out
-            {"change", "c=20 b=2 w $=980 s=980 v=1 n= p=0"},
-            {"denomination", "c=20 b=2 w $=980 s=980 v=1 n= p=0"},
-            {"coin", "c=20 b=2 w $=980 s=980 v=1 n= p=0"},
-            {"hold0", "c=20 b=2 w $=980 s=980 v=1 n= p=0"},
-            {"card2", "c=20 b=2 w $=980 s=980 v=1 n= p=0"},
-            {"key:return", "c=18 b=0 $=980 s=980 v=1 n= p=1"},
-            {"betmax", "c=18 b=5 w $=980 s=980 v=1 n= p=1"},
-            {"deal", "c=13 b=0 $=980 s=980 v=1 n= p=2"},
-            {"key:m", "c=13 b=5 w $=980 s=980 v=1 n= p=2"},
-            {"key:return", "c=8 b=0 $=980 s=980 v=1 n= p=3"},
-            {"key:return", "c=8 b=1 w $=980 s=980 v=1 n= p=3"},  // nothing bet: one coin
-            {"deal", "c=7 b=0 $=980 s=980 v=1 n= p=4"},
-            {"key:n", "c=7 b=1 $=980 s=980 v=1 n= p=4"},
-            {"key:n", "c=7 b=2 $=980 s=980 v=1 n= p=4"},
-            {"betone", "c=7 b=3 $=980 s=980 v=1 n= p=4"},
-            {"deal", "c=7 b=3 w $=980 s=980 v=1 n= p=4"},
-            {"deal", "c=4 b=0 $=980 s=980 v=1 n= p=5"},
-            {"betmax", "c=4 b=0 $=980 s=980 v=1 n= p=5"},  // five credits needed
-            {"key:m", "c=4 b=0 $=980 s=980 v=1 n= p=5"},
-            {"bottom", "c=4 b=0 $=980 s=980 v=1 n= p=5", "press"},
-            {"coin", "c=9 b=0 $=975 s=975 v=1 n= p=5", "5"},
-            {"money", "c=14 b=0 $=970 s=970 v=1 n= p=5", "5"},
-            {"denomination", "c=0 b=0 $=984 s=984 v=5 n= p=5"},
-            {"money", "c=1 b=0 $=979 s=979 v=5 n= p=5", "5"},
-            {"cashout", "c=0 b=0 $=984 s=984 v=5 n=lobby p=5"},
-            {"money", "c=1 b=0 $=979 s=979 v=5 n= p=5", "5"},
-            {"change", "c=0 b=0 $=984 s=984 v=5 n=cashier p=5"},
-            {"money", "c=1 b=0 $=979 s=979 v=5 n= p=5", "5"},
-            {"key:escape", "c=0 b=0 $=984 s=984 v=5 n=lobby p=5"},
+            {"betone", "c20 b1 $980 v1 p0"}, {"key:n", "c20 b2 $980 v1 p0"}, {"deal", "c20 b2 w $980 v1 p0"},
+            {"cashout", "c20 b2 w $980 v1 p0"},  // not while a hand is out
+            {"change", "c20 b2 w $980 v1 p0"}, {"denomination", "c20 b2 w $980 v1 p0"},
+            {"coin", "c20 b2 w $980 v1 p0"}, {"hold0", "c20 b2 w $980 v1 p0"}, {"card2", "c20 b2 w $980 v1 p0"},
+            {"key:return", "c18 b0 $980 v1 p1"}, {"betmax", "c18 b5 w $980 v1 p1"}, {"deal", "c13 b0 $980 v1 p2"},
+            {"key:m", "c13 b5 w $980 v1 p2"}, {"key:return", "c8 b0 $980 v1 p3"},
+            {"key:return", "c8 b1 w $980 v1 p3"},  // nothing bet: one coin
+            {"deal", "c7 b0 $980 v1 p4"}, {"key:n", "c7 b1 $980 v1 p4"}, {"key:n", "c7 b2 $980 v1 p4"},
+            {"betone", "c7 b3 $980 v1 p4"}, {"deal", "c7 b3 w $980 v1 p4"}, {"deal", "c4 b0 $980 v1 p5"},
+            {"betmax", "c4 b0 $980 v1 p5"},  // five credits needed
+            {"key:m", "c4 b0 $980 v1 p5"}, {"bottom", "c4 b0 $980 v1 p5", "press"}, {"coin", "c9 b0 $975 v1 p5", "5"},
+            {"money", "c14 b0 $970 v1 p5", "5"}, {"denomination", "c0 b0 $984 v5 p5"},
+            {"money", "c1 b0 $979 v5 p5", "5"}, {"cashout", "c0 b0 $984 v5 p5 >lobby"},
+            {"money", "c1 b0 $979 v5 p5", "5"}, {"change", "c0 b0 $984 v5 p5 >cashier"},
+            {"money", "c1 b0 $979 v5 p5", "5"}, {"key:escape", "c0 b0 $984 v5 p5 >lobby"},
         }},
         Panel{"demoderby", {  // five plays of five coins, the bet taken after the respin
-            {"betone", "c=20 b=1 $=980 s=980 v=1 n= p=0"},
-            {"betone", "c=20 b=2 $=980 s=980 v=1 n= p=0"},
-            {"play3", "c=20 b=6 $=980 s=980 v=1 n= p=0"},
-            {"start", "c=20 b=6 w $=980 s=980 v=1 n= p=0"},
-            {"cashout", "c=20 b=6 w $=980 s=980 v=1 n= p=0"},  // not while a respin is due
-            {"hold1", "c=20 b=6 w $=980 s=980 v=1 n= p=0"},
-            {"respin", "c=14 b=6 $=980 s=980 v=1 n= p=1"},
-            {"cancel", "c=14 b=0 $=980 s=980 v=1 n= p=1"},
-            {"betmax", "c=14 b=0 $=980 s=980 v=1 n= p=1"},  // 25 credits needed
-            {"coin", "c=34 b=0 $=960 s=960 v=1 n= p=1", "20"},
-            {"betmax", "c=34 b=25 w $=960 s=960 v=1 n= p=1"},
-            {"respin", "c=9 b=25 $=960 s=960 v=1 n= p=2"},
-            {"key:pageup", "c=9 b=25 $=960 s=960 v=1 n= p=2", "press"},
-            {"key:pagedown", "c=9 b=25 $=960 s=960 v=1 n= p=2", "press"},
-            {"denomination", "c=0 b=25 $=969 s=969 v=5 n= p=2"},
-            {"money", "c=1 b=25 $=964 s=964 v=5 n= p=2", "5"},
-            {"cashout", "c=0 b=25 $=969 s=969 v=5 n=lobby p=2"},
-            {"money", "c=1 b=25 $=964 s=964 v=5 n= p=2", "5"},
-            {"change", "c=0 b=25 $=969 s=969 v=5 n=cashier p=2"},
+            {"betone", "c20 b1 $980 v1 p0"}, {"betone", "c20 b2 $980 v1 p0"}, {"play3", "c20 b6 $980 v1 p0"},
+            {"start", "c20 b6 w $980 v1 p0"},
+            {"cashout", "c20 b6 w $980 v1 p0"},  // only holds and the respin while a respin is due
+            {"change", "c20 b6 w $980 v1 p0"}, {"denomination", "c20 b6 w $980 v1 p0"},
+            {"betmax", "c20 b6 w $980 v1 p0"}, {"betone", "c20 b6 w $980 v1 p0"}, {"play1", "c20 b6 w $980 v1 p0"},
+            {"cancel", "c20 b6 w $980 v1 p0"}, {"start", "c20 b6 w $980 v1 p0"}, {"coin", "c20 b6 w $980 v1 p0"},
+            {"hold1", "c20 b6 w $980 v1 p0"}, {"respin", "c14 b6 $980 v1 p1"}, {"cancel", "c14 b0 $980 v1 p1"},
+            {"betmax", "c14 b0 $980 v1 p1"},  // 25 credits needed
+            {"coin", "c34 b0 $960 v1 p1", "20"}, {"betmax", "c34 b25 w $960 v1 p1"}, {"respin", "c9 b25 $960 v1 p2"},
+            {"key:page up", "c9 b25 $960 v1 p2", "press"}, {"key:page down", "c9 b25 $960 v1 p2", "press"},
+            {"denomination", "c0 b25 $969 v5 p2"}, {"money", "c1 b25 $964 v5 p2", "5"},
+            {"cashout", "c0 b25 $969 v5 p2 >lobby"}, {"money", "c1 b25 $964 v5 p2", "5"},
+            {"change", "c0 b25 $969 v5 p2 >cashier"},
         }}),
     [](const testing::TestParamInfo<Panel>& info) { return std::string(info.param.id); });
 
@@ -259,27 +196,24 @@ TEST(FirstVisits, HelpPagesShowOnceAFamilyAndTheClearedFlagIsSaved) {
     currentPlayer->firsttimenickle = currentPlayer->firsttimepoker = true;
     struct Visit {
         const char* id;
-        bool Player::*flag;
-        const char* key;
+        const char* flag;  // in the save file
         int pages;
     };
     const Visit visits[] = {
-        {"lobby", &Player::firsttimelobby, "firsttimelobby", 2},  {"lobby", &Player::firsttimelobby, "firsttimelobby", 0},
-        {"10x", &Player::firsttimeslot, "firsttimeslot", 6},       {"cashcow", &Player::firsttimeslot, "firsttimeslot", 0},
-        {"zookeeper", &Player::firsttimenickle, "firsttimenickle", 6}, {"mardigras", &Player::firsttimenickle, "firsttimenickle", 0},
-        {"jacksorbetter", &Player::firsttimepoker, "firsttimepoker", 3}, {"deuceswild", &Player::firsttimepoker, "firsttimepoker", 0},
+        {"lobby", "firsttimelobby", 2},    {"lobby", "firsttimelobby", 0},         {"10x", "firsttimeslot", 6},
+        {"cashcow", "firsttimeslot", 0},   {"zookeeper", "firsttimenickle", 6},    {"mardigras", "firsttimenickle", 0},
+        {"jacksorbetter", "firsttimepoker", 3}, {"deuceswild", "firsttimepoker", 0},
     };
     for (const Visit& v : visits) {
         const bool lobby = std::string(v.id) == "lobby";
         if (!lobby) typeMoney("1");
         for (int i = 0; i < 8; ++i) pushClick(400, 300);  // more presses than any help has pages
-        Screen* s = lobby ? new Lobby() : createMachine(v.id, 1.0f);
+        std::unique_ptr<Screen> s = lobby ? std::make_unique<Lobby>() : createMachine(v.id, 1.0f);
         EXPECT_EQ(8 - pendingEvents(), v.pages) << v.id;
-        EXPECT_FALSE(currentPlayer->*v.flag) << v.id;
         drainEvents();
-        delete s;  // a machine's credit goes back
+        s.reset();  // a machine's credit goes back
         appHooks.screenLeft();  // as the frame loop does when a screen is left
-        EXPECT_EQ(savefiles::saved("Pat_Panel", "Pat_Panel").readEntry(v.key, -1L), 0L) << v.id;
+        EXPECT_EQ(savefiles::saved("Pat_Panel", "Pat_Panel").readEntry(v.flag, -1L), 0L) << v.id;
     }
     stopHeadless();
 }

@@ -232,8 +232,7 @@ TEST_F(PrizeRoomTest, ShelfScrollsTwoAtATimeAndStopsAtBothEnds) {
     testrt::clickControl(room, "lobby");
     ASSERT_NE(nullptr, room.next);
     EXPECT_EQ("lobby", room.next->name);
-    delete room.next;
-    room.next = nullptr;
+    room.next.reset();
 }
 
 TEST_F(PrizeRoomTest, MoviesPutTheScreenBackAndOnlyTheCarMovieGivesAPrize) {
