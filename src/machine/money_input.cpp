@@ -162,7 +162,7 @@ void MoneyInput::run(int& credits, const Denomination* denomination, const Money
     if (!display || !display->hasSurface()) return;
 
     // Keep the machine's screen to put it back afterwards.
-    SDL_Surface* ownCopy = nullptr;
+    SurfacePtr ownCopy;
     if (style.ownScreenCopy)
         ownCopy = display->copyScreen();
     else
@@ -177,7 +177,7 @@ void MoneyInput::run(int& credits, const Denomination* denomination, const Money
     }
     if (!font) {
         std::fprintf(stderr, "TT error: %s\n", SDL_GetError());
-        if (ownCopy) SDL_FreeSurface(ownCopy);
+        ownCopy.reset();
         // The game ends here: what is on the machine goes back to the
         // player, and the profile is saved, before the process exits.
         returnCreditsToPlayer(credits, denomination);
@@ -230,8 +230,7 @@ void MoneyInput::run(int& credits, const Denomination* denomination, const Money
 
     if (style.ownScreenCopy) {
         if (ownCopy) {
-            display->blitFullScreen(ownCopy);
-            SDL_FreeSurface(ownCopy);
+            display->blitFullScreen(ownCopy.get());
         }
     } else {
         display->restoreScreen();
@@ -247,13 +246,13 @@ void MoneyInput::showRefusal(Image& popup, sge_TTFont* font, const std::string& 
     SDL_Rect strip = {static_cast<Sint16>(kPopupX + kReasonInset), static_cast<Sint16>(kPopupY + kReasonTop),
                       static_cast<Uint16>(popup.width() - 2 * kReasonInset), static_cast<Uint16>(kReasonHeight)};
     Uint32 panel = 0;
-    if (popup.surface && SDL_LockSurface(popup.surface) == 0) {
+    if (popup.surface && SDL_LockSurface(popup.surface.get()) == 0) {
         Uint8 r = 0, g = 0, b = 0;
         const SDL_PixelFormat* f = popup.surface->format;
         const Uint8* row = static_cast<const Uint8*>(popup.surface->pixels) + (kReasonTop + 2) * popup.surface->pitch;
         Uint32 pixel = 0;
         std::memcpy(&pixel, row + kReasonInset * f->BytesPerPixel, f->BytesPerPixel);
-        SDL_UnlockSurface(popup.surface);
+        SDL_UnlockSurface(popup.surface.get());
         SDL_GetRGB(pixel, const_cast<SDL_PixelFormat*>(f), &r, &g, &b);
         panel = SDL_MapRGB(display->screen->format, r, g, b);
     }
