@@ -291,6 +291,8 @@ void Cashier::deleteCurrentPlayer() {
 void Cashier::drawAdditionalFunds() {
     if (!currentPlayer) return;
     currentPlayer->money = (Money::dollars(currentPlayer->money) + Money::dollars(additionalFunds)).inDollars();
+    // Kept at once: an abrupt end right after must not take the funds away.
+    currentPlayer->saveNow();
     if (soundPlayer) soundPlayer->play("cashreg.wav");
     rebuild();
 }

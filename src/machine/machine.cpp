@@ -32,6 +32,7 @@ Machine::Machine()
       reelCount(0),
       maxCoins(0),
       win(0),
+      pulledBet(0),
       lastTick(0),
       seconds(0),
       payoutRatio(0.95f),
@@ -39,6 +40,10 @@ Machine::Machine()
 
 Machine::~Machine() {
     lastMachineId = name;
+    // A play cut short while the reels turn (a stop signal, a closed window)
+    // was never settled: its bet stays in the credits, which go back to the
+    // player, and the points it earned go back with it.
+    if (spinning) addVipPoints(-pulledBet);
     for (Animation* reel : reels) delete reel;
     reels.clear();
 }
@@ -49,6 +54,7 @@ void Machine::init() {
     lastTick = 0;
     seconds = 0;
     win = 0;
+    pulledBet = 0;
     spinning = false;
     spinSoundChannel = nullptr;
     creditMeter.reset();
@@ -102,6 +108,7 @@ void Machine::pull() {
     // points, no sound, and the machine keeps taking input.
     if (spinning || bet <= 0 || credits < bet) return;
     addVipPoints(bet);
+    pulledBet = bet;
     menuEnabled = false;
     playSound("onepull.wav");
     startSpin();

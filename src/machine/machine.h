@@ -39,6 +39,7 @@ public:
     int reelCount;            // 3 or 5
     int maxCoins;             // most coins per bet (per line)
     int win;                  // coins won by the last spin
+    int pulledBet;            // coins whose VIP points the pull under way gave (0 for a free re-spin)
     int lastTick;             // tick count of the last counted second (play clock)
     int seconds;              // seconds counted in the current minute
     float payoutRatio;        // target return of the outcome draw
@@ -52,8 +53,9 @@ public:
     std::unique_ptr<TextLabel> betMeter;
 
     Machine();
-    // Leaves the id in lastMachineId and deletes reels and meters; the bank
-    // returns any credits to the current player at the coin value.
+    // Leaves the id in lastMachineId and deletes reels and meters; a play
+    // still spinning gives its VIP points back; the bank returns any credits
+    // (with the unsettled bet) to the current player at the coin value.
     ~Machine() override;
 
     // Screen set-up under the machine id, every counter and the meters

@@ -61,7 +61,10 @@ void playMovie(const char* name, int frameCount, int passes) {
 
 void playCarJackpotMovie(Screen*) {
     // Every car jackpot is one more car, even for a player who has one.
-    if (currentPlayer) currentPlayer->trophies.push_back(carPrizeId);
+    if (currentPlayer) {
+        currentPlayer->trophies.push_back(carPrizeId);
+        currentPlayer->saveNow();
+    }
     playMovie("carjack", 21, 3);
 }
 

@@ -22,8 +22,10 @@ const std::vector<std::string>& statsMachineIds() {
 
 namespace {
 
+double keptWithin(double value, double top) { return std::isnan(value) || value < 0 ? 0.0 : (value > top ? top : value); }
+
 double withinBounds(const FileConfig& file, const std::string& key, double value, double top) {
-    double kept = std::isnan(value) || value < 0 ? 0.0 : (value > top ? top : value);
+    double kept = keptWithin(value, top);
     if (kept != value)
         std::fprintf(stderr, "[%s] %s=%.17g is out of range: %.17g used\n", file.currentPath().c_str(), key.c_str(),
                      value, kept);
@@ -31,6 +33,8 @@ double withinBounds(const FileConfig& file, const std::string& key, double value
 }
 
 }  // namespace
+
+double keptAmount(double amount) { return keptWithin(amount, maxAmount); }
 
 double readAmount(const FileConfig& file, const std::string& key) {
     return withinBounds(file, key, file.readEntry(key, 0.0), maxAmount);
@@ -94,8 +98,8 @@ void MachineStats::load(FileConfig& file) {
 
 void MachineStats::save(FileConfig& file) const {
     file.setCurrentPath(id);
-    file.writeEntry("totalwon", totalwon);
-    file.writeEntry("totalloss", totalloss);
+    file.writeEntry("totalwon", keptAmount(totalwon));
+    file.writeEntry("totalloss", keptAmount(totalloss));
     file.writeEntry("hours", static_cast<long>(hours));
     file.writeEntry("minutes", static_cast<long>(minutes));
     file.writeEntry("spinswon", static_cast<long>(spinswon));

@@ -42,8 +42,10 @@ public:
 // totals) lie in [0, maxAmount] and counters in [0, INT_MAX]: a value
 // outside is brought to the nearest bound, and a value that is no number
 // reads as 0; either is reported on stderr. Arithmetic on counters stops
-// at INT_MAX.
+// at INT_MAX. Amounts are written within the same bounds (keptAmount), so a
+// file the game wrote always reads back as it was written.
 constexpr double maxAmount = 1e12;
+double keptAmount(double amount);
 double readAmount(const FileConfig& file, const std::string& key);
 int readCount(const FileConfig& file, const std::string& key);
 // An amount shown as a whole number: the fraction dropped, kept within

@@ -156,6 +156,10 @@ void Player::writeFile(bool firsttimeFlag) {
         std::cerr << "The profile of " << name << " is not saved: its save file could not be read" << std::endl;
         return;
     }
+    // What is written is what the next start reads: past the top, the
+    // profile stops at it here too.
+    money = keptAmount(money);
+    vippoints = keptAmount(vippoints);
     file.setCurrentPath(name);
     file.writeEntry("gender", gender);
     file.writeEntry("money", money);

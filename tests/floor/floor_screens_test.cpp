@@ -119,6 +119,7 @@ TEST_F(CashierTest, FundsTheLowMoneyReminderTheSoundSwitchAndTheWayToTheLobby) {
     EXPECT_TRUE(heard("lobyneed.wav"));  // below fifty
     click(desk, cashierlayout::control("funds"));
     EXPECT_DOUBLE_EQ(1000.1, currentPlayer->money);
+    EXPECT_DOUBLE_EQ(1000.1, savedMoney("Ann_Lee")) << "kept at once, while still at the desk";
 
     std::string sound;
     for (const char* button : {"soundoff", "soundon"}) {

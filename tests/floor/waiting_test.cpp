@@ -179,6 +179,24 @@ INSTANTIATE_TEST_SUITE_P(
                   }}),
     [](const testing::TestParamInfo<ModalPart>& info) { return std::string(info.param.name); });
 
+TEST(StopSignalWhileTheReelsTurn, CancelsThePlayGivingBackItsBetAndItsPoints) {
+    startGame();  // $40, no VIP points
+    testrt::typeMoney("20");
+    Machine* m = dynamic_cast<Machine*>(createMachine("10x", 1.0f));
+    ASSERT_NE(m, nullptr);
+    theApp->setScreen(m);
+    m->handleEvent(testrt::keyEvent(SDLK_m));
+    ASSERT_TRUE(m->spinning);
+    ASSERT_GT(currentPlayer->vippoints, 0.0) << "the pull gives its points";
+    armStop();
+    EXPECT_EQ(runFrameLoop(), 0);
+    testrt::stopGame();
+    for (int stop : {SIGTERM, SIGINT, SIGHUP, SIGQUIT}) std::signal(stop, SIG_DFL);
+
+    EXPECT_EQ(savefiles::savedMoney("Stop_Here"), 40.0);
+    EXPECT_EQ(savefiles::saved("Stop_Here", "Stop_Here").readEntry("vippoints", -1.0), 0.0);
+}
+
 // A clock that moves only while the game rests, and what is seen at each rest.
 Uint32 fakeNow = 5000;
 Uint32 fakeClock() { return fakeNow; }

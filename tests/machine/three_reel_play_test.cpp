@@ -9,6 +9,7 @@
 #include "machines/threereel/ten_x.h"
 #include "machines/threereel/three_reel_session.h"
 #include "player/player.h"
+#include "player/save_files.h"
 #include "support/headless.h"
 
 namespace {
@@ -128,6 +129,8 @@ TEST_F(ThreeReelPlay, CarPrizeCountsNothingUp) {
     // The statistics record what was paid in credits: nothing, a lost play.
     EXPECT_EQ(ledger(), "credits=2 coins=0 won=0 lost=1 largest=0 bet=$0.75 paid=$0");
     EXPECT_EQ(currentPlayer->trophies, std::vector<std::string>{"prgrssvcar"});
+    EXPECT_EQ(savefiles::saved("Reel_Tester", "Reel_Tester").readEntry("trophies", ""), "prgrssvcar")
+        << "a prize is kept as soon as it is won";
     EXPECT_TRUE(m->menuEnabled);
 }
 

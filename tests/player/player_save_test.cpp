@@ -169,6 +169,21 @@ TEST(PlayerSave, NumbersOutOfRangeAreBroughtWithinAndCountersStopAtTheTop) {
     EXPECT_EQ(wholeAmount(1e300), 1000000000000L);
     // Amounts far past any the game holds still convert to positive cents.
     EXPECT_GT((Money::dollars(1e300) + Money::cents(500)).inCents(), 0);
+    // Amounts that pass the top of 10^12 in play stop there when written, in
+    // the profile as in the file, and read back as written without a report.
+    p->money = 1e12 + 1000.0;
+    p->vippoints = 5e14;
+    s->totalwon = 2e12;
+    p->saveNow();
+    EXPECT_TRUE(p->money == 1e12 && p->vippoints == 1e12);
+    EXPECT_EQ(saved("Big_Num", "Big_Num").readEntry("money", ""), "1000000000000");
+    EXPECT_EQ(saved("Big_Num", "deepsea").readEntry("totalwon", ""), "1000000000000");
+    testing::internal::CaptureStderr();
+    {
+        Player again("Big_Num");
+        EXPECT_TRUE(again.money == 1e12 && again.vippoints == 1e12);
+    }
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     delete p;
     EXPECT_EQ(saved("Big_Num", "deepsea").readEntry("spinslost", 0L), 2147483647L);
 }

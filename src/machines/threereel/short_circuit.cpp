@@ -59,6 +59,7 @@ void ShortCircuit::spinStep() {
             if (genrand() % 3 == 0 && respinCount <= 4) {
                 if (soundPlayer) soundPlayer->play("sparks.wav", false);
                 menuEnabled = false;
+                pulledBet = 0;  // free: it gave no points
                 startSpin();
                 ++respinCount;
             } else {
