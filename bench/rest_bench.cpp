@@ -91,9 +91,9 @@ void pushReturn() {
 // The 10X machine with 500 credits, its entry prompt answered with Return.
 Machine* openMachine() {
     pushReturn();
-    Screen* machine = createMachine("10x", 1.0f);
-    theApp->setScreen(machine);
-    auto* m = static_cast<Machine*>(machine);
+    std::unique_ptr<Screen> machine = createMachine("10x", 1.0f);
+    auto* m = static_cast<Machine*>(machine.get());
+    theApp->setScreen(std::move(machine));
     m->credits = 500;
     return m;
 }
@@ -155,8 +155,8 @@ Widget* hoverTarget = nullptr;
 void BM_HoverLatency(benchmark::State& state) {
     benchapp::prepareRuntime("Rest_Bench", "5000");
     benchapp::startApp();
-    Screen* lobby = theApp->screen;
-    hoverTarget = lobby->buttons.empty() ? nullptr : lobby->buttons.front();
+    Screen* lobby = theApp->screen.get();
+    hoverTarget = lobby->buttons.empty() ? nullptr : lobby->buttons.front().get();
     if (!hoverTarget) {
         state.SkipWithError("the lobby has no controls");
         benchapp::stopApp();

@@ -59,7 +59,7 @@ BENCHMARK(BM_IdleFrameOverLobby)->Unit(benchmark::kMicrosecond);
 void BM_IdleFrameOverEmptyScreen(benchmark::State& state) {
     benchapp::prepareRuntime("Bench_Mark", "500");
     benchapp::startApp();
-    theApp->setScreen(new EmptyScreen());
+    theApp->setScreen(std::make_unique<EmptyScreen>());
     for (auto _ : state) {
         theApp->pollEvent();
         theApp->step();

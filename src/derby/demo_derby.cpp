@@ -44,8 +44,8 @@ void playSound(const char* name) {
 
 }  // namespace
 
-DerbyReelSpin::DerbyReelSpin(Animation* a, int row, int r)
-    : animation(a), stopped(false), waiting(true), startTime(0), duration(0), line(row), reel(r) {}
+DerbyReelSpin::DerbyReelSpin(std::unique_ptr<Animation> a, int row, int r)
+    : animation(std::move(a)), stopped(false), waiting(true), startTime(0), duration(0), line(row), reel(r) {}
 
 DemoDerby::DemoDerby(float coinValue)
     : lastTick(0), seconds(0), respinPending(false), held{false, false, false}, plays(1), coins(0),
@@ -89,20 +89,19 @@ DemoDerby::~DemoDerby() {
 
 void DemoDerby::createButtons() {
     for (const ButtonSpot& b : kButtons)
-        addButton(new Button(b.name, graphicsDir, b.x, b.y, false, false, true, true, false));
-    addButton(new Hotspot("denomination", kBadgeX, kBadgeY, 65, 38));
-    addButton(new Hotspot("top", 0, 0, screenWidth, 40));
-    addButton(new Hotspot("bottom", 0, screenHeight - 35, screenWidth, 35));
-    addButton(new Hotspot("money", 514, 532, 95, 32));
-    addButton(new Hotspot("coin", 555, 449, 32, 22));
-    addButton(new Hotspot("holdframe1", 171, 366, 75, 83));
-    addButton(new Hotspot("holdframe2", 254, 366, 76, 83));
-    addButton(new Hotspot("holdframe3", 339, 366, 75, 83));
+        add<Button>(b.name, graphicsDir, b.x, b.y, false, false, true, true, false);
+    add<Hotspot>("denomination", kBadgeX, kBadgeY, 65, 38);
+    add<Hotspot>("top", 0, 0, screenWidth, 40);
+    add<Hotspot>("bottom", 0, screenHeight - 35, screenWidth, 35);
+    add<Hotspot>("money", 514, 532, 95, 32);
+    add<Hotspot>("coin", 555, 449, 32, 22);
+    add<Hotspot>("holdframe1", 171, 366, 75, 83);
+    add<Hotspot>("holdframe2", 254, 366, 76, 83);
+    add<Hotspot>("holdframe3", 339, 366, 75, 83);
     const int holdX[3] = {174, 254, 340};
     for (int i = 0; i < 3; ++i) {
-        holdButtons[i] = new Button("hold" + intToString(i + 1), graphicsDir, holdX[i], 449, false, true, false,
-                                    true, false);
-        addButton(holdButtons[i]);
+        holdButtons[i] = add<Button>("hold" + intToString(i + 1), graphicsDir, holdX[i], 449, false, true, false,
+                                     true, false);
     }
 }
 
@@ -116,9 +115,8 @@ void DemoDerby::placeReels() {
 }
 
 void DemoDerby::redraw() {
-    Image* back = new Image(graphicsDir + "back.png", false, false);
-    if (back->loaded) back->blit(0, 0);
-    delete back;
+    Image back(graphicsDir + "back.png", false, false);
+    if (back.loaded) back.blit(0, 0);
     drawRandomFaces();
     drawDenominationBadge();
     if (display) display->update();
@@ -159,9 +157,8 @@ void DemoDerby::setDenomination(float value) { chooseCoinValue(name, value); }
 
 void DemoDerby::drawDenominationBadge() {
     if (!denomination) return;
-    Image* badge = new Image(kBadgeFolder + denomination->picture, false, true);
-    if (badge->loaded) badge->blit(kBadgeX, kBadgeY);
-    delete badge;
+    Image badge(kBadgeFolder + denomination->picture, false, true);
+    if (badge.loaded) badge.blit(kBadgeX, kBadgeY);
 }
 
 void DemoDerby::changeDenomination() {
@@ -182,9 +179,8 @@ std::string DemoDerby::symbolName(int index) {
 void DemoDerby::drawSymbol(int row, int reel, const DerbyLine& line) {
     if (row < 0 || row >= static_cast<int>(reelPositions.size())) return;
     if (reel < 0 || reel >= 3 || reel >= static_cast<int>(line.size())) return;
-    Image* picture = new Image(graphicsDir + line[reel] + ".png.0", false, false);
-    if (picture->loaded) picture->blit(reelPositions[row][reel].x, reelPositions[row][reel].y);
-    delete picture;
+    Image picture(graphicsDir + line[reel] + ".png.0", false, false);
+    if (picture.loaded) picture.blit(reelPositions[row][reel].x, reelPositions[row][reel].y);
 }
 
 void DemoDerby::drawRandomFaces() {

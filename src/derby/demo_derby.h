@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "machine/bank.h"
+#include "shell/animation.h"
 #include "shell/screen.h"
 
 class Button;
@@ -51,10 +52,10 @@ std::string derbySignText(const std::string& playerName, double vippoints);
 // One turning window of the respin.
 class DerbyReelSpin {
 public:
-    DerbyReelSpin(Animation* animation, int line, int reel);
-    virtual ~DerbyReelSpin();
+    DerbyReelSpin(std::unique_ptr<Animation> animation, int line, int reel);
+    virtual ~DerbyReelSpin() = default;
 
-    Animation* animation;  // owned; the window's turning frames
+    std::unique_ptr<Animation> animation;  // the window's turning frames
     bool stopped;          // the reel has stopped and its symbol is drawn
     bool waiting;          // not yet given its start time and duration
     Uint32 startTime;      // ms
@@ -120,7 +121,7 @@ public:
     int coins;
     int betPlays;
     int betCoins;
-    Button* holdButtons[3];
+    Button* holdButtons[3];  // into `buttons`, not owned
     std::unique_ptr<TextLabel> creditMeter;
     std::unique_ptr<TextLabel> paidMeter;
     std::unique_ptr<TextLabel> betMeters[5];

@@ -93,7 +93,7 @@ int DemoDerby::linePay(const DerbyLine& line) {
 }
 
 void DemoDerby::payout() {
-    SDL_Surface* saved = display ? display->copyRegion(kSavedArea) : nullptr;
+    SurfacePtr saved = display ? display->copyRegion(kSavedArea) : nullptr;
 
     int total = 0;
     const int rows = betPlays < 5 ? betPlays : 5;
@@ -131,8 +131,7 @@ void DemoDerby::payout() {
     derbyDelay(1000);
     if (saved && display) {
         SDL_Rect at = kSavedArea;
-        display->blit(saved, at);
-        SDL_FreeSurface(saved);
+        display->blit(saved.get(), at);
     }
     updateDisplay();
 }

@@ -59,17 +59,18 @@ void DemoDerby::showAttract(const std::string& panel) {
     if (!menuEnabled) return;
     if (!display) return;
     display->saveScreen();
-    Image* picture = new Image(graphicsDir + panel + ".png", false, false);
-    if (picture->loaded) picture->blit(0, 0);
-    display->update();
-    delete picture;
+    {
+        Image picture(graphicsDir + panel + ".png", false, false);
+        if (picture.loaded) picture.blit(0, 0);
+        display->update();
+    }
     playSound("whoosh.wav");
 
-    LedSign* sign = nullptr;
+    std::unique_ptr<LedSign> sign;
     if (panel == "top") {
         std::string text = "   Seafood Buffet only $9.95!    ";
         if (currentPlayer) text = derbySignText(currentPlayer->name, currentPlayer->vippoints);
-        sign = new LedSign(kLedFont, text, 30, 200, 551, 200, 21, 168, 196, 11, 41, 72, 39);
+        sign = std::make_unique<LedSign>(kLedFont, text, 30, 200, 551, 200, 21, 168, 196, 11, 41, 72, 39);
     }
 
     // Until a click or a key press; a window-close request ends it too and
@@ -82,7 +83,7 @@ void DemoDerby::showAttract(const std::string& panel) {
         if (sign) sign->step();
         display->update();
     }
-    delete sign;
+    sign.reset();
 
     display->restoreScreen();
     display->update();

@@ -25,15 +25,14 @@ void updateDisplay() {
 
 // Draws one of the flash pictures into a window (loaded anew each time).
 void flashPicture(const char* file, const DerbyPoint& at) {
-    Image* picture = new Image(file, false, false);
-    if (picture->loaded) picture->blit(at.x, at.y);
-    delete picture;
+    {
+        Image picture(file, false, false);
+        if (picture.loaded) picture.blit(at.x, at.y);
+    }
     updateDisplay();
 }
 
 }  // namespace
-
-DerbyReelSpin::~DerbyReelSpin() { delete animation; }
 
 std::string DemoDerby::pickSymbol() {
     unsigned int r = genrand() % 100;
@@ -66,8 +65,8 @@ void DemoDerby::spin() {
     respinPending = true;
 
     const std::vector<DerbyPoint>& row = reelPositions[0];
-    Animation* turning[3];
-    turning[0] = new Animation(graphicsDir, "b", kSpinFrames, 40, row[0].x, row[0].y, animBackward, false, false);
+    std::unique_ptr<Animation> turning[3];
+    turning[0] = std::make_unique<Animation>(graphicsDir, "b", kSpinFrames, 40, row[0].x, row[0].y, animBackward, false, false);
     turning[1] = turning[0]->clone("c", 39, row[1].x, row[1].y, animBackward);
     turning[2] = turning[0]->clone("d", 41, row[2].x, row[2].y, animBackward);
 
@@ -96,7 +95,6 @@ void DemoDerby::spin() {
         restBriefly();
     }
     if (reelSound) reelSound->halt();
-    for (Animation* a : turning) delete a;
 }
 
 void DemoDerby::flashHeldReels() {
@@ -123,11 +121,11 @@ void DemoDerby::respin() {
     stopOrder.clear();
     if (lines.empty()) return;  // no first spin to go on from
 
-    Animation* frames = new Animation(graphicsDir, "b", kSpinFrames, 40, 0, 0, animBackward, false, false);
+    auto frames = std::make_unique<Animation>(graphicsDir, "b", kSpinFrames, 40, 0, 0, animBackward, false, false);
     const DerbyLine first = lines[0];
     lines.clear();
 
-    std::vector<DerbyReelSpin*> windows;
+    std::vector<std::unique_ptr<DerbyReelSpin>> windows;
     const int rows = betPlays < 5 ? betPlays : 5;
     for (int row = 0; row < rows; ++row) {
         DerbyLine line(3);
@@ -139,7 +137,8 @@ void DemoDerby::respin() {
             line[reel] = pickSymbol();
             int fps = (genrand() & 1) ? 22 : 18;
             const DerbyPoint& at = reelPositions[row][reel];
-            windows.push_back(new DerbyReelSpin(frames->clone("demospin", fps, at.x, at.y, animBackward), row, reel));
+            windows.push_back(
+                std::make_unique<DerbyReelSpin>(frames->clone("demospin", fps, at.x, at.y, animBackward), row, reel));
         }
         lines.push_back(line);
     }
@@ -147,7 +146,7 @@ void DemoDerby::respin() {
     for (;;) {
         bool done = true;
         for (size_t i = 0; i < windows.size(); ++i) {
-            DerbyReelSpin* w = windows[i];
+            DerbyReelSpin* w = windows[i].get();
             if (w->stopped) continue;
             done = false;
             if (w->waiting) {
@@ -168,10 +167,9 @@ void DemoDerby::respin() {
         if (done) break;
     }
 
-    delete frames;
-    for (DerbyReelSpin* w : windows) delete w;
+    frames.reset();
     windows.clear();
 
-    for (Widget* control : buttons) control->setState(4);
+    for (auto& control : buttons) control->setState(4);
     payout();
 }

@@ -186,12 +186,10 @@ void Cashier::createButtons() {
     int shown = std::min(visibleNames, static_cast<int>(listedPlayers().size()) - listTop);
     for (int i = 0; i < shown; ++i) {
         SDL_Rect r = cashierlayout::nameRow(i);
-        addButton(new Hotspot("name" + intToString(i), r.x, r.y, r.w, r.h));
+        add<Hotspot>("name" + intToString(i), r.x, r.y, r.w, r.h);
     }
     for (const Place& p : deskButtons) {
-        Button* b = new Button(p.name, graphicsDir, p.x, p.y, true, false, true);
-        b->setState(0);
-        addButton(b);
+        add<Button>(p.name, graphicsDir, p.x, p.y, true, false, true)->setState(0);
     }
 }
 
@@ -317,5 +315,5 @@ void Cashier::goToLobby() {
         if (soundPlayer) soundPlayer->ambientEnabled = true;
         currentPlayer->firsttime = false;
     }
-    if (!next) next = new Lobby();
+    if (!next) next = std::make_unique<Lobby>();
 }

@@ -78,22 +78,19 @@ std::string lobbySignText() {
                      "Right-click anywhere for the machine menu.      ";
 }
 
-Lobby::Lobby() : sign(nullptr), lights(nullptr) { init(); }
+Lobby::Lobby() { init(); }
 
-Lobby::~Lobby() {
-    delete sign;
-    delete lights;
-}
+Lobby::~Lobby() = default;
 
 void Lobby::init() {
     name = "lobby";
     Screen::init();
     redraw();
     createButtons();
-    sign = new LedSign("../fonts/ledfont.def", lobbySignText(), 30, lobbySignX, lobbySignY, lobbySignWidth,
-                       lobbySignHeight, 255, 40, 20, 60, 10, 8);
+    sign = std::make_unique<LedSign>("../fonts/ledfont.def", lobbySignText(), 30, lobbySignX, lobbySignY, lobbySignWidth,
+                                     lobbySignHeight, 255, 40, 20, 60, 10, 8);
     sign->step();
-    lights = new Animation(graphicsDir, "lights", 2, 3, 190, 6, animLoop, false, false);
+    lights = std::make_unique<Animation>(graphicsDir, "lights", 2, 3, 190, 6, animLoop, false, false);
     lights->update(true);
     if (display) display->update();
     if (currentPlayer && currentPlayer->firsttimelobby) {
@@ -109,11 +106,9 @@ void Lobby::redraw() {
 }
 
 void Lobby::createButtons() {
-    for (const LobbySpot& s : lobbySpots()) addButton(new Hotspot(s.id, s.x, s.y, s.width, s.height));
+    for (const LobbySpot& s : lobbySpots()) add<Hotspot>(s.id, s.x, s.y, s.width, s.height);
     for (const Door& d : doors) {
-        Button* door = new Button(d.name, graphicsDir, d.x, d.y, true, false, true);
-        door->setState(0);
-        addButton(door);
+        add<Button>(d.name, graphicsDir, d.x, d.y, true, false, true)->setState(0);
     }
 }
 
@@ -139,9 +134,9 @@ void Lobby::handleButton(Widget* control) {
     if (n == "exit") {
         if (theApp) theApp->quit = 1;
     } else if (n == "stats") {
-        if (currentPlayer) next = new StatsScreen();
+        if (currentPlayer) next = std::make_unique<StatsScreen>();
     } else if (n == "trophy") {
-        if (currentPlayer) next = new TrophyRoom();
+        if (currentPlayer) next = std::make_unique<TrophyRoom>();
     } else if (currentPlayer && findMachine(n)) {
         next = machineScreen(n, 1.0f);
     }

@@ -44,6 +44,6 @@ public:
     // The lobby's help pages, one after the other, each closed by a press.
     void showHelp() override;
 
-    LedSign* sign;
-    Animation* lights;   // the chasing lights round the entrance sign
+    std::unique_ptr<LedSign> sign;
+    std::unique_ptr<Animation> lights;  // the chasing lights round the entrance sign
 };

@@ -99,7 +99,6 @@ public:
 
 private:
     void freeControls() {
-        for (Widget* w : controls) delete w;
         controls.clear();
         machineButtons.clear();
         hovered = nullptr;
@@ -109,10 +108,10 @@ private:
     // True when the menu closes.
     bool press(int x, int y);
 
-    Screen* screen;
+    Screen* screen;  // the screen the menu opened over, not owned
     int denomTab, categoryTab;
-    std::vector<Widget*> controls;        // tabs first, then the machine buttons
-    std::vector<MenuButton*> machineButtons;
+    std::vector<std::unique_ptr<Widget>> controls;  // tabs first, then the machine buttons
+    std::vector<MenuButton*> machineButtons;        // into `controls`
     std::vector<const MachineInfo*> listed;
     MenuButton* hovered;
     bool started;  // a machine was chosen and created
@@ -126,12 +125,12 @@ void Menu::build() {
     for (size_t i = 0; i < denominationTable.size(); ++i) {
         SDL_Rect r = denominationTabRect(static_cast<int>(i));
         drawTab("tab_" + denominationStem(*denominationTable[i]), static_cast<int>(i) == denomTab, r);
-        controls.push_back(new Hotspot("denom" + std::to_string(i), r.x, r.y, r.w, r.h));
+        controls.push_back(std::make_unique<Hotspot>("denom" + std::to_string(i), r.x, r.y, r.w, r.h));
     }
     for (int i = 0; i < 4; ++i) {
         SDL_Rect r = categoryTabRect(i);
         drawTab(std::string("tab_") + categoryStem(categories[i]), i == categoryTab, r);
-        controls.push_back(new Hotspot("category" + std::to_string(i), r.x, r.y, r.w, r.h));
+        controls.push_back(std::make_unique<Hotspot>("category" + std::to_string(i), r.x, r.y, r.w, r.h));
     }
 
     float value = denominationTable.empty() ? 1.0f : denominationTable[denomTab]->value;
@@ -140,10 +139,10 @@ void Menu::build() {
         SDL_Rect r = machineButtonRect(static_cast<int>(i));
         Image look(std::string("../gfx/menu/") + listed[i]->id + ".png", false, false);
         if (look.loaded) look.blit(r.x, r.y);
-        MenuButton* b = new MenuButton(listed[i]->id, r.x, r.y);
+        auto b = std::make_unique<MenuButton>(listed[i]->id, r.x, r.y);
         b->setState(playableAt(*listed[i], value) ? -1 : 5);
-        machineButtons.push_back(b);
-        controls.push_back(b);
+        machineButtons.push_back(b.get());
+        controls.push_back(std::move(b));
     }
     display->update();
 }
@@ -179,7 +178,7 @@ bool Menu::press(int x, int y) {
     float value = denominationTable[denomTab]->value;
     // The chosen machine draws itself over everything: the kept screen is not needed.
     display->freeSavedScreen();
-    Screen* machine = machineScreen(chosen->name, value);
+    std::unique_ptr<Screen> machine = machineScreen(chosen->name, value);
     if (!machine) {
         // Should the game build no machine for the button, the screen
         // draws itself again.
@@ -187,8 +186,7 @@ bool Menu::press(int x, int y) {
         display->update();
         return true;
     }
-    delete screen->next;
-    screen->next = machine;
+    screen->next = std::move(machine);
     started = true;
     return true;
 }

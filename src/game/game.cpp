@@ -16,14 +16,14 @@ namespace {
 
 // Settings (and with them the last player), tables and meters, then the
 // first screen: the cashier on the first run, else the lobby.
-Screen* startGame() {
+std::unique_ptr<Screen> startGame() {
     config = new Config();
     buildDenominationTable();
     seedProgressiveMeters();
 
     if (config->firstTimeEver) {
         soundPlayer->play("welcome.wav", false);
-        return new Cashier();
+        return std::make_unique<Cashier>();
     }
     // The lobby's greeting plays over its ambient loop, started here so
     // that the lobby's own set-up does not start it a second time.
@@ -31,7 +31,7 @@ Screen* startGame() {
     bool ambient = soundPlayer->ambientEnabled;
     soundPlayer->ambientEnabled = false;
     if (currentPlayer) currentPlayer->firsttime = false;
-    Screen* lobby = new Lobby();
+    auto lobby = std::make_unique<Lobby>();
     bool male = currentPlayer && currentPlayer->gender == "male";
     soundPlayer->play(male ? "lobybaks.wav" : "lobybakm.wav", false);
     // Ambient sound only comes back on when it was on: with the audio
@@ -64,8 +64,8 @@ void installGame() {
     };
     appHooks.stop = stopGame;
     appHooks.save = saveGame;
-    routes.lobby = [] { return static_cast<Screen*>(new Lobby()); };
-    routes.cashier = [] { return static_cast<Screen*>(new Cashier()); };
+    routes.lobby = []() -> std::unique_ptr<Screen> { return std::make_unique<Lobby>(); };
+    routes.cashier = []() -> std::unique_ptr<Screen> { return std::make_unique<Cashier>(); };
     routes.machine = createMachine;
     routes.menu = showMachineMenu;
 }

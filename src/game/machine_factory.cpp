@@ -49,7 +49,7 @@
 namespace {
 
 template <class M>
-Screen* build(float denomination) { return new M(denomination); }
+std::unique_ptr<Screen> build(float denomination) { return std::make_unique<M>(denomination); }
 
 // The class behind each machine id.
 std::map<std::string, MachineCreator>& creators() {
@@ -110,7 +110,7 @@ std::map<std::string, MachineCreator>& creators() {
 
 }  // namespace
 
-Screen* createMachine(const std::string& id, float denomination) {
+std::unique_ptr<Screen> createMachine(const std::string& id, float denomination) {
     auto found = creators().find(id);
     if (found == creators().end() || !found->second) return nullptr;
     return found->second(denomination);

@@ -44,7 +44,6 @@ Machine::~Machine() {
     // was never settled: its bet stays in the credits, which go back to the
     // player, and the points it earned go back with it.
     if (spinning) addVipPoints(-pulledBet);
-    for (Animation* reel : reels) delete reel;
     reels.clear();
 }
 
@@ -77,8 +76,8 @@ void Machine::handleEvent(const SDL_Event& event) {
 }
 
 void Machine::createButtons() {
-    addButton(new Hotspot("top", 0, 0, screenWidth, 100));
-    addButton(new Hotspot("bottom", 0, screenHeight - 35, screenWidth, 35));
+    add<Hotspot>("top", 0, 0, screenWidth, 100);
+    add<Hotspot>("bottom", 0, screenHeight - 35, screenWidth, 35);
 }
 
 void Machine::tick() {

@@ -46,7 +46,7 @@ public:
     std::vector<std::pair<int, int>> reelPositions;  // per reel, stored as (y, x)
     std::vector<int> reelStartTimes;   // tick count at the spin's start; -1 once stopped
     std::vector<int> reelStopDelays;   // ms after the start at which the reel stops
-    std::vector<Animation*> reels;     // the spinning reel animations, owned
+    std::vector<std::unique_ptr<Animation>> reels;  // the spinning reel animations
     SoundClip* spinSoundChannel;       // looping reel sound while it plays, or null (the sound player owns it)
     std::unique_ptr<TextLabel> creditMeter;  // made by createMeters
     std::unique_ptr<TextLabel> paidMeter;

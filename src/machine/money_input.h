@@ -1,17 +1,24 @@
 // The money popup: the player types a whole number of dollars, which moves
 // from the current player's money onto a machine's credits at the machine's
 // coin value. It is modal: "coinin1.wav", the popup picture with a text field,
-// the typed amount taken (or refused), the bill animation, the screen put
-// back as it was, "coinin1.wav" again. It does not redraw any meter: the
-// caller shows the new credits itself.
+// the typed amount taken, the bill animation, the screen put back as it was,
+// "coinin1.wav" again. An amount it refuses moves nothing: the popup says why
+// in its bottom line and takes a new entry; no entry at all (Return on an
+// empty field or on 0, Escape, a window close) closes it quietly. The bill
+// and the second coin sound come only when money moved. It does not redraw
+// any meter: the caller shows the new credits itself.
 //
 // Every cabinet opens it through its bank (Bank::takeMoney) with a look of
 // its own.
 #pragma once
 
 #include <string>
+#include <vector>
+
+#include <sge.h>
 
 class Denomination;
+class Image;
 
 // Where and how the popup draws its bill animation and keeps the screen, and
 // how it reads the typed text.
@@ -40,6 +47,28 @@ constexpr int moneyInputMaxChars = 20;              // length of the text field
 // point, or more digits than any acceptable amount has.
 long long parseMoneyAmount(const std::string& text);
 
+// Why an entry moves no money.
+enum class MoneyRefusal {
+    none,          // taken
+    noEntry,       // nothing typed, or 0: the popup closes without a word
+    notWhole,      // not a whole number of dollars
+    aboveLimit,    // more than one entry takes ($100,000, or 100,000 coins)
+    belowOneCoin,  // less than one coin costs
+    cantPay,       // more than the player has
+    machineFull,   // more credits than the machine can count
+};
+
+// The verdict on an amount (see moneyInputCredits) and the credits it buys.
+MoneyRefusal checkMoneyAmount(long long amount, const Denomination* denomination, double money, int creditsHeld,
+                              int& bought);
+// The verdict on what was typed, read as `amount`: a field of spaces or of
+// zeros is no entry; digits too many to read are above the limit; other text
+// that reads as no amount is not a whole number.
+MoneyRefusal checkMoneyEntry(const std::string& typed, long long amount, const Denomination* denomination,
+                             double money, int creditsHeld);
+// What the popup tells the player ("" for none and noEntry).
+std::string moneyRefusalText(MoneyRefusal why, const Denomination* denomination, double money);
+
 // The credits an amount buys at a coin value, for a player holding `money`:
 // 0 (refused) unless 0 < amount <= 100000, the player can pay the amount, and
 // it makes 1 to 100000 coins. Below a coin value of 1.0 every dollar buys
@@ -59,10 +88,12 @@ public:
     // The popup on a cabinet's credits and coin value, with the given look.
     MoneyInput(int& credits, const Denomination* denomination, const MoneyPopupStyle& style);
 
-    std::string typed;  // the text the player entered ("" when the field failed)
+    std::string typed;  // the text of the last entry ("" when the field failed)
     long long amount;   // parsed amount, -1 when not a whole number
     int creditsBought;  // 0 when the entry was refused
+    std::vector<std::string> refusals;  // what the popup said, one line per refused entry
 
 private:
     void run(int& credits, const Denomination* denomination, const MoneyPopupStyle& style);
+    void showRefusal(Image& popup, sge_TTFont* font, const std::string& text);
 };

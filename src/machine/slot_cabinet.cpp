@@ -28,14 +28,14 @@ void playSound(const char* file) {
 
 void addSlotCabinetButtons(Machine& machine) {
     const std::string folder = "../gfx/machinebuttons/";
-    machine.addButton(new Button("betmax", folder, 649, 399, false, false, true, false, true));
-    machine.addButton(new Button("betone", folder, 183, 401, false, false, true, false, true));
-    machine.addButton(new Button("cashout", folder, 106, 401, false, false, true, false, true));
-    machine.addButton(new Button("change", folder, 31, 401, false, false, true, false, true));
-    machine.addButton(new Button("spin", folder, 268, 402, false, false, true, false, true));
-    machine.addButton(new Hotspot("coin", 446, 371, 60, 34));
-    machine.addButton(new Hotspot("money", 621, 473, 179, 99));
-    machine.addButton(new Hotspot("denomination", 333, 288, 139, 84));
+    machine.add<Button>("betmax", folder, 649, 399, false, false, true, false, true);
+    machine.add<Button>("betone", folder, 183, 401, false, false, true, false, true);
+    machine.add<Button>("cashout", folder, 106, 401, false, false, true, false, true);
+    machine.add<Button>("change", folder, 31, 401, false, false, true, false, true);
+    machine.add<Button>("spin", folder, 268, 402, false, false, true, false, true);
+    machine.add<Hotspot>("coin", 446, 371, 60, 34);
+    machine.add<Hotspot>("money", 621, 473, 179, 99);
+    machine.add<Hotspot>("denomination", 333, 288, 139, 84);
 }
 
 void createSlotCabinetMeters(Machine& machine) {
@@ -56,8 +56,9 @@ void placeSlotCabinetReels(Machine& machine, const int reelX[3], int reelY) {
 }
 
 void createSlotCabinetReels(Machine& machine, const int reelX[3], int reelY) {
-    Animation* first = new Animation(machine.graphicsDir, "b", 20, 40, reelX[0], reelY, animBackward, false, false);
-    machine.reels.push_back(first);
+    machine.reels.push_back(
+        std::make_unique<Animation>(machine.graphicsDir, "b", 20, 40, reelX[0], reelY, animBackward, false, false));
+    Animation* first = machine.reels.front().get();
     machine.reels.push_back(first->clone("c", 39, reelX[1], reelY, animBackward));
     machine.reels.push_back(first->clone("d", 39, reelX[2], reelY, animBackward));
 }

@@ -47,11 +47,10 @@ constexpr int VideoSlotMachine::reelX[5];
 int VideoSlotMachine::flashDelay = 200;
 
 VideoSlotMachine::VideoSlotMachine(const VideoSlotTables& machineTables)
-    : tables(machineTables), lastBetLabel(nullptr), savedReelArea(nullptr), scatterWin(false) {}
+    : tables(machineTables), lastBetLabel(nullptr), scatterWin(false) {}
 
 VideoSlotMachine::~VideoSlotMachine() {
     delete lastBetLabel;
-    if (savedReelArea) SDL_FreeSurface(savedReelArea);
 }
 
 // ---- set-up ------------------------------------------------------------------
@@ -64,8 +63,7 @@ void VideoSlotMachine::init() {
     reelCount = 5;
     delete lastBetLabel;
     lastBetLabel = nullptr;
-    if (savedReelArea) SDL_FreeSurface(savedReelArea);
-    savedReelArea = nullptr;
+    savedReelArea.reset();
     ReelMachine::init();
     showLastBet(0);
     showPaylines(lines);
@@ -108,8 +106,8 @@ void VideoSlotMachine::placeReels() {
 }
 
 void VideoSlotMachine::createReels() {
-    Animation* first = new Animation(graphicsDir, "b", 20, 40, reelX[0], reelY, animBackward, false, false);
-    reels.push_back(first);
+    reels.push_back(std::make_unique<Animation>(graphicsDir, "b", 20, 40, reelX[0], reelY, animBackward, false, false));
+    Animation* first = reels.front().get();
     const char* names[4] = {"c", "d", "e", "f"};
     for (int i = 0; i < 4; ++i) reels.push_back(first->clone(names[i], 39, reelX[i + 1], reelY, animBackward));
 }
@@ -141,27 +139,27 @@ void VideoSlotMachine::createButtons() { createPanel("../gfx/nickle5buttons/", {
 void VideoSlotMachine::createPanel(const std::string& folder, const std::vector<int>& lineButtons) {
     Machine::createButtons();
     const bool nineLine = lineButtons.size() == 5 && lineButtons.back() > 5;
-    addButton(new Button("betmax", folder, 67, 447, false, false, true, true, false));
-    addButton(new Button("betone", folder, 3, 446, false, false, true, false, true));
-    addButton(new Button("cashout", folder, 122, 414, false, false, true, false, true));
-    addButton(new Button("cancel", folder, 680, 440, false, false, true, false, true));
-    addButton(new Button("start", folder, 584, 448, false, false, true, false, true));
+    add<Button>("betmax", folder, 67, 447, false, false, true, true, false);
+    add<Button>("betone", folder, 3, 446, false, false, true, false, true);
+    add<Button>("cashout", folder, 122, 414, false, false, true, false, true);
+    add<Button>("cancel", folder, 680, 440, false, false, true, false, true);
+    add<Button>("start", folder, 584, 448, false, false, true, false, true);
     const int xs[5] = {165, 240, 315, 390, 464};
     const int ys[5] = {446, 446, 445, 446, 446};
     for (size_t i = 0; i < lineButtons.size() && i < 5; ++i) {
         // The nine-line panel keys its last two line buttons.
         const bool keyed = nineLine && i >= 3;
-        addButton(new Button("play" + std::to_string(lineButtons[i]), folder, xs[i], ys[i], false, true, false, keyed,
-                             !keyed));
+        add<Button>("play" + std::to_string(lineButtons[i]), folder, xs[i], ys[i], false, true, false, keyed,
+                             !keyed);
     }
-    addButton(new Button("change", folder, 75, 414, false, false, true, nineLine, !nineLine));
-    addButton(new Hotspot("coin", 499, 390, 54, 30));
-    addButton(new Hotspot("money", 590, 503, 170, 87));
-    addButton(new Hotspot("denomination", 666, 222, 65, 38));
+    add<Button>("change", folder, 75, 414, false, false, true, nineLine, !nineLine);
+    add<Hotspot>("coin", 499, 390, 54, 30);
+    add<Hotspot>("money", 590, 503, 170, 87);
+    add<Hotspot>("denomination", 666, 222, 65, 38);
 }
 
 void VideoSlotMachine::clearPlayButtons() {
-    for (Widget* w : buttons)
+    for (auto& w : buttons)
         if (w->name.find("play") != std::string::npos) w->setState(4);
 }
 
@@ -257,9 +255,8 @@ void VideoSlotMachine::showHelp() { showHelpPages(helpPages, 6); }
 
 void VideoSlotMachine::startSpin() {
     if (savedReelArea) {
-        if (display && display->hasSurface()) display->blit(savedReelArea, reelArea);
-        SDL_FreeSurface(savedReelArea);
-        savedReelArea = nullptr;
+        if (display && display->hasSurface()) display->blit(savedReelArea.get(), reelArea);
+        savedReelArea.reset();
     }
     spinSoundChannel = soundPlayer ? soundPlayer->play("elecreel.wav", true) : nullptr;
     Machine::startSpin();
@@ -271,8 +268,7 @@ void VideoSlotMachine::spin() {
 }
 
 void VideoSlotMachine::flashWinningLines() {
-    if (savedReelArea) SDL_FreeSurface(savedReelArea);
-    savedReelArea = nullptr;
+    savedReelArea.reset();
     if (!display || !display->hasSurface()) return;
     SDL_Rect area = reelArea;
     savedReelArea = display->copyRegion(area);

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "machine/reel_machine.h"
+#include "shell/sdl_handle.h"
 
 class TextLabel;
 struct SDL_Surface;
@@ -57,7 +58,7 @@ class VideoSlotMachine : public ReelMachine {
 public:
     VideoSlotTables tables;
     TextLabel* lastBetLabel;    // owned: the bet of the last settled spin
-    SDL_Surface* savedReelArea; // owned: the reels before the winning lines were drawn
+    SurfacePtr savedReelArea;   // the reels before the winning lines were drawn
     bool scatterWin;            // set by a machine's afterEvaluate when a scatter paid
 
     explicit VideoSlotMachine(const VideoSlotTables& tables);

@@ -209,16 +209,16 @@ void StatsScreen::redraw() {
 }
 
 void StatsScreen::createButtons() {
-    addButton(new Button("lobby", graphicsDir, 43, 493, false, true, false, false, true));
-    addButton(new Button("previous", graphicsDir, 353, 493, false, true, false, false, true));
-    addButton(new Button("next", graphicsDir, 408, 493, false, true, false, false, true));
+    add<Button>("lobby", graphicsDir, 43, 493, false, true, false, false, true);
+    add<Button>("previous", graphicsDir, 353, 493, false, true, false, false, true);
+    add<Button>("next", graphicsDir, 408, 493, false, true, false, false, true);
     for (const MachineInfo& machine : machineTable()) {
         int x = 0, y = 0;
         if (!iconPlace(machine.id, x, y)) {
             std::printf("No stats icon place for %s\n", machine.id);
             continue;
         }
-        addButton(new Button(machine.id, "../gfx/menu/", x, y, false, false, true, false, false));
+        add<Button>(machine.id, "../gfx/menu/", x, y, false, false, true, false, false);
     }
 }
 

@@ -102,14 +102,12 @@ void TrophyRoom::createButtons() {
     double points = vipPoints();
     for (int i = 0; i < prizeCount; ++i) {
         if (prizePrices[i] > points) continue;
-        Button* prize = new Button(prizeIds[i], graphicsDir, prizeButtonX, prizeIconY[i], true, false, true, false, true);
-        prize->setState(0);
-        addButton(prize);
+        add<Button>(prizeIds[i], graphicsDir, prizeButtonX, prizeIconY[i], true, false, true, false, true)->setState(0);
     }
     createShelf();
-    addButton(new Button("up", graphicsDir, 573, 549, false, true, false, false, true));
-    addButton(new Button("down", graphicsDir, 699, 549, false, true, false, false, true));
-    addButton(new Hotspot("lobby", 627, 556, 65, 28));
+    add<Button>("up", graphicsDir, 573, 549, false, true, false, false, true);
+    add<Button>("down", graphicsDir, 699, 549, false, true, false, false, true);
+    add<Hotspot>("lobby", 627, 556, 65, 28);
 }
 
 void TrophyRoom::createShelf() {
@@ -124,7 +122,8 @@ void TrophyRoom::createShelf() {
 void TrophyRoom::removeShelf() {
     // Walk a copy: deleteButton takes each one out of the list (and forgets
     // it when it is the hovered control).
-    std::vector<Widget*> controls = buttons;
+    std::vector<Widget*> controls;
+    for (auto& control : buttons) controls.push_back(control.get());
     for (Widget* control : controls) {
         if (!isShelfName(control->name)) continue;
         control->restoreBackground();
@@ -134,9 +133,7 @@ void TrophyRoom::removeShelf() {
 
 void TrophyRoom::addShelfIcon(const std::string& id, int place) {
     if (place < 0 || place >= shelfPlaces) return;
-    Button* icon = new Button(id + "small", graphicsDir, shelfX[place], shelfY[place], true, false, false, false, true);
-    icon->setState(0);
-    addButton(icon);
+    add<Button>(id + "small", graphicsDir, shelfX[place], shelfY[place], true, false, false, false, true)->setState(0);
 }
 
 void TrophyRoom::tick() { checkHover(); }

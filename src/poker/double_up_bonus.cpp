@@ -54,7 +54,7 @@ void DoubleUpBonus::showCardBacks() { drawCorvaloBacks(); }
 int DoubleUpBonus::evaluateHand() {
     int win = payByTable(*poker::payTableFor(name));
     if (win <= 0) return win;
-    if (winnerBackground && display) display->blit(winnerBackground, kWinnerArea);
+    if (winnerBackground && display) display->blit(winnerBackground.get(), kWinnerArea);
     setWinnerPaid(0);
     if (display) display->saveScreen();
     for (int i = 0; i < 5 && i < static_cast<int>(hand.size()); ++i) drawCardFace(*hand[i], cardPositions[i]);
@@ -74,23 +74,26 @@ void DoubleUpBonus::offerDoubleUp(int& amount) {
         setWinnerPaid(amount);
         // Past this amount a doubled win could no longer be counted in credits.
         if (amount > doubleUpLimit()) return;
-        SDL_Surface* copy = display ? display->copyScreen() : nullptr;
+        SurfacePtr copy = display ? display->copyScreen() : nullptr;
         drawOwnFormat(graphicsDir + "doubleup.png", 227, 343);
-        TextLabel* offer = offerText = new TextLabel("../fonts/poker2.ttf", 12,
-                                         "DOUBLE UP TO " + longToString(2L * amount) + "?", 350, 286, 1, 255, 255,
-                                         255, 0);
+        auto offer = std::make_unique<TextLabel>("../fonts/poker2.ttf", 12,
+                                                 "DOUBLE UP TO " + longToString(2L * amount) + "?", 350, 286, 1,
+                                                 255, 255, 255, 0);
+        offerText = offer.get();
         offer->draw();
-        std::vector<Widget*> controls;
-        controls.push_back(new Button("yes", graphicsDir, 271, 435, true, false, false, false, true));
-        controls.push_back(new Button("no", graphicsDir, 396, 435, true, false, false, false, true));
-        controls.push_back(new Button("hold0", pokerButtonsGfx, 270, 496, false, false, true, false, true));
-        controls.push_back(new Button("hold2", pokerButtonsGfx, 374, 495, false, false, true, false, true));
+        std::vector<std::unique_ptr<Widget>> controls;
+        controls.push_back(std::make_unique<Button>("yes", graphicsDir, 271, 435, true, false, false, false, true));
+        controls.push_back(std::make_unique<Button>("no", graphicsDir, 396, 435, true, false, false, false, true));
+        controls.push_back(
+            std::make_unique<Button>("hold0", pokerButtonsGfx, 270, 496, false, false, true, false, true));
+        controls.push_back(
+            std::make_unique<Button>("hold2", pokerButtonsGfx, 374, 495, false, false, true, false, true));
         controls[0]->setState(0);
         controls[1]->setState(0);
         // Without any answer picture nothing could be clicked: then the
         // y and n keys answer instead.
         bool clickable = false;
-        for (Widget* c : controls) clickable = clickable || c->width() > 0;
+        for (auto& c : controls) clickable = clickable || c->width() > 0;
 
         bool answered = false, declined = false;
         Widget* under = nullptr;
@@ -129,38 +132,35 @@ void DoubleUpBonus::offerDoubleUp(int& amount) {
             }
             passEnd();
         }
-        for (Widget* c : controls) {
+        for (auto& c : controls) {
             c->restoreBackground();
-            delete c;
+            c.reset();
         }
         offer->erase();
-        delete offer;
+        offer.reset();
         offerText = nullptr;
-        if (amount > 0 && !declined) {
-            if (copy) SDL_FreeSurface(copy);
-            continue;
-        }
-        if (copy && display) display->blitFullScreen(copy);
-        if (copy) SDL_FreeSurface(copy);
+        if (amount > 0 && !declined) continue;
+        if (copy && display) display->blitFullScreen(copy.get());
+        copy.reset();
         setWinnerPaid(amount);
         return;
     }
 }
 
 int DoubleUpBonus::playDoubleUp(int stake) {
-    std::vector<Widget*> spots;
+    std::vector<std::unique_ptr<Widget>> spots;
     for (int i = 1; i < 5 && i < static_cast<int>(cardPositions.size()); ++i)
-        spots.push_back(new Hotspot("card" + intToString(i + 1), cardPositions[i].second, cardPositions[i].first, 62,
-                                    89));
-    for (Card* card : deck) card->dealt = card->held = false;
+        spots.push_back(std::make_unique<Hotspot>("card" + intToString(i + 1), cardPositions[i].second,
+                                                  cardPositions[i].first, 62, 89));
+    for (auto& card : deck) card->dealt = card->held = false;
     hand.clear();
     for (int i = 0; i < 5; ++i) {
-        Card* card = deck[drawUndealtIndex()];
+        Card* card = deck[drawUndealtIndex()].get();
         card->dealt = true;
         hand.push_back(card);
     }
     playOnce("cardflip.wav");
-    if (winnerBackground && display) display->blit(winnerBackground, kWinnerArea);
+    if (winnerBackground && display) display->blit(winnerBackground.get(), kWinnerArea);
     {
         Image back(cardBackPicture, false, true);
         if (back.loaded)
@@ -173,7 +173,6 @@ int DoubleUpBonus::playDoubleUp(int stake) {
     while (picked < 0) {
         if (quitRequested()) {
             // The window is closing before a card was picked: the stake stands.
-            for (Widget* spot : spots) delete spot;
             return stake;
         }
         SDL_Event event;
@@ -202,6 +201,5 @@ int DoubleUpBonus::playDoubleUp(int stake) {
         result = 0;
         playOnce("aww.wav");
     }
-    for (Widget* spot : spots) delete spot;
     return result;
 }

@@ -113,7 +113,7 @@ public:
     // it keeps the machine's credits within an int.
     int doubleUpLimit() const;
 
-    TextLabel* offerText = nullptr;  // the "DOUBLE UP TO ...?" line while an offer is open
+    TextLabel* offerText = nullptr;  // the "DOUBLE UP TO ...?" line while an offer is open, not owned
 };
 
 // Shared by the machines' set-up: the two jokers of a wild deck.

@@ -61,15 +61,14 @@ void waitForPress() {
 
 VideoPoker::VideoPoker()
     : lastTick(0), seconds(0), coinsBet(0), coinsPlayed(0), handOut(false),
-      winnerBackground(nullptr), deckSize(52) {
+      deckSize(52) {
     graphicsDir = "";
     name = "";
 }
 
 VideoPoker::~VideoPoker() {
     lastMachineId = name;
-    if (winnerBackground) SDL_FreeSurface(winnerBackground);
-    winnerBackground = nullptr;
+    winnerBackground.reset();
     deleteMeters();
     freeDeck();
     freeHeldBackgrounds();
@@ -85,7 +84,7 @@ void VideoPoker::init() {
     coinsBet = 0;
     coinsPlayed = 0;
     handOut = false;
-    winnerBackground = nullptr;
+    winnerBackground.reset();
     graphicsDir = pokerGfx + name + "/";
     redraw();
     createMeters();
@@ -150,8 +149,6 @@ void VideoPoker::saveHeldBackgrounds() {
 }
 
 void VideoPoker::freeHeldBackgrounds() {
-    for (SDL_Surface* s : heldBackgrounds)
-        if (s) SDL_FreeSurface(s);
     heldBackgrounds.clear();
 }
 
@@ -159,7 +156,7 @@ void VideoPoker::eraseHeldMarker(int position) {
     if (!display || position >= static_cast<int>(heldBackgrounds.size()) || !heldBackgrounds[position]) return;
     const Point& p = heldPositions[position];
     SDL_Rect area = {static_cast<Sint16>(p.second), static_cast<Sint16>(p.first), kHeldWidth, kHeldHeight};
-    display->blit(heldBackgrounds[position], area);
+    display->blit(heldBackgrounds[position].get(), area);
 }
 
 void VideoPoker::createButtons() {
@@ -169,13 +166,13 @@ void VideoPoker::createButtons() {
                                    {"hold0", 270, 496},  {"betone", 199, 494}, {"cashout", 144, 495},
                                    {"change", 178, 461}};
     for (const Spot& s : pictureButtons)
-        addButton(new Button(s.name, pokerButtonsGfx, s.x, s.y, false, false, true, false, false));
-    addButton(new Hotspot("coin", 559, 465, 39, 51));
-    addButton(new Hotspot("money", 522, 546, 114, 45));
+        add<Button>(s.name, pokerButtonsGfx, s.x, s.y, false, false, true, false, false);
+    add<Hotspot>("coin", 559, 465, 39, 51);
+    add<Hotspot>("money", 522, 546, 114, 45);
     for (int i = 0; i < 5 && i < static_cast<int>(cardPositions.size()); ++i)
-        addButton(new Hotspot("card" + intToString(i + 1), cardPositions[i].second, cardPositions[i].first, 62, 89));
-    addButton(new Hotspot("denomination", 331, 427, 55, 41));
-    addButton(new Hotspot("bottom", 119, 556, 522, 600));
+        add<Hotspot>("card" + intToString(i + 1), cardPositions[i].second, cardPositions[i].first, 62, 89);
+    add<Hotspot>("denomination", 331, 427, 55, 41);
+    add<Hotspot>("bottom", 119, 556, 522, 600);
 }
 
 void VideoPoker::tick() {
@@ -189,18 +186,17 @@ void VideoPoker::setHovered(Widget* control) { Screen::setHovered(control); }
 
 void VideoPoker::showHelp() {
     if (!display) return;
-    SDL_Surface* copy = display->copyScreen();
+    SurfacePtr copy = display->copyScreen();
     struct Page { const char* file; int x, y; };
     const Page pages[] = {{"poker_1.png", 217, 241}, {"poker_2.png", 282, 220}, {"poker_3.png", 453, 218}};
     for (const Page& page : pages) {
         drawPicture("../gfx/help/" + std::string(page.file), page.x, page.y);
         display->update();
         waitForPress();
-        if (copy) display->blitFullScreen(copy);
+        if (copy) display->blitFullScreen(copy.get());
         display->update();
         if (quitRequested()) break;
     }
-    if (copy) SDL_FreeSurface(copy);
 }
 
 // ---- input -------------------------------------------------------------------
@@ -291,16 +287,15 @@ void VideoPoker::handleButton(Widget* control) {
 void VideoPoker::buildDeck() {
     for (int suit = 0; suit < 4; ++suit) {
         for (int rank = 2; rank <= 14; ++rank) {
-            Card* card = new Card;
+            auto card = std::make_unique<Card>();
             card->suit = suit;
             card->rank = rank;
-            deck.push_back(card);
+            deck.push_back(std::move(card));
         }
     }
 }
 
 void VideoPoker::freeDeck() {
-    for (Card* card : deck) delete card;
     deck.clear();
     hand.clear();
 }
@@ -324,15 +319,15 @@ void VideoPoker::deal(int coins) {
     coinsBet = 0;
     updateCreditMeter(credits - coins);
     updateCoinsMeter(coins);
-    for (Card* card : deck) card->dealt = card->held = false;
+    for (auto& card : deck) card->dealt = card->held = false;
     hand.clear();
     for (int i = 0; i < 5; ++i) {
-        Card* card = deck[drawUndealtIndex()];
+        Card* card = deck[drawUndealtIndex()].get();
         card->dealt = true;
         hand.push_back(card);
     }
     playSound("cardflip.wav");
-    if (winnerBackground && display) display->blit(winnerBackground, kWinnerArea);
+    if (winnerBackground && display) display->blit(winnerBackground.get(), kWinnerArea);
     showCardBacks();
     pokerDelay(1000);
     showHand();
@@ -372,7 +367,7 @@ void VideoPoker::drawCards() {
     }
     for (int i = 0; i < static_cast<int>(hand.size()); ++i) {
         if (hand[i]->held) continue;
-        Card* card = deck[drawUndealtIndex()];
+        Card* card = deck[drawUndealtIndex()].get();
         card->dealt = true;
         hand[i] = card;
     }
@@ -399,10 +394,9 @@ void VideoPoker::settle(int win) {
 
 void VideoPoker::showWinner() {
     if (!display) return;
-    if (winnerBackground) SDL_FreeSurface(winnerBackground);
     winnerBackground = display->copyRegion(kWinnerArea);
     for (int i = 0; i < 3; ++i) {
-        if (winnerBackground) display->blit(winnerBackground, kWinnerArea);
+        if (winnerBackground) display->blit(winnerBackground.get(), kWinnerArea);
         display->update();
         pokerDelay(250);
         drawPicture(pokerGfx + "winner.png", 227, 343);

@@ -15,6 +15,7 @@
 #include "poker/card.h"
 #include "poker/hand_eval.h"
 #include "shell/screen.h"
+#include "shell/sdl_handle.h"
 
 class TextLabel;
 class Denomination;
@@ -42,14 +43,14 @@ public:
     std::vector<Point> cardPositions;
     std::vector<Point> heldPositions;
     bool handOut;
-    std::vector<Card*> hand;
-    SDL_Surface* winnerBackground;
+    std::vector<Card*> hand;  // into `deck`
+    SurfacePtr winnerBackground;
     std::unique_ptr<TextLabel> creditMeter;
     std::unique_ptr<TextLabel> winnerPaidText;
     std::unique_ptr<TextLabel> coinsMeter;
     std::unique_ptr<TextLabel> denominationText;
-    std::vector<SDL_Surface*> heldBackgrounds;
-    std::vector<Card*> deck;
+    std::vector<SurfacePtr> heldBackgrounds;
+    std::vector<std::unique_ptr<Card>> deck;
     int deckSize;
 
     VideoPoker();

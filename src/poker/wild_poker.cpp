@@ -27,10 +27,10 @@ int WildPoker::evaluateHand() {
 
 void addJokers(VideoPoker& machine) {
     for (int i = 0; i < 2; ++i) {
-        Card* joker = new Card;
+        auto joker = std::make_unique<Card>();
         joker->suit = 0;
         joker->rank = poker::kJoker;
-        machine.deck.push_back(joker);
+        machine.deck.push_back(std::move(joker));
     }
     machine.deckSize = 54;
 }

@@ -17,11 +17,8 @@ Animation::Animation(const std::string& folder, const std::string& animName, int
 void Animation::load(const std::string& folder, const std::string& animName, int count, int fps, int px, int py,
                      int playMode, bool colorKey, bool keepFormat) {
     for (int i = 0; i < count; ++i) {
-        Image* frame = new Image(folder + animName + ".png." + intToString(i), colorKey, keepFormat);
-        if (frame->loaded)
-            addFrame(frame);
-        else
-            delete frame;
+        auto frame = std::make_shared<Image>(folder + animName + ".png." + intToString(i), colorKey, keepFormat);
+        if (frame->loaded) addFrame(std::move(frame));
     }
     setFps(fps);
     setMode(playMode);
@@ -30,19 +27,7 @@ void Animation::load(const std::string& folder, const std::string& animName, int
     frameIndex = 0;
 }
 
-Animation::~Animation() {
-    for (Image* frame : frames) {
-        if (frame->uses <= 1)
-            delete frame;
-        else
-            --frame->uses;
-    }
-}
-
-void Animation::addFrame(Image* image) {
-    ++image->uses;
-    frames.push_back(image);
-}
+void Animation::addFrame(std::shared_ptr<Image> image) { frames.push_back(std::move(image)); }
 
 void Animation::setPosition(int px, int py) {
     x = px;
@@ -120,9 +105,9 @@ void Animation::update(bool force) {
     if (position >= 0 && position < count) frames[position]->blit(x, y);
 }
 
-Animation* Animation::clone(const std::string& cloneName, int fps, int px, int py, int playMode) {
-    Animation* copy = new Animation();
-    for (Image* frame : frames) copy->addFrame(frame);
+std::unique_ptr<Animation> Animation::clone(const std::string& cloneName, int fps, int px, int py, int playMode) {
+    auto copy = std::make_unique<Animation>();
+    copy->frames = frames;
     copy->setFps(fps);
     copy->setPosition(px, py);
     copy->setName(cloneName);
@@ -136,7 +121,7 @@ void Animation::rewind() { position = -1; }
 
 AnimatedSprite::AnimatedSprite(const std::string& folder, const std::string& animName, int count, int fps, int px,
                                int py, int playMode)
-    : Animation(), background(nullptr) {
+    : Animation() {
     load(folder, animName, count, fps, px, py, playMode, false, true);
     if (frames.empty() || !display || !display->screen) return;
     int w = frames[0]->width();
@@ -153,14 +138,10 @@ AnimatedSprite::AnimatedSprite(const std::string& folder, const std::string& ani
     if (r.w > 0 && r.h > 0) background = display->copyRegion(r);
 }
 
-AnimatedSprite::~AnimatedSprite() {
-    if (background) SDL_FreeSurface(background);
-}
-
 void AnimatedSprite::update(bool force) { Animation::update(force); }
 
 void AnimatedSprite::restoreBackground() {
     if (frames.empty() || !background || !display) return;
     SDL_Rect r = {Sint16(x < 0 ? 0 : x), Sint16(y < 0 ? 0 : y), Uint16(background->w), Uint16(background->h)};
-    display->blit(background, r);
+    display->blit(background.get(), r);
 }

@@ -1,11 +1,12 @@
 // Frame animations: numbered pictures (name.png.0, name.png.1, ...) shown at
 // a fixed rate in one of four modes. Frames are shared between an animation
-// and its clones through the pictures' use counts. Animations don't run by
+// and its clones: a picture goes with the last animation that holds it. Animations don't run by
 // themselves: the owner calls update() each pass and then Display::update.
 #pragma once
 
 #include <SDL.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -20,7 +21,7 @@ enum AnimationMode {
 
 class Animation {
 public:
-    std::vector<Image*> frames;  // shared with clones (use counts)
+    std::vector<std::shared_ptr<Image>> frames;  // shared with clones
     // Place in frames: the frame shown last; frames.size() is the end (a
     // once animation that has finished); -1 is before the first frame.
     int position;
@@ -39,19 +40,18 @@ public:
 
     virtual void load(const std::string& folder, const std::string& name, int frameCount, int fps, int x,
                       int y, int mode, bool colorKey, bool keepFormat);
-    // Releases every frame: deletes the pictures no one else holds.
-    virtual ~Animation();
+    virtual ~Animation() = default;
     // Steps and draws a frame when one is due (always when force is set, and
     // on the first update after setFps).
     virtual void update(bool force = false);
 
-    void addFrame(Image* image);
+    void addFrame(std::shared_ptr<Image> image);
     void setPosition(int x, int y);
     void setName(const std::string& name);
     void setFps(int fps);
     void setMode(int mode);
-    // A plain Animation sharing this one's frames; the caller owns it.
-    Animation* clone(const std::string& name, int fps, int x, int y, int mode);
+    // A plain Animation sharing this one's frames.
+    std::unique_ptr<Animation> clone(const std::string& name, int fps, int x, int y, int mode);
 
     // True when a once animation has played its last frame, and always for
     // an animation without frames (there is nothing to wait for).
@@ -64,13 +64,12 @@ public:
 // An animation that keeps the screen under its first frame and can put it back.
 class AnimatedSprite : public Animation {
 public:
-    SDL_Surface* background;  // owned; null when no frame loaded
+    SurfacePtr background;  // null when no frame loaded
 
     // Loads like Animation (no colour key, file's own format), then copies
     // the screen under the first frame (cropped at the left and top edges).
     AnimatedSprite(const std::string& folder, const std::string& name, int frameCount, int fps, int x, int y,
                    int mode);
-    ~AnimatedSprite() override;
     void update(bool force = false) override;
 
     void restoreBackground();

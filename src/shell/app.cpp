@@ -41,7 +41,7 @@ bool takeStopSignal() {
 
 }  // namespace
 
-App::App(Uint32 videoFlags) : screen(nullptr), quit(0) {
+App::App(Uint32 videoFlags) : quit(0) {
     // The first screen may already wait for the player (the cashier's
     // first-run welcome): a window close or stop signal then is this App's.
     theApp = this;
@@ -50,12 +50,13 @@ App::App(Uint32 videoFlags) : screen(nullptr), quit(0) {
     sgenrand(static_cast<uint32_t>(std::time(nullptr)));
     std::srand(static_cast<unsigned>(std::time(nullptr)));
 
-    display = new Display(videoFlags);
+    ownDisplay = std::make_unique<Display>(videoFlags);
+    display = ownDisplay.get();
     if (!display->hasSurface()) {
         // Nothing can be drawn without a screen: stop here, before any
         // screen exists, and leave the settings and save files as they are.
-        delete display;
         display = nullptr;
+        ownDisplay.reset();
         std::fflush(stdout);
         SDL_Quit();
         std::exit(1);
@@ -63,7 +64,8 @@ App::App(Uint32 videoFlags) : screen(nullptr), quit(0) {
 
     SDL_EnableUNICODE(1);
 
-    soundPlayer = new SoundPlayer();
+    ownSoundPlayer = std::make_unique<SoundPlayer>();
+    soundPlayer = ownSoundPlayer.get();
     soundPlayer->loadAmbientLoops();
 
     if (sge_TTF_Init() != 0) {
@@ -77,18 +79,18 @@ App::App(Uint32 videoFlags) : screen(nullptr), quit(0) {
 App::~App() {
     // The screen goes first: a machine hands its credits back to the player
     // at its coin value, so the game's services must still exist.
-    delete screen;
-    screen = nullptr;
+    screen.reset();
     if (appHooks.stop) appHooks.stop();
-    delete soundPlayer;
+    // Each is still reachable through its global while it shuts down.
+    ownSoundPlayer.reset();
     soundPlayer = nullptr;
-    delete display;
+    ownDisplay.reset();
     display = nullptr;
 }
 
-void App::setScreen(Screen* newScreen) {
-    delete screen;
-    screen = newScreen;
+void App::setScreen(std::unique_ptr<Screen> newScreen) {
+    screen.reset();
+    screen = std::move(newScreen);
 }
 
 bool App::pollEvent() {
@@ -112,9 +114,9 @@ bool App::pollEvent() {
 
 void App::step() {
     if (screen && screen->next) {
-        Screen* successor = screen->next;
-        delete screen;
-        screen = successor;
+        std::unique_ptr<Screen> successor = std::move(screen->next);
+        screen.reset();
+        screen = std::move(successor);
         if (appHooks.screenLeft) appHooks.screenLeft();
     }
     if (screen) screen->tick();
@@ -146,13 +148,13 @@ int runFrameLoop() {
             // The hover look counts passes: at rest each millisecond counts
             // as one, so a control that comes under a still mouse lights up
             // about as soon as it did when the loop never rested.
-            Screen* current = theApp->screen;
+            Screen* current = theApp->screen.get();
             if (current) {
                 const int passesToLook = std::max(1, hoverCheckInterval - current->hoverCounter);
                 wakeBy(mediaTicks() + static_cast<Uint32>(passesToLook));
             }
             const Uint32 rested = restUntilDue();
-            if (current && theApp->screen == current && rested > 1)
+            if (current && theApp->screen.get() == current && rested > 1)
                 current->hoverCounter += static_cast<int>(rested) - 1;
         }
     }
@@ -170,9 +172,11 @@ int runGame(int argc, char** argv) {
     }
 
     installStopSignalHandlers();
-    theApp = new App(videoFlags);
-    int status = runFrameLoop();
-    delete theApp;
+    int status = 0;
+    {
+        App app(videoFlags);
+        status = runFrameLoop();
+    }
     theApp = nullptr;
     std::fflush(stdout);
     SDL_Quit();

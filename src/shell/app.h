@@ -6,8 +6,11 @@
 #include <SDL.h>
 
 #include <functional>
+#include <memory>
 
+class Display;
 class Screen;
+class SoundPlayer;
 
 // What the game adds to the application object. The shell knows nothing of
 // the game: the game's composition root (game/game.cpp) fills these once,
@@ -15,12 +18,12 @@ class Screen;
 struct AppHooks {
     // After display, sound and TrueType have started: the game's own
     // services, and the first screen it returns.
-    std::function<Screen*()> start;
+    std::function<std::unique_ptr<Screen>()> start;
     // Once a frame, after the screen's tick.
     std::function<void()> frame;
     // When the frame step has replaced the screen by its successor.
     std::function<void()> screenLeft;
-    // At shut-down, after the last screen is deleted and before the sound
+    // At shut-down, after the last screen is gone and before the sound
     // player and the display go.
     std::function<void()> stop;
     // For exitAfterSaving: writes what must not be lost.
@@ -36,12 +39,12 @@ public:
     // with status 1 when the video mode cannot be set or the TrueType engine
     // fails.
     explicit App(Uint32 videoFlags);
-    // Deletes the screen, runs the game's stop hook, then deletes the sound
+    // Drops the screen, runs the game's stop hook, then drops the sound
     // player and the display.
     ~App();
 
-    // Deletes the current screen (if any) and makes the given one current.
-    void setScreen(Screen* newScreen);
+    // Drops the current screen (if any) and makes the given one current.
+    void setScreen(std::unique_ptr<Screen> newScreen);
     // One frame: adopt screen->next (then the screenLeft hook), tick, the game's frame hook, update the
     // display, free stopped sounds.
     void step();
@@ -51,10 +54,16 @@ public:
     // was waiting.
     bool pollEvent();
 
-    Screen* screen;   // owned
+    std::unique_ptr<Screen> screen;
     int quit;         // 1 ends the frame loop (the lobby's exit sets it)
+
+private:
+    // Lent to the whole game through the globals `display` and `soundPlayer`.
+    std::unique_ptr<Display> ownDisplay;
+    std::unique_ptr<SoundPlayer> ownSoundPlayer;
 };
 
+// The running App, not owned (runGame or a test owns it); null when none.
 extern App* theApp;
 
 // The video flags for a command line: SDL_ANYFORMAT, and each "-fs" toggles

@@ -9,11 +9,10 @@
 namespace {
 
 // Loads a picture and keeps it only when it loaded.
-Image* loadIfPresent(const std::string& file, bool colorKey, bool keepFormat) {
-    Image* picture = new Image(file, colorKey, keepFormat);
-    if (picture->loaded) return picture;
-    delete picture;
-    return nullptr;
+std::unique_ptr<Image> loadIfPresent(const std::string& file, bool colorKey, bool keepFormat) {
+    auto picture = std::make_unique<Image>(file, colorKey, keepFormat);
+    if (!picture->loaded) picture.reset();
+    return picture;
 }
 
 void updateDisplay() {
@@ -24,11 +23,7 @@ void updateDisplay() {
 
 // ---- Widget ----
 
-Widget::Widget() : kind(widgetPlain), state(-1), x(-1), y(-1), background(nullptr) {}
-
-Widget::~Widget() {
-    if (background) SDL_FreeSurface(background);
-}
+Widget::Widget() : kind(widgetPlain), state(-1), x(-1), y(-1) {}
 
 void Widget::setState(int s) { state = s; }
 
@@ -46,8 +41,7 @@ bool Widget::contains(int px, int py) {
 }
 
 void Widget::saveBackground() {
-    if (background) SDL_FreeSurface(background);
-    background = nullptr;
+    background.reset();
     const int w = width();
     const int h = height();
     if (!display || !display->screen || w <= 0 || h <= 0) return;
@@ -58,7 +52,7 @@ void Widget::saveBackground() {
 void Widget::restoreBackground() {
     if (!display || !background) return;
     SDL_Rect r = {Sint16(x), Sint16(y), Uint16(width()), Uint16(height())};
-    display->blit(background, r);
+    display->blit(background.get(), r);
 }
 
 // ---- Button ----
@@ -70,12 +64,6 @@ Button::Button(const std::string& n, const std::string& folder, int px, int py, 
     setName(n);
     setPosition(px, py);
     loadImages(n, folder, hasNormal, hasPressed, hasMouseOver, colorKey, keepFormat);
-}
-
-Button::~Button() {
-    delete normal;
-    delete mouseOver;
-    delete pressed;
 }
 
 void Button::loadImages(const std::string& n, const std::string& folder, bool hasNormal, bool hasPressed,
@@ -107,7 +95,7 @@ void Button::setState(int s) {
     case 0:
     case 1:
     case 2: {
-        Image* picture = s == 0 ? normal : s == 1 ? mouseOver : pressed;
+        Image* picture = (s == 0 ? normal : s == 1 ? mouseOver : pressed).get();
         if (picture) {
             restoreBackground();
             picture->blit(x, y);
@@ -132,7 +120,7 @@ void Button::setSize(int, int) {}
 
 // ---- FlashButton ----
 
-FlashButton::FlashButton() : pressedPicture(nullptr), flashPicture(nullptr), period(-1), lastToggle(0) {
+FlashButton::FlashButton() : period(-1), lastToggle(0) {
     kind = widgetFlash;
     setName("noname");
     setPosition(0, 0);
@@ -140,7 +128,7 @@ FlashButton::FlashButton() : pressedPicture(nullptr), flashPicture(nullptr), per
 
 FlashButton::FlashButton(const std::string& n, const std::string& folder, int px, int py, bool colorKey,
                          bool keepFormat, int flashPeriod, int initialState)
-    : pressedPicture(nullptr), flashPicture(nullptr), period(flashPeriod), lastToggle(0) {
+    : period(flashPeriod), lastToggle(0) {
     kind = widgetFlash;
     setName(n);
     setPosition(px, py);
@@ -150,11 +138,6 @@ FlashButton::FlashButton(const std::string& n, const std::string& folder, int px
     // No state is shown yet, so the first setState always draws.
     state = INT_MIN;
     setState(initialState);
-}
-
-FlashButton::~FlashButton() {
-    delete flashPicture;
-    delete pressedPicture;
 }
 
 int FlashButton::width() { return flashPicture ? flashPicture->width() : 0; }
@@ -196,19 +179,13 @@ void FlashButton::setFlashPeriod(int p) { period = p; }
 // ---- MenuButton ----
 
 MenuButton::MenuButton(const std::string& n, int px, int py)
-    : disabledPicture(nullptr), mouseOverPicture(nullptr), enabled(true) {
+    : disabledPicture(std::make_unique<Image>("../gfx/menu/" + n + "_disabled.png", false, true)),
+      mouseOverPicture(std::make_unique<Image>("../gfx/menu/" + n + "_mo.png", false, true)), enabled(true) {
     kind = widgetMenu;
     state = -1;
     setName(n);
     setPosition(px, py);
-    disabledPicture = new Image("../gfx/menu/" + n + "_disabled.png", false, true);
-    mouseOverPicture = new Image("../gfx/menu/" + n + "_mo.png", false, true);
     saveBackground();
-}
-
-MenuButton::~MenuButton() {
-    delete disabledPicture;
-    delete mouseOverPicture;
 }
 
 int MenuButton::width() {

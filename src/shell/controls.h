@@ -5,9 +5,11 @@
 
 #include <SDL.h>
 
+#include <memory>
 #include <string>
 
-class Image;
+#include "shell/image.h"
+#include "shell/sdl_handle.h"
 
 // Kind codes of the concrete controls.
 enum WidgetKind { widgetPlain = -1, widgetButton = 0, widgetHotspot = 1, widgetFlash = 2, widgetMenu = 3 };
@@ -18,10 +20,10 @@ public:
     int state;                // visual state last recorded; -1: no special look
     std::string name;         // what screens recognise the control by
     int x, y;                 // top-left corner; -1, -1 by default
-    SDL_Surface* background;  // the screen under the control, owned, or null
+    SurfacePtr background;    // the screen under the control, or null
 
     Widget();
-    virtual ~Widget();
+    virtual ~Widget() = default;
     virtual int width() = 0;
     virtual int height() = 0;
     // The base only records the state.
@@ -42,14 +44,13 @@ public:
 // 2 pressed, 4 back to the screen picture, -1 no special look.
 class Button : public Widget {
 public:
-    Image* normal;     // null when not asked for or missing
-    Image* mouseOver;
-    Image* pressed;
+    std::unique_ptr<Image> normal;  // null when not asked for or missing
+    std::unique_ptr<Image> mouseOver;
+    std::unique_ptr<Image> pressed;
 
     // Build it over the finished screen picture: it copies the screen under it.
     Button(const std::string& name, const std::string& folder, int x, int y, bool hasNormal, bool hasPressed,
            bool hasMouseOver, bool colorKey = false, bool keepFormat = false);
-    ~Button() override;
     int width() override;
     int height() override;
     void setState(int state) override;
@@ -63,15 +64,14 @@ public:
 // screen picture (state 0) every `period` ms until it is pressed (state 2).
 class FlashButton : public Widget {
 public:
-    Image* pressedPicture;  // "_click"; null when missing
-    Image* flashPicture;    // "_flash"; null when missing
+    std::unique_ptr<Image> pressedPicture;  // "_click"; null when missing
+    std::unique_ptr<Image> flashPicture;    // "_flash"; null when missing
     int period;             // ms; -1: no flashing
     Uint32 lastToggle;      // 0: timing not started
 
     FlashButton();  // "noname" at (0, 0), no pictures, no flashing
     FlashButton(const std::string& name, const std::string& folder, int x, int y, bool colorKey,
                 bool keepFormat, int period, int initialState);
-    ~FlashButton() override;
     int width() override;
     int height() override;
     void setState(int state) override;
@@ -87,12 +87,11 @@ public:
 // 1 mouse-over, 5 disabled.
 class MenuButton : public Widget {
 public:
-    Image* disabledPicture;
-    Image* mouseOverPicture;
+    std::unique_ptr<Image> disabledPicture;  // never null
+    std::unique_ptr<Image> mouseOverPicture;  // never null
     bool enabled;
 
     MenuButton(const std::string& name, int x, int y);
-    ~MenuButton() override;
     int width() override;
     int height() override;
     void setState(int state) override;

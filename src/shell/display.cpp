@@ -37,14 +37,12 @@ bool rectsEqual(const SDL_Rect& a, const SDL_Rect& b) {
     return a.x == b.x && a.y == b.y && a.w == b.w && a.h == b.h;
 }
 
-Display::Display(Uint32 flags) : savedScreen(nullptr), screen(nullptr), depth(16), videoFlags(flags) {
+Display::Display(Uint32 flags) : screen(nullptr), depth(16), videoFlags(flags) {
     SDL_ShowCursor(0);
     screen = SDL_SetVideoMode(screenWidth, screenHeight, 16, videoFlags);
     SDL_ShowCursor(1);
     if (!screen) std::cout << "Couldn't allocate screen buffer(s). SDL error" << SDL_GetError() << std::endl;
 }
-
-Display::~Display() { freeSavedScreen(); }
 
 void Display::update() {
     if (changedRects.empty()) return;
@@ -82,20 +80,19 @@ void Display::blitFullScreen(SDL_Surface* surface) {
     blit(surface, whole);
 }
 
-SDL_Surface* Display::copyRegion(const SDL_Rect& rect) {
+SurfacePtr Display::copyRegion(const SDL_Rect& rect) {
     if (!screen) return nullptr;  // no display format to convert to
-    SDL_Surface* raw = SDL_CreateRGBSurface(SDL_SWSURFACE, rect.w, rect.h, depth, 0, 0, 0, 0);
+    SurfacePtr raw(SDL_CreateRGBSurface(SDL_SWSURFACE, rect.w, rect.h, depth, 0, 0, 0, 0));
     if (!raw) return nullptr;
-    SDL_Surface* copy = SDL_DisplayFormat(raw);
-    SDL_FreeSurface(raw);
+    SurfacePtr copy(SDL_DisplayFormat(raw.get()));
     if (!copy) return nullptr;
     SDL_Rect src = rect;
     SDL_Rect dest = {0, 0, 0, 0};
-    SDL_UpperBlit(screen, &src, copy, &dest);
+    SDL_UpperBlit(screen, &src, copy.get(), &dest);
     return copy;
 }
 
-SDL_Surface* Display::copyScreen() {
+SurfacePtr Display::copyScreen() {
     SDL_Rect whole = {0, 0, screenWidth, screenHeight};
     return copyRegion(whole);
 }
@@ -107,7 +104,7 @@ void Display::saveScreen() {
 
 void Display::drawSavedScreen() {
     SDL_Rect whole = {0, 0, screenWidth, screenHeight};
-    blit(savedScreen, whole);
+    blit(savedScreen.get(), whole);
 }
 
 void Display::restoreScreen() {
@@ -115,10 +112,7 @@ void Display::restoreScreen() {
     freeSavedScreen();
 }
 
-void Display::freeSavedScreen() {
-    if (savedScreen) SDL_FreeSurface(savedScreen);
-    savedScreen = nullptr;
-}
+void Display::freeSavedScreen() { savedScreen.reset(); }
 
 Uint32 Display::mapColor(Uint8 r, Uint8 g, Uint8 b) {
     if (!screen) return 0;

@@ -10,6 +10,8 @@
 
 #include <vector>
 
+#include "shell/sdl_handle.h"
+
 // The screen size is fixed throughout the game.
 constexpr int screenWidth = 800;
 constexpr int screenHeight = 600;
@@ -17,7 +19,7 @@ constexpr int screenHeight = 600;
 class Display {
 public:
     std::vector<SDL_Rect> changedRects;  // emptied by update()
-    SDL_Surface* savedScreen;            // the one whole-screen copy, owned, or null
+    SurfacePtr savedScreen;              // the one whole-screen copy, or null
     SDL_Surface* screen;                 // the video surface (SDL owns it); null when the mode failed
     Uint8 depth;                         // always 16
     Uint32 videoFlags;
@@ -26,7 +28,6 @@ public:
     // can't be set it prints "Couldn't allocate screen buffer(s). SDL error..."
     // and leaves `screen` null: check hasSurface() before going on.
     explicit Display(Uint32 videoFlags);
-    ~Display();
 
     bool hasSurface() const { return screen != nullptr; }
 
@@ -40,9 +41,9 @@ public:
     void blit(SDL_Surface* surface, const SDL_Rect& rect);
     void blitFullScreen(SDL_Surface* surface);
 
-    // A new display-format surface holding the screen's rect; the caller owns it.
-    SDL_Surface* copyRegion(const SDL_Rect& rect);
-    SDL_Surface* copyScreen();
+    // A new display-format surface holding the screen's rect (null without a screen).
+    SurfacePtr copyRegion(const SDL_Rect& rect);
+    SurfacePtr copyScreen();
 
     // Whole-screen copy for modal parts: save before drawing, restore at the end.
     void saveScreen();

@@ -3,6 +3,7 @@
 #include <SDL_image.h>
 
 #include <iostream>
+#include <utility>
 
 #include "shell/asset_log.h"
 #include "shell/display.h"
@@ -23,7 +24,7 @@ Uint32 firstPixel(SDL_Surface* s) {
 
 // A display-format copy of the screen area (x, y, w, h); null when there is
 // no screen or the area is empty.
-SDL_Surface* copyUnder(int x, int y, int w, int h) {
+SurfacePtr copyUnder(int x, int y, int w, int h) {
     if (!display || !display->screen || w <= 0 || h <= 0) return nullptr;
     SDL_Rect r = {Sint16(x), Sint16(y), Uint16(w), Uint16(h)};
     return display->copyRegion(r);
@@ -31,49 +32,43 @@ SDL_Surface* copyUnder(int x, int y, int w, int h) {
 
 }  // namespace
 
-Image::Image(const std::string& file, bool colorKey, bool keepFormat) : surface(nullptr), uses(0), loaded(false) {
+Image::Image(const std::string& file, bool colorKey, bool keepFormat) : loaded(false) {
     Image::load(file, colorKey, keepFormat);
 }
 
 void Image::load(const std::string& file, bool colorKey, bool keepFormat) {
-    if (surface) SDL_FreeSurface(surface);
-    surface = nullptr;
-    uses = 0;
+    surface.reset();
     loaded = false;
     noteAssetLoad(file);
 
     SDL_RWops* stream = SDL_RWFromFile(file.c_str(), "rb");
-    SDL_Surface* picture = stream ? IMG_Load_RW(stream, 1) : nullptr;
+    SurfacePtr picture(stream ? IMG_Load_RW(stream, 1) : nullptr);
     if (!picture) {
         std::cout << "Couldn't Load" << file << std::endl;
         return;
     }
     if (colorKey && picture->w > 0 && picture->h > 0) {
-        if (SDL_MUSTLOCK(picture)) SDL_LockSurface(picture);
-        Uint32 key = firstPixel(picture);
-        if (SDL_MUSTLOCK(picture)) SDL_UnlockSurface(picture);
-        SDL_SetColorKey(picture, SDL_SRCCOLORKEY, key);
+        if (SDL_MUSTLOCK(picture)) SDL_LockSurface(picture.get());
+        Uint32 key = firstPixel(picture.get());
+        if (SDL_MUSTLOCK(picture)) SDL_UnlockSurface(picture.get());
+        SDL_SetColorKey(picture.get(), SDL_SRCCOLORKEY, key);
     }
     if (picture->format->palette && display && display->screen)
         SDL_SetColors(display->screen, picture->format->palette->colors, 0, picture->format->palette->ncolors);
     if (keepFormat) {
-        surface = picture;
+        surface = std::move(picture);
         loaded = true;
         return;
     }
     // Converting needs a video mode; without one the picture can't be shown.
-    SDL_Surface* converted = SDL_GetVideoSurface() ? SDL_DisplayFormat(picture) : nullptr;
-    SDL_FreeSurface(picture);
+    SurfacePtr converted(SDL_GetVideoSurface() ? SDL_DisplayFormat(picture.get()) : nullptr);
+    picture.reset();
     if (!converted) {
         std::cout << " Display format conversion failed for image: " << file << std::endl;
         return;
     }
-    surface = converted;
+    surface = std::move(converted);
     loaded = true;
-}
-
-Image::~Image() {
-    if (surface) SDL_FreeSurface(surface);
 }
 
 void Image::blit(int x, int y) {
@@ -95,19 +90,15 @@ void Image::blit(int x, int y) {
         dest.h = src.h;
     }
     display->addDirtyRect(dest);
-    if (SDL_UpperBlit(surface, &src, display->screen, &dest) < 0) std::cout << "Blit surface failed" << std::endl;
+    if (SDL_UpperBlit(surface.get(), &src, display->screen, &dest) < 0) std::cout << "Blit surface failed" << std::endl;
 }
 
 int Image::width() const { return surface ? surface->w : 0; }
 int Image::height() const { return surface ? surface->h : 0; }
 
 Sprite::Sprite(const std::string& file, bool colorKey, bool keepFormat, int px, int py)
-    : Image(file, colorKey, keepFormat), x(px), y(py), background(nullptr) {
+    : Image(file, colorKey, keepFormat), x(px), y(py) {
     saveBackground();
-}
-
-Sprite::~Sprite() {
-    if (background) SDL_FreeSurface(background);
 }
 
 void Sprite::draw() { blit(x, y); }
@@ -115,10 +106,9 @@ void Sprite::draw() { blit(x, y); }
 void Sprite::restoreBackground() {
     if (!background || !display) return;
     SDL_Rect r = {Sint16(x), Sint16(y), Uint16(width()), Uint16(height())};
-    display->blit(background, r);
+    display->blit(background.get(), r);
 }
 
 void Sprite::saveBackground() {
-    if (background) SDL_FreeSurface(background);
     background = copyUnder(x, y, width(), height());
 }

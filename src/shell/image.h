@@ -7,10 +7,11 @@
 
 #include <string>
 
+#include "shell/sdl_handle.h"
+
 class Image {
 public:
-    SDL_Surface* surface;  // owned; null until a load succeeds
-    int uses;              // how many frame animations hold this picture
+    SurfacePtr surface;    // null until a load succeeds
     bool loaded;           // true once the surface is ready
 
     // Loads the file (see load). colorKey makes the top-left pixel's colour
@@ -20,7 +21,7 @@ public:
     // Prints "Couldn't Load<file>" when the file can't be read; the picture
     // then stays empty (surface null, loaded false).
     virtual void load(const std::string& file, bool colorKey, bool keepFormat);
-    virtual ~Image();
+    virtual ~Image() = default;
     // Draws the whole picture with its top-left corner at (x, y), cropped at
     // the left and top screen edges, and adds the drawn rectangle to the
     // display's changed list. Does not update the monitor.
@@ -34,12 +35,11 @@ public:
 class Sprite : public Image {
 public:
     int x, y;                 // top-left corner on the screen
-    SDL_Surface* background;  // the screen under the sprite, owned; null before the first copy
+    SurfacePtr background;    // the screen under the sprite; null before the first copy
 
     // Loads the picture and takes a copy of the screen under it, so build it
     // while the scene shows without the sprite.
     Sprite(const std::string& file, bool colorKey, bool keepFormat, int x, int y);
-    ~Sprite() override;
 
     void draw();
     // Erases the sprite: puts the saved background back (and marks it changed).

@@ -111,7 +111,7 @@ LedSign::LedSign(const std::string& fontFile, const std::string& signText, int s
                  Uint8 darkB)
     : text(signText), x(signX), y(signY), width(signWidth < 0 ? 0 : signWidth),
       height(signHeight < 0 ? 0 : signHeight), period(speed > 0 ? 1000 / speed : 1000), fontLoaded(false),
-      topRow(0), scroll(0), drawn(false), lastDraw(0), dots(nullptr) {
+      topRow(0), scroll(0), drawn(false), lastDraw(0) {
     lit[0] = litR;
     lit[1] = litG;
     lit[2] = litB;
@@ -122,16 +122,9 @@ LedSign::LedSign(const std::string& fontFile, const std::string& signText, int s
     fontLoaded = font.load(fontFile);
     layOut(font);
     if (display && display->screen && width > 0 && height > 0) {
-        SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 16, 0, 0, 0, 0);
-        if (s) {
-            dots = SDL_DisplayFormat(s);
-            SDL_FreeSurface(s);
-        }
+        SurfacePtr s(SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 16, 0, 0, 0, 0));
+        if (s) dots.reset(SDL_DisplayFormat(s.get()));
     }
-}
-
-LedSign::~LedSign() {
-    if (dots) SDL_FreeSurface(dots);
 }
 
 void LedSign::layOut(const LedFont& font) {
@@ -182,15 +175,15 @@ void LedSign::draw() {
     Uint32 back = SDL_MapRGB(dots->format, 0, 0, 0);
     Uint32 on = SDL_MapRGB(dots->format, lit[0], lit[1], lit[2]);
     Uint32 off = SDL_MapRGB(dots->format, dark[0], dark[1], dark[2]);
-    SDL_FillRect(dots, nullptr, back);
+    SDL_FillRect(dots.get(), nullptr, back);
     for (int c = 0; c < columns(); ++c) {
         for (int r = 0; r < rows(); ++r) {
             // Each dot is 2 by 2 pixels in its 3 by 3 cell.
             SDL_Rect d = {static_cast<Sint16>(c * 3), static_cast<Sint16>(r * 3), 2, 2};
-            SDL_FillRect(dots, &d, dotLit(c, r) ? on : off);
+            SDL_FillRect(dots.get(), &d, dotLit(c, r) ? on : off);
         }
     }
     SDL_Rect where = {static_cast<Sint16>(x), static_cast<Sint16>(y), static_cast<Uint16>(width),
                       static_cast<Uint16>(height)};
-    display->blit(dots, where);
+    display->blit(dots.get(), where);
 }

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "shell/sdl_handle.h"
+
 // The dot-matrix font. The file is plain text:
 //   # comment lines and blank lines are skipped
 //   height 7                 rows of every glyph (before the first glyph)
@@ -46,8 +48,7 @@ public:
     // per dot). Loads the font and lays the text out; draws nothing yet.
     LedSign(const std::string& fontFile, const std::string& text, int speed, int x, int y, int width,
             int height, Uint8 litR, Uint8 litG, Uint8 litB, Uint8 darkR, Uint8 darkG, Uint8 darkB);
-    // Frees the dot display; what the sign drew stays on the screen.
-    ~LedSign();
+    // What the sign drew stays on the screen when it goes.
 
     // The first call draws the sign; each later call, once a period has
     // passed since the last drawing, scrolls the text by one dot column and
@@ -82,6 +83,6 @@ private:
     int scroll;
     bool drawn;
     Uint32 lastDraw;
-    SDL_Surface* dots;           // the sign's own picture, redrawn and blitted each step
+    SurfacePtr dots;             // the sign's own picture, redrawn and blitted each step
     Uint8 lit[3], dark[3];
 };

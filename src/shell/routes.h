@@ -5,15 +5,16 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 
 class Screen;
 
 struct Routes {
-    std::function<Screen*()> lobby;
-    std::function<Screen*()> cashier;
+    std::function<std::unique_ptr<Screen>()> lobby;
+    std::function<std::unique_ptr<Screen>()> cashier;
     // The machine with that id at that coin value; null when there is none.
-    std::function<Screen*(const std::string& id, float denomination)> machine;
+    std::function<std::unique_ptr<Screen>(const std::string& id, float denomination)> machine;
     // What a right-button press opens on a screen whose input is enabled.
     std::function<void(Screen*)> menu;
 };
@@ -21,6 +22,6 @@ struct Routes {
 extern Routes routes;
 
 // The routes' screens, or null while the table is empty (a bare shell).
-Screen* lobbyScreen();
-Screen* cashierScreen();
-Screen* machineScreen(const std::string& id, float denomination);
+std::unique_ptr<Screen> lobbyScreen();
+std::unique_ptr<Screen> cashierScreen();
+std::unique_ptr<Screen> machineScreen(const std::string& id, float denomination);

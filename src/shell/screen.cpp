@@ -9,13 +9,13 @@ const int hoverCheckInterval = 50;
 std::string lastMachineId;
 Routes routes;
 
-Screen* lobbyScreen() { return routes.lobby ? routes.lobby() : nullptr; }
-Screen* cashierScreen() { return routes.cashier ? routes.cashier() : nullptr; }
-Screen* machineScreen(const std::string& id, float denomination) {
+std::unique_ptr<Screen> lobbyScreen() { return routes.lobby ? routes.lobby() : nullptr; }
+std::unique_ptr<Screen> cashierScreen() { return routes.cashier ? routes.cashier() : nullptr; }
+std::unique_ptr<Screen> machineScreen(const std::string& id, float denomination) {
     return routes.machine ? routes.machine(id, denomination) : nullptr;
 }
 
-Screen::Screen() : hoverCounter(0), menuEnabled(false), hovered(nullptr), next(nullptr) {}
+Screen::Screen() : hoverCounter(0), menuEnabled(false), hovered(nullptr) {}
 
 Screen::~Screen() { clearButtons(); }
 
@@ -24,7 +24,7 @@ void Screen::init() {
     graphicsDir = "../gfx/" + name + "/";
     hoverCounter = 0;
     menuEnabled = true;
-    next = nullptr;
+    next.reset();
     hovered = nullptr;
 }
 
@@ -59,37 +59,26 @@ void Screen::setHovered(Widget* control) {
 void Screen::showHelp() {}
 
 void Screen::clearButtons() {
-    for (Widget* control : buttons) delete control;
-    buttons.clear();
     hovered = nullptr;
+    buttons.clear();
 }
 
 void Screen::deleteButton(Widget* control) {
-    auto it = std::find(buttons.begin(), buttons.end(), control);
+    auto it = std::find_if(buttons.begin(), buttons.end(),
+                           [control](const std::unique_ptr<Widget>& listed) { return listed.get() == control; });
     if (it == buttons.end()) return;
     forgetButton(control);
     buttons.erase(it);
-    delete control;
 }
 
 void Screen::forgetButton(Widget* control) {
     if (control && hovered == control) hovered = nullptr;
 }
 
-void Screen::addButton(Widget* control) {
-    if (control) buttons.push_back(control);
-}
-
 Widget* Screen::buttonNamed(const std::string& wanted) {
-    for (Widget* control : buttons)
-        if (control->name == wanted) return control;
+    for (auto& control : buttons)
+        if (control->name == wanted) return control.get();
     return nullptr;
 }
 
 Widget* Screen::buttonAt(int x, int y) { return findButtonAt(x, y, buttons); }
-
-Widget* Screen::findButtonAt(int x, int y, const std::vector<Widget*>& list) {
-    for (Widget* control : list)
-        if (control->contains(x, y)) return control;
-    return nullptr;
-}

@@ -6,6 +6,7 @@
 
 #include <SDL.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -24,13 +25,12 @@ public:
     std::string graphicsDir;       // "../gfx/" + name + "/", set by init()
     int hoverCounter;              // hover-check calls since the last mouse look
     bool menuEnabled;              // input enabled (right button opens the machine menu)
-    Widget* hovered;               // control under the mouse, into `buttons`, not owned
-    std::vector<Widget*> buttons;  // owned, in the order added
+    Widget* hovered;               // control under the mouse, one of `buttons` (not owned)
+    std::vector<std::unique_ptr<Widget>> buttons;  // in the order added
     std::string name;              // "lobby", "cashier", "stats", "trophy", "demoderby" or a machine id
-    Screen* next;                  // successor; the App takes it over
+    std::unique_ptr<Screen> next;  // successor; the App takes it over
 
     Screen();
-    // Deletes the controls.
     virtual ~Screen();
     // Call after setting `name`: picks the ambient loop, sets graphicsDir,
     // resets the hover counter and enables input.
@@ -52,18 +52,34 @@ public:
     // Help pages; none by default.
     virtual void showHelp();
 
-    // Deletes every control, in order, and forgets the hovered one.
+    // Drops every control, in order, and forgets the hovered one.
     void clearButtons();
-    // Takes one control out of the list and deletes it (forgetting it when
+    // Takes one control out of the list and drops it (forgetting it when
     // it was the hovered one). Does nothing when it isn't in the list.
     void deleteButton(Widget* control);
-    // Call before deleting a control by other means.
+    // Forgets the control if it is the hovered one.
     void forgetButton(Widget* control);
-    // Adds a control to the list (the screen owns it).
-    void addButton(Widget* control);
+    // Adds a control to the list (the screen owns it) and lends it back.
+    template <typename W>
+    W* addButton(std::unique_ptr<W> control) {
+        W* lent = control.get();
+        if (control) buttons.push_back(std::move(control));
+        return lent;
+    }
+    // Makes a control in place at the end of the list.
+    template <typename W, typename... Args>
+    W* add(Args&&... args) {
+        return addButton(std::make_unique<W>(std::forward<Args>(args)...));
+    }
     // A control by name, or null.
     Widget* buttonNamed(const std::string& name);
     Widget* buttonAt(int x, int y);
     // First control of the list whose rectangle holds (x, y), edges excluded.
-    static Widget* findButtonAt(int x, int y, const std::vector<Widget*>& list);
+    // The list may hold the controls or only point at them.
+    template <typename List>
+    static Widget* findButtonAt(int x, int y, const List& list) {
+        for (const auto& control : list)
+            if (control->contains(x, y)) return &*control;
+        return nullptr;
+    }
 };

@@ -22,19 +22,12 @@ bool audioIsOpen() {
 // ---------------------------------------------------------------- SoundClip
 
 SoundClip::SoundClip(const std::string& name, bool loop_, int group_)
-    : chunk(nullptr), group(group_), channel(-1), loop(loop_), halted(false) {
+    : group(group_), channel(-1), loop(loop_), halted(false) {
     std::string path = soundDir + name;
     noteAssetLoad(path);
     if (!audioIsOpen()) return;
-    chunk = Mix_LoadWAV_RW(SDL_RWFromFile(path.c_str(), "rb"), 1);
+    chunk.reset(Mix_LoadWAV_RW(SDL_RWFromFile(path.c_str(), "rb"), 1));
     if (!chunk) std::cout << "Couldn't Load Sound File: " << path << std::endl;
-}
-
-SoundClip::~SoundClip() {
-    if (audioIsOpen() && chunk) {
-        Mix_FreeChunk(chunk);   // also stops any channel still playing it
-    }
-    chunk = nullptr;
 }
 
 void SoundClip::play(int loops, int ms) {
@@ -42,7 +35,7 @@ void SoundClip::play(int loops, int ms) {
     halted = false;
     int repeat = loops > 0 ? loops : (loop ? -1 : 0);
     int free = Mix_GroupAvailable(group);
-    channel = chunk ? Mix_PlayChannelTimed(free, chunk, repeat, ms > 0 ? ms : -1) : -1;
+    channel = chunk ? Mix_PlayChannelTimed(free, chunk.get(), repeat, ms > 0 ? ms : -1) : -1;
 }
 
 void SoundClip::halt() {
@@ -60,8 +53,7 @@ bool SoundClip::isPlaying() const {
 // -------------------------------------------------------------- SoundPlayer
 
 SoundPlayer::SoundPlayer()
-    : lobbyLoop(nullptr), slotLoop(nullptr), prizeLoop(nullptr),
-      audioOpen(false), ambientEnabled(false), silentClip(nullptr) {
+    : audioOpen(false), ambientEnabled(false) {
     if (Mix_OpenAudio(22050, AUDIO_S16, 1, 1024) < 0) {
         std::fprintf(stderr, "Couldn't open audio: %s\n", SDL_GetError());
         audioOpen = false;
@@ -85,10 +77,8 @@ SoundPlayer::~SoundPlayer() {
     if (audioOpen) Mix_HaltChannel(-1);
     // Whatever is still listed (loops nobody halted) goes now, before the
     // device closes.
-    for (SoundClip* clip : clips) delete clip;
     clips.clear();
-    delete silentClip;
-    silentClip = nullptr;
+    silentClip.reset();
     if (audioOpen) {
         Mix_CloseAudio();
         audioOpen = false;
@@ -98,9 +88,9 @@ SoundPlayer::~SoundPlayer() {
 void SoundPlayer::loadAmbientLoops() {
     if (!audioOpen) return;
     Mix_Volume(0, 64);
-    lobbyLoop = new SoundClip("lobbysnd.wav", true, 0);
-    slotLoop = new SoundClip("slotamb.wav", true, 0);
-    prizeLoop = new SoundClip("prize.wav", true, 0);
+    lobbyLoop = std::make_unique<SoundClip>("lobbysnd.wav", true, 0);
+    slotLoop = std::make_unique<SoundClip>("slotamb.wav", true, 0);
+    prizeLoop = std::make_unique<SoundClip>("prize.wav", true, 0);
     ambientEnabled = true;
 }
 
@@ -108,18 +98,17 @@ void SoundPlayer::freeAmbientLoops() {
     if (!audioOpen || !lobbyLoop) return;
     ambientEnabled = false;
     Mix_HaltGroup(0);
-    delete lobbyLoop;
-    delete slotLoop;
-    delete prizeLoop;
-    lobbyLoop = slotLoop = prizeLoop = nullptr;
+    lobbyLoop.reset();
+    slotLoop.reset();
+    prizeLoop.reset();
 }
 
 void SoundPlayer::setAmbient(const std::string& screenName) {
     if (!ambientEnabled || !audioOpen) return;
     Mix_HaltGroup(0);
-    SoundClip* loopClip = slotLoop;
-    if (screenName == "lobby") loopClip = lobbyLoop;
-    else if (screenName == "trophy" || screenName == "stats") loopClip = prizeLoop;
+    SoundClip* loopClip = slotLoop.get();
+    if (screenName == "lobby") loopClip = lobbyLoop.get();
+    else if (screenName == "trophy" || screenName == "stats") loopClip = prizeLoop.get();
     if (loopClip) loopClip->play(0, 0);
 }
 
@@ -134,25 +123,24 @@ SoundClip* SoundPlayer::play(const std::string& name, bool loop) {
         // Silent: one shared clip that lives as long as the player, so a
         // caller may keep and halt it at any time.
         noteAssetLoad(soundDir + name);
-        if (!silentClip) silentClip = new SoundClip(name, false, 1);
-        return silentClip;
+        if (!silentClip) silentClip = std::make_unique<SoundClip>(name, false, 1);
+        return silentClip.get();
     }
-    SoundClip* clip = new SoundClip(name, loop, 1);
-    clips.push_back(clip);
+    clips.push_back(std::make_unique<SoundClip>(name, loop, 1));
+    SoundClip* clip = clips.back().get();
     clip->play(0, 0);
     return clip;
 }
 
 void SoundPlayer::update() {
     for (size_t i = 0; i < clips.size();) {
-        SoundClip* clip = clips[i];
+        SoundClip* clip = clips[i].get();
         // A loop that was never halted may still be held by its caller (even
         // if it found no channel): it stays until halted.
         bool keep = clip->isPlaying() || (clip->loop && !clip->halted);
         if (keep) {
             ++i;
         } else {
-            delete clip;
             clips.erase(clips.begin() + static_cast<long>(i));
         }
     }

@@ -16,10 +16,15 @@
 // lives.
 #pragma once
 
+#include <SDL_mixer.h>
+
+#include <memory>
 #include <string>
 #include <vector>
 
-struct Mix_Chunk;
+#include "shell/sdl_handle.h"
+
+using ChunkPtr = CHandle<Mix_Chunk, Mix_FreeChunk>;
 
 // Folder of the sound clips: "../sounds/".
 extern std::string soundDir;
@@ -30,7 +35,7 @@ public:
     // Loads soundDir + name when the audio is open; prints
     // "Couldn't Load Sound File: <path>" when that fails.
     SoundClip(const std::string& name, bool loop, int group);
-    virtual ~SoundClip();
+    virtual ~SoundClip() = default;
 
     // Starts the clip on a free channel of its group. loops > 0: that many
     // repeats; else endless for a looping clip, once otherwise. ms > 0 limits
@@ -39,7 +44,7 @@ public:
     void halt();              // stops this clip's channel (never any other)
     bool isPlaying() const;   // false when the audio is closed or no channel
 
-    Mix_Chunk* chunk;   // owned; null when not loaded
+    ChunkPtr chunk;     // null when not loaded
     int group;
     int channel;        // -1: never played or no free channel
     bool loop;
@@ -67,15 +72,16 @@ public:
     // long modal loops.
     void update();
 
-    SoundClip* lobbyLoop;
-    SoundClip* slotLoop;
-    SoundClip* prizeLoop;
-    std::vector<SoundClip*> clips;
+    std::unique_ptr<SoundClip> lobbyLoop;
+    std::unique_ptr<SoundClip> slotLoop;
+    std::unique_ptr<SoundClip> prizeLoop;
+    std::vector<std::unique_ptr<SoundClip>> clips;
     bool audioOpen;
     bool ambientEnabled;
 
 private:
-    SoundClip* silentClip;    // handed out while the audio is closed
+    std::unique_ptr<SoundClip> silentClip;  // handed out while the audio is closed
 };
 
+// The App's sound player, not owned; null when there is none.
 extern SoundPlayer* soundPlayer;

@@ -30,14 +30,14 @@ int readTextField(sge_TTFont* font, std::string& text, int maxChars, Sint16 x, S
     SDL_EnableKeyRepeat(SDL_DEFAULT_REPEAT_DELAY, SDL_DEFAULT_REPEAT_INTERVAL);
     const int unicodeWas = SDL_EnableUNICODE(1);
 
-    SDL_Surface* under = display->copyScreen();
+    SurfacePtr under = display->copyScreen();
     sge_TextSurface field(display->screen, x, static_cast<Sint16>(y - sge_TTF_FontAscent(font)));
     field.set_ttFont(font, ink.r, ink.g, ink.b, paper.r, paper.g, paper.b);
     field.set_alpha(opacity);
     field.max_chars(static_cast<unsigned>(maxChars));
     field.show_cursor(true);
     SDL_Rect drawn = {0, 0, 0, 0};
-    redrawField(field, under, drawn);
+    redrawField(field, under.get(), drawn);
 
     int result = textFieldClosed;
     while (!quitRequested()) {
@@ -54,14 +54,13 @@ int readTextField(sge_TTFont* font, std::string& text, int maxChars, Sint16 x, S
                 break;
             }
         }
-        if (field.check(&event)) redrawField(field, under, drawn);
+        if (field.check(&event)) redrawField(field, under.get(), drawn);
     }
     text = field.get_string(false);
 
     // The typed text stays, without its cursor.
     field.show_cursor(false);
-    redrawField(field, under, drawn);
-    if (under) SDL_FreeSurface(under);
+    redrawField(field, under.get(), drawn);
     SDL_EnableUNICODE(unicodeWas);
     SDL_EnableKeyRepeat(repeatDelay, repeatInterval);
     return result;

@@ -8,27 +8,23 @@
 
 TextLabel::TextLabel(const std::string& fontFile, int size, const std::string& initialText, int x, int y, int al,
                      Uint8 r, Uint8 g, Uint8 b, int a)
-    : ownsFont(true), font(nullptr), background(nullptr), pointSize(size), left(0), baseline(0), alpha(a),
+    : font(nullptr), pointSize(size), left(0), baseline(0), alpha(a),
       align(al), ascent(0), foregroundColour(0), backgroundColour(0), anchorX(x), anchorY(y), extent{0, 0, 0, 0} {
     noteAssetLoad(fontFile);
     // The TrueType opener falls over on a file that isn't there: look first.
     if (SDL_RWops* probe = SDL_RWFromFile(fontFile.c_str(), "rb")) {
         SDL_RWclose(probe);
-        font = sge_TTF_OpenFont(fontFile.c_str(), size);
+        ownFont.reset(sge_TTF_OpenFont(fontFile.c_str(), size));
+        font = ownFont.get();
     }
     setup(initialText, x, y, al, r, g, b, a);
 }
 
 TextLabel::TextLabel(sge_TTFont* sharedFont, int size, const std::string& initialText, int x, int y, int al,
                      Uint8 r, Uint8 g, Uint8 b, int a)
-    : ownsFont(false), font(sharedFont), background(nullptr), pointSize(size), left(0), baseline(0), alpha(a),
+    : font(sharedFont), pointSize(size), left(0), baseline(0), alpha(a),
       align(al), ascent(0), foregroundColour(0), backgroundColour(0), anchorX(x), anchorY(y), extent{0, 0, 0, 0} {
     setup(initialText, x, y, al, r, g, b, a);
-}
-
-TextLabel::~TextLabel() {
-    if (ownsFont && font) sge_TTF_CloseFont(font);
-    if (background) SDL_FreeSurface(background);
 }
 
 void TextLabel::setup(const std::string& initialText, int x, int y, int al, Uint8 r, Uint8 g, Uint8 b, int a) {
@@ -37,7 +33,7 @@ void TextLabel::setup(const std::string& initialText, int x, int y, int al, Uint
     align = al;
     foregroundColour = display ? display->mapColor(r, g, b) : 0;
     alpha = a;
-    background = nullptr;
+    background.reset();
     if (!initialText.empty()) setText(initialText);
 }
 
@@ -52,8 +48,7 @@ void TextLabel::setText(const std::string& newText) {
     erase();
     text = newText;
     if (text.empty()) {
-        if (background) SDL_FreeSurface(background);
-        background = nullptr;
+        background.reset();
         return;
     }
     measure();
@@ -64,7 +59,7 @@ void TextLabel::draw() {
     if (!display) return;
     if (font && !text.empty() && display->screen) {
         // A shared font may have been left at another label's size.
-        if (!ownsFont) setSize(pointSize);
+        if (!ownFont) setSize(pointSize);
         // Our alpha counts transparency (0 is solid text, what every caller
         // wants); the TrueType renderer counts opacity. It also wants the
         // background as a screen pixel, not as 0xRRGGBB, to smooth the edges
@@ -81,7 +76,7 @@ void TextLabel::draw() {
 
 void TextLabel::erase() {
     if (!background || !display) return;
-    display->blit(background, area());
+    display->blit(background.get(), area());
 }
 
 void TextLabel::setSize(int size) {
@@ -115,11 +110,10 @@ void TextLabel::layout() {
 }
 
 void TextLabel::saveBackground() {
-    if (background) SDL_FreeSurface(background);
-    background = nullptr;
+    background.reset();
     if (!font || !display || !display->screen || extent.w == 0 || extent.h == 0) return;
     background = display->copyRegion(area());
-    backgroundColour = display->surfaceKeyColor(background);
+    backgroundColour = display->surfaceKeyColor(background.get());
 }
 
 void showNumber(TextLabel* label, int n) {

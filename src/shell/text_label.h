@@ -8,12 +8,17 @@
 
 #include <string>
 
+#include "shell/sdl_handle.h"
+
+// A TrueType font the game opened.
+using FontPtr = CHandle<sge_TTFont, sge_TTF_CloseFont>;
+
 class TextLabel {
 public:
     std::string text;
-    bool ownsFont;             // the label opened the font and closes it
-    sge_TTFont* font;          // owned when ownsFont, else borrowed; may be null
-    SDL_Surface* background;   // the screen under the current text, owned, or null
+    FontPtr ownFont;           // the font the label opened itself, or null
+    sge_TTFont* font;          // ownFont, or a borrowed font; may be null
+    SurfacePtr background;     // the screen under the current text, or null
     int pointSize;
     int left;                  // x the text is drawn at
     int baseline;              // y of the baseline
@@ -31,8 +36,7 @@ public:
     // Borrows an open font; several labels may share one, each at its own size.
     TextLabel(sge_TTFont* font, int pointSize, const std::string& text, int x, int y, int align, Uint8 r,
               Uint8 g, Uint8 b, int alpha = 0);
-    // Closes an owned font and frees the background copy; the text stays on screen.
-    ~TextLabel();
+    // The text stays on screen when the label goes.
 
     void setup(const std::string& text, int x, int y, int align, Uint8 r, Uint8 g, Uint8 b, int alpha);
     // Erases the old text and measures and places the new one (does not draw).

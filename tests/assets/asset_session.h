@@ -103,7 +103,6 @@ public:
     }
 
     void close(Screen* screen) {
-        if (screen && screen->next) delete screen->next;
         delete screen;
     }
 

@@ -37,7 +37,7 @@ public:
 inline void standInFor(const std::string& id) {
     static std::string standInId;
     standInId = id;
-    replaceMachineCreator(id, [](float value) -> Screen* { return new StandIn(standInId, value); });
+    replaceMachineCreator(id, [](float value) -> std::unique_ptr<Screen> { return std::make_unique<StandIn>(standInId, value); });
 }
 
 inline void writeSave(const std::string& name, const std::string& gender, double money) {
@@ -65,9 +65,7 @@ protected:
 
 // Takes the screen a screen named to follow it: the test owns it now.
 inline std::unique_ptr<Screen> takeNext(Screen& screen) {
-    std::unique_ptr<Screen> next(screen.next);
-    screen.next = nullptr;
-    return next;
+    return std::move(screen.next);
 }
 
 // The name of that screen ("" when none was named), which is then deleted.

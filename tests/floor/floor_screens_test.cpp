@@ -369,7 +369,6 @@ protected:
         display->update();
     }
     void TearDown() override {
-        delete host->next;
         delete host;
         FloorTest::TearDown();
     }
@@ -395,7 +394,7 @@ TEST_F(MenuTest, ChoosingAMachineStartsItAtTheTabsCoinValue) {
     tapClick(machineButtonRect(index));
     showMachineMenu(host);
 
-    StandIn* machine = dynamic_cast<StandIn*>(host->next);
+    StandIn* machine = dynamic_cast<StandIn*>(host->next.get());
     ASSERT_NE(nullptr, machine);
     EXPECT_EQ(id, machine->name);
     EXPECT_EQ(denominationTable[tab]->value, machine->value);

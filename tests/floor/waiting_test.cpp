@@ -72,9 +72,10 @@ M* armed(M* screen) {
 template <class M>
 M* enter(const char* id) {
     testrt::pushKey(SDLK_RETURN, '\r');
-    Screen* machine = createMachine(id, 1.0f);
-    theApp->setScreen(machine);
-    return dynamic_cast<M*>(machine);
+    std::unique_ptr<Screen> machine = createMachine(id, 1.0f);
+    M* entered = dynamic_cast<M*>(machine.get());
+    theApp->setScreen(std::move(machine));
+    return entered;
 }
 
 struct ModalPart {
@@ -145,12 +146,13 @@ INSTANTIATE_TEST_SUITE_P(
                   }},
         ModalPart{"help_pages", [] { armed(enter<Screen>("10x")); showSlotHelpPages(); }, SIGHUP},
         ModalPart{"marquee", [] { showMarquee(armed(enter<Screen>("10x")), "top"); }},
-        ModalPart{"machine_menu", [] { showMachineMenu(armed(theApp->screen)); }, SIGINT},
+        ModalPart{"machine_menu", [] { showMachineMenu(armed(theApp->screen.get())); }, SIGINT},
         ModalPart{"registration_form", [] { armStop(); runRegistrationForm(); }, SIGQUIT},
         ModalPart{"purchase_dialogue", [] {
-                      TrophyRoom* room = new TrophyRoom();
-                      theApp->setScreen(room);
-                      armed(room)->runPurchaseDialogue(prizeIds.front());
+                      auto room = std::make_unique<TrophyRoom>();
+                      TrophyRoom* shown = room.get();
+                      theApp->setScreen(std::move(room));
+                      armed(shown)->runPurchaseDialogue(prizeIds.front());
                   }},
         ModalPart{"movie", [] { armStop(); playJackpotMovie(nullptr); }, SIGHUP},
         ModalPart{"double_up_offer", [] {
@@ -175,16 +177,17 @@ INSTANTIATE_TEST_SUITE_P(
                       config->firstTimeEver = true;
                       Cashier::firstRunDelayMs = 6000;
                       armStop();
-                      theApp->setScreen(new Cashier());
+                      theApp->setScreen(std::make_unique<Cashier>());
                   }}),
     [](const testing::TestParamInfo<ModalPart>& info) { return std::string(info.param.name); });
 
 TEST(StopSignalWhileTheReelsTurn, CancelsThePlayGivingBackItsBetAndItsPoints) {
     startGame();  // $40, no VIP points
     testrt::typeMoney("20");
-    Machine* m = dynamic_cast<Machine*>(createMachine("10x", 1.0f));
+    std::unique_ptr<Screen> made = createMachine("10x", 1.0f);
+    Machine* m = dynamic_cast<Machine*>(made.get());
     ASSERT_NE(m, nullptr);
-    theApp->setScreen(m);
+    theApp->setScreen(std::move(made));
     m->handleEvent(testrt::keyEvent(SDLK_m));
     ASSERT_TRUE(m->spinning);
     ASSERT_GT(currentPlayer->vippoints, 0.0) << "the pull gives its points";
@@ -271,10 +274,10 @@ TEST(Waiting, AControlComingUnderAStillMouseLightsUpAsSoonAtRestAsWithout) {
     startGame();
     mediaTicks = fakeClock;
     idleRest = restOnFakeClock;
-    Screen* lobby = theApp->screen;
+    Screen* lobby = theApp->screen.get();
     Widget* target = nullptr;
-    for (Widget* w : lobby->buttons)
-        if (!target && w->kind == widgetButton) target = w;
+    for (auto& w : lobby->buttons)
+        if (!target && w->kind == widgetButton) target = w.get();
     ASSERT_NE(target, nullptr);
     const int x = target->x + target->width() / 2, y = target->y + target->height() / 2;
     ASSERT_EQ(lobby->buttonAt(x, y), target);
@@ -299,7 +302,7 @@ TEST(Waiting, RestsNeverMakeAReelFrameAReelStopOrTheLedSignLate) {
     longestRest = 0;
 
     // The lobby's sign scrolls one column a period, however long the rests.
-    LedSign* sign = static_cast<Lobby*>(theApp->screen)->sign;
+    LedSign* sign = static_cast<Lobby*>(theApp->screen.get())->sign.get();
     ASSERT_NE(sign, nullptr);
     Cadence scroll{sign->period};
     const Uint32 signEnd = fakeNow + 40 * sign->period;
@@ -321,7 +324,7 @@ TEST(Waiting, RestsNeverMakeAReelFrameAReelStopOrTheLedSignLate) {
     ASSERT_TRUE(m->spinning);
     const std::vector<int> starts = m->reelStartTimes, delays = m->reelStopDelays;
     std::vector<Cadence> frames;
-    for (Animation* reel : m->reels) frames.push_back(Cadence{static_cast<Uint32>(reel->framePeriod)});
+    for (auto& reel : m->reels) frames.push_back(Cadence{static_cast<Uint32>(reel->framePeriod)});
     std::vector<bool> stopped(starts.size(), false);
     atRest = [&] {
         for (size_t i = 0; i < starts.size(); ++i) {

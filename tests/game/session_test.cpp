@@ -45,7 +45,7 @@ TEST_P(GameSession, MoneyPointsAndRecordSurviveAShutDownWithCreditsOnTheMachine)
     testrt::typeText("300\r");
     theApp->screen->next = machineScreen(id, 1.0f);
     theApp->step();
-    Bank* bank = dynamic_cast<Bank*>(theApp->screen);
+    Bank* bank = dynamic_cast<Bank*>(theApp->screen.get());
     ASSERT_NE(bank, nullptr) << id;
     EXPECT_EQ(bank->credits, 300);
     EXPECT_DOUBLE_EQ(currentPlayer->money, 700.0);

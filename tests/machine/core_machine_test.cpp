@@ -236,6 +236,54 @@ TEST_F(MachineCore, AcceptedMoneyMovesExactCents) {
     EXPECT_EQ(currentPlayer->money, 10.0);
 }
 
+// The popup says why it refuses an amount, in words with the figures of the
+// rules, takes another entry, and plays the bill only when money moves. The
+// player holds $100.
+TEST_F(MachineCore, MoneyPopupSaysWhyItRefusesAndMovesOnlyWhatItTakes) {
+    const struct {
+        const char* typed;
+        float coin;
+        const char* says;  // a part of the reason shown
+    } refused[] = {
+        {"12.50", 1.0f, "Whole dollars"}, {"+40", 1.0f, "Whole dollars"}, {"ten", 1.0f, "Whole dollars"},
+        {"100001", 1.0f, "$100,000"},     {"12345678901", 1.0f, "$100,000"},
+        {"30000", 0.25f, "$25,000"},  // 100,000 coins at 25 cents
+        {"3", 5.0f, "$5"},            // less than one coin
+        {"101", 1.0f, "$100"},        // more than the player has
+    };
+    for (const auto& r : refused) {
+        clearLoadedAssets();
+        testrt::typeMoney(r.typed);
+        testrt::tapKey(SDLK_ESCAPE);  // the field is open again: no more tries
+        int credits = 0;
+        MoneyInput popup(credits, at(r.coin), reelMoneyPopup);
+        ASSERT_EQ(popup.refusals.size(), 1u) << r.typed;
+        EXPECT_NE(popup.refusals[0].find(r.says), std::string::npos) << r.typed << ": " << popup.refusals[0];
+        EXPECT_EQ(credits + popup.creditsBought, 0);
+        EXPECT_EQ(currentPlayer->money, 100.0);
+        EXPECT_FALSE(testrt::assetTried("../gfx/money/bill.png.0")) << r.typed;
+        testrt::drainEvents();
+    }
+    // No entry at all closes it without a word; a refusal then a good amount takes that one.
+    for (const char* none : {"", "0"}) {
+        clearLoadedAssets();
+        testrt::typeMoney(none);
+        int credits = 0;
+        MoneyInput popup(credits, at(1.0f), reelMoneyPopup);
+        EXPECT_TRUE(popup.refusals.empty() && credits == 0) << none;
+        EXPECT_FALSE(testrt::assetTried("../gfx/money/bill.png.0")) << none;
+    }
+    testrt::typeMoney("12.50");
+    testrt::typeMoney("12");
+    int credits = 0;
+    MoneyInput popup(credits, at(1.0f), reelMoneyPopup);
+    EXPECT_EQ(popup.refusals.size(), 1u);
+    EXPECT_EQ(credits, 12);
+    EXPECT_EQ(currentPlayer->money, 88.0);
+    EXPECT_TRUE(testrt::assetTried("../gfx/money/bill.png.0"));
+    EXPECT_EQ(testrt::pendingEvents(), 0);
+}
+
 // Without its font the popup cannot be shown and the game ends with
 // "TT error", but the credits on the machine go back to the player and the
 // profile and settings are written first.

@@ -115,8 +115,7 @@ TEST_F(StatsScreenTest, OpensOnTheMachineLastLeftOrClickedWrapsAroundAndGoesBack
     screen.handleButton(next);
     EXPECT_EQ("mardigras", screen.machineId);
     screen.handleButton(screen.buttonNamed("lobby"));
-    std::unique_ptr<Screen> lobby(screen.next);
-    screen.next = nullptr;
+    std::unique_ptr<Screen> lobby = std::move(screen.next);
     EXPECT_EQ("lobby", lobby ? lobby->name : "");
 }
 
@@ -150,7 +149,7 @@ protected:
     // The room's controls, or the prizes on its shelf, in order.
     static std::string names(const TrophyRoom& room, bool shelf) {
         std::string out;
-        for (Widget* w : room.buttons)
+        for (auto& w : room.buttons)
             if ((w->name.find("small") != std::string::npos) == shelf) out += w->name + " ";
         return out;
     }

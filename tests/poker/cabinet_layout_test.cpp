@@ -55,12 +55,12 @@ TEST_F(PokerTest, CabinetTextsFitTheirBoxes) {
         Image back(std::string("../gfx/poker/") + info.id + "/back.png");
         ASSERT_TRUE(back.loaded) << info.id;
         ASSERT_EQ(back.surface->format->BytesPerPixel, 2);
-        SDL_LockSurface(back.surface);
+        SDL_LockSurface(back.surface.get());
         for (const Text& t : texts) {
             const TextLabel label(font, t.size, t.text, t.x, t.y, t.align, 255, 255, 255, 0);
-            EXPECT_EQ(offTheBox(back.surface, label), "") << info.id << ": " << t.text;
+            EXPECT_EQ(offTheBox(back.surface.get(), label), "") << info.id << ": " << t.text;
         }
-        SDL_UnlockSurface(back.surface);
+        SDL_UnlockSurface(back.surface.get());
     }
 
     // The offer "DOUBLE UP TO ...?" starts at x 350 on the winner line.

@@ -62,13 +62,13 @@ protected:
 
 // Puts the deck's cards of the given faces into the machine's hand, as a deal would.
 inline void setHand(VideoPoker& m, const std::vector<std::pair<int, int>>& faces) {
-    for (Card* c : m.deck) c->dealt = c->held = false;
+    for (auto& c : m.deck) c->dealt = c->held = false;
     m.hand.clear();
     for (auto f : faces)  // (rank, suit); each deck card once, so two jokers are two cards
-        for (Card* c : m.deck)
+        for (auto& c : m.deck)
             if (c->rank == f.first && c->suit == f.second && !c->dealt) {
                 c->dealt = true;
-                m.hand.push_back(c);
+                m.hand.push_back(c.get());
                 break;
             }
     ASSERT_EQ(m.hand.size(), 5u);

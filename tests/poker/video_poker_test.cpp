@@ -66,7 +66,6 @@ TEST_F(PokerTest, LeavingWithAHandOutLosesThatHand) {
     EXPECT_DOUBLE_EQ(record->totalloss, 1.25);
     ASSERT_NE(m->next, nullptr);
     EXPECT_EQ(m->next->name, "lobby");
-    delete m->next;
     delete m;
 
     // Leaving another way (the machine menu, a closed window) ends in the

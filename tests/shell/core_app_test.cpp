@@ -29,7 +29,7 @@ public:
     ~ProbeScreen() override { journal += tag + " deleted, "; }
     void handleEvent(const SDL_Event& e) override {
         journal += tag + (e.type == SDL_KEYDOWN ? " down " : " up ") + SDL_GetKeyName(e.key.keysym.sym) + ", ";
-        if (e.type == SDL_KEYDOWN && e.key.keysym.sym == SDLK_n) next = new ProbeScreen("B");
+        if (e.type == SDL_KEYDOWN && e.key.keysym.sym == SDLK_n) next = std::make_unique<ProbeScreen>("B");
     }
     void tick() override { journal += tag + " tick, "; }
 
@@ -42,7 +42,7 @@ const char* const savedPlayer = "[global]\nplayers=Dee_Vee\nlastplayer=Dee_Vee\n
 void startApp(const std::string& configText) {
     testrt::resetFiles(configText);
     testrt::startGame();
-    theApp->setScreen(new ProbeScreen("A"));
+    theApp->setScreen(std::make_unique<ProbeScreen>("A"));
     testrt::drainEvents();
     journal.clear();
 }
@@ -118,7 +118,8 @@ const char* const longClip = "dpseabonus.wav";
 TEST(CoreSound, ClosedAudioIsSilentAndSafe) {
     setenv("SDL_AUDIODRIVER", "nosuchdriver", 1);
     testing::internal::CaptureStderr();
-    soundPlayer = new SoundPlayer();
+    auto player = std::make_unique<SoundPlayer>();
+    soundPlayer = player.get();
     EXPECT_EQ(testing::internal::GetCapturedStderr().rfind("Couldn't open audio: ", 0), 0u);
     soundPlayer->loadAmbientLoops();
     EXPECT_FALSE(soundPlayer->audioOpen || soundPlayer->ambientEnabled);
@@ -129,7 +130,7 @@ TEST(CoreSound, ClosedAudioIsSilentAndSafe) {
     for (int i = 0; i < 3; ++i) soundPlayer->update();
     EXPECT_FALSE(hum->isPlaying());
     hum->halt();
-    delete soundPlayer;
+    player.reset();
     soundPlayer = nullptr;
     SDL_Quit();
 }
@@ -137,16 +138,17 @@ TEST(CoreSound, ClosedAudioIsSilentAndSafe) {
 TEST(CoreSound, AmbientOnChannelZeroMissingFilesAndFullChannelsAreHarmless) {
     SDL_Init(SDL_INIT_AUDIO);
     testing::internal::CaptureStdout();
-    soundPlayer = new SoundPlayer();
+    auto player = std::make_unique<SoundPlayer>();
+    soundPlayer = player.get();
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "Opened audio at 22050 Hz 16 bit mono\n");
     ASSERT_TRUE(soundPlayer->audioOpen) << "the dummy audio driver should open";
     soundPlayer->loadAmbientLoops();
     std::string chunks;
     for (const char* place : {"lobby", "trophy", "cashcow"}) {
         soundPlayer->setAmbient(place);
-        SoundClip* loops[] = {soundPlayer->lobbyLoop, soundPlayer->prizeLoop, soundPlayer->slotLoop};
+        SoundClip* loops[] = {soundPlayer->lobbyLoop.get(), soundPlayer->prizeLoop.get(), soundPlayer->slotLoop.get()};
         for (int i = 0; i < 3; ++i)
-            if (Mix_GetChunk(0) == loops[i]->chunk) chunks += place + ("=" + std::to_string(i)) + " ";
+            if (Mix_GetChunk(0) == loops[i]->chunk.get()) chunks += place + ("=" + std::to_string(i)) + " ";
     }
     EXPECT_EQ(chunks, "lobby=0 trophy=1 cashcow=2 ");
 
@@ -176,7 +178,7 @@ TEST(CoreSound, AmbientOnChannelZeroMissingFilesAndFullChannelsAreHarmless) {
     soundPlayer->ambientOff();
     soundPlayer->setAmbient("lobby");
     EXPECT_EQ(soundPlayer->play(longClip)->channel, 0);
-    delete soundPlayer;
+    player.reset();
     soundPlayer = nullptr;
     SDL_Quit();
 }

@@ -214,16 +214,15 @@ TEST_F(MediaAnimation, EachModeStepsOneFrameAPeriodInItsOrder) {
 
 TEST_F(MediaAnimation, ClonesShareFramesUntilTheLastHolderGoes) {
     writeFrames("reel", 3);
-    Animation* original = new Animation(pictureDir(), "reel", 3, 10, AX, AY, animLoop);
-    Animation* a = original->clone("reel1", 20, 200, 100, animBackward);
-    Animation* b = original->clone("reel2", 40, 300, 100, animOnce);
+    auto original = std::make_unique<Animation>(pictureDir(), "reel", 3, 10, AX, AY, animLoop);
+    std::unique_ptr<Animation> a = original->clone("reel1", 20, 200, 100, animBackward);
+    std::unique_ptr<Animation> b = original->clone("reel2", 40, 300, 100, animOnce);
     EXPECT_EQ(original->frames[2], b->frames[2]);
-    delete original;
+    original.reset();
     EXPECT_EQ("1 ", run(*a, 1, 0));
-    delete a;
-    EXPECT_EQ(1, b->frames[0]->uses);
+    a.reset();
+    EXPECT_EQ(1, b->frames[0].use_count());
     EXPECT_EQ("0 ", run(*b, 1, 0));
-    delete b;
 }
 
 TEST_F(MediaAnimation, MissingPicturesAreReportedAndDrawNothing) {
@@ -242,9 +241,7 @@ TEST_F(MediaAnimation, MissingPicturesAreReportedAndDrawNothing) {
         empty.setMode(mode);
         empty.update(true);
     }
-    Animation* copy = empty.clone("copy", 10, 0, 0, animLoop);
-    copy->update();
-    delete copy;
+    empty.clone("copy", 10, 0, 0, animLoop)->update();
     car.update();
     car.restoreBackground();
     for (int state : {-1, 0, 1, 2, 3, 4, 5}) button.setState(state);
@@ -282,9 +279,9 @@ public:
         createButtons();
     }
     void createButtons() override {
-        addButton(new Hotspot("one", 100, 100, 40, 20));
-        addButton(new Hotspot("first", 300, 300, 100, 100));
-        addButton(new Hotspot("second", 350, 350, 100, 100));  // under "first" in part
+        add<Hotspot>("one", 100, 100, 40, 20);
+        add<Hotspot>("first", 300, 300, 100, 100);
+        add<Hotspot>("second", 350, 350, 100, 100);  // under "first" in part
     }
     void handleButton(Widget* control) override { pressed += control->name + " "; }
 };

@@ -307,8 +307,10 @@ inline void stopGame() {
 template <class T = Screen>
 T* openMachine(const std::string& id, const std::string& dollars = "20", float value = 1.0f) {
     typeMoney(dollars);
-    T* m = dynamic_cast<T*>(createMachine(id, value));
+    std::unique_ptr<Screen> made = createMachine(id, value);
+    T* m = dynamic_cast<T*>(made.get());
     EXPECT_NE(m, nullptr) << id;
+    if (m) made.release();  // the caller deletes it
     return m;
 }
 

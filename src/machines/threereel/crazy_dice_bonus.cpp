@@ -20,7 +20,7 @@ const char* const kFolder = "../gfx/bonus/crazydice/";
 const char* const kFaceNames[6] = {"one", "two", "three", "four", "five", "six"};
 
 struct Die {
-    std::vector<Image*> faces;  // index 0 = face 1; null where a picture is missing
+    std::vector<Image*> faces;  // index 0 = face 1, into the rolling frames; null where a picture is missing
     Animation rolling;
     int speed = 24;
     int slowDown;
@@ -29,12 +29,11 @@ struct Die {
 
     Die(const std::string& side, int step) : slowDown(step) {
         for (const char* face : kFaceNames) {
-            Image* picture = new Image(std::string(kFolder) + face + "_" + side + ".png", true, false);
+            auto picture = std::make_shared<Image>(std::string(kFolder) + face + "_" + side + ".png", true, false);
             if (picture->loaded) {
-                rolling.addFrame(picture);
-                faces.push_back(picture);
+                faces.push_back(picture.get());
+                rolling.addFrame(std::move(picture));
             } else {
-                delete picture;
                 faces.push_back(nullptr);
             }
         }

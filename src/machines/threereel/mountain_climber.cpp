@@ -19,7 +19,7 @@ void MountainClimber::configure(float value) {
     bonusPending = false;
     climberFrame = height = spinCount = climbPoints = 0;
     buildClimbPath();
-    buttons.push_back(new Button("reset", graphicsDir, 688, 329, false, true, false, false, false));
+    add<Button>("reset", graphicsDir, 688, 329, false, true, false, false, false);
 }
 
 void MountainClimber::declareSymbols() {

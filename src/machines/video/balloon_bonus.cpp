@@ -71,7 +71,7 @@ void BalloonBlitz::drawBalloon(Balloon* balloon, Image* layer, bool whole) {
         SDL_Rect from = {static_cast<Sint16>(balloon->x), static_cast<Sint16>(balloon->y), balloonWidth,
                          balloonHeight};
         SDL_Rect to = from;
-        SDL_BlitSurface(layer->surface, &from, display->screen, &to);
+        SDL_BlitSurface(layer->surface.get(), &from, display->screen, &to);
     } else {
         balloon->restoreBackground();
         display->update();
@@ -85,7 +85,7 @@ void BalloonBlitz::showCashTab(int amount) {
         return;
     }
     SDL_Rect area = {665, 351, 100, 100};
-    SDL_Surface* under = display->copyRegion(area);
+    SurfacePtr under = display->copyRegion(area);
     {
         Image tab(std::string(folder) + "tab.png", false, true);
         if (tab.loaded) tab.blit(665, 351);
@@ -95,8 +95,7 @@ void BalloonBlitz::showCashTab(int amount) {
     videoBonusPause(1000);
     playSound("cashrng2.wav");
     if (under) {
-        display->blit(under, area);
-        SDL_FreeSurface(under);
+        display->blit(under.get(), area);
     }
     display->update();
 }

@@ -136,12 +136,12 @@ int Magic::runHatBonus() {
                 Animation show(folder, prize->picture, prize->frameCount, 15, at.second, at.first, animOnce, false,
                                true);
                 playSound("magicfx7.wav");
-                SDL_Surface* behind = display->copyScreen();
-                playThrough(stars, behind);
+                SurfacePtr behind = display->copyScreen();
+                playThrough(stars, behind.get());
                 videoBonusPause(500);
                 if (const PrizeLook* look = lookFor(prize->multiplier)) playSound(look->sound);
-                playThrough(show, behind);
-                if (behind) SDL_FreeSurface(behind);
+                playThrough(show, behind.get());
+                behind.reset();
 
                 Sprite badge(std::string(folder) + prize->text + ".png", false, true, 191, 4);
                 if (badge.loaded) {
