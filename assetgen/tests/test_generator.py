@@ -140,6 +140,26 @@ class GlassCheck(unittest.TestCase):
         self.assertEqual(0, r.returncode, r.stderr + r.stdout)
 
 
+class ReelCellCheck(unittest.TestCase):
+    """Reel pictures whose symbol is drawn much smaller in its cell than its
+    siblings stop the build, naming the symbol; drawn to size they pass."""
+
+    RECIPE = """
+        FOLDER = "gfx/toy"
+        ITEMS = [dict(kind="reelpictures", reel=False, size=[130, 180],
+                      pictures=["bar_cherry_gem", "bell_bar_cherry", "gem_bell_bar"],
+                      looks=dict(gem=dict(glyph="emoji", emoji="lion"%s)))]
+        """
+
+    def test_a_small_symbol_fails(self):
+        r = build_recipes({"toy.py": self.RECIPE % ", scale=0.4"})
+        self.assertNotEqual(0, r.returncode)
+        self.assertIn("toy.py item 0", r.stderr)
+        self.assertIn("gem fill less than half", r.stderr)
+        r = build_recipes({"toy.py": self.RECIPE % ""})
+        self.assertEqual(0, r.returncode, r.stderr)
+
+
 class SoundChecks(unittest.TestCase):
     """check.py catches a clip that stops at full level and a loop whose
     level jumps at the seam, and passes the generator's own clips of both

@@ -2,7 +2,7 @@
 FOLDER = "gfx/deepsea"
 LOOKS = {"shell": dict(glyph="emoji", emoji="shell"), "star": dict(glyph="star", color="orange"),
          "crab": dict(glyph="emoji", emoji="crab"), "lobster": dict(glyph="emoji", emoji="lobster"),
-         "fish": dict(glyph="emoji", emoji="tropicalfish"), "mermaid": dict(glyph="emoji", emoji="mermaid"),
+         "fish": dict(glyph="emoji", emoji="tropicalfish"), "mermaid": dict(glyph="emoji", emoji="mermaid", rotate=-60),
          "shark": dict(glyph="emoji", emoji="shark"), "marlin": dict(glyph="fish", bill="sail", color="blue"),
          "swordfish": dict(glyph="fish", bill="sword", color="darkgrey")}
 LEAD = "mermaid"   # the lobby's picture of this machine
