@@ -759,7 +759,7 @@ EMOJI = {
     "pig": "\U0001F437", "dove": "\U0001F54A", "rabbit": "\U0001F407", "bunny": "\U0001F430",
     "scarf": "\U0001F9E3", "flowers": "\U0001F490", "flower": "\U0001F33A", "tophat": "\U0001F3A9",
     "trumpet": "\U0001F3BA", "mask": "\U0001F3AD", "shell": "\U0001F41A", "crab": "\U0001F980",
-    "lobster": "\U0001F99E", "fish": "\U0001F41F", "tropicalfish": "\U0001F420", "mermaid": "\U0001F9DC",
+    "lobster": "\U0001F99E", "fish": "\U0001F41F", "tropicalfish": "\U0001F420", "blowfish": "\U0001F421", "mermaid": "\U0001F9DC",
     "shark": "\U0001F988", "gift": "\U0001F381", "clown": "\U0001F921", "car": "\U0001F697",
     "racecar": "\U0001F3CE", "bullseye": "\U0001F3AF", "moneybag": "\U0001F4B0", "milk": "\U0001F95B",
     "ghost": "\U0001F47B", "skull": "\U0001F480", "dragon": "\U0001F409", "dragonface": "\U0001F432",
@@ -837,7 +837,7 @@ _CLUSTERS = {1: [(0.5, 0.5, 1.0)], 2: [(0.37, 0.4, 0.74), (0.63, 0.6, 0.74)],
 
 def render_emoji(w, h, p):
     """glyph "emoji": `emoji` (a name from EMOJI or the character), `scale`
-    (part of the box, 1), `count` (1-3 copies), `flip`, `shadow` (true),
+    (part of the box, 1), `count` (1-3 copies), `flip`, `rotate` (degrees, counter-clockwise), `shadow` (true),
     `ring` (a colour: a gold-rimmed disc behind), `caption` (a word on a plate
     under the picture, `caption_color`, `plate`), `sub` (a small badge, e.g. "2X")."""
     out = Image.new("RGBA", (w, h), (0, 0, 0, 0))
