@@ -1,6 +1,7 @@
 // The dice of Rerod Ozid: two dice roll over the bonus picture, slow down
 // once a second (the left one faster) and stop one after the other; their
 // faces are added up on the screen and the sum is the win's multiplier.
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -60,9 +61,10 @@ struct Die {
 };
 
 void label(const std::string& text, int x, const char* sound) {
-    TextLabel* t = new TextLabel("../fonts/crazydicebonus.ttf", 60, text, x, 81, 1, 255, 255, 255, 0);
-    t->draw();
-    delete t;
+    {
+        TextLabel t("../fonts/crazydicebonus.ttf", 60, text, x, 81, 1, 255, 255, 255, 0);
+        t.draw();
+    }
     if (soundPlayer) soundPlayer->play(sound, false);
 }
 
@@ -77,8 +79,8 @@ int CrazyDice::runDiceBonus() {
     if (display) display->update();
 
     // The animations hold the face pictures as frames and free them.
-    Die* left = new Die("left", 4);
-    Die* right = new Die("right", 3);
+    auto left = std::make_unique<Die>("left", 4);
+    auto right = std::make_unique<Die>("right", 3);
     {
         Image background(std::string(kFolder) + "bonus.png", false, false);
         if (background.loaded) background.blit(0, 0);
@@ -117,7 +119,7 @@ int CrazyDice::runDiceBonus() {
         display->restoreScreen();
         display->update();
     }
-    delete left;
-    delete right;
+    left.reset();
+    right.reset();
     return multiplier;
 }

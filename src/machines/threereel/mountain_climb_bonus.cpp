@@ -1,6 +1,7 @@
 // The climb of Devizezu Dozozed: the path up the mountain, the bonus screen
 // on which the climber moves up six steps a point while a yodel plays, the
 // checkpoint flags, and the short look at the mountain.
+#include <memory>
 #include <string>
 
 #include "machines/threereel/bonus_pause.h"
@@ -50,8 +51,8 @@ void drawMountainBackground() {
     if (background.loaded) background.blit(0, 0);
 }
 
-TextLabel* spinCountLabel(int count) {
-    TextLabel* t = new TextLabel("../fonts/cashname.ttf", 25, std::to_string(count), 548, 550, 5, 0, 0, 0, 0);
+std::unique_ptr<TextLabel> spinCountLabel(int count) {
+    auto t = std::make_unique<TextLabel>("../fonts/cashname.ttf", 25, std::to_string(count), 548, 550, 5, 0, 0, 0, 0);
     t->draw();
     return t;
 }
@@ -73,7 +74,7 @@ int MountainClimber::runClimbBonus() {
     }
     if (display) display->update();
     drawMountainBackground();
-    TextLabel* count = spinCountLabel(spinCount);
+    std::unique_ptr<TextLabel> count = spinCountLabel(spinCount);
     drawFlags();
     climb();
     bonusPause(1000);
@@ -89,12 +90,12 @@ int MountainClimber::runClimbBonus() {
         pay = 20;
     }
     if (pay > 0) height = spinCount = 0;
-    delete count;
+    count.reset();
     return pay;
 }
 
 void MountainClimber::climb() {
-    Sprite* climber = nullptr;
+    std::unique_ptr<Sprite> climber;
     for (int step = 0; step < climbPoints; ++step) {
         drawFlags();
         const int h = height;
@@ -108,16 +109,16 @@ void MountainClimber::climb() {
         if (height > summit) break;
         if (climber) {
             climber->restoreBackground();
-            delete climber;
+            climber.reset();
         }
         const std::pair<int, int>& point = climbPath[height];
-        climber = new Sprite(kFolder + picture + ".png." + std::to_string(climberFrame), false, true, point.second,
-                             point.first);
+        climber = std::make_unique<Sprite>(kFolder + picture + ".png." + std::to_string(climberFrame), false, true,
+                                           point.second, point.first);
         if (climber->loaded) climber->draw();
         if (display) display->update();
         bonusPause(300);
     }
-    delete climber;  // the last one stays on the screen
+    climber.reset();  // the last one stays on the screen
     climbPoints = 0;
 }
 
@@ -136,9 +137,9 @@ void MountainClimber::showMountain() {
         Image climber(kFolder + climberName(h) + ".png.0", false, true);
         if (climber.loaded) climber.blit(climbPath[h].second, climbPath[h].first);
     }
-    TextLabel* count = spinCountLabel(spinCount);
+    std::unique_ptr<TextLabel> count = spinCountLabel(spinCount);
     if (display) display->update();
     bonusPause(2000);
     if (display) display->restoreScreen();
-    delete count;
+    count.reset();
 }

@@ -4,19 +4,15 @@
 #include "shell/text_label.h"
 #include "shell/util.h"
 
-ProgressiveDisplay::ProgressiveDisplay() : progressiveText(nullptr) {}
-
-ProgressiveDisplay::~ProgressiveDisplay() { delete progressiveText; }
-
 std::string ProgressiveDisplay::amountText(const Denomination* denomination) {
     return doubleToString(progressiveValue(denomination));
 }
 
 void ProgressiveDisplay::create(const Denomination* denomination) {
-    delete progressiveText;
+    progressiveText.reset();  // one label at a time: the old one goes first
     // 24 points: the digits stand about 24 px tall, clear of the 45 px window
-    progressiveText = new TextLabel("../fonts/progressive2.ttf", 24, amountText(denomination), 438, 52, 4, 39, 198,
-                                    39, 0);
+    progressiveText = std::make_unique<TextLabel>("../fonts/progressive2.ttf", 24, amountText(denomination), 438, 52,
+                                                  4, 39, 198, 39, 0);
 }
 
 void ProgressiveDisplay::update(const Denomination* denomination) {

@@ -3,19 +3,16 @@
 // frame so a change of coin value shows at once.
 #pragma once
 
+#include <memory>
 #include <string>
 
+#include "shell/text_label.h"
+
 class Denomination;
-class TextLabel;
 
 class ProgressiveDisplay {
 public:
-    TextLabel* progressiveText;  // owned; null until create
-
-    ProgressiveDisplay();
-    ~ProgressiveDisplay();
-    ProgressiveDisplay(const ProgressiveDisplay&) = delete;
-    ProgressiveDisplay& operator=(const ProgressiveDisplay&) = delete;
+    std::unique_ptr<TextLabel> progressiveText;  // null until create
 
     // Makes the label (the bare amount, not drawn yet); call once the
     // machine has been drawn so the label keeps the right background.

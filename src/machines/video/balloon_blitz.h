@@ -3,6 +3,7 @@
 // reels in a row pay a scatter and open the balloon bonus.
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "machine/video_slot.h"
@@ -39,7 +40,7 @@ public:
     // Returns the cash popped, in credits.
     int runBalloonBonus();
     // The 32 balloons, row by row, with their shuffled values.
-    void createBalloons(std::vector<Balloon*>& list);
+    std::vector<std::unique_ptr<Balloon>> createBalloons();
     int randomBalloonCash();
     // Pops it and adds its value to total; true on a bust.
     bool popBalloon(Balloon* balloon, int& total);

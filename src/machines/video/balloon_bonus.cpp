@@ -1,6 +1,7 @@
 // The balloon bonus: 32 balloons, 26 with cash and 6 with a bust. Each click
 // pops one and adds its cash; the first bust ends the game and shows the rest.
 #include <algorithm>
+#include <memory>
 #include <string>
 
 #include "machines/video/balloon_blitz.h"
@@ -51,20 +52,22 @@ int BalloonBlitz::randomBalloonCash() {
     return 5 * (perLine + static_cast<int>(genrand() % static_cast<unsigned>(4 * perLine)));
 }
 
-void BalloonBlitz::createBalloons(std::vector<Balloon*>& list) {
+std::vector<std::unique_ptr<Balloon>> BalloonBlitz::createBalloons() {
     const int big = (genrand() % 2 == 1) ? 1000 : 1500;
     std::vector<int> values(32, 0);
     for (int i = 6; i < 32; ++i) values[static_cast<size_t>(i)] = i == 10 ? big : randomBalloonCash();
     for (int i = 1; i < 32; ++i)
         std::swap(values[static_cast<size_t>(i)], values[randomBelow(static_cast<unsigned>(i + 1))]);
+    std::vector<std::unique_ptr<Balloon>> list;
     size_t next = 0;
     for (int y : rowY)
         for (int x : columnX) {
-            Balloon* b = new Balloon(x, y);
+            auto b = std::make_unique<Balloon>(x, y);
             if (drawing()) b->saveBackground();
             b->value = values[next++];
-            list.push_back(b);
+            list.push_back(std::move(b));
         }
+    return list;
 }
 
 void BalloonBlitz::drawBalloon(Balloon* balloon, Image* layer, bool whole) {
@@ -133,23 +136,23 @@ int BalloonBlitz::runBalloonBonus() {
         Image reg(std::string(folder) + "register.png", false, true);
         if (reg.loaded) reg.blit(650, 492);  // under the balloons, right of the total
     }
-    std::vector<Balloon*> balloons;
-    createBalloons(balloons);
-    Image* layer = drawing() ? new Image(std::string(folder) + "balloons.png", false, false) : nullptr;
-    for (Balloon* b : balloons) drawBalloon(b, layer, true);
+    std::vector<std::unique_ptr<Balloon>> balloons = createBalloons();
+    std::unique_ptr<Image> layer =
+        drawing() ? std::make_unique<Image>(std::string(folder) + "balloons.png", false, false) : nullptr;
+    for (const auto& b : balloons) drawBalloon(b.get(), layer.get(), true);
     if (drawing()) display->update();
 
     int total = 0;
     bool over = false;
-    TextLabel* totalText = drawing() ? new TextLabel(font, 30, "0", 466, 524, 4, 0, 0, 0, 0) : nullptr;
-    std::vector<Widget*> spots(balloons.begin(), balloons.end());
+    std::unique_ptr<TextLabel> totalText =
+        drawing() ? std::make_unique<TextLabel>(font, 30, "0", 466, 524, 4, 0, 0, 0, 0) : nullptr;
     while (!over) {
         SDL_Event event;
         if (waitModalEvent(event)) {
             if (event.type == SDL_MOUSEBUTTONDOWN) {
-                auto* b = static_cast<Balloon*>(Screen::findButtonAt(event.button.x, event.button.y, spots));
+                auto* b = static_cast<Balloon*>(Screen::findButtonAt(event.button.x, event.button.y, balloons));
                 if (b && !b->popped) {
-                    drawBalloon(b, layer, false);
+                    drawBalloon(b, layer.get(), false);
                     over = popBalloon(b, total);
                     if (totalText) {
                         totalText->setText(std::to_string(total));
@@ -164,7 +167,7 @@ int BalloonBlitz::runBalloonBonus() {
     }
 
     if (drawing()) {
-        for (Balloon* b : balloons) {
+        for (const auto& b : balloons) {
             if (b->popped) continue;
             b->restoreBackground();
             stamp(balloonText(b->value), balloonTextSize, b->x + 33, b->y + 40);
@@ -172,13 +175,13 @@ int BalloonBlitz::runBalloonBonus() {
         display->update();
     }
     if (music.isPlaying()) music.halt();
-    delete layer;
-    for (Balloon* b : balloons) delete b;
+    layer.reset();
+    balloons.clear();
     if (!quitRequested()) videoBonusPause(3000);
     if (drawing()) {
         display->restoreScreen();
         display->update();
     }
-    delete totalText;
+    totalText.reset();
     return total;
 }

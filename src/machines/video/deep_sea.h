@@ -3,6 +3,7 @@
 // swordfish or fish on three reels in a row opens the fishing bonus.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -33,8 +34,8 @@ public:
 
     // The fishing bonus: the player clicks a fish; returns the multiplier.
     int runDeepSeaBonus();
-    static void buildBonusPrizes(std::vector<DeepSeaBonusRecord*>& prizes);
+    static std::vector<DeepSeaBonusRecord> buildBonusPrizes();
     // The bonus screen's five ripples, each moved on by its own number of
-    // frames (not drawn yet); the caller owns them.
-    static void buildRipples(std::vector<AnimatedSprite*>& waves);
+    // frames (not drawn yet).
+    static std::vector<std::unique_ptr<AnimatedSprite>> buildRipples();
 };

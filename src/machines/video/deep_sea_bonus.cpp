@@ -1,5 +1,6 @@
 // The fishing bonus: five fish over the deep; the player clicks one, a prize
 // is drawn, the catch comes up and the amount won blinks.
+#include <memory>
 #include <string>
 
 #include "machines/video/bonus_prize.h"
@@ -59,26 +60,29 @@ const Fish& fishNamed(const std::string& colour) {
 
 }  // namespace
 
-void DeepSea::buildBonusPrizes(std::vector<DeepSeaBonusRecord*>& prizes) {
+std::vector<DeepSeaBonusRecord> DeepSea::buildBonusPrizes() {
     const char* suffixes[6] = {"_sink", "_tire", "_ten_marlin", "_25_marlin", "_50_marlin", "_mermaid"};
+    std::vector<DeepSeaBonusRecord> prizes;
     for (int i = 0; i < 6; ++i)
-        prizes.push_back(new DeepSeaBonusRecord{bonusMultipliers[i], std::to_string(bonusMultipliers[i]) + "x",
-                                                suffixes[i]});
+        prizes.push_back({bonusMultipliers[i], std::to_string(bonusMultipliers[i]) + "x", suffixes[i]});
+    return prizes;
 }
 
-void DeepSea::buildRipples(std::vector<AnimatedSprite*>& waves) {
+std::vector<std::unique_ptr<AnimatedSprite>> DeepSea::buildRipples() {
+    std::vector<std::unique_ptr<AnimatedSprite>> waves;
     int n = 0;
     for (const Ripple& r : ripples) {
         // each ripple carries the water it lies on, so its own pictures
-        AnimatedSprite* w = new AnimatedSprite(folder, "ripple" + std::to_string(++n), 3, 3, r.x, r.y, animLoop);
+        auto w = std::make_unique<AnimatedSprite>(folder, "ripple" + std::to_string(++n), 3, 3, r.x, r.y, animLoop);
         // Moved on without being drawn, from the first frame; never past
         // the frames it has.
         if (w->frameCount() > 0) {
             w->position = r.movedOn % w->frameCount();
             w->frameIndex = w->position;
         }
-        waves.push_back(w);
+        waves.push_back(std::move(w));
     }
+    return waves;
 }
 
 int DeepSea::runDeepSeaBonus() {
@@ -99,19 +103,19 @@ int DeepSea::runDeepSeaBonus() {
         }
         display->update();
     }
-    std::vector<Sprite*> mouths;
-    std::vector<AnimatedSprite*> waves;
+    std::vector<std::unique_ptr<Sprite>> mouths;
+    std::vector<std::unique_ptr<AnimatedSprite>> waves;
     if (drawing) {
         for (const Fish& f : fishes)
-            mouths.push_back(new Sprite(folder + f.colour + "_mouth_o.png", false, true, f.mouthX, f.mouthY));
+            mouths.push_back(
+                std::make_unique<Sprite>(folder + f.colour + "_mouth_o.png", false, true, f.mouthX, f.mouthY));
     }
-    std::vector<DeepSeaBonusRecord*> prizes;
-    buildBonusPrizes(prizes);
-    if (drawing) buildRipples(waves);
-    std::vector<Widget*> spots;
+    const std::vector<DeepSeaBonusRecord> prizes = buildBonusPrizes();
+    if (drawing) waves = buildRipples();
+    std::vector<std::unique_ptr<Hotspot>> spots;
     for (int i : spotOrder) {
         const Fish& f = fishes[i];
-        spots.push_back(new Hotspot(f.colour, f.spotX, f.spotY, f.spotW, f.spotH));
+        spots.push_back(std::make_unique<Hotspot>(f.colour, f.spotX, f.spotY, f.spotW, f.spotH));
     }
 
     Uint32 mouthTimer = mediaTicks(), rippleTimer = mouthTimer;
@@ -124,12 +128,12 @@ int DeepSea::runDeepSeaBonus() {
             if (event.type == SDL_MOUSEBUTTONDOWN) picked = Screen::findButtonAt(event.button.x, event.button.y, spots);
         } else if (quitRequested()) {
             // The window is closing: the prize is drawn unseen and paid.
-            result = prizes[static_cast<size_t>(drawBonusMultiplier())]->multiplier;
+            result = prizes[static_cast<size_t>(drawBonusMultiplier())].multiplier;
             break;
         } else if (drawing) {
             const Uint32 now = mediaTicks();
             if (now - mouthTimer > 500) {
-                for (Sprite* m : mouths) {
+                for (const auto& m : mouths) {
                     if (genrand() % 3 == 0)
                         m->draw();
                     else
@@ -138,8 +142,8 @@ int DeepSea::runDeepSeaBonus() {
                 mouthTimer = now;
             }
             if (now - rippleTimer > 333) {
-                for (AnimatedSprite* w : waves) w->restoreBackground();
-                for (AnimatedSprite* w : waves) w->update(true);
+                for (const auto& w : waves) w->restoreBackground();
+                for (const auto& w : waves) w->update(true);
                 rippleTimer = now;
             }
             wakeBy(mouthTimer + 501);
@@ -147,12 +151,12 @@ int DeepSea::runDeepSeaBonus() {
         }
         if (picked) {
             const Fish& fish = fishNamed(picked->name);
-            const DeepSeaBonusRecord* prize = prizes[static_cast<size_t>(drawBonusMultiplier())];
+            const DeepSeaBonusRecord* prize = &prizes[static_cast<size_t>(drawBonusMultiplier())];
             result = prize->multiplier;
             caught = true;
-            Animation* haul =
-                drawing ? new Animation(folder, fish.colour + prize->fishSuffix, 6, 10, fish.catchX, 0, animOnce, false,
-                                        true)
+            std::unique_ptr<Animation> haul =
+                drawing ? std::make_unique<Animation>(folder, fish.colour + prize->fishSuffix, 6, 10, fish.catchX, 0,
+                                                      animOnce, false, true)
                         : nullptr;
             playSound(genrand() % 2 == 0 ? fish.evenClip : fish.oddClip);
             videoBonusPause(1500);
@@ -169,7 +173,7 @@ int DeepSea::runDeepSeaBonus() {
                 }
             }
             videoBonusPause(1000);
-            delete haul;
+            haul.reset();
             playSound(prize->multiplier <= 9 ? "wawawahh.wav" : cheers[genrand() % 4]);
             if (drawing) {
                 {
@@ -197,10 +201,9 @@ int DeepSea::runDeepSeaBonus() {
         if (drawing) display->update();
     }
 
-    for (Sprite* m : mouths) delete m;
-    for (DeepSeaBonusRecord* p : prizes) delete p;
-    for (AnimatedSprite* w : waves) delete w;
-    for (Widget* s : spots) delete s;
+    mouths.clear();
+    waves.clear();
+    spots.clear();
     if (!quitRequested()) videoBonusPause(3000);
     if (drawing) {
         display->restoreScreen();

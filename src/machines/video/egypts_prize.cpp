@@ -29,21 +29,22 @@ const std::vector<PaylineRow> paylineTable = {
 
 }  // namespace
 
-EgyptsPrize::EgyptsPrize(float denomination) : progressiveText(nullptr) {
+EgyptsPrize::EgyptsPrize(float denomination) {
     configure(denomination);
     if (soundPlayer) soundPlayer->play("egyptintr.wav", false);
 }
 
-EgyptsPrize::~EgyptsPrize() { delete progressiveText; }
+EgyptsPrize::~EgyptsPrize() = default;
 
 void EgyptsPrize::configure(float value) {
     name = "egyptsprize";
     denomination = nullptr;
     setDenomination(value);
     setupB();
-    delete progressiveText;
-    progressiveText = new TextLabel("../fonts/progressive2.ttf", 24, doubleToString(progressiveValue(denomination)),
-                                    438, 52, 4, 39, 198, 39, 0);
+    progressiveText.reset();  // one label at a time: the old one goes first
+    progressiveText = std::make_unique<TextLabel>("../fonts/progressive2.ttf", 24,
+                                                  doubleToString(progressiveValue(denomination)), 438, 52, 4, 39, 198,
+                                                  39, 0);
 }
 
 std::string EgyptsPrize::progressiveCaption() const { return "$" + doubleToString(progressiveValue(denomination)); }

@@ -3,13 +3,14 @@
 // over the reels and is redrawn every frame.
 #pragma once
 
-#include "machine/multi_line.h"
+#include <memory>
 
-class TextLabel;
+#include "machine/multi_line.h"
+#include "shell/text_label.h"
 
 class EgyptsPrize : public MultiLineMachine {
 public:
-    TextLabel* progressiveText;  // owned: the jackpot amount over the reels
+    std::unique_ptr<TextLabel> progressiveText;  // the jackpot amount over the reels
 
     explicit EgyptsPrize(float denomination);
     ~EgyptsPrize() override;

@@ -39,7 +39,7 @@ public:
 
     // The hat bonus: the player picks one of five hats; returns the multiplier.
     int runHatBonus();
-    static void buildBonusPrizes(std::vector<MagicPrize*>& prizes);
+    static std::vector<MagicPrize> buildBonusPrizes();
 
     // Reels with a hanky in a row from the left, as the bonus counts them.
     static int hankyCount(const std::vector<ReelGraphic*>& chosen);

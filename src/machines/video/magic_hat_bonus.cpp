@@ -1,6 +1,7 @@
 // The magic-hat bonus: five hats over the bonus picture; the player picks
 // one, a star burst and the prize come out of it, and its multiplier blinks.
 #include <iostream>
+#include <memory>
 
 #include "machines/video/bonus_prize.h"
 #include "machines/video/magic.h"
@@ -80,12 +81,14 @@ MagicPrize::MagicPrize(const std::vector<std::pair<int, int>>& at, int m) : posi
     }
 }
 
-void Magic::buildBonusPrizes(std::vector<MagicPrize*>& prizes) {
+std::vector<MagicPrize> Magic::buildBonusPrizes() {
+    std::vector<MagicPrize> prizes;
     for (const PrizeLook& look : prizeLooks) {
         std::vector<std::pair<int, int>> at;
         for (int hat = 0; hat < 5; ++hat) at.push_back(std::make_pair(hatY[hat] - look.up, hatX[hat] - look.left));
-        prizes.push_back(new MagicPrize(at, look.multiplier));
+        prizes.emplace_back(at, look.multiplier);
     }
+    return prizes;
 }
 
 int Magic::runHatBonus() {
@@ -101,13 +104,12 @@ int Magic::runHatBonus() {
         Image back(std::string(folder) + "bonus.png", false, false);
         if (back.loaded) back.blit(0, 0);
     }
-    std::vector<MagicPrize*> prizes;
-    buildBonusPrizes(prizes);
-    std::vector<Widget*> hats;
+    const std::vector<MagicPrize> prizes = buildBonusPrizes();
+    std::vector<std::unique_ptr<Button>> hats;
     for (int i = 0; i < 5; ++i) {
-        Button* hat = new Button(std::to_string(i + 1), folder, hatX[i], hatY[i], true, false, false, false, true);
-        hat->setState(0);
-        hats.push_back(hat);
+        hats.push_back(
+            std::make_unique<Button>(std::to_string(i + 1), folder, hatX[i], hatY[i], true, false, false, false, true));
+        hats.back()->setState(0);
     }
     if (drawing) display->update();
 
@@ -119,13 +121,13 @@ int Magic::runHatBonus() {
             if (event.type == SDL_MOUSEBUTTONDOWN) picked = Screen::findButtonAt(event.button.x, event.button.y, hats);
         } else if (quitRequested()) {
             // The window is closing: the prize is drawn unseen and paid.
-            result = prizes[static_cast<size_t>(drawBonusMultiplier())]->multiplier;
+            result = prizes[static_cast<size_t>(drawBonusMultiplier())].multiplier;
             break;
         }
         if (picked) {
             int hat = 0;
-            while (hats[static_cast<size_t>(hat)] != picked) ++hat;
-            const MagicPrize* prize = prizes[static_cast<size_t>(drawBonusMultiplier())];
+            while (hats[static_cast<size_t>(hat)].get() != picked) ++hat;
+            const MagicPrize* prize = &prizes[static_cast<size_t>(drawBonusMultiplier())];
             result = prize->multiplier;
             if (drawing) {
                 picked->restoreBackground();
@@ -164,8 +166,7 @@ int Magic::runHatBonus() {
         if (drawing) display->update();
     }
 
-    for (MagicPrize* p : prizes) delete p;
-    for (Widget* h : hats) delete h;
+    hats.clear();
     if (drawing) {
         if (!quitRequested()) videoBonusPause(3000);
         display->restoreScreen();

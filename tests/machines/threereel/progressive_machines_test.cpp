@@ -18,7 +18,7 @@ class ProgressiveMachines : public MachineFixture {};
 
 template <class M>
 TextLabel* labelOf(ThreeReelMachine& m) {
-    return static_cast<M&>(m).progressive.progressiveText;
+    return static_cast<M&>(m).progressive.progressiveText.get();
 }
 
 struct Progressive {

@@ -99,13 +99,14 @@ TEST_F(BonusGames, BalloonsPayThePoppedCashUpToTheFirstBust) {
     ASSERT_EQ(armedStake(m), 0);
     const int scatter = m->win;
     sgenrand(31);
-    std::vector<Balloon*> balloons;
-    dynamic_cast<BalloonBlitz*>(m)->createBalloons(balloons);
     size_t cash = 0, bust = 0;
-    while (balloons[cash]->value == 0) ++cash;
-    while (balloons[bust]->value != 0) ++bust;
-    const int cashValue = balloons[cash]->value;
-    for (Balloon* b : balloons) delete b;
+    int cashValue = 0;
+    {
+        const auto balloons = dynamic_cast<BalloonBlitz*>(m)->createBalloons();
+        while (balloons[cash]->value == 0) ++cash;
+        while (balloons[bust]->value != 0) ++bust;
+        cashValue = balloons[cash]->value;
+    }
     m->credits = 10;
     testrt::drainEvents();
     testrt::tapKey(SDLK_ESCAPE, 27);  // dropped
