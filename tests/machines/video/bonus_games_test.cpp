@@ -139,3 +139,43 @@ TEST_F(BonusGames, HatsPayThroughAWindowCloseAndThePayoutTestArmsNothing) {
     testing::internal::GetCapturedStdout();
     EXPECT_EQ(armedStake(m), -1);
 }
+
+// Played to its end, each bonus screen gives the machine's screen back
+// exactly as it was, and every picture it put up is gone with it.
+TEST_F(BonusGames, EachBonusScreenGivesTheMachineBackAsItWas) {
+    struct Visit {
+        const char* id;
+        const char* backdrop;
+        std::function<void()> play;  // queues the player's input and runs the bonus
+    };
+    const Visit visits[] = {
+        {"magic", "../gfx/bonus/magic/bonus.png",
+         [this] {
+             testrt::tapClick(340, 450);  // hat 3
+             dynamic_cast<Magic*>(m)->runHatBonus();
+         }},
+        {"deepsea", "../gfx/bonus/deepsea/bonus.png",
+         [this] {
+             testrt::tapClick(380, 150);  // the red fish
+             dynamic_cast<DeepSea*>(m)->runDeepSeaBonus();
+         }},
+        {"balloonblitz", "../gfx/bonus/balloonblitz/bonus.png",
+         [this] {
+             for (size_t i = 0; i < 32; ++i) clickBalloon(i);  // popped one by one up to the first bust
+             dynamic_cast<BalloonBlitz*>(m)->runBalloonBonus();
+         }},
+    };
+    for (const Visit& v : visits) {
+        SCOPED_TRACE(v.id);
+        open(v.id);
+        ASSERT_TRUE(display->hasSurface());
+        const std::vector<Uint8> before = testrt::screenPixels();
+        testrt::drainEvents();
+        clearLoadedAssets();
+        sgenrand(77);
+        expectAllLoads(v.play);
+        testrt::drainEvents();
+        EXPECT_TRUE(testrt::assetTried(v.backdrop)) << "the bonus screen was shown";
+        EXPECT_TRUE(testrt::screenPixels() == before);
+    }
+}
