@@ -17,7 +17,7 @@ namespace {
 // Settings (and with them the last player), tables and meters, then the
 // first screen: the cashier on the first run, else the lobby.
 std::unique_ptr<Screen> startGame() {
-    config = new Config();
+    config = std::make_unique<Config>();
     buildDenominationTable();
     seedProgressiveMeters();
 
@@ -43,14 +43,14 @@ std::unique_ptr<Screen> startGame() {
 void stopGame() {
     freeDenominationTable();
     clearProgressiveMeters();
-    delete config;  // writes the settings file, then saves the player
-    config = nullptr;
+    config.reset();  // writes the settings file, then saves the player
 }
 
 void saveGame() {
-    if (config) config->write();
-    delete currentPlayer;  // saves the profile
-    currentPlayer = nullptr;
+    // Both go now, before the process ends: the settings file is written,
+    // then the profile saved.
+    config.reset();
+    currentPlayer.reset();
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include "shell/ini.h"
 
 const char* const configFileName = "../config.ini";
-Config* config = nullptr;
+std::unique_ptr<Config> config;
 
 std::vector<std::string> splitNames(const std::string& text) {
     std::vector<std::string> names;
@@ -35,17 +35,17 @@ Config::Config() : firstTimeEver(true), players(), lastPlayer("Quenmark"), fileW
     removeStaleTempFiles("..", {"config.ini"});
     removeStaleTempFiles("../save", {".save"});
     read();
-    if (!firstTimeEver) currentPlayer = new Player(lastPlayer);
+    if (!firstTimeEver) {
+        currentPlayer.reset();
+        currentPlayer = std::make_unique<Player>(lastPlayer);
+    }
 }
 
 Config::~Config() {
     write();
     // Whoever is current is saved, also when a first run ended with a
     // player picked from the list rather than registered.
-    if (currentPlayer) {
-        delete currentPlayer;
-        currentPlayer = nullptr;
-    }
+    currentPlayer.reset();
 }
 
 void Config::read() {

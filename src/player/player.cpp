@@ -9,7 +9,7 @@
 
 #include "shell/ini.h"
 
-Player* currentPlayer = nullptr;
+std::unique_ptr<Player> currentPlayer;
 
 std::string saveFileName(const std::string& name) {
     return "../save/" + name + ".save";
@@ -89,15 +89,14 @@ Player::~Player() {
 void Player::buildStats() {
     freeStats();
     for (const std::string& id : statsMachineIds()) {
-        MachineStats* record = new MachineStats();
-        record->reset();
-        record->id = id;
+        MachineStats record;
+        record.reset();
+        record.id = id;
         stats.push_back(record);
     }
 }
 
 void Player::freeStats() {
-    for (MachineStats* record : stats) delete record;
     stats.clear();
 }
 
@@ -125,7 +124,7 @@ void Player::load() {
     trophies.clear();
     for (const std::string& prize : splitNames(file.readEntry("trophies", ""))) trophies.push_back(prize);
     buildStats();
-    for (MachineStats* record : stats) record->load(file);
+    for (MachineStats& record : stats) record.load(file);
 }
 
 void Player::save() {
@@ -175,13 +174,13 @@ void Player::writeFile(bool firsttimeFlag) {
         prizes += trophies[i];
     }
     file.writeEntry("trophies", prizes);
-    for (const MachineStats* record : stats) record->save(file);
+    for (const MachineStats& record : stats) record.save(file);
     file.saveToFile(fileName);
 }
 
 MachineStats* Player::findStats(const std::string& machineId) {
-    for (MachineStats* record : stats) {
-        if (record->id == machineId) return record;
+    for (MachineStats& record : stats) {
+        if (record.id == machineId) return &record;
     }
     std::cout << " Could not find stat: " << machineId << std::endl;
     return nullptr;

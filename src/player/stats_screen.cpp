@@ -170,12 +170,9 @@ std::vector<StatsPageText> statsPageTexts(const MachineStats* s) {
 
 // ---------------------------------------------------------------- screen
 
-StatsScreen::StatsScreen() : font(nullptr) { init(); }
+StatsScreen::StatsScreen() { init(); }
 
-StatsScreen::~StatsScreen() {
-    if (font) sge_TTF_CloseFont(font);
-    font = nullptr;
-}
+StatsScreen::~StatsScreen() = default;
 
 void StatsScreen::init() {
     name = "stats";
@@ -186,7 +183,7 @@ void StatsScreen::init() {
     // The TrueType opener falls over on a file that isn't there: look first.
     if (SDL_RWops* probe = SDL_RWFromFile(statsFontFile, "rb")) {
         SDL_RWclose(probe);
-        font = sge_TTF_OpenFont(statsFontFile, 50);
+        font.reset(sge_TTF_OpenFont(statsFontFile, 50));
     }
     if (!font) {
         std::fprintf(stderr, "TT error: %s\n", SDL_GetError());
@@ -202,9 +199,10 @@ void StatsScreen::init() {
 
 void StatsScreen::redraw() {
     if (display && display->screen) sge_FilledRect(display->screen, 0, 0, 800, 600, 0, 0, 0);
-    Image* back = new Image(graphicsDir + "back.png", false, true);
-    if (back->loaded) back->blit(0, 46);
-    delete back;
+    {
+        Image back(graphicsDir + "back.png", false, true);
+        if (back.loaded) back.blit(0, 46);
+    }
     if (display) display->update();
 }
 
@@ -231,9 +229,8 @@ void StatsScreen::showMachine(std::string id) {
     drawPage();
     int p = buttonIndex(id);
     if (p != 0 && p - statsFirstIcon >= 0 && p - statsFirstIcon < static_cast<int>(titles.size())) {
-        TextLabel* title = new TextLabel(statsFontFile, 20, titles[p - statsFirstIcon], 277, 89, 4, 0, 0, 0, 0);
-        title->draw();
-        delete title;
+        TextLabel title(statsFontFile, 20, titles[p - statsFirstIcon], 277, 89, 4, 0, 0, 0, 0);
+        title.draw();
     }
 }
 
@@ -248,10 +245,10 @@ void StatsScreen::drawPage() {
     for (const StatsPageText& text : statsPageTexts(record)) {
         if (text.pointSize != size) {
             size = text.pointSize;
-            sge_TTF_SetFontSize(font, size);
+            sge_TTF_SetFontSize(font.get(), size);
         }
         // Black on the white panel, solid (the renderer's last argument is opacity).
-        sge_tt_textout(surface, font, text.text.c_str(), text.x, text.y, 0, 0, 0, 255, 255, 255, SDL_ALPHA_OPAQUE);
+        sge_tt_textout(surface, font.get(), text.text.c_str(), text.x, text.y, 0, 0, 0, 255, 255, 255, SDL_ALPHA_OPAQUE);
     }
 }
 

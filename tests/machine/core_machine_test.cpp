@@ -159,13 +159,12 @@ TEST_F(MachineCore, CreditsGoBackExactlyWhenTheCoinValueChangesOrTheMachineIsLef
     returnCreditsToPlayer(credits, nullptr);
     EXPECT_EQ(credits, 5);
 
-    Player* saved = currentPlayer;
-    currentPlayer = nullptr;
+    std::unique_ptr<Player> saved = std::move(currentPlayer);
     {
         ProbeMachine left("5x", 1.0f);
         left.credits = 10;
     }
-    currentPlayer = saved;
+    currentPlayer = std::move(saved);
     EXPECT_DOUBLE_EQ(currentPlayer->money, 103.0);
     EXPECT_EQ(lastMachineId, "5x");
 }

@@ -111,7 +111,7 @@ TEST(PlayerSave, MissingFileLoadsDefaultsABadNameIsNoPathAndAHandWrittenFileIsRe
 TEST(PlayerSave, MoneyMovesReachTheFileAtOnce) {
     testrt::resetFiles();
     buildDenominationTable();
-    currentPlayer = new Player();
+    currentPlayer = std::make_unique<Player>();
     currentPlayer->name = "Sam_Save";
     const Denomination* dollar = findDenominationValue(1.0f);
     int credits = 0;
@@ -120,8 +120,7 @@ TEST(PlayerSave, MoneyMovesReachTheFileAtOnce) {
     credits = 15;
     returnCreditsToPlayer(credits, dollar);
     EXPECT_EQ(savedMoney("Sam_Save"), 2475.0);
-    delete currentPlayer;
-    currentPlayer = nullptr;
+    currentPlayer.reset();
     freeDenominationTable();
 }
 
@@ -211,18 +210,17 @@ TEST(CoreConfig, PlayersListWritesBackUnchangedAndNoUsableLastPlayerIsAFirstRun)
 TEST(CoreConfig, LastPlayerOpensThatProfileAndUnknownKeysSurvive) {
     testrt::resetFiles("[global]\nplayers=Ann_Lee\nvolume=7\nlastplayer=Ann_Lee\nfirsttimeever=0\n[window]\nx=10\n");
     testrt::writeFile(savePath("Ann_Lee"), "[Ann_Lee]\nmoney=77.5\ngender=female\n");
-    config = new Config();
+    config = std::make_unique<Config>();
     ASSERT_NE(currentPlayer, nullptr);
     EXPECT_EQ(currentPlayer->name + doubleToString(currentPlayer->money), "Ann_Lee77.5");
 
     // The cashier switches players: the file names the new one at shut-down
     // even though lastPlayer still holds the name read at start.
-    delete currentPlayer;
-    currentPlayer = new Player("Bo_Ray");
+    currentPlayer.reset();
+    currentPlayer = std::make_unique<Player>("Bo_Ray");
     config->players.push_back("Bo_Ray");
     currentPlayer->money = 12.25;
-    delete config;
-    config = nullptr;
+    config.reset();
     EXPECT_EQ(currentPlayer, nullptr);
 
     EXPECT_EQ(testrt::readFile(configPath()),
@@ -288,12 +286,12 @@ class PlayerRecord : public ::testing::Test {
 protected:
     void SetUp() override {
         testrt::resetFiles();
-        currentPlayer = player = new Player();
+        currentPlayer = std::make_unique<Player>();
+        player = currentPlayer.get();
         player->name = "Test_Player";
     }
     void TearDown() override {
-        delete player;
-        currentPlayer = nullptr;
+        currentPlayer.reset();
     }
     // Plays `n` times on `id` at `coins` a play, each winning `won` coins.
     void play(const char* id, int n, int coins, int won, float value = 1.0f) {

@@ -40,7 +40,8 @@ void fuzzOneInput(const std::string& bytes) {
     auto p = std::make_unique<Player>(fuzzName);
     for (double amount : {p->money, p->vippoints}) EXPECT_TRUE(amount >= 0 && amount <= maxAmount) << amount;
     ASSERT_EQ(p->stats.size(), 50u);
-    for (MachineStats* s : p->stats) {
+    for (MachineStats& record : p->stats) {
+        MachineStats* s = &record;
         for (int n : {s->hours, s->minutes, s->spinswon, s->spinslost, s->winningstreak, s->losingstreak,
                       s->largestsinglewin, s->numberofhighpays, s->numberoflowpays})
             EXPECT_GE(n, 0);

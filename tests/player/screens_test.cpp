@@ -141,8 +141,7 @@ class PrizeRoomTest : public PlayerScreenSession {
 protected:
     // Saves the profile the way the game does (by destroying it) and returns the file.
     std::string saveAndRead() {
-        delete currentPlayer;
-        currentPlayer = nullptr;
+        currentPlayer.reset();
         return testrt::readFile(savefiles::savePath("Ann_Lee"));
     }
 
