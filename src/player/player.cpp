@@ -204,8 +204,10 @@ void Player::recordPlay(const std::string& machineId, int coinsBet, int coinsWon
         countOne(winningRun);
         if (winningRun > record->winningstreak) record->winningstreak = winningRun;
     }
-    record->totalloss += coinsBet * coinValue;
-    record->totalwon += coinsWon * coinValue;
+    // In whole cents: a coin's value is a whole number of cents.
+    const Money coin = Money::dollars(coinValue);
+    record->totalloss += coin * coinsBet;
+    record->totalwon += coin * coinsWon;
     if (coinsWon > record->largestsinglewin) record->largestsinglewin = coinsWon;
     if (coinsWon > highPayThreshold) countOne(record->numberofhighpays);
     else if (coinsWon > 0) countOne(record->numberoflowpays);

@@ -80,31 +80,31 @@ std::string twoDigits(int value) {
 
 std::string statTotalSpinsText(const MachineStats& s) { return longToString(static_cast<long>(spinsOf(s))); }
 
-std::string statTotalBetText(const MachineStats& s) { return "$" + doubleToString(s.totalloss); }
+std::string statTotalBetText(const MachineStats& s) { return "$" + doubleToString(s.totalloss.inDollars()); }
 
 std::string statAverageBetText(const MachineStats& s) {
     long long spins = spinsOf(s);
     float a = 0.0f;
-    if (spins > 0) a = static_cast<float>(s.totalloss / static_cast<double>(spins));
+    if (spins > 0) a = static_cast<float>(s.totalloss.inDollars() / static_cast<double>(spins));
     return "$" + floatToString(a);
 }
 
 std::string statWonLossText(const MachineStats& s) {
-    return "$" + floatToString(static_cast<float>(s.totalwon - s.totalloss));
+    return "$" + floatToString(static_cast<float>((s.totalwon - s.totalloss).inDollars()));
 }
 
 std::string statReturnPercentText(const MachineStats& s) {
     float r = 0.0f;
-    if (s.totalloss > 0) {
-        float won = static_cast<float>(s.totalwon);
-        float quotient = static_cast<float>(won / s.totalloss);
+    if (s.totalloss > Money()) {
+        float won = static_cast<float>(s.totalwon.inDollars());
+        float quotient = static_cast<float>(won / s.totalloss.inDollars());
         r = static_cast<float>(quotient * 100);
     }
     return floatToString(r) + "%";
 }
 
 std::string statPerHourText(const MachineStats& s) {
-    double net = s.totalwon - s.totalloss;
+    double net = (s.totalwon - s.totalloss).inDollars();
     double v = 0.0;
     if (s.hours > 0)
         v = net / s.hours;

@@ -139,7 +139,7 @@ TEST_F(MachineCore, PayoutTestRecordsTenThousandPlaysAndKeepsTheBet) {
     ASSERT_NE(stats, nullptr);
     // Each test play bets the full 3 coins at 1.0; the bet and credits stay as they were.
     const std::string state = std::to_string(m.spins) + " spins, " + std::to_string(stats->spinslost) + " lost, " +
-                              std::to_string(stats->totalloss) + " paid; coins " + std::to_string(m.coins) +
+                              std::to_string(stats->totalloss.inDollars()) + " paid; coins " + std::to_string(m.coins) +
                               " lines " + std::to_string(m.lines) + " credits " + std::to_string(m.credits);
     EXPECT_EQ(state, "10000 spins, 10000 lost, 30000.000000 paid; coins 2 lines 1 credits 100");
 }

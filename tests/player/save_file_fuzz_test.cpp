@@ -45,7 +45,7 @@ void fuzzOneInput(const std::string& bytes) {
         for (int n : {s->hours, s->minutes, s->spinswon, s->spinslost, s->winningstreak, s->losingstreak,
                       s->largestsinglewin, s->numberofhighpays, s->numberoflowpays})
             EXPECT_GE(n, 0);
-        for (double total : {s->totalwon, s->totalloss}) EXPECT_TRUE(total >= 0 && total <= maxAmount);
+        for (double total : {s->totalwon.inDollars(), s->totalloss.inDollars()}) EXPECT_TRUE(total >= 0 && total <= maxAmount);
         statsPageTexts(s);
     }
     p->recordPlay("deepsea", 500, 1000, 0.05f);

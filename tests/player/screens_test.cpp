@@ -37,8 +37,8 @@ using StatsScreenTest = PlayerScreenSession;
 MachineStats record(double won, double bet, int spinsWon, int spinsLost, int hours = 0, int minutes = 0) {
     MachineStats s;
     s.id = "cursed";
-    s.totalwon = won;
-    s.totalloss = bet;
+    s.totalwon = Money::dollars(won);
+    s.totalloss = Money::dollars(bet);
     s.spinswon = spinsWon;
     s.spinslost = spinsLost;
     s.hours = hours;
