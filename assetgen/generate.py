@@ -142,7 +142,128 @@ def plan(recipes, kindmap):
                     raise SystemExit("assetgen: %s is made twice: by %s and by %s" % (o, owner[o], r.name))
                 owner[o] = "%s item %d" % (r.name, i)
             jobs.append((r, i, item, folder, outs))
+    for r, i, item, folder, outs in jobs:
+        if "on" in item:
+            try:
+                backdrop = on_places(item)[0]
+            except (ValueError, TypeError) as e:
+                raise SystemExit("assetgen: %s item %d: %s" % (r.name, i, e))
+            if owner.get(backdrop, "").split(" item ")[0] != r.name:
+                raise SystemExit("assetgen: %s item %d: its backdrop %s is not made by the same recipe"
+                                 % (r.name, i, backdrop))
     return jobs
+
+
+# Pictures drawn over a backdrop -------------------------------------------
+#
+# A picture the game draws without a colour key covers its whole rectangle,
+# so it must carry the very pixels of the backdrop it lands on. An item says
+# where: `on=["gfx/.../bonus.png", [x, y], ...]` (a backdrop its own recipe
+# makes, and every place the game draws the picture). The item is drawn twice,
+# over black and over white; the difference is how much of the backdrop shows
+# through each pixel, and the picture is laid over the backdrop's pixels at
+# the first place. After the build every such picture's border must match the
+# backdrop at every place, or the build fails.
+
+def _over(item, c):
+    """The item with its background colour `c` everywhere one is painted."""
+    it = {k: v for k, v in item.items() if k not in ("on", "bg_style")}
+    it["bg"] = c
+    if it.get("kind", "background") in ("background", "panel", "page"):
+        it["style"], it["colors"] = "plain", [c, c]
+    if isinstance(it.get("base"), dict):
+        it["base"] = _over(it["base"], c)
+    if isinstance(it.get("frame_items"), list):
+        it["frame_items"] = [_over(f, c) for f in it["frame_items"]]
+    return it
+
+
+def on_places(item):
+    on = item["on"]
+    if not (isinstance(on, list) and len(on) >= 2 and isinstance(on[0], str)):
+        raise ValueError("'on' is [backdrop file, [x, y], ...]")
+    return on[0], [tuple(p) for p in on[1:]]
+
+
+def _render_on(item, kindmap, out_root, folder):
+    import tempfile
+    import numpy as np
+    from PIL import Image
+    from agen.common import save_png
+    if item.get("key"):
+        raise ValueError("a colour-keyed picture needs no backdrop ('on')")
+    backdrop_file, places = on_places(item)
+    with Image.open(os.path.join(out_root, backdrop_file)) as b:
+        backdrop = np.asarray(b.convert("RGB")).astype(np.int32)
+    with tempfile.TemporaryDirectory() as tmp:
+        for c, sub in (((0, 0, 0), "black"), ((255, 255, 255), "white")):
+            if sub == "white":
+                os.environ["ASSETGEN_TEXT_QUIET"] = "1"
+            try:
+                kindmap[item["kind"]][1](_over(item, list(c)), os.path.join(tmp, sub))
+            finally:
+                os.environ.pop("ASSETGEN_TEXT_QUIET", None)
+        x, y = places[0]
+        for name in sorted(os.listdir(os.path.join(tmp, "black"))):
+            with Image.open(os.path.join(tmp, "black", name)) as fb, Image.open(os.path.join(tmp, "white", name)) as fw:
+                on_black = np.asarray(fb.convert("RGB")).astype(np.int32)
+                on_white = np.asarray(fw.convert("RGB")).astype(np.int32)
+            h, w = on_black.shape[:2]
+            under = backdrop[y:y + h, x:x + w]
+            if under.shape[:2] != (h, w):
+                raise ValueError("%s at %s leaves its backdrop %s" % (name, (x, y), backdrop_file))
+            show = np.clip(on_white - on_black, 0, 255).mean(axis=2, keepdims=True) / 255.0   # backdrop showing through
+            out = np.clip(np.rint(on_black + show * under), 0, 255).astype(np.uint8)
+            save_png(Image.fromarray(out), os.path.join(out_root, folder, name))
+
+
+def border_mismatches(picture, backdrop, x, y, tolerance=3):
+    """How many pixels of the picture's outermost ring differ from the
+    backdrop under it at (x, y) (numpy RGB arrays), or -1 when the picture
+    would leave the backdrop. A side on the backdrop's own edge (the edge of
+    the screen) cuts into nothing and is not counted."""
+    import numpy as np
+    h, w = picture.shape[:2]
+    under = backdrop[y:y + h, x:x + w]
+    if x < 0 or y < 0 or under.shape[:2] != (h, w):
+        return -1
+    off = (np.abs(picture.astype(np.int32) - under.astype(np.int32)).max(axis=2) > tolerance)
+    ring = np.zeros((h, w), bool)
+    bh, bw = backdrop.shape[:2]
+    if y > 0:
+        ring[0, :] = True
+    if y + h < bh:
+        ring[-1, :] = True
+    if x > 0:
+        ring[:, 0] = True
+    if x + w < bw:
+        ring[:, -1] = True
+    return int((off & ring).sum())
+
+
+def check_backdrops(jobs, out_root):
+    """Every picture with a backdrop (`on`) against that backdrop at each of
+    its places: a list of findings, empty when all match."""
+    import numpy as np
+    from PIL import Image
+    found = []
+    for r, i, item, folder, outs in jobs:
+        if "on" not in item:
+            continue
+        backdrop_file, places = on_places(item)
+        with Image.open(os.path.join(out_root, backdrop_file)) as b:
+            backdrop = np.asarray(b.convert("RGB"))
+        for o in outs:
+            with Image.open(os.path.join(out_root, o)) as p:
+                pic = np.asarray(p.convert("RGB"))
+            for x, y in places:
+                n = border_mismatches(pic, backdrop, x, y)
+                if n:
+                    found.append("%s item %d: %s at (%d, %d) %s" % (
+                        r.name, i, o, x, y, "leaves its backdrop %s" % backdrop_file if n < 0 else
+                        "does not match its backdrop %s at its border (%d pixels): cut it from the backdrop or key it"
+                        % (backdrop_file, n)))
+    return found
 
 
 def _run(job):
@@ -150,7 +271,10 @@ def _run(job):
     try:
         kindmap = kinds()
         os.environ["ASSETGEN_ITEM"] = "%s item %d (%s)" % (rname, i, item.get("file", item.get("name", "")))
-        kindmap[item["kind"]][1](item, os.path.join(out_root, folder))
+        if "on" in item:
+            _render_on(item, kindmap, out_root, folder)
+        else:
+            kindmap[item["kind"]][1](item, os.path.join(out_root, folder))
         return None
     except (Exception, SystemExit):   # SystemExit too: a worker that exits leaves the pool waiting forever
         tb = traceback.format_exc().strip().splitlines()
@@ -258,13 +382,18 @@ def main():
         if r.name in stale:
             stamp.pop(r.name, None)
     nproc = a.jobs or max(2, os.cpu_count() or 2)
-    errors = []
-    if nproc == 1 or len(work) < 4:
-        results = [_run(w) for w in work]
-    else:
-        with Pool(nproc) as pool:
-            results = list(pool.imap_unordered(_run, work, chunksize=1))
+    results = []
+    # pictures over a backdrop (`on`) are drawn once their backdrops are made
+    for phase in ([w for w in work if "on" not in w[2]], [w for w in work if "on" in w[2]]):
+        if nproc == 1 or len(phase) < 4:
+            results += [_run(w) for w in phase]
+        else:
+            with Pool(nproc) as pool:
+                results += list(pool.imap_unordered(_run, phase, chunksize=1))
     errors = [e for e in results if e]
+    if not errors:
+        for finding in check_backdrops(jobs, out_root):
+            errors.append(finding)
     failed = set()
     for e in errors:
         failed.add(e.split(" item ")[0])

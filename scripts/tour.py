@@ -7,7 +7,9 @@ Runs the real game in a virtual X display (Xvfb) and drives it with xdotool:
 registers a first player at the cashier's desk, walks the floor (its help
 pages, the machine menu's tabs, the statistics page, the prize room), then
 visits every machine on the floor: money in, one play, the top and bottom
-glass (Page Up, Page Down), out again. Every step is a screenshot in DIR
+glass (Page Up, Page Down), out again; and brings up every bonus game and
+gamble (a development seed makes its first play start it) and follows it
+from start to prize. Every step is a screenshot in DIR
 (default /tmp/corvalo-tour); DIR/contact-sheet.png lays them all out with
 their names, and DIR/problems.txt lists the "Couldn't Load" lines the game
 printed and machines the tour could not finish.
@@ -135,10 +137,11 @@ class Display:
         subprocess.run(["xdotool", *map(str, args)], env=self.env, stdout=subprocess.DEVNULL,
                        stderr=subprocess.DEVNULL, timeout=20)
 
-    def start_game(self, tree, label):
+    def start_game(self, tree, label, seed=None):
         self.log = open(os.path.join(self.shots, "log-%s.txt" % label), "w")
+        env = dict(self.env, CORVALO_SEED=str(seed)) if seed else self.env
         self.game = subprocess.Popen([os.path.join(tree, "bin", "corvalo_slots")], cwd=os.path.join(tree, "bin"),
-                                     env=self.env, stdout=self.log, stderr=subprocess.STDOUT)
+                                     env=env, stdout=self.log, stderr=subprocess.STDOUT)
         r = subprocess.run(["xdotool", "search", "--sync", "--name", "Corvalo Slots"], env=self.env,
                            capture_output=True, text=True, timeout=30)
         wid = r.stdout.split()[0]
@@ -335,6 +338,56 @@ def visit(d, tree, machine, index):
         d.problems.append("%s: still on the machine after cashing out (kept %s)" % (mid, os.path.basename(left)))
 
 
+# Every bonus game and gamble, brought up on the first play at the full bet:
+# the game's development seed (CORVALO_SEED, which every cabinet starts its
+# draws from) that brings it up, and what the player does in it: at each
+# number of seconds after the play a screenshot, and a click where one is
+# given. The seeds follow the machines' tables: after a change to a table or
+# to the draws, find new ones (a seed that no longer brings the bonus up
+# shows as a plain play on the sheet).
+BALLOONS = [(71 + 73 * (k % 8) + 33, 140 + 90 * (k // 8 % 4) + 40) for k in (9, 20, 3, 30, 14, 25, 6, 17, 28, 11)]
+BONUSES = [
+    ("balloonblitz", 35, [(5, None)] + [(6 + 2 * i, p) for i, p in enumerate(BALLOONS)] + [(27, None), (31, None)]),
+    ("deepsea", 205, [(5, None), (6, (140, 145)), (8, None), (11, None), (14, None), (17, None)]),
+    ("magic", 8, [(5, None), (6, (383, 498)), (8, None), (10, None), (13, None)]),
+    ("mountainclimber", 2, [(4, None), (7, None), (10, None), (14, None), (18, None)]),
+    ("crazydice", 27, [(4, None), (6, None), (8, None), (11, None), (14, None)]),
+    ("holeinone", None, [(3, None), (5, None), (7, None), (10, None)]),
+    ("wheelofcash", 27, [(4, None), (6, None), (9, None), (12, None), (16, None)]),
+    ("doubledicespinforcash", 4, [(4, None), (7, None), (10, None), (13, None), (14, (501, 541)), (18, None),
+                                  (19, (621, 541)), (22, None)]),
+    ("patriotspinforcash", 48, [(4, None), (7, None), (10, None), (13, None), (14, (523, 541)), (18, None),
+                                (19, (642, 541)), (22, None)]),
+    ("shortcircuit", 6, [(3, None), (5, None), (7, None), (10, None)]),
+    ("dragonspin", 1, [(3, None), (5, None), (7, None), (10, None)]),
+    ("doubleupbonus", 5, [(4, None), (5, (301, 445)), (7, None), (8, (300, 540)), (10, None), (13, None)]),
+]
+
+
+def bonus_visit(d, tree, machine, seed, steps):
+    """A bonus game from start to prize: money in, one play at the full bet,
+    then the screenshots and clicks of its steps."""
+    mid, cat, spot = machine
+    tag = "b-%s" % mid
+    d.start_game(tree, tag, seed)
+    time.sleep(1.0)
+    d.click(*spot, wait=1.2)
+    d.type("100")
+    d.key("Return", wait=1.2)
+    d.key("m", wait=0.0)
+    start = time.time()
+    if cat == "Poker":
+        time.sleep(2.0)
+        d.key("Return", wait=0.0)
+    for n, (at, click) in enumerate(steps):
+        time.sleep(max(0.0, start + at - time.time()))
+        if click:
+            d.click(*click, wait=0.0)
+        else:
+            d.shot("%s-%02d" % (tag, n))
+    d.stop_game()
+
+
 def wait_steady(d, name, limit=20.0):
     """Waits until two screenshots 0.6 s apart are alike: the reels have
     stopped and a win has finished counting up onto the meters (a machine
@@ -421,6 +474,7 @@ def main():
     ap.add_argument("--out", default="/tmp/corvalo-tour")
     ap.add_argument("--workers", type=int, default=4)
     ap.add_argument("--only", default="", help="comma-separated machine ids (default: every machine on the floor)")
+    ap.add_argument("--bonuses-only", action="store_true", help="only the bonus games, no machine visits")
     a = ap.parse_args()
     ensure_tools()
     ensure_game()
@@ -430,7 +484,7 @@ def main():
     os.makedirs(shots)
     machines = floor_machines()
     order = {m[0]: i for i, m in enumerate(machines)}
-    todo = [m for m in machines if not a.only or m[0] in a.only.split(",")]
+    todo = [m for m in machines if (not a.only or m[0] in a.only.split(",")) and not a.bonuses_only]
     problems = []
     base = 90 + os.getpid() % 500   # display numbers of this run
     with tempfile.TemporaryDirectory(prefix="corvalo-tour-") as tmp:
@@ -466,7 +520,28 @@ def main():
             finally:
                 disp.close()
 
+        byid = {m[0]: m for m in machines}
+        bonuses = [b for b in BONUSES if b[1] and (not a.only or b[0] in a.only.split(","))]
+
+        def bonus_worker(w):
+            tree = runtime_tree(os.path.join(tmp, "b%d" % w), from_tree=first)
+            disp = Display(base + 1 + a.workers + w, shots, problems)
+            try:
+                while True:
+                    with lock:
+                        if not bonuses:
+                            return
+                        mid, seed, steps = bonuses.pop(0)
+                    try:
+                        bonus_visit(disp, tree, byid[mid], seed, steps)
+                    except Exception as e:   # noqa: BLE001 -- one bonus's trouble ends only its visit
+                        problems.append("%s bonus: the visit stopped: %s" % (mid, e))
+                        disp.stop_game()
+            finally:
+                disp.close()
+
         threads = [threading.Thread(target=worker, args=(w,)) for w in range(max(1, a.workers))]
+        threads += [threading.Thread(target=bonus_worker, args=(w,)) for w in range(2)]
         for t in threads:
             t.start()
         for t in threads:

@@ -143,6 +143,8 @@ class TextError(ValueError):
 def _fail(message):
     """Raises TextError; with ASSETGEN_TEXT_REPORT set it only prints the
     finding and goes on (to see every finding of a run at once)."""
+    if os.environ.get("ASSETGEN_TEXT_QUIET"):
+        return   # a second drawing of a picture already checked (see generate.py, `on`)
     if os.environ.get("ASSETGEN_TEXT_REPORT"):
         print("TEXT: %s: %s" % (os.environ.get("ASSETGEN_ITEM", ""), message), flush=True)
         return

@@ -859,14 +859,15 @@ DEFAULT_LOOKS = {
     "up": dict(glyph="arrow", dir="up"), "down": dict(glyph="arrow", dir="down"),
     "arrowup": dict(glyph="arrow", dir="up"), "arrowdown": dict(glyph="arrow", dir="down"),
     # coloured bars and sevens
-    "barred": dict(glyph="bar1", color="red"), "2barwhite": dict(glyph="bar2", color="white", text="red"),
+    "barred": dict(glyph="bar1", color="red"),
+    "2barwhite": dict(glyph="bar2", color="white", text="red", rim="navy", rim_width=3),
     "3barblue": dict(glyph="bar3", color="blue"), "blueseven": dict(glyph="blueseven"),
     "redseven": dict(glyph="redseven"), "whiteseven": dict(glyph="whiteseven"),
     "silver7": dict(glyph="seven", color="silver", outline="charcoal"), "green7": dict(glyph="seven", color="green"),
-    "super7": dict(glyph="seven", color="gold", outline="red", label="7"),
+    "super7": dict(glyph="seven", color="gold", outline="darkburgundy", label="7", burst="red"),
     "wildoff": dict(glyph="wild", color="silver", text="darkgrey"),
-    "spin": dict(glyph="token", label="SPIN", shape="circle", color="red", text="lightgold"),
-    "bonus": dict(glyph="token", label="BONUS", shape="oval", color="purple", text="lightgold"),
+    "spin": dict(glyph="prizewheel"),
+    "bonus": dict(glyph="emoji", emoji="moneybag", ring="purple"),
     "blueballoon": dict(glyph="balloon", color="blue"), "redballoon": dict(glyph="balloon", color="red"),
     "greenballoon": dict(glyph="balloon", color="green"), "yellowballoon": dict(glyph="balloon", color="yellow"),
 }
@@ -919,18 +920,50 @@ def reelpictures_outputs(item):
     return outs
 
 
+# A symbol in a reel cell covers (with the box round its outline) at least
+# this share of what its siblings typically cover (their median): a symbol
+# drawn much smaller than the others looks lost on the reel.
+CELL_FILL_SHARE = 0.5
+
+
+def outline_share(rgba):
+    """The share of a picture that the box round its drawn (opaque) pixels covers."""
+    a = np.asarray(rgba.getchannel("A")) > 64
+    ys, xs = np.nonzero(a)
+    if len(xs) == 0:
+        return 0.0
+    return (xs.max() - xs.min() + 1) * (ys.max() - ys.min() + 1) / float(a.size)
+
+
+def small_in_cell(shares):
+    """{symbol: share} of the symbols that fill their cell much less than their
+    siblings do (see CELL_FILL_SHARE)."""
+    typical = float(np.median(list(shares.values()))) if shares else 0.0
+    return {n: s for n, s in shares.items() if s < CELL_FILL_SHARE * typical}
+
+
 def render_reelpictures(item, folder):
     """The reel pictures of a multi-row reel: a picture named "top_middle_bottom"
-    shows those three symbols from the top down (file name + ".png.0")."""
+    shows those three symbols from the top down (file name + ".png.0"). Fails
+    when a symbol fills its cell much less than the others (small_in_cell)."""
     w, h = item.get("size", [100, 234])
     rows = 3
     cell = h // rows
+    glyphs = {}
+    for name in item["pictures"]:
+        for sym in name.split("_")[:rows]:
+            if sym not in glyphs:
+                look = symbol_look(item, sym, 0)
+                glyphs[sym] = symbol_image(dict(look, kind="symbol", size=[w, cell], pad=item.get("pad", 0.08),
+                                                alpha=True))
+    small = small_in_cell({n: outline_share(g) for n, g in glyphs.items() if n != "blank"})
+    if small:
+        raise ValueError("reel cell %dx%d: %s fill less than half the cell the other symbols fill: draw them to fill "
+                         "their cell as the others do" % (w, cell, ", ".join(sorted(small))))
     for k, name in enumerate(item["pictures"]):
         img = new_image((w, h), item.get("bg", "cream"))
         for r, sym in enumerate(name.split("_")[:rows]):
-            look = symbol_look(item, sym, 0)
-            sub = dict(look, kind="symbol", size=[w, cell], pad=item.get("pad", 0.08), alpha=True)
-            g = symbol_image(sub)
+            g = glyphs[sym]
             img.paste(g, (0, r * cell + (h - cell * rows) // 2), g)
         d = ImageDraw.Draw(img)
         for r in range(1, rows):

@@ -48,24 +48,51 @@ def g_bar(d, W, H, p):
     n = int(p.get("bars", 1))
     col = p.get("color", "black")
     txt = p.get("label", "BAR")
-    bw, gap = W * 0.8, H * 0.04
-    # as tall as the cell allows, up to the shape of a bar (a wide, short cell gets fat bars)
-    bh = min(bw * 0.44, (H * 0.9 - gap * (n - 1)) / n)
+    # a wide, short cell (a row of a three-row reel) gets a compact stack, not
+    # bars across the whole cell: the more bars, the narrower, so each stays a bar
+    bw, gap = min(W * 0.8, H * (1.6 - 0.3 * (n - 1))), H * 0.04
+    # as tall as the cell allows, up to the shape of a bar
+    bh = min(bw * 0.44, (H * 0.92 - gap * (n - 1)) / n)
     total = n * bh + (n - 1) * gap
     y = (H - total) / 2
     for _ in range(n):
         x0 = (W - bw) / 2
-        d.rounded_rectangle((x0, y, x0 + bw, y + bh), radius=bh * 0.2, fill=_c("gold"))
-        d.rounded_rectangle((x0 + SS * 2, y + SS * 2, x0 + bw - SS * 2, y + bh - SS * 2), radius=bh * 0.18, fill=_c(col))
-        _text(d, (W / 2, y + bh / 2), txt, "sans-bold", bh * 0.72, p.get("text", "cream"), max_w=bw * 0.8)
+        rim = SS * int(p.get("rim_width", 2))
+        d.rounded_rectangle((x0, y, x0 + bw, y + bh), radius=bh * 0.2, fill=_c(p.get("rim", "gold")))
+        d.rounded_rectangle((x0 + rim, y + rim, x0 + bw - rim, y + bh - rim), radius=bh * 0.18, fill=_c(col))
+        if p.get("peak"):
+            # a snow-capped peak on the bar in place of the word
+            ph, cx = bh * 0.7, W / 2
+            base, top = y + bh * 0.85, y + bh * 0.15
+            d.polygon([(cx - ph * 1.3, base), (cx, top), (cx + ph * 1.3, base)], fill=_c(p["peak"]))
+            d.polygon([(cx - ph * 0.42, top + ph * 0.32), (cx, top), (cx + ph * 0.42, top + ph * 0.32),
+                       (cx + ph * 0.14, top + ph * 0.24), (cx, top + ph * 0.36), (cx - ph * 0.16, top + ph * 0.22)],
+                      fill=_c("white"))
+        else:
+            _text(d, (W / 2, y + bh / 2), txt, "sans-bold", bh * (0.72 if bh > H * 0.2 else 0.8), p.get("text", "cream"),
+                  max_w=bw * 0.8)
         y += bh + gap
 
 
 def g_seven(d, W, H, p):
     col = p.get("color", "red")
     s = min(W, H)
-    _text(d, (W / 2, H / 2 + s * 0.02), p.get("label", "7"), "serif-bold", s * 0.9, col,
-          outline=p.get("outline", "gold"), ow=int(s * 0.04), max_w=W * 0.92)
+    # in a wide, short cell the figure is drawn wider than the type (up to 1.6
+    # times), so it stands as large on the reel as the bars beside it
+    stretch = max(1.0, min(1.6, W / (H * 1.15)))
+    if stretch > 1.0:
+        w0 = int(W / stretch)
+        tmp = Image.new("RGBA", (w0, H), (0, 0, 0, 0))
+        g_seven(ImageDraw.Draw(tmp), w0, H, p)
+        wide = tmp.resize((int(w0 * stretch), H), Image.LANCZOS)
+        d._image.alpha_composite(wide, ((W - wide.size[0]) // 2, 0))
+        return
+    if p.get("burst"):
+        # a blazing star behind the figure: the super seven
+        d.polygon(_star_points(W / 2, H / 2, s * 0.5, s * 0.32, n=14), fill=_c(p["burst"]))
+        d.polygon(_star_points(W / 2, H / 2, s * 0.4, s * 0.28, n=14), fill=_c(lighter(p["burst"], 0.35)))
+    _text(d, (W / 2, H / 2 + s * 0.02), p.get("label", "7"), "serif-bold", s * (0.78 if p.get("burst") else 0.9), col,
+          outline=p.get("outline", "gold"), ow=int(s * float(p.get("outline_width", 0.04))), max_w=W * 0.92)
 
 
 def g_dice(d, W, H, p):
@@ -107,10 +134,15 @@ def g_star(d, W, H, p):
 def g_wild(d, W, H, p):
     s = min(W, H)
     col = p.get("color", "gold")
-    d.polygon(_star_points(W / 2, H / 2, s * 0.49, s * 0.3, n=12), fill=_c(col))
-    d.polygon(_star_points(W / 2, H / 2, s * 0.4, s * 0.26, n=12), fill=_c(lighter(col, 0.4)))
+    # a burst as wide as the cell allows, up to 1.6 times its height; the word stays inside it
+    kx = max(1.0, min(1.6, W / H))
+
+    def burst(ro, ri):
+        return [(W / 2 + (x - W / 2) * kx, y) for x, y in _star_points(W / 2, H / 2, ro, ri, n=12)]
+    d.polygon(burst(s * 0.49, s * 0.3), fill=_c(col))
+    d.polygon(burst(s * 0.4, s * 0.26), fill=_c(lighter(col, 0.4)))
     _text(d, (W / 2, H / 2 - (s * 0.08 if p.get("sub") else 0)), p.get("label", "WILD"), "sans-bold", s * 0.3,
-          p.get("text", "red"), outline="darkburgundy", ow=max(1, int(s * 0.015)), max_w=W * 0.78)
+          p.get("text", "red"), outline="darkburgundy", ow=max(1, int(s * 0.015)), max_w=s * 0.62 * kx)
     if p.get("sub"):
         _text(d, (W / 2, H / 2 + s * 0.18), p["sub"], "sans-bold", s * 0.2, "burgundy", max_w=W * 0.6)
 
@@ -282,8 +314,45 @@ def g_flag(d, W, H, p):
             for j in range(2):
                 x, y = fx0 + fw * (0.08 + 0.13 * i), fy0 + fh * (0.12 + 0.25 * j)
                 d.polygon(_star_points(x, y, s * 0.03, s * 0.012), fill=_c("white"))
+    elif style == "carnival":
+        # a waving flag of three bands (purple, green, gold) with a gold crown on the middle band
+        fw, fh = s * 0.78, s * 0.6
+        bands = p.get("bands", ["purple", "green", "gold"])
+        n = 24
+        for b, col in enumerate(bands):
+            top = [(fx0 + fw * i / n, fy0 + fh * b / 3 + math.sin(i / n * 2 * math.pi) * s * 0.04) for i in range(n + 1)]
+            bot = [(x, y + fh / 3 + SS) for (x, y) in top]
+            d.polygon(top + bot[::-1], fill=_c(col))
+        cx, cy = fx0 + fw * 0.5, fy0 + fh * 0.5 + math.sin(math.pi) * s * 0.04
+        c = s * 0.1
+        d.polygon([(cx - c, cy + c * 0.6), (cx - c, cy - c * 0.5), (cx - c * 0.5, cy), (cx, cy - c * 0.8),
+                   (cx + c * 0.5, cy), (cx + c, cy - c * 0.5), (cx + c, cy + c * 0.6)], fill=_c("gold"),
+                  outline=_c("darkgold"))
+        d.ellipse((pole_x - s * 0.05, H / 2 - s * 0.5, pole_x + s * 0.05, H / 2 - s * 0.4), fill=_c("gold"))
     else:
         d.rectangle((fx0, fy0, fx0 + fw, fy0 + fh), fill=_c(p.get("color", "red")))
+
+
+def g_prizewheel(d, W, H, p):
+    """A prize wheel: coloured slices round a gold hub, a gold rim with pegs,
+    and the pointer at the top."""
+    s = min(W, H)
+    cx, cy, r = W / 2, H / 2 + s * 0.04, s * 0.44
+    d.ellipse((cx - r, cy - r, cx + r, cy + r), fill=_c(p.get("rim", "gold")))
+    cols = p.get("slices", ["red", "cream", "blue", "gold", "green", "cream", "purple", "orange"])
+    ri = r * 0.88
+    for k, col in enumerate(cols):
+        a0 = k * 360 / len(cols) - 90
+        d.pieslice((cx - ri, cy - ri, cx + ri, cy + ri), a0, a0 + 360 / len(cols), fill=_c(col),
+                   outline=_c("darkgold"), width=SS)
+    for k in range(len(cols)):
+        a = math.radians(k * 360 / len(cols) - 90)
+        x, y = cx + r * 0.94 * math.cos(a), cy + r * 0.94 * math.sin(a)
+        d.ellipse((x - s * 0.025, y - s * 0.025, x + s * 0.025, y + s * 0.025), fill=_c("white"))
+    d.ellipse((cx - r * 0.2, cy - r * 0.2, cx + r * 0.2, cy + r * 0.2), fill=_c("gold"), outline=_c("darkgold"),
+              width=SS * 2)
+    d.polygon([(cx - s * 0.08, cy - r - s * 0.06), (cx + s * 0.08, cy - r - s * 0.06), (cx, cy - r + s * 0.1)],
+              fill=_c("red"), outline=_c("darkburgundy"))
 
 
 def g_arrow(d, W, H, p):
@@ -447,7 +516,8 @@ def g_dart(d, W, H, p):
     s = min(W, H)
     col = p.get("color", "red")
     cy = H / 2
-    x0, x1 = W / 2 - s * 0.48, W / 2 + s * 0.48
+    half = min(W, s * 1.5) * 0.48   # as long as a wide cell allows
+    x0, x1 = W / 2 - half, W / 2 + half
     d.polygon([(x1, cy), (x1 - s * 0.22, cy - s * 0.035), (x1 - s * 0.22, cy + s * 0.035)], fill=_c("silver"))
     d.rounded_rectangle((x1 - s * 0.5, cy - s * 0.07, x1 - s * 0.2, cy + s * 0.07), radius=s * 0.05, fill=_c("charcoal"))
     for k in range(4):
@@ -455,7 +525,7 @@ def g_dart(d, W, H, p):
         d.line([(x, cy - s * 0.07), (x, cy + s * 0.07)], fill=_c("grey"), width=SS * 2)
     d.rectangle((x0 + s * 0.12, cy - s * 0.02, x1 - s * 0.48, cy + s * 0.02), fill=_c("darkgrey"))
     for sgn in (-1, 1):
-        d.polygon([(x0 + s * 0.36, cy), (x0 + s * 0.12, cy + sgn * s * 0.2), (x0, cy + sgn * s * 0.2),
+        d.polygon([(x0 + s * 0.36, cy), (x0 + s * 0.12, cy + sgn * s * 0.26), (x0, cy + sgn * s * 0.26),
                    (x0 + s * 0.08, cy)], fill=_c(col), outline=_c(darker(col, 0.4)))
     d.polygon([(x0 + s * 0.36, cy - s * 0.025), (x0 + s * 0.02, cy - s * 0.03), (x0 + s * 0.02, cy + s * 0.03),
                (x0 + s * 0.36, cy + s * 0.025)], fill=_c(lighter(col, 0.3)))
@@ -489,16 +559,18 @@ def g_pyramid(d, W, H, p):
     """A pyramid on the sand under the sun."""
     s = min(W, H)
     cx, cy = W / 2, H / 2
-    d.ellipse((cx + s * 0.2, cy - s * 0.46, cx + s * 0.42, cy - s * 0.24), fill=_c("orange"))
-    d.rectangle((cx - s * 0.5, cy + s * 0.3, cx + s * 0.5, cy + s * 0.42), fill=_c("parchment"))
-    top, l, r, base = (cx - s * 0.04, cy - s * 0.36), cx - s * 0.48, cx + s * 0.44, cy + s * 0.32
-    d.polygon([top, (l, base), (cx + s * 0.06, base)], fill=_c("lightgold"))
-    d.polygon([top, (cx + s * 0.06, base), (r, base)], fill=_c("darkgold"))
+    sx = min(W, s * 1.5)   # a wide cell gets a wider pyramid
+    d.ellipse((cx + sx * 0.24, cy - s * 0.48, cx + sx * 0.24 + s * 0.24, cy - s * 0.24), fill=_c("orange"))
+    d.rectangle((cx - sx * 0.5, cy + s * 0.3, cx + sx * 0.5, cy + s * 0.46), fill=_c("parchment"))
+    top, l, r, base = (cx - sx * 0.04, cy - s * 0.46), cx - sx * 0.48, cx + sx * 0.44, cy + s * 0.34
+    ridge = cx + sx * 0.06
+    d.polygon([top, (l, base), (ridge, base)], fill=_c("lightgold"))
+    d.polygon([top, (ridge, base), (r, base)], fill=_c("darkgold"))
     for k in range(1, 6):
         y = top[1] + (base - top[1]) * k / 6
         t = (y - top[1]) / (base - top[1])
-        d.line([(top[0] + (l - top[0]) * t, y), (top[0] + (cx + s * 0.06 - top[0]) * t, y)], fill=_c("gold"), width=SS)
-        d.line([(top[0] + (cx + s * 0.06 - top[0]) * t, y), (top[0] + (r - top[0]) * t, y)],
+        d.line([(top[0] + (l - top[0]) * t, y), (top[0] + (ridge - top[0]) * t, y)], fill=_c("gold"), width=SS)
+        d.line([(top[0] + (ridge - top[0]) * t, y), (top[0] + (r - top[0]) * t, y)],
                fill=_c(darker("darkgold", 0.25)), width=SS)
 
 
@@ -507,7 +579,7 @@ def g_tablet(d, W, H, p):
     s = min(W, H)
     cx, cy = W / 2, H / 2
     th = H * 0.88
-    tw = min(W * 0.86, th * 0.72)
+    tw = min(W * 0.86, th * 0.86)
     x0, y0 = cx - tw / 2, cy - th / 2
     stone = p.get("color", "parchment")
     d.rounded_rectangle((x0 + SS * 2, y0 + SS * 3, x0 + tw + SS * 2, y0 + th + SS * 3), radius=tw * 0.3,
@@ -617,6 +689,24 @@ def g_token(d, W, H, p):
               max_w=W * 0.8)
 
 
+def g_microchip(d, W, H, p):
+    """A microchip with its `label` (binary digits) printed large on it: a
+    black body with a notch, silver pins along the top and bottom."""
+    bw, bh = min(W * 0.92, H * 2.2), H * 0.66
+    x0, y0 = (W - bw) / 2, (H - bh) / 2
+    pins = max(4, int(bw / (H * 0.22)))
+    pw = bw / (pins * 2 + 1)
+    for k in range(pins):
+        x = x0 + pw * (1 + 2 * k)
+        d.rectangle((x, y0 - H * 0.14, x + pw, y0 + SS), fill=_c("silver"))
+        d.rectangle((x, y0 + bh - SS, x + pw, y0 + bh + H * 0.14), fill=_c("silver"))
+    d.rounded_rectangle((x0, y0, x0 + bw, y0 + bh), radius=bh * 0.12, fill=_c(p.get("color", "charcoal")),
+                        outline=_c(p.get("border", "green")), width=SS * 2)
+    d.pieslice((x0 - bh * 0.12, y0 + bh * 0.38, x0 + bh * 0.12, y0 + bh * 0.62), 270, 90, fill=_c("black"))
+    _text(d, (W / 2, H / 2), str(p.get("label", "0")), p.get("face", "sans-bold"), bh * 0.82, p.get("text", "green"),
+          outline="black", ow=SS * 2, max_w=bw * 0.84)
+
+
 def g_text(d, W, H, p):
     """Just a label, big and outlined."""
     _text(d, (W / 2, H / 2), str(p.get("label", "?")), p.get("face", "sans-bold"), min(W, H) * 0.5,
@@ -633,7 +723,7 @@ GLYPHS = {
     "grapes": g_grapes, "horseshoe": g_horseshoe, "coin": g_coin, "crown": g_crown, "clover": g_clover,
     "flag": g_flag, "arrow": g_arrow, "flame": g_flame, "ball": g_ball, "balloon": g_balloon,
     "fish": g_fish, "climber": g_climber, "pennant": g_pennant, "token": g_token, "text": g_text, "blank": g_blank,
-    "rank": g_rank, "chip": g_chip, "target": g_target, "dart": g_dart, "register": g_register,
+    "rank": g_rank, "chip": g_chip, "microchip": g_microchip, "prizewheel": g_prizewheel, "target": g_target, "dart": g_dart, "register": g_register,
     "pyramid": g_pyramid, "tablet": g_tablet, "pharaoh": g_pharaoh, "tire": g_tire,
 }
 
@@ -643,7 +733,7 @@ ALIASES = {
     "singlebar": ("bar", {"bars": 1}), "doublebar": ("bar", {"bars": 2}), "triplebar": ("bar", {"bars": 3}),
     "seven": ("seven", {}), "redseven": ("seven", {"color": "red"}), "blueseven": ("seven", {"color": "blue"}),
     "goldseven": ("seven", {"color": "gold", "outline": "darkburgundy"}),
-    "whiteseven": ("seven", {"color": "white", "outline": "red"}),
+    "whiteseven": ("seven", {"color": "white", "outline": "red", "outline_width": 0.065}),
     "dice1": ("dice", {"face": 1}), "dice2": ("dice", {"face": 2}), "dice3": ("dice", {"face": 3}),
     "dice4": ("dice", {"face": 4}), "dice5": ("dice", {"face": 5}), "dice6": ("dice", {"face": 6}),
     "orange": ("fruit", {"fruit": "orange"}), "lemon": ("fruit", {"fruit": "lemon"}),
@@ -669,7 +759,7 @@ EMOJI = {
     "pig": "\U0001F437", "dove": "\U0001F54A", "rabbit": "\U0001F407", "bunny": "\U0001F430",
     "scarf": "\U0001F9E3", "flowers": "\U0001F490", "flower": "\U0001F33A", "tophat": "\U0001F3A9",
     "trumpet": "\U0001F3BA", "mask": "\U0001F3AD", "shell": "\U0001F41A", "crab": "\U0001F980",
-    "lobster": "\U0001F99E", "fish": "\U0001F41F", "tropicalfish": "\U0001F420", "mermaid": "\U0001F9DC",
+    "lobster": "\U0001F99E", "fish": "\U0001F41F", "tropicalfish": "\U0001F420", "blowfish": "\U0001F421", "mermaid": "\U0001F9DC",
     "shark": "\U0001F988", "gift": "\U0001F381", "clown": "\U0001F921", "car": "\U0001F697",
     "racecar": "\U0001F3CE", "bullseye": "\U0001F3AF", "moneybag": "\U0001F4B0", "milk": "\U0001F95B",
     "ghost": "\U0001F47B", "skull": "\U0001F480", "dragon": "\U0001F409", "dragonface": "\U0001F432",
@@ -747,7 +837,7 @@ _CLUSTERS = {1: [(0.5, 0.5, 1.0)], 2: [(0.37, 0.4, 0.74), (0.63, 0.6, 0.74)],
 
 def render_emoji(w, h, p):
     """glyph "emoji": `emoji` (a name from EMOJI or the character), `scale`
-    (part of the box, 1), `count` (1-3 copies), `flip`, `shadow` (true),
+    (part of the box, 1), `count` (1-3 copies), `flip`, `rotate` (degrees, counter-clockwise), `shadow` (true),
     `ring` (a colour: a gold-rimmed disc behind), `caption` (a word on a plate
     under the picture, `caption_color`, `plate`), `sub` (a small badge, e.g. "2X")."""
     out = Image.new("RGBA", (w, h), (0, 0, 0, 0))
@@ -766,6 +856,8 @@ def render_emoji(w, h, p):
     pic = emoji_picture(p.get("emoji", "?"))
     if p.get("flip"):
         pic = pic.transpose(Image.FLIP_LEFT_RIGHT)
+    if p.get("rotate"):   # degrees anticlockwise: a tall figure laid along a wide cell
+        pic = pic.rotate(float(p["rotate"]), resample=Image.BICUBIC, expand=True)
     for (fx, fy, fs) in _CLUSTERS[max(1, min(3, int(p.get("count", 1))))]:
         one = _fit(pic, max(1, w * scale * fs * 0.94), max(1, ah * scale * fs * 0.94))
         if p.get("shadow", True):

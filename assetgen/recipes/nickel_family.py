@@ -58,7 +58,7 @@ ITEMS += [
          lines=["Five reels, three rows, up to five", "pay lines (nine on some machines).",
                 "", ["Click anywhere or press a key", "lightgold"], ["to read on.", "lightgold"]]),
     dict(_P, file="nickel_2.png", size=[322, 260], title="1. PICK YOUR LINES",
-         lines=["PLAY 1 to PLAY 5 choose how many", "pay lines you play.", "",
+         lines=["The buttons 1 LINE, 2 LINES ... choose", "how many pay lines you play.", "",
                 "Line 1 runs across the middle row,", "line 2 the top row, line 3 the",
                 "bottom row; lines 4 and 5 make a V."]),
     dict(_P, file="nickel_3.png", size=[300, 200], title="2. BET YOUR COINS",

@@ -1,10 +1,9 @@
-# The statistics screen. Its background is drawn at (0, 46), so every place
-# below is the screen position less 46 in y. The page itself (white panel
-# from (28, 61) to (519, 469) on the screen) is drawn by the game; the
-# machine names beside it are the icons' everyday look, lit by the menu's
-# "<id>_mo.png" pictures under the mouse.
+# The statistics screen: its background fills the window, every place below
+# is a screen position. The page itself (white panel from (28, 61) to
+# (519, 469)) is drawn by the game; the machine names beside it are the
+# icons' everyday look, lit by the menu's "<id>_mo.png" pictures under the
+# mouse.
 FOLDER = "gfx/stats"
-TOP = 46
 
 TITLES = {
     "10sorbetter": "10's or better", "10x": "10X", "4ofakind": "4 of a Kind", "5linedouble": "5 Ziro Dazuru Ruva",
@@ -38,43 +37,48 @@ RIGHT = ["5x", "10x", "doubledice", "doubledicedeluxe", "tripledice", "tripledic
 
 def name_plate(mid, x, y):
     """A machine's name where its icon stands, as wide as the menu's plates
-    that light it (117 x 18, up to the screen edge)."""
+    that light it (117 x 18)."""
     w = 117
-    return [{"box": [x, y - TOP, w, 18], "fill": "darkburgundy", "outline": "darkgold"},
-            {"text": TITLES[mid], "box": [x + 2, y - TOP, w - 4, 18], "size": 11, "color": "cream",
+    return [{"box": [x, y, w, 18], "fill": "darkburgundy", "outline": "darkgold"},
+            {"text": TITLES[mid], "box": [x + 2, y, w - 4, 18], "size": 11, "color": "cream",
              "font": "liberation"}]
 
 
 def nav_button(label, x, y, w):
-    return {"box": [x, y - TOP, w, 40], "bevel": True, "fill": "red", "label": label, "size": 16, "color": "cream"}
+    return {"box": [x, y, w, 40], "bevel": True, "fill": "red", "label": label, "size": 16, "color": "cream"}
 
 
 ELEMENTS = [
     # frame round the page; the cream card shows until a machine is chosen
-    {"box": [20, 53 - TOP, 508, 424], "fill": "black", "outline": "gold", "width": 3},
-    {"box": [28, 61 - TOP, 492, 409], "fill": "cream"},
-    {"text": "Win/Loss Record", "at": [274, 200 - TOP], "size": 30, "color": "burgundy", "font": "serif-bold"},
-    {"text": "Choose a machine on the right", "at": [274, 250 - TOP], "size": 16, "color": "ink"},
-    {"text": "to see how you have done there.", "at": [274, 274 - TOP], "size": 16, "color": "ink"},
-    {"symbol": "seven", "box": [214, 300 - TOP, 40, 54], "color": "red"},
-    {"symbol": "cherry", "box": [254, 300 - TOP, 40, 54]},
-    {"symbol": "bar1", "box": [294, 300 - TOP, 40, 54]},
+    {"box": [20, 53, 508, 424], "fill": "black", "outline": "gold", "width": 3},
+    {"box": [28, 61, 492, 409], "fill": "cream"},
+    {"text": "Win/Loss Record", "at": [274, 200], "size": 30, "color": "burgundy", "font": "serif-bold"},
+    {"text": "Choose a machine on the right", "at": [274, 250], "size": 16, "color": "ink"},
+    {"text": "to see how you have done there.", "at": [274, 274], "size": 16, "color": "ink"},
+    {"symbol": "seven", "box": [214, 300, 40, 54], "color": "red"},
+    {"symbol": "cherry", "box": [254, 300, 40, 54]},
+    {"symbol": "bar1", "box": [294, 300, 40, 54]},
     # column heading over the machine names
-    {"text": "MACHINES", "at": [678, 53 - TOP], "size": 11, "color": "lightgold", "font": "sans-bold"},
-    {"box": [554, 58 - TOP, 246, 491], "fill": "black", "outline": "gold", "width": 2},
+    {"box": [549, 4, 249, 40], "fill": "black", "outline": "gold", "width": 2, "radius": 6},
+    {"text": "MACHINES", "box": [553, 6, 241, 36], "size": 20, "color": "lightgold", "font": "serif-bold"},
+    {"box": [549, 57, 249, 493], "fill": "black", "outline": "gold", "width": 2},
 ]
 for _r in range(25):
-    ELEMENTS += name_plate(LEFT[_r], 558, ROWS[_r]) + name_plate(RIGHT[_r], 683, ROWS[_r])
+    ELEMENTS += name_plate(LEFT[_r], 553, ROWS[_r]) + name_plate(RIGHT[_r], 677, ROWS[_r])
 ELEMENTS += [
     nav_button("LOBBY", 43, 493, 100),
     nav_button("<", 353, 493, 50),
     nav_button(">", 408, 493, 50),
-    {"text": "PLAYER STATISTICS", "at": [274, 565 - TOP], "size": 26, "color": "gold", "font": "serif-bold",
+    # the title in the band above the page and the frames
+    {"box": [20, 4, 508, 40], "fill": "black", "outline": "gold", "width": 2, "radius": 6},
+    {"text": "PLAYER STATISTICS", "box": [24, 6, 500, 36], "size": 26, "color": "gold", "font": "serif-bold",
      "shadow": "black"},
+    {"text": "Click a machine's name for its record; < and > step through them.", "at": [274, 565],
+     "size": 14, "color": "cream", "font": "sans-bold", "max_w": 500},
 ]
 
 ITEMS = [
-    {"kind": "background", "file": "back.png", "size": [800, 600 - TOP], "style": "gradient", "elements": ELEMENTS},
+    {"kind": "background", "file": "back.png", "size": [800, 600], "style": "gradient", "elements": ELEMENTS},
     # pressed looks of the three buttons
     {"kind": "button", "name": "lobby", "states": ["click"], "size": [100, 40], "color": "red", "label": "LOBBY",
      "bg": "burgundy"},

@@ -95,6 +95,65 @@ class RecipeMistakes(unittest.TestCase):
                     self.assertIn(w, r.stderr + r.stdout)
 
 
+# A backdrop with a box that differs from the sky round it, and a sprite the
+# game draws on it without a colour key.
+BACKDROP = ('FOLDER = "gfx/t"\nITEMS = [dict(kind="background", file="back.png", size=[200, 100], style="plain", '
+            'colors=["sky", "sky"], elements=[dict(box=[100, 0, 100, 100], fill="navy")]),\n')
+
+
+class Backdrops(unittest.TestCase):
+    """A sprite drawn without a colour key is cut from its backdrop at its
+    place; one whose border would cut into the backdrop fails the build."""
+
+    def build(self, sprite, extra=None):
+        with tempfile.TemporaryDirectory() as recipes, tempfile.TemporaryDirectory() as out:
+            with open(os.path.join(recipes, "scene.py"), "w") as f:
+                f.write(BACKDROP + "    " + sprite + "]\n")
+            for name, text in (extra or {}).items():
+                with open(os.path.join(recipes, name), "w") as f:
+                    f.write(text)
+            r = generate(out, "--recipes", recipes, "--jobs", "2", timeout=60)
+            pixels = None
+            if r.returncode == 0:
+                from PIL import Image
+                with Image.open(os.path.join(out, "gfx/t/s.png")) as p, Image.open(os.path.join(out, "gfx/t/back.png")) as b:
+                    pixels = (p.convert("RGB").load(), b.convert("RGB").load())
+            return r, pixels
+
+    def test_a_sprite_is_cut_from_the_backdrop_at_its_place(self):
+        r, pixels = self.build('dict(kind="symbol", file="s.png", size=[40, 30], glyph="star", color="gold", '
+                               'bg="red", on=["gfx/t/back.png", [80, 10]])')
+        self.assertEqual(0, r.returncode, r.stderr)
+        sprite, back = pixels
+        # its left half lies on the sky, its right half on the box, as the backdrop there
+        for x, y in ((0, 0), (0, 29), (19, 0), (20, 0), (39, 29), (39, 15)):
+            self.assertEqual(back[80 + x, 10 + y], sprite[x, y], (x, y))
+        self.assertNotEqual(sprite[0, 0], sprite[39, 0])
+        self.assertNotIn((196, 24, 32), [sprite[x, y] for x in range(40) for y in range(30)])   # no trace of its own bg
+        self.assertNotEqual(back[100, 25], sprite[20, 15])   # the star itself in the middle, not the red bg
+
+    def test_a_sprite_that_would_cut_into_its_backdrop_fails(self):
+        cases = {
+            "its own box up to its border": ('dict(kind="background", file="s.png", size=[40, 30], '
+                                             'elements=[dict(box=[0, 0, 40, 30], fill="gold")], '
+                                             'on=["gfx/t/back.png", [20, 10]])', ["scene.py item 1", "border"]),
+            "a second place where the backdrop differs": (
+                'dict(kind="symbol", file="s.png", size=[40, 30], glyph="star", on=["gfx/t/back.png", [10, 10], '
+                '[80, 10]])', ["scene.py item 1", "(80, 10)"]),
+            "a place off the backdrop": ('dict(kind="symbol", file="s.png", size=[40, 30], glyph="star", '
+                                         'on=["gfx/t/back.png", [180, 10]])', ["scene.py item 1", "leaves"]),
+            "a backdrop another recipe makes": ('dict(kind="symbol", file="s.png", size=[40, 30], glyph="star", '
+                                                'on=["gfx/u/other.png", [0, 0]])', ["scene.py item 1", "same recipe"]),
+        }
+        other = {"other.py": 'FOLDER = "gfx/u"\nITEMS = [dict(kind="background", file="other.png", size=[50, 50])]\n'}
+        for what, (sprite, words) in cases.items():
+            with self.subTest(what):
+                r, _ = self.build(sprite, other)
+                self.assertNotEqual(0, r.returncode, r.stdout)
+                for w in words:
+                    self.assertIn(w, r.stderr + r.stdout)
+
+
 def build_recipes(files, helpers=()):
     """Builds a recipes folder of `files` (name: text) plus copies of the
     named helpers of the real one; returns the generator's result."""
@@ -138,6 +197,26 @@ class GlassCheck(unittest.TestCase):
         self.assertIn("no picture of cloud", r.stderr + r.stdout)
         r = self.run_with('[["STARS PAY ANYWHERE", "star"]]', '["cloud"]')
         self.assertEqual(0, r.returncode, r.stderr + r.stdout)
+
+
+class ReelCellCheck(unittest.TestCase):
+    """Reel pictures whose symbol is drawn much smaller in its cell than its
+    siblings stop the build, naming the symbol; drawn to size they pass."""
+
+    RECIPE = """
+        FOLDER = "gfx/toy"
+        ITEMS = [dict(kind="reelpictures", reel=False, size=[130, 180],
+                      pictures=["bar_cherry_gem", "bell_bar_cherry", "gem_bell_bar"],
+                      looks=dict(gem=dict(glyph="emoji", emoji="lion"%s)))]
+        """
+
+    def test_a_small_symbol_fails(self):
+        r = build_recipes({"toy.py": self.RECIPE % ", scale=0.4"})
+        self.assertNotEqual(0, r.returncode)
+        self.assertIn("toy.py item 0", r.stderr)
+        self.assertIn("gem fill less than half", r.stderr)
+        r = build_recipes({"toy.py": self.RECIPE % ""})
+        self.assertEqual(0, r.returncode, r.stderr)
 
 
 class SoundChecks(unittest.TestCase):

@@ -9,6 +9,7 @@
 #include "floor/registration_form.h"
 #include "machine/denomination.h"
 #include "player/config.h"
+#include "player/keeping.h"
 #include "player/money.h"
 #include "player/player.h"
 #include "shell/asset_log.h"
@@ -179,6 +180,13 @@ void Cashier::redraw() {
     } else {
         drawText(font, "(nobody yet)", accountX, 160, 18, accountWidth, 246, 236, 206);
     }
+    // Under the account, for as long as it lasts: what is not being kept.
+    const bool progress = !keeping.isKept(KeptFile::Profile), settings = !keeping.isKept(KeptFile::Settings);
+    shownKeeping = keeping.signText();
+    if (progress || settings) {
+        const std::string what = progress && settings ? "PROGRESS AND SETTINGS" : progress ? "PROGRESS" : "SETTINGS";
+        drawText(font, what + " NOT SAVED", accountX - 135, 275, 16, accountWidth + 135, 255, 226, 80);
+    }
     ownFont.reset();
     if (display) display->update();
 }
@@ -201,6 +209,8 @@ void Cashier::rebuild() {
 }
 
 void Cashier::tick() {
+    // The account panel follows what is kept.
+    if (keeping.signText() != shownKeeping) rebuild();
     checkHover();
     if (!currentPlayer && !formOffered) {
         // Nobody to play as yet: the desk starts with the registration.

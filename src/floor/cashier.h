@@ -76,6 +76,7 @@ public:
 
 private:
     bool formOffered;
+    std::string shownKeeping;  // keeping's sign when the account was drawn
 };
 
 // Screen rectangles of the cashier's controls (shared with its tests).

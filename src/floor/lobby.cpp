@@ -1,5 +1,6 @@
 #include "floor/lobby.h"
 
+#include "player/keeping.h"
 #include "player/machine_table.h"
 #include "player/player.h"
 #include "player/stats_screen.h"
@@ -72,7 +73,10 @@ const std::vector<LobbySpot>& lobbySpots() {
 }
 
 std::string lobbySignText() {
-    std::string welcome = "Welcome to Corvalo Casino";
+    // While progress or settings are not kept, the board says so first.
+    const std::string warning = keeping.signText();
+    std::string welcome = warning.empty() ? "" : warning + "  -  ASK THE CASHIER WHY      ";
+    welcome += "Welcome to Corvalo Casino";
     if (currentPlayer) welcome += ", " + firstNameOf(currentPlayer->name);
     return welcome + "!      Seafood Buffet only $9.95!      Visit the gift shop today!      "
                      "Right-click anywhere for the machine menu.      ";
@@ -82,14 +86,18 @@ Lobby::Lobby() { init(); }
 
 Lobby::~Lobby() = default;
 
+void Lobby::makeSign() {
+    sign = std::make_unique<LedSign>("../fonts/ledfont.def", lobbySignText(), 30, lobbySignX, lobbySignY,
+                                     lobbySignWidth, lobbySignHeight, 255, 40, 20, 60, 10, 8);
+    sign->step();
+}
+
 void Lobby::init() {
     name = "lobby";
     Screen::init();
     redraw();
     createButtons();
-    sign = std::make_unique<LedSign>("../fonts/ledfont.def", lobbySignText(), 30, lobbySignX, lobbySignY, lobbySignWidth,
-                                     lobbySignHeight, 255, 40, 20, 60, 10, 8);
-    sign->step();
+    makeSign();
     lights = std::make_unique<Animation>(graphicsDir, "lights", 2, 3, 190, 6, animLoop, false, false);
     lights->update(true);
     if (display) display->update();
@@ -113,6 +121,8 @@ void Lobby::createButtons() {
 }
 
 void Lobby::tick() {
+    // A save that failed (or worked again) while the lobby is up changes the board at once.
+    if (sign && sign->text != lobbySignText()) makeSign();
     if (sign) sign->step();
     if (lights) lights->update(false);
     checkHover();

@@ -20,7 +20,8 @@ struct LobbySpot {
 // The fifty machine spots, one per machine of the table.
 const std::vector<LobbySpot>& lobbySpots();
 
-// The lobby's LED board: place and text.
+// The lobby's LED board: place and text (it starts with keeping's sign,
+// player/keeping.h, while progress or settings are not kept).
 extern const int lobbySignX, lobbySignY, lobbySignWidth, lobbySignHeight;
 std::string lobbySignText();
 
@@ -43,6 +44,9 @@ public:
     void redraw() override;
     // The lobby's help pages, one after the other, each closed by a press.
     void showHelp() override;
+
+    // (Re)builds the board with the current text.
+    void makeSign();
 
     std::unique_ptr<LedSign> sign;
     std::unique_ptr<Animation> lights;  // the chasing lights round the entrance sign

@@ -7,16 +7,48 @@
 #include "machine/denomination.h"
 #include "machine/progressive.h"
 #include "player/config.h"
+#include "player/keeping.h"
 #include "player/player.h"
 #include "shell/app.h"
+#include "shell/notice.h"
 #include "shell/routes.h"
 #include "shell/sound.h"
 
 namespace {
 
+const char* const alreadyRunning =
+    "Corvalo Slots is already running from this folder in another window. This copy closes now and changes "
+    "nothing: go on playing in the other window.";
+
+// What keeping learned since the last frame, told in the window: a notice
+// for what has just stopped being kept, and the window's title while it stays so.
+void tellKeeping() {
+    for (const std::string& message : keeping.takeNews()) showNotice(message, cashierFont);
+    const std::string sign = keeping.signText();
+    const std::string title = sign.empty() ? "Corvalo Slots" : "Corvalo Slots - " + sign;
+    char* shown = nullptr;
+    SDL_WM_GetCaption(&shown, nullptr);
+    if (!shown || title != shown) SDL_WM_SetCaption(title.c_str(), "Corvalo Slots");
+}
+
+std::unique_ptr<Screen> firstScreen();
+
+// One copy at a time; then the first screen, and what its start found about
+// the files told over it.
+std::unique_ptr<Screen> startGame() {
+    if (!lockRuntimeFolder()) {
+        showNotice(alreadyRunning, cashierFont);
+        if (theApp) theApp->quit = 1;
+        return nullptr;
+    }
+    std::unique_ptr<Screen> first = firstScreen();
+    tellKeeping();
+    return first;
+}
+
 // Settings (and with them the last player), tables and meters, then the
 // first screen: the cashier on the first run, else the lobby.
-std::unique_ptr<Screen> startGame() {
+std::unique_ptr<Screen> firstScreen() {
     config = std::make_unique<Config>();
     buildDenominationTable();
     seedProgressiveMeters();
@@ -44,6 +76,7 @@ void stopGame() {
     freeDenominationTable();
     clearProgressiveMeters();
     config.reset();  // writes the settings file, then saves the player
+    releaseRuntimeFolder();
 }
 
 void saveGame() {
@@ -57,7 +90,10 @@ void saveGame() {
 
 void installGame() {
     appHooks.start = startGame;
-    appHooks.frame = growProgressiveMeters;
+    appHooks.frame = [] {
+        growProgressiveMeters();
+        tellKeeping();
+    };
     // A screen left (a machine's credits are back in the profile by now).
     appHooks.screenLeft = [] {
         if (currentPlayer) currentPlayer->saveNow();

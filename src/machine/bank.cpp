@@ -11,6 +11,7 @@
 #include "shell/app.h"
 #include "shell/display.h"
 #include "shell/image.h"
+#include "shell/mtrand.h"
 #include "shell/routes.h"
 #include "shell/screen.h"
 #include "shell/sound.h"
@@ -29,7 +30,7 @@ int countUpStep(long long paid, long long remaining, long long total) {
     return static_cast<int>(step < remaining ? step : remaining);
 }
 
-Bank::Bank() : credits(0), denomination(nullptr) {}
+Bank::Bank() : credits(0), denomination(nullptr) { openingDraws(); }
 
 Bank::~Bank() {
     if (credits > 0) returnCredits();

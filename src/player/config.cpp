@@ -1,10 +1,46 @@
 #include "player/config.h"
 
+#include "player/keeping.h"
 #include "player/player.h"
 #include "shell/ini.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
 const char* const configFileName = "../config.ini";
 std::unique_ptr<Config> config;
+
+namespace {
+int runtimeLock = -1;
+}
+
+bool lockRuntimeFolder() {
+    if (runtimeLock >= 0) return true;
+    const char* const lockFile = "../corvalo.lock";
+    int fd = open(lockFile, O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        std::fprintf(stderr, "Couldn't open %s (%s): no lock against a second copy\n", lockFile, std::strerror(errno));
+        return true;
+    }
+    if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const bool held = errno == EWOULDBLOCK;
+        close(fd);
+        return !held;
+    }
+    runtimeLock = fd;
+    return true;
+}
+
+void releaseRuntimeFolder() {
+    if (runtimeLock < 0) return;
+    close(runtimeLock);
+    runtimeLock = -1;
+}
 
 std::vector<std::string> splitNames(const std::string& text) {
     std::vector<std::string> names;
@@ -52,6 +88,8 @@ void Config::read() {
     FileStatus status;
     FileConfig file = FileConfig::fromFile(configFileName, &status);
     fileWritable = status != FileStatus::Unusable;
+    if (fileWritable) keeping.kept(KeptFile::Settings);
+    else keeping.unreadable(KeptFile::Settings, "config.ini", file.problem(), file.readError());
     file.setCurrentPath("global");
     for (const std::string& name : splitNames(file.readEntry("players", ""))) {
         players.push_back(name);
@@ -69,6 +107,7 @@ void Config::write() {
     FileConfig file = FileConfig::fromFile(configFileName, &status);
     if (status == FileStatus::Unusable) {
         fileWritable = false;
+        keeping.unreadable(KeptFile::Settings, "config.ini", file.problem(), file.readError());
         return;
     }
     file.setCurrentPath("global");
@@ -77,5 +116,7 @@ void Config::write() {
     // Once a player is current the next start opens that player's lobby.
     bool firstRun = firstTimeEver && currentPlayer == nullptr;
     file.writeEntry("firsttimeever", firstRun ? 1L : 0L);
-    file.saveToFile(configFileName);
+    int error = 0;
+    if (file.saveToFile(configFileName, &error)) keeping.kept(KeptFile::Settings);
+    else keeping.writeFailed(KeptFile::Settings, "config.ini", error);
 }

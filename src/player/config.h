@@ -37,6 +37,14 @@ public:
 // saves the current player.
 extern std::unique_ptr<Config> config;
 
+// One copy of the game at a time on these folders: a lock on the file
+// "../corvalo.lock" (made when missing), which the system drops when the
+// process ends, however it ends. False when another running copy holds it.
+// A folder where the lock file can't be made is let be (true): nothing
+// could lock it. releaseRuntimeFolder gives the lock up.
+bool lockRuntimeFolder();
+void releaseRuntimeFolder();
+
 // Splits at every ',' keeping empty pieces ("a,,b" -> a, "", b); an empty
 // text gives no pieces. joinNames is the inverse.
 std::vector<std::string> splitNames(const std::string& text);

@@ -3,10 +3,14 @@
 #include "player/config.h"
 
 #include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cctype>
+#include <cerrno>
 #include <iostream>
 
+#include "player/keeping.h"
 #include "shell/ini.h"
 
 std::unique_ptr<Player> currentPlayer;
@@ -62,7 +66,32 @@ bool usableAsFileName(const std::string& name) {
     return !name.empty() && name[0] != '.' && name.find_first_of("/\\") == std::string::npos;
 }
 
+// A path as the player sees it: from the game's folder, not from bin/.
+std::string shownPath(const std::string& path) { return path.compare(0, 3, "../") == 0 ? path.substr(3) : path; }
+
 }  // namespace
+
+bool readySaveFolder() {
+    const char* const folder = "../save";
+    struct stat found;
+    if (stat(folder, &found) != 0) {
+        if (errno != ENOENT || mkdir(folder, 0777) != 0) {
+            keeping.saveFolderNotMade("save", errno);
+            return false;
+        }
+        std::cerr << "Made the missing save folder" << std::endl;
+        return true;
+    }
+    if (!S_ISDIR(found.st_mode)) {
+        keeping.saveFolderIsAFile("save");
+        return false;
+    }
+    if (access(folder, W_OK | X_OK) != 0) {
+        keeping.saveFolderNotWritable("save", errno);
+        return false;
+    }
+    return true;
+}
 
 Player::Player(const std::string& name_)
     : name(name_), gender("unknown"), money(0.0), vippoints(0.0),
@@ -106,10 +135,14 @@ void Player::load() {
         buildStats();
         return;
     }
+    // A profile just opened: what happens to its file is all that counts now.
+    keeping.kept(KeptFile::Profile);
+    readySaveFolder();
     FileStatus status;
     FileConfig file = FileConfig::fromFile(saveFileName(name), &status);
     if (status == FileStatus::Unusable) {
         fileWritable = false;
+        keeping.unreadable(KeptFile::Profile, shownPath(saveFileName(name)), file.problem(), file.readError());
         std::cerr << "The profile of " << name << " will not be saved: its save file could not be read" << std::endl;
     }
     file.setCurrentPath(name);
@@ -143,7 +176,7 @@ void Player::writeFile(bool firsttimeFlag) {
         std::cerr << "Not a usable player name: \"" << name << "\"" << std::endl;
         return;
     }
-    if (!fileWritable) return;
+    if (!fileWritable || !readySaveFolder()) return;
     // Start from the file as it is, so groups and keys the game does not
     // write survive; write everything; replace the file in one go. A file
     // that has become unreadable since is left alone.
@@ -152,6 +185,7 @@ void Player::writeFile(bool firsttimeFlag) {
     FileConfig file = FileConfig::fromFile(fileName, &status);
     if (status == FileStatus::Unusable) {
         fileWritable = false;
+        keeping.unreadable(KeptFile::Profile, shownPath(fileName), file.problem(), file.readError());
         std::cerr << "The profile of " << name << " is not saved: its save file could not be read" << std::endl;
         return;
     }
@@ -175,7 +209,9 @@ void Player::writeFile(bool firsttimeFlag) {
     }
     file.writeEntry("trophies", prizes);
     for (const MachineStats& record : stats) record.save(file);
-    file.saveToFile(fileName);
+    int error = 0;
+    if (file.saveToFile(fileName, &error)) keeping.kept(KeptFile::Profile);
+    else keeping.writeFailed(KeptFile::Profile, shownPath(fileName), error);
 }
 
 MachineStats* Player::findStats(const std::string& machineId) {

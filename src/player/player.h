@@ -2,7 +2,8 @@
 // the current winning and losing runs and one MachineStats record per
 // machine. Read from "../save/<name>.save" when created by name, written
 // back (whole or not at all) when destroyed and whenever saveNow is called.
-// A save file that exists but cannot be read is never written over.
+// A save file that exists but cannot be read is never written over. Whether
+// the file is kept is reported to `keeping` (player/keeping.h).
 #pragma once
 
 #include <memory>
@@ -85,6 +86,11 @@ bool isValidPlayerName(const std::string& name);
 
 // "../save/" + name + ".save"
 std::string saveFileName(const std::string& name);
+
+// Makes the save folder "../save" when it is missing. False (and reported
+// to `keeping`, player/keeping.h) when it can't be made, a file stands in
+// its place (left untouched), or nothing can be written in it.
+bool readySaveFolder();
 
 // The player name of a save file in "../save/" whose name equals name
 // without regard to letter case; empty when there is none.

@@ -24,8 +24,9 @@ const char* const statsFontFile = "../fonts/stats3.ttf";
 // The icons stand in two columns of 25; the rows are not evenly spaced.
 const int iconRowY[25] = {61,  80,  100, 119, 139, 158, 178, 197, 216, 236, 256, 275, 295,
                           314, 333, 352, 372, 390, 411, 430, 450, 469, 487, 508, 527};
-const int leftColumnX = 558;
-const int rightColumnX = 683;
+// Two plates of 117 px, inside the frame that ends 3 px short of the window's edge.
+const int leftColumnX = 553;
+const int rightColumnX = 677;
 const char* const leftColumn[25] = {
     "wildapple",  "wildsourapple", "holeinone",   "baja7s",        "mountainclimber",
     "egyptsprize", "bitsnbytes",   "crazydice",   "blackjack",     "zookeeper",
@@ -201,7 +202,7 @@ void StatsScreen::redraw() {
     if (display && display->screen) sge_FilledRect(display->screen, 0, 0, 800, 600, 0, 0, 0);
     {
         Image back(graphicsDir + "back.png", false, true);
-        if (back.loaded) back.blit(0, 46);
+        if (back.loaded) back.blit(0, 0);
     }
     if (display) display->update();
 }

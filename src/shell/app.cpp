@@ -9,6 +9,8 @@
 #include <cstring>
 #include <ctime>
 
+#include <unistd.h>
+
 #include "shell/display.h"
 #include "shell/mtrand.h"
 #include "shell/screen.h"
@@ -29,7 +31,32 @@ bool quitSeenWithoutApp = false;
 // loops turn it into an orderly quit (so the player is saved).
 volatile std::sig_atomic_t stopSignalled = 0;
 
-void onStopSignal(int) { stopSignalled = 1; }
+// While the media start (startup watch): where it is, and whether it runs.
+volatile std::sig_atomic_t startingUp = 0;
+const char* volatile startStep = "";
+
+void say(const char* text) {
+    ssize_t written = write(STDERR_FILENO, text, std::strlen(text));
+    (void)written;
+}
+
+// Nothing of the game has started yet: there is nothing to save, so the
+// process ends at once, saying where it was.
+[[noreturn]] void endStart(const char* why) {
+    say("Corvalo Slots could not start: ");
+    say(why);
+    say(" while opening ");
+    say(startStep);
+    say(".\n");
+    _exit(1);
+}
+
+void onStartupAlarm(int) { endStart("it took too long"); }
+
+void onStopSignal(int) {
+    if (startingUp) endStart("it was stopped");
+    stopSignalled = 1;
+}
 
 // True (once the flag is seen) when a stop signal has arrived; sets quit.
 bool takeStopSignal() {
@@ -48,8 +75,10 @@ App::App(Uint32 videoFlags) : quit(0) {
     SDL_WM_SetCaption("Corvalo Slots", "Corvalo Slots");
 
     sgenrand(static_cast<uint32_t>(std::time(nullptr)));
+    if (const char* seed = std::getenv("CORVALO_SEED")) developmentSeed = static_cast<uint32_t>(std::strtoul(seed, nullptr, 10));
     std::srand(static_cast<unsigned>(std::time(nullptr)));
 
+    startupStep("the window");
     ownDisplay = std::make_unique<Display>(videoFlags);
     display = ownDisplay.get();
     if (!display->hasSurface()) {
@@ -64,14 +93,18 @@ App::App(Uint32 videoFlags) : quit(0) {
 
     SDL_EnableUNICODE(1);
 
+    startupStep("the sound");
     ownSoundPlayer = std::make_unique<SoundPlayer>();
     soundPlayer = ownSoundPlayer.get();
     soundPlayer->loadAmbientLoops();
 
+    startupStep("the fonts");
     if (sge_TTF_Init() != 0) {
         std::fprintf(stderr, "TT error: %s\n", SDL_GetError());
         std::exit(1);
     }
+    // The media are up: from here on the player can be waited for.
+    endStartupWatch();
 
     if (appHooks.start) screen = appHooks.start();
 }
@@ -165,6 +198,10 @@ int runGame(int argc, char** argv) {
     Uint32 videoFlags = 0;
     if (!parseCommandLine(argc, argv, videoFlags)) return 1;
 
+    // Ours first, so that the library keeps them; a stop signal while the
+    // media start ends the start (startup watch).
+    installStopSignalHandlers();
+    beginStartupWatch("the display and the sound system");
     if (SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO) < 0) {
         if (SDL_Init(SDL_INIT_VIDEO) < 0) {
             std::fprintf(stderr, "Couldn't initialize SDL: %s\n", SDL_GetError());
@@ -218,6 +255,24 @@ void exitAfterSaving(int status) {
     std::fflush(stdout);
     std::fflush(stderr);
     std::exit(status);
+}
+
+unsigned startupLimitSeconds = 60;
+
+void beginStartupWatch(const char* step) {
+    startStep = step;
+    startingUp = 1;
+    std::signal(SIGALRM, onStartupAlarm);
+    alarm(startupLimitSeconds);
+}
+
+void startupStep(const char* step) { startStep = step; }
+
+void endStartupWatch() {
+    if (!startingUp) return;
+    alarm(0);
+    std::signal(SIGALRM, SIG_DFL);
+    startingUp = 0;
 }
 
 void clearQuitRequest() {

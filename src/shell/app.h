@@ -34,7 +34,8 @@ extern AppHooks appHooks;
 
 class App {
 public:
-    // Starts the services in order (display, sound, TrueType engine), then
+    // Starts the services in order (display, sound, TrueType engine; see
+    // beginStartupWatch), then
     // the game's start hook, whose screen becomes the first. Ends the process
     // with status 1 when the video mode cannot be set or the TrueType engine
     // fails.
@@ -106,6 +107,17 @@ void installStopSignalHandlers();
 // player), then ends the process with the given status. Credits still on a machine are not
 // returned; call it only where the game cannot go on.
 [[noreturn]] void exitAfterSaving(int status);
+
+// The start of the media (the display, the sound, the fonts) is watched:
+// when it does not finish within startupLimitSeconds, or a stop signal comes
+// meanwhile, the process ends with status 1 and a line saying what it was
+// opening, rather than staying alive with no window. Nothing of the game
+// has been read or written by then. runGame begins the watch before the
+// library starts; the App names each step and ends it once the media are up.
+extern unsigned startupLimitSeconds;
+void beginStartupWatch(const char* step);
+void startupStep(const char* step);
+void endStartupWatch();
 
 // Forgets a window close seen while no App existed (a test's next session
 // starts with no quit pending).

@@ -92,18 +92,24 @@ FileConfig FileConfig::fromFile(const std::string& path, FileStatus* status) {
     FileStatus found = FileStatus::Read;
     std::string text;
     std::string trouble;
+    int readErrno = 0;
     FILE* f = std::fopen(path.c_str(), "rb");
     if (!f) {
         if (errno == ENOENT || errno == ENOTDIR) found = FileStatus::Missing;
-        else trouble = std::strerror(errno);
+        else trouble = std::strerror(readErrno = errno);
     } else {
         char buffer[4096];
         size_t got;
         while ((got = std::fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, got);
-        if (std::ferror(f)) trouble = std::strerror(errno ? errno : EIO);
+        if (std::ferror(f)) {
+            readErrno = errno ? errno : EIO;
+            trouble = std::strerror(readErrno);
+        }
         std::fclose(f);
     }
     FileConfig config;
+    config.readErrno = readErrno;
+    config.parseProblem = trouble;
     if (trouble.empty() && found == FileStatus::Read) {
         std::istringstream in(text);
         config.parse(in);
@@ -123,6 +129,10 @@ void FileConfig::parse(std::istream& in) {
     int number = 0;
     while (std::getline(in, line)) {
         ++number;
+        if (number == 1 && line.compare(0, 3, "\xEF\xBB\xBF") == 0) {
+            byteOrderMark = true;
+            line.erase(0, 3);
+        }
         // What a line says ignores the spaces, tabs and carriage returns
         // around it; the line itself is kept as it was read.
         std::string t = trim(line);
@@ -288,13 +298,13 @@ void FileConfig::writeEntry(const std::string& key, double value) {
 }
 
 std::string FileConfig::toString() const {
-    std::string out;
+    std::string out = byteOrderMark ? "\xEF\xBB\xBF" : "";
     for (size_t i = 0; i < groups.size(); ++i) {
         const Group& g = groups[i];
         if (i > 0) {
             if (g.header.empty()) {
                 // A group the game adds: one blank line before it.
-                if (!out.empty() && out.compare(out.size() - std::min<size_t>(out.size(), 2), 2, "\n\n") != 0)
+                if (out.size() > (byteOrderMark ? 3u : 0u) && out.compare(out.size() - std::min<size_t>(out.size(), 2), 2, "\n\n") != 0)
                     out += '\n';
                 out += "[" + g.name + "]\n";
             } else {
@@ -315,8 +325,8 @@ bool FileConfig::flush(std::ostream& out, int) const {
     return static_cast<bool>(out);
 }
 
-bool FileConfig::saveToFile(const std::string& path) const {
-    return writeFileAtomically(path, toString());
+bool FileConfig::saveToFile(const std::string& path, int* error) const {
+    return writeFileAtomically(path, toString(), error);
 }
 
 namespace {
@@ -332,31 +342,42 @@ std::string folderOf(const std::string& path) {
 bool syncWritesToDisk = true;
 int (*writeFault)(WriteStep step) = nullptr;
 
-namespace {
-
-int injectedFault(WriteStep step) { return writeFault ? writeFault(step) : 0; }
-
-}  // namespace
-
-bool writeFileAtomically(const std::string& path, const std::string& text) {
-    std::string temp = path + ".tmp" + std::to_string(static_cast<long>(getpid()));
-    const int openFault = injectedFault(WriteStep::Open);
-    FILE* f = openFault ? nullptr : std::fopen(temp.c_str(), "wb");
-    if (!f) {
-        std::fprintf(stderr, "Couldn't write %s: %s\n", path.c_str(), std::strerror(openFault ? openFault : errno));
-        return false;
+std::string plainErrorText(int error) {
+    switch (error) {
+        case ENOSPC:
+        case EDQUOT: return "the disk is full";
+        case EACCES:
+        case EPERM: return "permission denied";
+        case EROFS: return "the disk is read-only";
+        case ENOENT: return "the folder is missing";
+        case ENOTDIR: return "a file stands where a folder should be";
+        case EISDIR: return "it is a folder, not a file";
+        case EIO: return "the disk reported an error";
+        default: return std::strerror(error);
     }
-    int err = injectedFault(WriteStep::Write);
+}
+
+bool writeFileAtomically(const std::string& path, const std::string& text, int* error) {
+    auto fault = [](WriteStep step) { return writeFault ? writeFault(step) : 0; };
+    auto fail = [&path, error](int err) {
+        std::fprintf(stderr, "Couldn't write %s: %s\n", path.c_str(), std::strerror(err));
+        if (error) *error = err;
+        return false;
+    };
+    std::string temp = path + ".tmp" + std::to_string(static_cast<long>(getpid()));
+    if (int err = fault(WriteStep::Open)) return fail(err);
+    FILE* f = std::fopen(temp.c_str(), "wb");
+    if (!f) return fail(errno);
+    int err = fault(WriteStep::Write);
     if (!err && (std::fwrite(text.data(), 1, text.size(), f) != text.size() || std::fflush(f) != 0 ||
                  (syncWritesToDisk && fsync(fileno(f)) != 0)))
         err = errno ? errno : EIO;
     if (std::fclose(f) != 0 && !err) err = errno ? errno : EIO;
-    if (!err) err = injectedFault(WriteStep::Rename);
+    if (!err) err = fault(WriteStep::Rename);
     if (!err && std::rename(temp.c_str(), path.c_str()) != 0) err = errno;
     if (err) {
         std::remove(temp.c_str());
-        std::fprintf(stderr, "Couldn't write %s: %s\n", path.c_str(), std::strerror(err));
-        return false;
+        return fail(err);
     }
     // The rename itself must reach the disk too.
     int folder = syncWritesToDisk ? open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY) : -1;

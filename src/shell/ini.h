@@ -4,7 +4,9 @@
 // A FileConfig holds every line of a file in the order read (new groups and
 // keys are appended), so groups and keys the game does not know survive a
 // rewrite, and every line the game does not change is written back byte for
-// byte. Syntax: "[group]" lines, "key=value" lines, blank lines and lines
+// byte. A UTF-8 byte-order mark at the start (some text editors write one)
+// is an editor's mark, not part of the first line, and is written back.
+// Syntax: "[group]" lines, "key=value" lines, blank lines and lines
 // starting with '#' or ';' (comments). Any other line makes the file
 // unusable (see FileStatus). A key given twice in a group: the last one
 // counts. Values are trimmed; a value written with surrounding spaces or
@@ -36,8 +38,11 @@ public:
     // line naming the file and what is wrong).
     static FileConfig fromFile(const std::string& path, FileStatus* status = nullptr);
 
-    // Empty when every line parsed; else what the first bad line was.
+    // Empty when the file was read and every line parsed; else what made it
+    // unusable: the first bad line ("line 3 is not an INI line"), or why it
+    // could not be read (then readError() is the system's error number).
     const std::string& problem() const { return parseProblem; }
+    int readError() const { return readErrno; }
 
     // Selects the group that readEntry/writeEntry work on; writing creates it.
     void setCurrentPath(const std::string& group);
@@ -68,7 +73,8 @@ public:
     // beside it, then renamed over the old file, so the file is either
     // replaced whole or left as it was. On failure prints one line to
     // stderr and returns false.
-    bool saveToFile(const std::string& path) const;
+    // error, when given, receives the system's error number of a failure.
+    bool saveToFile(const std::string& path, int* error = nullptr) const;
 
 private:
     struct Line {
@@ -88,6 +94,8 @@ private:
     std::vector<Group> groups;
     std::string current;
     std::string parseProblem;
+    int readErrno = 0;
+    bool byteOrderMark = false;  // the file started with one: kept on rewrite
 
     const Line* find(const std::string& key) const;
     Line* findLive(const std::string& group, const std::string& key);
@@ -100,8 +108,13 @@ private:
 // Writes text to path whole or not at all: a temporary file beside it
 // (path + ".tmp" + process id), flushed to the disk, renamed over path, and
 // the folder flushed too. On failure prints one line to stderr naming the
-// file and returns false.
-bool writeFileAtomically(const std::string& path, const std::string& text);
+// file, stores the system's error number in *error (when given) and returns
+// false.
+bool writeFileAtomically(const std::string& path, const std::string& text, int* error = nullptr);
+
+// Plain words for a system error number, as a player can read them ("the
+// disk is full", "permission denied").
+std::string plainErrorText(int error);
 
 // The steps of writeFileAtomically, for writeFault.
 enum class WriteStep { Open, Write, Rename };

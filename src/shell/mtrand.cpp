@@ -30,6 +30,12 @@ void twist() {
 
 }  // namespace
 
+uint32_t developmentSeed = 0;
+
+void openingDraws() {
+    if (developmentSeed != 0) sgenrand(developmentSeed);
+}
+
 void sgenrand(uint32_t seed) {
     state[0] = seed;
     for (int i = 1; i < N; ++i) {

@@ -13,3 +13,13 @@ void sgenrand(uint32_t seed);
 // The next 32-bit output. Before any sgenrand the generator behaves as if
 // seeded with 5489.
 uint32_t genrand();
+
+// For development only: a fixed seed that every cabinet starts from (see
+// openingDraws), taken from the environment variable CORVALO_SEED at
+// start-up; 0 (the default, and what a player always has): none. The tour
+// script uses it to bring a bonus game up on a known play.
+extern uint32_t developmentSeed;
+
+// Called as a cabinet opens: with a development seed, the generator starts
+// again from it, so the cabinet's plays are the same on every run.
+void openingDraws();

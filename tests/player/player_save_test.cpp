@@ -15,6 +15,7 @@
 #include "machine/denomination.h"
 #include "machine/money_input.h"
 #include "player/config.h"
+#include "player/keeping.h"
 #include "player/money.h"
 #include "player/player.h"
 #include "player/save_files.h"
@@ -191,6 +192,9 @@ TEST(PlayerSave, AFileThatCannotBeReadIsNeverWrittenOver) {
             if (way == 2) testrt::writeFile(path, unparsable);
             p.money = 1.0;
             p.saveNow();
+            // The window is told, in the player's words.
+            EXPECT_NE(keeping.message(KeptFile::Profile).find("save/Kim_Ko.save can't be read ("), std::string::npos)
+                << way;
         }
         EXPECT_TRUE(way == 1 ? testrt::fileExists(path + "/inner") : testrt::readFile(path) == unparsable) << way;
     }
@@ -325,6 +329,7 @@ TEST(CoreConfig, AFileThatCannotBeParsedKeepsItsPlayersAndIsNeverWrittenOver) {
         ASSERT_NE(currentPlayer, nullptr);
         cfg.players.push_back("Cy_Dee");
         cfg.write();
+        EXPECT_NE(keeping.message(KeptFile::Settings).find("config.ini can't be read (line 5"), std::string::npos);
     }
     EXPECT_NE(testing::internal::GetCapturedStderr().find("config.ini"), std::string::npos);
     EXPECT_EQ(testrt::readFile(configPath()), text);

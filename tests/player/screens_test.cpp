@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "player/jackpot_movies.h"
+#include "player/machine_table.h"
 #include "player/player.h"
 #include "player/save_files.h"
 #include "player/stats_screen.h"
@@ -117,6 +118,29 @@ TEST_F(StatsScreenTest, OpensOnTheMachineLastLeftOrClickedWrapsAroundAndGoesBack
     screen.handleButton(screen.buttonNamed("lobby"));
     std::unique_ptr<Screen> lobby = std::move(screen.next);
     EXPECT_EQ("lobby", lobby ? lobby->name : "");
+}
+
+// The screen's picture fills the window (no black band along the top), and
+// every machine's name plate stands whole inside the window, clear of its edge.
+TEST_F(StatsScreenTest, PictureFillsTheWindowAndEveryPlateStandsInsideIt) {
+    StatsScreen screen;
+    screen.redraw();
+    const std::vector<Uint8> pixels = testrt::screenPixels();
+    const SDL_Surface* s = display->screen;
+    int lit = 0;
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < s->pitch; ++x) lit += pixels[static_cast<size_t>(y * s->pitch + x)] != 0;
+    EXPECT_GT(lit, 40 * s->pitch / 5) << "the top band is black";
+    int plates = 0;
+    for (const MachineInfo& m : machineTable()) {
+        Widget* plate = screen.buttonNamed(m.id);
+        ASSERT_NE(plate, nullptr) << m.id;
+        EXPECT_TRUE(plate->x >= 2 && plate->y >= 2 && plate->x + plate->width() <= 798 &&
+                    plate->y + plate->height() <= 598)
+            << m.id << " at " << plate->x << "," << plate->y;
+        ++plates;
+    }
+    EXPECT_EQ(plates, 50);
 }
 
 // Without its font the screen cannot be shown and the game ends, but the

@@ -1,10 +1,11 @@
 // Every test leaves the process as it found it: the environment, the sound
-// folder, the timing and pointer hooks, the game's hooks and routes, the
-// floor's remembered tabs and machine creators, the tests' recorded pauses
-// and their clock, the SDL event queue, and the services a test may make (the
-// App, current player, display, sound player and settings), which a test
-// must also delete: one left behind fails it. One listener saves them when a
-// test (or a whole suite) starts and puts them back when it ends, so the test
+// folder, what is known of the files kept, the notice, the timing and
+// pointer hooks, the game's hooks and routes, the floor's remembered tabs
+// and machine creators, the tests' recorded pauses and their clock, the SDL
+// event queue, and the services a test may make (the App, current player,
+// display, sound player and settings), which a test must also delete: one
+// left behind fails it. One listener saves them when a test (or a whole
+// suite) starts and puts them back when it ends, so the test
 // program passes as one process as well as one test at a time.
 #include <gtest/gtest.h>
 
@@ -28,11 +29,13 @@
 #include "derby/demo_derby.h"
 #include "poker/video_poker.h"
 #include "player/config.h"
+#include "player/keeping.h"
 #include "player/machine_table.h"
 #include "player/player.h"
 #include "shell/app.h"
 #include "shell/display.h"
 #include "shell/ini.h"
+#include "shell/notice.h"
 #include "shell/routes.h"
 #include "shell/screen.h"
 #include "shell/sound.h"
@@ -55,6 +58,8 @@ public:
         keepService(config, "the settings");
         keep(syncWritesToDisk);
         keep(writeFault);
+        keep(keeping);
+        keep(showNotice);
         keep(soundDir);
         keep(lastMachineId);
         keep(machinemenu::lastDenominationTab);

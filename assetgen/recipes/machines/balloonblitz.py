@@ -45,12 +45,13 @@ ITEMS = [
                     for i, x in enumerate([71, 144, 214, 286, 357, 430, 503, 575])] if f == "balloons.png" else []))
     for f in ("bonus.png", "balloons.png")
 ] + [
-    dict(kind="background", dir="gfx/bonus/balloonblitz", file="register.png", size=[220, 190], style="plain",
-         colors=["sky", "sky"],
-         elements=[dict(box=[20, 60, 180, 110], bevel=True, fill="silver"),
-                   dict(box=[40, 20, 140, 46], fill="charcoal", outline="black", width=2),
-                   dict(text="$", at=[110, 43], size=30, color="green", font="serif-bold"),
-                   dict(box=[30, 150, 160, 30], bevel=True, fill="grey", label="CASH", size=14, color="black")]),
+    # the cash register, under the balloons at the right, cut from the sky it stands on
+    dict(kind="background", dir="gfx/bonus/balloonblitz", file="register.png", size=[140, 100],
+         elements=[dict(box=[10, 34, 120, 48], bevel=True, fill="silver"),
+                   dict(box=[26, 4, 88, 32], fill="charcoal", outline="black", width=2),
+                   dict(text="$", at=[70, 20], size=24, color="green", font="serif-bold"),
+                   dict(box=[18, 78, 104, 20], bevel=True, fill="grey", label="CASH", size=12, color="black")],
+         on=["gfx/bonus/balloonblitz/bonus.png", [650, 492]]),
     dict(kind="background", dir="gfx/bonus/balloonblitz", file="tab.png", size=[100, 100], style="plain",
          colors=["cream", "cream"],
          elements=[dict(box=[0, 0, 100, 100], outline="navy", width=3),

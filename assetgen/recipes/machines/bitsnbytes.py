@@ -1,7 +1,7 @@
 # "bitsnbytes" (Duri D Erore): five-line three-reel machine of bits and bytes.
 from _multiline import machine
 
-_BITS = dict(glyph="token", shape="box", color="black", border="green", text="green", face="mono")
+_BITS = dict(glyph="microchip", color="charcoal", border="green", text="green")
 FOLDER = "gfx/bitsnbytes"
 LEAD = "1"   # the lobby's picture of this machine
 ITEMS = machine(

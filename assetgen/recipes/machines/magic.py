@@ -24,6 +24,8 @@ GLASS = dict(unit="PAYS PER COIN ON A LINE, SYMBOLS IN A ROW FROM THE LEFT", pay
            ["3, 4 OR 5 HANKIES IN A ROW: PICK A HAT FOR A MULTIPLIER", "hanky"],
            "HAT BONUS: 15, 35 OR 60 x COINS A LINE; AT THE FULL BET 200, 600 OR 1500"])
 
+HATS = [[37, 395], [179, 421], [328, 438], [481, 422], [636, 396]]   # the hats' places, left to right
+
 ITEMS = [
     dict(kind="cabinet", family="video", title="MAGIC", colors=["navy", "black"], panel="navy",
          meters=dict(bet=[195, 42], lastbet=[421, 42], credits=[590, 42], paid=[643, 377]),
@@ -40,16 +42,18 @@ ITEMS = [
          elements=[dict(box=[0, 540, 800, 60], fill="darkburgundy"),
                    dict(lights=[10, 8, 780, 100], step=30, r=5)]),
 ] + [
-    dict(kind="symbol", dir="gfx/bonus/magic", file="%d_std.png" % n, size=[110, 120], glyph="emoji", emoji="tophat",
-         bg="purple")
-    for n in range(1, 6)
+    # each hat is cut from the stage where it stands (HATS: the game's places)
+    dict(kind="symbol", dir="gfx/bonus/magic", file="%d_std.png" % (n + 1), size=[110, 120], glyph="emoji",
+         emoji="tophat", on=["gfx/bonus/magic/bonus.png", at])
+    for n, at in enumerate(HATS)
 ] + [
     dict(kind="anim", dir="gfx/bonus/magic", name="hat_stars", frames=7, effect="grow",
-         base=dict(kind="symbol", size=[260, 200], glyph="star", color="yellow", bg="purple"), bg="purple"),
+         base=dict(kind="symbol", size=[260, 200], glyph="star", color="yellow", key=True), key=True),
 ] + [
-    dict(kind="anim", dir="gfx/bonus/magic", name=name, frames=n, effect="grow", bg="purple",
+    # the star burst and the prizes rise over the title and the lights: keyed
+    dict(kind="anim", dir="gfx/bonus/magic", name=name, frames=n, effect="grow", key=True,
          base=dict(kind="symbol", size=size, glyph="emoji", emoji=emoji, caption=caption, plate="darkburgundy",
-                   bg="purple"))
+                   key=True))
     for name, n, size, emoji, caption in (("chief", 28, [300, 340], "scarf", None),
                                           ("small_flower", 9, [200, 200], "flower", None),
                                           ("bigflow", 9, [300, 300], "flowers", "BIG FLOWERS"),
@@ -57,7 +61,7 @@ ITEMS = [
                                           ("med_bunny", 7, [160, 150], "rabbit", None),
                                           ("bigbunny", 17, [220, 250], "bunny", "BIG BUNNY!"))
 ] + [
-    dict(kind="text", dir="gfx/bonus/magic", file="%s.png" % m, size=[160, 90], text=m.upper(), bg="purple",
-         color="lightgold", outline="black", text_size=56)
+    dict(kind="text", dir="gfx/bonus/magic", file="%s.png" % m, size=[160, 90], text=m.upper(),
+         color="lightgold", outline="black", text_size=56, on=["gfx/bonus/magic/bonus.png", [191, 4]])
     for m in ("3x", "5x", "10x", "25x", "50x", "100x")
 ]

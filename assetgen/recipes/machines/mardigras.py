@@ -6,7 +6,7 @@ LOOKS = {"10": dict(_CARD, label="10", suit="C"), "jack": dict(_CARD, label="J",
          "queen": dict(_CARD, label="Q", suit="H"), "king": dict(_CARD, label="K", suit="S"),
          "ace": dict(_CARD, label="A", suit="H"),
          "trumpet": dict(glyph="emoji", emoji="trumpet"),
-         "flag": dict(glyph="flag", style="plain", color="purple"),
+         "flag": dict(glyph="flag", style="carnival"),
          "mask": dict(glyph="emoji", emoji="mask", ring="purple"),
          "scatter": dict(glyph="star", color="green", label="$")}
 LEAD = "mask"   # the lobby's picture of this machine

@@ -2,7 +2,7 @@
 # start the mountain climb bonus.
 FOLDER = "gfx/mountainclimber"
 _CLIMB = dict(glyph="emoji", emoji="climber")
-LOOKS = dict(mbar=dict(glyph="bar", bars=1, label="M-BAR", color="navy"),
+LOOKS = dict(mbar=dict(glyph="bar", bars=1, color="navy", peak="grey"),
              mountain=dict(glyph="emoji", emoji="mountain"), pic=dict(glyph="emoji", emoji="snowmountain"),
              climb=_CLIMB, **{"2climb": dict(_CLIMB, sub="2X")})
 LEAD = "pic"   # the lobby's picture of this machine

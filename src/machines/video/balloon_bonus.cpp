@@ -128,7 +128,7 @@ int BalloonBlitz::runBalloonBonus() {
         Image back(std::string(folder) + "bonus.png", false, false);
         if (back.loaded) back.blit(0, 0);
         Image reg(std::string(folder) + "register.png", false, true);
-        if (reg.loaded) reg.blit(575, 394);
+        if (reg.loaded) reg.blit(650, 492);  // under the balloons, right of the total
     }
     std::vector<Balloon*> balloons;
     createBalloons(balloons);

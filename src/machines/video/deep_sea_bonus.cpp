@@ -28,13 +28,14 @@ struct Fish {
     const char* oddClip;
 };
 
-// In the order the mouths are made.
+// In the order the mouths are made. Each fish hangs head up from its line
+// in a 110 x 150 click area; its open mouth shows over the tip of its head.
 const Fish fishes[5] = {
-    {"blue", 475, 81, 431, 38, 108, 238, 220, "dpsebaby.wav", "dpseoooo.wav"},
-    {"green", 570, 112, 557, 91, 151, 190, 547, "dpsegotm.wav", "dpsebig1.wav"},
-    {"orange", 182, 145, 215, 50, 96, 236, 70, "dpsegot.wav", "dpseyall.wav"},
-    {"red", 337, 98, 319, 40, 111, 238, 72, "skincaug.wav", "skindont.wav"},
-    {"yellow", 131, 118, 107, 50, 109, 205, 0, "dpsegot1.wav", "dpsehold.wav"},
+    {"blue", 515, 89, 475, 85, 110, 150, 220, "dpsebaby.wav", "dpseoooo.wav"},
+    {"green", 645, 69, 605, 65, 110, 150, 547, "dpsegotm.wav", "dpsebig1.wav"},
+    {"orange", 255, 94, 215, 90, 110, 150, 70, "dpsegot.wav", "dpseyall.wav"},
+    {"red", 385, 64, 345, 60, 110, 150, 72, "skincaug.wav", "skindont.wav"},
+    {"yellow", 125, 74, 85, 70, 110, 150, 0, "dpsegot1.wav", "dpsehold.wav"},
 };
 // The click areas are made blue, red, yellow, orange, green.
 const int spotOrder[5] = {0, 3, 4, 2, 1};
@@ -66,8 +67,10 @@ void DeepSea::buildBonusPrizes(std::vector<DeepSeaBonusRecord*>& prizes) {
 }
 
 void DeepSea::buildRipples(std::vector<AnimatedSprite*>& waves) {
+    int n = 0;
     for (const Ripple& r : ripples) {
-        AnimatedSprite* w = new AnimatedSprite(folder, "10x_ripple", 3, 3, r.x, r.y, animLoop);
+        // each ripple carries the water it lies on, so its own pictures
+        AnimatedSprite* w = new AnimatedSprite(folder, "ripple" + std::to_string(++n), 3, 3, r.x, r.y, animLoop);
         // Moved on without being drawn, from the first frame; never past
         // the frames it has.
         if (w->frameCount() > 0) {

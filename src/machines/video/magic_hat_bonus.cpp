@@ -130,10 +130,11 @@ int Magic::runHatBonus() {
             if (drawing) {
                 picked->restoreBackground();
                 playSound("gliss.wav");
-                Animation stars(folder, "hat_stars", 7, 15, hatX[hat] - starsLeft, hatY[hat] - starsUp, animOnce, false,
+                // the burst and the prize are keyed: they rise over the title and the lights
+                Animation stars(folder, "hat_stars", 7, 15, hatX[hat] - starsLeft, hatY[hat] - starsUp, animOnce, true,
                                 true);
                 const std::pair<int, int>& at = prize->positions[static_cast<size_t>(hat)];
-                Animation show(folder, prize->picture, prize->frameCount, 15, at.second, at.first, animOnce, false,
+                Animation show(folder, prize->picture, prize->frameCount, 15, at.second, at.first, animOnce, true,
                                true);
                 playSound("magicfx7.wav");
                 SurfacePtr behind = display->copyScreen();

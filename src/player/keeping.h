@@ -1,0 +1,52 @@
+// Whether what the player does is being kept: the one place that knows if
+// the current player's save file and the settings file ("config.ini") are
+// being written. The profile and the settings tell it what happens to their
+// files; the floor shows it to the player: a notice the moment progress
+// stops being kept (news), and a lasting sign for as long as it stays so
+// (signText). Each message says what is wrong, what it means and what to do.
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The two files whose fate the player must know.
+enum class KeptFile { Profile, Settings };
+
+class Keeping {
+public:
+    // The file exists but could not be read (readError: the system's error
+    // number) or holds a line that is not a setting (problem says which).
+    void unreadable(KeptFile file, const std::string& shownPath, const std::string& problem, int readError);
+    // Writing the file failed with that error number.
+    void writeFailed(KeptFile file, const std::string& shownPath, int error);
+    // The save folder: a file stands in its place, it could not be made, or
+    // nothing can be written in it.
+    void saveFolderIsAFile(const std::string& shownFolder);
+    void saveFolderNotMade(const std::string& shownFolder, int error);
+    void saveFolderNotWritable(const std::string& shownFolder, int error);
+    // The file was written, or is fine to write: kept again.
+    void kept(KeptFile file);
+
+    bool isKept(KeptFile file) const { return trouble(file).message.empty(); }
+    // The full message about a file; empty while it is kept.
+    const std::string& message(KeptFile file) const { return trouble(file).message; }
+    // The lasting sign: a short line per file that is not kept; empty while
+    // both are.
+    std::string signText() const;
+    // The messages that became true since the last call, oldest first.
+    std::vector<std::string> takeNews();
+
+private:
+    struct Trouble {
+        std::string message;  // in full: what is wrong, what it means, what to do
+        std::string brief;    // a few words for the sign
+    };
+    Trouble profile, settings;
+    std::vector<std::string> news;
+
+    Trouble& trouble(KeptFile file) { return file == KeptFile::Profile ? profile : settings; }
+    const Trouble& trouble(KeptFile file) const { return file == KeptFile::Profile ? profile : settings; }
+    void set(KeptFile file, const std::string& what, const std::string& todo, const std::string& brief);
+};
+
+extern Keeping keeping;

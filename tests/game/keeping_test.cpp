@@ -1,0 +1,261 @@
+// Whether the player's progress and the settings are kept, and the window
+// saying so when they are not: each cause of a file that can't be kept gives
+// one message that names the file, why, and what to do, and a lasting sign;
+// the save folder is made again; a byte-order mark is an editor's mark; one
+// copy of the game at a time; a start that cannot finish ends.
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+#include <sys/file.h>
+#include <sys/wait.h>
+
+#include <cerrno>
+#include <csignal>
+#include <filesystem>
+#include <fcntl.h>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+#include "floor/lobby.h"
+#include "player/keeping.h"
+#include "player/save_files.h"
+#include "shell/led_sign.h"
+#include "shell/notice.h"
+#include "support/headless.h"
+#include "support/runtime.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using savefiles::savePath;
+
+const std::string annFile = "[Ann_Lee]\nmoney=4000\nfirsttime=0\nfirsttimelobby=0\n";
+const std::string annSettings = "[global]\nplayers=Ann_Lee\nlastplayer=Ann_Lee\nfirsttimeever=0\n";
+
+std::vector<std::string> notices;
+void recordNotice(const std::string& text, const std::string&) { notices.push_back(text); }
+
+int failWith = 0;  // the error number writeFault hands every step
+int failEveryStep(WriteStep) { return failWith; }
+
+bool says(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+std::string caption() {
+    char* title = nullptr;
+    SDL_WM_GetCaption(&title, nullptr);
+    return title ? title : "";
+}
+
+class Keeps : public ::testing::Test {
+protected:
+    void SetUp() override {
+        notices.clear();
+        showNotice = recordNotice;
+        testing::internal::CaptureStderr();
+    }
+    void TearDown() override { testing::internal::GetCapturedStderr(); }
+};
+
+}  // namespace
+
+TEST_F(Keeps, EachCauseNamesTheFileWhyAndWhatToDoOnceAndTheFileStaysAsItWas) {
+    struct Cause {
+        const char* name;
+        void (*arrange)();
+        int fault;            // for writeFault: the disk's answer to every write
+        const char* says;     // what the message must say
+        const char* todo;
+    };
+    const Cause causes[] = {
+        {"a line that is not a setting", [] { testrt::writeFile(savePath("Ann_Lee"), annFile + "oops\n"); }, 0,
+         "save/Ann_Lee.save can't be read (line 5", "mend or remove that line"},
+        {"a save folder that is a file",
+         [] {
+             fs::remove_all(testrt::root() + "/save");
+             testrt::writeFile(testrt::root() + "/save", annFile);
+         },
+         0, "save is a file, not a folder", "move that file away"},
+        {"a full disk", [] { testrt::writeFile(savePath("Ann_Lee"), annFile); }, ENOSPC,
+         "save/Ann_Lee.save can't be written (the disk is full)", "Make room on the disk"},
+        {"a folder that can't be written", [] { testrt::writeFile(savePath("Ann_Lee"), annFile); }, EACCES,
+         "save/Ann_Lee.save can't be written (permission denied)", "check that the folder can be written"},
+    };
+    for (const Cause& cause : causes) {
+        SCOPED_TRACE(cause.name);
+        testrt::resetFiles(annSettings);
+        keeping = Keeping();
+        cause.arrange();
+        const std::string where = fs::is_directory(testrt::root() + "/save") ? savePath("Ann_Lee") : testrt::root() + "/save";
+        const std::string before = testrt::readFile(where);
+        failWith = cause.fault;
+        writeFault = failEveryStep;
+        {
+            Player ann("Ann_Lee");
+            for (int save = 0; save < 3; ++save) {
+                ann.money += 100;
+                ann.saveNow();
+            }
+            EXPECT_FALSE(keeping.isKept(KeptFile::Profile));
+            const std::string message = keeping.message(KeptFile::Profile);
+            EXPECT_TRUE(says(message, "Your progress can't be saved: ")) << message;
+            EXPECT_TRUE(says(message, cause.says)) << message;
+            EXPECT_TRUE(says(message, cause.todo)) << message;
+            EXPECT_TRUE(says(keeping.signText(), "PROGRESS NOT SAVED")) << keeping.signText();
+            // Three failed saves, one message.
+            EXPECT_EQ(keeping.takeNews(), std::vector<std::string>{message});
+        }
+        writeFault = nullptr;
+        EXPECT_EQ(testrt::readFile(where), before);
+    }
+
+    // The disk has room again: the next save keeps everything, and the sign goes.
+    writeFault = failEveryStep;
+    failWith = ENOSPC;
+    testrt::resetFiles(annSettings);
+    Player ann("Ann_Lee");
+    ann.saveNow();
+    ASSERT_FALSE(keeping.isKept(KeptFile::Profile));
+    writeFault = nullptr;
+    ann.money = 5000;
+    ann.saveNow();
+    EXPECT_TRUE(keeping.isKept(KeptFile::Profile));
+    EXPECT_EQ(keeping.signText(), "");
+    EXPECT_EQ(savefiles::savedMoney("Ann_Lee"), 5000.0);
+}
+
+TEST_F(Keeps, AMissingSaveFolderIsMadeAndAByteOrderMarkIsAnEditorsMarkKeptOnRewrite) {
+    testrt::resetFiles(annSettings);
+    fs::remove_all(testrt::root() + "/save");
+    {
+        Player ann("Ann_Lee");
+        ann.money = 750;
+        ann.saveNow();
+        EXPECT_TRUE(keeping.isKept(KeptFile::Profile)) << keeping.message(KeptFile::Profile);
+    }
+    EXPECT_EQ(savefiles::savedMoney("Ann_Lee"), 750.0);
+
+    const std::string mark = "\xEF\xBB\xBF";
+    testrt::writeFile(savePath("Ann_Lee"), mark + annFile);
+    {
+        Player ann("Ann_Lee");
+        EXPECT_TRUE(keeping.isKept(KeptFile::Profile)) << keeping.message(KeptFile::Profile);
+        EXPECT_EQ(ann.money, 4000.0);
+        ann.money = 4100;
+        ann.saveNow();
+    }
+    const std::string saved = testrt::readFile(savePath("Ann_Lee"));
+    EXPECT_EQ(saved.compare(0, 3 + annFile.find('\n'), mark + "[Ann_Lee]"), 0) << saved;
+    EXPECT_EQ(savefiles::savedMoney("Ann_Lee"), 4100.0);
+    EXPECT_TRUE(keeping.takeNews().empty());
+}
+
+TEST_F(Keeps, SettingsThatCanNotBeWrittenAreToldApartFromProgress) {
+    testrt::resetFiles(annSettings);
+    testrt::writeFile(savePath("Ann_Lee"), annFile);
+    config = std::make_unique<Config>();
+    failWith = ENOSPC;
+    writeFault = failEveryStep;
+    config->write();
+    const std::string message = keeping.message(KeptFile::Settings);
+    EXPECT_TRUE(says(message, "Your settings can't be saved: config.ini can't be written (the disk is full)")) << message;
+    EXPECT_TRUE(says(message, "New players and who played last are not remembered")) << message;
+    EXPECT_TRUE(keeping.isKept(KeptFile::Profile));
+    EXPECT_EQ(keeping.signText(), "SETTINGS NOT SAVED: config.ini can't be written");
+    writeFault = nullptr;
+    config.reset();
+    EXPECT_TRUE(keeping.isKept(KeptFile::Settings));
+}
+
+TEST_F(Keeps, TheWindowTellsAtStartAndAtTheFirstFailedSaveAndShowsItOnTheBoardAndTitle) {
+    // A save file the game can't read: told over the first screen.
+    testrt::resetFiles(annSettings);
+    const std::string broken = annFile + "oops\n";
+    testrt::writeFile(savePath("Ann_Lee"), broken);
+    testrt::startGame();
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_TRUE(says(notices[0], "save/Ann_Lee.save can't be read")) << notices[0];
+    Lobby* lobby = dynamic_cast<Lobby*>(theApp->screen.get());
+    ASSERT_NE(lobby, nullptr);
+    EXPECT_EQ(lobby->sign->text.rfind("PROGRESS NOT SAVED: save/Ann_Lee.save can't be read", 0), 0u) << lobby->sign->text;
+    EXPECT_TRUE(says(caption(), "PROGRESS NOT SAVED")) << caption();
+    testrt::stopGame();
+    EXPECT_EQ(testrt::readFile(savePath("Ann_Lee")), broken);
+
+    // All is well at the start; then the disk fills up while playing.
+    notices.clear();
+    testrt::writeFile(savePath("Ann_Lee"), annFile);
+    testrt::startGame();
+    lobby = dynamic_cast<Lobby*>(theApp->screen.get());
+    ASSERT_NE(lobby, nullptr);
+    EXPECT_TRUE(notices.empty());
+    EXPECT_EQ(caption(), "Corvalo Slots");
+    failWith = ENOSPC;
+    writeFault = failEveryStep;
+    for (int save = 0; save < 2; ++save) {
+        currentPlayer->saveNow();
+        theApp->step();
+        theApp->step();
+    }
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_TRUE(says(notices[0], "the disk is full")) << notices[0];
+    EXPECT_EQ(lobby->sign->text.rfind("PROGRESS NOT SAVED", 0), 0u) << lobby->sign->text;
+    writeFault = nullptr;
+    currentPlayer->saveNow();
+    theApp->step();
+    theApp->step();
+    EXPECT_EQ(lobby->sign->text.find("NOT SAVED"), std::string::npos) << lobby->sign->text;
+    EXPECT_EQ(caption(), "Corvalo Slots");
+    testrt::stopGame();
+}
+
+TEST_F(Keeps, ASecondCopyOnTheSameFoldersSaysSoAndWritesNothingAndAKilledCopyLocksNobodyOut) {
+    testrt::resetFiles(annSettings);
+    testrt::writeFile(savePath("Ann_Lee"), annFile);
+    // The first copy, as another process would hold it.
+    const int first = open((testrt::root() + "/corvalo.lock").c_str(), O_RDWR | O_CREAT, 0666);
+    ASSERT_GE(first, 0);
+    ASSERT_EQ(flock(first, LOCK_EX | LOCK_NB), 0);
+    testrt::startGame();
+    EXPECT_EQ(theApp->quit, 1);
+    EXPECT_EQ(theApp->screen, nullptr);
+    EXPECT_EQ(currentPlayer, nullptr);
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_TRUE(says(notices[0], "already running")) << notices[0];
+    testrt::stopGame();
+    EXPECT_EQ(testrt::readFile(testrt::root() + "/config.ini"), annSettings);
+    EXPECT_EQ(testrt::readFile(savePath("Ann_Lee")), annFile);
+    close(first);
+
+    // A copy killed while it holds the folder: the next one starts.
+    const pid_t killed = fork();
+    if (killed == 0) {
+        lockRuntimeFolder();
+        raise(SIGKILL);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(killed, &status, 0), killed);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    testrt::startGame();
+    EXPECT_NE(theApp->screen, nullptr);
+    EXPECT_EQ(theApp->quit, 0);
+    testrt::stopGame();
+}
+
+TEST(StartupWatch, AStartThatCannotFinishOrIsStoppedEndsWithAMessage) {
+    EXPECT_EXIT(
+        {
+            startupLimitSeconds = 1;
+            beginStartupWatch("the sound");
+            for (;;) pause();
+        },
+        testing::ExitedWithCode(1), "could not start: it took too long while opening the sound");
+    EXPECT_EXIT(
+        {
+            installStopSignalHandlers();
+            beginStartupWatch("the window");
+            raise(SIGTERM);
+            for (;;) pause();
+        },
+        testing::ExitedWithCode(1), "could not start: it was stopped while opening the window");
+}
