@@ -124,7 +124,6 @@ void BM_ReelSpin(benchmark::State& state) {
     double spinMs = 0;
     measure(state, [&] {
         sgenrand(7);
-        std::srand(7);
         spinning->coins = 1;
         spinning->pull();
         done = [] { return !spinning->spinning; };

@@ -72,13 +72,13 @@ public:
 
     // Rule builders. Every builder leaves out the null entries of its list
     // (names the machine never declared, already reported by findSymbol).
-    void addOneOfRule(const SymbolList& list, int award, float share);
-    void addTwoOfRule(const SymbolList& list, int award, float share);
-    void addThreeOfAKind(const SymbolList& list, int award, float share, int supersededFromCoins);
-    void addCoinThreeOfAKind(const SymbolList& list, int award, float share, int coins);
-    void addGroupRule(const SymbolList& list, int award, float share);
+    void addOneOfRule(const SymbolList& list, int award);
+    void addTwoOfRule(const SymbolList& list, int award);
+    void addThreeOfAKind(const SymbolList& list, int award, int supersededFromCoins);
+    void addCoinThreeOfAKind(const SymbolList& list, int award, int coins);
+    void addGroupRule(const SymbolList& list, int award);
     void addNoWildGroupRule(const SymbolList& list, int award);
-    void addCoinGroupRule(const SymbolList& list, int award, float share, int coins);
+    void addCoinGroupRule(const SymbolList& list, int award, int coins);
     void addOneWithBlanksRule(const SymbolList& list, int award, int coinsArg, bool coinRule);
     void addTwoWithBlankRule(const SymbolList& list, int award, int coinsArg, bool coinRule);
     void addNoWildRule(const SymbolList& list, int award, int coinsArg, bool coinRule);

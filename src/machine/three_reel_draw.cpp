@@ -125,20 +125,19 @@ static SymbolList wildNamedSymbols(ThreeReelMachine& m) {
 
 // ---- rule builders ---------------------------------------------------------
 
-void ThreeReelMachine::addOneOfRule(const SymbolList& list, int award, float share) {
+void ThreeReelMachine::addOneOfRule(const SymbolList& list, int award) {
     const SymbolList L = withoutNulls(list);
     SymbolList others = without(without(symbols, L), wildNamedSymbols(*this));
     PayRule rule;
     for (int reel = 0; reel < familyReels; ++reel) {
         rule.reset();
         rule.setAward(award);
-        rule.share = share;
         fillReels(rule, reel == 0 ? L : others, reel == 1 ? L : others, reel == 2 ? L : others);
         payRules.push_back(rule);
     }
 }
 
-void ThreeReelMachine::addTwoOfRule(const SymbolList& list, int award, float share) {
+void ThreeReelMachine::addTwoOfRule(const SymbolList& list, int award) {
     const SymbolList L = withoutNulls(list);
     SymbolList others = without(without(symbols, L), wildNamedSymbols(*this));
     // L/L/O wild 0; O/L/L wild 1; L/O/L wild 2.
@@ -147,19 +146,17 @@ void ThreeReelMachine::addTwoOfRule(const SymbolList& list, int award, float sha
         PayRule rule;
         rule.reset();
         rule.setAward(award);
-        rule.share = share;
         fillReels(rule, *layouts[bit][0], *layouts[bit][1], *layouts[bit][2]);
         rule.setReelBit(bit);
         payRules.push_back(rule);
     }
 }
 
-void ThreeReelMachine::addThreeOfAKind(const SymbolList& list, int award, float share, int supersededFromCoins) {
+void ThreeReelMachine::addThreeOfAKind(const SymbolList& list, int award, int supersededFromCoins) {
     const SymbolList L = withoutNulls(list);
     PayRule rule;
     rule.reset();
     rule.setAward(award);
-    rule.share = share;
     rule.reelCount = 3;
     if (supersededFromCoins != 0) rule.setSupersededFromCoins(supersededFromCoins);
     fillReels(rule, L, L, L);
@@ -169,12 +166,11 @@ void ThreeReelMachine::addThreeOfAKind(const SymbolList& list, int award, float 
     payRules.push_back(rule);
 }
 
-void ThreeReelMachine::addCoinThreeOfAKind(const SymbolList& list, int award, float share, int coinCount) {
+void ThreeReelMachine::addCoinThreeOfAKind(const SymbolList& list, int award, int coinCount) {
     const SymbolList L = withoutNulls(list);
     CoinPayRule rule;
     rule.reset();
     rule.setAward(award);
-    rule.share = share;
     rule.setCoins(coinCount);
     rule.payKind = payWholeBet;
     rule.reelCount = 3;
@@ -221,13 +217,12 @@ static void setRuleCoins(CoinPayRule& rule, int coinCount) { rule.setCoins(coinC
 // another and the list without the group on the third.
 template <class Rule>
 static void groupRules(const SymbolList& L, const std::vector<SymbolList>& groups, Rule& rule, bool wilds,
-                       std::vector<Rule>& out, int award, float share, int coinCount, int kind, bool noWild) {
+                       std::vector<Rule>& out, int award, int coinCount, int kind, bool noWild) {
     for (const SymbolList& g : groups) {
         const SymbolList rest = without(L, g);
         for (int k = 0; k < 3; ++k) {
             rule.reset();
             rule.setAward(award);
-            rule.share = share;
             rule.payKind = kind;
             rule.reelCount = 3;
             rule.noWild = noWild;
@@ -247,24 +242,24 @@ static void groupRules(const SymbolList& L, const std::vector<SymbolList>& group
     }
 }
 
-void ThreeReelMachine::addGroupRule(const SymbolList& list, int award, float share) {
+void ThreeReelMachine::addGroupRule(const SymbolList& list, int award) {
     const SymbolList L = withoutNulls(list);
     PayRule rule;
-    groupRules(L, groupsOf(*this, L), rule, true, payRules, award, share, -1, payPerCoin, false);
+    groupRules(L, groupsOf(*this, L), rule, true, payRules, award, -1, payPerCoin, false);
 }
 
 void ThreeReelMachine::addNoWildGroupRule(const SymbolList& list, int award) {
     const SymbolList L = withoutNulls(list);
     PayRule rule;
-    groupRules(L, groupsOf(*this, L), rule, false, payRules, award, 0.0f, -1, payPerCoin, true);
+    groupRules(L, groupsOf(*this, L), rule, false, payRules, award, -1, payPerCoin, true);
 }
 
-void ThreeReelMachine::addCoinGroupRule(const SymbolList& list, int award, float share, int coinCount) {
+void ThreeReelMachine::addCoinGroupRule(const SymbolList& list, int award, int coinCount) {
     const SymbolList L = withoutNulls(list);
     std::vector<SymbolList> single;
     for (Symbol* s : L) single.push_back(SymbolList{s});
     CoinPayRule rule;
-    groupRules(L, single, rule, true, coinRules, award, share, coinCount, payWholeBet, false);
+    groupRules(L, single, rule, true, coinRules, award, coinCount, payWholeBet, false);
 }
 
 // The no-wild builders with their coin switch: a per-coin rule superseded

@@ -38,8 +38,8 @@ public:
     Symbol(const std::string& name, int variants);
     virtual ~Symbol();
 
-    // One of the symbol's pictures, chosen anew each call with the runtime's
-    // rand() (no random number is drawn when there is only one picture).
+    // One of the symbol's pictures, chosen anew each call from the stream of
+    // shown symbols (nothing is drawn when there is only one picture).
     std::string pictureName() const;
 };
 
@@ -62,7 +62,6 @@ public:
     bool matched;                          // set on a machine's result when a rule was drawn
     bool noWild;                           // never wild-substituted
     int award;                             // per coin (kind 0) or for the whole bet
-    float share;                           // kept with the rule's data; play never reads it
     int rangeStart, rangeEnd;              // the rule's slice of draw numbers, both ends inclusive
     int payKind;                           // payPerCoin ... payProgressive
     int reelCount;                         // 3 for three-reel rules, else -1
@@ -90,7 +89,8 @@ public:
     void setReelBit(int reel);
     bool reelBit(int reel) const { return reel >= 0 && reel < 32 && (wildReels >> reel) & 1u; }
 
-    // A symbol of the reel's list, uniform with rand(); null for an empty list.
+    // A symbol of the reel's list, uniform from the stream of shown symbols;
+    // null for an empty list.
     Symbol* pickChosenSymbol(int reel) const;
     // Fills `chosen` with one pick per reel list.
     void pickSymbols();

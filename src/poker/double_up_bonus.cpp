@@ -150,8 +150,8 @@ void DoubleUpBonus::offerDoubleUp(int& amount) {
 int DoubleUpBonus::playDoubleUp(int stake) {
     std::vector<std::unique_ptr<Widget>> spots;
     for (int i = 1; i < 5 && i < static_cast<int>(cardPositions.size()); ++i)
-        spots.push_back(std::make_unique<Hotspot>("card" + intToString(i + 1), cardPositions[i].second,
-                                                  cardPositions[i].first, 62, 89));
+        spots.push_back(std::make_unique<Hotspot>("card" + intToString(i + 1), cardPositions[i].x,
+                                                  cardPositions[i].y, 62, 89));
     for (auto& card : deck) card->dealt = card->held = false;
     hand.clear();
     for (int i = 0; i < 5; ++i) {
@@ -164,7 +164,7 @@ int DoubleUpBonus::playDoubleUp(int stake) {
     {
         Image back(cardBackPicture, false, true);
         if (back.loaded)
-            for (int i = 1; i < 5; ++i) back.blit(cardPositions[i].second, cardPositions[i].first);
+            for (int i = 1; i < 5; ++i) back.blit(cardPositions[i].x, cardPositions[i].y);
     }
     drawCardFace(*hand[0], cardPositions[0]);
     if (display) display->update();

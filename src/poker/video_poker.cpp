@@ -106,8 +106,8 @@ void VideoPoker::setupCardPositions() {
     const int cardX[5] = {190, 259, 328, 397, 466};
     const int heldX[5] = {185, 256, 326, 396, 465};
     for (int i = 0; i < 5; ++i) {
-        cardPositions.push_back(Point(320, cardX[i]));
-        heldPositions.push_back(Point(290, heldX[i]));
+        cardPositions.push_back(Point{cardX[i], 320});
+        heldPositions.push_back(Point{heldX[i], 290});
     }
 }
 
@@ -143,7 +143,7 @@ void VideoPoker::deleteMeters() {
 void VideoPoker::saveHeldBackgrounds() {
     if (!display || !display->screen) return;
     for (const Point& p : heldPositions) {
-        SDL_Rect area = {static_cast<Sint16>(p.second), static_cast<Sint16>(p.first), kHeldWidth, kHeldHeight};
+        SDL_Rect area = {static_cast<Sint16>(p.x), static_cast<Sint16>(p.y), kHeldWidth, kHeldHeight};
         heldBackgrounds.push_back(display->copyRegion(area));
     }
 }
@@ -155,7 +155,7 @@ void VideoPoker::freeHeldBackgrounds() {
 void VideoPoker::eraseHeldMarker(int position) {
     if (!display || position >= static_cast<int>(heldBackgrounds.size()) || !heldBackgrounds[position]) return;
     const Point& p = heldPositions[position];
-    SDL_Rect area = {static_cast<Sint16>(p.second), static_cast<Sint16>(p.first), kHeldWidth, kHeldHeight};
+    SDL_Rect area = {static_cast<Sint16>(p.x), static_cast<Sint16>(p.y), kHeldWidth, kHeldHeight};
     display->blit(heldBackgrounds[position].get(), area);
 }
 
@@ -170,7 +170,7 @@ void VideoPoker::createButtons() {
     add<Hotspot>("coin", 559, 465, 39, 51);
     add<Hotspot>("money", 522, 546, 114, 45);
     for (int i = 0; i < 5 && i < static_cast<int>(cardPositions.size()); ++i)
-        add<Hotspot>("card" + intToString(i + 1), cardPositions[i].second, cardPositions[i].first, 62, 89);
+        add<Hotspot>("card" + intToString(i + 1), cardPositions[i].x, cardPositions[i].y, 62, 89);
     add<Hotspot>("denomination", 331, 427, 55, 41);
     add<Hotspot>("bottom", 119, 556, 522, 600);
 }
@@ -309,8 +309,7 @@ int VideoPoker::drawUndealtIndex() {
 }
 
 void VideoPoker::drawCardFace(const Card& card, const Point& at) {
-    drawPicture("../gfx/poker/cards/" + poker::rankName(card.rank) + "_" + suitName(card.suit) + ".png", at.second,
-                at.first);
+    drawPicture("../gfx/poker/cards/" + poker::rankName(card.rank) + "_" + suitName(card.suit) + ".png", at.x, at.y);
 }
 
 void VideoPoker::deal(int coins) {
@@ -353,7 +352,7 @@ void VideoPoker::toggleHold(int position) {
         eraseHeldMarker(position);
     } else {
         card->held = true;
-        drawPicture(pokerGfx + "held.png", heldPositions[position].second, heldPositions[position].first);
+        drawPicture(pokerGfx + "held.png", heldPositions[position].x, heldPositions[position].y);
     }
     if (display) display->update();
 }
@@ -415,7 +414,7 @@ void VideoPoker::drawCorvaloBacks() {
     Image back(cardBackPicture, false, true);
     if (back.loaded) {
         for (int i = 0; i < static_cast<int>(hand.size()) && i < 5; ++i)
-            if (!hand[i]->held) back.blit(cardPositions[i].second, cardPositions[i].first);
+            if (!hand[i]->held) back.blit(cardPositions[i].x, cardPositions[i].y);
     }
     if (display) display->update();
 }

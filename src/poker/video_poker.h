@@ -8,7 +8,6 @@
 
 #include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "machine/bank.h"
@@ -34,7 +33,9 @@ extern const std::string cardBackPicture;  // "../gfx/poker/backs/corvalo.png"
 
 class VideoPoker : public Screen, public Bank {
 public:
-    typedef std::pair<int, int> Point;  // (y, x)
+    struct Point {
+        int x, y;  // the top left corner on the screen
+    };
 
     Uint32 lastTick;
     int seconds;

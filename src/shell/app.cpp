@@ -76,7 +76,6 @@ App::App(Uint32 videoFlags) : quit(0) {
 
     sgenrand(static_cast<uint32_t>(std::time(nullptr)));
     if (const char* seed = std::getenv("CORVALO_SEED")) developmentSeed = static_cast<uint32_t>(std::strtoul(seed, nullptr, 10));
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
 
     startupStep("the window");
     ownDisplay = std::make_unique<Display>(videoFlags);

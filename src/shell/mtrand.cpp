@@ -9,24 +9,56 @@ constexpr uint32_t matrixA = 0x9908b0dfu;
 constexpr uint32_t upperMask = 0x80000000u;
 constexpr uint32_t lowerMask = 0x7fffffffu;
 
-uint32_t state[N];
-int index = N + 1;   // N + 1: not seeded yet
+// Where the stream of shown symbols starts, apart from the outcome stream.
+constexpr uint32_t shownSeedOffset = 0x9e3779b9u;
 
-void twist() {
-    static const uint32_t mag01[2] = {0u, matrixA};
-    int k = 0;
-    for (; k < N - M; ++k) {
-        uint32_t y = (state[k] & upperMask) | (state[k + 1] & lowerMask);
-        state[k] = state[k + M] ^ (y >> 1) ^ mag01[y & 1u];
+struct Twister {
+    uint32_t state[N];
+    int index = N + 1;  // N + 1: not seeded yet
+    uint32_t defaultSeed;
+
+    explicit Twister(uint32_t unseeded) : state(), defaultSeed(unseeded) {}
+
+    void seed(uint32_t value) {
+        state[0] = value;
+        for (int i = 1; i < N; ++i) {
+            state[i] = 1812433253u * (state[i - 1] ^ (state[i - 1] >> 30)) + static_cast<uint32_t>(i);
+        }
+        index = N;
     }
-    for (; k < N - 1; ++k) {
-        uint32_t y = (state[k] & upperMask) | (state[k + 1] & lowerMask);
-        state[k] = state[k + (M - N)] ^ (y >> 1) ^ mag01[y & 1u];
+
+    void twist() {
+        static const uint32_t mag01[2] = {0u, matrixA};
+        int k = 0;
+        for (; k < N - M; ++k) {
+            uint32_t y = (state[k] & upperMask) | (state[k + 1] & lowerMask);
+            state[k] = state[k + M] ^ (y >> 1) ^ mag01[y & 1u];
+        }
+        for (; k < N - 1; ++k) {
+            uint32_t y = (state[k] & upperMask) | (state[k + 1] & lowerMask);
+            state[k] = state[k + (M - N)] ^ (y >> 1) ^ mag01[y & 1u];
+        }
+        uint32_t y = (state[N - 1] & upperMask) | (state[0] & lowerMask);
+        state[N - 1] = state[M - 1] ^ (y >> 1) ^ mag01[y & 1u];
+        index = 0;
     }
-    uint32_t y = (state[N - 1] & upperMask) | (state[0] & lowerMask);
-    state[N - 1] = state[M - 1] ^ (y >> 1) ^ mag01[y & 1u];
-    index = 0;
-}
+
+    uint32_t next() {
+        if (index >= N) {
+            if (index == N + 1) seed(defaultSeed);
+            twist();
+        }
+        uint32_t y = state[index++];
+        y ^= (y >> 11);
+        y ^= (y << 7) & 0x9d2c5680u;
+        y ^= (y << 15) & 0xefc60000u;
+        y ^= (y >> 18);
+        return y;
+    }
+};
+
+Twister outcomes(5489u);
+Twister shown(5489u ^ shownSeedOffset);
 
 }  // namespace
 
@@ -37,22 +69,10 @@ void openingDraws() {
 }
 
 void sgenrand(uint32_t seed) {
-    state[0] = seed;
-    for (int i = 1; i < N; ++i) {
-        state[i] = 1812433253u * (state[i - 1] ^ (state[i - 1] >> 30)) + static_cast<uint32_t>(i);
-    }
-    index = N;
+    outcomes.seed(seed);
+    shown.seed(seed ^ shownSeedOffset);
 }
 
-uint32_t genrand() {
-    if (index >= N) {
-        if (index == N + 1) sgenrand(5489u);
-        twist();
-    }
-    uint32_t y = state[index++];
-    y ^= (y >> 11);
-    y ^= (y << 7) & 0x9d2c5680u;
-    y ^= (y << 15) & 0xefc60000u;
-    y ^= (y >> 18);
-    return y;
-}
+uint32_t genrand() { return outcomes.next(); }
+
+uint32_t shownBelow(uint32_t n) { return shown.next() % n; }

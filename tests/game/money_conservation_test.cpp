@@ -61,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(EveryMachine, MoneyConservation, ::testing::ValuesIn([]
                          [](const testing::TestParamInfo<std::string>& info) { return "m" + info.param; });
 
 // At each of the ten coin values a machine of every family is offered at:
-// $3001 typed into the money prompt buys the whole coins it pays for, the
+// $1001 typed into the money prompt buys the whole coins it pays for, the
 // dollars that buy no coin stay with the player, and a machine closed
 // without cash-out (a window close, the machine menu) hands every credit
 // back to the cent and writes the save file at once.
@@ -77,10 +77,10 @@ TEST(CreditsOnClose, EveryCoinValueOfEveryFamily) {
             if (!d->offers(id)) continue;
             ++values;
             SCOPED_TRACE(std::string(id) + " at " + std::to_string(cents) + " cents");
-            Screen* screen = testrt::openMachine<Screen>(id, "3001", cents / 100.0f);
+            Screen* screen = testrt::openMachine<Screen>(id, "1001", cents / 100.0f);
             Bank* bank = dynamic_cast<Bank*>(screen);
             ASSERT_NE(bank, nullptr);
-            const long long bought = 300100 / cents;
+            const long long bought = 100100 / cents;  // one coin at $1000
             EXPECT_EQ(bank->credits, bought);
             EXPECT_EQ(Money::dollars(currentPlayer->money).inCents(), 500000 - bought * cents);
             delete screen;

@@ -14,8 +14,8 @@ namespace {
 void threeRuleTable(TableMachine& m) {
     for (const char* n : {"blank", "a", "b", "c", "wild"}) m.addSymbol(n, 1);
     m.addPlainWild(2);
-    m.addThreeOfAKind(m.symbolList({"a"}), 10, 0.1f, 0);
-    m.addThreeOfAKind(m.symbolList({"b"}), 20, 0.1f, 0);
+    m.addThreeOfAKind(m.symbolList({"a"}), 10, 0);
+    m.addThreeOfAKind(m.symbolList({"b"}), 20, 0);
     m.addNoWildRule(m.symbolList({"c"}), 40, -1, false);
 }
 
@@ -24,7 +24,7 @@ void threeRuleTable(TableMachine& m) {
 TEST(ThreeReelRules, GroupRulesAcceptExactlyTheMixedCombinations) {
     TableMachine m;
     for (const char* n : {"p", "q", "r", "s"}) m.addSymbol(n, 1);
-    m.addGroupRule(m.symbols, 5, 0.2f);
+    m.addGroupRule(m.symbols, 5);
     // Every one of the 64 combinations but the four of one symbol throughout.
     for (Symbol* a : m.symbols)
         for (Symbol* b : m.symbols)
@@ -46,13 +46,13 @@ TEST(ThreeReelRules, UndeclaredNamesAreLeftOutOfRules) {
     SymbolList list{m.findSymbol("a"), m.findSymbol("nosuch")};
     std::string out = testing::internal::GetCapturedStdout();
     EXPECT_EQ(out, " Could not find symbol: nosuch\n");
-    m.addThreeOfAKind(list, 10, 0.1f, 0);
+    m.addThreeOfAKind(list, 10, 0);
     for (const SymbolList& reel : m.payRules[0].accepted) {
         ASSERT_EQ(reel.size(), 1u);
         EXPECT_NE(reel[0], nullptr);
     }
     // A rule whose every name was unknown keeps empty lists and cannot be shown.
-    m.addThreeOfAKind(SymbolList{nullptr}, 10, 0.1f, 0);
+    m.addThreeOfAKind(SymbolList{nullptr}, 10, 0);
     EXPECT_FALSE(m.payRules[1].showable(3));
 }
 
@@ -87,17 +87,17 @@ TEST(ThreeReelDraw, TablesThatCannotBeDrawnStillEnd) {
         {"every combination pays", [](TableMachine& m) {
              m.addSymbol("a", 1);
              m.addSymbol("b", 1);
-             m.addGroupRule(m.symbols, 5, 0.1f);
-             m.addThreeOfAKind(m.symbolList({"a"}), 10, 0.1f, 0);
-             m.addThreeOfAKind(m.symbolList({"b"}), 10, 0.1f, 0);
+             m.addGroupRule(m.symbols, 5);
+             m.addThreeOfAKind(m.symbolList({"a"}), 10, 0);
+             m.addThreeOfAKind(m.symbolList({"b"}), 10, 0);
              m.forcedStop = 10000000;
          }, " No losing combination on 10x\n"},
         {"every symbol named like a wild, awards of 0, no wild chance", [](TableMachine& m) {
              m.addSymbol("wild", 1);
              m.addPlainWild(2);
              m.wilds[0]->substituteList.push_back(m.symbols[0]);
-             m.addOneOfRule(m.symbolList({"wild"}), 0, 0.1f);  // "others" are empty: never shown
-             m.addThreeOfAKind(m.symbolList({"wild"}), 0, 0.1f, 0);
+             m.addOneOfRule(m.symbolList({"wild"}), 0);  // "others" are empty: never shown
+             m.addThreeOfAKind(m.symbolList({"wild"}), 0, 0);
              m.wildChance = 0;
          }, ""},
         {"no symbols", [](TableMachine&) {}, ""},
@@ -125,9 +125,9 @@ TEST(ThreeReelDraw, AtMostTwoWildsASpin) {
     m.addPlainWild(3);
     m.wilds[0]->substituteList.erase(std::find(m.wilds[0]->substituteList.begin(),
                                                m.wilds[0]->substituteList.end(), m.findSymbol("c")));
-    m.addThreeOfAKind(m.symbolList({"a"}), 10, 0.1f, 0);
+    m.addThreeOfAKind(m.symbolList({"a"}), 10, 0);
     m.addNoWildRule(m.symbolList({"a"}), 20, -1, false);
-    m.addThreeOfAKind(m.symbolList({"c"}), 40, 0.1f, 0);
+    m.addThreeOfAKind(m.symbolList({"c"}), 40, 0);
     m.wildChance = 1;
     const struct {
         int award, coins, win;

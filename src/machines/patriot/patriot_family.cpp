@@ -87,16 +87,16 @@ void addMixedPayList(ThreeReelMachine& m, const MixedPayOptions& o) {
 }
 
 void addColourLines(ThreeReelMachine& m, const ColourLines& lines) {
-    m.addThreeOfAKind(m.symbolList({"blank"}), 1, 0.05f, 0);
+    m.addThreeOfAKind(m.symbolList({"blank"}), 1, 0);
     for (int colour = colourCount - 1; colour >= 0; --colour) {
         std::vector<std::string> names = lines.bars[colour];
         names.push_back(lines.sevens[colour]);
-        m.addGroupRule(m.symbolList(names), 2, 0.25f);
+        m.addGroupRule(m.symbolList(names), 2);
     }
     for (int colour = 0; colour < colourCount; ++colour)
-        m.addThreeOfAKind(m.symbolList(lines.bars[colour]), lines.barPays[colour], colour == 2 ? 0.1f : 0.05f, 0);
+        m.addThreeOfAKind(m.symbolList(lines.bars[colour]), lines.barPays[colour], 0);
     for (int colour = colourCount - 1; colour >= 0; --colour)
-        m.addThreeOfAKind(m.symbolList({lines.sevens[colour]}), lines.sevenPays[colour], 0.1f, 0);
+        m.addThreeOfAKind(m.symbolList({lines.sevens[colour]}), lines.sevenPays[colour], 0);
 }
 
 ColourLines plainColourLines(const int (&barPays)[colourCount], const int (&sevenPays)[colourCount]) {

@@ -36,14 +36,13 @@ void BalloonMania::buildPayTable() {
     const SymbolList yellow = symbolList({"arrowup_yellowballoon", "arrowup1_yellowballoon", "arrowup2_yellowballoon"});
     addOneWithBlanksRule(yellow, 2, -1, false);
     addTwoWithBlankRule(yellow, 5, -1, false);
-    addThreeOfAKind(yellow, 10, 0.05f, 0);
+    addThreeOfAKind(yellow, 10, 0);
     addGroupRule(symbolList({"arrowup_yellowballoon", "arrowup1_yellowballoon", "arrowup2_yellowballoon",
-                             "blueballoon", "redballoon", "greenballoon"}),
-                 5, 0.2f);
-    addThreeOfAKind(symbolList({"blueballoon"}), 20, 0.05f, 0);
-    addThreeOfAKind(symbolList({"redballoon"}), 10, 0.1f, 0);
-    addThreeOfAKind(symbolList({"greenballoon"}), 30, 0.1f, 0);
-    addThreeOfAKind(symbolList({"7"}), 50, 0.15f, 0);
+                             "blueballoon", "redballoon", "greenballoon"}), 5);
+    addThreeOfAKind(symbolList({"blueballoon"}), 20, 0);
+    addThreeOfAKind(symbolList({"redballoon"}), 10, 0);
+    addThreeOfAKind(symbolList({"greenballoon"}), 30, 0);
+    addThreeOfAKind(symbolList({"7"}), 50, 0);
     addNoWildRule(symbolList({"wild"}), 500, 3, false);
 }
 

@@ -33,13 +33,13 @@ void Blackjack::buildWildRules() { addWild(*this, "wild", 1, {"wild"}); }
 
 void Blackjack::buildPayTable() {
     SymbolList chips = symbolList({"chips"});
-    addOneOfRule(chips, 2, 0.05f);
-    addTwoOfRule(chips, 5, 0.25f);
-    addThreeOfAKind(chips, 10, 0.05f, 0);
-    addThreeOfAKind(symbolList({"17"}), 5, 0.05f, 0);
-    addThreeOfAKind(symbolList({"18"}), 10, 0.1f, 0);
-    addThreeOfAKind(symbolList({"19"}), 20, 0.1f, 0);
-    addThreeOfAKind(symbolList({"20"}), 30, 0.15f, 0);
+    addOneOfRule(chips, 2);
+    addTwoOfRule(chips, 5);
+    addThreeOfAKind(chips, 10, 0);
+    addThreeOfAKind(symbolList({"17"}), 5, 0);
+    addThreeOfAKind(symbolList({"18"}), 10, 0);
+    addThreeOfAKind(symbolList({"19"}), 20, 0);
+    addThreeOfAKind(symbolList({"20"}), 30, 0);
     addNoWildRule(symbolList({"wild"}), 500, 3, false);
 }
 

@@ -31,21 +31,21 @@ void Crazy8s::buildPayTable() {
     SymbolList eights = symbolList({"yellow", "green", "blue"});
     addOneWithBlanksRule(eights, 2, -1, false);
     addTwoWithBlankRule(eights, 5, -1, false);
-    addGroupRule(symbolList({"bar", "2bar", "3bar"}), 5, 0.1f);
-    addThreeOfAKind(symbolList({"bar"}), 10, 0.1f, 0);
-    addThreeOfAKind(symbolList({"2bar"}), 20, 0.05f, 0);
-    addThreeOfAKind(symbolList({"3bar"}), 30, 0.3f, 0);
+    addGroupRule(symbolList({"bar", "2bar", "3bar"}), 5);
+    addThreeOfAKind(symbolList({"bar"}), 10, 0);
+    addThreeOfAKind(symbolList({"2bar"}), 20, 0);
+    addThreeOfAKind(symbolList({"3bar"}), 30, 0);
     // A mixture of eights, with no wild shown.
     addNoWildGroupRule(eights, 250);
-    addThreeOfAKind(symbolList({"yellow"}), 1000, 0.15f, 0);
-    addThreeOfAKind(symbolList({"green"}), 1000, 0.1f, 0);
-    addThreeOfAKind(symbolList({"blue"}), 1000, 0.05f, 0);
+    addThreeOfAKind(symbolList({"yellow"}), 1000, 0);
+    addThreeOfAKind(symbolList({"green"}), 1000, 0);
+    addThreeOfAKind(symbolList({"blue"}), 1000, 0);
 }
 
 void Crazy8s::buildExtraRules() {
-    addCoinThreeOfAKind(symbolList({"yellow"}), 3000, 0.03f, 3);
-    addCoinThreeOfAKind(symbolList({"green"}), 4000, 0.03f, 3);
-    addCoinThreeOfAKind(symbolList({"blue"}), 5000, 0.03f, 3);
+    addCoinThreeOfAKind(symbolList({"yellow"}), 3000, 3);
+    addCoinThreeOfAKind(symbolList({"green"}), 4000, 3);
+    addCoinThreeOfAKind(symbolList({"blue"}), 5000, 3);
 }
 
 void Crazy8s::onReelStop(int) {}

@@ -37,18 +37,18 @@ void CrazyDice::buildWildRules() {
 
 void CrazyDice::buildPayTable() {
     const SymbolList cherry = symbolList({"cherry"});
-    addOneOfRule(cherry, 2, 0.05f);
-    addTwoOfRule(cherry, 5, 0.25f);
-    addThreeOfAKind(cherry, 10, 0.05f, 0);
-    addGroupRule(symbolList({"bar", "2bar", "3bar"}), 5, 0.2f);
-    addThreeOfAKind(symbolList({"bar"}), 10, 0.05f, 0);
-    addThreeOfAKind(symbolList({"2bar"}), 20, 0.1f, 0);
-    addThreeOfAKind(symbolList({"3bar"}), 30, 0.1f, 0);
-    addThreeOfAKind(symbolList({"7"}), 50, 0.15f, 0);
-    addThreeOfAKind(symbolList({"pig"}), 100, 0.05f, 3);
+    addOneOfRule(cherry, 2);
+    addTwoOfRule(cherry, 5);
+    addThreeOfAKind(cherry, 10, 0);
+    addGroupRule(symbolList({"bar", "2bar", "3bar"}), 5);
+    addThreeOfAKind(symbolList({"bar"}), 10, 0);
+    addThreeOfAKind(symbolList({"2bar"}), 20, 0);
+    addThreeOfAKind(symbolList({"3bar"}), 30, 0);
+    addThreeOfAKind(symbolList({"7"}), 50, 0);
+    addThreeOfAKind(symbolList({"pig"}), 100, 3);
 }
 
-void CrazyDice::buildExtraRules() { addCoinThreeOfAKind(symbolList({"pig"}), 500, 0.05f, 3); }
+void CrazyDice::buildExtraRules() { addCoinThreeOfAKind(symbolList({"pig"}), 500, 3); }
 
 void CrazyDice::spin() {
     ThreeReelMachine::spin();

@@ -43,22 +43,21 @@ void Cursed::buildWildRules() { addWild(*this, "cursed", 1, {"cursed"}); }
 
 void Cursed::buildPayTable() {
     SymbolList thing = symbolList({"thing", "arrowup_thing"});
-    addOneOfRule(thing, 3, 0.05f);
-    addTwoOfRule(thing, 5, 0.25f);
-    addThreeOfAKind(thing, 10, 0.25f, 0);
-    addThreeOfAKind(symbolList({"cursed"}), 500, 0.05f, 0);
+    addOneOfRule(thing, 3);
+    addTwoOfRule(thing, 5);
+    addThreeOfAKind(thing, 10, 0);
+    addThreeOfAKind(symbolList({"cursed"}), 500, 0);
     addGroupRule(symbolList({"bar", "2bar", "3bar", "arrowup_bar", "arrowup_2bar", "arrowup_3bar", "arrowdown_bar",
-                             "arrowdown_2bar"}),
-                 5, 0.2f);
-    addThreeOfAKind(symbolList({"bar", "arrowdown_bar", "arrowup_bar"}), 10, 0.05f, 0);
-    addThreeOfAKind(symbolList({"2bar", "arrowup_2bar", "arrowdown_2bar"}), 20, 0.1f, 0);
-    addThreeOfAKind(symbolList({"3bar", "arrowup_3bar"}), 30, 0.1f, 0);
+                             "arrowdown_2bar"}), 5);
+    addThreeOfAKind(symbolList({"bar", "arrowdown_bar", "arrowup_bar"}), 10, 0);
+    addThreeOfAKind(symbolList({"2bar", "arrowup_2bar", "arrowdown_2bar"}), 20, 0);
+    addThreeOfAKind(symbolList({"3bar", "arrowup_3bar"}), 30, 0);
     // Matching sevens pay by the coin from two coins on, by the coin rules below.
-    addThreeOfAKind(symbolList({"silver7", "arrowup_silver7"}), 100, 0.15f, 2);
-    addThreeOfAKind(symbolList({"blue7"}), 200, 0.15f, 2);
-    addThreeOfAKind(symbolList({"green7"}), 300, 0.15f, 2);
+    addThreeOfAKind(symbolList({"silver7", "arrowup_silver7"}), 100, 2);
+    addThreeOfAKind(symbolList({"blue7"}), 200, 2);
+    addThreeOfAKind(symbolList({"green7"}), 300, 2);
     addNoWildRule(symbolList({"cursed"}), 500, 3, false);
-    addGroupRule(symbolList({"blue7", "green7", "arrowdown_green7", "arrowup_silver7", "silver7"}), 40, 0.05f);
+    addGroupRule(symbolList({"blue7", "green7", "arrowdown_green7", "arrowup_silver7", "silver7"}), 40);
 }
 
 void Cursed::buildExtraRules() {
@@ -67,9 +66,9 @@ void Cursed::buildExtraRules() {
     const int* awards[] = {awards2, awards3};
     for (int k = 0; k < 2; ++k) {
         const int coinCount = k + 2;
-        addCoinThreeOfAKind(symbolList({"silver7", "arrowup_silver7"}), awards[k][0], 0.15f, coinCount);
-        addCoinThreeOfAKind(symbolList({"blue7"}), awards[k][1], 0.15f, coinCount);
-        addCoinThreeOfAKind(symbolList({"green7", "arrowdown_green7"}), awards[k][2], 0.15f, coinCount);
+        addCoinThreeOfAKind(symbolList({"silver7", "arrowup_silver7"}), awards[k][0], coinCount);
+        addCoinThreeOfAKind(symbolList({"blue7"}), awards[k][1], coinCount);
+        addCoinThreeOfAKind(symbolList({"green7", "arrowdown_green7"}), awards[k][2], coinCount);
     }
     addProgressiveRule(symbolList({"cursed"}), 5000, 3);
 }

@@ -25,14 +25,14 @@ void DoubleDice::buildWildRules() { addWild(*this, "wild", 2, {"wild"}); }
 
 void DoubleDice::buildPayTable() {
     SymbolList gold = symbolList({"gold"});
-    addOneOfRule(gold, 2, 0.05f);
-    addTwoOfRule(gold, 5, 0.25f);
-    addThreeOfAKind(gold, 10, 0.05f, 0);
-    addGroupRule(symbolList({"bar", "2bar", "3bar"}), 5, 0.2f);
-    addThreeOfAKind(symbolList({"bar"}), 10, 0.05f, 0);
-    addThreeOfAKind(symbolList({"2bar"}), 25, 0.1f, 0);
-    addThreeOfAKind(symbolList({"3bar"}), 40, 0.1f, 0);
-    addThreeOfAKind(symbolList({"7"}), 80, 0.15f, 0);
+    addOneOfRule(gold, 2);
+    addTwoOfRule(gold, 5);
+    addThreeOfAKind(gold, 10, 0);
+    addGroupRule(symbolList({"bar", "2bar", "3bar"}), 5);
+    addThreeOfAKind(symbolList({"bar"}), 10, 0);
+    addThreeOfAKind(symbolList({"2bar"}), 25, 0);
+    addThreeOfAKind(symbolList({"3bar"}), 40, 0);
+    addThreeOfAKind(symbolList({"7"}), 80, 0);
     addNoWildRule(symbolList({"wild"}), 800, 2, false);
 }
 

@@ -34,16 +34,15 @@ void DoubleDiceDeluxe::buildWildRules() {
 
 void DoubleDiceDeluxe::buildPayTable() {
     const SymbolList gold = symbolList({"gold"});
-    addOneOfRule(gold, 2, 0.1f);
-    addTwoOfRule(gold, 5, 0.5f);
-    addThreeOfAKind(gold, 10, 0.1f, 0);
+    addOneOfRule(gold, 2);
+    addTwoOfRule(gold, 5);
+    addThreeOfAKind(gold, 10, 0);
     addGroupRule(symbolList({"bar", "2bar", "3bar", "arrowdown_bar", "arrowdown_2bar", "arrowdown_3bar", "arrowup_bar",
-                             "arrowup_2bar", "arrowup_3bar"}),
-                 5, 0.3f);
-    addThreeOfAKind(symbolList({"bar", "arrowup_bar", "arrowdown_bar"}), 10, 0.3f, 0);
-    addThreeOfAKind(symbolList({"2bar", "arrowup_2bar", "arrowdown_2bar"}), 25, 0.1f, 0);
-    addThreeOfAKind(symbolList({"3bar", "arrowup_3bar", "arrowdown_3bar"}), 40, 0.02f, 0);
-    addThreeOfAKind(symbolList({"7"}), 80, 0.02f, 0);
+                             "arrowup_2bar", "arrowup_3bar"}), 5);
+    addThreeOfAKind(symbolList({"bar", "arrowup_bar", "arrowdown_bar"}), 10, 0);
+    addThreeOfAKind(symbolList({"2bar", "arrowup_2bar", "arrowdown_2bar"}), 25, 0);
+    addThreeOfAKind(symbolList({"3bar", "arrowup_3bar", "arrowdown_3bar"}), 40, 0);
+    addThreeOfAKind(symbolList({"7"}), 80, 0);
     addNoWildRule(symbolList({"wild"}), 800, 3, false);
 }
 

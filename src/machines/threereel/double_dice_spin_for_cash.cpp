@@ -37,14 +37,14 @@ void DoubleDiceSpinForCash::buildWildRules() {
 
 void DoubleDiceSpinForCash::buildPayTable() {
     const SymbolList gold = symbolList({"gold"});
-    addOneOfRule(gold, 2, 0.05f);
-    addTwoOfRule(gold, 5, 0.25f);
-    addThreeOfAKind(gold, 10, 0.05f, 0);
-    addGroupRule(symbolList({"bar", "2bar", "3bar"}), 5, 0.2f);
-    addThreeOfAKind(symbolList({"bar"}), 10, 0.05f, 0);
-    addThreeOfAKind(symbolList({"2bar"}), 20, 0.1f, 0);
-    addThreeOfAKind(symbolList({"3bar"}), 30, 0.1f, 0);
-    addThreeOfAKind(symbolList({"7"}), 50, 0.15f, 0);
+    addOneOfRule(gold, 2);
+    addTwoOfRule(gold, 5);
+    addThreeOfAKind(gold, 10, 0);
+    addGroupRule(symbolList({"bar", "2bar", "3bar"}), 5);
+    addThreeOfAKind(symbolList({"bar"}), 10, 0);
+    addThreeOfAKind(symbolList({"2bar"}), 20, 0);
+    addThreeOfAKind(symbolList({"3bar"}), 30, 0);
+    addThreeOfAKind(symbolList({"7"}), 50, 0);
     addNoWildRule(symbolList({"wild"}), 500, -1, false);
 }
 

@@ -26,14 +26,14 @@ void DoubleDoubleDice::buildWildRules() { addWild(*this, "wild", 4, {"wild"}); }
 
 void DoubleDoubleDice::buildPayTable() {
     SymbolList dice = symbolList({"dice"});
-    addOneOfRule(dice, 3, 0.05f);
-    addTwoOfRule(dice, 5, 0.25f);
-    addThreeOfAKind(dice, 10, 0.05f, 0);
-    addGroupRule(symbolList({"bar", "2bar", "3bar"}), 5, 0.2f);
-    addThreeOfAKind(symbolList({"bar"}), 10, 0.05f, 0);
-    addThreeOfAKind(symbolList({"2bar"}), 20, 0.1f, 0);
-    addThreeOfAKind(symbolList({"3bar"}), 30, 0.1f, 0);
-    addThreeOfAKind(symbolList({"7"}), 50, 0.15f, 0);
+    addOneOfRule(dice, 3);
+    addTwoOfRule(dice, 5);
+    addThreeOfAKind(dice, 10, 0);
+    addGroupRule(symbolList({"bar", "2bar", "3bar"}), 5);
+    addThreeOfAKind(symbolList({"bar"}), 10, 0);
+    addThreeOfAKind(symbolList({"2bar"}), 20, 0);
+    addThreeOfAKind(symbolList({"3bar"}), 30, 0);
+    addThreeOfAKind(symbolList({"7"}), 50, 0);
     addNoWildRule(symbolList({"wild"}), 1000, 2, false);
 }
 

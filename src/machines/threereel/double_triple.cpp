@@ -31,10 +31,10 @@ void DoubleTriple::buildPayTable() {
     addTwoWithBlankRule(both, 10, -1, false);
     addNoWildRule(symbolList({"doublewild"}), 1000, 3, false);
     addNoWildRule(symbolList({"triplewild"}), 2000, 3, false);
-    addGroupRule(symbolList({"bar", "2bar", "3bar"}), 6, 0.2f);
-    addThreeOfAKind(symbolList({"bar"}), 10, 0.05f, 0);
-    addThreeOfAKind(symbolList({"2bar"}), 25, 0.1f, 0);
-    addThreeOfAKind(symbolList({"3bar"}), 40, 0.1f, 0);
+    addGroupRule(symbolList({"bar", "2bar", "3bar"}), 6);
+    addThreeOfAKind(symbolList({"bar"}), 10, 0);
+    addThreeOfAKind(symbolList({"2bar"}), 25, 0);
+    addThreeOfAKind(symbolList({"3bar"}), 40, 0);
 }
 
 // At three coins three of a wild pay for the whole bet.

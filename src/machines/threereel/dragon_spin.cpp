@@ -32,14 +32,14 @@ void DragonSpin::buildWildRules() { addWild(*this, "wild", 1, {"wild"}); }
 
 void DragonSpin::buildPayTable() {
     SymbolList thing = symbolList({"thing"});
-    addOneOfRule(thing, 2, 0.05f);
-    addTwoOfRule(thing, 5, 0.25f);
-    addThreeOfAKind(thing, 20, 0.25f, 0);
-    addGroupRule(symbolList({"bar", "2bar", "3bar"}), 5, 0.2f);
-    addThreeOfAKind(symbolList({"bar"}), 20, 0.05f, 0);
-    addThreeOfAKind(symbolList({"2bar"}), 30, 0.1f, 0);
-    addThreeOfAKind(symbolList({"3bar"}), 50, 0.1f, 0);
-    addThreeOfAKind(symbolList({"bonus"}), 100, 0.15f, 0);
+    addOneOfRule(thing, 2);
+    addTwoOfRule(thing, 5);
+    addThreeOfAKind(thing, 20, 0);
+    addGroupRule(symbolList({"bar", "2bar", "3bar"}), 5);
+    addThreeOfAKind(symbolList({"bar"}), 20, 0);
+    addThreeOfAKind(symbolList({"2bar"}), 30, 0);
+    addThreeOfAKind(symbolList({"3bar"}), 50, 0);
+    addThreeOfAKind(symbolList({"bonus"}), 100, 0);
     addNoWildRule(symbolList({"wild"}), 500, -1, false);
 }
 

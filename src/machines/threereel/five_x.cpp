@@ -29,14 +29,14 @@ void FiveX::buildWildRules() {
 
 void FiveX::buildPayTable() {
     SymbolList single = symbolList({"v"});
-    addOneOfRule(single, 2, 0.05f);
-    addTwoOfRule(single, 5, 0.25f);
-    addThreeOfAKind(single, 10, 0.05f, 0);
-    addGroupRule(symbolList({"bar", "2bar", "3bar", "5bar"}), 5, 0.2f);
-    addThreeOfAKind(symbolList({"bar"}), 10, 0.05f, 0);
-    addThreeOfAKind(symbolList({"2bar"}), 25, 0.1f, 0);
-    addThreeOfAKind(symbolList({"3bar"}), 40, 0.1f, 0);
-    addThreeOfAKind(symbolList({"5bar"}), 80, 0.15f, 0);
+    addOneOfRule(single, 2);
+    addTwoOfRule(single, 5);
+    addThreeOfAKind(single, 10, 0);
+    addGroupRule(symbolList({"bar", "2bar", "3bar", "5bar"}), 5);
+    addThreeOfAKind(symbolList({"bar"}), 10, 0);
+    addThreeOfAKind(symbolList({"2bar"}), 25, 0);
+    addThreeOfAKind(symbolList({"3bar"}), 40, 0);
+    addThreeOfAKind(symbolList({"5bar"}), 80, 0);
     addNoWildRule(symbolList({"wild"}), 800, 3, false);
 }
 

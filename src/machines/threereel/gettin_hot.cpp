@@ -36,17 +36,16 @@ void GettinHot::buildPayTable() {
     addTwoWithBlankRule(wild, 5, -1, false);
     addNoWildRule(wild, 1500, 3, false);
     addGroupRule(symbolList({"bar", "2bar", "3bar", "arrowdown_bar", "arrowdown_3bar", "arrowup_bar", "arrowup_2bar",
-                             "arrowup_3bar"}),
-                 5, 0.2f);
-    addThreeOfAKind(symbolList({"bar", "arrowdown_bar", "arrowup_bar"}), 10, 0.05f, 0);
-    addThreeOfAKind(symbolList({"2bar", "arrowup_2bar"}), 25, 0.1f, 0);
-    addThreeOfAKind(symbolList({"3bar", "arrowdown_3bar", "arrowup_3bar"}), 40, 0.1f, 0);
-    addThreeOfAKind(symbolList({"7"}), 80, 0.15f, 3);
+                             "arrowup_3bar"}), 5);
+    addThreeOfAKind(symbolList({"bar", "arrowdown_bar", "arrowup_bar"}), 10, 0);
+    addThreeOfAKind(symbolList({"2bar", "arrowup_2bar"}), 25, 0);
+    addThreeOfAKind(symbolList({"3bar", "arrowdown_3bar", "arrowup_3bar"}), 40, 0);
+    addThreeOfAKind(symbolList({"7"}), 80, 3);
 }
 
 void GettinHot::buildExtraRules() {
     addNoWildRule(symbolList({"wild"}), 5000, 3, true);
-    addCoinThreeOfAKind(symbolList({"7"}), 400, 0.1f, 3);
+    addCoinThreeOfAKind(symbolList({"7"}), 400, 3);
 }
 
 void GettinHot::onReelStop(int) {}

@@ -32,26 +32,26 @@ void GloamerHouse::buildWildRules() {}
 // Blanks and bars pay the same whole-bet amount at one, two and three coins.
 void GloamerHouse::buildPayTable() {
     for (int coinCount = 1; coinCount <= 3; ++coinCount)
-        addCoinThreeOfAKind(symbolList({"blank"}), 2, 0.08f, coinCount);
+        addCoinThreeOfAKind(symbolList({"blank"}), 2, coinCount);
     for (int coinCount = 1; coinCount <= 3; ++coinCount)
-        addCoinGroupRule(symbolList({"bar", "2bar", "3bar"}), 5, 0.08f, coinCount);
+        addCoinGroupRule(symbolList({"bar", "2bar", "3bar"}), 5, coinCount);
     const struct {
         const char* symbol;
         int award;
     } bars[] = {{"bar", 20}, {"2bar", 40}, {"3bar", 60}};
     for (const auto& row : bars)
         for (int coinCount = 1; coinCount <= 3; ++coinCount)
-            addCoinThreeOfAKind(symbolList({row.symbol}), row.award, 0.08f, coinCount);
+            addCoinThreeOfAKind(symbolList({row.symbol}), row.award, coinCount);
 }
 
 // Sevens and gloamers pay nothing at one coin.
 void GloamerHouse::buildExtraRules() {
     SymbolList top = symbolList({"7", "gloamer"});
-    addCoinGroupRule(top, 100, 0.05f, 2);
-    addCoinGroupRule(top, 200, 0.08f, 3);
-    addCoinThreeOfAKind(symbolList({"7"}), 150, 0.04f, 2);
-    addCoinThreeOfAKind(symbolList({"7"}), 300, 0.04f, 3);
-    addCoinThreeOfAKind(symbolList({"gloamer"}), 200, 0.02f, 2);
+    addCoinGroupRule(top, 100, 2);
+    addCoinGroupRule(top, 200, 3);
+    addCoinThreeOfAKind(symbolList({"7"}), 150, 2);
+    addCoinThreeOfAKind(symbolList({"7"}), 300, 3);
+    addCoinThreeOfAKind(symbolList({"gloamer"}), 200, 2);
     addProgressiveRule(symbolList({"gloamer"}), 500, 3);
 }
 

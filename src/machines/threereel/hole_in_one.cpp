@@ -61,17 +61,17 @@ void HoleInOne::buildWildRules() {
 
 void HoleInOne::buildPayTable() {
     const SymbolList cherry = symbolList({"cherry"});
-    addTwoOfRule(cherry, 5, 0.05f);
-    addGroupRule(symbolList({"bogie", "par", "birdie", "holeinone"}), 5, 0.05f);
-    addThreeOfAKind(symbolList({"bogie"}), 10, 0.2f, 0);
-    addThreeOfAKind(cherry, 10, 0.05f, 0);
-    addThreeOfAKind(symbolList({"par"}), 20, 0.1f, 0);
-    addThreeOfAKind(symbolList({"birdie"}), 30, 0.1f, 0);
-    addThreeOfAKind(symbolList({"ball"}), 50, 0.15f, 0);
-    addThreeOfAKind(symbolList({"holeinone"}), 1000, 0.15f, 3);
+    addTwoOfRule(cherry, 5);
+    addGroupRule(symbolList({"bogie", "par", "birdie", "holeinone"}), 5);
+    addThreeOfAKind(symbolList({"bogie"}), 10, 0);
+    addThreeOfAKind(cherry, 10, 0);
+    addThreeOfAKind(symbolList({"par"}), 20, 0);
+    addThreeOfAKind(symbolList({"birdie"}), 30, 0);
+    addThreeOfAKind(symbolList({"ball"}), 50, 0);
+    addThreeOfAKind(symbolList({"holeinone"}), 1000, 3);
 }
 
-void HoleInOne::buildExtraRules() { addCoinThreeOfAKind(symbolList({"holeinone"}), 5000, 0.1f, 3); }
+void HoleInOne::buildExtraRules() { addCoinThreeOfAKind(symbolList({"holeinone"}), 5000, 3); }
 
 // The family's reel stops with the pay line drawn after every reel, and the
 // golf shots before the settle when every reel shows a shot or the wild.

@@ -43,20 +43,20 @@ void MountainClimber::buildWildRules() {
 
 void MountainClimber::buildPayTable() {
     const SymbolList cherry = symbolList({"cherry"});
-    addOneOfRule(cherry, 2, 0.05f);
-    addTwoOfRule(cherry, 5, 0.25f);
-    addThreeOfAKind(cherry, 10, 0.05f, 0);
-    addGroupRule(symbolList({"bar", "2bar", "3bar", "mbar"}), 5, 0.2f);
-    addThreeOfAKind(symbolList({"bar"}), 10, 0.05f, 0);
-    addThreeOfAKind(symbolList({"2bar"}), 20, 0.1f, 0);
-    addThreeOfAKind(symbolList({"3bar"}), 30, 0.1f, 0);
-    addThreeOfAKind(symbolList({"mbar"}), 50, 0.1f, 0);
-    addThreeOfAKind(symbolList({"mountain"}), 100, 0.15f, 0);
-    addThreeOfAKind(symbolList({"pic"}), 500, 0.05f, 3);
-    addGroupRule(symbolList({"mbar", "mountain"}), 75, 0.2f);
+    addOneOfRule(cherry, 2);
+    addTwoOfRule(cherry, 5);
+    addThreeOfAKind(cherry, 10, 0);
+    addGroupRule(symbolList({"bar", "2bar", "3bar", "mbar"}), 5);
+    addThreeOfAKind(symbolList({"bar"}), 10, 0);
+    addThreeOfAKind(symbolList({"2bar"}), 20, 0);
+    addThreeOfAKind(symbolList({"3bar"}), 30, 0);
+    addThreeOfAKind(symbolList({"mbar"}), 50, 0);
+    addThreeOfAKind(symbolList({"mountain"}), 100, 0);
+    addThreeOfAKind(symbolList({"pic"}), 500, 3);
+    addGroupRule(symbolList({"mbar", "mountain"}), 75);
 }
 
-void MountainClimber::buildExtraRules() { addCoinThreeOfAKind(symbolList({"pic"}), 2500, 0.05f, 3); }
+void MountainClimber::buildExtraRules() { addCoinThreeOfAKind(symbolList({"pic"}), 2500, 3); }
 
 void MountainClimber::handleButton(Widget* control) {
     ThreeReelMachine::handleButton(control);

@@ -33,11 +33,11 @@ void ShortCircuit::buildPayTable() {
     addOneWithBlanksRule(wild, 3, -1, false);
     addTwoWithBlankRule(wild, 6, -1, false);
     addNoWildRule(wild, 500, 3, false);
-    addGroupRule(symbolList({"bar", "2bar", "3bar"}), 6, 0.2f);
-    addThreeOfAKind(symbolList({"bar"}), 10, 0.05f, 0);
-    addThreeOfAKind(symbolList({"2bar"}), 20, 0.1f, 0);
-    addThreeOfAKind(symbolList({"3bar"}), 40, 0.1f, 0);
-    addThreeOfAKind(symbolList({"7"}), 80, 0.15f, 0);
+    addGroupRule(symbolList({"bar", "2bar", "3bar"}), 6);
+    addThreeOfAKind(symbolList({"bar"}), 10, 0);
+    addThreeOfAKind(symbolList({"2bar"}), 20, 0);
+    addThreeOfAKind(symbolList({"3bar"}), 40, 0);
+    addThreeOfAKind(symbolList({"7"}), 80, 0);
 }
 
 void ShortCircuit::buildExtraRules() { addNoWildRule(symbolList({"wild"}), 2000, 3, true); }

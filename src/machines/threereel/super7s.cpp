@@ -30,23 +30,23 @@ void Super7s::buildPayTable() {
     };
     const Row threes[] = {{"blank", 2}, {"bar", 20}, {"2bar", 40}, {"3bar", 60}};
     for (int coinCount = 1; coinCount <= 3; ++coinCount)
-        addCoinThreeOfAKind(symbolList({threes[0].symbol}), threes[0].award, 0.08f, coinCount);
+        addCoinThreeOfAKind(symbolList({threes[0].symbol}), threes[0].award, coinCount);
     for (int coinCount = 1; coinCount <= 3; ++coinCount)
-        addCoinGroupRule(symbolList({"bar", "2bar", "3bar"}), 5, 0.08f, coinCount);
+        addCoinGroupRule(symbolList({"bar", "2bar", "3bar"}), 5, coinCount);
     for (int row = 1; row < 4; ++row)
         for (int coinCount = 1; coinCount <= 3; ++coinCount)
-            addCoinThreeOfAKind(symbolList({threes[row].symbol}), threes[row].award, 0.08f, coinCount);
+            addCoinThreeOfAKind(symbolList({threes[row].symbol}), threes[row].award, coinCount);
 }
 
 // The sevens: nothing at one coin.
 void Super7s::buildExtraRules() {
     SymbolList sevens = symbolList({"7", "super7"});
-    addCoinGroupRule(sevens, 100, 0.05f, 2);
-    addCoinGroupRule(sevens, 200, 0.08f, 3);
-    addCoinThreeOfAKind(symbolList({"7"}), 150, 0.04f, 2);
-    addCoinThreeOfAKind(symbolList({"7"}), 300, 0.04f, 3);
-    addCoinThreeOfAKind(symbolList({"super7"}), 200, 0.02f, 2);
-    addCoinThreeOfAKind(symbolList({"super7"}), 500, 0.02f, 3);
+    addCoinGroupRule(sevens, 100, 2);
+    addCoinGroupRule(sevens, 200, 3);
+    addCoinThreeOfAKind(symbolList({"7"}), 150, 2);
+    addCoinThreeOfAKind(symbolList({"7"}), 300, 3);
+    addCoinThreeOfAKind(symbolList({"super7"}), 200, 2);
+    addCoinThreeOfAKind(symbolList({"super7"}), 500, 3);
 }
 
 void Super7s::onReelStop(int reel) {

@@ -23,11 +23,11 @@ void TripleDice::declareSymbols() {
 void TripleDice::buildWildRules() { addWild(*this, "wild", 3, {"wild"}); }
 
 void TripleDice::buildPayTable() {
-    addGroupRule(symbolList({"bar", "2bar", "3bar"}), 5, 0.2f);
-    addThreeOfAKind(symbolList({"bar"}), 10, 0.05f, 0);
-    addThreeOfAKind(symbolList({"2bar"}), 25, 0.1f, 0);
-    addThreeOfAKind(symbolList({"3bar"}), 40, 0.1f, 0);
-    addThreeOfAKind(symbolList({"7"}), 80, 0.15f, 0);
+    addGroupRule(symbolList({"bar", "2bar", "3bar"}), 5);
+    addThreeOfAKind(symbolList({"bar"}), 10, 0);
+    addThreeOfAKind(symbolList({"2bar"}), 25, 0);
+    addThreeOfAKind(symbolList({"3bar"}), 40, 0);
+    addThreeOfAKind(symbolList({"7"}), 80, 0);
     SymbolList wild = symbolList({"wild"});
     addOneWithBlanksRule(wild, 2, -1, false);
     addTwoWithBlankRule(wild, 5, -1, false);

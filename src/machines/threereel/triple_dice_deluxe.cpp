@@ -36,12 +36,11 @@ void TripleDiceDeluxe::buildPayTable() {
     addOneWithBlanksRule(wild, 2, -1, false);
     addTwoWithBlankRule(wild, 5, -1, false);
     addGroupRule(symbolList({"bar", "2bar", "3bar", "arrowdown_bar", "arrowdown_3bar", "arrowup_bar", "arrowup_2bar",
-                             "arrowup_3bar"}),
-                 5, 0.3f);
-    addThreeOfAKind(symbolList({"bar", "arrowup_bar", "arrowdown_bar"}), 10, 0.3f, 0);
-    addThreeOfAKind(symbolList({"2bar", "arrowup_2bar"}), 25, 0.1f, 0);
-    addThreeOfAKind(symbolList({"3bar", "arrowup_3bar", "arrowdown_3bar"}), 40, 0.02f, 0);
-    addThreeOfAKind(symbolList({"7"}), 80, 0.02f, 0);
+                             "arrowup_3bar"}), 5);
+    addThreeOfAKind(symbolList({"bar", "arrowup_bar", "arrowdown_bar"}), 10, 0);
+    addThreeOfAKind(symbolList({"2bar", "arrowup_2bar"}), 25, 0);
+    addThreeOfAKind(symbolList({"3bar", "arrowup_3bar", "arrowdown_3bar"}), 40, 0);
+    addThreeOfAKind(symbolList({"7"}), 80, 0);
     addNoWildRule(wild, 800, 3, false);
 }
 

@@ -35,25 +35,25 @@ void WheelOfCash::buildWildRules() {
 void WheelOfCash::buildPayTable() {
     const SymbolList blank = symbolList({"blank"});
     const SymbolList bars = symbolList({"bar", "2bar", "3bar"});
-    for (int c = 1; c <= 3; ++c) addCoinThreeOfAKind(blank, 2, 0.08f, c);
-    for (int c = 1; c <= 3; ++c) addCoinGroupRule(bars, 5, 0.08f, c);
+    for (int c = 1; c <= 3; ++c) addCoinThreeOfAKind(blank, 2, c);
+    for (int c = 1; c <= 3; ++c) addCoinGroupRule(bars, 5, c);
     static const struct {
         const char* symbol;
         int award;
     } kBarLines[] = {{"bar", 20}, {"2bar", 40}, {"3bar", 60}};
     for (const auto& line : kBarLines) {
         const SymbolList one = symbolList({line.symbol});
-        for (int c = 1; c <= 3; ++c) addCoinThreeOfAKind(one, line.award, 0.08f, c);
+        for (int c = 1; c <= 3; ++c) addCoinThreeOfAKind(one, line.award, c);
     }
 }
 
 void WheelOfCash::buildExtraRules() {
     const SymbolList cash = symbolList({"coins", "money"});
-    for (int c = 2; c <= 3; ++c) addCoinGroupRule(cash, 100, 0.05f, c);
+    for (int c = 2; c <= 3; ++c) addCoinGroupRule(cash, 100, c);
     const SymbolList coinsSymbol = symbolList({"coins"});
-    for (int c = 2; c <= 3; ++c) addCoinThreeOfAKind(coinsSymbol, 150, 0.04f, c);
+    for (int c = 2; c <= 3; ++c) addCoinThreeOfAKind(coinsSymbol, 150, c);
     const SymbolList money = symbolList({"money"});
-    for (int c = 2; c <= 3; ++c) addCoinThreeOfAKind(money, 500, 0.02f, c);
+    for (int c = 2; c <= 3; ++c) addCoinThreeOfAKind(money, 500, c);
 }
 
 void WheelOfCash::spin() {

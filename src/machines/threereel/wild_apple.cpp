@@ -38,14 +38,14 @@ void WildApple::buildWildRules() {
 
 void WildApple::buildPayTable() {
     SymbolList apple = symbolList({"apple"});
-    addOneOfRule(apple, 2, 0.05f);
-    addTwoOfRule(apple, 5, 0.25f);
-    addThreeOfAKind(apple, 10, 0.05f, 0);
-    addGroupRule(symbolList({"bar", "2bar", "3bar"}), 5, 0.2f);
-    addThreeOfAKind(symbolList({"bar"}), 10, 0.05f, 0);
-    addThreeOfAKind(symbolList({"2bar"}), 20, 0.1f, 0);
-    addThreeOfAKind(symbolList({"3bar"}), 30, 0.1f, 0);
-    addThreeOfAKind(symbolList({"7"}), 50, 0.15f, 0);
+    addOneOfRule(apple, 2);
+    addTwoOfRule(apple, 5);
+    addThreeOfAKind(apple, 10, 0);
+    addGroupRule(symbolList({"bar", "2bar", "3bar"}), 5);
+    addThreeOfAKind(symbolList({"bar"}), 10, 0);
+    addThreeOfAKind(symbolList({"2bar"}), 20, 0);
+    addThreeOfAKind(symbolList({"3bar"}), 30, 0);
+    addThreeOfAKind(symbolList({"7"}), 50, 0);
     addNoWildRule(symbolList({"wildoff"}), 500, -1, false);
     addProgressiveRule(symbolList({"wild"}), 5000, 3);
 }
