@@ -440,9 +440,10 @@ TEST_F(PlayerRecord, ClockCountsOneSecondPerFrameAndWholeMinutes) {
     EXPECT_EQ(player->findStats("cashcow")->minutes, 0);
 
     // With no current player the clock still runs and touches nothing.
-    currentPlayer = nullptr;
+    std::unique_ptr<Player> away = std::move(currentPlayer);
     seconds = 59;
     playClockTickAt("super7s", seconds, last, now += 1000);
     EXPECT_EQ(seconds, 0);
     EXPECT_EQ(s->minutes, 1);
+    currentPlayer = std::move(away);
 }
