@@ -195,6 +195,8 @@ class GlassCheck(unittest.TestCase):
         r = self.run_with('[["STARS PAY ANYWHERE", "star"]]', '[]')
         self.assertNotEqual(0, r.returncode)
         self.assertIn("no picture of cloud", r.stderr + r.stdout)
+        r = self.run_with('[["STARS PAY ANYWHERE", "starr"]]', '["cloud"]')
+        self.assertIn("lines show starr, not symbols of the machine", r.stderr + r.stdout)
         r = self.run_with('[["STARS PAY ANYWHERE", "star"]]', '["cloud"]')
         self.assertEqual(0, r.returncode, r.stderr + r.stdout)
 
