@@ -98,7 +98,8 @@ class RecipeMistakes(unittest.TestCase):
 # A backdrop with a box that differs from the sky round it, and a sprite the
 # game draws on it without a colour key.
 BACKDROP = ('FOLDER = "gfx/t"\nITEMS = [dict(kind="background", file="back.png", size=[200, 100], style="plain", '
-            'colors=["sky", "sky"], elements=[dict(box=[100, 0, 100, 100], fill="navy")]),\n')
+            'colors=["sky", "sky"], elements=[dict(box=[100, 0, 100, 100], fill="navy"), '
+            'dict(box=[0, 28, 100, 72], fill="green")]),\n')
 
 
 class Backdrops(unittest.TestCase):
