@@ -7,6 +7,7 @@
 #include <SDL.h>
 
 #include <climits>
+#include <random>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -20,6 +21,7 @@
 #include "player/machine_stats.h"
 #include "player/player.h"
 #include "shell/display.h"
+#include "shell/mtrand.h"
 #include "support/headless.h"
 #include "support/runtime.h"
 
@@ -308,13 +310,13 @@ TEST_F(MachineCore, ProgressiveMetersGrowADollarASecondAtMostAndPayInWholeCoins)
     seedProgressiveMeters();
     auto meterValues = [] {
         std::vector<double> v;
-        for (ProgressiveMeter* meter : progressiveMeters) v.push_back(meter->value);
+        for (const ProgressiveMeter& meter : progressiveMeters) v.push_back(meter.value);
         return v;
     };
     std::vector<double> start = meterValues();
     auto grownBy = [&](double d) {
         for (size_t i = 0; i < start.size(); ++i)
-            if (progressiveMeters[i]->value != start[i] + d) return false;
+            if (progressiveMeters[i].value != start[i] + d) return false;
         return true;
     };
     // The first call only starts the clock; 999 ms is not yet a second; a long stall still counts one second.
@@ -331,7 +333,7 @@ TEST_F(MachineCore, ProgressiveMetersGrowADollarASecondAtMostAndPayInWholeCoins)
     }
 
     // Each coin value has its meter.
-    for (int i = 0; i < 10; ++i) progressiveMeters[i]->value = 1000.0 + i;
+    for (int i = 0; i < 10; ++i) progressiveMeters[i].value = 1000.0 + i;
     EXPECT_EQ(progressiveValue(findDenominationValue(0.05f)), 1000.0);
     EXPECT_EQ(progressiveValue(findDenominationValue(1.0f)), 1004.0);
     EXPECT_EQ(progressiveValue(findDenominationValue(1000.0f)), 1009.0);
@@ -339,10 +341,31 @@ TEST_F(MachineCore, ProgressiveMetersGrowADollarASecondAtMostAndPayInWholeCoins)
     EXPECT_EQ(progressiveValue(&odd), 0.0);
     EXPECT_EQ(progressiveValue(nullptr), 0.0);
     // $100 at 0.05 is 2000 coins, not the 1999 a float quotient gives.
-    progressiveMeters[0]->value = 100.0;
+    progressiveMeters[0].value = 100.0;
     EXPECT_EQ(progressiveCoins(findDenominationValue(0.05f)), 2000);
     clearProgressiveMeters();
     EXPECT_EQ(progressiveValue(findDenominationValue(1.0f)), 0.0);
 }
 
 }  // namespace
+
+// CORVALO_SEED (for development, never set by a player) makes every cabinet
+// start its draws from that seed: the first draw after a cabinet opens is the
+// standard MT19937's first output for the seed. Without it a cabinet leaves
+// the generator as it was.
+TEST(MachineSeed, ADevelopmentSeedStartsEveryCabinetFromItAndNoneChangesNothing) {
+    const uint32_t first = std::mt19937(4242)();
+    for (const char* seed : {static_cast<const char*>("4242"), static_cast<const char*>(nullptr)}) {
+        if (seed) setenv("CORVALO_SEED", seed, 1);
+        else unsetenv("CORVALO_SEED");
+        testrt::resetFiles("[global]\nfirsttimeever=1\n");
+        testrt::startGame();
+        for (int i = 0; i < 2; ++i) {
+            sgenrand(4242);
+            genrand();
+            { Bank cabinet; }
+            EXPECT_EQ(genrand() == first, seed != nullptr) << (seed ? seed : "no seed") << ", cabinet " << i;
+        }
+        testrt::stopGame();
+    }
+}
