@@ -108,7 +108,14 @@ private:
         undo.push_back([&global, value = global] { global = value; });
     }
 
-    // A service a test makes must also be deleted by it.
+    // A service a test makes must also be dropped by it.
+    template <class T>
+    void keepService(std::unique_ptr<T>& service, const char* what) {
+        undo.push_back([&service, value = service.get(), what] {
+            EXPECT_EQ(service.get(), value) << what << " was left behind";
+            if (!value) service.reset();
+        });
+    }
     template <class T>
     void keepService(T*& service, const char* what) {
         undo.push_back([&service, value = service, what] {
