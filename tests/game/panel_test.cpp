@@ -197,10 +197,11 @@ INSTANTIATE_TEST_SUITE_P(
             {"hold1", "c20 b6 w $980 v1 p0"}, {"respin", "c14 b6 $980 v1 p1"}, {"cancel", "c14 b0 $980 v1 p1"},
             {"betmax", "c14 b0 $980 v1 p1"},  // 25 credits needed
             {"coin", "c34 b0 $960 v1 p1", "20"}, {"betmax", "c34 b25 w $960 v1 p1"}, {"respin", "c9 b25 $960 v1 p2"},
-            {"key:page up", "c9 b25 $960 v1 p2", "press"}, {"key:page down", "c9 b25 $960 v1 p2", "press"},
-            {"denomination", "c0 b25 $969 v5 p2"}, {"money", "c1 b25 $964 v5 p2", "5"},
-            {"cashout", "c0 b25 $969 v5 p2 >lobby"}, {"money", "c1 b25 $964 v5 p2", "5"},
-            {"change", "c0 b25 $969 v5 p2 >cashier"},
+            {"betone", "c9 b5 $960 v1 p2"},  // five coins wrap to one
+            {"key:page up", "c9 b5 $960 v1 p2", "press"}, {"key:page down", "c9 b5 $960 v1 p2", "press"},
+            {"denomination", "c0 b5 $969 v5 p2"}, {"money", "c1 b5 $964 v5 p2", "5"},
+            {"cashout", "c0 b5 $969 v5 p2 >lobby"}, {"money", "c1 b5 $964 v5 p2", "5"},
+            {"change", "c0 b5 $969 v5 p2 >cashier"},
         }}),
     [](const testing::TestParamInfo<Panel>& info) { return std::string(info.param.id); });
 
