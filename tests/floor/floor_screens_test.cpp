@@ -297,16 +297,14 @@ const char* const tinyFont =
     "char 76\n#.\n#.\n##\n"
     "char 32\n..\n..\n..\n";
 
-Uint32 fakeNow = 1000;
-Uint32 fakeClock() { return fakeNow; }
+Uint32& fakeNow = testrt::testClock.now;
 
 class LedSignTest : public FloorTest {
 protected:
     void SetUp() override {
         FloorTest::SetUp();
         testrt::writeFile(fontPath, tinyFont);
-        mediaTicks = fakeClock;
-        fakeNow = 1000;
+        testrt::testClock.stop(1000);
     }
     const std::string fontPath = testrt::root() + "/tiny.def";
 };

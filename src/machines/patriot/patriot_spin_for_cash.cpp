@@ -108,11 +108,12 @@ void PatriotSpinForCash::settle() {
 // machine's, and the screen closes without a tune.
 int PatriotSpinForCash::runWheelBonus() {
     static const GambleLayout layout{513, 572, 632, 533, nullptr};
-    return runGambleWheelBonus(patriotWheel(), layout);
+    return runGambleWheelBonus(patriotWheel(), layout,
+                               [this](Animation& wheel, int& prize, std::string& colour) { spinWheel(wheel, prize, colour); });
 }
 
 void PatriotSpinForCash::spinWheel(Animation& wheel, int& prize, std::string& colour) {
-    gambleSpin(patriotWheel(), wheel, prize, colour);
+    spinPrizeWheel(patriotWheel(), wheel, prize, colour);
 }
 
 void PatriotSpinForCash::onReelStop(int reel) { patriot::playStopSound(result.chosenSymbol(reel), true); }

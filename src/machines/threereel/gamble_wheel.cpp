@@ -6,6 +6,7 @@
 
 #include "shell/animation.h"
 #include "shell/app.h"
+#include "shell/clock.h"
 #include "shell/controls.h"
 #include "shell/display.h"
 #include "shell/screen.h"
@@ -14,16 +15,11 @@
 
 namespace {
 
-void mousePosition(int* x, int* y) { SDL_GetMouseState(x, y); }
-
 void play(const char* sound) {
     if (soundPlayer) soundPlayer->play(sound, false);
 }
 
 }  // namespace
-
-void (*gamblePointer)(int* x, int* y) = mousePosition;
-void (*gambleSpin)(const PrizeWheelSpec&, Animation&, int&, std::string&) = spinPrizeWheel;
 
 PrizeWheelSpec gambleWheelSpec(const std::string& folder, const std::string& wheelName,
                                std::vector<WheelStop> stops) {
@@ -58,12 +54,16 @@ const GambleLayout& diceGamble() {
 
 int doubledBank(int bank) { return bank > INT_MAX / 2 ? INT_MAX : bank * 2; }
 
-int runGambleWheelBonus(const PrizeWheelSpec& spec, const GambleLayout& layout) {
+int runGambleWheelBonus(const PrizeWheelSpec& spec, const GambleLayout& layout, const WheelTurn& turn) {
+    const auto spin = [&](Animation& wheel, int& prize, std::string& colour) {
+        if (turn) turn(wheel, prize, colour);
+        else spinPrizeWheel(spec, wheel, prize, colour);
+    };
     Animation* wheel = openWheelScreen(spec);
 
     std::string colour = "red";
     int prize = 0;
-    gambleSpin(spec, *wheel, prize, colour);
+    spin(*wheel, prize, colour);
     int bank = prize;
     if (bank > 0) play("birdclap.wav");
 
@@ -87,7 +87,7 @@ int runGambleWheelBonus(const PrizeWheelSpec& spec, const GambleLayout& layout) 
         }
         if (event.type != SDL_MOUSEBUTTONDOWN) continue;
         int mx = 0, my = 0;
-        gamblePointer(&mx, &my);
+        mousePosition(mx, my);
         Widget* hit = Screen::findButtonAt(mx, my, controls);
         if (!hit) continue;
         if (hit == collect) {
@@ -104,7 +104,7 @@ int runGambleWheelBonus(const PrizeWheelSpec& spec, const GambleLayout& layout) 
         wheel->setFps(40);
         music->halt();
         play("ohh.wav");
-        gambleSpin(spec, *wheel, spinPrize, colour);
+        spin(*wheel, spinPrize, colour);
         if (colour == (onRed ? "red" : "black")) {
             bank = doubledBank(bank);
             black->setState(0);
@@ -122,7 +122,7 @@ int runGambleWheelBonus(const PrizeWheelSpec& spec, const GambleLayout& layout) 
     delete wheel;
     for (Widget* control : controls) delete control;
     if (bank > 0 && layout.closingSound) play(layout.closingSound);
-    if (!quitRequested()) wheelDelay(4000);
+    if (!quitRequested()) timedPause(4000);
     if (display) display->restoreScreen();
     return bank;
 }
