@@ -39,7 +39,8 @@ void restBriefly();
 bool waitModalEvent(SDL_Event& event);
 
 // A timed pause of a modal part (a movie's hold, a bonus game's steps, a
-// count-up's click) as the real clock makes it: rests until `ms` milliseconds of mediaTicks() have
-// passed, or returns at once when quit has been requested (a window close
-// behind other events counts). Other input stays in the queue.
+// count-up's click) as the real clock makes it: rests until `ms`
+// milliseconds of mediaTicks() have passed, or returns at once when quit has
+// been requested (a window close behind other events counts). Other input
+// stays in the queue.
 void modalPause(Uint32 ms);
