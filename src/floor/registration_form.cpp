@@ -55,9 +55,16 @@ private:
     bool key(const SDL_keysym& k, bool& registered);
     bool submit();
 
+    // A lasting note on what the form did to a character typed: it stays
+    // until that spot of the name is erased again (or another note comes).
+    void setNote(const std::string& text, const std::string& field);
+
     Registration entries;
     int focus;            // 0 first name, 1 last name
-    std::string message;  // shown in red under the hint
+    std::string note;     // shown under the hint, above the message
+    int noteField = 0;    // the field the note is about
+    size_t noteAt = 0;    // where in it the character went (or would have gone)
+    std::string message;  // shown in red under the note
     std::string reopening;  // the saved profile "done" has offered to reopen
     sge_TTFont* font;
 };
@@ -85,7 +92,8 @@ void Form::draw() {
         SDL_Rect t = formlayout::titleButton(static_cast<int>(entries.title) - 1);
         if (mark.loaded) mark.blit(t.x, t.y);
     }
-    text(message, formX + 20, formY + 262, 14, formWidth - 40, false, 255, 200, 60);
+    text(note, formX + 20, formY + 252, 13, formWidth - 40, false, 255, 236, 170);
+    text(message, formX + 20, formY + 274, 14, formWidth - 40, false, 255, 200, 60);
     if (display) display->update();
 }
 
@@ -120,6 +128,12 @@ bool Form::press(int x, int y, bool& registered) {
     return false;
 }
 
+void Form::setNote(const std::string& text, const std::string& field) {
+    note = text;
+    noteField = focus;
+    noteAt = field.size();
+}
+
 bool Form::key(const SDL_keysym& k, bool& registered) {
     std::string& field = focus == 0 ? entries.firstName : entries.lastName;
     switch (k.sym) {
@@ -127,6 +141,7 @@ bool Form::key(const SDL_keysym& k, bool& registered) {
         return true;
     case SDLK_BACKSPACE:
         if (!field.empty()) field.erase(field.size() - 1);
+        if (noteField == focus && field.size() <= noteAt) note.clear();
         reopening.clear();
         return false;
     case SDLK_TAB:
@@ -146,21 +161,24 @@ bool Form::key(const SDL_keysym& k, bool& registered) {
     default:
         break;
     }
-    if (k.unicode == 0 || k.unicode > 0x7f) {
-        // Letters outside plain ASCII would not make a portable file name.
-        if (k.unicode > 0x7f) message = "Letters, digits, - and ' only.";
+    // Keys that type nothing (and Delete) leave the name alone.
+    if (k.unicode < 32 || k.unicode == 0x7f) return false;
+    // A letter with an accent goes in as its plain letter: the name makes
+    // the save file's name, which stays plain ASCII.
+    const std::string typed =
+        k.unicode < 0x80 ? std::string(1, static_cast<char>(k.unicode)) : plainLetters(k.unicode);
+    bool takes = !typed.empty();
+    for (char c : typed) takes = takes && isNameCharacter(c);
+    if (!takes) {
+        setNote("Letters, digits, - and ' only: one was left out.", field);
         return false;
     }
-    char c = static_cast<char>(k.unicode);
-    if (!isNameCharacter(c)) {
-        if (c >= 32) message = "Letters, digits, - and ' only.";
-        return false;
-    }
-    if (static_cast<int>(field.size()) >= maxNamePartLength) {
+    if (field.size() + typed.size() > static_cast<size_t>(maxNamePartLength)) {
         message = "At most 20 characters.";
         return false;
     }
-    field += c;
+    if (k.unicode >= 0x80) setNote("Accents are left off: \"" + typed + "\" went in.", field);
+    field += typed;
     message.clear();
     reopening.clear();
     return false;
@@ -192,6 +210,29 @@ bool Form::run() {
 }
 
 }  // namespace
+
+std::string plainLetters(Uint16 unicode) {
+    // Latin-1 letters from U+00C0 and Latin Extended-A, one plain letter
+    // each; '*' marks the few that take two, ' ' what is no letter.
+    static const char latin1[] = "AAAAAA*CEEEEIIIIDNOOOOO OUUUUY**aaaaaa*ceeeeiiiidnooooo ouuuuy*y";
+    static const char extendedA[] =
+        "AaAaAaCcCcCcCcDdDdEeEeEeEeEeGgGgGgGgHhHhIiIiIiIiIi**JjKkkLlLlLlLlLlNnNnNnnNnOoOoOo**RrRrRrSsSsSsSsTtTtTtUuUuUuUuUuUuWwYyYZzZzZzs";
+    char c = ' ';
+    if (unicode >= 0xC0 && unicode <= 0xFF) c = latin1[unicode - 0xC0];
+    if (unicode >= 0x100 && unicode <= 0x17F) c = extendedA[unicode - 0x100];
+    if (c != '*') return c == ' ' ? "" : std::string(1, c);
+    switch (unicode) {
+    case 0xC6: return "AE";
+    case 0xE6: return "ae";
+    case 0xDE: return "Th";
+    case 0xFE: return "th";
+    case 0xDF: return "ss";
+    case 0x132: return "IJ";
+    case 0x133: return "ij";
+    case 0x152: return "OE";
+    default: return "oe";  // U+0153
+    }
+}
 
 bool isNameCharacter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '\'';

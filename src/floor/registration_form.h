@@ -20,6 +20,9 @@ constexpr int maxNamePartLength = 20;
 
 // A name part the form accepts: 1 to 20 letters, digits, '-' or '\''.
 bool isValidNamePart(const std::string& part);
+// The plain letters an accented Latin letter is typed as ("e" for U+00EB,
+// "ss" for U+00DF, "AE" for U+00C6); "" for any other character.
+std::string plainLetters(Uint16 unicode);
 // A character the name fields accept.
 bool isNameCharacter(char c);
 

@@ -43,6 +43,8 @@ std::unique_ptr<Screen> startGame() {
     }
     std::unique_ptr<Screen> first = firstScreen();
     tellKeeping();
+    // From now on a file that stops being kept is told the moment it happens.
+    keeping.onNews = tellKeeping;
     return first;
 }
 
@@ -73,6 +75,8 @@ std::unique_ptr<Screen> firstScreen() {
 }
 
 void stopGame() {
+    // The window is closing: nobody is there to read a notice.
+    keeping.onNews = nullptr;
     freeDenominationTable();
     clearProgressiveMeters();
     delete config;  // writes the settings file, then saves the player

@@ -113,7 +113,7 @@ long long Denomination::cents() const { return std::llround(static_cast<double>(
 
 void buildDenominationTable() {
     freeDenominationTable();
-    for (const CoinValue& coin : kCoinValues) denominationTable.push_back(new Denomination(coin.value, coin.picture));
+    for (const CoinValue& coin : kCoinValues) denominationTable.push_back(std::make_unique<Denomination>(coin.value, coin.picture));
 
     for (const MachineInfo& machine : machineTable()) {
         std::string marks = offerMarks(machine.id);
@@ -127,26 +127,26 @@ void buildDenominationTable() {
 }
 
 void freeDenominationTable() {
-    for (Denomination* record : denominationTable) delete record;
     denominationTable.clear();
 }
 
 Denomination* findDenomination(float value, const std::string& machineId) {
-    for (Denomination* record : denominationTable)
-        if (record->value == value && record->offers(machineId)) return record;
+    for (const auto& record : denominationTable)
+        if (record->value == value && record->offers(machineId)) return record.get();
     return nullptr;
 }
 
 Denomination* findDenominationValue(float value) {
-    for (Denomination* record : denominationTable)
-        if (record->value == value) return record;
+    for (const auto& record : denominationTable)
+        if (record->value == value) return record.get();
     return nullptr;
 }
 
 Denomination* nextDenomination(const std::string& machineId, const Denomination* current) {
     Denomination* smallest = nullptr;  // wrap target
     Denomination* above = nullptr;     // smallest value above the current one
-    for (Denomination* record : denominationTable) {
+    for (const auto& owned : denominationTable) {
+        Denomination* record = owned.get();
         if (!record->offers(machineId)) continue;
         if (!smallest || record->value < smallest->value) smallest = record;
         if (current && record->value > current->value && (!above || record->value < above->value)) above = record;

@@ -10,6 +10,7 @@
 // float error however often it moves back and forth.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -28,14 +29,14 @@ public:
 };
 
 // The ten records, 1000 first, 0.05 last. Empty until buildDenominationTable.
-typedef std::vector<Denomination*> DenominationTable;
+typedef std::vector<std::unique_ptr<Denomination>> DenominationTable;
 extern DenominationTable denominationTable;
 
 // Fills the table with its ten records and their machine lists (every id of
 // the machine table at 1.0; the others as the offer table in denomination.cpp
 // says). Any earlier contents are freed first.
 void buildDenominationTable();
-// Deletes every record and empties the table.
+// Empties the table.
 void freeDenominationTable();
 
 // The first record of that exact value that offers the machine, or null.

@@ -79,7 +79,7 @@ void MultiLineMachine::drawPaylines() {
     if (!display || !display->hasSurface()) return;
     const int left = reelX[0] - 14, right = reelX[2] + reelWidth + 14;
     for (size_t i = 0; i < paylines.size(); ++i) {
-        const Payline* line = paylines[i];
+        const Payline* line = paylines[i].get();
         if (line->rows.size() < 3) continue;
         const LineColour& c = lineColours[i % 5];
         int xs[5] = {left, reelX[0] + reelWidth / 2, reelX[1] + reelWidth / 2, reelX[2] + reelWidth / 2, right};
@@ -159,7 +159,7 @@ void MultiLineMachine::settle() {
 
 void MultiLineMachine::addOneOfRule(const ReelSymbolList& list, int award) {
     for (int reel = 0; reel < 3; ++reel) {
-        LinePay* p = new LinePay();
+        LinePay* p = addLinePay();
         p->setAward(award);
         for (int k = 0; k < 3; ++k) {
             if (k == reel)
@@ -167,7 +167,6 @@ void MultiLineMachine::addOneOfRule(const ReelSymbolList& list, int award) {
             else
                 p->addSymbolsExcept(k, list, symbols);
         }
-        linePays.push_back(p);
     }
 }
 
@@ -175,7 +174,7 @@ void MultiLineMachine::addTwoOfRule(const ReelSymbolList& list, int award) {
     // The odd reel out: the third, the first, the second.
     const int other[3] = {2, 0, 1};
     for (int odd : other) {
-        LinePay* p = new LinePay();
+        LinePay* p = addLinePay();
         p->setAward(award);
         for (int k = 0; k < 3; ++k) {
             if (k == odd)
@@ -183,16 +182,14 @@ void MultiLineMachine::addTwoOfRule(const ReelSymbolList& list, int award) {
             else
                 p->addSymbols(k, list);
         }
-        linePays.push_back(p);
     }
 }
 
 void MultiLineMachine::addThreeOfAKind(const ReelSymbolList& list, int award, int line) {
-    LinePay* p = new LinePay();
+    LinePay* p = addLinePay();
     p->setAward(award);
     p->line = line;
     for (int k = 0; k < 3; ++k) p->addSymbols(k, list);
-    linePays.push_back(p);
 }
 
 void MultiLineMachine::addSymbolPlusRule(const ReelSymbolList& list, int award) {
@@ -205,10 +202,9 @@ void MultiLineMachine::addSymbolPlusRule(const ReelSymbolList& list, int award) 
             {&list, &rest, &single},
         };
         for (auto& layout : layouts) {
-            LinePay* p = new LinePay();
+            LinePay* p = addLinePay();
             p->setAward(award);
             for (int k = 0; k < 3; ++k) p->addSymbols(k, *layout[k]);
-            linePays.push_back(p);
         }
     }
 }

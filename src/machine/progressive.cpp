@@ -9,7 +9,7 @@
 #include "shell/display.h"
 #include "shell/waiting.h"
 
-std::vector<ProgressiveMeter*> progressiveMeters;
+std::vector<ProgressiveMeter> progressiveMeters;
 
 namespace {
 
@@ -32,19 +32,13 @@ constexpr int kMeterCount = sizeof(kSeeds) / sizeof(kSeeds[0]);
 bool growthStarted = false;
 Uint32 lastGrowth = 0;
 
-void deleteMeters() {
-    for (ProgressiveMeter* meter : progressiveMeters) delete meter;
-    progressiveMeters.clear();
-}
-
 }  // namespace
 
 ProgressiveMeter::ProgressiveMeter(double value, double increment) : value(value), increment(increment) {}
 
 void seedProgressiveMeters() {
-    deleteMeters();
-    for (const MeterSeed& seed : kSeeds)
-        progressiveMeters.push_back(new ProgressiveMeter(seed.base + genrand() % seed.span, 1.0));
+    progressiveMeters.clear();
+    for (const MeterSeed& seed : kSeeds) progressiveMeters.emplace_back(seed.base + genrand() % seed.span, 1.0);
 }
 
 void growProgressiveMeters() { growProgressiveMetersAt(mediaTicks()); }
@@ -62,11 +56,11 @@ void growProgressiveMetersAt(Uint32 now) {
     }
     lastGrowth = now;
     wakeBy(now + 1000);
-    for (ProgressiveMeter* meter : progressiveMeters) meter->value += meter->increment;
+    for (ProgressiveMeter& meter : progressiveMeters) meter.value += meter.increment;
 }
 
 void clearProgressiveMeters() {
-    deleteMeters();
+    progressiveMeters.clear();
     growthStarted = false;
     lastGrowth = 0;
 }
@@ -81,7 +75,7 @@ int progressiveIndex(const Denomination* denomination) {
 double progressiveValue(const Denomination* denomination) {
     int index = progressiveIndex(denomination);
     if (index < 0 || index >= static_cast<int>(progressiveMeters.size())) return 0.0;
-    return progressiveMeters[index]->value;
+    return progressiveMeters[static_cast<size_t>(index)].value;
 }
 
 int progressiveCoins(const Denomination* denomination) {

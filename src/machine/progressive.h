@@ -21,7 +21,7 @@ public:
 
 // Ten meters, index 0 for 0.05 up to index 9 for 1000 (the badge pictures
 // "5_cent.png" ... "1000.png" pick them). Empty until seeded.
-extern std::vector<ProgressiveMeter*> progressiveMeters;
+extern std::vector<ProgressiveMeter> progressiveMeters;
 
 // Empties the list and creates the ten meters anew, each at its base plus a
 // random part of its span (genrand), growing 1.0 a second.

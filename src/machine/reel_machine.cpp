@@ -82,19 +82,7 @@ bool LinePay::accepts(const ReelSymbolList& lineSymbols) const {
 
 ReelMachine::ReelMachine() : drawTotal(0) {}
 
-ReelMachine::~ReelMachine() {
-    for (LinePay* p : linePays) delete p;
-    for (ReelGraphic* g : reelGraphics) delete g;
-    for (ReelSymbol* s : symbols) delete s;
-    for (Payline* l : paylines) delete l;
-    for (Sprite* s : paylineImages) delete s;
-    linePays.clear();
-    reelGraphics.clear();
-    symbols.clear();
-    paylines.clear();
-    paylineImages.clear();
-    chosenGraphics.clear();
-}
+ReelMachine::~ReelMachine() = default;
 
 void ReelMachine::init() {
     Machine::init();
@@ -123,7 +111,7 @@ void ReelMachine::redraw() {
     drawBackground();
     if (!reelGraphics.empty()) {
         for (int reel = 0; reel < reelCount; ++reel) {
-            ReelGraphic* g = reelGraphics[randomBelow(static_cast<unsigned>(reelGraphics.size()))];
+            const ReelGraphic* g = reelGraphics[randomBelow(static_cast<unsigned>(reelGraphics.size()))].get();
             loadGraphics(g->name + ".png.0", reel);
         }
     }
@@ -148,7 +136,8 @@ void ReelMachine::showStoppedReel(int reel) {
 Uint32 ReelMachine::drawStop() { return drawTotal > 0 ? genrand() % static_cast<Uint32>(drawTotal) : 0; }
 
 void ReelMachine::addSymbol(const std::string& symbolName, int value) {
-    symbols.push_back(new ReelSymbol(symbolName, value));
+    ownedSymbols.push_back(std::make_unique<ReelSymbol>(symbolName, value));
+    symbols.push_back(ownedSymbols.back().get());
 }
 
 ReelSymbol* ReelMachine::findSymbol(const std::string& symbolName) {
@@ -165,32 +154,38 @@ ReelSymbolList ReelMachine::symbolList(const std::vector<std::string>& names) {
 }
 
 void ReelMachine::addReelGraphics(const std::vector<std::string>& names) {
-    for (const std::string& n : names) reelGraphics.push_back(new ReelGraphic(n, symbols));
+    for (const std::string& n : names) reelGraphics.push_back(std::make_unique<ReelGraphic>(n, symbols));
+}
+
+LinePay* ReelMachine::addLinePay() {
+    linePays.push_back(std::make_unique<LinePay>());
+    return linePays.back().get();
 }
 
 void ReelMachine::addPayline(int number, const std::vector<int>& rows) {
-    Payline* line = new Payline(number);
-    line->rows = rows;
-    paylines.push_back(line);
+    paylines.push_back(std::make_unique<Payline>(number));
+    paylines.back()->rows = rows;
 }
 
 void ReelMachine::addPaylineImage(const std::string& file, int x, int y, bool keepFormat) {
-    paylineImages.push_back(new Sprite(graphicsDir + file, false, keepFormat, x, y));
+    paylineImages.push_back(std::make_unique<Sprite>(graphicsDir + file, false, keepFormat, x, y));
 }
 
 void ReelMachine::sortLinePays() {
     std::stable_sort(linePays.begin(), linePays.end(),
-                     [](const LinePay* a, const LinePay* b) { return a->award > b->award; });
+                     [](const std::unique_ptr<LinePay>& a, const std::unique_ptr<LinePay>& b) {
+                         return a->award > b->award;
+                     });
 }
 
 // ---- the draw and the lines ------------------------------------------------------
 
 void ReelMachine::drawReels() {
     chosenGraphics.clear();
-    for (ReelGraphic* g : reelGraphics) g->weight = g->baseWeight();
+    for (const auto& g : reelGraphics) g->weight = g->baseWeight();
     for (int reel = 0; reel < reelCount; ++reel) {
         long total = 0;
-        for (ReelGraphic* g : reelGraphics) {
+        for (const auto& g : reelGraphics) {
             g->rangeStart = total;
             total += g->drawShare();
             g->rangeEnd = total;
@@ -199,9 +194,9 @@ void ReelMachine::drawReels() {
         ReelGraphic* chosen = nullptr;
         if (total > 0) {
             long stop = static_cast<long>(drawStop());
-            for (ReelGraphic* g : reelGraphics) {
+            for (const auto& g : reelGraphics) {
                 if (stop >= g->rangeStart && stop < g->rangeEnd) {
-                    chosen = g;
+                    chosen = g.get();
                     break;
                 }
             }
@@ -224,11 +219,13 @@ ReelSymbolList ReelMachine::symbolsOnLine(const Payline& line) const {
 int ReelMachine::payForLine(const ReelSymbolList& onLine, int lineNumber) {
     // Highest award first (a table built after the set-up is put in order here).
     if (!std::is_sorted(linePays.begin(), linePays.end(),
-                        [](const LinePay* a, const LinePay* b) { return a->award > b->award; }))
+                        [](const std::unique_ptr<LinePay>& a, const std::unique_ptr<LinePay>& b) {
+                            return a->award > b->award;
+                        }))
         sortLinePays();
-    for (LinePay* p : linePays) {
+    for (const auto& p : linePays) {
         if (!p->allowsLine(lineNumber) || !p->accepts(onLine)) continue;
-        return adjustLinePay(onLine, p);
+        return adjustLinePay(onLine, p.get());
     }
     return 0;
 }
@@ -236,11 +233,11 @@ int ReelMachine::payForLine(const ReelSymbolList& onLine, int lineNumber) {
 void ReelMachine::evaluateLines() {
     win = 0;
     lineSymbols.clear();
-    for (Payline* line : paylines) line->hit = false;
+    for (const auto& line : paylines) line->hit = false;
     long long total = 0;
     const int played = std::min(lines, static_cast<int>(paylines.size()));
     for (int i = 0; i < played; ++i) {
-        Payline* line = paylines[static_cast<size_t>(i)];
+        Payline* line = paylines[static_cast<size_t>(i)].get();
         ReelSymbolList onLine = symbolsOnLine(*line);
         lineSymbols.push_back(onLine);
         int pay = payForLine(onLine, line->number);

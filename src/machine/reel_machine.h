@@ -8,6 +8,7 @@
 // the layer draws, evaluates, settles and counts the win up.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -81,11 +82,11 @@ public:
 
 class ReelMachine : public Machine {
 public:
-    ReelSymbolList symbols;                  // owned, declaration order
-    std::vector<ReelGraphic*> reelGraphics;  // owned, creation order; all reels draw from it
-    std::vector<LinePay*> linePays;          // owned; kept sorted by falling award
-    std::vector<Payline*> paylines;          // owned, line 1 first
-    std::vector<Sprite*> paylineImages;      // owned line-number pictures, line 1 first
+    ReelSymbolList symbols;  // declaration order (held in ownedSymbols)
+    std::vector<std::unique_ptr<ReelGraphic>> reelGraphics;  // creation order; all reels draw from it
+    std::vector<std::unique_ptr<LinePay>> linePays;          // kept sorted by falling award
+    std::vector<std::unique_ptr<Payline>> paylines;          // line 1 first
+    std::vector<std::unique_ptr<Sprite>> paylineImages;      // line-number pictures, line 1 first
     std::vector<ReelGraphic*> chosenGraphics;  // the picture each reel stops on (not owned)
     std::vector<ReelSymbolList> lineSymbols;   // per played line: its symbol on each reel
     long drawTotal;                          // draw numbers of the reel being drawn
@@ -122,6 +123,8 @@ public:
     ReelSymbolList symbolList(const std::vector<std::string>& names);
     // Table helpers for the hooks.
     void addReelGraphics(const std::vector<std::string>& names);
+    // A new, empty line pay appended to `linePays`.
+    LinePay* addLinePay();
     void addPayline(int number, const std::vector<int>& rows);
     // A line-number picture from the machine's folder, no colour key; kept in
     // its own pixel format unless told otherwise (the video slots convert).
@@ -154,4 +157,7 @@ public:
 
 protected:
     void sortLinePays();
+
+private:
+    std::vector<std::unique_ptr<ReelSymbol>> ownedSymbols;  // what `symbols` points at
 };

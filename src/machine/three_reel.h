@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -23,8 +24,8 @@ public:
     std::vector<PayRule> activeRules;  // the rules in play at the current bet, sorted, with their slices
     std::vector<PayRule> payRules;     // the ordinary rules
     std::vector<CoinPayRule> coinRules;  // rules of exactly one coin count
-    SymbolList symbols;                // owned, in declaration order
-    std::vector<WildSymbol*> wilds;    // owned
+    SymbolList symbols;                // in declaration order (held in ownedSymbols)
+    std::vector<WildSymbol*> wilds;    // the wilds (held in ownedWilds), in the order of the wild step
 
     ThreeReelMachine();
     ~ThreeReelMachine() override;
@@ -63,6 +64,9 @@ public:
     // ---- tables ------------------------------------------------------------
     void addSymbol(const std::string& name, int variants);
     void addArrowSymbol(const std::string& name, int variants, int kind);
+    // A new wild (multiplier 1, named "wild", standing in for nothing yet),
+    // kept by the machine and appended to `wilds`.
+    WildSymbol* addWildSymbol();
     // The declared symbol of that name ("yellowballoon" is looked up as
     // "arrowup_yellowballoon"); null, with a line on stdout, when there is none.
     Symbol* findSymbol(const std::string& name);
@@ -135,6 +139,9 @@ public:
     void payTwoCoinsWorthAtFullBet();
 
 private:
+    // What `symbols` and `wilds` point at.
+    std::vector<std::unique_ptr<Symbol>> ownedSymbols;
+    std::vector<std::unique_ptr<WildSymbol>> ownedWilds;
     // The tables the active rules were last built from (they never change
     // after set-up, so the build is kept until the bet changes).
     int activeCoins;

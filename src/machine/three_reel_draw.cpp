@@ -71,13 +71,19 @@ int clampToInt(long long v) {
 // ---- symbols and wilds -----------------------------------------------------
 
 void ThreeReelMachine::addSymbol(const std::string& symbolName, int variants) {
-    symbols.push_back(new Symbol(symbolName, variants));
+    ownedSymbols.push_back(std::make_unique<Symbol>(symbolName, variants));
+    symbols.push_back(ownedSymbols.back().get());
 }
 
 void ThreeReelMachine::addArrowSymbol(const std::string& symbolName, int variants, int kind) {
-    Symbol* s = new Symbol(symbolName, variants);
-    s->kind = kind;
-    symbols.push_back(s);
+    addSymbol(symbolName, variants);
+    symbols.back()->kind = kind;
+}
+
+WildSymbol* ThreeReelMachine::addWildSymbol() {
+    ownedWilds.push_back(std::make_unique<WildSymbol>());
+    wilds.push_back(ownedWilds.back().get());
+    return wilds.back();
 }
 
 Symbol* ThreeReelMachine::findSymbol(const std::string& symbolName) {
@@ -99,16 +105,16 @@ SymbolList ThreeReelMachine::symbolList(const std::vector<std::string>& names) {
 }
 
 void ThreeReelMachine::deleteSymbols() {
-    for (Symbol* s : symbols) delete s;
     symbols.clear();
+    ownedSymbols.clear();
     activeValid = false;
     losingSymbols.clear();
     losingFromSymbols = losingFromWilds = static_cast<size_t>(-1);
 }
 
 void ThreeReelMachine::deleteWilds() {
-    for (WildSymbol* w : wilds) delete w;
     wilds.clear();
+    ownedWilds.clear();
     activeValid = false;
     losingFromSymbols = losingFromWilds = static_cast<size_t>(-1);
 }

@@ -47,11 +47,9 @@ constexpr int VideoSlotMachine::reelX[5];
 int VideoSlotMachine::flashDelay = 200;
 
 VideoSlotMachine::VideoSlotMachine(const VideoSlotTables& machineTables)
-    : tables(machineTables), lastBetLabel(nullptr), scatterWin(false) {}
+    : tables(machineTables), scatterWin(false) {}
 
-VideoSlotMachine::~VideoSlotMachine() {
-    delete lastBetLabel;
-}
+VideoSlotMachine::~VideoSlotMachine() = default;
 
 // ---- set-up ------------------------------------------------------------------
 
@@ -61,8 +59,7 @@ void VideoSlotMachine::init() {
     coins = 0;
     maxLines = 5;
     reelCount = 5;
-    delete lastBetLabel;
-    lastBetLabel = nullptr;
+    lastBetLabel.reset();
     savedReelArea.reset();
     ReelMachine::init();
     showLastBet(0);
@@ -116,8 +113,7 @@ void VideoSlotMachine::createVideoMeters(const VideoMeterPoints& at) {
     creditMeter = std::make_unique<TextLabel>("../fonts/nickle4.ttf", 14, "0", at.creditX, at.creditY, 1, 255, 0, 0, 0);
     paidMeter = std::make_unique<TextLabel>("../fonts/nickle3.ttf", 32, "0", at.paidX, at.paidY, 5, 255, 0, 0, 0);
     betMeter = std::make_unique<TextLabel>("../fonts/nickle4.ttf", 14, "0", at.betX, at.betY, 1, 255, 0, 0, 0);
-    delete lastBetLabel;
-    lastBetLabel = new TextLabel("../fonts/nickle4.ttf", 14, "0", at.lastBetX, at.lastBetY, 1, 255, 0, 0, 0);
+    lastBetLabel = std::make_unique<TextLabel>("../fonts/nickle4.ttf", 14, "0", at.lastBetX, at.lastBetY, 1, 255, 0, 0, 0);
 }
 
 void VideoSlotMachine::showLastBet(int amount) {
@@ -272,7 +268,7 @@ void VideoSlotMachine::flashWinningLines() {
     if (!display || !display->hasSurface()) return;
     SDL_Rect area = reelArea;
     savedReelArea = display->copyRegion(area);
-    for (Payline* line : paylines) {
+    for (const auto& line : paylines) {
         if (line->number > lines || !line->hit) continue;
         Image picture("../gfx/nicklepaylines/payline_" + std::to_string(line->number) + ".png", false, true);
         if (line->number < 1 || line->number > 9) continue;
@@ -362,7 +358,7 @@ void VideoSlotMachine::settle() {
 
 void VideoSlotMachine::addOfAKind(int count, const ReelSymbolList& list, int award) {
     if (count < 1 || count > 5) return;
-    LinePay* p = new LinePay();
+    LinePay* p = addLinePay();
     p->setAward(award);
     p->count = count;
     for (int k = 0; k < 5; ++k) {
@@ -373,7 +369,6 @@ void VideoSlotMachine::addOfAKind(int count, const ReelSymbolList& list, int awa
         else
             p->addSymbols(k, symbols);
     }
-    linePays.push_back(p);
 }
 
 void VideoSlotMachine::addOneOfAKind(const ReelSymbolList& list, int award) { addOfAKind(1, list, award); }

@@ -8,6 +8,7 @@
 // machine).
 #pragma once
 
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -57,7 +58,7 @@ struct VideoSlotTables {
 class VideoSlotMachine : public ReelMachine {
 public:
     VideoSlotTables tables;
-    TextLabel* lastBetLabel;    // owned: the bet of the last settled spin
+    std::unique_ptr<TextLabel> lastBetLabel;  // the bet of the last settled spin
     SurfacePtr savedReelArea;   // the reels before the winning lines were drawn
     bool scatterWin;            // set by a machine's afterEvaluate when a scatter paid
 

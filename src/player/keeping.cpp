@@ -26,9 +26,11 @@ void Keeping::set(KeptFile file, const std::string& what, const std::string& tod
     Trouble& t = trouble(file);
     std::string message = opening(file) + what + " " + consequence(file) + " " + todo;
     // The same trouble again (the next failed save) is no news.
-    if (message != t.message) news.push_back(message);
+    const bool fresh = message != t.message;
+    if (fresh) news.push_back(message);
     t.message = message;
     t.brief = brief;
+    if (fresh && onNews) onNews();
 }
 
 void Keeping::unreadable(KeptFile file, const std::string& shownPath, const std::string& problem, int readError) {

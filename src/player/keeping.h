@@ -6,6 +6,7 @@
 // (signText). Each message says what is wrong, what it means and what to do.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,10 @@ public:
     std::string signText() const;
     // The messages that became true since the last call, oldest first.
     std::vector<std::string> takeNews();
+
+    // Called when there is news, so that it can be told at once, also in
+    // the middle of a modal part (empty: it waits for takeNews).
+    std::function<void()> onNews;
 
 private:
     struct Trouble {

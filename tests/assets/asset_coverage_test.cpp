@@ -72,7 +72,7 @@ TEST(GeneratedTree, HoldsTheFilesAShortVisitDoesNotReach) {
     frames("../gfx/jackpotmovies/jackpot.png.", 0, 18, "");
     frames("../gfx/nicklepaylines/payline_", 1, 9, ".png");
     frames("../sounds/yodel", 1, 3, ".wav");
-    for (const Denomination* d : denominationTable)
+    for (const auto& d : denominationTable)
         for (const char* dir : {"denominations/", "nickledenominations/"})
             names.insert(std::string("../gfx/") + dir + d->picture);
     ASSERT_FALSE(denominationTable.empty());

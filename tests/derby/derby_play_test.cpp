@@ -1,5 +1,5 @@
 // The derby played from its controls: leaving with a game pending, the
-// first spin, the controls while a respin is pending, holds and the respin.
+// first spin, holds and the respin (every control of the panel: tests/game/panel_test.cpp).
 #include "derby/derby_fixture.h"
 
 using namespace derbytest;
@@ -48,25 +48,4 @@ TEST_F(DerbyTest, TheFirstSpinNeverPaysAndAFullyHeldRespinRepeatsIt) {
     // The next game starts with every hold released.
     press(*d, "start");
     for (bool h : d->held) EXPECT_FALSE(h);
-}
-
-TEST_F(DerbyTest, OnlyHoldsRespinAndAttractWorkWhileARespinIsPending) {
-    std::unique_ptr<DemoDerby> d(open("40"));
-    press(*d, "betone");
-    press(*d, "start");
-    ASSERT_TRUE(d->respinPending);
-    const double money = currentPlayer->money;
-    const float value = d->denomination->value;
-    for (const char* c : {"betmax", "betone", "play3", "cancel", "start", "cashout", "change", "denomination"}) {
-        clearLoadedAssets();
-        press(*d, c);
-        EXPECT_TRUE(assetTried("../sounds/click3.wav")) << c << " still clicks";
-    }
-    EXPECT_EQ(d->plays, 1);
-    EXPECT_EQ(d->coins, 1);
-    EXPECT_EQ(d->credits, 40);
-    EXPECT_EQ(d->next, nullptr);
-    EXPECT_DOUBLE_EQ(currentPlayer->money, money);
-    EXPECT_FLOAT_EQ(d->denomination->value, value);
-    EXPECT_TRUE(d->respinPending);
 }

@@ -10,6 +10,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
 #include <tuple>
@@ -30,6 +31,7 @@
 #include "shell/led_sign.h"
 #include "shell/sound.h"
 #include "shell/util.h"
+#include "shell/waiting.h"
 #include "support/runtime.h"
 
 using namespace floortest;
@@ -192,6 +194,54 @@ TEST_F(RegistrationTest, TypingANewPlayerInMakesHimCurrentAndSavesTheOldOne) {
     EXPECT_EQ("Jon_Smith-O'Neilabcdefg", config->lastPlayer);
     // Ann was saved as she went.
     EXPECT_EQ(321.0, savedMoney("Ann_Lee"));
+}
+
+namespace {
+
+// The form's note line (under the hint) as it stands when the form next waits.
+std::vector<std::function<void()>> atRests;
+std::vector<std::vector<Uint8>> noteLines;
+
+void lookAtNoteLine(Uint32) {
+    const SDL_Surface* s = display->screen;
+    const Uint8* p = static_cast<const Uint8*>(s->pixels);
+    noteLines.emplace_back(p + (120 + 240) * s->pitch, p + (120 + 258) * s->pitch);
+    if (noteLines.size() <= atRests.size()) atRests[noteLines.size() - 1]();
+}
+
+}  // namespace
+
+// Accented letters go in as their plain letters (the name makes the save
+// file's name); a note says so, or that a character was left out, and stays
+// in view while more is typed, until that spot of the name is erased.
+TEST_F(RegistrationTest, AccentsGoInPlainAndTheNoteStaysUntilThatSpotIsErased) {
+    EXPECT_EQ(plainLetters(0xEB) + plainLetters(0xC5) + plainLetters(0x142) + plainLetters(0xDF), "eAlss");
+    EXPECT_EQ(plainLetters(0xD7) + plainLetters(0x3B1) + plainLetters(0x416), "") << "x sign, alpha, zhe";
+    noteLines.clear();
+    atRests = {
+        [] { typeText("Zo"); },
+        [] { pushKey(SDLK_UNKNOWN, 0xEB); },  // e with diaeresis
+        [] { typeText("xy"); },               // the note stays
+        [] { tapKey(SDLK_BACKSPACE); },       // "Zoex": not yet at the spot
+        [] { tapKey(SDLK_BACKSPACE), tapKey(SDLK_BACKSPACE); },  // "Zo": gone
+        [] { tapKey(SDLK_TAB), typeText("M"), pushKey(SDLK_UNKNOWN, 0xFC), typeText("ll/er"); },
+        [] {
+            tapKey(SDLK_TAB), typeText("e");
+            tapClick(formlayout::titleButton(2));
+            tapClick(formlayout::done());
+        },
+    };
+    testrt::testClock.atRest = lookAtNoteLine;
+    ASSERT_TRUE(runRegistrationForm());
+    ASSERT_EQ(noteLines.size(), atRests.size());
+    const std::vector<Uint8>& blank = noteLines[0];
+    const std::string shown = [&] {
+        std::string out;
+        for (size_t i = 1; i < noteLines.size(); ++i) out += noteLines[i] == blank ? '-' : 'N';
+        return out;
+    }();
+    EXPECT_EQ(shown, "-NNN-N") << "after each step: N a note in view, - none";
+    EXPECT_EQ("Zoe_Muller 2500 female", who());
 }
 
 TEST_F(RegistrationTest, ARegisteredNameIsRefusedCancelOrEscapeChangeNothingASavedOneReopens) {

@@ -193,11 +193,12 @@ TEST_F(Keeps, TheWindowTellsAtStartAndAtTheFirstFailedSaveAndShowsItOnTheBoardAn
     EXPECT_EQ(caption(), "Corvalo Slots");
     failWith = ENOSPC;
     writeFault = failEveryStep;
-    for (int save = 0; save < 2; ++save) {
-        currentPlayer->saveNow();
-        theApp->step();
-        theApp->step();
-    }
+    // Told at once, as a money prompt or a bonus game may be up and no frame pass.
+    currentPlayer->saveNow();
+    ASSERT_EQ(notices.size(), 1u);
+    currentPlayer->saveNow();
+    theApp->step();
+    theApp->step();
     ASSERT_EQ(notices.size(), 1u);
     EXPECT_TRUE(says(notices[0], "the disk is full")) << notices[0];
     EXPECT_EQ(lobby->sign->text.rfind("PROGRESS NOT SAVED", 0), 0u) << lobby->sign->text;

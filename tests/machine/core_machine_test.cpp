@@ -308,13 +308,13 @@ TEST_F(MachineCore, ProgressiveMetersGrowADollarASecondAtMostAndPayInWholeCoins)
     seedProgressiveMeters();
     auto meterValues = [] {
         std::vector<double> v;
-        for (ProgressiveMeter* meter : progressiveMeters) v.push_back(meter->value);
+        for (const ProgressiveMeter& meter : progressiveMeters) v.push_back(meter.value);
         return v;
     };
     std::vector<double> start = meterValues();
     auto grownBy = [&](double d) {
         for (size_t i = 0; i < start.size(); ++i)
-            if (progressiveMeters[i]->value != start[i] + d) return false;
+            if (progressiveMeters[i].value != start[i] + d) return false;
         return true;
     };
     // The first call only starts the clock; 999 ms is not yet a second; a long stall still counts one second.
@@ -331,7 +331,7 @@ TEST_F(MachineCore, ProgressiveMetersGrowADollarASecondAtMostAndPayInWholeCoins)
     }
 
     // Each coin value has its meter.
-    for (int i = 0; i < 10; ++i) progressiveMeters[i]->value = 1000.0 + i;
+    for (int i = 0; i < 10; ++i) progressiveMeters[i].value = 1000.0 + i;
     EXPECT_EQ(progressiveValue(findDenominationValue(0.05f)), 1000.0);
     EXPECT_EQ(progressiveValue(findDenominationValue(1.0f)), 1004.0);
     EXPECT_EQ(progressiveValue(findDenominationValue(1000.0f)), 1009.0);
@@ -339,7 +339,7 @@ TEST_F(MachineCore, ProgressiveMetersGrowADollarASecondAtMostAndPayInWholeCoins)
     EXPECT_EQ(progressiveValue(&odd), 0.0);
     EXPECT_EQ(progressiveValue(nullptr), 0.0);
     // $100 at 0.05 is 2000 coins, not the 1999 a float quotient gives.
-    progressiveMeters[0]->value = 100.0;
+    progressiveMeters[0].value = 100.0;
     EXPECT_EQ(progressiveCoins(findDenominationValue(0.05f)), 2000);
     clearProgressiveMeters();
     EXPECT_EQ(progressiveValue(findDenominationValue(1.0f)), 0.0);

@@ -40,8 +40,8 @@ public:
     void stopOn(const std::vector<std::string>& pictures) {
         chosenGraphics.clear();
         for (const std::string& p : pictures)
-            for (ReelGraphic* g : reelGraphics)
-                if (g->name == p) chosenGraphics.push_back(g);
+            for (const auto& g : reelGraphics)
+                if (g->name == p) chosenGraphics.push_back(g.get());
         ASSERT_EQ(chosenGraphics.size(), pictures.size());
     }
 };

@@ -30,10 +30,9 @@ public:
 
     // One wild named "wild" standing in for every symbol but the declared "wild".
     void addPlainWild(int multiplier) {
-        WildSymbol* w = new WildSymbol();
+        WildSymbol* w = addWildSymbol();
         w->setMultiplier(multiplier);
         w->name = "wild";
         w->addSubstitutesExcept(symbols, symbolList({"wild"}));
-        wilds.push_back(w);
     }
 };

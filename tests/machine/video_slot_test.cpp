@@ -1,6 +1,6 @@
 // The video slot family on a real member (Zookeeper, 9 coins a line at most):
-// the panel's bet rules, line buttons and keys, a whole spin with its settle
-// and the last-bet meter.
+// the panel's bet rules and line buttons (every control of the panel pressed:
+// tests/game/panel_test.cpp).
 #include "machines/video/video_fixture.h"
 #include "shell/text_label.h"
 
@@ -48,29 +48,6 @@ TEST_F(VideoSlotTest, LineButtonsBetOneAndCancelFollowTheCredits) {
     // Cancel clears the coins, not the lines.
     testrt::press(*m, "cancel");
     EXPECT_EQ(panel(), "coins=0 lines=5 credit=45 bet=0");
-}
-
-TEST_F(VideoSlotTest, BetMaxNeedsTheWholeBetThenSpinsAndSettles) {
-    testrt::press(*m, "play2");
-    m->credits = 44;
-    testrt::press(*m, "betmax");
-    EXPECT_FALSE(m->spinning);
-    EXPECT_EQ(m->lines, 2);
-
-    m->credits = 45;
-    sgenrand(7);
-    key(SDLK_m);
-    ASSERT_TRUE(m->spinning);
-    EXPECT_FALSE(m->menuEnabled);
-    EXPECT_EQ(panel(), "coins=9 lines=5 credit=0 bet=45");
-    const int won = m->win;
-    testrt::press(*m, "cashout");
-    EXPECT_EQ(m->next, nullptr) << "clicks wait while the reels turn";
-    testrt::finishSpin(*m);
-    EXPECT_TRUE(m->menuEnabled);
-    EXPECT_EQ(m->credits, won) << "the bet is taken and the win counted on";
-    EXPECT_EQ(m->lastBetLabel->text, "45");
-    EXPECT_EQ(panel(), "coins=9 lines=5 credit=" + std::to_string(won) + " bet=45");
 }
 
 }  // namespace

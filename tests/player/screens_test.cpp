@@ -224,7 +224,8 @@ TEST_F(PrizeRoomTest, OffersWhatThePointsCoverAndBuyingWithExactlyEnoughIsSaved)
     EXPECT_TRUE(quitRequested());
     EXPECT_EQ((std::vector<std::string>{"keychain", "lamp"}), currentPlayer->trophies);
 
-    const std::string save = saveAndRead();
+    // Each purchase was saved at once.
+    const std::string save = testrt::readFile(savefiles::savePath("Ann_Lee"));
     EXPECT_NE(std::string::npos, save.find("vippoints=100\n"));
     EXPECT_NE(std::string::npos, save.find("trophies=keychain,lamp\n"));
 }
@@ -248,9 +249,14 @@ TEST_F(PrizeRoomTest, ShelfScrollsTwoAtATimeAndStopsAtBothEnds) {
     room.handleButton(down);
     EXPECT_EQ("dartboardsmall clocksmall lampsmall bsktballsmall archerysmall sunglassessmall prgrssvcarsmall ",
               names(room, true));
-    // Clicking a shelf prize only shows its pictures.
-    room.handleButton(room.buttonNamed("mugsmall"));
+    // Clicking a shelf prize only shows its pictures; the lobby hot spot leads back.
+    testrt::clickControl(room, "clocksmall");
     EXPECT_EQ(9u, currentPlayer->trophies.size());
+    EXPECT_EQ(nullptr, room.next);
+    testrt::clickControl(room, "lobby");
+    ASSERT_NE(nullptr, room.next);
+    EXPECT_EQ("lobby", room.next->name);
+    room.next.reset();
 }
 
 TEST_F(PrizeRoomTest, MoviesPutTheScreenBackAndOnlyTheCarMovieGivesAPrize) {

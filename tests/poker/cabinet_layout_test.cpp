@@ -46,7 +46,7 @@ TEST_F(PokerTest, CabinetTextsFitTheirBoxes) {
     // The captions, the widest credit count and coins in, and every coin value.
     std::vector<Text> texts = {{14, "Credit", 249, 441, 5}, {14, "Coins In", 472, 441, 5},
                                {14, "88888888", 249, 459, 5}, {14, "5", 472, 459, 5}};
-    for (Denomination* d : denominationTable)
+    for (const auto& d : denominationTable)
         if (d->offers("jacksorbetter")) texts.push_back({28, floatToString(d->value), 359, 447, 4});
     ASSERT_GE(texts.size(), 9u);
 

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <sge.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -153,6 +154,28 @@ inline void press(Screen& s, const std::string& control) {
     Widget* w = s.buttonNamed(control);
     ASSERT_NE(w, nullptr) << control;
     s.handleButton(w);
+}
+
+// A press of a control by the mouse, as the player makes it: the mouse moved
+// to a point of the control that no control listed before it covers, the
+// press handed to the screen (after `beforePress`, which may queue what the
+// player answers what it opens). Fails when the control cannot be reached.
+inline void clickControl(Screen& s, const std::string& control, const std::function<void()>& beforePress = {}) {
+    Widget* w = s.buttonNamed(control);
+    ASSERT_NE(w, nullptr) << control;
+    for (int y = w->y + 1; y < w->y + w->height(); y += 3)
+        for (int x = w->x + 1; x < w->x + w->width(); x += 3)
+            if (s.buttonAt(x, y) == w) {
+                SDL_WarpMouse(static_cast<Uint16>(x), static_cast<Uint16>(y));
+                drainEvents();
+                if (beforePress) beforePress();
+                SDL_Event e{};
+                e.type = e.button.type = SDL_MOUSEBUTTONDOWN;
+                e.button.button = SDL_BUTTON_LEFT;
+                e.button.x = static_cast<Uint16>(x), e.button.y = static_cast<Uint16>(y);
+                return s.handleEvent(e);
+            }
+    ADD_FAILURE() << control << " lies under other controls";
 }
 
 // Lets the reels stop at once and runs the machine's frames until the spin has settled.

@@ -109,10 +109,9 @@ ColourLines plainColourLines(const int (&barPays)[colourCount], const int (&seve
 }
 
 void addWild(ThreeReelMachine& m, int multiplier, const std::vector<std::string>& except) {
-    WildSymbol* wild = new WildSymbol();
+    WildSymbol* wild = m.addWildSymbol();
     wild->setMultiplier(multiplier);
     wild->addSubstitutesExcept(m.symbols, m.symbolList(except));
-    m.wilds.push_back(wild);
 }
 
 void configureMachine(ThreeReelMachine& m, const char* id, int maxCoins, float value) {

@@ -48,10 +48,9 @@ void PatriotSpinForCash::declareSymbols() {
 // it out of every drawn outcome, so it comes only through the spin hook.
 void PatriotSpinForCash::buildWildRules() {
     patriot::addWild(*this, 1, {"wild", "spin"});
-    WildSymbol* spinSymbol = new WildSymbol();
+    WildSymbol* spinSymbol = addWildSymbol();
     spinSymbol->setMultiplier(1);
     spinSymbol->name = "spin";
-    wilds.push_back(spinSymbol);
 }
 
 void PatriotSpinForCash::buildPayTable() {

@@ -31,11 +31,10 @@ inline void playOnce(const char* file) {
 // symbol except those named.
 inline WildSymbol* addWild(ThreeReelMachine& m, const std::string& wildName, int multiplier,
                            const std::vector<std::string>& except) {
-    WildSymbol* wild = new WildSymbol();
+    WildSymbol* wild = m.addWildSymbol();
     wild->setMultiplier(multiplier);
     wild->name = wildName;
     wild->addSubstitutesExcept(m.symbols, m.symbolList(except));
-    m.wilds.push_back(wild);
     return wild;
 }
 
@@ -43,10 +42,9 @@ inline WildSymbol* addWild(ThreeReelMachine& m, const std::string& wildName, int
 // symbol out of every drawn outcome, so only the machine's own hooks put it
 // on a reel.
 inline WildSymbol* addInertWild(ThreeReelMachine& m, const std::string& wildName) {
-    WildSymbol* wild = new WildSymbol();
+    WildSymbol* wild = m.addWildSymbol();
     wild->setMultiplier(1);
     wild->name = wildName;
-    m.wilds.push_back(wild);
     return wild;
 }
 

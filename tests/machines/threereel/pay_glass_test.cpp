@@ -138,7 +138,7 @@ std::set<int> lineRowAmounts(const std::string& recipe, int lines) {
 void checkLineGlass(const MultiLineMachine& m) {
     const std::string recipe = recipeText("machines/" + m.name);
     std::set<int> awards;
-    for (const LinePay* p : m.linePays) awards.insert(p->award);
+    for (const auto& p : m.linePays) awards.insert(p->award);
     if (recipe.find("\"JACKPOT\"]") != std::string::npos) awards.erase(std::prev(awards.end()));
     EXPECT_EQ(lineRowAmounts(recipe, m.maxLines), awards);
     expectOwnSymbols(recipe, m.symbols, m.name);

@@ -58,7 +58,7 @@ TEST_F(ProgressiveMachines, AmountFollowsTheCoinValueAndTheJackpotPaysTheMeter) 
         const int meterCoins = progressiveCoins(m->denomination);
         ASSERT_GT(meterCoins, 0);
         std::vector<double> meters;
-        for (const ProgressiveMeter* pm : progressiveMeters) meters.push_back(pm->value);
+        for (const ProgressiveMeter& pm : progressiveMeters) meters.push_back(pm.value);
         m->credits = 3;
         clearLoadedAssets();
         m->settle();
@@ -69,7 +69,7 @@ TEST_F(ProgressiveMachines, AmountFollowsTheCoinValueAndTheJackpotPaysTheMeter) 
         EXPECT_TRUE(movie);
         ASSERT_EQ(progressiveMeters.size(), meters.size());
         int changed = 0;
-        for (size_t i = 0; i < meters.size(); ++i) changed += progressiveMeters[i]->value != meters[i];
+        for (size_t i = 0; i < meters.size(); ++i) changed += progressiveMeters[i].value != meters[i];
         EXPECT_GE(changed, 8) << "every meter starts again from a new seed";
         MachineStats* s = currentPlayer->findStats(m->name);
         ASSERT_NE(s, nullptr);

@@ -41,7 +41,7 @@ void exactFigures(ReelMachine& m, double& ret, double& hit) {
             w2[b] *= 5;
             for (size_t c = 0; c < n; ++c) {
                 const double p = pa * pb * chance(w2, c);
-                m.chosenGraphics = {m.reelGraphics[a], m.reelGraphics[b], m.reelGraphics[c]};
+                m.chosenGraphics = {m.reelGraphics[a].get(), m.reelGraphics[b].get(), m.reelGraphics[c].get()};
                 m.evaluateLines();
                 ret += p * m.win;
                 hit += m.win > 0 ? p : 0;

@@ -46,8 +46,8 @@ protected:
         m->chosenGraphics.clear();
         std::istringstream in(pictures);
         for (std::string p; in >> p;)
-            for (ReelGraphic* g : m->reelGraphics)
-                if (g->name == p) m->chosenGraphics.push_back(g);
+            for (const auto& g : m->reelGraphics)
+                if (g->name == p) m->chosenGraphics.push_back(g.get());
         ASSERT_EQ(m->chosenGraphics.size(), static_cast<size_t>(m->reelCount)) << pictures;
         m->lines = played;
         m->coins = coinsPerLine;
