@@ -352,7 +352,7 @@ BONUSES = [
     ("magic", 8, [(5, None), (6, (383, 498)), (8, None), (10, None), (13, None)]),
     ("mountainclimber", 2, [(4, None), (7, None), (10, None), (14, None), (18, None)]),
     ("crazydice", 27, [(4, None), (6, None), (8, None), (11, None), (14, None)]),
-    ("holeinone", None, [(3, None), (5, None), (7, None), (10, None)]),
+    ("holeinone", 13, [(3, None), (5, None), (7, None), (10, None)]),
     ("wheelofcash", 27, [(4, None), (6, None), (9, None), (12, None), (16, None)]),
     ("doubledicespinforcash", 4, [(4, None), (7, None), (10, None), (13, None), (14, (501, 541)), (18, None),
                                   (19, (621, 541)), (22, None)]),
@@ -360,7 +360,8 @@ BONUSES = [
                                 (19, (642, 541)), (22, None)]),
     ("shortcircuit", 6, [(3, None), (5, None), (7, None), (10, None)]),
     ("dragonspin", 1, [(3, None), (5, None), (7, None), (10, None)]),
-    ("doubleupbonus", 5, [(4, None), (5, (301, 445)), (7, None), (8, (300, 540)), (10, None), (13, None)]),
+    ("spinforcash", 282, [(4, None), (7, None), (10, None), (13, None), (16, None)]),
+    ("doubleupbonus", 5, [(4, None), (5, (301, 445)), (7, None), (8, (300, 505)), (10, None), (13, None)]),
 ]
 
 

@@ -83,9 +83,11 @@ def render_ledfont(item, folder):
     os.replace(path + ".tmp", path)
 
 
-def condense_font(src, dst, factor):
+def condense_font(src, dst, factor, centre=""):
     """Writes a copy of a TrueType face squeezed sideways by `factor`, for
-    meters whose boxes are narrower than the face's digits."""
+    meters whose boxes are narrower than the face's digits. The characters
+    in `centre` are moved to the middle of their cells (a segment face's 1
+    stands at the right of its cell, which reads as a gap inside a number)."""
     from fontTools.ttLib import TTFont
     from fontTools.pens.ttGlyphPen import TTGlyphPen
     from fontTools.pens.transformPen import TransformPen
@@ -93,16 +95,37 @@ def condense_font(src, dst, factor):
     face = TTFont(src, recalcTimestamp=False)
     glyf = face["glyf"]
     glyph_set = face.getGlyphSet()
-    squeezed = {}
+    hmtx = face["hmtx"]
+    cmap = face.getBestCmap()
+    centred = {cmap[ord(c)] for c in centre if ord(c) in cmap}
+    squeezed, shift, lsbs = {}, {}, {}   # new advances and left side bearings (the outline's left edge)
     for name in face.getGlyphOrder():
+        # a mark drawn with no width of its own (the segment faces' decimal
+        # point, which lies in the digit before it) gets a narrow cell of its
+        # own: a text renderer that lays glyphs out by their boxes would
+        # otherwise leave a gap a digit wide, or cut the point off
+        g = glyf[name]
+        dx = 0
+        if hmtx.metrics[name][0] == 0 and g.numberOfContours != 0:
+            g.recalcBounds(glyf)
+            dx = -g.xMin + 40
         pen = TTGlyphPen(glyph_set)
-        glyph_set[name].draw(TransformPen(pen, (factor, 0, 0, 1, 0, 0)))
+        glyph_set[name].draw(TransformPen(pen, (factor, 0, 0, 1, dx * factor, 0)))
         squeezed[name] = pen.glyph()
+        if dx:
+            shift[name] = int(round((g.xMax - g.xMin + 80) * factor))
+            lsbs[name] = int(round(40 * factor))
+        elif name in centred and g.numberOfContours != 0:
+            g.recalcBounds(glyf)
+            dx = (hmtx.metrics[name][0] - (g.xMax - g.xMin)) / 2 - g.xMin
+            pen = TTGlyphPen(glyph_set)
+            glyph_set[name].draw(TransformPen(pen, (factor, 0, 0, 1, dx * factor, 0)))
+            squeezed[name] = pen.glyph()
+            lsbs[name] = int(round((g.xMin + dx) * factor))
     for name, glyph in squeezed.items():
         glyf[name] = glyph
-    hmtx = face["hmtx"]
     for name, (advance, lsb) in list(hmtx.metrics.items()):
-        hmtx.metrics[name] = (int(round(advance * factor)), int(round(lsb * factor)))
+        hmtx.metrics[name] = (shift.get(name, int(round(advance * factor))), lsbs.get(name, int(round(lsb * factor))))
     face["hhea"].advanceWidthMax = int(round(face["hhea"].advanceWidthMax * factor))
     face.save(dst)
 
@@ -112,7 +135,7 @@ def render_font(item, folder):
     os.makedirs(folder, exist_ok=True)
     dst = os.path.join(folder, item["file"])
     if item.get("condense"):
-        condense_font(src, dst + ".tmp", float(item["condense"]))
+        condense_font(src, dst + ".tmp", float(item["condense"]), item.get("centre", ""))
     else:
         shutil.copyfile(src, dst + ".tmp")
     os.replace(dst + ".tmp", dst)

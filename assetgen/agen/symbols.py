@@ -692,19 +692,19 @@ def g_token(d, W, H, p):
 def g_microchip(d, W, H, p):
     """A microchip with its `label` (binary digits) printed large on it: a
     black body with a notch, silver pins along the top and bottom."""
-    bw, bh = min(W * 0.92, H * 2.2), H * 0.66
+    bw, bh = min(W * 0.92, H * 2.2), H * 0.76
     x0, y0 = (W - bw) / 2, (H - bh) / 2
     pins = max(4, int(bw / (H * 0.22)))
     pw = bw / (pins * 2 + 1)
     for k in range(pins):
         x = x0 + pw * (1 + 2 * k)
-        d.rectangle((x, y0 - H * 0.14, x + pw, y0 + SS), fill=_c("silver"))
-        d.rectangle((x, y0 + bh - SS, x + pw, y0 + bh + H * 0.14), fill=_c("silver"))
+        d.rectangle((x, y0 - H * 0.1, x + pw, y0 + SS), fill=_c("silver"))
+        d.rectangle((x, y0 + bh - SS, x + pw, y0 + bh + H * 0.1), fill=_c("silver"))
     d.rounded_rectangle((x0, y0, x0 + bw, y0 + bh), radius=bh * 0.12, fill=_c(p.get("color", "charcoal")),
                         outline=_c(p.get("border", "green")), width=SS * 2)
     d.pieslice((x0 - bh * 0.12, y0 + bh * 0.38, x0 + bh * 0.12, y0 + bh * 0.62), 270, 90, fill=_c("black"))
-    _text(d, (W / 2, H / 2), str(p.get("label", "0")), p.get("face", "sans-bold"), bh * 0.82, p.get("text", "green"),
-          outline="black", ow=SS * 2, max_w=bw * 0.84)
+    _text(d, (W / 2, H / 2), str(p.get("label", "0")), p.get("face", "sans-bold"), bh * 1.15, p.get("text", "green"),
+          outline="black", ow=SS * 3, max_w=bw * 0.88)
 
 
 def g_text(d, W, H, p):

@@ -241,6 +241,8 @@ def missing_pictures(mid, rows, lines, names):
 def glass(mid, name, style):
     """The bottom.png item of a machine called `name`."""
     title, unit, rows, lines, looks, names = table_of(mid)
+    strange = sorted({sym for line in lines for sym in line_parts(line)[1]} - set(names) - set(looks))
+    assert not strange, "the %s glass's lines show %s, not symbols of the machine" % (mid, ", ".join(strange))
     missing = missing_pictures(mid, rows, lines, names)
     assert not missing, ("the %s glass shows no picture of %s: a symbol that pays, scatters or starts a bonus "
                          "stands on the glass in a row or on a line [text, \"symbol\"]" % (mid, ", ".join(missing)))

@@ -98,7 +98,8 @@ class RecipeMistakes(unittest.TestCase):
 # A backdrop with a box that differs from the sky round it, and a sprite the
 # game draws on it without a colour key.
 BACKDROP = ('FOLDER = "gfx/t"\nITEMS = [dict(kind="background", file="back.png", size=[200, 100], style="plain", '
-            'colors=["sky", "sky"], elements=[dict(box=[100, 0, 100, 100], fill="navy")]),\n')
+            'colors=["sky", "sky"], elements=[dict(box=[100, 0, 100, 100], fill="navy"), '
+            'dict(box=[0, 28, 100, 72], fill="green")]),\n')
 
 
 class Backdrops(unittest.TestCase):
@@ -195,6 +196,8 @@ class GlassCheck(unittest.TestCase):
         r = self.run_with('[["STARS PAY ANYWHERE", "star"]]', '[]')
         self.assertNotEqual(0, r.returncode)
         self.assertIn("no picture of cloud", r.stderr + r.stdout)
+        r = self.run_with('[["STARS PAY ANYWHERE", "starr"]]', '["cloud"]')
+        self.assertIn("lines show starr, not symbols of the machine", r.stderr + r.stdout)
         r = self.run_with('[["STARS PAY ANYWHERE", "star"]]', '["cloud"]')
         self.assertEqual(0, r.returncode, r.stderr + r.stdout)
 

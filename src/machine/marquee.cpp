@@ -1,6 +1,7 @@
 #include "machine/marquee.h"
 
 #include <cstdint>
+#include <memory>
 
 #include "player/player.h"
 #include "shell/app.h"
@@ -72,11 +73,11 @@ void showMarquee(Screen* screen, std::string panel) {
     display->update();
     if (soundPlayer) soundPlayer->play("whoosh.wav");
 
-    LedSign* sign = nullptr;
+    std::unique_ptr<LedSign> sign;
     SDL_Rect where;
     if (panel == "top" && currentPlayer && marqueeSignPlace(screen->name, where))
-        sign = new LedSign("../fonts/ledfont.def", marqueeSignText(*currentPlayer), 30, where.x, where.y, where.w,
-                           where.h, 168, 196, 11, 41, 72, 39);
+        sign = std::make_unique<LedSign>("../fonts/ledfont.def", marqueeSignText(*currentPlayer), 30, where.x, where.y,
+                                         where.w, where.h, 168, 196, 11, 41, 72, 39);
 
     bool closing = false;
     while (!closing) {
@@ -88,7 +89,7 @@ void showMarquee(Screen* screen, std::string panel) {
         if (sign) sign->step();
         display->update();
     }
-    delete sign;
+    sign.reset();
     display->restoreScreen();
     display->update();
     if (soundPlayer) soundPlayer->play("whoosh.wav");

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <memory>
 
 #include "machine/denomination.h"
 #include "player/money.h"
@@ -184,7 +185,7 @@ void MoneyInput::run(int& credits, const Denomination* denomination, const Money
         exitAfterSaving(1);
     }
 
-    Image* popup = new Image(kPopupPicture);
+    auto popup = std::make_unique<Image>(kPopupPicture);
     popup->blit(kPopupX, kPopupY);
     display->update();
 
@@ -211,7 +212,7 @@ void MoneyInput::run(int& credits, const Denomination* denomination, const Money
         showRefusal(*popup, font, refusals.back());
         playSound("buzz.wav");
     }
-    delete popup;
+    popup.reset();
     sge_TTF_CloseFont(font);
 
     creditsBought = acceptMoneyAmount(amount, credits, denomination, style.headroom);

@@ -73,14 +73,15 @@ void spinPrizeWheel(const PrizeWheelSpec& spec, Animation& wheel, int& prize, st
     if (prize > 0 && spec.prizeSoundAtStop && soundPlayer) soundPlayer->play("birdclap.wav", false);
 }
 
-Animation* openWheelScreen(const PrizeWheelSpec& spec) {
+std::unique_ptr<Animation> openWheelScreen(const PrizeWheelSpec& spec) {
     if (display) display->saveScreen();
     {
         Image loading("../gfx/help/loading.png", false, true);
         if (loading.loaded) loading.blit(277, 559);
     }
     if (display) display->update();
-    Animation* wheel = new Animation(spec.folder, spec.wheelName, spec.frameCount, 1, spec.x, spec.y, 0, true, false);
+    auto wheel = std::make_unique<Animation>(spec.folder, spec.wheelName, spec.frameCount, 1, spec.x, spec.y, 0, true,
+                                             false);
     wheel->setFps(40);
     {
         Image background(spec.folder + "bonus.png", false, false);
@@ -93,11 +94,9 @@ Animation* openWheelScreen(const PrizeWheelSpec& spec) {
 }
 
 int runCashWheelBonus() {
-    Animation* wheel = openWheelScreen(cashWheel());
     int prize = 0;
     std::string colour;
-    spinPrizeWheel(cashWheel(), *wheel, prize, colour);
-    delete wheel;
+    spinPrizeWheel(cashWheel(), *openWheelScreen(cashWheel()), prize, colour);
     timedPause(4000);
     if (display) display->restoreScreen();
     return prize;

@@ -8,6 +8,7 @@
 
 #include <SDL.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -45,8 +46,8 @@ void spinPrizeWheel(const PrizeWheelSpec& spec, Animation& wheel, int& prize, st
 
 // The opening of a wheel screen: saves the screen, shows the loading
 // picture, builds the wheel (40 frames a second), draws "bonus.png" and the
-// wheel's first frame and pauses a second. The caller owns the wheel.
-Animation* openWheelScreen(const PrizeWheelSpec& spec);
+// wheel's first frame and pauses a second.
+std::unique_ptr<Animation> openWheelScreen(const PrizeWheelSpec& spec);
 
 // The cash wheel's whole bonus screen: open, one spin, a four-second pause,
 // the screen restored. Returns the prize in coins. Reads no input.

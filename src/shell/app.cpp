@@ -75,7 +75,8 @@ App::App(Uint32 videoFlags) : quit(0) {
     SDL_WM_SetCaption("Corvalo Slots", "Corvalo Slots");
 
     sgenrand(static_cast<uint32_t>(std::time(nullptr)));
-    if (const char* seed = std::getenv("CORVALO_SEED")) developmentSeed = static_cast<uint32_t>(std::strtoul(seed, nullptr, 10));
+    const char* seed = std::getenv("CORVALO_SEED");
+    developmentSeed = seed ? static_cast<uint32_t>(std::strtoul(seed, nullptr, 10)) : 0;
 
     startupStep("the window");
     ownDisplay = std::make_unique<Display>(videoFlags);

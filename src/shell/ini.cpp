@@ -156,7 +156,7 @@ void FileConfig::parse(std::istream& in) {
             group->lines.push_back(Line{true, line, false, key, decodeValue(t.substr(eq + 1))});
             continue;
         }
-        if (parseProblem.empty()) parseProblem = "line " + std::to_string(number) + " is not an INI line";
+        if (parseProblem.empty()) parseProblem = "line " + std::to_string(number) + " is not a setting like name=value";
         group->lines.push_back(Line{false, line, false, "", ""});
     }
 }

@@ -39,7 +39,7 @@ public:
     static FileConfig fromFile(const std::string& path, FileStatus* status = nullptr);
 
     // Empty when the file was read and every line parsed; else what made it
-    // unusable: the first bad line ("line 3 is not an INI line"), or why it
+    // unusable: the first bad line ("line 3 is not a setting like name=value"), or why it
     // could not be read (then readError() is the system's error number).
     const std::string& problem() const { return parseProblem; }
     int readError() const { return readErrno; }

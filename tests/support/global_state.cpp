@@ -35,6 +35,7 @@
 #include "shell/clock.h"
 #include "shell/display.h"
 #include "shell/ini.h"
+#include "shell/mtrand.h"
 #include "shell/notice.h"
 #include "shell/routes.h"
 #include "shell/screen.h"
@@ -62,6 +63,7 @@ public:
         keep(showNotice);
         keep(soundDir);
         keep(lastMachineId);
+        keep(developmentSeed);
         keep(machinemenu::lastDenominationTab);
         keep(machinemenu::lastCategoryTab);
         keep(ThreeReelMachine::countUpDelay);

@@ -17,7 +17,7 @@ ROW = [("betone", 115, 477, 40, "BET 1"), ("betmax", 156, 477, 62, "BET MAX"),
        ("play4", 370, 477, 46, "4 PLAYS"), ("play5", 418, 477, 46, "5 PLAYS"),
        ("start", 495, 483, 58, "START"), ("cancel", 560, 473, 58, "CANCEL")]
 # name, left, top, width, height, label: buttons drawn whole
-TABS = [("change", 173, 471, 30, 14, "CHG"), ("cashout", 205, 471, 30, 14, "OUT"),
+TABS = [("change", 8, 466, 48, 26, "CHANGE"), ("cashout", 58, 466, 56, 26, "CASH OUT"),
         ("respin", 427, 442, 60, 24, "RESPIN")]
 HOLDS = [("hold1", 174, 449), ("hold2", 254, 449), ("hold3", 340, 449)]
 
@@ -118,7 +118,6 @@ BACK = (
      dict(box=[514, 532, 95, 32], fill="charcoal", outline="gold", width=2, radius=4),
      dict(box=[524, 544, 75, 8], fill="black"),
      dict(text="INSERT BILLS", at=[561, 574], size=9, color="lightgold"),
-     dict(text="change / cash out", at=[168, 478], anchor="rm", size=9, color="lightgold"),
      dict(text="HOLD the reels of play 1, then RESPIN", at=[293, 524], size=11, color="cream"),
      dict(text="THREE FLAGS ON PLAY 5 AT 5 COINS WIN THE CAR!", at=[400, 584], size=14,
           color="gold", font="serif-bold")] +
@@ -126,7 +125,7 @@ BACK = (
     [dict(box=[x, FACE_TOP, w, FACE_BOTTOM - FACE_TOP], bevel=True, fill="burgundy", label=label, size=10,
           color="cream") for (name, x, y, w, label) in ROW] +
     [dict(box=[x, y, w, h], bevel=True, fill="burgundy" if name == "respin" else "darkburgundy", label=label,
-          size=10 if name == "respin" else 9, color="cream", font="condensed-bold") for (name, x, y, w, h, label) in TABS] +
+          size=10, color="cream", font="condensed-bold") for (name, x, y, w, h, label) in TABS] +
     [dict(box=[x, y, 72, 16], bevel=True, fill="navy", label="HOLD", size=10, color="cream")
      for (name, x, y) in HOLDS]
 )
@@ -154,7 +153,7 @@ ITEMS = [
 ] + [
     dict(kind="background", file=name + "_mo.png", size=[w, h], style="plain", colors=["key", "key"], key=True,
          elements=[dict(box=[0, 0, w, h], bevel=True, fill="red", label=label,
-                        size=10 if name == "respin" else 9, color="lightgold", font="condensed-bold")])
+                        size=10, color="lightgold", font="condensed-bold")])
     for (name, x, y, w, h, label) in TABS
 ] + [
     dict(kind="background", file=name + "_click.png", size=[72, 16], style="plain", colors=["key", "key"], key=True,

@@ -1,6 +1,7 @@
 #include "machines/threereel/gamble_wheel.h"
 
 #include <climits>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -52,6 +53,14 @@ const GambleLayout& diceGamble() {
     return layout;
 }
 
+// Keeps a control in the list and lends it back.
+template <class W>
+static W* addControl(std::vector<std::unique_ptr<Widget>>& controls, std::unique_ptr<W> control) {
+    W* lent = control.get();
+    controls.push_back(std::move(control));
+    return lent;
+}
+
 int doubledBank(int bank) { return bank > INT_MAX / 2 ? INT_MAX : bank * 2; }
 
 int runGambleWheelBonus(const PrizeWheelSpec& spec, const GambleLayout& layout, const WheelTurn& turn) {
@@ -59,7 +68,7 @@ int runGambleWheelBonus(const PrizeWheelSpec& spec, const GambleLayout& layout, 
         if (turn) turn(wheel, prize, colour);
         else spinPrizeWheel(spec, wheel, prize, colour);
     };
-    Animation* wheel = openWheelScreen(spec);
+    std::unique_ptr<Animation> wheel = openWheelScreen(spec);
 
     std::string colour = "red";
     int prize = 0;
@@ -67,12 +76,15 @@ int runGambleWheelBonus(const PrizeWheelSpec& spec, const GambleLayout& layout, 
     int bank = prize;
     if (bank > 0) play("birdclap.wav");
 
-    FlashButton* red = new FlashButton("red", spec.folder, layout.redX, layout.y, false, true, 500, 0);
-    FlashButton* black = new FlashButton("black", spec.folder, layout.blackX, layout.y, false, true, 500, 3);
-    Button* collect = new Button("collect", spec.folder, layout.collectX, layout.y, false, true, false, false, true);
-    const std::vector<Widget*> controls = {red, black, collect};
+    std::vector<std::unique_ptr<Widget>> controls;
+    FlashButton* red = addControl(controls, std::make_unique<FlashButton>("red", spec.folder, layout.redX, layout.y,
+                                                                          false, true, 500, 0));
+    FlashButton* black = addControl(controls, std::make_unique<FlashButton>("black", spec.folder, layout.blackX,
+                                                                            layout.y, false, true, 500, 3));
+    Button* collect = addControl(controls, std::make_unique<Button>("collect", spec.folder, layout.collectX, layout.y,
+                                                                    false, true, false, false, true));
 
-    SoundClip* music = new SoundClip("wheeloop.wav", true, 1);
+    auto music = std::make_unique<SoundClip>("wheeloop.wav", true, 1);
     music->play(0, 0);
 
     bool playing = true;
@@ -118,9 +130,9 @@ int runGambleWheelBonus(const PrizeWheelSpec& spec, const GambleLayout& layout, 
     }
 
     music->halt();
-    delete music;
-    delete wheel;
-    for (Widget* control : controls) delete control;
+    music.reset();
+    wheel.reset();
+    controls.clear();
     if (bank > 0 && layout.closingSound) play(layout.closingSound);
     if (!quitRequested()) timedPause(4000);
     if (display) display->restoreScreen();

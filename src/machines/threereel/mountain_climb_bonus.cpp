@@ -51,7 +51,7 @@ void drawMountainBackground() {
 }
 
 TextLabel* spinCountLabel(int count) {
-    TextLabel* t = new TextLabel("../fonts/cashname.ttf", 25, std::to_string(count), 548, 536, 4, 0, 0, 0, 0);
+    TextLabel* t = new TextLabel("../fonts/cashname.ttf", 25, std::to_string(count), 548, 550, 5, 0, 0, 0, 0);
     t->draw();
     return t;
 }

@@ -14,7 +14,8 @@ std::string ProgressiveDisplay::amountText(const Denomination* denomination) {
 
 void ProgressiveDisplay::create(const Denomination* denomination) {
     delete progressiveText;
-    progressiveText = new TextLabel("../fonts/progressive2.ttf", 30, amountText(denomination), 438, 52, 4, 39, 198,
+    // 24 points: the digits stand about 24 px tall, clear of the 45 px window
+    progressiveText = new TextLabel("../fonts/progressive2.ttf", 24, amountText(denomination), 438, 52, 4, 39, 198,
                                     39, 0);
 }
 

@@ -23,6 +23,9 @@ const char* const font = "../fonts/balloonbonus.ttf";
 const int columnX[8] = {71, 144, 214, 286, 357, 430, 503, 575};
 const int rowY[4] = {140, 235, 322, 409};
 const int balloonWidth = 66, balloonHeight = 80;
+// What a popped balloon held, in its place: small enough that "BUST!" stays
+// clear of its neighbours' (balloons stand 70 px apart).
+const int balloonTextSize = 14;
 
 void playSound(const char* file) {
     if (soundPlayer) soundPlayer->play(file, false);
@@ -111,7 +114,7 @@ bool BalloonBlitz::popBalloon(Balloon* balloon, int& total) {
         timedPause(2000);
         playSound("cashopen.wav");
     }
-    if (drawing()) stamp(balloonText(balloon->value), 17, balloon->x + 33, balloon->y + 40);
+    if (drawing()) stamp(balloonText(balloon->value), balloonTextSize, balloon->x + 33, balloon->y + 40);
     showCashTab(balloon->value);
     return bust;
 }
@@ -165,7 +168,7 @@ int BalloonBlitz::runBalloonBonus() {
         for (Balloon* b : balloons) {
             if (b->popped) continue;
             b->restoreBackground();
-            stamp(balloonText(b->value), 17, b->x + 33, b->y + 40);
+            stamp(balloonText(b->value), balloonTextSize, b->x + 33, b->y + 40);
         }
         display->update();
     }

@@ -42,7 +42,7 @@ void EgyptsPrize::configure(float value) {
     setDenomination(value);
     setupB();
     delete progressiveText;
-    progressiveText = new TextLabel("../fonts/progressive2.ttf", 30, doubleToString(progressiveValue(denomination)),
+    progressiveText = new TextLabel("../fonts/progressive2.ttf", 24, doubleToString(progressiveValue(denomination)),
                                     438, 52, 4, 39, 198, 39, 0);
 }
 

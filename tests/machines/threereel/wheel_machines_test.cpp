@@ -217,7 +217,7 @@ TEST_F(WheelMachines, BonusInsideTheSettle) {
 // and pays that frame.
 TEST_F(WheelMachines, PatriotWheelPaysItsStopFrame) {
     std::unique_ptr<PatriotSpinForCash> m(open<PatriotSpinForCash>());
-    Animation* wheel = openWheelScreen(patriotWheel());
+    std::unique_ptr<Animation> wheel = openWheelScreen(patriotWheel());
     ASSERT_EQ(wheel->frameCount(), 24);
     for (int i = 0; i < 3; ++i) {
         int prize = -1;
@@ -229,7 +229,7 @@ TEST_F(WheelMachines, PatriotWheelPaysItsStopFrame) {
         EXPECT_GT(prize, 0);
         EXPECT_EQ(colour, want);
     }
-    delete wheel;
+    wheel.reset();
     display->restoreScreen();
 }
 
