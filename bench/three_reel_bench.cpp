@@ -39,12 +39,11 @@ struct Setup {
         testrt::setUp();  // a throw-away save folder for the bench player
         sgenrand(5489);
         buildDenominationTable();
-        currentPlayer = new Player();
+        currentPlayer = std::make_unique<Player>();
         currentPlayer->name = "Bench_Player";
     }
     ~Setup() {
-        delete currentPlayer;
-        currentPlayer = nullptr;
+        currentPlayer.reset();
         freeDenominationTable();
     }
 };

@@ -25,7 +25,7 @@ const double additionalFunds = 1000.0;
 const double lowMoneyWarning = 50.0;
 int Cashier::firstRunDelayMs = 6000;
 
-sge_TTFont* openCashierFont(int size) {
+FontPtr openCashierFont(int size) {
     noteAssetLoad(cashierFont);
     // The TrueType opener falls over on a file that isn't there: look first.
     SDL_RWops* probe = SDL_RWFromFile(cashierFont, "rb");
@@ -34,7 +34,7 @@ sge_TTFont* openCashierFont(int size) {
         return nullptr;
     }
     SDL_RWclose(probe);
-    return sge_TTF_OpenFont(cashierFont, size);
+    return FontPtr(sge_TTF_OpenFont(cashierFont, size));
 }
 
 namespace {
@@ -161,7 +161,8 @@ void Cashier::redraw() {
     int maxTop = std::max(0, static_cast<int>(names.size()) - visibleNames);
     listTop = std::min(std::max(listTop, 0), maxTop);
 
-    sge_TTFont* font = openCashierFont(18);
+    FontPtr ownFont = openCashierFont(18);
+    sge_TTFont* font = ownFont.get();
     for (int i = 0; i < visibleNames && listTop + i < static_cast<int>(names.size()); ++i) {
         const std::string& n = names[listTop + i];
         SDL_Rect row = cashierlayout::nameRow(i);
@@ -186,7 +187,7 @@ void Cashier::redraw() {
         const std::string what = progress && settings ? "PROGRESS AND SETTINGS" : progress ? "PROGRESS" : "SETTINGS";
         drawText(font, what + " NOT SAVED", accountX - 135, 275, 16, accountWidth + 135, 255, 226, 80);
     }
-    if (font) sge_TTF_CloseFont(font);
+    ownFont.reset();
     if (display) display->update();
 }
 
@@ -263,8 +264,8 @@ bool Cashier::runRegistrationForm() { return ::runRegistrationForm(); }
 void Cashier::switchToPlayer(const std::string& playerName) {
     if (currentPlayer && currentPlayer->name == playerName) return;
     // The old profile is saved as it goes, while it is still the current one.
-    delete currentPlayer;
-    currentPlayer = new Player(playerName);
+    currentPlayer.reset();
+    currentPlayer = std::make_unique<Player>(playerName);
     if (config) config->firstTimeEver = false;
     rebuild();
 }
@@ -277,8 +278,7 @@ void Cashier::deleteCurrentPlayer() {
         if (it != players.end()) players.erase(it);
     }
     // Saved once more as it goes; the save file stays on the disk.
-    delete currentPlayer;
-    currentPlayer = nullptr;
+    currentPlayer.reset();
     std::vector<std::string> names = listedPlayers();
     if (names.empty()) {
         // Nobody left: back to the state of the very first run.
@@ -292,7 +292,7 @@ void Cashier::deleteCurrentPlayer() {
         if (runRegistrationForm()) rebuild();
         return;
     }
-    currentPlayer = new Player(names.front());
+    currentPlayer = std::make_unique<Player>(names.front());
     rebuild();
 }
 

@@ -11,13 +11,14 @@
 #include <vector>
 
 #include "shell/screen.h"
+#include "shell/sdl_handle.h"
 
 // The typeface of the cashier's window and its registration form.
 extern const char* const cashierFont;
 
 // Opens the cashier's typeface at a point size; null (reported) when the
 // file is missing.
-sge_TTFont* openCashierFont(int size);
+FontPtr openCashierFont(int size);
 
 // A line of text made to fit a width: the point size steps down from the
 // wanted size to `smallest`; a text still too wide then loses characters

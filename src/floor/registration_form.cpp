@@ -38,9 +38,6 @@ std::string lowered(const std::string& s) {
 class Form {
 public:
     Form() : focus(0), font(openCashierFont(18)) {}
-    ~Form() {
-        if (font) sge_TTF_CloseFont(font);
-    }
 
     // Runs until the player registers or cancels (or closes the window).
     bool run();
@@ -66,15 +63,15 @@ private:
     size_t noteAt = 0;    // where in it the character went (or would have gone)
     std::string message;  // shown in red under the note
     std::string reopening;  // the saved profile "done" has offered to reopen
-    sge_TTFont* font;
+    FontPtr font;
 };
 
 void Form::text(const std::string& s, int x, int y, int size, int maxWidth, bool keepEnd, Uint8 r, Uint8 g,
                 Uint8 b) {
     if (s.empty() || !font) return;
-    FittedText fitted = fitText(font, s, size, 10, maxWidth, keepEnd);
-    sge_TTF_SetFontSize(font, fitted.size);
-    TextLabel label(font, fitted.size, fitted.text, x, y, 1, r, g, b);
+    FittedText fitted = fitText(font.get(), s, size, 10, maxWidth, keepEnd);
+    sge_TTF_SetFontSize(font.get(), fitted.size);
+    TextLabel label(font.get(), fitted.size, fitted.text, x, y, 1, r, g, b);
     label.draw();
 }
 
@@ -267,18 +264,16 @@ std::string savedProfileFor(const Registration& entries) {
 void registerPlayer(const Registration& entries) {
     // The old profile is saved as it goes; it must still be the current one
     // then, and its file is complete before another profile is read.
-    delete currentPlayer;
-    currentPlayer = nullptr;
+    currentPlayer.reset();
     std::string saved = savedProfileFor(entries);
-    Player* fresh;
     if (!saved.empty()) {
-        fresh = new Player(saved);
+        currentPlayer = std::make_unique<Player>(saved);
     } else {
-        fresh = new Player();
-        fresh->name = entries.firstName + "_" + entries.lastName;
-        fresh->gender = genderOf(entries.title);
+        currentPlayer = std::make_unique<Player>();
+        currentPlayer->name = entries.firstName + "_" + entries.lastName;
+        currentPlayer->gender = genderOf(entries.title);
     }
-    currentPlayer = fresh;
+    Player* fresh = currentPlayer.get();
     fresh->saveNow();
     if (config) {
         config->firstTimeEver = false;

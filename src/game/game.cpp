@@ -51,7 +51,7 @@ std::unique_ptr<Screen> startGame() {
 // Settings (and with them the last player), tables and meters, then the
 // first screen: the cashier on the first run, else the lobby.
 std::unique_ptr<Screen> firstScreen() {
-    config = new Config();
+    config = std::make_unique<Config>();
     buildDenominationTable();
     seedProgressiveMeters();
 
@@ -79,15 +79,15 @@ void stopGame() {
     keeping.onNews = nullptr;
     freeDenominationTable();
     clearProgressiveMeters();
-    delete config;  // writes the settings file, then saves the player
-    config = nullptr;
+    config.reset();  // writes the settings file, then saves the player
     releaseRuntimeFolder();
 }
 
 void saveGame() {
-    if (config) config->write();
-    delete currentPlayer;  // saves the profile
-    currentPlayer = nullptr;
+    // Both go now, before the process ends: the settings file is written,
+    // then the profile saved.
+    config.reset();
+    currentPlayer.reset();
 }
 
 }  // namespace

@@ -13,7 +13,7 @@
 #include <cstring>
 
 const char* const configFileName = "../config.ini";
-Config* config = nullptr;
+std::unique_ptr<Config> config;
 
 namespace {
 int runtimeLock = -1;
@@ -71,17 +71,17 @@ Config::Config() : firstTimeEver(true), players(), lastPlayer("Quenmark"), fileW
     removeStaleTempFiles("..", {"config.ini"});
     removeStaleTempFiles("../save", {".save"});
     read();
-    if (!firstTimeEver) currentPlayer = new Player(lastPlayer);
+    if (!firstTimeEver) {
+        currentPlayer.reset();
+        currentPlayer = std::make_unique<Player>(lastPlayer);
+    }
 }
 
 Config::~Config() {
     write();
     // Whoever is current is saved, also when a first run ended with a
     // player picked from the list rather than registered.
-    if (currentPlayer) {
-        delete currentPlayer;
-        currentPlayer = nullptr;
-    }
+    currentPlayer.reset();
 }
 
 void Config::read() {

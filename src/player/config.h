@@ -3,6 +3,7 @@
 // firsttimeever). Every other group and key in the file is kept.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -32,7 +33,9 @@ public:
     bool fileWritable;                  // false: the file could not be read
 };
 
-extern Config* config;
+// The settings while the game runs; dropping them writes the file and
+// saves the current player.
+extern std::unique_ptr<Config> config;
 
 // One copy of the game at a time on these folders: a lock on the file
 // "../corvalo.lock" (made when missing), which the system drops when the

@@ -43,14 +43,14 @@ void hold() {
 
 void playMovie(const char* name, int frameCount, int passes) {
     if (display) display->saveScreen();
-    Animation* movie = new Animation(movieFolder, name, frameCount, movieFps, movieX, movieY, animOnce, false, false);
+    auto movie = std::make_unique<Animation>(movieFolder, name, frameCount, movieFps, movieX, movieY, animOnce, false, false);
     bool watching = true;
     for (int pass = 0; pass < passes && watching; ++pass) {
         if (pass > 0) movie->rewind();
         watching = playPass(*movie);
     }
     if (watching) hold();
-    delete movie;
+    movie.reset();
     if (display) {
         display->restoreScreen();
         display->update();

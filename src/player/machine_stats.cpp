@@ -40,6 +40,12 @@ double readAmount(const FileConfig& file, const std::string& key) {
     return withinBounds(file, key, file.readEntry(key, 0.0), maxAmount);
 }
 
+Money readMoney(const FileConfig& file, const std::string& key) { return Money::dollars(readAmount(file, key)); }
+
+void writeMoney(FileConfig& file, const std::string& key, Money amount) {
+    file.writeEntry(key, keptAmount(amount.inDollars()));
+}
+
 int readCount(const FileConfig& file, const std::string& key) {
     return static_cast<int>(withinBounds(file, key, static_cast<double>(file.readEntry(key, 0L)), INT_MAX));
 }
@@ -59,8 +65,8 @@ MachineStats::MachineStats() {
 
 void MachineStats::reset() {
     id = "none";
-    totalwon = 0.0;
-    totalloss = 0.0;
+    totalwon = Money();
+    totalloss = Money();
     hours = 0;
     minutes = 0;
     spinswon = 0;
@@ -83,8 +89,8 @@ void MachineStats::addMinute() {
 
 void MachineStats::load(FileConfig& file) {
     file.setCurrentPath(id);
-    totalwon = readAmount(file, "totalwon");
-    totalloss = readAmount(file, "totalloss");
+    totalwon = readMoney(file, "totalwon");
+    totalloss = readMoney(file, "totalloss");
     hours = readCount(file, "hours");
     minutes = readCount(file, "minutes");
     spinswon = readCount(file, "spinswon");
@@ -98,8 +104,8 @@ void MachineStats::load(FileConfig& file) {
 
 void MachineStats::save(FileConfig& file) const {
     file.setCurrentPath(id);
-    file.writeEntry("totalwon", keptAmount(totalwon));
-    file.writeEntry("totalloss", keptAmount(totalloss));
+    writeMoney(file, "totalwon", totalwon);
+    writeMoney(file, "totalloss", totalloss);
     file.writeEntry("hours", static_cast<long>(hours));
     file.writeEntry("minutes", static_cast<long>(minutes));
     file.writeEntry("spinswon", static_cast<long>(spinswon));

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "player/money.h"
+
 class FileConfig;
 
 // The 50 machine ids, in the order of a player's records (and of the
@@ -25,8 +27,8 @@ public:
     void save(FileConfig& file) const;
 
     std::string id;
-    double totalwon;         // dollars won
-    double totalloss;        // dollars bet
+    Money totalwon;          // won, in the file as dollars
+    Money totalloss;         // bet, in the file as dollars
     int hours;
     int minutes;             // 0..59
     int spinswon;
@@ -47,6 +49,9 @@ public:
 constexpr double maxAmount = 1e12;
 double keptAmount(double amount);
 double readAmount(const FileConfig& file, const std::string& key);
+// The same to the nearest cent, and written back as dollars.
+Money readMoney(const FileConfig& file, const std::string& key);
+void writeMoney(FileConfig& file, const std::string& key, Money amount);
 int readCount(const FileConfig& file, const std::string& key);
 // An amount shown as a whole number: the fraction dropped, kept within
 // [0, maxAmount] (so NaN and huge values convert safely).

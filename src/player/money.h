@@ -3,7 +3,7 @@
 // The profile keeps money and VIP points in dollars (doubles, as the save file
 // has them); every amount that moves between the profile and a machine goes
 // through this type, so that money never drifts by float error however often
-// it moves back and forth.
+// it moves back and forth. The statistics records keep their sums in it.
 #pragma once
 
 class Money {
@@ -19,6 +19,10 @@ public:
     constexpr Money operator+(Money other) const { return Money(cents_ + other.cents_); }
     constexpr Money operator-(Money other) const { return Money(cents_ - other.cents_); }
     constexpr Money operator*(long long times) const { return Money(cents_ * times); }
+    Money& operator+=(Money other) {
+        cents_ += other.cents_;
+        return *this;
+    }
     constexpr bool operator<(Money other) const { return cents_ < other.cents_; }
     constexpr bool operator>(Money other) const { return cents_ > other.cents_; }
     constexpr bool operator==(Money other) const { return cents_ == other.cents_; }

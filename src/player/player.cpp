@@ -13,7 +13,7 @@
 #include "player/keeping.h"
 #include "shell/ini.h"
 
-Player* currentPlayer = nullptr;
+std::unique_ptr<Player> currentPlayer;
 
 std::string saveFileName(const std::string& name) {
     return "../save/" + name + ".save";
@@ -118,15 +118,14 @@ Player::~Player() {
 void Player::buildStats() {
     freeStats();
     for (const std::string& id : statsMachineIds()) {
-        MachineStats* record = new MachineStats();
-        record->reset();
-        record->id = id;
+        MachineStats record;
+        record.reset();
+        record.id = id;
         stats.push_back(record);
     }
 }
 
 void Player::freeStats() {
-    for (MachineStats* record : stats) delete record;
     stats.clear();
 }
 
@@ -158,7 +157,7 @@ void Player::load() {
     trophies.clear();
     for (const std::string& prize : splitNames(file.readEntry("trophies", ""))) trophies.push_back(prize);
     buildStats();
-    for (MachineStats* record : stats) record->load(file);
+    for (MachineStats& record : stats) record.load(file);
 }
 
 void Player::save() {
@@ -209,15 +208,15 @@ void Player::writeFile(bool firsttimeFlag) {
         prizes += trophies[i];
     }
     file.writeEntry("trophies", prizes);
-    for (const MachineStats* record : stats) record->save(file);
+    for (const MachineStats& record : stats) record.save(file);
     int error = 0;
     if (file.saveToFile(fileName, &error)) keeping.kept(KeptFile::Profile);
     else keeping.writeFailed(KeptFile::Profile, shownPath(fileName), error);
 }
 
 MachineStats* Player::findStats(const std::string& machineId) {
-    for (MachineStats* record : stats) {
-        if (record->id == machineId) return record;
+    for (MachineStats& record : stats) {
+        if (record.id == machineId) return &record;
     }
     std::cout << " Could not find stat: " << machineId << std::endl;
     return nullptr;
@@ -241,8 +240,10 @@ void Player::recordPlay(const std::string& machineId, int coinsBet, int coinsWon
         countOne(winningRun);
         if (winningRun > record->winningstreak) record->winningstreak = winningRun;
     }
-    record->totalloss += coinsBet * coinValue;
-    record->totalwon += coinsWon * coinValue;
+    // In whole cents: a coin's value is a whole number of cents.
+    const Money coin = Money::dollars(coinValue);
+    record->totalloss += coin * coinsBet;
+    record->totalwon += coin * coinsWon;
     if (coinsWon > record->largestsinglewin) record->largestsinglewin = coinsWon;
     if (coinsWon > highPayThreshold) countOne(record->numberofhighpays);
     else if (coinsWon > 0) countOne(record->numberoflowpays);

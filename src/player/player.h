@@ -6,6 +6,7 @@
 // the file is kept is reported to `keeping` (player/keeping.h).
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -55,7 +56,7 @@ public:
     bool firsttimepoker;
     int winningRun;         // over all machines, not saved
     int losingRun;
-    std::vector<MachineStats*> stats;       // owned, 50
+    std::vector<MachineStats> stats;        // 50, one a machine
     std::vector<std::string> trophies;      // prize ids in the order won
     // False when the save file existed but could not be read or parsed:
     // then it is left as it is, whatever happens to this profile.
@@ -67,7 +68,10 @@ private:
     void freeStats();
 };
 
-extern Player* currentPlayer;
+// The player at the tables; null before one is picked or registered.
+// Dropping a profile saves it, so replace it with reset() first, then make
+// the next (the old file is complete before another is read).
+extern std::unique_ptr<Player> currentPlayer;
 
 // "first_last" -> "first" / "last" (split at the first '_'); a name without
 // '_' gives the whole name for both.

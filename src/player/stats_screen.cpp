@@ -81,31 +81,31 @@ std::string twoDigits(int value) {
 
 std::string statTotalSpinsText(const MachineStats& s) { return longToString(static_cast<long>(spinsOf(s))); }
 
-std::string statTotalBetText(const MachineStats& s) { return "$" + doubleToString(s.totalloss); }
+std::string statTotalBetText(const MachineStats& s) { return "$" + doubleToString(s.totalloss.inDollars()); }
 
 std::string statAverageBetText(const MachineStats& s) {
     long long spins = spinsOf(s);
     float a = 0.0f;
-    if (spins > 0) a = static_cast<float>(s.totalloss / static_cast<double>(spins));
+    if (spins > 0) a = static_cast<float>(s.totalloss.inDollars() / static_cast<double>(spins));
     return "$" + floatToString(a);
 }
 
 std::string statWonLossText(const MachineStats& s) {
-    return "$" + floatToString(static_cast<float>(s.totalwon - s.totalloss));
+    return "$" + floatToString(static_cast<float>((s.totalwon - s.totalloss).inDollars()));
 }
 
 std::string statReturnPercentText(const MachineStats& s) {
     float r = 0.0f;
-    if (s.totalloss > 0) {
-        float won = static_cast<float>(s.totalwon);
-        float quotient = static_cast<float>(won / s.totalloss);
+    if (s.totalloss > Money()) {
+        float won = static_cast<float>(s.totalwon.inDollars());
+        float quotient = static_cast<float>(won / s.totalloss.inDollars());
         r = static_cast<float>(quotient * 100);
     }
     return floatToString(r) + "%";
 }
 
 std::string statPerHourText(const MachineStats& s) {
-    double net = s.totalwon - s.totalloss;
+    double net = (s.totalwon - s.totalloss).inDollars();
     double v = 0.0;
     if (s.hours > 0)
         v = net / s.hours;
@@ -171,12 +171,9 @@ std::vector<StatsPageText> statsPageTexts(const MachineStats* s) {
 
 // ---------------------------------------------------------------- screen
 
-StatsScreen::StatsScreen() : font(nullptr) { init(); }
+StatsScreen::StatsScreen() { init(); }
 
-StatsScreen::~StatsScreen() {
-    if (font) sge_TTF_CloseFont(font);
-    font = nullptr;
-}
+StatsScreen::~StatsScreen() = default;
 
 void StatsScreen::init() {
     name = "stats";
@@ -187,7 +184,7 @@ void StatsScreen::init() {
     // The TrueType opener falls over on a file that isn't there: look first.
     if (SDL_RWops* probe = SDL_RWFromFile(statsFontFile, "rb")) {
         SDL_RWclose(probe);
-        font = sge_TTF_OpenFont(statsFontFile, 50);
+        font.reset(sge_TTF_OpenFont(statsFontFile, 50));
     }
     if (!font) {
         std::fprintf(stderr, "TT error: %s\n", SDL_GetError());
@@ -203,9 +200,10 @@ void StatsScreen::init() {
 
 void StatsScreen::redraw() {
     if (display && display->screen) sge_FilledRect(display->screen, 0, 0, 800, 600, 0, 0, 0);
-    Image* back = new Image(graphicsDir + "back.png", false, true);
-    if (back->loaded) back->blit(0, 0);
-    delete back;
+    {
+        Image back(graphicsDir + "back.png", false, true);
+        if (back.loaded) back.blit(0, 0);
+    }
     if (display) display->update();
 }
 
@@ -232,9 +230,8 @@ void StatsScreen::showMachine(std::string id) {
     drawPage();
     int p = buttonIndex(id);
     if (p != 0 && p - statsFirstIcon >= 0 && p - statsFirstIcon < static_cast<int>(titles.size())) {
-        TextLabel* title = new TextLabel(statsFontFile, 20, titles[p - statsFirstIcon], 277, 89, 4, 0, 0, 0, 0);
-        title->draw();
-        delete title;
+        TextLabel title(statsFontFile, 20, titles[p - statsFirstIcon], 277, 89, 4, 0, 0, 0, 0);
+        title.draw();
     }
 }
 
@@ -249,10 +246,10 @@ void StatsScreen::drawPage() {
     for (const StatsPageText& text : statsPageTexts(record)) {
         if (text.pointSize != size) {
             size = text.pointSize;
-            sge_TTF_SetFontSize(font, size);
+            sge_TTF_SetFontSize(font.get(), size);
         }
         // Black on the white panel, solid (the renderer's last argument is opacity).
-        sge_tt_textout(surface, font, text.text.c_str(), text.x, text.y, 0, 0, 0, 255, 255, 255, SDL_ALPHA_OPAQUE);
+        sge_tt_textout(surface, font.get(), text.text.c_str(), text.x, text.y, 0, 0, 0, 255, 255, 255, SDL_ALPHA_OPAQUE);
     }
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "shell/screen.h"
+#include "shell/sdl_handle.h"
 
 class MachineStats;
 
@@ -18,7 +19,7 @@ constexpr int statsFirstIcon = 3;
 
 class StatsScreen : public Screen {
 public:
-    sge_TTFont* font;                 // "../fonts/stats3.ttf", owned
+    FontPtr font;                     // "../fonts/stats3.ttf"
     std::string machineId;            // machine whose page is shown; empty: no page yet
     std::vector<std::string> titles;  // titles[i] belongs to the control at i + statsFirstIcon
 

@@ -54,9 +54,8 @@ std::string vipPointsText() { return longToString(wholeAmount(vipPoints())); }
 
 // Draws a picture of the room's folder at (x, y) when it loads.
 void drawPicture(const std::string& file, int x, int y) {
-    Image* picture = new Image(file, false, true);
-    if (picture->loaded) picture->blit(x, y);
-    delete picture;
+    Image picture(file, false, true);
+    if (picture.loaded) picture.blit(x, y);
 }
 
 }  // namespace
@@ -67,12 +66,9 @@ int prizeIndex(const std::string& id) {
     return -1;
 }
 
-TrophyRoom::TrophyRoom() : shelfOffset(0), vipText(nullptr), priceText(nullptr) { init(); }
+TrophyRoom::TrophyRoom() : shelfOffset(0) { init(); }
 
-TrophyRoom::~TrophyRoom() {
-    delete vipText;
-    delete priceText;
-}
+TrophyRoom::~TrophyRoom() = default;
 
 void TrophyRoom::init() {
     shelfOffset = 0;
@@ -81,9 +77,9 @@ void TrophyRoom::init() {
     redraw();
     // The two texts' boxes overlap a little: the price is made after the VIP
     // points are on the screen, so what it saves under itself is up to date.
-    vipText = new TextLabel(cashFont, 20, vipPointsText(), 437, 35, 5, 255, 255, 255, 0);
+    vipText = std::make_unique<TextLabel>(cashFont, 20, vipPointsText(), 437, 35, 5, 255, 255, 255, 0);
     vipText->draw();
-    priceText = new TextLabel(cashFont, 20, "0", 437, 73, 5, 255, 255, 255, 0);
+    priceText = std::make_unique<TextLabel>(cashFont, 20, "0", 437, 73, 5, 255, 255, 255, 0);
     priceText->draw();
     createButtons();
 }
@@ -191,11 +187,11 @@ void TrophyRoom::runPurchaseDialogue(const std::string& id) {
     priceText->draw();
     drawPicture(graphicsDir + id + "_description.png", 536, 13);
 
-    Sprite* panel = new Sprite(graphicsDir + "purchase.png", false, true, 177, 81);
-    panel->draw();
-    std::vector<Widget*> choices;
-    choices.push_back(new Button("yes", graphicsDir, 384, 86, false, false, true, false, false));
-    choices.push_back(new Button("no", graphicsDir, 442, 86, false, false, true, false, false));
+    Sprite panel(graphicsDir + "purchase.png", false, true, 177, 81);
+    panel.draw();
+    std::vector<std::unique_ptr<Widget>> choices;
+    choices.push_back(std::make_unique<Button>("yes", graphicsDir, 384, 86, false, false, true, false, false));
+    choices.push_back(std::make_unique<Button>("no", graphicsDir, 442, 86, false, false, true, false, false));
     if (display) display->update();
 
     Widget* lit = nullptr;
@@ -243,9 +239,7 @@ void TrophyRoom::runPurchaseDialogue(const std::string& id) {
         }
     }
 
-    panel->restoreBackground();
-    delete panel;
-    for (Widget* choice : choices) delete choice;
+    panel.restoreBackground();
     if (display) display->update();
 }
 

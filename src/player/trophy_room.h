@@ -3,6 +3,7 @@
 // scrolled two at a time by "up" and "down".
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,8 +27,8 @@ int prizeIndex(const std::string& id);
 class TrophyRoom : public Screen {
 public:
     int shelfOffset;       // index in the player's trophies of shelf place 0; always even
-    TextLabel* vipText;    // the player's VIP points, owned
-    TextLabel* priceText;  // price of the prize last clicked, owned
+    std::unique_ptr<TextLabel> vipText;    // the player's VIP points
+    std::unique_ptr<TextLabel> priceText;  // price of the prize last clicked
 
     // Builds the whole room (background, texts, prize buttons, shelf).
     TrophyRoom();

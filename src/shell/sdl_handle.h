@@ -7,6 +7,8 @@
 #pragma once
 
 #include <SDL.h>
+#include <SDL_mixer.h>
+#include <sge.h>
 
 #include <memory>
 
@@ -22,3 +24,7 @@ using CHandle = std::unique_ptr<T, CFree<T, Free>>;
 
 // A surface the game made or loaded (never the video surface, which SDL owns).
 using SurfacePtr = CHandle<SDL_Surface, SDL_FreeSurface>;
+// A TrueType font the game opened.
+using FontPtr = CHandle<sge_TTFont, sge_TTF_CloseFont>;
+// A loaded sound clip's samples.
+using ChunkPtr = CHandle<Mix_Chunk, Mix_FreeChunk>;

@@ -16,15 +16,11 @@
 // lives.
 #pragma once
 
-#include <SDL_mixer.h>
-
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "shell/sdl_handle.h"
-
-using ChunkPtr = CHandle<Mix_Chunk, Mix_FreeChunk>;
 
 // Folder of the sound clips: "../sounds/".
 extern std::string soundDir;

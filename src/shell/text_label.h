@@ -10,9 +10,6 @@
 
 #include "shell/sdl_handle.h"
 
-// A TrueType font the game opened.
-using FontPtr = CHandle<sge_TTFont, sge_TTF_CloseFont>;
-
 class TextLabel {
 public:
     std::string text;

@@ -65,8 +65,8 @@ TEST_F(DerbyTest, SettlementPaysEveryRowTimesTheCoinsAndShowsTheDebitedCredits) 
         EXPECT_TRUE(row.won == 0 || assetTried("../sounds/digicnt.wav")) << "a win counts up with its click";
         EXPECT_EQ(countPauses(200), row.countSteps);
         EXPECT_EQ(countPauses(1000), 1);
-        EXPECT_DOUBLE_EQ(stats().totalloss, was.totalloss + 2.0 * row.lines.size());
-        EXPECT_DOUBLE_EQ(stats().totalwon, was.totalwon + row.won);
+        EXPECT_DOUBLE_EQ(stats().totalloss.inDollars(), was.totalloss.inDollars() + 2.0 * row.lines.size());
+        EXPECT_DOUBLE_EQ(stats().totalwon.inDollars(), was.totalwon.inDollars() + row.won);
     }
     EXPECT_EQ(d->plays, 1) << "the player's own choice is left alone";
 }
@@ -86,7 +86,7 @@ TEST_F(DerbyTest, ThreeFlagsOnPlayFiveAtFiveCoinsWinTheCarInsteadOfCoins) {
     EXPECT_EQ(d->credits, 75) << "the bet is taken, the marked row is not paid";
     EXPECT_EQ(countPauses(200), 0) << "no count-up";
     EXPECT_EQ(stats().spinslost, was.spinslost + 1);
-    EXPECT_DOUBLE_EQ(stats().totalwon, was.totalwon);
+    EXPECT_DOUBLE_EQ(stats().totalwon.inDollars(), was.totalwon.inDollars());
 }
 
 TEST_F(DerbyTest, CountUpThrowsAwayOneWaitingEventPerStepButKeepsAWindowClose) {

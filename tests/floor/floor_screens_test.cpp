@@ -67,9 +67,9 @@ TEST_F(CashierTest, PickingSavesTheOldPlayerDeletingKeepsTheFileAndTheLastOneGon
     ASSERT_EQ("Bob_Ray 30 male", who());
     EXPECT_EQ(777.0, savedMoney("Ann_Lee"));
     // Picking the current player again changes nothing.
-    Player* bob = currentPlayer;
+    Player* bob = currentPlayer.get();
     click(desk, cashierlayout::nameRow(1));
-    EXPECT_EQ(bob, currentPlayer);
+    EXPECT_EQ(bob, currentPlayer.get());
     EXPECT_EQ(nullptr, desk.next);
 
     // Deleting him keeps his file and opens the first remaining player.
@@ -245,7 +245,7 @@ TEST_F(RegistrationTest, AccentsGoInPlainAndTheNoteStaysUntilThatSpotIsErased) {
 }
 
 TEST_F(RegistrationTest, ARegisteredNameIsRefusedCancelOrEscapeChangeNothingASavedOneReopens) {
-    Player* before = currentPlayer;
+    Player* before = currentPlayer.get();
     typeText("bob");
     tapKey(SDLK_RETURN);  // on to the last name
     typeText("RAY");
@@ -257,7 +257,7 @@ TEST_F(RegistrationTest, ARegisteredNameIsRefusedCancelOrEscapeChangeNothingASav
     typeText("Cy");
     tapKey(SDLK_ESCAPE);
     EXPECT_FALSE(runRegistrationForm());
-    EXPECT_EQ(before, currentPlayer);
+    EXPECT_EQ(before, currentPlayer.get());
     EXPECT_EQ((std::vector<std::string>{"Ann_Lee", "Bob_Ray"}), config->players);
 
     // A name with a save file but not on the list (deleted at the cashier, or
@@ -486,11 +486,10 @@ TEST_F(MenuTest, WhatStartsNoMachineKeepsOrClosesTheMenuAndGivesTheScreenBack) {
     }
     host->menuEnabled = true;
     // ... and someone is registered.
-    Player* player = currentPlayer;
-    currentPlayer = nullptr;
+    std::unique_ptr<Player> player = std::move(currentPlayer);
     pushClick(790, 590);
     showMachineMenu(host);
-    currentPlayer = player;
+    currentPlayer = std::move(player);
     EXPECT_EQ(1, pendingEvents());
     testrt::drainEvents();
 

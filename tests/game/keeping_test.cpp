@@ -153,7 +153,7 @@ TEST_F(Keeps, AMissingSaveFolderIsMadeAndAByteOrderMarkIsAnEditorsMarkKeptOnRewr
 TEST_F(Keeps, SettingsThatCanNotBeWrittenAreToldApartFromProgress) {
     testrt::resetFiles(annSettings);
     testrt::writeFile(savePath("Ann_Lee"), annFile);
-    config = new Config();
+    config = std::make_unique<Config>();
     failWith = ENOSPC;
     writeFault = failEveryStep;
     config->write();
@@ -163,8 +163,7 @@ TEST_F(Keeps, SettingsThatCanNotBeWrittenAreToldApartFromProgress) {
     EXPECT_TRUE(keeping.isKept(KeptFile::Profile));
     EXPECT_EQ(keeping.signText(), "SETTINGS NOT SAVED: config.ini can't be written");
     writeFault = nullptr;
-    delete config;
-    config = nullptr;
+    config.reset();
     EXPECT_TRUE(keeping.isKept(KeptFile::Settings));
 }
 

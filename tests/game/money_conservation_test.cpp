@@ -46,8 +46,8 @@ TEST_P(MoneyConservation, PlaysMoveExactlyWhatTheyPaidLessWhatTheyBet) {
 
     MachineStats* record = currentPlayer->findStats(id);
     ASSERT_NE(record, nullptr);
-    EXPECT_GT(record->totalloss, 0) << id << " never played";
-    const Money net = Money::dollars(record->totalwon) - Money::dollars(record->totalloss);
+    EXPECT_GT(record->totalloss.inCents(), 0) << id << " never played";
+    const Money net = record->totalwon - record->totalloss;
     EXPECT_EQ((onHand(*bank) - start).inCents(), net.inCents()) << id << " on the machine";
     session.close(screen);
     EXPECT_EQ((Money::dollars(currentPlayer->money) - start).inCents(), net.inCents()) << id << " after leaving";

@@ -63,9 +63,9 @@ protected:
     // table reads the same whatever the reels or cards showed.
     std::string after(Screen& s, Bank& bank) {
         const MachineStats* stats = currentPlayer->findStats(s.name);
-        if (stats->totalwon > paidSoFar)
-            bank.credits -= static_cast<int>(std::lround((stats->totalwon - paidSoFar) / bank.coinValue()));
-        paidSoFar = stats->totalwon;
+        if (stats->totalwon.inDollars() > paidSoFar)
+            bank.credits -= static_cast<int>(std::lround((stats->totalwon.inDollars() - paidSoFar) / bank.coinValue()));
+        paidSoFar = stats->totalwon.inDollars();
         int bet = 0;
         bool waiting = false;
         if (auto* m = dynamic_cast<Machine*>(&s)) bet = m->betAmount();

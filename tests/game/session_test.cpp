@@ -61,7 +61,7 @@ TEST_P(GameSession, MoneyPointsAndRecordSurviveAShutDownWithCreditsOnTheMachine)
     for (const std::string& p : loadedAssets()) bonusShown = bonusShown || p.find("../gfx/bonus/") == 0;
     EXPECT_EQ(bonusShown, id == "wheelofcash" || id == "balloonblitz" || id == "patriotspinforcash") << id;
     const MachineStats played = *currentPlayer->findStats(id);
-    EXPECT_GT(played.totalloss, 0.0) << id;
+    EXPECT_GT(played.totalloss.inDollars(), 0.0) << id;
     EXPECT_GT(currentPlayer->vippoints, 12.5);
     const double money = currentPlayer->money + bank->worth(bank->credits).inDollars();
     const double points = currentPlayer->vippoints;
@@ -79,8 +79,8 @@ TEST_P(GameSession, MoneyPointsAndRecordSurviveAShutDownWithCreditsOnTheMachine)
     EXPECT_DOUBLE_EQ(currentPlayer->vippoints, points);
     const MachineStats* back = currentPlayer->findStats(id);
     ASSERT_NE(back, nullptr);
-    EXPECT_DOUBLE_EQ(back->totalwon, played.totalwon);
-    EXPECT_DOUBLE_EQ(back->totalloss, played.totalloss);
+    EXPECT_DOUBLE_EQ(back->totalwon.inDollars(), played.totalwon.inDollars());
+    EXPECT_DOUBLE_EQ(back->totalloss.inDollars(), played.totalloss.inDollars());
     EXPECT_EQ(back->spinswon, played.spinswon);
     EXPECT_EQ(back->spinslost, played.spinslost);
     EXPECT_DOUBLE_EQ(back->largestsinglewin, played.largestsinglewin);

@@ -141,7 +141,7 @@ TEST_F(MachineCore, PayoutTestRecordsTenThousandPlaysAndKeepsTheBet) {
     ASSERT_NE(stats, nullptr);
     // Each test play bets the full 3 coins at 1.0; the bet and credits stay as they were.
     const std::string state = std::to_string(m.spins) + " spins, " + std::to_string(stats->spinslost) + " lost, " +
-                              std::to_string(stats->totalloss) + " paid; coins " + std::to_string(m.coins) +
+                              std::to_string(stats->totalloss.inDollars()) + " paid; coins " + std::to_string(m.coins) +
                               " lines " + std::to_string(m.lines) + " credits " + std::to_string(m.credits);
     EXPECT_EQ(state, "10000 spins, 10000 lost, 30000.000000 paid; coins 2 lines 1 credits 100");
 }
@@ -161,13 +161,12 @@ TEST_F(MachineCore, CreditsGoBackExactlyWhenTheCoinValueChangesOrTheMachineIsLef
     returnCreditsToPlayer(credits, nullptr);
     EXPECT_EQ(credits, 5);
 
-    Player* saved = currentPlayer;
-    currentPlayer = nullptr;
+    std::unique_ptr<Player> saved = std::move(currentPlayer);
     {
         ProbeMachine left("5x", 1.0f);
         left.credits = 10;
     }
-    currentPlayer = saved;
+    currentPlayer = std::move(saved);
     EXPECT_DOUBLE_EQ(currentPlayer->money, 103.0);
     EXPECT_EQ(lastMachineId, "5x");
 }

@@ -125,8 +125,8 @@ TEST_F(MultiLineSettle, OnlyPlayedLinesPayThenTheBetIsTakenThePlayRecordedAndThe
     ASSERT_NE(s, nullptr);
     std::ostringstream state;
     state << std::setprecision(17) << "credits=" << m.credits << " lines=" << m.lines << " coins=" << m.coins
-          << " idle=" << (m.menuEnabled && !m.spinning) << " won=" << s->spinswon << " bet=$" << s->totalloss
-          << " paid=$" << s->totalwon;
+          << " idle=" << (m.menuEnabled && !m.spinning) << " won=" << s->spinswon << " bet=$" << s->totalloss.inDollars()
+          << " paid=$" << s->totalwon.inDollars();
     EXPECT_EQ(state.str(), "credits=62 lines=0 coins=1 idle=1 won=1 bet=$0.75 paid=$6.25");
 
     // A huge win stops at the largest credit count.

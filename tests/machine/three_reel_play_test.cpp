@@ -48,7 +48,7 @@ protected:
         std::ostringstream out;
         out << std::setprecision(17) << "credits=" << m->credits << " coins=" << m->coins
             << " won=" << s->spinswon << " lost=" << s->spinslost << " largest=" << s->largestsinglewin
-            << " bet=$" << s->totalloss << " paid=$" << s->totalwon;
+            << " bet=$" << s->totalloss.inDollars() << " paid=$" << s->totalwon.inDollars();
         return out.str();
     }
     void key(SDLKey sym) { m->handleEvent(testrt::keyEvent(sym)); }

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "machine/denomination.h"
 #include "machine/money_input.h"
@@ -37,7 +38,58 @@ int MachineStats::* const countFields[] = {
 
 std::string configPath() { return testrt::root() + "/config.ini"; }
 
+// A machine's group as the game writes it: dollars won and bet, then the counters.
+std::string recordGroup(const std::string& id, const std::string& won, const std::string& bet,
+                        const std::vector<int>& counts) {
+    static const char* const keys[] = {"hours",        "minutes",          "spinswon",
+                                       "spinslost",    "winningstreak",    "losingstreak",
+                                       "largestsinglewin", "numberofhighpays", "numberoflowpays"};
+    std::string text = "\n[" + id + "]\ntotalwon=" + won + "\ntotalloss=" + bet + "\n";
+    for (size_t i = 0; i < 9; ++i) text += std::string(keys[i]) + "=" + std::to_string(counts[i]) + "\n";
+    return text;
+}
+
+// A profile the way the game wrote it before the records kept whole cents:
+// 3 plays of 2 coins at $0.25 on baja7s (one won 5 coins), 4 plays of one
+// coin at $5 on deepsea (one won 10) and 12 minutes there, nothing elsewhere.
+std::string profileWrittenBefore() {
+    std::string text = "[Old_Timer]\ngender=male\nmoney=2412.75\nvippoints=88.5\nfirsttime=1\nfirsttimelobby=0\n"
+                       "firsttimeslot=1\nfirsttimenickle=1\nfirsttimepoker=1\ntrophies=\n";
+    for (const std::string& id : statsMachineIds()) {
+        if (id == "baja7s")
+            text += recordGroup(id, "1.25", "1.5", {0, 0, 1, 2, 1, 1, 5, 0, 1});
+        else if (id == "deepsea")
+            text += recordGroup(id, "50", "20", {0, 12, 1, 3, 1, 3, 10, 0, 1});
+        else
+            text += recordGroup(id, "0", "0", std::vector<int>(9, 0));
+    }
+    return text;
+}
+
 }  // namespace
+
+TEST(PlayerSave, AProfileWrittenBeforeCentsComesBackByteForByteAndADriftedTotalReadsToTheCent) {
+    testrt::resetFiles();
+    const std::string before = profileWrittenBefore();
+    testrt::writeFile(savePath("Old_Timer"), before);
+    {
+        Player p("Old_Timer");
+        EXPECT_EQ(p.findStats("baja7s")->totalwon.inCents() * 1000 + p.findStats("baja7s")->totalloss.inCents(),
+                  125150);
+        EXPECT_EQ(p.findStats("deepsea")->totalwon.inCents() * 10000 + p.findStats("deepsea")->totalloss.inCents(),
+                  50002000);
+        p.saveNow();
+    }
+    EXPECT_EQ(testrt::readFile(savePath("Old_Timer")), before);
+
+    // Seven bets of $0.10 as the float sum once recorded them.
+    testrt::writeFile(savePath("Old_Timer"), "[Old_Timer]\n[zookeeper]\ntotalloss=0.7000000104308128\n");
+    {
+        Player p("Old_Timer");
+        EXPECT_EQ(p.findStats("zookeeper")->totalloss.inCents(), 70);
+    }
+    EXPECT_EQ(saved("Old_Timer", "zookeeper").readEntry("totalloss", ""), "0.7");
+}
 
 TEST(PlayerSave, RoundTripKeepsProfileAndRecords) {
     testrt::resetFiles();
@@ -51,8 +103,8 @@ TEST(PlayerSave, RoundTripKeepsProfileAndRecords) {
     p->trophies = {"lamp", "prgrssvcar", "lamp"};
     p->winningRun = 4;
     MachineStats* s = p->findStats("wheelofcash");
-    s->totalwon = 1.1;
-    s->totalloss = 0.3 - 0.1;
+    s->totalwon = Money::cents(110);
+    s->totalloss = Money::cents(20);
     int value = 2000;
     for (auto field : countFields) s->*field = value++;
     p->findStats("zookeeper")->spinslost = 99;
@@ -64,7 +116,7 @@ TEST(PlayerSave, RoundTripKeepsProfileAndRecords) {
     EXPECT_EQ(text.substr(0, text.find("\n[")),
               "[Ann_Lee]\ngender=female\nmoney=123456.78\nvippoints=1234.05\nfirsttime=1\nfirsttimelobby=0\n"
               "firsttimeslot=1\nfirsttimenickle=0\nfirsttimepoker=1\ntrophies=lamp,prgrssvcar,lamp\n");
-    EXPECT_NE(text.find("[wheelofcash]\ntotalwon=1.1\ntotalloss=0.19999999999999998\nhours=2000\nminutes=2001\n"
+    EXPECT_NE(text.find("[wheelofcash]\ntotalwon=1.1\ntotalloss=0.2\nhours=2000\nminutes=2001\n"
                         "spinswon=2002\nspinslost=2003\nwinningstreak=2004\nlosingstreak=2005\nlargestsinglewin=2006\n"
                         "numberofhighpays=2007\nnumberoflowpays=2008\n"),
               std::string::npos);
@@ -112,7 +164,7 @@ TEST(PlayerSave, MissingFileLoadsDefaultsABadNameIsNoPathAndAHandWrittenFileIsRe
 TEST(PlayerSave, MoneyMovesReachTheFileAtOnce) {
     testrt::resetFiles();
     buildDenominationTable();
-    currentPlayer = new Player();
+    currentPlayer = std::make_unique<Player>();
     currentPlayer->name = "Sam_Save";
     const Denomination* dollar = findDenominationValue(1.0f);
     int credits = 0;
@@ -121,8 +173,7 @@ TEST(PlayerSave, MoneyMovesReachTheFileAtOnce) {
     credits = 15;
     returnCreditsToPlayer(credits, dollar);
     EXPECT_EQ(savedMoney("Sam_Save"), 2475.0);
-    delete currentPlayer;
-    currentPlayer = nullptr;
+    currentPlayer.reset();
     freeDenominationTable();
 }
 
@@ -163,7 +214,7 @@ TEST(PlayerSave, NumbersOutOfRangeAreBroughtWithinAndCountersStopAtTheTop) {
     EXPECT_TRUE(p->money == maxAmount && p->vippoints == 0.0);
     MachineStats* s = p->findStats("deepsea");
     EXPECT_EQ(s->spinswon, INT_MAX);
-    EXPECT_EQ(s->hours + s->minutes + s->totalloss, 0);
+    EXPECT_EQ(s->hours + s->minutes + s->totalloss.inCents(), 0);
     EXPECT_EQ(statTotalSpinsText(*s), "4294967294");
     p->losingRun = INT_MAX;
     p->recordPlay("deepsea", 1, 0, 1.0f);
@@ -177,7 +228,7 @@ TEST(PlayerSave, NumbersOutOfRangeAreBroughtWithinAndCountersStopAtTheTop) {
     // the profile as in the file, and read back as written without a report.
     p->money = 1e12 + 1000.0;
     p->vippoints = 5e14;
-    s->totalwon = 2e12;
+    s->totalwon = Money::dollars(2e12);
     p->saveNow();
     EXPECT_TRUE(p->money == 1e12 && p->vippoints == 1e12);
     EXPECT_EQ(saved("Big_Num", "Big_Num").readEntry("money", ""), "1000000000000");
@@ -215,18 +266,17 @@ TEST(CoreConfig, PlayersListWritesBackUnchangedAndNoUsableLastPlayerIsAFirstRun)
 TEST(CoreConfig, LastPlayerOpensThatProfileAndUnknownKeysSurvive) {
     testrt::resetFiles("[global]\nplayers=Ann_Lee\nvolume=7\nlastplayer=Ann_Lee\nfirsttimeever=0\n[window]\nx=10\n");
     testrt::writeFile(savePath("Ann_Lee"), "[Ann_Lee]\nmoney=77.5\ngender=female\n");
-    config = new Config();
+    config = std::make_unique<Config>();
     ASSERT_NE(currentPlayer, nullptr);
     EXPECT_EQ(currentPlayer->name + doubleToString(currentPlayer->money), "Ann_Lee77.5");
 
     // The cashier switches players: the file names the new one at shut-down
     // even though lastPlayer still holds the name read at start.
-    delete currentPlayer;
-    currentPlayer = new Player("Bo_Ray");
+    currentPlayer.reset();
+    currentPlayer = std::make_unique<Player>("Bo_Ray");
     config->players.push_back("Bo_Ray");
     currentPlayer->money = 12.25;
-    delete config;
-    config = nullptr;
+    config.reset();
     EXPECT_EQ(currentPlayer, nullptr);
 
     EXPECT_EQ(testrt::readFile(configPath()),
@@ -293,12 +343,12 @@ class PlayerRecord : public ::testing::Test {
 protected:
     void SetUp() override {
         testrt::resetFiles();
-        currentPlayer = player = new Player();
+        currentPlayer = std::make_unique<Player>();
+        player = currentPlayer.get();
         player->name = "Test_Player";
     }
     void TearDown() override {
-        delete player;
-        currentPlayer = nullptr;
+        currentPlayer.reset();
     }
     // Plays `n` times on `id` at `coins` a play, each winning `won` coins.
     void play(const char* id, int n, int coins, int won, float value = 1.0f) {
@@ -310,7 +360,7 @@ protected:
         const MachineStats* s = player->findStats(id);
         char out[160];
         std::snprintf(out, sizeof out, "%d/%d %d/%d $%g/$%g %d %d/%d", s->spinswon, s->spinslost, s->winningstreak,
-                      s->losingstreak, s->totalwon, s->totalloss, s->largestsinglewin, s->numberofhighpays,
+                      s->losingstreak, s->totalwon.inDollars(), s->totalloss.inDollars(), s->largestsinglewin, s->numberofhighpays,
                       s->numberoflowpays);
         return out;
     }
@@ -365,6 +415,11 @@ TEST_F(PlayerRecord, RunsStreaksDollarsAndPayClasses) {
     play("tripledice", 1, 1, 40, 0.05f);
     for (int won : {21, 20, 19, 1}) play("tripledice", 1, 1, won);
     EXPECT_EQ("6/1 6/1 $88/$4.85 500 3/3", record("tripledice"));
+    // Seven bets of $0.10 are $0.70 to the cent, in the record and in the file.
+    play("zookeeper", 7, 1, 0, 0.10f);
+    EXPECT_EQ(player->findStats("zookeeper")->totalloss.inCents(), 70);
+    player->saveNow();
+    EXPECT_EQ(saved("Test_Player", "zookeeper").readEntry("totalloss", ""), "0.7");
     // Money and VIP points are the machines' business, not the rule's.
     EXPECT_EQ(player->money + player->vippoints, 2500.0);
 }
@@ -385,9 +440,10 @@ TEST_F(PlayerRecord, ClockCountsOneSecondPerFrameAndWholeMinutes) {
     EXPECT_EQ(player->findStats("cashcow")->minutes, 0);
 
     // With no current player the clock still runs and touches nothing.
-    currentPlayer = nullptr;
+    std::unique_ptr<Player> away = std::move(currentPlayer);
     seconds = 59;
     playClockTickAt("super7s", seconds, last, now += 1000);
     EXPECT_EQ(seconds, 0);
     EXPECT_EQ(s->minutes, 1);
+    currentPlayer = std::move(away);
 }

@@ -40,11 +40,12 @@ void fuzzOneInput(const std::string& bytes) {
     auto p = std::make_unique<Player>(fuzzName);
     for (double amount : {p->money, p->vippoints}) EXPECT_TRUE(amount >= 0 && amount <= maxAmount) << amount;
     ASSERT_EQ(p->stats.size(), 50u);
-    for (MachineStats* s : p->stats) {
+    for (MachineStats& record : p->stats) {
+        MachineStats* s = &record;
         for (int n : {s->hours, s->minutes, s->spinswon, s->spinslost, s->winningstreak, s->losingstreak,
                       s->largestsinglewin, s->numberofhighpays, s->numberoflowpays})
             EXPECT_GE(n, 0);
-        for (double total : {s->totalwon, s->totalloss}) EXPECT_TRUE(total >= 0 && total <= maxAmount);
+        for (double total : {s->totalwon.inDollars(), s->totalloss.inDollars()}) EXPECT_TRUE(total >= 0 && total <= maxAmount);
         statsPageTexts(s);
     }
     p->recordPlay("deepsea", 500, 1000, 0.05f);

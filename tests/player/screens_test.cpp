@@ -38,8 +38,8 @@ using StatsScreenTest = PlayerScreenSession;
 MachineStats record(double won, double bet, int spinsWon, int spinsLost, int hours = 0, int minutes = 0) {
     MachineStats s;
     s.id = "cursed";
-    s.totalwon = won;
-    s.totalloss = bet;
+    s.totalwon = Money::dollars(won);
+    s.totalloss = Money::dollars(bet);
     s.spinswon = spinsWon;
     s.spinslost = spinsLost;
     s.hours = hours;
@@ -165,8 +165,7 @@ class PrizeRoomTest : public PlayerScreenSession {
 protected:
     // Saves the profile the way the game does (by destroying it) and returns the file.
     std::string saveAndRead() {
-        delete currentPlayer;
-        currentPlayer = nullptr;
+        currentPlayer.reset();
         return testrt::readFile(savefiles::savePath("Ann_Lee"));
     }
 

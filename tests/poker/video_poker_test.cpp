@@ -48,8 +48,8 @@ TEST_F(PokerTest, DealHoldDrawAndSettleByTheTable) {
             for (Card* old : first) EXPECT_NE(m->hand[i], old) << "a discarded card never comes back";
         const int perCoin = poker::evaluateHand(*poker::payTableFor(row.first), m->hand, 2).payPerCoin;
         EXPECT_EQ(m->credits, 18 + 2 * perCoin);
-        EXPECT_DOUBLE_EQ(s->totalloss - was.totalloss, 2.0);
-        EXPECT_DOUBLE_EQ(s->totalwon - was.totalwon, 2.0 * perCoin);
+        EXPECT_DOUBLE_EQ(s->totalloss.inDollars() - was.totalloss.inDollars(), 2.0);
+        EXPECT_DOUBLE_EQ(s->totalwon.inDollars() - was.totalwon.inDollars(), 2.0 * perCoin);
     }
 }
 
@@ -63,7 +63,7 @@ TEST_F(PokerTest, LeavingWithAHandOutLosesThatHand) {
     EXPECT_DOUBLE_EQ(currentPlayer->money, money + 8.75);
     MachineStats* record = currentPlayer->findStats("jacksorbetter");
     EXPECT_EQ(record->spinslost, 1);
-    EXPECT_DOUBLE_EQ(record->totalloss, 1.25);
+    EXPECT_DOUBLE_EQ(record->totalloss.inDollars(), 1.25);
     ASSERT_NE(m->next, nullptr);
     EXPECT_EQ(m->next->name, "lobby");
     delete m;

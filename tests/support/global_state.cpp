@@ -106,7 +106,14 @@ private:
         undo.push_back([install, was = &inUse] { install(was); });
     }
 
-    // A service a test makes must also be deleted by it.
+    // A service a test makes must also be dropped (or deleted) by it.
+    template <class T>
+    void keepService(std::unique_ptr<T>& service, const char* what) {
+        undo.push_back([&service, value = service.get(), what] {
+            EXPECT_EQ(service.get(), value) << what << " was left behind";
+            if (!value) service.reset();
+        });
+    }
     template <class T>
     void keepService(T*& service, const char* what) {
         undo.push_back([&service, value = service, what] {

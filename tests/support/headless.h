@@ -226,7 +226,7 @@ inline bool startServices(bool withAudio) {
 // The services with a new player whose first visits are behind him.
 inline bool startHeadless(const std::string& player, double money, bool withAudio = true) {
     if (!startServices(withAudio)) return false;
-    currentPlayer = new Player();
+    currentPlayer = std::make_unique<Player>();
     currentPlayer->name = player;
     currentPlayer->money = money;
     currentPlayer->firsttime = currentPlayer->firsttimelobby = currentPlayer->firsttimeslot = false;
@@ -238,7 +238,7 @@ inline bool startHeadless(const std::string& player, double money, bool withAudi
 // from his save file as at start-up.
 inline bool startFromSettings(bool withAudio = true) {
     if (!startServices(withAudio)) return false;
-    config = new Config();
+    config = std::make_unique<Config>();
     return true;
 }
 
@@ -249,10 +249,8 @@ inline void stopHeadless() {
     EXPECT_FALSE(watchdogFired) << "a modal loop waited for input that never came";
     drainEvents();
     clearProgressiveMeters();
-    delete config;  // writes the settings and saves the current player
-    config = nullptr;
-    delete currentPlayer;
-    currentPlayer = nullptr;
+    config.reset();  // writes the settings and saves the current player
+    currentPlayer.reset();
     freeDenominationTable();
     delete soundPlayer;
     soundPlayer = nullptr;

@@ -85,9 +85,8 @@ std::string makeFontlessRuntime(const std::string& name) {
 
 void openFontlessRuntime(const std::string& tree) {
     if (chdir((tree + "/bin").c_str()) != 0) std::exit(3);
-    delete currentPlayer;
-    currentPlayer = nullptr;
-    config = new Config();
+    currentPlayer.reset();
+    config = std::make_unique<Config>();
     if (!currentPlayer) std::exit(4);
 }
 

@@ -109,7 +109,7 @@ TEST_F(ReelConformance, EveryMachineReturnsWhatItsTablesSay) {
             testing::internal::CaptureStdout();
             m->payoutTest();
             testing::internal::GetCapturedStdout();
-            EXPECT_DOUBLE_EQ(currentPlayer->findStats(info.id)->totalloss, m->maxLines * Machine::payoutTestPlays)
+            EXPECT_DOUBLE_EQ(currentPlayer->findStats(info.id)->totalloss.inDollars(), m->maxLines * Machine::payoutTestPlays)
                 << info.id;
         }
         char row[80];
