@@ -87,6 +87,15 @@ TEST_F(DerbyTest, ThreeFlagsOnPlayFiveAtFiveCoinsWinTheCarInsteadOfCoins) {
     EXPECT_EQ(countPauses(200), 0) << "no count-up";
     EXPECT_EQ(stats().spinslost, was.spinslost + 1);
     EXPECT_DOUBLE_EQ(stats().totalwon.inDollars(), was.totalwon.inDollars());
+
+    // Below five coins, or on another play, three flags are paid in coins: 400 a coin.
+    setGame(*d, 4, {kLoser, kLoser, kLoser, kLoser, {"flag", "flag", "flag"}});
+    d->payout();
+    EXPECT_EQ(d->credits, 75 - 20 + 1600);
+    setGame(*d, 5, {{"flag", "flag", "flag"}, kLoser, kLoser, kLoser, kLoser});
+    d->payout();
+    EXPECT_EQ(d->credits, 1655 - 25 + 2000);
+    EXPECT_EQ(currentPlayer->trophies.size(), prizes + 1);
 }
 
 TEST_F(DerbyTest, CountUpThrowsAwayOneWaitingEventPerStepButKeepsAWindowClose) {

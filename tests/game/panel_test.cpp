@@ -163,13 +163,19 @@ INSTANTIATE_TEST_SUITE_P(
             {"key:m", "c13 b5 w $980 v1 p2"}, {"key:return", "c8 b0 $980 v1 p3"},
             {"key:return", "c8 b1 w $980 v1 p3"},  // nothing bet: one coin
             {"deal", "c7 b0 $980 v1 p4"}, {"key:n", "c7 b1 $980 v1 p4"}, {"key:n", "c7 b2 $980 v1 p4"},
-            {"betone", "c7 b3 $980 v1 p4"}, {"deal", "c7 b3 w $980 v1 p4"}, {"deal", "c4 b0 $980 v1 p5"},
-            {"betmax", "c4 b0 $980 v1 p5"},  // five credits needed
-            {"key:m", "c4 b0 $980 v1 p5"}, {"bottom", "c4 b0 $980 v1 p5", "press"}, {"coin", "c9 b0 $975 v1 p5", "5"},
-            {"money", "c14 b0 $970 v1 p5", "5"}, {"denomination", "c0 b0 $984 v5 p5"},
-            {"money", "c1 b0 $979 v5 p5", "5"}, {"cashout", "c0 b0 $984 v5 p5 >lobby"},
-            {"money", "c1 b0 $979 v5 p5", "5"}, {"change", "c0 b0 $984 v5 p5 >cashier"},
-            {"money", "c1 b0 $979 v5 p5", "5"}, {"key:escape", "c0 b0 $984 v5 p5 >lobby"},
+            {"betone", "c7 b3 $980 v1 p4"}, {"key:n", "c7 b4 $980 v1 p4"}, {"key:n", "c7 b5 $980 v1 p4"},
+            {"betone", "c7 b5 $980 v1 p4"},  // five coins at most
+            {"deal", "c7 b5 w $980 v1 p4"}, {"deal", "c2 b0 $980 v1 p5"},
+            {"betmax", "c2 b0 $980 v1 p5"},  // five credits needed
+            {"key:m", "c2 b0 $980 v1 p5"}, {"key:n", "c2 b1 $980 v1 p5"}, {"betone", "c2 b2 $980 v1 p5"},
+            {"key:n", "c2 b2 $980 v1 p5"},  // no credit for another coin
+            {"bottom", "c2 b2 $980 v1 p5", "press"},
+            {"coin", "c5 b0 $977 v1 p5", "3"},  // money in clears the bet
+            {"key:m", "c5 b5 w $977 v1 p5"}, {"deal", "c0 b0 $977 v1 p6"}, {"money", "c5 b0 $972 v1 p6", "5"},
+            {"denomination", "c0 b0 $977 v5 p6"}, {"money", "c1 b0 $972 v5 p6", "5"},
+            {"cashout", "c0 b0 $977 v5 p6 >lobby"}, {"money", "c1 b0 $972 v5 p6", "5"},
+            {"change", "c0 b0 $977 v5 p6 >cashier"}, {"money", "c1 b0 $972 v5 p6", "5"},
+            {"key:escape", "c0 b0 $977 v5 p6 >lobby"},
         }},
         Panel{"demoderby", {  // five plays of five coins, the bet taken after the respin
             {"betone", "c20 b1 $980 v1 p0"}, {"betone", "c20 b2 $980 v1 p0"}, {"play3", "c20 b6 $980 v1 p0"},
@@ -181,10 +187,11 @@ INSTANTIATE_TEST_SUITE_P(
             {"hold1", "c20 b6 w $980 v1 p0"}, {"respin", "c14 b6 $980 v1 p1"}, {"cancel", "c14 b0 $980 v1 p1"},
             {"betmax", "c14 b0 $980 v1 p1"},  // 25 credits needed
             {"coin", "c34 b0 $960 v1 p1", "20"}, {"betmax", "c34 b25 w $960 v1 p1"}, {"respin", "c9 b25 $960 v1 p2"},
-            {"key:page up", "c9 b25 $960 v1 p2", "press"}, {"key:page down", "c9 b25 $960 v1 p2", "press"},
-            {"denomination", "c0 b25 $969 v5 p2"}, {"money", "c1 b25 $964 v5 p2", "5"},
-            {"cashout", "c0 b25 $969 v5 p2 >lobby"}, {"money", "c1 b25 $964 v5 p2", "5"},
-            {"change", "c0 b25 $969 v5 p2 >cashier"},
+            {"betone", "c9 b5 $960 v1 p2"},  // five coins wrap to one
+            {"key:page up", "c9 b5 $960 v1 p2", "press"}, {"key:page down", "c9 b5 $960 v1 p2", "press"},
+            {"denomination", "c0 b5 $969 v5 p2"}, {"money", "c1 b5 $964 v5 p2", "5"},
+            {"cashout", "c0 b5 $969 v5 p2 >lobby"}, {"money", "c1 b5 $964 v5 p2", "5"},
+            {"change", "c0 b5 $969 v5 p2 >cashier"},
         }}),
     [](const testing::TestParamInfo<Panel>& info) { return std::string(info.param.id); });
 
