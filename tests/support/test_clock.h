@@ -26,7 +26,8 @@ public:
     Uint32 now = 1000;
     Uint32 perLook = 0;
     std::vector<Uint32> pauses;             // every timed pause, in order
-    std::function<void(Uint32 ms)> atRest;  // seen at each rest, before the time moves on
+    std::function<void(Uint32 ms)> atRest;   // seen at each rest, before the time moves on
+    std::function<void(Uint32 ms)> atPause;  // seen at each timed pause, likewise
 
     Uint32 ticks() override { return stopped ? now += perLook : SDL_GetTicks(); }
     void rest(Uint32 ms) override {
@@ -35,6 +36,7 @@ public:
     }
     void pause(Uint32 ms) override {
         pauses.push_back(ms);
+        if (atPause) atPause(ms);
         if (pausesWait) modalPause(ms);
         else if (stopped) now += ms;
     }

@@ -11,6 +11,7 @@
 
 class Animation;
 struct PrizeWheelSpec;
+struct GambleLayout;
 
 class PatriotSpinForCash : public ThreeReelMachine {
 public:
@@ -45,3 +46,7 @@ public:
 // The stars-and-stripes wheel: 24 frames at (217, 81) in
 // "../gfx/bonus/patriotspinforcash/", ten fields alternately black and red.
 const PrizeWheelSpec& patriotWheel();
+
+// Its gamble's buttons, a little right of the dice machine's, and the stake
+// and outcome windows beside the wheel.
+const GambleLayout& patriotGamble();
