@@ -53,7 +53,7 @@ protected:
     void SetUp() override {
         sgenrand(11);
         ASSERT_TRUE(startHeadless("Pat_Panel", 1000.0, false)) << SDL_GetError();
-        mediaTicks = fastClock;
+        runFast();
     }
     void TearDown() override { stopHeadless(); }
 
