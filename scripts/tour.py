@@ -356,12 +356,16 @@ BONUSES = [
     ("wheelofcash", 27, [(4, None), (6, None), (9, None), (12, None), (16, None)]),
     ("doubledicespinforcash", 4, [(4, None), (7, None), (10, None), (13, None), (14, (501, 541)), (18, None),
                                   (19, (621, 541)), (22, None)]),
+    # the patriot wheel: a gamble on red, its outcome beside the wheel, then one on black (or the machine;
+    # the wheel's stops follow the clock, so no later click: it could land on the machine)
     ("patriotspinforcash", 48, [(4, None), (7, None), (10, None), (13, None), (14, (523, 541)), (18, None),
-                                (19, (642, 541)), (22, None)]),
+                                (22, None), (25, None), (26, (642, 541)), (33, None), (37, None), (41, None)]),
     ("shortcircuit", 6, [(3, None), (5, None), (7, None), (10, None)]),
     ("dragonspin", 1, [(3, None), (5, None), (7, None), (10, None)]),
     ("spinforcash", 282, [(4, None), (7, None), (10, None), (13, None), (16, None)]),
-    ("doubleupbonus", 5, [(4, None), (5, (301, 445)), (7, None), (8, (300, 505)), (10, None), (13, None)]),
+    # the double-up: YES once the offer shows, then a pick of the second card (62 x 89 at (259, 320))
+    ("doubleupbonus", 5, [(4, None), (7, None), (7.5, (301, 445)), (9, None), (9.5, (290, 365)), (11, None),
+                          (14, None)]),
 ]
 
 

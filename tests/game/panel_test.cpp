@@ -12,11 +12,13 @@
 #include "floor/lobby.h"
 #include "game/machine_factory.h"
 #include "machine/machine.h"
+#include "machine/video_slot.h"
 #include "player/player.h"
 #include "player/save_files.h"
 #include "poker/video_poker.h"
 #include "shell/app.h"
 #include "shell/mtrand.h"
+#include "shell/text_label.h"
 #include "support/headless.h"
 
 namespace {
@@ -51,7 +53,7 @@ protected:
     void SetUp() override {
         sgenrand(11);
         ASSERT_TRUE(startHeadless("Pat_Panel", 1000.0, false)) << SDL_GetError();
-        mediaTicks = fastClock;
+        runFast();
     }
     void TearDown() override { stopHeadless(); }
 
@@ -69,6 +71,9 @@ protected:
         int bet = 0;
         bool waiting = false;
         if (auto* m = dynamic_cast<Machine*>(&s)) bet = m->betAmount();
+        if (auto* v = dynamic_cast<VideoSlotMachine*>(&s)) {
+            EXPECT_EQ(v->betMeter->text, std::to_string(bet)) << "the bet meter shows the bet";
+        }
         if (auto* p = dynamic_cast<VideoPoker*>(&s))
             bet = p->handOut ? p->coinsPlayed : p->coinsBet, waiting = p->handOut;
         if (auto* d = dynamic_cast<DemoDerby*>(&s)) bet = d->plays * d->coins, waiting = d->respinPending;
@@ -145,6 +150,11 @@ INSTANTIATE_TEST_SUITE_P(
             {"money", "c1 b45 $938 v5 p3", "5"}, {"cashout", "c0 b45 $943 v5 p3 >lobby"},
             {"money", "c1 b45 $938 v5 p3", "5"}, {"change", "c0 b45 $943 v5 p3 >cashier"},
             {"money", "c1 b45 $938 v5 p3", "5"}, {"key:escape", "c0 b45 $943 v5 p3 >lobby"},
+            {"money", "c9 b45 $898 v5 p3", "45"}, {"play1", "c9 b9 $898 v5 p3"},
+            {"play3", "c9 b9 $898 v5 p3"},  // 27 credits needed
+            {"key:n", "c9 b1 $898 v5 p3"},  // past nine coins: one
+            {"play5", "c9 b5 $898 v5 p3"}, {"key:n", "c9 b5 $898 v5 p3"},  // ten credits needed
+            {"cancel", "c9 b0 $898 v5 p3"}, {"betone", "c9 b5 $898 v5 p3"},  // the lines stay
         }},
         Panel{"mardigras", {  // nine lines of five coins
             {"betone", "c20 b0 $980 v1 p0"}, {"play1", "c20 b1 $980 v1 p0"}, {"play3", "c20 b3 $980 v1 p0"},
@@ -163,13 +173,19 @@ INSTANTIATE_TEST_SUITE_P(
             {"key:m", "c13 b5 w $980 v1 p2"}, {"key:return", "c8 b0 $980 v1 p3"},
             {"key:return", "c8 b1 w $980 v1 p3"},  // nothing bet: one coin
             {"deal", "c7 b0 $980 v1 p4"}, {"key:n", "c7 b1 $980 v1 p4"}, {"key:n", "c7 b2 $980 v1 p4"},
-            {"betone", "c7 b3 $980 v1 p4"}, {"deal", "c7 b3 w $980 v1 p4"}, {"deal", "c4 b0 $980 v1 p5"},
-            {"betmax", "c4 b0 $980 v1 p5"},  // five credits needed
-            {"key:m", "c4 b0 $980 v1 p5"}, {"bottom", "c4 b0 $980 v1 p5", "press"}, {"coin", "c9 b0 $975 v1 p5", "5"},
-            {"money", "c14 b0 $970 v1 p5", "5"}, {"denomination", "c0 b0 $984 v5 p5"},
-            {"money", "c1 b0 $979 v5 p5", "5"}, {"cashout", "c0 b0 $984 v5 p5 >lobby"},
-            {"money", "c1 b0 $979 v5 p5", "5"}, {"change", "c0 b0 $984 v5 p5 >cashier"},
-            {"money", "c1 b0 $979 v5 p5", "5"}, {"key:escape", "c0 b0 $984 v5 p5 >lobby"},
+            {"betone", "c7 b3 $980 v1 p4"}, {"key:n", "c7 b4 $980 v1 p4"}, {"key:n", "c7 b5 $980 v1 p4"},
+            {"betone", "c7 b5 $980 v1 p4"},  // five coins at most
+            {"deal", "c7 b5 w $980 v1 p4"}, {"deal", "c2 b0 $980 v1 p5"},
+            {"betmax", "c2 b0 $980 v1 p5"},  // five credits needed
+            {"key:m", "c2 b0 $980 v1 p5"}, {"key:n", "c2 b1 $980 v1 p5"}, {"betone", "c2 b2 $980 v1 p5"},
+            {"key:n", "c2 b2 $980 v1 p5"},  // no credit for another coin
+            {"bottom", "c2 b2 $980 v1 p5", "press"},
+            {"coin", "c5 b0 $977 v1 p5", "3"},  // money in clears the bet
+            {"key:m", "c5 b5 w $977 v1 p5"}, {"deal", "c0 b0 $977 v1 p6"}, {"money", "c5 b0 $972 v1 p6", "5"},
+            {"denomination", "c0 b0 $977 v5 p6"}, {"money", "c1 b0 $972 v5 p6", "5"},
+            {"cashout", "c0 b0 $977 v5 p6 >lobby"}, {"money", "c1 b0 $972 v5 p6", "5"},
+            {"change", "c0 b0 $977 v5 p6 >cashier"}, {"money", "c1 b0 $972 v5 p6", "5"},
+            {"key:escape", "c0 b0 $977 v5 p6 >lobby"},
         }},
         Panel{"demoderby", {  // five plays of five coins, the bet taken after the respin
             {"betone", "c20 b1 $980 v1 p0"}, {"betone", "c20 b2 $980 v1 p0"}, {"play3", "c20 b6 $980 v1 p0"},
@@ -181,10 +197,11 @@ INSTANTIATE_TEST_SUITE_P(
             {"hold1", "c20 b6 w $980 v1 p0"}, {"respin", "c14 b6 $980 v1 p1"}, {"cancel", "c14 b0 $980 v1 p1"},
             {"betmax", "c14 b0 $980 v1 p1"},  // 25 credits needed
             {"coin", "c34 b0 $960 v1 p1", "20"}, {"betmax", "c34 b25 w $960 v1 p1"}, {"respin", "c9 b25 $960 v1 p2"},
-            {"key:page up", "c9 b25 $960 v1 p2", "press"}, {"key:page down", "c9 b25 $960 v1 p2", "press"},
-            {"denomination", "c0 b25 $969 v5 p2"}, {"money", "c1 b25 $964 v5 p2", "5"},
-            {"cashout", "c0 b25 $969 v5 p2 >lobby"}, {"money", "c1 b25 $964 v5 p2", "5"},
-            {"change", "c0 b25 $969 v5 p2 >cashier"},
+            {"betone", "c9 b5 $960 v1 p2"},  // five coins wrap to one
+            {"key:page up", "c9 b5 $960 v1 p2", "press"}, {"key:page down", "c9 b5 $960 v1 p2", "press"},
+            {"denomination", "c0 b5 $969 v5 p2"}, {"money", "c1 b5 $964 v5 p2", "5"},
+            {"cashout", "c0 b5 $969 v5 p2 >lobby"}, {"money", "c1 b5 $964 v5 p2", "5"},
+            {"change", "c0 b5 $969 v5 p2 >cashier"},
         }}),
     [](const testing::TestParamInfo<Panel>& info) { return std::string(info.param.id); });
 

@@ -12,7 +12,6 @@
 #include <string>
 #include <vector>
 
-#include "machine/denomination.h"
 #include "machine/money_input.h"
 #include "player/config.h"
 #include "player/keeping.h"
@@ -159,22 +158,6 @@ TEST(PlayerSave, MissingFileLoadsDefaultsABadNameIsNoPathAndAHandWrittenFileIsRe
     EXPECT_EQ(file.readEntry("nickname", "") + file.readEntry("trophies", "?") + file.readEntry("money", ""), "Kip5.5");
     EXPECT_EQ(saved("Hand_Made", "retiredmachine").readEntry("spinswon", 0L), 42L);
     EXPECT_TRUE(Player("Hand_Made").trophies.empty());
-}
-
-TEST(PlayerSave, MoneyMovesReachTheFileAtOnce) {
-    testrt::resetFiles();
-    buildDenominationTable();
-    currentPlayer = std::make_unique<Player>();
-    currentPlayer->name = "Sam_Save";
-    const Denomination* dollar = findDenominationValue(1.0f);
-    int credits = 0;
-    EXPECT_EQ(acceptMoneyAmount(40, credits, dollar), 40);
-    EXPECT_EQ(savedMoney("Sam_Save"), 2460.0);
-    credits = 15;
-    returnCreditsToPlayer(credits, dollar);
-    EXPECT_EQ(savedMoney("Sam_Save"), 2475.0);
-    currentPlayer.reset();
-    freeDenominationTable();
 }
 
 TEST(PlayerSave, AFileThatCannotBeReadIsNeverWrittenOver) {

@@ -18,15 +18,10 @@ TEST_F(PokerTest, DealHoldDrawAndSettleByTheTable) {
         MachineStats* s = currentPlayer->findStats(row.first);
         ASSERT_NE(s, nullptr);
         const MachineStats was = *s;
-        // A bet made before more money goes in is cleared with its meter.
         for (int i = 0; i < 3; ++i) m->handleEvent(testrt::keyEvent(SDLK_n));
-        EXPECT_EQ(m->coinsMeter->text, "3");
         testrt::typeMoney("0");
         press(*m, "money");
-        EXPECT_EQ(m->coinsBet, 0);
-        EXPECT_EQ(m->coinsMeter->text, "0");
-        EXPECT_EQ(m->creditMeter->text, "20");
-
+        EXPECT_EQ(m->coinsMeter->text + " " + m->creditMeter->text, "0 20") << "money in clears the bet and its meter";
         for (int i = 0; i < 2; ++i) m->handleEvent(testrt::keyEvent(SDLK_n));
         EXPECT_EQ(m->creditMeter->text, "18");
         m->handleEvent(testrt::keyEvent(SDLK_RETURN));
@@ -83,7 +78,7 @@ TEST_F(PokerTest, SettleCountsUpRecordsPaysAndCapsTheCredits) {
     m->coinsPlayed = 5;
     m->settle(25);
     EXPECT_EQ(m->credits, 120);
-    EXPECT_EQ(pauses.size(), 21u) << "twenty steps of 1 and one of 5";
+    EXPECT_EQ(testClock.pauses.size(), 21u) << "twenty steps of 1 and one of 5";
     EXPECT_EQ(m->winnerPaidText->text, "WINNER PAID: 25");
     m->coinsPlayed = 1;
     m->settle(0);
@@ -94,23 +89,4 @@ TEST_F(PokerTest, SettleCountsUpRecordsPaysAndCapsTheCredits) {
     m->coinsPlayed = 1;
     m->settle(1000);
     EXPECT_EQ(m->credits, INT_MAX);
-}
-
-// Bet one needs a credit beyond the bet and stops at five coins; bet max
-// needs five credits.
-TEST_F(PokerTest, BetsStopAtFiveCoinsAndAtTheCredits) {
-    std::unique_ptr<JacksOrBetter> m(openMachine<JacksOrBetter>("jacksorbetter", "4"));
-    for (int i = 0; i < 6; ++i) m->handleEvent(testrt::keyEvent(SDLK_n));
-    EXPECT_EQ(m->coinsBet, 4);
-    m->handleEvent(testrt::keyEvent(SDLK_m));
-    EXPECT_FALSE(m->handOut) << "four credits deal no five-coin hand";
-    m->credits = 9;
-    for (int i = 0; i < 3; ++i) m->handleEvent(testrt::keyEvent(SDLK_n));
-    EXPECT_EQ(m->coinsBet, 5);
-    EXPECT_EQ(m->coinsMeter->text, "5");
-    EXPECT_EQ(m->creditMeter->text, "4");
-    m->credits = 5;
-    m->handleEvent(testrt::keyEvent(SDLK_m));
-    EXPECT_TRUE(m->handOut);
-    EXPECT_EQ(m->coinsPlayed, 5);
 }

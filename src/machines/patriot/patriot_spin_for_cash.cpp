@@ -104,14 +104,20 @@ void PatriotSpinForCash::settle() {
 // The wheel turns once for a prize; then the player may stake it on red or
 // black as often as the chosen colour comes up (each doubles it, a miss
 // loses it) or collect it. The buttons sit a little right of the dice
-// machine's, and the screen closes without a tune.
+// machine's, and the screen closes without a tune. Beside the wheel the art
+// shows the stake and how the last gamble went.
+const GambleLayout& patriotGamble() {
+    static const GambleLayout layout{513, 572, 632, 533, nullptr, 20, 276, 610, 276};
+    return layout;
+}
+
 int PatriotSpinForCash::runWheelBonus() {
-    static const GambleLayout layout{513, 572, 632, 533, nullptr};
-    return runGambleWheelBonus(patriotWheel(), layout);
+    return runGambleWheelBonus(patriotWheel(), patriotGamble(),
+                               [this](Animation& wheel, int& prize, std::string& colour) { spinWheel(wheel, prize, colour); });
 }
 
 void PatriotSpinForCash::spinWheel(Animation& wheel, int& prize, std::string& colour) {
-    gambleSpin(patriotWheel(), wheel, prize, colour);
+    spinPrizeWheel(patriotWheel(), wheel, prize, colour);
 }
 
 void PatriotSpinForCash::onReelStop(int reel) { patriot::playStopSound(result.chosenSymbol(reel), true); }

@@ -11,6 +11,7 @@
 
 class Animation;
 struct PrizeWheelSpec;
+struct GambleLayout;
 
 class PatriotSpinForCash : public ThreeReelMachine {
 public:
@@ -37,10 +38,15 @@ public:
 
     // The wheel screen with the gamble; returns the prize in credits.
     int runWheelBonus();
-    // One turn of the wheel from where it stands: prize and colour of the stop.
-    void spinWheel(Animation& wheel, int& prize, std::string& colour);
+    // One turn of the wheel from where it stands: prize and colour of the stop
+    // (the gamble screen turns the wheel through it).
+    virtual void spinWheel(Animation& wheel, int& prize, std::string& colour);
 };
 
 // The stars-and-stripes wheel: 24 frames at (217, 81) in
 // "../gfx/bonus/patriotspinforcash/", ten fields alternately black and red.
 const PrizeWheelSpec& patriotWheel();
+
+// Its gamble's buttons, a little right of the dice machine's, and the stake
+// and outcome windows beside the wheel.
+const GambleLayout& patriotGamble();

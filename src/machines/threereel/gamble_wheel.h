@@ -6,6 +6,7 @@
 // gamble.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,22 +22,25 @@ PrizeWheelSpec gambleWheelSpec(const std::string& folder, const std::string& whe
 // The dice wheel: 24 frames at (217, 81) in "../gfx/bonus/doubledicespinforcash/".
 const PrizeWheelSpec& diceWheel();
 
-// Where the pointer is when a button goes down (SDL_GetMouseState in the
-// game; tests point it elsewhere, as the dummy video driver has no mouse).
-extern void (*gamblePointer)(int* x, int* y);
-
-// One turn of the wheel (spinPrizeWheel in the game; tests script the stops).
-extern void (*gambleSpin)(const PrizeWheelSpec& spec, Animation& wheel, int& prize, std::string& colour);
+// One turn of a gamble wheel from where it stands: prize and colour of the stop.
+using WheelTurn = std::function<void(Animation& wheel, int& prize, std::string& colour)>;
 
 // What sets one machine's gamble screen apart: where its red, collect and
 // black buttons sit (one row; the pictures are in the wheel's folder) and
-// the tune it plays when the player leaves with a bank.
+// the tune it plays when the player leaves with a bank. A screen with a
+// stake window shows the bank there in digit pictures ("stake0.png" to
+// "stake9.png" over "stakebox.png", right-aligned) and the outcome of the
+// last gamble in its result window ("won.png", "lost.png", "taken.png").
 struct GambleLayout {
     int redX;
     int collectX;
     int blackX;
     int y;
     const char* closingSound;  // null: the screen closes quietly
+    int stakeX = -1;           // the stake window's top-left corner; -1: none
+    int stakeY = 0;
+    int resultX = 0;           // the result window's top-left corner
+    int resultY = 0;
 };
 
 // The dice machine's buttons, with "doubintr.wav" on leaving with a bank.
@@ -44,8 +48,9 @@ const GambleLayout& diceGamble();
 
 // The whole gamble screen on the given wheel; returns the bank in coins
 // (0 after a lost gamble). A window close collects the bank and ends the
-// screen at once; the close itself stays pending for the frame loop.
-int runGambleWheelBonus(const PrizeWheelSpec& spec, const GambleLayout& layout);
+// screen at once; the close itself stays pending for the frame loop. The
+// wheel turns as `turn` says (the machine's own turn); none: spinPrizeWheel.
+int runGambleWheelBonus(const PrizeWheelSpec& spec, const GambleLayout& layout, const WheelTurn& turn = nullptr);
 
 // Doubles a bank, stopping at the largest int.
 int doubledBank(int bank);

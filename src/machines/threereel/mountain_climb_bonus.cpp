@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "machines/threereel/bonus_pause.h"
+#include "shell/clock.h"
 #include "machines/threereel/mountain_climber.h"
 #include "shell/display.h"
 #include "shell/image.h"
@@ -77,7 +77,7 @@ int MountainClimber::runClimbBonus() {
     std::unique_ptr<TextLabel> count = spinCountLabel(spinCount);
     drawFlags();
     climb();
-    bonusPause(1000);
+    timedPause(1000);
     if (display) display->restoreScreen();
     if (clip) clip->halt();
 
@@ -116,7 +116,7 @@ void MountainClimber::climb() {
                                            point.second, point.first);
         if (climber->loaded) climber->draw();
         if (display) display->update();
-        bonusPause(300);
+        timedPause(300);
     }
     climber.reset();  // the last one stays on the screen
     climbPoints = 0;
@@ -139,7 +139,7 @@ void MountainClimber::showMountain() {
     }
     std::unique_ptr<TextLabel> count = spinCountLabel(spinCount);
     if (display) display->update();
-    bonusPause(2000);
+    timedPause(2000);
     if (display) display->restoreScreen();
     count.reset();
 }

@@ -14,6 +14,7 @@
 #include "shell/sound.h"
 #include "shell/text_label.h"
 #include "shell/util.h"
+#include "shell/clock.h"
 #include "shell/waiting.h"
 
 namespace {
@@ -86,7 +87,7 @@ void BalloonBlitz::drawBalloon(Balloon* balloon, Image* layer, bool whole) {
 
 void BalloonBlitz::showCashTab(int amount) {
     if (!drawing()) {
-        videoBonusPause(1000);
+        timedPause(1000);
         playSound("cashrng2.wav");
         return;
     }
@@ -98,7 +99,7 @@ void BalloonBlitz::showCashTab(int amount) {
     }
     stamp(balloonText(amount), 17, 713, 401);
     display->update();
-    videoBonusPause(1000);
+    timedPause(1000);
     playSound("cashrng2.wav");
     if (under) {
         display->blit(under.get(), area);
@@ -113,7 +114,7 @@ bool BalloonBlitz::popBalloon(Balloon* balloon, int& total) {
     const bool bust = balloon->value == 0;
     if (bust) {
         playSound("balletgo.wav");
-        videoBonusPause(2000);
+        timedPause(2000);
         playSound("cashopen.wav");
     }
     if (drawing()) stamp(balloonText(balloon->value), balloonTextSize, balloon->x + 33, balloon->y + 40);
@@ -177,7 +178,7 @@ int BalloonBlitz::runBalloonBonus() {
     if (music.isPlaying()) music.halt();
     layer.reset();
     balloons.clear();
-    if (!quitRequested()) videoBonusPause(3000);
+    if (!quitRequested()) timedPause(3000);
     if (drawing()) {
         display->restoreScreen();
         display->update();

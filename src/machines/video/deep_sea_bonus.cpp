@@ -14,6 +14,7 @@
 #include "shell/screen.h"
 #include "shell/sound.h"
 #include "shell/text_label.h"
+#include "shell/clock.h"
 #include "shell/waiting.h"
 
 namespace {
@@ -159,7 +160,7 @@ int DeepSea::runDeepSeaBonus() {
                                                       animOnce, false, true)
                         : nullptr;
             playSound(genrand() % 2 == 0 ? fish.evenClip : fish.oddClip);
-            videoBonusPause(1500);
+            timedPause(1500);
             if (haul) {
                 haul->position = 0;  // the first frame is never shown
                 Uint32 start = mediaTicks();
@@ -172,7 +173,7 @@ int DeepSea::runDeepSeaBonus() {
                     restBriefly();
                 }
             }
-            videoBonusPause(1000);
+            timedPause(1000);
             haul.reset();
             playSound(prize->multiplier <= 9 ? "wawawahh.wav" : cheers[genrand() % 4]);
             if (drawing) {
@@ -182,17 +183,17 @@ int DeepSea::runDeepSeaBonus() {
                 }
                 display->update();
             }
-            videoBonusPause(3000);
+            timedPause(3000);
             if (drawing) {
                 TextLabel amount("../fonts/deepseabonus.ttf", 80, std::to_string(bonusStake * prize->multiplier), 400,
                                  485, 4, 255, 255, 255, 0);
                 const Uint32 start = mediaTicks();
                 while (mediaTicks() - start < 3000 && !quitRequested()) {
                     amount.draw();
-                    videoBonusPause(500);
+                    timedPause(500);
                     amount.erase();
                     display->update();
-                    videoBonusPause(500);
+                    timedPause(500);
                 }
                 amount.draw();
             }
@@ -204,7 +205,7 @@ int DeepSea::runDeepSeaBonus() {
     mouths.clear();
     waves.clear();
     spots.clear();
-    if (!quitRequested()) videoBonusPause(3000);
+    if (!quitRequested()) timedPause(3000);
     if (drawing) {
         display->restoreScreen();
         display->update();

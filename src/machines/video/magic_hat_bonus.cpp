@@ -12,6 +12,7 @@
 #include "shell/image.h"
 #include "shell/screen.h"
 #include "shell/sound.h"
+#include "shell/clock.h"
 #include "shell/waiting.h"
 
 namespace {
@@ -141,7 +142,7 @@ int Magic::runHatBonus() {
                 playSound("magicfx7.wav");
                 SurfacePtr behind = display->copyScreen();
                 playThrough(stars, behind.get());
-                videoBonusPause(500);
+                timedPause(500);
                 if (const PrizeLook* look = lookFor(prize->multiplier)) playSound(look->sound);
                 playThrough(show, behind.get());
                 behind.reset();
@@ -152,10 +153,10 @@ int Magic::runHatBonus() {
                     while (mediaTicks() - start < 3000 && !quitRequested()) {
                         badge.draw();
                         display->update();
-                        videoBonusPause(500);
+                        timedPause(500);
                         badge.restoreBackground();
                         display->update();
-                        videoBonusPause(500);
+                        timedPause(500);
                     }
                 }
                 badge.draw();
@@ -168,7 +169,7 @@ int Magic::runHatBonus() {
 
     hats.clear();
     if (drawing) {
-        if (!quitRequested()) videoBonusPause(3000);
+        if (!quitRequested()) timedPause(3000);
         display->restoreScreen();
         display->update();
     }

@@ -52,6 +52,23 @@ TEST_F(MountainClimberTest, SummitAndPeriodPays) {
         EXPECT_EQ(m->height, c.heightAfter);
         EXPECT_EQ(m->spinCount, c.spinCountAfter);
     }
+    // The period's end in the spin: above 97 adds 50 to the spin's win,
+    // above 83 adds 20; the climb starts over from the foot either way.
+    const int ends[][2] = {{98, 50}, {97, 20}, {84, 20}, {83, 0}};
+    for (const auto& end : ends) {
+        m->coins = 1;
+        sgenrand(5);
+        m->spinCount = m->height = 0;
+        m->spin();
+        const int plain = m->win;
+        sgenrand(5);
+        m->height = end[0];
+        m->spinCount = MountainClimber::periodSpins;
+        m->spin();
+        EXPECT_EQ(m->win, plain + end[1]) << "height " << end[0];
+        EXPECT_EQ(m->height, 0);
+        EXPECT_EQ(m->spinCount, 1);
+    }
     // The hidden pay-out test leaves the climb as it found it.
     m->credits = 100;
     m->height = 98;

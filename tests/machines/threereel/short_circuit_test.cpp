@@ -76,4 +76,23 @@ TEST_F(ShortCircuitTest, FreeRespinsRepeatTheWin) {
     }
     EXPECT_GE(chains, 3);
     EXPECT_GE(longest, 2);
+
+    // A chain has at most five re-spins: after the fifth no win sparks again.
+    int sparked[2] = {0, 0};
+    for (int i = 0; i < 800; ++i) {
+        const int before = 4 + i % 2;
+        m->credits = 100;
+        m->coins = 1;
+        m->respinCount = before;
+        m->pull();
+        for (int k = 0; k < 10 && m->spinning && m->respinCount == before; ++k) m->tick();
+        sparked[i % 2] += m->respinCount == before + 1;
+        for (int k = 0; k < 100 && m->spinning; ++k) {
+            for (int& d : m->reelStopDelays) d = 0;
+            m->tick();
+        }
+        ASSERT_FALSE(m->spinning);
+    }
+    EXPECT_GT(sparked[0], 0);
+    EXPECT_EQ(sparked[1], 0);
 }

@@ -3,7 +3,9 @@
 // wheel; the bonus inside a settle; the patriot wheel's real spin; and the
 // hidden pay-out test, which arms no bonus.
 #include <cmath>
+#include <cstring>
 #include <deque>
+#include <functional>
 #include <set>
 #include <sstream>
 #include <utility>
@@ -22,33 +24,33 @@ using namespace reelsession;
 
 namespace {
 
-// Scripted wheel stops, and the pointer positions the gamble screen reads
-// (one per press; (0, 0) after).
+// Scripted wheel stops; the gamble screen reads the pointer where each
+// press put it (the test input, scripted).
 std::deque<std::pair<int, std::string>> scriptedStops;
-std::deque<std::pair<int, int>> pointerAt;
 int spinsTaken = 0;
+std::function<void()> atSpin;  // looks at the screen as a spin starts
 
-void scriptedSpin(const PrizeWheelSpec&, Animation&, int& prize, std::string& colour) {
+void scriptedTurn(Animation&, int& prize, std::string& colour) {
     ++spinsTaken;
+    if (atSpin) atSpin();
     ASSERT_FALSE(scriptedStops.empty()) << "a spin nobody asked for";
     prize = scriptedStops.front().first;
     if (!scriptedStops.front().second.empty()) colour = scriptedStops.front().second;
     scriptedStops.pop_front();
 }
 
-void scriptedPointer(int* x, int* y) {
-    *x = *y = 0;
-    if (pointerAt.empty()) return;
-    *x = pointerAt.front().first;
-    *y = pointerAt.front().second;
-    pointerAt.pop_front();
-}
+// The dice machine with its wheel turning as scripted.
+class ScriptedDice : public DoubleDiceSpinForCash {
+public:
+    using DoubleDiceSpinForCash::DoubleDiceSpinForCash;
+    void spinWheel(Animation& wheel, int& prize, std::string& colour) override { scriptedTurn(wheel, prize, colour); }
+};
 
 const std::pair<int, int> kRed{510, 550}, kBlack{630, 550}, kCollect{570, 550}, kNowhere{100, 100};
 
 // A press: the pointer is read when the gamble takes the event.
 void press(std::pair<int, int> where) {
-    pointerAt.push_back(where);
+    testInput.points.push_back(where);
     pushClick(where.first, where.second);
 }
 
@@ -89,13 +91,32 @@ struct Gamble {
 class WheelMachines : public MachineFixture {
 protected:
     void script(const std::vector<std::pair<int, std::string>>& stops) {
-        gambleSpin = scriptedSpin;
-        gamblePointer = scriptedPointer;
         scriptedStops.assign(stops.begin(), stops.end());
-        pointerAt.clear();
+        testInput.scripted = true;
+        testInput.points.clear();
         spinsTaken = 0;
+        atSpin = nullptr;
+    }
+    void TearDown() override {
+        atSpin = nullptr;
+        MachineFixture::TearDown();
     }
 };
+
+// Whether any pixel of the rectangle is lit (brighter than the black windows).
+bool lit(int x0, int y0, int w, int h) {
+    SDL_Surface* s = display->screen;
+    for (int y = y0; y < y0 + h; ++y)
+        for (int x = x0; x < x0 + w; ++x) {
+            Uint32 p = 0;
+            std::memcpy(&p, static_cast<Uint8*>(s->pixels) + y * s->pitch + x * s->format->BytesPerPixel,
+                        s->format->BytesPerPixel);
+            Uint8 r = 0, g = 0, b = 0;
+            SDL_GetRGB(p, s->format, &r, &g, &b);
+            if (r + g + b > 90) return true;
+        }
+    return false;
+}
 
 }  // namespace
 
@@ -169,7 +190,7 @@ TEST_F(WheelMachines, GambleDoublesLosesAndCollects) {
             else press(e == "red" ? kRed : e == "black" ? kBlack : e == "collect" ? kCollect : kNowhere);
         }
         clearLoadedAssets();
-        EXPECT_EQ(runGambleWheelBonus(diceWheel(), diceGamble()), g.bank);
+        EXPECT_EQ(runGambleWheelBonus(diceWheel(), diceGamble(), scriptedTurn), g.bank);
         EXPECT_EQ(spinsTaken, static_cast<int>(g.stops.size()));
         for (const std::string& s : g.heard) EXPECT_TRUE(heard(s)) << s;
         for (const std::string& s : g.silent) EXPECT_FALSE(heard(s)) << s;
@@ -181,7 +202,7 @@ TEST_F(WheelMachines, GambleDoublesLosesAndCollects) {
 }
 
 TEST_F(WheelMachines, BonusInsideTheSettle) {
-    DoubleDiceSpinForCash* d = open<DoubleDiceSpinForCash>();
+    DoubleDiceSpinForCash* d = open<ScriptedDice>();
     script({{150, "black"}, {20, "black"}});
     press(kBlack);
     press(kCollect);
@@ -214,6 +235,39 @@ TEST_F(WheelMachines, BonusInsideTheSettle) {
     EXPECT_EQ(prizes.count(prize), 1u) << prize;
     EXPECT_TRUE(heard("birdclap.wav"));
     EXPECT_EQ(heard("wheeljack.wav"), line + prize > 99);
+}
+
+// The patriot gamble pays as the dice one, and its art shows the player what
+// is at stake: as each gamble spins, the stake window (168 x 40 at (20, 276))
+// holds the bank in 20-pixel digits ending 4 pixels from its right edge, and
+// the outcome window (610, 276) is cleared for the new gamble.
+TEST_F(WheelMachines, PatriotGambleShowsTheStake) {
+    const std::pair<int, int> red{530, 550}, black{650, 550}, collect{590, 550};
+    const struct {
+        std::vector<std::pair<int, std::string>> stops;
+        std::vector<std::pair<int, int>> presses;
+        int bank;
+        std::vector<int> digitsAtSpin;  // from the first gamble on
+    } runs[] = {
+        {{{500, "red"}, {25, "black"}, {10, "black"}}, {black, red}, 0, {3, 4}},
+        {{{50, "black"}, {2500, "red"}, {30, "red"}, {15, "black"}}, {red, red, black, collect}, 400, {2, 3, 3}},
+    };
+    for (const auto& run : runs) {
+        script(run.stops);
+        for (auto p : run.presses) press(p);
+        std::vector<int> seen;
+        atSpin = [&seen] {
+            if (spinsTaken == 1) return;  // the prize spin: nothing staked yet
+            int cells = 0;
+            while (cells < 8 && lit(20 + 164 - 20 * (cells + 1), 276, 20, 40)) ++cells;
+            EXPECT_FALSE(lit(20, 276, 164 - 20 * cells, 40)) << "left of the digits";
+            EXPECT_FALSE(lit(610, 276, 168, 40)) << "the last outcome still shows";
+            seen.push_back(cells);
+        };
+        EXPECT_EQ(runGambleWheelBonus(patriotWheel(), patriotGamble(), scriptedTurn), run.bank);
+        EXPECT_EQ(seen, run.digitsAtSpin);
+        testrt::drainEvents();
+    }
 }
 
 // The patriot wheel turned for real (under a fast clock) stops on a frame

@@ -92,6 +92,48 @@ TEST_F(BonusGames, PickOneBonusesPayTheDrawnMultiplierTimesTheStake) {
     }
 }
 
+// The prizes behind the hats and the fish, in the order the draw indexes
+// them; the balloons: 6 busts, one big balloon of 1000 or 1500, and 25 of
+// 5 x (coins + 0..4 x coins - 1) credits: 5 x coins to 25 x coins - 5.
+TEST_F(BonusGames, PrizeListsAndBalloonValues) {
+    const std::vector<int> prizes = {3, 5, 10, 25, 50, 100};
+    std::vector<MagicPrize*> hats;
+    Magic::buildBonusPrizes(hats);
+    std::vector<DeepSeaBonusRecord*> fish;
+    DeepSea::buildBonusPrizes(fish);
+    ASSERT_EQ(hats.size(), 6u);
+    ASSERT_EQ(fish.size(), 6u);
+    for (size_t i = 0; i < 6; ++i) {
+        EXPECT_EQ(hats[i]->multiplier, prizes[i]);
+        EXPECT_EQ(fish[i]->multiplier, prizes[i]);
+        delete hats[i];
+        delete fish[i];
+    }
+    open("balloonblitz");
+    for (int coins : {1, 3}) {
+        m->coins = coins;
+        std::vector<int> seen, bigs;
+        for (uint32_t seed = 1; seed <= 60; ++seed) {
+            sgenrand(seed);
+            std::vector<Balloon*> balloons;
+            dynamic_cast<BalloonBlitz*>(m)->createBalloons(balloons);
+            ASSERT_EQ(balloons.size(), 32u);
+            std::vector<int> v;
+            for (Balloon* b : balloons) v.push_back(b->value), delete b;
+            std::sort(v.begin(), v.end());
+            EXPECT_EQ(std::count(v.begin(), v.end(), 0), 6);
+            bigs.push_back(v.back());
+            seen.insert(seen.end(), v.begin() + 6, v.end() - 1);
+        }
+        for (int big : bigs) EXPECT_TRUE(big == 1000 || big == 1500) << big;
+        for (int cash : seen) EXPECT_EQ(cash % 5, 0) << cash;
+        EXPECT_EQ(*std::min_element(seen.begin(), seen.end()), 5 * coins);
+        EXPECT_EQ(*std::max_element(seen.begin(), seen.end()), 25 * coins - 5);
+        EXPECT_NE(std::count(bigs.begin(), bigs.end(), 1000), 0);
+        EXPECT_NE(std::count(bigs.begin(), bigs.end(), 1500), 0);
+    }
+}
+
 TEST_F(BonusGames, BalloonsPayThePoppedCashUpToTheFirstBust) {
     open("balloonblitz");
     // Three bullseye reels on a spin that won no line: the scatter at 1 coin on 1 line.
