@@ -97,17 +97,13 @@ TEST_F(BonusGames, PickOneBonusesPayTheDrawnMultiplierTimesTheStake) {
 // 5 x (coins + 0..4 x coins - 1) credits: 5 x coins to 25 x coins - 5.
 TEST_F(BonusGames, PrizeListsAndBalloonValues) {
     const std::vector<int> prizes = {3, 5, 10, 25, 50, 100};
-    std::vector<MagicPrize*> hats;
-    Magic::buildBonusPrizes(hats);
-    std::vector<DeepSeaBonusRecord*> fish;
-    DeepSea::buildBonusPrizes(fish);
+    const std::vector<MagicPrize> hats = Magic::buildBonusPrizes();
+    const std::vector<DeepSeaBonusRecord> fish = DeepSea::buildBonusPrizes();
     ASSERT_EQ(hats.size(), 6u);
     ASSERT_EQ(fish.size(), 6u);
     for (size_t i = 0; i < 6; ++i) {
-        EXPECT_EQ(hats[i]->multiplier, prizes[i]);
-        EXPECT_EQ(fish[i]->multiplier, prizes[i]);
-        delete hats[i];
-        delete fish[i];
+        EXPECT_EQ(hats[i].multiplier, prizes[i]);
+        EXPECT_EQ(fish[i].multiplier, prizes[i]);
     }
     open("balloonblitz");
     for (int coins : {1, 3}) {
@@ -115,11 +111,10 @@ TEST_F(BonusGames, PrizeListsAndBalloonValues) {
         std::vector<int> seen, bigs;
         for (uint32_t seed = 1; seed <= 60; ++seed) {
             sgenrand(seed);
-            std::vector<Balloon*> balloons;
-            dynamic_cast<BalloonBlitz*>(m)->createBalloons(balloons);
+            const auto balloons = dynamic_cast<BalloonBlitz*>(m)->createBalloons();
             ASSERT_EQ(balloons.size(), 32u);
             std::vector<int> v;
-            for (Balloon* b : balloons) v.push_back(b->value), delete b;
+            for (const auto& b : balloons) v.push_back(b->value);
             std::sort(v.begin(), v.end());
             EXPECT_EQ(std::count(v.begin(), v.end(), 0), 6);
             bigs.push_back(v.back());
