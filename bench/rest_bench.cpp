@@ -24,6 +24,7 @@
 #include "machine/machine.h"
 #include "machine/slot_cabinet.h"
 #include "shell/app.h"
+#include "shell/clock.h"
 #include "shell/mtrand.h"
 #include "shell/screen.h"
 #include "shell/waiting.h"
@@ -44,27 +45,32 @@ double wallSeconds() {
     return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
-// The frame loop's and the modal loops' rest, watched: it ends the loop
-// being measured when its time is up or its condition is met, and else
-// rests as the game does (or, for rest:0, not at all, as the loops were).
+// The real clock with the frame loop's and the modal loops' rest watched:
+// it ends the loop being measured when its time is up or its condition is
+// met, and else rests as the game does (or, for rest:0, not at all, as the
+// loops were).
 bool resting = true;
 Uint32 until = 0;
 bool (*done)() = nullptr;
 
-void watchedRest(Uint32 ms) {
-    if (theApp && (SDL_GetTicks() >= until || (done && done()))) {
-        theApp->quit = 1;
-        return;
+class WatchedClock : public RealClock {
+public:
+    void rest(Uint32 ms) override {
+        if (theApp && (SDL_GetTicks() >= until || (done && done()))) {
+            theApp->quit = 1;
+            return;
+        }
+        if (resting) RealClock::rest(ms);
     }
-    if (resting) SDL_Delay(ms);
-}
+};
+WatchedClock watchedClock;
 
 // Runs `loop` until it returns (its end is set by watchedRest) and records
 // the processor time it took per wall second.
 template <typename Loop>
 void measure(benchmark::State& state, Loop loop) {
     resting = state.range(0) != 0;
-    idleRest = watchedRest;
+    installClock(&watchedClock);
     double cpu = 0, wall = 0;
     for (auto _ : state) {
         theApp->quit = 0;
@@ -75,7 +81,7 @@ void measure(benchmark::State& state, Loop loop) {
         wall += wallSeconds() - w0;
     }
     theApp->quit = 0;
-    idleRest = SDL_Delay;
+    installClock(nullptr);
     done = nullptr;
     state.counters["cpu_percent"] = 100.0 * cpu / wall;
 }
@@ -161,7 +167,7 @@ void BM_HoverLatency(benchmark::State& state) {
         benchapp::stopApp();
         return;
     }
-    idleRest = watchedRest;
+    installClock(&watchedClock);
     resting = true;
     double worst = 0;
     for (auto _ : state) {
@@ -186,7 +192,7 @@ void BM_HoverLatency(benchmark::State& state) {
         if (ms > worst) worst = ms;
     }
     theApp->quit = 0;
-    idleRest = SDL_Delay;
+    installClock(nullptr);
     done = nullptr;
     state.counters["hover_ms"] = worst;
     benchapp::stopApp();

@@ -14,8 +14,6 @@
 #include "shell/util.h"
 #include "shell/waiting.h"
 
-void (*derbyDelay)(Uint32 ms) = modalPause;
-
 namespace {
 
 const char* const kMachineId = "demoderby";

@@ -23,10 +23,6 @@ class Denomination;
 class TextLabel;
 class Animation;
 
-// Pauses of the derby's timed steps (flash, count-up, settle); modalPause.
-// Tests point it at a function of their own.
-extern void (*derbyDelay)(Uint32 ms);
-
 // One line: three symbol names, reels 1 to 3 from left to right.
 typedef std::vector<std::string> DerbyLine;
 

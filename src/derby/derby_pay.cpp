@@ -8,6 +8,7 @@
 #include "player/jackpot_movies.h"
 #include "player/player.h"
 #include "shell/app.h"
+#include "shell/clock.h"
 #include "shell/display.h"
 #include "shell/image.h"
 #include "shell/sound.h"
@@ -126,13 +127,13 @@ void DemoDerby::payout() {
     if (currentPlayer && denomination) currentPlayer->recordPlay(name, bet, total, denomination->value);
 
     // Count-up: large steps first, one click of the counter each.
-    const CountUpStyle style = {derbyCountUpStep, "digicnt.wav", nullptr, 0, true, derbyDelay, 200};
+    const CountUpStyle style = {derbyCountUpStep, "digicnt.wav", nullptr, 0, true, timedPause, 200};
     countUp(total, style, [this](int paid) {
         showCredits(credits);
         showPaid(paid);
     });
 
-    derbyDelay(1000);
+    timedPause(1000);
     if (saved && display) {
         SDL_Rect at = kSavedArea;
         display->blit(saved.get(), at);

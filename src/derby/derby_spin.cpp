@@ -4,6 +4,7 @@
 
 #include "player/player.h"
 #include "shell/animation.h"
+#include "shell/clock.h"
 #include "shell/controls.h"
 #include "shell/display.h"
 #include "shell/image.h"
@@ -106,9 +107,9 @@ void DemoDerby::flashHeldReels() {
         for (int row = 0; row < betPlays && row < 5; ++row) {
             const DerbyPoint& at = reelPositions[row][reel];
             flashPicture("../gfx/demoderby/b.png.0", at);
-            derbyDelay(50);
+            timedPause(50);
             flashPicture("../gfx/demoderby/b.png.1", at);
-            derbyDelay(50);
+            timedPause(50);
             drawSymbol(row, reel, first);
             updateDisplay();
         }

@@ -3,13 +3,12 @@
 #include <cstdio>
 
 #include "shell/animation.h"
+#include "shell/clock.h"
 #include "shell/display.h"
 #include "shell/image.h"
 #include "shell/mtrand.h"
 #include "shell/sound.h"
 #include "shell/waiting.h"
-
-void (*wheelDelay)(Uint32 ms) = modalPause;
 
 const PrizeWheelSpec& cashWheel() {
     static const PrizeWheelSpec spec = [] {
@@ -89,7 +88,7 @@ std::unique_ptr<Animation> openWheelScreen(const PrizeWheelSpec& spec) {
         if (background.loaded) background.blit(0, 0);
         if (wheel->frameCount() > 0) wheel->frames[0]->blit(spec.x, spec.y);
         if (display) display->update();
-        wheelDelay(1000);
+        timedPause(1000);
     }
     return wheel;
 }
@@ -98,7 +97,7 @@ int runCashWheelBonus() {
     int prize = 0;
     std::string colour;
     spinPrizeWheel(cashWheel(), *openWheelScreen(cashWheel()), prize, colour);
-    wheelDelay(4000);
+    timedPause(4000);
     if (display) display->restoreScreen();
     return prize;
 }

@@ -52,6 +52,3 @@ std::unique_ptr<Animation> openWheelScreen(const PrizeWheelSpec& spec);
 // The cash wheel's whole bonus screen: open, one spin, a four-second pause,
 // the screen restored. Returns the prize in coins. Reads no input.
 int runCashWheelBonus();
-
-// Pauses of the wheel screens (modalPause in the game; tests may shorten them).
-extern void (*wheelDelay)(Uint32 ms);

@@ -4,6 +4,7 @@
 
 #include "player/player.h"
 #include "shell/app.h"
+#include "shell/clock.h"
 #include "shell/controls.h"
 #include "shell/display.h"
 #include "shell/image.h"
@@ -207,7 +208,7 @@ void TrophyRoom::runPurchaseDialogue(const std::string& id) {
         if (quitRequested()) break;
         // Nothing waiting (after a short rest): a look at the mouse.
         int x = 0, y = 0;
-        SDL_GetMouseState(&x, &y);
+        mousePosition(x, y);
         Widget* under = findButtonAt(x, y, choices);
         if (under != lit) {
             if (lit) lit->setState(-1);
@@ -219,7 +220,7 @@ void TrophyRoom::runPurchaseDialogue(const std::string& id) {
 
     if (pressed) {
         int x = 0, y = 0;
-        SDL_GetMouseState(&x, &y);
+        mousePosition(x, y);
         Widget* choice = findButtonAt(x, y, choices);
         if (choice && choice->name == "yes" && currentPlayer && currentPlayer->vippoints >= price) {
             currentPlayer->vippoints -= price;

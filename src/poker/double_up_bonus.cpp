@@ -3,6 +3,7 @@
 #include "poker/pay_tables.h"
 #include "poker/poker_machines.h"
 #include "shell/app.h"
+#include "shell/clock.h"
 #include "shell/controls.h"
 #include "shell/display.h"
 #include "shell/image.h"
@@ -102,7 +103,7 @@ void DoubleUpBonus::offerDoubleUp(int& amount) {
             if (waitModalEvent(event)) {
                 if (event.type == SDL_MOUSEBUTTONDOWN) {
                     int mx = 0, my = 0;
-                    pokerMouseState(&mx, &my);
+                    mousePosition(mx, my);
                     if (Widget* c = Screen::findButtonAt(mx, my, controls)) {
                         answered = true;
                         if (c->name == "yes" || c->name == "hold0") amount = playDoubleUp(amount);
@@ -122,7 +123,7 @@ void DoubleUpBonus::offerDoubleUp(int& amount) {
             } else {
                 // Nothing waiting (after a short rest): a look at the mouse.
                 int mx = 0, my = 0;
-                pokerMouseState(&mx, &my);
+                mousePosition(mx, my);
                 Widget* found = Screen::findButtonAt(mx, my, controls);
                 if (found != under) {
                     if (under && under->state != 0) under->setState(-1);
@@ -178,7 +179,7 @@ int DoubleUpBonus::playDoubleUp(int stake) {
         SDL_Event event;
         if (waitModalEvent(event) && event.type == SDL_MOUSEBUTTONDOWN) {
             int mx = 0, my = 0;
-            pokerMouseState(&mx, &my);
+            mousePosition(mx, my);
             if (Widget* spot = Screen::findButtonAt(mx, my, spots)) {
                 picked = spot->name[4] - '1';
                 drawCardFace(*hand[picked], cardPositions[picked]);
@@ -187,7 +188,7 @@ int DoubleUpBonus::playDoubleUp(int stake) {
         }
         passEnd();
     }
-    pokerDelay(2000);
+    timedPause(2000);
 
     const int mine = hand[picked]->rank, dealers = hand[0]->rank;
     int result;

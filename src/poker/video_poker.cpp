@@ -7,6 +7,7 @@
 #include "player/machine_stats.h"
 #include "player/player.h"
 #include "shell/app.h"
+#include "shell/clock.h"
 #include "shell/display.h"
 #include "shell/image.h"
 #include "shell/mtrand.h"
@@ -14,13 +15,6 @@
 #include "shell/text_label.h"
 #include "shell/util.h"
 #include "shell/waiting.h"
-
-void (*pokerDelay)(Uint32 ms) = modalPause;
-
-namespace {
-void sdlMouseState(int* x, int* y) { SDL_GetMouseState(x, y); }
-}  // namespace
-void (*pokerMouseState)(int* x, int* y) = sdlMouseState;
 
 const std::string pokerGfx = "../gfx/poker/";
 const std::string pokerButtonsGfx = "../gfx/pokerbuttons/";
@@ -328,7 +322,7 @@ void VideoPoker::deal(int coins) {
     playSound("cardflip.wav");
     if (winnerBackground && display) display->blit(winnerBackground.get(), kWinnerArea);
     showCardBacks();
-    pokerDelay(1000);
+    timedPause(1000);
     showHand();
     handOut = true;
 }
@@ -339,7 +333,7 @@ void VideoPoker::showHand() {
         if (!hand[i]->held) flip.play(0, 0);
         drawCardFace(*hand[i], cardPositions[i]);
         if (display) display->update();
-        pokerDelay(200);
+        timedPause(200);
     }
     if (display) display->update();
 }
@@ -371,7 +365,7 @@ void VideoPoker::drawCards() {
         hand[i] = card;
     }
     showCardBacks();
-    pokerDelay(1000);
+    timedPause(1000);
     showHand();
     settle(evaluateHand());
 }
@@ -384,7 +378,7 @@ void VideoPoker::settle(int win) {
     if (win > room) win = static_cast<int>(room);
     if (currentPlayer) currentPlayer->recordPlay(name, coinsPlayed, win, coinValue());
     coinsPlayed = 0;
-    const CountUpStyle style = {countUpStep, nullptr, "pokerwin.wav", 0, false, pokerDelay, 200};
+    const CountUpStyle style = {countUpStep, nullptr, "pokerwin.wav", 0, false, timedPause, 200};
     countUp(win, style, [this](int paid) {
         updateCreditMeter(credits);
         setWinnerPaid(paid);
@@ -397,10 +391,10 @@ void VideoPoker::showWinner() {
     for (int i = 0; i < 3; ++i) {
         if (winnerBackground) display->blit(winnerBackground.get(), kWinnerArea);
         display->update();
-        pokerDelay(250);
+        timedPause(250);
         drawPicture(pokerGfx + "winner.png", 227, 343);
         display->update();
-        pokerDelay(250);
+        timedPause(250);
     }
 }
 

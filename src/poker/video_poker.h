@@ -19,13 +19,6 @@
 class TextLabel;
 class Denomination;
 
-// The blocking pause of the poker screens (card turns, count-up, flashes).
-// modalPause in the game; tests may point it at something quicker.
-extern void (*pokerDelay)(Uint32 ms);
-// Where the mouse is when a modal poker part looks (SDL_GetMouseState in the
-// game; tests may script it).
-extern void (*pokerMouseState)(int* x, int* y);
-
 // Where the poker pictures live.
 extern const std::string pokerGfx;         // "../gfx/poker/"
 extern const std::string pokerButtonsGfx;  // "../gfx/pokerbuttons/"

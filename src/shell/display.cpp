@@ -5,7 +5,6 @@
 #include <iostream>
 
 Display* display = nullptr;
-Uint32 (*mediaTicks)() = SDL_GetTicks;
 
 namespace {
 

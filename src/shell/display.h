@@ -10,6 +10,7 @@
 
 #include <vector>
 
+#include "shell/clock.h"  // mediaTicks, which times animations and flashing buttons
 #include "shell/sdl_handle.h"
 
 // The screen size is fixed throughout the game.
@@ -70,7 +71,3 @@ bool rectsEqual(const SDL_Rect& a, const SDL_Rect& b);
 
 // Created and deleted by the App; null until then.
 extern Display* display;
-
-// Millisecond clock the media layer times its animations and flashing
-// buttons by. It is SDL_GetTicks; tests may point it at a clock of their own.
-extern Uint32 (*mediaTicks)();

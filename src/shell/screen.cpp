@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "shell/clock.h"
 #include "shell/routes.h"
 #include "shell/sound.h"
 
@@ -35,7 +36,7 @@ void Screen::handleEvent(const SDL_Event& event) {
         return;
     }
     int mx = 0, my = 0;
-    SDL_GetMouseState(&mx, &my);
+    mousePosition(mx, my);
     if (Widget* control = buttonAt(mx, my)) handleButton(control);
 }
 
@@ -43,7 +44,7 @@ void Screen::checkHover() {
     if (hoverCounter >= hoverCheckInterval) {
         hoverCounter = 0;
         int mx = 0, my = 0;
-        SDL_GetMouseState(&mx, &my);
+        mousePosition(mx, my);
         Widget* found = buttonAt(mx, my);
         if (found != hovered) setHovered(found);
     }

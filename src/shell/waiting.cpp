@@ -1,8 +1,7 @@
+#include "shell/clock.h"
 #include "shell/waiting.h"
 
 #include "shell/display.h"
-
-void (*idleRest)(Uint32 ms) = SDL_Delay;
 
 namespace {
 
@@ -24,12 +23,12 @@ Uint32 restUntilDue() {
     }
     wakeTold = false;
     const Uint32 before = mediaTicks();
-    idleRest(ms);
+    gameClock().rest(ms);
     const Uint32 took = mediaTicks() - before;
     return took > 0 ? took : 1;
 }
 
-void restBriefly() { idleRest(1); }
+void restBriefly() { gameClock().rest(1); }
 
 bool waitModalEvent(SDL_Event& event) {
     if (pollModalEvent(event)) return true;
@@ -45,6 +44,6 @@ void modalPause(Uint32 ms) {
         if (passed >= ms) return;
         // Short steps, so that a window close or a stop signal is seen soon.
         const Uint32 left = ms - passed;
-        idleRest(left < 10 ? left : 10);
+        gameClock().rest(left < 10 ? left : 10);
     }
 }

@@ -7,18 +7,15 @@
 // through quitRequested() to close early, keeping what the player has won
 // so far, after which the game shuts down in order and saves.
 //
-// Everything timed compares mediaTicks() values (display.h) and says when
-// it is next due, so a rest never makes it late.
+// Everything timed compares mediaTicks() values (shell/clock.h) and says
+// when it is next due, so a rest never makes it late. Every rest is the
+// clock's rest.
 #pragma once
 
 #include <SDL.h>
 
 #include "shell/app.h"
-
-// The one place where the game yields the processor (SDL_Delay). Tests may
-// point it at a function of their own, for instance one that moves a fake
-// clock on.
-extern void (*idleRest)(Uint32 ms);
+#include "shell/clock.h"
 
 // Longest rest while waiting for input: the most a click waits to be seen.
 constexpr Uint32 longestRestMs = 10;
@@ -34,7 +31,7 @@ void wakeBy(Uint32 when);
 // mediaTicks() the rest took, at least 1.
 Uint32 restUntilDue();
 
-// idleRest(1): a pass of a loop that plays an animation through.
+// A rest of 1 ms: a pass of a loop that plays an animation through.
 void restBriefly();
 
 // For loops that wait for the player: pollModalEvent, and when nothing is
@@ -42,7 +39,8 @@ void restBriefly();
 bool waitModalEvent(SDL_Event& event);
 
 // A timed pause of a modal part (a movie's hold, a bonus game's steps, a
-// count-up's click): rests until `ms` milliseconds of mediaTicks() have
-// passed, or returns at once when quit has been requested (a window close
-// behind other events counts). Other input stays in the queue.
+// count-up's click) as the real clock makes it: rests until `ms`
+// milliseconds of mediaTicks() have passed, or returns at once when quit has
+// been requested (a window close behind other events counts). Other input
+// stays in the queue.
 void modalPause(Uint32 ms);

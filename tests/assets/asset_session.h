@@ -37,7 +37,7 @@ public:
         currentPlayer->firsttime = currentPlayer->firsttimelobby = currentPlayer->firsttimeslot = false;
         currentPlayer->firsttimenickle = currentPlayer->firsttimepoker = false;
         seedProgressiveMeters();
-        mediaTicks = testrt::fastClock;
+        testrt::runFast();
         ok_ = true;
     }
     ~Session() { testrt::stopHeadless(); }

@@ -24,8 +24,7 @@ protected:
     void SetUp() override {
         sgenrand(4357);
         ASSERT_TRUE(startHeadless("Dana_Derby", 1000.0)) << SDL_GetError();
-        mediaTicks = movingClock;
-        derbyDelay = recordPause;
+        runSlowly();
     }
     void TearDown() override { stopHeadless(); }
 

@@ -55,7 +55,7 @@ TEST_F(DerbyTest, SettlementPaysEveryRowTimesTheCoinsAndShowsTheDebitedCredits) 
         const MachineStats was = stats();
         d->showPaid(77);
         setGame(*d, 2, row.lines);
-        pauses.clear();
+        testClock.pauses.clear();
         clearLoadedAssets();
         d->payout();
         EXPECT_EQ(d->credits, row.credits);
@@ -73,7 +73,7 @@ TEST_F(DerbyTest, SettlementPaysEveryRowTimesTheCoinsAndShowsTheDebitedCredits) 
 
 TEST_F(DerbyTest, ThreeFlagsOnPlayFiveAtFiveCoinsWinTheCarInsteadOfCoins) {
     std::unique_ptr<DemoDerby> d(open("100"));
-    mediaTicks = [] { return clockNow += 100; };  // the movie runs by the clock
+    testClock.perLook = 100;  // the movie runs by the clock
     const MachineStats was = stats();
     const size_t prizes = currentPlayer->trophies.size();
     setGame(*d, 5, {{"3bar", "3bar", "3bar"}, kLoser, kLoser, kLoser, {"flag", "flag", "flag"}});
@@ -134,7 +134,7 @@ TEST_F(DerbyTest, WinMarksLeaveTheSymbolsInSight) {
     std::unique_ptr<DemoDerby> d(open("100"));
     setGame(*d, 5, {{"flag", "flag", "flag"}, kLoser, {"car", "car", "car"}});
     whileMarked.clear();
-    derbyDelay = lookWhileMarked;
+    testClock.atPause = lookWhileMarked;
     beforePay = screenPixels();
     d->payout();
     ASSERT_FALSE(whileMarked.empty());

@@ -37,7 +37,7 @@ TEST_F(DerbyTest, TheFirstSpinNeverPaysAndAFullyHeldRespinRepeatsIt) {
     ASSERT_TRUE(d->respinPending);
     const DerbyLine first = d->lines[0];
     for (const char* reel : {"hold1", "hold2", "hold3"}) press(*d, reel);
-    pauses.clear();
+    testClock.pauses.clear();
     clearLoadedAssets();
     press(*d, "respin");
     EXPECT_FALSE(d->respinPending);

@@ -231,7 +231,7 @@ TEST_F(RegistrationTest, AccentsGoInPlainAndTheNoteStaysUntilThatSpotIsErased) {
             tapClick(formlayout::done());
         },
     };
-    idleRest = lookAtNoteLine;
+    testrt::testClock.atRest = lookAtNoteLine;
     ASSERT_TRUE(runRegistrationForm());
     ASSERT_EQ(noteLines.size(), atRests.size());
     const std::vector<Uint8>& blank = noteLines[0];
@@ -347,16 +347,14 @@ const char* const tinyFont =
     "char 76\n#.\n#.\n##\n"
     "char 32\n..\n..\n..\n";
 
-Uint32 fakeNow = 1000;
-Uint32 fakeClock() { return fakeNow; }
+Uint32& fakeNow = testrt::testClock.now;
 
 class LedSignTest : public FloorTest {
 protected:
     void SetUp() override {
         FloorTest::SetUp();
         testrt::writeFile(fontPath, tinyFont);
-        mediaTicks = fakeClock;
-        fakeNow = 1000;
+        testrt::testClock.stop(1000);
     }
     const std::string fontPath = testrt::root() + "/tiny.def";
 };

@@ -47,18 +47,22 @@
 
 namespace {
 
-void noRest(Uint32) {}
+using testrt::testClock;
 
-// The first rest of the game from now on raises this stop signal.
+// The first rest of the game from now on (timed pauses rest too) raises
+// this stop signal.
 int stopSignal = SIGTERM;
-void raiseStop(Uint32) {
-    std::raise(stopSignal);
-    idleRest = noRest;
+void raiseStopAtFirstRest() {
+    testClock.pausesWait = true;
+    testClock.atRest = [first = true](Uint32) mutable {
+        if (first) std::raise(stopSignal);
+        first = false;
+    };
 }
 
 void armStop() {
     installStopSignalHandlers();
-    idleRest = raiseStop;
+    raiseStopAtFirstRest();
 }
 
 // The screen a modal part is opened on, once the stop signal is armed.
@@ -126,7 +130,7 @@ TEST(StopSignals, EachEndsTheProgramWithStatusZeroAndThePlayerSaved) {
         stopSignal = signal;
         EXPECT_EXIT(
             {
-                idleRest = raiseStop;
+                raiseStopAtFirstRest();
                 std::exit(runGameAsProgram());
             },
             testing::ExitedWithCode(0), "")
@@ -201,18 +205,19 @@ TEST(StopSignalWhileTheReelsTurn, CancelsThePlayGivingBackItsBetAndItsPoints) {
 }
 
 // A clock that moves only while the game rests, and what is seen at each rest.
-Uint32 fakeNow = 5000;
-Uint32 fakeClock() { return fakeNow; }
+Uint32& fakeNow = testClock.now;
 std::function<void()> atRest;
 Uint32 longestRest = 0;
 
 Uint32 restAsked = 0;
 
-void restOnFakeClock(Uint32 ms) {
-    restAsked = ms;
-    atRest();
-    longestRest = std::max(longestRest, ms);
-    fakeNow += ms;
+void stopTheClock() {
+    testClock.stop(5000);
+    testClock.atRest = [](Uint32 ms) {
+        restAsked = ms;
+        atRest();
+        longestRest = std::max(longestRest, ms);
+    };
 }
 
 // Each time a value changes, the clock has moved on by exactly `period`.
@@ -232,8 +237,7 @@ struct Cadence {
 
 TEST(Waiting, ARestLastsUntilTheNextTimedThingAtMostTenMsAndAPauseEndsAtACloseOrAStopSignal) {
     ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0);
-    mediaTicks = fakeClock;
-    idleRest = restOnFakeClock;
+    stopTheClock();
     std::vector<Uint32> rests;  // the length of each rest asked for
     atRest = [&] { rests.push_back(restAsked); };
     const auto restsTaken = [&](const std::function<void()>& wait) {
@@ -271,8 +275,7 @@ TEST(Waiting, ARestLastsUntilTheNextTimedThingAtMostTenMsAndAPauseEndsAtACloseOr
 
 TEST(Waiting, AControlComingUnderAStillMouseLightsUpAsSoonAtRestAsWithoutAndTheExitEndsTheLoop) {
     startGame();
-    mediaTicks = fakeClock;
-    idleRest = restOnFakeClock;
+    stopTheClock();
     Screen* lobby = theApp->screen.get();
     Widget* target = nullptr;
     for (auto& w : lobby->buttons)
@@ -300,8 +303,7 @@ TEST(Waiting, AControlComingUnderAStillMouseLightsUpAsSoonAtRestAsWithoutAndTheE
 
 TEST(Waiting, RestsNeverMakeAReelFrameAReelStopOrTheLedSignLate) {
     startGame();
-    mediaTicks = fakeClock;
-    idleRest = restOnFakeClock;
+    stopTheClock();
     longestRest = 0;
 
     // The lobby's sign scrolls one column a period, however long the rests.

@@ -12,11 +12,13 @@
 #include "floor/lobby.h"
 #include "game/machine_factory.h"
 #include "machine/machine.h"
+#include "machine/video_slot.h"
 #include "player/player.h"
 #include "player/save_files.h"
 #include "poker/video_poker.h"
 #include "shell/app.h"
 #include "shell/mtrand.h"
+#include "shell/text_label.h"
 #include "support/headless.h"
 
 namespace {
@@ -51,7 +53,7 @@ protected:
     void SetUp() override {
         sgenrand(11);
         ASSERT_TRUE(startHeadless("Pat_Panel", 1000.0, false)) << SDL_GetError();
-        mediaTicks = fastClock;
+        runFast();
     }
     void TearDown() override { stopHeadless(); }
 
@@ -69,6 +71,9 @@ protected:
         int bet = 0;
         bool waiting = false;
         if (auto* m = dynamic_cast<Machine*>(&s)) bet = m->betAmount();
+        if (auto* v = dynamic_cast<VideoSlotMachine*>(&s)) {
+            EXPECT_EQ(v->betMeter->text, std::to_string(bet)) << "the bet meter shows the bet";
+        }
         if (auto* p = dynamic_cast<VideoPoker*>(&s))
             bet = p->handOut ? p->coinsPlayed : p->coinsBet, waiting = p->handOut;
         if (auto* d = dynamic_cast<DemoDerby*>(&s)) bet = d->plays * d->coins, waiting = d->respinPending;
@@ -145,6 +150,11 @@ INSTANTIATE_TEST_SUITE_P(
             {"money", "c1 b45 $938 v5 p3", "5"}, {"cashout", "c0 b45 $943 v5 p3 >lobby"},
             {"money", "c1 b45 $938 v5 p3", "5"}, {"change", "c0 b45 $943 v5 p3 >cashier"},
             {"money", "c1 b45 $938 v5 p3", "5"}, {"key:escape", "c0 b45 $943 v5 p3 >lobby"},
+            {"money", "c9 b45 $898 v5 p3", "45"}, {"play1", "c9 b9 $898 v5 p3"},
+            {"play3", "c9 b9 $898 v5 p3"},  // 27 credits needed
+            {"key:n", "c9 b1 $898 v5 p3"},  // past nine coins: one
+            {"play5", "c9 b5 $898 v5 p3"}, {"key:n", "c9 b5 $898 v5 p3"},  // ten credits needed
+            {"cancel", "c9 b0 $898 v5 p3"}, {"betone", "c9 b5 $898 v5 p3"},  // the lines stay
         }},
         Panel{"mardigras", {  // nine lines of five coins
             {"betone", "c20 b0 $980 v1 p0"}, {"play1", "c20 b1 $980 v1 p0"}, {"play3", "c20 b3 $980 v1 p0"},

@@ -23,7 +23,7 @@
 namespace {
 
 void startGame() {
-    mediaTicks = testrt::fastClock;
+    testrt::runFast();
     testrt::startGame();
 }
 

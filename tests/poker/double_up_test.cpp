@@ -24,8 +24,8 @@ protected:
         m = openMachine<DoubleUpBonus>("doubleupbonus", "100");
         ASSERT_NE(m, nullptr);
         // A look anywhere but at a card place answers an offer: note the offer shown then.
-        onMouseLook = [this] {
-            if (!mousePoints.empty() && mousePoints.front().second != kPlaceY && m->offerText)
+        testInput.atLook = [this] {
+            if (!testInput.points.empty() && testInput.points.front().second != kPlaceY && m->offerText)
                 offers.push_back(m->offerText->text);
         };
     }
@@ -131,7 +131,7 @@ TEST_F(PokerTest, CashWheelBonusPaysWhereItStopsAndRestoresTheScreen) {
     sgenrand(99);
     const int prize = runCashWheelBonus();
     EXPECT_GE(prize, 5);
-    EXPECT_EQ(pauses, (std::vector<Uint32>{1000, 4000}));
+    EXPECT_EQ(testClock.pauses, (std::vector<Uint32>{1000, 4000}));
     EXPECT_TRUE(assetTried("../sounds/wheelseq.wav"));
     const Uint16 after = static_cast<Uint16*>(display->screen->pixels)[358 * (display->screen->pitch / 2) + 400];
     EXPECT_EQ(after, before);

@@ -95,7 +95,7 @@ void checkMachines(const std::vector<std::string>& ids, const Row* rows, size_t 
                 m->coinsPlayed = coins;
                 if (id == "doubleupbonus") scriptedClick(396 + 10, 435 + 10);  // declines the double-up
                 const int win = m->evaluateHand();
-                mousePoints.clear();
+                testInput.points.clear();
                 drainEvents();
                 const int wheel = win - perCoin * coins;
                 if (id == "spinforcash" && coins == 5 && perCoin > 7)

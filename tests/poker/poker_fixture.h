@@ -23,24 +23,9 @@ namespace pokertest {
 
 using namespace testrt;
 
-// Scripted mouse: each look takes the next point; the hook runs first so a
-// test can see the machine at the moment of the click.
-inline std::deque<std::pair<int, int>> mousePoints;
-inline std::function<void()> onMouseLook;
-inline void scriptedMouse(int* x, int* y) {
-    if (onMouseLook) onMouseLook();
-    if (mousePoints.empty()) {
-        *x = *y = 0;
-        return;
-    }
-    *x = mousePoints.front().first;
-    *y = mousePoints.front().second;
-    mousePoints.pop_front();
-}
-
 // A press at a point, where the scripted mouse will be when it is read.
 inline void scriptedClick(int x, int y) {
-    mousePoints.push_back({x, y});
+    testInput.points.push_back({x, y});
     pushClick(x, y);
 }
 
@@ -49,15 +34,10 @@ protected:
     void SetUp() override {
         sgenrand(4357);
         ASSERT_TRUE(startHeadless("poker_probe", 1000.0, false)) << SDL_GetError();
-        mediaTicks = movingClock;
-        pokerDelay = wheelDelay = recordPause;
-        pokerMouseState = scriptedMouse;
+        runSlowly();
+        testInput.scripted = true;
     }
-    void TearDown() override {
-        onMouseLook = nullptr;
-        mousePoints.clear();
-        stopHeadless();
-    }
+    void TearDown() override { stopHeadless(); }
 };
 
 // Puts the deck's cards of the given faces into the machine's hand, as a deal would.

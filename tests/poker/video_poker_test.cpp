@@ -78,7 +78,7 @@ TEST_F(PokerTest, SettleCountsUpRecordsPaysAndCapsTheCredits) {
     m->coinsPlayed = 5;
     m->settle(25);
     EXPECT_EQ(m->credits, 120);
-    EXPECT_EQ(pauses.size(), 21u) << "twenty steps of 1 and one of 5";
+    EXPECT_EQ(testClock.pauses.size(), 21u) << "twenty steps of 1 and one of 5";
     EXPECT_EQ(m->winnerPaidText->text, "WINNER PAID: 25");
     m->coinsPlayed = 1;
     m->settle(0);

@@ -24,8 +24,7 @@ namespace {
 
 // A headless 800x600 display, a clock the test moves by hand, and pictures
 // of the test's own.
-Uint32 fakeNow = 1000;
-Uint32 fakeClock() { return fakeNow; }
+Uint32& fakeNow = testrt::testClock.now;
 std::string pictureDir() { return testrt::root() + "/mediatest/"; }
 
 struct Colour {
@@ -80,8 +79,7 @@ protected:
         display = new Display(SDL_ANYFORMAT);
         ASSERT_TRUE(display->hasSurface());
         ASSERT_EQ(16, display->screen->format->BitsPerPixel);
-        fakeNow = 1000;
-        mediaTicks = fakeClock;
+        testrt::testClock.stop(1000);
         fillScreen(Colour{0, 0, 0});
     }
     void TearDown() override {

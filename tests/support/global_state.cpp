@@ -1,8 +1,8 @@
 // Every test leaves the process as it found it: the environment, the sound
-// folder, what is known of the files kept, the notice, the timing and
-// pointer hooks, the game's hooks and routes, the floor's remembered tabs
-// and machine creators, the tests' recorded pauses and their clock, the SDL
-// event queue, and the services a test may make (the App, current player,
+// folder, what is known of the files kept, the notice, the clock and input
+// source in use and the tests' own (with their recorded pauses), the game's
+// hooks and routes, the floor's remembered tabs and machine creators, the
+// SDL event queue, and the services a test may make (the App, current player,
 // display, sound player and settings), which a test must also delete: one
 // left behind fails it. One listener saves them when a test (or a whole
 // suite) starts and puts them back when it ends, so the test
@@ -22,7 +22,6 @@
 #include "machine/reel_machine.h"
 #include "machine/three_reel.h"
 #include "machine/video_slot.h"
-#include "machines/threereel/bonus_pause.h"
 #include "machines/threereel/dragon_spin.h"
 #include "machines/threereel/gamble_wheel.h"
 #include "machines/video/bonus_prize.h"
@@ -33,6 +32,7 @@
 #include "player/machine_table.h"
 #include "player/player.h"
 #include "shell/app.h"
+#include "shell/clock.h"
 #include "shell/display.h"
 #include "shell/ini.h"
 #include "shell/mtrand.h"
@@ -71,20 +71,12 @@ public:
         keep(VideoSlotMachine::flashDelay);
         keep(DragonSpin::pauseMs);
         keep(Cashier::firstRunDelayMs);
-        keep(bonusPause);
-        keep(videoBonusPause);
-        keep(wheelDelay);
-        keep(derbyDelay);
-        keep(pokerDelay);
-        keep(gamblePointer);
-        keep(pokerMouseState);
-        keep(gambleSpin);
-        keep(mediaTicks);
-        keep(idleRest);
+        keepInstalled(installClock, gameClock());
+        keepInstalled(installInput, gameInput());
+        keep(testrt::testClock);
+        keep(testrt::testInput);
         keep(appHooks);
         keep(routes);
-        keep(testrt::clockNow);
-        keep(testrt::pauses);
         keepEnvironment();
         keepMachineCreators();
     }
@@ -108,7 +100,13 @@ private:
         undo.push_back([&global, value = global] { global = value; });
     }
 
-    // A service a test makes must also be dropped by it.
+    // The clock or input source in use, put back with its installer.
+    template <class T>
+    void keepInstalled(T* (*install)(T*), T& inUse) {
+        undo.push_back([install, was = &inUse] { install(was); });
+    }
+
+    // A service a test makes must also be dropped (or deleted) by it.
     template <class T>
     void keepService(std::unique_ptr<T>& service, const char* what) {
         undo.push_back([&service, value = service.get(), what] {

@@ -23,7 +23,6 @@
 #include "machine/reel_machine.h"
 #include "machine/three_reel.h"
 #include "machine/video_slot.h"
-#include "machines/threereel/bonus_pause.h"
 #include "machines/threereel/dragon_spin.h"
 #include "machines/video/bonus_prize.h"
 #include "player/config.h"
@@ -34,6 +33,7 @@
 #include "shell/display.h"
 #include "shell/screen.h"
 #include "shell/sound.h"
+#include "support/test_clock.h"
 
 namespace testrt {
 
@@ -130,37 +130,11 @@ inline int pendingEvents() {
     return SDL_PeepEvents(all, 64, SDL_PEEKEVENT, SDL_ALLEVENTS);
 }
 
-inline void noDelay(Uint32) {}
-
-// Every pause of the machines, their bonus games and the cashier over at once.
+// Every pause of the machines' own timing and the cashier's over at once
+// (the clock's timed pauses never wait in tests).
 inline void noPauses() {
-    bonusPause = videoBonusPause = wheelDelay = derbyDelay = pokerDelay = noDelay;
     ThreeReelMachine::countUpDelay = ReelMachine::countUpDelay = VideoSlotMachine::flashDelay = DragonSpin::pauseMs = 0;
     Cashier::firstRunDelayMs = 0;
-}
-
-// A clock that runs 40 ms a look, so timed steps end without waiting.
-inline Uint32 fastClock() {
-    static Uint32 now = 1000;
-    return now += 40;
-}
-
-// A clock that moves on 3 ms a look, and pauses that take no time but are
-// recorded and move that clock on by their length.
-inline Uint32 clockNow = 1000;
-inline std::vector<Uint32> pauses;
-
-inline Uint32 movingClock() { return clockNow += 3; }
-
-inline void recordPause(Uint32 ms) {
-    pauses.push_back(ms);
-    clockNow += ms;
-}
-
-inline int countPauses(Uint32 ms) {
-    int n = 0;
-    for (Uint32 p : pauses) n += p == ms;
-    return n;
 }
 
 // Whether the game asked for the file (a path as the game names it) or the

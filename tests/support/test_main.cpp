@@ -6,14 +6,8 @@
 
 #include "game/game.h"
 #include "shell/ini.h"
-#include "shell/waiting.h"
+#include "support/test_clock.h"
 #include "support/runtime.h"
-
-namespace {
-
-void noRest(Uint32) {}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     setenv("SDL_VIDEODRIVER", "dummy", 0);
@@ -21,8 +15,10 @@ int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
     testrt::setUp();
     installGame();  // the routes and hooks the program itself installs
-    // Tests never sleep: a loop with nothing to do goes straight on.
-    idleRest = noRest;
+    // Tests never sleep: a loop with nothing to do goes straight on, and
+    // timed pauses are over at once.
+    installClock(&testrt::testClock);
+    installInput(&testrt::testInput);
     syncWritesToDisk = false;   // throw-away files need not reach the disk
     testrt::keepGlobalState();
     return RUN_ALL_TESTS();

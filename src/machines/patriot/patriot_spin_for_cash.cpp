@@ -111,10 +111,13 @@ const GambleLayout& patriotGamble() {
     return layout;
 }
 
-int PatriotSpinForCash::runWheelBonus() { return runGambleWheelBonus(patriotWheel(), patriotGamble()); }
+int PatriotSpinForCash::runWheelBonus() {
+    return runGambleWheelBonus(patriotWheel(), patriotGamble(),
+                               [this](Animation& wheel, int& prize, std::string& colour) { spinWheel(wheel, prize, colour); });
+}
 
 void PatriotSpinForCash::spinWheel(Animation& wheel, int& prize, std::string& colour) {
-    gambleSpin(patriotWheel(), wheel, prize, colour);
+    spinPrizeWheel(patriotWheel(), wheel, prize, colour);
 }
 
 void PatriotSpinForCash::onReelStop(int reel) { patriot::playStopSound(result.chosenSymbol(reel), true); }

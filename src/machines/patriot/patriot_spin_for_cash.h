@@ -38,8 +38,9 @@ public:
 
     // The wheel screen with the gamble; returns the prize in credits.
     int runWheelBonus();
-    // One turn of the wheel from where it stands: prize and colour of the stop.
-    void spinWheel(Animation& wheel, int& prize, std::string& colour);
+    // One turn of the wheel from where it stands: prize and colour of the stop
+    // (the gamble screen turns the wheel through it).
+    virtual void spinWheel(Animation& wheel, int& prize, std::string& colour);
 };
 
 // The stars-and-stripes wheel: 24 frames at (217, 81) in

@@ -2,7 +2,7 @@
 
 #include <climits>
 
-#include "machines/threereel/bonus_pause.h"
+#include "shell/clock.h"
 #include "machines/threereel/reel_checks.h"
 #include "shell/display.h"
 #include "shell/mtrand.h"
@@ -61,15 +61,15 @@ void CrazyDice::settle() {
     const Uint32 r = genrand();
     if (r % 20 == 0 && win > 0 && coins == maxCoins) {
         // The third reel turns back through the spinning frames onto the die.
-        bonusPause(1000);
+        timedPause(1000);
         loadGraphics("b.png.3", 2);
         if (display) display->update();
-        bonusPause(50);
+        timedPause(50);
         for (const char* frame : {"b.png.2", "b.png.1", "b.png.0"}) {
             loadGraphics(frame, 2);
             drawOverlay();
             if (display) display->update();
-            bonusPause(50);
+            timedPause(50);
         }
         setReelSymbol(placeOnReel("dice", 2), 2);
         drawOverlay();

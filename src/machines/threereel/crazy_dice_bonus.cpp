@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "machines/threereel/bonus_pause.h"
+#include "shell/clock.h"
 #include "machines/threereel/crazy_dice.h"
 #include "shell/animation.h"
 #include "shell/display.h"
@@ -85,7 +85,7 @@ int CrazyDice::runDiceBonus() {
         left->rolling.update(false);
         right->rolling.update(false);
         if (display) display->update();
-        bonusPause(1000);
+        timedPause(1000);
     }
 
     if (soundPlayer) soundPlayer->play("tympani.wav", false);
@@ -105,13 +105,13 @@ int CrazyDice::runDiceBonus() {
 
     const int leftFace = left->throwValue + 1, rightFace = right->throwValue + 1;
     label(std::to_string(leftFace) + "     +", 76, "orchit1.wav");
-    bonusPause(1000);
+    timedPause(1000);
     label(std::to_string(rightFace) + "     =", 330, "orchit2.wav");
-    bonusPause(1000);
+    timedPause(1000);
     const int multiplier = leftFace + rightFace;
     label(std::to_string(multiplier) + "x", 600, "orchit3.wav");
     if (multiplier > 8 && soundPlayer) soundPlayer->play("jazzy.wav", false);
-    bonusPause(5000);
+    timedPause(5000);
 
     if (display) {
         display->restoreScreen();

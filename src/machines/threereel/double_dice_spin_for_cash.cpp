@@ -78,10 +78,13 @@ void DoubleDiceSpinForCash::settle() {
     ThreeReelMachine::settle();
 }
 
-int DoubleDiceSpinForCash::runWheelBonus() { return runGambleWheelBonus(diceWheel(), diceGamble()); }
+int DoubleDiceSpinForCash::runWheelBonus() {
+    return runGambleWheelBonus(diceWheel(), diceGamble(),
+                               [this](Animation& wheel, int& prize, std::string& colour) { spinWheel(wheel, prize, colour); });
+}
 
 void DoubleDiceSpinForCash::spinWheel(Animation& wheel, int& prize, std::string& colour) {
-    gambleSpin(diceWheel(), wheel, prize, colour);
+    spinPrizeWheel(diceWheel(), wheel, prize, colour);
 }
 
 void DoubleDiceSpinForCash::onReelStop(int reel) {

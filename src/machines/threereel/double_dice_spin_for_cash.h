@@ -32,6 +32,7 @@ public:
 
     // The wheel screen with the gamble; returns the bank in coins.
     int runWheelBonus();
-    // One turn of the dice wheel from where it stands: prize and colour of the stop.
-    void spinWheel(Animation& wheel, int& prize, std::string& colour);
+    // One turn of the dice wheel from where it stands: prize and colour of the
+    // stop (the gamble screen turns the wheel through it).
+    virtual void spinWheel(Animation& wheel, int& prize, std::string& colour);
 };

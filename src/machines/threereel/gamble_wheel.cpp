@@ -7,6 +7,7 @@
 
 #include "shell/animation.h"
 #include "shell/app.h"
+#include "shell/clock.h"
 #include "shell/controls.h"
 #include "shell/display.h"
 #include "shell/image.h"
@@ -15,8 +16,6 @@
 #include "shell/waiting.h"
 
 namespace {
-
-void mousePosition(int* x, int* y) { SDL_GetMouseState(x, y); }
 
 void play(const char* sound) {
     if (soundPlayer) soundPlayer->play(sound, false);
@@ -66,9 +65,6 @@ public:
 
 }  // namespace
 
-void (*gamblePointer)(int* x, int* y) = mousePosition;
-void (*gambleSpin)(const PrizeWheelSpec&, Animation&, int&, std::string&) = spinPrizeWheel;
-
 PrizeWheelSpec gambleWheelSpec(const std::string& folder, const std::string& wheelName,
                                std::vector<WheelStop> stops) {
     PrizeWheelSpec s;
@@ -110,12 +106,16 @@ static W* addControl(std::vector<std::unique_ptr<Widget>>& controls, std::unique
 
 int doubledBank(int bank) { return bank > INT_MAX / 2 ? INT_MAX : bank * 2; }
 
-int runGambleWheelBonus(const PrizeWheelSpec& spec, const GambleLayout& layout) {
+int runGambleWheelBonus(const PrizeWheelSpec& spec, const GambleLayout& layout, const WheelTurn& turn) {
+    const auto spin = [&](Animation& wheel, int& prize, std::string& colour) {
+        if (turn) turn(wheel, prize, colour);
+        else spinPrizeWheel(spec, wheel, prize, colour);
+    };
     std::unique_ptr<Animation> wheel = openWheelScreen(spec);
 
     std::string colour = "red";
     int prize = 0;
-    gambleSpin(spec, *wheel, prize, colour);
+    spin(*wheel, prize, colour);
     int bank = prize;
     if (bank > 0) play("birdclap.wav");
     std::unique_ptr<GambleBoard> board;
@@ -147,7 +147,7 @@ int runGambleWheelBonus(const PrizeWheelSpec& spec, const GambleLayout& layout) 
         }
         if (event.type != SDL_MOUSEBUTTONDOWN) continue;
         int mx = 0, my = 0;
-        gamblePointer(&mx, &my);
+        mousePosition(mx, my);
         Widget* hit = Screen::findButtonAt(mx, my, controls);
         if (!hit) continue;
         if (hit == collect) {
@@ -166,7 +166,7 @@ int runGambleWheelBonus(const PrizeWheelSpec& spec, const GambleLayout& layout) 
         music->halt();
         play("ohh.wav");
         if (board) board->showResult(nullptr);
-        gambleSpin(spec, *wheel, spinPrize, colour);
+        spin(*wheel, spinPrize, colour);
         if (colour == (onRed ? "red" : "black")) {
             bank = doubledBank(bank);
             black->setState(0);
@@ -191,7 +191,7 @@ int runGambleWheelBonus(const PrizeWheelSpec& spec, const GambleLayout& layout) 
     controls.clear();
     board.reset();
     if (bank > 0 && layout.closingSound) play(layout.closingSound);
-    if (!quitRequested()) wheelDelay(4000);
+    if (!quitRequested()) timedPause(4000);
     if (display) display->restoreScreen();
     return bank;
 }

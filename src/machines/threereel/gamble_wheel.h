@@ -6,6 +6,7 @@
 // gamble.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,12 +22,8 @@ PrizeWheelSpec gambleWheelSpec(const std::string& folder, const std::string& whe
 // The dice wheel: 24 frames at (217, 81) in "../gfx/bonus/doubledicespinforcash/".
 const PrizeWheelSpec& diceWheel();
 
-// Where the pointer is when a button goes down (SDL_GetMouseState in the
-// game; tests point it elsewhere, as the dummy video driver has no mouse).
-extern void (*gamblePointer)(int* x, int* y);
-
-// One turn of the wheel (spinPrizeWheel in the game; tests script the stops).
-extern void (*gambleSpin)(const PrizeWheelSpec& spec, Animation& wheel, int& prize, std::string& colour);
+// One turn of a gamble wheel from where it stands: prize and colour of the stop.
+using WheelTurn = std::function<void(Animation& wheel, int& prize, std::string& colour)>;
 
 // What sets one machine's gamble screen apart: where its red, collect and
 // black buttons sit (one row; the pictures are in the wheel's folder) and
@@ -51,8 +48,9 @@ const GambleLayout& diceGamble();
 
 // The whole gamble screen on the given wheel; returns the bank in coins
 // (0 after a lost gamble). A window close collects the bank and ends the
-// screen at once; the close itself stays pending for the frame loop.
-int runGambleWheelBonus(const PrizeWheelSpec& spec, const GambleLayout& layout);
+// screen at once; the close itself stays pending for the frame loop. The
+// wheel turns as `turn` says (the machine's own turn); none: spinPrizeWheel.
+int runGambleWheelBonus(const PrizeWheelSpec& spec, const GambleLayout& layout, const WheelTurn& turn = nullptr);
 
 // Doubles a bank, stopping at the largest int.
 int doubledBank(int bank);

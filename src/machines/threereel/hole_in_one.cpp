@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "machines/threereel/bonus_pause.h"
+#include "shell/clock.h"
 #include "machines/threereel/reel_checks.h"
 #include "shell/animation.h"
 #include "shell/display.h"
@@ -96,7 +96,7 @@ void HoleInOne::playShotAnimation() {
         if (!s || s->kind != shotKind) continue;
         const Shot* shot = shotFor(s);
         if (first) {
-            bonusPause(500);
+            timedPause(500);
             first = false;
         }
         play("golfclub.wav");
@@ -105,10 +105,10 @@ void HoleInOne::playShotAnimation() {
             loadGraphics(s->name + "anim.png." + std::to_string(k), reel);
             drawOverlay();
             if (display) display->update();
-            bonusPause(66);
+            timedPause(66);
         }
         if (shot) play(shot->clap);
-        bonusPause(1000);
+        timedPause(1000);
     }
 }
 
@@ -117,7 +117,7 @@ void HoleInOne::playBallAnimation(int lastFrame, int reel) {
         loadGraphics("ballanim.png." + std::to_string(k), reel);
         drawOverlay();
         if (display) display->update();
-        bonusPause(66);
+        timedPause(66);
     }
 }
 

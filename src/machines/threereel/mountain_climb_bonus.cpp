@@ -3,7 +3,7 @@
 // checkpoint flags, and the short look at the mountain.
 #include <string>
 
-#include "machines/threereel/bonus_pause.h"
+#include "shell/clock.h"
 #include "machines/threereel/mountain_climber.h"
 #include "shell/display.h"
 #include "shell/image.h"
@@ -76,7 +76,7 @@ int MountainClimber::runClimbBonus() {
     TextLabel* count = spinCountLabel(spinCount);
     drawFlags();
     climb();
-    bonusPause(1000);
+    timedPause(1000);
     if (display) display->restoreScreen();
     if (clip) clip->halt();
 
@@ -115,7 +115,7 @@ void MountainClimber::climb() {
                              point.first);
         if (climber->loaded) climber->draw();
         if (display) display->update();
-        bonusPause(300);
+        timedPause(300);
     }
     delete climber;  // the last one stays on the screen
     climbPoints = 0;
@@ -138,7 +138,7 @@ void MountainClimber::showMountain() {
     }
     TextLabel* count = spinCountLabel(spinCount);
     if (display) display->update();
-    bonusPause(2000);
+    timedPause(2000);
     if (display) display->restoreScreen();
     delete count;
 }

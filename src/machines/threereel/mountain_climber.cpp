@@ -2,7 +2,7 @@
 
 #include <climits>
 
-#include "machines/threereel/bonus_pause.h"
+#include "shell/clock.h"
 #include "machines/threereel/reel_checks.h"
 #include "shell/controls.h"
 #include "shell/mtrand.h"
@@ -62,7 +62,7 @@ void MountainClimber::handleButton(Widget* control) {
     ThreeReelMachine::handleButton(control);
     if (!menuEnabled || !control || control->name != "reset") return;
     control->setState(2);
-    bonusPause(100);
+    timedPause(100);
     control->setState(4);
     spinCount = height = climberFrame = 0;
     showMountain();

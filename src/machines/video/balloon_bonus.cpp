@@ -13,6 +13,7 @@
 #include "shell/sound.h"
 #include "shell/text_label.h"
 #include "shell/util.h"
+#include "shell/clock.h"
 #include "shell/waiting.h"
 
 namespace {
@@ -83,7 +84,7 @@ void BalloonBlitz::drawBalloon(Balloon* balloon, Image* layer, bool whole) {
 
 void BalloonBlitz::showCashTab(int amount) {
     if (!drawing()) {
-        videoBonusPause(1000);
+        timedPause(1000);
         playSound("cashrng2.wav");
         return;
     }
@@ -95,7 +96,7 @@ void BalloonBlitz::showCashTab(int amount) {
     }
     stamp(balloonText(amount), 17, 713, 401);
     display->update();
-    videoBonusPause(1000);
+    timedPause(1000);
     playSound("cashrng2.wav");
     if (under) {
         display->blit(under.get(), area);
@@ -110,7 +111,7 @@ bool BalloonBlitz::popBalloon(Balloon* balloon, int& total) {
     const bool bust = balloon->value == 0;
     if (bust) {
         playSound("balletgo.wav");
-        videoBonusPause(2000);
+        timedPause(2000);
         playSound("cashopen.wav");
     }
     if (drawing()) stamp(balloonText(balloon->value), balloonTextSize, balloon->x + 33, balloon->y + 40);
@@ -174,7 +175,7 @@ int BalloonBlitz::runBalloonBonus() {
     if (music.isPlaying()) music.halt();
     delete layer;
     for (Balloon* b : balloons) delete b;
-    if (!quitRequested()) videoBonusPause(3000);
+    if (!quitRequested()) timedPause(3000);
     if (drawing()) {
         display->restoreScreen();
         display->update();

@@ -1,9 +1,6 @@
 #include "machines/video/bonus_prize.h"
 
 #include "shell/mtrand.h"
-#include "shell/waiting.h"
-
-void (*videoBonusPause)(Uint32 ms) = modalPause;
 
 int drawBonusMultiplier() {
     const unsigned r = genrand() % 101;

@@ -13,6 +13,7 @@
 #include "shell/screen.h"
 #include "shell/sound.h"
 #include "shell/text_label.h"
+#include "shell/clock.h"
 #include "shell/waiting.h"
 
 namespace {
@@ -155,7 +156,7 @@ int DeepSea::runDeepSeaBonus() {
                                         true)
                         : nullptr;
             playSound(genrand() % 2 == 0 ? fish.evenClip : fish.oddClip);
-            videoBonusPause(1500);
+            timedPause(1500);
             if (haul) {
                 haul->position = 0;  // the first frame is never shown
                 Uint32 start = mediaTicks();
@@ -168,7 +169,7 @@ int DeepSea::runDeepSeaBonus() {
                     restBriefly();
                 }
             }
-            videoBonusPause(1000);
+            timedPause(1000);
             delete haul;
             playSound(prize->multiplier <= 9 ? "wawawahh.wav" : cheers[genrand() % 4]);
             if (drawing) {
@@ -178,17 +179,17 @@ int DeepSea::runDeepSeaBonus() {
                 }
                 display->update();
             }
-            videoBonusPause(3000);
+            timedPause(3000);
             if (drawing) {
                 TextLabel amount("../fonts/deepseabonus.ttf", 80, std::to_string(bonusStake * prize->multiplier), 400,
                                  485, 4, 255, 255, 255, 0);
                 const Uint32 start = mediaTicks();
                 while (mediaTicks() - start < 3000 && !quitRequested()) {
                     amount.draw();
-                    videoBonusPause(500);
+                    timedPause(500);
                     amount.erase();
                     display->update();
-                    videoBonusPause(500);
+                    timedPause(500);
                 }
                 amount.draw();
             }
@@ -201,7 +202,7 @@ int DeepSea::runDeepSeaBonus() {
     for (DeepSeaBonusRecord* p : prizes) delete p;
     for (AnimatedSprite* w : waves) delete w;
     for (Widget* s : spots) delete s;
-    if (!quitRequested()) videoBonusPause(3000);
+    if (!quitRequested()) timedPause(3000);
     if (drawing) {
         display->restoreScreen();
         display->update();

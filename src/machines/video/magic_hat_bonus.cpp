@@ -11,6 +11,7 @@
 #include "shell/image.h"
 #include "shell/screen.h"
 #include "shell/sound.h"
+#include "shell/clock.h"
 #include "shell/waiting.h"
 
 namespace {
@@ -139,7 +140,7 @@ int Magic::runHatBonus() {
                 playSound("magicfx7.wav");
                 SurfacePtr behind = display->copyScreen();
                 playThrough(stars, behind.get());
-                videoBonusPause(500);
+                timedPause(500);
                 if (const PrizeLook* look = lookFor(prize->multiplier)) playSound(look->sound);
                 playThrough(show, behind.get());
                 behind.reset();
@@ -150,10 +151,10 @@ int Magic::runHatBonus() {
                     while (mediaTicks() - start < 3000 && !quitRequested()) {
                         badge.draw();
                         display->update();
-                        videoBonusPause(500);
+                        timedPause(500);
                         badge.restoreBackground();
                         display->update();
-                        videoBonusPause(500);
+                        timedPause(500);
                     }
                 }
                 badge.draw();
@@ -167,7 +168,7 @@ int Magic::runHatBonus() {
     for (MagicPrize* p : prizes) delete p;
     for (Widget* h : hats) delete h;
     if (drawing) {
-        if (!quitRequested()) videoBonusPause(3000);
+        if (!quitRequested()) timedPause(3000);
         display->restoreScreen();
         display->update();
     }

@@ -100,7 +100,7 @@ protected:
         ASSERT_TRUE(startHeadless("Reel_Tester", money)) << SDL_GetError();
         sgenrand(seed);
         seedProgressiveMeters();
-        mediaTicks = fastClock;
+        runFast();
     }
 
     // Opens a machine as the floor does, paying `dollars` in.

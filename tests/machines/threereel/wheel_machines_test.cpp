@@ -24,14 +24,13 @@ using namespace reelsession;
 
 namespace {
 
-// Scripted wheel stops, and the pointer positions the gamble screen reads
-// (one per press; (0, 0) after).
+// Scripted wheel stops; the gamble screen reads the pointer where each
+// press put it (the test input, scripted).
 std::deque<std::pair<int, std::string>> scriptedStops;
-std::deque<std::pair<int, int>> pointerAt;
 int spinsTaken = 0;
 std::function<void()> atSpin;  // looks at the screen as a spin starts
 
-void scriptedSpin(const PrizeWheelSpec&, Animation&, int& prize, std::string& colour) {
+void scriptedTurn(Animation&, int& prize, std::string& colour) {
     ++spinsTaken;
     if (atSpin) atSpin();
     ASSERT_FALSE(scriptedStops.empty()) << "a spin nobody asked for";
@@ -40,19 +39,18 @@ void scriptedSpin(const PrizeWheelSpec&, Animation&, int& prize, std::string& co
     scriptedStops.pop_front();
 }
 
-void scriptedPointer(int* x, int* y) {
-    *x = *y = 0;
-    if (pointerAt.empty()) return;
-    *x = pointerAt.front().first;
-    *y = pointerAt.front().second;
-    pointerAt.pop_front();
-}
+// The dice machine with its wheel turning as scripted.
+class ScriptedDice : public DoubleDiceSpinForCash {
+public:
+    using DoubleDiceSpinForCash::DoubleDiceSpinForCash;
+    void spinWheel(Animation& wheel, int& prize, std::string& colour) override { scriptedTurn(wheel, prize, colour); }
+};
 
 const std::pair<int, int> kRed{510, 550}, kBlack{630, 550}, kCollect{570, 550}, kNowhere{100, 100};
 
 // A press: the pointer is read when the gamble takes the event.
 void press(std::pair<int, int> where) {
-    pointerAt.push_back(where);
+    testInput.points.push_back(where);
     pushClick(where.first, where.second);
 }
 
@@ -93,10 +91,9 @@ struct Gamble {
 class WheelMachines : public MachineFixture {
 protected:
     void script(const std::vector<std::pair<int, std::string>>& stops) {
-        gambleSpin = scriptedSpin;
-        gamblePointer = scriptedPointer;
         scriptedStops.assign(stops.begin(), stops.end());
-        pointerAt.clear();
+        testInput.scripted = true;
+        testInput.points.clear();
         spinsTaken = 0;
         atSpin = nullptr;
     }
@@ -193,7 +190,7 @@ TEST_F(WheelMachines, GambleDoublesLosesAndCollects) {
             else press(e == "red" ? kRed : e == "black" ? kBlack : e == "collect" ? kCollect : kNowhere);
         }
         clearLoadedAssets();
-        EXPECT_EQ(runGambleWheelBonus(diceWheel(), diceGamble()), g.bank);
+        EXPECT_EQ(runGambleWheelBonus(diceWheel(), diceGamble(), scriptedTurn), g.bank);
         EXPECT_EQ(spinsTaken, static_cast<int>(g.stops.size()));
         for (const std::string& s : g.heard) EXPECT_TRUE(heard(s)) << s;
         for (const std::string& s : g.silent) EXPECT_FALSE(heard(s)) << s;
@@ -205,7 +202,7 @@ TEST_F(WheelMachines, GambleDoublesLosesAndCollects) {
 }
 
 TEST_F(WheelMachines, BonusInsideTheSettle) {
-    DoubleDiceSpinForCash* d = open<DoubleDiceSpinForCash>();
+    DoubleDiceSpinForCash* d = open<ScriptedDice>();
     script({{150, "black"}, {20, "black"}});
     press(kBlack);
     press(kCollect);
@@ -267,7 +264,7 @@ TEST_F(WheelMachines, PatriotGambleShowsTheStake) {
             EXPECT_FALSE(lit(610, 276, 168, 40)) << "the last outcome still shows";
             seen.push_back(cells);
         };
-        EXPECT_EQ(runGambleWheelBonus(patriotWheel(), patriotGamble()), run.bank);
+        EXPECT_EQ(runGambleWheelBonus(patriotWheel(), patriotGamble(), scriptedTurn), run.bank);
         EXPECT_EQ(seen, run.digitsAtSpin);
         testrt::drainEvents();
     }

@@ -1,5 +1,0 @@
-#include "machines/threereel/bonus_pause.h"
-
-#include "shell/waiting.h"
-
-void (*bonusPause)(Uint32 ms) = modalPause;
