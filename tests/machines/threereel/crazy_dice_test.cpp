@@ -23,7 +23,9 @@ TEST_F(CrazyDiceTest, DiceScreenAddsTwoFacesAndRestoresTheScreen) {
         EXPECT_TRUE(heard("orchit1.wav") && heard("orchit2.wav") && heard("orchit3.wav"));
         EXPECT_EQ(heard("jazzy.wav"), x > 8) << x;
         EXPECT_TRUE(assetTried("../gfx/bonus/crazydice/six_right.png"));
-        if (i < 12) EXPECT_TRUE(screenPixels() == before) << "the machine's screen comes back unchanged";
+        if (i < 12) {
+            EXPECT_TRUE(screenPixels() == before) << "the machine's screen comes back unchanged";
+        }
     }
     EXPECT_GE(*seen.rbegin(), 11) << "two dice of six faces";
     EXPECT_LE(*seen.begin(), 3);
