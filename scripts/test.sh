@@ -24,6 +24,6 @@ echo "== The whole test program as one process =="
 echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer =="
 cmake -S "$ROOT" -B "$ROOT/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DCORVALO_SANITIZE=ON -DCORVALO_BENCH=OFF >/dev/null
 cmake --build "$ROOT/build-sanitize" -j"$JOBS" --target corvalo_tests
-export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1"
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 (cd "$ROOT/build-sanitize" && ctest --output-on-failure -j"$JOBS" --timeout 600)
