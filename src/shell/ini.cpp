@@ -340,7 +340,26 @@ std::string folderOf(const std::string& path) {
 }  // namespace
 
 bool syncWritesToDisk = true;
-int (*writeFault)(WriteStep step) = nullptr;
+
+namespace {
+
+class NoWriteFaults : public WriteFaults {
+public:
+    int before(WriteStep) override { return 0; }
+};
+
+NoWriteFaults noWriteFaults;
+WriteFaults* faultsInUse = &noWriteFaults;
+
+}  // namespace
+
+WriteFaults& writeFaults() { return *faultsInUse; }
+
+WriteFaults* installWriteFaults(WriteFaults* faults) {
+    WriteFaults* was = faultsInUse;
+    faultsInUse = faults ? faults : &noWriteFaults;
+    return was;
+}
 
 std::string plainErrorText(int error) {
     switch (error) {
@@ -358,7 +377,7 @@ std::string plainErrorText(int error) {
 }
 
 bool writeFileAtomically(const std::string& path, const std::string& text, int* error) {
-    auto fault = [](WriteStep step) { return writeFault ? writeFault(step) : 0; };
+    auto fault = [](WriteStep step) { return writeFaults().before(step); };
     auto fail = [&path, error](int err) {
         std::fprintf(stderr, "Couldn't write %s: %s\n", path.c_str(), std::strerror(err));
         if (error) *error = err;

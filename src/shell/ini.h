@@ -116,14 +116,26 @@ bool writeFileAtomically(const std::string& path, const std::string& text, int* 
 // disk is full", "permission denied").
 std::string plainErrorText(int error);
 
-// The steps of writeFileAtomically, for writeFault.
+// The steps of writeFileAtomically, as the disk is asked about them.
 enum class WriteStep { Open, Write, Rename };
 
-// Asked before each step of writeFileAtomically: a non-zero errno fails that
-// step as the system would (ENOSPC at Write: a full disk). Null in the game;
-// the tests point it at a function of their own, which may also end the
-// process there, as a kill between writing and renaming would.
-extern int (*writeFault)(WriteStep step);
+// The disk's answer before each step of writeFileAtomically: a non-zero
+// errno fails that step as the system would (ENOSPC at Write: a full disk).
+// The game's disk never fails a step by itself; the tests install their own,
+// which may also end the process there, as a kill between writing and
+// renaming would.
+class WriteFaults {
+public:
+    virtual ~WriteFaults() = default;
+    virtual int before(WriteStep step) = 0;
+};
+
+// The faults in use (none unless some were installed).
+WriteFaults& writeFaults();
+
+// Puts `faults` in use; null goes back to none. The caller keeps it alive
+// while it is installed. Returns the one it replaces.
+WriteFaults* installWriteFaults(WriteFaults* faults);
 
 // Whether writeFileAtomically waits for the disk (true in the game; the
 // tests, which write thousands of throw-away files, turn it off).

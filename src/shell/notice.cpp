@@ -10,9 +10,15 @@
 #include "shell/text_label.h"
 #include "shell/waiting.h"
 
-void (*showNotice)(const std::string& text, const std::string& fontFile) = noticePanel;
-
 namespace {
+
+class PanelBoard : public NoticeBoard {
+public:
+    void show(const std::string& text, const std::string& fontFile) override { noticePanel(text, fontFile); }
+};
+
+PanelBoard panelBoard;
+NoticeBoard* boardInUse = &panelBoard;
 
 const int panelW = 560, margin = 24, textSize = 17, lineStep = 24;
 const char* const goOn = "Click or press a key to go on.";
@@ -96,4 +102,12 @@ void noticePanel(const std::string& text, const std::string& fontFile) {
         display->blit(under.get(), panel);
         display->update();
     }
+}
+
+NoticeBoard& noticeBoard() { return *boardInUse; }
+
+NoticeBoard* installNoticeBoard(NoticeBoard* board) {
+    NoticeBoard* was = boardInUse;
+    boardInUse = board ? board : &panelBoard;
+    return was;
 }

@@ -8,7 +8,23 @@
 #include <string>
 
 // Shows the notice in the given TrueType font (without a display it does
-// nothing). The game calls it through `showNotice`, which tests may point at
-// a function of their own.
+// nothing).
 void noticePanel(const std::string& text, const std::string& fontFile);
-extern void (*showNotice)(const std::string& text, const std::string& fontFile);
+
+// Where the game's notices go: the panel above, unless another board is
+// installed (the test program installs one that keeps what the player would
+// have read).
+class NoticeBoard {
+public:
+    virtual ~NoticeBoard() = default;
+    virtual void show(const std::string& text, const std::string& fontFile) = 0;
+};
+
+// The board in use.
+NoticeBoard& noticeBoard();
+
+// Puts `board` in use; null goes back to the panel. The caller keeps it alive
+// while it is installed. Returns the one it replaces.
+NoticeBoard* installNoticeBoard(NoticeBoard* board);
+
+inline void showNotice(const std::string& text, const std::string& fontFile) { noticeBoard().show(text, fontFile); }

@@ -34,10 +34,14 @@ const std::string annFile = "[Ann_Lee]\nmoney=4000\nfirsttime=0\nfirsttimelobby=
 const std::string annSettings = "[global]\nplayers=Ann_Lee\nlastplayer=Ann_Lee\nfirsttimeever=0\n";
 
 std::vector<std::string> notices;
-void recordNotice(const std::string& text, const std::string&) { notices.push_back(text); }
+struct RecordedNotices : NoticeBoard {
+    void show(const std::string& text, const std::string&) override { notices.push_back(text); }
+} recordedNotices;
 
-int failWith = 0;  // the error number writeFault hands every step
-int failEveryStep(WriteStep) { return failWith; }
+int failWith = 0;  // the error number the failing disk hands every step
+struct FailingDisk : WriteFaults {
+    int before(WriteStep) override { return failWith; }
+} failingDisk;
 
 bool says(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
@@ -51,7 +55,7 @@ class Keeps : public ::testing::Test {
 protected:
     void SetUp() override {
         notices.clear();
-        showNotice = recordNotice;
+        installNoticeBoard(&recordedNotices);
         testing::internal::CaptureStderr();
     }
     void TearDown() override { testing::internal::GetCapturedStderr(); }
@@ -63,7 +67,7 @@ TEST_F(Keeps, EachCauseNamesTheFileWhyAndWhatToDoOnceAndTheFileStaysAsItWas) {
     struct Cause {
         const char* name;
         void (*arrange)();
-        int fault;            // for writeFault: the disk's answer to every write
+        int fault;            // the failing disk's answer to every write
         const char* says;     // what the message must say
         const char* todo;
     };
@@ -89,7 +93,7 @@ TEST_F(Keeps, EachCauseNamesTheFileWhyAndWhatToDoOnceAndTheFileStaysAsItWas) {
         const std::string where = fs::is_directory(testrt::root() + "/save") ? savePath("Ann_Lee") : testrt::root() + "/save";
         const std::string before = testrt::readFile(where);
         failWith = cause.fault;
-        writeFault = failEveryStep;
+        installWriteFaults(&failingDisk);
         {
             Player ann("Ann_Lee");
             for (int save = 0; save < 3; ++save) {
@@ -105,18 +109,18 @@ TEST_F(Keeps, EachCauseNamesTheFileWhyAndWhatToDoOnceAndTheFileStaysAsItWas) {
             // Three failed saves, one message.
             EXPECT_EQ(keeping.takeNews(), std::vector<std::string>{message});
         }
-        writeFault = nullptr;
+        installWriteFaults(nullptr);
         EXPECT_EQ(testrt::readFile(where), before);
     }
 
     // The disk has room again: the next save keeps everything, and the sign goes.
-    writeFault = failEveryStep;
+    installWriteFaults(&failingDisk);
     failWith = ENOSPC;
     testrt::resetFiles(annSettings);
     Player ann("Ann_Lee");
     ann.saveNow();
     ASSERT_FALSE(keeping.isKept(KeptFile::Profile));
-    writeFault = nullptr;
+    installWriteFaults(nullptr);
     ann.money = 5000;
     ann.saveNow();
     EXPECT_TRUE(keeping.isKept(KeptFile::Profile));
@@ -155,14 +159,14 @@ TEST_F(Keeps, SettingsThatCanNotBeWrittenAreToldApartFromProgress) {
     testrt::writeFile(savePath("Ann_Lee"), annFile);
     config = std::make_unique<Config>();
     failWith = ENOSPC;
-    writeFault = failEveryStep;
+    installWriteFaults(&failingDisk);
     config->write();
     const std::string message = keeping.message(KeptFile::Settings);
     EXPECT_TRUE(says(message, "Your settings can't be saved: config.ini can't be written (the disk is full)")) << message;
     EXPECT_TRUE(says(message, "New players and who played last are not remembered")) << message;
     EXPECT_TRUE(keeping.isKept(KeptFile::Profile));
     EXPECT_EQ(keeping.signText(), "SETTINGS NOT SAVED: config.ini can't be written");
-    writeFault = nullptr;
+    installWriteFaults(nullptr);
     config.reset();
     EXPECT_TRUE(keeping.isKept(KeptFile::Settings));
 }
@@ -191,7 +195,7 @@ TEST_F(Keeps, TheWindowTellsAtStartAndAtTheFirstFailedSaveAndShowsItOnTheBoardAn
     EXPECT_TRUE(notices.empty());
     EXPECT_EQ(caption(), "Corvalo Slots");
     failWith = ENOSPC;
-    writeFault = failEveryStep;
+    installWriteFaults(&failingDisk);
     // Told at once, as a money prompt or a bonus game may be up and no frame pass.
     currentPlayer->saveNow();
     ASSERT_EQ(notices.size(), 1u);
@@ -201,7 +205,7 @@ TEST_F(Keeps, TheWindowTellsAtStartAndAtTheFirstFailedSaveAndShowsItOnTheBoardAn
     ASSERT_EQ(notices.size(), 1u);
     EXPECT_TRUE(says(notices[0], "the disk is full")) << notices[0];
     EXPECT_EQ(lobby->sign->text.rfind("PROGRESS NOT SAVED", 0), 0u) << lobby->sign->text;
-    writeFault = nullptr;
+    installWriteFaults(nullptr);
     currentPlayer->saveNow();
     theApp->step();
     theApp->step();

@@ -275,7 +275,10 @@ TEST(CoreConfig, AKillBetweenWriteAndRenameLosesNothingAndTheNextStartClearsUpOn
     // The game is killed once the new file is written, before it replaces the old one.
     EXPECT_EXIT(
         {
-            writeFault = [](WriteStep step) { return step == WriteStep::Rename ? (std::_Exit(7), 0) : 0; };
+            struct KilledBeforeRename : WriteFaults {
+                int before(WriteStep step) override { return step == WriteStep::Rename ? (std::_Exit(7), 0) : 0; }
+            } killed;
+            installWriteFaults(&killed);
             Player ann("Ann_Lee");
             ann.money = 99;
             ann.saveNow();

@@ -58,9 +58,9 @@ public:
         keepService(soundPlayer, "the sound player");
         keepService(config, "the settings");
         keep(syncWritesToDisk);
-        keep(writeFault);
+        keepInstalled(installWriteFaults, writeFaults());
         keep(keeping);
-        keep(showNotice);
+        keepInstalled(installNoticeBoard, noticeBoard());
         keep(soundDir);
         keep(lastMachineId);
         keep(developmentSeed);
