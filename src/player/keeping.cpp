@@ -1,7 +1,9 @@
 #include "player/keeping.h"
 
 #include <cerrno>
+#include <cstdio>
 
+#include "player/machine_stats.h"
 #include "shell/ini.h"
 
 Keeping keeping;
@@ -17,6 +19,16 @@ std::string consequence(KeptFile file) {
     return file == KeptFile::Profile ? "What you win and do from now on is not kept when the game ends."
                                      : "New players and who played last are not remembered.";
 }
+
+// An amount of money as the cashier shows it.
+std::string dollarsText(double amount) {
+    char text[64];
+    std::snprintf(text, sizeof text, "$%.2f", amount);
+    return text;
+}
+
+// VIP points as the cashier shows them: whole points.
+std::string pointsText(double points) { return std::to_string(wholeAmount(points)); }
 
 std::string tag(KeptFile file) { return file == KeptFile::Profile ? "PROGRESS NOT SAVED: " : "SETTINGS NOT SAVED: "; }
 
@@ -65,6 +77,37 @@ void Keeping::saveFolderNotMade(const std::string& shownFolder, int error) {
 void Keeping::saveFolderNotWritable(const std::string& shownFolder, int error) {
     set(KeptFile::Profile, "nothing can be written in the folder " + shownFolder + " (" + plainErrorText(error) + ").",
         "Quit, allow writing in that folder, and start the game again.", shownFolder + " can't be written");
+}
+
+void Keeping::tell(const std::string& message) {
+    news.push_back(message);
+    if (onNews) onNews();
+}
+
+void Keeping::profileNotFound(const std::string& shownPath) {
+    tell(shownPath + " was not found, so this profile starts with nothing in it: $0.00 in the account, no VIP "
+         "points, no prizes and no statistics. Draw funds at the cashier to play; from now on the profile is "
+         "saved in that file. If you moved or renamed the file, quit now, put it back in place of the new one, "
+         "and start the game again.");
+}
+
+void Keeping::amountsAboveLimit(const std::string& shownPath, const std::vector<std::string>& what) {
+    std::string list;
+    for (size_t i = 0; i < what.size(); ++i) {
+        if (i) list += i + 1 == what.size() ? " and " : ", ";
+        list += what[i];
+    }
+    tell(shownPath + " holds more than the game keeps in " + list + ". The most it keeps is " + pointsText(maxAmount) +
+         " (dollars or VIP points), and that is used instead. Nothing else in the file has been changed.");
+}
+
+void Keeping::cutAtLimit(double money, double vippoints) {
+    if (money - maxAmount >= 0.005)
+        tell("Your account holds the most the game keeps, " + dollarsText(maxAmount) + ": the " +
+             dollarsText(money - maxAmount) + " above it could not be added and is gone.");
+    if (vippoints - maxAmount >= 1)
+        tell("You have the most VIP points the game keeps, " + pointsText(maxAmount) + ": the " +
+             pointsText(vippoints - maxAmount) + " above it could not be added.");
 }
 
 void Keeping::kept(KeptFile file) {
