@@ -19,7 +19,7 @@
 
 namespace {
 
-std::string trim(const std::string& s) {
+std::string_view trim(std::string_view s) {
     size_t b = 0, e = s.size();
     while (b < e && (s[b] == ' ' || s[b] == '\t' || s[b] == '\r')) ++b;
     while (e > b && (s[e - 1] == ' ' || s[e - 1] == '\t' || s[e - 1] == '\r')) --e;
@@ -49,9 +49,9 @@ std::string encodeValue(const std::string& v) {
     return out;
 }
 
-std::string decodeValue(const std::string& raw) {
-    std::string v = trim(raw);
-    if (v.size() < 2 || v.front() != '"' || v.back() != '"') return v;
+std::string decodeValue(std::string_view raw) {
+    std::string_view v = trim(raw);
+    if (v.size() < 2 || v.front() != '"' || v.back() != '"') return std::string(v);
     std::string out;
     for (size_t i = 1; i + 1 < v.size(); ++i) {
         char c = v[i];
@@ -128,48 +128,53 @@ FileConfig FileConfig::fromFile(const std::string& path, FileStatus* status) {
 
 void FileConfig::parse(const std::string& text) {
     size_t group = groups.size() - 1;
+    // The keys of the group being read (a map's values stay where they are
+    // while it grows).
+    Index* named = &index[groups[group].name];
     int number = 0;
     for (size_t start = 0; start < text.size();) {
         size_t end = text.find('\n', start);
         if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(start, end - start);
+        std::string_view line(text.data() + start, end - start);
         start = end + 1;
         ++number;
         if (number == 1 && line.compare(0, 3, "\xEF\xBB\xBF") == 0) {
             byteOrderMark = true;
-            line.erase(0, 3);
+            line.remove_prefix(3);
         }
         // What a line says ignores the spaces, tabs and carriage returns
         // around it; the line itself is kept as it was read.
-        std::string t = trim(line);
-        bool bad = line.find('\0') != std::string::npos;
+        std::string_view t = trim(line);
+        bool bad = line.find('\0') != std::string_view::npos;
         std::vector<Line>& lines = groups[group].lines;
         if (!bad && (t.empty() || t[0] == '#' || t[0] == ';')) {
-            lines.push_back(Line{false, std::move(line), false, "", ""});
+            lines.push_back(Line{false, std::string(line), false, "", ""});
             continue;
         }
         size_t eq = t.find('=');
         if (!bad && t[0] == '[') {
             bad = t.back() != ']';
             if (!bad) {
-                std::string name = trim(t.substr(1, t.size() - 2));
-                groups.push_back(Group{name, std::move(line), {}, 0, {}});
+                std::string name(trim(t.substr(1, t.size() - 2)));
+                groups.push_back(Group{name, std::string(line), {}, 0, {}});
                 group = groups.size() - 1;
-                index[name].last = group;
+                named = &index[name];
+                named->last = group;
                 continue;
             }
-        } else if (!bad && eq != std::string::npos && eq > 0) {
-            std::string key = trim(t.substr(0, eq));
+        } else if (!bad && eq != std::string_view::npos && eq > 0) {
+            std::string key(trim(t.substr(0, eq)));
             // The last line of a key counts; an earlier one is kept as it stood.
-            Index& named = index[groups[group].name];
-            auto known = named.keys.find(key);
-            if (known != named.keys.end()) at(known->second).entry = false;
-            named.keys[key] = Where{group, false, lines.size()};
-            lines.push_back(Line{true, std::move(line), false, std::move(key), decodeValue(t.substr(eq + 1))});
+            auto known = named->keys.try_emplace(key, Where{group, false, lines.size()});
+            if (!known.second) {
+                at(known.first->second).entry = false;
+                known.first->second = Where{group, false, lines.size()};
+            }
+            lines.push_back(Line{true, std::string(line), false, std::move(key), decodeValue(t.substr(eq + 1))});
             continue;
         }
         if (parseProblem.empty()) parseProblem = "line " + std::to_string(number) + " is not a setting like name=value";
-        lines.push_back(Line{false, std::move(line), false, "", ""});
+        lines.push_back(Line{false, std::string(line), false, "", ""});
     }
     // Where each group's closing blank lines begin.
     for (Group& g : groups) {
