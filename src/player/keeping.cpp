@@ -1,6 +1,7 @@
 #include "player/keeping.h"
 
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 
 #include "player/machine_stats.h"
@@ -20,15 +21,23 @@ std::string consequence(KeptFile file) {
                                      : "New players and who played last are not remembered.";
 }
 
-// An amount of money as the cashier shows it.
-std::string dollarsText(double amount) {
-    char text[64];
-    std::snprintf(text, sizeof text, "$%.2f", amount);
-    return text;
+// A whole number with its thousands set apart: 1,000,000,000,000.
+std::string grouped(long whole) {
+    std::string digits = std::to_string(whole);
+    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) digits.insert(static_cast<size_t>(at), ",");
+    return digits;
 }
 
-// VIP points as the cashier shows them: whole points.
-std::string pointsText(double points) { return std::to_string(wholeAmount(points)); }
+// Dollars and cents: $1,000,000,000,000.00.
+std::string dollarsText(double amount) {
+    const long cents = std::lround(amount * 100);
+    char fraction[8];
+    std::snprintf(fraction, sizeof fraction, ".%02ld", cents % 100);
+    return "$" + grouped(cents / 100) + fraction;
+}
+
+// VIP points as whole points.
+std::string pointsText(double points) { return grouped(wholeAmount(points)); }
 
 std::string tag(KeptFile file) { return file == KeptFile::Profile ? "PROGRESS NOT SAVED: " : "SETTINGS NOT SAVED: "; }
 
@@ -98,7 +107,7 @@ void Keeping::amountsAboveLimit(const std::string& shownPath, const std::vector<
         list += what[i];
     }
     tell(shownPath + " holds more than the game keeps in " + list + ". The most it keeps is " + pointsText(maxAmount) +
-         " (dollars or VIP points), and that is used instead. Nothing else in the file has been changed.");
+         " (dollars or VIP points), and that is used instead. Everything else in the file is read as it stands.");
 }
 
 void Keeping::cutAtLimit(double money, double vippoints) {

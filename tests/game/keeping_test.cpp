@@ -258,7 +258,7 @@ TEST_F(Keeps, AmountsAboveTheMostTheGameKeepsAreToldWhenReadAndWhenCut) {
     ASSERT_EQ(notices.size(), 1u);
     EXPECT_TRUE(says(notices[0], std::string("save/Ann_Lee.save holds more than the game keeps in money, VIP points "
                                              "and the statistics of ") + baja->title + ".")) << notices[0];
-    EXPECT_TRUE(says(notices[0], "The most it keeps is 1000000000000")) << notices[0];
+    EXPECT_TRUE(says(notices[0], "The most it keeps is 1,000,000,000,000 (dollars or VIP points)")) << notices[0];
     EXPECT_EQ(currentPlayer->money, 1e12);
     EXPECT_EQ(currentPlayer->vippoints, 1e12);
     EXPECT_EQ(currentPlayer->findStats("baja7s")->totalwon.inDollars(), 1e12);
@@ -271,15 +271,15 @@ TEST_F(Keeps, AmountsAboveTheMostTheGameKeepsAreToldWhenReadAndWhenCut) {
     EXPECT_EQ(currentPlayer->money, 1e12);
     EXPECT_EQ(savefiles::savedMoney("Ann_Lee"), 1e12);
     ASSERT_EQ(notices.size(), 1u);
-    EXPECT_EQ(notices[0], "Your account holds the most the game keeps, $1000000000000.00: the $500.00 above it could "
-                          "not be added and is gone.");
+    EXPECT_EQ(notices[0], "Your account holds the most the game keeps, $1,000,000,000,000.00: the $500.00 above it "
+                          "could not be added and is gone.");
     // At the top none of it does; VIP points over it are told on their own.
     currentPlayer->vippoints = 1e12 + 250;
     testrt::press(desk, "funds");
     ASSERT_EQ(notices.size(), 3u);
-    EXPECT_TRUE(says(notices[1], "the $1000.00 above it could not be added")) << notices[1];
-    EXPECT_EQ(notices[2], "You have the most VIP points the game keeps, 1000000000000: the 250 above it could not "
-                          "be added.");
+    EXPECT_TRUE(says(notices[1], "the $1,000.00 above it could not be added")) << notices[1];
+    EXPECT_EQ(notices[2], "You have the most VIP points the game keeps, 1,000,000,000,000: the 250 above it could "
+                          "not be added.");
     // Below the top the whole draw goes in, without a word.
     currentPlayer->money = 1e12 - 1000;
     testrt::press(desk, "funds");
