@@ -128,8 +128,8 @@ int DeepSea::runDeepSeaBonus() {
         if (waitModalEvent(event)) {
             if (event.type == SDL_MOUSEBUTTONDOWN) picked = Screen::findButtonAt(event.button.x, event.button.y, spots);
         } else if (quitRequested()) {
-            // The window is closing: the prize is drawn unseen and paid.
-            result = prizes[static_cast<size_t>(drawBonusMultiplier())].multiplier;
+            // The window is closing: the prize is paid unseen.
+            result = prizes[static_cast<size_t>(takeBonusPrize())].multiplier;
             break;
         } else if (drawing) {
             const Uint32 now = mediaTicks();
@@ -152,7 +152,7 @@ int DeepSea::runDeepSeaBonus() {
         }
         if (picked) {
             const Fish& fish = fishNamed(picked->name);
-            const DeepSeaBonusRecord* prize = &prizes[static_cast<size_t>(drawBonusMultiplier())];
+            const DeepSeaBonusRecord* prize = &prizes[static_cast<size_t>(takeBonusPrize())];
             result = prize->multiplier;
             caught = true;
             std::unique_ptr<Animation> haul =

@@ -121,14 +121,14 @@ int Magic::runHatBonus() {
         if (waitModalEvent(event)) {
             if (event.type == SDL_MOUSEBUTTONDOWN) picked = Screen::findButtonAt(event.button.x, event.button.y, hats);
         } else if (quitRequested()) {
-            // The window is closing: the prize is drawn unseen and paid.
-            result = prizes[static_cast<size_t>(drawBonusMultiplier())].multiplier;
+            // The window is closing: the prize is paid unseen.
+            result = prizes[static_cast<size_t>(takeBonusPrize())].multiplier;
             break;
         }
         if (picked) {
             int hat = 0;
             while (hats[static_cast<size_t>(hat)].get() != picked) ++hat;
-            const MagicPrize* prize = &prizes[static_cast<size_t>(drawBonusMultiplier())];
+            const MagicPrize* prize = &prizes[static_cast<size_t>(takeBonusPrize())];
             result = prize->multiplier;
             if (drawing) {
                 picked->restoreBackground();

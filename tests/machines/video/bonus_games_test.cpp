@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "player/money.h"
+#include "player/save_files.h"
 #include "shell/app.h"
 #include "video_fixture.h"
 
@@ -154,6 +156,67 @@ TEST_F(BonusGames, BalloonsPayThePoppedCashUpToTheFirstBust) {
     expectAllLoads([&] { m->settle(); });
     EXPECT_EQ(armedStake(m), -1);
     EXPECT_EQ(m->credits, 10 - 1 + scatter + cashValue);
+}
+
+// A pull that wins a bonus game draws the bonus's prizes with it: from the
+// pull on, the save file holds the whole play, bonus included (for the
+// balloons: the rest popped in the order they stand, row by row from the
+// top left, up to the first bust, the picks of a player who picks no more).
+// Each pick is kept before it is shown, and a window close during the bonus
+// pays exactly what was kept.
+TEST_F(BonusGames, TheBonusIsKeptWithThePullAndACloseTakesWhatWasKept) {
+    auto saved = [] { return Money::dollars(savefiles::savedMoney(currentPlayer->name)).inCents(); };
+    auto account = [] { return Money::dollars(currentPlayer->money).inCents(); };
+    for (const PickOne& row : pickOnes) {
+        SCOPED_TRACE(row.id);
+        open(row.id);
+        stopOn(row.pictures, row.lines, row.coins);
+        const int stake = armedStake(m), lineWin = m->win, bet = row.lines * row.coins;
+        sgenrand(77);
+        const int prize = bonusMultipliers[drawBonusMultiplier()] * stake;
+        sgenrand(77);
+        m->credits = 50;
+        m->keepPull(bet);
+        EXPECT_EQ(saved(), account() + 100 * (50 - bet + lineWin + prize)) << "the bonus, kept with the pull";
+        testrt::drainEvents();
+        testrt::pushQuit();
+        m->settle();
+        clearQuitRequest();
+        testrt::drainEvents();
+        EXPECT_EQ(m->credits, 50 - bet + lineWin + prize);
+        EXPECT_EQ(saved(), account() + 100 * m->credits);
+    }
+
+    open("balloonblitz");
+    auto* b = dynamic_cast<BalloonBlitz*>(m);
+    stopOn("box_bullseye_3box bullseye_car_2box bullseye_clown_3box box_clown_3box box_clown_3box", 1, 1);
+    const int scatter = m->win;
+    for (uint32_t seed = 1; seed <= 12; ++seed) {
+        SCOPED_TRACE(seed);
+        sgenrand(seed);
+        const std::vector<int> values = b->drawBalloonValues();
+        // In the order they stand up to the first bust.
+        int inOrder = 0, firstBust = 0;
+        while (values[static_cast<size_t>(firstBust)] != 0) inOrder += values[static_cast<size_t>(firstBust++)];
+        // The player picks the last cash balloon first, then closes the window.
+        size_t lastCash = 31;
+        while (values[lastCash] == 0) --lastCash;
+        const int picked = values[lastCash] + inOrder - (static_cast<int>(lastCash) < firstBust ? values[lastCash] : 0);
+
+        stopOn("box_bullseye_3box bullseye_car_2box bullseye_clown_3box box_clown_3box box_clown_3box", 1, 1);
+        sgenrand(seed);
+        m->credits = 10;
+        m->keepPull(1);
+        EXPECT_EQ(saved(), account() + 100 * (10 - 1 + scatter + inOrder));
+        testrt::drainEvents();
+        clickBalloon(lastCash);
+        testrt::pushQuit();
+        m->settle();
+        clearQuitRequest();
+        testrt::drainEvents();
+        EXPECT_EQ(m->credits, 10 - 1 + scatter + picked);
+        EXPECT_EQ(saved(), account() + 100 * m->credits);
+    }
 }
 
 // A window close during the hats still pays the bonus; the hidden pay-out
