@@ -17,6 +17,7 @@ ITEMS = [
     dict(kind="font", file="insertmoney.ttf",   source="DejaVuSansMono.ttf"),        # money input field
     dict(kind="font", file="crazydicebonus.ttf", source="DejaVuSerif-Bold.ttf"),     # dice bonus totals
     dict(kind="font", file="deepseabonus.ttf",  source="DejaVuSerif-Bold.ttf"),      # deep sea bonus win
-    dict(kind="font", file="balloonbonus.ttf",  source="LiberationSans-Bold.ttf"),   # balloon bonus counters
+    dict(kind="font", file="balloonbonus.ttf",  source="LiberationSans-Bold.ttf", condense=0.85),   # balloon bonus
+                  # counters: "BUST!" at 17 points inside a 66 px balloon
     dict(kind="ledfont", file="ledfont.def"),
 ]
