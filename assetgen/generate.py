@@ -266,6 +266,96 @@ def check_backdrops(jobs, out_root):
     return found
 
 
+# Pictures at their places on the screen ------------------------------------
+#
+# An item may say where the game draws it on the 800 x 600 screen:
+# `screen=[[x, y], ...]` (the top-left corner at each place); a picture that
+# leaves the screen there fails the build. It may also say what text the game
+# writes over it: `holds=[dict(font="progressive2.ttf", size=30, texts=[...],
+# at=[x, y], margin=3, within=[x, y, w, h], plain=True), ...]`, each text
+# centred on `at` (screen positions) at that point size. The text's box, as
+# the game's TrueType renderer measures it (the glyphs' advances across, the
+# face's highest to lowest point down, at 96 dots an inch), grown by `margin`
+# on every side, must stay inside `within` and, with `plain`, lie on one
+# plain colour of the picture (a window that holds it with room to spare).
+
+SCREEN_SIZE = (800, 600)
+
+
+def text_box(font_path, points, text):
+    """(width, height) of a line of text as the game's TrueType renderer
+    measures it: hinted advances at points * 96 / 72 pixels to the em, and
+    the face's bounding box from its top to its bottom, plus the baseline row."""
+    import math
+    from fontTools.ttLib import TTFont
+    from PIL import ImageFont
+    face = TTFont(font_path, lazy=True)
+    head = face["head"]
+    scale = points * 96.0 / 72.0 / head.unitsPerEm
+    height = math.ceil(head.yMax * scale) - math.ceil(head.yMin * scale) + 1
+    pil = ImageFont.truetype(font_path, size=int(round(points * 96.0 / 72.0)), layout_engine=ImageFont.Layout.BASIC)
+    return int(round(pil.getlength(text))), height
+
+
+def centred_box(at, size, margin):
+    """[left, top, right, bottom) of a box of `size` centred on `at`, rounded
+    outwards and grown by `margin`."""
+    import math
+    (x, y), (w, h) = at, size
+    return [math.floor(x - w / 2.0) - margin, math.floor(y - h / 2.0) - margin,
+            math.ceil(x + w / 2.0) + margin, math.ceil(y + h / 2.0) + margin]
+
+
+def check_places(jobs, out_root):
+    """Every picture with `screen` places or `holds` texts against them: a
+    list of findings, empty when every picture and text fits its place."""
+    import numpy as np
+    from PIL import Image
+    found = []
+    for r, i, item, folder, outs in jobs:
+        places = [tuple(p) for p in item.get("screen", [])]
+        holds = item.get("holds", [])
+        if not places and not holds:
+            continue
+        where = "%s item %d" % (r.name, i)
+        for o in outs:
+            if not o.endswith(".png") and ".png." not in o:
+                continue
+            with Image.open(os.path.join(out_root, o)) as p:
+                pic = np.asarray(p.convert("RGB")).astype(np.int32)
+            h, w = pic.shape[:2]
+            for x, y in places:
+                if x < 0 or y < 0 or x + w > SCREEN_SIZE[0] or y + h > SCREEN_SIZE[1]:
+                    found.append("%s: %s (%d x %d) at (%d, %d) leaves the %d x %d screen"
+                                 % (where, o, w, h, x, y, SCREEN_SIZE[0], SCREEN_SIZE[1]))
+            px, py = places[0] if places else (0, 0)
+            for hold in holds:
+                font = os.path.join(out_root, "fonts", hold["font"])
+                if not os.path.exists(font):
+                    found.append("%s: font %s is not there to measure" % (where, hold["font"]))
+                    continue
+                margin = hold.get("margin", 0)
+                for text in hold["texts"]:
+                    size = text_box(font, hold["size"], text)
+                    left, top, right, bottom = centred_box(hold["at"], size, margin)
+                    say = "%s: %s: \"%s\" at %d points (%d x %d) centred on %s with %d px round it" % (
+                        where, o, text, hold["size"], size[0], size[1], tuple(hold["at"]), margin)
+                    if "within" in hold:
+                        bx, by, bw, bh = hold["within"]
+                        if left < bx or top < by or right > bx + bw or bottom > by + bh:
+                            found.append("%s leaves its place %s" % (say, tuple(hold["within"])))
+                    if hold.get("plain"):
+                        l, t, rr, b = left - px, top - py, right - px, bottom - py
+                        if l < 0 or t < 0 or rr > w or b > h:
+                            found.append("%s runs off the picture" % say)
+                            continue
+                        under = pic[t:b, l:rr].reshape(-1, 3)
+                        if (np.abs(under - under[0]).max(axis=1) > 3).any():
+                            found.append("%s does not lie on one plain window in the picture: draw the window "
+                                         "to hold it" % say)
+    return found
+
+
 def _run(job):
     rname, i, item, folder, out_root = job
     try:
@@ -392,7 +482,7 @@ def main():
                 results += list(pool.imap_unordered(_run, phase, chunksize=1))
     errors = [e for e in results if e]
     if not errors:
-        for finding in check_backdrops(jobs, out_root):
+        for finding in check_backdrops(jobs, out_root) + check_places(jobs, out_root):
             errors.append(finding)
     failed = set()
     for e in errors:

@@ -809,12 +809,13 @@ def cabinet_image(item):
     prog = item.get("progressive")
     els = cabinet_elements(item)
     if prog:
-        # the progressive amount is written in green centred on (438, 52);
-        # its digits stand about 40 px tall, from y 32 down to 72
-        # so the machine's name goes in the band left of that window and the
-        # window's label in the band right of it
-        # (name and label each on a dark glass of its own, readable on any cabinet colour)
-        els += [dict(box=[338, 29, 200, 45], fill="black", outline="gold", width=2, radius=4),
+        # the progressive amount is written in green centred on (438, 52), at
+        # most "$" and six figures, 126 x 30 px: the window holds it with room
+        # to spare and sits on the reel window's frame; the machine's name goes
+        # in the band left of that window and the window's label in the band
+        # right of it (name and label each on a dark glass of its own, readable
+        # on any cabinet colour)
+        els += [dict(box=[338, 26, 200, 48], fill="black", outline="gold", width=2, radius=4),
                 dict(box=[544, 39, 96, 28], fill="black", outline="gold", width=1, radius=4),
                 dict(text=prog if isinstance(prog, str) else "PROGRESSIVE", at=[592, 53], anchor="mm", size=12,
                      color="lightgold", font="sans-bold", max_w=88),

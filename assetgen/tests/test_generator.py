@@ -222,6 +222,32 @@ class ReelCellCheck(unittest.TestCase):
         self.assertEqual(0, r.returncode, r.stderr)
 
 
+class PlaceCheck(unittest.TestCase):
+    """A picture that leaves the screen at its place, or a window too small
+    for the text the game writes in it, stops the build naming the recipe;
+    drawn to fit they pass."""
+
+    RECIPE = """
+        FOLDER = "gfx/toy"
+        ITEMS = [dict(kind="font", dir="fonts", file="meter.ttf", source="DejaVuSans-Bold.ttf"),
+                 dict(kind="background", file="back.png", size=[300, 100], style="plain", colors=["red", "red"],
+                      elements=[dict(box=%s, fill="black")], screen=[[%d, 500]],
+                      holds=[dict(font="meter.ttf", size=20, texts=["$12345"], at=[%d, 550], margin=3,
+                                  plain=True)])]
+        """
+
+    def test_a_window_too_small_or_a_picture_off_the_screen_fails(self):
+        r = build_recipes({"toy.py": self.RECIPE % ([20, 10, 260, 80], 400, 550)})
+        self.assertEqual(0, r.returncode, r.stderr)
+        r = build_recipes({"toy.py": self.RECIPE % ([80, 30, 140, 40], 400, 550)})
+        self.assertNotEqual(0, r.returncode)
+        self.assertIn("toy.py item 1", r.stderr)
+        self.assertIn("does not lie on one plain window", r.stderr)
+        r = build_recipes({"toy.py": self.RECIPE % ([20, 10, 260, 80], 520, 670)})
+        self.assertNotEqual(0, r.returncode)
+        self.assertIn("leaves the 800 x 600 screen", r.stderr)
+
+
 class SoundChecks(unittest.TestCase):
     """check.py catches a clip that stops at full level and a loop whose
     level jumps at the seam, and passes the generator's own clips of both

@@ -24,9 +24,8 @@ const char* const font = "../fonts/balloonbonus.ttf";
 const int columnX[8] = {71, 144, 214, 286, 357, 430, 503, 575};
 const int rowY[4] = {140, 235, 322, 409};
 const int balloonWidth = 66, balloonHeight = 80;
-// What a popped balloon held, in its place: small enough that "BUST!" stays
-// clear of its neighbours' (balloons stand 70 px apart).
-const int balloonTextSize = 14;
+// What a popped balloon held, written over its place.
+const int balloonTextSize = 17;
 
 void playSound(const char* file) {
     if (soundPlayer) soundPlayer->play(file, false);
@@ -141,7 +140,7 @@ int BalloonBlitz::runBalloonBonus() {
         Image back(std::string(folder) + "bonus.png", false, false);
         if (back.loaded) back.blit(0, 0);
         Image reg(std::string(folder) + "register.png", false, true);
-        if (reg.loaded) reg.blit(650, 492);  // under the balloons, right of the total
+        if (reg.loaded) reg.blit(575, 394);
     }
     std::vector<std::unique_ptr<Balloon>> balloons = createBalloons();
     std::unique_ptr<Image> layer =
