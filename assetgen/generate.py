@@ -482,7 +482,9 @@ def main():
                 results += list(pool.imap_unordered(_run, phase, chunksize=1))
     errors = [e for e in results if e]
     if not errors:
-        for finding in check_backdrops(jobs, out_root) + check_places(jobs, out_root):
+        from agen.places import check_places as check_written_places
+        for finding in (check_backdrops(jobs, out_root) + check_places(jobs, out_root)
+                        + check_written_places(jobs, out_root)):
             errors.append(finding)
     failed = set()
     for e in errors:

@@ -943,10 +943,37 @@ def small_in_cell(shares):
     return {n: s for n, s in shares.items() if s < CELL_FILL_SHARE * typical}
 
 
+# The pay glass shows each symbol of a reel as a small square tile (GLASS_TILE
+# pixels). Two symbols whose tiles differ on average by less than
+# GLASS_LOOKALIKE (of 255, per colour channel) can't be told apart there.
+GLASS_TILE = 38
+GLASS_LOOKALIKE = 10
+
+
+def lookalikes(item, symbols):
+    """[(a, b, difference)] of the symbols whose glass tiles look alike."""
+    tiles = {}
+    for sym in symbols:
+        look = symbol_look(item, sym, 0)
+        g = symbol_image(dict(look, kind="symbol", size=[GLASS_TILE, GLASS_TILE], pad=0, alpha=True))
+        tile = new_image((GLASS_TILE, GLASS_TILE), "cream")
+        tile.paste(g, (0, 0), g)
+        tiles[sym] = np.asarray(tile).astype(np.float64)
+    names = sorted(tiles)
+    found = []
+    for i, a in enumerate(names):
+        for b in names[i + 1:]:
+            diff = float(np.abs(tiles[a] - tiles[b]).mean())
+            if diff < GLASS_LOOKALIKE:
+                found.append((a, b, diff))
+    return found
+
+
 def render_reelpictures(item, folder):
     """The reel pictures of a multi-row reel: a picture named "top_middle_bottom"
     shows those three symbols from the top down (file name + ".png.0"). Fails
-    when a symbol fills its cell much less than the others (small_in_cell)."""
+    when a symbol fills its cell much less than the others (small_in_cell), or
+    when two symbols look alike at the pay glass's tile size (lookalikes)."""
     w, h = item.get("size", [100, 234])
     rows = 3
     cell = h // rows
@@ -961,6 +988,11 @@ def render_reelpictures(item, folder):
     if small:
         raise ValueError("reel cell %dx%d: %s fill less than half the cell the other symbols fill: draw them to fill "
                          "their cell as the others do" % (w, cell, ", ".join(sorted(small))))
+    alike = lookalikes(item, [n for n in glyphs if n != "blank"])
+    if alike:
+        raise ValueError("symbols that look alike on the pay glass (tiles of %d px differ by less than %d): %s: draw "
+                         "them apart" % (GLASS_TILE, GLASS_LOOKALIKE,
+                                         ", ".join("%s and %s (%.1f)" % a for a in alike)))
     for k, name in enumerate(item["pictures"]):
         img = new_image((w, h), item.get("bg", "cream"))
         for r, sym in enumerate(name.split("_")[:rows]):

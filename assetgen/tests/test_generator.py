@@ -248,6 +248,85 @@ class PlaceCheck(unittest.TestCase):
         self.assertIn("leaves the 800 x 600 screen", r.stderr)
 
 
+class PlaceChecks(unittest.TestCase):
+    """The game's texts on a backdrop must sit on clear ground that they
+    stand out from, laid out as the game's renderer lays them out; a blended
+    figure must stay on its backdrop and stand out from it at every place."""
+
+    FONT = 'FOLDER = "fonts"\nITEMS = [dict(kind="font", file="t.ttf", source="DejaVuSans-Bold.ttf")]'
+    # a navy backdrop with a gold-framed window 120 x 60 at (40, 20), centre (100, 50)
+    SCENE = """
+        FOLDER = "gfx/t"
+        ITEMS = [dict(kind="background", file="back.png", size=[200, 100], style="plain", colors=["navy", "navy"],
+                      elements=[dict(box=[40, 20, 120, 60], outline="gold", width=2)], writes=[%s]),
+                 dict(kind="symbol", file="s.png", size=[20, 20], glyph="star", color="%s", pad=0, alpha=True,
+                      over=["gfx/t/back.png", [5, 5], %s])]
+        """
+
+    def run_with(self, write, star="gold", place="[170, 70]"):
+        return build_recipes({"fonts.py": self.FONT, "scene.py": self.SCENE % (write, star, place)})
+
+    def test_texts_and_figures_that_fit_pass_and_others_fail(self):
+        fits = 'dict(font="t.ttf", size=20, at=[100, 50], align=4, color="white", texts=["8", "88", "888"])'
+        r = self.run_with(fits)
+        self.assertEqual(0, r.returncode, r.stderr)
+        cases = {
+            # 20 points are 27 px: seven eights (19 px each) are wider than the window
+            "a text over the window's frame": (fits.replace('"888"', '"8888888"'),
+                                               {}, ["scene.py item 0", "'8888888'", "not on clear ground"]),
+            # centred on the baseline, the letters stand above the anchor and reach the frame
+            "an anchor read as the wrong alignment": (fits.replace("align=4", "align=5").replace("50]", "34]"),
+                                                      {}, ["'8'", "not on clear ground"]),
+            "a text off the picture": (fits.replace("[100, 50]", "[190, 50]"), {}, ["runs off the picture"]),
+            "a text that does not stand out": (fits.replace('"white"', '"blue"'), {}, ["stands out", "less than"]),
+            "a figure the colour of its ground": (fits, dict(star="navy"), ["scene.py item 1", "s.png at (5, 5)",
+                                                                          "hardly stands out"]),
+            "a figure off its backdrop": (fits, dict(place="[190, 90]"), ["s.png at (190, 90)", "leaves"]),
+        }
+        for what, (write, kw, words) in cases.items():
+            with self.subTest(what):
+                r = self.run_with(write, **kw)
+                self.assertNotEqual(0, r.returncode, r.stdout)
+                for w in words:
+                    self.assertIn(w, r.stderr)
+
+    def test_layout_matches_the_game_renderer(self):
+        # measured from the game's TrueType renderer: the dice bonus font
+        # (DejaVu Serif Bold) at 60 points sets "12x" 161 px wide, ascent 92,
+        # height 124; the cashier's (DejaVu Sans Bold) at 25 points "20" 46 px, ascent 40, height 54
+        from agen.fonts import font_sources
+        from agen.places import text_layout
+        serif = font_sources(dict(kind="font", file="x.ttf", source="DejaVuSerif-Bold.ttf"))[0]
+        sans = font_sources(dict(kind="font", file="x.ttf", source="DejaVuSans-Bold.ttf"))[0]
+        w, ascent, height, ink = text_layout(serif, 60, "12x")
+        self.assertLessEqual(abs(w - 161), 1)
+        self.assertEqual((92, 124), (ascent, height))
+        self.assertLess(ink[1], -55)   # digits stand about 58 px above the baseline
+        w, ascent, height, _ = text_layout(sans, 25, "20")
+        self.assertLessEqual(abs(w - 46), 1)
+        self.assertEqual((40, 54), (ascent, height))
+
+
+class LookalikeCheck(unittest.TestCase):
+    """Reel symbols that could not be told apart on the pay glass stop the
+    build, naming both; the same symbols drawn apart pass."""
+
+    RECIPE = """
+        FOLDER = "gfx/toy"
+        ITEMS = [dict(kind="reelpictures", reel=False, size=[130, 180],
+                      pictures=["bar_n1_n2", "n2_bar_n1", "n1_n2_bar"],
+                      looks=dict(n1=dict(glyph="microchip", label="1001"), n2=dict(glyph="microchip", label="1110"%s)))]
+        """
+
+    def test_lookalikes_fail(self):
+        r = build_recipes({"toy.py": self.RECIPE % ""})
+        self.assertNotEqual(0, r.returncode)
+        self.assertIn("toy.py item 0", r.stderr)
+        self.assertIn("n1 and n2", r.stderr)
+        r = build_recipes({"toy.py": self.RECIPE % ', color="gold", text="navy"'})
+        self.assertEqual(0, r.returncode, r.stderr)
+
+
 class SoundChecks(unittest.TestCase):
     """check.py catches a clip that stops at full level and a loop whose
     level jumps at the seam, and passes the generator's own clips of both
