@@ -579,7 +579,10 @@ def anim_frame(item, i, n, base):
         bg = new_image((w, h), item.get("bg", "key" if item.get("key") else "black"))
         k = 0.15 + 0.85 * (i + 1) / n
         sw, sh = max(1, int(w * k)), max(1, int(h * k))
-        bg.paste(base.resize((sw, sh), Image.NEAREST if item.get("key") else Image.BILINEAR), ((w - sw) // 2, (h - sh) // 2))
+        # from its middle, or from near its bottom edge (`grow_from` "bottom": rising out of something; the
+        # point it grows from stays a little above the edge, so nothing of it touches the edge before it is full)
+        at_y = round(0.9 * h * (1 - k)) if item.get("grow_from") == "bottom" else (h - sh) // 2
+        bg.paste(base.resize((sw, sh), Image.NEAREST if item.get("key") else Image.BILINEAR), ((w - sw) // 2, at_y))
         return bg
     if eff == "sparkle":
         img = base.copy()

@@ -640,6 +640,88 @@ def g_tire(d, W, H, p):
     d.ellipse((cx - r * 0.4, cy - r * 0.4, cx + r * 0.4, cy + r * 0.4), fill=_c("grey"))
     d.ellipse((cx - r * 0.12, cy - r * 0.12, cx + r * 0.12, cy + r * 0.12), fill=_c("darkgrey"))
 
+def g_sink(d, W, H, p):
+    """A kitchen sink hauled up from the deep: a white enamel basin with its
+    rim, a chrome spout and two taps, the plug hanging on its chain."""
+    s = min(W, H * 1.1)
+    cx, cy = W / 2, H / 2 + s * 0.08
+    bw, bh = s * 0.86, s * 0.42
+    top, bot = cy - bh * 0.25, cy + bh * 0.75
+    # the spout and the taps behind the rim
+    steel, dark = _c("silver"), _c("darkgrey")
+    d.rounded_rectangle((cx - s * 0.035, top - s * 0.3, cx + s * 0.035, top), radius=s * 0.02, fill=steel, outline=dark,
+                        width=SS)
+    d.rounded_rectangle((cx - s * 0.035, top - s * 0.3, cx + s * 0.2, top - s * 0.23), radius=s * 0.03, fill=steel,
+                        outline=dark, width=SS)
+    d.rectangle((cx + s * 0.15, top - s * 0.23, cx + s * 0.2, top - s * 0.17), fill=steel, outline=dark, width=SS)
+    for tx, col in ((cx - s * 0.2, "red"), (cx + s * 0.3, "blue")):
+        d.rectangle((tx - s * 0.025, top - s * 0.12, tx + s * 0.025, top), fill=steel, outline=dark, width=SS)
+        d.ellipse((tx - s * 0.07, top - s * 0.17, tx + s * 0.07, top - s * 0.1), fill=_c(col), outline=dark, width=SS)
+    # the basin: a tapered bowl under a wide rim
+    d.polygon([(cx - bw / 2, top), (cx + bw / 2, top), (cx + bw * 0.4, bot), (cx - bw * 0.4, bot)], fill=_c("white"),
+              outline=_c("grey"))
+    d.polygon([(cx - bw * 0.44, top + bh * 0.12), (cx + bw * 0.44, top + bh * 0.12), (cx + bw * 0.36, bot - bh * 0.1),
+               (cx - bw * 0.36, bot - bh * 0.1)], fill=_c("lightblue"))
+    d.rounded_rectangle((cx - bw / 2 - s * 0.03, top - s * 0.04, cx + bw / 2 + s * 0.03, top + s * 0.04),
+                        radius=s * 0.03, fill=_c("white"), outline=_c("grey"), width=SS)
+    # the plug on its chain, hanging from the rim
+    chain_x = cx - bw * 0.3
+    for k in range(6):
+        y = top + s * 0.05 + k * s * 0.05
+        d.ellipse((chain_x - s * 0.012, y, chain_x + s * 0.012, y + s * 0.04), outline=_c("darkgrey"), width=SS)
+    py = top + s * 0.36
+    d.ellipse((chain_x - s * 0.05, py, chain_x + s * 0.05, py + s * 0.05), fill=_c("charcoal"))
+    # water dripping from the basin
+    for k, dx in enumerate((-0.18, 0.05, 0.24)):
+        x, y = cx + s * dx, bot + s * (0.04 + 0.04 * k)
+        d.ellipse((x - s * 0.02, y, x + s * 0.02, y + s * 0.05), fill=_c("lightblue"))
+
+
+def g_hookedfish(d, W, H, p):
+    """A fish swimming up at a hook: its snout at `mouth` [x, y] and its tail
+    at `tail` [x, y] (pixels of the box), `width` the body's depth as a part
+    of its length, `color`; the closed mouth is a short dark line."""
+    mx, my = [v * SS for v in p["mouth"]]
+    tx, ty = [v * SS for v in p["tail"]]
+    col = p.get("color", "orange")
+    L = math.hypot(tx - mx, ty - my)
+    ux, uy = (tx - mx) / L, (ty - my) / L     # along the fish, head to tail
+    nx, ny = -uy, ux                          # across it
+    depth = L * float(p.get("width", 0.36)) / 2
+
+    def at(a, b):   # a along the body (0 snout, 1 tail), b across (parts of the depth)
+        return (mx + ux * L * a + nx * depth * b, my + uy * L * a + ny * depth * b)
+
+    # the tail fin, then the back and belly fins, then the body over them
+    d.polygon([at(0.8, 0), at(1.0, -1.05), at(0.94, 0), at(1.0, 1.05)], fill=_c(darker(col, 0.25)))
+    d.polygon([at(0.3, -0.85), at(0.45, -1.35), at(0.62, -0.75)], fill=_c(darker(col, 0.25)))
+    d.polygon([at(0.45, 0.8), at(0.55, 1.2), at(0.65, 0.7)], fill=_c(darker(col, 0.25)))
+    body = []
+    for k in range(49):
+        a = math.pi * k / 48
+        # an egg shape: round at the head, narrowing to the tail
+        along = 0.04 + 0.8 * (1 - math.cos(a)) / 2
+        across = math.sin(a) * (1.0 - 0.35 * (1 - math.cos(a)) / 2)
+        body.append(at(along, -across))
+    for k in range(49):
+        a = math.pi * (48 - k) / 48
+        along = 0.04 + 0.8 * (1 - math.cos(a)) / 2
+        across = math.sin(a) * (1.0 - 0.35 * (1 - math.cos(a)) / 2)
+        body.append(at(along, across))
+    d.polygon(body + [at(0.0, 0)], fill=_c(col), outline=_c(darker(col, 0.4)))
+    # a light belly and stripes, the gill line, the eye
+    d.polygon([at(0.12, 0.55), at(0.3, 0.85), at(0.6, 0.7), at(0.78, 0.3), at(0.5, 0.45)], fill=_c(lighter(col, 0.4)))
+    for a in (0.42, 0.56):
+        d.line([at(a, -0.75), at(a + 0.03, 0.7)], fill=_c(darker(col, 0.18)), width=int(SS * 2))
+    d.line([at(0.24, -0.8), at(0.28, 0), at(0.24, 0.8)], fill=_c(darker(col, 0.4)), width=int(SS * 1.5))
+    ex, ey = at(0.13, -0.38)
+    r = max(SS * 3, depth * 0.2)
+    d.ellipse((ex - r, ey - r, ex + r, ey + r), fill=_c("white"), outline=_c("black"), width=SS)
+    d.ellipse((ex - r * 0.5, ey - r * 0.5, ex + r * 0.5, ey + r * 0.5), fill=_c("black"))
+    # closed lips at the snout
+    d.line([at(0.0, -0.18), at(0.04, 0.0), at(0.0, 0.18)], fill=_c(darker(col, 0.55)), width=int(SS * 2))
+
+
 def g_token(d, W, H, p):
     """A plain named symbol: a rounded token with a label. shape: round|oval|box|diamond|circle."""
     col = p.get("color", "burgundy")
@@ -763,9 +845,11 @@ GLYPHS = {
     "bell": g_bell, "suit": g_suit, "heart": g_heart, "diamond": g_diamond, "fruit": g_fruit,
     "grapes": g_grapes, "horseshoe": g_horseshoe, "coin": g_coin, "crown": g_crown, "clover": g_clover,
     "flag": g_flag, "arrow": g_arrow, "flame": g_flame, "ball": g_ball, "balloon": g_balloon,
-    "fish": g_fish, "pennant": g_pennant, "token": g_token, "text": g_text, "blank": g_blank,
-    "rank": g_rank, "chip": g_chip, "microchip": g_microchip, "bits": g_bits, "prizewheel": g_prizewheel, "target": g_target, "dart": g_dart, "register": g_register,
-    "pyramid": g_pyramid, "tablet": g_tablet, "pharaoh": g_pharaoh, "tire": g_tire,
+    "fish": g_fish, "climber": g_climber, "pennant": g_pennant, "token": g_token, "text": g_text, "blank": g_blank,
+    "rank": g_rank, "chip": g_chip, "microchip": g_microchip, "bits": g_bits, "prizewheel": g_prizewheel,
+    "target": g_target, "dart": g_dart, "register": g_register,
+    "pyramid": g_pyramid, "tablet": g_tablet, "pharaoh": g_pharaoh, "tire": g_tire, "sink": g_sink,
+    "hookedfish": g_hookedfish,
 }
 
 # Short names that set glyph parameters, so a recipe can say glyph="bar3".

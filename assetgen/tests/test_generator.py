@@ -133,6 +133,14 @@ class Backdrops(unittest.TestCase):
         self.assertNotIn((196, 24, 32), [sprite[x, y] for x in range(40) for y in range(30)])   # no trace of its own bg
         self.assertNotEqual(back[100, 25], sprite[20, 15])   # the star itself in the middle, not the red bg
 
+    def test_a_sprite_cropped_at_the_screen_edge_fits_every_place(self):
+        # partly off the left edge at one place, whole at the other, on the same green
+        r, pixels = self.build('dict(kind="symbol", file="s.png", size=[40, 30], glyph="star", color="gold", crop=True, '
+                               'on=["gfx/t/back.png", [-20, 50], [30, 60]], keep=[[0, 28, 100, 4]])')
+        self.assertEqual(0, r.returncode, r.stderr)
+        sprite, back = pixels
+        self.assertEqual(back[30, 60], sprite[0, 0])   # the part off the screen at one place carries the other's green
+
     def test_a_sprite_that_would_cut_into_its_backdrop_fails(self):
         cases = {
             "its own box up to its border": ('dict(kind="background", file="s.png", size=[40, 30], '
@@ -143,6 +151,12 @@ class Backdrops(unittest.TestCase):
                 '[80, 10]])', ["scene.py item 1", "(80, 10)"]),
             "a place off the backdrop": ('dict(kind="symbol", file="s.png", size=[40, 30], glyph="star", '
                                          'on=["gfx/t/back.png", [180, 10]])', ["scene.py item 1", "leaves"]),
+            "a rectangle it must leave showing": (
+                'dict(kind="symbol", file="s.png", size=[40, 30], glyph="star", on=["gfx/t/back.png", [10, 50]], '
+                'keep=[[25, 60, 10, 10]])', ["scene.py item 1", "must leave showing"]),
+            "a place half off the screen it may not leave": (
+                'dict(kind="symbol", file="s.png", size=[40, 30], glyph="star", on=["gfx/t/back.png", [-20, 50]])',
+                ["scene.py item 1", "leaves"]),
             "a backdrop another recipe makes": ('dict(kind="symbol", file="s.png", size=[40, 30], glyph="star", '
                                                 'on=["gfx/u/other.png", [0, 0]])', ["scene.py item 1", "same recipe"]),
         }

@@ -133,11 +133,11 @@ int Magic::runHatBonus() {
             if (drawing) {
                 picked->restoreBackground();
                 playSound("gliss.wav");
-                // the burst and the prize are keyed: they rise over the title and the lights
-                Animation stars(folder, "hat_stars", 7, 15, hatX[hat] - starsLeft, hatY[hat] - starsUp, animOnce, true,
+                // the burst and the prize carry the stage behind them, so no key
+                Animation stars(folder, "hat_stars", 7, 15, hatX[hat] - starsLeft, hatY[hat] - starsUp, animOnce, false,
                                 true);
                 const std::pair<int, int>& at = prize->positions[static_cast<size_t>(hat)];
-                Animation show(folder, prize->picture, prize->frameCount, 15, at.second, at.first, animOnce, true,
+                Animation show(folder, prize->picture, prize->frameCount, 15, at.second, at.first, animOnce, false,
                                true);
                 playSound("magicfx7.wav");
                 SurfacePtr behind = display->copyScreen();
