@@ -845,7 +845,7 @@ GLYPHS = {
     "bell": g_bell, "suit": g_suit, "heart": g_heart, "diamond": g_diamond, "fruit": g_fruit,
     "grapes": g_grapes, "horseshoe": g_horseshoe, "coin": g_coin, "crown": g_crown, "clover": g_clover,
     "flag": g_flag, "arrow": g_arrow, "flame": g_flame, "ball": g_ball, "balloon": g_balloon,
-    "fish": g_fish, "climber": g_climber, "pennant": g_pennant, "token": g_token, "text": g_text, "blank": g_blank,
+    "fish": g_fish, "pennant": g_pennant, "token": g_token, "text": g_text, "blank": g_blank,
     "rank": g_rank, "chip": g_chip, "microchip": g_microchip, "bits": g_bits, "prizewheel": g_prizewheel,
     "target": g_target, "dart": g_dart, "register": g_register,
     "pyramid": g_pyramid, "tablet": g_tablet, "pharaoh": g_pharaoh, "tire": g_tire, "sink": g_sink,
