@@ -231,10 +231,9 @@ void ThreeReelMachine::settle() {
     if (result.payKind != payJackpotMovie && win > std::numeric_limits<int>::max() - credits)
         win = std::numeric_limits<int>::max() - credits;
 
-    // The car is a prize, not credits: the statistics record what was paid
-    // in credits, nothing, so the play counts as lost.
-    const int paidInCredits = result.payKind == payJackpotMovie ? 0 : win;
-    if (currentPlayer) currentPlayer->recordPlay(name, coins, paidInCredits, coinValue());
+    // The statistics record the spin's win, the car prize's award too (it
+    // is not counted up into the credits).
+    if (currentPlayer) currentPlayer->recordPlay(name, coins, win, coinValue());
 
     if (result.payKind == payJackpotMovie) {
         playCarJackpotMovie(this);
