@@ -127,6 +127,12 @@ TEST_F(ThreeReelPlay, CarPrizeCountsNothingUpAndIsRecordedAsWon) {
     spinFor(3000, 5, 3);
     // The prize comes out of the draw like a per-coin win: 3000 times 3 coins.
     EXPECT_EQ(m->win, 9000);
+    // Kept from the draw on: a game killed while the reels turn leaves the
+    // play recorded as won in the save file, as the settle records it.
+    const FileConfig kept = savefiles::saved("Reel_Tester", "10x");
+    EXPECT_EQ(kept.readEntry("spinswon", 0L), 1);
+    EXPECT_EQ(kept.readEntry("largestsinglewin", 0L), 9000);
+    EXPECT_EQ(kept.readEntry("totalwon", 0.0), 2250.0);
     testrt::finishSpin(*m);
     // The credits only lose the bet and the paid meter keeps its old value;
     // the statistics record the spin's 9000 coins as won, at 25 cents a coin.
