@@ -93,9 +93,10 @@ int CrazyDice::runDiceBonus() {
 
     // A window close or stop signal does not stop the dice where they lie:
     // they roll on unseen, on a clock of their own, to the very throws a
-    // bonus played through makes with the same draws (the faces the rolling
-    // shuffles draw depend on the time). A close before the roll starts it
-    // a whole pause on, as a pause that was cut short would have ended.
+    // bonus played through makes with the same draws (how often the rolling
+    // faces are shuffled, each shuffle a draw, depends on the time). A close
+    // ends the pause above early: the unseen roll then starts where the
+    // whole pause would have ended.
     std::unique_ptr<UnseenClock> unseen;
     if (quitRequestedOrQueued()) unseen = std::make_unique<UnseenClock>(mediaTicks() + 1000);
 
