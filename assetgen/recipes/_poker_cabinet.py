@@ -49,7 +49,7 @@ def _cabinet_front():
         # value at 28 pt): "Coins In", an eight-digit credit count, "0.25".
         dict(box=[197, 418, 104, 46], fill="black", outline="gold", width=2),    # credit meter
         dict(box=[420, 418, 104, 46], fill="black", outline="gold", width=2),    # coins-in meter
-        dict(box=[309, 430, 100, 58], fill="navy", outline="gold", width=2),     # coin value
+        dict(box=[309, 424, 100, 64], fill="navy", outline="gold", width=2),     # coin value
         # the game writes the bare value ("1", "0.25") above this
         dict(text="$ PER COIN", at=[359, 478], anchor="mm", size=10, color="lightgold", font="sans-bold"),
     ]

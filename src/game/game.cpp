@@ -33,10 +33,20 @@ void tellKeeping() {
 
 std::unique_ptr<Screen> firstScreen();
 
-// One copy at a time; then the first screen, and what its start found about
-// the files told over it.
+// Whether this copy holds the folders (settings read), or another copy does.
+bool holdsTheFolders = false;
+
+// Before the window opens. One copy at a time: a second copy reads nothing;
+// otherwise the settings, and with them the last player.
+void readSettings() {
+    holdsTheFolders = lockRuntimeFolder();
+    if (holdsTheFolders) config = std::make_unique<Config>();
+}
+
+// The first screen, and what the start found about the files told over it;
+// a second copy says so in its window and ends.
 std::unique_ptr<Screen> startGame() {
-    if (!lockRuntimeFolder()) {
+    if (!holdsTheFolders) {
         showNotice(alreadyRunning, cashierFont);
         if (theApp) theApp->quit = 1;
         return nullptr;
@@ -48,10 +58,9 @@ std::unique_ptr<Screen> startGame() {
     return first;
 }
 
-// Settings (and with them the last player), tables and meters, then the
-// first screen: the cashier on the first run, else the lobby.
+// Tables and meters, then the first screen: the cashier on the first run,
+// else the lobby.
 std::unique_ptr<Screen> firstScreen() {
-    config = std::make_unique<Config>();
     buildDenominationTable();
     seedProgressiveMeters();
 
@@ -93,6 +102,7 @@ void saveGame() {
 }  // namespace
 
 void installGame() {
+    appHooks.settings = readSettings;
     appHooks.start = startGame;
     appHooks.frame = [] {
         growProgressiveMeters();

@@ -54,7 +54,7 @@ bool Bank::drawnPlay(DrawnPlay& record) const {
     if (!drawn.active || drawn.recorded) return false;
     record.machineId = drawn.machineId;
     record.coinsBet = drawn.bet;
-    record.coinsWon = drawn.won;
+    record.coinsWon = drawn.won + drawn.prize;
     record.coinValue = coinValue();
     return true;
 }
@@ -67,13 +67,14 @@ void keepNow() {
 
 }  // namespace
 
-void Bank::keepDrawnPlay(const std::string& machineId, long long bet, long long won) {
+void Bank::keepDrawnPlay(const std::string& machineId, long long bet, long long won, long long prize) {
     drawn = DrawnOutcome();
     drawn.active = true;
     drawn.machineId = machineId;
     drawn.creditsBefore = credits;
     drawn.bet = bet;
     drawn.won = won < 0 ? 0 : won;
+    drawn.prize = prize < 0 ? 0 : prize;
     keepNow();
 }
 
@@ -102,7 +103,7 @@ void Bank::endDrawnPlay() {
 
 void Bank::settleDrawnPlay() {
     if (!drawn.active) return;
-    if (!drawn.recorded) recordDrawnPlay(drawn.machineId, drawn.bet, drawn.won);
+    if (!drawn.recorded) recordDrawnPlay(drawn.machineId, drawn.bet, drawn.won + drawn.prize);
     credits = creditsAfterPlay();
     endDrawnPlay();
 }

@@ -46,6 +46,7 @@ struct DrawnOutcome {
     int creditsBefore = 0;   // the credits when it was drawn, its bet still on them
     long long bet = 0;       // coins it takes
     long long won = 0;       // coins it pays, as drawn so far
+    long long prize = 0;     // coins of a prize won that is not paid in credits (the car)
     bool recorded = false;   // the statistics hold it already
 };
 
@@ -67,7 +68,9 @@ public:
     // An outcome is kept the moment it is drawn: the bet taken and the win
     // added, with its statistics, go to the save file at once, before any of
     // it is shown. Called with the credits still holding the bet.
-    void keepDrawnPlay(const std::string& machineId, long long bet, long long won);
+    // A prize that is not paid in credits (`prize` coins) counts as won in
+    // the statistics.
+    void keepDrawnPlay(const std::string& machineId, long long bet, long long won, long long prize = 0);
     // A bonus game or gamble drew more of the play: its whole win is now
     // `won` coins; kept at once.
     void keepDrawnWin(long long won);

@@ -198,10 +198,10 @@ void MoneyInput::run(int& credits, const Denomination* denomination, const Money
         int result = readTextField(font, entry, moneyInputMaxChars, kFieldX, kFieldY, SDL_Color{0, 0, 0, 0},
                                    SDL_Color{255, 255, 255, 0}, SDL_ALPHA_OPAQUE);
         const bool ended = result < 0;
-        if (ended) {
-            std::cout << "Money input setup failed" << std::endl;
-            if (!style.keepTextOnFailure) entry.clear();
-        }
+        // Said only when the field could not be set up; Escape and a
+        // window close are the player's own choice, not a failure.
+        if (result == textFieldUnavailable) std::cout << "Money input setup failed" << std::endl;
+        if (ended && !style.keepTextOnFailure) entry.clear();
         typed = entry;
         amount = style.parse(typed);
         const int held = credits > INT_MAX - style.headroom ? INT_MAX : credits + style.headroom;

@@ -228,7 +228,8 @@ void ThreeReelMachine::keepPull(int bet) {
     if (result.payKind == payProgressive) win = ::progressiveCoins(denomination);
     // The car is the player's from the moment it is drawn.
     if (result.payKind == payJackpotMovie) awardCarPrize();
-    keepDrawnPlay(name, bet, creditsPaid(win, static_cast<long long>(credits) - bet));
+    keepDrawnPlay(name, bet, creditsPaid(win, static_cast<long long>(credits) - bet),
+                  result.payKind == payJackpotMovie ? win : 0);
 }
 
 void ThreeReelMachine::settle() {
@@ -247,10 +248,9 @@ void ThreeReelMachine::settle() {
     if (result.payKind != payJackpotMovie) win = static_cast<int>(creditsPaid(win, credits));
     keepDrawnWin(creditsPaid(win, credits));
 
-    // The car is a prize, not credits: the statistics record what was paid
-    // in credits, nothing, so the play counts as lost.
-    const int paidInCredits = result.payKind == payJackpotMovie ? 0 : win;
-    recordDrawnPlay(name, coins, paidInCredits);
+    // The statistics record the spin's win, the car's award too (it is a
+    // prize, not credits, so nothing is counted up).
+    recordDrawnPlay(name, coins, win);
 
     if (result.payKind == payJackpotMovie) {
         playCarJackpotMovie(this);

@@ -53,6 +53,16 @@ void say(const char* text) {
 
 void onStartupAlarm(int) { endStart("it took too long"); }
 
+// The media could not start. The game has read its settings, but nothing has
+// been played: the process ends without writing the settings or the save
+// files back (no destructor of the game's runs).
+[[noreturn]] void endWithoutTheMedia() {
+    std::fflush(stdout);
+    std::fflush(stderr);
+    SDL_Quit();
+    std::_Exit(1);
+}
+
 void onStopSignal(int) {
     if (startingUp) endStart("it was stopped");
     stopSignalled = 1;
@@ -78,6 +88,10 @@ App::App(Uint32 videoFlags) : quit(0) {
     const char* seed = std::getenv("CORVALO_SEED");
     developmentSeed = seed ? static_cast<uint32_t>(std::strtoul(seed, nullptr, 10)) : 0;
 
+    // The settings first: they need no window.
+    startupStep("the settings");
+    if (appHooks.settings) appHooks.settings();
+
     startupStep("the window");
     ownDisplay = std::make_unique<Display>(videoFlags);
     display = ownDisplay.get();
@@ -86,9 +100,7 @@ App::App(Uint32 videoFlags) : quit(0) {
         // screen exists, and leave the settings and save files as they are.
         display = nullptr;
         ownDisplay.reset();
-        std::fflush(stdout);
-        SDL_Quit();
-        std::exit(1);
+        endWithoutTheMedia();
     }
 
     SDL_EnableUNICODE(1);
@@ -101,7 +113,7 @@ App::App(Uint32 videoFlags) : quit(0) {
     startupStep("the fonts");
     if (sge_TTF_Init() != 0) {
         std::fprintf(stderr, "TT error: %s\n", SDL_GetError());
-        std::exit(1);
+        endWithoutTheMedia();
     }
     // The media are up: from here on the player can be waited for.
     endStartupWatch();

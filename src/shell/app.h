@@ -16,6 +16,9 @@ class SoundPlayer;
 // the game: the game's composition root (game/game.cpp) fills these once,
 // before the App is made.
 struct AppHooks {
+    // Before the display opens: the game reads its settings (and with them
+    // the last player). Nothing is drawn or played here.
+    std::function<void()> settings;
     // After display, sound and TrueType have started: the game's own
     // services, and the first screen it returns.
     std::function<std::unique_ptr<Screen>()> start;
@@ -34,11 +37,11 @@ extern AppHooks appHooks;
 
 class App {
 public:
-    // Starts the services in order (display, sound, TrueType engine; see
-    // beginStartupWatch), then
-    // the game's start hook, whose screen becomes the first. Ends the process
-    // with status 1 when the video mode cannot be set or the TrueType engine
-    // fails.
+    // Starts in order: the game's settings hook, the services (display,
+    // sound, TrueType engine; see beginStartupWatch), then the game's start
+    // hook, whose screen becomes the first. Ends the process with status 1
+    // when the video mode cannot be set or the TrueType engine fails, with
+    // the settings and save files left as they were.
     explicit App(Uint32 videoFlags);
     // Drops the screen, runs the game's stop hook, then drops the sound
     // player and the display.
@@ -111,8 +114,8 @@ void installStopSignalHandlers();
 // The start of the media (the display, the sound, the fonts) is watched:
 // when it does not finish within startupLimitSeconds, or a stop signal comes
 // meanwhile, the process ends with status 1 and a line saying what it was
-// opening, rather than staying alive with no window. Nothing of the game
-// has been read or written by then. runGame begins the watch before the
+// opening, rather than staying alive with no window. The game has only read
+// its settings by then: nothing of it is written. runGame begins the watch before the
 // library starts; the App names each step and ends it once the media are up.
 extern unsigned startupLimitSeconds;
 void beginStartupWatch(const char* step);

@@ -23,7 +23,7 @@ void redrawField(sge_TextSurface& field, SDL_Surface* under, SDL_Rect& drawn) {
 int readTextField(sge_TTFont* font, std::string& text, int maxChars, Sint16 x, Sint16 y, SDL_Color ink,
                   SDL_Color paper, Uint8 opacity) {
     text.clear();
-    if (!display || !display->hasSurface() || !font) return textFieldClosed;
+    if (!display || !display->hasSurface() || !font) return textFieldUnavailable;
 
     int repeatDelay = 0, repeatInterval = 0;
     SDL_GetKeyRepeat(&repeatDelay, &repeatInterval);

@@ -22,6 +22,7 @@
 #include "player/player.h"
 #include "shell/display.h"
 #include "shell/mtrand.h"
+#include "shell/text_field.h"
 #include "support/headless.h"
 #include "support/runtime.h"
 
@@ -269,6 +270,36 @@ TEST_F(MachineCore, MoneyPopupSaysWhyItRefusesAndMovesOnlyWhatItTakes) {
     EXPECT_EQ(currentPlayer->money, 88.0);
     EXPECT_TRUE(testrt::assetTried("../gfx/money/bill.png.0"));
     EXPECT_EQ(testrt::pendingEvents(), 0);
+}
+
+// "Money input setup failed" is said only when the field cannot be set up:
+// the Escape key and a window close end the prompt without a word of failure,
+// whatever was typed, and take nothing.
+TEST_F(MachineCore, MoneyPopupEndedByThePlayerReportsNoSetUpFailure) {
+    std::string typed;
+    EXPECT_EQ(readTextField(nullptr, typed, moneyInputMaxChars, 268, 333, SDL_Color{0, 0, 0, 0},
+                            SDL_Color{255, 255, 255, 0}, SDL_ALPHA_OPAQUE),
+              textFieldUnavailable);
+    testrt::typeMoney("5");  // an entry, so the field has seen a key before
+    {
+        int credits = 0;
+        MoneyInput taken(credits, at(1.0f), reelMoneyPopup);
+        ASSERT_EQ(credits, 5);
+    }
+    for (const char* ending : {"escape", "close"}) {
+        testing::internal::CaptureStdout();
+        testrt::pushKey(SDLK_4, '4');
+        if (std::string(ending) == "escape") testrt::tapKey(SDLK_ESCAPE);
+        else testrt::pushQuit();
+        int credits = 0;
+        MoneyInput popup(credits, at(1.0f), reelMoneyPopup);
+        const std::string said = testing::internal::GetCapturedStdout();
+        EXPECT_EQ(said.find("Money input setup failed"), std::string::npos) << ending << ": " << said;
+        EXPECT_EQ(credits + popup.creditsBought, 0) << ending;
+        EXPECT_EQ(currentPlayer->money, 95.0) << ending;
+        clearQuitRequest();
+        testrt::drainEvents();
+    }
 }
 
 // Without its font the popup cannot be shown and the game ends with

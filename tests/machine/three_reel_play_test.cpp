@@ -10,6 +10,7 @@
 #include "machines/threereel/three_reel_session.h"
 #include "player/player.h"
 #include "player/save_files.h"
+#include "shell/text_label.h"
 #include "support/headless.h"
 
 namespace {
@@ -119,15 +120,25 @@ TEST_F(ThreeReelPlay, SettleTakesTheBetRecordsThenCountsTheWin) {
     for (int reel = 0; reel < 3; ++reel) EXPECT_EQ(m->result.chosenSymbol(reel)->name, "10bar");
 }
 
-TEST_F(ThreeReelPlay, CarPrizeCountsNothingUp) {
+TEST_F(ThreeReelPlay, CarPrizeCountsNothingUpAndIsRecordedAsWon) {
     m->coinRules.clear();
     m->addJackpotMovieRule(m->symbolList({"wild"}), 3000, 3);
+    m->showPaid(37);
     spinFor(3000, 5, 3);
     // The prize comes out of the draw like a per-coin win: 3000 times 3 coins.
     EXPECT_EQ(m->win, 9000);
+    // Kept from the draw on: a game killed while the reels turn leaves the
+    // play recorded as won in the save file, as the settle records it.
+    const FileConfig kept = savefiles::saved("Reel_Tester", "10x");
+    EXPECT_EQ(kept.readEntry("spinswon", 0L), 1);
+    EXPECT_EQ(kept.readEntry("largestsinglewin", 0L), 9000);
+    EXPECT_EQ(kept.readEntry("totalwon", 0.0), 2250.0);
     testrt::finishSpin(*m);
-    // The statistics record what was paid in credits: nothing, a lost play.
-    EXPECT_EQ(ledger(), "credits=2 coins=0 won=0 lost=1 largest=0 bet=$0.75 paid=$0");
+    // The credits only lose the bet and the paid meter keeps its old value;
+    // the statistics record the spin's 9000 coins as won, at 25 cents a coin.
+    EXPECT_EQ(ledger(), "credits=2 coins=0 won=1 lost=0 largest=9000 bet=$0.75 paid=$2250");
+    EXPECT_EQ(m->paidMeter->text, "37");
+    EXPECT_EQ(m->win, 9000) << "the award stays until the next spin";
     EXPECT_EQ(currentPlayer->trophies, std::vector<std::string>{"prgrssvcar"});
     EXPECT_EQ(savefiles::saved("Reel_Tester", "Reel_Tester").readEntry("trophies", ""), "prgrssvcar")
         << "a prize is kept as soon as it is won";

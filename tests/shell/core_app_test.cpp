@@ -8,9 +8,11 @@
 #include <cstdlib>
 #include <string>
 
+#include "player/config.h"
 #include "player/player.h"
 #include "shell/app.h"
 #include "shell/asset_log.h"
+#include "shell/display.h"
 #include "shell/sound.h"
 #include "support/headless.h"
 #include "support/runtime.h"
@@ -64,9 +66,13 @@ TEST(CoreApp, CommandLineSwitchesAndFailedStartsEndWithStatusOne) {
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "Usage: corvalo [-fs] \n");
     EXPECT_EQ(SDL_WasInit(SDL_INIT_EVERYTHING), 0u);
 
-    // A video mode that cannot be set: status 1 too, with the settings file untouched.
+    // A video mode that cannot be set: status 1 too, with the settings file
+    // and the last player's save file (both read by then) untouched.
     testrt::resetFiles(savedPlayer);
+    const std::string saveFile = testrt::root() + "/save/Dee_Vee.save";
+    testrt::writeFile(saveFile, "[Dee_Vee]\nmoney=12.5\ngender=female\n");
     const std::string before = testrt::readFile(testrt::root() + "/config.ini");
+    const std::string saveBefore = testrt::readFile(saveFile);
     EXPECT_EXIT(
         {
             setenv("SDL_VIDEODRIVER", "nosuchdriver", 1);
@@ -75,6 +81,29 @@ TEST(CoreApp, CommandLineSwitchesAndFailedStartsEndWithStatusOne) {
         },
         testing::ExitedWithCode(1), "Couldn't initialize SDL");
     EXPECT_EQ(testrt::readFile(testrt::root() + "/config.ini"), before);
+    EXPECT_EQ(testrt::readFile(saveFile), saveBefore);
+}
+
+TEST(CoreApp, TheSettingsAreReadBeforeTheWindowOpens) {
+    // The start-up order: the settings (and with them the last player) are
+    // read while there is no display yet; the display, sound and fonts
+    // follow, and then the first screen.
+    testrt::resetFiles(savedPlayer);
+    const auto programs = appHooks.settings;
+    std::string seen;
+    appHooks.settings = [&] {
+        seen += display ? "display open, " : "no display, ";
+        seen += config ? "settings already read, " : "";
+        programs();
+        seen += config ? "settings read" : "no settings";
+        seen += currentPlayer ? " for " + currentPlayer->name : "";
+    };
+    testrt::startGame();
+    appHooks.settings = programs;
+    EXPECT_EQ(seen, "no display, settings read for Dee_Vee");
+    ASSERT_NE(theApp->screen, nullptr);
+    EXPECT_EQ(theApp->screen->name, "lobby");
+    testrt::stopGame();
 }
 
 TEST(CoreApp, FrameLoopHandsOutOneEventAPassAndEndsAfterTheQuit) {

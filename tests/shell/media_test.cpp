@@ -363,3 +363,56 @@ TEST_F(MediaTest, ChangingALabelsTextErasesTheOldOne) {
     delete other;
     EXPECT_EQ(ink, inkedScreen());
 }
+
+TEST_F(MediaTest, ALabelsAlignmentPlacesItsTextBoxByTheAnchor) {
+    // A text measuring 60 x 20 at the anchor (466, 524), as the layout rule
+    // gives it for each alignment. Centred both ways puts the middle of the
+    // text's box on the anchor: the box runs from the font's ascent above
+    // the baseline down through its depth below it.
+    const struct {
+        int align, ascent;  // ascent 20: nothing of the box below the baseline
+        int left, baseline;
+    } cases[] = {
+        {0, 20, 466, 544}, {1, 20, 466, 524}, {2, 20, 406, 544}, {3, 20, 406, 524}, {5, 20, 436, 524},
+        {4, 20, 436, 534},  // the box from 514 to 533
+        {4, 15, 436, 529},  // 5 px below the baseline: the same box, the baseline 5 px higher
+        {4, 12, 436, 526},
+        {7, 20, 0, 0},      // not an alignment: nothing placed
+    };
+    for (const auto& c : cases) {
+        TextLabel label(nullptr, 20, "", 466, 524, c.align, 255, 255, 255);
+        label.extent = R(0, 0, 60, 20);
+        label.ascent = c.ascent;
+        label.layout();
+        EXPECT_EQ(label.left, c.left) << c.align << "/" << c.ascent;
+        EXPECT_EQ(label.baseline, c.baseline) << c.align << "/" << c.ascent;
+        if (c.align == 4) {
+            EXPECT_EQ(text(label.area()), "436,514 60x20") << c.ascent;
+        }
+    }
+
+    // With a real font: capitals (and digits) stand in the middle of the
+    // box, so their ink is centred on the anchor, not a descent below it.
+    for (int size : {17, 25, 30, 60}) {
+        fillScreen(scene);
+        TextLabel label(fontFile, size, "BUST!", 400, 300, 4, 255, 255, 255);
+        const SDL_Rect box = label.area();
+        EXPECT_LE(std::abs(box.y + box.h / 2 - 300), 1) << size << ": " << text(box);
+        EXPECT_LE(std::abs(box.x + box.w / 2 - 400), 1) << size << ": " << text(box);
+        label.draw();
+        int top = screenHeight, bottom = -1, inkLeft = screenWidth, inkRight = -1;
+        for (int y = 0; y < screenHeight; ++y)
+            for (int x = 0; x < screenWidth; ++x)
+                if (!areaIs(x, y, 1, 1, scene)) {
+                    top = std::min(top, y), bottom = std::max(bottom, y);
+                    inkLeft = std::min(inkLeft, x), inkRight = std::max(inkRight, x);
+                }
+        ASSERT_GE(bottom, 0) << size;
+        // Every pixel drawn is inside the box that the label saves and erases.
+        EXPECT_GE(top, box.y) << size;
+        EXPECT_LT(bottom, box.y + box.h) << size;
+        EXPECT_GE(inkLeft, box.x) << size;
+        EXPECT_LT(inkRight, box.x + box.w) << size;
+        EXPECT_LE(std::abs((top + bottom) / 2 - 300), 1 + size / 15) << size << ": ink from " << top << " to " << bottom;
+    }
+}

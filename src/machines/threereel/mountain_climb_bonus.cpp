@@ -53,7 +53,7 @@ void drawMountainBackground() {
 }
 
 std::unique_ptr<TextLabel> spinCountLabel(int count) {
-    auto t = std::make_unique<TextLabel>("../fonts/cashname.ttf", 25, std::to_string(count), 548, 550, 5, 0, 0, 0, 0);
+    auto t = std::make_unique<TextLabel>("../fonts/cashname.ttf", 25, std::to_string(count), 548, 536, 4, 0, 0, 0, 0);
     t->draw();
     return t;
 }

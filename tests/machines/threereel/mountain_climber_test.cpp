@@ -173,3 +173,50 @@ TEST(MountainClimberKept, PeriodEndShownOnceKept) {
     ASSERT_FALSE(shown.empty());
     for (int i : shown) EXPECT_EQ(through.money[i], kMoneyBefore - 3 + through.pulledWin) << "moment " << i;
 }
+
+// The mountain shows the spins counted in this period in "cashname.ttf" at 25
+// points, black, centred both ways on (548, 536): the middle of the box
+// under "SPINS".
+namespace {
+// Where the screen showed near-black pixels at the mountain's pause, inside
+// the cream box drawn for the count (120 x 48 at (488, 512)).
+SDL_Rect darkInk;
+void findDarkInk(Uint32) {
+    const SDL_Surface* s = display->screen;
+    int top = 600, bottom = -1, left = 800, right = -1;
+    for (int y = 515; y < 557; ++y)
+        for (int x = 491; x < 605; ++x) {
+            Uint8 r, g, b;
+            const Uint16 p = reinterpret_cast<const Uint16*>(static_cast<const Uint8*>(s->pixels) + y * s->pitch)[x];
+            SDL_GetRGB(p, s->format, &r, &g, &b);
+            if (r < 60 && g < 60 && b < 60) {
+                top = std::min(top, y), bottom = std::max(bottom, y);
+                left = std::min(left, x), right = std::max(right, x);
+            }
+        }
+    darkInk = {Sint16(left), Sint16(top), Uint16(right - left + 1), Uint16(bottom - top + 1)};
+}
+}  // namespace
+
+TEST_F(MountainClimberTest, TheSpinCountStandsCentredOnItsAnchor) {
+    std::unique_ptr<MountainClimber> m(open<MountainClimber>());
+    for (int count : {7, 17}) {
+        m->spinCount = count;
+        m->height = 0;
+        darkInk = {0, 0, 0, 0};
+        testClock.atPause = findDarkInk;
+        clearLoadedAssets();
+        m->showMountain(m->height);
+        testClock.atPause = nullptr;
+        EXPECT_TRUE(assetTried("../fonts/cashname.ttf"));
+        ASSERT_GT(darkInk.w, 0) << count << ": no black text near (548, 536)";
+        const int midX = darkInk.x + darkInk.w / 2, midY = darkInk.y + darkInk.h / 2;
+        EXPECT_LE(std::abs(midX - 548), 2) << count << ": ink " << darkInk.x << "," << darkInk.y << " " << darkInk.w
+                                           << "x" << darkInk.h;
+        EXPECT_LE(std::abs(midY - 536), 2) << count << ": ink " << darkInk.x << "," << darkInk.y << " " << darkInk.w
+                                           << "x" << darkInk.h;
+        // 25-point digits: about 18 px tall.
+        EXPECT_GE(darkInk.h, 14) << count;
+        EXPECT_LE(darkInk.h, 25) << count;
+    }
+}
