@@ -115,9 +115,11 @@ void Machine::pull() {
 }
 
 void Machine::keepPull(int bet) {
+    drawBonus();
     // Never more credits than a machine holds.
     const long long room = static_cast<long long>(INT_MAX) - (static_cast<long long>(credits) - bet);
-    keepDrawnPlay(name, bet, win <= 0 ? 0 : win > room ? room : win);
+    const long long total = (win > 0 ? win : 0) + drawnBonusWin();
+    keepDrawnPlay(name, bet, total > room ? room : total);
 }
 
 void Machine::finishUnderWay() {

@@ -94,6 +94,14 @@ public:
     // save file before the reels show it (Bank::keepDrawnPlay). The family
     // says what the draw pays in credits.
     virtual void keepPull(int bet);
+    // A bonus game a pull won may be drawn with the pull, so that the save
+    // file holds all the play pays from its draw on: drawBonus makes the
+    // bonus game's own draws (nothing when none is due), drawnBonusWin says
+    // what they pay for a player who picks nothing more. The bonus screen
+    // then shows them. Neither does anything on a machine whose bonus
+    // draws are made on its screen.
+    virtual void drawBonus() {}
+    virtual long long drawnBonusWin() const { return 0; }
     // The game is closing (a window close, a stop signal) while a play is
     // under way: the reels stop at once and the play settles exactly as
     // drawn, its bonus games and gambles too, without being shown.

@@ -228,7 +228,8 @@ void ThreeReelMachine::keepPull(int bet) {
     if (result.payKind == payProgressive) win = ::progressiveCoins(denomination);
     // The car is the player's from the moment it is drawn.
     if (result.payKind == payJackpotMovie) awardCarPrize();
-    keepDrawnPlay(name, bet, creditsPaid(win, static_cast<long long>(credits) - bet),
+    drawBonus();
+    keepDrawnPlay(name, bet, creditsPaid(win + drawnBonusWin(), static_cast<long long>(credits) - bet),
                   result.payKind == payJackpotMovie ? win : 0);
 }
 

@@ -281,10 +281,6 @@ void VideoSlotMachine::keepBonusWin(long long bonus) {
     keepDrawnWin(payable(win, bonus, static_cast<long long>(drawn.creditsBefore) - drawn.bet));
 }
 
-void VideoSlotMachine::keepPull(int bet) {
-    drawBonus();
-    keepDrawnPlay(name, bet, payable(win, drawnBonusWin(), static_cast<long long>(credits) - bet));
-}
 
 void VideoSlotMachine::flashWinningLines() {
     savedReelArea.reset();

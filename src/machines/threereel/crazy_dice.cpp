@@ -78,11 +78,20 @@ void CrazyDice::settle() {
         bonusPending = true;
     }
     if (bonusPending) {
-        const long long multiplied = static_cast<long long>(runDiceBonus()) * win;
-        win = multiplied > INT_MAX ? INT_MAX : static_cast<int>(multiplied);
+        win = multipliedWin(runDiceBonus());
         bonusPending = false;
     }
     ThreeReelMachine::settle();
+}
+
+int CrazyDice::multipliedWin(int multiplier) const {
+    const long long multiplied = static_cast<long long>(multiplier) * win;
+    return multiplied > INT_MAX ? INT_MAX : static_cast<int>(multiplied);
+}
+
+void CrazyDice::keepDiceWin(int multiplier) {
+    // The settle takes the bet from the credits after the bonus.
+    keepDrawnWin(creditsPaid(multipliedWin(multiplier), static_cast<long long>(credits) - coins));
 }
 
 void CrazyDice::onReelStop(int reel) {

@@ -24,6 +24,12 @@ public:
     void playWinSound() override;
 
     // The dice screen: two dice roll, slow down and stop; returns the sum
-    // of their faces (2 to 12). Reads no input.
+    // of their faces (2 to 12). Reads no input. A close while it runs
+    // throws the dice as drawn, unseen.
     int runDiceBonus();
+    // The spin's win multiplied by the dice (never past the most a win holds).
+    int multipliedWin(int multiplier) const;
+    // The spin's win multiplied by the dice goes to the save file the
+    // moment they are thrown (nothing when no play is under way).
+    void keepDiceWin(int multiplier);
 };

@@ -13,6 +13,7 @@
 #include "shell/mtrand.h"
 #include "shell/sound.h"
 #include "shell/text_label.h"
+#include "shell/unseen_clock.h"
 #include "shell/waiting.h"
 
 namespace {
@@ -90,10 +91,19 @@ int CrazyDice::runDiceBonus() {
         timedPause(1000);
     }
 
+    // A window close or stop signal does not stop the dice where they lie:
+    // they roll on unseen, on a clock of their own, to the very throws a
+    // bonus played through makes with the same draws (how often the rolling
+    // faces are shuffled, each shuffle a draw, depends on the time). A close
+    // ends the pause above early: the unseen roll then starts where the
+    // whole pause would have ended.
+    std::unique_ptr<UnseenClock> unseen;
+    if (quitRequestedOrQueued()) unseen = std::make_unique<UnseenClock>(mediaTicks() + 1000);
+
     if (soundPlayer) soundPlayer->play("tympani.wav", false);
     Uint32 lastStep = mediaTicks();
-    // A window close or stop signal leaves the dice where they lie.
-    while (right->speed > 5 && !quitRequestedOrQueued()) {
+    while (right->speed > 5) {
+        if (!unseen && quitRequestedOrQueued()) unseen = std::make_unique<UnseenClock>(mediaTicks());
         if (mediaTicks() - lastStep > 1000) {
             left->slow();
             right->slow();
@@ -101,11 +111,13 @@ int CrazyDice::runDiceBonus() {
         }
         left->pass();
         right->pass();
-        if (display) display->update();
+        if (display && !unseen) display->update();
         restBriefly();
     }
 
     const int leftFace = left->throwValue + 1, rightFace = right->throwValue + 1;
+    // The win the dice multiply is the player's from the throw on.
+    keepDiceWin(leftFace + rightFace);
     label(std::to_string(leftFace) + "     +", 76, "orchit1.wav");
     timedPause(1000);
     label(std::to_string(rightFace) + "     =", 330, "orchit2.wav");

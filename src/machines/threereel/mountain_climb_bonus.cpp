@@ -1,6 +1,7 @@
 // The climb of Devizezu Dozozed: the path up the mountain, the bonus screen
 // on which the climber moves up six steps a point while a yodel plays, the
 // checkpoint flags, and the short look at the mountain.
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -81,14 +82,7 @@ int MountainClimber::runClimbBonus() {
     if (display) display->restoreScreen();
     if (clip) clip->halt();
 
-    int pay = 0;
-    if (height > summit) {
-        pay = 100;
-    } else if (height > 97 && spinCount > periodSpins - 1) {
-        pay = 50;
-    } else if (height > 83 && spinCount > periodSpins - 1) {
-        pay = 20;
-    }
+    const int pay = climbPay(height);
     if (pay > 0) height = spinCount = 0;
     count.reset();
     return pay;
@@ -122,6 +116,20 @@ void MountainClimber::climb() {
     climbPoints = 0;
 }
 
+int MountainClimber::heightAfter(long long steps) const {
+    // The climb stops at its first step past the summit.
+    if (steps <= 0) return height;
+    if (height > summit) return height + 1;
+    return static_cast<int>(std::min<long long>(height + steps, summit + 1));
+}
+
+int MountainClimber::climbPay(int reached) const {
+    if (reached > summit) return 100;
+    if (reached > 97 && spinCount > periodSpins - 1) return 50;
+    if (reached > 83 && spinCount > periodSpins - 1) return 20;
+    return 0;
+}
+
 void MountainClimber::drawFlags() {
     Image flag(kFolder + "flag.png", false, true);
     if (!flag.loaded) return;
@@ -129,11 +137,11 @@ void MountainClimber::drawFlags() {
         if (height > f.above) flag.blit(f.x, f.y);
 }
 
-void MountainClimber::showMountain() {
+void MountainClimber::showMountain(int at) {
     if (display) display->saveScreen();
     drawMountainBackground();
     {
-        const int h = height < 0 ? 0 : height > summit ? summit : height;
+        const int h = at < 0 ? 0 : at > summit ? summit : at;
         Image climber(kFolder + climberName(h) + ".png.0", false, true);
         if (climber.loaded) climber.blit(climbPath[h].second, climbPath[h].first);
     }

@@ -9,7 +9,13 @@
 #include "shell/sound.h"
 
 MountainClimber::MountainClimber(float denomination)
-    : bonusPending(false), climberFrame(0), height(0), spinCount(0), climbPoints(0), testPlaying(false) {
+    : bonusPending(false),
+      climberFrame(0),
+      height(0),
+      spinCount(0),
+      climbPoints(0),
+      testPlaying(false),
+      periodEndHeight(-1) {
     configure(denomination);
     if (soundPlayer) soundPlayer->play("mounintr.wav", false);
 }
@@ -65,24 +71,25 @@ void MountainClimber::handleButton(Widget* control) {
     timedPause(100);
     control->setState(4);
     spinCount = height = climberFrame = 0;
-    showMountain();
+    showMountain(height);
 }
 
 void MountainClimber::spin() {
     ThreeReelMachine::spin();
     if (testPlaying) return;  // test plays leave the climb alone
 
+    periodEndHeight = -1;
     const int counted = spinCount++;
     if (counted == periodSpins) {
         spinCount = 1;
         long long bonus = 0;
         if (height > 97) {
-            showMountain();
             bonus = 50;
         } else if (height > 83) {
-            showMountain();
             bonus = 20;
         }
+        // The mountain is shown once the spin is kept (keepPull).
+        if (bonus) periodEndHeight = height;
         if (bonus) win = static_cast<int>(win + bonus > INT_MAX ? INT_MAX : win + bonus);
         height = 0;
         climberFrame = 0;
@@ -103,6 +110,18 @@ void MountainClimber::spin() {
             }
         }
     }
+}
+
+void MountainClimber::keepPull(int bet) {
+    ThreeReelMachine::keepPull(bet);
+    if (bonusPending) {
+        const long long total = static_cast<long long>(win) + climbPay(heightAfter(6LL * climbPoints));
+        keepDrawnWin(creditsPaid(total > INT_MAX ? INT_MAX : total, static_cast<long long>(credits) - bet));
+    }
+    // A paying end of the climb period: the player sees the climber where
+    // the period left him, then the reels stop.
+    if (periodEndHeight >= 0) showMountain(periodEndHeight);
+    periodEndHeight = -1;
 }
 
 void MountainClimber::payoutTest() {

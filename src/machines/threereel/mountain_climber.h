@@ -25,6 +25,8 @@ public:
     int spinCount;       // spins counted in the current period
     int climbPoints;     // points of the current spin; steps once the bonus has begun
     bool testPlaying;    // the hidden pay-out test is running
+    int periodEndHeight; // the height a paying climb period ended at in this spin, shown once
+                         // the spin is kept; -1: none
 
     explicit MountainClimber(float denomination);
 
@@ -36,6 +38,9 @@ public:
     void buildExtraRules() override;
     void handleButton(Widget* control) override;
     void spin() override;
+    // The spin is kept with what its climb pays: the climb points are drawn
+    // with the spin, and the climb they make is known from them.
+    void keepPull(int bet) override;
     void settle() override;
     // The hidden pay-out test plays the reels alone: its spins neither count
     // towards a climb period nor arm a climb, so the climb stays as it was.
@@ -50,8 +55,12 @@ public:
     int runClimbBonus();
     // Moves the climber climbPoints steps up (stops past the summit).
     void climb();
+    // The height the climber reaches with `steps` more steps.
+    int heightAfter(long long steps) const;
+    // What a climb that reaches `reached` pays in this period (100, 50, 20 or 0).
+    int climbPay(int reached) const;
     // The checkpoint flags of the heights passed.
     void drawFlags();
-    // The mountain with the climber at its height, for two seconds.
-    void showMountain();
+    // The mountain with the climber at height `at`, for two seconds.
+    void showMountain(int at);
 };

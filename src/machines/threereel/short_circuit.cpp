@@ -57,6 +57,9 @@ void ShortCircuit::spinStep() {
         win = won;
         if (result.award > 0) {
             if (genrand() % 3 == 0 && respinCount <= 4) {
+                // The re-spin is drawn: the same win again, with no bet,
+                // is the player's from now on.
+                keepDrawnPlay(name, 0, creditsPaid(win, credits));
                 if (soundPlayer) soundPlayer->play("sparks.wav", false);
                 menuEnabled = false;
                 pulledBet = 0;  // free: it gave no points

@@ -3,6 +3,7 @@
 #include <set>
 
 #include "machines/threereel/crazy_dice.h"
+#include "machines/threereel/kept_play.h"
 #include "machines/threereel/three_reel_session.h"
 
 using namespace reelsession;
@@ -67,4 +68,47 @@ TEST_F(CrazyDiceTest, BonusOnlyForAWinAtFullBet) {
     ASSERT_EQ(gained % line, 0);
     EXPECT_TRUE(gained / line >= 2 && gained / line <= 12) << gained / line;
     EXPECT_EQ(m->coins, 0);
+}
+
+// The dice are thrown as drawn, whatever closes the game meanwhile: a
+// window close or a stop signal anywhere in the roll leaves the save file
+// as the bonus played through leaves it, never the minimum of two. From
+// the pull on the save file holds the spin's win; from the throw on, the
+// win the dice multiply, before any of it is shown.
+TEST(CrazyDiceKept, DiceThrownAsDrawnAndKeptAtTheThrow) {
+    using namespace keptplay;
+    int beyondTheMinimum = 0;
+    for (uint32_t seed : {47u, 176u}) {
+        Plan plan("crazydice", seed, [](Machine& m) { return static_cast<CrazyDice&>(m).bonusPending; });
+        plan.look = true;
+        const PlayRun through = expectCloseKeepsThePlay(plan);
+        const std::vector<int> dice = bonusMoments(through);
+        ASSERT_FALSE(dice.empty());
+        ASSERT_GT(through.pulledWin, 0);
+
+        // Three coins of $1 bet; the spin's win, then that win times the sum.
+        const double spinOnly = kMoneyBefore - 3 + through.pulledWin;
+        const double thrown = through.finalMoney;
+        const double multiplier = (thrown - kMoneyBefore + 3) / through.pulledWin;
+        EXPECT_TRUE(multiplier == static_cast<int>(multiplier) && multiplier >= 2 && multiplier <= 12) << multiplier;
+        beyondTheMinimum += multiplier > 2;
+
+        for (int i = 0; i < dice.front(); ++i) ASSERT_EQ(through.money[i], spinOnly) << "moment " << i;
+        EXPECT_EQ(through.money[dice.front()], spinOnly) << "the dice are not thrown yet";
+        // The roll rests every pass; the sum is shown in the pauses after it.
+        int lastRest = dice.front();
+        for (int i : dice)
+            if (!through.isPause[i]) lastRest = i;
+        bool kept = false;
+        for (int i : dice) {
+            ASSERT_TRUE(through.money[i] == spinOnly || through.money[i] == thrown) << "moment " << i;
+            ASSERT_FALSE(kept && through.money[i] != thrown) << "moment " << i << ": the throw is kept once made";
+            kept = through.money[i] == thrown;
+            if (i > lastRest) {
+                EXPECT_EQ(through.money[i], thrown) << "moment " << i << ": the sum is shown";
+            }
+        }
+        EXPECT_TRUE(kept);
+    }
+    EXPECT_GT(beyondTheMinimum, 0) << "every seed threw the minimum: a close that stops the dice would pass";
 }

@@ -1,6 +1,7 @@
 // Vevuri Zero: the third reel that spins again on the first three-reel win
 // of a visit, played through the real reel-stop steps.
 #include "machines/threereel/dragon_spin.h"
+#include "machines/threereel/kept_play.h"
 #include "machines/threereel/three_reel_session.h"
 
 using namespace reelsession;
@@ -48,4 +49,20 @@ TEST_F(DragonSpinTest, ThirdReelSpinsAgainOnceAVisit) {
     // A new visit starts afresh.
     std::unique_ptr<DragonSpin> again(open<DragonSpin>());
     EXPECT_FALSE(again->dragonSpun);
+}
+
+// The third reel's second spin changes nothing of the win drawn with the
+// pull: the save file holds it throughout, and a close while the reel spins
+// again (or stands on its blank) leaves the save file as played through.
+TEST(DragonSpinKept, SecondSpinOfTheReelKeepsTheDrawnWin) {
+    using namespace keptplay;
+    for (uint32_t seed : {2u, 22u}) {
+        Plan plan("dragonspin", seed, [](Machine& m) { return static_cast<DragonSpin&>(m).dragonSpun && m.spinning; });
+        plan.look = true;
+        const PlayRun through = expectCloseKeepsThePlay(plan);
+        ASSERT_GT(through.pulledWin, 0);
+        EXPECT_EQ(through.finalMoney, kMoneyBefore - 2 + through.pulledWin) << "two coins of $1 bet";
+        for (size_t i = 0; i < through.money.size(); ++i)
+            ASSERT_EQ(through.money[i], through.finalMoney) << "moment " << i;
+    }
 }

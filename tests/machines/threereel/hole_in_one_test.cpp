@@ -2,6 +2,7 @@
 // when every reel shows a shot or the wild (the ball's flight, the shots'
 // claps and pictures), and no shot for any other win.
 #include "machines/threereel/hole_in_one.h"
+#include "machines/threereel/kept_play.h"
 #include "machines/threereel/three_reel_session.h"
 
 using namespace reelsession;
@@ -63,5 +64,25 @@ TEST_F(HoleInOneTest, ShotsForTheShownSymbolsBeforeTheSettle) {
         for (const std::string& s : c.heard) EXPECT_TRUE(heard(s)) << s;
         for (const std::string& s : c.silent) EXPECT_FALSE(heard(s)) << s;
         EXPECT_EQ(m->credits, c.credits);
+    }
+}
+
+// The golf shots show a win drawn with the pull: the save file holds it
+// while they play, and a close in the middle of them leaves the save file
+// as played through.
+TEST(HoleInOneKept, ShotsShowAWinAlreadyKept) {
+    using namespace keptplay;
+    for (uint32_t seed : {2u, 7u}) {
+        Plan plan("holeinone", seed, [](Machine& m) {
+            for (int start : m.reelStartTimes)
+                if (start != -1) return false;
+            return m.spinning;  // every reel stopped, not yet settled: the shots
+        });
+        plan.look = true;
+        const PlayRun through = expectCloseKeepsThePlay(plan);
+        ASSERT_GT(through.pulledWin, 0);
+        EXPECT_EQ(through.finalMoney, kMoneyBefore - 3 + through.pulledWin);
+        for (size_t i = 0; i < through.money.size(); ++i)
+            ASSERT_EQ(through.money[i], through.finalMoney) << "moment " << i;
     }
 }

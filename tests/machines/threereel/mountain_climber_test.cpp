@@ -1,6 +1,7 @@
 // Devizezu Dozozed: the climb symbols that only losing spins show, the climb
 // bonus along the path, the period of twenty spins with its end-of-period
 // pay, and the reset button.
+#include "machines/threereel/kept_play.h"
 #include "machines/threereel/three_reel_session.h"
 #include "machines/threereel/mountain_climber.h"
 
@@ -119,6 +120,60 @@ TEST_F(MountainClimberTest, BonusRunsInTheSettleAndResetButton) {
     EXPECT_TRUE(heard("click3.wav"));
 }
 
+namespace {
+
+bool reelsStopped(const Machine& m) {
+    for (int start : m.reelStartTimes)
+        if (start != -1) return false;
+    return true;
+}
+
+}  // namespace
+
+// The climb points come with the spin, and so does what the climb pays: the
+// save file holds it from the pull on, and a close anywhere in the climb
+// leaves the save file as the climb played through does. Height 95 on the
+// period's twentieth spin: any climb passes 97 and pays 50, or 100 past the
+// summit.
+TEST(MountainClimberKept, ClimbKeptWithTheSpin) {
+    using namespace keptplay;
+    for (uint32_t seed : {4u, 9u}) {
+        Plan plan("mountainclimber", seed,
+                  [](Machine& m) { return static_cast<MountainClimber&>(m).bonusPending && reelsStopped(m); });
+        plan.before = [](Machine& m) {
+            auto& climber = static_cast<MountainClimber&>(m);
+            climber.height = 95;
+            climber.spinCount = MountainClimber::periodSpins - 1;
+        };
+        plan.look = true;
+        const PlayRun through = expectCloseKeepsThePlay(plan);
+        ASSERT_EQ(through.pulledWin, 0) << "a climb comes with a losing spin";
+        const double climbed = through.finalMoney - (kMoneyBefore - 3);
+        EXPECT_TRUE(climbed == 50 || climbed == 100) << climbed;
+        for (size_t i = 0; i < through.money.size(); ++i)
+            ASSERT_EQ(through.money[i], through.finalMoney) << "moment " << i << " of " << through.money.size();
+    }
+}
+
+// The end of a paying period is shown after the spin is kept: at height
+// 90, the twenty-first spin pays 20 more, and the save file holds them
+// while the mountain is shown. A close then changes nothing.
+TEST(MountainClimberKept, PeriodEndShownOnceKept) {
+    using namespace keptplay;
+    Plan plan("mountainclimber", 1, [](Machine& m) { return static_cast<MountainClimber&>(m).periodEndHeight >= 0; });
+    plan.before = [](Machine& m) {
+        auto& climber = static_cast<MountainClimber&>(m);
+        climber.height = 90;
+        climber.spinCount = MountainClimber::periodSpins;
+    };
+    plan.look = true;
+    const PlayRun through = expectCloseKeepsThePlay(plan);
+    ASSERT_GE(through.pulledWin, 20);
+    const std::vector<int> shown = bonusMoments(through);
+    ASSERT_FALSE(shown.empty());
+    for (int i : shown) EXPECT_EQ(through.money[i], kMoneyBefore - 3 + through.pulledWin) << "moment " << i;
+}
+
 // The mountain shows the spins counted in this period in "cashname.ttf" at 25
 // points, black, centred both ways on (548, 536): the middle of the box
 // under "SPINS".
@@ -151,7 +206,7 @@ TEST_F(MountainClimberTest, TheSpinCountStandsCentredOnItsAnchor) {
         darkInk = {0, 0, 0, 0};
         testClock.atPause = findDarkInk;
         clearLoadedAssets();
-        m->showMountain();
+        m->showMountain(m->height);
         testClock.atPause = nullptr;
         EXPECT_TRUE(assetTried("../fonts/cashname.ttf"));
         ASSERT_GT(darkInk.w, 0) << count << ": no black text near (548, 536)";

@@ -1,6 +1,7 @@
 // Zoruz Ivivede: the free re-spins after a win: same symbols, same win
 // again, no bet, at most five in a row, and the machine locked meanwhile.
 #include "machines/threereel/short_circuit.h"
+#include "machines/threereel/kept_play.h"
 #include "machines/threereel/three_reel_session.h"
 
 using namespace reelsession;
@@ -95,4 +96,31 @@ TEST_F(ShortCircuitTest, FreeRespinsRepeatTheWin) {
     }
     EXPECT_GT(sparked[0], 0);
     EXPECT_EQ(sparked[1], 0);
+}
+
+// Each free re-spin is the player's the moment it is drawn: the save file
+// holds the win once more for every re-spin started, before its reels turn.
+// A close anywhere in a chain plays its re-spins out as drawn.
+TEST(ShortCircuitKept, EachRespinKeptWhenDrawn) {
+    using namespace keptplay;
+    int longest = 0;
+    for (uint32_t seed : {2u, 30u}) {
+        Plan plan("shortcircuit", seed, [](Machine& m) { return static_cast<ShortCircuit&>(m).respinCount > 0; });
+        plan.look = true;
+        // The win as the pull drew it (first seen while the reels turn; the
+        // count-ups take it down as they pay it).
+        auto drawnWin = std::make_shared<int>(-1);
+        plan.expected = [drawnWin](Machine& m) {
+            if (*drawnWin < 0) *drawnWin = m.win;
+            // Three coins of $1 bet, and the same win for the spin and each re-spin.
+            return kMoneyBefore - 3 + static_cast<double>(*drawnWin) * (1 + static_cast<ShortCircuit&>(m).respinCount);
+        };
+        const PlayRun through = expectCloseKeepsThePlay(plan);
+        ASSERT_GT(through.pulledWin, 0);
+        expectKeptAtEveryMoment(through, "shortcircuit");
+        const double respins = (through.finalMoney - (kMoneyBefore - 3)) / through.pulledWin - 1;
+        EXPECT_TRUE(respins == static_cast<int>(respins) && respins >= 1 && respins <= 5) << respins;
+        longest = std::max(longest, static_cast<int>(respins));
+    }
+    EXPECT_GE(longest, 2) << "a chain of two re-spins at least";
 }
