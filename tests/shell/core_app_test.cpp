@@ -90,6 +90,7 @@ TEST(CoreApp, TheSettingsAreReadBeforeTheWindowOpens) {
     // read while there is no display yet; the display, sound and fonts
     // follow, and then the first screen.
     testrt::resetFiles(savedPlayer);
+    testrt::writeFile(testrt::root() + "/save/Dee_Vee.save", "[Dee_Vee]\nmoney=100\n");
     const auto programs = appHooks.settings;
     std::string seen;
     appHooks.settings = [&] {
