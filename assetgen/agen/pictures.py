@@ -164,6 +164,19 @@ def draw_elements(img, elements, seed=0):
                 d = ImageDraw.Draw(img)
             elif e.get("bevel"):
                 bevel_box(d, (x, y, x + w - 1, y + h - 1), e.get("fill", "burgundy"), radius=e.get("radius", 0))
+            elif e.get("alpha") is not None:
+                # a smoked-glass box on a picture with an alpha channel: what lies under it shows dimly
+                if img.mode != "RGBA":
+                    raise ValueError("a box with 'alpha' needs a picture with an alpha channel (alpha=True)")
+                layer = Image.new("RGBA", img.size, (0, 0, 0, 0))
+                ld = ImageDraw.Draw(layer)
+                ld.rounded_rectangle((x, y, x + w - 1, y + h - 1), e.get("radius", 0),
+                                     fill=colour(e.get("fill", "black")) + (int(e["alpha"]),))
+                if e.get("outline"):
+                    ld.rounded_rectangle((x, y, x + w - 1, y + h - 1), e.get("radius", 0),
+                                         outline=colour(e["outline"]) + (255,), width=e.get("width", 1))
+                img.alpha_composite(layer)
+                d = ImageDraw.Draw(img)
             else:
                 kw = dict(fill=colour(e["fill"]) if e.get("fill") else None,
                           outline=colour(e["outline"]) if e.get("outline") else None, width=e.get("width", 1))

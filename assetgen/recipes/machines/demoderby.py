@@ -152,11 +152,13 @@ ITEMS = [
     # gold frame round the row with the symbols showing through, and at its
     # foot a band with WIN on the left and room on the right for the amount,
     # which the game writes at 25 points from (280, row's baseline), 105 px in
-    # and 62 or 63 px down the mark
+    # and 62 or 63 px down the mark: its digits stand 33 px tall (25 points at
+    # the text engine's 96 dots an inch) on a smoked band the symbols show
+    # through
     dict(kind="background", file="win.png", size=[234, 74], alpha=True,
          elements=[dict(box=[0, 0, 234, 74], outline="lightgold", width=3, radius=8),
-                   dict(box=[3, 38, 228, 33], fill="black", outline="gold", width=1, radius=4),
-                   dict(box=[8, 42, 86, 25], bevel=True, fill="red", label="WIN", size=18, color="lightgold")],
+                   dict(box=[3, 24, 228, 47], fill="black", alpha=200, outline="gold", width=1, radius=5),
+                   dict(box=[8, 34, 86, 28], bevel=True, fill="red", label="WIN", size=18, color="lightgold")],
          fits=[dict(at=MARKS, room=[172, 15, 241, 433])] +
               [dict(at=[m], room=[REELS_X[0], y, REELS_X[2] + 75 - REELS_X[0], 83]) for m, y in zip(MARKS, ROWS_Y)]),
 ] + [
