@@ -106,6 +106,8 @@ void DemoDerby::payout() {
         int pay = linePay(lines[i]);
         if (i == 4 && betCoins == 5 && pay == 400) {
             // Three flags on the fifth play at five coins: the car, instead of coins.
+            awardCarPrize();
+            if (currentPlayer) currentPlayer->saveNow();
             playCarJackpotMovie(this);
             total = 0;
             break;

@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <climits>
+#include <iostream>
 #include <memory>
 
 #include "machine/denomination.h"
@@ -30,10 +31,80 @@ int countUpStep(long long paid, long long remaining, long long total) {
     return static_cast<int>(step < remaining ? step : remaining);
 }
 
-Bank::Bank() : credits(0), denomination(nullptr) { openingDraws(); }
+Bank::Bank() : credits(0), denomination(nullptr) {
+    openingDraws();
+    holdMoney(this);
+}
 
 Bank::~Bank() {
+    if (drawn.active) settleDrawnPlay();
     if (credits > 0) returnCredits();
+    releaseMoney(this);
+}
+
+int Bank::creditsAfterPlay() const {
+    if (!drawn.active) return credits;
+    const long long after = static_cast<long long>(drawn.creditsBefore) - drawn.bet + drawn.won;
+    return after < 0 ? 0 : after > INT_MAX ? INT_MAX : static_cast<int>(after);
+}
+
+Money Bank::heldMoney() const { return worth(creditsAfterPlay()); }
+
+bool Bank::drawnPlay(DrawnPlay& record) const {
+    if (!drawn.active || drawn.recorded) return false;
+    record.machineId = drawn.machineId;
+    record.coinsBet = drawn.bet;
+    record.coinsWon = drawn.won;
+    record.coinValue = coinValue();
+    return true;
+}
+
+namespace {
+
+void keepNow() {
+    if (currentPlayer) currentPlayer->saveNow();
+}
+
+}  // namespace
+
+void Bank::keepDrawnPlay(const std::string& machineId, long long bet, long long won) {
+    drawn = DrawnOutcome();
+    drawn.active = true;
+    drawn.machineId = machineId;
+    drawn.creditsBefore = credits;
+    drawn.bet = bet;
+    drawn.won = won < 0 ? 0 : won;
+    keepNow();
+}
+
+void Bank::keepDrawnWin(long long won) {
+    if (!drawn.active) return;
+    if (won < 0) won = 0;
+    if (won == drawn.won) return;
+    drawn.won = won;
+    keepNow();
+}
+
+void Bank::recordDrawnPlay(const std::string& machineId, long long bet, long long won) {
+    if (drawn.active && drawn.recorded) return;
+    if (currentPlayer)
+        currentPlayer->recordPlay(machineId, static_cast<int>(bet), won > INT_MAX ? INT_MAX : static_cast<int>(won),
+                                  coinValue());
+    if (drawn.active) drawn.recorded = true;
+}
+
+void Bank::endDrawnPlay() {
+    if (drawn.active && credits != creditsAfterPlay())
+        std::cerr << "A play of " << drawn.machineId << " left " << credits << " credits; it was drawn to leave "
+                  << creditsAfterPlay() << std::endl;
+    drawn = DrawnOutcome();
+}
+
+void Bank::settleDrawnPlay() {
+    if (!drawn.active) return;
+    if (!drawn.recorded) recordDrawnPlay(drawn.machineId, drawn.bet, drawn.won);
+    credits = creditsAfterPlay();
+    endDrawnPlay();
 }
 
 float Bank::coinValue() const { return denomination ? denomination->value : 0.0f; }

@@ -11,6 +11,7 @@
 #include <functional>
 #include <string>
 
+#include "player/held_money.h"
 #include "player/money.h"
 
 class Denomination;
@@ -37,14 +38,48 @@ int stepByPaid(long long paid, long long remaining, long long total);
 // hand) takes bigger steps, so that its count-up ends within about 200.
 int countUpStep(long long paid, long long remaining, long long total);
 
-class Bank {
+// A play whose outcome is drawn: what the player owns once it is settled.
+// The save file holds it from the moment it is drawn (see keepDrawnPlay).
+struct DrawnOutcome {
+    bool active = false;     // a play is under way
+    std::string machineId;
+    int creditsBefore = 0;   // the credits when it was drawn, its bet still on them
+    long long bet = 0;       // coins it takes
+    long long won = 0;       // coins it pays, as drawn so far
+    bool recorded = false;   // the statistics hold it already
+};
+
+class Bank : public HeldMoney {
 public:
     int credits;                // whole coins on the machine
     Denomination* denomination; // the coin value played at (in denominationTable, not owned)
+    DrawnOutcome drawn;         // the play under way, if any
 
     Bank();
-    // What is still on the machine goes back to the player.
-    ~Bank();
+    // A play still under way is settled as drawn; what is on the machine
+    // goes back to the player.
+    ~Bank() override;
+
+    // The credits at the coin value, as the play under way leaves them.
+    Money heldMoney() const override;
+    bool drawnPlay(DrawnPlay& record) const override;
+
+    // An outcome is kept the moment it is drawn: the bet taken and the win
+    // added, with its statistics, go to the save file at once, before any of
+    // it is shown. Called with the credits still holding the bet.
+    void keepDrawnPlay(const std::string& machineId, long long bet, long long won);
+    // A bonus game or gamble drew more of the play: its whole win is now
+    // `won` coins; kept at once.
+    void keepDrawnWin(long long won);
+    // The settle records the play in the statistics (once).
+    void recordDrawnPlay(const std::string& machineId, long long bet, long long won);
+    // The play is shown and paid.
+    void endDrawnPlay();
+    // A play that could not be shown to its end: the credits become what it
+    // pays and its statistics are recorded, exactly as drawn.
+    void settleDrawnPlay();
+    // The credits the play under way leaves (the credits when none is).
+    int creditsAfterPlay() const;
 
     // The coin value in dollars (0 without a record).
     float coinValue() const;

@@ -158,6 +158,9 @@ void returnCreditsToPlayer(int& credits, const Denomination* denomination) {
     if (!currentPlayer || !denomination) return;
     if (credits > 0) {
         Money worth = Money::cents(denomination->cents()) * credits;
+        // Off the machine first: the save file counts the credits on a
+        // machine as the player's money too.
+        credits = 0;
         currentPlayer->money = (Money::dollars(currentPlayer->money) + worth).inDollars();
         currentPlayer->saveNow();
     }

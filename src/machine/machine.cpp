@@ -1,5 +1,6 @@
 #include "machine/machine.h"
 
+#include <climits>
 #include <iostream>
 
 #include "machine/denomination.h"
@@ -40,10 +41,8 @@ Machine::Machine()
 
 Machine::~Machine() {
     lastMachineId = name;
-    // A play cut short while the reels turn (a stop signal, a closed window)
-    // was never settled: its bet stays in the credits, which go back to the
-    // player, and the points it earned go back with it.
-    if (spinning) addVipPoints(-pulledBet);
+    // A play still under way when the machine goes (it was closed without
+    // the frame loop's finish) is settled as drawn by the bank.
     reels.clear();
 }
 
@@ -112,6 +111,23 @@ void Machine::pull() {
     playSound("onepull.wav");
     startSpin();
     spin();
+    keepPull(bet);
+}
+
+void Machine::keepPull(int bet) {
+    // Never more credits than a machine holds.
+    const long long room = static_cast<long long>(INT_MAX) - (static_cast<long long>(credits) - bet);
+    keepDrawnPlay(name, bet, win <= 0 ? 0 : win > room ? room : win);
+}
+
+void Machine::finishUnderWay() {
+    // Every reel stops now; a free re-spin that a settle starts stops at
+    // once too. The quit flag ends every pause, so nothing is shown for long.
+    for (int pass = 0; pass < 10000 && spinning; ++pass) {
+        for (int& delay : reelStopDelays) delay = 0;
+        spinStep();
+    }
+    if (drawn.active) settleDrawnPlay();
 }
 
 void Machine::startSpin() {

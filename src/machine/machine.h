@@ -90,6 +90,14 @@ public:
     // put back afterwards.
     virtual void payoutTest();
     virtual void spin() = 0;                                      // the outcome draw of one pull
+    // Right after the draw of a pull of `bet` coins: the outcome goes to the
+    // save file before the reels show it (Bank::keepDrawnPlay). The family
+    // says what the draw pays in credits.
+    virtual void keepPull(int bet);
+    // The game is closing (a window close, a stop signal) while a play is
+    // under way: the reels stop at once and the play settles exactly as
+    // drawn, its bonus games and gambles too, without being shown.
+    void finishUnderWay() override;
     virtual void loadGraphics(const std::string& pictureName, int reel) = 0;
     virtual void showStoppedReel(int reel) = 0;
     virtual void drawOverlay() = 0;                               // pay lines over the reels

@@ -281,7 +281,9 @@ void ReelMachine::settle() {
     showCredits(credits);
     if (win < 0) win = 0;
     if (win > std::numeric_limits<int>::max() - credits) win = std::numeric_limits<int>::max() - credits;
-    if (currentPlayer) currentPlayer->recordPlay(name, bet, win, coinValue());
+    keepDrawnWin(win);
+    recordDrawnPlay(name, bet, win);
     countUpWin();
+    endDrawnPlay();
     menuEnabled = true;
 }

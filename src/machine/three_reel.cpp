@@ -214,6 +214,23 @@ void ThreeReelMachine::payTwoCoinsWorthAtFullBet() {
     if (coins == maxCoins && result.payKind != payWholeBet && coins > 0) win = (win / coins) * 2;
 }
 
+long long ThreeReelMachine::creditsPaid(long long drawnWin, long long creditsAfterBet) const {
+    // The car is a prize, not credits.
+    if (result.payKind == payJackpotMovie) return 0;
+    // No credit count may pass the largest number a machine holds.
+    const long long room = static_cast<long long>(std::numeric_limits<int>::max()) - creditsAfterBet;
+    return drawnWin > room ? room : drawnWin;
+}
+
+void ThreeReelMachine::keepPull(int bet) {
+    // A progressive jackpot pays the whole meter of the coin value as it
+    // stands when the play is drawn, counted in whole cents.
+    if (result.payKind == payProgressive) win = ::progressiveCoins(denomination);
+    // The car is the player's from the moment it is drawn.
+    if (result.payKind == payJackpotMovie) awardCarPrize();
+    keepDrawnPlay(name, bet, creditsPaid(win, static_cast<long long>(credits) - bet));
+}
+
 void ThreeReelMachine::settle() {
     spinning = false;
     stopSpinSound();
@@ -223,18 +240,17 @@ void ThreeReelMachine::settle() {
     showCredits(credits);
 
     if (result.payKind == payProgressive) {
-        // The whole meter at the coin value, counted in whole cents.
-        win = ::progressiveCoins(denomination);
+        // The meter as the play drew it; the meters start afresh.
+        if (!drawn.active) win = ::progressiveCoins(denomination);
         seedProgressiveMeters();
     }
-    // No credit count may pass the largest number a machine holds.
-    if (result.payKind != payJackpotMovie && win > std::numeric_limits<int>::max() - credits)
-        win = std::numeric_limits<int>::max() - credits;
+    if (result.payKind != payJackpotMovie) win = static_cast<int>(creditsPaid(win, credits));
+    keepDrawnWin(creditsPaid(win, credits));
 
     // The car is a prize, not credits: the statistics record what was paid
     // in credits, nothing, so the play counts as lost.
     const int paidInCredits = result.payKind == payJackpotMovie ? 0 : win;
-    if (currentPlayer) currentPlayer->recordPlay(name, coins, paidInCredits, coinValue());
+    recordDrawnPlay(name, coins, paidInCredits);
 
     if (result.payKind == payJackpotMovie) {
         playCarJackpotMovie(this);
@@ -242,6 +258,7 @@ void ThreeReelMachine::settle() {
         countUpWin();
     }
 
+    endDrawnPlay();
     coins = 0;
     menuEnabled = true;
 }

@@ -44,6 +44,10 @@ public:
     void showHelp() override;
 
     void startSpin() override;
+    void keepPull(int bet) override;
+    // What a win of `drawnWin` coins pays onto credits of `creditsAfterBet`
+    // (the bet taken): nothing for the car, never past the most a machine holds.
+    long long creditsPaid(long long drawnWin, long long creditsAfterBet) const;
     void spin() override;
     void loadGraphics(const std::string& pictureName, int reel) override;
     void showStoppedReel(int reel) override;

@@ -59,13 +59,11 @@ void playMovie(const char* name, int frameCount, int passes) {
 
 }  // namespace
 
-void playCarJackpotMovie(Screen*) {
+void awardCarPrize() {
     // Every car jackpot is one more car, even for a player who has one.
-    if (currentPlayer) {
-        currentPlayer->trophies.push_back(carPrizeId);
-        currentPlayer->saveNow();
-    }
-    playMovie("carjack", 21, 3);
+    if (currentPlayer) currentPlayer->trophies.push_back(carPrizeId);
 }
+
+void playCarJackpotMovie(Screen*) { playMovie("carjack", 21, 3); }
 
 void playJackpotMovie(Screen*) { playMovie("jackpot", 19, 1); }

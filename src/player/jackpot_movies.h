@@ -7,8 +7,11 @@
 
 class Screen;
 
-// The car movie: gives the player the car prize ("prgrssvcar", once per
-// call) and plays the car animation three times.
+// The car prize ("prgrssvcar") goes to the player's prizes, once per call:
+// when the play that wins it is drawn, so that it is saved with that play.
+void awardCarPrize();
+
+// The car movie: plays the car animation three times.
 void playCarJackpotMovie(Screen* caller);
 
 // The plain jackpot movie: plays once and gives nothing by itself.

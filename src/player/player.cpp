@@ -8,8 +8,10 @@
 
 #include <cctype>
 #include <cerrno>
+#include <climits>
 #include <iostream>
 
+#include "player/held_money.h"
 #include "player/keeping.h"
 #include "shell/ini.h"
 
@@ -68,6 +70,34 @@ bool usableAsFileName(const std::string& name) {
 
 // A path as the player sees it: from the game's folder, not from bin/.
 std::string shownPath(const std::string& path) { return path.compare(0, 3, "../") == 0 ? path.substr(3) : path; }
+
+}  // namespace
+
+namespace {
+
+// The statistics rule on one record and the runs over all machines.
+void applyPlay(MachineStats& record, int& winningRun, int& losingRun, long long coinsBet, long long coinsWon,
+               float coinValue) {
+    if (coinsWon <= 0) {
+        countOne(record.spinslost);
+        winningRun = 0;
+        countOne(losingRun);
+        if (losingRun > record.losingstreak) record.losingstreak = losingRun;
+    } else {
+        countOne(record.spinswon);
+        losingRun = 0;
+        countOne(winningRun);
+        if (winningRun > record.winningstreak) record.winningstreak = winningRun;
+    }
+    // In whole cents: a coin's value is a whole number of cents.
+    const Money coin = Money::dollars(coinValue);
+    record.totalloss += coin * coinsBet;
+    record.totalwon += coin * coinsWon;
+    if (coinsWon > record.largestsinglewin)
+        record.largestsinglewin = coinsWon > INT_MAX ? INT_MAX : static_cast<int>(coinsWon);
+    if (coinsWon > highPayThreshold) countOne(record.numberofhighpays);
+    else if (coinsWon > 0) countOne(record.numberoflowpays);
+}
 
 }  // namespace
 
@@ -193,9 +223,14 @@ void Player::writeFile(bool firsttimeFlag) {
     // profile stops at it here too.
     money = keptAmount(money);
     vippoints = keptAmount(vippoints);
+    // The file holds all the player owns: the credits on the machine at its
+    // coin value and a play under way as drawn count as money, so that a
+    // game that ends without settling them (killed, a power cut) loses and
+    // gains nothing.
+    const double owned = keptAmount((Money::dollars(money) + heldMoneyTotal()).inDollars());
     file.setCurrentPath(name);
     file.writeEntry("gender", gender);
-    file.writeEntry("money", money);
+    file.writeEntry("money", owned);
     file.writeEntry("vippoints", vippoints);
     file.writeEntry("firsttime", firsttimeFlag ? 1L : 0L);
     file.writeEntry("firsttimelobby", firsttimelobby ? 1L : 0L);
@@ -208,7 +243,19 @@ void Player::writeFile(bool firsttimeFlag) {
         prizes += trophies[i];
     }
     file.writeEntry("trophies", prizes);
-    for (const MachineStats& record : stats) record.save(file);
+    // A play drawn but not yet shown is written as recorded.
+    const std::vector<DrawnPlay> drawn = drawnPlays();
+    if (drawn.empty()) {
+        for (const MachineStats& record : stats) record.save(file);
+    } else {
+        std::vector<MachineStats> written = stats;
+        int wins = winningRun, losses = losingRun;
+        for (const DrawnPlay& play : drawn)
+            for (MachineStats& record : written)
+                if (record.id == play.machineId)
+                    applyPlay(record, wins, losses, play.coinsBet, play.coinsWon, play.coinValue);
+        for (const MachineStats& record : written) record.save(file);
+    }
     int error = 0;
     if (file.saveToFile(fileName, &error)) keeping.kept(KeptFile::Profile);
     else keeping.writeFailed(KeptFile::Profile, shownPath(fileName), error);
@@ -226,25 +273,9 @@ bool Player::canAfford(double amount) const {
     return money >= amount;
 }
 
+
 void Player::recordPlay(const std::string& machineId, int coinsBet, int coinsWon, float coinValue) {
     MachineStats* record = findStats(machineId);
     if (!record) return;
-    if (coinsWon <= 0) {
-        countOne(record->spinslost);
-        winningRun = 0;
-        countOne(losingRun);
-        if (losingRun > record->losingstreak) record->losingstreak = losingRun;
-    } else {
-        countOne(record->spinswon);
-        losingRun = 0;
-        countOne(winningRun);
-        if (winningRun > record->winningstreak) record->winningstreak = winningRun;
-    }
-    // In whole cents: a coin's value is a whole number of cents.
-    const Money coin = Money::dollars(coinValue);
-    record->totalloss += coin * coinsBet;
-    record->totalwon += coin * coinsWon;
-    if (coinsWon > record->largestsinglewin) record->largestsinglewin = coinsWon;
-    if (coinsWon > highPayThreshold) countOne(record->numberofhighpays);
-    else if (coinsWon > 0) countOne(record->numberoflowpays);
+    applyPlay(*record, winningRun, losingRun, coinsBet, coinsWon, coinValue);
 }

@@ -63,6 +63,7 @@ public:
 class WildPoker : public VideoPoker {
 public:
     int evaluateHand() override;
+    int handPay() override;
     void showCardBacks() override;
 
     // Takes the machine id and denomination and deals a fresh deck, with

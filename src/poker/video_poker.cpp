@@ -6,6 +6,7 @@
 #include "machine/money_input.h"
 #include "player/machine_stats.h"
 #include "player/player.h"
+#include "poker/pay_tables.h"
 #include "shell/app.h"
 #include "shell/clock.h"
 #include "shell/display.h"
@@ -211,7 +212,8 @@ void VideoPoker::forfeitHand() {
     if (!handOut) return;
     handOut = false;
     credits -= coinsPlayed;
-    if (currentPlayer) currentPlayer->recordPlay(name, coinsPlayed, 0, coinValue());
+    recordDrawnPlay(name, coinsPlayed, 0);
+    endDrawnPlay();
     coinsPlayed = 0;
 }
 
@@ -319,6 +321,9 @@ void VideoPoker::deal(int coins) {
         card->dealt = true;
         hand.push_back(card);
     }
+    // Until the draw, the hand is kept as lost: a hand left without a draw
+    // is forfeited.
+    keepDrawnPlay(name, coins, 0);
     playSound("cardflip.wav");
     if (winnerBackground && display) display->blit(winnerBackground.get(), kWinnerArea);
     showCardBacks();
@@ -364,6 +369,8 @@ void VideoPoker::drawCards() {
         card->dealt = true;
         hand[i] = card;
     }
+    // The hand is final: what it pays is kept before it is shown.
+    keepDrawnWin(handPay());
     showCardBacks();
     timedPause(1000);
     showHand();
@@ -376,13 +383,15 @@ void VideoPoker::settle(int win) {
     // The machine never holds more credits than an int can count.
     const long long room = static_cast<long long>(INT_MAX) - (credits > 0 ? credits : 0);
     if (win > room) win = static_cast<int>(room);
-    if (currentPlayer) currentPlayer->recordPlay(name, coinsPlayed, win, coinValue());
+    keepDrawnWin(win);
+    recordDrawnPlay(name, coinsPlayed, win);
     coinsPlayed = 0;
     const CountUpStyle style = {countUpStep, nullptr, "pokerwin.wav", 0, false, timedPause, 200};
     countUp(win, style, [this](int paid) {
         updateCreditMeter(credits);
         setWinnerPaid(paid);
     });
+    endDrawnPlay();
 }
 
 void VideoPoker::showWinner() {
@@ -396,6 +405,10 @@ void VideoPoker::showWinner() {
         display->update();
         timedPause(250);
     }
+}
+
+int VideoPoker::handPay() {
+    return poker::evaluateHand(*poker::payTableFor(name), hand, coinsPlayed).payPerCoin * coinsPlayed;
 }
 
 int VideoPoker::payByTable(const poker::PayTable& table) {

@@ -73,6 +73,9 @@ public:
     // The win of the hand on the table in coins (pay per coin x coinsPlayed);
     // calls showWinner when the hand pays.
     virtual int evaluateHand() = 0;
+    // What the hand on the table pays in coins, by the machine's table,
+    // computed without showing anything.
+    virtual int handPay();
     // Card backs over every card of the hand that is not held.
     virtual void showCardBacks() = 0;
 

@@ -25,6 +25,14 @@ int WildPoker::evaluateHand() {
     return bestScore;
 }
 
+int WildPoker::handPay() {
+    if (hand.size() < 5) return 0;
+    poker::WildSearch search(*poker::payTableFor(name), coinsPlayed);
+    const Card* five[5] = {hand[0], hand[1], hand[2], hand[3], hand[4]};
+    search.run(five);
+    return search.bestScore * coinsPlayed;
+}
+
 void addJokers(VideoPoker& machine) {
     for (int i = 0; i < 2; ++i) {
         auto joker = std::make_unique<Card>();

@@ -110,6 +110,8 @@ App::App(Uint32 videoFlags) : quit(0) {
 }
 
 App::~App() {
+    // A play under way ends as drawn before anything is taken down.
+    if (screen) screen->finishUnderWay();
     // The screen goes first: a machine hands its credits back to the player
     // at its coin value, so the game's services must still exist.
     screen.reset();

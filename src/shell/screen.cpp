@@ -59,6 +59,8 @@ void Screen::setHovered(Widget* control) {
 
 void Screen::showHelp() {}
 
+void Screen::finishUnderWay() {}
+
 void Screen::clearButtons() {
     hovered = nullptr;
     buttons.clear();

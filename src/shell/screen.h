@@ -51,6 +51,9 @@ public:
     virtual void redraw() = 0;
     // Help pages; none by default.
     virtual void showHelp();
+    // The game is about to close: whatever the screen has under way ends
+    // now, without being shown. Nothing by default.
+    virtual void finishUnderWay();
 
     // Drops every control, in order, and forgets the hovered one.
     void clearButtons();

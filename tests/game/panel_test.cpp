@@ -65,8 +65,15 @@ protected:
     // table reads the same whatever the reels or cards showed.
     std::string after(Screen& s, Bank& bank) {
         const MachineStats* stats = currentPlayer->findStats(s.name);
-        if (stats->totalwon.inDollars() > paidSoFar)
+        // The save file counts the credits on the machine as the player's,
+        // with a hand out or a play under way as drawn so far.
+        EXPECT_EQ(Money::dollars(savefiles::savedMoney("Pat_Panel")).inCents(),
+                  (Money::dollars(currentPlayer->money) + bank.worth(bank.creditsAfterPlay())).inCents())
+            << "money moved but was not saved";
+        if (stats->totalwon.inDollars() > paidSoFar) {
             bank.credits -= static_cast<int>(std::lround((stats->totalwon.inDollars() - paidSoFar) / bank.coinValue()));
+            currentPlayer->saveNow();  // the file follows the credits taken off
+        }
         paidSoFar = stats->totalwon.inDollars();
         int bet = 0;
         bool waiting = false;
@@ -77,7 +84,6 @@ protected:
         if (auto* p = dynamic_cast<VideoPoker*>(&s))
             bet = p->handOut ? p->coinsPlayed : p->coinsBet, waiting = p->handOut;
         if (auto* d = dynamic_cast<DemoDerby*>(&s)) bet = d->plays * d->coins, waiting = d->respinPending;
-        EXPECT_EQ(savefiles::savedMoney("Pat_Panel"), currentPlayer->money) << "money moved but was not saved";
         char text[200];
         std::snprintf(text, sizeof text, "c%d b%d%s $%g v%g p%d%s%s", bank.credits, bet, waiting ? " w" : "",
                       currentPlayer->money, bank.coinValue(), stats->spinswon + stats->spinslost, s.next ? " >" : "",

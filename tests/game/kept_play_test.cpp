@@ -1,0 +1,148 @@
+// An outcome is kept the moment it is drawn. On every one of the fifty
+// machines, a full-bet play is followed frame by frame and pause by pause,
+// and the save file is read at each of those moments, as a game killed there
+// would leave it: from the draw on, it already holds what the play settles to
+// (the bet taken, the win added, the statistics), so a kill loses and gains
+// nothing against the same play shown to its end. Plays with a bonus game or
+// gamble may change the file once more at each thing they draw; the last
+// file is still the played-through one.
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "derby/demo_derby.h"
+#include "game/machine_factory.h"
+#include "machine/machine.h"
+#include "player/machine_table.h"
+#include "player/money.h"
+#include "player/player.h"
+#include "player/save_files.h"
+#include "poker/video_poker.h"
+#include "shell/ini.h"
+#include "shell/mtrand.h"
+#include "support/headless.h"
+#include "support/runtime.h"
+#include "support/test_clock.h"
+
+namespace {
+
+using testrt::testClock;
+
+const char* const kPlayer = "Kill_Test";
+
+std::string savedText() { return testrt::readFile(savefiles::savePath(kPlayer)); }
+
+double moneyIn(const std::string& text) {
+    const size_t at = text.find("\nmoney=");
+    return at == std::string::npos ? -1.0 : std::stod(text.substr(at + 7));
+}
+
+// One full-bet play of a machine of any family, as the player makes it with
+// the keyboard; `look` runs between the frames of the reels. A poker hand is
+// watched from its draw: until then the file holds it as lost, as a hand
+// left without a draw is forfeited.
+void playWatched(Screen& s, std::vector<std::string>& moments, const std::function<void()>& look) {
+    if (auto* m = dynamic_cast<Machine*>(&s)) {
+        s.handleEvent(testrt::keyEvent(SDLK_m));
+        for (int frame = 0; frame < 5000 && m->spinning; ++frame) {
+            look();
+            m->tick();
+        }
+    } else if (auto* p = dynamic_cast<VideoPoker*>(&s)) {
+        s.handleEvent(testrt::keyEvent(SDLK_m));
+        EXPECT_TRUE(p->handOut);
+        EXPECT_EQ(moneyIn(savedText()), 995.0) << "five coins of $1 bet, the hand not yet drawn";
+        moments.clear();
+        if (p->handOut) s.handleEvent(testrt::keyEvent(SDLK_RETURN));
+    } else if (auto* d = dynamic_cast<DemoDerby*>(&s)) {
+        for (const char* control : {"betmax", "start"})
+            if (Widget* w = d->buttonNamed(control)) d->handleButton(w);
+        look();
+        if (Widget* w = d->buttonNamed("respin")) d->handleButton(w);
+    }
+    look();
+}
+
+// The lines of `a` that `b` does not have, for a short failure message.
+std::string linesNotIn(const std::string& a, const std::string& b) {
+    std::string out, line;
+    for (size_t i = 0, j; i < a.size(); i = j + 1) {
+        j = a.find('\n', i);
+        if (j == std::string::npos) j = a.size();
+        line = a.substr(i, j - i) + "\n";
+        if (b.find(line) == std::string::npos) out += line;
+    }
+    return out;
+}
+
+class KeptPlay : public ::testing::TestWithParam<std::string> {};
+
+}  // namespace
+
+TEST_P(KeptPlay, TheSaveFileHoldsThePlayFromTheMomentItIsDrawn) {
+    const std::string id = GetParam();
+    int plays = 0, changedDuringPlay = 0;
+    for (uint32_t seed = 1; seed <= 3; ++seed) {
+        SCOPED_TRACE(id + " seed " + std::to_string(seed));
+        testrt::resetFiles("[global]\nfirsttimeever=0\nplayers=Kill_Test\nlastplayer=Kill_Test\n");
+        ASSERT_TRUE(testrt::startHeadless(kPlayer, 1000.0, false));
+        testrt::runFast();
+        Screen* s = testrt::openMachine<Screen>(id, "100");
+        ASSERT_NE(s, nullptr);
+        Bank* bank = dynamic_cast<Bank*>(s);
+        ASSERT_NE(bank, nullptr);
+        // The money put in is the player's in the file too.
+        EXPECT_EQ(moneyIn(savedText()), 1000.0);
+        const long long lossBefore = currentPlayer->findStats(id)->totalloss.inCents();
+
+        // What the file says at every frame and pause of the play, bonus
+        // games and gambles included (nobody answers them: a window close
+        // waits in the queue, so they run to their end as drawn).
+        std::vector<std::string> moments;
+        auto look = [&moments] { moments.push_back(savedText()); };
+        testClock.atPause = [&look](Uint32) { look(); };
+        testClock.atRest = [&look](Uint32) { look(); };
+        sgenrand(seed);
+        testrt::pushQuit();
+        playWatched(*s, moments, look);
+        testClock.atPause = nullptr;
+        testClock.atRest = nullptr;
+        clearQuitRequest();
+        testrt::drainEvents();
+
+        // The play shown to its end, saved now.
+        currentPlayer->saveNow();
+        const std::string through = savedText();
+        const MachineStats* record = currentPlayer->findStats(id);
+        ASSERT_GT(record->totalloss.inCents(), lossBefore) << "no play was made";
+        ++plays;
+        // Money moved by what the record says the play paid less its bet.
+        const Money net = record->totalwon - record->totalloss;
+        EXPECT_EQ(Money::dollars(moneyIn(through)).inCents(), 100000 + net.inCents());
+
+        ASSERT_FALSE(moments.empty());
+        EXPECT_TRUE(moments.back() == through) << "the last file written is not the play as it settled:\n"
+                                               << linesNotIn(moments.back(), through) << "against\n"
+                                               << linesNotIn(through, moments.back());
+        // The first moment after the draw already holds the whole play,
+        // unless a bonus game or gamble drew more of it later.
+        if (moments.front() != through) ++changedDuringPlay;
+        delete s;
+        testrt::stopHeadless();
+    }
+    EXPECT_EQ(plays, 3);
+    // Most plays draw everything at once; a bonus game on every seed would
+    // mean the file lags behind the draw.
+    EXPECT_LT(changedDuringPlay, 3) << id;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryMachine, KeptPlay, ::testing::ValuesIn([] {
+                             std::vector<std::string> ids;
+                             for (const MachineInfo& m : machineTable()) ids.push_back(m.id);
+                             return ids;
+                         }()),
+                         [](const testing::TestParamInfo<std::string>& info) { return "m" + info.param; });
