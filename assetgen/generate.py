@@ -167,8 +167,13 @@ def plan(recipes, kindmap):
 # makes, and every place the game draws the picture). The item is drawn twice,
 # over black and over white; the difference is how much of the backdrop shows
 # through each pixel, and the picture is laid over the backdrop's pixels at
-# the first place. After the build every such picture's border must match the
-# backdrop at every place, or the build fails.
+# the first place. After the build every such picture must fit every place:
+# lie on the backdrop (an item with `crop=True` may run off the screen's
+# edge, where the game's place puts it partly beyond it), match the backdrop
+# at its border, show the same backdrop at every place (one picture drawn at
+# several places carries one backdrop), and leave each `keep` rectangle
+# [x, y, w, h] of the screen (a click area, a title, a picture drawn over it
+# later) showing the backdrop; else the build fails.
 
 def _over(item, c):
     """The item with its background colour `c` everywhere one is painted."""
@@ -190,6 +195,35 @@ def on_places(item):
     return on[0], [tuple(p) for p in on[1:]]
 
 
+def _visible(w, h, x, y, bw, bh):
+    """The part of a w x h picture at (x, y) that lies on a bw x bh backdrop:
+    (picture rows, picture columns, backdrop rows, backdrop columns) slices,
+    or None when none of it does."""
+    x0, y0, x1, y1 = max(0, x), max(0, y), min(bw, x + w), min(bh, y + h)
+    if x0 >= x1 or y0 >= y1:
+        return None
+    return slice(y0 - y, y1 - y), slice(x0 - x, x1 - x), slice(y0, y1), slice(x0, x1)
+
+
+def _under(backdrop, w, h, places):
+    """The backdrop a w x h picture carries: at each pixel the backdrop under
+    the first of its places that puts the pixel on the screen (0 where none
+    does), and the mask of the pixels some place shows."""
+    import numpy as np
+    under = np.zeros((h, w, 3), np.int32)
+    seen = np.zeros((h, w), bool)
+    bh, bw = backdrop.shape[:2]
+    for x, y in places:
+        v = _visible(w, h, x, y, bw, bh)
+        if v is None:
+            continue
+        py, px, by, bx = v
+        fresh = ~seen[py, px]
+        under[py, px][fresh] = backdrop[by, bx][fresh]
+        seen[py, px] |= True
+    return under, seen
+
+
 def _render_on(item, kindmap, out_root, folder):
     import tempfile
     import numpy as np
@@ -208,33 +242,37 @@ def _render_on(item, kindmap, out_root, folder):
                 kindmap[item["kind"]][1](_over(item, list(c)), os.path.join(tmp, sub))
             finally:
                 os.environ.pop("ASSETGEN_TEXT_QUIET", None)
-        x, y = places[0]
+        bh, bw = backdrop.shape[:2]
         for name in sorted(os.listdir(os.path.join(tmp, "black"))):
             with Image.open(os.path.join(tmp, "black", name)) as fb, Image.open(os.path.join(tmp, "white", name)) as fw:
                 on_black = np.asarray(fb.convert("RGB")).astype(np.int32)
                 on_white = np.asarray(fw.convert("RGB")).astype(np.int32)
             h, w = on_black.shape[:2]
-            under = backdrop[y:y + h, x:x + w]
-            if under.shape[:2] != (h, w):
+            x, y = places[0]
+            if not item.get("crop") and (x < 0 or y < 0 or x + w > bw or y + h > bh):
                 raise ValueError("%s at %s leaves its backdrop %s" % (name, (x, y), backdrop_file))
+            under, _ = _under(backdrop, w, h, places)
             show = np.clip(on_white - on_black, 0, 255).mean(axis=2, keepdims=True) / 255.0   # backdrop showing through
             out = np.clip(np.rint(on_black + show * under), 0, 255).astype(np.uint8)
             save_png(Image.fromarray(out), os.path.join(out_root, folder, name))
 
 
-def border_mismatches(picture, backdrop, x, y, tolerance=3):
+def border_mismatches(picture, backdrop, x, y, tolerance=3, crop=False):
     """How many pixels of the picture's outermost ring differ from the
     backdrop under it at (x, y) (numpy RGB arrays), or -1 when the picture
-    would leave the backdrop. A side on the backdrop's own edge (the edge of
-    the screen) cuts into nothing and is not counted."""
+    would leave the backdrop (with `crop`: when none of it is on it). A side
+    on or beyond the backdrop's own edge (the edge of the screen) cuts into
+    nothing and is not counted."""
     import numpy as np
     h, w = picture.shape[:2]
-    under = backdrop[y:y + h, x:x + w]
-    if x < 0 or y < 0 or under.shape[:2] != (h, w):
-        return -1
-    off = (np.abs(picture.astype(np.int32) - under.astype(np.int32)).max(axis=2) > tolerance)
-    ring = np.zeros((h, w), bool)
     bh, bw = backdrop.shape[:2]
+    v = _visible(w, h, x, y, bw, bh)
+    if v is None or (not crop and (x < 0 or y < 0 or x + w > bw or y + h > bh)):
+        return -1
+    py, px, by, bx = v
+    off = np.zeros((h, w), bool)
+    off[py, px] = (np.abs(picture[py, px].astype(np.int32) - backdrop[by, bx].astype(np.int32)).max(axis=2) > tolerance)
+    ring = np.zeros((h, w), bool)
     if y > 0:
         ring[0, :] = True
     if y + h < bh:
@@ -246,9 +284,42 @@ def border_mismatches(picture, backdrop, x, y, tolerance=3):
     return int((off & ring).sum())
 
 
+def place_mismatches(picture, backdrop, places, x, y, tolerance=3):
+    """Pixels where the picture shows the backdrop it carries (that of the
+    first place that puts them on the screen) but the backdrop at (x, y),
+    another of its places, differs: there the picture shows its rectangle."""
+    import numpy as np
+    h, w = picture.shape[:2]
+    bh, bw = backdrop.shape[:2]
+    under, _ = _under(backdrop.astype(np.int32), w, h, places)
+    v = _visible(w, h, x, y, bw, bh)
+    if v is None:
+        return 0
+    py, px, by, bx = v
+    pic = picture.astype(np.int32)[py, px]
+    carried = np.abs(pic - under[py, px]).max(axis=2) <= tolerance
+    differs = np.abs(backdrop[by, bx].astype(np.int32) - under[py, px]).max(axis=2) > tolerance
+    return int((carried & differs).sum())
+
+
+def keep_mismatches(picture, backdrop, x, y, rect, tolerance=3):
+    """Pixels of the screen rectangle `rect` [x, y, w, h] that the picture at
+    (x, y) covers with something other than the backdrop there."""
+    import numpy as np
+    h, w = picture.shape[:2]
+    bh, bw = backdrop.shape[:2]
+    kx, ky, kw, kh = rect
+    x0, y0 = max(x, kx, 0), max(y, ky, 0)
+    x1, y1 = min(x + w, kx + kw, bw), min(y + h, ky + kh, bh)
+    if x0 >= x1 or y0 >= y1:
+        return 0
+    pic = picture[y0 - y:y1 - y, x0 - x:x1 - x].astype(np.int32)
+    return int((np.abs(pic - backdrop[y0:y1, x0:x1].astype(np.int32)).max(axis=2) > tolerance).sum())
+
+
 def check_backdrops(jobs, out_root):
     """Every picture with a backdrop (`on`) against that backdrop at each of
-    its places: a list of findings, empty when all match."""
+    its places: a list of findings, empty when all fit."""
     import numpy as np
     from PIL import Image
     found = []
@@ -262,12 +333,111 @@ def check_backdrops(jobs, out_root):
             with Image.open(os.path.join(out_root, o)) as p:
                 pic = np.asarray(p.convert("RGB"))
             for x, y in places:
-                n = border_mismatches(pic, backdrop, x, y)
+                where = "%s item %d: %s at (%d, %d)" % (r.name, i, o, x, y)
+                n = border_mismatches(pic, backdrop, x, y, crop=bool(item.get("crop")))
                 if n:
-                    found.append("%s item %d: %s at (%d, %d) %s" % (
-                        r.name, i, o, x, y, "leaves its backdrop %s" % backdrop_file if n < 0 else
-                        "does not match its backdrop %s at its border (%d pixels): cut it from the backdrop or key it"
-                        % (backdrop_file, n)))
+                    found.append("%s %s" % (where, "leaves its backdrop %s" % backdrop_file if n < 0 else
+                                 "does not match its backdrop %s at its border (%d pixels): cut it from the backdrop "
+                                 "or key it" % (backdrop_file, n)))
+                    continue
+                n = place_mismatches(pic, backdrop, places, x, y) if len(places) > 1 else 0
+                if n:
+                    found.append("%s shows the backdrop of %s at another place (%d pixels): the backdrop under "
+                                 "all its places must be the same" % (where, backdrop_file, n))
+                for rect in item.get("keep", []):
+                    n = keep_mismatches(pic, backdrop, x, y, rect)
+                    if n:
+                        found.append("%s covers %s, which it must leave showing (%d pixels)" % (where, list(rect), n))
+    return found
+
+
+# Pictures at their places on the screen ------------------------------------
+#
+# An item may say where the game draws it on the 800 x 600 screen:
+# `screen=[[x, y], ...]` (the top-left corner at each place); a picture that
+# leaves the screen there fails the build. It may also say what text the game
+# writes over it: `holds=[dict(font="progressive2.ttf", size=30, texts=[...],
+# at=[x, y], margin=3, within=[x, y, w, h], plain=True), ...]`, each text
+# centred on `at` (screen positions) at that point size. The text's box, as
+# the game's TrueType renderer measures it (the glyphs' advances across, the
+# face's highest to lowest point down, at 96 dots an inch), grown by `margin`
+# on every side, must stay inside `within` and, with `plain`, lie on one
+# plain colour of the picture (a window that holds it with room to spare).
+
+SCREEN_SIZE = (800, 600)
+
+
+def text_box(font_path, points, text):
+    """(width, height) of a line of text as the game's TrueType renderer
+    measures it: hinted advances at points * 96 / 72 pixels to the em, and
+    the face's bounding box from its top to its bottom, plus the baseline row."""
+    import math
+    from fontTools.ttLib import TTFont
+    from PIL import ImageFont
+    face = TTFont(font_path, lazy=True)
+    head = face["head"]
+    scale = points * 96.0 / 72.0 / head.unitsPerEm
+    height = math.ceil(head.yMax * scale) - math.ceil(head.yMin * scale) + 1
+    pil = ImageFont.truetype(font_path, size=int(round(points * 96.0 / 72.0)), layout_engine=ImageFont.Layout.BASIC)
+    return int(round(pil.getlength(text))), height
+
+
+def centred_box(at, size, margin):
+    """[left, top, right, bottom) of a box of `size` centred on `at`, rounded
+    outwards and grown by `margin`."""
+    import math
+    (x, y), (w, h) = at, size
+    return [math.floor(x - w / 2.0) - margin, math.floor(y - h / 2.0) - margin,
+            math.ceil(x + w / 2.0) + margin, math.ceil(y + h / 2.0) + margin]
+
+
+def check_places(jobs, out_root):
+    """Every picture with `screen` places or `holds` texts against them: a
+    list of findings, empty when every picture and text fits its place."""
+    import numpy as np
+    from PIL import Image
+    found = []
+    for r, i, item, folder, outs in jobs:
+        places = [tuple(p) for p in item.get("screen", [])]
+        holds = item.get("holds", [])
+        if not places and not holds:
+            continue
+        where = "%s item %d" % (r.name, i)
+        for o in outs:
+            if not o.endswith(".png") and ".png." not in o:
+                continue
+            with Image.open(os.path.join(out_root, o)) as p:
+                pic = np.asarray(p.convert("RGB")).astype(np.int32)
+            h, w = pic.shape[:2]
+            for x, y in places:
+                if x < 0 or y < 0 or x + w > SCREEN_SIZE[0] or y + h > SCREEN_SIZE[1]:
+                    found.append("%s: %s (%d x %d) at (%d, %d) leaves the %d x %d screen"
+                                 % (where, o, w, h, x, y, SCREEN_SIZE[0], SCREEN_SIZE[1]))
+            px, py = places[0] if places else (0, 0)
+            for hold in holds:
+                font = os.path.join(out_root, "fonts", hold["font"])
+                if not os.path.exists(font):
+                    found.append("%s: font %s is not there to measure" % (where, hold["font"]))
+                    continue
+                margin = hold.get("margin", 0)
+                for text in hold["texts"]:
+                    size = text_box(font, hold["size"], text)
+                    left, top, right, bottom = centred_box(hold["at"], size, margin)
+                    say = "%s: %s: \"%s\" at %d points (%d x %d) centred on %s with %d px round it" % (
+                        where, o, text, hold["size"], size[0], size[1], tuple(hold["at"]), margin)
+                    if "within" in hold:
+                        bx, by, bw, bh = hold["within"]
+                        if left < bx or top < by or right > bx + bw or bottom > by + bh:
+                            found.append("%s leaves its place %s" % (say, tuple(hold["within"])))
+                    if hold.get("plain"):
+                        l, t, rr, b = left - px, top - py, right - px, bottom - py
+                        if l < 0 or t < 0 or rr > w or b > h:
+                            found.append("%s runs off the picture" % say)
+                            continue
+                        under = pic[t:b, l:rr].reshape(-1, 3)
+                        if (np.abs(under - under[0]).max(axis=1) > 3).any():
+                            found.append("%s does not lie on one plain window in the picture: draw the window "
+                                         "to hold it" % say)
     return found
 
 
@@ -442,7 +612,9 @@ def main():
                 results += list(pool.imap_unordered(_run, phase, chunksize=1))
     errors = [e for e in results if e]
     if not errors:
-        for finding in check_backdrops(jobs, out_root) + check_fits(jobs, out_root):
+        from agen.places import check_places as check_written_places
+        for finding in (check_backdrops(jobs, out_root) + check_places(jobs, out_root)
+                        + check_written_places(jobs, out_root) + check_fits(jobs, out_root)):
             errors.append(finding)
     failed = set()
     for e in errors:

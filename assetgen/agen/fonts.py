@@ -83,11 +83,14 @@ def render_ledfont(item, folder):
     os.replace(path + ".tmp", path)
 
 
-def condense_font(src, dst, factor, centre=""):
+def condense_font(src, dst, factor, centre="", tall=1.0):
     """Writes a copy of a TrueType face squeezed sideways by `factor`, for
-    meters whose boxes are narrower than the face's digits. The characters
-    in `centre` are moved to the middle of their cells (a segment face's 1
-    stands at the right of its cell, which reads as a gap inside a number)."""
+    meters whose boxes are narrower than the face's digits, and to `tall`
+    of its height (a segment face's digits fill the whole em; scaled to 0.72
+    they stand as tall as a book face's figures at the same point size). The
+    characters in `centre` are moved to the middle of their cells (a segment
+    face's 1 stands at the right of its cell, which reads as a gap inside a
+    number)."""
     from fontTools.ttLib import TTFont
     from fontTools.pens.ttGlyphPen import TTGlyphPen
     from fontTools.pens.transformPen import TransformPen
@@ -110,7 +113,7 @@ def condense_font(src, dst, factor, centre=""):
             g.recalcBounds(glyf)
             dx = -g.xMin + 40
         pen = TTGlyphPen(glyph_set)
-        glyph_set[name].draw(TransformPen(pen, (factor, 0, 0, 1, dx * factor, 0)))
+        glyph_set[name].draw(TransformPen(pen, (factor, 0, 0, tall, dx * factor, 0)))
         squeezed[name] = pen.glyph()
         if dx:
             shift[name] = int(round((g.xMax - g.xMin + 80) * factor))
@@ -119,7 +122,7 @@ def condense_font(src, dst, factor, centre=""):
             g.recalcBounds(glyf)
             dx = (hmtx.metrics[name][0] - (g.xMax - g.xMin)) / 2 - g.xMin
             pen = TTGlyphPen(glyph_set)
-            glyph_set[name].draw(TransformPen(pen, (factor, 0, 0, 1, dx * factor, 0)))
+            glyph_set[name].draw(TransformPen(pen, (factor, 0, 0, tall, dx * factor, 0)))
             squeezed[name] = pen.glyph()
             lsbs[name] = int(round((g.xMin + dx) * factor))
     for name, glyph in squeezed.items():
@@ -127,7 +130,12 @@ def condense_font(src, dst, factor, centre=""):
     for name, (advance, lsb) in list(hmtx.metrics.items()):
         hmtx.metrics[name] = (shift.get(name, int(round(advance * factor))), lsbs.get(name, int(round(lsb * factor))))
     face["hhea"].advanceWidthMax = int(round(face["hhea"].advanceWidthMax * factor))
-    face.save(dst)
+    if tall != 1.0:
+        hhea, os2 = face["hhea"], face["OS/2"]
+        hhea.ascent, hhea.descent = int(round(hhea.ascent * tall)), int(round(hhea.descent * tall))
+        os2.sTypoAscender, os2.sTypoDescender = int(round(os2.sTypoAscender * tall)), int(round(os2.sTypoDescender * tall))
+        os2.usWinAscent, os2.usWinDescent = int(round(os2.usWinAscent * tall)), int(round(os2.usWinDescent * tall))
+    face.save(dst)   # the face's box (head) is worked out again from the outlines
 
 
 def render_font(item, folder):
@@ -135,7 +143,7 @@ def render_font(item, folder):
     os.makedirs(folder, exist_ok=True)
     dst = os.path.join(folder, item["file"])
     if item.get("condense"):
-        condense_font(src, dst + ".tmp", float(item["condense"]), item.get("centre", ""))
+        condense_font(src, dst + ".tmp", float(item["condense"]), item.get("centre", ""), float(item.get("tall", 1.0)))
     else:
         shutil.copyfile(src, dst + ".tmp")
     os.replace(dst + ".tmp", dst)

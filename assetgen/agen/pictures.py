@@ -600,7 +600,10 @@ def anim_frame(item, i, n, base):
         bg = new_image((w, h), item.get("bg", "key" if item.get("key") else "black"))
         k = 0.15 + 0.85 * (i + 1) / n
         sw, sh = max(1, int(w * k)), max(1, int(h * k))
-        bg.paste(base.resize((sw, sh), Image.NEAREST if item.get("key") else Image.BILINEAR), ((w - sw) // 2, (h - sh) // 2))
+        # from its middle, or from near its bottom edge (`grow_from` "bottom": rising out of something; the
+        # point it grows from stays a little above the edge, so nothing of it touches the edge before it is full)
+        at_y = round(0.9 * h * (1 - k)) if item.get("grow_from") == "bottom" else (h - sh) // 2
+        bg.paste(base.resize((sw, sh), Image.NEAREST if item.get("key") else Image.BILINEAR), ((w - sw) // 2, at_y))
         return bg
     if eff == "sparkle":
         img = base.copy()
@@ -830,12 +833,13 @@ def cabinet_image(item):
     prog = item.get("progressive")
     els = cabinet_elements(item)
     if prog:
-        # the progressive amount is written in green centred on (438, 52);
-        # its digits stand about 40 px tall, from y 32 down to 72
-        # so the machine's name goes in the band left of that window and the
-        # window's label in the band right of it
-        # (name and label each on a dark glass of its own, readable on any cabinet colour)
-        els += [dict(box=[338, 29, 200, 45], fill="black", outline="gold", width=2, radius=4),
+        # the progressive amount is written in green centred on (438, 52), at
+        # most "$" and six figures, 126 x 30 px: the window holds it with room
+        # to spare and sits on the reel window's frame; the machine's name goes
+        # in the band left of that window and the window's label in the band
+        # right of it (name and label each on a dark glass of its own, readable
+        # on any cabinet colour)
+        els += [dict(box=[338, 26, 200, 48], fill="black", outline="gold", width=2, radius=4),
                 dict(box=[544, 39, 96, 28], fill="black", outline="gold", width=1, radius=4),
                 dict(text=prog if isinstance(prog, str) else "PROGRESSIVE", at=[592, 53], anchor="mm", size=12,
                      color="lightgold", font="sans-bold", max_w=88),
@@ -963,10 +967,37 @@ def small_in_cell(shares):
     return {n: s for n, s in shares.items() if s < CELL_FILL_SHARE * typical}
 
 
+# The pay glass shows each symbol of a reel as a small square tile (GLASS_TILE
+# pixels). Two symbols whose tiles differ on average by less than
+# GLASS_LOOKALIKE (of 255, per colour channel) can't be told apart there.
+GLASS_TILE = 38
+GLASS_LOOKALIKE = 10
+
+
+def lookalikes(item, symbols):
+    """[(a, b, difference)] of the symbols whose glass tiles look alike."""
+    tiles = {}
+    for sym in symbols:
+        look = symbol_look(item, sym, 0)
+        g = symbol_image(dict(look, kind="symbol", size=[GLASS_TILE, GLASS_TILE], pad=0, alpha=True))
+        tile = new_image((GLASS_TILE, GLASS_TILE), "cream")
+        tile.paste(g, (0, 0), g)
+        tiles[sym] = np.asarray(tile).astype(np.float64)
+    names = sorted(tiles)
+    found = []
+    for i, a in enumerate(names):
+        for b in names[i + 1:]:
+            diff = float(np.abs(tiles[a] - tiles[b]).mean())
+            if diff < GLASS_LOOKALIKE:
+                found.append((a, b, diff))
+    return found
+
+
 def render_reelpictures(item, folder):
     """The reel pictures of a multi-row reel: a picture named "top_middle_bottom"
     shows those three symbols from the top down (file name + ".png.0"). Fails
-    when a symbol fills its cell much less than the others (small_in_cell)."""
+    when a symbol fills its cell much less than the others (small_in_cell), or
+    when two symbols look alike at the pay glass's tile size (lookalikes)."""
     w, h = item.get("size", [100, 234])
     rows = 3
     cell = h // rows
@@ -981,6 +1012,11 @@ def render_reelpictures(item, folder):
     if small:
         raise ValueError("reel cell %dx%d: %s fill less than half the cell the other symbols fill: draw them to fill "
                          "their cell as the others do" % (w, cell, ", ".join(sorted(small))))
+    alike = lookalikes(item, [n for n in glyphs if n != "blank"])
+    if alike:
+        raise ValueError("symbols that look alike on the pay glass (tiles of %d px differ by less than %d): %s: draw "
+                         "them apart" % (GLASS_TILE, GLASS_LOOKALIKE,
+                                         ", ".join("%s and %s (%.1f)" % a for a in alike)))
     for k, name in enumerate(item["pictures"]):
         img = new_image((w, h), item.get("bg", "cream"))
         for r, sym in enumerate(name.split("_")[:rows]):

@@ -439,25 +439,6 @@ def g_fish(d, W, H, p):
     d.ellipse((cx - s * 0.25, cy - s * 0.05, cx - s * 0.2, cy), fill=_c("black"))
 
 
-def g_climber(d, W, H, p):
-    """A little mountaineer; `pose` 0-7 swings the arms and legs."""
-    k = int(p.get("pose", 0)) % 8
-    sw = math.sin(k * math.pi / 4)
-    col = _c(p.get("color", "red"))
-    skin = _c("parchment")
-    lw = max(2, int(W * 0.09))
-    hx, hy, hr = W * 0.5, H * 0.14, W * 0.14
-    neck, hip = (W * 0.5, H * 0.26), (W * 0.5, H * 0.6)
-    d.rectangle((W * 0.52, H * 0.28, W * 0.78, H * 0.52), fill=_c("brown"))          # backpack
-    d.line([neck, hip], fill=col, width=lw * 2)                                       # body
-    for s_ in (1, -1):
-        d.line([(W * 0.5, H * 0.32), (W * (0.5 + 0.3 * s_), H * (0.42 - 0.14 * sw * s_))], fill=col, width=lw)
-        d.line([hip, (W * (0.5 + 0.22 * s_), H * (0.95 - 0.1 * sw * s_))], fill=_c("navy"), width=lw)
-    d.ellipse((hx - hr, hy - hr, hx + hr, hy + hr), fill=skin)
-    d.pieslice((hx - hr, hy - hr * 1.2, hx + hr, hy + hr * 0.6), 180, 360, fill=_c("yellow"))   # helmet
-    d.line([(W * 0.8, H * 0.1), (W * 0.8, H * 0.55)], fill=_c("charcoal"), width=max(1, lw // 2))  # axe
-
-
 def g_pennant(d, W, H, p):
     """A checkpoint flag on a pole."""
     d.line([(W * 0.15, H * 0.05), (W * 0.15, H * 0.98)], fill=_c("charcoal"), width=max(2, int(W * 0.08)))
@@ -659,6 +640,88 @@ def g_tire(d, W, H, p):
     d.ellipse((cx - r * 0.4, cy - r * 0.4, cx + r * 0.4, cy + r * 0.4), fill=_c("grey"))
     d.ellipse((cx - r * 0.12, cy - r * 0.12, cx + r * 0.12, cy + r * 0.12), fill=_c("darkgrey"))
 
+def g_sink(d, W, H, p):
+    """A kitchen sink hauled up from the deep: a white enamel basin with its
+    rim, a chrome spout and two taps, the plug hanging on its chain."""
+    s = min(W, H * 1.1)
+    cx, cy = W / 2, H / 2 + s * 0.08
+    bw, bh = s * 0.86, s * 0.42
+    top, bot = cy - bh * 0.25, cy + bh * 0.75
+    # the spout and the taps behind the rim
+    steel, dark = _c("silver"), _c("darkgrey")
+    d.rounded_rectangle((cx - s * 0.035, top - s * 0.3, cx + s * 0.035, top), radius=s * 0.02, fill=steel, outline=dark,
+                        width=SS)
+    d.rounded_rectangle((cx - s * 0.035, top - s * 0.3, cx + s * 0.2, top - s * 0.23), radius=s * 0.03, fill=steel,
+                        outline=dark, width=SS)
+    d.rectangle((cx + s * 0.15, top - s * 0.23, cx + s * 0.2, top - s * 0.17), fill=steel, outline=dark, width=SS)
+    for tx, col in ((cx - s * 0.2, "red"), (cx + s * 0.3, "blue")):
+        d.rectangle((tx - s * 0.025, top - s * 0.12, tx + s * 0.025, top), fill=steel, outline=dark, width=SS)
+        d.ellipse((tx - s * 0.07, top - s * 0.17, tx + s * 0.07, top - s * 0.1), fill=_c(col), outline=dark, width=SS)
+    # the basin: a tapered bowl under a wide rim
+    d.polygon([(cx - bw / 2, top), (cx + bw / 2, top), (cx + bw * 0.4, bot), (cx - bw * 0.4, bot)], fill=_c("white"),
+              outline=_c("grey"))
+    d.polygon([(cx - bw * 0.44, top + bh * 0.12), (cx + bw * 0.44, top + bh * 0.12), (cx + bw * 0.36, bot - bh * 0.1),
+               (cx - bw * 0.36, bot - bh * 0.1)], fill=_c("lightblue"))
+    d.rounded_rectangle((cx - bw / 2 - s * 0.03, top - s * 0.04, cx + bw / 2 + s * 0.03, top + s * 0.04),
+                        radius=s * 0.03, fill=_c("white"), outline=_c("grey"), width=SS)
+    # the plug on its chain, hanging from the rim
+    chain_x = cx - bw * 0.3
+    for k in range(6):
+        y = top + s * 0.05 + k * s * 0.05
+        d.ellipse((chain_x - s * 0.012, y, chain_x + s * 0.012, y + s * 0.04), outline=_c("darkgrey"), width=SS)
+    py = top + s * 0.36
+    d.ellipse((chain_x - s * 0.05, py, chain_x + s * 0.05, py + s * 0.05), fill=_c("charcoal"))
+    # water dripping from the basin
+    for k, dx in enumerate((-0.18, 0.05, 0.24)):
+        x, y = cx + s * dx, bot + s * (0.04 + 0.04 * k)
+        d.ellipse((x - s * 0.02, y, x + s * 0.02, y + s * 0.05), fill=_c("lightblue"))
+
+
+def g_hookedfish(d, W, H, p):
+    """A fish swimming up at a hook: its snout at `mouth` [x, y] and its tail
+    at `tail` [x, y] (pixels of the box), `width` the body's depth as a part
+    of its length, `color`; the closed mouth is a short dark line."""
+    mx, my = [v * SS for v in p["mouth"]]
+    tx, ty = [v * SS for v in p["tail"]]
+    col = p.get("color", "orange")
+    L = math.hypot(tx - mx, ty - my)
+    ux, uy = (tx - mx) / L, (ty - my) / L     # along the fish, head to tail
+    nx, ny = -uy, ux                          # across it
+    depth = L * float(p.get("width", 0.36)) / 2
+
+    def at(a, b):   # a along the body (0 snout, 1 tail), b across (parts of the depth)
+        return (mx + ux * L * a + nx * depth * b, my + uy * L * a + ny * depth * b)
+
+    # the tail fin, then the back and belly fins, then the body over them
+    d.polygon([at(0.8, 0), at(1.0, -1.05), at(0.94, 0), at(1.0, 1.05)], fill=_c(darker(col, 0.25)))
+    d.polygon([at(0.3, -0.85), at(0.45, -1.35), at(0.62, -0.75)], fill=_c(darker(col, 0.25)))
+    d.polygon([at(0.45, 0.8), at(0.55, 1.2), at(0.65, 0.7)], fill=_c(darker(col, 0.25)))
+    body = []
+    for k in range(49):
+        a = math.pi * k / 48
+        # an egg shape: round at the head, narrowing to the tail
+        along = 0.04 + 0.8 * (1 - math.cos(a)) / 2
+        across = math.sin(a) * (1.0 - 0.35 * (1 - math.cos(a)) / 2)
+        body.append(at(along, -across))
+    for k in range(49):
+        a = math.pi * (48 - k) / 48
+        along = 0.04 + 0.8 * (1 - math.cos(a)) / 2
+        across = math.sin(a) * (1.0 - 0.35 * (1 - math.cos(a)) / 2)
+        body.append(at(along, across))
+    d.polygon(body + [at(0.0, 0)], fill=_c(col), outline=_c(darker(col, 0.4)))
+    # a light belly and stripes, the gill line, the eye
+    d.polygon([at(0.12, 0.55), at(0.3, 0.85), at(0.6, 0.7), at(0.78, 0.3), at(0.5, 0.45)], fill=_c(lighter(col, 0.4)))
+    for a in (0.42, 0.56):
+        d.line([at(a, -0.75), at(a + 0.03, 0.7)], fill=_c(darker(col, 0.18)), width=int(SS * 2))
+    d.line([at(0.24, -0.8), at(0.28, 0), at(0.24, 0.8)], fill=_c(darker(col, 0.4)), width=int(SS * 1.5))
+    ex, ey = at(0.13, -0.38)
+    r = max(SS * 3, depth * 0.2)
+    d.ellipse((ex - r, ey - r, ex + r, ey + r), fill=_c("white"), outline=_c("black"), width=SS)
+    d.ellipse((ex - r * 0.5, ey - r * 0.5, ex + r * 0.5, ey + r * 0.5), fill=_c("black"))
+    # closed lips at the snout
+    d.line([at(0.0, -0.18), at(0.04, 0.0), at(0.0, 0.18)], fill=_c(darker(col, 0.55)), width=int(SS * 2))
+
+
 def g_token(d, W, H, p):
     """A plain named symbol: a rounded token with a label. shape: round|oval|box|diamond|circle."""
     col = p.get("color", "burgundy")
@@ -707,6 +770,66 @@ def g_microchip(d, W, H, p):
           outline="black", ow=SS * 3, max_w=bw * 0.88)
 
 
+def _lamp(d, cx, cy, r, lit, on, digit, face, glow=1.3):
+    """One signal lamp of a `bits` glyph: a silver bezel round a glass that
+    glows in `lit` when `on`, dark when off, with its digit on the glass."""
+    if on:
+        for k, a in ((glow, 50), (1 + (glow - 1) * 0.55, 90)):   # the glow round a lit lamp
+            d.ellipse((cx - r * k, cy - r * k, cx + r * k, cy + r * k), fill=_c(lighter(lit, 0.45), a))
+    d.ellipse((cx - r, cy - r, cx + r, cy + r), fill=_c("silver"))
+    g = r * 0.82
+    body = lit if on else darker(lit, 0.78)
+    d.ellipse((cx - g, cy - g, cx + g, cy + g), fill=_c(darker(body, 0.25) if on else "charcoal"))
+    d.ellipse((cx - g * 0.9, cy - g * 0.9, cx + g * 0.9, cy + g * 0.9), fill=_c(body))
+    if on:
+        d.ellipse((cx - g * 0.55, cy - g * 0.55, cx + g * 0.55, cy + g * 0.55), fill=_c(lighter(lit, 0.5)))
+    d.ellipse((cx - g * 0.62, cy - g * 0.72, cx - g * 0.12, cy - g * 0.34), fill=_c("white", 200 if on else 70))
+    if digit and r >= SS * 6:
+        _text(d, (cx, cy + g * 0.04), digit, face, g * 1.45, "black" if on else lighter(lit, 0.55),
+              outline=None if on else "black", ow=0 if on else SS, max_w=g * 1.5)
+
+
+def g_bits(d, W, H, p):
+    """Binary digits as a row of signal lamps on a circuit board: a lit lamp
+    (in `color`) for each 1, a dark one for each 0, the digit on its glass
+    (`label` "1", "0", "1001" ...). A single bit is one big lamp with the
+    board's copper tracks running out to both sides."""
+    bits = str(p.get("label", "1"))
+    lit = p.get("color", "green")
+    face = p.get("face", "sans-bold")
+    n = len(bits)
+    board = p.get("board", [20, 74, 46])
+    if n == 1:
+        r = min(H * 0.4, W * 0.34)
+        bh = r * 0.9
+        x0, x1 = W * 0.03, W * 0.97
+        d.rounded_rectangle((x0, H / 2 - bh / 2, x1, H / 2 + bh / 2), radius=bh * 0.25, fill=_c(board),
+                            outline=_c(darker(board, 0.5)), width=SS * 2)
+        for y in (H / 2 - bh * 0.18, H / 2 + bh * 0.18):   # copper tracks out to the pads
+            d.line([(x0 + bh * 0.3, y), (x1 - bh * 0.3, y)], fill=_c("gold"), width=max(SS, int(bh * 0.07)))
+        for x in (x0 + bh * 0.3, x1 - bh * 0.3):
+            pr = bh * 0.16
+            d.ellipse((x - pr, H / 2 - pr * 2.2, x + pr, H / 2 + pr * 2.2), fill=_c("gold"))
+        _lamp(d, W / 2, H / 2, r, lit, bits == "1", bits, face, glow=min(1.45, H / 2 / r))
+        return
+    # a wide cell takes the row with the digits on the lamps; a square one
+    # (the pay glass) prints the digits large over a row of small lamps
+    wide = W >= H * 1.6
+    pitch = min(W * 0.94 / n, H * (0.95 if wide else 0.5))
+    r = pitch * 0.42
+    bw, bh = pitch * n + r * 0.3, r * 2.5
+    cy = H / 2 if wide else H - bh / 2 - H * 0.04
+    x0, y0 = (W - bw) / 2, cy - bh / 2
+    d.rounded_rectangle((x0, y0, x0 + bw, y0 + bh), radius=bh * 0.18, fill=_c(board),
+                        outline=_c(darker(board, 0.5)), width=SS * 2)
+    d.line([(x0 + r * 0.4, cy), (x0 + bw - r * 0.4, cy)], fill=_c("gold"), width=max(SS, int(bh * 0.06)))
+    for k, b in enumerate(bits):
+        _lamp(d, x0 + r * 0.15 + pitch * (k + 0.5), cy, r, lit, b == "1", b if wide else "", face, glow=1.15)
+    if not wide:
+        ty = y0 / 2
+        _text(d, (W / 2, ty), bits, face, y0 * 0.95, darker(lit, 0.55), outline="white", ow=SS, max_w=W * 0.96)
+
+
 def g_text(d, W, H, p):
     """Just a label, big and outlined."""
     _text(d, (W / 2, H / 2), str(p.get("label", "?")), p.get("face", "sans-bold"), min(W, H) * 0.5,
@@ -722,9 +845,11 @@ GLYPHS = {
     "bell": g_bell, "suit": g_suit, "heart": g_heart, "diamond": g_diamond, "fruit": g_fruit,
     "grapes": g_grapes, "horseshoe": g_horseshoe, "coin": g_coin, "crown": g_crown, "clover": g_clover,
     "flag": g_flag, "arrow": g_arrow, "flame": g_flame, "ball": g_ball, "balloon": g_balloon,
-    "fish": g_fish, "climber": g_climber, "pennant": g_pennant, "token": g_token, "text": g_text, "blank": g_blank,
-    "rank": g_rank, "chip": g_chip, "microchip": g_microchip, "prizewheel": g_prizewheel, "target": g_target, "dart": g_dart, "register": g_register,
-    "pyramid": g_pyramid, "tablet": g_tablet, "pharaoh": g_pharaoh, "tire": g_tire,
+    "fish": g_fish, "pennant": g_pennant, "token": g_token, "text": g_text, "blank": g_blank,
+    "rank": g_rank, "chip": g_chip, "microchip": g_microchip, "bits": g_bits, "prizewheel": g_prizewheel,
+    "target": g_target, "dart": g_dart, "register": g_register,
+    "pyramid": g_pyramid, "tablet": g_tablet, "pharaoh": g_pharaoh, "tire": g_tire, "sink": g_sink,
+    "hookedfish": g_hookedfish,
 }
 
 # Short names that set glyph parameters, so a recipe can say glyph="bar3".
@@ -918,8 +1043,68 @@ def render_hand(w, h, p):
     return out
 
 
+def render_climber(w, h, p):
+    """glyph "climber": a mountaineer seen from the side, climbing to the
+    right: yellow helmet, red jacket, pack on the back, ice axe up ahead;
+    `pose` 0-7 swings the arms and legs through one stride. Solid shapes in
+    bright colours inside a dark outline, so the figure stands out on rock
+    and on snow alike."""
+    k = int(p.get("pose", 0)) % 8
+    sw = math.sin(k * math.pi / 4)
+    o = max(1, round(min(w, h) / 14))          # the outline, in output pixels
+    img, d = _canvas(w, h)
+    m = o * SS
+    W, H = w * SS - 2 * m, h * SS - 2 * m
+
+    def P(x, y):
+        return (m + x * W, m + y * H)
+
+    jacket, trousers = _c(p.get("color", "red")), _c(p.get("trousers", "navy"))
+    lw = W * 0.16
+    # the far leg and arm, a shade darker, behind the body
+    hip = P(0.44, 0.6)
+    for foot, knee, col in (((0.2 - 0.1 * sw, 0.97), (0.3 - 0.06 * sw, 0.8), darker(p.get("trousers", "navy"), 0.3)),):
+        d.line([hip, P(*knee), P(*foot)], fill=_c(col), width=int(lw), joint="curve")
+    d.line([P(0.5, 0.33), P(0.36 - 0.06 * sw, 0.48), P(0.3 - 0.04 * sw, 0.62)], fill=_c(darker(p.get("color", "red"), 0.3)),
+           width=int(lw * 0.8), joint="curve")
+    # the pack
+    d.rounded_rectangle((*P(0.08, 0.26), *P(0.36, 0.58)), radius=W * 0.08, fill=_c("orange"))
+    d.rectangle((*P(0.1, 0.22), *P(0.34, 0.3)), fill=_c("brown"))
+    # the near leg, with its boot
+    knee, foot = P(0.62 + 0.08 * sw, 0.78), P(0.7 + 0.1 * sw, 0.95)
+    d.line([hip, knee, foot], fill=trousers, width=int(lw), joint="curve")
+    for (fx, fy) in (foot, P(0.2 - 0.1 * sw, 0.97)):
+        d.ellipse((fx - W * 0.1, fy - H * 0.045, fx + W * 0.14, fy + H * 0.03), fill=_c("charcoal"))
+    # the body
+    d.polygon([P(0.36, 0.3), P(0.64, 0.28), P(0.6, 0.64), P(0.32, 0.64)], fill=jacket)
+    d.line([P(0.34, 0.6), P(0.6, 0.6)], fill=_c("charcoal"), width=int(H * 0.03))   # belt
+    # the head and helmet
+    hx, hy, hr = m + 0.6 * W, m + 0.16 * H, W * 0.17
+    d.ellipse((hx - hr, hy - hr, hx + hr, hy + hr), fill=_c("parchment"))
+    d.chord((hx - hr * 1.1, hy - hr * 1.15, hx + hr * 1.1, hy + hr * 0.85), 180, 360, fill=_c("yellow"))
+    d.line([(hx - hr * 1.25, hy - hr * 0.12), (hx + hr * 1.25, hy - hr * 0.12)], fill=_c("charcoal"),
+           width=max(SS, int(hr * 0.28)))   # the helmet's brim
+    d.ellipse((hx + hr * 0.3, hy - hr * 0.05, hx + hr * 0.6, hy + hr * 0.25), fill=_c("black"))   # eye
+    # the near arm reaching up with the ice axe
+    hand = P(0.86, 0.2 + 0.08 * sw)
+    d.line([hand[0] - W * 0.02, hand[1] - H * 0.16, hand[0] + W * 0.04, hand[1] + H * 0.2], fill=_c("grey"),
+           width=int(W * 0.07))
+    d.polygon([(hand[0] - W * 0.2, hand[1] - H * 0.16), (hand[0] + W * 0.14, hand[1] - H * 0.2),
+               (hand[0] + W * 0.12, hand[1] - H * 0.12)], fill=_c("silver"))
+    d.line([P(0.56, 0.34), P(0.74, 0.36 + 0.04 * sw), hand], fill=jacket, width=int(lw * 0.8), joint="curve")
+    d.ellipse((hand[0] - W * 0.06, hand[1] - W * 0.06, hand[0] + W * 0.06, hand[1] + W * 0.06), fill=_c("charcoal"))
+    pic = img.resize((w, h), Image.LANCZOS)
+    # the dark outline round the whole figure
+    a = pic.getchannel("A").point(lambda v: 255 if v > 40 else 0).filter(ImageFilter.MaxFilter(2 * o + 1))
+    out = Image.new("RGBA", (w, h), _c(p.get("outline", [24, 20, 28]), 0))
+    edge = Image.new("RGBA", (w, h), _c(p.get("outline", [24, 20, 28])))
+    out.paste(edge, (0, 0), a)
+    out.alpha_composite(pic)
+    return out
+
+
 # Glyphs drawn from pictures rather than shapes: (w, h, params) -> RGBA.
-PICTURE_GLYPHS = {"emoji": render_emoji, "hand": render_hand}
+PICTURE_GLYPHS = {"emoji": render_emoji, "hand": render_hand, "climber": render_climber}
 
 
 def render_glyph(glyph, w, h, params):

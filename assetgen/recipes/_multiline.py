@@ -6,6 +6,8 @@
 # in these colours, line 1 first; the line-number pictures (28 x 24, no key)
 # stand at the machine's places on the left glass, and a guide on the glass
 # leads from each to where its line enters the window.
+from _progressive import METER
+
 REEL_X = [176, 339, 507]
 REEL_Y = 72
 REEL_SIZE = [130, 180]
@@ -56,7 +58,10 @@ def _cabinet(title, pays, pays_note, feature, bottom, lines, progressive):
         els += [dict(box=[338, 4, 200, 20], fill="black", outline="gold", width=1, radius=4),
                 dict(text="PROGRESSIVE JACKPOT", at=[438, 14], anchor="mm", size=12, color="lightgold", outline="black",
                      font="sans-bold"),
-                dict(box=[318, 26, 240, 40], fill="black", outline="gold", width=2, radius=4)]
+                # the amount's window ("$" and six figures, 126 x 30 px, centred on (438, 52)) opens into
+                # the reel window below it, so the figures keep clear of the reels' frames
+                dict(box=[318, 24, 240, 44], fill="black", outline="gold", width=2, radius=4),
+                dict(box=[320, 62, 236, 8], fill="black")]
     # meters, badge, coin slot, buttons, bill acceptor, bottom glass: as on every three-reel cabinet
     els.append(dict(slot_panel=True, panel=panel, bottom=bottom))
     # the title on the top glass (beside the jackpot meter on a progressive machine)
@@ -85,7 +90,8 @@ def machine(folder, title, colors, pictures, looks, lines, pays, pays_note="", f
              elements=_cabinet(title, pays, pays_note, feature, bottom, lines, progressive),
              # the table again on the bottom glass (the marquee), with the rules under it
              glass=dict(title=title, pays=pays,
-                        lines=glass_lines if glass_lines is not None else [pays_note] + list(feature or []))),
+                        lines=glass_lines if glass_lines is not None else [pays_note] + list(feature or [])),
+             holds=[METER] if progressive else []),
         dict(kind="reelpictures", pictures=pictures, looks=looks, size=REEL_SIZE, rule="parchment"),
     ]
     items += [dict(kind="text", file="linenumber%d.png" % n, size=LABEL_SIZE, text=str(n),

@@ -154,7 +154,8 @@ ITEMS = [
     dict(kind="click", file="golfclub.wav", pitch=500, length=0.1, thud=True),
     dict(kind="click", file="apple.wav", pitch=800, length=0.12),
     dict(kind="fx", file="sparks.wav", preset="clap", length=0.6),
-    dict(kind="fx", file="splash2.wav", preset="splash", length=0.7),
+    # the sea under the fishing bonus, looped all through it: waves washing in and out
+    dict(kind="loop", file="splash2.wav", length=4.0, notes=["C2", "G2"], murmur=0.6, swell=2, volume=0.3),   # LOOP
     dict(kind="fx", file="thunder.wav", preset="thunder", length=2.0),
     dict(kind="fx", file="shrtthun.wav", preset="thunder", length=0.8),
     dict(kind="fx", file="thwomp.wav", preset="drum", hits=1, length=0.4),
@@ -171,10 +172,11 @@ ITEMS = [
     dict(kind="loop", file="magicloop.wav", length=4.0, chords=[["C5", "E5", "G#5"], ["D5", "F#5", "A#5"]], vibrato=4),  # LOOP
     dict(kind="loop", file="wheeloop.wav", length=1.0, notes=["C4"], ticks=12, pitch=1800),   # LOOP wheel turning
     dict(kind="loop", file="dpseabonus.wav", length=6.0, chords=[["C3", "G3", "D#4"], ["A#2", "F3", "D4"]], murmur=0.3),  # LOOP
-    dict(kind="loop", file="dpseacom1.wav", length=4.0, notes=["C4", "D#4", "G4"], vibrato=2),   # LOOP
+    # the fishing bonus begins: a call to the fish, played once
+    dict(kind="jingle", file="dpseacom1.wav", notes="C5 D#5 G5 C6:2 G5 C6:3", tempo=8, wave="bell"),
     dict(kind="fx", file="dpseafx1.wav", preset="bubble", length=0.8),
     dict(kind="fx", file="dpseafx2.wav", preset="bubble", length=1.2),
-    dict(kind="loop", file="dpsehold.wav", length=2.0, notes=["C3", "C4"], pulse=4),            # LOOP
+    dict(kind="jingle", file="dpsehold.wav", notes="C4 C4 - C5:3", tempo=8, wave="square", volume=0.5),
     dict(kind="chime", file="dpsebaby.wav", steps=2, base="G5"),
     dict(kind="chime", file="dpsebig1.wav", steps=5, base="C5"),
     dict(kind="chime", file="dpsehuge.wav", steps=9, base="C5"),

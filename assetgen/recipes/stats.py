@@ -1,8 +1,7 @@
-# The statistics screen: its background fills the window, every place below
-# is a screen position. The page itself (white panel from (28, 61) to
-# (519, 469)) is drawn by the game; the machine names beside it are the
-# icons' everyday look, lit by the menu's "<id>_mo.png" pictures under the
-# mouse.
+# The statistics screen. The game blacks the whole screen and lays back.png
+# at (0, 46); the page itself (white panel from (28, 61) to (519, 469)) is
+# drawn by the game; the machine names beside it are the icons' everyday
+# look, lit by the menu's "<id>_mo.png" pictures under the mouse.
 FOLDER = "gfx/stats"
 
 TITLES = {
@@ -35,55 +34,67 @@ RIGHT = ["5x", "10x", "doubledice", "doubledicedeluxe", "tripledice", "tripledic
          "gloamerhouse", "cashcow"]
 
 
+# The picture stands at (0, 46), under a black band across the top of the
+# screen: every place below is a screen position, moved up by TOP into the
+# picture.
+TOP = 46
+SIZE = [800, 600 - TOP]
+LEFT_X, RIGHT_X = 558, 683     # the icon columns
+PLATE = [117, 18]              # the menu's name plates that light an icon (gfx/menu/<id>_mo.png)
+PAGE = [28, 61, 519, 469]      # the white page the game draws, corners inclusive
+
+
+def up(box):
+    return [box[0], box[1] - TOP] + list(box[2:])
+
+
 def name_plate(mid, x, y):
-    """A machine's name where its icon stands, as wide as the menu's plates
-    that light it (117 x 18)."""
-    w = 117
-    return [{"box": [x, y, w, 18], "fill": "darkburgundy", "outline": "darkgold"},
-            {"text": TITLES[mid], "box": [x + 2, y, w - 4, 18], "size": 11, "color": "cream",
+    """A machine's name where its icon stands, the size of the menu's plate
+    that lights it."""
+    w, h = PLATE
+    return [{"box": up([x, y, w, h]), "fill": "darkburgundy", "outline": "darkgold"},
+            {"text": TITLES[mid], "box": up([x + 2, y, w - 4, h]), "size": 11, "color": "cream",
              "font": "liberation"}]
 
 
 def nav_button(label, x, y, w):
-    return {"box": [x, y, w, 40], "bevel": True, "fill": "red", "label": label, "size": 16, "color": "cream"}
+    return {"box": up([x, y, w, 40]), "bevel": True, "fill": "red", "label": label, "size": 16, "color": "cream"}
 
 
 ELEMENTS = [
     # frame round the page; the cream card shows until a machine is chosen
-    {"box": [20, 53, 508, 424], "fill": "black", "outline": "gold", "width": 3},
-    {"box": [28, 61, 492, 409], "fill": "cream"},
-    {"text": "Win/Loss Record", "at": [274, 200], "size": 30, "color": "burgundy", "font": "serif-bold"},
-    {"text": "Choose a machine on the right", "at": [274, 250], "size": 16, "color": "ink"},
-    {"text": "to see how you have done there.", "at": [274, 274], "size": 16, "color": "ink"},
-    {"symbol": "seven", "box": [214, 300, 40, 54], "color": "red"},
-    {"symbol": "cherry", "box": [254, 300, 40, 54]},
-    {"symbol": "bar1", "box": [294, 300, 40, 54]},
-    # column heading over the machine names
-    {"box": [549, 4, 249, 40], "fill": "black", "outline": "gold", "width": 2, "radius": 6},
-    {"text": "MACHINES", "box": [553, 6, 241, 36], "size": 20, "color": "lightgold", "font": "serif-bold"},
-    {"box": [549, 57, 249, 493], "fill": "black", "outline": "gold", "width": 2},
+    {"box": up([20, 53, 508, 424]), "fill": "black", "outline": "gold", "width": 3},
+    {"box": up([PAGE[0], PAGE[1], PAGE[2] - PAGE[0] + 1, PAGE[3] - PAGE[1] + 1]), "fill": "cream"},
+    {"text": "Win/Loss Record", "at": [274, 200 - TOP], "size": 30, "color": "burgundy", "font": "serif-bold"},
+    {"text": "Choose a machine on the right", "at": [274, 250 - TOP], "size": 16, "color": "ink"},
+    {"text": "to see how you have done there.", "at": [274, 274 - TOP], "size": 16, "color": "ink"},
+    {"symbol": "seven", "box": up([214, 300, 40, 54]), "color": "red"},
+    {"symbol": "cherry", "box": up([254, 300, 40, 54])},
+    {"symbol": "bar1", "box": up([294, 300, 40, 54])},
+    # the machines' glass: its right side is the screen's edge, where the right column's plates end
+    {"box": up([552, 55, 252, 493]), "fill": "black", "outline": "gold", "width": 2},
 ]
 for _r in range(25):
-    ELEMENTS += name_plate(LEFT[_r], 553, ROWS[_r]) + name_plate(RIGHT[_r], 677, ROWS[_r])
+    ELEMENTS += name_plate(LEFT[_r], LEFT_X, ROWS[_r]) + name_plate(RIGHT[_r], RIGHT_X, ROWS[_r])
 ELEMENTS += [
     nav_button("LOBBY", 43, 493, 100),
     nav_button("<", 353, 493, 50),
     nav_button(">", 408, 493, 50),
-    # the title in the band above the page and the frames
-    {"box": [20, 4, 508, 40], "fill": "black", "outline": "gold", "width": 2, "radius": 6},
-    {"text": "PLAYER STATISTICS", "box": [24, 6, 500, 36], "size": 26, "color": "gold", "font": "serif-bold",
+    {"text": "PLAYER STATISTICS", "box": up([20, 540, 508, 30]), "size": 22, "color": "gold", "font": "serif-bold",
      "shadow": "black"},
-    {"text": "Click a machine's name for its record; < and > step through them.", "at": [274, 565],
-     "size": 14, "color": "cream", "font": "sans-bold", "max_w": 500},
+    {"text": "Click a machine's name for its record; < and > step through them.", "at": [274, 584 - TOP],
+     "size": 13, "color": "cream", "font": "sans-bold", "max_w": 500},
 ]
 
+BEHIND_BUTTONS = [66, 8, 19]   # the gradient at the buttons' row
 ITEMS = [
-    {"kind": "background", "file": "back.png", "size": [800, 600], "style": "gradient", "elements": ELEMENTS},
-    # pressed looks of the three buttons
+    {"kind": "background", "file": "back.png", "size": SIZE, "style": "gradient", "elements": ELEMENTS,
+     "screen": [[0, TOP]]},
+    # pressed looks of the three buttons, on the picture's colour where they stand
     {"kind": "button", "name": "lobby", "states": ["click"], "size": [100, 40], "color": "red", "label": "LOBBY",
-     "bg": "burgundy"},
+     "bg": BEHIND_BUTTONS},
     {"kind": "button", "name": "previous", "states": ["click"], "size": [50, 40], "color": "red", "label": "<",
-     "bg": "burgundy"},
+     "bg": BEHIND_BUTTONS},
     {"kind": "button", "name": "next", "states": ["click"], "size": [50, 40], "color": "red", "label": ">",
-     "bg": "burgundy"},
+     "bg": BEHIND_BUTTONS},
 ]

@@ -97,5 +97,58 @@ class CodeNames(unittest.TestCase):
         self.assertEqual([], unmade(names, made))
 
 
+# A clip played with a literal loop flag: `play("name.wav", true)`,
+# `playSound("name.wav", false)` ...
+PLAYED = re.compile(r'\b(?:play|playSound)\(\s*"([\w-]+\.wav)"\s*,\s*(true|false)\s*\)')
+
+
+def played_clips():
+    """{clip: set of loop flags it is played with} from the sources."""
+    clips = {}
+    for base, _, files in os.walk(SRC):
+        for f in files:
+            if f.endswith((".cpp", ".h")):
+                with open(os.path.join(base, f), encoding="utf-8") as fh:
+                    for name, flag in PLAYED.findall(fh.read()):
+                        clips.setdefault(name, set()).add(flag == "true")
+    return clips
+
+
+def loop_mismatches(clips, jobs):
+    """Clips the game loops that are not made to loop (they jump at the seam),
+    and clips it plays once only that are made as loops (they stop on a
+    click)."""
+    looping = {}
+    for _, _, item, folder, outs in jobs:
+        for o in outs:
+            if o.startswith("sounds/"):
+                looping[o[len("sounds/"):]] = item["kind"] == "loop" or item.get("preset") == "hum"
+    wrong = []
+    for clip, flags in sorted(clips.items()):
+        if clip not in looping:
+            continue
+        if True in flags and not looping[clip]:
+            wrong.append("%s is looped by the game but not made as a loop" % clip)
+        if flags == {False} and looping[clip]:
+            wrong.append("%s is played once by the game but made as a loop" % clip)
+    return wrong
+
+
+class LoopedClips(unittest.TestCase):
+    def test_reader_finds_the_loop_flag(self):
+        text = 'a = p->play("x.wav", true);\nplaySound( "y-1.wav" ,false );\nq("z.wav");\ncashOut("w.wav", true);'
+        self.assertEqual([("x.wav", "true"), ("y-1.wav", "false")], PLAYED.findall(text))
+
+    def test_a_clip_is_made_as_the_game_plays_it(self):
+        clips = played_clips()
+        self.assertGreater(len(clips), 10, "the sources play almost no clips with a loop flag: has the call changed?")
+        _, jobs = check.planned()
+        self.assertEqual([], loop_mismatches(clips, jobs))
+        # the rule itself: a loop played once and a one-shot looped are both found
+        fake = [(None, 0, dict(kind="loop"), "sounds", ["sounds/a.wav"]),
+                (None, 1, dict(kind="fx", preset="splash"), "sounds", ["sounds/b.wav"])]
+        self.assertEqual(2, len(loop_mismatches({"a.wav": {False}, "b.wav": {True}}, fake)))
+
+
 if __name__ == "__main__":
     unittest.main()

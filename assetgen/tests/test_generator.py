@@ -133,6 +133,14 @@ class Backdrops(unittest.TestCase):
         self.assertNotIn((196, 24, 32), [sprite[x, y] for x in range(40) for y in range(30)])   # no trace of its own bg
         self.assertNotEqual(back[100, 25], sprite[20, 15])   # the star itself in the middle, not the red bg
 
+    def test_a_sprite_cropped_at_the_screen_edge_fits_every_place(self):
+        # partly off the left edge at one place, whole at the other, on the same green
+        r, pixels = self.build('dict(kind="symbol", file="s.png", size=[40, 30], glyph="star", color="gold", crop=True, '
+                               'on=["gfx/t/back.png", [-20, 50], [30, 60]], keep=[[0, 28, 100, 4]])')
+        self.assertEqual(0, r.returncode, r.stderr)
+        sprite, back = pixels
+        self.assertEqual(back[30, 60], sprite[0, 0])   # the part off the screen at one place carries the other's green
+
     def test_a_sprite_that_would_cut_into_its_backdrop_fails(self):
         cases = {
             "its own box up to its border": ('dict(kind="background", file="s.png", size=[40, 30], '
@@ -143,6 +151,12 @@ class Backdrops(unittest.TestCase):
                 '[80, 10]])', ["scene.py item 1", "(80, 10)"]),
             "a place off the backdrop": ('dict(kind="symbol", file="s.png", size=[40, 30], glyph="star", '
                                          'on=["gfx/t/back.png", [180, 10]])', ["scene.py item 1", "leaves"]),
+            "a rectangle it must leave showing": (
+                'dict(kind="symbol", file="s.png", size=[40, 30], glyph="star", on=["gfx/t/back.png", [10, 50]], '
+                'keep=[[25, 60, 10, 10]])', ["scene.py item 1", "must leave showing"]),
+            "a place half off the screen it may not leave": (
+                'dict(kind="symbol", file="s.png", size=[40, 30], glyph="star", on=["gfx/t/back.png", [-20, 50]])',
+                ["scene.py item 1", "leaves"]),
             "a backdrop another recipe makes": ('dict(kind="symbol", file="s.png", size=[40, 30], glyph="star", '
                                                 'on=["gfx/u/other.png", [0, 0]])', ["scene.py item 1", "same recipe"]),
         }
@@ -253,6 +267,111 @@ class ReelCellCheck(unittest.TestCase):
         self.assertIn("toy.py item 0", r.stderr)
         self.assertIn("gem fill less than half", r.stderr)
         r = build_recipes({"toy.py": self.RECIPE % ""})
+        self.assertEqual(0, r.returncode, r.stderr)
+
+
+class PlaceCheck(unittest.TestCase):
+    """A picture that leaves the screen at its place, or a window too small
+    for the text the game writes in it, stops the build naming the recipe;
+    drawn to fit they pass."""
+
+    RECIPE = """
+        FOLDER = "gfx/toy"
+        ITEMS = [dict(kind="font", dir="fonts", file="meter.ttf", source="DejaVuSans-Bold.ttf"),
+                 dict(kind="background", file="back.png", size=[300, 100], style="plain", colors=["red", "red"],
+                      elements=[dict(box=%s, fill="black")], screen=[[%d, 500]],
+                      holds=[dict(font="meter.ttf", size=20, texts=["$12345"], at=[%d, 550], margin=3,
+                                  plain=True)])]
+        """
+
+    def test_a_window_too_small_or_a_picture_off_the_screen_fails(self):
+        r = build_recipes({"toy.py": self.RECIPE % ([20, 10, 260, 80], 400, 550)})
+        self.assertEqual(0, r.returncode, r.stderr)
+        r = build_recipes({"toy.py": self.RECIPE % ([80, 30, 140, 40], 400, 550)})
+        self.assertNotEqual(0, r.returncode)
+        self.assertIn("toy.py item 1", r.stderr)
+        self.assertIn("does not lie on one plain window", r.stderr)
+        r = build_recipes({"toy.py": self.RECIPE % ([20, 10, 260, 80], 520, 670)})
+        self.assertNotEqual(0, r.returncode)
+        self.assertIn("leaves the 800 x 600 screen", r.stderr)
+
+
+class PlaceChecks(unittest.TestCase):
+    """The game's texts on a backdrop must sit on clear ground that they
+    stand out from, laid out as the game's renderer lays them out; a blended
+    figure must stay on its backdrop and stand out from it at every place."""
+
+    FONT = 'FOLDER = "fonts"\nITEMS = [dict(kind="font", file="t.ttf", source="DejaVuSans-Bold.ttf")]'
+    # a navy backdrop with a gold-framed window 120 x 60 at (40, 20), centre (100, 50)
+    SCENE = """
+        FOLDER = "gfx/t"
+        ITEMS = [dict(kind="background", file="back.png", size=[200, 100], style="plain", colors=["navy", "navy"],
+                      elements=[dict(box=[40, 20, 120, 60], outline="gold", width=2)], writes=[%s]),
+                 dict(kind="symbol", file="s.png", size=[20, 20], glyph="star", color="%s", pad=0, alpha=True,
+                      over=["gfx/t/back.png", [5, 5], %s])]
+        """
+
+    def run_with(self, write, star="gold", place="[170, 70]"):
+        return build_recipes({"fonts.py": self.FONT, "scene.py": self.SCENE % (write, star, place)})
+
+    def test_texts_and_figures_that_fit_pass_and_others_fail(self):
+        fits = 'dict(font="t.ttf", size=20, at=[100, 50], align=4, color="white", texts=["8", "88", "888"])'
+        r = self.run_with(fits)
+        self.assertEqual(0, r.returncode, r.stderr)
+        cases = {
+            # 20 points are 27 px: seven eights (19 px each) are wider than the window
+            "a text over the window's frame": (fits.replace('"888"', '"8888888"'),
+                                               {}, ["scene.py item 0", "'8888888'", "not on clear ground"]),
+            # centred on the baseline, the letters stand above the anchor and reach the frame
+            "an anchor read as the wrong alignment": (fits.replace("align=4", "align=5").replace("50]", "34]"),
+                                                      {}, ["'8'", "not on clear ground"]),
+            "a text off the picture": (fits.replace("[100, 50]", "[190, 50]"), {}, ["runs off the picture"]),
+            "a text that does not stand out": (fits.replace('"white"', '"blue"'), {}, ["stands out", "less than"]),
+            "a figure the colour of its ground": (fits, dict(star="navy"), ["scene.py item 1", "s.png at (5, 5)",
+                                                                          "hardly stands out"]),
+            "a figure off its backdrop": (fits, dict(place="[190, 90]"), ["s.png at (190, 90)", "leaves"]),
+        }
+        for what, (write, kw, words) in cases.items():
+            with self.subTest(what):
+                r = self.run_with(write, **kw)
+                self.assertNotEqual(0, r.returncode, r.stdout)
+                for w in words:
+                    self.assertIn(w, r.stderr)
+
+    def test_layout_matches_the_game_renderer(self):
+        # measured from the game's TrueType renderer: the dice bonus font
+        # (DejaVu Serif Bold) at 60 points sets "12x" 161 px wide, ascent 92,
+        # height 124; the cashier's (DejaVu Sans Bold) at 25 points "20" 46 px, ascent 40, height 54
+        from agen.fonts import font_sources
+        from agen.places import text_layout
+        serif = font_sources(dict(kind="font", file="x.ttf", source="DejaVuSerif-Bold.ttf"))[0]
+        sans = font_sources(dict(kind="font", file="x.ttf", source="DejaVuSans-Bold.ttf"))[0]
+        w, ascent, height, ink = text_layout(serif, 60, "12x")
+        self.assertLessEqual(abs(w - 161), 1)
+        self.assertEqual((92, 124), (ascent, height))
+        self.assertLess(ink[1], -55)   # digits stand about 58 px above the baseline
+        w, ascent, height, _ = text_layout(sans, 25, "20")
+        self.assertLessEqual(abs(w - 46), 1)
+        self.assertEqual((40, 54), (ascent, height))
+
+
+class LookalikeCheck(unittest.TestCase):
+    """Reel symbols that could not be told apart on the pay glass stop the
+    build, naming both; the same symbols drawn apart pass."""
+
+    RECIPE = """
+        FOLDER = "gfx/toy"
+        ITEMS = [dict(kind="reelpictures", reel=False, size=[130, 180],
+                      pictures=["bar_n1_n2", "n2_bar_n1", "n1_n2_bar"],
+                      looks=dict(n1=dict(glyph="microchip", label="1001"), n2=dict(glyph="microchip", label="1110"%s)))]
+        """
+
+    def test_lookalikes_fail(self):
+        r = build_recipes({"toy.py": self.RECIPE % ""})
+        self.assertNotEqual(0, r.returncode)
+        self.assertIn("toy.py item 0", r.stderr)
+        self.assertIn("n1 and n2", r.stderr)
+        r = build_recipes({"toy.py": self.RECIPE % ', color="gold", text="navy"'})
         self.assertEqual(0, r.returncode, r.stderr)
 
 

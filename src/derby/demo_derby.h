@@ -102,6 +102,11 @@ public:
     // Pays. linePay plays the winning class's sound; linePayOf only judges.
     int linePay(const DerbyLine& line);
     static int linePayOf(const DerbyLine& line, const char** sound = nullptr);
+    // Three flags on the fifth play at five coins win the car.
+    bool winsTheCar(int row, int pay) const;
+    // The rows are drawn: the game's bet and what its rows pay go to the
+    // save file before they are shown (the car to the prizes).
+    void keepGame();
     void payout();
 
     void toggleHold(int reel);

@@ -97,6 +97,25 @@ int DemoDerby::linePay(const DerbyLine& line) {
     return pay;
 }
 
+bool DemoDerby::winsTheCar(int row, int pay) const { return row == 4 && betCoins == 5 && pay == 400; }
+
+void DemoDerby::keepGame() {
+    // What the rows pay, judged without showing them: the car at five coins
+    // instead of any coins.
+    long long total = 0;
+    const int rows = betPlays < 5 ? betPlays : 5;
+    for (int i = 0; i < rows && i < static_cast<int>(lines.size()); ++i) {
+        const int pay = linePayOf(lines[i]);
+        if (winsTheCar(i, pay)) {
+            awardCarPrize();
+            total = 0;
+            break;
+        }
+        if (pay > 0) total += static_cast<long long>(pay) * betCoins;
+    }
+    keepDrawnPlay(name, static_cast<long long>(betPlays) * betCoins, total);
+}
+
 void DemoDerby::payout() {
     SurfacePtr saved = display ? display->copyRegion(kSavedArea) : nullptr;
 
@@ -104,10 +123,9 @@ void DemoDerby::payout() {
     const int rows = betPlays < 5 ? betPlays : 5;
     for (int i = 0; i < rows && i < static_cast<int>(lines.size()); ++i) {
         int pay = linePay(lines[i]);
-        if (i == 4 && betCoins == 5 && pay == 400) {
-            // Three flags on the fifth play at five coins: the car, instead of coins.
-            awardCarPrize();
-            if (currentPlayer) currentPlayer->saveNow();
+        if (winsTheCar(i, pay)) {
+            // Three flags on the fifth play at five coins: the car, instead of
+            // coins (given when the rows were drawn).
             playCarJackpotMovie(this);
             total = 0;
             break;
@@ -126,7 +144,7 @@ void DemoDerby::payout() {
     // Show what is left after the bet, so a game that wins nothing doesn't
     // leave the meter one bet too high.
     showCredits(credits);
-    if (currentPlayer && denomination) currentPlayer->recordPlay(name, bet, total, denomination->value);
+    recordDrawnPlay(name, bet, total);
 
     // Count-up: large steps first, one click of the counter each.
     const CountUpStyle style = {derbyCountUpStep, "digicnt.wav", nullptr, 0, true, timedPause, 200};
@@ -134,6 +152,7 @@ void DemoDerby::payout() {
         showCredits(credits);
         showPaid(paid);
     });
+    endDrawnPlay();
 
     timedPause(1000);
     if (saved && display) {

@@ -143,6 +143,7 @@ void DemoDerby::respin() {
         }
         lines.push_back(line);
     }
+    keepGame();
 
     for (;;) {
         bool done = true;

@@ -38,34 +38,75 @@ int wheelPrizeAt(const PrizeWheelSpec& spec, int frame, std::string* colour) {
     return 0;
 }
 
-void spinPrizeWheel(const PrizeWheelSpec& spec, Animation& wheel, int& prize, std::string& colour) {
-    const Uint32 period = (genrand() % static_cast<uint32_t>(spec.periodSpread) + spec.periodBase) / 10;
-    const Uint32 start = mediaTicks();
-    SoundClip* sequence = soundPlayer ? soundPlayer->play("wheelseq.wav", false) : nullptr;
-    // A window close or stop signal stops the wheel where it stands.
-    do {
-        wheel.update(false);
-        if (display) display->update();
-        restBriefly();
-    } while (mediaTicks() - start < 2000 && !quitRequestedOrQueued());
+Uint32 wheelSpinLength(Uint32 stepMs) { return 2000 + 5 * stepMs; }
 
-    Uint32 last = mediaTicks(), now = last;
-    int rate = 25;
-    while (rate > 5 && !quitRequestedOrQueued()) {
-        if (now - last > period) {
-            rate -= 4;
-            wheel.setFps(rate);
-            last = mediaTicks();
+int wheelFramesTurned(Uint32 stepMs, Uint32 elapsed) {
+    // Full speed (40 frames a second) for two seconds and one step; a frame
+    // at once, then one every 25 ms.
+    const Uint32 fullSpeedEnd = 2000 + stepMs;
+    if (elapsed < fullSpeedEnd) return static_cast<int>(elapsed / 25 + 1);
+    int turned = static_cast<int>((fullSpeedEnd + 24) / 25);
+    // Then one step each at 21, 17, 13 and 9 frames a second: each rate shows
+    // a frame the moment it is set.
+    static const Uint32 slowRates[] = {21, 17, 13, 9};
+    Uint32 stepStart = fullSpeedEnd;
+    for (Uint32 rate : slowRates) {
+        const Uint32 period = 1000 / rate;
+        if (elapsed < stepStart + stepMs) return turned + static_cast<int>((elapsed - stepStart) / period + 1);
+        turned += static_cast<int>((stepMs + period - 1) / period);
+        stepStart += stepMs;
+    }
+    // 5 frames a second: one frame, and the wheel stands.
+    return turned + 1;
+}
+
+namespace {
+
+// The wheel shows `frame` (loop-forward, so the frame index is its place).
+void showWheelFrame(Animation& wheel, int frame) {
+    if (frame < 0 || frame >= wheel.frameCount()) return;
+    wheel.position = frame;
+    wheel.frameIndex = frame;
+    wheel.frames[static_cast<size_t>(frame)]->blit(wheel.x, wheel.y);
+}
+
+}  // namespace
+
+void spinPrizeWheel(const PrizeWheelSpec& spec, Animation& wheel, int& prize, std::string& colour,
+                    const WheelDrawn& drawn) {
+    const Uint32 stepMs = (genrand() % static_cast<uint32_t>(spec.periodSpread) + spec.periodBase) / 10;
+    // The step length decides the stop: the wheel turns from where it stands
+    // at its set pace, so the stop (and the prize) is known the moment the
+    // step is drawn, and it is kept before the wheel shows it.
+    const int count = wheel.frameCount();
+    const int from = count > 0 ? ((wheel.frameIndex % count) + count) % count : 0;
+    const int stop = count > 0 ? (from + wheelFramesTurned(stepMs, wheelSpinLength(stepMs))) % count : -1;
+    prize = stop >= 0 ? wheelPrizeAt(spec, stop, &colour) : 0;
+    if (drawn) drawn(prize, colour);
+
+    // The turn as the player sees it. A window close or stop signal ends the
+    // show; the stop stands as drawn.
+    const Uint32 start = mediaTicks();
+    SoundClip* sequence = nullptr;
+    if (!quitRequestedOrQueued() && soundPlayer) sequence = soundPlayer->play("wheelseq.wav", false);
+    int shown = -1;
+    while (!quitRequestedOrQueued()) {
+        const Uint32 elapsed = mediaTicks() - start;
+        if (elapsed >= wheelSpinLength(stepMs)) break;
+        const int turned = wheelFramesTurned(stepMs, elapsed);
+        if (turned != shown && count > 0) {
+            showWheelFrame(wheel, (from + turned) % count);
+            if (display) display->update();
+            shown = turned;
         }
-        now = mediaTicks();
-        wheel.update(false);
-        if (display) display->update();
         restBriefly();
     }
     if (sequence) sequence->halt();
+    if (stop >= 0) {
+        showWheelFrame(wheel, stop);
+        if (display) display->update();
+    }
 
-    prize = 0;
-    if (wheel.frameCount() > 0) prize = wheelPrizeAt(spec, wheel.frameIndex, &colour);
     if (prize == 0) {
         std::printf("Something went wrong with the wheel bonus\n");
         std::fflush(stdout);
@@ -93,10 +134,13 @@ std::unique_ptr<Animation> openWheelScreen(const PrizeWheelSpec& spec) {
     return wheel;
 }
 
-int runCashWheelBonus() {
+int runCashWheelBonus(const std::function<void(int prize)>& kept) {
     int prize = 0;
     std::string colour;
-    spinPrizeWheel(cashWheel(), *openWheelScreen(cashWheel()), prize, colour);
+    spinPrizeWheel(cashWheel(), *openWheelScreen(cashWheel()), prize, colour,
+                   [&kept](int drawnPrize, const std::string&) {
+                       if (kept) kept(drawnPrize);
+                   });
     timedPause(4000);
     if (display) display->restoreScreen();
     return prize;

@@ -8,6 +8,7 @@
 
 #include <SDL.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -39,10 +40,26 @@ const PrizeWheelSpec& cashWheel();
 // The prize of a stop frame; 0 (and colour untouched) outside the table.
 int wheelPrizeAt(const PrizeWheelSpec& spec, int frame, std::string* colour = nullptr);
 
-// One spin of the wheel from wherever it stands. Sets prize (0 when the stop
-// frame is outside the table, with "Something went wrong with the wheel
-// bonus" on stdout) and, for a frame of the table, colour.
-void spinPrizeWheel(const PrizeWheelSpec& spec, Animation& wheel, int& prize, std::string& colour);
+// The wheel's pace in one spin whose slow-down step lasts `stepMs`: the
+// frames it has turned `elapsed` ms into the spin (40 frames a second for two
+// seconds and one step, then one step each at 21, 17, 13 and 9 frames a
+// second, a frame at once at each new rate), and the length of the spin, at
+// whose end it has turned its last frame, the one of 5 frames a second.
+int wheelFramesTurned(Uint32 stepMs, Uint32 elapsed);
+Uint32 wheelSpinLength(Uint32 stepMs);
+
+// Told what a spin drew (the prize and colour of its stop) the moment it is
+// drawn, before the wheel shows it.
+using WheelDrawn = std::function<void(int prize, const std::string& colour)>;
+
+// One spin of the wheel from wherever it stands. The step length drawn
+// decides the stop frame at once; the wheel then turns at its pace and
+// stands on that frame (at once, unseen, when the game is closing). Sets
+// prize (0 when the stop frame is outside the table, with "Something went
+// wrong with the wheel bonus" on stdout) and, for a frame of the table,
+// colour.
+void spinPrizeWheel(const PrizeWheelSpec& spec, Animation& wheel, int& prize, std::string& colour,
+                    const WheelDrawn& drawn = nullptr);
 
 // The opening of a wheel screen: saves the screen, shows the loading
 // picture, builds the wheel (40 frames a second), draws "bonus.png" and the
@@ -50,5 +67,6 @@ void spinPrizeWheel(const PrizeWheelSpec& spec, Animation& wheel, int& prize, st
 std::unique_ptr<Animation> openWheelScreen(const PrizeWheelSpec& spec);
 
 // The cash wheel's whole bonus screen: open, one spin, a four-second pause,
-// the screen restored. Returns the prize in coins. Reads no input.
-int runCashWheelBonus();
+// the screen restored. Returns the prize in coins; `kept` is told it the
+// moment the spin draws it. Reads no input.
+int runCashWheelBonus(const std::function<void(int prize)>& kept = nullptr);

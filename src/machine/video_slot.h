@@ -100,6 +100,17 @@ public:
     virtual bool hasBonusGame() const { return false; }
     virtual long long playBonus() { return 0; }
     virtual void clearBonus() {}
+    // A bonus game a pull won is drawn with the pull, so that the save file
+    // holds all the play pays from its draw on: drawBonus makes the bonus
+    // game's own draws (nothing when none is due), drawnBonusWin says what
+    // they pay for a player who picks nothing more. The bonus screen then
+    // shows them.
+    virtual void drawBonus() {}
+    virtual long long drawnBonusWin() const { return 0; }
+    // A pick of the bonus game changed what it pays: the play's whole win
+    // is the spin's win and `bonus`, kept at once.
+    void keepBonusWin(long long bonus);
+    void keepPull(int bet) override;
 
     // After every outcome draw, with the picture each reel stopped on.
     virtual void afterEvaluate(const std::vector<ReelGraphic*>& chosen) = 0;

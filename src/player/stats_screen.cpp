@@ -24,9 +24,8 @@ const char* const statsFontFile = "../fonts/stats3.ttf";
 // The icons stand in two columns of 25; the rows are not evenly spaced.
 const int iconRowY[25] = {61,  80,  100, 119, 139, 158, 178, 197, 216, 236, 256, 275, 295,
                           314, 333, 352, 372, 390, 411, 430, 450, 469, 487, 508, 527};
-// Two plates of 117 px, inside the frame that ends 3 px short of the window's edge.
-const int leftColumnX = 553;
-const int rightColumnX = 677;
+const int leftColumnX = 558;
+const int rightColumnX = 683;
 const char* const leftColumn[25] = {
     "wildapple",  "wildsourapple", "holeinone",   "baja7s",        "mountainclimber",
     "egyptsprize", "bitsnbytes",   "crazydice",   "blackjack",     "zookeeper",
@@ -63,9 +62,9 @@ long long spinsOf(const MachineStats& s) { return static_cast<long long>(s.spins
 std::string percentOfSpins(int part, const MachineStats& s) {
     long long spins = spinsOf(s);
     float q = 0.0f;
-    // Worked out in double and only then kept as a float: a float quotient
-    // can be off by one in the last digit shown (21 of 23 is 91.3043%).
-    if (spins > 0) q = static_cast<float>(static_cast<double>(part) / static_cast<double>(spins) * 100.0);
+    // In single precision throughout, as the page has always shown it: 21 of
+    // 23 reads 91.3044%, one more in the last digit than the exact share.
+    if (spins > 0) q = static_cast<float>(part) / static_cast<float>(spins) * 100.0f;
     return floatToString(q) + "%";
 }
 
@@ -86,7 +85,7 @@ std::string statTotalBetText(const MachineStats& s) { return "$" + doubleToStrin
 std::string statAverageBetText(const MachineStats& s) {
     long long spins = spinsOf(s);
     float a = 0.0f;
-    if (spins > 0) a = static_cast<float>(s.totalloss.inDollars() / static_cast<double>(spins));
+    if (spins > 0) a = static_cast<float>(s.totalloss.inDollars()) / static_cast<float>(spins);
     return "$" + floatToString(a);
 }
 
@@ -202,7 +201,8 @@ void StatsScreen::redraw() {
     if (display && display->screen) sge_FilledRect(display->screen, 0, 0, 800, 600, 0, 0, 0);
     {
         Image back(graphicsDir + "back.png", false, true);
-        if (back.loaded) back.blit(0, 0);
+        // The picture starts under a black band across the top of the screen.
+        if (back.loaded) back.blit(0, 46);
     }
     if (display) display->update();
 }

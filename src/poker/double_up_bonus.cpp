@@ -167,14 +167,20 @@ int DoubleUpBonus::playDoubleUp(int stake) {
         if (back.loaded)
             for (int i = 1; i < 5; ++i) back.blit(cardPositions[i].x, cardPositions[i].y);
     }
+    // The cards are drawn: until the player picks, the gamble is kept as
+    // if the first card beside the dealer's were picked, the pick of a
+    // player who does nothing more.
+    keepDrawnWin(doubleUpResult(stake, kUnpickedCard));
     drawCardFace(*hand[0], cardPositions[0]);
     if (display) display->update();
 
     int picked = -1;
     while (picked < 0) {
         if (quitRequested()) {
-            // The window is closing before a card was picked: the stake stands.
-            return stake;
+            // The window is closing before a card was picked: the gamble
+            // ends as kept, with that card.
+            picked = kUnpickedCard;
+            break;
         }
         SDL_Event event;
         if (waitModalEvent(event) && event.type == SDL_MOUSEBUTTONDOWN) {
@@ -182,6 +188,7 @@ int DoubleUpBonus::playDoubleUp(int stake) {
             mousePosition(mx, my);
             if (Widget* spot = Screen::findButtonAt(mx, my, spots)) {
                 picked = spot->name[4] - '1';
+                keepDrawnWin(doubleUpResult(stake, picked));
                 drawCardFace(*hand[picked], cardPositions[picked]);
                 if (display) display->update();
             }
@@ -190,17 +197,14 @@ int DoubleUpBonus::playDoubleUp(int stake) {
     }
     timedPause(2000);
 
-    const int mine = hand[picked]->rank, dealers = hand[0]->rank;
-    int result;
-    if (mine > dealers) {
-        result = 2 * stake;
-        playOnce("bugle1.wav");
-    } else if (mine == dealers) {
-        result = stake;
-        playOnce("bugle1.wav");
-    } else {
-        result = 0;
-        playOnce("aww.wav");
-    }
+    const int result = doubleUpResult(stake, picked);
+    playOnce(result > 0 ? "bugle1.wav" : "aww.wav");
     return result;
+}
+
+int DoubleUpBonus::doubleUpResult(int stake, int picked) const {
+    if (picked < 1 || picked >= static_cast<int>(hand.size())) return stake;
+    const int mine = hand[picked]->rank, dealers = hand[0]->rank;
+    // Higher doubles the stake, a tie gives it back, lower loses it.
+    return mine > dealers ? 2 * stake : mine == dealers ? stake : 0;
 }

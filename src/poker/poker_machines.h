@@ -110,6 +110,11 @@ public:
     void offerDoubleUp(int& amount);
     // One card game against the dealer's card: 2 x stake, the stake, or 0.
     int playDoubleUp(int stake);
+    // What the stake becomes with the card at `picked` (1 to 4) against the
+    // dealer's card 0.
+    int doubleUpResult(int stake, int picked) const;
+    // The card taken for a player who picks none (the game closing).
+    static constexpr int kUnpickedCard = 1;
     // The largest amount that may still be offered for doubling: doubling
     // it keeps the machine's credits within an int.
     int doubleUpLimit() const;

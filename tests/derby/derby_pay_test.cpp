@@ -3,6 +3,7 @@
 #include <map>
 
 #include "derby/derby_fixture.h"
+#include "player/save_files.h"
 
 using namespace derbytest;
 
@@ -78,6 +79,9 @@ TEST_F(DerbyTest, ThreeFlagsOnPlayFiveAtFiveCoinsWinTheCarInsteadOfCoins) {
     const size_t prizes = currentPlayer->trophies.size();
     setGame(*d, 5, {{"3bar", "3bar", "3bar"}, kLoser, kLoser, kLoser, {"flag", "flag", "flag"}});
     clearLoadedAssets();
+    d->keepGame();  // the rows drawn: the car is the player's, in the file too
+    ASSERT_EQ(currentPlayer->trophies.size(), prizes + 1);
+    EXPECT_EQ(savefiles::saved(currentPlayer->name, currentPlayer->name).readEntry("trophies", ""), "prgrssvcar");
     d->payout();
     ASSERT_EQ(currentPlayer->trophies.size(), prizes + 1);
     EXPECT_EQ(currentPlayer->trophies.back(), "prgrssvcar");

@@ -166,7 +166,9 @@ INSTANTIATE_TEST_SUITE_P(
                   }},
         ModalPart{"double_up_pick", [] {
                       DoubleUpBonus* m = armed(enter<DoubleUpBonus>("doubleupbonus"));
-                      EXPECT_EQ(m->playDoubleUp(10), 10) << "the stake stands";
+                      // The cards are dealt: the first card beside the dealer's is taken.
+                      const int result = m->playDoubleUp(10);
+                      EXPECT_EQ(result, m->doubleUpResult(10, DoubleUpBonus::kUnpickedCard));
                   }},
         ModalPart{"cash_wheel", [] { armStop(); runCashWheelBonus(); }, SIGINT},
         ModalPart{"wheel_gamble", [] { armStop(); runGambleWheelBonus(diceWheel(), diceGamble()); }},

@@ -4,6 +4,9 @@
 // scrolling shelf, the jackpot movies and the car prize).
 #include <gtest/gtest.h>
 #include <SDL.h>
+#include <SDL_image.h>
+
+#include <algorithm>
 
 #include <memory>
 #include <string>
@@ -68,9 +71,10 @@ TEST(StatsFigures, EveryFigureOfAPage) {
         {big, "11 $60 $5.45455 $-15 75% $0 5 6 45.4545% 54.5455% 0 0 $400 0 0 00:00:00 "},
         // A win with nothing bet has no return to speak of.
         {record(50, 0, 1, 0), "1 $0 $0 $50 0% $0 1 0 100% 0% 0 0 $0 0 0 00:00:00 "},
-        // Shares are taken in full precision and only then kept as floats.
-        {record(0, 23, 21, 2), "23 $23 $1 $-23 0% $0 21 2 91.3043% 8.69565% 0 0 $0 0 0 00:00:00 "},
-        {record(0, 37, 18, 19), "37 $37 $1 $-37 0% $0 18 19 48.6486% 51.3514% 0 0 $0 0 0 00:00:00 "},
+        // Shares are worked out in single precision: 21 of 23 and 18 of 37 show
+        // one more in the last digit than the exact shares (91.3043, 48.6486).
+        {record(0, 23, 21, 2), "23 $23 $1 $-23 0% $0 21 2 91.3044% 8.69565% 0 0 $0 0 0 00:00:00 "},
+        {record(0, 37, 18, 19), "37 $37 $1 $-37 0% $0 18 19 48.6487% 51.3513% 0 0 $0 0 0 00:00:00 "},
         {record(0, 2500000.0, 0, 1), "1 $2.5e+06 $2.5e+06 $-2.5e+06 0% $0 0 1 0% 100% 0 0 $0 0 0 00:00:00 "},
         // Minutes are scaled up to an hour; whole hours only, once there is one.
         {record(0, 30, 0, 3, 0, 20), "3 $30 $10 $-30 0% $-90 0 3 0% 100% 0 0 $0 0 0 00:20:00 "},
@@ -120,27 +124,104 @@ TEST_F(StatsScreenTest, OpensOnTheMachineLastLeftOrClickedWrapsAroundAndGoesBack
     EXPECT_EQ("lobby", lobby ? lobby->name : "");
 }
 
-// The screen's picture fills the window (no black band along the top), and
-// every machine's name plate stands whole inside the window, clear of its edge.
-TEST_F(StatsScreenTest, PictureFillsTheWindowAndEveryPlateStandsInsideIt) {
+// Where the screen puts things, as the screen is designed: the whole screen
+// black with the picture from (0, 46) down; the three buttons; the fifty
+// icons in two columns at x 558 and 683 on uneven rows; the page's headings
+// and rows at their baselines. Each icon's lit plate fits between its
+// neighbours and inside the screen.
+TEST_F(StatsScreenTest, LaidOutAsDesigned) {
+    struct Place { const char* name; int x, y; };
+    const Place buttons[] = {{"lobby", 43, 493}, {"previous", 353, 493}, {"next", 408, 493}};
+    const int rows[25] = {61,  80,  100, 119, 139, 158, 178, 197, 216, 236, 256, 275, 295,
+                          314, 333, 352, 372, 390, 411, 430, 450, 469, 487, 508, 527};
+    const char* const left[25] = {
+        "wildapple", "wildsourapple", "holeinone", "baja7s", "mountainclimber", "egyptsprize", "bitsnbytes",
+        "crazydice", "blackjack", "zookeeper", "magic", "wheelofcash", "balloonblitz", "patriotspinforcash",
+        "doubledicespinforcash", "demoderby", "spinforcash", "10sorbetter", "doubleupbonus", "jacksorbetter",
+        "4ofakind", "doublepremium", "allwild", "deuceswild", "jokerswild"};
+    const char* const right[25] = {
+        "5x", "10x", "doubledice", "doubledicedeluxe", "tripledice", "tripledicedeluxe", "doubletriple", "crazy8s",
+        "balloonmania", "mardigras", "shortcircuit", "gettinhot", "doubledoubledice", "tripletriple", "deepsea",
+        "cursed", "5linedouble", "5linetriple", "dragonspin", "patriotgames", "patriotwilddeluxe", "patriotwild",
+        "super7s", "gloamerhouse", "cashcow"};
+
     StatsScreen screen;
-    screen.redraw();
-    const std::vector<Uint8> pixels = testrt::screenPixels();
-    const SDL_Surface* s = display->screen;
-    int lit = 0;
-    for (int y = 0; y < 40; ++y)
-        for (int x = 0; x < s->pitch; ++x) lit += pixels[static_cast<size_t>(y * s->pitch + x)] != 0;
-    EXPECT_GT(lit, 40 * s->pitch / 5) << "the top band is black";
-    int plates = 0;
-    for (const MachineInfo& m : machineTable()) {
-        Widget* plate = screen.buttonNamed(m.id);
-        ASSERT_NE(plate, nullptr) << m.id;
-        EXPECT_TRUE(plate->x >= 2 && plate->y >= 2 && plate->x + plate->width() <= 798 &&
-                    plate->y + plate->height() <= 598)
-            << m.id << " at " << plate->x << "," << plate->y;
-        ++plates;
+    ASSERT_EQ(53u, screen.buttons.size());
+    for (const Place& b : buttons) {
+        Widget* w = screen.buttonNamed(b.name);
+        ASSERT_NE(w, nullptr) << b.name;
+        EXPECT_EQ(b.x, w->x) << b.name;
+        EXPECT_EQ(b.y, w->y) << b.name;
     }
-    EXPECT_EQ(plates, 50);
+    int minPitch = 600;
+    for (int r = 1; r < 25; ++r) minPitch = std::min(minPitch, rows[r] - rows[r - 1]);
+    for (int r = 0; r < 25; ++r)
+        for (int column = 0; column < 2; ++column) {
+            const char* id = column ? right[r] : left[r];
+            const int x = column ? 683 : 558;
+            Widget* w = screen.buttonNamed(id);
+            ASSERT_NE(w, nullptr) << id;
+            EXPECT_EQ(x, w->x) << id;
+            EXPECT_EQ(rows[r], w->y) << id;
+            // the lit plate stays clear of the next column, the row below and the screen's edge
+            EXPECT_GT(w->width(), 0) << id;
+            EXPECT_LE(w->x + w->width(), column ? 800 : 683) << id;
+            EXPECT_LE(w->height(), minPitch) << id;
+        }
+
+    // Black above the picture; the picture itself, pixel for pixel, below.
+    const std::vector<Uint8> screenNow = testrt::screenPixels();
+    SDL_Surface* s = display->screen;
+    const int bpp = s->format->BytesPerPixel;
+    for (int y = 0; y < 46; ++y)
+        for (int x = 0; x < s->w * bpp; ++x)
+            ASSERT_EQ(0, screenNow[static_cast<size_t>(y * s->pitch + x)]) << "not black at y " << y;
+    SDL_Surface* raw = IMG_Load("../gfx/stats/back.png");
+    ASSERT_NE(raw, nullptr);
+    SDL_Surface* back = SDL_ConvertSurface(raw, s->format, SDL_SWSURFACE);
+    SDL_FreeSurface(raw);
+    ASSERT_NE(back, nullptr);
+    ASSERT_EQ(554, back->h) << "the picture reaches the bottom of the screen from y 46";
+    int differ = 0;
+    SDL_LockSurface(back);
+    for (int y = 0; y < back->h; ++y)
+        for (int x = 0; x < back->w * bpp; ++x)
+            differ += static_cast<const Uint8*>(back->pixels)[y * back->pitch + x] !=
+                      screenNow[static_cast<size_t>((y + 46) * s->pitch + x)];
+    SDL_UnlockSurface(back);
+    SDL_FreeSurface(back);
+    EXPECT_EQ(0, differ);
+
+    // The page: headings at 15 points, labels at x 97 and 12 points, values
+    // at x 380 when they are money and 390 otherwise, on the label's baseline.
+    struct Text { const char* text; int x, y, size; };
+    const Text headings[] = {{"Win/Loss Stats", 195, 126, 15}, {"Game Stats", 206, 252, 15},
+                             {"Time Played", 168, 457, 15}};
+    struct Row { const char* label; int y; int valueX; };
+    const Row pageRows[] = {
+        {"Total Number of Bets:", 148, 390}, {"Total Money Bet:", 163, 380}, {"Average Bet:", 181, 380},
+        {"Total Won/Loss:", 196, 380}, {"Return %:", 214, 390}, {"Average Won/Loss(per hour):", 230, 380},
+        {"Total Spins:", 271, 390}, {"Spins Won:", 288, 390}, {"Spins Lost:", 306, 390},
+        {"% Spins Won:", 322, 390}, {"% Spins Lost:", 340, 390}, {"Winning Streak:", 354, 390},
+        {"Losing Streak:", 372, 390}, {"Largest Single Win:", 389, 380},
+        {"# High Pays (20 coins or more):", 411, 390}, {"# Low Pays (19 coins or less):", 431, 390}};
+    MachineStats sample = record(45, 60, 5, 6, 3, 7);
+    const std::vector<StatsPageText> page = statsPageTexts(&sample);
+    auto find = [&page](const std::string& text, int x, int y) {
+        for (const StatsPageText& t : page)
+            if (t.text == text && t.x == x && t.y == y) return t.pointSize;
+        return 0;
+    };
+    for (const Text& h : headings) EXPECT_EQ(h.size, find(h.text, h.x, h.y)) << h.text;
+    EXPECT_EQ(15, find("03:07:00", 317, 457));
+    for (const Row& r : pageRows) {
+        EXPECT_EQ(12, find(r.label, 97, r.y)) << r.label;
+        int values = 0;
+        for (const StatsPageText& t : page)
+            if (t.y == r.y && t.x == r.valueX && t.pointSize == 12) ++values;
+        EXPECT_EQ(1, values) << r.label;
+    }
+    EXPECT_EQ(4u + 2u * 16u, page.size());
 }
 
 // Without its font the screen cannot be shown and the game ends, but the

@@ -4,6 +4,7 @@
 #include <climits>
 #include <set>
 
+#include "player/save_files.h"
 #include "poker/poker_fixture.h"
 #include "shell/animation.h"
 
@@ -102,6 +103,50 @@ TEST_F(DoubleUp, OffersStopBeforeCreditsCouldOverflowOrAtAWindowClose) {
     m->offerDoubleUp(amount);
     EXPECT_EQ(amount, 7);
     EXPECT_TRUE(quitRequested()) << "the close request is kept for the frame loop";
+}
+
+// Once the player has said yes, the five cards are drawn: the gamble's
+// outcome no longer waits for the pick. The save file holds it at once with
+// the first card beside the dealer's as the pick (a player who does nothing
+// more), a close before the pick ends the gamble with that card, never with
+// the stake back, and a pick made keeps its own outcome before it is shown.
+TEST_F(DoubleUp, TheCardsAreKeptWhenDealtAndAClosePicksTheFirstCard) {
+    int stakeBackAnyway = 0, lostOnClose = 0;
+    for (uint32_t seed = 1; seed <= 30; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        sgenrand(seed);
+        scriptedClick(placeX(2), kPlaceY);
+        const int withFirstCard = m->playDoubleUp(10);
+        const int dealer = m->hand[0]->rank, first = m->hand[1]->rank, last = m->hand[4]->rank;
+        EXPECT_EQ(withFirstCard, first > dealer ? 20 : first == dealer ? 10 : 0);
+
+        sgenrand(seed);
+        testrt::pushQuit();
+        const int closed = m->playDoubleUp(10);
+        clearQuitRequest();
+        testrt::drainEvents();
+        EXPECT_EQ(closed, withFirstCard);
+        stakeBackAnyway += closed == 10;
+        lostOnClose += closed == 0;
+
+        // A play under way: 5 coins bet, 10 won so far, now staked.
+        m->credits = 100;
+        m->keepDrawnPlay("doubleupbonus", 5, 10);
+        const double account = currentPlayer->money;
+        double atThePick = -1;
+        testInput.atLook = [&] { atThePick = savefiles::savedMoney(currentPlayer->name); };
+        sgenrand(seed);
+        scriptedClick(placeX(5), kPlaceY);
+        const int picked = m->playDoubleUp(10);
+        testInput.atLook = nullptr;
+        EXPECT_EQ(picked, last > dealer ? 20 : last == dealer ? 10 : 0);
+        EXPECT_EQ(atThePick, account + 100 - 5 + withFirstCard) << "the dealt cards, kept before the pick";
+        EXPECT_EQ(savefiles::savedMoney(currentPlayer->name), account + 100 - 5 + picked) << "the pick, kept";
+        m->credits = 100 - 5 + picked;
+        m->endDrawnPlay();
+    }
+    EXPECT_GT(lostOnClose, 0) << "a close must not give the stake back when the first card loses";
+    EXPECT_LT(stakeBackAnyway, 30);
 }
 
 TEST_F(DoubleUp, DrawWithAWinOffersAndSettlesTheAnswer) {

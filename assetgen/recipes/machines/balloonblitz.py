@@ -22,6 +22,10 @@ GLASS = dict(unit="PAYS PER COIN ON A LINE, SYMBOLS IN A ROW FROM THE LEFT", pay
            ["3, 4 OR 5 BULLSEYES IN A ROW START THE BALLOON BONUS AND PAY", "bullseye"],
            "15, 35 OR 60 x COINS A LINE; AT THE FULL BET 200, 600 OR 1500"])
 
+BALLOON_COLUMNS = [71, 144, 214, 286, 357, 430, 503, 575]
+BALLOON_ROWS = [140, 235, 322, 409]
+TOTAL_BOX = [371, 489, 190, 72]      # holds the total (30 points) with room to spare
+
 ITEMS = [
     dict(kind="cabinet", family="video", title="ZIRIRUV UVOVE", colors=["sky", "navy"], panel="navy",
          meters=dict(bet=[194, 41], lastbet=[417, 41], credits=[589, 41], paid=[155, 399]),
@@ -33,27 +37,53 @@ ITEMS = [
 ] + [
     # the balloon bonus: 32 balloons (66 x 80) on a grid; a popped balloon shows
     # the background under it. balloons.png is the background with every balloon
-    # drawn in place; each balloon copies its own rectangle from it.
+    # drawn in place; each balloon copies its own rectangle from it. A popped
+    # balloon's value ("BUST!" or up to four figures) is written at 17 points on
+    # its middle, and the total at 30 points on (466, 524) in the window below.
     dict(kind="background", dir="gfx/bonus/balloonblitz", file=f, style="sky", colors=["lightblue", "sky"],
          border=True, title="POP THE BALLOONS!", title_size=34, title_y=40,
          subtitle="Pop until you hit a BUST", subtitle_at=[400, 92], subtitle_size=18, text_color="navy",
-         elements=[dict(box=[376, 504, 180, 62], fill="cream", outline="navy", width=3, radius=6),
+         elements=[dict(box=TOTAL_BOX, fill="cream", outline="navy", width=3, radius=6),
                    dict(text="TOTAL", at=[330, 535], size=16, color="navy", font="sans-bold")] +
                   ([dict(symbol="balloon", box=[x, y, 66, 80], hard=False,
                          color=["red", "blue", "green", "yellow", "orange", "purple", "pink", "brightred"][(i + j) % 8])
-                    for j, y in enumerate([140, 235, 322, 409])
-                    for i, x in enumerate([71, 144, 214, 286, 357, 430, 503, 575])] if f == "balloons.png" else []))
+                    for j, y in enumerate(BALLOON_ROWS)
+                    for i, x in enumerate(BALLOON_COLUMNS)] if f == "balloons.png" else []),
+         screen=[[0, 0]],
+         holds=[dict(font="balloonbonus.ttf", size=30, texts=["0", "12345"], at=[466, 524], margin=3, plain=True)] +
+               ([dict(font="balloonbonus.ttf", size=17, texts=["BUST!", "1500", "225"], at=[x + 33, y + 40],
+                      within=[x, y, 66, 80], margin=2) for y in BALLOON_ROWS for x in BALLOON_COLUMNS]
+                if f == "bonus.png" else []))
     for f in ("bonus.png", "balloons.png")
 ] + [
-    # the cash register, under the balloons at the right, cut from the sky it stands on
-    dict(kind="background", dir="gfx/bonus/balloonblitz", file="register.png", size=[140, 100],
-         elements=[dict(box=[10, 34, 120, 48], bevel=True, fill="silver"),
-                   dict(box=[26, 4, 88, 32], fill="charcoal", outline="black", width=2),
-                   dict(text="$", at=[70, 20], size=24, color="green", font="serif-bold"),
-                   dict(box=[18, 78, 104, 20], bevel=True, fill="grey", label="CASH", size=12, color="black")],
-         on=["gfx/bonus/balloonblitz/bonus.png", [650, 492]]),
+    # the cash register at (575, 394), cut from the sky it stands on: the balloon
+    # in front of its left part (575, 409, 66 x 80) keeps its own sky, and the
+    # cash tab (665, 351, 100 x 100) pops up out of its head
+    dict(kind="background", dir="gfx/bonus/balloonblitz", file="register.png", size=[220, 170],
+         elements=[
+             # head: the slot the tab comes out of, over the price display
+             dict(box=[90, 38, 104, 34], fill="charcoal", outline="black", width=2, radius=5),
+             dict(box=[98, 44, 88, 20], fill=[20, 60, 24], outline="black", width=1),
+             dict(text="$ 0.00", at=[142, 54], anchor="mm", size=15, color=[90, 230, 90], font="mono"),
+             dict(box=[126, 72, 32, 10], fill="darkgrey", outline="black", width=1),
+             # the key bed, sloping down to the front
+             dict(polygon=[84, 82, 200, 82, 212, 128, 72, 128], fill="darkgold", outline="black"),
+             dict(polygon=[88, 85, 196, 85, 207, 125, 77, 125], fill="gold"),
+         ] + [dict(box=[86 + 20 * i + 2 * r, 89 + 12 * r, 16, 9], fill="cream", outline="brown", width=1,
+                   radius=2) for r in range(3) for i in range(5)] + [
+             dict(box=[196, 89, 10, 33], fill="red", outline="darkburgundy", width=1, radius=2),
+             # the cash drawer with its handle
+             dict(box=[68, 128, 148, 36], fill="darkgold", outline="black", width=2, radius=3),
+             dict(box=[74, 134, 136, 24], fill="gold", outline="brown", width=1),
+             dict(box=[122, 142, 40, 7], fill="brown", radius=3),
+             dict(box=[66, 163, 152, 4], fill=[40, 70, 110]),
+         ],
+         on=["gfx/bonus/balloonblitz/bonus.png", [575, 394]], screen=[[575, 394]]),
     dict(kind="background", dir="gfx/bonus/balloonblitz", file="tab.png", size=[100, 100], style="plain",
          colors=["cream", "cream"],
          elements=[dict(box=[0, 0, 100, 100], outline="navy", width=3),
-                   dict(text="YOU GOT", at=[50, 18], size=13, color="navy", font="sans-bold")]),
+                   dict(text="YOU GOT", at=[50, 18], size=13, color="navy", font="sans-bold")],
+         screen=[[665, 351]],
+         holds=[dict(font="balloonbonus.ttf", size=17, texts=["BUST!", "1500", "225"], at=[713, 401], margin=3,
+                     plain=True)]),
 ]

@@ -19,9 +19,18 @@ ITEMS = [
          looks=LOOKS),
 
     # the dice bonus: a background and each die's six faces, colour-keyed and
-    # drawn at (0, 0), so each picture puts its die at its own place
+    # drawn at (0, 0), so each picture puts its die at its own place. The game
+    # writes the sum across the top in white, 60 points, on the baselines at
+    # y 81: the two faces from x 76 and 330, the multiplier from x 600; the
+    # band holds every sum clear of its frame.
     dict(kind="background", dir="gfx/bonus/crazydice", file="bonus.png", style="felt", border=True,
-         elements=[dict(box=[40, 20, 720, 90], fill="darkfelt", outline="gold", width=2, radius=8),
+         writes=[dict(font="crazydicebonus.ttf", size=60, at=[76, 81], align=1, color="white",
+                      texts=["%d     +" % n for n in range(1, 7)]),
+                 dict(font="crazydicebonus.ttf", size=60, at=[330, 81], align=1, color="white",
+                      texts=["%d     =" % n for n in range(1, 7)]),
+                 dict(font="crazydicebonus.ttf", size=60, at=[600, 81], align=1, color="white",
+                      texts=["%dx" % n for n in range(2, 13)])],
+         elements=[dict(box=[40, 10, 740, 84], fill="darkfelt", outline="gold", width=2, radius=8),
                    dict(box=[130, 200, 220, 220], fill="darkfelt", outline="gold", width=3, radius=12),
                    dict(box=[450, 200, 220, 220], fill="darkfelt", outline="gold", width=3, radius=12),
                    dict(text="ROLL THE CRAZY DICE!", at=[400, 470], size=34, font="serif-bold", color="lightgold",

@@ -1,11 +1,12 @@
 # "cursed": a haunted three-reel machine with arrow symbols and a
 # progressive jackpot for three curses at three coins.
+from _progressive import METER
 FOLDER = "gfx/cursed"
 LOOKS = dict(cursed=dict(glyph="emoji", emoji="skull", ring="black", rim="violet"),
              thing=dict(glyph="emoji", emoji="ghost"))
 LEAD = "cursed"   # the lobby's picture of this machine
 ITEMS = [
-    dict(kind="cabinet", looks=LOOKS, title="CURSED", colors=["charcoal", "black"], panel="charcoal", progressive=True,
+    dict(kind="cabinet", looks=LOOKS, title="CURSED", colors=["charcoal", "black"], panel="charcoal", progressive=True, holds=[METER],
          title_font="serif-italic",
          pays=[["3 CURSES, 3 COINS", "JP", "cursed cursed cursed"], ["3 CURSES", 500, "cursed cursed cursed"], ["3 GREEN 7s *", 300], ["3 BLUE 7s *", 200],
                ["3 SILVER 7s *", 100], ["ANY 3 SEVENS", 40, "silver7 blue7 green7"], ["3 TRIPLE BAR", 30], ["3 DOUBLE BAR", 20],

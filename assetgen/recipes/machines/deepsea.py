@@ -12,13 +12,21 @@ PICTURES = ("crab_fish_mermaid crab_marlin_star crab_shell_marlin fish_crab_shel
             "shark_shell_fish shark_swordfish_crab shell_fish_crab shell_marlin_swordfish shell_mermaid_lobster "
             "star_lobster_shark star_shark_swordfish star_shell_mermaid swordfish_crab_fish swordfish_fish_marlin "
             "swordfish_mermaid_star").split()
-# the bonus fish: colour (its name in the game), centre x and top of its
-# 110 x 150 click area, and its picture
-FISH = [("blue", 530, 85, "fish", False), ("green", 660, 65, "tropicalfish", False),
-        ("orange", 270, 90, "tropicalfish", False), ("red", 400, 60, "blowfish", False),
-        ("yellow", 140, 70, "fish", False)]
-CATCH_X = dict(blue=220, green=547, orange=70, red=72, yellow=0)   # where each fish's catch comes up
+# The deep-sea bonus, at the game's places: each fish's colour (its name in
+# the game), the top-left corner of its open mouth, its click area
+# [x, y, w, h], where its catch comes up (at y 0), the tail end of the fish
+# drawn in that area, and its body colour.
+FISH = [("blue", [475, 81], [431, 38, 108, 238], 220, [487, 266], [60, 120, 235]),
+        ("green", [570, 112], [557, 91, 151, 190], 547, [676, 270], "green"),
+        ("orange", [182, 145], [215, 50, 96, 236], 70, [284, 276], "orange"),
+        ("red", [337, 98], [319, 40, 111, 238], 72, [402, 268], "brightred"),
+        ("yellow", [131, 118], [107, 50, 109, 205], 0, [166, 246], "yellow")]
+MOUTH = [24, 20]                 # the open mouth's picture; the snout is at its middle
 RIPPLES = [[348, 375], [210, 456], [14, 329], [88, 370], [660, 376]]
+RIPPLE = [60, 16]
+CATCH = [230, 320]               # each catch's picture, drawn at (x, 0)
+PRIZE_AT, PRIZE = [621, 0], [179, 88]   # the prize picture: clear of the green fish's click area (y 91)
+FLOOR = 548                      # the sand; the amount won is centred on (400, 485) in open water
 LINES = [(1, 89, 172), (2, 87, 122), (3, 86, 220), (4, 86, 67), (5, 86, 276)]
 
 # The bottom glass (the marquee): per coin on a line, 1 to 5 in a row from the left.
@@ -39,44 +47,72 @@ ITEMS = [
     dict(kind="text", file="linenumber%d.png" % n, size=[34, 26], text=str(n), bg="sea", color="white",
          text_size=18) for (n, x, y) in LINES
 ] + [
-    # the deep-sea bonus: five fish hanging head up from their lines, to pick
-    # from; their open mouths (shown and hidden at random over the tip of each
-    # head), ripples, the catch of each fish for each prize (6 frames drawn at
-    # (x, 0)) and the prize pictures drawn at (621, 0). None of these is
-    # colour-keyed: each is cut from the bonus picture where it is drawn.
-    dict(kind="background", dir="gfx/bonus/deepsea", file="bonus.png", style="sea", colors=["sea", "navy"],
+    # the deep-sea bonus: five fish swimming up at the hooks, to pick from;
+    # their open mouths (shown and hidden at random over each snout), the
+    # ripples (one picture at five places, so the water under them is one
+    # flat colour), the catch of each fish for each prize (6 frames drawn at
+    # (x, 0)) and the prize picture. None of these is colour-keyed: each is
+    # cut from the bonus picture where it is drawn.
+    dict(kind="background", dir="gfx/bonus/deepsea", file="bonus.png", style="plain", colors=["navy", "navy"],
          title="PICK A FISH!", title_size=36, title_y=330, title_color="lightgold",
-         elements=[e for (c, cx, top, emoji, flip) in FISH for e in (
-                       dict(line=[cx, 0, cx, top + 6], color="silver", width=1),
-                       dict(symbol="emoji", emoji=emoji, flip=flip, rotate=-90, box=[cx - 55, top, 110, 150]))] +
-                  [dict(box=[0, 520, 800, 80], fill="brown")]),
+         elements=[dict(box=[0, 0, 800, 300], style="gradient", colors=["sea", "navy"])] +
+                  # light falling through the water, above the fish
+                  [dict(polygon=[x, 0, x + 60, 0, x + 120, 296], fill=[22, 64, 118]) for x in (30, 300, 620)] +
+                  [e for (c, mouth, spot, cx, tail, col) in FISH for e in (
+                      # the line down to the hook in the fish's mouth
+                      dict(line=[mouth[0] + MOUTH[0] // 2, 0, mouth[0] + MOUTH[0] // 2, mouth[1] + 2],
+                           color="silver", width=1),
+                      dict(symbol="hookedfish", box=[spot[0] - 60, spot[1] - 10, spot[2] + 70, spot[3] + 20],
+                           color=col, width=0.4,
+                           mouth=[mouth[0] + MOUTH[0] // 2 - (spot[0] - 60), mouth[1] + MOUTH[1] // 2 - (spot[1] - 10)],
+                           tail=[tail[0] - (spot[0] - 60), tail[1] - (spot[1] - 10)]))] +
+                  # the sea floor: sand, rocks and weed
+                  [dict(box=[0, FLOOR, 800, 600 - FLOOR], style="gradient", colors=[[194, 160, 100], [150, 112, 60]]),
+                   dict(circle=[640, FLOOR + 8, 22], fill="darkgrey", outline="charcoal", width=2),
+                   dict(circle=[676, FLOOR + 14, 14], fill="grey", outline="charcoal", width=2),
+                   dict(circle=[120, FLOOR + 16, 12], fill="darkgrey", outline="charcoal", width=2)] +
+                  [dict(polygon=[x, FLOOR + 4, x + 8, FLOOR + 4, x + 18 + d, top, x + 10 + d, top], fill=col)
+                   for (x, d, top, col) in ((30, 10, 440, "darkfelt"), (44, -14, 470, "green"),
+                                            (748, -12, 420, "darkfelt"), (764, 12, 450, "green"))]),
 ] + [
-    dict(kind="background", dir="gfx/bonus/deepsea", file="%s_mouth_o.png" % c, size=[30, 22],
-         elements=[dict(box=[9, 2, 12, 12], fill="ink", outline="darkburgundy", width=1, radius=6)],
-         on=["gfx/bonus/deepsea/bonus.png", [cx - 15, top + 4]])
-    for (c, cx, top, emoji, flip) in FISH
+    # the open mouth: an "O" over the snout, its lips the fish's colour
+    dict(kind="background", dir="gfx/bonus/deepsea", file="%s_mouth_o.png" % c, size=MOUTH,
+         elements=[dict(circle=[MOUTH[0] // 2, MOUTH[1] // 2, 8], fill=col, outline="ink", width=1),
+                   dict(circle=[MOUTH[0] // 2, MOUTH[1] // 2, 5], fill=[60, 0, 20], outline="ink", width=1)],
+         on=["gfx/bonus/deepsea/bonus.png", mouth])
+    for (c, mouth, spot, cx, tail, col) in FISH
 ] + [
-    dict(kind="anim", dir="gfx/bonus/deepsea", name="ripple%d" % (k + 1), frames=3, effect="text",
-         base=dict(kind="background", size=[60, 16],
-                   elements=[dict(line=[4 + 6 * ((k + f) % 3) // 2, 8 + d, 56 - 6 * ((k + f) % 3) // 2, 8 + d],
-                                  color="lightblue", width=1) for d, f in ((-3, 0), (0, 1), (3, 2))]),
-         on=["gfx/bonus/deepsea/bonus.png", at])
-    for k, at in enumerate(RIPPLES)
+    # the ripples: three rings of light on the water, moving outwards
+    dict(kind="anim", dir="gfx/bonus/deepsea", name="10x_ripple", frames=3, effect="frames",
+         frame_items=[dict(kind="background", size=RIPPLE, elements=[
+             dict(line=[RIPPLE[0] // 2 - w, RIPPLE[1] // 2 + dy, RIPPLE[0] // 2 + w, RIPPLE[1] // 2 + dy],
+                  color=colr, width=2)
+             for (w, dy, colr) in ((6 + 7 * f, -4, "lightblue"), (10 + 7 * ((f + 1) % 3), 0, [150, 200, 245]),
+                                   (12 + 7 * ((f + 2) % 3), 4, "lightblue"))]) for f in range(3)],
+         on=["gfx/bonus/deepsea/bonus.png"] + RIPPLES)
 ] + [
-    dict(kind="anim", dir="gfx/bonus/deepsea", name=c + suffix, frames=6, effect="slide", **{"from": "top"},
-         base=dict(look, kind="symbol", size=[220, 300]),
-         on=["gfx/bonus/deepsea/bonus.png", [CATCH_X[c], 0]])
-    for c in ("blue", "green", "orange", "red", "yellow")
-    for suffix, look in (("_sink", dict(glyph="emoji", emoji="tap", caption="A SINK!", plate="navy")),
+    # the catch: the fish on its hook with what it caught, coming up out of
+    # the deep below the prize picture
+    dict(kind="anim", dir="gfx/bonus/deepsea", name=c + suffix, frames=6, effect="grow", grow_from="bottom",
+         base=dict(kind="background", size=CATCH, elements=[
+             dict(line=[CATCH[0] // 2 + 20, PRIZE[1] + 8, CATCH[0] // 2 + 20, PRIZE[1] + 80], color="silver", width=2),
+             dict(look, symbol=look["glyph"], box=[30, PRIZE[1] + 62, CATCH[0] - 36, CATCH[1] - PRIZE[1] - 68]),
+             # the fish that caught it, beside its catch
+             dict(symbol="hookedfish", box=[4, PRIZE[1] + 8, 84, 64], color=col, width=0.5, mouth=[80, 30],
+                  tail=[8, 34])]),
+         on=["gfx/bonus/deepsea/bonus.png", [cx, 0]], keep=[PRIZE_AT + PRIZE])
+    for (c, mouth, spot, cx, tail, col) in FISH
+    for suffix, look in (("_sink", dict(glyph="sink")),
                          ("_tire", dict(glyph="tire")),
                          ("_ten_marlin", dict(glyph="fish", bill="sail", color="blue")),
-                         ("_25_marlin", dict(glyph="fish", bill="sail", color="navy")),
-                         ("_50_marlin", dict(glyph="fish", bill="sail", color="purple")),
-                         ("_mermaid", dict(glyph="emoji", emoji="mermaid", caption="MERMAID!", plate="navy")))
+                         ("_25_marlin", dict(glyph="fish", bill="sail", color="lightblue")),
+                         ("_50_marlin", dict(glyph="fish", bill="sail", color="violet")),
+                         ("_mermaid", dict(glyph="emoji", emoji="mermaid")))
 ] + [
-    dict(kind="background", dir="gfx/bonus/deepsea", file="%s.png" % m, size=[179, 110],
-         elements=[dict(box=[8, 12, 163, 88], fill="gold", outline="darkgold", width=3, radius=14),
-                   dict(text=m.upper(), box=[14, 16, 151, 80], size=60, color="brightred", outline="black")],
-         on=["gfx/bonus/deepsea/bonus.png", [621, 0]])
+    dict(kind="background", dir="gfx/bonus/deepsea", file="%s.png" % m, size=PRIZE,
+         elements=[dict(box=[6, 6, PRIZE[0] - 12, PRIZE[1] - 12], fill="gold", outline="darkgold", width=3, radius=14),
+                   dict(text=m.upper(), box=[12, 10, PRIZE[0] - 24, PRIZE[1] - 20], size=60, color="brightred",
+                        outline="black")],
+         on=["gfx/bonus/deepsea/bonus.png", PRIZE_AT], keep=[spot for (c, mouth, spot, cx, tail, col) in FISH])
     for m in ("3x", "5x", "10x", "25x", "50x", "100x")
 ]

@@ -159,6 +159,11 @@ ITEMS = [
          elements=[dict(box=[0, 0, 234, 74], outline="lightgold", width=3, radius=8),
                    dict(box=[3, 24, 228, 47], fill="black", alpha=200, outline="gold", width=1, radius=5),
                    dict(box=[8, 34, 86, 28], bevel=True, fill="red", label="WIN", size=18, color="lightgold")],
+         # every amount a play can win (a pay times one to five coins), on the band at each row's anchor
+         writes=[dict(font="demoderby.ttf", size=25, at=[280 - 175, baseline - m[1]], align=1, margin=2,
+                      color=[255, 231, 37], texts=sorted({str(p * c) for p in [400, 150, 75, 30, 20, 10, 5, 4, 3, 2, 1]
+                                                          for c in range(1, 6)}))
+                 for m, baseline in zip(MARKS, [432, 347, 257, 172, 84])],
          fits=[dict(at=MARKS, room=[172, 15, 241, 433])] +
               [dict(at=[m], room=[REELS_X[0], y, REELS_X[2] + 75 - REELS_X[0], 83]) for m, y in zip(MARKS, ROWS_Y)]),
 ] + [

@@ -1,9 +1,10 @@
 # "wildapple" (Ravo Zodar): apples and a wild; three wilds at three coins win
 # the progressive.
+from _progressive import METER
 FOLDER = "gfx/wildapple"
 LEAD = "apple"   # the lobby's picture of this machine
 ITEMS = [
-    dict(kind="cabinet", title="RAVO ZODAR", colors=["red", "darkburgundy"], progressive=True,
+    dict(kind="cabinet", title="RAVO ZODAR", colors=["red", "darkburgundy"], progressive=True, holds=[METER],
          pays=[["3 WILDS, 3 COINS", "JP"], ["3 SPENT WILDS", 500, "wildoff wildoff wildoff"], ["3 SEVENS", 50], ["3 TRIPLE BAR", 30],
                ["3 DOUBLE BAR", 20], ["3 BAR", 10], ["3 APPLES", 10], ["ANY 3 BARS", 5], ["2 APPLES", 5],
                ["1 APPLE", 2]],

@@ -111,12 +111,18 @@ const GambleLayout& patriotGamble() {
 }
 
 int PatriotSpinForCash::runWheelBonus() {
-    return runGambleWheelBonus(patriotWheel(), patriotGamble(),
-                               [this](Animation& wheel, int& prize, std::string& colour) { spinWheel(wheel, prize, colour); });
+    // The play's whole win is the line's (nothing, at full bet) and the bank,
+    // kept each time a spin decides the bank. The settle still holds the bet.
+    return runGambleWheelBonus(
+        patriotWheel(), patriotGamble(),
+        [this](Animation& wheel, int& prize, std::string& colour, const WheelDrawn& drawn) {
+            spinWheel(wheel, prize, colour, drawn);
+        },
+        [this](int bank) { keepDrawnWin(creditsPaid(static_cast<long long>(win) + bank, static_cast<long long>(credits) - coins)); });
 }
 
-void PatriotSpinForCash::spinWheel(Animation& wheel, int& prize, std::string& colour) {
-    spinPrizeWheel(patriotWheel(), wheel, prize, colour);
+void PatriotSpinForCash::spinWheel(Animation& wheel, int& prize, std::string& colour, const WheelDrawn& drawn) {
+    spinPrizeWheel(patriotWheel(), wheel, prize, colour, drawn);
 }
 
 void PatriotSpinForCash::onReelStop(int reel) { patriot::playStopSound(result.chosenSymbol(reel), true); }

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "machine/prize_wheel.h"
 #include "machine/three_reel.h"
 
 class Animation;
@@ -39,8 +40,9 @@ public:
     // The wheel screen with the gamble; returns the prize in credits.
     int runWheelBonus();
     // One turn of the wheel from where it stands: prize and colour of the stop
-    // (the gamble screen turns the wheel through it).
-    virtual void spinWheel(Animation& wheel, int& prize, std::string& colour);
+    // (told to `drawn` as soon as they are drawn; the gamble screen turns the
+    // wheel through it).
+    virtual void spinWheel(Animation& wheel, int& prize, std::string& colour, const WheelDrawn& drawn = nullptr);
 };
 
 // The stars-and-stripes wheel: 24 frames at (217, 81) in

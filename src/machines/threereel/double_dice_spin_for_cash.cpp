@@ -79,12 +79,18 @@ void DoubleDiceSpinForCash::settle() {
 }
 
 int DoubleDiceSpinForCash::runWheelBonus() {
-    return runGambleWheelBonus(diceWheel(), diceGamble(),
-                               [this](Animation& wheel, int& prize, std::string& colour) { spinWheel(wheel, prize, colour); });
+    // The play's whole win is the line's (nothing, at full bet) and the bank,
+    // kept each time a spin decides the bank. The settle still holds the bet.
+    return runGambleWheelBonus(
+        diceWheel(), diceGamble(),
+        [this](Animation& wheel, int& prize, std::string& colour, const WheelDrawn& drawn) {
+            spinWheel(wheel, prize, colour, drawn);
+        },
+        [this](int bank) { keepDrawnWin(creditsPaid(static_cast<long long>(win) + bank, static_cast<long long>(credits) - coins)); });
 }
 
-void DoubleDiceSpinForCash::spinWheel(Animation& wheel, int& prize, std::string& colour) {
-    spinPrizeWheel(diceWheel(), wheel, prize, colour);
+void DoubleDiceSpinForCash::spinWheel(Animation& wheel, int& prize, std::string& colour, const WheelDrawn& drawn) {
+    spinPrizeWheel(diceWheel(), wheel, prize, colour, drawn);
 }
 
 void DoubleDiceSpinForCash::onReelStop(int reel) {

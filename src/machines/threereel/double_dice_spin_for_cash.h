@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "machine/prize_wheel.h"
 #include "machine/three_reel.h"
 
 class Animation;
@@ -33,6 +34,7 @@ public:
     // The wheel screen with the gamble; returns the bank in coins.
     int runWheelBonus();
     // One turn of the dice wheel from where it stands: prize and colour of the
-    // stop (the gamble screen turns the wheel through it).
-    virtual void spinWheel(Animation& wheel, int& prize, std::string& colour);
+    // stop, told to `drawn` as soon as they are drawn (the gamble screen turns
+    // the wheel through it).
+    virtual void spinWheel(Animation& wheel, int& prize, std::string& colour, const WheelDrawn& drawn = nullptr);
 };

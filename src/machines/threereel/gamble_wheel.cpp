@@ -63,16 +63,20 @@ static W* addControl(std::vector<std::unique_ptr<Widget>>& controls, std::unique
 
 int doubledBank(int bank) { return bank > INT_MAX / 2 ? INT_MAX : bank * 2; }
 
-int runGambleWheelBonus(const PrizeWheelSpec& spec, const GambleLayout& layout, const WheelTurn& turn) {
-    const auto spin = [&](Animation& wheel, int& prize, std::string& colour) {
-        if (turn) turn(wheel, prize, colour);
-        else spinPrizeWheel(spec, wheel, prize, colour);
+int runGambleWheelBonus(const PrizeWheelSpec& spec, const GambleLayout& layout, const WheelTurn& turn,
+                        const std::function<void(int bank)>& kept) {
+    const auto spin = [&](Animation& wheel, int& prize, std::string& colour, const WheelDrawn& drawn) {
+        if (turn) turn(wheel, prize, colour, drawn);
+        else spinPrizeWheel(spec, wheel, prize, colour, drawn);
+    };
+    const auto keep = [&kept](int bank) {
+        if (kept) kept(bank);
     };
     std::unique_ptr<Animation> wheel = openWheelScreen(spec);
 
     std::string colour = "red";
     int prize = 0;
-    spin(*wheel, prize, colour);
+    spin(*wheel, prize, colour, [&keep](int drawnPrize, const std::string&) { keep(drawnPrize); });
     int bank = prize;
     if (bank > 0) play("birdclap.wav");
 
@@ -93,7 +97,8 @@ int runGambleWheelBonus(const PrizeWheelSpec& spec, const GambleLayout& layout, 
         black->tick();
         SDL_Event event;
         if (!waitModalEvent(event)) {
-            // A closed window keeps what the player has won so far.
+            // Nobody answers the offer when the game closes: the player never
+            // chose to risk the bank, so he keeps it.
             if (quitRequested()) break;
             continue;
         }
@@ -116,8 +121,12 @@ int runGambleWheelBonus(const PrizeWheelSpec& spec, const GambleLayout& layout, 
         wheel->setFps(40);
         music->halt();
         play("ohh.wav");
-        spin(*wheel, spinPrize, colour);
-        if (colour == (onRed ? "red" : "black")) {
+        const char* pick = onRed ? "red" : "black";
+        const int staked = bank;
+        spin(*wheel, spinPrize, colour, [&keep, pick, staked](int, const std::string& landed) {
+            keep(landed == pick ? doubledBank(staked) : 0);
+        });
+        if (colour == pick) {
             bank = doubledBank(bank);
             black->setState(0);
             red->setState(3);

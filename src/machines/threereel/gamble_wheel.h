@@ -22,8 +22,9 @@ PrizeWheelSpec gambleWheelSpec(const std::string& folder, const std::string& whe
 // The dice wheel: 24 frames at (217, 81) in "../gfx/bonus/doubledicespinforcash/".
 const PrizeWheelSpec& diceWheel();
 
-// One turn of a gamble wheel from where it stands: prize and colour of the stop.
-using WheelTurn = std::function<void(Animation& wheel, int& prize, std::string& colour)>;
+// One turn of a gamble wheel from where it stands: prize and colour of the
+// stop, told to `drawn` the moment they are drawn.
+using WheelTurn = std::function<void(Animation& wheel, int& prize, std::string& colour, const WheelDrawn& drawn)>;
 
 // What sets one machine's gamble screen apart: where its red, collect and
 // black buttons sit (one row; the pictures are in the wheel's folder) and
@@ -42,10 +43,15 @@ struct GambleLayout {
 const GambleLayout& diceGamble();
 
 // The whole gamble screen on the given wheel; returns the bank in coins
-// (0 after a lost gamble). A window close collects the bank and ends the
-// screen at once; the close itself stays pending for the frame loop. The
-// wheel turns as `turn` says (the machine's own turn); none: spinPrizeWheel.
-int runGambleWheelBonus(const PrizeWheelSpec& spec, const GambleLayout& layout, const WheelTurn& turn = nullptr);
+// (0 after a lost gamble). `kept` is told the bank each time a spin decides
+// it, the moment the spin is drawn, before the wheel shows it. A spin under
+// way when the window closes (or a stop signal comes) ends as drawn, unseen;
+// a close while the screen waits for the player's choice declines the
+// gamble: the bank is collected and the screen ends at once. The close
+// itself stays pending for the frame loop. The wheel turns as `turn` says
+// (the machine's own turn); none: spinPrizeWheel.
+int runGambleWheelBonus(const PrizeWheelSpec& spec, const GambleLayout& layout, const WheelTurn& turn = nullptr,
+                        const std::function<void(int bank)>& kept = nullptr);
 
 // Doubles a bank, stopping at the largest int.
 int doubledBank(int bank);

@@ -10,8 +10,7 @@ std::string ProgressiveDisplay::amountText(const Denomination* denomination) {
 
 void ProgressiveDisplay::create(const Denomination* denomination) {
     progressiveText.reset();  // one label at a time: the old one goes first
-    // 24 points: the digits stand about 24 px tall, clear of the 45 px window
-    progressiveText = std::make_unique<TextLabel>("../fonts/progressive2.ttf", 24, amountText(denomination), 438, 52,
+    progressiveText = std::make_unique<TextLabel>("../fonts/progressive2.ttf", 30, amountText(denomination), 438, 52,
                                                   4, 39, 198, 39, 0);
 }
 

@@ -81,7 +81,13 @@ void WheelOfCash::settle() {
     ThreeReelMachine::settle();
 }
 
-int WheelOfCash::runWheelBonus() { return runCashWheelBonus(); }
+int WheelOfCash::runWheelBonus() {
+    // The line's pay and the prize are the play's whole win, kept the moment
+    // the wheel draws the prize. The settle still holds the bet.
+    return runCashWheelBonus([this](int prize) {
+        keepDrawnWin(creditsPaid(static_cast<long long>(win) + prize, static_cast<long long>(credits) - coins));
+    });
+}
 
 void WheelOfCash::onReelStop(int reel) {
     Symbol* s = result.chosenSymbol(reel);

@@ -76,4 +76,26 @@ void BalloonBlitz::afterEvaluate(const std::vector<ReelGraphic*>& chosen) {
 
 long long BalloonBlitz::playBonus() { return bonusPending ? runBalloonBonus() : 0; }
 
-void BalloonBlitz::clearBonus() { bonusPending = false; }
+void BalloonBlitz::clearBonus() {
+    bonusPending = false;
+    drawnValues.clear();
+}
+
+void BalloonBlitz::drawBonus() {
+    drawnValues.clear();
+    if (bonusPending) drawnValues = drawBalloonValues();
+}
+
+long long BalloonBlitz::drawnBonusWin() const {
+    return drawnValues.empty() ? 0 : restInOrder(drawnValues, std::vector<bool>(drawnValues.size(), false));
+}
+
+long long BalloonBlitz::restInOrder(const std::vector<int>& values, const std::vector<bool>& popped) {
+    long long total = 0;
+    for (size_t i = 0; i < values.size(); ++i) {
+        if (i < popped.size() && popped[i]) continue;
+        if (values[i] == 0) break;  // a bust ends the game
+        total += values[i];
+    }
+    return total;
+}

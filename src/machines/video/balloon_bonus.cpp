@@ -24,9 +24,8 @@ const char* const font = "../fonts/balloonbonus.ttf";
 const int columnX[8] = {71, 144, 214, 286, 357, 430, 503, 575};
 const int rowY[4] = {140, 235, 322, 409};
 const int balloonWidth = 66, balloonHeight = 80;
-// What a popped balloon held, in its place: small enough that "BUST!" stays
-// clear of its neighbours' (balloons stand 70 px apart).
-const int balloonTextSize = 14;
+// What a popped balloon held, written over its place.
+const int balloonTextSize = 17;
 
 void playSound(const char* file) {
     if (soundPlayer) soundPlayer->play(file, false);
@@ -53,12 +52,18 @@ int BalloonBlitz::randomBalloonCash() {
     return 5 * (perLine + static_cast<int>(genrand() % static_cast<unsigned>(4 * perLine)));
 }
 
-std::vector<std::unique_ptr<Balloon>> BalloonBlitz::createBalloons() {
+std::vector<int> BalloonBlitz::drawBalloonValues() {
     const int big = (genrand() % 2 == 1) ? 1000 : 1500;
     std::vector<int> values(32, 0);
     for (int i = 6; i < 32; ++i) values[static_cast<size_t>(i)] = i == 10 ? big : randomBalloonCash();
     for (int i = 1; i < 32; ++i)
         std::swap(values[static_cast<size_t>(i)], values[randomBelow(static_cast<unsigned>(i + 1))]);
+    return values;
+}
+
+std::vector<std::unique_ptr<Balloon>> BalloonBlitz::createBalloons() {
+    const std::vector<int> values = drawnValues.size() == 32 ? drawnValues : drawBalloonValues();
+    drawnValues.clear();
     std::vector<std::unique_ptr<Balloon>> list;
     size_t next = 0;
     for (int y : rowY)
@@ -135,7 +140,7 @@ int BalloonBlitz::runBalloonBonus() {
         Image back(std::string(folder) + "bonus.png", false, false);
         if (back.loaded) back.blit(0, 0);
         Image reg(std::string(folder) + "register.png", false, true);
-        if (reg.loaded) reg.blit(650, 492);  // under the balloons, right of the total
+        if (reg.loaded) reg.blit(575, 394);
     }
     std::vector<std::unique_ptr<Balloon>> balloons = createBalloons();
     std::unique_ptr<Image> layer =
@@ -145,6 +150,18 @@ int BalloonBlitz::runBalloonBonus() {
 
     int total = 0;
     bool over = false;
+    // What the game pays if no more balloons were picked by the player: the
+    // rest popped in the order they stand until a bust. Kept in the save
+    // file after every pop, and how the game ends when the window closes.
+    auto withTheRest = [&](int paid) {
+        std::vector<int> values;
+        std::vector<bool> popped;
+        for (const auto& b : balloons) {
+            values.push_back(b->value);
+            popped.push_back(b->popped);
+        }
+        return paid + restInOrder(values, popped);
+    };
     std::unique_ptr<TextLabel> totalText =
         drawing() ? std::make_unique<TextLabel>(font, 30, "0", 466, 524, 4, 0, 0, 0, 0) : nullptr;
     while (!over) {
@@ -153,6 +170,9 @@ int BalloonBlitz::runBalloonBonus() {
             if (event.type == SDL_MOUSEBUTTONDOWN) {
                 auto* b = static_cast<Balloon*>(Screen::findButtonAt(event.button.x, event.button.y, balloons));
                 if (b && !b->popped) {
+                    // Kept before it is shown: a bust ends the game.
+                    b->popped = true;
+                    keepBonusWin(b->value == 0 ? total : withTheRest(total + b->value));
                     drawBalloon(b, layer.get(), false);
                     over = popBalloon(b, total);
                     if (totalText) {
@@ -162,7 +182,10 @@ int BalloonBlitz::runBalloonBonus() {
                 }
             }
         } else if (quitRequested()) {
-            break;  // the window is closing: the cash popped so far is paid
+            // The window is closing: the balloons are popped unseen in the
+            // order they stand until a bust, as kept.
+            total = static_cast<int>(withTheRest(total));
+            over = true;
         }
         if (soundPlayer) soundPlayer->update();
     }

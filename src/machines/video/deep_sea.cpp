@@ -1,5 +1,7 @@
 #include "machines/video/deep_sea.h"
 
+#include "machines/video/bonus_prize.h"
+
 #include "shell/sound.h"
 
 namespace {
@@ -86,4 +88,17 @@ long long DeepSea::playBonus() {
 void DeepSea::clearBonus() {
     bonusTriggered = false;
     bonusStake = 0;
+    drawnPrize = -1;
+}
+
+void DeepSea::drawBonus() { drawnPrize = bonusTriggered ? drawBonusMultiplier() : -1; }
+
+long long DeepSea::drawnBonusWin() const {
+    return drawnPrize < 0 ? 0 : static_cast<long long>(bonusMultipliers[drawnPrize]) * bonusStake;
+}
+
+int DeepSea::takeBonusPrize() {
+    const int prize = drawnPrize >= 0 ? drawnPrize : drawBonusMultiplier();
+    drawnPrize = -1;
+    return prize;
 }

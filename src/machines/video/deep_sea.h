@@ -27,9 +27,14 @@ public:
     ~DeepSea() override;
     void configure(float denomination);
 
+    int drawnPrize = -1;  // the prize the due bonus pays (an index of the six), -1 before it is drawn
     bool hasBonusGame() const override { return true; }
     long long playBonus() override;
     void clearBonus() override;
+    void drawBonus() override;
+    long long drawnBonusWin() const override;
+    // The prize of the bonus: the one drawn with the pull, else drawn now.
+    int takeBonusPrize();
     void afterEvaluate(const std::vector<ReelGraphic*>& chosen) override;
 
     // The fishing bonus: the player clicks a fish; returns the multiplier.

@@ -30,14 +30,14 @@ struct Fish {
     const char* oddClip;
 };
 
-// In the order the mouths are made. Each fish hangs head up from its line
-// in a 110 x 150 click area; its open mouth shows over the tip of its head.
+// In the order the mouths are made: the open mouth's top-left corner, the
+// click area round the fish, and where its catch comes up (at y 0).
 const Fish fishes[5] = {
-    {"blue", 515, 89, 475, 85, 110, 150, 220, "dpsebaby.wav", "dpseoooo.wav"},
-    {"green", 645, 69, 605, 65, 110, 150, 547, "dpsegotm.wav", "dpsebig1.wav"},
-    {"orange", 255, 94, 215, 90, 110, 150, 70, "dpsegot.wav", "dpseyall.wav"},
-    {"red", 385, 64, 345, 60, 110, 150, 72, "skincaug.wav", "skindont.wav"},
-    {"yellow", 125, 74, 85, 70, 110, 150, 0, "dpsegot1.wav", "dpsehold.wav"},
+    {"blue", 475, 81, 431, 38, 108, 238, 220, "dpsebaby.wav", "dpseoooo.wav"},
+    {"green", 570, 112, 557, 91, 151, 190, 547, "dpsegotm.wav", "dpsebig1.wav"},
+    {"orange", 182, 145, 215, 50, 96, 236, 70, "dpsegot.wav", "dpseyall.wav"},
+    {"red", 337, 98, 319, 40, 111, 238, 72, "skincaug.wav", "skindont.wav"},
+    {"yellow", 131, 118, 107, 50, 109, 205, 0, "dpsegot1.wav", "dpsehold.wav"},
 };
 // The click areas are made blue, red, yellow, orange, green.
 const int spotOrder[5] = {0, 3, 4, 2, 1};
@@ -71,10 +71,9 @@ std::vector<DeepSeaBonusRecord> DeepSea::buildBonusPrizes() {
 
 std::vector<std::unique_ptr<AnimatedSprite>> DeepSea::buildRipples() {
     std::vector<std::unique_ptr<AnimatedSprite>> waves;
-    int n = 0;
     for (const Ripple& r : ripples) {
-        // each ripple carries the water it lies on, so its own pictures
-        auto w = std::make_unique<AnimatedSprite>(folder, "ripple" + std::to_string(++n), 3, 3, r.x, r.y, animLoop);
+        // one ripple picture for all five: the water under each is the same
+        auto w = std::make_unique<AnimatedSprite>(folder, "10x_ripple", 3, 3, r.x, r.y, animLoop);
         // Moved on without being drawn, from the first frame; never past
         // the frames it has.
         if (w->frameCount() > 0) {
@@ -128,8 +127,8 @@ int DeepSea::runDeepSeaBonus() {
         if (waitModalEvent(event)) {
             if (event.type == SDL_MOUSEBUTTONDOWN) picked = Screen::findButtonAt(event.button.x, event.button.y, spots);
         } else if (quitRequested()) {
-            // The window is closing: the prize is drawn unseen and paid.
-            result = prizes[static_cast<size_t>(drawBonusMultiplier())].multiplier;
+            // The window is closing: the prize is paid unseen.
+            result = prizes[static_cast<size_t>(takeBonusPrize())].multiplier;
             break;
         } else if (drawing) {
             const Uint32 now = mediaTicks();
@@ -152,7 +151,7 @@ int DeepSea::runDeepSeaBonus() {
         }
         if (picked) {
             const Fish& fish = fishNamed(picked->name);
-            const DeepSeaBonusRecord* prize = &prizes[static_cast<size_t>(drawBonusMultiplier())];
+            const DeepSeaBonusRecord* prize = &prizes[static_cast<size_t>(takeBonusPrize())];
             result = prize->multiplier;
             caught = true;
             std::unique_ptr<Animation> haul =

@@ -42,7 +42,7 @@ void EgyptsPrize::configure(float value) {
     setDenomination(value);
     setupB();
     progressiveText.reset();  // one label at a time: the old one goes first
-    progressiveText = std::make_unique<TextLabel>("../fonts/progressive2.ttf", 24,
+    progressiveText = std::make_unique<TextLabel>("../fonts/progressive2.ttf", 30,
                                                   doubleToString(progressiveValue(denomination)), 438, 52, 4, 39, 198,
                                                   39, 0);
 }

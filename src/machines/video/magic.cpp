@@ -1,5 +1,7 @@
 #include "machines/video/magic.h"
 
+#include "machines/video/bonus_prize.h"
+
 #include "shell/sound.h"
 
 namespace {
@@ -86,4 +88,18 @@ long long Magic::playBonus() { return bonusTriggered ? static_cast<long long>(ru
 void Magic::clearBonus() {
     bonusTriggered = false;
     bonusStake = 0;
+    drawnPrize = -1;
+}
+
+void Magic::drawBonus() { drawnPrize = bonusTriggered ? drawBonusMultiplier() : -1; }
+
+long long Magic::drawnBonusWin() const {
+    if (drawnPrize < 0) return 0;
+    return static_cast<long long>(buildBonusPrizes()[static_cast<size_t>(drawnPrize)].multiplier) * bonusStake;
+}
+
+int Magic::takeBonusPrize() {
+    const int prize = drawnPrize >= 0 ? drawnPrize : drawBonusMultiplier();
+    drawnPrize = -1;
+    return prize;
 }

@@ -121,23 +121,23 @@ int Magic::runHatBonus() {
         if (waitModalEvent(event)) {
             if (event.type == SDL_MOUSEBUTTONDOWN) picked = Screen::findButtonAt(event.button.x, event.button.y, hats);
         } else if (quitRequested()) {
-            // The window is closing: the prize is drawn unseen and paid.
-            result = prizes[static_cast<size_t>(drawBonusMultiplier())].multiplier;
+            // The window is closing: the prize is paid unseen.
+            result = prizes[static_cast<size_t>(takeBonusPrize())].multiplier;
             break;
         }
         if (picked) {
             int hat = 0;
             while (hats[static_cast<size_t>(hat)].get() != picked) ++hat;
-            const MagicPrize* prize = &prizes[static_cast<size_t>(drawBonusMultiplier())];
+            const MagicPrize* prize = &prizes[static_cast<size_t>(takeBonusPrize())];
             result = prize->multiplier;
             if (drawing) {
                 picked->restoreBackground();
                 playSound("gliss.wav");
-                // the burst and the prize are keyed: they rise over the title and the lights
-                Animation stars(folder, "hat_stars", 7, 15, hatX[hat] - starsLeft, hatY[hat] - starsUp, animOnce, true,
+                // the burst and the prize carry the stage behind them, so no key
+                Animation stars(folder, "hat_stars", 7, 15, hatX[hat] - starsLeft, hatY[hat] - starsUp, animOnce, false,
                                 true);
                 const std::pair<int, int>& at = prize->positions[static_cast<size_t>(hat)];
-                Animation show(folder, prize->picture, prize->frameCount, 15, at.second, at.first, animOnce, true,
+                Animation show(folder, prize->picture, prize->frameCount, 15, at.second, at.first, animOnce, false,
                                true);
                 playSound("magicfx7.wav");
                 SurfacePtr behind = display->copyScreen();

@@ -1,12 +1,17 @@
 // The four progressive machines: the green jackpot amount above the reels
 // follows the coin value, and three of the top symbol at full bet pay the
 // meter with the machine's movie and sound, and every meter starts again.
+#include <algorithm>
+#include <cstring>
+
 #include "machine/denomination.h"
 #include "machines/threereel/blackjack.h"
 #include "machines/threereel/cursed.h"
 #include "machines/threereel/gloamer_house.h"
 #include "machines/threereel/three_reel_session.h"
 #include "machines/threereel/wild_apple.h"
+#include "machines/video/egypts_prize.h"
+#include "shell/display.h"
 #include "shell/text_label.h"
 #include "shell/util.h"
 
@@ -74,5 +79,77 @@ TEST_F(ProgressiveMachines, AmountFollowsTheCoinValueAndTheJackpotPaysTheMeter) 
         MachineStats* s = currentPlayer->findStats(m->name);
         ASSERT_NE(s, nullptr);
         EXPECT_EQ(s->spinswon, 1);
+    }
+}
+
+namespace {
+
+// The box round the amount's green ink in the band above the reels
+// ([left, top, right, bottom), empty when there is none).
+SDL_Rect greenInk() {
+    SDL_Surface* s = display->screen;
+    int left = 800, top = 600, right = -1, bottom = -1;
+    SDL_LockSurface(s);
+    for (int y = 0; y < 78; ++y)
+        for (int x = 300; x < 580; ++x) {
+            Uint32 pixel = 0;
+            std::memcpy(&pixel, static_cast<Uint8*>(s->pixels) + y * s->pitch + x * s->format->BytesPerPixel,
+                        s->format->BytesPerPixel);
+            Uint8 r, g, b;
+            SDL_GetRGB(pixel, s->format, &r, &g, &b);
+            if (g > 150 && r < 100 && b < 100) {
+                left = std::min(left, x);
+                right = std::max(right, x + 1);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y + 1);
+            }
+        }
+    SDL_UnlockSurface(s);
+    if (right < 0) return SDL_Rect{0, 0, 0, 0};
+    return SDL_Rect{Sint16(left), Sint16(top), Uint16(right - left), Uint16(bottom - top)};
+}
+
+}  // namespace
+
+// Every machine that shows a progressive amount writes it in
+// "progressive2.ttf" at 30 points, green (39, 198, 39), centred on (438, 52);
+// drawn, its figures stand inside the meter window, clear of the reels.
+TEST_F(ProgressiveMachines, AmountIsWrittenAtItsPlace) {
+    struct Shown {
+        const char* id;
+        TextLabel* (*label)(Machine&);
+    };
+    const Shown machines[] = {
+        {"blackjack", [](Machine& m) { return dynamic_cast<Blackjack&>(m).progressive.progressiveText.get(); }},
+        {"cursed", [](Machine& m) { return dynamic_cast<Cursed&>(m).progressive.progressiveText.get(); }},
+        {"gloamerhouse", [](Machine& m) { return dynamic_cast<GloamerHouse&>(m).progressive.progressiveText.get(); }},
+        {"wildapple", [](Machine& m) { return dynamic_cast<WildApple&>(m).progressive.progressiveText.get(); }},
+        {"egyptsprize", [](Machine& m) { return dynamic_cast<EgyptsPrize&>(m).progressiveText.get(); }},
+    };
+    for (const Shown& p : machines) {
+        SCOPED_TRACE(p.id);
+        clearLoadedAssets();
+        std::unique_ptr<Machine> m(testrt::openMachine<Machine>(p.id, "20", 1.0f));
+        ASSERT_NE(m, nullptr);
+        EXPECT_TRUE(assetTried("../fonts/progressive2.ttf"));
+        TextLabel* label = p.label(*m);
+        ASSERT_NE(label, nullptr);
+        ASSERT_NE(label->font, nullptr);
+        EXPECT_EQ(30, label->pointSize);
+        EXPECT_EQ(438, label->anchorX);
+        EXPECT_EQ(52, label->anchorY);
+        EXPECT_EQ(4, label->align);
+        EXPECT_EQ(display->mapColor(39, 198, 39), label->foregroundColour);
+
+        m->tick();
+        const SDL_Rect ink = greenInk();
+        ASSERT_GT(ink.w, 0);
+        // the figures' middle on the anchor, and the whole amount in the
+        // window above the reels (which start at y 72 on the three-line machine)
+        EXPECT_NEAR(438.0, ink.x + ink.w / 2.0, 2.0);
+        EXPECT_NEAR(52.0, ink.y + ink.h / 2.0, 2.0);
+        EXPECT_GE(ink.h, 25) << "figures of a 30-point face";
+        EXPECT_LE(ink.y + ink.h, 69);
+        EXPECT_GE(ink.y, 29);
     }
 }

@@ -9,10 +9,14 @@
 #include <deque>
 #include <functional>
 #include <set>
+#include <memory>
 #include <sstream>
+#include <string>
+#include <vector>
 #include <utility>
 
 #include "machines/patriot/patriot_spin_for_cash.h"
+#include "player/save_files.h"
 #include "machines/threereel/crazy_dice.h"
 #include "machines/threereel/double_dice_spin_for_cash.h"
 #include "machines/threereel/gamble_wheel.h"
@@ -33,20 +37,23 @@ std::deque<std::pair<int, std::string>> scriptedStops;
 int spinsTaken = 0;
 std::function<void()> atSpin;  // looks at the screen as a spin starts
 
-void scriptedTurn(Animation&, int& prize, std::string& colour) {
+void scriptedTurn(Animation&, int& prize, std::string& colour, const WheelDrawn& drawn) {
     ++spinsTaken;
     if (atSpin) atSpin();
     ASSERT_FALSE(scriptedStops.empty()) << "a spin nobody asked for";
     prize = scriptedStops.front().first;
     if (!scriptedStops.front().second.empty()) colour = scriptedStops.front().second;
     scriptedStops.pop_front();
+    if (drawn) drawn(prize, colour);
 }
 
 // The dice machine with its wheel turning as scripted.
 class ScriptedDice : public DoubleDiceSpinForCash {
 public:
     using DoubleDiceSpinForCash::DoubleDiceSpinForCash;
-    void spinWheel(Animation& wheel, int& prize, std::string& colour) override { scriptedTurn(wheel, prize, colour); }
+    void spinWheel(Animation& wheel, int& prize, std::string& colour, const WheelDrawn& drawn) override {
+        scriptedTurn(wheel, prize, colour, drawn);
+    }
 };
 
 const std::pair<int, int> kRed{510, 550}, kBlack{630, 550}, kCollect{570, 550}, kNowhere{100, 100};
@@ -362,4 +369,210 @@ TEST(PrizeWheels, EveryStopFramePaysItsPrize) {
         }
         EXPECT_EQ(seen, std::string(g.frames) + " ") << g.spec.folder;
     }
+}
+
+// ---- a wheel's outcome is kept the moment it is drawn ----------------------
+//
+// A full-bet pull that opens the machine's wheel, followed rest by rest and
+// pause by pause. The save file read at each of those moments is what a game
+// killed there would leave; a window close pushed at one of them must settle
+// the bonus exactly as the same seed played through does.
+
+namespace {
+
+const char* const kKeeper = "Wheel_Keeper";
+
+std::string keeperFile() { return testrt::readFile(savefiles::savePath(kKeeper)); }
+
+double moneyIn(const std::string& text) {
+    const size_t at = text.find("\nmoney=");
+    return at == std::string::npos ? -1.0 : std::stod(text.substr(at + 7));
+}
+
+// A machine whose wheel turns for real, each spin's draw noted as it is made.
+template <class M>
+class Watched : public M {
+public:
+    using M::M;
+    std::vector<std::pair<int, std::string>> draws;
+    void spinWheel(Animation& wheel, int& prize, std::string& colour, const WheelDrawn& drawn) override {
+        M::spinWheel(wheel, prize, colour, [this, &drawn](int p, const std::string& c) {
+            draws.push_back({p, c});
+            if (drawn) drawn(p, c);
+        });
+    }
+};
+template <>
+class Watched<WheelOfCash> : public WheelOfCash {
+public:
+    using WheelOfCash::WheelOfCash;
+    std::vector<std::pair<int, std::string>> draws;  // the plain wheel turns inside its screen
+};
+
+struct Moment {
+    bool inBonus;   // the wheel's screen is up
+    double money;   // what the save file says
+    size_t draws;   // the spins drawn by then
+};
+
+struct WheelPlay {
+    double base = 0;  // the money in the file right after the pull
+    std::vector<Moment> moments;
+    std::vector<std::pair<int, std::string>> draws;
+    std::string file;  // once the play has ended
+};
+
+// The first seed from `from` whose full-bet pull of M arms the wheel. A pull
+// draws each reel's stop delay, then the spin.
+template <class M>
+uint32_t seedArmingTheWheel(M& m, uint32_t from) {
+    m.coins = m.maxCoins;
+    for (uint32_t seed = from;; ++seed) {
+        sgenrand(seed);
+        for (int reel = 0; reel < 3; ++reel) genrand();
+        m.bonusPending = false;
+        m.spin();
+        if (m.bonusPending) {
+            m.bonusPending = false;
+            m.coins = 0;
+            m.win = 0;
+            return seed;
+        }
+    }
+}
+
+// One full-bet pull of M from $100 on the machine ($1 coins, $1000 in all)
+// at the `nth` seed that arms its wheel, with `presses` queued for the
+// gamble and a window close pushed at moment `closeAt` (-1: none).
+template <class M>
+WheelPlay playWheel(int nth, const std::vector<std::pair<int, int>>& presses, int closeAt) {
+    WheelPlay out;
+    resetFiles("[global]\nfirsttimeever=0\nplayers=Wheel_Keeper\nlastplayer=Wheel_Keeper\n");
+    EXPECT_TRUE(startHeadless(kKeeper, 1000.0, false));
+    runFast();
+    typeMoney("100");
+    auto m = std::make_unique<Watched<M>>(1.0f);
+    uint32_t seed = 0;
+    for (int i = 0; i < nth; ++i) seed = seedArmingTheWheel(*m, seed + 1);
+    testInput.scripted = true;
+    testInput.points.clear();
+    for (auto p : presses) press(p);
+    int moment = 0;
+    const auto look = [&](Uint32) {
+        if (moment++ == closeAt) pushQuit();
+        out.moments.push_back({display->savedScreen != nullptr, moneyIn(keeperFile()), m->draws.size()});
+    };
+    testClock.atRest = look;
+    testClock.atPause = look;
+    sgenrand(seed);
+    m->handleEvent(keyEvent(SDLK_m));
+    out.base = moneyIn(keeperFile());
+    EXPECT_TRUE(m->bonusPending) << "seed " << seed;
+    for (int frame = 0; frame < 5000 && m->spinning; ++frame) m->tick();
+    EXPECT_FALSE(m->spinning);
+    testClock.atRest = nullptr;
+    testClock.atPause = nullptr;
+    EXPECT_EQ(quitRequestedOrQueued(), closeAt >= 0);
+    clearQuitRequest();
+    drainEvents();
+    currentPlayer->saveNow();
+    out.file = keeperFile();
+    out.draws = m->draws;
+    m.reset();
+    stopHeadless();
+    return out;
+}
+
+// Moments inside the bonus to close the window at: the first, the last, and
+// four between them.
+std::vector<int> closingMoments(const WheelPlay& through) {
+    std::vector<int> inBonus;
+    for (size_t i = 0; i < through.moments.size(); ++i)
+        if (through.moments[i].inBonus) inBonus.push_back(static_cast<int>(i));
+    std::vector<int> picked;
+    if (inBonus.empty()) return picked;
+    for (int k = 0; k <= 4; ++k) picked.push_back(inBonus[inBonus.size() * k / 5]);
+    picked.push_back(inBonus.back());
+    return picked;
+}
+
+// A close at each of those moments leaves the file the play leaves.
+template <class M>
+void closingChangesNothing(int nth, const std::vector<std::pair<int, int>>& presses, const WheelPlay& through) {
+    const std::vector<int> moments = closingMoments(through);
+    ASSERT_FALSE(moments.empty()) << "the wheel never showed";
+    for (int at : moments) {
+        const WheelPlay closed = playWheel<M>(nth, presses, at);
+        EXPECT_TRUE(closed.file == through.file) << "closed at moment " << at << " of " << through.moments.size()
+                                                 << ": money " << moneyIn(closed.file) << " against "
+                                                 << moneyIn(through.file);
+    }
+}
+
+}  // namespace
+
+// The cash wheel adds its prize to the line's pay. The file holds the line
+// from the pull and the prize from the moment it is drawn (as the opening
+// hold ends, before the wheel turns); a close anywhere in the bonus pays it.
+TEST(KeptWheel, CashWheelPrizeIsKeptAsDrawnAndACloseLeavesItSo) {
+    std::set<int> prizes;
+    for (const WheelStop& s : cashWheel().stops) prizes.insert(s.prize);
+    for (int nth = 1; nth <= 2; ++nth) {
+        SCOPED_TRACE(nth);
+        const WheelPlay through = playWheel<WheelOfCash>(nth, {}, -1);
+        EXPECT_GE(through.base, 997.0) << "three $1 coins bet, the line paid";
+        const double prize = moneyIn(through.file) - through.base;
+        EXPECT_EQ(prizes.count(static_cast<int>(prize)), 1u) << prize;
+        bool opened = false;
+        for (const Moment& at : through.moments) {
+            if (!at.inBonus && !opened) {
+                EXPECT_EQ(at.money, through.base);
+                continue;
+            }
+            // The opening hold is the one moment of the bonus before the draw.
+            EXPECT_EQ(at.money, opened ? moneyIn(through.file) : through.base);
+            opened = true;
+        }
+        EXPECT_TRUE(opened);
+        closingChangesNothing<WheelOfCash>(nth, {}, through);
+    }
+}
+
+// The gamble wheels: the file holds the bank each spin draws (the first
+// spin's prize, then twice it for the colour picked, or nothing), and a close
+// anywhere in the bonus, spins included, settles it as drawn.
+template <class M>
+void gambleKeptAsDrawn(const std::pair<int, int>& red, const std::pair<int, int>& collect) {
+    const std::vector<std::vector<std::pair<int, int>>> scripts = {{collect}, {red, collect}};
+    int won = 0, lost = 0;
+    for (const auto& presses : scripts) {
+        for (int nth = 1; nth <= (presses.size() == 1 ? 1 : 6) && (presses.size() == 1 || !won || !lost); ++nth) {
+            SCOPED_TRACE(std::to_string(presses.size()) + " presses, wheel " + std::to_string(nth));
+            const WheelPlay through = playWheel<M>(nth, presses, -1);
+            EXPECT_EQ(through.base, 997.0) << "the spin symbol takes the line's pay at full bet";
+            ASSERT_EQ(through.draws.size(), presses.size());
+            // The bank after each draw, by the gamble's rules.
+            std::vector<double> bank = {0, static_cast<double>(through.draws[0].first)};
+            if (presses.size() == 2) {
+                const bool red = through.draws[1].second == "red";
+                bank.push_back(red ? 2 * bank[1] : 0);
+                won += red;
+                lost += !red;
+            }
+            EXPECT_GT(bank[1], 0) << "every stop of the wheel pays";
+            for (const Moment& at : through.moments) EXPECT_EQ(at.money, through.base + bank[at.draws]) << at.draws;
+            EXPECT_EQ(moneyIn(through.file), through.base + bank.back());
+            closingChangesNothing<M>(nth, presses, through);
+        }
+    }
+    EXPECT_GT(won, 0) << "no gamble won: the doubled bank is untested";
+    EXPECT_GT(lost, 0) << "no gamble lost";
+}
+
+TEST(KeptWheel, DiceGambleKeepsEachBankAsDrawnAndACloseLeavesItSo) {
+    gambleKeptAsDrawn<DoubleDiceSpinForCash>(kRed, kCollect);
+}
+
+TEST(KeptWheel, PatriotGambleKeepsEachBankAsDrawnAndACloseLeavesItSo) {
+    gambleKeptAsDrawn<PatriotSpinForCash>({530, 550}, {590, 550});
 }

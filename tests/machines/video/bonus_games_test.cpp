@@ -1,11 +1,17 @@
 // The video slots' bonus games, played in the settle of a spin that armed
 // them with the player's input queued: what they pay, what they ignore, how
 // they end and what a window close does; and the prize draw they share.
+#include <SDL_image.h>
+
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "player/money.h"
+#include "player/save_files.h"
 #include "shell/app.h"
 #include "video_fixture.h"
 
@@ -156,6 +162,67 @@ TEST_F(BonusGames, BalloonsPayThePoppedCashUpToTheFirstBust) {
     EXPECT_EQ(m->credits, 10 - 1 + scatter + cashValue);
 }
 
+// A pull that wins a bonus game draws the bonus's prizes with it: from the
+// pull on, the save file holds the whole play, bonus included (for the
+// balloons: the rest popped in the order they stand, row by row from the
+// top left, up to the first bust, the picks of a player who picks no more).
+// Each pick is kept before it is shown, and a window close during the bonus
+// pays exactly what was kept.
+TEST_F(BonusGames, TheBonusIsKeptWithThePullAndACloseTakesWhatWasKept) {
+    auto saved = [] { return Money::dollars(savefiles::savedMoney(currentPlayer->name)).inCents(); };
+    auto account = [] { return Money::dollars(currentPlayer->money).inCents(); };
+    for (const PickOne& row : pickOnes) {
+        SCOPED_TRACE(row.id);
+        open(row.id);
+        stopOn(row.pictures, row.lines, row.coins);
+        const int stake = armedStake(m), lineWin = m->win, bet = row.lines * row.coins;
+        sgenrand(77);
+        const int prize = bonusMultipliers[drawBonusMultiplier()] * stake;
+        sgenrand(77);
+        m->credits = 50;
+        m->keepPull(bet);
+        EXPECT_EQ(saved(), account() + 100 * (50 - bet + lineWin + prize)) << "the bonus, kept with the pull";
+        testrt::drainEvents();
+        testrt::pushQuit();
+        m->settle();
+        clearQuitRequest();
+        testrt::drainEvents();
+        EXPECT_EQ(m->credits, 50 - bet + lineWin + prize);
+        EXPECT_EQ(saved(), account() + 100 * m->credits);
+    }
+
+    open("balloonblitz");
+    auto* b = dynamic_cast<BalloonBlitz*>(m);
+    stopOn("box_bullseye_3box bullseye_car_2box bullseye_clown_3box box_clown_3box box_clown_3box", 1, 1);
+    const int scatter = m->win;
+    for (uint32_t seed = 1; seed <= 12; ++seed) {
+        SCOPED_TRACE(seed);
+        sgenrand(seed);
+        const std::vector<int> values = b->drawBalloonValues();
+        // In the order they stand up to the first bust.
+        int inOrder = 0, firstBust = 0;
+        while (values[static_cast<size_t>(firstBust)] != 0) inOrder += values[static_cast<size_t>(firstBust++)];
+        // The player picks the last cash balloon first, then closes the window.
+        size_t lastCash = 31;
+        while (values[lastCash] == 0) --lastCash;
+        const int picked = values[lastCash] + inOrder - (static_cast<int>(lastCash) < firstBust ? values[lastCash] : 0);
+
+        stopOn("box_bullseye_3box bullseye_car_2box bullseye_clown_3box box_clown_3box box_clown_3box", 1, 1);
+        sgenrand(seed);
+        m->credits = 10;
+        m->keepPull(1);
+        EXPECT_EQ(saved(), account() + 100 * (10 - 1 + scatter + inOrder));
+        testrt::drainEvents();
+        clickBalloon(lastCash);
+        testrt::pushQuit();
+        m->settle();
+        clearQuitRequest();
+        testrt::drainEvents();
+        EXPECT_EQ(m->credits, 10 - 1 + scatter + picked);
+        EXPECT_EQ(saved(), account() + 100 * m->credits);
+    }
+}
+
 // A window close during the hats still pays the bonus; the hidden pay-out
 // test arms none for the next spin.
 TEST_F(BonusGames, HatsPayThroughAWindowCloseAndThePayoutTestArmsNothing) {
@@ -214,4 +281,138 @@ TEST_F(BonusGames, EachBonusScreenGivesTheMachineBackAsItWas) {
         EXPECT_TRUE(testrt::assetTried(v.backdrop)) << "the bonus screen was shown";
         EXPECT_TRUE(testrt::screenPixels() == before);
     }
+}
+
+namespace {
+
+// A copy of the screen as RGB, to look at after the bonus has given it back.
+struct Shot {
+    int w = 0, h = 0;
+    std::vector<SDL_Color> px;
+    SDL_Color at(int x, int y) const { return px[static_cast<size_t>(y * w + x)]; }
+};
+
+Shot shoot(SDL_Surface* s) {
+    Shot shot;
+    shot.w = s->w;
+    shot.h = s->h;
+    SDL_LockSurface(s);
+    for (int y = 0; y < s->h; ++y)
+        for (int x = 0; x < s->w; ++x) {
+            Uint32 pixel = 0;
+            std::memcpy(&pixel, static_cast<Uint8*>(s->pixels) + y * s->pitch + x * s->format->BytesPerPixel,
+                        s->format->BytesPerPixel);
+            SDL_Color c{0, 0, 0, 0};
+            SDL_GetRGB(pixel, s->format, &c.r, &c.g, &c.b);
+            shot.px.push_back(c);
+        }
+    SDL_UnlockSurface(s);
+    return shot;
+}
+
+// The box round the black ink inside [x, y, w, h] of a shot (w 0 when none).
+SDL_Rect blackInk(const Shot& shot, int x0, int y0, int w, int h) {
+    int left = 10000, top = 10000, right = -1, bottom = -1;
+    for (int y = y0; y < y0 + h; ++y)
+        for (int x = x0; x < x0 + w; ++x) {
+            const SDL_Color c = shot.at(x, y);
+            if (c.r < 50 && c.g < 50 && c.b < 50) {
+                left = std::min(left, x);
+                right = std::max(right, x + 1);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y + 1);
+            }
+        }
+    if (right < 0) return SDL_Rect{0, 0, 0, 0};
+    return SDL_Rect{Sint16(left), Sint16(top), Uint16(right - left), Uint16(bottom - top)};
+}
+
+// How many pixels of a picture differ from the shot where it stands at (x, y),
+// counting only the picture's part [fromX, toX) x [fromY, toY) (-1 to its edge).
+int differences(const Shot& shot, const char* file, int x, int y, int fromX, int fromY, int toX = -1,
+                int toY = -1) {
+    SDL_Surface* raw = IMG_Load(file);
+    if (!raw) return -1;
+    Shot picture = shoot(raw);
+    SDL_FreeSurface(raw);
+    if (toX < 0) toX = picture.w;
+    if (toY < 0) toY = picture.h;
+    int differ = 0;
+    for (int py = fromY; py < toY; ++py)
+        for (int px = fromX; px < toX; ++px) {
+            const SDL_Color a = picture.at(px, py), b = shot.at(x + px, y + py);
+            differ += std::abs(a.r - b.r) > 8 || std::abs(a.g - b.g) > 8 || std::abs(a.b - b.b) > 8;
+        }
+    return differ;
+}
+
+}  // namespace
+
+// Where the balloon bonus puts its pictures and texts, as the screen is
+// designed: the backdrop at (0, 0), the register at (575, 394), the tab at
+// (665, 351) with its amount on (713, 401), each balloon's value at 17
+// points on its middle (x + 33, y + 40) over a grid of 66 x 80 balloons, and
+// the total at 30 points on (466, 524).
+TEST_F(BonusGames, BalloonScreenLaidOutAsDesigned) {
+    const int columns[8] = {71, 144, 214, 286, 357, 430, 503, 575};
+    const int rows[4] = {140, 235, 322, 409};
+    struct Picture { const char* file; int x, y; };
+    const Picture backdrop = {"../gfx/bonus/balloonblitz/bonus.png", 0, 0};
+    const Picture reg = {"../gfx/bonus/balloonblitz/register.png", 575, 394};
+    const Picture tab = {"../gfx/bonus/balloonblitz/tab.png", 665, 351};
+    const int tabTextX = 713, tabTextY = 401, totalX = 466, totalY = 524;
+
+    open("balloonblitz");
+    ASSERT_TRUE(display->hasSurface());
+    sgenrand(31);
+    size_t cash = 0, bust = 0;
+    {
+        const auto balloons = dynamic_cast<BalloonBlitz*>(m)->createBalloons();
+        while (balloons[cash]->value == 0) ++cash;
+        while (balloons[bust]->value != 0) ++bust;
+    }
+    Shot withTab, atTheEnd;
+    testrt::testClock.atPause = [&](Uint32 ms) {
+        if (ms == 1000 && withTab.px.empty()) withTab = shoot(display->screen);
+        if (ms == 3000) atTheEnd = shoot(display->screen);
+    };
+    testrt::drainEvents();
+    clickBalloon(cash);
+    clickBalloon(bust);
+    sgenrand(31);
+    dynamic_cast<BalloonBlitz*>(m)->runBalloonBonus();
+    testrt::testClock.atPause = nullptr;
+    ASSERT_FALSE(withTab.px.empty());
+    ASSERT_FALSE(atTheEnd.px.empty());
+
+    // the backdrop above the balloons; the register right of the balloon in
+    // front of it; the tab's top rows over the register while a pop is shown
+    EXPECT_EQ(0, differences(atTheEnd, backdrop.file, backdrop.x, backdrop.y, 0, 0, -1, 130));
+    EXPECT_EQ(0, differences(atTheEnd, reg.file, reg.x, reg.y, 642 - reg.x, 0));
+    EXPECT_EQ(0, differences(withTab, tab.file, tab.x, tab.y, 0, 0, -1, 28));
+    const SDL_Rect tabInk = blackInk(withTab, tab.x + 4, tab.y + 30, 92, 66);
+    ASSERT_GT(tabInk.w, 0);
+    EXPECT_NEAR(tabTextX, tabInk.x + tabInk.w / 2.0, 2.0);
+    // (the height of a centred text is the text label's matter: here it only stays on the tab)
+    EXPECT_TRUE(tabInk.y > tab.y + 28 && tabInk.y + tabInk.h < tab.y + 97) << tabTextY;
+    EXPECT_GE(tabInk.h, 15) << "a 17-point amount";
+
+    // every balloon shows its value at the end, 17 points high, on its middle and inside it
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 8; ++c) {
+            SCOPED_TRACE(testing::Message() << "balloon at " << columns[c] << "," << rows[r]);
+            const SDL_Rect ink = blackInk(atTheEnd, columns[c], rows[r], 66, 80);
+            ASSERT_GT(ink.w, 0);
+            EXPECT_NEAR(columns[c] + 33, ink.x + ink.w / 2.0, 2.0);
+            EXPECT_TRUE(ink.y > rows[r] && ink.y + ink.h < rows[r] + 80);
+            EXPECT_GE(ink.h, 15);
+            EXPECT_LE(ink.h, 20);
+            EXPECT_GT(ink.x, columns[c]);
+            EXPECT_LT(ink.x + ink.w, columns[c] + 66);
+        }
+    const SDL_Rect total = blackInk(atTheEnd, 380, 492, 176, 64);
+    ASSERT_GT(total.w, 0);
+    EXPECT_NEAR(totalX, total.x + total.w / 2.0, 2.0);
+    EXPECT_TRUE(total.y > 492 && total.y + total.h < 556) << "inside the total's window round " << totalY;
+    EXPECT_GE(total.h, 26) << "a 30-point total";
 }

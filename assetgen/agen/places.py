@@ -1,0 +1,158 @@
+"""Checks that a picture fits the place the game gives it, run after a build.
+
+- `writes` on a backdrop: the texts the game writes on it, each
+  dict(font (a file under fonts/), size (points, as the game opens it), at
+  [x, y], align (1 left end of the baseline, 3 right end of the baseline,
+  4 centre of the text box, 5 centre of the baseline), texts [every text it
+  may write], color, margin (4)). Each text's letters, as the game's TrueType
+  renderer lays them out, must lie on the picture with `margin` pixels of
+  clear ground round them (no frame, line or drawing under them: every pixel
+  within CLEAR_TOLERANCE of the ground's median colour) and stand out from
+  that ground (MIN_CONTRAST).
+- `over` on a picture with an alpha channel (drawn blended, without a colour
+  key): [backdrop, [x, y], ...] every place the game draws it. At each place
+  the picture must lie on the backdrop, and the figure must stand out from
+  what is under it: at least STAND_OUT_SHARE of its solid pixels differ
+  clearly (STAND_OUT_DIFF) from the backdrop's pixels they cover.
+"""
+import math
+import os
+
+import numpy as np
+from PIL import Image
+
+from .common import colour, contrast, MIN_CONTRAST
+
+CLEAR_TOLERANCE = 40     # largest step (any channel) from the ground's median that still counts as clear ground
+STAND_OUT_DIFF = 60      # a solid pixel of a figure differs this much (any channel) from the backdrop under it ...
+STAND_OUT_SHARE = 0.6    # ... for at least this share of the figure's solid pixels
+TTF_DPI = 96             # the game's TrueType renderer sets its point sizes at 96 dots per inch
+
+_fonts = {}
+
+
+def _font(path):
+    if path not in _fonts:
+        from fontTools.ttLib import TTFont
+        _fonts[path] = TTFont(path)
+    return _fonts[path]
+
+
+def text_layout(path, points, text):
+    """(width, ascent, height, ink) of a text as the game's renderer sets it:
+    the pen advances by each glyph's advance rounded to whole pixels, the
+    ascent and descent are the font's bounding box scaled up to whole pixels,
+    the height is ascent - descent + 1; ink is the box round the letters
+    (x0, y0, x1, y1) from the left end of the baseline, y down, or None."""
+    f = _font(path)
+    px = points * TTF_DPI / 72.0
+    head = f["head"]
+    k = px / head.unitsPerEm
+    ascent, descent = math.ceil(head.yMax * k), math.ceil(head.yMin * k)
+    cmap, hmtx, glyf = f.getBestCmap(), f["hmtx"], f["glyf"] if "glyf" in f else None
+    pen, ink = 0, None
+    for ch in text:
+        name = cmap.get(ord(ch), ".notdef")
+        adv, _ = hmtx[name]
+        g = glyf[name] if glyf is not None else None
+        if g is not None and getattr(g, "numberOfContours", 0):
+            if not hasattr(g, "xMin"):
+                g.recalcBounds(glyf)
+            box = (pen + math.floor(g.xMin * k), -math.ceil(g.yMax * k), pen + math.ceil(g.xMax * k),
+                   -math.floor(g.yMin * k))
+            ink = box if ink is None else (min(ink[0], box[0]), min(ink[1], box[1]), max(ink[2], box[2]),
+                                           max(ink[3], box[3]))
+        pen += int(round(adv * k))
+    return pen, ascent, ascent - descent + 1, ink
+
+
+def text_origin(align, x, y, width, ascent, height):
+    """The left end of the baseline for a text anchored at (x, y)."""
+    if align == 1:
+        return x, y
+    if align == 3:
+        return x - width, y
+    if align == 4:
+        return x - width // 2, y - height // 2 + ascent
+    if align == 5:
+        return x - width // 2, y
+    raise ValueError("alignment %r is not one the checks know (1, 3, 4, 5)" % (align,))
+
+
+def write_findings(picture, write, fonts_root):
+    """What is wrong with the place of each text of one `writes` entry on a
+    picture (numpy RGB array): a list of sentences, empty when all fit."""
+    found = []
+    path = os.path.join(fonts_root, write["font"])
+    margin = int(write.get("margin", 4))
+    ph, pw = picture.shape[:2]
+    for text in write["texts"]:
+        width, ascent, height, ink = text_layout(path, write["size"], text)
+        if ink is None:
+            continue
+        ox, oy = text_origin(write.get("align", 1), write["at"][0], write["at"][1], width, ascent, height)
+        x0, y0, x1, y1 = ox + ink[0] - margin, oy + ink[1] - margin, ox + ink[2] + margin, oy + ink[3] + margin
+        what = "%r (%s %d at %s)" % (text, write["font"], write["size"], list(write["at"]))
+        if x0 < 0 or y0 < 0 or x1 > pw or y1 > ph:
+            found.append("%s runs off the picture: letters with their margin at %s" % (what, (x0, y0, x1, y1)))
+            continue
+        ground = picture[y0:y1, x0:x1].reshape(-1, 3).astype(np.int32)
+        median = np.median(ground, axis=0)
+        off = np.abs(ground - median).max(axis=1) > CLEAR_TOLERANCE
+        if off.any():
+            found.append("%s is not on clear ground: %d pixels of a frame or drawing within %d px of its letters "
+                         "%s" % (what, int(off.sum()), margin, (x0, y0, x1, y1)))
+        elif "color" in write:
+            ratio = contrast(colour(write["color"]), tuple(int(v) for v in median))
+            if ratio < MIN_CONTRAST:
+                found.append("%s stands out %.1f:1 from the ground under it, less than %.1f:1"
+                             % (what, ratio, MIN_CONTRAST))
+    return found
+
+
+def over_findings(sprite, backdrop, x, y):
+    """What is wrong with an alpha picture (numpy RGBA) drawn at (x, y) on a
+    backdrop (numpy RGB): a sentence, or None when it fits."""
+    h, w = sprite.shape[:2]
+    under = backdrop[y:y + h, x:x + w]
+    if x < 0 or y < 0 or under.shape[:2] != (h, w):
+        return "leaves its backdrop"
+    solid = sprite[..., 3] >= 128
+    if not solid.any():
+        return "has no solid pixels"
+    diff = np.abs(sprite[..., :3].astype(np.int32) - under.astype(np.int32)).max(axis=2)
+    share = float((diff[solid] > STAND_OUT_DIFF).mean())
+    if share < STAND_OUT_SHARE:
+        return "hardly stands out from its backdrop (%d%% of it differs clearly, needs %d%%)" % (
+            round(share * 100), round(STAND_OUT_SHARE * 100))
+    return None
+
+
+def check_places(jobs, out_root):
+    """Every `writes` and `over` of the built pictures: a list of findings
+    naming recipe, item, file and place; empty when everything fits."""
+    found = []
+    fonts_root = os.path.join(out_root, "fonts")
+    for r, i, item, folder, outs in jobs:
+        if "writes" in item:
+            with Image.open(os.path.join(out_root, outs[0])) as p:
+                pic = np.asarray(p.convert("RGB"))
+            for wr in item["writes"]:
+                found += ["%s item %d: %s: %s" % (r.name, i, outs[0], f) for f in write_findings(pic, wr, fonts_root)]
+        if "over" in item:
+            backdrop_file, places = item["over"][0], [tuple(p) for p in item["over"][1:]]
+            with Image.open(os.path.join(out_root, backdrop_file)) as b:
+                backdrop = np.asarray(b.convert("RGB"))
+            for o in outs:
+                with Image.open(os.path.join(out_root, o)) as p:
+                    if p.mode != "RGBA":
+                        found.append("%s item %d: %s is drawn over %s but has no alpha channel ('over' is for "
+                                     "blended pictures; cut an opaque one from its backdrop with 'on')"
+                                     % (r.name, i, o, backdrop_file))
+                        continue
+                    sprite = np.asarray(p)
+                for x, y in places:
+                    f = over_findings(sprite, backdrop, x, y)
+                    if f:
+                        found.append("%s item %d: %s at (%d, %d) %s %s" % (r.name, i, o, x, y, f, backdrop_file))
+    return found
