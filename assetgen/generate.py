@@ -151,6 +151,11 @@ def plan(recipes, kindmap):
             if owner.get(backdrop, "").split(" item ")[0] != r.name:
                 raise SystemExit("assetgen: %s item %d: its backdrop %s is not made by the same recipe"
                                  % (r.name, i, backdrop))
+        if "fits" in item:
+            try:
+                fit_rules(item)
+            except ValueError as e:
+                raise SystemExit("assetgen: %s item %d: %s" % (r.name, i, e))
     return jobs
 
 
@@ -436,6 +441,51 @@ def check_places(jobs, out_root):
     return found
 
 
+# Pictures in the place their screen gives them --------------------------
+#
+# A picture the game draws at fixed points can say so: `fits=dict(at=[[x, y],
+# ...], room=[left, top, width, height])` (or a list of such dicts): drawn
+# with its top-left corner at each point, every file the item makes must lie
+# inside the room (the space the screen leaves it between its neighbours).
+# A picture that does not fit fails the build, naming the recipe, the file
+# and the place; redraw it smaller, the places stay.
+
+def fit_rules(item):
+    rules = item["fits"]
+    rules = rules if isinstance(rules, list) else [rules]
+    out = []
+    for rule in rules:
+        if not (isinstance(rule, dict) and isinstance(rule.get("at"), list) and len(rule.get("room", [])) == 4):
+            raise ValueError("'fits' is dict(at=[[x, y], ...], room=[left, top, width, height]) or a list of them")
+        out.append(([tuple(p) for p in rule["at"]], tuple(rule["room"])))
+    return out
+
+
+def misfits(size, at, room):
+    """The points of `at` at which a picture of `size` leaves `room`."""
+    w, h = size
+    left, top, rw, rh = room
+    return [(x, y) for x, y in at if x < left or y < top or x + w > left + rw or y + h > top + rh]
+
+
+def check_fits(jobs, out_root):
+    """Every picture with a place (`fits`) against its room: a list of
+    findings, empty when each fits."""
+    from PIL import Image
+    found = []
+    for r, i, item, folder, outs in jobs:
+        if "fits" not in item:
+            continue
+        for o in outs:
+            with Image.open(os.path.join(out_root, o)) as p:
+                size = p.size
+            for at, room in fit_rules(item):
+                for x, y in misfits(size, at, room):
+                    found.append("%s item %d: %s (%d x %d) at (%d, %d) leaves its room %s: draw it to fit" % (
+                        r.name, i, o, size[0], size[1], x, y, list(room)))
+    return found
+
+
 def _run(job):
     rname, i, item, folder, out_root = job
     try:
@@ -564,7 +614,7 @@ def main():
     if not errors:
         from agen.places import check_places as check_written_places
         for finding in (check_backdrops(jobs, out_root) + check_places(jobs, out_root)
-                        + check_written_places(jobs, out_root)):
+                        + check_written_places(jobs, out_root) + check_fits(jobs, out_root)):
             errors.append(finding)
     failed = set()
     for e in errors:

@@ -356,7 +356,7 @@ BONUSES = [
     ("wheelofcash", 27, [(4, None), (6, None), (9, None), (12, None), (16, None)]),
     ("doubledicespinforcash", 4, [(4, None), (7, None), (10, None), (13, None), (14, (501, 541)), (18, None),
                                   (19, (621, 541)), (22, None)]),
-    # the patriot wheel: a gamble on red, its outcome beside the wheel, then one on black (or the machine;
+    # the patriot wheel: a gamble on red, its outcome under the pointer, then one on black (or the machine;
     # the wheel's stops follow the clock, so no later click: it could land on the machine)
     ("patriotspinforcash", 48, [(4, None), (7, None), (10, None), (13, None), (14, (523, 541)), (18, None),
                                 (22, None), (25, None), (26, (642, 541)), (33, None), (37, None), (41, None)]),

@@ -233,7 +233,7 @@ def check_contrast(img, text, f, xy, kw, fill, where):
     MIN_CONTRAST from the pixels under them (shadow and outline included).
     The darkest / lightest twentieth of those pixels may fall short (the
     anti-aliased rims of other drawing)."""
-    if img.mode != "RGB":
+    if img.mode not in ("RGB", "RGBA"):
         return
     l, t, r, b = [int(math.floor(v)) for v in where[:2]] + [int(math.ceil(v)) for v in where[2:]]
     l, t, r, b = max(0, l), max(0, t), min(img.size[0], r), min(img.size[1], b)
@@ -247,6 +247,11 @@ def check_contrast(img, text, f, xy, kw, fill, where):
     if not m.any():
         return
     under = np.asarray(img.crop((l, t, r, b)))[m]
+    if img.mode == "RGBA":
+        # letters over a clear part would stand on whatever the game shows there
+        if (under[:, 3] < 255).any():
+            _fail("text %r: stands partly on the clear part of a picture with an alpha channel" % (text,))
+        under = under[:, :3]
     under = under[~np.all(under == PALETTE["key"], axis=1)]   # the key shows whatever is behind the picture
     if not len(under):
         return

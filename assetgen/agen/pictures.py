@@ -164,6 +164,19 @@ def draw_elements(img, elements, seed=0):
                 d = ImageDraw.Draw(img)
             elif e.get("bevel"):
                 bevel_box(d, (x, y, x + w - 1, y + h - 1), e.get("fill", "burgundy"), radius=e.get("radius", 0))
+            elif e.get("alpha") is not None:
+                # a smoked-glass box on a picture with an alpha channel: what lies under it shows dimly
+                if img.mode != "RGBA":
+                    raise ValueError("a box with 'alpha' needs a picture with an alpha channel (alpha=True)")
+                layer = Image.new("RGBA", img.size, (0, 0, 0, 0))
+                ld = ImageDraw.Draw(layer)
+                ld.rounded_rectangle((x, y, x + w - 1, y + h - 1), e.get("radius", 0),
+                                     fill=colour(e.get("fill", "black")) + (int(e["alpha"]),))
+                if e.get("outline"):
+                    ld.rounded_rectangle((x, y, x + w - 1, y + h - 1), e.get("radius", 0),
+                                         outline=colour(e["outline"]) + (255,), width=e.get("width", 1))
+                img.alpha_composite(layer)
+                d = ImageDraw.Draw(img)
             else:
                 kw = dict(fill=colour(e["fill"]) if e.get("fill") else None,
                           outline=colour(e["outline"]) if e.get("outline") else None, width=e.get("width", 1))
@@ -273,9 +286,17 @@ def finish(img, item, mask=None):
 
 def background_image(item, seedname=""):
     w, h = _size(item, (800, 600))
-    img = new_image((w, h))
-    paint_surface(img, (0, 0, w, h), item.get("style", "felt"), item.get("colors"), _seed(seedname, w, h),
-                  item.get("border"))
+    if item.get("alpha"):
+        # only the elements, on a clear ground: for a picture the game keeps
+        # in its own format and blends by its alpha channel over what changes
+        # under it (a mark over the reels)
+        if item.get("key"):
+            raise ValueError("a picture with an alpha channel needs no colour key")
+        img = Image.new("RGBA", (w, h), (0, 0, 0, 0))
+    else:
+        img = new_image((w, h))
+        paint_surface(img, (0, 0, w, h), item.get("style", "felt"), item.get("colors"), _seed(seedname, w, h),
+                      item.get("border"))
     draw_elements(img, item.get("elements"), _seed(seedname))
     title_block(img, item, w, h)
     return img
@@ -1096,8 +1117,23 @@ def wheel_frame(item, i):
                                  fill=colour(item.get("text", "white")) + (255,))
         rot = txt.rotate(-math.degrees(mid), expand=True, resample=Image.BICUBIC)
         img.paste(rot, (int(tx - rot.size[0] / 2), int(ty - rot.size[1] / 2)), rot)
+    if item.get("lit"):
+        # the field under the pointer framed in a light colour: where the wheel stops, it names the prize
+        for (a, b) in runs:
+            if a <= i <= b or a <= i - n <= b:
+                j = i if a <= i <= b else i - n   # a field across the seam counts the last slices below 0
+                start = -90 + (a - j) * step - step / 2
+                end = -90 + (b - j) * step + step / 2
+                d.pieslice((ss * 2, ss * 2, S - ss * 2, S - ss * 2), start, end, outline=colour(item["lit"]) + (255,),
+                           width=ss * 5)
     hub = S * 0.09
     d.ellipse((c - hub, c - hub, c + hub, c + hub), fill=rim + (255,), outline=darker(rim, 0.4) + (255,), width=ss * 2)
+    if item.get("pointer"):
+        # the pointer's tip over the rim, standing still while the wheel turns under it
+        p = item["pointer"]
+        pts = p["polygon"]
+        d.polygon([(pts[k] * ss, pts[k + 1] * ss) for k in range(0, len(pts), 2)], fill=colour(p.get("fill", "white")) + (255,),
+                  outline=colour(p["outline"]) + (255,) if p.get("outline") else None, width=ss)
     small = img.resize((size, size), Image.LANCZOS)
     if item.get("key", True):
         base = Image.new("RGB", (size, size), (0, 0, 0))

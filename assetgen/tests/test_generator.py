@@ -183,6 +183,40 @@ def build_recipes(files, helpers=()):
         return generate(out, "--recipes", recipes, "--jobs", "2", timeout=120)
 
 
+class PlaceCheck(unittest.TestCase):
+    """A picture drawn at fixed points (`fits`) must lie inside the room its
+    screen leaves it at each of them; one that is too big, or a point that
+    puts it out of the room, fails the build with the file and the place."""
+
+    def build(self, fits, size="[30, 14]"):
+        return build_recipes({"tabs.py": """
+            FOLDER = "gfx/t"
+            ITEMS = [dict(kind="button", name="tab", states=["mo"], size=%s, label="", fits=%s)]
+            """ % (size, fits)})
+
+    def test_pictures_that_fit_pass_and_others_fail(self):
+        room = "room=[173, 471, 32, 16]"
+        self.assertEqual(0, self.build("dict(at=[[173, 471]], %s)" % room).returncode)
+        self.assertEqual(0, self.build("[dict(at=[[173, 471]], %s), dict(at=[[0, 0]], room=[0, 0, 30, 14])]"
+                                       % room).returncode)
+        cases = {
+            "too wide": ("dict(at=[[173, 471]], %s)" % room, "[33, 14]", ["tabs.py item 0", "tab_mo.png (33 x 14)",
+                                                                         "(173, 471)"]),
+            "too tall at one of its places": ("dict(at=[[173, 471], [174, 474]], %s)" % room, "[30, 14]",
+                                              ["(174, 474)", "leaves its room"]),
+            "a point left of its room": ("dict(at=[[172, 471]], %s)" % room, "[30, 14]", ["(172, 471)"]),
+            "no room given": ("dict(at=[[173, 471]])", "[30, 14]", ["tabs.py item 0", "'fits'"]),
+        }
+        for what, (fits, size, words) in cases.items():
+            with self.subTest(what):
+                r = self.build(fits, size)
+                self.assertNotEqual(0, r.returncode, r.stdout)
+                for w in words:
+                    self.assertIn(w, r.stderr + r.stdout)
+                if what == "too tall at one of its places":
+                    self.assertNotIn("(173, 471)", r.stderr + r.stdout)
+
+
 class GlassCheck(unittest.TestCase):
     """A pay glass that leaves out the picture of a symbol on the reels that
     pays, scatters or starts a bonus stops the build; one that shows it on a

@@ -31,7 +31,7 @@ struct ButtonSpot {
     int x, y;
 };
 const ButtonSpot kButtons[] = {
-    {"change", 8, 466},   {"cashout", 58, 466}, {"betmax", 156, 477}, {"betone", 115, 477},
+    {"change", 173, 471}, {"cashout", 205, 471}, {"betmax", 156, 477}, {"betone", 115, 477},
     {"play1", 221, 477},  {"play2", 271, 478},   {"play3", 319, 478},  {"play4", 370, 477},
     {"play5", 418, 477},  {"start", 495, 483},   {"cancel", 560, 473}, {"respin", 427, 442},
 };

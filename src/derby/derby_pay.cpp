@@ -45,15 +45,15 @@ bool allInClass(const DerbyLine& line, const char* a, const char* b, const char*
 }
 
 const char* const kMeterFont = "../fonts/demoderby.ttf";
-// A winning play is marked beside its reels, in the column of the PLAY
-// labels, so nothing covers a symbol: the WIN! plate above the label, the
-// amount (centred, its baseline given) below it. The saved area takes in
-// that column and the reels.
-const int kMarkX = 61;
-const int kMarkY[5] = {371, 284, 196, 108, 20};
-const int kAmountX = 91;
-const int kAmountY[5] = {446, 359, 271, 183, 95};
-const SDL_Rect kSavedArea = {10, 15, 403, 433};
+// A winning play is marked over its reels: the WIN plate at the row's
+// mark point, the amount written left-aligned on its baseline over the
+// plate. The saved area takes in every row's reels and marks.
+const int kMarkX = 175;
+const int kMarkY[5] = {370, 285, 194, 110, 21};
+const int kAmountSize = 25;
+const int kAmountX = 280;
+const int kAmountY[5] = {432, 347, 257, 172, 84};
+const SDL_Rect kSavedArea = {172, 15, 241, 433};
 
 void updateDisplay() {
     if (display) display->update();
@@ -134,7 +134,7 @@ void DemoDerby::payout() {
         if (won <= 0) continue;
         Image mark(graphicsDir + "win.png", false, true);
         if (mark.loaded) mark.blit(kMarkX, kMarkY[i]);
-        TextLabel amount(kMeterFont, 20, intToString(won), kAmountX, kAmountY[i], 5, 255, 231, 37, 0);
+        TextLabel amount(kMeterFont, kAmountSize, intToString(won), kAmountX, kAmountY[i], 1, 255, 231, 37, 0);
         amount.draw();
         total += won;
     }

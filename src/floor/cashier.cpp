@@ -12,6 +12,7 @@
 #include "player/keeping.h"
 #include "player/money.h"
 #include "player/player.h"
+#include "shell/app.h"
 #include "shell/asset_log.h"
 #include "shell/display.h"
 #include "shell/image.h"
@@ -266,6 +267,9 @@ void Cashier::switchToPlayer(const std::string& playerName) {
     // The old profile is saved as it goes, while it is still the current one.
     currentPlayer.reset();
     currentPlayer = std::make_unique<Player>(playerName);
+    // Clicks made while the profiles were written and read are not for
+    // the desk that shows the new one.
+    dropQueuedInput();
     if (config) config->firstTimeEver = false;
     rebuild();
 }
@@ -293,6 +297,7 @@ void Cashier::deleteCurrentPlayer() {
         return;
     }
     currentPlayer = std::make_unique<Player>(names.front());
+    dropQueuedInput();
     rebuild();
 }
 

@@ -281,6 +281,9 @@ void registerPlayer(const Registration& entries) {
         config->players.push_back(fresh->name);
         config->write();
     }
+    // What the player did while a saved profile was read is not for the
+    // screen that follows.
+    if (!saved.empty()) dropQueuedInput();
 }
 
 bool runRegistrationForm() {

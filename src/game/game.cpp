@@ -52,6 +52,9 @@ std::unique_ptr<Screen> startGame() {
         return nullptr;
     }
     std::unique_ptr<Screen> first = firstScreen();
+    // Clicks made while the profile was read are not for the first screen
+    // (nor for a notice told over it).
+    dropQueuedInput();
     tellKeeping();
     // From now on a file that stops being kept is told the moment it happens.
     keeping.onNews = tellKeeping;

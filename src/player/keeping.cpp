@@ -1,7 +1,10 @@
 #include "player/keeping.h"
 
 #include <cerrno>
+#include <cmath>
+#include <cstdio>
 
+#include "player/machine_stats.h"
 #include "shell/ini.h"
 
 Keeping keeping;
@@ -17,6 +20,24 @@ std::string consequence(KeptFile file) {
     return file == KeptFile::Profile ? "What you win and do from now on is not kept when the game ends."
                                      : "New players and who played last are not remembered.";
 }
+
+// A whole number with its thousands set apart: 1,000,000,000,000.
+std::string grouped(long whole) {
+    std::string digits = std::to_string(whole);
+    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) digits.insert(static_cast<size_t>(at), ",");
+    return digits;
+}
+
+// Dollars and cents: $1,000,000,000,000.00.
+std::string dollarsText(double amount) {
+    const long cents = std::lround(amount * 100);
+    char fraction[8];
+    std::snprintf(fraction, sizeof fraction, ".%02ld", cents % 100);
+    return "$" + grouped(cents / 100) + fraction;
+}
+
+// VIP points as whole points.
+std::string pointsText(double points) { return grouped(wholeAmount(points)); }
 
 std::string tag(KeptFile file) { return file == KeptFile::Profile ? "PROGRESS NOT SAVED: " : "SETTINGS NOT SAVED: "; }
 
@@ -65,6 +86,37 @@ void Keeping::saveFolderNotMade(const std::string& shownFolder, int error) {
 void Keeping::saveFolderNotWritable(const std::string& shownFolder, int error) {
     set(KeptFile::Profile, "nothing can be written in the folder " + shownFolder + " (" + plainErrorText(error) + ").",
         "Quit, allow writing in that folder, and start the game again.", shownFolder + " can't be written");
+}
+
+void Keeping::tell(const std::string& message) {
+    news.push_back(message);
+    if (onNews) onNews();
+}
+
+void Keeping::profileNotFound(const std::string& shownPath) {
+    tell(shownPath + " was not found, so this profile starts with nothing in it: $0.00 in the account, no VIP "
+         "points, no prizes and no statistics. Draw funds at the cashier to play; from now on the profile is "
+         "saved in that file. If you moved or renamed the file, quit now, put it back in place of the new one, "
+         "and start the game again.");
+}
+
+void Keeping::amountsAboveLimit(const std::string& shownPath, const std::vector<std::string>& what) {
+    std::string list;
+    for (size_t i = 0; i < what.size(); ++i) {
+        if (i) list += i + 1 == what.size() ? " and " : ", ";
+        list += what[i];
+    }
+    tell(shownPath + " holds more than the game keeps in " + list + ". The most it keeps is " + pointsText(maxAmount) +
+         " (dollars or VIP points), and that is used instead. Everything else in the file is read as it stands.");
+}
+
+void Keeping::cutAtLimit(double money, double vippoints) {
+    if (money - maxAmount >= 0.005)
+        tell("Your account holds the most the game keeps, " + dollarsText(maxAmount) + ": the " +
+             dollarsText(money - maxAmount) + " above it could not be added and is gone.");
+    if (vippoints - maxAmount >= 1)
+        tell("You have the most VIP points the game keeps, " + pointsText(maxAmount) + ": the " +
+             pointsText(vippoints - maxAmount) + " above it could not be added.");
 }
 
 void Keeping::kept(KeptFile file) {

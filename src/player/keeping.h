@@ -28,6 +28,19 @@ public:
     // The file was written, or is fine to write: kept again.
     void kept(KeptFile file);
 
+    // News that is no lasting trouble (the file is kept from now on):
+    // The profile's save file was not there, so the profile starts with
+    // nothing in it (no money, VIP points, prizes or statistics).
+    void profileNotFound(const std::string& shownPath);
+    // The save file holds amounts above the most the game keeps (maxAmount,
+    // player/machine_stats.h), which are read as that most: `what` names
+    // them ("money", "VIP points", "the statistics of baja7s").
+    void amountsAboveLimit(const std::string& shownPath, const std::vector<std::string>& what);
+    // The profile is about to be kept with this money and these VIP points:
+    // what lies above the most the game keeps is cut off then, and this
+    // says how much.
+    void cutAtLimit(double money, double vippoints);
+
     bool isKept(KeptFile file) const { return trouble(file).message.empty(); }
     // The full message about a file; empty while it is kept.
     const std::string& message(KeptFile file) const { return trouble(file).message; }
@@ -52,6 +65,7 @@ private:
     Trouble& trouble(KeptFile file) { return file == KeptFile::Profile ? profile : settings; }
     const Trouble& trouble(KeptFile file) const { return file == KeptFile::Profile ? profile : settings; }
     void set(KeptFile file, const std::string& what, const std::string& todo, const std::string& brief);
+    void tell(const std::string& message);
 };
 
 extern Keeping keeping;

@@ -3,6 +3,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 #include "player/machine_table.h"
 #include "player/player.h"
@@ -38,6 +39,26 @@ double keptAmount(double amount) { return keptWithin(amount, maxAmount); }
 
 double readAmount(const FileConfig& file, const std::string& key) {
     return withinBounds(file, key, file.readEntry(key, 0.0), maxAmount);
+}
+
+std::vector<std::string> amountsAboveLimit(FileConfig& file, const std::string& playerGroup) {
+    const std::string was = file.currentPath();
+    std::vector<std::string> above;
+    auto over = [&file](const char* key) {
+        // A quick look first, so that a value that is no number is not
+        // reported on stderr a second time.
+        const double rough = std::strtod(file.readEntry(key, "").c_str(), nullptr);
+        return std::isfinite(rough) && rough > maxAmount && file.readEntry(key, 0.0) > maxAmount;
+    };
+    file.setCurrentPath(playerGroup);
+    if (over("money")) above.push_back("money");
+    if (over("vippoints")) above.push_back("VIP points");
+    for (const MachineInfo& machine : machineTable()) {
+        file.setCurrentPath(machine.id);
+        if (over("totalwon") || over("totalloss")) above.push_back(std::string("the statistics of ") + machine.title);
+    }
+    file.setCurrentPath(was);
+    return above;
 }
 
 Money readMoney(const FileConfig& file, const std::string& key) { return Money::dollars(readAmount(file, key)); }

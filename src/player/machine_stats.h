@@ -49,6 +49,10 @@ public:
 constexpr double maxAmount = 1e12;
 double keptAmount(double amount);
 double readAmount(const FileConfig& file, const std::string& key);
+// What of a save file lies above maxAmount (and is read as maxAmount): the
+// profile's "money" and "VIP points" in the player's group, and "the
+// statistics of <machine title>" for each record with a total above it.
+std::vector<std::string> amountsAboveLimit(FileConfig& file, const std::string& playerGroup);
 // The same to the nearest cent, and written back as dollars.
 Money readMoney(const FileConfig& file, const std::string& key);
 void writeMoney(FileConfig& file, const std::string& key, Money amount);

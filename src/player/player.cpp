@@ -167,7 +167,7 @@ void Player::load() {
     }
     // A profile just opened: what happens to its file is all that counts now.
     keeping.kept(KeptFile::Profile);
-    readySaveFolder();
+    const bool folderReady = readySaveFolder();
     FileStatus status;
     FileConfig file = FileConfig::fromFile(saveFileName(name), &status);
     if (status == FileStatus::Unusable) {
@@ -175,6 +175,8 @@ void Player::load() {
         keeping.unreadable(KeptFile::Profile, shownPath(saveFileName(name)), file.problem(), file.readError());
         std::cerr << "The profile of " << name << " will not be saved: its save file could not be read" << std::endl;
     }
+    // The defaults stand, and the player is told why the profile is empty.
+    if (status == FileStatus::Missing && folderReady) keeping.profileNotFound(shownPath(saveFileName(name)));
     file.setCurrentPath(name);
     gender = file.readEntry("gender", gender);
     money = readAmount(file, "money");
@@ -188,6 +190,8 @@ void Player::load() {
     for (const std::string& prize : splitNames(file.readEntry("trophies", ""))) trophies.push_back(prize);
     buildStats();
     for (MachineStats& record : stats) record.load(file);
+    std::vector<std::string> above = amountsAboveLimit(file, name);
+    if (!above.empty()) keeping.amountsAboveLimit(shownPath(saveFileName(name)), above);
 }
 
 void Player::save() {
@@ -220,7 +224,8 @@ void Player::writeFile(bool firsttimeFlag) {
         return;
     }
     // What is written is what the next start reads: past the top, the
-    // profile stops at it here too.
+    // profile stops at it here too, and the player is told what was cut.
+    keeping.cutAtLimit(money, vippoints);
     money = keptAmount(money);
     vippoints = keptAmount(vippoints);
     // The file holds all the player owns: the credits on the machine at its

@@ -264,6 +264,16 @@ bool quitRequestedOrQueued() {
     return SDL_PeepEvents(&close, 1, SDL_PEEKEVENT, SDL_QUITMASK) > 0;
 }
 
+void dropQueuedInput() {
+    if (!SDL_WasInit(SDL_INIT_VIDEO)) return;
+    SDL_PumpEvents();
+    const Uint32 input = SDL_KEYDOWNMASK | SDL_KEYUPMASK | SDL_MOUSEMOTIONMASK | SDL_MOUSEBUTTONDOWNMASK |
+                         SDL_MOUSEBUTTONUPMASK;
+    SDL_Event dropped[64];
+    while (SDL_PeepEvents(dropped, 64, SDL_GETEVENT, input) > 0) {
+    }
+}
+
 void exitAfterSaving(int status) {
     if (appHooks.save) appHooks.save();
     std::fflush(stdout);

@@ -111,6 +111,12 @@ void installStopSignalHandlers();
 // returned; call it only where the game cannot go on.
 [[noreturn]] void exitAfterSaving(int status);
 
+// Drops the key presses and releases, mouse clicks and mouse moves waiting
+// in the queue: what the player did while the game was busy (a profile
+// read or written) must not act on what comes after. A window close, and
+// every other event, stays in the queue in its order.
+void dropQueuedInput();
+
 // The start of the media (the display, the sound, the fonts) is watched:
 // when it does not finish within startupLimitSeconds, or a stop signal comes
 // meanwhile, the process ends with status 1 and a line saying what it was

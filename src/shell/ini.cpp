@@ -9,6 +9,7 @@
 #include <cstring>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <sstream>
 
 #include <dirent.h>
@@ -18,7 +19,7 @@
 
 namespace {
 
-std::string trim(const std::string& s) {
+std::string_view trim(std::string_view s) {
     size_t b = 0, e = s.size();
     while (b < e && (s[b] == ' ' || s[b] == '\t' || s[b] == '\r')) ++b;
     while (e > b && (s[e - 1] == ' ' || s[e - 1] == '\t' || s[e - 1] == '\r')) --e;
@@ -48,9 +49,9 @@ std::string encodeValue(const std::string& v) {
     return out;
 }
 
-std::string decodeValue(const std::string& raw) {
-    std::string v = trim(raw);
-    if (v.size() < 2 || v.front() != '"' || v.back() != '"') return v;
+std::string decodeValue(std::string_view raw) {
+    std::string_view v = trim(raw);
+    if (v.size() < 2 || v.front() != '"' || v.back() != '"') return std::string(v);
     std::string out;
     for (size_t i = 1; i + 1 < v.size(); ++i) {
         char c = v[i];
@@ -81,11 +82,14 @@ std::string exactDoubleText(double value) {
 }
 
 FileConfig::FileConfig() {
-    groups.push_back(Group{"", "", {}});
+    groups.push_back(Group{"", "", {}, 0, {}});
+    index[""].last = 0;
 }
 
 FileConfig::FileConfig(std::istream& in) : FileConfig() {
-    if (in) parse(in);
+    if (!in) return;
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    parse(text);
 }
 
 FileConfig FileConfig::fromFile(const std::string& path, FileStatus* status) {
@@ -98,7 +102,7 @@ FileConfig FileConfig::fromFile(const std::string& path, FileStatus* status) {
         if (errno == ENOENT || errno == ENOTDIR) found = FileStatus::Missing;
         else trouble = std::strerror(readErrno = errno);
     } else {
-        char buffer[4096];
+        char buffer[65536];
         size_t got;
         while ((got = std::fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, got);
         if (std::ferror(f)) {
@@ -111,8 +115,7 @@ FileConfig FileConfig::fromFile(const std::string& path, FileStatus* status) {
     config.readErrno = readErrno;
     config.parseProblem = trouble;
     if (trouble.empty() && found == FileStatus::Read) {
-        std::istringstream in(text);
-        config.parse(in);
+        config.parse(text);
         trouble = config.parseProblem;
     }
     if (!trouble.empty()) {
@@ -123,41 +126,61 @@ FileConfig FileConfig::fromFile(const std::string& path, FileStatus* status) {
     return config;
 }
 
-void FileConfig::parse(std::istream& in) {
-    Group* group = &groups[0];
-    std::string line;
+void FileConfig::parse(const std::string& text) {
+    size_t group = groups.size() - 1;
+    // The keys of the group being read (a map's values stay where they are
+    // while it grows).
+    Index* named = &index[groups[group].name];
     int number = 0;
-    while (std::getline(in, line)) {
+    for (size_t start = 0; start < text.size();) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        std::string_view line(text.data() + start, end - start);
+        start = end + 1;
         ++number;
         if (number == 1 && line.compare(0, 3, "\xEF\xBB\xBF") == 0) {
             byteOrderMark = true;
-            line.erase(0, 3);
+            line.remove_prefix(3);
         }
         // What a line says ignores the spaces, tabs and carriage returns
         // around it; the line itself is kept as it was read.
-        std::string t = trim(line);
-        bool bad = line.find('\0') != std::string::npos;
+        std::string_view t = trim(line);
+        bool bad = line.find('\0') != std::string_view::npos;
+        std::vector<Line>& lines = groups[group].lines;
         if (!bad && (t.empty() || t[0] == '#' || t[0] == ';')) {
-            group->lines.push_back(Line{false, line, false, "", ""});
+            lines.push_back(Line{false, std::string(line), false, "", ""});
             continue;
         }
         size_t eq = t.find('=');
         if (!bad && t[0] == '[') {
             bad = t.back() != ']';
             if (!bad) {
-                groups.push_back(Group{trim(t.substr(1, t.size() - 2)), line, {}});
-                group = &groups.back();
+                std::string name(trim(t.substr(1, t.size() - 2)));
+                groups.push_back(Group{name, std::string(line), {}, 0, {}});
+                group = groups.size() - 1;
+                named = &index[name];
+                named->last = group;
                 continue;
             }
-        } else if (!bad && eq != std::string::npos && eq > 0) {
-            std::string key = trim(t.substr(0, eq));
+        } else if (!bad && eq != std::string_view::npos && eq > 0) {
+            std::string key(trim(t.substr(0, eq)));
             // The last line of a key counts; an earlier one is kept as it stood.
-            if (Line* earlier = findLive(group->name, key)) earlier->entry = false;
-            group->lines.push_back(Line{true, line, false, key, decodeValue(t.substr(eq + 1))});
+            auto known = named->keys.try_emplace(key, Where{group, false, lines.size()});
+            if (!known.second) {
+                at(known.first->second).entry = false;
+                known.first->second = Where{group, false, lines.size()};
+            }
+            lines.push_back(Line{true, std::string(line), false, std::move(key), decodeValue(t.substr(eq + 1))});
             continue;
         }
         if (parseProblem.empty()) parseProblem = "line " + std::to_string(number) + " is not a setting like name=value";
-        group->lines.push_back(Line{false, line, false, "", ""});
+        lines.push_back(Line{false, std::string(line), false, "", ""});
+    }
+    // Where each group's closing blank lines begin.
+    for (Group& g : groups) {
+        size_t tail = g.lines.size();
+        while (tail > 0 && !g.lines[tail - 1].entry && trim(g.lines[tail - 1].raw).empty()) --tail;
+        g.tail = tail;
     }
 }
 
@@ -166,20 +189,14 @@ void FileConfig::setCurrentPath(const std::string& group) {
 }
 
 bool FileConfig::hasGroup(const std::string& group) const {
-    for (const auto& g : groups) {
-        if (g.name == group) return true;
-    }
-    return false;
+    return index.count(group) > 0;
 }
 
 FileConfig::Line* FileConfig::findLive(const std::string& group, const std::string& key) {
-    for (auto& g : groups) {
-        if (g.name != group) continue;
-        for (auto& l : g.lines) {
-            if (l.entry && l.key == key) return &l;
-        }
-    }
-    return nullptr;
+    auto named = index.find(group);
+    if (named == index.end()) return nullptr;
+    auto known = named->second.keys.find(key);
+    return known == named->second.keys.end() ? nullptr : &at(known->second);
 }
 
 const FileConfig::Line* FileConfig::find(const std::string& key) const {
@@ -268,17 +285,15 @@ void FileConfig::writeEntry(const std::string& key, const std::string& value) {
     }
     // A new key goes at the end of the group's last section, before the
     // blank lines that part it from the next group.
-    Group* group = nullptr;
-    for (auto& g : groups) {
-        if (g.name == current) group = &g;
+    auto named = index.find(current);
+    if (named == index.end()) {
+        groups.push_back(Group{current, "", {}, 0, {}});
+        named = index.emplace(current, Index{}).first;
+        named->second.last = groups.size() - 1;
     }
-    if (!group) {
-        groups.push_back(Group{current, "", {}});
-        group = &groups.back();
-    }
-    auto at = group->lines.end();
-    while (at != group->lines.begin() && !(at - 1)->entry && trim((at - 1)->raw).empty()) --at;
-    group->lines.insert(at, Line{true, "", true, key, value});
+    Group& group = groups[named->second.last];
+    named->second.keys[key] = Where{named->second.last, true, group.added.size()};
+    group.added.push_back(Line{true, "", true, key, value});
 }
 
 void FileConfig::writeEntry(const std::string& key, const char* value) {
@@ -299,6 +314,23 @@ void FileConfig::writeEntry(const std::string& key, double value) {
 
 std::string FileConfig::toString() const {
     std::string out = byteOrderMark ? "\xEF\xBB\xBF" : "";
+    size_t size = out.size();
+    for (const Group& g : groups) {
+        size += g.header.size() + g.name.size() + 4;
+        for (const auto& l : g.lines) size += l.raw.size() + 1;
+        for (const auto& l : g.added) size += l.key.size() + l.value.size() + 2;
+    }
+    out.reserve(size + size / 16);
+    auto write = [&out](const Line& l) {
+        if (l.rewrite) {
+            out += l.key;
+            out += '=';
+            out += encodeValue(l.value);
+        } else {
+            out += l.raw;
+        }
+        out += '\n';
+    };
     for (size_t i = 0; i < groups.size(); ++i) {
         const Group& g = groups[i];
         if (i > 0) {
@@ -311,10 +343,9 @@ std::string FileConfig::toString() const {
                 out += g.header + "\n";
             }
         }
-        for (const auto& l : g.lines) {
-            if (l.rewrite) out += l.key + "=" + encodeValue(l.value) + "\n";
-            else out += l.raw + "\n";
-        }
+        for (size_t l = 0; l < g.tail; ++l) write(g.lines[l]);
+        for (const auto& l : g.added) write(l);
+        for (size_t l = g.tail; l < g.lines.size(); ++l) write(g.lines[l]);
     }
     return out;
 }

@@ -14,11 +14,14 @@
 // reads back exactly. Doubles are written with as many digits as they need
 // to read back to the same value. Numbers are read strictly: the whole value
 // must be a plain decimal number, else the default is used and the value is
-// reported on stderr.
+// reported on stderr. Reading, looking keys up, writing keys and writing
+// the file back take time in proportion to the file's size.
 #pragma once
 
 #include <iosfwd>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 // What reading a file found. Only a file that does not exist reads as
@@ -87,19 +90,41 @@ private:
     struct Group {
         std::string name;
         std::string header;  // the "[name]" line as read; empty: a new group
-        std::vector<Line> lines;
+        std::vector<Line> lines;  // as read
+        // lines[tail...] are the blank lines that close the group: the keys
+        // the game adds (added, in the order added) are written before them.
+        size_t tail = 0;
+        std::vector<Line> added;
+    };
+    // Where a key's line is: groups[group], in its added keys or its lines.
+    struct Where {
+        size_t group;
+        bool added;
+        size_t line;
+    };
+    // Per group name: its last section (new keys go there) and the line of
+    // every key that counts. Looking a key up or adding one takes the same
+    // time however large the file is.
+    struct Index {
+        size_t last = 0;
+        std::unordered_map<std::string, Where> keys;
     };
     // groups[0] is the nameless group before any [group]; a name may come
     // back further down the file, and then has more than one Group.
     std::vector<Group> groups;
+    std::unordered_map<std::string, Index> index;
     std::string current;
     std::string parseProblem;
     int readErrno = 0;
     bool byteOrderMark = false;  // the file started with one: kept on rewrite
 
+    Line& at(const Where& where) {
+        Group& g = groups[where.group];
+        return where.added ? g.added[where.line] : g.lines[where.line];
+    }
     const Line* find(const std::string& key) const;
     Line* findLive(const std::string& group, const std::string& key);
-    void parse(std::istream& in);
+    void parse(const std::string& text);
     // The text of a number entry, or null when absent.
     const std::string* numberText(const std::string& key) const;
     void reportBadNumber(const std::string& key, const std::string& text, const char* kind) const;

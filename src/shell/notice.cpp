@@ -93,6 +93,9 @@ void noticePanel(const std::string& text, const std::string& fontFile) {
     }
     display->update();
 
+    // Only a press made once the notice is there goes on: one made before
+    // (while the game was busy) would close it unread.
+    dropQueuedInput();
     while (!quitRequested()) {
         SDL_Event event;
         if (!waitModalEvent(event)) continue;

@@ -1,7 +1,8 @@
 // A notice: a framed panel in the middle of the window with a message the
 // player must read, wrapped to the panel's width, and "Click or press a key
 // to go on." under it. It is modal: it waits for a key or mouse-button
-// press (or a closed window, or a stop signal), then puts back what was
+// press made once it is shown (presses waiting from before are dropped; a
+// closed window, or a stop signal, also ends it), then puts back what was
 // under it.
 #pragma once
 

@@ -115,35 +115,3 @@ TEST_F(DerbyTest, CountUpThrowsAwayOneWaitingEventPerStepButKeepsAWindowClose) {
     d->payout();
     EXPECT_TRUE(quitRequested()) << "the request to close the window is not lost";
 }
-
-// A winning play is marked beside its reels: while the marks show, no pixel
-// of the reel windows (three 80-pixel reels from x 172, rows from y 15 to
-// 451) has changed, and the PLAY column of each winning row has.
-namespace {
-std::vector<Uint8> beforePay, whileMarked;
-void lookWhileMarked(Uint32 ms) {
-    if (ms == 1000) whileMarked = screenPixels();
-}
-bool sameIn(const std::vector<Uint8>& a, const std::vector<Uint8>& b, int x0, int y0, int w, int h) {
-    const SDL_Surface* s = display->screen;
-    const int bpp = s->format->BytesPerPixel;
-    for (int y = y0; y < y0 + h; ++y)
-        for (int i = x0 * bpp; i < (x0 + w) * bpp; ++i)
-            if (a[y * s->pitch + i] != b[y * s->pitch + i]) return false;
-    return true;
-}
-}  // namespace
-
-TEST_F(DerbyTest, WinMarksLeaveTheSymbolsInSight) {
-    std::unique_ptr<DemoDerby> d(open("100"));
-    setGame(*d, 5, {{"flag", "flag", "flag"}, kLoser, {"car", "car", "car"}});
-    whileMarked.clear();
-    testClock.atPause = lookWhileMarked;
-    beforePay = screenPixels();
-    d->payout();
-    ASSERT_FALSE(whileMarked.empty());
-    EXPECT_TRUE(sameIn(beforePay, whileMarked, 172, 15, 242, 437)) << "a mark covers a symbol";
-    const int rowTop[3] = {366, 279, 191};
-    for (int row = 0; row < 3; ++row)
-        EXPECT_EQ(sameIn(beforePay, whileMarked, 10, rowTop[row], 150, 85), row == 1) << "play " << row + 1;
-}

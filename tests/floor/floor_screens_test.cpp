@@ -267,7 +267,8 @@ TEST_F(RegistrationTest, ARegisteredNameIsRefusedCancelOrEscapeChangeNothingASav
     tapClick(formlayout::done());  // the form says so and stays open
     tapClick(formlayout::done());  // reopens it
     ASSERT_TRUE(runRegistrationForm());
-    EXPECT_EQ(1, pendingEvents());
+    // The release of that press still waited once the profile was read: dropped.
+    EXPECT_EQ(0, pendingEvents());
     EXPECT_EQ("Cy_Dee 77 female", who());
     EXPECT_EQ("Cy_Dee", config->players.back());
     EXPECT_EQ(77.0, savedMoney("Cy_Dee"));

@@ -17,7 +17,9 @@
 #include <unistd.h>
 #include <vector>
 
+#include "floor/cashier.h"
 #include "floor/lobby.h"
+#include "player/machine_table.h"
 #include "player/keeping.h"
 #include "player/save_files.h"
 #include "shell/led_sign.h"
@@ -138,6 +140,10 @@ TEST_F(Keeps, AMissingSaveFolderIsMadeAndAByteOrderMarkIsAnEditorsMarkKeptOnRewr
         EXPECT_TRUE(keeping.isKept(KeptFile::Profile)) << keeping.message(KeptFile::Profile);
     }
     EXPECT_EQ(savefiles::savedMoney("Ann_Lee"), 750.0);
+    // The folder was made, so the file was not there: told, once.
+    const std::vector<std::string> news = keeping.takeNews();
+    ASSERT_EQ(news.size(), 1u);
+    EXPECT_TRUE(says(news[0], "save/Ann_Lee.save was not found")) << news[0];
 
     const std::string mark = "\xEF\xBB\xBF";
     testrt::writeFile(savePath("Ann_Lee"), mark + annFile);
@@ -211,6 +217,79 @@ TEST_F(Keeps, TheWindowTellsAtStartAndAtTheFirstFailedSaveAndShowsItOnTheBoardAn
     theApp->step();
     EXPECT_EQ(lobby->sign->text.find("NOT SAVED"), std::string::npos) << lobby->sign->text;
     EXPECT_EQ(caption(), "Corvalo Slots");
+    testrt::stopGame();
+}
+
+TEST_F(Keeps, AMissingSaveFileOfTheLastPlayerIsToldAndTheProfileStartsEmpty) {
+    testrt::resetFiles(annSettings);
+    testrt::startGame();
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_TRUE(says(notices[0], "save/Ann_Lee.save was not found")) << notices[0];
+    EXPECT_TRUE(says(notices[0], "$0.00 in the account, no VIP points, no prizes and no statistics")) << notices[0];
+    EXPECT_TRUE(says(notices[0], "put it back")) << notices[0];
+    // The file's defaults: nothing in the account, every first visit behind.
+    ASSERT_NE(currentPlayer, nullptr);
+    EXPECT_EQ(currentPlayer->money, 0.0);
+    EXPECT_EQ(currentPlayer->vippoints, 0.0);
+    EXPECT_EQ(currentPlayer->gender, "unknown");
+    EXPECT_FALSE(currentPlayer->firsttimelobby || currentPlayer->firsttimeslot || currentPlayer->firsttimepoker);
+    EXPECT_TRUE(currentPlayer->trophies.empty());
+    EXPECT_EQ(currentPlayer->findStats("baja7s")->spinswon, 0);
+    EXPECT_NE(dynamic_cast<Lobby*>(theApp->screen.get()), nullptr);
+    // The profile is kept from now on: no lasting sign.
+    EXPECT_TRUE(keeping.isKept(KeptFile::Profile));
+    EXPECT_EQ(caption(), "Corvalo Slots");
+    testrt::stopGame();
+    EXPECT_EQ(savefiles::savedMoney("Ann_Lee"), 0.0);
+
+    // Now it is there: nothing to tell.
+    notices.clear();
+    testrt::startGame();
+    EXPECT_TRUE(notices.empty()) << notices[0];
+    testrt::stopGame();
+}
+
+TEST_F(Keeps, AmountsAboveTheMostTheGameKeepsAreToldWhenReadAndWhenCut) {
+    const MachineInfo* baja = findMachine("baja7s");
+    ASSERT_NE(baja, nullptr);
+    testrt::resetFiles(annSettings);
+    testrt::writeFile(savePath("Ann_Lee"), annFile + "vippoints=7e12\nmoney=2000000000000.5\n[baja7s]\ntotalwon=3e12\n");
+    testrt::startGame();
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_TRUE(says(notices[0], std::string("save/Ann_Lee.save holds more than the game keeps in money, VIP points "
+                                             "and the statistics of ") + baja->title + ".")) << notices[0];
+    EXPECT_TRUE(says(notices[0], "The most it keeps is 1,000,000,000,000 (dollars or VIP points)")) << notices[0];
+    EXPECT_EQ(currentPlayer->money, 1e12);
+    EXPECT_EQ(currentPlayer->vippoints, 1e12);
+    EXPECT_EQ(currentPlayer->findStats("baja7s")->totalwon.inDollars(), 1e12);
+
+    // The cashier's $1000 at $500 below the top: half of it fits.
+    notices.clear();
+    currentPlayer->money = 1e12 - 500;
+    Cashier desk;
+    testrt::press(desk, "funds");
+    EXPECT_EQ(currentPlayer->money, 1e12);
+    EXPECT_EQ(savefiles::savedMoney("Ann_Lee"), 1e12);
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_EQ(notices[0], "Your account holds the most the game keeps, $1,000,000,000,000.00: the $500.00 above it "
+                          "could not be added and is gone.");
+    // At the top none of it does; VIP points over it are told on their own.
+    currentPlayer->vippoints = 1e12 + 250;
+    testrt::press(desk, "funds");
+    ASSERT_EQ(notices.size(), 3u);
+    EXPECT_TRUE(says(notices[1], "the $1,000.00 above it could not be added")) << notices[1];
+    EXPECT_EQ(notices[2], "You have the most VIP points the game keeps, 1,000,000,000,000: the 250 above it could "
+                          "not be added.");
+    // Below the top the whole draw goes in, without a word.
+    currentPlayer->money = 1e12 - 1000;
+    testrt::press(desk, "funds");
+    EXPECT_EQ(currentPlayer->money, 1e12);
+    EXPECT_EQ(notices.size(), 3u);
+    testrt::stopGame();
+    // What was read at the top is written at the top: no news the next time.
+    notices.clear();
+    testrt::startGame();
+    EXPECT_TRUE(notices.empty()) << notices[0];
     testrt::stopGame();
 }
 

@@ -43,6 +43,7 @@ const char* const savedPlayer = "[global]\nplayers=Dee_Vee\nlastplayer=Dee_Vee\n
 // Starts the App as the program would, then puts a probe screen in front.
 void startApp(const std::string& configText) {
     testrt::resetFiles(configText);
+    testrt::writeFile(testrt::root() + "/save/Dee_Vee.save", "[Dee_Vee]\nmoney=100\n");
     testrt::startGame();
     theApp->setScreen(std::make_unique<ProbeScreen>("A"));
     testrt::drainEvents();
@@ -89,6 +90,7 @@ TEST(CoreApp, TheSettingsAreReadBeforeTheWindowOpens) {
     // read while there is no display yet; the display, sound and fonts
     // follow, and then the first screen.
     testrt::resetFiles(savedPlayer);
+    testrt::writeFile(testrt::root() + "/save/Dee_Vee.save", "[Dee_Vee]\nmoney=100\n");
     const auto programs = appHooks.settings;
     std::string seen;
     appHooks.settings = [&] {

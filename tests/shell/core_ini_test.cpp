@@ -90,6 +90,58 @@ TEST(CoreIni, RewriteKeepsEveryByteOfLinesNotChangedAndUnknownGroups) {
     EXPECT_EQ(parse(out).toString(), out);  // no growth when written again
 }
 
+TEST(CoreIni, AGroupInTwoPlacesKeysOfTheSameNameAndCopiesEachKeepTheirOwnLines) {
+    const std::string text = "[a]\nk=1\nj=2\n\n[b]\nk=b\n\n[a]\nk=3\n; about a\n\n\n[c]\n";
+    FileConfig file = parse(text);
+    EXPECT_TRUE(file.hasGroup("a") && file.hasGroup("b") && file.hasGroup("c") && file.hasGroup(""));
+    EXPECT_FALSE(file.hasGroup("d"));
+    file.setCurrentPath("a");
+    // Both places make one group: the later line of a key counts, an earlier
+    // key elsewhere in it is still there.
+    EXPECT_EQ(file.readEntry("k", ""), "3");
+    EXPECT_EQ(file.readEntry("j", ""), "2");
+    const FileConfig before = file;
+    // A change goes to the line that counts; a new key to the group's last
+    // place, after its comment and before the blank lines, in the order added.
+    file.writeEntry("k", 4L);
+    file.writeEntry("n", std::string("x"));
+    file.writeEntry("m", std::string("y"));
+    file.writeEntry("j", 5L);
+    file.setCurrentPath("c");
+    file.writeEntry("k", std::string("c"));
+    file.setCurrentPath("b");
+    EXPECT_EQ(file.readEntry("k", ""), "b");
+    EXPECT_EQ(file.toString(), "[a]\nk=1\nj=5\n\n[b]\nk=b\n\n[a]\nk=4\n; about a\nn=x\nm=y\n\n\n[c]\nk=c\n");
+    // The copy made before has its own lines.
+    EXPECT_EQ(before.toString(), text);
+    FileConfig again = before;
+    again.setCurrentPath("a");
+    again.writeEntry("n", std::string("z"));
+    EXPECT_EQ(again.readEntry("n", ""), "z");
+    EXPECT_EQ(before.toString(), text);
+    EXPECT_EQ(parse(file.toString()).toString(), file.toString());
+
+    // Many groups and keys read back, change and grow one by one as a few do.
+    std::string big;
+    for (int g = 0; g < 3000; ++g) {
+        big += "[g" + std::to_string(g) + "]\n";
+        for (int k = 0; k < 5; ++k) big += "k" + std::to_string(k) + "=" + std::to_string(g * 10 + k) + "\n";
+        big += "\n";
+    }
+    FileConfig many = parse(big);
+    std::string expected;
+    for (int g = 0; g < 3000; ++g) {
+        many.setCurrentPath("g" + std::to_string(g));
+        ASSERT_EQ(many.readEntry("k4", -1L), g * 10 + 4) << g;
+        many.writeEntry("k0", static_cast<long>(g));
+        many.writeEntry("added", "yes");
+        expected += "[g" + std::to_string(g) + "]\nk0=" + std::to_string(g) + "\n";
+        for (int k = 1; k < 5; ++k) expected += "k" + std::to_string(k) + "=" + std::to_string(g * 10 + k) + "\n";
+        expected += "added=yes\n\n";
+    }
+    EXPECT_EQ(many.toString(), expected);
+}
+
 TEST(CoreIni, NumbersAreWholeAndPlainOrNotTakenAtAll) {
     struct Row { const char* text; long whole; double real; };
     const Row rows[] = {

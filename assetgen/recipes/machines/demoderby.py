@@ -6,7 +6,8 @@ LEAD = dict(glyph="emoji", emoji="racecar")   # the lobby's picture of this mach
 
 REELS_X = [172, 255, 339]
 ROWS_Y = [366, 279, 191, 103, 15]          # play 1 (bottom) to play 5
-FACE_TOP, FACE_BOTTOM = 485, 509
+MARKS = [[175, 370], [175, 285], [175, 194], [175, 110], [175, 21]]   # a winning play's mark, play 1 to 5
+FACE_TOP, FACE_BOTTOM = 487, 509            # the row's faces, below the change and cash-out tabs
 WINDOW = [38, 56, 98]                      # the symbol windows' night-blue ground: the yellow win amounts read on it           # the button row's faces, whatever a button's top
 
 # name, left, top, width, label. A button's picture reaches from its top down
@@ -16,9 +17,14 @@ ROW = [("betone", 115, 477, 40, "BET 1"), ("betmax", 156, 477, 62, "BET MAX"),
        ("play1", 221, 477, 46, "1 PLAY"), ("play2", 271, 478, 46, "2 PLAYS"), ("play3", 319, 478, 46, "3 PLAYS"),
        ("play4", 370, 477, 46, "4 PLAYS"), ("play5", 418, 477, 46, "5 PLAYS"),
        ("start", 495, 483, 58, "START"), ("cancel", 560, 473, 58, "CANCEL")]
-# name, left, top, width, height, label: buttons drawn whole
-TABS = [("change", 8, 466, 48, 26, "CHANGE"), ("cashout", 58, 466, 56, 26, "CASH OUT"),
+# name, left, top, width, height, label: buttons drawn whole. The change and
+# cash-out tabs sit side by side under the first HOLD button, above the row's
+# faces: change (off to the cashier, so BANK) in the 32 pixels up to
+# cash-out, cash-out up to the second HOLD button's column.
+TABS = [("change", 173, 471, 32, 15, "BANK"), ("cashout", 205, 471, 49, 15, "CASH OUT"),
         ("respin", 427, 442, 60, 24, "RESPIN")]
+TAB_ROOM = dict(change=[173, 471, 32, 16], cashout=[205, 471, 49, 16], respin=[427, 442, 68, 28])
+TAB_FONT = dict(change="condensed-bold", cashout="condensed", respin="condensed-bold")
 HOLDS = [("hold1", 174, 449), ("hold2", 254, 449), ("hold3", 340, 449)]
 
 PAYS = [("flag", "FLAG FLAG FLAG", 400), ("trophy", "TROPHY x3", 150), ("car", "CAR CAR CAR", 75),
@@ -124,8 +130,8 @@ BACK = (
     paytable(612, 120, 172) +
     [dict(box=[x, FACE_TOP, w, FACE_BOTTOM - FACE_TOP], bevel=True, fill="burgundy", label=label, size=10,
           color="cream") for (name, x, y, w, label) in ROW] +
-    [dict(box=[x, y, w, h], bevel=True, fill="burgundy" if name == "respin" else "darkburgundy", label=label,
-          size=10, color="cream", font="condensed-bold") for (name, x, y, w, h, label) in TABS] +
+    [dict(box=[x, y, w, h], bevel=True, fill="burgundy", label=label,
+          size=10, color="cream", font=TAB_FONT[name]) for (name, x, y, w, h, label) in TABS] +
     [dict(box=[x, y, 72, 16], bevel=True, fill="navy", label="HOLD", size=10, color="cream")
      for (name, x, y) in HOLDS]
 )
@@ -142,8 +148,24 @@ ITEMS = [
     symbol("3tire.png.0", tire(21, 58, 16) + tire(54, 58, 16) + tire(37, 26, 16)),
     symbol("car.png.0", car(1, 20)),
     symbol("trophy.png.0", trophy()),
-    dict(kind="text", file="win.png", size=[60, 22], text="WIN!", bg="red", color="lightgold", text_size=15,
-         elements=[dict(box=[0, 0, 60, 22], outline="lightgold", width=2)]),
+    # the mark of a winning play, over its reels at (175, row top + 3 to 7): a
+    # gold frame round the row with the symbols showing through, and at its
+    # foot a band with WIN on the left and room on the right for the amount,
+    # which the game writes at 25 points from (280, row's baseline), 105 px in
+    # and 62 or 63 px down the mark: its digits stand 33 px tall (25 points at
+    # the text engine's 96 dots an inch) on a smoked band the symbols show
+    # through
+    dict(kind="background", file="win.png", size=[234, 74], alpha=True,
+         elements=[dict(box=[0, 0, 234, 74], outline="lightgold", width=3, radius=8),
+                   dict(box=[3, 24, 228, 47], fill="black", alpha=200, outline="gold", width=1, radius=5),
+                   dict(box=[8, 34, 86, 28], bevel=True, fill="red", label="WIN", size=18, color="lightgold")],
+         # every amount a play can win (a pay times one to five coins), on the band at each row's anchor
+         writes=[dict(font="demoderby.ttf", size=25, at=[280 - 175, baseline - m[1]], align=1, margin=2,
+                      color=[255, 231, 37], texts=sorted({str(p * c) for p in [400, 150, 75, 30, 20, 10, 5, 4, 3, 2, 1]
+                                                          for c in range(1, 6)}))
+                 for m, baseline in zip(MARKS, [432, 347, 257, 172, 84])],
+         fits=[dict(at=MARKS, room=[172, 15, 241, 433])] +
+              [dict(at=[m], room=[REELS_X[0], y, REELS_X[2] + 75 - REELS_X[0], 83]) for m, y in zip(MARKS, ROWS_Y)]),
 ] + [
     # mouse-over looks: the row buttons lit, over the key colour above their faces
     dict(kind="background", file=name + "_mo.png", size=[w, FACE_BOTTOM - y], style="plain", colors=["key", "key"],
@@ -153,7 +175,8 @@ ITEMS = [
 ] + [
     dict(kind="background", file=name + "_mo.png", size=[w, h], style="plain", colors=["key", "key"], key=True,
          elements=[dict(box=[0, 0, w, h], bevel=True, fill="red", label=label,
-                        size=10, color="lightgold", font="condensed-bold")])
+                        size=10, color="lightgold", font=TAB_FONT[name])],
+         fits=dict(at=[[x, y]], room=TAB_ROOM[name]))
     for (name, x, y, w, h, label) in TABS
 ] + [
     dict(kind="background", file=name + "_click.png", size=[72, 16], style="plain", colors=["key", "key"], key=True,

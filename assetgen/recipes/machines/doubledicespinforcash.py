@@ -2,6 +2,10 @@
 # SPIN symbol on the third reel starts the cash wheel at three coins.
 FOLDER = "gfx/doubledicespinforcash"
 LEAD = "gold"   # the lobby's picture of this machine
+WHEEL_AT = [217, 81]
+# the pointer over the top of the wheel; each wheel frame carries its tip over the rim
+POINTER = [380, 62, 420, 62, 400, 104]
+TIP = [171.6, -1, 194.4, -1, 183, 23]
 ITEMS = [
     dict(kind="cabinet", title="VUZEDA ZEVA ZARI RAZ EZOZ", colors=["burgundy", "black"], title_size=40,
          pays=[["WILD WILD WILD", 500], ["3 SEVENS", 50], ["3 TRIPLE BAR", 30], ["3 DOUBLE BAR", 20],
@@ -22,22 +26,27 @@ ITEMS = [
     dict(kind="background", dir="gfx/bonus/doubledicespinforcash", file="bonus.png", style="red", border=True,
          title="SPIN FOR CASH", title_size=34, title_y=34,
          elements=[dict(circle=[400, 264, 192], fill="darkburgundy", outline="gold", width=4),
-                   dict(polygon=[384, 70, 416, 70, 400, 98], fill="lightgold", outline="black"),
+                   dict(polygon=POINTER, fill="lightgold", outline="black"),
                    dict(box=[480, 520, 200, 64], fill="black", outline="gold", width=2, radius=6),
                    dict(text="DOUBLE OR NOTHING: PICK A COLOUR", at=[330, 552], size=14, color="cream"),
                    dict(box=[491, 533, 56, 40], bevel=True, fill="red", label="RED", size=12),
                    dict(box=[551, 533, 56, 40], bevel=True, fill="bronze", label="TAKE", size=12),
                    dict(box=[611, 533, 56, 40], bevel=True, fill="charcoal", label="BLACK", size=12)]),
     dict(kind="wheel", dir="gfx/bonus/doubledicespinforcash", name="dicespin", size=[366, 366],
+         lit="white", pointer=dict(polygon=TIP, fill="lightgold", outline="black"),
+         fits=dict(at=[WHEEL_AT], room=[0, 60, 800, 473]),
          slices=[["25", "black"], ["20", "red"], ["20", "red"], ["50", "black"], ["50", "black"], ["50", "black"],
                  ["100", "red"], ["100", "red"], ["10", "black"], ["10", "black"], ["10", "black"], ["500", "red"],
                  ["500", "red"], ["15", "black"], ["15", "black"], ["15", "black"], ["2500", "red"], ["2500", "red"],
                  ["150", "black"], ["150", "black"], ["150", "black"], ["30", "red"], ["25", "black"],
                  ["25", "black"]]),
     dict(kind="button", dir="gfx/bonus/doubledicespinforcash", name="red", states=["click", "flash"],
-         size=[56, 40], label="RED", color="red", shape="rect"),
+         size=[56, 40], label="RED", color="red", shape="rect",
+         fits=dict(at=[[491, 533]], room=[491, 533, 60, 67])),
     dict(kind="button", dir="gfx/bonus/doubledicespinforcash", name="black", states=["click", "flash"],
-         size=[56, 40], label="BLACK", color="charcoal", shape="rect"),
+         size=[56, 40], label="BLACK", color="charcoal", shape="rect",
+         fits=dict(at=[[611, 533]], room=[611, 533, 189, 67])),
     dict(kind="button", dir="gfx/bonus/doubledicespinforcash", name="collect", states=["click"],
-         size=[56, 40], label="TAKE", color="bronze", shape="rect"),
+         size=[56, 40], label="TAKE", color="bronze", shape="rect",
+         fits=dict(at=[[551, 533]], room=[551, 533, 60, 67])),
 ]

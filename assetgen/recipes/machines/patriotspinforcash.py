@@ -4,9 +4,10 @@ from _patriot import patriot_pays
 
 FOLDER = "gfx/patriotspinforcash"
 LEAD = "blueseven"   # the lobby's picture of this machine
-PATRIOT_BONUS = "gfx/bonus/patriotspinforcash/bonus.png"
-STAKE_AT = [20, 276]
-RESULT_AT = [610, 276]
+WHEEL_AT = [217, 81]
+# the pointer over the top of the wheel; each wheel frame carries its tip over the rim
+POINTER = [380, 62, 420, 62, 400, 104]
+TIP = [171.6, -1, 194.4, -1, 183, 23]
 ITEMS = [
     dict(kind="cabinet", title="VAZIVED IRUD OVU VIZE", colors=["red", "navy"], title_size=44,
          pays=patriot_pays(500, [10, 20, 30], [200, 150, 100], 1500),
@@ -17,42 +18,33 @@ ITEMS = [
                                     ["redseven", 1], ["whiteseven", 1], ["wild", 2], ["spin", 1]]),
 
     # the prize-wheel bonus: background, 24 wheel frames "patspin" at (217, 81),
-    # the red/black gamble buttons at (513, 533) / (632, 533) and collect at (572, 533);
-    # left of the wheel the stake (LED digits right-aligned in a black window at
-    # (20, 276), 168 x 40), right of it the last gamble's outcome (610, 276)
+    # the red/black gamble buttons at (513, 533) / (632, 533) and collect at
+    # (572, 533). The screen writes nothing: the field under the pointer, framed
+    # in each frame, tells the prize and the colour the wheel stopped on.
     dict(kind="background", dir="gfx/bonus/patriotspinforcash", file="bonus.png", style="blue", border=True,
          title="STARS AND STRIPES WHEEL", title_size=32, title_y=34,
          elements=[dict(circle=[400, 264, 192], fill="navy", outline="white", width=4),
-                   dict(polygon=[384, 70, 416, 70, 400, 98], fill="white", outline="red"),
+                   dict(polygon=POINTER, fill="white", outline="red"),
                    dict(box=[503, 520, 196, 64], fill="black", outline="gold", width=2, radius=6),
                    dict(text="DOUBLE OR NOTHING: PICK A COLOUR", at=[330, 552], size=14, color="cream"),
                    dict(box=[513, 533, 56, 40], bevel=True, fill="red", label="RED", size=12),
                    dict(box=[572, 533, 56, 40], bevel=True, fill="bronze", label="TAKE", size=12),
-                   dict(box=[632, 533, 56, 40], bevel=True, fill="charcoal", label="BLACK", size=12),
-                   dict(box=[12, 236, 184, 92], fill="black", outline="gold", width=2, radius=6),
-                   dict(text="STAKE", at=[104, 255], size=16, color="lightgold"),
-                   dict(box=[602, 236, 184, 92], fill="black", outline="gold", width=2, radius=6),
-                   dict(text="GAMBLE", at=[694, 255], size=16, color="lightgold")]),
-    dict(kind="background", dir="gfx/bonus/patriotspinforcash", file="stakebox.png", size=[168, 40],
-         style="plain", colors=["black", "black"], on=[PATRIOT_BONUS, STAKE_AT]),
-    dict(kind="digits", dir="gfx/bonus/patriotspinforcash", pattern="stake{c}.png", size=[20, 40], text_size=34,
-         color="ledred", bg="black", on=[PATRIOT_BONUS] + [[STAKE_AT[0] + 4 + 20 * k, STAKE_AT[1]] for k in range(8)]),
-    dict(kind="text", dir="gfx/bonus/patriotspinforcash", file="won.png", size=[168, 40], text="DOUBLED!",
-         bg="black", color="green", text_size=26, on=[PATRIOT_BONUS, RESULT_AT]),
-    dict(kind="text", dir="gfx/bonus/patriotspinforcash", file="lost.png", size=[168, 40], text="LOST",
-         bg="black", color="ledred", text_size=26, on=[PATRIOT_BONUS, RESULT_AT]),
-    dict(kind="text", dir="gfx/bonus/patriotspinforcash", file="taken.png", size=[168, 40], text="COLLECTED",
-         bg="black", color="lightgold", text_size=24, on=[PATRIOT_BONUS, RESULT_AT]),
+                   dict(box=[632, 533, 56, 40], bevel=True, fill="charcoal", label="BLACK", size=12)]),
     dict(kind="wheel", dir="gfx/bonus/patriotspinforcash", name="patspin", size=[366, 366], rim="white",
+         lit="lightgold", pointer=dict(polygon=TIP, fill="white", outline="red"),
+         fits=dict(at=[WHEEL_AT], room=[0, 60, 800, 473]),
          slices=[["25", "black"], ["20", "red"], ["20", "red"], ["50", "black"], ["50", "black"], ["100", "red"],
                  ["100", "red"], ["10", "black"], ["10", "black"], ["10", "black"], ["500", "red"], ["500", "red"],
                  ["15", "black"], ["15", "black"], ["15", "black"], ["2500", "red"], ["2500", "red"],
                  ["150", "black"], ["150", "black"], ["30", "red"], ["30", "red"], ["30", "red"], ["25", "black"],
                  ["25", "black"]]),
     dict(kind="button", dir="gfx/bonus/patriotspinforcash", name="red", states=["click", "flash"],
-         size=[56, 40], label="RED", color="red", shape="rect"),
+         size=[56, 40], label="RED", color="red", shape="rect",
+         fits=dict(at=[[513, 533]], room=[513, 533, 59, 67])),
     dict(kind="button", dir="gfx/bonus/patriotspinforcash", name="black", states=["click", "flash"],
-         size=[56, 40], label="BLACK", color="charcoal", shape="rect"),
+         size=[56, 40], label="BLACK", color="charcoal", shape="rect",
+         fits=dict(at=[[632, 533]], room=[632, 533, 168, 67])),
     dict(kind="button", dir="gfx/bonus/patriotspinforcash", name="collect", states=["click"],
-         size=[56, 40], label="TAKE", color="bronze", shape="rect"),
+         size=[56, 40], label="TAKE", color="bronze", shape="rect",
+         fits=dict(at=[[572, 533]], room=[572, 533, 60, 67])),
 ]

@@ -105,10 +105,9 @@ void PatriotSpinForCash::settle() {
 // The wheel turns once for a prize; then the player may stake it on red or
 // black as often as the chosen colour comes up (each doubles it, a miss
 // loses it) or collect it. The buttons sit a little right of the dice
-// machine's, and the screen closes without a tune. Beside the wheel the art
-// shows the stake and how the last gamble went.
+// machine's, and the screen closes without a tune.
 const GambleLayout& patriotGamble() {
-    static const GambleLayout layout{513, 572, 632, 533, nullptr, 20, 276, 610, 276};
+    static const GambleLayout layout{513, 572, 632, 533, nullptr};
     return layout;
 }
 

@@ -57,6 +57,5 @@ public:
 // "../gfx/bonus/patriotspinforcash/", ten fields alternately black and red.
 const PrizeWheelSpec& patriotWheel();
 
-// Its gamble's buttons, a little right of the dice machine's, and the stake
-// and outcome windows beside the wheel.
+// Its gamble's buttons, a little right of the dice machine's.
 const GambleLayout& patriotGamble();

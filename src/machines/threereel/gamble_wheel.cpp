@@ -10,7 +10,6 @@
 #include "shell/clock.h"
 #include "shell/controls.h"
 #include "shell/display.h"
-#include "shell/image.h"
 #include "shell/screen.h"
 #include "shell/sound.h"
 #include "shell/waiting.h"
@@ -20,48 +19,6 @@ namespace {
 void play(const char* sound) {
     if (soundPlayer) soundPlayer->play(sound, false);
 }
-
-// The stake and the outcome, drawn in the art's windows beside the wheel.
-class GambleBoard {
-public:
-    GambleBoard(const std::string& folder, const GambleLayout& layout)
-        : layout(layout), box(folder + "stakebox.png"),
-          won(folder + "won.png", false, false, layout.resultX, layout.resultY),
-          lost(folder + "lost.png", false, false, layout.resultX, layout.resultY),
-          taken(folder + "taken.png", false, false, layout.resultX, layout.resultY) {
-        for (int d = 0; d < 10; ++d) digits.push_back(std::make_unique<Image>(folder + "stake" + std::to_string(d) + ".png"));
-    }
-
-    // The bank, right-aligned in the window (4 px in from its right edge).
-    void showStake(int bank) {
-        box.blit(layout.stakeX, layout.stakeY);
-        const std::string text = std::to_string(bank);
-        int x = layout.stakeX + box.width() - 4;
-        for (auto c = text.rbegin(); c != text.rend(); ++c) {
-            Image& digit = *digits[static_cast<size_t>(*c - '0')];
-            x -= digit.width();
-            if (x < layout.stakeX) break;  // eight digits fit; a bank beyond them shows its last eight
-            digit.blit(x, layout.stakeY);
-        }
-        if (display) display->update();
-    }
-
-    // One outcome picture, or none (null).
-    void showResult(Sprite* picture) {
-        for (Sprite* s : {&won, &lost, &taken}) {
-            if (s == shown && s != picture) s->restoreBackground();
-        }
-        if (picture && picture != shown) picture->draw();
-        shown = picture;
-        if (display) display->update();
-    }
-
-    const GambleLayout& layout;
-    Image box;
-    std::vector<std::unique_ptr<Image>> digits;
-    Sprite won, lost, taken;
-    Sprite* shown = nullptr;
-};
 
 }  // namespace
 
@@ -129,11 +86,6 @@ int runGambleWheelBonus(const PrizeWheelSpec& spec, const GambleLayout& layout, 
     }
     int bank = prize;
     if (bank > 0) play("birdclap.wav");
-    std::unique_ptr<GambleBoard> board;
-    if (layout.stakeX >= 0) {
-        board = std::make_unique<GambleBoard>(spec.folder, layout);
-        board->showStake(bank);
-    }
 
     std::vector<std::unique_ptr<Widget>> controls;
     FlashButton* red = addControl(controls, std::make_unique<FlashButton>("red", spec.folder, layout.redX, layout.y,
@@ -166,7 +118,6 @@ int runGambleWheelBonus(const PrizeWheelSpec& spec, const GambleLayout& layout, 
             black->setState(0);
             red->setState(0);
             collect->setState(2);
-            if (board) board->showResult(&board->taken);
             playing = false;
             continue;
         }
@@ -177,7 +128,6 @@ int runGambleWheelBonus(const PrizeWheelSpec& spec, const GambleLayout& layout, 
         wheel->setFps(40);
         music->halt();
         play("ohh.wav");
-        if (board) board->showResult(nullptr);
         const char* pick = onRed ? "red" : "black";
         const int staked = bank;
         spin(*wheel, spinPrize, colour, [&keep, pick, staked](int, const std::string& landed) {
@@ -189,13 +139,7 @@ int runGambleWheelBonus(const PrizeWheelSpec& spec, const GambleLayout& layout, 
             red->setState(3);
             music->play(0, 0);
             play("birdclap.wav");
-            if (board) {
-                board->showStake(bank);
-                board->showResult(&board->won);
-            }
         } else {
-            // The window keeps the lost stake beside LOST until the screen closes.
-            if (board) board->showResult(&board->lost);
             bank = 0;
             playing = false;
         }
@@ -205,7 +149,6 @@ int runGambleWheelBonus(const PrizeWheelSpec& spec, const GambleLayout& layout, 
     music.reset();
     wheel.reset();
     controls.clear();
-    board.reset();
     if (bank > 0 && layout.closingSound) play(layout.closingSound);
     if (!quitRequested()) timedPause(4000);
     if (display) display->restoreScreen();

@@ -28,20 +28,15 @@ using WheelTurn = std::function<void(Animation& wheel, int& prize, std::string& 
 
 // What sets one machine's gamble screen apart: where its red, collect and
 // black buttons sit (one row; the pictures are in the wheel's folder) and
-// the tune it plays when the player leaves with a bank. A screen with a
-// stake window shows the bank there in digit pictures ("stake0.png" to
-// "stake9.png" over "stakebox.png", right-aligned) and the outcome of the
-// last gamble in its result window ("won.png", "lost.png", "taken.png").
+// the tune it plays when the player leaves with a bank. The screen draws no
+// text of its own: the wheel's field under the pointer tells the prize and
+// the colour.
 struct GambleLayout {
     int redX;
     int collectX;
     int blackX;
     int y;
     const char* closingSound;  // null: the screen closes quietly
-    int stakeX = -1;           // the stake window's top-left corner; -1: none
-    int stakeY = 0;
-    int resultX = 0;           // the result window's top-left corner
-    int resultY = 0;
 };
 
 // The dice machine's buttons, with "doubintr.wav" on leaving with a bank.

@@ -2,6 +2,8 @@
 // third reel and the pay at full bet; the red/black gamble screen of the dice
 // wheel; the bonus inside a settle; the patriot wheel's real spin; and the
 // hidden pay-out test, which arms no bonus.
+#include <SDL_image.h>
+
 #include <cmath>
 #include <cstring>
 #include <deque>
@@ -24,6 +26,7 @@
 #include "shell/animation.h"
 #include "shell/app.h"
 #include "shell/display.h"
+#include "support/test_clock.h"
 
 using namespace reelsession;
 
@@ -110,21 +113,6 @@ protected:
         MachineFixture::TearDown();
     }
 };
-
-// Whether any pixel of the rectangle is lit (brighter than the black windows).
-bool lit(int x0, int y0, int w, int h) {
-    SDL_Surface* s = display->screen;
-    for (int y = y0; y < y0 + h; ++y)
-        for (int x = x0; x < x0 + w; ++x) {
-            Uint32 p = 0;
-            std::memcpy(&p, static_cast<Uint8*>(s->pixels) + y * s->pitch + x * s->format->BytesPerPixel,
-                        s->format->BytesPerPixel);
-            Uint8 r = 0, g = 0, b = 0;
-            SDL_GetRGB(p, s->format, &r, &g, &b);
-            if (r + g + b > 90) return true;
-        }
-    return false;
-}
 
 }  // namespace
 
@@ -245,35 +233,91 @@ TEST_F(WheelMachines, BonusInsideTheSettle) {
     EXPECT_EQ(heard("wheeljack.wav"), line + prize > 99);
 }
 
-// The patriot gamble pays as the dice one, and its art shows the player what
-// is at stake: as each gamble spins, the stake window (168 x 40 at (20, 276))
-// holds the bank in 20-pixel digits ending 4 pixels from its right edge, and
-// the outcome window (610, 276) is cleared for the new gamble.
-TEST_F(WheelMachines, PatriotGambleShowsTheStake) {
-    const std::pair<int, int> red{530, 550}, black{650, 550}, collect{590, 550};
-    const struct {
-        std::vector<std::pair<int, std::string>> stops;
-        std::vector<std::pair<int, int>> presses;
-        int bank;
-        std::vector<int> digitsAtSpin;  // from the first gamble on
-    } runs[] = {
-        {{{500, "red"}, {25, "black"}, {10, "black"}}, {black, red}, 0, {3, 4}},
-        {{{50, "black"}, {2500, "red"}, {30, "red"}, {15, "black"}}, {red, red, black, collect}, 400, {2, 3, 3}},
+// The two gamble screens as their layout tables give them: "bonus.png" over
+// the whole screen, the wheel's frame 0 at (217, 81) with its colour key, and
+// the buttons at their places (red, collect, black in one row at y 533). At
+// every moment the screen holds exactly those pictures and nothing else: no
+// text or window of the screen's own.
+namespace {
+
+struct GambleScreen {
+    const char* id;
+    const PrizeWheelSpec& (*wheel)();
+    const GambleLayout& (*layout)();
+    const char* folder;
+    const char* wheelFrame0;
+    int redX, collectX, blackX;
+};
+
+// One picture at a place, as the screen should show it.
+struct Layer {
+    std::string file;
+    int x, y;
+    bool colourKey;
+};
+
+// The screen the layers make, in the display's format, next to the real one:
+// how many pixels differ.
+int pixelsOff(const std::vector<Layer>& layers) {
+    SurfacePtr want(SDL_CreateRGBSurface(SDL_SWSURFACE, screenWidth, screenHeight, display->screen->format->BitsPerPixel,
+                                         display->screen->format->Rmask, display->screen->format->Gmask,
+                                         display->screen->format->Bmask, 0));
+    for (const Layer& l : layers) {
+        SDL_Surface* picture = IMG_Load(l.file.c_str());
+        EXPECT_NE(picture, nullptr) << l.file;
+        if (!picture) continue;
+        if (l.colourKey) SDL_SetColorKey(picture, SDL_SRCCOLORKEY, SDL_MapRGB(picture->format, 255, 0, 255));
+        SDL_Rect at = {static_cast<Sint16>(l.x), static_cast<Sint16>(l.y), 0, 0};
+        SDL_BlitSurface(picture, nullptr, want.get(), &at);
+        SDL_FreeSurface(picture);
+    }
+    const SDL_Surface* got = display->screen;
+    int off = 0;
+    for (int y = 0; y < screenHeight; ++y)
+        off += std::memcmp(static_cast<Uint8*>(want->pixels) + y * want->pitch,
+                           static_cast<Uint8*>(got->pixels) + y * got->pitch, screenWidth * got->format->BytesPerPixel) != 0;
+    return off;  // rows that differ
+}
+
+}  // namespace
+
+TEST_F(WheelMachines, GambleScreensShowTheirPicturesAtTheirPlacesAndNothingElse) {
+    const GambleScreen screens[] = {
+        {"patriotspinforcash", patriotWheel, patriotGamble, "../gfx/bonus/patriotspinforcash/", "patspin.png.0", 513, 572,
+         632},
+        {"doubledicespinforcash", diceWheel, diceGamble, "../gfx/bonus/doubledicespinforcash/", "dicespin.png.0", 491, 551,
+         611},
     };
-    for (const auto& run : runs) {
-        script(run.stops);
-        for (auto p : run.presses) press(p);
-        std::vector<int> seen;
-        atSpin = [&seen] {
-            if (spinsTaken == 1) return;  // the prize spin: nothing staked yet
-            int cells = 0;
-            while (cells < 8 && lit(20 + 164 - 20 * (cells + 1), 276, 20, 40)) ++cells;
-            EXPECT_FALSE(lit(20, 276, 164 - 20 * cells, 40)) << "left of the digits";
-            EXPECT_FALSE(lit(610, 276, 168, 40)) << "the last outcome still shows";
-            seen.push_back(cells);
+    for (const GambleScreen& g : screens) {
+        SCOPED_TRACE(g.id);
+        const std::string f = g.folder;
+        const std::vector<Layer> opened = {{f + "bonus.png", 0, 0, false}, {f + g.wheelFrame0, 217, 81, true}};
+        auto with = [&](const std::string& file, int x) {
+            std::vector<Layer> l = opened;
+            l.push_back({f + file, x, 533, false});
+            return l;
         };
-        EXPECT_EQ(runGambleWheelBonus(patriotWheel(), patriotGamble(), scriptedTurn), run.bank);
-        EXPECT_EQ(seen, run.digitsAtSpin);
+        // The first spin, a gamble on red just inside its corner, one on black,
+        // then collect: the screen at each spin and at the closing pause.
+        script({{500, "red"}, {25, "red"}, {20, "black"}});
+        press({g.redX + 1, 534});
+        press({g.blackX + 1, 534});
+        press({g.collectX + 1, 534});
+        std::vector<int> offAtSpin;
+        atSpin = [&] {
+            offAtSpin.push_back(pixelsOff(spinsTaken == 1   ? opened
+                                          : spinsTaken == 2 ? with("red_flash.png", g.redX)
+                                                            : with("black_flash.png", g.blackX)));
+        };
+        int offAtClose = -1;
+        testClock.atPause = [&](Uint32 ms) {
+            if (ms == 4000) offAtClose = pixelsOff(with("collect_click.png", g.collectX));
+        };
+        EXPECT_EQ(runGambleWheelBonus(g.wheel(), g.layout(), scriptedTurn), 2000);
+        testClock.atPause = nullptr;
+        EXPECT_EQ(spinsTaken, 3) << "each press reached its button";
+        EXPECT_EQ(offAtSpin, std::vector<int>({0, 0, 0})) << "rows off the layout at each spin";
+        EXPECT_EQ(offAtClose, 0) << "rows off the layout at the close";
         testrt::drainEvents();
     }
 }
