@@ -72,15 +72,37 @@ void showWheelFrame(Animation& wheel, int frame) {
 
 }  // namespace
 
+Uint32 drawWheelStep(const PrizeWheelSpec& spec) {
+    return (genrand() % static_cast<uint32_t>(spec.periodSpread) + spec.periodBase) / 10;
+}
+
+int wheelStopFrame(int frameCount, int from, Uint32 stepMs) {
+    if (frameCount <= 0) return -1;
+    const int start = ((from % frameCount) + frameCount) % frameCount;
+    return (start + wheelFramesTurned(stepMs, wheelSpinLength(stepMs))) % frameCount;
+}
+
+OpeningSpin drawOpeningSpin(const PrizeWheelSpec& spec) {
+    OpeningSpin spin;
+    spin.drawn = true;
+    spin.step = drawWheelStep(spec);
+    spin.prize = wheelPrizeAt(spec, wheelStopFrame(spec.frameCount, 0, spin.step), &spin.colour);
+    return spin;
+}
+
 void spinPrizeWheel(const PrizeWheelSpec& spec, Animation& wheel, int& prize, std::string& colour,
                     const WheelDrawn& drawn) {
-    const Uint32 stepMs = (genrand() % static_cast<uint32_t>(spec.periodSpread) + spec.periodBase) / 10;
+    turnPrizeWheel(spec, wheel, drawWheelStep(spec), prize, colour, drawn);
+}
+
+void turnPrizeWheel(const PrizeWheelSpec& spec, Animation& wheel, Uint32 stepMs, int& prize, std::string& colour,
+                    const WheelDrawn& drawn) {
     // The step length decides the stop: the wheel turns from where it stands
     // at its set pace, so the stop (and the prize) is known the moment the
     // step is drawn, and it is kept before the wheel shows it.
     const int count = wheel.frameCount();
     const int from = count > 0 ? ((wheel.frameIndex % count) + count) % count : 0;
-    const int stop = count > 0 ? (from + wheelFramesTurned(stepMs, wheelSpinLength(stepMs))) % count : -1;
+    const int stop = wheelStopFrame(count, from, stepMs);
     prize = stop >= 0 ? wheelPrizeAt(spec, stop, &colour) : 0;
     if (drawn) drawn(prize, colour);
 
@@ -134,13 +156,22 @@ std::unique_ptr<Animation> openWheelScreen(const PrizeWheelSpec& spec) {
     return wheel;
 }
 
-int runCashWheelBonus(const std::function<void(int prize)>& kept) {
+int runCashWheelBonus(const std::function<void(int prize)>& kept, const OpeningSpin* opening) {
     int prize = 0;
     std::string colour;
-    spinPrizeWheel(cashWheel(), *openWheelScreen(cashWheel()), prize, colour,
-                   [&kept](int drawnPrize, const std::string&) {
-                       if (kept) kept(drawnPrize);
-                   });
+    const auto told = [&kept](int drawnPrize, const std::string&) {
+        if (kept) kept(drawnPrize);
+    };
+    std::unique_ptr<Animation> wheel = openWheelScreen(cashWheel());
+    if (opening && opening->drawn) {
+        // Drawn with the pull: the wheel shows that stop, and its prize is paid.
+        turnPrizeWheel(cashWheel(), *wheel, opening->step, prize, colour);
+        prize = opening->prize;
+        told(prize, opening->colour);
+    } else {
+        spinPrizeWheel(cashWheel(), *wheel, prize, colour, told);
+    }
+    wheel.reset();
     timedPause(4000);
     if (display) display->restoreScreen();
     return prize;

@@ -61,6 +61,27 @@ using WheelDrawn = std::function<void(int prize, const std::string& colour)>;
 void spinPrizeWheel(const PrizeWheelSpec& spec, Animation& wheel, int& prize, std::string& colour,
                     const WheelDrawn& drawn = nullptr);
 
+// The slow-down step of one spin, drawn (the one draw a spin makes).
+Uint32 drawWheelStep(const PrizeWheelSpec& spec);
+// The frame a wheel of `frameCount` frames that stands on `from` stops on
+// after a spin of that step.
+int wheelStopFrame(int frameCount, int from, Uint32 stepMs);
+// The spin of spinPrizeWheel whose step is drawn already.
+void turnPrizeWheel(const PrizeWheelSpec& spec, Animation& wheel, Uint32 stepMs, int& prize, std::string& colour,
+                    const WheelDrawn& drawn = nullptr);
+
+// The first spin of a wheel screen drawn with the pull that wins it: its
+// step, and the prize and colour of its stop on a wheel that opens on its
+// first frame, as every wheel screen does. The screen then turns the wheel
+// by that step.
+struct OpeningSpin {
+    bool drawn = false;
+    Uint32 step = 0;
+    int prize = 0;
+    std::string colour;
+};
+OpeningSpin drawOpeningSpin(const PrizeWheelSpec& spec);
+
 // The opening of a wheel screen: saves the screen, shows the loading
 // picture, builds the wheel (40 frames a second), draws "bonus.png" and the
 // wheel's first frame and pauses a second.
@@ -68,5 +89,6 @@ std::unique_ptr<Animation> openWheelScreen(const PrizeWheelSpec& spec);
 
 // The cash wheel's whole bonus screen: open, one spin, a four-second pause,
 // the screen restored. Returns the prize in coins; `kept` is told it the
-// moment the spin draws it. Reads no input.
-int runCashWheelBonus(const std::function<void(int prize)>& kept = nullptr);
+// moment the spin draws it. Reads no input. With an `opening` spin drawn
+// already, the wheel turns by it and pays its prize (nothing more is drawn).
+int runCashWheelBonus(const std::function<void(int prize)>& kept = nullptr, const OpeningSpin* opening = nullptr);

@@ -98,6 +98,7 @@ void PatriotSpinForCash::settle() {
         win = total > INT_MAX ? INT_MAX : static_cast<int>(total);
         bonusPending = false;
     }
+    drawnSpin = OpeningSpin();
     ThreeReelMachine::settle();
 }
 
@@ -118,8 +119,13 @@ int PatriotSpinForCash::runWheelBonus() {
         [this](Animation& wheel, int& prize, std::string& colour, const WheelDrawn& drawn) {
             spinWheel(wheel, prize, colour, drawn);
         },
-        [this](int bank) { keepDrawnWin(creditsPaid(static_cast<long long>(win) + bank, static_cast<long long>(credits) - coins)); });
+        [this](int bank) { keepDrawnWin(creditsPaid(static_cast<long long>(win) + bank, static_cast<long long>(credits) - coins)); },
+        &drawnSpin);
 }
+
+void PatriotSpinForCash::drawBonus() { drawnSpin = bonusPending ? drawOpeningSpin(patriotWheel()) : OpeningSpin(); }
+
+long long PatriotSpinForCash::drawnBonusWin() const { return drawnSpin.drawn ? drawnSpin.prize : 0; }
 
 void PatriotSpinForCash::spinWheel(Animation& wheel, int& prize, std::string& colour, const WheelDrawn& drawn) {
     spinPrizeWheel(patriotWheel(), wheel, prize, colour, drawn);

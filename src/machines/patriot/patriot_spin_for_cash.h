@@ -17,6 +17,7 @@ struct GambleLayout;
 class PatriotSpinForCash : public ThreeReelMachine {
 public:
     bool bonusPending;  // the wheel turns at this spin's settle
+    OpeningSpin drawnSpin;  // the wheel's first spin, drawn with the pull that won it
 
     explicit PatriotSpinForCash(float denomination);
     ~PatriotSpinForCash() override;
@@ -32,6 +33,13 @@ public:
     // The hidden pay-out test spins at full bet without settling: a wheel
     // it arms must not turn at the player's next real pull.
     void payoutTest() override;
+    // The wheel's first spin (the prize before any gamble) is drawn with the
+    // full-bet pull that wins the wheel, so the save file holds the prize
+    // from then on; the screen shows that spin. The gambles stay the
+    // player's choice and draw on the screen; a close before the choice
+    // declines them. A bonus armed without a pull draws on its screen.
+    void drawBonus() override;
+    long long drawnBonusWin() const override;
     void onReelStop(int reel) override;
     void playWinSound() override;
 

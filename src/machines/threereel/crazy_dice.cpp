@@ -1,6 +1,7 @@
 #include "machines/threereel/crazy_dice.h"
 
 #include <climits>
+#include <tuple>
 
 #include "shell/clock.h"
 #include "machines/threereel/reel_checks.h"
@@ -8,7 +9,8 @@
 #include "shell/mtrand.h"
 #include "shell/sound.h"
 
-CrazyDice::CrazyDice(float denomination) : bonusPending(false) {
+CrazyDice::CrazyDice(float denomination)
+    : bonusPending(false), settleDrawn(false), diceDue(false), thrownLeft(0), thrownRight(0) {
     configure(denomination);
     if (soundPlayer) soundPlayer->play("jazzintr.wav", false);
 }
@@ -56,10 +58,31 @@ void CrazyDice::spin() {
     payTwoCoinsWorthAtFullBet();
 }
 
+bool CrazyDice::drawDiceChance() {
+    const Uint32 r = genrand();
+    return r % 20 == 0 && win > 0 && coins == maxCoins;
+}
+
+void CrazyDice::drawBonus() {
+    // Nothing draws between the pull and the settle, so these are the very
+    // draws the settle would make.
+    settleDrawn = true;
+    diceDue = drawDiceChance();
+    thrownLeft = thrownRight = 0;
+    if (diceDue) std::tie(thrownLeft, thrownRight) = throwDice();
+}
+
+long long CrazyDice::drawnBonusWin() const {
+    if (!settleDrawn || !diceDue || thrownLeft == 0) return 0;
+    return static_cast<long long>(multipliedWin(thrownLeft + thrownRight)) - win;
+}
+
 void CrazyDice::settle() {
     stopSpinSound();
-    const Uint32 r = genrand();
-    if (r % 20 == 0 && win > 0 && coins == maxCoins) {
+    if (!settleDrawn) diceDue = drawDiceChance();
+    settleDrawn = false;
+    if (diceDue) {
+        diceDue = false;
         // The third reel turns back through the spinning frames onto the die.
         timedPause(1000);
         loadGraphics("b.png.3", 2);

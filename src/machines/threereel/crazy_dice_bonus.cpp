@@ -2,6 +2,8 @@
 // once a second (the left one faster) and stop one after the other; their
 // faces are added up on the screen and the sum is the win's multiplier.
 #include <memory>
+#include <tuple>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -13,46 +15,100 @@
 #include "shell/mtrand.h"
 #include "shell/sound.h"
 #include "shell/text_label.h"
-#include "shell/unseen_clock.h"
+#include "shell/util.h"
 #include "shell/waiting.h"
 
 namespace {
 
 const char* const kFolder = "../gfx/bonus/crazydice/";
 const char* const kFaceNames[6] = {"one", "two", "three", "four", "five", "six"};
+// The order the faces tumble in while a die rolls (face indexes).
+const int kTumble[6] = {0, 3, 1, 5, 2, 4};
 
+// How a die's roll goes: from 24 frames a second it slows by its step once
+// a second; once at 5 or less it is thrown.
+constexpr int kStartSpeed = 24;
+constexpr int kLeftSlowDown = 4;
+constexpr int kRightSlowDown = 3;
+constexpr int kThrownAt = 5;
+
+// One die of the throw as the roll draws it. The roll shuffled the six
+// faces each time it had shown them all (a draw for the place it starts at,
+// then five draws a shuffle), once a frame was due at the die's speed, and
+// drew the face when the die had slowed right down. The throw is those
+// draws made on the idealised clock; nothing is shown.
+struct ThrowingDie {
+    explicit ThrowingDie(int step) : slowDown(step) { place = static_cast<int>(genrand() % 6); }
+
+    int speed = kStartSpeed;
+    int slowDown;
+    int period = 1000 / kStartSpeed;
+    bool stepped = false;  // a frame was shown at this speed
+    Uint32 lastStep = 0;
+    int place;
+    int face = 0;          // 1 to 6 once thrown
+
+    // A frame when one is due at `now`: the next place, and a fresh order
+    // of the faces after the last.
+    void step(Uint32 now) {
+        if (stepped && now - lastStep < static_cast<Uint32>(period)) return;
+        stepped = true;
+        lastStep = now;
+        if (++place >= 6) {
+            for (uint32_t i = 1; i < 6; ++i) randomBelow(i + 1);
+            place = 0;
+        }
+    }
+    void pass(Uint32 now) {
+        if (speed > kThrownAt) step(now);
+        else if (face == 0) face = static_cast<int>(genrand() % 6) + 1;
+    }
+    void slow() {
+        speed -= slowDown;
+        if (speed > 0) {
+            period = 1000 / speed;
+            stepped = false;
+        }
+    }
+};
+
+// A die on the screen: its faces tumble (no draws: the throw is made
+// already), slow down and stop on the face thrown.
 struct Die {
     std::vector<Image*> faces;  // index 0 = face 1, into the rolling frames; null where a picture is missing
     Animation rolling;
-    int speed = 24;
+    int speed = kStartSpeed;
     int slowDown;
+    int thrown;
     bool stopped = false;
-    int throwValue = 0;
 
-    Die(const std::string& side, int step) : slowDown(step) {
-        for (const char* face : kFaceNames) {
-            auto picture = std::make_shared<Image>(std::string(kFolder) + face + "_" + side + ".png", true, false);
-            if (picture->loaded) {
-                faces.push_back(picture.get());
-                rolling.addFrame(std::move(picture));
-            } else {
-                faces.push_back(nullptr);
-            }
+    Die(const std::string& side, int step, int face) : slowDown(step), thrown(face) {
+        std::vector<std::shared_ptr<Image>> pictures;
+        for (const char* name : kFaceNames) {
+            auto picture = std::make_shared<Image>(std::string(kFolder) + name + "_" + side + ".png", true, false);
+            faces.push_back(picture->loaded ? picture.get() : nullptr);
+            pictures.push_back(std::move(picture));
         }
-        rolling.setFps(24);
+        for (int i : kTumble)
+            if (pictures[static_cast<size_t>(i)]->loaded) rolling.addFrame(pictures[static_cast<size_t>(i)]);
+        rolling.setFps(kStartSpeed);
         rolling.setPosition(0, 0);
-        rolling.setMode(2);
+        rolling.setMode(animLoop);
     }
 
-    // One pass of the roll loop: roll on, or throw once slowed right down.
+    // One pass of the roll loop: roll on, or stop on the face thrown once
+    // slowed right down.
     void pass() {
-        if (speed > 5) {
+        if (speed > kThrownAt) {
             rolling.update(false);
-        } else if (!stopped) {
-            throwValue = static_cast<int>(genrand() % 6);
-            if (faces[throwValue]) faces[throwValue]->blit(0, 0);
-            stopped = true;
+        } else {
+            stop();
         }
+    }
+    void stop() {
+        if (stopped) return;
+        if (Image* face = faces[static_cast<size_t>(thrown - 1)]) face->blit(0, 0);
+        stopped = true;
     }
 
     void slow() {
@@ -71,7 +127,43 @@ void label(const std::string& text, int x, const char* sound) {
 
 }  // namespace
 
+std::pair<int, int> CrazyDice::throwDice() {
+    // A deliberate change from a roll timed by the real clock: the throw is
+    // made in full the moment it is drawn (with the pull), so the faces can
+    // no longer hang on how fast the screen happened to run. The draws are
+    // those of the roll on the idealised clock that a close always used:
+    // the dice set up (a draw each), a frame of each at once, a second's
+    // hold, then passes of 1 ms, both dice slowing every 1001 ms, until the
+    // right one is thrown.
+    ThrowingDie left(kLeftSlowDown), right(kRightSlowDown);
+    Uint32 now = 0;
+    left.step(now);
+    right.step(now);
+    now += 1000;
+    Uint32 lastSlow = now;
+    while (right.speed > kThrownAt) {
+        if (now - lastSlow > 1000) {
+            left.slow();
+            right.slow();
+            lastSlow = now;
+        }
+        left.pass(now);
+        right.pass(now);
+        ++now;
+    }
+    return {left.face, right.face};
+}
+
 int CrazyDice::runDiceBonus() {
+    if (thrownLeft == 0 || thrownRight == 0) {
+        // No pull threw the dice: they are thrown now, and the win they
+        // multiply is the player's from the throw on.
+        std::tie(thrownLeft, thrownRight) = throwDice();
+        keepDiceWin(thrownLeft + thrownRight);
+    }
+    const int leftFace = thrownLeft, rightFace = thrownRight;
+    thrownLeft = thrownRight = 0;
+
     if (display) display->saveScreen();
     {
         Image loading("../gfx/help/loading.png", false, true);
@@ -80,8 +172,8 @@ int CrazyDice::runDiceBonus() {
     if (display) display->update();
 
     // The animations hold the face pictures as frames and free them.
-    auto left = std::make_unique<Die>("left", 4);
-    auto right = std::make_unique<Die>("right", 3);
+    auto left = std::make_unique<Die>("left", kLeftSlowDown, leftFace);
+    auto right = std::make_unique<Die>("right", kRightSlowDown, rightFace);
     {
         Image background(std::string(kFolder) + "bonus.png", false, false);
         if (background.loaded) background.blit(0, 0);
@@ -91,19 +183,11 @@ int CrazyDice::runDiceBonus() {
         timedPause(1000);
     }
 
-    // A window close or stop signal does not stop the dice where they lie:
-    // they roll on unseen, on a clock of their own, to the very throws a
-    // bonus played through makes with the same draws (how often the rolling
-    // faces are shuffled, each shuffle a draw, depends on the time). A close
-    // ends the pause above early: the unseen roll then starts where the
-    // whole pause would have ended.
-    std::unique_ptr<UnseenClock> unseen;
-    if (quitRequestedOrQueued()) unseen = std::make_unique<UnseenClock>(mediaTicks() + 1000);
-
+    // The faces are thrown already: a window close or stop signal ends the
+    // roll at once, the dice standing on them.
     if (soundPlayer) soundPlayer->play("tympani.wav", false);
     Uint32 lastStep = mediaTicks();
-    while (right->speed > 5) {
-        if (!unseen && quitRequestedOrQueued()) unseen = std::make_unique<UnseenClock>(mediaTicks());
+    while (right->speed > kThrownAt && !quitRequestedOrQueued()) {
         if (mediaTicks() - lastStep > 1000) {
             left->slow();
             right->slow();
@@ -111,13 +195,12 @@ int CrazyDice::runDiceBonus() {
         }
         left->pass();
         right->pass();
-        if (display && !unseen) display->update();
+        if (display) display->update();
         restBriefly();
     }
+    left->stop();
+    right->stop();
 
-    const int leftFace = left->throwValue + 1, rightFace = right->throwValue + 1;
-    // The win the dice multiply is the player's from the throw on.
-    keepDiceWin(leftFace + rightFace);
     label(std::to_string(leftFace) + "     +", 76, "orchit1.wav");
     timedPause(1000);
     label(std::to_string(rightFace) + "     =", 330, "orchit2.wav");

@@ -75,6 +75,7 @@ void DoubleDiceSpinForCash::settle() {
         win = total > INT_MAX ? INT_MAX : static_cast<int>(total);
         bonusPending = false;
     }
+    drawnSpin = OpeningSpin();
     ThreeReelMachine::settle();
 }
 
@@ -86,8 +87,13 @@ int DoubleDiceSpinForCash::runWheelBonus() {
         [this](Animation& wheel, int& prize, std::string& colour, const WheelDrawn& drawn) {
             spinWheel(wheel, prize, colour, drawn);
         },
-        [this](int bank) { keepDrawnWin(creditsPaid(static_cast<long long>(win) + bank, static_cast<long long>(credits) - coins)); });
+        [this](int bank) { keepDrawnWin(creditsPaid(static_cast<long long>(win) + bank, static_cast<long long>(credits) - coins)); },
+        &drawnSpin);
 }
+
+void DoubleDiceSpinForCash::drawBonus() { drawnSpin = bonusPending ? drawOpeningSpin(diceWheel()) : OpeningSpin(); }
+
+long long DoubleDiceSpinForCash::drawnBonusWin() const { return drawnSpin.drawn ? drawnSpin.prize : 0; }
 
 void DoubleDiceSpinForCash::spinWheel(Animation& wheel, int& prize, std::string& colour, const WheelDrawn& drawn) {
     spinPrizeWheel(diceWheel(), wheel, prize, colour, drawn);

@@ -14,6 +14,7 @@ class Animation;
 class DoubleDiceSpinForCash : public ThreeReelMachine {
 public:
     bool bonusPending;  // the wheel turns at this spin's settle
+    OpeningSpin drawnSpin;  // the wheel's first spin, drawn with the pull that won it
 
     explicit DoubleDiceSpinForCash(float denomination);
 
@@ -28,6 +29,13 @@ public:
     // The hidden pay-out test spins without settling: a bonus it arms is
     // dropped afterwards, so the next real spin does not inherit it.
     void payoutTest() override;
+    // The wheel's first spin (the prize before any gamble) is drawn with the
+    // full-bet pull that wins the wheel, so the save file holds the prize
+    // from then on; the screen shows that spin. The gambles stay the
+    // player's choice and draw on the screen; a close before the choice
+    // declines them. A bonus armed without a pull draws on its screen.
+    void drawBonus() override;
+    long long drawnBonusWin() const override;
     void onReelStop(int reel) override;
     void playWinSound() override;
 

@@ -64,7 +64,7 @@ static W* addControl(std::vector<std::unique_ptr<Widget>>& controls, std::unique
 int doubledBank(int bank) { return bank > INT_MAX / 2 ? INT_MAX : bank * 2; }
 
 int runGambleWheelBonus(const PrizeWheelSpec& spec, const GambleLayout& layout, const WheelTurn& turn,
-                        const std::function<void(int bank)>& kept) {
+                        const std::function<void(int bank)>& kept, const OpeningSpin* opening) {
     const auto spin = [&](Animation& wheel, int& prize, std::string& colour, const WheelDrawn& drawn) {
         if (turn) turn(wheel, prize, colour, drawn);
         else spinPrizeWheel(spec, wheel, prize, colour, drawn);
@@ -76,7 +76,14 @@ int runGambleWheelBonus(const PrizeWheelSpec& spec, const GambleLayout& layout, 
 
     std::string colour = "red";
     int prize = 0;
-    spin(*wheel, prize, colour, [&keep](int drawnPrize, const std::string&) { keep(drawnPrize); });
+    if (opening && opening->drawn) {
+        turnPrizeWheel(spec, *wheel, opening->step, prize, colour);
+        prize = opening->prize;
+        colour = opening->colour;
+        keep(prize);
+    } else {
+        spin(*wheel, prize, colour, [&keep](int drawnPrize, const std::string&) { keep(drawnPrize); });
+    }
     int bank = prize;
     if (bank > 0) play("birdclap.wav");
 

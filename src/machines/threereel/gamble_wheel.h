@@ -49,9 +49,11 @@ const GambleLayout& diceGamble();
 // a close while the screen waits for the player's choice declines the
 // gamble: the bank is collected and the screen ends at once. The close
 // itself stays pending for the frame loop. The wheel turns as `turn` says
-// (the machine's own turn); none: spinPrizeWheel.
+// (the machine's own turn); none: spinPrizeWheel. With an `opening` spin
+// drawn already (with the pull that won the wheel), the first turn shows it
+// and its prize is the first bank; only the gambles draw on the screen.
 int runGambleWheelBonus(const PrizeWheelSpec& spec, const GambleLayout& layout, const WheelTurn& turn = nullptr,
-                        const std::function<void(int bank)>& kept = nullptr);
+                        const std::function<void(int bank)>& kept = nullptr, const OpeningSpin* opening = nullptr);
 
 // Doubles a bank, stopping at the largest int.
 int doubledBank(int bank);

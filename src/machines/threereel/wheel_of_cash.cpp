@@ -72,21 +72,29 @@ void WheelOfCash::payoutTest() {
     bonusPending = false;
 }
 
+void WheelOfCash::drawBonus() { drawnSpin = bonusPending ? drawOpeningSpin(cashWheel()) : OpeningSpin(); }
+
+long long WheelOfCash::drawnBonusWin() const { return drawnSpin.drawn ? drawnSpin.prize : 0; }
+
 void WheelOfCash::settle() {
     stopSpinSound();
     if (bonusPending) {
         win += runWheelBonus();
         bonusPending = false;
     }
+    drawnSpin = OpeningSpin();
     ThreeReelMachine::settle();
 }
 
 int WheelOfCash::runWheelBonus() {
     // The line's pay and the prize are the play's whole win, kept the moment
-    // the wheel draws the prize. The settle still holds the bet.
-    return runCashWheelBonus([this](int prize) {
-        keepDrawnWin(creditsPaid(static_cast<long long>(win) + prize, static_cast<long long>(credits) - coins));
-    });
+    // the wheel draws the prize (with the pull, when it won the wheel). The
+    // settle still holds the bet.
+    return runCashWheelBonus(
+        [this](int prize) {
+            keepDrawnWin(creditsPaid(static_cast<long long>(win) + prize, static_cast<long long>(credits) - coins));
+        },
+        &drawnSpin);
 }
 
 void WheelOfCash::onReelStop(int reel) {

@@ -70,45 +70,56 @@ TEST_F(CrazyDiceTest, BonusOnlyForAWinAtFullBet) {
     EXPECT_EQ(m->coins, 0);
 }
 
-// The dice are thrown as drawn, whatever closes the game meanwhile: a
-// window close or a stop signal anywhere in the roll leaves the save file
-// as the bonus played through leaves it, never the minimum of two. From
-// the pull on the save file holds the spin's win; from the throw on, the
-// win the dice multiply, before any of it is shown.
-TEST(CrazyDiceKept, DiceThrownAsDrawnAndKeptAtTheThrow) {
+// The dice are thrown with the pull that wins them, whatever closes the
+// game later: a window close or a stop signal while the reels turn or
+// anywhere in the roll leaves the save file as the bonus played through
+// leaves it, never the minimum of two. From the pull on, while the reels
+// still turn, the save file holds the win the dice multiply.
+TEST(CrazyDiceKept, DiceThrownWithThePullAndKeptFromIt) {
     using namespace keptplay;
     int beyondTheMinimum = 0;
     for (uint32_t seed : {47u, 176u}) {
         Plan plan("crazydice", seed, [](Machine& m) { return static_cast<CrazyDice&>(m).bonusPending; });
         plan.look = true;
         const PlayRun through = expectCloseKeepsThePlay(plan);
-        const std::vector<int> dice = bonusMoments(through);
-        ASSERT_FALSE(dice.empty());
+        ASSERT_FALSE(bonusMoments(through).empty());
+        ASSERT_FALSE(momentsBeforeThePart(through).empty()) << "no moment while the reels turn";
         ASSERT_GT(through.pulledWin, 0);
 
-        // Three coins of $1 bet; the spin's win, then that win times the sum.
-        const double spinOnly = kMoneyBefore - 3 + through.pulledWin;
-        const double thrown = through.finalMoney;
-        const double multiplier = (thrown - kMoneyBefore + 3) / through.pulledWin;
+        // Three coins of $1 bet; the spin's win times the sum of the dice.
+        const double multiplier = (through.finalMoney - kMoneyBefore + 3) / through.pulledWin;
         EXPECT_TRUE(multiplier == static_cast<int>(multiplier) && multiplier >= 2 && multiplier <= 12) << multiplier;
         beyondTheMinimum += multiplier > 2;
-
-        for (int i = 0; i < dice.front(); ++i) ASSERT_EQ(through.money[i], spinOnly) << "moment " << i;
-        EXPECT_EQ(through.money[dice.front()], spinOnly) << "the dice are not thrown yet";
-        // The roll rests every pass; the sum is shown in the pauses after it.
-        int lastRest = dice.front();
-        for (int i : dice)
-            if (!through.isPause[i]) lastRest = i;
-        bool kept = false;
-        for (int i : dice) {
-            ASSERT_TRUE(through.money[i] == spinOnly || through.money[i] == thrown) << "moment " << i;
-            ASSERT_FALSE(kept && through.money[i] != thrown) << "moment " << i << ": the throw is kept once made";
-            kept = through.money[i] == thrown;
-            if (i > lastRest) {
-                EXPECT_EQ(through.money[i], thrown) << "moment " << i << ": the sum is shown";
-            }
-        }
-        EXPECT_TRUE(kept);
+        expectHeldFromThePull(through, through.finalMoney, "crazydice");
     }
     EXPECT_GT(beyondTheMinimum, 0) << "every seed threw the minimum: a close that stops the dice would pass";
+}
+
+// The throw is a function of the draws alone: the same seed throws the
+// same faces however the roll is then shown, and the dice screen, on a slow
+// clock or cut short by a close, pays the faces thrown and draws nothing
+// more from the outcomes.
+TEST_F(CrazyDiceTest, TheScreenShowsTheDiceThrownAndDrawsNothing) {
+    std::unique_ptr<CrazyDice> m(open<CrazyDice>());
+    std::set<int> sums;
+    for (uint32_t seed = 1; seed <= 30; ++seed) {
+        SCOPED_TRACE(seed);
+        sgenrand(seed);
+        const std::pair<int, int> thrown = CrazyDice::throwDice();
+        const uint32_t next = genrand();
+        ASSERT_TRUE(thrown.first >= 1 && thrown.first <= 6 && thrown.second >= 1 && thrown.second <= 6);
+        sums.insert(thrown.first + thrown.second);
+
+        sgenrand(seed);
+        ASSERT_EQ(CrazyDice::throwDice(), thrown);
+        m->thrownLeft = thrown.first;
+        m->thrownRight = thrown.second;
+        if (seed % 2) pushQuit();
+        EXPECT_EQ(m->runDiceBonus(), thrown.first + thrown.second);
+        EXPECT_EQ(genrand(), next) << "the roll shown drew from the outcomes";
+        EXPECT_EQ(m->thrownLeft, 0) << "a throw is shown once";
+        clearQuitRequest();
+        drainEvents();
+    }
+    EXPECT_GE(sums.size(), 6u) << "the throws bunch up";
 }

@@ -55,6 +55,9 @@ struct Plan {
     // The money the save file should hold at a moment, as the rules give
     // it from what the machine shows then (with `look`; may be empty).
     std::function<double(Machine&)> expected;
+    // Runs at each moment until the close, before it comes (the player's
+    // input for the part under test, say; may be empty).
+    std::function<void(Machine&)> atMoment;
 };
 
 inline PlayRun play(const Plan& plan) {
@@ -93,6 +96,7 @@ inline PlayRun play(const Plan& plan) {
         run.isPause.push_back(pause);
         if (plan.look) run.money.push_back(savefiles::savedMoney(kPlayer));
         if (plan.look && plan.expected) run.expected.push_back(plan.expected(*m));
+        if (plan.atMoment) plan.atMoment(*m);
         if (index == plan.closeAt) {
             run.closedAt = index;
             if (plan.bySignal)
@@ -159,20 +163,40 @@ inline std::vector<int> someOf(const std::vector<int>& moments, int count = 4) {
     return picked;
 }
 
+// The moments from the pull up to the part under test: the reels turn.
+inline std::vector<int> momentsBeforeThePart(const PlayRun& run) {
+    std::vector<int> moments;
+    for (size_t i = 0; i < run.inBonus.size() && !run.inBonus[i]; ++i) moments.push_back(static_cast<int>(i));
+    return moments;
+}
+
+// Every moment from the pull on the save file held `money`.
+inline void expectHeldFromThePull(const PlayRun& run, double money, const char* id) {
+    ASSERT_FALSE(run.money.empty()) << id;
+    int wrong = 0;
+    for (size_t i = 0; i < run.money.size() && wrong < 5; ++i)
+        if (run.money[i] != money) {
+            ++wrong;
+            ADD_FAILURE() << id << ": at moment " << i << (run.inBonus[i] ? " (in the part)" : " (the reels turn)")
+                          << " the save file holds $" << run.money[i] << ", the play as drawn at the pull $" << money;
+        }
+}
+
 // The played-through run of the plan, then a close at several moments of
-// the part under test (the last by a stop signal): each closed run leaves
-// the save file byte for byte as the played-through one. Returns the
-// played-through run.
+// the part under test (the last by a stop signal) and at two while the
+// reels turn before it: each closed run leaves the save file byte for byte
+// as the played-through one. Returns the played-through run.
 inline PlayRun expectCloseKeepsThePlay(Plan plan) {
     plan.closeAt = -1;
     const PlayRun through = play(plan);
     const std::vector<int> moments = bonusMoments(through);
     EXPECT_FALSE(moments.empty()) << plan.id << " seed " << plan.seed << ": the part under test never ran";
-    const std::vector<int> closes = someOf(moments);
+    std::vector<int> closes = someOf(momentsBeforeThePart(through), 2);
+    for (int at : someOf(moments)) closes.push_back(at);
     for (size_t k = 0; k < closes.size(); ++k) {
         Plan closing = plan;
         closing.closeAt = closes[k];
-        closing.bySignal = k + 1 == closes.size();
+        closing.bySignal = k + 1 == closes.size() && !moments.empty();
         const PlayRun closed = play(closing);
         EXPECT_EQ(closed.closedAt, closes[k]) << plan.id;
         EXPECT_EQ(closed.save, through.save)

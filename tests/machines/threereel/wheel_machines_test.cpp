@@ -20,6 +20,7 @@
 #include "machines/threereel/crazy_dice.h"
 #include "machines/threereel/double_dice_spin_for_cash.h"
 #include "machines/threereel/gamble_wheel.h"
+#include "machines/threereel/kept_play.h"
 #include "machines/threereel/three_reel_session.h"
 #include "machines/threereel/wheel_of_cash.h"
 #include "shell/animation.h"
@@ -373,206 +374,159 @@ TEST(PrizeWheels, EveryStopFramePaysItsPrize) {
 
 // ---- a wheel's outcome is kept the moment it is drawn ----------------------
 //
-// A full-bet pull that opens the machine's wheel, followed rest by rest and
-// pause by pause. The save file read at each of those moments is what a game
-// killed there would leave; a window close pushed at one of them must settle
-// the bonus exactly as the same seed played through does.
+// A full-bet pull that wins the machine's wheel, in the whole game, followed
+// rest by rest and pause by pause from the pull on (keptplay). The save
+// file read at each of those moments is what a game killed there would
+// leave: the wheel's first prize is drawn with the pull, so from the pull
+// on, while the reels still turn, it holds that prize. A window close or
+// stop signal at one of those moments must leave the file the same seed
+// played through leaves.
 
 namespace {
 
-const char* const kKeeper = "Wheel_Keeper";
-
-std::string keeperFile() { return testrt::readFile(savefiles::savePath(kKeeper)); }
-
-double moneyIn(const std::string& text) {
-    const size_t at = text.find("\nmoney=");
-    return at == std::string::npos ? -1.0 : std::stod(text.substr(at + 7));
-}
-
-// A machine whose wheel turns for real, each spin's draw noted as it is made.
+// The first `count` seeds whose full-bet pull of the machine `id` wins its
+// wheel. A pull draws each reel's stop delay, then the spin.
 template <class M>
-class Watched : public M {
-public:
-    using M::M;
-    std::vector<std::pair<int, std::string>> draws;
-    void spinWheel(Animation& wheel, int& prize, std::string& colour, const WheelDrawn& drawn) override {
-        M::spinWheel(wheel, prize, colour, [this, &drawn](int p, const std::string& c) {
-            draws.push_back({p, c});
-            if (drawn) drawn(p, c);
-        });
-    }
-};
-template <>
-class Watched<WheelOfCash> : public WheelOfCash {
-public:
-    using WheelOfCash::WheelOfCash;
-    std::vector<std::pair<int, std::string>> draws;  // the plain wheel turns inside its screen
-};
-
-struct Moment {
-    bool inBonus;   // the wheel's screen is up
-    double money;   // what the save file says
-    size_t draws;   // the spins drawn by then
-};
-
-struct WheelPlay {
-    double base = 0;  // the money in the file right after the pull
-    std::vector<Moment> moments;
-    std::vector<std::pair<int, std::string>> draws;
-    std::string file;  // once the play has ended
-};
-
-// The first seed from `from` whose full-bet pull of M arms the wheel. A pull
-// draws each reel's stop delay, then the spin.
-template <class M>
-uint32_t seedArmingTheWheel(M& m, uint32_t from) {
-    m.coins = m.maxCoins;
-    for (uint32_t seed = from;; ++seed) {
-        sgenrand(seed);
-        for (int reel = 0; reel < 3; ++reel) genrand();
-        m.bonusPending = false;
-        m.spin();
-        if (m.bonusPending) {
-            m.bonusPending = false;
-            m.coins = 0;
-            m.win = 0;
-            return seed;
+std::vector<uint32_t> seedsWinningTheWheel(const char* id, int count) {
+    std::vector<uint32_t> seeds;
+    testrt::resetFiles("[global]\nfirsttimeever=0\n");
+    testrt::startGame();
+    testrt::typeMoney("0");  // the money prompt as the machine opens
+    {
+        std::unique_ptr<Screen> made = createMachine(id, 1.0f);
+        M* m = dynamic_cast<M*>(made.get());
+        EXPECT_NE(m, nullptr) << id;
+        for (uint32_t seed = 1; m && static_cast<int>(seeds.size()) < count; ++seed) {
+            m->coins = m->maxCoins;
+            sgenrand(seed);
+            for (int reel = 0; reel < 3; ++reel) genrand();
+            m->bonusPending = false;
+            m->spin();
+            if (m->bonusPending) seeds.push_back(seed);
+            m->bonusPending = false;
         }
+        if (m) m->coins = 0;
     }
+    testrt::stopGame();
+    return seeds;
 }
 
-// One full-bet pull of M from $100 on the machine ($1 coins, $1000 in all)
-// at the `nth` seed that arms its wheel, with `presses` queued for the
-// gamble and a window close pushed at moment `closeAt` (-1: none).
-template <class M>
-WheelPlay playWheel(int nth, const std::vector<std::pair<int, int>>& presses, int closeAt) {
-    WheelPlay out;
-    resetFiles("[global]\nfirsttimeever=0\nplayers=Wheel_Keeper\nlastplayer=Wheel_Keeper\n");
-    EXPECT_TRUE(startHeadless(kKeeper, 1000.0, false));
-    runFast();
-    typeMoney("100");
-    auto m = std::make_unique<Watched<M>>(1.0f);
-    uint32_t seed = 0;
-    for (int i = 0; i < nth; ++i) seed = seedArmingTheWheel(*m, seed + 1);
-    testInput.scripted = true;
-    testInput.points.clear();
-    for (auto p : presses) press(p);
-    int moment = 0;
-    const auto look = [&](Uint32) {
-        if (moment++ == closeAt) pushQuit();
-        out.moments.push_back({display->savedScreen != nullptr, moneyIn(keeperFile()), m->draws.size()});
-    };
-    testClock.atRest = look;
-    testClock.atPause = look;
-    sgenrand(seed);
-    m->handleEvent(keyEvent(SDLK_m));
-    out.base = moneyIn(keeperFile());
-    EXPECT_TRUE(m->bonusPending) << "seed " << seed;
-    for (int frame = 0; frame < 5000 && m->spinning; ++frame) m->tick();
-    EXPECT_FALSE(m->spinning);
-    testClock.atRest = nullptr;
-    testClock.atPause = nullptr;
-    EXPECT_EQ(quitRequestedOrQueued(), closeAt >= 0);
-    clearQuitRequest();
-    drainEvents();
-    currentPlayer->saveNow();
-    out.file = keeperFile();
-    out.draws = m->draws;
-    m.reset();
-    stopHeadless();
-    return out;
+// The wheel's screen is up.
+bool wheelScreenUp(Machine&) { return display && display->savedScreen != nullptr; }
+
+// Every prize the wheel's table pays.
+std::set<int> tablePrizes(const PrizeWheelSpec& spec) {
+    std::set<int> prizes;
+    for (const WheelStop& s : spec.stops) prizes.insert(s.prize);
+    return prizes;
 }
 
-// Moments inside the bonus to close the window at: the first, the last, and
-// four between them.
-std::vector<int> closingMoments(const WheelPlay& through) {
-    std::vector<int> inBonus;
-    for (size_t i = 0; i < through.moments.size(); ++i)
-        if (through.moments[i].inBonus) inBonus.push_back(static_cast<int>(i));
-    std::vector<int> picked;
-    if (inBonus.empty()) return picked;
-    for (int k = 0; k <= 4; ++k) picked.push_back(inBonus[inBonus.size() * k / 5]);
-    picked.push_back(inBonus.back());
-    return picked;
-}
-
-// A close at each of those moments leaves the file the play leaves.
-template <class M>
-void closingChangesNothing(int nth, const std::vector<std::pair<int, int>>& presses, const WheelPlay& through) {
-    const std::vector<int> moments = closingMoments(through);
-    ASSERT_FALSE(moments.empty()) << "the wheel never showed";
-    for (int at : moments) {
-        const WheelPlay closed = playWheel<M>(nth, presses, at);
-        EXPECT_TRUE(closed.file == through.file) << "closed at moment " << at << " of " << through.moments.size()
-                                                 << ": money " << moneyIn(closed.file) << " against "
-                                                 << moneyIn(through.file);
-    }
-}
+// Three $1 coins of the $40 the player owns bet (keptplay).
+constexpr double kAfterTheBet = keptplay::kMoneyBefore - 3;
 
 }  // namespace
 
-// The cash wheel adds its prize to the line's pay. The file holds the line
-// from the pull and the prize from the moment it is drawn (as the opening
-// hold ends, before the wheel turns); a close anywhere in the bonus pays it.
-TEST(KeptWheel, CashWheelPrizeIsKeptAsDrawnAndACloseLeavesItSo) {
-    std::set<int> prizes;
-    for (const WheelStop& s : cashWheel().stops) prizes.insert(s.prize);
-    for (int nth = 1; nth <= 2; ++nth) {
-        SCOPED_TRACE(nth);
-        const WheelPlay through = playWheel<WheelOfCash>(nth, {}, -1);
-        EXPECT_GE(through.base, 997.0) << "three $1 coins bet, the line paid";
-        const double prize = moneyIn(through.file) - through.base;
+// The cash wheel adds its prize to the line's pay. The file holds both from
+// the pull on, while the reels turn, through the wheel's screen; a close at
+// any of those moments pays them.
+TEST(KeptWheel, CashWheelPrizeIsKeptFromThePullAndACloseLeavesItSo) {
+    using namespace keptplay;
+    const std::set<int> prizes = tablePrizes(cashWheel());
+    std::set<int> won;
+    for (uint32_t seed : seedsWinningTheWheel<WheelOfCash>("wheelofcash", 2)) {
+        SCOPED_TRACE(seed);
+        Plan plan("wheelofcash", seed, wheelScreenUp);
+        plan.look = true;
+        const PlayRun through = expectCloseKeepsThePlay(plan);
+        EXPECT_FALSE(momentsBeforeThePart(through).empty()) << "no moment while the reels turn";
+        const double prize = through.finalMoney - kAfterTheBet - through.pulledWin;
         EXPECT_EQ(prizes.count(static_cast<int>(prize)), 1u) << prize;
-        bool opened = false;
-        for (const Moment& at : through.moments) {
-            if (!at.inBonus && !opened) {
-                EXPECT_EQ(at.money, through.base);
-                continue;
-            }
-            // The opening hold is the one moment of the bonus before the draw.
-            EXPECT_EQ(at.money, opened ? moneyIn(through.file) : through.base);
-            opened = true;
-        }
-        EXPECT_TRUE(opened);
-        closingChangesNothing<WheelOfCash>(nth, {}, through);
+        won.insert(static_cast<int>(prize));
+        expectHeldFromThePull(through, through.finalMoney, "wheelofcash");
     }
+    EXPECT_EQ(won.size(), 2u) << "both seeds stopped on the same prize: a fixed stop would pass";
 }
 
-// The gamble wheels: the file holds the bank each spin draws (the first
-// spin's prize, then twice it for the colour picked, or nothing), and a close
-// anywhere in the bonus, spins included, settles it as drawn.
+// The gamble wheels: the first spin's prize (the line's pay gone at full
+// bet) is kept from the pull on. A gamble on red is the player's choice:
+// the bank stays the prize until the gamble's spin draws twice it or
+// nothing, and is kept from that draw on. A close before the player's
+// choice is a gamble declined: the file is the one of a player who takes
+// the prize at once; a close once he has chosen settles the gamble as
+// drawn.
 template <class M>
-void gambleKeptAsDrawn(const std::pair<int, int>& red, const std::pair<int, int>& collect) {
-    const std::vector<std::vector<std::pair<int, int>>> scripts = {{collect}, {red, collect}};
-    int won = 0, lost = 0;
-    for (const auto& presses : scripts) {
-        for (int nth = 1; nth <= (presses.size() == 1 ? 1 : 6) && (presses.size() == 1 || !won || !lost); ++nth) {
-            SCOPED_TRACE(std::to_string(presses.size()) + " presses, wheel " + std::to_string(nth));
-            const WheelPlay through = playWheel<M>(nth, presses, -1);
-            EXPECT_EQ(through.base, 997.0) << "the spin symbol takes the line's pay at full bet";
-            ASSERT_EQ(through.draws.size(), presses.size());
-            // The bank after each draw, by the gamble's rules.
-            std::vector<double> bank = {0, static_cast<double>(through.draws[0].first)};
-            if (presses.size() == 2) {
-                const bool red = through.draws[1].second == "red";
-                bank.push_back(red ? 2 * bank[1] : 0);
-                won += red;
-                lost += !red;
-            }
-            EXPECT_GT(bank[1], 0) << "every stop of the wheel pays";
-            for (const Moment& at : through.moments) EXPECT_EQ(at.money, through.base + bank[at.draws]) << at.draws;
-            EXPECT_EQ(moneyIn(through.file), through.base + bank.back());
-            closingChangesNothing<M>(nth, presses, through);
+void gambleKeptAsDrawn(const char* id, const PrizeWheelSpec& spec, const std::pair<int, int>& red,
+                       const std::pair<int, int>& collect) {
+    using namespace keptplay;
+    const std::set<int> prizes = tablePrizes(spec);
+    // The player's presses, made as the wheel's screen opens (the gamble
+    // reads them once the first spin has stopped).
+    const auto pressing = [](std::vector<std::pair<int, int>> presses) {
+        return [presses](Machine&) mutable {
+            if (presses.empty() || !display || !display->savedScreen) return;
+            testInput.scripted = true;
+            for (auto p : presses) press(p);
+            presses.clear();
+        };
+    };
+    const auto played = [](const PlayRun& run) {
+        testInput.scripted = false;
+        testInput.points.clear();
+        return run;
+    };
+    int gamblesWon = 0, gamblesLost = 0;
+    for (uint32_t seed : seedsWinningTheWheel<M>(id, 6)) {
+        if (gamblesWon && gamblesLost) break;
+        SCOPED_TRACE(std::to_string(seed));
+        Plan taking(id, seed, wheelScreenUp);
+        taking.look = true;
+        taking.atMoment = pressing({collect});
+        const PlayRun took = played(play(taking));
+        const double prize = took.finalMoney - kAfterTheBet;
+        ASSERT_EQ(prizes.count(static_cast<int>(prize)), 1u) << prize;
+        expectHeldFromThePull(took, took.finalMoney, id);
+
+        Plan gambling = taking;
+        gambling.atMoment = pressing({red, collect});
+        const PlayRun through = played(play(gambling));
+        const bool gambleWon = through.finalMoney == kAfterTheBet + 2 * prize;
+        EXPECT_TRUE(gambleWon || through.finalMoney == kAfterTheBet) << through.finalMoney;
+        gamblesWon += gambleWon;
+        gamblesLost += !gambleWon;
+        // The prize from the pull on, then the gamble's outcome from its draw.
+        const std::vector<int> screen = bonusMoments(through);
+        ASSERT_FALSE(screen.empty());
+        ASSERT_FALSE(momentsBeforeThePart(through).empty()) << "no moment while the reels turn";
+        size_t drawnAt = 0;
+        while (drawnAt < through.money.size() && through.money[drawnAt] == kAfterTheBet + prize) ++drawnAt;
+        EXPECT_GT(drawnAt, static_cast<size_t>(screen.front())) << "the prize stands while the first spin shows";
+        for (size_t i = drawnAt; i < through.money.size(); ++i)
+            ASSERT_EQ(through.money[i], through.finalMoney) << "moment " << i;
+
+        // Closes while the reels turn (the gamble declined) and in the screen.
+        std::vector<int> closes = someOf(momentsBeforeThePart(through), 2);
+        for (int at : someOf(screen)) closes.push_back(at);
+        for (size_t k = 0; k < closes.size(); ++k) {
+            Plan closing = gambling;
+            closing.look = false;
+            closing.atMoment = pressing({red, collect});  // a fresh player: the presses are made once
+            closing.closeAt = closes[k];
+            closing.bySignal = k + 1 == closes.size();
+            const PlayRun closed = played(play(closing));
+            const bool chosen = closes[k] >= screen.front();
+            EXPECT_TRUE(closed.save == (chosen ? through.save : took.save))
+                << "closed at moment " << closes[k] << (chosen ? " after" : " before") << " the choice: money "
+                << closed.finalMoney << " against " << (chosen ? through.finalMoney : took.finalMoney);
         }
     }
-    EXPECT_GT(won, 0) << "no gamble won: the doubled bank is untested";
-    EXPECT_GT(lost, 0) << "no gamble lost";
+    EXPECT_GT(gamblesWon, 0) << "no gamble won: the doubled bank is untested";
+    EXPECT_GT(gamblesLost, 0) << "no gamble lost";
 }
 
 TEST(KeptWheel, DiceGambleKeepsEachBankAsDrawnAndACloseLeavesItSo) {
-    gambleKeptAsDrawn<DoubleDiceSpinForCash>(kRed, kCollect);
+    gambleKeptAsDrawn<DoubleDiceSpinForCash>("doubledicespinforcash", diceWheel(), kRed, kCollect);
 }
 
 TEST(KeptWheel, PatriotGambleKeepsEachBankAsDrawnAndACloseLeavesItSo) {
-    gambleKeptAsDrawn<PatriotSpinForCash>({530, 550}, {590, 550});
+    gambleKeptAsDrawn<PatriotSpinForCash>("patriotspinforcash", patriotWheel(), {530, 550}, {590, 550});
 }
