@@ -222,6 +222,10 @@ long long ThreeReelMachine::creditsPaid(long long drawnWin, long long creditsAft
     return drawnWin > room ? room : drawnWin;
 }
 
+void ThreeReelMachine::keepWinWith(long long extra) {
+    keepDrawnWin(creditsPaid(static_cast<long long>(win) + extra, static_cast<long long>(credits) - coins));
+}
+
 void ThreeReelMachine::keepPull(int bet) {
     // A progressive jackpot pays the whole meter of the coin value as it
     // stands when the play is drawn, counted in whole cents.

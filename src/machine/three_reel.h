@@ -48,6 +48,9 @@ public:
     // What a win of `drawnWin` coins pays onto credits of `creditsAfterBet`
     // (the bet taken): nothing for the car, never past the most a machine holds.
     long long creditsPaid(long long drawnWin, long long creditsAfterBet) const;
+    // A bonus drew `extra` coins on top of the line's win: the play's whole
+    // win, kept at once (the settle still holds the bet).
+    void keepWinWith(long long extra);
     void spin() override;
     void loadGraphics(const std::string& pictureName, int reel) override;
     void showStoppedReel(int reel) override;

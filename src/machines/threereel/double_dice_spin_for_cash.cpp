@@ -87,7 +87,7 @@ int DoubleDiceSpinForCash::runWheelBonus() {
         [this](Animation& wheel, int& prize, std::string& colour, const WheelDrawn& drawn) {
             spinWheel(wheel, prize, colour, drawn);
         },
-        [this](int bank) { keepDrawnWin(creditsPaid(static_cast<long long>(win) + bank, static_cast<long long>(credits) - coins)); },
+        [this](int bank) { keepWinWith(bank); },
         &drawnSpin);
 }
 

@@ -91,9 +91,7 @@ int WheelOfCash::runWheelBonus() {
     // the wheel draws the prize (with the pull, when it won the wheel). The
     // settle still holds the bet.
     return runCashWheelBonus(
-        [this](int prize) {
-            keepDrawnWin(creditsPaid(static_cast<long long>(win) + prize, static_cast<long long>(credits) - coins));
-        },
+        [this](int prize) { keepWinWith(prize); },
         &drawnSpin);
 }
 
