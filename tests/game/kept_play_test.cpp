@@ -151,3 +151,38 @@ INSTANTIATE_TEST_SUITE_P(EveryMachine, KeptPlay, ::testing::ValuesIn([] {
                              return ids;
                          }()),
                          [](const testing::TestParamInfo<std::string>& info) { return "m" + info.param; });
+
+// Cash-out and a change of coin value move the credits back to the account
+// in one write: just before each write of the save file (where a kill would
+// leave it) and after the last, the file holds the same total as before.
+TEST(KeptMoney, CashOutAndACoinValueChangeKeepTheTotalAtEveryWrite) {
+    struct Watch : WriteFaults {
+        std::vector<double> seen;
+        int before(WriteStep step) override {
+            if (step == WriteStep::Open) seen.push_back(moneyIn(savedText()));
+            return 0;
+        }
+    };
+    for (const char* id : {"10x", "zookeeper", "jacksorbetter", "demoderby"}) {
+        for (const char* control : {"denomination", "cashout"}) {
+            SCOPED_TRACE(std::string(id) + " " + control);
+            testrt::resetFiles("[global]\nfirsttimeever=0\nplayers=Kill_Test\nlastplayer=Kill_Test\n");
+            ASSERT_TRUE(testrt::startHeadless(kPlayer, 1000.0, false));
+            testrt::runFast();
+            Screen* s = testrt::openMachine<Screen>(id, "100");
+            ASSERT_NE(s, nullptr);
+            ASSERT_EQ(dynamic_cast<Bank*>(s)->credits, 100);
+            Watch watch;
+            WriteFaults* was = installWriteFaults(&watch);
+            testrt::press(*s, control);
+            installWriteFaults(was);
+            EXPECT_EQ(dynamic_cast<Bank*>(s)->credits, 0);
+            EXPECT_EQ(currentPlayer->money, 1000.0);
+            ASSERT_FALSE(watch.seen.empty()) << "the money moved without a write";
+            for (double money : watch.seen) EXPECT_EQ(money, 1000.0);
+            EXPECT_EQ(moneyIn(savedText()), 1000.0);
+            delete s;
+            testrt::stopHeadless();
+        }
+    }
+}
