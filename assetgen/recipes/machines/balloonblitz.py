@@ -64,7 +64,7 @@ ITEMS = [
              # head: the slot the tab comes out of, over the price display
              dict(box=[90, 38, 104, 34], fill="charcoal", outline="black", width=2, radius=5),
              dict(box=[98, 44, 88, 20], fill=[20, 60, 24], outline="black", width=1),
-             dict(text="$ 0.00", at=[142, 54], anchor="mm", size=15, color=[90, 230, 90], font="mono"),
+             dict(text="CASH", at=[142, 54], anchor="mm", size=15, color=[90, 230, 90], font="mono"),
              dict(box=[126, 72, 32, 10], fill="darkgrey", outline="black", width=1),
              # the key bed, sloping down to the front
              dict(polygon=[84, 82, 200, 82, 212, 128, 72, 128], fill="darkgold", outline="black"),

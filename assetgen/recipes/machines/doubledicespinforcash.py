@@ -28,7 +28,7 @@ ITEMS = [
          elements=[dict(circle=[400, 264, 192], fill="darkburgundy", outline="gold", width=4),
                    dict(polygon=POINTER, fill="lightgold", outline="black"),
                    dict(box=[480, 520, 200, 64], fill="black", outline="gold", width=2, radius=6),
-                   dict(text="DOUBLE OR NOTHING: PICK A COLOUR", at=[330, 552], size=14, color="cream"),
+                   dict(text="DOUBLE OR NOTHING: PICK A COLOUR", at=[310, 552], size=14, color="cream"),
                    dict(box=[491, 533, 56, 40], bevel=True, fill="red", label="RED", size=12),
                    dict(box=[551, 533, 56, 40], bevel=True, fill="bronze", label="TAKE", size=12),
                    dict(box=[611, 533, 56, 40], bevel=True, fill="charcoal", label="BLACK", size=12)]),
