@@ -36,10 +36,7 @@ const char* const kPlayer = "Kill_Test";
 
 std::string savedText() { return testrt::readFile(savefiles::savePath(kPlayer)); }
 
-double moneyIn(const std::string& text) {
-    const size_t at = text.find("\nmoney=");
-    return at == std::string::npos ? -1.0 : std::stod(text.substr(at + 7));
-}
+using savefiles::moneyIn;
 
 // One full-bet play of a machine of any family, as the player makes it with
 // the keyboard; `look` runs between the frames of the reels. A poker hand is

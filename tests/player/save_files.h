@@ -19,4 +19,11 @@ inline FileConfig saved(const std::string& name, const std::string& group) {
 
 inline double savedMoney(const std::string& name) { return saved(name, name).readEntry("money", -1.0); }
 
+// The money line of a save file's text (its player's group comes first);
+// -1 when there is none.
+inline double moneyIn(const std::string& text) {
+    const size_t at = text.find("\nmoney=");
+    return at == std::string::npos ? -1.0 : std::stod(text.substr(at + 7));
+}
+
 }  // namespace savefiles

@@ -19,10 +19,7 @@ using namespace pokertest;
 
 const char* const kPlayer = "Wheel_Hand";
 
-double moneyIn(const std::string& text) {
-    const size_t at = text.find("\nmoney=");
-    return at == std::string::npos ? -1.0 : std::stod(text.substr(at + 7));
-}
+using savefiles::moneyIn;
 
 double moneyInFile() { return moneyIn(readFile(savefiles::savePath(kPlayer))); }
 
