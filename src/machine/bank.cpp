@@ -48,6 +48,11 @@ int Bank::creditsAfterPlay() const {
     return after < 0 ? 0 : after > INT_MAX ? INT_MAX : static_cast<int>(after);
 }
 
+long long Bank::payableOnto(long long win, long long creditsAfterBet) {
+    const long long room = static_cast<long long>(INT_MAX) - creditsAfterBet;
+    return win < 0 ? 0 : win > room ? room : win;
+}
+
 Money Bank::heldMoney() const { return worth(creditsAfterPlay()); }
 
 bool Bank::drawnPlay(DrawnPlay& record) const {

@@ -83,6 +83,9 @@ public:
     void settleDrawnPlay();
     // The credits the play under way leaves (the credits when none is).
     int creditsAfterPlay() const;
+    // What a win of `win` coins pays onto `creditsAfterBet` credits (the
+    // bet taken): never below 0, never past the most a machine holds.
+    static long long payableOnto(long long win, long long creditsAfterBet);
 
     // The coin value in dollars (0 without a record).
     float coinValue() const;

@@ -1,6 +1,5 @@
 #include "machine/machine.h"
 
-#include <climits>
 #include <iostream>
 
 #include "machine/denomination.h"
@@ -116,10 +115,7 @@ void Machine::pull() {
 
 void Machine::keepPull(int bet) {
     drawBonus();
-    // Never more credits than a machine holds.
-    const long long room = static_cast<long long>(INT_MAX) - (static_cast<long long>(credits) - bet);
-    const long long total = (win > 0 ? win : 0) + drawnBonusWin();
-    keepDrawnPlay(name, bet, total > room ? room : total);
+    keepDrawnPlay(name, bet, payableOnto((win > 0 ? win : 0) + drawnBonusWin(), static_cast<long long>(credits) - bet));
 }
 
 void Machine::finishUnderWay() {

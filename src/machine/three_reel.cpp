@@ -217,9 +217,7 @@ void ThreeReelMachine::payTwoCoinsWorthAtFullBet() {
 long long ThreeReelMachine::creditsPaid(long long drawnWin, long long creditsAfterBet) const {
     // The car is a prize, not credits.
     if (result.payKind == payJackpotMovie) return 0;
-    // No credit count may pass the largest number a machine holds.
-    const long long room = static_cast<long long>(std::numeric_limits<int>::max()) - creditsAfterBet;
-    return drawnWin > room ? room : drawnWin;
+    return payableOnto(drawnWin, creditsAfterBet);
 }
 
 void ThreeReelMachine::keepWinWith(long long extra) {

@@ -2,8 +2,6 @@
 // line flashes, the badge and the of-a-kind pay builders.
 #include "machine/video_slot.h"
 
-#include <climits>
-
 #include <cstdlib>
 
 #include "machine/denomination.h"
@@ -265,22 +263,9 @@ void VideoSlotMachine::spin() {
     afterEvaluate(chosenGraphics);
 }
 
-namespace {
-
-// The spin's win and a bonus as credits can hold them, the bet taken.
-long long payable(int spinWin, long long bonus, long long creditsAfterBet) {
-    const long long total = static_cast<long long>(spinWin) + bonus;
-    const long long room = static_cast<long long>(INT_MAX) - creditsAfterBet;
-    const long long capped = total > INT_MAX ? INT_MAX : total;
-    return capped > room ? room : capped;
-}
-
-}  // namespace
-
 void VideoSlotMachine::keepBonusWin(long long bonus) {
-    keepDrawnWin(payable(win, bonus, static_cast<long long>(drawn.creditsBefore) - drawn.bet));
+    keepDrawnWin(payableOnto(static_cast<long long>(win) + bonus, static_cast<long long>(drawn.creditsBefore) - drawn.bet));
 }
-
 
 void VideoSlotMachine::flashWinningLines() {
     savedReelArea.reset();

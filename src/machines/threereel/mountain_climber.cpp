@@ -116,7 +116,7 @@ void MountainClimber::keepPull(int bet) {
     ThreeReelMachine::keepPull(bet);
     if (bonusPending) {
         const long long total = static_cast<long long>(win) + climbPay(heightAfter(6LL * climbPoints));
-        keepDrawnWin(creditsPaid(total > INT_MAX ? INT_MAX : total, static_cast<long long>(credits) - bet));
+        keepDrawnWin(creditsPaid(total, static_cast<long long>(credits) - bet));
     }
     // A paying end of the climb period: the player sees the climber where
     // the period left him, then the reels stop.
