@@ -63,11 +63,11 @@ VideoPoker::VideoPoker()
 
 VideoPoker::~VideoPoker() {
     lastMachineId = name;
+    settleDealtHand();
     winnerBackground.reset();
     deleteMeters();
     freeDeck();
     freeHeldBackgrounds();
-    forfeitHand();
 }
 
 void VideoPoker::init() {
@@ -208,17 +208,17 @@ void VideoPoker::betOne() {
     updateCoinsMeter(coinsBet);
 }
 
-void VideoPoker::forfeitHand() {
+void VideoPoker::settleDealtHand() {
     if (!handOut) return;
     handOut = false;
-    credits -= coinsPlayed;
-    recordDrawnPlay(name, coinsPlayed, 0);
-    endDrawnPlay();
+    settleDrawnPlay();
     coinsPlayed = 0;
 }
 
+void VideoPoker::finishUnderWay() { settleDealtHand(); }
+
 void VideoPoker::cashOut(const char* sound, bool toCashier) {
-    forfeitHand();
+    settleDealtHand();
     leave(*this, sound, toCashier);
 }
 
@@ -321,9 +321,10 @@ void VideoPoker::deal(int coins) {
         card->dealt = true;
         hand.push_back(card);
     }
-    // Until the draw, the hand is kept as lost: a hand left without a draw
-    // is forfeited.
-    keepDrawnPlay(name, coins, 0);
+    // A dealt hand is an outcome: until the draw replaces it, it is kept as
+    // it stands, all five cards held and none replaced (what the player may
+    // always choose). A hand left without a draw settles so.
+    keepDrawnPlay(name, coins, payableOnto(handPay(), static_cast<long long>(credits) - coins));
     playSound("cardflip.wav");
     if (winnerBackground && display) display->blit(winnerBackground.get(), kWinnerArea);
     showCardBacks();
@@ -369,8 +370,9 @@ void VideoPoker::drawCards() {
         card->dealt = true;
         hand[i] = card;
     }
-    // The hand is final: what it pays is kept before it is shown.
-    keepDrawnWin(handPay());
+    // The hand is final: what it pays replaces the dealt hand's pay, kept
+    // before it is shown.
+    keepDrawnWin(payableOnto(handPay(), static_cast<long long>(credits) - coinsPlayed));
     showCardBacks();
     timedPause(1000);
     showHand();

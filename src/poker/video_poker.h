@@ -59,6 +59,8 @@ public:
     void setHovered(Widget* control) override;
     void redraw() override;
     void showHelp() override;
+    // The game is closing: a hand on the glass settles as dealt.
+    void finishUnderWay() override;
 
     virtual void setupCardPositions();
     virtual std::string suitName(int suit);
@@ -105,9 +107,10 @@ protected:
     int coinsToDeal() const;
     void betOne();
     void cashOut(const char* sound, bool toCashier);
-    // A hand still on the glass when the player leaves is lost: its coins
-    // were staked at the deal, so they are taken and the play recorded.
-    void forfeitHand();
+    // A hand still on the glass when the player leaves (or the game closes)
+    // settles as it was dealt, all five cards held and none replaced: what
+    // it pays is what was kept at the deal. Nothing more is drawn or shown.
+    void settleDealtHand();
     void createMeters();
     void deleteMeters();
     void saveHeldBackgrounds();

@@ -40,8 +40,9 @@ using savefiles::moneyIn;
 
 // One full-bet play of a machine of any family, as the player makes it with
 // the keyboard; `look` runs between the frames of the reels. A poker hand is
-// watched from its draw: until then the file holds it as lost, as a hand
-// left without a draw is forfeited. A derby game is watched from its respin.
+// watched from its draw: until then the file holds it as dealt, all five
+// cards held, as a hand left without a draw settles. A derby game is watched
+// from its respin.
 void playWatched(Screen& s, std::vector<std::string>& moments, const std::function<void()>& look) {
     if (auto* m = dynamic_cast<Machine*>(&s)) {
         s.handleEvent(testrt::keyEvent(SDLK_m));
@@ -52,7 +53,8 @@ void playWatched(Screen& s, std::vector<std::string>& moments, const std::functi
     } else if (auto* p = dynamic_cast<VideoPoker*>(&s)) {
         s.handleEvent(testrt::keyEvent(SDLK_m));
         EXPECT_TRUE(p->handOut);
-        EXPECT_EQ(moneyIn(savedText()), 995.0) << "five coins of $1 bet, the hand not yet drawn";
+        EXPECT_EQ(moneyIn(savedText()), 995.0 + p->handPay())
+            << "five coins of $1 bet, the hand kept as dealt until the draw";
         moments.clear();
         if (p->handOut) s.handleEvent(testrt::keyEvent(SDLK_RETURN));
     } else if (auto* d = dynamic_cast<DemoDerby*>(&s)) {

@@ -48,29 +48,38 @@ TEST_F(PokerTest, DealHoldDrawAndSettleByTheTable) {
     }
 }
 
-TEST_F(PokerTest, LeavingWithAHandOutLosesThatHand) {
-    // Escape: the five coins of the hand on the glass are lost, the rest is paid out.
+TEST_F(PokerTest, LeavingWithAHandOutSettlesItAsDealt) {
+    // Escape: the hand on the glass settles as dealt, all five held. Seed 79
+    // deals 10-10-10-K-K, a full house at 8 a coin: 40 coins on top of the
+    // 35 of the $10's 40 credits at $0.25 that the bet left.
     JacksOrBetter* m = openMachine<JacksOrBetter>("jacksorbetter", "10", 0.25f);
     const double money = currentPlayer->money;
+    sgenrand(79);
     m->handleEvent(testrt::keyEvent(SDLK_m));
     ASSERT_TRUE(m->handOut);
     m->handleEvent(testrt::keyEvent(SDLK_ESCAPE));
-    EXPECT_DOUBLE_EQ(currentPlayer->money, money + 8.75);
+    EXPECT_DOUBLE_EQ(currentPlayer->money, money + 18.75);
     MachineStats* record = currentPlayer->findStats("jacksorbetter");
-    EXPECT_EQ(record->spinslost, 1);
+    EXPECT_EQ(record->spinswon, 1);
+    EXPECT_EQ(record->spinslost, 0);
     EXPECT_DOUBLE_EQ(record->totalloss.inDollars(), 1.25);
+    EXPECT_DOUBLE_EQ(record->totalwon.inDollars(), 10.0);
     ASSERT_NE(m->next, nullptr);
     EXPECT_EQ(m->next->name, "lobby");
     delete m;
+    EXPECT_EQ(record->spinswon + record->spinslost, 1) << "settled once";
 
     // Leaving another way (the machine menu, a closed window) ends in the
-    // destructor: the same hand is lost there, once.
+    // destructor: the hand settles there, once. Seed 1 deals a pair of
+    // eights, which pays nothing.
     m = openMachine<JacksOrBetter>("jacksorbetter", "10", 0.25f);
     const double before = currentPlayer->money;
+    sgenrand(1);
     m->handleEvent(testrt::keyEvent(SDLK_m));
     delete m;
     EXPECT_DOUBLE_EQ(currentPlayer->money, before + 8.75);
-    EXPECT_EQ(record->spinslost, 2);
+    EXPECT_EQ(record->spinswon, 1);
+    EXPECT_EQ(record->spinslost, 1);
 }
 
 TEST_F(PokerTest, SettleCountsUpRecordsPaysAndCapsTheCredits) {

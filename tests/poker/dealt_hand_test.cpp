@@ -1,0 +1,232 @@
+// A dealt hand is an outcome. From the deal on, the save file holds the hand
+// as it stands, all five cards held and none replaced; a game killed there,
+// a window closed, a stop signal or Escape all leave that hand's own pay, and
+// nothing more is drawn (no free look, no double-up, no cash wheel). The draw
+// replaces it: the file then holds only the hand that was drawn.
+#include <csignal>
+#include <memory>
+#include <string>
+
+#include "game/machine_factory.h"
+#include "player/save_files.h"
+#include "poker/poker_fixture.h"
+#include "support/runtime.h"
+
+using namespace pokertest;
+
+namespace {
+
+// A hand a seed deals at five coins, and what it pays by the machine's table.
+struct Dealt {
+    const char* id;
+    uint32_t seed;
+    const char* cards;
+    int pay;
+};
+
+// 10-10-10-K-K: a full house. Double Premium (and the double-up machine,
+// which pays by it) gives 20 a coin, Jacks or Better (spin for cash) 8 and
+// Deuces Wild 4; a pair of eights pays nothing where a pair must be jacks.
+const Dealt kFullHouse = {"doublepremium", 79, "Td Ts Tc Kh Ks", 100};
+const Dealt kNothing = {"doublepremium", 1, "8d Jc 5s 3d 8s", 0};
+const Dealt kDealtHands[] = {kFullHouse,
+                             kNothing,
+                             {"doubleupbonus", 79, "Td Ts Tc Kh Ks", 100},
+                             {"spinforcash", 79, "Td Ts Tc Kh Ks", 40},
+                             {"deuceswild", 79, "Td Ts Tc Kh Ks", 20}};
+
+std::string handText(const VideoPoker& m) {
+    std::string text;
+    for (const Card* c : m.hand) {
+        if (!text.empty()) text += ' ';
+        text += std::string("X-23456789TJQKA")[c->rank];
+        text += std::string("hscd")[c->suit];
+    }
+    return text;
+}
+
+// The current player's record of a machine as it was before any play.
+void freshRecord(const std::string& machineId) {
+    MachineStats* record = currentPlayer->findStats(machineId);
+    ASSERT_NE(record, nullptr);
+    record->reset();
+    record->id = machineId;
+}
+
+// What a save file holds of the player's money and one machine's record.
+struct Kept {
+    double money = -1, vippoints = -1, totalwon = -1, totalloss = -1;
+    long won = -1, lost = -1, largest = -1, highPays = -1, lowPays = -1;
+};
+
+Kept keptIn(const std::string& player, const std::string& machineId) {
+    Kept k;
+    FileConfig file = savefiles::saved(player, player);
+    k.money = file.readEntry("money", -1.0);
+    k.vippoints = file.readEntry("vippoints", -1.0);
+    file.setCurrentPath(machineId);
+    k.totalwon = file.readEntry("totalwon", -1.0);
+    k.totalloss = file.readEntry("totalloss", -1.0);
+    k.won = file.readEntry("spinswon", -1L);
+    k.lost = file.readEntry("spinslost", -1L);
+    k.largest = file.readEntry("largestsinglewin", -1L);
+    k.highPays = file.readEntry("numberofhighpays", -1L);
+    k.lowPays = file.readEntry("numberoflowpays", -1L);
+    return k;
+}
+
+// One hand of five coins at $1 that paid `pay` coins, the only play on the
+// machine, over `moneyBefore` dollars: the statistics as the rules count it
+// (a pay above 20 coins is a high pay).
+void expectOneHand(const Kept& k, double moneyBefore, int pay) {
+    EXPECT_EQ(k.money, moneyBefore - 5 + pay);
+    EXPECT_EQ(k.totalloss, 5.0);
+    EXPECT_EQ(k.totalwon, pay);
+    EXPECT_EQ(k.won, pay > 0 ? 1 : 0);
+    EXPECT_EQ(k.lost, pay > 0 ? 0 : 1);
+    EXPECT_EQ(k.largest, pay);
+    EXPECT_EQ(k.highPays, pay > 20 ? 1 : 0);
+    EXPECT_EQ(k.lowPays, pay > 0 && pay <= 20 ? 1 : 0);
+}
+
+}  // namespace
+
+// The file right after the deal is what a kill leaves; Escape then leaves
+// the same, and the player's account and record in memory agree.
+TEST_F(PokerTest, KillOrEscapeBeforeTheDrawLeaveTheDealtHandsOwnPay) {
+    for (const Dealt& row : kDealtHands) {
+        SCOPED_TRACE(std::string(row.id) + " seed " + std::to_string(row.seed));
+        currentPlayer->money = 1000.0;
+        currentPlayer->vippoints = 0.0;
+        freshRecord(row.id);
+        clearLoadedAssets();
+        std::unique_ptr<VideoPoker> m(openMachine<VideoPoker>(row.id, "100"));
+        ASSERT_NE(m, nullptr);
+        sgenrand(row.seed);
+        m->handleEvent(testrt::keyEvent(SDLK_m));
+        ASSERT_TRUE(m->handOut);
+        ASSERT_EQ(handText(*m), row.cards);
+        const std::vector<Card*> dealt = m->hand;
+
+        // Killed now.
+        const Kept killed = keptIn(currentPlayer->name, row.id);
+        expectOneHand(killed, 1000.0, row.pay);
+        EXPECT_EQ(killed.vippoints, 5.0) << "the bet's points, earned at the deal";
+
+        m->handleEvent(testrt::keyEvent(SDLK_ESCAPE));
+        ASSERT_NE(m->next, nullptr);
+        EXPECT_EQ(m->next->name, "lobby");
+        EXPECT_EQ(m->hand, dealt) << "leaving draws no card";
+        EXPECT_FALSE(assetTried(m->graphicsDir + "doubleup.png")) << "no double-up is offered";
+        EXPECT_FALSE(heard("wheelseq.wav")) << "no cash wheel turns";
+        EXPECT_EQ(m->credits, 0);
+        EXPECT_EQ(currentPlayer->money, 1000.0 - 5 + row.pay);
+        const MachineStats* record = currentPlayer->findStats(row.id);
+        EXPECT_EQ(record->spinswon + record->spinslost, 1);
+        EXPECT_EQ(record->largestsinglewin, row.pay);
+        m.reset();
+        const Kept left = keptIn(currentPlayer->name, row.id);
+        expectOneHand(left, 1000.0, row.pay);
+        EXPECT_EQ(left.vippoints, 5.0);
+    }
+}
+
+// The draw replaces the dealt hand: money, statistics and points are those
+// of the hand drawn, as if the dealt one had never been kept.
+TEST_F(PokerTest, TheDrawReplacesTheKeptHand) {
+    struct Draw {
+        std::vector<int> holds;
+        const char* drawn;
+        int pay;
+    };
+    // From the full house: throwing all five away draws a pair of sevens
+    // (nothing); keeping the three tens draws a queen and a king, three of a
+    // kind at 3 a coin.
+    const Draw draws[] = {{{}, "Qc Kd 7d Jh 7c", 0}, {{0, 1, 2}, "Td Ts Tc Qc Kd", 15}};
+    for (const Draw& d : draws) {
+        SCOPED_TRACE(d.drawn);
+        currentPlayer->money = 1000.0;
+        currentPlayer->vippoints = 0.0;
+        freshRecord(kFullHouse.id);
+        std::unique_ptr<VideoPoker> m(openMachine<VideoPoker>(kFullHouse.id, "100"));
+        sgenrand(kFullHouse.seed);
+        m->handleEvent(testrt::keyEvent(SDLK_m));
+        ASSERT_EQ(handText(*m), kFullHouse.cards);
+        expectOneHand(keptIn(currentPlayer->name, kFullHouse.id), 1000.0, kFullHouse.pay);
+        for (int position : d.holds) press(*m, "hold" + std::to_string(position));
+        m->handleEvent(testrt::keyEvent(SDLK_RETURN));
+        ASSERT_FALSE(m->handOut);
+        EXPECT_EQ(handText(*m), d.drawn);
+        EXPECT_EQ(m->credits, 100 - 5 + d.pay);
+
+        const Kept drawn = keptIn(currentPlayer->name, kFullHouse.id);
+        expectOneHand(drawn, 1000.0, d.pay);
+        EXPECT_EQ(drawn.vippoints, 5.0);
+        const MachineStats* record = currentPlayer->findStats(kFullHouse.id);
+        EXPECT_EQ(record->spinswon, d.pay > 0 ? 1 : 0);
+        EXPECT_EQ(record->spinslost, d.pay > 0 ? 0 : 1);
+        EXPECT_EQ(record->largestsinglewin, d.pay) << "the dealt full house is not a win of its own";
+        EXPECT_EQ(record->numberofhighpays, 0);
+
+        // Leaving after the draw settles nothing more.
+        m->handleEvent(testrt::keyEvent(SDLK_ESCAPE));
+        m.reset();
+        expectOneHand(keptIn(currentPlayer->name, kFullHouse.id), 1000.0, d.pay);
+        EXPECT_EQ(currentPlayer->money, 1000.0 - 5 + d.pay);
+    }
+}
+
+namespace {
+
+const char* const kCloser = "Deal_Close";
+
+// The whole game on a poker machine with $20 of credits over $20 in the
+// account: a seeded deal, then a window close (or a stop signal) before the
+// draw. Returns the save file as the closed game left it.
+Kept closeAfterTheDeal(const Dealt& row, bool bySignal) {
+    testrt::resetFiles(std::string("[global]\nplayers=") + kCloser + "\nlastplayer=" + kCloser +
+                       "\nfirsttimeever=0\n");
+    testrt::writeFile(savefiles::savePath(kCloser), std::string("[") + kCloser +
+                                                        "]\ngender=male\nmoney=40\nfirsttimelobby=0\n"
+                                                        "firsttimeslot=0\nfirsttimenickle=0\nfirsttimepoker=0\n");
+    testrt::runFast();
+    testrt::startGame();
+    testrt::typeMoney("20");
+    std::unique_ptr<Screen> made = createMachine(row.id, 1.0f);
+    auto* m = dynamic_cast<VideoPoker*>(made.get());
+    EXPECT_NE(m, nullptr) << row.id;
+    if (!m) {
+        testrt::stopGame();
+        return Kept();
+    }
+    theApp->setScreen(std::move(made));
+    sgenrand(row.seed);
+    m->handleEvent(testrt::keyEvent(SDLK_m));
+    EXPECT_TRUE(m->handOut);
+    EXPECT_EQ(handText(*m), row.cards);
+    if (bySignal) {
+        installStopSignalHandlers();
+        std::raise(SIGTERM);
+    } else {
+        testrt::pushQuit();
+    }
+    EXPECT_EQ(runFrameLoop(), 0);
+    testrt::stopGame();
+    if (bySignal)
+        for (int stop : {SIGTERM, SIGINT, SIGHUP, SIGQUIT}) std::signal(stop, SIG_DFL);
+    clearQuitRequest();
+    testrt::drainEvents();
+    return keptIn(kCloser, row.id);
+}
+
+}  // namespace
+
+TEST(DealtHand, AWindowCloseOrStopSignalBeforeTheDrawLeavesTheDealtHandsOwnPay) {
+    for (const Dealt& row : {kFullHouse, kNothing}) {
+        for (bool bySignal : {false, true}) {
+            SCOPED_TRACE(std::string(row.id) + " seed " + std::to_string(row.seed) +
+                         (bySignal ? " stop signal" : " window close"));
+            expectOneHand(closeAfterTheDeal(row, bySignal), 40.0, row.pay);
+        }
+    }
+}
