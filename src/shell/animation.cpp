@@ -1,7 +1,6 @@
 #include "shell/animation.h"
 
 #include "shell/display.h"
-#include "shell/mtrand.h"
 #include "shell/util.h"
 #include "shell/waiting.h"
 
@@ -53,7 +52,7 @@ void Animation::setMode(int playMode) {
         position = frameCount() - 1;
         break;
     case animShuffle:
-        position = static_cast<int>(genrand() % frames.size());
+        position = static_cast<int>(choose(static_cast<uint32_t>(frames.size())));
         break;
     case animOnce:
         position = -1;
@@ -92,7 +91,7 @@ void Animation::update(bool force) {
     case animShuffle:
         ++position;
         if (position >= count || position < 0) {
-            shuffleRange(frames.begin(), frames.end());
+            shuffleRange(frames.begin(), frames.end(), [this](uint32_t n) { return choose(n); });
             position = 0;
         }
         break;
@@ -113,6 +112,11 @@ std::unique_ptr<Animation> Animation::clone(const std::string& cloneName, int fp
     copy->setName(cloneName);
     copy->setMode(playMode);
     return copy;
+}
+
+uint32_t Animation::choose(uint32_t n) {
+    if (!chooseBelow) return randomBelow(n);
+    return chooseBelow(n) % n;  // a choice out of range never indexes past the frames
 }
 
 bool Animation::atEnd() const { return frames.empty() || position >= frameCount(); }

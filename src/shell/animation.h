@@ -6,6 +6,8 @@
 
 #include <SDL.h>
 
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -31,6 +33,11 @@ public:
     int mode;         // AnimationMode
     Uint32 lastStep;  // tick of the last frame step; 0: not started
     std::string name;
+    // Where the shuffled loop takes its choices among n (the frame it starts
+    // on, then every fresh order): randomBelow unless set. An owner whose
+    // choices were drawn before the loop is shown hands them back through
+    // it, so showing the loop draws nothing. Set it before setMode.
+    std::function<uint32_t(uint32_t)> chooseBelow;
 
     // An empty animation: add frames with addFrame, then setFps/setPosition/setMode.
     Animation();
@@ -59,6 +66,9 @@ public:
     // Places the position before the first frame so a once animation plays again.
     void rewind();
     int frameCount() const { return static_cast<int>(frames.size()); }
+
+private:
+    uint32_t choose(uint32_t n);
 };
 
 // An animation that keeps the screen under its first frame and can put it back.

@@ -20,14 +20,22 @@ std::string doubleToString(double value);
 // genrand() % n; n must be at least 1.
 uint32_t randomBelow(uint32_t n);
 
+// Shuffles [first, last): for each place i from the second on, in turn, the
+// element there swaps with the one at choose(i + 1), a choice among the
+// places up to i.
+template <class RandomIt, class Choose>
+void shuffleRange(RandomIt first, RandomIt last, Choose&& choose) {
+    auto n = std::distance(first, last);
+    for (decltype(n) i = 1; i < n; ++i) {
+        auto j = static_cast<decltype(n)>(choose(static_cast<uint32_t>(i + 1)));
+        using std::swap;
+        if (j != i) swap(first[i], first[j]);
+    }
+}
+
 // Shuffles [first, last) drawing every choice with randomBelow, so a seeded
 // generator replays the same order. Use this wherever the game shuffles.
 template <class RandomIt>
 void shuffleRange(RandomIt first, RandomIt last) {
-    auto n = std::distance(first, last);
-    for (decltype(n) i = 1; i < n; ++i) {
-        auto j = static_cast<decltype(n)>(randomBelow(static_cast<uint32_t>(i + 1)));
-        using std::swap;
-        if (j != i) swap(first[i], first[j]);
-    }
+    shuffleRange(first, last, randomBelow);
 }

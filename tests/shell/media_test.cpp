@@ -8,7 +8,9 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "shell/animation.h"
 #include "shell/controls.h"
@@ -208,6 +210,29 @@ TEST_F(MediaAnimation, EachModeStepsOneFrameAPeriodInItsOrder) {
         EXPECT_EQ("      012345", sorted);
     }
     EXPECT_FALSE(passes[0] == passes[1] && passes[1] == passes[2]);
+
+    // Shuffled on choices made before: it starts on the first, and each
+    // fresh order takes the next ones, place 1 to 5 each swapping with the
+    // place chosen; the generator is not drawn.
+    std::vector<uint32_t> choices = {2, 1, 0, 3, 0, 5, 0, 0, 0, 0, 0};
+    Animation replay;
+    for (int i = 0; i < 6; ++i) replay.addFrame(std::make_shared<Image>(pictureDir() + "f.png." + std::to_string(i)));
+    replay.setFps(10);
+    replay.setPosition(AX, AY);
+    replay.chooseBelow = [&choices](uint32_t n) {
+        EXPECT_FALSE(choices.empty());
+        const uint32_t c = choices.empty() ? 0 : choices.front();
+        if (!choices.empty()) choices.erase(choices.begin());
+        EXPECT_LT(c, n);
+        return c;
+    };
+    sgenrand(99);
+    const uint32_t next = genrand();
+    sgenrand(99);
+    replay.setMode(animShuffle);
+    // from 2: 3 4 5; then 0 1 2 3 4 5 by 1 0 3 0 5: 4 1 0 3 2 5; that by 0 0 0 0 0: 5 4 1 0 3 2
+    EXPECT_EQ("3 4 5 4 1 0 3 2 5 5 4 1 0 3 2 ", run(replay, 15, 100));
+    EXPECT_EQ(genrand(), next) << "the replayed loop drew from the generator";
 }
 
 TEST_F(MediaAnimation, ClonesShareFramesUntilTheLastHolderGoes) {

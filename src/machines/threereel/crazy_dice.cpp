@@ -1,7 +1,6 @@
 #include "machines/threereel/crazy_dice.h"
 
 #include <climits>
-#include <tuple>
 
 #include "shell/clock.h"
 #include "machines/threereel/reel_checks.h"
@@ -10,7 +9,7 @@
 #include "shell/sound.h"
 
 CrazyDice::CrazyDice(float denomination)
-    : bonusPending(false), settleDrawn(false), diceDue(false), thrownLeft(0), thrownRight(0) {
+    : bonusPending(false), settleDrawn(false), diceDue(false) {
     configure(denomination);
     if (soundPlayer) soundPlayer->play("jazzintr.wav", false);
 }
@@ -68,13 +67,12 @@ void CrazyDice::drawBonus() {
     // draws the settle would make.
     settleDrawn = true;
     diceDue = drawDiceChance();
-    thrownLeft = thrownRight = 0;
-    if (diceDue) std::tie(thrownLeft, thrownRight) = throwDice();
+    thrown = diceDue ? throwDice() : DiceThrow();
 }
 
 long long CrazyDice::drawnBonusWin() const {
-    if (!settleDrawn || !diceDue || thrownLeft == 0) return 0;
-    return static_cast<long long>(multipliedWin(thrownLeft + thrownRight)) - win;
+    if (!settleDrawn || !diceDue || thrown.left == 0) return 0;
+    return static_cast<long long>(multipliedWin(thrown.left + thrown.right)) - win;
 }
 
 void CrazyDice::settle() {

@@ -6,17 +6,28 @@
 
 #include "machine/three_reel.h"
 
-#include <utility>
+#include <cstdint>
+#include <vector>
+
+// A throw of the two dice: the faces (1 to 6; 0 while not thrown) and how
+// each die tumbles onto its face. A die rolls its six faces in a loop that
+// starts on a drawn face and runs each later pass in a fresh order; its
+// tumble is the choices that loop drew, in the order drawn: the face it
+// starts on (a choice among 6), then five for each fresh order (among 2,
+// 3, 4, 5 and 6, as the order is shuffled).
+struct DiceThrow {
+    int left = 0, right = 0;
+    std::vector<uint32_t> leftTumble, rightTumble;
+};
 
 class CrazyDice : public ThreeReelMachine {
 public:
     bool bonusPending;  // the dice are thrown in this settle
     // The settle's draws made with the pull: whether the die comes (a win at
-    // full bet, one settle in twenty) and, when it does, the two faces
-    // thrown (1 to 6 each; 0 while not thrown).
+    // full bet, one settle in twenty) and, when it does, the dice thrown.
     bool settleDrawn;
     bool diceDue;
-    int thrownLeft, thrownRight;
+    DiceThrow thrown;
 
     explicit CrazyDice(float denomination);
 
@@ -38,15 +49,16 @@ public:
     bool drawDiceChance();
     // The throw of the two dice: the draws the dice screen's roll makes,
     // played on the idealised clock of a roll nobody waits for (each pass of
-    // the roll 1 ms, each pause its length), so the faces are a function of
-    // the draws alone. Returns the left and right faces (1 to 6).
-    static std::pair<int, int> throwDice();
+    // the roll 1 ms, each pause its length), so the faces and the tumbles
+    // are a function of the draws alone.
+    static DiceThrow throwDice();
     void onReelStop(int reel) override;
     void playWinSound() override;
 
-    // The dice screen: two dice roll, slow down and stop on the faces
-    // thrown (throwDice, with the pull, or here when nothing was thrown
-    // yet); returns the sum of their faces (2 to 12). Reads no input. A
+    // The dice screen: two dice roll as they tumbled in the throw, slow
+    // down and stop on the faces thrown (throwDice, with the pull, or here
+    // when nothing was thrown yet); returns the sum of their faces (2 to
+    // 12). Draws nothing: the tumbles are the throw's. Reads no input. A
     // close while it runs ends the roll at once; the faces stand as thrown.
     int runDiceBonus();
     // The spin's win multiplied by the dice (never past the most a win holds).

@@ -2,7 +2,6 @@
 // once a second (the left one faster) and stop one after the other; their
 // faces are added up on the screen and the sum is the win's multiplier.
 #include <memory>
-#include <tuple>
 #include <utility>
 #include <string>
 #include <vector>
@@ -22,8 +21,6 @@ namespace {
 
 const char* const kFolder = "../gfx/bonus/crazydice/";
 const char* const kFaceNames[6] = {"one", "two", "three", "four", "five", "six"};
-// The order the faces tumble in while a die rolls (face indexes).
-const int kTumble[6] = {0, 3, 1, 5, 2, 4};
 
 // How a die's roll goes: from 24 frames a second it slows by its step once
 // a second; once at 5 or less it is thrown.
@@ -36,9 +33,13 @@ constexpr int kThrownAt = 5;
 // faces each time it had shown them all (a draw for the place it starts at,
 // then five draws a shuffle), once a frame was due at the die's speed, and
 // drew the face when the die had slowed right down. The throw is those
-// draws made on the idealised clock; nothing is shown.
+// draws made on the idealised clock, kept as the die's tumble; nothing is
+// shown.
 struct ThrowingDie {
-    explicit ThrowingDie(int step) : slowDown(step) { place = static_cast<int>(genrand() % 6); }
+    explicit ThrowingDie(int step) : slowDown(step) {
+        place = static_cast<int>(genrand() % 6);
+        tumble.push_back(static_cast<uint32_t>(place));
+    }
 
     int speed = kStartSpeed;
     int slowDown;
@@ -47,6 +48,7 @@ struct ThrowingDie {
     Uint32 lastStep = 0;
     int place;
     int face = 0;          // 1 to 6 once thrown
+    std::vector<uint32_t> tumble;
 
     // A frame when one is due at `now`: the next place, and a fresh order
     // of the faces after the last.
@@ -55,7 +57,7 @@ struct ThrowingDie {
         stepped = true;
         lastStep = now;
         if (++place >= 6) {
-            for (uint32_t i = 1; i < 6; ++i) randomBelow(i + 1);
+            for (uint32_t i = 1; i < 6; ++i) tumble.push_back(randomBelow(i + 1));
             place = 0;
         }
     }
@@ -72,8 +74,10 @@ struct ThrowingDie {
     }
 };
 
-// A die on the screen: its faces tumble (no draws: the throw is made
-// already), slow down and stop on the face thrown.
+// A die on the screen: its faces roll in the shuffled loop, tumbling as
+// the throw drew them (its start and fresh orders are the throw's choices,
+// handed back one by one; nothing is drawn), slow down and stop on the face
+// thrown.
 struct Die {
     std::vector<Image*> faces;  // index 0 = face 1, into the rolling frames; null where a picture is missing
     Animation rolling;
@@ -81,19 +85,32 @@ struct Die {
     int slowDown;
     int thrown;
     bool stopped = false;
+    std::vector<uint32_t> tumble;
+    size_t nextChoice = 0;
 
-    Die(const std::string& side, int step, int face) : slowDown(step), thrown(face) {
-        std::vector<std::shared_ptr<Image>> pictures;
+    Die(const std::string& side, int step, int face, std::vector<uint32_t> drawn)
+        : slowDown(step), thrown(face), tumble(std::move(drawn)) {
         for (const char* name : kFaceNames) {
             auto picture = std::make_shared<Image>(std::string(kFolder) + name + "_" + side + ".png", true, false);
             faces.push_back(picture->loaded ? picture.get() : nullptr);
-            pictures.push_back(std::move(picture));
+            if (picture->loaded) rolling.addFrame(std::move(picture));
         }
-        for (int i : kTumble)
-            if (pictures[static_cast<size_t>(i)]->loaded) rolling.addFrame(pictures[static_cast<size_t>(i)]);
         rolling.setFps(kStartSpeed);
         rolling.setPosition(0, 0);
-        rolling.setMode(animLoop);
+        rolling.chooseBelow = [this](uint32_t) { return choice(); };
+        rolling.setMode(animShuffle);
+    }
+    Die(const Die&) = delete;
+    Die& operator=(const Die&) = delete;
+
+    // The throw's next choice. The screen's clock steps the dice no more
+    // often than the throw's did, save when it stalls right at a slow-down:
+    // a roll that outruns the throw's choices goes on with its fresh
+    // orders again, from the first.
+    uint32_t choice() {
+        if (tumble.empty()) return 0;
+        if (nextChoice >= tumble.size()) nextChoice = tumble.size() > 1 ? 1 : 0;
+        return tumble[nextChoice++];
     }
 
     // One pass of the roll loop: roll on, or stop on the face thrown once
@@ -127,7 +144,7 @@ void label(const std::string& text, int x, const char* sound) {
 
 }  // namespace
 
-std::pair<int, int> CrazyDice::throwDice() {
+DiceThrow CrazyDice::throwDice() {
     // A deliberate change from a roll timed by the real clock: the throw is
     // made in full the moment it is drawn (with the pull), so the faces can
     // no longer hang on how fast the screen happened to run. The draws are
@@ -151,18 +168,24 @@ std::pair<int, int> CrazyDice::throwDice() {
         right.pass(now);
         ++now;
     }
-    return {left.face, right.face};
+    DiceThrow dice;
+    dice.left = left.face;
+    dice.right = right.face;
+    dice.leftTumble = std::move(left.tumble);
+    dice.rightTumble = std::move(right.tumble);
+    return dice;
 }
 
 int CrazyDice::runDiceBonus() {
-    if (thrownLeft == 0 || thrownRight == 0) {
+    if (thrown.left == 0 || thrown.right == 0) {
         // No pull threw the dice: they are thrown now, and the win they
         // multiply is the player's from the throw on.
-        std::tie(thrownLeft, thrownRight) = throwDice();
-        keepDiceWin(thrownLeft + thrownRight);
+        thrown = throwDice();
+        keepDiceWin(thrown.left + thrown.right);
     }
-    const int leftFace = thrownLeft, rightFace = thrownRight;
-    thrownLeft = thrownRight = 0;
+    DiceThrow shown = std::move(thrown);
+    thrown = DiceThrow();
+    const int leftFace = shown.left, rightFace = shown.right;
 
     if (display) display->saveScreen();
     {
@@ -172,8 +195,8 @@ int CrazyDice::runDiceBonus() {
     if (display) display->update();
 
     // The animations hold the face pictures as frames and free them.
-    auto left = std::make_unique<Die>("left", kLeftSlowDown, leftFace);
-    auto right = std::make_unique<Die>("right", kRightSlowDown, rightFace);
+    auto left = std::make_unique<Die>("left", kLeftSlowDown, leftFace, std::move(shown.leftTumble));
+    auto right = std::make_unique<Die>("right", kRightSlowDown, rightFace, std::move(shown.rightTumble));
     {
         Image background(std::string(kFolder) + "bonus.png", false, false);
         if (background.loaded) background.blit(0, 0);

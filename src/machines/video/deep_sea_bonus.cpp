@@ -125,7 +125,12 @@ int DeepSea::runDeepSeaBonus() {
         SDL_Event event;
         Widget* picked = nullptr;
         if (waitModalEvent(event)) {
-            if (event.type == SDL_MOUSEBUTTONDOWN) picked = Screen::findButtonAt(event.button.x, event.button.y, spots);
+            if (event.type == SDL_MOUSEBUTTONDOWN) {
+                // Any button; the pick is where the pointer stands now.
+                int mx = 0, my = 0;
+                mousePosition(mx, my);
+                picked = Screen::findButtonAt(mx, my, spots);
+            }
         } else if (quitRequested()) {
             // The window is closing: the prize is paid unseen.
             result = prizes[static_cast<size_t>(takeBonusPrize())].multiplier;

@@ -89,8 +89,8 @@ TEST_F(BonusGames, PickOneBonusesPayTheDrawnMultiplierTimesTheStake) {
         m->credits = 50;
         testrt::drainEvents();
         testrt::tapKey(row.ignored, 0);
-        testrt::tapClick(row.missX, row.missY);
-        testrt::tapClick(row.pickX, row.pickY);
+        videotest::pickAt(row.missX, row.missY);
+        videotest::pickAt(row.pickX, row.pickY);
         expectAllLoads([&] { m->settle(); });
         EXPECT_EQ(armedStake(m), -1);
         EXPECT_EQ(m->credits, 50 - row.lines * row.coins + lineWin + expected);
@@ -254,12 +254,12 @@ TEST_F(BonusGames, EachBonusScreenGivesTheMachineBackAsItWas) {
     const Visit visits[] = {
         {"magic", "../gfx/bonus/magic/bonus.png",
          [this] {
-             testrt::tapClick(340, 450);  // hat 3
+             videotest::pickAt(340, 450);  // hat 3
              dynamic_cast<Magic*>(m)->runHatBonus();
          }},
         {"deepsea", "../gfx/bonus/deepsea/bonus.png",
          [this] {
-             testrt::tapClick(380, 150);  // the red fish
+             videotest::pickAt(380, 150);  // the red fish
              dynamic_cast<DeepSea*>(m)->runDeepSeaBonus();
          }},
         {"balloonblitz", "../gfx/bonus/balloonblitz/bonus.png",

@@ -166,13 +166,13 @@ TEST_F(BonusLayout, DeepSeaClickAreas) {
             SCOPED_TRACE(std::string(f.colour) + " at " + std::to_string(c[0]) + ", " + std::to_string(c[1]));
             testrt::drainEvents();
             clearLoadedAssets();
-            testrt::tapClick(700, 480);  // open water: nothing
-            testrt::tapClick(c[0], c[1]);
+            videotest::pickAt(700, 480);  // open water: nothing
+            videotest::pickAt(c[0], c[1]);
             // a click that picked nothing leaves the bonus waiting: another fish ends it
             const FishPlace& other = fishPlaces[&f == &fishPlaces[0] ? 1 : 0];
             int rests = 0;
             testrt::testClock.atRest = [&](Uint32) {
-                if (++rests == 50) testrt::tapClick(other.spot.x + other.spot.w / 2, other.spot.y + other.spot.h / 2);
+                if (++rests == 50) videotest::pickAt(other.spot.x + other.spot.w / 2, other.spot.y + other.spot.h / 2);
             };
             sgenrand(seedFor(0));  // the sink, 3x
             EXPECT_EQ(sea->runDeepSeaBonus(), 3);
@@ -210,7 +210,7 @@ TEST_F(BonusLayout, DeepSeaPictures) {
                     any = any || mismatches(now, seaFolder + rippleName + ".png." + std::to_string(k), r[0], r[1]) == 0;
                 rippleMisses += !any;
             }
-        if (rests == 400) testrt::tapClick(374, 200);  // the red fish
+        if (rests == 400) videotest::pickAt(374, 200);  // the red fish
     };
     testrt::drainEvents();
     clearLoadedAssets();
@@ -274,8 +274,8 @@ TEST_F(BonusLayout, MagicHatPictures) {
             SCOPED_TRACE(std::string(p.picture) + " from hat " + std::to_string(hat + 1));
             const int hx = hatPlaces[hat][0], hy = hatPlaces[hat][1];
             testrt::drainEvents();
-            testrt::tapClick(20, 300);          // the bare stage: nothing
-            testrt::tapClick(hx + 2, hy + 2);  // just inside the hat's button
+            videotest::pickAt(20, 300);          // the bare stage: nothing
+            videotest::pickAt(hx + 2, hy + 2);  // just inside the hat's button
             int rests = 0;  // a click that picked nothing: the window closes
             testrt::testClock.atRest = [&](Uint32) {
                 if (++rests == 50) testrt::pushQuit();
@@ -305,5 +305,55 @@ TEST_F(BonusLayout, MagicHatPictures) {
                     << "hat " << other + 1;
             }
         }
+    }
+}
+
+namespace {
+
+// A press whose event says one point while the pointer stands at another.
+void pressWithPointerAt(int pointerX, int pointerY, int eventX, int eventY) {
+    testrt::testInput.scripted = true;
+    testrt::testInput.points.push_back({pointerX, pointerY});
+    testrt::tapClick(eventX, eventY);
+}
+
+}  // namespace
+
+// A fish or a hat is picked where the pointer stands when the press is
+// read, not at the point the press event carries: a press that says a fish
+// (a hat) with the pointer over open water (the bare stage) picks nothing;
+// one that says open water with the pointer over a fish (a hat) picks it.
+TEST_F(BonusLayout, PicksAreWhereThePointerStands) {
+    open("deepsea");
+    auto* sea = dynamic_cast<DeepSea*>(m);
+    sea->bonusStake = 20;
+    for (size_t i = 0; i < 5; ++i) {
+        const FishPlace& f = fishPlaces[i];
+        const FishPlace& other = fishPlaces[(i + 1) % 5];
+        SCOPED_TRACE(f.colour);
+        testrt::drainEvents();
+        clearLoadedAssets();
+        pressWithPointerAt(700, 480, other.spot.x + other.spot.w / 2, other.spot.y + other.spot.h / 2);
+        pressWithPointerAt(f.spot.x + f.spot.w / 2, f.spot.y + f.spot.h / 2, 700, 480);
+        sgenrand(seedFor(0));
+        EXPECT_EQ(sea->runDeepSeaBonus(), 3);
+        EXPECT_EQ(caughtBy(), f.colour);
+    }
+
+    open("magic");
+    auto* magic = dynamic_cast<Magic*>(m);
+    for (int hat = 0; hat < 5; ++hat) {
+        SCOPED_TRACE("hat " + std::to_string(hat + 1));
+        const int hx = hatPlaces[hat][0], hy = hatPlaces[hat][1];
+        const int ox = hatPlaces[(hat + 1) % 5][0], oy = hatPlaces[(hat + 1) % 5][1];
+        testrt::drainEvents();
+        pressWithPointerAt(20, 300, ox + 20, oy + 20);
+        pressWithPointerAt(hx + 20, hy + 20, 20, 300);
+        sgenrand(seedFor(0));
+        std::vector<Shot> shots = shotsAtPauses([&] { EXPECT_EQ(magic->runHatBonus(), 3); });
+        ASSERT_FALSE(shots.empty());
+        ASSERT_EQ(shots.front().pauseMs, 500u);
+        EXPECT_EQ(mismatches(shots.front(), hatFolder + "hat_stars.png.6", hx - starsLeft, hy - starsUp), 0)
+            << "the stars rise from the hat under the pointer";
     }
 }

@@ -58,6 +58,15 @@ protected:
 
 using VideoFixture = ReelFixture<VideoSlotMachine>;
 
+// A press and release at a point as the player makes them, the pointer
+// standing there when the press is read: the fish and the hats are picked
+// where the pointer is, whatever point the press event carries.
+inline void pickAt(int x, int y) {
+    testrt::testInput.scripted = true;
+    testrt::testInput.points.push_back({x, y});
+    testrt::tapClick(x, y);
+}
+
 // The stake of the bonus game the last spin armed (the balloons have none:
 // 0), or -1 when none is armed.
 inline int armedStake(VideoSlotMachine* m) {
