@@ -38,6 +38,12 @@ from _machine_art import icon
 # Cabinet colour by kind of machine.
 CABINET = {"threereel": "red", "video": "blue", "poker": "felt", "specialty": "orange"}
 
+# The title sign, drawn by the game at (190, 6), ends above y 40, where the
+# machine menu's panel (600 x 520 at (100, 40)) begins: the menu leaves it
+# whole.
+SIGN_H = 34
+MENU = [100, 40, 600, 520]
+
 
 def two_lines(title):
     words = title.split(" ")
@@ -69,7 +75,7 @@ def floor_elements():
     els = [
         # ceiling and title band
         {"box": [0, 0, 800, 108], "style": "dark"},
-        {"box": [190, 6, 420, 56], "fill": "darkburgundy", "outline": "gold", "width": 2, "radius": 8},
+        {"box": [190, 6, 420, SIGN_H], "fill": "darkburgundy", "outline": "gold", "width": 2, "radius": 8},
         # the LED board's frame (the sign itself is drawn by the game at 100, 70, 600 x 27)
         {"box": [94, 64, 612, 39], "fill": "black", "outline": "gold", "width": 3, "radius": 4},
         # carpet aisles between the rows
@@ -89,17 +95,19 @@ def floor_elements():
 
 
 def sign(on, off):
-    return {"kind": "background", "size": [420, 56], "style": "plain", "colors": ["darkburgundy", "darkburgundy"],
+    return {"kind": "background", "size": [420, SIGN_H], "style": "plain",
+            "colors": ["darkburgundy", "darkburgundy"],
             "elements": [
-                {"box": [0, 0, 420, 56], "outline": "gold", "width": 2, "radius": 8},
-                {"lights": [8, 8, 404, 40], "step": 16, "r": 3, "on": on, "off": off},
-                {"text": "CORVALO CASINO", "at": [210, 29], "size": 26, "color": "lightgold",
+                {"box": [0, 0, 420, SIGN_H], "outline": "gold", "width": 2, "radius": 8},
+                {"lights": [8, 5, 404, SIGN_H - 11], "step": 12, "r": 2, "on": on, "off": off},
+                {"text": "CORVALO CASINO", "box": [30, 9, 360, SIGN_H - 18], "size": 24, "color": "lightgold",
                  "font": "serif-bold", "shadow": "black"},
             ]}
 
 
 def page(title, lines):
-    return {"kind": "page", "dir": "gfx/help", "size": [500, 360], "title": title, "title_size": 28,
+    return {"kind": "page", "dir": "gfx/help", "size": [500, 360], "screen": [[150, 120]], "title": title,
+            "title_size": 28,
             "lines": lines, "text_size": 17, "text_top": 90, "line_gap": 26, "text_color": "cream"}
 
 
@@ -107,7 +115,8 @@ ITEMS = [
     {"kind": "background", "file": "back.png", "size": [800, 600], "style": "plain", "colors": ["black", "black"],
      "elements": floor_elements()},
     {"kind": "anim", "name": "lights", "frames": 2, "effect": "frames",
-     "frame_items": [sign("lightgold", "darkgold"), sign("darkgold", "lightgold")]},
+     "frame_items": [sign("lightgold", "darkgold"), sign("darkgold", "lightgold")],
+     "screen": [[190, 6]], "popups": [dict(rect=MENU, name="machine menu")]},
     {"kind": "button", "name": "stats", "states": ["std", "mo"], "size": [180, 40], "label": "STATISTICS",
      "color": "burgundy", "bg": "wood"},
     {"kind": "button", "name": "trophy", "states": ["std", "mo"], "size": [180, 40], "label": "PRIZE ROOM",
@@ -124,7 +133,7 @@ ITEMS = [
         "the kind of machine on the tabs below,",
         "then the machine.",
         "",
-        "Click to go on.",
+        ["Click or press a key to go on.", "lightgold"],
     ]), file="lobby_1.png"),
     dict(page("Around the floor", [
         "STATISTICS: your wins and losses",
@@ -135,6 +144,6 @@ ITEMS = [
         "and draw funds at the cashier.",
         "EXIT ends the game; your account is saved.",
         "",
-        "Click to start playing.",
+        ["Click or press a key to start playing.", "lightgold"],
     ]), file="lobby_2.png"),
 ]
