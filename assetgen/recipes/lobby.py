@@ -38,11 +38,29 @@ from _machine_art import icon
 # Cabinet colour by kind of machine.
 CABINET = {"threereel": "red", "video": "blue", "poker": "felt", "specialty": "orange"}
 
-# The title sign, drawn by the game at (190, 6), ends above y 40, where the
-# machine menu's panel (600 x 520 at (100, 40)) begins: the menu leaves it
-# whole.
+# What opens over the floor, where the game opens it: the machine menu's
+# panel and the help pages (drawn at (150, 120), as large as their picture).
+# Each covers a text of the floor wholly or leaves it whole: the title sign,
+# drawn by the game at (190, 6), ends above the menu; a cabinet label that an
+# edge would run through keeps to one side of it.
 SIGN_H = 34
 MENU = [100, 40, 600, 520]
+HELP_PAGE = [150, 120, 490, 360]
+POPUPS = [dict(rect=MENU, name="machine menu"), dict(rect=HELP_PAGE, name="help page")]
+
+
+def label_room(x):
+    """The room a cabinet's label has across (from, to): its plate, narrowed
+    to the cabinet's side of any popup edge that runs through it."""
+    x0, x1 = x + 3, x + 69
+    for p in POPUPS:
+        for edge in (p["rect"][0], p["rect"][0] + p["rect"][2]):
+            if x0 < edge < x1:
+                if edge <= x + 36:
+                    x0 = edge
+                else:
+                    x1 = edge
+    return x0, x1
 
 
 def two_lines(title):
@@ -66,7 +84,8 @@ def cabinet(i, machine):
         {"box": [x + 5, y + 4, 62, 43], "fill": "cream", "outline": "darkgold", "width": 2},
         dict(icon(mid), box=[x + 8, y + 6, 56, 39]),
         {"box": [x + 3, y + 49, 66, 31], "fill": "charcoal", "radius": 4},
-        {"text": two_lines(title), "box": [x + 3, y + 50, 66, 29], "size": 11, "color": "lightgold",
+        {"text": two_lines(title), "box": [label_room(x)[0], y + 50, label_room(x)[1] - label_room(x)[0], 29],
+         "size": 11, "color": "lightgold",
          "font": "liberation"},
     ]
 
@@ -106,17 +125,17 @@ def sign(on, off):
 
 
 def page(title, lines):
-    return {"kind": "page", "dir": "gfx/help", "size": [500, 360], "screen": [[150, 120]], "title": title,
+    return {"kind": "page", "dir": "gfx/help", "size": HELP_PAGE[2:], "screen": [HELP_PAGE[:2]], "title": title,
             "title_size": 28,
             "lines": lines, "text_size": 17, "text_top": 90, "line_gap": 26, "text_color": "cream"}
 
 
 ITEMS = [
     {"kind": "background", "file": "back.png", "size": [800, 600], "style": "plain", "colors": ["black", "black"],
-     "elements": floor_elements()},
+     "elements": floor_elements(), "popups": POPUPS},
     {"kind": "anim", "name": "lights", "frames": 2, "effect": "frames",
      "frame_items": [sign("lightgold", "darkgold"), sign("darkgold", "lightgold")],
-     "screen": [[190, 6]], "popups": [dict(rect=MENU, name="machine menu")]},
+     "screen": [[190, 6]], "popups": POPUPS},
     {"kind": "button", "name": "stats", "states": ["std", "mo"], "size": [180, 40], "label": "STATISTICS",
      "color": "burgundy", "bg": "wood"},
     {"kind": "button", "name": "trophy", "states": ["std", "mo"], "size": [180, 40], "label": "PRIZE ROOM",
