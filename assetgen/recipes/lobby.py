@@ -78,14 +78,14 @@ def two_lines(title):
 def cabinet(i, machine):
     mid, title, kind = machine
     x, y = 14 + (i % 10) * 78, 112 + (i // 10) * 88
+    lx0, lx1 = label_room(x)
     return [
         {"box": [x + 2, y + 4, 70, 80], "fill": "black"},                       # shadow on the carpet
         {"box": [x, y, 72, 82], "fill": CABINET[kind], "outline": "gold", "width": 2, "radius": 7},
         {"box": [x + 5, y + 4, 62, 43], "fill": "cream", "outline": "darkgold", "width": 2},
         dict(icon(mid), box=[x + 8, y + 6, 56, 39]),
         {"box": [x + 3, y + 49, 66, 31], "fill": "charcoal", "radius": 4},
-        {"text": two_lines(title), "box": [label_room(x)[0], y + 50, label_room(x)[1] - label_room(x)[0], 29],
-         "size": 11, "color": "lightgold",
+        {"text": two_lines(title), "box": [lx0, y + 50, lx1 - lx0, 29], "size": 11, "color": "lightgold",
          "font": "liberation"},
     ]
 
@@ -126,8 +126,7 @@ def sign(on, off):
 
 def page(title, lines):
     return {"kind": "page", "dir": "gfx/help", "size": HELP_PAGE[2:], "screen": [HELP_PAGE[:2]], "title": title,
-            "title_size": 28,
-            "lines": lines, "text_size": 17, "text_top": 90, "line_gap": 26, "text_color": "cream"}
+            "title_size": 28, "lines": lines, "text_size": 17, "text_top": 90, "line_gap": 26, "text_color": "cream"}
 
 
 ITEMS = [
