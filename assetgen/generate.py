@@ -151,6 +151,10 @@ def plan(recipes, kindmap):
             if owner.get(backdrop, "").split(" item ")[0] != r.name:
                 raise SystemExit("assetgen: %s item %d: its backdrop %s is not made by the same recipe"
                                  % (r.name, i, backdrop))
+        if "popups" in item and not (isinstance(item["popups"], list) and all(
+                isinstance(p, dict) and len(p.get("rect", [])) == 4 for p in item["popups"])):
+            raise SystemExit("assetgen: %s item %d: 'popups' is [dict(rect=[x, y, w, h], name=...), ...]"
+                             % (r.name, i))
         if "fits" in item:
             try:
                 fit_rules(item)

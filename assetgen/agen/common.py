@@ -136,6 +136,12 @@ MIN_TEXT_SIZE = 9
 MIN_CONTRAST = 4.5
 
 
+# While a list is set here, draw_text notes in it every text it draws:
+# (the picture drawn on, the text, the box of its letters with their shadow
+# and outline). The popup check reads a picture's texts this way.
+TEXT_LOG = None
+
+
 class TextError(ValueError):
     """A text that does not fit its box or cannot be read on its background."""
 
@@ -303,6 +309,8 @@ def draw_text(draw, xy, text, face="sans-bold", size=16, fill="cream", anchor="m
         y += (box[1] + box[3]) / 2 - (t + b) / 2
         x, y = round(x), round(y)
     ink = _ink_box(draw, (x, y), text, f, kw["anchor"], align, shadow, outline)
+    if TEXT_LOG is not None:
+        TEXT_LOG.append((img, text, ink))
     if check and not _inside(ink, box):
         _fail("text %r at %d px leaves its box %s: %s" % (text, s, [int(v) for v in box],
                                                                    [int(v) for v in ink]))

@@ -14,6 +14,13 @@
   the picture must lie on the backdrop, and the figure must stand out from
   what is under it: at least STAND_OUT_SHARE of its solid pixels differ
   clearly (STAND_OUT_DIFF) from the backdrop's pixels they cover.
+- `popups` on a background, panel, page or `frames` animation: [dict(rect=[x,
+  y, w, h], name), ...] the rectangles of the screen that a popup covers
+  while the picture shows under it (the popup's place in the game's layout;
+  the picture at its `screen` places, else at (0, 0)). Every text the
+  picture carries and every text of its `writes` must lie wholly inside each
+  rectangle or wholly outside it: a popup covers a word or leaves it whole,
+  never cuts it in two.
 """
 import math
 import os
@@ -129,11 +136,16 @@ def over_findings(sprite, backdrop, x, y):
 
 
 def check_places(jobs, out_root):
-    """Every `writes` and `over` of the built pictures: a list of findings
+    """Every `popups`, `writes` and `over` of the built pictures: a list of findings
     naming recipe, item, file and place; empty when everything fits."""
     found = []
     fonts_root = os.path.join(out_root, "fonts")
     for r, i, item, folder, outs in jobs:
+        if "popups" in item:
+            texts = carried_texts(item) + written_texts(item, fonts_root)
+            places = [tuple(p) for p in item.get("screen", [[0, 0]])]
+            found += ["%s item %d: %s: %s" % (r.name, i, outs[0], f)
+                      for f in popup_findings(texts, places, item["popups"])]
         if "writes" in item:
             with Image.open(os.path.join(out_root, outs[0])) as p:
                 pic = np.asarray(p.convert("RGB"))
@@ -155,4 +167,72 @@ def check_places(jobs, out_root):
                     f = over_findings(sprite, backdrop, x, y)
                     if f:
                         found.append("%s item %d: %s at (%d, %d) %s %s" % (r.name, i, o, x, y, f, backdrop_file))
+    return found
+
+
+def carried_texts(item):
+    """[(text, ink box (l, t, r, b) in the picture)] of every text a
+    background, panel or page item draws on itself (a `frames` animation: on
+    each of its frames). Texts drawn into a symbol or a card before it is
+    laid on the picture are not the picture's own and are left out."""
+    from . import common, pictures
+    kind = item.get("kind", "background")
+    if kind == "anim" and item.get("effect") == "frames":
+        subs = list(item["frame_items"])
+    elif kind in ("background", "panel", "page"):
+        subs = [dict(item, kind="panel" if kind == "page" else kind)]
+    else:
+        raise ValueError("'popups' is for a background, panel, page or a 'frames' animation, not %r" % kind)
+    out = []
+    quiet = os.environ.get("ASSETGEN_TEXT_QUIET")
+    os.environ["ASSETGEN_TEXT_QUIET"] = "1"   # drawn and checked once already
+    try:
+        for sub in subs:
+            common.TEXT_LOG = []
+            img = pictures.single_image(sub, "popups")
+            out += [(text, ink) for pic, text, ink in common.TEXT_LOG if pic is img]
+    finally:
+        common.TEXT_LOG = None
+        if quiet is None:
+            os.environ.pop("ASSETGEN_TEXT_QUIET", None)
+    return out
+
+
+def written_texts(item, fonts_root):
+    """[(text, ink box in the picture)] of the texts the game writes on the
+    picture (`writes`), laid out as its renderer lays them out."""
+    out = []
+    for write in item.get("writes", []):
+        path = os.path.join(fonts_root, write["font"])
+        for text in write["texts"]:
+            width, ascent, height, ink = text_layout(path, write["size"], text)
+            if ink is None:
+                continue
+            ox, oy = text_origin(write.get("align", 1), write["at"][0], write["at"][1], width, ascent, height)
+            out.append((text, (ox + ink[0], oy + ink[1], ox + ink[2], oy + ink[3])))
+    return out
+
+
+def cut_by(ink, rect):
+    """True when a popup over rect [x, y, w, h] covers part of the box (l, t,
+    r, b) and leaves the rest showing."""
+    l, t, r, b = ink
+    x, y, w, h = rect
+    meets = l < x + w and r > x and t < y + h and b > y
+    inside = l >= x and t >= y and r <= x + w and b <= y + h
+    return meets and not inside
+
+
+def popup_findings(texts, places, popups):
+    """Sentences naming each text (with its ink box on the screen) that a
+    popup cuts at one of the picture's places; empty when none is cut."""
+    found = []
+    for px, py in places:
+        for text, (l, t, r, b) in texts:
+            box = (int(l) + px, int(t) + py, int(math.ceil(r)) + px, int(math.ceil(b)) + py)
+            for popup in popups:
+                if cut_by(box, popup["rect"]):
+                    found.append("%r, its letters at %s on the screen, is cut by the %s at %s: draw it wholly "
+                                 "inside or wholly outside" % (text, box, popup.get("name", "popup"),
+                                                               list(popup["rect"])))
     return found

@@ -1,8 +1,13 @@
 # The cashier's desk and its registration form. Places match the game's
 # layout: the player list rows at (45, 150 + 42 i), 290 x 38, eight of them;
-# the account values at x 540 on the baselines 160, 204 and 248; the desk
-# buttons on the right; the form (400 x 350) at (200, 120).
+# the account values at x 610 on the baselines 160, 204 and 248; the desk
+# buttons on the right; the form at (200, 120). The form opens over the
+# desk: the panels' headings stand above it and the account's values to the
+# right of it, whole, while the account's labels lie wholly under it; it ends
+# above the label of SOUND ON.
 FOLDER = "gfx/cashier"
+FORM_SIZE = [400, 340]
+FORM = [200, 120] + FORM_SIZE   # where the game opens it
 
 DESK = [
     # name, x, y, w, h, label, colour
@@ -17,11 +22,11 @@ DESK = [
 ]
 
 BACK = [
-    {"box": [30, 100, 320, 446], "style": "panel", "border": "gold"},
-    {"text": "PLAYERS", "at": [190, 126], "size": 20, "color": "lightgold", "font": "serif-bold", "shadow": "black"},
+    {"box": [30, 86, 320, 460], "style": "panel", "border": "gold"},
+    {"text": "PLAYERS", "at": [190, 106], "size": 20, "color": "lightgold", "font": "serif-bold", "shadow": "black"},
     {"box": [42, 146, 296, 340], "fill": "charcoal", "outline": "darkgold", "width": 1},
-    {"box": [380, 100, 390, 190], "style": "panel", "border": "gold"},
-    {"text": "ACCOUNT", "at": [575, 126], "size": 20, "color": "lightgold", "font": "serif-bold", "shadow": "black"},
+    {"box": [380, 86, 390, 204], "style": "panel", "border": "gold"},
+    {"text": "ACCOUNT", "at": [575, 106], "size": 20, "color": "lightgold", "font": "serif-bold", "shadow": "black"},
     {"text": "Player", "at": [405, 160], "anchor": "ls", "size": 17, "color": "cream"},
     {"text": "Money", "at": [405, 204], "anchor": "ls", "size": 17, "color": "cream"},
     {"text": "VIP points", "at": [405, 248], "anchor": "ls", "size": 17, "color": "cream"},
@@ -30,7 +35,7 @@ BACK = [
     {"text": "Pick a name to play as that player.", "at": [190, 575], "size": 13, "color": "parchment"},
 ]
 
-FORM = [
+FORM_ELEMENTS = [
     {"text": "First name", "at": [20, 102], "anchor": "ls", "size": 17, "color": "cream"},
     {"text": "Last name", "at": [20, 150], "anchor": "ls", "size": 17, "color": "cream"},
     {"text": "Title", "at": [20, 194], "anchor": "ls", "size": 17, "color": "cream"},
@@ -46,11 +51,18 @@ FORM = [
 
 ITEMS = [
     {"kind": "background", "file": "back.png", "size": [800, 600], "style": "felt",
-     "title": "CASHIER", "title_y": 48, "title_size": 44, "elements": BACK},
+     "title": "CASHIER", "title_y": 48, "title_size": 44, "elements": BACK,
+     # the account's values as the game writes them (a value wider than its 148 px is set smaller, down to fit)
+     "writes": [dict(font="cashname.ttf", size=15, at=[610, 160], texts=["(nobody yet)"], color="cream"),
+                dict(font="cashname.ttf", size=18, at=[610, 160], texts=["Tour Guest"], color="lightgold"),
+                dict(font="cashname.ttf", size=20, at=[610, 204], texts=["$4500.00"], color="lightgold"),
+                dict(font="cashname.ttf", size=18, at=[610, 204], texts=["$99999.00"], color="lightgold"),
+                dict(font="cashname.ttf", size=20, at=[610, 248], texts=["0", "1234567"], color="lightgold")],
+     "popups": [dict(rect=FORM, name="new-player form")]},
     {"kind": "background", "file": "namebar.png", "size": [290, 38], "style": "plain",
      "colors": ["burgundy", "burgundy"], "elements": [{"box": [0, 0, 290, 38], "outline": "lightgold", "width": 2}]},
-    {"kind": "panel", "file": "form.png", "size": [400, 350], "title": "NEW PLAYER", "title_y": 36,
-     "title_size": 28, "elements": FORM},
+    {"kind": "panel", "file": "form.png", "size": FORM_SIZE, "title": "NEW PLAYER", "title_y": 36,
+     "title_size": 28, "elements": FORM_ELEMENTS},
     {"kind": "background", "file": "titlemark.png", "size": [68, 32], "style": "plain", "colors": ["key", "key"],
      "key": True, "elements": [{"box": [0, 0, 68, 32], "outline": "yellow", "width": 3}]},
 ] + [

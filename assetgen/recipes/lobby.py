@@ -38,6 +38,30 @@ from _machine_art import icon
 # Cabinet colour by kind of machine.
 CABINET = {"threereel": "red", "video": "blue", "poker": "felt", "specialty": "orange"}
 
+# What opens over the floor, where the game opens it: the machine menu's
+# panel and the help pages (drawn at (150, 120), as large as their picture).
+# Each covers a text of the floor wholly or leaves it whole: the title sign,
+# drawn by the game at (190, 6), ends above the menu; a cabinet label that an
+# edge would run through keeps to one side of it.
+SIGN_H = 34
+MENU = [100, 40, 600, 520]
+HELP_PAGE = [150, 120, 490, 360]
+POPUPS = [dict(rect=MENU, name="machine menu"), dict(rect=HELP_PAGE, name="help page")]
+
+
+def label_room(x):
+    """The room a cabinet's label has across (from, to): its plate, narrowed
+    to the cabinet's side of any popup edge that runs through it."""
+    x0, x1 = x + 3, x + 69
+    for p in POPUPS:
+        for edge in (p["rect"][0], p["rect"][0] + p["rect"][2]):
+            if x0 < edge < x1:
+                if edge <= x + 36:
+                    x0 = edge
+                else:
+                    x1 = edge
+    return x0, x1
+
 
 def two_lines(title):
     words = title.split(" ")
@@ -54,13 +78,14 @@ def two_lines(title):
 def cabinet(i, machine):
     mid, title, kind = machine
     x, y = 14 + (i % 10) * 78, 112 + (i // 10) * 88
+    lx0, lx1 = label_room(x)
     return [
         {"box": [x + 2, y + 4, 70, 80], "fill": "black"},                       # shadow on the carpet
         {"box": [x, y, 72, 82], "fill": CABINET[kind], "outline": "gold", "width": 2, "radius": 7},
         {"box": [x + 5, y + 4, 62, 43], "fill": "cream", "outline": "darkgold", "width": 2},
         dict(icon(mid), box=[x + 8, y + 6, 56, 39]),
         {"box": [x + 3, y + 49, 66, 31], "fill": "charcoal", "radius": 4},
-        {"text": two_lines(title), "box": [x + 3, y + 50, 66, 29], "size": 11, "color": "lightgold",
+        {"text": two_lines(title), "box": [lx0, y + 50, lx1 - lx0, 29], "size": 11, "color": "lightgold",
          "font": "liberation"},
     ]
 
@@ -69,7 +94,7 @@ def floor_elements():
     els = [
         # ceiling and title band
         {"box": [0, 0, 800, 108], "style": "dark"},
-        {"box": [190, 6, 420, 56], "fill": "darkburgundy", "outline": "gold", "width": 2, "radius": 8},
+        {"box": [190, 6, 420, SIGN_H], "fill": "darkburgundy", "outline": "gold", "width": 2, "radius": 8},
         # the LED board's frame (the sign itself is drawn by the game at 100, 70, 600 x 27)
         {"box": [94, 64, 612, 39], "fill": "black", "outline": "gold", "width": 3, "radius": 4},
         # carpet aisles between the rows
@@ -89,25 +114,27 @@ def floor_elements():
 
 
 def sign(on, off):
-    return {"kind": "background", "size": [420, 56], "style": "plain", "colors": ["darkburgundy", "darkburgundy"],
+    return {"kind": "background", "size": [420, SIGN_H], "style": "plain",
+            "colors": ["darkburgundy", "darkburgundy"],
             "elements": [
-                {"box": [0, 0, 420, 56], "outline": "gold", "width": 2, "radius": 8},
-                {"lights": [8, 8, 404, 40], "step": 16, "r": 3, "on": on, "off": off},
-                {"text": "CORVALO CASINO", "at": [210, 29], "size": 26, "color": "lightgold",
+                {"box": [0, 0, 420, SIGN_H], "outline": "gold", "width": 2, "radius": 8},
+                {"lights": [8, 5, 404, SIGN_H - 11], "step": 12, "r": 2, "on": on, "off": off},
+                {"text": "CORVALO CASINO", "box": [30, 9, 360, SIGN_H - 18], "size": 24, "color": "lightgold",
                  "font": "serif-bold", "shadow": "black"},
             ]}
 
 
 def page(title, lines):
-    return {"kind": "page", "dir": "gfx/help", "size": [500, 360], "title": title, "title_size": 28,
-            "lines": lines, "text_size": 17, "text_top": 90, "line_gap": 26, "text_color": "cream"}
+    return {"kind": "page", "dir": "gfx/help", "size": HELP_PAGE[2:], "screen": [HELP_PAGE[:2]], "title": title,
+            "title_size": 28, "lines": lines, "text_size": 17, "text_top": 90, "line_gap": 26, "text_color": "cream"}
 
 
 ITEMS = [
     {"kind": "background", "file": "back.png", "size": [800, 600], "style": "plain", "colors": ["black", "black"],
-     "elements": floor_elements()},
+     "elements": floor_elements(), "popups": POPUPS},
     {"kind": "anim", "name": "lights", "frames": 2, "effect": "frames",
-     "frame_items": [sign("lightgold", "darkgold"), sign("darkgold", "lightgold")]},
+     "frame_items": [sign("lightgold", "darkgold"), sign("darkgold", "lightgold")],
+     "screen": [[190, 6]], "popups": POPUPS},
     {"kind": "button", "name": "stats", "states": ["std", "mo"], "size": [180, 40], "label": "STATISTICS",
      "color": "burgundy", "bg": "wood"},
     {"kind": "button", "name": "trophy", "states": ["std", "mo"], "size": [180, 40], "label": "PRIZE ROOM",
@@ -124,7 +151,7 @@ ITEMS = [
         "the kind of machine on the tabs below,",
         "then the machine.",
         "",
-        "Click to go on.",
+        ["Click or press a key to go on.", "lightgold"],
     ]), file="lobby_1.png"),
     dict(page("Around the floor", [
         "STATISTICS: your wins and losses",
@@ -135,6 +162,6 @@ ITEMS = [
         "and draw funds at the cashier.",
         "EXIT ends the game; your account is saved.",
         "",
-        "Click to start playing.",
+        ["Click or press a key to start playing.", "lightgold"],
     ]), file="lobby_2.png"),
 ]

@@ -51,27 +51,29 @@ ITEMS += [dict(kind="payline", dir="gfx/nicklepaylines", file="payline_%d.png" %
 
 # Help pages, shown one after another over the machine at their places:
 # nickel_1 (223, 192), nickel_2 (239, 170), nickel_3 (6, 287), nickel_4 (200, 17),
-# nickel_5 (200, 386), nickel_6 (510, 185). A click or key turns the page.
+# nickel_5 (200, 386), nickel_6 (510, 185). A click or key turns the page
+# (each page says so); the last one goes back to the machine.
 _P = dict(kind="page", dir="gfx/help", text_size=14, line_gap=21)
 ITEMS += [
-    dict(_P, file="nickel_1.png", size=[354, 216], title="WELCOME TO THE NICKELS",
+    dict(_P, file="nickel_1.png", size=[354, 216], screen=[[223, 192]], title="WELCOME TO THE NICKELS",
          lines=["Five reels, three rows, up to five", "pay lines (nine on some machines).",
-                "", ["Click anywhere or press a key", "lightgold"], ["to read on.", "lightgold"]]),
-    dict(_P, file="nickel_2.png", size=[322, 260], title="1. PICK YOUR LINES",
+                "", ["Click anywhere or press a key", "lightgold"], ["to go on.", "lightgold"]]),
+    dict(_P, file="nickel_2.png", size=[322, 260], screen=[[239, 170]], title="1. PICK YOUR LINES",
          lines=["The buttons 1 LINE, 2 LINES ... choose", "how many pay lines you play.", "",
                 "Line 1 runs across the middle row,", "line 2 the top row, line 3 the",
-                "bottom row; lines 4 and 5 make a V."]),
-    dict(_P, file="nickel_3.png", size=[300, 200], title="2. BET YOUR COINS",
+                "bottom row; lines 4 and 5 make a V.", "", ["Click or press a key to go on.", "lightgold"]]),
+    dict(_P, file="nickel_3.png", size=[300, 240], screen=[[6, 287]], title="2. BET YOUR COINS",
          lines=["BET ONE adds a coin on every", "played line (key N).", "BET MAX plays every line at the",
-                "most coins and spins (key M).", "CANCEL takes the coins back."]),
-    dict(_P, file="nickel_4.png", size=[400, 180], title="3. SPIN",
+                "most coins and spins (key M).", "CANCEL takes the coins back.", "", ["Click or press a key to go on.", "lightgold"]]),
+    dict(_P, file="nickel_4.png", size=[400, 190], screen=[[200, 17]], title="3. SPIN",
          lines=["START (or Return) spins with the same bet again.", "Wins pay from the leftmost reel on a played line;",
-                "winning lines flash over the reels."]),
-    dict(_P, file="nickel_5.png", size=[400, 200], title="MONEY",
+                "winning lines flash over the reels.", "", ["Click or press a key to go on.", "lightgold"]]),
+    dict(_P, file="nickel_5.png", size=[400, 210], screen=[[200, 386]], title="MONEY",
          lines=["Click the bill slot or the coin slot to add money.", "Click the coin value to change it.",
-                "CASH OUT (Escape) takes your credits back to the", "lobby; CHANGE goes to the cashier."]),
-    dict(_P, file="nickel_6.png", size=[280, 230], title="GOOD LUCK!",
+                "CASH OUT (Escape) takes your credits back to the", "lobby; CHANGE goes to the cashier.", "",
+                ["Click or press a key to go on.", "lightgold"]]),
+    dict(_P, file="nickel_6.png", size=[280, 290], screen=[[510, 185]], title="GOOD LUCK!",
          lines=["Scatter symbols pay", "anywhere on the reels.", "Bonus symbols start", "the bonus game.", "",
                 ["Page Up / Page Down", "lightgold"], ["show the machine's", "lightgold"],
-                ["top and bottom glass.", "lightgold"]]),
+                ["top and bottom glass.", "lightgold"], "", ["Click or press a key to play.", "lightgold"]]),
 ]

@@ -355,6 +355,52 @@ class PlaceChecks(unittest.TestCase):
         self.assertEqual((40, 54), (ascent, height))
 
 
+class PopupCheck(unittest.TestCase):
+    """A popup (`popups`) covers a text of the picture under it wholly or
+    leaves it whole: a heading, a sign's letters or a text the game writes
+    that the popup's edge would cut in two stops the build, naming the text
+    and the popup; wholly under the popup or clear of it, they pass."""
+
+    FONT = 'FOLDER = "fonts"\nITEMS = [dict(kind="font", file="t.ttf", source="DejaVuSans-Bold.ttf")]'
+    # the popup covers (100, 80) to (300, 230) of the screen
+    SCENE = """
+        FOLDER = "gfx/t"
+        POPUP = [dict(rect=[100, 80, 200, 150], name="%s")]
+        ITEMS = [dict(kind="background", file="back.png", size=[400, 300], style="plain", colors=["navy", "navy"],
+                      elements=[dict(text="HEADING", at=%s, size=20, color="white")],
+                      writes=[dict(font="t.ttf", size=12, at=%s, texts=["(nobody yet)"], color="white")],
+                      popups=POPUP),
+                 dict(kind="anim", name="sign", frames=2, effect="frames", screen=[[50, 60]], popups=POPUP,
+                      frame_items=[dict(kind="background", size=[300, 40], style="plain", colors=["red", "red"],
+                                        elements=[dict(text="MARQUEE", at=[150, %d], size=18, color="white")])])]
+        """
+
+    def run_with(self, heading="[200, 68]", written="[20, 40]", sign_y=8, name="form"):
+        return build_recipes({"fonts.py": self.FONT, "scene.py": self.SCENE % (name, heading, written, sign_y)})
+
+    def test_a_text_the_popup_cuts_fails_one_it_covers_or_clears_passes(self):
+        r = self.run_with()
+        self.assertEqual(0, r.returncode, r.stderr)
+        r = self.run_with(heading="[200, 150]", written="[120, 200]")   # both wholly under the popup
+        self.assertEqual(0, r.returncode, r.stderr)
+        cases = {
+            "a heading across the popup's top edge": (dict(heading="[200, 80]"),
+                                                      ["scene.py item 0", "'HEADING'", "cut by the form"]),
+            "a heading across its left edge": (dict(heading="[100, 150]"), ["'HEADING'", "[100, 80, 200, 150]"]),
+            "a text the game writes across its right edge": (dict(written="[250, 150]"),
+                                                             ["'(nobody yet)'", "cut by the form"]),
+            "a sign's letters across it at the sign's place": (dict(sign_y=22, name="menu"),
+                                                               ["scene.py item 1", "sign.png.0", "'MARQUEE'",
+                                                                "cut by the menu"]),
+        }
+        for what, (kw, words) in cases.items():
+            with self.subTest(what):
+                r = self.run_with(**kw)
+                self.assertNotEqual(0, r.returncode, r.stdout)
+                for w in words:
+                    self.assertIn(w, r.stderr)
+
+
 class LookalikeCheck(unittest.TestCase):
     """Reel symbols that could not be told apart on the pay glass stop the
     build, naming both; the same symbols drawn apart pass."""

@@ -84,8 +84,11 @@ const Place deskButtons[] = {
 };
 
 const int nameRowX = 45, nameRowY = 150, nameRowW = 290, nameRowH = 38, nameRowStep = 42;
-const int accountX = 540;  // where the account's values start
-const int accountWidth = 210;  // room for them, up to the panel's frame
+// The account's values start right of where the registration form opens
+// (x 200 to 600), so the form leaves them whole.
+const int accountX = 610;      // where the account's values start
+const int accountWidth = 148;  // room for them, up to the panel's frame
+const int noticeX = 405, noticeWidth = 345;  // the line on what is not being kept
 const int smallestText = 11;   // long names shrink down to this size, then are cut
 
 // The registered names the desk can open: those that make a proper save-file name.
@@ -186,7 +189,7 @@ void Cashier::redraw() {
     shownKeeping = keeping.signText();
     if (progress || settings) {
         const std::string what = progress && settings ? "PROGRESS AND SETTINGS" : progress ? "PROGRESS" : "SETTINGS";
-        drawText(font, what + " NOT SAVED", accountX - 135, 275, 16, accountWidth + 135, 255, 226, 80);
+        drawText(font, what + " NOT SAVED", noticeX, 275, 16, noticeWidth, 255, 226, 80);
     }
     ownFont.reset();
     if (display) display->update();

@@ -50,6 +50,7 @@ bool runRegistrationForm();
 
 // The form's layout, shared with its tests.
 namespace formlayout {
+SDL_Rect panel();               // the form's picture over the desk
 SDL_Rect field(int index);      // 0 first name, 1 last name
 SDL_Rect titleButton(int index);  // 0 Mr, 1 Mrs, 2 Ms
 SDL_Rect done();

@@ -28,6 +28,7 @@
 #include "shell/app.h"
 #include "shell/asset_log.h"
 #include "shell/display.h"
+#include "shell/image.h"
 #include "shell/led_sign.h"
 #include "shell/sound.h"
 #include "shell/util.h"
@@ -139,6 +140,62 @@ TEST_F(CashierTest, FundsTheLowMoneyReminderTheSoundSwitchAndTheWayToTheLobby) {
     click(desk, cashierlayout::control("lobby"));
     EXPECT_TRUE(soundPlayer->ambientEnabled && !currentPlayer->firsttime);
     EXPECT_EQ("lobby", nextName(desk));
+}
+
+namespace {
+
+// Where the screen now differs from `before` within the rows y0 to y1 and
+// the columns x0 to x1: the leftmost and rightmost column (-1, -1 for none).
+std::pair<int, int> changedColumns(const std::vector<Uint8>& before, int x0, int x1, int y0, int y1) {
+    const std::vector<Uint8> now = screenPixels();
+    const int pitch = display->screen->pitch, bpp = display->screen->format->BytesPerPixel;
+    int left = -1, right = -1;
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x)
+            if (!std::equal(now.begin() + y * pitch + x * bpp, now.begin() + y * pitch + (x + 1) * bpp,
+                            before.begin() + y * pitch + x * bpp)) {
+                if (left < 0 || x < left) left = x;
+                right = std::max(right, x);
+            }
+    return {left, right};
+}
+
+}  // namespace
+
+// The new-player form opens over the desk: each value the account shows (the
+// player, the money, the VIP points, or "(nobody yet)") lies wholly under the
+// form or wholly beside it, never cut in two by its edge.
+TEST_F(CashierTest, TheNewPlayerFormCoversNoAccountValueByHalf) {
+    const SDL_Rect form = formlayout::panel();
+    {
+        Image picture("../gfx/cashier/form.png", false, false);
+        ASSERT_TRUE(picture.loaded);
+        EXPECT_EQ(form.w, picture.width());
+        EXPECT_EQ(form.h, picture.height());
+    }
+    const int baselines[] = {160, 204, 248};
+    for (int shown : {3, 1}) {
+        if (shown == 1) currentPlayer.reset();  // nobody at the desk
+        Cashier desk;
+        Image back("../gfx/cashier/back.png", false, false);
+        ASSERT_TRUE(back.loaded);
+        back.blit(0, 0);  // the desk without what the game writes on it
+        const std::vector<Uint8> bare = screenPixels();
+        desk.redraw();
+        int values = 0;
+        for (int baseline : baselines) {
+            // a value's letters: from well above its baseline to below its descenders
+            auto [left, right] = changedColumns(bare, 380, 770, baseline - 30, baseline + 10);
+            if (left < 0) continue;
+            ++values;
+            const bool beside = left >= form.x + form.w || right < form.x;
+            const bool under = left >= form.x && right < form.x + form.w && baseline - 30 >= form.y &&
+                               baseline + 10 <= form.y + form.h;
+            EXPECT_TRUE(beside || under) << "the value on the baseline " << baseline << " spans x " << left
+                                         << " to " << right << "; the form ends at x " << form.x + form.w;
+        }
+        EXPECT_EQ(shown, values);
+    }
 }
 
 TEST_F(CashierNoLastPlayerTest, AListedPlayerCanBePickedInsteadOfRegistering) {
