@@ -19,12 +19,13 @@ ROW = [("betone", 115, 477, 40, "BET 1"), ("betmax", 156, 477, 62, "BET MAX"),
        ("start", 495, 483, 58, "START"), ("cancel", 560, 473, 58, "CANCEL")]
 # name, left, top, width, height, label: buttons drawn whole. The change and
 # cash-out tabs sit side by side under the first HOLD button, above the row's
-# faces: change (off to the cashier, so BANK) in the 32 pixels up to
-# cash-out, cash-out up to the second HOLD button's column.
-TABS = [("change", 173, 471, 32, 15, "BANK"), ("cashout", 205, 471, 49, 15, "CASH OUT"),
+# faces: CHANGE (off to the cashier, as on every other machine) in the 32
+# pixels up to cash-out, CASH OUT up to the second HOLD button's column; both
+# in the same narrow bold face, cream on burgundy, so neither reads fainter.
+TABS = [("change", 173, 471, 32, 15, "CHANGE"), ("cashout", 205, 471, 49, 15, "CASH OUT"),
         ("respin", 427, 442, 60, 24, "RESPIN")]
 TAB_ROOM = dict(change=[173, 471, 32, 16], cashout=[205, 471, 49, 16], respin=[427, 442, 68, 28])
-TAB_FONT = dict(change="condensed-bold", cashout="condensed", respin="condensed-bold")
+TAB_FONT = dict(change="narrow", cashout="narrow", respin="condensed-bold")
 HOLDS = [("hold1", 174, 449), ("hold2", 254, 449), ("hold3", 340, 449)]
 
 PAYS = [("flag", "FLAG FLAG FLAG", 400), ("trophy", "TROPHY x3", 150), ("car", "CAR CAR CAR", 75),
