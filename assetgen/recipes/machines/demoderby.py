@@ -150,16 +150,17 @@ ITEMS = [
     symbol("car.png.0", car(1, 20)),
     symbol("trophy.png.0", trophy()),
     # the mark of a winning play, over its reels at (175, row top + 3 to 7): a
-    # gold frame round the row with the symbols showing through, and at its
-    # foot a band with WIN on the left and room on the right for the amount,
-    # which the game writes at 25 points from (280, row's baseline), 105 px in
-    # and 62 or 63 px down the mark: its digits stand 33 px tall (25 points at
-    # the text engine's 96 dots an inch) on a smoked band the symbols show
-    # through
+    # gold frame round the row, clear inside, so the symbols that won show
+    # whole; a WIN tab on the frame's top edge over the gap between the first
+    # two reels; and a smoked plate, just large enough, under the amount, which
+    # the game writes at 25 points from (280, row's baseline), 105 px in and 62
+    # or 63 px down the mark: its digits stand 34 px tall and up to 108 wide
+    # (four, at 25 points at the text engine's 96 dots an inch), and the
+    # symbols show through the plate round and behind them
     dict(kind="background", file="win.png", size=[234, 74], alpha=True,
          elements=[dict(box=[0, 0, 234, 74], outline="lightgold", width=3, radius=8),
-                   dict(box=[3, 24, 228, 47], fill="black", alpha=200, outline="gold", width=1, radius=5),
-                   dict(box=[8, 34, 86, 28], bevel=True, fill="red", label="WIN", size=18, color="lightgold")],
+                   dict(box=[101, 24, 117, 45], fill="black", alpha=150, outline="gold", width=1, radius=5),
+                   dict(box=[52, 0, 48, 15], bevel=True, fill="red", label="WIN", size=11, color="lightgold")],
          # every amount a play can win (a pay times one to five coins), on the band at each row's anchor
          writes=[dict(font="demoderby.ttf", size=25, at=[280 - 175, baseline - m[1]], align=1, margin=2,
                       color=[255, 231, 37], texts=sorted({str(p * c) for p in [400, 150, 75, 30, 20, 10, 5, 4, 3, 2, 1]
