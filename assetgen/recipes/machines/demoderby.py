@@ -26,6 +26,7 @@ TABS = [("change", 173, 471, 32, 15, "CHANGE"), ("cashout", 205, 471, 49, 15, "C
         ("respin", 427, 442, 60, 24, "RESPIN")]
 TAB_ROOM = dict(change=[173, 471, 32, 16], cashout=[205, 471, 49, 16], respin=[427, 442, 68, 28])
 TAB_FONT = dict(change="narrow", cashout="narrow", respin="condensed-bold")
+TAB_SIZE = dict(change=9, cashout=9, respin=10)   # CHANGE fills its tab at 9 px; CASH OUT beside it alike
 HOLDS = [("hold1", 174, 449), ("hold2", 254, 449), ("hold3", 340, 449)]
 
 PAYS = [("flag", "FLAG FLAG FLAG", 400), ("trophy", "TROPHY x3", 150), ("car", "CAR CAR CAR", 75),
@@ -132,7 +133,7 @@ BACK = (
     [dict(box=[x, FACE_TOP, w, FACE_BOTTOM - FACE_TOP], bevel=True, fill="burgundy", label=label, size=10,
           color="cream") for (name, x, y, w, label) in ROW] +
     [dict(box=[x, y, w, h], bevel=True, fill="burgundy", label=label,
-          size=10, color="cream", font=TAB_FONT[name]) for (name, x, y, w, h, label) in TABS] +
+          size=TAB_SIZE[name], color="cream", font=TAB_FONT[name]) for (name, x, y, w, h, label) in TABS] +
     [dict(box=[x, y, 72, 16], bevel=True, fill="navy", label="HOLD", size=10, color="cream")
      for (name, x, y) in HOLDS]
 )
@@ -177,7 +178,7 @@ ITEMS = [
 ] + [
     dict(kind="background", file=name + "_mo.png", size=[w, h], style="plain", colors=["key", "key"], key=True,
          elements=[dict(box=[0, 0, w, h], bevel=True, fill="red", label=label,
-                        size=10, color="lightgold", font=TAB_FONT[name])],
+                        size=TAB_SIZE[name], color="lightgold", font=TAB_FONT[name])],
          fits=dict(at=[[x, y]], room=TAB_ROOM[name]))
     for (name, x, y, w, h, label) in TABS
 ] + [
