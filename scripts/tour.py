@@ -354,12 +354,10 @@ BONUSES = [
     ("crazydice", 27, [(4, None), (6, None), (8, None), (11, None), (14, None)]),
     ("holeinone", 13, [(3, None), (5, None), (7, None), (10, None)]),
     ("wheelofcash", 27, [(4, None), (6, None), (9, None), (12, None), (16, None)]),
-    ("doubledicespinforcash", 4, [(4, None), (7, None), (10, None), (13, None), (14, (501, 541)), (18, None),
-                                  (19, (621, 541)), (22, None)]),
-    # the patriot wheel: a gamble on red, its outcome under the pointer, then one on black (or the machine;
-    # the wheel's stops follow the clock, so no later click: it could land on the machine)
-    ("patriotspinforcash", 48, [(4, None), (7, None), (10, None), (13, None), (14, (523, 541)), (18, None),
-                                (22, None), (25, None), (26, (642, 541)), (33, None), (37, None), (41, None)]),
+    # the two wheels with a red/black gamble after the spin, followed to their end (see gamble_visit): the
+    # places of their RED, TAKE and BLACK buttons
+    ("doubledicespinforcash", 4, dict(red=(491 + 28, 533 + 20), take=(551 + 28, 533 + 20), black=(611 + 28, 533 + 20))),
+    ("patriotspinforcash", 48, dict(red=(513 + 28, 533 + 20), take=(572 + 28, 533 + 20), black=(632 + 28, 533 + 20))),
     ("shortcircuit", 6, [(3, None), (5, None), (7, None), (10, None)]),
     ("dragonspin", 1, [(3, None), (5, None), (7, None), (10, None)]),
     ("spinforcash", 282, [(4, None), (7, None), (10, None), (13, None), (16, None)]),
@@ -390,6 +388,99 @@ def bonus_visit(d, tree, machine, seed, steps):
             d.click(*click, wait=0.0)
         else:
             d.shot("%s-%02d" % (tag, n))
+    d.stop_game()
+
+
+WHEEL_BOX = (217, 81, 583, 447)   # both gamble wheels' frames on the screen
+WHEEL_HUB = (400, 228)            # a point of the hub, which takes the colour of the field under the pointer
+
+
+def wheel_colour(path):
+    """The colour the wheel's hub shows in a screenshot: "red", "black" or None."""
+    from PIL import Image
+    with Image.open(path) as im:
+        r, g, b = im.convert("RGB").getpixel(WHEEL_HUB)
+    return "red" if r > 150 and g < 80 and b < 80 else "black" if max(r, g, b) < 40 else None
+
+
+def wheel_stops(d, name, limit=30.0):
+    """Waits until the wheel has turned and stands still (its box alike in
+    three screenshots 0.5 s apart; the blinking buttons lie outside it), then
+    keeps the last screenshot as `name`. False when it did not stop in time."""
+    from PIL import Image, ImageChops, ImageStat
+    prev, moved, still, start = None, False, 0, time.time()
+    path = None
+    while time.time() - start < limit:
+        path = d.shot(name)
+        with Image.open(path) as im:
+            box = im.convert("RGB").crop(WHEEL_BOX)
+        if prev is not None:
+            alike = sum(ImageStat.Stat(ImageChops.difference(prev, box)).mean) / 3 < 0.3
+            moved = moved or not alike
+            still = still + 1 if alike else 0
+            if moved and still >= 2:
+                return True
+        prev = box
+        time.sleep(0.5)
+    return False
+
+
+def gamble_visit(d, tree, machine, seed, buttons):
+    """A spin-for-cash wheel and its red/black gamble, to the end: the wheel
+    turning and where it stops; then a gamble on red, and after a win one on
+    black; after two wins TAKE. A lost gamble ends the screen with nothing.
+    Screenshots of every spin turning and landed, of the last picture and of
+    the machine after it."""
+    mid, cat, spot = machine
+    tag = "b-%s" % mid
+    d.start_game(tree, tag, seed)
+    time.sleep(1.0)
+    d.click(*spot, wait=1.2)
+    d.type("100")
+    d.key("Return", wait=1.2)
+    d.key("m", wait=0.0)
+    time.sleep(6.0)
+    n = 0
+
+    def shot(what):
+        nonlocal n
+        path = d.shot("%s-%02d-%s" % (tag, n, what))
+        n += 1
+        return path
+
+    shot("turning")
+    name = "%s-%02d-landed" % (tag, n)
+    n += 1
+    if not wheel_stops(d, name):
+        d.problems.append("%s: the wheel did not stop (kept %s)" % (mid, name))
+        d.stop_game()
+        return
+    for k, colour in enumerate(["red", "black"], start=1):
+        d.click(*buttons[colour], wait=0.0)
+        time.sleep(3.0)
+        shot("gamble%d-%s-turning" % (k, colour))
+        name = "%s-%02d-gamble%d-%s-landed" % (tag, n, k, colour)
+        n += 1
+        if not wheel_stops(d, name):
+            d.problems.append("%s: the wheel did not stop in gamble %d (kept %s)" % (mid, k, name))
+            d.stop_game()
+            return
+        landed = wheel_colour(os.path.join(d.shots, name + ".png"))
+        os.replace(os.path.join(d.shots, name + ".png"), os.path.join(d.shots, "%s-on-%s.png" % (name, landed)))
+        if landed != colour:   # lost: the last picture stays 4 s, then the machine again
+            time.sleep(1.0)
+            shot("lost-last-picture")
+            time.sleep(5.0)
+            shot("lost-machine")
+            d.stop_game()
+            return
+    d.click(*buttons["take"], wait=0.0)
+    time.sleep(1.0)
+    shot("take-last-picture")
+    time.sleep(5.0)
+    shot("take-machine")
+    time.sleep(6.0)
+    shot("take-machine-paid")
     d.stop_game()
 
 
@@ -538,7 +629,10 @@ def main():
                             return
                         mid, seed, steps = bonuses.pop(0)
                     try:
-                        bonus_visit(disp, tree, byid[mid], seed, steps)
+                        if isinstance(steps, dict):
+                            gamble_visit(disp, tree, byid[mid], seed, steps)
+                        else:
+                            bonus_visit(disp, tree, byid[mid], seed, steps)
                     except Exception as e:   # noqa: BLE001 -- one bonus's trouble ends only its visit
                         problems.append("%s bonus: the visit stopped: %s" % (mid, e))
                         disp.stop_game()

@@ -59,15 +59,33 @@ FACES = {
     "mono": "DejaVuSansMono-Bold.ttf",
     "liberation": "LiberationSans-Bold.ttf",
     "liberation-serif": "LiberationSerif-Bold.ttf",
-    "narrow": "LiberationSansNarrow-Bold.ttf",
+    # a narrow bold face for labels in tight tabs: the condensed bold squeezed to 70% of its width
+    "narrow": ("DejaVuSansCondensed-Bold.ttf", 0.7),
     "led": "DSEG7Classic-Bold.ttf",
     "led14": "DSEG14Classic-Bold.ttf",
 }
 
 
+_squeezed = {}
+
+
 def find_font_file(name):
-    """Full path of a face given by short name or by file name."""
+    """Full path of a face given by short name or by file name. A face given
+    as (file, factor) is that file squeezed sideways, made once per run in a
+    folder of the temporary directory."""
     fname = FACES.get(name, name)
+    if isinstance(fname, tuple):
+        if fname not in _squeezed:
+            import tempfile
+            from .fonts import condense_font
+            src, factor = find_font_file(fname[0]), fname[1]
+            folder = os.path.join(tempfile.gettempdir(), "assetgen-faces-%d" % os.getuid())
+            os.makedirs(folder, exist_ok=True)
+            dst = os.path.join(folder, "%s-%.2f.ttf" % (os.path.splitext(fname[0])[0], factor))
+            condense_font(src, "%s.%d.tmp" % (dst, os.getpid()), factor)
+            os.replace("%s.%d.tmp" % (dst, os.getpid()), dst)
+            _squeezed[fname] = dst
+        return _squeezed[fname]
     if os.path.isabs(fname) and os.path.exists(fname):
         return fname
     for d in FONT_DIRS:
@@ -282,7 +300,7 @@ def check_pair(text, fill, background, where=""):
 
 def draw_text(draw, xy, text, face="sans-bold", size=16, fill="cream", anchor="mm",
               shadow=None, outline=None, max_w=None, max_h=None, align="center", box=None, fit=None,
-              check=True):
+              check=True, stroke=1):
     """Text with optional drop shadow and outline, in a box: `box` (x0, y0, x1,
     y1), else max_w / max_h round the anchor, else the whole picture. With a
     box or a max_w / max_h it shrinks to fit (not under MIN_TEXT_SIZE); a text
@@ -319,7 +337,10 @@ def draw_text(draw, xy, text, face="sans-bold", size=16, fill="cream", anchor="m
     if shadow:
         fn((x + 2, y + 2), text, fill=colour(shadow), **kw)
     if outline:
-        for dx, dy in ((-1, 0), (1, 0), (0, -1), (0, 1), (-1, -1), (1, 1), (-1, 1), (1, -1)):
+        # `stroke` pixels thick (a picture drawn large to be scaled down keeps its outline's weight)
+        k = max(1, int(stroke))
+        for dx, dy in [(dx, dy) for dx in range(-k, k + 1) for dy in range(-k, k + 1)
+                       if (dx or dy) and dx * dx + dy * dy <= k * k + k]:
             fn((x + dx, y + dy), text, fill=colour(outline), **kw)
     if check:
         check_contrast(img, text, f, (x, y), {k: v for k, v in kw.items() if k != "font"}, fill, ink)

@@ -205,9 +205,27 @@ def draw_elements(img, elements, seed=0):
                 at, box, fit = (bx + bw / 2, by + bh / 2), (bx, by, bx + bw, by + bh), "ink"
             draw_text(d, at, e["text"], e.get("font", "sans-bold"), e.get("size", 20), e.get("color", "cream"),
                       anchor=e.get("anchor", "mm"), shadow=e.get("shadow"), outline=e.get("outline"),
-                      max_w=e.get("max_w"), max_h=e.get("max_h"), align=e.get("align", "center"), box=box, fit=fit)
+                      max_w=e.get("max_w"), max_h=e.get("max_h"), align=e.get("align", "center"), box=box, fit=fit,
+                      stroke=e.get("stroke", 1))
         elif "line" in e:
             d.line([tuple(e["line"][:2]), tuple(e["line"][2:4])], fill=colour(e.get("color", "gold")), width=e.get("width", 2))
+        elif "circle" in e and e.get("smooth"):
+            # drawn four times larger and scaled down: a round edge without steps (a disc a wheel turns on)
+            cx, cy, r = e["circle"]
+            k, x0, y0 = 4, int(cx - r) - 1, int(cy - r) - 1
+            n = int(2 * r) + 3
+            layer = Image.new("RGBA", (n * k, n * k), (0, 0, 0, 0))
+            ImageDraw.Draw(layer).ellipse(((cx - r - x0) * k, (cy - r - y0) * k, (cx + r - x0 + 1) * k - 1,
+                                           (cy + r - y0 + 1) * k - 1),
+                                          fill=colour(e["fill"]) + (255,) if e.get("fill") else None,
+                                          outline=colour(e["outline"]) + (255,) if e.get("outline") else None,
+                                          width=e.get("width", 1) * k)
+            small = layer.resize((n, n), Image.LANCZOS)
+            if img.mode == "RGBA":
+                img.alpha_composite(small, (x0, y0))
+            else:
+                img.paste(small.convert("RGB"), (x0, y0), small)
+            d = ImageDraw.Draw(img)
         elif "circle" in e:
             cx, cy, r = e["circle"]
             d.ellipse((cx - r, cy - r, cx + r, cy + r), fill=colour(e["fill"]) if e.get("fill") else None,
@@ -575,6 +593,37 @@ def _rays(w, h, t, c1, c2, n=16):
     return img
 
 
+def smooth_key(rgba, edge):
+    """A colour-keyed picture from an RGBA one without stair steps at its
+    edge: every pixel the figure covers at all is laid over `edge` (the
+    colour of the backdrop under the figure's edge), only pixels it leaves
+    wholly bare become the key colour; without `edge` the edge is cut hard."""
+    if edge is None:
+        base = Image.new("RGB", rgba.size, (0, 0, 0))
+        base.paste(rgba, (0, 0), rgba)
+        return apply_key(base, rgba.getchannel("A"))
+    base = Image.new("RGB", rgba.size, colour(edge))
+    base.paste(rgba, (0, 0), rgba)
+    return apply_key(base, rgba.getchannel("A").point(lambda v: 255 if v >= 8 else 0))
+
+
+def turned_frame(base, degrees, size, item):
+    """A frame of a turning picture drawn large (`base` several times the
+    frame's size): turned at that size and scaled down, so that rims, edges
+    and numbers come out smooth. A colour-keyed base keeps its key outside
+    the figure, with the figure's edge laid over the colour `edge`."""
+    if item.get("key"):
+        arr = np.asarray(base.convert("RGB"))
+        figure = np.any(arr != np.array(PALETTE["key"], dtype=arr.dtype), axis=2)
+        fill = colour(item.get("edge", "black"))
+        rgb = np.where(figure[..., None], arr, np.array(fill, dtype=arr.dtype))   # no key colour bleeds in
+        rgba = Image.fromarray(np.dstack([rgb, figure.astype(np.uint8) * 255]).astype(np.uint8), "RGBA")
+        turned = rgba.rotate(degrees, resample=Image.BICUBIC, fillcolor=fill + (0,))
+        return smooth_key(turned.resize(size, Image.LANCZOS), item.get("edge"))
+    bg = colour(item.get("bg", "black"))
+    return base.rotate(degrees, resample=Image.BICUBIC, fillcolor=bg).resize(size, Image.LANCZOS)
+
+
 def anim_frame(item, i, n, base):
     eff = item.get("effect", "pulse")
     w, h = base.size if base is not None else _size(item)
@@ -585,6 +634,8 @@ def anim_frame(item, i, n, base):
     if eff == "flash":
         return base if i % 2 == 0 else ImageEnhance.Brightness(base).enhance(1.6)
     if eff == "spin":
+        if "size" in item and tuple(base.size) != _size(item):
+            return turned_frame(base, -360 * t, _size(item), item)
         bg = colour(item.get("bg", "key" if item.get("key") else "black"))
         return base.rotate(-360 * t, resample=Image.NEAREST if item.get("key") else Image.BICUBIC, fillcolor=bg)
     if eff == "slide":
@@ -1079,7 +1130,7 @@ def wheel_frame(item, i):
     slices = item["slices"]
     n = len(slices)
     size = int(item.get("size", [360, 360])[0])
-    ss = 2
+    ss = 4   # drawn four times larger and scaled down: smooth rims, edges and numbers in every frame
     S = size * ss
     img = Image.new("RGBA", (S, S), (0, 0, 0, 0))
     d = ImageDraw.Draw(img)
@@ -1128,6 +1179,16 @@ def wheel_frame(item, i):
                            width=ss * 5)
     hub = S * 0.09
     d.ellipse((c - hub, c - hub, c + hub, c + hub), fill=rim + (255,), outline=darker(rim, 0.4) + (255,), width=ss * 2)
+    if item.get("hub_colour"):
+        # the hub in the colour of the field under the pointer, named: where the wheel stops, the colour that
+        # came up reads at a glance
+        hub = S * 0.13
+        label, col = slices[i][0], slices[i][1]
+        word = str(col).upper()
+        check_pair(word, item.get("text", "white"), col, "on the hub")
+        d.ellipse((c - hub, c - hub, c + hub, c + hub), fill=colour(col) + (255,), outline=rim + (255,), width=ss * 3)
+        f = fit_font(d, word, "sans-bold", int(hub * 0.42), hub * 1.55, hub * 0.6)
+        d.text((c, c), word, font=f, anchor="mm", fill=colour(item.get("text", "white")) + (255,))
     if item.get("pointer"):
         # the pointer's tip over the rim, standing still while the wheel turns under it
         p = item["pointer"]
@@ -1136,9 +1197,8 @@ def wheel_frame(item, i):
                   outline=colour(p["outline"]) + (255,) if p.get("outline") else None, width=ss)
     small = img.resize((size, size), Image.LANCZOS)
     if item.get("key", True):
-        base = Image.new("RGB", (size, size), (0, 0, 0))
-        base.paste(small, (0, 0), small)
-        return apply_key(base, small.getchannel("A"))
+        # the rim's outer edge laid over `edge` (the disc the wheel turns on), so the key leaves no steps round it
+        return smooth_key(small, item.get("edge"))
     base = new_image((size, size), item.get("bg", "black"))
     base.paste(small, (0, 0), small)
     return base

@@ -112,24 +112,29 @@ def _point(cx, cy, deg, r):
     return [round(cx + r * _sin(deg), 1), round(cy - r * _sin(deg + 90.0), 1)]
 
 
-def wheel(prizes, size, radius):
+def wheel(prizes, size, radius, scale=1):
     """The wheel picture: one segment per prize, prize k centred 18k + 4.5
     degrees anticlockwise of the top, so that turning the wheel clockwise by
-    9 degrees a frame puts prize k under the pointer at frames 2k and 2k+1."""
+    9 degrees a frame puts prize k under the pointer at frames 2k and 2k+1.
+    Drawn `scale` times larger (every length and letter), for frames that are
+    turned at that size and scaled down to `size`, smooth."""
     step = 360.0 / len(prizes)
-    c = size // 2
-    els = [dict(circle=[c, c, radius + 4], fill="gold", outline="darkgold", width=3)]
+    c = size * scale // 2
+    radius = radius * scale
+    size = size * scale
+    els = [dict(circle=[c, c, radius + 4 * scale], fill="gold", outline="darkgold", width=3 * scale)]
     for k, prize in enumerate(prizes):
         centre = -step * k - step / 4
         poly = [c, c]
-        for j in range(7):
-            poly += _point(c, c, centre - step / 2 + step * j / 6, radius)
+        for j in range(25):
+            poly += _point(c, c, centre - step / 2 + step * j / 24, radius)
         fill = "darkgold" if prize >= 500 else ["red", "black"][k % 2]
         els.append(dict(polygon=poly, fill=fill, outline="gold"))
+        els.append(dict(line=[c, c] + _point(c, c, centre - step / 2, radius), color="gold", width=scale))
     for k, prize in enumerate(prizes):
         at = _point(c, c, -step * k - step / 4, radius * 0.72)
-        els.append(dict(text=str(prize), at=at, anchor="mm", size=15 if prize < 1000 else 13, color="white",
-                        font="sans-bold", outline="black"))
-    els += [dict(circle=[c, c, 30], fill="gold", outline="darkgold", width=3),
-            dict(text="$", at=[c, c], anchor="mm", size=30, color="burgundy", font="serif-bold")]
+        els.append(dict(text=str(prize), at=at, anchor="mm", size=(15 if prize < 1000 else 13) * scale, color="white",
+                        font="sans-bold", outline="black", stroke=scale))
+    els += [dict(circle=[c, c, 30 * scale], fill="gold", outline="darkgold", width=3 * scale),
+            dict(text="$", at=[c, c], anchor="mm", size=30 * scale, color="burgundy", font="serif-bold")]
     return dict(kind="background", size=[size, size], style="plain", colors=["key", "key"], key=True, elements=els)

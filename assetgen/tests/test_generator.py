@@ -11,8 +11,11 @@ import unittest
 HERE = os.path.dirname(os.path.abspath(__file__))
 ASSETGEN = os.path.dirname(HERE)
 sys.path.insert(0, ASSETGEN)
+sys.path.insert(0, HERE)
 
+import art_measures  # noqa: E402
 import check  # noqa: E402
+import numpy as np  # noqa: E402
 from agen.fonts import ledfont_text  # noqa: E402
 
 GENERATE = os.path.join(ASSETGEN, "generate.py")
@@ -55,6 +58,74 @@ class WholeSet(unittest.TestCase):
     def test_every_file_is_made_as_its_recipe_says(self):
         _, jobs = check.planned()
         self.assertEqual([], check.check_tree(self.a, jobs))
+
+    def test_turned_wheels_are_smooth(self):
+        # every frame as the game shows it, keyed onto its bonus screen: the rim's edge blends into the disc
+        # the wheel turns on, and the slice borders and numbers are smoothed, not flat colours turned
+        wheels = [("wheelofcash", "wheel", 40, (219, 177)), ("patriotspinforcash", "patspin", 24, (217, 81)),
+                  ("doubledicespinforcash", "dicespin", 24, (217, 81))]
+        for folder, name, frames, at in wheels:
+            base = os.path.join(self.a, "gfx", "bonus", folder)
+            for i in range(frames):
+                with self.subTest(wheel=name, frame=i):
+                    screen, figure = art_measures.keyed_on(os.path.join(base, "%s.png.%d" % (name, i)),
+                                                           os.path.join(base, "bonus.png"), at)
+                    self.assertGreater(art_measures.edge_blend(screen, figure), 0.3)
+                    self.assertGreater(art_measures.ring_colours(screen, figure), 12)
+
+    def test_gamble_wheels_show_the_colour_under_the_pointer_on_the_hub(self):
+        # the colour each stop frame pays out, from the wheels' tables: the patriot wheel's and the dice wheel's
+        from PIL import Image
+        red, black = (196, 24, 32), (0, 0, 0)
+        patriot = [black] + [red] * 2 + [black] * 2 + [red] * 2 + [black] * 3 + [red] * 2 + [black] * 3 + \
+            [red] * 2 + [black] * 2 + [red] * 3 + [black] * 2
+        dice = [black] + [red] * 2 + [black] * 3 + [red] * 2 + [black] * 3 + [red] * 2 + [black] * 3 + \
+            [red] * 2 + [black] * 3 + [red] + [black] * 2
+        for folder, name, colours in (("patriotspinforcash", "patspin", patriot),
+                                      ("doubledicespinforcash", "dicespin", dice)):
+            for i, want in enumerate(colours):
+                with self.subTest(wheel=name, frame=i), \
+                        Image.open(os.path.join(self.a, "gfx", "bonus", folder, "%s.png.%d" % (name, i))) as p:
+                    frame = p.convert("RGB")
+                    # above and below the word on the hub (the hub reaches 47 px out from the middle, 183, 183)
+                    for y in (183 - 36, 183 + 36):
+                        self.assertLess(max(abs(a - b) for a, b in zip(frame.getpixel((183, y)), want)), 30)
+
+    def test_derby_win_mark_lets_the_winning_symbols_show(self):
+        # the mark over each play's row: over each of the three symbol windows, most of what is under it
+        # shows through, and little of it is covered outright
+        from PIL import Image
+        with Image.open(os.path.join(self.a, "gfx", "demoderby", "win.png")) as p:
+            self.assertEqual("RGBA", p.mode)
+            alpha = np.asarray(p)[..., 3]
+        marks = [(175, 370), (175, 285), (175, 194), (175, 110), (175, 21)]
+        for mark, top in zip(marks, [366, 279, 191, 103, 15]):
+            for left in (172, 255, 339):
+                with self.subTest(mark=mark, window=left):
+                    shows, covered = art_measures.see_through(alpha, mark, (left, top, 75, 83))
+                    self.assertGreater(shows, 0.55)
+                    self.assertLess(covered, 0.2)
+
+    def test_derby_change_tab_reads_change_and_cash_out_as_bright(self):
+        from PIL import Image
+        from agen.common import colour, find_font_file
+        faces = [find_font_file(f) for f in ("narrow", "condensed-bold", "sans-bold", "serif-bold")]
+        words = ["CHANGE", "BANK", "CASH OUT", "CASHIER", "EXIT", "LOBBY"]
+        folder = os.path.join(self.a, "gfx", "demoderby")
+        with Image.open(os.path.join(folder, "back.png")) as back, \
+                Image.open(os.path.join(folder, "change_mo.png")) as lit:
+            change, cashout = back.convert("RGB").crop((173, 471, 205, 486)), back.convert("RGB").crop((205, 471, 254, 486))
+            cream, burgundy = colour("cream"), colour("burgundy")
+            for what, pic, ink, ground in (("resting", change, cream, burgundy),
+                                           ("lit", lit.convert("RGB"), colour("lightgold"), colour("red"))):
+                with self.subTest(what):
+                    word, score = art_measures.reads_as(pic, (3, 2, 29, 13), ink, ground, words, faces)
+                    self.assertEqual("CHANGE", word)
+                    self.assertGreater(score, 0.45)
+            self.assertEqual("CASH OUT", art_measures.reads_as(cashout, (3, 2, 46, 13), cream, burgundy, words, faces)[0])
+            # the share of the letters' pixels in the full cream: a thin face beside a bold one reads fainter
+            self.assertGreater(art_measures.solid_share(cashout, cream, burgundy, (3, 2, 46, 13)),
+                               0.75 * art_measures.solid_share(change, cream, burgundy, (3, 2, 29, 13)))
 
 
 class RecipeMistakes(unittest.TestCase):

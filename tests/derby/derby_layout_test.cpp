@@ -184,13 +184,17 @@ TEST_F(DerbyTest, WinMarksStandWhereTheirPlayIs) {
         EXPECT_EQ(off, 0) << "of " << solid << " solid pixels of the mark";
 
         // The amount's digits: yellow on the mark, their ink from the
-        // anchor's x, standing on the baseline at their full height.
+        // anchor's x, standing on the baseline at their full height. The
+        // symbols show through the mark round the amount: a pixel that was
+        // yellow before the mark is a symbol's, not the amount's.
+        const auto yellow = [](Uint8 r, Uint8 g, Uint8 b) { return r >= 200 && g >= 180 && b <= 90; };
         int left = 800, right = -1, top = 600, bottom = -1;
         for (int y = m.amountY - kAmountPixels - 3; y <= m.amountY + 3; ++y)
             for (int x = m.amountX - 8; x < m.markX + mark->w - 6; ++x) {
-                Uint8 r, g, b;
+                Uint8 r, g, b, r0, g0, b0;
                 rgbAt(marked, x, y, r, g, b);
-                if (r < 200 || g < 180 || b > 90) continue;
+                rgbAt(before, x, y, r0, g0, b0);
+                if (!yellow(r, g, b) || yellow(r0, g0, b0)) continue;
                 left = std::min(left, x);
                 right = std::max(right, x);
                 top = std::min(top, y);

@@ -19,12 +19,14 @@ ROW = [("betone", 115, 477, 40, "BET 1"), ("betmax", 156, 477, 62, "BET MAX"),
        ("start", 495, 483, 58, "START"), ("cancel", 560, 473, 58, "CANCEL")]
 # name, left, top, width, height, label: buttons drawn whole. The change and
 # cash-out tabs sit side by side under the first HOLD button, above the row's
-# faces: change (off to the cashier, so BANK) in the 32 pixels up to
-# cash-out, cash-out up to the second HOLD button's column.
-TABS = [("change", 173, 471, 32, 15, "BANK"), ("cashout", 205, 471, 49, 15, "CASH OUT"),
+# faces: CHANGE (off to the cashier, as on every other machine) in the 32
+# pixels up to cash-out, CASH OUT up to the second HOLD button's column; both
+# in the same narrow bold face, cream on burgundy, so neither reads fainter.
+TABS = [("change", 173, 471, 32, 15, "CHANGE"), ("cashout", 205, 471, 49, 15, "CASH OUT"),
         ("respin", 427, 442, 60, 24, "RESPIN")]
 TAB_ROOM = dict(change=[173, 471, 32, 16], cashout=[205, 471, 49, 16], respin=[427, 442, 68, 28])
-TAB_FONT = dict(change="condensed-bold", cashout="condensed", respin="condensed-bold")
+TAB_FONT = dict(change="narrow", cashout="narrow", respin="condensed-bold")
+TAB_SIZE = dict(change=9, cashout=9, respin=10)   # CHANGE fills its tab at 9 px; CASH OUT beside it alike
 HOLDS = [("hold1", 174, 449), ("hold2", 254, 449), ("hold3", 340, 449)]
 
 PAYS = [("flag", "FLAG FLAG FLAG", 400), ("trophy", "TROPHY x3", 150), ("car", "CAR CAR CAR", 75),
@@ -131,7 +133,7 @@ BACK = (
     [dict(box=[x, FACE_TOP, w, FACE_BOTTOM - FACE_TOP], bevel=True, fill="burgundy", label=label, size=10,
           color="cream") for (name, x, y, w, label) in ROW] +
     [dict(box=[x, y, w, h], bevel=True, fill="burgundy", label=label,
-          size=10, color="cream", font=TAB_FONT[name]) for (name, x, y, w, h, label) in TABS] +
+          size=TAB_SIZE[name], color="cream", font=TAB_FONT[name]) for (name, x, y, w, h, label) in TABS] +
     [dict(box=[x, y, 72, 16], bevel=True, fill="navy", label="HOLD", size=10, color="cream")
      for (name, x, y) in HOLDS]
 )
@@ -149,16 +151,17 @@ ITEMS = [
     symbol("car.png.0", car(1, 20)),
     symbol("trophy.png.0", trophy()),
     # the mark of a winning play, over its reels at (175, row top + 3 to 7): a
-    # gold frame round the row with the symbols showing through, and at its
-    # foot a band with WIN on the left and room on the right for the amount,
-    # which the game writes at 25 points from (280, row's baseline), 105 px in
-    # and 62 or 63 px down the mark: its digits stand 33 px tall (25 points at
-    # the text engine's 96 dots an inch) on a smoked band the symbols show
-    # through
+    # gold frame round the row, clear inside, so the symbols that won show
+    # whole; a WIN tab on the frame's top edge over the gap between the first
+    # two reels; and a smoked plate, just large enough, under the amount, which
+    # the game writes at 25 points from (280, row's baseline), 105 px in and 62
+    # or 63 px down the mark: its digits stand 34 px tall and up to 108 wide
+    # (four, at 25 points at the text engine's 96 dots an inch), and the
+    # symbols show through the plate round and behind them
     dict(kind="background", file="win.png", size=[234, 74], alpha=True,
          elements=[dict(box=[0, 0, 234, 74], outline="lightgold", width=3, radius=8),
-                   dict(box=[3, 24, 228, 47], fill="black", alpha=200, outline="gold", width=1, radius=5),
-                   dict(box=[8, 34, 86, 28], bevel=True, fill="red", label="WIN", size=18, color="lightgold")],
+                   dict(box=[101, 24, 117, 45], fill="black", alpha=150, outline="gold", width=1, radius=5),
+                   dict(box=[52, 0, 48, 15], bevel=True, fill="red", label="WIN", size=11, color="lightgold")],
          # every amount a play can win (a pay times one to five coins), on the band at each row's anchor
          writes=[dict(font="demoderby.ttf", size=25, at=[280 - 175, baseline - m[1]], align=1, margin=2,
                       color=[255, 231, 37], texts=sorted({str(p * c) for p in [400, 150, 75, 30, 20, 10, 5, 4, 3, 2, 1]
@@ -175,7 +178,7 @@ ITEMS = [
 ] + [
     dict(kind="background", file=name + "_mo.png", size=[w, h], style="plain", colors=["key", "key"], key=True,
          elements=[dict(box=[0, 0, w, h], bevel=True, fill="red", label=label,
-                        size=10, color="lightgold", font=TAB_FONT[name])],
+                        size=TAB_SIZE[name], color="lightgold", font=TAB_FONT[name])],
          fits=dict(at=[[x, y]], room=TAB_ROOM[name]))
     for (name, x, y, w, h, label) in TABS
 ] + [

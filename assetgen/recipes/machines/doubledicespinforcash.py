@@ -1,5 +1,7 @@
 # "doubledicespinforcash" (Vuzeda Zeva Zari raz Ezoz): dice machine whose
 # SPIN symbol on the third reel starts the cash wheel at three coins.
+from _gamble import gamble_rule
+
 FOLDER = "gfx/doubledicespinforcash"
 LEAD = "gold"   # the lobby's picture of this machine
 WHEEL_AT = [217, 81]
@@ -22,17 +24,20 @@ ITEMS = [
 
     # the wheel bonus (three coins and SPIN on the third reel): background, the
     # 24 wheel frames at (217, 81) (frame i shows slice i under the pointer),
-    # the red/black gamble buttons and the collect button
+    # the red/black gamble buttons and the collect button; the hub of each
+    # frame in the colour of the field under the pointer, named, and the
+    # gamble's rule under the wheel (the screen writes nothing of its own)
     dict(kind="background", dir="gfx/bonus/doubledicespinforcash", file="bonus.png", style="red", border=True,
          title="SPIN FOR CASH", title_size=34, title_y=34,
-         elements=[dict(circle=[400, 264, 192], fill="darkburgundy", outline="gold", width=4),
+         elements=[dict(circle=[400, 264, 192], fill="darkburgundy", outline="gold", width=4, smooth=True),
                    dict(polygon=POINTER, fill="lightgold", outline="black"),
                    dict(box=[480, 520, 200, 64], fill="black", outline="gold", width=2, radius=6),
-                   dict(text="DOUBLE OR NOTHING: PICK A COLOUR", at=[310, 552], size=14, color="cream"),
                    dict(box=[491, 533, 56, 40], bevel=True, fill="red", label="RED", size=12),
                    dict(box=[551, 533, 56, 40], bevel=True, fill="bronze", label="TAKE", size=12),
-                   dict(box=[611, 533, 56, 40], bevel=True, fill="charcoal", label="BLACK", size=12)]),
+                   dict(box=[611, 533, 56, 40], bevel=True, fill="charcoal", label="BLACK", size=12)] +
+                  gamble_rule(28, 474, 440)),
     dict(kind="wheel", dir="gfx/bonus/doubledicespinforcash", name="dicespin", size=[366, 366],
+         edge="darkburgundy", hub_colour=True,
          lit="white", pointer=dict(polygon=TIP, fill="lightgold", outline="black"),
          fits=dict(at=[WHEEL_AT], room=[0, 60, 800, 473]),
          slices=[["25", "black"], ["20", "red"], ["20", "red"], ["50", "black"], ["50", "black"], ["50", "black"],

@@ -1,5 +1,6 @@
 # "patriotspinforcash" (Vazived Irud ovu Vize): the patriot symbols, a wild,
 # and SPIN on the third reel for the prize wheel.
+from _gamble import gamble_rule
 from _patriot import patriot_pays
 
 FOLDER = "gfx/patriotspinforcash"
@@ -20,17 +21,19 @@ ITEMS = [
     # the prize-wheel bonus: background, 24 wheel frames "patspin" at (217, 81),
     # the red/black gamble buttons at (513, 533) / (632, 533) and collect at
     # (572, 533). The screen writes nothing: the field under the pointer, framed
-    # in each frame, tells the prize and the colour the wheel stopped on.
+    # in each frame, tells the prize, the hub in that field's colour names the
+    # colour the wheel stopped on, and the caption under the wheel the gamble's rule.
     dict(kind="background", dir="gfx/bonus/patriotspinforcash", file="bonus.png", style="blue", border=True,
          title="STARS AND STRIPES WHEEL", title_size=32, title_y=34,
-         elements=[dict(circle=[400, 264, 192], fill="navy", outline="white", width=4),
+         elements=[dict(circle=[400, 264, 192], fill="navy", outline="white", width=4, smooth=True),
                    dict(polygon=POINTER, fill="white", outline="red"),
                    dict(box=[503, 520, 196, 64], fill="black", outline="gold", width=2, radius=6),
-                   dict(text="DOUBLE OR NOTHING: PICK A COLOUR", at=[330, 552], size=14, color="cream"),
                    dict(box=[513, 533, 56, 40], bevel=True, fill="red", label="RED", size=12),
                    dict(box=[572, 533, 56, 40], bevel=True, fill="bronze", label="TAKE", size=12),
-                   dict(box=[632, 533, 56, 40], bevel=True, fill="charcoal", label="BLACK", size=12)]),
+                   dict(box=[632, 533, 56, 40], bevel=True, fill="charcoal", label="BLACK", size=12)] +
+                  gamble_rule(28, 474, 463)),
     dict(kind="wheel", dir="gfx/bonus/patriotspinforcash", name="patspin", size=[366, 366], rim="white",
+         edge="navy", hub_colour=True,
          lit="lightgold", pointer=dict(polygon=TIP, fill="white", outline="red"),
          fits=dict(at=[WHEEL_AT], room=[0, 60, 800, 473]),
          slices=[["25", "black"], ["20", "red"], ["20", "red"], ["50", "black"], ["50", "black"], ["100", "red"],
