@@ -151,6 +151,16 @@ def plan(recipes, kindmap):
             if owner.get(backdrop, "").split(" item ")[0] != r.name:
                 raise SystemExit("assetgen: %s item %d: its backdrop %s is not made by the same recipe"
                                  % (r.name, i, backdrop))
+            if item.get("takes") or item.get("keep_drawn"):
+                # the picture names drawings of its backdrop: the backdrop's own recipe item comes along
+                maker = [j[2] for j in jobs if backdrop in j[4]][0]
+                names = {e.get("name") for e in maker.get("elements") or [] if isinstance(e, dict)}
+                unknown = [n for n in list(item.get("takes", [])) + list(item.get("keep_drawn", []))
+                           if n not in names]
+                if maker.get("kind") != "background" or unknown:
+                    raise SystemExit("assetgen: %s item %d: its backdrop %s has no drawing named %s"
+                                     % (r.name, i, backdrop, ", ".join(map(repr, unknown)) or "(not a background)"))
+                item["backdrop_item"] = maker
         if "popups" in item and not (isinstance(item["popups"], list) and all(
                 isinstance(p, dict) and len(p.get("rect", [])) == 4 for p in item["popups"])):
             raise SystemExit("assetgen: %s item %d: 'popups' is [dict(rect=[x, y, w, h], name=...), ...]"
@@ -178,10 +188,33 @@ def plan(recipes, kindmap):
 # several places carries one backdrop), and leave each `keep` rectangle
 # [x, y, w, h] of the screen (a click area, a title, a picture drawn over it
 # later) showing the backdrop; else the build fails.
+#
+# The backdrop's elements may carry a `name`. A picture that `takes=[names]`
+# is cut from the backdrop as it is without those drawings (it draws them
+# elsewhere, or not at all: a fish reeled up out of its place); it must then
+# cover them whole. A picture with `keep_drawn=[names]` must leave every
+# pixel of those drawings that shows on the backdrop as it is (the other
+# fish a catch passes over).
+
+_without, _masks = {}, {}   # the backdrops without some of their drawings, and where each drawing shows
+
+
+def backdrop_pixels(item, backdrop, names):
+    """The backdrop (numpy RGB, int32) as it is without the drawings `names`
+    of its item (the backdrop itself when there are none)."""
+    import numpy as np
+    if not names:
+        return backdrop
+    key = (on_places(item)[0], tuple(sorted(names)))
+    if key not in _without:
+        from agen.pictures import backdrop_without
+        _without[key] = np.asarray(backdrop_without(item["backdrop_item"], names)).astype(np.int32)
+    return _without[key]
+
 
 def _over(item, c):
     """The item with its background colour `c` everywhere one is painted."""
-    it = {k: v for k, v in item.items() if k not in ("on", "bg_style")}
+    it = {k: v for k, v in item.items() if k not in ("on", "bg_style", "backdrop_item")}
     it["bg"] = c
     if it.get("kind", "background") in ("background", "panel", "page"):
         it["style"], it["colors"] = "plain", [c, c]
@@ -238,6 +271,7 @@ def _render_on(item, kindmap, out_root, folder):
     backdrop_file, places = on_places(item)
     with Image.open(os.path.join(out_root, backdrop_file)) as b:
         backdrop = np.asarray(b.convert("RGB")).astype(np.int32)
+    backdrop = backdrop_pixels(item, backdrop, item.get("takes"))
     with tempfile.TemporaryDirectory() as tmp:
         for c, sub in (((0, 0, 0), "black"), ((255, 255, 255), "white")):
             if sub == "white":
@@ -338,6 +372,12 @@ def check_backdrops(jobs, out_root):
                 pic = np.asarray(p.convert("RGB"))
             for x, y in places:
                 where = "%s item %d: %s at (%d, %d)" % (r.name, i, o, x, y)
+                outside = [(name, drawn_outside(pic, drawn_mask(item, backdrop, name), x, y))
+                           for name in item.get("takes", [])]
+                if any(n for _, n in outside):
+                    found += ["%s takes the drawing %r off %s but does not cover all of it (%d pixels outside)"
+                              % (where, name, backdrop_file, n) for name, n in outside if n]
+                    continue
                 n = border_mismatches(pic, backdrop, x, y, crop=bool(item.get("crop")))
                 if n:
                     found.append("%s %s" % (where, "leaves its backdrop %s" % backdrop_file if n < 0 else
@@ -352,7 +392,45 @@ def check_backdrops(jobs, out_root):
                     n = keep_mismatches(pic, backdrop, x, y, rect)
                     if n:
                         found.append("%s covers %s, which it must leave showing (%d pixels)" % (where, list(rect), n))
+                for name in item.get("keep_drawn", []):
+                    n = drawn_mismatches(pic, backdrop, drawn_mask(item, backdrop, name), x, y)
+                    if n:
+                        found.append("%s covers the drawing %r of %s, which it must leave showing (%d pixels)"
+                                     % (where, name, backdrop_file, n))
     return found
+
+
+def drawn_mask(item, backdrop, name, tolerance=3):
+    """The pixels of the backdrop (numpy RGB) where its drawing `name` shows:
+    where the backdrop differs from itself drawn without it."""
+    import numpy as np
+    key = (on_places(item)[0], name)
+    if key not in _masks:
+        b = backdrop.astype(np.int32)
+        _masks[key] = np.abs(b - backdrop_pixels(item, b, [name])).max(axis=2) > tolerance
+    return _masks[key]
+
+
+def drawn_mismatches(picture, backdrop, mask, x, y, tolerance=3):
+    """Pixels of the drawing `mask` (screen-sized) that the picture at (x, y)
+    shows other than the backdrop does."""
+    import numpy as np
+    h, w = picture.shape[:2]
+    bh, bw = backdrop.shape[:2]
+    v = _visible(w, h, x, y, bw, bh)
+    if v is None:
+        return 0
+    py, px, by, bx = v
+    off = np.abs(picture[py, px].astype(np.int32) - backdrop[by, bx].astype(np.int32)).max(axis=2) > tolerance
+    return int((off & mask[by, bx]).sum())
+
+
+def drawn_outside(picture, mask, x, y):
+    """Pixels of the drawing `mask` (screen-sized) that lie outside the
+    picture at (x, y)."""
+    h, w = picture.shape[:2]
+    inside = mask[max(0, y):max(0, y + h), max(0, x):max(0, x + w)].sum()
+    return int(mask.sum() - inside)
 
 
 # Pictures at their places on the screen ------------------------------------

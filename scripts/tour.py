@@ -348,7 +348,14 @@ def visit(d, tree, machine, index):
 BALLOONS = [(71 + 73 * (k % 8) + 33, 140 + 90 * (k // 8 % 4) + 40) for k in (9, 20, 3, 30, 14, 25, 6, 17, 28, 11)]
 BONUSES = [
     ("balloonblitz", 35, [(5, None)] + [(6 + 2 * i, p) for i, p in enumerate(BALLOONS)] + [(27, None), (31, None)]),
-    ("deepsea", 205, [(5, None), (6, (140, 145)), (8, None), (11, None), (14, None), (17, None)]),
+] + [
+    # the fishing bonus once for every fish (the click areas' middles): the catch photographed once it is up,
+    # then beside the prize picture, under the amount won and back at the machine (the prize was drawn with
+    # the play, so the seed's prize each time)
+    ("deepsea", 205, [(5, None), (6, at), (8.4, None), (9.4, None), (11.5, None), (14.5, None), (19, None)], fish)
+    for fish, at in (("yellow", (161, 152)), ("orange", (263, 168)), ("red", (374, 159)), ("blue", (485, 157)),
+                     ("green", (632, 186)))
+] + [
     ("magic", 8, [(5, None), (6, (383, 498)), (8, None), (10, None), (13, None)]),
     ("mountainclimber", 2, [(4, None), (7, None), (10, None), (14, None), (18, None)]),
     ("crazydice", 27, [(4, None), (6, None), (8, None), (11, None), (14, None)]),
@@ -367,11 +374,12 @@ BONUSES = [
 ]
 
 
-def bonus_visit(d, tree, machine, seed, steps):
+def bonus_visit(d, tree, machine, seed, steps, name=""):
     """A bonus game from start to prize: money in, one play at the full bet,
-    then the screenshots and clicks of its steps."""
+    then the screenshots and clicks of its steps (`name` tells apart visits
+    to the same bonus: the fish picked)."""
     mid, cat, spot = machine
-    tag = "b-%s" % mid
+    tag = "b-%s" % mid + ("-" + name if name else "")
     d.start_game(tree, tag, seed)
     time.sleep(1.0)
     d.click(*spot, wait=1.2)
@@ -627,12 +635,12 @@ def main():
                     with lock:
                         if not bonuses:
                             return
-                        mid, seed, steps = bonuses.pop(0)
+                        mid, seed, steps, *name = bonuses.pop(0)
                     try:
                         if isinstance(steps, dict):
                             gamble_visit(disp, tree, byid[mid], seed, steps)
                         else:
-                            bonus_visit(disp, tree, byid[mid], seed, steps)
+                            bonus_visit(disp, tree, byid[mid], seed, steps, *name)
                     except Exception as e:   # noqa: BLE001 -- one bonus's trouble ends only its visit
                         problems.append("%s bonus: the visit stopped: %s" % (mid, e))
                         disp.stop_game()

@@ -140,15 +140,26 @@ def one_size_per_table(img, elements):
     return [dict(e, size=sizes[e["table"]]) if "text" in e and e.get("table") else e for e in elements]
 
 
-def draw_elements(img, elements, seed=0):
-    """The drawn elements of a background or panel, in order (see README)."""
+def draw_elements(img, elements, seed=0, hide=()):
+    """The drawn elements of a background or panel, in order (see README).
+    Elements whose `name` is in `hide` are left out (what lies under them
+    shows); the others are drawn exactly as with them."""
     d = ImageDraw.Draw(img)
     for i, e in enumerate(one_size_per_table(img, expand_elements(elements))):
+        if e.get("name") is not None and e["name"] in hide:
+            continue
         if "symbol" in e or "card" in e:
             x, y, w, h = e["box"]
             if "symbol" in e:
                 look = machine_symbol(e["symbol"], e)
-                g = render_glyph(look.pop("glyph"), int(w), int(h), look)
+                # `turn` 90 or -90: the glyph drawn on its side (a fish hung up by its tail), filling the box
+                turn = int(e.get("turn", 0)) % 360
+                if turn not in (0, 90, 180, 270):
+                    raise ValueError("a symbol's 'turn' is a quarter turn (90, -90 or 180), not %r" % e["turn"])
+                gw, gh = (int(h), int(w)) if turn in (90, 270) else (int(w), int(h))
+                g = render_glyph(look.pop("glyph"), gw, gh, look)
+                if turn:
+                    g = g.transpose({90: Image.ROTATE_90, 180: Image.ROTATE_180, 270: Image.ROTATE_270}[turn])
             else:
                 g = render_card(e["card"], int(w), int(h), e)
             mask = g
@@ -302,7 +313,7 @@ def finish(img, item, mask=None):
 
 # ---------------------------------------------------------------- kinds
 
-def background_image(item, seedname=""):
+def background_image(item, seedname="", hide=()):
     w, h = _size(item, (800, 600))
     if item.get("alpha"):
         # only the elements, on a clear ground: for a picture the game keeps
@@ -315,9 +326,15 @@ def background_image(item, seedname=""):
         img = new_image((w, h))
         paint_surface(img, (0, 0, w, h), item.get("style", "felt"), item.get("colors"), _seed(seedname, w, h),
                       item.get("border"))
-    draw_elements(img, item.get("elements"), _seed(seedname))
+    draw_elements(img, item.get("elements"), _seed(seedname), hide)
     title_block(img, item, w, h)
     return img
+
+
+def backdrop_without(item, names):
+    """A background item's picture as it is made, but without its elements
+    named in `names`: what lies under them (RGB)."""
+    return finish(background_image(item, item["file"], hide=set(names)), item).convert("RGB")
 
 
 def render_background(item, folder):

@@ -240,6 +240,62 @@ class Backdrops(unittest.TestCase):
                     self.assertIn(w, r.stderr + r.stdout)
 
 
+# A sky with two named drawings on it: a red ball and a gold sun.
+NAMED = ('FOLDER = "gfx/t"\nITEMS = [dict(kind="background", file="back.png", size=[200, 100], style="plain", '
+         'colors=["sky", "sky"], elements=[dict(circle=[40, 60, 14], fill="red", name="ball"), '
+         'dict(circle=[120, 60, 14], fill="gold", name="sun")]),\n')
+
+
+class TakenDrawings(unittest.TestCase):
+    """A picture can take a named drawing off its backdrop (it is cut from
+    the backdrop as it is without it) and must then cover all of it; one
+    that names drawings to keep must leave them as they are."""
+
+    def build(self, sprite):
+        with tempfile.TemporaryDirectory() as recipes, tempfile.TemporaryDirectory() as out:
+            with open(os.path.join(recipes, "scene.py"), "w") as f:
+                f.write(NAMED + "    " + sprite + "]\n")
+            r = generate(out, "--recipes", recipes, "--jobs", "2", timeout=60)
+            pixels = None
+            if r.returncode == 0:
+                from PIL import Image
+                with Image.open(os.path.join(out, "gfx/t/s.png")) as p, Image.open(os.path.join(out, "gfx/t/back.png")) as b:
+                    pixels = (p.convert("RGB").load(), b.convert("RGB").load())
+            return r, pixels
+
+    # the ball thrown up out of its place, in a picture from x 10 to the given width
+    def thrown(self, width, keep="", ball=(30, 20)):
+        return ('dict(kind="background", file="s.png", size=[%d, 100], style="plain", colors=["navy", "navy"], '
+                'elements=[dict(circle=[%d, %d, 14], fill="red")], on=["gfx/t/back.png", [10, 0]], takes=["ball"]%s)'
+                % (width, ball[0], ball[1], keep))
+
+    def test_a_drawing_taken_off_shows_what_lies_under_it(self):
+        r, pixels = self.build(self.thrown(60, ', keep_drawn=["sun"]'))
+        self.assertEqual(0, r.returncode, r.stderr)
+        sprite, back = pixels
+        sky, red = back[5, 5], back[40, 60]
+        self.assertNotEqual(sky, red)
+        self.assertEqual(sky, sprite[30, 60])    # where the ball was: the sky
+        self.assertEqual(red, sprite[30, 20])    # the ball, up where it was thrown
+        self.assertEqual(back[69, 99], sprite[59, 99])
+
+    def test_a_drawing_left_in_part_or_one_covered_fails(self):
+        cases = {
+            "the ball taken but half of it outside the picture": (self.thrown(30), ["scene.py item 1", "'ball'",
+                                                                                    "does not cover all"]),
+            "the sun it must keep, covered by the thrown ball": (
+                self.thrown(140, ', keep_drawn=["sun"]', ball=(110, 50)), ["scene.py item 1", "'sun'", "must leave"]),
+            "a drawing the backdrop doesn't have": (self.thrown(60, ', keep_drawn=["moon"]'),
+                                                    ["scene.py item 1", "'moon'"]),
+        }
+        for what, (sprite, words) in cases.items():
+            with self.subTest(what):
+                r, _ = self.build(sprite)
+                self.assertNotEqual(0, r.returncode, r.stdout)
+                for w in words:
+                    self.assertIn(w, r.stderr + r.stdout)
+
+
 def build_recipes(files, helpers=()):
     """Builds a recipes folder of `files` (name: text) plus copies of the
     named helpers of the real one; returns the generator's result."""

@@ -24,9 +24,65 @@ FISH = [("blue", [475, 81], [431, 38, 108, 238], 220, [487, 266], [60, 120, 235]
 MOUTH = [24, 20]                 # the open mouth's picture; the snout is at its middle
 RIPPLES = [[348, 375], [210, 456], [14, 329], [88, 370], [660, 376]]
 RIPPLE = [60, 16]
-CATCH = [230, 320]               # each catch's picture, drawn at (x, 0)
 PRIZE_AT, PRIZE = [621, 0], [179, 88]   # the prize picture: clear of the green fish's click area (y 91)
 FLOOR = 548                      # the sand; the amount won is centred on (400, 485) in open water
+# The catch. Reeled up by LIFT px, each fish hangs where it was, and its
+# catch hangs under it on its line in the fish's own column of water, clear
+# of the other fish, of the title, the prize picture and the ripples:
+# HANG [x, top, width, height] is where (the line runs down behind the fish
+# and comes out under it at x; on the line itself where it can), and the
+# room the catch has there. ROOM: the right edge and the foot of each fish's
+# frames (they start at the fish's catch x, at y 0), round the fish and its
+# catch. The green fish is lifted less (the prize picture comes down to
+# y 88 beside its line) and its catch hangs lower, right of the title.
+TITLE = [256, 310, 288, 44]      # "PICK A FISH!" on the bonus picture
+LIFT = dict(blue=82, green=44, orange=144, red=98, yellow=118)
+HANG = dict(blue=[487, 190, 96, 108], green=[640, 252, 150, 116], orange=[262, 156, 128, 140],
+            red=[376, 186, 124, 112], yellow=[143, 138, 82, 150])
+ROOM = dict(blue=[540, 304], green=[720, 372], orange=[330, 304], red=[442, 304], yellow=[196, 304])
+# the six catches, from the most common prize to the rarest: a glyph and
+# its [width, height] as it hangs (smaller where its fish has less room);
+# a marlin hangs by its tail
+CATCHES = [("_sink", dict(glyph="sink"), [110, 96]),
+           ("_tire", dict(glyph="tire"), [96, 96]),
+           ("_ten_marlin", dict(glyph="fish", bill="sail", color="lightblue", turn=90), [96, 120]),
+           ("_25_marlin", dict(glyph="fish", bill="sail", color="violet", turn=90), [104, 130]),
+           ("_50_marlin", dict(glyph="fish", bill="sail", color="gold", turn=90), [112, 140]),
+           ("_mermaid", dict(glyph="emoji", emoji="mermaid"), [100, 140])]
+
+
+def catch_frames(c, look, size):
+    """The six frames of fish `c` bringing up its catch (a glyph `look` of
+    `size`), in the frame's own pixels (its corner at (catch x, 0)): the
+    first is the fish where it hangs with nothing, then the fish rises up
+    its line while the catch grows out of the deep to its full size under
+    it. Only the picked fish and what it brings up are drawn; the rest of
+    each frame is the bonus picture as it lies under them."""
+    (c, mouth, spot, cx, tail, col) = [f for f in FISH if f[0] == c][0]
+    lx, snout = mouth[0] + MOUTH[0] // 2, mouth[1] + MOUTH[1] // 2
+    hx, htop, hw, hh = HANG[c]
+    fit = min(1, hw / size[0], hh / size[1])
+    w, h = ROOM[c][0] - cx, ROOM[c][1]
+    frames = []
+    for k in range(6):
+        t = k / 5
+        up = round(LIFT[c] * (1 - (1 - t) * (1 - t)))     # quick at first, slowing as it comes up
+        box = [spot[0] - 60, spot[1] - 10 - up, spot[2] + 70, spot[3] + 20]
+        fish = dict(symbol="hookedfish", box=[box[0] - cx] + box[1:], color=col, width=0.4,
+                    mouth=[lx - box[0], snout - (spot[1] - 10)], tail=[tail[0] - box[0], tail[1] - (spot[1] - 10)])
+        # where the hanging line leaves the fish: on its middle line above the hang point
+        behind = snout - up + ((hx - lx) * (tail[1] - snout) // (tail[0] - lx) if hx != lx else 0)
+        els = [dict(line=[lx - cx, 0, lx - cx, mouth[1] + 2 - up], color="silver", width=1)]
+        if k:
+            g = fit * (0.3 + 0.7 * t)
+            gw, gh = max(4, round(size[0] * g)), max(4, round(size[1] * g))
+            els += [dict(line=[hx - cx, behind, hx - cx, htop + gh // 3], color="silver", width=1),
+                    dict(look, symbol=look["glyph"], box=[hx - cx - gw // 2, htop, gw, gh])]
+        frames.append(dict(kind="background", size=[w, h], style="plain", colors=["navy", "navy"],
+                           elements=els + [fish]))
+    return frames
+
+
 LINES = [(1, 89, 172), (2, 87, 122), (3, 86, 220), (4, 86, 67), (5, 86, 276)]
 
 # The bottom glass (the marquee): per coin on a line, 1 to 5 in a row from the left.
@@ -61,9 +117,9 @@ ITEMS = [
                   [e for (c, mouth, spot, cx, tail, col) in FISH for e in (
                       # the line down to the hook in the fish's mouth
                       dict(line=[mouth[0] + MOUTH[0] // 2, 0, mouth[0] + MOUTH[0] // 2, mouth[1] + 2],
-                           color="silver", width=1),
+                           color="silver", width=1, name=c),
                       dict(symbol="hookedfish", box=[spot[0] - 60, spot[1] - 10, spot[2] + 70, spot[3] + 20],
-                           color=col, width=0.4,
+                           color=col, width=0.4, name=c,
                            mouth=[mouth[0] + MOUTH[0] // 2 - (spot[0] - 60), mouth[1] + MOUTH[1] // 2 - (spot[1] - 10)],
                            tail=[tail[0] - (spot[0] - 60), tail[1] - (spot[1] - 10)]))] +
                   # the sea floor: sand, rocks and weed
@@ -91,23 +147,15 @@ ITEMS = [
                                    (12 + 7 * ((f + 2) % 3), 4, "lightblue"))]) for f in range(3)],
          on=["gfx/bonus/deepsea/bonus.png"] + RIPPLES)
 ] + [
-    # the catch: the fish on its hook with what it caught, coming up out of
-    # the deep below the prize picture
-    dict(kind="anim", dir="gfx/bonus/deepsea", name=c + suffix, frames=6, effect="grow", grow_from="bottom",
-         base=dict(kind="background", size=CATCH, elements=[
-             dict(line=[CATCH[0] // 2 + 20, PRIZE[1] + 8, CATCH[0] // 2 + 20, PRIZE[1] + 80], color="silver", width=2),
-             dict(look, symbol=look["glyph"], box=[30, PRIZE[1] + 62, CATCH[0] - 36, CATCH[1] - PRIZE[1] - 68]),
-             # the fish that caught it, beside its catch
-             dict(symbol="hookedfish", box=[4, PRIZE[1] + 8, 84, 64], color=col, width=0.5, mouth=[80, 30],
-                  tail=[8, 34])]),
-         on=["gfx/bonus/deepsea/bonus.png", [cx, 0]], keep=[PRIZE_AT + PRIZE])
+    # the catch: the picked fish is reeled up its own line, and what it
+    # caught comes up out of the deep hanging under it (see catch_frames)
+    dict(kind="anim", dir="gfx/bonus/deepsea", name=c + suffix, frames=6, effect="frames",
+         frame_items=catch_frames(c, look, size), on=["gfx/bonus/deepsea/bonus.png", [cx, 0]],
+         takes=[c], keep_drawn=[o[0] for o in FISH if o[0] != c],
+         keep=[PRIZE_AT + PRIZE, TITLE] + [r + RIPPLE for r in RIPPLES],
+         fits=dict(at=[[cx, 0]], room=[0, 0, 800, TITLE[1] if c != "green" else RIPPLES[4][1]]))
     for (c, mouth, spot, cx, tail, col) in FISH
-    for suffix, look in (("_sink", dict(glyph="sink")),
-                         ("_tire", dict(glyph="tire")),
-                         ("_ten_marlin", dict(glyph="fish", bill="sail", color="blue")),
-                         ("_25_marlin", dict(glyph="fish", bill="sail", color="lightblue")),
-                         ("_50_marlin", dict(glyph="fish", bill="sail", color="violet")),
-                         ("_mermaid", dict(glyph="emoji", emoji="mermaid")))
+    for suffix, look, size in CATCHES
 ] + [
     dict(kind="background", dir="gfx/bonus/deepsea", file="%s.png" % m, size=PRIZE,
          elements=[dict(box=[6, 6, PRIZE[0] - 12, PRIZE[1] - 12], fill="gold", outline="darkgold", width=3, radius=14),

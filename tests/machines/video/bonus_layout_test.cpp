@@ -260,6 +260,56 @@ TEST_F(BonusLayout, DeepSeaPictures) {
     EXPECT_LE(ink.y + ink.h, box.y + box.h + 2);
 }
 
+// Every fish, every prize: the catch comes up on the fish that was picked.
+// What the catch's last frame changed on the screen (the shot after the
+// catch against the shot before it) lies over the picked fish, between its
+// mouth and its click area, and hardly touches the click area of another.
+TEST_F(BonusLayout, DeepSeaCatchOnThePickedFish) {
+    open("deepsea");
+    auto* sea = dynamic_cast<DeepSea*>(m);
+    sea->bonusStake = 20;
+    const int multipliers[6] = {3, 5, 10, 25, 50, 100};
+    for (int prize = 0; prize < 6; ++prize) {
+        const uint32_t seed = seedFor(prize);
+        for (const FishPlace& f : fishPlaces) {
+            SCOPED_TRACE(std::string(f.colour) + " fish, " + std::to_string(multipliers[prize]) + "x");
+            testrt::drainEvents();
+            testrt::tapClick(f.spot.x + f.spot.w / 2, f.spot.y + f.spot.h / 2);
+            sgenrand(seed);
+            std::vector<Shot> shots = shotsAtPauses([&] { EXPECT_EQ(sea->runDeepSeaBonus(), multipliers[prize]); });
+            // pauses: 1500 before the catch, 1000 after it
+            ASSERT_GE(shots.size(), 2u);
+            ASSERT_EQ(shots[0].pauseMs, 1500u);
+            ASSERT_EQ(shots[1].pauseMs, 1000u);
+            SDL_Surface* before = shots[0].screen.get();
+            SDL_Surface* after = shots[1].screen.get();
+
+            // the fish's own stretch of water: from its mouth (left of its
+            // click area for the orange fish) to the right of its click area
+            const int left = std::min(f.mouthX, f.spot.x), right = f.spot.x + f.spot.w;
+            long changed = 0, sumX = 0, sumY = 0, onOthers = 0;
+            for (int y = 0; y < before->h; ++y)
+                for (int x = 0; x < before->w; ++x) {
+                    if (rawPixel(before, x, y) == rawPixel(after, x, y)) continue;
+                    ++changed, sumX += x, sumY += y;
+                    if (x >= left && x < right) continue;
+                    for (const FishPlace& o : fishPlaces)
+                        if (&o != &f && x >= o.spot.x && x < o.spot.x + o.spot.w && y >= o.spot.y &&
+                            y < o.spot.y + o.spot.h) {
+                            ++onOthers;
+                            break;
+                        }
+                }
+            ASSERT_GT(changed, 3000) << "the catch hardly changed the screen";
+            const double cx = double(sumX) / changed, cy = double(sumY) / changed;
+            EXPECT_GE(cx, left) << "the catch is centred left of the fish";
+            EXPECT_LT(cx, right) << "the catch is centred right of the fish";
+            EXPECT_LT(cy, f.spot.y + f.spot.h) << "the catch is centred below the fish";
+            EXPECT_LT(onOthers, changed / 50) << "the catch covers another fish's place";
+        }
+    }
+}
+
 // Each hat picked: the star burst's last frame stands at the hat's star
 // place; the prize's last frame at its own offset from the hat, cropped at
 // the screen's edge; the multiplier picture at (191, 4). Every prize at
