@@ -274,7 +274,7 @@ TEST_F(BonusLayout, DeepSeaCatchOnThePickedFish) {
         for (const FishPlace& f : fishPlaces) {
             SCOPED_TRACE(std::string(f.colour) + " fish, " + std::to_string(multipliers[prize]) + "x");
             testrt::drainEvents();
-            testrt::tapClick(f.spot.x + f.spot.w / 2, f.spot.y + f.spot.h / 2);
+            videotest::pickAt(f.spot.x + f.spot.w / 2, f.spot.y + f.spot.h / 2);
             sgenrand(seed);
             std::vector<Shot> shots = shotsAtPauses([&] { EXPECT_EQ(sea->runDeepSeaBonus(), multipliers[prize]); });
             // pauses: 1500 before the catch, 1000 after it
