@@ -26,7 +26,11 @@ RIPPLES = [[348, 375], [210, 456], [14, 329], [88, 370], [660, 376]]
 RIPPLE = [60, 16]
 CATCH = [230, 320]               # each catch's picture, drawn at (x, 0)
 PRIZE_AT, PRIZE = [621, 0], [179, 88]   # the prize picture: clear of the green fish's click area (y 91)
-FLOOR = 548                      # the sand; the amount won is centred on (400, 485) in open water
+# The amount won is written at 80 points centred on (400, 485): its figures
+# stand on a baseline half the text's height below that point, from about
+# y 487 down to 569, in open water above the sand.
+FLOOR = 576                      # the sand
+AMOUNTS = ["60", "1500", "20000"]   # 3 x 20 coins up to 100 x 40 x 5 coins
 LINES = [(1, 89, 172), (2, 87, 122), (3, 86, 220), (4, 86, 67), (5, 86, 276)]
 
 # The bottom glass (the marquee): per coin on a line, 1 to 5 in a row from the left.
@@ -73,7 +77,8 @@ ITEMS = [
                    dict(circle=[120, FLOOR + 16, 12], fill="darkgrey", outline="charcoal", width=2)] +
                   [dict(polygon=[x, FLOOR + 4, x + 8, FLOOR + 4, x + 18 + d, top, x + 10 + d, top], fill=col)
                    for (x, d, top, col) in ((30, 10, 440, "darkfelt"), (44, -14, 470, "green"),
-                                            (748, -12, 420, "darkfelt"), (764, 12, 450, "green"))]),
+                                            (748, -12, 420, "darkfelt"), (764, 12, 450, "green"))],
+         writes=[dict(font="deepseabonus.ttf", size=80, at=[400, 485], align=4, color="white", texts=AMOUNTS)]),
 ] + [
     # the open mouth: an "O" over the snout, its lips the fish's colour
     dict(kind="background", dir="gfx/bonus/deepsea", file="%s_mouth_o.png" % c, size=MOUTH,
