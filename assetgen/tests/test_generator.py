@@ -270,7 +270,7 @@ class ReelCellCheck(unittest.TestCase):
         self.assertEqual(0, r.returncode, r.stderr)
 
 
-class PlaceCheck(unittest.TestCase):
+class WindowCheck(unittest.TestCase):
     """A picture that leaves the screen at its place, or a window too small
     for the text the game writes in it, stops the build naming the recipe;
     drawn to fit they pass."""
