@@ -59,40 +59,33 @@ FACES = {
     "mono": "DejaVuSansMono-Bold.ttf",
     "liberation": "LiberationSans-Bold.ttf",
     "liberation-serif": "LiberationSerif-Bold.ttf",
+    # a narrow bold face for labels in tight tabs: the condensed bold squeezed to 70% of its width
+    "narrow": ("DejaVuSansCondensed-Bold.ttf", 0.7),
     "led": "DSEG7Classic-Bold.ttf",
     "led14": "DSEG14Classic-Bold.ttf",
 }
 
 
-# Faces the generator makes from an installed one, squeezed sideways: short
-# name -> (source face, factor). "narrow" sets long names in small plates.
-MADE_FACES = {"narrow": ("LiberationSans-Bold.ttf", 0.82)}
-
-
-def made_face_file(name):
-    """The file of a made face, written once per source into a cache folder."""
-    import hashlib
-    import tempfile
-    from .fonts import condense_font
-    source, factor = MADE_FACES[name]
-    src = find_font_file(source)
-    with open(src, "rb") as f:
-        key = hashlib.sha256(f.read() + repr(factor).encode()).hexdigest()[:16]
-    folder = os.path.join(tempfile.gettempdir(), "assetgen-faces-%d" % os.getuid())
-    path = os.path.join(folder, "%s-%s.ttf" % (name, key))
-    if not os.path.exists(path):
-        os.makedirs(folder, exist_ok=True)
-        tmp = "%s.%d.tmp" % (path, os.getpid())
-        condense_font(src, tmp, factor)
-        os.replace(tmp, path)
-    return path
+_squeezed = {}
 
 
 def find_font_file(name):
-    """Full path of a face given by short name or by file name."""
-    if name in MADE_FACES:
-        return made_face_file(name)
+    """Full path of a face given by short name or by file name. A face given
+    as (file, factor) is that file squeezed sideways, made once per run in a
+    folder of the temporary directory."""
     fname = FACES.get(name, name)
+    if isinstance(fname, tuple):
+        if fname not in _squeezed:
+            import tempfile
+            from .fonts import condense_font
+            src, factor = find_font_file(fname[0]), fname[1]
+            folder = os.path.join(tempfile.gettempdir(), "assetgen-faces-%d" % os.getuid())
+            os.makedirs(folder, exist_ok=True)
+            dst = os.path.join(folder, "%s-%.2f.ttf" % (os.path.splitext(fname[0])[0], factor))
+            condense_font(src, "%s.%d.tmp" % (dst, os.getpid()), factor)
+            os.replace("%s.%d.tmp" % (dst, os.getpid()), dst)
+            _squeezed[fname] = dst
+        return _squeezed[fname]
     if os.path.isabs(fname) and os.path.exists(fname):
         return fname
     for d in FONT_DIRS:
