@@ -440,37 +440,27 @@ def drawn_outside(picture, mask, x, y):
 # leaves the screen there fails the build. It may also say what text the game
 # writes over it: `holds=[dict(font="progressive2.ttf", size=30, texts=[...],
 # at=[x, y], margin=3, within=[x, y, w, h], plain=True), ...]`, each text
-# centred on `at` (screen positions) at that point size. The text's box, as
-# the game's TrueType renderer measures it (the glyphs' advances across, the
-# face's highest to lowest point down, at 96 dots an inch), grown by `margin`
-# on every side, must stay inside `within` and, with `plain`, lie on one
-# plain colour of the picture (a window that holds it with room to spare).
+# written by a label centred on `at` (screen positions) at that point size:
+# its left end at x - w/2 and its baseline h/2 below y, w x h being the
+# text's box as the game's TrueType renderer measures it (the glyphs'
+# advances across, the face's highest to lowest point down, at 96 dots an
+# inch). That box, from the face's top above the baseline (the area the
+# label saves and puts back), grown by `margin` on every side, must stay
+# inside `within` and, with `plain`, lie on one plain colour of the picture
+# (a window that holds it with room to spare). `clear=[[x, y, w, h], ...]`:
+# screen rectangles the picture must not cover at any of its places.
 
 SCREEN_SIZE = (800, 600)
 
 
-def text_box(font_path, points, text):
-    """(width, height) of a line of text as the game's TrueType renderer
-    measures it: hinted advances at points * 96 / 72 pixels to the em, and
-    the face's bounding box from its top to its bottom, plus the baseline row."""
-    import math
-    from fontTools.ttLib import TTFont
-    from PIL import ImageFont
-    face = TTFont(font_path, lazy=True)
-    head = face["head"]
-    scale = points * 96.0 / 72.0 / head.unitsPerEm
-    height = math.ceil(head.yMax * scale) - math.ceil(head.yMin * scale) + 1
-    pil = ImageFont.truetype(font_path, size=int(round(points * 96.0 / 72.0)), layout_engine=ImageFont.Layout.BASIC)
-    return int(round(pil.getlength(text))), height
-
-
-def centred_box(at, size, margin):
-    """[left, top, right, bottom) of a box of `size` centred on `at`, rounded
-    outwards and grown by `margin`."""
-    import math
-    (x, y), (w, h) = at, size
-    return [math.floor(x - w / 2.0) - margin, math.floor(y - h / 2.0) - margin,
-            math.ceil(x + w / 2.0) + margin, math.ceil(y + h / 2.0) + margin]
+def held_box(font_path, points, text, at, margin):
+    """(width, height) of the text's box and its [left, top, right, bottom)
+    on the screen, grown by `margin`, written centred on `at`."""
+    from agen.places import text_layout, text_origin
+    width, ascent, height, _ = text_layout(font_path, points, text)
+    left, baseline = text_origin(4, at[0], at[1], width, ascent, height)
+    top = baseline - ascent
+    return (width, height), [left - margin, top - margin, left + width + margin, top + height + margin]
 
 
 def check_places(jobs, out_root):
@@ -483,6 +473,8 @@ def check_places(jobs, out_root):
         places = [tuple(p) for p in item.get("screen", [])]
         holds = item.get("holds", [])
         if not places and not holds:
+            if item.get("clear"):
+                found.append("%s item %d: 'clear' needs the picture's places ('screen')" % (r.name, i))
             continue
         where = "%s item %d" % (r.name, i)
         for o in outs:
@@ -495,6 +487,10 @@ def check_places(jobs, out_root):
                 if x < 0 or y < 0 or x + w > SCREEN_SIZE[0] or y + h > SCREEN_SIZE[1]:
                     found.append("%s: %s (%d x %d) at (%d, %d) leaves the %d x %d screen"
                                  % (where, o, w, h, x, y, SCREEN_SIZE[0], SCREEN_SIZE[1]))
+                for cx, cy, cw, ch in item.get("clear", []):
+                    if x < cx + cw and cx < x + w and y < cy + ch and cy < y + h:
+                        found.append("%s: %s (%d x %d) at (%d, %d) covers %s, which it must leave showing"
+                                     % (where, o, w, h, x, y, [cx, cy, cw, ch]))
             px, py = places[0] if places else (0, 0)
             for hold in holds:
                 font = os.path.join(out_root, "fonts", hold["font"])
@@ -503,8 +499,7 @@ def check_places(jobs, out_root):
                     continue
                 margin = hold.get("margin", 0)
                 for text in hold["texts"]:
-                    size = text_box(font, hold["size"], text)
-                    left, top, right, bottom = centred_box(hold["at"], size, margin)
+                    size, (left, top, right, bottom) = held_box(font, hold["size"], text, hold["at"], margin)
                     say = "%s: %s: \"%s\" at %d points (%d x %d) centred on %s with %d px round it" % (
                         where, o, text, hold["size"], size[0], size[1], tuple(hold["at"]), margin)
                     if "within" in hold:

@@ -3,8 +3,9 @@
 - `writes` on a backdrop: the texts the game writes on it, each
   dict(font (a file under fonts/), size (points, as the game opens it), at
   [x, y], align (1 left end of the baseline, 3 right end of the baseline,
-  4 centre of the text box, 5 centre of the baseline), texts [every text it
-  may write], color, margin (4)). Each text's letters, as the game's TrueType
+  4 centred across with the baseline half the text's height below y,
+  5 centre of the baseline), texts [every text it may write], color,
+  margin (4)). Each text's letters, as the game's TrueType
   renderer lays them out, must lie on the picture with `margin` pixels of
   clear ground round them (no frame, line or drawing under them: every pixel
   within CLEAR_TOLERANCE of the ground's median colour) and stand out from
@@ -80,7 +81,7 @@ def text_origin(align, x, y, width, ascent, height):
     if align == 3:
         return x - width, y
     if align == 4:
-        return x - width // 2, y - height // 2 + ascent
+        return x - width // 2, y + height // 2
     if align == 5:
         return x - width // 2, y
     raise ValueError("alignment %r is not one the checks know (1, 3, 4, 5)" % (align,))

@@ -58,10 +58,12 @@ def _cabinet(title, pays, pays_note, feature, bottom, lines, progressive):
         els += [dict(box=[338, 4, 200, 20], fill="black", outline="gold", width=1, radius=4),
                 dict(text="PROGRESSIVE JACKPOT", at=[438, 14], anchor="mm", size=12, color="lightgold", outline="black",
                      font="sans-bold"),
-                # the amount's window ("$" and six figures, 126 x 30 px, centred on (438, 52)) opens into
-                # the reel window below it, so the figures keep clear of the reels' frames
+                # the amount's window ("$" and six figures, 126 x 30 px, written centred on (438, 52):
+                # its baseline at y 67) opens into the reel window below it, so the figures keep clear
+                # of the reels' frames; the middle reel's frame is a single line on top
                 dict(box=[318, 24, 240, 44], fill="black", outline="gold", width=2, radius=4),
-                dict(box=[320, 62, 236, 8], fill="black")]
+                dict(box=[320, 62, 236, 8], fill="black"),
+                dict(box=[REEL_X[1] - 2, REEL_Y - 2, REEL_SIZE[0] + 4, 1], fill="black")]
     # meters, badge, coin slot, buttons, bill acceptor, bottom glass: as on every three-reel cabinet
     els.append(dict(slot_panel=True, panel=panel, bottom=bottom))
     # the title on the top glass (beside the jackpot meter on a progressive machine)

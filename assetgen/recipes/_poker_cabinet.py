@@ -50,8 +50,9 @@ def _cabinet_front():
         dict(box=[197, 418, 104, 46], fill="black", outline="gold", width=2),    # credit meter
         dict(box=[420, 418, 104, 46], fill="black", outline="gold", width=2),    # coins-in meter
         dict(box=[309, 424, 100, 64], fill="navy", outline="gold", width=2),     # coin value
-        # the game writes the bare value ("1", "0.25") above this
-        dict(text="$ PER COIN", at=[359, 478], anchor="mm", size=10, color="lightgold", font="sans-bold"),
+        # the game writes the bare value ("1", "0.25") under this, centred on (359, 447): its
+        # figures stand on a baseline half the text's height below that point (y 474)
+        dict(text="$ PER COIN", at=[359, 434], anchor="mm", size=10, color="lightgold", font="sans-bold"),
     ]
     for name, x, y, w, label, col in BUTTONS:
         els.append(dict(box=[x, y, w, 34], bevel=True, fill=col, label=label, size=10, color="cream"))
@@ -74,7 +75,9 @@ def cabinet(title, rows, note):
     els.append(dict(text=note, at=[400, 259], anchor="ms", size=11, color="parchment", font="sans"))
     els += _cabinet_front()
     back = dict(kind="background", file="back.png", size=[800, 600], style="cabinet", title=title.upper(),
-                title_size=34, title_y=30, border=True, elements=els)
+                title_size=34, title_y=30, border=True, elements=els,
+                writes=[dict(font="poker2.ttf", size=28, at=[359, 447], align=4, color="white",
+                             texts=["0.05", "0.25", "0.5", "1", "5", "25", "100", "1000"])])
     lines = [title, ""]
     for row in rows:
         line = "%s  -  %d per coin" % (row[0], row[1])

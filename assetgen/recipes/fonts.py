@@ -13,7 +13,9 @@ ITEMS = [
     dict(kind="font", file="nickle4.ttf",       source="DejaVuSansCondensed-Bold.ttf"),  # video slot small meters
     dict(kind="font", file="poker2.ttf",        source="LiberationSans-Bold.ttf"),      # video poker captions and meters
     dict(kind="font", file="cashname.ttf",      source="DejaVuSans-Bold.ttf"),       # cashier and prize room texts
-    dict(kind="font", file="stats3.ttf",        source="LiberationSans-Bold.ttf"),   # statistics pages
+    dict(kind="font", file="stats3.ttf",        source="LiberationSans-Bold.ttf", condense=1.0, tall=0.85),
+                  # statistics pages: a little low, so the machine's title, centred on its point, clears the
+                  # first heading under it, descenders and all (the game takes a text's height from the face's box)
     dict(kind="font", file="insertmoney.ttf",   source="DejaVuSansMono.ttf"),        # money input field
     dict(kind="font", file="crazydicebonus.ttf", source="DejaVuSerif-Bold.ttf"),     # dice bonus totals
     dict(kind="font", file="deepseabonus.ttf",  source="DejaVuSerif-Bold.ttf"),      # deep sea bonus win

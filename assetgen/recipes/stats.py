@@ -2,6 +2,8 @@
 # at (0, 46); the page itself (white panel from (28, 61) to (519, 469)) is
 # drawn by the game; the machine names beside it are the icons' everyday
 # look, lit by the menu's "<id>_mo.png" pictures under the mouse.
+from _stats_layout import COLUMNS, FRAME, GLASS, PLATE, ROWS
+
 FOLDER = "gfx/stats"
 
 TITLES = {
@@ -22,8 +24,6 @@ TITLES = {
     "wildapple": "Ravo Zodar", "wildsourapple": "Vozo Rizi Zedod", "zookeeper": "Zookeeper",
 }
 
-ROWS = [61, 80, 100, 119, 139, 158, 178, 197, 216, 236, 256, 275, 295, 314, 333, 352, 372, 390, 411, 430, 450, 469,
-        487, 508, 527]
 LEFT = ["wildapple", "wildsourapple", "holeinone", "baja7s", "mountainclimber", "egyptsprize", "bitsnbytes", "crazydice",
         "blackjack", "zookeeper", "magic", "wheelofcash", "balloonblitz", "patriotspinforcash", "doubledicespinforcash",
         "demoderby", "spinforcash", "10sorbetter", "doubleupbonus", "jacksorbetter", "4ofakind", "doublepremium",
@@ -39,8 +39,7 @@ RIGHT = ["5x", "10x", "doubledice", "doubledicedeluxe", "tripledice", "tripledic
 # picture.
 TOP = 46
 SIZE = [800, 600 - TOP]
-LEFT_X, RIGHT_X = 558, 683     # the icon columns
-PLATE = [117, 18]              # the menu's name plates that light an icon (gfx/menu/<id>_mo.png)
+LEFT_X, RIGHT_X = COLUMNS      # the icon columns, lit by the menu's name plates (gfx/menu/<id>_mo.png)
 PAGE = [28, 61, 519, 469]      # the white page the game draws, corners inclusive
 
 
@@ -52,9 +51,10 @@ def name_plate(mid, x, y):
     """A machine's name where its icon stands, the size of the menu's plate
     that lights it."""
     w, h = PLATE
+    # the name set as the plate sets it, so it stays put when the plate lights
     return [{"box": up([x, y, w, h]), "fill": "darkburgundy", "outline": "darkgold"},
-            {"text": TITLES[mid], "box": up([x + 2, y, w - 4, h]), "size": 11, "color": "cream",
-             "font": "liberation"}]
+            {"text": TITLES[mid], "at": [x + w / 2, y + h / 2 - TOP], "anchor": "mm", "max_w": w - 6,
+             "max_h": h - 2, "size": 12, "color": "cream", "font": "narrow"}]
 
 
 def nav_button(label, x, y, w):
@@ -71,8 +71,8 @@ ELEMENTS = [
     {"symbol": "seven", "box": up([214, 300, 40, 54]), "color": "red"},
     {"symbol": "cherry", "box": up([254, 300, 40, 54])},
     {"symbol": "bar1", "box": up([294, 300, 40, 54])},
-    # the machines' glass: its right side is the screen's edge, where the right column's plates end
-    {"box": up([552, 55, 252, 493]), "fill": "black", "outline": "gold", "width": 2},
+    # the machines' glass, framed all round inside the picture: the right column's plates end inside it
+    {"box": up(GLASS), "fill": "black", "outline": "gold", "width": FRAME},
 ]
 for _r in range(25):
     ELEMENTS += name_plate(LEFT[_r], LEFT_X, ROWS[_r]) + name_plate(RIGHT[_r], RIGHT_X, ROWS[_r])

@@ -397,7 +397,7 @@ class ReelCellCheck(unittest.TestCase):
         self.assertEqual(0, r.returncode, r.stderr)
 
 
-class PlaceCheck(unittest.TestCase):
+class WindowCheck(unittest.TestCase):
     """A picture that leaves the screen at its place, or a window too small
     for the text the game writes in it, stops the build naming the recipe;
     drawn to fit they pass."""
@@ -421,6 +421,41 @@ class PlaceCheck(unittest.TestCase):
         r = build_recipes({"toy.py": self.RECIPE % ([20, 10, 260, 80], 520, 670)})
         self.assertNotEqual(0, r.returncode)
         self.assertIn("leaves the 800 x 600 screen", r.stderr)
+
+    def test_the_window_holds_the_text_where_the_game_writes_it(self):
+        # "$12345" at 20 points (DejaVu Sans Bold) measures 44 px high with
+        # its ascent 32: centred on y 550 its baseline is at 572 and its box
+        # runs from 540 to 584, 537 to 587 with the margin. A window from
+        # y 520 to 579 would hold a box centred on the anchor (525 to 575),
+        # not this one; a window from 530 to 589 holds it.
+        r = build_recipes({"toy.py": self.RECIPE % ([20, 20, 260, 60], 400, 550)})
+        self.assertNotEqual(0, r.returncode)
+        self.assertIn("does not lie on one plain window", r.stderr)
+        r = build_recipes({"toy.py": self.RECIPE % ([20, 30, 260, 60], 400, 550)})
+        self.assertEqual(0, r.returncode, r.stderr)
+
+
+class ClearCheck(unittest.TestCase):
+    """A picture that covers, at one of its places on the screen, a rectangle
+    it must leave showing (`clear`) fails the build naming the place."""
+
+    RECIPE = """
+        FOLDER = "gfx/toy"
+        ITEMS = [dict(kind="background", file="slip.png", size=%s, style="plain", colors=["cream", "cream"],
+                      screen=[[665, 351], [100, 100]], clear=[[673, 438, 88, 20]])]
+        """
+
+    def test_a_picture_clear_of_its_neighbour_passes_and_one_over_it_fails(self):
+        r = build_recipes({"toy.py": self.RECIPE % [100, 87]})
+        self.assertEqual(0, r.returncode, r.stderr)
+        r = build_recipes({"toy.py": self.RECIPE % [100, 88]})
+        self.assertNotEqual(0, r.returncode)
+        self.assertIn("toy.py item 0", r.stderr)
+        self.assertIn("slip.png (100 x 88) at (665, 351) covers [673, 438, 88, 20]", r.stderr)
+        self.assertNotIn("(100, 100)", r.stderr)
+        r = build_recipes({"toy.py": self.RECIPE.replace("screen=[[665, 351], [100, 100]], ", "") % [100, 87]})
+        self.assertNotEqual(0, r.returncode)
+        self.assertIn("'clear' needs the picture's places", r.stderr)
 
 
 class PlaceChecks(unittest.TestCase):
@@ -464,6 +499,15 @@ class PlaceChecks(unittest.TestCase):
                 self.assertNotEqual(0, r.returncode, r.stdout)
                 for w in words:
                     self.assertIn(w, r.stderr)
+
+    def test_a_centred_text_stands_half_its_height_below_the_anchor(self):
+        # the layout table's example: centred on (466, 524), a text 60 x 20
+        # is written from x 436 on the baseline y 534, whatever the ascent
+        from agen.places import text_origin
+        for ascent in (20, 15, 12):
+            self.assertEqual((436, 534), text_origin(4, 466, 524, 60, ascent, 20))
+        self.assertEqual((436, 534), text_origin(4, 466, 524, 61, 16, 21))
+        self.assertEqual((436, 524), text_origin(5, 466, 524, 60, 15, 20))
 
     def test_layout_matches_the_game_renderer(self):
         # measured from the game's TrueType renderer: the dice bonus font

@@ -103,13 +103,7 @@ void TextLabel::layout() {
     case 1: left = anchorX; baseline = anchorY; break;
     case 2: left = anchorX - w; baseline = anchorY + h; break;
     case 3: left = anchorX - w; baseline = anchorY; break;
-    case 4:
-        // Centred both ways: the anchor is the middle of the text's box. The
-        // box reaches the font's depth below the baseline, so the baseline
-        // sits that much above the box's bottom (h/2 below the anchor).
-        left = anchorX - w / 2;
-        baseline = anchorY + h / 2 - (h - ascent);
-        break;
+    case 4: left = anchorX - w / 2; baseline = anchorY + h / 2; break;
     case 5: left = anchorX - w / 2; baseline = anchorY; break;
     default: break;
     }

@@ -45,7 +45,7 @@ public:
     void setSize(int pointSize);
     void measure();
     // align: 0 left/top, 1 left/baseline, 2 right/top, 3 right/baseline,
-    // 4 centred both ways (the middle of the text's box), 5 centred/baseline.
+    // 4 centred (left at x - w/2, baseline h/2 below y), 5 centred/baseline.
     void layout();
     void saveBackground();
 

@@ -7,7 +7,7 @@
 #include <SDL_image.h>
 
 #include <algorithm>
-
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -128,7 +128,8 @@ TEST_F(StatsScreenTest, OpensOnTheMachineLastLeftOrClickedWrapsAroundAndGoesBack
 // black with the picture from (0, 46) down; the three buttons; the fifty
 // icons in two columns at x 558 and 683 on uneven rows; the page's headings
 // and rows at their baselines. Each icon's lit plate fits between its
-// neighbours and inside the screen.
+// neighbours and inside the machines' glass, whose frame closes on the right
+// inside the picture.
 TEST_F(StatsScreenTest, LaidOutAsDesigned) {
     struct Place { const char* name; int x, y; };
     const Place buttons[] = {{"lobby", 43, 493}, {"previous", 353, 493}, {"next", 408, 493}};
@@ -165,7 +166,7 @@ TEST_F(StatsScreenTest, LaidOutAsDesigned) {
             EXPECT_EQ(rows[r], w->y) << id;
             // the lit plate stays clear of the next column, the row below and the screen's edge
             EXPECT_GT(w->width(), 0) << id;
-            EXPECT_LE(w->x + w->width(), column ? 800 : 683) << id;
+            EXPECT_LT(w->x + w->width(), column ? 800 : 683) << id;
             EXPECT_LE(w->height(), minPitch) << id;
         }
 
@@ -188,6 +189,25 @@ TEST_F(StatsScreenTest, LaidOutAsDesigned) {
         for (int x = 0; x < back->w * bpp; ++x)
             differ += static_cast<const Uint8*>(back->pixels)[y * back->pitch + x] !=
                       screenNow[static_cast<size_t>((y + 46) * s->pitch + x)];
+    // The machines' glass is framed in gold on the right inside the picture:
+    // right of each right-column plate, before the screen's edge, the frame.
+    auto goldAt = [back](int x, int y) {
+        Uint32 p = 0;
+        std::memcpy(&p, static_cast<const Uint8*>(back->pixels) + y * back->pitch + x * back->format->BytesPerPixel,
+                    back->format->BytesPerPixel);
+        Uint8 r, g, b;
+        SDL_GetRGB(p, back->format, &r, &g, &b);
+        return r > 150 && g > 110 && b < 100 && r > b + 80;
+    };
+    for (int r = 0; r < 25; ++r) {
+        Widget* w = screen.buttonNamed(right[r]);
+        ASSERT_NE(w, nullptr);
+        const int y = w->y + w->height() / 2 - 46;
+        int frame = -1;
+        for (int x = w->x + w->width(); x < 799 && frame < 0; ++x)
+            if (goldAt(x, y)) frame = x;
+        EXPECT_GE(frame, 0) << right[r] << ": no frame between the plate and the screen's edge";
+    }
     SDL_UnlockSurface(back);
     SDL_FreeSurface(back);
     EXPECT_EQ(0, differ);

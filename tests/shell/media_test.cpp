@@ -389,20 +389,20 @@ TEST_F(MediaTest, ChangingALabelsTextErasesTheOldOne) {
     EXPECT_EQ(ink, inkedScreen());
 }
 
-TEST_F(MediaTest, ALabelsAlignmentPlacesItsTextBoxByTheAnchor) {
-    // A text measuring 60 x 20 at the anchor (466, 524), as the layout rule
-    // gives it for each alignment. Centred both ways puts the middle of the
-    // text's box on the anchor: the box runs from the font's ascent above
-    // the baseline down through its depth below it.
+TEST_F(MediaTest, ALabelsAlignmentPlacesItsTextByTheAnchor) {
+    // A text measuring 60 x 20 at the anchor (466, 524). Each alignment puts
+    // the left end of the baseline here (halves by integer division):
+    //   0: (x, y + h)      1: (x, y)      2: (x - w, y + h)
+    //   3: (x - w, y)      4: (x - w/2, y + h/2)      5: (x - w/2, y)
+    // Centred both ways draws at left 436, baseline 534, however much of the
+    // font's box lies below its baseline.
     const struct {
-        int align, ascent;  // ascent 20: nothing of the box below the baseline
+        int align, ascent;
         int left, baseline;
     } cases[] = {
         {0, 20, 466, 544}, {1, 20, 466, 524}, {2, 20, 406, 544}, {3, 20, 406, 524}, {5, 20, 436, 524},
-        {4, 20, 436, 534},  // the box from 514 to 533
-        {4, 15, 436, 529},  // 5 px below the baseline: the same box, the baseline 5 px higher
-        {4, 12, 436, 526},
-        {7, 20, 0, 0},      // not an alignment: nothing placed
+        {4, 20, 436, 534}, {4, 15, 436, 534}, {4, 12, 436, 534},
+        {7, 20, 0, 0},  // not an alignment: nothing placed
     };
     for (const auto& c : cases) {
         TextLabel label(nullptr, 20, "", 466, 524, c.align, 255, 255, 255);
@@ -411,19 +411,33 @@ TEST_F(MediaTest, ALabelsAlignmentPlacesItsTextBoxByTheAnchor) {
         label.layout();
         EXPECT_EQ(label.left, c.left) << c.align << "/" << c.ascent;
         EXPECT_EQ(label.baseline, c.baseline) << c.align << "/" << c.ascent;
-        if (c.align == 4) {
-            EXPECT_EQ(text(label.area()), "436,514 60x20") << c.ascent;
-        }
+    }
+    {
+        // An odd size rounds its halves down: 61 x 21 at (466, 524).
+        TextLabel label(nullptr, 20, "", 466, 524, 4, 255, 255, 255);
+        label.extent = R(0, 0, 61, 21);
+        label.ascent = 16;
+        label.layout();
+        EXPECT_EQ(label.left, 436);
+        EXPECT_EQ(label.baseline, 534);
     }
 
-    // With a real font: capitals (and digits) stand in the middle of the
-    // box, so their ink is centred on the anchor, not a descent below it.
+    // With a real font that reaches below its baseline: the text is measured
+    // w x h, and centred both ways its baseline lies h/2 below the anchor,
+    // so capitals stand on that line, wholly below the anchor's middle.
     for (int size : {17, 25, 30, 60}) {
         fillScreen(scene);
+        std::unique_ptr<sge_TTFont, void (*)(sge_TTFont*)> font(sge_TTF_OpenFont(fontFile, size), sge_TTF_CloseFont);
+        ASSERT_TRUE(font) << fontFile;
+        char bust[] = "BUST!";
+        const SDL_Rect measured = sge_TTF_TextSize(font.get(), bust);
+        const int w = measured.w, h = measured.h, ascent = sge_TTF_FontAscent(font.get());
+        ASSERT_GT(h - ascent, 3) << size << ": the font must reach well below its baseline for this check";
+
         TextLabel label(fontFile, size, "BUST!", 400, 300, 4, 255, 255, 255);
+        EXPECT_EQ(label.left, 400 - w / 2) << size;
+        EXPECT_EQ(label.baseline, 300 + h / 2) << size;
         const SDL_Rect box = label.area();
-        EXPECT_LE(std::abs(box.y + box.h / 2 - 300), 1) << size << ": " << text(box);
-        EXPECT_LE(std::abs(box.x + box.w / 2 - 400), 1) << size << ": " << text(box);
         label.draw();
         int top = screenHeight, bottom = -1, inkLeft = screenWidth, inkRight = -1;
         for (int y = 0; y < screenHeight; ++y)
@@ -433,11 +447,17 @@ TEST_F(MediaTest, ALabelsAlignmentPlacesItsTextBoxByTheAnchor) {
                     inkLeft = std::min(inkLeft, x), inkRight = std::max(inkRight, x);
                 }
         ASSERT_GE(bottom, 0) << size;
+        // The letters rest on the baseline h/2 below the anchor ...
+        EXPECT_LE(std::abs(bottom - (300 + h / 2)), 1) << size << ": ink from " << top << " to " << bottom;
+        // ... and are centred across it (up to the letters' side bearings).
+        EXPECT_LE(std::abs((inkLeft + inkRight) / 2 - 400), 1 + size / 15) << size << ": ink from " << inkLeft << " to "
+                                                               << inkRight;
         // Every pixel drawn is inside the box that the label saves and erases.
         EXPECT_GE(top, box.y) << size;
         EXPECT_LT(bottom, box.y + box.h) << size;
         EXPECT_GE(inkLeft, box.x) << size;
         EXPECT_LT(inkRight, box.x + box.w) << size;
-        EXPECT_LE(std::abs((top + bottom) / 2 - 300), 1 + size / 15) << size << ": ink from " << top << " to " << bottom;
+        label.setText("");
+        EXPECT_EQ(0, inkedScreen()) << size << ": erasing puts back all that was drawn";
     }
 }

@@ -24,7 +24,16 @@ GLASS = dict(unit="PAYS PER COIN ON A LINE, SYMBOLS IN A ROW FROM THE LEFT", pay
 
 BALLOON_COLUMNS = [71, 144, 214, 286, 357, 430, 503, 575]
 BALLOON_ROWS = [140, 235, 322, 409]
-TOTAL_BOX = [371, 489, 190, 72]      # holds the total (30 points) with room to spare
+# The game writes the total at 30 points centred on (466, 524): its figures
+# stand on a baseline half the text's height below that point, from about
+# y 525 down to 553. The window holds the whole text box round them.
+TOTAL_BOX = [366, 500, 200, 80]
+REGISTER_AT = [575, 394]
+CASH_DISPLAY = [98, 44, 88, 20]      # the register's price display, in its picture
+# The cash tab the game shows at (665, 351) for one pop (it keeps 100 x 100
+# of the screen under it): a slip standing up out of the register's head,
+# its foot in the slot, the CASH display below it left showing.
+TAB_AT, TAB = [665, 351], [100, 84]
 
 ITEMS = [
     dict(kind="cabinet", family="video", title="ZIRIRUV UVOVE", colors=["sky", "navy"], panel="navy",
@@ -44,7 +53,8 @@ ITEMS = [
          border=True, title="POP THE BALLOONS!", title_size=34, title_y=40,
          subtitle="Pop until you hit a BUST", subtitle_at=[400, 92], subtitle_size=18, text_color="navy",
          elements=[dict(box=TOTAL_BOX, fill="cream", outline="navy", width=3, radius=6),
-                   dict(text="TOTAL", at=[330, 535], size=16, color="navy", font="sans-bold")] +
+                   dict(text="TOTAL", at=[330, TOTAL_BOX[1] + TOTAL_BOX[3] // 2], size=16, color="navy",
+                        font="sans-bold")] +
                   ([dict(symbol="balloon", box=[x, y, 66, 80], hard=False,
                          color=["red", "blue", "green", "yellow", "orange", "purple", "pink", "brightred"][(i + j) % 8])
                     for j, y in enumerate(BALLOON_ROWS)
@@ -63,8 +73,9 @@ ITEMS = [
          elements=[
              # head: the slot the tab comes out of, over the price display
              dict(box=[90, 38, 104, 34], fill="charcoal", outline="black", width=2, radius=5),
-             dict(box=[98, 44, 88, 20], fill=[20, 60, 24], outline="black", width=1),
-             dict(text="CASH", at=[142, 54], anchor="mm", size=15, color=[90, 230, 90], font="mono"),
+             dict(box=CASH_DISPLAY, fill=[20, 60, 24], outline="black", width=1),
+             dict(text="CASH", at=[CASH_DISPLAY[0] + CASH_DISPLAY[2] // 2, CASH_DISPLAY[1] + CASH_DISPLAY[3] // 2],
+                  anchor="mm", size=15, color=[90, 230, 90], font="mono"),
              dict(box=[126, 72, 32, 10], fill="darkgrey", outline="black", width=1),
              # the key bed, sloping down to the front
              dict(polygon=[84, 82, 200, 82, 212, 128, 72, 128], fill="darkgold", outline="black"),
@@ -78,12 +89,13 @@ ITEMS = [
              dict(box=[122, 142, 40, 7], fill="brown", radius=3),
              dict(box=[66, 163, 152, 4], fill=[40, 70, 110]),
          ],
-         on=["gfx/bonus/balloonblitz/bonus.png", [575, 394]], screen=[[575, 394]]),
-    dict(kind="background", dir="gfx/bonus/balloonblitz", file="tab.png", size=[100, 100], style="plain",
+         on=["gfx/bonus/balloonblitz/bonus.png", REGISTER_AT], screen=[REGISTER_AT]),
+    dict(kind="background", dir="gfx/bonus/balloonblitz", file="tab.png", size=TAB, style="plain",
          colors=["cream", "cream"],
-         elements=[dict(box=[0, 0, 100, 100], outline="navy", width=3),
+         elements=[dict(box=[0, 0] + TAB, outline="navy", width=3),
                    dict(text="YOU GOT", at=[50, 18], size=13, color="navy", font="sans-bold")],
-         screen=[[665, 351]],
+         screen=[TAB_AT],
+         clear=[[REGISTER_AT[0] + CASH_DISPLAY[0], REGISTER_AT[1] + CASH_DISPLAY[1]] + CASH_DISPLAY[2:]],
          holds=[dict(font="balloonbonus.ttf", size=17, texts=["BUST!", "1500", "225"], at=[713, 401], margin=3,
                      plain=True)]),
 ]

@@ -25,7 +25,11 @@ MOUTH = [24, 20]                 # the open mouth's picture; the snout is at its
 RIPPLES = [[348, 375], [210, 456], [14, 329], [88, 370], [660, 376]]
 RIPPLE = [60, 16]
 PRIZE_AT, PRIZE = [621, 0], [179, 88]   # the prize picture: clear of the green fish's click area (y 91)
-FLOOR = 548                      # the sand; the amount won is centred on (400, 485) in open water
+# The amount won is written at 80 points centred on (400, 485): its figures
+# stand on a baseline half the text's height below that point, from about
+# y 487 down to 569, in open water above the sand.
+FLOOR = 576                      # the sand
+AMOUNTS = ["60", "1500", "20000"]   # 3 x 20 coins up to 100 x 40 x 5 coins
 # The catch. Reeled up by LIFT px, each fish hangs where it was, and its
 # catch hangs under it on its line in the fish's own column of water, clear
 # of the other fish, of the title, the prize picture and the ripples:
@@ -129,7 +133,8 @@ ITEMS = [
                    dict(circle=[120, FLOOR + 16, 12], fill="darkgrey", outline="charcoal", width=2)] +
                   [dict(polygon=[x, FLOOR + 4, x + 8, FLOOR + 4, x + 18 + d, top, x + 10 + d, top], fill=col)
                    for (x, d, top, col) in ((30, 10, 440, "darkfelt"), (44, -14, 470, "green"),
-                                            (748, -12, 420, "darkfelt"), (764, 12, 450, "green"))]),
+                                            (748, -12, 420, "darkfelt"), (764, 12, 450, "green"))],
+         writes=[dict(font="deepseabonus.ttf", size=80, at=[400, 485], align=4, color="white", texts=AMOUNTS)]),
 ] + [
     # the open mouth: an "O" over the snout, its lips the fish's colour
     dict(kind="background", dir="gfx/bonus/deepsea", file="%s_mouth_o.png" % c, size=MOUTH,

@@ -14,7 +14,9 @@ LEAD = "pic"   # the lobby's picture of this machine
 # mountain round the trail, the summit under the last point. The checkpoint
 # flags stand on the face at the game's places; the camps beside the flags
 # whose heights pay at the end of a climb (above 83: 20, above 97: 50). The
-# game writes the spin count centred on (548, 536), in black: the cream box.
+# game writes the spin count centred on (548, 536), in black, its figures on
+# a baseline half the text's height below that point (about y 538 to 563):
+# the cream box holds them.
 _PATH = [(200, 444), (200, 440), (202, 437), (202, 432), (204, 430), (205, 427), (207, 424), (209, 419), (211, 417),
          (215, 412), (217, 408), (219, 403), (223, 398), (227, 391), (232, 385), (237, 379), (241, 375), (243, 372),
          (245, 366), (249, 361), (250, 358), (252, 353), (254, 349), (256, 345), (258, 340), (262, 336), (265, 331),
@@ -86,8 +88,8 @@ _MOUNTAIN = [
     dict(text="CLIMB TO THE TOP!", box=[28, 24, 284, 40], size=28, font="serif-bold", color="navy"),
     dict(text="Pass the summit: 100 at once.", box=[28, 62, 284, 16], size=13, color="navy"),
     dict(text="Above a camp at spin 20: its prize.", box=[28, 79, 284, 16], size=13, color="navy"),
-    dict(box=[488, 512, 120, 48], fill="cream", outline="navy", width=3, radius=6),
-    dict(text="SPIN (OF 20)", at=[548, 502], size=12, color="white", outline="navy", font="sans-bold"),
+    dict(box=[488, 524, 120, 52], fill="cream", outline="navy", width=3, radius=6),
+    dict(text="SPIN (OF 20)", at=[548, 514], size=12, color="white", outline="navy", font="sans-bold"),
     # the gold frame again, over the hills
     dict(box=[0, 0, 800, 600], outline=[128, 103, 31], width=1), dict(box=[2, 2, 796, 596], outline="gold", width=3),
     dict(box=[7, 7, 786, 586], outline=[150, 120, 36], width=1),

@@ -1,6 +1,11 @@
 // Devizezu Dozozed: the climb symbols that only losing spins show, the climb
 // bonus along the path, the period of twenty spins with its end-of-period
 // pay, and the reset button.
+#include <sge.h>
+
+#include <memory>
+#include <string>
+
 #include "machines/threereel/kept_play.h"
 #include "machines/threereel/three_reel_session.h"
 #include "machines/threereel/mountain_climber.h"
@@ -175,16 +180,17 @@ TEST(MountainClimberKept, PeriodEndShownOnceKept) {
 }
 
 // The mountain shows the spins counted in this period in "cashname.ttf" at 25
-// points, black, centred both ways on (548, 536): the middle of the box
-// under "SPINS".
+// points, black, centred on (548, 536): across, the text's middle on x 548;
+// down, its baseline half the text's height (as the font measures it) below
+// y 536, so the figures stand on that line, in the cream box drawn for them.
 namespace {
 // Where the screen showed near-black pixels at the mountain's pause, inside
-// the cream box drawn for the count (120 x 48 at (488, 512)).
+// the cream box drawn for the count (120 x 52 at (488, 524)).
 SDL_Rect darkInk;
 void findDarkInk(Uint32) {
     const SDL_Surface* s = display->screen;
     int top = 600, bottom = -1, left = 800, right = -1;
-    for (int y = 515; y < 557; ++y)
+    for (int y = 527; y < 573; ++y)
         for (int x = 491; x < 605; ++x) {
             Uint8 r, g, b;
             const Uint16 p = reinterpret_cast<const Uint16*>(static_cast<const Uint8*>(s->pixels) + y * s->pitch)[x];
@@ -198,9 +204,14 @@ void findDarkInk(Uint32) {
 }
 }  // namespace
 
-TEST_F(MountainClimberTest, TheSpinCountStandsCentredOnItsAnchor) {
+TEST_F(MountainClimberTest, TheSpinCountStandsOnItsLineUnderTheAnchor) {
     std::unique_ptr<MountainClimber> m(open<MountainClimber>());
+    std::unique_ptr<sge_TTFont, void (*)(sge_TTFont*)> font(sge_TTF_OpenFont("../fonts/cashname.ttf", 25),
+                                                            sge_TTF_CloseFont);
+    ASSERT_TRUE(font);
     for (int count : {7, 17}) {
+        std::string text = std::to_string(count);
+        const int h = sge_TTF_TextSize(font.get(), text.data()).h;
         m->spinCount = count;
         m->height = 0;
         darkInk = {0, 0, 0, 0};
@@ -209,14 +220,15 @@ TEST_F(MountainClimberTest, TheSpinCountStandsCentredOnItsAnchor) {
         m->showMountain(m->height);
         testClock.atPause = nullptr;
         EXPECT_TRUE(assetTried("../fonts/cashname.ttf"));
-        ASSERT_GT(darkInk.w, 0) << count << ": no black text near (548, 536)";
-        const int midX = darkInk.x + darkInk.w / 2, midY = darkInk.y + darkInk.h / 2;
-        EXPECT_LE(std::abs(midX - 548), 2) << count << ": ink " << darkInk.x << "," << darkInk.y << " " << darkInk.w
-                                           << "x" << darkInk.h;
-        EXPECT_LE(std::abs(midY - 536), 2) << count << ": ink " << darkInk.x << "," << darkInk.y << " " << darkInk.w
-                                           << "x" << darkInk.h;
-        // 25-point digits: about 18 px tall.
-        EXPECT_GE(darkInk.h, 14) << count;
-        EXPECT_LE(darkInk.h, 25) << count;
+        ASSERT_GT(darkInk.w, 0) << count << ": no black text in the box under (548, 536)";
+        const std::string ink = std::to_string(darkInk.x) + "," + std::to_string(darkInk.y) + " " +
+                                std::to_string(darkInk.w) + "x" + std::to_string(darkInk.h);
+        EXPECT_LE(std::abs(darkInk.x + darkInk.w / 2 - 548), 2) << count << ": ink " << ink;
+        // Figures rest on the baseline: their last row is the one above it.
+        EXPECT_LE(std::abs(darkInk.y + darkInk.h - (536 + h / 2)), 1) << count << ": ink " << ink << ", h " << h;
+        // 25-point digits: about 25 px tall, all of them below the anchor's row.
+        EXPECT_GE(darkInk.h, 20) << count;
+        EXPECT_LE(darkInk.h, 28) << count;
+        EXPECT_GT(darkInk.y, 536) << count;
     }
 }
