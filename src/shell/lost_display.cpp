@@ -1,0 +1,43 @@
+// The X display's error hooks. The library's own (installed when its video
+// starts) look after what it can mend and hand the rest on to the hooks that
+// were there before it, which are these: a lost connection (the X server
+// ended, xkill) or a window destroyed from outside ends the game saved,
+// rather than through the X library's exit, which leaves the game's objects
+// to be taken down in no particular order.
+// The X headers name their own Display and Screen, so shell/app.h (whose
+// classes share those names) is not included: its two functions are
+// declared here as it declares them.
+[[noreturn]] void endWithoutTheDisplay(const char* why, int status);
+void watchTheDisplay();
+
+#ifdef CORVALO_X11
+#include <X11/Xlib.h>
+#include <X11/Xproto.h>
+
+namespace {
+
+int onLostConnection(::Display*) { endWithoutTheDisplay("the connection to the X server was lost", 0); }
+
+int onXError(::Display* x, XErrorEvent* error) {
+    // The window is gone (destroyed by another program): the same as a lost
+    // display. Any other error is a fault of ours: saved all the same, with
+    // what the server said, and a failing status.
+    if (error->error_code == BadWindow || error->error_code == BadDrawable)
+        endWithoutTheDisplay("the window was destroyed", 0);
+    char text[160] = "";
+    XGetErrorText(x, error->error_code, text, sizeof text);
+    endWithoutTheDisplay(text, 1);
+}
+
+}  // namespace
+
+void watchTheDisplay() {
+    XSetErrorHandler(onXError);
+    XSetIOErrorHandler(onLostConnection);
+}
+
+#else
+
+void watchTheDisplay() {}
+
+#endif
