@@ -113,6 +113,7 @@ App::App(Uint32 videoFlags) : quit(0) {
     }
 
     SDL_EnableUNICODE(1);
+    watchTheWindow();
 
     startupStep("the sound");
     ownSoundPlayer = std::make_unique<SoundPlayer>();
@@ -153,6 +154,10 @@ bool App::pollEvent() {
     if (takeStopSignal()) return true;
     SDL_Event event;
     if (!SDL_PollEvent(&event)) return false;
+    if (event.type == SDL_SYSWMEVENT) {
+        windowSystemEvent(event);
+        return true;
+    }
     if (event.type == SDL_QUIT) {
         quit = 1;
         return true;
@@ -255,7 +260,10 @@ void installStopSignalHandlers() {
 
 bool pollModalEvent(SDL_Event& event) {
     if (takeStopSignal()) return false;
-    if (!SDL_PollEvent(&event)) return false;
+    do {
+        if (!SDL_PollEvent(&event)) return false;
+        if (event.type == SDL_SYSWMEVENT) windowSystemEvent(event);
+    } while (event.type == SDL_SYSWMEVENT);
     if (event.type == SDL_QUIT) {
         if (theApp) theApp->quit = 1;
         else quitSeenWithoutApp = true;

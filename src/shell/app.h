@@ -125,6 +125,13 @@ void installStopSignalHandlers();
 // library's own hooks pass on to it what they do not mend themselves.
 void watchTheDisplay();
 
+// The window system's own events (SDL_SYSWMEVENT) reach the game from the
+// moment the window is open (watchTheWindow, called by the App); the event
+// polls hand each to windowSystemEvent, never to a screen. The one that says
+// the game's window is gone ends the game as a lost display.
+void watchTheWindow();
+void windowSystemEvent(const SDL_Event& event);
+
 // While the game runs, an exit() from anywhere (a library giving up) saves
 // the game first, before any of the program's objects are taken down.
 // runGame arranges it; it is idle before the App exists and once it is gone.

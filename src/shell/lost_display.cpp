@@ -3,16 +3,21 @@
 // were there before it, which are these: a lost connection (the X server
 // ended, xkill) or a window destroyed from outside ends the game saved,
 // rather than through the X library's exit, which leaves the game's objects
-// to be taken down in no particular order.
+// to be taken down in no particular order. A window destroyed while nothing
+// is drawn shows only as the window system's note that it is gone.
+#include <SDL.h>
+
 // The X headers name their own Display and Screen, so shell/app.h (whose
-// classes share those names) is not included: its two functions are
-// declared here as it declares them.
+// classes share those names) is not included: its functions are declared
+// here as it declares them.
 [[noreturn]] void endWithoutTheDisplay(const char* why, int status);
 void watchTheDisplay();
+void watchTheWindow();
+void windowSystemEvent(const SDL_Event& event);
 
 #ifdef CORVALO_X11
+#include <SDL_syswm.h>
 #include <X11/Xlib.h>
-#include <X11/Xproto.h>
 
 namespace {
 
@@ -36,8 +41,24 @@ void watchTheDisplay() {
     XSetIOErrorHandler(onLostConnection);
 }
 
+void watchTheWindow() { SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE); }
+
+void windowSystemEvent(const SDL_Event& event) {
+    if (event.type != SDL_SYSWMEVENT || !event.syswm.msg || event.syswm.msg->subsystem != SDL_SYSWM_X11) return;
+    const XEvent& x = event.syswm.msg->event.xevent;
+    if (x.type != DestroyNotify) return;
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (SDL_GetWMInfo(&info) <= 0) return;
+    const Window gone = x.xdestroywindow.window;
+    if (gone == info.info.x11.wmwindow || gone == info.info.x11.window)
+        endWithoutTheDisplay("the window was destroyed", 0);
+}
+
 #else
 
 void watchTheDisplay() {}
+void watchTheWindow() {}
+void windowSystemEvent(const SDL_Event&) {}
 
 #endif
