@@ -175,6 +175,32 @@ TEST_F(RegistrationTest, FormSaysWhatIsWrongWithTheEntries) {
               "Please choose a title.||That name is already registered.|", problems);
 }
 
+// Twenty characters is the longest name part the form takes: a name of two
+// such parts is registered whole, and one character more is refused.
+TEST_F(RegistrationTest, ANamePartOfTheLongestLengthIsTakenAndOneMoreIsNot) {
+    const std::string longest = "Abcdefghij-Klmnopqrs";
+    ASSERT_EQ(longest.size(), 20u);
+    Registration r;
+    r.title = Title::Ms;
+    std::string problems;
+    for (auto [first, last] : {std::pair{longest, std::string("Wu")}, {std::string("Ann"), longest},
+                               {longest + "t", std::string("Wu")}, {std::string("Ann"), longest + "t"}}) {
+        r.firstName = first, r.lastName = last;
+        problems += registrationProblem(r) + "|";
+    }
+    EXPECT_EQ("||First name: letters, digits, - and ' (1 to 20).|Last name: letters, digits, - and ' (1 to 20).|",
+              problems);
+
+    // Typed in, both parts at the longest: that player is current and saved.
+    enterName(longest, longest, 2);
+    tapClick(formlayout::done());
+    tapKey(SDLK_ESCAPE);  // for a form that refused them: it closes
+    ASSERT_TRUE(runRegistrationForm());
+    testrt::drainEvents();
+    EXPECT_EQ(longest + "_" + longest + " 2500 female", who());
+    EXPECT_EQ(2500.0, savedMoney(longest + "_" + longest));
+}
+
 TEST_F(RegistrationTest, TypingANewPlayerInMakesHimCurrentAndSavesTheOldOne) {
     ASSERT_NE(nullptr, currentPlayer);
     currentPlayer->money = 321.0;
