@@ -161,6 +161,48 @@ TEST_F(CashierNoLastPlayerTest, AListedPlayerCanBePickedInsteadOfRegistering) {
               testrt::readFile(testrt::root() + "/config.ini"));
 }
 
+// Once a player is current the first run is over, however he became
+// current: the settings say so whatever the flag in memory says (the next
+// start opens his lobby), and picking or registering at the desk clears the
+// flag itself, so the desk greets no one as a newcomer again.
+TEST_F(CashierNoLastPlayerTest, OnceAPlayerIsCurrentTheFirstRunIsOver) {
+    const std::string settingsFile = testrt::root() + "/config.ini";
+    ASSERT_TRUE(config->firstTimeEver);
+    ASSERT_EQ(nullptr, currentPlayer);
+    config->write();
+    EXPECT_EQ("[global]\nfirsttimeever=1\nplayers=Ann_Lee,Bob_Ray\nlastplayer=\n", testrt::readFile(settingsFile));
+    currentPlayer = std::make_unique<Player>("Bob_Ray");
+    config->write();
+    EXPECT_EQ("[global]\nfirsttimeever=0\nplayers=Ann_Lee,Bob_Ray\nlastplayer=Bob_Ray\n",
+              testrt::readFile(settingsFile));
+    currentPlayer.reset();
+
+    // Picked from the list on a first run.
+    {
+        Cashier desk;
+        tapKey(SDLK_ESCAPE);  // the form offered on the first frame: not now
+        desk.tick();
+        testrt::drainEvents();
+        click(desk, cashierlayout::nameRow(0));
+        ASSERT_EQ("Ann_Lee 500 female", who());
+        EXPECT_FALSE(config->firstTimeEver);
+    }
+    // Registered on a first run (the last player deleted).
+    {
+        Cashier desk;
+        currentPlayer.reset();
+        config->players.clear();
+        config->firstTimeEver = true;
+        enterName("Cy", "Dee", 0);
+        tapClick(formlayout::done());
+        desk.tick();  // nobody current: the form comes up and takes him in
+        testrt::drainEvents();
+        ASSERT_EQ("Cy_Dee 2500 male", who());
+        EXPECT_FALSE(config->firstTimeEver);
+    }
+    EXPECT_EQ("[global]\nfirsttimeever=0\nplayers=Cy_Dee\nlastplayer=Cy_Dee\n", testrt::readFile(settingsFile));
+}
+
 TEST_F(RegistrationTest, FormSaysWhatIsWrongWithTheEntries) {
     Registration r;
     std::string problems;
