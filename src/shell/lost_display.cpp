@@ -41,7 +41,15 @@ void watchTheDisplay() {
     XSetIOErrorHandler(onLostConnection);
 }
 
-void watchTheWindow() { SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE); }
+void watchTheWindow() {
+    // Turning an event type on throws away every event waiting: what the
+    // player did meanwhile (a window close above all) is taken out first
+    // and put back after.
+    SDL_Event waiting[128];
+    const int count = SDL_PeepEvents(waiting, 128, SDL_GETEVENT, SDL_ALLEVENTS);
+    SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
+    if (count > 0) SDL_PeepEvents(waiting, count, SDL_ADDEVENT, SDL_ALLEVENTS);
+}
 
 void windowSystemEvent(const SDL_Event& event) {
     if (event.type != SDL_SYSWMEVENT || !event.syswm.msg || event.syswm.msg->subsystem != SDL_SYSWM_X11) return;
