@@ -7,6 +7,8 @@
 // is drawn shows only as the window system's note that it is gone.
 #include <SDL.h>
 
+#include <cstdio>
+
 // The X headers name their own Display and Screen, so shell/app.h (whose
 // classes share those names) is not included: its functions are declared
 // here as it declares them.
@@ -31,7 +33,9 @@ int onXError(::Display* x, XErrorEvent* error) {
         endWithoutTheDisplay("the window was destroyed", 0);
     char text[160] = "";
     XGetErrorText(x, error->error_code, text, sizeof text);
-    endWithoutTheDisplay(text, 1);
+    char why[200];
+    std::snprintf(why, sizeof why, "the X server refused a request: %s", text);
+    endWithoutTheDisplay(why, 1);
 }
 
 }  // namespace
