@@ -279,6 +279,8 @@ void registerPlayer(const Registration& entries) {
         config->firstTimeEver = false;
         config->lastPlayer = fresh->name;
         config->players.push_back(fresh->name);
+        // Written now, not only at exit: a game killed from here on still
+        // knows the player, and opens his lobby next time.
         config->write();
     }
     // What the player did while a saved profile was read is not for the

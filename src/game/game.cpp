@@ -96,6 +96,9 @@ void stopGame() {
 }
 
 void saveGame() {
+    // The game ends at once, maybe without its window: nobody is there to
+    // read a notice.
+    keeping.onNews = nullptr;
     // Both go now, before the process ends: the settings file is written,
     // then the profile saved.
     config.reset();

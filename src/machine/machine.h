@@ -53,9 +53,10 @@ public:
     std::unique_ptr<TextLabel> betMeter;
 
     Machine();
-    // Leaves the id in lastMachineId and deletes reels and meters; a play
-    // still spinning gives its VIP points back; the bank returns any credits
-    // (with the unsettled bet) to the current player at the coin value.
+    // Leaves the id in lastMachineId and deletes reels and meters; the bank
+    // settles a play still under way exactly as drawn (its bet taken, its
+    // win paid, its statistics recorded and its VIP points kept), then
+    // returns the credits to the current player at the coin value.
     ~Machine() override;
 
     // Screen set-up under the machine id, every counter and the meters

@@ -5,9 +5,11 @@
 
 namespace {
 
+// Never taken down: a save made while the process ends (an exit from
+// inside a library, with the statics already going) still reads it.
 std::vector<const HeldMoney*>& holders() {
-    static std::vector<const HeldMoney*> list;
-    return list;
+    static std::vector<const HeldMoney*>* const list = new std::vector<const HeldMoney*>;
+    return *list;
 }
 
 }  // namespace

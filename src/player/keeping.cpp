@@ -119,6 +119,12 @@ void Keeping::cutAtLimit(double money, double vippoints) {
              pointsText(vippoints - maxAmount) + " above it could not be added.");
 }
 
+void Keeping::creditsPastLimit(double total) {
+    tell("Your account and the credits on this machine come to more than the most the game keeps, " +
+         dollarsText(maxAmount) + ": the " + dollarsText(total - maxAmount) +
+         " above it is not saved, and cashing out adds only what fits.");
+}
+
 void Keeping::kept(KeptFile file) {
     Trouble& t = trouble(file);
     t.message.clear();

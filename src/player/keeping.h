@@ -40,6 +40,10 @@ public:
     // what lies above the most the game keeps is cut off then, and this
     // says how much.
     void cutAtLimit(double money, double vippoints);
+    // The account and the credits on the machine come to `total` dollars,
+    // more than the most the game keeps: the save file holds that most,
+    // and this says how much lies above it.
+    void creditsPastLimit(double total);
 
     bool isKept(KeptFile file) const { return trouble(file).message.empty(); }
     // The full message about a file; empty while it is kept.

@@ -146,8 +146,12 @@ void playClockTickAt(const std::string& machineId, int& seconds, Uint32& lastTic
     ++seconds;
     if (seconds > 59) {
         MachineStats* record = currentPlayer ? currentPlayer->findStats(machineId) : nullptr;
-        if (record) record->addMinute();
         seconds = 0;
+        if (record) {
+            record->addMinute();
+            // Kept at once, as a play is: a game killed later keeps it.
+            currentPlayer->saveNow();
+        }
     }
     lastTick = now;
     wakeBy(now + 1000);

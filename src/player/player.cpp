@@ -126,14 +126,16 @@ bool readySaveFolder() {
 Player::Player(const std::string& name_)
     : name(name_), gender("unknown"), money(0.0), vippoints(0.0),
       firsttime(true), firsttimelobby(true), firsttimeslot(true),
-      firsttimenickle(true), firsttimepoker(true), winningRun(0), losingRun(0), fileWritable(true) {
+      firsttimenickle(true), firsttimepoker(true), winningRun(0), losingRun(0), fileWritable(true),
+      toldCreditsPastLimit(false) {
     load();
 }
 
 Player::Player()
     : name("unknown"), gender("unknown"), money(2500.0), vippoints(0.0),
       firsttime(true), firsttimelobby(true), firsttimeslot(true),
-      firsttimenickle(true), firsttimepoker(true), winningRun(0), losingRun(0), fileWritable(true) {
+      firsttimenickle(true), firsttimepoker(true), winningRun(0), losingRun(0), fileWritable(true),
+      toldCreditsPastLimit(false) {
     buildStats();
 }
 
@@ -224,15 +226,18 @@ void Player::writeFile(bool firsttimeFlag) {
         return;
     }
     // What is written is what the next start reads: past the top, the
-    // profile stops at it here too, and the player is told what was cut.
-    keeping.cutAtLimit(money, vippoints);
+    // profile stops at it here too, and the player is told what was cut
+    // once the file holds what fits.
+    const double wantedMoney = money, wantedPoints = vippoints;
     money = keptAmount(money);
     vippoints = keptAmount(vippoints);
     // The file holds all the player owns: the credits on the machine at its
     // coin value and a play under way as drawn count as money, so that a
     // game that ends without settling them (killed, a power cut) loses and
     // gains nothing.
-    const double owned = keptAmount((Money::dollars(money) + heldMoneyTotal()).inDollars());
+    const Money held = heldMoneyTotal();
+    const double total = (Money::dollars(money) + held).inDollars();
+    const double owned = keptAmount(total);
     file.setCurrentPath(name);
     file.writeEntry("gender", gender);
     file.writeEntry("money", owned);
@@ -264,6 +269,14 @@ void Player::writeFile(bool firsttimeFlag) {
     int error = 0;
     if (file.saveToFile(fileName, &error)) keeping.kept(KeptFile::Profile);
     else keeping.writeFailed(KeptFile::Profile, shownPath(fileName), error);
+    // Told only now: the notice waits for the player, and a game ended
+    // while it is up must find the file already holding all that fit.
+    keeping.cutAtLimit(wantedMoney, wantedPoints);
+    // Credits won on a machine that carry the total past the top are told
+    // there, once, rather than first at the cash-out that cuts them.
+    const bool creditsPastTop = held > Money() && owned < total;
+    if (creditsPastTop && !toldCreditsPastLimit) keeping.creditsPastLimit(total);
+    toldCreditsPastLimit = creditsPastTop;
 }
 
 MachineStats* Player::findStats(const std::string& machineId) {

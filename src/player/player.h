@@ -63,6 +63,10 @@ public:
     bool fileWritable;
 
 private:
+    // The last write found the credits on a machine carrying the total past
+    // the most the game keeps, and the player has been told.
+    bool toldCreditsPastLimit;
+
     void writeFile(bool firsttimeFlag);
     void buildStats();
     void freeStats();

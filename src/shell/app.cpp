@@ -63,6 +63,15 @@ void onStartupAlarm(int) { endStart("it took too long"); }
     std::_Exit(1);
 }
 
+// Set once the game's save hook has run on the way out.
+volatile std::sig_atomic_t savedOnTheWayOut = 0;
+
+void saveOnTheWayOut() {
+    if (savedOnTheWayOut || !theApp) return;
+    savedOnTheWayOut = 1;
+    if (appHooks.save) appHooks.save();
+}
+
 void onStopSignal(int) {
     if (startingUp) endStart("it was stopped");
     stopSignalled = 1;
@@ -104,6 +113,7 @@ App::App(Uint32 videoFlags) : quit(0) {
     }
 
     SDL_EnableUNICODE(1);
+    watchTheWindow();
 
     startupStep("the sound");
     ownSoundPlayer = std::make_unique<SoundPlayer>();
@@ -144,6 +154,10 @@ bool App::pollEvent() {
     if (takeStopSignal()) return true;
     SDL_Event event;
     if (!SDL_PollEvent(&event)) return false;
+    if (event.type == SDL_SYSWMEVENT) {
+        windowSystemEvent(event);
+        return true;
+    }
     if (event.type == SDL_QUIT) {
         quit = 1;
         return true;
@@ -215,6 +229,11 @@ int runGame(int argc, char** argv) {
     // Ours first, so that the library keeps them; a stop signal while the
     // media start ends the start (startup watch).
     installStopSignalHandlers();
+    // A write to a display that has gone fails as an error the X library
+    // reports (and watchTheDisplay handles) instead of killing the process.
+    std::signal(SIGPIPE, SIG_IGN);
+    watchTheDisplay();
+    saveOnExit();
     beginStartupWatch("the display and the sound system");
     if (SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO) < 0) {
         if (SDL_Init(SDL_INIT_VIDEO) < 0) {
@@ -241,7 +260,10 @@ void installStopSignalHandlers() {
 
 bool pollModalEvent(SDL_Event& event) {
     if (takeStopSignal()) return false;
-    if (!SDL_PollEvent(&event)) return false;
+    do {
+        if (!SDL_PollEvent(&event)) return false;
+        if (event.type == SDL_SYSWMEVENT) windowSystemEvent(event);
+    } while (event.type == SDL_SYSWMEVENT);
     if (event.type == SDL_QUIT) {
         if (theApp) theApp->quit = 1;
         else quitSeenWithoutApp = true;
@@ -279,6 +301,24 @@ void exitAfterSaving(int status) {
     std::fflush(stdout);
     std::fflush(stderr);
     std::exit(status);
+}
+
+void endWithoutTheDisplay(const char* why, int status) {
+    if (startingUp) endStart(why);
+    say("Corvalo Slots lost its display (");
+    say(why);
+    say("): the game is saved and ends.\n");
+    saveOnTheWayOut();
+    std::fflush(stdout);
+    std::fflush(stderr);
+    _exit(status);
+}
+
+void saveOnExit() {
+    static bool registered = false;
+    if (registered) return;
+    registered = true;
+    std::atexit(saveOnTheWayOut);
 }
 
 unsigned startupLimitSeconds = 60;

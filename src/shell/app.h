@@ -111,6 +111,32 @@ void installStopSignalHandlers();
 // returned; call it only where the game cannot go on.
 [[noreturn]] void exitAfterSaving(int status);
 
+// The display is gone (the X server ended or its connection was cut, the
+// window was destroyed from outside): nothing can be drawn any more, nor
+// waited for. The game's save hook runs (the settings and the current
+// player, whose file holds what is on a machine and a play under way as
+// drawn), and the process ends at once with `status`, saying why on stderr;
+// nothing that draws runs again. During the start nothing has been played
+// and nothing is written: it ends as a start that failed (status 1).
+[[noreturn]] void endWithoutTheDisplay(const char* why, int status);
+
+// Hands a lost display to endWithoutTheDisplay (shell/lost_display.cpp).
+// runGame installs it before the library opens the display, so that the
+// library's own hooks pass on to it what they do not mend themselves.
+void watchTheDisplay();
+
+// The window system's own events (SDL_SYSWMEVENT) reach the game from the
+// moment the window is open (watchTheWindow, called by the App); the event
+// polls hand each to windowSystemEvent, never to a screen. The one that says
+// the game's window is gone ends the game as a lost display.
+void watchTheWindow();
+void windowSystemEvent(const SDL_Event& event);
+
+// While the game runs, an exit() from anywhere (a library giving up) saves
+// the game first, before any of the program's objects are taken down.
+// runGame arranges it; it is idle before the App exists and once it is gone.
+void saveOnExit();
+
 // Drops the key presses and releases, mouse clicks and mouse moves waiting
 // in the queue: what the player did while the game was busy (a profile
 // read or written) must not act on what comes after. A window close, and

@@ -379,17 +379,23 @@ public:
     int before(WriteStep) override { return 0; }
 };
 
-NoWriteFaults noWriteFaults;
-WriteFaults* faultsInUse = &noWriteFaults;
+// Never taken down, like the pointer to what is in use: a save made while
+// the process ends (with the statics already going) still asks the disk.
+WriteFaults& noWriteFaults() {
+    static WriteFaults* const none = new NoWriteFaults;
+    return *none;
+}
+
+WriteFaults* faultsInUse = nullptr;  // none installed
 
 }  // namespace
 
-WriteFaults& writeFaults() { return *faultsInUse; }
+WriteFaults& writeFaults() { return faultsInUse ? *faultsInUse : noWriteFaults(); }
 
 WriteFaults* installWriteFaults(WriteFaults* faults) {
-    WriteFaults* was = faultsInUse;
-    faultsInUse = faults ? faults : &noWriteFaults;
-    return was;
+    WriteFaults& was = writeFaults();
+    faultsInUse = faults;
+    return &was;
 }
 
 std::string plainErrorText(int error) {

@@ -218,6 +218,48 @@ TEST_F(CashierNoLastPlayerTest, AListedPlayerCanBePickedInsteadOfRegistering) {
               testrt::readFile(testrt::root() + "/config.ini"));
 }
 
+// Once a player is current the first run is over, however he became
+// current: the settings say so whatever the flag in memory says (the next
+// start opens his lobby), and picking or registering at the desk clears the
+// flag itself, so the desk greets no one as a newcomer again.
+TEST_F(CashierNoLastPlayerTest, OnceAPlayerIsCurrentTheFirstRunIsOver) {
+    const std::string settingsFile = testrt::root() + "/config.ini";
+    ASSERT_TRUE(config->firstTimeEver);
+    ASSERT_EQ(nullptr, currentPlayer);
+    config->write();
+    EXPECT_EQ("[global]\nfirsttimeever=1\nplayers=Ann_Lee,Bob_Ray\nlastplayer=\n", testrt::readFile(settingsFile));
+    currentPlayer = std::make_unique<Player>("Bob_Ray");
+    config->write();
+    EXPECT_EQ("[global]\nfirsttimeever=0\nplayers=Ann_Lee,Bob_Ray\nlastplayer=Bob_Ray\n",
+              testrt::readFile(settingsFile));
+    currentPlayer.reset();
+
+    // Picked from the list on a first run.
+    {
+        Cashier desk;
+        tapKey(SDLK_ESCAPE);  // the form offered on the first frame: not now
+        desk.tick();
+        testrt::drainEvents();
+        click(desk, cashierlayout::nameRow(0));
+        ASSERT_EQ("Ann_Lee 500 female", who());
+        EXPECT_FALSE(config->firstTimeEver);
+    }
+    // Registered on a first run (the last player deleted).
+    {
+        Cashier desk;
+        currentPlayer.reset();
+        config->players.clear();
+        config->firstTimeEver = true;
+        enterName("Cy", "Dee", 0);
+        tapClick(formlayout::done());
+        desk.tick();  // nobody current: the form comes up and takes him in
+        testrt::drainEvents();
+        ASSERT_EQ("Cy_Dee 2500 male", who());
+        EXPECT_FALSE(config->firstTimeEver);
+    }
+    EXPECT_EQ("[global]\nfirsttimeever=0\nplayers=Cy_Dee\nlastplayer=Cy_Dee\n", testrt::readFile(settingsFile));
+}
+
 TEST_F(RegistrationTest, FormSaysWhatIsWrongWithTheEntries) {
     Registration r;
     std::string problems;
@@ -230,6 +272,32 @@ TEST_F(RegistrationTest, FormSaysWhatIsWrongWithTheEntries) {
     // Already registered, in any spelling of case: it would take over that save file.
     EXPECT_EQ("Please enter a first name.|Please enter a last name.|Last name: letters, digits, - and ' (1 to 20).|"
               "Please choose a title.||That name is already registered.|", problems);
+}
+
+// Twenty characters is the longest name part the form takes: a name of two
+// such parts is registered whole, and one character more is refused.
+TEST_F(RegistrationTest, ANamePartOfTheLongestLengthIsTakenAndOneMoreIsNot) {
+    const std::string longest = "Abcdefghij-Klmnopqrs";
+    ASSERT_EQ(longest.size(), 20u);
+    Registration r;
+    r.title = Title::Ms;
+    std::string problems;
+    for (auto [first, last] : {std::pair{longest, std::string("Wu")}, {std::string("Ann"), longest},
+                               {longest + "t", std::string("Wu")}, {std::string("Ann"), longest + "t"}}) {
+        r.firstName = first, r.lastName = last;
+        problems += registrationProblem(r) + "|";
+    }
+    EXPECT_EQ("||First name: letters, digits, - and ' (1 to 20).|Last name: letters, digits, - and ' (1 to 20).|",
+              problems);
+
+    // Typed in, both parts at the longest: that player is current and saved.
+    enterName(longest, longest, 2);
+    tapClick(formlayout::done());
+    tapKey(SDLK_ESCAPE);  // for a form that refused them: it closes
+    ASSERT_TRUE(runRegistrationForm());
+    testrt::drainEvents();
+    EXPECT_EQ(longest + "_" + longest + " 2500 female", who());
+    EXPECT_EQ(2500.0, savedMoney(longest + "_" + longest));
 }
 
 TEST_F(RegistrationTest, TypingANewPlayerInMakesHimCurrentAndSavesTheOldOne) {

@@ -23,6 +23,7 @@
 #include "player/keeping.h"
 #include "player/save_files.h"
 #include "shell/led_sign.h"
+#include "shell/mtrand.h"
 #include "shell/notice.h"
 #include "support/headless.h"
 #include "support/runtime.h"
@@ -291,6 +292,76 @@ TEST_F(Keeps, AmountsAboveTheMostTheGameKeepsAreToldWhenReadAndWhenCut) {
     testrt::startGame();
     EXPECT_TRUE(notices.empty()) << notices[0];
     testrt::stopGame();
+}
+
+// A notice about the limit waits for the player: a game killed while it is
+// up must find the file already holding all that fit. Credits won past the
+// limit on a machine are told there, once, and again at the cash-out that
+// cuts them.
+TEST_F(Keeps, TheLimitIsToldOnceTheFileHoldsWhatFitsAndCreditsPastItAtTheMachine) {
+    struct FileAtNotice : NoticeBoard {
+        std::vector<std::string> texts;
+        std::vector<double> saved;  // the save file's money as the notice comes up
+        void show(const std::string& text, const std::string&) override {
+            texts.push_back(text);
+            saved.push_back(savefiles::savedMoney("Ann_Lee"));
+        }
+    } board;
+    installNoticeBoard(&board);
+    testrt::resetFiles(annSettings);
+    testrt::writeFile(savePath("Ann_Lee"), annFile);
+    testrt::startGame();
+    ASSERT_NE(currentPlayer, nullptr);
+
+    // The cashier's $1000 at $500 below the top.
+    currentPlayer->money = 1e12 - 500;
+    currentPlayer->saveNow();
+    {
+        Cashier desk;
+        testrt::press(desk, "funds");
+    }
+    ASSERT_EQ(board.texts.size(), 1u);
+    EXPECT_TRUE(says(board.texts[0], "the $500.00 above it could not be added")) << board.texts[0];
+    EXPECT_EQ(board.saved[0], 1e12) << "the notice came up before the file held the $500 that fit";
+
+    // $2 below the top, $100 onto a $1 machine, and plays until the credits
+    // carry the total past the top.
+    board.texts.clear();
+    board.saved.clear();
+    currentPlayer->money = 1e12 - 2;
+    Machine* m = testrt::openMachine<Machine>("10x", "100");
+    ASSERT_NE(m, nullptr);
+    ASSERT_EQ(m->credits, 100);
+    EXPECT_EQ(currentPlayer->money, 1e12 - 102);
+    testrt::runFast();
+    for (uint32_t seed = 1; seed < 400 && board.texts.empty() && m->credits >= 3; ++seed) {
+        sgenrand(seed);
+        m->handleEvent(testrt::keyEvent(SDLK_m));
+        testrt::finishSpin(*m);
+    }
+    ASSERT_EQ(board.texts.size(), 1u) << "no play carried the total past the top";
+    const long long above = m->credits - 102;  // dollars over the top, at $1 a credit
+    ASSERT_GT(above, 0);
+    EXPECT_EQ(board.texts[0], "Your account and the credits on this machine come to more than the most the game "
+                              "keeps, $1,000,000,000,000.00: the $" + std::to_string(above) +
+                              ".00 above it is not saved, and cashing out adds only what fits.");
+    EXPECT_EQ(board.saved[0], 1e12);
+    // Told once: the next write at the machine (a minute played, a play)
+    // finds it so still and says nothing.
+    currentPlayer->saveNow();
+    EXPECT_EQ(board.texts.size(), 1u);
+
+    // The cash-out cuts it: told again, with the file at the top by then.
+    testrt::press(*m, "cashout");
+    ASSERT_EQ(board.texts.size(), 2u);
+    EXPECT_EQ(board.texts[1], "Your account holds the most the game keeps, $1,000,000,000,000.00: the $" +
+                                  std::to_string(above) + ".00 above it could not be added and is gone.");
+    EXPECT_EQ(board.saved[1], 1e12);
+    EXPECT_EQ(currentPlayer->money, 1e12);
+    delete m;
+    testrt::stopGame();
+    EXPECT_EQ(savefiles::savedMoney("Ann_Lee"), 1e12);
+    installNoticeBoard(&recordedNotices);
 }
 
 TEST_F(Keeps, ASecondCopyOnTheSameFoldersSaysSoAndWritesNothingAndAKilledCopyLocksNobodyOut) {

@@ -185,3 +185,33 @@ TEST(KeptMoney, CashOutAndACoinValueChangeKeepTheTotalAtEveryWrite) {
         }
     }
 }
+
+// Time played is kept as it is counted: a game killed at a machine (the file
+// read as a kill leaves it) keeps every whole minute played there, with or
+// without a play since; the seconds short of a minute are not counted.
+TEST(KeptTime, EveryMinutePlayedIsInTheSaveFileAsSoonAsItIsCounted) {
+    for (const char* id : {"10x", "jacksorbetter", "demoderby"}) {
+        SCOPED_TRACE(id);
+        testrt::resetFiles("[global]\nfirsttimeever=0\nplayers=Kill_Test\nlastplayer=Kill_Test\n");
+        ASSERT_TRUE(testrt::startHeadless(kPlayer, 1000.0, false));
+        testClock.stop(5000, 0);
+        Screen* s = testrt::openMachine<Screen>(id, "100");
+        ASSERT_NE(s, nullptr);
+        auto minutesSaved = [id] { return savefiles::saved(kPlayer, id).readEntry("minutes", 0L); };
+        // The first frame counts a second at once; 59 more frames a second
+        // apart make the minute.
+        for (int frame = 0; frame < 59; ++frame, testClock.now += 1000) s->tick();
+        EXPECT_EQ(minutesSaved(), 0);
+        s->tick();
+        EXPECT_EQ(minutesSaved(), 1);
+        // An hour and a minute more, no play made.
+        for (int frame = 0; frame < 61 * 60; ++frame) {
+            testClock.now += 1000;
+            s->tick();
+        }
+        EXPECT_EQ(minutesSaved(), 2);
+        EXPECT_EQ(savefiles::saved(kPlayer, id).readEntry("hours", 0L), 1);
+        delete s;
+        testrt::stopHeadless();
+    }
+}

@@ -164,6 +164,39 @@ TEST_F(ThreeReelPlay, CountUpStepsAndTheLargestCreditCount) {
     EXPECT_EQ(m->credits, INT_MAX);
 }
 
+// A win above 20,000 credits steps by a two-hundredth of itself (rounded
+// up), or by the common step where that is larger; the last step pays just
+// what is left. Read off the paid meter at each step's pause.
+TEST_F(ThreeReelPlay, TheBoundedCountUpOfAHugeWinEndsOnAStepOfWhatIsLeft) {
+    ThreeReelMachine::countUpDelay = 1;
+    testrt::testClock.stop(1000, 0);
+    std::vector<long long> paid;
+    testrt::testClock.atRest = [&](Uint32) { paid.push_back(std::stoll(m->paidMeter->text)); };
+    struct Case {
+        int win;
+        long long step;  // every step but the last
+        int steps;
+        long long last;  // the last step
+    } cases[] = {
+        {20001, 101, 199, 3},                       // 198 steps of 101 pay 19,998
+        {2000000000, 10000000, 200, 10000000},      // 200 even steps
+        {1999999999, 10000000, 200, 9999999},       // the last one short by one
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.win);
+        paid.clear();
+        m->credits = 0;
+        m->win = c.win;
+        EXPECT_EQ(m->countUpWin(), c.steps);
+        ASSERT_EQ(paid.size(), static_cast<size_t>(c.steps));
+        for (int i = 0; i + 1 < c.steps; ++i) ASSERT_EQ(paid[i], c.step * (i + 1)) << "step " << i + 1;
+        EXPECT_EQ(paid.back() - paid[paid.size() - 2], c.last);
+        EXPECT_EQ(paid.back(), c.win);
+        EXPECT_EQ(m->credits, c.win);
+    }
+    testrt::testClock.atRest = nullptr;
+}
+
 TEST_F(ThreeReelPlay, LosingReelsShowNoPayAndNoWild) {
     m->coins = 1;
     m->forcedStop = 10000000;  // above every slice
