@@ -15,7 +15,7 @@ cd "$ROOT"
 
 PACKAGES=(
   build-essential cmake pkg-config
-  libsdl1.2-dev libsdl-image1.2-dev libsdl-mixer1.2-dev libsdl-sge-dev
+  libsdl1.2-dev libsdl-image1.2-dev libsdl-mixer1.2-dev libsdl-sge-dev libx11-dev
   libgtest-dev libbenchmark-dev
   python3 python3-pil python3-numpy python3-fonttools
   fonts-dejavu-core fonts-dejavu-extra fonts-dseg fonts-liberation2 fonts-noto-color-emoji
