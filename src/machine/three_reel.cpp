@@ -225,8 +225,10 @@ void ThreeReelMachine::keepWinWith(long long extra) {
 }
 
 void ThreeReelMachine::keepPull(int bet) {
-    // A progressive jackpot pays the whole meter of the coin value as it
-    // stands when the play is drawn, counted in whole cents.
+    // A progressive jackpot pays the whole meter of the coin value, counted
+    // in whole cents. The save file holds the meter as it stands at the
+    // draw, so a game killed while the reels turn keeps that much; the
+    // settle pays it as it stands then.
     if (result.payKind == payProgressive) win = ::progressiveCoins(denomination);
     // The car is the player's from the moment it is drawn.
     if (result.payKind == payJackpotMovie) awardCarPrize();
@@ -244,8 +246,10 @@ void ThreeReelMachine::settle() {
     showCredits(credits);
 
     if (result.payKind == payProgressive) {
-        // The meter as the play drew it; the meters start afresh.
-        if (!drawn.active) win = ::progressiveCoins(denomination);
+        // The meter went on growing while the reels turned: the jackpot is
+        // what it shows now (the save file learns the difference below);
+        // then the meters start afresh.
+        win = ::progressiveCoins(denomination);
         seedProgressiveMeters();
     }
     if (result.payKind != payJackpotMovie) win = static_cast<int>(creditsPaid(win, credits));

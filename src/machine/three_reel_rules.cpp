@@ -1,8 +1,8 @@
 #include "machine/three_reel_rules.h"
 
 #include <algorithm>
+#include <cstdlib>
 
-#include "shell/mtrand.h"
 #include "shell/util.h"
 
 // ---- symbols ---------------------------------------------------------------
@@ -13,7 +13,7 @@ Symbol::~Symbol() {}
 
 std::string Symbol::pictureName() const {
     int k = 0;
-    if (variants >= 2) k = static_cast<int>(shownBelow(static_cast<uint32_t>(variants)));
+    if (variants >= 2) k = rand() % variants;
     return name + ".png." + intToString(k);
 }
 
@@ -73,7 +73,7 @@ Symbol* PayRule::pickChosenSymbol(int reel) const {
     if (reel < 0 || reel >= static_cast<int>(accepted.size())) return nullptr;
     const SymbolList& list = accepted[reel];
     if (list.empty()) return nullptr;
-    if (list.size() >= 2) return list[shownBelow(static_cast<uint32_t>(list.size()))];
+    if (list.size() >= 2) return list[static_cast<size_t>(rand()) % list.size()];
     return list[0];
 }
 

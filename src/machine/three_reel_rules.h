@@ -38,8 +38,9 @@ public:
     Symbol(const std::string& name, int variants);
     virtual ~Symbol();
 
-    // One of the symbol's pictures, chosen anew each call from the stream of
-    // shown symbols (nothing is drawn when there is only one picture).
+    // One of the symbol's pictures, chosen anew each call with the runtime's
+    // rand(), never the game's generator (nothing is drawn when there is
+    // only one picture).
     std::string pictureName() const;
 };
 
@@ -89,8 +90,8 @@ public:
     void setReelBit(int reel);
     bool reelBit(int reel) const { return reel >= 0 && reel < 32 && (wildReels >> reel) & 1u; }
 
-    // A symbol of the reel's list, uniform from the stream of shown symbols;
-    // null for an empty list.
+    // A symbol of the reel's list, uniform with the runtime's rand(); null
+    // for an empty list.
     Symbol* pickChosenSymbol(int reel) const;
     // Fills `chosen` with one pick per reel list.
     void pickSymbols();

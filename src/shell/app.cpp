@@ -93,7 +93,10 @@ App::App(Uint32 videoFlags) : quit(0) {
     theApp = this;
     SDL_WM_SetCaption("Corvalo Slots", "Corvalo Slots");
 
+    // Both generators from the clock: the game's for every outcome, the
+    // runtime's for the pictures the reels show.
     sgenrand(static_cast<uint32_t>(std::time(nullptr)));
+    srand(static_cast<unsigned>(std::time(nullptr)));
     const char* seed = std::getenv("CORVALO_SEED");
     developmentSeed = seed ? static_cast<uint32_t>(std::strtoul(seed, nullptr, 10)) : 0;
 

@@ -1,6 +1,8 @@
 // MT19937: period 2^19937-1, 624 words of state, tempered output.
 #include "shell/mtrand.h"
 
+#include <cstdlib>
+
 namespace {
 
 constexpr int N = 624;
@@ -8,9 +10,6 @@ constexpr int M = 397;
 constexpr uint32_t matrixA = 0x9908b0dfu;
 constexpr uint32_t upperMask = 0x80000000u;
 constexpr uint32_t lowerMask = 0x7fffffffu;
-
-// Where the stream of shown symbols starts, apart from the outcome stream.
-constexpr uint32_t shownSeedOffset = 0x9e3779b9u;
 
 struct Twister {
     uint32_t state[N];
@@ -58,21 +57,21 @@ struct Twister {
 };
 
 Twister outcomes(5489u);
-Twister shown(5489u ^ shownSeedOffset);
 
 }  // namespace
 
 uint32_t developmentSeed = 0;
 
 void openingDraws() {
-    if (developmentSeed != 0) sgenrand(developmentSeed);
+    if (developmentSeed != 0) seedGenerators(developmentSeed);
 }
 
-void sgenrand(uint32_t seed) {
-    outcomes.seed(seed);
-    shown.seed(seed ^ shownSeedOffset);
+void sgenrand(uint32_t seed) { outcomes.seed(seed); }
+
+void seedGenerators(uint32_t seed) {
+    sgenrand(seed);
+    srand(seed);
 }
 
 uint32_t genrand() { return outcomes.next(); }
 
-uint32_t shownBelow(uint32_t n) { return shown.next() % n; }

@@ -4,24 +4,24 @@
 // (see randomBelow in shell/util.h). Seeded once from the clock at start-up;
 // tests seed it with a fixed value to replay a game exactly.
 //
-// The one seed drives two streams of the generator: the outcomes (genrand)
-// and which of the symbols an outcome allows a reel shows (shownBelow). The
-// pictures a stopped reel shows thus never move the draws of later spins, and
-// a seed replays both.
+// The runtime library's rand() is the game's other generator: it only picks
+// what the reels of a three-reel outcome show (which of the symbols the
+// outcome allows, and which picture of a symbol), never an outcome. It is
+// seeded from the clock at start-up too; seedGenerators seeds both, so that
+// one seed replays the outcomes and the pictures.
 #pragma once
 
 #include <cstdint>
 
-// Seeds the generator, both streams (the standard MT19937 initialisation;
-// the outcome stream exactly as seeded).
+// Seeds the generator (the standard MT19937 initialisation).
 void sgenrand(uint32_t seed);
 
 // The next 32-bit output. Before any sgenrand the generator behaves as if
 // seeded with 5489.
 uint32_t genrand();
 
-// A choice among n (at least 1) from the stream of shown symbols.
-uint32_t shownBelow(uint32_t n);
+// Seeds both generators with one value: sgenrand(seed), then srand(seed).
+void seedGenerators(uint32_t seed);
 
 // For development only: a fixed seed that every cabinet starts from (see
 // openingDraws), taken from the environment variable CORVALO_SEED at
@@ -29,6 +29,7 @@ uint32_t shownBelow(uint32_t n);
 // script uses it to bring a bonus game up on a known play.
 extern uint32_t developmentSeed;
 
-// Called as a cabinet opens: with a development seed, the generator starts
-// again from it, so the cabinet's plays are the same on every run.
+// Called as a cabinet opens: with a development seed, both generators start
+// again from it, so the cabinet's plays and the pictures its reels show are
+// the same on every run.
 void openingDraws();

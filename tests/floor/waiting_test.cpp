@@ -206,7 +206,7 @@ TEST(StopSignalWhileTheReelsTurn, SettlesThePlayAsDrawn) {
         Machine* m = dynamic_cast<Machine*>(made.get());
         EXPECT_NE(m, nullptr);
         theApp->setScreen(std::move(made));
-        sgenrand(seed);
+        seedGenerators(seed);
         m->handleEvent(testrt::keyEvent(SDLK_m));
         EXPECT_TRUE(m->spinning);
         if (stopped) {

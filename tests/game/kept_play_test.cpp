@@ -110,7 +110,7 @@ TEST_P(KeptPlay, TheSaveFileHoldsThePlayFromTheMomentItIsDrawn) {
         auto look = [&moments] { moments.push_back(savedText()); };
         testClock.atPause = [&look](Uint32) { look(); };
         testClock.atRest = [&look](Uint32) { look(); };
-        sgenrand(seed);
+        seedGenerators(seed);
         testrt::pushQuit();
         playWatched(*s, moments, look);
         testClock.atPause = nullptr;

@@ -41,7 +41,7 @@ TEST_P(MoneyConservation, PlaysMoveExactlyWhatTheyPaidLessWhatTheyBet) {
     currentPlayer->money -= bank->worth(2000).inDollars();
     bank->credits += 2000;
     const Money start = onHand(*bank);
-    sgenrand(static_cast<uint32_t>(std::hash<std::string>()(id)));
+    seedGenerators(static_cast<uint32_t>(std::hash<std::string>()(id)));
     for (int round = 0; round < 60; ++round) testrt::playOnce(*screen);
 
     MachineStats* record = currentPlayer->findStats(id);

@@ -51,7 +51,7 @@ SDLKey keyNamed(const std::string& name) {
 class PanelTest : public testing::TestWithParam<Panel> {
 protected:
     void SetUp() override {
-        sgenrand(11);
+        seedGenerators(11);
         ASSERT_TRUE(startHeadless("Pat_Panel", 1000.0, false)) << SDL_GetError();
         runFast();
     }

@@ -51,7 +51,7 @@ TEST_P(GameSession, MoneyPointsAndRecordSurviveAShutDownWithCreditsOnTheMachine)
     EXPECT_DOUBLE_EQ(currentPlayer->money, 700.0);
 
     // This seed brings the bonus game up on each machine that has one.
-    sgenrand(8);
+    seedGenerators(8);
     clearLoadedAssets();
     for (int round = 0; round < 25; ++round) {
         testrt::playOnce(*theApp->screen);

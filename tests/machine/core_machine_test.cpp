@@ -367,10 +367,14 @@ TEST_F(MachineCore, ProgressiveMetersGrowADollarASecondAtMostAndPayInWholeCoins)
 
 // CORVALO_SEED (for development, never set by a player) makes every cabinet
 // start its draws from that seed: the first draw after a cabinet opens is the
-// standard MT19937's first output for the seed. Without it a cabinet leaves
-// the generator as it was.
+// standard MT19937's first output for the seed, and the runtime's rand()
+// (the pictures on the reels) starts from srand(seed), so a seeded tour shows
+// the same reels too. Without it a cabinet leaves both as they were.
 TEST(MachineSeed, ADevelopmentSeedStartsEveryCabinetFromItAndNoneChangesNothing) {
     const uint32_t first = std::mt19937(4242)();
+    srand(4242);
+    const int firstPick = rand();
+    const int secondPick = rand();
     for (const char* seed : {static_cast<const char*>("4242"), static_cast<const char*>(nullptr)}) {
         if (seed) setenv("CORVALO_SEED", seed, 1);
         else unsetenv("CORVALO_SEED");
@@ -379,8 +383,11 @@ TEST(MachineSeed, ADevelopmentSeedStartsEveryCabinetFromItAndNoneChangesNothing)
         for (int i = 0; i < 2; ++i) {
             sgenrand(4242);
             genrand();
+            srand(4242);
+            rand();
             { Bank cabinet; }
             EXPECT_EQ(genrand() == first, seed != nullptr) << (seed ? seed : "no seed") << ", cabinet " << i;
+            EXPECT_EQ(rand(), seed ? firstPick : secondPick) << (seed ? seed : "no seed") << ", cabinet " << i;
         }
         testrt::stopGame();
     }

@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <random>
 #include <string>
 
 #include "machine/three_reel_test_machine.h"
+#include "shell/mtrand.h"
 
 namespace {
 
@@ -144,5 +147,36 @@ TEST(ThreeReelDraw, AtMostTwoWildsASpin) {
         for (int reel = 0; reel < 3; ++reel) shown += (reel ? " " : "") + m.result.chosenSymbol(reel)->name;
         EXPECT_EQ(shown, s.shown) << s.award;
         EXPECT_EQ(m.win, s.win) << s.award;
+    }
+}
+
+// What the reels show of a drawn outcome (which of the rule's symbols, which
+// picture of a symbol) is picked with the runtime's rand(), rand() % the
+// number to choose among, and never with the game's generator: the outcome
+// draws after it are the same whatever the reels show.
+TEST(ThreeReelDraw, ShownSymbolsAndPicturesArePickedWithTheRuntimeGenerator) {
+    TableMachine m;
+    m.addSymbol("blank", 9);
+    for (const char* n : {"a", "b", "c"}) m.addSymbol(n, 1);
+    m.addThreeOfAKind(m.symbolList({"a", "b", "c"}), 10, 0);
+    const SymbolList abc = m.symbolList({"a", "b", "c"});
+    m.coins = 1;
+    m.forcedStop = 0;  // the one rule is drawn; the draw takes nothing from the generator
+    for (unsigned seed : {3u, 17u, 2026u}) {
+        SCOPED_TRACE(seed);
+        srand(seed);
+        int draws[5];
+        for (int& d : draws) d = rand();
+
+        sgenrand(99);
+        srand(seed);
+        m.spin();
+        ASSERT_TRUE(m.result.matched);
+        for (int reel = 0; reel < 3; ++reel) EXPECT_EQ(m.result.chosenSymbol(reel), abc[draws[reel] % 3]) << reel;
+        // One picture: nothing is drawn. Nine: the next draw picks one.
+        EXPECT_EQ(m.findSymbol("a")->pictureName(), "a.png.0");
+        EXPECT_EQ(m.findSymbol("blank")->pictureName(), "blank.png." + std::to_string(draws[3] % 9));
+        EXPECT_EQ(rand(), draws[4]);
+        EXPECT_EQ(genrand(), std::mt19937(99)()) << "the game's generator moved";
     }
 }

@@ -6,13 +6,18 @@
 #include <SDL_mixer.h>
 
 #include <cstdlib>
+#include <ctime>
+#include <random>
 #include <string>
+#include <vector>
 
+#include "machine/progressive.h"
 #include "player/config.h"
 #include "player/player.h"
 #include "shell/app.h"
 #include "shell/asset_log.h"
 #include "shell/display.h"
+#include "shell/mtrand.h"
 #include "shell/sound.h"
 #include "support/headless.h"
 #include "support/runtime.h"
@@ -106,6 +111,38 @@ TEST(CoreApp, TheSettingsAreReadBeforeTheWindowOpens) {
     ASSERT_NE(theApp->screen, nullptr);
     EXPECT_EQ(theApp->screen->name, "lobby");
     testrt::stopGame();
+}
+
+// Start-up seeds both generators from the clock: the game's (the first draws
+// it gives are the ten progressive meters') and the runtime's rand(), which
+// picks the pictures on the reels and which nothing draws before a machine
+// spins.
+TEST(CoreApp, StartUpSeedsBothGeneratorsFromTheClock) {
+    testrt::resetFiles(savedPlayer);
+    testrt::writeFile(testrt::root() + "/save/Dee_Vee.save", "[Dee_Vee]\nmoney=100\n");
+    sgenrand(1);
+    srand(1);
+    const std::time_t from = std::time(nullptr);
+    testrt::startGame();
+    const std::time_t to = std::time(nullptr);
+    const int pick = rand();
+    std::vector<double> meters;
+    for (const ProgressiveMeter& m : progressiveMeters) meters.push_back(m.value);
+    testrt::stopGame();
+
+    const unsigned bases[] = {130, 300, 750, 2000, 2800, 13000, 75000, 300000, 2000000, 18000000};
+    const unsigned spans[] = {20, 50, 750, 500, 1400, 3000, 35000, 100000, 200000, 1000000};
+    bool pictures = false, outcomes = false;
+    for (std::time_t t = from; t <= to; ++t) {
+        srand(static_cast<unsigned>(t));
+        pictures = pictures || rand() == pick;
+        std::mt19937 game(static_cast<uint32_t>(t));
+        std::vector<double> seeded;
+        for (int i = 0; i < 10; ++i) seeded.push_back(bases[i] + game() % spans[i]);
+        outcomes = outcomes || seeded == meters;
+    }
+    EXPECT_TRUE(pictures) << "rand() was not seeded from the clock";
+    EXPECT_TRUE(outcomes) << "the game's generator was not seeded from the clock";
 }
 
 TEST(CoreApp, FrameLoopHandsOutOneEventAPassAndEndsAfterTheQuit) {

@@ -84,11 +84,20 @@ int EgyptsPrize::adjustLinePay(const ReelSymbolList&, LinePay* linePay) { return
 
 void EgyptsPrize::onReelStop(int) {}
 
+void EgyptsPrize::keepPull(int bet) {
+    if (!winsJackpot()) {
+        MultiLineMachine::keepPull(bet);
+        return;
+    }
+    keepDrawnPlay(name, bet, payableOnto(progressiveCoins(denomination), static_cast<long long>(credits) - bet));
+}
+
 void EgyptsPrize::playWinSound() {
-    if (win > 499) {
+    if (winsJackpot()) {
         playJackpotMovie(this);
-        // The whole meter, in whole coins of the coin value, replaces the
-        // spin's win; the meter itself keeps growing.
+        // The whole meter as it stands now, in whole coins of the coin
+        // value, replaces the spin's win (the settle keeps the difference
+        // from the draw); the meter itself keeps growing.
         win = progressiveCoins(denomination);
     }
     if (win > 100 && soundPlayer) soundPlayer->play("egypt.wav", false);

@@ -17,6 +17,9 @@ public:
     void configure(float denomination);
 
     void tick() override;
+    // Three tuts: the save file holds the jackpot as the meter stands at the
+    // draw; the settle pays the meter as it stands then.
+    void keepPull(int bet) override;
     void playWinSound() override;
     void onReelStop(int reel) override;
     int adjustLinePay(const ReelSymbolList& lineSymbols, LinePay* linePay) override;
@@ -28,4 +31,7 @@ public:
 
     // "$" and the progressive amount of the coin value, as the meter shows it.
     std::string progressiveCaption() const;
+    // The spin's win is the jackpot's (more than 499 credits: only three
+    // tuts on a played line reach it).
+    bool winsJackpot() const { return win > 499; }
 };

@@ -65,7 +65,7 @@ class ThreeReelConformance : public MachineFixture {};
 // What `pulls` spins at full bet draw and show: each win and the pictures on
 // the reels.
 std::string pullsFrom(uint32_t seed, ThreeReelMachine& m, int pulls) {
-    sgenrand(seed);
+    seedGenerators(seed);
     m.coins = m.maxCoins;
     std::string out;
     for (int i = 0; i < pulls; ++i) {
@@ -98,7 +98,7 @@ TEST_F(ThreeReelConformance, EveryMachineReturnsWhatItsTablesSay) {
 }
 
 // On a fresh machine a seed replays the same wins on the same pictures: the
-// symbols shown are drawn from the game's seeded generator too.
+// seed starts the runtime's rand() too, which picks the symbols shown.
 TEST_F(ThreeReelConformance, ASeedReplaysTheSameWinsOnTheSamePictures) {
     for (const MachineInfo& info : machineTable()) {
         if (info.category != MachineCategory::ThreeReel) continue;

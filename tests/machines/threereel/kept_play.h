@@ -109,7 +109,7 @@ inline PlayRun play(const Plan& plan) {
     testClock.atPause = [&](Uint32) { moment(true); };
 
     if (plan.before) plan.before(*m);
-    sgenrand(plan.seed);
+    seedGenerators(plan.seed);
     m->handleEvent(testrt::keyEvent(SDLK_m));  // bet max
     run.pulledWin = m->win;
     EXPECT_TRUE(m->spinning) << plan.id;

@@ -63,11 +63,11 @@ TEST_F(MountainClimberTest, SummitAndPeriodPays) {
     const int ends[][2] = {{98, 50}, {97, 20}, {84, 20}, {83, 0}};
     for (const auto& end : ends) {
         m->coins = 1;
-        sgenrand(5);
+        seedGenerators(5);
         m->spinCount = m->height = 0;
         m->spin();
         const int plain = m->win;
-        sgenrand(5);
+        seedGenerators(5);
         m->height = end[0];
         m->spinCount = MountainClimber::periodSpins;
         m->spin();

@@ -3,14 +3,19 @@
 // meter with the machine's movie and sound, and every meter starts again.
 #include <algorithm>
 #include <cstring>
+#include <functional>
+#include <memory>
+#include <vector>
 
 #include "machine/denomination.h"
 #include "machines/threereel/blackjack.h"
 #include "machines/threereel/cursed.h"
 #include "machines/threereel/gloamer_house.h"
+#include "machines/threereel/kept_play.h"
 #include "machines/threereel/three_reel_session.h"
 #include "machines/threereel/wild_apple.h"
 #include "machines/video/egypts_prize.h"
+#include "player/save_files.h"
 #include "shell/display.h"
 #include "shell/text_label.h"
 #include "shell/util.h"
@@ -151,5 +156,109 @@ TEST_F(ProgressiveMachines, AmountIsWrittenAtItsPlace) {
         EXPECT_GE(ink.h, 25) << "figures of a 30-point face";
         EXPECT_LE(ink.y + ink.h, 69);
         EXPECT_GE(ink.y, 29);
+    }
+}
+
+// ---- the jackpot is the meter as it stands at the settle --------------------
+//
+// A full-bet pull that wins the progressive, in the whole game, on a clock
+// that moves by the rests and pauses the game takes (keptplay): the meters
+// grow a dollar a second while the reels turn. The save file read while the
+// reels turn is what a game killed there leaves: the bet taken and the
+// jackpot as the meter stood at the pull, in the money and the machine's
+// record alike. The settle pays the meter as it stands when the reels have
+// stopped, a few dollars more, and the file then says so.
+
+namespace {
+
+// The first seed from `from` whose full-bet pull of `id` wins the jackpot
+// with reels that turn two seconds or more. A pull draws each reel's stop
+// delay (the first 500 ms and up to 999 more, each further one up to 999
+// more again), then the spin.
+uint32_t seedWinningTheJackpot(const char* id, uint32_t from, const std::function<bool(Machine&)>& won) {
+    testrt::resetFiles("[global]\nfirsttimeever=0\n");
+    testrt::startGame();
+    testrt::typeMoney("0");  // the money prompt as the machine opens
+    uint32_t found = 0;
+    {
+        std::unique_ptr<Screen> made = createMachine(id, 1.0f);
+        Machine* m = dynamic_cast<Machine*>(made.get());
+        EXPECT_NE(m, nullptr) << id;
+        for (uint32_t seed = from; m && !found && seed < from + 5000000; ++seed) {
+            m->coins = m->maxLines > 1 ? 1 : m->maxCoins;
+            m->lines = m->maxLines > 1 ? m->maxLines : 1;
+            seedGenerators(seed);
+            uint32_t turning = 500;
+            for (int reel = 0; reel < 3; ++reel) turning += genrand() % 1000;
+            if (turning < 2000) continue;
+            m->spin();
+            if (won(*m)) found = seed;
+        }
+        if (m) m->coins = m->lines = m->win = 0;
+    }
+    testrt::stopGame();
+    EXPECT_NE(found, 0u) << id << ": no seed wins the jackpot";
+    return found;
+}
+
+double savedTotalWon(const char* id) { return savefiles::saved(keptplay::kPlayer, id).readEntry("totalwon", -1.0); }
+
+}  // namespace
+
+TEST(KeptProgressive, TheSettlePaysTheMeterAsItStandsAndAKillKeepsThePullsAmount) {
+    using namespace keptplay;
+    const struct {
+        const char* id;
+        bool (*won)(Machine&);
+    } machines[] = {
+        {"blackjack", [](Machine& m) { return dynamic_cast<ThreeReelMachine&>(m).result.payKind == payProgressive; }},
+        {"egyptsprize", [](Machine& m) { return m.win > 499; }},
+    };
+    for (const auto& machine : machines) {
+        SCOPED_TRACE(machine.id);
+        // Two seeds: the second wins with other stop delays.
+        const uint32_t first = seedWinningTheJackpot(machine.id, 1, machine.won);
+        for (uint32_t seed : {first, seedWinningTheJackpot(machine.id, first + 1, machine.won)}) {
+            SCOPED_TRACE(seed);
+            int atThePull = -1, atTheSettle = -1;
+            std::vector<double> wonWhileTurning;
+            Plan plan(machine.id, seed, [](Machine& m) { return !m.spinning; });
+            plan.look = true;
+            plan.before = [&](Machine& m) {
+                // The meters as the game starts them: they grow from the
+                // first frame on, a dollar each second after it.
+                clearProgressiveMeters();
+                seedProgressiveMeters();
+                atThePull = progressiveCoins(m.denomination);
+                testrt::testClock.perLook = 1;  // the jackpot movie waits on a clock that runs
+            };
+            plan.atMoment = [&](Machine& m) {
+                if (!m.spinning) return;
+                // The meters grow after the frame's tick: the last value seen
+                // while the reels turn is what the settle finds.
+                atTheSettle = progressiveCoins(m.denomination);
+                wonWhileTurning.push_back(savedTotalWon(machine.id));
+            };
+            const PlayRun run = play(plan);
+            ASSERT_GT(atThePull, 500) << "a meter of $1 coins";
+            // Two seconds or more of turning reels: a dollar for each whole
+            // second after the first frame, three at most.
+            EXPECT_GE(atTheSettle, atThePull + 1) << "the meter did not grow while the reels turned";
+            EXPECT_LE(atTheSettle, atThePull + 3);
+
+            // Killed while the reels turn: the bet is taken and the jackpot
+            // is the meter as it stood at the pull.
+            const std::vector<int> turning = momentsBeforeThePart(run);
+            ASSERT_FALSE(turning.empty());
+            for (int i : turning)
+                EXPECT_EQ(run.money[static_cast<size_t>(i)], kMoneyBefore - 3 + atThePull) << "moment " << i;
+            for (double won : wonWhileTurning) EXPECT_EQ(won, atThePull);
+
+            // Played through: the meter as it stood when the reels stopped,
+            // in the money and in the machine's record.
+            EXPECT_EQ(run.finalMoney, kMoneyBefore - 3 + atTheSettle);
+            EXPECT_EQ(savedTotalWon(machine.id), atTheSettle);
+            EXPECT_EQ(savefiles::saved(kPlayer, machine.id).readEntry("largestsinglewin", -1L), atTheSettle);
+        }
     }
 }

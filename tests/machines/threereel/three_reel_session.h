@@ -98,7 +98,7 @@ protected:
     void startSession(double money, unsigned long seed) {
         resetFiles();
         ASSERT_TRUE(startHeadless("Reel_Tester", money)) << SDL_GetError();
-        sgenrand(seed);
+        seedGenerators(seed);
         seedProgressiveMeters();
         runFast();
     }

@@ -398,7 +398,7 @@ std::vector<uint32_t> seedsWinningTheWheel(const char* id, int count) {
         EXPECT_NE(m, nullptr) << id;
         for (uint32_t seed = 1; m && static_cast<int>(seeds.size()) < count; ++seed) {
             m->coins = m->maxCoins;
-            sgenrand(seed);
+            seedGenerators(seed);
             for (int reel = 0; reel < 3; ++reel) genrand();
             m->bonusPending = false;
             m->spin();
