@@ -168,6 +168,25 @@ class RecipeMistakes(unittest.TestCase):
 
 # A backdrop with a box that differs from the sky round it, and a sprite the
 # game draws on it without a colour key.
+def build_on_backdrop(backdrop, sprite, extra=None):
+    """Builds a recipe of `backdrop` (its items, left open) and `sprite` (and
+    any `extra` recipe files): the run, and the pixels of the sprite s.png
+    and of back.png (None when the build failed)."""
+    with tempfile.TemporaryDirectory() as recipes, tempfile.TemporaryDirectory() as out:
+        with open(os.path.join(recipes, "scene.py"), "w") as f:
+            f.write(backdrop + "    " + sprite + "]\n")
+        for name, text in (extra or {}).items():
+            with open(os.path.join(recipes, name), "w") as f:
+                f.write(text)
+        r = generate(out, "--recipes", recipes, "--jobs", "2", timeout=60)
+        pixels = None
+        if r.returncode == 0:
+            from PIL import Image
+            with Image.open(os.path.join(out, "gfx/t/s.png")) as p, Image.open(os.path.join(out, "gfx/t/back.png")) as b:
+                pixels = (p.convert("RGB").load(), b.convert("RGB").load())
+        return r, pixels
+
+
 BACKDROP = ('FOLDER = "gfx/t"\nITEMS = [dict(kind="background", file="back.png", size=[200, 100], style="plain", '
             'colors=["sky", "sky"], elements=[dict(box=[100, 0, 100, 100], fill="navy"), '
             'dict(box=[0, 28, 100, 72], fill="green")]),\n')
@@ -178,19 +197,7 @@ class Backdrops(unittest.TestCase):
     place; one whose border would cut into the backdrop fails the build."""
 
     def build(self, sprite, extra=None):
-        with tempfile.TemporaryDirectory() as recipes, tempfile.TemporaryDirectory() as out:
-            with open(os.path.join(recipes, "scene.py"), "w") as f:
-                f.write(BACKDROP + "    " + sprite + "]\n")
-            for name, text in (extra or {}).items():
-                with open(os.path.join(recipes, name), "w") as f:
-                    f.write(text)
-            r = generate(out, "--recipes", recipes, "--jobs", "2", timeout=60)
-            pixels = None
-            if r.returncode == 0:
-                from PIL import Image
-                with Image.open(os.path.join(out, "gfx/t/s.png")) as p, Image.open(os.path.join(out, "gfx/t/back.png")) as b:
-                    pixels = (p.convert("RGB").load(), b.convert("RGB").load())
-            return r, pixels
+        return build_on_backdrop(BACKDROP, sprite, extra)
 
     def test_a_sprite_is_cut_from_the_backdrop_at_its_place(self):
         r, pixels = self.build('dict(kind="symbol", file="s.png", size=[40, 30], glyph="star", color="gold", '
@@ -252,16 +259,7 @@ class TakenDrawings(unittest.TestCase):
     that names drawings to keep must leave them as they are."""
 
     def build(self, sprite):
-        with tempfile.TemporaryDirectory() as recipes, tempfile.TemporaryDirectory() as out:
-            with open(os.path.join(recipes, "scene.py"), "w") as f:
-                f.write(NAMED + "    " + sprite + "]\n")
-            r = generate(out, "--recipes", recipes, "--jobs", "2", timeout=60)
-            pixels = None
-            if r.returncode == 0:
-                from PIL import Image
-                with Image.open(os.path.join(out, "gfx/t/s.png")) as p, Image.open(os.path.join(out, "gfx/t/back.png")) as b:
-                    pixels = (p.convert("RGB").load(), b.convert("RGB").load())
-            return r, pixels
+        return build_on_backdrop(NAMED, sprite)
 
     # the ball thrown up out of its place, in a picture from x 10 to the given width
     def thrown(self, width, keep="", ball=(30, 20)):
