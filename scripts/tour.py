@@ -345,9 +345,15 @@ def visit(d, tree, machine, index):
 # given. The seeds follow the machines' tables: after a change to a table or
 # to the draws, find new ones (a seed that no longer brings the bonus up
 # shows as a plain play on the sheet).
-BALLOONS = [(71 + 73 * (k % 8) + 33, 140 + 90 * (k // 8 % 4) + 40) for k in (9, 20, 3, 30, 14, 25, 6, 17, 28, 11)]
+# the balloons popped (row by row from the top left, eight to a row): on the seed's draw six with cash, the big
+# one among them, then a bust
+BALLOONS = [(71 + 73 * (k % 8) + 33, 140 + 90 * (k // 8 % 4) + 40) for k in (9, 20, 3, 10, 14, 17, 28)]
 BONUSES = [
-    ("balloonblitz", 35, [(5, None)] + [(6 + 2 * i, p) for i, p in enumerate(BALLOONS)] + [(27, None), (31, None)]),
+    # each pop photographed under its cash tab (shown 1 s), the bust and the balloons left, the machine again
+    ("balloonblitz", 35, sorted([(5, None)] + [(6 + 2 * i, p) for i, p in enumerate(BALLOONS)] +
+                                [(6.7 + 2 * i, None) for i in range(len(BALLOONS) - 1)] +
+                                [(20.5, None), (22.5, None), (27, None), (31, None)],
+                                key=lambda step: step[0])),
 ] + [
     # the fishing bonus once for every fish (the click areas' middles): the catch photographed once it is up,
     # then beside the prize picture, under the amount won and back at the machine (the prize was drawn with
@@ -356,8 +362,11 @@ BONUSES = [
     for fish, at in (("yellow", (161, 152)), ("orange", (263, 168)), ("red", (374, 159)), ("blue", (485, 157)),
                      ("green", (632, 186)))
 ] + [
-    ("magic", 8, [(5, None), (6, (383, 498)), (8, None), (10, None), (13, None)]),
-    ("mountainclimber", 2, [(4, None), (7, None), (10, None), (14, None), (18, None)]),
+    ("magic", 8, [(5, None), (6, (383, 498)), (8, None), (10, None), (13, None), (17, None)]),
+    # the climb shows from about 2.5 s (the third reel stops at 2.4 s) for 4.6 s (twelve steps and a rest), later
+    # on a busy machine: photographed every second through it
+    ("mountainclimber", 2, [(3.5, None), (4.5, None), (5.5, None), (6.5, None), (7.5, None), (9, None), (12, None),
+                            (16, None)]),
     ("crazydice", 27, [(4, None), (6, None), (8, None), (11, None), (14, None)]),
     ("holeinone", 13, [(3, None), (5, None), (7, None), (10, None)]),
     ("wheelofcash", 27, [(4, None), (6, None), (9, None), (12, None), (16, None)]),
@@ -366,8 +375,12 @@ BONUSES = [
     ("doubledicespinforcash", 4, dict(red=(491 + 28, 533 + 20), take=(551 + 28, 533 + 20), black=(611 + 28, 533 + 20))),
     ("patriotspinforcash", 48, dict(red=(513 + 28, 533 + 20), take=(572 + 28, 533 + 20), black=(632 + 28, 533 + 20))),
     ("shortcircuit", 6, [(3, None), (5, None), (7, None), (10, None)]),
-    ("dragonspin", 1, [(3, None), (5, None), (7, None), (10, None)]),
-    ("spinforcash", 282, [(4, None), (7, None), (10, None), (13, None), (16, None)]),
+    # a three-reel win: the third reel lands on its blank at 2.2 s, stands 1 s, spins again and lands at about 4 s
+    ("dragonspin", 13, [(1.8, None), (2.5, None), (3.0, None), (3.5, None), (4.0, None), (5, None), (7, None),
+                        (10, None)]),
+    # the cash wheel turns for 6 to 16 s (the step drawn as it starts), then stands 4 s on its prize
+    ("spinforcash", 282, [(4, None), (7, None), (10, None), (13, None), (16, None), (19, None), (22, None),
+                          (26, None)]),
     # the double-up: YES once the offer shows, then a pick of the second card (62 x 89 at (259, 320))
     ("doubleupbonus", 5, [(4, None), (7, None), (7.5, (301, 445)), (9, None), (9.5, (290, 365)), (11, None),
                           (14, None)]),
