@@ -387,18 +387,24 @@ BONUSES = [
 ]
 
 
+def sit_down_and_bet_max(d, tree, machine, seed, tag):
+    """Starts the game on the development seed, sits down at the machine,
+    puts $100 on it and plays once at the full bet."""
+    d.start_game(tree, tag, seed)
+    time.sleep(1.0)
+    d.click(*machine[2], wait=1.2)
+    d.type("100")
+    d.key("Return", wait=1.2)
+    d.key("m", wait=0.0)
+
+
 def bonus_visit(d, tree, machine, seed, steps, name=""):
     """A bonus game from start to prize: money in, one play at the full bet,
     then the screenshots and clicks of its steps (`name` tells apart visits
     to the same bonus: the fish picked)."""
-    mid, cat, spot = machine
+    mid, cat, _ = machine
     tag = "b-%s" % mid + ("-" + name if name else "")
-    d.start_game(tree, tag, seed)
-    time.sleep(1.0)
-    d.click(*spot, wait=1.2)
-    d.type("100")
-    d.key("Return", wait=1.2)
-    d.key("m", wait=0.0)
+    sit_down_and_bet_max(d, tree, machine, seed, tag)
     start = time.time()
     if cat == "Poker":
         time.sleep(2.0)
@@ -452,14 +458,9 @@ def gamble_visit(d, tree, machine, seed, buttons):
     black; after two wins TAKE. A lost gamble ends the screen with nothing.
     Screenshots of every spin turning and landed, of the last picture and of
     the machine after it."""
-    mid, cat, spot = machine
+    mid = machine[0]
     tag = "b-%s" % mid
-    d.start_game(tree, tag, seed)
-    time.sleep(1.0)
-    d.click(*spot, wait=1.2)
-    d.type("100")
-    d.key("Return", wait=1.2)
-    d.key("m", wait=0.0)
+    sit_down_and_bet_max(d, tree, machine, seed, tag)
     time.sleep(6.0)
     n = 0
 
