@@ -26,4 +26,12 @@ inline double moneyIn(const std::string& text) {
     return at == std::string::npos ? -1.0 : std::stod(text.substr(at + 7));
 }
 
+// A returning player who has seen every welcome: the settings name them as
+// the last player and their save file holds `money` in the account.
+inline void returningPlayer(const std::string& name, const std::string& gender, const std::string& money) {
+    testrt::resetFiles("[global]\nplayers=" + name + "\nlastplayer=" + name + "\nfirsttimeever=0\n");
+    testrt::writeFile(savePath(name), "[" + name + "]\ngender=" + gender + "\nmoney=" + money +
+                                          "\nfirsttimelobby=0\nfirsttimeslot=0\nfirsttimenickle=0\nfirsttimepoker=0\n");
+}
+
 }  // namespace savefiles

@@ -184,11 +184,7 @@ const char* const kCloser = "Deal_Close";
 // account: a seeded deal, then a window close (or a stop signal) before the
 // draw. Returns the save file as the closed game left it.
 Kept closeAfterTheDeal(const Dealt& row, bool bySignal) {
-    testrt::resetFiles(std::string("[global]\nplayers=") + kCloser + "\nlastplayer=" + kCloser +
-                       "\nfirsttimeever=0\n");
-    testrt::writeFile(savefiles::savePath(kCloser), std::string("[") + kCloser +
-                                                        "]\ngender=male\nmoney=40\nfirsttimelobby=0\n"
-                                                        "firsttimeslot=0\nfirsttimenickle=0\nfirsttimepoker=0\n");
+    savefiles::returningPlayer(kCloser, "male", "40");
     testrt::runFast();
     testrt::startGame();
     testrt::typeMoney("20");

@@ -62,11 +62,7 @@ struct Plan {
 
 inline PlayRun play(const Plan& plan) {
     using testrt::testClock;
-    testrt::resetFiles(std::string("[global]\nplayers=") + kPlayer + "\nlastplayer=" + kPlayer +
-                       "\nfirsttimeever=0\n");
-    testrt::writeFile(savefiles::savePath(kPlayer), std::string("[") + kPlayer +
-                                                        "]\ngender=female\nmoney=40\nfirsttimelobby=0\n"
-                                                        "firsttimeslot=0\nfirsttimenickle=0\nfirsttimepoker=0\n");
+    savefiles::returningPlayer(kPlayer, "female", "40");
     testrt::startGame();
     testrt::typeMoney("20");
     std::unique_ptr<Screen> made = createMachine(plan.id, 1.0f);
