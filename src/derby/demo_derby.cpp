@@ -81,8 +81,15 @@ DemoDerby::~DemoDerby() {
     // A game left before its respin was never bet (the bank returns its
     // credits): the VIP points its first spin gave go back too.
     if (respinPending) addVipPoints(-static_cast<long long>(betPlays) * betCoins);
+    respinPending = false;
     lines.clear();
     reelPositions.clear();
+}
+
+Money DemoDerby::pointsNotYetBet() const {
+    // Bet only by the respin: until then every save writes the points as
+    // leaving would leave them.
+    return respinPending ? worth(static_cast<long long>(betPlays) * betCoins) : Money();
 }
 
 void DemoDerby::createButtons() {

@@ -73,6 +73,8 @@ public:
     void setHovered(Widget* control) override;
     void redraw() override;
     void showHelp() override;  // the derby has no help pages
+    // The first spin's points while it waits for its respin.
+    Money pointsNotYetBet() const override;
 
     // Set-up (the constructor's work) and layout.
     void configure(float coinValue);

@@ -37,3 +37,9 @@ std::vector<DrawnPlay> drawnPlays() {
     }
     return plays;
 }
+
+Money pointsNotYetBetTotal() {
+    Money total;
+    for (const HeldMoney* holder : holders()) total += holder->pointsNotYetBet();
+    return total;
+}

@@ -31,6 +31,9 @@ public:
     // The play under way whose statistics are not yet recorded; false when
     // there is none.
     virtual bool drawnPlay(DrawnPlay& play) const = 0;
+    // VIP points already given for a play that is not bet yet and that
+    // leaving the machine takes back (a derby spin waiting for its respin).
+    virtual Money pointsNotYetBet() const { return Money(); }
 };
 
 // A cabinet registers itself while it exists (not owned).
@@ -40,3 +43,5 @@ void releaseMoney(const HeldMoney* holder);
 Money heldMoneyTotal();
 // Every drawn play not yet in the statistics.
 std::vector<DrawnPlay> drawnPlays();
+// The VIP points every holder has given for plays not yet bet.
+Money pointsNotYetBetTotal();

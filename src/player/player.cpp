@@ -241,7 +241,12 @@ void Player::writeFile(bool firsttimeFlag) {
     file.setCurrentPath(name);
     file.writeEntry("gender", gender);
     file.writeEntry("money", owned);
-    file.writeEntry("vippoints", vippoints);
+    // Points given for a play not yet bet are not the player's until it is:
+    // the file holds them as leaving the machine leaves them.
+    const Money pointsNotBet = pointsNotYetBetTotal();
+    const Money pointsOwned = Money::dollars(vippoints) - pointsNotBet;
+    if (pointsNotBet == Money()) file.writeEntry("vippoints", vippoints);
+    else file.writeEntry("vippoints", pointsOwned > Money() ? pointsOwned.inDollars() : 0.0);
     file.writeEntry("firsttime", firsttimeFlag ? 1L : 0L);
     file.writeEntry("firsttimelobby", firsttimelobby ? 1L : 0L);
     file.writeEntry("firsttimeslot", firsttimeslot ? 1L : 0L);

@@ -66,15 +66,49 @@ void onStartupAlarm(int) { endStart("it took too long"); }
 // Set once the game's save hook has run on the way out.
 volatile std::sig_atomic_t savedOnTheWayOut = 0;
 
-void saveOnTheWayOut() {
-    if (savedOnTheWayOut || !theApp) return;
+// Above 0 while the game is inside an action: an event handed to the screen,
+// a frame's tick, the first screen's making, the settling at the end. An
+// action may have changed the player's money, points and prizes by halves;
+// it writes the save file itself once they are whole again. Between actions
+// everything the player owns is whole (and already in the file).
+volatile std::sig_atomic_t actionDepth = 0;
+
+// The first reason the game was told to end by something other than the
+// player (a lost or refused display), and the status it ends with.
+char endWhy[200] = "";
+int endStatus = 0;
+
+// Writes the save file on an end that cannot return, when what the player
+// owns is whole; false inside an action, where the file already holds the
+// last whole state and the one in memory may be half of what the action does.
+bool saveOnTheWayOut() {
+    if (savedOnTheWayOut || !theApp) return true;
+    if (actionDepth > 0) return false;
     savedOnTheWayOut = 1;
     if (appHooks.save) appHooks.save();
+    return true;
+}
+
+// An exit() from anywhere while the game runs. Inside an action the process
+// ends here, before the game's objects go down: each writes its file as it
+// goes, and would write the half state.
+void onExitWhileRunning(int status, void*) {
+    if (saveOnTheWayOut()) return;
+    std::fflush(stdout);
+    std::fflush(stderr);
+    _exit(status);
 }
 
 void onStopSignal(int) {
     if (startingUp) endStart("it was stopped");
     stopSignalled = 1;
+}
+
+void sayWhyTheGameEnded() {
+    if (!endWhy[0]) return;
+    say("Corvalo Slots lost its display (");
+    say(endWhy);
+    say("): the game is saved and ends.\n");
 }
 
 // True (once the flag is seen) when a stop signal has arrived; sets quit.
@@ -131,15 +165,20 @@ App::App(Uint32 videoFlags) : quit(0) {
     // The media are up: from here on the player can be waited for.
     endStartupWatch();
 
+    ActionUnderWay firstScreen;
     if (appHooks.start) screen = appHooks.start();
 }
 
 App::~App() {
+    // The settling below is an action like any other; the stop hook writes
+    // what it leaves.
+    ActionUnderWay settling;
     // A play under way ends as drawn before anything is taken down.
     if (screen) screen->finishUnderWay();
     // The screen goes first: a machine hands its credits back to the player
     // at its coin value, so the game's services must still exist.
     screen.reset();
+    settling.end();
     if (appHooks.stop) appHooks.stop();
     // Each is still reachable through its global while it shuts down.
     ownSoundPlayer.reset();
@@ -159,6 +198,7 @@ bool App::pollEvent() {
     if (!SDL_PollEvent(&event)) return false;
     if (event.type == SDL_SYSWMEVENT) {
         windowSystemEvent(event);
+        takeStopSignal();
         return true;
     }
     if (event.type == SDL_QUIT) {
@@ -172,11 +212,13 @@ bool App::pollEvent() {
     // The mouse moved: the screen looks at it for hover effects in this
     // very frame rather than at its next counted look.
     if (event.type == SDL_MOUSEMOTION && screen) screen->hoverCounter = hoverCheckInterval;
+    ActionUnderWay action;
     if (screen) screen->handleEvent(event);
     return true;
 }
 
 void App::step() {
+    ActionUnderWay action;
     if (screen && screen->next) {
         std::unique_ptr<Screen> successor = std::move(screen->next);
         screen.reset();
@@ -185,6 +227,7 @@ void App::step() {
     }
     if (screen) screen->tick();
     if (appHooks.frame) appHooks.frame();
+    action.end();
     if (display) display->update();
     if (soundPlayer) soundPlayer->update();
 }
@@ -251,6 +294,10 @@ int runGame(int argc, char** argv) {
         status = runFrameLoop();
     }
     theApp = nullptr;
+    // Ended by the display rather than the player: it ends as a window close
+    // ends it, with the status the display's end gave.
+    displayEnded(status);
+    sayWhyTheGameEnded();
     std::fflush(stdout);
     SDL_Quit();
     return status;
@@ -265,7 +312,10 @@ bool pollModalEvent(SDL_Event& event) {
     if (takeStopSignal()) return false;
     do {
         if (!SDL_PollEvent(&event)) return false;
-        if (event.type == SDL_SYSWMEVENT) windowSystemEvent(event);
+        if (event.type == SDL_SYSWMEVENT) {
+            windowSystemEvent(event);
+            if (takeStopSignal()) return false;
+        }
     } while (event.type == SDL_SYSWMEVENT);
     if (event.type == SDL_QUIT) {
         if (theApp) theApp->quit = 1;
@@ -300,28 +350,57 @@ void dropQueuedInput() {
 }
 
 void exitAfterSaving(int status) {
+    // The caller has made what the player owns whole (the credits back).
     if (appHooks.save) appHooks.save();
+    savedOnTheWayOut = 1;
     std::fflush(stdout);
     std::fflush(stderr);
     std::exit(status);
 }
 
+void endTheGame(const char* why, int status) {
+    if (startingUp) endStart(why);
+    if (!endWhy[0]) {
+        std::snprintf(endWhy, sizeof endWhy, "%s", why && why[0] ? why : "the display ended");
+        endStatus = status;
+    }
+    // The same way out as a stop signal: at the next look at the queue.
+    stopSignalled = 1;
+}
+
+const char* displayEnded(int& status) {
+    if (!endWhy[0]) return nullptr;
+    status = endStatus;
+    return endWhy;
+}
+
 void endWithoutTheDisplay(const char* why, int status) {
     if (startingUp) endStart(why);
-    say("Corvalo Slots lost its display (");
-    say(why);
-    say("): the game is saved and ends.\n");
+    if (!endWhy[0]) std::snprintf(endWhy, sizeof endWhy, "%s", why && why[0] ? why : "the display ended");
+    sayWhyTheGameEnded();
     saveOnTheWayOut();
     std::fflush(stdout);
     std::fflush(stderr);
     _exit(status);
 }
 
+ActionUnderWay::ActionUnderWay() : open(true) { ++actionDepth; }
+
+ActionUnderWay::~ActionUnderWay() { end(); }
+
+void ActionUnderWay::end() {
+    if (!open) return;
+    open = false;
+    --actionDepth;
+}
+
+bool insideAnAction() { return actionDepth > 0; }
+
 void saveOnExit() {
     static bool registered = false;
     if (registered) return;
     registered = true;
-    std::atexit(saveOnTheWayOut);
+    on_exit(onExitWhileRunning, nullptr);
 }
 
 unsigned startupLimitSeconds = 60;
@@ -345,4 +424,6 @@ void endStartupWatch() {
 void clearQuitRequest() {
     quitSeenWithoutApp = false;
     stopSignalled = 0;
+    endWhy[0] = '\0';
+    endStatus = 0;
 }

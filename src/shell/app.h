@@ -111,30 +111,70 @@ void installStopSignalHandlers();
 // returned; call it only where the game cannot go on.
 [[noreturn]] void exitAfterSaving(int status);
 
-// The display is gone (the X server ended or its connection was cut, the
-// window was destroyed from outside): nothing can be drawn any more, nor
-// waited for. The game's save hook runs (the settings and the current
-// player, whose file holds what is on a machine and a play under way as
-// drawn), and the process ends at once with `status`, saying why on stderr;
-// nothing that draws runs again. During the start nothing has been played
-// and nothing is written: it ends as a start that failed (status 1).
+// The ways the game ends. The player ends it with a window close; a stop
+// signal (shell: installStopSignalHandlers) and a display that fails in a way
+// the game can step back from (endTheGame) end it the same way: at the next
+// look at the event queue, the frame loop and every modal part close as for
+// a window close, a play under way is settled as drawn, and everything is
+// saved. Only what cannot return to the game (endWithoutTheDisplay, an exit()
+// from inside a library) ends it on the spot; it writes the save file only
+// when no action is under way (ActionUnderWay), because between actions what
+// the player owns is whole, while inside one the file already holds the last
+// whole state and the one in memory may be half changed.
+//
+// The display failed (the window destroyed from outside, a request the X
+// server refused) but the call that noticed returns: the game ends as at a
+// window close; then the process says why on stderr and runGame returns
+// `status`. The first reason given is the one told. During the start,
+// nothing has been played: it ends as a start that failed (status 1).
+void endTheGame(const char* why, int status);
+// The reason endTheGame was given first, with its status in `status`; null
+// while the game has not been told to end so.
+const char* displayEnded(int& status);
+
+// The display is gone for good (the connection to the X server lost): nothing
+// can be drawn any more, nor waited for, and the call that noticed never
+// returns. Says why on stderr, writes the save file when no action is under
+// way (see above), and ends the process at once with `status`. During the
+// start nothing is written: it ends as a start that failed (status 1).
 [[noreturn]] void endWithoutTheDisplay(const char* why, int status);
 
-// Hands a lost display to endWithoutTheDisplay (shell/lost_display.cpp).
-// runGame installs it before the library opens the display, so that the
-// library's own hooks pass on to it what they do not mend themselves.
+// Marks an action of the game from its making to its end (or end()): an
+// input event handled by the screen, a frame's tick, the making of the
+// first screen and the settling at shut-down are actions.
+class ActionUnderWay {
+public:
+    ActionUnderWay();
+    ~ActionUnderWay();
+    ActionUnderWay(const ActionUnderWay&) = delete;
+    ActionUnderWay& operator=(const ActionUnderWay&) = delete;
+    void end();
+
+private:
+    bool open;
+};
+
+// True while an action is under way.
+bool insideAnAction();
+
+// Hands a failing display to endTheGame and a lost connection to
+// endWithoutTheDisplay (shell/lost_display.cpp). runGame installs it before
+// the library opens the display, so that the library's own hooks pass on to
+// it what they do not mend themselves.
 void watchTheDisplay();
 
 // The window system's own events (SDL_SYSWMEVENT) reach the game from the
 // moment the window is open (watchTheWindow, called by the App); the event
 // polls hand each to windowSystemEvent, never to a screen. The one that says
-// the game's window is gone ends the game as a lost display.
+// the game's window is gone ends the game (endTheGame): the poll that saw it
+// then reports a window close.
 void watchTheWindow();
 void windowSystemEvent(const SDL_Event& event);
 
 // While the game runs, an exit() from anywhere (a library giving up) saves
-// the game first, before any of the program's objects are taken down.
-// runGame arranges it; it is idle before the App exists and once it is gone.
+// the game first when no action is under way, before any of the program's
+// objects are taken down. runGame arranges it; it is idle before the App
+// exists and once it is gone.
 void saveOnExit();
 
 // Drops the key presses and releases, mouse clicks and mouse moves waiting

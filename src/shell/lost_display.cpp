@@ -1,10 +1,12 @@
 // The X display's error hooks. The library's own (installed when its video
 // starts) look after what it can mend and hand the rest on to the hooks that
-// were there before it, which are these: a lost connection (the X server
-// ended, xkill) or a window destroyed from outside ends the game saved,
-// rather than through the X library's exit, which leaves the game's objects
-// to be taken down in no particular order. A window destroyed while nothing
-// is drawn shows only as the window system's note that it is gone.
+// were there before it, which are these. A window destroyed from outside, or
+// any other request the server refused, returns to the game, which ends at
+// its next look at the queue as at a window close. A lost connection (the X
+// server ended, xkill) cannot return: it ends the game on the spot, saved as
+// far as what the player owns is whole, rather than through the X library's
+// exit. A window destroyed while nothing is drawn shows only as the window
+// system's note that it is gone.
 #include <SDL.h>
 
 #include <cstdio>
@@ -13,6 +15,7 @@
 // classes share those names) is not included: its functions are declared
 // here as it declares them.
 [[noreturn]] void endWithoutTheDisplay(const char* why, int status);
+void endTheGame(const char* why, int status);
 void watchTheDisplay();
 void watchTheWindow();
 void windowSystemEvent(const SDL_Event& event);
@@ -26,16 +29,19 @@ namespace {
 int onLostConnection(::Display*) { endWithoutTheDisplay("the connection to the X server was lost", 0); }
 
 int onXError(::Display* x, XErrorEvent* error) {
-    // The window is gone (destroyed by another program): the same as a lost
-    // display. Any other error is a fault of ours: saved all the same, with
-    // what the server said, and a failing status.
-    if (error->error_code == BadWindow || error->error_code == BadDrawable)
-        endWithoutTheDisplay("the window was destroyed", 0);
+    // The window is gone (destroyed by another program): the game ends as at
+    // a window close. Any other error is a fault of ours: it ends the same
+    // way, with what the server said, and a failing status.
+    if (error->error_code == BadWindow || error->error_code == BadDrawable) {
+        endTheGame("the window was destroyed", 0);
+        return 0;
+    }
     char text[160] = "";
-    XGetErrorText(x, error->error_code, text, sizeof text);
+    if (x) XGetErrorText(x, error->error_code, text, sizeof text);
     char why[200];
     std::snprintf(why, sizeof why, "the X server refused a request: %s", text);
-    endWithoutTheDisplay(why, 1);
+    endTheGame(why, 1);
+    return 0;
 }
 
 }  // namespace
@@ -63,8 +69,7 @@ void windowSystemEvent(const SDL_Event& event) {
     SDL_VERSION(&info.version);
     if (SDL_GetWMInfo(&info) <= 0) return;
     const Window gone = x.xdestroywindow.window;
-    if (gone == info.info.x11.wmwindow || gone == info.info.x11.window)
-        endWithoutTheDisplay("the window was destroyed", 0);
+    if (gone == info.info.x11.wmwindow || gone == info.info.x11.window) endTheGame("the window was destroyed", 0);
 }
 
 #else

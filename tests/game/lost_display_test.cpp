@@ -20,6 +20,7 @@
 #include "shell/routes.h"
 #include "support/headless.h"
 #include "support/runtime.h"
+#include "support/x_hooks.h"
 
 namespace {
 
@@ -30,9 +31,9 @@ std::string savedFiles() {
     return testrt::readFile(testrt::root() + settingsPath) + "--\n" + testrt::readFile(savefiles::savePath(kPlayer));
 }
 
-// The game as the program runs it, on a machine with $300 on it (of $1000)
-// and a full-bet play drawn, its reels still turning.
-void playUnderWay() {
+// The game as the program runs it, sitting at a machine with $300 on it (of
+// $1000) and 3 VIP points.
+void sitDownAt(const std::string& machineId) {
     testrt::resetFiles("[global]\nplayers=Lo_St\nlastplayer=Lo_St\nfirsttimeever=0\n");
     testrt::writeFile(savefiles::savePath(kPlayer), "[Lo_St]\ngender=male\nmoney=1000\nvippoints=3\nfirsttime=0\n"
                                                     "firsttimelobby=0\nfirsttimeslot=0\nfirsttimenickle=0\n"
@@ -41,8 +42,15 @@ void playUnderWay() {
     testrt::startGame();
     ASSERT_NE(currentPlayer, nullptr);
     testrt::typeText("300\r");
-    theApp->screen->next = machineScreen("10x", 1.0f);
+    theApp->screen->next = machineScreen(machineId, 1.0f);
     theApp->step();
+}
+
+double savedPoints() { return savefiles::saved(kPlayer, kPlayer).readEntry("vippoints", -1.0); }
+
+// On a machine with $300 on it, a full-bet play drawn, its reels still turning.
+void playUnderWay() {
+    sitDownAt("10x");
     Machine* m = dynamic_cast<Machine*>(theApp->screen.get());
     ASSERT_NE(m, nullptr);
     ASSERT_EQ(m->credits, 300);
@@ -60,7 +68,128 @@ std::string filesAfterAClose() {
     return savedFiles();
 }
 
+// Ends the game the display ended at the frame loop's next look, as the
+// program does, and hands back why and with what status.
+std::string endAtTheNextLook(int& status) {
+    EXPECT_TRUE(quitRequested()) << "the game goes on after the display failed";
+    if (!quitRequested()) testrt::pushQuit();
+    runFrameLoop();
+    testrt::stopGame();
+    status = -1;
+    const char* why = displayEnded(status);
+    return why ? why : "";
+}
+
 }  // namespace
+
+TEST(LostDisplay, AFailingDisplayEndsTheGameAtItsNextLookExactlyAsAWindowClose) {
+    if (!testrt::xDisplayWatched()) GTEST_SKIP() << "built without the X display";
+    testrt::XHooksKept hooks;
+    watchTheDisplay();
+    struct Failure {
+        unsigned char code;
+        int status;
+        const char* why;
+    };
+    // A window or drawable that no longer exists is the window destroyed
+    // from outside (no fault of the game's); anything else the server
+    // refuses is a fault, said with a failing status.
+    const Failure failures[] = {{testrt::xBadWindow, 0, "the window was destroyed"},
+                                {testrt::xBadDrawable, 0, "the window was destroyed"},
+                                {testrt::xBadAlloc, 1, "the X server refused a request"}};
+    for (const Failure& failure : failures) {
+        SCOPED_TRACE(static_cast<int>(failure.code));
+        playUnderWay();
+        const std::string before = savedFiles();
+        // Reported from inside whatever call noticed it: the hook returns,
+        // and nothing is written from there.
+        ASSERT_EQ(testrt::reportXError(failure.code), 0) << "no hook of the game's watches the display";
+        EXPECT_EQ(savedFiles(), before);
+        int status = -1;
+        const std::string why = endAtTheNextLook(status);
+        const std::string left = savedFiles();
+        EXPECT_EQ(status, failure.status);
+        EXPECT_EQ(why.rfind(failure.why, 0), 0u) << why;
+        clearQuitRequest();
+        // The same moment, closed by the player: the same files.
+        playUnderWay();
+        EXPECT_TRUE(filesAfterAClose() == left) << left;
+        clearQuitRequest();
+    }
+}
+
+TEST(LostDisplay, AnEndThatCannotReturnInsideAnActionLeavesTheLastWholeFile) {
+    if (!testrt::xDisplayWatched()) GTEST_SKIP() << "built without the X display";
+    testrt::XHooksKept hooks;
+    watchTheDisplay();
+    saveOnExit();
+    const std::string atThatMoment = testrt::root() + "/files-at-the-end";
+    // A poker deal as the frame loop hands it on: at its pause the hand is
+    // kept, and the action then gives 7 more VIP points that nothing has
+    // made whole yet when the end comes. The file must hold what it held:
+    // what a kill -9 at that moment leaves.
+    for (int way = 0; way < 2; ++way) {
+        SCOPED_TRACE(way == 0 ? "connection lost" : "an exit() from inside a library");
+        sitDownAt("jacksorbetter");
+        ASSERT_NE(dynamic_cast<VideoPoker*>(theApp->screen.get()), nullptr);
+        std::remove(atThatMoment.c_str());
+        testrt::testClock.atPause = [&](Uint32) {
+            testrt::writeFile(atThatMoment, savedFiles());
+            currentPlayer->vippoints += 7;
+            if (way == 0) testrt::reportLostConnection();
+            else std::exit(3);
+        };
+        testrt::drainEvents();
+        testrt::pushKey(SDLK_m);
+        EXPECT_EXIT(theApp->pollEvent(), testing::ExitedWithCode(way == 0 ? 0 : 3), "");
+        testrt::testClock.atPause = nullptr;
+        ASSERT_TRUE(testrt::fileExists(atThatMoment)) << "the deal paused nowhere";
+        const std::string left = savedFiles();
+        EXPECT_TRUE(testrt::readFile(atThatMoment) == left) << left;
+        EXPECT_EQ(savefiles::saved(kPlayer, "jacksorbetter").readEntry("spinslost", 0L) +
+                      savefiles::saved(kPlayer, "jacksorbetter").readEntry("spinswon", 0L),
+                  1)
+            << "the dealt hand is kept";
+        testrt::drainEvents();
+        testrt::stopGame();
+        clearQuitRequest();
+    }
+}
+
+TEST(LostDisplay, ADerbySpinWaitingForItsRespinGivesNoPointsToTheFileHoweverTheGameEnds) {
+    if (!testrt::xDisplayWatched()) GTEST_SKIP() << "built without the X display";
+    testrt::XHooksKept hooks;
+    watchTheDisplay();
+    sitDownAt("demoderby");
+    auto* d = dynamic_cast<DemoDerby*>(theApp->screen.get());
+    ASSERT_NE(d, nullptr);
+    testrt::press(*d, "betmax");
+    ASSERT_TRUE(d->respinPending);
+    // Five plays of five $1 coins give 25 points at the spin, but nothing
+    // is bet until the respin: leaving now takes them back.
+    EXPECT_DOUBLE_EQ(currentPlayer->vippoints, 28.0);
+    // A minute at the machine is written at once, with the points the
+    // player has until the respin: 3.
+    for (int second = 0; second <= 61; ++second) {
+        testrt::testClock.now += 1001;
+        d->tick();
+    }
+    EXPECT_EQ(savefiles::saved(kPlayer, "demoderby").readEntry("minutes", 0L), 1);
+    EXPECT_DOUBLE_EQ(savedPoints(), 3.0);
+    EXPECT_DOUBLE_EQ(savefiles::savedMoney(kPlayer), 1000.0);
+    // The connection lost during the hold.
+    EXPECT_EXIT(testrt::reportLostConnection(), testing::ExitedWithCode(0), "lost its display");
+    EXPECT_DOUBLE_EQ(savedPoints(), 3.0);
+    EXPECT_DOUBLE_EQ(savefiles::savedMoney(kPlayer), 1000.0);
+    // The window destroyed during the hold.
+    ASSERT_EQ(testrt::reportXError(testrt::xBadWindow), 0);
+    int status = -1;
+    endAtTheNextLook(status);
+    EXPECT_EQ(status, 0);
+    EXPECT_DOUBLE_EQ(savedPoints(), 3.0);
+    EXPECT_DOUBLE_EQ(savefiles::savedMoney(kPlayer), 1000.0);
+    clearQuitRequest();
+}
 
 TEST(LostDisplay, TheGameIsSavedAsAtACloseAndEndsWithStatusZero) {
     playUnderWay();

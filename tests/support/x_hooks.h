@@ -1,0 +1,41 @@
+// The X library's error hooks as the game leaves them, reached the way the
+// library reaches them when the server reports an error or the connection
+// breaks. (The X headers name their own Display and Screen, so they stay in
+// x_hooks.cpp.)
+#pragma once
+
+namespace testrt {
+
+// Keeps the X library's error hooks while it lives and puts them back after.
+class XHooksKept {
+public:
+    XHooksKept();
+    ~XHooksKept();
+    XHooksKept(const XHooksKept&) = delete;
+    XHooksKept& operator=(const XHooksKept&) = delete;
+
+private:
+    void* errorHook;
+    void* lostConnectionHook;
+};
+
+// Whether the game was built to watch an X display at all.
+bool xDisplayWatched();
+
+// Reports an X error with this code to the error hook in place, as the
+// library does from inside the call that noticed it. Returns what the hook
+// returns, or -1 without calling anything when the hook in place is the
+// library's own (which ends the process).
+int reportXError(unsigned char errorCode);
+
+// The connection to the server broken, as the library reports it. Returns
+// false without calling anything when the hook in place is the library's own.
+bool reportLostConnection();
+
+// The X protocol's codes for a window that does not exist, a drawable that
+// does not exist and a request the server had no memory for.
+constexpr unsigned char xBadWindow = 3;
+constexpr unsigned char xBadDrawable = 9;
+constexpr unsigned char xBadAlloc = 11;
+
+}  // namespace testrt
