@@ -8,6 +8,16 @@ export SDL_VIDEODRIVER="${SDL_VIDEODRIVER:-dummy}"
 export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
 
 bash "$ROOT/scripts/setup.sh"
+# The tests of a window destroyed from outside run the game on a virtual X screen.
+if ! command -v Xvfb >/dev/null 2>&1; then
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "Xvfb is missing and this is not root: run as root (or install xvfb)" >&2
+    exit 1
+  fi
+  echo "Installing: xvfb"
+  apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq xvfb >/dev/null
+fi
 JOBS="$(nproc)"
 
 echo "== Art generator tests =="

@@ -191,6 +191,39 @@ TEST(LostDisplay, ADerbySpinWaitingForItsRespinGivesNoPointsToTheFileHoweverTheG
     clearQuitRequest();
 }
 
+TEST(LostDisplay, AWindowDestroyedFromOutsideWhileNothingIsDrawnEndsTheGame) {
+    if (!testrt::xDisplayWatched()) GTEST_SKIP() << "built without the X display";
+    testrt::VirtualScreen screen;
+    if (!screen.up()) GTEST_SKIP() << "no virtual X screen (Xvfb) here";
+    // In a process of its own, as the program runs: its window on the X
+    // screen, a screen that draws nothing (so no drawing call can notice),
+    // the window destroyed by another program. Only the window system's
+    // note that it is gone can end the game now.
+    EXPECT_EXIT(
+        {
+            SDL_Quit();
+            setenv("SDL_VIDEODRIVER", "x11", 1);
+            setenv("DISPLAY", screen.name(), 1);
+            watchTheDisplay();
+            SDL_Init(SDL_INIT_VIDEO);
+            appHooks = AppHooks();
+            appHooks.start = [] { return std::unique_ptr<Screen>(new testrt::BareScreen); };
+            App app(SDL_ANYFORMAT);
+            const unsigned long window = testrt::gameWindow();
+            if (!window || !testrt::destroyWindowFromOutside(screen.name(), window)) _exit(5);
+            for (Uint32 start = SDL_GetTicks(); SDL_GetTicks() - start < 5000 && !app.quit;) {
+                app.pollEvent();
+                app.step();
+                SDL_Delay(2);
+            }
+            int status = -1;
+            const char* why = displayEnded(status);
+            std::fprintf(stderr, "%s\n", why ? why : "the game went on");
+            _exit(app.quit ? status : 6);
+        },
+        testing::ExitedWithCode(0), "the window was destroyed");
+}
+
 TEST(LostDisplay, TheGameIsSavedAsAtACloseAndEndsWithStatusZero) {
     playUnderWay();
     // Both files go, so that what the way out writes shows.

@@ -32,6 +32,29 @@ int reportXError(unsigned char errorCode);
 // false without calling anything when the hook in place is the library's own.
 bool reportLostConnection();
 
+// A virtual X screen of its own (Xvfb) while it lives, for the tests that
+// need a real window; up() is false when none could be started.
+class VirtualScreen {
+public:
+    VirtualScreen();
+    ~VirtualScreen();
+    VirtualScreen(const VirtualScreen&) = delete;
+    VirtualScreen& operator=(const VirtualScreen&) = delete;
+    bool up() const { return server > 0; }
+    // ":<number>", for DISPLAY.
+    const char* name() const { return displayName; }
+
+private:
+    int server;
+    char displayName[16];
+};
+
+// The game's window on its X screen (the window manager's frame, which is
+// the one other programs destroy); 0 without one.
+unsigned long gameWindow();
+// Destroys a window from outside, as another program would.
+bool destroyWindowFromOutside(const char* displayName, unsigned long window);
+
 // The X protocol's codes for a window that does not exist, a drawable that
 // does not exist and a request the server had no memory for.
 constexpr unsigned char xBadWindow = 3;
