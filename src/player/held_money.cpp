@@ -37,3 +37,9 @@ std::vector<DrawnPlay> drawnPlays() {
     }
     return plays;
 }
+
+bool showingAPlay() {
+    for (const HeldMoney* holder : holders())
+        if (holder->showingPlay()) return true;
+    return false;
+}

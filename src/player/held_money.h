@@ -31,6 +31,9 @@ public:
     // The play under way whose statistics are not yet recorded; false when
     // there is none.
     virtual bool drawnPlay(DrawnPlay& play) const = 0;
+    // A play is drawn and not yet shown to its end (reels turning, cards
+    // face down, a bonus game or the count-up still to come).
+    virtual bool showingPlay() const = 0;
 };
 
 // A cabinet registers itself while it exists (not owned).
@@ -40,3 +43,5 @@ void releaseMoney(const HeldMoney* holder);
 Money heldMoneyTotal();
 // Every drawn play not yet in the statistics.
 std::vector<DrawnPlay> drawnPlays();
+// Whether any holder is still showing a play it has drawn.
+bool showingAPlay();
