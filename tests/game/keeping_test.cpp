@@ -382,26 +382,24 @@ TEST_P(TheLimitAfterThePlay, IsToldOnceThePlayIsShownAndTheReelsKeepTheirTimes) 
         bool turning;  // a reel still turns
         size_t told;   // notices up so far
     };
+    struct SlowReader : NoticeBoard {
+        std::function<Moment()> now;
+        std::vector<std::string> texts;
+        std::vector<Moment> at;  // the game as each notice came up
+        void show(const std::string& text, const std::string&) override {
+            at.push_back(now());
+            texts.push_back(text);
+            testrt::testClock.now += 10000;  // read for ten seconds
+        }
+    } board;
     Bank* bank = nullptr;
     Machine* reelMachine = nullptr;
-    std::vector<std::string> texts;
     auto now = [&] {
         bool turning = false;
         if (reelMachine)
             for (int start : reelMachine->reelStartTimes) turning = turning || start != -1;
-        return Moment{savefiles::savedMoney("Ann_Lee"), bank ? bank->credits : 0, turning, texts.size()};
+        return Moment{savefiles::savedMoney("Ann_Lee"), bank ? bank->credits : 0, turning, board.texts.size()};
     };
-    struct SlowReader : NoticeBoard {
-        std::vector<std::string>* texts = nullptr;
-        std::function<Moment()> now;
-        std::vector<Moment> at;
-        void show(const std::string& text, const std::string&) override {
-            at.push_back(now());
-            texts->push_back(text);
-            testrt::testClock.now += 10000;
-        }
-    } board;
-    board.texts = &texts;
     board.now = now;
     installNoticeBoard(&board);
     testrt::resetFiles(annSettings);
@@ -437,7 +435,7 @@ TEST_P(TheLimitAfterThePlay, IsToldOnceThePlayIsShownAndTheReelsKeepTheirTimes) 
     };
 
     int after = 0;  // the credits once the last play is shown
-    for (uint32_t seed = 1; seed < 300 && texts.empty() && bank->credits >= 25; ++seed) {
+    for (uint32_t seed = 1; seed < 300 && board.texts.empty() && bank->credits >= 25; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
         // $1 below the top with the credits at $1 each: a play that wins
         // more than its bet and a dollar carries the total past it.
@@ -448,17 +446,18 @@ TEST_P(TheLimitAfterThePlay, IsToldOnceThePlayIsShownAndTheReelsKeepTheirTimes) 
         testrt::playOnce(*s, runReels);
         after = bank->credits;
         for (size_t i = 0; i < late.size(); ++i)
-            EXPECT_TRUE(late[i] != notYet && std::abs(late[i]) <= 20) << "reel " << i << " stopped " << late[i] << " ms off its time";
+            EXPECT_TRUE(late[i] != notYet && std::abs(late[i]) <= 20)
+                << "reel " << i << " stopped " << late[i] << " ms off its time";
         for (const Moment& m : moments)
             if (m.turning || m.credits != after) {
                 EXPECT_EQ(m.told, 0u) << "a notice came up while the play was shown";
             }
     }
-    ASSERT_EQ(texts.size(), 1u) << "no play carried the total past the top";
+    ASSERT_EQ(board.texts.size(), 1u) << "no play carried the total past the top";
     const long long above = static_cast<long long>(currentPlayer->money) + after - 1000000000000LL;
-    EXPECT_EQ(texts[0], "Your account and the credits on this machine come to more than the most the game "
-                        "keeps, $1,000,000,000,000.00: the $" + std::to_string(above) +
-                        ".00 above it is not saved, and cashing out adds only what fits.");
+    EXPECT_EQ(board.texts[0], "Your account and the credits on this machine come to more than the most the game "
+                              "keeps, $1,000,000,000,000.00: the $" + std::to_string(above) +
+                              ".00 above it is not saved, and cashing out adds only what fits.");
     // Up once the play is shown: the win counted up, no reel turning, the
     // file already at the top, as it was from the draw on.
     EXPECT_EQ(board.at[0].credits, after);
@@ -470,9 +469,7 @@ TEST_P(TheLimitAfterThePlay, IsToldOnceThePlayIsShownAndTheReelsKeepTheirTimes) 
             ++shown;
             EXPECT_EQ(m.saved, 1e12) << "the file did not hold the top while the reels turned";
         }
-    if (reelMachine) {
-        EXPECT_GT(shown, 0);
-    }
+    EXPECT_TRUE(!reelMachine || shown > 0);
 
     testrt::testClock.atPause = nullptr;
     testrt::testClock.atRest = nullptr;
