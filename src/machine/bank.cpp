@@ -104,13 +104,14 @@ void Bank::endDrawnPlay() {
         std::cerr << "A play of " << drawn.machineId << " left " << credits << " credits; it was drawn to leave "
                   << creditsAfterPlay() << std::endl;
     drawn = DrawnOutcome();
+    if (currentPlayer) currentPlayer->playShown();
 }
 
 void Bank::settleDrawnPlay() {
     if (!drawn.active) return;
     if (!drawn.recorded) recordDrawnPlay(drawn.machineId, drawn.bet, drawn.won + drawn.prize);
     credits = creditsAfterPlay();
-    endDrawnPlay();
+    drawn = DrawnOutcome();
 }
 
 float Bank::coinValue() const { return denomination ? denomination->value : 0.0f; }

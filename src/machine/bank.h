@@ -64,6 +64,7 @@ public:
     // The credits at the coin value, as the play under way leaves them.
     Money heldMoney() const override;
     bool drawnPlay(DrawnPlay& record) const override;
+    bool showingPlay() const override { return drawn.active; }
 
     // An outcome is kept the moment it is drawn: the bet taken and the win
     // added, with its statistics, go to the save file at once, before any of
@@ -76,10 +77,14 @@ public:
     void keepDrawnWin(long long won);
     // The settle records the play in the statistics (once).
     void recordDrawnPlay(const std::string& machineId, long long bet, long long won);
-    // The play is shown and paid.
+    // The play is shown and paid: every family calls this once its play is
+    // fully shown (reels stopped or cards turned, bonus games over, the win
+    // counted up). What the play's writes found to tell about the most the
+    // game keeps is told now, so that no notice gives the outcome away.
     void endDrawnPlay();
     // A play that could not be shown to its end: the credits become what it
-    // pays and its statistics are recorded, exactly as drawn.
+    // pays and its statistics are recorded, exactly as drawn (nothing is
+    // told: the machine is closing or its credits are going back).
     void settleDrawnPlay();
     // The credits the play under way leaves (the credits when none is).
     int creditsAfterPlay() const;

@@ -43,3 +43,9 @@ Money pointsNotYetBetTotal() {
     for (const HeldMoney* holder : holders()) total += holder->pointsNotYetBet();
     return total;
 }
+
+bool showingAPlay() {
+    for (const HeldMoney* holder : holders())
+        if (holder->showingPlay()) return true;
+    return false;
+}

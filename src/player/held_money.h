@@ -34,6 +34,9 @@ public:
     // VIP points already given for a play that is not bet yet and that
     // leaving the machine takes back (a derby spin waiting for its respin).
     virtual Money pointsNotYetBet() const { return Money(); }
+    // A play is drawn and not yet shown to its end (reels turning, cards
+    // face down, a bonus game or the count-up still to come).
+    virtual bool showingPlay() const = 0;
 };
 
 // A cabinet registers itself while it exists (not owned).
@@ -45,3 +48,5 @@ Money heldMoneyTotal();
 std::vector<DrawnPlay> drawnPlays();
 // The VIP points every holder has given for plays not yet bet.
 Money pointsNotYetBetTotal();
+// Whether any holder is still showing a play it has drawn.
+bool showingAPlay();

@@ -127,7 +127,8 @@ Player::Player(const std::string& name_)
     : name(name_), gender("unknown"), money(0.0), vippoints(0.0),
       firsttime(true), firsttimelobby(true), firsttimeslot(true),
       firsttimenickle(true), firsttimepoker(true), winningRun(0), losingRun(0), fileWritable(true),
-      toldCreditsPastLimit(false) {
+      toldCreditsPastLimit(false),
+      creditsPastLimitDue(0) {
     load();
 }
 
@@ -135,7 +136,8 @@ Player::Player()
     : name("unknown"), gender("unknown"), money(2500.0), vippoints(0.0),
       firsttime(true), firsttimelobby(true), firsttimeslot(true),
       firsttimenickle(true), firsttimepoker(true), winningRun(0), losingRun(0), fileWritable(true),
-      toldCreditsPastLimit(false) {
+      toldCreditsPastLimit(false),
+      creditsPastLimitDue(0) {
     buildStats();
 }
 
@@ -278,10 +280,23 @@ void Player::writeFile(bool firsttimeFlag) {
     // while it is up must find the file already holding all that fit.
     keeping.cutAtLimit(wantedMoney, wantedPoints);
     // Credits won on a machine that carry the total past the top are told
-    // there, once, rather than first at the cash-out that cuts them.
+    // there, once, rather than first at the cash-out that cuts them; while
+    // the machine still shows the play that won them, once it has shown it.
     const bool creditsPastTop = held > Money() && owned < total;
-    if (creditsPastTop && !toldCreditsPastLimit) keeping.creditsPastLimit(total);
-    toldCreditsPastLimit = creditsPastTop;
+    if (!creditsPastTop) {
+        toldCreditsPastLimit = false;
+        creditsPastLimitDue = 0;
+    } else if (!toldCreditsPastLimit) {
+        creditsPastLimitDue = total;
+        if (!showingAPlay()) playShown();
+    }
+}
+
+void Player::playShown() {
+    if (toldCreditsPastLimit || creditsPastLimitDue <= 0) return;
+    keeping.creditsPastLimit(creditsPastLimitDue);
+    toldCreditsPastLimit = true;
+    creditsPastLimitDue = 0;
 }
 
 MachineStats* Player::findStats(const std::string& machineId) {

@@ -44,6 +44,11 @@ public:
     // a machine, a screen is left, a prize is bought and a player registers,
     // so that an abrupt end loses at most what is on a machine.
     void saveNow();
+    // A machine has shown a play to its end (reels stopped or cards turned,
+    // bonus games played, the win counted up): what the writes made while it
+    // was shown found about the credits past the most the game keeps is told
+    // now, not before, where it would give the outcome away.
+    void playShown();
 
     std::string name;
     std::string gender;     // "male", "female" or "unknown"
@@ -66,6 +71,9 @@ private:
     // The last write found the credits on a machine carrying the total past
     // the most the game keeps, and the player has been told.
     bool toldCreditsPastLimit;
+    // The total a write made while a play was shown found past that most,
+    // still to be told when the play has been shown (0: nothing to tell).
+    double creditsPastLimitDue;
 
     void writeFile(bool firsttimeFlag);
     void buildStats();

@@ -10,8 +10,11 @@
 #include <sys/wait.h>
 
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <csignal>
 #include <filesystem>
+#include <functional>
 #include <fcntl.h>
 #include <string>
 #include <unistd.h>
@@ -363,6 +366,120 @@ TEST_F(Keeps, TheLimitIsToldOnceTheFileHoldsWhatFitsAndCreditsPastItAtTheMachine
     EXPECT_EQ(savefiles::savedMoney("Ann_Lee"), 1e12);
     installNoticeBoard(&recordedNotices);
 }
+
+// The notice about credits past the top would give the outcome away if it
+// came with the draw: it waits until the machine has shown the play (every
+// reel stopped or the cards turned, the win counted up), while the save file
+// holds the top from the draw on. A player who reads it for ten seconds
+// changes nothing in how the reels stop: each at its time from the start.
+class TheLimitAfterThePlay : public Keeps, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(TheLimitAfterThePlay, IsToldOnceThePlayIsShownAndTheReelsKeepTheirTimes) {
+    const std::string id = GetParam();
+    struct Moment {
+        double saved;  // the save file's money
+        int credits;
+        bool turning;  // a reel still turns
+        size_t told;   // notices up so far
+    };
+    struct SlowReader : NoticeBoard {
+        std::function<Moment()> now;
+        std::vector<std::string> texts;
+        std::vector<Moment> at;  // the game as each notice came up
+        void show(const std::string& text, const std::string&) override {
+            at.push_back(now());
+            texts.push_back(text);
+            testrt::testClock.now += 10000;  // read for ten seconds
+        }
+    } board;
+    Bank* bank = nullptr;
+    Machine* reelMachine = nullptr;
+    auto now = [&] {
+        bool turning = false;
+        if (reelMachine)
+            for (int start : reelMachine->reelStartTimes) turning = turning || start != -1;
+        return Moment{savefiles::savedMoney("Ann_Lee"), bank ? bank->credits : 0, turning, board.texts.size()};
+    };
+    board.now = now;
+    installNoticeBoard(&board);
+    testrt::resetFiles(annSettings);
+    testrt::writeFile(savePath("Ann_Lee"), annFile);
+    testrt::startGame();
+    ASSERT_NE(currentPlayer, nullptr);
+    Screen* s = testrt::openMachine<Screen>(id, "1000");
+    ASSERT_NE(s, nullptr);
+    bank = dynamic_cast<Bank*>(s);
+    reelMachine = dynamic_cast<Machine*>(s);
+    ASSERT_NE(bank, nullptr);
+    testrt::testClock.stop(1000, 1);
+
+    std::vector<Moment> moments;
+    testrt::testClock.atPause = [&](Uint32) { moments.push_back(now()); };
+    testrt::testClock.atRest = testrt::testClock.atPause;
+    // Each reel's stop against its time from the start of the spin, ten
+    // milliseconds a frame.
+    const int notYet = INT_MIN;
+    std::vector<int> late;
+    auto runReels = [&](Machine& m) {
+        const int start = m.reelStartTimes.empty() ? 0 : m.reelStartTimes[0];
+        const std::vector<int> due = m.reelStopDelays;
+        late.assign(due.size(), notYet);
+        for (int frame = 0; frame < 5000 && m.spinning; ++frame) {
+            moments.push_back(now());
+            testrt::testClock.now += 10;
+            const int at = static_cast<int>(testrt::testClock.now);
+            m.tick();
+            for (size_t i = 0; i < due.size(); ++i)
+                if (late[i] == notYet && m.reelStartTimes[i] == -1) late[i] = at - (start + due[i]);
+        }
+    };
+
+    int after = 0;  // the credits once the last play is shown
+    for (uint32_t seed = 1; seed < 300 && board.texts.empty() && bank->credits >= 25; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        // $1 below the top with the credits at $1 each: a play that wins
+        // more than its bet and a dollar carries the total past it.
+        currentPlayer->money = 1e12 - 1 - bank->credits;
+        currentPlayer->saveNow();
+        moments.clear();
+        seedGenerators(seed);
+        testrt::playOnce(*s, runReels);
+        after = bank->credits;
+        for (size_t i = 0; i < late.size(); ++i)
+            EXPECT_TRUE(late[i] != notYet && std::abs(late[i]) <= 20)
+                << "reel " << i << " stopped " << late[i] << " ms off its time";
+        for (const Moment& m : moments)
+            if (m.turning || m.credits != after) {
+                EXPECT_EQ(m.told, 0u) << "a notice came up while the play was shown";
+            }
+    }
+    ASSERT_EQ(board.texts.size(), 1u) << "no play carried the total past the top";
+    const long long above = static_cast<long long>(currentPlayer->money) + after - 1000000000000LL;
+    EXPECT_EQ(board.texts[0], "Your account and the credits on this machine come to more than the most the game "
+                              "keeps, $1,000,000,000,000.00: the $" + std::to_string(above) +
+                              ".00 above it is not saved, and cashing out adds only what fits.");
+    // Up once the play is shown: the win counted up, no reel turning, the
+    // file already at the top, as it was from the draw on.
+    EXPECT_EQ(board.at[0].credits, after);
+    EXPECT_FALSE(board.at[0].turning);
+    EXPECT_EQ(board.at[0].saved, 1e12);
+    int shown = 0;
+    for (const Moment& m : moments)
+        if (m.turning) {
+            ++shown;
+            EXPECT_EQ(m.saved, 1e12) << "the file did not hold the top while the reels turned";
+        }
+    EXPECT_TRUE(!reelMachine || shown > 0);
+
+    testrt::testClock.atPause = nullptr;
+    testrt::testClock.atRest = nullptr;
+    delete s;
+    testrt::stopGame();
+    installNoticeBoard(&recordedNotices);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryFamily, TheLimitAfterThePlay,
+                         ::testing::Values("10x", "baja7s", "mardigras", "10sorbetter", "demoderby"));
 
 TEST_F(Keeps, ASecondCopyOnTheSameFoldersSaysSoAndWritesNothingAndAKilledCopyLocksNobodyOut) {
     testrt::resetFiles(annSettings);

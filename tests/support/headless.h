@@ -262,15 +262,15 @@ inline void stopHeadless() {
 // One full-bet play of a machine of any family the way the player makes it,
 // run to its end, with presses all over the screen queued for any bonus game
 // or gamble it opens, then a window close in case none of them was the one it
-// wanted.
-inline void playOnce(Screen& s) {
+// wanted. A reel machine's frames are run by `runReels` once it is pulled.
+inline void playOnce(Screen& s, const std::function<void(Machine&)>& runReels = finishSpin) {
     drainEvents();
     for (int y = 100; y <= 550; y += 75)
         for (int x = 60; x <= 740; x += 85) pushClick(x, y);
     pushQuit();
     if (auto* m = dynamic_cast<Machine*>(&s)) {
         s.handleEvent(keyEvent(SDLK_m));
-        finishSpin(*m);
+        runReels(*m);
     } else if (auto* p = dynamic_cast<VideoPoker*>(&s)) {
         s.handleEvent(keyEvent(SDLK_m));
         if (p->handOut) s.handleEvent(keyEvent(SDLK_RETURN));
