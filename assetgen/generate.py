@@ -165,6 +165,13 @@ def plan(recipes, kindmap):
                 isinstance(p, dict) and len(p.get("rect", [])) == 4 for p in item["popups"])):
             raise SystemExit("assetgen: %s item %d: 'popups' is [dict(rect=[x, y, w, h], name=...), ...]"
                              % (r.name, i))
+        if "opens" in item and not (isinstance(item["opens"], dict) and len(item["opens"].get("at", [])) == 2
+                                    and isinstance(item["opens"].get("over"), list)):
+            raise SystemExit("assetgen: %s item %d: 'opens' is dict(at=[x, y], over=[backdrop files], name=...)"
+                             % (r.name, i))
+        if "laid" in item and not (isinstance(item["laid"], list) and all(
+                isinstance(p, (list, tuple)) and len(p) == 3 for p in item["laid"])):
+            raise SystemExit("assetgen: %s item %d: 'laid' is [[picture file, x, y], ...]" % (r.name, i))
         if "fits" in item:
             try:
                 fit_rules(item)

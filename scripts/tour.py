@@ -205,7 +205,7 @@ def walk_floor(d, tree, machines):
     d.type("Tour")
     d.key("Return")
     d.type("Guest")
-    d.click(200 + 150 + 34, 120 + 170 + 16)   # title: Mr
+    d.click(380 + 150 + 34, 120 + 170 + 16)   # title: Mr
     d.shot("01-cashier-form-filled")
     d.key("Return", wait=1.0)
     d.click(575, 426)   # additional funds, twice: fifty machines to visit

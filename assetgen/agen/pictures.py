@@ -9,6 +9,7 @@ from .common import (colour, mix, lighter, darker, new_image, draw_text, vgradie
                      save_png, apply_key, PALETTE, font, fit_font, table_size, fit_size, text_box, check_pair, contrast,
                      MIN_TEXT_SIZE, MIN_CONTRAST)
 from .symbols import render_glyph, render_card, GLYPHS, ALIASES, PICTURE_GLYPHS
+from . import common
 
 
 def _seed(*parts):
@@ -76,10 +77,12 @@ def slot_panel_elements(panel="darkburgundy", bottom=""):
     meters, badge window, coin slot, the five buttons' normal look, the bill
     acceptor and the bottom glass, where the game places them."""
     return [
-        # the meters' digits stand about 47 px tall on the baseline y 382
-        dict(meter=[36, 331, 138, 59], label="PAID"),
-        dict(meter=[180, 331, 138, 59], label="CREDITS"),
-        dict(meter=[584, 331, 82, 59], label="BET"),
+        # the meters' digits stand about 47 px tall on the baseline y 382; each
+        # label stands over its meter's right end, above the digits (the money
+        # prompt, opened at (232, 222), covers the CREDITS label whole)
+        dict(meter=[36, 331, 138, 59], label="PAID", label_at="right"),
+        dict(meter=[180, 331, 138, 59], label="CREDITS", label_at="right"),
+        dict(meter=[584, 331, 82, 59], label="BET", label_at="right"),
         # the badge sits at (334, 288); the coin slot at (446, 371)
         dict(box=[330, 284, 147, 92], fill="black", outline="gold", width=2, radius=6),
         dict(box=[482, 372, 24, 32], fill="charcoal", outline="gold", width=2, radius=3),
@@ -204,8 +207,10 @@ def draw_elements(img, elements, seed=0, hide=()):
             d.rectangle((x - 2, y - 2, x + w + 1, y + h + 1), fill=colour(e.get("frame", "gold")))
             d.rectangle((x, y, x + w - 1, y + h - 1), fill=colour(e.get("fill", "black")))
             if e.get("label"):
-                draw_text(d, (x + w / 2, y - 4), e["label"], "sans-bold", e.get("size", 13), e.get("color", "gold"),
-                          anchor="ms", max_w=w + 40, outline=e.get("outline", "black"))
+                right = e.get("label_at") == "right"
+                draw_text(d, (x + w - 2 if right else x + w / 2, y - 4), e["label"], "sans-bold", e.get("size", 13),
+                          e.get("color", "gold"), anchor="rs" if right else "ms", max_w=w if right else w + 40,
+                          outline=e.get("outline", "black"))
             if e.get("ghost"):
                 draw_text(d, (x + w - 6, y + h / 2), e["ghost"], "led", int(h * 0.6), "ledoff", anchor="rm")
         elif "text" in e:
@@ -425,14 +430,19 @@ def button_image(item, state):
         fn = d.multiline_text if "\n" in label else d.text
         fn((cx + ss, cy + ss), label, fill=(0, 0, 0, 200), **kw)
         fn((cx, cy), label, fill=text + (255,), **kw)
+        # the letters with their shadow, at the picture's own size
+        l, t, r, b = d.multiline_textbbox((cx, cy), label, **kw)
+        label_ink = (math.floor(l / ss), math.floor(t / ss), math.ceil((r + ss) / ss), math.ceil((b + ss) / ss))
     small = img.resize((w, h), Image.LANCZOS)
     if item.get("key"):
         rgb = Image.new("RGB", (w, h), (0, 0, 0))
         rgb.paste(small, (0, 0), small)
-        return apply_key(rgb, small.getchannel("A"))
-    bgc = colour(item.get("bg", "black"))
-    rgb = Image.new("RGB", (w, h), bgc)
-    rgb.paste(small, (0, 0), small)
+        rgb = apply_key(rgb, small.getchannel("A"))
+    else:
+        rgb = Image.new("RGB", (w, h), colour(item.get("bg", "black")))
+        rgb.paste(small, (0, 0), small)
+    if label and common.TEXT_LOG is not None:
+        common.TEXT_LOG.append((rgb, label, label_ink))
     return rgb
 
 
@@ -865,8 +875,9 @@ def video_cabinet_elements(item):
         els += [dict(box=[x - 4, y - 20, 96, 26], fill="black", outline="gold", width=1),
                 dict(text=label, at=[x - 10, y], anchor="rs", size=13, color="lightgold", font="sans-bold")]
     px, py = meters["paid"]
+    # PAID over the meter's right end, clear of the money prompt's edge (x 620)
     els += [dict(box=[px - 72, py - 36, 144, 46], fill="black", outline="gold", width=2),
-            dict(text="PAID", at=[px, py - 42], anchor="ms", size=12, color="lightgold", font="sans-bold"),
+            dict(text="PAID", at=[px + 70, py - 42], anchor="rs", size=12, color="lightgold", font="sans-bold"),
             dict(box=[136, 57, 521, 250], fill="black", outline="gold", width=3, radius=4)]
     for k in range(5):
         els.append(dict(box=[150 + 100 * k, 65, 100, 234], fill=item.get("reel_bg", "cream")))
@@ -877,10 +888,11 @@ def video_cabinet_elements(item):
             dict(box=[596, 508, 158, 76], fill="charcoal", outline="gold", width=2, radius=6),
             dict(box=[616, 546, 118, 9], fill="black"),
             dict(text="INSERT BILLS", at=[675, 528], size=13, color="lightgold", font="sans-bold"),
-            # the name on a dark glass of its own under the reels
-            dict(box=[140, 310, 420, 34], fill="black", outline="gold", width=2, radius=6),
-            dict(text=item.get("title", ""), at=[350, 327], size=item.get("title_size", 30), color="gold",
-                 font=item.get("title_font", "serif-bold"), shadow="black", outline="black", max_w=404, max_h=30),
+            # the name on a dark glass of its own under the middle of the reels, as wide as the money
+            # prompt over it leaves whole (it covers x 232 to 620 from y 222 down)
+            dict(box=[236, 310, 328, 34], fill="black", outline="gold", width=2, radius=6),
+            dict(text=item.get("title", ""), at=[400, 327], size=item.get("title_size", 30), color="gold",
+                 font=item.get("title_font", "serif-bold"), shadow="black", outline="black", max_w=312, max_h=30),
             dict(text=item.get("bottom", ""), at=[300, 520], size=14, color="cream", font="sans-bold", max_w=560)]
     for (name, x, y, w, h, label, col) in VIDEO_PANEL:
         els.append(dict(box=[x, y, w, h], bevel=True, fill=col, label=label, size=11 if w < 60 else 13, color="cream",

@@ -22,6 +22,14 @@
   picture carries and every text of its `writes` must lie wholly inside each
   rectangle or wholly outside it: a popup covers a word or leaves it whole,
   never cuts it in two.
+- `opens` on a popup's own picture: dict(at=[x, y], over=[backdrop files],
+  name) the game opens it at (x, y) over each of those pictures (a machine's
+  back.png, the cashier's desk); the popup covers a rectangle of its
+  picture's size there, and that rectangle counts as one of each backdrop's
+  `popups`.
+- `laid` on a backdrop: [[picture file, x, y], ...] the pictures the game
+  lays on it at fixed places (the desk's buttons). Under a popup their texts
+  (a button's label) count as the backdrop's own, at their places.
 """
 import math
 import os
@@ -139,14 +147,22 @@ def over_findings(sprite, backdrop, x, y):
 def check_places(jobs, out_root):
     """Every `popups`, `writes` and `over` of the built pictures: a list of findings
     naming recipe, item, file and place; empty when everything fits."""
-    found = []
     fonts_root = os.path.join(out_root, "fonts")
+    opened, found = popups_opened(jobs, out_root)
+    made = {o: item for r, i, item, folder, outs in jobs for o in outs}
     for r, i, item, folder, outs in jobs:
-        if "popups" in item:
+        popups = list(item.get("popups", [])) + opened.get(outs[0], [])
+        if popups:
             texts = carried_texts(item) + written_texts(item, fonts_root)
+            for picture, x, y in item.get("laid", []):
+                if picture not in made:
+                    found.append("%s item %d: %s: lays %s, which no recipe makes" % (r.name, i, outs[0], picture))
+                    continue
+                texts += [(text, (l + x, t + y, rr + x, b + y))
+                          for text, (l, t, rr, b) in carried_texts(made[picture], picture)]
             places = [tuple(p) for p in item.get("screen", [[0, 0]])]
             found += ["%s item %d: %s: %s" % (r.name, i, outs[0], f)
-                      for f in popup_findings(texts, places, item["popups"])]
+                      for f in popup_findings(texts, places, popups)]
         if "writes" in item:
             with Image.open(os.path.join(out_root, outs[0])) as p:
                 pic = np.asarray(p.convert("RGB"))
@@ -171,26 +187,55 @@ def check_places(jobs, out_root):
     return found
 
 
-def carried_texts(item):
+def popups_opened(jobs, out_root):
+    """({backdrop file: [dict(rect, name)]} of every popup picture's
+    `opens`, the rectangle as large as the built picture; [findings])."""
+    made = {o for j in jobs for o in j[4]}
+    opened, found = {}, []
+    for r, i, item, folder, outs in jobs:
+        if "opens" not in item:
+            continue
+        with Image.open(os.path.join(out_root, outs[0])) as p:
+            w, h = p.size
+        x, y = item["opens"]["at"]
+        for backdrop in item["opens"]["over"]:
+            if backdrop not in made:
+                found.append("%s item %d: %s opens over %s, which no recipe makes" % (r.name, i, outs[0], backdrop))
+                continue
+            opened.setdefault(backdrop, []).append(dict(rect=[x, y, w, h],
+                                                        name=item["opens"].get("name", outs[0])))
+    return opened, found
+
+
+def carried_texts(item, picture=None):
     """[(text, ink box (l, t, r, b) in the picture)] of every text a
-    background, panel or page item draws on itself (a `frames` animation: on
-    each of its frames). Texts drawn into a symbol or a card before it is
-    laid on the picture are not the picture's own and are left out."""
+    background, panel, page or cabinet item draws on itself (a `frames`
+    animation: on each of its frames; a button: its label on the state
+    picture `picture` names). Texts drawn into a symbol or a card before it
+    is laid on the picture are not the picture's own and are left out."""
     from . import common, pictures
     kind = item.get("kind", "background")
     if kind == "anim" and item.get("effect") == "frames":
         subs = list(item["frame_items"])
-    elif kind in ("background", "panel", "page"):
+    elif kind in ("background", "panel", "page", "cabinet"):
         subs = [dict(item, kind="panel" if kind == "page" else kind)]
+    elif kind == "button":
+        states = [s for s in item.get("states", ["std", "mo", "click"])
+                  if picture is None or picture.endswith(item["name"] + pictures.BUTTON_SUFFIX[s] + ".png")]
+        subs = [dict(item, state=s) for s in states]
     else:
-        raise ValueError("'popups' is for a background, panel, page or a 'frames' animation, not %r" % kind)
+        raise ValueError("a popup's check reads the texts of a background, panel, page, cabinet, button or a "
+                         "'frames' animation, not of a %r" % kind)
     out = []
     quiet = os.environ.get("ASSETGEN_TEXT_QUIET")
     os.environ["ASSETGEN_TEXT_QUIET"] = "1"   # drawn and checked once already
     try:
         for sub in subs:
             common.TEXT_LOG = []
-            img = pictures.single_image(sub, "popups")
+            if sub["kind"] == "cabinet":
+                img = pictures.cabinet_image(sub)
+            else:
+                img = pictures.single_image(sub, "popups")
             out += [(text, ink) for pic, text, ink in common.TEXT_LOG if pic is img]
     finally:
         common.TEXT_LOG = None

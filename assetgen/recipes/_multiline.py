@@ -43,17 +43,20 @@ def _cabinet(title, pays, pays_note, feature, bottom, lines, progressive):
     if pays_note:
         els.append(dict(text=pays_note, at=[727, 290], anchor="mm", size=11, color="yellow", font="sans-bold",
                         max_w=126))
-    # the feature under the reels, left of the badge and clear of the lowest line numbers
+    # the feature under the reels, clear of the lowest line numbers and left of where the money prompt
+    # opens (x 232): the prompt leaves it whole
     if feature:
-        els.append(dict(box=[70, 266, 248, 50], fill=panel, outline="gold", width=2, radius=6))
+        els.append(dict(box=[70, 266, 158, 50], fill=panel, outline="gold", width=2, radius=6))
         for k, text in enumerate(feature[:2]):
-            els.append(dict(text=text, at=[194, 281 + 20 * k], anchor="mm", size=14, color="cream" if k else "gold",
-                            font="sans-bold", max_w=236))
-    els += [dict(box=[482, 266, 170, 50], fill=panel, outline="gold", width=2, radius=6),
-            dict(text="BET ONE: ONE MORE LINE", at=[567, 281], anchor="mm", size=11, color="cream", font="sans-bold",
-                 max_w=160),
-            dict(text="BET MAX: ALL %d LINES" % len(lines), at=[567, 301], anchor="mm", size=11, color="cream",
-                 font="sans-bold", max_w=160)]
+            els.append(dict(text=text, at=[149, 281 + 20 * k], anchor="mm", size=12, color="cream" if k else "gold",
+                            font="condensed-bold", max_w=148))
+    # the betting note right of the badge, ending left of where the money prompt (x 232 to 620 from y 222
+    # down) ends: the prompt covers it whole
+    els += [dict(box=[482, 266, 134, 50], fill=panel, outline="gold", width=2, radius=6),
+            dict(text="BET ONE: ONE MORE LINE", at=[549, 281], anchor="mm", size=11, color="cream",
+                 font="condensed-bold", max_w=124),
+            dict(text="BET MAX: ALL %d LINES" % len(lines), at=[549, 301], anchor="mm", size=11, color="cream",
+                 font="condensed-bold", max_w=124)]
     if progressive:
         els += [dict(box=[338, 4, 200, 20], fill="black", outline="gold", width=1, radius=4),
                 dict(text="PROGRESSIVE JACKPOT", at=[438, 14], anchor="mm", size=12, color="lightgold", outline="black",

@@ -23,19 +23,27 @@ BUTTONS = [
 ]
 
 
+# The money prompt opens at (232, 222) across the middle of the pay table:
+# every row ends above it (the last baseline at LAST_ROW at most), a long
+# table in closer, smaller rows.
+LAST_ROW = 215
+
+
 def _pay_glass(rows):
     """Rows: [hand, pay per coin] or [hand, pay per coin, pay at five coins]."""
+    pitch = min(15, (LAST_ROW - 95) // max(1, len(rows) - 1))
+    size = 12 if pitch >= 14 else 11
     els = [dict(box=[120, 56, 560, 210], fill="darkburgundy", outline="gold", width=3, radius=8),
            dict(text="COINS", at=[140, 76], anchor="ls", size=12, color="lightgold", font="sans-bold")]
     for k, x in enumerate(COLUMNS):
         els.append(dict(text=str(k + 1), at=[x, 76], anchor="rs", size=12, color="lightgold", font="sans-bold"))
     for i, row in enumerate(rows):
-        y = 95 + i * 15
-        els.append(dict(text=row[0], at=[140, y], anchor="ls", size=12, color="cream", font="sans-bold"))
+        y = 95 + i * pitch
+        els.append(dict(text=row[0], at=[140, y], anchor="ls", size=size, color="cream", font="sans-bold"))
         for k, x in enumerate(COLUMNS):
             bonus = k == 4 and len(row) > 2
             value = row[2] if bonus else row[1] * (k + 1)
-            els.append(dict(text=str(value), at=[x, y], anchor="rs", size=12,
+            els.append(dict(text=str(value), at=[x, y], anchor="rs", size=size,
                             color="yellow" if bonus else "lightgold", font="sans-bold"))
     return els
 

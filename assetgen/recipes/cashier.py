@@ -1,13 +1,14 @@
 # The cashier's desk and its registration form. Places match the game's
 # layout: the player list rows at (45, 150 + 42 i), 290 x 38, eight of them;
 # the account values at x 610 on the baselines 160, 204 and 248; the desk
-# buttons on the right; the form at (200, 120). The form opens over the
-# desk: the panels' headings stand above it and the account's values to the
-# right of it, whole, while the account's labels lie wholly under it; it ends
-# above the label of SOUND ON.
+# buttons on the right; the form at (380, 120). The form opens over the
+# desk's right half, as wide as the account's panel: the account with its
+# values and the three upper desk buttons lie wholly under it, the panels'
+# headings stand above it, the player list (names and all) to the left of
+# it, whole; it ends where the SOUND ON and SOUND OFF buttons begin.
 FOLDER = "gfx/cashier"
-FORM_SIZE = [400, 340]
-FORM = [200, 120] + FORM_SIZE   # where the game opens it
+FORM_SIZE = [390, 334]
+FORM = [380, 120] + FORM_SIZE   # where the game opens it
 
 DESK = [
     # name, x, y, w, h, label, colour
@@ -44,9 +45,9 @@ FORM_ELEMENTS = [
     {"box": [150, 170, 68, 32], "bevel": True, "fill": "navy", "label": "Mr.", "size": 16},
     {"box": [226, 170, 68, 32], "bevel": True, "fill": "navy", "label": "Mrs.", "size": 16},
     {"box": [302, 170, 68, 32], "bevel": True, "fill": "navy", "label": "Ms.", "size": 16},
-    {"text": "Letters, digits, - and ' only; 1 to 20 each.", "at": [200, 228], "size": 13, "color": "parchment"},
-    {"box": [60, 290, 120, 38], "bevel": True, "fill": "felt", "label": "DONE", "size": 18},
-    {"box": [220, 290, 120, 38], "bevel": True, "fill": "darkgrey", "label": "CANCEL", "size": 18},
+    {"text": "Letters, digits, - and ' only; 1 to 20 each.", "at": [195, 228], "size": 13, "color": "parchment"},
+    {"box": [55, 284, 120, 38], "bevel": True, "fill": "felt", "label": "DONE", "size": 18},
+    {"box": [215, 284, 120, 38], "bevel": True, "fill": "darkgrey", "label": "CANCEL", "size": 18},
 ]
 
 ITEMS = [
@@ -58,11 +59,14 @@ ITEMS = [
                 dict(font="cashname.ttf", size=20, at=[610, 204], texts=["$4500.00"], color="lightgold"),
                 dict(font="cashname.ttf", size=18, at=[610, 204], texts=["$99999.00"], color="lightgold"),
                 dict(font="cashname.ttf", size=20, at=[610, 248], texts=["0", "1234567"], color="lightgold")],
-     "popups": [dict(rect=FORM, name="new-player form")]},
+     # the desk's buttons, which the form may cover or leave, never cut
+     "laid": [["gfx/cashier/%s_%s.png" % (n, state), x, y] for (n, x, y, w, h, label, c) in DESK
+              for state in ("std", "mo")]},
     {"kind": "background", "file": "namebar.png", "size": [290, 38], "style": "plain",
      "colors": ["burgundy", "burgundy"], "elements": [{"box": [0, 0, 290, 38], "outline": "lightgold", "width": 2}]},
     {"kind": "panel", "file": "form.png", "size": FORM_SIZE, "title": "NEW PLAYER", "title_y": 36,
-     "title_size": 28, "elements": FORM_ELEMENTS},
+     "title_size": 28, "elements": FORM_ELEMENTS,
+     "opens": dict(at=FORM[:2], over=["gfx/cashier/back.png"], name="new-player form")},
     {"kind": "background", "file": "titlemark.png", "size": [68, 32], "style": "plain", "colors": ["key", "key"],
      "key": True, "elements": [{"box": [0, 0, 68, 32], "outline": "yellow", "width": 3}]},
 ] + [

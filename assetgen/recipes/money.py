@@ -3,9 +3,34 @@
 FOLDER = "gfx/money"
 
 # Popup at (232, 222) on the screen; the text field's baseline is at
-# (268, 333), that is (36, 111) inside the popup.
-W, H = 336, 156
+# (268, 333), that is (36, 111) inside the popup. It reaches to x 620: every
+# cabinet's labels near it lie wholly under it or wholly beside it (a
+# three-reel CREDITS label under it, the BET label and the pay glass to the
+# right of it; the derby's CREDITS under it, its pay table to the right).
+# It reaches down to y 400, so that the CREDITS meter's figures where a
+# machine opens (at 0, and up to three figures) and the coin slot's label
+# under it are covered whole too.
+W, H = 388, 178
 
+# Every machine opens it over its cabinet (back.png in the machine's folder):
+# each label of a cabinet lies wholly under the popup or wholly beside it.
+MACHINES = [
+    # three-reel slots
+    "10x", "5x", "balloonmania", "blackjack", "crazy8s", "crazydice", "cursed", "doubledice", "doubledicedeluxe",
+    "doubledicespinforcash", "doubledoubledice", "doubletriple", "dragonspin", "gettinhot", "holeinone",
+    "mountainclimber", "patriotgames", "patriotspinforcash", "patriotwild", "patriotwilddeluxe", "gloamerhouse",
+    "shortcircuit", "super7s", "tripledice", "tripledicedeluxe", "tripletriple", "wheelofcash", "wildapple",
+    "wildsourapple",
+    # video slots (the multi-line three-reel cabinets and the five-reel ones)
+    "5linedouble", "5linetriple", "baja7s", "balloonblitz", "bitsnbytes", "cashcow", "deepsea", "egyptsprize",
+    "magic", "mardigras", "zookeeper",
+    # video poker
+    "10sorbetter", "4ofakind", "allwild", "deuceswild", "doublepremium", "doubleupbonus", "jacksorbetter",
+    "jokerswild", "spinforcash",
+    # the derby
+    "demoderby",
+]
+CABINETS = [__import__("machines." + m).FOLDER + "/back.png" for m in MACHINES]
 
 
 def bill(w, h):
@@ -24,12 +49,13 @@ def bill(w, h):
 
 ITEMS = [
     {"kind": "panel", "file": "popup.png", "size": [W, H], "style": "panel", "border": "gold",
+     "opens": dict(at=[232, 222], over=CABINETS, name="money prompt"),
      "elements": [
          {"text": "INSERT MONEY", "at": [W // 2, 32], "size": 24, "color": "lightgold", "shadow": "black",
           "font": "serif-bold"},
          {"text": "Type a dollar amount and press Enter", "at": [W // 2, 68], "size": 13, "color": "cream"},
          {"box": [28, 93, W - 56, 26], "fill": "white", "outline": "darkgold", "width": 2},
-         {"text": "$1 to $100,000 at a time", "at": [W // 2, 136], "size": 11, "color": "parchment"},
+         {"text": "$1 to $100,000 at a time", "at": [W // 2, 155], "size": 11, "color": "parchment"},
      ]},
     # Reel machines: at (658, 553), no colour key.
     {"kind": "anim", "name": "bill", "frames": 7, "effect": "slide", "from": "right", "bg": "black",

@@ -570,6 +570,50 @@ class PopupCheck(unittest.TestCase):
                     self.assertIn(w, r.stderr)
 
 
+class PopupOverBackdropsCheck(unittest.TestCase):
+    """A popup picture that says where the game opens it and over which
+    backdrops (`opens`) covers a rectangle of its own size there: a label of
+    such a backdrop, or of a button the game lays on it (`laid`), that the
+    popup's edge cuts stops the build; a popup drawn large enough to cover
+    the button whole passes."""
+
+    SCENE = """
+        FOLDER = "gfx/t"
+        ITEMS = [dict(kind="background", file="back.png", size=[500, 300], style="plain", colors=["navy", "navy"],
+                      elements=[dict(text="CREDITS", at=%s, size=14, color="white")],
+                      laid=[["gfx/t/join_std.png", %d, 150]]),
+                 dict(kind="button", name="join", states=["std"], size=[160, 40], label="REGISTER",
+                      color="burgundy", shape="rect"),
+                 dict(kind="panel", file="prompt.png", size=[%d, 150],
+                      opens=dict(at=[100, 80], over=%s, name="prompt"))]
+        """
+
+    def run_with(self, label="[200, 60]", button_x=320, width=200, over='["gfx/t/back.png"]'):
+        return build_recipes({"scene.py": self.SCENE % (label, button_x, width, over)})
+
+    def test_labels_cut_by_the_popup_edge_fail_covered_or_clear_pass(self):
+        # the prompt covers (100, 80) to (300, 230): the button at x 320 is clear of it
+        r = self.run_with()
+        self.assertEqual(0, r.returncode, r.stderr)
+        # drawn 300 wide, the prompt covers the button at x 220 whole
+        r = self.run_with(button_x=220, width=300)
+        self.assertEqual(0, r.returncode, r.stderr)
+        cases = {
+            "a button's label across the popup's right edge": (
+                dict(button_x=220), ["scene.py item 0", "gfx/t/back.png", "'REGISTER'", "cut by the prompt",
+                                     "[100, 80, 200, 150]"]),
+            "a label of the backdrop across its left edge": (dict(label="[100, 130]"), ["'CREDITS'", "prompt"]),
+            "a backdrop that no recipe makes": (dict(over='["gfx/t/none.png"]'), ["gfx/t/none.png",
+                                                                                  "no recipe makes"]),
+        }
+        for what, (kw, words) in cases.items():
+            with self.subTest(what):
+                r = self.run_with(**kw)
+                self.assertNotEqual(0, r.returncode, r.stdout)
+                for w in words:
+                    self.assertIn(w, r.stderr)
+
+
 class LookalikeCheck(unittest.TestCase):
     """Reel symbols that could not be told apart on the pay glass stop the
     build, naming both; the same symbols drawn apart pass."""

@@ -84,8 +84,8 @@ const Place deskButtons[] = {
 };
 
 const int nameRowX = 45, nameRowY = 150, nameRowW = 290, nameRowH = 38, nameRowStep = 42;
-// The account's values start right of where the registration form opens
-// (x 200 to 600), so the form leaves them whole.
+// The registration form opens over the account (x 380 to 770): the values
+// lie wholly under it.
 const int accountX = 610;      // where the account's values start
 const int accountWidth = 148;  // room for them, up to the panel's frame
 const int noticeX = 405, noticeWidth = 345;  // the line on what is not being kept

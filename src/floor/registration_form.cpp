@@ -18,7 +18,7 @@ namespace {
 
 const char* const formPicture = "../gfx/cashier/form.png";
 const char* const titleMarkPicture = "../gfx/cashier/titlemark.png";
-const int formX = 200, formY = 120, formWidth = 400, formHeight = 340;
+const int formX = 380, formY = 120, formWidth = 390, formHeight = 334;
 
 SDL_Rect rect(int x, int y, int w, int h) {
     SDL_Rect r = {static_cast<Sint16>(x), static_cast<Sint16>(y), static_cast<Uint16>(w), static_cast<Uint16>(h)};
@@ -297,6 +297,6 @@ namespace formlayout {
 SDL_Rect panel() { return rect(formX, formY, formWidth, formHeight); }
 SDL_Rect field(int index) { return rect(formX + 150, formY + 70 + index * 48, 220, 32); }
 SDL_Rect titleButton(int index) { return rect(formX + 150 + index * 76, formY + 170, 68, 32); }
-SDL_Rect done() { return rect(formX + 60, formY + 290, 120, 38); }
-SDL_Rect cancel() { return rect(formX + 220, formY + 290, 120, 38); }
+SDL_Rect done() { return rect(formX + 55, formY + 284, 120, 38); }
+SDL_Rect cancel() { return rect(formX + 215, formY + 284, 120, 38); }
 }  // namespace formlayout

@@ -39,7 +39,7 @@ const int kBillFrames = 7, kBillFps = 20;
 // The bill animation takes 350 ms; this only guards against a stalled clock.
 const Uint32 kBillTimeLimit = 3000;
 // The popup's bottom line, where a refusal is said: inside the frame.
-const int kReasonInset = 12, kReasonTop = 126, kReasonHeight = 22, kReasonBaseline = 141, kReasonSize = 13;
+const int kReasonInset = 12, kReasonTop = 144, kReasonHeight = 22, kReasonBaseline = 159, kReasonSize = 13;
 
 void playSound(const char* name) {
     if (soundPlayer) soundPlayer->play(name);

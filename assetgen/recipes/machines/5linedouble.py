@@ -13,7 +13,7 @@ ITEMS = machine(
     lines=[(1, 10, 145, 1), (2, 15, 91, 0), (3, 11, 200, 2), (4, 36, 251, 2), (5, 37, 41, 0)],
     pays=[['3 WILDS (N = LINE)', '500xN'], ['3 TRIPLE BAR', 40], ['3 DOUBLE BAR', 25], ['3 BAR', 10], ['3 GOLD', 10], ['ANY 3 BARS', 5], ['2 GOLD', 5], ['1 GOLD', 2]],
     pays_note="WILD = 2 TIMES",
-    feature=["EVERY WILD DOUBLES THE LINE", "3 WILDS PAY 500 TIMES THE LINE NUMBER"],
+    feature=["EVERY WILD DOUBLES THE LINE", "3 WILDS: 500 x LINE NUMBER"],
     bottom="TWO WILDS ON A LINE PAY FOUR TIMES",
     glass_lines=[["EVERY WILD DOUBLES THE LINE: TWO WILDS ON A LINE PAY FOUR TIMES", "wild"],
                  "3 WILDS PAY 500 TIMES THE LINE NUMBER"])

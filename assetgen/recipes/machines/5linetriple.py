@@ -16,7 +16,7 @@ ITEMS = machine(
     lines=[(1, 13, 147, 1), (2, 13, 95, 0), (3, 12, 205, 2), (4, 32, 253, 2), (5, 34, 43, 0)],
     pays=[['3 WILDS (N = LINE)', '500xN'], ['3 SEVENS', 80], ['3 TRIPLE BAR', 40], ['3 DOUBLE BAR', 25], ['3 BAR', 10], ['3 DICE', 10], ['ANY 3 BARS', 5], ['2 DICE', 5], ['1 DICE', 2]],
     pays_note="WILD = 3 TIMES",
-    feature=["EVERY WILD TRIPLES THE LINE", "3 WILDS PAY 500 TIMES THE LINE NUMBER"],
+    feature=["EVERY WILD TRIPLES THE LINE", "3 WILDS: 500 x LINE NUMBER"],
     bottom="TWO WILDS ON A LINE PAY NINE TIMES",
     glass_lines=[["EVERY WILD TRIPLES THE LINE: TWO WILDS ON A LINE PAY NINE TIMES", "wild"],
                  "3 WILDS PAY 500 TIMES THE LINE NUMBER"])

@@ -16,7 +16,7 @@ ITEMS = machine(
           ["3 DOUBLE BAR", 20], ["3 BAR", 10], ["3 CHERRIES", 10], ["ANY 3 BARS", 5], ["2 CHERRIES", 5],
           ["1 CHERRY", 2]],
     pays_note="BAJA 7 JOINS ANY 3",
-    feature=["THREE BAJA 7s ON LINE 3 PAY 2500", "ON LINE 1 THEY PAY 500"],
+    feature=["3 BAJA 7s ON LINE 3 PAY 2500", "ON LINE 1 THEY PAY 500"],
     bottom="THE BAJA SEVEN COMPLETES ANY THREE OF A KIND",
     glass_lines=[["THE BAJA SEVEN COMPLETES ANY THREE OF A KIND", "baja7"],
                  "THREE BAJA 7s PAY 2500 ON LINE 3, 500 ON LINE 1"])

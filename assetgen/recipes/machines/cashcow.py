@@ -13,6 +13,6 @@ ITEMS = machine(
     pays=[["3 WILDS", 500], ["3 COWS", 50], ["3 TRIPLE BAR", 30], ["3 DOUBLE BAR", 20], ["3 BAR", 10],
           ["3 MILK", 10], ["ANY 3 BARS", 5], ["2 MILK", 5], ["1 MILK", 2]],
     pays_note="WILD JOINS ANY 3",
-    feature=["THREE WILDS PAY 500 ON ANY LINE", "THE WILD COMPLETES ANY THREE"],
+    feature=["3 WILDS PAY 500 ON ANY LINE", "THE WILD COMPLETES ANY 3"],
     bottom="MILK, BARS AND COWS PAY ON THREE LINES",
     glass_lines=[["THE WILD COMPLETES ANY THREE", "wild"], "THREE WILDS PAY 500 ON ANY LINE"])

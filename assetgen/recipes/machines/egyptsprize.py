@@ -14,5 +14,5 @@ ITEMS = machine(
     lines=[(1, 20, 148, 1), (2, 20, 93, 0), (3, 19, 202, 2)],
     pays=[["3 TUTS", "JACKPOT"], ["3 PYRAMIDS", 50], ["3 TRIPLE BAR", 30], ["3 DOUBLE BAR", 20],
           ["3 BAR", 10], ["3 TABLETS", 10], ["ANY 3 BARS", 5], ["2 TABLETS", 5], ["1 TABLET", 2]],
-    feature=["THREE TUTS ON A PLAYED LINE", "WIN THE PROGRESSIVE JACKPOT"], progressive=True,
+    feature=["3 TUTS ON A PLAYED LINE", "WIN THE PROGRESSIVE JACKPOT"], progressive=True,
     bottom="THREE TUTS WIN THE PROGRESSIVE")
