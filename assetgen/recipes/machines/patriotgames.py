@@ -7,6 +7,7 @@ ITEMS = [
     dict(kind="cabinet", title="ZOREDUD OZOVU", colors=["navy", "darkburgundy"], panel="navy",
          pays=patriot_pays(400, [10, 25, 40], [300, 200, 150]),
          pays_title="RED WHITE BLUE", pays_note="2 COINS: R-W-B 7s PAY 1000",
+         glass_lines=["AT 2 COINS R-W-B 7s PAY 1000 FOR THE BET"],
          feature=dict(symbol="flag", symbol_params=dict(style="stripes"), lines=["RED, WHITE", "AND BLUE"],
                       big="7 7 7"),
          bottom="MIX THE COLOURS FOR MORE WINS"),
