@@ -241,6 +241,16 @@ def video_stands_in(rel, sub, stands_for, doubles, never=()):
     return check
 
 
+def machine_source(mid):
+    """The C++ file that sets a reel machine up under its id."""
+    for d in (THREE, VIDEO, PATRIOT):
+        for f in sorted(os.listdir(os.path.join(SRC, d))):
+            if f.endswith(".cpp") and re.search(r'(setUpMachine\(|configureMachine\(\*this, |configureAs\(|name = )"%s"'
+                                                % re.escape(mid), source(d + f)):
+                return d + f
+    raise AssertionError("no source sets up " + mid)
+
+
 def declared_video(rel):
     block = re.search(r'symbolTable = \{(.*?)\n\};', source(rel), re.S).group(1)
     return names(block)
@@ -495,7 +505,11 @@ GLASS = {
               has("machine/three_reel_rules.cpp", r'CoinPayRule::CoinPayRule\(\) \{ coins = -1; payKind = payWholeBet; \}')))],
     "patriotspinforcash": [
         ("SPIN ON REEL 3 AT 3 COINS: WHEEL - SPINS FOR CASH",
-         spin_wheel(P + "patriot_spin_for_cash.cpp", "patriotspinforcash"))],
+         spin_wheel(P + "patriot_spin_for_cash.cpp", "patriotspinforcash")),
+        ("AT 3 COINS EVERY WIN PAYS AS 2 COINS",
+         both(full_bet(P + "patriot_spin_for_cash.cpp", "patriotspinforcash", 3),
+              has(P + "patriot_spin_for_cash.cpp",
+                  r'if \(coins == maxCoins && coins > 0 && result\.payKind != payWholeBet\) win = win / coins \* 2;')))],
     "patriotwild": [
         ("WILD = 2 TIMES", wild(P + "patriot_wild.cpp", "wild", 2)),
         ("WILDS DOUBLE EVERY WIN: 2X", wild(P + "patriot_wild.cpp", "wild", 2))],
@@ -561,7 +575,9 @@ POKER_NOTES = {
                     both(poker("spinforcash", ("KS KH KD 5C 5S", "full house", 8), ("2H 7H 9H JH KH", "flush", 6)),
                          has("poker/spin_for_cash.cpp", r'if \(perCoin > 7 && coinsPlayed == 5\) \{'))),
     "doubleupbonus": ("Double up any win: beat the dealer's card!",
-                      has("poker/double_up_bonus.cpp", r'offerDoubleUp\(win\)')),
+                      has("poker/double_up_bonus.cpp", r'if \(win <= 0\) return win;.*offerDoubleUp\(win\);',
+                          r'const int mine = hand\[picked\]->rank, dealers = hand\[0\]->rank; '
+                          r'return mine > dealers \? 2 \* stake : mine == dealers \? stake : 0;')),
 }
 
 # Hand names on the poker glasses and the cascade entries they are.
@@ -769,6 +785,54 @@ class GlassRules(unittest.TestCase):
             for entry in entries:
                 with self.subTest(machine=mid, sentence=" ".join(entry[:-1])):
                     entry[-1](self)
+
+    def test_a_symbol_said_to_stand_in_for_every_symbol_does(self):
+        # read off the sentence itself: "THE MASK STANDS IN FOR EVERY SYMBOL"
+        # (with no "BUT ..." after it) holds only if the game lets that
+        # symbol stand in for every other symbol the machine has
+        said = re.compile(r"^THE (\w+) STANDS IN FOR (EVERY|ANY) (OTHER )?SYMBOL(?!S? (BUT|EXCEPT))")
+        found = 0
+        for mid in GLASS:
+            for line in glass_lines(mid):
+                m = said.match(line)
+                if not m:
+                    continue
+                found += 1
+                sub = m.group(1).lower()
+                with self.subTest(machine=mid, sentence=line):
+                    rel = machine_source(mid)
+                    if "OfAKindRow" in source(rel):
+                        rows = video_rows(rel)
+                        every = set(declared_video(rel)) - {sub}
+                        got = {s for syms in rows for s in syms if sub in syms and s != sub}
+                    else:
+                        wilds = three_reel_wilds(rel)
+                        self.assertIn(sub, wilds)
+                        every, got = set(declared(rel)) - set(wilds), wilds[sub][1]
+                    self.assertEqual(set(), every - got, "the %s never stands in for these" % sub)
+        self.assertGreater(found, 0)
+
+    def test_three_reel_glass_says_whether_it_pays_per_coin(self):
+        # the unit over the table: "PAYS PER COIN" where the game multiplies
+        # the awards by the coins bet, a pay for the whole bet where it does not
+        machines = [row[0] for row in read_recipe("marquee.py")["REEL_MACHINES"] if row[2] == "threereel"]
+        pg = generate._recipe_import("_pay_glass")
+        sources = {f: source(d + f) for d in (THREE, PATRIOT) for f in os.listdir(os.path.join(SRC, d))
+                   if f.endswith(".cpp")}
+        patriot_multiplies = re.search(r'void configureMachine\([^)]*\) \{[^}]*m\.multiplyByCoins = true;',
+                                       source(PATRIOT + "patriot_family.cpp"))
+        for mid in machines:
+            with self.subTest(machine=mid):
+                flags = [m.group(1) for text in sources.values()
+                         for m in [re.search(r'setUpMachine\("%s", \d+, (true|false)' % mid, text)] if m]
+                if not flags and any('configureMachine(*this, "%s"' % mid in text for text in sources.values()):
+                    flags = ["true" if patriot_multiplies else "false"]
+                self.assertEqual(1, len(flags), "no set-up found")
+                unit = pg.table_of(mid)[1]
+                if flags[0] == "true":
+                    self.assertTrue(unit.startswith("PAYS PER COIN"), unit)
+                else:
+                    self.assertIn(unit, ("PAYS FOR THE BET", "PAYS PER BET"))
 
     def test_every_poker_note_is_listed_and_paid(self):
         for mid, (note, rule_check) in POKER_NOTES.items():
