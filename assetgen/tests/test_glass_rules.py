@@ -184,6 +184,12 @@ class Probe:
         return name, int(pay)
 
 
+def tearDownModule():
+    if Probe.tmp:
+        shutil.rmtree(Probe.tmp, ignore_errors=True)
+        Probe.exe = Probe.tmp = None
+
+
 # ---- the rules, one kind of check each ---------------------------------------
 
 def wild(rel, name, mult, stands_for="every other"):
@@ -324,6 +330,14 @@ def ace_low(mid, straight, flush):
         t.assertEqual(("straight", straight), Probe.pays(mid, "10S JH QD KC AS"))
         t.assertEqual(("nothing", 0), Probe.pays(mid, "KS AH 2D 3C 4S"))
     return check
+
+
+def royal_bonus(t):
+    """On every poker machine the natural royal pays more per coin at five coins."""
+    Probe.build()
+    for mid in POKER_NOTES:
+        royal = "10H JH QH KH AH"
+        t.assertGreater(Probe.pays(mid, royal, 5)[1], Probe.pays(mid, royal, 4)[1], mid)
 
 
 def keys(rel, *pairs):
@@ -613,7 +627,9 @@ PAGES = {
                     r'amountCents / coinCents;'))],
     "slot_3": [("BET ONE adds a coin to the bet (key N).", both(buttons(SLOT, ("betone", "betOne")), keys(SLOT, ("n", "betOne")))),
                ("BET MAX bets the most coins and spins at once (key M).",
-                both(buttons(SLOT, ("betmax", "betMax")), keys(SLOT, ("m", "betMax"))))],
+                both(buttons(SLOT, ("betmax", "betMax")), keys(SLOT, ("m", "betMax")),
+                     has("machine/three_reel.cpp", r'::betMax\(\) \{[^}]*coins = maxCoins; pull\(\); \}'),
+                     has("machine/multi_line.cpp", r'::betMax\(\) \{[^}]*lines = maxLines;[^}]*pull\(\); \}')))],
     "slot_4": [("SPIN (or Return) plays the coins you bet.",
                 both(buttons(SLOT, ("spin", "spinButton")), keys(SLOT, ("RETURN", "spinButton")))),
                ("The reels stop one by one; a win is counted onto your credits.", has("machine/bank.cpp", r'Bank::countUp')),
@@ -628,7 +644,7 @@ PAGES = {
                ("Page Up / Page Down show the glass.",
                 keys(SLOT, ("PAGEUP", r"showSlotMarquee\(machine, true\)"), ("PAGEDOWN", r"showSlotMarquee\(machine, false\)"))),
                ("Right click: every machine.", has("shell/screen.cpp", r'event\.button\.button == SDL_BUTTON_RIGHT && menuEnabled')),
-               ("Good luck!", lambda t: None)],
+               ("Good luck!", None)],   # no rule
     "nickel_1": [("Five reels, three rows, up to five pay lines (nine on some machines).",
                   has(V + "mardi_gras.cpp", r'maxLines = 9;'))],
     "nickel_2": [("The buttons 1 LINE, 2 LINES ... choose how many pay lines you play.",
@@ -637,9 +653,11 @@ PAGES = {
                   has(V + "zookeeper.cpp", r'\{1, \{1, 1, 1, 1, 1\}', r'\{2, \{0, 0, 0, 0, 0\}', r'\{3, \{2, 2, 2, 2, 2\}',
                       r'\{4, \{0, 1, 2, 1, 0\}', r'\{5, \{2, 1, 0, 1, 2\}'))],
     "nickel_3": [("BET ONE adds a coin on every played line (key N).",
-                  keys("machine/video_slot.cpp", ("n", "betOne"))),
+                  both(keys("machine/video_slot.cpp", ("n", "betOne")),
+                       has("machine/video_slot.cpp", r'coins \+= 1; previewBet\(coins \* lines\);'))),
                  ("BET MAX plays every line at the most coins and spins (key M).",
-                  keys("machine/video_slot.cpp", ("m", "betMax"))),
+                  both(keys("machine/video_slot.cpp", ("m", "betMax")),
+                       has("machine/video_slot.cpp", r'::betMax\(\) \{[^}]*coins = maxCoins; lines = maxLines; pull\(\); \}'))),
                  ("CANCEL takes the coins back.", has("machine/video_slot.cpp", r'n == "cancel"\) \{ coins = 0;'))],
     "nickel_4": [("START (or Return) spins with the same bet again.",
                   both(keys("machine/video_slot.cpp", ("RETURN", "startButton")),
@@ -672,10 +690,11 @@ PAGES = {
                 ("DRAW replaces every card that is not held.",
                  has("poker/video_poker.cpp", r'n == "deal"\) \{ if \(handOut\) drawCards\(\);'))],
     "poker_3": [("The final hand is paid by the table on the glass, per coin bet.",
-                 lambda t: None),   # the glass's rows against the game's tables: test_poker_glass_pays_the_game_table
+                 # the rows themselves: test_poker_glass_pays_the_game_table
+                 both(has("poker/video_poker.cpp", r'return e\.payPerCoin \* coinsPlayed;'),
+                      has("poker/wild_poker.cpp", r'bestScore = search\.bestScore \* coinsPlayed;'))),
                 ("A royal flush at five coins pays the big bonus.",
-                 lambda t: [t.assertGreater(Probe.pays(mid, "10H JH QH KH AH", 5)[1], Probe.pays(mid, "10H JH QH KH AH", 1)[1],
-                                            mid) for mid in POKER_NOTES if Probe.build() is None]),
+                 royal_bonus),
                 ("Click the coin value to change it, the bill slot to add money.",
                  has("poker/video_poker.cpp", r'n == "denomination"\) \{ if \(!handOut\) changeDenomination\(\);',
                      r'n == "coin" \|\| n == "money"\) \{ if \(!handOut\) \{ insertMoney\(\);'))],
@@ -874,8 +893,9 @@ class GlassRules(unittest.TestCase):
             with self.subTest(page=name):
                 self.assertEqual(" ".join(s for s, _ in entries), pages[name])
             for sentence, rule_check in entries:
-                with self.subTest(page=name, sentence=sentence):
-                    rule_check(self)
+                if rule_check:
+                    with self.subTest(page=name, sentence=sentence):
+                        rule_check(self)
 
 
     def test_the_derby_glass_and_cabinet_say_what_it_pays(self):
