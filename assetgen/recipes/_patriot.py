@@ -1,5 +1,9 @@
 # The pay glass (R-W-B: red, white and blue in that order, reels left to right) shared by the four patriot machines: three alike, the
 # red-white-blue mixes and the one-colour bar-and-seven pays, largest first.
+# The unit over the bottom glass's table, and what R-W-B stands for.
+GLASS_UNIT = "PAYS PER COIN - R-W-B: RED, WHITE, BLUE FROM THE LEFT"
+
+
 def patriot_pays(top_mixed, bars, sevens, three_wilds=None, seven_names=("redseven", "whiteseven", "blueseven")):
     """bars / sevens: per-coin pays of three alike (red, white, blue); each
     row with the symbols the bottom glass shows for it."""

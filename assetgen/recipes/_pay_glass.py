@@ -4,7 +4,8 @@
 # A machine recipe gives its table in one of three ways:
 # - GLASS = dict(title, unit, pays, lines): the table itself (machines whose
 #   cabinet is drawn by hand, and the five-reel video slots);
-# - the `pays` of its cabinet item (single-line machines), with `pays_title`,
+# - the `pays` of its cabinet item (single-line machines), with `pays_title`
+#   (or `glass_unit`, when the glass says more of the unit than the cabinet),
 #   `pays_note`, `feature`, `bottom` and the texts of its `elements` as the
 #   lines under the table;
 # - the `glass` field of its back.png item (multi-line machines).
@@ -116,7 +117,7 @@ def table_of(mid):
             lines = [item.get("pays_note", ""), _feature_line(item.get("feature"), names)]
             lines += [e["text"] for e in item.get("elements", []) if "text" in e]
             lines = item.get("glass_lines", lines)
-            return (item["title"], item.get("pays_title", "PAYS PER COIN"), item["pays"],
+            return (item["title"], item.get("glass_unit", item.get("pays_title", "PAYS PER COIN")), item["pays"],
                     [x for x in lines if x], looks, names)
         if "glass" in item:
             g = item["glass"]

@@ -15,4 +15,4 @@ ROWS = [
     ['Tens or Better', 1],
 ]
 ITEMS = cabinet("10's or better", ROWS,
-                'A-2-3-4-5 counts as a straight.')
+                'The ace counts high only: A-2-3-4-5 is no straight.')

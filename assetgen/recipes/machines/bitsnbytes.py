@@ -19,6 +19,6 @@ ITEMS = machine(
     pays=[["3 ONES", 80, "1 1 1"], ["3 1110", 40], ["3 1001", 25], ["3 ZEROS", 10, "0 0 0"], ["ANY 3 NIBBLES", 5, "1110 1001 1110"],
           ["2 ZEROS", 5, "0 0"], ["1 ZERO", 2, "0"]],
     pays_note="WILD STANDS IN",
-    feature=["THE WILD STANDS IN FOR ALL", "3 ONES PAY 80 ON EVERY LINE"],
+    feature=["WILD: ALL BUT A LONE ZERO", "3 ONES PAY 80 ON EVERY LINE"],
     bottom="ONES AND ZEROS PAY ON FIVE LINES",
-    glass_lines=[["THE WILD STANDS IN FOR ANY SYMBOL", "wild"], "THREE ONES PAY 80 ON EVERY LINE"])
+    glass_lines=[["THE WILD STANDS IN FOR ANY SYMBOL BUT A LONE ZERO", "wild"], "THREE ONES PAY 80 ON EVERY LINE"])

@@ -1,7 +1,7 @@
 # "patriotspinforcash" (Vazived Irud ovu Vize): the patriot symbols, a wild,
 # and SPIN on the third reel for the prize wheel.
 from _gamble import gamble_rule
-from _patriot import patriot_pays
+from _patriot import GLASS_UNIT, patriot_pays
 
 FOLDER = "gfx/patriotspinforcash"
 LEAD = "blueseven"   # the lobby's picture of this machine
@@ -12,8 +12,9 @@ TIP = [171.6, -1, 194.4, -1, 183, 23]
 ITEMS = [
     dict(kind="cabinet", title="VAZIVED IRUD OVU VIZE", colors=["red", "navy"], title_size=44,
          pays=patriot_pays(500, [10, 20, 30], [200, 150, 100], 1500),
-         pays_title="RED WHITE BLUE",
+         pays_title="RED WHITE BLUE", glass_unit=GLASS_UNIT,
          feature=dict(symbol="spin", lines=["SPIN ON REEL 3", "AT 3 COINS"], big="WHEEL", under="SPINS FOR CASH"),
+         glass_lines=[["SPIN ON REEL 3 AT 3 COINS: WHEEL - SPINS FOR CASH", "spin"], "AT 3 COINS EVERY WIN PAYS AS 2 COINS"],
          bottom="SPIN ON THE THIRD REEL SPINS THE PRIZE WHEEL"),
     dict(kind="symbolset", symbols=[["blank", 13], ["barred", 2], ["2barwhite", 2], ["3barblue", 2], ["blueseven", 2],
                                     ["redseven", 1], ["whiteseven", 1], ["wild", 2], ["spin", 1]]),

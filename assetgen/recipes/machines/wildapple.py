@@ -9,7 +9,7 @@ ITEMS = [
                ["3 DOUBLE BAR", 20], ["3 BAR", 10], ["3 APPLES", 10], ["ANY 3 BARS", 5], ["2 APPLES", 5],
                ["1 APPLE", 2]],
          pays_note="WILD = 2 TIMES",
-         feature=dict(symbol="apple", lines=["3 WILDS AT", "3 COINS WIN"], big="JACKPOT"),
+         feature=dict(symbol="wild", lines=["3 WILDS AT", "3 COINS WIN"], big="JACKPOT"),
          bottom="THREE WILDS AT THREE COINS WIN THE PROGRESSIVE"),
     dict(kind="symbolset", symbols=[["blank", 10], ["apple", 3], ["bar", 3], ["2bar", 2], ["3bar", 2], ["7", 2],
                                     ["wild", 2], ["wildoff", 4]]),

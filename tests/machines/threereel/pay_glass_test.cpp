@@ -167,7 +167,7 @@ class PayGlass : public MachineFixture {};
 
 TEST_F(PayGlass, EveryReelMachineGlassListsItsPays) {
     currentPlayer->firsttimenickle = false;  // no help pages on the video slots
-    const std::set<std::string> twoCoinsWorth = {"crazydice", "doubledicespinforcash"};
+    const std::set<std::string> twoCoinsWorth = {"crazydice", "doubledicespinforcash", "patriotspinforcash"};
     int checked = 0;
     for (const MachineInfo& info : machineTable()) {
         if (info.category != MachineCategory::ThreeReel && info.category != MachineCategory::Video) continue;
