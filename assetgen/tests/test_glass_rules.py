@@ -468,7 +468,7 @@ GLASS = {
          has(T + "dragon_spin.cpp", r'if \(result\.matched && !dragonSpun && result\.reelCount == 3\) \{',
              r'dragonSpun = true;', r'::configure\(float value\) \{[^}]*dragonSpun = false;'))],
     "egyptsprize": [
-        ("THREE TUTS ON A PLAYED LINE", "WIN THE PROGRESSIVE JACKPOT",
+        ("3 TUTS ON A PLAYED LINE", "WIN THE PROGRESSIVE JACKPOT",
          both(line_row(V + "egypts_prize.cpp", "ThreeOfAKind", ("tut",), {-1: 500}),
               has(V + "egypts_prize.h", r'bool winsJackpot\(\) const \{ return win > 499; \}'),
               has(V + "egypts_prize.cpp", r'if \(winsJackpot\(\)\) \{ playJackpotMovie\(this\);[^}]*'

@@ -5,6 +5,7 @@
 // Premium Poker offers the double-up game after every win.
 #pragma once
 
+#include "machine/prize_wheel.h"
 #include "poker/video_poker.h"
 
 class TensOrBetter : public VideoPoker {
@@ -56,6 +57,19 @@ public:
     void setupCardPositions() override;
     int evaluateHand() override;
     void showCardBacks() override;
+    // The hand's pay, and the wheel's prize kept with the dealt hand when
+    // the hand on the table turns the wheel.
+    long long handWin() override;
+
+protected:
+    // A dealt hand that turns the wheel draws the wheel's spin at once.
+    void handDealt() override;
+
+private:
+    OpeningSpin keptSpin;  // the wheel's spin drawn with a dealt hand that turns it
+
+    // A hand paying `pay` coins turns the wheel: more than 7 a coin at five coins.
+    bool turnsWheel(long long pay) const;
 };
 
 // The wild-card machines search every value of their wild cards for the best

@@ -321,10 +321,12 @@ void VideoPoker::deal(int coins) {
         card->dealt = true;
         hand.push_back(card);
     }
+    handDealt();
     // A dealt hand is an outcome: until the draw replaces it, it is kept as
     // it stands, all five cards held and none replaced (what the player may
-    // always choose). A hand left without a draw settles so.
-    keepDrawnPlay(name, coins, payableOnto(handPay(), static_cast<long long>(credits) - coins));
+    // always choose), with what the machine drew for it. A hand left
+    // without a draw settles so.
+    keepDrawnPlay(name, coins, payableOnto(handWin(), static_cast<long long>(credits) - coins));
     playSound("cardflip.wav");
     if (winnerBackground && display) display->blit(winnerBackground.get(), kWinnerArea);
     showCardBacks();
@@ -372,7 +374,7 @@ void VideoPoker::drawCards() {
     }
     // The hand is final: what it pays replaces the dealt hand's pay, kept
     // before it is shown.
-    keepDrawnWin(payableOnto(handPay(), static_cast<long long>(credits) - coinsPlayed));
+    keepDrawnWin(payableOnto(handWin(), static_cast<long long>(credits) - coinsPlayed));
     showCardBacks();
     timedPause(1000);
     showHand();
@@ -412,6 +414,10 @@ void VideoPoker::showWinner() {
 int VideoPoker::handPay() {
     return poker::evaluateHand(*poker::payTableFor(name), hand, coinsPlayed).payPerCoin * coinsPlayed;
 }
+
+long long VideoPoker::handWin() { return handPay(); }
+
+void VideoPoker::handDealt() {}
 
 int VideoPoker::payByTable(const poker::PayTable& table) {
     const poker::Evaluation e = poker::evaluateHand(table, hand, coinsPlayed);

@@ -78,6 +78,10 @@ public:
     // What the hand on the table pays in coins, by the machine's table,
     // computed without showing anything.
     virtual int handPay();
+    // What the hand on the table wins in coins as drawn so far: its pay, and
+    // whatever the machine drew with it (the cash wheel's prize on Spin for
+    // Cash). The deal and the draw keep this.
+    virtual long long handWin();
     // Card backs over every card of the hand that is not held.
     virtual void showCardBacks() = 0;
 
@@ -100,6 +104,10 @@ public:
     void drawCardFace(const Card& card, const Point& at);
 
 protected:
+    // The five cards of a deal are chosen and not yet kept: a machine draws
+    // here what comes with the dealt hand. Nothing by default.
+    virtual void handDealt();
+
     // Helpers shared by the nine machines.
     int payByTable(const poker::PayTable& table);  // classify `hand`, showWinner when it pays
     void drawCorvaloBacks();                // the card back over every card not held

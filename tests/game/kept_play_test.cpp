@@ -53,7 +53,7 @@ void playWatched(Screen& s, std::vector<std::string>& moments, const std::functi
     } else if (auto* p = dynamic_cast<VideoPoker*>(&s)) {
         s.handleEvent(testrt::keyEvent(SDLK_m));
         EXPECT_TRUE(p->handOut);
-        EXPECT_EQ(moneyIn(savedText()), 995.0 + p->handPay())
+        EXPECT_EQ(moneyIn(savedText()), 995.0 + p->handWin())
             << "five coins of $1 bet, the hand kept as dealt until the draw";
         moments.clear();
         if (p->handOut) s.handleEvent(testrt::keyEvent(SDLK_RETURN));

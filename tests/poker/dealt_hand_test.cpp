@@ -1,15 +1,22 @@
 // A dealt hand is an outcome. From the deal on, the save file holds the hand
 // as it stands, all five cards held and none replaced; a game killed there,
-// a window closed, a stop signal or Escape all leave that hand's own pay, and
-// nothing more is drawn (no free look, no double-up, no cash wheel). The draw
-// replaces it: the file then holds only the hand that was drawn.
+// a window closed, a stop signal or Escape all leave what holding all five
+// and drawing pays, and nothing more is drawn or shown (no free look, no
+// double-up, no wheel turning). On Spin for Cash a dealt hand that turns the
+// cash wheel is kept with the wheel's prize, drawn at the deal, and the
+// wheel shown after holding all five stops on it. The draw replaces the
+// dealt hand: the file then holds only the hand that was drawn.
+#include <climits>
 #include <csignal>
+#include <cstring>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "game/machine_factory.h"
 #include "player/save_files.h"
 #include "poker/poker_fixture.h"
+#include "shell/image.h"
 #include "support/runtime.h"
 
 using namespace pokertest;
@@ -32,8 +39,10 @@ const Dealt kNothing = {"doublepremium", 1, "8d Jc 5s 3d 8s", 0};
 const Dealt kDealtHands[] = {kFullHouse,
                              kNothing,
                              {"doubleupbonus", 79, "Td Ts Tc Kh Ks", 100},
-                             {"spinforcash", 79, "Td Ts Tc Kh Ks", 40},
                              {"deuceswild", 79, "Td Ts Tc Kh Ks", 20}};
+// On Spin for Cash the full house turns the cash wheel: 40 coins and the
+// wheel's prize (SpinForCashKeepsTheWheelsPrizeWithTheDealtHand).
+const Dealt kWheelHand = {"spinforcash", 79, "Td Ts Tc Kh Ks", 40};
 
 std::string handText(const VideoPoker& m) {
     std::string text;
@@ -180,10 +189,13 @@ namespace {
 
 const char* const kCloser = "Deal_Close";
 
+// How a play is left after its deal.
+enum class Cut { holdAllAndDraw, kill, escape, windowClose, stopSignal };
+
 // The whole game on a poker machine with $20 of credits over $20 in the
-// account: a seeded deal, then a window close (or a stop signal) before the
-// draw. Returns the save file as the closed game left it.
-Kept closeAfterTheDeal(const Dealt& row, bool bySignal) {
+// account: a seeded deal, then the cut (a kill is the file read right after
+// the deal; the game then closes). Returns the save file as the game left it.
+Kept cutAfterTheDeal(const Dealt& row, Cut cut) {
     savefiles::returningPlayer(kCloser, "male", "40");
     testrt::runFast();
     testrt::startGame();
@@ -200,29 +212,139 @@ Kept closeAfterTheDeal(const Dealt& row, bool bySignal) {
     m->handleEvent(testrt::keyEvent(SDLK_m));
     EXPECT_TRUE(m->handOut);
     EXPECT_EQ(handText(*m), row.cards);
-    if (bySignal) {
+    Kept killed;
+    switch (cut) {
+    case Cut::holdAllAndDraw:
+        for (int position = 0; position < 5; ++position) press(*m, "hold" + std::to_string(position));
+        m->handleEvent(testrt::keyEvent(SDLK_RETURN));
+        EXPECT_FALSE(m->handOut);
+        break;
+    case Cut::kill:
+        killed = keptIn(kCloser, row.id);
+        break;
+    case Cut::escape:
+        m->handleEvent(testrt::keyEvent(SDLK_ESCAPE));
+        break;
+    case Cut::windowClose:
+        break;
+    case Cut::stopSignal:
         installStopSignalHandlers();
         std::raise(SIGTERM);
-    } else {
-        testrt::pushQuit();
+        break;
     }
+    if (cut != Cut::stopSignal) testrt::pushQuit();
     EXPECT_EQ(runFrameLoop(), 0);
     testrt::stopGame();
-    if (bySignal)
+    if (cut == Cut::stopSignal)
         for (int stop : {SIGTERM, SIGINT, SIGHUP, SIGQUIT}) std::signal(stop, SIG_DFL);
     clearQuitRequest();
     testrt::drainEvents();
-    return keptIn(kCloser, row.id);
+    return cut == Cut::kill ? killed : keptIn(kCloser, row.id);
+}
+
+// Pixels that differ between two display-format copies of one screen area.
+int pixelsOff(SDL_Surface* a, SDL_Surface* b) {
+    if (!a || !b || a->w != b->w || a->h != b->h) return INT_MAX;
+    const int bytes = a->format->BytesPerPixel;
+    int off = 0;
+    for (int y = 0; y < a->h; ++y)
+        for (int x = 0; x < a->w; ++x)
+            off += std::memcmp(static_cast<Uint8*>(a->pixels) + y * a->pitch + x * bytes,
+                               static_cast<Uint8*>(b->pixels) + y * b->pitch + x * bytes, bytes) != 0;
+    return off;
+}
+
+// The frame the cash wheel's screen shows: the one whose picture, drawn over
+// "bonus.png" as the screen draws them, comes closest to the wheel's area as
+// it stands (the frames are drawn over each other, so a few pixels at the
+// rim are left from earlier ones); -1 when none comes within 1%. The screen
+// is put back as it was.
+int cashWheelFrameShown() {
+    const PrizeWheelSpec& spec = cashWheel();
+    Image first(spec.folder + spec.wheelName + ".png.0", true, false);
+    const SDL_Rect area = {static_cast<Sint16>(spec.x), static_cast<Sint16>(spec.y),
+                           static_cast<Uint16>(first.width()), static_cast<Uint16>(first.height())};
+    const SurfacePtr screen = display->copyScreen();
+    const SurfacePtr shown = display->copyRegion(area);
+    int closest = -1, least = area.w * area.h / 100;
+    for (int frame = 0; frame < spec.frameCount; ++frame) {
+        Image background(spec.folder + "bonus.png", false, false);
+        Image picture(spec.folder + spec.wheelName + ".png." + std::to_string(frame), true, false);
+        background.blit(0, 0);
+        picture.blit(spec.x, spec.y);
+        const int off = pixelsOff(display->copyRegion(area).get(), shown.get());
+        if (off < least) least = off, closest = frame;
+    }
+    display->blitFullScreen(screen.get());
+    return closest;
 }
 
 }  // namespace
 
 TEST(DealtHand, AWindowCloseOrStopSignalBeforeTheDrawLeavesTheDealtHandsOwnPay) {
     for (const Dealt& row : {kFullHouse, kNothing}) {
-        for (bool bySignal : {false, true}) {
+        for (Cut cut : {Cut::windowClose, Cut::stopSignal}) {
             SCOPED_TRACE(std::string(row.id) + " seed " + std::to_string(row.seed) +
-                         (bySignal ? " stop signal" : " window close"));
-            expectOneHand(closeAfterTheDeal(row, bySignal), 40.0, row.pay);
+                         (cut == Cut::stopSignal ? " stop signal" : " window close"));
+            expectOneHand(cutAfterTheDeal(row, cut), 40.0, row.pay);
         }
     }
+}
+
+// Spin for Cash, five coins, seed 79: a full house dealt, which turns the
+// cash wheel. Held whole and drawn, it wins 40 coins and a prize of the
+// wheel, and the wheel shown stops on a field of that prize; every cut
+// before the draw leaves the same file, prize and all, with no wheel shown.
+TEST(DealtHand, SpinForCashKeepsTheWheelsPrizeWithTheDealtHand) {
+    std::set<int> prizes;
+    for (const WheelStop& s : cashWheel().stops) prizes.insert(s.prize);
+
+    // The wheel as it stands through the pause after its spin.
+    int framesShown = 0, frame = -1;
+    testClock.atPause = [&](Uint32 ms) {
+        if (ms != 4000 || !display || !display->savedScreen) return;
+        ++framesShown;
+        frame = cashWheelFrameShown();
+    };
+    const Kept drawn = cutAfterTheDeal(kWheelHand, Cut::holdAllAndDraw);
+    testClock.atPause = nullptr;
+    // $20 on the machine over $20 in the account; five $1 coins bet.
+    const int prize = static_cast<int>(drawn.money - (40.0 - 5 + kWheelHand.pay));
+    ASSERT_EQ(prizes.count(prize), 1u) << "held and drawn, the full house wins 40 and a prize: " << drawn.money;
+    expectOneHand(drawn, 40.0, kWheelHand.pay + prize);
+    ASSERT_EQ(framesShown, 1) << "the wheel turned once";
+    EXPECT_EQ(wheelPrizeAt(cashWheel(), frame), prize) << "the wheel stands on frame " << frame;
+
+    for (Cut cut : {Cut::kill, Cut::escape, Cut::windowClose, Cut::stopSignal}) {
+        SCOPED_TRACE(static_cast<int>(cut));
+        clearLoadedAssets();
+        const Kept cutShort = cutAfterTheDeal(kWheelHand, cut);
+        expectOneHand(cutShort, 40.0, kWheelHand.pay + prize);
+        EXPECT_EQ(cutShort.vippoints, drawn.vippoints);
+        EXPECT_FALSE(heard("wheelseq.wav")) << "no wheel turns";
+    }
+}
+
+// The dealt hand is in the save file before any of its cards shows: at the
+// first card face drawn (and the pause after it) the file holds it already.
+TEST_F(PokerTest, TheDealtHandIsKeptBeforeItsFirstCardShows) {
+    currentPlayer->money = 1000.0;
+    currentPlayer->vippoints = 0.0;
+    freshRecord(kFullHouse.id);
+    std::unique_ptr<VideoPoker> m(openMachine<VideoPoker>(kFullHouse.id, "100"));
+    clearLoadedAssets();
+    bool faceShown = false;
+    Kept atFirstFace;
+    testClock.atPause = [&](Uint32) {
+        if (faceShown) return;
+        for (const std::string& asset : loadedAssets())
+            faceShown = faceShown || asset.compare(0, 19, "../gfx/poker/cards/") == 0;
+        if (faceShown) atFirstFace = keptIn(currentPlayer->name, kFullHouse.id);
+    };
+    sgenrand(kFullHouse.seed);
+    m->handleEvent(testrt::keyEvent(SDLK_m));
+    testClock.atPause = nullptr;
+    ASSERT_EQ(handText(*m), kFullHouse.cards);
+    ASSERT_TRUE(faceShown);
+    expectOneHand(atFirstFace, 1000.0, kFullHouse.pay);
 }
