@@ -207,9 +207,7 @@ void TrophyRoom::runPurchaseDialogue(const std::string& id) {
         // ends once the room is back.
         if (quitRequested()) break;
         // Nothing waiting (after a short rest): a look at the mouse.
-        int x = 0, y = 0;
-        mousePosition(x, y);
-        Widget* under = findButtonAt(x, y, choices);
+        Widget* under = controlUnderPointer(choices);
         if (under != lit) {
             if (lit) lit->setState(-1);
             if (under) under->setState(1);
@@ -219,9 +217,7 @@ void TrophyRoom::runPurchaseDialogue(const std::string& id) {
     }
 
     if (pressed) {
-        int x = 0, y = 0;
-        mousePosition(x, y);
-        Widget* choice = findButtonAt(x, y, choices);
+        Widget* choice = controlUnderPointer(choices);
         if (choice && choice->name == "yes" && currentPlayer && currentPlayer->vippoints >= price) {
             currentPlayer->vippoints -= price;
             // Take the price away before the points change (its saved

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "shell/clock.h"
 #include "shell/image.h"
 #include "shell/sdl_handle.h"
 
@@ -108,3 +109,22 @@ public:
     int height() override;
     void setSize(int width, int height) override;
 };
+
+// First control of the list whose rectangle holds (x, y), edges excluded.
+// The list may hold the controls or only point at them.
+template <typename List>
+Widget* controlAt(int x, int y, const List& list) {
+    for (const auto& control : list)
+        if (control->contains(x, y)) return &*control;
+    return nullptr;
+}
+
+// First control of the list under the pointer where it stands now. A press
+// picks what the pointer is on when the game takes it, not the point its
+// event carries; a look for a hover effect sees the same.
+template <typename List>
+Widget* controlUnderPointer(const List& list) {
+    int x = 0, y = 0;
+    mousePosition(x, y);
+    return controlAt(x, y, list);
+}

@@ -77,12 +77,10 @@ public:
     // A control by name, or null.
     Widget* buttonNamed(const std::string& name);
     Widget* buttonAt(int x, int y);
-    // First control of the list whose rectangle holds (x, y), edges excluded.
-    // The list may hold the controls or only point at them.
+    // First control of the list whose rectangle holds (x, y), edges excluded
+    // (controlAt, shell/controls.h).
     template <typename List>
     static Widget* findButtonAt(int x, int y, const List& list) {
-        for (const auto& control : list)
-            if (control->contains(x, y)) return &*control;
-        return nullptr;
+        return controlAt(x, y, list);
     }
 };

@@ -259,15 +259,47 @@ inline void stopHeadless() {
     SDL_Quit();
 }
 
+// A left press at a point, the pointer moved there before it: the game finds
+// the pointer on the point of the last such press it has taken.
+inline void pressAt(int x, int y) {
+    testInput.presses.push_back({x, y});
+    pushClick(x, y);
+}
+
 // One full-bet play of a machine of any family the way the player makes it,
-// run to its end, with presses all over the screen queued for any bonus game
-// or gamble it opens, then a window close in case none of them was the one it
-// wanted. A reel machine's frames are run by `runReels` once it is pulled.
-inline void playOnce(Screen& s, const std::function<void(Machine&)>& runReels = finishSpin) {
+// run to its end. Whenever a part it opens (a bonus game, a gamble, a
+// double-up) waits for input, the player moves the pointer to the next point
+// of a grid over the whole screen, 40 pixels apart, and presses there, row by
+// row and round again, until a part answers. When the play has had every
+// point twenty times over, or a part rests on and on without taking the
+// press, the window closes. Returns true when the play needed that close.
+// A reel machine's frames are run by `runReels` once it is pulled.
+inline bool playOnce(Screen& s, const std::function<void(Machine&)>& runReels = finishSpin) {
+    constexpr int columns = 19, rows = 14, gridStep = 40;
+    constexpr int pressesBeforeClosing = 20 * columns * rows;
+    // Far more rests than any timed part takes on a fast clock.
+    constexpr int restsBeforeClosing = 3000;
+    int nextPoint = 0;
     drainEvents();
-    for (int y = 100; y <= 550; y += 75)
-        for (int x = 60; x <= 740; x += 85) pushClick(x, y);
-    pushQuit();
+    testInput.presses.clear();
+    int pressed = 0, restsPressWaiting = 0;
+    bool closed = false;
+    const std::function<void(Uint32)> wasAtRest = testClock.atRest;
+    testClock.atRest = [&](Uint32 ms) {
+        if (wasAtRest) wasAtRest(ms);
+        if (closed) return;
+        if (pressesWaiting() > 0) {
+            closed = ++restsPressWaiting == restsBeforeClosing;
+        } else if (pressed == pressesBeforeClosing) {
+            closed = true;
+        } else {
+            restsPressWaiting = 0;
+            ++pressed;
+            const int i = nextPoint++ % (columns * rows);
+            pressAt(gridStep * (1 + i % columns), gridStep * (1 + i / columns));
+        }
+        if (closed) pushQuit();
+    };
     if (auto* m = dynamic_cast<Machine*>(&s)) {
         s.handleEvent(keyEvent(SDLK_m));
         runReels(*m);
@@ -278,8 +310,11 @@ inline void playOnce(Screen& s, const std::function<void(Machine&)>& runReels = 
         for (const char* control : {"betmax", "start", "respin"})
             if (Widget* w = d->buttonNamed(control)) d->handleButton(w);
     }
+    testClock.atRest = wasAtRest;
     clearQuitRequest();
     drainEvents();
+    testInput.presses.clear();
+    return closed;
 }
 
 // The game as the program starts it: the App (with sound) over the settings

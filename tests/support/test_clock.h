@@ -4,6 +4,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <utility>
@@ -49,17 +50,33 @@ public:
     }
 };
 
+// Mouse-button presses still waiting in the event queue.
+inline int pressesWaiting() {
+    SDL_Event waiting[128];
+    return std::max(SDL_PeepEvents(waiting, 128, SDL_PEEKEVENT, SDL_MOUSEBUTTONDOWNMASK), 0);
+}
+
 // The pointer where SDL has it, until a test scripts it: then each look
-// takes the next scripted point, (0, 0) once they run out. `atLook` runs
-// first, so a test can see the game at the moment of the look.
+// takes the next scripted point, (0, 0) once they run out. Or it follows
+// the presses queued with their points in `presses` (pressAt, headless.h):
+// it stands where the last of them the game has taken from the queue was
+// made, at (0, 0) before the first, however often the game looks. `atLook`
+// runs first, so a test can see the game at the moment of the look.
 class TestInput : public InputSource {
 public:
     bool scripted = false;
     std::deque<std::pair<int, int>> points;
+    std::vector<std::pair<int, int>> presses;
     std::function<void()> atLook;
 
     void mousePosition(int& x, int& y) override {
         if (atLook) atLook();
+        if (!presses.empty()) {
+            const size_t taken = presses.size() - std::min(presses.size(), static_cast<size_t>(pressesWaiting()));
+            x = taken ? presses[taken - 1].first : 0;
+            y = taken ? presses[taken - 1].second : 0;
+            return;
+        }
         if (!scripted) {
             SDL_GetMouseState(&x, &y);
             return;

@@ -10,7 +10,7 @@
 #include "shell/display.h"
 #include "shell/image.h"
 #include "shell/mtrand.h"
-#include "shell/screen.h"
+#include "shell/controls.h"
 #include "shell/sound.h"
 #include "shell/text_label.h"
 #include "shell/util.h"
@@ -168,7 +168,8 @@ int BalloonBlitz::runBalloonBonus() {
         SDL_Event event;
         if (waitModalEvent(event)) {
             if (event.type == SDL_MOUSEBUTTONDOWN) {
-                auto* b = static_cast<Balloon*>(Screen::findButtonAt(event.button.x, event.button.y, balloons));
+                // Any button; the pick is where the pointer stands now.
+                auto* b = static_cast<Balloon*>(controlUnderPointer(balloons));
                 if (b && !b->popped) {
                     // Kept before it is shown: a bust ends the game.
                     b->popped = true;

@@ -11,7 +11,6 @@
 #include "shell/display.h"
 #include "shell/image.h"
 #include "shell/mtrand.h"
-#include "shell/screen.h"
 #include "shell/sound.h"
 #include "shell/text_label.h"
 #include "shell/clock.h"
@@ -127,9 +126,7 @@ int DeepSea::runDeepSeaBonus() {
         if (waitModalEvent(event)) {
             if (event.type == SDL_MOUSEBUTTONDOWN) {
                 // Any button; the pick is where the pointer stands now.
-                int mx = 0, my = 0;
-                mousePosition(mx, my);
-                picked = Screen::findButtonAt(mx, my, spots);
+                picked = controlUnderPointer(spots);
             }
         } else if (quitRequested()) {
             // The window is closing: the prize is paid unseen.

@@ -10,7 +10,6 @@
 #include "shell/controls.h"
 #include "shell/display.h"
 #include "shell/image.h"
-#include "shell/screen.h"
 #include "shell/sound.h"
 #include "shell/clock.h"
 #include "shell/waiting.h"
@@ -121,9 +120,7 @@ int Magic::runHatBonus() {
         if (waitModalEvent(event)) {
             if (event.type == SDL_MOUSEBUTTONDOWN) {
                 // Any button; the pick is where the pointer stands now.
-                int mx = 0, my = 0;
-                mousePosition(mx, my);
-                picked = Screen::findButtonAt(mx, my, hats);
+                picked = controlUnderPointer(hats);
             }
         } else if (quitRequested()) {
             // The window is closing: the prize is paid unseen.

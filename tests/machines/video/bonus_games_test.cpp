@@ -33,7 +33,7 @@ void expectAllLoads(const std::function<void()>& step) {
 void clickBalloon(size_t i, int dx = 33, int dy = 40) {
     const int xs[8] = {71, 144, 214, 286, 357, 430, 503, 575};
     const int ys[4] = {140, 235, 322, 409};
-    testrt::tapClick(xs[i % 8] + dx, ys[i / 8] + dy);
+    videotest::pickAt(xs[i % 8] + dx, ys[i / 8] + dy);
 }
 
 // A pick-one bonus armed by a spin, and the input its screen is given.

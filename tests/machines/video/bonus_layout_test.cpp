@@ -2,7 +2,8 @@
 // pictures and the amount won. Each table below is the screen's own layout
 // as the game is meant to have it, written out here, not read from the code;
 // the screens are played headless and looked at, pixel by pixel, at their
-// pauses.
+// pauses. And that the picks of those and of the balloon bonus are taken
+// where the pointer stands.
 #include <SDL_image.h>
 #include <sge.h>
 
@@ -369,10 +370,11 @@ void pressWithPointerAt(int pointerX, int pointerY, int eventX, int eventY) {
 
 }  // namespace
 
-// A fish or a hat is picked where the pointer stands when the press is
-// read, not at the point the press event carries: a press that says a fish
-// (a hat) with the pointer over open water (the bare stage) picks nothing;
-// one that says open water with the pointer over a fish (a hat) picks it.
+// A fish, a hat or a balloon is picked where the pointer stands when the
+// press is read, not at the point the press event carries: a press that
+// says a fish (a hat, a balloon) with the pointer over open water (the bare
+// stage, the space left of the balloons) picks nothing; one that says open
+// water with the pointer over a fish (a hat, a balloon) picks it.
 TEST_F(BonusLayout, PicksAreWhereThePointerStands) {
     open("deepsea");
     auto* sea = dynamic_cast<DeepSea*>(m);
@@ -405,5 +407,27 @@ TEST_F(BonusLayout, PicksAreWhereThePointerStands) {
         ASSERT_EQ(shots.front().pauseMs, 500u);
         EXPECT_EQ(mismatches(shots.front(), hatFolder + "hat_stars.png.6", hx - starsLeft, hy - starsUp), 0)
             << "the stars rise from the hat under the pointer";
+    }
+
+    // Every balloon but one is a bust; the one holds 5 credits a place in
+    // the list. Its neighbour is named by the first press, the balloon
+    // itself is under the pointer at the second, and the neighbour under
+    // the pointer at the third ends the game.
+    open("balloonblitz");
+    auto* blitz = dynamic_cast<BalloonBlitz*>(m);
+    const int balloonX[8] = {71, 144, 214, 286, 357, 430, 503, 575};
+    const int balloonY[4] = {140, 235, 322, 409};
+    auto middle = [&](int i) { return std::make_pair(balloonX[i % 8] + 33, balloonY[i / 8] + 40); };
+    for (int i = 0; i < 32; ++i) {
+        SCOPED_TRACE("balloon " + std::to_string(i));
+        const auto [bx, by] = middle(i);
+        const auto [nx, ny] = middle((i + 1) % 32);
+        blitz->drawnValues.assign(32, 0);
+        blitz->drawnValues[static_cast<size_t>(i)] = 5 * (i + 1);
+        testrt::drainEvents();
+        pressWithPointerAt(20, 560, nx, ny);
+        pressWithPointerAt(bx, by, 20, 560);
+        pressWithPointerAt(nx, ny, nx, ny);
+        EXPECT_EQ(blitz->runBalloonBonus(), 5 * (i + 1));
     }
 }
