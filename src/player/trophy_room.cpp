@@ -219,7 +219,11 @@ void TrophyRoom::runPurchaseDialogue(const std::string& id) {
     if (pressed) {
         Widget* choice = controlUnderPointer(choices);
         if (choice && choice->name == "yes" && currentPlayer && currentPlayer->vippoints >= price) {
+            // The price and the prize change hands together and are written
+            // before anything is drawn: no moment holds one without the other.
             currentPlayer->vippoints -= price;
+            currentPlayer->trophies.push_back(id);
+            currentPlayer->saveNow();
             // Take the price away before the points change (its saved
             // background holds the old points), then draw both anew.
             priceText->setText("");
@@ -227,8 +231,6 @@ void TrophyRoom::runPurchaseDialogue(const std::string& id) {
             vipText->draw();
             priceText->setText("0");
             priceText->draw();
-            currentPlayer->trophies.push_back(id);
-            currentPlayer->saveNow();
             removeShelf();
             createShelf();
             if (display) display->update();
