@@ -312,8 +312,6 @@ void VideoPoker::deal(int coins) {
     addVipPoints(coins);
     coinsPlayed = coins;
     coinsBet = 0;
-    updateCreditMeter(credits - coins);
-    updateCoinsMeter(coins);
     for (auto& card : deck) card->dealt = card->held = false;
     hand.clear();
     for (int i = 0; i < 5; ++i) {
@@ -327,6 +325,10 @@ void VideoPoker::deal(int coins) {
     // always choose), with what the machine drew for it. A hand left
     // without a draw settles so.
     keepDrawnPlay(name, coins, payableOnto(handWin(), static_cast<long long>(credits) - coins));
+    // The meters show the bet once the points, the bet and the hand are
+    // kept together: nothing is drawn while only some of them have changed.
+    updateCreditMeter(credits - coins);
+    updateCoinsMeter(coins);
     playSound("cardflip.wav");
     if (winnerBackground && display) display->blit(winnerBackground.get(), kWinnerArea);
     showCardBacks();
