@@ -178,10 +178,11 @@ double savedTotalWon(const char* id) { return savefiles::saved(keptplay::kPlayer
 
 TEST(KeptProgressive, TheSettlePaysTheMeterAsItStandsAndAKillKeepsThePullsAmount) {
     using namespace keptplay;
-    // Two seeds a machine, each found by pressing bet max in the game seed
-    // after seed: its pull draws the jackpot with reels that turn two
-    // seconds or more (the second with other stop delays). The run checks
-    // that the pull still draws it.
+    // Two seeds a machine whose pull draws the jackpot with reels that turn
+    // two seconds or more (the second with other stop delays): blackjack's
+    // found by pressing bet max in the game seed after seed, egyptsprize's
+    // by a search that draws the stop delays and the spin as the pull does.
+    // Each run checks that its bet-max pull draws the jackpot.
     const struct {
         const char* id;
         bool (*won)(Machine&);
