@@ -136,3 +136,22 @@ TEST_F(MultiLineSettle, OnlyPlayedLinesPayThenTheBetIsTakenThePlayRecordedAndThe
     m.settle();
     EXPECT_EQ(m.credits, 2147483647);
 }
+
+// The count-up of the reel families steps by what is already paid (twenty of
+// 1, sixteen of 5, ninety of 10, then 100s) and takes 400 steps at most: a
+// win those steps can't pay in 400 is paid whole by the 400th. 126 steps pay
+// the first 1000, so 400 steps of the rule pay 28,400 exactly.
+TEST_F(MultiLineSettle, TheCountUpOfAHugeWinTakesFourHundredStepsAtMost) {
+    ReelMachine::countUpDelay = 0;
+    LineTableMachine m;
+    const struct {
+        int win, steps;
+    } cases[] = {{1000, 126}, {28300, 399}, {28400, 400}, {28401, 400}, {1000000, 400}, {2000000000, 400}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.win);
+        m.credits = 5;
+        m.win = c.win;
+        EXPECT_EQ(m.countUpWin(), c.steps);
+        EXPECT_EQ(m.credits, 5 + c.win);
+    }
+}

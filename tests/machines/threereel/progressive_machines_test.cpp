@@ -2,6 +2,7 @@
 // follows the coin value, and three of the top symbol at full bet pay the
 // meter with the machine's movie and sound, and every meter starts again.
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <memory>
@@ -171,57 +172,38 @@ TEST_F(ProgressiveMachines, AmountIsWrittenAtItsPlace) {
 
 namespace {
 
-// The first seed from `from` whose full-bet pull of `id` wins the jackpot
-// with reels that turn two seconds or more. A pull draws each reel's stop
-// delay (the first 500 ms and up to 999 more, each further one up to 999
-// more again), then the spin.
-uint32_t seedWinningTheJackpot(const char* id, uint32_t from, const std::function<bool(Machine&)>& won) {
-    testrt::resetFiles("[global]\nfirsttimeever=0\n");
-    testrt::startGame();
-    testrt::typeMoney("0");  // the money prompt as the machine opens
-    uint32_t found = 0;
-    {
-        std::unique_ptr<Screen> made = createMachine(id, 1.0f);
-        Machine* m = dynamic_cast<Machine*>(made.get());
-        EXPECT_NE(m, nullptr) << id;
-        for (uint32_t seed = from; m && !found && seed < from + 5000000; ++seed) {
-            m->coins = m->maxLines > 1 ? 1 : m->maxCoins;
-            m->lines = m->maxLines > 1 ? m->maxLines : 1;
-            seedGenerators(seed);
-            uint32_t turning = 500;
-            for (int reel = 0; reel < 3; ++reel) turning += genrand() % 1000;
-            if (turning < 2000) continue;
-            m->spin();
-            if (won(*m)) found = seed;
-        }
-        if (m) m->coins = m->lines = m->win = 0;
-    }
-    testrt::stopGame();
-    EXPECT_NE(found, 0u) << id << ": no seed wins the jackpot";
-    return found;
-}
-
 double savedTotalWon(const char* id) { return savefiles::saved(keptplay::kPlayer, id).readEntry("totalwon", -1.0); }
 
 }  // namespace
 
 TEST(KeptProgressive, TheSettlePaysTheMeterAsItStandsAndAKillKeepsThePullsAmount) {
     using namespace keptplay;
+    // Two seeds a machine whose pull draws the jackpot with reels that turn
+    // two seconds or more (the second with other stop delays): blackjack's
+    // found by pressing bet max in the game seed after seed, egyptsprize's
+    // by a search that draws the stop delays and the spin as the pull does.
+    // Each run checks that its bet-max pull draws the jackpot.
     const struct {
         const char* id;
         bool (*won)(Machine&);
+        uint32_t seeds[2];
     } machines[] = {
-        {"blackjack", [](Machine& m) { return dynamic_cast<ThreeReelMachine&>(m).result.payKind == payProgressive; }},
-        {"egyptsprize", [](Machine& m) { return m.win > 499; }},
+        {"blackjack", [](Machine& m) { return dynamic_cast<ThreeReelMachine&>(m).result.payKind == payProgressive; },
+         {66350, 89651}},
+        {"egyptsprize", [](Machine& m) { return m.win > 499; }, {514782, 918825}},
     };
     for (const auto& machine : machines) {
         SCOPED_TRACE(machine.id);
-        // Two seeds: the second wins with other stop delays.
-        const uint32_t first = seedWinningTheJackpot(machine.id, 1, machine.won);
-        for (uint32_t seed : {first, seedWinningTheJackpot(machine.id, first + 1, machine.won)}) {
+        for (uint32_t seed : machine.seeds) {
             SCOPED_TRACE(seed);
             int atThePull = -1, atTheSettle = -1;
+            bool wonAtThePull = false;
             std::vector<double> wonWhileTurning;
+            struct Kept {
+                double money, won;
+                long largest;
+            };
+            std::vector<Kept> keptWhileCounting;
             Plan plan(machine.id, seed, [](Machine& m) { return !m.spinning; });
             plan.look = true;
             plan.before = [&](Machine& m) {
@@ -233,13 +215,20 @@ TEST(KeptProgressive, TheSettlePaysTheMeterAsItStandsAndAKillKeepsThePullsAmount
                 testrt::testClock.perLook = 1;  // the jackpot movie waits on a clock that runs
             };
             plan.atMoment = [&](Machine& m) {
-                if (!m.spinning) return;
-                // The meters grow after the frame's tick: the last value seen
-                // while the reels turn is what the settle finds.
-                atTheSettle = progressiveCoins(m.denomination);
-                wonWhileTurning.push_back(savedTotalWon(machine.id));
+                if (m.spinning) {
+                    wonAtThePull = wonAtThePull || machine.won(m);
+                    // The meters grow after the frame's tick: the last value
+                    // seen while the reels turn is what the settle finds.
+                    atTheSettle = progressiveCoins(m.denomination);
+                    wonWhileTurning.push_back(savedTotalWon(machine.id));
+                } else if (m.paidMeter && std::atoi(m.paidMeter->text.c_str()) > 0) {
+                    // The win counts up: what a kill now leaves.
+                    keptWhileCounting.push_back({savefiles::savedMoney(kPlayer), savedTotalWon(machine.id),
+                                                 savefiles::saved(kPlayer, machine.id).readEntry("largestsinglewin", -1L)});
+                }
             };
             const PlayRun run = play(plan);
+            ASSERT_TRUE(wonAtThePull) << "the pull did not draw the jackpot";
             ASSERT_GT(atThePull, 500) << "a meter of $1 coins";
             // Two seconds or more of turning reels: a dollar for each whole
             // second after the first frame, three at most.
@@ -254,8 +243,17 @@ TEST(KeptProgressive, TheSettlePaysTheMeterAsItStandsAndAKillKeepsThePullsAmount
                 EXPECT_EQ(run.money[static_cast<size_t>(i)], kMoneyBefore - 3 + atThePull) << "moment " << i;
             for (double won : wonWhileTurning) EXPECT_EQ(won, atThePull);
 
-            // Played through: the meter as it stood when the reels stopped,
-            // in the money and in the machine's record.
+            // Killed while the win counts up: the meter as it stood when the
+            // reels stopped, whole, in the money and in the machine's record.
+            ASSERT_GT(keptWhileCounting.size(), 10u) << "the count-up was not seen";
+            for (size_t i = 0; i < keptWhileCounting.size(); ++i) {
+                const Kept& kept = keptWhileCounting[i];
+                ASSERT_EQ(kept.money, kMoneyBefore - 3 + atTheSettle) << "count-up step " << i + 1;
+                ASSERT_EQ(kept.won, atTheSettle) << "count-up step " << i + 1;
+                ASSERT_EQ(kept.largest, atTheSettle) << "count-up step " << i + 1;
+            }
+
+            // Played through: the same, in the money and in the machine's record.
             EXPECT_EQ(run.finalMoney, kMoneyBefore - 3 + atTheSettle);
             EXPECT_EQ(savedTotalWon(machine.id), atTheSettle);
             EXPECT_EQ(savefiles::saved(kPlayer, machine.id).readEntry("largestsinglewin", -1L), atTheSettle);
