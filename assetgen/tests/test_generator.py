@@ -524,6 +524,16 @@ class PlaceChecks(unittest.TestCase):
         self.assertEqual((40, 54), (ascent, height))
 
 
+def stops_the_build(test, cases):
+    """Each case ({what: (arguments of test.run_with, words)}) stops the
+    build, and what the build says names every one of its words."""
+    for what, (kw, words) in cases.items():
+        with test.subTest(what):
+            r = test.run_with(**kw)
+            test.assertNotEqual(0, r.returncode, r.stdout)
+            for w in words:
+                test.assertIn(w, r.stderr)
+
 class PopupCheck(unittest.TestCase):
     """A popup (`popups`) covers a text of the picture under it wholly or
     leaves it whole: a heading, a sign's letters or a text the game writes
@@ -562,12 +572,7 @@ class PopupCheck(unittest.TestCase):
                                                                ["scene.py item 1", "sign.png.0", "'MARQUEE'",
                                                                 "cut by the menu"]),
         }
-        for what, (kw, words) in cases.items():
-            with self.subTest(what):
-                r = self.run_with(**kw)
-                self.assertNotEqual(0, r.returncode, r.stdout)
-                for w in words:
-                    self.assertIn(w, r.stderr)
+        stops_the_build(self, cases)
 
 
 class PopupOverBackdropsCheck(unittest.TestCase):
@@ -606,12 +611,7 @@ class PopupOverBackdropsCheck(unittest.TestCase):
             "a backdrop that no recipe makes": (dict(over='["gfx/t/none.png"]'), ["gfx/t/none.png",
                                                                                   "no recipe makes"]),
         }
-        for what, (kw, words) in cases.items():
-            with self.subTest(what):
-                r = self.run_with(**kw)
-                self.assertNotEqual(0, r.returncode, r.stdout)
-                for w in words:
-                    self.assertIn(w, r.stderr)
+        stops_the_build(self, cases)
 
 
 class LookalikeCheck(unittest.TestCase):
