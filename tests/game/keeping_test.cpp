@@ -473,6 +473,10 @@ TEST_P(TheLimitAfterThePlay, IsToldOnceThePlayIsShownAndTheReelsKeepTheirTimes) 
 
     testrt::testClock.atPause = nullptr;
     testrt::testClock.atRest = nullptr;
+    // The cash-out as the machine goes may tell the cut: the machine is no
+    // longer there to look at.
+    bank = nullptr;
+    reelMachine = nullptr;
     delete s;
     testrt::stopGame();
     installNoticeBoard(&recordedNotices);
