@@ -62,14 +62,18 @@ public:
     long long handWin() override;
 
 protected:
-    // A dealt hand that turns the wheel draws the wheel's spin at once.
+    // A dealt or drawn hand that turns the wheel draws the wheel's spin at once.
     void handDealt() override;
+    void handDrawn() override;
 
 private:
-    OpeningSpin keptSpin;  // the wheel's spin drawn with a dealt hand that turns it
+    OpeningSpin keptSpin;  // the play's one spin, drawn with the first hand that turns the wheel
 
     // A hand paying `pay` coins turns the wheel: more than 7 a coin at five coins.
     bool turnsWheel(long long pay) const;
+    // Draws the play's spin when the hand on the table turns the wheel and
+    // none is drawn yet.
+    void drawSpinWhenEarned();
 };
 
 // The wild-card machines search every value of their wild cards for the best

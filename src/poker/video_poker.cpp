@@ -374,6 +374,7 @@ void VideoPoker::drawCards() {
         card->dealt = true;
         hand[i] = card;
     }
+    handDrawn();
     // The hand is final: what it pays replaces the dealt hand's pay, kept
     // before it is shown.
     keepDrawnWin(payableOnto(handWin(), static_cast<long long>(credits) - coinsPlayed));
@@ -420,6 +421,8 @@ int VideoPoker::handPay() {
 long long VideoPoker::handWin() { return handPay(); }
 
 void VideoPoker::handDealt() {}
+
+void VideoPoker::handDrawn() {}
 
 int VideoPoker::payByTable(const poker::PayTable& table) {
     const poker::Evaluation e = poker::evaluateHand(table, hand, coinsPlayed);

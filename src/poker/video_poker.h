@@ -107,6 +107,9 @@ protected:
     // The five cards of a deal are chosen and not yet kept: a machine draws
     // here what comes with the dealt hand. Nothing by default.
     virtual void handDealt();
+    // The replacement cards of a draw are chosen and the final hand is not
+    // yet kept: a machine draws here what comes with it. Nothing by default.
+    virtual void handDrawn();
 
     // Helpers shared by the nine machines.
     int payByTable(const poker::PayTable& table);  // classify `hand`, showWinner when it pays

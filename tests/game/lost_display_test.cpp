@@ -191,6 +191,36 @@ TEST(LostDisplay, ADerbySpinWaitingForItsRespinGivesNoPointsToTheFileHoweverTheG
     clearQuitRequest();
 }
 
+// The respin bets the first spin's points: from then on the file holds
+// them, written by the play itself, by the minute's save and by leaving.
+TEST(DerbyPoints, AfterTheRespinEverySaveWritesTheFirstSpinsPoints) {
+    sitDownAt("demoderby");
+    auto* d = dynamic_cast<DemoDerby*>(theApp->screen.get());
+    ASSERT_NE(d, nullptr);
+    sgenrand(11);
+    testrt::press(*d, "betmax");
+    ASSERT_TRUE(d->respinPending);
+    EXPECT_DOUBLE_EQ(savedPoints(), 3.0) << "nothing is bet before the respin";
+    testrt::press(*d, "respin");
+    ASSERT_FALSE(d->respinPending);
+    // Five plays of five $1 coins, bet: 25 points over the 3 the player had.
+    EXPECT_DOUBLE_EQ(currentPlayer->vippoints, 28.0);
+    EXPECT_DOUBLE_EQ(savedPoints(), 28.0) << "a kill after the respin keeps them";
+    for (int second = 0; second <= 61; ++second) {
+        testrt::testClock.now += 1001;
+        d->tick();
+    }
+    EXPECT_EQ(savefiles::saved(kPlayer, "demoderby").readEntry("minutes", 0L), 1);
+    EXPECT_DOUBLE_EQ(savedPoints(), 28.0) << "the minute's save";
+    currentPlayer->saveNow();
+    EXPECT_DOUBLE_EQ(savedPoints(), 28.0);
+    testrt::pushQuit();
+    EXPECT_EQ(runFrameLoop(), 0);
+    testrt::stopGame();
+    clearQuitRequest();
+    EXPECT_DOUBLE_EQ(savedPoints(), 28.0) << "leaving after the respin";
+}
+
 TEST(LostDisplay, AWindowDestroyedFromOutsideWhileNothingIsDrawnEndsTheGame) {
     if (!testrt::xDisplayWatched()) GTEST_SKIP() << "built without the X display";
     testrt::VirtualScreen screen;

@@ -348,3 +348,124 @@ TEST_F(PokerTest, TheDealtHandIsKeptBeforeItsFirstCardShows) {
     ASSERT_TRUE(faceShown);
     expectOneHand(atFirstFace, 1000.0, kFullHouse.pay);
 }
+
+namespace {
+
+// A Spin for Cash play of five $1 coins ($20 on the machine over $20 in the
+// account) from a seeded deal: the cards at `holds` held, Return, and the
+// play run to its end. `moments` gets the save file at every pause and rest
+// from Return on (what a kill there leaves); `frame` the wheel's frame at
+// its four-second stop (-1 when no wheel turned).
+struct WheelDraw {
+    std::string drawn;
+    Kept end;
+    std::vector<Kept> moments;
+    int wheelStops = 0;
+    int frame = -1;
+};
+
+WheelDraw drawAfterTheDeal(uint32_t seed, const char* dealt, const std::vector<int>& holds) {
+    WheelDraw out;
+    savefiles::returningPlayer(kCloser, "male", "40");
+    testrt::runFast();
+    testrt::startGame();
+    testrt::typeMoney("20");
+    std::unique_ptr<Screen> made = createMachine("spinforcash", 1.0f);
+    auto* m = dynamic_cast<VideoPoker*>(made.get());
+    EXPECT_NE(m, nullptr);
+    if (!m) {
+        testrt::stopGame();
+        return out;
+    }
+    theApp->setScreen(std::move(made));
+    sgenrand(seed);
+    m->handleEvent(testrt::keyEvent(SDLK_m));
+    EXPECT_EQ(handText(*m), dealt);
+    for (int position : holds) press(*m, "hold" + std::to_string(position));
+    const auto look = [&](Uint32) { out.moments.push_back(keptIn(kCloser, "spinforcash")); };
+    testClock.atRest = look;
+    testClock.atPause = [&](Uint32 ms) {
+        look(ms);
+        if (ms != 4000 || !display || !display->savedScreen) return;
+        ++out.wheelStops;
+        out.frame = cashWheelFrameShown();
+    };
+    m->handleEvent(testrt::keyEvent(SDLK_RETURN));
+    testClock.atRest = nullptr;
+    testClock.atPause = nullptr;
+    EXPECT_FALSE(m->handOut);
+    out.drawn = handText(*m);
+    testrt::pushQuit();
+    EXPECT_EQ(runFrameLoop(), 0);
+    testrt::stopGame();
+    clearQuitRequest();
+    testrt::drainEvents();
+    out.end = keptIn(kCloser, "spinforcash");
+    return out;
+}
+
+void expectSameFile(const Kept& a, const Kept& b) {
+    EXPECT_EQ(a.money, b.money);
+    EXPECT_EQ(a.vippoints, b.vippoints);
+    EXPECT_EQ(a.totalwon, b.totalwon);
+    EXPECT_EQ(a.totalloss, b.totalloss);
+    EXPECT_EQ(a.won, b.won);
+    EXPECT_EQ(a.lost, b.lost);
+    EXPECT_EQ(a.largest, b.largest);
+    EXPECT_EQ(a.highPays, b.highPays);
+    EXPECT_EQ(a.lowPays, b.lowPays);
+}
+
+}  // namespace
+
+// A hand that turns the wheel only after the draw draws the wheel's spin
+// with the draw: from Return on, through the cards turning, the wheel's
+// spin and its pause, the file holds the hand's pay and the prize, what the
+// play run to its end leaves, and the wheel stops on a frame of that prize.
+TEST(DrawnHand, SpinForCashKeepsAWheelWonByTheDrawFromTheDrawOn) {
+    std::set<int> prizes;
+    for (const WheelStop& s : cashWheel().stops) prizes.insert(s.prize);
+    struct Row {
+        uint32_t seed;
+        const char* dealt;
+        std::vector<int> holds;
+    };
+    // Three kings held; aces and kings held. Either draw makes a
+    // full house (8 a coin, 40 coins at five), which turns the wheel.
+    const Row rows[] = {{421, "Td As Ks Kh Kc", {2, 3, 4}}, {214, "Kc As 5c Ac Kh", {0, 1, 3, 4}}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE("seed " + std::to_string(row.seed));
+        clearLoadedAssets();
+        const WheelDraw play = drawAfterTheDeal(row.seed, row.dealt, row.holds);
+        const int prize = static_cast<int>(play.end.money - (40.0 - 5 + 40));
+        ASSERT_EQ(prizes.count(prize), 1u) << "the drawn full house wins 40 and a prize: " << play.end.money
+                                           << " (" << play.drawn << ")";
+        expectOneHand(play.end, 40.0, 40 + prize);
+        EXPECT_EQ(play.end.vippoints, 5.0);
+        ASSERT_EQ(play.wheelStops, 1) << "the wheel turned once";
+        EXPECT_EQ(wheelPrizeAt(cashWheel(), play.frame), prize) << "the wheel stands on frame " << play.frame;
+        ASSERT_GT(play.moments.size(), 10u);
+        for (size_t i = 0; i < play.moments.size(); ++i) {
+            SCOPED_TRACE("moment " + std::to_string(i));
+            expectSameFile(play.moments[i], play.end);
+        }
+    }
+}
+
+// A dealt full house draws the play's spin at the deal; thrown away for a
+// hand that does not turn the wheel, the prize is gone: from Return on the
+// file holds what the drawn hand alone pays.
+TEST(DrawnHand, SpinForCashPaysNoPrizeToADrawnHandThatDoesNotTurnTheWheel) {
+    clearLoadedAssets();
+    const WheelDraw play = drawAfterTheDeal(kWheelHand.seed, kWheelHand.cards, {});
+    EXPECT_EQ(play.wheelStops, 0) << "no wheel turns";
+    EXPECT_FALSE(heard("wheelseq.wav"));
+    // Three sevens: three of a kind pays 2 a coin at Jacks or Better's pays.
+    ASSERT_EQ(play.drawn, "Kd 7d Jh 7c 7h");
+    expectOneHand(play.end, 40.0, 10);
+    ASSERT_GT(play.moments.size(), 3u);
+    for (size_t i = 0; i < play.moments.size(); ++i) {
+        SCOPED_TRACE("moment " + std::to_string(i));
+        expectSameFile(play.moments[i], play.end);
+    }
+}
