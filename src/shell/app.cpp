@@ -22,14 +22,33 @@ AppHooks appHooks;
 
 namespace {
 
-// A window-close request seen by a modal loop while no App exists.
-bool quitSeenWithoutApp = false;
-
-// Set by SIGTERM, SIGINT, SIGHUP and SIGQUIT. The library's own handler
-// for these pushes a quit event from inside the signal handler, which can
-// deadlock on the event queue's lock; ours only sets this flag, and the frame loop and the modal
-// loops turn it into an orderly quit (so the player is saved).
-volatile std::sig_atomic_t stopSignalled = 0;
+// How the game is ending, in one place: what the signal handlers, the
+// display's hooks, an exit() and the frame loop have seen. Plain flags, so
+// that a signal handler may set them.
+struct Ending {
+    // A window-close request seen by a modal loop while no App exists.
+    volatile std::sig_atomic_t quitSeenWithoutApp = 0;
+    // Set by SIGTERM, SIGINT, SIGHUP and SIGQUIT. The library's own handler
+    // for these pushes a quit event from inside the signal handler, which
+    // can deadlock on the event queue's lock; ours only sets this flag, and
+    // the frame loop and the modal loops turn it into an orderly quit (so
+    // the player is saved). endTheGame sets it too.
+    volatile std::sig_atomic_t stopSignalled = 0;
+    // Set once the game's save hook has run on the way out.
+    volatile std::sig_atomic_t savedOnTheWayOut = 0;
+    // Above 0 while the game is inside an action: an event handed to the
+    // screen, a frame's tick, the first screen's making, the settling at
+    // the end. An action may have changed the player's money, points and
+    // prizes by halves; it writes the save file itself once they are whole
+    // again. Between actions everything the player owns is whole (and
+    // already in the file).
+    volatile std::sig_atomic_t actionDepth = 0;
+    // The first reason the game was told to end by something other than
+    // the player (a lost or failing display), and the status it ends with.
+    char why[200] = "";
+    int status = 0;
+};
+Ending ending;
 
 // While the media start (startup watch): where it is, and whether it runs.
 volatile std::sig_atomic_t startingUp = 0;
@@ -63,59 +82,43 @@ void onStartupAlarm(int) { endStart("it took too long"); }
     std::_Exit(1);
 }
 
-// Set once the game's save hook has run on the way out.
-volatile std::sig_atomic_t savedOnTheWayOut = 0;
+// The game runs and its save file is not yet written on the way out.
+bool unsavedGame() { return theApp && !ending.savedOnTheWayOut; }
 
-// Above 0 while the game is inside an action: an event handed to the screen,
-// a frame's tick, the first screen's making, the settling at the end. An
-// action may have changed the player's money, points and prizes by halves;
-// it writes the save file itself once they are whole again. Between actions
-// everything the player owns is whole (and already in the file).
-volatile std::sig_atomic_t actionDepth = 0;
-
-// The first reason the game was told to end by something other than the
-// player (a lost or refused display), and the status it ends with.
-char endWhy[200] = "";
-int endStatus = 0;
-
-// Writes the save file on an end that cannot return, when what the player
-// owns is whole; false inside an action, where the file already holds the
-// last whole state and the one in memory may be half of what the action does.
+// Writes the save file once on an end that cannot return, when what the
+// player owns is whole: never inside an action, where the file already
+// holds the last whole state and the one in memory may be half of what the
+// action does. True when it wrote the file.
 bool saveOnTheWayOut() {
-    if (savedOnTheWayOut || !theApp) return true;
-    if (actionDepth > 0) return false;
-    savedOnTheWayOut = 1;
+    if (!unsavedGame() || insideAnAction()) return false;
+    ending.savedOnTheWayOut = 1;
     if (appHooks.save) appHooks.save();
     return true;
 }
 
 // An exit() from anywhere while the game runs. Inside an action the process
 // ends here, before the game's objects go down: each writes its file as it
-// goes, and would write the half state.
+// goes, and would write the half state. Otherwise the file is written and
+// the exit goes on.
 void onExitWhileRunning(int status, void*) {
-    if (saveOnTheWayOut()) return;
-    std::fflush(stdout);
-    std::fflush(stderr);
-    _exit(status);
+    if (unsavedGame() && insideAnAction()) {
+        std::fflush(stdout);
+        std::fflush(stderr);
+        _exit(status);
+    }
+    saveOnTheWayOut();
 }
 
 void onStopSignal(int) {
     if (startingUp) endStart("it was stopped");
-    stopSignalled = 1;
-}
-
-void sayWhyTheGameEnded() {
-    if (!endWhy[0]) return;
-    say("Corvalo Slots lost its display (");
-    say(endWhy);
-    say("): the game is saved and ends.\n");
+    ending.stopSignalled = 1;
 }
 
 // True (once the flag is seen) when a stop signal has arrived; sets quit.
 bool takeStopSignal() {
-    if (!stopSignalled) return false;
+    if (!ending.stopSignalled) return false;
     if (theApp) theApp->quit = 1;
-    else quitSeenWithoutApp = true;
+    else ending.quitSeenWithoutApp = 1;
     return true;
 }
 
@@ -304,7 +307,7 @@ int runGame(int argc, char** argv) {
 }
 
 void installStopSignalHandlers() {
-    stopSignalled = 0;
+    ending.stopSignalled = 0;
     for (int stop : {SIGTERM, SIGINT, SIGHUP, SIGQUIT}) std::signal(stop, onStopSignal);
 }
 
@@ -319,7 +322,7 @@ bool pollModalEvent(SDL_Event& event) {
     } while (event.type == SDL_SYSWMEVENT);
     if (event.type == SDL_QUIT) {
         if (theApp) theApp->quit = 1;
-        else quitSeenWithoutApp = true;
+        else ending.quitSeenWithoutApp = 1;
         return false;
     }
     return true;
@@ -327,7 +330,7 @@ bool pollModalEvent(SDL_Event& event) {
 
 bool quitRequested() {
     takeStopSignal();
-    return theApp ? theApp->quit != 0 : quitSeenWithoutApp;
+    return theApp ? theApp->quit != 0 : ending.quitSeenWithoutApp != 0;
 }
 
 
@@ -352,31 +355,48 @@ void dropQueuedInput() {
 void exitAfterSaving(int status) {
     // The caller has made what the player owns whole (the credits back).
     if (appHooks.save) appHooks.save();
-    savedOnTheWayOut = 1;
+    ending.savedOnTheWayOut = 1;
     std::fflush(stdout);
     std::fflush(stderr);
     std::exit(status);
 }
 
+namespace {
+
+// The first reason given is the one kept.
+void keepWhy(const char* why, int status) {
+    if (ending.why[0]) return;
+    std::snprintf(ending.why, sizeof ending.why, "%s", why && why[0] ? why : "the display ended");
+    ending.status = status;
+}
+
+}  // namespace
+
 void endTheGame(const char* why, int status) {
     if (startingUp) endStart(why);
-    if (!endWhy[0]) {
-        std::snprintf(endWhy, sizeof endWhy, "%s", why && why[0] ? why : "the display ended");
-        endStatus = status;
-    }
+    keepWhy(why, status);
     // The same way out as a stop signal: at the next look at the queue.
-    stopSignalled = 1;
+    ending.stopSignalled = 1;
 }
 
 const char* displayEnded(int& status) {
-    if (!endWhy[0]) return nullptr;
-    status = endStatus;
-    return endWhy;
+    if (!ending.why[0]) return nullptr;
+    status = ending.status;
+    return ending.why;
+}
+
+void sayWhyTheGameEnded() {
+    if (!ending.why[0]) return;
+    // A display that is gone is no fault of the game's; a failing status
+    // says the display refused the game something it asked.
+    say(ending.status == 0 ? "Corvalo Slots lost its display (" : "Corvalo Slots stopped on a display error (");
+    say(ending.why);
+    say("): the game is saved and ends.\n");
 }
 
 void endWithoutTheDisplay(const char* why, int status) {
     if (startingUp) endStart(why);
-    if (!endWhy[0]) std::snprintf(endWhy, sizeof endWhy, "%s", why && why[0] ? why : "the display ended");
+    keepWhy(why, status);
     sayWhyTheGameEnded();
     saveOnTheWayOut();
     std::fflush(stdout);
@@ -384,17 +404,17 @@ void endWithoutTheDisplay(const char* why, int status) {
     _exit(status);
 }
 
-ActionUnderWay::ActionUnderWay() : open(true) { ++actionDepth; }
+ActionUnderWay::ActionUnderWay() : open(true) { ++ending.actionDepth; }
 
 ActionUnderWay::~ActionUnderWay() { end(); }
 
 void ActionUnderWay::end() {
     if (!open) return;
     open = false;
-    --actionDepth;
+    --ending.actionDepth;
 }
 
-bool insideAnAction() { return actionDepth > 0; }
+bool insideAnAction() { return ending.actionDepth > 0; }
 
 void saveOnExit() {
     static bool registered = false;
@@ -422,8 +442,8 @@ void endStartupWatch() {
 }
 
 void clearQuitRequest() {
-    quitSeenWithoutApp = false;
-    stopSignalled = 0;
-    endWhy[0] = '\0';
-    endStatus = 0;
+    ending.quitSeenWithoutApp = 0;
+    ending.stopSignalled = 0;
+    ending.why[0] = '\0';
+    ending.status = 0;
 }

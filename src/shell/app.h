@@ -131,6 +131,10 @@ void endTheGame(const char* why, int status);
 // The reason endTheGame was given first, with its status in `status`; null
 // while the game has not been told to end so.
 const char* displayEnded(int& status);
+// Says on stderr why the display ended the game, when it did: a display that
+// is gone (status 0) or one that refused what the game asked (a failing
+// status).
+void sayWhyTheGameEnded();
 
 // The display is gone for good (the connection to the X server lost): nothing
 // can be drawn any more, nor waited for, and the call that noticed never

@@ -90,13 +90,17 @@ TEST(LostDisplay, AFailingDisplayEndsTheGameAtItsNextLookExactlyAsAWindowClose) 
         unsigned char code;
         int status;
         const char* why;
+        const char* told;  // what the game then says on stderr
     };
     // A window or drawable that no longer exists is the window destroyed
     // from outside (no fault of the game's); anything else the server
     // refuses is a fault, said with a failing status.
-    const Failure failures[] = {{testrt::xBadWindow, 0, "the window was destroyed"},
-                                {testrt::xBadDrawable, 0, "the window was destroyed"},
-                                {testrt::xBadAlloc, 1, "the X server refused a request"}};
+    const Failure failures[] = {
+        {testrt::xBadWindow, 0, "the window was destroyed", "Corvalo Slots lost its display (the window was destroyed)"},
+        {testrt::xBadDrawable, 0, "the window was destroyed",
+         "Corvalo Slots lost its display (the window was destroyed)"},
+        {testrt::xBadAlloc, 1, "the X server refused a request",
+         "Corvalo Slots stopped on a display error (the X server refused a request"}};
     for (const Failure& failure : failures) {
         SCOPED_TRACE(static_cast<int>(failure.code));
         playUnderWay();
@@ -110,6 +114,10 @@ TEST(LostDisplay, AFailingDisplayEndsTheGameAtItsNextLookExactlyAsAWindowClose) 
         const std::string left = savedFiles();
         EXPECT_EQ(status, failure.status);
         EXPECT_EQ(why.rfind(failure.why, 0), 0u) << why;
+        testing::internal::CaptureStderr();
+        sayWhyTheGameEnded();
+        const std::string told = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(told.rfind(failure.told, 0), 0u) << told;
         clearQuitRequest();
         // The same moment, closed by the player: the same files.
         playUnderWay();
