@@ -224,8 +224,9 @@ void TrophyRoom::runPurchaseDialogue(const std::string& id) {
             currentPlayer->vippoints -= price;
             currentPlayer->trophies.push_back(id);
             currentPlayer->saveNow();
-            // Take the price away before the points change (its saved
-            // background holds the old points), then draw both anew.
+            // Then the screen: the price comes off first (the background
+            // it saved shows the points as they stood), then the points
+            // and the price are drawn anew.
             priceText->setText("");
             vipText->setText(vipPointsText());
             vipText->draw();
