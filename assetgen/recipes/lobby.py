@@ -162,6 +162,6 @@ ITEMS = [
         "and draw funds at the cashier.",
         "EXIT ends the game; your account is saved.",
         "",
-        ["Click or press a key to start playing.", "lightgold"],
+        ["Click or press a key to play.", "lightgold"],
     ]), file="lobby_2.png"),
 ]

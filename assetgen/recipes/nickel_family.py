@@ -57,7 +57,7 @@ _P = dict(kind="page", dir="gfx/help", text_size=14, line_gap=21)
 ITEMS += [
     dict(_P, file="nickel_1.png", size=[354, 216], screen=[[223, 192]], title="WELCOME TO THE NICKELS",
          lines=["Five reels, three rows, up to five", "pay lines (nine on some machines).",
-                "", ["Click anywhere or press a key", "lightgold"], ["to go on.", "lightgold"]]),
+                "", ["Click or press a key to go on.", "lightgold"]]),
     dict(_P, file="nickel_2.png", size=[322, 260], screen=[[239, 170]], title="1. PICK YOUR LINES",
          lines=["The buttons 1 LINE, 2 LINES ... choose", "how many pay lines you play.", "",
                 "Line 1 runs across the middle row,", "line 2 the top row, line 3 the",

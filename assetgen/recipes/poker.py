@@ -36,17 +36,17 @@ ITEMS += [
          text_size=14,
          lines=["Bet one to five coins with BET ONE,", "or press BET MAX to deal at five coins.",
                 "DEAL gives you five cards.", "", "Keys: Return deals, m bets max,",
-                "n bets one more coin, Esc cashes out.", "", "Press any key or click to go on."]),
+                "n bets one more coin, Esc cashes out.", "", ["Click or press a key to go on.", "lightgold"]]),
     dict(kind="page", dir="gfx/help", file="poker_2.png", size=[300, 236], screen=[[282, 220]],
          title="HOLD AND DRAW", text_size=13,
          lines=["Click a card or its HOLD button", "to keep it; click again to let it go.",
-                "DRAW replaces every card", "that is not held.", "", "Press any key or click to go on."]),
+                "DRAW replaces every card", "that is not held.", "", ["Click or press a key to go on.", "lightgold"]]),
     dict(kind="page", dir="gfx/help", file="poker_3.png", size=[300, 236], screen=[[453, 218]],
          title="GETTING PAID", text_size=13,
          lines=["The final hand is paid by the", "table on the glass, per coin bet.",
                 "A royal flush at five coins", "pays the big bonus.", "",
                 "Click the coin value to change it,", "the bill slot to add money.", "",
-                "Press any key or click to play."]),
+                ["Click or press a key to play.", "lightgold"]]),
 ]
 
 # Sounds: each machine's intro, the card turn, the count-up loop and the

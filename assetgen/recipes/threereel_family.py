@@ -20,7 +20,7 @@ ITEMS = [
     # Help pages, each drawn at its own place over the machine. A click or a
     # key turns the page; the last one goes back to the machine.
     dict(kind="page", dir="gfx/help", file="slot_1.png", size=[190, 160], screen=[[309, 172]], title="WELCOME!", title_size=22,
-         lines=["Three reels, one pay line", "(five on some machines).", "", ["Click or press a key", "lightgold"], ["to go on.", "lightgold"]],
+         lines=["Three reels, one pay line", "(three or five on some", "machines).", ["Click or press a key", "lightgold"], ["to go on.", "lightgold"]],
          text_size=14, text_align="center"),
     dict(kind="page", dir="gfx/help", file="slot_2.png", size=[220, 300], screen=[[290, 29]], title="MONEY IN", title_size=22,
          lines=["Click the bill slot", "(lower right) or the", "coin slot to turn", "dollars into credits.", "",

@@ -233,6 +233,58 @@ def spin_wheel(rel, mid):
                          r'(win = 0; )?bonusPending = true;'))
 
 
+def wheel_in_place(rel):
+    """At the full bet the wheel's prize takes the place of the line's pay."""
+    return has(rel, r'if \(coins == maxCoins\) \{ win = 0; bonusPending = true;')
+
+
+def wheel_on_top(rel):
+    """The wheel's prize is added to the line's pay: the spin keeps the win."""
+    def check(t):
+        text = re.sub(r"\s+", " ", source(rel))
+        t.assertRegex(text, r'placeOnReel\("spin", 2\); if \(coins == maxCoins\) bonusPending = true; \}')
+        t.assertRegex(text, r'if \(bonusPending\) \{ win \+= runWheelBonus\(\);')
+        t.assertNotIn("win = 0;", text)
+    return check
+
+
+def each_wild(rel, name, mult, two):
+    """Each wild that stands in multiplies the win by its multiplier, and a
+    win takes at most two: two wilds pay `two` times."""
+    return both(wild(rel, name, mult),
+                has("machine/three_reel_draw.cpp", r'result\.chosen\[reel\] = wild; w \*= wild->multiplier;',
+                    r'if \(substituted >= 2\) break;'),
+                lambda t: t.assertEqual(mult * mult, two))
+
+
+def coin_rules(rel):
+    """{(symbols, prize): coin counts} of a three-reel machine's rules that
+    hold at some coin counts only: prize is the award (paid for the bet),
+    "CAR" or "JACKPOT". Read off the literal calls and off the loops that
+    add one rule per coin count ("for (int c = 2; c <= 3; ++c)
+    addCoinGroupRule(cash, 100, c);" over "SymbolList cash = symbolList(...)")."""
+    text = source(rel)
+    out = {}
+    for kind, syms, award, coins in three_reel_rules(rel):
+        if kind != "coin":
+            out.setdefault((syms, {"bet": str(award), "car": "CAR", "jackpot": "JACKPOT"}[kind]), set()).add(coins)
+    for syms, award, coins in re.findall(r'addCoinGroupRule\(symbolList\(\{([^}]*)\}\), (\d+), (\d+)\)', text):
+        out.setdefault((names(syms), award), set()).add(int(coins))
+    lists = {var: names(syms) for var, syms in re.findall(r'SymbolList (\w+) = symbolList\(\{([^}]*)\}\)', text)}
+    for c, low, high, var, award in re.findall(r'for \(int (\w+) = (\d+); \1 <= (\d+); \+\+\1\) '
+                                               r'addCoin(?:ThreeOfAKind|GroupRule)\((\w+), (\d+), \1\)', text):
+        out.setdefault((lists[var], award), set()).update(range(int(low), int(high) + 1))
+    return out
+
+
+def multiplies_by_coins(rel, mid):
+    m = re.search(r'setUpMachine\("%s", \d+, (true|false)' % mid, source(rel))
+    if m:
+        return m.group(1) == "true"
+    return bool(re.search(r'void configureMachine\([^)]*\) \{[^}]*m\.multiplyByCoins = true;',
+                          source(PATRIOT + "patriot_family.cpp")))
+
+
 def video_stands_in(rel, sub, stands_for, doubles, never=()):
     """A five-reel wild: the rows it stands in on (and none other), whether
     it doubles the line, the symbols it never stands for."""
@@ -264,6 +316,15 @@ def declared_video(rel):
 
 def table(rel, name, counts, values):
     return lambda t: t.assertEqual(values, [int_table(rel, name)[n] for n in counts], "%s %s" % (rel, name))
+
+
+def doubled_alone(rel, sub, pays):
+    """The doubling symbol doubles a line of itself alone too: its own row's
+    pays for 3, 4 and 5 in a row, doubled."""
+    return both(lambda t: t.assertEqual(sub, video_doubler(rel), rel),
+                lambda t: t.assertEqual(pays, [2 * p for p in video_rows(rel)[(sub,)][2:]], rel),
+                has("machine/video_slot.cpp", r'lineSymbols\[static_cast<size_t>\(k\)\]->name == tables\.doubler\) '
+                                              r'return 2 \* linePay->award;'))
 
 
 def line_wild_base(rel, base, squared):
@@ -354,14 +415,46 @@ def buttons(rel, *pairs):
 W = ("wild",)
 T, V, P = THREE, VIDEO, PATRIOT
 
+# Rules the test can't read off a table, as the code does them; the glass
+# inventory and the required rules below share them.
+RESPIN = has(T + "short_circuit.cpp",
+             r'const int won = win; settle\(\); win = won; if \(result\.award > 0\) \{ '
+             r'if \(genrand\(\) % 3 == 0 && respinCount <= 4\) \{',
+             r'keepDrawnPlay\(name, 0, creditsPaid\(win, credits\)\);', r'pulledBet = 0; startSpin\(\);')
+DIE_AT_FULL_BET = both(full_bet(T + "crazy_dice.cpp", "crazydice", 3),
+                       has(T + "crazy_dice.cpp", r'return r % 20 == 0 && win > 0 && coins == maxCoins;',
+                           r'setReelSymbol\(placeOnReel\("dice", 2\), 2\);.*bonusPending = true;'))
+DICE_MULTIPLY = both(has(T + "crazy_dice.cpp", r'if \(bonusPending\) \{ win = multipliedWin\(runDiceBonus\(\)\);',
+                         r'static_cast<long long>\(multiplier\) \* win;'),
+                     has(T + "crazy_dice_bonus.cpp", r'face = static_cast<int>\(genrand\(\) % 6\) \+ 1;',
+                         r'const int multiplier = leftFace \+ rightFace;', r'return multiplier; \}'))
+PIGS_AND_TWO_COINS = both(full_bet(T + "crazy_dice.cpp", "crazydice", 3), rule(T + "crazy_dice.cpp", "bet", ("pig",), 500, 3),
+                          rule(T + "crazy_dice.cpp", "coin", ("pig",), 100, 3),
+                          has(T + "crazy_dice.cpp", r'::spin\(\) \{ ThreeReelMachine::spin\(\); payTwoCoinsWorthAtFullBet\(\);'),
+                          has("machine/three_reel.cpp", r'coins == maxCoins && result\.payKind != payWholeBet && coins > 0\) '
+                                                        r'win = \(win / coins\) \* 2;'))
+CLIMB = both(has(T + "mountain_climber.cpp", r'if \(!result\.matched\) \{',
+                 r'if \(one\) result\.chosen\[reel\] = one; climbPoints \+= 1;',
+                 r'if \(two\) result\.chosen\[reel\] = two; climbPoints \+= 2;'),
+             has(T + "mountain_climb_bonus.cpp", r'climbPoints \*= 6;'))
+CLIMB_PAYS = both(has(T + "mountain_climb_bonus.cpp", r'if \(reached > summit\) return 100; '
+                      r'if \(reached > 97 && spinCount > periodSpins - 1\) return 50; '
+                      r'if \(reached > 83 && spinCount > periodSpins - 1\) return 20;'),
+                  has(T + "mountain_climber.h", r'periodSpins = 20;'),
+                  has(T + "mountain_climber.cpp", r'if \(height > 97\) \{ bonus = 50; \} else if \(height > 83\) \{ bonus = 20; \}'))
+DRAGON = has(T + "dragon_spin.cpp", r'if \(result\.matched && !dragonSpun && result\.reelCount == 3\) \{',
+             r'dragonSpun = true;', r'::configure\(float value\) \{[^}]*dragonSpun = false;')
+
 # Each reel machine's bottom glass: its lines under the table, in order; a
 # sentence over several lines is one entry.
 GLASS = {
     "10x": [
-        ("A WILD STANDS IN AND MULTIPLIES THE WIN BY 10", wild(T + "ten_x.cpp", "wild", 10)),
+        ("EACH WILD THAT STANDS IN MULTIPLIES THE WIN BY 10: TWO WILDS PAY 100 TIMES",
+         each_wild(T + "ten_x.cpp", "wild", 10, 100)),
         ("3 WILDS AT 3 COINS PAY 5000 CREDITS", rule(T + "ten_x.cpp", "bet", W, 5000, 3))],
     "5x": [
-        ("A WILD STANDS IN AND MULTIPLIES THE WIN BY 5", wild(T + "five_x.cpp", "wild", 5)),
+        ("EACH WILD THAT STANDS IN MULTIPLIES THE WIN BY 5: TWO WILDS PAY 25 TIMES",
+         each_wild(T + "five_x.cpp", "wild", 5, 25)),
         ("3 WILDS AT 3 COINS WIN THE CAR JACKPOT", rule(T + "five_x.cpp", "car", W, 3000, 3))],
     "5linedouble": [
         ("EVERY WILD DOUBLES THE LINE: TWO WILDS ON A LINE PAY FOUR TIMES",
@@ -381,6 +474,8 @@ GLASS = {
     "balloonblitz": [
         ("THE TARGET STANDS IN FOR THE REGISTER AND THE CAR AND DOUBLES THE LINE",
          video_stands_in(V + "balloon_blitz.cpp", "target", {"register", "car"}, True)),
+        ("3, 4 OR 5 TARGETS ALONE ARE DOUBLED TOO: THEY PAY 150, 2000 OR 10000",
+         doubled_alone(V + "balloon_blitz.cpp", "target", [150, 2000, 10000])),
         ("3, 4 OR 5 BULLSEYES IN A ROW START THE BALLOON BONUS AND PAY",
          "15, 35 OR 60 x COINS A LINE; AT THE FULL BET 200, 600 OR 1500",
          both(has(V + "balloon_blitz.cpp", r'reelsInARow\(chosen, "bullseye"\)', r'if \(count >= 3\) bonusPending = true',
@@ -406,14 +501,9 @@ GLASS = {
          both(full_bet(T + "crazy8s.cpp", "crazy8s", 3),
               *[rule(T + "crazy8s.cpp", "bet", (e,), a, 3) for e, a in (("yellow", 3000), ("green", 4000), ("blue", 5000))]))],
     "crazydice": [
-        ("THE DIE STARTS THE DICE BONUS: ROLL!",
-         has(T + "crazy_dice.cpp", r'setReelSymbol\(placeOnReel\("dice", 2\), 2\);.*bonusPending = true;')),
-        ("AT 3 COINS: 3 PIGS", "PAY 500 FOR THE BET,", "OTHERS AS 2 COINS",
-         both(full_bet(T + "crazy_dice.cpp", "crazydice", 3), rule(T + "crazy_dice.cpp", "bet", ("pig",), 500, 3),
-              rule(T + "crazy_dice.cpp", "coin", ("pig",), 100, 3),
-              has(T + "crazy_dice.cpp", r'::spin\(\) \{ ThreeReelMachine::spin\(\); payTwoCoinsWorthAtFullBet\(\);'),
-              has("machine/three_reel.cpp", r'coins == maxCoins && result\.payKind != payWholeBet && coins > 0\) '
-                                            r'win = \(win / coins\) \* 2;')))],
+        ("AT 3 COINS A WIN MAY BRING THE DIE TO REEL 3: THE DICE BONUS", DIE_AT_FULL_BET),
+        ("THE TWO DICE ADDED UP MULTIPLY THE WIN: 2 TO 12 TIMES", DICE_MULTIPLY),
+        ("AT 3 COINS 3 PIGS PAY 500 FOR THE BET; EVERY OTHER WIN PAYS AS 2 COINS", PIGS_AND_TWO_COINS)],
     "cursed": [
         ("* AT 1 COIN", both(*[rule(T + "cursed.cpp", "coin", s, a, 2) for s, a in
                                ((("silver7", "arrowup_silver7"), 100), (("blue7",), 200), (("green7",), 300))])),
@@ -439,15 +529,20 @@ GLASS = {
         ("WILD = 2 TIMES", wild(T + "double_dice.cpp", "wild", 2)),
         ("3 WILDS AT 2 COINS: CAR - WIN THE CAR!", rule(T + "double_dice.cpp", "car", W, 3000, 2))],
     "doubledicedeluxe": [
-        ("3 WILDS AT 3 COINS PAY: 5000 - FOR THE BET", rule(T + "double_dice_deluxe.cpp", "bet", W, 5000, 3))],
+        ("3 WILDS AT 3 COINS PAY: 5000 - FOR THE BET", rule(T + "double_dice_deluxe.cpp", "bet", W, 5000, 3)),
+        ("EACH WILD THAT STANDS IN DOUBLES THE WIN: TWO WILDS PAY 4 TIMES",
+         each_wild(T + "double_dice_deluxe.cpp", "wild", 2, 4))],
     "doubledicespinforcash": [
         ("SPIN ON REEL 3 AT 3 COINS: WHEEL - SPINS FOR CASH",
          spin_wheel(T + "double_dice_spin_for_cash.cpp", "doubledicespinforcash")),
-        ("AT 3 COINS EVERY WIN", "PAYS AS 2 COINS",
+        ("AT 3 COINS THE WHEEL PAYS IN PLACE OF THE LINE", wheel_in_place(T + "double_dice_spin_for_cash.cpp")),
+        ("AT 3 COINS EVERY WIN PAYS AS 2 COINS",
          both(full_bet(T + "double_dice_spin_for_cash.cpp", "doubledicespinforcash", 3),
               has(T + "double_dice_spin_for_cash.cpp", r'payTwoCoinsWorthAtFullBet\(\);'),
               lambda t: t.assertFalse([r for r in three_reel_rules(T + "double_dice_spin_for_cash.cpp")
-                                       if r[0] == "bet"], "a whole-bet pay is not paid as 2 coins")))],
+                                       if r[0] == "bet"], "a whole-bet pay is not paid as 2 coins"))),
+        ("EACH WILD THAT STANDS IN DOUBLES THE WIN: TWO WILDS PAY 4 TIMES",
+         each_wild(T + "double_dice_spin_for_cash.cpp", "wild", 2, 4))],
     "doubledoubledice": [
         ("WILD = 4 TIMES", wild(T + "double_double_dice.cpp", "wild", 4)),
         ("3 WILDS AT 3 COINS: 20000 - FOR THE BET", rule(T + "double_double_dice.cpp", "bet", W, 20000, 3)),
@@ -464,9 +559,7 @@ GLASS = {
               rule(T + "double_triple.cpp", "bet", ("triplewild",), 7500, 3),
               rule(T + "double_triple.cpp", "bet", ("doublewild",), 3500, 3)))],
     "dragonspin": [
-        ("THE THIRD REEL MAY SPIN AGAIN, ONCE A VISIT",
-         has(T + "dragon_spin.cpp", r'if \(result\.matched && !dragonSpun && result\.reelCount == 3\) \{',
-             r'dragonSpun = true;', r'::configure\(float value\) \{[^}]*dragonSpun = false;'))],
+        ("THE THIRD REEL MAY SPIN AGAIN, ONCE A VISIT", DRAGON)],
     "egyptsprize": [
         ("3 TUTS ON A PLAYED LINE", "WIN THE PROGRESSIVE JACKPOT",
          both(line_row(V + "egypts_prize.cpp", "ThreeOfAKind", ("tut",), {-1: 500}),
@@ -475,7 +568,7 @@ GLASS = {
                                           r'win = progressiveCoins\(denomination\);')))],
     "gettinhot": [
         ("3 WILDS AT 3 COINS PAY: 5000 - FOR THE BET", rule(T + "gettin_hot.cpp", "bet", W, 5000, 3)),
-        ("AT 3 COINS 3 SEVENS", "PAY 400 FOR THE BET", rule(T + "gettin_hot.cpp", "bet", ("7",), 400, 3))],
+        ("AT 3 COINS 3 SEVENS PAY 400 FOR THE BET", rule(T + "gettin_hot.cpp", "bet", ("7",), 400, 3))],
     "gloamerhouse": [
         ("3 GLOAMERS AT 3 COINS WIN: JACKPOT", rule(T + "gloamer_house.cpp", "jackpot", ("gloamer",), 500, 3))],
     "holeinone": [
@@ -484,6 +577,8 @@ GLASS = {
     "magic": [
         ("THE RABBIT STANDS IN FOR FLOWERS AND STARS AND DOUBLES THE LINE",
          video_stands_in(V + "magic.cpp", "rabbit", {"flowers", "stars"}, True)),
+        ("3, 4 OR 5 RABBITS ALONE ARE DOUBLED TOO: THEY PAY 150, 2000 OR 10000",
+         doubled_alone(V + "magic.cpp", "rabbit", [150, 2000, 10000])),
         ("3, 4 OR 5 HANKIES IN A ROW: PICK A HAT FOR A MULTIPLIER",
          has(V + "magic.cpp", r'return reelsInARow\(chosen, "hanky"\);', r'if \(count >= 3\) bonusTriggered = true;',
              r'runHatBonus\(\)\) \* bonusStake')),
@@ -498,6 +593,8 @@ GLASS = {
                               True, never=("scatter",)),
               lambda t: t.assertEqual({"trumpet", "10", "jack", "queen", "king", "ace", "flag", "mask", "scatter"},
                                       set(declared_video(V + "mardi_gras.cpp"))))),
+        ("3, 4 OR 5 MASKS ALONE ARE DOUBLED TOO: THEY PAY 150, 2000 OR 20000",
+         doubled_alone(V + "mardi_gras.cpp", "mask", [150, 2000, 20000])),
         ("SCATTERS PAY ANYWHERE: 2, 3, 4 OR 5 PAY 5, 15, 35 OR 60 x THE BET",
          both(table(V + "mardi_gras.cpp", "scatterTimesBet", [2, 3, 4, 5], [5, 15, 35, 60]),
               has(V + "mardi_gras.cpp", r'reelsShowing\(chosen, "scatter"\)', r'return coins \* lines \* scatterTimesBet\[n\];'))),
@@ -505,10 +602,8 @@ GLASS = {
          both(table(V + "mardi_gras.cpp", "scatterAtMaxBet", [2, 3, 4, 5], [250, 750, 1600, 5000]),
               has(V + "mardi_gras.cpp", r'if \(atLargestBet\(\)\) return scatterAtMaxBet\[n\];')))],
     "mountainclimber": [
-        ("CLIMB SYMBOLS CLIMB 1 OR 2 STEPS: NEAR THE TOP PAYS A BONUS",
-         both(has(T + "mountain_climber.cpp", r'if \(one\) result\.chosen\[reel\] = one; climbPoints \+= 1;',
-                  r'if \(two\) result\.chosen\[reel\] = two; climbPoints \+= 2;'),
-              has(T + "mountain_climb_bonus.cpp", r'if \(reached > summit\) return 100; if \(reached > 97[^;]*\) return 50; if \(reached > 83[^;]*\) return 20;'))),
+        ("CLIMB SYMBOLS ON A LOSING SPIN MOVE THE CLIMBER UP; THE 2X CLIMBS TWICE AS FAR", CLIMB),
+        ("PAST THE SUMMIT: 100 AT ONCE. ABOVE A CAMP WHEN 20 SPINS ARE UP: 20 OR 50", CLIMB_PAYS),
         ("3 PEAKS AT 3 COINS: 2500 FOR THE BET", rule(T + "mountain_climber.cpp", "bet", ("pic",), 2500, 3))],
     "patriotgames": [
         ("AT 2 COINS R-W-B 7s PAY 1000 FOR THE BET",
@@ -520,6 +615,8 @@ GLASS = {
     "patriotspinforcash": [
         ("SPIN ON REEL 3 AT 3 COINS: WHEEL - SPINS FOR CASH",
          spin_wheel(P + "patriot_spin_for_cash.cpp", "patriotspinforcash")),
+        ("AT 3 COINS THE WHEEL PAYS IN PLACE OF THE LINE",
+         has(P + "patriot_spin_for_cash.cpp", r'if \(coins == maxCoins\) \{ win = 0; bonusPending = true;')),
         ("AT 3 COINS EVERY WIN PAYS AS 2 COINS",
          both(full_bet(P + "patriot_spin_for_cash.cpp", "patriotspinforcash", 3),
               has(P + "patriot_spin_for_cash.cpp",
@@ -536,14 +633,17 @@ GLASS = {
               for a in declared(P + "patriot_wild_deluxe.cpp") if a.startswith("arrow")]),
         ("THE WILD STANDS IN FOR EVERY OTHER SYMBOL", wild(P + "patriot_wild_deluxe.cpp", "wild", 1))],
     "shortcircuit": [
-        ("3 WILDS AT 3 COINS PAY: 2000 - FOR THE BET", rule(T + "short_circuit.cpp", "bet", W, 2000, 3))],
+        ("3 WILDS AT 3 COINS PAY: 2000 - FOR THE BET", rule(T + "short_circuit.cpp", "bet", W, 2000, 3)),
+        ("A WIN MAY SPARK A FREE RE-SPIN: THE SAME WIN PAID AGAIN, NO BET TAKEN", RESPIN)],
     "super7s": [
         ("SUPER SEVENS AT 3 COINS: 500", rule(T + "super7s.cpp", "bet", ("super7",), 500, 3))],
     "tripledice": [
         ("WILD = 3 TIMES", wild(T + "triple_dice.cpp", "wild", 3)),
         ("3 WILDS AT 3 COINS: CAR - WIN THE CAR!", rule(T + "triple_dice.cpp", "car", W, 3000, 3))],
     "tripledicedeluxe": [
-        ("3 WILDS AT 3 COINS PAY: 5000 - FOR THE BET", rule(T + "triple_dice_deluxe.cpp", "bet", W, 5000, 3))],
+        ("3 WILDS AT 3 COINS PAY: 5000 - FOR THE BET", rule(T + "triple_dice_deluxe.cpp", "bet", W, 5000, 3)),
+        ("EACH WILD THAT STANDS IN TRIPLES THE WIN: TWO WILDS PAY 9 TIMES",
+         each_wild(T + "triple_dice_deluxe.cpp", "wild", 3, 9))],
     "tripletriple": [
         ("WILD = 9 TIMES", wild(T + "triple_triple.cpp", "wild", 9)),
         ("3 WILDS AT 1 OR 2 COINS: 20000 - TOP PAY PER COIN", rule(T + "triple_triple.cpp", "coin", W, 20000, 3)),
@@ -551,7 +651,13 @@ GLASS = {
          lambda t: t.assertEqual(sorted([("coin", W, 1000, 2), ("coin", W, 5000, 2), ("coin", W, 20000, 3)]),
                                  sorted(r for r in three_reel_rules(T + "triple_triple.cpp") if r[1] == W)))],
     "wheelofcash": [
-        ("SPIN ON REEL 3 AT 3 COINS: WHEEL - SPINS FOR CASH", spin_wheel(T + "wheel_of_cash.cpp", "wheelofcash"))],
+        ("* MONEY AND COINS PAY AT 2 OR 3 COINS ONLY: AT 1 COIN THEY PAY NOTHING",
+         lambda t: t.assertEqual({(("coins", "money"), "100"): {2, 3}, (("coins",), "150"): {2, 3},
+                                  (("money",), "500"): {2, 3}},
+                                 {k: v for k, v in coin_rules(T + "wheel_of_cash.cpp").items()
+                                  if set(k[0]) & {"coins", "money"}})),
+        ("SPIN ON REEL 3 AT 3 COINS: WHEEL - SPINS FOR CASH", spin_wheel(T + "wheel_of_cash.cpp", "wheelofcash")),
+        ("AT 3 COINS THE WHEEL PAYS ON TOP OF THE LINE", wheel_on_top(T + "wheel_of_cash.cpp"))],
     "wildapple": [
         ("WILD = 2 TIMES", wild(T + "wild_apple.cpp", "wild", 2)),
         ("3 WILDS AT 3 COINS WIN: JACKPOT", rule(T + "wild_apple.cpp", "jackpot", W, 5000, 3))],
@@ -616,10 +722,13 @@ POKER_WILD_HANDS = {"Five of a Kind": {"deuceswild": "2S 9S 9H 9D 9C", "jokerswi
 # test_help_pages's).
 SLOT = "machine/slot_cabinet.h"
 PAGES = {
-    "slot_1": [("Three reels, one pay line (five on some machines).",
-                lambda t: t.assertEqual(5, max(len(re.findall(r'\{\d, \{\d, \d, \d\}, \d+, \d+\}', source(V + f)))
-                                               for f in ("five_line_double.cpp", "five_line_triple.cpp", "bits_n_bytes.cpp",
-                                                         "cash_cow.cpp", "baja_7s.cpp", "egypts_prize.cpp"))))],
+    "slot_1": [("Three reels, one pay line (three or five on some machines).",
+                # the three-reel line machines: three lines where they set up with setupB, else five
+                both(has("machine/multi_line.cpp", r'void MultiLineMachine::init\(\) \{ maxLines = 5;',
+                         r'void MultiLineMachine::setupB\(\) \{ maxLines = 3;'),
+                     lambda t: t.assertEqual([5, 5, 5, 3, 3, 3], [3 if "setupB();" in source(V + f) else 5 for f in (
+                         "five_line_double.cpp", "five_line_triple.cpp", "bits_n_bytes.cpp", "cash_cow.cpp", "baja_7s.cpp",
+                         "egypts_prize.cpp")])))],
     "slot_2": [("Click the bill slot (lower right) or the coin slot to turn dollars into credits.",
                 buttons(SLOT, ('coin" \|\| n == "money', "insertMoney"))),
                ("Credits are coins at the machine's coin value.",
@@ -722,12 +831,17 @@ DERBY_CAR = has(D + "derby_pay.cpp", r'bool DemoDerby::winsTheCar\(int row, int 
 DERBY_HOLD = has(D + "derby_spin.cpp", r'for \(int row = 0; row < rows; \+\+row\) \{ DerbyLine line\(3\); '
                                        r'for \(int reel = 0; reel < 3; \+\+reel\) \{ if \(held\[reel\]\) \{ '
                                        r'line\[reel\] = first\[reel\];')
+DERBY_CAR_REPLACES = both(
+    DERBY_CAR,
+    has(D + "derby_pay.cpp", r'if \(winsTheCar\(i, pay\)\) \{ awardCarPrize\(\); total = 0; break; \}',
+        r'if \(winsTheCar\(i, pay\)\) \{ playCarJackpotMovie\(this\); total = 0; break; \}'))
 DERBY_GLASS = [
     ("Bet 1 to 5 coins on 1 to 5 plays.",
      has(D + "demo_derby.cpp", r'coins = coins <= 4 \? coins \+ 1 : 1;', r"which\[4\] >= '1' && which\[4\] <= '5'")),
     ("Play 1 spins first.", has(D + "derby_spin.cpp", r'lines\.clear\(\);.*lines\.push_back\(line\); respinPending = true;')),
     ("HOLD the reels you like, then RESPIN: the held reels carry into every play.", DERBY_HOLD),
     ("Three flags on play 5 at five coins win the car!", DERBY_CAR),
+    ("The car takes the place of every credit that game would pay.", DERBY_CAR_REPLACES),
 ]
 DERBY_CABINET = {(293, 524): ("HOLD the reels of play 1, then RESPIN", DERBY_HOLD),
                  (400, 584): ("THREE FLAGS ON PLAY 5 AT 5 COINS WIN THE CAR!", DERBY_CAR)}
@@ -740,6 +854,121 @@ def derby_pays():
     pays["ANY 3 BARS"] = int(re.search(r'kMixedBarsPay = (\d+);', text).group(1))
     pays["ANY 3 TIRES"] = int(re.search(r'kMixedTiresPay = (\d+);', text).group(1))
     return pays
+
+
+# ---- the rules that change a pay, and what a glass must say of each ---------
+
+NUMBER_WORDS = {2: "DOUBLE", 3: "TRIPLE", 4: "FOUR", 9: "NINE"}
+
+
+def coins_said(counts):
+    """How a glass names coin counts: "3 COINS", "1 COIN", "2 OR 3 COINS"."""
+    return r"\b%s COINS?\b" % " OR ".join(str(c) for c in sorted(counts))
+
+
+def times_said(n):
+    return r"(\bx%d\b|\b%d TIMES\b|\bBY %d\b%s)" % (n, n, n, "|" + NUMBER_WORDS[n] if n in NUMBER_WORDS else "")
+
+
+def together(*patterns):
+    """All the patterns in one text, in any order."""
+    return "".join("(?=.*%s)" % p for p in patterns)
+
+
+def pay_rules(mid):
+    """[(rule, pattern)]: the rules of a reel machine, read off its code,
+    that change what a row pays (a wild's multiplier, a pay or a prize that
+    holds at some coin counts only, a wheel that pays instead of the line or
+    on top of it, the full bet paid as two coins, a symbol that doubles the
+    line, the progressive jackpot in place of the top row, the fixed pays of
+    the full bet), each with what a player must read on the glass."""
+    rel, out = machine_source(mid), []
+    text = re.sub(r"\s+", " ", source(rel))
+    if rel.startswith((THREE, PATRIOT)):
+        most, per_coin = max_coins(rel, mid), multiplies_by_coins(rel, mid)
+        for name, (mult, _) in sorted(three_reel_wilds(rel).items()):
+            if mult > 1:
+                out.append(("the %s multiplies by %d" % (name, mult), together(r"WILD", times_said(mult))))
+        for (syms, prize), counts in sorted(coin_rules(rel).items()):
+            if per_coin or counts != set(range(1, most + 1)):
+                out.append(("%s pays %s at %s coins only" % ("/".join(syms), prize, sorted(counts)),
+                            together(coins_said(counts), r"\b%s\b" % prize)))
+        if per_coin and re.search(r'payTwoCoinsWorthAtFullBet\(\);|win = win / coins \* 2;', text):
+            out.append(("the full bet pays as 2 coins", together(coins_said([most]), r"EVERY (OTHER )?WIN PAYS AS 2 COINS")))
+        spin = re.search(r'(placeOnReel\("spin", 2\)|result\.chosen\[2\] = s;)[^;]*;? ?\}? ?if \(coins == maxCoins\)'
+                         r' (\{ win = 0; )?bonusPending = true;', text)
+        if spin:
+            out.append(("the wheel pays %s the line" % ("in place of" if spin.group(2) else "on top of"),
+                        together(coins_said([most]), r"WHEEL PAYS %s THE LINE"
+                                 % ("IN PLACE OF" if spin.group(2) else "ON TOP OF"))))
+    elif "OfAKindRow> payTable" in text:
+        doubler = video_doubler(rel)
+        if doubler:
+            out.append(("the %s doubles the line" % doubler, together(r"\b%s\b" % doubler.upper(), "DOUBLES THE LINE")))
+            alone = [2 * p for p in video_rows(rel).get((doubler,), []) if p]
+            if alone:
+                said = ", ".join(map(str, alone[:-1])) + " OR %d" % alone[-1]
+                out.append(("%ss alone pay %s" % (doubler, said), together("ALONE", r"\b%s\b" % said)))
+        if re.search(r'const int \w+AtMaxBet\[', text):
+            out.append(("fixed pays at the full bet", "AT THE FULL BET"))
+    else:
+        base = re.search(r'FiveLineWildMachine\((\d)\.0, payTable', text)
+        if base:
+            n = int(base.group(1))
+            out.append(("each wild multiplies the line by %d" % n,
+                        together(r"WILD %sS THE LINE" % NUMBER_WORDS[n], r"TWO WILDS", times_said(n * n))))
+        if "playJackpotMovie(this)" in text:
+            out.append(("the top row wins the progressive jackpot", "PROGRESSIVE JACKPOT"))
+    return out
+
+
+# Rules the code does in ways the reading above can't see, each with the
+# code that does it.
+MORE_PAY_RULES = {
+    "10x": [("two wilds pay 100 times", "TWO WILDS PAY 100 TIMES", each_wild(T + "ten_x.cpp", "wild", 10, 100))],
+    "5x": [("two wilds pay 25 times", "TWO WILDS PAY 25 TIMES", each_wild(T + "five_x.cpp", "wild", 5, 25))],
+    "doubledicedeluxe": [("two wilds pay 4 times", "TWO WILDS PAY 4 TIMES",
+                          each_wild(T + "double_dice_deluxe.cpp", "wild", 2, 4))],
+    "tripledicedeluxe": [("two wilds pay 9 times", "TWO WILDS PAY 9 TIMES",
+                          each_wild(T + "triple_dice_deluxe.cpp", "wild", 3, 9))],
+    "doubledicespinforcash": [("two wilds pay 4 times", "TWO WILDS PAY 4 TIMES",
+                               each_wild(T + "double_dice_spin_for_cash.cpp", "wild", 2, 4))],
+    "shortcircuit": [("a win may be paid again by a free re-spin", together("FREE RE-SPIN", "SAME WIN", "NO BET"),
+                      RESPIN)],
+    "crazydice": [("at the full bet a win may roll the dice", together(r"AT 3 COINS", r"\bWIN\b", r"\bDIE\b"),
+                   DIE_AT_FULL_BET),
+                  ("the dice multiply the win by their sum", together("DICE ADDED UP MULTIPLY THE WIN", "2 TO 12 TIMES"),
+                   DICE_MULTIPLY)],
+    "dragonspin": [("the third reel may spin again", "THIRD REEL MAY SPIN AGAIN", DRAGON)],
+    "mountainclimber": [("climb symbols move the climber", together("CLIMB", "TWICE AS FAR"), CLIMB),
+                        ("where the climb pays", together(r"SUMMIT: 100\b", r"20 SPINS", r"\b20 OR 50\b"), CLIMB_PAYS)],
+}
+
+
+def glass_texts(mid):
+    """What a player reads together on a machine's glass: each line under
+    the table, run on into the next while it ends in ":" or "," or heads a
+    note ("* ..."), and each pay row with its amount and, when its label
+    carries a "*", the note that "*" starts."""
+    pg = generate._recipe_import("_pay_glass")
+    rows, lines = pg.table_of(mid)[2], glass_lines(mid)
+
+    def sentence(k):
+        said = lines[k]
+        while k + 1 < len(lines) and (lines[k].rstrip().endswith((":", ",")) or lines[k].startswith("*")):
+            k += 1
+            said += " " + lines[k]
+        return said
+    out = [sentence(k) for k in range(len(lines))]
+    star = [k for k, line in enumerate(lines) if line.startswith("*")]
+    for row in rows:
+        if isinstance(row[1], list):
+            continue
+        said = "%s %s" % (row[0], "JACKPOT" if row[1] == "JP" else row[1])
+        if "*" in str(row[0]) and star:
+            said += " " + sentence(star[0])
+        out.append(said)
+    return out
 
 
 NAVIGATION = re.compile(r"\s*(click|press)[^.]*\b(go on|play|playing)\.\s*$", re.I)
@@ -804,6 +1033,38 @@ class GlassRules(unittest.TestCase):
             for entry in entries:
                 with self.subTest(machine=mid, sentence=" ".join(entry[:-1])):
                     entry[-1](self)
+
+    def test_every_rule_that_changes_a_pay_stands_on_the_glass(self):
+        found = 0
+        for mid in GLASS:
+            texts = glass_texts(mid)
+            for what, pattern in pay_rules(mid):
+                found += 1
+                with self.subTest(machine=mid, rule=what):
+                    self.assertTrue([s for s in texts if re.search(pattern, s)],
+                                    "the glass doesn't say it (%s):\n%s" % (pattern, "\n".join(texts)))
+            for what, pattern, rule_check in MORE_PAY_RULES.get(mid, []):
+                with self.subTest(machine=mid, rule=what):
+                    rule_check(self)
+                    self.assertTrue([s for s in texts if re.search(pattern, s)],
+                                    "the glass doesn't say it (%s):\n%s" % (pattern, "\n".join(texts)))
+        # the reading finds the rules it was written for
+        self.assertGreater(found, 60)
+
+    def test_the_rules_read_off_the_code_are_the_machines_rules(self):
+        # a tripwire on the reading itself: a few machines whose rules are
+        # known from their sheets, each rule named as pay_rules names it
+        def rules(mid):
+            return [what for what, _ in pay_rules(mid)]
+        self.assertCountEqual(["the wild multiplies by 2", "wild pays 5000 at [3] coins only"], rules("doubledicedeluxe"))
+        self.assertCountEqual(["coins/money pays 100 at [2, 3] coins only", "coins pays 150 at [2, 3] coins only",
+                          "money pays 500 at [2, 3] coins only", "the wheel pays on top of the line"],
+                         rules("wheelofcash"))
+        self.assertCountEqual(["the wild multiplies by 2", "the full bet pays as 2 coins", "the wheel pays in place of the line"],
+                         rules("doubledicespinforcash"))
+        self.assertCountEqual(["the mask doubles the line", "masks alone pay 150, 2000 OR 20000", "fixed pays at the full bet"],
+                         rules("mardigras"))
+        self.assertEqual(["each wild multiplies the line by 3"], rules("5linetriple"))
 
     def test_a_symbol_said_to_stand_in_for_every_symbol_does(self):
         # read off the sentence itself: "THE MASK STANDS IN FOR EVERY SYMBOL"
@@ -903,7 +1164,11 @@ class GlassRules(unittest.TestCase):
         bottom = [i for i in m.ITEMS if i.get("file") == "bottom.png"][0]
         back = [i for i in m.ITEMS if i.get("file") == "back.png"][0]
         lines = [line[0] if isinstance(line, (list, tuple)) else line for line in bottom["lines"]]
-        self.assertEqual(" ".join(s for s, _ in DERBY_GLASS), " ".join(line for line in lines if line))
+        said = " ".join(line for line in lines if line)
+        self.assertEqual(" ".join(s for s, _ in DERBY_GLASS), said)
+        # the car is no win on top of the others: the glass says it replaces them
+        DERBY_CAR_REPLACES(self)
+        self.assertRegex(said, r"win the car!.*car takes the place of every credit that game would pay")
         for sentence, rule_check in DERBY_GLASS:
             with self.subTest(glass=sentence):
                 rule_check(self)

@@ -10,7 +10,7 @@ LEAD = dict(glyph="wild", sub="10X")   # the lobby's picture of this machine
 GLASS = dict(title="10X", pays=[["3 WILDS", 800, "wild wild wild"], ["3 10X BAR", 80, "10bar 10bar 10bar"],
                                 ["3 TRIPLE BAR", 40], ["3 DOUBLE BAR", 25], ["3 BAR", 10], ["3 X", 10, "x x x"],
                                 ["ANY 3 BARS", 5], ["2 X", 5, "x x"], ["1 X", 2, "x"]],
-             lines=["A WILD STANDS IN AND MULTIPLIES THE WIN BY 10", "3 WILDS AT 3 COINS PAY 5000 CREDITS"],
+             lines=["EACH WILD THAT STANDS IN MULTIPLIES THE WIN BY 10: TWO WILDS PAY 100 TIMES", "3 WILDS AT 3 COINS PAY 5000 CREDITS"],
              looks={"x": dict(glyph="text", label="X", color="red"), "wild": dict(glyph="wild", sub="10X"),
                     "10bar": dict(glyph="bar", bars=1, label="10X", color="purple")})
 

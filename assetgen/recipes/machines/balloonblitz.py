@@ -19,6 +19,7 @@ GLASS = dict(unit="PAYS PER COIN ON A LINE, SYMBOLS IN A ROW FROM THE LEFT", pay
     ["dart", [0, 0, 15, 60, 200]], ["clown", [0, 0, 25, 150, 275]], ["register target", [0, 0, 50, 100, 500]],
     ["car target", [0, 0, 60, 500, 2500]], ["target", [0, 0, 75, 1000, 5000]]],
     lines=[["THE TARGET STANDS IN FOR THE REGISTER AND THE CAR AND DOUBLES THE LINE", "target"],
+           "3, 4 OR 5 TARGETS ALONE ARE DOUBLED TOO: THEY PAY 150, 2000 OR 10000",
            ["3, 4 OR 5 BULLSEYES IN A ROW START THE BALLOON BONUS AND PAY", "bullseye"],
            "15, 35 OR 60 x COINS A LINE; AT THE FULL BET 200, 600 OR 1500"])
 

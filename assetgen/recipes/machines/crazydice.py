@@ -11,6 +11,9 @@ ITEMS = [
                ["1 CHERRY", 2]],
          feature=dict(symbol="dice", lines=["THE DIE STARTS", "THE DICE BONUS"], big="ROLL!"),
          bottom="ROLL THE CRAZY DICE",
+         glass_lines=[["AT 3 COINS A WIN MAY BRING THE DIE TO REEL 3: THE DICE BONUS", "dice"],
+                      "THE TWO DICE ADDED UP MULTIPLY THE WIN: 2 TO 12 TIMES",
+                      "AT 3 COINS 3 PIGS PAY 500 FOR THE BET; EVERY OTHER WIN PAYS AS 2 COINS"],
          elements=[dict(text=line, at=[721, 280 + 13 * k], anchor="mm", size=11, color="yellow",
                         font="sans-bold", max_w=134)
                    for k, line in enumerate(["AT 3 COINS: 3 PIGS", "PAY 500 FOR THE BET,", "OTHERS AS 2 COINS"])]),

@@ -200,7 +200,9 @@ ITEMS = [
          title_y=50,
          lines=["Bet 1 to 5 coins on 1 to 5 plays.", "Play 1 spins first.", "HOLD the reels you like,",
                 "then RESPIN: the held reels", "carry into every play.", "",
-                ["Three flags on play 5", "lightgold"], ["at five coins win the car!", "lightgold"]],
+                ["Three flags on play 5", "lightgold"], ["at five coins win the car!", "lightgold"],
+                ["The car takes the place", "lightgold"], ["of every credit that game", "lightgold"],
+                ["would pay.", "lightgold"]],
          text_size=19, text_x=50, text_top=100, text_align="left",
          elements=paytable(410, 84, 360, size=20, pitch=35) + car(110, 400, 2.2, "red") +
                   [dict(text="Click or press a key to play", at=[400, 560], size=18, color="lightgold")]),

@@ -8,6 +8,7 @@ ITEMS = [
                ["3 BAR", 10], ["ANY 3 BARS", 5], ["2 WILDS + BLANK", 5], ["1 WILD + BLANKS", 2]],
          feature=dict(symbol="flame", lines=["3 WILDS AT", "3 COINS PAY"], big="5000", under="FOR THE BET"),
          bottom="ARROWS HEAT UP THE REELS",
+         glass_lines=["3 WILDS AT 3 COINS PAY: 5000 - FOR THE BET", "AT 3 COINS 3 SEVENS PAY 400 FOR THE BET"],
          elements=[dict(text="AT 3 COINS 3 SEVENS", at=[721, 286], anchor="mm", size=11, color="yellow",
                         font="sans-bold", max_w=134),
                    dict(text="PAY 400 FOR THE BET", at=[721, 302], anchor="mm", size=11, color="yellow",

@@ -21,6 +21,7 @@ GLASS = dict(unit="PAYS PER COIN ON A LINE, SYMBOLS IN A ROW FROM THE LEFT", pay
     ["aces", [0, 0, 15, 60, 200]], ["dove", [0, 0, 25, 150, 275]], ["flowers rabbit", [0, 0, 50, 200, 500]],
     ["stars rabbit", [0, 0, 60, 500, 2500]], ["rabbit", [0, 0, 75, 1000, 5000]]],
     lines=[["THE RABBIT STANDS IN FOR FLOWERS AND STARS AND DOUBLES THE LINE", "rabbit"],
+           "3, 4 OR 5 RABBITS ALONE ARE DOUBLED TOO: THEY PAY 150, 2000 OR 10000",
            ["3, 4 OR 5 HANKIES IN A ROW: PICK A HAT FOR A MULTIPLIER", "hanky"],
            "HAT BONUS: 15, 35 OR 60 x COINS A LINE; AT THE FULL BET 200, 600 OR 1500"])
 

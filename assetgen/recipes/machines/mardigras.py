@@ -24,6 +24,7 @@ GLASS = dict(unit="PAYS PER COIN ON A LINE, SYMBOLS IN A ROW FROM THE LEFT", pay
     ["queen mask", [0, 0, 15, 60, 200]], ["king mask", [0, 0, 25, 75, 275]], ["ace mask", [0, 0, 50, 100, 500]],
     ["flag mask", [0, 0, 60, 100, 2500]], ["mask", [0, 0, 75, 1000, 10000]]],
     lines=[["THE MASK STANDS IN FOR EVERY SYMBOL BUT THE SCATTER AND DOUBLES THE LINE", "mask"],
+           "3, 4 OR 5 MASKS ALONE ARE DOUBLED TOO: THEY PAY 150, 2000 OR 20000",
            ["SCATTERS PAY ANYWHERE: 2, 3, 4 OR 5 PAY 5, 15, 35 OR 60 x THE BET", "scatter"],
            "AT THE FULL BET SCATTERS PAY 250, 750, 1600 OR 5000"])
 

@@ -102,8 +102,10 @@ ITEMS = [
                ["ANY 3 BARS", 5], ["2 CHERRIES", 5], ["1 CHERRY", 2]],
          feature=dict(symbol="climb", lines=["CLIMB SYMBOLS", "START THE CLIMB"], big="BONUS"),
          bottom="CLIMB THE MOUNTAIN FOR A BONUS",
-         glass_lines=[["CLIMB SYMBOLS CLIMB 1 OR 2 STEPS: NEAR THE TOP PAYS A BONUS",
-                       "climb 2climb"], "3 PEAKS AT 3 COINS: 2500 FOR THE BET"],
+         glass_lines=[["CLIMB SYMBOLS ON A LOSING SPIN MOVE THE CLIMBER UP; THE 2X CLIMBS TWICE AS FAR",
+                       "climb 2climb"],
+                      "PAST THE SUMMIT: 100 AT ONCE. ABOVE A CAMP WHEN 20 SPINS ARE UP: 20 OR 50",
+                      "3 PEAKS AT 3 COINS: 2500 FOR THE BET"],
          elements=[dict(box=[688, 329, 60, 26], bevel=True, fill="navy", label="RESET", size=11)] +
                   [dict(text="3 PEAKS AT 3 COINS:", at=[721, 286], anchor="mm", size=11, color="yellow",
                         font="sans-bold", max_w=134),
