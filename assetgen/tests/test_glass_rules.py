@@ -693,7 +693,9 @@ POKER_NOTES = {
                         has("poker/jokers_wild.cpp", r'configureWild\("jokerswild", denomination, true\)'))),
     "spinforcash": ("Full house or better at 5 coins spins the cash wheel!",
                     both(poker("spinforcash", ("KS KH KD 5C 5S", "full house", 8), ("2H 7H 9H JH KH", "flush", 6)),
-                         has("poker/spin_for_cash.cpp", r'if \(perCoin > 7 && coinsPlayed == 5\) \{'))),
+                         has("poker/spin_for_cash.cpp",
+                             r'bool SpinForCash::turnsWheel\(long long pay\) const \{ return coinsPlayed == 5 && pay / coinsPlayed > 7; \}',
+                             r'if \(turnsWheel\(win\)\) \{'))),
     "doubleupbonus": ("Double up any win: beat the dealer's card!",
                       has("poker/double_up_bonus.cpp", r'if \(win <= 0\) return win;.*offerDoubleUp\(win\);',
                           r'const int mine = hand\[picked\]->rank, dealers = hand\[0\]->rank; '
