@@ -49,6 +49,17 @@ struct FailingDisk : WriteFaults {
     int before(WriteStep) override { return failWith; }
 } failingDisk;
 
+// Records each notice and a player's save file as it stood when it came up.
+struct SaveFileAtNotice : NoticeBoard {
+    explicit SaveFileAtNotice(const std::string& player) : path(savePath(player)) {}
+    std::string path;
+    std::vector<std::string> texts, files;
+    void show(const std::string& text, const std::string&) override {
+        texts.push_back(text);
+        files.push_back(testrt::readFile(path));
+    }
+};
+
 bool says(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 std::string caption() {
@@ -302,14 +313,7 @@ TEST_F(Keeps, AmountsAboveTheMostTheGameKeepsAreToldWhenReadAndWhenCut) {
 // first screen before any save writes 0 there, quoting what the file held,
 // so the player can put it back.
 TEST_F(Keeps, MoneyAndVipPointsTheGameCantUseAreToldOverTheLobbyBeforeTheFileHoldsZero) {
-    struct FileAtNotice : NoticeBoard {
-        std::vector<std::string> texts;
-        std::vector<std::string> files;  // the save file as each notice comes up
-        void show(const std::string& text, const std::string&) override {
-            texts.push_back(text);
-            files.push_back(testrt::readFile(savePath("Ann_Lee")));
-        }
-    } board;
+    SaveFileAtNotice board("Ann_Lee");
     installNoticeBoard(&board);
     testrt::resetFiles(annSettings);
     const std::string held = "[Ann_Lee]\nmoney=-250\nvippoints=nan\nfirsttime=0\nfirsttimelobby=0\ntrophies=gold\n"
@@ -409,14 +413,7 @@ TEST_F(Keeps, EachValueTheReaderRefusesIsToldByWhatTheFileHolds) {
 // The cashier opens another player's profile: a value of that file the
 // game can't use is told over the desk at once, before the file holds 0.
 TEST_F(Keeps, APlayerPickedAtTheCashierWithMoneyTheGameCantUseIsToldAtOnce) {
-    struct FileAtNotice : NoticeBoard {
-        std::vector<std::string> texts;
-        std::vector<std::string> files;  // Bob's save file as each notice comes up
-        void show(const std::string& text, const std::string&) override {
-            texts.push_back(text);
-            files.push_back(testrt::readFile(savePath("Bob_Ray")));
-        }
-    } board;
+    SaveFileAtNotice board("Bob_Ray");
     installNoticeBoard(&board);
     testrt::resetFiles("[global]\nplayers=Ann_Lee,Bob_Ray\nlastplayer=Ann_Lee\nfirsttimeever=0\n");
     testrt::writeFile(savePath("Ann_Lee"), annFile);
