@@ -39,6 +39,25 @@ std::string dollarsText(double amount) {
 // VIP points as whole points.
 std::string pointsText(double points) { return grouped(wholeAmount(points)); }
 
+// A value of a file as the notice quotes it: as written, short enough to
+// fit a line, and only in characters every font has.
+std::string quoted(const std::string& text) {
+    const size_t longest = 24;
+    std::string shown;
+    for (unsigned char c : text) shown += c >= 32 && c < 127 ? static_cast<char>(c) : '?';
+    return shown.size() > longest ? shown.substr(0, longest - 3) + "..." : shown;
+}
+
+// "a", "a and b", "a, b and c".
+std::string listed(const std::vector<std::string>& items) {
+    std::string list;
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (i) list += i + 1 == items.size() ? " and " : ", ";
+        list += items[i];
+    }
+    return list;
+}
+
 std::string tag(KeptFile file) { return file == KeptFile::Profile ? "PROGRESS NOT SAVED: " : "SETTINGS NOT SAVED: "; }
 
 }  // namespace
@@ -101,13 +120,27 @@ void Keeping::profileNotFound(const std::string& shownPath) {
 }
 
 void Keeping::amountsAboveLimit(const std::string& shownPath, const std::vector<std::string>& what) {
-    std::string list;
-    for (size_t i = 0; i < what.size(); ++i) {
-        if (i) list += i + 1 == what.size() ? " and " : ", ";
-        list += what[i];
+    tell(shownPath + " holds more than the game keeps in " + listed(what) + ". The most it keeps is " +
+         pointsText(maxAmount) + " (dollars or VIP points), and that is used instead. Everything else in the file "
+         "is read as it stands.");
+}
+
+void Keeping::unusableAmounts(const std::string& shownPath, const std::vector<UnusableAmount>& values,
+                              bool fileWritten) {
+    if (values.empty()) return;
+    std::vector<std::string> held, used;
+    for (const UnusableAmount& value : values) {
+        const char* why = value.text.empty() ? "empty" : value.belowZero ? "below zero" : "not a plain number";
+        held.push_back(value.key + "=" + quoted(value.text) + " (" + why + ")");
+        used.push_back(value.key == "money" ? dollarsText(0) + " in the account" : "no VIP points");
     }
-    tell(shownPath + " holds more than the game keeps in " + list + ". The most it keeps is " + pointsText(maxAmount) +
-         " (dollars or VIP points), and that is used instead. Everything else in the file is read as it stands.");
+    const bool one = values.size() == 1;
+    tell(shownPath + " holds " + listed(held) + ", which the game can't use. " + (one ? "It is" : "They are") +
+         " read as 0: " + listed(used) +
+         (fileWritten ? ", and the file holds that from the next save." : "; the file is left as it is.") +
+         " Everything else in the file is read as it stands. If you had more, quit, put what you had on " +
+         (one ? "that line (a plain number" : "those lines (plain numbers") +
+         " like 1250.50) with a text editor, and start the game again.");
 }
 
 void Keeping::cutAtLimit(double money, double vippoints) {

@@ -13,6 +13,15 @@
 // The two files whose fate the player must know.
 enum class KeptFile { Profile, Settings };
 
+// Money or VIP points in a save file that the game can't use: the key
+// ("money" or "vippoints"), the text the file holds there, and whether it
+// is a number below zero (else it is no plain number at all).
+struct UnusableAmount {
+    std::string key;
+    std::string text;
+    bool belowZero;
+};
+
 class Keeping {
 public:
     // The file exists but could not be read (readError: the system's error
@@ -36,6 +45,11 @@ public:
     // player/machine_stats.h), which are read as that most: `what` names
     // them ("money", "VIP points", "the statistics of baja7s").
     void amountsAboveLimit(const std::string& shownPath, const std::vector<std::string>& what);
+    // The save file holds money or VIP points the game can't use, which are
+    // read as 0: says what the file holds there, what the game uses instead,
+    // and that the file holds that from the next save (fileWritten: false
+    // when the file is left as it is).
+    void unusableAmounts(const std::string& shownPath, const std::vector<UnusableAmount>& values, bool fileWritten);
     // The profile is about to be kept with this money and these VIP points:
     // what lies above the most the game keeps is cut off then, and this
     // says how much.

@@ -61,6 +61,21 @@ std::vector<std::string> amountsAboveLimit(FileConfig& file, const std::string& 
     return above;
 }
 
+std::vector<UnusableAmount> unusableAmounts(FileConfig& file, const std::string& playerGroup) {
+    const std::string was = file.currentPath();
+    file.setCurrentPath(playerGroup);
+    std::vector<UnusableAmount> unusable;
+    for (const char* key : {"money", "vippoints"}) {
+        if (!file.hasEntry(key)) continue;
+        const std::string text = file.readEntry(key, "");
+        double value = 0;
+        const bool number = FileConfig::plainDecimal(text, &value);
+        if (!number || value < 0) unusable.push_back(UnusableAmount{key, text, number});
+    }
+    file.setCurrentPath(was);
+    return unusable;
+}
+
 Money readMoney(const FileConfig& file, const std::string& key) { return Money::dollars(readAmount(file, key)); }
 
 void writeMoney(FileConfig& file, const std::string& key, Money amount) {

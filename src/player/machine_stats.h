@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "player/keeping.h"
 #include "player/money.h"
 
 class FileConfig;
@@ -53,6 +54,10 @@ double readAmount(const FileConfig& file, const std::string& key);
 // profile's "money" and "VIP points" in the player's group, and "the
 // statistics of <machine title>" for each record with a total above it.
 std::vector<std::string> amountsAboveLimit(FileConfig& file, const std::string& playerGroup);
+// The profile's "money" and "vippoints" in the player's group that are
+// there but can't be used (below zero, or no plain number) and so are read
+// as 0, in that order.
+std::vector<UnusableAmount> unusableAmounts(FileConfig& file, const std::string& playerGroup);
 // The same to the nearest cent, and written back as dollars.
 Money readMoney(const FileConfig& file, const std::string& key);
 void writeMoney(FileConfig& file, const std::string& key, Money amount);

@@ -194,6 +194,10 @@ void Player::load() {
     for (const std::string& prize : splitNames(file.readEntry("trophies", ""))) trophies.push_back(prize);
     buildStats();
     for (MachineStats& record : stats) record.load(file);
+    // Told at once, before any save writes what is used instead: the notice
+    // quotes what the file held, so nothing is lost without the player
+    // knowing what it was.
+    keeping.unusableAmounts(shownPath(saveFileName(name)), unusableAmounts(file, name), fileWritable);
     std::vector<std::string> above = amountsAboveLimit(file, name);
     if (!above.empty()) keeping.amountsAboveLimit(shownPath(saveFileName(name)), above);
 }

@@ -246,12 +246,10 @@ long FileConfig::readEntry(const std::string& key, int def) const {
     return readEntry(key, static_cast<long>(def));
 }
 
-double FileConfig::readEntry(const std::string& key, double def) const {
-    const std::string* text = numberText(key);
-    if (!text) return def;
+bool FileConfig::plainDecimal(const std::string& text, double* value) {
     // Decimal only: digits with an optional point and exponent. No hex
     // floats, no "inf" or "nan", nothing after the number.
-    const char* c = text->c_str();
+    const char* c = text.c_str();
     if (*c == '-' || *c == '+') ++c;
     int mantissa = 0;
     while (std::isdigit(static_cast<unsigned char>(*c))) ++c, ++mantissa;
@@ -267,8 +265,17 @@ double FileConfig::readEntry(const std::string& key, double def) const {
         while (std::isdigit(static_cast<unsigned char>(*c))) ++c;
     }
     plain = plain && *c == '\0';
-    double v = plain ? std::strtod(text->c_str(), nullptr) : 0.0;
-    if (!plain || !std::isfinite(v)) {
+    const double v = plain ? std::strtod(text.c_str(), nullptr) : 0.0;
+    if (!plain || !std::isfinite(v)) return false;
+    if (value) *value = v;
+    return true;
+}
+
+double FileConfig::readEntry(const std::string& key, double def) const {
+    const std::string* text = numberText(key);
+    if (!text) return def;
+    double v = def;
+    if (!plainDecimal(*text, &v)) {
         reportBadNumber(key, *text, "a finite decimal number");
         return def;
     }

@@ -60,6 +60,10 @@ public:
     long readEntry(const std::string& key, long def) const;
     long readEntry(const std::string& key, int def) const;
     double readEntry(const std::string& key, double def) const;
+    // Whether text is a number readEntry(key, double) takes: a finite
+    // decimal, with nothing before or after it. Its value goes to value
+    // (when given). Reports nothing.
+    static bool plainDecimal(const std::string& text, double* value = nullptr);
 
     // Sets key in the current group (the group is created when missing).
     void writeEntry(const std::string& key, const std::string& value);

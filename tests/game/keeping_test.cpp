@@ -49,6 +49,17 @@ struct FailingDisk : WriteFaults {
     int before(WriteStep) override { return failWith; }
 } failingDisk;
 
+// Records each notice and a player's save file as it stood when it came up.
+struct SaveFileAtNotice : NoticeBoard {
+    explicit SaveFileAtNotice(const std::string& player) : path(savePath(player)) {}
+    std::string path;
+    std::vector<std::string> texts, files;
+    void show(const std::string& text, const std::string&) override {
+        texts.push_back(text);
+        files.push_back(testrt::readFile(path));
+    }
+};
+
 bool says(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 std::string caption() {
@@ -295,6 +306,136 @@ TEST_F(Keeps, AmountsAboveTheMostTheGameKeepsAreToldWhenReadAndWhenCut) {
     testrt::startGame();
     EXPECT_TRUE(notices.empty()) << notices[0];
     testrt::stopGame();
+}
+
+// Money or VIP points the game can't use (below zero, or no plain number)
+// are read as 0, as one over the top is read as the top: told over the
+// first screen before any save writes 0 there, quoting what the file held,
+// so the player can put it back.
+TEST_F(Keeps, MoneyAndVipPointsTheGameCantUseAreToldOverTheLobbyBeforeTheFileHoldsZero) {
+    SaveFileAtNotice board("Ann_Lee");
+    installNoticeBoard(&board);
+    testrt::resetFiles(annSettings);
+    const std::string held = "[Ann_Lee]\nmoney=-250\nvippoints=nan\nfirsttime=0\nfirsttimelobby=0\ntrophies=gold\n"
+                             "[baja7s]\nspinswon=7\n";
+    testrt::writeFile(savePath("Ann_Lee"), held);
+    testrt::startGame();
+    ASSERT_EQ(board.texts.size(), 1u);
+    const std::string& told = board.texts[0];
+    EXPECT_TRUE(says(told, "save/Ann_Lee.save holds money=-250 (below zero) and vippoints=nan (not a plain number), "
+                           "which the game can't use.")) << told;
+    EXPECT_TRUE(says(told, "They are read as 0: $0.00 in the account and no VIP points, and the file holds that "
+                           "from the next save.")) << told;
+    EXPECT_TRUE(says(told, "put what you had on those lines")) << told;
+    EXPECT_EQ(board.files[0], held) << "the file was written before the player was told";
+    // Read as 0; everything else as it stands; a plain lobby otherwise, as
+    // the file is kept.
+    EXPECT_EQ(currentPlayer->money, 0.0);
+    EXPECT_EQ(currentPlayer->vippoints, 0.0);
+    EXPECT_EQ(currentPlayer->trophies, std::vector<std::string>{"gold"});
+    EXPECT_EQ(currentPlayer->findStats("baja7s")->spinswon, 7);
+    EXPECT_NE(dynamic_cast<Lobby*>(theApp->screen.get()), nullptr);
+    EXPECT_TRUE(keeping.isKept(KeptFile::Profile));
+    EXPECT_EQ(caption(), "Corvalo Slots");
+    testrt::stopGame();
+    // The file holds what the notice said it would.
+    EXPECT_EQ(savefiles::savedMoney("Ann_Lee"), 0.0);
+    EXPECT_EQ(savefiles::saved("Ann_Lee", "Ann_Lee").readEntry("vippoints", -1.0), 0.0);
+    // Told once: the next start finds nothing to tell.
+    board.texts.clear();
+    testrt::startGame();
+    EXPECT_TRUE(board.texts.empty()) << board.texts[0];
+    testrt::stopGame();
+    installNoticeBoard(&recordedNotices);
+}
+
+// Each value the save file's reader refuses, for money and for VIP points,
+// is told by what the file holds; values it takes are not. A file that
+// can't be read is left as it is, and the notice says so.
+TEST_F(Keeps, EachValueTheReaderRefusesIsToldByWhatTheFileHolds) {
+    struct Value {
+        std::string text;
+        const char* why;  // null: a value the game uses
+    };
+    const std::string longText = "12" + std::string(60, 'x');
+    const Value values[] = {
+        {"-250", "below zero"},        {"-0.01", "below zero"},         {"nan", "not a plain number"},
+        {"inf", "not a plain number"}, {"-inf", "not a plain number"},  {"1e400", "not a plain number"},
+        {"abc", "not a plain number"}, {"1,250.50", "not a plain number"}, {"$500", "not a plain number"},
+        {"0x10", "not a plain number"}, {"", "empty"},                   {"0", nullptr},
+        {"-0", nullptr},               {"1250.50", nullptr},            {"+5e2", nullptr},
+    };
+    for (const char* key : {"money", "vippoints"}) {
+        for (const Value& value : values) {
+            SCOPED_TRACE(std::string(key) + "=" + value.text);
+            testrt::resetFiles(annSettings);
+            testrt::writeFile(savePath("Ann_Lee"), "[Ann_Lee]\n" + std::string(key) + "=" + value.text + "\n");
+            keeping = Keeping();
+            Player ann("Ann_Lee");
+            const std::vector<std::string> news = keeping.takeNews();
+            if (!value.why) {
+                EXPECT_TRUE(news.empty()) << news[0];
+                continue;
+            }
+            ASSERT_EQ(news.size(), 1u);
+            EXPECT_TRUE(says(news[0], "save/Ann_Lee.save holds " + std::string(key) + "=" + value.text + " (" +
+                                          value.why + "), which the game can't use. It is read as 0: ")) << news[0];
+            EXPECT_TRUE(says(news[0], std::string(key) == "money" ? "$0.00 in the account" : "no VIP points"))
+                << news[0];
+            EXPECT_EQ(std::string(key) == "money" ? ann.money : ann.vippoints, 0.0);
+        }
+    }
+
+    // A long value is cut so that the notice's lines fit.
+    testrt::writeFile(savePath("Ann_Lee"), "[Ann_Lee]\nmoney=" + longText + "\n");
+    {
+        Player ann("Ann_Lee");
+        const std::vector<std::string> news = keeping.takeNews();
+        ASSERT_EQ(news.size(), 1u);
+        EXPECT_TRUE(says(news[0], " holds money=" + longText.substr(0, 21) + "... (not a plain number)")) << news[0];
+    }
+
+    // A file that can't be read is not written: it keeps what it holds.
+    const std::string broken = "[Ann_Lee]\nmoney=nan\noops\n";
+    testrt::writeFile(savePath("Ann_Lee"), broken);
+    {
+        Player ann("Ann_Lee");
+        const std::vector<std::string> news = keeping.takeNews();
+        ASSERT_EQ(news.size(), 2u);
+        EXPECT_TRUE(says(news[0], "save/Ann_Lee.save can't be read")) << news[0];
+        EXPECT_TRUE(says(news[1], "holds money=nan (not a plain number)")) << news[1];
+        EXPECT_TRUE(says(news[1], "It is read as 0: $0.00 in the account; the file is left as it is.")) << news[1];
+        EXPECT_FALSE(says(news[1], "from the next save")) << news[1];
+    }
+    EXPECT_EQ(testrt::readFile(savePath("Ann_Lee")), broken);
+}
+
+// The cashier opens another player's profile: a value of that file the
+// game can't use is told over the desk at once, before the file holds 0.
+TEST_F(Keeps, APlayerPickedAtTheCashierWithMoneyTheGameCantUseIsToldAtOnce) {
+    SaveFileAtNotice board("Bob_Ray");
+    installNoticeBoard(&board);
+    testrt::resetFiles("[global]\nplayers=Ann_Lee,Bob_Ray\nlastplayer=Ann_Lee\nfirsttimeever=0\n");
+    testrt::writeFile(savePath("Ann_Lee"), annFile);
+    const std::string bob = "[Bob_Ray]\nmoney=1,250.50\nvippoints=300\nfirsttime=0\n";
+    testrt::writeFile(savePath("Bob_Ray"), bob);
+    testrt::startGame();
+    ASSERT_TRUE(board.texts.empty()) << board.texts[0];
+    {
+        Cashier desk;
+        testrt::press(desk, "name1");
+        ASSERT_EQ(currentPlayer->name, "Bob_Ray");
+        ASSERT_EQ(board.texts.size(), 1u);
+        EXPECT_TRUE(says(board.texts[0], "save/Bob_Ray.save holds money=1,250.50 (not a plain number), which the "
+                                         "game can't use. It is read as 0: $0.00 in the account, and the file holds "
+                                         "that from the next save.")) << board.texts[0];
+        EXPECT_EQ(board.files[0], bob);
+        EXPECT_EQ(currentPlayer->money, 0.0);
+        EXPECT_EQ(currentPlayer->vippoints, 300.0);
+    }
+    testrt::stopGame();
+    EXPECT_EQ(savefiles::savedMoney("Bob_Ray"), 0.0);
+    installNoticeBoard(&recordedNotices);
 }
 
 // A notice about the limit waits for the player: a game killed while it is
