@@ -1,13 +1,17 @@
 // Money is neither made nor lost on any of the fifty machines: over a seeded
 // run of full-bet plays, bonus games, gambles and double-ups included and
-// played by pressing where the pointer goes, the player's money plus the
+// played by pressing where the pointer goes (in another order each play, so
+// that the choices they offer go both ways), the player's money plus the
 // credits on the machine at its coin value moves by exactly what the plays
 // paid less what they bet, as the machine's record says; and leaving the
-// machine hands every credit back.
+// machine hands every credit back. On the double-up machine some plays take
+// a win home, and each takes home what its last offer stood at, or nothing
+// when its last gamble was lost.
 #include <gtest/gtest.h>
 
 #include <SDL.h>
 
+#include <cstdlib>
 #include <functional>
 #include <string>
 
@@ -17,12 +21,21 @@
 #include "player/money.h"
 #include "player/save_files.h"
 #include "player/player.h"
+#include "poker/poker_machines.h"
 #include "shell/mtrand.h"
+#include "shell/text_label.h"
 #include "support/headless.h"
 
 namespace {
 
 Money onHand(Bank& bank) { return Money::dollars(currentPlayer->money) + bank.worth(bank.credits); }
+
+// The amount a double-up offer stands at: half of what "DOUBLE UP TO n?" offers.
+int offeredAmount(const std::string& text) {
+    const std::string lead = "DOUBLE UP TO ";
+    EXPECT_EQ(text.compare(0, lead.size(), lead), 0) << text;
+    return static_cast<int>(std::strtol(text.c_str() + lead.size(), nullptr, 10) / 2);
+}
 
 class MoneyConservation : public ::testing::TestWithParam<std::string> {};
 
@@ -45,9 +58,47 @@ TEST_P(MoneyConservation, PlaysMoveExactlyWhatTheyPaidLessWhatTheyBet) {
     seedGenerators(static_cast<uint32_t>(std::hash<std::string>()(id)));
     // Every bonus game, gamble and double-up is played to its end by the
     // player's presses, none cut short by a window close.
-    int closed = 0;
-    for (int round = 0; round < 60; ++round) closed += testrt::playOnce(*screen);
+    // On the double-up machine each offer is read while it waits for the
+    // player: the amount it stands at, and that of the play's first offer.
+    auto* doubleUp = dynamic_cast<DoubleUpBonus*>(screen);
+    int firstOffer = 0, standing = 0;
+    testrt::testClock.atRest = [&](Uint32) {
+        if (!doubleUp || !doubleUp->offerText) return;
+        const int shown = offeredAmount(doubleUp->offerText->text);
+        // A gamble won doubles the amount, a tie leaves it; a lost one ends the offers.
+        if (standing > 0 && shown != standing) {
+            EXPECT_EQ(shown, 2 * standing) << "an offer after a gamble";
+        }
+        if (firstOffer == 0) firstOffer = shown;
+        standing = shown;
+    };
+    // The double-up machine's plays are quick and only about one in five
+    // pays: it plays more of them, so that some gambles are won and then
+    // taken home.
+    const int rounds = doubleUp ? 180 : 60;
+    int closed = 0, tookHome = 0, gambledAndTookHome = 0;
+    for (int round = 0; round < rounds; ++round) {
+        firstOffer = standing = 0;
+        const int before = bank->credits;
+        closed += testrt::playOnce(*screen, testrt::finishSpin, static_cast<uint32_t>(round + 1));
+        if (!doubleUp) continue;
+        // Five coins bet; the hand takes home the amount of the offer the
+        // player answered no, or nothing when a gamble was lost.
+        const int home = bank->credits - before + 5;
+        if (home != 0) {
+            EXPECT_EQ(home, standing) << "play " << round << ", first offered " << firstOffer;
+        }
+        tookHome += home > 0;
+        gambledAndTookHome += home > firstOffer && firstOffer > 0;
+    }
+    testrt::testClock.atRest = nullptr;
     EXPECT_EQ(closed, 0) << id << ": plays that waited for a press nothing on the screen answered";
+    if (doubleUp) {
+        EXPECT_GT(tookHome, 0) << "no double-up win was taken home";
+        EXPECT_GT(gambledAndTookHome, 0) << "no gamble was won and then taken home";
+        RecordProperty("doubleUpWinsTakenHome", tookHome);
+        RecordProperty("doubleUpWinsTakenHomeAfterAGambleWon", gambledAndTookHome);
+    }
 
     MachineStats* record = currentPlayer->findStats(id);
     ASSERT_NE(record, nullptr);

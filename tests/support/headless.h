@@ -9,8 +9,11 @@
 #include <gtest/gtest.h>
 #include <sge.h>
 
+#include <cstdint>
 #include <functional>
+#include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "derby/demo_derby.h"
@@ -269,16 +272,27 @@ inline void pressAt(int x, int y) {
 // One full-bet play of a machine of any family the way the player makes it,
 // run to its end. Whenever a part it opens (a bonus game, a gamble, a
 // double-up) waits for input, the player moves the pointer to the next point
-// of a grid over the whole screen, 40 pixels apart, and presses there, row by
-// row and round again, until a part answers. When the play has had every
-// point twenty times over, or a part rests on and on without taking the
-// press, the window closes. Returns true when the play needed that close.
-// A reel machine's frames are run by `runReels` once it is pulled.
-inline bool playOnce(Screen& s, const std::function<void(Machine&)>& runReels = finishSpin) {
+// of a grid over the whole screen, 40 pixels apart, and presses there, round
+// after round until a part answers: with `walk` 0 row by row from the top
+// left, otherwise in an order of that walk's own (the same every round and
+// every time with that walk), so that different walks answer a part's
+// choices differently. When the play has had every point twenty times over,
+// or a part rests on and on without taking the press, the window closes.
+// Returns true when the play needed that close. A reel machine's frames are
+// run by `runReels` once it is pulled.
+inline bool playOnce(Screen& s, const std::function<void(Machine&)>& runReels = finishSpin, uint32_t walk = 0) {
     constexpr int columns = 19, rows = 14, gridStep = 40;
     constexpr int pressesBeforeClosing = 20 * columns * rows;
     // Far more rests than any timed part takes on a fast clock.
     constexpr int restsBeforeClosing = 3000;
+    std::vector<int> order(columns * rows);
+    for (int i = 0; i < columns * rows; ++i) order[i] = i;
+    if (walk != 0) {
+        // Fisher-Yates on the standard's Mersenne Twister: the same order on
+        // every platform.
+        std::mt19937 shuffle(walk);
+        for (int i = columns * rows - 1; i > 0; --i) std::swap(order[i], order[shuffle() % (i + 1)]);
+    }
     int nextPoint = 0;
     drainEvents();
     testInput.presses.clear();
@@ -295,7 +309,7 @@ inline bool playOnce(Screen& s, const std::function<void(Machine&)>& runReels = 
         } else {
             restsPressWaiting = 0;
             ++pressed;
-            const int i = nextPoint++ % (columns * rows);
+            const int i = order[nextPoint++ % (columns * rows)];
             pressAt(gridStep * (1 + i % columns), gridStep * (1 + i / columns));
         }
         if (closed) pushQuit();
