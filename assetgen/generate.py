@@ -24,6 +24,9 @@ STAMP = os.path.join("gfx", ".assetgen-stamp.json")
 # The recipes folder; --recipes points it elsewhere (the generator's own tests
 # build small recipe sets of their own).
 RECIPES = os.path.join(HERE, "recipes")
+# The game's C++ sources, whose headers a recipe may read numbers from;
+# --sources points it elsewhere.
+SOURCES = os.path.join(os.path.dirname(HERE), "src")
 ROOTS = ("gfx/", "sounds/", "fonts/")
 
 _SAFE_BUILTINS = {n: __builtins__[n] if isinstance(__builtins__, dict) else getattr(__builtins__, n)
@@ -49,21 +52,32 @@ def helper_files():
     return sorted(glob.glob(os.path.join(RECIPES, "**", "_*.py"), recursive=True))
 
 
-# Machine recipes another recipe read while it was loaded (their text is part
-# of that recipe's hash).
-_read_recipes = []
+# Machine recipes and game headers a recipe read while it was loaded (their
+# text is part of that recipe's hash).
+_read_files = []
 
 
 def _recipe_import(name, globals=None, locals=None, fromlist=(), level=0):
     """The only imports a recipe can do: a helper module of the recipes folder,
-    or a machine's recipe as "machines.<id>" (to read its names, e.g. the
-    lobby reads each machine's LEAD symbol and its looks)."""
+    a machine's recipe as "machines.<id>" (to read its names, e.g. the
+    lobby reads each machine's LEAD symbol and its looks), or numbers of a
+    game header as `from src.<folder>.<header> import <names>` (the
+    `constexpr int` constants of src/<folder>/<header>.h)."""
     import importlib.util
+    if name.startswith("src."):
+        from agen.header import header_constants
+        p = os.path.join(SOURCES, *name.split(".")[1:]) + ".h"
+        if not fromlist or "*" in fromlist:
+            raise ImportError("a recipe reads a header's numbers by name: from %s import <names>" % name)
+        _read_files.append(p)
+        mod = type(sys)(name)
+        mod.__dict__.update(header_constants(p, fromlist))
+        return mod
     if name.startswith("machines."):
         p = os.path.join(RECIPES, "machines", name.split(".", 1)[1] + ".py")
         if not os.path.exists(p):
             raise ImportError("no machine recipe '%s'" % name)
-        _read_recipes.append(p)
+        _read_files.append(p)
         with open(p, "rb") as f:
             ns = {"__builtins__": _SAFE_BUILTINS}
             exec(compile(f.read(), p, "exec"), ns)
@@ -103,12 +117,12 @@ class Recipe:
         with open(path, "rb") as f:
             self.text = f.read()
         ns = {"__builtins__": _SAFE_BUILTINS}
-        del _read_recipes[:]
+        del _read_files[:]
         try:
             exec(compile(self.text, path, "exec"), ns)
         except Exception as e:  # a broken recipe is reported with its name
             raise SystemExit("assetgen: %s: %s" % (self.name, e))
-        self.reads = sorted(set(_read_recipes))
+        self.reads = sorted(set(_read_files))
         self.folder = ns.get("FOLDER", "")
         self.items = ns.get("ITEMS")
         if not isinstance(self.items, list):
@@ -606,10 +620,14 @@ def main():
                          "renamed or removed recipes)")
     ap.add_argument("--quiet", action="store_true")
     ap.add_argument("--recipes", help="recipes folder (default: recipes/ beside this script)")
+    ap.add_argument("--sources", help="the game's C++ sources, whose headers recipes read (default: src/ beside "
+                                      "the assetgen folder)")
     a = ap.parse_args()
-    global RECIPES
+    global RECIPES, SOURCES
     if a.recipes:
         RECIPES = os.path.abspath(a.recipes)
+    if a.sources:
+        SOURCES = os.path.abspath(a.sources)
     out_root = os.path.abspath(a.out)
     t0 = time.time()
 

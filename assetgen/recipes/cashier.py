@@ -1,14 +1,17 @@
 # The cashier's desk and its registration form. Places match the game's
 # layout: the player list rows at (45, 150 + 42 i), 290 x 38, eight of them;
 # the account values at x 610 on the baselines 160, 204 and 248; the desk
-# buttons on the right; the form at (380, 120). The form opens over the
-# desk's right half, as wide as the account's panel: the account with its
-# values and the three upper desk buttons lie wholly under it, the panels'
-# headings stand above it, the player list (names and all) to the left of
-# it, whole; it ends where the SOUND ON and SOUND OFF buttons begin.
+# buttons on the right; the form where the game opens it
+# (floor/registration_form.h). The form opens over the desk's right half, as
+# wide as the account's panel: the account with its values and the three
+# upper desk buttons lie wholly under it, the panels' headings stand above
+# it, the player list (names and all) to the left of it, whole; it ends
+# where the SOUND ON and SOUND OFF buttons begin.
+from src.floor.registration_form import formX, formY, formWidth, formHeight
+
 FOLDER = "gfx/cashier"
-FORM_SIZE = [390, 334]
-FORM = [380, 120] + FORM_SIZE   # where the game opens it
+FORM_SIZE = [formWidth, formHeight]
+FORM = [formX, formY] + FORM_SIZE   # where the game opens it
 
 DESK = [
     # name, x, y, w, h, label, colour

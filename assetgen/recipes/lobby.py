@@ -39,13 +39,17 @@ from _machine_art import icon
 CABINET = {"threereel": "red", "video": "blue", "poker": "felt", "specialty": "orange"}
 
 # What opens over the floor, where the game opens it: the machine menu's
-# panel and the help pages (drawn at (150, 120), as large as their picture).
-# Each covers a text of the floor wholly or leaves it whole: the title sign,
-# drawn by the game at (190, 6), ends above the menu; a cabinet label that an
-# edge would run through keeps to one side of it.
+# panel (floor/machine_menu.h) and the help pages (drawn where floor/lobby.h
+# says, as large as their picture). Each covers a text of the floor wholly or
+# leaves it whole: the title sign, drawn by the game at (190, 6), ends above
+# the menu; a cabinet label that an edge would run through keeps to one side
+# of it.
+from src.floor.machine_menu import panelX, panelY, panelW, panelH
+from src.floor.lobby import lobbyHelpX, lobbyHelpY
+
 SIGN_H = 34
-MENU = [100, 40, 600, 520]
-HELP_PAGE = [150, 120, 490, 360]
+MENU = [panelX, panelY, panelW, panelH]
+HELP_PAGE = [lobbyHelpX, lobbyHelpY, 490, 360]
 POPUPS = [dict(rect=MENU, name="machine menu"), dict(rect=HELP_PAGE, name="help page")]
 
 

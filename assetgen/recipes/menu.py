@@ -1,6 +1,6 @@
 # The right-button machine menu, and the machine name plates that the menu
-# and the statistics screen share. The panel (600 x 520) sits at (100, 40);
-# the coin-value tabs (56 x 30) at (10 + 58 i, 48) inside it, the category
+# and the statistics screen share. The panel is as large as the game's
+# (floor/machine_menu.h); the coin-value tabs (56 x 30) at (10 + 58 i, 48) inside it, the category
 # tabs (140 x 30) at (10 + 146 i, 86), the machine plates in three columns of
 # ten from (40, 132), 190 across and 34 down. The statistics screen lights
 # the same pictures in its two columns (x 558 and 683), so the plates are
@@ -9,6 +9,7 @@
 # Each plate: <id>.png (everyday look), <id>_mo.png (under the mouse, also
 # the statistics screen's highlight) and <id>_disabled.png (not offered).
 from _stats_layout import PLATE, PLATE_FITS
+from src.floor.machine_menu import panelW, panelH
 
 FOLDER = "gfx/menu"
 
@@ -67,7 +68,7 @@ def plate(mid, title):
 
 
 ITEMS = [
-    {"kind": "panel", "file": "panel.png", "size": [600, 520], "title": "MACHINES", "title_y": 26,
+    {"kind": "panel", "file": "panel.png", "size": [panelW, panelH], "title": "MACHINES", "title_y": 26,
      "title_size": 28, "elements": [
          {"box": [24, 124, 552, 352], "fill": "darkburgundy", "outline": "darkgold", "width": 1},
          {"text": "Pick a coin value, a kind of machine, then the machine.", "at": [300, 486], "size": 13,

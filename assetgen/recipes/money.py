@@ -1,16 +1,21 @@
 # The money popup of every machine: the popup with its text field, the two
 # bill animations and the field's font.
+from src.machine.money_input import moneyPopupX, moneyPopupY, moneyFieldX, moneyFieldY
+
 FOLDER = "gfx/money"
 
-# Popup at (232, 222) on the screen; the text field's baseline is at
-# (268, 333), that is (36, 111) inside the popup. It reaches to x 620: every
-# cabinet's labels near it lie wholly under it or wholly beside it (a
-# three-reel CREDITS label under it, the BET label and the pay glass to the
-# right of it; the derby's CREDITS under it, its pay table to the right).
-# It reaches down to y 400, so that the CREDITS meter's figures where a
-# machine opens (at 0, and up to three figures) and the coin slot's label
-# under it are covered whole too.
+# The game opens the popup at (moneyPopupX, moneyPopupY) and types the amount
+# on a baseline starting at (moneyFieldX, moneyFieldY) (machine/money_input.h).
+# It reaches 388 px across: every cabinet's labels near it lie wholly under
+# it or wholly beside it (a three-reel CREDITS label under it, the BET label
+# and the pay glass to the right of it; the derby's CREDITS under it, its pay
+# table to the right). It reaches 178 px down, so that the CREDITS meter's
+# figures where a machine opens (at 0, and up to three figures) and the coin
+# slot's label under it are covered whole too.
 W, H = 388, 178
+# The field's white box round the typed text: from 8 px left of the
+# baseline's start and 18 px above it, 26 tall.
+FIELD = [moneyFieldX - moneyPopupX - 8, moneyFieldY - moneyPopupY - 18, W - 56, 26]
 
 # Every machine opens it over its cabinet (back.png in the machine's folder):
 # each label of a cabinet lies wholly under the popup or wholly beside it.
@@ -49,12 +54,12 @@ def bill(w, h):
 
 ITEMS = [
     {"kind": "panel", "file": "popup.png", "size": [W, H], "style": "panel", "border": "gold",
-     "opens": dict(at=[232, 222], over=CABINETS, name="money prompt"),
+     "opens": dict(at=[moneyPopupX, moneyPopupY], over=CABINETS, name="money prompt"),
      "elements": [
          {"text": "INSERT MONEY", "at": [W // 2, 32], "size": 24, "color": "lightgold", "shadow": "black",
           "font": "serif-bold"},
          {"text": "Type a dollar amount and press Enter", "at": [W // 2, 68], "size": 13, "color": "cream"},
-         {"box": [28, 93, W - 56, 26], "fill": "white", "outline": "darkgold", "width": 2},
+         {"box": FIELD, "fill": "white", "outline": "darkgold", "width": 2},
          {"text": "$1 to $100,000 at a time", "at": [W // 2, 155], "size": 11, "color": "parchment"},
      ]},
     # Reel machines: at (658, 553), no colour key.

@@ -38,8 +38,8 @@ struct HelpPage {
     int x, y;
 };
 const HelpPage helpPages[] = {
-    {"lobby_1.png", 150, 120},
-    {"lobby_2.png", 150, 120},
+    {"lobby_1.png", lobbyHelpX, lobbyHelpY},
+    {"lobby_2.png", lobbyHelpX, lobbyHelpY},
 };
 
 std::vector<LobbySpot> buildSpots() {

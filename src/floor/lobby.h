@@ -25,6 +25,11 @@ const std::vector<LobbySpot>& lobbySpots();
 extern const int lobbySignX, lobbySignY, lobbySignWidth, lobbySignHeight;
 std::string lobbySignText();
 
+// Where the lobby's help pages are drawn (each picture's top-left corner; the
+// art generator reads these too and keeps the floor's words clear of a
+// page's edges).
+constexpr int lobbyHelpX = 150, lobbyHelpY = 120;
+
 class Lobby : public Screen {
 public:
     // Builds and draws the whole lobby; on the player's first visit it shows

@@ -22,7 +22,6 @@ int lastDenominationTab = -1;  // -1: the 1.0 tab
 int lastCategoryTab = 0;
 
 namespace {
-const int panelX = 100, panelY = 40, panelW = 600, panelH = 520;
 const int buttonW = 120, buttonH = 18;
 
 SDL_Rect rect(int x, int y, int w, int h) {

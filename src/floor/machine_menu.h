@@ -22,6 +22,10 @@ void showMachineMenu(Screen* screen);
 // The menu's layout, shared by the menu and its tests.
 namespace machinemenu {
 
+// The menu's panel on the screen (the art generator reads these too: it
+// draws the panel this size and keeps the floor's words clear of its edges).
+constexpr int panelX = 100, panelY = 40, panelW = 600, panelH = 520;
+
 // Categories in tab order.
 extern const MachineCategory categories[4];
 // Picture-name stem of a category's tab: "threereel", "video", "poker", "specialty".

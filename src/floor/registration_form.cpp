@@ -18,7 +18,6 @@ namespace {
 
 const char* const formPicture = "../gfx/cashier/form.png";
 const char* const titleMarkPicture = "../gfx/cashier/titlemark.png";
-const int formX = 380, formY = 120, formWidth = 390, formHeight = 334;
 
 SDL_Rect rect(int x, int y, int w, int h) {
     SDL_Rect r = {static_cast<Sint16>(x), static_cast<Sint16>(y), static_cast<Uint16>(w), static_cast<Uint16>(h)};
@@ -76,6 +75,7 @@ void Form::text(const std::string& s, int x, int y, int size, int maxWidth, bool
 }
 
 void Form::draw() {
+    using formlayout::formX, formlayout::formY, formlayout::formWidth;
     Image panel(formPicture, false, false);
     if (panel.loaded) panel.blit(formX, formY);
     for (int i = 0; i < 2; ++i) {

@@ -50,6 +50,9 @@ bool runRegistrationForm();
 
 // The form's layout, shared with its tests.
 namespace formlayout {
+// The form's picture on the screen (the art generator reads these too: it
+// draws the picture this size and opens it here over the cashier's desk).
+constexpr int formX = 380, formY = 120, formWidth = 390, formHeight = 334;
 SDL_Rect panel();               // the form's picture over the desk
 SDL_Rect field(int index);      // 0 first name, 1 last name
 SDL_Rect titleButton(int index);  // 0 Mr, 1 Mrs, 2 Ms

@@ -32,8 +32,6 @@ namespace {
 const char* const kFont = "../fonts/insertmoney.ttf";
 const int kFontSize = 12;
 const char* const kPopupPicture = "../gfx/money/popup.png";
-const int kPopupX = 232, kPopupY = 222;
-const int kFieldX = 268, kFieldY = 333;
 const char* const kBillFolder = "../gfx/money/";
 const int kBillFrames = 7, kBillFps = 20;
 // The bill animation takes 350 ms; this only guards against a stalled clock.
@@ -186,7 +184,7 @@ void MoneyInput::run(int& credits, const Denomination* denomination, const Money
     }
 
     auto popup = std::make_unique<Image>(kPopupPicture);
-    popup->blit(kPopupX, kPopupY);
+    popup->blit(moneyPopupX, moneyPopupY);
     display->update();
 
     // The text field runs its own input loop until Return. Escape, a window
@@ -195,7 +193,7 @@ void MoneyInput::run(int& credits, const Denomination* denomination, const Money
     // again for another.
     for (;;) {
         std::string entry;
-        int result = readTextField(font, entry, moneyInputMaxChars, kFieldX, kFieldY, SDL_Color{0, 0, 0, 0},
+        int result = readTextField(font, entry, moneyInputMaxChars, moneyFieldX, moneyFieldY, SDL_Color{0, 0, 0, 0},
                                    SDL_Color{255, 255, 255, 0}, SDL_ALPHA_OPAQUE);
         const bool ended = result < 0;
         // Said only when the field could not be set up; Escape and a
@@ -243,8 +241,8 @@ void MoneyInput::showRefusal(Image& popup, sge_TTFont* font, const std::string& 
     // The popup drawn afresh (an empty field for the next try), its bottom
     // line (the limits) giving way to the reason, in light gold on the
     // panel's own colour.
-    popup.blit(kPopupX, kPopupY);
-    SDL_Rect strip = {static_cast<Sint16>(kPopupX + kReasonInset), static_cast<Sint16>(kPopupY + kReasonTop),
+    popup.blit(moneyPopupX, moneyPopupY);
+    SDL_Rect strip = {static_cast<Sint16>(moneyPopupX + kReasonInset), static_cast<Sint16>(moneyPopupY + kReasonTop),
                       static_cast<Uint16>(popup.width() - 2 * kReasonInset), static_cast<Uint16>(kReasonHeight)};
     Uint32 panel = 0;
     if (popup.surface && SDL_LockSurface(popup.surface.get()) == 0) {
@@ -264,7 +262,7 @@ void MoneyInput::showRefusal(Image& popup, sge_TTFont* font, const std::string& 
         sge_TTF_SetFontSize(font, size);
         if (sge_TTF_TextSize(font, const_cast<char*>(text.c_str())).w <= strip.w - 8) break;
     }
-    TextLabel label(font, size, text, kPopupX + popup.width() / 2, kPopupY + kReasonBaseline, 5, 255, 226, 120);
+    TextLabel label(font, size, text, moneyPopupX + popup.width() / 2, moneyPopupY + kReasonBaseline, 5, 255, 226, 120);
     label.draw();
     sge_TTF_SetFontSize(font, kFontSize);
     display->update();

@@ -37,6 +37,13 @@ extern const MoneyPopupStyle reelMoneyPopup;
 // The poker cabinet's popup: bill "pokerbill" at (544, 576), colour key, own screen copy.
 extern const MoneyPopupStyle pokerMoneyPopup;
 
+// Where the popup opens (its picture's top-left corner on the screen) and
+// the left end of its text field's baseline. The art generator reads these
+// too: it opens the picture there over every cabinet and draws the field's
+// box round this baseline.
+constexpr int moneyPopupX = 232, moneyPopupY = 222;
+constexpr int moneyFieldX = 268, moneyFieldY = 333;
+
 // Limits of one entry.
 constexpr long long moneyInputMaxDollars = 100000;  // largest amount typed at once
 constexpr long long moneyInputMaxCredits = 100000;  // most credits bought at once

@@ -102,9 +102,7 @@ void DoubleUpBonus::offerDoubleUp(int& amount) {
             SDL_Event event;
             if (waitModalEvent(event)) {
                 if (event.type == SDL_MOUSEBUTTONDOWN) {
-                    int mx = 0, my = 0;
-                    mousePosition(mx, my);
-                    if (Widget* c = Screen::findButtonAt(mx, my, controls)) {
+                    if (Widget* c = controlUnderPointer(controls)) {
                         answered = true;
                         if (c->name == "yes" || c->name == "hold0") amount = playDoubleUp(amount);
                         else declined = true;
@@ -122,9 +120,7 @@ void DoubleUpBonus::offerDoubleUp(int& amount) {
                 answered = declined = true;
             } else {
                 // Nothing waiting (after a short rest): a look at the mouse.
-                int mx = 0, my = 0;
-                mousePosition(mx, my);
-                Widget* found = Screen::findButtonAt(mx, my, controls);
+                Widget* found = controlUnderPointer(controls);
                 if (found != under) {
                     if (under && under->state != 0) under->setState(-1);
                     if (found && found->state != 0) found->setState(1);
@@ -184,9 +180,7 @@ int DoubleUpBonus::playDoubleUp(int stake) {
         }
         SDL_Event event;
         if (waitModalEvent(event) && event.type == SDL_MOUSEBUTTONDOWN) {
-            int mx = 0, my = 0;
-            mousePosition(mx, my);
-            if (Widget* spot = Screen::findButtonAt(mx, my, spots)) {
+            if (Widget* spot = controlUnderPointer(spots)) {
                 picked = spot->name[4] - '1';
                 keepDrawnWin(doubleUpResult(stake, picked));
                 drawCardFace(*hand[picked], cardPositions[picked]);

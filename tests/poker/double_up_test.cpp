@@ -86,6 +86,56 @@ TEST_F(DoubleUp, WinsDoubleUntilANoAndALossEndsAtOnce) {
     EXPECT_EQ(offers.size(), 1u);
 }
 
+// The offer's answer and the card are taken where the pointer stands when
+// the press is read, not at the point its event carries.
+TEST_F(DoubleUp, AnswersAndPicksAreWhereThePointerStands) {
+    // The event says yes with the pointer on no: declined. A card game
+    // opened by mistake would end at the close queued behind.
+    sgenrand(1);
+    testrt::pressWithPointerAt(kNoX, kNoY, kYesX, kYesY);
+    testrt::pushQuit();
+    int amount = 10;
+    m->offerDoubleUp(amount);
+    EXPECT_EQ(amount, 10);
+    EXPECT_EQ(offers, (std::vector<std::string>{"DOUBLE UP TO 20?"}));
+    EXPECT_FALSE(quitRequested()) << "no card game was opened to see the close";
+    testrt::drainEvents();
+
+    // The event says no with the pointer on yes: a card game (seed 1 deals a
+    // winner to place 2); then the event says the first hold button (yes)
+    // with the pointer on the third (no).
+    sgenrand(1);
+    offers.clear();
+    testrt::pressWithPointerAt(kYesX, kYesY, kNoX, kNoY);
+    scriptedClick(placeX(2), kPlaceY);
+    testrt::pressWithPointerAt(374 + 10, 495 + 10, 270 + 10, 496 + 10);
+    testrt::pushQuit();
+    amount = 10;
+    m->offerDoubleUp(amount);
+    EXPECT_EQ(amount, 20);
+    EXPECT_EQ(offers, (std::vector<std::string>{"DOUBLE UP TO 20?", "DOUBLE UP TO 40?"}));
+    EXPECT_FALSE(quitRequested());
+    testrt::drainEvents();
+
+    // A press that says place 4 with the pointer on the dealer's card picks
+    // nothing; one that says place 5 with the pointer on place 3 picks place 3.
+    for (uint32_t seed = 1; seed <= 12; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        sgenrand(seed);
+        clearLoadedAssets();
+        testrt::pressWithPointerAt(placeX(1), kPlaceY, placeX(4), kPlaceY);
+        testrt::pressWithPointerAt(placeX(3), kPlaceY, placeX(5), kPlaceY);
+        const int result = m->playDoubleUp(10);
+        ASSERT_EQ(m->hand.size(), 5u);
+        const int dealer = m->hand[0]->rank, mine = m->hand[2]->rank;
+        EXPECT_EQ(result, mine > dealer ? 20 : mine == dealer ? 10 : 0);
+        EXPECT_TRUE(assetTried(poker::cardPicture(*m->hand[2]))) << "the card under the pointer turns up";
+        EXPECT_FALSE(assetTried(poker::cardPicture(*m->hand[3])));
+        EXPECT_FALSE(assetTried(poker::cardPicture(*m->hand[4])));
+        testrt::drainEvents();
+    }
+}
+
 TEST_F(DoubleUp, OffersStopBeforeCreditsCouldOverflowOrAtAWindowClose) {
     m->credits = INT_MAX - 100;
     int amount = 60;  // doubling would pass the largest credit count

@@ -108,6 +108,15 @@ inline void tapClick(int x, int y) {
 
 inline void tapClick(const SDL_Rect& r) { tapClick(r.x + r.w / 2, r.y + r.h / 2); }
 
+// A press and release whose events say one point while the pointer, as the
+// game looks at it when it takes the press, stands at another (the test
+// input, scripted).
+inline void pressWithPointerAt(int pointerX, int pointerY, int eventX, int eventY) {
+    testInput.scripted = true;
+    testInput.points.push_back({pointerX, pointerY});
+    tapClick(eventX, eventY);
+}
+
 // Text typed key by key, letters as their lower-case keys.
 inline void typeText(const std::string& text) {
     for (char c : text)

@@ -10,7 +10,6 @@
 #include "shell/clock.h"
 #include "shell/controls.h"
 #include "shell/display.h"
-#include "shell/screen.h"
 #include "shell/sound.h"
 #include "shell/waiting.h"
 
@@ -110,9 +109,7 @@ int runGambleWheelBonus(const PrizeWheelSpec& spec, const GambleLayout& layout, 
             continue;
         }
         if (event.type != SDL_MOUSEBUTTONDOWN) continue;
-        int mx = 0, my = 0;
-        mousePosition(mx, my);
-        Widget* hit = Screen::findButtonAt(mx, my, controls);
+        Widget* hit = controlUnderPointer(controls);
         if (!hit) continue;
         if (hit == collect) {
             black->setState(0);

@@ -197,6 +197,25 @@ TEST_F(WheelMachines, GambleDoublesLosesAndCollects) {
     }
 }
 
+// Red, black and collect are taken where the pointer stands when the press
+// is read, not at the point its event carries.
+TEST_F(WheelMachines, GambleTakesTheChoiceUnderThePointer) {
+    script({{500, "red"}, {25, "red"}, {10, "black"}});
+    const auto pressAt = [](std::pair<int, int> pointer, std::pair<int, int> said) {
+        testrt::pressWithPointerAt(pointer.first, pointer.second, said.first, said.second);
+    };
+    pressAt(kNowhere, kCollect);  // nothing
+    pressAt(kRed, kNowhere);      // red, won: 1000
+    pressAt(kBlack, kRed);        // black, won: 2000
+    pressAt(kCollect, kBlack);    // collect
+    pushQuit();                   // ends a screen that would wait on
+    clearLoadedAssets();
+    EXPECT_EQ(runGambleWheelBonus(diceWheel(), diceGamble(), scriptedTurn), 2000);
+    EXPECT_EQ(spinsTaken, 3);
+    EXPECT_FALSE(quitRequested());
+    testrt::drainEvents();
+}
+
 TEST_F(WheelMachines, BonusInsideTheSettle) {
     DoubleDiceSpinForCash* d = open<ScriptedDice>();
     script({{150, "black"}, {20, "black"}});

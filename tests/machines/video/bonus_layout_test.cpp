@@ -359,17 +359,6 @@ TEST_F(BonusLayout, MagicHatPictures) {
     }
 }
 
-namespace {
-
-// A press whose event says one point while the pointer stands at another.
-void pressWithPointerAt(int pointerX, int pointerY, int eventX, int eventY) {
-    testrt::testInput.scripted = true;
-    testrt::testInput.points.push_back({pointerX, pointerY});
-    testrt::tapClick(eventX, eventY);
-}
-
-}  // namespace
-
 // A fish, a hat or a balloon is picked where the pointer stands when the
 // press is read, not at the point the press event carries: a press that
 // says a fish (a hat, a balloon) with the pointer over open water (the bare
@@ -385,8 +374,8 @@ TEST_F(BonusLayout, PicksAreWhereThePointerStands) {
         SCOPED_TRACE(f.colour);
         testrt::drainEvents();
         clearLoadedAssets();
-        pressWithPointerAt(700, 480, other.spot.x + other.spot.w / 2, other.spot.y + other.spot.h / 2);
-        pressWithPointerAt(f.spot.x + f.spot.w / 2, f.spot.y + f.spot.h / 2, 700, 480);
+        testrt::pressWithPointerAt(700, 480, other.spot.x + other.spot.w / 2, other.spot.y + other.spot.h / 2);
+        testrt::pressWithPointerAt(f.spot.x + f.spot.w / 2, f.spot.y + f.spot.h / 2, 700, 480);
         sgenrand(seedFor(0));
         EXPECT_EQ(sea->runDeepSeaBonus(), 3);
         EXPECT_EQ(caughtBy(), f.colour);
@@ -399,8 +388,8 @@ TEST_F(BonusLayout, PicksAreWhereThePointerStands) {
         const int hx = hatPlaces[hat][0], hy = hatPlaces[hat][1];
         const int ox = hatPlaces[(hat + 1) % 5][0], oy = hatPlaces[(hat + 1) % 5][1];
         testrt::drainEvents();
-        pressWithPointerAt(20, 300, ox + 20, oy + 20);
-        pressWithPointerAt(hx + 20, hy + 20, 20, 300);
+        testrt::pressWithPointerAt(20, 300, ox + 20, oy + 20);
+        testrt::pressWithPointerAt(hx + 20, hy + 20, 20, 300);
         sgenrand(seedFor(0));
         std::vector<Shot> shots = shotsAtPauses([&] { EXPECT_EQ(magic->runHatBonus(), 3); });
         ASSERT_FALSE(shots.empty());
@@ -425,9 +414,9 @@ TEST_F(BonusLayout, PicksAreWhereThePointerStands) {
         blitz->drawnValues.assign(32, 0);
         blitz->drawnValues[static_cast<size_t>(i)] = 5 * (i + 1);
         testrt::drainEvents();
-        pressWithPointerAt(20, 560, nx, ny);
-        pressWithPointerAt(bx, by, 20, 560);
-        pressWithPointerAt(nx, ny, nx, ny);
+        testrt::pressWithPointerAt(20, 560, nx, ny);
+        testrt::pressWithPointerAt(bx, by, 20, 560);
+        testrt::pressWithPointerAt(nx, ny, nx, ny);
         EXPECT_EQ(blitz->runBalloonBonus(), 5 * (i + 1));
     }
 }
