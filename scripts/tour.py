@@ -21,6 +21,7 @@ real player's files are never touched. Machines are shared out among
 import argparse
 import os
 import re
+import select
 import shutil
 import signal
 import subprocess
@@ -110,21 +111,58 @@ def runtime_tree(where, from_tree=None):
     return where
 
 
+def start_xvfb():
+    """An Xvfb of its own, on a display number the server picks (-displayfd:
+    it names the number once it takes connections), so no two screens ever
+    share one and no socket file left behind can fool the start. Returns
+    (the server, its number) once a client can connect to it."""
+    trouble = "no display named"
+    for _ in range(3):   # a server that loses its number to one starting beside it ends; the next try takes another
+        ready, told = os.pipe()
+        try:
+            xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(told), "-noreset", "-screen", "0", "%dx%dx24" % SCREEN,
+                                     "-nolisten", "tcp"], pass_fds=[told],
+                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        finally:
+            os.close(told)
+        deadline = time.time() + 30
+        try:
+            line = b""
+            while not line.endswith(b"\n") and time.time() < deadline:
+                if not select.select([ready], [], [], deadline - time.time())[0]:
+                    break
+                got = os.read(ready, 16)
+                if not got:
+                    break
+                line += got
+        finally:
+            os.close(ready)
+        if line.strip().isdigit():
+            number = int(line)
+            env = dict(os.environ, DISPLAY=":%d" % number)
+            while time.time() < deadline and xvfb.poll() is None:
+                try:
+                    if subprocess.run(["xdotool", "getdisplaygeometry"], env=env, stdout=subprocess.DEVNULL,
+                                      stderr=subprocess.DEVNULL, timeout=20).returncode == 0:
+                        return xvfb, number
+                except subprocess.TimeoutExpired:
+                    pass
+                time.sleep(0.05)
+            trouble = "display :%d does not answer" % number
+        xvfb.terminate()
+        xvfb.wait()
+    raise RuntimeError("tour: no virtual display came up (%s)" % trouble)
+
+
 class Display:
     """One virtual screen with the game on it."""
 
-    def __init__(self, number, shots, problems):
-        self.number = number
-        self.env = dict(os.environ, DISPLAY=":%d" % number, SDL_AUDIODRIVER="dummy")
+    def __init__(self, shots, problems):
+        self.xvfb, self.number = start_xvfb()
+        self.env = dict(os.environ, DISPLAY=":%d" % self.number, SDL_AUDIODRIVER="dummy")
         self.env.pop("SDL_VIDEODRIVER", None)
         self.shots = shots
         self.problems = problems
-        self.xvfb = subprocess.Popen(["Xvfb", ":%d" % number, "-screen", "0", "%dx%dx24" % SCREEN, "-nolisten", "tcp"],
-                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        for _ in range(100):
-            if os.path.exists("/tmp/.X11-unix/X%d" % number):
-                break
-            time.sleep(0.05)
         self.game = None
         self.log = None
 
@@ -604,10 +642,9 @@ def main():
     order = {m[0]: i for i, m in enumerate(machines)}
     todo = [m for m in machines if (not a.only or m[0] in a.only.split(",")) and not a.bonuses_only]
     problems = []
-    base = 90 + os.getpid() % 500   # display numbers of this run
     with tempfile.TemporaryDirectory(prefix="corvalo-tour-") as tmp:
         first = runtime_tree(os.path.join(tmp, "floor"))
-        d = Display(base, shots, problems)
+        d = Display(shots, problems)
         try:
             walk_floor(d, first, machines)
         finally:
@@ -620,7 +657,7 @@ def main():
 
         def worker(w):
             tree = runtime_tree(os.path.join(tmp, "w%d" % w), from_tree=first)
-            disp = Display(base + 1 + w, shots, problems)
+            disp = Display(shots, problems)
             try:
                 while True:
                     with lock:
@@ -643,7 +680,7 @@ def main():
 
         def bonus_worker(w):
             tree = runtime_tree(os.path.join(tmp, "b%d" % w), from_tree=first)
-            disp = Display(base + 1 + a.workers + w, shots, problems)
+            disp = Display(shots, problems)
             try:
                 while True:
                     with lock:
@@ -667,7 +704,7 @@ def main():
             t.start()
         for t in threads:
             t.join()
-        d = Display(base, shots, problems)
+        d = Display(shots, problems)
         try:
             closing_walk(d, os.path.join(tmp, "w0"))
         finally:

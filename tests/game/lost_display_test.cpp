@@ -231,8 +231,9 @@ TEST(DerbyPoints, AfterTheRespinEverySaveWritesTheFirstSpinsPoints) {
 
 TEST(LostDisplay, AWindowDestroyedFromOutsideWhileNothingIsDrawnEndsTheGame) {
     if (!testrt::xDisplayWatched()) GTEST_SKIP() << "built without the X display";
+    if (!testrt::VirtualScreen::available()) GTEST_SKIP() << "no virtual X screen (Xvfb) here";
     testrt::VirtualScreen screen;
-    if (!screen.up()) GTEST_SKIP() << "no virtual X screen (Xvfb) here";
+    ASSERT_TRUE(screen.up()) << screen.trouble();
     // In a process of its own, as the program runs: its window on the X
     // screen, a screen that draws nothing (so no drawing call can notice),
     // the window destroyed by another program. Only the window system's

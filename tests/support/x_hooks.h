@@ -4,6 +4,8 @@
 // x_hooks.cpp.)
 #pragma once
 
+#include <string>
+
 namespace testrt {
 
 // Keeps the X library's error hooks while it lives and puts them back after.
@@ -33,7 +35,11 @@ int reportXError(unsigned char errorCode);
 bool reportLostConnection();
 
 // A virtual X screen of its own (Xvfb) while it lives, for the tests that
-// need a real window; up() is false when none could be started.
+// need a real window. The server picks a display number no other server
+// holds and says which once it takes connections; the screen is up only
+// when a connection to it has been opened, so a socket file left behind by
+// a server that is gone, or another server starting beside it, never makes
+// it look up. The server is ended and reaped with the object.
 class VirtualScreen {
 public:
     VirtualScreen();
@@ -41,13 +47,22 @@ public:
     VirtualScreen(const VirtualScreen&) = delete;
     VirtualScreen& operator=(const VirtualScreen&) = delete;
     bool up() const { return server > 0; }
+    // Whether this machine has an Xvfb to start at all.
+    static bool available();
+    // Why it is not up, when Xvfb is here but the screen did not come up.
+    const std::string& trouble() const { return why; }
     // ":<number>", for DISPLAY.
     const char* name() const { return displayName; }
 
 private:
+    bool start();
     int server;
     char displayName[16];
+    std::string why;
 };
+
+// Whether an X server answers on this display: a connection to it opens.
+bool displayAnswers(const char* displayName);
 
 // The game's window on its X screen (the window manager's frame, which is
 // the one other programs destroy); 0 without one.
