@@ -257,6 +257,52 @@ def each_wild(rel, name, mult, two):
                 lambda t: t.assertEqual(mult * mult, two))
 
 
+def wilds_each(rel, mults, two):
+    """Wilds of several multipliers ({name: multiplier}): each that stands in
+    multiplies the win by its own, at most two to a win, so two wilds pay
+    any product of two of them (`two`, smallest first)."""
+    return both(*[wild(rel, name, mult) for name, mult in mults.items()],
+                has("machine/three_reel_draw.cpp", r'result\.chosen\[reel\] = wild; w \*= wild->multiplier;',
+                    r'if \(substituted >= 2\) break;'),
+                lambda t: t.assertEqual(sorted({a * b for a in mults.values() for b in mults.values()}), two))
+
+
+def one_wild_a_reel(rel, lit, spent):
+    """Where a wild stands in, the draw tries the machine's wilds in a
+    shuffled order and puts up only the first that stands for the symbol:
+    the lit wild with its multiplier or the spent one, which stands in for
+    the same symbols and multiplies by 1."""
+    def check(t):
+        wilds = three_reel_wilds(rel)
+        t.assertEqual(1, wilds[spent][0], "%s: the spent wild multiplies" % rel)
+        t.assertEqual(wilds[lit][1], wilds[spent][1], "%s: the spent wild stands in elsewhere" % rel)
+        has("machine/three_reel_draw.cpp",
+            r'shuffleRange\(wilds\.begin\(\), wilds\.end\(\)\); for \(WildSymbol\* wild : wilds\) \{ '
+            r'if \(!wild->substitutes\(result\.chosen\[reel\]\)\) continue; '
+            r'if \(genrand\(\) % static_cast<uint32_t>\(wildChance\) == 0\) \{[^}]*\} break; \}')(t)
+    return both(wild(rel, spent, 1), check)
+
+
+def car_in_place(rel, coins):
+    """Three wilds at `coins` coins win the car and no credit: the car's spin
+    pays nothing onto the credits and counts nothing up, and the three wilds'
+    own per-coin row holds below those coins only."""
+    def row_below(t):
+        # addNoWildRule(<three wilds>, 800, coins, false): per coin, superseded from that many coins
+        text = re.sub(r"\s+", " ", source(rel))
+        lists = dict(re.findall(r'SymbolList (\w+) = (symbolList\(\{[^}]*\}\));', text))
+        rows = [names(lists.get(arg, arg)) for arg in
+                re.findall(r'addNoWildRule\((symbolList\(\{[^}]*\}\)|\w+), 800, %d, false\);' % coins, text)]
+        t.assertEqual([W], rows, "%s: three wilds' 800 a coin below %d coins" % (rel, coins))
+    return both(rule(rel, "car", W, 3000, coins), row_below,
+                has("machine/three_reel.cpp",
+                    r'creditsPaid\(long long drawnWin, long long creditsAfterBet\) const \{ '
+                    r'if \(result\.payKind == payJackpotMovie\) return 0;',
+                    r'keepDrawnWin\(creditsPaid\(win, credits\)\);',
+                    r'if \(result\.payKind == payJackpotMovie\) \{ playCarJackpotMovie\(this\); \} '
+                    r'else \{ countUpWin\(\); \}'))
+
+
 def coin_rules(rel):
     """{(symbols, prize): coin counts} of a three-reel machine's rules that
     hold at some coin counts only: prize is the award (paid for the bet),
@@ -445,6 +491,11 @@ CLIMB_PAYS = both(has(T + "mountain_climb_bonus.cpp", r'if \(reached > summit\) 
 DRAGON = has(T + "dragon_spin.cpp", r'if \(result\.matched && !dragonSpun && result\.reelCount == 3\) \{',
              r'dragonSpun = true;', r'::configure\(float value\) \{[^}]*dragonSpun = false;')
 
+DOUBLE_DICE_CAR = car_in_place(T + "double_dice.cpp", 2)
+TRIPLE_DICE_CAR = car_in_place(T + "triple_dice.cpp", 3)
+DOUBLE_TRIPLE_WILDS = wilds_each(T + "double_triple.cpp", {"doublewild": 2, "triplewild": 3}, [4, 6, 9])
+APPLE_SPENT_WILD = one_wild_a_reel(T + "wild_apple.cpp", "wild", "wildoff")
+
 # Each reel machine's bottom glass: its lines under the table, in order; a
 # sentence over several lines is one entry.
 GLASS = {
@@ -526,8 +577,9 @@ GLASS = {
          has(V + "deep_sea.cpp", r'else if \(count\[1\] >= 3 \|\| count\[2\] >= 3\) \{ bonusTriggered = true; '
                                  r'scatterWin = true; bonusStake = coins \* 20;'))],
     "doubledice": [
-        ("WILD = 2 TIMES", wild(T + "double_dice.cpp", "wild", 2)),
-        ("3 WILDS AT 2 COINS: CAR - WIN THE CAR!", rule(T + "double_dice.cpp", "car", W, 3000, 2))],
+        ("EACH WILD THAT STANDS IN DOUBLES THE WIN: TWO WILDS PAY 4 TIMES", each_wild(T + "double_dice.cpp", "wild", 2, 4)),
+        ("3 WILDS AT 2 COINS: CAR - WIN THE CAR!", rule(T + "double_dice.cpp", "car", W, 3000, 2)),
+        ("THE CAR TAKES THE PLACE OF EVERY CREDIT THAT SPIN WOULD PAY", DOUBLE_DICE_CAR)],
     "doubledicedeluxe": [
         ("3 WILDS AT 3 COINS PAY: 5000 - FOR THE BET", rule(T + "double_dice_deluxe.cpp", "bet", W, 5000, 3)),
         ("EACH WILD THAT STANDS IN DOUBLES THE WIN: TWO WILDS PAY 4 TIMES",
@@ -544,14 +596,15 @@ GLASS = {
         ("EACH WILD THAT STANDS IN DOUBLES THE WIN: TWO WILDS PAY 4 TIMES",
          each_wild(T + "double_dice_spin_for_cash.cpp", "wild", 2, 4))],
     "doubledoubledice": [
-        ("WILD = 4 TIMES", wild(T + "double_double_dice.cpp", "wild", 4)),
+        ("EACH WILD THAT STANDS IN MULTIPLIES THE WIN BY 4: TWO WILDS PAY 16 TIMES",
+         each_wild(T + "double_double_dice.cpp", "wild", 4, 16)),
         ("3 WILDS AT 3 COINS: 20000 - FOR THE BET", rule(T + "double_double_dice.cpp", "bet", W, 20000, 3)),
         ("* THREE WILDS", "1 COIN: 1000 A COIN", "FOR THE BET:  2 COINS 5000     3 COINS 20000",
          both(rule(T + "double_double_dice.cpp", "coin", W, 1000, 2), rule(T + "double_double_dice.cpp", "bet", W, 5000, 2),
               rule(T + "double_double_dice.cpp", "bet", W, 20000, 3)))],
     "doubletriple": [
-        ("WILDS x2 AND x3", both(wild(T + "double_triple.cpp", "doublewild", 2),
-                                 wild(T + "double_triple.cpp", "triplewild", 3))),
+        ("EACH x2 WILD THAT STANDS IN DOUBLES THE WIN, EACH x3 WILD TRIPLES IT: TWO WILDS PAY 4, 6 OR 9 TIMES",
+         DOUBLE_TRIPLE_WILDS),
         ("3 TRIPLE WILDS AT 3 COINS: 7500 - FOR THE BET", rule(T + "double_triple.cpp", "bet", ("triplewild",), 7500, 3)),
         ("* PER COIN AT 1 OR 2 COINS", "AT 3 COINS, FOR THE BET:", "3 TRIPLE WILDS 7500     3 DOUBLE WILDS 3500",
          both(rule(T + "double_triple.cpp", "coin", ("triplewild",), 2000, 3),
@@ -622,8 +675,7 @@ GLASS = {
               has(P + "patriot_spin_for_cash.cpp",
                   r'if \(coins == maxCoins && coins > 0 && result\.payKind != payWholeBet\) win = win / coins \* 2;')))],
     "patriotwild": [
-        ("WILD = 2 TIMES", wild(P + "patriot_wild.cpp", "wild", 2)),
-        ("WILDS DOUBLE EVERY WIN: 2X", wild(P + "patriot_wild.cpp", "wild", 2))],
+        ("EACH WILD THAT STANDS IN DOUBLES THE WIN: TWO WILDS PAY 4 TIMES", each_wild(P + "patriot_wild.cpp", "wild", 2, 4))],
     "patriotwilddeluxe": [
         ("ARROW BARS PAY AS THE BAR OF THEIR COLOUR",
          lambda t: [t.assertRegex(re.sub(r"\s+", " ", source(P + "patriot_wild_deluxe.cpp")),
@@ -638,14 +690,16 @@ GLASS = {
     "super7s": [
         ("SUPER SEVENS AT 3 COINS: 500", rule(T + "super7s.cpp", "bet", ("super7",), 500, 3))],
     "tripledice": [
-        ("WILD = 3 TIMES", wild(T + "triple_dice.cpp", "wild", 3)),
-        ("3 WILDS AT 3 COINS: CAR - WIN THE CAR!", rule(T + "triple_dice.cpp", "car", W, 3000, 3))],
+        ("EACH WILD THAT STANDS IN TRIPLES THE WIN: TWO WILDS PAY 9 TIMES", each_wild(T + "triple_dice.cpp", "wild", 3, 9)),
+        ("3 WILDS AT 3 COINS: CAR - WIN THE CAR!", rule(T + "triple_dice.cpp", "car", W, 3000, 3)),
+        ("THE CAR TAKES THE PLACE OF EVERY CREDIT THAT SPIN WOULD PAY", TRIPLE_DICE_CAR)],
     "tripledicedeluxe": [
         ("3 WILDS AT 3 COINS PAY: 5000 - FOR THE BET", rule(T + "triple_dice_deluxe.cpp", "bet", W, 5000, 3)),
         ("EACH WILD THAT STANDS IN TRIPLES THE WIN: TWO WILDS PAY 9 TIMES",
          each_wild(T + "triple_dice_deluxe.cpp", "wild", 3, 9))],
     "tripletriple": [
-        ("WILD = 9 TIMES", wild(T + "triple_triple.cpp", "wild", 9)),
+        ("EACH WILD THAT STANDS IN MULTIPLIES THE WIN BY 9: TWO WILDS PAY 81 TIMES",
+         each_wild(T + "triple_triple.cpp", "wild", 9, 81)),
         ("3 WILDS AT 1 OR 2 COINS: 20000 - TOP PAY PER COIN", rule(T + "triple_triple.cpp", "coin", W, 20000, 3)),
         ("* THREE WILDS, PER COIN", "1 COIN: 1000, 5000 OR 20000     2 COINS: 20000", "3 COINS: THREE WILDS DO NOT PAY",
          lambda t: t.assertEqual(sorted([("coin", W, 1000, 2), ("coin", W, 5000, 2), ("coin", W, 20000, 3)]),
@@ -659,7 +713,9 @@ GLASS = {
         ("SPIN ON REEL 3 AT 3 COINS: WHEEL - SPINS FOR CASH", spin_wheel(T + "wheel_of_cash.cpp", "wheelofcash")),
         ("AT 3 COINS THE WHEEL PAYS ON TOP OF THE LINE", wheel_on_top(T + "wheel_of_cash.cpp"))],
     "wildapple": [
-        ("WILD = 2 TIMES", wild(T + "wild_apple.cpp", "wild", 2)),
+        ("EACH LIT WILD THAT STANDS IN DOUBLES THE WIN: TWO LIT WILDS PAY 4 TIMES",
+         each_wild(T + "wild_apple.cpp", "wild", 2, 4)),
+        ("A SPENT WILD STANDS IN TOO BUT LEAVES THE WIN AS IT IS", APPLE_SPENT_WILD),
         ("3 WILDS AT 3 COINS WIN: JACKPOT", rule(T + "wild_apple.cpp", "jackpot", W, 5000, 3))],
     "wildsourapple": [
         ("A WILD, LIT OR SPENT, STANDS IN FOR EVERY OTHER SYMBOL",
@@ -935,6 +991,23 @@ MORE_PAY_RULES = {
                           each_wild(T + "triple_dice_deluxe.cpp", "wild", 3, 9))],
     "doubledicespinforcash": [("two wilds pay 4 times", "TWO WILDS PAY 4 TIMES",
                                each_wild(T + "double_dice_spin_for_cash.cpp", "wild", 2, 4))],
+    "doubledice": [("two wilds pay 4 times", "TWO WILDS PAY 4 TIMES", each_wild(T + "double_dice.cpp", "wild", 2, 4)),
+                   ("the car takes the place of the spin's credits", "CAR TAKES THE PLACE OF EVERY CREDIT THAT SPIN",
+                    DOUBLE_DICE_CAR)],
+    "tripledice": [("two wilds pay 9 times", "TWO WILDS PAY 9 TIMES", each_wild(T + "triple_dice.cpp", "wild", 3, 9)),
+                   ("the car takes the place of the spin's credits", "CAR TAKES THE PLACE OF EVERY CREDIT THAT SPIN",
+                    TRIPLE_DICE_CAR)],
+    "doubledoubledice": [("two wilds pay 16 times", "TWO WILDS PAY 16 TIMES",
+                          each_wild(T + "double_double_dice.cpp", "wild", 4, 16))],
+    "tripletriple": [("two wilds pay 81 times", "TWO WILDS PAY 81 TIMES",
+                      each_wild(T + "triple_triple.cpp", "wild", 9, 81))],
+    "doubletriple": [("two wilds pay 4, 6 or 9 times", together(r"\bx2 WILD\b.*DOUBLES", r"\bx3 WILD TRIPLES",
+                                                                "TWO WILDS PAY 4, 6 OR 9 TIMES"),
+                      DOUBLE_TRIPLE_WILDS)],
+    "wildapple": [("two lit wilds pay 4 times", "TWO LIT WILDS PAY 4 TIMES", each_wild(T + "wild_apple.cpp", "wild", 2, 4)),
+                  ("a spent wild leaves the win alone", "SPENT WILD STANDS IN TOO BUT LEAVES THE WIN AS IT IS",
+                   APPLE_SPENT_WILD)],
+    "patriotwild": [("two wilds pay 4 times", "TWO WILDS PAY 4 TIMES", each_wild(P + "patriot_wild.cpp", "wild", 2, 4))],
     "shortcircuit": [("a win may be paid again by a free re-spin", together("FREE RE-SPIN", "SAME WIN", "NO BET"),
                       RESPIN)],
     "crazydice": [("at the full bet a win may roll the dice", together(r"AT 3 COINS", r"\bWIN\b", r"\bDIE\b"),

@@ -8,7 +8,10 @@ ITEMS = [
          pays_note="WILD = 3 TIMES",
          feature=dict(symbol="wild", symbol_params=dict(sub="3X"), lines=["3 WILDS", "AT 3 COINS"], big="CAR",
                       under="WIN THE CAR!"),
-         bottom="WILDS TRIPLE EVERY WIN"),
+         bottom="WILDS TRIPLE EVERY WIN",
+         glass_lines=["EACH WILD THAT STANDS IN TRIPLES THE WIN: TWO WILDS PAY 9 TIMES",
+                      "3 WILDS AT 3 COINS: CAR - WIN THE CAR!",
+                      "THE CAR TAKES THE PLACE OF EVERY CREDIT THAT SPIN WOULD PAY"]),
     dict(kind="symbolset", symbols=[["blank", 11], ["bar", 2], ["2bar", 2], ["3bar", 2], ["7", 3], ["wild", 2]],
          looks=dict(wild=dict(sub="3X"))),
 ]

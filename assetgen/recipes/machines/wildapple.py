@@ -10,7 +10,10 @@ ITEMS = [
                ["1 APPLE", 2]],
          pays_note="WILD = 2 TIMES",
          feature=dict(symbol="wild", lines=["3 WILDS AT", "3 COINS WIN"], big="JACKPOT"),
-         bottom="THREE WILDS AT THREE COINS WIN THE PROGRESSIVE"),
+         bottom="THREE WILDS AT THREE COINS WIN THE PROGRESSIVE",
+         glass_lines=[["EACH LIT WILD THAT STANDS IN DOUBLES THE WIN: TWO LIT WILDS PAY 4 TIMES", "wild"],
+                      ["A SPENT WILD STANDS IN TOO BUT LEAVES THE WIN AS IT IS", "wildoff"],
+                      ["3 WILDS AT 3 COINS WIN: JACKPOT", "wild"]]),
     dict(kind="symbolset", symbols=[["blank", 10], ["apple", 3], ["bar", 3], ["2bar", 2], ["3bar", 2], ["7", 2],
                                     ["wild", 2], ["wildoff", 4]]),
 ]
