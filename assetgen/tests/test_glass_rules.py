@@ -603,7 +603,7 @@ GLASS = {
          both(rule(T + "double_double_dice.cpp", "coin", W, 1000, 2), rule(T + "double_double_dice.cpp", "bet", W, 5000, 2),
               rule(T + "double_double_dice.cpp", "bet", W, 20000, 3)))],
     "doubletriple": [
-        ("EACH x2 WILD THAT STANDS IN DOUBLES THE WIN, EACH x3 WILD TRIPLES IT: TWO WILDS PAY 4, 6 OR 9 TIMES",
+        ("EACH WILD THAT STANDS IN MULTIPLIES THE WIN BY ITS x2 OR x3:", "TWO WILDS PAY 4, 6 OR 9 TIMES",
          DOUBLE_TRIPLE_WILDS),
         ("3 TRIPLE WILDS AT 3 COINS: 7500 - FOR THE BET", rule(T + "double_triple.cpp", "bet", ("triplewild",), 7500, 3)),
         ("* PER COIN AT 1 OR 2 COINS", "AT 3 COINS, FOR THE BET:", "3 TRIPLE WILDS 7500     3 DOUBLE WILDS 3500",
@@ -1001,7 +1001,7 @@ MORE_PAY_RULES = {
                           each_wild(T + "double_double_dice.cpp", "wild", 4, 16))],
     "tripletriple": [("two wilds pay 81 times", "TWO WILDS PAY 81 TIMES",
                       each_wild(T + "triple_triple.cpp", "wild", 9, 81))],
-    "doubletriple": [("two wilds pay 4, 6 or 9 times", together(r"\bx2 WILD\b.*DOUBLES", r"\bx3 WILD TRIPLES",
+    "doubletriple": [("two wilds pay 4, 6 or 9 times", together(r"EACH WILD THAT STANDS IN MULTIPLIES THE WIN BY ITS x2 OR x3\b",
                                                                 "TWO WILDS PAY 4, 6 OR 9 TIMES"),
                       DOUBLE_TRIPLE_WILDS)],
     "wildapple": [("two lit wilds pay 4 times", "TWO LIT WILDS PAY 4 TIMES", each_wild(T + "wild_apple.cpp", "wild", 2, 4)),

@@ -21,7 +21,7 @@ ITEMS = [
                   color="cream", font="sans-bold"),
          ],
          bottom="DOUBLE AND TRIPLE WILDS MULTIPLY THE WIN",
-         glass_lines=["EACH x2 WILD THAT STANDS IN DOUBLES THE WIN, EACH x3 WILD TRIPLES IT: TWO WILDS PAY 4, 6 OR 9 TIMES",
+         glass_lines=["EACH WILD THAT STANDS IN MULTIPLIES THE WIN BY ITS x2 OR x3:", "TWO WILDS PAY 4, 6 OR 9 TIMES",
                       "3 TRIPLE WILDS AT 3 COINS: 7500 - FOR THE BET"] + NOTE),
     dict(kind="symbolset", symbols=[["blank", 13], ["bar", 3], ["2bar", 3], ["3bar", 3], ["doublewild", 2],
                                     ["triplewild", 2]]),
