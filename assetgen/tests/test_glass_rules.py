@@ -283,17 +283,17 @@ def one_wild_a_reel(rel, lit, spent):
     return both(wild(rel, spent, 1), check)
 
 
-def car_in_place(rel, coins):
+def car_in_place(rel, coins, row=800):
     """Three wilds at `coins` coins win the car and no credit: the car's spin
     pays nothing onto the credits and counts nothing up, and the three wilds'
-    own per-coin row holds below those coins only."""
+    own per-coin row (`row` a coin) holds below those coins only."""
     def row_below(t):
-        # addNoWildRule(<three wilds>, 800, coins, false): per coin, superseded from that many coins
+        # addNoWildRule(<three wilds>, row, coins, false): per coin, superseded from that many coins
         text = re.sub(r"\s+", " ", source(rel))
         lists = dict(re.findall(r'SymbolList (\w+) = (symbolList\(\{[^}]*\}\));', text))
         rows = [names(lists.get(arg, arg)) for arg in
-                re.findall(r'addNoWildRule\((symbolList\(\{[^}]*\}\)|\w+), 800, %d, false\);' % coins, text)]
-        t.assertEqual([W], rows, "%s: three wilds' 800 a coin below %d coins" % (rel, coins))
+                re.findall(r'addNoWildRule\((symbolList\(\{[^}]*\}\)|\w+), %d, %d, false\);' % (row, coins), text)]
+        t.assertEqual([W], rows, "%s: three wilds' %d a coin below %d coins" % (rel, row, coins))
     return both(rule(rel, "car", W, 3000, coins), row_below,
                 has("machine/three_reel.cpp",
                     r'creditsPaid\(long long drawnWin, long long creditsAfterBet\) const \{ '
@@ -493,6 +493,8 @@ DRAGON = has(T + "dragon_spin.cpp", r'if \(result\.matched && !dragonSpun && res
 
 DOUBLE_DICE_CAR = car_in_place(T + "double_dice.cpp", 2)
 TRIPLE_DICE_CAR = car_in_place(T + "triple_dice.cpp", 3)
+FIVE_X_CAR = car_in_place(T + "five_x.cpp", 3)
+SOUR_APPLE_CAR = car_in_place(T + "wild_sour_apple.cpp", 3, 1000)
 DOUBLE_TRIPLE_WILDS = wilds_each(T + "double_triple.cpp", {"doublewild": 2, "triplewild": 3}, [4, 6, 9])
 APPLE_SPENT_WILD = one_wild_a_reel(T + "wild_apple.cpp", "wild", "wildoff")
 
@@ -506,7 +508,8 @@ GLASS = {
     "5x": [
         ("EACH WILD THAT STANDS IN MULTIPLIES THE WIN BY 5: TWO WILDS PAY 25 TIMES",
          each_wild(T + "five_x.cpp", "wild", 5, 25)),
-        ("3 WILDS AT 3 COINS WIN THE CAR JACKPOT", rule(T + "five_x.cpp", "car", W, 3000, 3))],
+        ("3 WILDS AT 3 COINS WIN THE CAR JACKPOT", rule(T + "five_x.cpp", "car", W, 3000, 3)),
+        ("THE CAR TAKES THE PLACE OF EVERY CREDIT THAT SPIN WOULD PAY", FIVE_X_CAR)],
     "5linedouble": [
         ("EVERY WILD DOUBLES THE LINE: TWO WILDS ON A LINE PAY FOUR TIMES",
          line_wild_base(V + "five_line_double.cpp", "2.0", 4)),
@@ -720,7 +723,8 @@ GLASS = {
     "wildsourapple": [
         ("A WILD, LIT OR SPENT, STANDS IN FOR EVERY OTHER SYMBOL",
          both(wild(T + "wild_sour_apple.cpp", "wild", 1), wild(T + "wild_sour_apple.cpp", "wildoff", 1))),
-        ("3 WILDS AT 3 COINS WIN THE CAR", rule(T + "wild_sour_apple.cpp", "car", W, 3000, 3))],
+        ("3 WILDS AT 3 COINS WIN THE CAR", rule(T + "wild_sour_apple.cpp", "car", W, 3000, 3)),
+        ("THE CAR TAKES THE PLACE OF EVERY CREDIT THAT SPIN WOULD PAY", SOUR_APPLE_CAR)],
     "zookeeper": [
         ("ZEBRAS PAY ANYWHERE: 2, 3, 4 OR 5 REELS PAY 2, 10, 50 OR 250 x THE BET",
          has(V + "zookeeper.cpp", r'case 2: return 2; case 3: return 10; case 4: return 50; case 5: return 250; '
@@ -984,7 +988,11 @@ def pay_rules(mid):
 # code that does it.
 MORE_PAY_RULES = {
     "10x": [("two wilds pay 100 times", "TWO WILDS PAY 100 TIMES", each_wild(T + "ten_x.cpp", "wild", 10, 100))],
-    "5x": [("two wilds pay 25 times", "TWO WILDS PAY 25 TIMES", each_wild(T + "five_x.cpp", "wild", 5, 25))],
+    "5x": [("two wilds pay 25 times", "TWO WILDS PAY 25 TIMES", each_wild(T + "five_x.cpp", "wild", 5, 25)),
+           ("the car takes the place of the spin's credits", "CAR TAKES THE PLACE OF EVERY CREDIT THAT SPIN",
+            FIVE_X_CAR)],
+    "wildsourapple": [("the car takes the place of the spin's credits", "CAR TAKES THE PLACE OF EVERY CREDIT THAT SPIN",
+                       SOUR_APPLE_CAR)],
     "doubledicedeluxe": [("two wilds pay 4 times", "TWO WILDS PAY 4 TIMES",
                           each_wild(T + "double_dice_deluxe.cpp", "wild", 2, 4))],
     "tripledicedeluxe": [("two wilds pay 9 times", "TWO WILDS PAY 9 TIMES",

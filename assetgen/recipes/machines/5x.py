@@ -8,7 +8,8 @@ LEAD = dict(glyph="wild", sub="5X")   # the lobby's picture of this machine
 GLASS = dict(title="5X", pays=[["3 WILDS", 800, "wild wild wild"], ["3 5X BAR", 80, "5bar 5bar 5bar"],
                                ["3 TRIPLE BAR", 40], ["3 DOUBLE BAR", 25], ["3 BAR", 10], ["3 V", 10, "v v v"],
                                ["ANY 3 BARS", 5], ["2 V", 5, "v v"], ["1 V", 2, "v"]],
-             lines=["EACH WILD THAT STANDS IN MULTIPLIES THE WIN BY 5: TWO WILDS PAY 25 TIMES", "3 WILDS AT 3 COINS WIN THE CAR JACKPOT"],
+             lines=["EACH WILD THAT STANDS IN MULTIPLIES THE WIN BY 5: TWO WILDS PAY 25 TIMES", "3 WILDS AT 3 COINS WIN THE CAR JACKPOT",
+                    "THE CAR TAKES THE PLACE OF EVERY CREDIT THAT SPIN WOULD PAY"],
              looks={"v": dict(glyph="text", label="V", color="blue"), "wild": dict(glyph="wild", sub="5X"),
                     "5bar": dict(glyph="bar", bars=1, label="5X", color="green")})
 
