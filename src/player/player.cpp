@@ -197,9 +197,10 @@ void Player::load() {
     // Told at once, before any save writes what is used instead: the notice
     // quotes what the file held, so nothing is lost without the player
     // knowing what it was.
-    keeping.unusableAmounts(shownPath(saveFileName(name)), unusableAmounts(file, name), fileWritable);
+    const std::string shown = shownPath(saveFileName(name));
+    keeping.unusableAmounts(shown, unusableAmounts(file, name), fileWritable);
     std::vector<std::string> above = amountsAboveLimit(file, name);
-    if (!above.empty()) keeping.amountsAboveLimit(shownPath(saveFileName(name)), above);
+    if (!above.empty()) keeping.amountsAboveLimit(shown, above);
 }
 
 void Player::save() {
